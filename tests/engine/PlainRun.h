@@ -1,0 +1,150 @@
+// A car of the input dialog, the record set up as the program's actions set
+// it up, and the motion law with its three runs evaluated plainly, step by
+// step, straight from the formulas. Shared by the engine test (which holds
+// the engine against it bit for bit) and the benchmark (which times both).
+#pragma once
+
+#include "Torvanesubs.h"
+
+#include <cmath>
+#include <vector>
+
+namespace plain {
+
+struct Car {
+    double horsepower = 345;
+    double grillArea = 5.20;
+    double windshieldArea = 13.61;
+    double windshieldAngle = 22;
+    double carWeight = 3400;
+    double dragCoefficient = 0.29;
+    double spinTime = 0.75;
+    int quarterMileShifts = 2;
+    int availableShifts = 5;
+
+    double frontalArea() const
+    {
+        return grillArea + windshieldArea * std::sin(windshieldAngle * (1.0 / 57.3));
+    }
+};
+
+struct Results {
+    double v[12] = {};
+    bool timeLimitReached = false;
+    double stopTime = 0;
+};
+
+// The record as the program's two actions set it up.
+inline void setUp(SimulationRecord& record, const Car& car)
+{
+    record.SetInputs(car.horsepower, car.dragCoefficient, car.carWeight, car.frontalArea(), 0.002,
+                     car.spinTime, car.quarterMileShifts * 0.5, car.availableShifts, 63);
+}
+
+inline Results run(const Car& car, std::vector<int>* steps = nullptr)
+{
+    SimulationRecord record(0.001, 60, 0.5, 0.002);
+    setUp(record, car);
+    ProgressSink sink;
+    if (steps)
+        sink = [steps](int step) { steps->push_back(step); };
+    record.RunSimulation(sink);
+    Results r;
+    record.GetStopState(r.timeLimitReached, r.stopTime);
+    double* v = r.v;
+    record.GetResults(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11]);
+    return r;
+}
+
+// The motion law and the three runs written straight from their formulas:
+// every root and power taken afresh at every step, speed and wind force
+// computed at every step of the quarter mile, the mark search walking every
+// step up to its bound.
+inline Results reference(const Car& car)
+{
+    // The law takes its exponents and divisors from the record's fields, so
+    // the powers are library calls with exponents known only at run time
+    // (a compiler would otherwise turn pow(x, 2.0) into x * x, which rounds
+    // differently now and then).
+    static volatile double fieldValues[] = { 1, 2, 3, 6 };
+    const double one = fieldValues[0], two = fieldValues[1], three = fieldValues[2],
+                 six = fieldValues[3];
+    const double M = car.carWeight * (1.0 / 32.2);
+    const double P = car.horsepower * 63.0 * 0.01;
+    const double K = 0.002 * car.dragCoefficient * car.frontalArea();
+    const double spin = car.spinTime;
+    const double qmShift = car.quarterMileShifts * 0.5;
+    auto D = [&](double t) {
+        return two * std::sqrt(550.0) * std::sqrt(P) * std::pow(t, three / two) * std::sqrt(two)
+                   / (three * std::sqrt(M))
+               - std::pow(t, three) * 550.0 * P * K / (six * std::pow(M, two));
+    };
+    auto V = [&](double t) {
+        return std::sqrt(550.0) * std::sqrt(P) * std::sqrt(t) * std::sqrt(two) / std::sqrt(M)
+               - std::pow(t, two) * 550.0 * P * K / (two * std::pow(M, two));
+    };
+    auto W = [&](double v) { return std::pow(v, two) * K / two; };
+
+    Results r;
+    double qt = 0, qv = 0, qd = 0, qw = 0;
+    while (1320.0 - qd > 0.001) {
+        qt = qt + 0.001;
+        if (!(60.0 >= qt)) {
+            r.timeLimitReached = true;
+            r.stopTime = qt + spin + qmShift;
+            // Only the quarter-mile figures are written, those of the last
+            // step computed; top speed and marks stay zero.
+            r.v[8] = qt + qmShift + spin;
+            r.v[9] = qv * (15.0 / 22.0);
+            r.v[10] = qd;
+            r.v[11] = qw;
+            return r;
+        }
+        qd = D(qt);
+        qv = V(qt);
+        qw = W(V(qt));
+    }
+
+    const double T = std::pow(std::pow(M, three) / (two * 550.0 * P * std::pow(K, two)), one / three);
+    const double topVelocity = V(T);
+    const double topDistance = D(T);
+    const double topForce = W(V(T));
+    const double topTime = T + spin + car.availableShifts * 0.5;
+
+    double sixty = 0, eighty = 0, hundred = 0, t = 0;
+    bool sixtyFound = false, eightyFound = false;
+    const double mph = 22.0 / 15.0;
+    while (t < topTime) {
+        t = t + 0.001;
+        const double v = V(t);
+        if (!(100 * mph >= v)) {
+            hundred = t;
+            break;
+        }
+        if (!eightyFound && !(80 * mph >= v)) {
+            eightyFound = true;
+            eighty = t;
+        }
+        if (!sixtyFound && !(60 * mph >= v)) {
+            sixtyFound = true;
+            sixty = t;
+        }
+    }
+
+    const double toMph = 15.0 / 22.0;
+    r.v[0] = topTime;
+    r.v[1] = topVelocity * toMph;
+    r.v[2] = topDistance;
+    r.v[3] = topForce;
+    r.v[4] = sixty != 0 ? sixty + 0.5 * qmShift + spin : 0;
+    r.v[5] = hundred != 0 ? hundred + qmShift + spin : 0;
+    r.v[6] = eighty != 0 ? eighty + qmShift + spin : 0;
+    r.v[7] = eighty != 0 ? eighty - sixty : 0;
+    r.v[8] = qt + qmShift + spin;
+    r.v[9] = qv * toMph;
+    r.v[10] = qd;
+    r.v[11] = qw;
+    return r;
+}
+
+} // namespace plain
