@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Usage: scripts/screenshots.sh OUTPUT-FOLDER
+# Builds Torvane, then, under a private Xvfb, opens every window of the
+# program and writes one PNG per window into OUTPUT-FOLDER. It also starts
+# the program itself and prints how long it takes until the main window is
+# mapped. TORVANE_BUILD_DIR picks the build folder (default: build/).
+set -euo pipefail
+
+# Runs inside the X server: the pictures, then the start-up time.
+if [ "${1:-}" = --inside ]; then
+  build=$2 out=$3
+  unset QT_QPA_PLATFORM
+  "$build/tests/shell/torvane_screenshots" "$out"
+
+  start=$(date +%s%N)
+  "$build/torvane" &
+  pid=$!
+  until xdotool search --onlyvisible --name '^Torvane Performance Analysis Program\.\.\.$' >/dev/null 2>&1; do
+    if ! kill -0 "$pid" 2>/dev/null; then
+      echo "the program ended before its main window showed" >&2
+      exit 1
+    fi
+    sleep 0.005
+  done
+  end=$(date +%s%N)
+  echo "start-up to a mapped main window: $(( (end - start) / 1000000 )) ms"
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+  exit 0
+fi
+
+out=${1:?usage: screenshots.sh OUTPUT-FOLDER}
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${TORVANE_BUILD_DIR:-$root/build}
+
+if [ ! -f "$build/build.ninja" ]; then
+  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+fi
+cmake --build "$build" --target torvane torvane_screenshots >/dev/null
+mkdir -p "$out"
+out=$(cd "$out" && pwd)
+
+xvfb-run -a -s '-screen 0 1280x1024x24 -nolisten tcp' bash "$root/scripts/screenshots.sh" --inside "$build" "$out"

@@ -1,0 +1,46 @@
+#include "shell/Forms.h"
+
+#include "shell/Fonts.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QPushButton>
+#include <QStyle>
+
+int ShowModal(QDialog* dialog)
+{
+    if (dialog->isVisible())
+        throw EInvalidOperation("Cannot make a visible window modal");
+    return dialog->exec();
+}
+
+void SetUpDialog(QDialog* dialog, const char* name, const QString& caption, QSize clientSize,
+                 Qt::WindowFlags extraFlags)
+{
+    dialog->setObjectName(QLatin1String(name));
+    dialog->setWindowTitle(caption);
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | extraFlags);
+    dialog->setFont(WindowFont());
+    dialog->setFixedSize(clientSize);
+}
+
+QPushButton* MakeBitBtn(QWidget* parent, const char* name, TButtonKind kind, int left, int top)
+{
+    auto* button = new QPushButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(left, top, 75, 25);
+    QStyle* style = button->style();
+    if (kind == TButtonKind::Ok) {
+        button->setText(QStringLiteral("OK"));
+        button->setIcon(style->standardIcon(QStyle::SP_DialogOkButton, nullptr, button));
+        button->setDefault(true);
+        if (auto* dialog = qobject_cast<QDialog*>(parent->window()))
+            QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::accept);
+    } else {
+        button->setText(QStringLiteral("&Close"));
+        button->setIcon(style->standardIcon(QStyle::SP_DialogCloseButton, nullptr, button));
+        QWidget* window = parent->window();
+        QObject::connect(button, &QPushButton::clicked, window, &QWidget::close);
+    }
+    return button;
+}

@@ -1,0 +1,125 @@
+// Opens every window of the program the way the program opens it and saves
+// a picture of each, as the X server shows it, into the folder given as the
+// only argument. Run under a real X server (scripts/screenshots.sh).
+
+#include "inputs/Calculator.h"
+#include "inputs/Input.h"
+#include "results/Output.h"
+#include "results/PrintTitle.h"
+#include "shell/About.h"
+#include "shell/Alert.h"
+#include "shell/ConditionsHelp.h"
+#include "shell/Control.h"
+#include "shell/Forms.h"
+#include "shell/InputHelp.h"
+#include "shell/Main.h"
+#include "shell/Shape.h"
+#include "shell/Startup.h"
+
+#include <QCursor>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QThread>
+#include <QTimer>
+#include <QWindow>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+QDir outputDir;
+bool allSaved = true;
+
+// Lets the X server map and paint the window.
+void Settle(QWidget* window)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!(window->windowHandle() && window->windowHandle()->isExposed()) && timer.elapsed() < 5000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(10);
+    }
+    for (int i = 0; i < 20; ++i) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(15);
+    }
+}
+
+void Save(QWidget* window, const QString& name)
+{
+    Settle(window);
+    const QPixmap picture = window->screen()->grabWindow(window->winId());
+    const QString path = outputDir.filePath(name + QStringLiteral(".png"));
+    const bool saved = picture.save(path);
+    allSaved = allSaved && saved;
+    std::printf("%s %s (%dx%d)\n", saved ? "wrote" : "FAILED", qPrintable(path), picture.width(),
+                picture.height());
+}
+
+// Opens a modal dialog through `open`, saves its picture once it is up and
+// closes it again.
+void ShootModal(QDialog* dialog, const QString& name, const std::function<void()>& open)
+{
+    auto* poll = new QTimer(dialog);
+    poll->setInterval(20);
+    QObject::connect(poll, &QTimer::timeout, dialog, [dialog, name, poll]() {
+        if (QApplication::activeModalWidget() != dialog)
+            return;
+        poll->stop();
+        Save(dialog, name);
+        dialog->reject();
+    });
+    poll->start();
+    open();
+    delete poll;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    TApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT-FOLDER\n", argv[0]);
+        return 2;
+    }
+    outputDir = QDir(QString::fromLocal8Bit(argv[1]));
+
+    CreateWindows();
+    MainForm->show();
+    Settle(MainForm);
+    // The pointer over the frame puts its hint into the status bar.
+    QCursor::setPos(MainForm->Shape1->mapToGlobal(QPoint(40, 160)));
+    Save(MainForm, QStringLiteral("main-window"));
+
+    MainForm->Viewcontrol1Click();
+    QCursor::setPos(ControlDlg->ResultsButton->mapToGlobal(QPoint(48, 16)));
+    Save(ControlDlg, QStringLiteral("control-dialog"));
+    ControlDlg->hide();
+    QCursor::setPos(0, 0);
+
+    ShootModal(AboutDlg, QStringLiteral("about"), [] { MainForm->MAboutClick(); });
+    ShootModal(AlertDlg, QStringLiteral("alert"), [] { ControlDlg->LoadButtonClick(); });
+    ShootModal(InputDlg, QStringLiteral("input"), [] { ControlDlg->AutoButtonClick(); });
+    ShootModal(OutputDlg, QStringLiteral("results"), [] { ControlDlg->ResultsButtonClick(); });
+    ShootModal(PrintTitleDlg, QStringLiteral("print-title"), [] { ControlDlg->PrintButtonClick(); });
+    ShootModal(InputHelpDlg, QStringLiteral("input-help"), [] {
+        CentreOnMainForm(InputHelpDlg);
+        ShowModal(InputHelpDlg);
+    });
+    ShootModal(CondHelpDlg, QStringLiteral("conditions-help"), [] {
+        CentreOnMainForm(CondHelpDlg);
+        ShowModal(CondHelpDlg);
+    });
+    ShootModal(CalculatorDlg, QStringLiteral("calculator"), [] {
+        CentreOnMainForm(CalculatorDlg);
+        ShowModal(CalculatorDlg);
+    });
+
+    DestroyWindows();
+    return allSaved ? 0 : 1;
+}

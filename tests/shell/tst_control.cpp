@@ -1,0 +1,259 @@
+#include "TestSupport.h"
+
+#include "inputs/Input.h"
+#include "inputs/Othersubs.h"
+#include "shell/Control.h"
+#include "shell/Forms.h"
+#include "shell/Hints.h"
+#include "shell/Main.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+// Records the order in which buttons change their enabled state.
+class TEnabledChanges : public QObject
+{
+public:
+    QStringList changes;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::EnabledChange)
+            changes << watched->objectName();
+        return false;
+    }
+};
+
+QList<QPushButton*> ResultButtons()
+{
+    return {ControlDlg->ResultsButton, ControlDlg->PrintButton, ControlDlg->SaveButton};
+}
+
+} // namespace
+
+class TestControl : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void buttons_data();
+    void buttons();
+    void tabOrder();
+    void onlyTheFirstThreeWorkAfterStartUp();
+    void windowStaysOnTopWithoutTitleBarButtons();
+
+    void disableResultButtons();
+    void disabledButtonDoesNothing();
+
+    void buttonOpensItsDialog_data();
+    void buttonOpensItsDialog();
+    void inputDialogOpensWithHorsepowerSelected();
+
+    void closeHidesModelessDialogAndKeepsStates();
+    void closeEndsModalShowing();
+};
+
+void TestControl::init()
+{
+    CreateWindows();
+    MainForm->show();
+    QVERIFY(QTest::qWaitForWindowExposed(MainForm));
+}
+
+void TestControl::cleanup()
+{
+    DestroyWindows();
+    QVERIFY2(OpenWindows().isEmpty(), qPrintable(OpenWindows().join(u',')));
+}
+
+void TestControl::buttons_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("bounds");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<QString>("tooltip");
+    QTest::addColumn<QString>("longHint");
+    QTest::newRow("AutoButton") << "AutoButton" << "View Input data" << QRect(57, 56, 96, 33) << true
+                                << "Torvane values" << "Enter or change Torvane properties and conditions...";
+    QTest::newRow("ResultsButton") << "ResultsButton" << "View results" << QRect(57, 96, 96, 33) << false
+                                   << "Display results" << "Show 1/4 mile result summary...";
+    QTest::newRow("LoadButton") << "LoadButton" << "Open file" << QRect(169, 56, 96, 33) << true << ""
+                                << "Open Torvane input data file...";
+    QTest::newRow("SaveButton") << "SaveButton" << "Save file" << QRect(169, 96, 96, 33) << false << ""
+                                << "Save Torvane input data file...";
+    QTest::newRow("PrintButton") << "PrintButton" << "Print results" << QRect(113, 136, 96, 33) << false
+                                 << "Print results" << "Print all input and output values on the printer...";
+    QTest::newRow("CloseBtn") << "CloseBtn" << "&Close" << QRect(124, 216, 75, 25) << true << "Close"
+                              << "Close this dialog box...";
+}
+
+void TestControl::buttons()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QRect, bounds);
+    QFETCH(bool, enabled);
+    QFETCH(QString, tooltip);
+    QFETCH(QString, longHint);
+    auto* button = ControlDlg->findChild<QPushButton*>(name);
+    QVERIFY(button);
+    QCOMPARE(button->text(), caption);
+    QCOMPARE(button->geometry(), bounds);
+    QCOMPARE(button->isEnabled(), enabled);
+    QCOMPARE(button->toolTip(), tooltip);
+    QCOMPARE(LongHintFor(button), longHint);
+}
+
+void TestControl::tabOrder()
+{
+    QStringList order;
+    QWidget* w = ControlDlg->AutoButton;
+    do {
+        if (w->focusPolicy() & Qt::TabFocus)
+            order << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w != ControlDlg->AutoButton);
+    QCOMPARE(order, (QStringList{"AutoButton", "ResultsButton", "LoadButton", "SaveButton", "PrintButton",
+                                 "CloseBtn"}));
+}
+
+void TestControl::onlyTheFirstThreeWorkAfterStartUp()
+{
+    QStringList enabled;
+    for (QPushButton* button : ControlDlg->findChildren<QPushButton*>())
+        if (button->isEnabled())
+            enabled << button->text();
+    enabled.sort();
+    QCOMPARE(enabled, (QStringList{"&Close", "Open file", "View Input data"}));
+}
+
+void TestControl::windowStaysOnTopWithoutTitleBarButtons()
+{
+    const Qt::WindowFlags flags = ControlDlg->windowFlags();
+    QVERIFY(flags.testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(!flags.testFlag(Qt::WindowSystemMenuHint));
+    QVERIFY(!flags.testFlag(Qt::WindowCloseButtonHint));
+    QCOMPARE(ControlDlg->windowTitle(), QStringLiteral("Torvane Control..."));
+    QCOMPARE(ControlDlg->size(), QSize(322, 251));
+    QCOMPARE(ControlDlg->minimumSize(), ControlDlg->maximumSize());
+}
+
+void TestControl::disableResultButtons()
+{
+    for (QPushButton* button : ResultButtons())
+        button->setEnabled(true);
+    TEnabledChanges watcher;
+    for (QPushButton* button : ControlDlg->findChildren<QPushButton*>())
+        button->installEventFilter(&watcher);
+
+    DisableResultButtons();
+    QCOMPARE(watcher.changes, (QStringList{"SaveButton", "PrintButton", "ResultsButton"}));
+    for (QPushButton* button : ResultButtons())
+        QVERIFY(!button->isEnabled());
+    QVERIFY(ControlDlg->AutoButton->isEnabled());
+    QVERIFY(ControlDlg->LoadButton->isEnabled());
+    QVERIFY(ControlDlg->CloseBtn->isEnabled());
+
+    // Already disabled: nothing changes.
+    watcher.changes.clear();
+    DisableResultButtons();
+    QCOMPARE(watcher.changes, QStringList());
+}
+
+void TestControl::disabledButtonDoesNothing()
+{
+    ControlDlg->show();
+    QVERIFY(QTest::qWaitForWindowExposed(ControlDlg));
+    TModalAnswerer answerer;
+    for (QPushButton* button : ResultButtons())
+        QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(answerer.seen.size(), 0);
+    ControlDlg->hide();
+}
+
+void TestControl::buttonOpensItsDialog_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("View Input data") << "AutoButton" << "InputDlg" << "";
+    QTest::newRow("View results") << "ResultsButton" << "OutputDlg" << "";
+    QTest::newRow("Print results") << "PrintButton" << "PrintTitleDlg" << "";
+    QTest::newRow("Open file") << "LoadButton" << "AlertDlg" << "Opening data files is not available yet.";
+    QTest::newRow("Save file") << "SaveButton" << "AlertDlg" << "Saving data files is not available yet.";
+}
+
+void TestControl::buttonOpensItsDialog()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, dialog);
+    QFETCH(QString, message);
+    for (QPushButton* b : ResultButtons())
+        b->setEnabled(true);
+    MainForm->move(MainForm->pos() + QPoint(-25, 15));
+    MainForm->Viewcontrol1Click();
+    QVERIFY(QTest::qWaitForWindowExposed(ControlDlg));
+
+    TModalAnswerer answerer({}, MainForm);
+    QTest::mouseClick(ControlDlg->findChild<QPushButton*>(button), Qt::LeftButton);
+    QCOMPARE(answerer.SeenNames(), QStringList{dialog});
+    QVERIFY(answerer.seen[0].centredOnMain);
+    if (!message.isEmpty())
+        QCOMPARE(answerer.seen[0].text, message);
+    // Viewing, printing or a file message leaves the result buttons alone.
+    for (QPushButton* b : ResultButtons())
+        QVERIFY(b->isEnabled());
+    QVERIFY(ControlDlg->isVisible());
+    ControlDlg->hide();
+}
+
+void TestControl::inputDialogOpensWithHorsepowerSelected()
+{
+    InputDlg->THp->setText(QStringLiteral("512.5"));
+    InputDlg->THp->deselect();
+    QString selected;
+    TModalAnswerer answerer([&](QWidget*) { selected = InputDlg->THp->selectedText(); });
+    ControlDlg->AutoButtonClick();
+    QCOMPARE(answerer.SeenNames(), QStringList{QStringLiteral("InputDlg")});
+    QCOMPARE(selected, QStringLiteral("512.5"));
+}
+
+void TestControl::closeHidesModelessDialogAndKeepsStates()
+{
+    ControlDlg->ResultsButton->setEnabled(true);
+    MainForm->Viewcontrol1Click();
+    QVERIFY(QTest::qWaitForWindowExposed(ControlDlg));
+    QTest::mouseClick(ControlDlg->CloseBtn, Qt::LeftButton);
+    QVERIFY(!ControlDlg->isVisible());
+    QVERIFY(ControlDlg == qobject_cast<TControlDlg*>(ProgramWindows().at(3)));
+
+    MainForm->Viewcontrol1Click();
+    QVERIFY(ControlDlg->isVisible());
+    QVERIFY(ControlDlg->ResultsButton->isEnabled());
+    QVERIFY(!ControlDlg->PrintButton->isEnabled());
+    ControlDlg->hide();
+}
+
+void TestControl::closeEndsModalShowing()
+{
+    int result = -1;
+    TModalAnswerer answerer([](QWidget* modal) {
+        if (modal == ControlDlg)
+            QTest::mouseClick(ControlDlg->CloseBtn, Qt::LeftButton);
+    });
+    result = ShowModal(ControlDlg);
+    QCOMPARE(answerer.SeenNames(), QStringList{QStringLiteral("ControlDlg")});
+    QCOMPARE(result, int(QDialog::Rejected));
+    QVERIFY(!ControlDlg->isVisible());
+}
+
+TORVANE_TEST_MAIN(TestControl)
+#include "tst_control.moc"
