@@ -1,32 +1,293 @@
 #include "inputs/Input.h"
 
+#include "engine/Torvanesubs.h"
+#include "inputs/Calculator.h"
+#include "inputs/Messagesx.h"
+#include "inputs/Othersubs.h"
+#include "shell/ConditionsHelp.h"
+#include "shell/Control.h"
+#include "shell/Fonts.h"
+#include "shell/Forms.h"
+#include "shell/GroupBox.h"
+#include "shell/Hints.h"
+#include "shell/InputHelp.h"
+#include "shell/Labels.h"
+#include "shell/Main.h"
+#include "shell/Shape.h"
+#include "widgets/Cgauges.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTimer>
 
 TInputDlg* InputDlg = nullptr;
 
 namespace {
 
-QLineEdit* MakeMemo(QWidget* parent, const char* name, const char* text)
+const QColor lightGreen(192, 255, 192);
+
+// A label of the input dialog: Arial, 12 pixels high.
+void addLabel(QGroupBox* group, const char* name, const QString& caption, int top)
 {
-    auto* memo = new QLineEdit(QLatin1String(text), parent);
-    memo->setObjectName(QLatin1String(name));
-    return memo;
+    QLabel* label = MakeLabel(group, name, caption, 8, top);
+    label->setFont(PixelFont(QStringLiteral("Arial"), 12));
+    label->adjustSize();
+}
+
+// A one-line input box: right-aligned on cream. Enter is left to the dialog,
+// which presses its default button, OK.
+QLineEdit* addBox(QGroupBox* group, const char* name, const QString& text, int left, int top,
+                  int pixels = 11)
+{
+    auto* box = new QLineEdit(text, group);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(left, top, 57, 21);
+    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    box->setFont(PixelFont(QStringLiteral("MS Sans Serif"), pixels));
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, clCream);
+    box->setPalette(palette);
+    return box;
+}
+
+QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, int left,
+                       int top, const QString& hint)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(left, top, 110, 26);
+    button->setAutoDefault(false);
+    SetHint(button, hint, false);
+    return button;
+}
+
+TShape* addShape(QWidget* parent, const char* name, QRect geometry, const QColor& pen, int width,
+                 const QColor& fill = QColor())
+{
+    auto* shape = new TShape(parent);
+    shape->setObjectName(QLatin1String(name));
+    shape->setGeometry(geometry);
+    shape->SetPen(pen, width);
+    shape->SetBrush(fill);
+    return shape;
 }
 
 } // namespace
 
-TInputDlg::TInputDlg(QWidget* parent) : QDialog(parent)
+TInputDlg::TInputDlg(QWidget* parent)
+    : QDialog(parent)
 {
-    setObjectName(QStringLiteral("InputDlg"));
-    setWindowTitle(QStringLiteral(" Torvane Data Input,,,"));
-    setFixedSize(578, 338);
-    THp = MakeMemo(this, "THp", "345.00");
-    TGrillArea = MakeMemo(this, "TGrillArea", "5.20");
-    TWindshieldArea = MakeMemo(this, "TWindshieldArea", "13.61");
-    TWeight = MakeMemo(this, "TWeight", "3400.00");
-    TCoeff = MakeMemo(this, "TCoeff", "0.29");
-    TWindshieldAngle = MakeMemo(this, "TWindshieldAngle", "22.00");
-    TAvailableShifts = MakeMemo(this, "TAvailableShifts", "5");
-    TNumberOfShifts = MakeMemo(this, "TNumberOfShifts", "2");
-    TSpinTime = MakeMemo(this, "TSpinTime", "0.75");
+    SetUpDialog(this, "InputDlg", QStringLiteral(" Torvane Data Input,,,"), QSize(578, 338));
+
+    // Decorations first, so that everything else lies above them.
+    addShape(this, "Shape1", { 8, 8, 561, 321 }, clBlue, 5);
+    addShape(this, "Shape2", { 296, 32, 257, 65 }, clBlue, 5, clCream);
+    addShape(this, "Shape4", { 296, 104, 257, 89 }, clBlue, 5, clCream);
+    addShape(this, "Shape5", { 312, 120, 225, 57 }, clRed, 3);
+    addShape(this, "Shape3", { 296, 200, 257, 113 }, clPurple, 5);
+
+    StaticText1 = new QLabel(QStringLiteral("Route 66"), this);
+    StaticText1->setObjectName(QStringLiteral("StaticText1"));
+    StaticText1->setGeometry(344, 128, 161, 41);
+    StaticText1->setAlignment(Qt::AlignCenter);
+    StaticText1->setFont(PixelFont(QStringLiteral("Martina"), 32, true));
+    StaticText1->setAutoFillBackground(true);
+    QPalette cream = StaticText1->palette();
+    cream.setColor(QPalette::Window, clCream);
+    StaticText1->setPalette(cream);
+
+    CGauge1 = new TCGauge(this);
+    CGauge1->setObjectName(QStringLiteral("CGauge1"));
+    CGauge1->setGeometry(320, 49, 209, 33);
+    CGauge1->SetMaxValue(6);
+    CGauge1->SetForeColor(lightGreen);
+    CGauge1->SetBackColor(palette().color(QPalette::Button));
+
+    QGroupBox* car = MakeGroupBox(this, "GroupBox1", QStringLiteral("Torvane data"),
+                                  QRect(24, 26, 257, 177), 9);
+    addLabel(car, "Label1", QStringLiteral("Engine horspower:"), 16);
+    THp = addBox(car, "THp", QStringLiteral("345.00"), 184, 16);
+    addLabel(car, "Label2", QStringLiteral("Grill area in sq-ft:"), 40);
+    TGrillArea = addBox(car, "TGrillArea", QStringLiteral("5.20"), 184, 40);
+    addLabel(car, "Label3", QStringLiteral("Windshield area in sq-ft:"), 64);
+    TWindshieldArea = addBox(car, "TWindshieldArea", QStringLiteral("13.61"), 184, 64);
+    addLabel(car, "Label4", QStringLiteral("Car weight in lbs:"), 88);
+    TWeight = addBox(car, "TWeight", QStringLiteral("3400.00"), 184, 88);
+    addLabel(car, "Label5", QStringLiteral("Drag coefficient:"), 112);
+    TCoeff = addBox(car, "TCoeff", QStringLiteral("0.29"), 184, 112);
+    addLabel(car, "Label6", QStringLiteral("Windshield angle in degrees:"), 138);
+    TWindshieldAngle = addBox(car, "TWindshieldAngle", QStringLiteral("22.00"), 184, 138, 12);
+
+    QGroupBox* conditions = MakeGroupBox(this, "GroupBox3", QStringLiteral("Conditions"),
+                                         QRect(24, 210, 257, 103));
+    addLabel(conditions, "Label7", QStringLiteral("Number of available shifts:"), 24);
+    TAvailableShifts = addBox(conditions, "TAvailableShifts", QStringLiteral("5"), 185, 20);
+    addLabel(conditions, "Label8", QStringLiteral("Number of quarter mile shifts:"), 48);
+    TNumberOfShifts = addBox(conditions, "TNumberOfShifts", QStringLiteral("2"), 185, 44);
+    addLabel(conditions, "Label9", QStringLiteral("Spin time in seconds:"), 72);
+    TSpinTime = addBox(conditions, "TSpinTime", QStringLiteral("0.75"), 185, 68);
+
+    QStyle* look = style();
+    InputHelp = addButton(this, "InputHelp", QStringLiteral("&Input Help  "), 310, 214,
+                          QStringLiteral("Show input help dialog..."));
+    InputHelp->setIcon(look->standardIcon(QStyle::SP_DialogHelpButton, nullptr, InputHelp));
+    ConditionsHelp = addButton(this, "ConditionsHelp", QStringLiteral("&Conditions Help  "), 430,
+                               214, QStringLiteral("Show conditions help dialog..."));
+    ConditionsHelp->setIcon(look->standardIcon(QStyle::SP_DialogHelpButton, nullptr, ConditionsHelp));
+    // Small help glyphs leave room for the longer caption within 110 pixels.
+    for (QPushButton* help : { InputHelp, ConditionsHelp })
+        help->setIconSize(QSize(10, 10));
+    CalculatorButton = addButton(this, "CalculatorButton", QStringLiteral("Area Calculator"), 310,
+                                 244,
+                                 QStringLiteral("Calculate grill and windshield area square feet "
+                                                "from measurments in inches..."));
+    RestoreButton = addButton(this, "RestoreButton", QStringLiteral("Restore Inputs"), 430, 244,
+                              QStringLiteral("Restore previous values..."));
+    OkButton = addButton(this, "OkButton", QStringLiteral("OK  "), 310, 274,
+                         QStringLiteral("Take all input values and calculate performance..."));
+    OkButton->setIcon(look->standardIcon(QStyle::SP_DialogOkButton, nullptr, OkButton));
+    OkButton->setDefault(true);
+    BitBtn1 = addButton(this, "BitBtn1", QStringLiteral("&Close"), 430, 274,
+                        QStringLiteral("Close this dialog box..."));
+    BitBtn1->setIcon(look->standardIcon(QStyle::SP_DialogCloseButton, nullptr, BitBtn1));
+
+    // Tab order: the buttons, then the car's boxes, then the conditions.
+    const QList<QWidget*> order = { OkButton,  BitBtn1, InputHelp,   ConditionsHelp,
+                                    CalculatorButton,   RestoreButton,
+                                    THp,       TGrillArea, TWindshieldArea, TWeight, TCoeff,
+                                    TWindshieldAngle,   TAvailableShifts, TNumberOfShifts,
+                                    TSpinTime };
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+
+    connect(OkButton, &QPushButton::clicked, this, &TInputDlg::OkButtonClick);
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
+    connect(RestoreButton, &QPushButton::clicked, this, &TInputDlg::RestoreButtonClick);
+    connect(InputHelp, &QPushButton::clicked, this, &TInputDlg::InputHelpClick);
+    connect(ConditionsHelp, &QPushButton::clicked, this, &TInputDlg::ConditionsHelpClick);
+    connect(CalculatorButton, &QPushButton::clicked, this, &TInputDlg::CalculatorButtonClick);
+    connect(Timer1, &QTimer::timeout, this, &TInputDlg::Timer1Timer);
+
+    enterHandlers = {
+        { THp, &TInputDlg::THpEnter },
+        { TGrillArea, &TInputDlg::TGrillAreaEnter },
+        { TWindshieldArea, &TInputDlg::TWindshieldAreaEnter },
+        { TWeight, &TInputDlg::TWeightEnter },
+        { TCoeff, &TInputDlg::TCoeffEnter },
+        { TWindshieldAngle, &TInputDlg::TWindshieldAngleEnter },
+        { TAvailableShifts, &TInputDlg::TAvailableShiftsEnter },
+        { TNumberOfShifts, &TInputDlg::TNumberOfShiftsEnter },
+        { TSpinTime, &TInputDlg::TSpinTimeEnter },
+    };
+    for (QObject* box : enterHandlers.keys())
+        box->installEventFilter(this);
+}
+
+// Reads and checks the inputs, runs one simulation with the gauge showing
+// its steps, and on success fills the results dialog, remembers the inputs,
+// enables the result buttons and lets the timer close the dialog. Pressing
+// OK never closes the dialog by itself.
+void TInputDlg::OkButtonClick()
+{
+    const CarInputs inputs = ReadInputs();
+    if (!inputs.inputError)
+        RunCar(inputs);
+}
+
+void TInputDlg::RunCar(const CarInputs& inputs)
+{
+    std::unique_ptr<SimulationRecord> record = NewRecordFor(inputs);
+    currentSimulation = record.get();
+    currentSimulation->RunSimulation([this](int step) { CGauge1->SetProgress(step); });
+    bool timeLimitReached = false;
+    double stopTime = 0;
+    currentSimulation->GetStopState(timeLimitReached, stopTime);
+    if (timeLimitReached) {
+        ShowElapsedTimeMessage(stopTime);
+        currentSimulation = nullptr;
+        return;
+    }
+
+    FillResultsDialog();
+    currentSimulation = nullptr;
+    record.reset();
+    SavePreviousInputs();
+    ControlDlg->SaveButton->setEnabled(true);
+    ControlDlg->PrintButton->setEnabled(true);
+    ControlDlg->ResultsButton->setEnabled(true);
+    CGauge1->SetProgress(6);
+    Timer1->start();
+}
+
+void TInputDlg::Timer1Timer()
+{
+    CGauge1->SetProgress(0);
+    Timer1->stop();
+    accept();
+}
+
+void TInputDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void TInputDlg::FormShow()
+{
+    THp->setFocus(Qt::OtherFocusReason);
+    THpEnter();
+}
+
+void TInputDlg::RestoreButtonClick()
+{
+    RestorePreviousInputs();
+}
+
+void TInputDlg::InputHelpClick()
+{
+    CentreOnMainForm(InputHelpDlg);
+    ShowModal(InputHelpDlg);
+}
+
+void TInputDlg::ConditionsHelpClick()
+{
+    CentreOnMainForm(CondHelpDlg);
+    ShowModal(CondHelpDlg);
+}
+
+void TInputDlg::CalculatorButtonClick()
+{
+    CentreOnMainForm(CalculatorDlg);
+    ShowModal(CalculatorDlg);
+}
+
+// Entering a box selects its whole text, so that typing replaces it.
+void TInputDlg::THpEnter() { THp->selectAll(); }
+void TInputDlg::TGrillAreaEnter() { TGrillArea->selectAll(); }
+void TInputDlg::TWindshieldAreaEnter() { TWindshieldArea->selectAll(); }
+void TInputDlg::TWeightEnter() { TWeight->selectAll(); }
+void TInputDlg::TCoeffEnter() { TCoeff->selectAll(); }
+void TInputDlg::TWindshieldAngleEnter() { TWindshieldAngle->selectAll(); }
+void TInputDlg::TAvailableShiftsEnter() { TAvailableShifts->selectAll(); }
+void TInputDlg::TNumberOfShiftsEnter() { TNumberOfShifts->selectAll(); }
+void TInputDlg::TSpinTimeEnter() { TSpinTime->selectAll(); }
+
+bool TInputDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        const auto handler = enterHandlers.value(watched);
+        // After the event, so that the click that gave the focus does not
+        // undo the selection.
+        if (handler)
+            QTimer::singleShot(0, this, [this, handler] { (this->*handler)(); });
+    }
+    return QDialog::eventFilter(watched, event);
 }

@@ -1,6 +1,7 @@
 #include "shell/Control.h"
 
 #include "inputs/Input.h"
+#include "inputs/Othersubs.h"
 #include "results/Output.h"
 #include "results/PrintTitle.h"
 #include "shell/Alert.h"
@@ -98,10 +99,10 @@ void TControlDlg::PrintButtonClick()
 
 void TControlDlg::LoadButtonClick()
 {
-    ShowAlert(QStringLiteral("Opening data files is not available yet."));
+    OpenDataFile();
 }
 
 void TControlDlg::SaveButtonClick()
 {
-    ShowAlert(QStringLiteral("Saving data files is not available yet."));
+    SaveDataFile();
 }

@@ -4,6 +4,7 @@
 
 #include "inputs/Calculator.h"
 #include "inputs/Input.h"
+#include "inputs/Othersubs.h"
 #include "results/Output.h"
 #include "results/PrintTitle.h"
 #include "shell/About.h"
@@ -19,6 +20,7 @@
 #include <QCursor>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
@@ -62,16 +64,21 @@ void Save(QWidget* window, const QString& name)
 
 // Opens a modal dialog through `open`, saves its picture once it is up and
 // closes it again.
-void ShootModal(QDialog* dialog, const QString& name, const std::function<void()>& open)
+// `prepare`, when given, acts on the dialog before the picture is taken.
+void ShootModal(QDialog* dialog, const QString& name, const std::function<void()>& open,
+                const std::function<void()>& prepare = {})
 {
     auto* poll = new QTimer(dialog);
     poll->setInterval(20);
-    QObject::connect(poll, &QTimer::timeout, dialog, [dialog, name, poll]() {
+    QObject::connect(poll, &QTimer::timeout, dialog, [dialog, name, poll, prepare]() {
         if (QApplication::activeModalWidget() != dialog)
             return;
         poll->stop();
+        if (prepare)
+            prepare();
         Save(dialog, name);
-        dialog->reject();
+        if (dialog->isVisible())
+            dialog->reject();
     });
     poll->start();
     open();
@@ -103,8 +110,12 @@ int main(int argc, char** argv)
     QCursor::setPos(0, 0);
 
     ShootModal(AboutDlg, QStringLiteral("about"), [] { MainForm->MAboutClick(); });
-    ShootModal(AlertDlg, QStringLiteral("alert"), [] { ControlDlg->LoadButtonClick(); });
-    ShootModal(InputDlg, QStringLiteral("input"), [] { ControlDlg->AutoButtonClick(); });
+    ShootModal(AlertDlg, QStringLiteral("alert"), [] {
+        ShowAlert(QStringLiteral("The windshield area must be between   2.00 and  20.00"));
+    });
+    // The input dialog with a full gauge, right after a run of the default car.
+    ShootModal(InputDlg, QStringLiteral("input"), [] { ControlDlg->AutoButtonClick(); },
+               [] { InputDlg->OkButton->click(); });
     ShootModal(OutputDlg, QStringLiteral("results"), [] { ControlDlg->ResultsButtonClick(); });
     ShootModal(PrintTitleDlg, QStringLiteral("print-title"), [] { ControlDlg->PrintButtonClick(); });
     ShootModal(InputHelpDlg, QStringLiteral("input-help"), [] {
@@ -119,6 +130,8 @@ int main(int argc, char** argv)
         CentreOnMainForm(CalculatorDlg);
         ShowModal(CalculatorDlg);
     });
+
+    ShootModal(MainForm->OpenDialog1, QStringLiteral("open-file"), [] { OpenDataFile(); });
 
     DestroyWindows();
     return allSaved ? 0 : 1;

@@ -8,6 +8,7 @@
 #include "shell/Main.h"
 
 #include <QLineEdit>
+#include <QFileDialog>
 #include <QPushButton>
 #include <QtTest>
 
@@ -187,8 +188,8 @@ void TestControl::buttonOpensItsDialog_data()
     QTest::newRow("View Input data") << "AutoButton" << "InputDlg" << "";
     QTest::newRow("View results") << "ResultsButton" << "OutputDlg" << "";
     QTest::newRow("Print results") << "PrintButton" << "PrintTitleDlg" << "";
-    QTest::newRow("Open file") << "LoadButton" << "AlertDlg" << "Opening data files is not available yet.";
-    QTest::newRow("Save file") << "SaveButton" << "AlertDlg" << "Saving data files is not available yet.";
+    QTest::newRow("Open file") << "LoadButton" << "OpenDialog1" << "";
+    QTest::newRow("Save file") << "SaveButton" << "SaveDialog1" << "";
 }
 
 void TestControl::buttonOpensItsDialog()
@@ -202,7 +203,11 @@ void TestControl::buttonOpensItsDialog()
     MainForm->Viewcontrol1Click();
     QVERIFY(QTest::qWaitForWindowExposed(ControlDlg));
 
-    TModalAnswerer answerer({}, MainForm);
+    // A file dialog is cancelled; the others are closed with their OK button.
+    TModalAnswerer answerer([](QWidget* modal) {
+        if (auto* files = qobject_cast<QFileDialog*>(modal))
+            files->reject();
+    }, MainForm);
     QTest::mouseClick(ControlDlg->findChild<QPushButton*>(button), Qt::LeftButton);
     QCOMPARE(answerer.SeenNames(), QStringList{dialog});
     QVERIFY(answerer.seen[0].centredOnMain);

@@ -1,0 +1,56 @@
+// VehicleFile: the ".trv" vehicle data file, apart from any dialog.
+//
+// In: the nine box texts (to save) or a path (to open). Out: a file of nine
+// CR LF lines, or the first nine words of a file. The format is that of every
+// file the program has ever written: one box text per line, in the fixed
+// order horsepower, drag coefficient, car weight, grill area, windshield
+// area, windshield angle, available shifts, quarter-mile shifts, spin time;
+// reading takes the file as white-space separated words, whatever lines they
+// stand on.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace VehicleFile {
+
+constexpr int ValueCount = 9;
+// A word longer than this is not a number the program could have written.
+constexpr int MaxWordLength = 64;
+// The nine words must lie within this many bytes from the file's start.
+constexpr qint64 MaxScannedBytes = 1024 * 1024;
+
+// What the user calls each value, in file order, for the messages.
+QString ValueName(int index);
+
+// Why these texts would not read back as they stand: a text that is empty
+// or holds white space between its characters would shift every later value
+// by a word. Empty when they can be saved.
+QString SaveRefusal(const QStringList& texts);
+
+// The file's bytes: each text as UTF-8, every LF written as CR LF, each
+// line ended by CR LF.
+QByteArray Encode(const QStringList& texts);
+
+// The first nine words of `bytes` (white space: space, tab, LF, CR, VT, FF),
+// decoded as UTF-8 when they are valid UTF-8 and as Latin-1 otherwise.
+struct Words {
+    QStringList words;
+    QString error; // non-empty when the file cannot be taken
+};
+Words Decode(const QByteArray& bytes, const QString& fileName);
+
+// Saves atomically: an existing file is replaced only when the whole new
+// file has been written. Returns an error message, empty on success.
+QString Save(const QString& path, const QStringList& texts);
+
+// Reads no more of the file than the first nine words need, and at most
+// MaxScannedBytes. On failure `error` says why and `words` is empty.
+Words Load(const QString& path);
+
+// The extension rule of opening: the path must hold ".trv" somewhere,
+// compared case-sensitively.
+bool HasTrvExtension(const QString& path);
+
+} // namespace VehicleFile
