@@ -40,4 +40,4 @@ cmake --build "$build" --target torvane torvane_screenshots >/dev/null
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
 
-xvfb-run -a -s '-screen 0 1280x1024x24 -nolisten tcp' bash "$root/scripts/screenshots.sh" --inside "$build" "$out"
+xvfb-run -a -s '-screen 0 1280x1024x24 -nolisten tcp -noreset' bash "$root/scripts/screenshots.sh" --inside "$build" "$out"

@@ -22,6 +22,7 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QPixmap>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QThread>
@@ -118,6 +119,21 @@ int main(int argc, char** argv)
                [] { InputDlg->OkButton->click(); });
     ShootModal(OutputDlg, QStringLiteral("results"), [] { ControlDlg->ResultsButtonClick(); });
     ShootModal(PrintTitleDlg, QStringLiteral("print-title"), [] { ControlDlg->PrintButtonClick(); });
+    // The print dialog right after printing the default car's report, here
+    // to a PDF file: full gauge, waiting for its timer.
+    ShootModal(PrintTitleDlg, QStringLiteral("print-title-printed"),
+               [] { ControlDlg->PrintButtonClick(); },
+               [] {
+                   PrintTitleDlg->SetPrinterSource([](QString&) {
+                       auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+                       printer->setOutputFormat(QPrinter::PdfFormat);
+                       printer->setOutputFileName(outputDir.filePath(QStringLiteral("report.pdf")));
+                       return printer;
+                   });
+                   PrintTitleDlg->Timer1->setInterval(10000);
+                   PrintTitleDlg->OkButton->click();
+               });
+    PrintTitleDlg->Timer1->stop();
     ShootModal(InputHelpDlg, QStringLiteral("input-help"), [] {
         CentreOnMainForm(InputHelpDlg);
         ShowModal(InputHelpDlg);
