@@ -38,17 +38,6 @@ QLineEdit* addEdit(QGroupBox* group, const char* name, const QString& text, int 
     return edit;
 }
 
-QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, int left,
-                       const QString& hint)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(left, 232, 75, 25);
-    button->setAutoDefault(false);
-    SetHint(button, hint, false);
-    return button;
-}
-
 } // namespace
 
 QString AreaText(const QString& widthInches, const QString& heightInches)
@@ -93,15 +82,16 @@ TCalculatorDlg::TCalculatorDlg(QWidget* parent)
     setTabOrder(TGrillHeightInches, TGlassWidthInches);
     setTabOrder(TGlassWidthInches, TGlassHeightInches);
 
-    CalculateButton = addButton(this, "CalculateButton", QStringLiteral("Calculate"), 40,
-                                QStringLiteral("Calculate results in square feet..."));
-    SaveButton = addButton(this, "SaveButton", QStringLiteral("Transfer"), 128,
-                           QStringLiteral("Transfer the results to the input dialog, and close "
-                                          "this dialog box..."));
+    CalculateButton = MakeButton(this, "CalculateButton", QStringLiteral("Calculate"),
+                                 QRect(40, 232, 75, 25),
+                                 QStringLiteral("Calculate results in square feet..."));
+    SaveButton = MakeButton(this, "SaveButton", QStringLiteral("Transfer"), QRect(128, 232, 75, 25),
+                            QStringLiteral("Transfer the results to the input dialog, and close "
+                                           "this dialog box..."));
     SaveButton->setEnabled(false);
-    BitBtn1 = addButton(this, "BitBtn1", QStringLiteral("&Close"), 216,
-                        QStringLiteral("Close this dialog box..."));
-    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton, nullptr, BitBtn1));
+    BitBtn1 = MakeButton(this, "BitBtn1", QStringLiteral("&Close"), QRect(216, 232, 75, 25),
+                         QStringLiteral("Close this dialog box..."), false,
+                         QStyle::SP_DialogCloseButton);
 
     connect(CalculateButton, &QPushButton::clicked, this, &TCalculatorDlg::CalculateButtonClick);
     connect(SaveButton, &QPushButton::clicked, this, &TCalculatorDlg::SaveButtonClick);

@@ -28,8 +28,6 @@ TInputDlg* InputDlg = nullptr;
 
 namespace {
 
-const QColor lightGreen(192, 255, 192);
-
 // A label of the input dialog: Arial, 12 pixels high.
 void addLabel(QGroupBox* group, const char* name, const QString& caption, int top)
 {
@@ -52,17 +50,6 @@ QLineEdit* addBox(QGroupBox* group, const char* name, const QString& text, int l
     palette.setColor(QPalette::Base, clCream);
     box->setPalette(palette);
     return box;
-}
-
-QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, int left,
-                       int top, const QString& hint)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(left, top, 110, 26);
-    button->setAutoDefault(false);
-    SetHint(button, hint, false);
-    return button;
 }
 
 TShape* addShape(QWidget* parent, const char* name, QRect geometry, const QColor& pen, int width,
@@ -100,12 +87,7 @@ TInputDlg::TInputDlg(QWidget* parent)
     cream.setColor(QPalette::Window, clCream);
     StaticText1->setPalette(cream);
 
-    CGauge1 = new TCGauge(this);
-    CGauge1->setObjectName(QStringLiteral("CGauge1"));
-    CGauge1->setGeometry(320, 49, 209, 33);
-    CGauge1->SetMaxValue(6);
-    CGauge1->SetForeColor(lightGreen);
-    CGauge1->SetBackColor(palette().color(QPalette::Button));
+    CGauge1 = MakeRunGauge(this, QRect(320, 49, 209, 33));
 
     QGroupBox* car = MakeGroupBox(this, "GroupBox1", QStringLiteral("Torvane data"),
                                   QRect(24, 26, 257, 177), 9);
@@ -131,29 +113,29 @@ TInputDlg::TInputDlg(QWidget* parent)
     addLabel(conditions, "Label9", QStringLiteral("Spin time in seconds:"), 72);
     TSpinTime = addBox(conditions, "TSpinTime", QStringLiteral("0.75"), 185, 68);
 
-    QStyle* look = style();
-    InputHelp = addButton(this, "InputHelp", QStringLiteral("&Input Help  "), 310, 214,
-                          QStringLiteral("Show input help dialog..."));
-    InputHelp->setIcon(look->standardIcon(QStyle::SP_DialogHelpButton, nullptr, InputHelp));
-    ConditionsHelp = addButton(this, "ConditionsHelp", QStringLiteral("&Conditions Help  "), 430,
-                               214, QStringLiteral("Show conditions help dialog..."));
-    ConditionsHelp->setIcon(look->standardIcon(QStyle::SP_DialogHelpButton, nullptr, ConditionsHelp));
+    InputHelp = MakeButton(this, "InputHelp", QStringLiteral("&Input Help  "),
+                           QRect(310, 214, 110, 26), QStringLiteral("Show input help dialog..."),
+                           false, QStyle::SP_DialogHelpButton);
+    ConditionsHelp = MakeButton(this, "ConditionsHelp", QStringLiteral("&Conditions Help  "),
+                                QRect(430, 214, 110, 26),
+                                QStringLiteral("Show conditions help dialog..."), false,
+                                QStyle::SP_DialogHelpButton);
     // Small help glyphs leave room for the longer caption within 110 pixels.
     for (QPushButton* help : { InputHelp, ConditionsHelp })
         help->setIconSize(QSize(10, 10));
-    CalculatorButton = addButton(this, "CalculatorButton", QStringLiteral("Area Calculator"), 310,
-                                 244,
-                                 QStringLiteral("Calculate grill and windshield area square feet "
-                                                "from measurments in inches..."));
-    RestoreButton = addButton(this, "RestoreButton", QStringLiteral("Restore Inputs"), 430, 244,
-                              QStringLiteral("Restore previous values..."));
-    OkButton = addButton(this, "OkButton", QStringLiteral("OK  "), 310, 274,
-                         QStringLiteral("Take all input values and calculate performance..."));
-    OkButton->setIcon(look->standardIcon(QStyle::SP_DialogOkButton, nullptr, OkButton));
+    CalculatorButton = MakeButton(this, "CalculatorButton", QStringLiteral("Area Calculator"),
+                                  QRect(310, 244, 110, 26),
+                                  QStringLiteral("Calculate grill and windshield area square feet "
+                                                 "from measurments in inches..."));
+    RestoreButton = MakeButton(this, "RestoreButton", QStringLiteral("Restore Inputs"),
+                               QRect(430, 244, 110, 26), QStringLiteral("Restore previous values..."));
+    OkButton = MakeButton(this, "OkButton", QStringLiteral("OK  "), QRect(310, 274, 110, 26),
+                          QStringLiteral("Take all input values and calculate performance..."),
+                          false, QStyle::SP_DialogOkButton);
     OkButton->setDefault(true);
-    BitBtn1 = addButton(this, "BitBtn1", QStringLiteral("&Close"), 430, 274,
-                        QStringLiteral("Close this dialog box..."));
-    BitBtn1->setIcon(look->standardIcon(QStyle::SP_DialogCloseButton, nullptr, BitBtn1));
+    BitBtn1 = MakeButton(this, "BitBtn1", QStringLiteral("&Close"), QRect(430, 274, 110, 26),
+                         QStringLiteral("Close this dialog box..."), false,
+                         QStyle::SP_DialogCloseButton);
 
     // Tab order: the buttons, then the car's boxes, then the conditions.
     const QList<QWidget*> order = { OkButton,  BitBtn1, InputHelp,   ConditionsHelp,

@@ -21,24 +21,6 @@
 
 TPrintTitleDlg* PrintTitleDlg = nullptr;
 
-namespace {
-
-// 12648384: red 192, green 255, blue 192.
-const QColor lightGreen(192, 255, 192);
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
-                        QStyle::StandardPixmap glyph, int left, int top, const QString& hint)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(left, top, 75, 25);
-    button->setIcon(button->style()->standardIcon(glyph, nullptr, button));
-    SetHint(button, hint, false);
-    return button;
-}
-
-} // namespace
-
 TPrintTitleDlg::TPrintTitleDlg(QWidget* parent) : QDialog(parent), printerSource(OpenDefaultPrinter)
 {
     SetUpDialog(this, "PrintTitleDlg", QStringLiteral("Print Torvane results..."), QSize(329, 226));
@@ -57,26 +39,17 @@ TPrintTitleDlg::TPrintTitleDlg(QWidget* parent) : QDialog(parent), printerSource
 
     GroupBox4 = MakeGroupBox(this, "GroupBox4", QStringLiteral("Progress"), QRect(51, 96, 228, 49));
 
-    CGauge1 = new TCGauge(GroupBox4);
-    CGauge1->setObjectName(QStringLiteral("CGauge1"));
-    CGauge1->setGeometry(16, 16, 197, 21);
-    CGauge1->SetKind(TCGauge::gkHorizontalBar);
-    CGauge1->SetShowText(true);
-    CGauge1->SetBorderStyle(TCGauge::bsSingle);
-    CGauge1->SetMinValue(0);
-    CGauge1->SetMaxValue(6);
-    CGauge1->SetProgress(0);
-    CGauge1->SetForeColor(lightGreen);
-    CGauge1->SetBackColor(palette().color(QPalette::Button));
+    CGauge1 = MakeRunGauge(GroupBox4, QRect(16, 16, 197, 21));
     CGauge1->setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11, true));
 
     // The OK button prints; only Timer1 closes the dialog after a print.
-    OkButton = MakeButton(this, "OkButton", QStringLiteral("OK"), QStyle::SP_DialogOkButton, 79, 160,
-                          QStringLiteral("Print the results on the default windows printer..."));
+    OkButton = MakeButton(this, "OkButton", QStringLiteral("OK"), QRect(79, 160, 75, 25),
+                          QStringLiteral("Print the results on the default windows printer..."),
+                          false, QStyle::SP_DialogOkButton);
     OkButton->setDefault(true);
-    CancelButton = MakeButton(this, "CancelButton", QStringLiteral("Cancel"),
-                              QStyle::SP_DialogCancelButton, 175, 160,
-                              QStringLiteral("Restore the previous title, and close this dialog box..."));
+    CancelButton = MakeButton(this, "CancelButton", QStringLiteral("Cancel"), QRect(175, 160, 75, 25),
+                              QStringLiteral("Restore the previous title, and close this dialog box..."),
+                              false, QStyle::SP_DialogCancelButton);
 
     setTabOrder(OkButton, PrintTitle);
     setTabOrder(PrintTitle, CancelButton);

@@ -16,21 +16,6 @@
 
 TControlDlg* ControlDlg = nullptr;
 
-namespace {
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int left, int top,
-                        const QString& hint, bool showTooltip, bool enabled)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(left, top, 96, 33);
-    button->setEnabled(enabled);
-    SetHint(button, hint, showTooltip);
-    return button;
-}
-
-} // namespace
-
 TControlDlg::TControlDlg(QWidget* parent) : QDialog(parent)
 {
     SetUpDialog(this, "ControlDlg", QStringLiteral("Torvane Control..."), QSize(322, 251),
@@ -46,18 +31,19 @@ TControlDlg::TControlDlg(QWidget* parent) : QDialog(parent)
     Shape1->SetBrush(palette().color(QPalette::Button));
 
     // Created in their tab order.
-    AutoButton = MakeButton(this, "AutoButton", QStringLiteral("View Input data"), 57, 56,
-                            QStringLiteral("Torvane values|Enter or change Torvane properties and conditions..."),
-                            true, true);
-    ResultsButton = MakeButton(this, "ResultsButton", QStringLiteral("View results"), 57, 96,
-                               QStringLiteral("Display results|Show 1/4 mile result summary..."), true, false);
-    LoadButton = MakeButton(this, "LoadButton", QStringLiteral("Open file"), 169, 56,
-                            QStringLiteral("Open data file|Open Torvane input data file..."), false, true);
-    SaveButton = MakeButton(this, "SaveButton", QStringLiteral("Save file"), 169, 96,
-                            QStringLiteral("Save data file|Save Torvane input data file..."), false, false);
-    PrintButton = MakeButton(this, "PrintButton", QStringLiteral("Print results"), 113, 136,
-                             QStringLiteral("Print results|Print all input and output values on the printer..."),
-                             true, false);
+    AutoButton = MakeButton(this, "AutoButton", QStringLiteral("View Input data"), QRect(57, 56, 96, 33),
+                            QStringLiteral("Torvane values|Enter or change Torvane properties and conditions..."), true);
+    ResultsButton = MakeButton(this, "ResultsButton", QStringLiteral("View results"), QRect(57, 96, 96, 33),
+                               QStringLiteral("Display results|Show 1/4 mile result summary..."), true);
+    ResultsButton->setEnabled(false);
+    LoadButton = MakeButton(this, "LoadButton", QStringLiteral("Open file"), QRect(169, 56, 96, 33),
+                            QStringLiteral("Open data file|Open Torvane input data file..."), false);
+    SaveButton = MakeButton(this, "SaveButton", QStringLiteral("Save file"), QRect(169, 96, 96, 33),
+                            QStringLiteral("Save data file|Save Torvane input data file..."), false);
+    SaveButton->setEnabled(false);
+    PrintButton = MakeButton(this, "PrintButton", QStringLiteral("Print results"), QRect(113, 136, 96, 33),
+                             QStringLiteral("Print results|Print all input and output values on the printer..."), true);
+    PrintButton->setEnabled(false);
     CloseBtn = MakeBitBtn(this, "CloseBtn", TButtonKind::Close, 124, 216);
     SetHint(CloseBtn, QStringLiteral("Close|Close this dialog box..."), true);
 

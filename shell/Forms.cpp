@@ -1,6 +1,8 @@
 #include "shell/Forms.h"
 
 #include "shell/Fonts.h"
+#include "shell/Hints.h"
+#include "widgets/Cgauges.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -43,4 +45,28 @@ QPushButton* MakeBitBtn(QWidget* parent, const char* name, TButtonKind kind, int
         QObject::connect(button, &QPushButton::clicked, window, &QWidget::close);
     }
     return button;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QRect& geometry, const QString& hint, bool showTooltip,
+                        QStyle::StandardPixmap glyph)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    if (glyph != QStyle::SP_CustomBase)
+        button->setIcon(button->style()->standardIcon(glyph, nullptr, button));
+    SetHint(button, hint, showTooltip);
+    return button;
+}
+
+TCGauge* MakeRunGauge(QWidget* parent, const QRect& geometry)
+{
+    auto* gauge = new TCGauge(parent);
+    gauge->setObjectName(QStringLiteral("CGauge1"));
+    gauge->setGeometry(geometry);
+    gauge->SetMaxValue(6);
+    gauge->SetForeColor(clLightGreen);
+    gauge->SetBackColor(parent->palette().color(QPalette::Button));
+    return gauge;
 }
