@@ -10,6 +10,7 @@
 
 #include "TestSupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -83,6 +84,7 @@ private slots:
     void openRefusesBadFilesAndChangesNothing_data();
     void openRefusesBadFilesAndChangesNothing();
     void throughTheFileDialogs();
+    void samplesOpenAndRun();
 
 private:
     QTemporaryDir dir;
@@ -256,6 +258,21 @@ void TestDataFile::throughTheFileDialogs()
     SaveDataFile();
     QCOMPARE(proposed, QStringLiteral("typed.trv"));
     QVERIFY(readAll(path + ".trv").startsWith("400\r\n"));
+}
+
+// The sample files beside the program open and describe cars that run.
+void TestDataFile::samplesOpenAndRun()
+{
+    const QDir examples(QStringLiteral(TORVANE_EXAMPLES_DIR));
+    const QStringList samples = examples.entryList({ "*.trv" }, QDir::Files);
+    QVERIFY(samples.size() >= 3);
+    for (const QString& name : samples) {
+        TModalAnswerer answerer;
+        QVERIFY2(OpenDataFileAt(examples.filePath(name)), qPrintable(name));
+        const CarInputs inputs = ReadInputs();
+        QVERIFY2(!inputs.inputError, qPrintable(name));
+        QCOMPARE(answerer.seen.size(), 0);
+    }
 }
 
 TORVANE_TEST_MAIN(TestDataFile)
