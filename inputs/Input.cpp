@@ -17,6 +17,7 @@
 #include "widgets/Cgauges.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -187,6 +188,11 @@ void TInputDlg::OkButtonClick()
 void TInputDlg::RunCar(const CarInputs& inputs)
 {
     std::unique_ptr<SimulationRecord> record = NewRecordFor(inputs);
+    // currentSimulation points at the record only while this action runs,
+    // whichever way it ends.
+    struct ClearCurrent {
+        ~ClearCurrent() { currentSimulation = nullptr; }
+    } clearCurrent;
     currentSimulation = record.get();
     currentSimulation->RunSimulation([this](int step) { CGauge1->SetProgress(step); });
     bool timeLimitReached = false;
@@ -194,7 +200,6 @@ void TInputDlg::RunCar(const CarInputs& inputs)
     currentSimulation->GetStopState(timeLimitReached, stopTime);
     if (timeLimitReached) {
         ShowElapsedTimeMessage(stopTime);
-        currentSimulation = nullptr;
         return;
     }
 
@@ -207,6 +212,15 @@ void TInputDlg::RunCar(const CarInputs& inputs)
     ControlDlg->ResultsButton->setEnabled(true);
     CGauge1->SetProgress(6);
     Timer1->start();
+}
+
+void TInputDlg::reject()
+{
+    if (Timer1->isActive()) {
+        Timer1->stop();
+        CGauge1->SetProgress(0);
+    }
+    QDialog::reject();
 }
 
 void TInputDlg::Timer1Timer()
@@ -264,7 +278,13 @@ void TInputDlg::TSpinTimeEnter() { TSpinTime->selectAll(); }
 
 bool TInputDlg::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusIn) {
+    // Entering a box, not the dialog getting the focus back (after a message
+    // or a dialog opened from here), which leaves the box as it was.
+    const auto reason = event->type() == QEvent::FocusIn
+                            ? static_cast<QFocusEvent*>(event)->reason()
+                            : Qt::OtherFocusReason;
+    if (event->type() == QEvent::FocusIn && reason != Qt::ActiveWindowFocusReason
+        && reason != Qt::PopupFocusReason) {
         const auto handler = enterHandlers.value(watched);
         // After the event, so that the click that gave the focus does not
         // undo the selection.

@@ -61,6 +61,12 @@ public:
     QPushButton* BitBtn1;
     QTimer* Timer1;
 
+public slots:
+    // Closing the dialog any other way than by its timer also ends a running
+    // timer and empties the gauge, so the next showing is not closed by a
+    // tick that belonged to the last one.
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -231,7 +231,14 @@ void SaveDataFile()
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setDefaultSuffix(QStringLiteral("trv"));
     dialog->setOption(QFileDialog::DontConfirmOverwrite, false);
-    dialog->selectFile(DataFileName);
+    // The last file opened or saved, or nothing: not a name typed into a
+    // save dialog that was then cancelled.
+    if (DataFileName.isEmpty()) {
+        if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            name->clear();
+    } else {
+        dialog->selectFile(DataFileName);
+    }
     const QString path = chosenPath(dialog);
     if (!path.isEmpty())
         SaveDataFileAt(path);

@@ -20,7 +20,8 @@ const QColor TOutputDlg::Yellow(255, 255, 0);
 namespace {
 
 // One result: an Arial label and a read-only, right-aligned box on cream
-// that the Tab key passes over.
+// that the Tab key passes over; a click still focuses it, so its text can be
+// selected and copied.
 QLineEdit* addResult(QGroupBox* group, const char* labelName, const QString& caption,
                      QPoint labelAt, const char* boxName, QRect box, const QColor& textColour)
 {
@@ -33,7 +34,7 @@ QLineEdit* addResult(QGroupBox* group, const char* labelName, const QString& cap
     edit->setGeometry(box);
     edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     edit->setReadOnly(true);
-    edit->setFocusPolicy(Qt::NoFocus);
+    edit->setFocusPolicy(Qt::ClickFocus);
     edit->setFrame(true);
     edit->setTextMargins(0, 0, 0, 0);
     edit->setFont(WindowFont());

@@ -149,6 +149,15 @@ void TPrintTitleDlg::CancelButtonClick()
     reject();
 }
 
+void TPrintTitleDlg::reject()
+{
+    if (Timer1->isActive()) {
+        Timer1->stop();
+        CGauge1->SetProgress(0);
+    }
+    QDialog::reject();
+}
+
 void TPrintTitleDlg::Timer1Timer()
 {
     CGauge1->SetProgress(0);

@@ -54,6 +54,12 @@ public:
     using PrinterSource = std::function<std::unique_ptr<QPrinter>(QString& error)>;
     void SetPrinterSource(PrinterSource source);
 
+public slots:
+    // Closing the dialog any other way than by its timer also ends a running
+    // timer and empties the gauge, so the next showing is not closed by a
+    // tick that belonged to the last one.
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     // Esc presses CancelButton, so that it brings back the previous title.

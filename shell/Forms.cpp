@@ -2,17 +2,37 @@
 
 #include "shell/Fonts.h"
 #include "shell/Hints.h"
+#include "shell/Main.h"
 #include "widgets/Cgauges.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QPushButton>
 #include <QStyle>
+#include <QWindow>
+
+QWidget* ModalOwner(const QWidget* dialog)
+{
+    QWidget* owner = QApplication::activeModalWidget();
+    if (!owner || owner == dialog)
+        owner = QApplication::activeWindow();
+    if (!owner || owner == dialog)
+        owner = MainForm;
+    return owner == dialog ? nullptr : owner;
+}
 
 int ShowModal(QDialog* dialog)
 {
     if (dialog->isVisible())
         throw EInvalidOperation("Cannot make a visible window modal");
+    // The program's dialogs have no parent window, so the window system is
+    // told which window each belongs to: it then keeps the dialog above it,
+    // also above the control dialog, which stays on top.
+    if (QWidget* owner = ModalOwner(dialog)) {
+        dialog->winId();
+        owner->winId();
+        dialog->windowHandle()->setTransientParent(owner->windowHandle());
+    }
     return dialog->exec();
 }
 

@@ -35,6 +35,10 @@ public:
 // stays as it was.
 int ShowModal(QDialog* dialog);
 
+// The window a modal dialog belongs to: the modal window on top, else the
+// active window, else the main window.
+QWidget* ModalOwner(const QWidget* dialog);
+
 // The common frame of the program's dialogs: object name, caption, the
 // window font, a fixed client size and a title bar without buttons (no
 // system menu, no close box). extraFlags adds e.g. Qt::WindowStaysOnTopHint.

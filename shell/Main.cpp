@@ -157,29 +157,38 @@ void TMainForm::Viewcontrol1Click()
     ControlDlg->activateWindow();
 }
 
+// A click in the frame: the control dialog, centred on the main window, shown
+// modally. An open control dialog is refused by ShowModal and stays as it is.
+void TMainForm::ShowControlDialogModally()
+{
+    if (!ControlDlg->isVisible())
+        CentreOnMainForm(ControlDlg);
+    ShowModal(ControlDlg);
+}
+
 void TMainForm::Shape1MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, const QPoint&)
 {
-    ShowModal(ControlDlg);
+    ShowControlDialogModally();
 }
 
 void TMainForm::StaticText1MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, const QPoint&)
 {
-    ShowModal(ControlDlg);
+    ShowControlDialogModally();
 }
 
 void TMainForm::StaticText4MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, const QPoint&)
 {
-    ShowModal(ControlDlg);
+    ShowControlDialogModally();
 }
 
 void TMainForm::StaticText2Click()
 {
-    ShowModal(ControlDlg);
+    ShowControlDialogModally();
 }
 
 void TMainForm::StaticText3Click()
 {
-    ShowModal(ControlDlg);
+    ShowControlDialogModally();
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)

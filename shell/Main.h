@@ -52,6 +52,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    void ShowControlDialogModally();
 };
 
 extern TMainForm* MainForm;

@@ -8,6 +8,7 @@
 #include "shell/Alert.h"
 #include "shell/ConditionsHelp.h"
 #include "shell/Control.h"
+#include "shell/Forms.h"
 #include "shell/Hints.h"
 #include "shell/InputHelp.h"
 #include "shell/Main.h"
@@ -114,7 +115,8 @@ QString ErrorBoxText(const QString& message)
 
 void ShowErrorBox(const QString& message)
 {
-    QMessageBox box(QMessageBox::Critical, ApplicationTitle(), ErrorBoxText(message), QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Critical, ApplicationTitle(), ErrorBoxText(message), QMessageBox::Ok,
+                    ModalOwner(nullptr));
     box.setObjectName(QStringLiteral("ErrorBox"));
     box.setTextFormat(Qt::PlainText);
     box.exec();

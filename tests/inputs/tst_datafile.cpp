@@ -216,6 +216,21 @@ void TestDataFile::openRefusesBadFilesAndChangesNothing()
 // The real dialogs, answered by typing a path into their name field.
 void TestDataFile::throughTheFileDialogs()
 {
+    // Until a file is opened or saved, the save dialog proposes no name, not
+    // even one typed into it before it was cancelled.
+    QStringList proposedNames;
+    {
+        TModalAnswerer typing([&](QWidget* modal) {
+            auto* name = modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            proposedNames << name->text();
+            name->setText("never-saved");
+            QMetaObject::invokeMethod(modal, "reject");
+        });
+        SaveDataFile();
+        SaveDataFile();
+    }
+    QCOMPARE(proposedNames, (QStringList{ "", "" }));
+
     const QString path = dir.filePath("typed");
     InputDlg->THp->setText("400");
     {

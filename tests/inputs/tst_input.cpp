@@ -8,15 +8,18 @@
 #include "inputs/Othersubs.h"
 #include "results/Output.h"
 #include "shell/Control.h"
+#include "shell/Forms.h"
 #include "widgets/Cgauges.h"
 
 #include "TestSupport.h"
 
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <clocale>
 
@@ -116,6 +119,8 @@ private slots:
     void restoreBeforeAnySavePointEmptiesTheBoxes();
     void restoreBringsBackTheLastRun();
     void showingSelectsHorsepower();
+    void closingStopsTheTimer();
+    void messagesStayAboveTheDialog();
     void commaDecimalLocale();
 };
 
@@ -351,10 +356,59 @@ void TestInput::showingSelectsHorsepower()
     InputDlg->show();
     QCOMPARE(InputDlg->THp->selectedText(), QStringLiteral("345.00"));
     InputDlg->hide();
-    // Entering another box selects its text.
+    // Entering another box selects its text...
     InputDlg->TWeight->deselect();
-    InputDlg->TWeightEnter();
-    QCOMPARE(InputDlg->TWeight->selectedText(), QStringLiteral("3400.00"));
+    QFocusEvent clickedIn(QEvent::FocusIn, Qt::MouseFocusReason);
+    QApplication::sendEvent(InputDlg->TWeight, &clickedIn);
+    QTRY_COMPARE(InputDlg->TWeight->selectedText(), QStringLiteral("3400.00"));
+    // ...but the dialog getting the focus back, after a message, leaves it
+    // as the user had it.
+    InputDlg->TWeight->deselect();
+    QFocusEvent windowBack(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(InputDlg->TWeight, &windowBack);
+    QCoreApplication::processEvents();
+    QCOMPARE(InputDlg->TWeight->selectedText(), QString());
+}
+
+// Closing the dialog during the second after a run ends that second: the
+// next showing is not closed by the old tick.
+void TestInput::closingStopsTheTimer()
+{
+    InputDlg->show();
+    alertsDuring([] { InputDlg->OkButtonClick(); });
+    QVERIFY(InputDlg->Timer1->isActive());
+    InputDlg->BitBtn1->click();
+    QVERIFY(!InputDlg->isVisible());
+    QVERIFY(!InputDlg->Timer1->isActive());
+    QCOMPARE(InputDlg->CGauge1->Progress(), 0);
+    InputDlg->show();
+    QTest::qWait(3 * InputDlg->Timer1->interval());
+    QVERIFY(InputDlg->isVisible());
+    InputDlg->hide();
+}
+
+// A message shown from the modal input dialog belongs to that dialog, so the
+// window system keeps it above it.
+void TestInput::messagesStayAboveTheDialog()
+{
+    QWindow* alertOwner = nullptr;
+    QStringList seen;
+    // A timer does not fire again inside its own handler, so the message
+    // that opens on top of the input dialog gets an answerer of its own.
+    TModalAnswerer answerer([&](QWidget*) {
+        InputDlg->THp->setText("1");
+        TModalAnswerer inner([&](QWidget* alert) {
+            alertOwner = alert->windowHandle()->transientParent();
+        });
+        InputDlg->OkButton->click();
+        seen = inner.SeenNames();
+        InputDlg->BitBtn1->click();
+    });
+    ShowModal(InputDlg);
+    QCOMPARE(answerer.SeenNames(), QStringList{ "InputDlg" });
+    QCOMPARE(seen, QStringList{ "AlertDlg" });
+    QVERIFY(alertOwner);
+    QCOMPARE(alertOwner, InputDlg->windowHandle());
 }
 
 // Under a comma-decimal locale the boxes are read as before and the printf

@@ -4,20 +4,20 @@
 #
 #   cups_print_test.sh <tst_report executable>
 #
-# Starts cupsd on this machine (or uses the one that is running), sets up the
-# cups-pdf queue "PDF" with a temporary output folder and makes it the default
-# printer, runs `tst_report --print-default-car`, waits for the PDF file and
+# Starts cupsd on this machine (or uses the one that is running), sets up a
+# cups-pdf queue of its own with a temporary output folder and makes it the
+# default printer, runs `tst_report --print-default-car`, waits for the PDF file and
 # compares its text with the report's lines. Then it checks that a queue that
 # refuses jobs is reported as a failure, not as a printed page. Everything it
-# changed is put back on exit: cups-pdf.conf, the default printer, the queue
-# (when it made it) and the cupsd (when it started it).
+# changed is put back on exit: cups-pdf.conf, the default printer, its queue
+# (removed) and the cupsd (when it started it).
 #
 # Needs root (it configures the system's print server); exits with 77, which
 # CTest reports as skipped, when it is not run as root.
 set -euo pipefail
 
 program=${1:?usage: cups_print_test.sh <tst_report executable>}
-queue=PDF
+queue=TorvaneTestPDF
 wait_limit=60        # seconds, for every wait
 skip=77
 
@@ -45,7 +45,8 @@ export LC_ALL=C
 
 # One run at a time: the queue, its default flag and cups-pdf.conf are shared.
 { exec 9>/run/lock/torvane-cups-print-test.lock; } 2>/dev/null || exec 9>/tmp/torvane-cups-print-test.lock
-flock -w 300 9 || fail "another run of this test has held the print server for 300 s"
+# Shorter than the test's time limit, so a long wait ends with this message.
+flock -w 200 9 || fail "another run of this test has held the print server for 200 s"
 
 work=$(mktemp -d)
 out=$work/out
@@ -53,17 +54,13 @@ mkdir "$out"
 chmod 1777 "$out"
 cp -p "$conf" "$work/cups-pdf.conf"
 cupsd_pid=
-made_queue=no
 old_default=
 
 cleanup() {
   local status=$?
   set +e
-  if [ "$made_queue" = yes ]; then
-    lpadmin -x "$queue" 2>/dev/null
-  else
-    cupsaccept "$queue" 2>/dev/null
-  fi
+  # Removing the queue also ends its being the default printer.
+  lpadmin -x "$queue" 2>/dev/null
   if [ -n "$old_default" ] && [ "$old_default" != "$queue" ]; then
     lpadmin -d "$old_default" 2>/dev/null
   fi
@@ -109,7 +106,8 @@ else
 fi
 
 old_default=$(lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p')
-lpstat -p "$queue" >/dev/null 2>&1 || made_queue=yes
+# A queue of this name can only be left over from a run that was killed.
+lpadmin -x "$queue" 2>/dev/null || true
 
 sed -i "s|^#\?Out .*|Out $out|" "$conf"
 lpadmin -p "$queue" -E -v cups-pdf:/ -P "$ppd" -o pdftops-renderer-default=pdftocairo
@@ -119,7 +117,7 @@ cupsaccept "$queue"
 [ "$(lpstat -d | sed -n 's/^system default destination: //p')" = "$queue" ] \
   || fail "could not make $queue the default printer"
 
-queue_empty() { [ -z "$(lpstat -o 2>/dev/null)" ]; }
+queue_empty() { [ -z "$(lpstat -o "$queue" 2>/dev/null)" ]; }
 pdf_written() {
   local f
   for f in "$out"/*.pdf "$out"/*/*.pdf; do
@@ -173,7 +171,7 @@ say "the page carries the title and the seventeen lines, every value ending in c
 
 # 2. A queue that refuses jobs: the job must fail, and say why.
 cupsreject "$queue"
-rm -f "$out"/*.pdf
+rm -f "$out"/*.pdf "$out"/*/*.pdf
 set +e
 timeout $wait_limit "$program" --print-default-car "Refused" 2>"$work/refused.txt"
 status=$?

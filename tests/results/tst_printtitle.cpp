@@ -151,6 +151,7 @@ private slots:
     void cancelRestoresTheSavedTitle();
     void cancelBeforeAnySaveEmptiesTheTitle();
     void escapePressesCancel();
+    void cancelAfterPrintingStopsTheTimer();
 
 private:
     bool HavePdfToText() const
@@ -500,6 +501,23 @@ void TestPrintTitle::escapePressesCancel()
     QCOMPARE(PrintTitleDlg->PrintTitle->text(), QStringLiteral("Saved title"));
     QVERIFY(!PrintTitleDlg->isVisible());
     QCOMPARE(PrintTitleDlg->result(), int(QDialog::Rejected));
+}
+
+// Cancel during the second after a page ends that second: the next showing
+// is not closed by the old tick.
+void TestPrintTitle::cancelAfterPrintingStopsTheTimer()
+{
+    PrintTitleDlg->SetPrinterSource(PdfFile(folder.filePath(QStringLiteral("cancelled.pdf"))));
+    PrintTitleDlg->show();
+    PrintTitleDlg->OkButton->click();
+    QVERIFY(PrintTitleDlg->Timer1->isActive());
+    PrintTitleDlg->CancelButton->click();
+    QVERIFY(!PrintTitleDlg->Timer1->isActive());
+    QCOMPARE(PrintTitleDlg->CGauge1->Progress(), 0);
+    PrintTitleDlg->show();
+    QTest::qWait(3 * PrintTitleDlg->Timer1->interval());
+    QVERIFY(PrintTitleDlg->isVisible());
+    PrintTitleDlg->hide();
 }
 
 TORVANE_TEST_MAIN(TestPrintTitle)
