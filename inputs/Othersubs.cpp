@@ -12,6 +12,8 @@
 #include "shell/Main.h"
 
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -176,6 +178,12 @@ void prepareFileDialog(QFileDialog* dialog, const QString& title)
     dialog->selectNameFilter(QStringLiteral("Torvane files (*.trv)"));
     if (auto* sidebar = dialog->findChild<QWidget*>(QStringLiteral("sidebar")))
         sidebar->hide();
+    // The detail view gives the date column the room it needs and the name
+    // column the rest.
+    if (auto* details = dialog->findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        details->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+        details->header()->setSectionResizeMode(3, QHeaderView::ResizeToContents);
+    }
 }
 
 QString chosenPath(QFileDialog* dialog)
