@@ -114,13 +114,7 @@ void TPrintTitleDlg::PrintCar(const CarInputs& inputs)
         return;
     }
 
-    ReportValues values;
-    values.horsepower = inputs.horsepower;
-    values.carWeight = inputs.carWeight;
-    values.dragCoefficient = inputs.dragCoefficient;
-    values.quarterMileShifts = inputs.quarterMileShifts;
-    values.spinTime = inputs.spinTime;
-    TakeResults(*record, values);
+    const ReportValues values = ReportValuesFor(inputs, *record);
     record.reset();
 
     const QString title = PrintTitle->text();

@@ -1,6 +1,7 @@
 #include "results/Report.h"
 
 #include "engine/Torvanesubs.h"
+#include "inputs/Othersubs.h"
 #include "shell/Fonts.h"
 
 #include <QFileInfo>
@@ -11,12 +12,19 @@
 
 #include <dlfcn.h>
 
-void TakeResults(const SimulationRecord& record, ReportValues& v)
+ReportValues ReportValuesFor(const CarInputs& inputs, const SimulationRecord& record)
 {
+    ReportValues v;
+    v.horsepower = inputs.horsepower;
+    v.carWeight = inputs.carWeight;
+    v.dragCoefficient = inputs.dragCoefficient;
+    v.quarterMileShifts = inputs.quarterMileShifts;
+    v.spinTime = inputs.spinTime;
     record.GetResults(v.topSpeedTime, v.topSpeed, v.topSpeedDistance, v.topSpeedWindForce,
                       v.zeroToSixtyTime, v.zeroToHundredTime, v.zeroToEightyTime,
                       v.sixtyToEightyTime, v.quarterMileTime, v.quarterMileSpeed,
                       v.quarterMileDistance, v.quarterMileWindForce);
+    return v;
 }
 
 QList<ReportLine> ReportLines(const QString& title, const ReportValues& v)

@@ -20,6 +20,7 @@
 class QPainter;
 class QPrinter;
 class SimulationRecord;
+struct CarInputs;
 
 struct ReportValues {
     // The inputs, as the print job read them.
@@ -44,8 +45,9 @@ struct ReportValues {
     double quarterMileWindForce = 0;
 };
 
-// Copies the twelve results of a record that has run into `values`.
-void TakeResults(const SimulationRecord& record, ReportValues& values);
+// The report's values: the five inputs the job read and the twelve results
+// of the record that ran them.
+ReportValues ReportValuesFor(const CarInputs& inputs, const SimulationRecord& record);
 
 struct ReportLine {
     enum Style { Title, Value };

@@ -9,6 +9,7 @@
 #include "results/Report.h"
 
 #include "engine/Torvanesubs.h"
+#include "inputs/Othersubs.h"
 #include "shell/Fonts.h"
 
 #include <QApplication>
@@ -40,24 +41,31 @@ namespace {
 ReportValues RunCar(double horsepower, double carWeight = 3400, double dragCoefficient = 0.29,
                     int quarterMileShifts = 2, double spinTime = 0.75)
 {
-    const double frontalArea = 5.20 + 13.61 * std::sin(22 * (1 / 57.3));
-    SimulationRecord record(0.001, 60, 0.5, 0.002);
-    record.SetInputs(horsepower, dragCoefficient, carWeight, frontalArea, 0.002, spinTime,
-                     quarterMileShifts * 0.5, 5, 63);
-    record.RunSimulation({});
-    ReportValues values;
-    values.horsepower = horsepower;
-    values.carWeight = carWeight;
-    values.dragCoefficient = dragCoefficient;
-    values.quarterMileShifts = quarterMileShifts;
-    values.spinTime = spinTime;
-    TakeResults(record, values);
-    return values;
+    CarInputs car;
+    car.horsepower = horsepower;
+    car.carWeight = carWeight;
+    car.dragCoefficient = dragCoefficient;
+    car.frontalArea = FrontalArea(5.20, 13.61, 22);
+    car.spinTime = spinTime;
+    car.quarterMileShifts = quarterMileShifts;
+    car.availableShifts = 5;
+    const std::unique_ptr<SimulationRecord> record = NewRecordFor(car);
+    record->RunSimulation({});
+    return ReportValuesFor(car, *record);
 }
 
 ReportValues DefaultCar()
 {
     return RunCar(345);
+}
+
+// Prints the default car's report under the default title into a PDF file
+// through `printer`; the error text, empty on success.
+QString PrintDefaultCarToPdf(QPrinter& printer, const QString& pdf)
+{
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    return PrintReport(printer, QStringLiteral("Simulation results"), DefaultCar());
 }
 
 // The default car's page, as it must read.
@@ -496,9 +504,7 @@ void TestReport::pdfPageReadsBack()
     QVERIFY(dir.isValid());
     const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
     QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdf);
-    QCOMPARE(PrintReport(printer, QStringLiteral("Simulation results"), DefaultCar()), QString());
+    QCOMPARE(PrintDefaultCarToPdf(printer, pdf), QString());
 
     // One page: pdftotext ends every page with a form feed.
     const QString layout = PdfText(pdf, { QStringLiteral("-layout") });
@@ -535,9 +541,7 @@ void TestReport::pdfLineSpacingInDeviceUnits()
     QVERIFY(dir.isValid());
     const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
     QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdf);
-    QCOMPARE(PrintReport(printer, QStringLiteral("Simulation results"), DefaultCar()), QString());
+    QCOMPARE(PrintDefaultCarToPdf(printer, pdf), QString());
 
     // The top and the left of every line, in points. pdftotext lists the
     // words in columns, so a line is the set of words with one top.
