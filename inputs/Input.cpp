@@ -1,6 +1,6 @@
 #include "inputs/Input.h"
 
-#include "engine/Torvanesubs.h"
+#include "engine/Simulation.h"
 #include "inputs/Calculator.h"
 #include "inputs/Messagesx.h"
 #include "inputs/Othersubs.h"
@@ -188,23 +188,16 @@ void TInputDlg::OkButtonClick()
 void TInputDlg::RunCar(const CarInputs& inputs)
 {
     std::unique_ptr<SimulationRecord> record = NewRecordFor(inputs);
-    // currentSimulation points at the record only while this action runs,
-    // whichever way it ends.
-    struct ClearCurrent {
-        ~ClearCurrent() { currentSimulation = nullptr; }
-    } clearCurrent;
-    currentSimulation = record.get();
-    currentSimulation->RunSimulation([this](int step) { CGauge1->SetProgress(step); });
+    record->RunSimulation([this](int step) { CGauge1->SetProgress(step); });
     bool timeLimitReached = false;
     double stopTime = 0;
-    currentSimulation->GetStopState(timeLimitReached, stopTime);
+    record->GetStopState(timeLimitReached, stopTime);
     if (timeLimitReached) {
         ShowElapsedTimeMessage(stopTime);
         return;
     }
 
-    FillResultsDialog();
-    currentSimulation = nullptr;
+    FillResultsDialog(record->Results());
     record.reset();
     SavePreviousInputs();
     ControlDlg->SaveButton->setEnabled(true);

@@ -115,15 +115,11 @@ std::unique_ptr<SimulationRecord> NewRecordFor(const CarInputs& inputs)
     return record;
 }
 
-void FillResultsDialog()
+void FillResultsDialog(const SimulationResults& results)
 {
-    double topSpeedTime, topSpeed, topSpeedDistance, topSpeedWindForce, zeroToSixtyTime,
-        zeroToHundredTime, zeroToEightyTime, sixtyToEightyTime, quarterMileTime, quarterMileSpeed,
-        quarterMileDistance, quarterMileWindForce;
-    currentSimulation->GetResults(topSpeedTime, topSpeed, topSpeedDistance, topSpeedWindForce,
-                                  zeroToSixtyTime, zeroToHundredTime, zeroToEightyTime,
-                                  sixtyToEightyTime, quarterMileTime, quarterMileSpeed,
-                                  quarterMileDistance, quarterMileWindForce);
+    const auto [topSpeedTime, topSpeed, topSpeedDistance, topSpeedWindForce, zeroToSixtyTime,
+                zeroToHundredTime, zeroToEightyTime, sixtyToEightyTime, quarterMileTime,
+                quarterMileSpeed, quarterMileDistance, quarterMileWindForce] = results;
 
     TOutputDlg* dialog = OutputDlg;
     dialog->TTime->setText(FormatFixed(quarterMileTime, 6, 2));

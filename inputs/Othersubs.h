@@ -5,7 +5,7 @@
 // point, which Restore Inputs and the print dialog's Cancel bring back.
 #pragma once
 
-#include "engine/Torvanesubs.h"
+#include "engine/Simulation.h"
 
 #include <QString>
 
@@ -70,8 +70,8 @@ CarInputs ReadInputs();
 // per shift, air density 0.002 slug/ft³) and the inputs at 63 % power.
 std::unique_ptr<SimulationRecord> NewRecordFor(const CarInputs& inputs);
 
-// Writes the results of currentSimulation into the results dialog.
-void FillResultsDialog();
+// Writes the results of a run into the results dialog.
+void FillResultsDialog(const SimulationResults& results);
 
 // The vehicle data file. The two operations ask for a path with the main
 // window's file dialogs and then call the routines below, which do the work

@@ -100,7 +100,6 @@ void TPrintTitleDlg::OkButtonClick()
 
 void TPrintTitleDlg::PrintCar(const CarInputs& inputs)
 {
-    // A record of the job's own; currentSimulation belongs to the input dialog.
     std::unique_ptr<SimulationRecord> record = NewRecordFor(inputs);
     record->RunSimulation([this](int step) { CGauge1->SetProgress(step); });
 

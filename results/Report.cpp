@@ -1,6 +1,6 @@
 #include "results/Report.h"
 
-#include "engine/Torvanesubs.h"
+#include "engine/Simulation.h"
 #include "inputs/Othersubs.h"
 #include "shell/Fonts.h"
 

@@ -4,7 +4,7 @@
 // the engine against it bit for bit) and the benchmark (which times both).
 #pragma once
 
-#include "Torvanesubs.h"
+#include "Simulation.h"
 
 #include <cmath>
 #include <vector>

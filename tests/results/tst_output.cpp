@@ -1,6 +1,6 @@
 // The results dialog: the twelve boxes filled from a run, their two number
 // formats, and "Forget it! " on yellow for a speed never reached.
-#include "engine/Torvanesubs.h"
+#include "engine/Simulation.h"
 #include "inputs/Othersubs.h"
 #include "results/Output.h"
 
@@ -25,9 +25,7 @@ void fillFrom(double horsepower, double carWeight, double dragCoefficient, doubl
     car.availableShifts = 5;
     std::unique_ptr<SimulationRecord> record = NewRecordFor(car);
     record->RunSimulation({});
-    currentSimulation = record.get();
-    FillResultsDialog();
-    currentSimulation = nullptr;
+    FillResultsDialog(record->Results());
 }
 
 void fillDefaultCar()

@@ -8,7 +8,7 @@
 // uses that mode.
 #include "results/Report.h"
 
-#include "engine/Torvanesubs.h"
+#include "engine/Simulation.h"
 #include "inputs/Othersubs.h"
 #include "shell/Fonts.h"
 

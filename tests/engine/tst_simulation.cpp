@@ -55,7 +55,7 @@ enum Result { TopTime, TopSpeed, TopDistance, TopForce, Sixty, Hundred, Eighty, 
 
 } // namespace
 
-class TestTorvanesubs : public QObject {
+class TestSimulation : public QObject {
     Q_OBJECT
 
 private slots:
@@ -72,7 +72,7 @@ private slots:
     void matchesPlainEvaluation();
 };
 
-void TestTorvanesubs::resultsStartAtZero()
+void TestSimulation::resultsStartAtZero()
 {
     SimulationRecord record(0.001, 60, 0.5, 0.002);
     double v[12];
@@ -87,7 +87,7 @@ void TestTorvanesubs::resultsStartAtZero()
     QCOMPARE(stop, 0.0);
 }
 
-void TestTorvanesubs::defaultCarLawAndInputs()
+void TestSimulation::defaultCarLawAndInputs()
 {
     const Car car;
     QCOMPARE(QString::asprintf("%.9f", car.frontalArea()), QStringLiteral("10.298038846"));
@@ -101,7 +101,7 @@ void TestTorvanesubs::defaultCarLawAndInputs()
     QCOMPARE(record.WindForce(10), 100 * record.DragFactor() / 2);
 }
 
-void TestTorvanesubs::defaultCarQuarterMile()
+void TestSimulation::defaultCarQuarterMile()
 {
     SimulationRecord record(0.001, 60, 0.5, 0.002);
     setUp(record, Car());
@@ -115,7 +115,7 @@ void TestTorvanesubs::defaultCarQuarterMile()
     QCOMPARE(record.StopTime(), 0.0);
 }
 
-void TestTorvanesubs::defaultCarTopSpeedAndMarks()
+void TestSimulation::defaultCarTopSpeedAndMarks()
 {
     SimulationRecord record(0.001, 60, 0.5, 0.002);
     setUp(record, Car());
@@ -136,7 +136,7 @@ void TestTorvanesubs::defaultCarTopSpeedAndMarks()
     QVERIFY(std::abs(r.v[SixtyToEighty] - (r.v[Eighty] - r.v[Sixty] - 0.5)) < 1e-9);
 }
 
-void TestTorvanesubs::knownCars_data()
+void TestSimulation::knownCars_data()
 {
     QTest::addColumn<Car>("car");
     QTest::addColumn<QString>("topSpeed");
@@ -172,7 +172,7 @@ void TestTorvanesubs::knownCars_data()
         << fast << "505.89" << "29.240" << "" << "0.232" << "0.412" << "0.644";
 }
 
-void TestTorvanesubs::knownCars()
+void TestSimulation::knownCars()
 {
     QFETCH(Car, car);
     QFETCH(QString, topSpeed);
@@ -196,7 +196,7 @@ void TestTorvanesubs::knownCars()
     QCOMPARE(QString::asprintf("%.3f", record.HundredMarkTime()), hundred);
 }
 
-void TestTorvanesubs::givesUpAtTimeLimit()
+void TestSimulation::givesUpAtTimeLimit()
 {
     Car weak;
     weak.horsepower = 1;
@@ -220,7 +220,7 @@ void TestTorvanesubs::givesUpAtTimeLimit()
     QCOMPARE(record.SixtyMarkTime(), 0.0);
 }
 
-void TestTorvanesubs::progressSteps()
+void TestSimulation::progressSteps()
 {
     std::vector<int> steps;
     run(Car(), &steps);
@@ -232,7 +232,7 @@ void TestTorvanesubs::progressSteps()
     QCOMPARE(twoDecimals(record.QuarterMileVelocity() * 15.0 / 22.0), QStringLiteral("109.75"));
 }
 
-void TestTorvanesubs::marksFollowTopSpeed_data()
+void TestSimulation::marksFollowTopSpeed_data()
 {
     QTest::addColumn<Car>("car");
     QTest::addColumn<bool>("sixty");
@@ -259,7 +259,7 @@ void TestTorvanesubs::marksFollowTopSpeed_data()
     QTest::newRow("top speed between 80 and 100") << between80and100 << true << true << false;
 }
 
-void TestTorvanesubs::marksFollowTopSpeed()
+void TestSimulation::marksFollowTopSpeed()
 {
     QFETCH(Car, car);
     QFETCH(bool, sixty);
@@ -273,7 +273,7 @@ void TestTorvanesubs::marksFollowTopSpeed()
     QVERIFY(identical(r, reference(car)));
 }
 
-void TestTorvanesubs::matchesPlainEvaluation()
+void TestSimulation::matchesPlainEvaluation()
 {
     std::mt19937_64 random(20261207);
     auto uniform = [&random](double lo, double hi) {
@@ -336,5 +336,5 @@ void TestTorvanesubs::matchesPlainEvaluation()
     QVERIFY(givenUp >= 35);
 }
 
-QTEST_GUILESS_MAIN(TestTorvanesubs)
-#include "tst_torvanesubs.moc"
+QTEST_GUILESS_MAIN(TestSimulation)
+#include "tst_simulation.moc"

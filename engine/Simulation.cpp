@@ -1,9 +1,8 @@
-#include "Torvanesubs.h"
+#include "Simulation.h"
 
 #include <algorithm>
 #include <cmath>
-
-SimulationRecord* currentSimulation = nullptr;
+#include <limits>
 
 SimulationRecord::SimulationRecord(double stepSize, int timeLimit, double shiftTime, double airDensity)
     : timeLimit(timeLimit)
@@ -200,6 +199,7 @@ void SimulationRecord::FindSpeedMarks()
     eightyMarkTime = 0;
     hundredMarkTime = 0;
     markSearchSteps = 0;
+    sixtyMarkStep = eightyMarkStep = hundredMarkStep = -1;
     bool sixtyFound = false;
     bool eightyFound = false;
     const double hundred = 100 * mphToFeetPerSecond;
@@ -231,22 +231,33 @@ void SimulationRecord::FindSpeedMarks()
         const double v = Speed(t);
         if (!(hundred >= v)) {
             hundredMarkTime = t;
+            hundredMarkStep = markSearchSteps;
             break;
         }
         bool found = false;
         if (!eightyFound && !(eighty >= v)) {
             eightyFound = true;
             eightyMarkTime = t;
+            eightyMarkStep = markSearchSteps;
             found = true;
         }
         if (!sixtyFound && !(sixty >= v)) {
             sixtyFound = true;
             sixtyMarkTime = t;
+            sixtyMarkStep = markSearchSteps;
             found = true;
         }
         if (found)
             skipUntil = skipTime(t);
     }
+}
+
+bool SimulationRecord::InputsValid() const
+{
+    auto positive = [](double x) { return std::isfinite(x) && x > 0; };
+    return positive(mass) && positive(effectivePower) && positive(dragFactor)
+           && positive(stepSize) && std::isfinite(spinTime) && std::isfinite(quarterMileShiftTime)
+           && std::isfinite(shiftTime);
 }
 
 void SimulationRecord::RunSimulation(const ProgressSink& progress)
@@ -255,7 +266,14 @@ void SimulationRecord::RunSimulation(const ProgressSink& progress)
         if (progress)
             progress(step);
     };
+    // Inputs the law is not defined for are refused before any step: no
+    // progress, no results, and a state that says why.
+    if (!InputsValid()) {
+        outcome = SimulationOutcome::InvalidInputs;
+        return;
+    }
     RunQuarterMile();
+    outcome = timeLimitReached ? SimulationOutcome::TimeLimitReached : SimulationOutcome::Finished;
     report(3);
     if (timeLimitReached)
         return;
@@ -265,11 +283,127 @@ void SimulationRecord::RunSimulation(const ProgressSink& progress)
     report(5);
 }
 
+double SimulationRecord::StepTime(long n) const
+{
+    double t = 0;
+    for (long i = 0; i < n; ++i)
+        t = t + timeStep;
+    return t;
+}
+
+TrajectoryPoint SimulationRecord::PointAtStep(long n) const
+{
+    TrajectoryPoint point;
+    point.step = n;
+    point.time = StepTime(n);
+    point.speed = Speed(point.time);
+    point.distance = Distance(point.time);
+    point.windForce = WindForce(Speed(point.time));
+    return point;
+}
+
+long SimulationRecord::QuarterMileStep() const
+{
+    return outcome == SimulationOutcome::Finished ? quarterMileSteps : -1;
+}
+
+long SimulationRecord::SixtyMarkStep() const
+{
+    return outcome == SimulationOutcome::Finished ? sixtyMarkStep : -1;
+}
+
+long SimulationRecord::EightyMarkStep() const
+{
+    return outcome == SimulationOutcome::Finished ? eightyMarkStep : -1;
+}
+
+long SimulationRecord::HundredMarkStep() const
+{
+    return outcome == SimulationOutcome::Finished ? hundredMarkStep : -1;
+}
+
+std::vector<TrajectoryPoint> SimulationRecord::Trajectory(long lastStep, int samples) const
+{
+    std::vector<long> steps;
+    if (outcome == SimulationOutcome::InvalidInputs || lastStep < 0)
+        return {};
+    if (samples >= 2) {
+        for (int i = 0; i < samples; ++i)
+            steps.push_back(static_cast<long>(static_cast<double>(lastStep) * i / (samples - 1)));
+    } else {
+        steps.push_back(lastStep);
+    }
+    for (long step : { QuarterMileStep(), SixtyMarkStep(), EightyMarkStep(), HundredMarkStep() })
+        if (step >= 0 && step <= lastStep)
+            steps.push_back(step);
+    std::sort(steps.begin(), steps.end());
+    steps.erase(std::unique(steps.begin(), steps.end()), steps.end());
+
+    std::vector<TrajectoryPoint> points;
+    points.reserve(steps.size());
+    double t = 0;
+    long at = 0;
+    for (long step : steps) {
+        for (; at < step; ++at)
+            t = t + timeStep;
+        TrajectoryPoint point;
+        point.step = step;
+        point.time = t;
+        point.speed = Speed(t);
+        point.distance = Distance(t);
+        point.windForce = WindForce(Speed(t));
+        points.push_back(point);
+    }
+    return points;
+}
+
+long SimulationRecord::FirstStepAtDistance(double feet) const
+{
+    if (outcome == SimulationOutcome::InvalidInputs || !InputsValid())
+        return -1;
+    const double limit = timeLimit;
+    double t = 0;
+    double distance = 0;
+    long step = 0;
+    while (feet - distance > distanceTolerance) {
+        t = t + timeStep;
+        ++step;
+        if (!(limit >= t))
+            return -1;
+        distance = Distance(t);
+    }
+    return step;
+}
+
+long SimulationRecord::FirstStepAboveSpeed(double feetPerSecond) const
+{
+    if (outcome != SimulationOutcome::Finished)
+        return -1;
+    double t = 0;
+    long step = 0;
+    while (t < topSpeedTime) {
+        t = t + timeStep;
+        ++step;
+        if (!(feetPerSecond >= Speed(t)))
+            return step;
+    }
+    return -1;
+}
+
 bool SimulationRecord::GetStopState(bool& timeLimitReached, double& stopTime) const
 {
     timeLimitReached = this->timeLimitReached;
     stopTime = this->stopTime;
     return timeLimitReached;
+}
+
+SimulationResults SimulationRecord::Results() const
+{
+    SimulationResults r;
+    GetResults(r.topSpeedTime, r.topSpeed, r.topSpeedDistance, r.topSpeedWindForce,
+               r.zeroToSixtyTime, r.zeroToHundredTime, r.zeroToEightyTime, r.sixtyToEightyTime,
+               r.quarterMileTime, r.quarterMileSpeed, r.quarterMileDistance, r.quarterMileWindForce);
+    return r;
 }
 
 void SimulationRecord::GetResults(double& topSpeedTime, double& topSpeed, double& topSpeedDistance,

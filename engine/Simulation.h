@@ -5,14 +5,53 @@
 // steps to a caller-supplied sink; GetStopState and GetResults hand out the
 // outcome in seconds, miles per hour, feet and pounds.
 //
-// Plain standard C++: the engine knows nothing of windows or gauges.
+// Plain standard C++: the engine knows nothing of windows or gauges, and
+// holds no state outside its records.
 #pragma once
 
 #include <functional>
+#include <vector>
 
 // Receives the progress steps 3 (quarter mile done), 4 (top speed done) and
 // 5 (speed marks done). An empty sink is allowed and receives nothing.
 using ProgressSink = std::function<void(int)>;
+
+// The twelve results of one run, named, in the order GetResults hands them
+// out: seconds, miles per hour, feet and pounds, with spin and shift time
+// added to the times. A mark never passed has the time 0.
+struct SimulationResults {
+    double topSpeedTime = 0;
+    double topSpeed = 0;
+    double topSpeedDistance = 0;
+    double topSpeedWindForce = 0;
+    double zeroToSixtyTime = 0;
+    double zeroToHundredTime = 0;
+    double zeroToEightyTime = 0;
+    double sixtyToEightyTime = 0;
+    double quarterMileTime = 0;
+    double quarterMileSpeed = 0;
+    double quarterMileDistance = 0;
+    double quarterMileWindForce = 0;
+
+    bool operator==(const SimulationResults&) const = default;
+};
+
+// What became of a record: not run yet, finished the quarter mile, gave up
+// at the time limit, or refused its inputs (a mass, power or drag factor
+// that is not a positive finite number, or a spin or shift time that is not
+// finite), in which case nothing was run and every result stays 0.
+enum class SimulationOutcome { NotRun, Finished, TimeLimitReached, InvalidInputs };
+
+// The motion law at one step of the run's time sequence: the raw time after
+// `step` steps (the step size added `step` times from zero, as the runs add
+// it), and the speed (ft/s), distance (ft) and wind force (lb) there.
+struct TrajectoryPoint {
+    long step = 0;
+    double time = 0;
+    double speed = 0;
+    double distance = 0;
+    double windForce = 0;
+};
 
 class SimulationRecord {
 public:
@@ -28,6 +67,33 @@ public:
                     double& zeroToEightyTime, double& sixtyToEightyTime, double& quarterMileTime,
                     double& quarterMileSpeed, double& quarterMileDistance,
                     double& quarterMileWindForce) const;
+    // The same twelve results, named.
+    SimulationResults Results() const;
+    SimulationOutcome Outcome() const { return outcome; }
+
+    // The raw time after n steps, exactly as the runs accumulate it.
+    double StepTime(long n) const;
+    // The motion law at step n, evaluated as the runs evaluate it.
+    TrajectoryPoint PointAtStep(long n) const;
+    // The law at `samples` steps spread evenly from step 0 to `lastStep`,
+    // together with every step where a result of the run was taken (the
+    // quarter mile and each speed mark passed), in step order, without
+    // repeats. A curve through these points passes through the results.
+    std::vector<TrajectoryPoint> Trajectory(long lastStep, int samples) const;
+    // Steps where the results were taken; -1 where there is none (a mark
+    // never passed, a run that gave up or did not run).
+    long QuarterMileStep() const;
+    long SixtyMarkStep() const;
+    long EightyMarkStep() const;
+    long HundredMarkStep() const;
+    // The first step at which the distance is within the run's tolerance of
+    // `feet`, tested as the quarter-mile run tests 1320 ft, within the time
+    // limit; -1 when the car never gets there in time.
+    long FirstStepAtDistance(double feet) const;
+    // The first step at which the speed is strictly above `feetPerSecond`,
+    // searched as the speed marks are, up to the top-speed time with spin and
+    // shift time; -1 when it is never passed. Needs a finished run.
+    long FirstStepAboveSpeed(double feetPerSecond) const;
 
     // The three runs, in the order RunSimulation calls them.
     void RunQuarterMile();
@@ -68,6 +134,9 @@ private:
     void PrepareLaw();
     double QuarterMileSkipTime() const;
 
+    bool InputsValid() const;
+
+    SimulationOutcome outcome = SimulationOutcome::NotRun;
     bool timeLimitReached = false;
     int timeLimit = 0;
     int availableShifts = 0;
@@ -115,7 +184,7 @@ private:
     double rawTopSpeedTime = 0;  // top-speed time of the law alone
     long quarterMileSteps = 0;
     long markSearchSteps = 0;
+    long sixtyMarkStep = -1;
+    long eightyMarkStep = -1;
+    long hundredMarkStep = -1;
 };
-
-// The record of the input dialog's OK action while that action runs.
-extern SimulationRecord* currentSimulation;
