@@ -1,15 +1,12 @@
-// Report: the one-page printed report of one car.
+// Report: the one-page printed report of one car on paper.
 //
-// In: the five inputs that the print job read, the twelve results of its own
-// run (ReportValues) and the title the user typed. Out: the title and the
-// seventeen value lines on their numbered line slots (ReportLines), drawn by
-// one routine (DrawReport) on any text canvas: the printer, a PDF file or a
-// test's recorder. PrintReport puts the page on a printer and says in plain
-// words why when it could not.
-//
-// The numbers are formatted with QString::asprintf, which always writes "."
-// as the decimal point whatever the C locale says.
+// In: the report's lines (core/ReportLines) and a drawing surface. Out: the
+// lines drawn on their slots by one routine (DrawReport) on any text canvas:
+// the printer, a PDF file or a test's recorder. PrintReport puts the page on
+// a printer and says in plain words why when it could not.
 #pragma once
+
+#include "core/ReportLines.h"
 
 #include <QFont>
 #include <QList>
@@ -19,56 +16,6 @@
 
 class QPainter;
 class QPrinter;
-class SimulationRecord;
-struct CarInputs;
-
-struct ReportValues {
-    // The inputs, as the print job read them.
-    double horsepower = 0;
-    double carWeight = 0;
-    double dragCoefficient = 0;
-    int quarterMileShifts = 0;
-    double spinTime = 0;
-
-    // The results, in the order GetResults hands them out.
-    double topSpeedTime = 0;
-    double topSpeed = 0;
-    double topSpeedDistance = 0;
-    double topSpeedWindForce = 0;
-    double zeroToSixtyTime = 0;
-    double zeroToHundredTime = 0;
-    double zeroToEightyTime = 0;
-    double sixtyToEightyTime = 0;
-    double quarterMileTime = 0;
-    double quarterMileSpeed = 0;
-    double quarterMileDistance = 0;
-    double quarterMileWindForce = 0;
-};
-
-// The report's values: the five inputs the job read and the twelve results
-// of the record that ran them.
-ReportValues ReportValuesFor(const CarInputs& inputs, const SimulationRecord& record);
-
-struct ReportLine {
-    enum Style { Title, Value };
-
-    int slot = 0;
-    QString text;
-    Style style = Value;
-
-    bool operator==(const ReportLine&) const = default;
-};
-
-// The text that stands for a speed mark the car never passes.
-inline constexpr char ForgetIt[] = "Forget it!";
-
-// The column in which every number, and every "Forget it!", ends.
-inline constexpr int ReportValueColumn = 39;
-
-// The title on slot 2, then the seventeen value lines in printing order,
-// each with its trailing space. A speed-mark time of exactly 0 prints
-// "Forget it!"; the 60-80 line follows the 0-80 time, not its own.
-QList<ReportLine> ReportLines(const QString& title, const ReportValues& values);
 
 // "Courier" 12 pt, bold and underlined, in the fixed-pitch family that
 // shell/Fonts puts in its place.

@@ -1,4 +1,4 @@
-#include "inputs/NumberText.h"
+#include "core/NumberText.h"
 
 #include <QLocale>
 
@@ -176,14 +176,19 @@ QString FormatPicture(double value, const QString& decimalSeparator, const QStri
     return text;
 }
 
-QString FormatPicture(double value)
+PictureSeparators LocaleSeparators()
 {
     const QLocale locale;
-    QString decimal = locale.decimalPoint();
-    QString group = locale.groupSeparator();
-    if (decimal.isEmpty())
-        decimal = QStringLiteral(".");
-    if (group.isEmpty())
-        group = QStringLiteral(",");
-    return FormatPicture(value, decimal, group);
+    PictureSeparators separators{ locale.decimalPoint(), locale.groupSeparator() };
+    if (separators.decimal.isEmpty())
+        separators.decimal = QStringLiteral(".");
+    if (separators.group.isEmpty())
+        separators.group = QStringLiteral(",");
+    return separators;
+}
+
+QString FormatPicture(double value)
+{
+    const PictureSeparators separators = LocaleSeparators();
+    return FormatPicture(value, separators.decimal, separators.group);
 }

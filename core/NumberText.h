@@ -31,6 +31,13 @@ QString FormatFixed(double value, int width, int precision, bool leftJustified =
 // a leading "-" for a negative value that does not round to zero.
 QString FormatPicture(double value, const QString& decimalSeparator, const QString& groupSeparator);
 
-// The picture format with the separators of the user's locale ("." and ","
-// where the locale gives none).
+// The decimal and thousands separators of the user's locale, "." and ","
+// where the locale gives none.
+struct PictureSeparators {
+    QString decimal;
+    QString group;
+};
+PictureSeparators LocaleSeparators();
+
+// The picture format with the separators of the user's locale.
 QString FormatPicture(double value);

@@ -9,13 +9,26 @@
 // stand on.
 #pragma once
 
+#include "core/CarInputs.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 namespace VehicleFile {
 
-constexpr int ValueCount = 9;
+constexpr int ValueCount = InputFieldCount;
+
+// The fields in the order of the file's lines.
+inline constexpr std::array<InputField, ValueCount> FileOrder = {
+    InputField::Horsepower,      InputField::DragCoefficient, InputField::CarWeight,
+    InputField::GrillArea,       InputField::WindshieldArea,  InputField::WindshieldAngle,
+    InputField::AvailableShifts, InputField::QuarterMileShifts, InputField::SpinTime,
+};
+
+// A car's texts in file order, and back.
+QStringList TextsInFileOrder(const CarTexts& car);
+CarTexts CarFromFileOrder(const QStringList& texts);
 // A word longer than this is not a number the program could have written.
 constexpr int MaxWordLength = 64;
 // The nine words must lie within this many bytes from the file's start.

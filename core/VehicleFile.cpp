@@ -1,4 +1,4 @@
-#include "inputs/VehicleFile.h"
+#include "core/VehicleFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -82,14 +82,25 @@ Words wordsFrom(const WordScanner& scanner, const QString& fileName)
 
 } // namespace
 
+QStringList TextsInFileOrder(const CarTexts& car)
+{
+    QStringList texts;
+    for (InputField field : FileOrder)
+        texts.append(car[field]);
+    return texts;
+}
+
+CarTexts CarFromFileOrder(const QStringList& texts)
+{
+    CarTexts car;
+    for (int i = 0; i < ValueCount && i < texts.size(); ++i)
+        car[FileOrder[i]] = texts[i];
+    return car;
+}
+
 QString ValueName(int index)
 {
-    static const char* const names[ValueCount] = {
-        "horsepower",       "drag coefficient",           "car weight",
-        "grill area",       "windshield area",            "windshield angle",
-        "available shifts", "quarter mile shifts", "spin time",
-    };
-    return index >= 0 && index < ValueCount ? QString::fromLatin1(names[index]) : QString();
+    return index >= 0 && index < ValueCount ? FieldName(FileOrder[index]) : QString();
 }
 
 QString SaveRefusal(const QStringList& texts)

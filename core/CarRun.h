@@ -1,0 +1,35 @@
+// Running a car: the engine set up as both of the classic program's actions
+// set it up, and the outcome of one run.
+#pragma once
+
+#include "core/CarInputs.h"
+#include "engine/Simulation.h"
+
+// The run constants.
+namespace RunSetup {
+inline constexpr double StepSize = 0.001;        // s, also the distance tolerance in feet
+inline constexpr int TimeLimit = 60;             // s of raw run time
+inline constexpr double ShiftTime = 0.5;         // s lost per shift
+inline constexpr double AirDensity = 0.002;      // slug/ft³
+inline constexpr double PowerPercent = 63;       // share of the rated power that drives the car
+} // namespace RunSetup
+
+// The time the shifts within the quarter mile cost: 0.5 s each.
+double QuarterMileShiftTime(int quarterMileShifts);
+
+// A record with the run constants and the car's inputs, ready to run.
+SimulationRecord RecordFor(const CarInputs& car);
+
+// The outcome of one run: the stop state and the twelve results.
+struct CarRun {
+    SimulationOutcome outcome = SimulationOutcome::NotRun;
+    bool timeLimitReached = false;
+    double stopTime = 0; // elapsed time reported when the run gave up
+    SimulationResults results;
+
+    bool Finished() const { return outcome == SimulationOutcome::Finished; }
+};
+
+// Sets up a record for the car, runs it with the progress sink and hands
+// out its outcome.
+CarRun RunCar(const CarInputs& car, const ProgressSink& progress = {});

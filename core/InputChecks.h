@@ -1,0 +1,43 @@
+// The range tests of the nine inputs and the program's messages about a car.
+//
+// In: a car's numbers. Out: the message of the first test that fails, in
+// the fixed order of the tests, or an empty text when every value is in
+// range. Nothing here shows a message: the caller decides where it goes.
+#pragma once
+
+#include "core/CarInputs.h"
+
+#include <QString>
+
+// One range test. Decimal values pass when low <= value <= high (both
+// bounds allowed, a NaN fails); the quarter-mile shifts pass when
+// 1 <= value <= available shifts - 1.
+struct RangeTest {
+    InputField field;
+    double low;
+    double high;
+    // The message's text before the bounds, and the width and precision of
+    // the bounds' "%*.*f" format; a count's bounds are written as integers.
+    const char* prefix;
+    int width;
+    int precision;
+};
+
+// The nine tests in the order they are made: horsepower, grill area,
+// windshield area, car weight, drag coefficient, windshield angle,
+// available shifts, quarter-mile shifts, spin time.
+const std::array<RangeTest, InputFieldCount>& RangeTests();
+
+// The message of the first failing test; empty when all pass.
+QString RangeMessage(const CarInputs& car);
+// The message of one field's own test, whatever the others give; empty
+// when it passes. The quarter-mile shifts are tested against the car's
+// available shifts.
+QString FieldRangeMessage(const CarInputs& car, InputField field);
+
+// "The 1/4 mile e.t. is larger than  61.75 seconds." for a run that gave
+// up after `elapsedTime` seconds, spin and shift time included.
+QString ElapsedTimeMessage(double elapsedTime);
+
+// The refusal of a data file path without ".trv" in it.
+QString ExtensionMessage();
