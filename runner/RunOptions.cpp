@@ -1,0 +1,240 @@
+#include "runner/RunOptions.h"
+
+#include "core/VehicleFile.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace {
+
+QString fieldNames()
+{
+    QStringList names;
+    for (InputField field : VehicleFile::FileOrder)
+        names.append(FieldKey(field));
+    return names.join(QStringLiteral(", "));
+}
+
+// `text` broken at its spaces into lines of at most 78 characters.
+QString wrapped(const QString& text)
+{
+    QString lines;
+    qsizetype column = 0;
+    for (const QString& word : text.split(u' ')) {
+        if (!lines.isEmpty()) {
+            const bool fits = column + 1 + word.size() <= 78;
+            lines += fits ? u' ' : u'\n';
+            column = fits ? column + 1 : 0;
+        }
+        lines += word;
+        column += word.size();
+    }
+    return lines;
+}
+
+// "NAME=REST": the field and REST, or an error naming the option.
+struct NamedValue {
+    InputField field = InputField::Horsepower;
+    QString value;
+    QString error;
+};
+
+NamedValue splitNamed(const QString& option, const QString& argument, const QString& form)
+{
+    NamedValue named;
+    const qsizetype equals = argument.indexOf(u'=');
+    if (equals < 0) {
+        named.error = QStringLiteral("%1 '%2': %3 expected").arg(option, argument, form);
+        return named;
+    }
+    const QString name = argument.left(equals);
+    const std::optional<InputField> field = FieldFromKey(name);
+    if (!field) {
+        named.error = QStringLiteral("%1: unknown input '%2'; the inputs are %3")
+                          .arg(option, name, fieldNames());
+        return named;
+    }
+    named.field = *field;
+    named.value = argument.mid(equals + 1);
+    return named;
+}
+
+// A whole argument as a number, in the C locale's form.
+std::optional<double> numberFrom(const QString& text)
+{
+    const std::string bytes = text.toStdString();
+    double value = 0;
+    const auto [end, ec] = std::from_chars(bytes.data(), bytes.data() + bytes.size(), value);
+    if (ec != std::errc() || end != bytes.data() + bytes.size() || bytes.empty())
+        return std::nullopt;
+    return value;
+}
+
+QString parseSweep(const QString& argument, RunOptions& options)
+{
+    const QString form = QStringLiteral("NAME=FROM:TO:STEP");
+    if (options.sweep)
+        return QStringLiteral("only one --sweep may be given");
+    const NamedValue named = splitNamed(QStringLiteral("--sweep"), argument, form);
+    if (!named.error.isEmpty())
+        return named.error;
+    const QStringList parts = named.value.split(u':');
+    if (parts.size() != 3)
+        return QStringLiteral("--sweep '%1': %2 expected").arg(argument, form);
+    const std::optional<double> from = numberFrom(parts[0]);
+    const std::optional<double> to = numberFrom(parts[1]);
+    const std::optional<double> step = numberFrom(parts[2]);
+    if (!from || !to || !step || !std::isfinite(*from) || !std::isfinite(*to)
+        || !std::isfinite(*step))
+        return QStringLiteral("--sweep '%1': FROM, TO and STEP must be finite numbers")
+            .arg(argument);
+    if (!(*step > 0))
+        return QStringLiteral("--sweep '%1': STEP must be greater than 0").arg(argument);
+    if (*from > *to)
+        return QStringLiteral("--sweep '%1': FROM must not be greater than TO").arg(argument);
+    options.sweep = Sweep{ named.field, *from, *to, *step };
+    return QString();
+}
+
+QString parseSet(const QString& argument, RunOptions& options)
+{
+    const NamedValue named = splitNamed(QStringLiteral("--set"), argument,
+                                        QStringLiteral("NAME=VALUE"));
+    if (named.error.isEmpty())
+        options.changes.push_back({ named.field, named.value });
+    return named.error;
+}
+
+// Whether the argument at `next` is `option`, as "--set X" or "--set=X".
+// `next` moves past a separate value; `value` receives the value.
+enum class OptionMatch { Other, ValueMissing, WithValue };
+
+OptionMatch matchOption(const QString& option, const QStringList& arguments, int& next,
+                        QString& value)
+{
+    const QString& word = arguments[next];
+    if (word.startsWith(option + u'=')) {
+        value = word.mid(option.size() + 1);
+        return OptionMatch::WithValue;
+    }
+    if (word != option)
+        return OptionMatch::Other;
+    if (next + 1 >= arguments.size())
+        return OptionMatch::ValueMissing;
+    value = arguments[++next];
+    return OptionMatch::WithValue;
+}
+
+// Whether the options end here, and why when they end in an error.
+QString finish(RunOptions& options)
+{
+    if (options.files.isEmpty())
+        return QStringLiteral("no FILE given");
+    if (!options.sweep)
+        return QString();
+    options.sweepValues = SweepValues(*options.sweep, MaxRuns / options.files.size());
+    if (options.sweepValues.empty())
+        return QStringLiteral("the sweep would make more than %1 runs").arg(MaxRuns);
+    return QString();
+}
+
+} // namespace
+
+ParsedOptions ParseOptions(const QStringList& arguments)
+{
+    ParsedOptions parsed;
+    RunOptions& options = parsed.options;
+    bool optionsEnded = false;
+    std::optional<OutputFormat> chosenFormat;
+    QString value;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& word = arguments[i];
+        if (optionsEnded || word == QLatin1String("-") || !word.startsWith(u'-')) {
+            options.files.append(word);
+            continue;
+        }
+        if (word == QLatin1String("--")) {
+            optionsEnded = true;
+        } else if (word == QLatin1String("--help")) {
+            options.help = true;
+            return parsed;
+        } else if (word == QLatin1String("--version")) {
+            options.version = true;
+            return parsed;
+        } else if (word == QLatin1String("--json") || word == QLatin1String("--csv")) {
+            const OutputFormat format =
+                word == QLatin1String("--json") ? OutputFormat::Json : OutputFormat::Csv;
+            if (chosenFormat && *chosenFormat != format) {
+                parsed.error = QStringLiteral("--json and --csv cannot be given together");
+                return parsed;
+            }
+            chosenFormat = format;
+            options.format = format;
+        } else if (const OptionMatch set = matchOption(QStringLiteral("--set"), arguments, i,
+                                                       value);
+                   set != OptionMatch::Other) {
+            parsed.error = set == OptionMatch::ValueMissing
+                               ? QStringLiteral("--set needs NAME=VALUE")
+                               : parseSet(value, options);
+        } else if (const OptionMatch sweep = matchOption(QStringLiteral("--sweep"), arguments, i,
+                                                         value);
+                   sweep != OptionMatch::Other) {
+            parsed.error = sweep == OptionMatch::ValueMissing
+                               ? QStringLiteral("--sweep needs NAME=FROM:TO:STEP")
+                               : parseSweep(value, options);
+        } else {
+            parsed.error = QStringLiteral("unknown option '%1'").arg(word);
+        }
+        if (!parsed.error.isEmpty())
+            return parsed;
+    }
+    parsed.error = finish(options);
+    return parsed;
+}
+
+std::vector<double> SweepValues(const Sweep& sweep, long limit)
+{
+    std::vector<double> values;
+    const double last = sweep.to + sweep.step * 1e-9;
+    for (long k = 0;; ++k) {
+        const double value = sweep.from + static_cast<double>(k) * sweep.step;
+        if (!(value <= last) || !std::isfinite(value))
+            break;
+        if (static_cast<long>(values.size()) == limit)
+            return {};
+        values.push_back(value);
+    }
+    return values;
+}
+
+QString UsageLine()
+{
+    return QStringLiteral("Usage: torvane-run [--json | --csv] [--set NAME=VALUE]... "
+                          "[--sweep NAME=FROM:TO:STEP] FILE...");
+}
+
+QString HelpText()
+{
+    return UsageLine() + QStringLiteral(R"(
+Runs the acceleration of each car in the vehicle data files (.trv) and writes
+its results: an aligned table by default. A FILE of - reads one car from
+standard input.
+
+Options:
+  --json                 write one JSON array, an object per car
+  --csv                  write CSV: a header row, then a row per car
+  --set NAME=VALUE       give input NAME of every car the text VALUE before
+                         it is checked; may be given more than once
+  --sweep NAME=FROM:TO:STEP
+                         run every car once for each value FROM, FROM+STEP,
+                         ... up to TO; at most one sweep
+  --help                 show this help and exit
+  --version              show the version and exit
+
+%1
+
+Exit status: 0 when every car ran, 1 when any car could not be read or
+failed a check, 2 for a usage error.
+)").arg(wrapped(QStringLiteral("NAME is one of ") + fieldNames() + u'.'));
+}

@@ -1,0 +1,27 @@
+// torvane-run as a routine: a command line in, the results and messages out,
+// and the exit status. main() hands it the process's streams; the tests hand
+// it buffers.
+#pragma once
+
+#include "runner/CarBatch.h"
+
+#include <QIODevice>
+#include <QStringList>
+
+// The exit statuses.
+enum RunStatus : int {
+    EveryCarRan = 0,
+    SomeCarFailed = 1, // a file that could not be read or a car that failed a check
+    UsageError = 2,
+};
+
+struct RunnerStreams {
+    StandardInputReader readStandardInput; // for each FILE "-"
+    QIODevice* out = nullptr;              // the results, --help and --version
+    QIODevice* err = nullptr;              // the messages
+};
+
+// Runs the command (its arguments without the program's name) and returns
+// its exit status. Every car that fails is reported on `err` as well as in
+// the results, which still hold every other car.
+int RunCommand(const QStringList& arguments, const RunnerStreams& streams);

@@ -1,0 +1,12 @@
+// One car from standard input, for the FILE "-".
+#pragma once
+
+#include "runner/CarBatch.h"
+
+#include <QIODevice>
+
+// Reads standard input until it holds the nine words of a car, ends, or
+// reaches the most a data file is scanned for (VehicleFile::MaxScannedBytes),
+// so that a car typed at a terminal runs once its ninth value is ended by a
+// space or a line end. On a terminal, first says on `notices` what to type.
+InputBytes ReadStandardInput(QIODevice& notices);
