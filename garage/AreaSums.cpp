@@ -1,0 +1,20 @@
+#include "garage/AreaSums.h"
+
+#include "core/NumberText.h"
+
+namespace {
+
+// Inches to feet: times 1/12 in extended precision, rounded to single.
+float feetFromInches(const QString& text)
+{
+    const float inches = static_cast<float>(DecimalFromText(text));
+    return static_cast<float>(static_cast<long double>(inches) * (1.0L / 12.0L));
+}
+
+} // namespace
+
+QString AreaTextFromInches(const QString& widthInches, const QString& heightInches)
+{
+    const float area = feetFromInches(widthInches) * feetFromInches(heightInches);
+    return FormatFixed(static_cast<double>(area), 6, 2, true).trimmed();
+}

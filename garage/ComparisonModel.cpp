@@ -1,0 +1,369 @@
+#include "garage/ComparisonModel.h"
+
+#include "core/ResultTexts.h"
+
+#include <QFont>
+
+#include <cmath>
+#include <optional>
+#include <limits>
+
+namespace {
+
+constexpr double noValue = std::numeric_limits<double>::quiet_NaN();
+
+// Colours that read on a light and on a dark background alike.
+const QColor carColours[] = {
+    QColor(0x1f, 0x77, 0xd4), QColor(0xe0, 0x6c, 0x00), QColor(0x2c, 0xa0, 0x2c),
+    QColor(0xd6, 0x27, 0x28), QColor(0x94, 0x67, 0xbd), QColor(0x8c, 0x56, 0x4b),
+    QColor(0xe3, 0x77, 0xc2), QColor(0x17, 0xa5, 0xb8),
+};
+
+std::optional<ResultField> resultFieldOf(ComparisonRow row)
+{
+    switch (row) {
+    case ComparisonRow::QuarterMileTime: return ResultField::QuarterMileTime;
+    case ComparisonRow::QuarterMileSpeed: return ResultField::QuarterMileSpeed;
+    case ComparisonRow::QuarterMileDistance: return ResultField::QuarterMileDistance;
+    case ComparisonRow::QuarterMileWindForce: return ResultField::QuarterMileWindForce;
+    case ComparisonRow::TopSpeedTime: return ResultField::TopSpeedTime;
+    case ComparisonRow::TopSpeed: return ResultField::TopSpeed;
+    case ComparisonRow::TopSpeedDistance: return ResultField::TopSpeedDistance;
+    case ComparisonRow::TopSpeedWindForce: return ResultField::TopSpeedWindForce;
+    case ComparisonRow::ZeroToSixtyTime: return ResultField::ZeroToSixtyTime;
+    case ComparisonRow::ZeroToEightyTime: return ResultField::ZeroToEightyTime;
+    case ComparisonRow::ZeroToHundredTime: return ResultField::ZeroToHundredTime;
+    case ComparisonRow::SixtyToEightyTime: return ResultField::SixtyToEightyTime;
+    default: return std::nullopt;
+    }
+}
+
+// The estimate rule of a row and whether it is the trap speed.
+std::optional<std::pair<EstimateRule, bool>> estimateOf(ComparisonRow row)
+{
+    switch (row) {
+    case ComparisonRow::HaleElapsedTime: return std::pair{ EstimateRule::Hale, false };
+    case ComparisonRow::HaleTrapSpeed: return std::pair{ EstimateRule::Hale, true };
+    case ComparisonRow::FoxElapsedTime: return std::pair{ EstimateRule::Fox, false };
+    case ComparisonRow::FoxTrapSpeed: return std::pair{ EstimateRule::Fox, true };
+    case ComparisonRow::HuntingtonElapsedTime: return std::pair{ EstimateRule::Huntington, false };
+    case ComparisonRow::HuntingtonTrapSpeed: return std::pair{ EstimateRule::Huntington, true };
+    default: return std::nullopt;
+    }
+}
+
+} // namespace
+
+QColor CarColour(int carId)
+{
+    constexpr int count = sizeof carColours / sizeof carColours[0];
+    return carColours[((carId - 1) % count + count) % count];
+}
+
+ComparisonModel::ComparisonModel(CarList* cars, QObject* parent)
+    : QAbstractTableModel(parent)
+    , cars(cars)
+{
+    rebuildRows();
+    rebuildColumns();
+    connect(cars, &CarList::aboutToChangeList, this, &ComparisonModel::beginResetModel);
+    connect(cars, &CarList::listChanged, this, [this] {
+        rebuildColumns();
+        endResetModel();
+    });
+    connect(cars, &CarList::carChanged, this, &ComparisonModel::onCarChanged);
+}
+
+int ComparisonModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(rows.size());
+}
+
+int ComparisonModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(columns.size());
+}
+
+int ComparisonModel::CarIndexAt(int column) const
+{
+    return columns.at(column);
+}
+
+const GarageCar& ComparisonModel::CarAt(int column) const
+{
+    return cars->At(CarIndexAt(column));
+}
+
+double ComparisonModel::ClassicValue(int row, int column) const
+{
+    const CarEvaluation& e = CarAt(column).evaluation;
+    if (!e.HasResults())
+        return noValue;
+    const ComparisonRow which = RowAt(row);
+    if (const auto field = resultFieldOf(which)) {
+        if (MarkMissed(e.results, *field))
+            return noValue;
+        return ResultValue(e.results, *field);
+    }
+    if (const auto estimate = estimateOf(which)) {
+        const EstimatePair& pair = e.estimates[static_cast<int>(estimate->first)];
+        return estimate->second ? pair.trapSpeed : pair.elapsedTime;
+    }
+    switch (which) {
+    case ComparisonRow::EighthMileTime: return e.eighthMileTime;
+    case ComparisonRow::EighthMileSpeed: return e.eighthMileSpeed;
+    case ComparisonRow::ZeroToHundredKmhTime:
+        return e.zeroToHundredKmhTime != 0 ? e.zeroToHundredKmhTime : noValue;
+    default: return noValue;
+    }
+}
+
+double ComparisonModel::ShownValue(int row, int column) const
+{
+    return ToShown(ClassicValue(row, column), QuantityOf(RowAt(row)), units);
+}
+
+bool ComparisonModel::MarkNeverPassed(int row, int column) const
+{
+    const CarEvaluation& e = CarAt(column).evaluation;
+    if (!e.HasResults())
+        return false;
+    if (const auto field = resultFieldOf(RowAt(row)))
+        return MarkMissed(e.results, *field);
+    return RowAt(row) == ComparisonRow::ZeroToHundredKmhTime && e.zeroToHundredKmhTime == 0;
+}
+
+bool ComparisonModel::IsBest(int row, int column) const
+{
+    const Better better = BetterOf(RowAt(row));
+    if (better == Better::Neither)
+        return false;
+    const double value = ClassicValue(row, column);
+    if (!std::isfinite(value))
+        return false;
+    int withValue = 0;
+    double best = value;
+    for (int c = 0; c < columnCount(); ++c) {
+        const double other = ClassicValue(row, c);
+        if (!std::isfinite(other))
+            continue;
+        ++withValue;
+        best = better == Better::Lower ? std::min(best, other) : std::max(best, other);
+    }
+    // Values that look the same in the table are equally good.
+    const double halfShownUnit = 0.5 * std::pow(10.0, -ShownDecimals(QuantityOf(RowAt(row)), units));
+    const double shownDifference = std::abs(ToShown(value, QuantityOf(RowAt(row)), units)
+                                            - ToShown(best, QuantityOf(RowAt(row)), units));
+    return withValue >= 2 && shownDifference < halfShownUnit;
+}
+
+QVariant ComparisonModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount())
+        return QVariant();
+    const int row = index.row();
+    const int column = index.column();
+    switch (role) {
+    case Qt::DisplayRole: {
+        const CarEvaluation& e = CarAt(column).evaluation;
+        if (!e.HasResults())
+            return tr("—");
+        if (MarkNeverPassed(row, column))
+            return QString::fromLatin1(ForgetItText).trimmed();
+        const double value = ShownValue(row, column);
+        if (!std::isfinite(value))
+            return tr("—");
+        return locale.toString(value, 'f', ShownDecimals(QuantityOf(RowAt(row)), units));
+    }
+    case ValueRole: return ShownValue(row, column);
+    case IsBestRole: return IsBest(row, column);
+    case Qt::FontRole:
+        if (IsBest(row, column)) {
+            QFont font;
+            font.setBold(true);
+            return font;
+        }
+        return QVariant();
+    case Qt::ToolTipRole: {
+        const CarEvaluation& e = CarAt(column).evaluation;
+        if (!e.HasResults())
+            return e.Problem();
+        if (MarkNeverPassed(row, column))
+            return tr("%1 never reaches this speed.").arg(CarAt(column).name);
+        if (IsBest(row, column))
+            return tr("The best of the cars compared.");
+        return QVariant();
+    }
+    case Qt::TextAlignmentRole: return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    default: return QVariant();
+    }
+}
+
+QVariant ComparisonModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Vertical) {
+        if (section < 0 || section >= rowCount())
+            return QVariant();
+        if (role == Qt::DisplayRole)
+            return RowTitle(section);
+        return QVariant();
+    }
+    if (section < 0 || section >= columnCount())
+        return QVariant();
+    const GarageCar& car = CarAt(section);
+    switch (role) {
+    case Qt::DisplayRole: return car.modified && !car.IsVariant() ? car.name + QLatin1Char('*') : car.name;
+    case Qt::DecorationRole: return CarColour(car.id);
+    case Qt::ToolTipRole:
+        return car.evaluation.HasResults() ? (car.path.isEmpty() ? car.name : car.path)
+                                           : car.evaluation.Problem();
+    case CarIdRole: return car.id;
+    default: return QVariant();
+    }
+}
+
+void ComparisonModel::SetUnitSystem(UnitSystem newUnits)
+{
+    if (units == newUnits)
+        return;
+    beginResetModel();
+    units = newUnits;
+    rebuildRows();
+    endResetModel();
+}
+
+void ComparisonModel::SetCarFilter(const QList<int>& carIds)
+{
+    beginResetModel();
+    filter = carIds;
+    rebuildColumns();
+    endResetModel();
+}
+
+void ComparisonModel::SetLocale(const QLocale& newLocale)
+{
+    beginResetModel();
+    locale = newLocale;
+    endResetModel();
+}
+
+Quantity ComparisonModel::QuantityOf(ComparisonRow row)
+{
+    switch (row) {
+    case ComparisonRow::QuarterMileSpeed:
+    case ComparisonRow::TopSpeed:
+    case ComparisonRow::EighthMileSpeed:
+    case ComparisonRow::HaleTrapSpeed:
+    case ComparisonRow::FoxTrapSpeed:
+    case ComparisonRow::HuntingtonTrapSpeed: return Quantity::Speed;
+    case ComparisonRow::QuarterMileDistance:
+    case ComparisonRow::TopSpeedDistance: return Quantity::Distance;
+    case ComparisonRow::QuarterMileWindForce:
+    case ComparisonRow::TopSpeedWindForce: return Quantity::Force;
+    default: return Quantity::Time;
+    }
+}
+
+Better ComparisonModel::BetterOf(ComparisonRow row)
+{
+    switch (row) {
+    case ComparisonRow::QuarterMileDistance:
+    case ComparisonRow::QuarterMileWindForce:
+    case ComparisonRow::TopSpeedTime:
+    case ComparisonRow::TopSpeedDistance:
+    case ComparisonRow::TopSpeedWindForce: return Better::Neither;
+    default: return QuantityOf(row) == Quantity::Speed ? Better::Higher : Better::Lower;
+    }
+}
+
+QString ComparisonModel::RowName(ComparisonRow row)
+{
+    switch (row) {
+    case ComparisonRow::QuarterMileTime: return tr("Quarter mile elapsed time");
+    case ComparisonRow::QuarterMileSpeed: return tr("Quarter mile speed");
+    case ComparisonRow::QuarterMileDistance: return tr("Quarter mile distance");
+    case ComparisonRow::QuarterMileWindForce: return tr("Quarter mile wind force");
+    case ComparisonRow::TopSpeedTime: return tr("Top speed time");
+    case ComparisonRow::TopSpeed: return tr("Top speed");
+    case ComparisonRow::TopSpeedDistance: return tr("Top speed distance");
+    case ComparisonRow::TopSpeedWindForce: return tr("Top speed wind force");
+    case ComparisonRow::ZeroToSixtyTime: return tr("0-60 mph time");
+    case ComparisonRow::ZeroToEightyTime: return tr("0-80 mph time");
+    case ComparisonRow::ZeroToHundredTime: return tr("0-100 mph time");
+    case ComparisonRow::SixtyToEightyTime: return tr("60-80 mph time");
+    case ComparisonRow::EighthMileTime: return tr("1/8 mile elapsed time");
+    case ComparisonRow::EighthMileSpeed: return tr("1/8 mile speed");
+    case ComparisonRow::ZeroToHundredKmhTime: return tr("0-100 km/h time");
+    case ComparisonRow::HaleElapsedTime: return tr("Hale estimate: elapsed time");
+    case ComparisonRow::HaleTrapSpeed: return tr("Hale estimate: trap speed");
+    case ComparisonRow::FoxElapsedTime: return tr("Fox estimate: elapsed time");
+    case ComparisonRow::FoxTrapSpeed: return tr("Fox estimate: trap speed");
+    case ComparisonRow::HuntingtonElapsedTime: return tr("Huntington estimate: elapsed time");
+    case ComparisonRow::HuntingtonTrapSpeed: return tr("Huntington estimate: trap speed");
+    }
+    return QString();
+}
+
+QString ComparisonModel::RowTitle(int row) const
+{
+    const QString symbol = UnitSymbol(QuantityOf(RowAt(row)), units);
+    return tr("%1 (%2)").arg(RowName(RowAt(row)), symbol);
+}
+
+QList<QStringList> ComparisonModel::CsvRows() const
+{
+    QList<QStringList> table;
+    QStringList header{ tr("Figure"), tr("Unit") };
+    for (int c = 0; c < columnCount(); ++c)
+        header << CarAt(c).name;
+    table << header;
+    for (int r = 0; r < rowCount(); ++r) {
+        QStringList line{ RowName(RowAt(r)), UnitSymbol(QuantityOf(RowAt(r)), units) };
+        for (int c = 0; c < columnCount(); ++c) {
+            const double value = ShownValue(r, c);
+            line << (std::isfinite(value)
+                         ? QString::number(value, 'f', ShownDecimals(QuantityOf(RowAt(r)), units))
+                         : QString());
+        }
+        table << line;
+    }
+    return table;
+}
+
+void ComparisonModel::rebuildRows()
+{
+    rows.clear();
+    for (int r = 0; r <= static_cast<int>(ComparisonRow::HuntingtonTrapSpeed); ++r) {
+        const auto row = static_cast<ComparisonRow>(r);
+        if (row == ComparisonRow::ZeroToHundredKmhTime && units != UnitSystem::Metric)
+            continue;
+        rows << row;
+    }
+}
+
+void ComparisonModel::rebuildColumns()
+{
+    columns.clear();
+    if (!cars)
+        return;
+    if (filter.isEmpty()) {
+        for (int i = 0; i < cars->Count(); ++i)
+            columns << i;
+        return;
+    }
+    for (int id : filter) {
+        const int index = cars->IndexOf(id);
+        if (index >= 0)
+            columns << index;
+    }
+}
+
+void ComparisonModel::onCarChanged(int index)
+{
+    const int column = static_cast<int>(columns.indexOf(index));
+    if (column < 0)
+        return;
+    // A change in one car can move the best value of any row.
+    emit dataChanged(this->index(0, 0), this->index(rowCount() - 1, columnCount() - 1));
+    emit headerDataChanged(Qt::Horizontal, column, column);
+}

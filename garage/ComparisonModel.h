@@ -1,0 +1,109 @@
+// ComparisonModel: the comparison table, one column per car and one row per
+// figure: every result of the classic results dialog, the 1/8 mile, the
+// 0-100 km/h time in metric mode, and the drag racers' estimates. The values
+// are the cars' evaluations from the CarList, shown in the chosen units; the
+// best value of a row stands out. Views, the report, the CSV export and the
+// tests all read the same model.
+#pragma once
+
+#include "garage/CarList.h"
+#include "garage/Units.h"
+
+#include <QAbstractTableModel>
+#include <QColor>
+#include <QList>
+#include <QLocale>
+#include <QPointer>
+#include <QStringList>
+
+enum class ComparisonRow {
+    QuarterMileTime,
+    QuarterMileSpeed,
+    QuarterMileDistance,
+    QuarterMileWindForce,
+    TopSpeedTime,
+    TopSpeed,
+    TopSpeedDistance,
+    TopSpeedWindForce,
+    ZeroToSixtyTime,
+    ZeroToEightyTime,
+    ZeroToHundredTime,
+    SixtyToEightyTime,
+    EighthMileTime,
+    EighthMileSpeed,
+    ZeroToHundredKmhTime,
+    HaleElapsedTime,
+    HaleTrapSpeed,
+    FoxElapsedTime,
+    FoxTrapSpeed,
+    HuntingtonElapsedTime,
+    HuntingtonTrapSpeed,
+};
+
+// Which value of a row is the best one.
+enum class Better { Lower, Higher, Neither };
+
+// The colour a car's column and curves share, by the car's id.
+QColor CarColour(int carId);
+
+class ComparisonModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    enum Role {
+        ValueRole = Qt::UserRole + 1, // double in the shown units; NaN when there is none
+        IsBestRole,                   // bool
+        CarIdRole,                    // int, in the horizontal header
+    };
+
+    explicit ComparisonModel(CarList* cars, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+    void SetUnitSystem(UnitSystem units);
+    UnitSystem Units() const { return units; }
+    // Only these cars, in this order; an empty list shows every car.
+    void SetCarFilter(const QList<int>& carIds);
+    void SetLocale(const QLocale& locale);
+
+    ComparisonRow RowAt(int row) const { return rows.at(row); }
+    int RowOf(ComparisonRow row) const { return static_cast<int>(rows.indexOf(row)); }
+    int CarIndexAt(int column) const; // index in the CarList
+    const GarageCar& CarAt(int column) const;
+
+    // The value in classic units and in the shown units; NaN when the car
+    // has none (not run, or a mark never passed).
+    double ClassicValue(int row, int column) const;
+    double ShownValue(int row, int column) const;
+    bool MarkNeverPassed(int row, int column) const;
+    bool IsBest(int row, int column) const;
+
+    static Quantity QuantityOf(ComparisonRow row);
+    static Better BetterOf(ComparisonRow row);
+    // "Quarter mile speed", without the unit; translated.
+    static QString RowName(ComparisonRow row);
+    // The name with the unit of this system: "Quarter mile speed (km/h)".
+    QString RowTitle(int row) const;
+
+    // The table as CSV rows: a header ("Figure", "Unit", the car names),
+    // then one row per figure with "." decimals and an empty cell where a
+    // car has no value.
+    QList<QStringList> CsvRows() const;
+
+private:
+    void rebuildRows();
+    void rebuildColumns();
+    void onCarChanged(int index);
+
+    QPointer<CarList> cars;
+    UnitSystem units = UnitSystem::Imperial;
+    QList<int> filter;
+    QList<ComparisonRow> rows;
+    QList<int> columns; // car indexes
+    QLocale locale;
+};

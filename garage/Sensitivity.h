@@ -1,0 +1,73 @@
+// Sensitivity: how four figures of a car move when one of its inputs is
+// 10 % lower or higher, and the reverse question: which horsepower (or
+// weight) gives a quarter mile of a given time. Every figure comes from a
+// run of the engine; nothing here is an approximation of the law.
+#pragma once
+
+#include "core/CarInputs.h"
+#include "engine/Simulation.h"
+
+#include <QString>
+
+#include <array>
+#include <vector>
+
+// The inputs the sensitivity table varies. The frontal area varies through
+// the grill and windshield areas together, which scales it by the same share.
+enum class SensitivityInput { Horsepower, CarWeight, DragCoefficient, FrontalArea };
+inline constexpr std::array<SensitivityInput, 4> AllSensitivityInputs = {
+    SensitivityInput::Horsepower, SensitivityInput::CarWeight, SensitivityInput::DragCoefficient,
+    SensitivityInput::FrontalArea,
+};
+
+// The figures it follows, in classic units (s, mph).
+enum class SensitivityFigure { QuarterMileTime, QuarterMileSpeed, TopSpeed, ZeroToSixtyTime };
+inline constexpr std::array<SensitivityFigure, 4> AllSensitivityFigures = {
+    SensitivityFigure::QuarterMileTime, SensitivityFigure::QuarterMileSpeed,
+    SensitivityFigure::TopSpeed, SensitivityFigure::ZeroToSixtyTime,
+};
+
+inline constexpr double SensitivityShare = 0.10;
+
+// The car with one input scaled by `factor`.
+CarInputs ScaledCar(const CarInputs& car, SensitivityInput input, double factor);
+// A figure of a finished run; NaN for a run that did not finish or a 0-60
+// mark never passed.
+double FigureOf(const SimulationOutcome outcome, const SimulationResults& results,
+                SensitivityFigure figure);
+
+struct SensitivityRow {
+    SensitivityInput input;
+    double factor = 1;            // 0.9 or 1.1
+    bool outsideRanges = false;   // the scaled car fails a range test
+    std::array<double, 4> value{};  // by SensitivityFigure; NaN when there is none
+    std::array<double, 4> change{}; // value minus the car's own; NaN when either is missing
+};
+
+struct SensitivityTable {
+    QString problem; // why the car itself has no figures; empty when it has
+    std::array<double, 4> base{};
+    std::vector<SensitivityRow> rows; // each input at -10 % then +10 %
+};
+
+// The scaled cars run even where they leave the input ranges (each such
+// row says so), since the question is about the physics.
+SensitivityTable Sensitivity(const CarInputs& car);
+
+// The reverse question.
+enum class SolveFor { Horsepower, CarWeight };
+
+struct TargetAnswer {
+    QString problem;          // the car's other inputs fail a range test
+    bool reachable = false;
+    double value = 0;         // horsepower (to 0.01 hp) or weight (to 1 lb)
+    double quarterMileTime = 0; // what the engine gives at that value
+};
+
+// The least horsepower within the horsepower range, to 0.01 hp, whose
+// quarter mile takes at most `seconds` (or the greatest weight within the
+// weight range, to 1 lb); the car's other inputs stay as they are.
+// Unreachable when even the best end of the range is slower than the
+// target, or the worst end already faster. Found by bisection, which needs
+// the quarter-mile time to fall with the horsepower and rise with the weight.
+TargetAnswer SolveQuarterMile(const CarInputs& car, SolveFor what, double seconds);

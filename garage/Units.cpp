@@ -1,0 +1,94 @@
+#include "garage/Units.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+double metricFactor(Quantity quantity)
+{
+    using namespace MetricFactor;
+    switch (quantity) {
+    case Quantity::Speed: return KilometresPerHourPerMph;
+    case Quantity::Distance: return MetresPerFoot;
+    case Quantity::Force: return NewtonsPerPoundForce;
+    case Quantity::Weight: return KilogramsPerPound;
+    case Quantity::Power: return KilowattsPerHorsepower;
+    case Quantity::Area: return SquareMetresPerSquareFoot;
+    case Quantity::Plain:
+    case Quantity::Time: break;
+    }
+    return 1;
+}
+
+} // namespace
+
+double ToShown(double classicValue, Quantity quantity, UnitSystem units)
+{
+    if (units == UnitSystem::Imperial)
+        return classicValue;
+    return classicValue * metricFactor(quantity);
+}
+
+double FromShown(double shownValue, Quantity quantity, UnitSystem units)
+{
+    if (units == UnitSystem::Imperial)
+        return shownValue;
+    return shownValue / metricFactor(quantity);
+}
+
+QString UnitSymbol(Quantity quantity, UnitSystem units)
+{
+    const bool metric = units == UnitSystem::Metric;
+    switch (quantity) {
+    case Quantity::Plain: return QString();
+    case Quantity::Time: return QCoreApplication::translate("Units", "s");
+    case Quantity::Speed:
+        return metric ? QCoreApplication::translate("Units", "km/h")
+                      : QCoreApplication::translate("Units", "mph");
+    case Quantity::Distance:
+        return metric ? QCoreApplication::translate("Units", "m")
+                      : QCoreApplication::translate("Units", "ft");
+    case Quantity::Force:
+        return metric ? QCoreApplication::translate("Units", "N")
+                      : QCoreApplication::translate("Units", "lb");
+    case Quantity::Weight:
+        return metric ? QCoreApplication::translate("Units", "kg")
+                      : QCoreApplication::translate("Units", "lb");
+    case Quantity::Power:
+        return metric ? QCoreApplication::translate("Units", "kW")
+                      : QCoreApplication::translate("Units", "hp");
+    case Quantity::Area:
+        return metric ? QCoreApplication::translate("Units", "m²")
+                      : QCoreApplication::translate("Units", "ft²");
+    }
+    return QString();
+}
+
+Quantity FieldQuantity(InputField field)
+{
+    switch (field) {
+    case InputField::Horsepower: return Quantity::Power;
+    case InputField::GrillArea:
+    case InputField::WindshieldArea: return Quantity::Area;
+    case InputField::CarWeight: return Quantity::Weight;
+    case InputField::SpinTime: return Quantity::Time;
+    default: return Quantity::Plain;
+    }
+}
+
+int ShownDecimals(Quantity quantity, UnitSystem units)
+{
+    if (quantity == Quantity::Area && units == UnitSystem::Metric)
+        return 3;
+    return 2;
+}
+
+QString UnitSystemKey(UnitSystem units)
+{
+    return units == UnitSystem::Metric ? QStringLiteral("metric") : QStringLiteral("imperial");
+}
+
+UnitSystem UnitSystemFromKey(const QString& key)
+{
+    return key == QLatin1String("metric") ? UnitSystem::Metric : UnitSystem::Imperial;
+}

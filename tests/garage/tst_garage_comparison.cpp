@@ -1,0 +1,276 @@
+// The comparison table against the engine, its metric rows, the best value
+// of each row, the CSV it exports, the car list and the remembered settings.
+#include "core/CarRun.h"
+#include "core/InputChecks.h"
+#include "core/ResultTexts.h"
+#include "core/VehicleFile.h"
+#include "garage/CarList.h"
+#include "garage/ComparisonModel.h"
+#include "garage/Csv.h"
+#include "garage/GarageSettings.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+CarTexts economyCar()
+{
+    return VehicleFile::CarFromFileOrder({ "110.00", "0.33", "2450.00", "4.10", "11.20", "30.00", "4", "3", "0.75" });
+}
+
+CarTexts supercar()
+{
+    return VehicleFile::CarFromFileOrder({ "1200.00", "0.31", "3300.00", "4.80", "12.50", "25.00", "5", "4", "2.50" });
+}
+
+} // namespace
+
+class TestGarageComparison : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        cars = std::make_unique<CarList>();
+        cars->Add(QStringLiteral("Default car"), CarTexts::DefaultCar());
+        cars->Add(QStringLiteral("Economy car"), economyCar());
+        cars->Add(QStringLiteral("Supercar"), supercar());
+        model = std::make_unique<ComparisonModel>(cars.get());
+        model->SetLocale(QLocale::c());
+    }
+
+    void valuesAreTheEngines()
+    {
+        QCOMPARE(model->columnCount(), 3);
+        QCOMPARE(model->rowCount(), 20);
+        for (int column = 0; column < 3; ++column) {
+            const CarRun run = RunCar(ConvertTexts(cars->At(column).texts));
+            QVERIFY(run.Finished());
+            for (ResultField field : AllResultFields) {
+                const int row = rowOfResult(field);
+                QVERIFY(row >= 0);
+                if (MarkMissed(run.results, field)) {
+                    QVERIFY(model->MarkNeverPassed(row, column));
+                    QCOMPARE(model->data(model->index(row, column)).toString(), QStringLiteral("Forget it!"));
+                } else {
+                    QCOMPARE(model->ClassicValue(row, column), ResultValue(run.results, field));
+                }
+            }
+        }
+        QCOMPARE(model->data(model->index(model->RowOf(ComparisonRow::QuarterMileTime), 0)).toString(),
+                 FormatFixedText(RunCar(CarInputs::DefaultCar()).results.quarterMileTime));
+    }
+
+    void metricRows()
+    {
+        const int speedRow = model->RowOf(ComparisonRow::TopSpeed);
+        const double mph = model->ShownValue(speedRow, 0);
+        model->SetUnitSystem(UnitSystem::Metric);
+        QCOMPARE(model->rowCount(), 21);
+        const int kmhRow = model->RowOf(ComparisonRow::ZeroToHundredKmhTime);
+        QVERIFY(kmhRow >= 0);
+        QCOMPARE(model->ShownValue(model->RowOf(ComparisonRow::TopSpeed), 0), mph * 1.609344);
+        const double sixty = model->ShownValue(model->RowOf(ComparisonRow::ZeroToSixtyTime), 0);
+        const double eighty = model->ShownValue(model->RowOf(ComparisonRow::ZeroToEightyTime), 0);
+        const double kmh = model->ShownValue(kmhRow, 0);
+        QVERIFY(sixty < kmh && kmh < eighty); // 100 km/h is 62.1 mph
+        QCOMPARE(model->headerData(kmhRow, Qt::Vertical).toString(), QStringLiteral("0-100 km/h time (s)"));
+        QCOMPARE(model->headerData(model->RowOf(ComparisonRow::QuarterMileDistance), Qt::Vertical).toString(),
+                 QStringLiteral("Quarter mile distance (m)"));
+        model->SetUnitSystem(UnitSystem::Imperial);
+        QCOMPARE(model->RowOf(ComparisonRow::ZeroToHundredKmhTime), -1);
+    }
+
+    void theBestValueStandsOut_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("bestColumn");
+        QTest::newRow("quarter mile time: the supercar") << int(ComparisonRow::QuarterMileTime) << 2;
+        QTest::newRow("top speed: the supercar") << int(ComparisonRow::TopSpeed) << 2;
+        QTest::newRow("Hale elapsed time: the supercar") << int(ComparisonRow::HaleElapsedTime) << 2;
+        QTest::newRow("top speed distance: none") << int(ComparisonRow::TopSpeedDistance) << -1;
+    }
+    void theBestValueStandsOut()
+    {
+        QFETCH(int, row);
+        QFETCH(int, bestColumn);
+        const int r = model->RowOf(static_cast<ComparisonRow>(row));
+        for (int column = 0; column < 3; ++column) {
+            const bool best = model->data(model->index(r, column), ComparisonModel::IsBestRole).toBool();
+            QCOMPARE(best, column == bestColumn);
+            QCOMPARE(model->data(model->index(r, column), Qt::FontRole).isValid(), best);
+        }
+    }
+
+    void aBadCarShowsItsMessage()
+    {
+        CarTexts texts = CarTexts::DefaultCar();
+        texts[InputField::CarWeight] = QStringLiteral("heavy");
+        const int index = cars->Add(QStringLiteral("Bad"), texts);
+        const QModelIndex cell = model->index(0, index);
+        QCOMPARE(model->data(cell).toString(), QStringLiteral("—"));
+        QCOMPARE(model->data(cell, Qt::ToolTipRole).toString(), RangeMessage(ConvertTexts(texts)));
+        QVERIFY(std::isnan(model->data(cell, ComparisonModel::ValueRole).toDouble()));
+    }
+
+    void aMarkNeverPassed()
+    {
+        // Light and broad: its top speed is below 80 mph.
+        const int index = cars->Add(QStringLiteral("Light"),
+            VehicleFile::CarFromFileOrder({ "100", "0.4", "1000", "20", "20", "45", "5", "1", "3" }));
+        for (ComparisonRow row : { ComparisonRow::ZeroToEightyTime, ComparisonRow::ZeroToHundredTime,
+                                   ComparisonRow::SixtyToEightyTime }) {
+            const int r = model->RowOf(row);
+            QVERIFY(model->MarkNeverPassed(r, index));
+            QCOMPARE(model->data(model->index(r, index)).toString(), QStringLiteral("Forget it!"));
+            QCOMPARE(model->CsvRows()[r + 1][index + 2], QString());
+            QVERIFY(!model->IsBest(r, index));
+        }
+        QVERIFY(!model->MarkNeverPassed(model->RowOf(ComparisonRow::ZeroToSixtyTime), index));
+    }
+
+    void followsTheCarList()
+    {
+        const int row = model->RowOf(ComparisonRow::QuarterMileTime);
+        const double before = model->ShownValue(row, 0);
+        QSignalSpy changed(model.get(), &QAbstractItemModel::dataChanged);
+        cars->SetText(0, InputField::Horsepower, QStringLiteral("400"));
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(model->ShownValue(row, 0) < before);
+        QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Default car*"));
+        cars->Remove(1);
+        QCOMPARE(model->columnCount(), 2);
+        model->SetCarFilter({ cars->At(1).id });
+        QCOMPARE(model->columnCount(), 1);
+        QCOMPARE(model->CarAt(0).name, QStringLiteral("Supercar"));
+    }
+
+    void variantsCarryExactNumbers()
+    {
+        const int variant = cars->AddVariant(0);
+        CarInputs inputs = ConvertTexts(cars->At(variant).texts);
+        inputs.horsepower = 345.67;
+        inputs.dragCoefficient = 0.295;
+        inputs.grillArea = 0.1 + 5.2;
+        cars->SetInputs(variant, inputs);
+        QCOMPARE(ConvertTexts(cars->At(variant).texts), inputs);
+        QCOMPARE(cars->At(variant).name, QStringLiteral("Default car (what if)"));
+        QCOMPARE(cars->At(variant).evaluation.results, RunCar(inputs).results);
+    }
+
+    void csvQuoting_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("plain") << "Supercar" << "Supercar";
+        QTest::newRow("number") << "12.34" << "12.34";
+        QTest::newRow("empty") << "" << "";
+        QTest::newRow("comma") << "Fast, light" << "\"Fast, light\"";
+        QTest::newRow("double quote") << "The \"Beast\"" << "\"The \"\"Beast\"\"\"";
+        QTest::newRow("line break") << "two\nlines" << "\"two\nlines\"";
+        QTest::newRow("carriage return") << "a\rb" << "\"a\rb\"";
+        QTest::newRow("leading space") << " car" << "\" car\"";
+        QTest::newRow("non-ASCII") << "Coupé" << "Coupé";
+    }
+    void csvQuoting()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, written);
+        QCOMPARE(CsvField(field), written);
+    }
+
+    void csvExport()
+    {
+        cars->SetName(2, QStringLiteral("Super, car"));
+        const QList<QStringList> rows = model->CsvRows();
+        QCOMPARE(rows.size(), 21);
+        QCOMPARE(rows[0], (QStringList{ "Figure", "Unit", "Default car", "Economy car", "Super, car" }));
+        const int time = model->RowOf(ComparisonRow::QuarterMileTime) + 1;
+        QCOMPARE(rows[time][1], QStringLiteral("s"));
+        QCOMPARE(rows[time][2], QString::number(model->ShownValue(time - 1, 0), 'f', 2));
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("compare.csv"));
+        QCOMPARE(SaveCsv(path, rows), QString());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.startsWith("Figure,Unit,Default car,Economy car,\"Super, car\"\r\n"));
+        QCOMPARE(bytes.count("\r\n"), 21);
+        QVERIFY(!SaveCsv(dir.filePath(QStringLiteral("missing/folder/x.csv")), rows).isEmpty());
+    }
+
+    void csvIgnoresTheLocale()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        ComparisonModel german(cars.get());
+        const QList<QStringList> rows = german.CsvRows();
+        QVERIFY(rows[1][2].contains(QLatin1Char('.')));
+        QVERIFY(german.data(german.index(0, 0)).toString().contains(QLatin1Char(',')));
+        QLocale::setDefault(QLocale::c());
+    }
+
+    void recentFiles()
+    {
+        QStringList files;
+        for (int i = 0; i < 10; ++i)
+            files = WithRecentFile(files, QStringLiteral("/cars/%1.trv").arg(i), 8);
+        QCOMPARE(files.size(), 8);
+        QCOMPARE(files.first(), QStringLiteral("/cars/9.trv"));
+        files = WithRecentFile(files, QStringLiteral("/cars/5.trv"), 8);
+        QCOMPARE(files.first(), QStringLiteral("/cars/5.trv"));
+        QCOMPARE(files.count(QStringLiteral("/cars/5.trv")), 1);
+        QCOMPARE(files.size(), 8);
+    }
+
+    void settingsAreRemembered()
+    {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath(QStringLiteral("garage.ini"));
+        {
+            GarageSettings settings(ini);
+            QCOMPARE(settings.Units(), UnitSystem::Imperial);
+            settings.SetUnits(UnitSystem::Metric);
+            settings.SetLastFolder(QStringLiteral("/cars"));
+            settings.AddRecentFile(QStringLiteral("/cars/a.trv"));
+        }
+        GarageSettings again(ini);
+        QCOMPARE(again.Units(), UnitSystem::Metric);
+        QCOMPARE(again.LastFolder(), QStringLiteral("/cars"));
+        QCOMPARE(again.RecentFiles(), QStringList{ QStringLiteral("/cars/a.trv") });
+    }
+
+private:
+    int rowOfResult(ResultField field) const
+    {
+        static const QHash<ResultField, ComparisonRow> rows = {
+            { ResultField::TopSpeedTime, ComparisonRow::TopSpeedTime },
+            { ResultField::TopSpeed, ComparisonRow::TopSpeed },
+            { ResultField::TopSpeedDistance, ComparisonRow::TopSpeedDistance },
+            { ResultField::TopSpeedWindForce, ComparisonRow::TopSpeedWindForce },
+            { ResultField::ZeroToSixtyTime, ComparisonRow::ZeroToSixtyTime },
+            { ResultField::ZeroToHundredTime, ComparisonRow::ZeroToHundredTime },
+            { ResultField::ZeroToEightyTime, ComparisonRow::ZeroToEightyTime },
+            { ResultField::SixtyToEightyTime, ComparisonRow::SixtyToEightyTime },
+            { ResultField::QuarterMileTime, ComparisonRow::QuarterMileTime },
+            { ResultField::QuarterMileSpeed, ComparisonRow::QuarterMileSpeed },
+            { ResultField::QuarterMileDistance, ComparisonRow::QuarterMileDistance },
+            { ResultField::QuarterMileWindForce, ComparisonRow::QuarterMileWindForce },
+        };
+        return model->RowOf(rows.value(field));
+    }
+
+    static QString FormatFixedText(double value) { return QString::number(value, 'f', 2); }
+
+    std::unique_ptr<CarList> cars;
+    std::unique_ptr<ComparisonModel> model;
+};
+
+QTEST_MAIN(TestGarageComparison)
+#include "tst_garage_comparison.moc"

@@ -1,0 +1,201 @@
+// The garage's own figures against the engine: the 1/8 mile and 0-100 km/h
+// found with the engine's stepping, the curves through the results, the
+// drag racers' estimates, the metric conversions and the area sums.
+#include "core/CarRun.h"
+#include "core/VehicleFile.h"
+#include "garage/AreaSums.h"
+#include "garage/CarEvaluation.h"
+#include "garage/Estimates.h"
+#include "garage/Units.h"
+
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+CarInputs carOf(const QStringList& fileOrderTexts)
+{
+    return ConvertTexts(VehicleFile::CarFromFileOrder(fileOrderTexts));
+}
+
+void addCars()
+{
+    QTest::addColumn<CarInputs>("car");
+    QTest::newRow("default car") << CarInputs::DefaultCar();
+    QTest::newRow("economy car") << carOf({ "110.00", "0.33", "2450.00", "4.10", "11.20", "30.00", "4", "3", "0.75" });
+    QTest::newRow("pickup truck") << carOf({ "180.00", "0.40", "4500.00", "9.00", "18.00", "40.00", "4", "2", "1.00" });
+    QTest::newRow("supercar") << carOf({ "1200.00", "0.31", "3300.00", "4.80", "12.50", "25.00", "5", "4", "2.50" });
+    QTest::newRow("light and broad") << carOf({ "100", "0.4", "1000", "20", "20", "45", "5", "1", "3" });
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(CarInputs)
+
+class TestGarageEvaluation : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void extraMarksUseTheEngineStepping_data() { addCars(); }
+    void extraMarksUseTheEngineStepping()
+    {
+        QFETCH(CarInputs, car);
+        const CarEvaluation e = EvaluateNumbers(car);
+        QVERIFY(e.HasResults());
+        SimulationRecord record = RecordFor(car);
+        record.RunSimulation({});
+        // The distance and speed searches find the engine's own steps.
+        QCOMPARE(record.FirstStepAtDistance(1320), record.QuarterMileStep());
+        QCOMPARE(record.FirstStepAboveSpeed(60 * 22.0 / 15.0), record.SixtyMarkStep());
+
+        const double shifts = QuarterMileShiftTime(car.quarterMileShifts);
+        const long eighth = record.FirstStepAtDistance(660);
+        QVERIFY(eighth > 0 && eighth < record.QuarterMileStep());
+        QCOMPARE(e.eighthMileTime, record.StepTime(eighth) + shifts + car.spinTime);
+        QCOMPARE(e.eighthMileSpeed, record.Speed(record.StepTime(eighth)) * 15.0 / 22.0);
+        QVERIFY(e.eighthMileTime < e.results.quarterMileTime);
+
+        const long kmh = record.FirstStepAboveSpeed(100 / 1.609344 * 22.0 / 15.0);
+        if (e.results.zeroToSixtyTime == 0) {
+            QCOMPARE(kmh, -1L);
+            QCOMPARE(e.zeroToHundredKmhTime, 0.0);
+        } else {
+            QVERIFY(kmh > record.SixtyMarkStep());
+            QCOMPARE(e.zeroToHundredKmhTime, record.StepTime(kmh) + 0.5 * shifts + car.spinTime);
+        }
+    }
+
+    void curvesPassThroughTheResults_data() { addCars(); }
+    void curvesPassThroughTheResults()
+    {
+        QFETCH(CarInputs, car);
+        const CarEvaluation e = EvaluateCar(car);
+        const SimulationResults& r = e.results;
+        QVERIFY(e.curve.size() > 100);
+        QCOMPARE(e.curve.front(), (CurvePoint{ 0, 0, 0 }));
+        auto onCurve = [&](double time, double speed, double distance) {
+            for (const CurvePoint& p : e.curve)
+                if (p.time == time && p.speed == speed && p.distance == distance)
+                    return true;
+            return false;
+        };
+        QVERIFY(onCurve(r.quarterMileTime, r.quarterMileSpeed, r.quarterMileDistance));
+        QVERIFY(onCurve(r.topSpeedTime, r.topSpeed, r.topSpeedDistance));
+        int speedMarks = 0;
+        for (const MarkedPoint& m : e.marks) {
+            QVERIFY(onCurve(m.point.time, m.point.speed, m.point.distance));
+            switch (m.mark) {
+            case CurveMark::Sixty: QCOMPARE(m.point.time, r.zeroToSixtyTime); ++speedMarks; break;
+            case CurveMark::Eighty: QCOMPARE(m.point.time, r.zeroToEightyTime); ++speedMarks; break;
+            case CurveMark::Hundred: QCOMPARE(m.point.time, r.zeroToHundredTime); ++speedMarks; break;
+            case CurveMark::QuarterMile: QCOMPARE(m.point.speed, r.quarterMileSpeed); break;
+            case CurveMark::TopSpeed: QCOMPARE(m.point.speed, r.topSpeed); break;
+            }
+        }
+        const int passed = (r.zeroToSixtyTime != 0) + (r.zeroToEightyTime != 0) + (r.zeroToHundredTime != 0);
+        QCOMPARE(speedMarks, passed);
+        QCOMPARE(e.marks.size(), std::size_t(speedMarks + 2));
+        // The curve never passes the top speed.
+        for (const CurvePoint& p : e.curve)
+            QVERIFY(p.speed <= r.topSpeed);
+    }
+
+    void aCarOutOfRangeIsNotRun()
+    {
+        CarInputs car = CarInputs::DefaultCar();
+        car.horsepower = 99.99;
+        const CarEvaluation e = EvaluateCar(car);
+        QVERIFY(!e.HasResults());
+        QCOMPARE(e.Problem(), QStringLiteral("The horsepower must be between 100.00 and 1500.00"));
+        QVERIFY(e.curve.empty());
+    }
+
+    void estimates_data()
+    {
+        QTest::addColumn<int>("rule");
+        QTest::addColumn<double>("weight");
+        QTest::addColumn<double>("horsepower");
+        QTest::addColumn<double>("elapsedTime");
+        QTest::addColumn<double>("trapSpeed");
+        // 8 lb/hp and 27 lb/hp have whole cube roots, 2 and 3.
+        QTest::newRow("Hale, 8 lb/hp") << int(EstimateRule::Hale) << 3200.0 << 400.0 << 11.65 << 117.0;
+        QTest::newRow("Hale, 27 lb/hp") << int(EstimateRule::Hale) << 2700.0 << 100.0 << 17.475 << 78.0;
+        QTest::newRow("Fox, 8 lb/hp") << int(EstimateRule::Fox) << 3200.0 << 400.0 << 12.538 << 115.0;
+        QTest::newRow("Fox, 27 lb/hp") << int(EstimateRule::Fox) << 2700.0 << 100.0 << 18.807 << 230.0 / 3;
+        QTest::newRow("Huntington, 8 lb/hp") << int(EstimateRule::Huntington) << 3200.0 << 400.0 << 12.58 << 112.0;
+        QTest::newRow("Huntington, 27 lb/hp") << int(EstimateRule::Huntington) << 2700.0 << 100.0 << 18.87 << 224.0 / 3;
+    }
+    void estimates()
+    {
+        QFETCH(int, rule);
+        QFETCH(double, weight);
+        QFETCH(double, horsepower);
+        QFETCH(double, elapsedTime);
+        QFETCH(double, trapSpeed);
+        const auto r = static_cast<EstimateRule>(rule);
+        QVERIFY(std::abs(EstimatedElapsedTime(r, weight, horsepower) - elapsedTime) < 5e-4);
+        QVERIFY(std::abs(EstimatedTrapSpeed(r, weight, horsepower) - trapSpeed) < 5e-3);
+    }
+
+    void estimatesNeedPositiveNumbers()
+    {
+        QVERIFY(std::isnan(EstimatedElapsedTime(EstimateRule::Fox, 3000, 0)));
+        QVERIFY(std::isnan(EstimatedTrapSpeed(EstimateRule::Fox, -1, 300)));
+    }
+
+    void metricConversions_data()
+    {
+        QTest::addColumn<int>("quantity");
+        QTest::addColumn<double>("classic");
+        QTest::addColumn<double>("metric");
+        QTest::newRow("100 mph") << int(Quantity::Speed) << 100.0 << 160.9344;
+        QTest::newRow("3400 lb") << int(Quantity::Weight) << 3400.0 << 1542.214058;
+        QTest::newRow("345 hp") << int(Quantity::Power) << 345.0 << 257.26645584;
+        QTest::newRow("10 sq ft") << int(Quantity::Area) << 10.0 << 0.9290304;
+        QTest::newRow("1320 ft") << int(Quantity::Distance) << 1320.0 << 402.336;
+        QTest::newRow("100 lbf") << int(Quantity::Force) << 100.0 << 444.82216152605;
+        QTest::newRow("seconds stay") << int(Quantity::Time) << 13.5 << 13.5;
+        QTest::newRow("plain stays") << int(Quantity::Plain) << 0.29 << 0.29;
+    }
+    void metricConversions()
+    {
+        QFETCH(int, quantity);
+        QFETCH(double, classic);
+        QFETCH(double, metric);
+        const auto q = static_cast<Quantity>(quantity);
+        QVERIFY(std::abs(ToShown(classic, q, UnitSystem::Metric) - metric) < 1e-6);
+        QCOMPARE(ToShown(classic, q, UnitSystem::Imperial), classic);
+        QVERIFY(std::abs(FromShown(metric, q, UnitSystem::Metric) - classic) < 1e-9 * classic);
+    }
+
+    void unitSymbols()
+    {
+        QCOMPARE(UnitSymbol(Quantity::Speed, UnitSystem::Metric), QStringLiteral("km/h"));
+        QCOMPARE(UnitSymbol(Quantity::Power, UnitSystem::Imperial), QStringLiteral("hp"));
+        QCOMPARE(UnitSystemFromKey(UnitSystemKey(UnitSystem::Metric)), UnitSystem::Metric);
+        QCOMPARE(UnitSystemFromKey(QStringLiteral("furlongs")), UnitSystem::Imperial);
+    }
+
+    void areaSums_data()
+    {
+        QTest::addColumn<QString>("width");
+        QTest::addColumn<QString>("height");
+        QTest::addColumn<QString>("area");
+        QTest::newRow("grill 30 x 25") << "30" << "25" << "5.21";
+        QTest::newRow("windshield 72 x 24") << "72" << "24" << "12.00";
+        QTest::newRow("windshield 60 x 32.67") << "60" << "32.67" << "13.61";
+        QTest::newRow("nothing typed") << "" << "" << "0.00";
+    }
+    void areaSums()
+    {
+        QFETCH(QString, width);
+        QFETCH(QString, height);
+        QFETCH(QString, area);
+        QCOMPARE(AreaTextFromInches(width, height), area);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGarageEvaluation)
+#include "tst_garage_evaluation.moc"
