@@ -1,0 +1,150 @@
+// torvane-run as a whole: its messages and exit statuses in-process, and the
+// built program, whose JSON must hold the engine's very doubles for every
+// sample car, in any locale.
+#include "runner/Runner.h"
+
+#include "core/ResultTexts.h"
+#include "core/VehicleFile.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTest>
+
+#include <bit>
+
+namespace {
+
+struct Finished {
+    int status;
+    QByteArray out;
+    QByteArray err;
+};
+
+Finished runInProcess(const QStringList& arguments, const QByteArray& input = {})
+{
+    QBuffer out;
+    QBuffer err;
+    out.open(QIODevice::WriteOnly);
+    err.open(QIODevice::WriteOnly);
+    RunnerStreams streams{ [&] { return InputBytes{ input, {} }; }, &out, &err };
+    const int status = RunCommand(arguments, streams);
+    return { status, out.data(), err.data() };
+}
+
+Finished runProgram(const QStringList& arguments, const QByteArray& input = {},
+                    bool closeInput = true, const QString& locale = QStringLiteral("C"))
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), locale);
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(TORVANE_RUN_PATH), arguments);
+    process.write(input);
+    if (closeInput)
+        process.closeWriteChannel();
+    if (!process.waitForFinished(60000))
+        qFatal("torvane-run did not finish");
+    return { process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError() };
+}
+
+} // namespace
+
+class TestRunner : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(QDir::setCurrent(QStringLiteral(TORVANE_EXAMPLES_DIR))); }
+    void messages_data();
+    void messages();
+    void setAndSweepReachTheCars();
+    void programGivesTheEngineDoubles();
+    void programStatuses();
+};
+
+void TestRunner::messages_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("err");
+    const QByteArray car = "345 0.29 3400 5.2 13.61 22 5 2 0.75";
+    QTest::newRow("no file") << QStringList{ "nope.trv" } << car << 1
+                             << "nope.trv: Could not open nope.trv: No such file or directory.";
+    QTest::newRow("extension") << QStringList{ "sports-car.TRV" } << car << 1
+                               << "sports-car.TRV: Can't open a file without an .trv extension...";
+    QTest::newRow("short input") << QStringList{ "-" } << QByteArray("345\r\n0.29\r\n") << 1
+                                 << "-: The file - holds 2 of the nine values a Torvane data file "
+                                    "needs. Nothing was loaded.";
+    QTest::newRow("shift count as typed")
+        << QStringList{ "--set", "availableShifts=2.9", "--set", "quarterMileShifts=2", "-" } << car
+        << 1 << "-: The number of quarter mile shifts must be between 1 and available shifts - 1.";
+    QTest::newRow("usage") << QStringList{ "--sweep", "spinTime=1:2" } << car << 2
+                           << "--sweep 'spinTime=1:2': NAME=FROM:TO:STEP expected\n"
+                              "Usage: torvane-run [--json | --csv] [--set NAME=VALUE]... [--sweep "
+                              "NAME=FROM:TO:STEP] FILE...\n"
+                              "Try 'torvane-run --help' for more information.";
+}
+
+void TestRunner::messages()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(int, status);
+    QFETCH(QString, err);
+    const Finished finished = runInProcess(arguments, input);
+    QCOMPARE(QString::fromUtf8(finished.err), QStringLiteral("torvane-run: ") + err + u'\n');
+    QCOMPARE(finished.status, status);
+}
+
+void TestRunner::setAndSweepReachTheCars()
+{
+    const Finished finished = runInProcess({ "--csv", "--set", "quarterMileShifts=2.9", "--sweep",
+                                             "horsepower=100:200:100", "supercar.trv", "-" },
+                                           "345 0.29 3400 5.2 13.61 22 5 1 0.75");
+    const QList<QByteArray> rows = finished.out.split('\n');
+    QCOMPARE(rows.size(), 6);
+    QVERIFY(rows[1].startsWith("supercar.trv,100,0.31,3300,4.8,12.5,25,5,2,2.5,false,,"));
+    QVERIFY(rows[2].startsWith("supercar.trv,200,") && rows[3].startsWith("-,100,0.29,3400,5.2,"
+                                                                          "13.61,22,5,2,0.75,"));
+}
+
+void TestRunner::programGivesTheEngineDoubles()
+{
+    const QStringList files = QDir().entryList({ "*.trv" }, QDir::Files, QDir::Name);
+    QVERIFY(files.size() >= 4);
+    const Finished finished = runProgram(QStringList{ "--json" } + files);
+    QCOMPARE(finished.status, 0);
+    QCOMPARE(runProgram(QStringList{ "--json" } + files, {}, true, "de_DE.UTF-8").out, finished.out);
+
+    const QJsonArray cars = QJsonDocument::fromJson(finished.out).array();
+    QCOMPARE(cars.size(), files.size());
+    for (int i = 0; i < files.size(); ++i) {
+        const CarInputs inputs = ConvertTexts(
+            VehicleFile::CarFromFileOrder(VehicleFile::Load(files[i]).words));
+        const SimulationResults expected = RunCar(inputs).results;
+        const QJsonObject results = cars[i]["results"].toObject();
+        QCOMPARE(cars[i]["file"].toString(), files[i]);
+        for (ResultField field : AllResultFields)
+            QCOMPARE(std::bit_cast<quint64>(results[ResultKey(field)].toDouble()),
+                     std::bit_cast<quint64>(ResultValue(expected, field)));
+    }
+}
+
+void TestRunner::programStatuses()
+{
+    // Standard input stays open: the car runs once its ninth word has ended.
+    const Finished failed = runProgram({ "--csv", "-", "nope.trv" },
+                                       "345 0.29 3400 5.2 13.61 22 5 2 0.75\n", false);
+    QCOMPARE(failed.status, 1);
+    QVERIFY(failed.out.contains("\r\n-,345,0.29,"));
+    QVERIFY(failed.out.contains("\r\nnope.trv,,"));
+    QCOMPARE(runProgram({ "--bogus", "-" }).status, 2);
+    QCOMPARE(runProgram({ "--version" }).out, QByteArray("torvane-run 4.0\n"));
+}
+
+QTEST_GUILESS_MAIN(TestRunner)
+#include "tst_runner.moc"

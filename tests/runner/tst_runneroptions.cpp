@@ -1,0 +1,93 @@
+// The runner's command line: the usage errors with their texts, what a sound
+// command line gives, and the values a sweep takes.
+#include "runner/RunOptions.h"
+#include "runner/ShortestNumber.h"
+
+#include <QTest>
+
+class TestRunnerOptions : public QObject {
+    Q_OBJECT
+
+private slots:
+    void usageErrors_data();
+    void usageErrors();
+    void soundCommandLine();
+    void sweepValues_data();
+    void sweepValues();
+};
+
+void TestRunnerOptions::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("error");
+    const QString a = QStringLiteral("a.trv");
+    QTest::newRow("no file") << QStringList{ "--json" } << "no FILE given";
+    QTest::newRow("unknown option") << QStringList{ "-x", a } << "unknown option '-x'";
+    QTest::newRow("two formats") << QStringList{ "--json", "--csv", a }
+                                 << "--json and --csv cannot be given together";
+    QTest::newRow("set at the end") << QStringList{ a, "--set" } << "--set needs NAME=VALUE";
+    QTest::newRow("set without =") << QStringList{ "--set", "spinTime", a }
+                                   << "--set 'spinTime': NAME=VALUE expected";
+    QTest::newRow("set unknown name")
+        << QStringList{ "--set=hp=400", a }
+        << "--set: unknown input 'hp'; the inputs are horsepower, dragCoefficient, carWeight, "
+           "grillArea, windshieldArea, windshieldAngle, availableShifts, quarterMileShifts, "
+           "spinTime";
+    QTest::newRow("sweep two parts") << QStringList{ "--sweep", "spinTime=1:2", a }
+                                     << "--sweep 'spinTime=1:2': NAME=FROM:TO:STEP expected";
+    for (const char* range : { "1:x:1", "1,5:2:1", "nan:2:1" })
+        QTest::newRow(range) << QStringList{ "--sweep", QStringLiteral("spinTime=") + range, a }
+                             << QStringLiteral("--sweep 'spinTime=%1': FROM, TO and STEP must be "
+                                               "finite numbers").arg(range);
+    QTest::newRow("backwards") << QStringList{ "--sweep=spinTime=2:1:-1", a }
+                               << "--sweep 'spinTime=2:1:-1': STEP must be greater than 0";
+    QTest::newRow("from above to") << QStringList{ "--sweep=spinTime=2:1:1", a }
+                                   << "--sweep 'spinTime=2:1:1': FROM must not be greater than TO";
+    QTest::newRow("two sweeps") << QStringList{ "--sweep=spinTime=1:2:1", "--sweep=spinTime=1:2:1" }
+                                << "only one --sweep may be given";
+    QTest::newRow("2 x 500001 runs") << QStringList{ "--sweep=carWeight=1:500001:1", a, a }
+                                     << "the sweep would make more than 1000000 runs";
+}
+
+void TestRunnerOptions::usageErrors()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, error);
+    QCOMPARE(ParseOptions(arguments).error, error);
+}
+
+void TestRunnerOptions::soundCommandLine()
+{
+    const ParsedOptions parsed
+        = ParseOptions({ "--csv", "--set", "spinTime=1", "b.trv", "--set=horsepower=4=5",
+                         "--sweep=carWeight=1:250000:1", "-", "--", "--json", "-x" });
+    QCOMPARE(parsed.error, QString());
+    QCOMPARE(parsed.options.format, OutputFormat::Csv);
+    QCOMPARE(parsed.options.files, QStringList({ "b.trv", "-", "--json", "-x" }));
+    QCOMPARE(parsed.options.changes.size(), 2u);
+    QCOMPARE(parsed.options.changes[1].text, QStringLiteral("4=5"));
+    // Four files by 250000 values: the most runs a command may make.
+    QCOMPARE(parsed.options.sweepValues.size(), 250000u);
+}
+
+void TestRunnerOptions::sweepValues_data()
+{
+    QTest::addColumn<QString>("range");
+    QTest::addColumn<QString>("values");
+    QTest::newRow("whole steps") << "1:3:1" << "1 2 3";
+    QTest::newRow("to reached up to rounding") << "0:0.3:0.1" << "0 0.1 0.2 0.30000000000000004";
+    QTest::newRow("to between steps") << "0.2:0.39:0.1" << "0.2 0.30000000000000004";
+}
+
+void TestRunnerOptions::sweepValues()
+{
+    QFETCH(QString, range);
+    QFETCH(QString, values);
+    QStringList texts;
+    for (double value : ParseOptions({ "--sweep=spinTime=" + range, "a.trv" }).options.sweepValues)
+        texts.append(QString::fromLatin1(ShortestText(value)));
+    QCOMPARE(texts.join(u' '), values);
+}
+
+QTEST_GUILESS_MAIN(TestRunnerOptions)
+#include "tst_runneroptions.moc"
