@@ -8,14 +8,6 @@
 
 namespace {
 
-QString fieldNames()
-{
-    QStringList names;
-    for (InputField field : VehicleFile::FileOrder)
-        names.append(FieldKey(field));
-    return names.join(QStringLiteral(", "));
-}
-
 // `text` broken at its spaces into lines of at most 78 characters.
 QString wrapped(const QString& text)
 {
@@ -52,7 +44,7 @@ NamedValue splitNamed(const QString& option, const QString& argument, const QStr
     const std::optional<InputField> field = FieldFromKey(name);
     if (!field) {
         named.error = QStringLiteral("%1: unknown input '%2'; the inputs are %3")
-                          .arg(option, name, fieldNames());
+                          .arg(option, name, InputNames());
         return named;
     }
     named.field = *field;
@@ -208,6 +200,14 @@ std::vector<double> SweepValues(const Sweep& sweep, long limit)
     return values;
 }
 
+QString InputNames()
+{
+    QStringList names;
+    for (InputField field : VehicleFile::FileOrder)
+        names.append(FieldKey(field));
+    return names.join(QStringLiteral(", "));
+}
+
 QString UsageLine()
 {
     return QStringLiteral("Usage: torvane-run [--json | --csv] [--set NAME=VALUE]... "
@@ -236,5 +236,5 @@ Options:
 
 Exit status: 0 when every car ran, 1 when any car could not be read or
 failed a check, 2 for a usage error.
-)").arg(wrapped(QStringLiteral("NAME is one of ") + fieldNames() + u'.'));
+)").arg(wrapped(QStringLiteral("NAME is one of ") + InputNames() + u'.'));
 }

@@ -58,6 +58,8 @@ ParsedOptions ParseOptions(const QStringList& arguments);
 // when there would be more than `limit`.
 std::vector<double> SweepValues(const Sweep& sweep, long limit);
 
+// The NAMEs of the inputs in file order: "horsepower, dragCoefficient, ...".
+QString InputNames();
 // "Usage: torvane-run [--json | --csv] ..." without a line end.
 QString UsageLine();
 // The whole text of --help.

@@ -2,8 +2,6 @@
 
 #include "core/VehicleFile.h"
 
-#include <QStringList>
-
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
@@ -23,21 +21,19 @@ bool holdsWholeCar(const QByteArray& bytes)
 
 InputBytes ReadStandardInput(QIODevice& notices)
 {
-    if (isatty(STDIN_FILENO)) {
-        QStringList names;
-        for (InputField field : VehicleFile::FileOrder)
-            names.append(FieldKey(field));
+    if (isatty(STDIN_FILENO))
         notices.write(QStringLiteral("torvane-run: type the car's nine values (%1), or end with "
                                      "Ctrl-D\n")
-                          .arg(names.join(QStringLiteral(", ")))
+                          .arg(InputNames())
                           .toUtf8());
-    }
     InputBytes input;
-    char chunk[4096];
+    // Large reads keep the rescans of a long run of white space few; a
+    // terminal hands over one line per read whatever the size.
+    QByteArray chunk(64 * 1024, Qt::Uninitialized);
     while (input.bytes.size() < VehicleFile::MaxScannedBytes && !holdsWholeCar(input.bytes)) {
         const qint64 room = VehicleFile::MaxScannedBytes - input.bytes.size();
-        const qint64 wanted = qMin<qint64>(sizeof chunk, room);
-        const ssize_t got = ::read(STDIN_FILENO, chunk, static_cast<size_t>(wanted));
+        const qint64 wanted = qMin<qint64>(chunk.size(), room);
+        const ssize_t got = ::read(STDIN_FILENO, chunk.data(), static_cast<size_t>(wanted));
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
@@ -47,7 +43,7 @@ InputBytes ReadStandardInput(QIODevice& notices)
         }
         if (got == 0)
             break;
-        input.bytes.append(chunk, got);
+        input.bytes.append(chunk.constData(), got);
     }
     return input;
 }
