@@ -1,0 +1,72 @@
+#include "garage/GarageProgram.h"
+
+#include "garage/GarageWindow.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+GarageProgram::GarageProgram(const QString& settingsPath)
+    : settings(settingsPath.isEmpty() ? std::make_unique<GarageSettings>()
+                                      : std::make_unique<GarageSettings>(settingsPath))
+    , window(std::make_unique<GarageWindow>(&cars, settings.get()))
+{
+}
+
+GarageProgram::~GarageProgram()
+{
+    // The window goes first: its views still read the cars.
+    window.reset();
+}
+
+void GarageProgram::Start(const QStringList& files)
+{
+    for (const QString& file : files)
+        window->OpenFile(file);
+    if (cars.Count() == 0) {
+        cars.Add(QCoreApplication::translate("GarageProgram", "Default car"), CarTexts::DefaultCar());
+        window->SelectCar(0);
+    }
+}
+
+namespace {
+
+// Without a display Qt ends the program through qFatal, which aborts; say
+// why and leave with an error status instead.
+void reportFatal(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+    if (type == QtFatalMsg)
+        std::_Exit(1);
+}
+
+} // namespace
+
+int RunGarage(int argc, char** argv)
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Torvane"));
+    QCoreApplication::setApplicationName(QStringLiteral("Torvane Garage"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TORVANE_VERSION));
+    QtMessageHandler previous = qInstallMessageHandler(reportFatal);
+    QApplication application(argc, argv);
+    qInstallMessageHandler(previous);
+    QApplication::setDesktopFileName(QStringLiteral("torvane-garage"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QCoreApplication::translate("GarageProgram", "Compare Torvane cars, see their runs and ask what if."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("files"),
+                                 QCoreApplication::translate("GarageProgram", "Vehicle files (.trv) to open."),
+                                 QStringLiteral("[files...]"));
+    parser.process(application);
+
+    GarageProgram program;
+    program.Start(parser.positionalArguments());
+    program.Window().show();
+    return application.exec();
+}

@@ -1,0 +1,181 @@
+#include "garage/SensitivityPage.h"
+
+#include "garage/CarList.h"
+#include "garage/SensitivityModel.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTableView>
+#include <QVBoxLayout>
+
+SensitivityPage::SensitivityPage(CarList* cars, QWidget* parent)
+    : QWidget(parent)
+    , cars(cars)
+    , carBox(new QComboBox(this))
+    , model(new SensitivityModel(this))
+    , table(new QTableView(this))
+    , problem(new QLabel(this))
+    , target(new QDoubleSpinBox(this))
+    , solvePower(new QRadioButton(tr("the &horsepower"), this))
+    , solveWeight(new QRadioButton(tr("the &weight, at the car's horsepower"), this))
+    , solveButton(new QPushButton(tr("S&olve"), this))
+    , answer(new QLabel(this))
+{
+    setObjectName(QStringLiteral("sensitivityPage"));
+    carBox->setObjectName(QStringLiteral("sensitivityCar"));
+    carBox->setAccessibleName(tr("Car to examine"));
+    auto* carLabel = new QLabel(tr("&Car:"), this);
+    carLabel->setBuddy(carBox);
+    connect(carBox, &QComboBox::activated, this,
+            [this](int index) { ShowCar(carBox->itemData(index).toInt()); });
+
+    auto* tableBox = new QGroupBox(tr("Ten per cent less or more"), this);
+    auto* tableLayout = new QVBoxLayout(tableBox);
+    table->setObjectName(QStringLiteral("sensitivityTable"));
+    table->setAccessibleName(tr("Sensitivity table"));
+    table->setModel(model);
+    table->setSelectionMode(QAbstractItemView::NoSelection);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    auto* note = new QLabel(tr("Each cell gives the new value and, in brackets, the change. "
+                               "Figures in italics belong to a car outside the input ranges."),
+                            tableBox);
+    note->setWordWrap(true);
+    problem->setObjectName(QStringLiteral("sensitivityProblem"));
+    problem->setWordWrap(true);
+    tableLayout->addWidget(problem);
+    tableLayout->addWidget(table, 1);
+    tableLayout->addWidget(note);
+
+    auto* solveBox = new QGroupBox(tr("Target"), this);
+    auto* solveLayout = new QGridLayout(solveBox);
+    target->setObjectName(QStringLiteral("targetTime"));
+    target->setAccessibleName(tr("Target quarter mile time in seconds"));
+    target->setRange(1, 60);
+    target->setDecimals(2);
+    target->setSingleStep(0.1);
+    target->setValue(12.5);
+    target->setSuffix(tr(" s"));
+    solvePower->setObjectName(QStringLiteral("solveHorsepower"));
+    solveWeight->setObjectName(QStringLiteral("solveWeight"));
+    solvePower->setChecked(true);
+    solveButton->setObjectName(QStringLiteral("solveButton"));
+    answer->setObjectName(QStringLiteral("solveAnswer"));
+    answer->setWordWrap(true);
+    answer->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* question = new QLabel(tr("A quarter mile &in"), solveBox);
+    question->setBuddy(target);
+    solveLayout->addWidget(question, 0, 0);
+    solveLayout->addWidget(target, 0, 1);
+    solveLayout->addWidget(new QLabel(tr("needs"), solveBox), 0, 2);
+    auto* choices = new QVBoxLayout;
+    choices->addWidget(solvePower);
+    choices->addWidget(solveWeight);
+    solveLayout->addLayout(choices, 0, 3);
+    solveLayout->addWidget(solveButton, 0, 4);
+    solveLayout->setColumnStretch(5, 1);
+    solveLayout->addWidget(answer, 1, 0, 1, 6);
+    connect(solveButton, &QPushButton::clicked, this, &SensitivityPage::Solve);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(carLabel);
+    top->addWidget(carBox, 1);
+    top->addStretch(2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(tableBox, 1);
+    layout->addWidget(solveBox);
+
+    connect(cars, &CarList::listChanged, this, [this] {
+        refreshChoices();
+        if (this->cars->IndexOf(carId) < 0 && this->cars->Count() > 0)
+            ShowCar(this->cars->At(0).id);
+        else
+            refreshTable();
+    });
+    connect(cars, &CarList::carChanged, this, [this](int index) {
+        refreshChoices();
+        if (this->cars->At(index).id == carId)
+            refreshTable();
+    });
+    refreshChoices();
+}
+
+void SensitivityPage::ShowCar(int id)
+{
+    carId = id;
+    {
+        const QSignalBlocker blocker(carBox);
+        carBox->setCurrentIndex(carBox->findData(id));
+    }
+    answer->clear();
+    refreshTable();
+}
+
+void SensitivityPage::SetUnitSystem(UnitSystem newUnits)
+{
+    units = newUnits;
+    model->SetUnitSystem(units);
+    answer->clear();
+}
+
+void SensitivityPage::Solve()
+{
+    const int index = cars->IndexOf(carId);
+    if (index < 0)
+        return;
+    const CarInputs car = ConvertTexts(cars->At(index).texts);
+    const bool weight = solveWeight->isChecked();
+    const TargetAnswer result = SolveQuarterMile(car, weight ? SolveFor::CarWeight : SolveFor::Horsepower,
+                                                 target->value());
+    if (!result.problem.isEmpty()) {
+        answer->setText(result.problem);
+        return;
+    }
+    if (!result.reachable) {
+        answer->setText(tr("A quarter mile in %1 s is not reachable within the ranges.")
+                            .arg(locale().toString(target->value(), 'f', 2)));
+        return;
+    }
+    const Quantity quantity = weight ? Quantity::Weight : Quantity::Power;
+    answer->setText(tr("%1 %2 gives a quarter mile in %3 s.")
+                        .arg(locale().toString(ToShown(result.value, quantity, units), 'f', weight ? 0 : 2),
+                             UnitSymbol(quantity, units),
+                             locale().toString(result.quarterMileTime, 'f', 3)));
+}
+
+QString SensitivityPage::AnswerText() const
+{
+    return answer->text();
+}
+
+void SensitivityPage::refreshChoices()
+{
+    const QSignalBlocker blocker(carBox);
+    carBox->clear();
+    for (int i = 0; i < cars->Count(); ++i)
+        carBox->addItem(cars->At(i).name, cars->At(i).id);
+    carBox->setCurrentIndex(carBox->findData(carId));
+}
+
+void SensitivityPage::refreshTable()
+{
+    const int index = cars->IndexOf(carId);
+    if (index < 0) {
+        model->SetCar(CarInputs{});
+        problem->clear();
+        return;
+    }
+    model->SetCar(ConvertTexts(cars->At(index).texts));
+    problem->setText(model->Table().problem);
+    problem->setVisible(!model->Table().problem.isEmpty());
+}

@@ -1,0 +1,190 @@
+// The garage window's file, export and form paths, driven through their
+// routines (never a modal dialog): failures go to the message bar and the
+// car being edited is never lost.
+#include "core/CarRun.h"
+#include "core/InputChecks.h"
+#include "core/VehicleFile.h"
+#include "garage/CarForm.h"
+#include "garage/CarList.h"
+#include "garage/ComparisonModel.h"
+#include "garage/CurveCharts.h"
+#include "garage/GarageProgram.h"
+#include "garage/GarageWindow.h"
+#include "garage/MessageBar.h"
+#include "garage/WhatIfPage.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+class TestGarageWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        program = std::make_unique<GarageProgram>(dir->filePath(QStringLiteral("garage.ini")));
+        program->Start({});
+        window = &program->Window();
+    }
+
+    void cleanup()
+    {
+        program.reset();
+        dir.reset();
+    }
+
+    void startsWithTheDefaultCar()
+    {
+        QCOMPARE(program->Cars().Count(), 1);
+        QCOMPARE(program->Cars().At(0).texts, CarTexts::DefaultCar());
+        QCOMPARE(window->Form()->Box(InputField::Horsepower)->text(), QStringLiteral("345.00"));
+        QVERIFY(!window->Messages()->isVisibleTo(window));
+    }
+
+    void fileErrorsKeepTheCarBeingEdited_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content"); // empty: no file at all
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing file") << "gone.trv" << QByteArray() << "Could not open";
+        QTest::newRow("no .trv in the name") << "car.txt" << QByteArray("1 2 3 4 5 6 7 8 9") << ExtensionMessage();
+        QTest::newRow("too few words") << "short.trv" << QByteArray("345\r\n0.29\r\n") << "short.trv";
+    }
+    void fileErrorsKeepTheCarBeingEdited()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, message);
+        QLineEdit* box = window->Form()->Box(InputField::Horsepower);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, QStringLiteral("402.5"));
+        QCOMPARE(program->Cars().At(0).texts[InputField::Horsepower], QStringLiteral("402.5"));
+
+        const QString path = dir->filePath(name);
+        if (!content.isEmpty()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        QVERIFY(!window->OpenFile(path));
+        QVERIFY(window->Messages()->isVisibleTo(window));
+        QCOMPARE(window->Messages()->CurrentKind(), MessageBar::Kind::Error);
+        QVERIFY2(window->Messages()->Text().contains(message), qPrintable(window->Messages()->Text()));
+        QCOMPARE(program->Cars().Count(), 1);
+        QCOMPARE(program->Cars().At(0).texts[InputField::Horsepower], QStringLiteral("402.5"));
+        QVERIFY(program->Cars().At(0).modified);
+        QCOMPARE(box->text(), QStringLiteral("402.5"));
+        QCOMPARE(window->CurrentCar(), 0);
+    }
+
+    void refusedSavesKeepTheCar()
+    {
+        QLineEdit* box = window->Form()->Box(InputField::CarWeight);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, QStringLiteral("3 400"));
+        QVERIFY(!window->SaveCar(0, dir->filePath(QStringLiteral("spaced.trv"))));
+        QVERIFY(window->Messages()->Text().contains(QStringLiteral("car weight")));
+        QVERIFY(!QFile::exists(dir->filePath(QStringLiteral("spaced.trv"))));
+
+        box->selectAll();
+        QTest::keyClicks(box, QStringLiteral("3300"));
+        QVERIFY(!window->SaveCar(0, dir->filePath(QStringLiteral("no/such/folder/car.trv"))));
+        QVERIFY(window->Messages()->Text().contains(QStringLiteral("Could not save")));
+        QCOMPARE(program->Cars().At(0).texts[InputField::CarWeight], QStringLiteral("3300"));
+        QVERIFY(program->Cars().At(0).modified);
+        QVERIFY(program->Cars().At(0).path.isEmpty());
+    }
+
+    void saveAndOpenAgain()
+    {
+        const QString path = dir->filePath(QStringLiteral("mine.trv"));
+        program->Cars().SetText(0, InputField::SpinTime, QStringLiteral("1.25"));
+        QVERIFY(window->SaveCar(0, path));
+        QVERIFY(!program->Cars().At(0).modified);
+        QVERIFY(window->OpenFile(path));
+        QCOMPARE(program->Cars().Count(), 2);
+        QCOMPARE(program->Cars().At(1).texts, program->Cars().At(0).texts);
+        QCOMPARE(program->Cars().At(1).name, QStringLiteral("mine"));
+        QCOMPARE(program->Settings().RecentFiles().first(), QFileInfo(path).absoluteFilePath());
+        QCOMPARE(window->CurrentCar(), 1);
+    }
+
+    void opensTheSampleCars()
+    {
+        const QString examples = QStringLiteral(TORVANE_EXAMPLES_DIR);
+        QVERIFY(window->OpenFile(examples + QStringLiteral("/economy-car.trv")));
+        QVERIFY(window->OpenFile(examples + QStringLiteral("/supercar.trv")));
+        QCOMPARE(window->Comparison()->columnCount(), 3);
+        QCOMPARE(window->Charts()->CurveCount(), 3);
+    }
+
+    void metricForm()
+    {
+        window->SetUnitSystem(UnitSystem::Metric);
+        QCOMPARE(program->Settings().Units(), UnitSystem::Metric);
+        QLineEdit* power = window->Form()->Box(InputField::Horsepower);
+        QCOMPARE(power->text(), QStringLiteral("257.27")); // 345 hp in kW
+        power->setFocus();
+        power->selectAll();
+        QTest::keyClicks(power, QStringLiteral("200"));
+        QCOMPARE(program->Cars().At(0).texts[InputField::Horsepower], QStringLiteral("268.20"));
+        power->selectAll();
+        QTest::keyClicks(power, QStringLiteral("50"));
+        const QString message = window->Form()->Message(InputField::Horsepower)->text();
+        QVERIFY(message.startsWith(QStringLiteral("The horsepower must be between 100.00 and 1500.00")));
+        QVERIFY(message.contains(QStringLiteral("kW")));
+        QCOMPARE(window->Form()->Box(InputField::CarWeight)->text(), QStringLiteral("1542.21"));
+        window->SetUnitSystem(UnitSystem::Imperial);
+        QCOMPARE(window->Form()->Box(InputField::CarWeight)->text(), QStringLiteral("3400.00"));
+    }
+
+    void exports()
+    {
+        const QString pdf = dir->filePath(QStringLiteral("report.pdf"));
+        QVERIFY(window->ExportPdf(pdf));
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.read(5) == "%PDF-");
+        QVERIFY(window->ExportCsv(dir->filePath(QStringLiteral("compare.csv"))));
+        QVERIFY(window->ExportCurves(dir->filePath(QStringLiteral("curves.png"))));
+        QCOMPARE(window->Messages()->CurrentKind(), MessageBar::Kind::Information);
+        QVERIFY(!window->ExportPdf(dir->filePath(QStringLiteral("no/folder/report.pdf"))));
+        QCOMPARE(window->Messages()->CurrentKind(), MessageBar::Kind::Error);
+    }
+
+    void whatIfFollowsTheSlider()
+    {
+        window->Tabs()->setCurrentWidget(window->WhatIf());
+        WhatIfPage* page = window->WhatIf();
+        QVERIFY(page->VariantId() > 0);
+        const int variant = program->Cars().IndexOf(page->VariantId());
+        page->Slider(InputField::Horsepower)->setValue(395);
+        CarInputs expected = CarInputs::DefaultCar();
+        expected.horsepower = 395;
+        QCOMPARE(ConvertTexts(program->Cars().At(variant).texts), expected);
+        ComparisonModel* model = page->Model();
+        QCOMPARE(model->columnCount(), 2);
+        QCOMPARE(model->ClassicValue(model->RowOf(ComparisonRow::QuarterMileTime), 1),
+                 RunCar(expected).results.quarterMileTime);
+        QCOMPARE(window->Comparison()->columnCount(), 2); // the variant is compared too
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<GarageProgram> program;
+    GarageWindow* window = nullptr;
+};
+
+QTEST_MAIN(TestGarageWindow)
+#include "tst_garage_window.moc"
