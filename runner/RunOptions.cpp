@@ -71,12 +71,12 @@ QString parseSweep(const QString& argument, RunOptions& options)
     const NamedValue named = splitNamed(QStringLiteral("--sweep"), argument, form);
     if (!named.error.isEmpty())
         return named.error;
-    const QStringList parts = named.value.split(u':');
-    if (parts.size() != 3)
+    const QStringList numbers = named.value.split(u':');
+    if (numbers.size() != 3)
         return QStringLiteral("--sweep '%1': %2 expected").arg(argument, form);
-    const std::optional<double> from = numberFrom(parts[0]);
-    const std::optional<double> to = numberFrom(parts[1]);
-    const std::optional<double> step = numberFrom(parts[2]);
+    const std::optional<double> from = numberFrom(numbers[0]);
+    const std::optional<double> to = numberFrom(numbers[1]);
+    const std::optional<double> step = numberFrom(numbers[2]);
     if (!from || !to || !step || !std::isfinite(*from) || !std::isfinite(*to)
         || !std::isfinite(*step))
         return QStringLiteral("--sweep '%1': FROM, TO and STEP must be finite numbers")

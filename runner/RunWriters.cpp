@@ -121,13 +121,13 @@ public:
             writeRow(row);
             return;
         }
+        const CarRun& run = outcome.run;
         for (InputField field : VehicleFile::FileOrder)
             row.append(inputText(outcome.inputs, field));
-        row.append(outcome.run.timeLimitReached ? "true" : "false");
-        const CarRun& run = outcome.run;
+        row.append(run.timeLimitReached ? "true" : "false");
         row.append(run.timeLimitReached ? ShortestText(run.stopTime) : QByteArray());
         for (ResultField field : AllResultFields)
-            row.append(ShortestText(ResultValue(outcome.run.results, field)));
+            row.append(ShortestText(ResultValue(run.results, field)));
         row.append(QByteArray());
         writeRow(row);
     }

@@ -33,7 +33,7 @@ void TestRunnerOptions::usageErrors_data()
         << "--set: unknown input 'hp'; the inputs are horsepower, dragCoefficient, carWeight, "
            "grillArea, windshieldArea, windshieldAngle, availableShifts, quarterMileShifts, "
            "spinTime";
-    QTest::newRow("sweep two parts") << QStringList{ "--sweep", "spinTime=1:2", a }
+    QTest::newRow("sweep without STEP") << QStringList{ "--sweep", "spinTime=1:2", a }
                                      << "--sweep 'spinTime=1:2': NAME=FROM:TO:STEP expected";
     for (const char* range : { "1:x:1", "1,5:2:1", "nan:2:1" })
         QTest::newRow(range) << QStringList{ "--sweep", QStringLiteral("spinTime=") + range, a }
