@@ -8,6 +8,8 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QEvent>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
@@ -75,6 +77,11 @@ void setNiceRange(QValueAxis* axis, double top)
     axis->setRange(0, std::ceil(top / step) * step);
     axis->setTickAnchor(0);
     axis->setTickInterval(step);
+    // As many decimals as the step needs: 2.5 shows one, 0.25 two.
+    int decimals = 0;
+    while (decimals < 3 && std::abs(step * std::pow(10.0, decimals) - std::round(step * std::pow(10.0, decimals))) > 1e-9)
+        ++decimals;
+    axis->setLabelFormat(QStringLiteral("%.%1f").arg(decimals));
 }
 
 } // namespace
@@ -115,13 +122,13 @@ CurveCharts::CurveCharts(CarList* cars, QWidget* parent)
     top->addWidget(spanLabel);
     top->addWidget(spanBox);
     top->addStretch(1);
-    auto* charts = new QHBoxLayout;
-    charts->addWidget(speedView);
-    charts->addWidget(distanceView);
+    chartsLayout = new QBoxLayout(QBoxLayout::LeftToRight);
+    chartsLayout->addWidget(speedView);
+    chartsLayout->addWidget(distanceView);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(top);
-    layout->addLayout(charts, 1);
+    layout->addLayout(chartsLayout, 1);
 
     connect(cars, &CarList::listChanged, this, &CurveCharts::rebuild);
     connect(cars, &CarList::carChanged, this, &CurveCharts::updateCar);
@@ -161,9 +168,30 @@ QImage CurveCharts::Picture(const QSize& size, qreal devicePixelRatio) const
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const int half = size.width() / 2;
-    speedView->render(&painter, QRectF(0, 0, half, size.height()));
-    distanceView->render(&painter, QRectF(half, 0, size.width() - half, size.height()));
+    RenderChart(speedView, painter, QRectF(0, 0, half, size.height()), QSize(half, size.height()));
+    RenderChart(distanceView, painter, QRectF(half, 0, size.width() - half, size.height()),
+                QSize(size.width() - half, size.height()));
     return image;
+}
+
+void CurveCharts::RenderChart(QChartView* view, QPainter& painter, const QRectF& target, const QSize& logical)
+{
+    QChart* chart = view->chart();
+    const QSizeF shown = chart->size();
+    chart->resize(logical);
+    if (chart->layout())
+        chart->layout()->activate();
+    view->scene()->render(&painter, target, QRectF(chart->pos(), QSizeF(logical)));
+    if (view->isVisible()) {
+        chart->resize(shown);
+        if (chart->layout())
+            chart->layout()->activate();
+    }
+}
+
+void CurveCharts::SetStacked(bool stacked)
+{
+    chartsLayout->setDirection(stacked ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
 }
 
 void CurveCharts::changeEvent(QEvent* event)

@@ -20,6 +20,8 @@ class QLineSeries;
 class QScatterSeries;
 class QValueAxis;
 class QComboBox;
+class QBoxLayout;
+class QPainter;
 
 class CurveCharts : public QWidget
 {
@@ -39,6 +41,11 @@ public:
     QChartView* DistanceView() const { return distanceView; }
     // Both charts side by side, as one picture.
     QImage Picture(const QSize& size, qreal devicePixelRatio = 1) const;
+    // Draws one chart, laid out at `logical` size, into `target`; works
+    // for charts that are not on screen too.
+    static void RenderChart(QChartView* view, QPainter& painter, const QRectF& target, const QSize& logical);
+    // The two charts one above the other instead of side by side.
+    void SetStacked(bool stacked);
 
     // Number of curves drawn (for tests and the benchmark).
     int CurveCount() const;
@@ -68,6 +75,7 @@ private:
     UnitSystem units = UnitSystem::Imperial;
     Span span = Span::WholeRun;
     QComboBox* spanBox;
+    QBoxLayout* chartsLayout = nullptr;
     QChart* speedChart;
     QChart* distanceChart;
     QChartView* speedView;

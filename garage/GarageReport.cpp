@@ -53,12 +53,14 @@ qreal drawTable(QPainter& painter, const QRectF& area, const ComparisonModel& mo
         const QRectF cell(area.left() + firstWidth + c * columnWidth, y, columnWidth, rowHeight);
         const qreal swatch = metrics.height() * 0.6;
         const QColor colour = model.headerData(c, Qt::Horizontal, Qt::DecorationRole).value<QColor>();
-        painter.fillRect(QRectF(cell.left() + pad, cell.center().y() - swatch / 2, swatch, swatch), colour);
         const QRectF textCell = cell.adjusted(2 * pad + swatch, 0, -pad, 0);
-        const QString name = QFontMetricsF(bold, painter.device())
-                                 .elidedText(model.headerData(c, Qt::Horizontal).toString(),
-                                             Qt::ElideRight, textCell.width());
+        const QFontMetricsF boldMetrics(bold, painter.device());
+        const QString name = boldMetrics.elidedText(model.headerData(c, Qt::Horizontal).toString(),
+                                                    Qt::ElideRight, textCell.width());
         painter.drawText(textCell, Qt::AlignRight | Qt::AlignVCenter, name);
+        // The swatch stands just before the name.
+        const qreal swatchLeft = textCell.right() - boldMetrics.horizontalAdvance(name) - pad - swatch;
+        painter.fillRect(QRectF(swatchLeft, cell.center().y() - swatch / 2, swatch, swatch), colour);
     }
     y += rowHeight;
     painter.setPen(QPen(Qt::black, 0));
@@ -138,13 +140,12 @@ void Draw(QPainter& painter, const QRectF& page, const ReportContent& content)
     if (chartHeight > 0) {
         const QSize logical(900, 400);
         for (QChartView* view : { charts.SpeedView(), charts.DistanceView() }) {
-            view->resize(logical);
             const QRectF target(page.left(), y, page.width(), chartHeight);
             // Keep the chart's proportions inside its share of the page.
             const qreal scale = std::min(target.width() / logical.width(), target.height() / logical.height());
             const QSizeF size(logical.width() * scale, logical.height() * scale);
             const QRectF fitted(QPointF(target.center().x() - size.width() / 2, target.top()), size);
-            view->render(&painter, fitted, QRect(QPoint(0, 0), logical));
+            CurveCharts::RenderChart(view, painter, fitted, logical);
             y += chartHeight + gap;
         }
     }

@@ -79,7 +79,7 @@ GarageWindow::GarageWindow(CarList* cars, GarageSettings* settings, QWidget* par
     table->horizontalHeader()->setMinimumSectionSize(90);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->setAlternatingRowColors(true);
-    auto* compare = new QSplitter(Qt::Vertical, this);
+    auto* compare = compareSplitter = new QSplitter(Qt::Vertical, this);
     compare->setObjectName(QStringLiteral("comparePage"));
     compare->addWidget(table);
     compare->addWidget(charts);
@@ -327,6 +327,8 @@ void GarageWindow::SetUnitSystem(UnitSystem newUnits)
     whatIf->SetUnitSystem(units);
     sensitivity->SetUnitSystem(units);
     settings->SetUnits(units);
+    if (isVisible())
+        fitComparison();
 }
 
 void GarageWindow::SelectCar(int index)
@@ -362,6 +364,29 @@ void GarageWindow::closeEvent(QCloseEvent* event)
     if (help)
         help->close();
     event->accept();
+}
+
+void GarageWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!fittedOnce) {
+        fittedOnce = true;
+        fitComparison();
+    }
+}
+
+// The table gets the height of all its rows when there is room for them and
+// for curves of a readable size; the curves get the rest.
+void GarageWindow::fitComparison()
+{
+    const int total = compareSplitter->height();
+    if (total <= 0)
+        return;
+    table->resizeRowsToContents();
+    const int wanted = table->horizontalHeader()->sizeHint().height() + table->verticalHeader()->length()
+                       + 2 * table->frameWidth() + 2;
+    const int tableHeight = std::min(wanted, total - charts->minimumSizeHint().height());
+    compareSplitter->setSizes({ tableHeight, total - tableHeight });
 }
 
 void GarageWindow::dragEnterEvent(QDragEnterEvent* event)

@@ -23,6 +23,7 @@ class QActionGroup;
 class QListWidget;
 class QMenu;
 class QPrinter;
+class QSplitter;
 class QTabWidget;
 class QTableView;
 class SensitivityPage;
@@ -61,6 +62,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -72,6 +74,7 @@ private:
     void refreshRecentMenu();
     void onCarSelected();
     void onTabChanged(int tab);
+    void fitComparison();
 
     void openWithDialog();
     void save();
@@ -96,6 +99,8 @@ private:
     QTabWidget* tabs;
     ComparisonModel* comparison;
     QTableView* table;
+    QSplitter* compareSplitter = nullptr;
+    bool fittedOnce = false;
     CurveCharts* charts;
     WhatIfPage* whatIf;
     SensitivityPage* sensitivity;

@@ -54,8 +54,12 @@ QVariant SensitivityModel::data(const QModelIndex& index, int role) const
         if (!std::isfinite(value))
             return tr("—");
         const int decimals = ShownDecimals(quantity, units);
-        QString changeText = std::isfinite(change) ? locale.toString(change, 'f', decimals) : tr("—");
-        if (std::isfinite(change) && change >= 0)
+        // A change too small to show is shown as none, without a sign.
+        const double scale = std::pow(10.0, decimals);
+        const double shownChange = std::round(change * scale) / scale;
+        QString changeText = std::isfinite(change) ? locale.toString(shownChange == 0 ? 0.0 : shownChange, 'f', decimals)
+                                                   : tr("—");
+        if (std::isfinite(change) && shownChange > 0)
             changeText.prepend(QLatin1Char('+'));
         return tr("%1 (%2)").arg(locale.toString(value, 'f', decimals), changeText);
     }

@@ -53,8 +53,9 @@ SensitivityPage::SensitivityPage(CarList* cars, QWidget* parent)
     problem->setObjectName(QStringLiteral("sensitivityProblem"));
     problem->setWordWrap(true);
     tableLayout->addWidget(problem);
-    tableLayout->addWidget(table, 1);
+    tableLayout->addWidget(table);
     tableLayout->addWidget(note);
+    tableLayout->addStretch(1);
 
     auto* solveBox = new QGroupBox(tr("Target"), this);
     auto* solveLayout = new QGridLayout(solveBox);
@@ -92,8 +93,9 @@ SensitivityPage::SensitivityPage(CarList* cars, QWidget* parent)
     top->addStretch(2);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(tableBox, 1);
+    layout->addWidget(tableBox);
     layout->addWidget(solveBox);
+    layout->addStretch(1);
 
     connect(cars, &CarList::listChanged, this, [this] {
         refreshChoices();
@@ -178,4 +180,14 @@ void SensitivityPage::refreshTable()
     model->SetCar(ConvertTexts(cars->At(index).texts));
     problem->setText(model->Table().problem);
     problem->setVisible(!model->Table().problem.isEmpty());
+    fitTable();
+}
+
+// The table as tall as its rows, so nothing is hidden behind a scroll bar.
+void SensitivityPage::fitTable()
+{
+    table->resizeRowsToContents();
+    const int height = table->horizontalHeader()->sizeHint().height() + table->verticalHeader()->length()
+                       + 2 * table->frameWidth();
+    table->setFixedHeight(height);
 }

@@ -39,6 +39,7 @@ public:
 private:
     void refreshChoices();
     void refreshTable();
+    void fitTable();
 
     QPointer<CarList> cars;
     int carId = -1;

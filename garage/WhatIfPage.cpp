@@ -134,7 +134,8 @@ WhatIfPage::WhatIfPage(CarList* cars, QWidget* parent)
     table->setObjectName(QStringLiteral("whatIfTable"));
     table->setAccessibleName(tr("The base car and its variant"));
     table->setModel(model);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->setSelectionMode(QAbstractItemView::NoSelection);
 
@@ -148,11 +149,12 @@ WhatIfPage::WhatIfPage(CarList* cars, QWidget* parent)
     leftLayout->addWidget(controls);
     leftLayout->addWidget(table, 1);
 
-    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter = new QSplitter(Qt::Horizontal, this);
     splitter->addWidget(left);
     splitter->addWidget(charts);
-    splitter->setStretchFactor(0, 2);
-    splitter->setStretchFactor(1, 3);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 1);
+    charts->SetStacked(true);
     splitter->setChildrenCollapsible(false);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter);
@@ -174,6 +176,18 @@ WhatIfPage::WhatIfPage(CarList* cars, QWidget* parent)
     refreshBaseChoices();
     setControls(CarInputs::DefaultCar());
     controls->setEnabled(false);
+}
+
+void WhatIfPage::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (sized)
+        return;
+    sized = true;
+    // The table's names and two columns need a little more than half.
+    const int width = splitter->width();
+    const int left = width * 54 / 100;
+    splitter->setSizes({ left, width - left });
 }
 
 void WhatIfPage::StartFrom(int carId)

@@ -21,6 +21,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QSlider;
+class QSplitter;
 class QTableView;
 
 class WhatIfPage : public QWidget
@@ -40,6 +41,9 @@ public:
     QDoubleSpinBox* SpinBox(InputField field) const { return spinBoxes[static_cast<int>(field)]; }
     ComparisonModel* Model() const { return model; }
     CurveCharts* Charts() const { return charts; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 signals:
     // The user asked to keep the variant as a car of its own (its index).
@@ -73,4 +77,6 @@ private:
     QTableView* table;
     CurveCharts* charts;
     bool updating = false;
+    bool sized = false;
+    QSplitter* splitter;
 };
