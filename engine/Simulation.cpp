@@ -1,8 +1,211 @@
 #include "Simulation.h"
 
+#include "StepClock.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
+
+namespace {
+
+// How the runs find their steps without walking them.
+//
+// A run's test at step n (distance within the tolerance of 1320 ft, speed
+// above a mark) looks at the law evaluated at the n-th time of the step
+// sequence, by the record's own expressions. That evaluation rounds, so it
+// is not exactly monotone from step to step; but it never strays from the
+// exact curve further than kRounding times the sum of the curve's climb and
+// drag terms at that time. Both curves, climb * t^p - drag * t^q, rise up to
+// a peak time and fall after it. So:
+//
+// - a step before the peak whose value, even raised by that bound (three
+//   times over), is below the threshold proves that the test failed at that
+//   step and at every earlier one (the climb and drag terms, and so the
+//   bound, grow with the time);
+// - a step after the peak whose value is that clearly below the threshold
+//   proves that the test fails there and at every later step;
+// - a step whose value, lowered by the bound, is above the threshold passes.
+//
+// The plain curves below evaluate the law with a handful of operations
+// (t * sqrt(t) for t^1.5, t * t * t for t^3) and are just as close to the
+// exact curve, so the proofs above can be made with them. A search guesses
+// the crossing from the closed form, finds the last step the proofs clear
+// by galloping and bisection over the step index, and then walks on from
+// there, evaluating the record's own expressions wherever no proof settles
+// a step. Away from a peak that walk is one step; near a peak (a threshold
+// within a hair of the top speed or of the distance's maximum) it covers the
+// few steps where the curve is too flat for the bound to decide.
+
+// A bound on the relative rounding of one evaluation of the law, against the
+// sum of its climb and drag terms, by the record's expressions or by the
+// plain curves: each is a handful of correctly rounded operations and at
+// most two library powers, each within one unit in the last place, some 20
+// units of 2^-53 in all. 2^-40 is about 400 times that.
+constexpr double kRounding = 0x1p-40;
+// The peak times are known to within some 2^-45 of their value (a power with
+// a rounded exponent of 2/3, of a ratio of rounded terms); a step this far
+// (relative) from a peak is on a known side of it.
+constexpr double kPeakMargin = 0x1p-30;
+// Steps a run may walk in stretches that no proof settles. Within the input
+// ranges a run walks at most a handful; the budget keeps absurd inputs (a
+// threshold within a hair of a peak that lies hours of steps wide) from
+// taking unbounded time: a run that spends it is refused.
+constexpr long kWalkBudget = 1L << 22;
+// No search looks beyond this many steps (some 36 million years of 0.001 s).
+constexpr long kStepCap = 1L << 60;
+
+struct Estimate {
+    double value;
+    double error;
+};
+
+// The test passes above `level`; `slack` covers the rounding of the test
+// itself (the distance test subtracts from 1320 ft before it compares).
+struct Threshold {
+    double level;
+    double slack;
+    bool SurelyBelow(const Estimate& e) const { return e.value + 3 * e.error + slack < level; }
+    bool SurelyAbove(const Estimate& e) const { return e.value - 3 * e.error - slack > level; }
+};
+
+// climb * t^1.5 - drag * t^3 (distance) or climb * t^0.5 - drag * t^2
+// (speed), in plain arithmetic, with the bound on its rounding.
+struct Curve {
+    bool distance;
+    double climb;
+    double drag;
+    double peak;
+
+    Estimate At(double t) const
+    {
+        const double root = std::sqrt(t);
+        const double up = distance ? climb * (t * root) : climb * root;
+        const double down = distance ? drag * (t * t * t) : drag * (t * t);
+        return { up - down, kRounding * (up + down) };
+    }
+
+    // Where the rising part of the curve reaches `level`: Newton's method
+    // on s = sqrt(t), kept inside a bracket, starting from the time without
+    // drag (which comes first). The peak time when the level is at or above
+    // the peak value. Only a guess for the search; it needs no exactness.
+    double CrossingTime(double level) const
+    {
+        if (!(level > 0))
+            return 0;
+        double s = distance ? std::cbrt(level / climb) : level / climb;
+        if (drag == 0)
+            return s * s;
+        const double top = std::sqrt(peak);
+        auto excess = [this, level](double x) {
+            return distance ? climb * x * x * x - drag * (x * x * x) * (x * x * x) - level
+                            : climb * x - drag * (x * x) * (x * x) - level;
+        };
+        auto slope = [this](double x) {
+            return distance ? 3 * climb * x * x - 6 * drag * (x * x) * (x * x * x)
+                            : climb - 4 * drag * x * x * x;
+        };
+        if (!(s < top) || !(excess(top) > 0))
+            return peak;
+        double lo = s;
+        double hi = top;
+        for (int i = 0; i < 60; ++i) {
+            const double f = excess(s);
+            if (f < 0)
+                lo = s;
+            else
+                hi = s;
+            double next = s - f / slope(s);
+            if (!(next > lo && next < hi))
+                next = lo + (hi - lo) / 2;
+            const bool settled = std::abs(next - s) <= 1e-12 * s;
+            s = next;
+            if (settled)
+                break;
+        }
+        return s * s;
+    }
+};
+
+// The first step in [1, last] at which `passes(t)`, the run's own test on
+// the record's evaluation of the law at that step's time, holds; -1 when no
+// step does. `guess` is a step near the expected crossing. Every step the
+// walk visits is taken from `budget`.
+template <typename Passes>
+long FirstCrossing(const StepClock& clock, const Curve& curve, const Threshold& threshold,
+                   long last, long guess, Passes passes, long& budget)
+{
+    last = std::min(last, kStepCap);
+    if (last < 1)
+        return -1;
+    const double risingUntil = curve.peak * (1 - kPeakMargin);
+    const double fallingFrom = curve.peak * (1 + kPeakMargin);
+    // The test failed at every step up to n.
+    auto clearUpTo = [&](long n) {
+        if (n <= 0)
+            return true;
+        const double t = clock.TimeAt(n);
+        return t <= risingUntil && threshold.SurelyBelow(curve.At(t));
+    };
+
+    guess = std::clamp(guess, 1L, last);
+    long lo; // clearUpTo(lo) holds
+    long hi; // lo < hi, and clearUpTo(hi) does not hold unless hi == last + 1
+    if (clearUpTo(guess - 1)) {
+        if (threshold.SurelyAbove(curve.At(clock.TimeAt(guess))))
+            return guess; // the common case: two plain evaluations
+        lo = guess - 1;
+        hi = last + 1;
+        for (long stride = 1; stride <= last - lo; stride *= 2) {
+            if (!clearUpTo(lo + stride)) {
+                hi = lo + stride;
+                break;
+            }
+            lo += stride;
+        }
+    } else {
+        lo = 0;
+        hi = guess - 1;
+        for (long stride = 1; stride < hi; stride *= 2) {
+            if (clearUpTo(hi - stride)) {
+                lo = hi - stride;
+                break;
+            }
+            hi -= stride;
+        }
+    }
+    while (hi - lo > 1) {
+        const long mid = lo + (hi - lo) / 2;
+        if (clearUpTo(mid))
+            lo = mid;
+        else
+            hi = mid;
+    }
+
+    for (long n = lo + 1; n <= last; ++n) {
+        if (--budget < 0)
+            return -1;
+        const double t = clock.TimeAt(n);
+        const Estimate e = curve.At(t);
+        if (threshold.SurelyAbove(e))
+            return n;
+        if (threshold.SurelyBelow(e)) {
+            if (t >= fallingFrom)
+                return -1;
+            continue;
+        }
+        if (passes(t))
+            return n;
+    }
+    return -1;
+}
+
+double SlackFor(double a, double b = 0)
+{
+    const double size = std::abs(a) + std::abs(b);
+    return std::isfinite(size) ? kRounding * size : 0;
+}
+
+} // namespace
 
 SimulationRecord::SimulationRecord(double stepSize, int timeLimit, double shiftTime, double airDensity)
     : timeLimit(timeLimit)
@@ -20,6 +223,10 @@ SimulationRecord::SimulationRecord(double stepSize, int timeLimit, double shiftT
     quarterMileFeet = 1320;
     timeStep = stepSize;
     distanceTolerance = stepSize;
+    clock = StepClock::For(stepSize);
+    // The quarter-mile run gives up at the first step whose time is beyond
+    // the limit; the limit is tested only after a step has been added.
+    quarterMileLimitStep = std::max(1L, clock->FirstStepBeyond(static_cast<double>(timeLimit)));
 }
 
 void SimulationRecord::SetInputs(double horsepower, double dragCoefficient, double carWeight,
@@ -53,6 +260,35 @@ void SimulationRecord::PrepareLaw()
     speedLead = std::sqrt(footPoundsPerHorsepower) * rootPower;
     speedRootMass = std::sqrt(mass);
     speedDragDivisor = two * massSquared;
+
+    // The law's own top-speed time, as ComputeTopSpeed forms it.
+    const double massCubed = std::pow(mass, three);
+    const double dragSquared = std::pow(dragFactor, two);
+    const double powerTerm = two * footPoundsPerHorsepower * effectivePower;
+    lawTopSpeedTime = std::pow(massCubed / (powerTerm * dragSquared), one / three);
+
+    // The plain curves. The speed peaks where climb * t^0.5 - drag * t^2 has
+    // slope 0, t^1.5 = climb / (4 drag); the distance where the speed is 0,
+    // t^1.5 = climb / drag, 4^(2/3) = 16^(1/3) times later.
+    const double dragProduct = footPoundsPerHorsepower * effectivePower * dragFactor;
+    distanceClimb = distanceLead * distanceRoot2 / distanceDivisor;
+    distanceDrag = dragProduct / distanceDragDivisor;
+    speedClimb = speedLead * distanceRoot2 / speedRootMass;
+    speedDrag = dragProduct / speedDragDivisor;
+    speedPeakTime = std::pow(speedClimb / (4 * speedDrag), 2.0 / 3.0);
+    distancePeakTime = speedPeakTime * 2.5198420997897464;
+    // Bounds on every value the record's evaluation can give: the peak of
+    // each curve raised by the rounding bound. The distance peaks at
+    // climb^2 / (4 drag).
+    if (std::isfinite(speedPeakTime)) {
+        const Estimate top = Curve{ false, speedClimb, speedDrag, speedPeakTime }.At(speedPeakTime);
+        speedPeakBound = top.value + 4 * top.error;
+    } else {
+        speedPeakBound = std::numeric_limits<double>::infinity();
+    }
+    distancePeakBound = distanceClimb * distanceClimb / (4 * distanceDrag) * (1 + 4 * kRounding);
+
+    lawValid = InputsValid();
 }
 
 // D(t) = 2·√550·√P·t^1.5·√2 / (3·√M) − t³·550·P·K / (6·M²), products left to right.
@@ -78,61 +314,89 @@ double SimulationRecord::WindForce(double v) const
     return std::pow(v, two) * dragFactor / two;
 }
 
-namespace {
-
-// Margins that cover the rounding of one evaluation of the law many times
-// over: an evaluation is within about 1e-12 of the exact value for any car
-// the program can be given, so a value this far on the safe side of a
-// threshold is on that side exactly too.
-constexpr double kDistanceMargin = 1.0; // feet
-constexpr double kSpeedMargin = 1e-6;   // feet per second
-constexpr double kBisectionWidth = 1e-4; // seconds
-
-// The last time in [from, to], to within kBisectionWidth, at which `holds`
-// is true, for a predicate that is true up to some time and false after
-// it. Returns `from` when it holds nowhere beyond `from`.
-template <typename Predicate>
-double LastTimeWhere(double from, double to, Predicate holds)
+bool SimulationRecord::InputsValid() const
 {
-    if (!(to > from))
-        return from;
-    if (holds(to))
-        return to;
-    double lo = from;
-    double hi = to;
-    while (hi - lo > kBisectionWidth) {
-        const double mid = lo + (hi - lo) / 2;
-        if (holds(mid))
-            lo = mid;
-        else
-            hi = mid;
-    }
-    return lo;
+    auto positive = [](double x) { return std::isfinite(x) && x > 0; };
+    auto normal = [](double x) { return std::isnormal(x) && x > 0; };
+    auto notNegative = [](double x) { return std::isfinite(x) && x >= 0; };
+    // A drag term of 0 is exact only where M² overflowed, so that the law's
+    // drag term is 0 at every time too.
+    auto dragTerm = [&normal](double drag, double divisor) {
+        return normal(drag) || (drag == 0 && std::isinf(divisor));
+    };
+    return positive(horsepower) && positive(dragCoefficient) && positive(carWeight)
+           && positive(frontalArea) && positive(airDensity) && positive(powerPercent)
+           && notNegative(spinTime) && notNegative(quarterMileShiftTime) && notNegative(shiftTime)
+           && availableShifts >= 0 && positive(stepSize) && stepSize <= timeLimit
+           && quarterMileFeet - 0.0 > distanceTolerance
+           && quarterMileLimitStep != StepClock::Never && normal(mass) && normal(effectivePower)
+           && normal(dragFactor) && distanceDragDivisor > 0 && speedDragDivisor > 0
+           && normal(distanceClimb) && normal(speedClimb)
+           && dragTerm(distanceDrag, distanceDragDivisor) && dragTerm(speedDrag, speedDragDivisor)
+           && speedPeakTime > 0 && !std::isnan(speedPeakBound) && !std::isnan(distancePeakBound);
 }
 
-} // namespace
-
-// A time before which no step of the quarter-mile run can reach the finish.
-// The distance law rises as long as the speed is positive, so a time where
-// the speed is still positive and the distance is well short of the finish
-// bounds every earlier step too. Kept two steps short of the time limit, so
-// that the steps just before the limit are always evaluated.
-double SimulationRecord::QuarterMileSkipTime() const
+// The first step at which the distance is within the tolerance of `feet`,
+// as the quarter-mile loop tests it: the loop first tests the distance 0,
+// then steps, giving up at the first step past the time limit. -1 when the
+// time limit comes first.
+long SimulationRecord::FirstStepReaching(double feet, long& budget) const
 {
-    const double target = quarterMileFeet - distanceTolerance - kDistanceMargin;
-    const double upper = static_cast<double>(timeLimit) - 2 * timeStep;
-    return LastTimeWhere(0.0, upper, [this, target](double t) {
-        return Distance(t) < target && Speed(t) > kSpeedMargin;
-    });
+    if (!(feet - 0.0 > distanceTolerance))
+        return 0;
+    if (std::isinf(feet))
+        return -1;
+    const long last = std::min(quarterMileLimitStep, kStepCap) - 1;
+    const Threshold threshold{ feet - distanceTolerance, SlackFor(feet, distanceTolerance) };
+    if (threshold.SurelyBelow({ distancePeakBound, 0 }))
+        return -1; // beyond the distance's peak
+    const Curve curve{ true, distanceClimb, distanceDrag, distancePeakTime };
+    const long guess = clock->FirstStepNotBelow(curve.CrossingTime(threshold.level));
+    return FirstCrossing(
+        *clock, curve, threshold, last, guess,
+        [this, feet](double t) { return !(feet - Distance(t) > distanceTolerance); }, budget);
 }
 
-// Steps the distance law until the car is within the tolerance of 1320 ft,
-// giving up once the raw time passes the time limit. The time is always
-// accumulated one step at a time; the law is evaluated only for the steps
-// that can end the run (see QuarterMileSkipTime). Speed and wind force are
-// evaluated once, for the step whose values are kept. The law is a pure
-// function of the time, so the results are the very doubles that evaluating
-// every step would give.
+// The first step in [1, lastStep] at which the speed is strictly above
+// `feetPerSecond`, as the mark search tests it; -1 when there is none.
+long SimulationRecord::FirstStepPassing(double feetPerSecond, long lastStep, long& budget) const
+{
+    if (lastStep < 1)
+        return -1;
+    if (std::isnan(feetPerSecond))
+        return 1; // the test !(mark >= v) holds at once
+    if (!(feetPerSecond < speedPeakBound))
+        return -1; // above the top speed
+    const Curve curve{ false, speedClimb, speedDrag, speedPeakTime };
+    const Threshold threshold{ feetPerSecond, SlackFor(feetPerSecond) };
+    const long guess = clock->FirstStepNotBelow(curve.CrossingTime(feetPerSecond));
+    return FirstCrossing(
+        *clock, curve, threshold, lastStep, guess,
+        [this, feetPerSecond](double t) { return !(feetPerSecond >= Speed(t)); }, budget);
+}
+
+void SimulationRecord::ClearResults()
+{
+    timeLimitReached = false;
+    stopTime = 0;
+    quarterMileRunTime = 0;
+    quarterMileVelocity = 0;
+    quarterMileDistance = 0;
+    quarterMileWindForce = 0;
+    quarterMileSteps = 0;
+    rawTopSpeedTime = 0;
+    topSpeedTime = 0;
+    topSpeedVelocity = 0;
+    topSpeedDistance = 0;
+    topSpeedWindForce = 0;
+    StoreMarks(MarkSteps());
+    lawUnsettled = false;
+}
+
+// The quarter mile: step the time until the distance is within the
+// tolerance of 1320 ft, giving up once the raw time passes the time limit.
+// The kept values are those of the last step evaluated: the finishing step,
+// or the step before the one past the limit.
 void SimulationRecord::RunQuarterMile()
 {
     timeLimitReached = false;
@@ -142,122 +406,106 @@ void SimulationRecord::RunQuarterMile()
     quarterMileDistance = 0;
     quarterMileWindForce = 0;
     quarterMileSteps = 0;
+    lawUnsettled = false;
+    if (!lawValid)
+        return;
 
-    const double limit = timeLimit;
-    const double skipUntil = QuarterMileSkipTime();
-    double lastComputedTime = 0;
-    bool anyStepComputed = false;
-    while (quarterMileFeet - quarterMileDistance > distanceTolerance) {
-        quarterMileRunTime = quarterMileRunTime + timeStep;
-        ++quarterMileSteps;
-        if (quarterMileRunTime < skipUntil)
-            continue;
-        if (!(limit >= quarterMileRunTime)) {
-            timeLimitReached = true;
-            stopTime = quarterMileRunTime + spinTime + quarterMileShiftTime;
-            break;
-        }
-        quarterMileDistance = Distance(quarterMileRunTime);
-        lastComputedTime = quarterMileRunTime;
-        anyStepComputed = true;
+    long budget = kWalkBudget;
+    const long finish = FirstStepReaching(quarterMileFeet, budget);
+    if (budget < 0) {
+        lawUnsettled = true;
+        return;
     }
-    if (anyStepComputed) {
-        quarterMileVelocity = Speed(lastComputedTime);
+    long kept = finish;
+    if (finish >= 0) {
+        quarterMileSteps = finish;
+        quarterMileRunTime = clock->TimeAt(finish);
+    } else {
+        quarterMileSteps = quarterMileLimitStep;
+        quarterMileRunTime = clock->TimeAt(quarterMileLimitStep);
+        timeLimitReached = true;
+        stopTime = quarterMileRunTime + spinTime + quarterMileShiftTime;
+        kept = quarterMileLimitStep - 1;
+    }
+    if (kept > 0) {
+        const double t = clock->TimeAt(kept);
+        quarterMileDistance = Distance(t);
+        quarterMileVelocity = Speed(t);
         quarterMileWindForce = WindForce(quarterMileVelocity);
     }
 }
 
+SimulationRecord::TopSpeedFigures SimulationRecord::TopSpeed() const
+{
+    // T = (M³ / (K² · 2 · 550 · P))^(1/3), the time of the law's top speed
+    // (formed in PrepareLaw); the distance is that at T, and the spin and
+    // shift time lengthen the time only.
+    TopSpeedFigures top;
+    top.rawTime = lawTopSpeedTime;
+    top.velocity = Speed(top.rawTime);
+    top.distance = Distance(top.rawTime);
+    top.windForce = WindForce(top.velocity);
+    top.time = top.rawTime + spinTime + availableShifts * shiftTime;
+    return top;
+}
+
+void SimulationRecord::StoreTopSpeed(const TopSpeedFigures& top)
+{
+    rawTopSpeedTime = top.rawTime;
+    topSpeedVelocity = top.velocity;
+    topSpeedDistance = top.distance;
+    topSpeedWindForce = top.windForce;
+    topSpeedTime = top.time;
+}
+
 void SimulationRecord::ComputeTopSpeed()
 {
-    const double massCubed = std::pow(mass, three);
-    const double dragSquared = std::pow(dragFactor, two);
-    const double powerTerm = two * footPoundsPerHorsepower * effectivePower;
-    const double rawTime = std::pow(massCubed / (powerTerm * dragSquared), one / three);
-
-    rawTopSpeedTime = rawTime;
-    topSpeedTime = rawTime;
-    topSpeedVelocity = Speed(rawTime);
-    topSpeedDistance = Distance(rawTime);
-    topSpeedWindForce = WindForce(Speed(rawTime));
-    topSpeedTime = rawTime + spinTime + availableShifts * shiftTime;
+    StoreTopSpeed(TopSpeed());
 }
 
 // The first step time at which the speed is strictly above 60, 80 and
-// 100 mph; a mark never passed keeps 0. The search is bounded by the time
-// to top speed with spin and shift time included.
-//
-// The speed rises until the raw top-speed time and falls after it, and
-// never exceeds the top speed. So a mark well above the top speed is never
-// passed, and a time before the top-speed time whose speed is well below a
-// mark bounds every earlier step too. The loop therefore accumulates the
-// time step by step as always, but evaluates the law only near the marks it
-// can still pass, and stops once no mark is left to find; the mark times are
-// the very doubles that evaluating every step would give.
-void SimulationRecord::FindSpeedMarks()
+// 100 mph, as a loop finds them that steps while the time is below the
+// bound (the top-speed time with spin and shift time) and ends at the
+// 100 mph mark. Within one step the 100 mph test comes first, so the lower
+// marks count only when first passed before that step; the speed at a step
+// above a higher mark is above the lower ones, so each lower mark comes no
+// later than the next higher one.
+SimulationRecord::MarkSteps SimulationRecord::SearchMarks(double bound, long& budget) const
 {
-    sixtyMarkTime = 0;
-    eightyMarkTime = 0;
-    hundredMarkTime = 0;
-    markSearchSteps = 0;
-    sixtyMarkStep = eightyMarkStep = hundredMarkStep = -1;
-    bool sixtyFound = false;
-    bool eightyFound = false;
-    const double hundred = 100 * mphToFeetPerSecond;
-    const double eighty = 80 * mphToFeetPerSecond;
-    const double sixty = 60 * mphToFeetPerSecond;
-
-    auto reachable = [this](double mark) { return !(topSpeedVelocity + kSpeedMargin < mark); };
-    const bool sixtyReachable = reachable(sixty);
-    const bool eightyReachable = reachable(eighty);
-    const bool hundredReachable = reachable(hundred);
-    auto nothingLeft = [&] {
-        return !hundredReachable && (sixtyFound || !sixtyReachable)
-               && (eightyFound || !eightyReachable);
-    };
-    auto skipTime = [&](double from) {
-        const double mark = !sixtyFound ? sixty : !eightyFound ? eighty : hundred;
-        const double upper = std::min(rawTopSpeedTime - kSpeedMargin, topSpeedTime);
-        return LastTimeWhere(from, upper,
-                             [this, mark](double t) { return Speed(t) < mark - kSpeedMargin; });
-    };
-
-    double t = 0;
-    double skipUntil = nothingLeft() ? 0 : skipTime(0);
-    while (t < topSpeedTime && !nothingLeft()) {
-        t = t + timeStep;
-        ++markSearchSteps;
-        if (t < skipUntil)
-            continue;
-        const double v = Speed(t);
-        if (!(hundred >= v)) {
-            hundredMarkTime = t;
-            hundredMarkStep = markSearchSteps;
-            break;
-        }
-        bool found = false;
-        if (!eightyFound && !(eighty >= v)) {
-            eightyFound = true;
-            eightyMarkTime = t;
-            eightyMarkStep = markSearchSteps;
-            found = true;
-        }
-        if (!sixtyFound && !(sixty >= v)) {
-            sixtyFound = true;
-            sixtyMarkTime = t;
-            sixtyMarkStep = markSearchSteps;
-            found = true;
-        }
-        if (found)
-            skipUntil = skipTime(t);
-    }
+    MarkSteps marks;
+    const long last = clock->FirstStepNotBelow(bound);
+    marks.hundred = FirstStepPassing(100 * mphToFeetPerSecond, last, budget);
+    const long beforeHundred = marks.hundred > 0 ? marks.hundred - 1 : last;
+    marks.eighty = FirstStepPassing(80 * mphToFeetPerSecond, beforeHundred, budget);
+    marks.sixty = FirstStepPassing(60 * mphToFeetPerSecond,
+                                   marks.eighty > 0 ? marks.eighty : beforeHundred, budget);
+    marks.searchSteps = marks.hundred > 0 ? marks.hundred : last == StepClock::Never ? -1 : last;
+    return marks;
 }
 
-bool SimulationRecord::InputsValid() const
+void SimulationRecord::StoreMarks(const MarkSteps& marks)
 {
-    auto positive = [](double x) { return std::isfinite(x) && x > 0; };
-    return positive(mass) && positive(effectivePower) && positive(dragFactor)
-           && positive(stepSize) && std::isfinite(spinTime) && std::isfinite(quarterMileShiftTime)
-           && std::isfinite(shiftTime);
+    sixtyMarkStep = marks.sixty;
+    eightyMarkStep = marks.eighty;
+    hundredMarkStep = marks.hundred;
+    markSearchSteps = marks.searchSteps;
+    sixtyMarkTime = marks.sixty > 0 ? clock->TimeAt(marks.sixty) : 0;
+    eightyMarkTime = marks.eighty > 0 ? clock->TimeAt(marks.eighty) : 0;
+    hundredMarkTime = marks.hundred > 0 ? clock->TimeAt(marks.hundred) : 0;
+}
+
+void SimulationRecord::FindSpeedMarks()
+{
+    StoreMarks(MarkSteps());
+    if (!lawValid)
+        return;
+    long budget = kWalkBudget;
+    const MarkSteps marks = SearchMarks(topSpeedTime, budget);
+    if (budget < 0) {
+        lawUnsettled = true;
+        return;
+    }
+    StoreMarks(marks);
 }
 
 void SimulationRecord::RunSimulation(const ProgressSink& progress)
@@ -266,40 +514,70 @@ void SimulationRecord::RunSimulation(const ProgressSink& progress)
         if (progress)
             progress(step);
     };
-    // Inputs the law is not defined for are refused before any step: no
-    // progress, no results, and a state that says why.
-    if (!InputsValid()) {
+    ClearResults();
+    // Everything is worked out before the first progress step, so that
+    // inputs the law cannot be evaluated for are refused before any
+    // progress: no progress, no results, and a state that says why.
+    bool refused = !lawValid;
+    TopSpeedFigures top;
+    MarkSteps marks;
+    if (!refused) {
+        RunQuarterMile();
+        refused = lawUnsettled || !std::isfinite(quarterMileRunTime)
+                  || !std::isfinite(quarterMileDistance) || !std::isfinite(quarterMileVelocity)
+                  || !std::isfinite(quarterMileWindForce) || !std::isfinite(stopTime);
+    }
+    if (!refused && !timeLimitReached) {
+        top = TopSpeed();
+        long budget = kWalkBudget;
+        refused = !std::isfinite(top.rawTime) || !std::isfinite(top.velocity)
+                  || !std::isfinite(top.distance) || !std::isfinite(top.windForce)
+                  || !std::isfinite(top.time);
+        if (!refused)
+            marks = SearchMarks(top.time, budget);
+        refused = refused || budget < 0;
+    }
+    if (refused) {
+        ClearResults();
         outcome = SimulationOutcome::InvalidInputs;
         return;
     }
-    RunQuarterMile();
+
     outcome = timeLimitReached ? SimulationOutcome::TimeLimitReached : SimulationOutcome::Finished;
     report(3);
     if (timeLimitReached)
         return;
-    ComputeTopSpeed();
+    StoreTopSpeed(top);
     report(4);
-    FindSpeedMarks();
+    StoreMarks(marks);
     report(5);
 }
 
 double SimulationRecord::StepTime(long n) const
 {
-    double t = 0;
-    for (long i = 0; i < n; ++i)
-        t = t + timeStep;
-    return t;
+    return clock->TimeAt(n);
 }
 
 TrajectoryPoint SimulationRecord::PointAtStep(long n) const
 {
     TrajectoryPoint point;
     point.step = n;
-    point.time = StepTime(n);
-    point.speed = Speed(point.time);
-    point.distance = Distance(point.time);
-    point.windForce = WindForce(Speed(point.time));
+    point.time = clock->TimeAt(n);
+    if (lawValid) {
+        point.speed = Speed(point.time);
+        point.distance = Distance(point.time);
+        point.windForce = WindForce(point.speed);
+    }
     return point;
+}
+
+std::vector<TrajectoryPoint> SimulationRecord::PointsAtSteps(const std::vector<long>& steps) const
+{
+    std::vector<TrajectoryPoint> points;
+    points.reserve(steps.size());
+    for (long step : steps)
+        points.push_back(PointAtStep(step));
+    return points;
 }
 
 long SimulationRecord::QuarterMileStep() const
@@ -322,12 +600,32 @@ long SimulationRecord::HundredMarkStep() const
     return outcome == SimulationOutcome::Finished ? hundredMarkStep : -1;
 }
 
+long SimulationRecord::TopSpeedStep() const
+{
+    if (outcome != SimulationOutcome::Finished)
+        return -1;
+    const long step = clock->FirstStepNotBelow(rawTopSpeedTime);
+    return step == StepClock::Never ? -1 : step;
+}
+
+TrajectoryPoint SimulationRecord::TopSpeedPoint() const
+{
+    TrajectoryPoint point;
+    point.step = -1;
+    point.time = rawTopSpeedTime;
+    point.speed = topSpeedVelocity;
+    point.distance = topSpeedDistance;
+    point.windForce = topSpeedWindForce;
+    return point;
+}
+
 std::vector<TrajectoryPoint> SimulationRecord::Trajectory(long lastStep, int samples) const
 {
-    std::vector<long> steps;
-    if (outcome == SimulationOutcome::InvalidInputs || lastStep < 0)
+    if (!lawValid || outcome == SimulationOutcome::InvalidInputs || lastStep < 0)
         return {};
+    std::vector<long> steps;
     if (samples >= 2) {
+        steps.reserve(static_cast<std::size_t>(samples) + 4);
         for (int i = 0; i < samples; ++i)
             steps.push_back(static_cast<long>(static_cast<double>(lastStep) * i / (samples - 1)));
     } else {
@@ -338,56 +636,44 @@ std::vector<TrajectoryPoint> SimulationRecord::Trajectory(long lastStep, int sam
             steps.push_back(step);
     std::sort(steps.begin(), steps.end());
     steps.erase(std::unique(steps.begin(), steps.end()), steps.end());
+    return PointsAtSteps(steps);
+}
 
-    std::vector<TrajectoryPoint> points;
-    points.reserve(steps.size());
-    double t = 0;
-    long at = 0;
-    for (long step : steps) {
-        for (; at < step; ++at)
-            t = t + timeStep;
-        TrajectoryPoint point;
-        point.step = step;
-        point.time = t;
-        point.speed = Speed(t);
-        point.distance = Distance(t);
-        point.windForce = WindForce(Speed(t));
-        points.push_back(point);
-    }
+std::vector<TrajectoryPoint> SimulationRecord::SampledTrajectory(TrajectoryEnd end, int samples) const
+{
+    if (outcome != SimulationOutcome::Finished)
+        return {};
+    if (end == TrajectoryEnd::QuarterMile)
+        return Trajectory(QuarterMileStep(), samples);
+    std::vector<TrajectoryPoint> points = Trajectory(TopSpeedStep(), samples);
+    const TrajectoryPoint top = TopSpeedPoint();
+    const auto after = std::find_if(points.begin(), points.end(),
+                                    [&top](const TrajectoryPoint& p) { return p.time > top.time; });
+    points.insert(after, top);
     return points;
 }
 
 long SimulationRecord::FirstStepAtDistance(double feet) const
 {
-    if (outcome == SimulationOutcome::InvalidInputs || !InputsValid())
+    if (!lawValid || outcome == SimulationOutcome::InvalidInputs)
         return -1;
-    const double limit = timeLimit;
-    double t = 0;
-    double distance = 0;
-    long step = 0;
-    while (feet - distance > distanceTolerance) {
-        t = t + timeStep;
-        ++step;
-        if (!(limit >= t))
-            return -1;
-        distance = Distance(t);
-    }
-    return step;
+    long budget = kWalkBudget;
+    const long step = FirstStepReaching(feet, budget);
+    return budget < 0 ? -1 : step;
 }
 
 long SimulationRecord::FirstStepAboveSpeed(double feetPerSecond) const
 {
     if (outcome != SimulationOutcome::Finished)
         return -1;
-    double t = 0;
-    long step = 0;
-    while (t < topSpeedTime) {
-        t = t + timeStep;
-        ++step;
-        if (!(feetPerSecond >= Speed(t)))
-            return step;
-    }
-    return -1;
+    long budget = kWalkBudget;
+    const long step = FirstStepPassing(feetPerSecond, MarkSearchLastStep(), budget);
+    return budget < 0 ? -1 : step;
+}
+
+long SimulationRecord::MarkSearchLastStep() const
+{
+    return clock->FirstStepNotBelow(topSpeedTime);
 }
 
 bool SimulationRecord::GetStopState(bool& timeLimitReached, double& stopTime) const
@@ -413,6 +699,12 @@ void SimulationRecord::GetResults(double& topSpeedTime, double& topSpeed, double
                                   double& quarterMileSpeed, double& quarterMileDistance,
                                   double& quarterMileWindForce) const
 {
+    if (outcome == SimulationOutcome::InvalidInputs) {
+        topSpeedTime = topSpeed = topSpeedDistance = topSpeedWindForce = 0;
+        zeroToSixtyTime = zeroToHundredTime = zeroToEightyTime = sixtyToEightyTime = 0;
+        quarterMileTime = quarterMileSpeed = quarterMileDistance = quarterMileWindForce = 0;
+        return;
+    }
     topSpeedTime = this->topSpeedTime;
     topSpeed = topSpeedVelocity * feetPerSecondToMph;
     topSpeedDistance = this->topSpeedDistance;

@@ -3,14 +3,24 @@
 // speed. Inputs come in through SetInputs; RunSimulation runs the quarter
 // mile, then the top speed and the speed marks, and reports its progress
 // steps to a caller-supplied sink; GetStopState and GetResults hand out the
-// outcome in seconds, miles per hour, feet and pounds.
+// outcome in seconds, miles per hour, feet and pounds. The law can also be
+// asked for at any step of the run's time sequence, for plots, and for the
+// first step at which a distance or a speed is reached.
+//
+// Every figure is the double that stepping the law 0.001 s at a time would
+// give; the runs find the deciding steps by searching over the step index
+// instead of walking every step (docs/DESIGN.md, "The engine").
 //
 // Plain standard C++: the engine knows nothing of windows or gauges, and
-// holds no state outside its records.
+// holds no state outside its records (the step-time sequence, which depends
+// on the step size alone, is built once and shared).
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <vector>
+
+class StepClock;
 
 // Receives the progress steps 3 (quarter mile done), 4 (top speed done) and
 // 5 (speed marks done). An empty sink is allowed and receives nothing.
@@ -37,14 +47,23 @@ struct SimulationResults {
 };
 
 // What became of a record: not run yet, finished the quarter mile, gave up
-// at the time limit, or refused its inputs (a mass, power or drag factor
-// that is not a positive finite number, or a spin or shift time that is not
-// finite), in which case nothing was run and every result stays 0.
+// at the time limit, or refused its inputs, in which case no progress was
+// reported and every result is 0. Refused are: a horsepower, weight, drag
+// coefficient, frontal area, air density or power share that is not a
+// positive finite number; a spin time, shift time or shift count that is
+// negative or not finite; a step size that is not positive and finite,
+// leaves the quarter-mile run no step to take (longer than the time limit,
+// or a distance tolerance, which equals it, that covers the quarter mile),
+// or is too small for the time to ever pass the time limit; and values so far out
+// that the law cannot be evaluated in doubles (its constant terms overflow
+// or underflow, or a car that covers the quarter mile has a top speed,
+// top-speed time or distance that is not a finite number).
 enum class SimulationOutcome { NotRun, Finished, TimeLimitReached, InvalidInputs };
 
 // The motion law at one step of the run's time sequence: the raw time after
 // `step` steps (the step size added `step` times from zero, as the runs add
-// it), and the speed (ft/s), distance (ft) and wind force (lb) there.
+// it), and the speed (ft/s), distance (ft) and wind force (lb) there. The
+// point at the raw top-speed time lies between two steps and has step -1.
 struct TrajectoryPoint {
     long step = 0;
     double time = 0;
@@ -52,6 +71,10 @@ struct TrajectoryPoint {
     double distance = 0;
     double windForce = 0;
 };
+
+// Where a sampled trajectory ends: at the quarter-mile step, or at the raw
+// top-speed time.
+enum class TrajectoryEnd { QuarterMile, TopSpeed };
 
 class SimulationRecord {
 public:
@@ -73,13 +96,27 @@ public:
 
     // The raw time after n steps, exactly as the runs accumulate it.
     double StepTime(long n) const;
-    // The motion law at step n, evaluated as the runs evaluate it.
+    // The motion law at step n, evaluated as the runs evaluate it (speed,
+    // distance and wind force 0 for inputs the record refuses).
     TrajectoryPoint PointAtStep(long n) const;
+    // The law at each of the given steps, in the order given.
+    std::vector<TrajectoryPoint> PointsAtSteps(const std::vector<long>& steps) const;
     // The law at `samples` steps spread evenly from step 0 to `lastStep`,
     // together with every step where a result of the run was taken (the
     // quarter mile and each speed mark passed), in step order, without
     // repeats. A curve through these points passes through the results.
     std::vector<TrajectoryPoint> Trajectory(long lastStep, int samples) const;
+    // The same up to the quarter-mile step, or up to the raw top-speed time:
+    // then the samples run to the first step at or after it and the series
+    // also holds the top-speed point itself (step -1), so that a curve
+    // through it passes through the top speed and its distance and wind
+    // force as well. Empty unless the run finished.
+    std::vector<TrajectoryPoint> SampledTrajectory(TrajectoryEnd end, int samples) const;
+    // The law at the raw top-speed time: the top speed, the distance to it
+    // and the wind force there, as the results hold them (step -1).
+    TrajectoryPoint TopSpeedPoint() const;
+    // The first step at or after the raw top-speed time; -1 unless finished.
+    long TopSpeedStep() const;
     // Steps where the results were taken; -1 where there is none (a mark
     // never passed, a run that gave up or did not run).
     long QuarterMileStep() const;
@@ -123,18 +160,44 @@ public:
     double EightyMarkTime() const { return eightyMarkTime; }
     double HundredMarkTime() const { return hundredMarkTime; }
     double StopTime() const { return stopTime; }
-    // Steps taken by the last runs (every step advances the time once).
+    // The raw time at which the law has its top speed (spin and shift time
+    // not included).
+    double RawTopSpeedTime() const { return rawTopSpeedTime; }
+    // Steps the last runs count, as stepping one at a time counts them: the
+    // quarter mile's last step (the one past the time limit when it gave
+    // up), and the step at which the mark search ends (that of the 100 mph
+    // mark, or the first step at or past its bound; -1 when the time never
+    // reaches the bound, so that stepping would never end).
     long QuarterMileSteps() const { return quarterMileSteps; }
     long MarkSearchSteps() const { return markSearchSteps; }
 
 private:
+    struct TopSpeedFigures {
+        double rawTime = 0, velocity = 0, distance = 0, windForce = 0, time = 0;
+    };
+    struct MarkSteps {
+        long sixty = -1, eighty = -1, hundred = -1, searchSteps = 0;
+    };
+
     // Terms of the motion law that do not depend on the time. Each is the
     // leading part of a left-to-right product (or a whole divisor), so
-    // hoisting it out of the step loops gives the very same doubles.
+    // hoisting it out of the step loops gives the very same doubles. Also
+    // the plain coefficients and peak times the searches use, and whether
+    // the law can be evaluated at all for these inputs.
     void PrepareLaw();
-    double QuarterMileSkipTime() const;
-
     bool InputsValid() const;
+    void ClearResults();
+
+    TopSpeedFigures TopSpeed() const;
+    void StoreTopSpeed(const TopSpeedFigures& top);
+    MarkSteps SearchMarks(double bound, long& budget) const;
+    void StoreMarks(const MarkSteps& marks);
+    // First steps, as the step loops find them (see Simulation.cpp). Each
+    // spends exact evaluations from `budget`, which goes negative when the
+    // law could not be settled within it.
+    long FirstStepReaching(double feet, long& budget) const;
+    long FirstStepPassing(double feetPerSecond, long lastStep, long& budget) const;
+    long MarkSearchLastStep() const;
 
     SimulationOutcome outcome = SimulationOutcome::NotRun;
     bool timeLimitReached = false;
@@ -182,6 +245,25 @@ private:
     double speedRootMass = 0;    // sqrt(M)
     double speedDragDivisor = 0; // 2 * M^2
     double rawTopSpeedTime = 0;  // top-speed time of the law alone
+
+    // The time sequence, and the first step past the time limit.
+    std::shared_ptr<const StepClock> clock;
+    long quarterMileLimitStep = 1;
+    // The law as plain curves for the searches: distance = distanceClimb *
+    // t^1.5 - distanceDrag * t^3, speed = speedClimb * t^0.5 - speedDrag *
+    // t^2, the times of their peaks and bounds above their peak values.
+    double distanceClimb = 0;
+    double distanceDrag = 0;
+    double speedClimb = 0;
+    double speedDrag = 0;
+    double lawTopSpeedTime = 0;
+    double speedPeakTime = 0;
+    double distancePeakTime = 0;
+    double speedPeakBound = 0;
+    double distancePeakBound = 0;
+    bool lawValid = false;
+    bool lawUnsettled = false;
+
     long quarterMileSteps = 0;
     long markSearchSteps = 0;
     long sixtyMarkStep = -1;
