@@ -74,7 +74,11 @@ double niceStep(double range)
 void setNiceRange(QValueAxis* axis, double top)
 {
     const double step = niceStep(top);
-    axis->setRange(0, std::ceil(top / step) * step);
+    const double end = std::ceil(top / step) * step;
+    // Each change lays the chart out again: change only what moved.
+    if (axis->min() == 0 && axis->max() == end && axis->tickInterval() == step)
+        return;
+    axis->setRange(0, end);
     axis->setTickAnchor(0);
     axis->setTickInterval(step);
     // As many decimals as the step needs: 2.5 shows one, 0.25 two.
@@ -160,8 +164,9 @@ int CurveCharts::CurveCount() const
     return static_cast<int>(curvesById.size());
 }
 
-QImage CurveCharts::Picture(const QSize& size, qreal devicePixelRatio) const
+QImage CurveCharts::Picture(const QSize& size, qreal devicePixelRatio)
 {
+    catchUp();
     QImage image(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(devicePixelRatio);
     image.fill(palette().color(QPalette::Base));
@@ -208,6 +213,7 @@ bool CurveCharts::shows(int carId) const
 
 void CurveCharts::rebuild()
 {
+    staleIds.clear();
     speedChart->removeAllSeries();
     distanceChart->removeAllSeries();
     curvesById.clear();
@@ -284,8 +290,33 @@ void CurveCharts::updateCar(int index)
     const auto found = curvesById.constFind(car.id);
     if (found == curvesById.constEnd())
         return;
+    // Charts out of sight catch up when they are shown again.
+    if (!isVisible()) {
+        staleIds.insert(car.id);
+        return;
+    }
     fillCar(index, *found);
     updateAxes();
+}
+
+void CurveCharts::catchUp()
+{
+    if (staleIds.isEmpty())
+        return;
+    for (int id : std::as_const(staleIds)) {
+        const int index = cars->IndexOf(id);
+        const auto found = curvesById.constFind(id);
+        if (index >= 0 && found != curvesById.constEnd())
+            fillCar(index, *found);
+    }
+    staleIds.clear();
+    updateAxes();
+}
+
+void CurveCharts::showEvent(QShowEvent* event)
+{
+    catchUp();
+    QWidget::showEvent(event);
 }
 
 void CurveCharts::fillCar(int index, const Curves& curves)
@@ -311,8 +342,10 @@ void CurveCharts::fillCar(int index, const Curves& curves)
     curves.speedMarks->replace(speedMarks);
     curves.distanceMarks->replace(distanceMarks);
     const QString name = e.HasResults() ? car.name : tr("%1 (no run)").arg(car.name);
-    curves.speed->setName(name);
-    curves.distance->setName(name);
+    if (curves.speed->name() != name) {
+        curves.speed->setName(name);
+        curves.distance->setName(name);
+    }
 }
 
 void CurveCharts::updateAxes()

@@ -11,6 +11,7 @@
 #include <QHash>
 #include <QList>
 #include <QPointer>
+#include <QSet>
 #include <QWidget>
 
 class CarList;
@@ -40,7 +41,7 @@ public:
     QChartView* SpeedView() const { return speedView; }
     QChartView* DistanceView() const { return distanceView; }
     // Both charts side by side, as one picture.
-    QImage Picture(const QSize& size, qreal devicePixelRatio = 1) const;
+    QImage Picture(const QSize& size, qreal devicePixelRatio = 1);
     // Draws one chart, laid out at `logical` size, into `target`; works
     // for charts that are not on screen too.
     static void RenderChart(QChartView* view, QPainter& painter, const QRectF& target, const QSize& logical);
@@ -52,6 +53,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     struct Curves {
@@ -62,6 +64,7 @@ private:
     };
 
     void rebuild();
+    void catchUp();
     void updateCar(int index);
     void fillCar(int index, const Curves& curves);
     void updateAxes();
@@ -85,4 +88,5 @@ private:
     QValueAxis* distanceTimeAxis;
     QValueAxis* distanceAxis;
     QHash<int, Curves> curvesById;
+    QSet<int> staleIds; // cars changed while the charts were out of sight
 };

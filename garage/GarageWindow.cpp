@@ -428,14 +428,21 @@ void GarageWindow::refreshCarItem(int index)
     if (!item)
         return;
     const GarageCar& car = cars->At(index);
-    item->setText(car.modified && !car.IsVariant() ? car.name + QLatin1Char('*') : car.name);
-    QPixmap swatch(12, 12);
-    swatch.fill(CarColour(car.id));
-    item->setIcon(QIcon(swatch));
-    QFont font = carList->font();
-    font.setItalic(car.IsVariant());
-    item->setFont(font);
-    item->setToolTip(car.evaluation.HasResults() ? car.path : car.evaluation.Problem());
+    // Only what changed, so a slider step does not redraw the list.
+    const QString text = car.modified && !car.IsVariant() ? car.name + QLatin1Char('*') : car.name;
+    if (item->text() != text)
+        item->setText(text);
+    if (item->icon().isNull()) {
+        QPixmap swatch(12, 12);
+        swatch.fill(CarColour(car.id));
+        item->setIcon(QIcon(swatch));
+        QFont font = carList->font();
+        font.setItalic(car.IsVariant());
+        item->setFont(font);
+    }
+    const QString tip = car.evaluation.HasResults() ? car.path : car.evaluation.Problem();
+    if (item->toolTip() != tip)
+        item->setToolTip(tip);
 }
 
 void GarageWindow::refreshRecentMenu()

@@ -105,11 +105,28 @@ SensitivityPage::SensitivityPage(CarList* cars, QWidget* parent)
             refreshTable();
     });
     connect(cars, &CarList::carChanged, this, [this](int index) {
-        refreshChoices();
-        if (this->cars->At(index).id == carId)
+        const GarageCar& car = this->cars->At(index);
+        const int item = carBox->findData(car.id);
+        if (item >= 0 && carBox->itemText(item) != car.name)
+            carBox->setItemText(item, car.name);
+        if (car.id != carId)
+            return;
+        // A page out of sight runs its eight cars when it is shown again.
+        if (isVisible())
             refreshTable();
+        else
+            stale = true;
     });
     refreshChoices();
+}
+
+void SensitivityPage::showEvent(QShowEvent* event)
+{
+    if (stale) {
+        stale = false;
+        refreshTable();
+    }
+    QWidget::showEvent(event);
 }
 
 void SensitivityPage::ShowCar(int id)

@@ -36,6 +36,9 @@ public:
     QDoubleSpinBox* TargetBox() const { return target; }
     QRadioButton* WeightChoice() const { return solveWeight; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void refreshChoices();
     void refreshTable();
@@ -53,4 +56,5 @@ private:
     QRadioButton* solveWeight;
     QPushButton* solveButton;
     QLabel* answer;
+    bool stale = false;
 };

@@ -163,7 +163,7 @@ WhatIfPage::WhatIfPage(CarList* cars, QWidget* parent)
     connect(cars, &CarList::carChanged, this, [this](int index) {
         const int base = this->cars->IndexOf(baseId);
         const int own = this->cars->IndexOf(variantId);
-        if (index == base)
+        if (index == base && baseBox->currentText() != this->cars->At(base).name)
             refreshBaseChoices();
         // Typed into the car form: the controls follow.
         if (index == own && !updating) {
