@@ -126,7 +126,7 @@ CarForm::CarForm(CarList* cars, QWidget* parent)
         connect(useButtons[k], &QPushButton::clicked, this, [this, target] { useArea(target); });
         sumsGrid->addWidget(new QLabel(parts[k], sums), k, 0);
         sumsGrid->addWidget(width, k, 1);
-        sumsGrid->addWidget(new QLabel(QStringLiteral("×"), sums), k, 2);
+        sumsGrid->addWidget(new QLabel(tr("×"), sums), k, 2);
         sumsGrid->addWidget(height, k, 3);
         sumsGrid->addWidget(new QLabel(tr("in ="), sums), k, 4);
         sumsGrid->addWidget(areaResults[k], k, 5);
