@@ -104,23 +104,30 @@ struct Curve {
             return distance ? 3 * climb * x * x - 6 * drag * (x * x) * (x * x * x)
                             : climb - 4 * drag * x * x * x;
         };
-        if (!(s < top) || !(excess(top) > 0))
+        const double atTop = excess(top);
+        if (!(s < top) || !(atTop > 0))
             return peak;
         double lo = s;
         double hi = top;
+        if (!distance && atTop < 0.01 * level) {
+            // Near the top the speed is V(T) (1 - (t/T - 1)^2 / 2): start
+            // there, where Newton's method would creep towards a double root.
+            s = top * std::sqrt(1 - std::sqrt(2 * atTop / (atTop + level)));
+            if (!(s > lo))
+                s = lo;
+        }
         for (int i = 0; i < 60; ++i) {
             const double f = excess(s);
+            const double correction = f / slope(s);
+            if (std::abs(correction) <= 1e-12 * s)
+                return (s - correction) * (s - correction);
             if (f < 0)
                 lo = s;
             else
                 hi = s;
-            double next = s - f / slope(s);
-            if (!(next > lo && next < hi))
-                next = lo + (hi - lo) / 2;
-            const bool settled = std::abs(next - s) <= 1e-12 * s;
-            s = next;
-            if (settled)
-                break;
+            s -= correction;
+            if (!(s > lo && s < hi))
+                s = lo + (hi - lo) / 2;
         }
         return s * s;
     }
