@@ -1,6 +1,6 @@
 #include "results/Report.h"
 
-#include "shell/Fonts.h"
+#include "widgets/Fonts.h"
 
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -10,7 +10,7 @@
 
 #include <dlfcn.h>
 
-// "Courier" is whichever fixed-pitch family shell/Fonts stands in for it.
+// "Courier" is whichever fixed-pitch family widgets/Fonts stands in for it.
 static QFont ReportFont(int points, bool emphasised)
 {
     QFont font = PointFont(QStringLiteral("Courier"), points, emphasised);

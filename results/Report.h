@@ -18,7 +18,7 @@ class QPainter;
 class QPrinter;
 
 // "Courier" 12 pt, bold and underlined, in the fixed-pitch family that
-// shell/Fonts puts in its place.
+// widgets/Fonts puts in its place.
 QFont ReportTitleFont();
 // "Courier" 10 pt, plain.
 QFont ReportValueFont();

@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   # compiler, build tools and the Qt 6 libraries
-  g++ cmake ninja-build qt6-base-dev qt6-charts-dev
+  g++ cmake ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev
   # benchmark library
   libbenchmark-dev
   # fonts that stand in for the program's faces (see docs/DECISIONS.md)

@@ -1,20 +1,26 @@
-#include "shell/Main.h"
-#include "shell/Startup.h"
+// Torvane: starts the classic program and runs it until its main window closes.
+#include "shell/MainWindow.h"
+#include "shell/Program.h"
+#include "widgets/ErrorBox.h"
+
+#include <QApplication>
 
 #include <exception>
 
 int main(int argc, char** argv)
 {
-    TApplication application(argc, argv);
+    QApplication application(argc, argv);
+    // An error that escapes creating the windows ends the program after the
+    // standard error box has shown it; nothing is thrown while events are
+    // handled.
     try {
-        CreateWindows();
-        MainForm->show();
+        TorvaneProgram program;
+        program.MainForm()->show();
         application.exec();
     } catch (const std::exception& error) {
         ShowErrorBox(QString::fromLocal8Bit(error.what()));
     } catch (...) {
         ShowErrorBox(QString());
     }
-    DestroyWindows();
     return 0;
 }

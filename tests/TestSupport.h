@@ -1,5 +1,6 @@
-// Helpers shared by the window tests: answering modal windows without ever
-// blocking, and checking that a test left no window open.
+// Helpers shared by the window tests: finding a window's controls by their
+// object names, answering modal windows without ever blocking, and checking
+// that a test left no window open.
 #pragma once
 
 #include <QApplication>
@@ -13,20 +14,22 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 
-#include "shell/Startup.h"
-
-// Like QTEST_MAIN, but with the program's own application object, so that
-// errors raised while an event is handled end in the standard error box as
-// they do in the program.
-#define TORVANE_TEST_MAIN(TestObject)                                                              \
-    int main(int argc, char** argv)                                                                \
-    {                                                                                              \
-        TApplication application(argc, argv);                                                      \
-        TestObject test;                                                                           \
-        return QTest::qExec(&test, argc, argv);                                                    \
+// The child of `parent` with this object name; a missing one ends the test
+// program with its name, since every test that asks for it would fail.
+template <typename T = QWidget>
+T* Child(const QObject* parent, const char* name)
+{
+    T* child = parent ? parent->findChild<T*>(QLatin1String(name)) : nullptr;
+    if (!child) {
+        std::fprintf(stderr, "no child named %s\n", name);
+        std::abort();
     }
+    return child;
+}
 
 // What a test saw of one modal window.
 struct TModalSeen

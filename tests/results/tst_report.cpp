@@ -8,9 +8,8 @@
 // uses that mode.
 #include "results/Report.h"
 
-#include "engine/Simulation.h"
-#include "inputs/Othersubs.h"
-#include "shell/Fonts.h"
+#include "core/CarRun.h"
+#include "widgets/Fonts.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -41,17 +40,13 @@ namespace {
 ReportValues RunCar(double horsepower, double carWeight = 3400, double dragCoefficient = 0.29,
                     int quarterMileShifts = 2, double spinTime = 0.75)
 {
-    CarInputs car;
+    CarInputs car = CarInputs::DefaultCar();
     car.horsepower = horsepower;
     car.carWeight = carWeight;
     car.dragCoefficient = dragCoefficient;
-    car.frontalArea = FrontalArea(5.20, 13.61, 22);
     car.spinTime = spinTime;
     car.quarterMileShifts = quarterMileShifts;
-    car.availableShifts = 5;
-    const std::unique_ptr<SimulationRecord> record = NewRecordFor(car);
-    record->RunSimulation({});
-    return ReportValuesFor(car, *record);
+    return ReportValuesFor(car, RunCar(car).results);
 }
 
 ReportValues DefaultCar()

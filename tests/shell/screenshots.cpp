@@ -2,21 +2,14 @@
 // a picture of each, as the X server shows it, into the folder given as the
 // only argument. Run under a real X server (scripts/screenshots.sh).
 
-#include "inputs/Calculator.h"
-#include "inputs/Input.h"
-#include "inputs/Othersubs.h"
-#include "results/Output.h"
-#include "results/PrintTitle.h"
-#include "shell/About.h"
-#include "shell/Alert.h"
-#include "shell/ConditionsHelp.h"
-#include "shell/Control.h"
-#include "shell/Forms.h"
-#include "shell/InputHelp.h"
-#include "shell/Main.h"
-#include "shell/Shape.h"
-#include "shell/Startup.h"
+#include "ProgramFixture.h"
+#include "TestSupport.h"
 
+#include "shell/DataFile.h"
+#include "widgets/ModalShowing.h"
+#include "widgets/Shape.h"
+
+#include <QApplication>
 #include <QCursor>
 #include <QDir>
 #include <QElapsedTimer>
@@ -90,65 +83,62 @@ void ShootModal(QDialog* dialog, const QString& name, const std::function<void()
 
 int main(int argc, char** argv)
 {
-    TApplication application(argc, argv);
+    QApplication application(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s OUTPUT-FOLDER\n", argv[0]);
         return 2;
     }
     outputDir = QDir(QString::fromLocal8Bit(argv[1]));
 
-    CreateWindows();
-    MainForm->show();
-    Settle(MainForm);
+    StartProgram();
+    MainForm()->show();
+    Settle(MainForm());
     // The pointer over the frame puts its hint into the status bar.
-    QCursor::setPos(MainForm->Shape1->mapToGlobal(QPoint(40, 160)));
-    Save(MainForm, QStringLiteral("main-window"));
+    QCursor::setPos(Child<TShape>(MainForm(), "Shape1")->mapToGlobal(QPoint(40, 160)));
+    Save(MainForm(), QStringLiteral("main-window"));
 
-    MainForm->Viewcontrol1Click();
-    QCursor::setPos(ControlDlg->ResultsButton->mapToGlobal(QPoint(48, 16)));
-    Save(ControlDlg, QStringLiteral("control-dialog"));
-    ControlDlg->hide();
+    MainForm()->Viewcontrol1Click();
+    QCursor::setPos(Child<QPushButton>(ControlDlg(), "ResultsButton")->mapToGlobal(QPoint(48, 16)));
+    Save(ControlDlg(), QStringLiteral("control-dialog"));
+    ControlDlg()->hide();
     QCursor::setPos(0, 0);
 
-    ShootModal(AboutDlg, QStringLiteral("about"), [] { MainForm->MAboutClick(); });
-    ShootModal(AlertDlg, QStringLiteral("alert"), [] {
-        ShowAlert(QStringLiteral("The windshield area must be between   2.00 and  20.00"));
+    ShootModal(AboutDlg(), QStringLiteral("about"), [] { MainForm()->MAboutClick(); });
+    ShootModal(AlertDlg(), QStringLiteral("alert"), [] {
+        TheProgram()->ShowAlert(QStringLiteral("The windshield area must be between   2.00 and  20.00"));
     });
     // The input dialog with a full gauge, right after a run of the default car.
-    ShootModal(InputDlg, QStringLiteral("input"), [] { ControlDlg->AutoButtonClick(); },
-               [] { InputDlg->OkButton->click(); });
-    ShootModal(OutputDlg, QStringLiteral("results"), [] { ControlDlg->ResultsButtonClick(); });
-    ShootModal(PrintTitleDlg, QStringLiteral("print-title"), [] { ControlDlg->PrintButtonClick(); });
+    ShootModal(InputDlg(), QStringLiteral("input"), [] { ControlDlg()->AutoButtonClick(); },
+               [] { Child<QPushButton>(InputDlg(), "OkButton")->click(); });
+    ShootModal(OutputDlg(), QStringLiteral("results"), [] { ControlDlg()->ResultsButtonClick(); });
+    ShootModal(PrintTitleDlg(), QStringLiteral("print-title"), [] { ControlDlg()->PrintButtonClick(); });
     // The print dialog right after printing the default car's report, here
     // to a PDF file: full gauge, waiting for its timer.
-    ShootModal(PrintTitleDlg, QStringLiteral("print-title-printed"),
-               [] { ControlDlg->PrintButtonClick(); },
+    ShootModal(PrintTitleDlg(), QStringLiteral("print-title-printed"),
+               [] { ControlDlg()->PrintButtonClick(); },
                [] {
-                   PrintTitleDlg->SetPrinterSource([](QString&) {
+                   PrintTitleDlg()->SetPrinterSource([](QString&) {
                        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
                        printer->setOutputFormat(QPrinter::PdfFormat);
                        printer->setOutputFileName(outputDir.filePath(QStringLiteral("report.pdf")));
                        return printer;
                    });
-                   PrintTitleDlg->Timer1->setInterval(10000);
-                   PrintTitleDlg->OkButton->click();
+                   Child<QTimer>(PrintTitleDlg(), "Timer1")->setInterval(10000);
+                   Child<QPushButton>(PrintTitleDlg(), "OkButton")->click();
                });
-    PrintTitleDlg->Timer1->stop();
-    ShootModal(InputHelpDlg, QStringLiteral("input-help"), [] {
-        CentreOnMainForm(InputHelpDlg);
-        ShowModal(InputHelpDlg);
+    Child<QTimer>(PrintTitleDlg(), "Timer1")->stop();
+    ShootModal(InputHelpDlg(), QStringLiteral("input-help"), [] {
+        ShowCentredModal(InputHelpDlg(), MainForm());
     });
-    ShootModal(CondHelpDlg, QStringLiteral("conditions-help"), [] {
-        CentreOnMainForm(CondHelpDlg);
-        ShowModal(CondHelpDlg);
+    ShootModal(CondHelpDlg(), QStringLiteral("conditions-help"), [] {
+        ShowCentredModal(CondHelpDlg(), MainForm());
     });
-    ShootModal(CalculatorDlg, QStringLiteral("calculator"), [] {
-        CentreOnMainForm(CalculatorDlg);
-        ShowModal(CalculatorDlg);
+    ShootModal(CalculatorDlg(), QStringLiteral("calculator"), [] {
+        ShowCentredModal(CalculatorDlg(), MainForm());
     });
 
-    ShootModal(MainForm->OpenDialog1, QStringLiteral("open-file"), [] { OpenDataFile(); });
+    ShootModal(Child<QFileDialog>(MainForm(), "OpenDialog1"), QStringLiteral("open-file"), [] { OpenDataFile(*TheProgram()); });
 
-    DestroyWindows();
+    EndProgram();
     return allSaved ? 0 : 1;
 }

@@ -1,14 +1,16 @@
 // The about, input help and conditions help dialogs.
 
+#include "ProgramFixture.h"
 #include "TestSupport.h"
+#include "widgets/ModalShowing.h"
 
-#include "shell/About.h"
-#include "shell/Bevel.h"
-#include "shell/ConditionsHelp.h"
-#include "shell/Forms.h"
-#include "shell/Hints.h"
-#include "shell/InputHelp.h"
-#include "shell/Main.h"
+#include "shell/AboutDialog.h"
+#include "widgets/Bevel.h"
+#include "inputs/ConditionsHelp.h"
+#include "widgets/DialogParts.h"
+#include "widgets/Hints.h"
+#include "inputs/InputHelp.h"
+#include "shell/MainWindow.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -21,7 +23,7 @@ namespace {
 
 QDialog* DialogNamed(const QString& name)
 {
-    for (QWidget* window : ProgramWindows())
+    for (QWidget* window : TheProgram()->Windows())
         if (window->objectName() == name)
             return qobject_cast<QDialog*>(window);
     return nullptr;
@@ -29,7 +31,7 @@ QDialog* DialogNamed(const QString& name)
 
 QStringList AboutLines()
 {
-    return AboutDlg->Memo1->toPlainText().split(QLatin1Char('\n'));
+    return Child<QPlainTextEdit>(AboutDlg(), "Memo1")->toPlainText().split(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -61,14 +63,14 @@ private slots:
 
 void TestDialogs::init()
 {
-    CreateWindows();
-    MainForm->show();
-    QVERIFY(QTest::qWaitForWindowExposed(MainForm));
+    StartProgram();
+    MainForm()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(MainForm()));
 }
 
 void TestDialogs::cleanup()
 {
-    DestroyWindows();
+    EndProgram();
     QVERIFY2(OpenWindows().isEmpty(), qPrintable(OpenWindows().join(u',')));
 }
 
@@ -121,9 +123,8 @@ void TestDialogs::enterCloses()
 {
     QFETCH(QString, dialog);
     QDialog* window = DialogNamed(dialog);
-    TModalAnswerer answerer([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Return); }, MainForm);
-    CentreOnMainForm(window);
-    const int result = ShowModal(window);
+    TModalAnswerer answerer([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Return); }, MainForm());
+    const int result = ShowCentredModal(window, MainForm());
     QCOMPARE(answerer.SeenNames(), QStringList{dialog});
     QVERIFY(answerer.seen[0].centredOnMain);
     QCOMPARE(result, int(QDialog::Accepted));
@@ -142,10 +143,10 @@ void TestDialogs::helpOkHidesTheDialog()
     TModalAnswerer answerer([](QWidget* modal) {
         QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
     });
-    QCOMPARE(ShowModal(window), int(QDialog::Accepted));
+    QCOMPARE(ShowModal(window, MainForm()), int(QDialog::Accepted));
     QVERIFY(!window->isVisible());
     // Hidden, not gone: it opens again.
-    QCOMPARE(ShowModal(window), int(QDialog::Accepted));
+    QCOMPARE(ShowModal(window, MainForm()), int(QDialog::Accepted));
     QCOMPARE(answerer.seen.size(), 2);
 }
 
@@ -206,7 +207,7 @@ void TestDialogs::helpLabels()
 
 void TestDialogs::conditionsTextWrapsWithinItsBox()
 {
-    QLabel* text = CondHelpDlg->StaticText1;
+    QLabel* text = Child<QLabel>(CondHelpDlg(), "StaticText1");
     QCOMPARE(text->geometry(), QRect(48, 184, 265, 73));
     QVERIFY(text->wordWrap());
     const QRect needed =
@@ -217,21 +218,21 @@ void TestDialogs::conditionsTextWrapsWithinItsBox()
 
 void TestDialogs::aboutMemoScrollsButIsNotEditable()
 {
-    QPlainTextEdit* memo = AboutDlg->Memo1;
+    QPlainTextEdit* memo = Child<QPlainTextEdit>(AboutDlg(), "Memo1");
     QCOMPARE(memo->geometry(), QRect(24, 24, 729, 393));
     QVERIFY(memo->isReadOnly());
     QCOMPARE(memo->lineWrapMode(), QPlainTextEdit::NoWrap);
     QCOMPARE(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     QVERIFY(!(memo->focusPolicy() & Qt::TabFocus));
 
-    AboutDlg->show();
-    QVERIFY(QTest::qWaitForWindowExposed(AboutDlg));
+    AboutDlg()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(AboutDlg()));
     QVERIFY(memo->verticalScrollBar()->maximum() > 0);
     const QString before = memo->toPlainText();
     memo->setFocus();
     QTest::keyClicks(memo, QStringLiteral("typed"));
     QCOMPARE(memo->toPlainText(), before);
-    AboutDlg->hide();
+    AboutDlg()->hide();
 }
 
 void TestDialogs::aboutTextHeadingsAndRules()
@@ -294,5 +295,5 @@ void TestDialogs::aboutRangeTable()
     QCOMPARE(row, (QStringList{parameter, low, high, units}));
 }
 
-TORVANE_TEST_MAIN(TestDialogs)
+QTEST_MAIN(TestDialogs)
 #include "tst_dialogs.moc"

@@ -1,10 +1,11 @@
 // With the installed stand-in fonts, no label, caption, button text or menu
 // title of any window is cut off.
 
+#include "ProgramFixture.h"
 #include "TestSupport.h"
 
-#include "shell/Alert.h"
-#include "shell/Main.h"
+#include "widgets/Alert.h"
+#include "shell/MainWindow.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -52,18 +53,18 @@ private slots:
 
 void TestLayout::initTestCase()
 {
-    CreateWindows();
+    StartProgram();
 }
 
 void TestLayout::cleanupTestCase()
 {
-    DestroyWindows();
+    EndProgram();
 }
 
 void TestLayout::textsFit_data()
 {
     QTest::addColumn<QString>("window");
-    for (QWidget* window : ProgramWindows())
+    for (QWidget* window : TheProgram()->Windows())
         QTest::newRow(qPrintable(window->objectName())) << window->objectName();
 }
 
@@ -71,7 +72,7 @@ void TestLayout::textsFit()
 {
     QFETCH(QString, window);
     QWidget* w = nullptr;
-    for (QWidget* candidate : ProgramWindows())
+    for (QWidget* candidate : TheProgram()->Windows())
         if (candidate->objectName() == window)
             w = candidate;
     QVERIFY(w);
@@ -79,7 +80,7 @@ void TestLayout::textsFit()
 
     for (QLabel* label : w->findChildren<QLabel*>()) {
         // The alert's message is cut at the label's edges on purpose.
-        if (label == AlertDlg->Label1 || label->text().isEmpty())
+        if (label == Child<QLabel>(AlertDlg(), "Label1") || label->text().isEmpty())
             continue;
         label->ensurePolished();
         const QRect ink = GlyphBox(label);
@@ -108,17 +109,17 @@ void TestLayout::textsFit()
 
 void TestLayout::menuTitlesFit()
 {
-    MainForm->show();
-    QVERIFY(QTest::qWaitForWindowExposed(MainForm));
-    QMenuBar* bar = MainForm->menuBar();
+    MainForm()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(MainForm()));
+    QMenuBar* bar = MainForm()->menuBar();
     for (QAction* action : bar->actions()) {
         const QRect place = bar->actionGeometry(action);
         QVERIFY2(!place.isEmpty() && bar->rect().contains(place), qPrintable(action->text()));
         const int textWidth = bar->fontMetrics().horizontalAdvance(WithoutMnemonic(action->text()));
         QVERIFY(textWidth <= place.width());
     }
-    MainForm->hide();
+    MainForm()->hide();
 }
 
-TORVANE_TEST_MAIN(TestLayout)
+QTEST_MAIN(TestLayout)
 #include "tst_layout.moc"

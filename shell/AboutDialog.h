@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QDialog>
+
+class QPlainTextEdit;
+class QPushButton;
+
+// Shows the read-only about text: disclaimer, the allowed input ranges,
+// a warning and notes on the results and the method.
+class TAboutDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    TAboutDlg();
+
+private:
+    QPlainTextEdit* aboutText;
+    QPushButton* okButton;
+};
+
+// The text the about dialog shows.
+QString AboutText();

@@ -1,0 +1,238 @@
+// The vehicle data file apart from its dialogs: the bytes written, the words
+// read back, atomic saving, and every refusal.
+#include "core/VehicleFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QStringList defaultTexts = { "345.00", "0.29", "3400.00", "5.20", "13.61",
+                                   "22.00",  "5",    "2",       "0.75" };
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+} // namespace
+
+class TestVehicleFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QVERIFY(dir.isValid()); }
+
+    void defaultFileByteForByte();
+    void lineBreaksInsideATextBecomeCrLf();
+    void savedAsTyped();
+    void roundTrip();
+    void readsWords_data();
+    void readsWords();
+    void refusesToSave_data();
+    void refusesToSave();
+    void failedSaveLeavesOldFileAlone();
+    void refusesToLoad_data();
+    void refusesToLoad();
+    void hugeFileIsNotReadWhole();
+    void nonAsciiTexts();
+    void extensionRule_data();
+    void extensionRule();
+
+private:
+    QTemporaryDir dir;
+};
+
+void TestVehicleFile::defaultFileByteForByte()
+{
+    const QString path = dir.filePath("default.trv");
+    QCOMPARE(VehicleFile::Save(path, defaultTexts), QString());
+    QCOMPARE(readAll(path),
+             QByteArray("345.00\r\n0.29\r\n3400.00\r\n5.20\r\n13.61\r\n22.00\r\n5\r\n2\r\n0.75\r\n"));
+}
+
+void TestVehicleFile::lineBreaksInsideATextBecomeCrLf()
+{
+    QStringList texts = defaultTexts;
+    texts[0] = "345.00\r\n"; // its own CR stays, its LF is expanded
+    QCOMPARE(VehicleFile::Encode(texts).left(13), QByteArray("345.00\r\r\n\r\n0."));
+    // Reading skips the extra empty line.
+    QCOMPARE(VehicleFile::Decode(VehicleFile::Encode(texts), "x.trv").words, defaultTexts);
+}
+
+void TestVehicleFile::savedAsTyped()
+{
+    QStringList texts = defaultTexts;
+    texts[3] = "5.2";
+    texts[2] = "03400";
+    texts[0] = "  345 ";
+    const QString path = dir.filePath("typed.trv");
+    QCOMPARE(VehicleFile::Save(path, texts), QString());
+    QVERIFY(readAll(path).startsWith("  345 \r\n0.29\r\n03400\r\n5.2\r\n"));
+}
+
+void TestVehicleFile::roundTrip()
+{
+    const QStringList texts = { "1500", "0.2", "4500.5", "20", "2", "45", "5", "4", "3.00" };
+    const QString path = dir.filePath("round.trv");
+    QCOMPARE(VehicleFile::Save(path, texts), QString());
+    const VehicleFile::Words loaded = VehicleFile::Load(path);
+    QCOMPARE(loaded.error, QString());
+    QCOMPARE(loaded.words, texts);
+}
+
+void TestVehicleFile::readsWords_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("as written") << QByteArray("345.00\r\n0.29\r\n3400.00\r\n5.20\r\n13.61\r\n22.00\r\n5\r\n2\r\n0.75\r\n");
+    QTest::newRow("one line") << QByteArray("345.00 0.29 3400.00 5.20 13.61 22.00 5 2 0.75");
+    QTest::newRow("LF only, blank lines") << QByteArray("\n345.00\n\n0.29\n3400.00\n5.20\n13.61\n\n22.00\n5\n2\n0.75\n\n");
+    QTest::newRow("tabs, vertical tab, form feed") << QByteArray("\t345.00\v0.29\f3400.00 5.20\t13.61 22.00 5 2 0.75");
+    QTest::newRow("more than nine words") << QByteArray("345.00 0.29 3400.00 5.20 13.61 22.00 5 2 0.75 extra words here");
+    QTest::newRow("a long word after the ninth") << QByteArray("345.00 0.29 3400.00 5.20 13.61 22.00 5 2 0.75 ") + QByteArray(500, 'x');
+}
+
+void TestVehicleFile::readsWords()
+{
+    QFETCH(QByteArray, bytes);
+    const QString path = dir.filePath("words.trv");
+    writeAll(path, bytes);
+    const VehicleFile::Words loaded = VehicleFile::Load(path);
+    QCOMPARE(loaded.error, QString());
+    QCOMPARE(loaded.words, defaultTexts);
+}
+
+void TestVehicleFile::refusesToSave_data()
+{
+    QTest::addColumn<int>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("empty weight") << 2 << ""
+        << "The car weight box is empty. Fill it in before saving; nothing was saved.";
+    QTest::newRow("blank spin time") << 8 << "   "
+        << "The spin time box is empty. Fill it in before saving; nothing was saved.";
+    QTest::newRow("space inside the weight") << 2 << "3 400"
+        << "The car weight box holds a space inside its value, which would not read back as one value. Nothing was saved.";
+    QTest::newRow("tab inside the horsepower") << 0 << " 3\t45 "
+        << "The horsepower box holds a space inside its value, which would not read back as one value. Nothing was saved.";
+}
+
+void TestVehicleFile::refusesToSave()
+{
+    QFETCH(int, box);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    QStringList texts = defaultTexts;
+    texts[box] = text;
+    const QString path = dir.filePath("refused.trv");
+    writeAll(path, "old contents");
+    QCOMPARE(VehicleFile::Save(path, texts), message);
+    QCOMPARE(readAll(path), QByteArray("old contents"));
+    QCOMPARE(VehicleFile::Save(dir.filePath("new.trv"), texts), message);
+    QVERIFY(!QFile::exists(dir.filePath("new.trv")));
+}
+
+void TestVehicleFile::failedSaveLeavesOldFileAlone()
+{
+    // A folder that cannot be written: the save fails and says so.
+    const QString missing = dir.filePath("no/such/folder/car.trv");
+    const QString error = VehicleFile::Save(missing, defaultTexts);
+    QVERIFY2(error.startsWith("Could not save " + missing), qPrintable(error));
+    QVERIFY(!QFile::exists(missing));
+
+    // Saving over a file replaces it whole, leaving no temporary file behind.
+    const QString path = dir.filePath("over.trv");
+    writeAll(path, "old contents");
+    QCOMPARE(VehicleFile::Save(path, defaultTexts), QString());
+    QVERIFY(readAll(path).startsWith("345.00\r\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).filter("over").size(), 1);
+}
+
+void TestVehicleFile::refusesToLoad_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("empty file") << QByteArray()
+        << "The file bad.trv holds 0 of the nine values a Torvane data file needs. Nothing was loaded.";
+    QTest::newRow("eight words") << QByteArray("345.00\r\n0.29\r\n3400.00\r\n5.20\r\n13.61\r\n22.00\r\n5\r\n2\r\n")
+        << "The file bad.trv holds 8 of the nine values a Torvane data file needs. Nothing was loaded.";
+    QTest::newRow("overlong word") << QByteArray("345.00 ") + QByteArray(65, '1') + " 3400 5.2 13.61 22 5 2 0.75"
+        << "The file bad.trv holds a value longer than 64 characters, so it is not a Torvane data file. Nothing was loaded.";
+    QTest::newRow("binary") << QByteArray(5000, '\0')
+        << "The file bad.trv holds a value longer than 64 characters, so it is not a Torvane data file. Nothing was loaded.";
+}
+
+void TestVehicleFile::refusesToLoad()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    const QString path = dir.filePath("bad.trv");
+    writeAll(path, bytes);
+    const VehicleFile::Words loaded = VehicleFile::Load(path);
+    QCOMPARE(loaded.error, message);
+    QVERIFY(loaded.words.isEmpty());
+}
+
+void TestVehicleFile::hugeFileIsNotReadWhole()
+{
+    // Ten megabytes of white space: the nine words are not within the first
+    // megabyte, so the file is refused without reading it all.
+    const QString path = dir.filePath("huge.trv");
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QByteArray blanks(1024 * 1024, ' ');
+        for (int i = 0; i < 10; ++i)
+            file.write(blanks);
+        file.write("345 0.29 3400 5.2 13.61 22 5 2 0.75");
+    }
+    const VehicleFile::Words loaded = VehicleFile::Load(path);
+    QVERIFY(loaded.error.contains("holds 0 of the nine values"));
+
+    const VehicleFile::Words missing = VehicleFile::Load(dir.filePath("absent.trv"));
+    QVERIFY(missing.error.startsWith("Could not open " + dir.filePath("absent.trv")));
+}
+
+void TestVehicleFile::nonAsciiTexts()
+{
+    QStringList texts = defaultTexts;
+    texts[0] = QString::fromUtf8("345°");
+    const QString path = dir.filePath("degree.trv");
+    QCOMPARE(VehicleFile::Save(path, texts), QString());
+    QVERIFY(readAll(path).startsWith("345\xc2\xb0\r\n"));
+    QCOMPARE(VehicleFile::Load(path).words, texts);
+    // A byte that is not UTF-8 (a file from an 8-bit code page) reads as Latin-1.
+    writeAll(path, "345\xb0 0.29 3400.00 5.20 13.61 22.00 5 2 0.75");
+    QCOMPARE(VehicleFile::Load(path).words, texts);
+}
+
+void TestVehicleFile::extensionRule_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("plain") << "/home/me/car.trv" << true;
+    QTest::newRow("before another extension") << "/home/me/cars.trv.old" << true;
+    QTest::newRow("in a folder name") << "/home/me/old.trv/car.txt" << true;
+    QTest::newRow("upper case") << "/home/me/CAR.TRV" << false;
+    QTest::newRow("other extension") << "/home/me/car.txt" << false;
+    QTest::newRow("no dot") << "/home/me/cartrv" << false;
+}
+
+void TestVehicleFile::extensionRule()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, accepted);
+    QCOMPARE(VehicleFile::HasTrvExtension(path), accepted);
+}
+
+QTEST_GUILESS_MAIN(TestVehicleFile)
+#include "tst_vehiclefile.moc"

@@ -1,0 +1,260 @@
+#include "ProgramFixture.h"
+#include "TestSupport.h"
+
+#include <algorithm>
+#include "widgets/ErrorBox.h"
+
+#include "inputs/AreaCalculator.h"
+#include "inputs/InputDialog.h"
+#include "results/ResultsDialog.h"
+#include "results/PrintDialog.h"
+#include "shell/AboutDialog.h"
+#include "widgets/Alert.h"
+#include "inputs/ConditionsHelp.h"
+#include "shell/ControlDialog.h"
+#include "widgets/Hints.h"
+#include "inputs/InputHelp.h"
+#include "shell/MainWindow.h"
+#include "shell/Program.h"
+
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QStatusBar>
+#include <QtTest>
+
+
+namespace {
+
+const QStringList windowOrder = {
+    QStringLiteral("MainForm"),     QStringLiteral("AboutDlg"),     QStringLiteral("CondHelpDlg"),
+    QStringLiteral("ControlDlg"),   QStringLiteral("InputDlg"),     QStringLiteral("InputHelpDlg"),
+    QStringLiteral("OutputDlg"),    QStringLiteral("PrintTitleDlg"), QStringLiteral("CalculatorDlg"),
+    QStringLiteral("AlertDlg"),
+};
+
+// The program object's windows by their accessors, in the order of creation.
+QList<QWidget*> Instances()
+{
+    return {MainForm(),  AboutDlg(),  CondHelpDlg(),   ControlDlg(),    InputDlg(),
+            InputHelpDlg(), OutputDlg(), PrintTitleDlg(), CalculatorDlg(), AlertDlg()};
+}
+
+// A control whose release handler meets an error and shows it where it
+// happens, through the standard error box.
+class TFailingControl : public QWidget
+{
+public:
+    QString message;
+    int releases = 0;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent*) override
+    {
+        ++releases;
+        ShowErrorBox(message);
+    }
+};
+
+} // namespace
+
+class TestProgram : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    void createsTheTenWindowsInOrder();
+    void createsOneInstanceOfEachWindow_data();
+    void createsOneInstanceOfEachWindow();
+    void endingTheProgramDestroysTheWindowsInReverse();
+    void mainFormInstallsTheHintHandler();
+
+    void titleFromFileName_data();
+    void titleFromFileName();
+    void applicationTitleIsThisProgramsName();
+
+    void errorBoxText_data();
+    void errorBoxText();
+    void errorInAnEventShowsTheErrorBoxAndGoesOn_data();
+    void errorInAnEventShowsTheErrorBoxAndGoesOn();
+
+    void startUpTime();
+};
+
+void TestProgram::cleanup()
+{
+    EndProgram();
+    QVERIFY2(OpenWindows().isEmpty(), qPrintable(OpenWindows().join(u',')));
+}
+
+void TestProgram::createsTheTenWindowsInOrder()
+{
+    StartProgram();
+    QStringList created;
+    for (QWidget* window : TheProgram()->Windows())
+        created << window->objectName();
+    QCOMPARE(created, windowOrder);
+    QCOMPARE(TheProgram()->Windows(), Instances());
+    for (QWidget* window : TheProgram()->Windows()) {
+        QVERIFY(window->isWindow());
+        QVERIFY2(window->isHidden(), qPrintable(window->objectName()));
+    }
+}
+
+void TestProgram::createsOneInstanceOfEachWindow_data()
+{
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("objectName");
+    const char* const classes[] = {"TMainForm",   "TAboutDlg",    "TCondHelpDlg",   "TControlDlg",
+                                   "TInputDlg",   "TInputHelpDlg", "TOutputDlg",    "TPrintTitleDlg",
+                                   "TCalculatorDlg", "TAlertDlg"};
+    for (int i = 0; i < windowOrder.size(); ++i)
+        QTest::newRow(classes[i]) << QString::fromLatin1(classes[i]) << windowOrder[i];
+}
+
+void TestProgram::createsOneInstanceOfEachWindow()
+{
+    QFETCH(QString, className);
+    QFETCH(QString, objectName);
+    StartProgram();
+    QList<QWidget*> found;
+    for (QWidget* w : QApplication::allWidgets())
+        if (QString::fromLatin1(w->metaObject()->className()) == className)
+            found << w;
+    QCOMPARE(found.size(), 1);
+    QCOMPARE(found.first()->objectName(), objectName);
+    QVERIFY(TheProgram()->Windows().contains(found.first()));
+}
+
+void TestProgram::endingTheProgramDestroysTheWindowsInReverse()
+{
+    StartProgram();
+    QList<QPointer<QWidget>> windows;
+    QStringList destroyed;
+    for (QWidget* window : TheProgram()->Windows()) {
+        windows << window;
+        const QString name = window->objectName();
+        connect(window, &QObject::destroyed, this, [&destroyed, name] { destroyed << name; });
+    }
+    EndProgram();
+    for (const QPointer<QWidget>& window : windows)
+        QVERIFY(window.isNull());
+    QStringList reversed = windowOrder;
+    std::reverse(reversed.begin(), reversed.end());
+    QCOMPARE(destroyed, reversed);
+}
+
+void TestProgram::mainFormInstallsTheHintHandler()
+{
+    StartProgram();
+    QWidget* button = Child<QPushButton>(ControlDlg(), "AutoButton");
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(button->mapToGlobal(QPoint(5, 5))));
+    QApplication::sendEvent(button, &enter);
+    QCOMPARE(Child<QStatusBar>(MainForm(), "StatusBar")->currentMessage(),
+             QStringLiteral("Enter or change Torvane properties and conditions..."));
+}
+
+void TestProgram::titleFromFileName_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("program") << "torvane" << "Torvane";
+    QTest::newRow("full path") << "/usr/local/bin/torvane" << "Torvane";
+    QTest::newRow("capitals and extension") << "TORVANE.EXE" << "Torvane";
+    QTest::newRow("up to the first dot") << "my.prog.exe" << "My";
+    QTest::newRow("test program") << "tst_program" << "Tst_program";
+    QTest::newRow("dot in a folder name") << "/opt/torvane.d/Torvane" << "Torvane";
+    QTest::newRow("nothing before the dot") << ".hidden" << "";
+}
+
+void TestProgram::titleFromFileName()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QString, title);
+    QCOMPARE(TitleFromFileName(fileName), title);
+}
+
+void TestProgram::applicationTitleIsThisProgramsName()
+{
+    QCOMPARE(ApplicationTitle(), QStringLiteral("Tst_program"));
+}
+
+void TestProgram::errorBoxText_data()
+{
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("letter") << "Cannot make a visible window modal" << "Cannot make a visible window modal.";
+    QTest::newRow("digit") << "Value must be between 0 and 99" << "Value must be between 0 and 99.";
+    QTest::newRow("question mark") << "Why?" << "Why?.";
+    QTest::newRow("slash, just above the full stop") << "a/" << "a/.";
+    QTest::newRow("letter beyond ASCII") << QStringLiteral("Gr\u00f6\u00dfe") << QStringLiteral("Gr\u00f6\u00dfe.");
+    QTest::newRow("full stop") << "Done." << "Done.";
+    QTest::newRow("hyphen, just below the full stop") << "a-" << "a-";
+    QTest::newRow("exclamation mark") << "Stop!" << "Stop!";
+    QTest::newRow("closing parenthesis") << "(see above)" << "(see above)";
+    QTest::newRow("trailing space") << "Trailing " << "Trailing ";
+    QTest::newRow("empty") << "" << "";
+}
+
+void TestProgram::errorBoxText()
+{
+    QFETCH(QString, message);
+    QFETCH(QString, text);
+    QCOMPARE(ErrorBoxText(message), text);
+}
+
+void TestProgram::errorInAnEventShowsTheErrorBoxAndGoesOn_data()
+{
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("with a message") << "List index out of bounds" << "List index out of bounds.";
+    QTest::newRow("without a message") << "" << "";
+}
+
+void TestProgram::errorInAnEventShowsTheErrorBoxAndGoesOn()
+{
+    QFETCH(QString, message);
+    QFETCH(QString, text);
+    TFailingControl control;
+    control.message = message;
+    control.resize(100, 40);
+    control.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&control));
+
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    TModalAnswerer answerer([&](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            icon = box->icon();
+            buttons = box->standardButtons();
+        }
+    });
+    QTest::mouseClick(&control, Qt::LeftButton);
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen[0].title, QStringLiteral("Tst_program"));
+    QCOMPARE(answerer.seen[0].text, text);
+    QCOMPARE(icon, QMessageBox::Critical);
+    QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+
+    // The program goes on: the next event is handled, and fails again.
+    QTest::mouseClick(&control, Qt::LeftButton);
+    QCOMPARE(control.releases, 2);
+    QCOMPARE(answerer.seen.size(), 2);
+    control.hide();
+}
+
+void TestProgram::startUpTime()
+{
+    QElapsedTimer timer;
+    timer.start();
+    StartProgram();
+    MainForm()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(MainForm()));
+    const qint64 elapsed = timer.elapsed();
+    qInfo("start-up to an exposed main window: %lld ms", elapsed);
+    QVERIFY2(elapsed < 1000, qPrintable(QString::number(elapsed)));
+}
+
+QTEST_MAIN(TestProgram)
+#include "tst_program.moc"

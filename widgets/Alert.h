@@ -1,0 +1,29 @@
+// The alert dialog, the one channel for the program's own messages: a
+// message goes into Label1, the dialog is centred on the main window and
+// shown modally until the user presses OK.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+class TAlertDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TAlertDlg(QWidget* mainWindow = nullptr);
+
+    // The alert protocol: shows one message and returns when the user
+    // presses OK.
+    void ShowMessage(const QString& message);
+    QString Message() const;
+
+private:
+    QWidget* mainWindow;
+    // Fixed size, centred, bold, one line: a message wider than the label is
+    // cut off at both its edges.
+    QLabel* messageLabel;
+    QPushButton* okButton;
+};

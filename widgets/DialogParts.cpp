@@ -1,0 +1,114 @@
+#include "widgets/DialogParts.h"
+
+#include "widgets/Fonts.h"
+#include "widgets/Hints.h"
+#include "widgets/ProgressGauge.h"
+
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+
+void SetUpDialog(QDialog* dialog, const char* name, const QString& caption, QSize clientSize,
+                 Qt::WindowFlags extraFlags)
+{
+    dialog->setObjectName(QLatin1String(name));
+    dialog->setWindowTitle(caption);
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | extraFlags);
+    dialog->setFont(WindowFont());
+    dialog->setFixedSize(clientSize);
+}
+
+QPushButton* MakeBitBtn(QWidget* parent, const char* name, TButtonKind kind, int left, int top)
+{
+    auto* button = new QPushButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(left, top, 75, 25);
+    QStyle* style = button->style();
+    if (kind == TButtonKind::Ok) {
+        button->setText(QStringLiteral("OK"));
+        button->setIcon(style->standardIcon(QStyle::SP_DialogOkButton, nullptr, button));
+        button->setDefault(true);
+        if (auto* dialog = qobject_cast<QDialog*>(parent->window()))
+            QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::accept);
+    } else {
+        button->setText(QStringLiteral("&Close"));
+        button->setIcon(style->standardIcon(QStyle::SP_DialogCloseButton, nullptr, button));
+        QWidget* window = parent->window();
+        QObject::connect(button, &QPushButton::clicked, window, &QWidget::close);
+    }
+    return button;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QRect& geometry, const QString& hint, bool showTooltip,
+                        QStyle::StandardPixmap glyph)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    if (glyph != QStyle::SP_CustomBase)
+        button->setIcon(button->style()->standardIcon(glyph, nullptr, button));
+    SetHint(button, hint, showTooltip);
+    return button;
+}
+
+QGroupBox* MakeGroupBox(QWidget* parent, const char* name, const QString& caption,
+                        const QRect& geometry, int captionPoints)
+{
+    auto* box = new QGroupBox(caption, parent);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(geometry);
+    // The caption alone is bold and blue; the controls inside keep their own
+    // font and colour. Points as the forms give them, turned into pixels at
+    // 96 dots per inch like every other size in the windows. The frame runs
+    // through the middle of the caption, leaving the inside free from the
+    // box's top edge for the controls placed there.
+    const int pixels = qRound(captionPoints * 96.0 / 72.0);
+    box->setStyleSheet(QStringLiteral("QGroupBox#%1 { color: #0000ff; font-weight: bold; "
+                                      "font-size: %2px; border: 1px solid palette(mid); "
+                                      "border-radius: 3px; margin-top: %3px; }"
+                                      "QGroupBox#%1::title { subcontrol-origin: margin; "
+                                      "subcontrol-position: top left; left: 8px; padding: 0 2px; }")
+                           .arg(box->objectName())
+                           .arg(pixels)
+                           .arg(pixels / 2 + 1));
+    return box;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+void SetBoxColours(QWidget* box, const QColor& background, const QColor& text)
+{
+    QPalette palette = box->palette();
+    for (QPalette::ColorGroup group : { QPalette::Active, QPalette::Inactive }) {
+        palette.setColor(group, QPalette::Base, background);
+        palette.setColor(group, QPalette::Window, background);
+        palette.setColor(group, QPalette::Text, text);
+        palette.setColor(group, QPalette::WindowText, text);
+    }
+    palette.setColor(QPalette::Disabled, QPalette::Base, background);
+    palette.setColor(QPalette::Disabled, QPalette::Window, background);
+    box->setPalette(palette);
+}
+
+TCGauge* MakeRunGauge(QWidget* parent, const QRect& geometry)
+{
+    auto* gauge = new TCGauge(parent);
+    gauge->setObjectName(QStringLiteral("CGauge1"));
+    gauge->setGeometry(geometry);
+    gauge->SetMaxValue(6);
+    gauge->SetForeColor(clLightGreen);
+    gauge->SetBackColor(parent->palette().color(QPalette::Button));
+    return gauge;
+}
