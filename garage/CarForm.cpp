@@ -179,28 +179,11 @@ void CarForm::SetUnitSystem(UnitSystem newUnits)
     refreshAreas();
 }
 
-QString CarForm::ClassicText(const QString& shownText, InputField field, UnitSystem units)
-{
-    const Quantity quantity = FieldQuantity(field);
-    if (units == UnitSystem::Imperial || ToShown(1, quantity, units) == 1)
-        return shownText;
-    return FormatFixed(FromShown(DecimalFromText(shownText), quantity, units), 1, 2);
-}
-
-QString CarForm::ShownText(const QString& classicText, InputField field, UnitSystem units)
-{
-    const Quantity quantity = FieldQuantity(field);
-    if (units == UnitSystem::Imperial || ToShown(1, quantity, units) == 1)
-        return classicText;
-    return FormatFixed(ToShown(DecimalFromText(classicText), quantity, units), 1,
-                       ShownDecimals(quantity, units));
-}
-
 void CarForm::onBoxEdited(InputField field)
 {
     if (carIndex < 0)
         return;
-    cars->SetText(carIndex, field, ClassicText(Box(field)->text(), field, units));
+    cars->SetText(carIndex, field, ClassicFieldText(Box(field)->text(), field, units));
 }
 
 void CarForm::onNameEdited()
@@ -227,8 +210,8 @@ void CarForm::refreshBoxes(bool evenFocused)
         QLineEdit* box = Box(field);
         if (!evenFocused && box->hasFocus())
             continue;
-        if (evenFocused || ClassicText(box->text(), field, units) != texts[field])
-            box->setText(ShownText(texts[field], field, units));
+        if (evenFocused || ClassicFieldText(box->text(), field, units) != texts[field])
+            box->setText(ShownFieldText(texts[field], field, units));
     }
 }
 
@@ -275,7 +258,7 @@ void CarForm::refreshAreas()
             continue;
         }
         const QString area = AreaTextFromInches(inches[2 * k]->text(), inches[2 * k + 1]->text());
-        areaResults[k]->setText(tr("%1 %2").arg(ShownText(area, InputField::GrillArea, units),
+        areaResults[k]->setText(tr("%1 %2").arg(ShownFieldText(area, InputField::GrillArea, units),
                                                  UnitSymbol(Quantity::Area, units)));
     }
 }

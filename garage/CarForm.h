@@ -34,11 +34,6 @@ public:
     QLabel* Message(InputField field) const { return messages[static_cast<int>(field)]; }
     QLineEdit* NameBox() const { return nameBox; }
 
-    // A box's text as the classic units keep it.
-    static QString ClassicText(const QString& shownText, InputField field, UnitSystem units);
-    // A car's text as this unit system shows it.
-    static QString ShownText(const QString& classicText, InputField field, UnitSystem units);
-
 private:
     void onBoxEdited(InputField field);
     void onNameEdited();

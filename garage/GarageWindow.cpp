@@ -301,7 +301,7 @@ bool GarageWindow::ExportPdf(const QString& path)
 
 bool GarageWindow::ExportCurves(const QString& path)
 {
-    const QSize size = charts->size().isEmpty() ? QSize(1200, 450) : charts->size();
+    const QSize size = charts->isVisible() ? charts->size() : QSize(1200, 450);
     const QImage picture = charts->Picture(size, devicePixelRatioF());
     if (!picture.save(path, "PNG")) {
         messageBar->ShowError(tr("Could not write the curves to %1.").arg(QDir::toNativeSeparators(path)));

@@ -1,5 +1,7 @@
 #include "garage/Units.h"
 
+#include "core/NumberText.h"
+
 #include <QCoreApplication>
 
 namespace {
@@ -91,4 +93,28 @@ QString UnitSystemKey(UnitSystem units)
 UnitSystem UnitSystemFromKey(const QString& key)
 {
     return key == QLatin1String("metric") ? UnitSystem::Metric : UnitSystem::Imperial;
+}
+
+namespace {
+
+bool converts(InputField field, UnitSystem units)
+{
+    return units == UnitSystem::Metric && ToShown(1, FieldQuantity(field), units) != 1;
+}
+
+} // namespace
+
+QString ClassicFieldText(const QString& shownText, InputField field, UnitSystem units)
+{
+    if (!converts(field, units))
+        return shownText;
+    return FormatFixed(FromShown(DecimalFromText(shownText), FieldQuantity(field), units), 1, 2);
+}
+
+QString ShownFieldText(const QString& classicText, InputField field, UnitSystem units)
+{
+    if (!converts(field, units))
+        return classicText;
+    const Quantity quantity = FieldQuantity(field);
+    return FormatFixed(ToShown(DecimalFromText(classicText), quantity, units), 1, ShownDecimals(quantity, units));
 }

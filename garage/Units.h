@@ -37,6 +37,13 @@ Quantity FieldQuantity(InputField field);
 // Decimals the garage shows for a quantity in this system.
 int ShownDecimals(Quantity quantity, UnitSystem units);
 
+// A field's text typed in this unit system, as the classic units keep it:
+// a converted number with two decimals ("268.20" for 200 kW); a text in
+// imperial units, or of a field without a unit to change, stays as typed.
+QString ClassicFieldText(const QString& shownText, InputField field, UnitSystem units);
+// A field's classic text as this unit system shows it.
+QString ShownFieldText(const QString& classicText, InputField field, UnitSystem units);
+
 // The key QSettings keeps for a unit system, and back (Imperial for
 // anything unknown).
 QString UnitSystemKey(UnitSystem units);

@@ -108,6 +108,66 @@ private slots:
         }
     }
 
+    void bestNeedsTwoCarsAndTiesShare()
+    {
+        const int row = model->RowOf(ComparisonRow::QuarterMileTime);
+        model->SetCarFilter({ cars->At(0).id });
+        QVERIFY(!model->IsBest(row, 0));
+        const int twin = cars->Add(QStringLiteral("Twin"), CarTexts::DefaultCar());
+        model->SetCarFilter({ cars->At(0).id, cars->At(twin).id, cars->At(1).id });
+        QVERIFY(model->IsBest(row, 0));
+        QVERIFY(model->IsBest(row, 1));
+        QVERIFY(!model->IsBest(row, 2));
+        QCOMPARE(model->CarAt(2).name, QStringLiteral("Economy car"));
+    }
+
+    void localeFormatting()
+    {
+        model->SetLocale(QLocale(QLocale::German, QLocale::Germany));
+        const int row = model->RowOf(ComparisonRow::TopSpeedDistance);
+        const QString text = model->data(model->index(row, 0)).toString();
+        QCOMPARE(text, QLocale(QLocale::German, QLocale::Germany).toString(model->ShownValue(row, 0), 'f', 2));
+        QVERIFY(text.contains(QLatin1Char(',')));
+        model->SetUnitSystem(UnitSystem::Metric);
+        QCOMPARE(model->headerData(model->RowOf(ComparisonRow::QuarterMileWindForce), Qt::Vertical).toString(),
+                 QStringLiteral("Quarter mile wind force (N)"));
+    }
+
+    void carListSignals()
+    {
+        QSignalSpy about(cars.get(), &CarList::aboutToChangeList);
+        QSignalSpy changedList(cars.get(), &CarList::listChanged);
+        QSignalSpy changedCar(cars.get(), &CarList::carChanged);
+        cars->SetText(0, InputField::Horsepower, cars->At(0).texts[InputField::Horsepower]);
+        QCOMPARE(changedCar.count(), 0); // the same text changes nothing
+        QVERIFY(!cars->At(0).modified);
+        cars->SetText(0, InputField::Horsepower, QStringLiteral("350"));
+        QCOMPARE(changedCar.count(), 1);
+        QVERIFY(cars->At(0).modified);
+        cars->MarkSaved(0, QStringLiteral("/cars/a.trv"));
+        QVERIFY(!cars->At(0).modified);
+        QCOMPARE(cars->At(0).path, QStringLiteral("/cars/a.trv"));
+        const int variant = cars->AddVariant(0);
+        QCOMPARE(about.count(), 1);
+        QCOMPARE(changedList.count(), 1);
+        QVERIFY(cars->At(variant).IsVariant());
+        QCOMPARE(cars->At(variant).variantOf, cars->At(0).id);
+        cars->Detach(variant);
+        QVERIFY(!cars->At(variant).IsVariant());
+        const int id = cars->At(1).id;
+        cars->Remove(1);
+        QCOMPARE(cars->IndexOf(id), -1);
+        QCOMPARE(changedList.count(), 2);
+    }
+
+    void coloursFollowTheCar()
+    {
+        QCOMPARE(model->headerData(2, Qt::Horizontal, Qt::DecorationRole).value<QColor>(), CarColour(cars->At(2).id));
+        QVERIFY(CarColour(1) != CarColour(2));
+        QCOMPARE(CarColour(1), CarColour(9)); // eight colours, then round again
+        QCOMPARE(model->headerData(1, Qt::Horizontal, ComparisonModel::CarIdRole).toInt(), cars->At(1).id);
+    }
+
     void aBadCarShowsItsMessage()
     {
         CarTexts texts = CarTexts::DefaultCar();

@@ -2,6 +2,7 @@
 // found with the engine's stepping, the curves through the results, the
 // drag racers' estimates, the metric conversions and the area sums.
 #include "core/CarRun.h"
+#include "core/NumberText.h"
 #include "core/VehicleFile.h"
 #include "garage/AreaSums.h"
 #include "garage/CarEvaluation.h"
@@ -102,6 +103,39 @@ private slots:
             QVERIFY(p.speed <= r.topSpeed);
     }
 
+    void curveTimesRunForward_data() { addCars(); }
+    void curveTimesRunForward()
+    {
+        QFETCH(CarInputs, car);
+        const CarEvaluation e = EvaluateCar(car);
+        // Only a car that reaches its top speed before the quarter mile
+        // counts its shifts differently at the two (see EvaluateCar).
+        const bool topFirst = e.results.topSpeedDistance < 1320;
+        int backwards = 0;
+        for (std::size_t i = 1; i < e.curve.size(); ++i)
+            backwards += e.curve[i].time < e.curve[i - 1].time;
+        if (!topFirst)
+            QCOMPARE(backwards, 0);
+        // The curve stands still during the spin time, then moves.
+        QCOMPARE(e.curve[1].time, car.spinTime);
+        QCOMPARE(e.curve[1].distance, 0.0);
+        QVERIFY(e.curve[2].distance > 0);
+    }
+
+    void fewerSamplesKeepTheMarks()
+    {
+        const CarEvaluation fine = EvaluateCar(CarInputs::DefaultCar());
+        const CarEvaluation coarse = EvaluateCar(CarInputs::DefaultCar(), 20);
+        QVERIFY(coarse.curve.size() < 30);
+        QCOMPARE(coarse.marks.size(), fine.marks.size());
+        for (std::size_t i = 0; i < fine.marks.size(); ++i)
+            QCOMPARE(coarse.marks[i].point, fine.marks[i].point);
+        const CarEvaluation numbers = EvaluateNumbers(CarInputs::DefaultCar());
+        QVERIFY(numbers.curve.empty());
+        QCOMPARE(numbers.results, fine.results);
+        QCOMPARE(numbers.eighthMileTime, fine.eighthMileTime);
+    }
+
     void aCarOutOfRangeIsNotRun()
     {
         CarInputs car = CarInputs::DefaultCar();
@@ -168,6 +202,54 @@ private slots:
         QVERIFY(std::abs(ToShown(classic, q, UnitSystem::Metric) - metric) < 1e-6);
         QCOMPARE(ToShown(classic, q, UnitSystem::Imperial), classic);
         QVERIFY(std::abs(FromShown(metric, q, UnitSystem::Metric) - classic) < 1e-9 * classic);
+    }
+
+    void typedFieldTexts_data()
+    {
+        QTest::addColumn<int>("units");
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        const int metric = int(UnitSystem::Metric);
+        const int imperial = int(UnitSystem::Imperial);
+        QTest::newRow("kW to hp") << metric << int(InputField::Horsepower) << "200" << "268.20";
+        QTest::newRow("kg to lb") << metric << int(InputField::CarWeight) << "1500" << "3306.93";
+        QTest::newRow("m² to ft²") << metric << int(InputField::GrillArea) << "0.5" << "5.38";
+        QTest::newRow("metric letters") << metric << int(InputField::Horsepower) << "fast" << "0.00";
+        QTest::newRow("metric drag coefficient stays") << metric << int(InputField::DragCoefficient) << "0.3x" << "0.3x";
+        QTest::newRow("metric spin time stays") << metric << int(InputField::SpinTime) << "1.5" << "1.5";
+        QTest::newRow("imperial stays as typed") << imperial << int(InputField::Horsepower) << " 345 hp" << " 345 hp";
+    }
+    void typedFieldTexts()
+    {
+        QFETCH(int, units);
+        QFETCH(int, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        QCOMPARE(ClassicFieldText(typed, static_cast<InputField>(field), static_cast<UnitSystem>(units)), kept);
+    }
+
+    void shownFieldTexts_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("classic");
+        QTest::addColumn<QString>("metric");
+        QTest::newRow("hp") << int(InputField::Horsepower) << "345.00" << "257.27";
+        QTest::newRow("lb") << int(InputField::CarWeight) << "3400.00" << "1542.21";
+        QTest::newRow("ft², three decimals") << int(InputField::WindshieldArea) << "13.61" << "1.264";
+        QTest::newRow("angle") << int(InputField::WindshieldAngle) << "22.00" << "22.00";
+        QTest::newRow("shifts") << int(InputField::AvailableShifts) << "5" << "5";
+    }
+    void shownFieldTexts()
+    {
+        QFETCH(int, field);
+        QFETCH(QString, classic);
+        QFETCH(QString, metric);
+        const auto f = static_cast<InputField>(field);
+        QCOMPARE(ShownFieldText(classic, f, UnitSystem::Metric), metric);
+        QCOMPARE(ShownFieldText(classic, f, UnitSystem::Imperial), classic);
+        // Shown and typed back, a metric value keeps its classic value within the shown rounding.
+        QVERIFY(std::abs(DecimalFromText(ClassicFieldText(metric, f, UnitSystem::Metric)) - DecimalFromText(classic)) <= 0.02);
     }
 
     void unitSymbols()

@@ -1,7 +1,9 @@
 // The sensitivity table and the reverse solve against runs of the engine.
 #include "core/CarRun.h"
 #include "garage/Sensitivity.h"
+#include "garage/SensitivityModel.h"
 
+#include <QFont>
 #include <QTest>
 
 #include <cmath>
@@ -90,6 +92,41 @@ private slots:
         QVERIFY(table.rows.empty());
     }
 
+    void sensitivityModelCells()
+    {
+        SensitivityModel model;
+        model.SetLocale(QLocale::c());
+        model.SetCar(CarInputs::DefaultCar());
+        QCOMPARE(model.rowCount(), 8);
+        QCOMPARE(model.columnCount(), 4);
+        QCOMPARE(model.headerData(1, Qt::Vertical).toString(), QStringLiteral("Horsepower +10 %"));
+        QCOMPARE(model.headerData(2, Qt::Horizontal).toString(), QStringLiteral("Top speed (mph)"));
+        const SensitivityRow& more = model.Table().rows[1];
+        const QString cell = model.data(model.index(1, 0)).toString();
+        QCOMPARE(cell, QStringLiteral("%1 (%2)").arg(QString::number(more.value[0], 'f', 2),
+                                                     QString::number(more.change[0], 'f', 2)));
+        // Weight leaves the top speed where it was: no sign on a zero change.
+        const QString topSpeed = model.data(model.index(3, 2)).toString();
+        QVERIFY2(topSpeed.endsWith(QStringLiteral("(0.00)")), qPrintable(topSpeed));
+
+        model.SetUnitSystem(UnitSystem::Metric);
+        QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("Quarter mile speed (km/h)"));
+        QCOMPARE(model.data(model.index(1, 1), SensitivityModel::ValueRole).toDouble(),
+                 more.value[1] * 1.609344);
+        QCOMPARE(model.data(model.index(1, 0), SensitivityModel::ChangeRole).toDouble(), more.change[0]);
+    }
+
+    void outsideTheRangesIsItalic()
+    {
+        SensitivityModel model;
+        CarInputs car = CarInputs::DefaultCar();
+        car.carWeight = 4500;
+        model.SetCar(car);
+        QVERIFY(!model.data(model.index(2, 0), Qt::FontRole).isValid()); // 4050 lb
+        QVERIFY(model.data(model.index(3, 0), Qt::FontRole).value<QFont>().italic()); // 4950 lb
+        QVERIFY(!model.data(model.index(3, 0), Qt::ToolTipRole).toString().isEmpty());
+    }
+
     void solve_data()
     {
         QTest::addColumn<int>("what");
@@ -156,5 +193,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestGarageSolve)
+QTEST_MAIN(TestGarageSolve)
 #include "tst_garage_solve.moc"

@@ -4,6 +4,7 @@
 #include "core/CarRun.h"
 #include "core/InputChecks.h"
 #include "core/VehicleFile.h"
+#include "garage/Sensitivity.h"
 #include "garage/CarForm.h"
 #include "garage/CarList.h"
 #include "garage/ComparisonModel.h"
@@ -11,9 +12,22 @@
 #include "garage/GarageProgram.h"
 #include "garage/GarageWindow.h"
 #include "garage/MessageBar.h"
+#include "garage/GarageReport.h"
+#include "garage/SensitivityModel.h"
+#include "garage/SensitivityPage.h"
 #include "garage/WhatIfPage.h"
 
+#include <QDoubleSpinBox>
+#include <QDropEvent>
 #include <QFile>
+#include <QImage>
+#include <QMenu>
+#include <QMimeData>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextItem>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
@@ -22,6 +36,61 @@
 #include <QTest>
 
 #include <memory>
+
+namespace {
+
+// A page that keeps the texts drawn on it, and whether each was bold.
+class TextPage : public QPaintDevice
+{
+public:
+    struct Text {
+        QString text;
+        bool bold;
+    };
+    QList<Text> texts;
+
+    QPaintEngine* paintEngine() const override { return engine.get(); }
+
+protected:
+    int metric(PaintDeviceMetric m) const override
+    {
+        switch (m) {
+        case PdmWidth: return 2100;
+        case PdmHeight: return 2970;
+        case PdmWidthMM: return 210;
+        case PdmHeightMM: return 297;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY: return 254;
+        case PdmDepth: return 32;
+        case PdmDevicePixelRatio: return 1;
+        case PdmDevicePixelRatioScaled: return int(QPaintDevice::devicePixelRatioFScale());
+        default: return 1;
+        }
+    }
+
+private:
+    class Engine : public QPaintEngine
+    {
+    public:
+        explicit Engine(TextPage* page) : QPaintEngine(AllFeatures), page(page) {}
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState&) override {}
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+        void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+        void drawTextItem(const QPointF&, const QTextItem& item) override
+        {
+            page->texts.append({ item.text(), item.font().bold() });
+        }
+        Type type() const override { return User; }
+        TextPage* page;
+    };
+    std::unique_ptr<Engine> engine = std::make_unique<Engine>(this);
+};
+
+} // namespace
 
 class TestGarageWindow : public QObject
 {
@@ -178,6 +247,111 @@ private slots:
         QCOMPARE(model->ClassicValue(model->RowOf(ComparisonRow::QuarterMileTime), 1),
                  RunCar(expected).results.quarterMileTime);
         QCOMPARE(window->Comparison()->columnCount(), 2); // the variant is compared too
+    }
+
+    void reportDrawsTheComparison()
+    {
+        const QString examples = QStringLiteral(TORVANE_EXAMPLES_DIR);
+        QVERIFY(window->OpenFile(examples + QStringLiteral("/supercar.trv")));
+        TextPage page;
+        QPainter painter(&page);
+        GarageReport::Draw(painter, QRectF(0, 0, 2100, 2970), { &program->Cars(), {}, UnitSystem::Imperial, QStringLiteral("Two cars") });
+        painter.end();
+        QStringList drawn;
+        QStringList bold;
+        for (const TextPage::Text& t : page.texts) {
+            drawn << t.text;
+            if (t.bold)
+                bold << t.text;
+        }
+        QVERIFY(drawn.contains(QStringLiteral("Two cars")));
+        QVERIFY(drawn.contains(QStringLiteral("supercar")));
+        ComparisonModel* model = window->Comparison();
+        for (int r = 0; r < model->rowCount(); ++r) {
+            QVERIFY2(drawn.contains(model->headerData(r, Qt::Vertical).toString()), qPrintable(model->headerData(r, Qt::Vertical).toString()));
+            for (int c = 0; c < model->columnCount(); ++c) {
+                const QString value = model->data(model->index(r, c)).toString();
+                QVERIFY2(drawn.contains(value), qPrintable(value));
+                if (model->IsBest(r, c))
+                    QVERIFY2(bold.contains(value), qPrintable(value));
+            }
+        }
+        // The curves' axis titles come from the charts drawn on the page.
+        QVERIFY(drawn.contains(QStringLiteral("Speed (mph)")));
+        QVERIFY(drawn.contains(QStringLiteral("Distance (ft)")));
+    }
+
+    void keepAVariantAndCloseItsBase()
+    {
+        window->Tabs()->setCurrentWidget(window->WhatIf());
+        WhatIfPage* page = window->WhatIf();
+        page->Slider(InputField::CarWeight)->setValue(3000 / 5);
+        const int firstVariant = page->VariantId();
+        const QList<QPushButton*> buttons = page->findChildren<QPushButton*>();
+        QPushButton* keep = nullptr;
+        for (QPushButton* b : buttons)
+            if (b->text().contains(QStringLiteral("Keep")))
+                keep = b;
+        QVERIFY(keep);
+        keep->click();
+        CarList& cars = program->Cars();
+        const int kept = cars.IndexOf(firstVariant);
+        QVERIFY(kept >= 0);
+        QVERIFY(!cars.At(kept).IsVariant());
+        QCOMPARE(ConvertTexts(cars.At(kept).texts).carWeight, 3000.0);
+        QVERIFY(page->VariantId() != firstVariant && page->VariantId() > 0);
+        QCOMPARE(cars.Count(), 3); // the default car, the kept car, a fresh variant
+        cars.Remove(cars.IndexOf(page->BaseId()));
+        QCOMPARE(cars.Count(), 1); // the variant went with its base
+        QVERIFY(!cars.At(0).IsVariant());
+    }
+
+    void targetsOnTheSensitivityPage()
+    {
+        window->Tabs()->setCurrentWidget(window->SensitivityView());
+        SensitivityPage* page = window->SensitivityView();
+        QCOMPARE(page->CarId(), program->Cars().At(0).id);
+        QCOMPARE(page->Model()->rowCount(), 8);
+        page->TargetBox()->setValue(5);
+        page->Solve();
+        QVERIFY2(page->AnswerText().contains(QStringLiteral("not reachable within the ranges")), qPrintable(page->AnswerText()));
+        page->TargetBox()->setValue(13);
+        page->WeightChoice()->setChecked(true);
+        page->Solve();
+        const TargetAnswer answer = SolveQuarterMile(CarInputs::DefaultCar(), SolveFor::CarWeight, 13);
+        QVERIFY(answer.reachable);
+        QVERIFY2(page->AnswerText().startsWith(page->locale().toString(answer.value, 'f', 0) + QStringLiteral(" lb")),
+                 qPrintable(page->AnswerText()));
+    }
+
+    void dropsOpenFiles()
+    {
+        QMimeData data;
+        const QString examples = QStringLiteral(TORVANE_EXAMPLES_DIR);
+        data.setUrls({ QUrl::fromLocalFile(examples + QStringLiteral("/pickup-truck.trv")),
+                       QUrl::fromLocalFile(examples + QStringLiteral("/sports-car.trv")) });
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window, &drop);
+        QCOMPARE(program->Cars().Count(), 3);
+        QCOMPARE(program->Cars().At(2).name, QStringLiteral("sports-car"));
+        QCOMPARE(program->Cars().At(2).texts, CarTexts::DefaultCar());
+        QMenu* recent = window->findChild<QMenu*>(QStringLiteral("recentMenu"));
+        QVERIFY(recent);
+        QCOMPARE(recent->actions().size(), 2);
+        QVERIFY(recent->actions().first()->text().endsWith(QStringLiteral("sports-car.trv")));
+    }
+
+    void curvesPicture()
+    {
+        const QString path = dir->filePath(QStringLiteral("curves.png"));
+        window->resize(1200, 800);
+        QVERIFY(window->ExportCurves(path));
+        const QImage picture(path);
+        QVERIFY(!picture.isNull());
+        QVERIFY(picture.width() >= 400);
     }
 
 private:
