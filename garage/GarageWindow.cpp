@@ -31,6 +31,7 @@
 #include <QMimeData>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
@@ -117,7 +118,11 @@ GarageWindow::GarageWindow(CarList* cars, GarageSettings* settings, QWidget* par
 
     SetUnitSystem(settings->Units());
     refreshCarList();
-    restoreGeometry(settings->Geometry());
+    if (!restoreGeometry(settings->Geometry())) {
+        // First start: most of the screen, which the table and curves need.
+        const QSize room = screen() ? screen()->availableSize() : QSize(1600, 1000);
+        resize(std::min(1500, room.width() * 9 / 10), std::min(940, room.height() * 9 / 10));
+    }
     restoreState(settings->WindowState());
 }
 
