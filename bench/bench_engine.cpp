@@ -172,7 +172,8 @@ public:
 bool identical(const plain::Results& a, const plain::Results& b)
 {
     return std::memcmp(a.v, b.v, sizeof a.v) == 0 && a.timeLimitReached == b.timeLimitReached
-           && std::memcmp(&a.stopTime, &b.stopTime, sizeof a.stopTime) == 0;
+           && std::memcmp(&a.stopTime, &b.stopTime, sizeof a.stopTime) == 0
+           && std::memcmp(a.steps, b.steps, sizeof a.steps) == 0;
 }
 
 using Clock = std::chrono::steady_clock;

@@ -4,9 +4,11 @@
 // in the comparison, two in the what-if table, curves for all of them).
 //
 // Usage: bench_garage_whatif [STEPS]   (default 400)
-// Prints the median, mean, 95th percentile and worst time of a step, and
-// the same for its parts: the engine's evaluation of the variant alone, and
-// a whole refresh that evaluates every car again. The target is 16 ms.
+// Prints the median, mean, 95th percentile and worst time of a step, both
+// as wall-clock time and as the processor time of the window thread (which
+// other programs on a busy machine do not inflate), and the same for the
+// engine's evaluation of the variant alone and for a whole refresh that
+// evaluates every car again. The target is 16 ms.
 #include "garage/CarEvaluation.h"
 #include "garage/CarList.h"
 #include "garage/GarageProgram.h"
@@ -20,6 +22,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <ctime>
 #include <cstdio>
 #include <cstdlib>
 #include <numeric>
@@ -40,13 +43,21 @@ Figures figuresOf(std::vector<double> ms)
 
 void print(const char* what, const Figures& f)
 {
-    std::printf("%-52s median %7.3f ms  mean %7.3f ms  p95 %7.3f ms  worst %7.3f ms\n", what, f.median,
+    std::printf("%-56s median %7.3f ms  mean %7.3f ms  p95 %7.3f ms  worst %7.3f ms\n", what, f.median,
                 f.mean, f.p95, f.worst);
 }
 
 double elapsedMs(const QElapsedTimer& timer)
 {
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+// Processor time of this thread, in ms.
+double threadMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
 } // namespace
@@ -77,15 +88,18 @@ int main(int argc, char** argv)
     // One slider step: the value, then every event it caused (the table's
     // and the charts' repaints among them) until the event queue is empty.
     std::vector<double> step;
+    std::vector<double> stepProcessor;
     std::vector<double> evaluation;
     std::vector<double> wholeRefresh;
     for (int i = 0; i < steps; ++i) {
         const int value = 300 + (i % 200);
         QElapsedTimer timer;
+        const double processorStart = threadMs();
         timer.start();
         slider->setValue(value);
         QApplication::processEvents();
         step.push_back(elapsedMs(timer));
+        stepProcessor.push_back(threadMs() - processorStart);
     }
     const int variant = cars.IndexOf(window.WhatIf()->VariantId());
     const CarInputs inputs = ConvertTexts(cars.At(variant).texts);
@@ -99,23 +113,29 @@ int main(int argc, char** argv)
         if (!e.HasResults())
             return 1;
     }
-    // The worst case: every car evaluated again on each step.
+    // The worst case: every car changed and evaluated again on each step.
+    std::vector<CarInputs> originals;
+    for (int c = 0; c < cars.Count(); ++c)
+        originals.push_back(ConvertTexts(cars.At(c).texts));
     for (int i = 0; i < steps / 4; ++i) {
         QElapsedTimer timer;
         timer.start();
         for (int c = 0; c < cars.Count(); ++c) {
-            CarInputs again = ConvertTexts(cars.At(c).texts);
-            again.spinTime += (i % 2) ? 0.01 : 0;
+            CarInputs again = originals[static_cast<std::size_t>(c)];
+            again.spinTime += 0.01 * (1 + i % 2);
             cars.SetInputs(c, again);
         }
         QApplication::processEvents();
         wholeRefresh.push_back(elapsedMs(timer));
     }
 
-    print("slider step to table and curves drawn", figuresOf(step));
+    print("slider step to table and curves drawn (wall clock)", figuresOf(step));
+    print("the same step, processor time of the window thread", figuresOf(stepProcessor));
     print("engine evaluation of the variant alone", figuresOf(evaluation));
     print("every car evaluated again, table and curves drawn", figuresOf(wholeRefresh));
-    const Figures f = figuresOf(step);
-    std::printf("target 16 ms per step: %s (p95 %.3f ms)\n", f.p95 <= 16 ? "met" : "missed", f.p95);
+    const Figures wall = figuresOf(step);
+    const Figures processor = figuresOf(stepProcessor);
+    std::printf("target 16 ms per step: wall-clock median %.3f ms, p95 %.3f ms; processor median %.3f ms, p95 %.3f ms\n",
+                wall.median, wall.p95, processor.median, processor.p95);
     return 0;
 }

@@ -32,6 +32,10 @@ struct Results {
     double v[12] = {};
     bool timeLimitReached = false;
     double stopTime = 0;
+    // Steps counted: the quarter mile's last step, the steps at which the
+    // 60, 80 and 100 mph marks were taken (-1: not taken), and the step at
+    // which the mark search ended (0: not run).
+    long steps[5] = { 0, -1, -1, -1, 0 };
 };
 
 // The record as the program's two actions set it up.
@@ -53,13 +57,18 @@ inline Results run(const Car& car, std::vector<int>* steps = nullptr)
     record.GetStopState(r.timeLimitReached, r.stopTime);
     double* v = r.v;
     record.GetResults(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11]);
+    r.steps[0] = record.QuarterMileSteps();
+    r.steps[1] = record.SixtyMarkStep();
+    r.steps[2] = record.EightyMarkStep();
+    r.steps[3] = record.HundredMarkStep();
+    r.steps[4] = record.MarkSearchSteps();
     return r;
 }
 
 // The motion law and the three runs written straight from their formulas:
 // every root and power taken afresh at every step, speed and wind force
 // computed at every step of the quarter mile, the mark search walking every
-// step up to its bound.
+// step up to its bound, the steps counted as they are walked.
 inline Results reference(const Car& car)
 {
     // The law takes its exponents and divisors from the record's fields, so
@@ -89,6 +98,7 @@ inline Results reference(const Car& car)
     double qt = 0, qv = 0, qd = 0, qw = 0;
     while (1320.0 - qd > 0.001) {
         qt = qt + 0.001;
+        ++r.steps[0];
         if (!(60.0 >= qt)) {
             r.timeLimitReached = true;
             r.stopTime = qt + spin + qmShift;
@@ -114,20 +124,25 @@ inline Results reference(const Car& car)
     double sixty = 0, eighty = 0, hundred = 0, t = 0;
     bool sixtyFound = false, eightyFound = false;
     const double mph = 22.0 / 15.0;
+    long& step = r.steps[4];
     while (t < topTime) {
         t = t + 0.001;
+        ++step;
         const double v = V(t);
         if (!(100 * mph >= v)) {
             hundred = t;
+            r.steps[3] = step;
             break;
         }
         if (!eightyFound && !(80 * mph >= v)) {
             eightyFound = true;
             eighty = t;
+            r.steps[2] = step;
         }
         if (!sixtyFound && !(60 * mph >= v)) {
             sixtyFound = true;
             sixty = t;
+            r.steps[1] = step;
         }
     }
 

@@ -1,14 +1,20 @@
 // Tests of the simulation engine: the published figures of known cars, the
-// time limit, the progress steps, and bit-for-bit agreement with a plain
-// step-by-step evaluation of the motion law over thousands of random cars.
+// time limit, the progress steps, bit-for-bit agreement with a plain
+// step-by-step evaluation of the motion law over thousands of cars (results
+// and step counts), the step-time sequence, trajectories through the
+// results, the first-step searches, and the refusal of inputs the law is not
+// defined for.
 #include "PlainRun.h"
 
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <random>
+#include <utility>
 #include <vector>
 
 using plain::Car;
@@ -17,13 +23,20 @@ using plain::reference;
 using plain::run;
 using plain::setUp;
 Q_DECLARE_METATYPE(Car)
+Q_DECLARE_METATYPE(SimulationOutcome)
 
 namespace {
 
 bool identical(const Results& a, const Results& b)
 {
     return std::memcmp(a.v, b.v, sizeof a.v) == 0 && a.timeLimitReached == b.timeLimitReached
-           && std::memcmp(&a.stopTime, &b.stopTime, sizeof a.stopTime) == 0;
+           && std::memcmp(&a.stopTime, &b.stopTime, sizeof a.stopTime) == 0
+           && std::memcmp(a.steps, b.steps, sizeof a.steps) == 0;
+}
+
+bool sameDouble(double a, double b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
 QString describe(const Car& c)
@@ -53,6 +66,101 @@ double horsepowerForTopSpeed(const Car& car, double mph)
 enum Result { TopTime, TopSpeed, TopDistance, TopForce, Sixty, Hundred, Eighty, SixtyToEighty,
               QuarterTime, QuarterSpeed, QuarterDistance, QuarterForce };
 
+Car randomCar(std::mt19937_64& random)
+{
+    auto uniform = [&random](double lo, double hi) {
+        return std::uniform_real_distribution<double>(lo, hi)(random);
+    };
+    auto integer = [&random](int lo, int hi) {
+        return std::uniform_int_distribution<int>(lo, hi)(random);
+    };
+    Car c;
+    c.horsepower = uniform(100, 1500);
+    c.grillArea = uniform(2, 20);
+    c.windshieldArea = uniform(2, 20);
+    c.carWeight = uniform(1000, 4500);
+    c.dragCoefficient = uniform(0.2, 0.4);
+    c.windshieldAngle = uniform(20, 45);
+    c.availableShifts = integer(2, 5);
+    c.quarterMileShifts = integer(1, c.availableShifts - 1);
+    c.spinTime = uniform(0.75, 3.0);
+    return c;
+}
+
+Car car(double horsepower, double carWeight, double dragCoefficient, double grillArea,
+        double windshieldArea, double windshieldAngle)
+{
+    Car c;
+    c.horsepower = horsepower;
+    c.carWeight = carWeight;
+    c.dragCoefficient = dragCoefficient;
+    c.grillArea = grillArea;
+    c.windshieldArea = windshieldArea;
+    c.windshieldAngle = windshieldAngle;
+    return c;
+}
+
+// The in-range cars on which the engine works longest: top speeds within a
+// hair of a mark (the speed is flat there, so the engine evaluates the law
+// at a few steps), the slowest and the quickest car, the longest mark search.
+std::vector<Car> slowCars()
+{
+    Car onHundred = car(146.07768919870921, 3772.3533081170981, 0.34487791191113226,
+                        9.6372907302881181, 14.564851252117339, 43.297457781566621);
+    onHundred.spinTime = 1.5858732413744725;
+    onHundred.quarterMileShifts = 1;
+    onHundred.availableShifts = 4;
+    Car onEighty = car(110.15906883771325, 3564.6237055348956, 0.23252051990490977,
+                       14.310442659762382, 13.439722586385356, 34.647958775241008);
+    onEighty.spinTime = 1.3954154848432956;
+    onEighty.quarterMileShifts = 4;
+    onEighty.availableShifts = 5;
+    Car longestMarkSearch = car(100, 4500, 0.25, 20, 0, 22);
+    longestMarkSearch.spinTime = 3;
+    return { onHundred, onEighty, car(100, 4500, 0.4, 20, 20, 45), car(1500, 1000, 0.2, 2, 2, 20),
+             longestMarkSearch };
+}
+
+// A record of `c`, run.
+struct Run {
+    SimulationRecord record{ 0.001, 60, 0.5, 0.002 };
+    explicit Run(const Car& c)
+    {
+        setUp(record, c);
+        record.RunSimulation({});
+    }
+};
+
+// The first step of the quarter-mile loop's test for `feet`, and of the
+// mark search's test for `feetPerSecond`, found by stepping one at a time.
+long steppedToDistance(const SimulationRecord& r, double feet)
+{
+    double t = 0;
+    double distance = 0;
+    long step = 0;
+    while (feet - distance > 0.001) {
+        t = t + 0.001;
+        ++step;
+        if (!(60.0 >= t))
+            return -1;
+        distance = r.Distance(t);
+    }
+    return step;
+}
+
+long steppedAboveSpeed(const SimulationRecord& r, double feetPerSecond)
+{
+    double t = 0;
+    long step = 0;
+    while (t < r.TopSpeedTime()) {
+        t = t + 0.001;
+        ++step;
+        if (!(feetPerSecond >= r.Speed(t)))
+            return step;
+    }
+    return -1;
+}
+
 } // namespace
 
 class TestSimulation : public QObject {
@@ -70,6 +178,16 @@ private slots:
     void marksFollowTopSpeed_data();
     void marksFollowTopSpeed();
     void matchesPlainEvaluation();
+    void stepTimesAreTheRepeatedSum_data();
+    void stepTimesAreTheRepeatedSum();
+    void searchesAgreeWithStepping_data();
+    void searchesAgreeWithStepping();
+    void trajectoryPassesThroughResults_data();
+    void trajectoryPassesThroughResults();
+    void refusesInputsTheLawIsNotDefinedFor_data();
+    void refusesInputsTheLawIsNotDefinedFor();
+    void extremeInputsEndSensibly_data();
+    void extremeInputsEndSensibly();
 };
 
 void TestSimulation::resultsStartAtZero()
@@ -279,22 +397,7 @@ void TestSimulation::matchesPlainEvaluation()
     auto uniform = [&random](double lo, double hi) {
         return std::uniform_real_distribution<double>(lo, hi)(random);
     };
-    auto integer = [&random](int lo, int hi) {
-        return std::uniform_int_distribution<int>(lo, hi)(random);
-    };
-    auto randomCar = [&] {
-        Car c;
-        c.horsepower = uniform(100, 1500);
-        c.grillArea = uniform(2, 20);
-        c.windshieldArea = uniform(2, 20);
-        c.carWeight = uniform(1000, 4500);
-        c.dragCoefficient = uniform(0.2, 0.4);
-        c.windshieldAngle = uniform(20, 45);
-        c.availableShifts = integer(2, 5);
-        c.quarterMileShifts = integer(1, c.availableShifts - 1);
-        c.spinTime = uniform(0.75, 3.0);
-        return c;
-    };
+    auto randomCar = [&random] { return ::randomCar(random); };
 
     std::vector<Car> cars;
     for (int i = 0; i < 2000; ++i)
@@ -325,6 +428,41 @@ void TestSimulation::matchesPlainEvaluation()
         cars.push_back(c);
     }
 
+    // More random cars, drawn apart from those above.
+    std::mt19937_64 more(4401);
+    for (int i = 0; i < 600; ++i)
+        cars.push_back(::randomCar(more));
+    // The cars the engine is slowest on.
+    for (const Car& c : slowCars())
+        cars.push_back(c);
+    // Cars whose top speed is 80 or 100 mph to within 1e-15 .. 1e-3
+    // (relative), with the horsepower still in range (no car in range tops
+    // out below 69.75 mph): near the top the speed is so flat that steps are
+    // settled by evaluating the law, not by the bounds.
+    int onMark = 0;
+    for (int i = 0; i < 1000 && onMark < 120; ++i) {
+        Car c = randomCar();
+        const double mark = i % 2 ? 80 : 100;
+        const double offset = std::pow(10.0, -uniform(3, 15)) * (i % 4 < 2 ? 1 : -1);
+        c.horsepower = horsepowerForTopSpeed(c, mark * (1 + offset));
+        if (c.horsepower < 100 || c.horsepower > 1500)
+            continue;
+        cars.push_back(c);
+        ++onMark;
+    }
+    QCOMPARE(onMark, 120);
+    // Out of range: cars whose distance peaks (at 4/3 M/K) within a hair of
+    // where the quarter-mile loop stops, 1319.999 ft: the distance is flat
+    // there, and past the peak it falls again.
+    for (int i = 0; i < 30; ++i) {
+        Car c = randomCar();
+        const double K = 0.002 * c.dragCoefficient * c.frontalArea();
+        const double offset = std::pow(10.0, -uniform(4, 15)) * (i % 2 ? 1 : -1);
+        c.carWeight = 1319.999 * (1 + offset) * 0.75 * K * 32.2;
+        c.horsepower = uniform(200, 2000);
+        cars.push_back(c);
+    }
+
     int givenUp = 0;
     for (const Car& car : cars) {
         const Results fast = run(car);
@@ -333,7 +471,251 @@ void TestSimulation::matchesPlainEvaluation()
             QFAIL(qPrintable(QStringLiteral("results differ for ") + describe(car)));
         givenUp += plain.timeLimitReached ? 1 : 0;
     }
-    QVERIFY(givenUp >= 35);
+    QVERIFY(givenUp >= 40);
+}
+
+void TestSimulation::stepTimesAreTheRepeatedSum_data()
+{
+    QTest::addColumn<double>("step");
+    QTest::addColumn<long>("steps");
+    QTest::newRow("0.001 s, past the time limit") << 0.001 << 200000L;
+    QTest::newRow("0.01 s") << 0.01 << 200000L;
+    QTest::newRow("a power of two") << 1.0 / 1024 << 100000L;
+    QTest::newRow("0.0003 s") << 0.0003 << 300000L;
+    // The step is an odd number of half units in the last place of the
+    // times in [1, 2): every addition there is a tie, rounded to even.
+    QTest::newRow("ties within a binade") << std::ldexp(9000000001.0, -53) << 2500000L;
+}
+
+void TestSimulation::stepTimesAreTheRepeatedSum()
+{
+    QFETCH(double, step);
+    QFETCH(long, steps);
+    SimulationRecord record(step, 60, 0.5, 0.002);
+    QCOMPARE(record.StepTime(0), 0.0);
+    QCOMPARE(record.StepTime(-5), 0.0);
+    double t = 0;
+    for (long n = 1; n <= steps; ++n) {
+        t = t + step;
+        if (!sameDouble(record.StepTime(n), t))
+            QFAIL(qPrintable(QString::asprintf("step %ld: %.17g, not %.17g", n, record.StepTime(n), t)));
+    }
+}
+
+void TestSimulation::searchesAgreeWithStepping_data()
+{
+    QTest::addColumn<Car>("car");
+    QTest::newRow("default car") << Car();
+    const std::vector<Car> slow = slowCars();
+    QTest::newRow("top speed on 100 mph") << slow[0];
+    QTest::newRow("top speed on 80 mph") << slow[1];
+    QTest::newRow("slowest car") << slow[2];
+    QTest::newRow("quickest car") << slow[3];
+    QTest::newRow("top speed between 60 and 80") << car(100, 1000, 0.4, 20, 20, 45);
+}
+
+void TestSimulation::searchesAgreeWithStepping()
+{
+    QFETCH(Car, car);
+    const Run run(car);
+    const SimulationRecord& r = run.record;
+    QCOMPARE(r.Outcome(), SimulationOutcome::Finished);
+    QCOMPARE(r.FirstStepAtDistance(1320), r.QuarterMileStep());
+    QCOMPARE(r.FirstStepAboveSpeed(60 * 22.0 / 15), r.SixtyMarkStep());
+    QCOMPARE(r.FirstStepAboveSpeed(80 * 22.0 / 15), r.EightyMarkStep());
+    QCOMPARE(r.FirstStepAboveSpeed(100 * 22.0 / 15), r.HundredMarkStep());
+    // The 1/8 mile, 0-100 km/h and a speed above the top speed.
+    QCOMPARE(r.FirstStepAtDistance(660), steppedToDistance(r, 660));
+    const double hundredKmh = 100000 / 3600.0 / 0.3048;
+    QCOMPARE(r.FirstStepAboveSpeed(hundredKmh), steppedAboveSpeed(r, hundredKmh));
+    QCOMPARE(r.FirstStepAboveSpeed(r.TopSpeedVelocity() * 1.001), -1L);
+    QCOMPARE(r.FirstStepAtDistance(0), 0L);
+}
+
+void TestSimulation::trajectoryPassesThroughResults_data()
+{
+    searchesAgreeWithStepping_data();
+}
+
+void TestSimulation::trajectoryPassesThroughResults()
+{
+    QFETCH(Car, car);
+    const Run run(car);
+    const SimulationRecord& r = run.record;
+    const SimulationResults results = r.Results();
+    const double toMph = 15.0 / 22.0;
+    const double shifts = car.quarterMileShifts * 0.5;
+
+    const std::vector<TrajectoryPoint> quarter =
+        r.SampledTrajectory(TrajectoryEnd::QuarterMile, 400);
+    QVERIFY(quarter.size() >= 400);
+    QCOMPARE(quarter.front().step, 0L);
+    QCOMPARE(quarter.back().step, r.QuarterMileStep());
+    for (std::size_t i = 1; i < quarter.size(); ++i)
+        QVERIFY(quarter[i - 1].step < quarter[i].step);
+    const TrajectoryPoint& end = quarter.back();
+    QVERIFY(sameDouble(end.speed * toMph, results.quarterMileSpeed));
+    QVERIFY(sameDouble(end.distance, results.quarterMileDistance));
+    QVERIFY(sameDouble(end.windForce, results.quarterMileWindForce));
+    QVERIFY(sameDouble(end.time + shifts + car.spinTime, results.quarterMileTime));
+
+    // Each mark passed is a point of the series, where the speed is first
+    // above the mark: the step before it is not.
+    auto check = [&](long step, double mph, double shiftShare, double result) {
+        if (step < 0) {
+            QCOMPARE(result, 0.0);
+            return;
+        }
+        const auto at = std::find_if(quarter.begin(), quarter.end(),
+                                     [step](const TrajectoryPoint& p) { return p.step == step; });
+        QVERIFY(at != quarter.end() || step > r.QuarterMileStep());
+        const TrajectoryPoint p = r.PointAtStep(step);
+        if (at != quarter.end())
+            QVERIFY(sameDouble(at->speed, p.speed) && sameDouble(at->time, p.time));
+        QVERIFY(sameDouble(p.time + shiftShare * shifts + car.spinTime, result));
+        QVERIFY(p.speed > mph * 22.0 / 15);
+        QVERIFY(!(r.PointAtStep(step - 1).speed > mph * 22.0 / 15));
+    };
+    check(r.SixtyMarkStep(), 60, 0.5, results.zeroToSixtyTime);
+    check(r.EightyMarkStep(), 80, 1, results.zeroToEightyTime);
+    check(r.HundredMarkStep(), 100, 1, results.zeroToHundredTime);
+
+    // Up to the top speed: the samples run to the first step at or after the
+    // raw top-speed time, and the series holds the top-speed point itself.
+    const std::vector<TrajectoryPoint> top = r.SampledTrajectory(TrajectoryEnd::TopSpeed, 400);
+    QVERIFY(top.size() >= 401);
+    for (std::size_t i = 1; i < top.size(); ++i)
+        QVERIFY(top[i - 1].time <= top[i].time);
+    const auto peak = std::find_if(top.begin(), top.end(),
+                                   [](const TrajectoryPoint& p) { return p.step == -1; });
+    QVERIFY(peak != top.end());
+    QVERIFY(sameDouble(peak->speed * toMph, results.topSpeed));
+    QVERIFY(sameDouble(peak->distance, results.topSpeedDistance));
+    QVERIFY(sameDouble(peak->windForce, results.topSpeedWindForce));
+    QVERIFY(sameDouble(peak->time + car.spinTime + car.availableShifts * 0.5, results.topSpeedTime));
+    QCOMPARE(top.back().step, r.TopSpeedStep());
+    QVERIFY(r.StepTime(r.TopSpeedStep()) >= r.RawTopSpeedTime());
+    QVERIFY(r.StepTime(r.TopSpeedStep() - 1) < r.RawTopSpeedTime());
+    // No sample is faster than the top speed.
+    for (const TrajectoryPoint& p : top)
+        QVERIFY(p.speed <= peak->speed);
+
+    // Points at given steps are those of the run's law at those steps.
+    const std::vector<long> steps{ 0, 1, 1234, r.QuarterMileStep(), 54321 };
+    const std::vector<TrajectoryPoint> points = r.PointsAtSteps(steps);
+    QCOMPARE(points.size(), steps.size());
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        QCOMPARE(points[i].step, steps[i]);
+        QVERIFY(sameDouble(points[i].time, r.StepTime(steps[i])));
+        QVERIFY(sameDouble(points[i].speed, r.Speed(points[i].time)));
+        QVERIFY(sameDouble(points[i].distance, r.Distance(points[i].time)));
+        QVERIFY(sameDouble(points[i].windForce, r.WindForce(r.Speed(points[i].time))));
+    }
+}
+
+void TestSimulation::refusesInputsTheLawIsNotDefinedFor_data()
+{
+    QTest::addColumn<Car>("car");
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Field {
+        const char* name;
+        double Car::*field;
+    };
+    const Field fields[] = { { "power", &Car::horsepower },
+                             { "weight", &Car::carWeight },
+                             { "drag", &Car::dragCoefficient },
+                             { "area", &Car::grillArea } };
+    for (const Field& f : fields) {
+        for (const auto& [label, value] :
+             { std::pair{ "NaN", nan }, { "infinite", inf }, { "zero", 0.0 }, { "negative", -1.0 } }) {
+            Car c;
+            c.*f.field = value;
+            if (f.field == &Car::grillArea)
+                c.windshieldArea = 0; // the frontal area is the grill area alone
+            QTest::addRow("%s %s", f.name, label) << c;
+        }
+    }
+    Car spin;
+    spin.spinTime = nan;
+    QTest::newRow("spin time NaN") << spin;
+    // K² underflows: the law's top-speed time is infinite.
+    Car noDrag;
+    noDrag.dragCoefficient = 1e-300;
+    QTest::newRow("drag 1e-300") << noDrag;
+}
+
+void TestSimulation::refusesInputsTheLawIsNotDefinedFor()
+{
+    QFETCH(Car, car);
+    SimulationRecord record(0.001, 60, 0.5, 0.002);
+    setUp(record, car);
+    std::vector<int> steps;
+    record.RunSimulation([&steps](int step) { steps.push_back(step); });
+    QCOMPARE(record.Outcome(), SimulationOutcome::InvalidInputs);
+    QVERIFY(steps.empty());
+    QCOMPARE(record.Results(), SimulationResults());
+    double v[12];
+    record.GetResults(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11]);
+    for (double value : v)
+        QVERIFY(sameDouble(value, 0.0));
+    bool limit = true;
+    double stop = -1;
+    QCOMPARE(record.GetStopState(limit, stop), false);
+    QCOMPARE(stop, 0.0);
+    QCOMPARE(record.QuarterMileStep(), -1L);
+    QCOMPARE(record.FirstStepAtDistance(660), -1L);
+    QCOMPARE(record.FirstStepAboveSpeed(88), -1L);
+    QVERIFY(record.Trajectory(1000, 10).empty());
+    QVERIFY(record.SampledTrajectory(TrajectoryEnd::TopSpeed, 10).empty());
+}
+
+void TestSimulation::extremeInputsEndSensibly_data()
+{
+    QTest::addColumn<Car>("car");
+    QTest::addColumn<double>("step");
+    QTest::addColumn<SimulationOutcome>("outcome");
+    Car heavy;
+    heavy.carWeight = 1e300;
+    Car feeble;
+    feeble.horsepower = 1e-300;
+    Car longSpin;
+    longSpin.spinTime = 1e300; // the mark search's bound is never reached
+    longSpin.horsepower = 20;  // top speed under 60 mph
+    Car manyShifts;
+    manyShifts.availableShifts = 2000000000;
+    manyShifts.horsepower = 20;
+    QTest::newRow("weight 1e300") << heavy << 0.001 << SimulationOutcome::TimeLimitReached;
+    QTest::newRow("power 1e-300") << feeble << 0.001 << SimulationOutcome::TimeLimitReached;
+    QTest::newRow("spin 1e300") << longSpin << 0.001 << SimulationOutcome::Finished;
+    QTest::newRow("two billion shifts") << manyShifts << 0.001 << SimulationOutcome::Finished;
+    QTest::newRow("step 1e-12 s") << Car() << 1e-12 << SimulationOutcome::Finished;
+    QTest::newRow("step 1e-300 s: time never passes the limit")
+        << Car() << 1e-300 << SimulationOutcome::InvalidInputs;
+    QTest::newRow("step 100 s: beyond the limit") << Car() << 100.0 << SimulationOutcome::InvalidInputs;
+}
+
+// Absurd but finite values end at once, with the time limit, finite results
+// or a refusal; never a hang, never a NaN.
+void TestSimulation::extremeInputsEndSensibly()
+{
+    QFETCH(Car, car);
+    QFETCH(double, step);
+    QFETCH(SimulationOutcome, outcome);
+    SimulationRecord record(step, 60, 0.5, 0.002);
+    setUp(record, car);
+    record.RunSimulation({});
+    QCOMPARE(record.Outcome(), outcome);
+    const SimulationResults r = record.Results();
+    for (double value : { r.topSpeedTime, r.topSpeed, r.topSpeedDistance, r.topSpeedWindForce,
+                          r.zeroToSixtyTime, r.zeroToHundredTime, r.zeroToEightyTime,
+                          r.sixtyToEightyTime, r.quarterMileTime, r.quarterMileSpeed,
+                          r.quarterMileDistance, r.quarterMileWindForce })
+        QVERIFY(std::isfinite(value));
+    for (const TrajectoryPoint& p : record.SampledTrajectory(TrajectoryEnd::TopSpeed, 50))
+        QVERIFY(std::isfinite(p.speed) && std::isfinite(p.distance) && std::isfinite(p.windForce));
+    if (outcome == SimulationOutcome::Finished)
+        QCOMPARE(record.FirstStepAtDistance(1320), record.QuarterMileStep());
 }
 
 QTEST_GUILESS_MAIN(TestSimulation)
