@@ -78,7 +78,10 @@ GarageWindow::GarageWindow(CarList* cars, GarageSettings* settings, QWidget* par
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table->horizontalHeader()->setMinimumSectionSize(90);
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Rows of one fixed height: a view that sized its rows to their contents
+    // would measure every cell again on each slider step.
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->setAlternatingRowColors(true);
     auto* compare = compareSplitter = new QSplitter(Qt::Vertical, this);
     compare->setObjectName(QStringLiteral("comparePage"));
@@ -387,7 +390,6 @@ void GarageWindow::fitComparison()
     const int total = compareSplitter->height();
     if (total <= 0)
         return;
-    table->resizeRowsToContents();
     const int wanted = table->horizontalHeader()->sizeHint().height() + table->verticalHeader()->length()
                        + 2 * table->frameWidth() + 2;
     const int tableHeight = std::min(wanted, total - charts->minimumSizeHint().height());

@@ -45,7 +45,10 @@ SensitivityPage::SensitivityPage(CarList* cars, QWidget* parent)
     table->setModel(model);
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Rows of one fixed height: a view that sized its rows to their contents
+    // would measure every cell again on each slider step.
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     auto* note = new QLabel(tr("Each cell gives the new value and, in brackets, the change. "
                                "Figures in italics belong to a car outside the input ranges."),
                             tableBox);
@@ -203,7 +206,6 @@ void SensitivityPage::refreshTable()
 // The table as tall as its rows, so nothing is hidden behind a scroll bar.
 void SensitivityPage::fitTable()
 {
-    table->resizeRowsToContents();
     const int height = table->horizontalHeader()->sizeHint().height() + table->verticalHeader()->length()
                        + 2 * table->frameWidth();
     table->setFixedHeight(height);

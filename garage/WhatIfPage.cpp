@@ -134,9 +134,13 @@ WhatIfPage::WhatIfPage(CarList* cars, QWidget* parent)
     table->setObjectName(QStringLiteral("whatIfTable"));
     table->setAccessibleName(tr("The base car and its variant"));
     table->setModel(model);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setStretchLastSection(true);
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Columns fit the car names when the cars change, not on every step.
+    connect(model, &QAbstractItemModel::modelReset, table, &QTableView::resizeColumnsToContents);
+    // Rows of one fixed height: a view that sized its rows to their contents
+    // would measure every cell again on each slider step.
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->setSelectionMode(QAbstractItemView::NoSelection);
 
     auto* left = new QWidget(this);
