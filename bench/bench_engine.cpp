@@ -5,7 +5,8 @@
 // - named cars, through Google Benchmark: the default car, the in-range cars
 //   on which the engine works longest, the quickest in-range car (the
 //   shortest plain run, so the smallest gain) and, out of range, a car that
-//   gives up at the time limit;
+//   gives up at the time limit; and what a plotting window asks per car (the
+//   run, a 400-point trajectory and two first-step searches);
 // - the distribution over random cars within the input ranges: engine and
 //   plain time per car and their ratio, median, 99th percentile and extreme;
 // - a sweep of 40,000 variants of the default car, 200 horsepowers times
@@ -154,6 +155,21 @@ void plainRun(benchmark::State& state, Car (*make)())
         benchmark::DoNotOptimize(plain::reference(car));
 }
 
+// What a plotting window asks for one car on every slider step: the run, a
+// 400-point trajectory to the top speed, the 1/8 mile and 0-100 km/h.
+void plotQueries(benchmark::State& state, Car (*make)())
+{
+    const Car car = make();
+    for (auto _ : state) {
+        SimulationRecord record(0.001, 60, 0.5, 0.002);
+        plain::setUp(record, car);
+        record.RunSimulation({});
+        benchmark::DoNotOptimize(record.SampledTrajectory(TrajectoryEnd::TopSpeed, 400));
+        benchmark::DoNotOptimize(record.FirstStepAtDistance(660));
+        benchmark::DoNotOptimize(record.FirstStepAboveSpeed(100000 / 3600.0 / 0.3048));
+    }
+}
+
 // Collects the time per iteration of every run, by name, while printing
 // the usual table.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -225,12 +241,15 @@ double quantile(std::vector<double> values, double q)
 void describe(const char* what, const Timed& t)
 {
     const Car& c = t.car;
-    std::printf("  %s: %.2f us engine, %.0f us plain, %.0f x\n"
-                "    hp %.17g, weight %.17g, cd %.17g, grill %.17g, windshield %.17g at %.17g,\n"
+    if (t.plain > 0)
+        std::printf("  %s: %.2f us engine, %.0f us plain, %.0f x\n", what, t.engine, t.plain,
+                    t.Ratio());
+    else
+        std::printf("  %s: %.2f us engine (plain not timed)\n", what, t.engine);
+    std::printf("    hp %.17g, weight %.17g, cd %.17g, grill %.17g, windshield %.17g at %.17g,\n"
                 "    spin %.17g, shifts %d of %d\n",
-                what, t.engine, t.plain, t.Ratio(), c.horsepower, c.carWeight, c.dragCoefficient,
-                c.grillArea, c.windshieldArea, c.windshieldAngle, c.spinTime, c.quarterMileShifts,
-                c.availableShifts);
+                c.horsepower, c.carWeight, c.dragCoefficient, c.grillArea, c.windshieldArea,
+                c.windshieldAngle, c.spinTime, c.quarterMileShifts, c.availableShifts);
 }
 
 // Prints the distribution of engine and plain time per car and of their
@@ -352,6 +371,10 @@ int main(int argc, char** argv)
                                          car.make)
                 ->Unit(benchmark::kMicrosecond);
         }
+        for (const NamedCar& car : { namedCars[0], namedCars[1], namedCars[4] })
+            benchmark::RegisterBenchmark((std::string("plotQueries/") + car.name).c_str(),
+                                         plotQueries, car.make)
+                ->Unit(benchmark::kMicrosecond);
         benchmark::RunSpecifiedBenchmarks(&reporter);
         std::printf("\nNamed cars, plain evaluation time / engine time, same run:\n");
         for (const NamedCar& car : namedCars) {
