@@ -119,6 +119,16 @@ private slots:
         QVERIFY(!window->Messages()->isVisibleTo(window));
     }
 
+    void opensTheFilesOfTheCommandLine()
+    {
+        const QString examples = QStringLiteral(TORVANE_EXAMPLES_DIR);
+        GarageProgram started(dir->filePath(QStringLiteral("other.ini")));
+        started.Start({ examples + QStringLiteral("/supercar.trv"), dir->filePath(QStringLiteral("none.trv")) });
+        QCOMPARE(started.Cars().Count(), 1); // no default car beside a file that opened
+        QCOMPARE(started.Cars().At(0).name, QStringLiteral("supercar"));
+        QVERIFY(started.Window().Messages()->Text().contains(QStringLiteral("none.trv")));
+    }
+
     void fileErrorsKeepTheCarBeingEdited_data()
     {
         QTest::addColumn<QString>("name");
