@@ -1,7 +1,7 @@
 // Pictures of the garage for the README and for checking its looks: the
 // default car and two sample cars compared, a what-if variant, the
-// sensitivity page, the exported report, and the comparison once more in a
-// dark palette. Usage: torvane_garage_screenshots OUTPUT-FOLDER
+// sensitivity page, the exported report, and the comparison once more in
+// metric units and in a dark palette. Usage: torvane_garage_screenshots OUTPUT-FOLDER
 #include "garage/CarList.h"
 #include "garage/CurveCharts.h"
 #include "garage/GarageProgram.h"
@@ -113,6 +113,11 @@ int main(int argc, char** argv)
     ok = window.ExportPdf(report) && ok;
     std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(report));
     window.Messages()->hide();
+
+    // Metric units, for checking that the extra row and the longer units fit.
+    window.SetUnitSystem(UnitSystem::Metric);
+    ok = shoot(window, out.filePath(QStringLiteral("garage-compare-metric.png"))) && ok;
+    window.SetUnitSystem(UnitSystem::Imperial);
 
     QApplication::setPalette(darkPalette());
     ok = shoot(window, out.filePath(QStringLiteral("garage-compare-dark.png"))) && ok;
