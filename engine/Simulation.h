@@ -54,10 +54,10 @@ struct SimulationResults {
 // negative or not finite; a step size that is not positive and finite,
 // leaves the quarter-mile run no step to take (longer than the time limit,
 // or a distance tolerance, which equals it, that covers the quarter mile),
-// or is too small for the time to ever pass the time limit; and values so far out
-// that the law cannot be evaluated in doubles (its constant terms overflow
-// or underflow, or a car that covers the quarter mile has a top speed,
-// top-speed time or distance that is not a finite number).
+// or is too small for the time to ever pass the time limit; and values so
+// far out that the law cannot be evaluated in doubles (its constant terms
+// overflow or underflow, or a car that covers the quarter mile has a top
+// speed, top-speed time or distance that is not a finite number).
 enum class SimulationOutcome { NotRun, Finished, TimeLimitReached, InvalidInputs };
 
 // The motion law at one step of the run's time sequence: the raw time after
