@@ -5,6 +5,12 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace VehicleFile {
 
 namespace {
@@ -28,13 +34,35 @@ QString decodeWord(const QByteArray& word)
     return QString::fromLatin1(word);
 }
 
+// What a path is when it is not a regular file, for the messages.
+QString kindOf(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return QStringLiteral("a folder");
+    if (S_ISFIFO(mode))
+        return QStringLiteral("a named pipe");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("a device");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("a socket");
+    return QStringLiteral("not a regular file");
+}
+
+constexpr char byteOrderMark[] = "\xEF\xBB\xBF";
+
 // Splits bytes into words as they arrive, keeping no more than the first
-// nine words and refusing an overlong word as soon as it shows.
+// nine words and refusing an overlong word as soon as it shows. It is fed at
+// most MaxScannedBytes, the first time with the file's first bytes: at least
+// three of them when the file has three, so a byte-order mark is seen whole.
 class WordScanner {
 public:
     void feed(const char* data, qint64 size)
     {
-        for (qint64 i = 0; i < size && !done(); ++i) {
+        qint64 i = 0;
+        if (atStart && size >= 3 && std::memcmp(data, byteOrderMark, 3) == 0)
+            i = 3;
+        atStart = false;
+        for (; i < size && !done(); ++i) {
             if (isWhiteSpace(data[i])) {
                 endWord();
             } else {
@@ -44,11 +72,27 @@ public:
             }
         }
     }
-    void finish() { endWord(); }
-    bool done() const { return words.size() == ValueCount || tooLong; }
+
+    // The end of the scanned bytes; `next` is the byte that follows them,
+    // or -1 at the end of the file. A word cut by the bound is not taken.
+    void finish(int next)
+    {
+        if (done())
+            return;
+        if (!current.isEmpty() && next >= 0 && !isWhiteSpace(static_cast<char>(next))) {
+            runsPastBound = true;
+            return;
+        }
+        endWord();
+        fileGoesOn = next >= 0;
+    }
+
+    bool done() const { return words.size() == ValueCount || tooLong || runsPastBound; }
 
     QList<QByteArray> words;
     bool tooLong = false;
+    bool runsPastBound = false;
+    bool fileGoesOn = false;
 
 private:
     void endWord()
@@ -57,17 +101,32 @@ private:
             words.append(current);
         current.clear();
     }
+
     QByteArray current;
+    bool atStart = true;
 };
 
 Words wordsFrom(const WordScanner& scanner, const QString& fileName)
 {
     Words result;
     if (scanner.tooLong) {
-        result.error = QStringLiteral("The file %1 holds a value longer than %2 characters, so it "
-                                      "is not a Torvane data file. Nothing was loaded.")
-                           .arg(fileName)
+        result.error = QStringLiteral("The file %1 holds a value for the %2 longer than %3 bytes, "
+                                      "so it is not a Torvane data file. Nothing was loaded.")
+                           .arg(fileName, ValueName(static_cast<int>(scanner.words.size())))
                            .arg(MaxWordLength);
+    } else if (scanner.runsPastBound) {
+        result.error = QStringLiteral("The file %1 holds a value that runs on past its first %2 "
+                                      "bytes, where a Torvane data file keeps all nine values; it "
+                                      "would be cut short. Nothing was loaded.")
+                           .arg(fileName)
+                           .arg(MaxScannedBytes);
+    } else if (scanner.words.size() < ValueCount && scanner.fileGoesOn) {
+        result.error = QStringLiteral("The file %1 holds only %2 of the nine values within its "
+                                      "first %3 bytes, where a Torvane data file keeps them all. "
+                                      "Nothing was loaded.")
+                           .arg(fileName)
+                           .arg(scanner.words.size())
+                           .arg(MaxScannedBytes);
     } else if (scanner.words.size() < ValueCount) {
         result.error = QStringLiteral("The file %1 holds %2 of the nine values a Torvane data file "
                                       "needs. Nothing was loaded.")
@@ -78,6 +137,11 @@ Words wordsFrom(const WordScanner& scanner, const QString& fileName)
             result.words.append(decodeWord(word));
     }
     return result;
+}
+
+QString errnoText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 } // namespace
@@ -122,6 +186,15 @@ QString SaveRefusal(const QStringList& texts)
                                       "read back as one value. Nothing was saved.")
                     .arg(ValueName(i));
         }
+        // The word the file would hold, as it would be read back.
+        const qsizetype bytes = value.mid(first, last - first).toUtf8().size();
+        if (bytes > MaxWordLength)
+            return QStringLiteral("The %1 box holds a value of %2 bytes; a Torvane data file holds "
+                                  "at most %3 bytes a value (letters beyond plain ASCII take two or "
+                                  "more). Nothing was saved.")
+                .arg(ValueName(i))
+                .arg(bytes)
+                .arg(MaxWordLength);
     }
     return QString();
 }
@@ -141,9 +214,33 @@ QByteArray Encode(const QStringList& texts)
 Words Decode(const QByteArray& bytes, const QString& fileName)
 {
     WordScanner scanner;
-    scanner.feed(bytes.constData(), qMin<qint64>(bytes.size(), MaxScannedBytes));
-    scanner.finish();
+    const qint64 scanned = qMin<qint64>(bytes.size(), MaxScannedBytes);
+    scanner.feed(bytes.constData(), scanned);
+    scanner.finish(scanned < bytes.size() ? static_cast<unsigned char>(bytes[scanned]) : -1);
     return wordsFrom(scanner, fileName);
+}
+
+QString WriteAndCommit(QSaveFile& file, const QByteArray& bytes)
+{
+    const QString path = file.fileName();
+    auto fail = [&file, &path](const QString& reason) {
+        file.cancelWriting();
+        return QStringLiteral("Could not write %1: %2.").arg(path, reason);
+    };
+    if (file.write(bytes) != bytes.size())
+        return fail(file.errorString());
+    // A buffered write fails only when it is flushed, and a file system may
+    // only report a full disk when the data is synced: both are checked
+    // before the old file is replaced.
+    if (!file.flush())
+        return fail(file.errorString());
+    if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != EROFS)
+        return fail(errnoText(errno));
+    if (file.error() != QFileDevice::NoError)
+        return fail(file.errorString());
+    if (!file.commit())
+        return QStringLiteral("Could not save %1: %2.").arg(path, file.errorString());
+    return QString();
 }
 
 QString Save(const QString& path, const QStringList& texts)
@@ -151,26 +248,41 @@ QString Save(const QString& path, const QStringList& texts)
     const QString refusal = SaveRefusal(texts);
     if (!refusal.isEmpty())
         return refusal;
+    // Saving over a device or a named pipe would replace it with a file.
+    struct stat status;
+    if (::stat(QFile::encodeName(path).constData(), &status) == 0 && !S_ISREG(status.st_mode))
+        return QStringLiteral("Could not save %1: it is %2, not a file; nothing was written.")
+            .arg(path, kindOf(status.st_mode));
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return QStringLiteral("Could not save %1: %2.").arg(path, file.errorString());
-    const QByteArray bytes = Encode(texts);
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return QStringLiteral("Could not write %1: %2.").arg(path, reason);
-    }
-    if (!file.commit())
-        return QStringLiteral("Could not save %1: %2.").arg(path, file.errorString());
-    return QString();
+    return WriteAndCommit(file, Encode(texts));
 }
 
 Words Load(const QString& path)
 {
     const QString fileName = QFileInfo(path).fileName();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Words result;
+    Words result;
+    // Opened without blocking, then looked at: only a regular file is read,
+    // so a named pipe with no writer cannot hang the program.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        result.error = QStringLiteral("Could not open %1: %2.").arg(path, errnoText(errno));
+        return result;
+    }
+    struct stat status;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        const QString kind = kindOf(status.st_mode);
+        ::close(fd);
+        result.error = QStringLiteral("Could not open %1: it is %2, not a Torvane data file. "
+                                      "Nothing was loaded.")
+                           .arg(path, kind);
+        return result;
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         result.error = QStringLiteral("Could not open %1: %2.").arg(path, file.errorString());
         return result;
     }
@@ -180,7 +292,6 @@ Words Load(const QString& path)
     while (!scanner.done() && scanned < MaxScannedBytes) {
         const qint64 got = file.read(chunk, qMin<qint64>(sizeof chunk, MaxScannedBytes - scanned));
         if (got < 0) {
-            Words result;
             result.error = QStringLiteral("Could not read %1: %2.").arg(path, file.errorString());
             return result;
         }
@@ -189,7 +300,11 @@ Words Load(const QString& path)
         scanner.feed(chunk, got);
         scanned += got;
     }
-    scanner.finish();
+    int next = -1;
+    char after = 0;
+    if (!scanner.done() && scanned == MaxScannedBytes && file.read(&after, 1) == 1)
+        next = static_cast<unsigned char>(after);
+    scanner.finish(next);
     return wordsFrom(scanner, fileName);
 }
 

@@ -15,6 +15,8 @@
 #include <QString>
 #include <QStringList>
 
+class QSaveFile;
+
 namespace VehicleFile {
 
 constexpr int ValueCount = InputFieldCount;
@@ -29,9 +31,12 @@ inline constexpr std::array<InputField, ValueCount> FileOrder = {
 // A car's texts in file order, and back.
 QStringList TextsInFileOrder(const CarTexts& car);
 CarTexts CarFromFileOrder(const QStringList& texts);
-// A word longer than this is not a number the program could have written.
+// The longest value, in bytes as the file holds it (UTF-8): saving refuses a
+// longer text and opening refuses a longer word, so that every file the
+// program writes opens again.
 constexpr int MaxWordLength = 64;
-// The nine words must lie within this many bytes from the file's start.
+// The nine words must lie wholly within this many bytes from the file's
+// start; a file is never read further.
 constexpr qint64 MaxScannedBytes = 1024 * 1024;
 
 // What the user calls each value, in file order, for the messages.
@@ -39,7 +44,8 @@ QString ValueName(int index);
 
 // Why these texts would not read back as they stand: a text that is empty
 // or holds white space between its characters would shift every later value
-// by a word. Empty when they can be saved.
+// by a word, and one longer than MaxWordLength bytes would be refused on
+// opening. Empty when they can be saved.
 QString SaveRefusal(const QStringList& texts);
 
 // The file's bytes: each text as UTF-8, every LF written as CR LF, each
@@ -47,7 +53,9 @@ QString SaveRefusal(const QStringList& texts);
 QByteArray Encode(const QStringList& texts);
 
 // The first nine words of `bytes` (white space: space, tab, LF, CR, VT, FF),
-// decoded as UTF-8 when they are valid UTF-8 and as Latin-1 otherwise.
+// decoded as UTF-8 when they are valid UTF-8 and as Latin-1 otherwise. A
+// UTF-8 byte-order mark at the start is not part of the first word. The
+// words must lie wholly within the first MaxScannedBytes bytes.
 struct Words {
     QStringList words;
     QString error; // non-empty when the file cannot be taken
@@ -55,11 +63,22 @@ struct Words {
 Words Decode(const QByteArray& bytes, const QString& fileName);
 
 // Saves atomically: an existing file is replaced only when the whole new
-// file has been written. Returns an error message, empty on success.
+// file has reached the disk, and is left byte for byte as it was when any
+// write, flush or sync fails. A path that exists but is not a regular file
+// (a folder, a device, a named pipe) is refused. Returns an error message,
+// empty on success.
 QString Save(const QString& path, const QStringList& texts);
 
+// The second half of Save: writes `bytes` through an open save file, makes
+// sure every byte reached the disk, and commits; on any failure the save
+// file is discarded and the reason returned.
+QString WriteAndCommit(QSaveFile& file, const QByteArray& bytes);
+
 // Reads no more of the file than the first nine words need, and at most
-// MaxScannedBytes. On failure `error` says why and `words` is empty.
+// MaxScannedBytes (and a byte beyond, to see whether a word runs past the
+// bound). Anything but a regular file is refused before it is read, so a
+// named pipe or a device can never block the program. On failure `error`
+// says why and `words` is empty.
 Words Load(const QString& path);
 
 // The extension rule of opening: the path must hold ".trv" somewhere,

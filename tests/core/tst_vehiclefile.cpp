@@ -2,9 +2,17 @@
 // read back, atomic saving, and every refusal.
 #include "core/VehicleFile.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -45,6 +53,13 @@ private slots:
     void refusesToLoad();
     void hugeFileIsNotReadWhole();
     void nonAsciiTexts();
+    void valuesAtTheReadBound_data();
+    void valuesAtTheReadBound();
+    void onlyRegularFilesAreOpened();
+    void onlyRegularFilesAreSavedOver();
+    void failingDeviceLeavesOldFileAlone();
+    void fullDiskLeavesOldFileAlone();
+    void whatIsSavedOpensAgain();
     void extensionRule_data();
     void extensionRule();
 
@@ -99,6 +114,8 @@ void TestVehicleFile::readsWords_data()
     QTest::newRow("tabs, vertical tab, form feed") << QByteArray("\t345.00\v0.29\f3400.00 5.20\t13.61 22.00 5 2 0.75");
     QTest::newRow("more than nine words") << QByteArray("345.00 0.29 3400.00 5.20 13.61 22.00 5 2 0.75 extra words here");
     QTest::newRow("a long word after the ninth") << QByteArray("345.00 0.29 3400.00 5.20 13.61 22.00 5 2 0.75 ") + QByteArray(500, 'x');
+    QTest::newRow("UTF-8 byte-order mark") << QByteArray("\xEF\xBB\xBF" "345.00\r\n0.29 3400.00 5.20 13.61 22.00 5 2 0.75");
+    QTest::newRow("byte-order mark, then a blank line") << QByteArray("\xEF\xBB\xBF\r\n345.00 0.29 3400.00 5.20 13.61 22.00 5 2 0.75");
 }
 
 void TestVehicleFile::readsWords()
@@ -124,6 +141,10 @@ void TestVehicleFile::refusesToSave_data()
         << "The car weight box holds a space inside its value, which would not read back as one value. Nothing was saved.";
     QTest::newRow("tab inside the horsepower") << 0 << " 3\t45 "
         << "The horsepower box holds a space inside its value, which would not read back as one value. Nothing was saved.";
+    QTest::newRow("65 bytes of spin time") << 8 << QString(65, QLatin1Char('1'))
+        << "The spin time box holds a value of 65 bytes; a Torvane data file holds at most 64 bytes a value (letters beyond plain ASCII take two or more). Nothing was saved.";
+    QTest::newRow("64 letters, one of them two bytes") << 0 << QString(63, QLatin1Char('1')) + QChar(0xe9)
+        << "The horsepower box holds a value of 65 bytes; a Torvane data file holds at most 64 bytes a value (letters beyond plain ASCII take two or more). Nothing was saved.";
 }
 
 void TestVehicleFile::refusesToSave()
@@ -166,9 +187,11 @@ void TestVehicleFile::refusesToLoad_data()
     QTest::newRow("eight words") << QByteArray("345.00\r\n0.29\r\n3400.00\r\n5.20\r\n13.61\r\n22.00\r\n5\r\n2\r\n")
         << "The file bad.trv holds 8 of the nine values a Torvane data file needs. Nothing was loaded.";
     QTest::newRow("overlong word") << QByteArray("345.00 ") + QByteArray(65, '1') + " 3400 5.2 13.61 22 5 2 0.75"
-        << "The file bad.trv holds a value longer than 64 characters, so it is not a Torvane data file. Nothing was loaded.";
+        << "The file bad.trv holds a value for the drag coefficient longer than 64 bytes, so it is not a Torvane data file. Nothing was loaded.";
     QTest::newRow("binary") << QByteArray(5000, '\0')
-        << "The file bad.trv holds a value longer than 64 characters, so it is not a Torvane data file. Nothing was loaded.";
+        << "The file bad.trv holds a value for the horsepower longer than 64 bytes, so it is not a Torvane data file. Nothing was loaded.";
+    QTest::newRow("a byte-order mark is not a value") << QByteArray("\xEF\xBB\xBF 345.00 0.29 3400.00 5.20 13.61 22.00 5 2")
+        << "The file bad.trv holds 8 of the nine values a Torvane data file needs. Nothing was loaded.";
 }
 
 void TestVehicleFile::refusesToLoad()
@@ -196,7 +219,9 @@ void TestVehicleFile::hugeFileIsNotReadWhole()
         file.write("345 0.29 3400 5.2 13.61 22 5 2 0.75");
     }
     const VehicleFile::Words loaded = VehicleFile::Load(path);
-    QVERIFY(loaded.error.contains("holds 0 of the nine values"));
+    QCOMPARE(loaded.error, QStringLiteral("The file huge.trv holds only 0 of the nine values within its "
+                                          "first 1048576 bytes, where a Torvane data file keeps them all. "
+                                          "Nothing was loaded."));
 
     const VehicleFile::Words missing = VehicleFile::Load(dir.filePath("absent.trv"));
     QVERIFY(missing.error.startsWith("Could not open " + dir.filePath("absent.trv")));
@@ -213,6 +238,126 @@ void TestVehicleFile::nonAsciiTexts()
     // A byte that is not UTF-8 (a file from an 8-bit code page) reads as Latin-1.
     writeAll(path, "345\xb0 0.29 3400.00 5.20 13.61 22.00 5 2 0.75");
     QCOMPARE(VehicleFile::Load(path).words, texts);
+}
+
+void TestVehicleFile::valuesAtTheReadBound_data()
+{
+    const qsizetype bound = VehicleFile::MaxScannedBytes;
+    const QByteArray eight = "345.00 0.29 3400.00 5.20 13.61 22.00 5 2 ";
+    // The last value is placed so that it ends `offset` bytes from the bound.
+    auto endingAt = [&](qsizetype offset, const QByteArray& value, const QByteArray& after) {
+        return eight + QByteArray(bound + offset - eight.size() - value.size(), ' ') + value + after;
+    };
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("ends on the bound, then a line end") << endingAt(0, "0.75", "\r\n") << "";
+    QTest::newRow("ends on the bound, then the end") << endingAt(0, "0.75", "") << "";
+    QTest::newRow("straddles the bound") << endingAt(1, "2.75", "\r\n")
+        << "The file edge.trv holds a value that runs on past its first 1048576 bytes, where a "
+           "Torvane data file keeps all nine values; it would be cut short. Nothing was loaded.";
+    QTest::newRow("wholly past the bound") << endingAt(10, "2.75", "\r\n")
+        << "The file edge.trv holds only 8 of the nine values within its first 1048576 bytes, "
+           "where a Torvane data file keeps them all. Nothing was loaded.";
+}
+
+void TestVehicleFile::valuesAtTheReadBound()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, error);
+    const QString path = dir.filePath("edge.trv");
+    writeAll(path, bytes);
+    for (const VehicleFile::Words& loaded : { VehicleFile::Load(path), VehicleFile::Decode(bytes, "edge.trv") }) {
+        QCOMPARE(loaded.error, error);
+        if (error.isEmpty())
+            QCOMPARE(loaded.words.last(), bytes.contains("2.75") ? "2.75" : "0.75");
+    }
+}
+
+void TestVehicleFile::onlyRegularFilesAreOpened()
+{
+    // A named pipe with no writer: opening it must neither block nor read.
+    const QString pipe = dir.filePath("pipe.trv");
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(VehicleFile::Load(pipe).error,
+             "Could not open " + pipe + ": it is a named pipe, not a Torvane data file. Nothing was loaded.");
+    QVERIFY(timer.elapsed() < 5000);
+    QCOMPARE(VehicleFile::Load(dir.path()).error,
+             "Could not open " + dir.path() + ": it is a folder, not a Torvane data file. Nothing was loaded.");
+}
+
+void TestVehicleFile::onlyRegularFilesAreSavedOver()
+{
+    const QString pipe = dir.filePath("target.trv");
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QCOMPARE(VehicleFile::Save(pipe, defaultTexts),
+             "Could not save " + pipe + ": it is a named pipe, not a file; nothing was written.");
+    struct stat status;
+    QCOMPARE(::stat(QFile::encodeName(pipe).constData(), &status), 0);
+    QVERIFY(S_ISFIFO(status.st_mode));
+    QVERIFY(VehicleFile::Save(dir.path(), defaultTexts).endsWith("it is a folder, not a file; nothing was written."));
+}
+
+// The save file's descriptor is made to point at a device that is always
+// full: every write fails as on a full disk, and the old file must survive.
+void TestVehicleFile::failingDeviceLeavesOldFileAlone()
+{
+    const QString path = dir.filePath("kept.trv");
+    writeAll(path, "old contents");
+    QSaveFile file(path);
+    file.setDirectWriteFallback(false);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const int full = ::open("/dev/full", O_WRONLY);
+    if (full < 0)
+        QSKIP("no /dev/full on this machine");
+    QVERIFY(::dup2(full, file.handle()) >= 0);
+    ::close(full);
+    const QString error = VehicleFile::WriteAndCommit(file, VehicleFile::Encode(defaultTexts));
+    QVERIFY2(error.startsWith("Could not write " + path + ": ") && error.contains("space"), qPrintable(error));
+    QCOMPARE(readAll(path), QByteArray("old contents"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).filter("kept").size(), 1);
+}
+
+// A real full file system: a small tmpfs, filled up, with an old file on it.
+void TestVehicleFile::fullDiskLeavesOldFileAlone()
+{
+    const QString mountPoint = dir.filePath("small");
+    QVERIFY(QDir().mkpath(mountPoint));
+    if (::mount("tmpfs", QFile::encodeName(mountPoint).constData(), "tmpfs", 0, "size=64k") != 0)
+        QSKIP("mounting a small file system is not allowed here (needs root)");
+    const QString path = mountPoint + "/car.trv";
+    writeAll(path, "old contents");
+    {
+        QFile filler(mountPoint + "/filler");
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size()) {
+        }
+    }
+    const QString error = VehicleFile::Save(path, defaultTexts);
+    const QByteArray kept = readAll(path);
+    const QStringList left = QDir(mountPoint).entryList(QDir::Files);
+    ::umount(QFile::encodeName(mountPoint).constData());
+    QVERIFY2(error.startsWith("Could not "), qPrintable(error));
+    QVERIFY2(error.contains("space"), qPrintable(error));
+    QCOMPARE(kept, QByteArray("old contents"));
+    QCOMPARE(left, (QStringList{ "car.trv", "filler" }));
+}
+
+// An 8-bit file opens; a value that grows past the limit as UTF-8 is refused
+// on saving with a message naming its box, so no saved file is ever refused.
+void TestVehicleFile::whatIsSavedOpensAgain()
+{
+    const QString path = dir.filePath("latin1.trv");
+    writeAll(path, QByteArray(63, '3') + "\xb0 0.29 3400.00 5.20 13.61 22.00 5 2 0.75");
+    const VehicleFile::Words loaded = VehicleFile::Load(path);
+    QCOMPARE(loaded.error, QString());
+    QVERIFY(VehicleFile::Save(dir.filePath("again.trv"), loaded.words).startsWith("The horsepower box holds a value of 65 bytes"));
+    QStringList longest = defaultTexts;
+    longest[1] = QString(64, QLatin1Char('1'));
+    QCOMPARE(VehicleFile::Save(dir.filePath("again.trv"), longest), QString());
+    QCOMPARE(VehicleFile::Load(dir.filePath("again.trv")).words, longest);
 }
 
 void TestVehicleFile::extensionRule_data()

@@ -185,7 +185,7 @@ void TestDataFile::openRefusesBadFilesAndChangesNothing_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("eight values") << QByteArray("1500 0.2 4500 20 2 45 5 4")
                                   << "holds 8 of the nine values";
-    QTest::newRow("overlong value") << QByteArray(100, '7') << "longer than 64 characters";
+    QTest::newRow("overlong value") << QByteArray(100, '7') << "longer than 64 bytes";
     QTest::newRow("empty") << QByteArray() << "holds 0 of the nine values";
 }
 
