@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -75,6 +76,10 @@ double DecimalFromText(const QString& text)
         // and the exponent tell which.
         const std::size_t exponentAt = number.find_first_of("eE");
         const std::string mantissa = number.substr(0, exponentAt);
+        // The exponent is held within a bound far beyond any double's range
+        // (and far from the limits of long long), so that adding the
+        // mantissa's digit count below cannot overflow.
+        constexpr long long exponentBound = 1LL << 40;
         long long exponent = 0;
         if (exponentAt != std::string::npos) {
             const char* first = number.data() + exponentAt + 1;
@@ -82,7 +87,8 @@ double DecimalFromText(const QString& text)
                 ++first;
             if (std::from_chars(first, number.data() + number.size(), exponent).ec
                 == std::errc::result_out_of_range)
-                exponent = *first == '-' ? LLONG_MIN / 2 : LLONG_MAX / 2;
+                exponent = *first == '-' ? -exponentBound : exponentBound;
+            exponent = std::clamp(exponent, -exponentBound, exponentBound);
         }
         const std::size_t point = mantissa.find('.');
         const std::size_t firstNonZero = mantissa.find_first_of("123456789");

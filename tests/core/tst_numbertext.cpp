@@ -71,6 +71,13 @@ void TestNumberText::decimalOutOfDoubleRange()
     QCOMPARE(DecimalFromText("1e-999"), 0.0);
     QCOMPARE(DecimalFromText("0.000001e-400"), 0.0);
     QCOMPARE(DecimalFromText(QString(400, u'9')), inf);
+    // Exponents at the limits of a 64-bit integer saturate: no overflow.
+    QCOMPARE(DecimalFromText("1e9223372036854775807"), inf);
+    QCOMPARE(DecimalFromText("-1e9223372036854775807"), -inf);
+    QCOMPARE(DecimalFromText("0.0001e9223372036854775807"), inf);
+    QCOMPARE(DecimalFromText("1e-9223372036854775808"), 0.0);
+    QCOMPARE(DecimalFromText("99999e-9223372036854775808"), 0.0);
+    QCOMPARE(DecimalFromText("1e18446744073709551616"), inf);
 }
 
 void TestNumberText::integer_data()
