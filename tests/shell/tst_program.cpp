@@ -19,6 +19,7 @@
 
 #include <QElapsedTimer>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QStatusBar>
 #include <QtTest>
 
@@ -80,6 +81,7 @@ private slots:
     void errorInAnEventShowsTheErrorBoxAndGoesOn();
 
     void startUpTime();
+    void startWithoutADisplayEndsWithOneLine();
 };
 
 void TestProgram::cleanup()
@@ -254,6 +256,22 @@ void TestProgram::startUpTime()
     const qint64 elapsed = timer.elapsed();
     qInfo("start-up to an exposed main window: %lld ms", elapsed);
     QVERIFY2(elapsed < 1000, qPrintable(QString::number(elapsed)));
+}
+
+void TestProgram::startWithoutADisplayEndsWithOneLine()
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(TORVANE_PROGRAM), {});
+    QVERIFY(program.waitForFinished(30000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 1);
+    QCOMPARE(QString::fromLocal8Bit(program.readAllStandardError()),
+             QStringLiteral("torvane: cannot start: could not connect to display\n"));
 }
 
 QTEST_MAIN(TestProgram)
