@@ -47,7 +47,7 @@ TCalculatorDlg::TCalculatorDlg(std::array<QString, 2>& areaTexts, TInputDlg& inp
     frame->setObjectName(QStringLiteral("Shape1"));
     frame->setGeometry(16, 16, 297, 257);
     frame->SetPen(clBlue, 5);
-    frame->SetBrush(palette().color(QPalette::Button));
+    frame->SetBrush(ClassicPalette().color(QPalette::Button));
 
     QGroupBox* group = MakeGroupBox(this, "GroupBox1", QString(), QRect(40, 32, 249, 193));
     MakeLabel(group, "Label1", QStringLiteral("Grill width in inches:"), 16, 24);

@@ -251,17 +251,26 @@ void TInputDlg::RestoreButtonClick()
 
 void TInputDlg::InputHelpClick()
 {
-    ShowCentredModal(services.Dialog(ProgramDialog::InputHelp), services.MainWindow());
+    ShowFromHere(ProgramDialog::InputHelp);
 }
 
 void TInputDlg::ConditionsHelpClick()
 {
-    ShowCentredModal(services.Dialog(ProgramDialog::ConditionsHelp), services.MainWindow());
+    ShowFromHere(ProgramDialog::ConditionsHelp);
 }
 
 void TInputDlg::CalculatorButtonClick()
 {
-    ShowCentredModal(services.Dialog(ProgramDialog::AreaCalculator), services.MainWindow());
+    ShowFromHere(ProgramDialog::AreaCalculator);
+}
+
+// A dialog opened in the second after a run would otherwise lose the window
+// it belongs to when the timer closes this one: the user has turned back to
+// the inputs, so the automatic close is dropped and the dialog stays open.
+void TInputDlg::ShowFromHere(ProgramDialog which)
+{
+    run->Abandon();
+    ShowCentredModal(services.Dialog(which), services.MainWindow());
 }
 
 // Entering a box selects its whole text, so that typing replaces it.

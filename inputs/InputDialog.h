@@ -6,12 +6,12 @@
 #pragma once
 
 #include "core/CarInputs.h"
+#include "widgets/ProgramServices.h"
 
 #include <QDialog>
 #include <QHash>
 
 class DialogRun;
-class ProgramServices;
 class QLineEdit;
 class QPushButton;
 class TCGauge;
@@ -69,6 +69,7 @@ protected:
 
 private:
     QLineEdit* Box(InputField field) const { return boxes[static_cast<int>(field)]; }
+    void ShowFromHere(ProgramDialog which);
 
     ProgramServices& services;
     std::array<QLineEdit*, InputFieldCount> boxes{};

@@ -34,6 +34,8 @@ TPrintTitleDlg::TPrintTitleDlg(ProgramServices& services)
     titleEdit->setObjectName(QStringLiteral("PrintTitle"));
     titleEdit->setGeometry(66, 56, 197, 21);
     titleEdit->setFont(WindowFont());
+    // The report's title line has room for this many characters.
+    titleEdit->setMaxLength(MaxTitleLength);
 
     QGroupBox* progress = MakeGroupBox(this, "GroupBox4", QStringLiteral("Progress"),
                                        QRect(51, 96, 228, 49));

@@ -24,6 +24,9 @@ class TPrintTitleDlg : public QDialog
     Q_OBJECT
 
 public:
+    // The longest title the report's title line holds.
+    static constexpr int MaxTitleLength = 111;
+
     explicit TPrintTitleDlg(ProgramServices& services);
 
     QString Title() const;

@@ -26,7 +26,7 @@ TControlDlg::TControlDlg(TorvaneProgram& program) : program(program)
     frame->setObjectName(QStringLiteral("Shape1"));
     frame->setGeometry(40, 40, 241, 145);
     frame->SetPen(clBlue, 5);
-    frame->SetBrush(palette().color(QPalette::Button));
+    frame->SetBrush(ClassicPalette().color(QPalette::Button));
 
     // Created in their tab order.
     viewInputButton = MakeButton(this, "AutoButton", QStringLiteral("View Input data"), QRect(57, 56, 96, 33),

@@ -10,6 +10,7 @@
 #include "shell/ControlDialog.h"
 #include "shell/MainWindow.h"
 #include "widgets/Alert.h"
+#include "widgets/DialogParts.h"
 #include "widgets/Hints.h"
 
 TorvaneProgram::TorvaneProgram() : hints(std::make_unique<THintWatcher>())
@@ -35,6 +36,8 @@ TorvaneProgram::TorvaneProgram() : hints(std::make_unique<THintWatcher>())
     alertDlg = std::make_unique<TAlertDlg>(mainForm.get());
     showAlert = [this](const QString& message) { alertDlg->ShowMessage(message); };
     dialogs = { inputHelpDlg.get(), condHelpDlg.get(), calculatorDlg.get() };
+    for (QWidget* window : Windows())
+        UseClassicPalette(window);
 }
 
 TorvaneProgram::~TorvaneProgram() = default;

@@ -5,11 +5,21 @@
 #include "widgets/Hints.h"
 #include "widgets/ModalShowing.h"
 #include "widgets/Shape.h"
+#include "widgets/WrappedLabel.h"
 
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+
+namespace {
+
+// The alert as designed: its client area and its one-line message label.
+constexpr QSize clientSize(546, 127);
+constexpr int labelWidth = 497;
+constexpr int lineHeight = 17;
+
+} // namespace
 
 TAlertDlg::TAlertDlg(QWidget* mainWindow) : mainWindow(mainWindow)
 {
@@ -19,20 +29,18 @@ TAlertDlg::TAlertDlg(QWidget* mainWindow) : mainWindow(mainWindow)
     setWindowTitle(QStringLiteral("Alert..."));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFont(WindowFont());
-    resize(546, 127);
+    resize(clientSize);
 
-    auto* frame = new TShape(this);
+    frame = new TShape(this);
     frame->setObjectName(QStringLiteral("Shape1"));
     frame->setGeometry(8, 8, 529, 105);
     frame->SetPen(clBlue, 5);
 
-    messageLabel = new QLabel(this);
+    messageLabel = new TWrappedLabel(this);
     messageLabel->setObjectName(QStringLiteral("Label1"));
-    messageLabel->setTextFormat(Qt::PlainText);
     messageLabel->setText(QStringLiteral("Label1"));
-    messageLabel->setGeometry(24, 32, 497, 17);
+    messageLabel->setGeometry(24, 32, labelWidth, lineHeight);
     messageLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    messageLabel->setWordWrap(false);
     messageLabel->setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11, true));
 
     okButton = MakeBitBtn(this, "BitBtn1", TButtonKind::Ok, 232, 72);
@@ -46,6 +54,14 @@ TAlertDlg::TAlertDlg(QWidget* mainWindow) : mainWindow(mainWindow)
 void TAlertDlg::ShowMessage(const QString& message)
 {
     messageLabel->setText(message);
+    // One line fits the alert as designed; each further line makes it that
+    // much taller, and the frame and the OK button move down with it.
+    const int textHeight = qMax(lineHeight, messageLabel->heightForWidth(labelWidth));
+    const int extra = textHeight - lineHeight;
+    messageLabel->resize(labelWidth, textHeight);
+    frame->resize(529, 105 + extra);
+    okButton->move(232, 72 + extra);
+    resize(clientSize.width(), clientSize.height() + extra);
     ShowCentredModal(this, mainWindow);
 }
 

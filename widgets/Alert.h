@@ -5,8 +5,9 @@
 
 #include <QDialog>
 
-class QLabel;
 class QPushButton;
+class TShape;
+class TWrappedLabel;
 
 class TAlertDlg : public QDialog
 {
@@ -22,8 +23,9 @@ public:
 
 private:
     QWidget* mainWindow;
-    // Fixed size, centred, bold, one line: a message wider than the label is
-    // cut off at both its edges.
-    QLabel* messageLabel;
+    TShape* frame;
+    // Centred and bold. A message longer than one line wraps, and the alert
+    // grows downwards to show it whole.
+    TWrappedLabel* messageLabel;
     QPushButton* okButton;
 };

@@ -4,11 +4,28 @@
 #include "widgets/Hints.h"
 #include "widgets/ProgressGauge.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+
+QPalette ClassicPalette()
+{
+    return QApplication::style()->standardPalette();
+}
+
+void UseClassicPalette(QWidget* window)
+{
+    const QPalette classic = ClassicPalette();
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    widgets.prepend(window);
+    for (QWidget* widget : widgets)
+        if (!widget->testAttribute(Qt::WA_SetPalette) && !widget->isWindow())
+            widget->setPalette(classic);
+    window->setPalette(classic);
+}
 
 void SetUpDialog(QDialog* dialog, const char* name, const QString& caption, QSize clientSize,
                  Qt::WindowFlags extraFlags)
@@ -109,6 +126,6 @@ TCGauge* MakeRunGauge(QWidget* parent, const QRect& geometry)
     gauge->setGeometry(geometry);
     gauge->SetMaxValue(6);
     gauge->SetForeColor(clLightGreen);
-    gauge->SetBackColor(parent->palette().color(QPalette::Button));
+    gauge->SetBackColor(ClassicPalette().color(QPalette::Button));
     return gauge;
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -26,6 +27,16 @@ inline const QColor clCream(255, 251, 240);
 inline const QColor clYellow(255, 255, 0);
 // The gauges' bar: red 192, green 255, blue 192.
 inline const QColor clLightGreen(192, 255, 192);
+
+// The palette the classic windows are drawn in whatever the desktop theme:
+// the style's own light palette. Their blue, purple and red texts and their
+// cream and yellow boxes are fixed colours, readable only on the light
+// surfaces they were designed on.
+QPalette ClassicPalette();
+// Gives a classic window and everything in it that has no colours of its
+// own the classic palette. A group box's style sheet keeps the window's
+// palette from reaching the controls inside it, so each gets it directly.
+void UseClassicPalette(QWidget* window);
 
 // The common frame of the program's dialogs: object name, caption, the
 // window font, a fixed client size and a title bar without buttons (no

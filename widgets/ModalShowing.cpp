@@ -1,6 +1,7 @@
 #include "widgets/ModalShowing.h"
 
 #include "widgets/ErrorBox.h"
+#include "widgets/WindowOwner.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -25,16 +26,6 @@ void CentreOn(QWidget* window, const QWidget* anchor)
                  main.top() + (main.height() - outer.height()) / 2);
 }
 
-QWidget* ModalOwner(const QWidget* dialog, QWidget* fallback)
-{
-    QWidget* owner = QApplication::activeModalWidget();
-    if (!owner || owner == dialog)
-        owner = QApplication::activeWindow();
-    if (!owner || owner == dialog)
-        owner = fallback;
-    return owner == dialog ? nullptr : owner;
-}
-
 int ShowModal(QDialog* dialog, QWidget* fallbackOwner)
 {
     if (dialog->isVisible()) {
@@ -44,11 +35,7 @@ int ShowModal(QDialog* dialog, QWidget* fallbackOwner)
     // The program's dialogs have no parent window, so the window system is
     // told which window each belongs to: it then keeps the dialog above it,
     // also above the control dialog, which stays on top.
-    if (QWidget* owner = ModalOwner(dialog, fallbackOwner)) {
-        dialog->winId();
-        owner->winId();
-        dialog->windowHandle()->setTransientParent(owner->windowHandle());
-    }
+    SetOwner(dialog, ModalOwner(dialog, fallbackOwner));
     return dialog->exec();
 }
 

@@ -9,10 +9,6 @@ class QWidget;
 // Moves a window so that its centre lies on `anchor`'s centre.
 void CentreOn(QWidget* window, const QWidget* anchor);
 
-// The window a modal dialog belongs to: the modal window on top, else the
-// active window, else `fallback`; never the dialog itself.
-QWidget* ModalOwner(const QWidget* dialog, QWidget* fallback = nullptr);
-
 // The message of the refusal to show a visible dialog modally.
 inline constexpr char VisibleModalRefusal[] = "Cannot make a visible window modal";
 

@@ -123,6 +123,8 @@ private slots:
     void restoreBringsBackTheLastRun();
     void showingSelectsHorsepower();
     void closingStopsTheTimer();
+    void openingHelpRightAfterOkKeepsTheDialog_data();
+    void openingHelpRightAfterOkKeepsTheDialog();
     void messagesStayAboveTheDialog();
     void commaDecimalLocale();
 };
@@ -408,6 +410,38 @@ void TestInputDialog::messagesStayAboveTheDialog()
     QCOMPARE(seen, QStringList{ "AlertDlg" });
     QVERIFY(alertOwner);
     QCOMPARE(alertOwner, InputDlg()->windowHandle());
+}
+
+void TestInputDialog::openingHelpRightAfterOkKeepsTheDialog_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("input help") << "InputHelp";
+    QTest::newRow("conditions help") << "ConditionsHelp";
+    QTest::newRow("area calculator") << "CalculatorButton";
+}
+
+// A dialog opened in the second after OK: the pending close is dropped, so
+// the input dialog stays under it and open after it, with an empty gauge.
+void TestInputDialog::openingHelpRightAfterOkKeepsTheDialog()
+{
+    QFETCH(QString, button);
+    InputDlg()->show();
+    Child<QPushButton>(InputDlg(), "OkButton")->click();
+    QVERIFY(Child<QTimer>(InputDlg(), "Timer1")->isActive());
+    bool inputStayed = false;
+    TModalAnswerer answerer([&](QWidget*) {
+        QTest::qWait(100);
+        inputStayed = InputDlg()->isVisible();
+    });
+    Child<QPushButton>(InputDlg(), qPrintable(button))->click();
+    QCOMPARE(answerer.seen.size(), 1);
+    QVERIFY(inputStayed);
+    QTest::qWait(100);
+    QVERIFY(InputDlg()->isVisible());
+    QVERIFY(!Child<QTimer>(InputDlg(), "Timer1")->isActive());
+    QCOMPARE(Child<TCGauge>(InputDlg(), "CGauge1")->Progress(), 0);
+    QVERIFY(resultButtonsEnabled());
+    InputDlg()->hide();
 }
 
 // Under a comma-decimal locale the boxes are read as before and the printf

@@ -6,6 +6,7 @@
 #include "TestSupport.h"
 
 #include "shell/DataFile.h"
+#include "widgets/ErrorBox.h"
 #include "widgets/ModalShowing.h"
 #include "widgets/Shape.h"
 
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QPalette>
 #include <QPixmap>
 #include <QPrinter>
 #include <QPushButton>
@@ -79,16 +81,57 @@ void ShootModal(QDialog* dialog, const QString& name, const std::function<void()
     delete poll;
 }
 
+// As ShootModal, for a window made by the call itself, such as the
+// standard error box: the first modal window that comes up is shot.
+void ShootNextModal(const QString& name, const std::function<void()>& open)
+{
+    QTimer poll;
+    poll.setInterval(20);
+    QObject::connect(&poll, &QTimer::timeout, qApp, [&poll, name]() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        poll.stop();
+        Save(modal, name);
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+    });
+    poll.start();
+    open();
+}
+
+// A path as deep as users' paths can be.
+const QString deepPath = QStringLiteral(
+    "/home/enthusiast/Documents/Cars/Projects/2026/restomod_with_the_long_project_folder_name/"
+    "measurements_from_the_dyno_day/car.trv");
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT-FOLDER\n", argv[0]);
+    if (argc != 2 && !(argc == 3 && QByteArray(argv[2]) == "--dark")) {
+        std::fprintf(stderr, "usage: %s OUTPUT-FOLDER [--dark]\n", argv[0]);
         return 2;
     }
     outputDir = QDir(QString::fromLocal8Bit(argv[1]));
+    // A dark desktop theme, as a user may have chosen one: light text on
+    // dark windows.
+    if (argc == 3) {
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(45, 45, 48));
+        dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::AlternateBase, QColor(50, 50, 50));
+        dark.setColor(QPalette::Text, QColor(235, 235, 235));
+        dark.setColor(QPalette::Button, QColor(60, 60, 63));
+        dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+        dark.setColor(QPalette::ToolTipBase, QColor(60, 60, 63));
+        dark.setColor(QPalette::ToolTipText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+        dark.setColor(QPalette::HighlightedText, Qt::black);
+        QApplication::setPalette(dark);
+    }
 
     StartProgram();
     MainForm()->show();
@@ -106,6 +149,13 @@ int main(int argc, char** argv)
     ShootModal(AboutDlg(), QStringLiteral("about"), [] { MainForm()->MAboutClick(); });
     ShootModal(AlertDlg(), QStringLiteral("alert"), [] {
         TheProgram()->ShowAlert(QStringLiteral("The windshield area must be between   2.00 and  20.00"));
+    });
+    ShootModal(AlertDlg(), QStringLiteral("alert-long"), [] {
+        TheProgram()->ShowAlert(QStringLiteral("Could not write %1: No space left on device.").arg(deepPath));
+    });
+    ShootNextModal(QStringLiteral("error-box"), [] {
+        ShowErrorBox(QStringLiteral("The report could not be printed: the file \"%1\" could not be "
+                                    "opened for writing.").arg(deepPath));
     });
     // The input dialog with a full gauge, right after a run of the default car.
     ShootModal(InputDlg(), QStringLiteral("input"), [] { ControlDlg()->AutoButtonClick(); },
