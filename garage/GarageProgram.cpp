@@ -1,13 +1,12 @@
 #include "garage/GarageProgram.h"
 
+#include "core/StartGuard.h"
 #include "garage/GarageWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
-#include <cstdio>
-#include <cstdlib>
 
 GarageProgram::GarageProgram(const QString& settingsPath)
     : settings(settingsPath.isEmpty() ? std::make_unique<GarageSettings>()
@@ -32,27 +31,14 @@ void GarageProgram::Start(const QStringList& files)
     }
 }
 
-namespace {
-
-// Without a display Qt ends the program through qFatal, which aborts; say
-// why and leave with an error status instead.
-void reportFatal(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    std::fprintf(stderr, "%s\n", qPrintable(message));
-    if (type == QtFatalMsg)
-        std::_Exit(1);
-}
-
-} // namespace
-
 int RunGarage(int argc, char** argv)
 {
     QCoreApplication::setOrganizationName(QStringLiteral("Torvane"));
     QCoreApplication::setApplicationName(QStringLiteral("Torvane Garage"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TORVANE_VERSION));
-    QtMessageHandler previous = qInstallMessageHandler(reportFatal);
+    GuardStart("torvane-garage");
     QApplication application(argc, argv);
-    qInstallMessageHandler(previous);
+    EndStartGuard();
     QApplication::setDesktopFileName(QStringLiteral("torvane-garage"));
 
     QCommandLineParser parser;

@@ -1,23 +1,38 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Torvane
-# need, and only those that are missing. Quiet when everything is there.
-# Run as root (or through sudo) on Debian 12.
+# Usage: scripts/install-deps.sh [build|test]
+# Installs the Debian packages Torvane needs, and only those that are
+# missing: "build" (the default) what building and running it need, "test"
+# that and the tools the tests use (an X server and window manager, a print
+# queue, a comma-decimal locale, sanitizers, packaging tools). Quiet when
+# everything is there. Run as root (or through sudo) on Debian 12.
 set -euo pipefail
+profile=${1:-build}
 
 packages=(
   # compiler, build tools and the Qt 6 libraries
   g++ cmake ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev
-  # benchmark library
-  libbenchmark-dev
   # fonts that stand in for the program's faces (see docs/DECISIONS.md)
   fontconfig fonts-dejavu-core fonts-liberation fonts-urw-base35
-  # a real X server for screenshots and keyboard tests
-  xvfb xauth xdotool imagemagick
-  # a real print queue that writes PDF files, and a reader for them
-  cups printer-driver-cups-pdf poppler-utils
-  # a comma-decimal locale for the number-format tests
-  locales
 )
+if [ "$profile" = test ]; then
+  packages+=(
+    # benchmark library
+    libbenchmark-dev
+    # a real X server and window manager for pictures, stacking and keyboard tests
+    xvfb xauth xdotool x11-utils openbox imagemagick
+    # a real print queue that writes PDF files, and a reader for them
+    cups printer-driver-cups-pdf poppler-utils
+    # a comma-decimal locale for the number-format tests
+    locales
+    # the sanitizer pass and the fuzz targets
+    clang libclang-rt-14-dev
+    # the package and its desktop files
+    dpkg-dev desktop-file-utils
+  )
+elif [ "$profile" != build ]; then
+  echo "usage: install-deps.sh [build|test]" >&2
+  exit 2
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -38,7 +53,7 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # The comma-decimal locale the tests switch to.
-if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+if [ "$profile" = test ] && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
   if [ "$(id -u)" -eq 0 ]; then
     sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
     locale-gen >/dev/null

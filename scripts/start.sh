@@ -1,10 +1,28 @@
 #!/usr/bin/env bash
-# Builds Torvane (installing what is missing) and starts it.
+# Usage: scripts/start.sh [torvane | torvane-garage | torvane-run] [ARGUMENTS...]
+# Installs what building and running need (nothing for the tests), builds the
+# programs in Release in build-release/ and starts one of them: the classic
+# program by default, or the garage or the batch runner with their arguments.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-bash "$root/scripts/configure.sh" --target torvane
-if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-  echo "No display found: start Torvane from a desktop session (or set DISPLAY to an X server)." >&2
+program=torvane
+case "${1:-}" in
+  torvane|torvane-garage|torvane-run) program=$1; shift ;;
+esac
+bash "$root/scripts/install-deps.sh" build
+build=$root/build-release
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DTORVANE_BUILD_TESTS=OFF -DTORVANE_BUILD_BENCH=OFF >/dev/null
+# A bounded number of jobs: each compiler can take a gigabyte with Qt.
+jobs=$(nproc)
+[ "$jobs" -gt 8 ] && jobs=8
+cmake --build "$build" -j "$jobs" --target torvane torvane-garage torvane-run
+if [ "$program" != torvane-run ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display found: start $program from a desktop session (or set DISPLAY to an X server)." >&2
   exit 1
 fi
-exec "$root/build/torvane"
+case "$program" in
+  torvane) exec "$build/torvane" ;;
+  torvane-garage) exec "$build/garage/torvane-garage" "$@" ;;
+  torvane-run) exec "$build/runner/torvane-run" "$@" ;;
+esac

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Builds Torvane with its tests (installing what is missing) and runs every test.
+# Installs what is missing (the test tools included), builds Torvane with its
+# tests in build/ and runs every test.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-bash "$root/scripts/configure.sh"
+bash "$root/scripts/install-deps.sh" test
+cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$root/build"
 cd "$root/build"
 ctest --output-on-failure -j "$(nproc)"
