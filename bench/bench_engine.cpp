@@ -161,8 +161,7 @@ void plotQueries(benchmark::State& state, Car (*make)())
 {
     const Car car = make();
     for (auto _ : state) {
-        SimulationRecord record(0.001, 60, 0.5, 0.002);
-        plain::setUp(record, car);
+        SimulationRecord record = RecordFor(car);
         record.RunSimulation({});
         benchmark::DoNotOptimize(record.SampledTrajectory(TrajectoryEnd::TopSpeed, 400));
         benchmark::DoNotOptimize(record.FirstStepAtDistance(660));

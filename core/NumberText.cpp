@@ -122,6 +122,22 @@ int IntegerFromText(const QString& text)
     return value > INT_MAX ? INT_MAX : static_cast<int>(value);
 }
 
+QByteArray ShortestText(double value)
+{
+    // Without a format or precision, to_chars gives the shortest text that
+    // from_chars reads back exactly, in the C locale's form.
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return QByteArray(buffer, result.ptr - buffer);
+}
+
+QByteArray ShortestText(int value)
+{
+    char buffer[16];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return QByteArray(buffer, result.ptr - buffer);
+}
+
 QString FormatFixed(double value, int width, int precision, bool leftJustified)
 {
     // Qt's own printf ignores the C locale: the decimal point is always ".".

@@ -6,6 +6,7 @@
 // from the user's locale on purpose.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // The longest leading decimal number of `text`, after leading white space:
@@ -20,6 +21,12 @@ double DecimalFromText(const QString& text);
 // gives 0. A value beyond 32 bits gives INT_MAX or INT_MIN, which lie outside
 // every range the program accepts.
 int IntegerFromText(const QString& text);
+
+// The shortest text that reads back as the very same number, whatever the
+// locale: "0.1", "345", "1e+21", "-0"; "inf", "-inf" or "nan" for a value
+// that is not finite. What the programs write for other programs to read.
+QByteArray ShortestText(double value);
+QByteArray ShortestText(int value);
 
 // C's "%<width>.<precision>f" (and "-" for left justification), always with
 // "." as the decimal point whatever the locale.

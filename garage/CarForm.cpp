@@ -2,7 +2,7 @@
 
 #include "core/InputChecks.h"
 #include "core/NumberText.h"
-#include "garage/AreaSums.h"
+#include "core/AreaSums.h"
 #include "garage/CarList.h"
 
 #include <QGridLayout>
@@ -257,7 +257,7 @@ void CarForm::refreshAreas()
             areaResults[k]->setText(QStringLiteral("—"));
             continue;
         }
-        const QString area = AreaTextFromInches(inches[2 * k]->text(), inches[2 * k + 1]->text());
+        const QString area = AreaText(inches[2 * k]->text(), inches[2 * k + 1]->text()).trimmed();
         areaResults[k]->setText(tr("%1 %2").arg(ShownFieldText(area, InputField::GrillArea, units),
                                                  UnitSymbol(Quantity::Area, units)));
     }
@@ -268,6 +268,6 @@ void CarForm::useArea(InputField field)
     if (carIndex < 0)
         return;
     const int k = field == InputField::GrillArea ? 0 : 1;
-    cars->SetText(carIndex, field, AreaTextFromInches(inches[2 * k]->text(), inches[2 * k + 1]->text()));
+    cars->SetText(carIndex, field, AreaText(inches[2 * k]->text(), inches[2 * k + 1]->text()).trimmed());
     refreshBoxes(true);
 }

@@ -1,6 +1,6 @@
 #include "inputs/AreaCalculator.h"
 
-#include "core/NumberText.h"
+#include "core/AreaSums.h"
 #include "inputs/InputDialog.h"
 #include "widgets/DialogParts.h"
 #include "widgets/Fonts.h"
@@ -14,13 +14,6 @@
 
 namespace {
 
-// Inches to feet: times 1/12 in extended precision, rounded to single.
-float feetFromInches(const QString& text)
-{
-    const float inches = static_cast<float>(DecimalFromText(text));
-    return static_cast<float>(static_cast<long double>(inches) * (1.0L / 12.0L));
-}
-
 QLineEdit* addEdit(QGroupBox* group, const char* name, const QString& text, int left, int top)
 {
     auto* edit = new QLineEdit(text, group);
@@ -31,12 +24,6 @@ QLineEdit* addEdit(QGroupBox* group, const char* name, const QString& text, int 
 }
 
 } // namespace
-
-QString AreaText(const QString& widthInches, const QString& heightInches)
-{
-    const float area = feetFromInches(widthInches) * feetFromInches(heightInches);
-    return FormatFixed(static_cast<double>(area), 6, 2, true);
-}
 
 TCalculatorDlg::TCalculatorDlg(std::array<QString, 2>& areaTexts, TInputDlg& inputDialog)
     : areaTexts(areaTexts), inputDialog(inputDialog)

@@ -10,10 +10,6 @@ class QLineEdit;
 class QPushButton;
 class TInputDlg;
 
-// The area in square feet of a width and a height typed in inches, worked
-// in single precision as the calculator always has, formatted "%-6.2f".
-QString AreaText(const QString& widthInches, const QString& heightInches);
-
 class TCalculatorDlg : public QDialog
 {
     Q_OBJECT

@@ -2,7 +2,7 @@
 
 #include "core/InputChecks.h"
 #include "core/VehicleFile.h"
-#include "runner/ShortestNumber.h"
+#include "core/NumberText.h"
 
 CarSource ReadCar(const QString& file, const StandardInputReader& readStandardInput)
 {

@@ -4,7 +4,7 @@
 #include "core/NumberText.h"
 #include "core/ResultTexts.h"
 #include "core/VehicleFile.h"
-#include "runner/ShortestNumber.h"
+#include "core/NumberText.h"
 
 #include <cmath>
 #include <vector>

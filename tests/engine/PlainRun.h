@@ -4,28 +4,17 @@
 // the engine against it bit for bit) and the benchmark (which times both).
 #pragma once
 
-#include "Simulation.h"
+#include "core/CarRun.h"
+#include "engine/Simulation.h"
 
 #include <cmath>
 #include <vector>
 
 namespace plain {
 
-struct Car {
-    double horsepower = 345;
-    double grillArea = 5.20;
-    double windshieldArea = 13.61;
-    double windshieldAngle = 22;
-    double carWeight = 3400;
-    double dragCoefficient = 0.29;
-    double spinTime = 0.75;
-    int quarterMileShifts = 2;
-    int availableShifts = 5;
-
-    double frontalArea() const
-    {
-        return grillArea + windshieldArea * std::sin(windshieldAngle * (1.0 / 57.3));
-    }
+// The default car of the input dialog unless told otherwise.
+struct Car : CarInputs {
+    Car() : CarInputs(CarInputs::DefaultCar()) {}
 };
 
 struct Results {
@@ -38,17 +27,18 @@ struct Results {
     long steps[5] = { 0, -1, -1, -1, 0 };
 };
 
-// The record as the program's two actions set it up.
+// A record made with other run constants, given the car's inputs as the
+// program's two actions give them.
 inline void setUp(SimulationRecord& record, const Car& car)
 {
-    record.SetInputs(car.horsepower, car.dragCoefficient, car.carWeight, car.frontalArea(), 0.002,
-                     car.spinTime, car.quarterMileShifts * 0.5, car.availableShifts, 63);
+    record.SetInputs(car.horsepower, car.dragCoefficient, car.carWeight, car.FrontalArea(),
+                     RunSetup::AirDensity, car.spinTime, QuarterMileShiftTime(car.quarterMileShifts),
+                     car.availableShifts, RunSetup::PowerPercent);
 }
 
 inline Results run(const Car& car, std::vector<int>* steps = nullptr)
 {
-    SimulationRecord record(0.001, 60, 0.5, 0.002);
-    setUp(record, car);
+    SimulationRecord record = RecordFor(car);
     ProgressSink sink;
     if (steps)
         sink = [steps](int step) { steps->push_back(step); };
@@ -79,10 +69,11 @@ inline Results reference(const Car& car)
     const double one = fieldValues[0], two = fieldValues[1], three = fieldValues[2],
                  six = fieldValues[3];
     const double M = car.carWeight * (1.0 / 32.2);
-    const double P = car.horsepower * 63.0 * 0.01;
-    const double K = 0.002 * car.dragCoefficient * car.frontalArea();
+    const double P = car.horsepower * RunSetup::PowerPercent * 0.01;
+    const double K = RunSetup::AirDensity * car.dragCoefficient * car.FrontalArea();
     const double spin = car.spinTime;
-    const double qmShift = car.quarterMileShifts * 0.5;
+    const double qmShift = QuarterMileShiftTime(car.quarterMileShifts);
+    const double timeStep = RunSetup::StepSize;
     auto D = [&](double t) {
         return two * std::sqrt(550.0) * std::sqrt(P) * std::pow(t, three / two) * std::sqrt(two)
                    / (three * std::sqrt(M))
@@ -96,10 +87,10 @@ inline Results reference(const Car& car)
 
     Results r;
     double qt = 0, qv = 0, qd = 0, qw = 0;
-    while (1320.0 - qd > 0.001) {
-        qt = qt + 0.001;
+    while (1320.0 - qd > timeStep) {
+        qt = qt + timeStep;
         ++r.steps[0];
-        if (!(60.0 >= qt)) {
+        if (!(double(RunSetup::TimeLimit) >= qt)) {
             r.timeLimitReached = true;
             r.stopTime = qt + spin + qmShift;
             // Only the quarter-mile figures are written, those of the last
@@ -119,14 +110,14 @@ inline Results reference(const Car& car)
     const double topVelocity = V(T);
     const double topDistance = D(T);
     const double topForce = W(V(T));
-    const double topTime = T + spin + car.availableShifts * 0.5;
+    const double topTime = T + spin + car.availableShifts * RunSetup::ShiftTime;
 
     double sixty = 0, eighty = 0, hundred = 0, t = 0;
     bool sixtyFound = false, eightyFound = false;
     const double mph = 22.0 / 15.0;
     long& step = r.steps[4];
     while (t < topTime) {
-        t = t + 0.001;
+        t = t + timeStep;
         ++step;
         const double v = V(t);
         if (!(100 * mph >= v)) {

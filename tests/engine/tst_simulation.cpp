@@ -57,7 +57,7 @@ QString twoDecimals(double value)
 // the top speed is 0.75 * (2 * 550 * P / K)^(1/3).
 double horsepowerForTopSpeed(const Car& car, double mph)
 {
-    const double K = 0.002 * car.dragCoefficient * car.frontalArea();
+    const double K = RunSetup::AirDensity * car.dragCoefficient * car.FrontalArea();
     const double feetPerSecond = mph * 22.0 / 15.0;
     const double P = std::pow(feetPerSecond / 0.75, 3.0) * K / 1100.0;
     return P / 0.63;
@@ -123,12 +123,8 @@ std::vector<Car> slowCars()
 
 // A record of `c`, run.
 struct Run {
-    SimulationRecord record{ 0.001, 60, 0.5, 0.002 };
-    explicit Run(const Car& c)
-    {
-        setUp(record, c);
-        record.RunSimulation({});
-    }
+    SimulationRecord record;
+    explicit Run(const Car& c) : record(RecordFor(c)) { record.RunSimulation({}); }
 };
 
 // The first step of the quarter-mile loop's test for `feet`, and of the
@@ -192,7 +188,7 @@ private slots:
 
 void TestSimulation::resultsStartAtZero()
 {
-    SimulationRecord record(0.001, 60, 0.5, 0.002);
+    SimulationRecord record(RunSetup::StepSize, RunSetup::TimeLimit, RunSetup::ShiftTime, RunSetup::AirDensity);
     double v[12];
     std::fill(std::begin(v), std::end(v), -1.0);
     record.GetResults(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11]);
@@ -208,9 +204,8 @@ void TestSimulation::resultsStartAtZero()
 void TestSimulation::defaultCarLawAndInputs()
 {
     const Car car;
-    QCOMPARE(QString::asprintf("%.9f", car.frontalArea()), QStringLiteral("10.298038846"));
-    SimulationRecord record(0.001, 60, 0.5, 0.002);
-    setUp(record, car);
+    QCOMPARE(QString::asprintf("%.9f", car.FrontalArea()), QStringLiteral("10.298038846"));
+    SimulationRecord record = RecordFor(car);
     QVERIFY(std::abs(record.Mass() - 105.590) < 0.001);
     QVERIFY(std::abs(record.EffectivePower() - 217.35) < 1e-9);
     QVERIFY(std::abs(record.DragFactor() - 0.0059729) < 1e-7);
@@ -221,8 +216,7 @@ void TestSimulation::defaultCarLawAndInputs()
 
 void TestSimulation::defaultCarQuarterMile()
 {
-    SimulationRecord record(0.001, 60, 0.5, 0.002);
-    setUp(record, Car());
+    SimulationRecord record = RecordFor(Car());
     record.RunQuarterMile();
     QCOMPARE(record.QuarterMileSteps(), 12123L);
     QCOMPARE(QString::asprintf("%.3f", record.QuarterMileRunTime()), QStringLiteral("12.123"));
@@ -235,8 +229,7 @@ void TestSimulation::defaultCarQuarterMile()
 
 void TestSimulation::defaultCarTopSpeedAndMarks()
 {
-    SimulationRecord record(0.001, 60, 0.5, 0.002);
-    setUp(record, Car());
+    SimulationRecord record = RecordFor(Car());
     record.RunSimulation({});
     QCOMPARE(QString::asprintf("%.3f", record.TopSpeedTime()), QStringLiteral("54.929"));
     QCOMPARE(QString::asprintf("%.3f", record.TopSpeedVelocity()), QStringLiteral("256.557"));
@@ -300,8 +293,7 @@ void TestSimulation::knownCars()
     QFETCH(QString, eighty);
     QFETCH(QString, hundred);
 
-    SimulationRecord record(0.001, 60, 0.5, 0.002);
-    setUp(record, car);
+    SimulationRecord record = RecordFor(car);
     record.RunSimulation({});
     const double raw = record.TopSpeedTime() - car.spinTime - car.availableShifts * 0.5;
     QCOMPARE(twoDecimals(record.TopSpeedVelocity() * 15.0 / 22.0), topSpeed);
@@ -318,8 +310,7 @@ void TestSimulation::givesUpAtTimeLimit()
 {
     Car weak;
     weak.horsepower = 1;
-    SimulationRecord record(0.001, 60, 0.5, 0.002);
-    setUp(record, weak);
+    SimulationRecord record = RecordFor(weak);
     std::vector<int> steps;
     record.RunSimulation([&steps](int step) { steps.push_back(step); });
     QCOMPARE(record.QuarterMileSteps(), 60001L);
@@ -344,8 +335,7 @@ void TestSimulation::progressSteps()
     run(Car(), &steps);
     QCOMPARE(steps, (std::vector<int>{ 3, 4, 5 }));
     // An empty sink is allowed.
-    SimulationRecord record(0.001, 60, 0.5, 0.002);
-    setUp(record, Car());
+    SimulationRecord record = RecordFor(Car());
     record.RunSimulation(ProgressSink());
     QCOMPARE(twoDecimals(record.QuarterMileVelocity() * 15.0 / 22.0), QStringLiteral("109.75"));
 }
@@ -456,7 +446,7 @@ void TestSimulation::matchesPlainEvaluation()
     // there, and past the peak it falls again.
     for (int i = 0; i < 30; ++i) {
         Car c = randomCar();
-        const double K = 0.002 * c.dragCoefficient * c.frontalArea();
+        const double K = RunSetup::AirDensity * c.dragCoefficient * c.FrontalArea();
         const double offset = std::pow(10.0, -uniform(4, 15)) * (i % 2 ? 1 : -1);
         c.carWeight = 1319.999 * (1 + offset) * 0.75 * K * 32.2;
         c.horsepower = uniform(200, 2000);
@@ -491,7 +481,7 @@ void TestSimulation::stepTimesAreTheRepeatedSum()
 {
     QFETCH(double, step);
     QFETCH(long, steps);
-    SimulationRecord record(step, 60, 0.5, 0.002);
+    SimulationRecord record(step, RunSetup::TimeLimit, RunSetup::ShiftTime, RunSetup::AirDensity);
     QCOMPARE(record.StepTime(0), 0.0);
     QCOMPARE(record.StepTime(-5), 0.0);
     double t = 0;
@@ -648,8 +638,7 @@ void TestSimulation::refusesInputsTheLawIsNotDefinedFor_data()
 void TestSimulation::refusesInputsTheLawIsNotDefinedFor()
 {
     QFETCH(Car, car);
-    SimulationRecord record(0.001, 60, 0.5, 0.002);
-    setUp(record, car);
+    SimulationRecord record = RecordFor(car);
     std::vector<int> steps;
     record.RunSimulation([&steps](int step) { steps.push_back(step); });
     QCOMPARE(record.Outcome(), SimulationOutcome::InvalidInputs);
@@ -702,7 +691,7 @@ void TestSimulation::extremeInputsEndSensibly()
     QFETCH(Car, car);
     QFETCH(double, step);
     QFETCH(SimulationOutcome, outcome);
-    SimulationRecord record(step, 60, 0.5, 0.002);
+    SimulationRecord record(step, RunSetup::TimeLimit, RunSetup::ShiftTime, RunSetup::AirDensity);
     setUp(record, car);
     record.RunSimulation({});
     QCOMPARE(record.Outcome(), outcome);

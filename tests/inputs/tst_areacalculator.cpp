@@ -5,6 +5,7 @@
 #include "ProgramFixture.h"
 
 #include "TestSupport.h"
+#include "core/AreaSums.h"
 
 #include "widgets/InputMessages.h"
 

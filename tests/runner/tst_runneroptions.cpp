@@ -1,7 +1,7 @@
 // The runner's command line: the usage errors with their texts, what a sound
 // command line gives, and the values a sweep takes.
 #include "runner/RunOptions.h"
-#include "runner/ShortestNumber.h"
+#include "core/NumberText.h"
 
 #include <QTest>
 

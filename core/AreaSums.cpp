@@ -1,4 +1,4 @@
-#include "garage/AreaSums.h"
+#include "core/AreaSums.h"
 
 #include "core/NumberText.h"
 
@@ -13,8 +13,8 @@ float feetFromInches(const QString& text)
 
 } // namespace
 
-QString AreaTextFromInches(const QString& widthInches, const QString& heightInches)
+QString AreaText(const QString& widthInches, const QString& heightInches)
 {
     const float area = feetFromInches(widthInches) * feetFromInches(heightInches);
-    return FormatFixed(static_cast<double>(area), 6, 2, true).trimmed();
+    return FormatFixed(static_cast<double>(area), 6, 2, true);
 }
