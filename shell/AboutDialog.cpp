@@ -5,6 +5,8 @@
 #include "widgets/Hints.h"
 #include "widgets/Shape.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextDocument>
@@ -31,6 +33,18 @@ const char* const rangeRows[] = {
 
 } // namespace
 
+QString ExamplesFolder()
+{
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    // Installed: beside the program's share folder. In a build folder: the
+    // Examples folder the build copies beside the program.
+    const QString installed = programDir.absoluteFilePath(QStringLiteral("../share/torvane/examples"));
+    const QString besideProgram = programDir.absoluteFilePath(QStringLiteral("Examples"));
+    if (!QDir(installed).exists() && QDir(besideProgram).exists())
+        return QDir::cleanPath(besideProgram);
+    return QDir::cleanPath(installed);
+}
+
 QString AboutText()
 {
     QStringList lines;
@@ -48,7 +62,8 @@ QString AboutText()
     for (const char* row : rangeRows)
         lines << QLatin1String(row);
     lines << equalsRule << QString()
-          << QStringLiteral("Sample data files are in the Examples folder where the program was installed.")
+          << QStringLiteral("Sample data files are in the Examples folder where the program was installed:")
+          << QDir::toNativeSeparators(ExamplesFolder())
           << QString() << dashRule << QString()
           << QStringLiteral("WARNING: this program is no substitute for testing real cars. Such tests are dangerous;")
           << QStringLiteral("they belong only on approved and sanctioned courses, never on public roads.")

@@ -21,3 +21,6 @@ private:
 
 // The text the about dialog shows.
 QString AboutText();
+// Where the sample cars are: the installed program's share/torvane/examples,
+// or the Examples folder beside a program run from its build folder.
+QString ExamplesFolder();
