@@ -47,9 +47,8 @@ void addCurve(CarEvaluation& evaluation, const SimulationRecord& record, int sam
 {
     const CarInputs& car = evaluation.inputs;
     const SimulationResults& r = evaluation.results;
-    const double rawTop = record.TopSpeedTime() - car.spinTime
-                          - car.availableShifts * RunSetup::ShiftTime;
-    const long topStep = static_cast<long>(std::ceil(rawTop / RunSetup::StepSize));
+    const double rawTop = record.RawTopSpeedTime();
+    const long topStep = record.TopSpeedStep();
     const long lastStep = std::max(record.QuarterMileStep(), topStep);
     const std::vector<TrajectoryPoint> points = record.Trajectory(lastStep, samples);
 

@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # Usage: scripts/screenshots.sh OUTPUT-FOLDER
 # Builds Torvane, then, under a private Xvfb, opens every window of the
-# program and writes one PNG per window into OUTPUT-FOLDER. It also starts
-# the program itself and prints how long it takes until the main window is
-# mapped. TORVANE_BUILD_DIR picks the build folder (default: build/).
+# classic program and writes one PNG per window into OUTPUT-FOLDER (and
+# again under a dark desktop palette into OUTPUT-FOLDER/dark), then the
+# garage's pictures (garage-compare.png, garage-whatif.png,
+# garage-sensitivity.png) and its exported report (garage-report.pdf). It
+# also starts the classic program and prints how long it takes until the
+# main window is mapped. TORVANE_BUILD_DIR picks the build folder (default:
+# build/).
 set -euo pipefail
 
 # Runs inside the X server: the pictures, then the start-up time.
@@ -11,6 +15,9 @@ if [ "${1:-}" = --inside ]; then
   build=$2 out=$3
   unset QT_QPA_PLATFORM
   "$build/tests/shell/torvane_screenshots" "$out"
+  mkdir -p "$out/dark"
+  "$build/tests/shell/torvane_screenshots" "$out/dark" --dark
+  "$build/garage/torvane_garage_screenshots" "$out"
 
   start=$(date +%s%N)
   "$build/torvane" &
@@ -36,7 +43,7 @@ build=${TORVANE_BUILD_DIR:-$root/build}
 if [ ! -f "$build/build.ninja" ]; then
   cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
-cmake --build "$build" --target torvane torvane_screenshots >/dev/null
+cmake --build "$build" --target torvane torvane_screenshots torvane_garage_screenshots >/dev/null
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
 
