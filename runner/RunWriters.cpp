@@ -158,17 +158,21 @@ const char* const resultTitles[ResultFieldCount] = {
 // when the table is written: a long sweep stays small in memory.
 class TableWriter : public RunWriter {
 public:
-    explicit TableWriter(QIODevice& out) : out(out), separators(LocaleSeparators())
+    TableWriter(QIODevice& out, std::optional<InputField> swept)
+        : out(out), separators(LocaleSeparators()), swept(swept)
     {
-        widths.push_back(static_cast<int>(QStringLiteral("File").size()));
+        widths.push_back(static_cast<int>(firstTitle().size()));
         for (const char* title : resultTitles)
             widths.push_back(static_cast<int>(qstrlen(title)));
     }
 
     void Write(const CarOutcome& outcome) override
     {
-        rows.push_back(Row{ outcome.file, outcome.run.results, messageOf(outcome) });
-        widths[0] = std::max(widths[0], static_cast<int>(outcome.file.size()));
+        QString first = outcome.file;
+        if (swept && outcome.Ran())
+            first += QStringLiteral(" (%1)").arg(QString::fromLatin1(ShortestText(outcome.inputs.Value(*swept))));
+        rows.push_back(Row{ first, outcome.run.results, messageOf(outcome) });
+        widths[0] = std::max(widths[0], static_cast<int>(first.size()));
         if (rows.back().message.isEmpty()) {
             const QStringList cells = resultCells(rows.back().results);
             for (int i = 0; i < ResultFieldCount; ++i)
@@ -178,7 +182,7 @@ public:
 
     void End() override
     {
-        QStringList titles{ QStringLiteral("File") };
+        QStringList titles{ firstTitle() };
         for (const char* title : resultTitles)
             titles.append(QLatin1String(title));
         writeLine(titles);
@@ -196,6 +200,12 @@ private:
         SimulationResults results;
         QString message; // an error, or the message of a run that gave up
     };
+
+    // "File", and in a sweep the input it changes: "File (horsepower)".
+    QString firstTitle() const
+    {
+        return swept ? QStringLiteral("File (%1)").arg(FieldKey(*swept)) : QStringLiteral("File");
+    }
 
     // A run that gave up at the time limit shows the program's message for
     // it instead of its results: the car ran, but its results mean nothing.
@@ -236,18 +246,20 @@ private:
 
     QIODevice& out;
     PictureSeparators separators;
+    std::optional<InputField> swept;
     std::vector<int> widths;
     std::vector<Row> rows;
 };
 
 } // namespace
 
-std::unique_ptr<RunWriter> MakeRunWriter(OutputFormat format, QIODevice& out)
+std::unique_ptr<RunWriter> MakeRunWriter(OutputFormat format, QIODevice& out,
+                                         std::optional<InputField> swept)
 {
     switch (format) {
     case OutputFormat::Json: return std::make_unique<JsonWriter>(out);
     case OutputFormat::Csv: return std::make_unique<CsvWriter>(out);
     case OutputFormat::Table: break;
     }
-    return std::make_unique<TableWriter>(out);
+    return std::make_unique<TableWriter>(out, swept);
 }

@@ -13,6 +13,7 @@
 #include <QIODevice>
 
 #include <memory>
+#include <optional>
 
 class RunWriter {
 public:
@@ -22,4 +23,8 @@ public:
     virtual void End() {}
 };
 
-std::unique_ptr<RunWriter> MakeRunWriter(OutputFormat format, QIODevice& out);
+// `swept`, in a sweep, is the input that changes from row to row: the table
+// shows it after the file, since the file alone no longer tells the rows
+// apart (JSON and CSV carry every input anyway).
+std::unique_ptr<RunWriter> MakeRunWriter(OutputFormat format, QIODevice& out,
+                                         std::optional<InputField> swept = std::nullopt);

@@ -35,7 +35,9 @@ int RunCommand(const QStringList& arguments, const RunnerStreams& streams)
         return EveryCarRan;
     }
 
-    const std::unique_ptr<RunWriter> writer = MakeRunWriter(options.format, out);
+    const std::unique_ptr<RunWriter> writer
+        = MakeRunWriter(options.format, out,
+                        options.sweep ? std::optional<InputField>(options.sweep->field) : std::nullopt);
     writer->Begin();
     const auto take = [&](const CarOutcome& outcome) {
         if (!outcome.Ran())

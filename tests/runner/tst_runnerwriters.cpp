@@ -11,11 +11,12 @@
 
 namespace {
 
-QByteArray written(OutputFormat format, const QList<CarOutcome>& outcomes)
+QByteArray written(OutputFormat format, const QList<CarOutcome>& outcomes,
+                   std::optional<InputField> swept = std::nullopt)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    const std::unique_ptr<RunWriter> writer = MakeRunWriter(format, buffer);
+    const std::unique_ptr<RunWriter> writer = MakeRunWriter(format, buffer, swept);
     writer->Begin();
     for (const CarOutcome& outcome : outcomes)
         writer->Write(outcome);
@@ -43,6 +44,7 @@ private slots:
     void csvQuoting_data();
     void csvQuoting();
     void table();
+    void tableOfASweepNamesTheValue();
 };
 
 void TestRunnerWriters::jsonOfARunThatGaveUp()
@@ -106,6 +108,20 @@ void TestRunnerWriters::table()
                         "   30.50    18.16  19.00    77.50  1,320.00   40.25\n"
                         "x          Can't open a file without an .trv extension...\n"
                         "stuck.trv  The 1/4 mile e.t. is larger than  61.75 seconds.\n"));
+}
+
+// In a sweep every row comes from the same file: the swept input's value
+// tells them apart.
+void TestRunnerWriters::tableOfASweepNamesTheValue()
+{
+    CarOutcome car;
+    car.file = QStringLiteral("car.trv");
+    car.inputs.horsepower = 312.5;
+    const QList<QByteArray> lines
+        = written(OutputFormat::Table, { car, refused(QStringLiteral("x")) }, InputField::Horsepower).split('\n');
+    QVERIFY(lines[0].startsWith("File (horsepower)  "));
+    QVERIFY(lines[1].startsWith("car.trv (312.5)    "));
+    QVERIFY(lines[2].startsWith("x                  Can't open"));
 }
 
 QTEST_GUILESS_MAIN(TestRunnerWriters)
