@@ -36,130 +36,36 @@ namespace {
 
 using plain::Car;
 
-Car defaultCar()
+// The named cars: the default car, the in-range cars a run works longest
+// on, and one out of range (1 hp) that gives up at the time limit after
+// 60,001 steps.
+std::vector<plain::NamedCar> namedCars()
 {
-    return Car();
+    std::vector<plain::NamedCar> cars = { { "default_car", Car() } };
+    for (const plain::NamedCar& slow : plain::slowCars())
+        cars.push_back(slow);
+    Car weak;
+    weak.horsepower = 1;
+    cars.push_back({ "out_of_range_gives_up", weak });
+    return cars;
 }
 
-// The slowest car the ranges admit: 100 hp, 4500 lb, drag coefficient 0.4,
-// 20 ft² of grill and of windshield at 45°; the longest quarter mile.
-Car slowestQuarterMile()
+void engineRun(benchmark::State& state, const Car& car)
 {
-    Car car;
-    car.horsepower = 100;
-    car.carWeight = 4500;
-    car.dragCoefficient = 0.4;
-    car.grillArea = 20;
-    car.windshieldArea = 20;
-    car.windshieldAngle = 45;
-    return car;
-}
-
-// The longest plain speed-mark search: a heavy, weak car whose top speed
-// stays just under 100 mph.
-Car longestMarkSearch()
-{
-    Car car;
-    car.horsepower = 100;
-    car.carWeight = 4500;
-    car.dragCoefficient = 0.25;
-    car.grillArea = 20; // a frontal area of 20 square feet
-    car.windshieldArea = 0;
-    car.spinTime = 3;
-    car.availableShifts = 5;
-    return car;
-}
-
-// The quickest car the ranges admit: the shortest plain run, so the
-// smallest gain.
-Car quickest()
-{
-    Car car;
-    car.horsepower = 1500;
-    car.carWeight = 1000;
-    car.dragCoefficient = 0.2;
-    car.grillArea = 2;
-    car.windshieldArea = 2;
-    car.windshieldAngle = 20;
-    return car;
-}
-
-// Cars whose top speed lies within a hair of a speed mark: near the top the
-// speed is so flat that the engine walks a few steps and evaluates the law
-// there. The slowest in-range cars found for the engine (among 30,000
-// random cars, a third of them with the top speed set on a mark).
-Car topSpeedOnHundred()
-{
-    Car car;
-    car.horsepower = 146.07768919870921;
-    car.carWeight = 3772.3533081170981;
-    car.dragCoefficient = 0.34487791191113226;
-    car.grillArea = 9.6372907302881181;
-    car.windshieldArea = 14.564851252117339;
-    car.windshieldAngle = 43.297457781566621;
-    car.spinTime = 1.5858732413744725;
-    car.quarterMileShifts = 1;
-    car.availableShifts = 4;
-    return car;
-}
-
-Car topSpeedOnEighty()
-{
-    Car car;
-    car.horsepower = 110.15906883771325;
-    car.carWeight = 3564.6237055348956;
-    car.dragCoefficient = 0.23252051990490977;
-    car.grillArea = 14.310442659762382;
-    car.windshieldArea = 13.439722586385356;
-    car.windshieldAngle = 34.647958775241008;
-    car.spinTime = 1.3954154848432956;
-    car.quarterMileShifts = 4;
-    car.availableShifts = 5;
-    return car;
-}
-
-// Out of range (1 hp): gives up at the time limit after 60,001 steps.
-Car outOfRangeGivesUp()
-{
-    Car car;
-    car.horsepower = 1;
-    return car;
-}
-
-struct NamedCar {
-    const char* name;
-    Car (*make)();
-};
-
-const NamedCar namedCars[] = {
-    { "default_car", defaultCar },
-    { "slowest_quarter_mile", slowestQuarterMile },
-    { "longest_mark_search", longestMarkSearch },
-    { "quickest", quickest },
-    { "top_speed_on_100_mph", topSpeedOnHundred },
-    { "top_speed_on_80_mph", topSpeedOnEighty },
-    { "out_of_range_gives_up", outOfRangeGivesUp },
-};
-
-void engineRun(benchmark::State& state, Car (*make)())
-{
-    const Car car = make();
     for (auto _ : state)
         benchmark::DoNotOptimize(plain::run(car));
 }
 
-void plainRun(benchmark::State& state, Car (*make)())
+void plainRun(benchmark::State& state, const Car& car)
 {
-    const Car car = make();
     for (auto _ : state)
         benchmark::DoNotOptimize(plain::reference(car));
 }
 
 // What a plotting window asks for one car on every slider step: the run, a
 // 400-point trajectory to the top speed, the 1/8 mile and 0-100 km/h.
-void plotQueries(benchmark::State& state, Car (*make)())
+void plotQueries(benchmark::State& state, const Car& car)
 {
-    const Car car = make();
     for (auto _ : state) {
         SimulationRecord record = RecordFor(car);
         record.RunSimulation({});
@@ -308,27 +214,6 @@ void retimeOutliers(std::vector<Timed>& timed)
             t.engine = std::min(t.engine, engineMicroseconds(t.car, 10, 50));
 }
 
-Car randomCar(std::mt19937_64& random)
-{
-    auto uniform = [&random](double lo, double hi) {
-        return std::uniform_real_distribution<double>(lo, hi)(random);
-    };
-    auto integer = [&random](int lo, int hi) {
-        return std::uniform_int_distribution<int>(lo, hi)(random);
-    };
-    Car c;
-    c.horsepower = uniform(100, 1500);
-    c.grillArea = uniform(2, 20);
-    c.windshieldArea = uniform(2, 20);
-    c.carWeight = uniform(1000, 4500);
-    c.dragCoefficient = uniform(0.2, 0.4);
-    c.windshieldAngle = uniform(20, 45);
-    c.availableShifts = integer(2, 5);
-    c.quarterMileShifts = integer(1, c.availableShifts - 1);
-    c.spinTime = uniform(0.75, 3.0);
-    return c;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -362,27 +247,27 @@ int main(int argc, char** argv)
 
     RatioReporter reporter;
     if (named) {
-        for (const NamedCar& car : namedCars) {
-            benchmark::RegisterBenchmark((std::string("engineRun/") + car.name).c_str(), engineRun,
-                                         car.make)
+        const std::vector<plain::NamedCar> cars = namedCars();
+        for (const plain::NamedCar& car : cars) {
+            benchmark::RegisterBenchmark(("engineRun/" + car.name).c_str(), engineRun, car.car)
                 ->Unit(benchmark::kMicrosecond);
-            benchmark::RegisterBenchmark((std::string("plainRun/") + car.name).c_str(), plainRun,
-                                         car.make)
+            benchmark::RegisterBenchmark(("plainRun/" + car.name).c_str(), plainRun, car.car)
                 ->Unit(benchmark::kMicrosecond);
         }
-        for (const NamedCar& car : { namedCars[0], namedCars[1], namedCars[4] })
-            benchmark::RegisterBenchmark((std::string("plotQueries/") + car.name).c_str(),
-                                         plotQueries, car.make)
-                ->Unit(benchmark::kMicrosecond);
+        for (const std::string name : { "default_car", "slowest_quarter_mile", "top_speed_on_100_mph" })
+            for (const plain::NamedCar& car : cars)
+                if (car.name == name)
+                    benchmark::RegisterBenchmark(("plotQueries/" + car.name).c_str(), plotQueries, car.car)
+                        ->Unit(benchmark::kMicrosecond);
         benchmark::RunSpecifiedBenchmarks(&reporter);
         std::printf("\nNamed cars, plain evaluation time / engine time, same run:\n");
-        for (const NamedCar& car : namedCars) {
-            check(car.make());
+        for (const plain::NamedCar& car : cars) {
+            check(car.car);
             const auto engine = reporter.perIteration.find(std::string("engineRun/") + car.name);
             const auto plainRun = reporter.perIteration.find(std::string("plainRun/") + car.name);
             if (engine == reporter.perIteration.end() || plainRun == reporter.perIteration.end())
                 continue;
-            std::printf("  %-24s %8.0f x  (engine %.2f us, plain %.0f us)\n", car.name,
+            std::printf("  %-24s %8.0f x  (engine %.2f us, plain %.0f us)\n", car.name.c_str(),
                         plainRun->second / engine->second, engine->second, plainRun->second);
         }
     }
@@ -391,7 +276,7 @@ int main(int argc, char** argv)
     std::vector<Timed> randomCars;
     for (int i = 0; i < cars; ++i) {
         Timed t;
-        t.car = randomCar(random);
+        t.car = plain::randomCar(random);
         t.engine = engineMicroseconds(t.car, 5, 20);
         t.plain = plainMicroseconds(t.car, 2);
         check(t.car);

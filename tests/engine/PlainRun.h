@@ -8,6 +8,8 @@
 #include "engine/Simulation.h"
 
 #include <cmath>
+#include <random>
+#include <string>
 #include <vector>
 
 namespace plain {
@@ -16,6 +18,70 @@ namespace plain {
 struct Car : CarInputs {
     Car() : CarInputs(CarInputs::DefaultCar()) {}
 };
+
+// A car drawn uniformly from the input ranges, shifts that pass the checks.
+inline Car randomCar(std::mt19937_64& random)
+{
+    auto uniform = [&random](double lo, double hi) {
+        return std::uniform_real_distribution<double>(lo, hi)(random);
+    };
+    auto integer = [&random](int lo, int hi) {
+        return std::uniform_int_distribution<int>(lo, hi)(random);
+    };
+    Car c;
+    c.horsepower = uniform(100, 1500);
+    c.grillArea = uniform(2, 20);
+    c.windshieldArea = uniform(2, 20);
+    c.carWeight = uniform(1000, 4500);
+    c.dragCoefficient = uniform(0.2, 0.4);
+    c.windshieldAngle = uniform(20, 45);
+    c.availableShifts = integer(2, 5);
+    c.quarterMileShifts = integer(1, c.availableShifts - 1);
+    c.spinTime = uniform(0.75, 3.0);
+    return c;
+}
+
+struct NamedCar {
+    std::string name;
+    Car car;
+};
+
+// The in-range cars on which a run works longest: top speeds within a hair
+// of a mark (the speed is so flat there that the engine evaluates the law
+// at a few steps; the slowest found among 30,000 random cars), the slowest
+// and the quickest car the ranges admit, and the longest mark search (a
+// heavy, weak car whose top speed stays just under 100 mph).
+inline std::vector<NamedCar> slowCars()
+{
+    auto car = [](double horsepower, double carWeight, double dragCoefficient, double grillArea,
+                  double windshieldArea, double windshieldAngle) {
+        Car c;
+        c.horsepower = horsepower;
+        c.carWeight = carWeight;
+        c.dragCoefficient = dragCoefficient;
+        c.grillArea = grillArea;
+        c.windshieldArea = windshieldArea;
+        c.windshieldAngle = windshieldAngle;
+        return c;
+    };
+    Car onHundred = car(146.07768919870921, 3772.3533081170981, 0.34487791191113226,
+                        9.6372907302881181, 14.564851252117339, 43.297457781566621);
+    onHundred.spinTime = 1.5858732413744725;
+    onHundred.quarterMileShifts = 1;
+    onHundred.availableShifts = 4;
+    Car onEighty = car(110.15906883771325, 3564.6237055348956, 0.23252051990490977,
+                       14.310442659762382, 13.439722586385356, 34.647958775241008);
+    onEighty.spinTime = 1.3954154848432956;
+    onEighty.quarterMileShifts = 4;
+    onEighty.availableShifts = 5;
+    Car longestMarkSearch = car(100, 4500, 0.25, 20, 0, 22);
+    longestMarkSearch.spinTime = 3;
+    return { { "top_speed_on_100_mph", onHundred },
+             { "top_speed_on_80_mph", onEighty },
+             { "slowest_quarter_mile", car(100, 4500, 0.4, 20, 20, 45) },
+             { "quickest", car(1500, 1000, 0.2, 2, 2, 20) },
+             { "longest_mark_search", longestMarkSearch } };
+}
 
 struct Results {
     double v[12] = {};

@@ -66,27 +66,6 @@ double horsepowerForTopSpeed(const Car& car, double mph)
 enum Result { TopTime, TopSpeed, TopDistance, TopForce, Sixty, Hundred, Eighty, SixtyToEighty,
               QuarterTime, QuarterSpeed, QuarterDistance, QuarterForce };
 
-Car randomCar(std::mt19937_64& random)
-{
-    auto uniform = [&random](double lo, double hi) {
-        return std::uniform_real_distribution<double>(lo, hi)(random);
-    };
-    auto integer = [&random](int lo, int hi) {
-        return std::uniform_int_distribution<int>(lo, hi)(random);
-    };
-    Car c;
-    c.horsepower = uniform(100, 1500);
-    c.grillArea = uniform(2, 20);
-    c.windshieldArea = uniform(2, 20);
-    c.carWeight = uniform(1000, 4500);
-    c.dragCoefficient = uniform(0.2, 0.4);
-    c.windshieldAngle = uniform(20, 45);
-    c.availableShifts = integer(2, 5);
-    c.quarterMileShifts = integer(1, c.availableShifts - 1);
-    c.spinTime = uniform(0.75, 3.0);
-    return c;
-}
-
 Car car(double horsepower, double carWeight, double dragCoefficient, double grillArea,
         double windshieldArea, double windshieldAngle)
 {
@@ -100,25 +79,12 @@ Car car(double horsepower, double carWeight, double dragCoefficient, double gril
     return c;
 }
 
-// The in-range cars on which the engine works longest: top speeds within a
-// hair of a mark (the speed is flat there, so the engine evaluates the law
-// at a few steps), the slowest and the quickest car, the longest mark search.
 std::vector<Car> slowCars()
 {
-    Car onHundred = car(146.07768919870921, 3772.3533081170981, 0.34487791191113226,
-                        9.6372907302881181, 14.564851252117339, 43.297457781566621);
-    onHundred.spinTime = 1.5858732413744725;
-    onHundred.quarterMileShifts = 1;
-    onHundred.availableShifts = 4;
-    Car onEighty = car(110.15906883771325, 3564.6237055348956, 0.23252051990490977,
-                       14.310442659762382, 13.439722586385356, 34.647958775241008);
-    onEighty.spinTime = 1.3954154848432956;
-    onEighty.quarterMileShifts = 4;
-    onEighty.availableShifts = 5;
-    Car longestMarkSearch = car(100, 4500, 0.25, 20, 0, 22);
-    longestMarkSearch.spinTime = 3;
-    return { onHundred, onEighty, car(100, 4500, 0.4, 20, 20, 45), car(1500, 1000, 0.2, 2, 2, 20),
-             longestMarkSearch };
+    std::vector<Car> cars;
+    for (const plain::NamedCar& named : plain::slowCars())
+        cars.push_back(named.car);
+    return cars;
 }
 
 // A record of `c`, run.
@@ -387,7 +353,7 @@ void TestSimulation::matchesPlainEvaluation()
     auto uniform = [&random](double lo, double hi) {
         return std::uniform_real_distribution<double>(lo, hi)(random);
     };
-    auto randomCar = [&random] { return ::randomCar(random); };
+    auto randomCar = [&random] { return plain::randomCar(random); };
 
     std::vector<Car> cars;
     for (int i = 0; i < 2000; ++i)
@@ -421,7 +387,7 @@ void TestSimulation::matchesPlainEvaluation()
     // More random cars, drawn apart from those above.
     std::mt19937_64 more(4401);
     for (int i = 0; i < 600; ++i)
-        cars.push_back(::randomCar(more));
+        cars.push_back(plain::randomCar(more));
     // The cars the engine is slowest on.
     for (const Car& c : slowCars())
         cars.push_back(c);
