@@ -23,19 +23,8 @@ struct ReportValues {
     int quarterMileShifts = 0;
     double spinTime = 0;
 
-    // The results, in the order GetResults hands them out.
-    double topSpeedTime = 0;
-    double topSpeed = 0;
-    double topSpeedDistance = 0;
-    double topSpeedWindForce = 0;
-    double zeroToSixtyTime = 0;
-    double zeroToHundredTime = 0;
-    double zeroToEightyTime = 0;
-    double sixtyToEightyTime = 0;
-    double quarterMileTime = 0;
-    double quarterMileSpeed = 0;
-    double quarterMileDistance = 0;
-    double quarterMileWindForce = 0;
+    // The results of the job's own run.
+    SimulationResults results;
 };
 
 // The report's values: the five inputs the job read and the twelve results

@@ -1,6 +1,7 @@
 // The vehicle data file apart from its dialogs: the bytes written, the words
 // read back, atomic saving, and every refusal.
 #include "core/VehicleFile.h"
+#include "FileSupport.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -18,19 +19,6 @@ namespace {
 
 const QStringList defaultTexts = { "345.00", "0.29", "3400.00", "5.20", "13.61",
                                    "22.00",  "5",    "2",       "0.75" };
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 } // namespace
 

@@ -41,6 +41,20 @@ inline Car randomCar(std::mt19937_64& random)
     return c;
 }
 
+// The default car with another body and power.
+inline Car makeCar(double horsepower, double carWeight, double dragCoefficient, double grillArea,
+                   double windshieldArea, double windshieldAngle)
+{
+    Car c;
+    c.horsepower = horsepower;
+    c.carWeight = carWeight;
+    c.dragCoefficient = dragCoefficient;
+    c.grillArea = grillArea;
+    c.windshieldArea = windshieldArea;
+    c.windshieldAngle = windshieldAngle;
+    return c;
+}
+
 struct NamedCar {
     std::string name;
     Car car;
@@ -53,17 +67,7 @@ struct NamedCar {
 // heavy, weak car whose top speed stays just under 100 mph).
 inline std::vector<NamedCar> slowCars()
 {
-    auto car = [](double horsepower, double carWeight, double dragCoefficient, double grillArea,
-                  double windshieldArea, double windshieldAngle) {
-        Car c;
-        c.horsepower = horsepower;
-        c.carWeight = carWeight;
-        c.dragCoefficient = dragCoefficient;
-        c.grillArea = grillArea;
-        c.windshieldArea = windshieldArea;
-        c.windshieldAngle = windshieldAngle;
-        return c;
-    };
+    const auto car = makeCar;
     Car onHundred = car(146.07768919870921, 3772.3533081170981, 0.34487791191113226,
                         9.6372907302881181, 14.564851252117339, 43.297457781566621);
     onHundred.spinTime = 1.5858732413744725;

@@ -66,18 +66,7 @@ double horsepowerForTopSpeed(const Car& car, double mph)
 enum Result { TopTime, TopSpeed, TopDistance, TopForce, Sixty, Hundred, Eighty, SixtyToEighty,
               QuarterTime, QuarterSpeed, QuarterDistance, QuarterForce };
 
-Car car(double horsepower, double carWeight, double dragCoefficient, double grillArea,
-        double windshieldArea, double windshieldAngle)
-{
-    Car c;
-    c.horsepower = horsepower;
-    c.carWeight = carWeight;
-    c.dragCoefficient = dragCoefficient;
-    c.grillArea = grillArea;
-    c.windshieldArea = windshieldArea;
-    c.windshieldAngle = windshieldAngle;
-    return c;
-}
+const auto car = plain::makeCar;
 
 std::vector<Car> slowCars()
 {

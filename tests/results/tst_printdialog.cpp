@@ -3,6 +3,7 @@
 // run that gives up, a printer that fails), with the page written to a PDF
 // file and read back.
 #include "TestSupport.h"
+#include "FileSupport.h"
 #include "core/CarRun.h"
 #include "widgets/ModalShowing.h"
 #include "widgets/ErrorBox.h"
@@ -62,15 +63,6 @@ protected:
 private:
     TCGauge* gauge;
 };
-
-QString PdfText(const QString& pdf, const QStringList& options)
-{
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), options + QStringList{ pdf, QStringLiteral("-") });
-    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
-}
 
 // The page's non-empty lines on the 6-point grid of the 10-pt face, with the
 // margin taken off and the trailing spaces dropped.

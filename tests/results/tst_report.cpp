@@ -7,6 +7,7 @@
 // the printer, or 1 with the reason on stderr. The print-queue test script
 // uses that mode.
 #include "results/Report.h"
+#include "FileSupport.h"
 
 #include "core/CarRun.h"
 #include "widgets/Fonts.h"
@@ -179,16 +180,6 @@ protected:
     }
 };
 
-// The text of a PDF, through poppler's pdftotext with the given options.
-QString PdfText(const QString& pdf, const QStringList& options)
-{
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), options + QStringList{ pdf, QStringLiteral("-") });
-    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
-}
-
 } // namespace
 
 class TestReport : public QObject {
@@ -256,9 +247,9 @@ void TestReport::valuesEndInColumn39_data()
     QTest::newRow("default car") << DefaultCar();
     QTest::newRow("no speed mark passed") << ReportValues{ 100, 4500, 0.4, 1, 3, 1, 2, 3, 4 };
     ReportValues big{ 1500, 1000, 0.2, 4, 0.75 };
-    big.topSpeedDistance = 99999.99;
-    big.zeroToSixtyTime = big.zeroToEightyTime = big.sixtyToEightyTime = 1.25;
-    big.zeroToHundredTime = 0;
+    big.results.topSpeedDistance = 99999.99;
+    big.results.zeroToSixtyTime = big.results.zeroToEightyTime = big.results.sixtyToEightyTime = 1.25;
+    big.results.zeroToHundredTime = 0;
     QTest::newRow("large numbers, no 100") << big;
 }
 
@@ -298,29 +289,29 @@ void TestReport::forgetIt_data()
     QTest::newRow("every mark passed") << v << "4.70" << "7.96" << "2.76" << "11.66";
 
     ReportValues none = v;
-    none.zeroToSixtyTime = none.zeroToEightyTime = none.sixtyToEightyTime = none.zeroToHundredTime = 0;
+    none.results.zeroToSixtyTime = none.results.zeroToEightyTime = none.results.sixtyToEightyTime = none.results.zeroToHundredTime = 0;
     QTest::newRow("no mark passed") << none << forget << forget << forget << forget;
 
     ReportValues no80 = v;
-    no80.zeroToEightyTime = 0;
-    no80.zeroToHundredTime = 0;
-    no80.sixtyToEightyTime = 3.33;   // ignored: the 60-80 line follows 0-80
+    no80.results.zeroToEightyTime = 0;
+    no80.results.zeroToHundredTime = 0;
+    no80.results.sixtyToEightyTime = 3.33;   // ignored: the 60-80 line follows 0-80
     QTest::newRow("60-80 follows a missing 0-80") << no80 << "4.70" << forget << forget << forget;
 
     ReportValues zero6080 = v;
-    zero6080.sixtyToEightyTime = 0;  // printed: 0-80 was reached
+    zero6080.results.sixtyToEightyTime = 0;  // printed: 0-80 was reached
     QTest::newRow("60-80 of 0 after a 0-80 time") << zero6080 << "4.70" << "7.96" << "0.00" << "11.66";
 
     ReportValues no100 = v;
-    no100.zeroToHundredTime = 0;
+    no100.results.zeroToHundredTime = 0;
     QTest::newRow("no 100") << no100 << "4.70" << "7.96" << "2.76" << forget;
 
     ReportValues no60 = v;
-    no60.zeroToSixtyTime = 0;        // a mark decides on its own time
+    no60.results.zeroToSixtyTime = 0;        // a mark decides on its own time
     QTest::newRow("no 60, later marks kept") << no60 << forget << "7.96" << "2.76" << "11.66";
 
     ReportValues tiny = v;
-    tiny.zeroToSixtyTime = 1e-300;   // not exactly 0: a number
+    tiny.results.zeroToSixtyTime = 1e-300;   // not exactly 0: a number
     QTest::newRow("a tiny time is a number") << tiny << "0.00" << "7.96" << "2.76" << "11.66";
 }
 
@@ -347,10 +338,10 @@ void TestReport::carThatNeverReaches80()
 {
     // 22 hp puts the default body's top speed near 70 mph.
     const ReportValues values = RunCar(22);
-    QVERIFY(values.topSpeed > 60 && values.topSpeed < 80);
-    QVERIFY(values.zeroToSixtyTime > 0);
+    QVERIFY(values.results.topSpeed > 60 && values.results.topSpeed < 80);
+    QVERIFY(values.results.zeroToSixtyTime > 0);
     const QList<ReportLine> lines = ReportLines(QStringLiteral("Slow"), values);
-    QCOMPARE(LineOn(lines, 11), QString::asprintf("Zero to 60 time: %22.2f Seconds ", values.zeroToSixtyTime));
+    QCOMPARE(LineOn(lines, 11), QString::asprintf("Zero to 60 time: %22.2f Seconds ", values.results.zeroToSixtyTime));
     QCOMPARE(LineOn(lines, 12), QStringLiteral("Zero to 80 time:             Forget it! Seconds "));
     QCOMPARE(LineOn(lines, 13), QStringLiteral("60 to 80 time:               Forget it! Seconds "));
     QCOMPARE(LineOn(lines, 14), QStringLiteral("Zero to 100 time:            Forget it! Seconds "));

@@ -2,6 +2,7 @@
 // changes on success, what stays as it was on every refusal, and the file
 // dialogs' settings.
 #include "inputs/InputDialog.h"
+#include "FileSupport.h"
 #include "ProgramFixture.h"
 #include "results/PrintDialog.h"
 #include "shell/ControlDialog.h"
@@ -21,19 +22,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 QStringList boxTexts()
 {

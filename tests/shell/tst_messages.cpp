@@ -2,6 +2,7 @@
 // long paths where a message names one: each must be shown whole, wrapped
 // and grown as needed, never smaller than the window as designed.
 #include "ProgramFixture.h"
+#include "FileSupport.h"
 #include "TestSupport.h"
 
 #include "core/InputChecks.h"
@@ -29,13 +30,6 @@ QString longFolder(const QTemporaryDir& dir)
                                       + QString(60, QLatin1Char('g')));
     QDir().mkpath(path);
     return path;
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 // Whether the message's text lies wholly inside its label and the label
@@ -99,11 +93,11 @@ void TestMessages::alertShowsEveryMessageWhole_data()
     QTest::newRow("a folder") << VehicleFile::Load(folder).error;
     QTest::newRow("a named pipe") << VehicleFile::Load(pipe).error;
     const QString name = folder + "/" + QString(120, QLatin1Char('n')) + ".trv";
-    writeFile(name, "345 0.29");
+    writeAll(name, "345 0.29");
     QTest::newRow("too few values") << VehicleFile::Load(name).error;
-    writeFile(name, QByteArray(100, '7'));
+    writeAll(name, QByteArray(100, '7'));
     QTest::newRow("overlong value") << VehicleFile::Load(name).error;
-    writeFile(name, QByteArray(VehicleFile::MaxScannedBytes - 2, ' ') + "2.75 0.29");
+    writeAll(name, QByteArray(VehicleFile::MaxScannedBytes - 2, ' ') + "2.75 0.29");
     QTest::newRow("value cut by the bound") << VehicleFile::Load(name).error;
 
     QStringList texts = VehicleFile::TextsInFileOrder(CarTexts::DefaultCar());
