@@ -27,7 +27,10 @@ bool isWhiteSpace(QChar c)
 
 QString decodeWord(const QByteArray& word)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // A byte-order mark inside the file is part of the word: only the one
+    // at the file's start is skipped, by the scanner.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     const QString text = utf8.decode(word);
     if (!utf8.hasError())
         return text;
@@ -186,6 +189,12 @@ QString SaveRefusal(const QStringList& texts)
                                       "read back as one value. Nothing was saved.")
                     .arg(ValueName(i));
         }
+        // The file's first bytes would read as a byte-order mark, not as
+        // part of the value.
+        if (i == 0 && value.startsWith(QChar(0xfeff)))
+            return QStringLiteral("The %1 box starts with an invisible byte-order mark, which would "
+                                  "not read back as part of its value. Nothing was saved.")
+                .arg(ValueName(i));
         // The word the file would hold, as it would be read back.
         const qsizetype bytes = value.mid(first, last - first).toUtf8().size();
         if (bytes > MaxWordLength)

@@ -129,6 +129,8 @@ void TestVehicleFile::refusesToSave_data()
         << "The car weight box holds a space inside its value, which would not read back as one value. Nothing was saved.";
     QTest::newRow("tab inside the horsepower") << 0 << " 3\t45 "
         << "The horsepower box holds a space inside its value, which would not read back as one value. Nothing was saved.";
+    QTest::newRow("a byte-order mark before the horsepower") << 0 << QString(QChar(0xfeff)) + "345"
+        << "The horsepower box starts with an invisible byte-order mark, which would not read back as part of its value. Nothing was saved.";
     QTest::newRow("65 bytes of spin time") << 8 << QString(65, QLatin1Char('1'))
         << "The spin time box holds a value of 65 bytes; a Torvane data file holds at most 64 bytes a value (letters beyond plain ASCII take two or more). Nothing was saved.";
     QTest::newRow("64 letters, one of them two bytes") << 0 << QString(63, QLatin1Char('1')) + QChar(0xe9)
@@ -223,6 +225,12 @@ void TestVehicleFile::nonAsciiTexts()
     QCOMPARE(VehicleFile::Save(path, texts), QString());
     QVERIFY(readAll(path).startsWith("345\xc2\xb0\r\n"));
     QCOMPARE(VehicleFile::Load(path).words, texts);
+    // A byte-order mark is skipped at the file's start only: inside a word
+    // it is part of the word, and goes round unchanged.
+    const QByteArray marked = "\xEF\xBB\xBF" "345 \xEF\xBB\xBF\xEF\xBB\xBF" "0.29 3400 5.2 13.61 22 5 2 0.75";
+    const QStringList words = VehicleFile::Decode(marked, "marked.trv").words;
+    QCOMPARE(words.value(1), QString(2, QChar(0xfeff)) + "0.29");
+    QCOMPARE(VehicleFile::Decode(VehicleFile::Encode(words), "again.trv").words, words);
     // A byte that is not UTF-8 (a file from an 8-bit code page) reads as Latin-1.
     writeAll(path, "345\xb0 0.29 3400.00 5.20 13.61 22.00 5 2 0.75");
     QCOMPARE(VehicleFile::Load(path).words, texts);
