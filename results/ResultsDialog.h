@@ -24,9 +24,9 @@ public:
     // "Forget it! " on yellow for a speed never reached, cream otherwise.
     void FillResultsDialog(const SimulationResults& results);
 
+private:
     QLineEdit* Box(ResultField field) const { return boxes[static_cast<int>(field)]; }
 
-private:
     std::array<QLineEdit*, ResultFieldCount> boxes{};
     QPushButton* okButton;
 };
