@@ -382,7 +382,7 @@ long SimulationRecord::FirstStepPassing(double feetPerSecond, long lastStep, lon
         [this, feetPerSecond](double t) { return !(feetPerSecond >= Speed(t)); }, budget);
 }
 
-void SimulationRecord::ClearResults()
+void SimulationRecord::ClearQuarterMile()
 {
     timeLimitReached = false;
     stopTime = 0;
@@ -391,13 +391,18 @@ void SimulationRecord::ClearResults()
     quarterMileDistance = 0;
     quarterMileWindForce = 0;
     quarterMileSteps = 0;
+    lawUnsettled = false;
+}
+
+void SimulationRecord::ClearResults()
+{
+    ClearQuarterMile();
     rawTopSpeedTime = 0;
     topSpeedTime = 0;
     topSpeedVelocity = 0;
     topSpeedDistance = 0;
     topSpeedWindForce = 0;
     StoreMarks(MarkSteps());
-    lawUnsettled = false;
 }
 
 // The quarter mile: step the time until the distance is within the
@@ -406,14 +411,7 @@ void SimulationRecord::ClearResults()
 // or the step before the one past the limit.
 void SimulationRecord::RunQuarterMile()
 {
-    timeLimitReached = false;
-    stopTime = 0;
-    quarterMileRunTime = 0;
-    quarterMileVelocity = 0;
-    quarterMileDistance = 0;
-    quarterMileWindForce = 0;
-    quarterMileSteps = 0;
-    lawUnsettled = false;
+    ClearQuarterMile();
     if (!lawValid)
         return;
 

@@ -187,6 +187,7 @@ private:
     void PrepareLaw();
     bool InputsValid() const;
     void ClearResults();
+    void ClearQuarterMile();
 
     TopSpeedFigures TopSpeed() const;
     void StoreTopSpeed(const TopSpeedFigures& top);
