@@ -36,7 +36,7 @@ bool stackedAbove(QWidget* window, const QList<QWidget*>& below)
 {
     QElapsedTimer timer;
     timer.start();
-    while (timer.elapsed() < 3000) {
+    while (timer.elapsed() < 10000) {
         const QList<WId> order = stackingOrder();
         const qsizetype at = order.indexOf(window->winId());
         bool above = at >= 0;
