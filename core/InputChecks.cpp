@@ -49,6 +49,12 @@ const std::array<RangeTest, InputFieldCount>& RangeTests()
     return tests;
 }
 
+const RangeTest& RangeTestOf(InputField field)
+{
+    // The table is indexed by the field's order, which is the order of the tests.
+    return RangeTests()[static_cast<std::size_t>(field)];
+}
+
 QString RangeMessage(const CarInputs& car)
 {
     for (const RangeTest& test : RangeTests())

@@ -27,6 +27,8 @@ struct RangeTest {
 // windshield area, car weight, drag coefficient, windshield angle,
 // available shifts, quarter-mile shifts, spin time.
 const std::array<RangeTest, InputFieldCount>& RangeTests();
+// The test of one field.
+const RangeTest& RangeTestOf(InputField field);
 
 // The message of the first failing test; empty when all pass.
 QString RangeMessage(const CarInputs& car);

@@ -1,8 +1,9 @@
 #include "core/VehicleFile.h"
 
+#include "core/FileSave.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <cerrno>
@@ -35,20 +36,6 @@ QString decodeWord(const QByteArray& word)
     if (!utf8.hasError())
         return text;
     return QString::fromLatin1(word);
-}
-
-// What a path is when it is not a regular file, for the messages.
-QString kindOf(mode_t mode)
-{
-    if (S_ISDIR(mode))
-        return QStringLiteral("a folder");
-    if (S_ISFIFO(mode))
-        return QStringLiteral("a named pipe");
-    if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("a device");
-    if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
-    return QStringLiteral("not a regular file");
 }
 
 constexpr char byteOrderMark[] = "\xEF\xBB\xBF";
@@ -142,11 +129,6 @@ Words wordsFrom(const WordScanner& scanner, const QString& fileName)
     return result;
 }
 
-QString errnoText(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
 } // namespace
 
 QStringList TextsInFileOrder(const CarTexts& car)
@@ -229,44 +211,12 @@ Words Decode(const QByteArray& bytes, const QString& fileName)
     return wordsFrom(scanner, fileName);
 }
 
-QString WriteAndCommit(QSaveFile& file, const QByteArray& bytes)
-{
-    const QString path = file.fileName();
-    auto fail = [&file, &path](const QString& reason) {
-        file.cancelWriting();
-        return QStringLiteral("Could not write %1: %2.").arg(path, reason);
-    };
-    if (file.write(bytes) != bytes.size())
-        return fail(file.errorString());
-    // A buffered write fails only when it is flushed, and a file system may
-    // only report a full disk when the data is synced: both are checked
-    // before the old file is replaced.
-    if (!file.flush())
-        return fail(file.errorString());
-    if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != EROFS)
-        return fail(errnoText(errno));
-    if (file.error() != QFileDevice::NoError)
-        return fail(file.errorString());
-    if (!file.commit())
-        return QStringLiteral("Could not save %1: %2.").arg(path, file.errorString());
-    return QString();
-}
-
 QString Save(const QString& path, const QStringList& texts)
 {
     const QString refusal = SaveRefusal(texts);
     if (!refusal.isEmpty())
         return refusal;
-    // Saving over a device or a named pipe would replace it with a file.
-    struct stat status;
-    if (::stat(QFile::encodeName(path).constData(), &status) == 0 && !S_ISREG(status.st_mode))
-        return QStringLiteral("Could not save %1: it is %2, not a file; nothing was written.")
-            .arg(path, kindOf(status.st_mode));
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return QStringLiteral("Could not save %1: %2.").arg(path, file.errorString());
-    return WriteAndCommit(file, Encode(texts));
+    return SaveBytes(path, Encode(texts));
 }
 
 Words Load(const QString& path)
@@ -277,12 +227,14 @@ Words Load(const QString& path)
     // so a named pipe with no writer cannot hang the program.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
-        result.error = QStringLiteral("Could not open %1: %2.").arg(path, errnoText(errno));
+        result.error = QStringLiteral("Could not open %1: %2.").arg(path, ErrnoText(errno));
         return result;
     }
     struct stat status;
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        const QString kind = kindOf(status.st_mode);
+        QString kind = NonFileKind(path);
+        if (kind.isEmpty())
+            kind = QStringLiteral("not a regular file");
         ::close(fd);
         result.error = QStringLiteral("Could not open %1: it is %2, not a Torvane data file. "
                                       "Nothing was loaded.")

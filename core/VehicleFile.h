@@ -15,8 +15,6 @@
 #include <QString>
 #include <QStringList>
 
-class QSaveFile;
-
 namespace VehicleFile {
 
 constexpr int ValueCount = InputFieldCount;
@@ -68,11 +66,6 @@ Words Decode(const QByteArray& bytes, const QString& fileName);
 // (a folder, a device, a named pipe) is refused. Returns an error message,
 // empty on success.
 QString Save(const QString& path, const QStringList& texts);
-
-// The second half of Save: writes `bytes` through an open save file, makes
-// sure every byte reached the disk, and commits; on any failure the save
-// file is discarded and the reason returned.
-QString WriteAndCommit(QSaveFile& file, const QByteArray& bytes);
 
 // Reads no more of the file than the first nine words need, and at most
 // MaxScannedBytes (and a byte beyond, to see whether a word runs past the

@@ -1,107 +1,132 @@
 #include "garage/CarForm.h"
 
+#include "core/AreaSums.h"
 #include "core/InputChecks.h"
 #include "core/NumberText.h"
-#include "core/AreaSums.h"
-#include "garage/CarList.h"
+#include "garage/GarageFields.h"
+#include "garage/GarageSettings.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
 
-QString fieldLabel(InputField field)
+// The form's labels, each with a mnemonic of its own in the window.
+QString formLabel(InputField field)
 {
     switch (field) {
-    case InputField::Horsepower: return CarForm::tr("&Horsepower:");
+    case InputField::Horsepower: return CarForm::tr("Horse&power:");
     case InputField::GrillArea: return CarForm::tr("&Grill area:");
-    case InputField::WindshieldArea: return CarForm::tr("&Windshield area:");
-    case InputField::CarWeight: return CarForm::tr("Car &weight:");
+    case InputField::WindshieldArea: return CarForm::tr("W&indshield area:");
+    case InputField::CarWeight: return CarForm::tr("Car weigh&t:");
     case InputField::DragCoefficient: return CarForm::tr("&Drag coefficient:");
-    case InputField::WindshieldAngle: return CarForm::tr("Windshield &angle:");
-    case InputField::AvailableShifts: return CarForm::tr("A&vailable shifts:");
+    case InputField::WindshieldAngle: return CarForm::tr("Windshield ang&le:");
+    case InputField::AvailableShifts: return CarForm::tr("Availa&ble shifts:");
     case InputField::QuarterMileShifts: return CarForm::tr("&Quarter mile shifts:");
-    case InputField::SpinTime: return CarForm::tr("&Spin time:");
+    case InputField::SpinTime: return CarForm::tr("Spin ti&me:");
     }
     return QString();
 }
 
-QString fieldUnit(InputField field, UnitSystem units)
+// Undo and Redo belong to the garage's history, not to one box's text: a
+// box lets the window's actions take their keys.
+class HistoryKeys : public QObject
 {
-    if (field == InputField::WindshieldAngle)
-        return CarForm::tr("degrees");
-    return UnitSymbol(FieldQuantity(field), units);
-}
+public:
+    using QObject::QObject;
 
-const RangeTest& rangeOf(InputField field)
-{
-    for (const RangeTest& test : RangeTests())
-        if (test.field == field)
-            return test;
-    return RangeTests().front();
-}
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::ShortcutOverride) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)) {
+                event->ignore();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 } // namespace
 
-CarForm::CarForm(CarList* cars, QWidget* parent)
-    : QWidget(parent)
+CarForm::CarForm(CarList* cars, GarageSettings* settings, QWidget* parent)
+    : QScrollArea(parent)
     , cars(cars)
-    , nameBox(new QLineEdit(this))
-    , frontalArea(new QLabel(this))
+    , settings(settings)
+    , page(new QWidget(this))
+    , nameBox(new QLineEdit(page))
+    , frontalArea(new QLabel(page))
 {
     setObjectName(QStringLiteral("carForm"));
-    auto* layout = new QVBoxLayout(this);
+    setWidgetResizable(true);
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
+    auto* history = new HistoryKeys(this);
 
-    auto* inputs = new QGroupBox(tr("Car"), this);
+    // A box never shows fewer characters than the widest value needs.
+    const int boxWidth = fontMetrics().horizontalAdvance(QStringLiteral("10000.000")) + 16;
+    auto* inputs = new QGroupBox(tr("Car"), page);
     auto* grid = new QGridLayout(inputs);
-    grid->setColumnStretch(3, 1);
+    grid->setColumnStretch(2, 1);
     auto* nameLabel = new QLabel(tr("&Name:"), inputs);
     nameLabel->setBuddy(nameBox);
     nameBox->setObjectName(QStringLiteral("carName"));
     nameBox->setAccessibleName(tr("Car name"));
+    nameBox->installEventFilter(history);
     grid->addWidget(nameLabel, 0, 0);
-    grid->addWidget(nameBox, 0, 1, 1, 3);
+    grid->addWidget(nameBox, 0, 1, 1, 2);
     connect(nameBox, &QLineEdit::textEdited, this, &CarForm::onNameEdited);
+    connect(nameBox, &QLineEdit::editingFinished, this, [this] { nameSession = 0; });
 
     int row = 1;
     for (InputField field : AllInputFields) {
         const int i = static_cast<int>(field);
-        labels[i] = new QLabel(fieldLabel(field), inputs);
+        labels[i] = new QLabel(formLabel(field), inputs);
         boxes[i] = new QLineEdit(inputs);
         boxes[i]->setObjectName(FieldKey(field));
-        boxes[i]->setAccessibleName(FieldName(field));
-        boxes[i]->setMaximumWidth(boxes[i]->fontMetrics().horizontalAdvance(QStringLiteral("0000000000000")));
+        boxes[i]->setAccessibleName(FieldLabel(field));
+        boxes[i]->setMinimumWidth(boxWidth);
+        boxes[i]->setMaximumWidth(boxWidth * 3 / 2);
+        boxes[i]->installEventFilter(history);
         labels[i]->setBuddy(boxes[i]);
         unitLabels[i] = new QLabel(inputs);
         messages[i] = new QLabel(inputs);
         messages[i]->setObjectName(FieldKey(field) + QStringLiteral("Message"));
         messages[i]->setWordWrap(true);
         messages[i]->setTextFormat(Qt::PlainText);
-        messages[i]->setMinimumWidth(160);
+        // The line is kept free for a message, so the form does not jump
+        // when one appears.
+        messages[i]->setMinimumHeight(messages[i]->fontMetrics().lineSpacing());
         grid->addWidget(labels[i], row, 0);
         grid->addWidget(boxes[i], row, 1);
         grid->addWidget(unitLabels[i], row, 2);
-        grid->addWidget(messages[i], row, 3);
+        grid->addWidget(messages[i], row + 1, 0, 1, 3);
         connect(boxes[i], &QLineEdit::textEdited, this, [this, field] { onBoxEdited(field); });
-        ++row;
+        connect(boxes[i], &QLineEdit::editingFinished, this, &CarForm::endSession);
+        row += 2;
     }
     frontalArea->setObjectName(QStringLiteral("frontalArea"));
     grid->addWidget(new QLabel(tr("Frontal area:"), inputs), row, 0);
-    grid->addWidget(frontalArea, row, 1, 1, 3);
+    grid->addWidget(frontalArea, row, 1, 1, 2);
     layout->addWidget(inputs);
 
     // The area calculator's sums, in inches as the classic calculator takes them.
-    auto* sums = new QGroupBox(tr("Areas from measurements"), this);
+    auto* sums = new QGroupBox(tr("Areas from measurements"), page);
     auto* sumsGrid = new QGridLayout(sums);
     const QString parts[2] = { tr("Grill"), tr("Windshield") };
     const InputField targets[2] = { InputField::GrillArea, InputField::WindshieldArea };
+    const int inchesWidth = fontMetrics().horizontalAdvance(QStringLiteral("00000.0")) + 16;
     for (int k = 0; k < 2; ++k) {
         auto* width = new QLineEdit(sums);
         auto* height = new QLineEdit(sums);
@@ -112,7 +137,8 @@ CarForm::CarForm(CarList* cars, QWidget* parent)
         width->setPlaceholderText(tr("width"));
         height->setPlaceholderText(tr("height"));
         for (QLineEdit* edit : { width, height }) {
-            edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("000000000")));
+            edit->setMinimumWidth(inchesWidth);
+            edit->setMaximumWidth(inchesWidth * 3 / 2);
             connect(edit, &QLineEdit::textEdited, this, &CarForm::refreshAreas);
         }
         inches[2 * k] = width;
@@ -124,105 +150,149 @@ CarForm::CarForm(CarList* cars, QWidget* parent)
         useButtons[k]->setToolTip(tr("Put this area into the car's %1 area").arg(parts[k].toLower()));
         const InputField target = targets[k];
         connect(useButtons[k], &QPushButton::clicked, this, [this, target] { useArea(target); });
-        sumsGrid->addWidget(new QLabel(parts[k], sums), k, 0);
-        sumsGrid->addWidget(width, k, 1);
-        sumsGrid->addWidget(new QLabel(tr("×"), sums), k, 2);
-        sumsGrid->addWidget(height, k, 3);
-        sumsGrid->addWidget(new QLabel(tr("in ="), sums), k, 4);
-        sumsGrid->addWidget(areaResults[k], k, 5);
-        sumsGrid->addWidget(useButtons[k], k, 6);
+        sumsGrid->addWidget(new QLabel(parts[k], sums), 2 * k, 0, 1, 5);
+        sumsGrid->addWidget(width, 2 * k + 1, 0);
+        sumsGrid->addWidget(new QLabel(tr("×"), sums), 2 * k + 1, 1);
+        sumsGrid->addWidget(height, 2 * k + 1, 2);
+        sumsGrid->addWidget(areaResults[k], 2 * k + 1, 3);
+        sumsGrid->addWidget(useButtons[k], 2 * k + 1, 4);
     }
-    sumsGrid->setColumnStretch(5, 1);
+    sumsGrid->setColumnStretch(3, 1);
     layout->addWidget(sums);
     layout->addStretch(1);
+    setWidget(page);
 
-    connect(cars, &CarList::carChanged, this, &CarForm::onCarChanged);
-    connect(cars, &CarList::listChanged, this, [this] {
-        if (carIndex >= this->cars->Count())
-            SetCarIndex(this->cars->Count() - 1);
-        else
-            SetCarIndex(carIndex);
+    connect(cars->Selection(), &QItemSelectionModel::currentRowChanged, this, &CarForm::onCurrentChanged);
+    connect(cars, &QAbstractItemModel::dataChanged, this, &CarForm::onCarsChanged);
+    connect(cars, &QAbstractItemModel::modelReset, this, &CarForm::onCurrentChanged);
+    connect(settings, &GarageSettings::unitsChanged, this, [this] {
+        refreshUnits();
+        showCar();
     });
     refreshUnits();
-    SetCarIndex(-1);
+    showCar();
 }
 
-void CarForm::SetCarIndex(int index)
+void CarForm::onCurrentChanged()
 {
-    carIndex = index;
-    const bool any = cars && index >= 0 && index < cars->Count();
-    setEnabled(any);
-    if (!any) {
-        carIndex = -1;
+    endSession();
+    nameSession = 0;
+    showCar();
+}
+
+void CarForm::onCarsChanged(const QModelIndex& first, const QModelIndex& last, const QList<int>& roles)
+{
+    const int row = cars->CurrentRow();
+    if (row < first.row() || row > last.row())
+        return;
+    if (roles.isEmpty() || roles.contains(CarList::InputsRole)) {
+        // A change that did not come from this form's typing (an undo, a
+        // slider) ends the stretch of typing.
+        if (!editingBox)
+            endSession();
+        refreshBoxes();
+        refreshMessages();
+    }
+    if ((roles.isEmpty() || roles.contains(CarList::NameRole)) && nameBox->text().trimmed() != cars->At(row).name)
+        nameBox->setText(cars->At(row).name);
+}
+
+void CarForm::showCar()
+{
+    const int row = cars->CurrentRow();
+    page->setEnabled(row >= 0);
+    if (row < 0) {
         nameBox->clear();
         for (QLineEdit* box : boxes)
             box->clear();
         for (QLabel* message : messages)
             message->clear();
         frontalArea->clear();
+        refreshAreas();
         return;
     }
-    nameBox->setText(cars->At(index).name);
-    refreshBoxes(true);
+    nameBox->setText(cars->At(row).name);
+    refreshBoxes();
     refreshMessages();
     refreshAreas();
 }
 
-void CarForm::SetUnitSystem(UnitSystem newUnits)
+QString CarForm::shownText(const CarValues& values, InputField field) const
 {
-    units = newUnits;
-    refreshUnits();
-    if (carIndex >= 0) {
-        refreshBoxes(true);
-        refreshMessages();
-    }
-    refreshAreas();
+    const UnitSystem units = settings->Units();
+    const Quantity quantity = FieldQuantity(field);
+    if (units == UnitSystem::Imperial || ToShown(1, quantity, units) == 1)
+        return values.Text(field);
+    return FormatFixed(ToShown(values.numbers.Value(field), quantity, units), 1, ShownDecimals(quantity, units));
 }
 
 void CarForm::onBoxEdited(InputField field)
 {
-    if (carIndex < 0)
+    const int row = cars->CurrentRow();
+    if (row < 0)
         return;
-    cars->SetText(carIndex, field, ClassicFieldText(Box(field)->text(), field, units));
+    const GarageCar& car = cars->At(row);
+    if (sessionCar != car.id || sessionField != static_cast<int>(field)) {
+        sessionCar = car.id;
+        sessionField = static_cast<int>(field);
+        session = cars->NewSession();
+        sessionStart = car.values;
+    }
+    QLineEdit* box = Box(field);
+    editingBox = box;
+    // Typing back the text the value was shown with gives the value back
+    // exactly, not the shown text's rounding of it.
+    if (box->text() == shownText(sessionStart, field))
+        cars->RestoreValue(row, field, sessionStart, session);
+    else
+        cars->EditText(row, field, ClassicFieldText(box->text(), field, settings->Units()), session);
+    editingBox = nullptr;
+}
+
+void CarForm::endSession()
+{
+    sessionCar = 0;
+    sessionField = -1;
+    session = 0;
 }
 
 void CarForm::onNameEdited()
 {
-    if (carIndex >= 0 && !nameBox->text().trimmed().isEmpty())
-        cars->SetName(carIndex, nameBox->text().trimmed());
-}
-
-void CarForm::onCarChanged(int index)
-{
-    if (index != carIndex)
+    const int row = cars->CurrentRow();
+    const QString name = nameBox->text().trimmed();
+    if (row < 0 || name.isEmpty())
         return;
-    // The box being typed in keeps what the user typed.
-    refreshBoxes(false);
-    refreshMessages();
-    if (!nameBox->hasFocus())
-        nameBox->setText(cars->At(index).name);
+    if (nameSession == 0)
+        nameSession = cars->NewSession();
+    cars->Rename(row, name, nameSession);
 }
 
-void CarForm::refreshBoxes(bool evenFocused)
+void CarForm::refreshBoxes()
 {
-    const CarTexts& texts = cars->At(carIndex).texts;
+    const CarValues& values = cars->At(cars->CurrentRow()).values;
+    const UnitSystem units = settings->Units();
     for (InputField field : AllInputFields) {
         QLineEdit* box = Box(field);
-        if (!evenFocused && box->hasFocus())
+        if (box == editingBox)
             continue;
-        if (evenFocused || ClassicFieldText(box->text(), field, units) != texts[field])
-            box->setText(ShownFieldText(texts[field], field, units));
+        // A box keeps what was typed into it while that is what the car holds.
+        if (ClassicFieldText(box->text(), field, units) == values.Text(field) && box->isModified())
+            continue;
+        const QString text = shownText(values, field);
+        if (box->text() != text)
+            box->setText(text);
     }
 }
 
 void CarForm::refreshMessages()
 {
-    const CarInputs car = ConvertTexts(cars->At(carIndex).texts);
+    const UnitSystem units = settings->Units();
+    const CarInputs& car = cars->At(cars->CurrentRow()).Inputs();
     for (InputField field : AllInputFields) {
         QString message = FieldRangeMessage(car, field);
         const Quantity quantity = FieldQuantity(field);
         if (!message.isEmpty() && units == UnitSystem::Metric && ToShown(1, quantity, units) != 1) {
-            const RangeTest& range = rangeOf(field);
+            const RangeTest& range = FieldRange(field);
             const int decimals = ShownDecimals(quantity, units);
             message += QLatin1Char(' ')
                        + tr("(%1 to %2 %3)")
@@ -231,9 +301,10 @@ void CarForm::refreshMessages()
                                   UnitSymbol(quantity, units));
         }
         QLabel* label = Message(field);
-        label->setText(message);
-        Box(field)->setAccessibleDescription(message);
-        label->setToolTip(message);
+        if (label->text() != message) {
+            label->setText(message);
+            Box(field)->setAccessibleDescription(message);
+        }
     }
     const double area = car.FrontalArea();
     frontalArea->setText(tr("%1 %2").arg(
@@ -243,31 +314,38 @@ void CarForm::refreshMessages()
 
 void CarForm::refreshUnits()
 {
-    for (InputField field : AllInputFields)
-        unitLabels[static_cast<int>(field)]->setText(fieldUnit(field, units));
+    const UnitSystem units = settings->Units();
+    for (InputField field : AllInputFields) {
+        const int i = static_cast<int>(field);
+        unitLabels[i]->setText(FieldUnit(field, units));
+        boxes[i]->setToolTip(FieldRangeText(field, units, locale()));
+    }
+    refreshAreas();
 }
 
 void CarForm::refreshAreas()
 {
+    const bool any = cars->CurrentRow() >= 0;
     for (int k = 0; k < 2; ++k) {
         const bool typed = !inches[2 * k]->text().trimmed().isEmpty()
                            && !inches[2 * k + 1]->text().trimmed().isEmpty();
-        useButtons[k]->setEnabled(typed && carIndex >= 0);
+        useButtons[k]->setEnabled(typed && any);
         if (!typed) {
-            areaResults[k]->setText(QStringLiteral("—"));
+            areaResults[k]->setText(QStringLiteral("= —"));
             continue;
         }
         const QString area = AreaText(inches[2 * k]->text(), inches[2 * k + 1]->text()).trimmed();
-        areaResults[k]->setText(tr("%1 %2").arg(ShownFieldText(area, InputField::GrillArea, units),
-                                                 UnitSymbol(Quantity::Area, units)));
+        areaResults[k]->setText(tr("in = %1 %2").arg(ShownFieldText(area, InputField::GrillArea, settings->Units()),
+                                                      UnitSymbol(Quantity::Area, settings->Units())));
     }
 }
 
 void CarForm::useArea(InputField field)
 {
-    if (carIndex < 0)
+    const int row = cars->CurrentRow();
+    if (row < 0)
         return;
     const int k = field == InputField::GrillArea ? 0 : 1;
-    cars->SetText(carIndex, field, AreaText(inches[2 * k]->text(), inches[2 * k + 1]->text()).trimmed());
-    refreshBoxes(true);
+    endSession();
+    cars->EditText(row, field, AreaText(inches[2 * k]->text(), inches[2 * k + 1]->text()).trimmed());
 }

@@ -1,52 +1,56 @@
-// CarForm: the nine inputs of one car, in the units the user chose. Each
-// box is checked as it is typed with the classic program's range test and
-// message, shown beside the box; the texts go to the car in the CarList in
-// the classic units, as a file keeps them. Below, the area calculator's sums
-// turn measurements in inches into the grill or windshield area.
+// CarForm: the name and nine inputs of the current car (the current row of
+// the car list's selection), in the settings' units. Each box is checked as
+// it is typed with the classic program's range test and message, shown
+// under the box; what is typed goes to the car list as an undoable edit, one
+// edit per stretch of typing in a box. Below, the area calculator's sums turn
+// measurements in inches into the grill or windshield area. The form sits in
+// a scroll area, so on a small screen it scrolls instead of squeezing its
+// boxes.
 #pragma once
 
 #include "core/CarInputs.h"
+#include "garage/CarList.h"
 #include "garage/Units.h"
 
 #include <QPointer>
-#include <QWidget>
+#include <QScrollArea>
 
 #include <array>
 
-class CarList;
+class GarageSettings;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class CarForm : public QWidget
+class CarForm : public QScrollArea
 {
     Q_OBJECT
 
 public:
-    explicit CarForm(CarList* cars, QWidget* parent = nullptr);
-
-    // The car being edited (an index into the CarList), or -1 for none.
-    void SetCarIndex(int index);
-    int CarIndex() const { return carIndex; }
-    void SetUnitSystem(UnitSystem units);
+    CarForm(CarList* cars, GarageSettings* settings, QWidget* parent = nullptr);
 
     QLineEdit* Box(InputField field) const { return boxes[static_cast<int>(field)]; }
     QLabel* Message(InputField field) const { return messages[static_cast<int>(field)]; }
     QLineEdit* NameBox() const { return nameBox; }
 
 private:
+    void onCurrentChanged();
+    void onCarsChanged(const QModelIndex& first, const QModelIndex& last, const QList<int>& roles);
     void onBoxEdited(InputField field);
     void onNameEdited();
-    void onCarChanged(int index);
-    void refreshBoxes(bool evenFocused);
+    void endSession();
+    void showCar();
+    void refreshBoxes();
     void refreshMessages();
     void refreshUnits();
     void refreshAreas();
     void useArea(InputField field);
+    // The text a box shows for a value in the current unit system.
+    QString shownText(const CarValues& values, InputField field) const;
 
     QPointer<CarList> cars;
-    int carIndex = -1;
-    UnitSystem units = UnitSystem::Imperial;
+    GarageSettings* settings;
+    QWidget* page;
     QLineEdit* nameBox;
     std::array<QLabel*, InputFieldCount> labels{};
     std::array<QLineEdit*, InputFieldCount> boxes{};
@@ -57,4 +61,15 @@ private:
     std::array<QLineEdit*, 4> inches{};
     std::array<QLabel*, 2> areaResults{};
     std::array<QPushButton*, 2> useButtons{};
+
+    // The stretch of typing in one box: which car and field, the values the
+    // car had when it began, and the undo session its edits merge in.
+    int sessionCar = 0;
+    int sessionField = -1;
+    int session = 0;
+    int nameSession = 0;
+    CarValues sessionStart;
+    // The box whose own edit is being handed to the car list: the change
+    // coming back from the list leaves its text as typed.
+    QLineEdit* editingBox = nullptr;
 };

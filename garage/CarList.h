@@ -1,72 +1,167 @@
-// CarList: the cars of one garage session and what the engine made of each.
+// CarList: the cars of one garage session, as a list model with one row per
+// car, and the one place where they change.
 //
-// In: cars opened from files, new cars, typed texts, what-if variants. Out:
-// each car's texts (as they would be saved) and its evaluation, kept up to
-// date whenever a text changes, and signals that tell the views what
-// changed. The windows, the comparison table and the curves all read the
-// cars from one CarList that the program object owns.
+// In: cars opened from files, new cars, values typed into the form or set
+// by a slider, names, what-if variants. Out: each car's values (the number
+// every view reads, beside the text a file keeps), its evaluation by the
+// engine, and the standard model signals. Every change goes through the
+// list's undo stack as a command, so each can be undone; whether a car has
+// unsaved changes follows from that history. The list also holds the one
+// selection whose current row is the car the user is working on. The window's
+// views, the comparison table, the curves and the proxies all read it.
 #pragma once
 
 #include "core/CarInputs.h"
 #include "garage/CarEvaluation.h"
 
-#include <QObject>
+#include <QAbstractListModel>
+#include <QColor>
 #include <QString>
 
+#include <cstdint>
 #include <vector>
+
+class QItemSelectionModel;
+class QUndoStack;
+
+// A car's nine values: the numbers, and the text of each value that was
+// typed or read from a file. A value set from a number (a slider, a reset)
+// has no text of its own; its text is the shortest one that reads back as
+// the same number, made only when a file or an export asks for it.
+struct CarValues {
+    CarInputs numbers;
+    CarTexts typed;         // the typed texts of the fields in `typedFields`
+    unsigned typedFields = 0; // one bit per field, by InputField
+
+    // Both texts and numbers, read from a file or typed: each text is
+    // converted once, as the program reads its boxes.
+    static CarValues FromTexts(const CarTexts& texts);
+    static CarValues FromNumbers(const CarInputs& numbers);
+
+    bool HasTypedText(InputField field) const { return (typedFields >> static_cast<int>(field)) & 1U; }
+    QString Text(InputField field) const;
+    CarTexts Texts() const;
+    void SetTyped(InputField field, const QString& text);
+    void SetNumber(InputField field, double value);
+    // The same texts and the very same doubles, bit for bit.
+    bool SameAs(const CarValues& other) const;
+};
 
 struct GarageCar {
     int id = 0;          // stable while the session lasts
-    QString name;        // shown in the table's header and the legend
+    QString name;        // shown in the list, the table's header and the legend
     QString path;        // the file it came from or was saved to; empty if none
-    CarTexts texts;      // the nine texts in the classic units, as saved
-    bool modified = false;
-    int variantOf = -1;  // the id of the car a what-if variant was made from
+    CarValues values;
+    int variantOf = 0;   // the id of the car a what-if variant was made from; 0 for none
     CarEvaluation evaluation;
+    // The history of its saved values: the edit that made them and the one
+    // the file holds (see CarList::IsUnsaved).
+    std::uint64_t state = 0;
+    std::uint64_t savedState = 0;
 
-    bool IsVariant() const { return variantOf >= 0; }
+    const CarInputs& Inputs() const { return values.numbers; }
+    CarTexts Texts() const { return values.Texts(); }
+    bool IsVariant() const { return variantOf != 0; }
 };
 
-class CarList : public QObject
+// The colour a car's list entry, column and curves share, by the car's id.
+QColor CarColour(int carId);
+
+class CarList : public QAbstractListModel
 {
     Q_OBJECT
 
 public:
+    enum Role {
+        IdRole = Qt::UserRole + 1, // int
+        NameRole,                  // QString, without the unsaved marker
+        ColourRole,                // QColor
+        FileRole,                  // QString, the absolute path or empty
+        TextsRole,                 // CarTexts, as a file keeps them
+        InputsRole,                // CarInputs
+        EvaluationRole,            // const CarEvaluation*
+        IsVariantRole,             // bool
+        BaseIdRole,                // int, the id of a variant's base car; 0 for none
+        UnsavedRole,               // bool
+    };
+
     explicit CarList(QObject* parent = nullptr);
+    ~CarList() override;
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QHash<int, QByteArray> roleNames() const override;
 
     int Count() const { return static_cast<int>(cars.size()); }
-    const GarageCar& At(int index) const { return cars.at(static_cast<std::size_t>(index)); }
-    int IndexOf(int id) const; // -1 when no such car
+    const GarageCar& At(int row) const { return cars.at(static_cast<std::size_t>(row)); }
+    int RowOf(int id) const; // -1 when no such car
+    // The one unsaved rule: a car (never a what-if variant) whose values
+    // differ from what it was opened or last saved with, or a kept variant
+    // that was never saved.
+    bool IsUnsaved(int row) const;
+    QList<int> UnsavedRows() const;
+    // The row of the variant made from the car in `baseRow`, or -1.
+    int VariantRowOf(int baseRow) const;
 
-    // Each returns the new car's index.
-    int Add(const QString& name, const CarTexts& texts, const QString& path = QString());
-    int AddVariant(int baseIndex);
-    void Remove(int index);
+    QUndoStack* UndoStack() const { return undoStack; }
+    // The car the user is working on: the current row of this selection.
+    QItemSelectionModel* Selection() const { return selection; }
+    int CurrentRow() const;
+    void SetCurrentRow(int row);
 
-    void SetText(int index, InputField field, const QString& text);
-    void SetTexts(int index, const CarTexts& texts);
-    // Sets the texts from numbers, each written so that it reads back as
-    // the very same double.
-    void SetInputs(int index, const CarInputs& inputs);
-    void SetName(int index, const QString& name);
-    // After a save: the car now belongs to `path` and has no unsaved edits.
-    void MarkSaved(int index, const QString& path);
-    // Makes a variant an ordinary car of its own.
-    void Detach(int index);
+    // Each edit below is one undoable command. Edits with the same non-zero
+    // `session` of the same car and field (one slider drag, one stretch of
+    // typing in a box) merge into one command; a fresh session comes from
+    // NewSession().
+    int NewSession() { return ++lastSession; }
+    // Adds a car and makes it current; returns its row.
+    int AddCar(const QString& name, const CarTexts& texts, const QString& path = QString());
+    // Closes the car, and the what-if variant made from it.
+    void CloseCar(int row);
+    // A value typed in the classic units, as a file would keep it.
+    void EditText(int row, InputField field, const QString& text, int session = 0);
+    // A value set from a number, as a slider sets it.
+    void EditNumber(int row, InputField field, double value, int session = 0);
+    // Every value at once, from numbers.
+    void EditNumbers(int row, const CarInputs& numbers);
+    // Any value back to exactly what it is in `values` (texts and doubles).
+    void RestoreValue(int row, InputField field, const CarValues& values, int session = 0);
+    void Rename(int row, const QString& name, int session = 0);
+    // A variant of the car in `baseRow` with one value changed, as one
+    // command; returns the variant's row.
+    int StartVariant(int baseRow, InputField field, double value, int session = 0);
+    // Makes a variant a car of its own.
+    void KeepVariant(int row);
 
-    // The texts that give exactly these numbers.
-    static CarTexts TextsFor(const CarInputs& inputs);
+    // After a save: the car belongs to `path` and has no unsaved changes.
+    // Not an edit, so not undoable.
+    void MarkSaved(int row, const QString& path);
 
 signals:
-    // Around a change in the number or order of the cars.
-    void aboutToChangeList();
-    void listChanged();
-    // A car's texts, name, file or evaluation changed.
-    void carChanged(int index);
+    // A car's unsaved state changed (also reported by dataChanged).
+    void unsavedChanged(int row);
 
 private:
-    void evaluate(GarageCar& car);
+    friend class CarCommand;
+    // The primitive changes the commands make; each tells the views.
+    std::uint64_t NextState() { return ++lastState; }
+    void insertCar(int row, GarageCar car);
+    GarageCar takeCar(int row);
+    void setValues(int id, const CarValues& values, std::uint64_t state);
+    void setName(int id, const QString& name);
+    void setVariantOf(int id, int baseId, const QString& name, std::uint64_t savedState);
+    void setState(int id, std::uint64_t state);
+    void carChanged(int row, const QList<int>& roles);
+    GarageCar newCar(const QString& name, const CarValues& values, const QString& path);
 
     std::vector<GarageCar> cars;
+    QUndoStack* undoStack;
+    QItemSelectionModel* selection;
     int nextId = 1;
+    int lastSession = 0;
+    std::uint64_t lastState = 0;
 };
+
+Q_DECLARE_METATYPE(const CarEvaluation*)
+Q_DECLARE_METATYPE(CarTexts)
+Q_DECLARE_METATYPE(CarInputs)

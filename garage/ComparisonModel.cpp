@@ -1,6 +1,7 @@
 #include "garage/ComparisonModel.h"
 
 #include "core/ResultTexts.h"
+#include "garage/GarageSettings.h"
 
 #include <QFont>
 
@@ -11,13 +12,6 @@
 namespace {
 
 constexpr double noValue = std::numeric_limits<double>::quiet_NaN();
-
-// Colours that read on a light and on a dark background alike.
-const QColor carColours[] = {
-    QColor(0x1f, 0x77, 0xd4), QColor(0xe0, 0x6c, 0x00), QColor(0x2c, 0xa0, 0x2c),
-    QColor(0xd6, 0x27, 0x28), QColor(0x94, 0x67, 0xbd), QColor(0x8c, 0x56, 0x4b),
-    QColor(0xe3, 0x77, 0xc2), QColor(0x17, 0xa5, 0xb8),
-};
 
 std::optional<ResultField> resultFieldOf(ComparisonRow row)
 {
@@ -54,24 +48,34 @@ std::optional<std::pair<EstimateRule, bool>> estimateOf(ComparisonRow row)
 
 } // namespace
 
-QColor CarColour(int carId)
-{
-    constexpr int count = sizeof carColours / sizeof carColours[0];
-    return carColours[((carId - 1) % count + count) % count];
-}
-
-ComparisonModel::ComparisonModel(CarList* cars, QObject* parent)
+ComparisonModel::ComparisonModel(CarList* cars, GarageSettings* settings, QObject* parent)
     : QAbstractTableModel(parent)
     , cars(cars)
 {
+    if (settings) {
+        units = settings->Units();
+        connect(settings, &GarageSettings::unitsChanged, this, &ComparisonModel::SetUnitSystem);
+    }
     rebuildRows();
-    rebuildColumns();
-    connect(cars, &CarList::aboutToChangeList, this, &ComparisonModel::beginResetModel);
-    connect(cars, &CarList::listChanged, this, [this] {
-        rebuildColumns();
+    // A car is a column: the list's rows become the table's columns.
+    connect(cars, &QAbstractItemModel::rowsAboutToBeInserted, this,
+            [this](const QModelIndex&, int first, int last) { beginInsertColumns(QModelIndex(), first, last); });
+    connect(cars, &QAbstractItemModel::rowsInserted, this, [this] {
+        forgetBest();
+        endInsertColumns();
+    });
+    connect(cars, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this](const QModelIndex&, int first, int last) { beginRemoveColumns(QModelIndex(), first, last); });
+    connect(cars, &QAbstractItemModel::rowsRemoved, this, [this] {
+        forgetBest();
+        endRemoveColumns();
+    });
+    connect(cars, &QAbstractItemModel::modelAboutToBeReset, this, &ComparisonModel::beginResetModel);
+    connect(cars, &QAbstractItemModel::modelReset, this, [this] {
+        forgetBest();
         endResetModel();
     });
-    connect(cars, &CarList::carChanged, this, &ComparisonModel::onCarChanged);
+    connect(cars, &QAbstractItemModel::dataChanged, this, &ComparisonModel::onCarsChanged);
 }
 
 int ComparisonModel::rowCount(const QModelIndex& parent) const
@@ -81,17 +85,12 @@ int ComparisonModel::rowCount(const QModelIndex& parent) const
 
 int ComparisonModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(columns.size());
-}
-
-int ComparisonModel::CarIndexAt(int column) const
-{
-    return columns.at(column);
+    return parent.isValid() || !cars ? 0 : cars->Count();
 }
 
 const GarageCar& ComparisonModel::CarAt(int column) const
 {
-    return cars->At(CarIndexAt(column));
+    return cars->At(column);
 }
 
 double ComparisonModel::ClassicValue(int row, int column) const
@@ -133,28 +132,67 @@ bool ComparisonModel::MarkNeverPassed(int row, int column) const
     return RowAt(row) == ComparisonRow::ZeroToHundredKmhTime && e.zeroToHundredKmhTime == 0;
 }
 
+double ComparisonModel::bestOf(int row) const
+{
+    if (best.isEmpty()) {
+        best.fill(std::numeric_limits<double>::quiet_NaN(), rowCount());
+        for (int r = 0; r < rowCount(); ++r) {
+            const Better better = BetterOf(RowAt(r));
+            if (better == Better::Neither)
+                continue;
+            int withValue = 0;
+            double found = noValue;
+            for (int c = 0; c < columnCount(); ++c) {
+                const double value = ClassicValue(r, c);
+                if (!std::isfinite(value))
+                    continue;
+                found = withValue++ == 0 ? value
+                        : better == Better::Lower ? std::min(found, value)
+                                                  : std::max(found, value);
+            }
+            if (withValue >= 2)
+                best[r] = found;
+        }
+    }
+    return best.at(row);
+}
+
+namespace {
+
+// Values that look the same in the table are equally good.
+bool looksTheSame(double value, double best, Quantity quantity, UnitSystem units)
+{
+    const double halfShownUnit = 0.5 * std::pow(10.0, -ShownDecimals(quantity, units));
+    return std::abs(ToShown(value, quantity, units) - ToShown(best, quantity, units)) < halfShownUnit;
+}
+
+} // namespace
+
 bool ComparisonModel::IsBest(int row, int column) const
 {
-    const Better better = BetterOf(RowAt(row));
-    if (better == Better::Neither)
-        return false;
     const double value = ClassicValue(row, column);
-    if (!std::isfinite(value))
+    const double found = bestOf(row);
+    if (!std::isfinite(value) || !std::isfinite(found))
+        return false;
+    return looksTheSame(value, found, QuantityOf(RowAt(row)), units);
+}
+
+bool ComparisonModel::IsBestAmong(int row, int column, const QList<int>& columns) const
+{
+    const Better better = BetterOf(RowAt(row));
+    const double value = ClassicValue(row, column);
+    if (better == Better::Neither || !std::isfinite(value))
         return false;
     int withValue = 0;
-    double best = value;
-    for (int c = 0; c < columnCount(); ++c) {
+    double found = value;
+    for (int c : columns) {
         const double other = ClassicValue(row, c);
         if (!std::isfinite(other))
             continue;
         ++withValue;
-        best = better == Better::Lower ? std::min(best, other) : std::max(best, other);
+        found = better == Better::Lower ? std::min(found, other) : std::max(found, other);
     }
-    // Values that look the same in the table are equally good.
-    const double halfShownUnit = 0.5 * std::pow(10.0, -ShownDecimals(QuantityOf(RowAt(row)), units));
-    const double shownDifference = std::abs(ToShown(value, QuantityOf(RowAt(row)), units)
-                                            - ToShown(best, QuantityOf(RowAt(row)), units));
-    return withValue >= 2 && shownDifference < halfShownUnit;
+    return withValue >= 2 && looksTheSame(value, found, QuantityOf(RowAt(row)), units);
 }
 
 QVariant ComparisonModel::data(const QModelIndex& index, int role) const
@@ -212,7 +250,7 @@ QVariant ComparisonModel::headerData(int section, Qt::Orientation orientation, i
         return QVariant();
     const GarageCar& car = CarAt(section);
     switch (role) {
-    case Qt::DisplayRole: return car.modified && !car.IsVariant() ? car.name + QLatin1Char('*') : car.name;
+    case Qt::DisplayRole: return cars->data(cars->index(section), Qt::DisplayRole);
     case Qt::DecorationRole: return CarColour(car.id);
     case Qt::ToolTipRole:
         return car.evaluation.HasResults() ? (car.path.isEmpty() ? car.name : car.path)
@@ -229,14 +267,7 @@ void ComparisonModel::SetUnitSystem(UnitSystem newUnits)
     beginResetModel();
     units = newUnits;
     rebuildRows();
-    endResetModel();
-}
-
-void ComparisonModel::SetCarFilter(const QList<int>& carIds)
-{
-    beginResetModel();
-    filter = carIds;
-    rebuildColumns();
+    forgetBest();
     endResetModel();
 }
 
@@ -341,29 +372,13 @@ void ComparisonModel::rebuildRows()
     }
 }
 
-void ComparisonModel::rebuildColumns()
+void ComparisonModel::onCarsChanged(const QModelIndex& first, const QModelIndex& last, const QList<int>& roles)
 {
-    columns.clear();
-    if (!cars)
-        return;
-    if (filter.isEmpty()) {
-        for (int i = 0; i < cars->Count(); ++i)
-            columns << i;
-        return;
+    const bool figures = roles.isEmpty() || roles.contains(CarList::EvaluationRole);
+    if (figures && rowCount() > 0) {
+        // A change in one car can move the best value of any row.
+        forgetBest();
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
     }
-    for (int id : filter) {
-        const int index = cars->IndexOf(id);
-        if (index >= 0)
-            columns << index;
-    }
-}
-
-void ComparisonModel::onCarChanged(int index)
-{
-    const int column = static_cast<int>(columns.indexOf(index));
-    if (column < 0)
-        return;
-    // A change in one car can move the best value of any row.
-    emit dataChanged(this->index(0, 0), this->index(rowCount() - 1, columnCount() - 1));
-    emit headerDataChanged(Qt::Horizontal, column, column);
+    emit headerDataChanged(Qt::Horizontal, first.row(), last.row());
 }

@@ -1,9 +1,11 @@
 // ComparisonModel: the comparison table, one column per car and one row per
 // figure: every result of the classic results dialog, the 1/8 mile, the
-// 0-100 km/h time in metric mode, and the drag racers' estimates. The values
-// are the cars' evaluations from the CarList, shown in the chosen units; the
-// best value of a row stands out. Views, the report, the CSV export and the
-// tests all read the same model.
+// 0-100 km/h time in metric mode, and the drag racers' estimates. Column c
+// is row c of the CarList: the model follows the list's signals, so a car
+// added, closed or changed moves one column, not the whole table. The values
+// are the cars' evaluations, shown in the settings' units; the best value of
+// a row stands out. Views, proxies, the report, the CSV export and the tests
+// all read it.
 #pragma once
 
 #include "garage/CarList.h"
@@ -43,8 +45,7 @@ enum class ComparisonRow {
 // Which value of a row is the best one.
 enum class Better { Lower, Higher, Neither };
 
-// The colour a car's column and curves share, by the car's id.
-QColor CarColour(int carId);
+class GarageSettings;
 
 class ComparisonModel : public QAbstractTableModel
 {
@@ -57,7 +58,9 @@ public:
         CarIdRole,                    // int, in the horizontal header
     };
 
-    explicit ComparisonModel(CarList* cars, QObject* parent = nullptr);
+    // Follows the settings' unit system when given settings; imperial (or
+    // what SetUnitSystem sets) otherwise.
+    explicit ComparisonModel(CarList* cars, GarageSettings* settings = nullptr, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -67,13 +70,11 @@ public:
 
     void SetUnitSystem(UnitSystem units);
     UnitSystem Units() const { return units; }
-    // Only these cars, in this order; an empty list shows every car.
-    void SetCarFilter(const QList<int>& carIds);
     void SetLocale(const QLocale& locale);
 
     ComparisonRow RowAt(int row) const { return rows.at(row); }
     int RowOf(ComparisonRow row) const { return static_cast<int>(rows.indexOf(row)); }
-    int CarIndexAt(int column) const; // index in the CarList
+    CarList* Cars() const { return cars; }
     const GarageCar& CarAt(int column) const;
 
     // The value in classic units and in the shown units; NaN when the car
@@ -81,7 +82,10 @@ public:
     double ClassicValue(int row, int column) const;
     double ShownValue(int row, int column) const;
     bool MarkNeverPassed(int row, int column) const;
+    // Whether the value is the best of its row among all columns, or among
+    // the columns given (for a view that shows only some cars).
     bool IsBest(int row, int column) const;
+    bool IsBestAmong(int row, int column, const QList<int>& columns) const;
 
     static Quantity QuantityOf(ComparisonRow row);
     static Better BetterOf(ComparisonRow row);
@@ -97,13 +101,15 @@ public:
 
 private:
     void rebuildRows();
-    void rebuildColumns();
-    void onCarChanged(int index);
+    void onCarsChanged(const QModelIndex& first, const QModelIndex& last, const QList<int>& roles);
+    // The best value of each row in classic units, found when first asked
+    // for after a change; NaN when no two cars have a value.
+    double bestOf(int row) const;
+    void forgetBest() { best.clear(); }
 
     QPointer<CarList> cars;
     UnitSystem units = UnitSystem::Imperial;
-    QList<int> filter;
     QList<ComparisonRow> rows;
-    QList<int> columns; // car indexes
     QLocale locale;
+    mutable QList<double> best; // by row; empty when not known
 };

@@ -1,7 +1,5 @@
 #include "garage/Csv.h"
 
-#include <QCoreApplication>
-#include <QSaveFile>
 
 QString CsvField(const QString& field)
 {
@@ -27,18 +25,3 @@ QByteArray CsvDocument(const QList<QStringList>& records)
     return text.toUtf8();
 }
 
-QString SaveCsv(const QString& path, const QList<QStringList>& records)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QCoreApplication::translate("Csv", "Could not write %1: %2.").arg(path, file.errorString());
-    const QByteArray bytes = CsvDocument(records);
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return QCoreApplication::translate("Csv", "Could not write %1: %2.").arg(path, reason);
-    }
-    if (!file.commit())
-        return QCoreApplication::translate("Csv", "Could not write %1: %2.").arg(path, file.errorString());
-    return QString();
-}

@@ -11,5 +11,3 @@
 
 QString CsvField(const QString& field);
 QByteArray CsvDocument(const QList<QStringList>& records);
-// Writes the document atomically; returns an error message, empty on success.
-QString SaveCsv(const QString& path, const QList<QStringList>& records);

@@ -1,7 +1,7 @@
 #include "garage/CurveCharts.h"
 
 #include "garage/CarList.h"
-#include "garage/ComparisonModel.h"
+#include "garage/GarageSettings.h"
 
 #include <QChart>
 #include <QChartView>
@@ -90,7 +90,7 @@ void setNiceRange(QValueAxis* axis, double top)
 
 } // namespace
 
-CurveCharts::CurveCharts(CarList* cars, QWidget* parent)
+CurveCharts::CurveCharts(QAbstractItemModel* cars, GarageSettings* settings, QWidget* parent)
     : QWidget(parent)
     , cars(cars)
     , spanBox(new QComboBox(this))
@@ -134,22 +134,36 @@ CurveCharts::CurveCharts(CarList* cars, QWidget* parent)
     layout->addLayout(top);
     layout->addLayout(chartsLayout, 1);
 
-    connect(cars, &CarList::listChanged, this, &CurveCharts::rebuild);
-    connect(cars, &CarList::carChanged, this, &CurveCharts::updateCar);
+    if (settings) {
+        units = settings->Units();
+        connect(settings, &GarageSettings::unitsChanged, this, &CurveCharts::SetUnitSystem);
+    }
+    connect(cars, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { insertRows(first, last); });
+    connect(cars, &QAbstractItemModel::rowsRemoved, this,
+            [this](const QModelIndex&, int first, int last) { removeRows(first, last); });
+    connect(cars, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& first, const QModelIndex& last, const QList<int>& roles) {
+                if (roles.isEmpty() || roles.contains(CarList::EvaluationRole) || roles.contains(CarList::NameRole))
+                    rowsChanged(first.row(), last.row());
+            });
+    connect(cars, &QAbstractItemModel::modelReset, this, &CurveCharts::rebuild);
+    connect(cars, &QAbstractItemModel::layoutChanged, this, &CurveCharts::rebuild);
+    connect(cars, &QAbstractItemModel::rowsMoved, this, &CurveCharts::rebuild);
     applyPalette();
-    rebuild();
-}
-
-void CurveCharts::SetCarFilter(const QList<int>& carIds)
-{
-    filter = carIds;
     rebuild();
 }
 
 void CurveCharts::SetUnitSystem(UnitSystem newUnits)
 {
+    if (units == newUnits)
+        return;
     units = newUnits;
-    rebuild();
+    for (int row = 0; row < curves.size(); ++row)
+        fillRow(row);
+    speedAxis->setTitleText(tr("Speed (%1)").arg(UnitSymbol(Quantity::Speed, units)));
+    distanceAxis->setTitleText(tr("Distance (%1)").arg(UnitSymbol(Quantity::Distance, units)));
+    updateAxes();
 }
 
 void CurveCharts::SetSpan(Span newSpan)
@@ -161,12 +175,12 @@ void CurveCharts::SetSpan(Span newSpan)
 
 int CurveCharts::CurveCount() const
 {
-    return static_cast<int>(curvesById.size());
+    return static_cast<int>(curves.size());
 }
 
 QImage CurveCharts::Picture(const QSize& size, qreal devicePixelRatio)
 {
-    catchUp();
+    fillStaleRows();
     QImage image(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(devicePixelRatio);
     image.fill(palette().color(QPalette::Base));
@@ -206,123 +220,155 @@ void CurveCharts::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
-bool CurveCharts::shows(int carId) const
+const CarEvaluation& CurveCharts::evaluationOf(int row) const
 {
-    return filter.isEmpty() || filter.contains(carId);
+    return *cars->index(row, 0).data(CarList::EvaluationRole).value<const CarEvaluation*>();
+}
+
+QString CurveCharts::nameOf(int row) const
+{
+    return cars->index(row, 0).data(CarList::NameRole).toString();
+}
+
+int CurveCharts::rowOf(const QAbstractSeries* series) const
+{
+    for (int row = 0; row < curves.size(); ++row) {
+        const Curves& c = curves[row];
+        if (series == c.speed || series == c.distance || series == c.speedMarks || series == c.distanceMarks)
+            return row;
+    }
+    return -1;
 }
 
 void CurveCharts::rebuild()
 {
-    staleIds.clear();
     speedChart->removeAllSeries();
     distanceChart->removeAllSeries();
-    curvesById.clear();
-    if (!cars)
-        return;
-    QList<int> order;
-    if (filter.isEmpty()) {
-        for (int i = 0; i < cars->Count(); ++i)
-            order << cars->At(i).id;
-    } else {
-        order = filter;
-    }
-    for (int id : order) {
-        const int index = cars->IndexOf(id);
-        if (index < 0)
-            continue;
-        const GarageCar& car = cars->At(index);
-        Curves curves;
-        curves.speed = new QLineSeries;
-        curves.distance = new QLineSeries;
-        curves.speedMarks = new QScatterSeries;
-        curves.distanceMarks = new QScatterSeries;
-        const QColor colour = CarColour(car.id);
-        QPen pen(colour);
-        pen.setWidthF(2);
-        if (car.IsVariant())
-            pen.setStyle(Qt::DashLine);
-        for (QLineSeries* line : { curves.speed, curves.distance })
-            line->setPen(pen);
-        for (QScatterSeries* marks : { curves.speedMarks, curves.distanceMarks }) {
-            marks->setColor(colour);
-            marks->setBorderColor(palette().color(QPalette::Base));
-            marks->setMarkerSize(9);
-        }
-        speedChart->addSeries(curves.speed);
-        speedChart->addSeries(curves.speedMarks);
-        distanceChart->addSeries(curves.distance);
-        distanceChart->addSeries(curves.distanceMarks);
-        curves.speed->attachAxis(speedTimeAxis);
-        curves.speed->attachAxis(speedAxis);
-        curves.speedMarks->attachAxis(speedTimeAxis);
-        curves.speedMarks->attachAxis(speedAxis);
-        curves.distance->attachAxis(distanceTimeAxis);
-        curves.distance->attachAxis(distanceAxis);
-        curves.distanceMarks->attachAxis(distanceTimeAxis);
-        curves.distanceMarks->attachAxis(distanceAxis);
-        for (QScatterSeries* marks : { curves.speedMarks, curves.distanceMarks }) {
-            QChart* chart = marks == curves.speedMarks ? speedChart : distanceChart;
-            for (QLegendMarker* marker : chart->legend()->markers(marks))
-                marker->setVisible(false);
-        }
-        connect(curves.speed, &QLineSeries::hovered, this,
-                [this, id](const QPointF& p, bool state) { showPointTip(id, true, p, state); });
-        connect(curves.distance, &QLineSeries::hovered, this,
-                [this, id](const QPointF& p, bool state) { showPointTip(id, false, p, state); });
-        connect(curves.speedMarks, &QScatterSeries::hovered, this,
-                [this, id](const QPointF& p, bool state) { showMarkTip(id, true, p, state); });
-        connect(curves.distanceMarks, &QScatterSeries::hovered, this,
-                [this, id](const QPointF& p, bool state) { showMarkTip(id, false, p, state); });
-        curvesById.insert(id, curves);
-        fillCar(index, curves);
-    }
+    curves.clear();
+    if (cars)
+        insertRows(0, cars->rowCount() - 1);
     speedAxis->setTitleText(tr("Speed (%1)").arg(UnitSymbol(Quantity::Speed, units)));
     distanceAxis->setTitleText(tr("Distance (%1)").arg(UnitSymbol(Quantity::Distance, units)));
     speedTimeAxis->setTitleText(tr("Time (s)"));
     distanceTimeAxis->setTitleText(tr("Time (s)"));
-    applyPalette();
     updateAxes();
 }
 
-void CurveCharts::updateCar(int index)
+CurveCharts::Curves CurveCharts::newCurves(int row)
 {
-    const GarageCar& car = cars->At(index);
-    const auto found = curvesById.constFind(car.id);
-    if (found == curvesById.constEnd())
+    const QModelIndex car = cars->index(row, 0);
+    Curves c;
+    c.speed = new QLineSeries;
+    c.distance = new QLineSeries;
+    c.speedMarks = new QScatterSeries;
+    c.distanceMarks = new QScatterSeries;
+    const QColor colour = car.data(CarList::ColourRole).value<QColor>();
+    QPen pen(colour);
+    pen.setWidthF(2);
+    if (car.data(CarList::IsVariantRole).toBool())
+        pen.setStyle(Qt::DashLine);
+    for (QLineSeries* line : { c.speed, c.distance })
+        line->setPen(pen);
+    for (QScatterSeries* marks : { c.speedMarks, c.distanceMarks }) {
+        marks->setColor(colour);
+        marks->setBorderColor(palette().color(QPalette::Base));
+        marks->setMarkerSize(9);
+    }
+    speedChart->addSeries(c.speed);
+    speedChart->addSeries(c.speedMarks);
+    distanceChart->addSeries(c.distance);
+    distanceChart->addSeries(c.distanceMarks);
+    for (QAbstractSeries* series : { static_cast<QAbstractSeries*>(c.speed), static_cast<QAbstractSeries*>(c.speedMarks) }) {
+        series->attachAxis(speedTimeAxis);
+        series->attachAxis(speedAxis);
+    }
+    for (QAbstractSeries* series : { static_cast<QAbstractSeries*>(c.distance), static_cast<QAbstractSeries*>(c.distanceMarks) }) {
+        series->attachAxis(distanceTimeAxis);
+        series->attachAxis(distanceAxis);
+    }
+    for (QLegendMarker* marker : speedChart->legend()->markers(c.speedMarks))
+        marker->setVisible(false);
+    for (QLegendMarker* marker : distanceChart->legend()->markers(c.distanceMarks))
+        marker->setVisible(false);
+    connect(c.speed, &QLineSeries::hovered, this,
+            [this, series = c.speed](const QPointF& p, bool state) { showPointTip(series, true, p, state); });
+    connect(c.distance, &QLineSeries::hovered, this,
+            [this, series = c.distance](const QPointF& p, bool state) { showPointTip(series, false, p, state); });
+    for (QScatterSeries* marks : { c.speedMarks, c.distanceMarks })
+        connect(marks, &QScatterSeries::hovered, this,
+                [this, marks](const QPointF& p, bool state) { showMarkTip(marks, p, state); });
+    return c;
+}
+
+void CurveCharts::insertRows(int first, int last)
+{
+    if (last < first)
         return;
-    // Charts out of sight catch up when they are shown again.
-    if (!isVisible()) {
-        staleIds.insert(car.id);
+    // The legend lists the curves in the order they were added: a row that
+    // comes back in the middle (an undone close) lays them all out again.
+    if (first != curves.size()) {
+        rebuild();
         return;
     }
-    fillCar(index, *found);
+    for (int row = first; row <= last; ++row) {
+        curves.append(newCurves(row));
+        fillRow(row);
+    }
     updateAxes();
 }
 
-void CurveCharts::catchUp()
+void CurveCharts::removeRows(int first, int last)
 {
-    if (staleIds.isEmpty())
-        return;
-    for (int id : std::as_const(staleIds)) {
-        const int index = cars->IndexOf(id);
-        const auto found = curvesById.constFind(id);
-        if (index >= 0 && found != curvesById.constEnd())
-            fillCar(index, *found);
+    for (int row = last; row >= first; --row) {
+        const Curves c = curves.takeAt(row);
+        speedChart->removeSeries(c.speed);
+        speedChart->removeSeries(c.speedMarks);
+        distanceChart->removeSeries(c.distance);
+        distanceChart->removeSeries(c.distanceMarks);
+        for (QAbstractSeries* series : { static_cast<QAbstractSeries*>(c.speed), static_cast<QAbstractSeries*>(c.speedMarks),
+                                         static_cast<QAbstractSeries*>(c.distance), static_cast<QAbstractSeries*>(c.distanceMarks) })
+            delete series;
     }
-    staleIds.clear();
     updateAxes();
+}
+
+void CurveCharts::rowsChanged(int first, int last)
+{
+    // Charts out of sight fill their curves when they are shown again.
+    for (int row = first; row <= last && row < curves.size(); ++row) {
+        if (isVisible())
+            fillRow(row);
+        else
+            curves[row].stale = true;
+    }
+    if (isVisible())
+        updateAxes();
+}
+
+void CurveCharts::fillStaleRows()
+{
+    bool any = false;
+    for (int row = 0; row < curves.size(); ++row) {
+        if (curves[row].stale) {
+            fillRow(row);
+            any = true;
+        }
+    }
+    if (any)
+        updateAxes();
 }
 
 void CurveCharts::showEvent(QShowEvent* event)
 {
-    catchUp();
+    fillStaleRows();
     QWidget::showEvent(event);
 }
 
-void CurveCharts::fillCar(int index, const Curves& curves)
+void CurveCharts::fillRow(int row)
 {
-    const GarageCar& car = cars->At(index);
-    const CarEvaluation& e = car.evaluation;
+    Curves& c = curves[row];
+    c.stale = false;
+    const CarEvaluation& e = evaluationOf(row);
     QList<QPointF> speed;
     QList<QPointF> distance;
     speed.reserve(static_cast<qsizetype>(e.curve.size()));
@@ -337,14 +383,14 @@ void CurveCharts::fillCar(int index, const Curves& curves)
         speedMarks.append(QPointF(m.point.time, ToShown(m.point.speed, Quantity::Speed, units)));
         distanceMarks.append(QPointF(m.point.time, ToShown(m.point.distance, Quantity::Distance, units)));
     }
-    curves.speed->replace(speed);
-    curves.distance->replace(distance);
-    curves.speedMarks->replace(speedMarks);
-    curves.distanceMarks->replace(distanceMarks);
-    const QString name = e.HasResults() ? car.name : tr("%1 (no run)").arg(car.name);
-    if (curves.speed->name() != name) {
-        curves.speed->setName(name);
-        curves.distance->setName(name);
+    c.speed->replace(speed);
+    c.distance->replace(distance);
+    c.speedMarks->replace(speedMarks);
+    c.distanceMarks->replace(distanceMarks);
+    const QString name = e.HasResults() ? nameOf(row) : tr("%1 (no run)").arg(nameOf(row));
+    if (c.speed->name() != name) {
+        c.speed->setName(name);
+        c.distance->setName(name);
     }
 }
 
@@ -353,11 +399,8 @@ void CurveCharts::updateAxes()
     double lastTime = 0;
     double topSpeed = 0;
     double farthest = 0;
-    for (auto it = curvesById.constBegin(); it != curvesById.constEnd(); ++it) {
-        const int index = cars->IndexOf(it.key());
-        if (index < 0)
-            continue;
-        const CarEvaluation& e = cars->At(index).evaluation;
+    for (int row = 0; row < curves.size(); ++row) {
+        const CarEvaluation& e = evaluationOf(row);
         if (!e.HasResults() || e.curve.empty())
             continue;
         if (span == Span::QuarterMile) {
@@ -406,22 +449,21 @@ void CurveCharts::applyPalette()
             axis->setGridLineColor(grid);
         }
     }
-    for (const Curves& curves : std::as_const(curvesById))
-        for (QScatterSeries* marks : { curves.speedMarks, curves.distanceMarks })
+    for (const Curves& c : std::as_const(curves))
+        for (QScatterSeries* marks : { c.speedMarks, c.distanceMarks })
             marks->setBorderColor(colours.color(QPalette::Base));
     for (QChartView* view : { speedView, distanceView })
         view->setBackgroundBrush(colours.color(QPalette::Base));
 }
 
-void CurveCharts::showPointTip(int carId, bool speedCurve, const QPointF& point, bool state)
+void CurveCharts::showPointTip(const QAbstractSeries* series, bool speedCurve, const QPointF& point, bool state)
 {
-    const int index = cars->IndexOf(carId);
-    if (!state || index < 0) {
+    const int row = rowOf(series);
+    if (!state || row < 0) {
         QToolTip::hideText();
         return;
     }
-    const GarageCar& car = cars->At(index);
-    const std::vector<CurvePoint>& curve = car.evaluation.curve;
+    const std::vector<CurvePoint>& curve = evaluationOf(row).curve;
     if (curve.empty())
         return;
     // The engine's own point nearest to the pointer's time.
@@ -432,32 +474,30 @@ void CurveCharts::showPointTip(int carId, bool speedCurve, const QPointF& point,
     const double value = ToShown(speedCurve ? nearest->speed : nearest->distance, quantity, units);
     QToolTip::showText(QCursor::pos(),
                        tr("%1\n%2 s: %3 %4")
-                           .arg(car.name, locale().toString(nearest->time, 'f', 2),
+                           .arg(nameOf(row), locale().toString(nearest->time, 'f', 2),
                                 locale().toString(value, 'f', 2), UnitSymbol(quantity, units)),
                        this);
 }
 
-void CurveCharts::showMarkTip(int carId, bool speedCurve, const QPointF& point, bool state)
+void CurveCharts::showMarkTip(const QAbstractSeries* series, const QPointF& point, bool state)
 {
-    const int index = cars->IndexOf(carId);
-    if (!state || index < 0) {
+    const int row = rowOf(series);
+    if (!state || row < 0) {
         QToolTip::hideText();
         return;
     }
-    const GarageCar& car = cars->At(index);
-    for (const MarkedPoint& m : car.evaluation.marks) {
+    for (const MarkedPoint& m : evaluationOf(row).marks) {
         if (std::abs(m.point.time - point.x()) > 1e-9)
             continue;
         const double speed = ToShown(m.point.speed, Quantity::Speed, units);
         const double distance = ToShown(m.point.distance, Quantity::Distance, units);
         QToolTip::showText(QCursor::pos(),
                            tr("%1: %2\n%3 s, %4 %5, %6 %7")
-                               .arg(car.name, markName(m.mark), locale().toString(m.point.time, 'f', 2),
+                               .arg(nameOf(row), markName(m.mark), locale().toString(m.point.time, 'f', 2),
                                     locale().toString(speed, 'f', 2), UnitSymbol(Quantity::Speed, units),
                                     locale().toString(distance, 'f', 0),
                                     UnitSymbol(Quantity::Distance, units)),
                            this);
         return;
     }
-    Q_UNUSED(speedCurve);
 }

@@ -1,20 +1,23 @@
-// CurveCharts: speed against time and distance against time for a set of
-// cars, overlaid, each curve marked at 60, 80 and 100 mph, the quarter mile
-// and the top speed. The points are the engine's own (CarEvaluation), so
-// every curve passes through its car's results; hovering a curve or a mark
-// tells its time and value. The charts follow the window's palette and the
-// chosen units.
+// CurveCharts: speed against time and distance against time for the cars of
+// a model (the car list, or a proxy of it that shows some of its cars),
+// overlaid, each curve marked at 60, 80 and 100 mph, the quarter mile and
+// the top speed. A curve follows its row: rows inserted or removed add or
+// take away their curves, and a changed row fills its own curves again. The
+// points are the engine's own (CarEvaluation), so every curve passes through
+// its car's results; hovering a curve or a mark tells its time and value.
+// The charts follow the window's palette and the settings' units.
 #pragma once
 
 #include "garage/Units.h"
 
-#include <QHash>
 #include <QList>
 #include <QPointer>
-#include <QSet>
 #include <QWidget>
 
-class CarList;
+class GarageSettings;
+class QAbstractItemModel;
+class QAbstractSeries;
+struct CarEvaluation;
 class QChart;
 class QChartView;
 class QLineSeries;
@@ -31,10 +34,10 @@ class CurveCharts : public QWidget
 public:
     enum class Span { WholeRun, QuarterMile };
 
-    explicit CurveCharts(CarList* cars, QWidget* parent = nullptr);
+    // `cars` is the car list or a proxy of it. With settings, the charts
+    // follow their unit system; without, SetUnitSystem sets it.
+    CurveCharts(QAbstractItemModel* cars, GarageSettings* settings, QWidget* parent = nullptr);
 
-    // Only these cars; an empty list shows every car.
-    void SetCarFilter(const QList<int>& carIds);
     void SetUnitSystem(UnitSystem units);
     void SetSpan(Span span);
 
@@ -56,25 +59,31 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The curves of one row of the model.
     struct Curves {
         QLineSeries* speed = nullptr;
         QLineSeries* distance = nullptr;
         QScatterSeries* speedMarks = nullptr;
         QScatterSeries* distanceMarks = nullptr;
+        bool stale = false; // changed while the charts were out of sight
     };
 
     void rebuild();
-    void catchUp();
-    void updateCar(int index);
-    void fillCar(int index, const Curves& curves);
+    void insertRows(int first, int last);
+    void removeRows(int first, int last);
+    void rowsChanged(int first, int last);
+    Curves newCurves(int row);
+    void fillRow(int row);
+    void fillStaleRows();
     void updateAxes();
     void applyPalette();
-    bool shows(int carId) const;
-    void showPointTip(int carId, bool speedChart, const QPointF& point, bool state);
-    void showMarkTip(int carId, bool speedChart, const QPointF& point, bool state);
+    const CarEvaluation& evaluationOf(int row) const;
+    QString nameOf(int row) const;
+    int rowOf(const QAbstractSeries* series) const;
+    void showPointTip(const QAbstractSeries* series, bool speedChart, const QPointF& point, bool state);
+    void showMarkTip(const QAbstractSeries* series, const QPointF& point, bool state);
 
-    QPointer<CarList> cars;
-    QList<int> filter;
+    QPointer<QAbstractItemModel> cars;
     UnitSystem units = UnitSystem::Imperial;
     Span span = Span::WholeRun;
     QComboBox* spanBox;
@@ -87,6 +96,5 @@ private:
     QValueAxis* speedAxis;
     QValueAxis* distanceTimeAxis;
     QValueAxis* distanceAxis;
-    QHash<int, Curves> curvesById;
-    QSet<int> staleIds; // cars changed while the charts were out of sight
+    QList<Curves> curves; // by row of the model
 };

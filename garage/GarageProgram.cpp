@@ -6,12 +6,14 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QUndoStack>
 
 
 GarageProgram::GarageProgram(const QString& settingsPath)
     : settings(settingsPath.isEmpty() ? std::make_unique<GarageSettings>()
                                       : std::make_unique<GarageSettings>(settingsPath))
-    , window(std::make_unique<GarageWindow>(&cars, settings.get()))
+    , cars(std::make_unique<CarList>())
+    , window(std::make_unique<GarageWindow>(cars.get(), settings.get()))
 {
 }
 
@@ -25,16 +27,15 @@ void GarageProgram::Start(const QStringList& files)
 {
     for (const QString& file : files)
         window->OpenFile(file);
-    if (cars.Count() == 0) {
-        cars.Add(QCoreApplication::translate("GarageProgram", "Default car"), CarTexts::DefaultCar());
-        window->SelectCar(0);
-    }
+    if (cars->Count() == 0)
+        cars->AddCar(QCoreApplication::translate("GarageProgram", "Default car"), CarTexts::DefaultCar());
+    cars->UndoStack()->clear();
 }
 
 int RunGarage(int argc, char** argv)
 {
     QCoreApplication::setOrganizationName(QStringLiteral("Torvane"));
-    QCoreApplication::setApplicationName(QStringLiteral("Torvane Garage"));
+    QCoreApplication::setApplicationName(QStringLiteral("torvane-garage"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TORVANE_VERSION));
     GuardStart("torvane-garage");
     QApplication application(argc, argv);

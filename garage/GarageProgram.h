@@ -21,16 +21,17 @@ public:
     explicit GarageProgram(const QString& settingsPath = QString());
     ~GarageProgram();
 
-    // Opens these files; with none, starts with the default car.
+    // Opens these files; when none opened, starts with the default car.
+    // What the start opened is where the history begins: it cannot be undone.
     void Start(const QStringList& files);
 
-    CarList& Cars() { return cars; }
+    CarList& Cars() { return *cars; }
     GarageSettings& Settings() { return *settings; }
     GarageWindow& Window() { return *window; }
 
 private:
     std::unique_ptr<GarageSettings> settings;
-    CarList cars;
+    std::unique_ptr<CarList> cars;
     std::unique_ptr<GarageWindow> window;
 };
 

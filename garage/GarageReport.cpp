@@ -4,14 +4,15 @@
 #include "garage/ComparisonModel.h"
 #include "garage/CurveCharts.h"
 
+#include <QBuffer>
 #include <QChartView>
 #include <QCoreApplication>
 #include <QDate>
-#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 
 namespace {
@@ -124,17 +125,13 @@ void Draw(QPainter& painter, const QRectF& page, const ReportContent& content)
 
     ComparisonModel model(content.cars);
     model.SetUnitSystem(content.units);
-    if (!content.carIds.isEmpty())
-        model.SetCarFilter(content.carIds);
     y = drawTable(painter, QRectF(page.left(), y, page.width(), page.bottom() - y), model);
     y += smallMetrics.height();
 
     // The curves, drawn by the same charts as the window, in paper colours.
-    CurveCharts charts(content.cars);
+    CurveCharts charts(content.cars, nullptr);
     charts.setPalette(paperPalette());
     charts.SetUnitSystem(content.units);
-    if (!content.carIds.isEmpty())
-        charts.SetCarFilter(content.carIds);
     const qreal gap = smallMetrics.height();
     const qreal chartHeight = (page.bottom() - y - gap) / 2;
     if (chartHeight > 0) {
@@ -162,23 +159,26 @@ void Print(QPrinter* printer, const ReportContent& content)
     painter.end();
 }
 
-QString WritePdf(const QString& path, const ReportContent& content)
+QByteArray PdfBytes(const ReportContent& content)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
-    printer.setDocName(content.title.isEmpty() ? tr("Torvane Garage: comparison") : content.title);
-    printer.setCreator(QStringLiteral("Torvane Garage"));
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    if (!buffer.open(QIODevice::WriteOnly))
+        return QByteArray();
+    QPdfWriter writer(&buffer);
+    writer.setResolution(1200);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    writer.setTitle(content.title.isEmpty() ? tr("Torvane Garage: comparison") : content.title);
+    writer.setCreator(QStringLiteral("Torvane Garage"));
     QPainter painter;
-    if (!painter.begin(&printer))
-        return tr("Could not write the report to %1.").arg(path);
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    if (!painter.begin(&writer))
+        return QByteArray();
+    const QRectF page = writer.pageLayout().paintRectPixels(writer.resolution());
     Draw(painter, QRectF(QPointF(0, 0), page.size()), content);
-    if (!painter.end() || QFileInfo(path).size() == 0)
-        return tr("Could not write the report to %1.").arg(path);
-    return QString();
+    if (!painter.end())
+        return QByteArray();
+    return pdf;
 }
 
 } // namespace GarageReport

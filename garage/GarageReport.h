@@ -6,7 +6,7 @@
 
 #include "garage/Units.h"
 
-#include <QList>
+#include <QByteArray>
 #include <QString>
 
 class CarList;
@@ -15,8 +15,7 @@ class QPrinter;
 class QRectF;
 
 struct ReportContent {
-    CarList* cars = nullptr;
-    QList<int> carIds; // the cars compared, in order; empty for every car
+    CarList* cars = nullptr; // every car is compared
     UnitSystem units = UnitSystem::Imperial;
     QString title;
 };
@@ -27,7 +26,8 @@ namespace GarageReport {
 void Draw(QPainter& painter, const QRectF& page, const ReportContent& content);
 // Draws the report on a printer that is set up and ready.
 void Print(QPrinter* printer, const ReportContent& content);
-// Writes the report as an A4 PDF file; an error message, empty on success.
-QString WritePdf(const QString& path, const ReportContent& content);
+// The report as an A4 PDF document, made whole in memory; empty when it
+// could not be made.
+QByteArray PdfBytes(const ReportContent& content);
 
 } // namespace GarageReport

@@ -1,34 +1,80 @@
 #include "garage/GarageSettings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace {
 const QString unitsKey = QStringLiteral("units");
 const QString geometryKey = QStringLiteral("window/geometry");
 const QString stateKey = QStringLiteral("window/state");
+const QString splitterKey = QStringLiteral("window/splitters/");
 const QString folderKey = QStringLiteral("files/lastFolder");
 const QString recentKey = QStringLiteral("files/recent");
+
+// Why a settings file cannot be read or written; empty when it can (or does
+// not exist yet). QSettings reads the file as it is made, so a named pipe
+// there would block the garage before its window shows.
+QString unusable(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return QString();
+    if (info.isDir())
+        return QCoreApplication::translate("GarageSettings", "a folder");
+    if (!info.isFile())
+        return QCoreApplication::translate("GarageSettings", "not a regular file");
+    return QString();
+}
 } // namespace
 
-GarageSettings::GarageSettings()
-    : settings(std::make_unique<QSettings>(QStringLiteral("Torvane"), QStringLiteral("Torvane Garage")))
+QString UserSettingsPath()
 {
+    // Where QSettings keeps an application's native settings on Linux.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+           + QStringLiteral("/Torvane/torvane-garage.conf");
 }
 
-GarageSettings::GarageSettings(const QString& iniPath)
-    : settings(std::make_unique<QSettings>(iniPath, QSettings::IniFormat))
+GarageSettings::GarageSettings(QObject* parent)
+    : QObject(parent)
 {
+    open(UserSettingsPath());
 }
 
-UnitSystem GarageSettings::Units() const
+GarageSettings::GarageSettings(const QString& iniPath, QObject* parent)
+    : QObject(parent)
 {
-    return UnitSystemFromKey(settings->value(unitsKey).toString());
+    open(iniPath);
 }
 
-void GarageSettings::SetUnits(UnitSystem units)
+GarageSettings::~GarageSettings() = default;
+
+void GarageSettings::open(const QString& path)
 {
+    const QString kind = unusable(path);
+    if (kind.isEmpty()) {
+        settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    } else {
+        problem = QCoreApplication::translate("GarageSettings",
+                                              "The settings file %1 is %2, so the garage remembers nothing "
+                                              "this time.")
+                      .arg(QDir::toNativeSeparators(path), kind);
+        scratch = std::make_unique<QTemporaryDir>();
+        settings = std::make_unique<QSettings>(scratch->filePath(QStringLiteral("garage.ini")),
+                                               QSettings::IniFormat);
+    }
+    units = UnitSystemFromKey(settings->value(unitsKey).toString());
+}
+
+void GarageSettings::SetUnits(UnitSystem newUnits)
+{
+    if (units == newUnits)
+        return;
+    units = newUnits;
     settings->setValue(unitsKey, UnitSystemKey(units));
+    emit unitsChanged(units);
 }
 
 QByteArray GarageSettings::Geometry() const
@@ -49,6 +95,16 @@ QByteArray GarageSettings::WindowState() const
 void GarageSettings::SetWindowState(const QByteArray& state)
 {
     settings->setValue(stateKey, state);
+}
+
+QByteArray GarageSettings::SplitterState(const QString& name) const
+{
+    return settings->value(splitterKey + name).toByteArray();
+}
+
+void GarageSettings::SetSplitterState(const QString& name, const QByteArray& state)
+{
+    settings->setValue(splitterKey + name, state);
 }
 
 QString GarageSettings::LastFolder() const

@@ -1,36 +1,52 @@
-// GarageSettings: what the garage remembers between runs: the unit system,
-// the window's geometry and layout, the last folder of a file dialog and the
-// recent files. Files always stay in the classic units; only the screen
-// follows the unit system.
+// GarageSettings: what the garage remembers between runs, and the unit
+// system every view shows its numbers in. The unit system is a property with
+// a change signal: the views listen to it instead of being handed the units.
+// Also kept: the window's geometry and splitters, the last folder of a file
+// dialog and the recent files. A settings file that cannot be used (a folder
+// or a named pipe in its place) is never read; the garage then remembers
+// nothing this time and says why.
 #pragma once
 
 #include "garage/Units.h"
 
 #include <QByteArray>
+#include <QObject>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
 
-class GarageSettings
+class QTemporaryDir;
+
+class GarageSettings : public QObject
 {
+    Q_OBJECT
+    Q_PROPERTY(UnitSystem units READ Units WRITE SetUnits NOTIFY unitsChanged)
+
 public:
     static constexpr int MaxRecentFiles = 8;
 
-    // The user's settings (organisation "Torvane", application "Torvane
-    // Garage").
-    GarageSettings();
+    // The user's settings (organisation "Torvane", application
+    // "torvane-garage").
+    explicit GarageSettings(QObject* parent = nullptr);
     // Settings kept in an INI file of the caller's choice (tests).
-    explicit GarageSettings(const QString& iniPath);
+    explicit GarageSettings(const QString& iniPath, QObject* parent = nullptr);
+    ~GarageSettings() override;
 
-    UnitSystem Units() const;
+    // Why the settings file could not be used; empty when it could.
+    QString Problem() const { return problem; }
+
+    UnitSystem Units() const { return units; }
     void SetUnits(UnitSystem units);
 
     QByteArray Geometry() const;
     void SetGeometry(const QByteArray& geometry);
     QByteArray WindowState() const;
     void SetWindowState(const QByteArray& state);
+    // A splitter's sizes, by the splitter's object name.
+    QByteArray SplitterState(const QString& name) const;
+    void SetSplitterState(const QString& name, const QByteArray& state);
 
     QString LastFolder() const;
     void SetLastFolder(const QString& folder);
@@ -42,9 +58,19 @@ public:
 
     void Sync();
 
+signals:
+    void unitsChanged(UnitSystem units);
+
 private:
+    void open(const QString& path);
+
+    std::unique_ptr<QTemporaryDir> scratch;
     std::unique_ptr<QSettings> settings;
+    QString problem;
+    UnitSystem units = UnitSystem::Imperial;
 };
 
 // The recent-files list after opening or saving `path`.
 QStringList WithRecentFile(QStringList files, const QString& path, int maxFiles);
+// Where the user's settings file lies.
+QString UserSettingsPath();

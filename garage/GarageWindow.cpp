@@ -1,5 +1,6 @@
 #include "garage/GarageWindow.h"
 
+#include "core/FileSave.h"
 #include "core/InputChecks.h"
 #include "core/VehicleFile.h"
 #include "garage/CarForm.h"
@@ -17,6 +18,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QBuffer>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -24,8 +26,10 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
-#include <QListWidget>
+#include <QLineEdit>
+#include <QListView>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
@@ -38,6 +42,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 GarageWindow::GarageWindow(CarList* cars, GarageSettings* settings, QWidget* parent)
@@ -45,23 +50,32 @@ GarageWindow::GarageWindow(CarList* cars, GarageSettings* settings, QWidget* par
     , cars(cars)
     , settings(settings)
     , messageBar(new MessageBar(this))
-    , carList(new QListWidget(this))
-    , form(new CarForm(cars, this))
+    , carList(new QListView(this))
+    , form(new CarForm(cars, settings, this))
     , tabs(new QTabWidget(this))
-    , comparison(new ComparisonModel(cars, this))
+    , comparison(new ComparisonModel(cars, settings, this))
     , table(new QTableView(this))
-    , charts(new CurveCharts(cars, this))
-    , whatIf(new WhatIfPage(cars, this))
-    , sensitivity(new SensitivityPage(cars, this))
+    , charts(new CurveCharts(cars, settings, this))
+    , whatIf(new WhatIfPage(cars, comparison, settings, this))
+    , sensitivity(new SensitivityPage(cars, settings, this))
 {
     setObjectName(QStringLiteral("garageWindow"));
-    setWindowTitle(tr("Torvane Garage"));
     setAcceptDrops(true);
+    askUnsaved = [this](const QStringList& names) { return askUnsavedWithDialog(names); };
+    askSavePath = [this](const QString& title, const QString& filter, const QString& suffix,
+                         const QString& proposedName) {
+        return askSavePathWithDialog(title, filter, suffix, proposedName);
+    };
 
     carList->setObjectName(QStringLiteral("carList"));
     carList->setAccessibleName(tr("Cars"));
+    carList->setModel(cars);
+    carList->setSelectionModel(cars->Selection());
+    carList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    carList->setUniformItemSizes(true);
+    carList->setContextMenuPolicy(Qt::CustomContextMenu);
     carList->setMaximumHeight(carList->fontMetrics().height() * 9);
-    connect(carList, &QListWidget::currentRowChanged, this, &GarageWindow::onCarSelected);
+    connect(carList, &QWidget::customContextMenuRequested, this, &GarageWindow::showCarMenu);
 
     auto* left = new QWidget(this);
     auto* leftLayout = new QVBoxLayout(left);
@@ -83,50 +97,63 @@ GarageWindow::GarageWindow(CarList* cars, GarageSettings* settings, QWidget* par
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->setAlternatingRowColors(true);
-    auto* compare = compareSplitter = new QSplitter(Qt::Vertical, this);
-    compare->setObjectName(QStringLiteral("comparePage"));
-    compare->addWidget(table);
-    compare->addWidget(charts);
-    compare->setStretchFactor(0, 1);
-    compare->setStretchFactor(1, 1);
-    compare->setChildrenCollapsible(false);
+    compareSplitter = new QSplitter(Qt::Vertical, this);
+    compareSplitter->setObjectName(QStringLiteral("comparePage"));
+    compareSplitter->addWidget(table);
+    compareSplitter->addWidget(charts);
+    compareSplitter->setStretchFactor(0, 1);
+    compareSplitter->setStretchFactor(1, 1);
+    compareSplitter->setChildrenCollapsible(false);
 
     tabs->setObjectName(QStringLiteral("garageTabs"));
-    tabs->addTab(compare, tr("&Compare"));
+    tabs->addTab(compareSplitter, tr("&Compare"));
     tabs->addTab(whatIf, tr("&What if"));
     tabs->addTab(sensitivity, tr("&Sensitivity"));
-    connect(tabs, &QTabWidget::currentChanged, this, &GarageWindow::onTabChanged);
 
-    auto* splitter = new QSplitter(Qt::Horizontal, this);
-    splitter->setObjectName(QStringLiteral("mainSplitter"));
-    splitter->addWidget(left);
-    splitter->addWidget(tabs);
-    splitter->setStretchFactor(0, 0);
-    splitter->setStretchFactor(1, 1);
-    splitter->setChildrenCollapsible(false);
+    mainSplitter = new QSplitter(Qt::Horizontal, this);
+    mainSplitter->setObjectName(QStringLiteral("mainSplitter"));
+    mainSplitter->addWidget(left);
+    mainSplitter->addWidget(tabs);
+    mainSplitter->setStretchFactor(0, 0);
+    mainSplitter->setStretchFactor(1, 1);
+    mainSplitter->setChildrenCollapsible(false);
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(messageBar);
-    layout->addWidget(splitter, 1);
+    layout->addWidget(mainSplitter, 1);
     setCentralWidget(central);
 
     createActions();
     createMenus();
     statusBar()->showMessage(tr("Open cars with Ctrl+O or drop .trv files here."));
 
-    connect(cars, &CarList::listChanged, this, &GarageWindow::refreshCarList);
-    connect(cars, &CarList::carChanged, this, &GarageWindow::refreshCarItem);
-    connect(whatIf, &WhatIfPage::variantKept, this, &GarageWindow::SelectCar);
+    connect(cars->Selection(), &QItemSelectionModel::currentRowChanged, this, [this] {
+        refreshTitle();
+        refreshActions();
+    });
+    connect(cars, &CarList::unsavedChanged, this, &GarageWindow::refreshTitle);
+    connect(cars, &QAbstractItemModel::dataChanged, this, &GarageWindow::refreshTitle);
+    connect(cars, &QAbstractItemModel::rowsInserted, this, &GarageWindow::refreshActions);
+    connect(cars, &QAbstractItemModel::rowsRemoved, this, &GarageWindow::refreshActions);
+    connect(settings, &GarageSettings::unitsChanged, this, [this](UnitSystem units) {
+        (units == UnitSystem::Metric ? metricAction : imperialAction)->setChecked(true);
+        if (isVisible())
+            fitComparison();
+    });
 
-    SetUnitSystem(settings->Units());
-    refreshCarList();
+    refreshTitle();
+    refreshActions();
     if (!restoreGeometry(settings->Geometry())) {
         // First start: most of the screen, which the table and curves need.
         const QSize room = screen() ? screen()->availableSize() : QSize(1600, 1000);
         resize(std::min(1500, room.width() * 9 / 10), std::min(940, room.height() * 9 / 10));
     }
     restoreState(settings->WindowState());
+    for (QSplitter* splitter : { mainSplitter, compareSplitter })
+        fittedOnce = splitter->restoreState(settings->SplitterState(splitter->objectName())) || fittedOnce;
+    if (!settings->Problem().isEmpty())
+        messageBar->ShowError(settings->Problem());
 }
 
 GarageWindow::~GarageWindow() = default;
@@ -152,20 +179,41 @@ void GarageWindow::createActions()
     connect(saveAction, &QAction::triggered, this, &GarageWindow::save);
 
     saveAsAction = new QAction(tr("Save &As…"), this);
-    saveAsAction->setShortcut(QKeySequence::SaveAs);
+    saveAsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    saveAsAction->setStatusTip(tr("Save the selected car under another name"));
     connect(saveAsAction, &QAction::triggered, this, &GarageWindow::saveAs);
 
     closeCarAction = new QAction(tr("&Close Car"), this);
-    closeCarAction->setShortcut(QKeySequence::Close);
-    connect(closeCarAction, &QAction::triggered, this, &GarageWindow::closeCar);
+    closeCarAction->setShortcuts({ QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence::Delete });
+    closeCarAction->setShortcutContext(Qt::WindowShortcut);
+    closeCarAction->setStatusTip(tr("Close the selected car"));
+    connect(closeCarAction, &QAction::triggered, this, &GarageWindow::closeCurrentCar);
+
+    undoAction = cars->UndoStack()->createUndoAction(this, tr("&Undo"));
+    undoAction->setObjectName(QStringLiteral("undoAction"));
+    undoAction->setShortcut(QKeySequence::Undo);
+    undoAction->setIcon(icon("edit-undo", QStyle::SP_ArrowBack));
+    redoAction = cars->UndoStack()->createRedoAction(this, tr("&Redo"));
+    redoAction->setObjectName(QStringLiteral("redoAction"));
+    redoAction->setShortcut(QKeySequence::Redo);
+    redoAction->setIcon(icon("edit-redo", QStyle::SP_ArrowForward));
 
     exportCsvAction = new QAction(tr("Comparison as &CSV…"), this);
-    connect(exportCsvAction, &QAction::triggered, this, &GarageWindow::exportCsvWithDialog);
+    connect(exportCsvAction, &QAction::triggered, this, [this] {
+        exportWithDialog(tr("Export the comparison"), tr("CSV files (*.csv)"), QStringLiteral("csv"),
+                         tr("comparison"), &GarageWindow::ExportCsv);
+    });
     exportPdfAction = new QAction(icon("application-pdf", QStyle::SP_FileDialogDetailedView),
                                   tr("Report as &PDF…"), this);
-    connect(exportPdfAction, &QAction::triggered, this, &GarageWindow::exportPdfWithDialog);
+    connect(exportPdfAction, &QAction::triggered, this, [this] {
+        exportWithDialog(tr("Export the report"), tr("PDF files (*.pdf)"), QStringLiteral("pdf"),
+                         tr("comparison"), &GarageWindow::ExportPdf);
+    });
     exportPngAction = new QAction(tr("Curves as P&NG…"), this);
-    connect(exportPngAction, &QAction::triggered, this, &GarageWindow::exportCurvesWithDialog);
+    connect(exportPngAction, &QAction::triggered, this, [this] {
+        exportWithDialog(tr("Export the curves"), tr("PNG pictures (*.png)"), QStringLiteral("png"),
+                         tr("curves"), &GarageWindow::ExportCurves);
+    });
 
     printAction = new QAction(icon("document-print", QStyle::SP_DesktopIcon), tr("&Print…"), this);
     printAction->setShortcut(QKeySequence::Print);
@@ -182,8 +230,9 @@ void GarageWindow::createActions()
     metricAction = new QAction(tr("&Metric (km/h, kg, kW, m²)"), unitsGroup);
     imperialAction->setCheckable(true);
     metricAction->setCheckable(true);
-    connect(imperialAction, &QAction::triggered, this, [this] { SetUnitSystem(UnitSystem::Imperial); });
-    connect(metricAction, &QAction::triggered, this, [this] { SetUnitSystem(UnitSystem::Metric); });
+    (settings->Units() == UnitSystem::Metric ? metricAction : imperialAction)->setChecked(true);
+    connect(imperialAction, &QAction::triggered, this, [this] { settings->SetUnits(UnitSystem::Imperial); });
+    connect(metricAction, &QAction::triggered, this, [this] { settings->SetUnits(UnitSystem::Metric); });
 
     helpAction = new QAction(tr("Garage &Help"), this);
     helpAction->setShortcut(QKeySequence::HelpContents);
@@ -213,6 +262,10 @@ void GarageWindow::createMenus()
     file->addSeparator();
     file->addAction(quitAction);
 
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    edit->addAction(undoAction);
+    edit->addAction(redoAction);
+
     QMenu* view = menuBar()->addMenu(tr("&View"));
     QMenu* unitsMenu = view->addMenu(tr("&Units"));
     unitsMenu->addAction(imperialAction);
@@ -229,6 +282,9 @@ void GarageWindow::createMenus()
     tools->addAction(openAction);
     tools->addAction(saveAction);
     tools->addSeparator();
+    tools->addAction(undoAction);
+    tools->addAction(redoAction);
+    tools->addSeparator();
     tools->addAction(exportPdfAction);
     tools->addAction(printAction);
     refreshRecentMenu();
@@ -240,18 +296,24 @@ bool GarageWindow::OpenFile(const QString& path)
         messageBar->ShowError(tr("%1: %2").arg(QFileInfo(path).fileName(), ExtensionMessage()));
         return false;
     }
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    // A file that is open already is the car to work on, not a second copy.
+    for (int row = 0; row < cars->Count(); ++row) {
+        if (!cars->At(row).IsVariant() && cars->At(row).path == absolute) {
+            SelectCar(row);
+            messageBar->ShowInformation(tr("%1 is open already.").arg(QDir::toNativeSeparators(absolute)));
+            return true;
+        }
+    }
     const VehicleFile::Words words = VehicleFile::Load(path);
     if (!words.error.isEmpty()) {
         messageBar->ShowError(words.error);
         return false;
     }
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    const int index = cars->Add(QFileInfo(path).completeBaseName(),
-                                VehicleFile::CarFromFileOrder(words.words), absolute);
+    cars->AddCar(QFileInfo(path).completeBaseName(), VehicleFile::CarFromFileOrder(words.words), absolute);
     settings->AddRecentFile(absolute);
     rememberFolder(absolute);
     refreshRecentMenu();
-    SelectCar(index);
     statusBar()->showMessage(tr("Opened %1").arg(QDir::toNativeSeparators(absolute)), 5000);
     return true;
 }
@@ -260,118 +322,196 @@ int GarageWindow::NewCar()
 {
     ++newCarCount;
     const QString name = newCarCount == 1 ? tr("New car") : tr("New car %1").arg(newCarCount);
-    const int index = cars->Add(name, CarTexts::DefaultCar());
-    SelectCar(index);
-    return index;
+    const int row = cars->AddCar(name, CarTexts::DefaultCar());
+    form->NameBox()->setFocus(Qt::OtherFocusReason);
+    form->NameBox()->selectAll();
+    return row;
 }
 
-bool GarageWindow::SaveCar(int index, const QString& path)
+bool GarageWindow::SaveCar(int row, const QString& path)
 {
-    if (index < 0 || index >= cars->Count())
+    if (row < 0 || row >= cars->Count())
         return false;
-    const QString error = VehicleFile::Save(path, VehicleFile::TextsInFileOrder(cars->At(index).texts));
+    const QString error = VehicleFile::Save(path, VehicleFile::TextsInFileOrder(cars->At(row).Texts()));
     if (!error.isEmpty()) {
         messageBar->ShowError(error);
         return false;
     }
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    cars->MarkSaved(index, absolute);
+    cars->MarkSaved(row, absolute);
     settings->AddRecentFile(absolute);
     rememberFolder(absolute);
     refreshRecentMenu();
-    statusBar()->showMessage(tr("Saved %1").arg(QDir::toNativeSeparators(absolute)), 5000);
+    messageBar->ShowInformation(tr("Saved %1.").arg(QDir::toNativeSeparators(absolute)));
+    return true;
+}
+
+bool GarageWindow::SaveOrAsk(int row)
+{
+    const GarageCar& car = cars->At(row);
+    if (!car.path.isEmpty() && !car.IsVariant())
+        return SaveCar(row, car.path);
+    return saveAsAsked(row);
+}
+
+bool GarageWindow::saveAsAsked(int row)
+{
+    const int id = cars->At(row).id;
+    const QString path = askSavePath(tr("Save %1").arg(cars->At(row).name), tr("Torvane files (*.trv)"),
+                                     QStringLiteral("trv"), cars->At(row).name);
+    if (path.isEmpty() || !SaveCar(row, path))
+        return false;
+    // A car saved under a name of its own takes the file's name; a what-if
+    // variant saved becomes a car of its own.
+    if (cars->At(cars->RowOf(id)).IsVariant())
+        cars->KeepVariant(cars->RowOf(id));
+    cars->Rename(cars->RowOf(id), QFileInfo(path).completeBaseName());
+    cars->MarkSaved(cars->RowOf(id), QFileInfo(path).absoluteFilePath());
+    return true;
+}
+
+bool GarageWindow::CloseCar(int row)
+{
+    if (row < 0 || row >= cars->Count())
+        return false;
+    if (!settleUnsaved({ row }))
+        return false;
+    cars->CloseCar(row);
+    return true;
+}
+
+bool GarageWindow::saveCars(const QList<int>& rows)
+{
+    QList<int> ids;
+    for (int row : rows)
+        ids << cars->At(row).id;
+    for (int id : ids)
+        if (!SaveOrAsk(cars->RowOf(id)))
+            return false;
+    return true;
+}
+
+bool GarageWindow::settleUnsaved(const QList<int>& rows)
+{
+    QList<int> unsaved;
+    QStringList names;
+    for (int row : rows) {
+        if (cars->IsUnsaved(row)) {
+            unsaved << row;
+            names << cars->At(row).name;
+        }
+    }
+    if (unsaved.isEmpty())
+        return true;
+    switch (askUnsaved(names)) {
+    case UnsavedAnswer::Save: return saveCars(unsaved);
+    case UnsavedAnswer::Discard: return true;
+    case UnsavedAnswer::Cancel: break;
+    }
+    return false;
+}
+
+bool GarageWindow::writeExport(const QString& path, const QByteArray& bytes, const QString& written)
+{
+    const QString error = SaveBytes(path, bytes);
+    if (!error.isEmpty()) {
+        messageBar->ShowError(error);
+        return false;
+    }
+    rememberFolder(path);
+    messageBar->ShowInformation(written.arg(QDir::toNativeSeparators(path)));
     return true;
 }
 
 bool GarageWindow::ExportCsv(const QString& path)
 {
-    const QString error = SaveCsv(path, comparison->CsvRows());
-    if (!error.isEmpty()) {
-        messageBar->ShowError(error);
-        return false;
-    }
-    rememberFolder(path);
-    messageBar->ShowInformation(tr("The comparison was written to %1.").arg(QDir::toNativeSeparators(path)));
-    return true;
+    return writeExport(path, CsvDocument(comparison->CsvRows()), tr("The comparison was written to %1."));
 }
 
 bool GarageWindow::ExportPdf(const QString& path)
 {
-    const QString error = GarageReport::WritePdf(path, { cars, {}, units, QString() });
-    if (!error.isEmpty()) {
-        messageBar->ShowError(error);
+    const QByteArray pdf = GarageReport::PdfBytes({ cars, settings->Units(), QString() });
+    if (pdf.isEmpty()) {
+        messageBar->ShowError(tr("Could not make the report; nothing was written to %1.")
+                                  .arg(QDir::toNativeSeparators(path)));
         return false;
     }
-    rememberFolder(path);
-    messageBar->ShowInformation(tr("The report was written to %1.").arg(QDir::toNativeSeparators(path)));
-    return true;
+    return writeExport(path, pdf, tr("The report was written to %1."));
 }
 
 bool GarageWindow::ExportCurves(const QString& path)
 {
     const QSize size = charts->isVisible() ? charts->size() : QSize(1200, 450);
     const QImage picture = charts->Picture(size, devicePixelRatioF());
-    if (!picture.save(path, "PNG")) {
-        messageBar->ShowError(tr("Could not write the curves to %1.").arg(QDir::toNativeSeparators(path)));
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG")) {
+        messageBar->ShowError(tr("Could not make the picture; nothing was written to %1.")
+                                  .arg(QDir::toNativeSeparators(path)));
         return false;
     }
-    rememberFolder(path);
-    messageBar->ShowInformation(tr("The curves were written to %1.").arg(QDir::toNativeSeparators(path)));
-    return true;
+    return writeExport(path, png, tr("The curves were written to %1."));
 }
 
 void GarageWindow::PrintReport(QPrinter* printer)
 {
-    GarageReport::Print(printer, { cars, {}, units, QString() });
+    GarageReport::Print(printer, { cars, settings->Units(), QString() });
 }
 
-void GarageWindow::SetUnitSystem(UnitSystem newUnits)
+void GarageWindow::SelectCar(int row)
 {
-    units = newUnits;
-    (units == UnitSystem::Metric ? metricAction : imperialAction)->setChecked(true);
-    comparison->SetUnitSystem(units);
-    charts->SetUnitSystem(units);
-    form->SetUnitSystem(units);
-    whatIf->SetUnitSystem(units);
-    sensitivity->SetUnitSystem(units);
-    settings->SetUnits(units);
-    if (isVisible())
-        fitComparison();
-}
-
-void GarageWindow::SelectCar(int index)
-{
-    carList->setCurrentRow(index);
-    form->SetCarIndex(index);
+    cars->SetCurrentRow(row);
 }
 
 int GarageWindow::CurrentCar() const
 {
-    return form->CarIndex();
+    return cars->CurrentRow();
+}
+
+void GarageWindow::refreshTitle()
+{
+    const int row = cars->CurrentRow();
+    if (row < 0) {
+        setWindowTitle(tr("Torvane Garage"));
+        setWindowModified(false);
+        return;
+    }
+    const GarageCar& car = cars->At(row);
+    const QString shown = car.path.isEmpty() ? car.name : QFileInfo(car.path).fileName();
+    setWindowTitle(tr("%1[*] — Torvane Garage").arg(shown));
+    setWindowModified(cars->IsUnsaved(row));
+}
+
+void GarageWindow::refreshActions()
+{
+    const bool any = cars->CurrentRow() >= 0;
+    saveAction->setEnabled(any);
+    saveAsAction->setEnabled(any);
+    closeCarAction->setEnabled(any);
 }
 
 void GarageWindow::closeEvent(QCloseEvent* event)
 {
-    QStringList unsaved;
-    for (int i = 0; i < cars->Count(); ++i)
-        if (cars->At(i).modified && !cars->At(i).IsVariant())
-            unsaved << cars->At(i).name;
-    if (!unsaved.isEmpty()) {
-        const auto answer = QMessageBox::question(
-            this, tr("Unsaved cars"),
-            tr("These cars have changes that are not saved: %1.\nQuit all the same?").arg(unsaved.join(tr(", "))),
-            QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Cancel);
-        if (answer != QMessageBox::Discard) {
-            event->ignore();
-            return;
-        }
+    QList<int> rows;
+    for (int row = 0; row < cars->Count(); ++row)
+        rows << row;
+    if (!settleUnsaved(rows)) {
+        event->ignore();
+        return;
     }
-    settings->SetGeometry(saveGeometry());
-    settings->SetWindowState(saveState());
-    settings->Sync();
+    saveLayout();
     if (help)
         help->close();
     event->accept();
+}
+
+void GarageWindow::saveLayout()
+{
+    settings->SetGeometry(saveGeometry());
+    settings->SetWindowState(saveState());
+    for (QSplitter* splitter : { mainSplitter, compareSplitter })
+        settings->SetSplitterState(splitter->objectName(), splitter->saveState());
+    settings->Sync();
 }
 
 void GarageWindow::showEvent(QShowEvent* event)
@@ -410,48 +550,6 @@ void GarageWindow::dropEvent(QDropEvent* event)
     event->acceptProposedAction();
 }
 
-void GarageWindow::refreshCarList()
-{
-    const int current = form->CarIndex();
-    {
-        const QSignalBlocker blocker(carList);
-        carList->clear();
-        for (int i = 0; i < cars->Count(); ++i) {
-            carList->addItem(QString());
-            refreshCarItem(i);
-        }
-    }
-    const int select = current >= 0 && current < cars->Count() ? current : cars->Count() - 1;
-    SelectCar(select);
-    const bool any = cars->Count() > 0;
-    saveAction->setEnabled(any);
-    saveAsAction->setEnabled(any);
-    closeCarAction->setEnabled(any);
-}
-
-void GarageWindow::refreshCarItem(int index)
-{
-    QListWidgetItem* item = carList->item(index);
-    if (!item)
-        return;
-    const GarageCar& car = cars->At(index);
-    // Only what changed, so a slider step does not redraw the list.
-    const QString text = car.modified && !car.IsVariant() ? car.name + QLatin1Char('*') : car.name;
-    if (item->text() != text)
-        item->setText(text);
-    if (item->icon().isNull()) {
-        QPixmap swatch(12, 12);
-        swatch.fill(CarColour(car.id));
-        item->setIcon(QIcon(swatch));
-        QFont font = carList->font();
-        font.setItalic(car.IsVariant());
-        item->setFont(font);
-    }
-    const QString tip = car.evaluation.HasResults() ? car.path : car.evaluation.Problem();
-    if (item->toolTip() != tip)
-        item->setToolTip(tip);
-}
-
 void GarageWindow::refreshRecentMenu()
 {
     recentMenu->clear();
@@ -463,20 +561,21 @@ void GarageWindow::refreshRecentMenu()
     recentMenu->setEnabled(!files.isEmpty());
 }
 
-void GarageWindow::onCarSelected()
+void GarageWindow::showCarMenu(const QPoint& position)
 {
-    form->SetCarIndex(carList->currentRow());
-}
-
-void GarageWindow::onTabChanged(int tab)
-{
-    if (tabs->widget(tab) == whatIf && whatIf->VariantId() < 0) {
-        const int index = CurrentCar();
-        if (index >= 0 && !cars->At(index).IsVariant())
-            whatIf->StartFrom(cars->At(index).id);
-    } else if (tabs->widget(tab) == sensitivity && CurrentCar() >= 0) {
-        sensitivity->ShowCar(cars->At(CurrentCar()).id);
+    const QModelIndex index = carList->indexAt(position);
+    if (index.isValid())
+        SelectCar(index.row());
+    QMenu menu(this);
+    menu.addAction(newAction);
+    menu.addAction(openAction);
+    if (index.isValid()) {
+        menu.addSeparator();
+        menu.addAction(saveAction);
+        menu.addAction(saveAsAction);
+        menu.addAction(closeCarAction);
     }
+    menu.exec(carList->viewport()->mapToGlobal(position));
 }
 
 void GarageWindow::openWithDialog()
@@ -489,64 +588,29 @@ void GarageWindow::openWithDialog()
 
 void GarageWindow::save()
 {
-    const int index = CurrentCar();
-    if (index < 0)
-        return;
-    if (cars->At(index).path.isEmpty() || cars->At(index).IsVariant())
-        saveAs();
-    else
-        SaveCar(index, cars->At(index).path);
+    const int row = CurrentCar();
+    if (row >= 0)
+        SaveOrAsk(row);
 }
 
 void GarageWindow::saveAs()
 {
-    const int index = CurrentCar();
-    if (index < 0)
-        return;
-    const QString path = askSavePath(tr("Save car"), tr("Torvane files (*.trv)"), QStringLiteral("trv"),
-                                     cars->At(index).name);
-    if (!path.isEmpty() && SaveCar(index, path) && !cars->At(index).IsVariant())
-        cars->SetName(index, QFileInfo(path).completeBaseName());
+    const int row = CurrentCar();
+    if (row >= 0)
+        saveAsAsked(row);
 }
 
-void GarageWindow::closeCar()
+void GarageWindow::closeCurrentCar()
 {
-    const int index = CurrentCar();
-    if (index < 0)
-        return;
-    const GarageCar& car = cars->At(index);
-    if (car.modified && !car.IsVariant()) {
-        const auto answer = QMessageBox::question(
-            this, tr("Close car"), tr("%1 has changes that are not saved. Close it all the same?").arg(car.name),
-            QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Cancel);
-        if (answer != QMessageBox::Discard)
-            return;
-    }
-    cars->Remove(index);
+    CloseCar(CurrentCar());
 }
 
-void GarageWindow::exportCsvWithDialog()
+void GarageWindow::exportWithDialog(const QString& title, const QString& filter, const QString& suffix,
+                                    const QString& proposedName, bool (GarageWindow::*write)(const QString&))
 {
-    const QString path = askSavePath(tr("Export the comparison"), tr("CSV files (*.csv)"),
-                                     QStringLiteral("csv"), tr("comparison"));
+    const QString path = askSavePath(title, filter, suffix, proposedName);
     if (!path.isEmpty())
-        ExportCsv(path);
-}
-
-void GarageWindow::exportPdfWithDialog()
-{
-    const QString path = askSavePath(tr("Export the report"), tr("PDF files (*.pdf)"),
-                                     QStringLiteral("pdf"), tr("comparison"));
-    if (!path.isEmpty())
-        ExportPdf(path);
-}
-
-void GarageWindow::exportCurvesWithDialog()
-{
-    const QString path = askSavePath(tr("Export the curves"), tr("PNG pictures (*.png)"),
-                                     QStringLiteral("png"), tr("curves"));
-    if (!path.isEmpty())
-        ExportCurves(path);
+        (this->*write)(path);
 }
 
 void GarageWindow::printWithPreview()
@@ -575,8 +639,25 @@ void GarageWindow::showAbout()
                            .arg(QApplication::applicationVersion()));
 }
 
-QString GarageWindow::askSavePath(const QString& title, const QString& filter, const QString& suffix,
-                                  const QString& proposedName)
+GarageWindow::UnsavedAnswer GarageWindow::askUnsavedWithDialog(const QStringList& carNames)
+{
+    QMessageBox box(QMessageBox::Question, tr("Unsaved cars"),
+                    carNames.size() == 1 ? tr("%1 has changes that are not saved.").arg(carNames.first())
+                                         : tr("These cars have changes that are not saved: %1.")
+                                               .arg(carNames.join(tr(", "))),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setTextFormat(Qt::PlainText);
+    box.setInformativeText(tr("Save them before they are closed?"));
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save: return UnsavedAnswer::Save;
+    case QMessageBox::Discard: return UnsavedAnswer::Discard;
+    default: return UnsavedAnswer::Cancel;
+    }
+}
+
+QString GarageWindow::askSavePathWithDialog(const QString& title, const QString& filter, const QString& suffix,
+                                            const QString& proposedName)
 {
     QFileDialog dialog(this, title, settings->LastFolder(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);

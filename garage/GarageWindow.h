@@ -1,15 +1,20 @@
 // GarageWindow: the garage's main window. On the left the cars and the form
-// of the selected car; on the right the comparison (table and curves), the
-// what-if variant and the sensitivity page. The window reads and writes the
-// cars of one CarList and the remembered settings it is handed; every file,
-// export and print action has a routine that takes its path or printer, so
-// the dialogs stay apart from the work. Failures go to the message bar.
+// of the current car; on the right the comparison (table and curves), the
+// what-if variant and the sensitivity page. Every view reads the one car
+// list it is handed and shares its selection; every edit goes through the
+// list's undo stack (Edit ▸ Undo and Redo). Every file, export and print
+// action has a routine that takes its path or printer, and the questions it
+// may ask (a path, what to do with unsaved cars) go through seams a test can
+// answer, so the dialogs stay apart from the work. Failures go to the
+// message bar.
 #pragma once
 
 #include "garage/Units.h"
 
 #include <QMainWindow>
 #include <QPointer>
+
+#include <functional>
 
 class CarForm;
 class CarList;
@@ -19,8 +24,7 @@ class GarageHelp;
 class GarageSettings;
 class MessageBar;
 class QAction;
-class QActionGroup;
-class QListWidget;
+class QListView;
 class QMenu;
 class QPrinter;
 class QSplitter;
@@ -34,6 +38,16 @@ class GarageWindow : public QMainWindow
     Q_OBJECT
 
 public:
+    // What to do with cars that have unsaved changes.
+    enum class UnsavedAnswer { Save, Discard, Cancel };
+    // Asks the question for the cars named; the window asks the user.
+    using UnsavedQuestion = std::function<UnsavedAnswer(const QStringList& carNames)>;
+    // Asks for a path to save to: a title, a file filter, the suffix and a
+    // proposed name; an empty path when the user cancels.
+    using SavePathQuestion =
+        std::function<QString(const QString& title, const QString& filter, const QString& suffix,
+                              const QString& proposedName)>;
+
     GarageWindow(CarList* cars, GarageSettings* settings, QWidget* parent = nullptr);
     ~GarageWindow() override;
 
@@ -41,18 +55,25 @@ public:
     // message bar and leaves every car as it was; true on success.
     bool OpenFile(const QString& path);
     int NewCar();
-    bool SaveCar(int index, const QString& path);
+    bool SaveCar(int row, const QString& path);
+    // Saves the car to its file, or asks for one; false when not saved.
+    bool SaveOrAsk(int row);
+    // Closes the car (and its what-if variant), asking first when it has
+    // unsaved changes; false when the user kept it.
+    bool CloseCar(int row);
     bool ExportCsv(const QString& path);
     bool ExportPdf(const QString& path);
     bool ExportCurves(const QString& path);
     void PrintReport(QPrinter* printer);
-    void SetUnitSystem(UnitSystem units);
-    void SelectCar(int index);
+    void SelectCar(int row);
+
+    void SetUnsavedQuestion(UnsavedQuestion question) { askUnsaved = std::move(question); }
+    void SetSavePathQuestion(SavePathQuestion question) { askSavePath = std::move(question); }
 
     int CurrentCar() const;
-    UnitSystem Units() const { return units; }
     MessageBar* Messages() const { return messageBar; }
     CarForm* Form() const { return form; }
+    QListView* CarListView() const { return carList; }
     ComparisonModel* Comparison() const { return comparison; }
     CurveCharts* Charts() const { return charts; }
     WhatIfPage* WhatIf() const { return whatIf; }
@@ -69,38 +90,51 @@ protected:
 private:
     void createActions();
     void createMenus();
-    void refreshCarList();
-    void refreshCarItem(int index);
+    void refreshTitle();
+    void refreshActions();
     void refreshRecentMenu();
-    void onCarSelected();
-    void onTabChanged(int tab);
+    void showCarMenu(const QPoint& position);
     void fitComparison();
+    void saveLayout();
+    // Saves the cars in `rows` (asking for paths where needed); false when
+    // any was not saved.
+    bool saveCars(const QList<int>& rows);
+    // Asks about the unsaved cars among `rows` and saves them if told to;
+    // false when the user cancelled or a save failed.
+    bool settleUnsaved(const QList<int>& rows);
 
     void openWithDialog();
     void save();
     void saveAs();
-    void closeCar();
-    void exportCsvWithDialog();
-    void exportPdfWithDialog();
-    void exportCurvesWithDialog();
+    // Asks for a path and saves the car there; false when not saved.
+    bool saveAsAsked(int row);
+    void closeCurrentCar();
+    void exportWithDialog(const QString& title, const QString& filter, const QString& suffix,
+                          const QString& proposedName, bool (GarageWindow::*write)(const QString&));
+    // Writes an export's bytes whole (or leaves the old file as it was) and
+    // reports the outcome; `written` is the success message with %1 for the
+    // path.
+    bool writeExport(const QString& path, const QByteArray& bytes, const QString& written);
     void printWithPreview();
     void showHelp();
     void showAbout();
-    QString askSavePath(const QString& title, const QString& filter, const QString& suffix,
-                        const QString& proposedName);
+    UnsavedAnswer askUnsavedWithDialog(const QStringList& carNames);
+    QString askSavePathWithDialog(const QString& title, const QString& filter, const QString& suffix,
+                                  const QString& proposedName);
     void rememberFolder(const QString& path);
 
     QPointer<CarList> cars;
     GarageSettings* settings;
-    UnitSystem units = UnitSystem::Imperial;
+    UnsavedQuestion askUnsaved;
+    SavePathQuestion askSavePath;
     MessageBar* messageBar;
-    QListWidget* carList;
+    QListView* carList;
     CarForm* form;
     QTabWidget* tabs;
     ComparisonModel* comparison;
     QTableView* table;
     QSplitter* compareSplitter = nullptr;
-    bool fittedOnce = false;
+    QSplitter* mainSplitter = nullptr;
     CurveCharts* charts;
     WhatIfPage* whatIf;
     SensitivityPage* sensitivity;
@@ -111,6 +145,8 @@ private:
     QAction* saveAction = nullptr;
     QAction* saveAsAction = nullptr;
     QAction* closeCarAction = nullptr;
+    QAction* undoAction = nullptr;
+    QAction* redoAction = nullptr;
     QAction* exportCsvAction = nullptr;
     QAction* exportPdfAction = nullptr;
     QAction* exportPngAction = nullptr;
@@ -121,4 +157,5 @@ private:
     QAction* helpAction = nullptr;
     QAction* aboutAction = nullptr;
     int newCarCount = 0;
+    bool fittedOnce = false;
 };

@@ -1,6 +1,8 @@
 #include "garage/SensitivityPage.h"
 
 #include "garage/CarList.h"
+#include "garage/CarProxies.h"
+#include "garage/GarageSettings.h"
 #include "garage/SensitivityModel.h"
 
 #include <QComboBox>
@@ -9,6 +11,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
@@ -17,9 +20,11 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-SensitivityPage::SensitivityPage(CarList* cars, QWidget* parent)
+SensitivityPage::SensitivityPage(CarList* cars, GarageSettings* settings, QWidget* parent)
     : QWidget(parent)
     , cars(cars)
+    , settings(settings)
+    , baseCars(new BaseCarsModel(cars, this))
     , carBox(new QComboBox(this))
     , model(new SensitivityModel(this))
     , table(new QTableView(this))
@@ -33,10 +38,14 @@ SensitivityPage::SensitivityPage(CarList* cars, QWidget* parent)
     setObjectName(QStringLiteral("sensitivityPage"));
     carBox->setObjectName(QStringLiteral("sensitivityCar"));
     carBox->setAccessibleName(tr("Car to examine"));
+    carBox->setModel(baseCars);
     auto* carLabel = new QLabel(tr("&Car:"), this);
     carLabel->setBuddy(carBox);
-    connect(carBox, &QComboBox::activated, this,
-            [this](int index) { ShowCar(carBox->itemData(index).toInt()); });
+    connect(carBox, &QComboBox::activated, this, [this](int comboRow) {
+        const QModelIndex source = baseCars->mapToSource(baseCars->index(comboRow, 0));
+        if (source.isValid())
+            this->cars->SetCurrentRow(source.row());
+    });
 
     auto* tableBox = new QGroupBox(tr("Ten per cent less or more"), this);
     auto* tableLayout = new QVBoxLayout(tableBox);
@@ -45,8 +54,6 @@ SensitivityPage::SensitivityPage(CarList* cars, QWidget* parent)
     table->setModel(model);
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    // Rows of one fixed height: a view that sized its rows to their contents
-    // would measure every cell again on each slider step.
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     auto* note = new QLabel(tr("Each cell gives the new value and, in brackets, the change. "
@@ -100,62 +107,43 @@ SensitivityPage::SensitivityPage(CarList* cars, QWidget* parent)
     layout->addWidget(solveBox);
     layout->addStretch(1);
 
-    connect(cars, &CarList::listChanged, this, [this] {
-        refreshChoices();
-        if (this->cars->IndexOf(carId) < 0 && this->cars->Count() > 0)
-            ShowCar(this->cars->At(0).id);
-        else
-            refreshTable();
+    model->SetUnitSystem(settings->Units());
+    connect(settings, &GarageSettings::unitsChanged, this, [this](UnitSystem units) {
+        model->SetUnitSystem(units);
+        answer->clear();
     });
-    connect(cars, &CarList::carChanged, this, [this](int index) {
-        const GarageCar& car = this->cars->At(index);
-        const int item = carBox->findData(car.id);
-        if (item >= 0 && carBox->itemText(item) != car.name)
-            carBox->setItemText(item, car.name);
-        if (car.id != carId)
-            return;
-        // A page out of sight runs its eight cars when it is shown again.
-        if (isVisible())
-            refreshTable();
-        else
-            stale = true;
-    });
-    refreshChoices();
-}
-
-void SensitivityPage::showEvent(QShowEvent* event)
-{
-    if (stale) {
-        stale = false;
+    // Eight runs of the engine take microseconds: the table follows at once.
+    connect(cars->Selection(), &QItemSelectionModel::currentRowChanged, this, [this] {
+        answer->clear();
         refreshTable();
-    }
-    QWidget::showEvent(event);
-}
-
-void SensitivityPage::ShowCar(int id)
-{
-    carId = id;
-    {
-        const QSignalBlocker blocker(carBox);
-        carBox->setCurrentIndex(carBox->findData(id));
-    }
-    answer->clear();
+    });
+    connect(cars, &QAbstractItemModel::rowsRemoved, this, &SensitivityPage::refreshTable);
+    connect(cars, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& first, const QModelIndex& last, const QList<int>& roles) {
+                const int row = CarRow();
+                if (row >= first.row() && row <= last.row()
+                    && (roles.isEmpty() || roles.contains(CarList::InputsRole) || roles.contains(CarList::IsVariantRole)))
+                    refreshTable();
+            });
     refreshTable();
 }
 
-void SensitivityPage::SetUnitSystem(UnitSystem newUnits)
+int SensitivityPage::CarRow() const
 {
-    units = newUnits;
-    model->SetUnitSystem(units);
-    answer->clear();
+    const int current = cars->CurrentRow();
+    if (current < 0)
+        return -1;
+    const GarageCar& car = cars->At(current);
+    return car.IsVariant() ? cars->RowOf(car.variantOf) : current;
 }
 
 void SensitivityPage::Solve()
 {
-    const int index = cars->IndexOf(carId);
-    if (index < 0)
+    const int row = CarRow();
+    if (row < 0)
         return;
-    const CarInputs car = ConvertTexts(cars->At(index).texts);
+    const CarInputs& car = cars->At(row).Inputs();
+    const UnitSystem units = settings->Units();
     const bool weight = solveWeight->isChecked();
     const TargetAnswer result = SolveQuarterMile(car, weight ? SolveFor::CarWeight : SolveFor::Horsepower,
                                                  target->value());
@@ -180,24 +168,19 @@ QString SensitivityPage::AnswerText() const
     return answer->text();
 }
 
-void SensitivityPage::refreshChoices()
-{
-    const QSignalBlocker blocker(carBox);
-    carBox->clear();
-    for (int i = 0; i < cars->Count(); ++i)
-        carBox->addItem(cars->At(i).name, cars->At(i).id);
-    carBox->setCurrentIndex(carBox->findData(carId));
-}
-
 void SensitivityPage::refreshTable()
 {
-    const int index = cars->IndexOf(carId);
-    if (index < 0) {
+    const int row = CarRow();
+    {
+        const QSignalBlocker blocker(carBox);
+        carBox->setCurrentIndex(row >= 0 ? baseCars->mapFromSource(cars->index(row)).row() : -1);
+    }
+    if (row < 0) {
         model->SetCar(CarInputs{});
         problem->clear();
         return;
     }
-    model->SetCar(ConvertTexts(cars->At(index).texts));
+    model->SetCar(cars->At(row).Inputs());
     problem->setText(model->Table().problem);
     problem->setVisible(!model->Table().problem.isEmpty());
     fitTable();

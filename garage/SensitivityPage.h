@@ -1,7 +1,9 @@
-// SensitivityPage: for one car, how the quarter-mile time and speed, the
-// top speed and the 0-60 time change with 10 % less or more horsepower,
-// weight, drag coefficient and frontal area; and the reverse question:
-// which horsepower (or weight) gives a quarter mile of a chosen time.
+// SensitivityPage: for the current car (a what-if variant's base car), how
+// the quarter-mile time and speed, the top speed and the 0-60 time change
+// with 10 % less or more horsepower, weight, drag coefficient and frontal
+// area; and the reverse question: which horsepower (or weight) gives a
+// quarter mile of a chosen time. The car is the current row of the car
+// list's shared selection; the page keeps no copy of it.
 #pragma once
 
 #include "garage/Units.h"
@@ -9,7 +11,9 @@
 #include <QPointer>
 #include <QWidget>
 
+class BaseCarsModel;
 class CarList;
+class GarageSettings;
 class SensitivityModel;
 class QComboBox;
 class QDoubleSpinBox;
@@ -23,11 +27,10 @@ class SensitivityPage : public QWidget
     Q_OBJECT
 
 public:
-    explicit SensitivityPage(CarList* cars, QWidget* parent = nullptr);
+    SensitivityPage(CarList* cars, GarageSettings* settings, QWidget* parent = nullptr);
 
-    void ShowCar(int carId);
-    int CarId() const { return carId; }
-    void SetUnitSystem(UnitSystem units);
+    // The row of the car shown, -1 for none.
+    int CarRow() const;
     SensitivityModel* Model() const { return model; }
 
     // The reverse question for the shown car; the answer goes to the page.
@@ -36,17 +39,13 @@ public:
     QDoubleSpinBox* TargetBox() const { return target; }
     QRadioButton* WeightChoice() const { return solveWeight; }
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
-    void refreshChoices();
     void refreshTable();
     void fitTable();
 
     QPointer<CarList> cars;
-    int carId = -1;
-    UnitSystem units = UnitSystem::Imperial;
+    GarageSettings* settings;
+    BaseCarsModel* baseCars;
     QComboBox* carBox;
     SensitivityModel* model;
     QTableView* table;
@@ -56,5 +55,4 @@ private:
     QRadioButton* solveWeight;
     QPushButton* solveButton;
     QLabel* answer;
-    bool stale = false;
 };

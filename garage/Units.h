@@ -7,9 +7,11 @@
 
 #include "core/CarInputs.h"
 
+#include <QMetaType>
 #include <QString>
 
 enum class UnitSystem { Imperial, Metric };
+Q_DECLARE_METATYPE(UnitSystem)
 
 // What a number measures, which decides how it converts.
 enum class Quantity { Plain, Time, Speed, Distance, Force, Weight, Power, Area };

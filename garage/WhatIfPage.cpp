@@ -2,8 +2,11 @@
 
 #include "core/InputChecks.h"
 #include "garage/CarList.h"
+#include "garage/CarProxies.h"
 #include "garage/ComparisonModel.h"
 #include "garage/CurveCharts.h"
+#include "garage/GarageFields.h"
+#include "garage/GarageSettings.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -11,6 +14,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -23,68 +27,39 @@
 
 namespace {
 
-// Slider steps per unit of each input, in the classic units.
-double stepsPerUnit(InputField field)
-{
-    switch (field) {
-    case InputField::Horsepower: return 1;      // 1 hp
-    case InputField::CarWeight: return 0.2;     // 5 lb
-    case InputField::DragCoefficient: return 1000; // 0.001
-    case InputField::GrillArea:
-    case InputField::WindshieldArea: return 20; // 0.05 ft²
-    case InputField::WindshieldAngle: return 2; // 0.5 degree
-    case InputField::SpinTime: return 100;      // 0.01 s
-    default: return 1;                          // whole shifts
-    }
-}
-
-const RangeTest& rangeOf(InputField field)
-{
-    for (const RangeTest& test : RangeTests())
-        if (test.field == field)
-            return test;
-    return RangeTests().front();
-}
-
-QString sliderLabel(InputField field)
-{
-    switch (field) {
-    case InputField::Horsepower: return WhatIfPage::tr("Horsepower");
-    case InputField::GrillArea: return WhatIfPage::tr("Grill area");
-    case InputField::WindshieldArea: return WhatIfPage::tr("Windshield area");
-    case InputField::CarWeight: return WhatIfPage::tr("Weight");
-    case InputField::DragCoefficient: return WhatIfPage::tr("Drag coefficient");
-    case InputField::WindshieldAngle: return WhatIfPage::tr("Windshield angle");
-    case InputField::AvailableShifts: return WhatIfPage::tr("Available shifts");
-    case InputField::QuarterMileShifts: return WhatIfPage::tr("Quarter mile shifts");
-    case InputField::SpinTime: return WhatIfPage::tr("Spin time");
-    }
-    return QString();
-}
-
-// The order of the sliders: what people change most first.
-constexpr std::array<InputField, InputFieldCount> sliderOrder = {
-    InputField::Horsepower,      InputField::CarWeight,         InputField::DragCoefficient,
-    InputField::GrillArea,       InputField::WindshieldArea,    InputField::WindshieldAngle,
-    InputField::SpinTime,        InputField::AvailableShifts,   InputField::QuarterMileShifts,
+// The figures a what-if question is about: the runs' times and speeds.
+const QList<ComparisonRow> whatIfRows = {
+    ComparisonRow::QuarterMileTime,  ComparisonRow::QuarterMileSpeed,  ComparisonRow::EighthMileTime,
+    ComparisonRow::EighthMileSpeed,  ComparisonRow::ZeroToSixtyTime,   ComparisonRow::ZeroToEightyTime,
+    ComparisonRow::ZeroToHundredTime, ComparisonRow::SixtyToEightyTime, ComparisonRow::ZeroToHundredKmhTime,
+    ComparisonRow::TopSpeed,         ComparisonRow::TopSpeedTime,
 };
+
+int sliderPosition(InputField field, double classicValue)
+{
+    return static_cast<int>(std::lround(classicValue * SliderStepsPerUnit(field)));
+}
 
 } // namespace
 
-WhatIfPage::WhatIfPage(CarList* cars, QWidget* parent)
+WhatIfPage::WhatIfPage(CarList* cars, ComparisonModel* comparison, GarageSettings* settings, QWidget* parent)
     : QWidget(parent)
     , cars(cars)
+    , settings(settings)
+    , baseCars(new BaseCarsModel(cars, this))
+    , tableModel(new ChosenColumnsModel(comparison, this))
+    , curveCars(new ChosenCarsModel(cars, this))
     , baseBox(new QComboBox(this))
     , problem(new QLabel(this))
     , resetButton(new QPushButton(tr("&Reset to the base car"), this))
     , keepButton(new QPushButton(tr("&Keep as a new car"), this))
-    , model(new ComparisonModel(cars, this))
     , table(new QTableView(this))
-    , charts(new CurveCharts(cars, this))
+    , charts(new CurveCharts(curveCars, settings, this))
 {
     setObjectName(QStringLiteral("whatIfPage"));
     baseBox->setObjectName(QStringLiteral("whatIfBase"));
     baseBox->setAccessibleName(tr("Base car of the variant"));
+    baseBox->setModel(baseCars);
     auto* baseLabel = new QLabel(tr("&Base car:"), this);
     baseLabel->setBuddy(baseBox);
     connect(baseBox, &QComboBox::activated, this, &WhatIfPage::onBaseChosen);
@@ -92,19 +67,18 @@ WhatIfPage::WhatIfPage(CarList* cars, QWidget* parent)
     controls = new QGroupBox(tr("What if"), this);
     auto* grid = new QGridLayout(controls);
     int row = 0;
-    for (InputField field : sliderOrder) {
+    for (InputField field : SliderOrder) {
         const int i = static_cast<int>(field);
-        const RangeTest& range = rangeOf(field);
-        auto* label = new QLabel(sliderLabel(field), controls);
+        const RangeTest& range = FieldRange(field);
+        auto* label = new QLabel(FieldLabel(field), controls);
         auto* slider = new QSlider(Qt::Horizontal, controls);
         slider->setObjectName(FieldKey(field) + QStringLiteral("Slider"));
-        slider->setAccessibleName(tr("%1 slider").arg(sliderLabel(field)));
-        slider->setRange(static_cast<int>(std::lround(range.low * stepsPerUnit(field))),
-                         static_cast<int>(std::lround(range.high * stepsPerUnit(field))));
-        slider->setMinimumWidth(160);
+        slider->setAccessibleName(tr("%1 slider").arg(FieldLabel(field)));
+        slider->setRange(sliderPosition(field, range.low), sliderPosition(field, range.high));
+        slider->setMinimumWidth(120);
         auto* spin = new QDoubleSpinBox(controls);
         spin->setObjectName(FieldKey(field) + QStringLiteral("Spin"));
-        spin->setAccessibleName(sliderLabel(field));
+        spin->setAccessibleName(FieldLabel(field));
         spin->setKeyboardTracking(false);
         auto* unit = new QLabel(controls);
         label->setBuddy(spin);
@@ -115,6 +89,9 @@ WhatIfPage::WhatIfPage(CarList* cars, QWidget* parent)
         grid->addWidget(slider, row, 1);
         grid->addWidget(spin, row, 2);
         grid->addWidget(unit, row, 3);
+        // One drag is one edit; each step of the keys is one of its own.
+        connect(slider, &QSlider::sliderPressed, this, [this] { dragSession = this->cars->NewSession(); });
+        connect(slider, &QSlider::sliderReleased, this, [this] { dragSession = 0; });
         connect(slider, &QSlider::valueChanged, this, [this, field] { onSliderMoved(field); });
         connect(spin, &QDoubleSpinBox::valueChanged, this, [this, field] { onSpinBoxChanged(field); });
         ++row;
@@ -122,21 +99,27 @@ WhatIfPage::WhatIfPage(CarList* cars, QWidget* parent)
     grid->setColumnStretch(1, 1);
     problem->setObjectName(QStringLiteral("whatIfProblem"));
     problem->setWordWrap(true);
+    problem->setTextFormat(Qt::PlainText);
     grid->addWidget(problem, row++, 0, 1, 4);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(resetButton);
     buttons->addWidget(keepButton);
     buttons->addStretch(1);
     grid->addLayout(buttons, row, 0, 1, 4);
+    resetButton->setObjectName(QStringLiteral("whatIfReset"));
+    keepButton->setObjectName(QStringLiteral("whatIfKeep"));
     connect(resetButton, &QPushButton::clicked, this, &WhatIfPage::resetToBase);
     connect(keepButton, &QPushButton::clicked, this, &WhatIfPage::keepVariant);
 
+    tableModel->SetRows(whatIfRows);
     table->setObjectName(QStringLiteral("whatIfTable"));
     table->setAccessibleName(tr("The base car and its variant"));
-    table->setModel(model);
+    table->setModel(tableModel);
     table->horizontalHeader()->setStretchLastSection(true);
     // Columns fit the car names when the cars change, not on every step.
-    connect(model, &QAbstractItemModel::modelReset, table, &QTableView::resizeColumnsToContents);
+    connect(tableModel, &QAbstractItemModel::columnsInserted, table, &QTableView::resizeColumnsToContents);
+    connect(tableModel, &QAbstractItemModel::modelReset, table, &QTableView::resizeColumnsToContents);
+    connect(tableModel, &QAbstractItemModel::layoutChanged, table, &QTableView::resizeColumnsToContents);
     // Rows of one fixed height: a view that sized its rows to their contents
     // would measure every cell again on each slider step.
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -154,6 +137,7 @@ WhatIfPage::WhatIfPage(CarList* cars, QWidget* parent)
     leftLayout->addWidget(table, 1);
 
     splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setObjectName(QStringLiteral("whatIfSplitter"));
     splitter->addWidget(left);
     splitter->addWidget(charts);
     splitter->setStretchFactor(0, 1);
@@ -163,23 +147,23 @@ WhatIfPage::WhatIfPage(CarList* cars, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter);
 
-    connect(cars, &CarList::listChanged, this, &WhatIfPage::onListChanged);
-    connect(cars, &CarList::carChanged, this, [this](int index) {
-        const int base = this->cars->IndexOf(baseId);
-        const int own = this->cars->IndexOf(variantId);
-        if (index == base && baseBox->currentText() != this->cars->At(base).name)
-            refreshBaseChoices();
-        // Typed into the car form: the controls follow.
-        if (index == own && !updating) {
-            const CarInputs typed = ConvertTexts(this->cars->At(own).texts);
-            if (!(typed == variant))
-                setControls(typed);
-        }
-    });
-    SetUnitSystem(units);
-    refreshBaseChoices();
-    setControls(CarInputs::DefaultCar());
-    controls->setEnabled(false);
+    connect(cars->Selection(), &QItemSelectionModel::currentRowChanged, this, &WhatIfPage::refresh);
+    connect(cars, &QAbstractItemModel::rowsInserted, this, &WhatIfPage::refresh);
+    connect(cars, &QAbstractItemModel::rowsRemoved, this, &WhatIfPage::refresh);
+    connect(cars, &QAbstractItemModel::modelReset, this, &WhatIfPage::refresh);
+    connect(cars, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& first, const QModelIndex& last, const QList<int>& roles) {
+                const int base = BaseRow();
+                const int variant = VariantRow();
+                const auto within = [&](int r) { return r >= first.row() && r <= last.row(); };
+                if (roles.contains(CarList::IsVariantRole))
+                    refresh();
+                else if ((base >= 0 && within(base)) || (variant >= 0 && within(variant)))
+                    refreshControls();
+            });
+    connect(settings, &GarageSettings::unitsChanged, this, &WhatIfPage::refreshUnits);
+    refreshUnits();
+    refresh();
 }
 
 void WhatIfPage::showEvent(QShowEvent* event)
@@ -194,158 +178,120 @@ void WhatIfPage::showEvent(QShowEvent* event)
     splitter->setSizes({ left, width - left });
 }
 
-void WhatIfPage::StartFrom(int carId)
+int WhatIfPage::BaseRow() const
 {
-    const int baseIndex = cars->IndexOf(carId);
-    if (baseIndex < 0 || cars->At(baseIndex).IsVariant())
-        return;
-    const int oldVariant = cars->IndexOf(variantId);
-    baseId = carId;
-    variantId = -1;
-    if (oldVariant >= 0)
-        cars->Remove(oldVariant);
-    const int index = cars->AddVariant(cars->IndexOf(carId));
-    variantId = cars->At(index).id;
-    variant = ConvertTexts(cars->At(index).texts);
-    model->SetCarFilter({ baseId, variantId });
-    charts->SetCarFilter({ baseId, variantId });
-    setControls(variant);
-    refreshBaseChoices();
-    controls->setEnabled(true);
+    const int current = cars->CurrentRow();
+    if (current < 0)
+        return -1;
+    const GarageCar& car = cars->At(current);
+    return car.IsVariant() ? cars->RowOf(car.variantOf) : current;
 }
 
-void WhatIfPage::SetUnitSystem(UnitSystem newUnits)
+int WhatIfPage::VariantRow() const
 {
-    units = newUnits;
-    model->SetUnitSystem(units);
-    charts->SetUnitSystem(units);
-    updating = true;
+    const int base = BaseRow();
+    return base >= 0 ? cars->VariantRowOf(base) : -1;
+}
+
+void WhatIfPage::refresh()
+{
+    const int base = BaseRow();
+    const int variant = VariantRow();
+    QList<int> ids;
+    if (base >= 0)
+        ids << cars->At(base).id;
+    if (variant >= 0)
+        ids << cars->At(variant).id;
+    tableModel->SetCarIds(ids);
+    curveCars->SetCarIds(ids);
+    {
+        const QSignalBlocker blocker(baseBox);
+        baseBox->setCurrentIndex(base >= 0 ? baseCars->mapFromSource(cars->index(base)).row() : -1);
+    }
+    controls->setEnabled(base >= 0);
+    resetButton->setEnabled(variant >= 0);
+    keepButton->setEnabled(variant >= 0);
+    refreshControls();
+}
+
+// The controls show the variant, or the base car while there is none.
+void WhatIfPage::refreshControls()
+{
+    const int variant = VariantRow();
+    const int shown = variant >= 0 ? variant : BaseRow();
+    if (shown < 0)
+        return;
+    const CarInputs& inputs = cars->At(shown).Inputs();
+    const UnitSystem units = settings->Units();
+    for (InputField field : AllInputFields) {
+        const double value = inputs.Value(field);
+        const QSignalBlocker sliderBlocker(Slider(field));
+        const QSignalBlocker spinBlocker(SpinBox(field));
+        Slider(field)->setValue(sliderPosition(field, value));
+        SpinBox(field)->setValue(ToShown(value, FieldQuantity(field), units));
+    }
+    const QString message = RangeMessage(inputs);
+    problem->setText(message);
+    problem->setVisible(!message.isEmpty());
+}
+
+void WhatIfPage::refreshUnits()
+{
+    const UnitSystem units = settings->Units();
     for (InputField field : AllInputFields) {
         const int i = static_cast<int>(field);
         const Quantity quantity = FieldQuantity(field);
-        const RangeTest& range = rangeOf(field);
+        const RangeTest& range = FieldRange(field);
         QDoubleSpinBox* spin = spinBoxes[i];
-        spin->setDecimals(IsCountField(field) ? 0 : field == InputField::DragCoefficient ? 3
-                                                                                      : ShownDecimals(quantity, units));
+        const QSignalBlocker blocker(spin);
+        spin->setDecimals(FieldDecimals(field, units));
         spin->setRange(ToShown(range.low, quantity, units), ToShown(range.high, quantity, units));
-        spin->setSingleStep(ToShown(1 / stepsPerUnit(field), quantity, units));
-        spin->setValue(ToShown(variant.Value(field), quantity, units));
-        unitLabels[i]->setText(field == InputField::WindshieldAngle ? tr("degrees") : UnitSymbol(quantity, units));
+        spin->setSingleStep(ToShown(1 / SliderStepsPerUnit(field), quantity, units));
+        spin->setToolTip(FieldRangeText(field, units, locale()));
+        unitLabels[i]->setText(FieldUnit(field, units));
     }
-    updating = false;
+    refreshControls();
 }
 
-void WhatIfPage::refreshBaseChoices()
+void WhatIfPage::onBaseChosen(int comboRow)
 {
-    const QSignalBlocker blocker(baseBox);
-    baseBox->clear();
-    for (int i = 0; i < cars->Count(); ++i) {
-        const GarageCar& car = cars->At(i);
-        if (car.IsVariant())
-            continue;
-        baseBox->addItem(car.name, car.id);
-    }
-    baseBox->setCurrentIndex(baseBox->findData(baseId));
-}
-
-void WhatIfPage::onBaseChosen(int comboIndex)
-{
-    const int id = baseBox->itemData(comboIndex).toInt();
-    if (id != baseId)
-        StartFrom(id);
-}
-
-void WhatIfPage::onListChanged()
-{
-    if (baseId >= 0 && cars->IndexOf(baseId) < 0) {
-        // The base car was closed: its variant goes with it.
-        const int oldVariant = cars->IndexOf(variantId);
-        baseId = -1;
-        variantId = -1;
-        if (oldVariant >= 0) {
-            cars->Remove(oldVariant);
-            return;
-        }
-    }
-    if (variantId >= 0 && cars->IndexOf(variantId) < 0)
-        variantId = -1;
-    refreshBaseChoices();
-    model->SetCarFilter(baseId >= 0 ? QList<int>{ baseId, variantId } : QList<int>{ -1 });
-    charts->SetCarFilter(baseId >= 0 ? QList<int>{ baseId, variantId } : QList<int>{ -1 });
-    controls->setEnabled(variantId >= 0);
+    const QModelIndex source = baseCars->mapToSource(baseCars->index(comboRow, 0));
+    if (source.isValid())
+        cars->SetCurrentRow(source.row());
 }
 
 void WhatIfPage::onSliderMoved(InputField field)
 {
-    if (updating)
-        return;
-    const double value = Slider(field)->value() / stepsPerUnit(field);
-    {
-        const QSignalBlocker blocker(SpinBox(field));
-        SpinBox(field)->setValue(ToShown(value, FieldQuantity(field), units));
-    }
-    applyValue(field, value);
+    applyValue(field, Slider(field)->value() / SliderStepsPerUnit(field), Slider(field)->isSliderDown() ? dragSession : 0);
 }
 
 void WhatIfPage::onSpinBoxChanged(InputField field)
 {
-    if (updating)
-        return;
-    const double value = FromShown(SpinBox(field)->value(), FieldQuantity(field), units);
-    {
-        const QSignalBlocker blocker(Slider(field));
-        Slider(field)->setValue(static_cast<int>(std::lround(value * stepsPerUnit(field))));
-    }
-    applyValue(field, value);
+    applyValue(field, FromShown(SpinBox(field)->value(), FieldQuantity(field), settings->Units()), 0);
 }
 
-void WhatIfPage::applyValue(InputField field, double classicValue)
+void WhatIfPage::applyValue(InputField field, double classicValue, int session)
 {
-    variant.SetValue(field, classicValue);
-    const QString message = RangeMessage(variant);
-    problem->setText(message);
-    problem->setVisible(!message.isEmpty());
-    const int index = cars->IndexOf(variantId);
-    if (index >= 0)
-        cars->SetInputs(index, variant);
-}
-
-void WhatIfPage::setControls(const CarInputs& inputs)
-{
-    updating = true;
-    variant = inputs;
-    for (InputField field : AllInputFields) {
-        const double value = inputs.Value(field);
-        Slider(field)->setValue(static_cast<int>(std::lround(value * stepsPerUnit(field))));
-        SpinBox(field)->setValue(ToShown(value, FieldQuantity(field), units));
-    }
-    updating = false;
-    const QString message = RangeMessage(variant);
-    problem->setText(message);
-    problem->setVisible(!message.isEmpty());
+    const int variant = VariantRow();
+    if (variant >= 0)
+        cars->EditNumber(variant, field, classicValue, session);
+    else if (BaseRow() >= 0)
+        cars->StartVariant(BaseRow(), field, classicValue, session);
 }
 
 void WhatIfPage::resetToBase()
 {
-    const int base = cars->IndexOf(baseId);
-    const int index = cars->IndexOf(variantId);
-    if (base < 0 || index < 0)
-        return;
-    cars->SetTexts(index, cars->At(base).texts);
-    setControls(ConvertTexts(cars->At(base).texts));
+    const int variant = VariantRow();
+    if (variant >= 0)
+        cars->EditNumbers(variant, cars->At(BaseRow()).Inputs());
 }
 
 void WhatIfPage::keepVariant()
 {
-    const int index = cars->IndexOf(variantId);
-    if (index < 0)
+    const int variant = VariantRow();
+    if (variant < 0)
         return;
-    cars->Detach(index);
-    cars->SetName(index, tr("%1 (variant)").arg(cars->At(cars->IndexOf(baseId)).name));
-    const int kept = index;
-    const int base = baseId;
-    variantId = -1;
-    baseId = -1;
-    emit variantKept(kept);
-    StartFrom(base);
+    const int id = cars->At(variant).id;
+    cars->KeepVariant(variant);
+    cars->SetCurrentRow(cars->RowOf(id));
 }

@@ -1,20 +1,26 @@
-// WhatIfPage: a variant of one car, changed with a slider and a spin box
-// for each input. The variant is a car of the CarList (marked as a variant
-// of its base car), so the comparison table and every chart follow each
-// slider step; this page shows it beside its base car.
+// WhatIfPage: a what-if variant of the current car, changed with a slider
+// and a spin box for each input. The variant is a row of the car list,
+// marked as a variant of its base car: the page keeps no copy of it. Until a
+// slider moves the controls show the base car; the first move makes the
+// variant, and a whole drag is one undoable edit. Its table and curves are
+// proxies of the comparison and of the car list that show the base car and
+// its variant.
 #pragma once
 
 #include "core/CarInputs.h"
-#include "garage/Units.h"
 
 #include <QPointer>
 #include <QWidget>
 
 #include <array>
 
+class BaseCarsModel;
 class CarList;
+class ChosenCarsModel;
+class ChosenColumnsModel;
 class ComparisonModel;
 class CurveCharts;
+class GarageSettings;
 class QComboBox;
 class QDoubleSpinBox;
 class QGroupBox;
@@ -29,42 +35,40 @@ class WhatIfPage : public QWidget
     Q_OBJECT
 
 public:
-    explicit WhatIfPage(CarList* cars, QWidget* parent = nullptr);
+    WhatIfPage(CarList* cars, ComparisonModel* comparison, GarageSettings* settings, QWidget* parent = nullptr);
 
-    // Starts a variant of the car with this id (replacing the one there was).
-    void StartFrom(int carId);
-    int BaseId() const { return baseId; }
-    int VariantId() const { return variantId; }
-    void SetUnitSystem(UnitSystem units);
+    // The rows of the base car and of its variant in the car list; -1 when
+    // there is none.
+    int BaseRow() const;
+    int VariantRow() const;
 
     QSlider* Slider(InputField field) const { return sliders[static_cast<int>(field)]; }
     QDoubleSpinBox* SpinBox(InputField field) const { return spinBoxes[static_cast<int>(field)]; }
-    ComparisonModel* Model() const { return model; }
+    QTableView* Table() const { return table; }
+    ChosenColumnsModel* TableModel() const { return tableModel; }
     CurveCharts* Charts() const { return charts; }
+    QPushButton* ResetButton() const { return resetButton; }
+    QPushButton* KeepButton() const { return keepButton; }
 
 protected:
     void showEvent(QShowEvent* event) override;
 
-signals:
-    // The user asked to keep the variant as a car of its own (its index).
-    void variantKept(int index);
-
 private:
-    void refreshBaseChoices();
-    void onBaseChosen(int comboIndex);
+    void refresh();
+    void refreshControls();
+    void refreshUnits();
+    void onBaseChosen(int comboRow);
     void onSliderMoved(InputField field);
     void onSpinBoxChanged(InputField field);
-    void setControls(const CarInputs& inputs);
-    void applyValue(InputField field, double classicValue);
+    void applyValue(InputField field, double classicValue, int session);
     void resetToBase();
     void keepVariant();
-    void onListChanged();
 
     QPointer<CarList> cars;
-    UnitSystem units = UnitSystem::Imperial;
-    int baseId = -1;
-    int variantId = -1;
-    CarInputs variant;
+    GarageSettings* settings;
+    BaseCarsModel* baseCars;
+    ChosenColumnsModel* tableModel;
+    ChosenCarsModel* curveCars;
     QComboBox* baseBox;
     QGroupBox* controls;
     std::array<QSlider*, InputFieldCount> sliders{};
@@ -73,10 +77,9 @@ private:
     QLabel* problem;
     QPushButton* resetButton;
     QPushButton* keepButton;
-    ComparisonModel* model;
     QTableView* table;
     CurveCharts* charts;
-    bool updating = false;
-    bool sized = false;
     QSplitter* splitter;
+    int dragSession = 0; // the undo session of the slider being dragged
+    bool sized = false;
 };

@@ -1,5 +1,6 @@
 // The vehicle data file apart from its dialogs: the bytes written, the words
 // read back, atomic saving, and every refusal.
+#include "core/FileSave.h"
 #include "core/VehicleFile.h"
 #include "FileSupport.h"
 
@@ -309,7 +310,7 @@ void TestVehicleFile::failingDeviceLeavesOldFileAlone()
         QSKIP("no /dev/full on this machine");
     QVERIFY(::dup2(full, file.handle()) >= 0);
     ::close(full);
-    const QString error = VehicleFile::WriteAndCommit(file, VehicleFile::Encode(defaultTexts));
+    const QString error = WriteAndCommit(file, VehicleFile::Encode(defaultTexts));
     QVERIFY2(error.startsWith("Could not write " + path + ": ") && error.contains("space"), qPrintable(error));
     QCOMPARE(readAll(path), QByteArray("old contents"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).filter("kept").size(), 1);

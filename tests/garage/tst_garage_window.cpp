@@ -7,6 +7,7 @@
 #include "garage/Sensitivity.h"
 #include "garage/CarForm.h"
 #include "garage/CarList.h"
+#include "garage/CarProxies.h"
 #include "garage/ComparisonModel.h"
 #include "garage/CurveCharts.h"
 #include "garage/GarageProgram.h"
@@ -34,6 +35,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUndoStack>
 
 #include <memory>
 
@@ -114,7 +116,7 @@ private slots:
     void startsWithTheDefaultCar()
     {
         QCOMPARE(program->Cars().Count(), 1);
-        QCOMPARE(program->Cars().At(0).texts, CarTexts::DefaultCar());
+        QCOMPARE(program->Cars().At(0).Texts(), CarTexts::DefaultCar());
         QCOMPARE(window->Form()->Box(InputField::Horsepower)->text(), QStringLiteral("345.00"));
         QVERIFY(!window->Messages()->isVisibleTo(window));
     }
@@ -145,7 +147,7 @@ private slots:
         box->setFocus();
         box->selectAll();
         QTest::keyClicks(box, QStringLiteral("402.5"));
-        QCOMPARE(program->Cars().At(0).texts[InputField::Horsepower], QStringLiteral("402.5"));
+        QCOMPARE(program->Cars().At(0).Texts()[InputField::Horsepower], QStringLiteral("402.5"));
 
         const QString path = dir->filePath(name);
         if (!content.isEmpty()) {
@@ -162,8 +164,8 @@ private slots:
         QCOMPARE(window->Messages()->CurrentKind(), MessageBar::Kind::Error);
         QVERIFY2(window->Messages()->Text().contains(message), qPrintable(window->Messages()->Text()));
         QCOMPARE(program->Cars().Count(), 1);
-        QCOMPARE(program->Cars().At(0).texts[InputField::Horsepower], QStringLiteral("402.5"));
-        QVERIFY(program->Cars().At(0).modified);
+        QCOMPARE(program->Cars().At(0).Texts()[InputField::Horsepower], QStringLiteral("402.5"));
+        QVERIFY(program->Cars().IsUnsaved(0));
         QCOMPARE(box->text(), QStringLiteral("402.5"));
         QCOMPARE(window->CurrentCar(), 0);
     }
@@ -175,7 +177,7 @@ private slots:
         box->selectAll();
         QTest::keyClicks(box, QStringLiteral("3 400"));
         const QString spaced = dir->filePath(QStringLiteral("spaced.trv"));
-        const QString refusal = VehicleFile::SaveRefusal(VehicleFile::TextsInFileOrder(program->Cars().At(0).texts));
+        const QString refusal = VehicleFile::SaveRefusal(VehicleFile::TextsInFileOrder(program->Cars().At(0).Texts()));
         QVERIFY(!refusal.isEmpty());
         QVERIFY(!window->SaveCar(0, spaced));
         QCOMPARE(window->Messages()->Text(), refusal);
@@ -186,25 +188,34 @@ private slots:
         const QString nowhere = dir->filePath(QStringLiteral("no/such/folder/car.trv"));
         QVERIFY(!window->SaveCar(0, nowhere));
         QCOMPARE(window->Messages()->Text(),
-                 VehicleFile::Save(nowhere, VehicleFile::TextsInFileOrder(program->Cars().At(0).texts)));
+                 VehicleFile::Save(nowhere, VehicleFile::TextsInFileOrder(program->Cars().At(0).Texts())));
         QVERIFY(!window->Messages()->Text().isEmpty());
-        QCOMPARE(program->Cars().At(0).texts[InputField::CarWeight], QStringLiteral("3300"));
-        QVERIFY(program->Cars().At(0).modified);
+        QCOMPARE(program->Cars().At(0).Texts()[InputField::CarWeight], QStringLiteral("3300"));
+        QVERIFY(program->Cars().IsUnsaved(0));
         QVERIFY(program->Cars().At(0).path.isEmpty());
     }
 
     void saveAndOpenAgain()
     {
         const QString path = dir->filePath(QStringLiteral("mine.trv"));
-        program->Cars().SetText(0, InputField::SpinTime, QStringLiteral("1.25"));
+        program->Cars().EditText(0, InputField::SpinTime, QStringLiteral("1.25"));
+        QVERIFY(program->Cars().IsUnsaved(0));
         QVERIFY(window->SaveCar(0, path));
-        QVERIFY(!program->Cars().At(0).modified);
+        QVERIFY(!program->Cars().IsUnsaved(0));
+        QCOMPARE(program->Settings().RecentFiles().first(), QFileInfo(path).absoluteFilePath());
+        // The same file again is the car that is open, not a second copy.
+        window->NewCar();
         QVERIFY(window->OpenFile(path));
         QCOMPARE(program->Cars().Count(), 2);
-        QCOMPARE(program->Cars().At(1).texts, program->Cars().At(0).texts);
-        QCOMPARE(program->Cars().At(1).name, QStringLiteral("mine"));
-        QCOMPARE(program->Settings().RecentFiles().first(), QFileInfo(path).absoluteFilePath());
-        QCOMPARE(window->CurrentCar(), 1);
+        QCOMPARE(window->CurrentCar(), 0);
+        // A copy of it under another name is a car of its own.
+        const QString copy = dir->filePath(QStringLiteral("copy.trv"));
+        QVERIFY(QFile::copy(path, copy));
+        QVERIFY(window->OpenFile(copy));
+        QCOMPARE(program->Cars().Count(), 3);
+        QCOMPARE(program->Cars().At(2).Texts(), program->Cars().At(0).Texts());
+        QCOMPARE(program->Cars().At(2).name, QStringLiteral("copy"));
+        QCOMPARE(window->CurrentCar(), 2);
     }
 
     void opensTheSampleCars()
@@ -218,21 +229,21 @@ private slots:
 
     void metricForm()
     {
-        window->SetUnitSystem(UnitSystem::Metric);
+        program->Settings().SetUnits(UnitSystem::Metric);
         QCOMPARE(program->Settings().Units(), UnitSystem::Metric);
         QLineEdit* power = window->Form()->Box(InputField::Horsepower);
         QCOMPARE(power->text(), QStringLiteral("257.27")); // 345 hp in kW
         power->setFocus();
         power->selectAll();
         QTest::keyClicks(power, QStringLiteral("200"));
-        QCOMPARE(program->Cars().At(0).texts[InputField::Horsepower], QStringLiteral("268.20"));
+        QCOMPARE(program->Cars().At(0).Texts()[InputField::Horsepower], QStringLiteral("268.20"));
         power->selectAll();
         QTest::keyClicks(power, QStringLiteral("50"));
         const QString message = window->Form()->Message(InputField::Horsepower)->text();
         QVERIFY(message.startsWith(QStringLiteral("The horsepower must be between 100.00 and 1500.00")));
         QVERIFY(message.contains(QStringLiteral("kW")));
         QCOMPARE(window->Form()->Box(InputField::CarWeight)->text(), QStringLiteral("1542.21"));
-        window->SetUnitSystem(UnitSystem::Imperial);
+        program->Settings().SetUnits(UnitSystem::Imperial);
         QCOMPARE(window->Form()->Box(InputField::CarWeight)->text(), QStringLiteral("3400.00"));
     }
 
@@ -254,17 +265,27 @@ private slots:
     {
         window->Tabs()->setCurrentWidget(window->WhatIf());
         WhatIfPage* page = window->WhatIf();
-        QVERIFY(page->VariantId() > 0);
-        const int variant = program->Cars().IndexOf(page->VariantId());
+        QCOMPARE(page->VariantRow(), -1); // no variant until a slider moves
         page->Slider(InputField::Horsepower)->setValue(395);
+        const int variant = page->VariantRow();
+        QCOMPARE(variant, 1);
         CarInputs expected = CarInputs::DefaultCar();
         expected.horsepower = 395;
-        QCOMPARE(ConvertTexts(program->Cars().At(variant).texts), expected);
-        ComparisonModel* model = page->Model();
-        QCOMPARE(model->columnCount(), 2);
-        QCOMPARE(model->ClassicValue(model->RowOf(ComparisonRow::QuarterMileTime), 1),
+        QCOMPARE(program->Cars().At(variant).Inputs(), expected);
+        QCOMPARE(page->TableModel()->columnCount(), 2);
+        ComparisonModel* comparison = window->Comparison();
+        QCOMPARE(comparison->ClassicValue(comparison->RowOf(ComparisonRow::QuarterMileTime), variant),
                  RunCar(expected).results.quarterMileTime);
-        QCOMPARE(window->Comparison()->columnCount(), 2); // the variant is compared too
+        QCOMPARE(comparison->columnCount(), 2); // the variant is compared too
+        QCOMPARE(window->Charts()->CurveCount(), 2);
+        QCOMPARE(page->Charts()->CurveCount(), 2);
+        // The spin box follows the slider through the car, not the slider.
+        QCOMPARE(page->SpinBox(InputField::Horsepower)->value(), 395.0);
+        // One undo takes the variant away again.
+        program->Cars().UndoStack()->undo();
+        QCOMPARE(page->VariantRow(), -1);
+        QCOMPARE(page->Slider(InputField::Horsepower)->value(), 345);
+        QCOMPARE(page->Charts()->CurveCount(), 1);
     }
 
     void reportDrawsTheComparison()
@@ -273,7 +294,7 @@ private slots:
         QVERIFY(window->OpenFile(examples + QStringLiteral("/supercar.trv")));
         TextPage page;
         QPainter painter(&page);
-        GarageReport::Draw(painter, QRectF(0, 0, 2100, 2970), { &program->Cars(), {}, UnitSystem::Imperial, QStringLiteral("Two cars") });
+        GarageReport::Draw(painter, QRectF(0, 0, 2100, 2970), { &program->Cars(), UnitSystem::Imperial, QStringLiteral("Two cars") });
         painter.end();
         QStringList drawn;
         QStringList bold;
@@ -303,32 +324,37 @@ private slots:
     {
         window->Tabs()->setCurrentWidget(window->WhatIf());
         WhatIfPage* page = window->WhatIf();
-        page->Slider(InputField::CarWeight)->setValue(3000 / 5);
-        const int firstVariant = page->VariantId();
-        const QList<QPushButton*> buttons = page->findChildren<QPushButton*>();
-        QPushButton* keep = nullptr;
-        for (QPushButton* b : buttons)
-            if (b->text().contains(QStringLiteral("Keep")))
-                keep = b;
-        QVERIFY(keep);
-        keep->click();
         CarList& cars = program->Cars();
-        const int kept = cars.IndexOf(firstVariant);
-        QVERIFY(kept >= 0);
+        page->Slider(InputField::CarWeight)->setValue(3000 / 5);
+        const int id = cars.At(page->VariantRow()).id;
+        page->KeepButton()->click();
+        const int kept = cars.RowOf(id);
         QVERIFY(!cars.At(kept).IsVariant());
-        QCOMPARE(ConvertTexts(cars.At(kept).texts).carWeight, 3000.0);
-        QVERIFY(page->VariantId() != firstVariant && page->VariantId() > 0);
-        QCOMPARE(cars.Count(), 3); // the default car, the kept car, a fresh variant
-        cars.Remove(cars.IndexOf(page->BaseId()));
-        QCOMPARE(cars.Count(), 1); // the variant went with its base
+        QCOMPARE(cars.At(kept).Inputs().carWeight, 3000.0);
+        QCOMPARE(cars.At(kept).name, QStringLiteral("Default car (variant)"));
+        QVERIFY(cars.IsUnsaved(kept)); // it has no file yet
+        QCOMPARE(cars.CurrentRow(), kept);
+        QCOMPARE(page->VariantRow(), -1);
+        QCOMPARE(cars.Count(), 2);
+
+        // A variant of the default car again; closing the default car takes
+        // its variant with it, and undoing brings both back.
+        cars.SetCurrentRow(0);
+        page->Slider(InputField::Horsepower)->setValue(400);
+        QCOMPARE(cars.Count(), 3);
+        cars.CloseCar(0);
+        QCOMPARE(cars.Count(), 1);
         QVERIFY(!cars.At(0).IsVariant());
+        cars.UndoStack()->undo();
+        QCOMPARE(cars.Count(), 3);
+        QCOMPARE(cars.At(cars.VariantRowOf(0)).Inputs().horsepower, 400.0);
     }
 
     void targetsOnTheSensitivityPage()
     {
         window->Tabs()->setCurrentWidget(window->SensitivityView());
         SensitivityPage* page = window->SensitivityView();
-        QCOMPARE(page->CarId(), program->Cars().At(0).id);
+        QCOMPARE(page->CarRow(), 0);
         QCOMPARE(page->Model()->rowCount(), 8);
         page->TargetBox()->setValue(5);
         page->Solve();
@@ -355,7 +381,7 @@ private slots:
         QCoreApplication::sendEvent(window, &drop);
         QCOMPARE(program->Cars().Count(), 3);
         QCOMPARE(program->Cars().At(2).name, QStringLiteral("sports-car"));
-        QCOMPARE(program->Cars().At(2).texts, CarTexts::DefaultCar());
+        QCOMPARE(program->Cars().At(2).Texts(), CarTexts::DefaultCar());
         QMenu* recent = window->findChild<QMenu*>(QStringLiteral("recentMenu"));
         QVERIFY(recent);
         QCOMPARE(recent->actions().size(), 2);

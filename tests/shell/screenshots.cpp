@@ -3,6 +3,7 @@
 // only argument. Run under a real X server (scripts/screenshots.sh).
 
 #include "ProgramFixture.h"
+#include "ScreenshotSupport.h"
 #include "TestSupport.h"
 
 #include "shell/DataFile.h"
@@ -13,16 +14,10 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileDialog>
-#include <QPalette>
-#include <QPixmap>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
-#include <QThread>
 #include <QTimer>
-#include <QWindow>
 
 #include <cstdio>
 #include <functional>
@@ -32,30 +27,14 @@ namespace {
 QDir outputDir;
 bool allSaved = true;
 
-// Lets the X server map and paint the window.
 void Settle(QWidget* window)
 {
-    QElapsedTimer timer;
-    timer.start();
-    while (!(window->windowHandle() && window->windowHandle()->isExposed()) && timer.elapsed() < 5000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(10);
-    }
-    for (int i = 0; i < 20; ++i) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(15);
-    }
+    SettleWindow(window);
 }
 
 void Save(QWidget* window, const QString& name)
 {
-    Settle(window);
-    const QPixmap picture = window->screen()->grabWindow(window->winId());
-    const QString path = outputDir.filePath(name + QStringLiteral(".png"));
-    const bool saved = picture.save(path);
-    allSaved = allSaved && saved;
-    std::printf("%s %s (%dx%d)\n", saved ? "wrote" : "FAILED", qPrintable(path), picture.width(),
-                picture.height());
+    allSaved = SaveWindowPicture(window, outputDir.filePath(name + QStringLiteral(".png"))) && allSaved;
 }
 
 // Opens a modal dialog through `open`, saves its picture once it is up and
@@ -115,23 +94,8 @@ int main(int argc, char** argv)
         return 2;
     }
     outputDir = QDir(QString::fromLocal8Bit(argv[1]));
-    // A dark desktop theme, as a user may have chosen one: light text on
-    // dark windows.
-    if (argc == 3) {
-        QPalette dark;
-        dark.setColor(QPalette::Window, QColor(45, 45, 48));
-        dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
-        dark.setColor(QPalette::Base, QColor(30, 30, 30));
-        dark.setColor(QPalette::AlternateBase, QColor(50, 50, 50));
-        dark.setColor(QPalette::Text, QColor(235, 235, 235));
-        dark.setColor(QPalette::Button, QColor(60, 60, 63));
-        dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
-        dark.setColor(QPalette::ToolTipBase, QColor(60, 60, 63));
-        dark.setColor(QPalette::ToolTipText, QColor(230, 230, 230));
-        dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
-        dark.setColor(QPalette::HighlightedText, Qt::black);
-        QApplication::setPalette(dark);
-    }
+    if (argc == 3)
+        QApplication::setPalette(DarkPalette());
 
     StartProgram();
     MainForm()->show();

@@ -1,0 +1,38 @@
+// GarageFields: how the garage shows each of the nine inputs: its label, the
+// quantity it measures (which decides its unit and its metric factor), its
+// range, the size of one slider step and the order the sliders come in. The
+// form, the what-if sliders, the sensitivity page and the exports all read
+// this one table.
+#pragma once
+
+#include "core/CarInputs.h"
+#include "core/InputChecks.h"
+#include "garage/Units.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <array>
+
+// "Horsepower", "Car weight": the field's name as a label, translated,
+// without a mnemonic.
+QString FieldLabel(InputField field);
+// The unit the field is shown in: "hp" or "kW", "degrees"; empty for the
+// shift counts.
+QString FieldUnit(InputField field, UnitSystem units);
+// The field's range test (its bounds in the classic units).
+const RangeTest& FieldRange(InputField field);
+// "100–1,500 hp": the range in the shown units, for hints.
+QString FieldRangeText(InputField field, UnitSystem units, const QLocale& locale);
+// Slider steps per classic unit: 1 hp, 5 lb, 0.001, 0.05 ft², half a
+// degree, 0.01 s, whole shifts.
+double SliderStepsPerUnit(InputField field);
+// Decimals a spin box or a box shows for the field.
+int FieldDecimals(InputField field, UnitSystem units);
+
+// What people change most first.
+inline constexpr std::array<InputField, InputFieldCount> SliderOrder = {
+    InputField::Horsepower,      InputField::CarWeight,         InputField::DragCoefficient,
+    InputField::GrillArea,       InputField::WindshieldArea,    InputField::WindshieldAngle,
+    InputField::SpinTime,        InputField::AvailableShifts,   InputField::QuarterMileShifts,
+};

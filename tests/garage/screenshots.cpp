@@ -1,0 +1,109 @@
+// Pictures of the garage for the README and for checking its looks: the
+// default car and two sample cars compared, a what-if variant, the
+// sensitivity page, the exported report, the comparison in metric units and
+// in a dark palette, and the comparison on a 1366×768 laptop screen. Run
+// under a real X server (scripts/screenshots.sh).
+// Usage: torvane_garage_screenshots OUTPUT-FOLDER [--laptop]
+// With --laptop only the laptop picture is taken, in a window of 1366×768
+// physical pixels at whatever scale QT_SCALE_FACTOR sets.
+#include "ScreenshotSupport.h"
+
+#include "garage/CarList.h"
+#include "garage/CurveCharts.h"
+#include "garage/GarageProgram.h"
+#include "garage/GarageSettings.h"
+#include "garage/GarageWindow.h"
+#include "garage/MessageBar.h"
+#include "garage/SensitivityPage.h"
+#include "garage/WhatIfPage.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QSlider>
+#include <QStyleFactory>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+void openSampleCars(GarageProgram& program)
+{
+    const QString examples = QStringLiteral(TORVANE_EXAMPLES_DIR);
+    program.Start({});
+    program.Window().OpenFile(examples + QStringLiteral("/economy-car.trv"));
+    program.Window().OpenFile(examples + QStringLiteral("/supercar.trv"));
+    program.Window().SelectCar(0);
+    program.Window().Messages()->hide();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QStringList arguments = QApplication::arguments();
+    const bool laptop = arguments.size() == 3 && arguments.at(2) == QLatin1String("--laptop");
+    if (arguments.size() != 2 && !laptop) {
+        std::fprintf(stderr, "usage: torvane_garage_screenshots OUTPUT-FOLDER [--laptop]\n");
+        return 2;
+    }
+    const QDir out(arguments.at(1));
+    if (!out.exists() && !QDir().mkpath(out.path())) {
+        std::fprintf(stderr, "cannot make %s\n", qPrintable(out.path()));
+        return 1;
+    }
+
+    // Settings of their own, so the pictures never touch the user's.
+    QTemporaryDir settingsDir;
+    GarageProgram program(settingsDir.filePath(QStringLiteral("garage.ini")));
+    openSampleCars(program);
+    GarageWindow& window = program.Window();
+
+    if (laptop) {
+        // The whole screen of a 1366×768 laptop, as a maximised window has it.
+        const qreal scale = window.devicePixelRatioF();
+        window.setGeometry(0, 0, qRound(1366 / scale), qRound(768 / scale));
+        window.show();
+        const QString name = scale > 1 ? QStringLiteral("garage-laptop-%1x.png").arg(scale)
+                                       : QStringLiteral("garage-laptop.png");
+        return SaveWindowPicture(&window, out.filePath(name)) ? 0 : 1;
+    }
+
+    window.resize(1500, 940);
+    window.show();
+    bool ok = SaveWindowPicture(&window, out.filePath(QStringLiteral("garage-compare.png")));
+
+    // A what-if variant of the default car: 50 hp more, 200 lb less.
+    window.Tabs()->setCurrentWidget(window.WhatIf());
+    SettleWindow(&window);
+    window.WhatIf()->Slider(InputField::Horsepower)->setValue(395);
+    window.WhatIf()->Slider(InputField::CarWeight)->setValue(3200 / 5);
+    window.WhatIf()->Charts()->SetSpan(CurveCharts::Span::QuarterMile);
+    ok = SaveWindowPicture(&window, out.filePath(QStringLiteral("garage-whatif.png"))) && ok;
+
+    window.Tabs()->setCurrentWidget(window.SensitivityView());
+    window.SensitivityView()->TargetBox()->setValue(12.5);
+    window.SensitivityView()->Solve();
+    ok = SaveWindowPicture(&window, out.filePath(QStringLiteral("garage-sensitivity.png"))) && ok;
+
+    // The report of the comparison: the three cars, without the variant.
+    window.Tabs()->setCurrentIndex(0);
+    program.Cars().CloseCar(window.WhatIf()->VariantRow());
+    const QString report = out.filePath(QStringLiteral("garage-report.pdf"));
+    ok = window.ExportPdf(report) && ok;
+    std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(report));
+    window.Messages()->hide();
+
+    // Metric units, for checking that the extra row and the longer units fit.
+    program.Settings().SetUnits(UnitSystem::Metric);
+    ok = SaveWindowPicture(&window, out.filePath(QStringLiteral("garage-compare-metric.png"))) && ok;
+    program.Settings().SetUnits(UnitSystem::Imperial);
+
+    QApplication::setPalette(DarkPalette());
+    ok = SaveWindowPicture(&window, out.filePath(QStringLiteral("garage-compare-dark.png"))) && ok;
+    return ok ? 0 : 1;
+}
