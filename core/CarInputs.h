@@ -1,10 +1,6 @@
-// The core: everything about a car that needs no window. Its units take the
-// nine input texts a user typed (CarTexts), turn them into numbers
-// (CarInputs), test their ranges with the program's messages (InputChecks),
-// set up and run the engine (CarRun), format the results (ResultTexts) and
-// the printed report's lines (ReportLines), and read and write the vehicle
-// data file (VehicleFile). ProgramState holds what the classic program
-// remembers between its actions. Qt Core at most; never a widget.
+// CarInputs: the nine inputs of a car, as the texts a user typed (CarTexts)
+// and as the numbers they stand for (CarInputs), with the names scripts and
+// messages use for each field and the frontal area the wind meets.
 #pragma once
 
 #include <QString>

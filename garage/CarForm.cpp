@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -161,6 +162,8 @@ CarForm::CarForm(CarList* cars, GarageSettings* settings, QWidget* parent)
     layout->addWidget(sums);
     layout->addStretch(1);
     setWidget(page);
+    // Narrower than its boxes, the form would only scroll sideways.
+    setMinimumWidth(page->minimumSizeHint().width() + verticalScrollBar()->sizeHint().width() + 2 * frameWidth());
 
     connect(cars->Selection(), &QItemSelectionModel::currentRowChanged, this, &CarForm::onCurrentChanged);
     connect(cars, &QAbstractItemModel::dataChanged, this, &CarForm::onCarsChanged);

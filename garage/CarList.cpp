@@ -134,12 +134,15 @@ namespace {
 class AddCarCommand : public CarCommand
 {
 public:
-    AddCarCommand(CarList* list, GarageCar car, int row, bool selects, int session)
+    // A car made by a drag's first step (`session` non-zero) takes the
+    // drag's further steps of the same field.
+    AddCarCommand(CarList* list, GarageCar car, int row, bool selects, int session = 0, int field = -1)
         : CarCommand(list, CarList::tr("Add %1").arg(car.name))
         , added(std::move(car))
         , row(row)
         , selects(selects)
         , session(session)
+        , field(field)
     {
     }
 
@@ -159,6 +162,7 @@ private:
     int row;
     bool selects;
     int session;
+    int field;
 };
 
 // Takes a car out; undoing puts it back where it was.
@@ -230,6 +234,8 @@ public:
         return true;
     }
 
+    // Whether this edit belongs to the same stretch of editing as an edit
+    // of `otherField` of car `otherCar` in `otherSession`.
     bool mergesWith(int otherCar, int otherField, int otherSession) const
     {
         return session != 0 && otherSession == session && otherCar == carId && otherField == field;
@@ -249,7 +255,7 @@ bool AddCarCommand::mergeWith(const QUndoCommand* other)
     // The first slider step makes a variant; the rest of the same drag
     // changes it, all as one command.
     const auto* next = dynamic_cast<const ValuesCommand*>(other);
-    if (!next || session == 0 || next->session != session || next->carId != added.id)
+    if (!next || session == 0 || !next->mergesWith(added.id, field, session))
         return false;
     if (const GarageCar* live = car(added.id))
         added = *live;
@@ -447,7 +453,7 @@ int CarList::AddCar(const QString& name, const CarTexts& texts, const QString& p
 {
     GarageCar car = newCar(name, CarValues::FromTexts(texts), path);
     const int id = car.id;
-    undoStack->push(new AddCarCommand(this, std::move(car), Count(), true, 0));
+    undoStack->push(new AddCarCommand(this, std::move(car), Count(), true));
     return RowOf(id);
 }
 
@@ -511,7 +517,7 @@ int CarList::StartVariant(int baseRow, InputField field, double value, int sessi
     GarageCar variant = newCar(tr("%1 (what if)").arg(base.name), values, QString());
     variant.variantOf = base.id;
     const int id = variant.id;
-    undoStack->push(new AddCarCommand(this, std::move(variant), Count(), false, session));
+    undoStack->push(new AddCarCommand(this, std::move(variant), Count(), false, session, static_cast<int>(field)));
     return RowOf(id);
 }
 

@@ -42,6 +42,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolBar>
+#include <QToolButton>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -284,6 +285,11 @@ void GarageWindow::createMenus()
     tools->addSeparator();
     tools->addAction(undoAction);
     tools->addAction(redoAction);
+    // The undo and redo texts name the edit and change with it: the tool bar
+    // shows their icons, and the names in their tips.
+    for (QAction* action : { undoAction, redoAction })
+        if (auto* button = qobject_cast<QToolButton*>(tools->widgetForAction(action)))
+            button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     tools->addSeparator();
     tools->addAction(exportPdfAction);
     tools->addAction(printAction);
@@ -523,8 +529,9 @@ void GarageWindow::showEvent(QShowEvent* event)
     }
 }
 
-// The table gets the height of all its rows when there is room for them and
-// for curves of a readable size; the curves get the rest.
+// The table gets the height of all its rows when that leaves the curves a
+// readable height, and at least half when it does not (it scrolls); the
+// curves get the rest.
 void GarageWindow::fitComparison()
 {
     const int total = compareSplitter->height();
@@ -532,7 +539,8 @@ void GarageWindow::fitComparison()
         return;
     const int wanted = table->horizontalHeader()->sizeHint().height() + table->verticalHeader()->length()
                        + 2 * table->frameWidth() + 2;
-    const int tableHeight = std::min(wanted, total - charts->minimumSizeHint().height());
+    const int readableCurves = 24 * fontMetrics().height();
+    const int tableHeight = std::min(wanted, std::max(total - readableCurves, total / 2));
     compareSplitter->setSizes({ tableHeight, total - tableHeight });
 }
 

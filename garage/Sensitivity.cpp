@@ -18,14 +18,6 @@ std::array<double, 4> figuresOf(const CarRun& run)
     return figures;
 }
 
-const RangeTest& testOf(InputField field)
-{
-    for (const RangeTest& test : RangeTests())
-        if (test.field == field)
-            return test;
-    return RangeTests().front();
-}
-
 // The quarter-mile time the engine gives; infinity for a run that gives up.
 double quarterMileTime(const CarInputs& car)
 {
@@ -100,7 +92,7 @@ TargetAnswer SolveQuarterMile(const CarInputs& car, SolveFor what, double second
     TargetAnswer answer;
     const InputField field = what == SolveFor::Horsepower ? InputField::Horsepower
                                                           : InputField::CarWeight;
-    const RangeTest& range = testOf(field);
+    const RangeTest& range = RangeTestOf(field);
     // Work on a grid of whole hundredths of a horsepower, or whole pounds.
     const double perUnit = what == SolveFor::Horsepower ? 100 : 1;
     auto carAt = [&](long long grid) {

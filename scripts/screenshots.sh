@@ -4,7 +4,9 @@
 # classic program and writes one PNG per window into OUTPUT-FOLDER (and
 # again under a dark desktop palette into OUTPUT-FOLDER/dark), then the
 # garage's pictures (garage-compare.png, garage-whatif.png,
-# garage-sensitivity.png) and its exported report (garage-report.pdf). It
+# garage-sensitivity.png, the comparison on a 1366×768 laptop at 100 % and
+# on a 1920×1080 screen at 150 %: garage-laptop.png, garage-laptop-1.5x.png) and its exported report
+# (garage-report.pdf, with its first page as garage-report.png). It
 # also starts the classic program and prints how long it takes until the
 # main window is mapped. TORVANE_BUILD_DIR picks the build folder (default:
 # build/).
@@ -17,7 +19,10 @@ if [ "${1:-}" = --inside ]; then
   "$build/tests/shell/torvane_screenshots" "$out"
   mkdir -p "$out/dark"
   "$build/tests/shell/torvane_screenshots" "$out/dark" --dark
-  "$build/garage/torvane_garage_screenshots" "$out"
+  "$build/tests/garage/torvane_garage_screenshots" "$out"
+  "$build/tests/garage/torvane_garage_screenshots" "$out" --laptop 1366x768
+  QT_SCALE_FACTOR=1.5 "$build/tests/garage/torvane_garage_screenshots" "$out" --laptop 1920x1080
+  pdftoppm -r 100 -png -f 1 -l 1 -singlefile "$out/garage-report.pdf" "$out/garage-report"
 
   start=$(date +%s%N)
   "$build/torvane" &
@@ -47,4 +52,4 @@ cmake --build "$build" --target torvane torvane_screenshots torvane_garage_scree
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
 
-xvfb-run -a -s '-screen 0 1280x1024x24 -nolisten tcp -noreset' bash "$root/scripts/screenshots.sh" --inside "$build" "$out"
+xvfb-run -a -s '-screen 0 2048x1280x24 -nolisten tcp -noreset' bash "$root/scripts/screenshots.sh" --inside "$build" "$out"

@@ -3,9 +3,9 @@
 // sensitivity page, the exported report, the comparison in metric units and
 // in a dark palette, and the comparison on a 1366×768 laptop screen. Run
 // under a real X server (scripts/screenshots.sh).
-// Usage: torvane_garage_screenshots OUTPUT-FOLDER [--laptop]
-// With --laptop only the laptop picture is taken, in a window of 1366×768
-// physical pixels at whatever scale QT_SCALE_FACTOR sets.
+// Usage: torvane_garage_screenshots OUTPUT-FOLDER [--laptop WIDTHxHEIGHT]
+// With --laptop only the laptop picture is taken, in a window of WIDTH ×
+// HEIGHT screen pixels at whatever scale QT_SCALE_FACTOR sets.
 #include "ScreenshotSupport.h"
 
 #include "garage/CarList.h"
@@ -46,9 +46,10 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     const QStringList arguments = QApplication::arguments();
-    const bool laptop = arguments.size() == 3 && arguments.at(2) == QLatin1String("--laptop");
-    if (arguments.size() != 2 && !laptop) {
-        std::fprintf(stderr, "usage: torvane_garage_screenshots OUTPUT-FOLDER [--laptop]\n");
+    const bool laptop = arguments.size() == 4 && arguments.at(2) == QLatin1String("--laptop");
+    const QStringList screenSize = laptop ? arguments.at(3).split(QLatin1Char('x')) : QStringList();
+    if ((arguments.size() != 2 && !laptop) || (laptop && screenSize.size() != 2)) {
+        std::fprintf(stderr, "usage: torvane_garage_screenshots OUTPUT-FOLDER [--laptop WIDTHxHEIGHT]\n");
         return 2;
     }
     const QDir out(arguments.at(1));
@@ -64,9 +65,9 @@ int main(int argc, char** argv)
     GarageWindow& window = program.Window();
 
     if (laptop) {
-        // The whole screen of a 1366×768 laptop, as a maximised window has it.
+        // The whole screen of a laptop, as a maximised window has it.
         const qreal scale = window.devicePixelRatioF();
-        window.setGeometry(0, 0, qRound(1366 / scale), qRound(768 / scale));
+        window.setGeometry(0, 0, qRound(screenSize.at(0).toInt() / scale), qRound(screenSize.at(1).toInt() / scale));
         window.show();
         const QString name = scale > 1 ? QStringLiteral("garage-laptop-%1x.png").arg(scale)
                                        : QStringLiteral("garage-laptop.png");

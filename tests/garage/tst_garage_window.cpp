@@ -247,6 +247,78 @@ private slots:
         QCOMPARE(window->Form()->Box(InputField::CarWeight)->text(), QStringLiteral("3400.00"));
     }
 
+    void retypingAShownValueKeepsTheExactNumber()
+    {
+        CarList& cars = program->Cars();
+        cars.EditText(0, InputField::Horsepower, QStringLiteral("345.12"));
+        cars.MarkSaved(0, dir->filePath(QStringLiteral("car.trv")));
+        program->Settings().SetUnits(UnitSystem::Metric);
+        QLineEdit* power = window->Form()->Box(InputField::Horsepower);
+        QCOMPARE(power->text(), QStringLiteral("257.36"));
+        power->setFocus();
+        power->selectAll();
+        QTest::keyClicks(power, QStringLiteral("257.36"));
+        QCOMPARE(cars.At(0).Texts()[InputField::Horsepower], QStringLiteral("345.12"));
+        QCOMPARE(cars.At(0).Inputs().horsepower, 345.12);
+        QVERIFY(!cars.IsUnsaved(0));
+
+        // A weight typed in kilograms and undone: the very pounds again.
+        QLineEdit* weight = window->Form()->Box(InputField::CarWeight);
+        weight->setFocus();
+        weight->selectAll();
+        QTest::keyClicks(weight, QStringLiteral("1600"));
+        QVERIFY(cars.IsUnsaved(0));
+        QCOMPARE(cars.UndoStack()->count(), 2); // the horsepower, then one stretch of typing
+        window->findChild<QAction*>(QStringLiteral("undoAction"))->trigger();
+        QCOMPARE(cars.At(0).Texts()[InputField::CarWeight], QStringLiteral("3400.00"));
+        QCOMPARE(cars.At(0).Inputs().carWeight, 3400.0);
+        QVERIFY(!cars.IsUnsaved(0));
+        QCOMPARE(weight->text(), QStringLiteral("1542.21"));
+    }
+
+    void unsavedCarsAreAskedAboutOnce_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<bool>("saves");
+        QTest::newRow("save") << int(GarageWindow::UnsavedAnswer::Save) << true << true;
+        QTest::newRow("discard") << int(GarageWindow::UnsavedAnswer::Discard) << true << false;
+        QTest::newRow("cancel") << int(GarageWindow::UnsavedAnswer::Cancel) << false << false;
+    }
+    void unsavedCarsAreAskedAboutOnce()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, closes);
+        QFETCH(bool, saves);
+        CarList& cars = program->Cars();
+        cars.EditText(0, InputField::SpinTime, QStringLiteral("1.00"));
+        window->NewCar();
+        cars.EditText(1, InputField::SpinTime, QStringLiteral("1.50"));
+        window->NewCar(); // untouched: nothing to save
+        QList<QStringList> asked;
+        window->SetUnsavedQuestion([&](const QStringList& names) {
+            asked << names;
+            return static_cast<GarageWindow::UnsavedAnswer>(answer);
+        });
+        window->SetSavePathQuestion([this](const QString&, const QString&, const QString& suffix,
+                                           const QString& name) {
+            return dir->filePath(name + QLatin1Char('.') + suffix);
+        });
+        QCOMPARE(window->close(), closes);
+        QCOMPARE(asked, (QList<QStringList>{ { QStringLiteral("Default car"), QStringLiteral("New car") } }));
+        QCOMPARE(QFile::exists(dir->filePath(QStringLiteral("Default car.trv"))), saves);
+        QCOMPARE(QFile::exists(dir->filePath(QStringLiteral("New car.trv"))), saves);
+        QCOMPARE(cars.UnsavedRows().isEmpty(), saves);
+        QCOMPARE(cars.Count(), 3);
+
+        // Closing one car asks about that car alone.
+        asked.clear();
+        cars.EditText(2, InputField::SpinTime, QStringLiteral("2.00"));
+        QCOMPARE(window->CloseCar(2), closes);
+        QCOMPARE(asked, (QList<QStringList>{ { QStringLiteral("New car 2") } }));
+        QCOMPARE(cars.Count(), closes ? 2 : 3);
+    }
+
     void exports()
     {
         const QString pdf = dir->filePath(QStringLiteral("report.pdf"));
