@@ -105,8 +105,11 @@ CurveCharts::CurveCharts(QAbstractItemModel* cars, GarageSettings* settings, QWi
     speedView->setAccessibleName(tr("Speed against time"));
     distanceView->setAccessibleName(tr("Distance against time"));
     for (QChartView* view : { speedView, distanceView }) {
-        view->setRenderHint(QPainter::Antialiasing);
         view->setMinimumSize(280, 220);
+        view->setRenderHint(QPainter::Antialiasing);
+        // The curves change with every edit: an index of where each lies
+        // would be rebuilt more often than it is read.
+        view->scene()->setItemIndexMethod(QGraphicsScene::NoIndex);
     }
     speedTimeAxis = newAxis(speedChart, Qt::AlignBottom);
     speedAxis = newAxis(speedChart, Qt::AlignLeft);
@@ -264,7 +267,7 @@ CurveCharts::Curves CurveCharts::newCurves(int row)
     c.distanceMarks = new QScatterSeries;
     const QColor colour = car.data(CarList::ColourRole).value<QColor>();
     QPen pen(colour);
-    pen.setWidthF(2);
+    pen.setWidthF(detailed ? 2 : 0);
     if (car.data(CarList::IsVariantRole).toBool())
         pen.setStyle(Qt::DashLine);
     for (QLineSeries* line : { c.speed, c.distance })
@@ -300,6 +303,33 @@ CurveCharts::Curves CurveCharts::newCurves(int row)
     return c;
 }
 
+// Up to a dozen cars the charts draw smooth curves with a legend and every
+// point of each curve. Beyond, a legend of every car would take the charts'
+// room (the car list names the colours), and full curves would take more
+// than a frame's time to draw again whenever a car is added: the curves are
+// then hairlines through every fourth point.
+void CurveCharts::fitDetailToCount()
+{
+    constexpr int manyCars = 12;
+    const bool few = curves.size() <= manyCars;
+    if (few == detailed)
+        return;
+    detailed = few;
+    for (QChartView* view : { speedView, distanceView }) {
+        view->setRenderHint(QPainter::Antialiasing, detailed);
+        view->chart()->legend()->setVisible(detailed);
+    }
+    for (int row = 0; row < curves.size(); ++row) {
+        for (QLineSeries* line : { curves[row].speed, curves[row].distance }) {
+            QPen pen = line->pen();
+            // A hairline is drawn without the stroker.
+            pen.setWidthF(detailed ? 2 : 0);
+            line->setPen(pen);
+        }
+        fillRow(row);
+    }
+}
+
 void CurveCharts::insertRows(int first, int last)
 {
     if (last < first)
@@ -314,6 +344,7 @@ void CurveCharts::insertRows(int first, int last)
         curves.append(newCurves(row));
         fillRow(row);
     }
+    fitDetailToCount();
     updateAxes();
 }
 
@@ -329,6 +360,7 @@ void CurveCharts::removeRows(int first, int last)
                                          static_cast<QAbstractSeries*>(c.distance), static_cast<QAbstractSeries*>(c.distanceMarks) })
             delete series;
     }
+    fitDetailToCount();
     updateAxes();
 }
 
@@ -371,9 +403,13 @@ void CurveCharts::fillRow(int row)
     const CarEvaluation& e = evaluationOf(row);
     QList<QPointF> speed;
     QList<QPointF> distance;
-    speed.reserve(static_cast<qsizetype>(e.curve.size()));
-    distance.reserve(static_cast<qsizetype>(e.curve.size()));
-    for (const CurvePoint& p : e.curve) {
+    const std::size_t stride = detailed ? 1 : 4;
+    speed.reserve(static_cast<qsizetype>(e.curve.size() / stride + 1));
+    distance.reserve(static_cast<qsizetype>(e.curve.size() / stride + 1));
+    for (std::size_t i = 0; i < e.curve.size(); ++i) {
+        if (i % stride != 0 && i + 1 != e.curve.size())
+            continue;
+        const CurvePoint& p = e.curve[i];
         speed.append(QPointF(p.time, ToShown(p.speed, Quantity::Speed, units)));
         distance.append(QPointF(p.time, ToShown(p.distance, Quantity::Distance, units)));
     }

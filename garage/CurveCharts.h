@@ -72,6 +72,7 @@ private:
     void insertRows(int first, int last);
     void removeRows(int first, int last);
     void rowsChanged(int first, int last);
+    void fitDetailToCount();
     Curves newCurves(int row);
     void fillRow(int row);
     void fillStaleRows();
@@ -97,4 +98,5 @@ private:
     QValueAxis* distanceTimeAxis;
     QValueAxis* distanceAxis;
     QList<Curves> curves; // by row of the model
+    bool detailed = true; // smooth curves of every point, with a legend (few cars)
 };

@@ -168,6 +168,8 @@ WhatIfPage::WhatIfPage(CarList* cars, ComparisonModel* comparison, GarageSetting
 
 void WhatIfPage::showEvent(QShowEvent* event)
 {
+    if (refreshWhenShown)
+        refresh();
     QWidget::showEvent(event);
     if (sized)
         return;
@@ -195,6 +197,11 @@ int WhatIfPage::VariantRow() const
 
 void WhatIfPage::refresh()
 {
+    // Out of sight the page follows the cars when it is shown again: its
+    // curves need not be drawn for every car the user opens elsewhere.
+    refreshWhenShown = !isVisible() && window()->isVisible();
+    if (refreshWhenShown)
+        return;
     const int base = BaseRow();
     const int variant = VariantRow();
     QList<int> ids;

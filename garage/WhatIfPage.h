@@ -82,4 +82,5 @@ private:
     QSplitter* splitter;
     int dragSession = 0; // the undo session of the slider being dragged
     bool sized = false;
+    bool refreshWhenShown = false;
 };
