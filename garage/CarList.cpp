@@ -428,6 +428,14 @@ int CarList::CurrentRow() const
     return selection->currentIndex().row();
 }
 
+int CarList::CurrentBaseRow() const
+{
+    const int current = CurrentRow();
+    if (current < 0 || !At(current).IsVariant())
+        return current;
+    return RowOf(At(current).variantOf);
+}
+
 void CarList::SetCurrentRow(int row)
 {
     if (row < 0 || row >= Count()) {

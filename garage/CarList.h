@@ -108,6 +108,9 @@ public:
     QItemSelectionModel* Selection() const { return selection; }
     int CurrentRow() const;
     void SetCurrentRow(int row);
+    // The current car, or the base car of a current what-if variant; -1
+    // for none.
+    int CurrentBaseRow() const;
 
     // Each edit below is one undoable command. Edits with the same non-zero
     // `session` of the same car and field (one slider drag, one stretch of

@@ -130,11 +130,7 @@ SensitivityPage::SensitivityPage(CarList* cars, GarageSettings* settings, QWidge
 
 int SensitivityPage::CarRow() const
 {
-    const int current = cars->CurrentRow();
-    if (current < 0)
-        return -1;
-    const GarageCar& car = cars->At(current);
-    return car.IsVariant() ? cars->RowOf(car.variantOf) : current;
+    return cars->CurrentBaseRow();
 }
 
 void SensitivityPage::Solve()

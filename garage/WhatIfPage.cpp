@@ -182,11 +182,7 @@ void WhatIfPage::showEvent(QShowEvent* event)
 
 int WhatIfPage::BaseRow() const
 {
-    const int current = cars->CurrentRow();
-    if (current < 0)
-        return -1;
-    const GarageCar& car = cars->At(current);
-    return car.IsVariant() ? cars->RowOf(car.variantOf) : current;
+    return cars->CurrentBaseRow();
 }
 
 int WhatIfPage::VariantRow() const

@@ -9,6 +9,7 @@
 // other programs on a busy machine do not inflate), and the same for the
 // engine's evaluation of the variant alone and for a whole refresh that
 // evaluates every car again. The target is 16 ms.
+#include "BenchClock.h"
 #include "garage/CarEvaluation.h"
 #include "garage/CarList.h"
 #include "garage/GarageProgram.h"
@@ -22,7 +23,6 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <ctime>
 #include <cstdio>
 #include <cstdlib>
 #include <numeric>
@@ -52,13 +52,6 @@ double elapsedMs(const QElapsedTimer& timer)
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
 
-// Processor time of this thread, in ms.
-double threadMs()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
 
 } // namespace
 
@@ -98,12 +91,12 @@ int main(int argc, char** argv)
     for (int i = 0; i < steps; ++i) {
         const int value = 300 + (i % 200);
         QElapsedTimer timer;
-        const double processorStart = threadMs();
+        const double processorStart = ThreadMs();
         timer.start();
         slider->setValue(value);
         QApplication::processEvents();
         step.push_back(elapsedMs(timer));
-        stepProcessor.push_back(threadMs() - processorStart);
+        stepProcessor.push_back(ThreadMs() - processorStart);
     }
     slider->setSliderDown(false);
     const int variant = window.WhatIf()->VariantRow();
