@@ -137,6 +137,7 @@ GarageWindow::GarageWindow(CarList* cars, GarageSettings* settings, QWidget* par
     connect(cars, &QAbstractItemModel::dataChanged, this, &GarageWindow::refreshTitle);
     connect(cars, &QAbstractItemModel::rowsInserted, this, &GarageWindow::refreshActions);
     connect(cars, &QAbstractItemModel::rowsRemoved, this, &GarageWindow::refreshActions);
+    connect(sensitivity, &SensitivityPage::appliedToWhatIf, this, [this] { tabs->setCurrentWidget(whatIf); });
     connect(settings, &GarageSettings::unitsChanged, this, [this](UnitSystem units) {
         (units == UnitSystem::Metric ? metricAction : imperialAction)->setChecked(true);
         if (isVisible())

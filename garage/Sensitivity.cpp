@@ -18,12 +18,6 @@ std::array<double, 4> figuresOf(const CarRun& run)
     return figures;
 }
 
-// The quarter-mile time the engine gives; infinity for a run that gives up.
-double quarterMileTime(const CarInputs& car)
-{
-    const CarRun run = RunCar(car);
-    return run.Finished() ? run.results.quarterMileTime : std::numeric_limits<double>::infinity();
-}
 
 } // namespace
 
@@ -87,7 +81,7 @@ SensitivityTable Sensitivity(const CarInputs& car)
     return table;
 }
 
-TargetAnswer SolveQuarterMile(const CarInputs& car, SolveFor what, double seconds)
+TargetAnswer SolveTarget(const CarInputs& car, SolveFor what, SensitivityFigure figure, double target)
 {
     TargetAnswer answer;
     const InputField field = what == SolveFor::Horsepower ? InputField::Horsepower
@@ -100,35 +94,54 @@ TargetAnswer SolveQuarterMile(const CarInputs& car, SolveFor what, double second
         trial.SetValue(field, static_cast<double>(grid) / perUnit);
         return trial;
     };
+    auto figureAt = [&](long long grid) {
+        const CarRun run = RunCar(carAt(grid));
+        return FigureOf(run.outcome, run.results, figure);
+    };
+    const bool speed = figure == SensitivityFigure::QuarterMileSpeed || figure == SensitivityFigure::TopSpeed;
+    // A NaN (no run, no mark) meets nothing.
+    auto meets = [&](long long grid) {
+        const double value = figureAt(grid);
+        return speed ? value >= target : value <= target;
+    };
     const long long low = std::llround(range.low * perUnit);
     const long long high = std::llround(range.high * perUnit);
 
     answer.problem = RangeMessage(carAt(low));
     if (!answer.problem.isEmpty())
         return answer;
-    if (!std::isfinite(seconds) || seconds <= 0)
+    if (!std::isfinite(target) || target <= 0)
         return answer;
 
-    // `fast` is the end of the range that gives the shortest time.
+    // `best` is the end of the range that gives the best figure.
     const bool solvingPower = what == SolveFor::Horsepower;
-    const long long fast = solvingPower ? high : low;
-    const long long slow = solvingPower ? low : high;
-    if (quarterMileTime(carAt(fast)) > seconds || quarterMileTime(carAt(slow)) < seconds)
+    const long long best = solvingPower ? high : low;
+    const long long worst = solvingPower ? low : high;
+    if (!meets(best))
         return answer;
-
-    // Invariant: `good` meets the target, `bad` does not (or is past the
-    // range); they close in on the boundary between the two.
-    long long good = fast;
-    long long bad = solvingPower ? slow - 1 : slow + 1;
-    while (std::llabs(good - bad) > 1) {
-        const long long mid = bad + (good - bad) / 2;
-        if (quarterMileTime(carAt(mid)) <= seconds)
-            good = mid;
-        else
-            bad = mid;
-    }
     answer.reachable = true;
+    long long good = best;
+    if (meets(worst)) {
+        answer.wholeRange = true;
+        good = worst;
+    } else {
+        // Invariant: `good` meets the target, `bad` does not; they close in
+        // on the boundary between the two.
+        long long bad = worst;
+        while (std::llabs(good - bad) > 1) {
+            const long long mid = bad + (good - bad) / 2;
+            if (meets(mid))
+                good = mid;
+            else
+                bad = mid;
+        }
+    }
     answer.value = static_cast<double>(good) / perUnit;
-    answer.quarterMileTime = quarterMileTime(carAt(good));
+    answer.figure = figureAt(good);
     return answer;
+}
+
+TargetAnswer SolveQuarterMile(const CarInputs& car, SolveFor what, double seconds)
+{
+    return SolveTarget(car, what, SensitivityFigure::QuarterMileTime, seconds);
 }

@@ -54,20 +54,27 @@ struct SensitivityTable {
 // row says so), since the question is about the physics.
 SensitivityTable Sensitivity(const CarInputs& car);
 
-// The reverse question.
+// The reverse question: which horsepower (or weight) gives a figure.
 enum class SolveFor { Horsepower, CarWeight };
 
 struct TargetAnswer {
     QString problem;          // the car's other inputs fail a range test
     bool reachable = false;
+    // Every value in the range meets the target; `value` is then the end of
+    // the range nearest the others (the least horsepower, the greatest
+    // weight), and every value beyond it meets the target too.
+    bool wholeRange = false;
     double value = 0;         // horsepower (to 0.01 hp) or weight (to 1 lb)
-    double quarterMileTime = 0; // what the engine gives at that value
+    double figure = 0;        // what the engine gives at that value
 };
 
 // The least horsepower within the horsepower range, to 0.01 hp, whose
-// quarter mile takes at most `seconds` (or the greatest weight within the
-// weight range, to 1 lb); the car's other inputs stay as they are.
-// Unreachable when even the best end of the range is slower than the
-// target, or the worst end already faster. Found by bisection, which needs
-// the quarter-mile time to fall with the horsepower and rise with the weight.
+// figure meets the target: a time at most `target` seconds, a speed at
+// least `target` mph (or the greatest weight within the weight range, to
+// 1 lb); the car's other inputs stay as they are. Unreachable when even the
+// best end of the range misses the target. Found by bisection, which needs
+// the figure to get better with the horsepower and worse with the weight.
+// A run that gives up, or a mark never passed, misses every target.
+TargetAnswer SolveTarget(const CarInputs& car, SolveFor what, SensitivityFigure figure, double target);
+// The same for the quarter-mile time.
 TargetAnswer SolveQuarterMile(const CarInputs& car, SolveFor what, double seconds);

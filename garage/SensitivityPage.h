@@ -2,10 +2,12 @@
 // the quarter-mile time and speed, the top speed and the 0-60 time change
 // with 10 % less or more horsepower, weight, drag coefficient and frontal
 // area; and the reverse question: which horsepower (or weight) gives a
-// quarter mile of a chosen time. The car is the current row of the car
+// chosen quarter-mile time, trap speed or 0-60 time, and by how much that
+// changes the car, with the answer one click from the what-if sliders. The car is the current row of the car
 // list's shared selection; the page keeps no copy of it.
 #pragma once
 
+#include "garage/Sensitivity.h"
 #include "garage/Units.h"
 
 #include <QPointer>
@@ -36,12 +38,23 @@ public:
     // The reverse question for the shown car; the answer goes to the page.
     void Solve();
     QString AnswerText() const;
+    QComboBox* TargetFigureBox() const { return figureBox; }
     QDoubleSpinBox* TargetBox() const { return target; }
     QRadioButton* WeightChoice() const { return solveWeight; }
+    QPushButton* ApplyButton() const { return applyButton; }
+    // The figure the target is set for.
+    SensitivityFigure TargetFigure() const;
+
+signals:
+    // The answer was put into the what-if variant of the car.
+    void appliedToWhatIf();
 
 private:
     void refreshTable();
     void fitTable();
+    void refreshTargetUnits();
+    void clearAnswer();
+    void applyToWhatIf();
 
     QPointer<CarList> cars;
     GarageSettings* settings;
@@ -50,9 +63,14 @@ private:
     SensitivityModel* model;
     QTableView* table;
     QLabel* problem;
+    QComboBox* figureBox;
     QDoubleSpinBox* target;
     QRadioButton* solvePower;
     QRadioButton* solveWeight;
     QPushButton* solveButton;
+    QPushButton* applyButton;
     QLabel* answer;
+    // The last answer, what Apply puts into the what-if variant.
+    TargetAnswer solved;
+    SolveFor solvedFor = SolveFor::Horsepower;
 };

@@ -132,29 +132,35 @@ private slots:
         QTest::addColumn<int>("what");
         QTest::addColumn<double>("seconds");
         QTest::addColumn<bool>("reachable");
+        QTest::addColumn<bool>("wholeRange");
         const double own = quarterMile(CarInputs::DefaultCar());
-        QTest::newRow("horsepower, the car's own time") << int(SolveFor::Horsepower) << own << true;
-        QTest::newRow("horsepower, 11 s") << int(SolveFor::Horsepower) << 11.0 << true;
-        QTest::newRow("horsepower, 16 s") << int(SolveFor::Horsepower) << 16.0 << true;
-        QTest::newRow("horsepower, 6 s") << int(SolveFor::Horsepower) << 6.0 << false;
-        QTest::newRow("horsepower, 40 s") << int(SolveFor::Horsepower) << 40.0 << false;
-        QTest::newRow("weight, the car's own time") << int(SolveFor::CarWeight) << own << true;
-        QTest::newRow("weight, 12 s") << int(SolveFor::CarWeight) << 12.0 << true;
-        QTest::newRow("weight, 9 s") << int(SolveFor::CarWeight) << 9.0 << false;
-        QTest::newRow("weight, 20 s") << int(SolveFor::CarWeight) << 20.0 << false;
+        QTest::newRow("horsepower, the car's own time") << int(SolveFor::Horsepower) << own << true << false;
+        QTest::newRow("horsepower, 11 s") << int(SolveFor::Horsepower) << 11.0 << true << false;
+        QTest::newRow("horsepower, 16 s") << int(SolveFor::Horsepower) << 16.0 << true << false;
+        QTest::newRow("horsepower, 6 s") << int(SolveFor::Horsepower) << 6.0 << false << false;
+        // Every horsepower in the range is quicker than 60 s: the range's end.
+        QTest::newRow("horsepower, 60 s") << int(SolveFor::Horsepower) << 60.0 << true << true;
+        QTest::newRow("weight, the car's own time") << int(SolveFor::CarWeight) << own << true << false;
+        QTest::newRow("weight, 12 s") << int(SolveFor::CarWeight) << 12.0 << true << false;
+        QTest::newRow("weight, 9 s") << int(SolveFor::CarWeight) << 9.0 << false << false;
+        QTest::newRow("weight, 20 s") << int(SolveFor::CarWeight) << 20.0 << true << true;
     }
     void solve()
     {
         QFETCH(int, what);
         QFETCH(double, seconds);
         QFETCH(bool, reachable);
+        QFETCH(bool, wholeRange);
         const CarInputs car = CarInputs::DefaultCar();
         const auto solveFor = static_cast<SolveFor>(what);
         const TargetAnswer answer = SolveQuarterMile(car, solveFor, seconds);
         QVERIFY(answer.problem.isEmpty());
         QCOMPARE(answer.reachable, reachable);
+        QCOMPARE(answer.wholeRange, wholeRange);
         if (!reachable)
             return;
+        if (wholeRange)
+            QCOMPARE(answer.value, solveFor == SolveFor::Horsepower ? 100.0 : 4500.0);
         CarInputs found = car;
         CarInputs beyond = car;
         if (solveFor == SolveFor::Horsepower) {
@@ -166,8 +172,8 @@ private slots:
             beyond.carWeight = answer.value + 1;
             QCOMPARE(std::round(answer.value), answer.value);
         }
-        QCOMPARE(answer.quarterMileTime, quarterMile(found));
-        QVERIFY(answer.quarterMileTime <= seconds);
+        QCOMPARE(answer.figure, quarterMile(found));
+        QVERIFY(answer.figure <= seconds);
         // One grid step the other way misses the target (or leaves the range).
         const bool atRangeEnd = answer.value == 100 || answer.value == 4500;
         QVERIFY(atRangeEnd || quarterMile(beyond) > seconds);

@@ -18,6 +18,7 @@
 #include "garage/SensitivityPage.h"
 #include "garage/WhatIfPage.h"
 
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QDropEvent>
 #include <QFile>
@@ -438,6 +439,41 @@ private slots:
         QVERIFY(answer.reachable);
         QVERIFY2(page->AnswerText().startsWith(page->locale().toString(answer.value, 'f', 0) + QStringLiteral(" lb")),
                  qPrintable(page->AnswerText()));
+    }
+
+    void aTargetGivesTheChangeAndGoesToWhatIf_data()
+    {
+        QTest::addColumn<int>("figure");
+        QTest::addColumn<double>("target");
+        QTest::addColumn<QString>("reached");
+        QTest::newRow("quarter mile") << int(SensitivityFigure::QuarterMileTime) << 13.52 << "a quarter mile in %1 s";
+        QTest::newRow("trap speed") << int(SensitivityFigure::QuarterMileSpeed) << 112.0 << "a trap speed of %1 mph";
+        QTest::newRow("0-60 mph") << int(SensitivityFigure::ZeroToSixtyTime) << 4.5 << "0-60 mph in %1 s";
+    }
+    void aTargetGivesTheChangeAndGoesToWhatIf()
+    {
+        QFETCH(int, figure);
+        QFETCH(double, target);
+        QFETCH(QString, reached);
+        SensitivityPage* page = window->SensitivityView();
+        page->TargetFigureBox()->setCurrentIndex(page->TargetFigureBox()->findData(figure));
+        page->WeightChoice()->setChecked(true);
+        page->TargetBox()->setValue(target);
+        page->Solve();
+        const TargetAnswer answer = SolveTarget(CarInputs::DefaultCar(), SolveFor::CarWeight,
+                                                static_cast<SensitivityFigure>(figure), target);
+        QVERIFY(answer.reachable && answer.value < 3400);
+        const QLocale locale = page->locale();
+        QCOMPARE(page->AnswerText(),
+                 QStringLiteral("%1 lb (−%2 lb) gives %3.")
+                     .arg(locale.toString(answer.value, 'f', 0), locale.toString(3400 - answer.value, 'f', 0),
+                          reached.arg(locale.toString(answer.figure, 'f', 2))));
+        page->ApplyButton()->click();
+        QCOMPARE(window->Tabs()->currentWidget(), window->WhatIf());
+        const int variant = window->WhatIf()->VariantRow();
+        QVERIFY(variant > 0);
+        QCOMPARE(program->Cars().At(variant).Inputs().carWeight, answer.value);
+        QCOMPARE(window->WhatIf()->Slider(InputField::CarWeight)->value(), std::lround(answer.value / 5));
     }
 
     void dropsOpenFiles()
