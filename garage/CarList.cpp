@@ -1,8 +1,10 @@
 #include "garage/CarList.h"
 
 #include "core/NumberText.h"
+#include "garage/PlainText.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QItemSelectionModel>
 #include <QUndoStack>
@@ -88,6 +90,14 @@ bool CarValues::SameAs(const CarValues& other) const
             return false;
     }
     return true;
+}
+
+FileStamp FileStamp::Of(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return FileStamp();
+    return { info.lastModified(), info.size() };
 }
 
 QColor CarColour(int carId)
@@ -361,8 +371,8 @@ QVariant CarList::data(const QModelIndex& index, int role) const
         return QVariant();
     case Qt::ToolTipRole:
         if (!car.evaluation.HasResults())
-            return car.evaluation.Problem();
-        return car.path.isEmpty() ? car.name : QDir::toNativeSeparators(car.path);
+            return PlainToolTip(car.evaluation.Problem());
+        return PlainToolTip(car.path.isEmpty() ? car.name : QDir::toNativeSeparators(car.path));
     case IdRole: return car.id;
     case FileRole: return car.path;
     case TextsRole: return QVariant::fromValue(car.Texts());
@@ -451,6 +461,8 @@ GarageCar CarList::newCar(const QString& name, const CarValues& values, const QS
     car.id = nextId++;
     car.name = name;
     car.path = path;
+    if (!path.isEmpty())
+        car.stamp = FileStamp::Of(path);
     car.values = values;
     car.evaluation = EvaluateCar(values.numbers);
     car.state = car.savedState = NextState();
@@ -499,6 +511,13 @@ void CarList::EditNumbers(int row, const CarInputs& numbers)
         undoStack->push(new ValuesCommand(this, At(row), values, -1, 0));
 }
 
+void CarList::EditTexts(int row, const CarTexts& texts)
+{
+    const CarValues values = CarValues::FromTexts(texts);
+    if (!values.SameAs(At(row).values))
+        undoStack->push(new ValuesCommand(this, At(row), values, -1, 0));
+}
+
 void CarList::RestoreValue(int row, InputField field, const CarValues& from, int session)
 {
     CarValues values = At(row).values;
@@ -541,6 +560,7 @@ void CarList::MarkSaved(int row, const QString& path)
 {
     GarageCar& car = cars.at(static_cast<std::size_t>(row));
     car.path = path;
+    car.stamp = FileStamp::Of(path);
     car.savedState = car.state;
     carChanged(row, { FileRole, UnsavedRole, Qt::DisplayRole, Qt::ToolTipRole });
 }

@@ -16,6 +16,7 @@
 
 #include <QAbstractListModel>
 #include <QColor>
+#include <QDateTime>
 #include <QString>
 
 #include <cstdint>
@@ -47,10 +48,22 @@ struct CarValues {
     bool SameAs(const CarValues& other) const;
 };
 
+// When a file was last changed and how long it was, to tell whether someone
+// else changed it since the garage read or wrote it.
+struct FileStamp {
+    QDateTime modified;
+    qint64 size = -1;
+    bool operator==(const FileStamp&) const = default;
+    // The file's stamp now; an empty stamp when there is no such file.
+    static FileStamp Of(const QString& path);
+    bool IsEmpty() const { return size < 0; }
+};
+
 struct GarageCar {
     int id = 0;          // stable while the session lasts
     QString name;        // shown in the list, the table's header and the legend
     QString path;        // the file it came from or was saved to; empty if none
+    FileStamp stamp;     // the file's stamp when it was read or written
     CarValues values;
     int variantOf = 0;   // the id of the car a what-if variant was made from; 0 for none
     CarEvaluation evaluation;
@@ -127,6 +140,8 @@ public:
     void EditNumber(int row, InputField field, double value, int session = 0);
     // Every value at once, from numbers.
     void EditNumbers(int row, const CarInputs& numbers);
+    // Every value at once, typed (or read from a file).
+    void EditTexts(int row, const CarTexts& texts);
     // Any value back to exactly what it is in `values` (texts and doubles).
     void RestoreValue(int row, InputField field, const CarValues& values, int session = 0);
     void Rename(int row, const QString& name, int session = 0);
@@ -136,8 +151,8 @@ public:
     // Makes a variant a car of its own.
     void KeepVariant(int row);
 
-    // After a save: the car belongs to `path` and has no unsaved changes.
-    // Not an edit, so not undoable.
+    // After a save (or a reload): the car belongs to `path`, has no unsaved
+    // changes, and knows the file's stamp. Not an edit, so not undoable.
     void MarkSaved(int row, const QString& path);
 
 signals:

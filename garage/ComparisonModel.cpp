@@ -2,6 +2,7 @@
 
 #include "core/ResultTexts.h"
 #include "garage/GarageSettings.h"
+#include "garage/PlainText.h"
 
 #include <QFont>
 
@@ -225,9 +226,9 @@ QVariant ComparisonModel::data(const QModelIndex& index, int role) const
     case Qt::ToolTipRole: {
         const CarEvaluation& e = CarAt(column).evaluation;
         if (!e.HasResults())
-            return e.Problem();
+            return PlainToolTip(e.Problem());
         if (MarkNeverPassed(row, column))
-            return tr("%1 never reaches this speed.").arg(CarAt(column).name);
+            return PlainToolTip(tr("%1 never reaches this speed.").arg(CarAt(column).name));
         if (IsBest(row, column))
             return tr("The best of the cars compared.");
         return QVariant();
@@ -252,9 +253,7 @@ QVariant ComparisonModel::headerData(int section, Qt::Orientation orientation, i
     switch (role) {
     case Qt::DisplayRole: return cars->data(cars->index(section), Qt::DisplayRole);
     case Qt::DecorationRole: return CarColour(car.id);
-    case Qt::ToolTipRole:
-        return car.evaluation.HasResults() ? (car.path.isEmpty() ? car.name : car.path)
-                                           : car.evaluation.Problem();
+    case Qt::ToolTipRole: return cars->data(cars->index(section), Qt::ToolTipRole);
     case CarIdRole: return car.id;
     default: return QVariant();
     }

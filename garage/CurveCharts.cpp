@@ -2,6 +2,7 @@
 
 #include "garage/CarList.h"
 #include "garage/GarageSettings.h"
+#include "garage/PlainText.h"
 
 #include <QChart>
 #include <QChartView>
@@ -423,7 +424,8 @@ void CurveCharts::fillRow(int row)
     c.distance->replace(distance);
     c.speedMarks->replace(speedMarks);
     c.distanceMarks->replace(distanceMarks);
-    const QString name = e.HasResults() ? nameOf(row) : tr("%1 (no run)").arg(nameOf(row));
+    // The legend reads its labels as HTML.
+    const QString name = PlainHtml(e.HasResults() ? nameOf(row) : tr("%1 (no run)").arg(nameOf(row)));
     if (c.speed->name() != name) {
         c.speed->setName(name);
         c.distance->setName(name);
@@ -509,9 +511,9 @@ void CurveCharts::showPointTip(const QAbstractSeries* series, bool speedCurve, c
     const Quantity quantity = speedCurve ? Quantity::Speed : Quantity::Distance;
     const double value = ToShown(speedCurve ? nearest->speed : nearest->distance, quantity, units);
     QToolTip::showText(QCursor::pos(),
-                       tr("%1\n%2 s: %3 %4")
+                       PlainToolTip(tr("%1\n%2 s: %3 %4")
                            .arg(nameOf(row), locale().toString(nearest->time, 'f', 2),
-                                locale().toString(value, 'f', 2), UnitSymbol(quantity, units)),
+                                locale().toString(value, 'f', 2), UnitSymbol(quantity, units))),
                        this);
 }
 
@@ -528,11 +530,11 @@ void CurveCharts::showMarkTip(const QAbstractSeries* series, const QPointF& poin
         const double speed = ToShown(m.point.speed, Quantity::Speed, units);
         const double distance = ToShown(m.point.distance, Quantity::Distance, units);
         QToolTip::showText(QCursor::pos(),
-                           tr("%1: %2\n%3 s, %4 %5, %6 %7")
+                           PlainToolTip(tr("%1: %2\n%3 s, %4 %5, %6 %7")
                                .arg(nameOf(row), markName(m.mark), locale().toString(m.point.time, 'f', 2),
                                     locale().toString(speed, 'f', 2), UnitSymbol(Quantity::Speed, units),
                                     locale().toString(distance, 'f', 0),
-                                    UnitSymbol(Quantity::Distance, units)),
+                                    UnitSymbol(Quantity::Distance, units))),
                            this);
         return;
     }

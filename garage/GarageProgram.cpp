@@ -25,8 +25,7 @@ GarageProgram::~GarageProgram()
 
 void GarageProgram::Start(const QStringList& files)
 {
-    for (const QString& file : files)
-        window->OpenFile(file);
+    window->OpenFiles(files);
     if (cars->Count() == 0)
         cars->AddCar(QCoreApplication::translate("GarageProgram", "Default car"), CarTexts::DefaultCar());
     cars->UndoStack()->clear();

@@ -35,6 +35,7 @@
 #include <QMimeData>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
@@ -67,6 +68,7 @@ GarageWindow::GarageWindow(CarList* cars, GarageSettings* settings, QWidget* par
                          const QString& proposedName) {
         return askSavePathWithDialog(title, filter, suffix, proposedName);
     };
+    askChangedFile = [this](const QString& path) { return askChangedFileWithDialog(path); };
 
     carList->setObjectName(QStringLiteral("carList"));
     carList->setAccessibleName(tr("Cars"));
@@ -251,6 +253,7 @@ void GarageWindow::createMenus()
     file->addAction(openAction);
     recentMenu = file->addMenu(tr("Open &Recent"));
     recentMenu->setObjectName(QStringLiteral("recentMenu"));
+    connect(file, &QMenu::aboutToShow, this, &GarageWindow::forgetGoneRecentFiles);
     file->addSeparator();
     file->addAction(saveAction);
     file->addAction(saveAsAction);
@@ -299,30 +302,57 @@ void GarageWindow::createMenus()
 
 bool GarageWindow::OpenFile(const QString& path)
 {
-    if (!VehicleFile::HasTrvExtension(path)) {
-        messageBar->ShowError(tr("%1: %2").arg(QFileInfo(path).fileName(), ExtensionMessage()));
-        return false;
+    return OpenFiles({ path }) == 1;
+}
+
+int GarageWindow::OpenFiles(const QStringList& paths)
+{
+    QStringList refusals;
+    int opened = 0;
+    for (const QString& path : paths) {
+        const QString refusal = openFile(path);
+        if (refusal.isEmpty())
+            ++opened;
+        else
+            refusals << refusal;
     }
+    // Every refusal of the action is kept, in one message that replaces the
+    // last outcome.
+    if (refusals.size() == 1)
+        messageBar->ShowError(refusals.constFirst());
+    else if (!refusals.isEmpty())
+        messageBar->ShowError(tr("%1 of %2 files could not be opened:").arg(refusals.size()).arg(paths.size())
+                              + QLatin1Char('\n') + refusals.join(QLatin1Char('\n')));
+    else if (opened > 0)
+        messageBar->hide();
+    return opened;
+}
+
+QString GarageWindow::openFile(const QString& path)
+{
+    // A folder or a pipe is named for what it is, whatever its name.
+    if (!NonFileKind(path).isEmpty())
+        return VehicleFile::Load(path).error;
+    if (!VehicleFile::HasTrvExtension(path))
+        return tr("%1: %2").arg(QFileInfo(path).fileName(), ExtensionMessage());
     const QString absolute = QFileInfo(path).absoluteFilePath();
     // A file that is open already is the car to work on, not a second copy.
     for (int row = 0; row < cars->Count(); ++row) {
         if (!cars->At(row).IsVariant() && cars->At(row).path == absolute) {
             SelectCar(row);
-            messageBar->ShowInformation(tr("%1 is open already.").arg(QDir::toNativeSeparators(absolute)));
-            return true;
+            statusBar()->showMessage(tr("%1 is open already.").arg(QDir::toNativeSeparators(absolute)), 5000);
+            return QString();
         }
     }
     const VehicleFile::Words words = VehicleFile::Load(path);
-    if (!words.error.isEmpty()) {
-        messageBar->ShowError(words.error);
-        return false;
-    }
+    if (!words.error.isEmpty())
+        return words.error;
     cars->AddCar(QFileInfo(path).completeBaseName(), VehicleFile::CarFromFileOrder(words.words), absolute);
     settings->AddRecentFile(absolute);
     rememberFolder(absolute);
     refreshRecentMenu();
     statusBar()->showMessage(tr("Opened %1").arg(QDir::toNativeSeparators(absolute)), 5000);
-    return true;
+    return QString();
 }
 
 int GarageWindow::NewCar()
@@ -339,12 +369,23 @@ bool GarageWindow::SaveCar(int row, const QString& path)
 {
     if (row < 0 || row >= cars->Count())
         return false;
+    // Someone else changed the car's file since the garage read or wrote
+    // it: never overwritten without asking.
+    const GarageCar& car = cars->At(row);
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const FileStamp now = FileStamp::Of(absolute);
+    if (absolute == car.path && !now.IsEmpty() && !(now == car.stamp)) {
+        switch (askChangedFile(absolute)) {
+        case ChangedFileAnswer::Overwrite: break;
+        case ChangedFileAnswer::Reload: reloadCar(row); return false;
+        case ChangedFileAnswer::Cancel: return false;
+        }
+    }
     const QString error = VehicleFile::Save(path, VehicleFile::TextsInFileOrder(cars->At(row).Texts()));
     if (!error.isEmpty()) {
         messageBar->ShowError(error);
         return false;
     }
-    const QString absolute = QFileInfo(path).absoluteFilePath();
     cars->MarkSaved(row, absolute);
     settings->AddRecentFile(absolute);
     rememberFolder(absolute);
@@ -553,9 +594,11 @@ void GarageWindow::dragEnterEvent(QDragEnterEvent* event)
 
 void GarageWindow::dropEvent(QDropEvent* event)
 {
+    QStringList paths;
     for (const QUrl& url : event->mimeData()->urls())
         if (url.isLocalFile())
-            OpenFile(url.toLocalFile());
+            paths << url.toLocalFile();
+    OpenFiles(paths);
     event->acceptProposedAction();
 }
 
@@ -564,10 +607,27 @@ void GarageWindow::refreshRecentMenu()
     recentMenu->clear();
     const QStringList files = settings->RecentFiles();
     for (const QString& path : files) {
-        QAction* action = recentMenu->addAction(QDir::toNativeSeparators(path));
+        // A file name's "&" is no mnemonic.
+        QString text = QDir::toNativeSeparators(path);
+        text.replace(QLatin1Char('&'), QLatin1String("&&"));
+        QAction* action = recentMenu->addAction(text);
         connect(action, &QAction::triggered, this, [this, path] { OpenFile(path); });
     }
     recentMenu->setEnabled(!files.isEmpty());
+}
+
+// Files deleted or moved since they were opened leave the list.
+void GarageWindow::forgetGoneRecentFiles()
+{
+    bool changed = false;
+    for (const QString& path : settings->RecentFiles()) {
+        if (!QFileInfo::exists(path)) {
+            settings->RemoveRecentFile(path);
+            changed = true;
+        }
+    }
+    if (changed)
+        refreshRecentMenu();
 }
 
 void GarageWindow::showCarMenu(const QPoint& position)
@@ -589,10 +649,8 @@ void GarageWindow::showCarMenu(const QPoint& position)
 
 void GarageWindow::openWithDialog()
 {
-    const QStringList paths = QFileDialog::getOpenFileNames(
-        this, tr("Open cars"), settings->LastFolder(), tr("Torvane files (*.trv)"));
-    for (const QString& path : paths)
-        OpenFile(path);
+    OpenFiles(QFileDialog::getOpenFileNames(this, tr("Open cars"), settings->LastFolder(),
+                                            tr("Torvane files (*.trv)")));
 }
 
 void GarageWindow::save()
@@ -663,6 +721,40 @@ GarageWindow::UnsavedAnswer GarageWindow::askUnsavedWithDialog(const QStringList
     case QMessageBox::Discard: return UnsavedAnswer::Discard;
     default: return UnsavedAnswer::Cancel;
     }
+}
+
+bool GarageWindow::reloadCar(int row)
+{
+    const QString path = cars->At(row).path;
+    const VehicleFile::Words words = VehicleFile::Load(path);
+    if (!words.error.isEmpty()) {
+        messageBar->ShowError(words.error);
+        return false;
+    }
+    cars->EditTexts(row, VehicleFile::CarFromFileOrder(words.words));
+    cars->MarkSaved(row, path);
+    messageBar->ShowInformation(tr("%1 was read again from its file.").arg(cars->At(row).name));
+    return true;
+}
+
+GarageWindow::ChangedFileAnswer GarageWindow::askChangedFileWithDialog(const QString& path)
+{
+    QMessageBox box(QMessageBox::Warning, tr("File changed"),
+                    tr("%1 was changed by another program since it was opened or saved here.")
+                        .arg(QDir::toNativeSeparators(path)),
+                    QMessageBox::NoButton, this);
+    box.setTextFormat(Qt::PlainText);
+    box.setInformativeText(tr("Overwrite it with this car, read the file again, or cancel?"));
+    QPushButton* overwrite = box.addButton(tr("&Overwrite"), QMessageBox::DestructiveRole);
+    QPushButton* reload = box.addButton(tr("&Reload"), QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.exec();
+    if (box.clickedButton() == overwrite)
+        return ChangedFileAnswer::Overwrite;
+    if (box.clickedButton() == reload)
+        return ChangedFileAnswer::Reload;
+    return ChangedFileAnswer::Cancel;
 }
 
 QString GarageWindow::askSavePathWithDialog(const QString& title, const QString& filter, const QString& suffix,

@@ -48,12 +48,20 @@ public:
         std::function<QString(const QString& title, const QString& filter, const QString& suffix,
                               const QString& proposedName)>;
 
+    // What to do when a car's file was changed by someone else since the
+    // garage read or wrote it.
+    enum class ChangedFileAnswer { Overwrite, Reload, Cancel };
+    using ChangedFileQuestion = std::function<ChangedFileAnswer(const QString& path)>;
+
     GarageWindow(CarList* cars, GarageSettings* settings, QWidget* parent = nullptr);
     ~GarageWindow() override;
 
     // The work behind the menu commands. Each reports a failure in the
     // message bar and leaves every car as it was; true on success.
     bool OpenFile(const QString& path);
+    // Opens each file; every refusal is shown, in one message. Returns how
+    // many opened (a file that is open already counts).
+    int OpenFiles(const QStringList& paths);
     int NewCar();
     bool SaveCar(int row, const QString& path);
     // Saves the car to its file, or asks for one; false when not saved.
@@ -69,6 +77,7 @@ public:
 
     void SetUnsavedQuestion(UnsavedQuestion question) { askUnsaved = std::move(question); }
     void SetSavePathQuestion(SavePathQuestion question) { askSavePath = std::move(question); }
+    void SetChangedFileQuestion(ChangedFileQuestion question) { askChangedFile = std::move(question); }
 
     int CurrentCar() const;
     MessageBar* Messages() const { return messageBar; }
@@ -93,6 +102,9 @@ private:
     void refreshTitle();
     void refreshActions();
     void refreshRecentMenu();
+    void forgetGoneRecentFiles();
+    // Opens one file; the refusal, empty when it opened.
+    QString openFile(const QString& path);
     void showCarMenu(const QPoint& position);
     void fitComparison();
     void saveLayout();
@@ -119,6 +131,9 @@ private:
     void showHelp();
     void showAbout();
     UnsavedAnswer askUnsavedWithDialog(const QStringList& carNames);
+    ChangedFileAnswer askChangedFileWithDialog(const QString& path);
+    // Reads the car's file again into the car, as one undoable edit.
+    bool reloadCar(int row);
     QString askSavePathWithDialog(const QString& title, const QString& filter, const QString& suffix,
                                   const QString& proposedName);
     void rememberFolder(const QString& path);
@@ -127,6 +142,7 @@ private:
     GarageSettings* settings;
     UnsavedQuestion askUnsaved;
     SavePathQuestion askSavePath;
+    ChangedFileQuestion askChangedFile;
     MessageBar* messageBar;
     QListView* carList;
     CarForm* form;

@@ -16,6 +16,8 @@ MessageBar::MessageBar(QWidget* parent)
     setAutoFillBackground(true);
     text->setObjectName(QStringLiteral("messageText"));
     text->setWordWrap(true);
+    // Messages hold file names and other outside text: never rich text.
+    text->setTextFormat(Qt::PlainText);
     text->setTextInteractionFlags(Qt::TextSelectableByMouse);
     closeButton->setObjectName(QStringLiteral("messageClose"));
     closeButton->setAutoRaise(true);

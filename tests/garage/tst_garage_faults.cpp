@@ -1,0 +1,260 @@
+// The garage where things go wrong: exports on a full disk or onto what is
+// not a file, a car's file changed by another program, outcomes that follow
+// each other, outside text that looks like markup, several files refused at
+// once, and a settings file that is not a file.
+#include "FileSupport.h"
+
+#include "core/InputChecks.h"
+#include "core/VehicleFile.h"
+#include "garage/CarList.h"
+#include "garage/GarageProgram.h"
+#include "garage/GarageSettings.h"
+#include "garage/GarageWindow.h"
+#include "garage/MessageBar.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QListView>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUndoStack>
+
+#include <sys/mount.h>
+#include <sys/stat.h>
+
+namespace {
+
+enum class Export { Csv, Pdf, Png };
+
+bool exportTo(GarageWindow& window, Export kind, const QString& path)
+{
+    switch (kind) {
+    case Export::Csv: return window.ExportCsv(path);
+    case Export::Pdf: return window.ExportPdf(path);
+    case Export::Png: return window.ExportCurves(path);
+    }
+    return false;
+}
+
+void addExportRows()
+{
+    QTest::addColumn<Export>("kind");
+    QTest::newRow("CSV") << Export::Csv;
+    QTest::newRow("PDF") << Export::Pdf;
+    QTest::newRow("PNG") << Export::Png;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Export)
+
+class TestGarageFaults : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        program = std::make_unique<GarageProgram>(dir->filePath(QStringLiteral("garage.ini")));
+        program->Start({});
+        window = &program->Window();
+    }
+
+    void cleanup()
+    {
+        program.reset();
+        dir.reset();
+    }
+
+    void exportsKeepTheOldFileOnAFullDisk_data() { addExportRows(); }
+    void exportsKeepTheOldFileOnAFullDisk()
+    {
+        QFETCH(Export, kind);
+        const QString mountPoint = dir->filePath(QStringLiteral("small"));
+        QVERIFY(QDir().mkpath(mountPoint));
+        if (::mount("tmpfs", QFile::encodeName(mountPoint).constData(), "tmpfs", 0, "size=64k") != 0)
+            QSKIP("mounting a small file system is not allowed here (needs root)");
+        const QString path = mountPoint + QStringLiteral("/export");
+        writeAll(path, "old contents");
+        {
+            QFile filler(mountPoint + QStringLiteral("/filler"));
+            QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            const QByteArray block(4096, 'x');
+            while (filler.write(block) == block.size()) {
+            }
+        }
+        const bool written = exportTo(*window, kind, path);
+        const QByteArray kept = readAll(path);
+        const QStringList left = QDir(mountPoint).entryList(QDir::Files);
+        ::umount(QFile::encodeName(mountPoint).constData());
+        QVERIFY(!written);
+        QCOMPARE(window->Messages()->CurrentKind(), MessageBar::Kind::Error);
+        QVERIFY2(window->Messages()->Text().contains(QStringLiteral("space")), qPrintable(window->Messages()->Text()));
+        QCOMPARE(kept, QByteArray("old contents"));
+        QCOMPARE(left, (QStringList{ QStringLiteral("export"), QStringLiteral("filler") }));
+    }
+
+    void exportsRefuseWhatIsNotAFile_data()
+    {
+        QTest::addColumn<Export>("kind");
+        QTest::addColumn<bool>("pipe");
+        for (const auto& [name, kind] : { std::pair{ "CSV", Export::Csv }, std::pair{ "PDF", Export::Pdf },
+                                          std::pair{ "PNG", Export::Png } }) {
+            QTest::addRow("%s onto a named pipe", name) << kind << true;
+            QTest::addRow("%s onto a folder", name) << kind << false;
+        }
+    }
+    void exportsRefuseWhatIsNotAFile()
+    {
+        QFETCH(Export, kind);
+        QFETCH(bool, pipe);
+        const QString path = dir->filePath(QStringLiteral("target"));
+        if (pipe)
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else
+            QVERIFY(QDir().mkpath(path));
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(!exportTo(*window, kind, path));
+        QCOMPARE(window->Messages()->Text(),
+                 QStringLiteral("Could not save %1: it is %2, not a file; nothing was written.")
+                     .arg(path, pipe ? QStringLiteral("a named pipe") : QStringLiteral("a folder")));
+        struct stat status;
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &status), 0);
+        QVERIFY(pipe ? S_ISFIFO(status.st_mode) : S_ISDIR(status.st_mode));
+    }
+
+    void aFileChangedElsewhereIsNotOverwritten_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("horsepowerAfter"); // in the car
+        QTest::addColumn<QByteArray>("fileStarts");
+        QTest::newRow("overwrite") << int(GarageWindow::ChangedFileAnswer::Overwrite) << "400" << QByteArray("400\r\n");
+        QTest::newRow("reload") << int(GarageWindow::ChangedFileAnswer::Reload) << "500.5" << QByteArray("500.5 ");
+        QTest::newRow("cancel") << int(GarageWindow::ChangedFileAnswer::Cancel) << "400" << QByteArray("500.5 ");
+    }
+    void aFileChangedElsewhereIsNotOverwritten()
+    {
+        QFETCH(int, answer);
+        QFETCH(QString, horsepowerAfter);
+        QFETCH(QByteArray, fileStarts);
+        const QString path = dir->filePath(QStringLiteral("mine.trv"));
+        QVERIFY(window->SaveCar(0, path));
+        program->Cars().EditText(0, InputField::Horsepower, QStringLiteral("400"));
+        // Another program writes the file meanwhile.
+        writeAll(path, "500.5 0.29 3400.00 5.20 13.61 22.00 5 2 0.75 changed elsewhere");
+        QStringList asked;
+        window->SetChangedFileQuestion([&](const QString& changed) {
+            asked << changed;
+            return static_cast<GarageWindow::ChangedFileAnswer>(answer);
+        });
+        QCOMPARE(window->SaveCar(0, path), answer == int(GarageWindow::ChangedFileAnswer::Overwrite));
+        QCOMPARE(asked, QStringList{ path });
+        QCOMPARE(program->Cars().At(0).Texts()[InputField::Horsepower], horsepowerAfter);
+        QVERIFY(readAll(path).startsWith(fileStarts));
+        // Once settled, the next save asks nothing.
+        if (answer != int(GarageWindow::ChangedFileAnswer::Cancel)) {
+            QVERIFY(!program->Cars().IsUnsaved(0));
+            QVERIFY(window->SaveCar(0, path));
+            QCOMPARE(asked.size(), 1);
+        }
+        // A reload is an edit like any other.
+        if (answer == int(GarageWindow::ChangedFileAnswer::Reload)) {
+            program->Cars().UndoStack()->undo();
+            QCOMPARE(program->Cars().At(0).Texts()[InputField::Horsepower], QStringLiteral("400"));
+        }
+    }
+
+    void eachOutcomeReplacesTheLast()
+    {
+        QVERIFY(!window->SaveCar(0, dir->filePath(QStringLiteral("no/such/folder/car.trv"))));
+        QCOMPARE(window->Messages()->CurrentKind(), MessageBar::Kind::Error);
+        QVERIFY(window->SaveCar(0, dir->filePath(QStringLiteral("car.trv"))));
+        QCOMPARE(window->Messages()->CurrentKind(), MessageBar::Kind::Information);
+        QVERIFY(window->Messages()->Text().startsWith(QStringLiteral("Saved ")));
+        QVERIFY(!window->OpenFile(dir->filePath(QStringLiteral("gone.trv"))));
+        QVERIFY(window->OpenFile(dir->filePath(QStringLiteral("car.trv"))));
+        QVERIFY(!window->Messages()->isVisibleTo(window));
+    }
+
+    void outsideTextIsNeverMarkup()
+    {
+        const QString name = QStringLiteral("<h1>Saved OK<!--.trv");
+        const QString path = dir->filePath(name);
+        writeAll(path, "345 0.29");
+        QVERIFY(!window->OpenFile(path));
+        auto* label = window->Messages()->findChild<QLabel*>(QStringLiteral("messageText"));
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+        QVERIFY(label->text().contains(name));
+        // A car named like markup: its tooltip shows the characters.
+        program->Cars().Rename(0, QStringLiteral("<b>bold</b>"));
+        const QString tip = program->Cars().index(0).data(Qt::ToolTipRole).toString();
+        QVERIFY2(tip.contains(QStringLiteral("&lt;b&gt;bold&lt;/b&gt;")), qPrintable(tip));
+    }
+
+    void everyRefusalOfOneActionIsShown()
+    {
+        writeAll(dir->filePath(QStringLiteral("short.trv")), "345 0.29");
+        const QString folder = dir->filePath(QStringLiteral("folder.trv"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString examples = QStringLiteral(TORVANE_EXAMPLES_DIR);
+        const int opened = window->OpenFiles({ dir->filePath(QStringLiteral("short.trv")), folder,
+                                               dir->filePath(QStringLiteral("notes.txt")),
+                                               examples + QStringLiteral("/supercar.trv") });
+        QCOMPARE(opened, 1);
+        const QString text = window->Messages()->Text();
+        QVERIFY2(text.startsWith(QStringLiteral("3 of 4 files could not be opened:\n")), qPrintable(text));
+        QVERIFY(text.contains(VehicleFile::Load(dir->filePath(QStringLiteral("short.trv"))).error));
+        QVERIFY(text.contains(QStringLiteral("it is a folder, not a Torvane data file")));
+        QVERIFY(text.contains(QStringLiteral("notes.txt: ") + ExtensionMessage()));
+    }
+
+    void recentFilesForgetDeletedOnes()
+    {
+        const QString kept = dir->filePath(QStringLiteral("kept.trv"));
+        const QString gone = dir->filePath(QStringLiteral("gone.trv"));
+        QVERIFY(window->SaveCar(0, gone));
+        QVERIFY(window->SaveCar(0, kept));
+        QVERIFY(QFile::remove(gone));
+        QMenu* recent = window->findChild<QMenu*>(QStringLiteral("recentMenu"));
+        auto* file = qobject_cast<QMenu*>(recent->parent());
+        QVERIFY(file);
+        emit file->aboutToShow(); // the File menu opens
+        QCOMPARE(program->Settings().RecentFiles(), QStringList{ kept });
+        QCOMPARE(recent->actions().size(), 1);
+    }
+
+    void aSettingsFileThatIsNoFile_data()
+    {
+        QTest::addColumn<bool>("pipe");
+        QTest::newRow("named pipe") << true;
+        QTest::newRow("folder") << false;
+    }
+    void aSettingsFileThatIsNoFile()
+    {
+        QFETCH(bool, pipe);
+        const QString path = dir->filePath(QStringLiteral("settings.ini"));
+        if (pipe)
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else
+            QVERIFY(QDir().mkpath(path));
+        GarageProgram started(path); // would block on a pipe if it read it
+        started.Start({});
+        const QString problem = started.Settings().Problem();
+        QVERIFY(problem.contains(pipe ? QStringLiteral("not a regular file") : QStringLiteral("a folder")));
+        QCOMPARE(started.Window().Messages()->Text(), problem);
+        started.Settings().SetUnits(UnitSystem::Metric);
+        QCOMPARE(started.Settings().Units(), UnitSystem::Metric);
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<GarageProgram> program;
+    GarageWindow* window = nullptr;
+};
+
+QTEST_MAIN(TestGarageFaults)
+#include "tst_garage_faults.moc"
