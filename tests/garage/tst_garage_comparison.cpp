@@ -9,6 +9,7 @@
 #include "garage/ComparisonModel.h"
 #include "garage/Csv.h"
 #include "garage/GarageSettings.h"
+#include "garage/PlainText.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -156,7 +157,7 @@ private slots:
         const int index = cars->AddCar(QStringLiteral("Bad"), texts);
         const QModelIndex cell = model->index(0, index);
         QCOMPARE(model->data(cell).toString(), QStringLiteral("—"));
-        QCOMPARE(model->data(cell, Qt::ToolTipRole).toString(), RangeMessage(ConvertTexts(texts)));
+        QCOMPARE(model->data(cell, Qt::ToolTipRole).toString(), PlainToolTip(RangeMessage(ConvertTexts(texts))));
         QVERIFY(std::isnan(model->data(cell, ComparisonModel::ValueRole).toDouble()));
     }
 
