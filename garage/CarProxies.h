@@ -4,12 +4,18 @@
 // - ChosenCarsModel: the cars with the chosen ids (the what-if curves);
 // - ChosenColumnsModel: the comparison table's columns of the chosen cars and
 //   the rows chosen (the what-if table), its best values found among the
-//   columns it shows.
+//   columns it shows;
+// - CheckableCarsModel: cars with a tick box each (the cars a what-if
+//   variant is compared with);
+// - DifferenceColumnModel: a comparison with one more column, the
+//   difference between two of its cars ("−0.35 s").
 #pragma once
 
 #include "garage/ComparisonModel.h"
 
+#include <QIdentityProxyModel>
 #include <QList>
+#include <QSet>
 #include <QSortFilterProxyModel>
 
 class BaseCarsModel : public QSortFilterProxyModel
@@ -59,4 +65,62 @@ private:
     ComparisonModel* comparison;
     QList<int> ids;
     QList<ComparisonRow> rows;
+};
+
+class CheckableCarsModel : public QIdentityProxyModel
+{
+    Q_OBJECT
+
+public:
+    explicit CheckableCarsModel(QAbstractItemModel* cars, QObject* parent = nullptr);
+
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // The ids of the cars ticked, in the order of the list.
+    QList<int> CheckedIds() const;
+    void SetChecked(int carId, bool checked);
+
+signals:
+    void checkedChanged();
+
+private:
+    QSet<int> checked;
+};
+
+// The columns of a comparison (or a proxy of it), and after them one
+// column: for each figure, the value of one car (the subject) less that of
+// another (the reference), in the shown units with a sign.
+class DifferenceColumnModel : public QIdentityProxyModel
+{
+    Q_OBJECT
+
+public:
+    explicit DifferenceColumnModel(ComparisonModel* comparison, QAbstractItemModel* columns,
+                                   QObject* parent = nullptr);
+
+    // The two cars, by id; no column while either is 0 or not shown.
+    void SetCars(int subjectId, int referenceId);
+    int DifferenceColumn() const; // -1 when there is none
+
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QModelIndex index(int row, int column, const QModelIndex& parent = QModelIndex()) const override;
+    QModelIndex parent(const QModelIndex& child) const override;
+    QModelIndex sibling(int row, int column, const QModelIndex& index) const override;
+    QModelIndex mapToSource(const QModelIndex& proxyIndex) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // The difference in the shown units; NaN when either car has no value.
+    double Difference(int row) const;
+
+private:
+    bool hasDifference() const;
+    int comparisonColumnOf(int carId) const;
+
+    ComparisonModel* comparison;
+    int subjectId = 0;
+    int referenceId = 0;
 };

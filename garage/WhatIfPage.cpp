@@ -16,6 +16,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QListView>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -48,8 +49,12 @@ WhatIfPage::WhatIfPage(CarList* cars, ComparisonModel* comparison, GarageSetting
     , settings(settings)
     , baseCars(new BaseCarsModel(cars, this))
     , tableModel(new ChosenColumnsModel(comparison, this))
+    , differences(new DifferenceColumnModel(comparison, tableModel, this))
     , curveCars(new ChosenCarsModel(cars, this))
+    , comparedCars(new CheckableCarsModel(baseCars, this))
     , baseBox(new QComboBox(this))
+    , comparedList(new QListView(this))
+    , referenceBox(new QComboBox(this))
     , problem(new QLabel(this))
     , resetButton(new QPushButton(tr("&Reset to the base car"), this))
     , keepButton(new QPushButton(tr("&Keep as a new car"), this))
@@ -63,6 +68,23 @@ WhatIfPage::WhatIfPage(CarList* cars, ComparisonModel* comparison, GarageSetting
     auto* baseLabel = new QLabel(tr("&Base car:"), this);
     baseLabel->setBuddy(baseBox);
     connect(baseBox, &QComboBox::activated, this, &WhatIfPage::onBaseChosen);
+
+    comparedList->setObjectName(QStringLiteral("whatIfCompared"));
+    comparedList->setAccessibleName(tr("Cars to compare with"));
+    comparedList->setModel(comparedCars);
+    comparedList->setMaximumHeight(comparedList->fontMetrics().height() * 5);
+    comparedList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    auto* comparedLabel = new QLabel(tr("Compare with:"), this);
+    comparedLabel->setBuddy(comparedList);
+    connect(comparedCars, &CheckableCarsModel::checkedChanged, this, &WhatIfPage::refresh);
+    referenceBox->setObjectName(QStringLiteral("whatIfReference"));
+    referenceBox->setAccessibleName(tr("Car to take the differences against"));
+    referenceBox->setModel(baseCars);
+    referenceBox->setPlaceholderText(tr("none"));
+    referenceBox->setCurrentIndex(-1);
+    auto* referenceLabel = new QLabel(tr("Differences against:"), this);
+    referenceLabel->setBuddy(referenceBox);
+    connect(referenceBox, &QComboBox::activated, this, &WhatIfPage::onReferenceChosen);
 
     controls = new QGroupBox(tr("What if"), this);
     auto* grid = new QGridLayout(controls);
@@ -114,12 +136,12 @@ WhatIfPage::WhatIfPage(CarList* cars, ComparisonModel* comparison, GarageSetting
     tableModel->SetRows(whatIfRows);
     table->setObjectName(QStringLiteral("whatIfTable"));
     table->setAccessibleName(tr("The base car and its variant"));
-    table->setModel(tableModel);
+    table->setModel(differences);
     table->horizontalHeader()->setStretchLastSection(true);
     // Columns fit the car names when the cars change, not on every step.
-    connect(tableModel, &QAbstractItemModel::columnsInserted, table, &QTableView::resizeColumnsToContents);
-    connect(tableModel, &QAbstractItemModel::modelReset, table, &QTableView::resizeColumnsToContents);
-    connect(tableModel, &QAbstractItemModel::layoutChanged, table, &QTableView::resizeColumnsToContents);
+    connect(differences, &QAbstractItemModel::columnsInserted, table, &QTableView::resizeColumnsToContents);
+    connect(differences, &QAbstractItemModel::modelReset, table, &QTableView::resizeColumnsToContents);
+    connect(differences, &QAbstractItemModel::layoutChanged, table, &QTableView::resizeColumnsToContents);
     // Rows of one fixed height: a view that sized its rows to their contents
     // would measure every cell again on each slider step.
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -129,10 +151,15 @@ WhatIfPage::WhatIfPage(CarList* cars, ComparisonModel* comparison, GarageSetting
     auto* left = new QWidget(this);
     auto* leftLayout = new QVBoxLayout(left);
     leftLayout->setContentsMargins(0, 0, 0, 0);
-    auto* baseRow = new QHBoxLayout;
-    baseRow->addWidget(baseLabel);
-    baseRow->addWidget(baseBox, 1);
-    leftLayout->addLayout(baseRow);
+    auto* choices = new QGridLayout;
+    choices->addWidget(baseLabel, 0, 0);
+    choices->addWidget(baseBox, 0, 1);
+    choices->addWidget(comparedLabel, 1, 0, Qt::AlignTop);
+    choices->addWidget(comparedList, 1, 1);
+    choices->addWidget(referenceLabel, 2, 0);
+    choices->addWidget(referenceBox, 2, 1);
+    choices->setColumnStretch(1, 1);
+    leftLayout->addLayout(choices);
     leftLayout->addWidget(controls);
     leftLayout->addWidget(table, 1);
 
@@ -205,8 +232,21 @@ void WhatIfPage::refresh()
         ids << cars->At(base).id;
     if (variant >= 0)
         ids << cars->At(variant).id;
+    for (int id : comparedCars->CheckedIds())
+        if (!ids.contains(id))
+            ids << id;
+    // A reference car that was closed is no reference.
+    if (referenceId != 0 && cars->RowOf(referenceId) < 0)
+        referenceId = 0;
     tableModel->SetCarIds(ids);
     curveCars->SetCarIds(ids);
+    const int subject = variant >= 0 ? variant : base;
+    differences->SetCars(subject >= 0 ? cars->At(subject).id : 0, referenceId);
+    {
+        const QSignalBlocker blocker(referenceBox);
+        const int reference = cars->RowOf(referenceId);
+        referenceBox->setCurrentIndex(reference >= 0 ? baseCars->mapFromSource(cars->index(reference)).row() : -1);
+    }
     {
         const QSignalBlocker blocker(baseBox);
         baseBox->setCurrentIndex(base >= 0 ? baseCars->mapFromSource(cars->index(base)).row() : -1);
@@ -261,6 +301,21 @@ void WhatIfPage::onBaseChosen(int comboRow)
     const QModelIndex source = baseCars->mapToSource(baseCars->index(comboRow, 0));
     if (source.isValid())
         cars->SetCurrentRow(source.row());
+}
+
+void WhatIfPage::SetReference(int carId)
+{
+    referenceId = carId;
+    // The car the differences are taken against is shown too.
+    if (carId != 0)
+        comparedCars->SetChecked(carId, true);
+    refresh();
+}
+
+void WhatIfPage::onReferenceChosen(int comboRow)
+{
+    const QModelIndex source = baseCars->mapToSource(baseCars->index(comboRow, 0));
+    SetReference(source.isValid() ? source.data(CarList::IdRole).toInt() : 0);
 }
 
 void WhatIfPage::onSliderMoved(InputField field)

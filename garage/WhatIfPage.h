@@ -3,8 +3,9 @@
 // marked as a variant of its base car: the page keeps no copy of it. Until a
 // slider moves the controls show the base car; the first move makes the
 // variant, and a whole drag is one undoable edit. Its table and curves are
-// proxies of the comparison and of the car list that show the base car and
-// its variant.
+// proxies of the comparison and of the car list that show the base car, its
+// variant and any cars ticked to compare with, and the table can give the
+// variant's difference from one of them ("do I beat my friend?").
 #pragma once
 
 #include "core/CarInputs.h"
@@ -16,6 +17,8 @@
 
 class BaseCarsModel;
 class CarList;
+class CheckableCarsModel;
+class DifferenceColumnModel;
 class ChosenCarsModel;
 class ChosenColumnsModel;
 class ComparisonModel;
@@ -25,6 +28,7 @@ class QComboBox;
 class QDoubleSpinBox;
 class QGroupBox;
 class QLabel;
+class QListView;
 class QPushButton;
 class QSlider;
 class QSplitter;
@@ -46,6 +50,11 @@ public:
     QDoubleSpinBox* SpinBox(InputField field) const { return spinBoxes[static_cast<int>(field)]; }
     QTableView* Table() const { return table; }
     ChosenColumnsModel* TableModel() const { return tableModel; }
+    DifferenceColumnModel* Differences() const { return differences; }
+    // The cars compared beside the base car and its variant.
+    CheckableCarsModel* ComparedCars() const { return comparedCars; }
+    // The car the differences are taken against, by id; 0 for none.
+    void SetReference(int carId);
     CurveCharts* Charts() const { return charts; }
     QPushButton* ResetButton() const { return resetButton; }
     QPushButton* KeepButton() const { return keepButton; }
@@ -58,6 +67,7 @@ private:
     void refreshControls();
     void refreshUnits();
     void onBaseChosen(int comboRow);
+    void onReferenceChosen(int comboRow);
     void onSliderMoved(InputField field);
     void onSpinBoxChanged(InputField field);
     void applyValue(InputField field, double classicValue, int session);
@@ -68,8 +78,13 @@ private:
     GarageSettings* settings;
     BaseCarsModel* baseCars;
     ChosenColumnsModel* tableModel;
+    DifferenceColumnModel* differences;
     ChosenCarsModel* curveCars;
+    CheckableCarsModel* comparedCars;
     QComboBox* baseBox;
+    QListView* comparedList;
+    QComboBox* referenceBox;
+    int referenceId = 0;
     QGroupBox* controls;
     std::array<QSlider*, InputFieldCount> sliders{};
     std::array<QDoubleSpinBox*, InputFieldCount> spinBoxes{};

@@ -361,6 +361,43 @@ private slots:
         QCOMPARE(page->Charts()->CurveCount(), 1);
     }
 
+    void whatIfGivesTheDifferenceFromAFriendsCar()
+    {
+        CarList& cars = program->Cars();
+        CarTexts friendsCar = CarTexts::DefaultCar();
+        friendsCar[InputField::Horsepower] = QStringLiteral("400");
+        friendsCar[InputField::CarWeight] = QStringLiteral("3600");
+        const int friendRow = cars.AddCar(QStringLiteral("Friend"), friendsCar);
+        const int friendId = cars.At(friendRow).id;
+        cars.SetCurrentRow(0);
+        window->Tabs()->setCurrentWidget(window->WhatIf());
+        WhatIfPage* page = window->WhatIf();
+        page->Slider(InputField::CarWeight)->setValue(3000 / 5);
+        page->SetReference(friendId);
+        DifferenceColumnModel* table = page->Differences();
+        // The base car, the friend's car (ticked by being the reference),
+        // the variant, and the difference.
+        QCOMPARE(table->columnCount(), 4);
+        QCOMPARE(table->DifferenceColumn(), 3);
+        QCOMPARE(table->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Against Friend"));
+        QCOMPARE(page->Charts()->CurveCount(), 3);
+        ComparisonModel* comparison = window->Comparison();
+        const int row = comparison->RowOf(ComparisonRow::QuarterMileTime);
+        const int variant = page->VariantRow();
+        const double difference = comparison->ShownValue(row, variant) - comparison->ShownValue(row, friendRow);
+        QVERIFY(difference < 0); // lighter, the variant beats the friend's car
+        QCOMPARE(table->Difference(0), difference);
+        QCOMPARE(table->index(0, 3).data().toString(),
+                 QStringLiteral("−%1 s").arg(QLocale().toString(-difference, 'f', 2)));
+        // A change of the variant changes the difference.
+        page->Slider(InputField::CarWeight)->setValue(3500 / 5);
+        QVERIFY(table->Difference(0) > difference);
+        // Without a reference there is no difference column.
+        page->SetReference(0);
+        QCOMPARE(table->DifferenceColumn(), -1);
+        QCOMPARE(table->columnCount(), 3);
+    }
+
     void reportDrawsTheComparison()
     {
         const QString examples = QStringLiteral(TORVANE_EXAMPLES_DIR);
