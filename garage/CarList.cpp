@@ -310,8 +310,8 @@ private:
 class KeepVariantCommand : public CarCommand
 {
 public:
-    KeepVariantCommand(CarList* list, const GarageCar& variant, const QString& name)
-        : CarCommand(list, CarList::tr("Keep %1").arg(name))
+    KeepVariantCommand(CarList* list, const GarageCar& variant, const QString& name, QUndoCommand* parent = nullptr)
+        : CarCommand(list, CarList::tr("Keep %1").arg(name), parent)
         , carId(variant.id)
         , baseId(variant.variantOf)
         , nameBefore(variant.name)
@@ -481,11 +481,21 @@ void CarList::CloseCar(int row)
 {
     const GarageCar& car = At(row);
     auto* close = new QUndoCommand(tr("Close %1").arg(car.name));
+    // A variant that differs from its closed base car stays, as a car of
+    // its own; one that does not goes with it.
     const int variant = VariantRowOf(row);
-    if (variant >= 0)
+    if (variant >= 0 && !(At(variant).Inputs() == car.Inputs()))
+        new KeepVariantCommand(this, At(variant), keptName(At(variant)), close);
+    else if (variant >= 0)
         new RemoveCarCommand(this, At(variant).id, false, close);
     new RemoveCarCommand(this, car.id, true, close);
     undoStack->push(close);
+}
+
+QString CarList::keptName(const GarageCar& variant) const
+{
+    const int base = RowOf(variant.variantOf);
+    return base >= 0 ? tr("%1 (variant)").arg(At(base).name) : variant.name;
 }
 
 void CarList::EditText(int row, InputField field, const QString& text, int session)
@@ -550,10 +560,7 @@ int CarList::StartVariant(int baseRow, InputField field, double value, int sessi
 
 void CarList::KeepVariant(int row)
 {
-    const GarageCar& variant = At(row);
-    const int base = RowOf(variant.variantOf);
-    const QString name = base >= 0 ? tr("%1 (variant)").arg(At(base).name) : variant.name;
-    undoStack->push(new KeepVariantCommand(this, variant, name));
+    undoStack->push(new KeepVariantCommand(this, At(row), keptName(At(row))));
 }
 
 void CarList::MarkSaved(int row, const QString& path)

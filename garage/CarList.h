@@ -132,7 +132,8 @@ public:
     int NewSession() { return ++lastSession; }
     // Adds a car and makes it current; returns its row.
     int AddCar(const QString& name, const CarTexts& texts, const QString& path = QString());
-    // Closes the car, and the what-if variant made from it.
+    // Closes the car. Its what-if variant goes with it, unless it differs
+    // from the car: then it stays as a car of its own.
     void CloseCar(int row);
     // A value typed in the classic units, as a file would keep it.
     void EditText(int row, InputField field, const QString& text, int session = 0);
@@ -171,6 +172,8 @@ private:
     void setState(int id, std::uint64_t state);
     void carChanged(int row, const QList<int>& roles);
     GarageCar newCar(const QString& name, const CarValues& values, const QString& path);
+    // "Base car (variant)": the name a variant keeps as a car of its own.
+    QString keptName(const GarageCar& variant) const;
 
     std::vector<GarageCar> cars;
     QUndoStack* undoStack;

@@ -175,13 +175,28 @@ private slots:
         QCOMPARE(cars->VariantRowOf(0), -1);
     }
 
-    void closingABaseCarClosesItsVariant()
+    void aClosedBaseCarsVariantStaysIfItDiffers_data()
     {
-        cars->StartVariant(1, InputField::Horsepower, 500);
+        QTest::addColumn<double>("horsepower");
+        QTest::addColumn<int>("left");
+        QTest::newRow("a variant that differs stays") << 500.0 << 2;
+        QTest::newRow("a variant like its base goes") << 345.0 << 1;
+    }
+    void aClosedBaseCarsVariantStaysIfItDiffers()
+    {
+        QFETCH(double, horsepower);
+        QFETCH(int, left);
+        const int variant = cars->StartVariant(1, InputField::SpinTime, 1.0);
+        cars->EditNumber(variant, InputField::SpinTime, 0.75);
+        cars->EditNumber(variant, InputField::Horsepower, horsepower);
         cars->SetCurrentRow(1);
         cars->CloseCar(1);
-        QCOMPARE(cars->Count(), 1);
-        QCOMPARE(cars->CurrentRow(), 0);
+        QCOMPARE(cars->Count(), left);
+        if (left == 2) {
+            QVERIFY(!cars->At(1).IsVariant());
+            QCOMPARE(cars->At(1).name, QStringLiteral("Second (variant)"));
+            QVERIFY(cars->IsUnsaved(1));
+        }
         cars->UndoStack()->undo();
         QCOMPARE(cars->Count(), 3);
         QCOMPARE(cars->CurrentRow(), 1); // the closed car is the current one again

@@ -447,14 +447,15 @@ private slots:
         QCOMPARE(page->VariantRow(), -1);
         QCOMPARE(cars.Count(), 2);
 
-        // A variant of the default car again; closing the default car takes
-        // its variant with it, and undoing brings both back.
+        // A variant of the default car again; closing the default car keeps
+        // the variant as a car of its own, and undoing brings both back.
         cars.SetCurrentRow(0);
         page->Slider(InputField::Horsepower)->setValue(400);
         QCOMPARE(cars.Count(), 3);
         cars.CloseCar(0);
-        QCOMPARE(cars.Count(), 1);
-        QVERIFY(!cars.At(0).IsVariant());
+        QCOMPARE(cars.Count(), 2);
+        QVERIFY(!cars.At(1).IsVariant());
+        QCOMPARE(page->VariantRow(), -1);
         cars.UndoStack()->undo();
         QCOMPARE(cars.Count(), 3);
         QCOMPARE(cars.At(cars.VariantRowOf(0)).Inputs().horsepower, 400.0);
