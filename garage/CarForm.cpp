@@ -5,6 +5,7 @@
 #include "core/NumberText.h"
 #include "garage/GarageFields.h"
 #include "garage/GarageSettings.h"
+#include "garage/TabChain.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -162,6 +163,11 @@ CarForm::CarForm(CarList* cars, GarageSettings* settings, QWidget* parent)
     layout->addWidget(sums);
     layout->addStretch(1);
     setWidget(page);
+    QList<QWidget*> chain{ nameBox };
+    for (QLineEdit* box : boxes)
+        chain << box;
+    chain << inches[0] << inches[1] << useButtons[0] << inches[2] << inches[3] << useButtons[1];
+    SetTabChain(chain);
     // Narrower than its boxes, the form would only scroll sideways.
     setMinimumWidth(page->minimumSizeHint().width() + verticalScrollBar()->sizeHint().width() + 2 * frameWidth());
 
@@ -174,6 +180,11 @@ CarForm::CarForm(CarList* cars, GarageSettings* settings, QWidget* parent)
     });
     refreshUnits();
     showCar();
+}
+
+QWidget* CarForm::LastControl() const
+{
+    return useButtons[1];
 }
 
 void CarForm::onCurrentChanged()

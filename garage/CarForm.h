@@ -32,6 +32,8 @@ public:
     QLineEdit* Box(InputField field) const { return boxes[static_cast<int>(field)]; }
     QLabel* Message(InputField field) const { return messages[static_cast<int>(field)]; }
     QLineEdit* NameBox() const { return nameBox; }
+    // The last control Tab reaches in the form.
+    QWidget* LastControl() const;
 
 private:
     void onCurrentChanged();

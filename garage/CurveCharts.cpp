@@ -108,6 +108,8 @@ CurveCharts::CurveCharts(QAbstractItemModel* cars, GarageSettings* settings, QWi
     for (QChartView* view : { speedView, distanceView }) {
         view->setMinimumSize(280, 220);
         view->setRenderHint(QPainter::Antialiasing);
+        // A chart takes no keys: Tab passes it by.
+        view->setFocusPolicy(Qt::NoFocus);
         // The curves change with every edit: an index of where each lies
         // would be rebuilt more often than it is read.
         view->scene()->setItemIndexMethod(QGraphicsScene::NoIndex);
@@ -121,7 +123,7 @@ CurveCharts::CurveCharts(QAbstractItemModel* cars, GarageSettings* settings, QWi
     spanBox->addItem(tr("Whole run, to the top speed"));
     spanBox->addItem(tr("Quarter mile"));
     spanBox->setAccessibleName(tr("Time span of the curves"));
-    auto* spanLabel = new QLabel(tr("Sho&w:"), this);
+    auto* spanLabel = new QLabel(tr("Sh&ow:"), this);
     spanLabel->setBuddy(spanBox);
     connect(spanBox, &QComboBox::currentIndexChanged, this,
             [this](int index) { SetSpan(index == 1 ? Span::QuarterMile : Span::WholeRun); });

@@ -42,6 +42,7 @@ public:
     void SetSpan(Span span);
 
     QChartView* SpeedView() const { return speedView; }
+    QComboBox* SpanBox() const { return spanBox; }
     QChartView* DistanceView() const { return distanceView; }
     // Both charts side by side, as one picture.
     QImage Picture(const QSize& size, qreal devicePixelRatio = 1);

@@ -13,6 +13,7 @@
 #include "garage/GarageSettings.h"
 #include "garage/MessageBar.h"
 #include "garage/SensitivityPage.h"
+#include "garage/TabChain.h"
 #include "garage/WhatIfPage.h"
 
 #include <QAction>
@@ -126,6 +127,11 @@ GarageWindow::GarageWindow(CarList* cars, GarageSettings* settings, QWidget* par
     layout->addWidget(messageBar);
     layout->addWidget(mainSplitter, 1);
     setCentralWidget(central);
+
+    table->setTabKeyNavigation(false);
+    form->setFocusPolicy(Qt::NoFocus);
+    SetTabChain({ carList, form->NameBox() });
+    SetTabChain({ form->LastControl(), tabs });
 
     createActions();
     createMenus();

@@ -4,6 +4,7 @@
 #include "garage/CarProxies.h"
 #include "garage/GarageSettings.h"
 #include "garage/SensitivityModel.h"
+#include "garage/TabChain.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -31,17 +32,17 @@ SensitivityPage::SensitivityPage(CarList* cars, GarageSettings* settings, QWidge
     , problem(new QLabel(this))
     , figureBox(new QComboBox(this))
     , target(new QDoubleSpinBox(this))
-    , solvePower(new QRadioButton(tr("the &horsepower"), this))
-    , solveWeight(new QRadioButton(tr("the &weight, at the car's horsepower"), this))
+    , solvePower(new QRadioButton(tr("the horsepower"), this))
+    , solveWeight(new QRadioButton(tr("the weight, at the car's horsepower"), this))
     , solveButton(new QPushButton(tr("S&olve"), this))
-    , applyButton(new QPushButton(tr("Apply to What &if"), this))
+    , applyButton(new QPushButton(tr("Appl&y to What if"), this))
     , answer(new QLabel(this))
 {
     setObjectName(QStringLiteral("sensitivityPage"));
     carBox->setObjectName(QStringLiteral("sensitivityCar"));
     carBox->setAccessibleName(tr("Car to examine"));
     carBox->setModel(baseCars);
-    auto* carLabel = new QLabel(tr("&Car:"), this);
+    auto* carLabel = new QLabel(tr("Car:"), this);
     carLabel->setBuddy(carBox);
     connect(carBox, &QComboBox::activated, this, [this](int comboRow) {
         const QModelIndex source = baseCars->mapToSource(baseCars->index(comboRow, 0));
@@ -90,7 +91,7 @@ SensitivityPage::SensitivityPage(CarList* cars, GarageSettings* settings, QWidge
     answer->setWordWrap(true);
     answer->setTextFormat(Qt::PlainText);
     answer->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* question = new QLabel(tr("&Target:"), solveBox);
+    auto* question = new QLabel(tr("Ta&rget:"), solveBox);
     question->setBuddy(figureBox);
     solveLayout->addWidget(question, 0, 0);
     solveLayout->addWidget(figureBox, 0, 1);
@@ -127,6 +128,9 @@ SensitivityPage::SensitivityPage(CarList* cars, GarageSettings* settings, QWidge
     layout->addWidget(tableBox);
     layout->addWidget(solveBox);
     layout->addStretch(1);
+
+    SetTabChain({ carBox, table, figureBox, target, solvePower, solveWeight, solveButton, applyButton });
+    table->setTabKeyNavigation(false);
 
     model->SetUnitSystem(settings->Units());
     connect(settings, &GarageSettings::unitsChanged, this, [this](UnitSystem units) {

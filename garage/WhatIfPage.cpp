@@ -7,6 +7,7 @@
 #include "garage/CurveCharts.h"
 #include "garage/GarageFields.h"
 #include "garage/GarageSettings.h"
+#include "garage/TabChain.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -56,7 +57,7 @@ WhatIfPage::WhatIfPage(CarList* cars, ComparisonModel* comparison, GarageSetting
     , comparedList(new QListView(this))
     , referenceBox(new QComboBox(this))
     , problem(new QLabel(this))
-    , resetButton(new QPushButton(tr("&Reset to the base car"), this))
+    , resetButton(new QPushButton(tr("Reset to the base car"), this))
     , keepButton(new QPushButton(tr("&Keep as a new car"), this))
     , table(new QTableView(this))
     , charts(new CurveCharts(curveCars, settings, this))
@@ -65,7 +66,7 @@ WhatIfPage::WhatIfPage(CarList* cars, ComparisonModel* comparison, GarageSetting
     baseBox->setObjectName(QStringLiteral("whatIfBase"));
     baseBox->setAccessibleName(tr("Base car of the variant"));
     baseBox->setModel(baseCars);
-    auto* baseLabel = new QLabel(tr("&Base car:"), this);
+    auto* baseLabel = new QLabel(tr("Base ca&r:"), this);
     baseLabel->setBuddy(baseBox);
     connect(baseBox, &QComboBox::activated, this, &WhatIfPage::onBaseChosen);
 
@@ -173,6 +174,14 @@ WhatIfPage::WhatIfPage(CarList* cars, ComparisonModel* comparison, GarageSetting
     splitter->setChildrenCollapsible(false);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter);
+
+    QList<QWidget*> chain{ baseBox, comparedList, referenceBox };
+    for (InputField field : SliderOrder)
+        chain << Slider(field) << SpinBox(field);
+    chain << resetButton << keepButton << table << charts->SpanBox();
+    SetTabChain(chain);
+    // Tab leaves the table; the arrows move within it.
+    table->setTabKeyNavigation(false);
 
     connect(cars->Selection(), &QItemSelectionModel::currentRowChanged, this, &WhatIfPage::refresh);
     connect(cars, &QAbstractItemModel::rowsInserted, this, &WhatIfPage::refresh);

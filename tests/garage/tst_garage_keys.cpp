@@ -1,0 +1,165 @@
+// The garage by keyboard: Tab goes through each page in reading order and
+// leaves the tables, and every mnemonic of the window leads to one place.
+#include "garage/GarageProgram.h"
+#include "garage/GarageWindow.h"
+#include "garage/WhatIfPage.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSlider>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+// The letter after a single "&" in a text; none when there is no mnemonic.
+QChar mnemonicOf(const QString& text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != QLatin1Char('&'))
+            continue;
+        if (text[i + 1] == QLatin1Char('&')) {
+            ++i;
+            continue;
+        }
+        return text[i + 1].toUpper();
+    }
+    return QChar();
+}
+
+// Where Tab stops after `start`, round the window once, by object name.
+QStringList tabStops(QWidget* start)
+{
+    QStringList stops;
+    QWidget* widget = start;
+    for (int i = 0; i < 1000; ++i) {
+        widget = widget->nextInFocusChain();
+        if (widget == start)
+            break;
+        if ((widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && widget->isVisible() && widget->isEnabled()
+            && !widget->focusProxy())
+            stops << widget->objectName();
+    }
+    return stops;
+}
+
+} // namespace
+
+class TestGarageKeys : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        program = std::make_unique<GarageProgram>(dir->filePath(QStringLiteral("garage.ini")));
+        program->Start({});
+        window = &program->Window();
+        window->show();
+    }
+
+    void cleanup()
+    {
+        program.reset();
+        dir.reset();
+    }
+
+    void tabFollowsTheReadingOrder_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QStringList>("page"); // the stops after the tab bar
+        QTest::newRow("Compare") << 0 << QStringList{ "comparisonTable", "curveSpan" };
+        QStringList whatIf{ "whatIfBase", "whatIfCompared", "whatIfReference" };
+        for (const char* field : { "horsepower", "carWeight", "dragCoefficient", "grillArea", "windshieldArea",
+                                   "windshieldAngle", "spinTime", "availableShifts", "quarterMileShifts" })
+            whatIf << QStringLiteral("%1Slider").arg(QLatin1String(field)) << QStringLiteral("%1Spin").arg(QLatin1String(field));
+        whatIf << "whatIfReset" << "whatIfKeep" << "whatIfTable" << "curveSpan";
+        QTest::newRow("What if") << 1 << whatIf;
+        QTest::newRow("Sensitivity") << 2 << QStringList{ "sensitivityCar", "sensitivityTable", "targetFigure",
+                                                           "targetTime", "solveHorsepower", "solveWeight",
+                                                           "solveButton", "applyToWhatIf" };
+    }
+    void tabFollowsTheReadingOrder()
+    {
+        QFETCH(int, tab);
+        QFETCH(QStringList, page);
+        window->Tabs()->setCurrentIndex(tab);
+        // Buttons that are off until there is something to do are on here.
+        if (tab == 1)
+            window->WhatIf()->Slider(InputField::Horsepower)->setValue(350);
+        for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+            button->setEnabled(true);
+        const QStringList form{ "carName",         "horsepower",       "grillArea",
+                                "windshieldArea",  "carWeight",        "dragCoefficient",
+                                "windshieldAngle", "availableShifts",  "quarterMileShifts",
+                                "spinTime",        "grillWidthInches", "grillHeightInches",
+                                "useGrillArea",    "windshieldWidthInches", "windshieldHeightInches",
+                                "useWindshieldArea" };
+        QCOMPARE(tabStops(window->CarListView()), form + QStringList{ "qt_tabwidget_tabbar" } + page);
+    }
+
+    void everyMnemonicLeadsToOnePlace_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::newRow("Compare") << 0;
+        QTest::newRow("What if") << 1;
+        QTest::newRow("Sensitivity") << 2;
+    }
+    void everyMnemonicLeadsToOnePlace()
+    {
+        QFETCH(int, tab);
+        window->Tabs()->setCurrentIndex(tab);
+        QMultiHash<QChar, QString> places;
+        auto add = [&](const QString& text) {
+            const QChar letter = mnemonicOf(text);
+            if (!letter.isNull())
+                places.insert(letter, text);
+        };
+        for (QAction* menu : window->menuBar()->actions())
+            add(menu->text());
+        QTabBar* tabs = window->Tabs()->tabBar();
+        for (int i = 0; i < tabs->count(); ++i)
+            add(tabs->tabText(i));
+        for (QLabel* label : window->findChildren<QLabel*>())
+            if (label->buddy() && label->isVisible())
+                add(label->text());
+        for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+            if (button->isVisible() && !qobject_cast<QToolButton*>(button))
+                add(button->text());
+        QStringList clashes;
+        for (const QChar letter : places.uniqueKeys())
+            if (places.count(letter) > 1)
+                clashes << QStringLiteral("Alt+%1: %2").arg(letter, QStringList(places.values(letter)).join(QStringLiteral(", ")));
+        QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QStringLiteral("; "))));
+        // The menus keep theirs.
+        for (const char* menu : { "&File", "&Edit", "&View", "&Help" })
+            QVERIFY(places.values(mnemonicOf(QLatin1String(menu))).contains(QLatin1String(menu)));
+    }
+
+    void eachMenuHasItsOwnLetters()
+    {
+        for (QMenu* menu : window->findChildren<QMenu*>()) {
+            QMultiHash<QChar, QString> items;
+            for (QAction* action : menu->actions())
+                if (!mnemonicOf(action->text()).isNull())
+                    items.insert(mnemonicOf(action->text()), action->text());
+            for (const QChar letter : items.uniqueKeys())
+                QVERIFY2(items.count(letter) == 1, qPrintable(QStringList(items.values(letter)).join(QStringLiteral(", "))));
+        }
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<GarageProgram> program;
+    GarageWindow* window = nullptr;
+};
+
+QTEST_MAIN(TestGarageKeys)
+#include "tst_garage_keys.moc"
