@@ -13,6 +13,14 @@ float feetFromInches(const QString& text)
 
 } // namespace
 
+QString AreaTextFromCentimetres(const QString& widthCentimetres, const QString& heightCentimetres)
+{
+    constexpr double squareFeetPerSquareCentimetre = 1 / (30.48 * 30.48);
+    const double area = DecimalFromText(widthCentimetres) * DecimalFromText(heightCentimetres)
+                        * squareFeetPerSquareCentimetre;
+    return FormatFixed(area, 1, 2);
+}
+
 QString AreaText(const QString& widthInches, const QString& heightInches)
 {
     const float area = feetFromInches(widthInches) * feetFromInches(heightInches);

@@ -7,3 +7,6 @@
 
 // The area in square feet, formatted "%-6.2f" (trailing spaces and all).
 QString AreaText(const QString& widthInches, const QString& heightInches);
+// The same from a width and a height in centimetres, in double precision:
+// the area in square feet with two decimals, as a box keeps it.
+QString AreaTextFromCentimetres(const QString& widthCentimetres, const QString& heightCentimetres);

@@ -21,10 +21,11 @@
 namespace {
 
 // The form's labels, each with a mnemonic of its own in the window.
-QString formLabel(InputField field)
+QString formLabel(InputField field, UnitSystem units)
 {
     switch (field) {
-    case InputField::Horsepower: return CarForm::tr("Horse&power:");
+    case InputField::Horsepower:
+        return units == UnitSystem::Metric ? CarForm::tr("&Power:") : CarForm::tr("Horse&power:");
     case InputField::GrillArea: return CarForm::tr("&Grill area:");
     case InputField::WindshieldArea: return CarForm::tr("W&indshield area:");
     case InputField::CarWeight: return CarForm::tr("Car weigh&t:");
@@ -94,10 +95,9 @@ CarForm::CarForm(CarList* cars, GarageSettings* settings, QWidget* parent)
     int row = 1;
     for (InputField field : AllInputFields) {
         const int i = static_cast<int>(field);
-        labels[i] = new QLabel(formLabel(field), inputs);
+        labels[i] = new QLabel(inputs);
         boxes[i] = new QLineEdit(inputs);
         boxes[i]->setObjectName(FieldKey(field));
-        boxes[i]->setAccessibleName(FieldLabel(field));
         boxes[i]->setMinimumWidth(boxWidth);
         boxes[i]->setMaximumWidth(boxWidth * 3 / 2);
         boxes[i]->installEventFilter(history);
@@ -123,7 +123,8 @@ CarForm::CarForm(CarList* cars, GarageSettings* settings, QWidget* parent)
     grid->addWidget(frontalArea, row, 1, 1, 2);
     layout->addWidget(inputs);
 
-    // The area calculator's sums, in inches as the classic calculator takes them.
+    // The area calculator's sums: in inches as the classic calculator takes
+    // them, or in centimetres in metric units.
     auto* sums = new QGroupBox(tr("Areas from measurements"), page);
     auto* sumsGrid = new QGridLayout(sums);
     const QString parts[2] = { tr("Grill"), tr("Windshield") };
@@ -134,10 +135,6 @@ CarForm::CarForm(CarList* cars, GarageSettings* settings, QWidget* parent)
         auto* height = new QLineEdit(sums);
         width->setObjectName(k == 0 ? QStringLiteral("grillWidthInches") : QStringLiteral("windshieldWidthInches"));
         height->setObjectName(k == 0 ? QStringLiteral("grillHeightInches") : QStringLiteral("windshieldHeightInches"));
-        width->setAccessibleName(tr("%1 width in inches").arg(parts[k]));
-        height->setAccessibleName(tr("%1 height in inches").arg(parts[k]));
-        width->setPlaceholderText(tr("width"));
-        height->setPlaceholderText(tr("height"));
         for (QLineEdit* edit : { width, height }) {
             edit->setMinimumWidth(inchesWidth);
             edit->setMaximumWidth(inchesWidth * 3 / 2);
@@ -331,8 +328,21 @@ void CarForm::refreshUnits()
     const UnitSystem units = settings->Units();
     for (InputField field : AllInputFields) {
         const int i = static_cast<int>(field);
+        labels[i]->setText(formLabel(field, units));
+        boxes[i]->setAccessibleName(FieldLabel(field, units));
         unitLabels[i]->setText(FieldUnit(field, units));
         boxes[i]->setToolTip(FieldRangeText(field, units, locale()));
+    }
+    // The sums take inches, or centimetres in metric units.
+    const bool metric = units == UnitSystem::Metric;
+    const QString parts[2] = { tr("Grill"), tr("Windshield") };
+    for (int k = 0; k < 2; ++k) {
+        inches[2 * k]->setAccessibleName(metric ? tr("%1 width in centimetres").arg(parts[k])
+                                                : tr("%1 width in inches").arg(parts[k]));
+        inches[2 * k + 1]->setAccessibleName(metric ? tr("%1 height in centimetres").arg(parts[k])
+                                                    : tr("%1 height in inches").arg(parts[k]));
+        inches[2 * k]->setPlaceholderText(metric ? tr("width (cm)") : tr("width (in)"));
+        inches[2 * k + 1]->setPlaceholderText(metric ? tr("height (cm)") : tr("height (in)"));
     }
     refreshAreas();
 }
@@ -348,10 +358,19 @@ void CarForm::refreshAreas()
             areaResults[k]->setText(QStringLiteral("= —"));
             continue;
         }
-        const QString area = AreaText(inches[2 * k]->text(), inches[2 * k + 1]->text()).trimmed();
-        areaResults[k]->setText(tr("in = %1 %2").arg(ShownFieldText(area, InputField::GrillArea, settings->Units()),
-                                                      UnitSymbol(Quantity::Area, settings->Units())));
+        const QString area = areaText(k);
+        areaResults[k]->setText(tr("= %1 %2").arg(ShownFieldText(area, InputField::GrillArea, settings->Units()),
+                                                   UnitSymbol(Quantity::Area, settings->Units())));
     }
+}
+
+QString CarForm::areaText(int part) const
+{
+    const QString width = inches[2 * part]->text();
+    const QString height = inches[2 * part + 1]->text();
+    if (settings->Units() == UnitSystem::Metric)
+        return AreaTextFromCentimetres(width, height);
+    return AreaText(width, height).trimmed();
 }
 
 void CarForm::useArea(InputField field)
@@ -361,5 +380,5 @@ void CarForm::useArea(InputField field)
         return;
     const int k = field == InputField::GrillArea ? 0 : 1;
     endSession();
-    cars->EditText(row, field, AreaText(inches[2 * k]->text(), inches[2 * k + 1]->text()).trimmed());
+    cars->EditText(row, field, areaText(k));
 }

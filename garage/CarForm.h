@@ -47,6 +47,9 @@ private:
     void refreshUnits();
     void refreshAreas();
     void useArea(InputField field);
+    // The area of the grill (0) or the windshield (1) from its sums, in
+    // square feet as a box keeps it.
+    QString areaText(int part) const;
     // The text a box shows for a value in the current unit system.
     QString shownText(const CarValues& values, InputField field) const;
 

@@ -11,10 +11,10 @@ QString tr(const char* text)
 
 } // namespace
 
-QString FieldLabel(InputField field)
+QString FieldLabel(InputField field, UnitSystem units)
 {
     switch (field) {
-    case InputField::Horsepower: return tr("Horsepower");
+    case InputField::Horsepower: return units == UnitSystem::Metric ? tr("Power") : tr("Horsepower");
     case InputField::GrillArea: return tr("Grill area");
     case InputField::WindshieldArea: return tr("Windshield area");
     case InputField::CarWeight: return tr("Car weight");

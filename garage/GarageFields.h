@@ -14,9 +14,9 @@
 
 #include <array>
 
-// "Horsepower", "Car weight": the field's name as a label, translated,
-// without a mnemonic.
-QString FieldLabel(InputField field);
+// "Horsepower" ("Power" in metric units, where it is given in kW), "Car
+// weight": the field's name as a label, translated, without a mnemonic.
+QString FieldLabel(InputField field, UnitSystem units = UnitSystem::Imperial);
 // The unit the field is shown in: "hp" or "kW", "degrees"; empty for the
 // shift counts.
 QString FieldUnit(InputField field, UnitSystem units);

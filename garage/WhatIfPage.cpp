@@ -94,6 +94,7 @@ WhatIfPage::WhatIfPage(CarList* cars, ComparisonModel* comparison, GarageSetting
         const int i = static_cast<int>(field);
         const RangeTest& range = FieldRange(field);
         auto* label = new QLabel(FieldLabel(field), controls);
+        fieldLabels[i] = label;
         auto* slider = new QSlider(Qt::Horizontal, controls);
         slider->setObjectName(FieldKey(field) + QStringLiteral("Slider"));
         slider->setAccessibleName(tr("%1 slider").arg(FieldLabel(field)));
@@ -301,6 +302,9 @@ void WhatIfPage::refreshUnits()
         spin->setSingleStep(ToShown(1 / SliderStepsPerUnit(field), quantity, units));
         spin->setToolTip(FieldRangeText(field, units, locale()));
         unitLabels[i]->setText(FieldUnit(field, units));
+        fieldLabels[i]->setText(FieldLabel(field, units));
+        sliders[i]->setAccessibleName(tr("%1 slider").arg(FieldLabel(field, units)));
+        spin->setAccessibleName(FieldLabel(field, units));
     }
     refreshControls();
 }

@@ -89,6 +89,7 @@ private:
     std::array<QSlider*, InputFieldCount> sliders{};
     std::array<QDoubleSpinBox*, InputFieldCount> spinBoxes{};
     std::array<QLabel*, InputFieldCount> unitLabels{};
+    std::array<QLabel*, InputFieldCount> fieldLabels{};
     QLabel* problem;
     QPushButton* resetButton;
     QPushButton* keepButton;
