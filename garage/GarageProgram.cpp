@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QIcon>
 #include <QUndoStack>
 
 
@@ -40,6 +41,7 @@ int RunGarage(int argc, char** argv)
     QApplication application(argc, argv);
     EndStartGuard();
     QApplication::setDesktopFileName(QStringLiteral("torvane-garage"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/torvane-garage.svg")));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

@@ -63,6 +63,8 @@ GarageWindow::GarageWindow(CarList* cars, GarageSettings* settings, QWidget* par
     , sensitivity(new SensitivityPage(cars, settings, this))
 {
     setObjectName(QStringLiteral("garageWindow"));
+    // Its dialogs and message boxes take the window's icon.
+    setWindowIcon(QIcon(QStringLiteral(":/icons/torvane-garage.svg")));
     setAcceptDrops(true);
     askUnsaved = [this](const QStringList& names) { return askUnsavedWithDialog(names); };
     askSavePath = [this](const QString& title, const QString& filter, const QString& suffix,

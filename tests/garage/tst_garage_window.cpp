@@ -114,6 +114,12 @@ private slots:
         dir.reset();
     }
 
+    void theWindowHasItsIcon()
+    {
+        QVERIFY(!window->windowIcon().isNull());
+        QVERIFY(!window->windowIcon().pixmap(32, 32).isNull()); // the picture can be drawn
+    }
+
     void startsWithTheDefaultCar()
     {
         QCOMPARE(program->Cars().Count(), 1);
