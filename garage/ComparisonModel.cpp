@@ -1,6 +1,7 @@
 #include "garage/ComparisonModel.h"
 
 #include "core/ResultTexts.h"
+#include "garage/GarageFields.h"
 #include "garage/GarageSettings.h"
 #include "garage/PlainText.h"
 
@@ -340,6 +341,23 @@ QString ComparisonModel::RowTitle(int row) const
     return tr("%1 (%2)").arg(RowName(RowAt(row)), symbol);
 }
 
+QList<QStringList> ComparisonModel::InputRows(const QLocale& numbers) const
+{
+    QList<QStringList> table;
+    for (InputField field : AllInputFields) {
+        QStringList line{ FieldLabel(field, units), FieldUnit(field, units) };
+        for (int c = 0; c < columnCount(); ++c)
+            line << FieldValueText(CarAt(c).Inputs().Value(field), field, units, numbers);
+        table << line;
+    }
+    QStringList area{ tr("Frontal area"), UnitSymbol(Quantity::Area, units) };
+    for (int c = 0; c < columnCount(); ++c)
+        area << numbers.toString(ToShown(CarAt(c).Inputs().FrontalArea(), Quantity::Area, units), 'f',
+                                 ShownDecimals(Quantity::Area, units));
+    table << area;
+    return table;
+}
+
 QList<QStringList> ComparisonModel::CsvRows() const
 {
     QList<QStringList> table;
@@ -347,6 +365,7 @@ QList<QStringList> ComparisonModel::CsvRows() const
     for (int c = 0; c < columnCount(); ++c)
         header << CarAt(c).name;
     table << header;
+    table << InputRows(QLocale::c());
     for (int r = 0; r < rowCount(); ++r) {
         QStringList line{ RowName(RowAt(r)), UnitSymbol(QuantityOf(RowAt(r)), units) };
         for (int c = 0; c < columnCount(); ++c) {

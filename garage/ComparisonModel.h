@@ -94,9 +94,12 @@ public:
     // The name with the unit of this system: "Quarter mile speed (km/h)".
     QString RowTitle(int row) const;
 
+    // Each car's nine inputs and frontal area, as rows of a name, a unit
+    // and one text per car (see FieldValueText), in this locale.
+    QList<QStringList> InputRows(const QLocale& locale) const;
     // The table as CSV rows: a header ("Figure", "Unit", the car names),
-    // then one row per figure with "." decimals and an empty cell where a
-    // car has no value.
+    // the inputs, then one row per figure, with "." decimals and an empty
+    // cell where a car has no value.
     QList<QStringList> CsvRows() const;
 
 private:

@@ -219,6 +219,22 @@ void CurveCharts::SetStacked(bool stacked)
     chartsLayout->setDirection(stacked ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
 }
 
+void CurveCharts::SetTextPointSize(qreal points)
+{
+    QFont font = this->font();
+    font.setPointSizeF(points);
+    QFont bold = font;
+    bold.setBold(true);
+    for (QChart* chart : { speedChart, distanceChart }) {
+        chart->setTitleFont(bold);
+        chart->legend()->setFont(font);
+        for (QAbstractAxis* axis : chart->axes()) {
+            axis->setLabelsFont(font);
+            axis->setTitleFont(bold);
+        }
+    }
+}
+
 void CurveCharts::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::PaletteChange)

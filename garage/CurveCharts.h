@@ -51,6 +51,10 @@ public:
     static void RenderChart(QChartView* view, QPainter& painter, const QRectF& target, const QSize& logical);
     // The two charts one above the other instead of side by side.
     void SetStacked(bool stacked);
+    // Every text of the charts (titles, axes, legend) in this size: a
+    // report's charts print theirs readably.
+    void SetTextPointSize(qreal points);
+    Span CurrentSpan() const { return span; }
 
     // Number of curves drawn (for tests and the benchmark).
     int CurveCount() const;

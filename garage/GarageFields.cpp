@@ -74,6 +74,16 @@ double SliderStepsPerUnit(InputField field)
     return 1;
 }
 
+QString FieldValueText(double classicValue, InputField field, UnitSystem units, const QLocale& locale)
+{
+    if (IsCountField(field))
+        return locale.toString(static_cast<int>(classicValue));
+    const Quantity quantity = FieldQuantity(field);
+    if (units == UnitSystem::Metric && ToShown(1, quantity, units) != 1)
+        return locale.toString(ToShown(classicValue, quantity, units), 'f', FieldDecimals(field, units));
+    return locale.toString(classicValue, 'g', QLocale::FloatingPointShortest);
+}
+
 int FieldDecimals(InputField field, UnitSystem units)
 {
     if (IsCountField(field))

@@ -29,6 +29,10 @@ QString FieldRangeText(InputField field, UnitSystem units, const QLocale& locale
 double SliderStepsPerUnit(InputField field);
 // Decimals a spin box or a box shows for the field.
 int FieldDecimals(InputField field, UnitSystem units);
+// A value as a report or an export shows it: in the classic units the
+// shortest text that reads back as the very number (so a shared report
+// reproduces the car), converted with the box's decimals in metric units.
+QString FieldValueText(double classicValue, InputField field, UnitSystem units, const QLocale& locale);
 
 // What people change most first.
 inline constexpr std::array<InputField, InputFieldCount> SliderOrder = {

@@ -32,8 +32,48 @@ QPalette paperPalette()
     return paper;
 }
 
-// Returns the bottom of the table.
-qreal drawTable(QPainter& painter, const QRectF& area, const ComparisonModel& model)
+// One line of a report table: a title and a text for each car, or the
+// heading of a section.
+struct TableLine {
+    QString title;
+    QStringList cells;
+    QList<bool> bold;
+    bool heading = false;
+};
+
+// The lines of the report's table: the inputs, then the figures.
+QList<TableLine> tableLines(const ComparisonModel& model)
+{
+    QList<TableLine> lines;
+    lines.append({ tr("Inputs"), {}, {}, true });
+    // The inputs as the form shows them, without thousands separators.
+    QLocale numbers;
+    numbers.setNumberOptions(numbers.numberOptions() | QLocale::OmitGroupSeparator);
+    for (const QStringList& row : model.InputRows(numbers)) {
+        TableLine line;
+        line.title = row.at(1).isEmpty() ? row.at(0) : tr("%1 (%2)").arg(row.at(0), row.at(1));
+        line.cells = row.mid(2);
+        line.bold.fill(false, line.cells.size());
+        lines.append(line);
+    }
+    lines.append({ tr("Results"), {}, {}, true });
+    for (int r = 0; r < model.rowCount(); ++r) {
+        TableLine line;
+        line.title = model.headerData(r, Qt::Vertical).toString();
+        for (int c = 0; c < model.columnCount(); ++c) {
+            const QModelIndex index = model.index(r, c);
+            line.cells << model.data(index).toString();
+            line.bold << model.data(index, ComparisonModel::IsBestRole).toBool();
+        }
+        lines.append(line);
+    }
+    return lines;
+}
+
+// Draws the table of the cars in columns [first, first + count) at the top
+// of `area`; returns its bottom.
+qreal drawTable(QPainter& painter, const QRectF& area, const ComparisonModel& model,
+                const QList<TableLine>& lines, int first, int count)
 {
     QFont font = painter.font();
     font.setPointSizeF(8.5);
@@ -41,21 +81,23 @@ qreal drawTable(QPainter& painter, const QRectF& area, const ComparisonModel& mo
     bold.setBold(true);
     painter.setFont(font);
     const QFontMetricsF metrics(font, painter.device());
+    const QFontMetricsF boldMetrics(bold, painter.device());
     const qreal rowHeight = metrics.height() * 1.45;
     const qreal pad = metrics.averageCharWidth() * 0.6;
-    const int columns = model.columnCount();
-    const qreal firstWidth = area.width() * (columns > 4 ? 0.34 : 0.40);
-    const qreal columnWidth = columns > 0 ? (area.width() - firstWidth) / columns : 0;
+    const qreal firstWidth = area.width() * (count > 4 ? 0.34 : 0.40);
+    // A few cars share the page's width; more take a fifth of it each.
+    const qreal columnWidth = (area.width() - firstWidth) / std::max(count, 3);
+    const qreal right = area.left() + firstWidth + count * columnWidth;
     qreal y = area.top();
 
     // Header: each car's colour and name.
     painter.setFont(bold);
-    for (int c = 0; c < columns; ++c) {
-        const QRectF cell(area.left() + firstWidth + c * columnWidth, y, columnWidth, rowHeight);
+    for (int k = 0; k < count; ++k) {
+        const int c = first + k;
+        const QRectF cell(area.left() + firstWidth + k * columnWidth, y, columnWidth, rowHeight);
         const qreal swatch = metrics.height() * 0.6;
         const QColor colour = model.headerData(c, Qt::Horizontal, Qt::DecorationRole).value<QColor>();
         const QRectF textCell = cell.adjusted(2 * pad + swatch, 0, -pad, 0);
-        const QFontMetricsF boldMetrics(bold, painter.device());
         const QString name = boldMetrics.elidedText(model.headerData(c, Qt::Horizontal).toString(),
                                                     Qt::ElideRight, textCell.width());
         painter.drawText(textCell, Qt::AlignRight | Qt::AlignVCenter, name);
@@ -65,41 +107,47 @@ qreal drawTable(QPainter& painter, const QRectF& area, const ComparisonModel& mo
     }
     y += rowHeight;
     painter.setPen(QPen(Qt::black, 0));
-    painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+    painter.drawLine(QPointF(area.left(), y), QPointF(right, y));
 
-    for (int r = 0; r < model.rowCount(); ++r) {
-        if (r % 2 == 1)
-            painter.fillRect(QRectF(area.left(), y, area.width(), rowHeight), QColor(0xf0, 0xf0, 0xf0));
+    int shaded = 0;
+    for (const TableLine& line : lines) {
+        if (line.heading) {
+            painter.setFont(bold);
+            painter.drawText(QRectF(area.left(), y, right - area.left(), rowHeight), Qt::AlignLeft | Qt::AlignBottom,
+                             line.title);
+            y += rowHeight;
+            shaded = 0;
+            continue;
+        }
+        if (shaded++ % 2 == 1)
+            painter.fillRect(QRectF(area.left(), y, right - area.left(), rowHeight), QColor(0xf0, 0xf0, 0xf0));
         painter.setFont(font);
-        painter.drawText(QRectF(area.left() + pad, y, firstWidth - pad, rowHeight),
-                         Qt::AlignLeft | Qt::AlignVCenter,
-                         QFontMetricsF(font, painter.device())
-                             .elidedText(model.headerData(r, Qt::Vertical).toString(), Qt::ElideRight,
-                                         firstWidth - 2 * pad));
-        for (int c = 0; c < columns; ++c) {
-            const QModelIndex index = model.index(r, c);
-            painter.setFont(model.data(index, ComparisonModel::IsBestRole).toBool() ? bold : font);
-            painter.drawText(QRectF(area.left() + firstWidth + c * columnWidth, y, columnWidth - pad, rowHeight),
-                             Qt::AlignRight | Qt::AlignVCenter, model.data(index).toString());
+        painter.drawText(QRectF(area.left() + pad, y, firstWidth - pad, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                         metrics.elidedText(line.title, Qt::ElideRight, firstWidth - 2 * pad));
+        for (int k = 0; k < count; ++k) {
+            painter.setFont(line.bold.value(first + k) ? bold : font);
+            painter.drawText(QRectF(area.left() + firstWidth + k * columnWidth, y, columnWidth - pad, rowHeight),
+                             Qt::AlignRight | Qt::AlignVCenter, line.cells.value(first + k));
         }
         y += rowHeight;
     }
-    painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
-    painter.setFont(font);
-    y += rowHeight * 0.4;
-    const QRectF note(area.left(), y, area.width(), rowHeight * 2.2);
-    painter.drawText(note, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                     tr("Bold: the best of the cars compared. The estimates are the Hale, Fox and "
-                        "Huntington rules of thumb, from weight and rated horsepower alone; "
-                        "every other figure is a run of the engine."));
-    return note.bottom();
+    painter.drawLine(QPointF(area.left(), y), QPointF(right, y));
+    return y;
+}
+
+// The height drawTable takes for `lines`.
+qreal tableHeight(QPainter& painter, const QList<TableLine>& lines)
+{
+    QFont font = painter.font();
+    font.setPointSizeF(8.5);
+    return QFontMetricsF(font, painter.device()).height() * 1.45 * static_cast<qreal>(lines.size() + 1);
 }
 
 } // namespace
 
 namespace GarageReport {
 
-void Draw(QPainter& painter, const QRectF& page, const ReportContent& content)
+void Draw(QPainter& painter, const QRectF& page, const ReportContent& content, const std::function<void()>& newPage)
 {
     painter.save();
     painter.setPen(Qt::black);
@@ -122,29 +170,47 @@ void Draw(QPainter& painter, const QRectF& page, const ReportContent& content)
     painter.drawText(QRectF(page.left(), y, page.width(), smallMetrics.height()), Qt::AlignLeft,
                      tr("%1, %2").arg(QLocale().toString(QDate::currentDate(), QLocale::LongFormat), units));
     y += smallMetrics.height() * 1.8;
+    const qreal gap = smallMetrics.height();
+    // What does not fit below `y` begins a new page.
+    auto room = [&](qreal height) {
+        if (y + height <= page.bottom() || y <= page.top())
+            return;
+        newPage();
+        y = page.top();
+    };
 
     ComparisonModel model(content.cars);
     model.SetUnitSystem(content.units);
-    y = drawTable(painter, QRectF(page.left(), y, page.width(), page.bottom() - y), model);
-    y += smallMetrics.height();
+    const QList<TableLine> lines = tableLines(model);
+    const qreal height = tableHeight(painter, lines);
+    for (int first = 0; first < model.columnCount(); first += CarsPerTable) {
+        room(height);
+        y = drawTable(painter, QRectF(page.left(), y, page.width(), page.bottom() - y), model, lines, first,
+                      std::min(CarsPerTable, model.columnCount() - first));
+        painter.setFont(small);
+        y += gap;
+    }
+    const QRectF note(page.left(), y, page.width(), smallMetrics.height() * 2.2);
+    painter.drawText(note, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                     tr("Bold: the best of the cars compared. The estimates are the Hale, Fox and "
+                        "Huntington rules of thumb, from weight and rated horsepower alone; "
+                        "every other figure is a run of the engine."));
+    y = note.bottom() + gap;
 
-    // The curves, drawn by the same charts as the window, in paper colours.
+    // The curves, drawn by the same charts as the window, in paper colours,
+    // laid out at the page's own size so their text prints at its size.
     CurveCharts charts(content.cars, nullptr);
     charts.setPalette(paperPalette());
     charts.SetUnitSystem(content.units);
-    const qreal gap = smallMetrics.height();
-    const qreal chartHeight = (page.bottom() - y - gap) / 2;
-    if (chartHeight > 0) {
-        const QSize logical(900, 400);
-        for (QChartView* view : { charts.SpeedView(), charts.DistanceView() }) {
-            const QRectF target(page.left(), y, page.width(), chartHeight);
-            // Keep the chart's proportions inside its share of the page.
-            const qreal scale = std::min(target.width() / logical.width(), target.height() / logical.height());
-            const QSizeF size(logical.width() * scale, logical.height() * scale);
-            const QRectF fitted(QPointF(target.center().x() - size.width() / 2, target.top()), size);
-            CurveCharts::RenderChart(view, painter, fitted, logical);
-            y += chartHeight + gap;
-        }
+    charts.SetSpan(content.span);
+    charts.SetTextPointSize(9);
+    const qreal logicalPerDevice = 96.0 / painter.device()->logicalDpiX();
+    const QSize logical(qRound(page.width() * logicalPerDevice), qRound(page.width() * logicalPerDevice * 0.55));
+    const qreal chartHeight = page.width() * 0.55;
+    for (QChartView* view : { charts.SpeedView(), charts.DistanceView() }) {
+        room(chartHeight);
+        CurveCharts::RenderChart(view, painter, QRectF(page.left(), y, page.width(), chartHeight), logical);
+        y += chartHeight + gap;
     }
     painter.restore();
 }
@@ -155,7 +221,7 @@ void Print(QPrinter* printer, const ReportContent& content)
     if (!painter.begin(printer))
         return;
     const QRectF page = printer->pageLayout().paintRectPixels(printer->resolution());
-    Draw(painter, QRectF(QPointF(0, 0), page.size()), content);
+    Draw(painter, QRectF(QPointF(0, 0), page.size()), content, [printer] { printer->newPage(); });
     painter.end();
 }
 
@@ -175,7 +241,7 @@ QByteArray PdfBytes(const ReportContent& content)
     if (!painter.begin(&writer))
         return QByteArray();
     const QRectF page = writer.pageLayout().paintRectPixels(writer.resolution());
-    Draw(painter, QRectF(QPointF(0, 0), page.size()), content);
+    Draw(painter, QRectF(QPointF(0, 0), page.size()), content, [&writer] { writer.newPage(); });
     if (!painter.end())
         return QByteArray();
     return pdf;

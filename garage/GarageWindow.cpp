@@ -486,7 +486,7 @@ bool GarageWindow::ExportCsv(const QString& path)
 
 bool GarageWindow::ExportPdf(const QString& path)
 {
-    const QByteArray pdf = GarageReport::PdfBytes({ cars, settings->Units(), QString() });
+    const QByteArray pdf = GarageReport::PdfBytes({ cars, settings->Units(), QString(), charts->CurrentSpan() });
     if (pdf.isEmpty()) {
         messageBar->ShowError(tr("Could not make the report; nothing was written to %1.")
                                   .arg(QDir::toNativeSeparators(path)));
@@ -511,7 +511,7 @@ bool GarageWindow::ExportCurves(const QString& path)
 
 void GarageWindow::PrintReport(QPrinter* printer)
 {
-    GarageReport::Print(printer, { cars, settings->Units(), QString() });
+    GarageReport::Print(printer, { cars, settings->Units(), QString(), charts->CurrentSpan() });
 }
 
 void GarageWindow::SelectCar(int row)

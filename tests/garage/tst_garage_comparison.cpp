@@ -171,7 +171,7 @@ private slots:
             const int r = model->RowOf(row);
             QVERIFY(model->MarkNeverPassed(r, index));
             QCOMPARE(model->data(model->index(r, index)).toString(), QStringLiteral("Forget it!"));
-            QCOMPARE(model->CsvRows()[r + 1][index + 2], QString());
+            QCOMPARE(model->CsvRows()[r + 11][index + 2], QString()); // after the header and the inputs
             QVERIFY(!model->IsBest(r, index));
         }
         QVERIFY(!model->MarkNeverPassed(model->RowOf(ComparisonRow::ZeroToSixtyTime), index));
@@ -242,15 +242,26 @@ private slots:
     {
         cars->Rename(2, QStringLiteral("Super, car"));
         const QList<QStringList> rows = model->CsvRows();
-        QCOMPARE(rows.size(), 21);
+        QCOMPARE(rows.size(), 31);
         QCOMPARE(rows[0], (QStringList{ "Figure", "Unit", "Default car", "Economy car", "Super, car" }));
-        const int time = model->RowOf(ComparisonRow::QuarterMileTime) + 1;
+        // The inputs first, each car's own numbers, so the export can be
+        // checked and the cars made again.
+        QCOMPARE(rows[1], (QStringList{ "Horsepower", "hp", "345", "110", "1200" }));
+        QCOMPARE(rows[5], (QStringList{ "Drag coefficient", "", "0.29", "0.33", "0.31" }));
+        QCOMPARE(rows[6], (QStringList{ "Windshield angle", "degrees", "22", "30", "25" }));
+        QCOMPARE(rows[7], (QStringList{ "Available shifts", "", "5", "4", "5" }));
+        QCOMPARE(rows[10][0], QStringLiteral("Frontal area"));
+        QCOMPARE(rows[10][2], QStringLiteral("10.30"));
+        const int time = model->RowOf(ComparisonRow::QuarterMileTime) + 11;
         QCOMPARE(rows[time][1], QStringLiteral("s"));
-        QCOMPARE(rows[time][2], QString::number(model->ShownValue(time - 1, 0), 'f', 2));
+        QCOMPARE(rows[time][2], QString::number(model->ShownValue(time - 11, 0), 'f', 2));
 
         const QByteArray bytes = CsvDocument(rows);
         QVERIFY(bytes.startsWith("Figure,Unit,Default car,Economy car,\"Super, car\"\r\n"));
-        QCOMPARE(bytes.count("\r\n"), 21);
+        QCOMPARE(bytes.count("\r\n"), 31);
+        // In metric units the inputs are converted as the form shows them.
+        model->SetUnitSystem(UnitSystem::Metric);
+        QCOMPARE(model->CsvRows()[1], (QStringList{ "Power", "kW", "257.27", "82.03", "894.84" }));
     }
 
     void csvIgnoresTheLocale()
@@ -258,7 +269,8 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         ComparisonModel german(cars.get());
         const QList<QStringList> rows = german.CsvRows();
-        QVERIFY(rows[1][2].contains(QLatin1Char('.')));
+        QVERIFY(rows[5][2].contains(QLatin1Char('.')));  // 0.29
+        QVERIFY(rows[11][2].contains(QLatin1Char('.')));
         QVERIFY(german.data(german.index(0, 0)).toString().contains(QLatin1Char(',')));
         QLocale::setDefault(QLocale::c());
     }

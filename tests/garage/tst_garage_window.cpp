@@ -1,6 +1,8 @@
 // The garage window's file, export and form paths, driven through their
 // routines (never a modal dialog): failures go to the message bar and the
 // car being edited is never lost.
+#include "FileSupport.h"
+
 #include "core/CarRun.h"
 #include "core/InputChecks.h"
 #include "core/VehicleFile.h"
@@ -35,6 +37,7 @@
 #include <QSlider>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QRegularExpression>
 #include <QTest>
 #include <QUndoStack>
 
@@ -340,6 +343,38 @@ private slots:
         QCOMPARE(window->Messages()->CurrentKind(), MessageBar::Kind::Error);
     }
 
+    void theReportCanBeChecked()
+    {
+        CarList& cars = program->Cars();
+        for (int i = 1; i <= 6; ++i) {
+            CarTexts texts = CarTexts::DefaultCar();
+            texts[InputField::CarWeight] = QString::number(3000 + 100 * i);
+            cars.AddCar(QStringLiteral("Car %1").arg(i), texts);
+        }
+        const QString pdf = dir->filePath(QStringLiteral("report.pdf"));
+        QVERIFY(window->ExportPdf(pdf));
+        const QString text = PdfText(pdf, { QStringLiteral("-layout") });
+        if (text.isEmpty())
+            QSKIP("pdftotext is not installed");
+        // Every car, in tables of five: its inputs above its results.
+        for (int i = 1; i <= 6; ++i)
+            QVERIFY(text.contains(QStringLiteral("Car %1").arg(i)));
+        QVERIFY(text.contains(QStringLiteral("Horsepower (hp)")));
+        QVERIFY(text.contains(QStringLiteral("3600")));
+        QVERIFY(text.indexOf(QStringLiteral("Car weight (lb)")) < text.indexOf(QStringLiteral("Quarter mile elapsed time")));
+        QVERIFY2(text.count(QLatin1Char('\f')) >= 2, "the report flows onto further pages");
+        // The curves' text prints at 8 points or more: each word's box is
+        // at least that tall.
+        const QString boxes = PdfText(pdf, { QStringLiteral("-bbox") });
+        const QRegularExpression word(QStringLiteral("yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"([0-9.]+)\">Time<"));
+        int checked = 0;
+        for (const QRegularExpressionMatch& match : word.globalMatch(boxes)) {
+            QVERIFY(match.captured(2).toDouble() - match.captured(1).toDouble() >= 8);
+            ++checked;
+        }
+        QCOMPARE(checked, 2); // the time axis of each chart
+    }
+
     void whatIfFollowsTheSlider()
     {
         window->Tabs()->setCurrentWidget(window->WhatIf());
@@ -410,7 +445,7 @@ private slots:
         QVERIFY(window->OpenFile(examples + QStringLiteral("/supercar.trv")));
         TextPage page;
         QPainter painter(&page);
-        GarageReport::Draw(painter, QRectF(0, 0, 2100, 2970), { &program->Cars(), UnitSystem::Imperial, QStringLiteral("Two cars") });
+        GarageReport::Draw(painter, QRectF(0, 0, 2100, 2970), { &program->Cars(), UnitSystem::Imperial, QStringLiteral("Two cars") }, [] {});
         painter.end();
         QStringList drawn;
         QStringList bold;
