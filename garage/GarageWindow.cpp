@@ -21,11 +21,15 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFormLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -38,6 +42,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
@@ -222,10 +227,7 @@ void GarageWindow::createActions()
                          tr("comparison"), &GarageWindow::ExportPdf);
     });
     exportPngAction = new QAction(tr("Curves as P&NG…"), this);
-    connect(exportPngAction, &QAction::triggered, this, [this] {
-        exportWithDialog(tr("Export the curves"), tr("PNG pictures (*.png)"), QStringLiteral("png"),
-                         tr("curves"), &GarageWindow::ExportCurves);
-    });
+    connect(exportPngAction, &QAction::triggered, this, &GarageWindow::exportCurvesWithDialog);
 
     printAction = new QAction(icon("document-print", QStyle::SP_DesktopIcon), tr("&Print…"), this);
     printAction->setShortcut(QKeySequence::Print);
@@ -495,10 +497,11 @@ bool GarageWindow::ExportPdf(const QString& path)
     return writeExport(path, pdf, tr("The report was written to %1."));
 }
 
-bool GarageWindow::ExportCurves(const QString& path)
+bool GarageWindow::ExportCurves(const QString& path, QSize size, qreal scale)
 {
-    const QSize size = charts->isVisible() ? charts->size() : QSize(1200, 450);
-    const QImage picture = charts->Picture(size, devicePixelRatioF());
+    if (!size.isValid())
+        size = charts->isVisible() ? charts->size() : QSize(1200, 450);
+    const QImage picture = charts->Picture(size, scale);
     QByteArray png;
     QBuffer buffer(&png);
     if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG")) {
@@ -686,6 +689,43 @@ void GarageWindow::exportWithDialog(const QString& title, const QString& filter,
     const QString path = askSavePath(title, filter, suffix, proposedName);
     if (!path.isEmpty())
         (this->*write)(path);
+}
+
+// Asks the picture's size, then its path.
+void GarageWindow::exportCurvesWithDialog()
+{
+    QDialog dialog(this);
+    dialog.setWindowTitle(tr("Curves as a picture"));
+    auto* width = new QSpinBox(&dialog);
+    auto* height = new QSpinBox(&dialog);
+    for (QSpinBox* box : { width, height }) {
+        box->setRange(200, 8000);
+        box->setSuffix(tr(" px"));
+    }
+    const QSize shown = charts->isVisible() ? charts->size() : QSize(1200, 450);
+    width->setValue(shown.width());
+    height->setValue(shown.height());
+    auto* scale = new QComboBox(&dialog);
+    for (int factor : { 1, 2, 3, 4 })
+        scale->addItem(tr("%1×").arg(factor), factor);
+    scale->setCurrentIndex(1);
+    auto* form = new QFormLayout;
+    form->addRow(tr("&Width:"), width);
+    form->addRow(tr("&Height:"), height);
+    form->addRow(tr("&Scale:"), scale);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(tr("The picture is the size given times the scale, in pixels."), &dialog));
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString path = askSavePath(tr("Export the curves"), tr("PNG pictures (*.png)"), QStringLiteral("png"),
+                                     tr("curves"));
+    if (!path.isEmpty())
+        ExportCurves(path, QSize(width->value(), height->value()), scale->currentData().toInt());
 }
 
 void GarageWindow::printWithPreview()

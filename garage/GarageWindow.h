@@ -71,7 +71,9 @@ public:
     bool CloseCar(int row);
     bool ExportCsv(const QString& path);
     bool ExportPdf(const QString& path);
-    bool ExportCurves(const QString& path);
+    // The curves as a picture of `size` (logical pixels) at `scale` device
+    // pixels each; without a size, twice the charts as the screen shows them.
+    bool ExportCurves(const QString& path, QSize size = QSize(), qreal scale = 2);
     void PrintReport(QPrinter* printer);
     void SelectCar(int row);
 
@@ -127,6 +129,7 @@ private:
     // reports the outcome; `written` is the success message with %1 for the
     // path.
     bool writeExport(const QString& path, const QByteArray& bytes, const QString& written);
+    void exportCurvesWithDialog();
     void printWithPreview();
     void showHelp();
     void showAbout();

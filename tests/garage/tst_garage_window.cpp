@@ -580,9 +580,13 @@ private slots:
         const QString path = dir->filePath(QStringLiteral("curves.png"));
         window->resize(1200, 800);
         QVERIFY(window->ExportCurves(path));
-        const QImage picture(path);
+        QImage picture(path);
         QVERIFY(!picture.isNull());
-        QVERIFY(picture.width() >= 400);
+        QCOMPARE(picture.width(), 2 * 1200); // twice the size the charts are shown at
+        // A size and a scale of the user's choosing.
+        QVERIFY(window->ExportCurves(path, QSize(800, 300), 3));
+        picture = QImage(path);
+        QCOMPARE(picture.size(), QSize(2400, 900));
     }
 
 private:
