@@ -85,14 +85,18 @@ void addCurve(CarEvaluation& evaluation, const SimulationRecord& record, int sam
     bool topPlaced = false;
     for (const TrajectoryPoint& p : points) {
         if (!topPlaced && p.time > rawTop) {
+            evaluation.peakIndex = curve.size();
             curve.push_back(marks.back().point);
             topPlaced = true;
         }
         curve.push_back({ elapsedAt(knots, p.time), p.speed * MphPerFootPerSecond, p.distance });
     }
-    if (!topPlaced)
+    if (!topPlaced) {
+        evaluation.peakIndex = curve.size();
         curve.push_back(marks.back().point);
+    }
     evaluation.marks = std::move(marks);
+    evaluation.peaksBeforeQuarterMile = rawTop < record.StepTime(record.QuarterMileStep());
 }
 
 CarEvaluation evaluate(const CarInputs& inputs, int curveSamples, bool withCurve)

@@ -56,6 +56,14 @@ struct CarEvaluation {
     std::array<EstimatePair, 3> estimates{}; // by EstimateRule; NaN when unusable
     std::vector<CurvePoint> curve;
     std::vector<MarkedPoint> marks;
+    // The point of the curve where the law reaches its top speed. A car
+    // that gets there before the quarter mile has curve points past it,
+    // where the law's speed falls: the law has left the ground it was made
+    // for (a real car holds its top speed).
+    std::size_t peakIndex = 0;
+    bool peaksBeforeQuarterMile = false;
+
+    bool PassesItsPeak() const { return peaksBeforeQuarterMile && peakIndex + 1 < curve.size(); }
 
     bool HasResults() const
     {

@@ -251,11 +251,21 @@ QVariant ComparisonModel::headerData(int section, Qt::Orientation orientation, i
     if (section < 0 || section >= columnCount())
         return QVariant();
     const GarageCar& car = CarAt(section);
+    // A car whose law passes its top speed before the quarter mile is
+    // flagged: its model slows down on the strip.
+    const bool pastPeak = car.evaluation.HasResults() && car.evaluation.PassesItsPeak();
     switch (role) {
-    case Qt::DisplayRole: return cars->data(cars->index(section), Qt::DisplayRole);
+    case Qt::DisplayRole: {
+        const QString name = cars->data(cars->index(section), Qt::DisplayRole).toString();
+        return pastPeak ? tr("%1 †").arg(name) : name;
+    }
     case Qt::DecorationRole: return CarColour(car.id);
-    case Qt::ToolTipRole: return cars->data(cars->index(section), Qt::ToolTipRole);
+    case Qt::ToolTipRole:
+        if (pastPeak)
+            return PlainToolTip(PastPeakNote(car.name));
+        return cars->data(cars->index(section), Qt::ToolTipRole);
     case CarIdRole: return car.id;
+    case PastPeakRole: return pastPeak;
     default: return QVariant();
     }
 }
@@ -333,6 +343,14 @@ QString ComparisonModel::RowName(ComparisonRow row)
     case ComparisonRow::HuntingtonTrapSpeed: return tr("Huntington estimate: trap speed");
     }
     return QString();
+}
+
+QString ComparisonModel::PastPeakNote(const QString& carName)
+{
+    return tr("† The law of %1 reaches its top speed before the quarter mile; past that point the "
+              "model's speed falls, where a real car would hold its top speed. Its curves are dotted "
+              "there, and its quarter-mile figures carry that fall.")
+        .arg(carName);
 }
 
 QString ComparisonModel::RowTitle(int row) const

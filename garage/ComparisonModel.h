@@ -56,6 +56,7 @@ public:
         ValueRole = Qt::UserRole + 1, // double in the shown units; NaN when there is none
         IsBestRole,                   // bool
         CarIdRole,                    // int, in the horizontal header
+        PastPeakRole,                 // bool, in the horizontal header: see PastPeakNote
     };
 
     // Follows the settings' unit system when given settings; imperial (or
@@ -91,6 +92,8 @@ public:
     static Better BetterOf(ComparisonRow row);
     // "Quarter mile speed", without the unit; translated.
     static QString RowName(ComparisonRow row);
+    // What a car flagged with † means.
+    static QString PastPeakNote(const QString& carName);
     // The name with the unit of this system: "Quarter mile speed (km/h)".
     QString RowTitle(int row) const;
 

@@ -1,5 +1,6 @@
 #include "garage/CurveCharts.h"
 
+#include "garage/CarEvaluation.h"
 #include "garage/CarList.h"
 #include "garage/GarageSettings.h"
 #include "garage/PlainText.h"
@@ -7,16 +8,16 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
-#include <QCursor>
 #include <QEvent>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QLocale>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScatterSeries>
 #include <QToolTip>
@@ -25,8 +26,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
+
+constexpr std::array<CurveMark, 5> allMarks = { CurveMark::Sixty, CurveMark::Eighty, CurveMark::Hundred,
+                                                CurveMark::QuarterMile, CurveMark::TopSpeed };
 
 QString markName(CurveMark mark)
 {
@@ -40,24 +45,20 @@ QString markName(CurveMark mark)
     return QString();
 }
 
-QChart* newChart(const QString& title)
+QScatterSeries::MarkerShape markShape(CurveMark mark)
 {
-    auto* chart = new QChart;
-    chart->setTitle(title);
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    chart->setMargins(QMargins(4, 4, 4, 4));
-    chart->setBackgroundRoundness(0);
-    return chart;
+    switch (mark) {
+    case CurveMark::Sixty: return QScatterSeries::MarkerShapeCircle;
+    case CurveMark::Eighty: return QScatterSeries::MarkerShapeRectangle;
+    case CurveMark::Hundred: return QScatterSeries::MarkerShapeTriangle;
+    case CurveMark::QuarterMile: return QScatterSeries::MarkerShapeStar;
+    case CurveMark::TopSpeed: return QScatterSeries::MarkerShapeRotatedRectangle;
+    }
+    return QScatterSeries::MarkerShapeCircle;
 }
 
-QValueAxis* newAxis(QChart* chart, Qt::Alignment alignment)
-{
-    auto* axis = new QValueAxis(chart);
-    axis->setLabelFormat(QStringLiteral("%.0f"));
-    axis->setTickType(QValueAxis::TicksDynamic);
-    chart->addAxis(axis, alignment);
-    return axis;
-}
+// How near (in pixels) the pointer must come to a point to be told of it.
+constexpr double tipRadius = 28;
 
 // A round step that gives four to eight intervals.
 double niceStep(double range)
@@ -95,29 +96,39 @@ CurveCharts::CurveCharts(QAbstractItemModel* cars, GarageSettings* settings, QWi
     : QWidget(parent)
     , cars(cars)
     , spanBox(new QComboBox(this))
-    , speedChart(newChart(tr("Speed")))
-    , distanceChart(newChart(tr("Distance")))
-    , speedView(new QChartView(speedChart, this))
-    , distanceView(new QChartView(distanceChart, this))
 {
     setObjectName(QStringLiteral("curveCharts"));
-    speedView->setObjectName(QStringLiteral("speedChart"));
-    distanceView->setObjectName(QStringLiteral("distanceChart"));
-    speedView->setAccessibleName(tr("Speed against time"));
-    distanceView->setAccessibleName(tr("Distance against time"));
-    for (QChartView* view : { speedView, distanceView }) {
-        view->setMinimumSize(280, 220);
-        view->setRenderHint(QPainter::Antialiasing);
+    const QString titles[2] = { tr("Speed"), tr("Distance") };
+    for (int k = 0; k < 2; ++k) {
+        Chart& c = charts[static_cast<std::size_t>(k)];
+        c.chart = new QChart;
+        c.chart->setTitle(titles[k]);
+        c.chart->legend()->setAlignment(Qt::AlignBottom);
+        c.chart->setMargins(QMargins(4, 4, 4, 4));
+        c.chart->setBackgroundRoundness(0);
+        c.view = new QChartView(c.chart, this);
+        c.view->setMinimumSize(280, 220);
+        c.view->setRenderHint(QPainter::Antialiasing);
         // A chart takes no keys: Tab passes it by.
-        view->setFocusPolicy(Qt::NoFocus);
+        c.view->setFocusPolicy(Qt::NoFocus);
         // The curves change with every edit: an index of where each lies
         // would be rebuilt more often than it is read.
-        view->scene()->setItemIndexMethod(QGraphicsScene::NoIndex);
+        c.view->scene()->setItemIndexMethod(QGraphicsScene::NoIndex);
+        c.view->viewport()->setMouseTracking(true);
+        c.view->viewport()->installEventFilter(this);
+        c.time = new QValueAxis(c.chart);
+        c.value = new QValueAxis(c.chart);
+        for (QValueAxis* axis : { c.time, c.value }) {
+            axis->setLabelFormat(QStringLiteral("%.0f"));
+            axis->setTickType(QValueAxis::TicksDynamic);
+        }
+        c.chart->addAxis(c.time, Qt::AlignBottom);
+        c.chart->addAxis(c.value, Qt::AlignLeft);
     }
-    speedTimeAxis = newAxis(speedChart, Qt::AlignBottom);
-    speedAxis = newAxis(speedChart, Qt::AlignLeft);
-    distanceTimeAxis = newAxis(distanceChart, Qt::AlignBottom);
-    distanceAxis = newAxis(distanceChart, Qt::AlignLeft);
+    charts[0].view->setObjectName(QStringLiteral("speedChart"));
+    charts[1].view->setObjectName(QStringLiteral("distanceChart"));
+    charts[0].view->setAccessibleName(tr("Speed against time"));
+    charts[1].view->setAccessibleName(tr("Distance against time"));
 
     spanBox->setObjectName(QStringLiteral("curveSpan"));
     spanBox->addItem(tr("Whole run, to the top speed"));
@@ -133,12 +144,17 @@ CurveCharts::CurveCharts(QAbstractItemModel* cars, GarageSettings* settings, QWi
     top->addWidget(spanBox);
     top->addStretch(1);
     chartsLayout = new QBoxLayout(QBoxLayout::LeftToRight);
-    chartsLayout->addWidget(speedView);
-    chartsLayout->addWidget(distanceView);
+    chartsLayout->addWidget(charts[0].view);
+    chartsLayout->addWidget(charts[1].view);
+    key = new QLabel(KeyText(), this);
+    key->setObjectName(QStringLiteral("curveKey"));
+    key->setWordWrap(true);
+    key->setAlignment(Qt::AlignHCenter);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(top);
     layout->addLayout(chartsLayout, 1);
+    layout->addWidget(key);
 
     if (settings) {
         units = settings->Units();
@@ -156,7 +172,6 @@ CurveCharts::CurveCharts(QAbstractItemModel* cars, GarageSettings* settings, QWi
     connect(cars, &QAbstractItemModel::modelReset, this, &CurveCharts::rebuild);
     connect(cars, &QAbstractItemModel::layoutChanged, this, &CurveCharts::rebuild);
     connect(cars, &QAbstractItemModel::rowsMoved, this, &CurveCharts::rebuild);
-    applyPalette();
     rebuild();
 }
 
@@ -165,23 +180,38 @@ void CurveCharts::SetUnitSystem(UnitSystem newUnits)
     if (units == newUnits)
         return;
     units = newUnits;
-    for (int row = 0; row < curves.size(); ++row)
-        fillRow(row);
-    speedAxis->setTitleText(tr("Speed (%1)").arg(UnitSymbol(Quantity::Speed, units)));
-    distanceAxis->setTitleText(tr("Distance (%1)").arg(UnitSymbol(Quantity::Distance, units)));
-    updateAxes();
+    rebuild();
 }
 
 void CurveCharts::SetSpan(Span newSpan)
 {
+    if (span == newSpan)
+        return;
     span = newSpan;
     spanBox->setCurrentIndex(span == Span::QuarterMile ? 1 : 0);
+    for (int row = 0; row < curves.size(); ++row)
+        fillRow(row);
+    fillMarks();
     updateAxes();
+}
+
+QString CurveCharts::KeyText()
+{
+    return tr("● 60 mph   ■ 80 mph   ▲ 100 mph   ★ quarter mile   ◆ top speed   "
+              "╌ quarter-mile distance   ┈ past the law's top speed");
 }
 
 int CurveCharts::CurveCount() const
 {
     return static_cast<int>(curves.size());
+}
+
+QList<QPointF> CurveCharts::SpeedPoints(int row) const
+{
+    QList<QPointF> points = curves.at(row).line[0]->points();
+    const QList<QPointF> past = curves.at(row).past[0]->points();
+    points.append(past.mid(1)); // the past part starts at the peak itself
+    return points;
 }
 
 QImage CurveCharts::Picture(const QSize& size, qreal devicePixelRatio)
@@ -193,9 +223,17 @@ QImage CurveCharts::Picture(const QSize& size, qreal devicePixelRatio)
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const int half = size.width() / 2;
-    RenderChart(speedView, painter, QRectF(0, 0, half, size.height()), QSize(half, size.height()));
-    RenderChart(distanceView, painter, QRectF(half, 0, size.width() - half, size.height()),
-                QSize(size.width() - half, size.height()));
+    // The key of the marks under the charts, as on the screen.
+    const int keyHeight = detailed ? fontMetrics().height() * 2 : 0;
+    const int height = size.height() - keyHeight;
+    RenderChart(charts[0].view, painter, QRectF(0, 0, half, height), QSize(half, height));
+    RenderChart(charts[1].view, painter, QRectF(half, 0, size.width() - half, height),
+                QSize(size.width() - half, height));
+    if (detailed) {
+        painter.setPen(palette().color(QPalette::Text));
+        painter.setFont(font());
+        painter.drawText(QRectF(0, height, size.width(), keyHeight), Qt::AlignCenter | Qt::TextWordWrap, KeyText());
+    }
     return image;
 }
 
@@ -225,10 +263,10 @@ void CurveCharts::SetTextPointSize(qreal points)
     font.setPointSizeF(points);
     QFont bold = font;
     bold.setBold(true);
-    for (QChart* chart : { speedChart, distanceChart }) {
-        chart->setTitleFont(bold);
-        chart->legend()->setFont(font);
-        for (QAbstractAxis* axis : chart->axes()) {
+    for (const Chart& c : charts) {
+        c.chart->setTitleFont(bold);
+        c.chart->legend()->setFont(font);
+        for (QValueAxis* axis : { c.time, c.value }) {
             axis->setLabelsFont(font);
             axis->setTitleFont(bold);
         }
@@ -252,27 +290,60 @@ QString CurveCharts::nameOf(int row) const
     return cars->index(row, 0).data(CarList::NameRole).toString();
 }
 
-int CurveCharts::rowOf(const QAbstractSeries* series) const
+QColor CurveCharts::colourOf(int row) const
 {
-    for (int row = 0; row < curves.size(); ++row) {
-        const Curves& c = curves[row];
-        if (series == c.speed || series == c.distance || series == c.speedMarks || series == c.distanceMarks)
-            return row;
-    }
-    return -1;
+    return cars->index(row, 0).data(CarList::ColourRole).value<QColor>();
+}
+
+double CurveCharts::shownValue(bool speedChart, double speed, double distance) const
+{
+    return speedChart ? ToShown(speed, Quantity::Speed, units) : ToShown(distance, Quantity::Distance, units);
+}
+
+void CurveCharts::attach(Chart& chart, QLineSeries* series)
+{
+    chart.chart->addSeries(series);
+    series->attachAxis(chart.time);
+    series->attachAxis(chart.value);
 }
 
 void CurveCharts::rebuild()
 {
-    speedChart->removeAllSeries();
-    distanceChart->removeAllSeries();
+    for (Chart& c : charts) {
+        c.chart->removeAllSeries();
+        c.marks = {};
+    }
+    quarterLine = nullptr;
     curves.clear();
+    // The marks first, so that their names lead the legend.
+    for (std::size_t k = 0; k < 2; ++k) {
+        for (std::size_t m = 0; m < allMarks.size(); ++m) {
+            auto* marks = new QScatterSeries;
+            marks->setName(markName(allMarks[m]));
+            marks->setMarkerShape(markShape(allMarks[m]));
+            marks->setMarkerSize(allMarks[m] == CurveMark::QuarterMile ? 13 : 9);
+            charts[k].chart->addSeries(marks);
+            marks->attachAxis(charts[k].time);
+            marks->attachAxis(charts[k].value);
+            // The key under the charts names the marks; the legend the cars.
+            for (QLegendMarker* marker : charts[k].chart->legend()->markers(marks))
+                marker->setVisible(false);
+            charts[k].marks[m] = marks;
+        }
+    }
+    quarterLine = new QLineSeries;
+    quarterLine->setName(tr("Quarter mile"));
+    attach(charts[1], quarterLine);
+    for (QLegendMarker* marker : charts[1].chart->legend()->markers(quarterLine))
+        marker->setVisible(false);
     if (cars)
         insertRows(0, cars->rowCount() - 1);
-    speedAxis->setTitleText(tr("Speed (%1)").arg(UnitSymbol(Quantity::Speed, units)));
-    distanceAxis->setTitleText(tr("Distance (%1)").arg(UnitSymbol(Quantity::Distance, units)));
-    speedTimeAxis->setTitleText(tr("Time (s)"));
-    distanceTimeAxis->setTitleText(tr("Time (s)"));
+    charts[0].value->setTitleText(tr("Speed (%1)").arg(UnitSymbol(Quantity::Speed, units)));
+    charts[1].value->setTitleText(tr("Distance (%1)").arg(UnitSymbol(Quantity::Distance, units)));
+    for (Chart& c : charts)
+        c.time->setTitleText(tr("Time (s)"));
+    applyPalette();
+    fillMarks();
     updateAxes();
 }
 
@@ -280,73 +351,26 @@ CurveCharts::Curves CurveCharts::newCurves(int row)
 {
     const QModelIndex car = cars->index(row, 0);
     Curves c;
-    c.speed = new QLineSeries;
-    c.distance = new QLineSeries;
-    c.speedMarks = new QScatterSeries;
-    c.distanceMarks = new QScatterSeries;
     const QColor colour = car.data(CarList::ColourRole).value<QColor>();
     QPen pen(colour);
     pen.setWidthF(detailed ? 2 : 0);
     if (car.data(CarList::IsVariantRole).toBool())
         pen.setStyle(Qt::DashLine);
-    for (QLineSeries* line : { c.speed, c.distance })
-        line->setPen(pen);
-    for (QScatterSeries* marks : { c.speedMarks, c.distanceMarks }) {
-        marks->setColor(colour);
-        marks->setBorderColor(palette().color(QPalette::Base));
-        marks->setMarkerSize(9);
+    QPen pastPen = pen;
+    pastPen.setStyle(Qt::DotLine);
+    for (std::size_t k = 0; k < 2; ++k) {
+        c.line[k] = new QLineSeries;
+        c.past[k] = new QLineSeries;
+        c.line[k]->setPen(pen);
+        c.past[k]->setPen(pastPen);
+        attach(charts[k], c.line[k]);
+        attach(charts[k], c.past[k]);
+        for (QLegendMarker* marker : charts[k].chart->legend()->markers(c.past[k]))
+            marker->setVisible(false);
+        for (QLegendMarker* marker : charts[k].chart->legend()->markers(c.line[k]))
+            marker->setVisible(detailed);
     }
-    speedChart->addSeries(c.speed);
-    speedChart->addSeries(c.speedMarks);
-    distanceChart->addSeries(c.distance);
-    distanceChart->addSeries(c.distanceMarks);
-    for (QAbstractSeries* series : { static_cast<QAbstractSeries*>(c.speed), static_cast<QAbstractSeries*>(c.speedMarks) }) {
-        series->attachAxis(speedTimeAxis);
-        series->attachAxis(speedAxis);
-    }
-    for (QAbstractSeries* series : { static_cast<QAbstractSeries*>(c.distance), static_cast<QAbstractSeries*>(c.distanceMarks) }) {
-        series->attachAxis(distanceTimeAxis);
-        series->attachAxis(distanceAxis);
-    }
-    for (QLegendMarker* marker : speedChart->legend()->markers(c.speedMarks))
-        marker->setVisible(false);
-    for (QLegendMarker* marker : distanceChart->legend()->markers(c.distanceMarks))
-        marker->setVisible(false);
-    connect(c.speed, &QLineSeries::hovered, this,
-            [this, series = c.speed](const QPointF& p, bool state) { showPointTip(series, true, p, state); });
-    connect(c.distance, &QLineSeries::hovered, this,
-            [this, series = c.distance](const QPointF& p, bool state) { showPointTip(series, false, p, state); });
-    for (QScatterSeries* marks : { c.speedMarks, c.distanceMarks })
-        connect(marks, &QScatterSeries::hovered, this,
-                [this, marks](const QPointF& p, bool state) { showMarkTip(marks, p, state); });
     return c;
-}
-
-// Up to a dozen cars the charts draw smooth curves with a legend and every
-// point of each curve. Beyond, a legend of every car would take the charts'
-// room (the car list names the colours), and full curves would take more
-// than a frame's time to draw again whenever a car is added: the curves are
-// then hairlines through every fourth point.
-void CurveCharts::fitDetailToCount()
-{
-    constexpr int manyCars = 12;
-    const bool few = curves.size() <= manyCars;
-    if (few == detailed)
-        return;
-    detailed = few;
-    for (QChartView* view : { speedView, distanceView }) {
-        view->setRenderHint(QPainter::Antialiasing, detailed);
-        view->chart()->legend()->setVisible(detailed);
-    }
-    for (int row = 0; row < curves.size(); ++row) {
-        for (QLineSeries* line : { curves[row].speed, curves[row].distance }) {
-            QPen pen = line->pen();
-            // A hairline is drawn without the stroker.
-            pen.setWidthF(detailed ? 2 : 0);
-            line->setPen(pen);
-        }
-        fillRow(row);
-    }
 }
 
 void CurveCharts::insertRows(int first, int last)
@@ -364,6 +388,7 @@ void CurveCharts::insertRows(int first, int last)
         fillRow(row);
     }
     fitDetailToCount();
+    appendMarks(first, last);
     updateAxes();
 }
 
@@ -371,15 +396,15 @@ void CurveCharts::removeRows(int first, int last)
 {
     for (int row = last; row >= first; --row) {
         const Curves c = curves.takeAt(row);
-        speedChart->removeSeries(c.speed);
-        speedChart->removeSeries(c.speedMarks);
-        distanceChart->removeSeries(c.distance);
-        distanceChart->removeSeries(c.distanceMarks);
-        for (QAbstractSeries* series : { static_cast<QAbstractSeries*>(c.speed), static_cast<QAbstractSeries*>(c.speedMarks),
-                                         static_cast<QAbstractSeries*>(c.distance), static_cast<QAbstractSeries*>(c.distanceMarks) })
-            delete series;
+        for (std::size_t k = 0; k < 2; ++k) {
+            for (QLineSeries* series : { c.line[k], c.past[k] }) {
+                charts[k].chart->removeSeries(series);
+                delete series;
+            }
+        }
     }
     fitDetailToCount();
+    fillMarks();
     updateAxes();
 }
 
@@ -392,8 +417,10 @@ void CurveCharts::rowsChanged(int first, int last)
         else
             curves[row].stale = true;
     }
-    if (isVisible())
+    if (isVisible()) {
+        refillMarks(first, last);
         updateAxes();
+    }
 }
 
 void CurveCharts::fillStaleRows()
@@ -405,8 +432,10 @@ void CurveCharts::fillStaleRows()
             any = true;
         }
     }
-    if (any)
+    if (any) {
+        fillMarks();
         updateAxes();
+    }
 }
 
 void CurveCharts::showEvent(QShowEvent* event)
@@ -415,38 +444,173 @@ void CurveCharts::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
+// Up to a dozen cars the charts draw smooth curves through every point,
+// each car named in the legend. Beyond, a legend of every car would take the
+// charts' room (the car list names the colours), and full curves would take
+// more than a frame's time to draw again whenever a car is added: the curves
+// are then hairlines through every fourth point.
+void CurveCharts::fitDetailToCount()
+{
+    const bool few = curves.size() <= ManyCars;
+    if (few == detailed)
+        return;
+    detailed = few;
+    for (Chart& c : charts)
+        c.view->setRenderHint(QPainter::Antialiasing, detailed);
+    for (int row = 0; row < curves.size(); ++row) {
+        for (std::size_t k = 0; k < 2; ++k) {
+            for (QLineSeries* series : { curves[row].line[k], curves[row].past[k] }) {
+                QPen pen = series->pen();
+                // A hairline is drawn without the stroker.
+                pen.setWidthF(detailed ? 2 : 0);
+                series->setPen(pen);
+            }
+            for (QLegendMarker* marker : charts[k].chart->legend()->markers(curves[row].line[k]))
+                marker->setVisible(detailed);
+        }
+        fillRow(row);
+    }
+    key->setVisible(detailed);
+    fillMarks();
+}
+
+std::size_t CurveCharts::shownEnd(const CarEvaluation& e) const
+{
+    if (span == Span::WholeRun)
+        return e.curve.size();
+    // Each car's curve ends at its own quarter mile.
+    for (const MarkedPoint& m : e.marks) {
+        if (m.mark != CurveMark::QuarterMile)
+            continue;
+        for (std::size_t i = 0; i < e.curve.size(); ++i)
+            if (e.curve[i] == m.point)
+                return i + 1;
+    }
+    return e.curve.size();
+}
+
 void CurveCharts::fillRow(int row)
 {
     Curves& c = curves[row];
     c.stale = false;
     const CarEvaluation& e = evaluationOf(row);
-    QList<QPointF> speed;
-    QList<QPointF> distance;
+    const std::size_t end = shownEnd(e);
+    // Every point up to the law's peak on the line, the rest on the dotted
+    // part; both hold the peak itself, so they meet.
+    const std::size_t peak = e.PassesItsPeak() ? e.peakIndex : end;
     const std::size_t stride = detailed ? 1 : 4;
-    speed.reserve(static_cast<qsizetype>(e.curve.size() / stride + 1));
-    distance.reserve(static_cast<qsizetype>(e.curve.size() / stride + 1));
-    for (std::size_t i = 0; i < e.curve.size(); ++i) {
-        if (i % stride != 0 && i + 1 != e.curve.size())
-            continue;
+    std::array<QList<QPointF>, 2> line;
+    std::array<QList<QPointF>, 2> past;
+    c.lastTime = c.topSpeed = c.farthest = 0;
+    for (std::size_t i = 0; i < end; ++i) {
         const CurvePoint& p = e.curve[i];
-        speed.append(QPointF(p.time, ToShown(p.speed, Quantity::Speed, units)));
-        distance.append(QPointF(p.time, ToShown(p.distance, Quantity::Distance, units)));
+        c.lastTime = std::max(c.lastTime, p.time);
+        c.topSpeed = std::max(c.topSpeed, p.speed);
+        c.farthest = std::max(c.farthest, p.distance);
+        const bool kept = i % stride == 0 || i + 1 == end || i == peak;
+        if (!kept)
+            continue;
+        for (std::size_t k = 0; k < 2; ++k) {
+            const QPointF point(p.time, shownValue(k == 0, p.speed, p.distance));
+            if (i <= peak)
+                line[k].append(point);
+            if (i >= peak)
+                past[k].append(point);
+        }
     }
-    QList<QPointF> speedMarks;
-    QList<QPointF> distanceMarks;
-    for (const MarkedPoint& m : e.marks) {
-        speedMarks.append(QPointF(m.point.time, ToShown(m.point.speed, Quantity::Speed, units)));
-        distanceMarks.append(QPointF(m.point.time, ToShown(m.point.distance, Quantity::Distance, units)));
+    for (std::size_t k = 0; k < 2; ++k) {
+        c.line[k]->replace(line[k]);
+        c.past[k]->replace(past[k].size() > 1 ? past[k] : QList<QPointF>());
     }
-    c.speed->replace(speed);
-    c.distance->replace(distance);
-    c.speedMarks->replace(speedMarks);
-    c.distanceMarks->replace(distanceMarks);
     // The legend reads its labels as HTML.
     const QString name = PlainHtml(e.HasResults() ? nameOf(row) : tr("%1 (no run)").arg(nameOf(row)));
-    if (c.speed->name() != name) {
-        c.speed->setName(name);
-        c.distance->setName(name);
+    if (c.line[0]->name() != name) {
+        c.line[0]->setName(name);
+        c.line[1]->setName(name);
+    }
+}
+
+QList<MarkedPoint> CurveCharts::marksOf(int row, std::size_t kind) const
+{
+    const CarEvaluation& e = evaluationOf(row);
+    const std::size_t end = shownEnd(e);
+    const double lastTime = end > 0 ? e.curve[end - 1].time : 0;
+    QList<MarkedPoint> marks;
+    for (const MarkedPoint& mark : e.marks)
+        if (mark.mark == allMarks[kind] && mark.point.time <= lastTime)
+            marks.append(mark);
+    return marks;
+}
+
+// The marks of every car, each in its car's colour. Beyond a dozen cars
+// the marks would hide the curves (their figures stand in the table), and
+// the series of each mark would draw every car's again for each car added:
+// there are none.
+void CurveCharts::fillMarks()
+{
+    for (QList<int>& rows : markRows)
+        rows.clear();
+    for (std::size_t m = 0; m < allMarks.size(); ++m)
+        for (std::size_t k = 0; k < 2; ++k) {
+            charts[k].marks[m]->clearPointsConfiguration();
+            charts[k].marks[m]->clear();
+        }
+    appendMarks(0, static_cast<int>(curves.size()) - 1);
+}
+
+void CurveCharts::appendMarks(int first, int last)
+{
+    if (!detailed)
+        return;
+    // Rows added at the end keep the series in the order of the rows.
+    if (!markRows[0].isEmpty() && markRows[0].constLast() >= first) {
+        fillMarks();
+        return;
+    }
+    for (std::size_t m = 0; m < allMarks.size(); ++m) {
+        std::array<QList<QPointF>, 2> points;
+        QList<QColor> colours;
+        for (int row = first; row <= last; ++row) {
+            for (const MarkedPoint& mark : marksOf(row, m)) {
+                markRows[m].append(row);
+                colours.append(colourOf(row));
+                for (std::size_t k = 0; k < 2; ++k)
+                    points[k].append(QPointF(mark.point.time, shownValue(k == 0, mark.point.speed, mark.point.distance)));
+            }
+        }
+        for (std::size_t k = 0; k < 2; ++k) {
+            if (points[k].isEmpty())
+                continue;
+            QScatterSeries* series = charts[k].marks[m];
+            // One change of the colours: the series draws all its marks again
+            // on each.
+            auto configuration = series->pointsConfiguration();
+            for (int i = 0; i < colours.size(); ++i)
+                configuration[series->count() + i][QXYSeries::PointConfiguration::Color] = colours[i];
+            series->append(points[k]);
+            series->setPointsConfiguration(configuration);
+        }
+    }
+}
+
+void CurveCharts::refillMarks(int first, int last)
+{
+    if (!detailed)
+        return;
+    for (std::size_t m = 0; m < allMarks.size(); ++m) {
+        for (int row = first; row <= last; ++row) {
+            const QList<MarkedPoint> marks = marksOf(row, m);
+            const int at = static_cast<int>(markRows[m].indexOf(row));
+            if (marks.size() != markRows[m].count(row) || (!marks.isEmpty() && at < 0)) {
+                fillMarks();
+                return;
+            }
+            for (int i = 0; i < marks.size(); ++i)
+                for (std::size_t k = 0; k < 2; ++k)
+                    charts[k].marks[m]->replace(at + i, QPointF(marks[i].point.time,
+                                                                shownValue(k == 0, marks[i].point.speed,
+                                                                           marks[i].point.distance)));
+        }
     }
 }
 
@@ -455,35 +619,24 @@ void CurveCharts::updateAxes()
     double lastTime = 0;
     double topSpeed = 0;
     double farthest = 0;
-    for (int row = 0; row < curves.size(); ++row) {
-        const CarEvaluation& e = evaluationOf(row);
-        if (!e.HasResults() || e.curve.empty())
-            continue;
-        if (span == Span::QuarterMile) {
-            lastTime = std::max(lastTime, e.results.quarterMileTime);
-            for (const CurvePoint& p : e.curve) {
-                if (p.time > e.results.quarterMileTime)
-                    break;
-                topSpeed = std::max(topSpeed, p.speed);
-                farthest = std::max(farthest, p.distance);
-            }
-        } else {
-            for (const CurvePoint& p : e.curve) {
-                lastTime = std::max(lastTime, p.time);
-                topSpeed = std::max(topSpeed, p.speed);
-                farthest = std::max(farthest, p.distance);
-            }
-        }
+    for (const Curves& c : std::as_const(curves)) {
+        lastTime = std::max(lastTime, c.lastTime);
+        topSpeed = std::max(topSpeed, c.topSpeed);
+        farthest = std::max(farthest, c.farthest);
     }
     if (lastTime <= 0) {
         lastTime = 20;
         topSpeed = 100;
         farthest = 1320;
     }
-    setNiceRange(speedTimeAxis, lastTime);
-    setNiceRange(distanceTimeAxis, lastTime);
-    setNiceRange(speedAxis, ToShown(topSpeed, Quantity::Speed, units) * 1.05);
-    setNiceRange(distanceAxis, ToShown(farthest, Quantity::Distance, units) * 1.05);
+    setNiceRange(charts[0].time, lastTime);
+    setNiceRange(charts[1].time, lastTime);
+    setNiceRange(charts[0].value, ToShown(topSpeed, Quantity::Speed, units) * 1.05);
+    setNiceRange(charts[1].value, ToShown(std::max(farthest, 1320.0), Quantity::Distance, units) * 1.05);
+    const double quarter = ToShown(1320, Quantity::Distance, units);
+    const QList<QPointF> across{ QPointF(0, quarter), QPointF(charts[1].time->max(), quarter) };
+    if (quarterLine->points() != across)
+        quarterLine->replace(across);
 }
 
 // The charts take the window's colours, so they read in a dark theme too.
@@ -493,67 +646,115 @@ void CurveCharts::applyPalette()
     const QColor text = colours.color(QPalette::Text);
     QColor grid = colours.color(QPalette::Text);
     grid.setAlphaF(0.15);
-    for (QChart* chart : { speedChart, distanceChart }) {
-        chart->setBackgroundBrush(colours.color(QPalette::Base));
-        chart->setPlotAreaBackgroundVisible(false);
-        chart->setTitleBrush(text);
-        chart->legend()->setLabelColor(text);
-        for (QAbstractAxis* axis : chart->axes()) {
+    for (const Chart& c : charts) {
+        c.chart->setBackgroundBrush(colours.color(QPalette::Base));
+        c.chart->setPlotAreaBackgroundVisible(false);
+        c.chart->setTitleBrush(text);
+        c.chart->legend()->setLabelColor(text);
+        for (QValueAxis* axis : { c.time, c.value }) {
             axis->setLabelsColor(text);
             axis->setTitleBrush(text);
             axis->setLinePenColor(text);
             axis->setGridLineColor(grid);
         }
-    }
-    for (const Curves& c : std::as_const(curves))
-        for (QScatterSeries* marks : { c.speedMarks, c.distanceMarks })
+        // A mark's legend entry shows its shape; each point its car's colour.
+        for (QScatterSeries* marks : c.marks) {
+            if (!marks)
+                continue;
+            marks->setColor(text);
             marks->setBorderColor(colours.color(QPalette::Base));
-    for (QChartView* view : { speedView, distanceView })
-        view->setBackgroundBrush(colours.color(QPalette::Base));
+        }
+        c.view->setBackgroundBrush(colours.color(QPalette::Base));
+    }
+    if (quarterLine) {
+        QPen dashed(text);
+        dashed.setStyle(Qt::DashLine);
+        dashed.setWidthF(1);
+        quarterLine->setPen(dashed);
+    }
 }
 
-void CurveCharts::showPointTip(const QAbstractSeries* series, bool speedCurve, const QPointF& point, bool state)
+bool CurveCharts::eventFilter(QObject* watched, QEvent* event)
 {
-    const int row = rowOf(series);
-    if (!state || row < 0) {
-        QToolTip::hideText();
-        return;
-    }
-    const std::vector<CurvePoint>& curve = evaluationOf(row).curve;
-    if (curve.empty())
-        return;
-    // The engine's own point nearest to the pointer's time.
-    const auto nearest = std::min_element(curve.begin(), curve.end(), [&](const CurvePoint& a, const CurvePoint& b) {
-        return std::abs(a.time - point.x()) < std::abs(b.time - point.x());
-    });
-    const Quantity quantity = speedCurve ? Quantity::Speed : Quantity::Distance;
-    const double value = ToShown(speedCurve ? nearest->speed : nearest->distance, quantity, units);
-    QToolTip::showText(QCursor::pos(),
-                       PlainToolTip(tr("%1\n%2 s: %3 %4")
-                           .arg(nameOf(row), locale().toString(nearest->time, 'f', 2),
-                                locale().toString(value, 'f', 2), UnitSymbol(quantity, units))),
-                       this);
-}
-
-void CurveCharts::showMarkTip(const QAbstractSeries* series, const QPointF& point, bool state)
-{
-    const int row = rowOf(series);
-    if (!state || row < 0) {
-        QToolTip::hideText();
-        return;
-    }
-    for (const MarkedPoint& m : evaluationOf(row).marks) {
-        if (std::abs(m.point.time - point.x()) > 1e-9)
+    for (std::size_t k = 0; k < 2; ++k) {
+        if (watched != charts[k].view->viewport())
             continue;
-        const double speed = ToShown(m.point.speed, Quantity::Speed, units);
-        const double distance = ToShown(m.point.distance, Quantity::Distance, units);
-        QToolTip::showText(QCursor::pos(),
-                           PlainToolTip(tr("%1: %2\n%3 s, %4 %5, %6 %7")
-                               .arg(nameOf(row), markName(m.mark), locale().toString(m.point.time, 'f', 2),
-                                    locale().toString(speed, 'f', 2), UnitSymbol(Quantity::Speed, units),
-                                    locale().toString(distance, 'f', 0),
-                                    UnitSymbol(Quantity::Distance, units))),
-                           this);
-        return;
+        if (event->type() == QEvent::MouseMove) {
+            const QPointF position = static_cast<QMouseEvent*>(event)->position();
+            const QString tip = TipAt(k == 0, position);
+            if (tip.isEmpty())
+                QToolTip::hideText();
+            else
+                QToolTip::showText(charts[k].view->viewport()->mapToGlobal(position.toPoint()), PlainToolTip(tip),
+                                   charts[k].view->viewport());
+        } else if (event->type() == QEvent::Leave) {
+            QToolTip::hideText();
+        }
     }
+    return QWidget::eventFilter(watched, event);
+}
+
+QString CurveCharts::TipAt(bool speedChart, const QPointF& position) const
+{
+    const Chart& c = charts[speedChart ? 0 : 1];
+    const QPointF at = c.chart->mapFromScene(c.view->mapToScene(position.toPoint()));
+    const QRectF plot = c.chart->plotArea();
+    if (!plot.adjusted(-tipRadius, -tipRadius, tipRadius, tipRadius).contains(at))
+        return QString();
+    // Pixels per unit of each axis, to measure on the screen.
+    const double perTime = plot.width() / (c.time->max() - c.time->min());
+    const double perValue = plot.height() / (c.value->max() - c.value->min());
+    const double pointerTime = c.time->min() + (at.x() - plot.left()) / perTime;
+    const double pointerValue = c.value->min() + (plot.bottom() - at.y()) / perValue;
+    auto distance = [&](double time, double value) {
+        return std::hypot((time - pointerTime) * perTime, (value - pointerValue) * perValue);
+    };
+    const QLocale locale;
+    const QString speedUnit = UnitSymbol(Quantity::Speed, units);
+    const QString distanceUnit = UnitSymbol(Quantity::Distance, units);
+
+    // A mark near the pointer first, then the nearest point of any curve.
+    double nearest = tipRadius;
+    QString tip;
+    for (int row = 0; row < curves.size(); ++row) {
+        const CarEvaluation& e = evaluationOf(row);
+        const std::size_t end = shownEnd(e);
+        const double lastTime = end > 0 ? e.curve[end - 1].time : 0;
+        for (const MarkedPoint& m : e.marks) {
+            if (m.point.time > lastTime)
+                continue;
+            const double d = distance(m.point.time, shownValue(speedChart, m.point.speed, m.point.distance));
+            if (d < nearest) {
+                nearest = d;
+                tip = tr("%1: %2\n%3 s, %4 %5, %6 %7")
+                          .arg(nameOf(row), markName(m.mark), locale.toString(m.point.time, 'f', 2),
+                               locale.toString(ToShown(m.point.speed, Quantity::Speed, units), 'f', 2), speedUnit,
+                               locale.toString(ToShown(m.point.distance, Quantity::Distance, units), 'f', 0),
+                               distanceUnit);
+            }
+        }
+    }
+    if (!tip.isEmpty())
+        return tip;
+    nearest = tipRadius;
+    for (int row = 0; row < curves.size(); ++row) {
+        const CarEvaluation& e = evaluationOf(row);
+        const std::size_t end = shownEnd(e);
+        for (std::size_t i = 0; i < end; ++i) {
+            const CurvePoint& p = e.curve[i];
+            const double value = shownValue(speedChart, p.speed, p.distance);
+            const double d = distance(p.time, value);
+            if (d >= nearest)
+                continue;
+            nearest = d;
+            tip = tr("%1\n%2 s: %3 %4")
+                      .arg(nameOf(row), locale.toString(p.time, 'f', 2), locale.toString(value, 'f', 2),
+                           speedChart ? speedUnit : distanceUnit);
+            if (e.PassesItsPeak() && i > e.peakIndex)
+                tip += QLatin1Char('\n')
+                       + tr("Past the law's top speed: the model's speed falls here, where a real car "
+                            "would hold its top speed.");
+        }
+    }
+    return tip;
 }

@@ -1,11 +1,15 @@
 // CurveCharts: speed against time and distance against time for the cars of
 // a model (the car list, or a proxy of it that shows some of its cars),
-// overlaid, each curve marked at 60, 80 and 100 mph, the quarter mile and
-// the top speed. A curve follows its row: rows inserted or removed add or
-// take away their curves, and a changed row fills its own curves again. The
-// points are the engine's own (CarEvaluation), so every curve passes through
-// its car's results; hovering a curve or a mark tells its time and value.
-// The charts follow the window's palette and the settings' units.
+// overlaid. A curve follows its row: rows inserted or removed add or take
+// away their curves, and a changed row fills its own curves again. The
+// points are the engine's own (CarEvaluation), so every curve passes
+// through its car's results. The marks (60, 80 and 100 mph, the quarter
+// mile, the top speed) have a shape each, named in the legend, in their
+// car's colour; the quarter mile is a dashed line on the distance chart.
+// Where the law passes its peak speed before the quarter mile, the rest of
+// the curve is dotted: the model's speed falls there, which a real car's
+// would not. The pointer shows the nearest point of any curve. The charts
+// follow the window's palette and the settings' units.
 #pragma once
 
 #include "garage/Units.h"
@@ -14,18 +18,21 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <array>
+
 class GarageSettings;
 class QAbstractItemModel;
-class QAbstractSeries;
-struct CarEvaluation;
+class QBoxLayout;
 class QChart;
 class QChartView;
+class QComboBox;
+class QLabel;
 class QLineSeries;
+class QPainter;
 class QScatterSeries;
 class QValueAxis;
-class QComboBox;
-class QBoxLayout;
-class QPainter;
+struct CarEvaluation;
+struct MarkedPoint;
 
 class CurveCharts : public QWidget
 {
@@ -33,6 +40,9 @@ class CurveCharts : public QWidget
 
 public:
     enum class Span { WholeRun, QuarterMile };
+    // Beyond this many cars the curves are hairlines, without the marks and
+    // a legend (see fitDetailToCount).
+    static constexpr int ManyCars = 12;
 
     // `cars` is the car list or a proxy of it. With settings, the charts
     // follow their unit system; without, SetUnitSystem sets it.
@@ -40,10 +50,11 @@ public:
 
     void SetUnitSystem(UnitSystem units);
     void SetSpan(Span span);
+    Span CurrentSpan() const { return span; }
 
-    QChartView* SpeedView() const { return speedView; }
+    QChartView* SpeedView() const { return charts[0].view; }
+    QChartView* DistanceView() const { return charts[1].view; }
     QComboBox* SpanBox() const { return spanBox; }
-    QChartView* DistanceView() const { return distanceView; }
     // Both charts side by side, as one picture.
     QImage Picture(const QSize& size, qreal devicePixelRatio = 1);
     // Draws one chart, laid out at `logical` size, into `target`; works
@@ -54,23 +65,45 @@ public:
     // Every text of the charts (titles, axes, legend) in this size: a
     // report's charts print theirs readably.
     void SetTextPointSize(qreal points);
-    Span CurrentSpan() const { return span; }
+
+    // What the pointer at `position` (in the view's coordinates) of the
+    // speed chart (or the distance chart) is told: the nearest mark or curve
+    // point within a generous radius; empty when none is that near.
+    QString TipAt(bool speedChart, const QPointF& position) const;
+
+    // What the marks' shapes and the lines' dashes and dots mean.
+    static QString KeyText();
 
     // Number of curves drawn (for tests and the benchmark).
     int CurveCount() const;
+    // The points the speed curve of a row is drawn through, the part past
+    // the law's peak included (for tests).
+    QList<QPointF> SpeedPoints(int row) const;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
-    // The curves of one row of the model.
+    // One of the two charts: speed (0) or distance (1) against time.
+    struct Chart {
+        QChart* chart = nullptr;
+        QChartView* view = nullptr;
+        QValueAxis* time = nullptr;
+        QValueAxis* value = nullptr;
+        // One series a mark, holding that mark of every car.
+        std::array<QScatterSeries*, 5> marks{};
+    };
+    // The curves of one row of the model, in each chart: up to the law's
+    // peak, and past it.
     struct Curves {
-        QLineSeries* speed = nullptr;
-        QLineSeries* distance = nullptr;
-        QScatterSeries* speedMarks = nullptr;
-        QScatterSeries* distanceMarks = nullptr;
-        bool stale = false; // changed while the charts were out of sight
+        std::array<QLineSeries*, 2> line{};
+        std::array<QLineSeries*, 2> past{};
+        double lastTime = 0;    // the extent of what is drawn, classic units
+        double topSpeed = 0;
+        double farthest = 0;
+        bool stale = false;     // changed while the charts were out of sight
     };
 
     void rebuild();
@@ -79,29 +112,36 @@ private:
     void rowsChanged(int first, int last);
     void fitDetailToCount();
     Curves newCurves(int row);
+    void attach(Chart& chart, QLineSeries* series);
     void fillRow(int row);
     void fillStaleRows();
+    // The marks of every row (again), or of the rows given: a row whose
+    // marks keep their number has them moved in place, others are added at
+    // the end for rows at the end, and anything else fills them all again.
+    void fillMarks();
+    void appendMarks(int first, int last);
+    void refillMarks(int first, int last);
+    // A row's marks of one kind, in classic units, within the span drawn.
+    QList<MarkedPoint> marksOf(int row, std::size_t kind) const;
     void updateAxes();
     void applyPalette();
+    // The part of a row's curve drawn for the span: its points' indexes
+    // [0, end).
+    std::size_t shownEnd(const CarEvaluation& e) const;
     const CarEvaluation& evaluationOf(int row) const;
     QString nameOf(int row) const;
-    int rowOf(const QAbstractSeries* series) const;
-    void showPointTip(const QAbstractSeries* series, bool speedChart, const QPointF& point, bool state);
-    void showMarkTip(const QAbstractSeries* series, const QPointF& point, bool state);
+    QColor colourOf(int row) const;
+    double shownValue(bool speedChart, double speed, double distance) const;
 
     QPointer<QAbstractItemModel> cars;
     UnitSystem units = UnitSystem::Imperial;
     Span span = Span::WholeRun;
     QComboBox* spanBox;
+    QLabel* key = nullptr;
     QBoxLayout* chartsLayout = nullptr;
-    QChart* speedChart;
-    QChart* distanceChart;
-    QChartView* speedView;
-    QChartView* distanceView;
-    QValueAxis* speedTimeAxis;
-    QValueAxis* speedAxis;
-    QValueAxis* distanceTimeAxis;
-    QValueAxis* distanceAxis;
-    QList<Curves> curves; // by row of the model
+    std::array<Chart, 2> charts;
+    QLineSeries* quarterLine = nullptr; // on the distance chart
+    std::array<QList<int>, 5> markRows;  // the row of each point of each mark series
+    QList<Curves> curves;               // by row of the model
     bool detailed = true; // smooth curves of every point, with a legend (few cars)
 };

@@ -212,6 +212,12 @@ void Draw(QPainter& painter, const QRectF& page, const ReportContent& content, c
         CurveCharts::RenderChart(view, painter, QRectF(page.left(), y, page.width(), chartHeight), logical);
         y += chartHeight + gap;
     }
+    if (model.columnCount() <= CurveCharts::ManyCars) {
+        room(smallMetrics.height() * 2);
+        painter.setFont(small);
+        painter.drawText(QRectF(page.left(), y, page.width(), smallMetrics.height() * 2),
+                         Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, CurveCharts::KeyText());
+    }
     painter.restore();
 }
 

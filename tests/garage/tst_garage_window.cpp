@@ -20,6 +20,8 @@
 #include "garage/SensitivityPage.h"
 #include "garage/WhatIfPage.h"
 
+#include <QChart>
+#include <QChartView>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QDropEvent>
@@ -553,6 +555,56 @@ private slots:
         QVERIFY(variant > 0);
         QCOMPARE(program->Cars().At(variant).Inputs().carWeight, answer.value);
         QCOMPARE(window->WhatIf()->Slider(InputField::CarWeight)->value(), std::lround(answer.value / 5));
+    }
+
+    void chartsExplainThemselves()
+    {
+        // A light, broad car reaches its top speed long before the quarter
+        // mile: past that its model slows down on the strip.
+        CarList& cars = program->Cars();
+        const int slowing = cars.AddCar(QStringLiteral("Light"),
+            VehicleFile::CarFromFileOrder({ "100", "0.4", "1000", "20", "20", "45", "5", "1", "3" }));
+        const CarEvaluation& e = cars.At(slowing).evaluation;
+        QVERIFY(e.PassesItsPeak());
+        QVERIFY(!cars.At(0).evaluation.PassesItsPeak());
+        ComparisonModel* table = window->Comparison();
+        QCOMPARE(table->headerData(slowing, Qt::Horizontal).toString(), QStringLiteral("Light †"));
+        QVERIFY(table->headerData(slowing, Qt::Horizontal, Qt::ToolTipRole).toString().contains(QStringLiteral("top speed")));
+        QCOMPARE(table->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Default car"));
+
+        CurveCharts* charts = window->Charts();
+        window->resize(1400, 900);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        // The curve passes exactly through the peak and goes on past it.
+        const QList<QPointF> whole = charts->SpeedPoints(slowing);
+        const CurvePoint peak = e.curve[e.peakIndex];
+        QVERIFY(whole.contains(QPointF(peak.time, peak.speed)));
+        QVERIFY(whole.constLast().y() < peak.speed);
+
+        // In the quarter-mile view each curve ends at its own quarter mile.
+        charts->SetSpan(CurveCharts::Span::QuarterMile);
+        for (int row : { 0, slowing }) {
+            const CarEvaluation& car = cars.At(row).evaluation;
+            const auto quarter = std::find_if(car.marks.begin(), car.marks.end(),
+                                              [](const MarkedPoint& m) { return m.mark == CurveMark::QuarterMile; });
+            QCOMPARE(charts->SpeedPoints(row).constLast(), QPointF(quarter->point.time, quarter->point.speed));
+        }
+
+        // The pointer near a curve is told of its nearest point; far from
+        // every curve, of nothing.
+        QChart* chart = charts->SpeedView()->chart();
+        const std::vector<CurvePoint>& curve = cars.At(0).evaluation.curve;
+        // Well away from the marks: at 30 mph.
+        const CurvePoint& p = *std::find_if(curve.begin(), curve.end(), [](const CurvePoint& c) { return c.speed > 30; });
+        const QPointF onCurve = charts->SpeedView()->mapFromScene(chart->mapToScene(chart->mapToPosition(QPointF(p.time, p.speed))));
+        const QString tip = charts->TipAt(true, onCurve + QPointF(8, -8));
+        QVERIFY2(tip.startsWith(QStringLiteral("Default car\n")), qPrintable(tip));
+        QVERIFY(charts->TipAt(true, QPointF(2, 2)).isEmpty());
+        const CurvePoint& past = e.curve[(e.peakIndex + e.curve.size()) / 2];
+        const QPointF pastPoint = charts->SpeedView()->mapFromScene(chart->mapToScene(chart->mapToPosition(QPointF(past.time, past.speed))));
+        QVERIFY2(charts->TipAt(true, pastPoint).contains(QStringLiteral("Past the law's top speed")),
+                 qPrintable(charts->TipAt(true, pastPoint)));
     }
 
     void dropsOpenFiles()
