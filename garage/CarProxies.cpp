@@ -279,5 +279,5 @@ QVariant DifferenceColumnModel::headerData(int section, Qt::Orientation orientat
     if (role != Qt::DisplayRole)
         return QVariant();
     const CarList* cars = comparison->Cars();
-    return tr("Against %1").arg(cars->At(cars->RowOf(referenceId)).name);
+    return tr("vs %1").arg(cars->At(cars->RowOf(referenceId)).name);
 }

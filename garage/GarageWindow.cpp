@@ -201,10 +201,16 @@ void GarageWindow::createActions()
     connect(saveAsAction, &QAction::triggered, this, &GarageWindow::saveAs);
 
     closeCarAction = new QAction(tr("&Close Car"), this);
-    closeCarAction->setShortcuts({ QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence::Delete });
-    closeCarAction->setShortcutContext(Qt::WindowShortcut);
+    closeCarAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     closeCarAction->setStatusTip(tr("Close the selected car"));
     connect(closeCarAction, &QAction::triggered, this, &GarageWindow::closeCurrentCar);
+    // Delete in the car list closes the selected car; elsewhere it is the
+    // box's or the table's own.
+    auto* deleteCar = new QAction(tr("Close Car"), carList);
+    deleteCar->setShortcut(QKeySequence::Delete);
+    deleteCar->setShortcutContext(Qt::WidgetShortcut);
+    carList->addAction(deleteCar);
+    connect(deleteCar, &QAction::triggered, this, &GarageWindow::closeCurrentCar);
 
     undoAction = cars->UndoStack()->createUndoAction(this, tr("&Undo"));
     undoAction->setObjectName(QStringLiteral("undoAction"));

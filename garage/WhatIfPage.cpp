@@ -139,11 +139,11 @@ WhatIfPage::WhatIfPage(CarList* cars, ComparisonModel* comparison, GarageSetting
     table->setObjectName(QStringLiteral("whatIfTable"));
     table->setAccessibleName(tr("The base car and its variant"));
     table->setModel(differences);
-    table->horizontalHeader()->setStretchLastSection(true);
-    // Columns fit the car names when the cars change, not on every step.
-    connect(differences, &QAbstractItemModel::columnsInserted, table, &QTableView::resizeColumnsToContents);
-    connect(differences, &QAbstractItemModel::modelReset, table, &QTableView::resizeColumnsToContents);
-    connect(differences, &QAbstractItemModel::layoutChanged, table, &QTableView::resizeColumnsToContents);
+    // The cars share the table's width; a long name is cut short (its
+    // tooltip gives it whole), a figure never.
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->horizontalHeader()->setTextElideMode(Qt::ElideRight);
+    table->horizontalHeader()->setMinimumSectionSize(table->fontMetrics().horizontalAdvance(QStringLiteral("−10,000.00 ft")));
     // Rows of one fixed height: a view that sized its rows to their contents
     // would measure every cell again on each slider step.
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

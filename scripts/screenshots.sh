@@ -4,7 +4,8 @@
 # classic program and writes one PNG per window into OUTPUT-FOLDER (and
 # again under a dark desktop palette into OUTPUT-FOLDER/dark), then the
 # garage's pictures (garage-compare.png, garage-whatif.png,
-# garage-sensitivity.png, the comparison on a 1366×768 laptop at 100 % and
+# garage-sensitivity.png, garage-whatif-friend.png; again at twice the
+# scale in OUTPUT-FOLDER/2x), the comparison on a 1366×768 laptop at 100 % and
 # on a 1920×1080 screen at 150 %: garage-laptop.png, garage-laptop-1.5x.png) and its exported report
 # (garage-report.pdf, with its first page as garage-report.png). It
 # also starts the classic program and prints how long it takes until the
@@ -20,6 +21,8 @@ if [ "${1:-}" = --inside ]; then
   mkdir -p "$out/dark"
   "$build/tests/shell/torvane_screenshots" "$out/dark" --dark
   "$build/tests/garage/torvane_garage_screenshots" "$out"
+  mkdir -p "$out/2x"
+  QT_SCALE_FACTOR=2 "$build/tests/garage/torvane_garage_screenshots" "$out/2x"
   "$build/tests/garage/torvane_garage_screenshots" "$out" --laptop 1366x768
   QT_SCALE_FACTOR=1.5 "$build/tests/garage/torvane_garage_screenshots" "$out" --laptop 1920x1080
   pdftoppm -r 100 -png -f 1 -l 1 -singlefile "$out/garage-report.pdf" "$out/garage-report"

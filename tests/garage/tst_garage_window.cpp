@@ -422,7 +422,7 @@ private slots:
         // the variant, and the difference.
         QCOMPARE(table->columnCount(), 4);
         QCOMPARE(table->DifferenceColumn(), 3);
-        QCOMPARE(table->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Against Friend"));
+        QCOMPARE(table->headerData(3, Qt::Horizontal).toString(), QStringLiteral("vs Friend"));
         QCOMPARE(page->Charts()->CurveCount(), 3);
         ComparisonModel* comparison = window->Comparison();
         const int row = comparison->RowOf(ComparisonRow::QuarterMileTime);
