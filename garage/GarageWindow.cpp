@@ -1,12 +1,12 @@
 #include "garage/GarageWindow.h"
 
+#include "core/Csv.h"
 #include "core/FileSave.h"
 #include "core/InputChecks.h"
 #include "core/VehicleFile.h"
 #include "garage/CarForm.h"
 #include "garage/CarList.h"
 #include "garage/ComparisonModel.h"
-#include "garage/Csv.h"
 #include "garage/CurveCharts.h"
 #include "garage/GarageHelp.h"
 #include "garage/GarageReport.h"
@@ -489,7 +489,16 @@ bool GarageWindow::writeExport(const QString& path, const QByteArray& bytes, con
 
 bool GarageWindow::ExportCsv(const QString& path)
 {
-    return writeExport(path, CsvDocument(comparison->CsvRows()), tr("The comparison was written to %1."));
+    // The figures are numbers; the names, the units and the header are text.
+    QList<QList<CsvCell>> table;
+    const QList<QStringList> rows = comparison->CsvRows();
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        QList<CsvCell> cells;
+        for (qsizetype c = 0; c < rows[r].size(); ++c)
+            cells.append({ rows[r][c], r > 0 && c >= 2 ? CsvCellKind::Number : CsvCellKind::Text });
+        table.append(cells);
+    }
+    return writeExport(path, CsvDocument(table), tr("The comparison was written to %1."));
 }
 
 bool GarageWindow::ExportPdf(const QString& path)

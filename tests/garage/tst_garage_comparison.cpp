@@ -7,7 +7,7 @@
 #include "garage/CarList.h"
 #include "garage/CarProxies.h"
 #include "garage/ComparisonModel.h"
-#include "garage/Csv.h"
+#include "core/Csv.h"
 #include "garage/GarageSettings.h"
 #include "garage/PlainText.h"
 
@@ -215,27 +215,6 @@ private slots:
         QCOMPARE(ConvertTexts(cars->At(variant).Texts()), inputs);
         QCOMPARE(cars->At(variant).name, QStringLiteral("Default car (what if)"));
         QCOMPARE(cars->At(variant).evaluation.results, RunCar(inputs).results);
-    }
-
-    void csvQuoting_data()
-    {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("written");
-        QTest::newRow("plain") << "Supercar" << "Supercar";
-        QTest::newRow("number") << "12.34" << "12.34";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("comma") << "Fast, light" << "\"Fast, light\"";
-        QTest::newRow("double quote") << "The \"Beast\"" << "\"The \"\"Beast\"\"\"";
-        QTest::newRow("line break") << "two\nlines" << "\"two\nlines\"";
-        QTest::newRow("carriage return") << "a\rb" << "\"a\rb\"";
-        QTest::newRow("leading space") << " car" << "\" car\"";
-        QTest::newRow("non-ASCII") << "Coupé" << "Coupé";
-    }
-    void csvQuoting()
-    {
-        QFETCH(QString, field);
-        QFETCH(QString, written);
-        QCOMPARE(CsvField(field), written);
     }
 
     void csvExport()
