@@ -77,17 +77,19 @@ void setNiceRange(QValueAxis* axis, double top)
 {
     const double step = niceStep(top);
     const double end = std::ceil(top / step) * step;
-    // Each change lays the chart out again: change only what moved.
-    if (axis->min() == 0 && axis->max() == end && axis->tickInterval() == step)
-        return;
-    axis->setRange(0, end);
-    axis->setTickAnchor(0);
-    axis->setTickInterval(step);
     // As many decimals as the step needs: 2.5 shows one, 0.25 two.
     int decimals = 0;
     while (decimals < 3 && std::abs(step * std::pow(10.0, decimals) - std::round(step * std::pow(10.0, decimals))) > 1e-9)
         ++decimals;
-    axis->setLabelFormat(QStringLiteral("%.%1f").arg(decimals));
+    const QString format = QStringLiteral("%.%1f").arg(decimals);
+    // Each change lays the chart and its labels out again: change only
+    // what moved.
+    if (axis->labelFormat() != format)
+        axis->setLabelFormat(format);
+    if (axis->tickInterval() != step)
+        axis->setTickInterval(step);
+    if (axis->min() != 0 || axis->max() != end)
+        axis->setRange(0, end);
 }
 
 } // namespace
@@ -121,6 +123,7 @@ CurveCharts::CurveCharts(QAbstractItemModel* cars, GarageSettings* settings, QWi
         for (QValueAxis* axis : { c.time, c.value }) {
             axis->setLabelFormat(QStringLiteral("%.0f"));
             axis->setTickType(QValueAxis::TicksDynamic);
+            axis->setTickAnchor(0);
         }
         c.chart->addAxis(c.time, Qt::AlignBottom);
         c.chart->addAxis(c.value, Qt::AlignLeft);
@@ -226,9 +229,8 @@ QImage CurveCharts::Picture(const QSize& size, qreal devicePixelRatio)
     // The key of the marks under the charts, as on the screen.
     const int keyHeight = detailed ? fontMetrics().height() * 2 : 0;
     const int height = size.height() - keyHeight;
-    RenderChart(charts[0].view, painter, QRectF(0, 0, half, height), QSize(half, height));
-    RenderChart(charts[1].view, painter, QRectF(half, 0, size.width() - half, height),
-                QSize(size.width() - half, height));
+    Render(true, painter, QRectF(0, 0, half, height), QSize(half, height));
+    Render(false, painter, QRectF(half, 0, size.width() - half, height), QSize(size.width() - half, height));
     if (detailed) {
         painter.setPen(palette().color(QPalette::Text));
         painter.setFont(font());
@@ -237,8 +239,10 @@ QImage CurveCharts::Picture(const QSize& size, qreal devicePixelRatio)
     return image;
 }
 
-void CurveCharts::RenderChart(QChartView* view, QPainter& painter, const QRectF& target, const QSize& logical)
+void CurveCharts::Render(bool speedChart, QPainter& painter, const QRectF& target, const QSize& logical)
 {
+    fillStaleRows();
+    QChartView* view = charts[speedChart ? 0 : 1].view;
     QChart* chart = view->chart();
     const QSizeF shown = chart->size();
     chart->resize(logical);
@@ -385,11 +389,17 @@ void CurveCharts::insertRows(int first, int last)
     }
     for (int row = first; row <= last; ++row) {
         curves.append(newCurves(row));
-        fillRow(row);
+        // Out of sight, a curve is filled when shown, at the size it is
+        // shown: a chart laid out again recomputes every curve it holds.
+        if (isVisible())
+            fillRow(row);
+        else
+            curves.last().stale = true;
     }
     fitDetailToCount();
     appendMarks(first, last);
-    updateAxes();
+    if (isVisible())
+        updateAxes();
 }
 
 void CurveCharts::removeRows(int first, int last)
@@ -468,7 +478,10 @@ void CurveCharts::fitDetailToCount()
             for (QLegendMarker* marker : charts[k].chart->legend()->markers(curves[row].line[k]))
                 marker->setVisible(detailed);
         }
-        fillRow(row);
+        if (isVisible())
+            fillRow(row);
+        else
+            curves[row].stale = true;
     }
     key->setVisible(detailed);
     fillMarks();

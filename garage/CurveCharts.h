@@ -57,9 +57,9 @@ public:
     QComboBox* SpanBox() const { return spanBox; }
     // Both charts side by side, as one picture.
     QImage Picture(const QSize& size, qreal devicePixelRatio = 1);
-    // Draws one chart, laid out at `logical` size, into `target`; works
-    // for charts that are not on screen too.
-    static void RenderChart(QChartView* view, QPainter& painter, const QRectF& target, const QSize& logical);
+    // Draws the speed chart (or the distance chart), laid out at `logical`
+    // size, into `target`; works for charts that are not on screen too.
+    void Render(bool speedChart, QPainter& painter, const QRectF& target, const QSize& logical);
     // The two charts one above the other instead of side by side.
     void SetStacked(bool stacked);
     // Every text of the charts (titles, axes, legend) in this size: a

@@ -207,9 +207,9 @@ void Draw(QPainter& painter, const QRectF& page, const ReportContent& content, c
     const qreal logicalPerDevice = 96.0 / painter.device()->logicalDpiX();
     const QSize logical(qRound(page.width() * logicalPerDevice), qRound(page.width() * logicalPerDevice * 0.55));
     const qreal chartHeight = page.width() * 0.55;
-    for (QChartView* view : { charts.SpeedView(), charts.DistanceView() }) {
+    for (bool speedChart : { true, false }) {
         room(chartHeight);
-        CurveCharts::RenderChart(view, painter, QRectF(page.left(), y, page.width(), chartHeight), logical);
+        charts.Render(speedChart, painter, QRectF(page.left(), y, page.width(), chartHeight), logical);
         y += chartHeight + gap;
     }
     if (model.columnCount() <= CurveCharts::ManyCars) {

@@ -64,8 +64,6 @@ GarageWindow::GarageWindow(CarList* cars, GarageSettings* settings, QWidget* par
     , comparison(new ComparisonModel(cars, settings, this))
     , table(new QTableView(this))
     , charts(new CurveCharts(cars, settings, this))
-    , whatIf(new WhatIfPage(cars, comparison, settings, this))
-    , sensitivity(new SensitivityPage(cars, settings, this))
 {
     setObjectName(QStringLiteral("garageWindow"));
     // Its dialogs and message boxes take the window's icon.
@@ -118,8 +116,14 @@ GarageWindow::GarageWindow(CarList* cars, GarageSettings* settings, QWidget* par
 
     tabs->setObjectName(QStringLiteral("garageTabs"));
     tabs->addTab(compareSplitter, tr("&Compare"));
-    tabs->addTab(whatIf, tr("&What if"));
-    tabs->addTab(sensitivity, tr("&Sensitivity"));
+    tabs->addTab(new QWidget(tabs), tr("&What if"));
+    tabs->addTab(new QWidget(tabs), tr("&Sensitivity"));
+    connect(tabs, &QTabWidget::currentChanged, this, [this](int tab) {
+        if (tab == 1)
+            WhatIf();
+        else if (tab == 2)
+            SensitivityView();
+    });
 
     mainSplitter = new QSplitter(Qt::Horizontal, this);
     mainSplitter->setObjectName(QStringLiteral("mainSplitter"));
@@ -152,7 +156,6 @@ GarageWindow::GarageWindow(CarList* cars, GarageSettings* settings, QWidget* par
     connect(cars, &QAbstractItemModel::dataChanged, this, &GarageWindow::refreshTitle);
     connect(cars, &QAbstractItemModel::rowsInserted, this, &GarageWindow::refreshActions);
     connect(cars, &QAbstractItemModel::rowsRemoved, this, &GarageWindow::refreshActions);
-    connect(sensitivity, &SensitivityPage::appliedToWhatIf, this, [this] { tabs->setCurrentWidget(whatIf); });
     connect(settings, &GarageSettings::unitsChanged, this, [this](UnitSystem units) {
         (units == UnitSystem::Metric ? metricAction : imperialAction)->setChecked(true);
         if (isVisible())
@@ -175,10 +178,44 @@ GarageWindow::GarageWindow(CarList* cars, GarageSettings* settings, QWidget* par
 
 GarageWindow::~GarageWindow() = default;
 
+WhatIfPage* GarageWindow::WhatIf()
+{
+    if (!whatIf) {
+        whatIf = new WhatIfPage(cars, comparison, settings, this);
+        placePage(1, whatIf);
+    }
+    return whatIf;
+}
+
+SensitivityPage* GarageWindow::SensitivityView()
+{
+    if (!sensitivity) {
+        sensitivity = new SensitivityPage(cars, settings, this);
+        connect(sensitivity, &SensitivityPage::appliedToWhatIf, this, [this] { tabs->setCurrentWidget(WhatIf()); });
+        placePage(2, sensitivity);
+    }
+    return sensitivity;
+}
+
+void GarageWindow::placePage(int tab, QWidget* page)
+{
+    const QSignalBlocker blocker(tabs);
+    const int current = tabs->currentIndex();
+    const QString title = tabs->tabText(tab);
+    QWidget* standIn = tabs->widget(tab);
+    tabs->removeTab(tab);
+    tabs->insertTab(tab, page, title);
+    standIn->deleteLater();
+    tabs->setCurrentIndex(current);
+}
+
 void GarageWindow::createActions()
 {
+    // The desktop theme's icon, or the style's where the theme has none
+    // (the style's are only made when needed: each is pictures to load).
     auto icon = [this](const char* name, QStyle::StandardPixmap fallback) {
-        return QIcon::fromTheme(QLatin1String(name), style()->standardIcon(fallback));
+        const QString themed = QLatin1String(name);
+        return QIcon::hasThemeIcon(themed) ? QIcon::fromTheme(themed) : style()->standardIcon(fallback);
     };
     newAction = new QAction(icon("document-new", QStyle::SP_FileIcon), tr("&New Car"), this);
     newAction->setShortcut(QKeySequence::New);

@@ -87,8 +87,11 @@ public:
     QListView* CarListView() const { return carList; }
     ComparisonModel* Comparison() const { return comparison; }
     CurveCharts* Charts() const { return charts; }
-    WhatIfPage* WhatIf() const { return whatIf; }
-    SensitivityPage* SensitivityView() const { return sensitivity; }
+    // The what-if and sensitivity pages are made the first time they are
+    // needed (their tab shown, or asked for here), so the window starts as
+    // quickly as a plain one.
+    WhatIfPage* WhatIf();
+    SensitivityPage* SensitivityView();
     QTabWidget* Tabs() const { return tabs; }
     QTableView* ComparisonTable() const { return table; }
 
@@ -99,6 +102,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // Puts the page in place of the tab's stand-in.
+    void placePage(int tab, QWidget* page);
     void createActions();
     void createMenus();
     void refreshTitle();
@@ -155,8 +160,8 @@ private:
     QSplitter* compareSplitter = nullptr;
     QSplitter* mainSplitter = nullptr;
     CurveCharts* charts;
-    WhatIfPage* whatIf;
-    SensitivityPage* sensitivity;
+    WhatIfPage* whatIf = nullptr;
+    SensitivityPage* sensitivity = nullptr;
     QPointer<GarageHelp> help;
     QMenu* recentMenu = nullptr;
     QAction* newAction = nullptr;
