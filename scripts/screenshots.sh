@@ -2,9 +2,10 @@
 # Usage: scripts/screenshots.sh OUTPUT-FOLDER
 # Builds Torvane, then, under a private Xvfb, opens every window of the
 # classic program and writes one PNG per window into OUTPUT-FOLDER (and
-# again under a dark desktop palette into OUTPUT-FOLDER/dark), then the
-# garage's pictures (garage-compare.png, garage-whatif.png,
-# garage-sensitivity.png) and its exported report (garage-report.pdf). It
+# again under a dark desktop palette into OUTPUT-FOLDER/dark, and in German
+# into OUTPUT-FOLDER/de), then the garage's pictures (garage-compare.png,
+# garage-whatif.png, garage-sensitivity.png) and its exported report
+# (garage-report.pdf). It
 # also starts the classic program and prints how long it takes until the
 # main window is mapped. TORVANE_BUILD_DIR picks the build folder (default:
 # build/).
@@ -17,10 +18,12 @@ if [ "${1:-}" = --inside ]; then
   "$build/tests/shell/torvane_screenshots" "$out"
   mkdir -p "$out/dark"
   "$build/tests/shell/torvane_screenshots" "$out/dark" --dark
+  mkdir -p "$out/de"
+  "$build/tests/shell/torvane_screenshots" "$out/de" --german
   "$build/garage/torvane_garage_screenshots" "$out"
 
   start=$(date +%s%N)
-  "$build/torvane" &
+  LC_ALL=C.UTF-8 LANGUAGE= "$build/torvane" &
   pid=$!
   until xdotool search --onlyvisible --name '^Torvane Performance Analysis Program\.\.\.$' >/dev/null 2>&1; do
     if ! kill -0 "$pid" 2>/dev/null; then
