@@ -2,6 +2,8 @@
 
 #include "core/NumberText.h"
 
+#include <QCoreApplication>
+
 #include <climits>
 #include <cmath>
 
@@ -9,21 +11,21 @@ namespace {
 
 struct FieldInfo {
     const char* key;
-    const char* name;
+    const char* name; // as the messages name it, untranslated
     const char* defaultText;
 };
 
 // Indexed by InputField.
 constexpr FieldInfo fieldInfo[InputFieldCount] = {
-    { "horsepower", "horsepower", "345.00" },
-    { "grillArea", "grill area", "5.20" },
-    { "windshieldArea", "windshield area", "13.61" },
-    { "carWeight", "car weight", "3400.00" },
-    { "dragCoefficient", "drag coefficient", "0.29" },
-    { "windshieldAngle", "windshield angle", "22.00" },
-    { "availableShifts", "available shifts", "5" },
-    { "quarterMileShifts", "quarter mile shifts", "2" },
-    { "spinTime", "spin time", "0.75" },
+    { "horsepower", QT_TRANSLATE_NOOP("CarInputs", "horsepower"), "345.00" },
+    { "grillArea", QT_TRANSLATE_NOOP("CarInputs", "grill area"), "5.20" },
+    { "windshieldArea", QT_TRANSLATE_NOOP("CarInputs", "windshield area"), "13.61" },
+    { "carWeight", QT_TRANSLATE_NOOP("CarInputs", "car weight"), "3400.00" },
+    { "dragCoefficient", QT_TRANSLATE_NOOP("CarInputs", "drag coefficient"), "0.29" },
+    { "windshieldAngle", QT_TRANSLATE_NOOP("CarInputs", "windshield angle"), "22.00" },
+    { "availableShifts", QT_TRANSLATE_NOOP("CarInputs", "available shifts"), "5" },
+    { "quarterMileShifts", QT_TRANSLATE_NOOP("CarInputs", "quarter mile shifts"), "2" },
+    { "spinTime", QT_TRANSLATE_NOOP("CarInputs", "spin time"), "0.75" },
 };
 
 const FieldInfo& infoFor(InputField field)
@@ -59,7 +61,7 @@ std::optional<InputField> FieldFromKey(const QString& key)
 
 QString FieldName(InputField field)
 {
-    return QLatin1String(infoFor(field).name);
+    return QCoreApplication::translate("CarInputs", infoFor(field).name);
 }
 
 bool IsCountField(InputField field)

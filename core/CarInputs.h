@@ -33,7 +33,8 @@ inline constexpr std::array<InputField, InputFieldCount> AllInputFields = {
 // "windshieldAngle", "availableShifts", "quarterMileShifts", "spinTime").
 QString FieldKey(InputField field);
 std::optional<InputField> FieldFromKey(const QString& key);
-// What the user calls a field in a sentence ("quarter mile shifts").
+// What the user calls a field in a sentence ("quarter mile shifts"), in the
+// user's language.
 QString FieldName(InputField field);
 // The two shift counts are whole numbers; the others decimals.
 bool IsCountField(InputField field);

@@ -1,5 +1,6 @@
 #include "core/FileSave.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 
@@ -10,17 +11,22 @@
 
 namespace {
 
+// The messages' translations.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(FileSave)
+};
+
 QString kindOf(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return QStringLiteral("a folder");
+        return Text::tr("a folder");
     if (S_ISFIFO(mode))
-        return QStringLiteral("a named pipe");
+        return Text::tr("a named pipe");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("a device");
+        return Text::tr("a device");
     if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
-    return QStringLiteral("not a regular file");
+        return Text::tr("a socket");
+    return Text::tr("not a regular file");
 }
 
 } // namespace
@@ -43,7 +49,7 @@ QString WriteAndCommit(QSaveFile& file, const QByteArray& bytes)
     const QString path = file.fileName();
     auto fail = [&file, &path](const QString& reason) {
         file.cancelWriting();
-        return QStringLiteral("Could not write %1: %2.").arg(path, reason);
+        return Text::tr("Could not write %1: %2.").arg(path, reason);
     };
     if (file.write(bytes) != bytes.size())
         return fail(file.errorString());
@@ -57,7 +63,7 @@ QString WriteAndCommit(QSaveFile& file, const QByteArray& bytes)
     if (file.error() != QFileDevice::NoError)
         return fail(file.errorString());
     if (!file.commit())
-        return QStringLiteral("Could not save %1: %2.").arg(path, file.errorString());
+        return Text::tr("Could not save %1: %2.").arg(path, file.errorString());
     return QString();
 }
 
@@ -66,10 +72,10 @@ QString SaveBytes(const QString& path, const QByteArray& bytes)
     // Saving over a device or a named pipe would replace it with a file.
     const QString kind = NonFileKind(path);
     if (!kind.isEmpty())
-        return QStringLiteral("Could not save %1: it is %2, not a file; nothing was written.").arg(path, kind);
+        return Text::tr("Could not save %1: it is %2, not a file; nothing was written.").arg(path, kind);
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return QStringLiteral("Could not save %1: %2.").arg(path, file.errorString());
+        return Text::tr("Could not save %1: %2.").arg(path, file.errorString());
     return WriteAndCommit(file, bytes);
 }

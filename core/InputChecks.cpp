@@ -2,6 +2,8 @@
 
 #include "core/NumberText.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Both bounds pass; written so that a NaN fails.
@@ -10,8 +12,13 @@ bool within(double value, double low, double high)
     return value >= low && value <= high;
 }
 
-const char quarterMileShiftsMessage[] =
-    "The number of quarter mile shifts must be between 1 and available shifts - 1.";
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("InputChecks", text);
+}
+
+const char quarterMileShiftsMessage[] = QT_TRANSLATE_NOOP(
+    "InputChecks", "The number of quarter mile shifts must be between 1 and available shifts - 1.");
 
 bool passes(const RangeTest& test, const CarInputs& car)
 {
@@ -23,12 +30,14 @@ bool passes(const RangeTest& test, const CarInputs& car)
 QString messageOf(const RangeTest& test)
 {
     if (test.field == InputField::QuarterMileShifts)
-        return QLatin1String(quarterMileShiftsMessage);
+        return translated(quarterMileShiftsMessage);
     if (IsCountField(test.field))
-        return QLatin1String(test.prefix) + QString::number(static_cast<int>(test.low))
-               + QStringLiteral(" and ") + QString::number(static_cast<int>(test.high));
-    return QLatin1String(test.prefix) + FormatFixed(test.low, test.width, test.precision)
-           + QStringLiteral(" and ") + FormatFixed(test.high, test.width, test.precision);
+        return translated(test.message)
+            .arg(QString::number(static_cast<int>(test.low)),
+                 QString::number(static_cast<int>(test.high)));
+    return translated(test.message)
+        .arg(FormatFixed(test.low, test.width, test.precision),
+             FormatFixed(test.high, test.width, test.precision));
 }
 
 } // namespace
@@ -36,15 +45,24 @@ QString messageOf(const RangeTest& test)
 const std::array<RangeTest, InputFieldCount>& RangeTests()
 {
     static const std::array<RangeTest, InputFieldCount> tests = { {
-        { InputField::Horsepower, 100, 1500, "The horsepower must be between ", 6, 2 },
-        { InputField::GrillArea, 2, 20, "The grill area must be between ", 6, 2 },
-        { InputField::WindshieldArea, 2, 20, "The windshield area must be between ", 6, 2 },
-        { InputField::CarWeight, 1000, 4500, "The car weight must be between ", 6, 2 },
-        { InputField::DragCoefficient, 0.2, 0.4, "The drag coefficient must be between ", 6, 2 },
-        { InputField::WindshieldAngle, 20, 45, "The windshield angle must be between ", 6, 2 },
-        { InputField::AvailableShifts, 1, 5, "The number of available shifts must be between ", 0, 0 },
-        { InputField::QuarterMileShifts, 1, 4, nullptr, 0, 0 },
-        { InputField::SpinTime, 0.75, 3.0, "The spin time must be between ", 4, 2 },
+        { InputField::Horsepower, 100, 1500,
+          QT_TRANSLATE_NOOP("InputChecks", "The horsepower must be between %1 and %2"), 6, 2 },
+        { InputField::GrillArea, 2, 20,
+          QT_TRANSLATE_NOOP("InputChecks", "The grill area must be between %1 and %2"), 6, 2 },
+        { InputField::WindshieldArea, 2, 20,
+          QT_TRANSLATE_NOOP("InputChecks", "The windshield area must be between %1 and %2"), 6, 2 },
+        { InputField::CarWeight, 1000, 4500,
+          QT_TRANSLATE_NOOP("InputChecks", "The car weight must be between %1 and %2"), 6, 2 },
+        { InputField::DragCoefficient, 0.2, 0.4,
+          QT_TRANSLATE_NOOP("InputChecks", "The drag coefficient must be between %1 and %2"), 6, 2 },
+        { InputField::WindshieldAngle, 20, 45,
+          QT_TRANSLATE_NOOP("InputChecks", "The windshield angle must be between %1 and %2"), 6, 2 },
+        { InputField::AvailableShifts, 1, 5,
+          QT_TRANSLATE_NOOP("InputChecks", "The number of available shifts must be between %1 and %2"),
+          0, 0 },
+        { InputField::QuarterMileShifts, 1, 4, quarterMileShiftsMessage, 0, 0 },
+        { InputField::SpinTime, 0.75, 3.0,
+          QT_TRANSLATE_NOOP("InputChecks", "The spin time must be between %1 and %2"), 4, 2 },
     } };
     return tests;
 }
@@ -73,11 +91,11 @@ QString FieldRangeMessage(const CarInputs& car, InputField field)
 
 QString ElapsedTimeMessage(double elapsedTime)
 {
-    return QStringLiteral("The 1/4 mile e.t. is larger than ") + FormatFixed(elapsedTime, 6, 2)
-           + QStringLiteral(" seconds.");
+    return QCoreApplication::translate("InputChecks", "The 1/4 mile e.t. is larger than %1 seconds.")
+        .arg(FormatFixed(elapsedTime, 6, 2));
 }
 
 QString ExtensionMessage()
 {
-    return QStringLiteral("Can't open a file without an .trv extension...");
+    return QCoreApplication::translate("InputChecks", "Can't open a file without an .trv extension...");
 }

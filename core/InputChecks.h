@@ -16,9 +16,10 @@ struct RangeTest {
     InputField field;
     double low;
     double high;
-    // The message's text before the bounds, and the width and precision of
-    // the bounds' "%*.*f" format; a count's bounds are written as integers.
-    const char* prefix;
+    // The message, with %1 and %2 for the bounds (untranslated; the checks
+    // translate it), and the width and precision of the bounds' "%*.*f"
+    // format; a count's bounds are written as integers.
+    const char* message;
     int width;
     int precision;
 };
@@ -30,6 +31,9 @@ const std::array<RangeTest, InputFieldCount>& RangeTests();
 // The test of one field.
 const RangeTest& RangeTestOf(InputField field);
 
+// The messages are translated; the bounds keep their fixed formats, "." as
+// the decimal point, in every language.
+//
 // The message of the first failing test; empty when all pass.
 QString RangeMessage(const CarInputs& car);
 // The message of one field's own test, whatever the others give; empty

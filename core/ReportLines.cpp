@@ -1,10 +1,50 @@
 #include "core/ReportLines.h"
 
+#include <QCoreApplication>
+
 ReportValues ReportValuesFor(const CarInputs& car, const SimulationResults& results)
 {
     return { car.horsepower, car.carWeight, car.dragCoefficient, car.quarterMileShifts,
              car.spinTime, results };
 }
+
+namespace {
+
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("ReportLines", text);
+}
+
+// One value line: the label, then the value ending in ReportValueColumn,
+// then the unit (if any) and a space. The numbers keep their fixed formats
+// in every language; only the words are translated.
+QString valueLine(const char* label, const QString& value, const char* unit = nullptr)
+{
+    const QString start = translated(label) + QLatin1Char(' ');
+    QString line = start + value.rightJustified(ReportValueColumn - start.size());
+    line += QLatin1Char(' ');
+    if (unit)
+        line += translated(unit) + QLatin1Char(' ');
+    return line;
+}
+
+QString fixed(double value)
+{
+    return QString::asprintf("%.2f", value);
+}
+
+// A speed-mark time, or "Forget it!" when the car never passed the mark.
+QString markTime(bool missed, double time)
+{
+    return missed ? translated(ForgetIt) : fixed(time);
+}
+
+const char seconds[] = QT_TRANSLATE_NOOP("ReportLines", "Seconds");
+const char pounds[] = QT_TRANSLATE_NOOP("ReportLines", "Pounds");
+const char feet[] = QT_TRANSLATE_NOOP("ReportLines", "Feet");
+const char milesPerHour[] = QT_TRANSLATE_NOOP("ReportLines", "Miles per hour");
+
+} // namespace
 
 QList<ReportLine> ReportLines(const QString& title, const ReportValues& values)
 {
@@ -18,26 +58,35 @@ QList<ReportLine> ReportLines(const QString& title, const ReportValues& values)
 
     return {
         { 2, title, ReportLine::Title },
-        { 4, QString::asprintf("Engine horsepower: %20.2f Horsepower ", v.horsepower) },
-        { 5, QString::asprintf("Car weight: %27.2f Pounds ", v.carWeight) },
-        { 6, QString::asprintf("Drag coefficient: %21.2f ", v.dragCoefficient) },
-        { 8, QString::asprintf("Number of shifts: %21i ", v.quarterMileShifts) },
-        { 9, QString::asprintf("Spin time: %28.2f Seconds ", v.spinTime) },
-        { 11, noSixty ? QString::asprintf("Zero to 60 time: %22s Seconds ", ForgetIt)
-                      : QString::asprintf("Zero to 60 time: %22.2f Seconds ", r.zeroToSixtyTime) },
-        { 12, noEighty ? QString::asprintf("Zero to 80 time: %22s Seconds ", ForgetIt)
-                       : QString::asprintf("Zero to 80 time: %22.2f Seconds ", r.zeroToEightyTime) },
-        { 13, noEighty ? QString::asprintf("60 to 80 time: %24s Seconds ", ForgetIt)
-                       : QString::asprintf("60 to 80 time: %24.2f Seconds ", r.sixtyToEightyTime) },
-        { 14, noHundred ? QString::asprintf("Zero to 100 time: %21s Seconds ", ForgetIt)
-                        : QString::asprintf("Zero to 100 time: %21.2f Seconds ", r.zeroToHundredTime) },
-        { 16, QString::asprintf("Quarter mile time: %20.2f Seconds ", r.quarterMileTime) },
-        { 17, QString::asprintf("Quarter mile speed: %19.2f Miles per hour ", r.quarterMileSpeed) },
-        { 18, QString::asprintf("Quarter mile distance: %16.2f Feet ", r.quarterMileDistance) },
-        { 19, QString::asprintf("Quarter mile wind force: %14.2f Pounds ", r.quarterMileWindForce) },
-        { 21, QString::asprintf("Top speed time: %23.2f Seconds ", r.topSpeedTime) },
-        { 22, QString::asprintf("Top speed: %28.2f Miles per hour ", r.topSpeed) },
-        { 23, QString::asprintf("Top speed distance: %19.2f Feet ", r.topSpeedDistance) },
-        { 24, QString::asprintf("Top speed wind force: %17.2f Pounds ", r.topSpeedWindForce) },
+        { 4, valueLine(QT_TRANSLATE_NOOP("ReportLines", "Engine horsepower:"), fixed(v.horsepower),
+                       QT_TRANSLATE_NOOP("ReportLines", "Horsepower")) },
+        { 5, valueLine(QT_TRANSLATE_NOOP("ReportLines", "Car weight:"), fixed(v.carWeight), pounds) },
+        { 6, valueLine(QT_TRANSLATE_NOOP("ReportLines", "Drag coefficient:"), fixed(v.dragCoefficient)) },
+        { 8, valueLine(QT_TRANSLATE_NOOP("ReportLines", "Number of shifts:"),
+                       QString::number(v.quarterMileShifts)) },
+        { 9, valueLine(QT_TRANSLATE_NOOP("ReportLines", "Spin time:"), fixed(v.spinTime), seconds) },
+        { 11, valueLine(QT_TRANSLATE_NOOP("ReportLines", "Zero to 60 time:"),
+                        markTime(noSixty, r.zeroToSixtyTime), seconds) },
+        { 12, valueLine(QT_TRANSLATE_NOOP("ReportLines", "Zero to 80 time:"),
+                        markTime(noEighty, r.zeroToEightyTime), seconds) },
+        { 13, valueLine(QT_TRANSLATE_NOOP("ReportLines", "60 to 80 time:"),
+                        markTime(noEighty, r.sixtyToEightyTime), seconds) },
+        { 14, valueLine(QT_TRANSLATE_NOOP("ReportLines", "Zero to 100 time:"),
+                        markTime(noHundred, r.zeroToHundredTime), seconds) },
+        { 16, valueLine(QT_TRANSLATE_NOOP("ReportLines", "Quarter mile time:"), fixed(r.quarterMileTime),
+                        seconds) },
+        { 17, valueLine(QT_TRANSLATE_NOOP("ReportLines", "Quarter mile speed:"), fixed(r.quarterMileSpeed),
+                        milesPerHour) },
+        { 18, valueLine(QT_TRANSLATE_NOOP("ReportLines", "Quarter mile distance:"),
+                        fixed(r.quarterMileDistance), feet) },
+        { 19, valueLine(QT_TRANSLATE_NOOP("ReportLines", "Quarter mile wind force:"),
+                        fixed(r.quarterMileWindForce), pounds) },
+        { 21, valueLine(QT_TRANSLATE_NOOP("ReportLines", "Top speed time:"), fixed(r.topSpeedTime),
+                        seconds) },
+        { 22, valueLine(QT_TRANSLATE_NOOP("ReportLines", "Top speed:"), fixed(r.topSpeed), milesPerHour) },
+        { 23, valueLine(QT_TRANSLATE_NOOP("ReportLines", "Top speed distance:"), fixed(r.topSpeedDistance),
+                        feet) },
+        { 24, valueLine(QT_TRANSLATE_NOOP("ReportLines", "Top speed wind force:"),
+                        fixed(r.topSpeedWindForce), pounds) },
     };
 }

@@ -6,7 +6,8 @@
 // printer's business (results/Report).
 //
 // The numbers are formatted with QString::asprintf, which always writes "."
-// as the decimal point whatever the C locale says.
+// as the decimal point whatever the C locale says; the words are
+// translated, and every number still ends in the same column.
 #pragma once
 
 #include "core/CarInputs.h"
@@ -41,8 +42,9 @@ struct ReportLine {
     bool operator==(const ReportLine&) const = default;
 };
 
-// The text that stands for a speed mark the car never passes.
-inline constexpr char ForgetIt[] = "Forget it!";
+// The text that stands for a speed mark the car never passes (translated in
+// the lines).
+inline constexpr char ForgetIt[] = QT_TRANSLATE_NOOP("ReportLines", "Forget it!");
 
 // The column in which every number, and every "Forget it!", ends.
 inline constexpr int ReportValueColumn = 39;

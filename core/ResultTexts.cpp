@@ -2,6 +2,8 @@
 
 #include "core/NumberText.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 struct ResultInfo {
@@ -58,7 +60,7 @@ QString ResultText(const SimulationResults& results, ResultField field,
                    const QString& decimalSeparator, const QString& groupSeparator)
 {
     if (MarkMissed(results, field))
-        return QLatin1String(ForgetItText);
+        return QCoreApplication::translate("ResultTexts", ForgetItText);
     const double value = ResultValue(results, field);
     if (infoFor(field).fixedFormat)
         return FormatFixed(value, 6, 2);

@@ -44,8 +44,8 @@ double ResultValue(const SimulationResults& results, ResultField field);
 bool MarkMissed(const SimulationResults& results, ResultField field);
 
 // The text that stands for a speed the car never passed, in the results
-// dialog (with its trailing space).
-inline constexpr char ForgetItText[] = "Forget it! ";
+// dialog (with its trailing space); ResultText translates it.
+inline constexpr char ForgetItText[] = QT_TRANSLATE_NOOP("ResultTexts", "Forget it! ");
 
 // A result as the results dialog shows it: "%6.2f" for the quarter-mile
 // time, speed and wind force and the top speed and its wind force; the

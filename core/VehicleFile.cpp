@@ -2,6 +2,7 @@
 
 #include "core/FileSave.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -15,6 +16,12 @@
 namespace VehicleFile {
 
 namespace {
+
+// The messages' translations. The numbers in them are ours to format, so
+// they follow the user's locale ("%L2").
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(VehicleFile)
+};
 
 bool isWhiteSpace(char c)
 {
@@ -100,26 +107,26 @@ Words wordsFrom(const WordScanner& scanner, const QString& fileName)
 {
     Words result;
     if (scanner.tooLong) {
-        result.error = QStringLiteral("The file %1 holds a value for the %2 longer than %3 bytes, "
-                                      "so it is not a Torvane data file. Nothing was loaded.")
+        result.error = Text::tr("The file %1 holds a value for the %2 longer than %L3 bytes, "
+                                "so it is not a Torvane data file. Nothing was loaded.")
                            .arg(fileName, ValueName(static_cast<int>(scanner.words.size())))
                            .arg(MaxWordLength);
     } else if (scanner.runsPastBound) {
-        result.error = QStringLiteral("The file %1 holds a value that runs on past its first %2 "
-                                      "bytes, where a Torvane data file keeps all nine values; it "
-                                      "would be cut short. Nothing was loaded.")
+        result.error = Text::tr("The file %1 holds a value that runs on past its first %L2 "
+                                "bytes, where a Torvane data file keeps all nine values; it "
+                                "would be cut short. Nothing was loaded.")
                            .arg(fileName)
                            .arg(MaxScannedBytes);
     } else if (scanner.words.size() < ValueCount && scanner.fileGoesOn) {
-        result.error = QStringLiteral("The file %1 holds only %2 of the nine values within its "
-                                      "first %3 bytes, where a Torvane data file keeps them all. "
-                                      "Nothing was loaded.")
+        result.error = Text::tr("The file %1 holds only %L2 of the nine values within its "
+                                "first %L3 bytes, where a Torvane data file keeps them all. "
+                                "Nothing was loaded.")
                            .arg(fileName)
                            .arg(scanner.words.size())
                            .arg(MaxScannedBytes);
     } else if (scanner.words.size() < ValueCount) {
-        result.error = QStringLiteral("The file %1 holds %2 of the nine values a Torvane data file "
-                                      "needs. Nothing was loaded.")
+        result.error = Text::tr("The file %1 holds %L2 of the nine values a Torvane data file "
+                                "needs. Nothing was loaded.")
                            .arg(fileName)
                            .arg(scanner.words.size());
     } else {
@@ -163,26 +170,26 @@ QString SaveRefusal(const QStringList& texts)
         while (last > first && isWhiteSpace(value[last - 1]))
             --last;
         if (first == last)
-            return QStringLiteral("The %1 box is empty. Fill it in before saving; nothing was saved.")
+            return Text::tr("The %1 box is empty. Fill it in before saving; nothing was saved.")
                 .arg(ValueName(i));
         for (qsizetype k = first; k < last; ++k) {
             if (isWhiteSpace(value[k]))
-                return QStringLiteral("The %1 box holds a space inside its value, which would not "
-                                      "read back as one value. Nothing was saved.")
+                return Text::tr("The %1 box holds a space inside its value, which would not "
+                                "read back as one value. Nothing was saved.")
                     .arg(ValueName(i));
         }
         // The file's first bytes would read as a byte-order mark, not as
         // part of the value.
         if (i == 0 && value.startsWith(QChar(0xfeff)))
-            return QStringLiteral("The %1 box starts with an invisible byte-order mark, which would "
-                                  "not read back as part of its value. Nothing was saved.")
+            return Text::tr("The %1 box starts with an invisible byte-order mark, which would "
+                            "not read back as part of its value. Nothing was saved.")
                 .arg(ValueName(i));
         // The word the file would hold, as it would be read back.
         const qsizetype bytes = value.mid(first, last - first).toUtf8().size();
         if (bytes > MaxWordLength)
-            return QStringLiteral("The %1 box holds a value of %2 bytes; a Torvane data file holds "
-                                  "at most %3 bytes a value (letters beyond plain ASCII take two or "
-                                  "more). Nothing was saved.")
+            return Text::tr("The %1 box holds a value of %L2 bytes; a Torvane data file holds "
+                            "at most %L3 bytes a value (letters beyond plain ASCII take two or "
+                            "more). Nothing was saved.")
                 .arg(ValueName(i))
                 .arg(bytes)
                 .arg(MaxWordLength);
@@ -227,24 +234,24 @@ Words Load(const QString& path)
     // so a named pipe with no writer cannot hang the program.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
-        result.error = QStringLiteral("Could not open %1: %2.").arg(path, ErrnoText(errno));
+        result.error = Text::tr("Could not open %1: %2.").arg(path, ErrnoText(errno));
         return result;
     }
     struct stat status;
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         QString kind = NonFileKind(path);
         if (kind.isEmpty())
-            kind = QStringLiteral("not a regular file");
+            kind = Text::tr("not a regular file");
         ::close(fd);
-        result.error = QStringLiteral("Could not open %1: it is %2, not a Torvane data file. "
-                                      "Nothing was loaded.")
+        result.error = Text::tr("Could not open %1: it is %2, not a Torvane data file. "
+                                "Nothing was loaded.")
                            .arg(path, kind);
         return result;
     }
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        result.error = QStringLiteral("Could not open %1: %2.").arg(path, file.errorString());
+        result.error = Text::tr("Could not open %1: %2.").arg(path, file.errorString());
         return result;
     }
     WordScanner scanner;
@@ -253,7 +260,7 @@ Words Load(const QString& path)
     while (!scanner.done() && scanned < MaxScannedBytes) {
         const qint64 got = file.read(chunk, qMin<qint64>(sizeof chunk, MaxScannedBytes - scanned));
         if (got < 0) {
-            result.error = QStringLiteral("Could not read %1: %2.").arg(path, file.errorString());
+            result.error = Text::tr("Could not read %1: %2.").arg(path, file.errorString());
             return result;
         }
         if (got == 0)

@@ -10,16 +10,20 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QStyle>
 
 namespace {
 
-QLineEdit* addEdit(QGroupBox* group, const char* name, const QString& text, int left, int top)
+// An edit beside its label, named after the label's caption.
+QLineEdit* addEdit(QGroupBox* group, const char* name, const QString& text, int left, int top,
+                   const QLabel* caption)
 {
     auto* edit = new QLineEdit(text, group);
     edit->setObjectName(QLatin1String(name));
     edit->setGeometry(left, top, 49, 21);
     SetBoxColours(edit, clCream);
+    NameAfterCaption(edit, caption);
     return edit;
 }
 
@@ -28,7 +32,7 @@ QLineEdit* addEdit(QGroupBox* group, const char* name, const QString& text, int 
 TCalculatorDlg::TCalculatorDlg(std::array<QString, 2>& areaTexts, TInputDlg& inputDialog)
     : areaTexts(areaTexts), inputDialog(inputDialog)
 {
-    SetUpDialog(this, "CalculatorDlg", QStringLiteral("Area calculator..."), QSize(330, 290));
+    SetUpDialog(this, "CalculatorDlg", tr("Area calculator..."), QSize(330, 290));
 
     auto* frame = new TShape(this);
     frame->setObjectName(QStringLiteral("Shape1"));
@@ -37,18 +41,18 @@ TCalculatorDlg::TCalculatorDlg(std::array<QString, 2>& areaTexts, TInputDlg& inp
     frame->SetBrush(ClassicPalette().color(QPalette::Button));
 
     QGroupBox* group = MakeGroupBox(this, "GroupBox1", QString(), QRect(40, 32, 249, 193));
-    MakeLabel(group, "Label1", QStringLiteral("Grill width in inches:"), 16, 24);
-    grillWidthEdit = addEdit(group, "TGrillWidthInches", QStringLiteral("00.00"), 176, 16);
-    MakeLabel(group, "Label2", QStringLiteral("Grill height in inches:"), 16, 48);
-    grillHeightEdit = addEdit(group, "TGrillHeightInches", QStringLiteral("00.00"), 176, 40);
-    MakeLabel(group, "Label3", QStringLiteral("Windshield width in inches:"), 16, 72);
-    glassWidthEdit = addEdit(group, "TGlassWidthInches", QStringLiteral("00.00"), 176, 64);
-    MakeLabel(group, "Label4", QStringLiteral("Windshield height in inches:"), 16, 96);
-    glassHeightEdit = addEdit(group, "TGlassHeightInches", QStringLiteral("00.00"), 176, 88);
-    MakeLabel(group, "Label5", QStringLiteral("Grill area in square feet:"), 16, 144);
-    grillAreaEdit = addEdit(group, "TGrillAreaFeet", QString(), 176, 136);
-    MakeLabel(group, "Label6", QStringLiteral("Windshield area in square feet:"), 16, 168);
-    glassAreaEdit = addEdit(group, "TGlassAreaFeet", QString(), 176, 160);
+    grillWidthEdit = addEdit(group, "TGrillWidthInches", QStringLiteral("00.00"), 176, 16,
+                              MakeLabel(group, "Label1", tr("Grill width in inches:"), 16, 24));
+    grillHeightEdit = addEdit(group, "TGrillHeightInches", QStringLiteral("00.00"), 176, 40,
+                               MakeLabel(group, "Label2", tr("Grill height in inches:"), 16, 48));
+    glassWidthEdit = addEdit(group, "TGlassWidthInches", QStringLiteral("00.00"), 176, 64,
+                              MakeLabel(group, "Label3", tr("Windshield width in inches:"), 16, 72));
+    glassHeightEdit = addEdit(group, "TGlassHeightInches", QStringLiteral("00.00"), 176, 88,
+                               MakeLabel(group, "Label4", tr("Windshield height in inches:"), 16, 96));
+    grillAreaEdit = addEdit(group, "TGrillAreaFeet", QString(), 176, 136,
+                             MakeLabel(group, "Label5", tr("Grill area in square feet:"), 16, 144));
+    glassAreaEdit = addEdit(group, "TGlassAreaFeet", QString(), 176, 160,
+                             MakeLabel(group, "Label6", tr("Windshield area in square feet:"), 16, 168));
     // The group box's caption style must not reach its contents: they keep
     // the window font.
     for (QWidget* child : group->findChildren<QWidget*>())
@@ -61,15 +65,15 @@ TCalculatorDlg::TCalculatorDlg(std::array<QString, 2>& areaTexts, TInputDlg& inp
     setTabOrder(grillHeightEdit, glassWidthEdit);
     setTabOrder(glassWidthEdit, glassHeightEdit);
 
-    calculateButton = MakeButton(this, "CalculateButton", QStringLiteral("Calculate"),
+    calculateButton = MakeButton(this, "CalculateButton", tr("Calculate"),
                                  QRect(40, 232, 75, 25),
-                                 QStringLiteral("Calculate results in square feet..."));
-    transferButton = MakeButton(this, "SaveButton", QStringLiteral("Transfer"), QRect(128, 232, 75, 25),
-                            QStringLiteral("Transfer the results to the input dialog, and close "
+                                 tr("Calculate results in square feet..."));
+    transferButton = MakeButton(this, "SaveButton", tr("Transfer"), QRect(128, 232, 75, 25),
+                            tr("Transfer the results to the input dialog, and close "
                                            "this dialog box..."));
     transferButton->setEnabled(false);
-    closeButton = MakeButton(this, "BitBtn1", QStringLiteral("&Close"), QRect(216, 232, 75, 25),
-                         QStringLiteral("Close this dialog box..."), false,
+    closeButton = MakeButton(this, "BitBtn1", tr("&Close"), QRect(216, 232, 75, 25),
+                         tr("Close this dialog box..."), false,
                          QStyle::SP_DialogCloseButton);
 
     connect(calculateButton, &QPushButton::clicked, this, &TCalculatorDlg::CalculateButtonClick);
@@ -103,6 +107,15 @@ void TCalculatorDlg::BitBtn1Click()
     grillAreaEdit->clear();
     glassAreaEdit->clear();
     QDialog::reject();
+}
+
+void TCalculatorDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    grillWidthEdit->setFocus(Qt::OtherFocusReason);
+    grillWidthEdit->selectAll();
 }
 
 // Esc closes the calculator as its Close button does, so that the next

@@ -27,6 +27,11 @@ public slots:
     // Esc closes the calculator as its Close button does.
     void reject() override;
 
+protected:
+    // Opening puts the focus on the grill width with its text selected, so
+    // that typing replaces the "00.00" (or the last measurement).
+    void showEvent(QShowEvent* event) override;
+
 private:
     std::array<QString, 2>& areaTexts;
     TInputDlg& inputDialog;

@@ -20,11 +20,12 @@
 namespace {
 
 // A label of the input dialog: Arial, 12 pixels high.
-void addLabel(QGroupBox* group, const char* name, const QString& caption, int top)
+QLabel* addLabel(QGroupBox* group, const char* name, const QString& caption, int top)
 {
     QLabel* label = MakeLabel(group, name, caption, 8, top);
     label->setFont(PixelFont(QStringLiteral("Arial"), 12));
     label->adjustSize();
+    return label;
 }
 
 // A one-line input box: right-aligned on cream. Enter is left to the dialog,
@@ -56,7 +57,7 @@ TShape* addShape(QWidget* parent, const char* name, QRect geometry, const QColor
 
 TInputDlg::TInputDlg(ProgramServices& services) : services(services)
 {
-    SetUpDialog(this, "InputDlg", QStringLiteral(" Torvane Data Input,,,"), QSize(578, 338));
+    SetUpDialog(this, "InputDlg", tr(" Torvane Data Input,,,"), QSize(578, 338));
 
     // Decorations first, so that everything else lies above them.
     addShape(this, "Shape1", { 8, 8, 561, 321 }, clBlue, 5);
@@ -68,6 +69,7 @@ TInputDlg::TInputDlg(ProgramServices& services) : services(services)
     auto* route66 = new QLabel(QStringLiteral("Route 66"), this);
     route66->setObjectName(QStringLiteral("StaticText1"));
     route66->setGeometry(344, 128, 161, 41);
+    route66->setTextFormat(Qt::PlainText);
     route66->setAlignment(Qt::AlignCenter);
     route66->setFont(PixelFont(QStringLiteral("Martina"), 32, true));
     route66->setAutoFillBackground(true);
@@ -77,56 +79,59 @@ TInputDlg::TInputDlg(ProgramServices& services) : services(services)
     run = new DialogRun(this, gauge, services);
 
     const CarTexts defaults = CarTexts::DefaultCar();
+    // Each box after its label, named after the label's caption.
     auto box = [&](QGroupBox* group, InputField field, const char* name, int left, int top,
-                   int pixels = 11) {
-        boxes[static_cast<int>(field)] = addBox(group, name, defaults[field], left, top, pixels);
+                   const QLabel* caption, int pixels = 11) {
+        QLineEdit* edit = addBox(group, name, defaults[field], left, top, pixels);
+        NameAfterCaption(edit, caption);
+        boxes[static_cast<int>(field)] = edit;
     };
-    QGroupBox* car = MakeGroupBox(this, "GroupBox1", QStringLiteral("Torvane data"),
+    QGroupBox* car = MakeGroupBox(this, "GroupBox1", tr("Torvane data"),
                                   QRect(24, 26, 257, 177), 9);
-    addLabel(car, "Label1", QStringLiteral("Engine horspower:"), 16);
-    box(car, InputField::Horsepower, "THp", 184, 16);
-    addLabel(car, "Label2", QStringLiteral("Grill area in sq-ft:"), 40);
-    box(car, InputField::GrillArea, "TGrillArea", 184, 40);
-    addLabel(car, "Label3", QStringLiteral("Windshield area in sq-ft:"), 64);
-    box(car, InputField::WindshieldArea, "TWindshieldArea", 184, 64);
-    addLabel(car, "Label4", QStringLiteral("Car weight in lbs:"), 88);
-    box(car, InputField::CarWeight, "TWeight", 184, 88);
-    addLabel(car, "Label5", QStringLiteral("Drag coefficient:"), 112);
-    box(car, InputField::DragCoefficient, "TCoeff", 184, 112);
-    addLabel(car, "Label6", QStringLiteral("Windshield angle in degrees:"), 138);
-    box(car, InputField::WindshieldAngle, "TWindshieldAngle", 184, 138, 12);
+    box(car, InputField::Horsepower, "THp", 184, 16,
+        addLabel(car, "Label1", tr("Engine horspower:"), 16));
+    box(car, InputField::GrillArea, "TGrillArea", 184, 40,
+        addLabel(car, "Label2", tr("Grill area in sq-ft:"), 40));
+    box(car, InputField::WindshieldArea, "TWindshieldArea", 184, 64,
+        addLabel(car, "Label3", tr("Windshield area in sq-ft:"), 64));
+    box(car, InputField::CarWeight, "TWeight", 184, 88,
+        addLabel(car, "Label4", tr("Car weight in lbs:"), 88));
+    box(car, InputField::DragCoefficient, "TCoeff", 184, 112,
+        addLabel(car, "Label5", tr("Drag coefficient:"), 112));
+    box(car, InputField::WindshieldAngle, "TWindshieldAngle", 184, 138,
+        addLabel(car, "Label6", tr("Windshield angle in degrees:"), 138), 12);
 
-    QGroupBox* conditions = MakeGroupBox(this, "GroupBox3", QStringLiteral("Conditions"),
+    QGroupBox* conditions = MakeGroupBox(this, "GroupBox3", tr("Conditions"),
                                          QRect(24, 210, 257, 103));
-    addLabel(conditions, "Label7", QStringLiteral("Number of available shifts:"), 24);
-    box(conditions, InputField::AvailableShifts, "TAvailableShifts", 185, 20);
-    addLabel(conditions, "Label8", QStringLiteral("Number of quarter mile shifts:"), 48);
-    box(conditions, InputField::QuarterMileShifts, "TNumberOfShifts", 185, 44);
-    addLabel(conditions, "Label9", QStringLiteral("Spin time in seconds:"), 72);
-    box(conditions, InputField::SpinTime, "TSpinTime", 185, 68);
+    box(conditions, InputField::AvailableShifts, "TAvailableShifts", 185, 20,
+        addLabel(conditions, "Label7", tr("Number of available shifts:"), 24));
+    box(conditions, InputField::QuarterMileShifts, "TNumberOfShifts", 185, 44,
+        addLabel(conditions, "Label8", tr("Number of quarter mile shifts:"), 48));
+    box(conditions, InputField::SpinTime, "TSpinTime", 185, 68,
+        addLabel(conditions, "Label9", tr("Spin time in seconds:"), 72));
 
-    inputHelpButton = MakeButton(this, "InputHelp", QStringLiteral("&Input Help  "),
-                                 QRect(310, 214, 110, 26), QStringLiteral("Show input help dialog..."),
+    inputHelpButton = MakeButton(this, "InputHelp", tr("&Input Help  "),
+                                 QRect(310, 214, 110, 26), tr("Show input help dialog..."),
                                  false, QStyle::SP_DialogHelpButton);
-    conditionsHelpButton = MakeButton(this, "ConditionsHelp", QStringLiteral("&Conditions Help  "),
+    conditionsHelpButton = MakeButton(this, "ConditionsHelp", tr("&Conditions Help  "),
                                       QRect(430, 214, 110, 26),
-                                      QStringLiteral("Show conditions help dialog..."), false,
+                                      tr("Show conditions help dialog..."), false,
                                       QStyle::SP_DialogHelpButton);
     // Small help glyphs leave room for the longer caption within 110 pixels.
     for (QPushButton* help : { inputHelpButton, conditionsHelpButton })
         help->setIconSize(QSize(10, 10));
-    calculatorButton = MakeButton(this, "CalculatorButton", QStringLiteral("Area Calculator"),
+    calculatorButton = MakeButton(this, "CalculatorButton", tr("Area Calculator"),
                                   QRect(310, 244, 110, 26),
-                                  QStringLiteral("Calculate grill and windshield area square feet "
+                                  tr("Calculate grill and windshield area square feet "
                                                  "from measurments in inches..."));
-    restoreButton = MakeButton(this, "RestoreButton", QStringLiteral("Restore Inputs"),
-                               QRect(430, 244, 110, 26), QStringLiteral("Restore previous values..."));
-    okButton = MakeButton(this, "OkButton", QStringLiteral("OK  "), QRect(310, 274, 110, 26),
-                          QStringLiteral("Take all input values and calculate performance..."),
+    restoreButton = MakeButton(this, "RestoreButton", tr("Restore Inputs"),
+                               QRect(430, 244, 110, 26), tr("Restore previous values..."));
+    okButton = MakeButton(this, "OkButton", tr("OK  "), QRect(310, 274, 110, 26),
+                          tr("Take all input values and calculate performance..."),
                           false, QStyle::SP_DialogOkButton);
     okButton->setDefault(true);
-    closeButton = MakeButton(this, "BitBtn1", QStringLiteral("&Close"), QRect(430, 274, 110, 26),
-                             QStringLiteral("Close this dialog box..."), false,
+    closeButton = MakeButton(this, "BitBtn1", tr("&Close"), QRect(430, 274, 110, 26),
+                             tr("Close this dialog box..."), false,
                              QStyle::SP_DialogCloseButton);
 
     // Tab order: the buttons, then the car's boxes, then the conditions.

@@ -21,35 +21,36 @@
 TPrintTitleDlg::TPrintTitleDlg(ProgramServices& services)
     : services(services), printerSource(OpenDefaultPrinter)
 {
-    SetUpDialog(this, "PrintTitleDlg", QStringLiteral("Print Torvane results..."), QSize(329, 226));
+    SetUpDialog(this, "PrintTitleDlg", tr("Print Torvane results..."), QSize(329, 226));
 
     auto* frame = new TShape(this);
     frame->setObjectName(QStringLiteral("Shape1"));
     frame->setGeometry(24, 16, 281, 193);
     frame->SetPen(clBlue, 5);
 
-    MakeGroupBox(this, "GroupBox1", QStringLiteral("Title"), QRect(51, 40, 228, 49));
+    const QGroupBox* titleBox = MakeGroupBox(this, "GroupBox1", tr("Title"), QRect(51, 40, 228, 49));
 
-    titleEdit = new QLineEdit(QStringLiteral("Simulation results"), this);
+    titleEdit = new QLineEdit(tr("Simulation results"), this);
     titleEdit->setObjectName(QStringLiteral("PrintTitle"));
     titleEdit->setGeometry(66, 56, 197, 21);
     titleEdit->setFont(WindowFont());
     // The report's title line has room for this many characters.
     titleEdit->setMaxLength(MaxTitleLength);
+    titleEdit->setAccessibleName(titleBox->title());
 
-    QGroupBox* progress = MakeGroupBox(this, "GroupBox4", QStringLiteral("Progress"),
+    QGroupBox* progress = MakeGroupBox(this, "GroupBox4", tr("Progress"),
                                        QRect(51, 96, 228, 49));
     gauge = MakeRunGauge(progress, QRect(16, 16, 197, 21));
     gauge->setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11, true));
     run = new DialogRun(this, gauge, services);
 
     // The OK button prints; only the timer closes the dialog after a print.
-    okButton = MakeButton(this, "OkButton", QStringLiteral("OK"), QRect(79, 160, 75, 25),
-                          QStringLiteral("Print the results on the default windows printer..."),
+    okButton = MakeButton(this, "OkButton", tr("OK"), QRect(79, 160, 75, 25),
+                          tr("Print the results on the default windows printer..."),
                           false, QStyle::SP_DialogOkButton);
     okButton->setDefault(true);
-    cancelButton = MakeButton(this, "CancelButton", QStringLiteral("Cancel"), QRect(175, 160, 75, 25),
-                              QStringLiteral("Restore the previous title, and close this dialog box..."),
+    cancelButton = MakeButton(this, "CancelButton", tr("Cancel"), QRect(175, 160, 75, 25),
+                              tr("Restore the previous title, and close this dialog box..."),
                               false, QStyle::SP_DialogCancelButton);
 
     setTabOrder(okButton, titleEdit);
@@ -121,15 +122,16 @@ void TPrintTitleDlg::PrintCar(const CarInputs& car)
         return;
     const ReportValues values = ReportValuesFor(car, result->results);
 
-    // A failure stops the job where it happens: the gauge stays at 5, the
-    // title is not saved and the dialog stays open.
+    // A failure stops the job where it happens: the gauge empties as the
+    // failure is shown, the title is not saved and the dialog stays open.
     QString error;
     const std::unique_ptr<QPrinter> printer = printerSource(error);
     if (printer)
         error = PrintReport(*printer, Title(), values);
     else if (error.isEmpty())
-        error = QStringLiteral("There is no printer to print the report on.");
+        error = tr("There is no printer to print the report on.");
     if (!error.isEmpty()) {
+        gauge->SetProgress(0);
         ShowErrorBox(error);
         return;
     }

@@ -39,7 +39,7 @@ public:
     // The print job: reads and checks the inputs, runs the car on the gauge,
     // then shows the elapsed-time message when the run gave up, or prints
     // the report, saves the title and starts the timer. A printing failure
-    // shows the standard error box and leaves the gauge at 5.
+    // empties the gauge and shows the standard error box.
     void OkButtonClick();
     // The print job once the inputs have passed their range tests.
     void PrintCar(const CarInputs& car);

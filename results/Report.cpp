@@ -2,6 +2,7 @@
 
 #include "widgets/Fonts.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QPainter>
@@ -9,6 +10,15 @@
 #include <QPrinterInfo>
 
 #include <dlfcn.h>
+
+namespace {
+
+// The translations of the print job's messages.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Report)
+};
+
+} // namespace
 
 // "Courier" is whichever fixed-pitch family widgets/Fonts stands in for it.
 static QFont ReportFont(int points, bool emphasised)
@@ -70,8 +80,8 @@ std::unique_ptr<QPrinter> OpenDefaultPrinter(QString& error)
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
-        error = QStringLiteral("There is no default printer. Set up a printer as the default "
-                               "printer, then print the report again.");
+        error = Text::tr("There is no default printer. Set up a printer as the default "
+                         "printer, then print the report again.");
         return nullptr;
     }
     error.clear();
@@ -98,7 +108,7 @@ static QString PrintServerRefusal()
     if (lastError && lastError() >= firstErrorStatus) {
         const char* text = lastErrorText ? lastErrorText() : nullptr;
         refusal = text && *text ? QString::fromLocal8Bit(text)
-                                : QStringLiteral("status 0x%1").arg(lastError(), 4, 16, QLatin1Char('0'));
+                                : Text::tr("status 0x%1").arg(lastError(), 4, 16, QLatin1Char('0'));
     }
     dlclose(cups);
     return refusal;
@@ -109,35 +119,35 @@ QString PrintReport(QPrinter& printer, const QString& title, const ReportValues&
     const QList<ReportLine> lines = ReportLines(title, values);
     const QString outputFile = printer.outputFileName();
     const bool toFile = !outputFile.isEmpty();
-    const QString where = toFile ? QStringLiteral("the file \"%1\"").arg(outputFile)
+    const QString where = toFile ? Text::tr("the file \"%1\"").arg(outputFile)
                           : printer.printerName().isEmpty()
-                              ? QStringLiteral("the printer")
-                              : QStringLiteral("the printer \"%1\"").arg(printer.printerName());
+                              ? Text::tr("the printer")
+                              : Text::tr("the printer \"%1\"").arg(printer.printerName());
 
     QPainter painter;
     if (!painter.begin(&printer)) {
-        return toFile ? QStringLiteral("The report could not be printed: %1 could not be opened "
-                                       "for writing.").arg(where)
-                      : QStringLiteral("The report could not be printed: %1 could not start a "
-                                       "document.").arg(where);
+        return toFile ? Text::tr("The report could not be printed: %1 could not be opened "
+                                 "for writing.").arg(where)
+                      : Text::tr("The report could not be printed: %1 could not start a "
+                                 "document.").arg(where);
     }
     PainterCanvas canvas(painter);
     DrawReport(canvas, lines);
     const bool ended = painter.end();
 
     if (printer.printerState() == QPrinter::Aborted)
-        return QStringLiteral("The print job on %1 was aborted: the report was not printed.").arg(where);
+        return Text::tr("The print job on %1 was aborted: the report was not printed.").arg(where);
     if (!ended || printer.printerState() == QPrinter::Error)
-        return QStringLiteral("The report could not be finished: %1 reported an error at the "
-                              "end of the document, so the page may not have been printed.").arg(where);
+        return Text::tr("The report could not be finished: %1 reported an error at the "
+                        "end of the document, so the page may not have been printed.").arg(where);
     if (toFile) {
         if (QFileInfo(outputFile).size() <= 0)
-            return QStringLiteral("Nothing was written to %1: the report was not printed.").arg(where);
+            return Text::tr("Nothing was written to %1: the report was not printed.").arg(where);
     } else if (printer.outputFormat() == QPrinter::NativeFormat) {
         const QString refusal = PrintServerRefusal();
         if (!refusal.isEmpty())
-            return QStringLiteral("The print server did not take the report for %1, so nothing "
-                                  "was printed. The server said: %2").arg(where, refusal);
+            return Text::tr("The print server did not take the report for %1, so nothing "
+                            "was printed. The server said: %2").arg(where, refusal);
     }
     return {};
 }

@@ -32,6 +32,7 @@ QLineEdit* addResult(QGroupBox* group, const char* labelName, const QString& cap
     edit->setTextMargins(0, 0, 0, 0);
     edit->setFont(WindowFont());
     SetBoxColours(edit, clCream, textColour);
+    NameAfterCaption(edit, label);
     return edit;
 }
 
@@ -44,7 +45,7 @@ QColor BoxColour(const QLineEdit* box)
 
 TOutputDlg::TOutputDlg()
 {
-    SetUpDialog(this, "OutputDlg", QStringLiteral(" Torvane Results..."), QSize(594, 297));
+    SetUpDialog(this, "OutputDlg", tr(" Torvane Results..."), QSize(594, 297));
 
     auto* frame = new TShape(this);
     frame->setObjectName(QStringLiteral("Shape1"));
@@ -54,49 +55,50 @@ TOutputDlg::TOutputDlg()
     auto result = [this](QGroupBox* group, ResultField field, const char* labelName,
                          const char* caption, QPoint labelAt, const char* boxName, QRect box,
                          const QColor& textColour) {
-        boxes[static_cast<int>(field)] = addResult(group, labelName, QLatin1String(caption),
+        boxes[static_cast<int>(field)] = addResult(group, labelName, tr(caption),
                                                    labelAt, boxName, box, textColour);
     };
 
-    QGroupBox* quarter = MakeGroupBox(this, "GroupBox1", QStringLiteral("Quarter mile"),
+    QGroupBox* quarter = MakeGroupBox(this, "GroupBox1", tr("Quarter mile"),
                                       QRect(24, 24, 241, 121));
-    result(quarter, ResultField::QuarterMileTime, "Label1", "Elapsed time in seconds:", { 8, 22 },
+    result(quarter, ResultField::QuarterMileTime, "Label1", QT_TR_NOOP("Elapsed time in seconds:"), { 8, 22 },
            "TTime", { 152, 22, 73, 17 }, clRed);
-    result(quarter, ResultField::QuarterMileSpeed, "Label2", "Speed in miles per hour:", { 8, 45 },
-           "TSpeed", { 152, 46, 73, 17 }, clRed);
-    result(quarter, ResultField::QuarterMileDistance, "Label3", "Distance in feet:", { 8, 68 },
+    result(quarter, ResultField::QuarterMileSpeed, "Label2",
+           QT_TR_NOOP("Speed in miles per hour:"), { 8, 45 }, "TSpeed", { 152, 46, 73, 17 }, clRed);
+    result(quarter, ResultField::QuarterMileDistance, "Label3", QT_TR_NOOP("Distance in feet:"), { 8, 68 },
            "TDistance", { 152, 70, 73, 17 }, clBlack);
-    result(quarter, ResultField::QuarterMileWindForce, "Label4", "Wind force in pounds:",
+    result(quarter, ResultField::QuarterMileWindForce, "Label4", QT_TR_NOOP("Wind force in pounds:"),
            { 8, 93 }, "TPounds", { 152, 94, 73, 17 }, clBlack);
 
-    QGroupBox* top = MakeGroupBox(this, "GroupBox2", QStringLiteral("Top speed"),
+    QGroupBox* top = MakeGroupBox(this, "GroupBox2", tr("Top speed"),
                                   QRect(280, 24, 289, 121));
-    result(top, ResultField::TopSpeedTime, "Label5", "Top speed time in seconds:", { 16, 22 },
+    result(top, ResultField::TopSpeedTime, "Label5", QT_TR_NOOP("Top speed time in seconds:"), { 16, 22 },
            "TopTime", { 200, 22, 73, 17 }, clBlack);
-    result(top, ResultField::TopSpeed, "Label6", "Top speed in miles per hour:", { 16, 45 },
+    result(top, ResultField::TopSpeed, "Label6", QT_TR_NOOP("Top speed in miles per hour:"), { 16, 45 },
            "TopSpeed", { 200, 46, 73, 17 }, clRed);
-    result(top, ResultField::TopSpeedDistance, "Label7", "Top speed distance in feet:", { 16, 68 },
-           "TopDistance", { 200, 70, 73, 17 }, clBlack);
-    result(top, ResultField::TopSpeedWindForce, "Label8", "Top speed wind force in pounds:",
+    result(top, ResultField::TopSpeedDistance, "Label7",
+           QT_TR_NOOP("Top speed distance in feet:"), { 16, 68 }, "TopDistance", { 200, 70, 73, 17 },
+           clBlack);
+    result(top, ResultField::TopSpeedWindForce, "Label8", QT_TR_NOOP("Top speed wind force in pounds:"),
            { 16, 93 }, "TopForce", { 200, 94, 73, 17 }, clBlack);
 
-    QGroupBox* other = MakeGroupBox(this, "GroupBox3", QStringLiteral("Other"),
+    QGroupBox* other = MakeGroupBox(this, "GroupBox3", tr("Other"),
                                     QRect(24, 152, 545, 81));
-    result(other, ResultField::ZeroToSixtyTime, "Label9", "Zero to sixty time in seconds:",
+    result(other, ResultField::ZeroToSixtyTime, "Label9", QT_TR_NOOP("Zero to sixty time in seconds:"),
            { 8, 24 }, "TSixtyTime", { 182, 22, 59, 17 }, clRed);
-    result(other, ResultField::ZeroToEightyTime, "Label10", "Zero to eighty time in seconds:",
+    result(other, ResultField::ZeroToEightyTime, "Label10", QT_TR_NOOP("Zero to eighty time in seconds:"),
            { 8, 48 }, "TEightyTime", { 182, 48, 59, 17 }, clBlack);
     result(other, ResultField::ZeroToHundredTime, "Label11",
-           "Zero to one hundred time in seconds:", { 256, 24 }, "THundredTime",
+           QT_TR_NOOP("Zero to one hundred time in seconds:"), { 256, 24 }, "THundredTime",
            { 470, 22, 59, 17 }, clBlack);
-    result(other, ResultField::SixtyToEightyTime, "Label12", "Sixty to eighty time in seconds:",
+    result(other, ResultField::SixtyToEightyTime, "Label12", QT_TR_NOOP("Sixty to eighty time in seconds:"),
            { 256, 48 }, "SixtyToEighty", { 470, 48, 59, 17 }, clBlack);
     // The one box that takes typing; nothing ever reads it back.
     Box(ResultField::ZeroToEightyTime)->setReadOnly(false);
 
     okButton = MakeBitBtn(this, "Button2", TButtonKind::Ok, 260, 248);
     okButton->setIcon(QIcon());
-    SetHint(okButton, QStringLiteral("Close this dialog box..."), false);
+    SetHint(okButton, tr("Close this dialog box..."), false);
 }
 
 void TOutputDlg::FillResultsDialog(const SimulationResults& results)

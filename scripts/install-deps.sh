@@ -11,6 +11,12 @@ profile=${1:-build}
 packages=(
   # compiler, build tools and the Qt 6 libraries
   g++ cmake ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev
+  # Qt's SVG plugins, which draw the window icons
+  libqt6svg6
+  # the translations: lupdate and lrelease, and Qt's own translated texts
+  qt6-l10n-tools qt6-translations-l10n
+  # the SQLite driver of Qt SQL, for the logbook
+  libqt6sql6-sqlite
   # fonts that stand in for the program's faces (see docs/DECISIONS.md)
   fontconfig fonts-dejavu-core fonts-liberation fonts-urw-base35
 )
@@ -26,8 +32,9 @@ if [ "$profile" = test ]; then
     locales
     # the sanitizer pass and the fuzz targets
     clang libclang-rt-14-dev
-    # the package and its desktop files
-    dpkg-dev desktop-file-utils
+    # the Debian package: its build, its checks, its desktop files and its
+    # software-centre metadata
+    dpkg-dev debhelper lintian desktop-file-utils appstream
   )
 elif [ "$profile" != build ]; then
   echo "usage: install-deps.sh [build|test]" >&2

@@ -2,11 +2,12 @@
 # Usage: scripts/screenshots.sh OUTPUT-FOLDER
 # Builds Torvane, then, under a private Xvfb, opens every window of the
 # classic program and writes one PNG per window into OUTPUT-FOLDER (and
-# again under a dark desktop palette into OUTPUT-FOLDER/dark), then the
-# garage's pictures (garage-compare.png, garage-whatif.png,
-# garage-sensitivity.png, garage-whatif-friend.png; again at twice the
-# scale in OUTPUT-FOLDER/2x), the comparison on a 1366×768 laptop at 100 % and
-# on a 1920×1080 screen at 150 %: garage-laptop.png, garage-laptop-1.5x.png) and its exported report
+# again under a dark desktop palette into OUTPUT-FOLDER/dark, and in German
+# into OUTPUT-FOLDER/de), then the garage's pictures (garage-compare.png,
+# garage-whatif.png, garage-sensitivity.png, garage-whatif-friend.png;
+# again at twice the scale in OUTPUT-FOLDER/2x), the comparison on a
+# 1366×768 laptop at 100 % and on a 1920×1080 screen at 150 %
+# (garage-laptop.png, garage-laptop-1.5x.png) and its exported report
 # (garage-report.pdf, with its first page as garage-report.png). It
 # also starts the classic program and prints how long it takes until the
 # main window is mapped. TORVANE_BUILD_DIR picks the build folder (default:
@@ -20,6 +21,8 @@ if [ "${1:-}" = --inside ]; then
   "$build/tests/shell/torvane_screenshots" "$out"
   mkdir -p "$out/dark"
   "$build/tests/shell/torvane_screenshots" "$out/dark" --dark
+  mkdir -p "$out/de"
+  "$build/tests/shell/torvane_screenshots" "$out/de" --german
   "$build/tests/garage/torvane_garage_screenshots" "$out"
   mkdir -p "$out/2x"
   QT_SCALE_FACTOR=2 "$build/tests/garage/torvane_garage_screenshots" "$out/2x"
@@ -28,7 +31,7 @@ if [ "${1:-}" = --inside ]; then
   pdftoppm -r 100 -png -f 1 -l 1 -singlefile "$out/garage-report.pdf" "$out/garage-report"
 
   start=$(date +%s%N)
-  "$build/torvane" &
+  LC_ALL=C.UTF-8 LANGUAGE= "$build/torvane" &
   pid=$!
   until xdotool search --onlyvisible --name '^Torvane Performance Analysis Program\.\.\.$' >/dev/null 2>&1; do
     if ! kill -0 "$pid" 2>/dev/null; then

@@ -20,15 +20,15 @@ const QString dashRule = QString(98, QLatin1Char('-'));
 // The input-range table: one row per line, columns separated by tabs and
 // aligned by the memo's tab stops.
 const char* const rangeRows[] = {
-    "Engine horsepower\t100\t1500\tEngine horsepower",
-    "Coefficient of drag\t.20\t.40\tDimensionless (from manufacturer)",
-    "Weight\t1000\t4500\tPounds (with driver and fuel)",
-    "Grill area\t2.0\t20.0\tSquare feet (height times width)",
-    "Windshield area\t2.0\t20.0\tSquare feet (height times width)",
-    "Windshield angle\t20.0\t45.0\tDegrees from horizontal",
-    "Wheelspin time\t0.75\t3.0\tSeconds (Blue smoke time)",
-    "Available shifts\t1\t5\tDimensionless",
-    "Quarter mile shifts\t1\tAvailable shifts\tDimensionless",
+    QT_TRANSLATE_NOOP("TAboutDlg", "Engine horsepower\t100\t1500\tEngine horsepower"),
+    QT_TRANSLATE_NOOP("TAboutDlg", "Coefficient of drag\t.20\t.40\tDimensionless (from manufacturer)"),
+    QT_TRANSLATE_NOOP("TAboutDlg", "Weight\t1000\t4500\tPounds (with driver and fuel)"),
+    QT_TRANSLATE_NOOP("TAboutDlg", "Grill area\t2.0\t20.0\tSquare feet (height times width)"),
+    QT_TRANSLATE_NOOP("TAboutDlg", "Windshield area\t2.0\t20.0\tSquare feet (height times width)"),
+    QT_TRANSLATE_NOOP("TAboutDlg", "Windshield angle\t20.0\t45.0\tDegrees from horizontal"),
+    QT_TRANSLATE_NOOP("TAboutDlg", "Wheelspin time\t0.75\t3.0\tSeconds (Blue smoke time)"),
+    QT_TRANSLATE_NOOP("TAboutDlg", "Available shifts\t1\t5\tDimensionless"),
+    QT_TRANSLATE_NOOP("TAboutDlg", "Quarter mile shifts\t1\tAvailable shifts\tDimensionless"),
 };
 
 } // namespace
@@ -45,55 +45,67 @@ QString ExamplesFolder()
     return QDir::cleanPath(installed);
 }
 
+// Each paragraph is translated whole; a translation breaks its lines where
+// its own words fit the memo.
 QString AboutText()
 {
     QStringList lines;
-    lines << QStringLiteral("Program Torvane") << equalsRule << QString()
-          << QStringLiteral("Disclaimer - Agreement:") << QString()
-          << QStringLiteral("This program is supplied as is, without any warranty of any kind, expressed or implied,")
-          << QStringLiteral("including fitness for a particular purpose. No liability is accepted for any damage or")
-          << QStringLiteral("loss, direct or indirect, that comes from using it or from relying on its results. By")
-          << QStringLiteral("using the program you accept these terms.")
+    lines << TAboutDlg::tr("Program Torvane") << equalsRule << QString()
+          << TAboutDlg::tr("Disclaimer - Agreement:") << QString()
+          << TAboutDlg::tr(
+              "This program is supplied as is, without any warranty of any kind, expressed or implied,\n"
+              "including fitness for a particular purpose. No liability is accepted for any damage or\n"
+              "loss, direct or indirect, that comes from using it or from relying on its results. By\n"
+              "using the program you accept these terms.")
+          << QString()
+          << TAboutDlg::tr(
+              "Torvane is free software: you can redistribute it and/or modify it under the terms of\n"
+              "the GNU General Public License as published by the Free Software Foundation, either\n"
+              "version 3 of the License, or (at your option) any later version (GPL-3.0-or-later).\n"
+              "See <https://www.gnu.org/licenses/> for the licence.")
           << equalsRule << QString()
-          << QStringLiteral("Current allowable Range of Input Values...") << QString()
+          << TAboutDlg::tr("Current allowable Range of Input Values...") << QString()
           << equalsRule
-          << QStringLiteral("Parameter\tLow\tHigh\tUnits")
+          << TAboutDlg::tr("Parameter\tLow\tHigh\tUnits")
           << equalsRule;
     for (const char* row : rangeRows)
-        lines << QLatin1String(row);
+        lines << TAboutDlg::tr(row);
     lines << equalsRule << QString()
-          << QStringLiteral("Sample data files are in the Examples folder where the program was installed:")
+          << TAboutDlg::tr("Sample data files are in the Examples folder where the program was installed:")
           << QDir::toNativeSeparators(ExamplesFolder())
           << QString() << dashRule << QString()
-          << QStringLiteral("WARNING: this program is no substitute for testing real cars. Such tests are dangerous;")
-          << QStringLiteral("they belong only on approved and sanctioned courses, never on public roads.")
+          << TAboutDlg::tr(
+              "WARNING: this program is no substitute for testing real cars. Such tests are dangerous;\n"
+              "they belong only on approved and sanctioned courses, never on public roads.")
           << QString() << dashRule << QString()
-          << QStringLiteral("Notes on the results:") << QString()
-          << QStringLiteral("The top speed is an independent calculation: the speed at which the wind force just")
-          << QStringLiteral("stops any further acceleration, assuming the car has enough gears to get there.")
-          << QStringLiteral("A zero in the 0-60, 0-80 or 0-100 time means that the car did not reach that speed")
-          << QStringLiteral("within the quarter mile.")
-          << QStringLiteral("A smaller drag coefficient is better.")
-          << QStringLiteral("The grill and windshield areas are taken as flat areas square to the wind: the")
-          << QStringLiteral("measured height times the width, in feet. The top speed is very sensitive to them;")
-          << QStringLiteral("the quarter-mile results hardly change with them.")
+          << TAboutDlg::tr("Notes on the results:") << QString()
+          << TAboutDlg::tr(
+              "The top speed is an independent calculation: the speed at which the wind force just\n"
+              "stops any further acceleration, assuming the car has enough gears to get there.\n"
+              "A zero in the 0-60, 0-80 or 0-100 time means that the car did not reach that speed\n"
+              "within the quarter mile.\n"
+              "A smaller drag coefficient is better.\n"
+              "The grill and windshield areas are taken as flat areas square to the wind: the\n"
+              "measured height times the width, in feet. The top speed is very sensitive to them;\n"
+              "the quarter-mile results hardly change with them.")
           << QString() << dashRule << QString()
-          << QStringLiteral("How the results are found:") << QString()
-          << QStringLiteral("The model is classical force, mass and acceleration. The equations for the changing")
-          << QStringLiteral("acceleration were derived with the help of a computer algebra program, and no")
-          << QStringLiteral("correction factors are applied. The engine is assumed to run close to the speed of its")
-          << QStringLiteral("maximum power at all times, with no missed or slow shifts. The default inputs describe")
-          << QStringLiteral("a well-known sports car of the 1998 model year.")
+          << TAboutDlg::tr("How the results are found:") << QString()
+          << TAboutDlg::tr(
+              "The model is classical force, mass and acceleration. The equations for the changing\n"
+              "acceleration were derived with the help of a computer algebra program, and no\n"
+              "correction factors are applied. The engine is assumed to run close to the speed of its\n"
+              "maximum power at all times, with no missed or slow shifts. The default inputs describe\n"
+              "a well-known sports car of the 1998 model year.")
           << QString() << dashRule << QString()
-          << QStringLiteral("The Torvane team")
-          << QStringLiteral("June 22, 2003")
+          << TAboutDlg::tr("The Torvane team")
+          << TAboutDlg::tr("June 22, 2003")
           << QString() << QString() << QString();
     return lines.join(QLatin1Char('\n'));
 }
 
 TAboutDlg::TAboutDlg()
 {
-    SetUpDialog(this, "AboutDlg", QStringLiteral("About program Torvane..."), QSize(778, 482));
+    SetUpDialog(this, "AboutDlg", tr("About program Torvane..."), QSize(778, 482));
 
     auto* frame = new TShape(this);
     frame->setObjectName(QStringLiteral("Shape1"));
@@ -115,7 +127,8 @@ TAboutDlg::TAboutDlg()
                     QTextOption::Tab(330, QTextOption::LeftTab)});
     aboutText->document()->setDefaultTextOption(option);
     aboutText->setPlainText(AboutText());
+    aboutText->setAccessibleName(tr("About Torvane"));
 
     okButton = MakeBitBtn(this, "BitBtn1", TButtonKind::Ok, 351, 432);
-    SetHint(okButton, QStringLiteral("Close this dialog box..."), false);
+    SetHint(okButton, tr("Close this dialog box..."), false);
 }

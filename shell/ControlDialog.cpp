@@ -16,7 +16,7 @@
 
 TControlDlg::TControlDlg(TorvaneProgram& program) : program(program)
 {
-    SetUpDialog(this, "ControlDlg", QStringLiteral("Torvane Control..."), QSize(322, 251),
+    SetUpDialog(this, "ControlDlg", tr("Torvane Control..."), QSize(322, 251),
                 Qt::WindowStaysOnTopHint);
 
     auto* bevel = new TBevel(this, TBevel::bsLowered);
@@ -29,18 +29,18 @@ TControlDlg::TControlDlg(TorvaneProgram& program) : program(program)
     frame->SetBrush(ClassicPalette().color(QPalette::Button));
 
     // Created in their tab order.
-    viewInputButton = MakeButton(this, "AutoButton", QStringLiteral("View Input data"), QRect(57, 56, 96, 33),
-                                 QStringLiteral("Torvane values|Enter or change Torvane properties and conditions..."), true);
-    resultsButton = MakeButton(this, "ResultsButton", QStringLiteral("View results"), QRect(57, 96, 96, 33),
-                               QStringLiteral("Display results|Show 1/4 mile result summary..."), true);
-    openButton = MakeButton(this, "LoadButton", QStringLiteral("Open file"), QRect(169, 56, 96, 33),
-                            QStringLiteral("Open data file|Open Torvane input data file..."), false);
-    saveButton = MakeButton(this, "SaveButton", QStringLiteral("Save file"), QRect(169, 96, 96, 33),
-                            QStringLiteral("Save data file|Save Torvane input data file..."), false);
-    printButton = MakeButton(this, "PrintButton", QStringLiteral("Print results"), QRect(113, 136, 96, 33),
-                             QStringLiteral("Print results|Print all input and output values on the printer..."), true);
+    viewInputButton = MakeButton(this, "AutoButton", tr("View Input data"), QRect(57, 56, 96, 33),
+                                 tr("Torvane values|Enter or change Torvane properties and conditions..."), true);
+    resultsButton = MakeButton(this, "ResultsButton", tr("View results"), QRect(57, 96, 96, 33),
+                               tr("Display results|Show 1/4 mile result summary..."), true);
+    openButton = MakeButton(this, "LoadButton", tr("Open file"), QRect(169, 56, 96, 33),
+                            tr("Open data file|Open Torvane input data file..."), false);
+    saveButton = MakeButton(this, "SaveButton", tr("Save file"), QRect(169, 96, 96, 33),
+                            tr("Save data file|Save Torvane input data file..."), false);
+    printButton = MakeButton(this, "PrintButton", tr("Print results"), QRect(113, 136, 96, 33),
+                             tr("Print results|Print all input and output values on the printer..."), true);
     closeButton = MakeBitBtn(this, "CloseBtn", TButtonKind::Close, 124, 216);
-    SetHint(closeButton, QStringLiteral("Close|Close this dialog box..."), true);
+    SetHint(closeButton, tr("Close|Close this dialog box..."), true);
     SetResultButtonsEnabled(false);
 
     setTabOrder(viewInputButton, resultsButton);

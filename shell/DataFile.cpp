@@ -8,12 +8,27 @@
 #include "widgets/InputMessages.h"
 #include "widgets/ModalShowing.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QStandardPaths>
 #include <QTreeView>
 
 namespace {
+
+// The translations of the file dialogs' texts.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(DataFile)
+};
+
+bool isWritableFolder(const QString& folder)
+{
+    const QFileInfo info(folder);
+    return info.isDir() && info.isWritable();
+}
 
 // Settings both file dialogs share: Qt's own dialog, whose shortcut column
 // is hidden, and the one filter.
@@ -21,8 +36,9 @@ void prepareFileDialog(QFileDialog* dialog, const QString& title)
 {
     dialog->setOption(QFileDialog::DontUseNativeDialog, true);
     dialog->setWindowTitle(title);
-    dialog->setNameFilter(QStringLiteral("Torvane files (*.trv)"));
-    dialog->selectNameFilter(QStringLiteral("Torvane files (*.trv)"));
+    const QString filter = Text::tr("Torvane files (*.trv)");
+    dialog->setNameFilter(filter);
+    dialog->selectNameFilter(filter);
     if (auto* sidebar = dialog->findChild<QWidget*>(QStringLiteral("sidebar")))
         sidebar->hide();
     // The detail view gives the date column the room it needs and the name
@@ -41,6 +57,14 @@ QString chosenPath(QFileDialog* dialog, QWidget* mainWindow)
 }
 
 } // namespace
+
+QString DocumentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return documents;
+    return QDir::homePath();
+}
 
 bool SaveDataFileAt(TorvaneProgram& program, const QString& path)
 {
@@ -75,7 +99,7 @@ bool OpenDataFileAt(TorvaneProgram& program, const QString& path)
 void SaveDataFile(TorvaneProgram& program)
 {
     QFileDialog* dialog = program.MainForm()->SaveDialog();
-    prepareFileDialog(dialog, QStringLiteral("Save Torvane data..."));
+    prepareFileDialog(dialog, Text::tr("Save Torvane data..."));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setDefaultSuffix(QStringLiteral("trv"));
@@ -86,9 +110,16 @@ void SaveDataFile(TorvaneProgram& program)
     if (lastFile.isEmpty()) {
         if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
             name->clear();
-    } else {
+    } else if (isWritableFolder(QFileInfo(lastFile).absolutePath())) {
         dialog->selectFile(lastFile);
+    } else {
+        // A file opened from a folder that cannot take it (the installed
+        // sample cars) is proposed under its name in the Documents folder.
+        dialog->setDirectory(DocumentsFolder());
+        dialog->selectFile(QFileInfo(lastFile).fileName());
     }
+    if (!isWritableFolder(dialog->directory().absolutePath()))
+        dialog->setDirectory(DocumentsFolder());
     const QString path = chosenPath(dialog, program.MainWindow());
     if (!path.isEmpty())
         SaveDataFileAt(program, path);
@@ -97,7 +128,7 @@ void SaveDataFile(TorvaneProgram& program)
 void OpenDataFile(TorvaneProgram& program)
 {
     QFileDialog* dialog = program.MainForm()->OpenDialog();
-    prepareFileDialog(dialog, QStringLiteral("Open Torvane data..."));
+    prepareFileDialog(dialog, Text::tr("Open Torvane data..."));
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->selectFile(QStringLiteral("*.trv"));

@@ -7,7 +7,14 @@
 
 class TorvaneProgram;
 
+// The folder the file dialogs start in: the user's Documents folder, or the
+// home folder when there is none.
+QString DocumentsFolder();
+
 // Ask for a path with the main window's file dialogs, then save or open it.
+// The save dialog proposes the last file opened or saved; when that file's
+// folder cannot be written to, it proposes its name in DocumentsFolder(), and
+// it never starts in a folder that cannot be written to.
 void SaveDataFile(TorvaneProgram& program);
 void OpenDataFile(TorvaneProgram& program);
 

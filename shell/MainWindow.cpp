@@ -4,6 +4,7 @@
 #include "results/PrintDialog.h"
 #include "shell/AboutDialog.h"
 #include "shell/ControlDialog.h"
+#include "shell/DataFile.h"
 #include "shell/Program.h"
 #include "shell/StaticText.h"
 #include "widgets/DialogParts.h"
@@ -28,7 +29,10 @@ constexpr int clientHeight = 373;
 constexpr int borderWidth = 5;
 constexpr int statusBarHeight = 19;
 
-const QString frameHint = QStringLiteral("Click to open control dialog...");
+QString frameHint()
+{
+    return TMainForm::tr("Click to open control dialog...");
+}
 
 TStaticText* MakeCaption(QWidget* parent, const char* name, const QString& text, const QRect& bounds,
                          const QFont& font)
@@ -38,7 +42,7 @@ TStaticText* MakeCaption(QWidget* parent, const char* name, const QString& text,
     caption->setGeometry(bounds);
     caption->setFont(font);
     caption->setAlignment(Qt::AlignCenter);
-    SetHint(caption, frameHint, false);
+    SetHint(caption, frameHint(), false);
     return caption;
 }
 
@@ -47,24 +51,24 @@ TStaticText* MakeCaption(QWidget* parent, const char* name, const QString& text,
 TMainForm::TMainForm(TorvaneProgram& program) : program(program)
 {
     setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(QStringLiteral("Torvane Performance Analysis Program..."));
+    setWindowTitle(tr("Torvane Performance Analysis Program..."));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(WindowFont());
 
     QMenuBar* mainMenu = menuBar();
     mainMenu->setObjectName(QStringLiteral("MainMenu1"));
-    QMenu* fileMenu = mainMenu->addMenu(QStringLiteral("File..."));
+    QMenu* fileMenu = mainMenu->addMenu(tr("File..."));
     fileMenu->setObjectName(QStringLiteral("Program1"));
-    QAction* exitAction = fileMenu->addAction(QStringLiteral("E&xit"));
+    QAction* exitAction = fileMenu->addAction(tr("E&xit"));
     exitAction->setObjectName(QStringLiteral("MExit"));
-    QMenu* viewMenu = mainMenu->addMenu(QStringLiteral("&View..."));
+    QMenu* viewMenu = mainMenu->addMenu(tr("&View..."));
     viewMenu->setObjectName(QStringLiteral("View1"));
-    QAction* viewControlAction = viewMenu->addAction(QStringLiteral("View &control dialog"));
+    QAction* viewControlAction = viewMenu->addAction(tr("View &control dialog"));
     viewControlAction->setObjectName(QStringLiteral("Viewcontrol1"));
-    QMenu* aboutMenu = mainMenu->addMenu(QStringLiteral("&About..."));
+    QMenu* aboutMenu = mainMenu->addMenu(tr("&About..."));
     aboutMenu->setObjectName(QStringLiteral("About1"));
-    QAction* aboutAction = aboutMenu->addAction(QStringLiteral("&About Torvane"));
+    QAction* aboutAction = aboutMenu->addAction(tr("&About Torvane"));
     aboutAction->setObjectName(QStringLiteral("MAbout"));
 
     // The border around the client area belongs to the window, as the menu
@@ -80,12 +84,12 @@ TMainForm::TMainForm(TorvaneProgram& program) : program(program)
     frame->setObjectName(QStringLiteral("Shape1"));
     frame->setGeometry(16, 16, 473, 321);
     frame->SetPen(clBlue, 10);
-    SetHint(frame, frameHint, false);
+    SetHint(frame, frameHint(), false);
 
     // The texts lie above the frame, so that a click anywhere inside it
     // reaches the frame or one of them.
     const QString decorative = QStringLiteral("Martina");
-    TStaticText* programCaption = MakeCaption(client, "StaticText2", QStringLiteral("Program"),
+    TStaticText* programCaption = MakeCaption(client, "StaticText2", tr("Program"),
                                               QRect(132, 66, 225, 65), PixelFont(decorative, 48, true));
     TStaticText* nameCaption = MakeCaption(client, "StaticText1", QStringLiteral("Torvane"),
                                            QRect(61, 130, 385, 65),
@@ -94,10 +98,10 @@ TMainForm::TMainForm(TorvaneProgram& program) : program(program)
     purple.setColor(QPalette::WindowText, clPurple);
     nameCaption->setPalette(purple);
     TStaticText* versionCaption = MakeCaption(client, "StaticText3",
-                                              QStringLiteral("Version 4.0 - June 22, 2003"),
+                                              tr("Version 4.0 - June 22, 2003"),
                                               QRect(81, 216, 344, 25),
                                               PixelFont(QStringLiteral("Arial Black"), 19));
-    TStaticText* creditCaption = MakeCaption(client, "StaticText4", QStringLiteral("For car enthusiasts"),
+    TStaticText* creditCaption = MakeCaption(client, "StaticText4", tr("For car enthusiasts"),
                                              QRect(141, 256, 225, 25),
                                              PixelFont(QStringLiteral("Arial Black"), 19));
 
@@ -110,6 +114,10 @@ TMainForm::TMainForm(TorvaneProgram& program) : program(program)
     openDialog->setObjectName(QStringLiteral("OpenDialog1"));
     saveDialog = new QFileDialog(this);
     saveDialog->setObjectName(QStringLiteral("SaveDialog1"));
+    // Both start in the Documents folder, not wherever Qt's own dialog was
+    // last used (which may be the installed sample cars).
+    for (QFileDialog* dialog : { openDialog, saveDialog })
+        dialog->setDirectory(DocumentsFolder());
 
     connect(exitAction, &QAction::triggered, this, &TMainForm::MExitClick);
     connect(viewControlAction, &QAction::triggered, this, &TMainForm::Viewcontrol1Click);

@@ -13,6 +13,8 @@
 #include "widgets/DialogParts.h"
 #include "widgets/Hints.h"
 
+#include <QIcon>
+
 TorvaneProgram::TorvaneProgram() : hints(std::make_unique<THintWatcher>())
 {
     mainForm = std::make_unique<TMainForm>(*this);
@@ -36,11 +38,19 @@ TorvaneProgram::TorvaneProgram() : hints(std::make_unique<THintWatcher>())
     alertDlg = std::make_unique<TAlertDlg>(mainForm.get());
     showAlert = [this](const QString& message) { alertDlg->ShowMessage(message); };
     dialogs = { inputHelpDlg.get(), condHelpDlg.get(), calculatorDlg.get() };
-    for (QWidget* window : Windows())
+    const QIcon icon = ProgramIcon();
+    for (QWidget* window : Windows()) {
         UseClassicPalette(window);
+        window->setWindowIcon(icon);
+    }
 }
 
 TorvaneProgram::~TorvaneProgram() = default;
+
+QIcon ProgramIcon()
+{
+    return QIcon(QStringLiteral(":/icons/torvane.svg"));
+}
 
 QList<QWidget*> TorvaneProgram::Windows() const
 {

@@ -1,18 +1,34 @@
 // Torvane: starts the classic program and runs it until its main window closes.
 #include "core/StartGuard.h"
+#include "core/Translations.h"
+#include "shell/CommandLine.h"
 #include "shell/MainWindow.h"
 #include "shell/Program.h"
 #include "widgets/ErrorBox.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <exception>
 
 int main(int argc, char** argv)
 {
+    // The command line is read before anything needs a display: --help and
+    // --version answer on a terminal without one.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine commandLine = ParseCommandLine(arguments);
+    if (commandLine.request != StartRequest::OpenWindow)
+        return AnswerCommandLine(argc, argv, commandLine);
+
     GuardStart("torvane");
     QApplication application(argc, argv);
     EndStartGuard();
+    QCoreApplication::setOrganizationName(QStringLiteral("Torvane"));
+    QCoreApplication::setApplicationName(QStringLiteral("torvane"));
+    QGuiApplication::setWindowIcon(ProgramIcon());
+    InstallTranslations();
     // An error that escapes creating the windows ends the program after the
     // standard error box has shown it; nothing is thrown while events are
     // handled.

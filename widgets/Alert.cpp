@@ -26,7 +26,7 @@ TAlertDlg::TAlertDlg(QWidget* mainWindow) : mainWindow(mainWindow)
     // The one dialog with a sizeable border: the user may resize it, the
     // message never does.
     setObjectName(QStringLiteral("AlertDlg"));
-    setWindowTitle(QStringLiteral("Alert..."));
+    setWindowTitle(tr("Alert..."));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFont(WindowFont());
     resize(clientSize);
@@ -38,13 +38,14 @@ TAlertDlg::TAlertDlg(QWidget* mainWindow) : mainWindow(mainWindow)
 
     messageLabel = new TWrappedLabel(this);
     messageLabel->setObjectName(QStringLiteral("Label1"));
+    // A design-time caption, replaced by every message before it shows.
     messageLabel->setText(QStringLiteral("Label1"));
     messageLabel->setGeometry(24, 32, labelWidth, lineHeight);
     messageLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     messageLabel->setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11, true));
 
     okButton = MakeBitBtn(this, "BitBtn1", TButtonKind::Ok, 232, 72);
-    SetHint(okButton, QStringLiteral("Close this dialog box..."), false);
+    SetHint(okButton, tr("Close this dialog box..."), false);
 
     // Its own place is the centre of the screen; every message moves it.
     if (QScreen* screen = QGuiApplication::primaryScreen())

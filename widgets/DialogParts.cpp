@@ -5,6 +5,7 @@
 #include "widgets/ProgressGauge.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -44,13 +45,13 @@ QPushButton* MakeBitBtn(QWidget* parent, const char* name, TButtonKind kind, int
     button->setGeometry(left, top, 75, 25);
     QStyle* style = button->style();
     if (kind == TButtonKind::Ok) {
-        button->setText(QStringLiteral("OK"));
+        button->setText(QCoreApplication::translate("DialogParts", "OK"));
         button->setIcon(style->standardIcon(QStyle::SP_DialogOkButton, nullptr, button));
         button->setDefault(true);
         if (auto* dialog = qobject_cast<QDialog*>(parent->window()))
             QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::accept);
     } else {
-        button->setText(QStringLiteral("&Close"));
+        button->setText(QCoreApplication::translate("DialogParts", "&Close"));
         button->setIcon(style->standardIcon(QStyle::SP_DialogCloseButton, nullptr, button));
         QWidget* window = parent->window();
         QObject::connect(button, &QPushButton::clicked, window, &QWidget::close);
@@ -103,6 +104,16 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int le
     label->move(left, top);
     label->adjustSize();
     return label;
+}
+
+void NameAfterCaption(QWidget* input, const QLabel* caption)
+{
+    QString name = caption->text();
+    name.remove(QLatin1Char('&'));
+    name = name.trimmed();
+    if (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    input->setAccessibleName(name.trimmed());
 }
 
 void SetBoxColours(QWidget* box, const QColor& background, const QColor& text)

@@ -62,6 +62,9 @@ QGroupBox* MakeGroupBox(QWidget* parent, const char* name, const QString& captio
 
 // A plain-text label at a given place, as wide as its text.
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top);
+// Names an input box after the caption beside it, for screen readers: the
+// caption without its mnemonic and closing colon ("Engine horspower").
+void NameAfterCaption(QWidget* input, const QLabel* caption);
 
 // Gives a box a fixed background and, with it, a fixed text colour, so that
 // a dark desktop theme cannot put light text on the light background.

@@ -4,6 +4,7 @@
 #include "widgets/WindowOwner.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QWidget>
 #include <QWindow>
@@ -29,7 +30,7 @@ void CentreOn(QWidget* window, const QWidget* anchor)
 int ShowModal(QDialog* dialog, QWidget* fallbackOwner)
 {
     if (dialog->isVisible()) {
-        ShowErrorBox(QLatin1String(VisibleModalRefusal));
+        ShowErrorBox(QCoreApplication::translate("ModalShowing", VisibleModalRefusal));
         return QDialog::Rejected;
     }
     // The program's dialogs have no parent window, so the window system is

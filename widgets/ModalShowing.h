@@ -3,14 +3,18 @@
 // it was opened from.
 #pragma once
 
+#include <QtGlobal>
+
 class QDialog;
 class QWidget;
 
 // Moves a window so that its centre lies on `anchor`'s centre.
 void CentreOn(QWidget* window, const QWidget* anchor);
 
-// The message of the refusal to show a visible dialog modally.
-inline constexpr char VisibleModalRefusal[] = "Cannot make a visible window modal";
+// The message of the refusal to show a visible dialog modally (translated
+// where it is shown).
+inline constexpr char VisibleModalRefusal[] =
+    QT_TRANSLATE_NOOP("ModalShowing", "Cannot make a visible window modal");
 
 // Shows a hidden dialog modally, above the window it belongs to, and
 // returns its result. A dialog that is already visible (the control dialog

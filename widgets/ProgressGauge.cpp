@@ -194,7 +194,7 @@ int ShareOfLength(int percent, int length)
 
 QString GaugeRangeError(long long low, long long high)
 {
-    return QStringLiteral("Value must be between %1 and %2").arg(low).arg(high);
+    return TCGauge::tr("Value must be between %1 and %2").arg(low).arg(high);
 }
 
 TCGauge::TCGauge(QWidget *parent)

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLocale>
 #include <QSaveFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,6 +28,9 @@ class TestVehicleFile : public QObject {
     Q_OBJECT
 
 private slots:
+    // The messages write their counts as the locale does; these are the
+    // texts of the C locale, whatever the machine's.
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
     void init() { QVERIFY(dir.isValid()); }
 
     void defaultFileByteForByte();

@@ -30,7 +30,36 @@ private slots:
     void transferOnlyAfterCalculate();
     void inchesAreKeptBetweenOpenings();
     void transferredAreaPassesTheInputChecks();
+    void openingSelectsTheGrillWidth();
 };
+
+// Opening the calculator from the input dialog selects the first box's
+// text, so that typing a measurement replaces "00.00" instead of following
+// it ("00.0060"); so does every later opening, whatever had the focus.
+void TestAreaCalculator::openingSelectsTheGrillWidth()
+{
+    QStringList typedInto;
+    TModalAnswerer typing([&](QWidget* modal) {
+        if (modal != CalculatorDlg())
+            return;
+        // The widget that takes the keys once the window is active (the
+        // offscreen test platform activates no window).
+        QWidget* focused = CalculatorDlg()->focusWidget();
+        typedInto << (focused ? focused->objectName() : QString());
+        if (focused)
+            QTest::keyClicks(focused, QStringLiteral("60"));
+        QTest::keyClick(Child<QPushButton>(CalculatorDlg(), "CalculateButton"), Qt::Key_Space);
+        Child<QPushButton>(CalculatorDlg(), "BitBtn1")->setFocus();
+        CalculatorDlg()->reject();
+    });
+    InputDlg()->show();
+    for (int opening = 0; opening < 2; ++opening) {
+        Child<QPushButton>(InputDlg(), "CalculatorButton")->click();
+        QCOMPARE(Child<QLineEdit>(CalculatorDlg(), "TGrillWidthInches")->text(), QStringLiteral("60"));
+    }
+    InputDlg()->hide();
+    QCOMPARE(typedInto, (QStringList{ "TGrillWidthInches", "TGrillWidthInches" }));
+}
 
 void TestAreaCalculator::areas_data()
 {

@@ -440,14 +440,20 @@ void TestPrintDialog::printerFailure()
     PrintTitleDlg()->show();
     Child<QLineEdit>(PrintTitleDlg(), "PrintTitle")->setText(QStringLiteral("Not saved"));
 
-    TModalAnswerer answerer;
+    // The gauge is empty by the time the failure is shown, not left as if
+    // the job were still printing.
+    int gaugeWhileShown = -1;
+    TModalAnswerer answerer([&](QWidget*) {
+        gaugeWhileShown = Child<TCGauge>(PrintTitleDlg(), "CGauge1")->Progress();
+    });
     Child<QPushButton>(PrintTitleDlg(), "OkButton")->click();
 
     QCOMPARE(answerer.SeenNames(), QStringList{ QStringLiteral("ErrorBox") });
     QCOMPARE(answerer.seen[0].title, ApplicationTitle());
     QCOMPARE(answerer.seen[0].text, message);
     QVERIFY(PrintTitleDlg()->isVisible());
-    QCOMPARE(Child<TCGauge>(PrintTitleDlg(), "CGauge1")->Progress(), 5);
+    QCOMPARE(gaugeWhileShown, 0);
+    QCOMPARE(Child<TCGauge>(PrintTitleDlg(), "CGauge1")->Progress(), 0);
     QVERIFY(!Child<QTimer>(PrintTitleDlg(), "Timer1")->isActive());
     QCOMPARE(State().previousPrintTitle, QStringLiteral("An older title"));
     QCOMPARE(Child<QLineEdit>(PrintTitleDlg(), "PrintTitle")->text(), QStringLiteral("Not saved"));

@@ -11,6 +11,8 @@
 #include "widgets/ModalShowing.h"
 #include "widgets/Shape.h"
 
+#include "core/Translations.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QDir>
@@ -89,12 +91,19 @@ const QString deepPath = QStringLiteral(
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    if (argc != 2 && !(argc == 3 && QByteArray(argv[2]) == "--dark")) {
-        std::fprintf(stderr, "usage: %s OUTPUT-FOLDER [--dark]\n", argv[0]);
+    const QByteArray option = argc == 3 ? QByteArray(argv[2]) : QByteArray();
+    if (argc != 2 && !(argc == 3 && (option == "--dark" || option == "--german"))) {
+        std::fprintf(stderr, "usage: %s OUTPUT-FOLDER [--dark | --german]\n", argv[0]);
         return 2;
     }
     outputDir = QDir(QString::fromLocal8Bit(argv[1]));
-    if (argc == 3)
+    // The German interface, to check that its texts fit the windows.
+    if (option == "--german")
+        InstallTranslations(QLocale(QLocale::German, QLocale::Germany),
+                            { QStringLiteral(TORVANE_TRANSLATIONS_DIR) });
+    // A dark desktop theme, as a user may have chosen one: light text on
+    // dark windows.
+    if (option == "--dark")
         QApplication::setPalette(DarkPalette());
 
     StartProgram();

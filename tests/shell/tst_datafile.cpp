@@ -18,8 +18,12 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/mount.h>
+#include <unistd.h>
 
 namespace {
 
@@ -55,6 +59,36 @@ void choose(QWidget* modal, const QString& path)
     QMetaObject::invokeMethod(modal, "accept");
 }
 
+// A home folder of its own with a Documents folder in it, for as long as it
+// lives; the program made meanwhile takes it for the user's.
+class TemporaryHome
+{
+public:
+    TemporaryHome()
+        : oldHome(qgetenv("HOME")), oldConfig(qgetenv("XDG_CONFIG_HOME"))
+    {
+        documents = QDir(home.path()).filePath(QStringLiteral("Documents"));
+        QDir().mkpath(documents);
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral(".config"))));
+    }
+    ~TemporaryHome()
+    {
+        qputenv("HOME", oldHome);
+        if (oldConfig.isEmpty())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", oldConfig);
+    }
+
+    QString documents;
+
+private:
+    QTemporaryDir home;
+    QByteArray oldHome;
+    QByteArray oldConfig;
+};
+
 const QStringList defaults = { "345.00", "0.29", "3400.00", "5.20", "13.61", "22.00", "5", "2", "0.75" };
 
 } // namespace
@@ -74,6 +108,8 @@ private slots:
     void openRefusesBadFilesAndChangesNothing_data();
     void openRefusesBadFilesAndChangesNothing();
     void throughTheFileDialogs();
+    void dialogsStartInTheDocumentsFolder();
+    void saveNeverProposesAReadOnlyFolder();
     void samplesOpenAndRun();
 
 private:
@@ -260,6 +296,47 @@ void TestDataFile::throughTheFileDialogs()
     SaveDataFile(*TheProgram());
     QCOMPARE(proposed, QStringLiteral("typed.trv"));
     QVERIFY(readAll(path + ".trv").startsWith("400\r\n"));
+}
+
+// Both file dialogs start in the user's Documents folder, wherever Qt's own
+// dialog was last used.
+void TestDataFile::dialogsStartInTheDocumentsFolder()
+{
+    TemporaryHome home;
+    EndProgram();
+    StartProgram();
+    QCOMPARE(MainForm()->OpenDialog()->directory().absolutePath(), home.documents);
+    QCOMPARE(MainForm()->SaveDialog()->directory().absolutePath(), home.documents);
+}
+
+// A file opened from a folder that cannot be written to (the installed
+// sample cars) is proposed for saving under its own name in the Documents
+// folder, not where it came from.
+void TestDataFile::saveNeverProposesAReadOnlyFolder()
+{
+    TemporaryHome home;
+    EndProgram();
+    StartProgram();
+    const QString folder = dir.filePath("samples");
+    QVERIFY(QDir().mkpath(folder));
+    const QByteArray mountPoint = QFile::encodeName(folder);
+    if (::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=64k") != 0)
+        QSKIP("mounting a read-only folder is not allowed here (needs root)");
+    const auto unmount = qScopeGuard([&] { ::umount(mountPoint.constData()); });
+    writeAll(folder + "/sports-car.trv", "345.00\r\n0.29\r\n3400.00\r\n5.20\r\n13.61\r\n22.00\r\n5\r\n2\r\n0.75\r\n");
+    QCOMPARE(::mount("tmpfs", mountPoint.constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr), 0);
+    QVERIFY(OpenDataFileAt(*TheProgram(), folder + "/sports-car.trv"));
+
+    QString proposedFolder;
+    QString proposedName;
+    TModalAnswerer cancelling([&](QWidget* modal) {
+        proposedFolder = qobject_cast<QFileDialog*>(modal)->directory().absolutePath();
+        proposedName = modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+        QMetaObject::invokeMethod(modal, "reject");
+    });
+    SaveDataFile(*TheProgram());
+    QCOMPARE(proposedFolder, home.documents);
+    QCOMPARE(proposedName, QStringLiteral("sports-car.trv"));
 }
 
 // The sample files beside the program open and describe cars that run.

@@ -258,6 +258,10 @@ void TestDialogs::aboutTextHeadingsAndRules()
         if (line.startsWith(QLatin1Char('=')) || line.startsWith(QLatin1Char('-')))
             QVERIFY2(line == equals || line == dashes, qPrintable(line));
     QVERIFY(lines.indexOf(QRegularExpression(QStringLiteral(".*Examples folder.*"))) > head);
+    // The licence, before the rule that closes the disclaimer.
+    const qsizetype licence = lines.indexOf(QRegularExpression(QStringLiteral(".*GPL-3.0-or-later.*")));
+    QVERIFY(licence > disclaimer);
+    QVERIFY(licence < ranges);
     QCOMPARE(lines.last(), QString());
 }
 
