@@ -1,6 +1,8 @@
 #include "garage/GarageProgram.h"
 
+#include "core/ProgramInfo.h"
 #include "core/StartGuard.h"
+#include "core/Translations.h"
 #include "garage/GarageWindow.h"
 
 #include <QApplication>
@@ -8,6 +10,9 @@
 #include <QCoreApplication>
 #include <QIcon>
 #include <QUndoStack>
+
+#include <cstdio>
+#include <optional>
 
 
 GarageProgram::GarageProgram(const QString& settingsPath)
@@ -32,18 +37,12 @@ void GarageProgram::Start(const QStringList& files)
     cars->UndoStack()->clear();
 }
 
-int RunGarage(int argc, char** argv)
-{
-    QCoreApplication::setOrganizationName(QStringLiteral("Torvane"));
-    QCoreApplication::setApplicationName(QStringLiteral("torvane-garage"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(TORVANE_VERSION));
-    GuardStart("torvane-garage");
-    QApplication application(argc, argv);
-    EndStartGuard();
-    QApplication::setDesktopFileName(QStringLiteral("torvane-garage"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/torvane-garage.svg")));
+namespace {
 
-    QCommandLineParser parser;
+// The garage's command line: files, and the standard -h/--help and
+// -v/--version.
+void describe(QCommandLineParser& parser)
+{
     parser.setApplicationDescription(
         QCoreApplication::translate("GarageProgram", "Compare Torvane cars, see their runs and ask what if."));
     parser.addHelpOption();
@@ -51,7 +50,62 @@ int RunGarage(int argc, char** argv)
     parser.addPositionalArgument(QStringLiteral("files"),
                                  QCoreApplication::translate("GarageProgram", "Vehicle files (.trv) to open."),
                                  QStringLiteral("[files...]"));
-    parser.process(application);
+}
+
+// Writes all of `text` to `stream`; false when it could not.
+bool write(std::FILE* stream, const QString& text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    return std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream)
+               == static_cast<std::size_t>(bytes.size())
+           && std::fflush(stream) == 0;
+}
+
+// --help and --version are answered before anything needs a display.
+std::optional<int> answerWithoutDisplay(int& argc, char** argv)
+{
+    bool asked = false;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "--")
+            break;
+        asked = asked || argument == "-h" || argument == "--help" || argument == "-v" || argument == "--version";
+    }
+    if (!asked)
+        return std::nullopt;
+    QCoreApplication application(argc, argv);
+    InstallTranslations();
+    QCommandLineParser parser;
+    describe(parser);
+    parser.parse(QCoreApplication::arguments());
+    if (parser.isSet(QStringLiteral("version")))
+        return write(stdout, VersionText(QStringLiteral("torvane-garage"))) ? 0 : 1;
+    return write(stdout, parser.helpText()) ? 0 : 1;
+}
+
+} // namespace
+
+int RunGarage(int argc, char** argv)
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Torvane"));
+    QCoreApplication::setApplicationName(QStringLiteral("torvane-garage"));
+    QCoreApplication::setApplicationVersion(TorvaneVersion());
+    if (const std::optional<int> status = answerWithoutDisplay(argc, argv))
+        return *status;
+    GuardStart("torvane-garage");
+    QApplication application(argc, argv);
+    EndStartGuard();
+    QApplication::setDesktopFileName(QStringLiteral("torvane-garage"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/torvane-garage.svg")));
+    InstallTranslations();
+
+    QCommandLineParser parser;
+    describe(parser);
+    if (!parser.parse(QCoreApplication::arguments())) {
+        write(stderr, QStringLiteral("torvane-garage: %1\n").arg(parser.errorText()));
+        write(stderr, parser.helpText().section(QLatin1Char('\n'), 0, 0) + QLatin1Char('\n'));
+        return 2;
+    }
 
     GarageProgram program;
     program.Start(parser.positionalArguments());

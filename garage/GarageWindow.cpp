@@ -3,6 +3,7 @@
 #include "core/Csv.h"
 #include "core/FileSave.h"
 #include "core/InputChecks.h"
+#include "core/ProgramInfo.h"
 #include "core/VehicleFile.h"
 #include "garage/CarForm.h"
 #include "garage/CarList.h"
@@ -46,6 +47,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTextDocument>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolBar>
@@ -803,7 +805,8 @@ void GarageWindow::showAbout()
     QMessageBox::about(this, tr("About Torvane Garage"),
                        tr("<p><b>Torvane Garage</b> %1</p><p>Curves, comparisons and what-if questions "
                           "for the cars of Torvane, on the same engine as the classic program.</p>")
-                           .arg(QApplication::applicationVersion()));
+                               .arg(TorvaneVersion())
+                           + Qt::convertFromPlainText(LicenceNotice()));
 }
 
 GarageWindow::UnsavedAnswer GarageWindow::askUnsavedWithDialog(const QStringList& carNames)

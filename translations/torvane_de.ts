@@ -128,6 +128,41 @@ Option.
     </message>
 </context>
 <context>
+    <name>FileSave</name>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>eine benannte Pipe</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>ein Gerät</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2.</source>
+        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2.</source>
+        <translation>%1 konnte nicht gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Could not save %1: it is %2, not a file; nothing was written.</source>
+        <translation>%1 konnte nicht gespeichert werden: Es ist %2, keine Datei; es wurde nichts geschrieben.</translation>
+    </message>
+</context>
+<context>
     <name>InputChecks</name>
     <message>
         <source>The number of quarter mile shifts must be between 1 and available shifts - 1.</source>
@@ -955,22 +990,6 @@ beschreiben einen bekannten Sportwagen des Modelljahrs 1998.</translation>
 <context>
     <name>VehicleFile</name>
     <message>
-        <source>a folder</source>
-        <translation>ein Ordner</translation>
-    </message>
-    <message>
-        <source>a named pipe</source>
-        <translation>eine benannte Pipe</translation>
-    </message>
-    <message>
-        <source>a device</source>
-        <translation>ein Gerät</translation>
-    </message>
-    <message>
-        <source>a socket</source>
-        <translation>ein Socket</translation>
-    </message>
-    <message>
         <source>not a regular file</source>
         <translation>keine gewöhnliche Datei</translation>
     </message>
@@ -1005,18 +1024,6 @@ beschreiben einen bekannten Sportwagen des Modelljahrs 1998.</translation>
     <message>
         <source>The %1 box holds a value of %L2 bytes; a Torvane data file holds at most %L3 bytes a value (letters beyond plain ASCII take two or more). Nothing was saved.</source>
         <translation>Das Feld „%1“ enthält einen Wert von %L2 Bytes; eine Torvane-Datendatei hält höchstens %L3 Bytes je Wert (Buchstaben außerhalb von ASCII brauchen zwei oder mehr). Es wurde nichts gespeichert.</translation>
-    </message>
-    <message>
-        <source>Could not write %1: %2.</source>
-        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
-    </message>
-    <message>
-        <source>Could not save %1: %2.</source>
-        <translation>%1 konnte nicht gespeichert werden: %2.</translation>
-    </message>
-    <message>
-        <source>Could not save %1: it is %2, not a file; nothing was written.</source>
-        <translation>%1 konnte nicht gespeichert werden: Es ist %2, keine Datei; es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>Could not open %1: %2.</source>
