@@ -110,14 +110,6 @@ TMainForm::TMainForm(TorvaneProgram& program) : program(program)
     hintBar->setSizeGripEnabled(false);
     hintBar->setGeometry(0, clientHeight - statusBarHeight, clientWidth, statusBarHeight);
 
-    openDialog = new QFileDialog(this);
-    openDialog->setObjectName(QStringLiteral("OpenDialog1"));
-    saveDialog = new QFileDialog(this);
-    saveDialog->setObjectName(QStringLiteral("SaveDialog1"));
-    // Both start in the Documents folder, not wherever Qt's own dialog was
-    // last used (which may be the installed sample cars).
-    for (QFileDialog* dialog : { openDialog, saveDialog })
-        dialog->setDirectory(DocumentsFolder());
 
     connect(exitAction, &QAction::triggered, this, &TMainForm::MExitClick);
     connect(viewControlAction, &QAction::triggered, this, &TMainForm::Viewcontrol1Click);
@@ -135,6 +127,28 @@ TMainForm::TMainForm(TorvaneProgram& program) : program(program)
         move(screen->availableGeometry().center() - QPoint(outer.width() / 2, outer.height() / 2));
 
     FormCreate();
+}
+
+QFileDialog* TMainForm::OpenDialog()
+{
+    return fileDialog(openDialog, "OpenDialog1");
+}
+
+QFileDialog* TMainForm::SaveDialog()
+{
+    return fileDialog(saveDialog, "SaveDialog1");
+}
+
+QFileDialog* TMainForm::fileDialog(QFileDialog*& dialog, const char* name)
+{
+    if (!dialog) {
+        dialog = new QFileDialog(this);
+        dialog->setObjectName(QLatin1String(name));
+        // It starts in the Documents folder, not wherever Qt's own dialog
+        // was last used (which may be the installed sample cars).
+        dialog->setDirectory(DocumentsFolder());
+    }
+    return dialog;
 }
 
 void TMainForm::FormCreate()

@@ -20,8 +20,12 @@ class TMainForm : public QMainWindow
 public:
     explicit TMainForm(TorvaneProgram& program);
 
-    QFileDialog* OpenDialog() const { return openDialog; }
-    QFileDialog* SaveDialog() const { return saveDialog; }
+    // The two file dialogs of the main window, made the first time they are
+    // needed (each is a second's worth of icons and folders to set up, and
+    // most runs of the program open no file); they keep what they hold from
+    // one use to the next.
+    QFileDialog* OpenDialog();
+    QFileDialog* SaveDialog();
     QString StatusText() const;
 
     void FormCreate();
@@ -45,6 +49,7 @@ private:
     // The status bar with its one simple panel (showMessage). It is not
     // QMainWindow::statusBar(), which would make a second one.
     QStatusBar* hintBar;
-    QFileDialog* openDialog;
-    QFileDialog* saveDialog;
+    QFileDialog* fileDialog(QFileDialog*& dialog, const char* name);
+    QFileDialog* openDialog = nullptr;
+    QFileDialog* saveDialog = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "widgets/Fonts.h"
 
 #include <QFontDatabase>
+#include <QStringList>
 
 #include <array>
 
@@ -58,8 +59,16 @@ QString FamilyFor(const QString& face)
     const TStandIn* entry = StandInFor(face);
     if (!entry)
         return face;
+    // Looked up among the families installed: hasFamily would ask
+    // fontconfig to resolve each name as an alias, a noticeable part of the
+    // program's start when every window asks.
+    // A family that two foundries install is listed once for each, as
+    // "Z003 [urw]".
+    QStringList installed = QFontDatabase::families();
+    for (QString& family : installed)
+        family = family.section(QLatin1String(" ["), 0, 0);
     for (const char* candidate : entry->candidates)
-        if (QFontDatabase::hasFamily(QLatin1String(candidate)))
+        if (installed.contains(QLatin1String(candidate), Qt::CaseInsensitive))
             return QLatin1String(candidate);
     // None of ours is installed: let fontconfig pick a face of the same kind.
     QFont generic;

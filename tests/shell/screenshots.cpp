@@ -160,7 +160,7 @@ int main(int argc, char** argv)
         ShowCentredModal(CalculatorDlg(), MainForm());
     });
 
-    ShootModal(Child<QFileDialog>(MainForm(), "OpenDialog1"), QStringLiteral("open-file"), [] { OpenDataFile(*TheProgram()); });
+    ShootModal(MainForm()->OpenDialog(), QStringLiteral("open-file"), [] { OpenDataFile(*TheProgram()); });
 
     EndProgram();
     return allSaved ? 0 : 1;
