@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -38,21 +39,38 @@ void SetUpDialog(QDialog* dialog, const char* name, const QString& caption, QSiz
     dialog->setFixedSize(clientSize);
 }
 
+namespace {
+
+// The style's glyph. Each is several pictures to read, and the ten windows'
+// buttons ask for the same few again and again while the program starts:
+// each is read once. A cache of what the style draws, not state of the
+// program.
+QIcon glyphIcon(QWidget* button, QStyle::StandardPixmap glyph)
+{
+    static QHash<std::pair<const QStyle*, int>, QIcon> read;
+    const auto key = std::pair<const QStyle*, int>(button->style(), glyph);
+    auto found = read.constFind(key);
+    if (found == read.constEnd())
+        found = read.insert(key, button->style()->standardIcon(glyph, nullptr, button));
+    return *found;
+}
+
+} // namespace
+
 QPushButton* MakeBitBtn(QWidget* parent, const char* name, TButtonKind kind, int left, int top)
 {
     auto* button = new QPushButton(parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(left, top, 75, 25);
-    QStyle* style = button->style();
     if (kind == TButtonKind::Ok) {
         button->setText(QCoreApplication::translate("DialogParts", "OK"));
-        button->setIcon(style->standardIcon(QStyle::SP_DialogOkButton, nullptr, button));
+        button->setIcon(glyphIcon(button, QStyle::SP_DialogOkButton));
         button->setDefault(true);
         if (auto* dialog = qobject_cast<QDialog*>(parent->window()))
             QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::accept);
     } else {
         button->setText(QCoreApplication::translate("DialogParts", "&Close"));
-        button->setIcon(style->standardIcon(QStyle::SP_DialogCloseButton, nullptr, button));
+        button->setIcon(glyphIcon(button, QStyle::SP_DialogCloseButton));
         QWidget* window = parent->window();
         QObject::connect(button, &QPushButton::clicked, window, &QWidget::close);
     }
@@ -67,7 +85,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
     button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
     if (glyph != QStyle::SP_CustomBase)
-        button->setIcon(button->style()->standardIcon(glyph, nullptr, button));
+        button->setIcon(glyphIcon(button, glyph));
     SetHint(button, hint, showTooltip);
     return button;
 }
