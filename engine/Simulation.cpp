@@ -667,6 +667,25 @@ long SimulationRecord::FirstStepAtDistance(double feet) const
     return budget < 0 ? -1 : step;
 }
 
+std::array<SplitPoint, SplitDistances.size()> SimulationRecord::DistanceSplits() const
+{
+    std::array<SplitPoint, SplitDistances.size()> splits{};
+    if (outcome != SimulationOutcome::Finished)
+        return splits;
+    long budget = kWalkBudget;
+    for (std::size_t i = 0; i < SplitDistances.size(); ++i) {
+        const double feet = SplitDistances[i];
+        const long step = feet == quarterMileFeet ? quarterMileSteps : FirstStepReaching(feet, budget);
+        if (budget < 0)
+            return {};
+        if (step < 0)
+            continue;
+        const double t = clock->TimeAt(step);
+        splits[i] = { step, t, feet == quarterMileFeet ? quarterMileVelocity : Speed(t) };
+    }
+    return splits;
+}
+
 long SimulationRecord::FirstStepAboveSpeed(double feetPerSecond) const
 {
     if (outcome != SimulationOutcome::Finished)
