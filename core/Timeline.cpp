@@ -17,24 +17,30 @@ Timeline Timeline::Of(const SimulationRecord& record)
     const double spin = record.SpinTime();
     const double shifts = record.QuarterMileShiftTime();
     const double quarterLoss = shifts + spin;
-    std::vector<Knot> marks;
-    marks.push_back({ TimelineMark::Start, 0, spin, spin });
+    std::array<Knot, 6> marks;
+    std::size_t count = 0;
+    marks[count++] = { TimelineMark::Start, 0, spin, spin };
     if (record.SixtyMarkStep() > 0)
-        marks.push_back({ TimelineMark::Sixty, record.SixtyMarkTime(), 0.5 * shifts + spin, r.zeroToSixtyTime });
+        marks[count++] = { TimelineMark::Sixty, record.SixtyMarkTime(), 0.5 * shifts + spin, r.zeroToSixtyTime };
     if (record.EightyMarkStep() > 0)
-        marks.push_back({ TimelineMark::Eighty, record.EightyMarkTime(), quarterLoss, r.zeroToEightyTime });
+        marks[count++] = { TimelineMark::Eighty, record.EightyMarkTime(), quarterLoss, r.zeroToEightyTime };
     if (record.HundredMarkStep() > 0)
-        marks.push_back({ TimelineMark::Hundred, record.HundredMarkTime(), quarterLoss, r.zeroToHundredTime });
+        marks[count++] = { TimelineMark::Hundred, record.HundredMarkTime(), quarterLoss, r.zeroToHundredTime };
     const Knot quarter{ TimelineMark::QuarterMile, record.QuarterMileRunTime(), quarterLoss,
                         r.quarterMileTime };
     const Knot top{ TimelineMark::TopSpeed, record.RawTopSpeedTime(),
                     record.AvailableShifts() * record.ShiftTime() + spin, r.topSpeedTime };
-    marks.push_back(quarter);
-    marks.push_back(top);
-    // In raw-time order; at equal raw times the order above (the quarter
-    // mile before the top speed).
-    std::stable_sort(marks.begin(), marks.end(),
-                     [](const Knot& a, const Knot& b) { return a.raw < b.raw; });
+    marks[count++] = quarter;
+    marks[count++] = top;
+    // In raw-time order; at equal raw times in the order above (the quarter
+    // mile before the top speed). Only the top speed can be out of place
+    // (every speed mark is passed before the top speed), so an insertion
+    // sort, which keeps equal times in order, moves it.
+    const auto end = marks.begin() + static_cast<std::ptrdiff_t>(count);
+    for (auto k = marks.begin() + 1; k != end; ++k)
+        std::rotate(std::upper_bound(marks.begin(), k, k->raw,
+                                     [](double raw, const Knot& m) { return raw < m.raw; }),
+                    k, k + 1);
 
     // The knots that must be on the timeline: the start, the quarter mile,
     // and the top speed when it comes after the quarter mile (with a loss
@@ -48,37 +54,37 @@ Timeline Timeline::Of(const SimulationRecord& record)
     };
     // Any other mark is a knot when its loss and time lie between those of
     // the last knot and those of every fixed knot after it.
-    for (std::size_t i = 0; i < marks.size(); ++i) {
-        const Knot& k = marks[i];
-        if (!fixed(k)) {
-            const Knot* last = timeline.knots.empty() ? nullptr : &timeline.knots.back();
-            if (last && (k.loss < last->loss || k.elapsed < last->elapsed))
+    for (auto k = marks.begin(); k != end; ++k) {
+        if (!fixed(*k)) {
+            const Knot* last = timeline.count > 0 ? &timeline.knots[timeline.count - 1] : nullptr;
+            if (last && (k->loss < last->loss || k->elapsed < last->elapsed))
                 continue;
-            const bool belowLater = std::all_of(marks.begin() + i + 1, marks.end(), [&](const Knot& m) {
-                return !fixed(m) || (k.loss <= m.loss && k.elapsed <= m.elapsed);
+            const bool belowLater = std::all_of(k + 1, end, [&](const Knot& m) {
+                return !fixed(m) || (k->loss <= m.loss && k->elapsed <= m.elapsed);
             });
             if (!belowLater)
                 continue;
         }
-        timeline.knots.push_back(k);
+        timeline.knots[timeline.count++] = *k;
     }
     return timeline;
 }
 
 std::size_t Timeline::KnotFrom(double raw) const
 {
-    const auto at = std::lower_bound(knots.begin(), knots.end(), raw,
+    const auto begin = knots.begin();
+    const auto at = std::lower_bound(begin, begin + static_cast<std::ptrdiff_t>(count), raw,
                                      [](const Knot& k, double value) { return k.raw < value; });
-    return static_cast<std::size_t>(at - knots.begin());
+    return static_cast<std::size_t>(at - begin);
 }
 
 double Timeline::LossAt(double raw) const
 {
-    if (knots.empty() || std::isnan(raw))
+    if (count == 0 || std::isnan(raw))
         return std::numeric_limits<double>::quiet_NaN();
     const std::size_t b = KnotFrom(raw);
-    if (b == knots.size())
-        return knots.back().loss;
+    if (b == count)
+        return knots[count - 1].loss;
     if (b == 0 || knots[b].raw == raw)
         return knots[b].loss;
     // Linear between the knots a and c, a.raw < raw < c.raw; each operation
@@ -92,25 +98,26 @@ double Timeline::LossAt(double raw) const
 
 double Timeline::ElapsedAt(double raw) const
 {
-    if (knots.empty() || std::isnan(raw))
+    if (count == 0 || std::isnan(raw))
         return std::numeric_limits<double>::quiet_NaN();
     const std::size_t b = KnotFrom(raw);
-    if (b < knots.size() && knots[b].raw == raw)
+    if (b < count && knots[b].raw == raw)
         return knots[b].elapsed;
     // raw + loss is non-decreasing in `raw` (both terms are, and rounding a
     // sum keeps its order); kept within the neighbouring knots' elapsed
     // times, it stays below every later knot and above every earlier one.
     const double elapsed = raw + LossAt(raw);
     if (b == 0)
-        return std::min(elapsed, knots.front().elapsed);
-    if (b == knots.size())
-        return std::max(elapsed, knots.back().elapsed);
+        return std::min(elapsed, knots[0].elapsed);
+    if (b == count)
+        return std::max(elapsed, knots[count - 1].elapsed);
     return std::clamp(elapsed, knots[b - 1].elapsed, knots[b].elapsed);
 }
 
 bool Timeline::OnTimeline(TimelineMark mark) const
 {
-    return std::any_of(knots.begin(), knots.end(), [this, mark](const Knot& k) {
+    const std::span<const Knot> all = Knots();
+    return std::any_of(all.begin(), all.end(), [this, mark](const Knot& k) {
         return k.mark == mark && ElapsedAt(k.raw) == k.elapsed;
     });
 }

@@ -29,7 +29,8 @@
 
 #include "engine/Simulation.h"
 
-#include <vector>
+#include <array>
+#include <span>
 
 // The classic marks, in the order a run passes them when the top speed
 // comes last.
@@ -51,7 +52,7 @@ public:
     // The timeline of a finished run; empty unless the record finished.
     static Timeline Of(const SimulationRecord& record);
 
-    bool IsEmpty() const { return knots.empty(); }
+    bool IsEmpty() const { return count == 0; }
     // The elapsed time at raw time `raw` (s): non-decreasing in `raw`, the
     // classic result at every knot. NaN for an empty timeline or a NaN.
     double ElapsedAt(double raw) const;
@@ -61,11 +62,14 @@ public:
     // passed does not).
     bool OnTimeline(TimelineMark mark) const;
     // The knots, in raw-time order.
-    const std::vector<Knot>& Knots() const { return knots; }
+    std::span<const Knot> Knots() const { return { knots.data(), count }; }
 
 private:
-    // The first knot at or after `raw`: knots.size() when there is none.
+    // The first knot at or after `raw`: count when there is none.
     std::size_t KnotFrom(double raw) const;
 
-    std::vector<Knot> knots;
+    // At most one knot per mark, held in place (a run's timeline costs no
+    // allocation).
+    std::array<Knot, 6> knots{};
+    std::size_t count = 0;
 };
