@@ -81,7 +81,7 @@ AirFigures FiguresFor(const AirConditions& air)
     // Relative air density: the density over that of the standard day,
     // computed by the very same expressions, so that on the standard day it
     // is a number divided by itself, exactly 1.
-    figures.relativeDensity = figures.density / FiguresWithoutReference(AirConditions()).density;
+    figures.relativeAirDensity = figures.density / FiguresWithoutReference(AirConditions()).density;
     return figures;
 }
 

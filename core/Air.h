@@ -62,16 +62,16 @@ struct AirConditions {
 // the relative air density are exactly 1.
 struct AirFigures {
     AirConditions conditions;
-    double celsius = 0;          // °C
-    double kelvin = 0;           // K
-    double stationPressure = 0;  // Pa
-    double vapourPressure = 0;   // Pa
-    double dryPressure = 0;      // Pa
-    double density = 0;          // kg/m³
-    double relativeDensity = 0;  // density / the standard day's density
-    double correctionFactor = 0; // SAE J1349 (2004)
-    double j607Factor = 0;       // SAE J607 ("STD")
-    double densityAltitude = 0;  // ft
+    double celsius = 0;            // °C
+    double kelvin = 0;             // K
+    double stationPressure = 0;    // Pa
+    double vapourPressure = 0;     // Pa
+    double dryPressure = 0;        // Pa
+    double density = 0;            // kg/m³
+    double relativeAirDensity = 0; // density / the standard day's density
+    double correctionFactor = 0;   // SAE J1349 (2004)
+    double j607Factor = 0;         // SAE J607 ("STD")
+    double densityAltitude = 0;    // ft
 };
 
 AirFigures FiguresFor(const AirConditions& air);

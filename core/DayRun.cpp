@@ -13,7 +13,7 @@ double HorsepowerOnDay(double ratedHorsepower, const AirFigures& air)
 
 double AirDensityOnDay(const AirFigures& air)
 {
-    return RunSetup::AirDensity * air.relativeDensity;
+    return RunSetup::AirDensity * air.relativeAirDensity;
 }
 
 SimulationRecord RecordOnDay(const CarInputs& car, const AirFigures& air)

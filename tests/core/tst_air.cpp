@@ -74,7 +74,7 @@ void TestAir::standardDayIsExact()
     QCOMPARE(f.vapourPressure, 0.0);
     QCOMPARE(f.dryPressure, 99000.0);
     QVERIFY(f.correctionFactor == 1.0);
-    QVERIFY(f.relativeDensity == 1.0);
+    QVERIFY(f.relativeAirDensity == 1.0);
     // 99 kPa / (287.058 J/(kg·K) · 298.15 K)
     QVERIFY(std::abs(f.density - 1.1567) < 0.0001);
     QCOMPARE(QString::asprintf("%.3f", StandardDay::Pressure), QStringLiteral("29.235"));
@@ -90,7 +90,7 @@ void TestAir::seaLevelStandardAtmosphere()
     const AirFigures f = FiguresFor({ 59, 29.92, 0 });
     QVERIFY2(std::abs(f.densityAltitude) < 50, qPrintable(QString::number(f.densityAltitude)));
     QVERIFY2(std::abs(f.density - 1.225) < 0.001, qPrintable(QString::number(f.density)));
-    QVERIFY(f.relativeDensity > 1); // denser than the J1349 day
+    QVERIFY(f.relativeAirDensity > 1); // denser than the J1349 day
     QVERIFY(f.correctionFactor < 1);
 }
 
@@ -198,7 +198,7 @@ void TestAir::hotHumidHighDayIsThinner()
                                       AirConditions{ 95, StandardDay::Pressure, 60 },
                                       AirConditions{ 95, 28.5, 60 } }) {
         const AirFigures f = FiguresFor(air);
-        QVERIFY(f.relativeDensity < previous.relativeDensity);
+        QVERIFY(f.relativeAirDensity < previous.relativeAirDensity);
         QVERIFY(f.densityAltitude > previous.densityAltitude);
         QVERIFY(f.correctionFactor > previous.correctionFactor);
         previous = f;

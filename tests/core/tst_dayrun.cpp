@@ -110,7 +110,7 @@ void TestDayRun::hotDayIsSlower()
     const DayResults hot = RunCarOnDay(sportsCar, hotDay);
     QVERIFY(hot.run.Finished());
     QVERIFY(hot.air.correctionFactor > 1);
-    QVERIFY(hot.air.relativeDensity < 1);
+    QVERIFY(hot.air.relativeAirDensity < 1);
     QVERIFY(hot.air.densityAltitude > standard.air.densityAltitude);
     QVERIFY(hot.horsepower < sportsCar.horsepower);
     QVERIFY(hot.airDensity < RunSetup::AirDensity);
