@@ -15,9 +15,9 @@ double CelsiusOf(double fahrenheit)
 }
 
 // Vapour pressure (Pa) of air at `celsius` with `humidity` per cent relative
-// humidity: the saturation pressure by Magnus' formula as the US National
-// Weather Service writes it, 6.1078 · 10^(7.5·T/(T + 237.3)) hPa, times the
-// relative humidity. Dry air has none, exactly.
+// humidity: the saturation pressure by Tetens' formula (1930),
+// 6.1078 · 10^(7.5·T/(T + 237.3)) hPa, times the relative humidity. Dry air
+// has none, exactly.
 double VapourPressure(double celsius, double humidity)
 {
     const double saturation = 6.1078 * std::pow(10.0, 7.5 * celsius / (celsius + 237.3)); // hPa

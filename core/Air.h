@@ -11,7 +11,7 @@
 //
 // The formulas, each named where it is computed (core/Air.cpp):
 // - °C = (°F − 32)·5/9, K = °C + 273.15, 1 inHg = 3386.389 Pa.
-// - Vapour pressure (Magnus, as the US National Weather Service writes it):
+// - Vapour pressure (Tetens' formula, 1930, for the saturation pressure):
 //   Pv = RH/100 · 6.1078 · 10^(7.5·T/(T + 237.3)) hPa, T in °C; the dry-air
 //   pressure is Pd = P − Pv.
 // - Air density (ideal gas, dry air and water vapour): ρ = Pd/(Rd·T) +

@@ -14,8 +14,8 @@ Q_DECLARE_METATYPE(AirField)
 
 namespace {
 
-// The saturation vapour pressure (hPa) by the same Magnus formula the core
-// uses, to turn a published dew point into a relative humidity: at the dew
+// The saturation vapour pressure (hPa) by the same formula (Tetens') the
+// core uses, to turn a published dew point into a relative humidity: at the dew
 // point Td the vapour pressure is the saturation pressure at Td, so
 // RH = 100 · es(Td) / es(T).
 double saturation(double celsius)
