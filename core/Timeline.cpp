@@ -17,30 +17,31 @@ Timeline Timeline::Of(const SimulationRecord& record)
     const double spin = record.SpinTime();
     const double shifts = record.QuarterMileShiftTime();
     const double quarterLoss = shifts + spin;
+    // In raw-time order, each mark put in its place as it comes; at equal
+    // raw times in the order written here (the quarter mile before the top
+    // speed).
     std::array<Knot, 6> marks;
     std::size_t count = 0;
-    marks[count++] = { TimelineMark::Start, 0, spin, spin };
+    auto place = [&marks, &count](const Knot& k) {
+        std::size_t i = count++;
+        for (; i > 0 && marks[i - 1].raw > k.raw; --i)
+            marks[i] = marks[i - 1];
+        marks[i] = k;
+    };
+    place({ TimelineMark::Start, 0, spin, spin });
     if (record.SixtyMarkStep() > 0)
-        marks[count++] = { TimelineMark::Sixty, record.SixtyMarkTime(), 0.5 * shifts + spin, r.zeroToSixtyTime };
+        place({ TimelineMark::Sixty, record.SixtyMarkTime(), 0.5 * shifts + spin, r.zeroToSixtyTime });
     if (record.EightyMarkStep() > 0)
-        marks[count++] = { TimelineMark::Eighty, record.EightyMarkTime(), quarterLoss, r.zeroToEightyTime };
+        place({ TimelineMark::Eighty, record.EightyMarkTime(), quarterLoss, r.zeroToEightyTime });
     if (record.HundredMarkStep() > 0)
-        marks[count++] = { TimelineMark::Hundred, record.HundredMarkTime(), quarterLoss, r.zeroToHundredTime };
+        place({ TimelineMark::Hundred, record.HundredMarkTime(), quarterLoss, r.zeroToHundredTime });
     const Knot quarter{ TimelineMark::QuarterMile, record.QuarterMileRunTime(), quarterLoss,
                         r.quarterMileTime };
     const Knot top{ TimelineMark::TopSpeed, record.RawTopSpeedTime(),
                     record.AvailableShifts() * record.ShiftTime() + spin, r.topSpeedTime };
-    marks[count++] = quarter;
-    marks[count++] = top;
-    // In raw-time order; at equal raw times in the order above (the quarter
-    // mile before the top speed). Only the top speed can be out of place
-    // (every speed mark is passed before the top speed), so an insertion
-    // sort, which keeps equal times in order, moves it.
+    place(quarter);
+    place(top);
     const auto end = marks.begin() + static_cast<std::ptrdiff_t>(count);
-    for (auto k = marks.begin() + 1; k != end; ++k)
-        std::rotate(std::upper_bound(marks.begin(), k, k->raw,
-                                     [](double raw, const Knot& m) { return raw < m.raw; }),
-                    k, k + 1);
 
     // The knots that must be on the timeline: the start, the quarter mile,
     // and the top speed when it comes after the quarter mile (with a loss
@@ -82,7 +83,11 @@ double Timeline::LossAt(double raw) const
 {
     if (count == 0 || std::isnan(raw))
         return std::numeric_limits<double>::quiet_NaN();
-    const std::size_t b = KnotFrom(raw);
+    return LossFrom(KnotFrom(raw), raw);
+}
+
+double Timeline::LossFrom(std::size_t b, double raw) const
+{
     if (b == count)
         return knots[count - 1].loss;
     if (b == 0 || knots[b].raw == raw)
@@ -106,7 +111,7 @@ double Timeline::ElapsedAt(double raw) const
     // raw + loss is non-decreasing in `raw` (both terms are, and rounding a
     // sum keeps its order); kept within the neighbouring knots' elapsed
     // times, it stays below every later knot and above every earlier one.
-    const double elapsed = raw + LossAt(raw);
+    const double elapsed = raw + LossFrom(b, raw);
     if (b == 0)
         return std::min(elapsed, knots[0].elapsed);
     if (b == count)

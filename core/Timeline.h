@@ -67,6 +67,8 @@ public:
 private:
     // The first knot at or after `raw`: count when there is none.
     std::size_t KnotFrom(double raw) const;
+    // The loss at `raw`, whose first knot at or after it is knot b.
+    double LossFrom(std::size_t b, double raw) const;
 
     // At most one knot per mark, held in place (a run's timeline costs no
     // allocation).
