@@ -11,7 +11,11 @@
 //   plain time per car and their ratio, median, 99th percentile and extreme;
 // - a sweep of 40,000 variants of the default car, 200 horsepowers times
 //   200 weights over the whole ranges (the plain evaluation, some 2 ms a car,
-//   is timed on every 4th horsepower and weight unless --full-sweep).
+//   is timed on every 4th horsepower and weight unless --full-sweep);
+// - the time slip's splits (60, 330, 660, 1000 ft and the quarter mile on
+//   the run's timeline, core/DayRun) beside the classic run, per car: named
+//   cars through Google Benchmark, and the distribution over the random cars
+//   (target: the splits cost less than the classic run itself).
 //
 // Every car timed is also checked: the engine's doubles must be identical to
 // the plain evaluation's, bit for bit.
@@ -19,6 +23,8 @@
 // Options besides Google Benchmark's: --cars=N (random cars, 1000),
 // --full-sweep, --no-named (skip the named cars).
 #include "PlainRun.h"
+
+#include "core/DayRun.h"
 
 #include <benchmark/benchmark.h>
 
@@ -75,6 +81,27 @@ void plotQueries(benchmark::State& state, const Car& car)
     }
 }
 
+// The splits of a car that has run: the searches for 60, 330, 660 and
+// 1000 ft, the timeline and the elapsed times.
+void splitTimes(benchmark::State& state, const Car& car)
+{
+    SimulationRecord record = RecordFor(car);
+    record.RunSimulation({});
+    for (auto _ : state) {
+        const Timeline timeline = Timeline::Of(record);
+        benchmark::DoNotOptimize(SplitTimesOf(record, timeline));
+    }
+}
+
+// The whole car on a hot day, its air worked out once: the run, the splits
+// and the timeline.
+void dayRun(benchmark::State& state, const Car& car)
+{
+    const AirFigures air = FiguresFor({ 95, 28.5, 60 });
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RunCarOnDay(car, air));
+}
+
 // Collects the time per iteration of every run, by name, while printing
 // the usual table.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -113,6 +140,22 @@ double engineMicroseconds(const Car& car, int batches, int runsPerBatch)
         const Clock::time_point start = Clock::now();
         for (int i = 0; i < runsPerBatch; ++i)
             benchmark::DoNotOptimize(plain::run(car));
+        best = std::min(best, secondsSince(start) / runsPerBatch);
+    }
+    return best * 1e6;
+}
+
+double splitsMicroseconds(const Car& car, int batches, int runsPerBatch)
+{
+    SimulationRecord record = RecordFor(car);
+    record.RunSimulation({});
+    double best = INFINITY;
+    for (int b = 0; b < batches; ++b) {
+        const Clock::time_point start = Clock::now();
+        for (int i = 0; i < runsPerBatch; ++i) {
+            const Timeline timeline = Timeline::Of(record);
+            benchmark::DoNotOptimize(SplitTimesOf(record, timeline));
+        }
         best = std::min(best, secondsSince(start) / runsPerBatch);
     }
     return best * 1e6;
@@ -214,6 +257,39 @@ void retimeOutliers(std::vector<Timed>& timed)
             t.engine = std::min(t.engine, engineMicroseconds(t.car, 10, 50));
 }
 
+// The splits of each car beside its classic run, both timed here, in
+// alternation, the best of a few batches each.
+void summariseSplits(const std::vector<Timed>& timed)
+{
+    std::vector<double> run, splits, shares;
+    for (const Timed& t : timed) {
+        double bestRun = INFINITY;
+        double bestSplits = INFINITY;
+        for (int round = 0; round < 3; ++round) {
+            bestRun = std::min(bestRun, engineMicroseconds(t.car, 2, 20));
+            bestSplits = std::min(bestSplits, splitsMicroseconds(t.car, 2, 20));
+        }
+        run.push_back(bestRun);
+        splits.push_back(bestSplits);
+        shares.push_back(bestSplits / bestRun);
+    }
+    std::printf("\nThe splits beside the classic run: %zu random cars\n", timed.size());
+    std::printf("  %-22s %10s %10s %10s\n", "", "median", "p99", "max");
+    std::printf("  %-22s %10.3f %10.3f %10.3f\n", "classic run (us)", quantile(run, 0.5),
+                quantile(run, 0.99), quantile(run, 1.0));
+    std::printf("  %-22s %10.3f %10.3f %10.3f\n", "splits (us)", quantile(splits, 0.5),
+                quantile(splits, 0.99), quantile(splits, 1.0));
+    std::printf("  %-22s %10.2f %10.2f %10.2f\n", "splits / run", quantile(shares, 0.5),
+                quantile(shares, 0.99), quantile(shares, 1.0));
+    double runTotal = 0;
+    double splitsTotal = 0;
+    for (std::size_t i = 0; i < run.size(); ++i) {
+        runTotal += run[i];
+        splitsTotal += splits[i];
+    }
+    std::printf("  in total the splits cost %.2f of the classic runs\n", splitsTotal / runTotal);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -254,6 +330,12 @@ int main(int argc, char** argv)
             benchmark::RegisterBenchmark(("plainRun/" + car.name).c_str(), plainRun, car.car)
                 ->Unit(benchmark::kMicrosecond);
         }
+        for (const plain::NamedCar& car : cars) {
+            benchmark::RegisterBenchmark(("splitTimes/" + car.name).c_str(), splitTimes, car.car)
+                ->Unit(benchmark::kMicrosecond);
+            benchmark::RegisterBenchmark(("dayRun/" + car.name).c_str(), dayRun, car.car)
+                ->Unit(benchmark::kMicrosecond);
+        }
         for (const std::string name : { "default_car", "slowest_quarter_mile", "top_speed_on_100_mph" })
             for (const plain::NamedCar& car : cars)
                 if (car.name == name)
@@ -270,6 +352,18 @@ int main(int argc, char** argv)
             std::printf("  %-24s %8.0f x  (engine %.2f us, plain %.0f us)\n", car.name.c_str(),
                         plainRun->second / engine->second, engine->second, plainRun->second);
         }
+        std::printf("\nNamed cars, the splits beside the classic run, same run:\n");
+        for (const plain::NamedCar& car : cars) {
+            const auto engine = reporter.perIteration.find(std::string("engineRun/") + car.name);
+            const auto split = reporter.perIteration.find(std::string("splitTimes/") + car.name);
+            const auto day = reporter.perIteration.find(std::string("dayRun/") + car.name);
+            if (engine == reporter.perIteration.end() || split == reporter.perIteration.end()
+                || day == reporter.perIteration.end())
+                continue;
+            std::printf("  %-24s splits %.3f us = %.2f of the run (%.3f us); whole day run %.3f us\n",
+                        car.name.c_str(), split->second, split->second / engine->second,
+                        engine->second, day->second);
+        }
     }
 
     std::mt19937_64 random(20261207);
@@ -284,6 +378,7 @@ int main(int argc, char** argv)
     }
     retimeOutliers(randomCars);
     summarise("Random cars within the input ranges", randomCars);
+    summariseSplits(randomCars);
 
     std::vector<Timed> sweep;
     const int size = 200;

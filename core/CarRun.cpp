@@ -7,11 +7,15 @@ double QuarterMileShiftTime(int quarterMileShifts)
 
 SimulationRecord RecordFor(const CarInputs& car)
 {
-    SimulationRecord record(RunSetup::StepSize, RunSetup::TimeLimit, RunSetup::ShiftTime,
-                            RunSetup::AirDensity);
-    record.SetInputs(car.horsepower, car.dragCoefficient, car.carWeight, car.FrontalArea(),
-                     RunSetup::AirDensity, car.spinTime, QuarterMileShiftTime(car.quarterMileShifts),
-                     car.availableShifts, RunSetup::PowerPercent);
+    return RecordFor(car, car.horsepower, RunSetup::AirDensity);
+}
+
+SimulationRecord RecordFor(const CarInputs& car, double horsepower, double airDensity)
+{
+    SimulationRecord record(RunSetup::StepSize, RunSetup::TimeLimit, RunSetup::ShiftTime, airDensity);
+    record.SetInputs(horsepower, car.dragCoefficient, car.carWeight, car.FrontalArea(), airDensity,
+                     car.spinTime, QuarterMileShiftTime(car.quarterMileShifts), car.availableShifts,
+                     RunSetup::PowerPercent);
     return record;
 }
 
@@ -19,6 +23,11 @@ CarRun RunCar(const CarInputs& car, const ProgressSink& progress)
 {
     SimulationRecord record = RecordFor(car);
     record.RunSimulation(progress);
+    return RunOf(record);
+}
+
+CarRun RunOf(const SimulationRecord& record)
+{
     CarRun run;
     run.outcome = record.Outcome();
     record.GetStopState(run.timeLimitReached, run.stopTime);

@@ -19,6 +19,11 @@ double QuarterMileShiftTime(int quarterMileShifts);
 
 // A record with the run constants and the car's inputs, ready to run.
 SimulationRecord RecordFor(const CarInputs& car);
+// The same with another horsepower and air density in place of the car's
+// rated horsepower and the run constant: the car on another day
+// (core/DayRun). RecordFor(car) is RecordFor(car, car.horsepower,
+// RunSetup::AirDensity).
+SimulationRecord RecordFor(const CarInputs& car, double horsepower, double airDensity);
 
 // The outcome of one run: the stop state and the twelve results.
 struct CarRun {
@@ -33,3 +38,5 @@ struct CarRun {
 // Sets up a record for the car, runs it with the progress sink and hands
 // out its outcome.
 CarRun RunCar(const CarInputs& car, const ProgressSink& progress = {});
+// The outcome of a record that has run.
+CarRun RunOf(const SimulationRecord& record);

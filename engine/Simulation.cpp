@@ -84,32 +84,36 @@ struct Curve {
         return { up - down, kRounding * (up + down) };
     }
 
-    // Where the rising part of the curve reaches `level`: Newton's method
-    // on s = sqrt(t), kept inside a bracket, starting from the time without
-    // drag (which comes first). The peak time when the level is at or above
-    // the peak value. Only a guess for the search; it needs no exactness.
+    // Where the rising part of the curve reaches `level`; the peak time when
+    // the level is at or above the peak value. Only a guess for the search;
+    // it needs no exactness. The distance is climb * u - drag * u^2 in
+    // u = t^1.5, so its crossing is the smaller root of a quadratic, written
+    // 2 level / (climb + sqrt(climb^2 - 4 drag level)) so as not to cancel.
+    // The speed needs Newton's method on s = sqrt(t), kept inside a bracket,
+    // starting from the time without drag (which comes first).
     double CrossingTime(double level) const
     {
         if (!(level > 0))
             return 0;
-        double s = distance ? std::cbrt(level / climb) : level / climb;
+        if (distance) {
+            const double discriminant = climb * climb - 4 * drag * level;
+            if (!(discriminant > 0))
+                return peak;
+            const double u = 2 * level / (climb + std::sqrt(discriminant));
+            return std::cbrt(u * u);
+        }
+        double s = level / climb;
         if (drag == 0)
             return s * s;
         const double top = std::sqrt(peak);
-        auto excess = [this, level](double x) {
-            return distance ? climb * x * x * x - drag * (x * x * x) * (x * x * x) - level
-                            : climb * x - drag * (x * x) * (x * x) - level;
-        };
-        auto slope = [this](double x) {
-            return distance ? 3 * climb * x * x - 6 * drag * (x * x) * (x * x * x)
-                            : climb - 4 * drag * x * x * x;
-        };
+        auto excess = [this, level](double x) { return climb * x - drag * (x * x) * (x * x) - level; };
+        auto slope = [this](double x) { return climb - 4 * drag * x * x * x; };
         const double atTop = excess(top);
         if (!(s < top) || !(atTop > 0))
             return peak;
         double lo = s;
         double hi = top;
-        if (!distance && atTop < 0.01 * level) {
+        if (atTop < 0.01 * level) {
             // Near the top the speed is V(T) (1 - (t/T - 1)^2 / 2): start
             // there, where Newton's method would creep towards a double root.
             s = top * std::sqrt(1 - std::sqrt(2 * atTop / (atTop + level)));
@@ -665,6 +669,25 @@ long SimulationRecord::FirstStepAtDistance(double feet) const
     long budget = kWalkBudget;
     const long step = FirstStepReaching(feet, budget);
     return budget < 0 ? -1 : step;
+}
+
+std::array<SplitPoint, SplitDistances.size()> SimulationRecord::DistanceSplits() const
+{
+    std::array<SplitPoint, SplitDistances.size()> splits{};
+    if (outcome != SimulationOutcome::Finished)
+        return splits;
+    long budget = kWalkBudget;
+    for (std::size_t i = 0; i < SplitDistances.size(); ++i) {
+        const double feet = SplitDistances[i];
+        const long step = feet == quarterMileFeet ? quarterMileSteps : FirstStepReaching(feet, budget);
+        if (budget < 0)
+            return {};
+        if (step < 0)
+            continue;
+        const double t = clock->TimeAt(step);
+        splits[i] = { step, t, feet == quarterMileFeet ? quarterMileVelocity : Speed(t) };
+    }
+    return splits;
 }
 
 long SimulationRecord::FirstStepAboveSpeed(double feetPerSecond) const

@@ -5,7 +5,8 @@
 // steps to a caller-supplied sink; GetStopState and GetResults hand out the
 // outcome in seconds, miles per hour, feet and pounds. The law can also be
 // asked for at any step of the run's time sequence, for plots, and for the
-// first step at which a distance or a speed is reached.
+// first step at which a distance or a speed is reached, and for the drag
+// strip's timing marks (DistanceSplits).
 //
 // Every figure is the double that stepping the law 0.001 s at a time would
 // give; the runs find the deciding steps by searching over the step index
@@ -16,6 +17,7 @@
 // on the step size alone, is built once and shared).
 #pragma once
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -70,6 +72,20 @@ struct TrajectoryPoint {
     double speed = 0;
     double distance = 0;
     double windForce = 0;
+};
+
+// The drag strip's timing marks, in feet: 60 ft, 330 ft, the 1/8 mile
+// (660 ft), 1000 ft and the quarter mile (1320 ft).
+inline constexpr std::array<double, 5> SplitDistances = { 60, 330, 660, 1000, 1320 };
+
+// Where a run passed a timing mark: the step, its raw time (s, spin and
+// shift time not included) and the speed there (ft/s). Step -1, time and
+// speed 0 where it was not passed.
+struct SplitPoint {
+    long step = -1;
+    double time = 0;
+    double speed = 0;
+    bool operator==(const SplitPoint&) const = default;
 };
 
 // Where a sampled trajectory ends: at the quarter-mile step, or at the raw
@@ -132,6 +148,13 @@ public:
     // shift time; -1 when it is never passed. Needs a finished run.
     long FirstStepAboveSpeed(double feetPerSecond) const;
 
+    // The timing marks of SplitDistances, in that order: the first step at
+    // each distance, found as FirstStepAtDistance finds it (the quarter mile
+    // is the run's own quarter-mile step, so its time and speed are those of
+    // the results). Every split is passed in a finished run; all are -1
+    // unless the run finished.
+    std::array<SplitPoint, SplitDistances.size()> DistanceSplits() const;
+
     // The three runs, in the order RunSimulation calls them.
     void RunQuarterMile();
     void ComputeTopSpeed();
@@ -145,6 +168,12 @@ public:
 
     // Read access for callers and tests.
     bool TimeLimitReached() const { return timeLimitReached; }
+    double Horsepower() const { return horsepower; }
+    double AirDensity() const { return airDensity; }
+    double SpinTime() const { return spinTime; }
+    double QuarterMileShiftTime() const { return quarterMileShiftTime; }
+    int AvailableShifts() const { return availableShifts; }
+    double ShiftTime() const { return shiftTime; }
     double Mass() const { return mass; }
     double EffectivePower() const { return effectivePower; }
     double DragFactor() const { return dragFactor; }

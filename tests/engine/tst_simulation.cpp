@@ -1,10 +1,12 @@
 // Tests of the simulation engine: the published figures of known cars, the
 // time limit, the progress steps, bit-for-bit agreement with a plain
 // step-by-step evaluation of the motion law over thousands of cars (results
-// and step counts), the step-time sequence, trajectories through the
-// results, the first-step searches, and the refusal of inputs the law is not
-// defined for.
+// and step counts), the step-time sequence, the timing marks, trajectories
+// through the results, the first-step searches, and the refusal of inputs
+// the law is not defined for.
 #include "PlainRun.h"
+
+#include "core/DayRun.h"
 
 #include <QTest>
 
@@ -133,6 +135,7 @@ private slots:
     void stepTimesAreTheRepeatedSum();
     void searchesAgreeWithStepping_data();
     void searchesAgreeWithStepping();
+    void splitsMatchStepping();
     void trajectoryPassesThroughResults_data();
     void trajectoryPassesThroughResults();
     void refusesInputsTheLawIsNotDefinedFor_data();
@@ -475,6 +478,62 @@ void TestSimulation::searchesAgreeWithStepping()
     QCOMPARE(r.FirstStepAboveSpeed(hundredKmh), steppedAboveSpeed(r, hundredKmh));
     QCOMPARE(r.FirstStepAboveSpeed(r.TopSpeedVelocity() * 1.001), -1L);
     QCOMPARE(r.FirstStepAtDistance(0), 0L);
+}
+
+// The timing marks of a few hundred cars, on the standard day and in
+// thinner air with less power, against one walk over every step that tests
+// each distance as the quarter-mile loop tests 1320 ft: the same steps, the
+// law's own times and speeds there, and the quarter mile's own step, time
+// and speed.
+void TestSimulation::splitsMatchStepping()
+{
+    std::mt19937_64 random(606);
+    std::vector<Car> cars = slowCars();
+    for (int i = 0; i < 300; ++i)
+        cars.push_back(plain::randomCar(random));
+    const AirFigures thin = FiguresFor({ 100, 24, 80 });
+    int checked = 0;
+    for (std::size_t c = 0; c < cars.size(); ++c) {
+        const Car& car = cars[c];
+        SimulationRecord r = c % 3 == 2 ? RecordOnDay(car, thin) : RecordFor(car);
+        r.RunSimulation({});
+        QCOMPARE(r.Outcome(), SimulationOutcome::Finished);
+        const auto splits = r.DistanceSplits();
+
+        long stepped[SplitDistances.size()];
+        std::fill(std::begin(stepped), std::end(stepped), -1L);
+        double t = 0;
+        long step = 0;
+        std::size_t pending = 0;
+        while (pending < SplitDistances.size()) {
+            t = t + 0.001;
+            ++step;
+            QVERIFY(60.0 >= t);
+            const double distance = r.Distance(t);
+            while (pending < SplitDistances.size() && !(SplitDistances[pending] - distance > 0.001))
+                stepped[pending++] = step;
+        }
+        for (std::size_t i = 0; i < SplitDistances.size(); ++i) {
+            if (splits[i].step != stepped[i])
+                QFAIL(qPrintable(QString::asprintf("%g ft: step %ld, stepping %ld, for ", SplitDistances[i],
+                                                   splits[i].step, stepped[i])
+                                 + describe(car)));
+            QVERIFY(sameDouble(splits[i].time, r.StepTime(stepped[i])));
+            QVERIFY(sameDouble(splits[i].speed, r.Speed(splits[i].time)));
+        }
+        QCOMPARE(splits.back().step, r.QuarterMileStep());
+        QVERIFY(sameDouble(splits.back().time, r.QuarterMileRunTime()));
+        QVERIFY(sameDouble(splits.back().speed * (15.0 / 22.0), r.Results().quarterMileSpeed));
+        ++checked;
+    }
+    QCOMPARE(checked, 305);
+    // A run that did not finish has no splits.
+    Car weak;
+    weak.horsepower = 1;
+    SimulationRecord r = RecordFor(weak);
+    r.RunSimulation({});
+    for (const SplitPoint& p : r.DistanceSplits())
+        QCOMPARE(p, SplitPoint());
 }
 
 void TestSimulation::trajectoryPassesThroughResults_data()
