@@ -11,6 +11,8 @@ profile=${1:-build}
 packages=(
   # compiler, build tools and the Qt 6 libraries
   g++ cmake ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev
+  # Qt's SQLite driver, which the logbook's file is read and written through
+  libqt6sql6-sqlite
   # fonts that stand in for the program's faces (see docs/DECISIONS.md)
   fontconfig fonts-dejavu-core fonts-liberation fonts-urw-base35
 )
@@ -28,6 +30,8 @@ if [ "$profile" = test ]; then
     clang libclang-rt-14-dev
     # the package and its desktop files
     dpkg-dev desktop-file-utils
+    # SQLite's own shell, to look into a logbook file
+    sqlite3
   )
 elif [ "$profile" != build ]; then
   echo "usage: install-deps.sh [build|test]" >&2
