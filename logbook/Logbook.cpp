@@ -359,6 +359,11 @@ QString Logbook::openFile(const QString& file, OpenMode mode)
             return tr("Could not open the logbook %1: there is no such file.").arg(file);
         if (!QDir().mkpath(folder))
             return tr("Could not create the logbook %1: its folder cannot be made.").arg(file);
+    } else if (QFileInfo(journal).size() > 0) {
+        // A journal left by a program that stopped in the middle of a
+        // change: SQLite rolls the change back when it opens the file, and
+        // until then the file's first bytes may be those of the half-made
+        // change. It is judged once SQLite has read it.
     } else {
         // The file's first bytes tell most files that are not ours before
         // SQLite sees them.
@@ -380,9 +385,10 @@ QString Logbook::openFile(const QString& file, OpenMode mode)
                 .arg(header.userVersion)
                 .arg(SchemaVersion)
                 .arg(leftAlone);
+    }
+    if (exists)
         readOnly = ::access(QFile::encodeName(file).constData(), W_OK) != 0
                    || ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0;
-    }
 
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
     if (!db.isValid())
@@ -494,6 +500,8 @@ QString Logbook::bringUpToDate(bool mayCreate)
         problem = refusal(applicationId, version, tables);
         if (!problem.isEmpty())
             return problem;
+        if (applicationId == ApplicationId && version == SchemaVersion)
+            return QString(); // another program brought it up to date meanwhile
         for (qint32 step = version; step < SchemaVersion; ++step) {
             const QString stepError = migrations[static_cast<std::size_t>(step)](db);
             if (!stepError.isEmpty())

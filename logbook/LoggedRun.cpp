@@ -195,6 +195,8 @@ QString RunProblem(const LoggedRun& run, FieldNaming naming)
 {
     if (run.time.isValid() && !run.date.isValid())
         return Text::tr("A run with a time needs a date.");
+    if (run.time.isValid() && run.time.msec() != 0)
+        return Text::tr("A run's time is kept in whole seconds, without the %1 ms this one has.").arg(run.time.msec());
     if (run.date.isValid() && (run.date.year() < 1 || run.date.year() > 9999))
         return sentence(Text::tr("%1 must lie within the years 1 to 9999.").arg(label(RunField::Date, naming)), naming);
     for (const FieldInfo& info : fieldTable) {

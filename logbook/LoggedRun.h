@@ -33,7 +33,7 @@ struct LoggedCar {
 // One run at the strip. Every field may be missing except the finish: the
 // quarter-mile time and speed, or for an eighth-mile track the 1/8-mile time
 // and speed. The date and time are the track's wall clock, without a time
-// zone: a time is only given with a date.
+// zone, to the second: a time is only given with a date.
 struct LoggedRun {
     qint64 id = 0;    // 0 until stored
     qint64 carId = 0; // the car it was run with, once stored
@@ -111,7 +111,8 @@ enum class FieldNaming { Words, Keys };
 // missing, a number that is not finite, a time or speed that is not more than
 // 0, a humidity outside 0 to 100 %, a pressure that is not more than 0, a
 // temperature at or below absolute zero, split times that do not grow along
-// the track, a time without a date, a date outside the years 1 to 9999.
+// the track, a time without a date or with milliseconds, a date outside the
+// years 1 to 9999.
 QString RunProblem(const LoggedRun& run, FieldNaming naming = FieldNaming::Words);
 
 // Why a car cannot be kept as it stands (no name), empty when it can.

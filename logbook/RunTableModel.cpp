@@ -216,8 +216,10 @@ QString RunTableModel::withValue(LoggedRun& run, RunField field, const QVariant&
     switch (field) {
     case RunField::Date:
         if (value.typeId() == QMetaType::QDateTime) {
+            // The logbook keeps times to the second.
+            const QTime time = value.toDateTime().time();
             run.date = value.toDateTime().date();
-            run.time = value.toDateTime().time();
+            run.time = QTime(time.hour(), time.minute(), time.second());
         } else if (value.typeId() == QMetaType::QDate) {
             run.date = value.toDate();
         } else if (!ReadRunDate(text, run.date, run.time)) {

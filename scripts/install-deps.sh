@@ -30,8 +30,6 @@ if [ "$profile" = test ]; then
     clang libclang-rt-14-dev
     # the package and its desktop files
     dpkg-dev desktop-file-utils
-    # SQLite's own shell, to look into a logbook file
-    sqlite3
   )
 elif [ "$profile" != build ]; then
   echo "usage: install-deps.sh [build|test]" >&2

@@ -74,6 +74,10 @@ void TestLoggedRun::problems_data()
                                                    "time (13.9 s).";
     QTest::newRow("a time without a date") << Change([](LoggedRun& r) { r.time = QTime(14, 30); })
                                            << "A run with a time needs a date.";
+    QTest::newRow("milliseconds") << Change([](LoggedRun& r) {
+        r.date = QDate(2024, 5, 4);
+        r.time = QTime(14, 30, 15, 250);
+    }) << "A run's time is kept in whole seconds, without the 250 ms this one has.";
 }
 
 void TestLoggedRun::problems()
