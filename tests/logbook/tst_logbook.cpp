@@ -5,6 +5,7 @@
 // disk.
 #include "logbook/Logbook.h"
 #include "FileSupport.h"
+#include "SampleRuns.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -55,14 +56,6 @@ QVariant rawSql(const QString& path, const QStringList& statements)
     return result;
 }
 
-LoggedCar sportsCar()
-{
-    LoggedCar car;
-    car.name = "Sports car";
-    car.inputs = CarTexts::DefaultCar();
-    return car;
-}
-
 // A run that differs with `i`.
 LoggedRun sampleRun(qint64 carId, int i)
 {
@@ -83,7 +76,7 @@ qint64 makeLogbook(const QString& path, int runs)
     Logbook book;
     if (!book.Open(path).isEmpty())
         return 0;
-    LoggedCar car = sportsCar();
+    LoggedCar car = SportsCar();
     if (!book.AddCar(car).isEmpty())
         return 0;
     QList<LoggedRun> list;
@@ -214,23 +207,10 @@ void TestLogbook::versionOneBroughtUpToDate()
     const LogbookRead<QList<LoggedRun>> runs = book.Runs(car.value->id);
     QCOMPARE(runs.error, QString());
     QCOMPARE(runs.value.size(), 2);
-    const LoggedRun& full = runs.value[0];
-    QCOMPARE(full.date, QDate(2024, 5, 4));
-    QCOMPARE(full.time, QTime(14, 30));
-    QCOMPARE(full.track, "Ennis");
-    QCOMPARE(full.elevation, 520.0);
-    QCOMPARE(full.temperature, 71.5);
-    QCOMPARE(full.pressure, 29.41);
-    QCOMPARE(full.humidity, 47.0);
-    QCOMPARE(full.reactionTime, 0.512);
-    QCOMPARE(full.sixtyFootTime, 1.953);
-    QCOMPARE(full.threeThirtyFootTime, 5.61);
-    QCOMPARE(full.eighthMileTime, 8.87);
-    QCOMPARE(full.eighthMileSpeed, 80.12);
-    QCOMPARE(full.thousandFootTime, 11.62);
-    QCOMPARE(full.quarterMileTime, 13.79);
-    QCOMPARE(full.quarterMileSpeed, 101.55);
-    QCOMPARE(full.note, "first pass");
+    LoggedRun full = FullRun();
+    full.id = 1;
+    full.carId = car.value->id;
+    QCOMPARE(runs.value[0], full);
     const LoggedRun& eighth = runs.value[1];
     QCOMPARE(eighth.track, "Eighth-mile strip");
     QVERIFY(!eighth.time.isValid());
@@ -247,7 +227,7 @@ void TestLogbook::carsAndRuns()
     QDir::setCurrent(dir.path());
 
     // Cars: the .trv file kept as an absolute path, one car a file.
-    LoggedCar car = sportsCar();
+    LoggedCar car = SportsCar();
     car.trvFile = "cars/../sports.trv";
     QCOMPARE(book.AddCar(car), QString());
     QVERIFY(car.id > 0);
@@ -255,7 +235,7 @@ void TestLogbook::carsAndRuns()
     QCOMPARE(book.FindCarByFile(dir.filePath("sports.trv")).value, car);
     QCOMPARE(book.FindCarByFile("sports.trv").value, car);
     QCOMPARE(book.FindCarByFile("other.trv").value, std::nullopt);
-    LoggedCar second = sportsCar();
+    LoggedCar second = SportsCar();
     second.trvFile = "sports.trv";
     QCOMPARE(book.AddCar(second), "The car Sports car in the logbook already comes from " + dir.filePath("sports.trv") + ".");
     second.trvFile.clear();
@@ -266,7 +246,7 @@ void TestLogbook::carsAndRuns()
     QCOMPARE(book.UpdateCar(second), QString());
     QCOMPARE(book.FindCarsByName("Friend's car").value, QList<LoggedCar>{ second });
     QCOMPARE(book.Cars().value.size(), 2);
-    LoggedCar nameless = sportsCar();
+    LoggedCar nameless = SportsCar();
     nameless.name = " ";
     QCOMPARE(book.AddCar(nameless), "A car in the logbook needs a name.");
 
@@ -317,7 +297,7 @@ void TestLogbook::anImportIsOneChange()
 {
     Logbook book;
     QCOMPARE(book.Open(dir.filePath("import.sqlite")), QString());
-    LoggedCar car = sportsCar();
+    LoggedCar car = SportsCar();
     QCOMPARE(book.AddCar(car), QString());
     QList<LoggedRun> runs = { sampleRun(0, 0), sampleRun(0, 1), sampleRun(0, 2) };
     runs[1].humidity = 120.0;
@@ -619,7 +599,7 @@ void TestLogbook::fullDiskKeepsTheLogbookWhole()
     const QString path = disk.path + "/logbook.sqlite";
     Logbook book;
     QCOMPARE(book.Open(path), QString());
-    LoggedCar car = sportsCar();
+    LoggedCar car = SportsCar();
     QCOMPARE(book.AddCar(car), QString());
     QList<LoggedRun> first = { sampleRun(car.id, 0), sampleRun(car.id, 1), sampleRun(car.id, 2) };
     QCOMPARE(book.AddRuns(car.id, first), QString());

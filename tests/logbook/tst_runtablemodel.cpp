@@ -4,6 +4,7 @@
 // logbook's order as runs are added, moved by a new date and deleted.
 #include "logbook/Logbook.h"
 #include "logbook/RunTableModel.h"
+#include "SampleRuns.h"
 
 #include <QLocale>
 #include <QSignalSpy>
@@ -14,28 +15,6 @@
 #include <limits>
 
 namespace {
-
-LoggedRun fullRun()
-{
-    LoggedRun run;
-    run.date = QDate(2024, 5, 4);
-    run.time = QTime(14, 30);
-    run.track = "Ennis";
-    run.elevation = 520.0;
-    run.temperature = 71.5;
-    run.pressure = 29.41;
-    run.humidity = 47.0;
-    run.reactionTime = 0.512;
-    run.sixtyFootTime = 1.953;
-    run.threeThirtyFootTime = 5.61;
-    run.eighthMileTime = 8.87;
-    run.eighthMileSpeed = 80.12;
-    run.thousandFootTime = 11.62;
-    run.quarterMileTime = 13.79;
-    run.quarterMileSpeed = 101.55;
-    run.note = "first pass";
-    return run;
-}
 
 LoggedRun runOn(const QDate& date)
 {
@@ -88,12 +67,10 @@ void TestRunTableModel::init()
 {
     path = dir.filePath(QStringLiteral("%1.sqlite").arg(QTest::currentTestFunction()));
     QCOMPARE(book.Open(path), QString());
-    LoggedCar car;
-    car.name = "Sports car";
-    car.inputs = CarTexts::DefaultCar();
+    LoggedCar car = SportsCar();
     QCOMPARE(book.AddCar(car), QString());
     carId = car.id;
-    LoggedRun run = fullRun();
+    LoggedRun run = FullRun();
     run.carId = carId;
     QCOMPARE(book.AddRun(run), QString());
     fullRunId = run.id;
@@ -182,7 +159,7 @@ void TestRunTableModel::edits()
     QCOMPARE(*stored.value, model.RunAt(0));
     if (!refusal.isEmpty())
         QCOMPARE(*stored.value, [this] {
-            LoggedRun run = fullRun();
+            LoggedRun run = FullRun();
             run.id = fullRunId;
             run.carId = carId;
             return run;
