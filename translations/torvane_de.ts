@@ -102,6 +102,17 @@ Option.
     </message>
 </context>
 <context>
+    <name>CsvReader</name>
+    <message>
+        <source>a quoted field is not closed before the end of the file</source>
+        <translation>ein Feld in Anführungszeichen ist vor dem Ende der Datei nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>a quoted field goes on after its closing quote</source>
+        <translation>ein Feld in Anführungszeichen geht nach seinem schließenden Anführungszeichen weiter</translation>
+    </message>
+</context>
+<context>
     <name>DataFile</name>
     <message>
         <source>Torvane files (*.trv)</source>

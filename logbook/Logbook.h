@@ -1,0 +1,115 @@
+// Logbook: the user's cars and time slips in one SQLite file, through Qt SQL.
+//
+// In: a path (by default DefaultPath()), then cars and runs as plain values
+// (logbook/LoggedRun.h). Out: the same values read back, and for every call
+// that can fail an error message, empty on success; nothing here shows a
+// message. Every change is one transaction: it is saved whole or not at all,
+// whatever befalls the program or the disk. A second program writing the same
+// file is waited for (up to BusyTimeoutMs) rather than failing at once.
+//
+// A file that is not a logbook (not SQLite, or SQLite of another program), a
+// logbook of a newer version, a damaged one, or a path that is not a regular
+// file is refused on opening with a message and left as it is; a read-only
+// logbook opens for reading and refuses every change with a message. The
+// schema's version is kept in PRAGMA user_version, our mark in PRAGMA
+// application_id; an older logbook is brought up to date on opening, one step
+// per version.
+//
+// A Logbook is used in the thread that opened it. Each one has its own
+// connection, so several may be open at once, on the same file or others.
+#pragma once
+
+#include "logbook/LoggedRun.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QSqlDatabase;
+class QSqlError;
+
+// A value read from the logbook, or why it could not be read.
+template <typename T>
+struct LogbookRead {
+    T value{};
+    QString error; // empty on success
+};
+
+class Logbook {
+    Q_DECLARE_TR_FUNCTIONS(Logbook)
+
+public:
+    // The version of the schema this program writes, and the newest it reads.
+    static constexpr int SchemaVersion = 1;
+    // "TrLb": marks a Torvane logbook among SQLite files.
+    static constexpr qint32 ApplicationId = 0x54724c62;
+    // How long a change waits for another program that holds the file.
+    static constexpr int BusyTimeoutMs = 10000;
+
+    // logbook.sqlite in the program's data folder (QStandardPaths'
+    // AppDataLocation, e.g. ~/.local/share/Torvane/torvane-garage/).
+    static QString DefaultPath();
+
+    enum class OpenMode {
+        Existing, // the file must be there (File ▸ Open Logbook…)
+        OrCreate, // a missing file is created, with its folder
+    };
+
+    Logbook();
+    ~Logbook();
+    Logbook(const Logbook&) = delete;
+    Logbook& operator=(const Logbook&) = delete;
+
+    // Opens the logbook at `path`, closing any other first. An empty file, or
+    // an SQLite file without any table, becomes a new logbook when `mode` is
+    // OrCreate. Returns an error message, empty on success; on failure no
+    // logbook is open and the file is as it was.
+    QString Open(const QString& path, OpenMode mode = OpenMode::OrCreate);
+    void Close();
+    bool IsOpen() const;
+    // Opened from a file that cannot be written (or in a folder that cannot):
+    // reading works, every change is refused.
+    bool IsReadOnly() const;
+    QString Path() const;
+
+    // Cars. A car's .trv file is kept as an absolute path; at most one car
+    // comes from each file.
+    QString AddCar(LoggedCar& car); // gives `car` its id
+    QString UpdateCar(const LoggedCar& car);
+    LogbookRead<QList<LoggedCar>> Cars() const;
+    LogbookRead<std::optional<LoggedCar>> FindCarByFile(const QString& trvFile) const;
+    LogbookRead<QList<LoggedCar>> FindCarsByName(const QString& name) const;
+
+    // Runs. A run is checked with RunProblem before it is stored. AddRun gives
+    // `run` its id, or keeps the id it has (to put back a deleted run).
+    QString AddRun(LoggedRun& run);
+    // Adds all of `runs` to the car as one change (an import): all are
+    // stored, or none. Gives each its car and id.
+    QString AddRuns(qint64 carId, QList<LoggedRun>& runs);
+    QString UpdateRun(const LoggedRun& run);
+    QString DeleteRun(qint64 runId);
+    // A car's runs by date and time (runs without a date first), then id.
+    LogbookRead<QList<LoggedRun>> Runs(qint64 carId) const;
+    LogbookRead<std::optional<LoggedRun>> Run(qint64 runId) const;
+
+private:
+    QSqlDatabase database() const;
+    QString openFile(const QString& path, OpenMode mode);
+    QString bringUpToDate(bool mayCreate);
+    // Runs `change` in one write transaction and commits it; rolls it back
+    // and returns the reason when the change or the commit fails.
+    QString write(const std::function<QString(QSqlDatabase&)>& change);
+    QString writeFailure(const QSqlError& error) const;
+    QString readFailure(const QSqlError& error) const;
+    QString notOpen() const;
+    QString insertRun(QSqlDatabase& db, LoggedRun& run) const;
+    QString checkCarExists(QSqlDatabase& db, qint64 carId) const;
+    QString checkFileFree(QSqlDatabase& db, const LoggedCar& car) const;
+
+    QString connection; // the Qt SQL connection name, unique to this object
+    QString path;
+    bool readOnly = false;
+};

@@ -1,0 +1,133 @@
+// LoggedRun: the values the logbook keeps, apart from any database. A car as
+// the user typed it (LoggedCar) and a run at the strip with its weather and
+// its time slip (LoggedRun), the fields a run has with their names, units and
+// shown decimals, and the checks every stored or imported run passes.
+//
+// The units are the classic ones: feet, °F, inHg (station pressure, as the
+// track's weather station reads it), % relative humidity, seconds and mph.
+// The fit, the runner and the garage read these structs; only the logbook
+// (logbook/Logbook.h) knows SQL.
+#pragma once
+
+#include "core/CarInputs.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QTime>
+
+#include <array>
+#include <optional>
+
+// A car of the logbook: its name, the nine inputs as typed, and the .trv file
+// they came from (empty when none).
+struct LoggedCar {
+    qint64 id = 0; // 0 until stored
+    QString name;
+    CarTexts inputs;
+    QString trvFile;
+
+    bool operator==(const LoggedCar&) const = default;
+};
+
+// One run at the strip. Every field may be missing except the finish: the
+// quarter-mile time and speed, or for an eighth-mile track the 1/8-mile time
+// and speed. The date and time are the track's wall clock, without a time
+// zone, to the second: a time is only given with a date.
+struct LoggedRun {
+    qint64 id = 0;    // 0 until stored
+    qint64 carId = 0; // the car it was run with, once stored
+    QDate date;       // invalid when not given
+    QTime time;       // invalid when not given
+    QString track;
+    std::optional<double> elevation;   // ft
+    std::optional<double> temperature; // °F
+    std::optional<double> pressure;    // inHg, station pressure
+    std::optional<double> humidity;    // %
+    std::optional<double> reactionTime;        // s
+    std::optional<double> sixtyFootTime;       // s
+    std::optional<double> threeThirtyFootTime; // s
+    std::optional<double> eighthMileTime;      // s
+    std::optional<double> eighthMileSpeed;     // mph
+    std::optional<double> thousandFootTime;    // s
+    std::optional<double> quarterMileTime;     // s
+    std::optional<double> quarterMileSpeed;    // mph
+    QString note;
+
+    bool operator==(const LoggedRun&) const = default;
+};
+
+// The fields of a run in the order of the CSV columns and the garage's
+// table.
+enum class RunField {
+    Date,
+    Track,
+    Elevation,
+    Temperature,
+    Pressure,
+    Humidity,
+    ReactionTime,
+    SixtyFootTime,
+    ThreeThirtyFootTime,
+    EighthMileTime,
+    EighthMileSpeed,
+    ThousandFootTime,
+    QuarterMileTime,
+    QuarterMileSpeed,
+    Note,
+};
+inline constexpr int RunFieldCount = 15;
+
+inline constexpr std::array<RunField, RunFieldCount> AllRunFields = {
+    RunField::Date,           RunField::Track,           RunField::Elevation,
+    RunField::Temperature,    RunField::Pressure,        RunField::Humidity,
+    RunField::ReactionTime,   RunField::SixtyFootTime,   RunField::ThreeThirtyFootTime,
+    RunField::EighthMileTime, RunField::EighthMileSpeed, RunField::ThousandFootTime,
+    RunField::QuarterMileTime, RunField::QuarterMileSpeed, RunField::Note,
+};
+
+// The CSV column name of a field ("date", "quarterMileTime", ...).
+QString RunFieldKey(RunField field);
+std::optional<RunField> RunFieldFromKey(const QString& key);
+// What the user calls a field in a sentence ("quarter-mile time").
+QString RunFieldName(RunField field);
+// The unit of a number field ("s", "mph", "ft", "°F", "inHg", "%"); empty for
+// the others.
+QString RunFieldUnit(RunField field);
+// The decimals a number field is shown with.
+int RunFieldDecimals(RunField field);
+// Whether a field holds a number (all but the date, track and note).
+bool IsNumberField(RunField field);
+// The member that holds a number field; nullptr for the others.
+using RunNumber = std::optional<double> LoggedRun::*;
+RunNumber NumberMember(RunField field);
+
+// How a check names the fields: as a sentence does ("The quarter-mile time
+// must be more than 0 s"), or by their CSV column ("quarterMileTime must be
+// more than 0 s"), for the refusals of an import.
+enum class FieldNaming { Words, Keys };
+
+// Why a run cannot be kept as it stands, empty when it can: the finish
+// missing, a number that is not finite, a time or speed that is not more than
+// 0, a humidity outside 0 to 100 %, a pressure that is not more than 0, a
+// temperature at or below absolute zero, split times that do not grow along
+// the track, a time without a date or with milliseconds, a date outside the
+// years 1 to 9999.
+QString RunProblem(const LoggedRun& run, FieldNaming naming = FieldNaming::Words);
+
+// Why a car cannot be kept as it stands (no name), empty when it can.
+QString CarProblem(const LoggedCar& car);
+
+// The date and time as the CSV and the table write them: "2024-05-04",
+// "2024-05-04 14:30", or "2024-05-04 14:30:15" when the seconds are not 0;
+// empty when there is no date.
+QString RunDateText(const LoggedRun& run);
+
+// A date (and time) as the CSV and the table read it: YYYY-MM-DD, optionally
+// followed by "T" or a space and HH:MM or HH:MM:SS, with spaces around it
+// allowed. An empty text is no date. False when the text is neither.
+bool ReadRunDate(const QString& text, QDate& date, QTime& time);
+
+// The runs in the order the logbook lists them: by date and time (runs
+// without a date first), then by id.
+bool RunComesBefore(const LoggedRun& a, const LoggedRun& b);

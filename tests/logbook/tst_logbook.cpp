@@ -1,0 +1,631 @@
+// The logbook file on a real disk: a new logbook and one of version 1 brought
+// up to date, cars and runs kept and read back, the schema's own checks,
+// every file refused and left byte for byte, a read-only logbook, a second
+// writer waiting for the first, a kill in the middle of saving, and a full
+// disk.
+#include "logbook/Logbook.h"
+#include "FileSupport.h"
+#include "SampleRuns.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QScopeGuard>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUuid>
+
+#include <atomic>
+#include <csignal>
+#include <functional>
+#include <thread>
+
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// Runs statements on the file through a connection of its own, as another
+// program would; returns the first value the last one gives, or the error.
+QVariant rawSql(const QString& path, const QStringList& statements)
+{
+    const QString name = QUuid::createUuid().toString();
+    QVariant result;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        if (!db.open())
+            return db.lastError().text();
+        QSqlQuery query(db);
+        query.exec(QStringLiteral("PRAGMA foreign_keys = ON"));
+        for (const QString& statement : statements) {
+            if (!query.exec(statement)) {
+                result = query.lastError().databaseText();
+                break;
+            }
+            result = query.next() ? query.value(0) : QVariant();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return result;
+}
+
+// A run that differs with `i`.
+LoggedRun sampleRun(qint64 carId, int i)
+{
+    LoggedRun run;
+    run.carId = carId;
+    run.date = QDate(2024, 1, 1).addDays(i % 300);
+    run.track = QStringLiteral("Track %1").arg(i);
+    run.temperature = 60.0 + i % 30;
+    run.quarterMileTime = 13.5 + (i % 50) * 0.01;
+    run.quarterMileSpeed = 101.0 + (i % 7) * 0.1;
+    run.note = QStringLiteral("pass %1 with a note long enough to fill pages").arg(i);
+    return run;
+}
+
+// A logbook at `path` holding the sports car and `runs` runs; closed again.
+qint64 makeLogbook(const QString& path, int runs)
+{
+    Logbook book;
+    if (!book.Open(path).isEmpty())
+        return 0;
+    LoggedCar car = SportsCar();
+    if (!book.AddCar(car).isEmpty())
+        return 0;
+    QList<LoggedRun> list;
+    for (int i = 0; i < runs; ++i)
+        list << sampleRun(car.id, i);
+    if (!book.AddRuns(car.id, list).isEmpty())
+        return 0;
+    return car.id;
+}
+
+QList<qint64> idsOf(const QList<LoggedRun>& runs)
+{
+    QList<qint64> ids;
+    for (const LoggedRun& run : runs)
+        ids << run.id;
+    return ids;
+}
+
+// A small tmpfs mounted for one test and unmounted at its end (needs root).
+struct SmallDisk {
+    explicit SmallDisk(const QString& path, const char* size) : path(path)
+    {
+        QDir().mkpath(path);
+        mounted = ::mount("tmpfs", QFile::encodeName(path).constData(), "tmpfs", 0,
+                          QByteArray("size=").append(size).constData())
+                  == 0;
+    }
+    ~SmallDisk()
+    {
+        if (mounted)
+            ::umount(QFile::encodeName(path).constData());
+    }
+    bool MakeReadOnly() const
+    {
+        return ::mount("tmpfs", QFile::encodeName(path).constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+    }
+    QString path;
+    bool mounted = false;
+};
+
+using MakeFile = std::function<void(const QString& path)>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(MakeFile)
+Q_DECLARE_METATYPE(Logbook::OpenMode)
+
+class TestLogbook : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QVERIFY(dir.isValid()); }
+
+    void defaultPath();
+    void newLogbook_data();
+    void newLogbook();
+    void versionOneBroughtUpToDate();
+    void carsAndRuns();
+    void anImportIsOneChange();
+    void schemaChecks_data();
+    void schemaChecks();
+    void refusedAndLeftAlone_data();
+    void refusedAndLeftAlone();
+    void onlyRegularFilesAreOpened();
+    void readOnlyLogbook();
+    void aSecondWriterWaits();
+    void aKillLosesAtMostTheChangeBeingSaved_data();
+    void aKillLosesAtMostTheChangeBeingSaved();
+    void fullDiskKeepsTheLogbookWhole();
+
+private:
+    QTemporaryDir dir;
+};
+
+void TestLogbook::defaultPath()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QCOMPARE(Logbook::DefaultPath(),
+             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/logbook.sqlite");
+    QStandardPaths::setTestModeEnabled(false);
+}
+
+void TestLogbook::newLogbook_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<MakeFile>("make");
+    QTest::newRow("no file, no folder") << "new/folder/logbook.sqlite" << MakeFile([](const QString&) {});
+    QTest::newRow("an empty file") << "empty.sqlite" << MakeFile([](const QString& path) { writeAll(path, {}); });
+    QTest::newRow("an SQLite file without tables")
+        << "blank.sqlite"
+        << MakeFile([](const QString& path) { rawSql(path, { "CREATE TABLE t (x)", "DROP TABLE t" }); });
+}
+
+void TestLogbook::newLogbook()
+{
+    QFETCH(QString, name);
+    QFETCH(MakeFile, make);
+    const QString path = dir.filePath(name);
+    make(path);
+    Logbook book;
+    QCOMPARE(book.Open(path), QString());
+    QVERIFY(book.IsOpen());
+    QVERIFY(!book.IsReadOnly());
+    QCOMPARE(book.Path(), path);
+    book.Close();
+    QCOMPARE(rawSql(path, { "PRAGMA user_version" }).toInt(), Logbook::SchemaVersion);
+    QCOMPARE(rawSql(path, { "PRAGMA application_id" }).toInt(), Logbook::ApplicationId);
+    QCOMPARE(rawSql(path, { "SELECT group_concat(name, ' ') FROM (SELECT name FROM sqlite_schema "
+                            "WHERE type = 'table' ORDER BY name)" })
+                 .toString(),
+             "cars runs");
+}
+
+// A file written by version 1 (with a car from a .trv file, a quarter-mile
+// run with every field and an eighth-mile run) opens with its contents.
+void TestLogbook::versionOneBroughtUpToDate()
+{
+    const QString path = dir.filePath("v1.sqlite");
+    QVERIFY(QFile::copy(TORVANE_LOGBOOK_TEST_DATA "/logbook-v1.sqlite", path));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    Logbook book;
+    QCOMPARE(book.Open(path, Logbook::OpenMode::Existing), QString());
+    const LogbookRead<std::optional<LoggedCar>> car = book.FindCarByFile("/home/driver/cars/sports.trv");
+    QCOMPARE(car.error, QString());
+    QVERIFY(car.value);
+    QCOMPARE(car.value->name, "Sports car");
+    QCOMPARE(car.value->inputs, CarTexts::DefaultCar());
+    const LogbookRead<QList<LoggedRun>> runs = book.Runs(car.value->id);
+    QCOMPARE(runs.error, QString());
+    QCOMPARE(runs.value.size(), 2);
+    LoggedRun full = FullRun();
+    full.id = 1;
+    full.carId = car.value->id;
+    QCOMPARE(runs.value[0], full);
+    const LoggedRun& eighth = runs.value[1];
+    QCOMPARE(eighth.track, "Eighth-mile strip");
+    QVERIFY(!eighth.time.isValid());
+    QVERIFY(!eighth.quarterMileTime);
+    QCOMPARE(eighth.eighthMileSpeed, 79.4);
+    book.Close();
+    QCOMPARE(rawSql(path, { "PRAGMA user_version" }).toInt(), Logbook::SchemaVersion);
+}
+
+void TestLogbook::carsAndRuns()
+{
+    Logbook book;
+    QCOMPARE(book.Open(dir.filePath("cars.sqlite")), QString());
+    QDir::setCurrent(dir.path());
+
+    // Cars: the .trv file kept as an absolute path, one car a file.
+    LoggedCar car = SportsCar();
+    car.trvFile = "cars/../sports.trv";
+    QCOMPARE(book.AddCar(car), QString());
+    QVERIFY(car.id > 0);
+    QCOMPARE(car.trvFile, dir.filePath("sports.trv"));
+    QCOMPARE(book.FindCarByFile(dir.filePath("sports.trv")).value, car);
+    QCOMPARE(book.FindCarByFile("sports.trv").value, car);
+    QCOMPARE(book.FindCarByFile("other.trv").value, std::nullopt);
+    LoggedCar second = SportsCar();
+    second.trvFile = "sports.trv";
+    QCOMPARE(book.AddCar(second), "The car Sports car in the logbook already comes from " + dir.filePath("sports.trv") + ".");
+    second.trvFile.clear();
+    second.inputs[InputField::Horsepower] = "400";
+    QCOMPARE(book.AddCar(second), QString());
+    QCOMPARE(book.FindCarsByName("Sports car").value, (QList<LoggedCar>{ car, second }));
+    second.name = "Friend's car";
+    QCOMPARE(book.UpdateCar(second), QString());
+    QCOMPARE(book.FindCarsByName("Friend's car").value, QList<LoggedCar>{ second });
+    QCOMPARE(book.Cars().value.size(), 2);
+    LoggedCar nameless = SportsCar();
+    nameless.name = " ";
+    QCOMPARE(book.AddCar(nameless), "A car in the logbook needs a name.");
+
+    // Runs: listed by date and time, undated first, then by id.
+    LoggedRun later = sampleRun(car.id, 1);
+    later.time = QTime(18, 5, 30);
+    LoggedRun earlier = sampleRun(car.id, 1);
+    earlier.time = QTime(9, 0);
+    LoggedRun undated = sampleRun(car.id, 0);
+    undated.date = QDate();
+    LoggedRun friends = sampleRun(second.id, 2);
+    for (LoggedRun* run : { &later, &earlier, &undated, &friends })
+        QCOMPARE(book.AddRun(*run), QString());
+    QCOMPARE(book.Runs(car.id).value, (QList<LoggedRun>{ undated, earlier, later }));
+    QCOMPARE(book.Run(friends.id).value, friends);
+
+    // A change and a refused change.
+    later.note = "changed";
+    later.quarterMileSpeed = 99.5;
+    QCOMPARE(book.UpdateRun(later), QString());
+    QCOMPARE(book.Run(later.id).value, later);
+    LoggedRun broken = later;
+    broken.quarterMileSpeed.reset();
+    QCOMPARE(book.UpdateRun(broken),
+             "A run needs the quarter-mile time and the quarter-mile speed, or the 1/8-mile time and the 1/8-mile speed.");
+    QCOMPARE(book.Run(later.id).value, later);
+    LoggedRun orphan = sampleRun(99, 3);
+    QCOMPARE(book.AddRun(orphan), "The car with the id 99 is not in the logbook.");
+
+    // Deleting, and putting the run back with its id (as an undo does).
+    QCOMPARE(book.DeleteRun(earlier.id), QString());
+    QCOMPARE(book.DeleteRun(earlier.id), QStringLiteral("The run with the id %1 is not in the logbook.").arg(earlier.id));
+    QCOMPARE(book.Runs(car.id).value, (QList<LoggedRun>{ undated, later }));
+    LoggedRun restored = earlier;
+    QCOMPARE(book.AddRun(restored), QString());
+    QCOMPARE(restored.id, earlier.id);
+    QCOMPARE(book.AddRun(restored), QStringLiteral("A run with the id %1 is already in the logbook.").arg(earlier.id));
+    QCOMPARE(book.Runs(car.id).value, (QList<LoggedRun>{ undated, earlier, later }));
+
+    // Reading again from the file gives the same values.
+    book.Close();
+    QCOMPARE(book.Runs(car.id).error, "No logbook is open.");
+    QCOMPARE(book.Open(dir.filePath("cars.sqlite"), Logbook::OpenMode::Existing), QString());
+    QCOMPARE(book.Runs(car.id).value, (QList<LoggedRun>{ undated, earlier, later }));
+}
+
+void TestLogbook::anImportIsOneChange()
+{
+    Logbook book;
+    QCOMPARE(book.Open(dir.filePath("import.sqlite")), QString());
+    LoggedCar car = SportsCar();
+    QCOMPARE(book.AddCar(car), QString());
+    QList<LoggedRun> runs = { sampleRun(0, 0), sampleRun(0, 1), sampleRun(0, 2) };
+    runs[1].humidity = 120.0;
+    QCOMPARE(book.AddRuns(car.id, runs), "Run 2 of 3: The humidity must lie between 0 and 100 % (it is 120).");
+    QVERIFY(book.Runs(car.id).value.isEmpty());
+    runs[1].humidity.reset();
+    QCOMPARE(book.AddRuns(car.id, runs), QString());
+    QCOMPARE(book.Runs(car.id).value, runs);
+    QCOMPARE(runs[2].carId, car.id);
+}
+
+// The file refuses what the program would never write, whoever writes it.
+void TestLogbook::schemaChecks_data()
+{
+    QTest::addColumn<QString>("statement");
+    QTest::addColumn<QString>("error");
+    const QString columns = "INSERT INTO runs (car_id, run_date, quarter_mile_time, quarter_mile_speed, humidity) ";
+    QTest::newRow("a good run") << columns + "VALUES (1, '2024-05-04', 13.8, 101.5, 40)" << "";
+    QTest::newRow("no finish") << columns + "VALUES (1, '2024-05-04', 13.8, NULL, 40)"
+                               << "CHECK constraint failed: (quarter_mile_time IS NOT NULL AND quarter_mile_speed IS NOT "
+                                  "NULL)\n                    OR (eighth_mile_time IS NOT NULL AND eighth_mile_speed IS "
+                                  "NOT NULL)";
+    QTest::newRow("text for a number") << columns + "VALUES (1, '2024-05-04', 'fast', 101.5, 40)"
+                                       << "CHECK constraint failed: typeof(quarter_mile_time) IN ('null', 'real') AND "
+                                          "quarter_mile_time > 0";
+    QTest::newRow("humidity over 100") << columns + "VALUES (1, '2024-05-04', 13.8, 101.5, 101)"
+                                       << "CHECK constraint failed: typeof(humidity) IN ('null', 'real') AND humidity "
+                                          "BETWEEN 0 AND 100";
+    QTest::newRow("a date in another form") << columns + "VALUES (1, '4/5/2024', 13.8, 101.5, 40)"
+                                            << "CHECK constraint failed: run_date GLOB "
+                                               "'[0-9][0-9][0-9][0-9]-[0-1][0-9]-[0-3][0-9]'";
+    QTest::newRow("no such car") << columns + "VALUES (7, '2024-05-04', 13.8, 101.5, 40)"
+                                 << "FOREIGN KEY constraint failed";
+}
+
+void TestLogbook::schemaChecks()
+{
+    QFETCH(QString, statement);
+    QFETCH(QString, error);
+    const QString path = dir.filePath("checks.sqlite");
+    QFile::remove(path);
+    QVERIFY(makeLogbook(path, 0) == 1);
+    QCOMPARE(rawSql(path, { statement }).toString(), error);
+}
+
+void TestLogbook::refusedAndLeftAlone_data()
+{
+    QTest::addColumn<MakeFile>("make");
+    QTest::addColumn<Logbook::OpenMode>("mode");
+    QTest::addColumn<QString>("message"); // %1 is the path; a message ending in "(" is compared up to there
+    const Logbook::OpenMode existing = Logbook::OpenMode::Existing;
+    const Logbook::OpenMode orCreate = Logbook::OpenMode::OrCreate;
+    QTest::newRow("a text file")
+        << MakeFile([](const QString& path) { writeAll(path, "345.00\r\n0.29\r\n3400.00\r\n"); }) << orCreate
+        << "%1 is not a Torvane logbook: it is not an SQLite database. It was left as it is.";
+    QTest::newRow("SQLite's mark and nothing more")
+        << MakeFile([](const QString& path) { writeAll(path, QByteArray("SQLite format 3\0", 16)); }) << orCreate
+        << "%1 is not a Torvane logbook: it is not an SQLite database. It was left as it is.";
+    QTest::newRow("another program's database, marked")
+        << MakeFile([](const QString& path) {
+               rawSql(path, { "CREATE TABLE notes (text)", "PRAGMA application_id = 42" });
+           })
+        << orCreate << "%1 is not a Torvane logbook: it is the SQLite database of another program. It was left as it is.";
+    QTest::newRow("another program's database, unmarked")
+        << MakeFile([](const QString& path) { rawSql(path, { "CREATE TABLE cars (id)" }); }) << orCreate
+        << "%1 is not a Torvane logbook: it is the SQLite database of another program. It was left as it is.";
+    QTest::newRow("a newer logbook")
+        << MakeFile([](const QString& path) {
+               makeLogbook(path, 2);
+               rawSql(path, { "PRAGMA user_version = 2" });
+           })
+        << orCreate << "%1 is a logbook of a newer Torvane (version 2; this one reads up to version 1). It was left as it is.";
+    QTest::newRow("a damaged page")
+        << MakeFile([](const QString& path) {
+               makeLogbook(path, 200);
+               QFile file(path);
+               QVERIFY(file.open(QIODevice::ReadWrite));
+               QVERIFY(file.seek(3 * 4096));
+               file.write(QByteArray(300, '\x55'));
+           })
+        << orCreate << "The logbook %1 is damaged (";
+    QTest::newRow("cut short")
+        << MakeFile([](const QString& path) {
+               makeLogbook(path, 200);
+               QVERIFY(QFile::resize(path, 4 * 4096));
+           })
+        << orCreate << "The logbook %1 is damaged (";
+    QTest::newRow("an empty file, to be opened")
+        << MakeFile([](const QString& path) { writeAll(path, {}); }) << existing
+        << "%1 is an empty file, not a Torvane logbook. It was left as it is.";
+    QTest::newRow("an SQLite file without tables, to be opened")
+        << MakeFile([](const QString& path) { rawSql(path, { "CREATE TABLE t (x)", "DROP TABLE t" }); }) << existing
+        << "%1 is an empty SQLite database, not a Torvane logbook. It was left as it is.";
+    QTest::newRow("no file, to be opened") << MakeFile([](const QString&) {}) << existing
+                                           << "Could not open the logbook %1: there is no such file.";
+}
+
+void TestLogbook::refusedAndLeftAlone()
+{
+    QFETCH(MakeFile, make);
+    QFETCH(Logbook::OpenMode, mode);
+    QFETCH(QString, message);
+    const QString path = dir.filePath("refused.sqlite");
+    QFile::remove(path);
+    make(path);
+    const bool existed = QFile::exists(path);
+    const QByteArray before = readAll(path);
+    Logbook book;
+    const QString error = book.Open(path, mode);
+    const QString expected = message.arg(path);
+    if (expected.endsWith('('))
+        QVERIFY2(error.startsWith(expected) && error.endsWith("). It was left as it is.") && !error.contains('\n'),
+                 qPrintable(error));
+    else
+        QCOMPARE(error, expected);
+    QVERIFY(!book.IsOpen());
+    QCOMPARE(QFile::exists(path), existed);
+    QCOMPARE(readAll(path), before);
+    QVERIFY(!QFile::exists(path + "-journal"));
+}
+
+void TestLogbook::onlyRegularFilesAreOpened()
+{
+    Logbook book;
+    QCOMPARE(book.Open(dir.path()), "Could not open the logbook " + dir.path() + ": it is a folder, not a file.");
+    // A named pipe with no writer: opening must neither block nor write.
+    const QString pipe = dir.filePath("pipe.sqlite");
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(book.Open(pipe), "Could not open the logbook " + pipe + ": it is a named pipe, not a file.");
+    QVERIFY(timer.elapsed() < 5000);
+    // Nor beside a journal that is not a file: SQLite would write into it.
+    const QString path = dir.filePath("journal.sqlite");
+    QVERIFY(makeLogbook(path, 1) > 0);
+    QCOMPARE(::mkfifo(QFile::encodeName(path + "-journal").constData(), 0600), 0);
+    QCOMPARE(book.Open(path), "Could not open the logbook " + path + ": " + path
+                                  + "-journal, where its journal is kept, is a named pipe.");
+    QVERIFY(!book.IsOpen());
+}
+
+// A logbook on a file system mounted read-only (as root; a file without
+// write permission otherwise): read, but never written.
+void TestLogbook::readOnlyLogbook()
+{
+    const bool root = ::geteuid() == 0;
+    SmallDisk disk(dir.filePath("ro"), "1m");
+    if (root && !disk.mounted)
+        QSKIP("mounting a small file system is not allowed here");
+    const QString path = (root ? disk.path : dir.path()) + "/logbook.sqlite";
+    const qint64 carId = makeLogbook(path, 3);
+    QVERIFY(carId > 0);
+    if (root)
+        QVERIFY(disk.MakeReadOnly());
+    else
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
+    const QByteArray before = readAll(path);
+    Logbook book;
+    QCOMPARE(book.Open(path), QString());
+    QVERIFY(book.IsReadOnly());
+    QCOMPARE(book.Runs(carId).value.size(), 3);
+    LoggedRun run = sampleRun(carId, 9);
+    const QString refusal = "The logbook " + path + " is read-only: the change was not saved.";
+    QCOMPARE(book.AddRun(run), refusal);
+    QCOMPARE(book.DeleteRun(1), refusal);
+    book.Close();
+    QCOMPARE(readAll(path), before);
+}
+
+// One program holds a write transaction; another's change waits for it and
+// is saved once the first commits.
+void TestLogbook::aSecondWriterWaits()
+{
+    const QString path = dir.filePath("shared.sqlite");
+    const qint64 carId = makeLogbook(path, 0);
+    QVERIFY(carId > 0);
+    const QString holderName = QUuid::createUuid().toString();
+    QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), holderName);
+    holder.setDatabaseName(path);
+    QVERIFY(holder.open());
+    QSqlQuery hold(holder);
+    QVERIFY(hold.exec("BEGIN IMMEDIATE"));
+    QVERIFY(hold.exec("UPDATE cars SET name = 'Held' WHERE id = 1"));
+
+    std::atomic<bool> opened = false;
+    std::atomic<bool> done = false;
+    QString openError;
+    QString addError;
+    std::thread writer([&] {
+        Logbook book;
+        openError = book.Open(path, Logbook::OpenMode::Existing);
+        opened = true;
+        if (openError.isEmpty()) {
+            LoggedRun run = sampleRun(carId, 1);
+            addError = book.AddRun(run);
+        }
+        done = true;
+    });
+    bool committed = false;
+    const auto cleanUp = qScopeGuard([&] {
+        if (!committed)
+            hold.exec("COMMIT");
+        writer.join();
+        hold = QSqlQuery();
+        holder.close();
+        holder = QSqlDatabase();
+        QSqlDatabase::removeDatabase(holderName);
+    });
+    QTRY_VERIFY(opened);
+    QCOMPARE(openError, QString());
+    // Give the writer time to reach the lock: it must still be waiting then.
+    QTest::qWait(300);
+    QVERIFY(!done);
+    QVERIFY(hold.exec("COMMIT"));
+    committed = true;
+    QTRY_VERIFY_WITH_TIMEOUT(done, Logbook::BusyTimeoutMs);
+    QCOMPARE(addError, QString());
+    Logbook book;
+    QCOMPARE(book.Open(path), QString());
+    QCOMPARE(book.Runs(carId).value.size(), 1);
+    QCOMPARE(book.Cars().value.front().name, "Held");
+}
+
+// A child process adds runs one by one, saying each one's id once saved, and
+// is killed; every run it said was saved is there, at most one more, and the
+// file is whole.
+void TestLogbook::aKillLosesAtMostTheChangeBeingSaved_data()
+{
+    QTest::addColumn<int>("saved");
+    for (int saved : { 1, 4, 16, 50 })
+        QTest::addRow("killed after %d runs", saved) << saved;
+}
+
+void TestLogbook::aKillLosesAtMostTheChangeBeingSaved()
+{
+    QFETCH(int, saved);
+    const QString path = dir.filePath(QStringLiteral("killed-%1.sqlite").arg(saved));
+    const qint64 carId = makeLogbook(path, 0);
+    QVERIFY(carId > 0);
+    int fds[2];
+    QCOMPARE(::pipe(fds), 0);
+    const pid_t child = ::fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        ::close(fds[0]);
+        Logbook book;
+        if (!book.Open(path, Logbook::OpenMode::Existing).isEmpty())
+            ::_exit(2);
+        for (int i = 0;; ++i) {
+            LoggedRun run = sampleRun(carId, i);
+            if (!book.AddRun(run).isEmpty())
+                ::_exit(3);
+            const QByteArray line = QByteArray::number(run.id) + '\n';
+            if (::write(fds[1], line.constData(), static_cast<size_t>(line.size())) != line.size())
+                ::_exit(4);
+        }
+    }
+    ::close(fds[1]);
+    // Read the ids said until `saved` have come, kill, then read the rest.
+    QByteArray said;
+    auto lines = [&said] { return said.count('\n'); };
+    char buffer[256];
+    while (lines() < saved) {
+        const ssize_t n = ::read(fds[0], buffer, sizeof buffer);
+        if (n <= 0)
+            break;
+        said.append(buffer, n);
+    }
+    ::kill(child, SIGKILL);
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) > 0;)
+        said.append(buffer, n);
+    ::close(fds[0]);
+    QVERIFY2(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL, "the writer stopped before it was killed");
+
+    QList<qint64> savedIds;
+    for (const QByteArray& line : said.split('\n'))
+        if (!line.isEmpty())
+            savedIds << line.toLongLong();
+    QVERIFY(savedIds.size() >= saved);
+    Logbook book;
+    QCOMPARE(book.Open(path, Logbook::OpenMode::Existing), QString());
+    const QList<qint64> kept = idsOf(book.Runs(carId).value);
+    for (const qint64 id : savedIds)
+        QVERIFY2(kept.contains(id), qPrintable(QStringLiteral("run %1 was lost").arg(id)));
+    QVERIFY(kept.size() <= savedIds.size() + 1);
+    book.Close();
+    QCOMPARE(rawSql(path, { "PRAGMA integrity_check" }).toString(), "ok");
+}
+
+// A real full file system: the change fails and says so, the logbook keeps
+// every run it had and is whole, and works again once there is room.
+void TestLogbook::fullDiskKeepsTheLogbookWhole()
+{
+    SmallDisk disk(dir.filePath("small"), "256k");
+    if (!disk.mounted)
+        QSKIP("mounting a small file system is not allowed here (needs root)");
+    const QString path = disk.path + "/logbook.sqlite";
+    Logbook book;
+    QCOMPARE(book.Open(path), QString());
+    LoggedCar car = SportsCar();
+    QCOMPARE(book.AddCar(car), QString());
+    QList<LoggedRun> first = { sampleRun(car.id, 0), sampleRun(car.id, 1), sampleRun(car.id, 2) };
+    QCOMPARE(book.AddRuns(car.id, first), QString());
+    {
+        QFile filler(disk.path + "/filler");
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size()) {
+        }
+    }
+    QList<LoggedRun> more;
+    for (int i = 3; i < 300; ++i)
+        more << sampleRun(car.id, i);
+    QList<LoggedRun> attempt = more;
+    const QString error = book.AddRuns(car.id, attempt);
+    QCOMPARE(error, "Could not save the change to the logbook " + path
+                        + ": the disk is full. The logbook is as it was before the change.");
+    QCOMPARE(book.Runs(car.id).value, first);
+    book.Close();
+    QCOMPARE(rawSql(path, { "PRAGMA integrity_check" }).toString(), "ok");
+
+    QVERIFY(QFile::remove(disk.path + "/filler"));
+    QCOMPARE(book.Open(path), QString());
+    QCOMPARE(book.AddRuns(car.id, more), QString());
+    QCOMPARE(book.Runs(car.id).value, first + more);
+}
+
+QTEST_GUILESS_MAIN(TestLogbook)
+#include "tst_logbook.moc"

@@ -1,0 +1,145 @@
+// A run's checks and its date texts: what the logbook, the table and an
+// import refuse, and the messages that say why.
+#include "logbook/LoggedRun.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <functional>
+#include <limits>
+
+namespace {
+
+LoggedRun quarterMileRun()
+{
+    LoggedRun run;
+    run.sixtyFootTime = 1.95;
+    run.eighthMileTime = 8.9;
+    run.quarterMileTime = 13.8;
+    run.quarterMileSpeed = 101.5;
+    return run;
+}
+
+using Change = std::function<void(LoggedRun&)>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Change)
+
+class TestLoggedRun : public QObject {
+    Q_OBJECT
+
+private slots:
+    void problems_data();
+    void problems();
+    void problemsByKey();
+    void dates_data();
+    void dates();
+};
+
+void TestLoggedRun::problems_data()
+{
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<QString>("problem");
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    QTest::newRow("a quarter-mile run") << Change([](LoggedRun&) {}) << "";
+    QTest::newRow("an eighth-mile run") << Change([](LoggedRun& r) {
+        r.quarterMileTime.reset();
+        r.quarterMileSpeed.reset();
+        r.eighthMileSpeed = 80.2;
+    }) << "";
+    QTest::newRow("a red light") << Change([](LoggedRun& r) { r.reactionTime = -0.012; }) << "";
+    QTest::newRow("quarter-mile speed missing, no eighth-mile speed")
+        << Change([](LoggedRun& r) { r.quarterMileSpeed.reset(); })
+        << "A run needs the quarter-mile time and the quarter-mile speed, or the 1/8-mile time and the 1/8-mile speed.";
+    QTest::newRow("negative time") << Change([](LoggedRun& r) { r.quarterMileTime = -13.8; })
+                                   << "The quarter-mile time must be more than 0 s (it is -13.8).";
+    QTest::newRow("zero speed") << Change([](LoggedRun& r) { r.quarterMileSpeed = 0.0; })
+                                << "The quarter-mile speed must be more than 0 mph (it is 0).";
+    QTest::newRow("humidity over 100") << Change([](LoggedRun& r) { r.humidity = 101.0; })
+                                       << "The humidity must lie between 0 and 100 % (it is 101).";
+    QTest::newRow("no pressure") << Change([](LoggedRun& r) { r.pressure = 0.0; })
+                                 << "The station pressure must be more than 0 inHg (it is 0).";
+    QTest::newRow("below absolute zero") << Change([](LoggedRun& r) { r.temperature = -500.0; })
+                                         << "The temperature must lie above absolute zero, -459.67 °F (it is -500).";
+    QTest::newRow("not a number") << Change([nan](LoggedRun& r) { r.elevation = nan; })
+                                  << "The elevation is not a finite number.";
+    QTest::newRow("infinite") << Change([inf](LoggedRun& r) { r.reactionTime = inf; })
+                              << "The reaction time is not a finite number.";
+    QTest::newRow("splits out of order") << Change([](LoggedRun& r) { r.threeThirtyFootTime = 1.5; })
+                                         << "The 330-foot time (1.5 s) must be longer than the 60-foot time (1.95 s).";
+    QTest::newRow("a missing split is skipped") << Change([](LoggedRun& r) { r.thousandFootTime = 13.9; })
+                                                << "The quarter-mile time (13.8 s) must be longer than the 1000-foot "
+                                                   "time (13.9 s).";
+    QTest::newRow("a time without a date") << Change([](LoggedRun& r) { r.time = QTime(14, 30); })
+                                           << "A run with a time needs a date.";
+    QTest::newRow("milliseconds") << Change([](LoggedRun& r) {
+        r.date = QDate(2024, 5, 4);
+        r.time = QTime(14, 30, 15, 250);
+    }) << "A run's time is kept in whole seconds, without the 250 ms this one has.";
+}
+
+void TestLoggedRun::problems()
+{
+    QFETCH(Change, change);
+    QFETCH(QString, problem);
+    LoggedRun run = quarterMileRun();
+    change(run);
+    QCOMPARE(RunProblem(run), problem);
+}
+
+void TestLoggedRun::problemsByKey()
+{
+    LoggedRun run = quarterMileRun();
+    run.quarterMileSpeed.reset();
+    QCOMPARE(RunProblem(run, FieldNaming::Keys),
+             "A run needs quarterMileTime and quarterMileSpeed, or eighthMileTime and eighthMileSpeed.");
+    run = quarterMileRun();
+    run.sixtyFootTime = -1.0;
+    QCOMPARE(RunProblem(run, FieldNaming::Keys), "sixtyFootTime must be more than 0 s (it is -1).");
+}
+
+void TestLoggedRun::dates_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("read");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QTime>("time");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("date") << "2024-05-04" << true << QDate(2024, 5, 4) << QTime() << "2024-05-04";
+    QTest::newRow("with a time") << "2024-05-04 14:30" << true << QDate(2024, 5, 4) << QTime(14, 30)
+                                 << "2024-05-04 14:30";
+    QTest::newRow("T and seconds") << "2024-05-04T14:30:15" << true << QDate(2024, 5, 4) << QTime(14, 30, 15)
+                                   << "2024-05-04 14:30:15";
+    QTest::newRow("zero seconds") << "2024-05-04T09:05:00" << true << QDate(2024, 5, 4) << QTime(9, 5)
+                                  << "2024-05-04 09:05";
+    QTest::newRow("spaces around") << " 2024-05-04 " << true << QDate(2024, 5, 4) << QTime() << "2024-05-04";
+    QTest::newRow("nothing") << "" << true << QDate() << QTime() << "";
+    QTest::newRow("day first") << "04/05/2024" << false << QDate() << QTime() << "";
+    QTest::newRow("short month") << "2024-5-04" << false << QDate() << QTime() << "";
+    QTest::newRow("no such day") << "2024-02-30" << false << QDate() << QTime() << "";
+    QTest::newRow("no such hour") << "2024-05-04 24:00" << false << QDate() << QTime() << "";
+    QTest::newRow("a time zone") << "2024-05-04T14:30Z" << false << QDate() << QTime() << "";
+    QTest::newRow("fractions of a second") << "2024-05-04T14:30:15.5" << false << QDate() << QTime() << "";
+    QTest::newRow("year 0") << "0000-01-01" << false << QDate() << QTime() << "";
+}
+
+void TestLoggedRun::dates()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, read);
+    QFETCH(QDate, date);
+    QFETCH(QTime, time);
+    QFETCH(QString, written);
+    LoggedRun run;
+    QCOMPARE(ReadRunDate(text, run.date, run.time), read);
+    if (!read)
+        return;
+    QCOMPARE(run.date, date);
+    QCOMPARE(run.time, time);
+    QCOMPARE(RunDateText(run), written);
+}
+
+QTEST_GUILESS_MAIN(TestLoggedRun)
+#include "tst_loggedrun.moc"

@@ -1,0 +1,210 @@
+// Time slips as CSV: the bytes written, the header read in any order, each
+// bad row refused with its line and reason while the good rows count, whole
+// files refused, and runs written and read back unchanged, in a
+// comma-decimal locale.
+#include "logbook/RunsCsv.h"
+#include "FileSupport.h"
+
+#include <QElapsedTimer>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <clocale>
+#include <sys/stat.h>
+
+namespace {
+
+const QByteArray header = "date,track,quarterMileTime,quarterMileSpeed,sixtyFootTime,note\r\n";
+const QByteArray goodRow = "2024-05-04,Ennis,13.8,101.5,1.95,\r\n";
+
+} // namespace
+
+class TestRunsCsv : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void bytesWritten();
+    void headerInAnyOrder();
+    void badRowsRefused_data();
+    void badRowsRefused();
+    void linesCountedThroughQuotedLineEnds();
+    void wholeFileRefused_data();
+    void wholeFileRefused();
+    void onlyRegularFilesAreRead();
+    void roundTrip();
+
+private:
+    QTemporaryDir dir;
+};
+
+void TestRunsCsv::initTestCase()
+{
+    // Numbers are written and read with "." whatever the locale.
+    std::setlocale(LC_ALL, "de_DE.UTF-8");
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QVERIFY(dir.isValid());
+}
+
+void TestRunsCsv::bytesWritten()
+{
+    LoggedRun run;
+    run.date = QDate(2024, 5, 4);
+    run.time = QTime(14, 30);
+    run.track = "Ennis, TX";
+    run.reactionTime = -0.012;
+    run.quarterMileTime = 13.8;
+    run.quarterMileSpeed = 101.5;
+    run.note = "-2 psi";
+    QCOMPARE(RunsCsv({ run }),
+             QByteArray("date,track,elevation,temperature,pressure,humidity,reactionTime,sixtyFootTime,"
+                        "threeThirtyFootTime,eighthMileTime,eighthMileSpeed,thousandFootTime,quarterMileTime,"
+                        "quarterMileSpeed,note\r\n"
+                        "2024-05-04 14:30,\"Ennis, TX\",,,,,-0.012,,,,,,13.8,101.5,'-2 psi\r\n"));
+}
+
+void TestRunsCsv::headerInAnyOrder()
+{
+    // Columns in any order and case, an unknown one ignored, the missing
+    // ones empty; a byte-order mark and LF line ends.
+    const RunsRead read = ReadRunsCsv("\xEF\xBB\xBF" "QuarterMileSpeed, wind ,quarterMileTime,Humidity\n"
+                                      "101.5,calm,13.8,40\n");
+    QCOMPARE(read.error, QString());
+    QCOMPARE(read.refusals, QStringList());
+    QCOMPARE(read.runs.size(), 1);
+    LoggedRun expected;
+    expected.quarterMileTime = 13.8;
+    expected.quarterMileSpeed = 101.5;
+    expected.humidity = 40.0;
+    QCOMPARE(read.runs.front(), expected);
+    QCOMPARE(read.lines, QList<qsizetype>{ 2 });
+}
+
+void TestRunsCsv::badRowsRefused_data()
+{
+    QTest::addColumn<QByteArray>("row");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("decimal comma") << QByteArray("2024-05-04,Ennis,\"12,3\",101.5,1.95,\r\n")
+                                   << "line 3: quarterMileTime is not a number: \"12,3\"";
+    QTest::newRow("text after the number") << QByteArray("2024-05-04,Ennis,12.3abc,101.5,1.95,\r\n")
+                                           << "line 3: quarterMileTime is not a number: \"12.3abc\"";
+    QTest::newRow("day-first date") << QByteArray("04/05/2024,Ennis,13.8,101.5,1.95,\r\n")
+                                    << "line 3: date is not a date of the form YYYY-MM-DD, optionally with a time "
+                                       "HH:MM or HH:MM:SS: \"04/05/2024\"";
+    QTest::newRow("no trap speed") << QByteArray("2024-05-04,Ennis,13.8,,1.95,\r\n")
+                                   << "line 3: A run needs quarterMileTime and quarterMileSpeed, or eighthMileTime "
+                                      "and eighthMileSpeed.";
+    QTest::newRow("negative 60 ft") << QByteArray("2024-05-04,Ennis,13.8,101.5,-1.95,\r\n")
+                                    << "line 3: sixtyFootTime must be more than 0 s (it is -1.95).";
+    QTest::newRow("60 ft after the finish") << QByteArray("2024-05-04,Ennis,13.8,101.5,19.5,\r\n")
+                                            << "line 3: quarterMileTime (13.8 s) must be longer than sixtyFootTime "
+                                               "(19.5 s).";
+    QTest::newRow("a field short") << QByteArray("2024-05-04,Ennis,13.8,101.5,1.95\r\n")
+                                   << "line 3: it has 5 fields where the header line has 6";
+    QTest::newRow("text after a closing quote") << QByteArray("2024-05-04,\"Ennis\"TX,13.8,101.5,1.95,\r\n")
+                                                << "line 3: a quoted field goes on after its closing quote";
+    QTest::newRow("a long text is cut short")
+        << QByteArray("2024-05-04,Ennis,") + QByteArray(60, '9') + "x,101.5,1.95,\r\n"
+        << "line 3: quarterMileTime is not a number: \"" + QString(40, u'9') + "…\"";
+}
+
+void TestRunsCsv::badRowsRefused()
+{
+    QFETCH(QByteArray, row);
+    QFETCH(QString, refusal);
+    // A good row before and after the bad one: both count.
+    const RunsRead read = ReadRunsCsv(header + goodRow + row + goodRow);
+    QCOMPARE(read.error, QString());
+    QCOMPARE(read.refusals, QStringList{ refusal });
+    QCOMPARE(read.runs.size(), 2);
+    QCOMPARE(read.lines, (QList<qsizetype>{ 2, 4 }));
+}
+
+void TestRunsCsv::linesCountedThroughQuotedLineEnds()
+{
+    const RunsRead read = ReadRunsCsv(header + "2024-05-04,Ennis,13.8,101.5,1.95,\"first\r\nsecond\r\nthird\"\r\n"
+                                      + "\r\n" + "2024-05-05,Ennis,13.9,x,1.95,\r\n");
+    QCOMPARE(read.runs.size(), 1);
+    QCOMPARE(read.runs.front().note, "first\r\nsecond\r\nthird");
+    QCOMPARE(read.refusals, QStringList{ "line 6: quarterMileSpeed is not a number: \"x\"" });
+}
+
+void TestRunsCsv::wholeFileRefused_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("empty") << QByteArray()
+                           << "Could not import the runs: it is empty; a CSV of runs starts with a header line "
+                              "naming its columns.";
+    QTest::newRow("no finish columns") << QByteArray("date,track,quarterMileTime\r\n2024-05-04,Ennis,13.8\r\n")
+                                       << "Could not import the runs: its header line names neither the columns "
+                                          "quarterMileTime and quarterMileSpeed nor eighthMileTime and "
+                                          "eighthMileSpeed, so it holds no time slips.";
+    QTest::newRow("a column twice") << QByteArray("quarterMileTime,quarterMileSpeed,QuarterMileTime\r\n")
+                                    << "Could not import the runs: its header line names the column "
+                                       "quarterMileTime twice.";
+    QTest::newRow("header left open") << QByteArray("\"quarterMileTime,quarterMileSpeed\r\n")
+                                      << "Could not import the runs: its header line cannot be read: a quoted "
+                                         "field is not closed before the end of the file.";
+}
+
+void TestRunsCsv::wholeFileRefused()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, error);
+    const RunsRead read = ReadRunsCsv(bytes);
+    QCOMPARE(read.error, error);
+    QVERIFY(read.runs.isEmpty());
+}
+
+void TestRunsCsv::onlyRegularFilesAreRead()
+{
+    const QString pipe = dir.filePath("slips.csv");
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(LoadRunsCsv(pipe).error,
+             "Could not import the runs from " + pipe + ": it is a named pipe, not a file.");
+    QVERIFY(timer.elapsed() < 5000); // it did not wait for a writer
+    QCOMPARE(LoadRunsCsv(dir.path()).error,
+             "Could not import the runs from " + dir.path() + ": it is a folder, not a file.");
+    QVERIFY(LoadRunsCsv(dir.filePath("absent.csv")).error.startsWith("Could not import the runs from "));
+}
+
+void TestRunsCsv::roundTrip()
+{
+    QList<LoggedRun> runs(3);
+    runs[0].date = QDate(2024, 5, 4);
+    runs[0].time = QTime(14, 30, 15);
+    runs[0].track = "Ennis, \"the Texas Motorplex\"";
+    runs[0].elevation = 520.0;
+    runs[0].temperature = 71.3;
+    runs[0].pressure = 29.41;
+    runs[0].humidity = 47.0;
+    runs[0].reactionTime = -0.012;
+    runs[0].sixtyFootTime = 1.953;
+    runs[0].threeThirtyFootTime = 5.6;
+    runs[0].eighthMileTime = 8.87;
+    runs[0].eighthMileSpeed = 80.12;
+    runs[0].thousandFootTime = 11.6;
+    runs[0].quarterMileTime = 0.1 + 13.7; // not the double nearest 13.8
+    runs[0].quarterMileSpeed = 101.55;
+    runs[0].note = "=new tyres,\r\nsecond line";
+    runs[1].date = QDate(2024, 6, 1);
+    runs[1].eighthMileTime = 8.9;
+    runs[1].eighthMileSpeed = 79.0;
+    runs[1].note = QString::fromUtf8("caf\xc3\xa9 -2\xc2\xb0");
+    runs[2].quarterMileTime = 14.0;
+    runs[2].quarterMileSpeed = 99.0;
+    runs[2].track = "+1";
+    const QString path = dir.filePath("runs.csv");
+    QCOMPARE(SaveRunsCsv(path, runs), QString());
+    const RunsRead read = LoadRunsCsv(path);
+    QCOMPARE(read.error, QString());
+    QCOMPARE(read.refusals, QStringList());
+    QCOMPARE(read.runs, runs);
+}
+
+QTEST_GUILESS_MAIN(TestRunsCsv)
+#include "tst_runscsv.moc"

@@ -1,0 +1,220 @@
+// The table of a car's runs: its headers, the numbers as shown in a
+// comma-decimal locale, edits saved through the logbook (read back by a
+// second connection) or refused with a message, and rows that follow the
+// logbook's order as runs are added, moved by a new date and deleted.
+#include "logbook/Logbook.h"
+#include "logbook/RunTableModel.h"
+#include "SampleRuns.h"
+
+#include <QLocale>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <clocale>
+#include <limits>
+
+namespace {
+
+LoggedRun runOn(const QDate& date)
+{
+    LoggedRun run;
+    run.date = date;
+    run.quarterMileTime = 14.0;
+    run.quarterMileSpeed = 99.0;
+    return run;
+}
+
+QStringList rowTexts(const RunTableModel& model, int row, int role)
+{
+    QStringList texts;
+    for (int column = 0; column < model.columnCount(); ++column)
+        texts << model.data(model.index(row, column), role).toString();
+    return texts;
+}
+
+} // namespace
+
+class TestRunTableModel : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void showsTheRuns();
+    void edits_data();
+    void edits();
+    void rowsFollowTheLogbook();
+    void notEditableWithoutAWritableLogbook();
+
+private:
+    QTemporaryDir dir;
+    QString path;
+    Logbook book;
+    qint64 carId = 0;
+    qint64 fullRunId = 0;
+};
+
+void TestRunTableModel::initTestCase()
+{
+    std::setlocale(LC_ALL, "de_DE.UTF-8");
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QVERIFY(dir.isValid());
+}
+
+void TestRunTableModel::init()
+{
+    path = dir.filePath(QStringLiteral("%1.sqlite").arg(QTest::currentTestFunction()));
+    QCOMPARE(book.Open(path), QString());
+    LoggedCar car = SportsCar();
+    QCOMPARE(book.AddCar(car), QString());
+    carId = car.id;
+    LoggedRun run = FullRun();
+    run.carId = carId;
+    QCOMPARE(book.AddRun(run), QString());
+    fullRunId = run.id;
+}
+
+void TestRunTableModel::cleanup()
+{
+    book.Close();
+    QFile::remove(path);
+}
+
+void TestRunTableModel::showsTheRuns()
+{
+    LoggedRun sparse = runOn(QDate(2024, 6, 1));
+    sparse.carId = carId;
+    QCOMPARE(book.AddRun(sparse), QString());
+    RunTableModel model(book);
+    QCOMPARE(model.SetCar(carId), QString());
+    QCOMPARE(model.rowCount(), 2);
+    QStringList headers;
+    for (int column = 0; column < model.columnCount(); ++column)
+        headers << model.headerData(column, Qt::Horizontal).toString();
+    QCOMPARE(headers, (QStringList{ "Date", "Track", "Elevation (ft)", "Temperature (°F)", "Pressure (inHg)",
+                                    "Humidity (%)", "Reaction (s)", "60 ft (s)", "330 ft (s)", "1/8 mile (s)",
+                                    "1/8 mile (mph)", "1000 ft (s)", "1/4 mile (s)", "1/4 mile (mph)", "Note" }));
+    QCOMPARE(model.headerData(12, Qt::Horizontal, Qt::ToolTipRole).toString(), "quarter-mile time, in s");
+    QCOMPARE(rowTexts(model, 0, Qt::DisplayRole),
+             (QStringList{ "2024-05-04 14:30", "Ennis", "520", "71.5", "29.41", "47", "0.512", "1.953", "5.610",
+                           "8.870", "80.12", "11.620", "13.790", "101.55", "first pass" }));
+    QCOMPARE(rowTexts(model, 0, Qt::EditRole),
+             (QStringList{ "2024-05-04 14:30", "Ennis", "520", "71.5", "29.41", "47", "0.512", "1.953", "5.61",
+                           "8.87", "80.12", "11.62", "13.79", "101.55", "first pass" }));
+    QCOMPARE(rowTexts(model, 1, Qt::DisplayRole),
+             (QStringList{ "2024-06-01", "", "", "", "", "", "", "", "", "", "", "", "14.000", "99.00", "" }));
+    QCOMPARE(model.data(model.index(1, 2), RunTableModel::SortRole).toDouble(),
+             -std::numeric_limits<double>::infinity());
+    QCOMPARE(model.data(model.index(0, 2), Qt::TextAlignmentRole).value<Qt::Alignment>(),
+             Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void TestRunTableModel::edits_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<QString>("shown");   // after the edit
+    QTest::addColumn<QString>("refusal"); // empty when the edit is saved
+    QTest::newRow("a time typed") << 12 << QVariant("13.65") << "13.650" << "";
+    QTest::newRow("a number given") << 13 << QVariant(102.25) << "102.25" << "";
+    QTest::newRow("the humidity cleared") << 5 << QVariant("") << "" << "";
+    QTest::newRow("a date and time") << 0 << QVariant("2024-05-05T09:15") << "2024-05-05 09:15" << "";
+    QTest::newRow("a note") << 14 << QVariant("new slicks, \"soft\"") << "new slicks, \"soft\"" << "";
+    QTest::newRow("a decimal comma") << 12 << QVariant("13,65") << "13.790"
+                                     << "\"13,65\" is not a number for the quarter-mile time: write it with \".\" as "
+                                        "the decimal point.";
+    QTest::newRow("the trap speed cleared, the 1/8 mile's kept") << 13 << QVariant("") << "" << "";
+    QTest::newRow("a 60-foot time past the finish")
+        << 7 << QVariant("19.5") << "1.953" << "The 330-foot time (5.61 s) must be longer than the 60-foot time (19.5 s).";
+    QTest::newRow("not a date") << 0 << QVariant("5/5/24") << "2024-05-04 14:30"
+                                << "\"5/5/24\" is not a date of the form YYYY-MM-DD, optionally with a time HH:MM or "
+                                   "HH:MM:SS.";
+}
+
+void TestRunTableModel::edits()
+{
+    QFETCH(int, column);
+    QFETCH(QVariant, value);
+    QFETCH(QString, shown);
+    QFETCH(QString, refusal);
+    RunTableModel model(book);
+    QCOMPARE(model.SetCar(carId), QString());
+    QSignalSpy refused(&model, &RunTableModel::refused);
+    QSignalSpy changed(&model, &RunTableModel::dataChanged);
+    const QModelIndex cell = model.index(0, column);
+    QCOMPARE(model.setData(cell, value), refusal.isEmpty());
+    QCOMPARE(model.data(cell).toString(), shown);
+    QCOMPARE(refused.size(), refusal.isEmpty() ? 0 : 1);
+    if (!refusal.isEmpty())
+        QCOMPARE(refused.front().front().toString(), refusal);
+    QCOMPARE(changed.size(), refusal.isEmpty() ? 1 : 0);
+
+    // What another connection reads from the file is what the table shows.
+    Logbook other;
+    QCOMPARE(other.Open(path, Logbook::OpenMode::Existing), QString());
+    const LogbookRead<std::optional<LoggedRun>> stored = other.Run(fullRunId);
+    QCOMPARE(stored.error, QString());
+    QCOMPARE(*stored.value, model.RunAt(0));
+    if (!refusal.isEmpty())
+        QCOMPARE(*stored.value, [this] {
+            LoggedRun run = FullRun();
+            run.id = fullRunId;
+            run.carId = carId;
+            return run;
+        }());
+}
+
+void TestRunTableModel::rowsFollowTheLogbook()
+{
+    RunTableModel model(book);
+    QCOMPARE(model.SetCar(carId), QString());
+    QSignalSpy inserted(&model, &RunTableModel::rowsInserted);
+    QSignalSpy moved(&model, &RunTableModel::rowsMoved);
+    QSignalSpy removed(&model, &RunTableModel::rowsRemoved);
+
+    // Added before the first run and after it, each in its place.
+    LoggedRun earlier = runOn(QDate(2024, 4, 1));
+    LoggedRun later = runOn(QDate(2024, 7, 1));
+    QCOMPARE(model.AddRun(later), QString());
+    QCOMPARE(model.AddRun(earlier), QString());
+    QCOMPARE(inserted.size(), 2);
+    QCOMPARE(inserted[0][1].toInt(), 1);
+    QCOMPARE(inserted[1][1].toInt(), 0);
+    QCOMPARE(model.RowOfRun(earlier.id), 0);
+    QCOMPARE(model.RowOfRun(fullRunId), 1);
+    QCOMPARE(model.RowOfRun(later.id), 2);
+
+    // A new date moves the run's row to its place.
+    QVERIFY(model.setData(model.index(0, 0), "2024-12-24"));
+    QCOMPARE(moved.size(), 1);
+    QCOMPARE(model.RowOfRun(earlier.id), 2);
+    QCOMPARE(model.RowOfRun(later.id), 1);
+
+    QCOMPARE(model.DeleteRun(fullRunId), QString());
+    QCOMPARE(removed.size(), 1);
+    QCOMPARE(model.rowCount(), 2);
+    QCOMPARE(model.DeleteRun(fullRunId), QStringLiteral("The run with the id %1 is not in the logbook.").arg(fullRunId));
+
+    // The table as the logbook lists the runs.
+    const QList<LoggedRun> shown = { model.RunAt(0), model.RunAt(1) };
+    QCOMPARE(book.Runs(carId).value, shown);
+    QCOMPARE(model.Reload(), QString());
+    QCOMPARE(model.RunAt(0), shown[0]);
+}
+
+void TestRunTableModel::notEditableWithoutAWritableLogbook()
+{
+    RunTableModel model(book);
+    QCOMPARE(model.SetCar(carId), QString());
+    QVERIFY(model.flags(model.index(0, 12)).testFlag(Qt::ItemIsEditable));
+    book.Close();
+    QVERIFY(!model.flags(model.index(0, 12)).testFlag(Qt::ItemIsEditable));
+    QSignalSpy refused(&model, &RunTableModel::refused);
+    QVERIFY(!model.setData(model.index(0, 12), "13.5"));
+    QCOMPARE(refused.front().front().toString(), "No logbook is open.");
+}
+
+QTEST_GUILESS_MAIN(TestRunTableModel)
+#include "tst_runtablemodel.moc"
