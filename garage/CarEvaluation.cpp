@@ -1,6 +1,7 @@
 #include "garage/CarEvaluation.h"
 
 #include "core/CarRun.h"
+#include "core/DayRun.h"
 #include "core/InputChecks.h"
 
 #include <algorithm>
@@ -17,135 +18,106 @@ QString CarEvaluation::Problem() const
 
 namespace {
 
-// Where the raw time of the law meets the elapsed time of the results.
-struct Knot {
-    double raw;
-    double elapsed;
-};
-
-double elapsedAt(const std::vector<Knot>& knots, double raw)
+void addCurve(CarEvaluation& evaluation, const SimulationRecord& record, const Timeline& timeline, int samples)
 {
-    for (const Knot& k : knots)
-        if (k.raw == raw)
-            return k.elapsed;
-    if (raw <= knots.front().raw)
-        return knots.front().elapsed + (raw - knots.front().raw);
-    for (std::size_t i = 1; i < knots.size(); ++i) {
-        const Knot& a = knots[i - 1];
-        const Knot& b = knots[i];
-        if (raw <= b.raw) {
-            if (b.raw == a.raw)
-                return b.elapsed;
-            const double share = (raw - a.raw) / (b.raw - a.raw);
-            return a.elapsed + share * (b.elapsed - a.elapsed);
-        }
-    }
-    return knots.back().elapsed + (raw - knots.back().raw);
-}
-
-void addCurve(CarEvaluation& evaluation, const SimulationRecord& record, int samples)
-{
-    const CarInputs& car = evaluation.inputs;
     const SimulationResults& r = evaluation.results;
     const double rawTop = record.RawTopSpeedTime();
     const long topStep = record.TopSpeedStep();
-    const long lastStep = std::max(record.QuarterMileStep(), topStep);
-    const std::vector<TrajectoryPoint> points = record.Trajectory(lastStep, samples);
+    const long quarterStep = record.QuarterMileStep();
+    const long lastStep = std::max(quarterStep, topStep);
+    std::vector<TrajectoryPoint> points = record.Trajectory(lastStep, samples);
+    // The splits' steps among the points, so their marks lie on the curve.
+    const auto splits = record.DistanceSplits();
+    for (const SplitPoint& split : splits) {
+        const auto at = std::lower_bound(points.begin(), points.end(), split.step,
+                                         [](const TrajectoryPoint& p, long step) { return p.step < step; });
+        if (split.step >= 0 && (at == points.end() || at->step != split.step))
+            points.insert(at, record.PointAtStep(split.step));
+    }
 
-    // The knots: the start after the spin, every mark passed, the quarter
-    // mile and the top speed, each at its result's time.
-    std::vector<Knot> knots;
-    knots.push_back({ 0, car.spinTime });
-    std::vector<MarkedPoint> marks;
+    // Each mark at its result's own time, where the law passed it.
+    std::vector<MarkedPoint>& marks = evaluation.marks;
+    marks.clear();
     auto markStep = [&](CurveMark mark, long step, double resultTime) {
         if (step < 0)
             return;
-        for (const TrajectoryPoint& p : points) {
-            if (p.step == step) {
-                knots.push_back({ p.time, resultTime });
-                marks.push_back({ mark, { resultTime, p.speed * MphPerFootPerSecond, p.distance } });
-                return;
-            }
-        }
+        const TrajectoryPoint p = record.PointAtStep(step);
+        marks.push_back({ mark, { resultTime, p.speed * MphPerFootPerSecond, p.distance } });
     };
+    const SplitTimes& times = evaluation.splits;
+    markStep(CurveMark::SixtyFoot, splits[0].step, times.sixtyFootTime);
+    markStep(CurveMark::ThreeThirtyFoot, splits[1].step, times.threeThirtyFootTime);
+    markStep(CurveMark::EighthMile, splits[2].step, times.eighthMileTime);
+    markStep(CurveMark::ThousandFoot, splits[3].step, times.thousandFootTime);
     markStep(CurveMark::Sixty, record.SixtyMarkStep(), r.zeroToSixtyTime);
     markStep(CurveMark::Eighty, record.EightyMarkStep(), r.zeroToEightyTime);
     markStep(CurveMark::Hundred, record.HundredMarkStep(), r.zeroToHundredTime);
-    markStep(CurveMark::QuarterMile, record.QuarterMileStep(), r.quarterMileTime);
-    knots.push_back({ rawTop, r.topSpeedTime });
+    markStep(CurveMark::QuarterMile, quarterStep, r.quarterMileTime);
     marks.push_back({ CurveMark::TopSpeed, { r.topSpeedTime, r.topSpeed, r.topSpeedDistance } });
-    std::stable_sort(knots.begin(), knots.end(),
-                     [](const Knot& a, const Knot& b) { return a.raw < b.raw; });
 
-    // Standing still while the wheels spin, then the law.
+    // Standing still while the wheels spin, then the law on the timeline,
+    // the law's peak itself among its points.
     std::vector<CurvePoint>& curve = evaluation.curve;
     curve.clear();
     curve.reserve(points.size() + 2);
     curve.push_back({ 0, 0, 0 });
-    bool topPlaced = false;
+    const CurvePoint peak{ timeline.ElapsedAt(rawTop), r.topSpeed, r.topSpeedDistance };
+    bool peakPlaced = false;
     for (const TrajectoryPoint& p : points) {
-        if (!topPlaced && p.time > rawTop) {
+        if (!peakPlaced && p.time > rawTop) {
             evaluation.peakIndex = curve.size();
-            curve.push_back(marks.back().point);
-            topPlaced = true;
+            curve.push_back(peak);
+            peakPlaced = true;
         }
-        curve.push_back({ elapsedAt(knots, p.time), p.speed * MphPerFootPerSecond, p.distance });
+        curve.push_back({ timeline.ElapsedAt(p.time), p.speed * MphPerFootPerSecond, p.distance });
     }
-    if (!topPlaced) {
+    if (!peakPlaced) {
         evaluation.peakIndex = curve.size();
-        curve.push_back(marks.back().point);
+        curve.push_back(peak);
     }
-    evaluation.marks = std::move(marks);
-    evaluation.peaksBeforeQuarterMile = rawTop < record.StepTime(record.QuarterMileStep());
+    evaluation.peaksBeforeQuarterMile = rawTop < record.StepTime(quarterStep);
 }
 
-CarEvaluation evaluate(const CarInputs& inputs, int curveSamples, bool withCurve)
+CarEvaluation evaluate(const CarInputs& inputs, const AirFigures& air, int curveSamples, bool withCurve)
 {
     CarEvaluation evaluation;
     evaluation.inputs = inputs;
+    evaluation.air = air;
+    evaluation.horsepowerOnDay = HorsepowerOnDay(inputs.horsepower, air);
     for (EstimateRule rule : AllEstimateRules) {
         EstimatePair& pair = evaluation.estimates[static_cast<int>(rule)];
-        pair.elapsedTime = EstimatedElapsedTime(rule, inputs.carWeight, inputs.horsepower);
-        pair.trapSpeed = EstimatedTrapSpeed(rule, inputs.carWeight, inputs.horsepower);
+        pair.elapsedTime = EstimatedElapsedTime(rule, inputs.carWeight, evaluation.horsepowerOnDay);
+        pair.trapSpeed = EstimatedTrapSpeed(rule, inputs.carWeight, evaluation.horsepowerOnDay);
     }
     evaluation.rangeMessage = RangeMessage(inputs);
     if (!evaluation.rangeMessage.isEmpty())
         return evaluation;
 
-    SimulationRecord record = RecordFor(inputs);
+    SimulationRecord record = RecordOnDay(inputs, air);
     record.RunSimulation({});
-    evaluation.outcome = record.Outcome();
-    bool limitReached = false;
-    record.GetStopState(limitReached, evaluation.stopTime);
-    evaluation.results = record.Results();
+    const DayResults day = DayResultsOf(record, air);
+    evaluation.outcome = day.run.outcome;
+    evaluation.stopTime = day.run.stopTime;
+    evaluation.results = day.run.results;
     if (evaluation.outcome != SimulationOutcome::Finished)
         return evaluation;
-
-    const double shiftTime = QuarterMileShiftTime(inputs.quarterMileShifts);
-    const long eighthStep = record.FirstStepAtDistance(EighthMileFeet);
-    if (eighthStep >= 0) {
-        const TrajectoryPoint p = record.PointAtStep(eighthStep);
-        evaluation.eighthMileTime = p.time + shiftTime + inputs.spinTime;
-        evaluation.eighthMileSpeed = p.speed * MphPerFootPerSecond;
-    }
+    evaluation.splits = day.splits;
     const long hundredKmhStep = record.FirstStepAboveSpeed(HundredKmhInMph * (22.0 / 15.0));
     if (hundredKmhStep >= 0)
-        evaluation.zeroToHundredKmhTime =
-            record.StepTime(hundredKmhStep) + 0.5 * shiftTime + inputs.spinTime;
-
+        evaluation.zeroToHundredKmhTime = day.timeline.ElapsedAt(record.StepTime(hundredKmhStep));
     if (withCurve)
-        addCurve(evaluation, record, curveSamples);
+        addCurve(evaluation, record, day.timeline, curveSamples);
     return evaluation;
 }
 
 } // namespace
 
-CarEvaluation EvaluateCar(const CarInputs& inputs, int curveSamples)
+CarEvaluation EvaluateCar(const CarInputs& inputs, const AirFigures& air, int curveSamples)
 {
-    return evaluate(inputs, curveSamples, true);
+    return evaluate(inputs, air, curveSamples, true);
 }
 
-CarEvaluation EvaluateNumbers(const CarInputs& inputs)
+CarEvaluation EvaluateNumbers(const CarInputs& inputs, const AirFigures& air)
 {
-    return evaluate(inputs, 0, false);
+    return evaluate(inputs, air, 0, false);
 }

@@ -1,14 +1,16 @@
 // CarEvaluation: everything the garage shows about one car, taken from one
-// run of the engine.
+// run of the engine in the day's air.
 //
-// In: the car's nine inputs. Out: the range message that keeps it from
-// running, or the run's outcome with its twelve results, the 1/8 mile and
-// the 0-100 km/h time (found with the same stepping law as the other marks),
-// the drag racers' estimates, and the speed and distance curves through the
-// results.
+// In: the car's nine inputs and the day's air. Out: the range message that
+// keeps it from running, or the run's outcome with its twelve results, the
+// time slip's splits, the 0-100 km/h time, the air figures and the
+// horsepower on the day, the drag racers' estimates, and the speed and
+// distance curves, on the run's one timeline, through the results.
 #pragma once
 
+#include "core/Air.h"
 #include "core/CarInputs.h"
+#include "core/DayRun.h"
 #include "engine/Simulation.h"
 #include "garage/Estimates.h"
 
@@ -19,7 +21,6 @@
 
 // The engine's speeds are in feet per second; the results in mph.
 inline constexpr double MphPerFootPerSecond = 15.0 / 22.0;
-inline constexpr double EighthMileFeet = 660;
 inline constexpr double HundredKmhInMph = 100 / 1.609344;
 
 // A point of a curve: the elapsed time as the results count it (spin time
@@ -32,7 +33,11 @@ struct CurvePoint {
     bool operator==(const CurvePoint&) const = default;
 };
 
-enum class CurveMark { Sixty, Eighty, Hundred, QuarterMile, TopSpeed };
+// The marks of a curve: the speed marks, the quarter mile, the top speed,
+// and the time slip's splits before the quarter mile (60, 330, 660 and
+// 1000 ft).
+enum class CurveMark { Sixty, Eighty, Hundred, QuarterMile, TopSpeed, SixtyFoot, ThreeThirtyFoot, EighthMile,
+                       ThousandFoot };
 struct MarkedPoint {
     CurveMark mark;
     CurvePoint point;
@@ -50,10 +55,13 @@ struct CarEvaluation {
     SimulationOutcome outcome = SimulationOutcome::NotRun;
     double stopTime = 0; // elapsed time of a run that gave up
     SimulationResults results;
-    double eighthMileTime = 0;      // s, like the quarter-mile time
-    double eighthMileSpeed = 0;     // mph
-    double zeroToHundredKmhTime = 0; // s, like the 0-60 time; 0 when never passed
-    std::array<EstimatePair, 3> estimates{}; // by EstimateRule; NaN when unusable
+    SplitTimes splits;               // the time slip's, on the run's timeline
+    double zeroToHundredKmhTime = 0; // s, on the run's timeline; 0 when never passed
+    AirFigures air;                  // the day the car ran on
+    double horsepowerOnDay = 0;      // the rated horsepower corrected for the day
+    // By EstimateRule, from the weight and the horsepower on the day; NaN
+    // when unusable.
+    std::array<EstimatePair, 3> estimates{};
     std::vector<CurvePoint> curve;
     std::vector<MarkedPoint> marks;
     // The point of the curve where the law reaches its top speed. A car
@@ -76,12 +84,14 @@ struct CarEvaluation {
 
 inline constexpr int DefaultCurveSamples = 400;
 
-// Checks the car, runs it and gathers what the garage shows. The curve runs
-// from the start to the later of the quarter mile and the top speed. Its
-// time axis counts the spin time and spreads the shift time between the
-// points where the results count it (half the quarter-mile shift time at
-// 60 mph, all of it at 80 and 100 mph and the quarter mile, every available
-// shift at the top speed), so the curve passes exactly through each result.
-CarEvaluation EvaluateCar(const CarInputs& inputs, int curveSamples = DefaultCurveSamples);
+// Checks the car, runs it on the day and gathers what the garage shows. The
+// curve runs from the start to the later of the quarter mile and the top
+// speed; its time axis is the run's timeline (core/Timeline), which never
+// runs backwards and passes through the quarter mile (and the top speed
+// after it) exactly. A mark is placed at its result's own time: on the
+// curve where the result lies on the timeline. The standard day gives the
+// classic results, bit for bit.
+CarEvaluation EvaluateCar(const CarInputs& inputs, const AirFigures& air = FiguresFor(AirConditions()),
+                          int curveSamples = DefaultCurveSamples);
 // The same without the curve, for callers that only need the numbers.
-CarEvaluation EvaluateNumbers(const CarInputs& inputs);
+CarEvaluation EvaluateNumbers(const CarInputs& inputs, const AirFigures& air = FiguresFor(AirConditions()));

@@ -111,8 +111,11 @@ double ComparisonModel::ClassicValue(int row, int column) const
         return estimate->second ? pair.trapSpeed : pair.elapsedTime;
     }
     switch (which) {
-    case ComparisonRow::EighthMileTime: return e.eighthMileTime;
-    case ComparisonRow::EighthMileSpeed: return e.eighthMileSpeed;
+    case ComparisonRow::SixtyFootTime: return e.splits.sixtyFootTime;
+    case ComparisonRow::ThreeThirtyFootTime: return e.splits.threeThirtyFootTime;
+    case ComparisonRow::EighthMileTime: return e.splits.eighthMileTime;
+    case ComparisonRow::EighthMileSpeed: return e.splits.eighthMileSpeed;
+    case ComparisonRow::ThousandFootTime: return e.splits.thousandFootTime;
     case ComparisonRow::ZeroToHundredKmhTime:
         return e.zeroToHundredKmhTime != 0 ? e.zeroToHundredKmhTime : noValue;
     default: return noValue;
@@ -332,7 +335,10 @@ QString ComparisonModel::RowName(ComparisonRow row)
     case ComparisonRow::ZeroToEightyTime: return tr("0-80 mph time");
     case ComparisonRow::ZeroToHundredTime: return tr("0-100 mph time");
     case ComparisonRow::SixtyToEightyTime: return tr("60-80 mph time");
+    case ComparisonRow::SixtyFootTime: return tr("60 ft time");
+    case ComparisonRow::ThreeThirtyFootTime: return tr("330 ft time");
     case ComparisonRow::EighthMileTime: return tr("1/8 mile elapsed time");
+    case ComparisonRow::ThousandFootTime: return tr("1000 ft time");
     case ComparisonRow::EighthMileSpeed: return tr("1/8 mile speed");
     case ComparisonRow::ZeroToHundredKmhTime: return tr("0-100 km/h time");
     case ComparisonRow::HaleElapsedTime: return tr("Hale estimate: elapsed time");
@@ -368,11 +374,30 @@ QList<QStringList> ComparisonModel::InputRows(const QLocale& numbers) const
             line << FieldValueText(CarAt(c).Inputs().Value(field), field, units, numbers);
         table << line;
     }
-    QStringList area{ tr("Frontal area"), UnitSymbol(Quantity::Area, units) };
-    for (int c = 0; c < columnCount(); ++c)
-        area << numbers.toString(ToShown(CarAt(c).Inputs().FrontalArea(), Quantity::Area, units), 'f',
-                                 ShownDecimals(Quantity::Area, units));
-    table << area;
+    // The frontal area, then the day's air each car ran in and the
+    // horsepower that gave it.
+    auto add = [&](const QString& name, Quantity quantity, int decimals, auto valueOf) {
+        QStringList line{ name, UnitSymbol(quantity, units) };
+        for (int c = 0; c < columnCount(); ++c)
+            line << numbers.toString(ToShown(valueOf(CarAt(c)), quantity, units), 'f', decimals);
+        table << line;
+    };
+    add(tr("Frontal area"), Quantity::Area, ShownDecimals(Quantity::Area, units),
+        [](const GarageCar& car) { return car.Inputs().FrontalArea(); });
+    add(tr("Temperature"), Quantity::Temperature, ShownDecimals(Quantity::Temperature, units),
+        [](const GarageCar& car) { return car.evaluation.air.conditions.temperature; });
+    add(tr("Station pressure"), Quantity::Pressure, ShownDecimals(Quantity::Pressure, units),
+        [](const GarageCar& car) { return car.evaluation.air.conditions.pressure; });
+    add(tr("Relative humidity"), Quantity::Percent, 0,
+        [](const GarageCar& car) { return car.evaluation.air.conditions.humidity; });
+    add(tr("Density altitude"), Quantity::Distance, 0,
+        [](const GarageCar& car) { return car.evaluation.air.densityAltitude; });
+    add(tr("Relative air density"), Quantity::Plain, 4,
+        [](const GarageCar& car) { return car.evaluation.air.relativeAirDensity; });
+    add(tr("Correction factor (SAE J1349)"), Quantity::Plain, 4,
+        [](const GarageCar& car) { return car.evaluation.air.correctionFactor; });
+    add(tr("Horsepower on the day"), Quantity::Power, 2,
+        [](const GarageCar& car) { return car.evaluation.horsepowerOnDay; });
     return table;
 }
 

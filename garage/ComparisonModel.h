@@ -1,6 +1,7 @@
 // ComparisonModel: the comparison table, one column per car and one row per
-// figure: every result of the classic results dialog, the 1/8 mile, the
-// 0-100 km/h time in metric mode, and the drag racers' estimates. Column c
+// figure: every result of the classic results dialog, the time slip's
+// splits (60 ft, 330 ft, the 1/8 mile, 1000 ft), the 0-100 km/h time in
+// metric mode, and the drag racers' estimates. Column c
 // is row c of the CarList: the model follows the list's signals, so a car
 // added, closed or changed moves one column, not the whole table. The values
 // are the cars' evaluations, shown in the settings' units; the best value of
@@ -31,8 +32,11 @@ enum class ComparisonRow {
     ZeroToEightyTime,
     ZeroToHundredTime,
     SixtyToEightyTime,
+    SixtyFootTime,
+    ThreeThirtyFootTime,
     EighthMileTime,
     EighthMileSpeed,
+    ThousandFootTime,
     ZeroToHundredKmhTime,
     HaleElapsedTime,
     HaleTrapSpeed,
@@ -97,8 +101,9 @@ public:
     // The name with the unit of this system: "Quarter mile speed (km/h)".
     QString RowTitle(int row) const;
 
-    // Each car's nine inputs and frontal area, as rows of a name, a unit
-    // and one text per car (see FieldValueText), in this locale.
+    // Each car's nine inputs (see FieldValueText) and frontal area, the
+    // day's air it ran in and its horsepower on the day, as rows of a name,
+    // a unit and one text per car, in this locale.
     QList<QStringList> InputRows(const QLocale& locale) const;
     // The table as CSV rows: a header ("Figure", "Unit", the car names),
     // the inputs, then one row per figure, with "." decimals and an empty

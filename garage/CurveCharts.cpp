@@ -30,8 +30,22 @@
 
 namespace {
 
-constexpr std::array<CurveMark, 5> allMarks = { CurveMark::Sixty, CurveMark::Eighty, CurveMark::Hundred,
-                                                CurveMark::QuarterMile, CurveMark::TopSpeed };
+// The series of marks: one for each speed mark, the quarter mile and the
+// top speed, and one for the time slip's splits together.
+constexpr std::array<CurveMark, 6> allMarks = { CurveMark::Sixty,       CurveMark::Eighty,   CurveMark::Hundred,
+                                                CurveMark::QuarterMile, CurveMark::TopSpeed, CurveMark::SixtyFoot };
+
+// The series a mark is drawn in.
+std::size_t seriesOf(CurveMark mark)
+{
+    switch (mark) {
+    case CurveMark::ThreeThirtyFoot:
+    case CurveMark::EighthMile:
+    case CurveMark::ThousandFoot: mark = CurveMark::SixtyFoot; break;
+    default: break;
+    }
+    return static_cast<std::size_t>(std::find(allMarks.begin(), allMarks.end(), mark) - allMarks.begin());
+}
 
 QString markName(CurveMark mark)
 {
@@ -41,6 +55,10 @@ QString markName(CurveMark mark)
     case CurveMark::Hundred: return CurveCharts::tr("100 mph");
     case CurveMark::QuarterMile: return CurveCharts::tr("Quarter mile");
     case CurveMark::TopSpeed: return CurveCharts::tr("Top speed");
+    case CurveMark::SixtyFoot: return CurveCharts::tr("60 ft");
+    case CurveMark::ThreeThirtyFoot: return CurveCharts::tr("330 ft");
+    case CurveMark::EighthMile: return CurveCharts::tr("1/8 mile");
+    case CurveMark::ThousandFoot: return CurveCharts::tr("1000 ft");
     }
     return QString();
 }
@@ -53,6 +71,10 @@ QScatterSeries::MarkerShape markShape(CurveMark mark)
     case CurveMark::Hundred: return QScatterSeries::MarkerShapeTriangle;
     case CurveMark::QuarterMile: return QScatterSeries::MarkerShapeStar;
     case CurveMark::TopSpeed: return QScatterSeries::MarkerShapeRotatedRectangle;
+    case CurveMark::SixtyFoot:
+    case CurveMark::ThreeThirtyFoot:
+    case CurveMark::EighthMile:
+    case CurveMark::ThousandFoot: return QScatterSeries::MarkerShapePentagon;
     }
     return QScatterSeries::MarkerShapeCircle;
 }
@@ -201,7 +223,7 @@ void CurveCharts::SetSpan(Span newSpan)
 QString CurveCharts::KeyText()
 {
     return tr("● 60 mph   ■ 80 mph   ▲ 100 mph   ★ quarter mile   ◆ top speed   "
-              "╌ quarter-mile distance   ┈ past the law's top speed");
+              "⬟ 60 ft, 330 ft, 1/8 mile, 1000 ft   ╌ quarter-mile distance   ┈ past the law's top speed");
 }
 
 int CurveCharts::CurveCount() const
@@ -325,7 +347,7 @@ void CurveCharts::rebuild()
             auto* marks = new QScatterSeries;
             marks->setName(markName(allMarks[m]));
             marks->setMarkerShape(markShape(allMarks[m]));
-            marks->setMarkerSize(allMarks[m] == CurveMark::QuarterMile ? 13 : 9);
+            marks->setMarkerSize(allMarks[m] == CurveMark::QuarterMile ? 13 : allMarks[m] == CurveMark::SixtyFoot ? 7 : 9);
             charts[k].chart->addSeries(marks);
             marks->attachAxis(charts[k].time);
             marks->attachAxis(charts[k].value);
@@ -550,7 +572,7 @@ QList<MarkedPoint> CurveCharts::marksOf(int row, std::size_t kind) const
     const double lastTime = end > 0 ? e.curve[end - 1].time : 0;
     QList<MarkedPoint> marks;
     for (const MarkedPoint& mark : e.marks)
-        if (mark.mark == allMarks[kind] && mark.point.time <= lastTime)
+        if (seriesOf(mark.mark) == kind && mark.point.time <= lastTime)
             marks.append(mark);
     return marks;
 }

@@ -4,8 +4,8 @@
 // away their curves, and a changed row fills its own curves again. The
 // points are the engine's own (CarEvaluation), so every curve passes
 // through its car's results. The marks (60, 80 and 100 mph, the quarter
-// mile, the top speed) have a shape each, named in the legend, in their
-// car's colour; the quarter mile is a dashed line on the distance chart.
+// mile, the top speed, and the time slip's splits) have a shape each, named
+// in a key under the charts, in their car's colour; the quarter mile is a dashed line on the distance chart.
 // Where the law passes its peak speed before the quarter mile, the rest of
 // the curve is dotted: the model's speed falls there, which a real car's
 // would not. The pointer shows the nearest point of any curve. The charts
@@ -93,7 +93,7 @@ private:
         QValueAxis* time = nullptr;
         QValueAxis* value = nullptr;
         // One series a mark, holding that mark of every car.
-        std::array<QScatterSeries*, 5> marks{};
+        std::array<QScatterSeries*, 6> marks{};
     };
     // The curves of one row of the model, in each chart: up to the law's
     // peak, and past it.
@@ -141,7 +141,7 @@ private:
     QBoxLayout* chartsLayout = nullptr;
     std::array<Chart, 2> charts;
     QLineSeries* quarterLine = nullptr; // on the distance chart
-    std::array<QList<int>, 5> markRows;  // the row of each point of each mark series
+    std::array<QList<int>, 6> markRows;  // the row of each point of each mark series
     QList<Curves> curves;               // by row of the model
     bool detailed = true; // smooth curves of every point, with a legend (few cars)
 };

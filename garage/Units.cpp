@@ -16,8 +16,11 @@ double metricFactor(Quantity quantity)
     case Quantity::Weight: return KilogramsPerPound;
     case Quantity::Power: return KilowattsPerHorsepower;
     case Quantity::Area: return SquareMetresPerSquareFoot;
+    case Quantity::Pressure: return HectopascalsPerInchOfMercury;
     case Quantity::Plain:
-    case Quantity::Time: break;
+    case Quantity::Time:
+    case Quantity::Temperature: // not a factor: see ToShown
+    case Quantity::Percent: break;
     }
     return 1;
 }
@@ -28,6 +31,8 @@ double ToShown(double classicValue, Quantity quantity, UnitSystem units)
 {
     if (units == UnitSystem::Imperial)
         return classicValue;
+    if (quantity == Quantity::Temperature)
+        return (classicValue - 32) * 5 / 9;
     return classicValue * metricFactor(quantity);
 }
 
@@ -35,6 +40,8 @@ double FromShown(double shownValue, Quantity quantity, UnitSystem units)
 {
     if (units == UnitSystem::Imperial)
         return shownValue;
+    if (quantity == Quantity::Temperature)
+        return shownValue * 9 / 5 + 32;
     return shownValue / metricFactor(quantity);
 }
 
@@ -62,6 +69,13 @@ QString UnitSymbol(Quantity quantity, UnitSystem units)
     case Quantity::Area:
         return metric ? QCoreApplication::translate("Units", "m²")
                       : QCoreApplication::translate("Units", "ft²");
+    case Quantity::Temperature:
+        return metric ? QCoreApplication::translate("Units", "°C")
+                      : QCoreApplication::translate("Units", "°F");
+    case Quantity::Pressure:
+        return metric ? QCoreApplication::translate("Units", "hPa")
+                      : QCoreApplication::translate("Units", "inHg");
+    case Quantity::Percent: return QCoreApplication::translate("Units", "%");
     }
     return QString();
 }
@@ -81,6 +95,11 @@ Quantity FieldQuantity(InputField field)
 int ShownDecimals(Quantity quantity, UnitSystem units)
 {
     if (quantity == Quantity::Area && units == UnitSystem::Metric)
+        return 3;
+    if (quantity == Quantity::Temperature || quantity == Quantity::Percent
+        || (quantity == Quantity::Pressure && units == UnitSystem::Metric))
+        return 1;
+    if (quantity == Quantity::Pressure)
         return 3;
     return 2;
 }

@@ -14,7 +14,7 @@ enum class UnitSystem { Imperial, Metric };
 Q_DECLARE_METATYPE(UnitSystem)
 
 // What a number measures, which decides how it converts.
-enum class Quantity { Plain, Time, Speed, Distance, Force, Weight, Power, Area };
+enum class Quantity { Plain, Time, Speed, Distance, Force, Weight, Power, Area, Temperature, Pressure, Percent };
 
 namespace MetricFactor {
 inline constexpr double KilometresPerHourPerMph = 1.609344;
@@ -23,6 +23,7 @@ inline constexpr double KilowattsPerHorsepower = 0.745699872;
 inline constexpr double SquareMetresPerSquareFoot = 0.09290304;
 inline constexpr double MetresPerFoot = 0.3048;
 inline constexpr double NewtonsPerPoundForce = 4.4482216152605;
+inline constexpr double HectopascalsPerInchOfMercury = 33.86389;
 } // namespace MetricFactor
 
 // A classic-unit value as the unit system shows it, and back.

@@ -31,7 +31,8 @@ namespace {
 
 // The figures a what-if question is about: the runs' times and speeds.
 const QList<ComparisonRow> whatIfRows = {
-    ComparisonRow::QuarterMileTime,  ComparisonRow::QuarterMileSpeed,  ComparisonRow::EighthMileTime,
+    ComparisonRow::QuarterMileTime,  ComparisonRow::QuarterMileSpeed,  ComparisonRow::SixtyFootTime,
+    ComparisonRow::EighthMileTime,
     ComparisonRow::EighthMileSpeed,  ComparisonRow::ZeroToSixtyTime,   ComparisonRow::ZeroToEightyTime,
     ComparisonRow::ZeroToHundredTime, ComparisonRow::SixtyToEightyTime, ComparisonRow::ZeroToHundredKmhTime,
     ComparisonRow::TopSpeed,         ComparisonRow::TopSpeedTime,

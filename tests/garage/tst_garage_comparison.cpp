@@ -51,7 +51,7 @@ private slots:
     void valuesAreTheEngines()
     {
         QCOMPARE(model->columnCount(), 3);
-        QCOMPARE(model->rowCount(), 20);
+        QCOMPARE(model->rowCount(), 23);
         for (int column = 0; column < 3; ++column) {
             const CarRun run = RunCar(ConvertTexts(cars->At(column).Texts()));
             QVERIFY(run.Finished());
@@ -75,7 +75,7 @@ private slots:
         const int speedRow = model->RowOf(ComparisonRow::TopSpeed);
         const double mph = model->ShownValue(speedRow, 0);
         model->SetUnitSystem(UnitSystem::Metric);
-        QCOMPARE(model->rowCount(), 21);
+        QCOMPARE(model->rowCount(), 24);
         const int kmhRow = model->RowOf(ComparisonRow::ZeroToHundredKmhTime);
         QVERIFY(kmhRow >= 0);
         QCOMPARE(model->ShownValue(model->RowOf(ComparisonRow::TopSpeed), 0), mph * 1.609344);
@@ -171,7 +171,7 @@ private slots:
             const int r = model->RowOf(row);
             QVERIFY(model->MarkNeverPassed(r, index));
             QCOMPARE(model->data(model->index(r, index)).toString(), QStringLiteral("Forget it!"));
-            QCOMPARE(model->CsvRows()[r + 11][index + 2], QString()); // after the header and the inputs
+            QCOMPARE(model->CsvRows()[r + 18][index + 2], QString()); // after the header and the inputs
             QVERIFY(!model->IsBest(r, index));
         }
         QVERIFY(!model->MarkNeverPassed(model->RowOf(ComparisonRow::ZeroToSixtyTime), index));
@@ -221,7 +221,7 @@ private slots:
     {
         cars->Rename(2, QStringLiteral("Super, car"));
         const QList<QStringList> rows = model->CsvRows();
-        QCOMPARE(rows.size(), 31);
+        QCOMPARE(rows.size(), 41);
         QCOMPARE(rows[0], (QStringList{ "Figure", "Unit", "Default car", "Economy car", "Super, car" }));
         // The inputs first, each car's own numbers, so the export can be
         // checked and the cars made again.
@@ -231,13 +231,18 @@ private slots:
         QCOMPARE(rows[7], (QStringList{ "Available shifts", "", "5", "4", "5" }));
         QCOMPARE(rows[10][0], QStringLiteral("Frontal area"));
         QCOMPARE(rows[10][2], QStringLiteral("10.30"));
-        const int time = model->RowOf(ComparisonRow::QuarterMileTime) + 11;
+        // The day's air each car ran in: here the standard day.
+        QCOMPARE(rows[11], (QStringList{ "Temperature", "°F", "77.0", "77.0", "77.0" }));
+        QCOMPARE(rows[15][2], QStringLiteral("1.0000")); // relative air density
+        QCOMPARE(rows[16][2], QStringLiteral("1.0000")); // correction factor
+        QCOMPARE(rows[17], (QStringList{ "Horsepower on the day", "hp", "345.00", "110.00", "1200.00" }));
+        const int time = model->RowOf(ComparisonRow::QuarterMileTime) + 18;
         QCOMPARE(rows[time][1], QStringLiteral("s"));
-        QCOMPARE(rows[time][2], QString::number(model->ShownValue(time - 11, 0), 'f', 2));
+        QCOMPARE(rows[time][2], QString::number(model->ShownValue(time - 18, 0), 'f', 2));
 
         const QByteArray bytes = CsvDocument(rows);
         QVERIFY(bytes.startsWith("Figure,Unit,Default car,Economy car,\"Super, car\"\r\n"));
-        QCOMPARE(bytes.count("\r\n"), 31);
+        QCOMPARE(bytes.count("\r\n"), 41);
         // In metric units the inputs are converted as the form shows them.
         model->SetUnitSystem(UnitSystem::Metric);
         QCOMPARE(model->CsvRows()[1], (QStringList{ "Power", "kW", "257.27", "82.03", "894.84" }));
@@ -249,7 +254,7 @@ private slots:
         ComparisonModel german(cars.get());
         const QList<QStringList> rows = german.CsvRows();
         QVERIFY(rows[5][2].contains(QLatin1Char('.')));  // 0.29
-        QVERIFY(rows[11][2].contains(QLatin1Char('.')));
+        QVERIFY(rows[18][2].contains(QLatin1Char('.')));
         QVERIFY(german.data(german.index(0, 0)).toString().contains(QLatin1Char(',')));
         QLocale::setDefault(QLocale::c());
     }

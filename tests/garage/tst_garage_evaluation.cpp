@@ -1,7 +1,9 @@
-// The garage's own figures against the engine: the 1/8 mile and 0-100 km/h
-// found with the engine's stepping, the curves through the results, the
-// drag racers' estimates, the metric conversions and the area sums.
+// The garage's own figures against the engine: the splits and 0-100 km/h
+// on the run's timeline, the curves through the results and never back in
+// time, a day's air as the core runs it, the drag racers' estimates, the
+// metric conversions and the area sums.
 #include "core/CarRun.h"
+#include "core/DayRun.h"
 #include "core/NumberText.h"
 #include "core/VehicleFile.h"
 #include "core/AreaSums.h"
@@ -51,12 +53,10 @@ private slots:
         QCOMPARE(record.FirstStepAtDistance(1320), record.QuarterMileStep());
         QCOMPARE(record.FirstStepAboveSpeed(60 * 22.0 / 15.0), record.SixtyMarkStep());
 
-        const double shifts = QuarterMileShiftTime(car.quarterMileShifts);
-        const long eighth = record.FirstStepAtDistance(660);
-        QVERIFY(eighth > 0 && eighth < record.QuarterMileStep());
-        QCOMPARE(e.eighthMileTime, record.StepTime(eighth) + shifts + car.spinTime);
-        QCOMPARE(e.eighthMileSpeed, record.Speed(record.StepTime(eighth)) * 15.0 / 22.0);
-        QVERIFY(e.eighthMileTime < e.results.quarterMileTime);
+        const Timeline timeline = Timeline::Of(record);
+        QCOMPARE(e.splits, SplitTimesOf(record, timeline));
+        QCOMPARE(e.splits.quarterMileTime, e.results.quarterMileTime);
+        QVERIFY(e.splits.eighthMileTime < e.results.quarterMileTime);
 
         const long kmh = record.FirstStepAboveSpeed(100 / 1.609344 * 22.0 / 15.0);
         if (e.results.zeroToSixtyTime == 0) {
@@ -64,7 +64,7 @@ private slots:
             QCOMPARE(e.zeroToHundredKmhTime, 0.0);
         } else {
             QVERIFY(kmh > record.SixtyMarkStep());
-            QCOMPARE(e.zeroToHundredKmhTime, record.StepTime(kmh) + 0.5 * shifts + car.spinTime);
+            QCOMPARE(e.zeroToHundredKmhTime, timeline.ElapsedAt(record.StepTime(kmh)));
         }
     }
 
@@ -83,21 +83,48 @@ private slots:
             return false;
         };
         QVERIFY(onCurve(r.quarterMileTime, r.quarterMileSpeed, r.quarterMileDistance));
-        QVERIFY(onCurve(r.topSpeedTime, r.topSpeed, r.topSpeedDistance));
+        SimulationRecord record = RecordFor(car);
+        record.RunSimulation({});
+        const Timeline timeline = Timeline::Of(record);
+        // The top speed lies on the curve when it comes after the quarter
+        // mile; each mark at its result's time, on the curve where the
+        // result lies on the timeline.
+        if (!e.peaksBeforeQuarterMile)
+            QVERIFY(onCurve(r.topSpeedTime, r.topSpeed, r.topSpeedDistance));
         int speedMarks = 0;
+        int splitMarks = 0;
         for (const MarkedPoint& m : e.marks) {
-            QVERIFY(onCurve(m.point.time, m.point.speed, m.point.distance));
             switch (m.mark) {
-            case CurveMark::Sixty: QCOMPARE(m.point.time, r.zeroToSixtyTime); ++speedMarks; break;
-            case CurveMark::Eighty: QCOMPARE(m.point.time, r.zeroToEightyTime); ++speedMarks; break;
-            case CurveMark::Hundred: QCOMPARE(m.point.time, r.zeroToHundredTime); ++speedMarks; break;
+            case CurveMark::Sixty:
+                QCOMPARE(m.point.time, r.zeroToSixtyTime);
+                QCOMPARE(onCurve(m.point.time, m.point.speed, m.point.distance), timeline.OnTimeline(TimelineMark::Sixty));
+                ++speedMarks;
+                break;
+            case CurveMark::Eighty:
+                QCOMPARE(m.point.time, r.zeroToEightyTime);
+                QCOMPARE(onCurve(m.point.time, m.point.speed, m.point.distance), timeline.OnTimeline(TimelineMark::Eighty));
+                ++speedMarks;
+                break;
+            case CurveMark::Hundred:
+                QCOMPARE(m.point.time, r.zeroToHundredTime);
+                QCOMPARE(onCurve(m.point.time, m.point.speed, m.point.distance), timeline.OnTimeline(TimelineMark::Hundred));
+                ++speedMarks;
+                break;
             case CurveMark::QuarterMile: QCOMPARE(m.point.speed, r.quarterMileSpeed); break;
             case CurveMark::TopSpeed: QCOMPARE(m.point.speed, r.topSpeed); break;
+            case CurveMark::SixtyFoot:
+            case CurveMark::ThreeThirtyFoot:
+            case CurveMark::EighthMile:
+            case CurveMark::ThousandFoot:
+                QVERIFY(onCurve(m.point.time, m.point.speed, m.point.distance));
+                ++splitMarks;
+                break;
             }
         }
         const int passed = (r.zeroToSixtyTime != 0) + (r.zeroToEightyTime != 0) + (r.zeroToHundredTime != 0);
         QCOMPARE(speedMarks, passed);
-        QCOMPARE(e.marks.size(), std::size_t(speedMarks + 2));
+        QCOMPARE(splitMarks, 4);
+        QCOMPARE(e.marks.size(), std::size_t(speedMarks + splitMarks + 2));
         // The curve never passes the top speed.
         for (const CurvePoint& p : e.curve)
             QVERIFY(p.speed <= r.topSpeed);
@@ -108,14 +135,10 @@ private slots:
     {
         QFETCH(CarInputs, car);
         const CarEvaluation e = EvaluateCar(car);
-        // Only a car that reaches its top speed before the quarter mile
-        // counts its shifts differently at the two (see EvaluateCar).
-        const bool topFirst = e.results.topSpeedDistance < 1320;
-        int backwards = 0;
+        // One timeline for every point: no curve runs back in time, not
+        // even one that reaches its top speed before the quarter mile.
         for (std::size_t i = 1; i < e.curve.size(); ++i)
-            backwards += e.curve[i].time < e.curve[i - 1].time;
-        if (!topFirst)
-            QCOMPARE(backwards, 0);
+            QVERIFY(e.curve[i].time >= e.curve[i - 1].time);
         // The curve stands still during the spin time, then moves.
         QCOMPARE(e.curve[1].time, car.spinTime);
         QCOMPARE(e.curve[1].distance, 0.0);
@@ -125,15 +148,33 @@ private slots:
     void fewerSamplesKeepTheMarks()
     {
         const CarEvaluation fine = EvaluateCar(CarInputs::DefaultCar());
-        const CarEvaluation coarse = EvaluateCar(CarInputs::DefaultCar(), 20);
-        QVERIFY(coarse.curve.size() < 30);
+        const CarEvaluation coarse = EvaluateCar(CarInputs::DefaultCar(), FiguresFor(AirConditions()), 20);
+        QVERIFY(coarse.curve.size() < 35);
         QCOMPARE(coarse.marks.size(), fine.marks.size());
         for (std::size_t i = 0; i < fine.marks.size(); ++i)
             QCOMPARE(coarse.marks[i].point, fine.marks[i].point);
         const CarEvaluation numbers = EvaluateNumbers(CarInputs::DefaultCar());
         QVERIFY(numbers.curve.empty());
         QCOMPARE(numbers.results, fine.results);
-        QCOMPARE(numbers.eighthMileTime, fine.eighthMileTime);
+        QCOMPARE(numbers.splits, fine.splits);
+    }
+
+    void aDayIsRunAsTheCoreRunsIt_data() { addCars(); }
+    void aDayIsRunAsTheCoreRunsIt()
+    {
+        QFETCH(CarInputs, car);
+        // A hot, humid, high day; and the standard day, the classic run.
+        const AirFigures hot = FiguresFor(AirConditions{ 95, 28.5, 60 });
+        const CarEvaluation e = EvaluateNumbers(car, hot);
+        const DayResults day = RunCarOnDay(car, hot);
+        QCOMPARE(e.results, day.run.results);
+        QCOMPARE(e.splits, day.splits);
+        QCOMPARE(e.horsepowerOnDay, day.horsepower);
+        // Less power makes a car slower there, unless thinner air matters
+        // more: for one that is at its top speed on the strip, it can.
+        if (e.results.topSpeedDistance > 1320)
+            QVERIFY(e.results.quarterMileTime > RunCar(car).results.quarterMileTime);
+        QCOMPARE(EvaluateNumbers(car).results, RunCar(car).results);
     }
 
     void aCarOutOfRangeIsNotRun()
