@@ -433,6 +433,17 @@ int CarList::VariantRowOf(int baseRow) const
     return -1;
 }
 
+void CarList::SetAir(const AirConditions& conditions)
+{
+    if (air.conditions == conditions)
+        return;
+    air = FiguresFor(conditions);
+    for (GarageCar& car : cars)
+        car.evaluation = EvaluateCar(car.values.numbers, air);
+    if (!cars.empty())
+        emit dataChanged(index(0), index(Count() - 1), { EvaluationRole, Qt::ToolTipRole });
+}
+
 int CarList::CurrentRow() const
 {
     return selection->currentIndex().row();
@@ -464,7 +475,7 @@ GarageCar CarList::newCar(const QString& name, const CarValues& values, const QS
     if (!path.isEmpty())
         car.stamp = FileStamp::Of(path);
     car.values = values;
-    car.evaluation = EvaluateCar(values.numbers);
+    car.evaluation = EvaluateCar(values.numbers, air);
     car.state = car.savedState = NextState();
     return car;
 }
@@ -575,6 +586,9 @@ void CarList::MarkSaved(int row, const QString& path)
 void CarList::insertCar(int row, GarageCar car)
 {
     row = std::clamp(row, 0, Count());
+    // A car put back by an undo ran on the day it was taken out.
+    if (!(car.evaluation.air.conditions == air.conditions))
+        car.evaluation = EvaluateCar(car.values.numbers, air);
     beginInsertRows(QModelIndex(), row, row);
     cars.insert(cars.begin() + row, std::move(car));
     endInsertRows();
@@ -594,7 +608,7 @@ void CarList::setValues(int id, const CarValues& values, std::uint64_t state)
     const int row = RowOf(id);
     GarageCar& car = cars.at(static_cast<std::size_t>(row));
     car.values = values;
-    car.evaluation = EvaluateCar(values.numbers);
+    car.evaluation = EvaluateCar(values.numbers, air);
     car.state = state;
     carChanged(row, { TextsRole, InputsRole, EvaluationRole, UnsavedRole, Qt::DisplayRole, Qt::ToolTipRole });
 }

@@ -116,6 +116,11 @@ public:
     // The row of the variant made from the car in `baseRow`, or -1.
     int VariantRowOf(int baseRow) const;
 
+    // The day's air every car runs in; a change runs every car again. Not
+    // an edit of any car, so not undoable.
+    const AirFigures& Air() const { return air; }
+    void SetAir(const AirConditions& conditions);
+
     QUndoStack* UndoStack() const { return undoStack; }
     // The car the user is working on: the current row of this selection.
     QItemSelectionModel* Selection() const { return selection; }
@@ -176,6 +181,7 @@ private:
     QString keptName(const GarageCar& variant) const;
 
     std::vector<GarageCar> cars;
+    AirFigures air = FiguresFor(AirConditions());
     QUndoStack* undoStack;
     QItemSelectionModel* selection;
     int nextId = 1;

@@ -32,6 +32,24 @@ QPalette paperPalette()
     return paper;
 }
 
+// The day the cars ran on, in a line.
+QString conditionsText(const AirFigures& air, UnitSystem units)
+{
+    if (air.conditions.IsStandardDay())
+        return tr("Conditions: the standard day of SAE J1349, 25 °C (77 °F), dry air at 99 kPa (29.235 inHg)");
+    const QLocale locale;
+    return tr("Conditions: %1 %2, station pressure %3 %4, humidity %5 %; density altitude %6 %7, air density "
+              "%8 % of the standard day, correction factor %9 (SAE J1349)")
+        .arg(locale.toString(ToShown(air.conditions.temperature, Quantity::Temperature, units), 'f', 1),
+             UnitSymbol(Quantity::Temperature, units),
+             locale.toString(ToShown(air.conditions.pressure, Quantity::Pressure, units), 'f',
+                             ShownDecimals(Quantity::Pressure, units)),
+             UnitSymbol(Quantity::Pressure, units), locale.toString(air.conditions.humidity, 'f', 0),
+             locale.toString(ToShown(air.densityAltitude, Quantity::Distance, units), 'f', 0),
+             UnitSymbol(Quantity::Distance, units), locale.toString(100 * air.relativeAirDensity, 'f', 1),
+             locale.toString(air.correctionFactor, 'f', 3));
+}
+
 // One line of a report table: a title and a text for each car, or the
 // heading of a section.
 struct TableLine {
@@ -169,6 +187,9 @@ void Draw(QPainter& painter, const QRectF& page, const ReportContent& content, c
     const QString units = content.units == UnitSystem::Metric ? tr("metric units") : tr("imperial units");
     painter.drawText(QRectF(page.left(), y, page.width(), smallMetrics.height()), Qt::AlignLeft,
                      tr("%1, %2").arg(QLocale().toString(QDate::currentDate(), QLocale::LongFormat), units));
+    y += smallMetrics.height() * 1.2;
+    painter.drawText(QRectF(page.left(), y, page.width(), smallMetrics.height()), Qt::AlignLeft,
+                     conditionsText(content.cars->Air(), content.units));
     y += smallMetrics.height() * 1.8;
     const qreal gap = smallMetrics.height();
     // What does not fit below `y` begins a new page.

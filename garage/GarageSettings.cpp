@@ -13,6 +13,12 @@ const QString stateKey = QStringLiteral("window/state");
 const QString splitterKey = QStringLiteral("window/splitters/");
 const QString folderKey = QStringLiteral("files/lastFolder");
 const QString recentKey = QStringLiteral("files/recent");
+const QString temperatureKey = QStringLiteral("air/temperature");
+const QString pressureKey = QStringLiteral("air/pressure");
+const QString humidityKey = QStringLiteral("air/humidity");
+const QString altimeterKey = QStringLiteral("air/altimeter");
+const QString altimeterSettingKey = QStringLiteral("air/altimeterSetting");
+const QString elevationKey = QStringLiteral("air/elevation");
 
 // Why a settings file cannot be read or written; empty when it can (or does
 // not exist yet). QSettings reads the file as it is made, so a named pipe
@@ -66,6 +72,40 @@ void GarageSettings::open(const QString& path)
                                                QSettings::IniFormat);
     }
     units = UnitSystemFromKey(settings->value(unitsKey).toString());
+    // Remembered air that is out of range (an edited file) is the standard
+    // day.
+    const AirConditions remembered{ settings->value(temperatureKey, conditions.temperature).toDouble(),
+                                    settings->value(pressureKey, conditions.pressure).toDouble(),
+                                    settings->value(humidityKey, conditions.humidity).toDouble() };
+    if (AirRangeMessage(remembered).isEmpty())
+        conditions = remembered;
+}
+
+void GarageSettings::SetConditions(const AirConditions& newConditions)
+{
+    if (conditions == newConditions)
+        return;
+    conditions = newConditions;
+    settings->setValue(temperatureKey, conditions.temperature);
+    settings->setValue(pressureKey, conditions.pressure);
+    settings->setValue(humidityKey, conditions.humidity);
+    emit conditionsChanged(conditions);
+}
+
+GarageSettings::PressureEntry GarageSettings::PressureGiven() const
+{
+    PressureEntry entry;
+    entry.altimeter = settings->value(altimeterKey, false).toBool();
+    entry.altimeterSetting = settings->value(altimeterSettingKey, entry.altimeterSetting).toDouble();
+    entry.elevation = settings->value(elevationKey, entry.elevation).toDouble();
+    return entry;
+}
+
+void GarageSettings::SetPressureGiven(const PressureEntry& entry)
+{
+    settings->setValue(altimeterKey, entry.altimeter);
+    settings->setValue(altimeterSettingKey, entry.altimeterSetting);
+    settings->setValue(elevationKey, entry.elevation);
 }
 
 void GarageSettings::SetUnits(UnitSystem newUnits)

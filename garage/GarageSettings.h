@@ -7,6 +7,7 @@
 // nothing this time and says why.
 #pragma once
 
+#include "core/Air.h"
 #include "garage/Units.h"
 
 #include <QByteArray>
@@ -40,6 +41,19 @@ public:
     UnitSystem Units() const { return units; }
     void SetUnits(UnitSystem units);
 
+    // The day's air every car runs in (the standard day until set), and how
+    // the pressure was given: the station's own, or an altimeter setting
+    // and the track's elevation.
+    AirConditions Conditions() const { return conditions; }
+    void SetConditions(const AirConditions& conditions);
+    struct PressureEntry {
+        bool altimeter = false;
+        double altimeterSetting = 29.92; // inHg
+        double elevation = 0;            // ft
+    };
+    PressureEntry PressureGiven() const;
+    void SetPressureGiven(const PressureEntry& entry);
+
     QByteArray Geometry() const;
     void SetGeometry(const QByteArray& geometry);
     QByteArray WindowState() const;
@@ -60,6 +74,7 @@ public:
 
 signals:
     void unitsChanged(UnitSystem units);
+    void conditionsChanged(const AirConditions& conditions);
 
 private:
     void open(const QString& path);
@@ -68,6 +83,7 @@ private:
     std::unique_ptr<QSettings> settings;
     QString problem;
     UnitSystem units = UnitSystem::Imperial;
+    AirConditions conditions;
 };
 
 // The recent-files list after opening or saving `path`.

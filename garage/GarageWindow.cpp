@@ -8,6 +8,7 @@
 #include "garage/CarForm.h"
 #include "garage/CarList.h"
 #include "garage/ComparisonModel.h"
+#include "garage/ConditionsBox.h"
 #include "garage/CurveCharts.h"
 #include "garage/GarageHelp.h"
 #include "garage/GarageReport.h"
@@ -66,6 +67,7 @@ GarageWindow::GarageWindow(CarList* cars, GarageSettings* settings, QWidget* par
     , comparison(new ComparisonModel(cars, settings, this))
     , table(new QTableView(this))
     , charts(new CurveCharts(cars, settings, this))
+    , conditions(new ConditionsBox(settings, this))
 {
     setObjectName(QStringLiteral("garageWindow"));
     // Its dialogs and message boxes take the window's icon.
@@ -129,8 +131,14 @@ GarageWindow::GarageWindow(CarList* cars, GarageSettings* settings, QWidget* par
 
     mainSplitter = new QSplitter(Qt::Horizontal, this);
     mainSplitter->setObjectName(QStringLiteral("mainSplitter"));
+    // The day's air above the pages: every car of every page runs in it.
+    auto* right = new QWidget(this);
+    auto* rightLayout = new QVBoxLayout(right);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
+    rightLayout->addWidget(conditions);
+    rightLayout->addWidget(tabs, 1);
     mainSplitter->addWidget(left);
-    mainSplitter->addWidget(tabs);
+    mainSplitter->addWidget(right);
     mainSplitter->setStretchFactor(0, 0);
     mainSplitter->setStretchFactor(1, 1);
     mainSplitter->setChildrenCollapsible(false);
@@ -144,7 +152,9 @@ GarageWindow::GarageWindow(CarList* cars, GarageSettings* settings, QWidget* par
     table->setTabKeyNavigation(false);
     form->setFocusPolicy(Qt::NoFocus);
     SetTabChain({ carList, form->NameBox() });
-    SetTabChain({ form->LastControl(), tabs });
+    SetTabChain({ form->LastControl(), conditions->TemperatureBox(), conditions->PressureKindBox(),
+                  conditions->PressureBox(), conditions->ElevationBox(), conditions->HumidityBox(),
+                  conditions->StandardDayButton(), tabs });
 
     createActions();
     createMenus();
@@ -158,6 +168,8 @@ GarageWindow::GarageWindow(CarList* cars, GarageSettings* settings, QWidget* par
     connect(cars, &QAbstractItemModel::dataChanged, this, &GarageWindow::refreshTitle);
     connect(cars, &QAbstractItemModel::rowsInserted, this, &GarageWindow::refreshActions);
     connect(cars, &QAbstractItemModel::rowsRemoved, this, &GarageWindow::refreshActions);
+    cars->SetAir(settings->Conditions());
+    connect(settings, &GarageSettings::conditionsChanged, cars, &CarList::SetAir);
     connect(settings, &GarageSettings::unitsChanged, this, [this](UnitSystem units) {
         (units == UnitSystem::Metric ? metricAction : imperialAction)->setChecked(true);
         if (isVisible())

@@ -17,6 +17,7 @@
 #include <functional>
 
 class CarForm;
+class ConditionsBox;
 class CarList;
 class ComparisonModel;
 class CurveCharts;
@@ -94,6 +95,7 @@ public:
     SensitivityPage* SensitivityView();
     QTabWidget* Tabs() const { return tabs; }
     QTableView* ComparisonTable() const { return table; }
+    ConditionsBox* Conditions() const { return conditions; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -160,6 +162,7 @@ private:
     QSplitter* compareSplitter = nullptr;
     QSplitter* mainSplitter = nullptr;
     CurveCharts* charts;
+    ConditionsBox* conditions;
     WhatIfPage* whatIf = nullptr;
     SensitivityPage* sensitivity = nullptr;
     QPointer<GarageHelp> help;

@@ -102,7 +102,9 @@ private slots:
                                 "spinTime",        "grillWidthInches", "grillHeightInches",
                                 "useGrillArea",    "windshieldWidthInches", "windshieldHeightInches",
                                 "useWindshieldArea" };
-        QCOMPARE(tabStops(window->CarListView()), form + QStringList{ "qt_tabwidget_tabbar" } + page);
+        // Then the day's air, above the pages.
+        const QStringList conditions{ "airTemperature", "pressureKind", "airPressure", "airHumidity", "standardDay" };
+        QCOMPARE(tabStops(window->CarListView()), form + conditions + QStringList{ "qt_tabwidget_tabbar" } + page);
     }
 
     void everyMnemonicLeadsToOnePlace_data()

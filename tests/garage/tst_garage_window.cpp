@@ -8,6 +8,8 @@
 #include "core/VehicleFile.h"
 #include "garage/Sensitivity.h"
 #include "garage/CarForm.h"
+#include "garage/ConditionsBox.h"
+#include "core/DayRun.h"
 #include "garage/CarList.h"
 #include "garage/CarProxies.h"
 #include "garage/ComparisonModel.h"
@@ -610,6 +612,42 @@ private slots:
             explained = charts->TipAt(true, at).contains(QStringLiteral("Past the law's top speed"));
         }
         QVERIFY(explained);
+    }
+
+    void everyCarRunsInTheDaysAir()
+    {
+        CarList& cars = program->Cars();
+        ConditionsBox* box = window->Conditions();
+        const CarInputs car = CarInputs::DefaultCar();
+        box->TemperatureBox()->setValue(95);
+        box->PressureBox()->setValue(28.5);
+        box->HumidityBox()->setValue(60);
+        const AirConditions hot{ 95, 28.5, 60 };
+        QCOMPARE(program->Settings().Conditions(), hot);
+        const DayResults day = RunCarOnDay(car, hot);
+        QCOMPARE(cars.At(0).evaluation.results, day.run.results);
+        QCOMPARE(cars.At(0).evaluation.splits, day.splits);
+        QVERIFY(box->FiguresText().startsWith(QStringLiteral("Density altitude ")));
+        // A car added, or put back by an undo, runs on that day too.
+        window->NewCar();
+        QCOMPARE(cars.At(1).evaluation.results, day.run.results);
+        cars.CloseCar(0);
+        box->StandardDayButton()->click();
+        cars.UndoStack()->undo();
+        QCOMPARE(cars.At(0).evaluation.results, RunCar(car).results);
+
+        // The standard day is the classic run, bit for bit; an altimeter
+        // setting and an elevation give the station pressure.
+        QCOMPARE(program->Settings().Conditions(), AirConditions());
+        box->PressureKindBox()->setCurrentIndex(1);
+        emit box->PressureKindBox()->activated(1);
+        box->PressureBox()->setValue(29.92);
+        box->ElevationBox()->setValue(5000);
+        QCOMPARE(program->Settings().Conditions().pressure, StationPressureFromAltimeter(29.92, 5000));
+        // In metric units the boxes show °C and hPa.
+        program->Settings().SetUnits(UnitSystem::Metric);
+        QCOMPARE(box->TemperatureBox()->value(), 25.0);
+        QVERIFY(box->TemperatureBox()->suffix().contains(QStringLiteral("°C")));
     }
 
     void dropsOpenFiles()
