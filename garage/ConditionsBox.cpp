@@ -39,7 +39,7 @@ const AirRange& rangeOf(AirField field)
 } // namespace
 
 ConditionsBox::ConditionsBox(GarageSettings* settings, QWidget* parent)
-    : QGroupBox(tr("Conditions"), parent)
+    : QGroupBox(parent)
     , settings(settings)
     , temperature(newBox(this, "airTemperature", tr("Temperature")))
     , pressureKind(new QComboBox(this))
@@ -70,7 +70,7 @@ ConditionsBox::ConditionsBox(GarageSettings* settings, QWidget* parent)
     humidity->setSuffix(tr(" %"));
 
     auto* row = new QHBoxLayout;
-    auto* temperatureLabel = new QLabel(tr("Temperature"), this);
+    auto* temperatureLabel = new QLabel(tr("The day's air:"), this);
     temperatureLabel->setBuddy(temperature);
     auto* humidityLabel = new QLabel(tr("humidity"), this);
     humidityLabel->setBuddy(humidity);
@@ -83,11 +83,12 @@ ConditionsBox::ConditionsBox(GarageSettings* settings, QWidget* parent)
     row->addWidget(humidityLabel);
     row->addWidget(humidity);
     row->addWidget(standardDay);
-    row->addStretch(1);
+    row->addWidget(figures, 1);
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 2, 6, 2);
     layout->addLayout(row);
-    layout->addWidget(figures);
     layout->addWidget(problem);
+    problem->hide();
 
     // Each box changes its own figure only, so the others keep their exact
     // values (the standard day's pressure has more digits than a box shows).
@@ -146,8 +147,8 @@ QString ConditionsBox::FiguresText() const
     const UnitSystem units = settings->Units();
     const AirFigures air = FiguresFor(settings->Conditions());
     const QLocale locale;
-    QString text = tr("Density altitude %1 %2 · air density %3 % of the standard day · correction factor "
-                      "%4 (SAE J1349), %5 (SAE J607)")
+    QString text = tr("density altitude %1 %2 · air %3 % as dense as on the standard day · correction "
+                      "factor %4 (SAE J1349), %5 (SAE J607)")
                        .arg(locale.toString(ToShown(air.densityAltitude, Quantity::Distance, units), 'f', 0),
                             UnitSymbol(Quantity::Distance, units),
                             locale.toString(100 * air.relativeAirDensity, 'f', 1),

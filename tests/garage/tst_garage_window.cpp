@@ -627,7 +627,7 @@ private slots:
         const DayResults day = RunCarOnDay(car, hot);
         QCOMPARE(cars.At(0).evaluation.results, day.run.results);
         QCOMPARE(cars.At(0).evaluation.splits, day.splits);
-        QVERIFY(box->FiguresText().startsWith(QStringLiteral("Density altitude ")));
+        QVERIFY(box->FiguresText().startsWith(QStringLiteral("density altitude ")));
         // A car added, or put back by an undo, runs on that day too.
         window->NewCar();
         QCOMPARE(cars.At(1).evaluation.results, day.run.results);
