@@ -1,0 +1,265 @@
+// The fit of the model to a car's runs: runs the model made up are fitted
+// back to its horsepower and spin time, a spin time held at 0 says which
+// quarter-mile shift count would reach the runs, and the leave-one-out band
+// of a prediction is the error worked out by hand (none below three runs).
+#include "MadeUpRuns.h"
+#include "core/InputChecks.h"
+#include "logbook/Calibration.h"
+
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+CarInputs car(double horsepower, double dragCoefficient, double weight, double grillArea,
+              double windshieldArea, double windshieldAngle, int availableShifts,
+              int quarterMileShifts, double spinTime)
+{
+    return { horsepower,      grillArea,       windshieldArea,    weight,  dragCoefficient,
+             windshieldAngle, availableShifts, quarterMileShifts, spinTime };
+}
+
+CarInputs economyCar() { return car(110, 0.33, 2450, 4.1, 11.2, 30, 4, 3, 0.75); }
+CarInputs pickupTruck() { return car(180, 0.40, 4500, 9, 18, 40, 4, 2, 1.0); }
+CarInputs supercar() { return car(1200, 0.31, 3300, 4.8, 12.5, 25, 5, 4, 2.5); }
+
+CarInputs withFitted(CarInputs typed, double horsepower, double spinTime)
+{
+    typed.horsepower = horsepower;
+    typed.spinTime = spinTime;
+    return typed;
+}
+
+// Runs on the standard day giving the quarter-mile time and speed only, the
+// times lengthened by `offsets`.
+QList<LoggedRun> offsetRuns(const CarInputs& truth, const QList<double>& offsets)
+{
+    const SplitTimes s = RunCarOnDay(truth, AirConditions()).splits;
+    QList<LoggedRun> runs;
+    for (qsizetype i = 0; i < offsets.size(); ++i) {
+        LoggedRun run;
+        run.date = QDate(2024, 6, 1).addDays(i);
+        run.quarterMileTime = s.quarterMileTime + offsets[i];
+        run.quarterMileSpeed = s.quarterMileSpeed;
+        runs << run;
+    }
+    return runs;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(CarInputs)
+
+class TestCalibration : public QObject {
+    Q_OBJECT
+
+private slots:
+    void airOfRun();
+    void fitsBack_data();
+    void fitsBack();
+    void boundNote_data();
+    void boundNote();
+    void refusals();
+    void leaveOneOutBand();
+    void noBandBelowThreeRuns_data();
+    void noBandBelowThreeRuns();
+};
+
+void TestCalibration::airOfRun()
+{
+    LoggedRun run;
+    QCOMPARE(AirOfRun(run), AirConditions());
+    run.temperature = 95.0;
+    run.humidity = 60.0;
+    const AirConditions air = AirOfRun(run);
+    QCOMPARE(air.temperature, 95.0);
+    QCOMPARE(air.pressure, StandardDay::Pressure);
+    QCOMPARE(air.humidity, 60.0);
+}
+
+void TestCalibration::fitsBack_data()
+{
+    QTest::addColumn<CarInputs>("typed");
+    QTest::addColumn<double>("horsepower");
+    QTest::addColumn<double>("spinTime");
+    QTest::addColumn<int>("runs");
+    QTest::addColumn<bool>("eighthMile");
+    QTest::addColumn<bool>("inRanges");
+    const CarInputs sports = CarInputs::DefaultCar();
+    QTest::newRow("sports car, 5 runs") << sports << 395.0 << 1.1 << 5 << false << true;
+    QTest::newRow("sports car, 1 run") << sports << 300.0 << 0.8 << 1 << false << true;
+    QTest::newRow("economy car") << economyCar() << 128.0 << 1.4 << 4 << false << true;
+    QTest::newRow("pickup truck, typed far too strong")
+        << withFitted(pickupTruck(), 1500, 3) << 150.0 << 0.9 << 5 << false << true;
+    QTest::newRow("supercar, typed far too weak")
+        << withFitted(supercar(), 100, 0.75) << 1450.0 << 2.9 << 3 << false << true;
+    QTest::newRow("supercar, eighth-mile runs") << supercar() << 1050.0 << 2.2 << 4 << true << true;
+    QTest::newRow("spin time below the classic range")
+        << sports << 420.0 << 0.3 << 5 << false << false;
+}
+
+void TestCalibration::fitsBack()
+{
+    QFETCH(CarInputs, typed);
+    QFETCH(double, horsepower);
+    QFETCH(double, spinTime);
+    QFETCH(int, runs);
+    QFETCH(bool, eighthMile);
+    QFETCH(bool, inRanges);
+    const CarInputs truth = withFitted(typed, horsepower, spinTime);
+    QList<LoggedRun> slips;
+    for (int i = 0; i < runs; ++i)
+        slips << MadeUpRun(truth, MadeUpDays()[static_cast<std::size_t>(i)], QDate(2024, 5, 1 + i),
+                           eighthMile);
+
+    const CarFit fit = FitCar(typed, slips);
+    QVERIFY2(fit.Fitted(), qPrintable(fit.message));
+    QVERIFY2(std::abs(fit.horsepower / horsepower - 1) < 0.001,
+             qPrintable(QString::number(fit.horsepower, 'f', 4)));
+    QVERIFY2(std::abs(fit.spinTime - spinTime) < 0.005, qPrintable(QString::number(fit.spinTime, 'f', 5)));
+    QVERIFY(fit.boundNotes.isEmpty());
+    // Everything but the horsepower and the spin time stays as typed.
+    QCOMPARE(fit.car, withFitted(typed, fit.horsepower, fit.spinTime));
+    QCOMPARE(fit.InClassicRanges(), inRanges);
+    QCOMPARE(fit.spinTimeRangeMessage, FieldRangeMessage(fit.car, InputField::SpinTime));
+    QCOMPARE(fit.spinTimeRangeMessage.isEmpty(), inRanges);
+    QVERIFY(fit.horsepowerRangeMessage.isEmpty());
+
+    // Each run's slip beside the fitted car's, off by no more than the
+    // printed slip's rounding and a step of the model's clock.
+    QCOMPARE(fit.runs.size(), std::size_t(runs));
+    for (int i = 0; i < runs; ++i) {
+        const RunResidual& r = fit.runs[static_cast<std::size_t>(i)];
+        QVERIFY(r.finished);
+        QCOMPARE(r.air, MadeUpDays()[static_cast<std::size_t>(i)]);
+        QCOMPARE(r.quarterMileTime.given.has_value(), !eighthMile);
+        for (const SlipFigure* time : { &r.sixtyFootTime, &r.eighthMileTime, &r.quarterMileTime })
+            if (time->given)
+                QVERIFY2(std::abs(*time->Difference()) < 0.004, qPrintable(QString::number(*time->Difference())));
+        for (const SlipFigure* speed : { &r.eighthMileSpeed, &r.quarterMileSpeed })
+            if (speed->given)
+                QVERIFY2(std::abs(*speed->Difference()) < 0.05, qPrintable(QString::number(*speed->Difference())));
+    }
+}
+
+void TestCalibration::boundNote_data()
+{
+    QTest::addColumn<int>("typedShifts");
+    QTest::addColumn<int>("shifts");
+    QTest::addColumn<double>("spinTime");
+    QTest::addColumn<QString>("note");
+    const QString start = "The spin time is held at 0 s: the model cannot reach these elapsed times with ";
+    QTest::newRow("2 shifts, with 1 it can")
+        << 2 << 1 << 0.2 << start + "2 quarter-mile shifts; with 1 it can.";
+    QTest::newRow("3 shifts, with 1 it can")
+        << 3 << 1 << 0.3 << start + "3 quarter-mile shifts; with 1 it can.";
+    QTest::newRow("3 shifts, with 2 it can")
+        << 3 << 2 << 0.3 << start + "3 quarter-mile shifts; with 2 it can.";
+    QTest::newRow("2 shifts, nor with fewer")
+        << 2 << 0 << 0.1 << start + "2 quarter-mile shifts, nor with fewer.";
+    QTest::newRow("1 shift") << 1 << 0 << 0.1 << start + "1 quarter-mile shift.";
+}
+
+void TestCalibration::boundNote()
+{
+    QFETCH(int, typedShifts);
+    QFETCH(int, shifts);
+    QFETCH(double, spinTime);
+    QFETCH(QString, note);
+    CarInputs typed = CarInputs::DefaultCar();
+    typed.quarterMileShifts = typedShifts;
+    // The runs of a car that loses less time shifting than the typed one.
+    CarInputs truth = withFitted(typed, 380, spinTime);
+    truth.quarterMileShifts = shifts;
+    const CarFit fit = FitCar(typed, MadeUpRuns(truth, 4));
+    QVERIFY(fit.Fitted());
+    QCOMPARE(fit.spinTime, 0.0);
+    QCOMPARE(fit.car.quarterMileShifts, typedShifts);
+    QCOMPARE(fit.boundNotes, QStringList{ note });
+}
+
+void TestCalibration::refusals()
+{
+    const CarInputs typed = CarInputs::DefaultCar();
+    const CarFit none = FitCar(typed, {});
+    QCOMPARE(none.outcome, FitOutcome::NoRuns);
+    QCOMPARE(none.message, "There are no runs to fit the car to.");
+
+    QList<LoggedRun> runs = MadeUpRuns(typed, 2);
+    runs[1].quarterMileSpeed.reset();
+    runs[1].eighthMileSpeed.reset();
+    const CarFit refused = FitCar(typed, runs);
+    QCOMPARE(refused.outcome, FitOutcome::RunRefused);
+    QCOMPARE(refused.message, "Run 2 cannot be fitted to: " + RunProblem(runs[1]));
+    const Prediction prediction = Predict(Calibrate(typed, runs), AirConditions());
+    QVERIFY(!prediction.finished);
+    QCOMPARE(prediction.message, refused.message);
+}
+
+// Three runs on the standard day with the same trap speed and the
+// quarter-mile times t + 0.06, t and t - 0.03 s: the horsepower of every fit
+// is the one of that speed, and the spin time moves the time to the mean of
+// the runs fitted. The run left out is predicted at the mean of the other
+// two offsets: -0.015, 0.015 and 0.03 s, off by -0.075, 0.015 and 0.06 s.
+void TestCalibration::leaveOneOutBand()
+{
+    const CarInputs typed = CarInputs::DefaultCar();
+    const CarInputs truth = withFitted(typed, 400, 1.2);
+    const Calibration calibration = Calibrate(typed, offsetRuns(truth, { 0.06, 0, -0.03 }));
+    QVERIFY(calibration.fit.Fitted());
+    QCOMPARE(calibration.leftOut.size(), std::size_t(3));
+    const double expected[] = { -0.075, 0.015, 0.06 };
+    for (const LeftOutRun& left : calibration.leftOut) {
+        QVERIFY(left.fitted);
+        const double difference =
+            left.onDay.quarterMileTime - *calibration.runs[left.run].quarterMileTime;
+        QVERIFY2(std::abs(difference - expected[left.run]) < 0.0015, qPrintable(QString::number(difference)));
+        QVERIFY(std::abs(left.horsepower / 400 - 1) < 0.001);
+        // On the standard day the two predictions are one.
+        QCOMPARE(left.onStandardDay, left.onDay);
+    }
+    const ErrorBand& band = calibration.band;
+    QVERIFY(band.Available());
+    QCOMPARE(band.quarterMileTime.runs, 3);
+    QVERIFY(std::abs(band.quarterMileTime.meanAbsolute - 0.05) < 0.001);
+    QVERIFY(std::abs(band.quarterMileTime.bias) < 0.001);
+    QVERIFY(std::abs(band.quarterMileTime.rootMeanSquare - std::sqrt(0.00945 / 3)) < 0.001);
+    QVERIFY(band.quarterMileSpeed.meanAbsolute < 0.05);
+    QCOMPARE(band.eighthMileTime.runs, 0);
+
+    const Prediction prediction = Predict(calibration, MadeUpDays()[1]);
+    QVERIFY(prediction.finished);
+    QCOMPARE(prediction.quarterMileTime,
+             RunCarOnDay(calibration.fit.car, MadeUpDays()[1]).splits.quarterMileTime);
+    QCOMPARE(prediction.quarterMileTimeBand, std::optional(band.quarterMileTime.rootMeanSquare));
+    QCOMPARE(prediction.quarterMileSpeedBand, std::optional(band.quarterMileSpeed.rootMeanSquare));
+    QVERIFY(!prediction.eighthMileTimeBand);
+    QVERIFY(prediction.bandMessage.isEmpty());
+}
+
+void TestCalibration::noBandBelowThreeRuns_data()
+{
+    QTest::addColumn<int>("runs");
+    QTest::newRow("1 run") << 1;
+    QTest::newRow("2 runs") << 2;
+}
+
+void TestCalibration::noBandBelowThreeRuns()
+{
+    QFETCH(int, runs);
+    const CarInputs typed = CarInputs::DefaultCar();
+    const Calibration calibration = Calibrate(typed, MadeUpRuns(withFitted(typed, 390, 1), runs));
+    QVERIFY(calibration.fit.Fitted());
+    QVERIFY(calibration.leftOut.empty());
+    QVERIFY(!calibration.band.Available());
+    const Prediction prediction = Predict(calibration, AirConditions());
+    QVERIFY(prediction.finished);
+    QVERIFY(prediction.quarterMileTime > 0);
+    QVERIFY(!prediction.quarterMileTimeBand && !prediction.quarterMileSpeedBand
+            && !prediction.eighthMileTimeBand && !prediction.eighthMileSpeedBand);
+    QCOMPARE(prediction.bandMessage, "With fewer than three runs no error band can be given.");
+}
+
+QTEST_GUILESS_MAIN(TestCalibration)
+#include "tst_calibration.moc"

@@ -1,0 +1,119 @@
+// The report card: each way of predicting a car's quarter-mile time scored
+// on its own runs, the best one marked, the first run left out of "the run
+// before", and no card below three runs.
+#include "MadeUpRuns.h"
+#include "logbook/ReportCard.h"
+
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+
+Q_DECLARE_METATYPE(PredictionMethod)
+
+namespace {
+
+CarInputs strongerSportsCar()
+{
+    CarInputs car = CarInputs::DefaultCar();
+    car.horsepower = 410;
+    car.spinTime = 1.3;
+    return car;
+}
+
+// Runs on the standard day with the same trap speed and the quarter-mile
+// time 0.05 s quicker each week: the run before is 0.05 s off every time,
+// while a fit to the other runs is off by 1.25 times the run's distance from
+// their mean (0.125, 0.0625, 0, 0.0625 and 0.125 s: 0.075 s on average).
+QList<LoggedRun> improvingRuns()
+{
+    const SplitTimes s = RunCarOnDay(strongerSportsCar(), AirConditions()).splits;
+    QList<LoggedRun> runs;
+    for (int i = 0; i < 5; ++i) {
+        LoggedRun run;
+        run.date = QDate(2024, 6, 1).addDays(7 * i);
+        run.quarterMileTime = s.quarterMileTime - 0.05 * i;
+        run.quarterMileSpeed = s.quarterMileSpeed;
+        runs << run;
+    }
+    // Listed out of date order: the run before is found by date.
+    std::reverse(runs.begin(), runs.end());
+    return runs;
+}
+
+} // namespace
+
+class TestReportCard : public QObject {
+    Q_OBJECT
+
+private slots:
+    void halesFormula_data();
+    void halesFormula();
+    void best_data();
+    void best();
+    void belowThreeRuns();
+};
+
+void TestReportCard::halesFormula_data()
+{
+    QTest::addColumn<double>("weight");
+    QTest::addColumn<double>("horsepower");
+    QTest::addColumn<double>("time");
+    QTest::newRow("1 lb/hp") << 1000.0 << 1000.0 << 5.825;
+    QTest::newRow("8 lb/hp") << 8000.0 << 1000.0 << 11.65;
+    QTest::newRow("3200 lb, 500 hp") << 3200.0 << 500.0 << 10.814902;
+}
+
+void TestReportCard::halesFormula()
+{
+    QFETCH(double, weight);
+    QFETCH(double, horsepower);
+    QFETCH(double, time);
+    QVERIFY(std::abs(HalesQuarterMileTime(weight, horsepower) - time) < 1e-5);
+}
+
+void TestReportCard::best_data()
+{
+    QTest::addColumn<QList<LoggedRun>>("runs");
+    QTest::addColumn<PredictionMethod>("best");
+    QTest::addColumn<double>("bestError");
+    QTest::newRow("runs the model made up: the fit on the day")
+        << MadeUpRuns(strongerSportsCar(), 6) << PredictionMethod::FittedOnDay << 0.0;
+    QTest::newRow("a car quicker every week: the run before")
+        << improvingRuns() << PredictionMethod::LastRun << 0.05;
+}
+
+void TestReportCard::best()
+{
+    QFETCH(QList<LoggedRun>, runs);
+    QFETCH(PredictionMethod, best);
+    QFETCH(double, bestError);
+    const ReportCard card = ReportCardOf(CarInputs::DefaultCar(), runs);
+    QVERIFY2(card.Available(), qPrintable(card.message));
+    QVERIFY(card.best >= 0);
+    const MethodScore& top = card.scores[static_cast<std::size_t>(card.best)];
+    QCOMPARE(top.method, best);
+    QVERIFY2(std::abs(top.meanAbsoluteError - bestError) < 0.002,
+             qPrintable(QString::number(top.meanAbsoluteError)));
+    for (std::size_t m = 0; m < card.scores.size(); ++m) {
+        const MethodScore& score = card.scores[m];
+        QCOMPARE(score.method, AllPredictionMethods[m]);
+        QCOMPARE(score.best, static_cast<int>(m) == card.best);
+        QVERIFY(score.meanAbsoluteError >= top.meanAbsoluteError);
+        QVERIFY(std::abs(score.bias) <= score.meanAbsoluteError + 1e-12);
+        // The first run has no run before it.
+        const int expectedRuns = static_cast<int>(runs.size()) - (score.method == PredictionMethod::LastRun);
+        QCOMPARE(score.runs, expectedRuns);
+    }
+}
+
+void TestReportCard::belowThreeRuns()
+{
+    const ReportCard card = ReportCardOf(CarInputs::DefaultCar(), MadeUpRuns(strongerSportsCar(), 2));
+    QVERIFY(!card.Available());
+    QCOMPARE(card.message, "A report card needs three runs or more with a quarter-mile time.");
+    QCOMPARE(card.best, -1);
+}
+
+QTEST_GUILESS_MAIN(TestReportCard)
+#include "tst_reportcard.moc"
