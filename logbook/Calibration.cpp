@@ -72,7 +72,7 @@ struct ProfilePoint {
 
 class Profile {
 public:
-    Profile(const CarInputs& typed, const std::vector<FitRun>& runs) : car(typed), runs(runs)
+    Profile(const CarInputs& typed, const std::vector<FitRun>& given) : car(typed), runs(given)
     {
         car.spinTime = 0;
     }

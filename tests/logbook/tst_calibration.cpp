@@ -195,6 +195,20 @@ void TestCalibration::refusals()
     const Prediction prediction = Predict(Calibrate(typed, runs), AirConditions());
     QVERIFY(!prediction.finished);
     QCOMPARE(prediction.message, refused.message);
+
+    // A day outside the air's ranges.
+    const AirConditions scorching{ 150, 29.92, 10 };
+    const Prediction hot = Predict(Calibrate(typed, MadeUpRuns(typed, 2)), scorching);
+    QVERIFY(!hot.finished);
+    QCOMPARE(hot.message, AirRangeMessage(scorching));
+
+    // A car the engine refuses at any power.
+    CarInputs weightless = typed;
+    weightless.carWeight = 0;
+    const CarFit unfinished = FitCar(weightless, MadeUpRuns(typed, 2));
+    QCOMPARE(unfinished.outcome, FitOutcome::NotFinished);
+    QCOMPARE(unfinished.message,
+             "The car does not finish the quarter mile on the runs' days at any horsepower up to 100000 hp.");
 }
 
 // Three runs on the standard day with the same trap speed and the
