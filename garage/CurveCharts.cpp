@@ -159,7 +159,7 @@ CurveCharts::CurveCharts(QAbstractItemModel* cars, GarageSettings* settings, QWi
     spanBox->addItem(tr("Whole run, to the top speed"));
     spanBox->addItem(tr("Quarter mile"));
     spanBox->setAccessibleName(tr("Time span of the curves"));
-    auto* spanLabel = new QLabel(tr("Sh&ow:"), this);
+    spanLabel = new QLabel(tr("Sh&ow:"), this);
     spanLabel->setBuddy(spanBox);
     connect(spanBox, &QComboBox::currentIndexChanged, this,
             [this](int index) { SetSpan(index == 1 ? Span::QuarterMile : Span::WholeRun); });
@@ -326,7 +326,7 @@ double CurveCharts::shownValue(bool speedChart, double speed, double distance) c
     return speedChart ? ToShown(speed, Quantity::Speed, units) : ToShown(distance, Quantity::Distance, units);
 }
 
-void CurveCharts::attach(Chart& chart, QLineSeries* series)
+void CurveCharts::attach(Chart& chart, QXYSeries* series)
 {
     chart.chart->addSeries(series);
     series->attachAxis(chart.time);
@@ -362,6 +362,12 @@ void CurveCharts::rebuild()
     attach(charts[1], quarterLine);
     for (QLegendMarker* marker : charts[1].chart->legend()->markers(quarterLine))
         marker->setVisible(false);
+    slips = new QScatterSeries;
+    slips->setName(tr("Time slips"));
+    slips->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+    slips->setMarkerSize(8);
+    attach(charts[1], slips);
+    fillSlips();
     if (cars)
         insertRows(0, cars->rowCount() - 1);
     charts[0].value->setTitleText(tr("Speed (%1)").arg(UnitSymbol(Quantity::Speed, units)));
@@ -674,6 +680,34 @@ void CurveCharts::updateAxes()
         quarterLine->replace(across);
 }
 
+void CurveCharts::HideSpanChoice()
+{
+    spanLabel->hide();
+    spanBox->hide();
+}
+
+void CurveCharts::SetSlipPoints(const QList<QPointF>& points)
+{
+    if (points == slipPoints)
+        return;
+    slipPoints = points;
+    fillSlips();
+}
+
+void CurveCharts::fillSlips()
+{
+    if (!slips)
+        return;
+    QList<QPointF> shown;
+    shown.reserve(slipPoints.size());
+    for (const QPointF& point : std::as_const(slipPoints))
+        shown << QPointF(point.x(), ToShown(point.y(), Quantity::Distance, units));
+    slips->replace(shown);
+    slips->setVisible(!shown.isEmpty());
+    for (QLegendMarker* marker : charts[1].chart->legend()->markers(slips))
+        marker->setVisible(!shown.isEmpty());
+}
+
 // The charts take the window's colours, so they read in a dark theme too.
 void CurveCharts::applyPalette()
 {
@@ -700,6 +734,14 @@ void CurveCharts::applyPalette()
             marks->setBorderColor(colours.color(QPalette::Base));
         }
         c.view->setBackgroundBrush(colours.color(QPalette::Base));
+    }
+    if (slips) {
+        // Hollow rings in the text's colour: the slip over the model's curve.
+        slips->setColor(Qt::transparent);
+        slips->setBorderColor(text);
+        QPen ring(text);
+        ring.setWidthF(2);
+        slips->setPen(ring);
     }
     if (quarterLine) {
         QPen dashed(text);

@@ -31,6 +31,7 @@ class QLineSeries;
 class QPainter;
 class QScatterSeries;
 class QValueAxis;
+class QXYSeries;
 struct CarEvaluation;
 struct MarkedPoint;
 
@@ -55,6 +56,8 @@ public:
     QChartView* SpeedView() const { return charts[0].view; }
     QChartView* DistanceView() const { return charts[1].view; }
     QComboBox* SpanBox() const { return spanBox; }
+    // Takes the span chooser away, for charts whose span is set for them.
+    void HideSpanChoice();
     // Both charts side by side, as one picture.
     QImage Picture(const QSize& size, qreal devicePixelRatio = 1);
     // Draws the speed chart (or the distance chart), laid out at `logical`
@@ -70,6 +73,10 @@ public:
     // speed chart (or the distance chart) is told: the nearest mark or curve
     // point within a generous radius; empty when none is that near.
     QString TipAt(bool speedChart, const QPointF& position) const;
+
+    // Time slips' splits drawn over the curves of the distance chart: points
+    // of (elapsed time in s, distance in ft), shown in the charts' units.
+    void SetSlipPoints(const QList<QPointF>& points);
 
     // What the marks' shapes and the lines' dashes and dots mean.
     static QString KeyText();
@@ -112,7 +119,7 @@ private:
     void rowsChanged(int first, int last);
     void fitDetailToCount();
     Curves newCurves(int row);
-    void attach(Chart& chart, QLineSeries* series);
+    void attach(Chart& chart, QXYSeries* series);
     void fillRow(int row);
     void fillStaleRows();
     // The marks of every row (again), or of the rows given: a row whose
@@ -125,6 +132,7 @@ private:
     QList<MarkedPoint> marksOf(int row, std::size_t kind) const;
     void updateAxes();
     void applyPalette();
+    void fillSlips();
     // The part of a row's curve drawn for the span: its points' indexes
     // [0, end).
     std::size_t shownEnd(const CarEvaluation& e) const;
@@ -137,10 +145,13 @@ private:
     UnitSystem units = UnitSystem::Imperial;
     Span span = Span::WholeRun;
     QComboBox* spanBox;
+    QLabel* spanLabel;
     QLabel* key = nullptr;
     QBoxLayout* chartsLayout = nullptr;
     std::array<Chart, 2> charts;
     QLineSeries* quarterLine = nullptr; // on the distance chart
+    QScatterSeries* slips = nullptr;    // on the distance chart
+    QList<QPointF> slipPoints;          // classic units
     std::array<QList<int>, 6> markRows;  // the row of each point of each mark series
     QList<Curves> curves;               // by row of the model
     bool detailed = true; // smooth curves of every point, with a legend (few cars)

@@ -75,7 +75,7 @@ QString GarageHelp::HelpText()
         "dashed curve, an italic name) that follows every step in the table and the curves. Tick "
         "any cars to compare the variant with (a friend's car, say), and choose one under "
         "<i>Differences against</i>: a column gives the variant's figures less that car's, so "
-        "“−0.35 s” means the variant is 0.35 s quicker. <i>Keep as a new car</i> turns the "
+        "“−0.35 s” means the variant is 0.35 s quicker. <i>Keep as one of your cars</i> turns the "
         "variant into a car of its own that you can save.</p>"
         "<h3>Sensitivity and targets</h3>"
         "<p>How the quarter-mile time and speed, the top speed and the 0-60 time change with "

@@ -1,5 +1,7 @@
 #include "garage/GarageSettings.h"
 
+#include "logbook/Logbook.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -12,6 +14,7 @@ const QString geometryKey = QStringLiteral("window/geometry");
 const QString stateKey = QStringLiteral("window/state");
 const QString splitterKey = QStringLiteral("window/splitters/");
 const QString folderKey = QStringLiteral("files/lastFolder");
+const QString logbookKey = QStringLiteral("files/logbook");
 const QString recentKey = QStringLiteral("files/recent");
 const QString temperatureKey = QStringLiteral("air/temperature");
 const QString pressureKey = QStringLiteral("air/pressure");
@@ -45,12 +48,14 @@ QString UserSettingsPath()
 
 GarageSettings::GarageSettings(QObject* parent)
     : QObject(parent)
+    , defaultLogbook(Logbook::DefaultPath())
 {
     open(UserSettingsPath());
 }
 
 GarageSettings::GarageSettings(const QString& iniPath, QObject* parent)
     : QObject(parent)
+    , defaultLogbook(QFileInfo(iniPath).dir().filePath(QStringLiteral("logbook.sqlite")))
 {
     open(iniPath);
 }
@@ -145,6 +150,16 @@ QByteArray GarageSettings::SplitterState(const QString& name) const
 void GarageSettings::SetSplitterState(const QString& name, const QByteArray& state)
 {
     settings->setValue(splitterKey + name, state);
+}
+
+QString GarageSettings::LogbookPath() const
+{
+    return settings->value(logbookKey, defaultLogbook).toString();
+}
+
+void GarageSettings::SetLogbookPath(const QString& path)
+{
+    settings->setValue(logbookKey, path);
 }
 
 QString GarageSettings::LastFolder() const

@@ -62,6 +62,12 @@ public:
     QByteArray SplitterState(const QString& name) const;
     void SetSplitterState(const QString& name, const QByteArray& state);
 
+    // The logbook the garage opens: the one last opened, or by default
+    // logbook.sqlite in the program's data folder (beside the INI file for
+    // settings of the caller's choice).
+    QString LogbookPath() const;
+    void SetLogbookPath(const QString& path);
+
     QString LastFolder() const;
     void SetLastFolder(const QString& folder);
 
@@ -82,6 +88,7 @@ private:
     std::unique_ptr<QTemporaryDir> scratch;
     std::unique_ptr<QSettings> settings;
     QString problem;
+    QString defaultLogbook;
     UnitSystem units = UnitSystem::Imperial;
     AirConditions conditions;
 };

@@ -5,6 +5,7 @@
 #include "core/InputChecks.h"
 #include "core/ProgramInfo.h"
 #include "core/VehicleFile.h"
+#include "logbook/Logbook.h"
 #include "garage/CarForm.h"
 #include "garage/CarList.h"
 #include "garage/ComparisonModel.h"
@@ -13,6 +14,7 @@
 #include "garage/GarageHelp.h"
 #include "garage/GarageReport.h"
 #include "garage/GarageSettings.h"
+#include "garage/LogbookPage.h"
 #include "garage/MessageBar.h"
 #include "garage/SensitivityPage.h"
 #include "garage/TabChain.h"
@@ -69,6 +71,7 @@ GarageWindow::GarageWindow(CarList* cars, GarageSettings* settings, QWidget* par
     , charts(new CurveCharts(cars, settings, this))
     , conditions(new ConditionsBox(settings, this))
 {
+    logbook = std::make_unique<Logbook>();
     setObjectName(QStringLiteral("garageWindow"));
     // Its dialogs and message boxes take the window's icon.
     setWindowIcon(QIcon(QStringLiteral(":/icons/torvane-garage.svg")));
@@ -122,11 +125,14 @@ GarageWindow::GarageWindow(CarList* cars, GarageSettings* settings, QWidget* par
     tabs->addTab(compareSplitter, tr("&Compare"));
     tabs->addTab(new QWidget(tabs), tr("&What if"));
     tabs->addTab(new QWidget(tabs), tr("&Sensitivity"));
+    tabs->addTab(new QWidget(tabs), tr("Logboo&k"));
     connect(tabs, &QTabWidget::currentChanged, this, [this](int tab) {
         if (tab == 1)
             WhatIf();
         else if (tab == 2)
             SensitivityView();
+        else if (tab == 3)
+            LogbookView();
     });
 
     mainSplitter = new QSplitter(Qt::Horizontal, this);
@@ -190,7 +196,11 @@ GarageWindow::GarageWindow(CarList* cars, GarageSettings* settings, QWidget* par
         messageBar->ShowError(settings->Problem());
 }
 
-GarageWindow::~GarageWindow() = default;
+GarageWindow::~GarageWindow()
+{
+    // The logbook page reads the logbook: it goes first.
+    delete logbookPage;
+}
 
 WhatIfPage* GarageWindow::WhatIf()
 {
@@ -209,6 +219,59 @@ SensitivityPage* GarageWindow::SensitivityView()
         placePage(2, sensitivity);
     }
     return sensitivity;
+}
+
+LogbookPage* GarageWindow::LogbookView()
+{
+    if (!logbookPage) {
+        // The logbook is opened when it is first needed, not at start.
+        if (!logbook->IsOpen()) {
+            const QString error = logbook->Open(settings->LogbookPath());
+            if (!error.isEmpty())
+                messageBar->ShowError(error);
+        }
+        logbookPage = new LogbookPage(cars, logbook.get(), settings, this);
+        connect(logbookPage, &LogbookPage::outcome, this, [this](bool failed, const QString& message) {
+            messageBar->ShowMessage(failed ? MessageBar::Kind::Error : MessageBar::Kind::Information, message);
+        });
+        placePage(3, logbookPage);
+    }
+    return logbookPage;
+}
+
+bool GarageWindow::OpenLogbook(const QString& path)
+{
+    // Tried on its own first, so that a file that will not do leaves the
+    // logbook that is open as it is.
+    {
+        Logbook trial;
+        const QString error = trial.Open(path);
+        if (!error.isEmpty()) {
+            messageBar->ShowError(error);
+            return false;
+        }
+    }
+    if (const QString error = logbook->Open(path); !error.isEmpty()) {
+        messageBar->ShowError(error);
+        return false;
+    }
+    settings->SetLogbookPath(path);
+    messageBar->ShowInformation(tr("The logbook %1 is open.").arg(QDir::toNativeSeparators(path)));
+    if (logbookPage)
+        logbookPage->Reload();
+    tabs->setCurrentWidget(LogbookView());
+    return true;
+}
+
+void GarageWindow::openLogbookWithDialog()
+{
+    // An existing logbook is opened, not replaced: no question about
+    // overwriting it.
+    const QString path = QFileDialog::getSaveFileName(this, tr("Open or Make a Logbook"), settings->LogbookPath(),
+                                                      tr("Logbooks (*.sqlite);;All files (*)"), nullptr,
+                                                      QFileDialog::DontConfirmOverwrite);
+    if (!path.isEmpty())
+        OpenLogbook(path);
 }
 
 void GarageWindow::placePage(int tab, QWidget* page)
@@ -291,6 +354,11 @@ void GarageWindow::createActions()
     printAction->setStatusTip(tr("Print the comparison, with a preview first"));
     connect(printAction, &QAction::triggered, this, &GarageWindow::printWithPreview);
 
+    openLogbookAction = new QAction(tr("Open &Logbook…"), this);
+    openLogbookAction->setObjectName(QStringLiteral("openLogbookAction"));
+    openLogbookAction->setStatusTip(tr("Open another logbook of time slips, or make a new one"));
+    connect(openLogbookAction, &QAction::triggered, this, &GarageWindow::openLogbookWithDialog);
+
     quitAction = new QAction(tr("&Quit"), this);
     quitAction->setShortcut(QKeySequence::Quit);
     quitAction->setMenuRole(QAction::QuitRole);
@@ -331,6 +399,8 @@ void GarageWindow::createMenus()
     exportMenu->addAction(exportPdfAction);
     exportMenu->addAction(exportPngAction);
     file->addAction(printAction);
+    file->addSeparator();
+    file->addAction(openLogbookAction);
     file->addSeparator();
     file->addAction(quitAction);
 

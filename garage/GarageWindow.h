@@ -15,6 +15,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <memory>
 
 class CarForm;
 class ConditionsBox;
@@ -23,6 +24,8 @@ class ComparisonModel;
 class CurveCharts;
 class GarageHelp;
 class GarageSettings;
+class Logbook;
+class LogbookPage;
 class MessageBar;
 class QAction;
 class QListView;
@@ -93,6 +96,13 @@ public:
     // quickly as a plain one.
     WhatIfPage* WhatIf();
     SensitivityPage* SensitivityView();
+    // The logbook page; the logbook it shows is opened when the page is
+    // made, from the path the settings remember.
+    LogbookPage* LogbookView();
+    Logbook& Logbooks() { return *logbook; }
+    // Opens (or makes) the logbook at `path` in place of the open one; a
+    // file that will not do is refused with a message and changes nothing.
+    bool OpenLogbook(const QString& path);
     QTabWidget* Tabs() const { return tabs; }
     QTableView* ComparisonTable() const { return table; }
     ConditionsBox* Conditions() const { return conditions; }
@@ -138,6 +148,7 @@ private:
     bool writeExport(const QString& path, const QByteArray& bytes, const QString& written);
     void exportCurvesWithDialog();
     void printWithPreview();
+    void openLogbookWithDialog();
     void showHelp();
     void showAbout();
     UnsavedAnswer askUnsavedWithDialog(const QStringList& carNames);
@@ -165,6 +176,8 @@ private:
     ConditionsBox* conditions;
     WhatIfPage* whatIf = nullptr;
     SensitivityPage* sensitivity = nullptr;
+    std::unique_ptr<Logbook> logbook;
+    LogbookPage* logbookPage = nullptr;
     QPointer<GarageHelp> help;
     QMenu* recentMenu = nullptr;
     QAction* newAction = nullptr;
@@ -178,6 +191,7 @@ private:
     QAction* exportPdfAction = nullptr;
     QAction* exportPngAction = nullptr;
     QAction* printAction = nullptr;
+    QAction* openLogbookAction = nullptr;
     QAction* quitAction = nullptr;
     QAction* imperialAction = nullptr;
     QAction* metricAction = nullptr;

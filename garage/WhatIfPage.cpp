@@ -59,7 +59,7 @@ WhatIfPage::WhatIfPage(CarList* cars, ComparisonModel* comparison, GarageSetting
     , referenceBox(new QComboBox(this))
     , problem(new QLabel(this))
     , resetButton(new QPushButton(tr("Reset to the base car"), this))
-    , keepButton(new QPushButton(tr("&Keep as a new car"), this))
+    , keepButton(new QPushButton(tr("Keep as one of &your cars"), this))
     , table(new QTableView(this))
     , charts(new CurveCharts(curveCars, settings, this))
 {

@@ -804,6 +804,20 @@ QString Logbook::DeleteRun(qint64 runId)
     });
 }
 
+QString Logbook::DeleteRuns(const QList<qint64>& runIds)
+{
+    return write([&](QSqlDatabase& db) {
+        for (qint64 runId : runIds) {
+            QSqlQuery query(db);
+            if (!prepareAndRun(query, QStringLiteral("DELETE FROM runs WHERE id = ?"), { runId }))
+                return writeFailure(query.lastError());
+            if (query.numRowsAffected() != 1)
+                return tr("The run with the id %1 is not in the logbook.").arg(runId);
+        }
+        return QString();
+    });
+}
+
 LogbookRead<QList<LoggedRun>> Logbook::Runs(qint64 carId) const
 {
     if (!IsOpen())

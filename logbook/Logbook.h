@@ -91,6 +91,9 @@ public:
     QString AddRuns(qint64 carId, QList<LoggedRun>& runs);
     QString UpdateRun(const LoggedRun& run);
     QString DeleteRun(qint64 runId);
+    // Deletes every one of the runs as one change (taking an import back):
+    // all of them, or none.
+    QString DeleteRuns(const QList<qint64>& runIds);
     // A car's runs by date and time (runs without a date first), then id.
     LogbookRead<QList<LoggedRun>> Runs(qint64 carId) const;
     LogbookRead<std::optional<LoggedRun>> Run(qint64 runId) const;

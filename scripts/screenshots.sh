@@ -4,7 +4,8 @@
 # classic program and writes one PNG per window into OUTPUT-FOLDER (and
 # again under a dark desktop palette into OUTPUT-FOLDER/dark, and in German
 # into OUTPUT-FOLDER/de), then the garage's pictures (garage-compare.png,
-# garage-whatif.png, garage-sensitivity.png, garage-whatif-friend.png;
+# garage-whatif.png, garage-sensitivity.png, garage-whatif-friend.png,
+# garage-logbook.png;
 # again at twice the scale in OUTPUT-FOLDER/2x), the comparison on a
 # 1366×768 laptop at 100 % and on a 1920×1080 screen at 150 %
 # (garage-laptop.png, garage-laptop-1.5x.png) and its exported report

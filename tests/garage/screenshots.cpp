@@ -1,6 +1,6 @@
 // Pictures of the garage for the README and for checking its looks: the
 // default car and two sample cars compared, a what-if variant, the
-// sensitivity page, the exported report, the comparison in metric units and
+// sensitivity page, the logbook with a fit, the exported report, the comparison in metric units and
 // in a dark palette, and the comparison on a 1366×768 laptop screen. Run
 // under a real X server (scripts/screenshots.sh).
 // Usage: torvane_garage_screenshots OUTPUT-FOLDER [--laptop WIDTHxHEIGHT]
@@ -13,6 +13,7 @@
 #include "garage/GarageProgram.h"
 #include "garage/GarageSettings.h"
 #include "garage/GarageWindow.h"
+#include "garage/LogbookPage.h"
 #include "garage/MessageBar.h"
 #include "garage/SensitivityPage.h"
 #include "garage/WhatIfPage.h"
@@ -27,6 +28,8 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 
+#include <array>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -118,6 +121,42 @@ int main(int argc, char** argv)
     ok = window.ExportPdf(report) && ok;
     std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(report));
     window.Messages()->hide();
+
+    // Six time slips of the default car on six days, a little off the
+    // model as real slips are, fitted, with a prediction for a warm, humid
+    // Saturday and the report card.
+    program.Cars().SetCurrentRow(0);
+    window.Tabs()->setCurrentWidget(window.LogbookView());
+    LogbookPage* logbook = window.LogbookView();
+    CarInputs real = program.Cars().At(0).Inputs();
+    real.horsepower *= 0.9;
+    real.spinTime = 0.6;
+    const std::array<AirConditions, 6> days{ { { 62, 29.4, 40 }, { 75, 29.2, 55 }, { 88, 29.0, 70 },
+                                               { 55, 29.6, 30 }, { 70, 29.3, 50 }, { 81, 29.1, 65 } } };
+    const std::array<double, 6> scatter{ 0.04, -0.03, 0.06, -0.05, 0.01, -0.02 };
+    for (std::size_t day = 0; day < days.size(); ++day) {
+        const DayResults result = RunCarOnDay(real, days[day]);
+        LoggedRun run;
+        run.date = QDate(2026, 4, 4).addDays(14 * static_cast<int>(day));
+        run.time = QTime(14, 30);
+        run.track = QStringLiteral("County Line Dragway");
+        run.temperature = days[day].temperature;
+        run.pressure = days[day].pressure;
+        run.humidity = days[day].humidity;
+        run.reactionTime = 0.52;
+        run.sixtyFootTime = std::round((result.splits.sixtyFootTime + scatter[day] / 3) * 1000) / 1000;
+        run.eighthMileTime = std::round((result.splits.eighthMileTime + scatter[day] * 0.7) * 1000) / 1000;
+        run.eighthMileSpeed = std::round(result.splits.eighthMileSpeed * 100) / 100;
+        run.quarterMileTime = std::round((result.splits.quarterMileTime + scatter[day]) * 1000) / 1000;
+        run.quarterMileSpeed = std::round((result.splits.quarterMileSpeed - scatter[day] * 3) * 100) / 100;
+        logbook->AddRun(run);
+    }
+    logbook->Calibrate();
+    program.Settings().SetConditions(AirConditions{ 84, 29.15, 60 });
+    window.Messages()->hide();
+    ok = SaveWindowPicture(&window, out.filePath(QStringLiteral("garage-logbook.png"))) && ok;
+    program.Settings().SetConditions(AirConditions());
+    window.Tabs()->setCurrentIndex(0);
 
     // Metric units, for checking that the extra row and the longer units fit.
     program.Settings().SetUnits(UnitSystem::Metric);

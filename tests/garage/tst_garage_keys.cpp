@@ -85,13 +85,18 @@ private slots:
         QTest::newRow("Sensitivity") << 2 << QStringList{ "sensitivityCar", "sensitivityTable", "targetFigure",
                                                            "targetTime", "solveHorsepower", "solveWeight",
                                                            "solveButton", "applyToWhatIf" };
+        QTest::newRow("Logbook") << 3 << QStringList{ "runsTable", "addRunButton", "deleteRunButton",
+                                                       "importRunsButton", "exportRunsButton",
+                                                       "slipTable", "calibrateButton", "useFittedButton",
+                                                       "reportCard" };
     }
     void tabFollowsTheReadingOrder()
     {
         QFETCH(int, tab);
         QFETCH(QStringList, page);
         window->Tabs()->setCurrentIndex(tab);
-        // Buttons that are off until there is something to do are on here.
+        // Buttons that are off until there is something to do are on here
+        // (the logbook's choice of model is off until there is a fit).
         if (tab == 1)
             window->WhatIf()->Slider(InputField::Horsepower)->setValue(350);
         for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
@@ -113,6 +118,7 @@ private slots:
         QTest::newRow("Compare") << 0;
         QTest::newRow("What if") << 1;
         QTest::newRow("Sensitivity") << 2;
+        QTest::newRow("Logbook") << 3;
     }
     void everyMnemonicLeadsToOnePlace()
     {

@@ -1,0 +1,668 @@
+#include "garage/LogbookPage.h"
+
+#include "core/NumberText.h"
+#include "garage/CarList.h"
+#include "garage/CarProxies.h"
+#include "garage/CurveCharts.h"
+#include "garage/GarageSettings.h"
+#include "garage/RunEdits.h"
+#include "logbook/Logbook.h"
+#include "logbook/ReportCard.h"
+#include "logbook/RunTableModel.h"
+#include "logbook/RunsCsv.h"
+
+#include <QAction>
+#include <QChartView>
+#include <QComboBox>
+#include <QDir>
+#include <QDateTime>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <array>
+
+namespace {
+
+// The splits of a slip as the page lists them: the figure, its distance
+// along the track (ft, 0 for a speed) and its header.
+struct SplitColumn {
+    SlipFigure RunResidual::*figure;
+    RunNumber given;
+    double feet; // where the time is taken; 0 for a speed
+    const char* header;
+    int decimals;
+};
+
+const std::array<SplitColumn, 7> splitColumns{ {
+    { &RunResidual::sixtyFootTime, &LoggedRun::sixtyFootTime, 60, QT_TRANSLATE_NOOP("LogbookPage", "60 ft (s)"), 3 },
+    { &RunResidual::threeThirtyFootTime, &LoggedRun::threeThirtyFootTime, 330,
+      QT_TRANSLATE_NOOP("LogbookPage", "330 ft (s)"), 3 },
+    { &RunResidual::eighthMileTime, &LoggedRun::eighthMileTime, 660, QT_TRANSLATE_NOOP("LogbookPage", "1/8 mile (s)"), 3 },
+    { &RunResidual::eighthMileSpeed, &LoggedRun::eighthMileSpeed, 0, QT_TRANSLATE_NOOP("LogbookPage", "1/8 mile (mph)"), 2 },
+    { &RunResidual::thousandFootTime, &LoggedRun::thousandFootTime, 1000,
+      QT_TRANSLATE_NOOP("LogbookPage", "1000 ft (s)"), 3 },
+    { &RunResidual::quarterMileTime, &LoggedRun::quarterMileTime, 1320, QT_TRANSLATE_NOOP("LogbookPage", "1/4 mile (s)"), 3 },
+    { &RunResidual::quarterMileSpeed, &LoggedRun::quarterMileSpeed, 0, QT_TRANSLATE_NOOP("LogbookPage", "1/4 mile (mph)"), 2 },
+} };
+
+QString fixed(double value, int decimals)
+{
+    return QString::asprintf("%.*f", decimals, value);
+}
+
+QString signedFixed(double value, int decimals)
+{
+    // A difference that rounds to nothing shows without a sign.
+    const QString text = fixed(value, decimals);
+    if (text.toDouble() == 0)
+        return fixed(0, decimals);
+    return value > 0 ? QLatin1Char('+') + text : QString(QChar(0x2212)) + fixed(-value, decimals);
+}
+
+// "12.84 s ± 0.06", or without the band when there is none.
+QString withBand(double value, const std::optional<double>& band, int decimals, const QString& unit)
+{
+    QString text = fixed(value, decimals) + QLatin1Char(' ') + unit;
+    if (band)
+        text += QStringLiteral(" ± ") + fixed(*band, decimals);
+    return text;
+}
+
+} // namespace
+
+LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settings, QWidget* parent)
+    : QWidget(parent)
+    , cars(cars)
+    , logbook(logbook)
+    , settings(settings)
+    , runs(new RunTableModel(*logbook, this))
+    , edits(new RunEdits(runs, logbook, cars->UndoStack(), this))
+    , sourceLabel(new QLabel(this))
+    , runsView(new QTableView(this))
+    , addButton(new QPushButton(tr("Add a r&un"), this))
+    , deleteButton(new QPushButton(tr("Delete run"), this))
+    , importButton(new QPushButton(tr("Import runs…"), this))
+    , exportButton(new QPushButton(tr("E&xport runs…"), this))
+    , modelBox(new QComboBox(this))
+    , slipModel(new QStandardItemModel(this))
+    , slipView(new QTableView(this))
+    , shownCars(new ChosenCarsModel(cars, this))
+    , charts(new CurveCharts(shownCars, settings, this))
+    , calibrateButton(new QPushButton(tr("Calib&rate"), this))
+    , useFittedButton(new QPushButton(tr("Cop&y fitted values to a new car"), this))
+    , fitLabel(new QLabel(this))
+    , predictionLabel(new QLabel(this))
+    , reportCard(new QTableWidget(PredictionMethodCount, 3, this))
+{
+    setObjectName(QStringLiteral("logbookPage"));
+    sourceLabel->setTextFormat(Qt::PlainText);
+    sourceLabel->setWordWrap(true);
+
+    runsView->setObjectName(QStringLiteral("runsTable"));
+    runsView->setModel(edits);
+    runsView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    runsView->setTabKeyNavigation(false);
+    runsView->setAccessibleName(tr("Runs"));
+    runsView->verticalHeader()->hide();
+    runsView->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    runsView->setToolTip(tr("One row a run. Double-click a cell to type the time slip's figure; "
+                            "a change can be undone."));
+    addButton->setObjectName(QStringLiteral("addRunButton"));
+    addButton->setToolTip(tr("A new run dated now, on the day's air of the Conditions box, with the "
+                             "model's slip to type over."));
+    deleteButton->setObjectName(QStringLiteral("deleteRunButton"));
+    importButton->setObjectName(QStringLiteral("importRunsButton"));
+    importButton->setToolTip(tr("Runs from a CSV file with a header line: date, track, temperature, "
+                                "pressure, humidity, quarterMileTime, quarterMileSpeed, …"));
+    exportButton->setObjectName(QStringLiteral("exportRunsButton"));
+
+    auto* runButtons = new QHBoxLayout;
+    for (QPushButton* button : { addButton, deleteButton, importButton, exportButton })
+        runButtons->addWidget(button);
+    runButtons->addStretch(1);
+    auto* runsBox = new QWidget(this);
+    auto* runsLayout = new QVBoxLayout(runsBox);
+    runsLayout->setContentsMargins(0, 0, 0, 0);
+    runsLayout->addWidget(sourceLabel);
+    runsLayout->addWidget(runsView, 1);
+    runsLayout->addLayout(runButtons);
+
+    // The model's slip for each run's day beside the slip.
+    modelBox->setObjectName(QStringLiteral("slipModelBox"));
+    modelBox->addItem(tr("The car as typed"));
+    modelBox->addItem(tr("The fitted car"));
+    modelBox->setAccessibleName(tr("Model compared"));
+    auto* modelLabel = new QLabel(tr("The model's slip on each run's day:"), this);
+    modelLabel->setBuddy(modelBox);
+    slipView->setObjectName(QStringLiteral("slipTable"));
+    slipView->setModel(slipModel);
+    slipView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    slipView->setTabKeyNavigation(false);
+    slipView->verticalHeader()->hide();
+    slipView->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    slipView->setAccessibleName(tr("Model against the slips"));
+    auto* slipBox = new QWidget(this);
+    auto* slipLayout = new QVBoxLayout(slipBox);
+    slipLayout->setContentsMargins(0, 0, 0, 0);
+    auto* modelRow = new QHBoxLayout;
+    modelRow->addWidget(modelLabel);
+    modelRow->addWidget(modelBox);
+    modelRow->addStretch(1);
+    slipLayout->addLayout(modelRow);
+    slipLayout->addWidget(slipView, 1);
+
+    // The slips' splits over the model's distance curve.
+    charts->SetSpan(CurveCharts::Span::QuarterMile);
+    charts->SpeedView()->hide();
+    charts->HideSpanChoice();
+
+    // Fit, prediction and report card.
+    calibrateButton->setObjectName(QStringLiteral("calibrateButton"));
+    calibrateButton->setToolTip(tr("Fit the horsepower and the spin time to the selected runs (all runs "
+                                   "when none is selected), each run on its own day's air."));
+    useFittedButton->setObjectName(QStringLiteral("useFittedButton"));
+    useFittedButton->setToolTip(tr("Add the fitted car as a new car; the typed one stays as it is."));
+    for (QLabel* label : { fitLabel, predictionLabel }) {
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
+    fitLabel->setObjectName(QStringLiteral("fitLabel"));
+    predictionLabel->setObjectName(QStringLiteral("predictionLabel"));
+    reportCard->setObjectName(QStringLiteral("reportCard"));
+    reportCard->setAccessibleName(tr("Report card"));
+    reportCard->setHorizontalHeaderLabels({ tr("Way of predicting"), tr("Mean error (s)"), tr("Bias (s)") });
+    reportCard->setToolTip(tr("Each run predicted without itself (the fit on the other runs, or the run "
+                              "before): the mean absolute error and the mean of predicted less given "
+                              "quarter-mile times. The best is in bold."));
+    reportCard->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    reportCard->setTabKeyNavigation(false);
+    reportCard->setSelectionMode(QAbstractItemView::NoSelection);
+    reportCard->verticalHeader()->hide();
+    reportCard->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    reportCard->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    reportCard->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    for (int row = 0; row < PredictionMethodCount; ++row) {
+        reportCard->setItem(row, 0, new QTableWidgetItem(PredictionMethodName(AllPredictionMethods[row])));
+        for (int column = 1; column < 3; ++column) {
+            auto* item = new QTableWidgetItem;
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            reportCard->setItem(row, column, item);
+        }
+    }
+    auto* fitBox = new QGroupBox(tr("Fit and prediction"), this);
+    auto* fitLayout = new QVBoxLayout(fitBox);
+    auto* fitButtons = new QHBoxLayout;
+    fitButtons->addWidget(calibrateButton);
+    fitButtons->addWidget(useFittedButton);
+    fitButtons->addStretch(1);
+    fitLayout->addLayout(fitButtons);
+    fitLayout->addWidget(fitLabel);
+    fitLayout->addWidget(predictionLabel);
+    fitLayout->addWidget(reportCard, 1);
+
+    auto* lower = new QSplitter(Qt::Horizontal, this);
+    lower->setObjectName(QStringLiteral("logbookLowerSplitter"));
+    lower->addWidget(fitBox);
+    lower->addWidget(charts);
+    lower->setStretchFactor(0, 1);
+    lower->setStretchFactor(1, 1);
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    splitter->setObjectName(QStringLiteral("logbookSplitter"));
+    splitter->addWidget(runsBox);
+    splitter->addWidget(slipBox);
+    splitter->addWidget(lower);
+    splitter->setStretchFactor(0, 2);
+    splitter->setStretchFactor(1, 2);
+    splitter->setStretchFactor(2, 3);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(splitter);
+
+    auto* deleteKey = new QAction(tr("Delete run"), runsView);
+    deleteKey->setShortcut(QKeySequence::Delete);
+    deleteKey->setShortcutContext(Qt::WidgetShortcut);
+    runsView->addAction(deleteKey);
+    connect(deleteKey, &QAction::triggered, deleteButton, &QPushButton::click);
+
+    connect(addButton, &QPushButton::clicked, this, &LogbookPage::addRunWithDialog);
+    connect(deleteButton, &QPushButton::clicked, this, [this] {
+        const QString error = DeleteSelectedRuns();
+        if (!error.isEmpty())
+            emit outcome(true, error);
+    });
+    connect(importButton, &QPushButton::clicked, this, &LogbookPage::importWithDialog);
+    connect(exportButton, &QPushButton::clicked, this, &LogbookPage::exportWithDialog);
+    connect(calibrateButton, &QPushButton::clicked, this, &LogbookPage::Calibrate);
+    connect(useFittedButton, &QPushButton::clicked, this, &LogbookPage::UseFittedValues);
+    connect(modelBox, &QComboBox::currentIndexChanged, this, &LogbookPage::refreshSlips);
+    connect(edits, &RunEdits::refused, this, [this](const QString& message) { emit outcome(true, message); });
+    // Any change of the runs shows at once; a fit made before is made again
+    // on the runs as they now are.
+    connect(runs, &QAbstractItemModel::modelReset, this, [this] { refresh(); });
+    connect(runs, &QAbstractItemModel::layoutChanged, this, [this] { refresh(); });
+    connect(runs, &QAbstractItemModel::dataChanged, this, [this] { refresh(); });
+    connect(runs, &QAbstractItemModel::rowsInserted, this, [this] { refresh(); });
+    connect(runs, &QAbstractItemModel::rowsRemoved, this, [this] { refresh(); });
+    connect(runsView->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        refreshButtons();
+        if (calibration)
+            Calibrate();
+    });
+    connect(cars->Selection(), &QItemSelectionModel::currentRowChanged, this, [this] { followCurrentCar(); });
+    connect(cars, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& first, const QModelIndex& last) {
+                const int row = this->cars->RowOf(carId);
+                if (row >= first.row() && row <= last.row())
+                    refresh();
+            });
+    connect(settings, &GarageSettings::conditionsChanged, this, [this] { refreshPrediction(); });
+    Reload();
+}
+
+void LogbookPage::Reload()
+{
+    carId = -1;
+    followCurrentCar();
+}
+
+void LogbookPage::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (stale)
+        refresh();
+}
+
+void LogbookPage::followCurrentCar()
+{
+    const int row = cars->CurrentBaseRow();
+    const int id = row < 0 ? 0 : cars->At(row).id;
+    if (id == carId)
+        return;
+    carId = id;
+    calibration.reset();
+    shownCars->SetCarIds({ id });
+    QString error;
+    const qint64 logged = loggedCarId(false, &error);
+    const QString setError = runs->SetCar(logged);
+    if (!error.isEmpty() || !setError.isEmpty())
+        emit outcome(true, error.isEmpty() ? setError : error);
+    refresh();
+}
+
+qint64 LogbookPage::loggedCarId(bool create, QString* error)
+{
+    if (!logbook->IsOpen() || carId == 0)
+        return 0;
+    const int row = cars->RowOf(carId);
+    if (row < 0)
+        return 0;
+    const QModelIndex index = cars->index(row);
+    const QString file = index.data(CarList::FileRole).toString();
+    const QString name = index.data(CarList::NameRole).toString();
+    auto fail = [error](const QString& message) {
+        if (error)
+            *error = message;
+        return qint64(0);
+    };
+    // A car from a file is that file's car; a car without one is the
+    // logbook's car of that name that has no file either.
+    if (!file.isEmpty()) {
+        const LogbookRead<std::optional<LoggedCar>> found = logbook->FindCarByFile(file);
+        if (!found.error.isEmpty())
+            return fail(found.error);
+        if (found.value)
+            return found.value->id;
+    } else {
+        const LogbookRead<QList<LoggedCar>> found = logbook->FindCarsByName(name);
+        if (!found.error.isEmpty())
+            return fail(found.error);
+        for (const LoggedCar& car : found.value)
+            if (car.trvFile.isEmpty())
+                return car.id;
+    }
+    if (!create)
+        return 0;
+    LoggedCar car;
+    car.name = name;
+    car.inputs = index.data(CarList::TextsRole).value<CarTexts>();
+    car.trvFile = file;
+    const QString added = logbook->AddCar(car);
+    if (!added.isEmpty())
+        return fail(added);
+    return car.id;
+}
+
+CarInputs LogbookPage::currentInputs() const
+{
+    const int row = cars->RowOf(carId);
+    return row < 0 ? CarInputs() : cars->index(row).data(CarList::InputsRole).value<CarInputs>();
+}
+
+QList<LoggedRun> LogbookPage::chosenRuns() const
+{
+    QList<LoggedRun> chosen;
+    QModelIndexList rows = runsView->selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end());
+    for (const QModelIndex& index : std::as_const(rows))
+        chosen << runs->RunAt(index.row());
+    if (chosen.size() < 1)
+        for (int row = 0; row < runs->rowCount(); ++row)
+            chosen << runs->RunAt(row);
+    return chosen;
+}
+
+void LogbookPage::refresh()
+{
+    if (!isVisible()) {
+        // Worked out when the page is next shown.
+        stale = true;
+        return;
+    }
+    stale = false;
+    if (calibration) {
+        const QList<LoggedRun> chosen = chosenRuns();
+        if (chosen.isEmpty())
+            calibration.reset();
+        else
+            calibration = ::Calibrate(currentInputs(), chosen);
+    }
+    if (!logbook->IsOpen())
+        sourceLabel->setText(tr("No logbook is open: File ▸ Open Logbook… opens or makes one."));
+    else if (carId == 0)
+        sourceLabel->setText(tr("No car is chosen."));
+    else if (runs->CarId() == 0)
+        sourceLabel->setText(tr("No runs of %1 in %2 yet: add a run, or import your time slips.")
+                                 .arg(cars->index(cars->RowOf(carId)).data(CarList::NameRole).toString(),
+                                      QDir::toNativeSeparators(logbook->Path())));
+    else
+        sourceLabel->setText(tr("Runs of %1 in %2: %3.")
+                                 .arg(cars->index(cars->RowOf(carId)).data(CarList::NameRole).toString(),
+                                      QDir::toNativeSeparators(logbook->Path()))
+                                 .arg(runs->rowCount()));
+    refreshSlips();
+    refreshFit();
+    refreshPrediction();
+    refreshButtons();
+}
+
+void LogbookPage::refreshButtons()
+{
+    const bool open = logbook->IsOpen() && !logbook->IsReadOnly() && carId != 0;
+    addButton->setEnabled(open);
+    importButton->setEnabled(open);
+    deleteButton->setEnabled(open && runsView->selectionModel()->hasSelection());
+    exportButton->setEnabled(runs->rowCount() > 0);
+    calibrateButton->setEnabled(runs->rowCount() > 0);
+    useFittedButton->setEnabled(calibration && calibration->fit.Fitted());
+    modelBox->setEnabled(calibration && calibration->fit.Fitted());
+}
+
+void LogbookPage::refreshSlips()
+{
+    const bool fitted = modelBox->currentIndex() == 1 && calibration && calibration->fit.Fitted();
+    const CarInputs car = fitted ? calibration->fit.car : currentInputs();
+    slipModel->clear();
+    QStringList headers{ tr("Run") };
+    for (const SplitColumn& column : splitColumns)
+        headers << tr(column.header);
+    slipModel->setHorizontalHeaderLabels(headers);
+    QList<QPointF> points;
+    const QModelIndexList selected = runsView->selectionModel()->selectedRows();
+    for (int row = 0; row < runs->rowCount(); ++row) {
+        const LoggedRun& run = runs->RunAt(row);
+        const AirConditions air = AirOfRun(run);
+        const RunResidual residual = ResidualOf(run, air, RunCarOnDay(car, air));
+        QList<QStandardItem*> items;
+        const QString date = RunDateText(run);
+        items << new QStandardItem(date.isEmpty() ? tr("Run %1").arg(row + 1) : date);
+        for (const SplitColumn& column : splitColumns) {
+            const SlipFigure& figure = residual.*column.figure;
+            auto* item = new QStandardItem;
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (residual.finished) {
+                QString text = fixed(figure.predicted, column.decimals);
+                if (const std::optional<double> difference = figure.Difference()) {
+                    text += QStringLiteral(" (%1)").arg(signedFixed(*difference, column.decimals));
+                    item->setToolTip(tr("Slip %1, model %2: the model less the slip.")
+                                         .arg(fixed(*(run.*column.given), column.decimals),
+                                              fixed(figure.predicted, column.decimals)));
+                }
+                item->setText(text);
+            }
+            items << item;
+        }
+        slipModel->appendRow(items);
+        // The slip's own splits over the curve, for the chosen runs (all
+        // when none is chosen).
+        const bool shown = selected.isEmpty()
+                           || std::any_of(selected.begin(), selected.end(),
+                                          [row](const QModelIndex& index) { return index.row() == row; });
+        if (!shown)
+            continue;
+        for (const SplitColumn& column : splitColumns)
+            if (column.feet > 0 && (run.*column.given))
+                points << QPointF(*(run.*column.given), column.feet);
+    }
+    charts->SetSlipPoints(points);
+}
+
+void LogbookPage::refreshFit()
+{
+    for (int row = 0; row < PredictionMethodCount; ++row)
+        for (int column = 0; column < 3; ++column) {
+            QTableWidgetItem* item = reportCard->item(row, column);
+            QFont font = item->font();
+            font.setBold(false);
+            item->setFont(font);
+            if (column > 0)
+                item->setText(QString());
+        }
+    if (!calibration) {
+        fitLabel->setText(runs->rowCount() > 0
+                              ? tr("Calibrate to fit the horsepower and the spin time to the runs.")
+                              : QString());
+        return;
+    }
+    const CarFit& fit = calibration->fit;
+    if (!fit.Fitted()) {
+        fitLabel->setText(fit.message);
+        return;
+    }
+    QStringList lines;
+    lines << tr("Fitted to the runs (%1): %2 hp on the standard day, spin time %3 s.")
+                 .arg(calibration->runs.size())
+                 .arg(fixed(fit.horsepower, 1), fixed(fit.spinTime, 3));
+    lines << (fit.InClassicRanges() ? tr("Both values lie within the classic input ranges.")
+                                    : tr("Outside the classic input ranges: %1").arg(fit.rangeMessage));
+    lines << fit.boundNotes;
+    fitLabel->setText(lines.join(QLatin1Char('\n')));
+
+    const ReportCard card = ReportCardOf(*calibration);
+    if (!card.Available()) {
+        reportCard->setToolTip(card.message);
+        reportCard->item(0, 1)->setText(QStringLiteral("—"));
+        reportCard->setEnabled(false);
+        return;
+    }
+    reportCard->setEnabled(true);
+    for (int row = 0; row < PredictionMethodCount; ++row) {
+        const MethodScore& score = card.scores[static_cast<std::size_t>(row)];
+        reportCard->item(row, 1)->setText(score.runs > 0 ? fixed(score.meanAbsoluteError, 3) : QStringLiteral("—"));
+        reportCard->item(row, 2)->setText(score.runs > 0 ? signedFixed(score.bias, 3) : QStringLiteral("—"));
+        if (score.best)
+            for (int column = 0; column < 3; ++column) {
+                QTableWidgetItem* item = reportCard->item(row, column);
+                QFont font = item->font();
+                font.setBold(true);
+                item->setFont(font);
+            }
+    }
+}
+
+void LogbookPage::refreshPrediction()
+{
+    if (!calibration || !calibration->fit.Fitted()) {
+        predictionLabel->clear();
+        return;
+    }
+    const Prediction next = Predict(*calibration, settings->Conditions());
+    if (!next.message.isEmpty()) {
+        predictionLabel->setText(next.message);
+        return;
+    }
+    QString text = tr("Next run on the day's air of the Conditions box: the quarter mile in %1 at %2, "
+                      "the eighth mile in %3 at %4.")
+                       .arg(withBand(next.quarterMileTime, next.quarterMileTimeBand, 2, tr("s")),
+                            withBand(next.quarterMileSpeed, next.quarterMileSpeedBand, 1, tr("mph")),
+                            withBand(next.eighthMileTime, next.eighthMileTimeBand, 2, tr("s")),
+                            withBand(next.eighthMileSpeed, next.eighthMileSpeedBand, 1, tr("mph")));
+    if (next.bandMessage.isEmpty())
+        text += QLatin1Char(' ') + tr("The bands are the errors of the runs each predicted without itself.");
+    else
+        text += QLatin1Char(' ') + next.bandMessage;
+    predictionLabel->setText(text);
+}
+
+void LogbookPage::Calibrate()
+{
+    const QList<LoggedRun> chosen = chosenRuns();
+    if (chosen.isEmpty())
+        return;
+    calibration = ::Calibrate(currentInputs(), chosen);
+    modelBox->setCurrentIndex(calibration->fit.Fitted() ? 1 : 0);
+    refreshSlips();
+    refreshFit();
+    refreshPrediction();
+    refreshButtons();
+}
+
+int LogbookPage::UseFittedValues()
+{
+    if (!calibration || !calibration->fit.Fitted())
+        return -1;
+    const int row = cars->RowOf(carId);
+    if (row < 0)
+        return -1;
+    const QModelIndex car = cars->index(row);
+    CarTexts texts = car.data(CarList::TextsRole).value<CarTexts>();
+    texts[InputField::Horsepower] = QString::fromLatin1(ShortestText(calibration->fit.horsepower));
+    texts[InputField::SpinTime] = QString::fromLatin1(ShortestText(calibration->fit.spinTime));
+    return cars->AddCar(tr("%1 (fitted)").arg(car.data(CarList::NameRole).toString()), texts);
+}
+
+QString LogbookPage::AddRun(const LoggedRun& run)
+{
+    QString error;
+    const qint64 id = loggedCarId(true, &error);
+    if (id == 0)
+        return error.isEmpty() ? tr("No logbook is open.") : error;
+    if (runs->CarId() != id)
+        runs->SetCar(id);
+    return edits->AddRun(run);
+}
+
+QString LogbookPage::DeleteSelectedRuns()
+{
+    QList<qint64> ids;
+    for (const QModelIndex& index : runsView->selectionModel()->selectedRows())
+        ids << runs->RunAt(index.row()).id;
+    for (qint64 id : std::as_const(ids))
+        if (const QString error = edits->DeleteRun(id); !error.isEmpty())
+            return error;
+    return QString();
+}
+
+QString LogbookPage::ImportRuns(const QString& path)
+{
+    const RunsRead read = LoadRunsCsv(path);
+    if (!read.error.isEmpty())
+        return read.error;
+    QString error;
+    if (!read.runs.isEmpty()) {
+        const qint64 id = loggedCarId(true, &error);
+        if (id == 0)
+            return error.isEmpty() ? tr("No logbook is open.") : error;
+        if (runs->CarId() != id)
+            runs->SetCar(id);
+        error = edits->ImportRuns(read.runs);
+        if (!error.isEmpty())
+            return error;
+    }
+    const QString name = QDir::toNativeSeparators(path);
+    if (!read.refusals.isEmpty())
+        return tr("Runs imported from %1: %2. These rows were refused:").arg(name).arg(read.runs.size())
+               + QLatin1Char('\n') + read.refusals.join(QLatin1Char('\n'));
+    emit outcome(false, tr("Runs imported from %1: %2.").arg(name).arg(read.runs.size()));
+    return QString();
+}
+
+QString LogbookPage::ExportRuns(const QString& path)
+{
+    QList<LoggedRun> all;
+    for (int row = 0; row < runs->rowCount(); ++row)
+        all << runs->RunAt(row);
+    const QString error = SaveRunsCsv(path, all);
+    if (error.isEmpty())
+        emit outcome(false, tr("Runs written to %1: %2.").arg(QDir::toNativeSeparators(path)).arg(all.size()));
+    return error;
+}
+
+void LogbookPage::addRunWithDialog()
+{
+    // A new run starts as the model's slip on the day's air, dated now, for
+    // the user to type the time slip over.
+    const AirConditions air = settings->Conditions();
+    const DayResults day = RunCarOnDay(currentInputs(), air);
+    LoggedRun run;
+    const QDateTime now = QDateTime::currentDateTime();
+    run.date = now.date();
+    run.time = QTime(now.time().hour(), now.time().minute());
+    run.temperature = air.temperature;
+    run.pressure = air.pressure;
+    run.humidity = air.humidity;
+    if (day.splits.quarterMileTime > 0) {
+        run.quarterMileTime = std::round(day.splits.quarterMileTime * 1000) / 1000;
+        run.quarterMileSpeed = std::round(day.splits.quarterMileSpeed * 100) / 100;
+    } else {
+        run.quarterMileTime = 15;
+        run.quarterMileSpeed = 90;
+    }
+    if (const QString error = AddRun(run); !error.isEmpty())
+        emit outcome(true, error);
+}
+
+void LogbookPage::importWithDialog()
+{
+    const QString path = askPath ? askPath(false)
+                                 : QFileDialog::getOpenFileName(this, tr("Import Runs"), QString(),
+                                                                tr("CSV files (*.csv);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    if (const QString error = ImportRuns(path); !error.isEmpty())
+        emit outcome(true, error);
+}
+
+void LogbookPage::exportWithDialog()
+{
+    const QString path = askPath ? askPath(true)
+                                 : QFileDialog::getSaveFileName(this, tr("Export Runs"), QStringLiteral("runs.csv"),
+                                                                tr("CSV files (*.csv)"));
+    if (path.isEmpty())
+        return;
+    if (const QString error = ExportRuns(path); !error.isEmpty())
+        emit outcome(true, error);
+}

@@ -1,0 +1,120 @@
+// LogbookPage: the current car's time slips from the logbook, the model's
+// slip for each run's day beside them, the model fitted to them, the next
+// run predicted on the day's air of the Conditions box with an error band
+// measured on the car's own runs, and the report card of how well each way
+// of predicting would have done.
+//
+// In: the car list (its current car and selection), the logbook, the
+// garage's settings (units, the day's air). Out: edits of the runs, each one
+// transaction in the logbook and one command on the garage's undo stack;
+// "Use fitted values" adds a car to the list (undoable too); what went wrong
+// through outcome(). The runs are found by the car's file, or by its name
+// for a car without one; the logbook's car is made when its first run is
+// added or imported.
+#pragma once
+
+#include "logbook/Calibration.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <optional>
+
+class CarList;
+class ChosenCarsModel;
+class CurveCharts;
+class GarageSettings;
+class Logbook;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QStandardItemModel;
+class QTableView;
+class QTableWidget;
+class RunEdits;
+class RunTableModel;
+
+class LogbookPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settings, QWidget* parent = nullptr);
+
+    // Shows the runs of the current car in the logbook as it is now (after
+    // it was opened, or another file was).
+    void Reload();
+
+    // The work behind the buttons; each returns the refusal, empty on
+    // success.
+    QString AddRun(const LoggedRun& run);
+    QString DeleteSelectedRuns();
+    QString ImportRuns(const QString& path);
+    QString ExportRuns(const QString& path);
+    // Fits the car to the selected runs (all of them when none is selected).
+    void Calibrate();
+    // Adds the fitted car as a new car of the list; its row, or -1.
+    int UseFittedValues();
+
+    RunTableModel* Runs() const { return runs; }
+    RunEdits* Edits() const { return edits; }
+    QTableView* RunsView() const { return runsView; }
+    QStandardItemModel* Slips() const { return slipModel; }
+    CurveCharts* Charts() const { return charts; }
+    const std::optional<Calibration>& CurrentCalibration() const { return calibration; }
+    QLabel* FitLabel() const { return fitLabel; }
+    QLabel* PredictionLabel() const { return predictionLabel; }
+    QTableWidget* ReportCardTable() const { return reportCard; }
+    QPushButton* CalibrateButton() const { return calibrateButton; }
+
+    // Answers the "Import runs…" and "Export runs…" path questions (tests).
+    void SetPathQuestion(std::function<QString(bool save)> question) { askPath = std::move(question); }
+
+signals:
+    // A change was refused, or an import or export finished: what happened.
+    void outcome(bool failed, const QString& message);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void followCurrentCar();
+    // The logbook's car for the current car, made when `create`; 0 for none.
+    qint64 loggedCarId(bool create, QString* error = nullptr);
+    void refresh();
+    void refreshSlips();
+    void refreshFit();
+    void refreshPrediction();
+    void refreshButtons();
+    CarInputs currentInputs() const;
+    QList<LoggedRun> chosenRuns() const;
+    void addRunWithDialog();
+    void importWithDialog();
+    void exportWithDialog();
+
+    QPointer<CarList> cars;
+    Logbook* logbook;
+    GarageSettings* settings;
+    int carId = 0; // the garage's car shown (its base car for a variant)
+    bool stale = true;
+    RunTableModel* runs;
+    RunEdits* edits;
+    QLabel* sourceLabel;
+    QTableView* runsView;
+    QPushButton* addButton;
+    QPushButton* deleteButton;
+    QPushButton* importButton;
+    QPushButton* exportButton;
+    QComboBox* modelBox;
+    QStandardItemModel* slipModel;
+    QTableView* slipView;
+    ChosenCarsModel* shownCars;
+    CurveCharts* charts;
+    QPushButton* calibrateButton;
+    QPushButton* useFittedButton;
+    QLabel* fitLabel;
+    QLabel* predictionLabel;
+    QTableWidget* reportCard;
+    std::optional<Calibration> calibration;
+    std::function<QString(bool save)> askPath;
+};

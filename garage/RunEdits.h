@@ -1,0 +1,52 @@
+// RunEdits: the runs of the current car as the garage edits them. Each
+// change (a field edited in the table, a run added or deleted, an import)
+// is written to the logbook as one transaction and is one command on the
+// garage's undo stack, so it can be taken back like any other edit.
+//
+// In: the table of a car's runs, the logbook it reads, the undo stack. Out:
+// the same table (a proxy of it), and refused() with the logbook's message
+// when a change cannot be written. A command made for another logbook file
+// than the one open does nothing.
+#pragma once
+
+#include "logbook/LoggedRun.h"
+
+#include <QIdentityProxyModel>
+#include <QList>
+
+class Logbook;
+class QUndoCommand;
+class QUndoStack;
+class RunTableModel;
+
+class RunEdits : public QIdentityProxyModel
+{
+    Q_OBJECT
+
+public:
+    RunEdits(RunTableModel* runs, Logbook* logbook, QUndoStack* undoStack, QObject* parent = nullptr);
+
+    RunTableModel* Runs() const { return runs; }
+
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    // Each returns the logbook's message, empty on success.
+    QString AddRun(LoggedRun run);
+    QString DeleteRun(qint64 runId);
+    QString ImportRuns(QList<LoggedRun> runs);
+
+    // Tells of a change the logbook refused (the commands call it).
+    void Refuse(const QString& message);
+
+signals:
+    void refused(const QString& message);
+
+private:
+    // Pushes the command, which makes its change; the logbook's refusal,
+    // empty when it took it.
+    QString push(QUndoCommand* command);
+
+    RunTableModel* runs;
+    Logbook* logbook;
+    QUndoStack* undoStack;
+    QString lastRefusal;
+};

@@ -1,0 +1,234 @@
+// The garage's logbook page on a real logbook file: every change to the runs
+// is undoable and reaches the file, the fit finds a car that made the runs,
+// "Copy fitted values to a new car" adds a car without touching the typed
+// one, and a file that is no logbook leaves the garage working.
+#include "core/DayRun.h"
+#include "garage/CarList.h"
+#include "garage/GarageProgram.h"
+#include "garage/GarageWindow.h"
+#include "garage/LogbookPage.h"
+#include "garage/MessageBar.h"
+#include "garage/RunEdits.h"
+#include "logbook/Logbook.h"
+#include "logbook/RunTableModel.h"
+#include "logbook/RunsCsv.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUndoStack>
+
+#include <memory>
+
+namespace {
+
+// A run as the car `car` makes it on the day `air`, dated `day` days into
+// May 2024.
+LoggedRun madeRun(const CarInputs& car, const AirConditions& air, int day)
+{
+    const DayResults result = RunCarOnDay(car, air);
+    LoggedRun run;
+    run.date = QDate(2024, 5, day);
+    run.temperature = air.temperature;
+    run.pressure = air.pressure;
+    run.humidity = air.humidity;
+    run.sixtyFootTime = result.splits.sixtyFootTime;
+    run.eighthMileTime = result.splits.eighthMileTime;
+    run.eighthMileSpeed = result.splits.eighthMileSpeed;
+    run.quarterMileTime = result.splits.quarterMileTime;
+    run.quarterMileSpeed = result.splits.quarterMileSpeed;
+    return run;
+}
+
+int runsInFile(const QString& path)
+{
+    Logbook reader;
+    if (!reader.Open(path, Logbook::OpenMode::Existing).isEmpty())
+        return -1;
+    int count = 0;
+    for (const LoggedCar& car : reader.Cars().value)
+        count += static_cast<int>(reader.Runs(car.id).value.size());
+    return count;
+}
+
+} // namespace
+
+class TestGarageLogbook : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        program = std::make_unique<GarageProgram>(dir->filePath(QStringLiteral("garage.ini")));
+        program->Start({});
+        window = &program->Window();
+        window->Tabs()->setCurrentIndex(3);
+        window->show();
+        page = window->LogbookView();
+        logbookPath = dir->filePath(QStringLiteral("logbook.sqlite"));
+    }
+
+    void cleanup()
+    {
+        program.reset();
+        dir.reset();
+    }
+
+    void everyChangeOfTheRunsIsUndoable_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("before");
+        QTest::addColumn<int>("after");
+        QTest::newRow("add") << "add" << 1 << 2;
+        QTest::newRow("edit") << "edit" << 1 << 1;
+        QTest::newRow("delete") << "delete" << 1 << 0;
+        QTest::newRow("import") << "import" << 1 << 4;
+    }
+    void everyChangeOfTheRunsIsUndoable()
+    {
+        QFETCH(QString, change);
+        QFETCH(int, before);
+        QFETCH(int, after);
+        const CarInputs car = program->Cars().At(0).Inputs();
+        QVERIFY(page->AddRun(madeRun(car, AirConditions(), 1)).isEmpty());
+        QUndoStack* undo = program->Cars().UndoStack();
+        const int commands = undo->count();
+        const LoggedRun first = page->Runs()->RunAt(0);
+        if (change == "add") {
+            QVERIFY(page->AddRun(madeRun(car, AirConditions{ 90, 29, 50 }, 2)).isEmpty());
+        } else if (change == "edit") {
+            const int column = static_cast<int>(RunField::Track);
+            QVERIFY(page->Edits()->setData(page->Edits()->index(0, column), QStringLiteral("Maple Grove")));
+        } else if (change == "delete") {
+            page->RunsView()->selectRow(0);
+            QVERIFY(page->DeleteSelectedRuns().isEmpty());
+        } else {
+            QList<LoggedRun> imported;
+            for (int day = 10; day < 13; ++day)
+                imported << madeRun(car, AirConditions{ 60.0 + day, 29.5, 30 }, day);
+            const QString csv = dir->filePath(QStringLiteral("runs.csv"));
+            QVERIFY(SaveRunsCsv(csv, imported).isEmpty());
+            QVERIFY(page->ImportRuns(csv).isEmpty());
+        }
+        QCOMPARE(undo->count(), commands + 1);
+        QCOMPARE(runsInFile(logbookPath), after);
+        QCOMPARE(page->Runs()->rowCount(), after);
+        undo->undo();
+        QCOMPARE(runsInFile(logbookPath), before);
+        QCOMPARE(page->Runs()->RunAt(0), first);
+        undo->redo();
+        QCOMPARE(runsInFile(logbookPath), after);
+        if (change == "edit")
+            QCOMPARE(page->Runs()->RunAt(0).track, QStringLiteral("Maple Grove"));
+    }
+
+    void theFitFindsTheCarThatMadeTheRuns()
+    {
+        // The typed car is the default car; its runs were made with other
+        // horsepower and spin time, on five days' air.
+        const CarInputs typed = program->Cars().At(0).Inputs();
+        CarInputs real = typed;
+        real.horsepower = typed.horsepower * 0.87;
+        real.spinTime = 0.45;
+        const QList<AirConditions> days{ { 59, 29.92, 0 }, { 85, 29.1, 60 }, { 40, 30.1, 20 },
+                                         { 95, 28.5, 70 }, { 70, 29.5, 40 } };
+        for (int day = 0; day < days.size(); ++day)
+            QVERIFY(page->AddRun(madeRun(real, days[day], day + 1)).isEmpty());
+        page->Calibrate();
+        QVERIFY(page->CurrentCalibration());
+        const CarFit& fit = page->CurrentCalibration()->fit;
+        QVERIFY(fit.Fitted());
+        QVERIFY2(std::abs(fit.horsepower / real.horsepower - 1) < 0.001, qPrintable(QString::number(fit.horsepower)));
+        QVERIFY2(std::abs(fit.spinTime - real.spinTime) < 0.005, qPrintable(QString::number(fit.spinTime)));
+        QVERIFY(page->FitLabel()->text().contains(QStringLiteral("spin time 0.45")));
+        // Five runs give a band.
+        QVERIFY(page->PredictionLabel()->text().contains(QStringLiteral("±")));
+
+        // The fitted car is a new car; taking it back leaves the typed one.
+        const int cars = program->Cars().Count();
+        const int row = page->UseFittedValues();
+        QCOMPARE(program->Cars().Count(), cars + 1);
+        QCOMPARE(program->Cars().At(row).Inputs().horsepower, fit.horsepower);
+        QCOMPARE(program->Cars().At(0).Inputs(), typed);
+        program->Cars().UndoStack()->undo();
+        QCOMPARE(program->Cars().Count(), cars);
+    }
+
+    void fewerThanThreeRunsGiveNoBand()
+    {
+        const CarInputs car = program->Cars().At(0).Inputs();
+        QVERIFY(page->AddRun(madeRun(car, AirConditions(), 1)).isEmpty());
+        QVERIFY(page->AddRun(madeRun(car, AirConditions{ 80, 29, 50 }, 2)).isEmpty());
+        page->Calibrate();
+        QVERIFY(!page->PredictionLabel()->text().isEmpty());
+        QVERIFY(!page->PredictionLabel()->text().contains(QStringLiteral("±")));
+        QVERIFY(!page->ReportCardTable()->isEnabled());
+    }
+
+    void aFileThatIsNoLogbookChangesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("kind");
+        QTest::newRow("not SQLite") << QByteArray("text");
+        QTest::newRow("damaged") << QByteArray("damaged");
+        QTest::newRow("folder") << QByteArray("folder");
+    }
+    void aFileThatIsNoLogbookChangesNothing()
+    {
+        QFETCH(QByteArray, kind);
+        const CarInputs car = program->Cars().At(0).Inputs();
+        QVERIFY(page->AddRun(madeRun(car, AirConditions(), 1)).isEmpty());
+        const QString path = dir->filePath(QStringLiteral("other.sqlite"));
+        QByteArray bytes;
+        if (kind == "folder") {
+            QVERIFY(QDir().mkpath(path));
+        } else {
+            bytes = kind == "text" ? QByteArray("date,track\n2024-05-01,Home\n")
+                                   : QByteArray("SQLite format 3\0", 16) + QByteArray(4000, '\x5a');
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        }
+        QVERIFY(!window->OpenLogbook(path));
+        QCOMPARE(window->Messages()->CurrentKind(), MessageBar::Kind::Error);
+        QVERIFY(window->Messages()->Text().contains(QStringLiteral("other.sqlite")));
+        // The logbook that was open stays open, and the file as it was.
+        QCOMPARE(window->Logbooks().Path(), logbookPath);
+        QCOMPARE(page->Runs()->rowCount(), 1);
+        if (kind != "folder") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), bytes);
+        }
+    }
+
+    void anotherLogbookShowsItsOwnRuns()
+    {
+        const CarInputs car = program->Cars().At(0).Inputs();
+        QVERIFY(page->AddRun(madeRun(car, AirConditions(), 1)).isEmpty());
+        const QString other = dir->filePath(QStringLiteral("club.sqlite"));
+        QVERIFY(window->OpenLogbook(other));
+        QCOMPARE(page->Runs()->rowCount(), 0);
+        // An undo made for the other file does nothing to this one.
+        program->Cars().UndoStack()->undo();
+        QCOMPARE(runsInFile(logbookPath), 1);
+        QCOMPARE(runsInFile(other), 0);
+        QVERIFY(window->OpenLogbook(logbookPath));
+        QCOMPARE(page->Runs()->rowCount(), 1);
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<GarageProgram> program;
+    GarageWindow* window = nullptr;
+    LogbookPage* page = nullptr;
+    QString logbookPath;
+};
+
+QTEST_MAIN(TestGarageLogbook)
+#include "tst_garage_logbook.moc"
