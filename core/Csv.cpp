@@ -2,15 +2,23 @@
 
 namespace {
 
+// A field that begins with a byte-order mark is quoted too: as the first
+// field of a file, the reader would take the mark for the file's own.
 bool needsQuotes(std::string_view field)
 {
-    return field.find_first_of(",\"\r\n") != std::string_view::npos;
+    return field.find_first_of(",\"\r\n") != std::string_view::npos || field.starts_with("\xEF\xBB\xBF");
 }
 
 // The characters that start a formula in the common spreadsheets, with the
-// tab and CR that some of them skip before looking for one.
+// tab and CR that some of them skip before looking for one. A text that is
+// such a formula behind single quotes is guarded as well, so that the reader
+// takes off only the quote the writer put there ("'=1" is written "''=1").
 bool looksLikeFormula(std::string_view field)
 {
+    const std::size_t start = field.find_first_not_of('\'');
+    if (start == std::string_view::npos)
+        return false;
+    field.remove_prefix(start);
     return field.size() > 1 && std::string_view("=+-@\t\r").find(field.front()) != std::string_view::npos;
 }
 

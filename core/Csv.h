@@ -6,8 +6,11 @@
 // A text cell that a spreadsheet would take for a formula (one that begins
 // with "=", "+", "-", "@", a tab or a CR and holds more than that one
 // character) gets a single quote in front, so that the spreadsheet shows
-// the text instead of running it. Number cells never do: "-1.5" stays a
-// number.
+// the text instead of running it; so does such a text behind single quotes
+// ("'=1" is written "''=1"), so that the reader takes off only the quote the
+// writer added. Number cells never do: "-1.5" stays a number. A field that
+// begins with a byte-order mark is quoted, so that it is not taken for the
+// file's own mark.
 //
 // In: fields as UTF-8 bytes (appended to a caller's buffer, for writers
 // that stream rows) or as QStrings (whole tables). Out: the bytes.

@@ -146,8 +146,11 @@ std::optional<double> CsvNumber(QStringView text)
 QString UnguardedCsvText(const QString& field)
 {
     // The writer's rule, read backwards: what follows the quote is a text
-    // the writer would have guarded.
-    if (field.size() > 2 && field[0] == u'\'' && QStringView(u"=+-@\t\r").contains(field[1]))
+    // the writer would have guarded, a formula behind any number of quotes.
+    qsizetype start = 0;
+    while (start < field.size() && field[start] == u'\'')
+        ++start;
+    if (start > 0 && field.size() - start > 1 && QStringView(u"=+-@\t\r").contains(field[start]))
         return field.sliced(1);
     return field;
 }

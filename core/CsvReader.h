@@ -41,5 +41,6 @@ std::optional<double> CsvNumber(QStringView text);
 // A text cell as it was before the writer guarded it from spreadsheets: the
 // single quote the writer puts before a text that would pass for a formula
 // (one that begins with "=", "+", "-", "@", a tab or a CR and holds more than
-// that one character) is taken off. Any other text is returned as it is.
+// that one character, behind any number of single quotes) is taken off. Any
+// other text is returned as it is.
 QString UnguardedCsvText(const QString& field);

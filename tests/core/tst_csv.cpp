@@ -34,6 +34,12 @@ void TestCsv::field_data()
     QTest::newRow("formula with quotes")
         << "=HYPERLINK(\"x\",\"y\")" << false << "\"'=HYPERLINK(\"\"x\"\",\"\"y\"\")\"";
     QTest::newRow("a lone dash") << "-" << false << "-";
+    QTest::newRow("a quote before a formula") << "'=1" << false << "''=1";
+    QTest::newRow("quotes before a formula") << "''@home" << false << "'''@home";
+    QTest::newRow("a quote before a lone dash") << "'-" << false << "'-";
+    QTest::newRow("a quote before plain text") << "'tis" << false << "'tis";
+    QTest::newRow("byte-order mark first") << QString(QChar(0xfeff)) + "x" << false
+                                           << "\"" + QString(QChar(0xfeff)) + "x\"";
     QTest::newRow("negative number") << "-1.5" << true << "-1.5";
     QTest::newRow("number with exponent") << "1e+21" << true << "1e+21";
     QTest::newRow("empty") << "" << false << "";

@@ -29,6 +29,7 @@ private slots:
     void numbers();
     void unguarded_data();
     void unguarded();
+    void writtenFieldsReadBack_data();
     void writtenFieldsReadBack();
 };
 
@@ -114,6 +115,9 @@ void TestCsvReader::unguarded_data()
     QTest::newRow("guarded minus") << "'-2 psi of boost" << "-2 psi of boost";
     QTest::newRow("a lone minus was never guarded") << "'-" << "'-";
     QTest::newRow("a quote before plain text") << "'tis" << "'tis";
+    QTest::newRow("guarded quote before a formula") << "''=1" << "'=1";
+    QTest::newRow("guarded quotes before a formula") << "'''@home" << "''@home";
+    QTest::newRow("quotes before a lone minus") << "''-" << "''-";
     QTest::newRow("plain") << "-1" << "-1";
 }
 
@@ -124,13 +128,25 @@ void TestCsvReader::unguarded()
     QCOMPARE(UnguardedCsvText(field), text);
 }
 
+void TestCsvReader::writtenFieldsReadBack_data()
+{
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<int>("secondLine"); // where the second copy of the record starts
+    QTest::newRow("quoted and guarded")
+        << QStringList{ "plain", "a,b", "say \"hi\"", "one\r\ntwo", "line\nbreak", " spaced ", "=SUM(A1)",
+                        "-2 psi", "", QString::fromUtf8("caf\xc3\xa9") }
+        << 4;
+    QTest::newRow("quotes before formulas") << QStringList{ "'=1+2", "''@home", "'-", "'" } << 2;
+    QTest::newRow("byte-order mark first") << QStringList{ QString(QChar(0xfeff)) + "x", "y" } << 2;
+}
+
 void TestCsvReader::writtenFieldsReadBack()
 {
-    const QStringList texts = { "plain", "a,b", "say \"hi\"", "one\r\ntwo", "line\nbreak", " spaced ", "=SUM(A1)",
-                                "-2 psi", "", QString::fromUtf8("caf\xc3\xa9") };
+    QFETCH(QStringList, texts);
+    QFETCH(int, secondLine);
     const QList<CsvRecord> records = ReadCsv(CsvDocument(QList<QStringList>{ texts, texts }));
     QCOMPARE(records.size(), 2);
-    QCOMPARE(records[1].line, 4); // the first record spans three lines
+    QCOMPARE(records[1].line, secondLine);
     for (const CsvRecord& record : records) {
         QStringList read;
         for (const QString& field : record.fields)

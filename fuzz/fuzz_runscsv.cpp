@@ -1,0 +1,22 @@
+// libFuzzer target: time slips imported from CSV. Any bytes are read without
+// fault, and the runs taken, exported and imported again, are the very same
+// runs, with no refusal.
+#include "logbook/RunsCsv.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const RunsRead read = ReadRunsCsv(QByteArrayView(data, static_cast<qsizetype>(size)));
+    if (read.runs.isEmpty())
+        return 0;
+    const QByteArray written = RunsCsv(read.runs);
+    const RunsRead again = ReadRunsCsv(written);
+    if (again.runs != read.runs || !again.refusals.isEmpty() || !again.error.isEmpty()) {
+        std::fprintf(stderr, "%s\n%s\n", written.constData(), qPrintable(again.refusals.join(u'\n') + again.error));
+        std::abort();
+    }
+    return 0;
+}
