@@ -1,5 +1,7 @@
 #include "core/Air.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <utility>
 
@@ -95,11 +97,16 @@ double StationPressureFromAltimeter(double altimeterSetting, double elevation)
 const std::array<AirRange, 5>& AirRanges()
 {
     static const std::array<AirRange, 5> ranges = { {
-        { AirField::Temperature, -40, 140, "The temperature must be between -40 and 140 °F." },
-        { AirField::Pressure, 20, 32, "The station pressure must be between 20 and 32 inHg." },
-        { AirField::Humidity, 0, 100, "The humidity must be between 0 and 100 %." },
-        { AirField::AltimeterSetting, 20, 32, "The altimeter setting must be between 20 and 32 inHg." },
-        { AirField::Elevation, -1500, 14000, "The elevation must be between -1,500 and 14,000 ft." },
+        { AirField::Temperature, -40, 140,
+          QT_TRANSLATE_NOOP("Air", "The temperature must be between -40 and 140 °F.") },
+        { AirField::Pressure, 20, 32,
+          QT_TRANSLATE_NOOP("Air", "The station pressure must be between 20 and 32 inHg.") },
+        { AirField::Humidity, 0, 100,
+          QT_TRANSLATE_NOOP("Air", "The humidity must be between 0 and 100 %.") },
+        { AirField::AltimeterSetting, 20, 32,
+          QT_TRANSLATE_NOOP("Air", "The altimeter setting must be between 20 and 32 inHg.") },
+        { AirField::Elevation, -1500, 14000,
+          QT_TRANSLATE_NOOP("Air", "The elevation must be between -1,500 and 14,000 ft.") },
     } };
     return ranges;
 }
@@ -107,7 +114,7 @@ const std::array<AirRange, 5>& AirRanges()
 QString AirFieldMessage(AirField field, double value)
 {
     const AirRange& range = RangeOf(field);
-    return Within(value, range.low, range.high) ? QString() : QString::fromUtf8(range.message);
+    return Within(value, range.low, range.high) ? QString() : QCoreApplication::translate("Air", range.message);
 }
 
 QString AirRangeMessage(const AirConditions& air)
@@ -133,7 +140,7 @@ QString AltimeterMessage(double altimeterSetting, double elevation)
     const AirRange& range = RangeOf(AirField::Pressure);
     if (Within(station, range.low, range.high))
         return QString();
-    return QString::asprintf("The altimeter setting and the elevation give a station pressure of "
-                             "%.2f inHg; it must be between 20 and 32 inHg.",
-                             station);
+    return QCoreApplication::translate("Air", "The altimeter setting and the elevation give a station pressure of "
+                                              "%1 inHg; it must be between 20 and 32 inHg.")
+        .arg(QString::asprintf("%.2f", station));
 }

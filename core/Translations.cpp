@@ -32,8 +32,11 @@ bool install(const QString& file)
 QStringList TranslationFolders()
 {
     const QDir programDir(QCoreApplication::applicationDirPath());
+    // Installed; beside the program (the build tree's classic program); one
+    // up (the build tree's garage, in a folder of its own).
     return { QDir::cleanPath(programDir.absoluteFilePath(QStringLiteral("../share/torvane/translations"))),
-             programDir.absoluteFilePath(QStringLiteral("translations")) };
+             programDir.absoluteFilePath(QStringLiteral("translations")),
+             QDir::cleanPath(programDir.absoluteFilePath(QStringLiteral("../translations"))) };
 }
 
 QString TranslationFile(const QString& base, const QStringList& languages, const QString& folder)

@@ -128,6 +128,8 @@ CarForm::CarForm(CarList* cars, GarageSettings* settings, QWidget* parent)
     auto* sums = new QGroupBox(tr("Areas from measurements"), page);
     auto* sumsGrid = new QGridLayout(sums);
     const QString parts[2] = { tr("Grill"), tr("Windshield") };
+    // The parts inside a sentence, where a language may write them otherwise.
+    const QString partsInText[2] = { tr("grill"), tr("windshield") };
     const InputField targets[2] = { InputField::GrillArea, InputField::WindshieldArea };
     const int inchesWidth = fontMetrics().horizontalAdvance(QStringLiteral("00000.0")) + 16;
     for (int k = 0; k < 2; ++k) {
@@ -145,8 +147,8 @@ CarForm::CarForm(CarList* cars, GarageSettings* settings, QWidget* parent)
         areaResults[k] = new QLabel(sums);
         useButtons[k] = new QPushButton(tr("Use"), sums);
         useButtons[k]->setObjectName(k == 0 ? QStringLiteral("useGrillArea") : QStringLiteral("useWindshieldArea"));
-        useButtons[k]->setAccessibleName(tr("Use as the %1 area").arg(parts[k].toLower()));
-        useButtons[k]->setToolTip(tr("Put this area into the car's %1 area").arg(parts[k].toLower()));
+        useButtons[k]->setAccessibleName(tr("Use as the %1 area").arg(partsInText[k]));
+        useButtons[k]->setToolTip(tr("Put this area into the car's %1 area").arg(partsInText[k]));
         const InputField target = targets[k];
         connect(useButtons[k], &QPushButton::clicked, this, [this, target] { useArea(target); });
         sumsGrid->addWidget(new QLabel(parts[k], sums), 2 * k, 0, 1, 5);

@@ -4,25 +4,25 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("GarageFields", text);
-}
+// The texts' translations.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(GarageFields)
+};
 
 } // namespace
 
 QString FieldLabel(InputField field, UnitSystem units)
 {
     switch (field) {
-    case InputField::Horsepower: return units == UnitSystem::Metric ? tr("Power") : tr("Horsepower");
-    case InputField::GrillArea: return tr("Grill area");
-    case InputField::WindshieldArea: return tr("Windshield area");
-    case InputField::CarWeight: return tr("Car weight");
-    case InputField::DragCoefficient: return tr("Drag coefficient");
-    case InputField::WindshieldAngle: return tr("Windshield angle");
-    case InputField::AvailableShifts: return tr("Available shifts");
-    case InputField::QuarterMileShifts: return tr("Quarter mile shifts");
-    case InputField::SpinTime: return tr("Spin time");
+    case InputField::Horsepower: return units == UnitSystem::Metric ? Text::tr("Power") : Text::tr("Horsepower");
+    case InputField::GrillArea: return Text::tr("Grill area");
+    case InputField::WindshieldArea: return Text::tr("Windshield area");
+    case InputField::CarWeight: return Text::tr("Car weight");
+    case InputField::DragCoefficient: return Text::tr("Drag coefficient");
+    case InputField::WindshieldAngle: return Text::tr("Windshield angle");
+    case InputField::AvailableShifts: return Text::tr("Available shifts");
+    case InputField::QuarterMileShifts: return Text::tr("Quarter mile shifts");
+    case InputField::SpinTime: return Text::tr("Spin time");
     }
     return QString();
 }
@@ -30,7 +30,7 @@ QString FieldLabel(InputField field, UnitSystem units)
 QString FieldUnit(InputField field, UnitSystem units)
 {
     if (field == InputField::WindshieldAngle)
-        return tr("degrees");
+        return Text::tr("degrees");
     return UnitSymbol(FieldQuantity(field), units);
 }
 
@@ -52,10 +52,11 @@ QString FieldRangeText(InputField field, UnitSystem units, const QLocale& locale
             text.chop(zeros.size());
         return text;
     };
-    const QString high = field == InputField::QuarterMileShifts ? tr("available shifts − 1") : shown(range.high);
+    const QString high =
+        field == InputField::QuarterMileShifts ? Text::tr("available shifts − 1") : shown(range.high);
     const QString unit = FieldUnit(field, units);
-    const QString span = tr("%1–%2").arg(shown(range.low), high);
-    return unit.isEmpty() ? span : tr("%1 %2").arg(span, unit);
+    const QString span = Text::tr("%1–%2").arg(shown(range.low), high);
+    return unit.isEmpty() ? span : Text::tr("%1 %2").arg(span, unit);
 }
 
 double SliderStepsPerUnit(InputField field)

@@ -17,10 +17,10 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("GarageReport", text);
-}
+// The texts' translations.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(GarageReport)
+};
 
 QPalette paperPalette()
 {
@@ -36,10 +36,10 @@ QPalette paperPalette()
 QString conditionsText(const AirFigures& air, UnitSystem units)
 {
     if (air.conditions.IsStandardDay())
-        return tr("Conditions: the standard day of SAE J1349, 25 °C (77 °F), dry air at 99 kPa (29.235 inHg)");
+        return Text::tr("Conditions: the standard day of SAE J1349, 25 °C (77 °F), dry air at 99 kPa (29.235 inHg)");
     const QLocale locale;
-    return tr("Conditions: %1 %2, station pressure %3 %4, humidity %5 %; density altitude %6 %7, air density "
-              "%8 % of the standard day, correction factor %9 (SAE J1349)")
+    return Text::tr("Conditions: %1 %2, station pressure %3 %4, humidity %5 %; density altitude %6 %7, air density "
+                    "%8 % of the standard day, correction factor %9 (SAE J1349)")
         .arg(locale.toString(ToShown(air.conditions.temperature, Quantity::Temperature, units), 'f', 1),
              UnitSymbol(Quantity::Temperature, units),
              locale.toString(ToShown(air.conditions.pressure, Quantity::Pressure, units), 'f',
@@ -63,18 +63,18 @@ struct TableLine {
 QList<TableLine> tableLines(const ComparisonModel& model)
 {
     QList<TableLine> lines;
-    lines.append({ tr("Inputs"), {}, {}, true });
+    lines.append({ Text::tr("Inputs"), {}, {}, true });
     // The inputs as the form shows them, without thousands separators.
     QLocale numbers;
     numbers.setNumberOptions(numbers.numberOptions() | QLocale::OmitGroupSeparator);
     for (const QStringList& row : model.InputRows(numbers)) {
         TableLine line;
-        line.title = row.at(1).isEmpty() ? row.at(0) : tr("%1 (%2)").arg(row.at(0), row.at(1));
+        line.title = row.at(1).isEmpty() ? row.at(0) : Text::tr("%1 (%2)").arg(row.at(0), row.at(1));
         line.cells = row.mid(2);
         line.bold.fill(false, line.cells.size());
         lines.append(line);
     }
-    lines.append({ tr("Results"), {}, {}, true });
+    lines.append({ Text::tr("Results"), {}, {}, true });
     for (int r = 0; r < model.rowCount(); ++r) {
         TableLine line;
         line.title = model.headerData(r, Qt::Vertical).toString();
@@ -174,7 +174,7 @@ void Draw(QPainter& painter, const QRectF& page, const ReportContent& content, c
     titleFont.setBold(true);
     painter.setFont(titleFont);
     const QFontMetricsF titleMetrics(titleFont, painter.device());
-    const QString title = content.title.isEmpty() ? tr("Torvane Garage: comparison") : content.title;
+    const QString title = content.title.isEmpty() ? Text::tr("Torvane Garage: comparison") : content.title;
     painter.drawText(QRectF(page.left(), page.top(), page.width(), titleMetrics.height()),
                      Qt::AlignLeft | Qt::AlignVCenter, title);
     qreal y = page.top() + titleMetrics.height() * 1.2;
@@ -184,9 +184,9 @@ void Draw(QPainter& painter, const QRectF& page, const ReportContent& content, c
     small.setBold(false);
     painter.setFont(small);
     const QFontMetricsF smallMetrics(small, painter.device());
-    const QString units = content.units == UnitSystem::Metric ? tr("metric units") : tr("imperial units");
+    const QString units = content.units == UnitSystem::Metric ? Text::tr("metric units") : Text::tr("imperial units");
     painter.drawText(QRectF(page.left(), y, page.width(), smallMetrics.height()), Qt::AlignLeft,
-                     tr("%1, %2").arg(QLocale().toString(QDate::currentDate(), QLocale::LongFormat), units));
+                     Text::tr("%1, %2").arg(QLocale().toString(QDate::currentDate(), QLocale::LongFormat), units));
     y += smallMetrics.height() * 1.2;
     painter.drawText(QRectF(page.left(), y, page.width(), smallMetrics.height()), Qt::AlignLeft,
                      conditionsText(content.cars->Air(), content.units));
@@ -213,9 +213,9 @@ void Draw(QPainter& painter, const QRectF& page, const ReportContent& content, c
     }
     const QRectF note(page.left(), y, page.width(), smallMetrics.height() * 2.2);
     painter.drawText(note, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                     tr("Bold: the best of the cars compared. The estimates are the Hale, Fox and "
-                        "Huntington rules of thumb, from weight and rated horsepower alone; "
-                        "every other figure is a run of the engine."));
+                     Text::tr("Bold: the best of the cars compared. The estimates are the Hale, Fox and "
+                              "Huntington rules of thumb, from weight and rated horsepower alone; "
+                              "every other figure is a run of the engine."));
     y = note.bottom() + gap;
 
     // The curves, drawn by the same charts as the window, in paper colours,
@@ -262,7 +262,7 @@ QByteArray PdfBytes(const ReportContent& content)
     writer.setResolution(1200);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
-    writer.setTitle(content.title.isEmpty() ? tr("Torvane Garage: comparison") : content.title);
+    writer.setTitle(content.title.isEmpty() ? Text::tr("Torvane Garage: comparison") : content.title);
     writer.setCreator(QStringLiteral("Torvane Garage"));
     QPainter painter;
     if (!painter.begin(&writer))

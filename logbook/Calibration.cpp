@@ -10,10 +10,10 @@
 
 namespace {
 
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("Calibration", text);
-}
+// The texts' translations.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Calibration)
+};
 
 constexpr double Infinite = std::numeric_limits<double>::infinity();
 
@@ -241,19 +241,19 @@ std::vector<FitRun> fitRuns(const QList<LoggedRun>& runs)
 QString runsProblem(const QList<LoggedRun>& runs)
 {
     if (runs.isEmpty())
-        return translated("There are no runs to fit the car to.");
+        return Text::tr("There are no runs to fit the car to.");
     for (qsizetype i = 0; i < runs.size(); ++i) {
         const QString problem = RunProblem(runs[i]);
         if (!problem.isEmpty())
-            return translated("Run %1 cannot be fitted to: %2").arg(i + 1).arg(problem);
+            return Text::tr("Run %1 cannot be fitted to: %2").arg(i + 1).arg(problem);
     }
     return {};
 }
 
 QString notFinishedMessage()
 {
-    return translated("The car does not finish the quarter mile on the runs' days at any horsepower "
-                      "up to %1 hp.")
+    return Text::tr("The car does not finish the quarter mile on the runs' days at any horsepower "
+                    "up to %1 hp.")
         .arg(FitLimits::HighestHorsepower, 0, 'f', 0);
 }
 
@@ -268,16 +268,16 @@ QString spinTimeNote(const CarInputs& typed, const std::vector<FitRun>& runs)
         car.quarterMileShifts = fewer;
         const Search search = searchHorsepower(car, runs);
         if (search.found && search.point.freeSpinTime >= 0)
-            return translated("The spin time is held at 0 s: the model cannot reach these elapsed "
-                              "times with %1 quarter-mile shifts; with %2 it can.")
+            return Text::tr("The spin time is held at 0 s: the model cannot reach these elapsed "
+                            "times with %1 quarter-mile shifts; with %2 it can.")
                 .arg(shifts)
                 .arg(fewer);
     }
     if (shifts == 1)
-        return translated("The spin time is held at 0 s: the model cannot reach these elapsed "
-                          "times with 1 quarter-mile shift.");
-    return translated("The spin time is held at 0 s: the model cannot reach these elapsed times "
-                      "with %1 quarter-mile shifts, nor with fewer.")
+        return Text::tr("The spin time is held at 0 s: the model cannot reach these elapsed "
+                        "times with 1 quarter-mile shift.");
+    return Text::tr("The spin time is held at 0 s: the model cannot reach these elapsed times "
+                    "with %1 quarter-mile shifts, nor with fewer.")
         .arg(shifts);
 }
 
@@ -391,7 +391,7 @@ CarFit FitCar(const CarInputs& typed, const QList<LoggedRun>& runs)
     if (search.point.freeSpinTime < 0)
         fit.boundNotes << spinTimeNote(typed, fitted);
     if (search.atLowest || search.atHighest)
-        fit.boundNotes << translated("The horsepower is held at the end of the search, %1 hp.")
+        fit.boundNotes << Text::tr("The horsepower is held at the end of the search, %1 hp.")
                               .arg(search.atLowest ? FitLimits::LowestHorsepower
                                                    : FitLimits::HighestHorsepower,
                                    0, 'f', 0);
@@ -425,7 +425,7 @@ Calibration Calibrate(const CarInputs& typed, const QList<LoggedRun>& runs)
     }
     if (runs.size() < LeastRunsForBand) {
         calibration.band.message =
-            translated("With fewer than three runs no error band can be given.");
+            Text::tr("With fewer than three runs no error band can be given.");
         return calibration;
     }
 
@@ -479,7 +479,7 @@ Prediction Predict(const Calibration& calibration, const AirConditions& air)
     prediction.finished = prediction.day.run.Finished();
     if (!prediction.finished) {
         prediction.message =
-            translated("The fitted car does not finish the quarter mile on this day.");
+            Text::tr("The fitted car does not finish the quarter mile on this day.");
         return prediction;
     }
     const SplitTimes& s = prediction.day.splits;
@@ -500,6 +500,6 @@ Prediction Predict(const Calibration& calibration, const AirConditions& air)
     if (!prediction.quarterMileTimeBand && !prediction.quarterMileSpeedBand
         && !prediction.eighthMileTimeBand && !prediction.eighthMileSpeedBand)
         prediction.bandMessage =
-            translated("Fewer than three runs give these figures: no error band can be given.");
+            Text::tr("Fewer than three runs give these figures: no error band can be given.");
     return prediction;
 }

@@ -8,10 +8,10 @@
 
 namespace {
 
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("ReportCard", text);
-}
+// The texts' translations.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ReportCard)
+};
 
 // A finished run's quarter-mile time, or nothing.
 std::optional<double> finishedTime(double quarterMileTime)
@@ -44,11 +44,11 @@ MethodScore scoreOf(PredictionMethod method, const std::vector<double>& differen
 QString PredictionMethodName(PredictionMethod method)
 {
     switch (method) {
-    case PredictionMethod::FittedOnDay: return translated("Fitted model, the day's air");
-    case PredictionMethod::FittedOnStandardDay: return translated("Fitted model, standard day");
-    case PredictionMethod::TypedOnDay: return translated("Car as typed, the day's air");
-    case PredictionMethod::HalesFormula: return translated("Hale's formula, the day's air");
-    case PredictionMethod::LastRun: return translated("The run before");
+    case PredictionMethod::FittedOnDay: return Text::tr("Fitted model, the day's air");
+    case PredictionMethod::FittedOnStandardDay: return Text::tr("Fitted model, standard day");
+    case PredictionMethod::TypedOnDay: return Text::tr("Car as typed, the day's air");
+    case PredictionMethod::HalesFormula: return Text::tr("Hale's formula, the day's air");
+    case PredictionMethod::LastRun: return Text::tr("The run before");
     }
     return {};
 }
@@ -81,7 +81,7 @@ ReportCard ReportCardOf(const Calibration& calibration)
             timed.push_back(i);
     if (static_cast<int>(timed.size()) < LeastRunsForReportCard
         || calibration.leftOut.size() != static_cast<std::size_t>(runs.size())) {
-        card.message = translated("A report card needs three runs or more with a quarter-mile time.");
+        card.message = Text::tr("A report card needs three runs or more with a quarter-mile time.");
         return card;
     }
     std::stable_sort(timed.begin(), timed.end(),

@@ -6,8 +6,9 @@
 # into OUTPUT-FOLDER/de), then the garage's pictures (garage-compare.png,
 # garage-whatif.png, garage-sensitivity.png, garage-whatif-friend.png,
 # garage-logbook.png;
-# again at twice the scale in OUTPUT-FOLDER/2x), the comparison on a
-# 1366×768 laptop at 100 % and on a 1920×1080 screen at 150 %
+# again at twice the scale in OUTPUT-FOLDER/2x, and in German in
+# OUTPUT-FOLDER/de), the comparison on a 1366×768 laptop at 100 % (in
+# English and in German) and on a 1920×1080 screen at 150 %
 # (garage-laptop.png, garage-laptop-1.5x.png) and its exported report
 # (garage-report.pdf, with its first page as garage-report.png). It
 # also starts the classic program and prints how long it takes until the
@@ -29,6 +30,8 @@ if [ "${1:-}" = --inside ]; then
   QT_SCALE_FACTOR=2 "$build/tests/garage/torvane_garage_screenshots" "$out/2x"
   "$build/tests/garage/torvane_garage_screenshots" "$out" --laptop 1366x768
   QT_SCALE_FACTOR=1.5 "$build/tests/garage/torvane_garage_screenshots" "$out" --laptop 1920x1080
+  "$build/tests/garage/torvane_garage_screenshots" "$out/de" --german
+  "$build/tests/garage/torvane_garage_screenshots" "$out/de" --german --laptop 1366x768
   pdftoppm -r 100 -png -f 1 -l 1 -singlefile "$out/garage-report.pdf" "$out/garage-report"
 
   start=$(date +%s%N)
@@ -55,7 +58,7 @@ build=${TORVANE_BUILD_DIR:-$root/build}
 if [ ! -f "$build/build.ninja" ]; then
   cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
-cmake --build "$build" --target torvane torvane_screenshots torvane_garage_screenshots >/dev/null
+cmake --build "$build" --target torvane torvane_screenshots torvane_garage_screenshots torvane_translations >/dev/null
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
 

@@ -2,6 +2,215 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Air</name>
+    <message>
+        <source>The temperature must be between -40 and 140 °F.</source>
+        <translation>Die Temperatur muss zwischen -40 und 140 °F liegen.</translation>
+    </message>
+    <message>
+        <source>The station pressure must be between 20 and 32 inHg.</source>
+        <translation>Der Stationsdruck muss zwischen 20 und 32 inHg liegen.</translation>
+    </message>
+    <message>
+        <source>The humidity must be between 0 and 100 %.</source>
+        <translation>Die Luftfeuchte muss zwischen 0 und 100 % liegen.</translation>
+    </message>
+    <message>
+        <source>The altimeter setting must be between 20 and 32 inHg.</source>
+        <translation>Die Höhenmessereinstellung (QNH) muss zwischen 20 und 32 inHg liegen.</translation>
+    </message>
+    <message>
+        <source>The elevation must be between -1,500 and 14,000 ft.</source>
+        <translation>Die Streckenhöhe muss zwischen -1.500 und 14.000 ft liegen.</translation>
+    </message>
+    <message>
+        <source>The altimeter setting and the elevation give a station pressure of %1 inHg; it must be between 20 and 32 inHg.</source>
+        <translation>Höhenmessereinstellung (QNH) und Streckenhöhe ergeben einen Stationsdruck von %1 inHg; er muss zwischen 20 und 32 inHg liegen.</translation>
+    </message>
+</context>
+<context>
+    <name>Calibration</name>
+    <message>
+        <source>There are no runs to fit the car to.</source>
+        <translation>Es gibt keine Läufe, an die das Auto angepasst werden kann.</translation>
+    </message>
+    <message>
+        <source>Run %1 cannot be fitted to: %2</source>
+        <translation>An Lauf %1 lässt sich nicht anpassen: %2</translation>
+    </message>
+    <message>
+        <source>The car does not finish the quarter mile on the runs&apos; days at any horsepower up to %1 hp.</source>
+        <translation>Das Auto schafft die Viertelmeile an den Tagen der Läufe mit keiner Leistung bis %1 hp.</translation>
+    </message>
+    <message>
+        <source>The spin time is held at 0 s: the model cannot reach these elapsed times with %1 quarter-mile shifts; with %2 it can.</source>
+        <translation>Die Durchdrehzeit bleibt bei 0 s: Mit %1 Schaltungen auf der Viertelmeile erreicht das Modell diese Zeiten nicht, mit %2 schon.</translation>
+    </message>
+    <message>
+        <source>The spin time is held at 0 s: the model cannot reach these elapsed times with 1 quarter-mile shift.</source>
+        <translation>Die Durchdrehzeit bleibt bei 0 s: Mit 1 Schaltung auf der Viertelmeile erreicht das Modell diese Zeiten nicht.</translation>
+    </message>
+    <message>
+        <source>The spin time is held at 0 s: the model cannot reach these elapsed times with %1 quarter-mile shifts, nor with fewer.</source>
+        <translation>Die Durchdrehzeit bleibt bei 0 s: Mit %1 Schaltungen auf der Viertelmeile erreicht das Modell diese Zeiten nicht, mit weniger auch nicht.</translation>
+    </message>
+    <message>
+        <source>The horsepower is held at the end of the search, %1 hp.</source>
+        <translation>Die Leistung bleibt am Ende des Suchbereichs, bei %1 hp.</translation>
+    </message>
+    <message>
+        <source>With fewer than three runs no error band can be given.</source>
+        <translation>Mit weniger als drei Läufen lässt sich keine Fehlerspanne angeben.</translation>
+    </message>
+    <message>
+        <source>The fitted car does not finish the quarter mile on this day.</source>
+        <translation>Das angepasste Auto schafft die Viertelmeile an diesem Tag nicht.</translation>
+    </message>
+    <message>
+        <source>Fewer than three runs give these figures: no error band can be given.</source>
+        <translation>Weniger als drei Läufe liefern diese Werte: Es lässt sich keine Fehlerspanne angeben.</translation>
+    </message>
+</context>
+<context>
+    <name>CarForm</name>
+    <message>
+        <source>&amp;Power:</source>
+        <translation>&amp;Leistung:</translation>
+    </message>
+    <message>
+        <source>Horse&amp;power:</source>
+        <translation>&amp;Leistung:</translation>
+    </message>
+    <message>
+        <source>&amp;Grill area:</source>
+        <translation>&amp;Grillfläche:</translation>
+    </message>
+    <message>
+        <source>W&amp;indshield area:</source>
+        <translation>Scheiben&amp;fläche:</translation>
+    </message>
+    <message>
+        <source>Car weigh&amp;t:</source>
+        <translation>Gewich&amp;t:</translation>
+    </message>
+    <message>
+        <source>&amp;Drag coefficient:</source>
+        <translation>&amp;cw-Wert:</translation>
+    </message>
+    <message>
+        <source>Windshield ang&amp;le:</source>
+        <translation>Scheibenwin&amp;kel:</translation>
+    </message>
+    <message>
+        <source>Availa&amp;ble shifts:</source>
+        <translation>Verfügbare &amp;Schaltungen:</translation>
+    </message>
+    <message>
+        <source>&amp;Quarter mile shifts:</source>
+        <translation>Schaltungen auf 1/4 &amp;Meile:</translation>
+    </message>
+    <message>
+        <source>Spin ti&amp;me:</source>
+        <translation>Durchdreh&amp;zeit:</translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>Car name</source>
+        <translation>Name des Autos</translation>
+    </message>
+    <message>
+        <source>Frontal area:</source>
+        <translation>Stirnfläche:</translation>
+    </message>
+    <message>
+        <source>Areas from measurements</source>
+        <translation>Flächen aus Maßen</translation>
+    </message>
+    <message>
+        <source>Grill</source>
+        <translation>Grill</translation>
+    </message>
+    <message>
+        <source>Windshield</source>
+        <translation>Scheibe</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Use as the %1 area</source>
+        <translation>Als %1 übernehmen</translation>
+    </message>
+    <message>
+        <source>Put this area into the car&apos;s %1 area</source>
+        <translation>Diese Fläche als %1 des Autos übernehmen</translation>
+    </message>
+    <message>
+        <source>×</source>
+        <translation>×</translation>
+    </message>
+    <message>
+        <source>(%1 to %2 %3)</source>
+        <translation>(%1 bis %2 %3)</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 width in centimetres</source>
+        <translation>%1, Breite in Zentimetern</translation>
+    </message>
+    <message>
+        <source>%1 width in inches</source>
+        <translation>%1, Breite in Zoll</translation>
+    </message>
+    <message>
+        <source>%1 height in centimetres</source>
+        <translation>%1, Höhe in Zentimetern</translation>
+    </message>
+    <message>
+        <source>%1 height in inches</source>
+        <translation>%1, Höhe in Zoll</translation>
+    </message>
+    <message>
+        <source>width (cm)</source>
+        <translation>Breite (cm)</translation>
+    </message>
+    <message>
+        <source>width (in)</source>
+        <translation>Breite (in)</translation>
+    </message>
+    <message>
+        <source>height (cm)</source>
+        <translation>Höhe (cm)</translation>
+    </message>
+    <message>
+        <source>height (in)</source>
+        <translation>Höhe (in)</translation>
+    </message>
+    <message>
+        <source>= %1 %2</source>
+        <translation>= %1 %2</translation>
+    </message>
+    <message>
+        <source>grill</source>
+        <translation>Grillfläche</translation>
+    </message>
+    <message>
+        <source>windshield</source>
+        <translation>Scheibenfläche</translation>
+    </message>
+</context>
+<context>
     <name>CarInputs</name>
     <message>
         <source>horsepower</source>
@@ -38,6 +247,41 @@
     <message>
         <source>spin time</source>
         <translation>Durchdrehzeit</translation>
+    </message>
+</context>
+<context>
+    <name>CarList</name>
+    <message>
+        <source>Add %1</source>
+        <translation>%1 hinzufügen</translation>
+    </message>
+    <message>
+        <source>Change %1 of %2</source>
+        <translation>%1 von %2 ändern</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>%1 ändern</translation>
+    </message>
+    <message>
+        <source>Rename %1</source>
+        <translation>%1 umbenennen</translation>
+    </message>
+    <message>
+        <source>Keep %1</source>
+        <translation>%1 übernehmen</translation>
+    </message>
+    <message>
+        <source>Close %1</source>
+        <translation>%1 schließen</translation>
+    </message>
+    <message>
+        <source>%1 (variant)</source>
+        <translation>%1 (Variante)</translation>
+    </message>
+    <message>
+        <source>%1 (what if)</source>
+        <translation>%1 (was wäre, wenn)</translation>
     </message>
 </context>
 <context>
@@ -102,6 +346,232 @@ Option.
     </message>
 </context>
 <context>
+    <name>ComparisonModel</name>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>%1 never reaches this speed.</source>
+        <translation>%1 erreicht dieses Tempo nie.</translation>
+    </message>
+    <message>
+        <source>The best of the cars compared.</source>
+        <translation>Der beste Wert der verglichenen Autos.</translation>
+    </message>
+    <message>
+        <source>%1 †</source>
+        <translation>%1 †</translation>
+    </message>
+    <message>
+        <source>Quarter mile elapsed time</source>
+        <translation>Viertelmeile, Zeit</translation>
+    </message>
+    <message>
+        <source>Quarter mile speed</source>
+        <translation>Viertelmeile, Tempo</translation>
+    </message>
+    <message>
+        <source>Quarter mile distance</source>
+        <translation>Viertelmeile, Strecke</translation>
+    </message>
+    <message>
+        <source>Quarter mile wind force</source>
+        <translation>Viertelmeile, Windkraft</translation>
+    </message>
+    <message>
+        <source>Top speed time</source>
+        <translation>Höchsttempo, Zeit</translation>
+    </message>
+    <message>
+        <source>Top speed</source>
+        <translation>Höchsttempo</translation>
+    </message>
+    <message>
+        <source>Top speed distance</source>
+        <translation>Höchsttempo, Strecke</translation>
+    </message>
+    <message>
+        <source>Top speed wind force</source>
+        <translation>Höchsttempo, Windkraft</translation>
+    </message>
+    <message>
+        <source>0-60 mph time</source>
+        <translation>Zeit 0-60 mph</translation>
+    </message>
+    <message>
+        <source>0-80 mph time</source>
+        <translation>Zeit 0-80 mph</translation>
+    </message>
+    <message>
+        <source>0-100 mph time</source>
+        <translation>Zeit 0-100 mph</translation>
+    </message>
+    <message>
+        <source>60-80 mph time</source>
+        <translation>Zeit 60-80 mph</translation>
+    </message>
+    <message>
+        <source>60 ft time</source>
+        <translation>Zeit 60 ft</translation>
+    </message>
+    <message>
+        <source>330 ft time</source>
+        <translation>Zeit 330 ft</translation>
+    </message>
+    <message>
+        <source>1/8 mile elapsed time</source>
+        <translation>Achtelmeile, Zeit</translation>
+    </message>
+    <message>
+        <source>1000 ft time</source>
+        <translation>Zeit 1000 ft</translation>
+    </message>
+    <message>
+        <source>1/8 mile speed</source>
+        <translation>Achtelmeile, Tempo</translation>
+    </message>
+    <message>
+        <source>0-100 km/h time</source>
+        <translation>Zeit 0-100 km/h</translation>
+    </message>
+    <message>
+        <source>Hale estimate: elapsed time</source>
+        <translation>Schätzung nach Hale: Zeit</translation>
+    </message>
+    <message>
+        <source>Hale estimate: trap speed</source>
+        <translation>Schätzung nach Hale: Endtempo</translation>
+    </message>
+    <message>
+        <source>Fox estimate: elapsed time</source>
+        <translation>Schätzung nach Fox: Zeit</translation>
+    </message>
+    <message>
+        <source>Fox estimate: trap speed</source>
+        <translation>Schätzung nach Fox: Endtempo</translation>
+    </message>
+    <message>
+        <source>Huntington estimate: elapsed time</source>
+        <translation>Schätzung nach Huntington: Zeit</translation>
+    </message>
+    <message>
+        <source>Huntington estimate: trap speed</source>
+        <translation>Schätzung nach Huntington: Endtempo</translation>
+    </message>
+    <message>
+        <source>† The law of %1 reaches its top speed before the quarter mile; past that point the model&apos;s speed falls, where a real car would hold its top speed. Its curves are dotted there, and its quarter-mile figures carry that fall.</source>
+        <translation>† Nach dem Bewegungsgesetz erreicht %1 das Höchsttempo schon vor dem Ende der Viertelmeile; danach fällt das Tempo im Modell, wo ein echtes Auto sein Höchsttempo halten würde. Dort sind seine Kurven gepunktet, und seine Werte für die Viertelmeile enthalten diesen Abfall.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Frontal area</source>
+        <translation>Stirnfläche</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Station pressure</source>
+        <translation>Stationsdruck</translation>
+    </message>
+    <message>
+        <source>Relative humidity</source>
+        <translation>Relative Luftfeuchte</translation>
+    </message>
+    <message>
+        <source>Density altitude</source>
+        <translation>Dichtehöhe</translation>
+    </message>
+    <message>
+        <source>Relative air density</source>
+        <translation>Relative Luftdichte</translation>
+    </message>
+    <message>
+        <source>Correction factor (SAE J1349)</source>
+        <translation>Korrekturfaktor (SAE J1349)</translation>
+    </message>
+    <message>
+        <source>Horsepower on the day</source>
+        <translation>Leistung an diesem Tag</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+</context>
+<context>
+    <name>ConditionsBox</name>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Luftdruck</translation>
+    </message>
+    <message>
+        <source>at an elevation of</source>
+        <translation>auf einer Höhe von</translation>
+    </message>
+    <message>
+        <source>Track elevation</source>
+        <translation>Streckenhöhe</translation>
+    </message>
+    <message>
+        <source>Relative humidity</source>
+        <translation>Relative Luftfeuchte</translation>
+    </message>
+    <message>
+        <source>Standard day</source>
+        <translation>Normbedingungen</translation>
+    </message>
+    <message>
+        <source>Pressure given as</source>
+        <translation>Luftdruck angegeben als</translation>
+    </message>
+    <message>
+        <source>station pressure</source>
+        <translation>Stationsdruck</translation>
+    </message>
+    <message>
+        <source>altimeter setting</source>
+        <translation>Höhenmesser (QNH)</translation>
+    </message>
+    <message>
+        <source>25 °C (77 °F), dry air at 99 kPa (29.235 inHg): the day the classic program&apos;s results are for (SAE J1349)</source>
+        <translation>25 °C (77 °F), trockene Luft bei 99 kPa (29,235 inHg): die Bedingungen, für die die Ergebnisse des klassischen Programms gelten (SAE J1349)</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>The day&apos;s air:</source>
+        <translation>Luft des Tages:</translation>
+    </message>
+    <message>
+        <source>humidity</source>
+        <translation>Luftfeuchte</translation>
+    </message>
+    <message>
+        <source>density altitude %1 %2 · air %3 % as dense as on the standard day · correction factor %4 (SAE J1349), %5 (SAE J607)</source>
+        <translation>Dichtehöhe %1 %2 · Luftdichte %3 % der Norm · Korrekturfaktor %4 (SAE J1349), %5 (SAE J607)</translation>
+    </message>
+    <message>
+        <source> · station pressure %1 %2</source>
+        <translation> · Stationsdruck %1 %2</translation>
+    </message>
+</context>
+<context>
     <name>CsvReader</name>
     <message>
         <source>a quoted field is not closed before the end of the file</source>
@@ -110,6 +580,113 @@ Option.
     <message>
         <source>a quoted field goes on after its closing quote</source>
         <translation>ein Feld in Anführungszeichen geht nach seinem schließenden Anführungszeichen weiter</translation>
+    </message>
+</context>
+<context>
+    <name>CurveCharts</name>
+    <message>
+        <source>60 mph</source>
+        <translation>60 mph</translation>
+    </message>
+    <message>
+        <source>80 mph</source>
+        <translation>80 mph</translation>
+    </message>
+    <message>
+        <source>100 mph</source>
+        <translation>100 mph</translation>
+    </message>
+    <message>
+        <source>Quarter mile</source>
+        <translation>Viertelmeile</translation>
+    </message>
+    <message>
+        <source>Top speed</source>
+        <translation>Höchsttempo</translation>
+    </message>
+    <message>
+        <source>60 ft</source>
+        <translation>60 ft</translation>
+    </message>
+    <message>
+        <source>330 ft</source>
+        <translation>330 ft</translation>
+    </message>
+    <message>
+        <source>1/8 mile</source>
+        <translation>1/8 Meile</translation>
+    </message>
+    <message>
+        <source>1000 ft</source>
+        <translation>1000 ft</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Strecke</translation>
+    </message>
+    <message>
+        <source>Speed against time</source>
+        <translation>Tempo über der Zeit</translation>
+    </message>
+    <message>
+        <source>Distance against time</source>
+        <translation>Strecke über der Zeit</translation>
+    </message>
+    <message>
+        <source>Whole run, to the top speed</source>
+        <translation>Ganzer Lauf, bis zum Höchsttempo</translation>
+    </message>
+    <message>
+        <source>Time span of the curves</source>
+        <translation>Zeitspanne der Kurven</translation>
+    </message>
+    <message>
+        <source>Sh&amp;ow:</source>
+        <translation>Ze&amp;igen:</translation>
+    </message>
+    <message>
+        <source>● 60 mph   ■ 80 mph   ▲ 100 mph   ★ quarter mile   ◆ top speed   ⬟ 60 ft, 330 ft, 1/8 mile, 1000 ft   ╌ quarter-mile distance   ┈ past the law&apos;s top speed</source>
+        <translation>● 60 mph   ■ 80 mph   ▲ 100 mph   ★ Viertelmeile   ◆ Höchsttempo   ⬟ 60 ft, 330 ft, 1/8 Meile, 1000 ft   ╌ Strecke 1/4 Meile   ┈ nach dem Höchsttempo</translation>
+    </message>
+    <message>
+        <source>Time slips</source>
+        <translation>Timeslips</translation>
+    </message>
+    <message>
+        <source>Speed (%1)</source>
+        <translation>Tempo (%1)</translation>
+    </message>
+    <message>
+        <source>Distance (%1)</source>
+        <translation>Strecke (%1)</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Zeit (s)</translation>
+    </message>
+    <message>
+        <source>%1 (no run)</source>
+        <translation>%1 (ohne Ergebnis)</translation>
+    </message>
+    <message>
+        <source>%1: %2
+%3 s, %4 %5, %6 %7</source>
+        <translation>%1: %2
+%3 s, %4 %5, %6 %7</translation>
+    </message>
+    <message>
+        <source>%1
+%2 s: %3 %4</source>
+        <translation>%1
+%2 s: %3 %4</translation>
+    </message>
+    <message>
+        <source>Past the law&apos;s top speed: the model&apos;s speed falls here, where a real car would hold its top speed.</source>
+        <translation>Nach dem Höchsttempo des Modells: Hier fällt das Tempo im Modell, wo ein echtes Auto sein Höchsttempo halten würde.</translation>
     </message>
 </context>
 <context>
@@ -136,6 +713,25 @@ Option.
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>DifferenceColumnModel</name>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 less %2</source>
+        <translation>%1 minus %2</translation>
+    </message>
+    <message>
+        <source>vs %1</source>
+        <translation>gegen %1</translation>
     </message>
 </context>
 <context>
@@ -171,6 +767,516 @@ Option.
     <message>
         <source>Could not save %1: it is %2, not a file; nothing was written.</source>
         <translation>%1 konnte nicht gespeichert werden: Es ist %2, keine Datei; es wurde nichts geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>GarageFields</name>
+    <message>
+        <source>Power</source>
+        <translation>Leistung</translation>
+    </message>
+    <message>
+        <source>Horsepower</source>
+        <translation>Leistung</translation>
+    </message>
+    <message>
+        <source>Grill area</source>
+        <translation>Grillfläche</translation>
+    </message>
+    <message>
+        <source>Windshield area</source>
+        <translation>Scheibenfläche</translation>
+    </message>
+    <message>
+        <source>Car weight</source>
+        <translation>Gewicht</translation>
+    </message>
+    <message>
+        <source>Drag coefficient</source>
+        <translation>cw-Wert</translation>
+    </message>
+    <message>
+        <source>Windshield angle</source>
+        <translation>Scheibenwinkel</translation>
+    </message>
+    <message>
+        <source>Available shifts</source>
+        <translation>Verfügbare Schaltungen</translation>
+    </message>
+    <message>
+        <source>Quarter mile shifts</source>
+        <translation>Schaltungen auf 1/4 Meile</translation>
+    </message>
+    <message>
+        <source>Spin time</source>
+        <translation>Durchdrehzeit</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>available shifts − 1</source>
+        <translation>verfügbare Schaltungen − 1</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>GarageHelp</name>
+    <message>
+        <source>Torvane Garage Help</source>
+        <translation>Hilfe zu Torvane Garage</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Hilfetext</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Torvane Garage&lt;/h2&gt;&lt;p&gt;The garage runs the same engine as the classic Torvane program and shows several cars side by side: their figures, their curves, what a change would do, and how sensitive they are. Every figure is a run of the engine, except the three estimates below.&lt;/p&gt;&lt;h3&gt;Cars&lt;/h3&gt;&lt;p&gt;Open &lt;b&gt;.trv&lt;/b&gt; files with &lt;i&gt;File ▸ Open&lt;/i&gt; (Ctrl+O), by dropping them onto the window, or by naming them on the command line (&lt;tt&gt;torvane-garage car.trv …&lt;/tt&gt;); &lt;i&gt;File ▸ New Car&lt;/i&gt; (Ctrl+N) starts from the default car. The form on the left edits the current car; each box shows its range in its tooltip and is checked as you type, with the same ranges and messages as the classic program, the message under the box. The areas from measurements turn a width and a height (inches, or centimetres in metric units) into the grill or windshield area. &lt;i&gt;Save&lt;/i&gt; (Ctrl+S) and &lt;i&gt;Save As&lt;/i&gt; (Ctrl+Shift+S) write the car as a .trv file in the classic units; a file another program changed since is never overwritten without asking. &lt;i&gt;Close Car&lt;/i&gt; (Ctrl+W, or Delete in the list) asks first when the car has unsaved changes, which its name shows with a *.&lt;/p&gt;&lt;p&gt;&lt;i&gt;Edit ▸ Undo&lt;/i&gt; (Ctrl+Z) and &lt;i&gt;Redo&lt;/i&gt; (Ctrl+Shift+Z) take back and redo every change: a stretch of typing in one box, one slider drag, a car added, closed or kept.&lt;/p&gt;&lt;h3&gt;Comparison&lt;/h3&gt;&lt;p&gt;One column per car: the results of the classic results dialog, the 1/8 mile (660 ft) time and speed, and in metric mode the 0-100 km/h time, all found with the engine&apos;s own 0.001 s steps and counted like the quarter mile and the 0-60 time. The best value of each row is bold. “Forget it!” marks a speed the car never reaches.&lt;/p&gt;&lt;p&gt;Three rules of thumb that drag racers use estimate the quarter mile from the weight &lt;i&gt;W&lt;/i&gt; in pounds and the rated horsepower &lt;i&gt;hp&lt;/i&gt; alone:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;the &lt;b&gt;Hale&lt;/b&gt; formula: ET = 5.825·(W/hp)&lt;sup&gt;1/3&lt;/sup&gt;, trap speed = 234·(hp/W)&lt;sup&gt;1/3&lt;/sup&gt;;&lt;/li&gt;&lt;li&gt;the &lt;b&gt;Fox&lt;/b&gt; formula: ET = 6.269·(W/hp)&lt;sup&gt;1/3&lt;/sup&gt;, trap speed = 230·(hp/W)&lt;sup&gt;1/3&lt;/sup&gt;;&lt;/li&gt;&lt;li&gt;the &lt;b&gt;Huntington&lt;/b&gt; formula: ET = 6.290·(W/hp)&lt;sup&gt;1/3&lt;/sup&gt;, trap speed = 224·(hp/W)&lt;sup&gt;1/3&lt;/sup&gt;.&lt;/li&gt;&lt;/ul&gt;&lt;h3&gt;Curves&lt;/h3&gt;&lt;p&gt;Speed and distance against time for every car, from the start to its top speed, or each to its own quarter mile in the &lt;i&gt;Quarter mile&lt;/i&gt; view. The marks have a shape each, named in the key under the charts: ● 60 mph, ■ 80 mph, ▲ 100 mph, ★ the quarter mile and ◆ the top speed, in their car&apos;s colour; the dashed line on the distance chart is the quarter mile. Point at a curve or a mark to read its time and value. The curves start with the car standing still during its wheel spin, and the shift time is spread along the run the way the results count it, so each curve passes exactly through its car&apos;s results.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Past the top speed.&lt;/b&gt; The motion law rises to a top speed and would fall after it. A car that reaches its top speed before the quarter mile (a light car with a large, blunt front, say) therefore slows down on the strip in the model, where a real car would hold its top speed. The curves are dotted past that point, and the table marks such a car with †: its quarter-mile figures carry that fall.&lt;/p&gt;&lt;h3&gt;What if&lt;/h3&gt;&lt;p&gt;Pick a base car and move the sliders: the first move makes a variant of the car (a dashed curve, an italic name) that follows every step in the table and the curves. Tick any cars to compare the variant with (a friend&apos;s car, say), and choose one under &lt;i&gt;Differences against&lt;/i&gt;: a column gives the variant&apos;s figures less that car&apos;s, so “−0.35 s” means the variant is 0.35 s quicker. &lt;i&gt;Keep as one of your cars&lt;/i&gt; turns the variant into a car of its own that you can save.&lt;/p&gt;&lt;h3&gt;Sensitivity and targets&lt;/h3&gt;&lt;p&gt;How the quarter-mile time and speed, the top speed and the 0-60 time change with 10 % less or more horsepower, weight, drag coefficient and frontal area (grill and windshield together). The target asks the reverse question: which horsepower (to 0.01 hp) or weight (to 1 lb) gives a quarter mile of a given time, a trap speed or a 0-60 time, and how far that is from the car&apos;s own. When every value in the range meets the target it says so; when none does, that it is not reachable within the ranges. &lt;i&gt;Apply to What if&lt;/i&gt; moves the car&apos;s variant there.&lt;/p&gt;&lt;h3&gt;Units, export and printing&lt;/h3&gt;&lt;p&gt;&lt;i&gt;View ▸ Units&lt;/i&gt; switches between imperial and metric (km/h, kg, kW, m², metres, newtons); files always stay in the classic units. &lt;i&gt;File ▸ Export&lt;/i&gt; writes the comparison as CSV or the report as PDF, each with every car&apos;s inputs so that another person can check them, or the curves as a PNG picture of the size you choose. Every export is written whole or not at all. &lt;i&gt;Print&lt;/i&gt; (Ctrl+P) shows a preview, then the system print dialog.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Torvane Garage&lt;/h2&gt;&lt;p&gt;Die Garage rechnet mit demselben Rechenkern wie das klassische Torvane-Programm und zeigt mehrere Autos nebeneinander: ihre Werte, ihre Kurven, was eine Änderung bewirken würde und wie empfindlich sie reagieren. Jeder Wert ist eine Rechnung des Rechenkerns, außer den drei Schätzungen unten.&lt;/p&gt;&lt;h3&gt;Autos&lt;/h3&gt;&lt;p&gt;Öffnen Sie &lt;b&gt;.trv&lt;/b&gt;-Dateien mit &lt;i&gt;Datei ▸ Öffnen&lt;/i&gt; (Strg+O), indem Sie sie auf das Fenster ziehen, oder indem Sie sie auf der Befehlszeile nennen (&lt;tt&gt;torvane-garage auto.trv …&lt;/tt&gt;); &lt;i&gt;Datei ▸ Neues Auto&lt;/i&gt; (Strg+N) beginnt mit dem Musterauto. Das Formular links bearbeitet das gewählte Auto; jedes Feld zeigt seinen Bereich im Tooltip und wird schon beim Tippen geprüft, mit denselben Bereichen und Meldungen wie im klassischen Programm, die Meldung unter dem Feld. Die Flächen aus Maßen machen aus Breite und Höhe (in Zoll, in metrischen Einheiten in Zentimetern) die Grill- oder Scheibenfläche. &lt;i&gt;Speichern&lt;/i&gt; (Strg+S) und &lt;i&gt;Speichern unter&lt;/i&gt; (Strg+Umschalt+S) schreiben das Auto als .trv-Datei in den klassischen Einheiten; eine Datei, die ein anderes Programm inzwischen geändert hat, wird nie ohne Rückfrage überschrieben. &lt;i&gt;Auto schließen&lt;/i&gt; (Strg+W, oder Entf in der Liste) fragt vorher nach, wenn das Auto ungespeicherte Änderungen hat; sein Name zeigt sie mit einem *.&lt;/p&gt;&lt;p&gt;&lt;i&gt;Bearbeiten ▸ Rückgängig&lt;/i&gt; (Strg+Z) und &lt;i&gt;Wiederherstellen&lt;/i&gt; (Strg+Umschalt+Z) nehmen jede Änderung zurück und wiederholen sie: ein Stück Tippen in einem Feld, ein Zug am Schieberegler, ein hinzugefügtes, geschlossenes oder übernommenes Auto.&lt;/p&gt;&lt;h3&gt;Vergleich&lt;/h3&gt;&lt;p&gt;Eine Spalte je Auto: die Ergebnisse des klassischen Ergebnisdialogs, Zeit und Tempo auf der Achtelmeile (660 ft) und in metrischen Einheiten die Zeit für 0-100 km/h, alle in den eigenen 0,001-s-Schritten des Rechenkerns gefunden und so gezählt wie die Viertelmeile und die Zeit für 0-60. Der beste Wert jeder Zeile ist fett. „Vergiss es!“ steht bei einem Tempo, das das Auto nie erreicht.&lt;/p&gt;&lt;p&gt;Drei Faustformeln von Dragracern schätzen die Viertelmeile allein aus dem Gewicht &lt;i&gt;W&lt;/i&gt; in Pfund und der Nennleistung &lt;i&gt;hp&lt;/i&gt;:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;die Formel von &lt;b&gt;Hale&lt;/b&gt;: ET = 5,825·(W/hp)&lt;sup&gt;1/3&lt;/sup&gt;, Endtempo = 234·(hp/W)&lt;sup&gt;1/3&lt;/sup&gt;;&lt;/li&gt;&lt;li&gt;die Formel von &lt;b&gt;Fox&lt;/b&gt;: ET = 6,269·(W/hp)&lt;sup&gt;1/3&lt;/sup&gt;, Endtempo = 230·(hp/W)&lt;sup&gt;1/3&lt;/sup&gt;;&lt;/li&gt;&lt;li&gt;die Formel von &lt;b&gt;Huntington&lt;/b&gt;: ET = 6,290·(W/hp)&lt;sup&gt;1/3&lt;/sup&gt;, Endtempo = 224·(hp/W)&lt;sup&gt;1/3&lt;/sup&gt;.&lt;/li&gt;&lt;/ul&gt;&lt;h3&gt;Kurven&lt;/h3&gt;&lt;p&gt;Geschwindigkeit und Strecke über der Zeit für jedes Auto, vom Start bis zu seinem Höchsttempo, oder jedes bis zu seiner eigenen Viertelmeile in der Ansicht &lt;i&gt;Viertelmeile&lt;/i&gt;. Die Marken haben je eine Form, die der Schlüssel unter den Diagrammen nennt: ● 60 mph, ■ 80 mph, ▲ 100 mph, ★ die Viertelmeile und ◆ das Höchsttempo, in der Farbe ihres Autos; die gestrichelte Linie im Streckendiagramm ist die Viertelmeile. Zeigen Sie auf eine Kurve oder eine Marke, um Zeit und Wert abzulesen. Die Kurven beginnen mit dem stehenden Auto, solange seine Räder durchdrehen, und die Schaltzeit ist so über den Lauf verteilt, wie die Ergebnisse sie zählen; so geht jede Kurve genau durch die Ergebnisse ihres Autos.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Nach dem Höchsttempo.&lt;/b&gt; Das Bewegungsgesetz steigt bis zu einem Höchsttempo und würde danach fallen. Ein Auto, das sein Höchsttempo schon vor dem Ende der Viertelmeile erreicht (etwa ein leichtes Auto mit großer, stumpfer Front), wird im Modell deshalb auf der Strecke langsamer, wo ein echtes Auto sein Höchsttempo halten würde. Hinter diesem Punkt sind die Kurven gepunktet, und die Tabelle markiert ein solches Auto mit †: Seine Werte für die Viertelmeile enthalten diesen Abfall.&lt;/p&gt;&lt;h3&gt;Was wäre, wenn&lt;/h3&gt;&lt;p&gt;Wählen Sie unter &lt;i&gt;Variante von&lt;/i&gt; ein Basisauto und bewegen Sie die Schieberegler: Die erste Bewegung macht eine Variante des Autos (eine gestrichelte Kurve, ein kursiver Name), der die Tabelle und die Kurven bei jedem Schritt folgen. Haken Sie Autos an, mit denen die Variante verglichen werden soll (etwa das Auto eines Freundes), und wählen Sie eines unter &lt;i&gt;Unterschiede zu&lt;/i&gt;: Eine Spalte zeigt die Werte der Variante minus die dieses Autos; „−0,35 s“ heißt also, dass die Variante 0,35 s schneller ist. &lt;i&gt;Als eigenes Auto übernehmen&lt;/i&gt; macht aus der Variante ein eigenes Auto, das Sie speichern können.&lt;/p&gt;&lt;h3&gt;Empfindlichkeit und Ziele&lt;/h3&gt;&lt;p&gt;Wie sich Zeit und Tempo auf der Viertelmeile, das Höchsttempo und die Zeit für 0-60 mit 10 % weniger oder mehr Leistung, Gewicht, cw-Wert und Stirnfläche (Grill und Scheibe zusammen) ändern. Das Ziel stellt die umgekehrte Frage: Welche Leistung (auf 0,01 hp) oder welches Gewicht (auf 1 lb) ergibt eine Viertelmeile in einer gegebenen Zeit, ein Endtempo oder eine Zeit für 0-60, und wie weit ist das vom eigenen Wert des Autos entfernt? Erfüllt jeder Wert im Bereich das Ziel, sagt es das; erfüllt es keiner, dass es innerhalb der Bereiche nicht erreichbar ist. &lt;i&gt;In „Was wäre, wenn“ übernehmen&lt;/i&gt; setzt die Variante des Autos auf diesen Wert.&lt;/p&gt;&lt;h3&gt;Einheiten, Export und Drucken&lt;/h3&gt;&lt;p&gt;&lt;i&gt;Ansicht ▸ Einheiten&lt;/i&gt; schaltet zwischen imperialen und metrischen Einheiten um (km/h, kg, kW, m², Meter, Newton); Dateien bleiben immer in den klassischen Einheiten. &lt;i&gt;Datei ▸ Exportieren&lt;/i&gt; schreibt den Vergleich als CSV oder den Bericht als PDF, jeweils mit den Eingaben jedes Autos, damit jemand anderes sie prüfen kann, oder die Kurven als PNG-Bild in der gewünschten Größe. Jeder Export wird ganz oder gar nicht geschrieben. &lt;i&gt;Drucken&lt;/i&gt; (Strg+P) zeigt erst eine Vorschau, dann den Druckdialog des Systems.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>GarageProgram</name>
+    <message>
+        <source>Default car</source>
+        <translation>Musterauto</translation>
+    </message>
+    <message>
+        <source>Compare Torvane cars, see their runs and ask what if.</source>
+        <translation>Torvane-Autos vergleichen, ihre Läufe ansehen und fragen: Was wäre, wenn?</translation>
+    </message>
+    <message>
+        <source>Vehicle files (.trv) to open.</source>
+        <translation>Zu öffnende Fahrzeugdateien (.trv).</translation>
+    </message>
+</context>
+<context>
+    <name>GarageReport</name>
+    <message>
+        <source>Torvane Garage: comparison</source>
+        <translation>Torvane Garage: Vergleich</translation>
+    </message>
+    <message>
+        <source>metric units</source>
+        <translation>metrische Einheiten</translation>
+    </message>
+    <message>
+        <source>imperial units</source>
+        <translation>imperiale Einheiten</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Bold: the best of the cars compared. The estimates are the Hale, Fox and Huntington rules of thumb, from weight and rated horsepower alone; every other figure is a run of the engine.</source>
+        <translation>Fett: der beste Wert der verglichenen Autos. Die Schätzungen sind die Faustformeln von Hale, Fox und Huntington, allein aus Gewicht und Nennleistung; alle anderen Werte hat der Rechenkern berechnet.</translation>
+    </message>
+    <message>
+        <source>Conditions: the standard day of SAE J1349, 25 °C (77 °F), dry air at 99 kPa (29.235 inHg)</source>
+        <translation>Bedingungen: die Normbedingungen nach SAE J1349, 25 °C (77 °F), trockene Luft bei 99 kPa (29,235 inHg)</translation>
+    </message>
+    <message>
+        <source>Conditions: %1 %2, station pressure %3 %4, humidity %5 %; density altitude %6 %7, air density %8 % of the standard day, correction factor %9 (SAE J1349)</source>
+        <translation>Bedingungen: %1 %2, Stationsdruck %3 %4, Luftfeuchte %5 %; Dichtehöhe %6 %7, Luftdichte %8 % der Normbedingungen, Korrekturfaktor %9 (SAE J1349)</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Eingaben</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+</context>
+<context>
+    <name>GarageSettings</name>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is %2, so the garage remembers nothing this time.</source>
+        <translation>Die Einstellungsdatei %1 ist %2; die Garage merkt sich deshalb diesmal nichts.</translation>
+    </message>
+</context>
+<context>
+    <name>GarageWindow</name>
+    <message>
+        <source>Cars</source>
+        <translation>Autos</translation>
+    </message>
+    <message>
+        <source>C&amp;ars:</source>
+        <translation>A&amp;utos:</translation>
+    </message>
+    <message>
+        <source>Comparison table</source>
+        <translation>Vergleichstabelle</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Vergleich</translation>
+    </message>
+    <message>
+        <source>&amp;What if</source>
+        <translation>&amp;Was wäre, wenn</translation>
+    </message>
+    <message>
+        <source>&amp;Sensitivity</source>
+        <translation>&amp;Empfindlichkeit</translation>
+    </message>
+    <message>
+        <source>Logboo&amp;k</source>
+        <translation>L&amp;ogbuch</translation>
+    </message>
+    <message>
+        <source>Open cars with Ctrl+O or drop .trv files here.</source>
+        <translation>Autos mit Strg+O öffnen oder .trv-Dateien hierher ziehen.</translation>
+    </message>
+    <message>
+        <source>The logbook %1 is open.</source>
+        <translation>Das Logbuch %1 ist geöffnet.</translation>
+    </message>
+    <message>
+        <source>Open or Make a Logbook</source>
+        <translation>Logbuch öffnen oder anlegen</translation>
+    </message>
+    <message>
+        <source>Logbooks (*.sqlite);;All files (*)</source>
+        <translation>Logbücher (*.sqlite);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>&amp;New Car</source>
+        <translation>&amp;Neues Auto</translation>
+    </message>
+    <message>
+        <source>Start a new car from the default car</source>
+        <translation>Ein neues Auto aus dem Musterauto beginnen</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>Ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>Open .trv vehicle files</source>
+        <translation>.trv-Fahrzeugdateien öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save the selected car</source>
+        <translation>Das gewählte Auto speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>Save the selected car under another name</source>
+        <translation>Das gewählte Auto unter einem anderen Namen speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Close Car</source>
+        <translation>Auto schl&amp;ießen</translation>
+    </message>
+    <message>
+        <source>Close the selected car</source>
+        <translation>Das gewählte Auto schließen</translation>
+    </message>
+    <message>
+        <source>Close Car</source>
+        <translation>Auto schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig:</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen:</translation>
+    </message>
+    <message>
+        <source>Comparison as &amp;CSV…</source>
+        <translation>Vergleich als &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Export the comparison</source>
+        <translation>Vergleich exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>comparison</source>
+        <translation>vergleich</translation>
+    </message>
+    <message>
+        <source>Report as &amp;PDF…</source>
+        <translation>Bericht als &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>Export the report</source>
+        <translation>Bericht exportieren</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Curves as P&amp;NG…</source>
+        <translation>Kurven als P&amp;NG…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Drucken…</translation>
+    </message>
+    <message>
+        <source>Print the comparison, with a preview first</source>
+        <translation>Den Vergleich drucken, vorher mit Vorschau</translation>
+    </message>
+    <message>
+        <source>Open &amp;Logbook…</source>
+        <translation>&amp;Logbuch öffnen…</translation>
+    </message>
+    <message>
+        <source>Open another logbook of time slips, or make a new one</source>
+        <translation>Ein anderes Logbuch mit Timeslips öffnen oder ein neues anlegen</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Imperial (mph, lb, hp, ft²)</source>
+        <translation>&amp;Imperial (mph, lb, hp, ft²)</translation>
+    </message>
+    <message>
+        <source>&amp;Metric (km/h, kg, kW, m²)</source>
+        <translation>&amp;Metrisch (km/h, kg, kW, m²)</translation>
+    </message>
+    <message>
+        <source>Garage &amp;Help</source>
+        <translation>&amp;Hilfe zur Garage</translation>
+    </message>
+    <message>
+        <source>&amp;About Torvane Garage</source>
+        <translation>&amp;Über Torvane Garage</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Units</source>
+        <translation>&amp;Einheiten</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files could not be opened:</source>
+        <translation>%1 von %2 Dateien ließen sich nicht öffnen:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is open already.</source>
+        <translation>%1 ist schon geöffnet.</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>%1 geöffnet</translation>
+    </message>
+    <message>
+        <source>New car</source>
+        <translation>Neues Auto</translation>
+    </message>
+    <message>
+        <source>New car %1</source>
+        <translation>Neues Auto %1</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Save %1</source>
+        <translation>%1 speichern</translation>
+    </message>
+    <message>
+        <source>Torvane files (*.trv)</source>
+        <translation>Torvane-Dateien (*.trv)</translation>
+    </message>
+    <message>
+        <source>The comparison was written to %1.</source>
+        <translation>Der Vergleich wurde in %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Could not make the report; nothing was written to %1.</source>
+        <translation>Der Bericht ließ sich nicht erstellen; in %1 wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>Der Bericht wurde in %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Could not make the picture; nothing was written to %1.</source>
+        <translation>Das Bild ließ sich nicht erstellen; in %1 wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>The curves were written to %1.</source>
+        <translation>Die Kurven wurden in %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Torvane Garage</source>
+        <translation>Torvane Garage</translation>
+    </message>
+    <message>
+        <source>%1[*] — Torvane Garage</source>
+        <translation>%1[*] — Torvane Garage</translation>
+    </message>
+    <message>
+        <source>Open cars</source>
+        <translation>Autos öffnen</translation>
+    </message>
+    <message>
+        <source>Curves as a picture</source>
+        <translation>Kurven als Bild</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>%1×</source>
+        <translation>%1×</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Breite:</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Höhe:</translation>
+    </message>
+    <message>
+        <source>&amp;Scale:</source>
+        <translation>&amp;Skalierung:</translation>
+    </message>
+    <message>
+        <source>The picture is the size given times the scale, in pixels.</source>
+        <translation>Das Bild ist so groß wie angegeben mal der Skalierung, in Pixeln.</translation>
+    </message>
+    <message>
+        <source>Export the curves</source>
+        <translation>Kurven exportieren</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>curves</source>
+        <translation>kurven</translation>
+    </message>
+    <message>
+        <source>Print the comparison</source>
+        <translation>Vergleich drucken</translation>
+    </message>
+    <message>
+        <source>About Torvane Garage</source>
+        <translation>Über Torvane Garage</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Torvane Garage&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Curves, comparisons and what-if questions for the cars of Torvane, on the same engine as the classic program.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Torvane Garage&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Kurven, Vergleiche und Was-wäre-wenn-Fragen für die Autos von Torvane, mit demselben Rechenkern wie das klassische Programm.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Unsaved cars</source>
+        <translation>Nicht gespeicherte Autos</translation>
+    </message>
+    <message>
+        <source>%1 has changes that are not saved.</source>
+        <translation>%1 hat Änderungen, die nicht gespeichert sind.</translation>
+    </message>
+    <message>
+        <source>These cars have changes that are not saved: %1.</source>
+        <translation>Diese Autos haben Änderungen, die nicht gespeichert sind: %1.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Save them before they are closed?</source>
+        <translation>Vor dem Schließen speichern?</translation>
+    </message>
+    <message>
+        <source>%1 was read again from its file.</source>
+        <translation>%1 wurde neu aus seiner Datei gelesen.</translation>
+    </message>
+    <message>
+        <source>File changed</source>
+        <translation>Datei geändert</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved here.</source>
+        <translation>%1 wurde von einem anderen Programm geändert, seit es hier geöffnet oder gespeichert wurde.</translation>
+    </message>
+    <message>
+        <source>Overwrite it with this car, read the file again, or cancel?</source>
+        <translation>Mit diesem Auto überschreiben, die Datei neu lesen oder abbrechen?</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation>&amp;Überschreiben</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;Neu laden</translation>
     </message>
 </context>
 <context>
@@ -218,6 +1324,470 @@ Option.
     <message>
         <source>Can&apos;t open a file without an .trv extension...</source>
         <translation>Eine Datei ohne die Endung .trv kann nicht geöffnet werden...</translation>
+    </message>
+</context>
+<context>
+    <name>Logbook</name>
+    <message>
+        <source>No logbook file was given.</source>
+        <translation>Es wurde keine Logbuchdatei angegeben.</translation>
+    </message>
+    <message>
+        <source>Could not open the logbook %1: it is %2, not a file.</source>
+        <translation>Das Logbuch %1 ließ sich nicht öffnen: Es ist %2, keine Datei.</translation>
+    </message>
+    <message>
+        <source>Could not open the logbook %1: %2, where its journal is kept, is %3.</source>
+        <translation>Das Logbuch %1 ließ sich nicht öffnen: %2, wo sein Journal liegt, ist %3.</translation>
+    </message>
+    <message>
+        <source>It was left as it is.</source>
+        <translation>Es wurde so belassen, wie es ist.</translation>
+    </message>
+    <message>
+        <source>Could not open the logbook %1: there is no such file.</source>
+        <translation>Das Logbuch %1 ließ sich nicht öffnen: Diese Datei gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>Could not create the logbook %1: its folder cannot be made.</source>
+        <translation>Das Logbuch %1 ließ sich nicht anlegen: Sein Ordner kann nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>Could not open the logbook %1: %2.</source>
+        <translation>Das Logbuch %1 ließ sich nicht öffnen: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is an empty file, not a Torvane logbook. %2</source>
+        <translation>%1 ist eine leere Datei, kein Torvane-Logbuch. %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a Torvane logbook: it is not an SQLite database. %2</source>
+        <translation>%1 ist kein Torvane-Logbuch: Es ist keine SQLite-Datenbank. %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a Torvane logbook: it is the SQLite database of another program. %2</source>
+        <translation>%1 ist kein Torvane-Logbuch: Es ist die SQLite-Datenbank eines anderen Programms. %2</translation>
+    </message>
+    <message>
+        <source>%1 is a logbook of a newer Torvane (version %2; this one reads up to version %3). %4</source>
+        <translation>%1 ist ein Logbuch eines neueren Torvane (Version %2; dieses liest bis Version %3). %4</translation>
+    </message>
+    <message>
+        <source>Could not open the logbook %1: Qt&apos;s SQLite driver is missing (Debian package libqt6sql6-sqlite).</source>
+        <translation>Das Logbuch %1 ließ sich nicht öffnen: Der SQLite-Treiber von Qt fehlt (Debian-Paket libqt6sql6-sqlite).</translation>
+    </message>
+    <message>
+        <source>The logbook %1 is damaged (%2). %3</source>
+        <translation>Das Logbuch %1 ist beschädigt (%2). %3</translation>
+    </message>
+    <message>
+        <source>%1 is an empty SQLite database, not a Torvane logbook. %2</source>
+        <translation>%1 ist eine leere SQLite-Datenbank, kein Torvane-Logbuch. %2</translation>
+    </message>
+    <message>
+        <source>The logbook %1 is read-only, and it would have to be brought up to date (from version %2 to %3) to be read. %4</source>
+        <translation>Das Logbuch %1 ist schreibgeschützt, müsste aber zum Lesen auf den neuen Stand gebracht werden (von Version %2 auf %3). %4</translation>
+    </message>
+    <message>
+        <source>Could not bring the logbook %1 up to date (version %2 to %3): %4.</source>
+        <translation>Das Logbuch %1 ließ sich nicht auf den neuen Stand bringen (Version %2 auf %3): %4.</translation>
+    </message>
+    <message>
+        <source>No logbook is open.</source>
+        <translation>Es ist kein Logbuch geöffnet.</translation>
+    </message>
+    <message>
+        <source>Could not read the logbook %1: another program held it for more than %2 seconds.</source>
+        <translation>Das Logbuch %1 ließ sich nicht lesen: Ein anderes Programm hat es länger als %2 Sekunden belegt.</translation>
+    </message>
+    <message>
+        <source>Could not read the logbook %1: it is damaged (%2).</source>
+        <translation>Das Logbuch %1 ließ sich nicht lesen: Es ist beschädigt (%2).</translation>
+    </message>
+    <message>
+        <source>Could not read the logbook %1: %2.</source>
+        <translation>Das Logbuch %1 ließ sich nicht lesen: %2.</translation>
+    </message>
+    <message>
+        <source>The logbook is as it was before the change.</source>
+        <translation>Das Logbuch ist so, wie es vor der Änderung war.</translation>
+    </message>
+    <message>
+        <source>Could not save the change to the logbook %1: another program held it for more than %2 seconds. %3</source>
+        <translation>Die Änderung ließ sich nicht im Logbuch %1 speichern: Ein anderes Programm hat es länger als %2 Sekunden belegt. %3</translation>
+    </message>
+    <message>
+        <source>The logbook %1 is read-only: the change was not saved.</source>
+        <translation>Das Logbuch %1 ist schreibgeschützt: Die Änderung wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Could not save the change to the logbook %1: the disk is full. %2</source>
+        <translation>Die Änderung ließ sich nicht im Logbuch %1 speichern: Der Datenträger ist voll. %2</translation>
+    </message>
+    <message>
+        <source>Could not save the change to the logbook %1: it is damaged (%2).</source>
+        <translation>Die Änderung ließ sich nicht im Logbuch %1 speichern: Es ist beschädigt (%2).</translation>
+    </message>
+    <message>
+        <source>Could not save the change to the logbook %1: %2. %3</source>
+        <translation>Die Änderung ließ sich nicht im Logbuch %1 speichern: %2. %3</translation>
+    </message>
+    <message>
+        <source>The car with the id %1 is not in the logbook.</source>
+        <translation>Das Auto mit der ID %1 ist nicht im Logbuch.</translation>
+    </message>
+    <message>
+        <source>The car %1 in the logbook already comes from %2.</source>
+        <translation>Das Auto %1 im Logbuch stammt schon aus %2.</translation>
+    </message>
+    <message>
+        <source>A run with the id %1 is already in the logbook.</source>
+        <translation>Ein Lauf mit der ID %1 ist schon im Logbuch.</translation>
+    </message>
+    <message>
+        <source>Run %1 of %2: %3</source>
+        <translation>Lauf %1 von %2: %3</translation>
+    </message>
+    <message>
+        <source>The run with the id %1 is not in the logbook.</source>
+        <translation>Der Lauf mit der ID %1 ist nicht im Logbuch.</translation>
+    </message>
+</context>
+<context>
+    <name>LogbookPage</name>
+    <message>
+        <source>60 ft (s)</source>
+        <translation>60 ft (s)</translation>
+    </message>
+    <message>
+        <source>330 ft (s)</source>
+        <translation>330 ft (s)</translation>
+    </message>
+    <message>
+        <source>1/8 mile (s)</source>
+        <translation>1/8 Meile (s)</translation>
+    </message>
+    <message>
+        <source>1/8 mile (mph)</source>
+        <translation>1/8 Meile (mph)</translation>
+    </message>
+    <message>
+        <source>1000 ft (s)</source>
+        <translation>1000 ft (s)</translation>
+    </message>
+    <message>
+        <source>1/4 mile (s)</source>
+        <translation>1/4 Meile (s)</translation>
+    </message>
+    <message>
+        <source>1/4 mile (mph)</source>
+        <translation>1/4 Meile (mph)</translation>
+    </message>
+    <message>
+        <source>Add a r&amp;un</source>
+        <translation>Lauf h&amp;inzufügen</translation>
+    </message>
+    <message>
+        <source>Delete run</source>
+        <translation>Lauf löschen</translation>
+    </message>
+    <message>
+        <source>Import runs…</source>
+        <translation>Läufe importieren…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport runs…</source>
+        <translation>Läufe e&amp;xportieren…</translation>
+    </message>
+    <message>
+        <source>Calib&amp;rate</source>
+        <translation>Kalib&amp;rieren</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y fitted values to a new car</source>
+        <translation>Angepasste Werte in neues Auto ko&amp;pieren</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>Läufe</translation>
+    </message>
+    <message>
+        <source>One row a run. Double-click a cell to type the time slip&apos;s figure; a change can be undone.</source>
+        <translation>Eine Zeile je Lauf. Doppelklick auf eine Zelle, um den Wert vom Timeslip einzutippen; jede Änderung lässt sich rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>A new run dated now, on the day&apos;s air of the Conditions box, with the model&apos;s slip to type over.</source>
+        <translation>Ein neuer Lauf mit dem jetzigen Datum, bei der oben eingestellten Luft des Tages, mit dem Timeslip des Modells zum Überschreiben.</translation>
+    </message>
+    <message>
+        <source>Runs from a CSV file with a header line: date, track, temperature, pressure, humidity, quarterMileTime, quarterMileSpeed, …</source>
+        <translation>Läufe aus einer CSV-Datei mit Kopfzeile: date, track, temperature, pressure, humidity, quarterMileTime, quarterMileSpeed, …</translation>
+    </message>
+    <message>
+        <source>The car as typed</source>
+        <translation>Das Auto wie eingegeben</translation>
+    </message>
+    <message>
+        <source>The fitted car</source>
+        <translation>Das angepasste Auto</translation>
+    </message>
+    <message>
+        <source>Model compared</source>
+        <translation>Verglichenes Modell</translation>
+    </message>
+    <message>
+        <source>The model&apos;s slip on each run&apos;s day:</source>
+        <translation>Der Timeslip des Modells am Tag jedes Laufs:</translation>
+    </message>
+    <message>
+        <source>Model against the slips</source>
+        <translation>Modell gegen die Timeslips</translation>
+    </message>
+    <message>
+        <source>Fit the horsepower and the spin time to the selected runs (all runs when none is selected), each run on its own day&apos;s air.</source>
+        <translation>Leistung und Durchdrehzeit an die gewählten Läufe anpassen (an alle, wenn keiner gewählt ist), jeden Lauf bei der Luft seines Tages.</translation>
+    </message>
+    <message>
+        <source>Add the fitted car as a new car; the typed one stays as it is.</source>
+        <translation>Das angepasste Auto als neues Auto hinzufügen; das eingegebene bleibt, wie es ist.</translation>
+    </message>
+    <message>
+        <source>Report card</source>
+        <translation>Zeugnis</translation>
+    </message>
+    <message>
+        <source>Way of predicting</source>
+        <translation>Art der Vorhersage</translation>
+    </message>
+    <message>
+        <source>Mean error (s)</source>
+        <translation>Mittlerer Fehler (s)</translation>
+    </message>
+    <message>
+        <source>Bias (s)</source>
+        <translation>Tendenz (s)</translation>
+    </message>
+    <message>
+        <source>Each run predicted without itself (the fit on the other runs, or the run before): the mean absolute error and the mean of predicted less given quarter-mile times. The best is in bold.</source>
+        <translation>Jeder Lauf ohne sich selbst vorhergesagt (angepasst an die anderen Läufe oder nach dem Lauf davor): der mittlere absolute Fehler und der Mittelwert von vorhergesagter minus tatsächlicher Viertelmeilenzeit. Die beste Art ist fett.</translation>
+    </message>
+    <message>
+        <source>Fit and prediction</source>
+        <translation>Anpassung und Vorhersage</translation>
+    </message>
+    <message>
+        <source>No logbook is open: File ▸ Open Logbook… opens or makes one.</source>
+        <translation>Es ist kein Logbuch geöffnet: Datei ▸ Logbuch öffnen… öffnet oder legt eines an.</translation>
+    </message>
+    <message>
+        <source>No car is chosen.</source>
+        <translation>Es ist kein Auto gewählt.</translation>
+    </message>
+    <message>
+        <source>No runs of %1 in %2 yet: add a run, or import your time slips.</source>
+        <translation>Noch keine Läufe von %1 in %2: Fügen Sie einen Lauf hinzu oder importieren Sie Ihre Timeslips.</translation>
+    </message>
+    <message>
+        <source>Runs of %1 in %2: %3.</source>
+        <translation>Läufe von %1 in %2: %3.</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Lauf</translation>
+    </message>
+    <message>
+        <source>Run %1</source>
+        <translation>Lauf %1</translation>
+    </message>
+    <message>
+        <source>Slip %1, model %2: the model less the slip.</source>
+        <translation>Timeslip %1, Modell %2: Modell minus Timeslip.</translation>
+    </message>
+    <message>
+        <source>Calibrate to fit the horsepower and the spin time to the runs.</source>
+        <translation>Kalibrieren passt Leistung und Durchdrehzeit an die Läufe an.</translation>
+    </message>
+    <message>
+        <source>Fitted to the runs (%1): %2 hp on the standard day, spin time %3 s.</source>
+        <translation>An die Läufe angepasst (%1): %2 hp unter Normbedingungen, Durchdrehzeit %3 s.</translation>
+    </message>
+    <message>
+        <source>Both values lie within the classic input ranges.</source>
+        <translation>Beide Werte liegen in den klassischen Eingabebereichen.</translation>
+    </message>
+    <message>
+        <source>Outside the classic input ranges: %1</source>
+        <translation>Außerhalb der klassischen Eingabebereiche: %1</translation>
+    </message>
+    <message>
+        <source>Next run on the day&apos;s air of the Conditions box: the quarter mile in %1 at %2, the eighth mile in %3 at %4.</source>
+        <translation>Nächster Lauf bei der oben eingestellten Luft des Tages: die Viertelmeile in %1 mit %2, die Achtelmeile in %3 mit %4.</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>mph</source>
+        <translation>mph</translation>
+    </message>
+    <message>
+        <source>The bands are the errors of the runs each predicted without itself.</source>
+        <translation>Die Spannen sind die Fehler der Läufe, jeweils ohne sich selbst vorhergesagt.</translation>
+    </message>
+    <message>
+        <source>%1 (fitted)</source>
+        <translation>%1 (angepasst)</translation>
+    </message>
+    <message>
+        <source>No logbook is open.</source>
+        <translation>Es ist kein Logbuch geöffnet.</translation>
+    </message>
+    <message>
+        <source>Runs imported from %1: %2. These rows were refused:</source>
+        <translation>Aus %1 importierte Läufe: %2. Diese Zeilen wurden abgelehnt:</translation>
+    </message>
+    <message>
+        <source>Runs imported from %1: %2.</source>
+        <translation>Aus %1 importierte Läufe: %2.</translation>
+    </message>
+    <message>
+        <source>Runs written to %1: %2.</source>
+        <translation>In %1 geschriebene Läufe: %2.</translation>
+    </message>
+    <message>
+        <source>Import Runs</source>
+        <translation>Läufe importieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Export Runs</source>
+        <translation>Läufe exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>LoggedRun</name>
+    <message>
+        <source>the %1</source>
+        <translation>die Angabe „%1“</translation>
+    </message>
+    <message>
+        <source>%1 is not a finite number.</source>
+        <translation>%1 ist keine endliche Zahl.</translation>
+    </message>
+    <message>
+        <source>%1 must be more than 0 %2 (it is %3).</source>
+        <translation>%1 muss größer als 0 %2 sein (angegeben: %3).</translation>
+    </message>
+    <message>
+        <source>%1 must lie between 0 and 100 % (it is %2).</source>
+        <translation>%1 muss zwischen 0 und 100 % liegen (angegeben: %2).</translation>
+    </message>
+    <message>
+        <source>%1 must lie above absolute zero, -459.67 °F (it is %2).</source>
+        <translation>%1 muss über dem absoluten Nullpunkt liegen, -459,67 °F (angegeben: %2).</translation>
+    </message>
+    <message>
+        <source>date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>track</source>
+        <translation>Rennstrecke</translation>
+    </message>
+    <message>
+        <source>elevation</source>
+        <translation>Streckenhöhe</translation>
+    </message>
+    <message>
+        <source>temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>station pressure</source>
+        <translation>Stationsdruck</translation>
+    </message>
+    <message>
+        <source>humidity</source>
+        <translation>Luftfeuchte</translation>
+    </message>
+    <message>
+        <source>reaction time</source>
+        <translation>Reaktionszeit</translation>
+    </message>
+    <message>
+        <source>60-foot time</source>
+        <translation>Zeit 60 ft</translation>
+    </message>
+    <message>
+        <source>330-foot time</source>
+        <translation>Zeit 330 ft</translation>
+    </message>
+    <message>
+        <source>1/8-mile time</source>
+        <translation>Zeit 1/8 Meile</translation>
+    </message>
+    <message>
+        <source>1/8-mile speed</source>
+        <translation>Tempo 1/8 Meile</translation>
+    </message>
+    <message>
+        <source>1000-foot time</source>
+        <translation>Zeit 1000 ft</translation>
+    </message>
+    <message>
+        <source>quarter-mile time</source>
+        <translation>Zeit 1/4 Meile</translation>
+    </message>
+    <message>
+        <source>quarter-mile speed</source>
+        <translation>Tempo 1/4 Meile</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>A run with a time needs a date.</source>
+        <translation>Ein Lauf mit Uhrzeit braucht ein Datum.</translation>
+    </message>
+    <message>
+        <source>A run&apos;s time is kept in whole seconds, without the %1 ms this one has.</source>
+        <translation>Die Uhrzeit eines Laufs wird in ganzen Sekunden geführt, ohne die %1 ms, die diese hat.</translation>
+    </message>
+    <message>
+        <source>%1 must lie within the years 1 to 9999.</source>
+        <translation>%1 muss in den Jahren 1 bis 9999 liegen.</translation>
+    </message>
+    <message>
+        <source>A run needs %1 and %2, or %3 and %4.</source>
+        <translation>Ein Lauf braucht %1 und %2 oder %3 und %4.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 s) must be longer than %3 (%4 s).</source>
+        <translation>%1 (%2 s) muss länger sein als %3 (%4 s).</translation>
+    </message>
+    <message>
+        <source>A car in the logbook needs a name.</source>
+        <translation>Ein Auto im Logbuch braucht einen Namen.</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBar</name>
+    <message>
+        <source>Close this message</source>
+        <translation>Diese Meldung schließen</translation>
+    </message>
+    <message>
+        <source>Close the message</source>
+        <translation>Meldung schließen</translation>
     </message>
 </context>
 <context>
@@ -285,6 +1855,33 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>The print server did not take the report for %1, so nothing was printed. The server said: %2</source>
         <translation>Der Druckserver hat den Bericht für %1 nicht angenommen, es wurde also nichts gedruckt. Der Server meldete: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCard</name>
+    <message>
+        <source>Fitted model, the day&apos;s air</source>
+        <translation>Angepasstes Modell, Luft des Tages</translation>
+    </message>
+    <message>
+        <source>Fitted model, standard day</source>
+        <translation>Angepasstes Modell, Normbedingungen</translation>
+    </message>
+    <message>
+        <source>Car as typed, the day&apos;s air</source>
+        <translation>Auto wie eingegeben, Luft des Tages</translation>
+    </message>
+    <message>
+        <source>Hale&apos;s formula, the day&apos;s air</source>
+        <translation>Formel von Hale, Luft des Tages</translation>
+    </message>
+    <message>
+        <source>The run before</source>
+        <translation>Der Lauf davor</translation>
+    </message>
+    <message>
+        <source>A report card needs three runs or more with a quarter-mile time.</source>
+        <translation>Ein Zeugnis braucht mindestens drei Läufe mit einer Viertelmeilenzeit.</translation>
     </message>
 </context>
 <context>
@@ -387,6 +1984,317 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>Forget it! </source>
         <translation>Vergiss es! </translation>
+    </message>
+</context>
+<context>
+    <name>RunEdits</name>
+    <message>
+        <source>Change a run</source>
+        <translation>Lauf ändern</translation>
+    </message>
+    <message>
+        <source>Add a run</source>
+        <translation>Lauf hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete a run</source>
+        <translation>Lauf löschen</translation>
+    </message>
+    <message>
+        <source>Import runs</source>
+        <translation>Läufe importieren</translation>
+    </message>
+</context>
+<context>
+    <name>RunTableModel</name>
+    <message>
+        <source>No car is chosen for the run.</source>
+        <translation>Für den Lauf ist kein Auto gewählt.</translation>
+    </message>
+    <message>
+        <source>%1, in %2</source>
+        <translation>%1, in %2</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Rennstrecke</translation>
+    </message>
+    <message>
+        <source>Elevation (ft)</source>
+        <translation>Höhe (ft)</translation>
+    </message>
+    <message>
+        <source>Temperature (°F)</source>
+        <translation>Temperatur (°F)</translation>
+    </message>
+    <message>
+        <source>Pressure (inHg)</source>
+        <translation>Luftdruck (inHg)</translation>
+    </message>
+    <message>
+        <source>Humidity (%)</source>
+        <translation>Luftfeuchte (%)</translation>
+    </message>
+    <message>
+        <source>Reaction (s)</source>
+        <translation>Reaktion (s)</translation>
+    </message>
+    <message>
+        <source>60 ft (s)</source>
+        <translation>60 ft (s)</translation>
+    </message>
+    <message>
+        <source>330 ft (s)</source>
+        <translation>330 ft (s)</translation>
+    </message>
+    <message>
+        <source>1/8 mile (s)</source>
+        <translation>1/8 Meile (s)</translation>
+    </message>
+    <message>
+        <source>1/8 mile (mph)</source>
+        <translation>1/8 Meile (mph)</translation>
+    </message>
+    <message>
+        <source>1000 ft (s)</source>
+        <translation>1000 ft (s)</translation>
+    </message>
+    <message>
+        <source>1/4 mile (s)</source>
+        <translation>1/4 Meile (s)</translation>
+    </message>
+    <message>
+        <source>1/4 mile (mph)</source>
+        <translation>1/4 Meile (mph)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date of the form YYYY-MM-DD, optionally with a time HH:MM or HH:MM:SS.</source>
+        <translation>„%1“ ist kein Datum der Form JJJJ-MM-TT, wahlweise mit einer Uhrzeit HH:MM oder HH:MM:SS.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number for the %2: write it with &quot;.&quot; as the decimal point.</source>
+        <translation>„%1“ ist keine Zahl für „%2“: Schreiben Sie sie mit „.“ als Dezimalpunkt.</translation>
+    </message>
+</context>
+<context>
+    <name>RunsCsv</name>
+    <message>
+        <source>its header line cannot be read: %1</source>
+        <translation>ihre Kopfzeile ist nicht lesbar: %1</translation>
+    </message>
+    <message>
+        <source>its header line names the column %1 twice</source>
+        <translation>ihre Kopfzeile nennt die Spalte %1 zweimal</translation>
+    </message>
+    <message>
+        <source>its header line names neither the columns %1 and %2 nor %3 and %4, so it holds no time slips</source>
+        <translation>ihre Kopfzeile nennt weder die Spalten %1 und %2 noch %3 und %4, sie enthält also keine Timeslips</translation>
+    </message>
+    <message>
+        <source>%1 is not a date of the form YYYY-MM-DD, optionally with a time HH:MM or HH:MM:SS: %2</source>
+        <translation>%1 ist kein Datum der Form JJJJ-MM-TT, wahlweise mit einer Uhrzeit HH:MM oder HH:MM:SS: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a number: %2</source>
+        <translation>%1 ist keine Zahl: %2</translation>
+    </message>
+    <message>
+        <source>it is empty; a CSV of runs starts with a header line naming its columns</source>
+        <translation>sie ist leer; eine CSV-Datei mit Läufen beginnt mit einer Kopfzeile, die ihre Spalten nennt</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>it has %1 fields where the header line has %2</source>
+        <translation>sie hat %1 Felder, wo die Kopfzeile %2 hat</translation>
+    </message>
+    <message>
+        <source>Could not import the runs: %1.</source>
+        <translation>Die Läufe ließen sich nicht importieren: %1.</translation>
+    </message>
+    <message>
+        <source>Could not import the runs from %1: %2.</source>
+        <translation>Die Läufe aus %1 ließen sich nicht importieren: %2.</translation>
+    </message>
+    <message>
+        <source>it is %1, not a file</source>
+        <translation>sie ist %1, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes, far more than a file of time slips holds</source>
+        <translation>sie ist größer als %1 Bytes, weit mehr, als eine Datei mit Timeslips enthält</translation>
+    </message>
+</context>
+<context>
+    <name>SensitivityModel</name>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>This car lies outside the input ranges; the engine runs it all the same.</source>
+        <translation>Dieses Auto liegt außerhalb der Eingabebereiche; der Rechenkern rechnet es trotzdem.</translation>
+    </message>
+    <message>
+        <source>−10 %</source>
+        <translation>−10 %</translation>
+    </message>
+    <message>
+        <source>+10 %</source>
+        <translation>+10 %</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Horsepower</source>
+        <translation>Leistung</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Gewicht</translation>
+    </message>
+    <message>
+        <source>Drag coefficient</source>
+        <translation>cw-Wert</translation>
+    </message>
+    <message>
+        <source>Frontal area</source>
+        <translation>Stirnfläche</translation>
+    </message>
+    <message>
+        <source>Quarter mile time</source>
+        <translation>Viertelmeile, Zeit</translation>
+    </message>
+    <message>
+        <source>Quarter mile speed</source>
+        <translation>Viertelmeile, Tempo</translation>
+    </message>
+    <message>
+        <source>Top speed</source>
+        <translation>Höchsttempo</translation>
+    </message>
+    <message>
+        <source>0-60 mph time</source>
+        <translation>Zeit 0-60 mph</translation>
+    </message>
+</context>
+<context>
+    <name>SensitivityPage</name>
+    <message>
+        <source>the horsepower</source>
+        <translation>die Leistung</translation>
+    </message>
+    <message>
+        <source>the weight, at the car&apos;s horsepower</source>
+        <translation>das Gewicht, bei der Leistung des Autos</translation>
+    </message>
+    <message>
+        <source>S&amp;olve</source>
+        <translation>Be&amp;rechnen</translation>
+    </message>
+    <message>
+        <source>Appl&amp;y to What if</source>
+        <translation>In „Was wäre, wenn“ &amp;übernehmen</translation>
+    </message>
+    <message>
+        <source>Car to examine</source>
+        <translation>Zu untersuchendes Auto</translation>
+    </message>
+    <message>
+        <source>Car:</source>
+        <translation>Auto:</translation>
+    </message>
+    <message>
+        <source>Ten per cent less or more</source>
+        <translation>Zehn Prozent weniger oder mehr</translation>
+    </message>
+    <message>
+        <source>Sensitivity table</source>
+        <translation>Empfindlichkeitstabelle</translation>
+    </message>
+    <message>
+        <source>Each cell gives the new value and, in brackets, the change. Figures in italics belong to a car outside the input ranges.</source>
+        <translation>Jede Zelle zeigt den neuen Wert und in Klammern die Änderung. Kursive Werte gehören zu einem Auto außerhalb der Eingabebereiche.</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Figure to reach</source>
+        <translation>Zu erreichender Wert</translation>
+    </message>
+    <message>
+        <source>A quarter mile in</source>
+        <translation>Eine Viertelmeile in</translation>
+    </message>
+    <message>
+        <source>A trap speed of</source>
+        <translation>Ein Endtempo von</translation>
+    </message>
+    <message>
+        <source>0-60 mph in</source>
+        <translation>0-60 mph in</translation>
+    </message>
+    <message>
+        <source>Ta&amp;rget:</source>
+        <translation>Z&amp;iel:</translation>
+    </message>
+    <message>
+        <source>needs</source>
+        <translation>braucht</translation>
+    </message>
+    <message>
+        <source>a trap speed of %1 %2</source>
+        <translation>ein Endtempo von %1 %2</translation>
+    </message>
+    <message>
+        <source>0-60 mph in %1 s</source>
+        <translation>0-60 mph in %1 s</translation>
+    </message>
+    <message>
+        <source>a quarter mile in %1 s</source>
+        <translation>eine Viertelmeile in %1 s</translation>
+    </message>
+    <message>
+        <source>A trap speed of %1 %2 is not reachable within the ranges.</source>
+        <translation>Ein Endtempo von %1 %2 ist innerhalb der Bereiche nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>0-60 mph in %1 s is not reachable within the ranges.</source>
+        <translation>0-60 mph in %1 s ist innerhalb der Bereiche nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>A quarter mile in %1 s is not reachable within the ranges.</source>
+        <translation>Eine Viertelmeile in %1 s ist innerhalb der Bereiche nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3 %2)</source>
+        <translation>%1 %2 (%3 %2)</translation>
+    </message>
+    <message>
+        <source>%1, the end of the range, already gives %2, and so does every value beyond it.</source>
+        <translation>%1, das Ende des Bereichs, ergibt schon %2, ebenso jeder Wert darüber hinaus.</translation>
+    </message>
+    <message>
+        <source>%1 gives %2.</source>
+        <translation>%1 ergibt %2.</translation>
     </message>
 </context>
 <context>
@@ -999,6 +2907,77 @@ beschreiben einen bekannten Sportwagen des Modelljahrs 1998.</translation>
     </message>
 </context>
 <context>
+    <name>Units</name>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>km/h</source>
+        <translation>km/h</translation>
+    </message>
+    <message>
+        <source>mph</source>
+        <translation>mph</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>ft</source>
+        <translation>ft</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>lb</source>
+        <translation>lb</translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>kW</source>
+        <translation>kW</translation>
+    </message>
+    <message>
+        <source>hp</source>
+        <translation>hp</translation>
+    </message>
+    <message>
+        <source>m²</source>
+        <translation>m²</translation>
+    </message>
+    <message>
+        <source>ft²</source>
+        <translation>ft²</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>°F</source>
+        <translation>°F</translation>
+    </message>
+    <message>
+        <source>hPa</source>
+        <translation>hPa</translation>
+    </message>
+    <message>
+        <source>inHg</source>
+        <translation>inHg</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+</context>
+<context>
     <name>VehicleFile</name>
     <message>
         <source>not a regular file</source>
@@ -1047,6 +3026,57 @@ beschreiben einen bekannten Sportwagen des Modelljahrs 1998.</translation>
     <message>
         <source>Could not read %1: %2.</source>
         <translation>%1 konnte nicht gelesen werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>WhatIfPage</name>
+    <message>
+        <source>Reset to the base car</source>
+        <translation>Zurück zum Basisauto</translation>
+    </message>
+    <message>
+        <source>Keep as one of &amp;your cars</source>
+        <translation>Als eigenes Auto &amp;übernehmen</translation>
+    </message>
+    <message>
+        <source>Base car of the variant</source>
+        <translation>Basisauto der Variante</translation>
+    </message>
+    <message>
+        <source>Base ca&amp;r:</source>
+        <translation>Va&amp;riante von:</translation>
+    </message>
+    <message>
+        <source>Cars to compare with</source>
+        <translation>Autos zum Vergleichen</translation>
+    </message>
+    <message>
+        <source>Compare with:</source>
+        <translation>Vergleichen mit:</translation>
+    </message>
+    <message>
+        <source>Car to take the differences against</source>
+        <translation>Auto, gegen das die Unterschiede gerechnet werden</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keines</translation>
+    </message>
+    <message>
+        <source>Differences against:</source>
+        <translation>Unterschiede zu:</translation>
+    </message>
+    <message>
+        <source>What if</source>
+        <translation>Was wäre, wenn</translation>
+    </message>
+    <message>
+        <source>%1 slider</source>
+        <translation>Schieberegler %1</translation>
+    </message>
+    <message>
+        <source>The base car and its variant</source>
+        <translation>Das Basisauto und seine Variante</translation>
     </message>
 </context>
 </TS>

@@ -3,10 +3,13 @@
 // sensitivity page, the logbook with a fit, the exported report, the comparison in metric units and
 // in a dark palette, and the comparison on a 1366×768 laptop screen. Run
 // under a real X server (scripts/screenshots.sh).
-// Usage: torvane_garage_screenshots OUTPUT-FOLDER [--laptop WIDTHxHEIGHT]
+// Usage: torvane_garage_screenshots OUTPUT-FOLDER [--german] [--laptop WIDTHxHEIGHT]
 // With --laptop only the laptop picture is taken, in a window of WIDTH ×
-// HEIGHT screen pixels at whatever scale QT_SCALE_FACTOR sets.
+// HEIGHT screen pixels at whatever scale QT_SCALE_FACTOR sets. With --german
+// the garage speaks German and writes its numbers as a German desktop does.
 #include "ScreenshotSupport.h"
+
+#include "core/Translations.h"
 
 #include "garage/CarList.h"
 #include "garage/CurveCharts.h"
@@ -50,11 +53,17 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    const QStringList arguments = QApplication::arguments();
+    QStringList arguments = QApplication::arguments();
+    // The German interface, to check that its texts fit the window.
+    if (arguments.removeAll(QStringLiteral("--german")) > 0) {
+        const QLocale german(QLocale::German, QLocale::Germany);
+        QLocale::setDefault(german);
+        InstallTranslations(german, { QStringLiteral(TORVANE_TRANSLATIONS_DIR) });
+    }
     const bool laptop = arguments.size() == 4 && arguments.at(2) == QLatin1String("--laptop");
     const QStringList screenSize = laptop ? arguments.at(3).split(QLatin1Char('x')) : QStringList();
     if ((arguments.size() != 2 && !laptop) || (laptop && screenSize.size() != 2)) {
-        std::fprintf(stderr, "usage: torvane_garage_screenshots OUTPUT-FOLDER [--laptop WIDTHxHEIGHT]\n");
+        std::fprintf(stderr, "usage: torvane_garage_screenshots OUTPUT-FOLDER [--german] [--laptop WIDTHxHEIGHT]\n");
         return 2;
     }
     const QDir out(arguments.at(1));
