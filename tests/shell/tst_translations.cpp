@@ -195,7 +195,8 @@ void TestTranslations::foldersInstalledAndInTheBuildTree()
     const QDir programDir(QCoreApplication::applicationDirPath());
     QCOMPARE(TranslationFolders(),
              (QStringList{ QDir::cleanPath(programDir.filePath(QStringLiteral("../share/torvane/translations"))),
-                           programDir.filePath(QStringLiteral("translations")) }));
+                           programDir.filePath(QStringLiteral("translations")),
+                           QDir::cleanPath(programDir.filePath(QStringLiteral("../translations"))) }));
 }
 
 QTEST_MAIN(TestTranslations)
