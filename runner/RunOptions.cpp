@@ -2,6 +2,9 @@
 
 #include "core/VehicleFile.h"
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -98,26 +101,6 @@ QString parseSet(const QString& argument, RunOptions& options)
     return named.error;
 }
 
-// Whether the argument at `next` is `option`, as "--set X" or "--set=X".
-// `next` moves past a separate value; `value` receives the value.
-enum class OptionMatch { Other, ValueMissing, WithValue };
-
-OptionMatch matchOption(const QString& option, const QStringList& arguments, int& next,
-                        QString& value)
-{
-    const QString& word = arguments[next];
-    if (word.startsWith(option + u'=')) {
-        value = word.mid(option.size() + 1);
-        return OptionMatch::WithValue;
-    }
-    if (word != option)
-        return OptionMatch::Other;
-    if (next + 1 >= arguments.size())
-        return OptionMatch::ValueMissing;
-    value = arguments[++next];
-    return OptionMatch::WithValue;
-}
-
 // Whether the options end here, and why when they end in an error.
 QString finish(RunOptions& options)
 {
@@ -131,56 +114,96 @@ QString finish(RunOptions& options)
     return QString();
 }
 
+// The argument that an unknown option name came from: "--bogus" for
+// "bogus", "-x" for "x" (a letter of a group such as "-xj").
+QString unknownArgument(const QString& name, const QStringList& arguments)
+{
+    for (const QString& word : arguments) {
+        if (word == QLatin1String("--"))
+            break;
+        if (word == QLatin1String("--") + name || word.startsWith(QLatin1String("--") + name + u'='))
+            return word;
+    }
+    return u'-' + name;
+}
+
+// The usage error of a command line the parser could not take apart.
+QString parserError(const QCommandLineParser& parser, const QStringList& arguments)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty())
+        return QStringLiteral("unknown option '%1'").arg(unknownArgument(unknown.front(), arguments));
+    // The parser's own texts, made with the same translation call, tell a
+    // missing value from an unexpected one.
+    const QString error = parser.errorText();
+    const auto missing = [&error](const char* option) {
+        return error == QCommandLineParser::tr("Missing value after '%1'.").arg(QLatin1String(option));
+    };
+    if (missing("--set"))
+        return QStringLiteral("--set needs NAME=VALUE");
+    if (missing("--sweep"))
+        return QStringLiteral("--sweep needs NAME=FROM:TO:STEP");
+    const qsizetype open = error.indexOf(u'\'');
+    const qsizetype close = error.lastIndexOf(u'\'');
+    if (open >= 0 && close > open)
+        return QStringLiteral("%1 takes no value").arg(error.mid(open + 1, close - open - 1));
+    return error;
+}
+
 } // namespace
 
 ParsedOptions ParseOptions(const QStringList& arguments)
 {
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    const QCommandLineOption json(QStringLiteral("json"));
+    const QCommandLineOption csv(QStringLiteral("csv"));
+    const QCommandLineOption set(QStringLiteral("set"), QString(), QStringLiteral("NAME=VALUE"));
+    const QCommandLineOption sweep(QStringLiteral("sweep"), QString(),
+                                   QStringLiteral("NAME=FROM:TO:STEP"));
+    const QCommandLineOption help(QStringList{ QStringLiteral("h"), QStringLiteral("help") });
+    const QCommandLineOption version(QStringList{ QStringLiteral("v"), QStringLiteral("version") });
+    parser.addOptions({ json, csv, set, sweep, help, version });
+
     ParsedOptions parsed;
     RunOptions& options = parsed.options;
-    bool optionsEnded = false;
+    if (!parser.parse(QStringList{ QStringLiteral("torvane-run") } + arguments)) {
+        parsed.error = parserError(parser, arguments);
+        return parsed;
+    }
+    // The options in the order given, each with its value: the first that
+    // is wrong, or --help or --version, ends the reading.
+    const QStringList sets = parser.values(set);
+    const QStringList sweeps = parser.values(sweep);
+    qsizetype nextSet = 0;
+    qsizetype nextSweep = 0;
     std::optional<OutputFormat> chosenFormat;
-    QString value;
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString& word = arguments[i];
-        if (optionsEnded || word == QLatin1String("-") || !word.startsWith(u'-')) {
-            options.files.append(word);
-            continue;
-        }
-        if (word == QLatin1String("--")) {
-            optionsEnded = true;
-        } else if (word == QLatin1String("--help")) {
+    for (const QString& name : parser.optionNames()) {
+        if (help.names().contains(name)) {
             options.help = true;
             return parsed;
-        } else if (word == QLatin1String("--version")) {
+        }
+        if (version.names().contains(name)) {
             options.version = true;
             return parsed;
-        } else if (word == QLatin1String("--json") || word == QLatin1String("--csv")) {
-            const OutputFormat format =
-                word == QLatin1String("--json") ? OutputFormat::Json : OutputFormat::Csv;
-            if (chosenFormat && *chosenFormat != format) {
+        }
+        if (name == json.names().front() || name == csv.names().front()) {
+            const OutputFormat format = name == json.names().front() ? OutputFormat::Json
+                                                                     : OutputFormat::Csv;
+            if (chosenFormat && *chosenFormat != format)
                 parsed.error = QStringLiteral("--json and --csv cannot be given together");
-                return parsed;
-            }
             chosenFormat = format;
             options.format = format;
-        } else if (const OptionMatch set = matchOption(QStringLiteral("--set"), arguments, i,
-                                                       value);
-                   set != OptionMatch::Other) {
-            parsed.error = set == OptionMatch::ValueMissing
-                               ? QStringLiteral("--set needs NAME=VALUE")
-                               : parseSet(value, options);
-        } else if (const OptionMatch sweep = matchOption(QStringLiteral("--sweep"), arguments, i,
-                                                         value);
-                   sweep != OptionMatch::Other) {
-            parsed.error = sweep == OptionMatch::ValueMissing
-                               ? QStringLiteral("--sweep needs NAME=FROM:TO:STEP")
-                               : parseSweep(value, options);
-        } else {
-            parsed.error = QStringLiteral("unknown option '%1'").arg(word);
+        } else if (name == set.names().front()) {
+            parsed.error = parseSet(sets[nextSet++], options);
+        } else if (name == sweep.names().front()) {
+            parsed.error = parseSweep(sweeps[nextSweep++], options);
         }
         if (!parsed.error.isEmpty())
             return parsed;
     }
+    options.files = parser.positionalArguments();
     parsed.error = finish(options);
     return parsed;
 }
@@ -229,12 +252,13 @@ Options:
   --sweep NAME=FROM:TO:STEP
                          run every car once for each value FROM, FROM+STEP,
                          ... up to TO; at most one sweep
-  --help                 show this help and exit
-  --version              show the version and exit
+  -h, --help             show this help and exit
+  -v, --version          show the version and exit
 
 %1
 
 Exit status: 0 when every car ran, 1 when any car could not be read or
-failed a check, 2 for a usage error.
+failed a check, 2 for a usage error, 3 when the output could not be written
+(a full disk; a reader that left).
 )").arg(wrapped(QStringLiteral("NAME is one of ") + InputNames() + u'.'));
 }

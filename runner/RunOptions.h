@@ -47,9 +47,13 @@ struct ParsedOptions {
     QString error; // a usage error; empty when the command line is sound
 };
 
-// Reads the options up to the first error. --help and --version end the
-// reading where they stand; "--" ends the options, so that later arguments
-// are files even when they begin with "-".
+// Reads the command line with QCommandLineParser: options may stand
+// anywhere, long ones as "--set X" or "--set=X", the short -h and -v may be
+// grouped, "-" is a FILE, and "--" ends the options, so that later
+// arguments are files even when they begin with "-". An unknown option or a
+// missing value is an error wherever it stands; then the options are taken
+// in the order given up to the first error, and --help or --version ends
+// the reading where it stands.
 ParsedOptions ParseOptions(const QStringList& arguments);
 
 // The values FROM + k * STEP for k = 0, 1, ... while the value stays at most

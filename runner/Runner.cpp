@@ -12,6 +12,18 @@ void say(QIODevice& device, const QString& text)
     device.write(text.toUtf8());
 }
 
+// Whether every byte written to `out` has left: a full disk or a closed
+// pipe shows only when the buffered bytes are flushed. Says why on `err`
+// when not.
+bool outputWritten(QIODevice& out, QIODevice& err)
+{
+    auto* file = qobject_cast<QFileDevice*>(&out);
+    if (!file || (file->flush() && file->error() == QFileDevice::NoError))
+        return true;
+    say(err, QStringLiteral("torvane-run: could not write the output: %1\n").arg(file->errorString()));
+    return false;
+}
+
 } // namespace
 
 int RunCommand(const QStringList& arguments, const RunnerStreams& streams)
@@ -26,13 +38,9 @@ int RunCommand(const QStringList& arguments, const RunnerStreams& streams)
         return UsageError;
     }
     const RunOptions& options = parsed.options;
-    if (options.help) {
-        say(out, HelpText());
-        return EveryCarRan;
-    }
-    if (options.version) {
-        say(out, QStringLiteral("torvane-run " TORVANE_VERSION "\n"));
-        return EveryCarRan;
+    if (options.help || options.version) {
+        say(out, options.help ? HelpText() : QStringLiteral("torvane-run " TORVANE_VERSION "\n"));
+        return outputWritten(out, err) ? EveryCarRan : OutputFailed;
     }
 
     const std::unique_ptr<RunWriter> writer
@@ -47,13 +55,7 @@ int RunCommand(const QStringList& arguments, const RunnerStreams& streams)
     const bool allRan = RunBatch(options, streams.readStandardInput, take);
     writer->End();
 
-    // A full disk or a closed pipe shows only when the buffered results are
-    // flushed.
-    auto* file = qobject_cast<QFileDevice*>(&out);
-    if (file && (!file->flush() || file->error() != QFileDevice::NoError)) {
-        say(err, QStringLiteral("torvane-run: could not write the results: %1\n")
-                     .arg(file->errorString()));
-        return SomeCarFailed;
-    }
+    if (!outputWritten(out, err))
+        return OutputFailed;
     return allRan ? EveryCarRan : SomeCarFailed;
 }

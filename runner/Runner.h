@@ -13,6 +13,7 @@ enum RunStatus : int {
     EveryCarRan = 0,
     SomeCarFailed = 1, // a file that could not be read or a car that failed a check
     UsageError = 2,
+    OutputFailed = 3, // the results, the help or the version could not be written
 };
 
 struct RunnerStreams {

@@ -51,6 +51,19 @@ Finished runProgram(const QStringList& arguments, const QByteArray& input = {},
     return { process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError() };
 }
 
+// The program started by bash, "$0" in `script`, with `arguments` as "$@":
+// for redirections and pipes as a shell makes them.
+Finished runShell(const QString& script, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral("bash"),
+                  QStringList{ "-c", script, QStringLiteral(TORVANE_RUN_PATH) } + arguments);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(120000))
+        qFatal("torvane-run did not finish");
+    return { process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError() };
+}
+
 } // namespace
 
 class TestRunner : public QObject {
@@ -63,6 +76,8 @@ private slots:
     void setAndSweepReachTheCars();
     void programGivesTheEngineDoubles();
     void programStatuses();
+    void outputFaults_data();
+    void outputFaults();
 };
 
 void TestRunner::messages_data()
@@ -144,6 +159,34 @@ void TestRunner::programStatuses()
     QVERIFY(failed.out.contains("\r\nnope.trv,,"));
     QCOMPARE(runProgram({ "--bogus", "-" }).status, 2);
     QCOMPARE(runProgram({ "--version" }).out, QByteArray("torvane-run 4.0\n"));
+    QCOMPARE(runProgram({ "-v" }).out, QByteArray("torvane-run 4.0\n"));
+    QVERIFY(runProgram({ "-h" }).out.startsWith("Usage: torvane-run "));
+}
+
+// Output that cannot be written ends the program with status 3; a reader
+// that left ends it quietly.
+void TestRunner::outputFaults_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("err");
+    const QByteArray full = "torvane-run: could not write the output: No space left on device\n";
+    QTest::newRow("help, full disk") << "\"$0\" \"$@\" >/dev/full" << QStringList{ "--help" } << 3
+                                     << full;
+    QTest::newRow("version, full disk") << "\"$0\" \"$@\" >/dev/full" << QStringList{ "-v" } << 3
+                                        << full;
+}
+
+void TestRunner::outputFaults()
+{
+    QFETCH(QString, script);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QByteArray, err);
+    const Finished finished = runShell(script, arguments);
+    QCOMPARE(finished.err, err);
+    QCOMPARE(finished.status, status);
 }
 
 QTEST_GUILESS_MAIN(TestRunner)

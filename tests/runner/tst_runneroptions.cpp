@@ -12,6 +12,8 @@ private slots:
     void usageErrors_data();
     void usageErrors();
     void soundCommandLine();
+    void helpAndVersion_data();
+    void helpAndVersion();
     void sweepValues_data();
     void sweepValues();
 };
@@ -23,6 +25,9 @@ void TestRunnerOptions::usageErrors_data()
     const QString a = QStringLiteral("a.trv");
     QTest::newRow("no file") << QStringList{ "--json" } << "no FILE given";
     QTest::newRow("unknown option") << QStringList{ "-x", a } << "unknown option '-x'";
+    QTest::newRow("unknown long option") << QStringList{ a, "--bogus=1" } << "unknown option '--bogus=1'";
+    QTest::newRow("unknown beside help") << QStringList{ "--help", "--bogus" } << "unknown option '--bogus'";
+    QTest::newRow("value on a switch") << QStringList{ "--json=yes", a } << "--json takes no value";
     QTest::newRow("two formats") << QStringList{ "--json", "--csv", a }
                                  << "--json and --csv cannot be given together";
     QTest::newRow("set at the end") << QStringList{ a, "--set" } << "--set needs NAME=VALUE";
@@ -68,6 +73,31 @@ void TestRunnerOptions::soundCommandLine()
     QCOMPARE(parsed.options.changes[1].text, QStringLiteral("4=5"));
     // Four files by 250000 values: the most runs a command may make.
     QCOMPARE(parsed.options.sweepValues.size(), 250000u);
+}
+
+void TestRunnerOptions::helpAndVersion_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("help");
+    QTest::addColumn<bool>("version");
+    QTest::newRow("--help") << QStringList{ "--help" } << true << false;
+    QTest::newRow("-h") << QStringList{ "a.trv", "-h" } << true << false;
+    QTest::newRow("--version") << QStringList{ "--version" } << false << true;
+    QTest::newRow("-v") << QStringList{ "-v" } << false << true;
+    QTest::newRow("grouped, first wins") << QStringList{ "-vh" } << false << true;
+    QTest::newRow("help ends the reading") << QStringList{ "--help", "--sweep=x" } << true << false;
+    QTest::newRow("after --") << QStringList{ "--", "-h" } << false << false;
+}
+
+void TestRunnerOptions::helpAndVersion()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, help);
+    QFETCH(bool, version);
+    const ParsedOptions parsed = ParseOptions(arguments);
+    QCOMPARE(parsed.options.help, help);
+    QCOMPARE(parsed.options.version, version);
+    QCOMPARE(parsed.error.isEmpty(), true);
 }
 
 void TestRunnerOptions::sweepValues_data()
