@@ -1,25 +1,31 @@
 #include "runner/CarBatch.h"
 
 #include "core/InputChecks.h"
-#include "core/VehicleFile.h"
 #include "core/NumberText.h"
+#include "core/VehicleFile.h"
+#include "runner/FileNames.h"
 
-CarSource ReadCar(const QString& file, const StandardInputReader& readStandardInput)
+BatchFile BatchFile::Of(const QString& name)
+{
+    return { name, OutputName(name), TerminalText(name) };
+}
+
+CarSource ReadCar(const BatchFile& file, const StandardInputReader& readStandardInput)
 {
     CarSource source;
     VehicleFile::Words words;
-    if (file == QLatin1String("-")) {
+    if (file.name == QLatin1String("-")) {
         const InputBytes input = readStandardInput();
         if (!input.error.isEmpty()) {
             source.error = input.error;
             return source;
         }
-        words = VehicleFile::Decode(input.bytes, file);
-    } else if (!VehicleFile::HasTrvExtension(file)) {
+        words = VehicleFile::Decode(input.bytes, file.name);
+    } else if (!VehicleFile::HasTrvExtension(file.name)) {
         source.error = ExtensionMessage();
         return source;
     } else {
-        words = VehicleFile::Load(file);
+        words = VehicleFile::LoadEncoded(EncodedName(file.name), file.outputName);
     }
     source.error = words.error;
     if (source.error.isEmpty())
@@ -27,48 +33,52 @@ CarSource ReadCar(const QString& file, const StandardInputReader& readStandardIn
     return source;
 }
 
-CarOutcome RunTexts(const QString& file, const CarTexts& texts)
+RunRow RunTexts(const BatchFile& file, const CarTexts& texts)
 {
-    CarOutcome outcome;
-    outcome.file = file;
-    outcome.inputs = ConvertTexts(texts);
-    outcome.error = RangeMessage(outcome.inputs);
-    if (outcome.error.isEmpty())
-        outcome.run = RunCar(outcome.inputs);
-    return outcome;
+    RunRow row;
+    row.file = &file;
+    row.inputs = ConvertTexts(texts);
+    row.failedCheck = FailingRangeTest(row.inputs);
+    if (row.failedCheck < 0)
+        row.run = RunCar(row.inputs);
+    return row;
 }
 
 bool RunBatch(const RunOptions& options, const StandardInputReader& readStandardInput,
-              const std::function<void(const CarOutcome&)>& take)
+              const std::function<bool(const RunRow&)>& take)
 {
     bool allRan = true;
-    const auto runAndTake = [&](const QString& file, const CarTexts& texts) {
-        const CarOutcome outcome = RunTexts(file, texts);
-        allRan = allRan && outcome.Ran();
-        take(outcome);
-    };
-    for (const QString& file : options.files) {
+    for (const QString& name : options.files) {
+        const BatchFile file = BatchFile::Of(name);
         const CarSource source = ReadCar(file, readStandardInput);
         if (!source.error.isEmpty()) {
-            CarOutcome refused;
-            refused.file = file;
-            refused.error = source.error;
+            RunRow refused;
+            refused.file = &file;
+            refused.refusal = source.error;
             allRan = false;
-            take(refused);
+            if (!take(refused))
+                return false;
             continue;
         }
         CarTexts texts = source.texts;
         for (const TextChange& change : options.changes)
             texts[change.field] = change.text;
         if (!options.sweep) {
-            runAndTake(file, texts);
+            const RunRow row = RunTexts(file, texts);
+            allRan = allRan && row.Ran();
+            if (!take(row))
+                return false;
             continue;
         }
         // The swept value goes into its box as the text that reads back as
         // exactly that double, so the box's own conversion gives it.
         for (double value : options.sweepValues) {
             texts[options.sweep->field] = QString::fromLatin1(ShortestText(value));
-            runAndTake(file, texts);
+            RunRow row = RunTexts(file, texts);
+            row.swept[0] = value;
+            allRan = allRan && row.Ran();
+            if (!take(row))
+                return false;
         }
     }
     return allRan;

@@ -1,9 +1,10 @@
 // The cars of one command: each FILE read as the program's Open file reads
-// it, changed by the --set options and the swept value, then converted,
+// it, changed by the --set options and the swept values, then converted,
 // checked and run exactly as the input dialog's OK does.
 //
-// In: the options and a way to read standard input. Out: one CarOutcome per
-// run, handed over in input order as soon as it is made.
+// In: the options and a way to read standard input. Out: one RunRow per
+// run (or per FILE that could not be read), handed over in input order as
+// soon as it is made.
 #pragma once
 
 #include "core/CarInputs.h"
@@ -13,6 +14,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <array>
 #include <functional>
 
 // The bytes standard input holds for one car, or why it could not be read.
@@ -28,26 +30,40 @@ struct CarSource {
     QString error;
 };
 
-// The outcome of one run of one car.
-struct CarOutcome {
-    QString file;      // the FILE argument as given
-    CarInputs inputs;  // the converted inputs, once the file was read
-    CarRun run;        // the run, when there is no error
-    QString error;     // why the car was not run; empty when it ran
+// One FILE argument in each form the output needs (runner/FileNames.h).
+struct BatchFile {
+    QString name;         // as given, losslessly
+    QString outputName;   // for JSON, CSV and the messages
+    QString terminalName; // for the table and standard error
 
-    bool Ran() const { return error.isEmpty(); }
+    static BatchFile Of(const QString& name);
+};
+
+// One row of the output: one run of a car, or a FILE that could not be read.
+struct RunRow {
+    const BatchFile* file = nullptr;
+    QString refusal;  // why the FILE could not be read; nothing below is set then
+    std::array<double, MaxSweeps> swept{}; // the swept values, in the order of the sweeps
+    CarInputs inputs; // the converted inputs
+    int failedCheck = -1; // the range test (RangeTests()) that refused the car; -1 when it ran
+    CarRun run;       // the run, when the car passed every check
+
+    bool Ran() const { return refusal.isEmpty() && failedCheck < 0; }
+    bool Read() const { return refusal.isEmpty(); }
 };
 
 // A FILE as the Open file takes it: the extension rule, then the file's
-// words. "-" skips the extension rule and reads standard input.
-CarSource ReadCar(const QString& file, const StandardInputReader& readStandardInput);
+// words, opened by the very bytes of its name. "-" skips the extension
+// rule and reads standard input.
+CarSource ReadCar(const BatchFile& file, const StandardInputReader& readStandardInput);
 
 // The texts converted, checked against the nine ranges and, when they pass,
 // run with the input dialog's set-up.
-CarOutcome RunTexts(const QString& file, const CarTexts& texts);
+RunRow RunTexts(const BatchFile& file, const CarTexts& texts);
 
-// Every car of the options, in order: a file that cannot be read gives one
-// outcome with its message; a car that was read gives one outcome per swept
-// value (one when nothing is swept). Returns true when every car ran.
+// Every row of the options, in order: a file that cannot be read gives one
+// row with its message; a car that was read gives one row per swept value
+// (one when nothing is swept). Stops when `take` returns false. Returns
+// true when every car ran.
 bool RunBatch(const RunOptions& options, const StandardInputReader& readStandardInput,
-              const std::function<void(const CarOutcome&)>& take);
+              const std::function<bool(const RunRow&)>& take);

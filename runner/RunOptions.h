@@ -29,6 +29,9 @@ struct Sweep {
     double step = 0;
 };
 
+// The most inputs swept at once.
+inline constexpr int MaxSweeps = 1;
+
 // The most runs one command may ask for: files times swept values.
 inline constexpr long MaxRuns = 1000000;
 

@@ -1,265 +1,459 @@
 #include "runner/RunWriters.h"
 
+#include "core/Csv.h"
 #include "core/InputChecks.h"
 #include "core/NumberText.h"
 #include "core/ResultTexts.h"
 #include "core/VehicleFile.h"
-#include "core/NumberText.h"
+#include "runner/FileNames.h"
 
+#include <charconv>
 #include <cmath>
-#include <vector>
 
 namespace {
 
+// The shortest text that reads back as the very same double (what
+// ShortestText gives), appended without a temporary.
+void appendShortest(std::string& out, double value)
+{
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, result.ptr);
+}
+
+void appendShortest(std::string& out, int value)
+{
+    char buffer[16];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, result.ptr);
+}
+
 // An input as the runner hands it out: the counts as integers.
-QByteArray inputText(const CarInputs& inputs, InputField field)
+void appendInput(std::string& out, const CarInputs& inputs, InputField field)
 {
     if (IsCountField(field))
-        return ShortestText(static_cast<int>(inputs.Value(field)));
-    return ShortestText(inputs.Value(field));
+        appendShortest(out, static_cast<int>(inputs.Value(field)));
+    else
+        appendShortest(out, inputs.Value(field));
+}
+
+std::string utf8(const QString& text)
+{
+    return text.toStdString();
 }
 
 // A JSON string: quotes and backslashes escaped, control characters as
 // \u00XX, everything else as UTF-8.
-QByteArray jsonString(const QString& text)
+void appendJsonString(std::string& out, std::string_view text)
 {
-    QByteArray quoted = "\"";
-    for (const char c : text.toUtf8()) {
-        if (c == '"' || c == '\\')
-            quoted += QByteArray("\\") + c;
-        else if (static_cast<unsigned char>(c) < 0x20)
-            quoted += "\\u00" + QByteArray::number(c, 16).rightJustified(2, '0');
-        else
-            quoted += c;
+    static const char hex[] = "0123456789abcdef";
+    out += '"';
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20) {
+            out += "\\u00";
+            out += hex[byte >> 4];
+            out += hex[byte & 15];
+        } else {
+            out += c;
+        }
     }
-    return quoted + '"';
+    out += '"';
+}
+
+std::string jsonString(const QString& text)
+{
+    std::string out;
+    appendJsonString(out, utf8(text));
+    return out;
 }
 
 // JSON has no infinity or NaN; a run within the ranges never gives one.
-QByteArray jsonNumber(double value)
+void appendJsonNumber(std::string& out, double value)
 {
-    return std::isfinite(value) ? ShortestText(value) : QByteArrayLiteral("null");
+    if (std::isfinite(value))
+        appendShortest(out, value);
+    else
+        out += "null";
 }
 
-class JsonWriter : public RunWriter {
-public:
-    explicit JsonWriter(QIODevice& out) : out(out) {}
-
-    void Begin() override { out.write("["); }
-
-    void Write(const CarOutcome& outcome) override
-    {
-        QByteArray line = first ? "\n  {" : ",\n  {";
-        first = false;
-        line += "\"file\": " + jsonString(outcome.file);
-        if (!outcome.Ran()) {
-            out.write(line + ", \"error\": " + jsonString(outcome.error) + "}");
-            return;
-        }
-        line += ", \"inputs\": {";
-        for (InputField field : VehicleFile::FileOrder) {
-            if (field != VehicleFile::FileOrder.front())
-                line += ", ";
-            line += jsonString(FieldKey(field)) + ": " + inputText(outcome.inputs, field);
-        }
-        line += "}, \"timeLimitReached\": ";
-        line += outcome.run.timeLimitReached ? "true" : "false";
-        if (outcome.run.timeLimitReached)
-            line += ", \"stopTime\": " + jsonNumber(outcome.run.stopTime);
-        line += ", \"results\": {";
-        for (ResultField field : AllResultFields) {
-            if (field != AllResultFields.front())
-                line += ", ";
-            line += jsonString(ResultKey(field)) + ": "
-                    + jsonNumber(ResultValue(outcome.run.results, field));
-        }
-        out.write(line + "}}");
-    }
-
-    void End() override { out.write(first ? "]\n" : "\n]\n"); }
-
-private:
-    QIODevice& out;
-    bool first = true;
-};
-
-// RFC 4180: a field holding a comma, a quote, CR or LF is quoted, with its
-// quotes doubled.
-QByteArray csvField(const QByteArray& field)
+// The messages of the range tests, made once.
+std::vector<QString> checkMessages()
 {
-    if (!field.contains(',') && !field.contains('"') && !field.contains('\r')
-        && !field.contains('\n'))
-        return field;
-    QByteArray quoted = field;
-    quoted.replace("\"", "\"\"");
-    return '"' + quoted + '"';
+    std::vector<QString> messages;
+    for (std::size_t i = 0; i < RangeTests().size(); ++i)
+        messages.push_back(RangeTestMessage(static_cast<int>(i)));
+    return messages;
 }
 
-class CsvWriter : public RunWriter {
-public:
-    explicit CsvWriter(QIODevice& out) : out(out) {}
+QString messageOf(const RunRow& row, const std::vector<QString>& checks)
+{
+    return row.Read() ? checks[static_cast<std::size_t>(row.failedCheck)] : row.refusal;
+}
 
-    void Begin() override
+class JsonFormat : public RowFormat {
+public:
+    explicit JsonFormat(const WriterSettings& settings)
     {
-        QList<QByteArray> header{ "file" };
+        for (const QString& message : checkMessages())
+            checks.push_back(jsonString(message));
         for (InputField field : VehicleFile::FileOrder)
-            header.append(FieldKey(field).toUtf8());
-        header.append({ "timeLimitReached", "stopTime" });
+            inputKeys.push_back(jsonString(FieldKey(field)) + ": ");
         for (ResultField field : AllResultFields)
-            header.append(ResultKey(field).toUtf8());
-        header.append("error");
-        writeRow(header);
+            resultKeys.push_back(jsonString(ResultKey(field)) + ": ");
+        for (InputField field : settings.swept)
+            sweptKeys.push_back(jsonString(FieldKey(field)) + ": ");
     }
 
-    void Write(const CarOutcome& outcome) override
+    std::string_view Separator() const override { return ","; }
+
+    void Row(const RunRow& row, std::string& out) const override
     {
-        QList<QByteArray> row{ outcome.file.toUtf8() };
-        if (!outcome.Ran()) {
-            for (int i = 0; i < InputFieldCount + 2 + ResultFieldCount; ++i)
-                row.append(QByteArray());
-            row.append(outcome.error.toUtf8());
-            writeRow(row);
+        out += ",\n  {\"file\": ";
+        appendJsonString(out, utf8(row.file->outputName));
+        if (!row.Ran()) {
+            out += ", \"error\": ";
+            if (row.Read())
+                out += checks[static_cast<std::size_t>(row.failedCheck)];
+            else
+                appendJsonString(out, utf8(row.refusal));
+            if (row.Read())
+                appendSweep(row, out);
+            out += '}';
             return;
         }
-        const CarRun& run = outcome.run;
-        for (InputField field : VehicleFile::FileOrder)
-            row.append(inputText(outcome.inputs, field));
-        row.append(run.timeLimitReached ? "true" : "false");
-        row.append(run.timeLimitReached ? ShortestText(run.stopTime) : QByteArray());
-        for (ResultField field : AllResultFields)
-            row.append(ShortestText(ResultValue(run.results, field)));
-        row.append(QByteArray());
-        writeRow(row);
-    }
-
-private:
-    void writeRow(const QList<QByteArray>& fields)
-    {
-        QByteArray line;
-        for (qsizetype i = 0; i < fields.size(); ++i) {
+        out += ", \"inputs\": {";
+        for (std::size_t i = 0; i < VehicleFile::FileOrder.size(); ++i) {
             if (i > 0)
-                line += ',';
-            line += csvField(fields[i]);
+                out += ", ";
+            out += inputKeys[i];
+            appendInput(out, row.inputs, VehicleFile::FileOrder[i]);
         }
-        out.write(line + "\r\n");
+        out += "}, \"timeLimitReached\": ";
+        out += row.run.timeLimitReached ? "true" : "false";
+        if (row.run.timeLimitReached) {
+            out += ", \"stopTime\": ";
+            appendJsonNumber(out, row.run.stopTime);
+        }
+        out += ", \"results\": {";
+        for (std::size_t i = 0; i < AllResultFields.size(); ++i) {
+            if (i > 0)
+                out += ", ";
+            out += resultKeys[i];
+            appendJsonNumber(out, ResultValue(row.run.results, AllResultFields[i]));
+        }
+        out += '}';
+        appendSweep(row, out);
+        out += '}';
     }
 
-    QIODevice& out;
+private:
+    // "sweep": {"horsepower": 312.5}: the swept values, each in its
+    // shortest exact form.
+    void appendSweep(const RunRow& row, std::string& out) const
+    {
+        if (sweptKeys.empty())
+            return;
+        out += ", \"sweep\": {";
+        for (std::size_t i = 0; i < sweptKeys.size(); ++i) {
+            if (i > 0)
+                out += ", ";
+            out += sweptKeys[i];
+            appendJsonNumber(out, row.swept[i]);
+        }
+        out += '}';
+    }
+
+    std::vector<std::string> checks;
+    std::vector<std::string> inputKeys;
+    std::vector<std::string> resultKeys;
+    std::vector<std::string> sweptKeys;
 };
 
-// Short column titles: the mark, then the unit.
-const char* const resultTitles[ResultFieldCount] = {
-    "Top s", "Top mph", "Top ft", "Top lb", "0-60 s", "0-100 s",
-    "0-80 s", "60-80 s", "1/4 s", "1/4 mph", "1/4 ft", "1/4 lb",
+void appendCsvText(std::string& out, const QString& text)
+{
+    AppendCsvField(out, utf8(text), CsvCellKind::Text);
+}
+
+class CsvFormat : public RowFormat {
+public:
+    explicit CsvFormat(const WriterSettings& settings) : sweptCount(settings.swept.size())
+    {
+        for (const QString& message : checkMessages()) {
+            std::string cell;
+            appendCsvText(cell, message);
+            checks.push_back(cell);
+        }
+        QStringList titles{ QStringLiteral("file") };
+        for (InputField field : VehicleFile::FileOrder)
+            titles.append(FieldKey(field));
+        titles.append({ QStringLiteral("timeLimitReached"), QStringLiteral("stopTime") });
+        for (ResultField field : AllResultFields)
+            titles.append(ResultKey(field));
+        titles.append(QStringLiteral("error"));
+        for (InputField field : settings.swept)
+            titles.append(QStringLiteral("sweep.") + FieldKey(field));
+        for (qsizetype i = 0; i < titles.size(); ++i) {
+            if (i > 0)
+                header += ',';
+            appendCsvText(header, titles[i]);
+        }
+        header += CsvRecordEnd;
+    }
+
+    const std::string& Header() const { return header; }
+
+    void Row(const RunRow& row, std::string& out) const override
+    {
+        appendCsvText(out, row.file->outputName);
+        if (!row.Ran()) {
+            out.append(InputFieldCount + 2 + ResultFieldCount, ',');
+            out += ',';
+            if (row.Read())
+                out += checks[static_cast<std::size_t>(row.failedCheck)];
+            else
+                appendCsvText(out, row.refusal);
+            appendSweep(row, out);
+            out += CsvRecordEnd;
+            return;
+        }
+        const CarRun& run = row.run;
+        for (InputField field : VehicleFile::FileOrder) {
+            out += ',';
+            appendInput(out, row.inputs, field);
+        }
+        out += run.timeLimitReached ? ",true," : ",false,";
+        if (run.timeLimitReached)
+            appendShortest(out, run.stopTime);
+        for (ResultField field : AllResultFields) {
+            out += ',';
+            appendShortest(out, ResultValue(run.results, field));
+        }
+        out += ',';
+        appendSweep(row, out);
+        out += CsvRecordEnd;
+    }
+
+private:
+    void appendSweep(const RunRow& row, std::string& out) const
+    {
+        for (std::size_t i = 0; i < sweptCount; ++i) {
+            out += ',';
+            if (row.Read())
+                appendShortest(out, row.swept[i]);
+        }
+    }
+
+    std::size_t sweptCount;
+    std::string header;
+    std::vector<std::string> checks;
 };
 
-// Keeps the rows until the end, since every row decides the widths. A row
-// keeps the results rather than their texts, and the texts are made again
-// when the table is written: a long sweep stays small in memory.
+// JSON and CSV: each row formatted by itself, the whole written in order.
+class StreamWriter : public RunWriter {
+public:
+    StreamWriter(std::unique_ptr<RowFormat> format, std::string begin, std::string endEmpty,
+                 std::string endAfterRows)
+        : format(std::move(format)), begin(std::move(begin)), endEmpty(std::move(endEmpty)),
+          endAfterRows(std::move(endAfterRows))
+    {
+    }
+
+    const RowFormat* Format() const override { return format.get(); }
+    void Begin(OutputSink& out) override { out.Write(begin); }
+
+    void Take(const RunRow& row, OutputSink& out) override
+    {
+        buffer.clear();
+        format->Row(row, buffer);
+        TakeFormatted(buffer, out);
+    }
+
+    void TakeFormatted(std::string_view rows, OutputSink& out) override
+    {
+        if (rows.empty())
+            return;
+        if (!anyRow)
+            rows.remove_prefix(format->Separator().size());
+        anyRow = true;
+        out.Write(rows);
+    }
+
+    void End(OutputSink& out) override { out.Write(anyRow ? endAfterRows : endEmpty); }
+
+private:
+    std::unique_ptr<RowFormat> format;
+    std::string begin;
+    std::string endEmpty;
+    std::string endAfterRows;
+    std::string buffer;
+    bool anyRow = false;
+};
+
+// The results in the table's order: the top speed, the speed marks in
+// rising order, the quarter mile; each with a short title, the mark, then
+// the unit.
+struct TableColumn {
+    ResultField field;
+    const char* title;
+};
+const TableColumn resultColumns[ResultFieldCount] = {
+    { ResultField::TopSpeedTime, "Top s" },
+    { ResultField::TopSpeed, "Top mph" },
+    { ResultField::TopSpeedDistance, "Top ft" },
+    { ResultField::TopSpeedWindForce, "Top lb" },
+    { ResultField::ZeroToSixtyTime, "0-60 s" },
+    { ResultField::ZeroToEightyTime, "0-80 s" },
+    { ResultField::ZeroToHundredTime, "0-100 s" },
+    { ResultField::SixtyToEightyTime, "60-80 s" },
+    { ResultField::QuarterMileTime, "1/4 s" },
+    { ResultField::QuarterMileSpeed, "1/4 mph" },
+    { ResultField::QuarterMileDistance, "1/4 ft" },
+    { ResultField::QuarterMileWindForce, "1/4 lb" },
+};
+
+// Sizes its columns from the first TableWindow rows, which it holds back,
+// then writes them and streams every later row in those widths (a wider
+// later cell pushes its line out rather than holding every row).
 class TableWriter : public RunWriter {
 public:
-    TableWriter(QIODevice& out, std::optional<InputField> swept)
-        : out(out), separators(LocaleSeparators()), swept(swept)
+    explicit TableWriter(const WriterSettings& settings)
+        : separators(LocaleSeparators()), swept(settings.swept), checks(checkMessages())
     {
-        widths.push_back(static_cast<int>(firstTitle().size()));
-        for (const char* title : resultTitles)
-            widths.push_back(static_cast<int>(qstrlen(title)));
+        QStringList titles{ QStringLiteral("File") };
+        for (InputField field : swept)
+            titles.append(FieldKey(field));
+        for (const TableColumn& column : resultColumns)
+            titles.append(QLatin1String(column.title));
+        header.cells = titles;
+        for (const QString& title : titles)
+            widths.push_back(static_cast<int>(title.size()));
     }
 
-    void Write(const CarOutcome& outcome) override
+    void Begin(OutputSink&) override {}
+
+    void Take(const RunRow& row, OutputSink& out) override
     {
-        QString first = outcome.file;
-        if (swept && outcome.Ran())
-            first += QStringLiteral(" (%1)").arg(QString::fromLatin1(ShortestText(outcome.inputs.Value(*swept))));
-        rows.push_back(Row{ first, outcome.run.results, messageOf(outcome) });
-        widths[0] = std::max(widths[0], static_cast<int>(first.size()));
-        if (rows.back().message.isEmpty()) {
-            const QStringList cells = resultCells(rows.back().results);
-            for (int i = 0; i < ResultFieldCount; ++i)
-                widths[i + 1] = std::max(widths[i + 1], static_cast<int>(cells[i].size()));
+        Line line = lineOf(row);
+        if (held.size() < static_cast<std::size_t>(TableWindow)) {
+            widen(line);
+            held.push_back(std::move(line));
+            return;
         }
+        writeHeld(out);
+        write(line, out);
     }
 
-    void End() override
-    {
-        QStringList titles{ firstTitle() };
-        for (const char* title : resultTitles)
-            titles.append(QLatin1String(title));
-        writeLine(titles);
-        for (const Row& row : rows) {
-            if (row.message.isEmpty())
-                writeLine(QStringList{ row.file } + resultCells(row.results));
-            else
-                writeText(row.file.leftJustified(widths[0]) + QStringLiteral("  ") + row.message);
-        }
-    }
+    void End(OutputSink& out) override { writeHeld(out); }
 
 private:
-    struct Row {
-        QString file;
-        SimulationResults results;
-        QString message; // an error, or the message of a run that gave up
+    // The cells of a line; a line with a message has the file, the swept
+    // values (for a car that was read) and the message.
+    struct Line {
+        QStringList cells;
+        QString message;
     };
 
-    // "File", and in a sweep the input it changes: "File (horsepower)".
-    QString firstTitle() const
+    Line lineOf(const RunRow& row) const
     {
-        return swept ? QStringLiteral("File (%1)").arg(FieldKey(*swept)) : QStringLiteral("File");
-    }
-
-    // A run that gave up at the time limit shows the program's message for
-    // it instead of its results: the car ran, but its results mean nothing.
-    static QString messageOf(const CarOutcome& outcome)
-    {
-        if (!outcome.Ran())
-            return outcome.error;
-        if (outcome.run.timeLimitReached)
-            return ElapsedTimeMessage(outcome.run.stopTime);
-        return QString();
-    }
-
-    QStringList resultCells(const SimulationResults& results) const
-    {
-        QStringList cells;
-        for (ResultField field : AllResultFields) {
-            const QString text = ResultText(results, field, separators.decimal, separators.group);
-            cells.append(text.trimmed());
+        Line line;
+        line.cells.append(row.file->terminalName);
+        if (row.Read())
+            for (std::size_t i = 0; i < swept.size(); ++i)
+                line.cells.append(QString::fromLatin1(ShortestText(row.swept[i])));
+        if (!row.Ran()) {
+            line.message = TerminalText(messageOf(row, checks));
+            return line;
         }
-        return cells;
+        // A run that gave up at the time limit shows the program's message
+        // for it instead of its results: the car ran, but its results mean
+        // nothing.
+        if (row.run.timeLimitReached) {
+            line.message = ElapsedTimeMessage(row.run.stopTime);
+            return line;
+        }
+        for (const TableColumn& column : resultColumns)
+            line.cells.append(resultCell(row.run.results, column.field));
+        return line;
     }
 
-    // The file left-aligned, the results right-aligned.
-    void writeLine(const QStringList& cells)
+    // The results dialog's text, with a zero before a bare decimal
+    // separator (".75" is written "0.75").
+    QString resultCell(const SimulationResults& results, ResultField field) const
     {
-        QString line = cells[0].leftJustified(widths[0]);
-        for (int i = 1; i < cells.size(); ++i)
-            line += QStringLiteral("  ") + cells[i].rightJustified(widths[i]);
-        writeText(line);
+        QString text = ResultText(results, field, separators.decimal, separators.group).trimmed();
+        if (text.startsWith(separators.decimal))
+            text.prepend(u'0');
+        else if (text.startsWith(u'-') && QStringView(text).mid(1).startsWith(separators.decimal))
+            text.insert(1, u'0');
+        return text;
     }
 
-    void writeText(QString line)
+    void widen(const Line& line)
     {
-        while (line.endsWith(u' '))
-            line.chop(1);
-        out.write(line.toUtf8() + '\n');
+        for (qsizetype i = 0; i < line.cells.size(); ++i)
+            widths[i] = std::max(widths[i], static_cast<int>(line.cells[i].size()));
     }
 
-    QIODevice& out;
+    void writeHeld(OutputSink& out)
+    {
+        if (headerWritten)
+            return;
+        headerWritten = true;
+        write(header, out);
+        for (const Line& line : held)
+            write(line, out);
+        held.clear();
+        held.shrink_to_fit();
+    }
+
+    // The file left-aligned, every other cell right-aligned, then the
+    // message.
+    void write(const Line& line, OutputSink& out)
+    {
+        QString text;
+        for (qsizetype i = 0; i < line.cells.size(); ++i) {
+            if (i == 0)
+                text += line.cells[i].leftJustified(widths[0]);
+            else
+                text += QStringLiteral("  ") + line.cells[i].rightJustified(widths[i]);
+        }
+        if (!line.message.isEmpty())
+            text += QStringLiteral("  ") + line.message;
+        while (text.endsWith(u' '))
+            text.chop(1);
+        const QByteArray bytes = text.toUtf8() + '\n';
+        out.Write(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    }
+
     PictureSeparators separators;
-    std::optional<InputField> swept;
+    std::vector<InputField> swept;
+    std::vector<QString> checks;
+    Line header;
     std::vector<int> widths;
-    std::vector<Row> rows;
+    std::vector<Line> held;
+    bool headerWritten = false;
 };
 
 } // namespace
 
-std::unique_ptr<RunWriter> MakeRunWriter(OutputFormat format, QIODevice& out,
-                                         std::optional<InputField> swept)
+void RunWriter::TakeFormatted(std::string_view, OutputSink&) {}
+
+std::unique_ptr<RunWriter> MakeRunWriter(const WriterSettings& settings)
 {
-    switch (format) {
-    case OutputFormat::Json: return std::make_unique<JsonWriter>(out);
-    case OutputFormat::Csv: return std::make_unique<CsvWriter>(out);
+    switch (settings.format) {
+    case OutputFormat::Json:
+        return std::make_unique<StreamWriter>(std::make_unique<JsonFormat>(settings), "[", "]\n",
+                                              "\n]\n");
+    case OutputFormat::Csv: {
+        auto format = std::make_unique<CsvFormat>(settings);
+        const std::string header = format->Header();
+        return std::make_unique<StreamWriter>(std::move(format), header, "", "");
+    }
     case OutputFormat::Table: break;
     }
-    return std::make_unique<TableWriter>(out, swept);
+    return std::make_unique<TableWriter>(settings);
 }

@@ -1,9 +1,9 @@
 #include "runner/Runner.h"
 
+#include "core/InputChecks.h"
+#include "runner/FileNames.h"
 #include "runner/RunOptions.h"
 #include "runner/RunWriters.h"
-
-#include <QFileDevice>
 
 namespace {
 
@@ -12,50 +12,59 @@ void say(QIODevice& device, const QString& text)
     device.write(text.toUtf8());
 }
 
-// Whether every byte written to `out` has left: a full disk or a closed
-// pipe shows only when the buffered bytes are flushed. Says why on `err`
-// when not.
-bool outputWritten(QIODevice& out, QIODevice& err)
+void write(OutputSink& out, const QString& text)
 {
-    auto* file = qobject_cast<QFileDevice*>(&out);
-    if (!file || (file->flush() && file->error() == QFileDevice::NoError))
-        return true;
-    say(err, QStringLiteral("torvane-run: could not write the output: %1\n").arg(file->errorString()));
-    return false;
+    const QByteArray bytes = text.toUtf8();
+    out.Write(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+// The status of a command whose output ended here: every byte flushed, or
+// the failure said on `err` (nothing when the reader has left).
+int finished(OutputSink& out, QIODevice& err, int status)
+{
+    if (out.Flush())
+        return status;
+    if (!out.ReaderLeft())
+        say(err, QStringLiteral("torvane-run: could not write the output: %1\n").arg(out.Failure()));
+    return OutputFailed;
 }
 
 } // namespace
 
 int RunCommand(const QStringList& arguments, const RunnerStreams& streams)
 {
-    QIODevice& out = *streams.out;
+    OutputSink& out = *streams.out;
     QIODevice& err = *streams.err;
     const ParsedOptions parsed = ParseOptions(arguments);
     if (!parsed.error.isEmpty()) {
         say(err, QStringLiteral("torvane-run: %1\n%2\n"
                                 "Try 'torvane-run --help' for more information.\n")
-                     .arg(parsed.error, UsageLine()));
+                     .arg(TerminalText(parsed.error), UsageLine()));
         return UsageError;
     }
     const RunOptions& options = parsed.options;
     if (options.help || options.version) {
-        say(out, options.help ? HelpText() : QStringLiteral("torvane-run " TORVANE_VERSION "\n"));
-        return outputWritten(out, err) ? EveryCarRan : OutputFailed;
+        write(out, options.help ? HelpText() : QStringLiteral("torvane-run " TORVANE_VERSION "\n"));
+        return finished(out, err, EveryCarRan);
     }
 
-    const std::unique_ptr<RunWriter> writer
-        = MakeRunWriter(options.format, out,
-                        options.sweep ? std::optional<InputField>(options.sweep->field) : std::nullopt);
-    writer->Begin();
-    const auto take = [&](const CarOutcome& outcome) {
-        if (!outcome.Ran())
-            say(err, QStringLiteral("torvane-run: %1: %2\n").arg(outcome.file, outcome.error));
-        writer->Write(outcome);
+    WriterSettings settings;
+    settings.format = options.format;
+    if (options.sweep)
+        settings.swept.push_back(options.sweep->field);
+    const std::unique_ptr<RunWriter> writer = MakeRunWriter(settings);
+    writer->Begin(out);
+    const auto take = [&](const RunRow& row) {
+        if (!row.Ran())
+            say(err, QStringLiteral("torvane-run: %1: %2\n")
+                         .arg(row.file->terminalName,
+                              TerminalText(row.Read() ? RangeTestMessage(row.failedCheck)
+                                                      : row.refusal)));
+        writer->Take(row, out);
+        return !out.Failed();
     };
     const bool allRan = RunBatch(options, streams.readStandardInput, take);
-    writer->End();
-
-    if (!outputWritten(out, err))
-        return OutputFailed;
-    return allRan ? EveryCarRan : SomeCarFailed;
+    if (!out.Failed())
+        writer->End(out);
+    return finished(out, err, allRan ? EveryCarRan : SomeCarFailed);
 }

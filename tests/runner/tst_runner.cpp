@@ -12,6 +12,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <bit>
@@ -30,7 +31,8 @@ Finished runInProcess(const QStringList& arguments, const QByteArray& input = {}
     QBuffer err;
     out.open(QIODevice::WriteOnly);
     err.open(QIODevice::WriteOnly);
-    RunnerStreams streams{ [&] { return InputBytes{ input, {} }; }, &out, &err };
+    DeviceSink sink(out);
+    RunnerStreams streams{ [&] { return InputBytes{ input, {} }; }, &sink, &err };
     const int status = RunCommand(arguments, streams);
     return { status, out.data(), err.data() };
 }
@@ -78,6 +80,10 @@ private slots:
     void programStatuses();
     void outputFaults_data();
     void outputFaults();
+    void standardInputAsAFile_data();
+    void standardInputAsAFile();
+    void outsideNames_data();
+    void outsideNames();
 };
 
 void TestRunner::messages_data()
@@ -176,6 +182,21 @@ void TestRunner::outputFaults_data()
                                      << full;
     QTest::newRow("version, full disk") << "\"$0\" \"$@\" >/dev/full" << QStringList{ "-v" } << 3
                                         << full;
+    // Far more cars than could ever run: only stopping at the first failed
+    // write lets these end.
+    const QStringList sweep{ "--sweep", "carWeight=1000:900000:1", "sports-car.trv" };
+    for (const char* format : { "--csv", "--json", "--table" }) {
+        const QStringList arguments = QString::fromLatin1(format) == "--table"
+                                          ? sweep
+                                          : QStringList{ QString::fromLatin1(format) } + sweep;
+        QTest::addRow("%s, full disk", format) << "\"$0\" \"$@\" >/dev/full" << arguments << 3 << full;
+        QTest::addRow("%s, reader left, SIGPIPE ignored", format)
+            << "env --ignore-signal=PIPE \"$0\" \"$@\" | head -c 100 >/dev/null; exit ${PIPESTATUS[0]}"
+            << arguments << 3 << QByteArray();
+        QTest::addRow("%s, reader left", format)
+            << "env --default-signal=PIPE \"$0\" \"$@\" | head -c 100 >/dev/null; exit ${PIPESTATUS[0]}"
+            << arguments << 128 + 13 << QByteArray();
+    }
 }
 
 void TestRunner::outputFaults()
@@ -187,6 +208,65 @@ void TestRunner::outputFaults()
     const Finished finished = runShell(script, arguments);
     QCOMPARE(finished.err, err);
     QCOMPARE(finished.status, status);
+}
+
+// Standard input is read as a file is: one byte past the bound, so that a
+// value that runs on past it is refused rather than cut short.
+void TestRunner::standardInputAsAFile_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QString>("error");
+    const QByteArray eight = "345 0.29 3400 5.2 13.61 22 5 2 ";
+    const qsizetype bound = VehicleFile::MaxScannedBytes;
+    const QByteArray upTo = eight + QByteArray(bound - eight.size() - 2, ' ');
+    QTest::newRow("ends at the bound") << upTo + "2\n" << QString();
+    QTest::newRow("runs past the bound")
+        << upTo + "2.5" << "-: The file - holds a value that runs on past its first 1,048,576 bytes, "
+                           "where a Torvane data file keeps all nine values; it would be cut short. "
+                           "Nothing was loaded.\n";
+}
+
+void TestRunner::standardInputAsAFile()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QString, error);
+    const Finished finished = runProgram({ "--csv", "-" }, input);
+    QCOMPARE(QString::fromUtf8(finished.err), error.isEmpty() ? error : "torvane-run: " + error);
+    QCOMPARE(finished.status, error.isEmpty() ? 0 : 1);
+}
+
+// File names from outside: opened by their bytes, escaped where they are
+// shown, guarded in CSV.
+void TestRunner::outsideNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QByteArray>("rowStart");
+    QTest::newRow("Latin-1, table") << "caf\\xe9.trv" << "--table" << QByteArray("caf\\xe9.trv  54.93 ");
+    QTest::newRow("Latin-1, JSON") << "caf\\xe9.trv" << "--json"
+                                   << QByteArray("  {\"file\": \"caf\\\\xe9.trv\", \"inputs\"");
+    QTest::newRow("line end, table") << "a\\nb.trv" << "--table" << QByteArray("a\\nb.trv  54.93 ");
+    QTest::newRow("line end, CSV") << "a\\nb.trv" << "--csv" << QByteArray("\"a\nb.trv\",345,");
+    QTest::newRow("formula, CSV") << "=1+2.trv" << "--csv" << QByteArray("'=1+2.trv,345,");
+}
+
+void TestRunner::outsideNames()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, format);
+    QFETCH(QByteArray, rowStart);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    // The name is made by printf, as bytes: QProcess would pass it as UTF-8.
+    const QString script = QStringLiteral(
+        "cd \"$1\" && n=$(printf '%1') && cp \"$2\" \"$n\" && "
+        "if [ \"$3\" = --table ]; then \"$0\" \"$n\"; else \"$0\" \"$3\" \"$n\"; fi").arg(name);
+    const Finished finished = runShell(script, { dir.path(),
+                                                 QDir::current().absoluteFilePath("sports-car.trv"),
+                                                 format });
+    QCOMPARE(finished.err, QByteArray());
+    QCOMPARE(finished.status, 0);
+    QVERIFY2(finished.out.mid(finished.out.indexOf('\n') + 1).startsWith(rowStart), finished.out);
 }
 
 QTEST_GUILESS_MAIN(TestRunner)
