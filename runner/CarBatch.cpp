@@ -4,6 +4,13 @@
 #include "core/NumberText.h"
 #include "core/VehicleFile.h"
 #include "runner/FileNames.h"
+#include "runner/OrderedWork.h"
+#include "runner/RunWriters.h"
+
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <memory>
 
 BatchFile BatchFile::Of(const QString& name)
 {
@@ -33,6 +40,32 @@ CarSource ReadCar(const BatchFile& file, const StandardInputReader& readStandard
     return source;
 }
 
+void SetSweptValue(CarInputs& inputs, InputField field, double value)
+{
+    if (IsCountField(field)) {
+        // IntegerFromText on the shortest text, without a QString: an
+        // optional sign, then the digits up to the first other character,
+        // saturated beyond 32 bits.
+        char text[32];
+        const char* const end = std::to_chars(text, text + sizeof text, value).ptr;
+        const char* at = text;
+        const bool negative = *at == '-';
+        if (negative)
+            ++at;
+        long long whole = 0;
+        for (; at < end && *at >= '0' && *at <= '9'; ++at)
+            whole = std::min(whole * 10 + (*at - '0'), static_cast<long long>(INT_MAX) + 1);
+        const long long count = negative ? -whole : whole;
+        inputs.SetValue(field, static_cast<double>(std::clamp<long long>(count, INT_MIN, INT_MAX)));
+        return;
+    }
+    // The shortest text reads back as the very double, except a subnormal,
+    // which the conversion takes through the text.
+    if (std::fpclassify(value) == FP_SUBNORMAL)
+        value = DecimalFromText(QString::fromLatin1(ShortestText(value)));
+    inputs.SetValue(field, value);
+}
+
 RunRow RunTexts(const BatchFile& file, const CarTexts& texts)
 {
     RunRow row;
@@ -44,42 +77,124 @@ RunRow RunTexts(const BatchFile& file, const CarTexts& texts)
     return row;
 }
 
-bool RunBatch(const RunOptions& options, const StandardInputReader& readStandardInput,
-              const std::function<bool(const RunRow&)>& take)
+namespace {
+
+// What every piece of the command needs, made once.
+struct BatchSetting {
+    const RunOptions& options;
+    const RowFormat* format;
+    std::vector<std::string> checkLines; // each range test's message, for standard error
+};
+
+// One FILE's runs.
+struct CarRuns {
+    const BatchFile* file;
+    CarInputs base;      // the converted inputs, before the sweeps
+    std::string prefix;  // "torvane-run: FILE: "
+};
+
+void finishRow(const BatchSetting& setting, const CarRuns& car, RunRow& row, RowPiece& piece)
 {
-    bool allRan = true;
+    if (!row.Ran()) {
+        piece.allRan = false;
+        piece.messages += car.prefix;
+        piece.messages += setting.checkLines[static_cast<std::size_t>(row.failedCheck)];
+    }
+    if (setting.format)
+        setting.format->Row(row, piece.formatted);
+    else
+        piece.rows.push_back(row);
+}
+
+// Rows first .. first+rows-1 of a car's runs: grid point by grid point, the
+// last sweep varying fastest.
+void runPiece(const BatchSetting& setting, const CarRuns& car, long long first, long long rows,
+              SimulationRecord& record, RowPiece& piece)
+{
+    piece.rows.clear();
+    piece.formatted.clear();
+    piece.messages.clear();
+    piece.allRan = true;
+    const std::vector<Sweep>& sweeps = setting.options.sweeps;
+    RunRow row;
+    row.file = car.file;
+    for (long long index = first; index < first + rows; ++index) {
+        row.inputs = car.base;
+        long long rest = index;
+        for (std::size_t s = sweeps.size(); s-- > 0;) {
+            const long long k = rest % sweeps[s].count;
+            rest /= sweeps[s].count;
+            row.swept[s] = sweeps[s].Value(k);
+            SetSweptValue(row.inputs, sweeps[s].field, row.swept[s]);
+        }
+        row.failedCheck = FailingRangeTest(row.inputs);
+        if (row.failedCheck < 0) {
+            SetUpRecord(record, row.inputs, row.inputs.horsepower, RunSetup::AirDensity);
+            record.RunSimulation({});
+            row.run = RunOf(record);
+        } else {
+            row.run = CarRun();
+        }
+        finishRow(setting, car, row, piece);
+    }
+}
+
+} // namespace
+
+bool RunBatch(const RunOptions& options, const StandardInputReader& readStandardInput,
+              const RowFormat* format, const std::function<bool(const RowPiece&)>& take,
+              bool& allRan)
+{
+    BatchSetting setting{ options, format, {} };
+    for (std::size_t i = 0; i < RangeTests().size(); ++i)
+        setting.checkLines.push_back(
+            (TerminalText(RangeTestMessage(static_cast<int>(i))) + u'\n').toStdString());
+    allRan = true;
+    OrderedWork work(options.jobs);
+    std::vector<RowPiece> held(static_cast<std::size_t>(work.Window()));
+    std::vector<SimulationRecord> records(static_cast<std::size_t>(work.Jobs()),
+                                          RecordFor(CarInputs::DefaultCar()));
+    const long long runs = options.RunsPerCar();
     for (const QString& name : options.files) {
         const BatchFile file = BatchFile::Of(name);
+        const CarRuns car{ &file, {}, ("torvane-run: " + file.terminalName + ": ").toStdString() };
         const CarSource source = ReadCar(file, readStandardInput);
         if (!source.error.isEmpty()) {
+            RowPiece& piece = held.front();
+            piece = RowPiece();
+            piece.allRan = false;
+            piece.messages = car.prefix + (TerminalText(source.error) + u'\n').toStdString();
             RunRow refused;
             refused.file = &file;
             refused.refusal = source.error;
+            if (format)
+                format->Row(refused, piece.formatted);
+            else
+                piece.rows.push_back(refused);
             allRan = false;
-            if (!take(refused))
+            if (!take(piece))
                 return false;
             continue;
         }
         CarTexts texts = source.texts;
         for (const TextChange& change : options.changes)
             texts[change.field] = change.text;
-        if (!options.sweep) {
-            const RunRow row = RunTexts(file, texts);
-            allRan = allRan && row.Ran();
-            if (!take(row))
-                return false;
-            continue;
-        }
-        // The swept value goes into its box as the text that reads back as
-        // exactly that double, so the box's own conversion gives it.
-        for (double value : options.sweepValues) {
-            texts[options.sweep->field] = QString::fromLatin1(ShortestText(value));
-            RunRow row = RunTexts(file, texts);
-            row.swept[0] = value;
-            allRan = allRan && row.Ran();
-            if (!take(row))
-                return false;
-        }
+        CarRuns runsOfCar = car;
+        runsOfCar.base = ConvertTexts(texts);
+        const long long pieces = (runs + PieceRows - 1) / PieceRows;
+        const auto doPiece = [&](long long piece, int worker) {
+            const long long first = piece * PieceRows;
+            runPiece(setting, runsOfCar, first, std::min(PieceRows, runs - first),
+                     records[static_cast<std::size_t>(worker)],
+                     held[static_cast<std::size_t>(piece % work.Window())]);
+        };
+        const auto takePiece = [&](long long piece) {
+            const RowPiece& done = held[static_cast<std::size_t>(piece % work.Window())];
+            allRan = allRan && done.allRan;
+            return take(done);
+        };
+        if (!work.Run(pieces, doPiece, takePiece))
+            return false;
     }
-    return allRan;
+    return true;
 }

@@ -2,9 +2,10 @@
 // it, changed by the --set options and the swept values, then converted,
 // checked and run exactly as the input dialog's OK does.
 //
-// In: the options and a way to read standard input. Out: one RunRow per
-// run (or per FILE that could not be read), handed over in input order as
-// soon as it is made.
+// In: the options, a way to read standard input, and how rows are written
+// (RowFormat) or kept. Out: the rows in input order, in pieces: a FILE's
+// runs are cut into pieces of PieceRows, run on --jobs threads and handed
+// over in order, so the output is the same for any number of jobs.
 #pragma once
 
 #include "core/CarInputs.h"
@@ -16,6 +17,8 @@
 
 #include <array>
 #include <functional>
+#include <string>
+#include <vector>
 
 // The bytes standard input holds for one car, or why it could not be read.
 struct InputBytes {
@@ -52,10 +55,30 @@ struct RunRow {
     bool Read() const { return refusal.isEmpty(); }
 };
 
+class RowFormat;
+
+// The rows of one piece, in order: formatted, or kept for a writer that
+// formats them itself, and the lines for standard error of those that did
+// not run.
+struct RowPiece {
+    std::vector<RunRow> rows;
+    std::string formatted;
+    std::string messages;
+    bool allRan = true;
+};
+
+// The runs of a FILE are cut into pieces of this many rows.
+inline constexpr long long PieceRows = 512;
+
 // A FILE as the Open file takes it: the extension rule, then the file's
 // words, opened by the very bytes of its name. "-" skips the extension
 // rule and reads standard input.
 CarSource ReadCar(const BatchFile& file, const StandardInputReader& readStandardInput);
+
+// A swept value put into the inputs as its box's conversion takes the
+// value's shortest text: a decimal as the very double, a count as the
+// whole number the text begins with ("2.9" is 2, "1e+21" is 1).
+void SetSweptValue(CarInputs& inputs, InputField field, double value);
 
 // The texts converted, checked against the nine ranges and, when they pass,
 // run with the input dialog's set-up.
@@ -63,7 +86,10 @@ RunRow RunTexts(const BatchFile& file, const CarTexts& texts);
 
 // Every row of the options, in order: a file that cannot be read gives one
 // row with its message; a car that was read gives one row per swept value
-// (one when nothing is swept). Stops when `take` returns false. Returns
-// true when every car ran.
+// or grid point (one when nothing is swept). Rows are formatted by `format`,
+// or kept when it is nullptr. Each piece goes to `take` in order on the
+// calling thread; it returns false to stop. Returns false when stopped;
+// `allRan` says whether every car ran.
 bool RunBatch(const RunOptions& options, const StandardInputReader& readStandardInput,
-              const std::function<bool(const RunRow&)>& take);
+              const RowFormat* format, const std::function<bool(const RowPiece&)>& take,
+              bool& allRan);

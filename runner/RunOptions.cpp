@@ -4,7 +4,9 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QThread>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -69,8 +71,8 @@ std::optional<double> numberFrom(const QString& text)
 QString parseSweep(const QString& argument, RunOptions& options)
 {
     const QString form = QStringLiteral("NAME=FROM:TO:STEP");
-    if (options.sweep)
-        return QStringLiteral("only one --sweep may be given");
+    if (options.sweeps.size() == MaxSweeps)
+        return QStringLiteral("at most two --sweep may be given");
     const NamedValue named = splitNamed(QStringLiteral("--sweep"), argument, form);
     if (!named.error.isEmpty())
         return named.error;
@@ -88,7 +90,23 @@ QString parseSweep(const QString& argument, RunOptions& options)
         return QStringLiteral("--sweep '%1': STEP must be greater than 0").arg(argument);
     if (*from > *to)
         return QStringLiteral("--sweep '%1': FROM must not be greater than TO").arg(argument);
-    options.sweep = Sweep{ named.field, *from, *to, *step };
+    for (const Sweep& other : options.sweeps)
+        if (other.field == named.field)
+            return QStringLiteral("--sweep: %1 is swept twice").arg(FieldKey(named.field));
+    options.sweeps.push_back(Sweep{ named.field, *from, *to, *step });
+    return QString();
+}
+
+QString parseJobs(const QString& argument, RunOptions& options)
+{
+    const std::string bytes = argument.toStdString();
+    int jobs = 0;
+    const auto [end, ec] = std::from_chars(bytes.data(), bytes.data() + bytes.size(), jobs);
+    if (ec != std::errc() || end != bytes.data() + bytes.size() || jobs < 1 || jobs > MaxJobs)
+        return QStringLiteral("--jobs '%1': a whole number from 1 to %2 expected")
+            .arg(argument)
+            .arg(MaxJobs);
+    options.jobs = jobs;
     return QString();
 }
 
@@ -106,11 +124,15 @@ QString finish(RunOptions& options)
 {
     if (options.files.isEmpty())
         return QStringLiteral("no FILE given");
-    if (!options.sweep)
-        return QString();
-    options.sweepValues = SweepValues(*options.sweep, MaxRuns / options.files.size());
-    if (options.sweepValues.empty())
-        return QStringLiteral("the sweep would make more than %1 runs").arg(MaxRuns);
+    // Each count within what is left of the bound, so the product cannot
+    // overflow.
+    long long runs = options.files.size();
+    for (Sweep& sweep : options.sweeps) {
+        sweep.count = SweepCount(sweep, MaxRuns / runs);
+        runs *= sweep.count;
+        if (runs > MaxRuns)
+            return QStringLiteral("the sweeps would make more than %1 runs").arg(MaxRuns);
+    }
     return QString();
 }
 
@@ -143,6 +165,8 @@ QString parserError(const QCommandLineParser& parser, const QStringList& argumen
         return QStringLiteral("--set needs NAME=VALUE");
     if (missing("--sweep"))
         return QStringLiteral("--sweep needs NAME=FROM:TO:STEP");
+    if (missing("--jobs"))
+        return QStringLiteral("--jobs needs N");
     const qsizetype open = error.indexOf(u'\'');
     const qsizetype close = error.lastIndexOf(u'\'');
     if (open >= 0 && close > open)
@@ -162,12 +186,14 @@ ParsedOptions ParseOptions(const QStringList& arguments)
     const QCommandLineOption set(QStringLiteral("set"), QString(), QStringLiteral("NAME=VALUE"));
     const QCommandLineOption sweep(QStringLiteral("sweep"), QString(),
                                    QStringLiteral("NAME=FROM:TO:STEP"));
+    const QCommandLineOption jobs(QStringLiteral("jobs"), QString(), QStringLiteral("N"));
     const QCommandLineOption help(QStringList{ QStringLiteral("h"), QStringLiteral("help") });
     const QCommandLineOption version(QStringList{ QStringLiteral("v"), QStringLiteral("version") });
-    parser.addOptions({ json, csv, set, sweep, help, version });
+    parser.addOptions({ json, csv, set, sweep, jobs, help, version });
 
     ParsedOptions parsed;
     RunOptions& options = parsed.options;
+    options.jobs = std::clamp(QThread::idealThreadCount(), 1, MaxJobs);
     if (!parser.parse(QStringList{ QStringLiteral("torvane-run") } + arguments)) {
         parsed.error = parserError(parser, arguments);
         return parsed;
@@ -176,8 +202,10 @@ ParsedOptions ParseOptions(const QStringList& arguments)
     // is wrong, or --help or --version, ends the reading.
     const QStringList sets = parser.values(set);
     const QStringList sweeps = parser.values(sweep);
+    const QStringList jobCounts = parser.values(jobs);
     qsizetype nextSet = 0;
     qsizetype nextSweep = 0;
+    qsizetype nextJobs = 0;
     std::optional<OutputFormat> chosenFormat;
     for (const QString& name : parser.optionNames()) {
         if (help.names().contains(name)) {
@@ -199,6 +227,8 @@ ParsedOptions ParseOptions(const QStringList& arguments)
             parsed.error = parseSet(sets[nextSet++], options);
         } else if (name == sweep.names().front()) {
             parsed.error = parseSweep(sweeps[nextSweep++], options);
+        } else if (name == jobs.names().front()) {
+            parsed.error = parseJobs(jobCounts[nextJobs++], options);
         }
         if (!parsed.error.isEmpty())
             return parsed;
@@ -208,19 +238,39 @@ ParsedOptions ParseOptions(const QStringList& arguments)
     return parsed;
 }
 
-std::vector<double> SweepValues(const Sweep& sweep, long limit)
+long long SweepCount(const Sweep& sweep, long long limit)
 {
-    std::vector<double> values;
+    // The values rise with k (a product and a sum, each rounded, never fall
+    // as k grows), so the values taken are those of k below the first that
+    // fails: found by doubling, then halving.
     const double last = sweep.to + sweep.step * 1e-9;
-    for (long k = 0;; ++k) {
-        const double value = sweep.from + static_cast<double>(k) * sweep.step;
-        if (!(value <= last) || !std::isfinite(value))
-            break;
-        if (static_cast<long>(values.size()) == limit)
-            return {};
-        values.push_back(value);
+    const auto taken = [&](long long k) {
+        const double value = sweep.Value(k);
+        return std::isfinite(value) && value <= last;
+    };
+    if (!taken(0))
+        return 0;
+    long long low = 0; // taken
+    long long high = 1;
+    while (taken(high)) {
+        if (high > limit)
+            return limit + 1;
+        low = high;
+        high *= 2;
     }
-    return values;
+    while (high - low > 1) {
+        const long long middle = low + (high - low) / 2;
+        (taken(middle) ? low : high) = middle;
+    }
+    return std::min(low + 1, limit + 1);
+}
+
+long long RunOptions::RunsPerCar() const
+{
+    long long runs = 1;
+    for (const Sweep& sweep : sweeps)
+        runs *= sweep.count;
+    return runs;
 }
 
 QString InputNames()
@@ -234,7 +284,7 @@ QString InputNames()
 QString UsageLine()
 {
     return QStringLiteral("Usage: torvane-run [--json | --csv] [--set NAME=VALUE]... "
-                          "[--sweep NAME=FROM:TO:STEP] FILE...");
+                          "[--sweep NAME=FROM:TO:STEP]... [--jobs N] FILE...");
 }
 
 QString HelpText()
@@ -251,7 +301,10 @@ Options:
                          it is checked; may be given more than once
   --sweep NAME=FROM:TO:STEP
                          run every car once for each value FROM, FROM+STEP,
-                         ... up to TO; at most one sweep
+                         ... up to TO; a second --sweep makes a grid, the
+                         first varying slowest
+  --jobs N               run the cars on N threads (default: one for each
+                         core); the output is the same for every N
   -h, --help             show this help and exit
   -v, --version          show the version and exit
 

@@ -1,6 +1,5 @@
 #include "runner/Runner.h"
 
-#include "core/InputChecks.h"
 #include "runner/FileNames.h"
 #include "runner/RunOptions.h"
 #include "runner/RunWriters.h"
@@ -50,21 +49,21 @@ int RunCommand(const QStringList& arguments, const RunnerStreams& streams)
 
     WriterSettings settings;
     settings.format = options.format;
-    if (options.sweep)
-        settings.swept.push_back(options.sweep->field);
+    for (const Sweep& sweep : options.sweeps)
+        settings.swept.push_back(sweep.field);
     const std::unique_ptr<RunWriter> writer = MakeRunWriter(settings);
     writer->Begin(out);
-    const auto take = [&](const RunRow& row) {
-        if (!row.Ran())
-            say(err, QStringLiteral("torvane-run: %1: %2\n")
-                         .arg(row.file->terminalName,
-                              TerminalText(row.Read() ? RangeTestMessage(row.failedCheck)
-                                                      : row.refusal)));
-        writer->Take(row, out);
+    const auto take = [&](const RowPiece& piece) {
+        if (!piece.messages.empty())
+            err.write(piece.messages.data(), static_cast<qint64>(piece.messages.size()));
+        if (writer->Format())
+            writer->TakeFormatted(piece.formatted, out);
+        for (const RunRow& row : piece.rows)
+            writer->Take(row, out);
         return !out.Failed();
     };
-    const bool allRan = RunBatch(options, streams.readStandardInput, take);
-    if (!out.Failed())
+    bool allRan = true;
+    if (RunBatch(options, streams.readStandardInput, writer->Format(), take, allRan))
         writer->End(out);
     return finished(out, err, allRan ? EveryCarRan : SomeCarFailed);
 }

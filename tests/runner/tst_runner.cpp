@@ -3,6 +3,8 @@
 // sample car, in any locale.
 #include "runner/Runner.h"
 
+#include "core/CsvReader.h"
+#include "core/NumberText.h"
 #include "core/ResultTexts.h"
 #include "core/VehicleFile.h"
 
@@ -16,6 +18,7 @@
 #include <QTest>
 
 #include <bit>
+#include <csignal>
 
 namespace {
 
@@ -76,10 +79,18 @@ private slots:
     void messages_data();
     void messages();
     void setAndSweepReachTheCars();
+    void sameBytesForAnyJobs_data();
+    void sameBytesForAnyJobs();
+    void gridOrderAndColumns_data();
+    void gridOrderAndColumns();
+    void sweptValueAsTyped_data();
+    void sweptValueAsTyped();
+    void sweepGivesTheEngineDoubles();
     void programGivesTheEngineDoubles();
     void programStatuses();
     void outputFaults_data();
     void outputFaults();
+    void interruptStops();
     void standardInputAsAFile_data();
     void standardInputAsAFile();
     void outsideNames_data();
@@ -106,7 +117,7 @@ void TestRunner::messages_data()
     QTest::newRow("usage") << QStringList{ "--sweep", "spinTime=1:2" } << car << 2
                            << "--sweep 'spinTime=1:2': NAME=FROM:TO:STEP expected\n"
                               "Usage: torvane-run [--json | --csv] [--set NAME=VALUE]... [--sweep "
-                              "NAME=FROM:TO:STEP] FILE...\n"
+                              "NAME=FROM:TO:STEP]... [--jobs N] FILE...\n"
                               "Try 'torvane-run --help' for more information.";
 }
 
@@ -131,6 +142,135 @@ void TestRunner::setAndSweepReachTheCars()
     QVERIFY(rows[1].startsWith("supercar.trv,100,0.31,3300,4.8,12.5,25,5,2,2.5,false,,"));
     QVERIFY(rows[2].startsWith("supercar.trv,200,") && rows[3].startsWith("-,100,0.29,3400,5.2,"
                                                                           "13.61,22,5,2,0.75,"));
+}
+
+// Pieces of the runs on any number of threads, written in order: the same
+// bytes as one job, with cars that fail a check and a file that cannot be
+// read among them.
+void TestRunner::sameBytesForAnyJobs_data()
+{
+    QTest::addColumn<QString>("format");
+    for (const char* format : { "--table", "--csv", "--json" })
+        QTest::newRow(format) << QString::fromLatin1(format);
+}
+
+void TestRunner::sameBytesForAnyJobs()
+{
+    QFETCH(QString, format);
+    const auto run = [&format](int jobs) {
+        QStringList arguments{ "--jobs", QString::number(jobs), "--sweep", "carWeight=900:4600:1.5",
+                               "--sweep", "spinTime=0.5:1:0.25", "sports-car.trv", "nope.trv",
+                               "supercar.trv" };
+        if (format != "--table")
+            arguments.prepend(format);
+        return runInProcess(arguments);
+    };
+    const Finished one = run(1);
+    QCOMPARE(one.status, 1);
+    QVERIFY(one.out.size() > 100000);
+    for (int jobs : { 2, 4 }) {
+        const Finished many = run(jobs);
+        QCOMPARE(many.status, one.status);
+        QVERIFY(many.out == one.out);
+        QVERIFY(many.err == one.err);
+    }
+}
+
+// Two sweeps make a grid, the first varying slowest, with a column (or a
+// JSON object) for the swept values.
+void TestRunner::gridOrderAndColumns_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QList<QByteArray>>("lines");
+    QTest::newRow("table") << "--table"
+                           << QList<QByteArray>{
+                                  "File            carWeight  spinTime  Top s",
+                                  "sports-car.trv       1000       0.5  The spin time must be",
+                                  "sports-car.trv       1000         1  18.70",
+                                  "sports-car.trv       2000       0.5  The spin time must be",
+                                  "sports-car.trv       2000         1  33.90",
+                              };
+    QTest::newRow("CSV") << "--csv"
+                         << QList<QByteArray>{
+                                "file,horsepower,",
+                                "sports-car.trv,,",
+                                "sports-car.trv,345,0.29,1000,5.2,13.61,22,5,2,1,false,,",
+                                "sports-car.trv,,",
+                                "sports-car.trv,345,0.29,2000,5.2,13.61,22,5,2,1,false,,",
+                            };
+    QTest::newRow("JSON") << "--json"
+                          << QList<QByteArray>{
+                                 "[",
+                                 "  {\"file\": \"sports-car.trv\", \"error\": \"The spin time must be "
+                                 "between 0.75 and 3.00\", \"sweep\": {\"carWeight\": 1000, \"spinTime\": 0.5}}",
+                                 "  {\"file\": \"sports-car.trv\", \"inputs\": {",
+                                 "  {\"file\": \"sports-car.trv\", \"error\": ",
+                                 "  {\"file\": \"sports-car.trv\", \"inputs\": {",
+                             };
+}
+
+void TestRunner::gridOrderAndColumns()
+{
+    QFETCH(QString, format);
+    QFETCH(QList<QByteArray>, lines);
+    QStringList arguments{ "--sweep", "carWeight=1000:2000:1000", "--sweep", "spinTime=0.5:1:0.5",
+                           "sports-car.trv" };
+    if (format != "--table")
+        arguments.prepend(format);
+    const QList<QByteArray> out = runInProcess(arguments).out.split('\n');
+    for (int i = 0; i < lines.size(); ++i)
+        QVERIFY2(out.value(i).startsWith(lines[i]), out.value(i));
+    if (format == "--csv") {
+        QVERIFY(out[0].endsWith(",error,sweep.carWeight,sweep.spinTime\r"));
+        QVERIFY(out[2].endsWith(",,1000,1\r"));
+        QVERIFY(out[3].endsWith("0.75 and 3.00,2000,0.5\r"));
+    }
+    if (format == "--json")
+        QVERIFY(out[3].endsWith("\"sweep\": {\"carWeight\": 2000, \"spinTime\": 0.5}},"));
+}
+
+// A swept value is put into its box as the text that reads back as it,
+// and converted as the box converts that text.
+void TestRunner::sweptValueAsTyped_data()
+{
+    QTest::addColumn<double>("value");
+    for (double value : { 2.9, 345.0, 1e21, 1.5e-5, -0.0, -2.5, 5e-324, 2.2250738585072009e-308,
+                          2147483647.5, 2147483648.0, -2147483648.5, -1e300 })
+        QTest::addRow("%.17g", value) << value;
+}
+
+void TestRunner::sweptValueAsTyped()
+{
+    QFETCH(double, value);
+    for (InputField field : { InputField::CarWeight, InputField::AvailableShifts }) {
+        CarTexts texts = CarTexts::DefaultCar();
+        texts[field] = QString::fromLatin1(ShortestText(value));
+        CarInputs swept = ConvertTexts(CarTexts::DefaultCar());
+        SetSweptValue(swept, field, value);
+        QCOMPARE(std::bit_cast<quint64>(swept.Value(field)),
+                 std::bit_cast<quint64>(ConvertTexts(texts).Value(field)));
+    }
+}
+
+// Every car of a grid, run on the runner's threads with its records reused,
+// gives the doubles of a car run by itself.
+void TestRunner::sweepGivesTheEngineDoubles()
+{
+    const Finished finished = runInProcess({ "--csv", "--jobs", "2", "--sweep", "horsepower=100:1500:7",
+                                             "--sweep", "dragCoefficient=0.2:0.4:0.05", "supercar.trv" });
+    QCOMPARE(finished.status, 0);
+    const QList<CsvRecord> records = ReadCsv(finished.out);
+    QCOMPARE(records.size(), 1 + 201 * 5);
+    const CarInputs base = ConvertTexts(VehicleFile::CarFromFileOrder(VehicleFile::Load("supercar.trv").words));
+    for (qsizetype i = 1; i < records.size(); ++i) {
+        CarInputs car = base;
+        car.horsepower = CsvNumber(records[i].fields[1]).value();
+        car.dragCoefficient = CsvNumber(records[i].fields[2]).value();
+        const SimulationResults expected = RunCar(car).results;
+        for (int r = 0; r < ResultFieldCount; ++r)
+            QCOMPARE(std::bit_cast<quint64>(CsvNumber(records[i].fields[12 + r]).value()),
+                     std::bit_cast<quint64>(ResultValue(expected, AllResultFields[r])));
+    }
 }
 
 void TestRunner::programGivesTheEngineDoubles()
@@ -184,7 +324,7 @@ void TestRunner::outputFaults_data()
                                         << full;
     // Far more cars than could ever run: only stopping at the first failed
     // write lets these end.
-    const QStringList sweep{ "--sweep", "carWeight=1000:900000:1", "sports-car.trv" };
+    const QStringList sweep{ "--sweep", "carWeight=1000:4500:1e-9", "sports-car.trv" };
     for (const char* format : { "--csv", "--json", "--table" }) {
         const QStringList arguments = QString::fromLatin1(format) == "--table"
                                           ? sweep
@@ -208,6 +348,19 @@ void TestRunner::outputFaults()
     const Finished finished = runShell(script, arguments);
     QCOMPARE(finished.err, err);
     QCOMPARE(finished.status, status);
+}
+
+// Ctrl+C ends a sweep that would run for days, with every job busy.
+void TestRunner::interruptStops()
+{
+    QProcess process;
+    process.start(QStringLiteral(TORVANE_RUN_PATH),
+                  { "--csv", "--jobs", "2", "--sweep", "carWeight=1000:4500:1e-9", "sports-car.trv" });
+    QVERIFY(process.waitForReadyRead(60000));
+    ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(process.exitCode(), SIGINT);
 }
 
 // Standard input is read as a file is: one byte past the bound, so that a

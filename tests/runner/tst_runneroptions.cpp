@@ -48,10 +48,20 @@ void TestRunnerOptions::usageErrors_data()
                                << "--sweep 'spinTime=2:1:-1': STEP must be greater than 0";
     QTest::newRow("from above to") << QStringList{ "--sweep=spinTime=2:1:1", a }
                                    << "--sweep 'spinTime=2:1:1': FROM must not be greater than TO";
-    QTest::newRow("two sweeps") << QStringList{ "--sweep=spinTime=1:2:1", "--sweep=spinTime=1:2:1" }
-                                << "only one --sweep may be given";
-    QTest::newRow("2 x 500001 runs") << QStringList{ "--sweep=carWeight=1:500001:1", a, a }
-                                     << "the sweep would make more than 1000000 runs";
+    QTest::newRow("one input swept twice") << QStringList{ "--sweep=spinTime=1:2:1", "--sweep=spinTime=1:2:1" }
+                                           << "--sweep: spinTime is swept twice";
+    QTest::newRow("three sweeps") << QStringList{ "--sweep=spinTime=1:2:1", "--sweep=carWeight=1:2:1",
+                                                  "--sweep=horsepower=1:2:1" }
+                                  << "at most two --sweep may be given";
+    QTest::newRow("2 x 10^15 runs") << QStringList{ "--sweep=carWeight=1:1e15:1", a, a }
+                                    << "the sweeps would make more than 1000000000000000 runs";
+    QTest::newRow("a grid of 10^8 x 10^8")
+        << QStringList{ "--sweep=carWeight=1:1e8:1", "--sweep=horsepower=1:1e8:1", a }
+        << "the sweeps would make more than 1000000000000000 runs";
+    for (const char* jobs : { "0", "1025", "2.5", "x", "" })
+        QTest::addRow("jobs '%s'", jobs) << QStringList{ "--jobs", jobs, a }
+                                         << QStringLiteral("--jobs '%1': a whole number from 1 to 1024 expected").arg(jobs);
+    QTest::newRow("jobs at the end") << QStringList{ a, "--jobs" } << "--jobs needs N";
 }
 
 void TestRunnerOptions::usageErrors()
@@ -65,14 +75,20 @@ void TestRunnerOptions::soundCommandLine()
 {
     const ParsedOptions parsed
         = ParseOptions({ "--csv", "--set", "spinTime=1", "b.trv", "--set=horsepower=4=5",
-                         "--sweep=carWeight=1:250000:1", "-", "--", "--json", "-x" });
+                         "--sweep=carWeight=1:250000:1", "--jobs=3", "-", "--sweep", "spinTime=0:1e8:1",
+                         "--", "--json", "-x" });
     QCOMPARE(parsed.error, QString());
     QCOMPARE(parsed.options.format, OutputFormat::Csv);
     QCOMPARE(parsed.options.files, QStringList({ "b.trv", "-", "--json", "-x" }));
     QCOMPARE(parsed.options.changes.size(), 2u);
     QCOMPARE(parsed.options.changes[1].text, QStringLiteral("4=5"));
-    // Four files by 250000 values: the most runs a command may make.
-    QCOMPARE(parsed.options.sweepValues.size(), 250000u);
+    QCOMPARE(parsed.options.jobs, 3);
+    QCOMPARE(parsed.options.sweeps.size(), 2u);
+    QCOMPARE(parsed.options.sweeps[1].field, InputField::SpinTime);
+    // Four files by 250,000 by 100,000,001 values: within the bound.
+    QCOMPARE(parsed.options.RunsPerCar(), 250000LL * 100000001LL);
+    // By default one job for each core.
+    QVERIFY(ParseOptions({ "b.trv" }).options.jobs >= 1);
 }
 
 void TestRunnerOptions::helpAndVersion_data()
@@ -107,6 +123,8 @@ void TestRunnerOptions::sweepValues_data()
     QTest::newRow("whole steps") << "1:3:1" << "1 2 3";
     QTest::newRow("to reached up to rounding") << "0:0.3:0.1" << "0 0.1 0.2 0.30000000000000004";
     QTest::newRow("to between steps") << "0.2:0.39:0.1" << "0.2 0.30000000000000004";
+    QTest::newRow("one value") << "5:5:1" << "5";
+    QTest::newRow("values that repeat") << "1e16:1e16:1" << "1e+16 1e+16";
 }
 
 void TestRunnerOptions::sweepValues()
@@ -114,8 +132,9 @@ void TestRunnerOptions::sweepValues()
     QFETCH(QString, range);
     QFETCH(QString, values);
     QStringList texts;
-    for (double value : ParseOptions({ "--sweep=spinTime=" + range, "a.trv" }).options.sweepValues)
-        texts.append(QString::fromLatin1(ShortestText(value)));
+    const Sweep sweep = ParseOptions({ "--sweep=spinTime=" + range, "a.trv" }).options.sweeps.at(0);
+    for (long long k = 0; k < sweep.count; ++k)
+        texts.append(QString::fromLatin1(ShortestText(sweep.Value(k))));
     QCOMPARE(texts.join(u' '), values);
 }
 

@@ -1,0 +1,106 @@
+// What the runner costs a car beside the engine's own cost, and what a
+// second job gives, each as a ratio measured in one run.
+//
+// The cars are a weight sweep of the sports car. The engine's own cost is a
+// record set up and run for each car, its results read (no checks, no
+// output); the runner's cost is the whole command (options, the file, each
+// car checked, run, formatted and written to a sink that discards the
+// bytes). Rounds interleave the measures and the medians are compared, so a
+// busy machine slows every measure alike.
+#include "core/CarRun.h"
+#include "core/NumberText.h"
+#include "core/VehicleFile.h"
+#include "runner/Runner.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+constexpr long long cars = 200000;
+constexpr double lightest = 1000;
+constexpr double step = 3500.0 / cars; // up to 4500 lb, the heaviest car allowed
+constexpr int rounds = 7;
+
+double seconds(const std::function<void()>& work)
+{
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Keeps a result alive so the compiler cannot drop the work.
+volatile double sink = 0;
+
+void engineOnly(const CarInputs& base)
+{
+    SimulationRecord record = RecordFor(base);
+    CarInputs car = base;
+    double sum = 0;
+    for (long long k = 0; k < cars; ++k) {
+        car.carWeight = lightest + static_cast<double>(k) * step;
+        SetUpRecord(record, car, car.horsepower, RunSetup::AirDensity);
+        record.RunSimulation({});
+        sum += RunOf(record).results.quarterMileTime;
+    }
+    sink = sum;
+}
+
+void runner(const QString& file, const char* format, int jobs)
+{
+    const QString sweep = QStringLiteral("carWeight=%1:%2:%3")
+                              .arg(QString::fromLatin1(ShortestText(lightest)),
+                                   QString::fromLatin1(ShortestText(lightest + (cars - 1) * step)),
+                                   QString::fromLatin1(ShortestText(step)));
+    DiscardingSink out;
+    QBuffer err;
+    err.open(QIODevice::WriteOnly);
+    RunnerStreams streams{ [] { return InputBytes{}; }, &out, &err };
+    const QStringList arguments{ QString::fromLatin1(format), "--jobs", QString::number(jobs),
+                                 "--sweep", sweep, file };
+    const int status = RunCommand(arguments, streams);
+    if (status != 0 || out.Count() == 0)
+        qFatal("torvane-run failed: %d %s", status, err.data().constData());
+    sink = static_cast<double>(out.Count());
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    const QString file = QStringLiteral(TORVANE_EXAMPLES_DIR "/sports-car.trv");
+    const CarInputs base = ConvertTexts(VehicleFile::CarFromFileOrder(VehicleFile::Load(file).words));
+
+    std::vector<double> engine, csv, json, table, csv2;
+    for (int round = 0; round < rounds; ++round) {
+        engine.push_back(seconds([&] { engineOnly(base); }));
+        csv.push_back(seconds([&] { runner(file, "--csv", 1); }));
+        json.push_back(seconds([&] { runner(file, "--json", 1); }));
+        csv2.push_back(seconds([&] { runner(file, "--csv", 2); }));
+    }
+    const auto perCar = [](double s) { return s / cars * 1e6; };
+    std::printf("torvane-run, a %lld-car weight sweep of the sports car, medians of %d interleaved rounds\n",
+                cars, rounds);
+    std::printf("  engine alone           %7.3f us a car\n", perCar(median(engine)));
+    std::printf("  runner, CSV, 1 job     %7.3f us a car   %.2fx the engine (target <= 3)\n",
+                perCar(median(csv)), median(csv) / median(engine));
+    std::printf("  runner, JSON, 1 job    %7.3f us a car   %.2fx the engine (target <= 3)\n",
+                perCar(median(json)), median(json) / median(engine));
+    std::printf("  runner, CSV, 2 jobs    %7.3f us a car   %.2fx faster than 1 job (target >= 1.8)\n",
+                perCar(median(csv2)), median(csv) / median(csv2));
+    return 0;
+}
