@@ -14,7 +14,8 @@
 
 BatchFile BatchFile::Of(const QString& name)
 {
-    return { name, OutputName(name), TerminalText(name) };
+    const QString output = OutputName(name);
+    return { name, output, TerminalText(name), output.toStdString() };
 }
 
 CarSource ReadCar(const BatchFile& file, const StandardInputReader& readStandardInput)
@@ -91,6 +92,7 @@ struct CarRuns {
     const BatchFile* file;
     CarInputs base;      // the converted inputs, before the sweeps
     std::string prefix;  // "torvane-run: FILE: "
+    std::array<std::string, InputFieldCount> inputTexts; // of `base`, by InputField
 };
 
 void finishRow(const BatchSetting& setting, const CarRuns& car, RunRow& row, RowPiece& piece)
@@ -118,6 +120,7 @@ void runPiece(const BatchSetting& setting, const CarRuns& car, long long first, 
     const std::vector<Sweep>& sweeps = setting.options.sweeps;
     RunRow row;
     row.file = car.file;
+    row.inputTexts = &car.inputTexts;
     for (long long index = first; index < first + rows; ++index) {
         row.inputs = car.base;
         long long rest = index;
@@ -152,12 +155,15 @@ bool RunBatch(const RunOptions& options, const StandardInputReader& readStandard
     allRan = true;
     OrderedWork work(options.jobs);
     std::vector<RowPiece> held(static_cast<std::size_t>(work.Window()));
-    std::vector<SimulationRecord> records(static_cast<std::size_t>(work.Jobs()),
-                                          RecordFor(CarInputs::DefaultCar()));
+    // One engine record for each thread, alone on its cache lines.
+    struct alignas(64) WorkerRecord {
+        SimulationRecord record = RecordFor(CarInputs::DefaultCar());
+    };
+    std::vector<WorkerRecord> records(static_cast<std::size_t>(work.Jobs()));
     const long long runs = options.RunsPerCar();
     for (const QString& name : options.files) {
         const BatchFile file = BatchFile::Of(name);
-        const CarRuns car{ &file, {}, ("torvane-run: " + file.terminalName + ": ").toStdString() };
+        const CarRuns car{ &file, {}, ("torvane-run: " + file.terminalName + ": ").toStdString(), {} };
         const CarSource source = ReadCar(file, readStandardInput);
         if (!source.error.isEmpty()) {
             RowPiece& piece = held.front();
@@ -181,11 +187,15 @@ bool RunBatch(const RunOptions& options, const StandardInputReader& readStandard
             texts[change.field] = change.text;
         CarRuns runsOfCar = car;
         runsOfCar.base = ConvertTexts(texts);
+        for (InputField field : AllInputFields)
+            runsOfCar.inputTexts[static_cast<std::size_t>(field)]
+                = IsCountField(field) ? ShortestText(static_cast<int>(runsOfCar.base.Value(field))).toStdString()
+                                      : ShortestText(runsOfCar.base.Value(field)).toStdString();
         const long long pieces = (runs + PieceRows - 1) / PieceRows;
         const auto doPiece = [&](long long piece, int worker) {
             const long long first = piece * PieceRows;
             runPiece(setting, runsOfCar, first, std::min(PieceRows, runs - first),
-                     records[static_cast<std::size_t>(worker)],
+                     records[static_cast<std::size_t>(worker)].record,
                      held[static_cast<std::size_t>(piece % work.Window())]);
         };
         const auto takePiece = [&](long long piece) {

@@ -38,6 +38,7 @@ struct BatchFile {
     QString name;         // as given, losslessly
     QString outputName;   // for JSON, CSV and the messages
     QString terminalName; // for the table and standard error
+    std::string outputUtf8; // outputName as UTF-8
 
     static BatchFile Of(const QString& name);
 };
@@ -48,6 +49,9 @@ struct RunRow {
     QString refusal;  // why the FILE could not be read; nothing below is set then
     std::array<double, MaxSweeps> swept{}; // the swept values, in the order of the sweeps
     CarInputs inputs; // the converted inputs
+    // The shortest texts of the inputs no sweep changes, by InputField
+    // (made once per FILE; a writer formats the swept ones itself).
+    const std::array<std::string, InputFieldCount>* inputTexts = nullptr;
     int failedCheck = -1; // the range test (RangeTests()) that refused the car; -1 when it ran
     CarRun run;       // the run, when the car passed every check
 
@@ -60,7 +64,7 @@ class RowFormat;
 // The rows of one piece, in order: formatted, or kept for a writer that
 // formats them itself, and the lines for standard error of those that did
 // not run.
-struct RowPiece {
+struct alignas(64) RowPiece { // alone on its cache lines: each thread fills its own
     std::vector<RunRow> rows;
     std::string formatted;
     std::string messages;

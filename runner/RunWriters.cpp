@@ -28,13 +28,24 @@ void appendShortest(std::string& out, int value)
     out.append(buffer, result.ptr);
 }
 
-// An input as the runner hands it out: the counts as integers.
-void appendInput(std::string& out, const CarInputs& inputs, InputField field)
+// An input as the runner hands it out: the counts as integers. The text of
+// an input no sweep changes was made once for its file.
+void appendInput(std::string& out, const RunRow& row, InputField field, unsigned sweptFields)
 {
-    if (IsCountField(field))
-        appendShortest(out, static_cast<int>(inputs.Value(field)));
+    if (row.inputTexts && !(sweptFields & (1u << static_cast<unsigned>(field))))
+        out += (*row.inputTexts)[static_cast<std::size_t>(field)];
+    else if (IsCountField(field))
+        appendShortest(out, static_cast<int>(row.inputs.Value(field)));
     else
-        appendShortest(out, inputs.Value(field));
+        appendShortest(out, row.inputs.Value(field));
+}
+
+unsigned sweptMask(const std::vector<InputField>& swept)
+{
+    unsigned mask = 0;
+    for (InputField field : swept)
+        mask |= 1u << static_cast<unsigned>(field);
+    return mask;
 }
 
 std::string utf8(const QString& text)
@@ -96,7 +107,7 @@ QString messageOf(const RunRow& row, const std::vector<QString>& checks)
 
 class JsonFormat : public RowFormat {
 public:
-    explicit JsonFormat(const WriterSettings& settings)
+    explicit JsonFormat(const WriterSettings& settings) : sweptFields(sweptMask(settings.swept))
     {
         for (const QString& message : checkMessages())
             checks.push_back(jsonString(message));
@@ -113,7 +124,7 @@ public:
     void Row(const RunRow& row, std::string& out) const override
     {
         out += ",\n  {\"file\": ";
-        appendJsonString(out, utf8(row.file->outputName));
+        appendJsonString(out, row.file->outputUtf8);
         if (!row.Ran()) {
             out += ", \"error\": ";
             if (row.Read())
@@ -130,7 +141,7 @@ public:
             if (i > 0)
                 out += ", ";
             out += inputKeys[i];
-            appendInput(out, row.inputs, VehicleFile::FileOrder[i]);
+            appendInput(out, row, VehicleFile::FileOrder[i], sweptFields);
         }
         out += "}, \"timeLimitReached\": ";
         out += row.run.timeLimitReached ? "true" : "false";
@@ -167,6 +178,7 @@ private:
         out += '}';
     }
 
+    unsigned sweptFields;
     std::vector<std::string> checks;
     std::vector<std::string> inputKeys;
     std::vector<std::string> resultKeys;
@@ -180,7 +192,8 @@ void appendCsvText(std::string& out, const QString& text)
 
 class CsvFormat : public RowFormat {
 public:
-    explicit CsvFormat(const WriterSettings& settings) : sweptCount(settings.swept.size())
+    explicit CsvFormat(const WriterSettings& settings)
+        : sweptCount(settings.swept.size()), sweptFields(sweptMask(settings.swept))
     {
         for (const QString& message : checkMessages()) {
             std::string cell;
@@ -208,7 +221,7 @@ public:
 
     void Row(const RunRow& row, std::string& out) const override
     {
-        appendCsvText(out, row.file->outputName);
+        AppendCsvField(out, row.file->outputUtf8, CsvCellKind::Text);
         if (!row.Ran()) {
             out.append(InputFieldCount + 2 + ResultFieldCount, ',');
             out += ',';
@@ -223,7 +236,7 @@ public:
         const CarRun& run = row.run;
         for (InputField field : VehicleFile::FileOrder) {
             out += ',';
-            appendInput(out, row.inputs, field);
+            appendInput(out, row, field, sweptFields);
         }
         out += run.timeLimitReached ? ",true," : ",false,";
         if (run.timeLimitReached)
@@ -248,6 +261,7 @@ private:
     }
 
     std::size_t sweptCount;
+    unsigned sweptFields;
     std::string header;
     std::vector<std::string> checks;
 };
