@@ -73,8 +73,12 @@ RunRow RunTexts(const BatchFile& file, const CarTexts& texts)
     row.file = &file;
     row.inputs = ConvertTexts(texts);
     row.failedCheck = FailingRangeTest(row.inputs);
-    if (row.failedCheck < 0)
-        row.run = RunCar(row.inputs);
+    if (row.failedCheck < 0) {
+        const DayResults day = RunCarOnDay(row.inputs, AirConditions());
+        row.run = day.run;
+        row.horsepower = day.horsepower;
+        row.splits = day.splits;
+    }
     return row;
 }
 
@@ -84,6 +88,9 @@ namespace {
 struct BatchSetting {
     const RunOptions& options;
     const RowFormat* format;
+    bool splits;
+    AirFigures air;
+    double airDensity; // slug/ft³ on the day
     std::vector<std::string> checkLines; // each range test's message, for standard error
 };
 
@@ -132,11 +139,18 @@ void runPiece(const BatchSetting& setting, const CarRuns& car, long long first, 
         }
         row.failedCheck = FailingRangeTest(row.inputs);
         if (row.failedCheck < 0) {
-            SetUpRecord(record, row.inputs, row.inputs.horsepower, RunSetup::AirDensity);
+            // The car on the day (core/DayRun): on the standard day the
+            // horsepower and the air density are exactly the classic ones.
+            row.horsepower = HorsepowerOnDay(row.inputs.horsepower, setting.air);
+            SetUpRecord(record, row.inputs, row.horsepower, setting.airDensity);
             record.RunSimulation({});
             row.run = RunOf(record);
+            if (setting.splits)
+                row.splits = SplitTimesOf(record, Timeline::Of(record));
         } else {
             row.run = CarRun();
+            row.horsepower = 0;
+            row.splits = SplitTimes();
         }
         finishRow(setting, car, row, piece);
     }
@@ -145,10 +159,11 @@ void runPiece(const BatchSetting& setting, const CarRuns& car, long long first, 
 } // namespace
 
 bool RunBatch(const RunOptions& options, const StandardInputReader& readStandardInput,
-              const RowFormat* format, const std::function<bool(const RowPiece&)>& take,
-              bool& allRan)
+              const RowFormat* format, bool splits,
+              const std::function<bool(const RowPiece&)>& take, bool& allRan)
 {
-    BatchSetting setting{ options, format, {} };
+    const AirFigures air = FiguresFor(options.air);
+    BatchSetting setting{ options, format, splits, air, AirDensityOnDay(air), {} };
     for (std::size_t i = 0; i < RangeTests().size(); ++i)
         setting.checkLines.push_back(
             (TerminalText(RangeTestMessage(static_cast<int>(i))) + u'\n').toStdString());

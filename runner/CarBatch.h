@@ -10,6 +10,7 @@
 
 #include "core/CarInputs.h"
 #include "core/CarRun.h"
+#include "core/DayRun.h"
 #include "runner/RunOptions.h"
 
 #include <QByteArray>
@@ -54,6 +55,8 @@ struct RunRow {
     const std::array<std::string, InputFieldCount>* inputTexts = nullptr;
     int failedCheck = -1; // the range test (RangeTests()) that refused the car; -1 when it ran
     CarRun run;       // the run, when the car passed every check
+    double horsepower = 0; // the horsepower the car ran with: on the day
+    SplitTimes splits;     // the time slip's splits, when the writer needs them
 
     bool Ran() const { return refusal.isEmpty() && failedCheck < 0; }
     bool Read() const { return refusal.isEmpty(); }
@@ -85,15 +88,16 @@ CarSource ReadCar(const BatchFile& file, const StandardInputReader& readStandard
 void SetSweptValue(CarInputs& inputs, InputField field, double value);
 
 // The texts converted, checked against the nine ranges and, when they pass,
-// run with the input dialog's set-up.
+// run with the input dialog's set-up on the standard day, with the splits.
 RunRow RunTexts(const BatchFile& file, const CarTexts& texts);
 
 // Every row of the options, in order: a file that cannot be read gives one
 // row with its message; a car that was read gives one row per swept value
-// or grid point (one when nothing is swept). Rows are formatted by `format`,
-// or kept when it is nullptr. Each piece goes to `take` in order on the
+// or grid point (one when nothing is swept), run in the day's air with the
+// splits when `splits` is set. Rows are formatted by `format`, or kept when
+// it is nullptr. Each piece goes to `take` in order on the
 // calling thread; it returns false to stop. Returns false when stopped;
 // `allRan` says whether every car ran.
 bool RunBatch(const RunOptions& options, const StandardInputReader& readStandardInput,
-              const RowFormat* format, const std::function<bool(const RowPiece&)>& take,
-              bool& allRan);
+              const RowFormat* format, bool splits,
+              const std::function<bool(const RowPiece&)>& take, bool& allRan);

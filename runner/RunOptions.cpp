@@ -97,6 +97,20 @@ QString parseSweep(const QString& argument, RunOptions& options)
     return QString();
 }
 
+// --temperature, --pressure, --humidity: a number in the box's range, with
+// the core's message for a value outside it.
+QString parseAir(const QString& option, const QString& argument, AirField field, double& value)
+{
+    const std::optional<double> number = numberFrom(argument);
+    if (!number || !std::isfinite(*number))
+        return QStringLiteral("%1 '%2': a number expected").arg(option, argument);
+    const QString range = AirFieldMessage(field, *number);
+    if (!range.isEmpty())
+        return QStringLiteral("%1 '%2': %3").arg(option, argument, range);
+    value = *number;
+    return QString();
+}
+
 QString parseJobs(const QString& argument, RunOptions& options)
 {
     const std::string bytes = argument.toStdString();
@@ -167,6 +181,9 @@ QString parserError(const QCommandLineParser& parser, const QStringList& argumen
         return QStringLiteral("--sweep needs NAME=FROM:TO:STEP");
     if (missing("--jobs"))
         return QStringLiteral("--jobs needs N");
+    for (const char* option : { "--temperature", "--pressure", "--humidity" })
+        if (missing(option))
+            return QStringLiteral("%1 needs a number").arg(QLatin1String(option));
     const qsizetype open = error.indexOf(u'\'');
     const qsizetype close = error.lastIndexOf(u'\'');
     if (open >= 0 && close > open)
@@ -187,9 +204,14 @@ ParsedOptions ParseOptions(const QStringList& arguments)
     const QCommandLineOption sweep(QStringLiteral("sweep"), QString(),
                                    QStringLiteral("NAME=FROM:TO:STEP"));
     const QCommandLineOption jobs(QStringLiteral("jobs"), QString(), QStringLiteral("N"));
+    const QCommandLineOption temperature(QStringLiteral("temperature"), QString(), QStringLiteral("F"));
+    const QCommandLineOption pressure(QStringLiteral("pressure"), QString(), QStringLiteral("INHG"));
+    const QCommandLineOption humidity(QStringLiteral("humidity"), QString(), QStringLiteral("PERCENT"));
+    const QCommandLineOption splits(QStringLiteral("splits"));
     const QCommandLineOption help(QStringList{ QStringLiteral("h"), QStringLiteral("help") });
     const QCommandLineOption version(QStringList{ QStringLiteral("v"), QStringLiteral("version") });
-    parser.addOptions({ json, csv, set, sweep, jobs, help, version });
+    parser.addOptions({ json, csv, set, sweep, jobs, temperature, pressure, humidity, splits, help,
+                        version });
 
     ParsedOptions parsed;
     RunOptions& options = parsed.options;
@@ -206,6 +228,19 @@ ParsedOptions ParseOptions(const QStringList& arguments)
     qsizetype nextSet = 0;
     qsizetype nextSweep = 0;
     qsizetype nextJobs = 0;
+    // The day's air: each option's values in order, as for --set.
+    struct AirOption {
+        const QCommandLineOption& option;
+        AirField field;
+        double& value;
+        QStringList values;
+        qsizetype next = 0;
+    };
+    AirOption airOptions[] = {
+        { temperature, AirField::Temperature, options.air.temperature, parser.values(temperature) },
+        { pressure, AirField::Pressure, options.air.pressure, parser.values(pressure) },
+        { humidity, AirField::Humidity, options.air.humidity, parser.values(humidity) },
+    };
     std::optional<OutputFormat> chosenFormat;
     for (const QString& name : parser.optionNames()) {
         if (help.names().contains(name)) {
@@ -229,7 +264,13 @@ ParsedOptions ParseOptions(const QStringList& arguments)
             parsed.error = parseSweep(sweeps[nextSweep++], options);
         } else if (name == jobs.names().front()) {
             parsed.error = parseJobs(jobCounts[nextJobs++], options);
+        } else if (name == splits.names().front()) {
+            options.splits = true;
         }
+        for (AirOption& air : airOptions)
+            if (name == air.option.names().front())
+                parsed.error = parseAir(QStringLiteral("--") + name, air.values[air.next++], air.field,
+                                        air.value);
         if (!parsed.error.isEmpty())
             return parsed;
     }
@@ -283,8 +324,10 @@ QString InputNames()
 
 QString UsageLine()
 {
-    return QStringLiteral("Usage: torvane-run [--json | --csv] [--set NAME=VALUE]... "
-                          "[--sweep NAME=FROM:TO:STEP]... [--jobs N] FILE...");
+    return QStringLiteral("Usage: torvane-run [--json | --csv] [--set NAME=VALUE]...\n"
+                          "                   [--sweep NAME=FROM:TO:STEP]... [--jobs N] [--splits]\n"
+                          "                   [--temperature F] [--pressure INHG] [--humidity PERCENT]\n"
+                          "                   FILE...");
 }
 
 QString HelpText()
@@ -305,6 +348,17 @@ Options:
                          first varying slowest
   --jobs N               run the cars on N threads (default: one for each
                          core); the output is the same for every N
+  --temperature F        run every car in air of F degrees Fahrenheit (-40
+                         to 140; default 77)
+  --pressure INHG        ... at a station (uncorrected) barometric pressure
+                         of INHG inches of mercury (20 to 32; default
+                         29.235, that is 99 kPa)
+  --humidity PERCENT     ... at this relative humidity (0 to 100; default 0)
+                         Without these, every car runs on the standard day
+                         of SAE J1349, and every figure is the classic one.
+  --splits               show the time slip's splits in the table: 60 ft,
+                         330 ft, 1/8 mile with its speed, 1000 ft (JSON and
+                         CSV always hold them, with the day's air)
   -h, --help             show this help and exit
   -v, --version          show the version and exit
 

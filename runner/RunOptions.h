@@ -5,6 +5,7 @@
 // text of a usage error. Nothing is read or run here.
 #pragma once
 
+#include "core/Air.h"
 #include "core/CarInputs.h"
 
 #include <QString>
@@ -51,6 +52,8 @@ struct RunOptions {
     std::vector<TextChange> changes; // in the order given
     std::vector<Sweep> sweeps;       // in the order given: the first varies slowest
     int jobs = 1;                    // threads that run the cars
+    AirConditions air;               // the day's air: the standard day unless given
+    bool splits = false;             // the table shows the time slip's splits
     QStringList files;               // as given; "-" is standard input
     bool help = false;
     bool version = false;
@@ -79,7 +82,8 @@ long long SweepCount(const Sweep& sweep, long long limit);
 
 // The NAMEs of the inputs in file order: "horsepower, dragCoefficient, ...".
 QString InputNames();
-// "Usage: torvane-run [--json | --csv] ..." without a line end.
+// "Usage: torvane-run [--json | --csv] ..." on four lines, without a line
+// end after the last.
 QString UsageLine();
 // The whole text of --help.
 QString HelpText();

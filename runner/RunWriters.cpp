@@ -7,7 +7,10 @@
 #include "core/VehicleFile.h"
 #include "runner/FileNames.h"
 
+#include <bit>
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 #include <cmath>
 
 namespace {
@@ -28,16 +31,64 @@ void appendShortest(std::string& out, int value)
     out.append(buffer, result.ptr);
 }
 
+// The numbers of one row as they are written, by their bits: a value that
+// comes again in the row (the quarter mile in the splits, the horsepower
+// on the standard day, a swept value among the inputs) is copied from the
+// text written before instead of being converted again. The text of a
+// double depends on its bits alone, so the bytes are the same.
+class RowNumbers {
+public:
+    explicit RowNumbers(std::string& out) : out(out) {}
+
+    void Append(double value)
+    {
+        const auto bits = std::bit_cast<std::uint64_t>(value);
+        for (std::size_t i = 0; i < count; ++i) {
+            if (written[i].bits == bits) {
+                char text[32];
+                std::memcpy(text, out.data() + written[i].at, written[i].length);
+                out.append(text, written[i].length);
+                return;
+            }
+        }
+        const std::size_t at = out.size();
+        appendShortest(out, value);
+        Remember(value, at);
+    }
+
+    // The value whose text was just written from `at` on.
+    void Remember(double value, std::size_t at)
+    {
+        if (count < written.size())
+            written[count++] = { std::bit_cast<std::uint64_t>(value), at, out.size() - at };
+    }
+
+private:
+    struct Written {
+        std::uint64_t bits;
+        std::size_t at;
+        std::size_t length;
+    };
+    std::string& out;
+    std::array<Written, 32> written{};
+    std::size_t count = 0;
+};
+
 // An input as the runner hands it out: the counts as integers. The text of
 // an input no sweep changes was made once for its file.
-void appendInput(std::string& out, const RunRow& row, InputField field, unsigned sweptFields)
+void appendInput(RowNumbers& numbers, std::string& out, const RunRow& row, InputField field,
+                 unsigned sweptFields)
 {
+    const double value = row.inputs.Value(field);
+    const std::size_t at = out.size();
     if (row.inputTexts && !(sweptFields & (1u << static_cast<unsigned>(field))))
         out += (*row.inputTexts)[static_cast<std::size_t>(field)];
     else if (IsCountField(field))
-        appendShortest(out, static_cast<int>(row.inputs.Value(field)));
+        appendShortest(out, static_cast<int>(value));
     else
-        appendShortest(out, row.inputs.Value(field));
+        appendShortest(out, value);
+    if (!IsCountField(field))
+        numbers.Remember(value, at);
 }
 
 unsigned sweptMask(const std::vector<InputField>& swept)
@@ -91,6 +142,14 @@ void appendJsonNumber(std::string& out, double value)
         out += "null";
 }
 
+void appendJsonNumber(RowNumbers& numbers, std::string& out, double value)
+{
+    if (std::isfinite(value))
+        numbers.Append(value);
+    else
+        out += "null";
+}
+
 // The messages of the range tests, made once.
 std::vector<QString> checkMessages()
 {
@@ -105,6 +164,38 @@ QString messageOf(const RunRow& row, const std::vector<QString>& checks)
     return row.Read() ? checks[static_cast<std::size_t>(row.failedCheck)] : row.refusal;
 }
 
+// The day's air as JSON and CSV give it, besides the horsepower on the day.
+struct AirValue {
+    const char* key;
+    double value;
+};
+
+std::array<AirValue, 6> airValues(const AirFigures& air)
+{
+    return { { { "temperature", air.conditions.temperature },
+               { "pressure", air.conditions.pressure },
+               { "humidity", air.conditions.humidity },
+               { "densityAltitude", air.densityAltitude },
+               { "relativeAirDensity", air.relativeAirDensity },
+               { "correctionFactor", air.correctionFactor } } };
+}
+
+// The time slip's splits, by name.
+struct SplitField {
+    const char* key;
+    double SplitTimes::*value;
+};
+
+const std::array<SplitField, 7> splitFields = { {
+    { "sixtyFootTime", &SplitTimes::sixtyFootTime },
+    { "threeThirtyFootTime", &SplitTimes::threeThirtyFootTime },
+    { "eighthMileTime", &SplitTimes::eighthMileTime },
+    { "eighthMileSpeed", &SplitTimes::eighthMileSpeed },
+    { "thousandFootTime", &SplitTimes::thousandFootTime },
+    { "quarterMileTime", &SplitTimes::quarterMileTime },
+    { "quarterMileSpeed", &SplitTimes::quarterMileSpeed },
+} };
+
 class JsonFormat : public RowFormat {
 public:
     explicit JsonFormat(const WriterSettings& settings) : sweptFields(sweptMask(settings.swept))
@@ -117,6 +208,16 @@ public:
             resultKeys.push_back(jsonString(ResultKey(field)) + ": ");
         for (InputField field : settings.swept)
             sweptKeys.push_back(jsonString(FieldKey(field)) + ": ");
+        // The day's air is the same for every car but its horsepower.
+        airStart = ", \"air\": {";
+        for (const AirValue& value : airValues(settings.air)) {
+            airStart += jsonString(QLatin1String(value.key)) + ": ";
+            appendJsonNumber(airStart, value.value);
+            airStart += ", ";
+        }
+        airStart += "\"horsepower\": ";
+        for (const SplitField& field : splitFields)
+            splitKeys.push_back(jsonString(QLatin1String(field.key)) + ": ");
     }
 
     std::string_view Separator() const override { return ","; }
@@ -136,35 +237,46 @@ public:
             out += '}';
             return;
         }
+        RowNumbers numbers(out);
         out += ", \"inputs\": {";
         for (std::size_t i = 0; i < VehicleFile::FileOrder.size(); ++i) {
             if (i > 0)
                 out += ", ";
             out += inputKeys[i];
-            appendInput(out, row, VehicleFile::FileOrder[i], sweptFields);
+            appendInput(numbers, out, row, VehicleFile::FileOrder[i], sweptFields);
         }
         out += "}, \"timeLimitReached\": ";
         out += row.run.timeLimitReached ? "true" : "false";
         if (row.run.timeLimitReached) {
             out += ", \"stopTime\": ";
-            appendJsonNumber(out, row.run.stopTime);
+            appendJsonNumber(numbers, out, row.run.stopTime);
         }
         out += ", \"results\": {";
         for (std::size_t i = 0; i < AllResultFields.size(); ++i) {
             if (i > 0)
                 out += ", ";
             out += resultKeys[i];
-            appendJsonNumber(out, ResultValue(row.run.results, AllResultFields[i]));
+            appendJsonNumber(numbers, out, ResultValue(row.run.results, AllResultFields[i]));
         }
         out += '}';
-        appendSweep(row, out);
+        out += airStart;
+        appendJsonNumber(numbers, out, row.horsepower);
+        out += "}, \"splits\": {";
+        for (std::size_t i = 0; i < splitFields.size(); ++i) {
+            if (i > 0)
+                out += ", ";
+            out += splitKeys[i];
+            appendJsonNumber(numbers, out, row.splits.*splitFields[i].value);
+        }
+        out += '}';
+        appendSweep(row, out, &numbers);
         out += '}';
     }
 
 private:
     // "sweep": {"horsepower": 312.5}: the swept values, each in its
     // shortest exact form.
-    void appendSweep(const RunRow& row, std::string& out) const
+    void appendSweep(const RunRow& row, std::string& out, RowNumbers* numbers = nullptr) const
     {
         if (sweptKeys.empty())
             return;
@@ -173,12 +285,17 @@ private:
             if (i > 0)
                 out += ", ";
             out += sweptKeys[i];
-            appendJsonNumber(out, row.swept[i]);
+            if (numbers)
+                appendJsonNumber(*numbers, out, row.swept[i]);
+            else
+                appendJsonNumber(out, row.swept[i]);
         }
         out += '}';
     }
 
     unsigned sweptFields;
+    std::string airStart;
+    std::vector<std::string> splitKeys;
     std::vector<std::string> checks;
     std::vector<std::string> inputKeys;
     std::vector<std::string> resultKeys;
@@ -207,6 +324,11 @@ public:
         for (ResultField field : AllResultFields)
             titles.append(ResultKey(field));
         titles.append(QStringLiteral("error"));
+        for (const AirValue& value : airValues(settings.air))
+            titles.append(QStringLiteral("air.") + QLatin1String(value.key));
+        titles.append(QStringLiteral("air.horsepower"));
+        for (const SplitField& field : splitFields)
+            titles.append(QStringLiteral("splits.") + QLatin1String(field.key));
         for (InputField field : settings.swept)
             titles.append(QStringLiteral("sweep.") + FieldKey(field));
         for (qsizetype i = 0; i < titles.size(); ++i) {
@@ -215,6 +337,11 @@ public:
             appendCsvText(header, titles[i]);
         }
         header += CsvRecordEnd;
+        for (const AirValue& value : airValues(settings.air)) {
+            airCells += ',';
+            appendShortest(airCells, value.value);
+        }
+        airCells += ',';
     }
 
     const std::string& Header() const { return header; }
@@ -229,39 +356,50 @@ public:
                 out += checks[static_cast<std::size_t>(row.failedCheck)];
             else
                 appendCsvText(out, row.refusal);
+            out.append(airValues(AirFigures()).size() + 1 + splitFields.size(), ',');
             appendSweep(row, out);
             out += CsvRecordEnd;
             return;
         }
         const CarRun& run = row.run;
+        RowNumbers numbers(out);
         for (InputField field : VehicleFile::FileOrder) {
             out += ',';
-            appendInput(out, row, field, sweptFields);
+            appendInput(numbers, out, row, field, sweptFields);
         }
         out += run.timeLimitReached ? ",true," : ",false,";
         if (run.timeLimitReached)
-            appendShortest(out, run.stopTime);
+            numbers.Append(run.stopTime);
         for (ResultField field : AllResultFields) {
             out += ',';
-            appendShortest(out, ResultValue(run.results, field));
+            numbers.Append(ResultValue(run.results, field));
         }
         out += ',';
-        appendSweep(row, out);
+        out += airCells;
+        numbers.Append(row.horsepower);
+        for (const SplitField& field : splitFields) {
+            out += ',';
+            numbers.Append(row.splits.*field.value);
+        }
+        appendSweep(row, out, &numbers);
         out += CsvRecordEnd;
     }
 
 private:
-    void appendSweep(const RunRow& row, std::string& out) const
+    void appendSweep(const RunRow& row, std::string& out, RowNumbers* numbers = nullptr) const
     {
         for (std::size_t i = 0; i < sweptCount; ++i) {
             out += ',';
-            if (row.Read())
+            if (numbers)
+                numbers->Append(row.swept[i]);
+            else if (row.Read())
                 appendShortest(out, row.swept[i]);
         }
     }
 
     std::size_t sweptCount;
     unsigned sweptFields;
+    std::string airCells; // ",T,P,H,DA,RAD,CF,": the day's air before the horsepower
     std::string header;
     std::vector<std::string> checks;
 };
@@ -329,19 +467,38 @@ const TableColumn resultColumns[ResultFieldCount] = {
     { ResultField::QuarterMileWindForce, "1/4 lb" },
 };
 
+// The splits with --splits: elapsed times to the thousandth, as a time slip
+// gives them, and the speed to the hundredth.
+struct SplitColumn {
+    double SplitTimes::*value;
+    const char* title;
+    int decimals;
+};
+const SplitColumn splitColumns[] = {
+    { &SplitTimes::sixtyFootTime, "60ft s", 3 },
+    { &SplitTimes::threeThirtyFootTime, "330ft s", 3 },
+    { &SplitTimes::eighthMileTime, "1/8 s", 3 },
+    { &SplitTimes::eighthMileSpeed, "1/8 mph", 2 },
+    { &SplitTimes::thousandFootTime, "1000ft s", 3 },
+};
+
 // Sizes its columns from the first TableWindow rows, which it holds back,
 // then writes them and streams every later row in those widths (a wider
 // later cell pushes its line out rather than holding every row).
 class TableWriter : public RunWriter {
 public:
     explicit TableWriter(const WriterSettings& settings)
-        : separators(LocaleSeparators()), swept(settings.swept), checks(checkMessages())
+        : separators(LocaleSeparators()), swept(settings.swept), splits(settings.splits),
+          checks(checkMessages())
     {
         QStringList titles{ QStringLiteral("File") };
         for (InputField field : swept)
             titles.append(FieldKey(field));
         for (const TableColumn& column : resultColumns)
             titles.append(QLatin1String(column.title));
+        if (splits)
+            for (const SplitColumn& column : splitColumns)
+                titles.append(QLatin1String(column.title));
         header.cells = titles;
         for (const QString& title : titles)
             widths.push_back(static_cast<int>(title.size()));
@@ -391,6 +548,9 @@ private:
         }
         for (const TableColumn& column : resultColumns)
             line.cells.append(resultCell(row.run.results, column.field));
+        if (splits)
+            for (const SplitColumn& column : splitColumns)
+                line.cells.append(FormatFixed(row.splits.*column.value, 0, column.decimals));
         return line;
     }
 
@@ -445,6 +605,7 @@ private:
 
     PictureSeparators separators;
     std::vector<InputField> swept;
+    bool splits;
     std::vector<QString> checks;
     Line header;
     std::vector<int> widths;

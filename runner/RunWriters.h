@@ -49,6 +49,8 @@ public:
 struct WriterSettings {
     OutputFormat format = OutputFormat::Table;
     std::vector<InputField> swept; // the swept inputs, in the order of the sweeps
+    AirFigures air = FiguresFor(AirConditions()); // the day's air
+    bool splits = false;           // the table shows the splits
 };
 
 std::unique_ptr<RunWriter> MakeRunWriter(const WriterSettings& settings);

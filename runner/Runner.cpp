@@ -49,6 +49,8 @@ int RunCommand(const QStringList& arguments, const RunnerStreams& streams)
 
     WriterSettings settings;
     settings.format = options.format;
+    settings.air = FiguresFor(options.air);
+    settings.splits = options.splits;
     for (const Sweep& sweep : options.sweeps)
         settings.swept.push_back(sweep.field);
     const std::unique_ptr<RunWriter> writer = MakeRunWriter(settings);
@@ -63,7 +65,9 @@ int RunCommand(const QStringList& arguments, const RunnerStreams& streams)
         return !out.Failed();
     };
     bool allRan = true;
-    if (RunBatch(options, streams.readStandardInput, writer->Format(), take, allRan))
+    // JSON and CSV always hold the splits; the table when asked.
+    const bool splits = options.format != OutputFormat::Table || options.splits;
+    if (RunBatch(options, streams.readStandardInput, writer->Format(), splits, take, allRan))
         writer->End(out);
     return finished(out, err, allRan ? EveryCarRan : SomeCarFailed);
 }

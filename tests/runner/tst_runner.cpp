@@ -4,6 +4,7 @@
 #include "runner/Runner.h"
 
 #include "core/CsvReader.h"
+#include "core/DayRun.h"
 #include "core/NumberText.h"
 #include "core/ResultTexts.h"
 #include "core/VehicleFile.h"
@@ -18,6 +19,8 @@
 #include <QTest>
 
 #include <bit>
+
+Q_DECLARE_METATYPE(AirConditions)
 #include <csignal>
 
 namespace {
@@ -86,6 +89,8 @@ private slots:
     void sweptValueAsTyped_data();
     void sweptValueAsTyped();
     void sweepGivesTheEngineDoubles();
+    void dayAndSplits_data();
+    void dayAndSplits();
     void programGivesTheEngineDoubles();
     void programStatuses();
     void outputFaults_data();
@@ -116,8 +121,10 @@ void TestRunner::messages_data()
         << 1 << "-: The number of quarter mile shifts must be between 1 and available shifts - 1.";
     QTest::newRow("usage") << QStringList{ "--sweep", "spinTime=1:2" } << car << 2
                            << "--sweep 'spinTime=1:2': NAME=FROM:TO:STEP expected\n"
-                              "Usage: torvane-run [--json | --csv] [--set NAME=VALUE]... [--sweep "
-                              "NAME=FROM:TO:STEP]... [--jobs N] FILE...\n"
+                              "Usage: torvane-run [--json | --csv] [--set NAME=VALUE]...\n"
+                              "                   [--sweep NAME=FROM:TO:STEP]... [--jobs N] [--splits]\n"
+                              "                   [--temperature F] [--pressure INHG] [--humidity PERCENT]\n"
+                              "                   FILE...\n"
                               "Try 'torvane-run --help' for more information.";
 }
 
@@ -221,9 +228,9 @@ void TestRunner::gridOrderAndColumns()
     for (int i = 0; i < lines.size(); ++i)
         QVERIFY2(out.value(i).startsWith(lines[i]), out.value(i));
     if (format == "--csv") {
-        QVERIFY(out[0].endsWith(",error,sweep.carWeight,sweep.spinTime\r"));
-        QVERIFY(out[2].endsWith(",,1000,1\r"));
-        QVERIFY(out[3].endsWith("0.75 and 3.00,2000,0.5\r"));
+        QVERIFY(out[0].endsWith(",splits.quarterMileSpeed,sweep.carWeight,sweep.spinTime\r"));
+        QVERIFY(out[2].endsWith(",1000,1\r"));
+        QVERIFY(out[3].endsWith("0.75 and 3.00,,,,,,,,,,,,,,,2000,0.5\r"));
     }
     if (format == "--json")
         QVERIFY(out[3].endsWith("\"sweep\": {\"carWeight\": 2000, \"spinTime\": 0.5}},"));
@@ -271,6 +278,66 @@ void TestRunner::sweepGivesTheEngineDoubles()
             QCOMPARE(std::bit_cast<quint64>(CsvNumber(records[i].fields[12 + r]).value()),
                      std::bit_cast<quint64>(ResultValue(expected, AllResultFields[r])));
     }
+}
+
+// The day's air and the splits in JSON and CSV are the core's figures for
+// the car on that day, bit for bit; without the air options, the standard
+// day, whose results are the classic ones.
+void TestRunner::dayAndSplits_data()
+{
+    QTest::addColumn<QStringList>("air");
+    QTest::addColumn<AirConditions>("conditions");
+    QTest::newRow("standard day") << QStringList() << AirConditions();
+    QTest::newRow("hot, humid, low") << QStringList{ "--temperature", "95", "--pressure", "28.5",
+                                                     "--humidity", "60" }
+                                     << AirConditions{ 95, 28.5, 60 };
+    QTest::newRow("cold, dry, high") << QStringList{ "--pressure=31", "--temperature=-40" }
+                                     << AirConditions{ -40, 31, 0 };
+}
+
+void TestRunner::dayAndSplits()
+{
+    QFETCH(QStringList, air);
+    QFETCH(AirConditions, conditions);
+    const QString file = QStringLiteral("sports-car.trv");
+    const CarInputs car = ConvertTexts(VehicleFile::CarFromFileOrder(VehicleFile::Load(file).words));
+    const DayResults day = RunCarOnDay(car, conditions);
+    const auto same = [](double a, double b) { return std::bit_cast<quint64>(a) == std::bit_cast<quint64>(b); };
+
+    const QJsonObject json = QJsonDocument::fromJson(runInProcess(QStringList{ "--json" } + air + QStringList{ file }).out)
+                                 .array()[0].toObject();
+    const QJsonObject results = json["results"].toObject();
+    for (ResultField field : AllResultFields)
+        QVERIFY(same(results[ResultKey(field)].toDouble(), ResultValue(day.run.results, field)));
+    const QJsonObject airJson = json["air"].toObject();
+    QVERIFY(same(airJson["temperature"].toDouble(), conditions.temperature));
+    QVERIFY(same(airJson["pressure"].toDouble(), conditions.pressure));
+    QVERIFY(same(airJson["humidity"].toDouble(), conditions.humidity));
+    QVERIFY(same(airJson["densityAltitude"].toDouble(), day.air.densityAltitude));
+    QVERIFY(same(airJson["relativeAirDensity"].toDouble(), day.air.relativeAirDensity));
+    QVERIFY(same(airJson["correctionFactor"].toDouble(), day.air.correctionFactor));
+    QVERIFY(same(airJson["horsepower"].toDouble(), day.horsepower));
+    const QJsonObject splits = json["splits"].toObject();
+    const double expected[] = { day.splits.sixtyFootTime, day.splits.threeThirtyFootTime,
+                                day.splits.eighthMileTime, day.splits.eighthMileSpeed,
+                                day.splits.thousandFootTime, day.splits.quarterMileTime,
+                                day.splits.quarterMileSpeed };
+    const char* keys[] = { "sixtyFootTime", "threeThirtyFootTime", "eighthMileTime", "eighthMileSpeed",
+                           "thousandFootTime", "quarterMileTime", "quarterMileSpeed" };
+    for (int i = 0; i < 7; ++i)
+        QVERIFY2(same(splits[QLatin1String(keys[i])].toDouble(), expected[i]), keys[i]);
+    if (air.isEmpty()) {
+        const SimulationResults classic = RunCar(car).results;
+        QVERIFY(day.run.results == classic && same(day.horsepower, car.horsepower));
+    }
+
+    // CSV holds the same figures as columns, by the same names.
+    const QList<CsvRecord> csv = ReadCsv(runInProcess(QStringList{ "--csv" } + air + QStringList{ file }).out);
+    const QStringList header = csv[0].fields;
+    QVERIFY(same(CsvNumber(csv[1].fields[header.indexOf("air.horsepower")]).value(), day.horsepower));
+    for (int i = 0; i < 7; ++i)
+        QVERIFY(same(CsvNumber(csv[1].fields[header.indexOf(QStringLiteral("splits.") + keys[i])]).value(),
+                     expected[i]));
 }
 
 void TestRunner::programGivesTheEngineDoubles()

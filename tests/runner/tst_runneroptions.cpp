@@ -62,6 +62,13 @@ void TestRunnerOptions::usageErrors_data()
         QTest::addRow("jobs '%s'", jobs) << QStringList{ "--jobs", jobs, a }
                                          << QStringLiteral("--jobs '%1': a whole number from 1 to 1024 expected").arg(jobs);
     QTest::newRow("jobs at the end") << QStringList{ a, "--jobs" } << "--jobs needs N";
+    QTest::newRow("too hot") << QStringList{ "--temperature=140.5", a }
+                             << u"--temperature '140.5': The temperature must be between -40 and 140 °F."_qs;
+    QTest::newRow("pressure not a number") << QStringList{ "--pressure", "29,9", a }
+                                           << "--pressure '29,9': a number expected";
+    QTest::newRow("humidity above 100") << QStringList{ "--humidity", "100.1", a }
+                                        << "--humidity '100.1': The humidity must be between 0 and 100 %.";
+    QTest::newRow("humidity at the end") << QStringList{ a, "--humidity" } << "--humidity needs a number";
 }
 
 void TestRunnerOptions::usageErrors()

@@ -108,9 +108,13 @@ void TestRunnerWriters::csvQuoting()
              "availableShifts,quarterMileShifts,spinTime,timeLimitReached,stopTime,topSpeedTime,"
              "topSpeed,topSpeedDistance,topSpeedWindForce,zeroToSixtyTime,zeroToHundredTime,"
              "zeroToEightyTime,sixtyToEightyTime,quarterMileTime,quarterMileSpeed,"
-             "quarterMileDistance,quarterMileWindForce,error\r\n"
+             "quarterMileDistance,quarterMileWindForce,error,air.temperature,air.pressure,"
+             "air.humidity,air.densityAltitude,air.relativeAirDensity,air.correctionFactor,"
+             "air.horsepower,splits.sixtyFootTime,splits.threeThirtyFootTime,splits.eighthMileTime,"
+             "splits.eighthMileSpeed,splits.thousandFootTime,splits.quarterMileTime,"
+             "splits.quarterMileSpeed\r\n"
                  + field
-                 + ",,,,,,,,,,,,,,,,,,,,,,,,Can't open a file without an .trv extension...\r\n");
+                 + ",,,,,,,,,,,,,,,,,,,,,,,,Can't open a file without an .trv extension...,,,,,,,,,,,,,,\r\n");
 }
 
 // The speed marks in rising order, a zero before a bare decimal point, and
