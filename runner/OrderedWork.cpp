@@ -1,6 +1,6 @@
 #include "runner/OrderedWork.h"
 
-OrderedWork::OrderedWork(int jobs) : jobs(jobs), window(jobs > 1 ? 4 * jobs : 1) {}
+OrderedWork::OrderedWork(int jobs) : jobs(jobs), window(jobs > 1 ? 2 * jobs : 1) {}
 
 OrderedWork::~OrderedWork()
 {

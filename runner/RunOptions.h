@@ -45,7 +45,7 @@ inline constexpr int MaxSweeps = 2;
 inline constexpr long long MaxRuns = 1000000000000000; // 10^15
 
 // The most threads --jobs may ask for.
-inline constexpr int MaxJobs = 1024;
+inline constexpr int MaxJobs = 256;
 
 struct RunOptions {
     OutputFormat format = OutputFormat::Table;
