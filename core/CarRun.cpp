@@ -13,10 +13,15 @@ SimulationRecord RecordFor(const CarInputs& car)
 SimulationRecord RecordFor(const CarInputs& car, double horsepower, double airDensity)
 {
     SimulationRecord record(RunSetup::StepSize, RunSetup::TimeLimit, RunSetup::ShiftTime, airDensity);
+    SetUpRecord(record, car, horsepower, airDensity);
+    return record;
+}
+
+void SetUpRecord(SimulationRecord& record, const CarInputs& car, double horsepower, double airDensity)
+{
     record.SetInputs(horsepower, car.dragCoefficient, car.carWeight, car.FrontalArea(), airDensity,
                      car.spinTime, QuarterMileShiftTime(car.quarterMileShifts), car.availableShifts,
                      RunSetup::PowerPercent);
-    return record;
 }
 
 CarRun RunCar(const CarInputs& car, const ProgressSink& progress)

@@ -25,6 +25,11 @@ SimulationRecord RecordFor(const CarInputs& car);
 // RunSetup::AirDensity).
 SimulationRecord RecordFor(const CarInputs& car, double horsepower, double airDensity);
 
+// Sets up a record made once for the car, as RecordFor(car, horsepower,
+// airDensity) would make it: a runner that runs many cars keeps one record
+// and runs it again for each (RunSimulation starts afresh).
+void SetUpRecord(SimulationRecord& record, const CarInputs& car, double horsepower, double airDensity);
+
 // The outcome of one run: the stop state and the twelve results.
 struct CarRun {
     SimulationOutcome outcome = SimulationOutcome::NotRun;

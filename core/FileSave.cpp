@@ -39,6 +39,11 @@ QString NonFileKind(const QString& path)
     return kindOf(status.st_mode);
 }
 
+QString NonFileKindOfMode(unsigned int mode)
+{
+    return S_ISREG(mode) ? QString() : kindOf(static_cast<mode_t>(mode));
+}
+
 QString ErrnoText(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));

@@ -16,6 +16,9 @@ class QSaveFile;
 // file" for a path that exists and is not a regular file; empty for a
 // regular file or a path that does not exist.
 QString NonFileKind(const QString& path);
+// The same for a file type as stat(2) gives it in st_mode: empty for a
+// regular file.
+QString NonFileKindOfMode(unsigned int mode);
 
 // The system's text for an errno value.
 QString ErrnoText(int error);

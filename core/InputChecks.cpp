@@ -81,6 +81,20 @@ QString RangeMessage(const CarInputs& car)
     return QString();
 }
 
+int FailingRangeTest(const CarInputs& car)
+{
+    const auto& tests = RangeTests();
+    for (std::size_t i = 0; i < tests.size(); ++i)
+        if (!passes(tests[i], car))
+            return static_cast<int>(i);
+    return -1;
+}
+
+QString RangeTestMessage(int index)
+{
+    return messageOf(RangeTests()[static_cast<std::size_t>(index)]);
+}
+
 QString FieldRangeMessage(const CarInputs& car, InputField field)
 {
     for (const RangeTest& test : RangeTests())

@@ -36,6 +36,12 @@ const RangeTest& RangeTestOf(InputField field);
 //
 // The message of the first failing test; empty when all pass.
 QString RangeMessage(const CarInputs& car);
+// The index in RangeTests() of the first test that fails; -1 when all pass.
+// With RangeTestMessage, what RangeMessage gives, without making a text for
+// a car that passes.
+int FailingRangeTest(const CarInputs& car);
+// The message of the test at `index` in RangeTests().
+QString RangeTestMessage(int index);
 // The message of one field's own test, whatever the others give; empty
 // when it passes. The quarter-mile shifts are tested against the car's
 // available shifts.

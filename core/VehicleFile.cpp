@@ -228,18 +228,23 @@ QString Save(const QString& path, const QStringList& texts)
 
 Words Load(const QString& path)
 {
+    return LoadEncoded(QFile::encodeName(path), path);
+}
+
+Words LoadEncoded(const QByteArray& encodedPath, const QString& path)
+{
     const QString fileName = QFileInfo(path).fileName();
     Words result;
     // Opened without blocking, then looked at: only a regular file is read,
     // so a named pipe with no writer cannot hang the program.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd = ::open(encodedPath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         result.error = Text::tr("Could not open %1: %2.").arg(path, ErrnoText(errno));
         return result;
     }
-    struct stat status;
+    struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        QString kind = NonFileKind(path);
+        QString kind = NonFileKindOfMode(status.st_mode);
         if (kind.isEmpty())
             kind = Text::tr("not a regular file");
         ::close(fd);

@@ -73,6 +73,10 @@ QString Save(const QString& path, const QStringList& texts);
 // named pipe or a device can never block the program. On failure `error`
 // says why and `words` is empty.
 Words Load(const QString& path);
+// The same for a path given as the bytes the system names the file by, so
+// that a name that is not valid UTF-8 opens too; the messages name the
+// file as `shownPath`.
+Words LoadEncoded(const QByteArray& encodedPath, const QString& shownPath);
 
 // The extension rule of opening: the path must hold ".trv" somewhere,
 // compared case-sensitively.

@@ -1,25 +1,39 @@
 #include "runner/CarBatch.h"
 
 #include "core/InputChecks.h"
-#include "core/VehicleFile.h"
 #include "core/NumberText.h"
+#include "core/VehicleFile.h"
+#include "runner/FileNames.h"
+#include "runner/OrderedWork.h"
+#include "runner/RunWriters.h"
 
-CarSource ReadCar(const QString& file, const StandardInputReader& readStandardInput)
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <memory>
+
+BatchFile BatchFile::Of(const QString& name)
+{
+    const QString output = OutputName(name);
+    return { name, output, TerminalText(name), output.toStdString() };
+}
+
+CarSource ReadCar(const BatchFile& file, const StandardInputReader& readStandardInput)
 {
     CarSource source;
     VehicleFile::Words words;
-    if (file == QLatin1String("-")) {
+    if (file.name == QLatin1String("-")) {
         const InputBytes input = readStandardInput();
         if (!input.error.isEmpty()) {
             source.error = input.error;
             return source;
         }
-        words = VehicleFile::Decode(input.bytes, file);
-    } else if (!VehicleFile::HasTrvExtension(file)) {
+        words = VehicleFile::Decode(input.bytes, file.name);
+    } else if (!VehicleFile::HasTrvExtension(file.name)) {
         source.error = ExtensionMessage();
         return source;
     } else {
-        words = VehicleFile::Load(file);
+        words = VehicleFile::LoadEncoded(EncodedName(file.name), file.outputName);
     }
     source.error = words.error;
     if (source.error.isEmpty())
@@ -27,49 +41,185 @@ CarSource ReadCar(const QString& file, const StandardInputReader& readStandardIn
     return source;
 }
 
-CarOutcome RunTexts(const QString& file, const CarTexts& texts)
+void SetSweptValue(CarInputs& inputs, InputField field, double value)
 {
-    CarOutcome outcome;
-    outcome.file = file;
-    outcome.inputs = ConvertTexts(texts);
-    outcome.error = RangeMessage(outcome.inputs);
-    if (outcome.error.isEmpty())
-        outcome.run = RunCar(outcome.inputs);
-    return outcome;
+    if (IsCountField(field)) {
+        // IntegerFromText on the shortest text, without a QString: an
+        // optional sign, then the digits up to the first other character,
+        // saturated beyond 32 bits.
+        char text[32];
+        const char* const end = std::to_chars(text, text + sizeof text, value).ptr;
+        const char* at = text;
+        const bool negative = *at == '-';
+        if (negative)
+            ++at;
+        long long whole = 0;
+        for (; at < end && *at >= '0' && *at <= '9'; ++at)
+            whole = std::min(whole * 10 + (*at - '0'), static_cast<long long>(INT_MAX) + 1);
+        const long long count = negative ? -whole : whole;
+        inputs.SetValue(field, static_cast<double>(std::clamp<long long>(count, INT_MIN, INT_MAX)));
+        return;
+    }
+    // The shortest text reads back as the very double, except a subnormal,
+    // which the conversion takes through the text.
+    if (std::fpclassify(value) == FP_SUBNORMAL)
+        value = DecimalFromText(QString::fromLatin1(ShortestText(value)));
+    inputs.SetValue(field, value);
 }
 
-bool RunBatch(const RunOptions& options, const StandardInputReader& readStandardInput,
-              const std::function<void(const CarOutcome&)>& take)
+RunRow RunTexts(const BatchFile& file, const CarTexts& texts)
 {
-    bool allRan = true;
-    const auto runAndTake = [&](const QString& file, const CarTexts& texts) {
-        const CarOutcome outcome = RunTexts(file, texts);
-        allRan = allRan && outcome.Ran();
-        take(outcome);
+    RunRow row;
+    row.file = &file;
+    row.inputs = ConvertTexts(texts);
+    row.failedCheck = FailingRangeTest(row.inputs);
+    if (row.failedCheck < 0) {
+        const DayResults day = RunCarOnDay(row.inputs, AirConditions());
+        row.run = day.run;
+        row.horsepower = day.horsepower;
+        row.splits = day.splits;
+    }
+    return row;
+}
+
+namespace {
+
+// What every piece of the command needs, made once.
+struct BatchSetting {
+    const RunOptions& options;
+    const RowFormat* format;
+    bool splits;
+    AirFigures air;
+    double airDensity; // slug/ft³ on the day
+    std::vector<std::string> checkLines; // each range test's message, for standard error
+};
+
+// One FILE's runs.
+struct CarRuns {
+    const BatchFile* file;
+    CarInputs base;      // the converted inputs, before the sweeps
+    std::string prefix;  // "torvane-run: FILE: "
+    std::array<std::string, InputFieldCount> inputTexts; // of `base`, by InputField
+};
+
+void finishRow(const BatchSetting& setting, const CarRuns& car, RunRow& row, RowPiece& piece)
+{
+    if (!row.Ran()) {
+        piece.allRan = false;
+        piece.messages += car.prefix;
+        piece.messages += setting.checkLines[static_cast<std::size_t>(row.failedCheck)];
+    }
+    if (setting.format)
+        setting.format->Row(row, piece.formatted);
+    else
+        piece.rows.push_back(row);
+}
+
+// Rows first .. first+rows-1 of a car's runs: grid point by grid point, the
+// last sweep varying fastest.
+void runPiece(const BatchSetting& setting, const CarRuns& car, long long first, long long rows,
+              SimulationRecord& record, RowPiece& piece)
+{
+    piece.rows.clear();
+    piece.formatted.clear();
+    piece.messages.clear();
+    piece.allRan = true;
+    const std::vector<Sweep>& sweeps = setting.options.sweeps;
+    RunRow row;
+    row.file = car.file;
+    row.inputTexts = &car.inputTexts;
+    for (long long index = first; index < first + rows; ++index) {
+        row.inputs = car.base;
+        long long rest = index;
+        for (std::size_t s = sweeps.size(); s-- > 0;) {
+            const long long k = rest % sweeps[s].count;
+            rest /= sweeps[s].count;
+            row.swept[s] = sweeps[s].Value(k);
+            SetSweptValue(row.inputs, sweeps[s].field, row.swept[s]);
+        }
+        row.failedCheck = FailingRangeTest(row.inputs);
+        if (row.failedCheck < 0) {
+            // The car on the day (core/DayRun): on the standard day the
+            // horsepower and the air density are exactly the classic ones.
+            row.horsepower = HorsepowerOnDay(row.inputs.horsepower, setting.air);
+            SetUpRecord(record, row.inputs, row.horsepower, setting.airDensity);
+            record.RunSimulation({});
+            row.run = RunOf(record);
+            if (setting.splits)
+                row.splits = SplitTimesOf(record, Timeline::Of(record));
+        } else {
+            row.run = CarRun();
+            row.horsepower = 0;
+            row.splits = SplitTimes();
+        }
+        finishRow(setting, car, row, piece);
+    }
+}
+
+} // namespace
+
+bool RunBatch(const RunOptions& options, const StandardInputReader& readStandardInput,
+              const RowFormat* format, bool splits,
+              const std::function<bool(const RowPiece&)>& take, bool& allRan)
+{
+    const AirFigures air = FiguresFor(options.air);
+    BatchSetting setting{ options, format, splits, air, AirDensityOnDay(air), {} };
+    for (std::size_t i = 0; i < RangeTests().size(); ++i)
+        setting.checkLines.push_back(
+            (TerminalText(RangeTestMessage(static_cast<int>(i))) + u'\n').toStdString());
+    allRan = true;
+    OrderedWork work(options.jobs);
+    std::vector<RowPiece> held(static_cast<std::size_t>(work.Window()));
+    // One engine record for each thread, alone on its cache lines.
+    struct alignas(64) WorkerRecord {
+        SimulationRecord record = RecordFor(CarInputs::DefaultCar());
     };
-    for (const QString& file : options.files) {
+    std::vector<WorkerRecord> records(static_cast<std::size_t>(work.Jobs()));
+    const long long runs = options.RunsPerCar();
+    for (const QString& name : options.files) {
+        const BatchFile file = BatchFile::Of(name);
+        const CarRuns car{ &file, {}, ("torvane-run: " + file.terminalName + ": ").toStdString(), {} };
         const CarSource source = ReadCar(file, readStandardInput);
         if (!source.error.isEmpty()) {
-            CarOutcome refused;
-            refused.file = file;
-            refused.error = source.error;
+            RowPiece& piece = held.front();
+            piece = RowPiece();
+            piece.allRan = false;
+            piece.messages = car.prefix + (TerminalText(source.error) + u'\n').toStdString();
+            RunRow refused;
+            refused.file = &file;
+            refused.refusal = source.error;
+            if (format)
+                format->Row(refused, piece.formatted);
+            else
+                piece.rows.push_back(refused);
             allRan = false;
-            take(refused);
+            if (!take(piece))
+                return false;
             continue;
         }
         CarTexts texts = source.texts;
         for (const TextChange& change : options.changes)
             texts[change.field] = change.text;
-        if (!options.sweep) {
-            runAndTake(file, texts);
-            continue;
-        }
-        // The swept value goes into its box as the text that reads back as
-        // exactly that double, so the box's own conversion gives it.
-        for (double value : options.sweepValues) {
-            texts[options.sweep->field] = QString::fromLatin1(ShortestText(value));
-            runAndTake(file, texts);
-        }
+        CarRuns runsOfCar = car;
+        runsOfCar.base = ConvertTexts(texts);
+        for (InputField field : AllInputFields)
+            runsOfCar.inputTexts[static_cast<std::size_t>(field)]
+                = IsCountField(field) ? ShortestText(static_cast<int>(runsOfCar.base.Value(field))).toStdString()
+                                      : ShortestText(runsOfCar.base.Value(field)).toStdString();
+        const long long pieces = (runs + PieceRows - 1) / PieceRows;
+        const auto doPiece = [&](long long piece, int worker) {
+            const long long first = piece * PieceRows;
+            runPiece(setting, runsOfCar, first, std::min(PieceRows, runs - first),
+                     records[static_cast<std::size_t>(worker)].record,
+                     held[static_cast<std::size_t>(piece % work.Window())]);
+        };
+        const auto takePiece = [&](long long piece) {
+            const RowPiece& done = held[static_cast<std::size_t>(piece % work.Window())];
+            allRan = allRan && done.allRan;
+            return take(done);
+        };
+        if (!work.Run(pieces, doPiece, takePiece))
+            return false;
     }
-    return allRan;
+    return true;
 }

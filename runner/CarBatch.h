@@ -1,19 +1,25 @@
 // The cars of one command: each FILE read as the program's Open file reads
-// it, changed by the --set options and the swept value, then converted,
+// it, changed by the --set options and the swept values, then converted,
 // checked and run exactly as the input dialog's OK does.
 //
-// In: the options and a way to read standard input. Out: one CarOutcome per
-// run, handed over in input order as soon as it is made.
+// In: the options, a way to read standard input, and how rows are written
+// (RowFormat) or kept. Out: the rows in input order, in pieces: a FILE's
+// runs are cut into pieces of PieceRows, run on --jobs threads and handed
+// over in order, so the output is the same for any number of jobs.
 #pragma once
 
 #include "core/CarInputs.h"
 #include "core/CarRun.h"
+#include "core/DayRun.h"
 #include "runner/RunOptions.h"
 
 #include <QByteArray>
 #include <QString>
 
+#include <array>
 #include <functional>
+#include <string>
+#include <vector>
 
 // The bytes standard input holds for one car, or why it could not be read.
 struct InputBytes {
@@ -28,26 +34,70 @@ struct CarSource {
     QString error;
 };
 
-// The outcome of one run of one car.
-struct CarOutcome {
-    QString file;      // the FILE argument as given
-    CarInputs inputs;  // the converted inputs, once the file was read
-    CarRun run;        // the run, when there is no error
-    QString error;     // why the car was not run; empty when it ran
+// One FILE argument in each form the output needs (runner/FileNames.h).
+struct BatchFile {
+    QString name;         // as given, losslessly
+    QString outputName;   // for JSON, CSV and the messages
+    QString terminalName; // for the table and standard error
+    std::string outputUtf8; // outputName as UTF-8
 
-    bool Ran() const { return error.isEmpty(); }
+    static BatchFile Of(const QString& name);
 };
 
+// One row of the output: one run of a car, or a FILE that could not be read.
+struct RunRow {
+    const BatchFile* file = nullptr;
+    QString refusal;  // why the FILE could not be read; nothing below is set then
+    std::array<double, MaxSweeps> swept{}; // the swept values, in the order of the sweeps
+    CarInputs inputs; // the converted inputs
+    // The shortest texts of the inputs no sweep changes, by InputField
+    // (made once per FILE; a writer formats the swept ones itself).
+    const std::array<std::string, InputFieldCount>* inputTexts = nullptr;
+    int failedCheck = -1; // the range test (RangeTests()) that refused the car; -1 when it ran
+    CarRun run;       // the run, when the car passed every check
+    double horsepower = 0; // the horsepower the car ran with: on the day
+    SplitTimes splits;     // the time slip's splits, when the writer needs them
+
+    bool Ran() const { return refusal.isEmpty() && failedCheck < 0; }
+    bool Read() const { return refusal.isEmpty(); }
+};
+
+class RowFormat;
+
+// The rows of one piece, in order: formatted, or kept for a writer that
+// formats them itself, and the lines for standard error of those that did
+// not run.
+struct alignas(64) RowPiece { // alone on its cache lines: each thread fills its own
+    std::vector<RunRow> rows;
+    std::string formatted;
+    std::string messages;
+    bool allRan = true;
+};
+
+// The runs of a FILE are cut into pieces of this many rows.
+inline constexpr long long PieceRows = 512;
+
 // A FILE as the Open file takes it: the extension rule, then the file's
-// words. "-" skips the extension rule and reads standard input.
-CarSource ReadCar(const QString& file, const StandardInputReader& readStandardInput);
+// words, opened by the very bytes of its name. "-" skips the extension
+// rule and reads standard input.
+CarSource ReadCar(const BatchFile& file, const StandardInputReader& readStandardInput);
+
+// A swept value put into the inputs as its box's conversion takes the
+// value's shortest text: a decimal as the very double, a count as the
+// whole number the text begins with ("2.9" is 2, "1e+21" is 1).
+void SetSweptValue(CarInputs& inputs, InputField field, double value);
 
 // The texts converted, checked against the nine ranges and, when they pass,
-// run with the input dialog's set-up.
-CarOutcome RunTexts(const QString& file, const CarTexts& texts);
+// run with the input dialog's set-up on the standard day, with the splits.
+RunRow RunTexts(const BatchFile& file, const CarTexts& texts);
 
-// Every car of the options, in order: a file that cannot be read gives one
-// outcome with its message; a car that was read gives one outcome per swept
-// value (one when nothing is swept). Returns true when every car ran.
+// Every row of the options, in order: a file that cannot be read gives one
+// row with its message; a car that was read gives one row per swept value
+// or grid point (one when nothing is swept), run in the day's air with the
+// splits when `splits` is set. Rows are formatted by `format`, or kept when
+// it is nullptr. Each piece goes to `take` in order on the
+// calling thread; it returns false to stop. Returns false when stopped;
+// `allRan` says whether every car ran.
 bool RunBatch(const RunOptions& options, const StandardInputReader& readStandardInput,
-              const std::function<void(const CarOutcome&)>& take);
+              const RowFormat* format, bool splits,
+              const std::function<bool(const RowPiece&)>& take, bool& allRan);

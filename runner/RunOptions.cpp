@@ -2,6 +2,11 @@
 
 #include "core/VehicleFile.h"
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QThread>
+
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -66,8 +71,8 @@ std::optional<double> numberFrom(const QString& text)
 QString parseSweep(const QString& argument, RunOptions& options)
 {
     const QString form = QStringLiteral("NAME=FROM:TO:STEP");
-    if (options.sweep)
-        return QStringLiteral("only one --sweep may be given");
+    if (options.sweeps.size() == MaxSweeps)
+        return QStringLiteral("at most two --sweep may be given");
     const NamedValue named = splitNamed(QStringLiteral("--sweep"), argument, form);
     if (!named.error.isEmpty())
         return named.error;
@@ -85,7 +90,37 @@ QString parseSweep(const QString& argument, RunOptions& options)
         return QStringLiteral("--sweep '%1': STEP must be greater than 0").arg(argument);
     if (*from > *to)
         return QStringLiteral("--sweep '%1': FROM must not be greater than TO").arg(argument);
-    options.sweep = Sweep{ named.field, *from, *to, *step };
+    for (const Sweep& other : options.sweeps)
+        if (other.field == named.field)
+            return QStringLiteral("--sweep: %1 is swept twice").arg(FieldKey(named.field));
+    options.sweeps.push_back(Sweep{ named.field, *from, *to, *step });
+    return QString();
+}
+
+// --temperature, --pressure, --humidity: a number in the box's range, with
+// the core's message for a value outside it.
+QString parseAir(const QString& option, const QString& argument, AirField field, double& value)
+{
+    const std::optional<double> number = numberFrom(argument);
+    if (!number || !std::isfinite(*number))
+        return QStringLiteral("%1 '%2': a number expected").arg(option, argument);
+    const QString range = AirFieldMessage(field, *number);
+    if (!range.isEmpty())
+        return QStringLiteral("%1 '%2': %3").arg(option, argument, range);
+    value = *number;
+    return QString();
+}
+
+QString parseJobs(const QString& argument, RunOptions& options)
+{
+    const std::string bytes = argument.toStdString();
+    int jobs = 0;
+    const auto [end, ec] = std::from_chars(bytes.data(), bytes.data() + bytes.size(), jobs);
+    if (ec != std::errc() || end != bytes.data() + bytes.size() || jobs < 1 || jobs > MaxJobs)
+        return QStringLiteral("--jobs '%1': a whole number from 1 to %2 expected")
+            .arg(argument)
+            .arg(MaxJobs);
+    options.jobs = jobs;
     return QString();
 }
 
@@ -98,106 +133,185 @@ QString parseSet(const QString& argument, RunOptions& options)
     return named.error;
 }
 
-// Whether the argument at `next` is `option`, as "--set X" or "--set=X".
-// `next` moves past a separate value; `value` receives the value.
-enum class OptionMatch { Other, ValueMissing, WithValue };
-
-OptionMatch matchOption(const QString& option, const QStringList& arguments, int& next,
-                        QString& value)
-{
-    const QString& word = arguments[next];
-    if (word.startsWith(option + u'=')) {
-        value = word.mid(option.size() + 1);
-        return OptionMatch::WithValue;
-    }
-    if (word != option)
-        return OptionMatch::Other;
-    if (next + 1 >= arguments.size())
-        return OptionMatch::ValueMissing;
-    value = arguments[++next];
-    return OptionMatch::WithValue;
-}
-
 // Whether the options end here, and why when they end in an error.
 QString finish(RunOptions& options)
 {
     if (options.files.isEmpty())
         return QStringLiteral("no FILE given");
-    if (!options.sweep)
-        return QString();
-    options.sweepValues = SweepValues(*options.sweep, MaxRuns / options.files.size());
-    if (options.sweepValues.empty())
-        return QStringLiteral("the sweep would make more than %1 runs").arg(MaxRuns);
+    // Each count within what is left of the bound, so the product cannot
+    // overflow.
+    long long runs = options.files.size();
+    for (Sweep& sweep : options.sweeps) {
+        sweep.count = SweepCount(sweep, MaxRuns / runs);
+        runs *= sweep.count;
+        if (runs > MaxRuns)
+            return QStringLiteral("the sweeps would make more than %1 runs").arg(MaxRuns);
+    }
     return QString();
+}
+
+// The argument that an unknown option name came from: "--bogus" for
+// "bogus", "-x" for "x" (a letter of a group such as "-xj").
+QString unknownArgument(const QString& name, const QStringList& arguments)
+{
+    for (const QString& word : arguments) {
+        if (word == QLatin1String("--"))
+            break;
+        if (word == QLatin1String("--") + name || word.startsWith(QLatin1String("--") + name + u'='))
+            return word;
+    }
+    return u'-' + name;
+}
+
+// The usage error of a command line the parser could not take apart.
+QString parserError(const QCommandLineParser& parser, const QStringList& arguments)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty())
+        return QStringLiteral("unknown option '%1'").arg(unknownArgument(unknown.front(), arguments));
+    // The parser's own texts, made with the same translation call, tell a
+    // missing value from an unexpected one.
+    const QString error = parser.errorText();
+    const auto missing = [&error](const char* option) {
+        return error == QCommandLineParser::tr("Missing value after '%1'.").arg(QLatin1String(option));
+    };
+    if (missing("--set"))
+        return QStringLiteral("--set needs NAME=VALUE");
+    if (missing("--sweep"))
+        return QStringLiteral("--sweep needs NAME=FROM:TO:STEP");
+    if (missing("--jobs"))
+        return QStringLiteral("--jobs needs N");
+    for (const char* option : { "--temperature", "--pressure", "--humidity" })
+        if (missing(option))
+            return QStringLiteral("%1 needs a number").arg(QLatin1String(option));
+    const qsizetype open = error.indexOf(u'\'');
+    const qsizetype close = error.lastIndexOf(u'\'');
+    if (open >= 0 && close > open)
+        return QStringLiteral("%1 takes no value").arg(error.mid(open + 1, close - open - 1));
+    return error;
 }
 
 } // namespace
 
 ParsedOptions ParseOptions(const QStringList& arguments)
 {
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    const QCommandLineOption json(QStringLiteral("json"));
+    const QCommandLineOption csv(QStringLiteral("csv"));
+    const QCommandLineOption set(QStringLiteral("set"), QString(), QStringLiteral("NAME=VALUE"));
+    const QCommandLineOption sweep(QStringLiteral("sweep"), QString(),
+                                   QStringLiteral("NAME=FROM:TO:STEP"));
+    const QCommandLineOption jobs(QStringLiteral("jobs"), QString(), QStringLiteral("N"));
+    const QCommandLineOption temperature(QStringLiteral("temperature"), QString(), QStringLiteral("F"));
+    const QCommandLineOption pressure(QStringLiteral("pressure"), QString(), QStringLiteral("INHG"));
+    const QCommandLineOption humidity(QStringLiteral("humidity"), QString(), QStringLiteral("PERCENT"));
+    const QCommandLineOption splits(QStringLiteral("splits"));
+    const QCommandLineOption help(QStringList{ QStringLiteral("h"), QStringLiteral("help") });
+    const QCommandLineOption version(QStringList{ QStringLiteral("v"), QStringLiteral("version") });
+    parser.addOptions({ json, csv, set, sweep, jobs, temperature, pressure, humidity, splits, help,
+                        version });
+
     ParsedOptions parsed;
     RunOptions& options = parsed.options;
-    bool optionsEnded = false;
+    options.jobs = std::clamp(QThread::idealThreadCount(), 1, MaxJobs);
+    if (!parser.parse(QStringList{ QStringLiteral("torvane-run") } + arguments)) {
+        parsed.error = parserError(parser, arguments);
+        return parsed;
+    }
+    // The options in the order given, each with its value: the first that
+    // is wrong, or --help or --version, ends the reading.
+    const QStringList sets = parser.values(set);
+    const QStringList sweeps = parser.values(sweep);
+    const QStringList jobCounts = parser.values(jobs);
+    qsizetype nextSet = 0;
+    qsizetype nextSweep = 0;
+    qsizetype nextJobs = 0;
+    // The day's air: each option's values in order, as for --set.
+    struct AirOption {
+        const QCommandLineOption& option;
+        AirField field;
+        double& value;
+        QStringList values;
+        qsizetype next = 0;
+    };
+    AirOption airOptions[] = {
+        { temperature, AirField::Temperature, options.air.temperature, parser.values(temperature) },
+        { pressure, AirField::Pressure, options.air.pressure, parser.values(pressure) },
+        { humidity, AirField::Humidity, options.air.humidity, parser.values(humidity) },
+    };
     std::optional<OutputFormat> chosenFormat;
-    QString value;
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString& word = arguments[i];
-        if (optionsEnded || word == QLatin1String("-") || !word.startsWith(u'-')) {
-            options.files.append(word);
-            continue;
-        }
-        if (word == QLatin1String("--")) {
-            optionsEnded = true;
-        } else if (word == QLatin1String("--help")) {
+    for (const QString& name : parser.optionNames()) {
+        if (help.names().contains(name)) {
             options.help = true;
             return parsed;
-        } else if (word == QLatin1String("--version")) {
+        }
+        if (version.names().contains(name)) {
             options.version = true;
             return parsed;
-        } else if (word == QLatin1String("--json") || word == QLatin1String("--csv")) {
-            const OutputFormat format =
-                word == QLatin1String("--json") ? OutputFormat::Json : OutputFormat::Csv;
-            if (chosenFormat && *chosenFormat != format) {
+        }
+        if (name == json.names().front() || name == csv.names().front()) {
+            const OutputFormat format = name == json.names().front() ? OutputFormat::Json
+                                                                     : OutputFormat::Csv;
+            if (chosenFormat && *chosenFormat != format)
                 parsed.error = QStringLiteral("--json and --csv cannot be given together");
-                return parsed;
-            }
             chosenFormat = format;
             options.format = format;
-        } else if (const OptionMatch set = matchOption(QStringLiteral("--set"), arguments, i,
-                                                       value);
-                   set != OptionMatch::Other) {
-            parsed.error = set == OptionMatch::ValueMissing
-                               ? QStringLiteral("--set needs NAME=VALUE")
-                               : parseSet(value, options);
-        } else if (const OptionMatch sweep = matchOption(QStringLiteral("--sweep"), arguments, i,
-                                                         value);
-                   sweep != OptionMatch::Other) {
-            parsed.error = sweep == OptionMatch::ValueMissing
-                               ? QStringLiteral("--sweep needs NAME=FROM:TO:STEP")
-                               : parseSweep(value, options);
-        } else {
-            parsed.error = QStringLiteral("unknown option '%1'").arg(word);
+        } else if (name == set.names().front()) {
+            parsed.error = parseSet(sets[nextSet++], options);
+        } else if (name == sweep.names().front()) {
+            parsed.error = parseSweep(sweeps[nextSweep++], options);
+        } else if (name == jobs.names().front()) {
+            parsed.error = parseJobs(jobCounts[nextJobs++], options);
+        } else if (name == splits.names().front()) {
+            options.splits = true;
         }
+        for (AirOption& air : airOptions)
+            if (name == air.option.names().front())
+                parsed.error = parseAir(QStringLiteral("--") + name, air.values[air.next++], air.field,
+                                        air.value);
         if (!parsed.error.isEmpty())
             return parsed;
     }
+    options.files = parser.positionalArguments();
     parsed.error = finish(options);
     return parsed;
 }
 
-std::vector<double> SweepValues(const Sweep& sweep, long limit)
+long long SweepCount(const Sweep& sweep, long long limit)
 {
-    std::vector<double> values;
+    // The values rise with k (a product and a sum, each rounded, never fall
+    // as k grows), so the values taken are those of k below the first that
+    // fails: found by doubling, then halving.
     const double last = sweep.to + sweep.step * 1e-9;
-    for (long k = 0;; ++k) {
-        const double value = sweep.from + static_cast<double>(k) * sweep.step;
-        if (!(value <= last) || !std::isfinite(value))
-            break;
-        if (static_cast<long>(values.size()) == limit)
-            return {};
-        values.push_back(value);
+    const auto taken = [&](long long k) {
+        const double value = sweep.Value(k);
+        return std::isfinite(value) && value <= last;
+    };
+    if (!taken(0))
+        return 0;
+    long long low = 0; // taken
+    long long high = 1;
+    while (taken(high)) {
+        if (high > limit)
+            return limit + 1;
+        low = high;
+        high *= 2;
     }
-    return values;
+    while (high - low > 1) {
+        const long long middle = low + (high - low) / 2;
+        (taken(middle) ? low : high) = middle;
+    }
+    return std::min(low + 1, limit + 1);
+}
+
+long long RunOptions::RunsPerCar() const
+{
+    long long runs = 1;
+    for (const Sweep& sweep : sweeps)
+        runs *= sweep.count;
+    return runs;
 }
 
 QString InputNames()
@@ -210,8 +324,10 @@ QString InputNames()
 
 QString UsageLine()
 {
-    return QStringLiteral("Usage: torvane-run [--json | --csv] [--set NAME=VALUE]... "
-                          "[--sweep NAME=FROM:TO:STEP] FILE...");
+    return QStringLiteral("Usage: torvane-run [--json | --csv] [--set NAME=VALUE]...\n"
+                          "                   [--sweep NAME=FROM:TO:STEP]... [--jobs N] [--splits]\n"
+                          "                   [--temperature F] [--pressure INHG] [--humidity PERCENT]\n"
+                          "                   FILE...");
 }
 
 QString HelpText()
@@ -228,13 +344,28 @@ Options:
                          it is checked; may be given more than once
   --sweep NAME=FROM:TO:STEP
                          run every car once for each value FROM, FROM+STEP,
-                         ... up to TO; at most one sweep
-  --help                 show this help and exit
-  --version              show the version and exit
+                         ... up to TO; a second --sweep makes a grid, the
+                         first varying slowest
+  --jobs N               run the cars on N threads (default: one for each
+                         core); the output is the same for every N
+  --temperature F        run every car in air of F degrees Fahrenheit (-40
+                         to 140; default 77)
+  --pressure INHG        ... at a station (uncorrected) barometric pressure
+                         of INHG inches of mercury (20 to 32; default
+                         29.235, that is 99 kPa)
+  --humidity PERCENT     ... at this relative humidity (0 to 100; default 0)
+                         Without these, every car runs on the standard day
+                         of SAE J1349, and every figure is the classic one.
+  --splits               show the time slip's splits in the table: 60 ft,
+                         330 ft, 1/8 mile with its speed, 1000 ft (JSON and
+                         CSV always hold them, with the day's air)
+  -h, --help             show this help and exit
+  -v, --version          show the version and exit
 
 %1
 
 Exit status: 0 when every car ran, 1 when any car could not be read or
-failed a check, 2 for a usage error.
+failed a check, 2 for a usage error, 3 when the output could not be written
+(a full disk; a reader that left).
 )").arg(wrapped(QStringLiteral("NAME is one of ") + InputNames() + u'.'));
 }

@@ -5,6 +5,7 @@
 // text of a usage error. Nothing is read or run here.
 #pragma once
 
+#include "core/Air.h"
 #include "core/CarInputs.h"
 
 #include <QString>
@@ -21,25 +22,44 @@ struct TextChange {
     QString text;
 };
 
-// --sweep NAME=FROM:TO:STEP.
+// --sweep NAME=FROM:TO:STEP: the values FROM + k * STEP for k = 0, 1, ...
+// while the value stays at most TO + STEP * 1e-9 (so that a TO that the
+// steps reach only up to rounding is kept). Each value is computed from k,
+// never by adding steps up.
 struct Sweep {
-    InputField field;
+    InputField field = InputField::Horsepower;
     double from = 0;
     double to = 0;
     double step = 0;
+    long long count = 0; // how many values it takes
+
+    double Value(long long k) const { return from + static_cast<double>(k) * step; }
 };
 
-// The most runs one command may ask for: files times swept values.
-inline constexpr long MaxRuns = 1000000;
+// The most inputs swept at once: two make a grid.
+inline constexpr int MaxSweeps = 2;
+
+// The most runs one command may ask for: files times the sweeps' values.
+// The output streams, so memory does not grow with the runs; the bound only
+// keeps every count exact (below 2^53) and is far beyond any run's patience.
+inline constexpr long long MaxRuns = 1000000000000000; // 10^15
+
+// The most threads --jobs may ask for.
+inline constexpr int MaxJobs = 256;
 
 struct RunOptions {
     OutputFormat format = OutputFormat::Table;
     std::vector<TextChange> changes; // in the order given
-    std::optional<Sweep> sweep;
-    std::vector<double> sweepValues; // the values the sweep takes, in order
+    std::vector<Sweep> sweeps;       // in the order given: the first varies slowest
+    int jobs = 1;                    // threads that run the cars
+    AirConditions air;               // the day's air: the standard day unless given
+    bool splits = false;             // the table shows the time slip's splits
     QStringList files;               // as given; "-" is standard input
     bool help = false;
     bool version = false;
+
+    // The runs of each car read: the product of the sweeps' counts.
+    long long RunsPerCar() const;
 };
 
 struct ParsedOptions {
@@ -47,20 +67,23 @@ struct ParsedOptions {
     QString error; // a usage error; empty when the command line is sound
 };
 
-// Reads the options up to the first error. --help and --version end the
-// reading where they stand; "--" ends the options, so that later arguments
-// are files even when they begin with "-".
+// Reads the command line with QCommandLineParser: options may stand
+// anywhere, long ones as "--set X" or "--set=X", the short -h and -v may be
+// grouped, "-" is a FILE, and "--" ends the options, so that later
+// arguments are files even when they begin with "-". An unknown option or a
+// missing value is an error wherever it stands; then the options are taken
+// in the order given up to the first error, and --help or --version ends
+// the reading where it stands.
 ParsedOptions ParseOptions(const QStringList& arguments);
 
-// The values FROM + k * STEP for k = 0, 1, ... while the value stays at most
-// TO + STEP * 1e-9 (so that a TO that the steps reach only up to rounding
-// is kept). Each value is computed from k, never by adding steps up. Empty
-// when there would be more than `limit`.
-std::vector<double> SweepValues(const Sweep& sweep, long limit);
+// How many values the sweep takes (see Sweep), or limit + 1 when it would
+// take more than `limit`.
+long long SweepCount(const Sweep& sweep, long long limit);
 
 // The NAMEs of the inputs in file order: "horsepower, dragCoefficient, ...".
 QString InputNames();
-// "Usage: torvane-run [--json | --csv] ..." without a line end.
+// "Usage: torvane-run [--json | --csv] ..." on four lines, without a line
+// end after the last.
 QString UsageLine();
 // The whole text of --help.
 QString HelpText();

@@ -1,265 +1,634 @@
 #include "runner/RunWriters.h"
 
+#include "core/Csv.h"
 #include "core/InputChecks.h"
 #include "core/NumberText.h"
 #include "core/ResultTexts.h"
 #include "core/VehicleFile.h"
-#include "core/NumberText.h"
+#include "runner/FileNames.h"
 
+#include <bit>
+#include <charconv>
+#include <cstdint>
+#include <cstring>
 #include <cmath>
-#include <vector>
 
 namespace {
 
-// An input as the runner hands it out: the counts as integers.
-QByteArray inputText(const CarInputs& inputs, InputField field)
+// The shortest text that reads back as the very same double (what
+// ShortestText gives), appended without a temporary.
+void appendShortest(std::string& out, double value)
 {
-    if (IsCountField(field))
-        return ShortestText(static_cast<int>(inputs.Value(field)));
-    return ShortestText(inputs.Value(field));
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, result.ptr);
+}
+
+void appendShortest(std::string& out, int value)
+{
+    char buffer[16];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, result.ptr);
+}
+
+// The numbers of one row as they are written, by their bits: a value that
+// comes again in the row (the quarter mile in the splits, the horsepower
+// on the standard day, a swept value among the inputs) is copied from the
+// text written before instead of being converted again. The text of a
+// double depends on its bits alone, so the bytes are the same.
+class RowNumbers {
+public:
+    explicit RowNumbers(std::string& out) : out(out) {}
+
+    void Append(double value)
+    {
+        const auto bits = std::bit_cast<std::uint64_t>(value);
+        for (std::size_t i = 0; i < count; ++i) {
+            if (written[i].bits == bits) {
+                char text[32];
+                std::memcpy(text, out.data() + written[i].at, written[i].length);
+                out.append(text, written[i].length);
+                return;
+            }
+        }
+        const std::size_t at = out.size();
+        appendShortest(out, value);
+        Remember(value, at);
+    }
+
+    // The value whose text was just written from `at` on.
+    void Remember(double value, std::size_t at)
+    {
+        if (count < written.size())
+            written[count++] = { std::bit_cast<std::uint64_t>(value), at, out.size() - at };
+    }
+
+private:
+    struct Written {
+        std::uint64_t bits;
+        std::size_t at;
+        std::size_t length;
+    };
+    std::string& out;
+    std::array<Written, 32> written{};
+    std::size_t count = 0;
+};
+
+// An input as the runner hands it out: the counts as integers. The text of
+// an input no sweep changes was made once for its file.
+void appendInput(RowNumbers& numbers, std::string& out, const RunRow& row, InputField field,
+                 unsigned sweptFields)
+{
+    const double value = row.inputs.Value(field);
+    const std::size_t at = out.size();
+    if (row.inputTexts && !(sweptFields & (1u << static_cast<unsigned>(field))))
+        out += (*row.inputTexts)[static_cast<std::size_t>(field)];
+    else if (IsCountField(field))
+        appendShortest(out, static_cast<int>(value));
+    else
+        appendShortest(out, value);
+    if (!IsCountField(field))
+        numbers.Remember(value, at);
+}
+
+unsigned sweptMask(const std::vector<InputField>& swept)
+{
+    unsigned mask = 0;
+    for (InputField field : swept)
+        mask |= 1u << static_cast<unsigned>(field);
+    return mask;
+}
+
+std::string utf8(const QString& text)
+{
+    return text.toStdString();
 }
 
 // A JSON string: quotes and backslashes escaped, control characters as
 // \u00XX, everything else as UTF-8.
-QByteArray jsonString(const QString& text)
+void appendJsonString(std::string& out, std::string_view text)
 {
-    QByteArray quoted = "\"";
-    for (const char c : text.toUtf8()) {
-        if (c == '"' || c == '\\')
-            quoted += QByteArray("\\") + c;
-        else if (static_cast<unsigned char>(c) < 0x20)
-            quoted += "\\u00" + QByteArray::number(c, 16).rightJustified(2, '0');
-        else
-            quoted += c;
+    static const char hex[] = "0123456789abcdef";
+    out += '"';
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20) {
+            out += "\\u00";
+            out += hex[byte >> 4];
+            out += hex[byte & 15];
+        } else {
+            out += c;
+        }
     }
-    return quoted + '"';
+    out += '"';
+}
+
+std::string jsonString(const QString& text)
+{
+    std::string out;
+    appendJsonString(out, utf8(text));
+    return out;
 }
 
 // JSON has no infinity or NaN; a run within the ranges never gives one.
-QByteArray jsonNumber(double value)
+void appendJsonNumber(std::string& out, double value)
 {
-    return std::isfinite(value) ? ShortestText(value) : QByteArrayLiteral("null");
+    if (std::isfinite(value))
+        appendShortest(out, value);
+    else
+        out += "null";
 }
 
-class JsonWriter : public RunWriter {
-public:
-    explicit JsonWriter(QIODevice& out) : out(out) {}
+void appendJsonNumber(RowNumbers& numbers, std::string& out, double value)
+{
+    if (std::isfinite(value))
+        numbers.Append(value);
+    else
+        out += "null";
+}
 
-    void Begin() override { out.write("["); }
+// The messages of the range tests, made once.
+std::vector<QString> checkMessages()
+{
+    std::vector<QString> messages;
+    for (std::size_t i = 0; i < RangeTests().size(); ++i)
+        messages.push_back(RangeTestMessage(static_cast<int>(i)));
+    return messages;
+}
 
-    void Write(const CarOutcome& outcome) override
-    {
-        QByteArray line = first ? "\n  {" : ",\n  {";
-        first = false;
-        line += "\"file\": " + jsonString(outcome.file);
-        if (!outcome.Ran()) {
-            out.write(line + ", \"error\": " + jsonString(outcome.error) + "}");
-            return;
-        }
-        line += ", \"inputs\": {";
-        for (InputField field : VehicleFile::FileOrder) {
-            if (field != VehicleFile::FileOrder.front())
-                line += ", ";
-            line += jsonString(FieldKey(field)) + ": " + inputText(outcome.inputs, field);
-        }
-        line += "}, \"timeLimitReached\": ";
-        line += outcome.run.timeLimitReached ? "true" : "false";
-        if (outcome.run.timeLimitReached)
-            line += ", \"stopTime\": " + jsonNumber(outcome.run.stopTime);
-        line += ", \"results\": {";
-        for (ResultField field : AllResultFields) {
-            if (field != AllResultFields.front())
-                line += ", ";
-            line += jsonString(ResultKey(field)) + ": "
-                    + jsonNumber(ResultValue(outcome.run.results, field));
-        }
-        out.write(line + "}}");
-    }
+QString messageOf(const RunRow& row, const std::vector<QString>& checks)
+{
+    return row.Read() ? checks[static_cast<std::size_t>(row.failedCheck)] : row.refusal;
+}
 
-    void End() override { out.write(first ? "]\n" : "\n]\n"); }
-
-private:
-    QIODevice& out;
-    bool first = true;
+// The day's air as JSON and CSV give it, besides the horsepower on the day.
+struct AirValue {
+    const char* key;
+    double value;
 };
 
-// RFC 4180: a field holding a comma, a quote, CR or LF is quoted, with its
-// quotes doubled.
-QByteArray csvField(const QByteArray& field)
+std::array<AirValue, 6> airValues(const AirFigures& air)
 {
-    if (!field.contains(',') && !field.contains('"') && !field.contains('\r')
-        && !field.contains('\n'))
-        return field;
-    QByteArray quoted = field;
-    quoted.replace("\"", "\"\"");
-    return '"' + quoted + '"';
+    return { { { "temperature", air.conditions.temperature },
+               { "pressure", air.conditions.pressure },
+               { "humidity", air.conditions.humidity },
+               { "densityAltitude", air.densityAltitude },
+               { "relativeAirDensity", air.relativeAirDensity },
+               { "correctionFactor", air.correctionFactor } } };
 }
 
-class CsvWriter : public RunWriter {
-public:
-    explicit CsvWriter(QIODevice& out) : out(out) {}
+// The time slip's splits, by name.
+struct SplitField {
+    const char* key;
+    double SplitTimes::*value;
+};
 
-    void Begin() override
+const std::array<SplitField, 7> splitFields = { {
+    { "sixtyFootTime", &SplitTimes::sixtyFootTime },
+    { "threeThirtyFootTime", &SplitTimes::threeThirtyFootTime },
+    { "eighthMileTime", &SplitTimes::eighthMileTime },
+    { "eighthMileSpeed", &SplitTimes::eighthMileSpeed },
+    { "thousandFootTime", &SplitTimes::thousandFootTime },
+    { "quarterMileTime", &SplitTimes::quarterMileTime },
+    { "quarterMileSpeed", &SplitTimes::quarterMileSpeed },
+} };
+
+class JsonFormat : public RowFormat {
+public:
+    explicit JsonFormat(const WriterSettings& settings) : sweptFields(sweptMask(settings.swept))
     {
-        QList<QByteArray> header{ "file" };
+        for (const QString& message : checkMessages())
+            checks.push_back(jsonString(message));
         for (InputField field : VehicleFile::FileOrder)
-            header.append(FieldKey(field).toUtf8());
-        header.append({ "timeLimitReached", "stopTime" });
+            inputKeys.push_back(jsonString(FieldKey(field)) + ": ");
         for (ResultField field : AllResultFields)
-            header.append(ResultKey(field).toUtf8());
-        header.append("error");
-        writeRow(header);
+            resultKeys.push_back(jsonString(ResultKey(field)) + ": ");
+        for (InputField field : settings.swept)
+            sweptKeys.push_back(jsonString(FieldKey(field)) + ": ");
+        // The day's air is the same for every car but its horsepower.
+        airStart = ", \"air\": {";
+        for (const AirValue& value : airValues(settings.air)) {
+            airStart += jsonString(QLatin1String(value.key)) + ": ";
+            appendJsonNumber(airStart, value.value);
+            airStart += ", ";
+        }
+        airStart += "\"horsepower\": ";
+        for (const SplitField& field : splitFields)
+            splitKeys.push_back(jsonString(QLatin1String(field.key)) + ": ");
     }
 
-    void Write(const CarOutcome& outcome) override
+    std::string_view Separator() const override { return ","; }
+
+    void Row(const RunRow& row, std::string& out) const override
     {
-        QList<QByteArray> row{ outcome.file.toUtf8() };
-        if (!outcome.Ran()) {
-            for (int i = 0; i < InputFieldCount + 2 + ResultFieldCount; ++i)
-                row.append(QByteArray());
-            row.append(outcome.error.toUtf8());
-            writeRow(row);
+        out += ",\n  {\"file\": ";
+        appendJsonString(out, row.file->outputUtf8);
+        if (!row.Ran()) {
+            out += ", \"error\": ";
+            if (row.Read())
+                out += checks[static_cast<std::size_t>(row.failedCheck)];
+            else
+                appendJsonString(out, utf8(row.refusal));
+            if (row.Read())
+                appendSweep(row, out);
+            out += '}';
             return;
         }
-        const CarRun& run = outcome.run;
-        for (InputField field : VehicleFile::FileOrder)
-            row.append(inputText(outcome.inputs, field));
-        row.append(run.timeLimitReached ? "true" : "false");
-        row.append(run.timeLimitReached ? ShortestText(run.stopTime) : QByteArray());
-        for (ResultField field : AllResultFields)
-            row.append(ShortestText(ResultValue(run.results, field)));
-        row.append(QByteArray());
-        writeRow(row);
-    }
-
-private:
-    void writeRow(const QList<QByteArray>& fields)
-    {
-        QByteArray line;
-        for (qsizetype i = 0; i < fields.size(); ++i) {
+        RowNumbers numbers(out);
+        out += ", \"inputs\": {";
+        for (std::size_t i = 0; i < VehicleFile::FileOrder.size(); ++i) {
             if (i > 0)
-                line += ',';
-            line += csvField(fields[i]);
+                out += ", ";
+            out += inputKeys[i];
+            appendInput(numbers, out, row, VehicleFile::FileOrder[i], sweptFields);
         }
-        out.write(line + "\r\n");
+        out += "}, \"timeLimitReached\": ";
+        out += row.run.timeLimitReached ? "true" : "false";
+        if (row.run.timeLimitReached) {
+            out += ", \"stopTime\": ";
+            appendJsonNumber(numbers, out, row.run.stopTime);
+        }
+        out += ", \"results\": {";
+        for (std::size_t i = 0; i < AllResultFields.size(); ++i) {
+            if (i > 0)
+                out += ", ";
+            out += resultKeys[i];
+            appendJsonNumber(numbers, out, ResultValue(row.run.results, AllResultFields[i]));
+        }
+        out += '}';
+        out += airStart;
+        appendJsonNumber(numbers, out, row.horsepower);
+        out += "}, \"splits\": {";
+        for (std::size_t i = 0; i < splitFields.size(); ++i) {
+            if (i > 0)
+                out += ", ";
+            out += splitKeys[i];
+            appendJsonNumber(numbers, out, row.splits.*splitFields[i].value);
+        }
+        out += '}';
+        appendSweep(row, out, &numbers);
+        out += '}';
     }
 
-    QIODevice& out;
+private:
+    // "sweep": {"horsepower": 312.5}: the swept values, each in its
+    // shortest exact form.
+    void appendSweep(const RunRow& row, std::string& out, RowNumbers* numbers = nullptr) const
+    {
+        if (sweptKeys.empty())
+            return;
+        out += ", \"sweep\": {";
+        for (std::size_t i = 0; i < sweptKeys.size(); ++i) {
+            if (i > 0)
+                out += ", ";
+            out += sweptKeys[i];
+            if (numbers)
+                appendJsonNumber(*numbers, out, row.swept[i]);
+            else
+                appendJsonNumber(out, row.swept[i]);
+        }
+        out += '}';
+    }
+
+    unsigned sweptFields;
+    std::string airStart;
+    std::vector<std::string> splitKeys;
+    std::vector<std::string> checks;
+    std::vector<std::string> inputKeys;
+    std::vector<std::string> resultKeys;
+    std::vector<std::string> sweptKeys;
 };
 
-// Short column titles: the mark, then the unit.
-const char* const resultTitles[ResultFieldCount] = {
-    "Top s", "Top mph", "Top ft", "Top lb", "0-60 s", "0-100 s",
-    "0-80 s", "60-80 s", "1/4 s", "1/4 mph", "1/4 ft", "1/4 lb",
+void appendCsvText(std::string& out, const QString& text)
+{
+    AppendCsvField(out, utf8(text), CsvCellKind::Text);
+}
+
+class CsvFormat : public RowFormat {
+public:
+    explicit CsvFormat(const WriterSettings& settings)
+        : sweptCount(settings.swept.size()), sweptFields(sweptMask(settings.swept))
+    {
+        for (const QString& message : checkMessages()) {
+            std::string cell;
+            appendCsvText(cell, message);
+            checks.push_back(cell);
+        }
+        QStringList titles{ QStringLiteral("file") };
+        for (InputField field : VehicleFile::FileOrder)
+            titles.append(FieldKey(field));
+        titles.append({ QStringLiteral("timeLimitReached"), QStringLiteral("stopTime") });
+        for (ResultField field : AllResultFields)
+            titles.append(ResultKey(field));
+        titles.append(QStringLiteral("error"));
+        for (const AirValue& value : airValues(settings.air))
+            titles.append(QStringLiteral("air.") + QLatin1String(value.key));
+        titles.append(QStringLiteral("air.horsepower"));
+        for (const SplitField& field : splitFields)
+            titles.append(QStringLiteral("splits.") + QLatin1String(field.key));
+        for (InputField field : settings.swept)
+            titles.append(QStringLiteral("sweep.") + FieldKey(field));
+        for (qsizetype i = 0; i < titles.size(); ++i) {
+            if (i > 0)
+                header += ',';
+            appendCsvText(header, titles[i]);
+        }
+        header += CsvRecordEnd;
+        for (const AirValue& value : airValues(settings.air)) {
+            airCells += ',';
+            appendShortest(airCells, value.value);
+        }
+        airCells += ',';
+    }
+
+    const std::string& Header() const { return header; }
+
+    void Row(const RunRow& row, std::string& out) const override
+    {
+        AppendCsvField(out, row.file->outputUtf8, CsvCellKind::Text);
+        if (!row.Ran()) {
+            out.append(InputFieldCount + 2 + ResultFieldCount, ',');
+            out += ',';
+            if (row.Read())
+                out += checks[static_cast<std::size_t>(row.failedCheck)];
+            else
+                appendCsvText(out, row.refusal);
+            out.append(airValues(AirFigures()).size() + 1 + splitFields.size(), ',');
+            appendSweep(row, out);
+            out += CsvRecordEnd;
+            return;
+        }
+        const CarRun& run = row.run;
+        RowNumbers numbers(out);
+        for (InputField field : VehicleFile::FileOrder) {
+            out += ',';
+            appendInput(numbers, out, row, field, sweptFields);
+        }
+        out += run.timeLimitReached ? ",true," : ",false,";
+        if (run.timeLimitReached)
+            numbers.Append(run.stopTime);
+        for (ResultField field : AllResultFields) {
+            out += ',';
+            numbers.Append(ResultValue(run.results, field));
+        }
+        out += ',';
+        out += airCells;
+        numbers.Append(row.horsepower);
+        for (const SplitField& field : splitFields) {
+            out += ',';
+            numbers.Append(row.splits.*field.value);
+        }
+        appendSweep(row, out, &numbers);
+        out += CsvRecordEnd;
+    }
+
+private:
+    void appendSweep(const RunRow& row, std::string& out, RowNumbers* numbers = nullptr) const
+    {
+        for (std::size_t i = 0; i < sweptCount; ++i) {
+            out += ',';
+            if (numbers)
+                numbers->Append(row.swept[i]);
+            else if (row.Read())
+                appendShortest(out, row.swept[i]);
+        }
+    }
+
+    std::size_t sweptCount;
+    unsigned sweptFields;
+    std::string airCells; // ",T,P,H,DA,RAD,CF,": the day's air before the horsepower
+    std::string header;
+    std::vector<std::string> checks;
 };
 
-// Keeps the rows until the end, since every row decides the widths. A row
-// keeps the results rather than their texts, and the texts are made again
-// when the table is written: a long sweep stays small in memory.
+// JSON and CSV: each row formatted by itself, the whole written in order.
+class StreamWriter : public RunWriter {
+public:
+    StreamWriter(std::unique_ptr<RowFormat> format, std::string begin, std::string endEmpty,
+                 std::string endAfterRows)
+        : format(std::move(format)), begin(std::move(begin)), endEmpty(std::move(endEmpty)),
+          endAfterRows(std::move(endAfterRows))
+    {
+    }
+
+    const RowFormat* Format() const override { return format.get(); }
+    void Begin(OutputSink& out) override { out.Write(begin); }
+
+    void Take(const RunRow& row, OutputSink& out) override
+    {
+        buffer.clear();
+        format->Row(row, buffer);
+        TakeFormatted(buffer, out);
+    }
+
+    void TakeFormatted(std::string_view rows, OutputSink& out) override
+    {
+        if (rows.empty())
+            return;
+        if (!anyRow)
+            rows.remove_prefix(format->Separator().size());
+        anyRow = true;
+        out.Write(rows);
+    }
+
+    void End(OutputSink& out) override { out.Write(anyRow ? endAfterRows : endEmpty); }
+
+private:
+    std::unique_ptr<RowFormat> format;
+    std::string begin;
+    std::string endEmpty;
+    std::string endAfterRows;
+    std::string buffer;
+    bool anyRow = false;
+};
+
+// The results in the table's order: the top speed, the speed marks in
+// rising order, the quarter mile; each with a short title, the mark, then
+// the unit.
+struct TableColumn {
+    ResultField field;
+    const char* title;
+};
+const TableColumn resultColumns[ResultFieldCount] = {
+    { ResultField::TopSpeedTime, "Top s" },
+    { ResultField::TopSpeed, "Top mph" },
+    { ResultField::TopSpeedDistance, "Top ft" },
+    { ResultField::TopSpeedWindForce, "Top lb" },
+    { ResultField::ZeroToSixtyTime, "0-60 s" },
+    { ResultField::ZeroToEightyTime, "0-80 s" },
+    { ResultField::ZeroToHundredTime, "0-100 s" },
+    { ResultField::SixtyToEightyTime, "60-80 s" },
+    { ResultField::QuarterMileTime, "1/4 s" },
+    { ResultField::QuarterMileSpeed, "1/4 mph" },
+    { ResultField::QuarterMileDistance, "1/4 ft" },
+    { ResultField::QuarterMileWindForce, "1/4 lb" },
+};
+
+// The splits with --splits: elapsed times to the thousandth, as a time slip
+// gives them, and the speed to the hundredth.
+struct SplitColumn {
+    double SplitTimes::*value;
+    const char* title;
+    int decimals;
+};
+const SplitColumn splitColumns[] = {
+    { &SplitTimes::sixtyFootTime, "60ft s", 3 },
+    { &SplitTimes::threeThirtyFootTime, "330ft s", 3 },
+    { &SplitTimes::eighthMileTime, "1/8 s", 3 },
+    { &SplitTimes::eighthMileSpeed, "1/8 mph", 2 },
+    { &SplitTimes::thousandFootTime, "1000ft s", 3 },
+};
+
+// Sizes its columns from the first TableWindow rows, which it holds back,
+// then writes them and streams every later row in those widths (a wider
+// later cell pushes its line out rather than holding every row).
 class TableWriter : public RunWriter {
 public:
-    TableWriter(QIODevice& out, std::optional<InputField> swept)
-        : out(out), separators(LocaleSeparators()), swept(swept)
+    explicit TableWriter(const WriterSettings& settings)
+        : separators(LocaleSeparators()), swept(settings.swept), splits(settings.splits),
+          checks(checkMessages())
     {
-        widths.push_back(static_cast<int>(firstTitle().size()));
-        for (const char* title : resultTitles)
-            widths.push_back(static_cast<int>(qstrlen(title)));
+        QStringList titles{ QStringLiteral("File") };
+        for (InputField field : swept)
+            titles.append(FieldKey(field));
+        for (const TableColumn& column : resultColumns)
+            titles.append(QLatin1String(column.title));
+        if (splits)
+            for (const SplitColumn& column : splitColumns)
+                titles.append(QLatin1String(column.title));
+        header.cells = titles;
+        for (const QString& title : titles)
+            widths.push_back(static_cast<int>(title.size()));
     }
 
-    void Write(const CarOutcome& outcome) override
+    void Begin(OutputSink&) override {}
+
+    void Take(const RunRow& row, OutputSink& out) override
     {
-        QString first = outcome.file;
-        if (swept && outcome.Ran())
-            first += QStringLiteral(" (%1)").arg(QString::fromLatin1(ShortestText(outcome.inputs.Value(*swept))));
-        rows.push_back(Row{ first, outcome.run.results, messageOf(outcome) });
-        widths[0] = std::max(widths[0], static_cast<int>(first.size()));
-        if (rows.back().message.isEmpty()) {
-            const QStringList cells = resultCells(rows.back().results);
-            for (int i = 0; i < ResultFieldCount; ++i)
-                widths[i + 1] = std::max(widths[i + 1], static_cast<int>(cells[i].size()));
+        Line line = lineOf(row);
+        if (held.size() < static_cast<std::size_t>(TableWindow)) {
+            widen(line);
+            held.push_back(std::move(line));
+            return;
         }
+        writeHeld(out);
+        write(line, out);
     }
 
-    void End() override
-    {
-        QStringList titles{ firstTitle() };
-        for (const char* title : resultTitles)
-            titles.append(QLatin1String(title));
-        writeLine(titles);
-        for (const Row& row : rows) {
-            if (row.message.isEmpty())
-                writeLine(QStringList{ row.file } + resultCells(row.results));
-            else
-                writeText(row.file.leftJustified(widths[0]) + QStringLiteral("  ") + row.message);
-        }
-    }
+    void End(OutputSink& out) override { writeHeld(out); }
 
 private:
-    struct Row {
-        QString file;
-        SimulationResults results;
-        QString message; // an error, or the message of a run that gave up
+    // The cells of a line; a line with a message has the file, the swept
+    // values (for a car that was read) and the message.
+    struct Line {
+        QStringList cells;
+        QString message;
     };
 
-    // "File", and in a sweep the input it changes: "File (horsepower)".
-    QString firstTitle() const
+    Line lineOf(const RunRow& row) const
     {
-        return swept ? QStringLiteral("File (%1)").arg(FieldKey(*swept)) : QStringLiteral("File");
-    }
-
-    // A run that gave up at the time limit shows the program's message for
-    // it instead of its results: the car ran, but its results mean nothing.
-    static QString messageOf(const CarOutcome& outcome)
-    {
-        if (!outcome.Ran())
-            return outcome.error;
-        if (outcome.run.timeLimitReached)
-            return ElapsedTimeMessage(outcome.run.stopTime);
-        return QString();
-    }
-
-    QStringList resultCells(const SimulationResults& results) const
-    {
-        QStringList cells;
-        for (ResultField field : AllResultFields) {
-            const QString text = ResultText(results, field, separators.decimal, separators.group);
-            cells.append(text.trimmed());
+        Line line;
+        line.cells.append(row.file->terminalName);
+        if (row.Read())
+            for (std::size_t i = 0; i < swept.size(); ++i)
+                line.cells.append(QString::fromLatin1(ShortestText(row.swept[i])));
+        if (!row.Ran()) {
+            line.message = TerminalText(messageOf(row, checks));
+            return line;
         }
-        return cells;
+        // A run that gave up at the time limit shows the program's message
+        // for it instead of its results: the car ran, but its results mean
+        // nothing.
+        if (row.run.timeLimitReached) {
+            line.message = ElapsedTimeMessage(row.run.stopTime);
+            return line;
+        }
+        for (const TableColumn& column : resultColumns)
+            line.cells.append(resultCell(row.run.results, column.field));
+        if (splits)
+            for (const SplitColumn& column : splitColumns)
+                line.cells.append(FormatFixed(row.splits.*column.value, 0, column.decimals));
+        return line;
     }
 
-    // The file left-aligned, the results right-aligned.
-    void writeLine(const QStringList& cells)
+    // The results dialog's text, with a zero before a bare decimal
+    // separator (".75" is written "0.75").
+    QString resultCell(const SimulationResults& results, ResultField field) const
     {
-        QString line = cells[0].leftJustified(widths[0]);
-        for (int i = 1; i < cells.size(); ++i)
-            line += QStringLiteral("  ") + cells[i].rightJustified(widths[i]);
-        writeText(line);
+        QString text = ResultText(results, field, separators.decimal, separators.group).trimmed();
+        if (text.startsWith(separators.decimal))
+            text.prepend(u'0');
+        else if (text.startsWith(u'-') && QStringView(text).mid(1).startsWith(separators.decimal))
+            text.insert(1, u'0');
+        return text;
     }
 
-    void writeText(QString line)
+    void widen(const Line& line)
     {
-        while (line.endsWith(u' '))
-            line.chop(1);
-        out.write(line.toUtf8() + '\n');
+        for (qsizetype i = 0; i < line.cells.size(); ++i)
+            widths[i] = std::max(widths[i], static_cast<int>(line.cells[i].size()));
     }
 
-    QIODevice& out;
+    void writeHeld(OutputSink& out)
+    {
+        if (headerWritten)
+            return;
+        headerWritten = true;
+        write(header, out);
+        for (const Line& line : held)
+            write(line, out);
+        held.clear();
+        held.shrink_to_fit();
+    }
+
+    // The file left-aligned, every other cell right-aligned, then the
+    // message.
+    void write(const Line& line, OutputSink& out)
+    {
+        QString text;
+        for (qsizetype i = 0; i < line.cells.size(); ++i) {
+            if (i == 0)
+                text += line.cells[i].leftJustified(widths[0]);
+            else
+                text += QStringLiteral("  ") + line.cells[i].rightJustified(widths[i]);
+        }
+        if (!line.message.isEmpty())
+            text += QStringLiteral("  ") + line.message;
+        while (text.endsWith(u' '))
+            text.chop(1);
+        const QByteArray bytes = text.toUtf8() + '\n';
+        out.Write(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    }
+
     PictureSeparators separators;
-    std::optional<InputField> swept;
+    std::vector<InputField> swept;
+    bool splits;
+    std::vector<QString> checks;
+    Line header;
     std::vector<int> widths;
-    std::vector<Row> rows;
+    std::vector<Line> held;
+    bool headerWritten = false;
 };
 
 } // namespace
 
-std::unique_ptr<RunWriter> MakeRunWriter(OutputFormat format, QIODevice& out,
-                                         std::optional<InputField> swept)
+void RunWriter::TakeFormatted(std::string_view, OutputSink&) {}
+
+std::unique_ptr<RunWriter> MakeRunWriter(const WriterSettings& settings)
 {
-    switch (format) {
-    case OutputFormat::Json: return std::make_unique<JsonWriter>(out);
-    case OutputFormat::Csv: return std::make_unique<CsvWriter>(out);
+    switch (settings.format) {
+    case OutputFormat::Json:
+        return std::make_unique<StreamWriter>(std::make_unique<JsonFormat>(settings), "[", "]\n",
+                                              "\n]\n");
+    case OutputFormat::Csv: {
+        auto format = std::make_unique<CsvFormat>(settings);
+        const std::string header = format->Header();
+        return std::make_unique<StreamWriter>(std::move(format), header, "", "");
+    }
     case OutputFormat::Table: break;
     }
-    return std::make_unique<TableWriter>(out, swept);
+    return std::make_unique<TableWriter>(settings);
 }

@@ -1,30 +1,56 @@
-// The three ways the runner writes its outcomes: an aligned table for
-// people, JSON and CSV for other programs.
+// The three ways the runner writes its rows: an aligned table for people,
+// JSON and CSV for other programs.
 //
-// In: the outcomes of a command, one at a time, in order. Out: UTF-8 bytes
-// on a device. JSON and CSV write each outcome as it comes and never depend
-// on the locale; the table waits for the last row to align its columns and
-// shows the results dialog's texts in the user's locale.
+// In: the rows of a command, in order. Out: UTF-8 bytes on an OutputSink.
+// JSON and CSV write each row by itself with std::to_chars into a reused
+// buffer (RowFormat), never depending on the locale, so rows can be
+// formatted on any thread and written in order. The table shows the results
+// dialog's texts in the user's locale; it sizes its columns from the first
+// TableWindow rows, then streams the rest.
 #pragma once
 
 #include "runner/CarBatch.h"
+#include "runner/OutputSink.h"
 #include "runner/RunOptions.h"
 
-#include <QIODevice>
-
 #include <memory>
-#include <optional>
+#include <vector>
+#include <string>
+#include <string_view>
+
+// The rows the table holds back to size its columns.
+inline constexpr int TableWindow = 1000;
+
+// How JSON or CSV writes a row: by itself, on any thread.
+class RowFormat {
+public:
+    virtual ~RowFormat() = default;
+    // Appends the row's bytes to `out`. Every row but the first of the
+    // output starts with Separator(); Row writes it for every row.
+    virtual void Row(const RunRow& row, std::string& out) const = 0;
+    virtual std::string_view Separator() const { return {}; }
+};
 
 class RunWriter {
 public:
     virtual ~RunWriter() = default;
-    virtual void Begin() {}
-    virtual void Write(const CarOutcome& outcome) = 0;
-    virtual void End() {}
+    // How rows may be formatted apart from the writer; nullptr when the
+    // writer must see them itself, in order (the table).
+    virtual const RowFormat* Format() const { return nullptr; }
+    virtual void Begin(OutputSink& out) = 0;
+    // One row, in order.
+    virtual void Take(const RunRow& row, OutputSink& out) = 0;
+    // Rows formatted one after another by Format()->Row, in order.
+    virtual void TakeFormatted(std::string_view rows, OutputSink& out);
+    virtual void End(OutputSink& out) = 0;
 };
 
-// `swept`, in a sweep, is the input that changes from row to row: the table
-// shows it after the file, since the file alone no longer tells the rows
-// apart (JSON and CSV carry every input anyway).
-std::unique_ptr<RunWriter> MakeRunWriter(OutputFormat format, QIODevice& out,
-                                         std::optional<InputField> swept = std::nullopt);
+// What the writers need to know of the command besides the rows.
+struct WriterSettings {
+    OutputFormat format = OutputFormat::Table;
+    std::vector<InputField> swept; // the swept inputs, in the order of the sweeps
+    AirFigures air = FiguresFor(AirConditions()); // the day's air
+    bool splits = false;           // the table shows the splits
+};
+
+std::unique_ptr<RunWriter> MakeRunWriter(const WriterSettings& settings);

@@ -1,9 +1,8 @@
 #include "runner/Runner.h"
 
+#include "runner/FileNames.h"
 #include "runner/RunOptions.h"
 #include "runner/RunWriters.h"
-
-#include <QFileDevice>
 
 namespace {
 
@@ -12,48 +11,63 @@ void say(QIODevice& device, const QString& text)
     device.write(text.toUtf8());
 }
 
+void write(OutputSink& out, const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    out.Write(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+// The status of a command whose output ended here: every byte flushed, or
+// the failure said on `err` (nothing when the reader has left).
+int finished(OutputSink& out, QIODevice& err, int status)
+{
+    if (out.Flush())
+        return status;
+    if (!out.ReaderLeft())
+        say(err, QStringLiteral("torvane-run: could not write the output: %1\n").arg(out.Failure()));
+    return OutputFailed;
+}
+
 } // namespace
 
 int RunCommand(const QStringList& arguments, const RunnerStreams& streams)
 {
-    QIODevice& out = *streams.out;
+    OutputSink& out = *streams.out;
     QIODevice& err = *streams.err;
     const ParsedOptions parsed = ParseOptions(arguments);
     if (!parsed.error.isEmpty()) {
         say(err, QStringLiteral("torvane-run: %1\n%2\n"
                                 "Try 'torvane-run --help' for more information.\n")
-                     .arg(parsed.error, UsageLine()));
+                     .arg(TerminalText(parsed.error), UsageLine()));
         return UsageError;
     }
     const RunOptions& options = parsed.options;
-    if (options.help) {
-        say(out, HelpText());
-        return EveryCarRan;
-    }
-    if (options.version) {
-        say(out, QStringLiteral("torvane-run " TORVANE_VERSION "\n"));
-        return EveryCarRan;
+    if (options.help || options.version) {
+        write(out, options.help ? HelpText() : QStringLiteral("torvane-run " TORVANE_VERSION "\n"));
+        return finished(out, err, EveryCarRan);
     }
 
-    const std::unique_ptr<RunWriter> writer
-        = MakeRunWriter(options.format, out,
-                        options.sweep ? std::optional<InputField>(options.sweep->field) : std::nullopt);
-    writer->Begin();
-    const auto take = [&](const CarOutcome& outcome) {
-        if (!outcome.Ran())
-            say(err, QStringLiteral("torvane-run: %1: %2\n").arg(outcome.file, outcome.error));
-        writer->Write(outcome);
+    WriterSettings settings;
+    settings.format = options.format;
+    settings.air = FiguresFor(options.air);
+    settings.splits = options.splits;
+    for (const Sweep& sweep : options.sweeps)
+        settings.swept.push_back(sweep.field);
+    const std::unique_ptr<RunWriter> writer = MakeRunWriter(settings);
+    writer->Begin(out);
+    const auto take = [&](const RowPiece& piece) {
+        if (!piece.messages.empty())
+            err.write(piece.messages.data(), static_cast<qint64>(piece.messages.size()));
+        if (writer->Format())
+            writer->TakeFormatted(piece.formatted, out);
+        for (const RunRow& row : piece.rows)
+            writer->Take(row, out);
+        return !out.Failed();
     };
-    const bool allRan = RunBatch(options, streams.readStandardInput, take);
-    writer->End();
-
-    // A full disk or a closed pipe shows only when the buffered results are
-    // flushed.
-    auto* file = qobject_cast<QFileDevice*>(&out);
-    if (file && (!file->flush() || file->error() != QFileDevice::NoError)) {
-        say(err, QStringLiteral("torvane-run: could not write the results: %1\n")
-                     .arg(file->errorString()));
-        return SomeCarFailed;
-    }
-    return allRan ? EveryCarRan : SomeCarFailed;
+    bool allRan = true;
+    // JSON and CSV always hold the splits; the table when asked.
+    const bool splits = options.format != OutputFormat::Table || options.splits;
+    if (RunBatch(options, streams.readStandardInput, writer->Format(), splits, take, allRan))
+        writer->End(out);
+    return finished(out, err, allRan ? EveryCarRan : SomeCarFailed);
 }

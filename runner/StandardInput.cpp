@@ -29,9 +29,12 @@ InputBytes ReadStandardInput(QIODevice& notices)
     InputBytes input;
     // Large reads keep the rescans of a long run of white space few; a
     // terminal hands over one line per read whatever the size.
+    // As the file reader does, one byte past the bound is read, so that a
+    // value that runs on past it is refused rather than cut short.
+    constexpr qint64 bound = VehicleFile::MaxScannedBytes + 1;
     QByteArray chunk(64 * 1024, Qt::Uninitialized);
-    while (input.bytes.size() < VehicleFile::MaxScannedBytes && !holdsWholeCar(input.bytes)) {
-        const qint64 room = VehicleFile::MaxScannedBytes - input.bytes.size();
+    while (input.bytes.size() < bound && !holdsWholeCar(input.bytes)) {
+        const qint64 room = bound - input.bytes.size();
         const qint64 wanted = qMin<qint64>(chunk.size(), room);
         const ssize_t got = ::read(STDIN_FILENO, chunk.data(), static_cast<size_t>(wanted));
         if (got < 0 && errno == EINTR)

@@ -6,7 +6,8 @@
 #include <QIODevice>
 
 // Reads standard input until it holds the nine words of a car, ends, or
-// reaches the most a data file is scanned for (VehicleFile::MaxScannedBytes),
+// reaches the most a data file is scanned for (VehicleFile::MaxScannedBytes)
+// and one byte more, to see whether a word runs on past the bound,
 // so that a car typed at a terminal runs once its ninth value is ended by a
 // space or a line end. On a terminal, first says on `notices` what to type.
 InputBytes ReadStandardInput(QIODevice& notices);

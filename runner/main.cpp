@@ -1,19 +1,21 @@
 // torvane-run: runs vehicle data files from the command line.
+#include "runner/FileNames.h"
 #include "runner/Runner.h"
 #include "runner/StandardInput.h"
 
 #include <QFile>
 
-#include <cstdio>
+#include <unistd.h>
 
 int main(int argc, char** argv)
 {
+    // The arguments as the system gives them: a file name that is not
+    // valid UTF-8 still opens.
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    QFile out;
+        arguments.append(ArgumentText(QByteArray(argv[i])));
+    DescriptorSink out(STDOUT_FILENO);
     QFile err;
-    out.open(stdout, QIODevice::WriteOnly);
     err.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
     RunnerStreams streams;
     streams.out = &out;

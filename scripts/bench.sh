@@ -1,13 +1,31 @@
 #!/usr/bin/env bash
 # Builds and runs the benchmarks in build-bench/, at the optimisation level
 # the programs ship with: the engine against literal stepping, then a
-# what-if slider step of the garage.
+# what-if slider step of the garage, then the runner.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 bash "$root/scripts/install-deps.sh" test
 cmake -S "$root" -B "$root/build-bench" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DTORVANE_BUILD_UI=OFF -DTORVANE_BUILD_RUNNER=OFF -DTORVANE_BUILD_TESTS=OFF >/dev/null
-cmake --build "$root/build-bench" --target bench_engine bench_garage_whatif bench_garage_cars
+  -DTORVANE_BUILD_UI=OFF -DTORVANE_BUILD_RUNNER=ON -DTORVANE_BUILD_TESTS=OFF >/dev/null
+cmake --build "$root/build-bench" --target bench_engine bench_garage_whatif bench_garage_cars \
+  bench_runner torvane-run
 "$root/build-bench/bench/bench_engine" "$@"
 QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$root/build-bench/bench/garage/bench_garage_whatif"
 QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$root/build-bench/bench/garage/bench_garage_cars"
+
+# The runner: its cost a car beside the engine's and the speed-up of a
+# second job (bench/runner), then its peak memory for a grid of 10,000,000
+# variants written as CSV (1,000 horsepowers by 10,000 weights), which must
+# stay flat: target under 30 MiB.
+"$root/build-bench/bench/runner/bench_runner"
+[ -x /usr/bin/time ] || apt-get install -y -qq --no-install-recommends time >/dev/null
+report=$(mktemp)
+/usr/bin/time -v "$root/build-bench/runner/torvane-run" --csv \
+  --sweep horsepower=100:1099:1 --sweep carWeight=1000:4499.65:0.35 \
+  "$root/examples/sports-car.trv" 2>"$report" | wc -l | {
+  read -r lines
+  echo "torvane-run, CSV of a 10,000,000-variant grid: $((lines - 1)) rows"
+}
+awk -F': ' '/Maximum resident set size/ { printf "  peak resident memory %.1f MiB (target < 30)\n", $2 / 1024 }
+            /Elapsed \(wall clock\)/ { print "  elapsed " $2 }' "$report"
+rm -f "$report"

@@ -3,6 +3,9 @@
 // sample car, in any locale.
 #include "runner/Runner.h"
 
+#include "core/CsvReader.h"
+#include "core/DayRun.h"
+#include "core/NumberText.h"
 #include "core/ResultTexts.h"
 #include "core/VehicleFile.h"
 
@@ -12,9 +15,13 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <bit>
+
+Q_DECLARE_METATYPE(AirConditions)
+#include <csignal>
 
 namespace {
 
@@ -30,7 +37,8 @@ Finished runInProcess(const QStringList& arguments, const QByteArray& input = {}
     QBuffer err;
     out.open(QIODevice::WriteOnly);
     err.open(QIODevice::WriteOnly);
-    RunnerStreams streams{ [&] { return InputBytes{ input, {} }; }, &out, &err };
+    DeviceSink sink(out);
+    RunnerStreams streams{ [&] { return InputBytes{ input, {} }; }, &sink, &err };
     const int status = RunCommand(arguments, streams);
     return { status, out.data(), err.data() };
 }
@@ -51,6 +59,19 @@ Finished runProgram(const QStringList& arguments, const QByteArray& input = {},
     return { process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError() };
 }
 
+// The program started by bash, "$0" in `script`, with `arguments` as "$@":
+// for redirections and pipes as a shell makes them.
+Finished runShell(const QString& script, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral("bash"),
+                  QStringList{ "-c", script, QStringLiteral(TORVANE_RUN_PATH) } + arguments);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(120000))
+        qFatal("torvane-run did not finish");
+    return { process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError() };
+}
+
 } // namespace
 
 class TestRunner : public QObject {
@@ -61,8 +82,24 @@ private slots:
     void messages_data();
     void messages();
     void setAndSweepReachTheCars();
+    void sameBytesForAnyJobs_data();
+    void sameBytesForAnyJobs();
+    void gridOrderAndColumns_data();
+    void gridOrderAndColumns();
+    void sweptValueAsTyped_data();
+    void sweptValueAsTyped();
+    void sweepGivesTheEngineDoubles();
+    void dayAndSplits_data();
+    void dayAndSplits();
     void programGivesTheEngineDoubles();
     void programStatuses();
+    void outputFaults_data();
+    void outputFaults();
+    void interruptStops();
+    void standardInputAsAFile_data();
+    void standardInputAsAFile();
+    void outsideNames_data();
+    void outsideNames();
 };
 
 void TestRunner::messages_data()
@@ -84,8 +121,10 @@ void TestRunner::messages_data()
         << 1 << "-: The number of quarter mile shifts must be between 1 and available shifts - 1.";
     QTest::newRow("usage") << QStringList{ "--sweep", "spinTime=1:2" } << car << 2
                            << "--sweep 'spinTime=1:2': NAME=FROM:TO:STEP expected\n"
-                              "Usage: torvane-run [--json | --csv] [--set NAME=VALUE]... [--sweep "
-                              "NAME=FROM:TO:STEP] FILE...\n"
+                              "Usage: torvane-run [--json | --csv] [--set NAME=VALUE]...\n"
+                              "                   [--sweep NAME=FROM:TO:STEP]... [--jobs N] [--splits]\n"
+                              "                   [--temperature F] [--pressure INHG] [--humidity PERCENT]\n"
+                              "                   FILE...\n"
                               "Try 'torvane-run --help' for more information.";
 }
 
@@ -110,6 +149,195 @@ void TestRunner::setAndSweepReachTheCars()
     QVERIFY(rows[1].startsWith("supercar.trv,100,0.31,3300,4.8,12.5,25,5,2,2.5,false,,"));
     QVERIFY(rows[2].startsWith("supercar.trv,200,") && rows[3].startsWith("-,100,0.29,3400,5.2,"
                                                                           "13.61,22,5,2,0.75,"));
+}
+
+// Pieces of the runs on any number of threads, written in order: the same
+// bytes as one job, with cars that fail a check and a file that cannot be
+// read among them.
+void TestRunner::sameBytesForAnyJobs_data()
+{
+    QTest::addColumn<QString>("format");
+    for (const char* format : { "--table", "--csv", "--json" })
+        QTest::newRow(format) << QString::fromLatin1(format);
+}
+
+void TestRunner::sameBytesForAnyJobs()
+{
+    QFETCH(QString, format);
+    const auto run = [&format](int jobs) {
+        QStringList arguments{ "--jobs", QString::number(jobs), "--sweep", "carWeight=900:4600:1.5",
+                               "--sweep", "spinTime=0.5:1:0.25", "sports-car.trv", "nope.trv",
+                               "supercar.trv" };
+        if (format != "--table")
+            arguments.prepend(format);
+        return runInProcess(arguments);
+    };
+    const Finished one = run(1);
+    QCOMPARE(one.status, 1);
+    QVERIFY(one.out.size() > 100000);
+    for (int jobs : { 2, 4 }) {
+        const Finished many = run(jobs);
+        QCOMPARE(many.status, one.status);
+        QVERIFY(many.out == one.out);
+        QVERIFY(many.err == one.err);
+    }
+}
+
+// Two sweeps make a grid, the first varying slowest, with a column (or a
+// JSON object) for the swept values.
+void TestRunner::gridOrderAndColumns_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QList<QByteArray>>("lines");
+    QTest::newRow("table") << "--table"
+                           << QList<QByteArray>{
+                                  "File            carWeight  spinTime  Top s",
+                                  "sports-car.trv       1000       0.5  The spin time must be",
+                                  "sports-car.trv       1000         1  18.70",
+                                  "sports-car.trv       2000       0.5  The spin time must be",
+                                  "sports-car.trv       2000         1  33.90",
+                              };
+    QTest::newRow("CSV") << "--csv"
+                         << QList<QByteArray>{
+                                "file,horsepower,",
+                                "sports-car.trv,,",
+                                "sports-car.trv,345,0.29,1000,5.2,13.61,22,5,2,1,false,,",
+                                "sports-car.trv,,",
+                                "sports-car.trv,345,0.29,2000,5.2,13.61,22,5,2,1,false,,",
+                            };
+    QTest::newRow("JSON") << "--json"
+                          << QList<QByteArray>{
+                                 "[",
+                                 "  {\"file\": \"sports-car.trv\", \"error\": \"The spin time must be "
+                                 "between 0.75 and 3.00\", \"sweep\": {\"carWeight\": 1000, \"spinTime\": 0.5}}",
+                                 "  {\"file\": \"sports-car.trv\", \"inputs\": {",
+                                 "  {\"file\": \"sports-car.trv\", \"error\": ",
+                                 "  {\"file\": \"sports-car.trv\", \"inputs\": {",
+                             };
+}
+
+void TestRunner::gridOrderAndColumns()
+{
+    QFETCH(QString, format);
+    QFETCH(QList<QByteArray>, lines);
+    QStringList arguments{ "--sweep", "carWeight=1000:2000:1000", "--sweep", "spinTime=0.5:1:0.5",
+                           "sports-car.trv" };
+    if (format != "--table")
+        arguments.prepend(format);
+    const QList<QByteArray> out = runInProcess(arguments).out.split('\n');
+    for (int i = 0; i < lines.size(); ++i)
+        QVERIFY2(out.value(i).startsWith(lines[i]), out.value(i));
+    if (format == "--csv") {
+        QVERIFY(out[0].endsWith(",splits.quarterMileSpeed,sweep.carWeight,sweep.spinTime\r"));
+        QVERIFY(out[2].endsWith(",1000,1\r"));
+        QVERIFY(out[3].endsWith("0.75 and 3.00,,,,,,,,,,,,,,,2000,0.5\r"));
+    }
+    if (format == "--json")
+        QVERIFY(out[3].endsWith("\"sweep\": {\"carWeight\": 2000, \"spinTime\": 0.5}},"));
+}
+
+// A swept value is put into its box as the text that reads back as it,
+// and converted as the box converts that text.
+void TestRunner::sweptValueAsTyped_data()
+{
+    QTest::addColumn<double>("value");
+    for (double value : { 2.9, 345.0, 1e21, 1.5e-5, -0.0, -2.5, 5e-324, 2.2250738585072009e-308,
+                          2147483647.5, 2147483648.0, -2147483648.5, -1e300 })
+        QTest::addRow("%.17g", value) << value;
+}
+
+void TestRunner::sweptValueAsTyped()
+{
+    QFETCH(double, value);
+    for (InputField field : { InputField::CarWeight, InputField::AvailableShifts }) {
+        CarTexts texts = CarTexts::DefaultCar();
+        texts[field] = QString::fromLatin1(ShortestText(value));
+        CarInputs swept = ConvertTexts(CarTexts::DefaultCar());
+        SetSweptValue(swept, field, value);
+        QCOMPARE(std::bit_cast<quint64>(swept.Value(field)),
+                 std::bit_cast<quint64>(ConvertTexts(texts).Value(field)));
+    }
+}
+
+// Every car of a grid, run on the runner's threads with its records reused,
+// gives the doubles of a car run by itself.
+void TestRunner::sweepGivesTheEngineDoubles()
+{
+    const Finished finished = runInProcess({ "--csv", "--jobs", "2", "--sweep", "horsepower=100:1500:7",
+                                             "--sweep", "dragCoefficient=0.2:0.4:0.05", "supercar.trv" });
+    QCOMPARE(finished.status, 0);
+    const QList<CsvRecord> records = ReadCsv(finished.out);
+    QCOMPARE(records.size(), 1 + 201 * 5);
+    const CarInputs base = ConvertTexts(VehicleFile::CarFromFileOrder(VehicleFile::Load("supercar.trv").words));
+    for (qsizetype i = 1; i < records.size(); ++i) {
+        CarInputs car = base;
+        car.horsepower = CsvNumber(records[i].fields[1]).value();
+        car.dragCoefficient = CsvNumber(records[i].fields[2]).value();
+        const SimulationResults expected = RunCar(car).results;
+        for (int r = 0; r < ResultFieldCount; ++r)
+            QCOMPARE(std::bit_cast<quint64>(CsvNumber(records[i].fields[12 + r]).value()),
+                     std::bit_cast<quint64>(ResultValue(expected, AllResultFields[r])));
+    }
+}
+
+// The day's air and the splits in JSON and CSV are the core's figures for
+// the car on that day, bit for bit; without the air options, the standard
+// day, whose results are the classic ones.
+void TestRunner::dayAndSplits_data()
+{
+    QTest::addColumn<QStringList>("air");
+    QTest::addColumn<AirConditions>("conditions");
+    QTest::newRow("standard day") << QStringList() << AirConditions();
+    QTest::newRow("hot, humid, low") << QStringList{ "--temperature", "95", "--pressure", "28.5",
+                                                     "--humidity", "60" }
+                                     << AirConditions{ 95, 28.5, 60 };
+    QTest::newRow("cold, dry, high") << QStringList{ "--pressure=31", "--temperature=-40" }
+                                     << AirConditions{ -40, 31, 0 };
+}
+
+void TestRunner::dayAndSplits()
+{
+    QFETCH(QStringList, air);
+    QFETCH(AirConditions, conditions);
+    const QString file = QStringLiteral("sports-car.trv");
+    const CarInputs car = ConvertTexts(VehicleFile::CarFromFileOrder(VehicleFile::Load(file).words));
+    const DayResults day = RunCarOnDay(car, conditions);
+    const auto same = [](double a, double b) { return std::bit_cast<quint64>(a) == std::bit_cast<quint64>(b); };
+
+    const QJsonObject json = QJsonDocument::fromJson(runInProcess(QStringList{ "--json" } + air + QStringList{ file }).out)
+                                 .array()[0].toObject();
+    const QJsonObject results = json["results"].toObject();
+    for (ResultField field : AllResultFields)
+        QVERIFY(same(results[ResultKey(field)].toDouble(), ResultValue(day.run.results, field)));
+    const QJsonObject airJson = json["air"].toObject();
+    QVERIFY(same(airJson["temperature"].toDouble(), conditions.temperature));
+    QVERIFY(same(airJson["pressure"].toDouble(), conditions.pressure));
+    QVERIFY(same(airJson["humidity"].toDouble(), conditions.humidity));
+    QVERIFY(same(airJson["densityAltitude"].toDouble(), day.air.densityAltitude));
+    QVERIFY(same(airJson["relativeAirDensity"].toDouble(), day.air.relativeAirDensity));
+    QVERIFY(same(airJson["correctionFactor"].toDouble(), day.air.correctionFactor));
+    QVERIFY(same(airJson["horsepower"].toDouble(), day.horsepower));
+    const QJsonObject splits = json["splits"].toObject();
+    const double expected[] = { day.splits.sixtyFootTime, day.splits.threeThirtyFootTime,
+                                day.splits.eighthMileTime, day.splits.eighthMileSpeed,
+                                day.splits.thousandFootTime, day.splits.quarterMileTime,
+                                day.splits.quarterMileSpeed };
+    const char* keys[] = { "sixtyFootTime", "threeThirtyFootTime", "eighthMileTime", "eighthMileSpeed",
+                           "thousandFootTime", "quarterMileTime", "quarterMileSpeed" };
+    for (int i = 0; i < 7; ++i)
+        QVERIFY2(same(splits[QLatin1String(keys[i])].toDouble(), expected[i]), keys[i]);
+    if (air.isEmpty()) {
+        const SimulationResults classic = RunCar(car).results;
+        QVERIFY(day.run.results == classic && same(day.horsepower, car.horsepower));
+    }
+
+    // CSV holds the same figures as columns, by the same names.
+    const QList<CsvRecord> csv = ReadCsv(runInProcess(QStringList{ "--csv" } + air + QStringList{ file }).out);
+    const QStringList header = csv[0].fields;
+    QVERIFY(same(CsvNumber(csv[1].fields[header.indexOf("air.horsepower")]).value(), day.horsepower));
+    for (int i = 0; i < 7; ++i)
+        QVERIFY(same(CsvNumber(csv[1].fields[header.indexOf(QStringLiteral("splits.") + keys[i])]).value(),
+                     expected[i]));
 }
 
 void TestRunner::programGivesTheEngineDoubles()
@@ -144,6 +372,121 @@ void TestRunner::programStatuses()
     QVERIFY(failed.out.contains("\r\nnope.trv,,"));
     QCOMPARE(runProgram({ "--bogus", "-" }).status, 2);
     QCOMPARE(runProgram({ "--version" }).out, QByteArray("torvane-run 4.0\n"));
+    QCOMPARE(runProgram({ "-v" }).out, QByteArray("torvane-run 4.0\n"));
+    QVERIFY(runProgram({ "-h" }).out.startsWith("Usage: torvane-run "));
+}
+
+// Output that cannot be written ends the program with status 3; a reader
+// that left ends it quietly.
+void TestRunner::outputFaults_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("err");
+    const QByteArray full = "torvane-run: could not write the output: No space left on device\n";
+    QTest::newRow("help, full disk") << "\"$0\" \"$@\" >/dev/full" << QStringList{ "--help" } << 3
+                                     << full;
+    QTest::newRow("version, full disk") << "\"$0\" \"$@\" >/dev/full" << QStringList{ "-v" } << 3
+                                        << full;
+    // Far more cars than could ever run: only stopping at the first failed
+    // write lets these end.
+    const QStringList sweep{ "--sweep", "carWeight=1000:4500:1e-9", "sports-car.trv" };
+    for (const char* format : { "--csv", "--json", "--table" }) {
+        const QStringList arguments = QString::fromLatin1(format) == "--table"
+                                          ? sweep
+                                          : QStringList{ QString::fromLatin1(format) } + sweep;
+        QTest::addRow("%s, full disk", format) << "\"$0\" \"$@\" >/dev/full" << arguments << 3 << full;
+        QTest::addRow("%s, reader left, SIGPIPE ignored", format)
+            << "env --ignore-signal=PIPE \"$0\" \"$@\" | head -c 100 >/dev/null; exit ${PIPESTATUS[0]}"
+            << arguments << 3 << QByteArray();
+        QTest::addRow("%s, reader left", format)
+            << "env --default-signal=PIPE \"$0\" \"$@\" | head -c 100 >/dev/null; exit ${PIPESTATUS[0]}"
+            << arguments << 128 + 13 << QByteArray();
+    }
+}
+
+void TestRunner::outputFaults()
+{
+    QFETCH(QString, script);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QByteArray, err);
+    const Finished finished = runShell(script, arguments);
+    QCOMPARE(finished.err, err);
+    QCOMPARE(finished.status, status);
+}
+
+// Ctrl+C ends a sweep that would run for days, with every job busy.
+void TestRunner::interruptStops()
+{
+    QProcess process;
+    process.start(QStringLiteral(TORVANE_RUN_PATH),
+                  { "--csv", "--jobs", "2", "--sweep", "carWeight=1000:4500:1e-9", "sports-car.trv" });
+    QVERIFY(process.waitForReadyRead(60000));
+    ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(process.exitCode(), SIGINT);
+}
+
+// Standard input is read as a file is: one byte past the bound, so that a
+// value that runs on past it is refused rather than cut short.
+void TestRunner::standardInputAsAFile_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QString>("error");
+    const QByteArray eight = "345 0.29 3400 5.2 13.61 22 5 2 ";
+    const qsizetype bound = VehicleFile::MaxScannedBytes;
+    const QByteArray upTo = eight + QByteArray(bound - eight.size() - 2, ' ');
+    QTest::newRow("ends at the bound") << upTo + "2\n" << QString();
+    QTest::newRow("runs past the bound")
+        << upTo + "2.5" << "-: The file - holds a value that runs on past its first 1,048,576 bytes, "
+                           "where a Torvane data file keeps all nine values; it would be cut short. "
+                           "Nothing was loaded.\n";
+}
+
+void TestRunner::standardInputAsAFile()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QString, error);
+    const Finished finished = runProgram({ "--csv", "-" }, input);
+    QCOMPARE(QString::fromUtf8(finished.err), error.isEmpty() ? error : "torvane-run: " + error);
+    QCOMPARE(finished.status, error.isEmpty() ? 0 : 1);
+}
+
+// File names from outside: opened by their bytes, escaped where they are
+// shown, guarded in CSV.
+void TestRunner::outsideNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QByteArray>("rowStart");
+    QTest::newRow("Latin-1, table") << "caf\\xe9.trv" << "--table" << QByteArray("caf\\xe9.trv  54.93 ");
+    QTest::newRow("Latin-1, JSON") << "caf\\xe9.trv" << "--json"
+                                   << QByteArray("  {\"file\": \"caf\\\\xe9.trv\", \"inputs\"");
+    QTest::newRow("line end, table") << "a\\nb.trv" << "--table" << QByteArray("a\\nb.trv  54.93 ");
+    QTest::newRow("line end, CSV") << "a\\nb.trv" << "--csv" << QByteArray("\"a\nb.trv\",345,");
+    QTest::newRow("formula, CSV") << "=1+2.trv" << "--csv" << QByteArray("'=1+2.trv,345,");
+}
+
+void TestRunner::outsideNames()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, format);
+    QFETCH(QByteArray, rowStart);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    // The name is made by printf, as bytes: QProcess would pass it as UTF-8.
+    const QString script = QStringLiteral(
+        "cd \"$1\" && n=$(printf '%1') && cp \"$2\" \"$n\" && "
+        "if [ \"$3\" = --table ]; then \"$0\" \"$n\"; else \"$0\" \"$3\" \"$n\"; fi").arg(name);
+    const Finished finished = runShell(script, { dir.path(),
+                                                 QDir::current().absoluteFilePath("sports-car.trv"),
+                                                 format });
+    QCOMPARE(finished.err, QByteArray());
+    QCOMPARE(finished.status, 0);
+    QVERIFY2(finished.out.mid(finished.out.indexOf('\n') + 1).startsWith(rowStart), finished.out);
 }
 
 QTEST_GUILESS_MAIN(TestRunner)

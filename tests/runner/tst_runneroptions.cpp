@@ -12,6 +12,8 @@ private slots:
     void usageErrors_data();
     void usageErrors();
     void soundCommandLine();
+    void helpAndVersion_data();
+    void helpAndVersion();
     void sweepValues_data();
     void sweepValues();
 };
@@ -23,6 +25,9 @@ void TestRunnerOptions::usageErrors_data()
     const QString a = QStringLiteral("a.trv");
     QTest::newRow("no file") << QStringList{ "--json" } << "no FILE given";
     QTest::newRow("unknown option") << QStringList{ "-x", a } << "unknown option '-x'";
+    QTest::newRow("unknown long option") << QStringList{ a, "--bogus=1" } << "unknown option '--bogus=1'";
+    QTest::newRow("unknown beside help") << QStringList{ "--help", "--bogus" } << "unknown option '--bogus'";
+    QTest::newRow("value on a switch") << QStringList{ "--json=yes", a } << "--json takes no value";
     QTest::newRow("two formats") << QStringList{ "--json", "--csv", a }
                                  << "--json and --csv cannot be given together";
     QTest::newRow("set at the end") << QStringList{ a, "--set" } << "--set needs NAME=VALUE";
@@ -43,10 +48,27 @@ void TestRunnerOptions::usageErrors_data()
                                << "--sweep 'spinTime=2:1:-1': STEP must be greater than 0";
     QTest::newRow("from above to") << QStringList{ "--sweep=spinTime=2:1:1", a }
                                    << "--sweep 'spinTime=2:1:1': FROM must not be greater than TO";
-    QTest::newRow("two sweeps") << QStringList{ "--sweep=spinTime=1:2:1", "--sweep=spinTime=1:2:1" }
-                                << "only one --sweep may be given";
-    QTest::newRow("2 x 500001 runs") << QStringList{ "--sweep=carWeight=1:500001:1", a, a }
-                                     << "the sweep would make more than 1000000 runs";
+    QTest::newRow("one input swept twice") << QStringList{ "--sweep=spinTime=1:2:1", "--sweep=spinTime=1:2:1" }
+                                           << "--sweep: spinTime is swept twice";
+    QTest::newRow("three sweeps") << QStringList{ "--sweep=spinTime=1:2:1", "--sweep=carWeight=1:2:1",
+                                                  "--sweep=horsepower=1:2:1" }
+                                  << "at most two --sweep may be given";
+    QTest::newRow("2 x 10^15 runs") << QStringList{ "--sweep=carWeight=1:1e15:1", a, a }
+                                    << "the sweeps would make more than 1000000000000000 runs";
+    QTest::newRow("a grid of 10^8 x 10^8")
+        << QStringList{ "--sweep=carWeight=1:1e8:1", "--sweep=horsepower=1:1e8:1", a }
+        << "the sweeps would make more than 1000000000000000 runs";
+    for (const char* jobs : { "0", "257", "2.5", "x", "" })
+        QTest::addRow("jobs '%s'", jobs) << QStringList{ "--jobs", jobs, a }
+                                         << QStringLiteral("--jobs '%1': a whole number from 1 to 256 expected").arg(jobs);
+    QTest::newRow("jobs at the end") << QStringList{ a, "--jobs" } << "--jobs needs N";
+    QTest::newRow("too hot") << QStringList{ "--temperature=140.5", a }
+                             << u"--temperature '140.5': The temperature must be between -40 and 140 °F."_qs;
+    QTest::newRow("pressure not a number") << QStringList{ "--pressure", "29,9", a }
+                                           << "--pressure '29,9': a number expected";
+    QTest::newRow("humidity above 100") << QStringList{ "--humidity", "100.1", a }
+                                        << "--humidity '100.1': The humidity must be between 0 and 100 %.";
+    QTest::newRow("humidity at the end") << QStringList{ a, "--humidity" } << "--humidity needs a number";
 }
 
 void TestRunnerOptions::usageErrors()
@@ -60,14 +82,45 @@ void TestRunnerOptions::soundCommandLine()
 {
     const ParsedOptions parsed
         = ParseOptions({ "--csv", "--set", "spinTime=1", "b.trv", "--set=horsepower=4=5",
-                         "--sweep=carWeight=1:250000:1", "-", "--", "--json", "-x" });
+                         "--sweep=carWeight=1:250000:1", "--jobs=3", "-", "--sweep", "spinTime=0:1e8:1",
+                         "--", "--json", "-x" });
     QCOMPARE(parsed.error, QString());
     QCOMPARE(parsed.options.format, OutputFormat::Csv);
     QCOMPARE(parsed.options.files, QStringList({ "b.trv", "-", "--json", "-x" }));
     QCOMPARE(parsed.options.changes.size(), 2u);
     QCOMPARE(parsed.options.changes[1].text, QStringLiteral("4=5"));
-    // Four files by 250000 values: the most runs a command may make.
-    QCOMPARE(parsed.options.sweepValues.size(), 250000u);
+    QCOMPARE(parsed.options.jobs, 3);
+    QCOMPARE(parsed.options.sweeps.size(), 2u);
+    QCOMPARE(parsed.options.sweeps[1].field, InputField::SpinTime);
+    // Four files by 250,000 by 100,000,001 values: within the bound.
+    QCOMPARE(parsed.options.RunsPerCar(), 250000LL * 100000001LL);
+    // By default one job for each core.
+    QVERIFY(ParseOptions({ "b.trv" }).options.jobs >= 1);
+}
+
+void TestRunnerOptions::helpAndVersion_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("help");
+    QTest::addColumn<bool>("version");
+    QTest::newRow("--help") << QStringList{ "--help" } << true << false;
+    QTest::newRow("-h") << QStringList{ "a.trv", "-h" } << true << false;
+    QTest::newRow("--version") << QStringList{ "--version" } << false << true;
+    QTest::newRow("-v") << QStringList{ "-v" } << false << true;
+    QTest::newRow("grouped, first wins") << QStringList{ "-vh" } << false << true;
+    QTest::newRow("help ends the reading") << QStringList{ "--help", "--sweep=x" } << true << false;
+    QTest::newRow("after --") << QStringList{ "--", "-h" } << false << false;
+}
+
+void TestRunnerOptions::helpAndVersion()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, help);
+    QFETCH(bool, version);
+    const ParsedOptions parsed = ParseOptions(arguments);
+    QCOMPARE(parsed.options.help, help);
+    QCOMPARE(parsed.options.version, version);
+    QCOMPARE(parsed.error.isEmpty(), true);
 }
 
 void TestRunnerOptions::sweepValues_data()
@@ -77,6 +130,8 @@ void TestRunnerOptions::sweepValues_data()
     QTest::newRow("whole steps") << "1:3:1" << "1 2 3";
     QTest::newRow("to reached up to rounding") << "0:0.3:0.1" << "0 0.1 0.2 0.30000000000000004";
     QTest::newRow("to between steps") << "0.2:0.39:0.1" << "0.2 0.30000000000000004";
+    QTest::newRow("one value") << "5:5:1" << "5";
+    QTest::newRow("values that repeat") << "1e16:1e16:1" << "1e+16 1e+16";
 }
 
 void TestRunnerOptions::sweepValues()
@@ -84,8 +139,9 @@ void TestRunnerOptions::sweepValues()
     QFETCH(QString, range);
     QFETCH(QString, values);
     QStringList texts;
-    for (double value : ParseOptions({ "--sweep=spinTime=" + range, "a.trv" }).options.sweepValues)
-        texts.append(QString::fromLatin1(ShortestText(value)));
+    const Sweep sweep = ParseOptions({ "--sweep=spinTime=" + range, "a.trv" }).options.sweeps.at(0);
+    for (long long k = 0; k < sweep.count; ++k)
+        texts.append(QString::fromLatin1(ShortestText(sweep.Value(k))));
     QCOMPARE(texts.join(u' '), values);
 }
 
