@@ -1,12 +1,15 @@
 #include "runner/CarBatch.h"
 
+
 #include "core/InputChecks.h"
 #include "core/NumberText.h"
 #include "core/VehicleFile.h"
+#include "logbook/Calibration.h"
 #include "runner/FileNames.h"
 #include "runner/OrderedWork.h"
 #include "runner/RunWriters.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -100,7 +103,24 @@ struct CarRuns {
     CarInputs base;      // the converted inputs, before the sweeps
     std::string prefix;  // "torvane-run: FILE: "
     std::array<std::string, InputFieldCount> inputTexts; // of `base`, by InputField
+    bool fitted = false; // `base` holds the fitted horsepower and spin time
+    CarInputs typed;     // the converted inputs as typed, for the range checks
+    std::string calibration; // the fit as JSON
 };
+
+// The range test a fitted car's row answers to: the car's inputs with the
+// fitted values as typed, unless a sweep set them.
+int failingCheckOfFitted(const CarRuns& car, CarInputs inputs, const std::vector<Sweep>& sweeps)
+{
+    const auto swept = [&](InputField field) {
+        return std::any_of(sweeps.begin(), sweeps.end(), [field](const Sweep& sweep) { return sweep.field == field; });
+    };
+    if (!swept(InputField::Horsepower))
+        inputs.horsepower = car.typed.horsepower;
+    if (!swept(InputField::SpinTime))
+        inputs.spinTime = car.typed.spinTime;
+    return FailingRangeTest(inputs);
+}
 
 void finishRow(const BatchSetting& setting, const CarRuns& car, RunRow& row, RowPiece& piece)
 {
@@ -128,6 +148,7 @@ void runPiece(const BatchSetting& setting, const CarRuns& car, long long first, 
     RunRow row;
     row.file = car.file;
     row.inputTexts = &car.inputTexts;
+    row.calibration = car.fitted ? &car.calibration : nullptr;
     for (long long index = first; index < first + rows; ++index) {
         row.inputs = car.base;
         long long rest = index;
@@ -137,7 +158,7 @@ void runPiece(const BatchSetting& setting, const CarRuns& car, long long first, 
             row.swept[s] = sweeps[s].Value(k);
             SetSweptValue(row.inputs, sweeps[s].field, row.swept[s]);
         }
-        row.failedCheck = FailingRangeTest(row.inputs);
+        row.failedCheck = car.fitted ? failingCheckOfFitted(car, row.inputs, sweeps) : FailingRangeTest(row.inputs);
         if (row.failedCheck < 0) {
             // The car on the day (core/DayRun): on the standard day the
             // horsepower and the air density are exactly the classic ones.
@@ -160,7 +181,8 @@ void runPiece(const BatchSetting& setting, const CarRuns& car, long long first, 
 
 bool RunBatch(const RunOptions& options, const StandardInputReader& readStandardInput,
               const RowFormat* format, bool splits,
-              const std::function<bool(const RowPiece&)>& take, bool& allRan)
+              const std::function<bool(const RowPiece&)>& take, bool& allRan,
+              const QList<LoggedRun>* slips)
 {
     const AirFigures air = FiguresFor(options.air);
     BatchSetting setting{ options, format, splits, air, AirDensityOnDay(air), {} };
@@ -202,6 +224,27 @@ bool RunBatch(const RunOptions& options, const StandardInputReader& readStandard
             texts[change.field] = change.text;
         CarRuns runsOfCar = car;
         runsOfCar.base = ConvertTexts(texts);
+        runsOfCar.typed = runsOfCar.base;
+        if (slips) {
+            const Calibration calibration = Calibrate(runsOfCar.base, *slips);
+            if (calibration.fit.Fitted()) {
+                runsOfCar.fitted = true;
+                runsOfCar.base = calibration.fit.car;
+                runsOfCar.calibration = CalibrationJson(calibration);
+            } else {
+                RowPiece& piece = held.front();
+                piece = RowPiece();
+                piece.allRan = false;
+                piece.messages = car.prefix
+                                 + (TerminalText(QStringLiteral("could not be fitted to the time slips: %1")
+                                                     .arg(calibration.fit.message))
+                                    + u'\n')
+                                       .toStdString();
+                allRan = false;
+                if (!take(piece))
+                    return false;
+            }
+        }
         for (InputField field : AllInputFields)
             runsOfCar.inputTexts[static_cast<std::size_t>(field)]
                 = IsCountField(field) ? ShortestText(static_cast<int>(runsOfCar.base.Value(field))).toStdString()

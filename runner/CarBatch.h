@@ -11,6 +11,7 @@
 #include "core/CarInputs.h"
 #include "core/CarRun.h"
 #include "core/DayRun.h"
+#include "logbook/LoggedRun.h"
 #include "runner/RunOptions.h"
 
 #include <QByteArray>
@@ -57,6 +58,9 @@ struct RunRow {
     CarRun run;       // the run, when the car passed every check
     double horsepower = 0; // the horsepower the car ran with: on the day
     SplitTimes splits;     // the time slip's splits, when the writer needs them
+    // With --slips: the car's fit as a JSON object (made once per FILE);
+    // nullptr when the car was not fitted.
+    const std::string* calibration = nullptr;
 
     bool Ran() const { return refusal.isEmpty() && failedCheck < 0; }
     bool Read() const { return refusal.isEmpty(); }
@@ -91,6 +95,12 @@ void SetSweptValue(CarInputs& inputs, InputField field, double value);
 // run with the input dialog's set-up on the standard day, with the splits.
 RunRow RunTexts(const BatchFile& file, const CarTexts& texts);
 
+// With --slips, every car read is first fitted to `slips`
+// (logbook/Calibration.h): its horsepower and spin time become the fitted
+// ones, the other inputs and any --sweep apply as before, and each row
+// carries the fit. The classic range checks look at the car as typed (and
+// at swept values): a fitted value outside them still runs. A car that
+// cannot be fitted runs as typed, with the reason on standard error.
 // Every row of the options, in order: a file that cannot be read gives one
 // row with its message; a car that was read gives one row per swept value
 // or grid point (one when nothing is swept), run in the day's air with the
@@ -100,4 +110,5 @@ RunRow RunTexts(const BatchFile& file, const CarTexts& texts);
 // `allRan` says whether every car ran.
 bool RunBatch(const RunOptions& options, const StandardInputReader& readStandardInput,
               const RowFormat* format, bool splits,
-              const std::function<bool(const RowPiece&)>& take, bool& allRan);
+              const std::function<bool(const RowPiece&)>& take, bool& allRan,
+              const QList<LoggedRun>* slips = nullptr);

@@ -208,10 +208,11 @@ ParsedOptions ParseOptions(const QStringList& arguments)
     const QCommandLineOption pressure(QStringLiteral("pressure"), QString(), QStringLiteral("INHG"));
     const QCommandLineOption humidity(QStringLiteral("humidity"), QString(), QStringLiteral("PERCENT"));
     const QCommandLineOption splits(QStringLiteral("splits"));
+    const QCommandLineOption slips(QStringLiteral("slips"), QString(), QStringLiteral("FILE.csv"));
     const QCommandLineOption help(QStringList{ QStringLiteral("h"), QStringLiteral("help") });
     const QCommandLineOption version(QStringList{ QStringLiteral("v"), QStringLiteral("version") });
-    parser.addOptions({ json, csv, set, sweep, jobs, temperature, pressure, humidity, splits, help,
-                        version });
+    parser.addOptions({ json, csv, set, sweep, jobs, temperature, pressure, humidity, splits, slips,
+                        help, version });
 
     ParsedOptions parsed;
     RunOptions& options = parsed.options;
@@ -266,6 +267,10 @@ ParsedOptions ParseOptions(const QStringList& arguments)
             parsed.error = parseJobs(jobCounts[nextJobs++], options);
         } else if (name == splits.names().front()) {
             options.splits = true;
+        } else if (name == slips.names().front()) {
+            if (!options.slips.isEmpty())
+                parsed.error = QStringLiteral("--slips can be given only once");
+            options.slips = parser.value(slips);
         }
         for (AirOption& air : airOptions)
             if (name == air.option.names().front())
@@ -327,7 +332,7 @@ QString UsageLine()
     return QStringLiteral("Usage: torvane-run [--json | --csv] [--set NAME=VALUE]...\n"
                           "                   [--sweep NAME=FROM:TO:STEP]... [--jobs N] [--splits]\n"
                           "                   [--temperature F] [--pressure INHG] [--humidity PERCENT]\n"
-                          "                   FILE...");
+                          "                   [--slips FILE.csv] FILE...");
 }
 
 QString HelpText()
@@ -359,13 +364,20 @@ Options:
   --splits               show the time slip's splits in the table: 60 ft,
                          330 ft, 1/8 mile with its speed, 1000 ft (JSON and
                          CSV always hold them, with the day's air)
+  --slips FILE.csv       fit every car's horsepower and spin time to the
+                         time slips in FILE.csv (a header row naming its
+                         columns: date, temperature, pressure, humidity,
+                         sixtyFootTime, eighthMileTime, eighthMileSpeed,
+                         quarterMileTime, quarterMileSpeed, ...), then run
+                         the fitted car; JSON adds "calibration"
   -h, --help             show this help and exit
   -v, --version          show the version and exit
 
 %1
 
-Exit status: 0 when every car ran, 1 when any car could not be read or
-failed a check, 2 for a usage error, 3 when the output could not be written
+Exit status: 0 when every car ran, 1 when any car could not be read, failed
+a check or could not be fitted, or a row of the slips was refused, 2 for a
+usage error, 3 when the output could not be written
 (a full disk; a reader that left).
 )").arg(wrapped(QStringLiteral("NAME is one of ") + InputNames() + u'.'));
 }

@@ -54,6 +54,7 @@ struct RunOptions {
     int jobs = 1;                    // threads that run the cars
     AirConditions air;               // the day's air: the standard day unless given
     bool splits = false;             // the table shows the time slip's splits
+    QString slips;                   // --slips: a CSV file of time slips to fit every car to
     QStringList files;               // as given; "-" is standard input
     bool help = false;
     bool version = false;

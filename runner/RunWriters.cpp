@@ -5,6 +5,7 @@
 #include "core/NumberText.h"
 #include "core/ResultTexts.h"
 #include "core/VehicleFile.h"
+#include "logbook/Calibration.h"
 #include "runner/FileNames.h"
 
 #include <bit>
@@ -269,6 +270,10 @@ public:
             appendJsonNumber(numbers, out, row.splits.*splitFields[i].value);
         }
         out += '}';
+        if (row.calibration) {
+            out += ", \"calibration\": ";
+            out += *row.calibration;
+        }
         appendSweep(row, out, &numbers);
         out += '}';
     }
@@ -632,3 +637,71 @@ std::unique_ptr<RunWriter> MakeRunWriter(const WriterSettings& settings)
     }
     return std::make_unique<TableWriter>(settings);
 }
+
+// The fit as the JSON object "calibration" gives it: the fitted values,
+// whether they lie in the classic ranges, the notes on the bounds, each
+// run's quarter mile as given and as the fitted car runs it that day, and
+// the leave-one-out error with three runs or more.
+std::string CalibrationJson(const Calibration& calibration)
+{
+    const auto number = [](std::string& out, double value) { appendJsonNumber(out, value); };
+    const auto figure = [&](std::string& out, const SlipFigure& slip) {
+        out += "{\"given\": ";
+        if (slip.given)
+            number(out, *slip.given);
+        else
+            out += "null";
+        out += ", \"predicted\": ";
+        number(out, slip.predicted);
+        out += '}';
+    };
+    const CarFit& fit = calibration.fit;
+    std::string out = "{\"horsepower\": ";
+    number(out, fit.horsepower);
+    out += ", \"spinTime\": ";
+    number(out, fit.spinTime);
+    out += ", \"inClassicRanges\": ";
+    out += fit.InClassicRanges() ? "true" : "false";
+    out += ", \"notes\": [";
+    for (qsizetype i = 0; i < fit.boundNotes.size(); ++i) {
+        if (i > 0)
+            out += ", ";
+        appendJsonString(out, utf8(fit.boundNotes[i]));
+    }
+    out += "], \"runs\": [";
+    for (std::size_t i = 0; i < fit.runs.size(); ++i) {
+        if (i > 0)
+            out += ", ";
+        out += "{\"quarterMileTime\": ";
+        figure(out, fit.runs[i].quarterMileTime);
+        out += ", \"quarterMileSpeed\": ";
+        figure(out, fit.runs[i].quarterMileSpeed);
+        out += '}';
+    }
+    out += ']';
+    if (calibration.band.Available()) {
+        out += ", \"leaveOneOutError\": {";
+        const std::array<std::pair<const char*, RunField>, 2> figures{ {
+            { "quarterMileTime", RunField::QuarterMileTime },
+            { "quarterMileSpeed", RunField::QuarterMileSpeed },
+        } };
+        for (std::size_t i = 0; i < figures.size(); ++i) {
+            const FigureError error = LeaveOneOutError(calibration, figures[i].second);
+            if (i > 0)
+                out += ", ";
+            out += '"';
+            out += figures[i].first;
+            out += "\": {\"runs\": " + std::to_string(error.runs) + ", \"meanAbsolute\": ";
+            number(out, error.meanAbsolute);
+            out += ", \"bias\": ";
+            number(out, error.bias);
+            out += ", \"rootMeanSquare\": ";
+            number(out, error.rootMeanSquare);
+            out += '}';
+        }
+        out += '}';
+    }
+    out += '}';
+    return out;
+}
+

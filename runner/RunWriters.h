@@ -54,3 +54,11 @@ struct WriterSettings {
 };
 
 std::unique_ptr<RunWriter> MakeRunWriter(const WriterSettings& settings);
+
+struct Calibration;
+// A car's fit (--slips) as the JSON object "calibration": the fitted
+// horsepower and spin time, whether they lie in the classic ranges, the
+// notes on the bounds, each run's quarter-mile time and speed as given and
+// as the fitted car runs them that day, and with three runs or more the
+// leave-one-out error.
+std::string CalibrationJson(const Calibration& calibration);

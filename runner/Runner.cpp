@@ -1,5 +1,6 @@
 #include "runner/Runner.h"
 
+#include "logbook/RunsCsv.h"
 #include "runner/FileNames.h"
 #include "runner/RunOptions.h"
 #include "runner/RunWriters.h"
@@ -47,6 +48,27 @@ int RunCommand(const QStringList& arguments, const RunnerStreams& streams)
         return finished(out, err, EveryCarRan);
     }
 
+    // The time slips every car is fitted to: a row that cannot be taken is
+    // told with its line and makes the status 1; the others still count.
+    QList<LoggedRun> slips;
+    bool slipsRefused = false;
+    if (!options.slips.isEmpty()) {
+        const QString name = TerminalText(options.slips);
+        const RunsRead read = LoadRunsCsv(options.slips);
+        if (!read.error.isEmpty()) {
+            say(err, QStringLiteral("torvane-run: %1: %2\n").arg(name, TerminalText(read.error)));
+            return SomeCarFailed;
+        }
+        for (const QString& refusal : read.refusals)
+            say(err, QStringLiteral("torvane-run: %1: %2\n").arg(name, TerminalText(refusal)));
+        slipsRefused = !read.refusals.isEmpty();
+        slips = read.runs;
+        if (slips.isEmpty()) {
+            say(err, QStringLiteral("torvane-run: %1: no time slip to fit the cars to\n").arg(name));
+            return SomeCarFailed;
+        }
+    }
+
     WriterSettings settings;
     settings.format = options.format;
     settings.air = FiguresFor(options.air);
@@ -67,7 +89,8 @@ int RunCommand(const QStringList& arguments, const RunnerStreams& streams)
     bool allRan = true;
     // JSON and CSV always hold the splits; the table when asked.
     const bool splits = options.format != OutputFormat::Table || options.splits;
-    if (RunBatch(options, streams.readStandardInput, writer->Format(), splits, take, allRan))
+    if (RunBatch(options, streams.readStandardInput, writer->Format(), splits, take, allRan,
+                 options.slips.isEmpty() ? nullptr : &slips))
         writer->End(out);
-    return finished(out, err, allRan ? EveryCarRan : SomeCarFailed);
+    return finished(out, err, allRan && !slipsRefused ? EveryCarRan : SomeCarFailed);
 }

@@ -8,6 +8,8 @@
 #include "core/NumberText.h"
 #include "core/ResultTexts.h"
 #include "core/VehicleFile.h"
+#include "logbook/RunsCsv.h"
+#include "runner/CarBatch.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -100,6 +102,8 @@ private slots:
     void standardInputAsAFile();
     void outsideNames_data();
     void outsideNames();
+    void slipsFitTheCars_data();
+    void slipsFitTheCars();
 };
 
 void TestRunner::messages_data()
@@ -124,7 +128,7 @@ void TestRunner::messages_data()
                               "Usage: torvane-run [--json | --csv] [--set NAME=VALUE]...\n"
                               "                   [--sweep NAME=FROM:TO:STEP]... [--jobs N] [--splits]\n"
                               "                   [--temperature F] [--pressure INHG] [--humidity PERCENT]\n"
-                              "                   FILE...\n"
+                              "                   [--slips FILE.csv] FILE...\n"
                               "Try 'torvane-run --help' for more information.";
 }
 
@@ -487,6 +491,63 @@ void TestRunner::outsideNames()
     QCOMPARE(finished.err, QByteArray());
     QCOMPARE(finished.status, 0);
     QVERIFY2(finished.out.mid(finished.out.indexOf('\n') + 1).startsWith(rowStart), finished.out);
+}
+
+void TestRunner::slipsFitTheCars_data()
+{
+    QTest::addColumn<QByteArray>("badRow");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("err");
+    QTest::newRow("good slips") << QByteArray() << 0 << QByteArray();
+    QTest::newRow("a bad row still fits the good ones")
+        << QByteArray("2024-06-01,,,,,,,,,,,,12.3.4,101,\n") << 1
+        << QByteArray(": line 7: quarterMileTime is not a number: \"12.3.4\"\n");
+}
+
+// Runs the sports car made, with another horsepower and spin time, on five
+// days: the runner fits them back, as the garage does.
+void TestRunner::slipsFitTheCars()
+{
+    QFETCH(QByteArray, badRow);
+    QFETCH(int, status);
+    QFETCH(QByteArray, err);
+    CarInputs real = ConvertTexts(ReadCar(BatchFile::Of(QStringLiteral("sports-car.trv")), {}).texts);
+    real.horsepower *= 0.92;
+    real.spinTime = 0.5;
+    const QList<AirConditions> days{ { 59, 29.92, 0 }, { 85, 29.1, 60 }, { 40, 30.1, 20 }, { 95, 28.5, 70 },
+                                     { 70, 29.5, 40 } };
+    QList<LoggedRun> runs;
+    for (int day = 0; day < days.size(); ++day) {
+        const DayResults result = RunCarOnDay(real, days[day]);
+        LoggedRun run;
+        run.date = QDate(2024, 5, day + 1);
+        run.temperature = days[day].temperature;
+        run.pressure = days[day].pressure;
+        run.humidity = days[day].humidity;
+        run.sixtyFootTime = result.splits.sixtyFootTime;
+        run.quarterMileTime = result.splits.quarterMileTime;
+        run.quarterMileSpeed = result.splits.quarterMileSpeed;
+        runs << run;
+    }
+    QTemporaryDir dir;
+    const QString slips = dir.filePath(QStringLiteral("slips.csv"));
+    QFile file(slips);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(RunsCsv(runs) + badRow);
+    file.close();
+
+    const Finished finished = runInProcess({ "--json", "--slips", slips, "sports-car.trv" });
+    QCOMPARE(finished.status, status);
+    QCOMPARE(finished.err, err.isEmpty() ? QByteArray() : "torvane-run: " + slips.toUtf8() + err);
+    const QJsonObject car = QJsonDocument::fromJson(finished.out).array().at(0).toObject();
+    const QJsonObject calibration = car.value(QStringLiteral("calibration")).toObject();
+    const double horsepower = calibration.value(QStringLiteral("horsepower")).toDouble();
+    QVERIFY2(std::abs(horsepower / real.horsepower - 1) < 0.001, qPrintable(QString::number(horsepower)));
+    QVERIFY(std::abs(calibration.value(QStringLiteral("spinTime")).toDouble() - real.spinTime) < 0.005);
+    QCOMPARE(calibration.value(QStringLiteral("runs")).toArray().size(), runs.size());
+    QVERIFY(calibration.contains(QStringLiteral("leaveOneOutError")));
+    // The results are the fitted car's.
+    QCOMPARE(car.value(QStringLiteral("inputs")).toObject().value(QStringLiteral("horsepower")).toDouble(), horsepower);
 }
 
 QTEST_GUILESS_MAIN(TestRunner)
