@@ -5,7 +5,7 @@
 // two sweeps of different inputs that take a value each and together stay
 // within the bound, a job count within its range, the day's air within its
 // ranges; a usage error names what is wrong.
-#include "runner/FileNames.h"
+#include "core/FileNames.h"
 #include "runner/RunOptions.h"
 
 #include <QStringList>

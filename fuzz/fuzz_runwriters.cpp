@@ -10,7 +10,7 @@
 #include "core/CsvReader.h"
 #include "core/InputChecks.h"
 #include "core/ResultTexts.h"
-#include "runner/FileNames.h"
+#include "core/FileNames.h"
 #include "runner/RunWriters.h"
 
 #include <QBuffer>

@@ -1,5 +1,6 @@
 #include "garage/GarageProgram.h"
 
+#include "core/FileNames.h"
 #include "core/ProgramInfo.h"
 #include "core/StartGuard.h"
 #include "core/Translations.h"
@@ -99,9 +100,14 @@ int RunGarage(int argc, char** argv)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/torvane-garage.svg")));
     InstallTranslations();
 
+    // The arguments as the system gave them, so that a file name that is not
+    // UTF-8 still names its file (core/FileNames.h).
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << ArgumentText(QByteArray(argv[i]));
     QCommandLineParser parser;
     describe(parser);
-    if (!parser.parse(QCoreApplication::arguments())) {
+    if (!parser.parse(arguments)) {
         write(stderr, QStringLiteral("torvane-garage: %1\n").arg(parser.errorText()));
         write(stderr, parser.helpText().section(QLatin1Char('\n'), 0, 0) + QLatin1Char('\n'));
         return 2;

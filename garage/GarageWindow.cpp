@@ -1,6 +1,7 @@
 #include "garage/GarageWindow.h"
 
 #include "core/Csv.h"
+#include "core/FileNames.h"
 #include "core/FileSave.h"
 #include "core/InputChecks.h"
 #include "core/ProgramInfo.h"
@@ -465,8 +466,25 @@ int GarageWindow::OpenFiles(const QStringList& paths)
     return opened;
 }
 
-QString GarageWindow::openFile(const QString& path)
+QString GarageWindow::openFile(const QString& given)
 {
+    // A name whose bytes are not UTF-8 opens by those bytes; the garage
+    // cannot write to such a name, so the car is a new one without a file.
+    const QString path = ExistingName(given);
+    const QByteArray encoded = EncodedName(path);
+    if (encoded != QFile::encodeName(path)) {
+        const QString shown = OutputName(path);
+        if (!VehicleFile::HasTrvExtension(path))
+            return tr("%1: %2").arg(QFileInfo(shown).fileName(), ExtensionMessage());
+        const VehicleFile::Words words = VehicleFile::LoadEncoded(encoded, shown);
+        if (!words.error.isEmpty())
+            return words.error;
+        cars->AddCar(QFileInfo(shown).completeBaseName(), VehicleFile::CarFromFileOrder(words.words));
+        messageBar->ShowInformation(tr("%1 is open as a new car: its name is not valid UTF-8, so the garage "
+                                       "cannot save under it. Save the car under another name.")
+                                        .arg(QDir::toNativeSeparators(shown)));
+        return QString();
+    }
     // A folder or a pipe is named for what it is, whatever its name.
     if (!NonFileKind(path).isEmpty())
         return VehicleFile::Load(path).error;

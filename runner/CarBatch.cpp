@@ -5,7 +5,7 @@
 #include "core/NumberText.h"
 #include "core/VehicleFile.h"
 #include "logbook/Calibration.h"
-#include "runner/FileNames.h"
+#include "core/FileNames.h"
 #include "runner/OrderedWork.h"
 #include "runner/RunWriters.h"
 

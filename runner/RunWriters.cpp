@@ -6,7 +6,7 @@
 #include "core/ResultTexts.h"
 #include "core/VehicleFile.h"
 #include "logbook/Calibration.h"
-#include "runner/FileNames.h"
+#include "core/FileNames.h"
 
 #include <bit>
 #include <charconv>

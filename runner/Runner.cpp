@@ -1,7 +1,7 @@
 #include "runner/Runner.h"
 
 #include "logbook/RunsCsv.h"
-#include "runner/FileNames.h"
+#include "core/FileNames.h"
 #include "runner/RunOptions.h"
 #include "runner/RunWriters.h"
 

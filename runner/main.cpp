@@ -1,5 +1,5 @@
 // torvane-run: runs vehicle data files from the command line.
-#include "runner/FileNames.h"
+#include "core/FileNames.h"
 #include "runner/Runner.h"
 #include "runner/StandardInput.h"
 

@@ -4,6 +4,7 @@
 // once, and a settings file that is not a file.
 #include "FileSupport.h"
 
+#include "core/FileNames.h"
 #include "core/InputChecks.h"
 #include "core/VehicleFile.h"
 #include "garage/CarList.h"
@@ -21,7 +22,9 @@
 #include <QTest>
 #include <QUndoStack>
 
+#include <fcntl.h>
 #include <sys/mount.h>
+#include <unistd.h>
 #include <sys/stat.h>
 
 namespace {
@@ -248,6 +251,34 @@ private slots:
         QCOMPARE(started.Window().Messages()->Text(), problem);
         started.Settings().SetUnits(UnitSystem::Metric);
         QCOMPARE(started.Settings().Units(), UnitSystem::Metric);
+    }
+
+    // A name that is not UTF-8 opens, given by its bytes (the command
+    // line) or as Qt's dialogs give it (the odd byte as U+FFFD); the car has
+    // no file, since the garage cannot save under such a name.
+    void namesThatAreNotUtf8Open_data()
+    {
+        QTest::addColumn<bool>("asDialogGivesIt");
+        QTest::newRow("command line") << false;
+        QTest::newRow("file dialog") << true;
+    }
+    void namesThatAreNotUtf8Open()
+    {
+        QFETCH(bool, asDialogGivesIt);
+        const QByteArray bytes = QFile::encodeName(dir->path()) + "/caf\xe9.trv";
+        const int fd = ::open(bytes.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+        QVERIFY(fd >= 0);
+        const QByteArray car = "400 0.29 3400 5.2 13.61 22 5 2 0.75";
+        QCOMPARE(::write(fd, car.constData(), static_cast<std::size_t>(car.size())), car.size());
+        ::close(fd);
+        const QString name = asDialogGivesIt ? QFile::decodeName(bytes) : ArgumentText(bytes);
+        const int cars = program->Cars().Count();
+        QVERIFY(window->OpenFile(name));
+        QCOMPARE(program->Cars().Count(), cars + 1);
+        const GarageCar& opened = program->Cars().At(program->Cars().Count() - 1);
+        QCOMPARE(opened.Inputs().horsepower, 400.0);
+        QVERIFY(opened.path.isEmpty());
+        QVERIFY(window->Messages()->Text().contains(QStringLiteral("caf\\xe9.trv")));
     }
 
 private:

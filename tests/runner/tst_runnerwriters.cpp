@@ -2,7 +2,7 @@
 // numbers and its escapes, RFC 4180 quoting with CR LF lines and the
 // formula guard, the aligned table with the results dialog's texts, and
 // file names as the output shows them.
-#include "runner/FileNames.h"
+#include "core/FileNames.h"
 #include "runner/RunWriters.h"
 
 #include "core/ResultTexts.h"

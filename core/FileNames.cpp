@@ -1,4 +1,9 @@
-#include "runner/FileNames.h"
+#include "core/FileNames.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <dirent.h>
 
 namespace {
 
@@ -143,4 +148,27 @@ QString TerminalText(const QString& text)
             out += ch;
     }
     return out;
+}
+
+QString ExistingName(const QString& path)
+{
+    if (!path.contains(QChar::ReplacementCharacter))
+        return path;
+    const QFileInfo info(path);
+    const QString folder = info.path();
+    const QByteArray folderBytes = EncodedName(folder);
+    DIR* listing = ::opendir(folderBytes.constData());
+    if (!listing)
+        return path;
+    QString found;
+    int matches = 0;
+    while (const dirent* entry = ::readdir(listing)) {
+        const QByteArray name(entry->d_name);
+        if (QFile::decodeName(name) != info.fileName())
+            continue;
+        ++matches;
+        found = ArgumentText(folderBytes + '/' + name);
+    }
+    ::closedir(listing);
+    return matches == 1 ? found : path;
 }
