@@ -1278,6 +1278,10 @@ Option.
         <source>&amp;Reload</source>
         <translation>&amp;Neu laden</translation>
     </message>
+    <message>
+        <source>%1 is open as a new car: its name is not valid UTF-8, so the garage cannot save under it. Save the car under another name.</source>
+        <translation>%1 ist als neues Auto geöffnet: Sein Name ist kein gültiges UTF-8, daher kann die Garage nicht unter ihm speichern. Speichern Sie das Auto unter einem anderen Namen.</translation>
+    </message>
 </context>
 <context>
     <name>InputChecks</name>
