@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the engine against a plain step-by-step evaluation of the motion law
 // written straight from its formulas (tests/engine/PlainRun.h), in the same
 // run, at the level the program ships with (-O2):

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The day's air: what a track's weather station reads (the temperature, the
 // station barometric pressure and the relative humidity) turned into the
 // figures a drag racer's logbook shows (density altitude, relative air

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The area calculator's sums: a width and a height measured in inches to an
 // area in square feet, worked in single precision as the calculator always
 // has, so every window gives the same area for the same measurements.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CarInputs: the nine inputs of a car, as the texts a user typed (CarTexts)
 // and as the numbers they stand for (CarInputs), with the names scripts and
 // messages use for each field and the frontal area the wind meets.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Running a car: the engine set up as both of the classic program's actions
 // set it up, and the outcome of one run.
 #pragma once

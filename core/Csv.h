@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Comma-separated values as RFC 4180 writes them, for every program's
 // exports: a field holding a comma, a double quote, a CR or an LF is put in
 // double quotes with each double quote inside doubled, and records end with

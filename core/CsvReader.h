@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CsvReader: comma-separated values as RFC 4180 reads them, the other half
 // of the core's CSV writer (core/Csv.h).
 //

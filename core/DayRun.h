@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The car on the day: a car run in the day's air, with the time slip's
 // splits and the one timeline of its run.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File names as the system gives them, whatever their bytes.
 //
 // A Unix file name is bytes; most are UTF-8, some are not ("caf\xe9.trv"

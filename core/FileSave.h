@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FileSave: how every file the programs write reaches the disk: whole or
 // not at all. The bytes go to a temporary file beside the target, are
 // flushed and synced, and only then replace the target, so a full disk, a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The range tests of the nine inputs and the program's messages about a car.
 //
 // In: a car's numbers. Out: the message of the first test that fails, in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // NumberText: numbers to and from the texts of the program's boxes.
 //
 // In: the texts a user typed. Out: doubles and integers, and the texts the

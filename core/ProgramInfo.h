@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What each of the three programs says about itself: its version and the
 // licence it is under, for --version and the about boxes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the classic program remembers between its actions, apart from the
 // texts in its windows. The program object owns one; each window is handed
 // the part it needs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lines of the one-page printed report of one car.
 //
 // In: the five inputs the print job read, the twelve results of its own run

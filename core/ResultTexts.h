@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The twelve results as the program shows them: their names, and the texts
 // of the results dialog with its two number formats.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting a window program without a display to open its windows on. Qt
 // reports that as a fatal error and aborts, which leaves a core dump and a
 // page of text; the guard ends the program instead with exit status 1 and

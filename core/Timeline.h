@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One timeline for a run: the elapsed time a stopwatch shows for any raw
 // time of the motion law, as one non-decreasing function.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The translations of the programs' texts. The texts of the three programs
 // and of the core are in one catalogue, torvane_<language>.qm; Qt's own
 // texts (its file dialogs, message boxes and context menus) are in Qt's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // VehicleFile: the ".trv" vehicle data file, apart from any dialog.
 //
 // In: the nine box texts (to save) or a path (to open). Out: a file of nine

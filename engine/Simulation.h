@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulation engine: one car, driven from standstill by a constant share
 // of its rated power against a drag force that grows with the square of its
 // speed. Inputs come in through SetInputs; RunSimulation runs the quarter

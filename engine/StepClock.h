@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time sequence of the runs: the time after n steps is the step size
 // added n times from zero, t(n) = t(n-1) + step, rounded as every addition
 // rounds. StepClock gives t(n) for any n, and the first step at which the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Puts a fuzz input on this process's standard input, for the runner's
 // reader of the FILE "-", which reads file descriptor 0 itself.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the core's CSV writer and reader. Any table of text and
 // number cells, written and read back, is the same table: the same records,
 // each text cell as it was once the writer's formula guard is taken off,

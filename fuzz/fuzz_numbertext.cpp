@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any text typed into a box. The conversions must never
 // crash or overflow, and the formats must take whatever they give back.
 #include "core/InputChecks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the runner's two readers of a car, side by side. The
 // same bytes as a file ("torvane-run car.trv") and on standard input
 // ("torvane-run - < car.trv") must give the same nine texts, or the same

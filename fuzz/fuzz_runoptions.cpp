@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the runner's options on any list of arguments. The
 // input is the arguments' bytes, each ended by a NUL, as the system hands
 // them to main(). Reading them must never crash, hang or allocate beyond

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: time slips imported from CSV. Any bytes are read without
 // fault, and the runs taken, exported and imported again, are the very same
 // runs, with no refusal.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the runner's CSV and JSON writers on any rows. Rows are
 // made from the input: file names of any bytes, refusals of any text, cars
 // that failed a check, and runs with any doubles (infinities and NaN

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the runner's reader of standard input, fed through a
 // pipe in pieces. The first byte of the input sets the size of the first
 // 256 pieces (1 to 256 bytes); the rest of the input is what the pipe

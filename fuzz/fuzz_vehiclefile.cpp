@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes as a vehicle data file. Decoding must never
 // crash, hang or touch memory it does not own; what it accepts must be
 // nine words that save again and read back the same.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CarEvaluation: everything the garage shows about one car, taken from one
 // run of the engine in the day's air.
 //

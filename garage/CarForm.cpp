@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "garage/CarForm.h"
 
 #include "core/AreaSums.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CarForm: the name and nine inputs of the current car (the current row of
 // the car list's selection), in the settings' units. Each box is checked as
 // it is typed with the classic program's range test and message, shown

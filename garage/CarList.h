@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CarList: the cars of one garage session, as a list model with one row per
 // car, and the one place where they change.
 //

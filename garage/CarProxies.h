@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CarProxies: the views of the one car list that show only some cars, as
 // proxy models over it, so that no view keeps a copy of a car:
 // - BaseCarsModel: the cars without the what-if variants (the combo boxes);

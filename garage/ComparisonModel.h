@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ComparisonModel: the comparison table, one column per car and one row per
 // figure: every result of the classic results dialog, the time slip's
 // splits (60 ft, 330 ft, the 1/8 mile, 1000 ft), the 0-100 km/h time in

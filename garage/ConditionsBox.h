@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ConditionsBox: the day's air every car of the garage runs in: the
 // temperature, the pressure (the station's own, or an altimeter setting and
 // the track's elevation) and the humidity, in the settings' units, with the

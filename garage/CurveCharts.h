@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CurveCharts: speed against time and distance against time for the cars of
 // a model (the car list, or a proxy of it that shows some of its cars),
 // overlaid. A curve follows its row: rows inserted or removed add or take

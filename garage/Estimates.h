@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drag racers' rules of thumb: a quarter-mile elapsed time and trap
 // speed from the weight and the rated horsepower alone, set beside the
 // engine's answer in the comparison. Each rule is ET = a·(W/hp)^⅓ and

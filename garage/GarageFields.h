@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GarageFields: how the garage shows each of the nine inputs: its label, the
 // quantity it measures (which decides its unit and its metric factor), its
 // range, the size of one slider step and the order the sliders come in. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GarageHelp: the garage's help, in a window of its own that stays open
 // beside the main window (never modal).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GarageProgram: one run of Torvane Garage. It owns the remembered settings,
 // the cars and the main window, opens the files named on the command line
 // (or starts with the default car) and shows the window. A test or the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GarageReport: the comparison on paper, to be shared and checked: a title,
 // each car's inputs and every figure of the comparison table (a table of at
 // most five cars at a time, as many as it takes), then the speed and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GarageSettings: what the garage remembers between runs, and the unit
 // system every view shows its numbers in. The unit system is a property with
 // a change signal: the views listen to it instead of being handed the units.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GarageWindow: the garage's main window. On the left the cars and the form
 // of the current car; on the right the comparison (table and curves), the
 // what-if variant and the sensitivity page. Every view reads the one car

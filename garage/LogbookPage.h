@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // LogbookPage: the current car's time slips from the logbook, the model's
 // slip for each run's day beside them, the model fitted to them, the next
 // run predicted on the day's air of the Conditions box with an error band

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MessageBar: a strip across the top of the window that tells the user
 // about a failed or finished action (a file that would not open, a refused
 // save, an export written) without stopping them: no modal dialog, nothing

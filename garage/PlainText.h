@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts from outside the program (car names, file names, messages that hold
 // them) shown where Qt would take them for rich text: a tooltip guesses, and
 // a chart's legend always reads HTML. A file named "<h1>Saved OK<!--.trv"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RunEdits: the runs of the current car as the garage edits them. Each
 // change (a field edited in the table, a run added or deleted, an import)
 // is written to the logbook as one transaction and is one command on the

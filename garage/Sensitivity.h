@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sensitivity: how four figures of a car move when one of its inputs is
 // 10 % lower or higher, and the reverse question: which horsepower (or
 // weight) gives a quarter mile of a given time. Every figure comes from a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SensitivityModel: the sensitivity table of one car as a table model, one
 // row per input at -10 % and +10 %, one column per figure, each cell the
 // figure's new value and its change, in the chosen units.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SensitivityPage: for the current car (a what-if variant's base car), how
 // the quarter-mile time and speed, the top speed and the 0-60 time change
 // with 10 % less or more horsepower, weight, drag coefficient and frontal

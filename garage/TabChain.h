@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The order Tab takes through a page's controls: the reading order, set
 // once the page is built (widgets made in another order would otherwise
 // take Tab elsewhere).

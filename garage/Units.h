@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Units: the garage's two ways of showing a quantity. The engine, the core
 // and the vehicle file always work in the classic units (seconds, mph, feet,
 // pounds, horsepower, square feet); the garage converts a value only on its

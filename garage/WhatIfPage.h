@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // WhatIfPage: a what-if variant of the current car, changed with a slider
 // and a spin box for each input. The variant is a row of the car list,
 // marked as a variant of its base car: the page keeps no copy of it. Until a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The area calculator: grill and windshield measurements in inches to the
 // areas in square feet, which Transfer writes into the input dialog.
 #pragma once

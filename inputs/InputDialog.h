@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The input dialog, where the current inputs live: nine boxes, and the OK
 // action that reads and checks them, runs one simulation on the gauge,
 // hands the results to the results dialog and closes itself a second

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Calibration: the model fitted to a car's own time slips, and the next run
 // predicted with an error measured on those slips.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Logbook: the user's cars and time slips in one SQLite file, through Qt SQL.
 //
 // In: a path (by default DefaultPath()), then cars and runs as plain values

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // LoggedRun: the values the logbook keeps, apart from any database. A car as
 // the user typed it (LoggedCar) and a run at the strip with its weather and
 // its time slip (LoggedRun), the fields a run has with their names, units and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ReportCard: how well each way of predicting a car's quarter-mile time
 // would have predicted its own runs.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RunTableModel: one car's runs as a table for the garage, read and written
 // through the Logbook, so that every edit is one transaction and no view
 // touches SQL.

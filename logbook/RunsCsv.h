@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RunsCsv: time slips to and from CSV, so that a spreadsheet or a weather
 // station's export can feed the logbook and the runner, with no database.
 //

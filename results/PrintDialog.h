@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print dialog: asks for the report title and prints a one-page report
 // of the current car on the default printer. Its OK reads the input
 // dialog's boxes again, runs a simulation of its own on the dialog's gauge

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Report: the one-page printed report of one car on paper.
 //
 // In: the report's lines (core/ReportLines) and a drawing surface. Out: the

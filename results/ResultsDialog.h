@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results dialog: the twelve results of the last successful run in
 // twelve small boxes, grouped as quarter mile, top speed and other. It keeps
 // the texts FillResultsDialog wrote until the next successful run; the print

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cars of one command: each FILE read as the program's Open file reads
 // it, changed by the --set options and the swept values, then converted,
 // checked and run exactly as the input dialog's OK does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "runner/OrderedWork.h"
 
 OrderedWork::OrderedWork(int jobs) : jobs(jobs), window(jobs > 1 ? 2 * jobs : 1) {}

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbered pieces of work done on several threads and handed over in
 // order.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the runner's output goes, and whether it got there.
 //
 // Bytes are gathered into pieces of 64 KiB and each piece is written as it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The runner's command line.
 //
 // In: the arguments after the program's name. Out: what to read, what to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three ways the runner writes its rows: an aligned table for people,
 // JSON and CSV for other programs.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // torvane-run as a routine: a command line in, the results and messages out,
 // and the exit status. main() hands it the process's streams; the tests hand
 // it buffers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One car from standard input, for the FILE "-".
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // torvane-run: runs vehicle data files from the command line.
 #include "core/FileNames.h"
 #include "runner/Runner.h"

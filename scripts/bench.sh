@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and runs the benchmarks in build-bench/, at the optimisation level
 # the programs ship with: the engine against literal stepping, then a
 # what-if slider step of the garage, then the runner.

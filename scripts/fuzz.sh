@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Usage: scripts/fuzz.sh SECONDS
 # Fuzzes every target in fuzz/ (fuzz_*.cpp) for SECONDS each, one after the
 # other, in the sanitizer build (build-sanitize/), and prints the coverage

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Usage: scripts/install-deps.sh [build|test]
 # Installs the Debian packages Torvane needs, and only those that are
 # missing: "build" (the default) what building and running it need, "test"

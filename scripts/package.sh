@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Usage: scripts/package.sh OUTDIR
 # Builds Torvane's Debian packages from debian/ with dpkg-buildpackage
 # (binary only, unsigned, as many jobs as the machine has cores) and writes

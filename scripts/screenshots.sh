@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Usage: scripts/screenshots.sh OUTPUT-FOLDER
 # Builds Torvane, then, under a private Xvfb, opens every window of the
 # classic program and writes one PNG per window into OUTPUT-FOLDER (and

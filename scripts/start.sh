@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Usage: scripts/start.sh [torvane | torvane-garage | torvane-run] [ARGUMENTS...]
 # Installs what building and running need (nothing for the tests), builds the
 # programs in Release in build-release/ and starts one of them: the classic

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Usage: scripts/startup.sh [ROUNDS]
 # How long the window programs take to start, to their first window mapped
 # on a private Xvfb, against the yardsticks: the classic program against a

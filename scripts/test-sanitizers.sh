@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The sanitizer pass: builds the project, its tests and the fuzz targets with
 # clang, AddressSanitizer and UndefinedBehaviorSanitizer in build-sanitize/,
 # runs every test there (any sanitizer report fails it), and replays the fuzz

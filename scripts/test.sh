@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing (the test tools included), builds Torvane with its
 # tests in build/ and runs every test.
 set -euo pipefail

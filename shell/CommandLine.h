@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The classic program's command line, read before the application object
 // and any window exist, so that --help and --version work without a display.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The control dialog, the program's switchboard: it opens the input, results
 // and print dialogs and starts the data-file operations. Its View results,
 // Print results and Save file buttons mean that valid results exist: a

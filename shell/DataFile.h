@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving and opening the vehicle data file from the control dialog: the
 // file dialogs ask for a path, the core's VehicleFile does the work, and the
 // input dialog's boxes are what is saved and what an opened file fills.

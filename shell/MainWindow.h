@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: a title card of four texts in a blue frame, a menu and a
 // status bar. A click in the frame opens the control dialog modally; the
 // View menu opens it modeless after recording the previous inputs and the

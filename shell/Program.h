@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program object: it creates the classic program's ten windows once,
 // in a fixed order, owns them and the state they share, and gives each
 // window what it needs. Every window lives as long as the program object

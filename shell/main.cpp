@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Torvane: starts the classic program and runs it until its main window closes.
 #include "core/StartGuard.h"
 #include "core/Translations.h"

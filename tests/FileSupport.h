@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers shared by the tests that look at files: a file's bytes, written
 // or read whole, and the text of a PDF as poppler's pdftotext reads it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program object of a window test: each test function starts a fresh
 // one (StartProgram) and ends it (EndProgram); the accessors reach its
 // windows by their names, as the program's own code does.

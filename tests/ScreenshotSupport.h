@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the programs that take pictures of the windows share: waiting until
 // the X server shows a window, saving its picture as the screen shows it,
 // and the dark desktop palette the pictures are also taken in.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers shared by the window tests: finding a window's controls by their
 // object names, answering modal windows without ever blocking, and checking
 // that a test left no window open.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Walking the classic program's windows: every widget of each window, with
 // Qt's own file dialogs (children of the main window) left out, since Qt
 // draws and translates them itself.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The alert dialog, the one channel for the program's own messages: a
 // message goes into Label1, the dialog is centred on the main window and
 // shown modally until the user presses OK.

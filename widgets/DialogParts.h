@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parts the classic windows are built from: their colours, the common
 // dialog frame, buttons with their hints and glyphs, captioned group boxes,
 // labels and the run gauge. Every window builds with these, so they all

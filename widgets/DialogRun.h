@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the input dialog and the print dialog share: running a car on the
 // dialog's gauge, giving up with the elapsed-time message or finishing with
 // a full gauge, and the one-second close that follows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The standard error box: how the program shows an error it did not
 // foresee a message of its own for (a refused modal showing, a printer that
 // failed), with the application's title as its caption.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fonts: the one place that decides which installed family stands in for
 // each face the windows were designed with ("MS Sans Serif", "Arial",
 // "Arial Black", "Courier", "Martina", "Notram", "Book Antiqua"). Every

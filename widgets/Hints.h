@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hints: each control may carry one hint text, a short part and a long part
 // joined by a vertical bar ("Display results|Show 1/4 mile result
 // summary..."). The short part is the control's tooltip where tooltips are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the current inputs for a run, and the messages about a car and
 // its file. Each failure that makes the results shown stale first disables
 // the result buttons, then shows one line in the alert.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Placing and showing the program's dialogs: each is centred on the main
 // window just before it is shown, shown modally, and kept above the window
 // it was opened from.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program as its windows see it. Each window is handed this in its
 // constructor; through it a window reaches the state the windows share, the
 // alert, the result buttons, the current inputs and the dialogs created

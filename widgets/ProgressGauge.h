@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The progress gauge that the input and print dialogs show while a run or
 // a print job is working.
 //

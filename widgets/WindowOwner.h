@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which window a dialog belongs to, so that the window manager keeps the
 // dialog above it. A window that stays on top of all others (the control
 // dialog opened from the View menu) would otherwise cover a dialog that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A label that shows its whole text however long it is: lines break between
 // words, and a word too long for a line (a path, say) breaks where it
 // must. Its height follows from its width, so a dialog can grow to fit a

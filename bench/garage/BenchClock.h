@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clock the garage's benchmarks read beside the wall clock: the
 // processor time of the window thread, which other programs on a busy
 // machine do not inflate.

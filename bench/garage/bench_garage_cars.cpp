@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the garage copes with many cars: N vehicle files (default 200, each a
 // different weight) opened on the command line, from the program's start to
 // the window shown with every curve drawn; the peak memory of the process

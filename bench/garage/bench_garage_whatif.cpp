@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long a what-if slider step takes, from the slider's new value to the
 // comparison table and the curves drawn again, with the default car, two
 // sample cars and a what-if variant of the default car open (four columns

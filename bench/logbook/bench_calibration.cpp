@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of the calibration: one fit of the sports car to 5 and to 20
 // time slips made up by the model (the typed horsepower and spin time off
 // the car's own), the calibration with its leave-one-out fits, and the car's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the runner costs a car beside the engine's own cost, and what a
 // second job gives, each as a ratio measured in one run.
 //

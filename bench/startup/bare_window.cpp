@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardsticks of start-up: a bare Qt window, or with "--chart" a bare Qt
 // Charts window with one series, shown as soon as the program runs.
 #include <QApplication>

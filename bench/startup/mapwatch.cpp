@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mapwatch: starts a program and tells how long it took until its first
 // window was mapped on the X server, in milliseconds, then ends it.
 //

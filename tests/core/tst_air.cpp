@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The day's air against published figures: the SAE J1349 standard day, the
 // standard atmosphere, published density-altitude and SAE J607 examples,
 // the National Weather Service's altimeter formula; and the range messages

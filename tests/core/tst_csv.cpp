@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The CSV writer: RFC 4180 quoting, CR LF records, and the single quote that
 // keeps a spreadsheet from taking a text cell for a formula.
 #include "core/Csv.h"

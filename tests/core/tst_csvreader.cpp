@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The CSV reader: RFC 4180 records with the lines they start on, the faults
 // it reports, strict numbers, and what the core's writer writes read back.
 #include "core/Csv.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The car on the day: the standard day gives the classic results bit for
 // bit, a hot, humid, high day a slower car; the splits lie on the run's one
 // timeline, which never runs backwards, passes exactly through the quarter

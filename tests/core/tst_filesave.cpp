@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving whole or not at all, when the saving process is killed: whenever
 // the kill comes, the file holds the old contents or the new ones, each
 // whole, and nothing else.

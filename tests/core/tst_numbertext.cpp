@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversions of typed texts to numbers, and the two number formats, under
 // the C locale and under a comma-decimal locale.
 #include "core/NumberText.h"

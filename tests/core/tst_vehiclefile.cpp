@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The vehicle data file apart from its dialogs: the bytes written, the words
 // read back, atomic saving, and every refusal.
 #include "core/FileSave.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A car of the input dialog, the record set up as the program's actions set
 // it up, and the motion law with its three runs evaluated plainly, step by
 // step, straight from the formulas. Shared by the engine test (which holds

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the simulation engine: the published figures of known cars, the
 // time limit, the progress steps, bit-for-bit agreement with a plain
 // step-by-step evaluation of the motion law over thousands of cars (results

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # torvane-garage answers --help and --version on a terminal without a
 # display, and refuses an option it does not know with status 2.
 set -u

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the garage for the README and for checking its looks: the
 // default car and two sample cars compared, a what-if variant, the
 // sensitivity page, the logbook with a fit, the exported report, the comparison in metric units and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The car list as the garage's one model: every kind of edit undone and
 // redone to the very same values, edits of one drag or one stretch of typing
 // merged into one, the unsaved rule following the history, and the proxies

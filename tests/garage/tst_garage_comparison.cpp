@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The comparison table against the engine, its metric rows, the best value
 // of each row, the CSV it exports, the car list and the remembered settings.
 #include "core/CarRun.h"

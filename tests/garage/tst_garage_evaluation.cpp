@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The garage's own figures against the engine: the splits and 0-100 km/h
 // on the run's timeline, the curves through the results and never back in
 // time, a day's air as the core runs it, the drag racers' estimates, the

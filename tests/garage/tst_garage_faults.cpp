@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The garage where things go wrong: exports on a full disk or onto what is
 // not a file, a car's file changed by another program, outcomes that follow
 // each other, outside text that looks like markup, several files refused at

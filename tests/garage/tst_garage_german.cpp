@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The garage in German: with the German catalogue the build makes, the
 // window starts, its tabs, menus and buttons read German, no text it shows
 // is left in English, and on each tab every mnemonic still leads to one

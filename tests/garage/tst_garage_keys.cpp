@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The garage by keyboard: Tab goes through each page in reading order and
 // leaves the tables, and every mnemonic of the window leads to one place.
 #include "garage/GarageProgram.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The garage's logbook page on a real logbook file: every change to the runs
 // is undoable and reaches the file, the fit finds a car that made the runs,
 // "Copy fitted values to a new car" adds a car without touching the typed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sensitivity table and the reverse solve against runs of the engine.
 #include "core/CarRun.h"
 #include "garage/Sensitivity.h"

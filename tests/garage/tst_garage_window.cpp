@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The garage window's file, export and form paths, driven through their
 // routines (never a modal dialog): failures go to the message bar and the
 // car being edited is never lost.

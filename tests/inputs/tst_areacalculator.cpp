@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The area calculator: single-precision areas from inches, the Transfer
 // button's states, and the texts it writes into the input dialog.
 #include "inputs/AreaCalculator.h"

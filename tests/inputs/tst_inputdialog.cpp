@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The input dialog and the reading of its boxes: conversions, the range
 // tests in their order with their exact messages, the OK action with its
 // gauge steps, results and buttons, the elapsed-time message, and Restore

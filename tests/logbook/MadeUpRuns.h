@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time slips made up by the model itself, for the calibration's tests and
 // benchmark: a car run on a day's air, its splits rounded as a drag strip's
 // timing system prints them (times to 0.001 s, speeds to 0.01 mph).

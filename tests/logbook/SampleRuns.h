@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The car and the run the logbook tests share: the sports car as typed, and
 // a quarter-mile run with every field given, as the version-1 logbook in
 // data/ holds them.

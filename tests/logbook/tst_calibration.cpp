@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fit of the model to a car's runs: runs the model made up are fitted
 // back to its horsepower and spin time, a spin time held at 0 says which
 // quarter-mile shift count would reach the runs, and the leave-one-out band

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The logbook file on a real disk: a new logbook and one of version 1 brought
 // up to date, cars and runs kept and read back, the schema's own checks,
 // every file refused and left byte for byte, a read-only logbook, a second

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A run's checks and its date texts: what the logbook, the table and an
 // import refuse, and the messages that say why.
 #include "logbook/LoggedRun.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report card: each way of predicting a car's quarter-mile time scored
 // on its own runs, the best one marked, the first run left out of "the run
 // before", and no card below three runs.

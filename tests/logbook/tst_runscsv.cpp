@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time slips as CSV: the bytes written, the header read in any order, each
 // bad row refused with its line and reason while the good rows count, whole
 // files refused, and runs written and read back unchanged, in a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table of a car's runs: its headers, the numbers as shown in a
 // comma-decimal locale, edits saved through the logbook (read back by a
 // second connection) or refused with a message, and rows that follow the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Usage: tests/package/check_package.sh OUTDIR
 # Checks what scripts/package.sh wrote into OUTDIR without installing it:
 # lintian finds no error and no warning in the packages and the .changes

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Prints the default car's report on a real CUPS queue that writes PDF files
 # and reads the page back.
 #

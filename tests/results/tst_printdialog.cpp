@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the print dialog: its layout, the title it remembers, and the
 // print job on each of its paths (a printed page, an input out of range, a
 // run that gives up, a printer that fails), with the page written to a PDF

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the printed report: the seventeen lines with their formats and
 // slots, the "Forget it!" rules, the fonts, the placing of every line on the
 // canvas, a PDF page read back as text, and the failures of the printing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results dialog: the twelve boxes filled from a run, their two number
 // formats, and "Forget it! " on yellow for a speed never reached.
 #include "core/CarRun.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // torvane-run as a whole: its messages and exit statuses in-process, and the
 // built program, whose JSON must hold the engine's very doubles for every
 // sample car, in any locale.

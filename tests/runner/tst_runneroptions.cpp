@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The runner's command line: the usage errors with their texts, what a sound
 // command line gives, and the values a sweep takes.
 #include "runner/RunOptions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bytes the three writers give: JSON with the shortest round-trip
 // numbers and its escapes, RFC 4180 quoting with CR LF lines and the
 // formula guard, the aligned table with the results dialog's texts, and

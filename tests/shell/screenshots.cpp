@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens every window of the program the way the program opens it and saves
 // a picture of each, as the X server shows it, into the folder given as the
 // only argument. Run under a real X server (scripts/screenshots.sh).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the stacking test under a private Xvfb with the openbox window
 # manager, since only a real window manager stacks windows. Skips (77) when
 # either is not installed.

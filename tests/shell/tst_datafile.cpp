@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving and opening vehicle data files through the program's boxes: what
 // changes on success, what stays as it was on every refusal, and the file
 // dialogs' settings.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // With the installed stand-in fonts, no label, caption, button text or menu
 // title of any window is cut off.
 

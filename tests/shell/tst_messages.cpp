@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every message the program can show, in the window that shows it, with
 // long paths where a message names one: each must be shown whole, wrapped
 // and grown as needed, never smaller than the window as designed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The previous inputs, the previous print title and the result buttons'
 // common switch (DisableResultButtons is covered with the control dialog).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Under a real X server with a window manager: every window the program
 // opens lies above the window it was opened from and above the control
 // dialog, which stays on top while it is open from the View menu. Run by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The classic program in German: run under LANG=de_DE.UTF-8 (set by CTest),
 // it loads its German catalogue and Qt's own, and every text its windows
 // show differs from the English one, apart from a few that are the same in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every classic window shares: inputs named for screen readers, texts
 // shown as plain text whatever they hold, and the program's icon.
 #include "ProgramFixture.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Usage: check_translations.sh LUPDATE "OPTIONS" "FOLDERS" FILE.ts...
 # Runs lupdate over the sources into a copy of each .ts file and fails when
 # a text of the sources has no translation there (a new or changed text
