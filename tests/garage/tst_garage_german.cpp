@@ -3,6 +3,8 @@
 // window starts, its tabs, menus and buttons read German, no text it shows
 // is left in English, and on each tab every mnemonic still leads to one
 // place.
+#include "MnemonicSupport.h"
+
 #include "garage/GarageProgram.h"
 #include "garage/GarageWindow.h"
 
@@ -35,21 +37,6 @@ namespace {
 QString buildTranslations()
 {
     return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../../translations"));
-}
-
-// The letter after a single "&" in a text; none when there is no mnemonic.
-QChar mnemonicOf(const QString& text)
-{
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != QLatin1Char('&'))
-            continue;
-        if (text[i + 1] == QLatin1Char('&')) {
-            ++i;
-            continue;
-        }
-        return text[i + 1].toUpper();
-    }
-    return QChar();
 }
 
 // A garage of its own, with settings in a folder of its own, on one tab.
@@ -232,43 +219,18 @@ private slots:
         QFETCH(int, tab);
         GarageWindow* window = garage->window;
         window->Tabs()->setCurrentIndex(tab);
-        QMultiHash<QChar, QString> places;
-        auto add = [&](const QString& text) {
-            const QChar letter = mnemonicOf(text);
-            if (!letter.isNull())
-                places.insert(letter, text);
-        };
-        for (QAction* menu : window->menuBar()->actions())
-            add(menu->text());
-        QTabBar* tabs = window->Tabs()->tabBar();
-        for (int i = 0; i < tabs->count(); ++i)
-            add(tabs->tabText(i));
-        for (QLabel* label : window->findChildren<QLabel*>())
-            if (label->buddy() && label->isVisible())
-                add(label->text());
-        for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
-            if (button->isVisible() && !qobject_cast<QToolButton*>(button))
-                add(button->text());
-        QStringList clashes;
-        for (const QChar letter : places.uniqueKeys())
-            if (places.count(letter) > 1)
-                clashes << QStringLiteral("Alt+%1: %2").arg(letter, QStringList(places.values(letter)).join(u", "));
+        const QMultiHash<QChar, QString> places = VisibleMnemonics(window);
+        const QStringList clashes = MnemonicClashes(places);
         QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QStringLiteral("; "))));
         // The menus keep the letters German programs give them.
         for (const char* menu : { "&Datei", "&Bearbeiten", "&Ansicht", "&Hilfe" })
-            QVERIFY(places.values(mnemonicOf(QString::fromUtf8(menu))).contains(QString::fromUtf8(menu)));
+            QVERIFY(places.values(MnemonicOf(QString::fromUtf8(menu))).contains(QString::fromUtf8(menu)));
     }
 
     void eachMenuHasItsOwnLetters()
     {
-        for (QMenu* menu : garage->window->findChildren<QMenu*>()) {
-            QMultiHash<QChar, QString> items;
-            for (QAction* action : menu->actions())
-                if (!mnemonicOf(action->text()).isNull())
-                    items.insert(mnemonicOf(action->text()), action->text());
-            for (const QChar letter : items.uniqueKeys())
-                QVERIFY2(items.count(letter) == 1, qPrintable(QStringList(items.values(letter)).join(u", ")));
-        }
+        const QStringList clashes = MenuMnemonicClashes(garage->window);
+        QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QStringLiteral("; "))));
     }
 
 private:

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The garage by keyboard: Tab goes through each page in reading order and
 // leaves the tables, and every mnemonic of the window leads to one place.
+#include "MnemonicSupport.h"
+
 #include "garage/GarageProgram.h"
 #include "garage/GarageWindow.h"
 #include "garage/WhatIfPage.h"
@@ -18,21 +20,6 @@
 #include <QToolButton>
 
 namespace {
-
-// The letter after a single "&" in a text; none when there is no mnemonic.
-QChar mnemonicOf(const QString& text)
-{
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != QLatin1Char('&'))
-            continue;
-        if (text[i + 1] == QLatin1Char('&')) {
-            ++i;
-            continue;
-        }
-        return text[i + 1].toUpper();
-    }
-    return QChar();
-}
 
 // Where Tab stops after `start`, round the window once, by object name.
 QStringList tabStops(QWidget* start)
@@ -125,43 +112,18 @@ private slots:
     {
         QFETCH(int, tab);
         window->Tabs()->setCurrentIndex(tab);
-        QMultiHash<QChar, QString> places;
-        auto add = [&](const QString& text) {
-            const QChar letter = mnemonicOf(text);
-            if (!letter.isNull())
-                places.insert(letter, text);
-        };
-        for (QAction* menu : window->menuBar()->actions())
-            add(menu->text());
-        QTabBar* tabs = window->Tabs()->tabBar();
-        for (int i = 0; i < tabs->count(); ++i)
-            add(tabs->tabText(i));
-        for (QLabel* label : window->findChildren<QLabel*>())
-            if (label->buddy() && label->isVisible())
-                add(label->text());
-        for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
-            if (button->isVisible() && !qobject_cast<QToolButton*>(button))
-                add(button->text());
-        QStringList clashes;
-        for (const QChar letter : places.uniqueKeys())
-            if (places.count(letter) > 1)
-                clashes << QStringLiteral("Alt+%1: %2").arg(letter, QStringList(places.values(letter)).join(QStringLiteral(", ")));
+        const QMultiHash<QChar, QString> places = VisibleMnemonics(window);
+        const QStringList clashes = MnemonicClashes(places);
         QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QStringLiteral("; "))));
         // The menus keep theirs.
         for (const char* menu : { "&File", "&Edit", "&View", "&Help" })
-            QVERIFY(places.values(mnemonicOf(QLatin1String(menu))).contains(QLatin1String(menu)));
+            QVERIFY(places.values(MnemonicOf(QLatin1String(menu))).contains(QLatin1String(menu)));
     }
 
     void eachMenuHasItsOwnLetters()
     {
-        for (QMenu* menu : window->findChildren<QMenu*>()) {
-            QMultiHash<QChar, QString> items;
-            for (QAction* action : menu->actions())
-                if (!mnemonicOf(action->text()).isNull())
-                    items.insert(mnemonicOf(action->text()), action->text());
-            for (const QChar letter : items.uniqueKeys())
-                QVERIFY2(items.count(letter) == 1, qPrintable(QStringList(items.values(letter)).join(QStringLiteral(", "))));
-        }
+        const QStringList clashes = MenuMnemonicClashes(window);
+        QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QStringLiteral("; "))));
     }
 
 private:
