@@ -29,6 +29,7 @@
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTableWidget>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -581,10 +582,17 @@ QString LogbookPage::DeleteSelectedRuns()
     QList<qint64> ids;
     for (const QModelIndex& index : runsView->selectionModel()->selectedRows())
         ids << runs->RunAt(index.row()).id;
-    for (qint64 id : std::as_const(ids))
-        if (const QString error = edits->DeleteRun(id); !error.isEmpty())
-            return error;
-    return QString();
+    // One click, one step to undo, however many runs it deletes.
+    QUndoStack* undo = cars->UndoStack();
+    undo->beginMacro(tr("Delete runs"));
+    QString error;
+    for (qint64 id : std::as_const(ids)) {
+        error = edits->DeleteRun(id);
+        if (!error.isEmpty())
+            break;
+    }
+    undo->endMacro();
+    return error;
 }
 
 QString LogbookPage::ImportRuns(const QString& path)

@@ -795,14 +795,7 @@ QString Logbook::UpdateRun(const LoggedRun& run)
 
 QString Logbook::DeleteRun(qint64 runId)
 {
-    return write([&](QSqlDatabase& db) {
-        QSqlQuery query(db);
-        if (!prepareAndRun(query, QStringLiteral("DELETE FROM runs WHERE id = ?"), { runId }))
-            return writeFailure(query.lastError());
-        if (query.numRowsAffected() != 1)
-            return tr("The run with the id %1 is not in the logbook.").arg(runId);
-        return QString();
-    });
+    return DeleteRuns({ runId });
 }
 
 QString Logbook::DeleteRuns(const QList<qint64>& runIds)

@@ -1675,6 +1675,10 @@ Option.
         <source>CSV files (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
     </message>
+    <message>
+        <source>Delete runs</source>
+        <translation>Läufe löschen</translation>
+    </message>
 </context>
 <context>
     <name>LoggedRun</name>
