@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "garage/GarageWindow.h"
+#include "widgets/LazyIcon.h"
 
 #include "core/Csv.h"
 #include "core/FileNames.h"
@@ -290,11 +291,13 @@ void GarageWindow::placePage(int tab, QWidget* page)
 
 void GarageWindow::createActions()
 {
-    // The desktop theme's icon, or the style's where the theme has none
-    // (the style's are only made when needed: each is pictures to load).
-    auto icon = [this](const char* name, QStyle::StandardPixmap fallback) {
-        const QString themed = QLatin1String(name);
-        return QIcon::hasThemeIcon(themed) ? QIcon::fromTheme(themed) : style()->standardIcon(fallback);
+    // The desktop theme's icon, or the style's where the theme has none,
+    // each found when it is first drawn.
+    auto icon = [](const char* name, QStyle::StandardPixmap fallback) {
+        return LazyIcon([themed = QLatin1String(name), fallback] {
+            return QIcon::hasThemeIcon(themed) ? QIcon::fromTheme(themed)
+                                               : QApplication::style()->standardIcon(fallback);
+        });
     };
     newAction = new QAction(icon("document-new", QStyle::SP_FileIcon), tr("&New Car"), this);
     newAction->setShortcut(QKeySequence::New);

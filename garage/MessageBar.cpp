@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "garage/MessageBar.h"
 
+#include "widgets/LazyIcon.h"
+
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QStyle>
@@ -22,7 +25,7 @@ MessageBar::MessageBar(QWidget* parent)
     text->setTextInteractionFlags(Qt::TextSelectableByMouse);
     closeButton->setObjectName(QStringLiteral("messageClose"));
     closeButton->setAutoRaise(true);
-    closeButton->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+    closeButton->setIcon(LazyIcon([] { return QApplication::style()->standardIcon(QStyle::SP_TitleBarCloseButton); }));
     closeButton->setToolTip(tr("Close this message"));
     closeButton->setAccessibleName(tr("Close the message"));
     auto* layout = new QHBoxLayout(this);

@@ -3,6 +3,7 @@
 
 #include "widgets/Fonts.h"
 #include "widgets/Hints.h"
+#include "widgets/LazyIcon.h"
 #include "widgets/ProgressGauge.h"
 
 #include <QApplication>
@@ -42,18 +43,19 @@ void SetUpDialog(QDialog* dialog, const char* name, const QString& caption, QSiz
 
 namespace {
 
-// The style's glyph. Each is several pictures to read, and the ten windows'
-// buttons ask for the same few again and again while the program starts:
-// each is read once. A cache of what the style draws, not state of the
-// program.
-QIcon glyphIcon(QWidget* button, QStyle::StandardPixmap glyph)
+// The style's glyph, read when a button first draws it: only the main
+// window is shown at start, and the dialogs' buttons ask for the same few
+// glyphs again and again. Each is read once for all of them, a cache of
+// what the style draws, not state of the program.
+QIcon glyphIcon(QStyle::StandardPixmap glyph)
 {
-    static QHash<std::pair<const QStyle*, int>, QIcon> read;
-    const auto key = std::pair<const QStyle*, int>(button->style(), glyph);
-    auto found = read.constFind(key);
-    if (found == read.constEnd())
-        found = read.insert(key, button->style()->standardIcon(glyph, nullptr, button));
-    return *found;
+    return LazyIcon([glyph] {
+        static QHash<int, QIcon> read;
+        auto found = read.constFind(glyph);
+        if (found == read.constEnd())
+            found = read.insert(glyph, QApplication::style()->standardIcon(glyph));
+        return *found;
+    });
 }
 
 } // namespace
@@ -65,13 +67,13 @@ QPushButton* MakeBitBtn(QWidget* parent, const char* name, TButtonKind kind, int
     button->setGeometry(left, top, 75, 25);
     if (kind == TButtonKind::Ok) {
         button->setText(QCoreApplication::translate("DialogParts", "OK"));
-        button->setIcon(glyphIcon(button, QStyle::SP_DialogOkButton));
+        button->setIcon(glyphIcon(QStyle::SP_DialogOkButton));
         button->setDefault(true);
         if (auto* dialog = qobject_cast<QDialog*>(parent->window()))
             QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::accept);
     } else {
         button->setText(QCoreApplication::translate("DialogParts", "&Close"));
-        button->setIcon(glyphIcon(button, QStyle::SP_DialogCloseButton));
+        button->setIcon(glyphIcon(QStyle::SP_DialogCloseButton));
         QWidget* window = parent->window();
         QObject::connect(button, &QPushButton::clicked, window, &QWidget::close);
     }
@@ -86,7 +88,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
     button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
     if (glyph != QStyle::SP_CustomBase)
-        button->setIcon(glyphIcon(button, glyph));
+        button->setIcon(glyphIcon(glyph));
     SetHint(button, hint, showTooltip);
     return button;
 }
