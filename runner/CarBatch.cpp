@@ -2,6 +2,7 @@
 #include "runner/CarBatch.h"
 
 
+#include "core/Csv.h"
 #include "core/InputChecks.h"
 #include "core/NumberText.h"
 #include "core/VehicleFile.h"
@@ -19,7 +20,11 @@
 BatchFile BatchFile::Of(const QString& name)
 {
     const QString output = OutputName(name);
-    return { name, output, TerminalText(name), output.toStdString() };
+    BatchFile file{ name, output, TerminalText(name), output.toStdString(), {}, {} };
+    // Every row of the file starts with its name: quoted and escaped once.
+    AppendCsvField(file.csvCell, file.outputUtf8, CsvCellKind::Text);
+    AppendJsonString(file.jsonText, file.outputUtf8);
+    return file;
 }
 
 CarSource ReadCar(const BatchFile& file, const StandardInputReader& readStandardInput)

@@ -42,6 +42,8 @@ struct BatchFile {
     QString outputName;   // for JSON, CSV and the messages
     QString terminalName; // for the table and standard error
     std::string outputUtf8; // outputName as UTF-8
+    std::string csvCell;    // outputName as a CSV text cell
+    std::string jsonText;   // outputName as a JSON string
 
     static BatchFile Of(const QString& name);
 };

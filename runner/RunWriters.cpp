@@ -23,14 +23,14 @@ void appendShortest(std::string& out, double value)
 {
     char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out.append(buffer, result.ptr);
+    out.append(buffer, static_cast<std::size_t>(result.ptr - buffer));
 }
 
 void appendShortest(std::string& out, int value)
 {
     char buffer[16];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out.append(buffer, result.ptr);
+    out.append(buffer, static_cast<std::size_t>(result.ptr - buffer));
 }
 
 // The numbers of one row as they are written, by their bits: a value that
@@ -45,13 +45,12 @@ public:
     void Append(double value)
     {
         const auto bits = std::bit_cast<std::uint64_t>(value);
-        for (std::size_t i = 0; i < count; ++i) {
-            if (written[i].bits == bits) {
-                char text[32];
-                std::memcpy(text, out.data() + written[i].at, written[i].length);
-                out.append(text, written[i].length);
-                return;
-            }
+        const Written& seen = written[slotOf(bits)];
+        if (seen.length > 0 && seen.bits == bits) {
+            char text[32];
+            std::memcpy(text, out.data() + seen.at, seen.length);
+            out.append(text, seen.length);
+            return;
         }
         const std::size_t at = out.size();
         appendShortest(out, value);
@@ -61,19 +60,22 @@ public:
     // The value whose text was just written from `at` on.
     void Remember(double value, std::size_t at)
     {
-        if (count < written.size())
-            written[count++] = { std::bit_cast<std::uint64_t>(value), at, out.size() - at };
+        const auto bits = std::bit_cast<std::uint64_t>(value);
+        written[slotOf(bits)] = { bits, at, out.size() - at };
     }
 
 private:
+    // A value is looked for in one slot of a small table, chosen by its
+    // bits: a value that shares its slot with another is written again.
+    static std::size_t slotOf(std::uint64_t bits) { return (bits * 0x9E3779B97F4A7C15u) >> 59; }
+
     struct Written {
         std::uint64_t bits;
         std::size_t at;
-        std::size_t length;
+        std::size_t length; // 0: the slot is empty
     };
     std::string& out;
     std::array<Written, 32> written{};
-    std::size_t count = 0;
 };
 
 // An input as the runner hands it out: the counts as integers. The text of
@@ -106,32 +108,10 @@ std::string utf8(const QString& text)
     return text.toStdString();
 }
 
-// A JSON string: quotes and backslashes escaped, control characters as
-// \u00XX, everything else as UTF-8.
-void appendJsonString(std::string& out, std::string_view text)
-{
-    static const char hex[] = "0123456789abcdef";
-    out += '"';
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (byte < 0x20) {
-            out += "\\u00";
-            out += hex[byte >> 4];
-            out += hex[byte & 15];
-        } else {
-            out += c;
-        }
-    }
-    out += '"';
-}
-
 std::string jsonString(const QString& text)
 {
     std::string out;
-    appendJsonString(out, utf8(text));
+    AppendJsonString(out, utf8(text));
     return out;
 }
 
@@ -204,12 +184,17 @@ public:
     {
         for (const QString& message : checkMessages())
             checks.push_back(jsonString(message));
+        // Each key with the separator before it, so that a member is two
+        // appends: its key, then its value.
+        const auto key = [](std::vector<std::string>& keys, const QString& name) {
+            keys.push_back((keys.empty() ? std::string() : std::string(", ")) + jsonString(name) + ": ");
+        };
         for (InputField field : VehicleFile::FileOrder)
-            inputKeys.push_back(jsonString(FieldKey(field)) + ": ");
+            key(inputKeys, FieldKey(field));
         for (ResultField field : AllResultFields)
-            resultKeys.push_back(jsonString(ResultKey(field)) + ": ");
+            key(resultKeys, ResultKey(field));
         for (InputField field : settings.swept)
-            sweptKeys.push_back(jsonString(FieldKey(field)) + ": ");
+            key(sweptKeys, FieldKey(field));
         // The day's air is the same for every car but its horsepower.
         airStart = ", \"air\": {";
         for (const AirValue& value : airValues(settings.air)) {
@@ -219,7 +204,7 @@ public:
         }
         airStart += "\"horsepower\": ";
         for (const SplitField& field : splitFields)
-            splitKeys.push_back(jsonString(QLatin1String(field.key)) + ": ");
+            key(splitKeys, QLatin1String(field.key));
     }
 
     std::string_view Separator() const override { return ","; }
@@ -227,13 +212,13 @@ public:
     void Row(const RunRow& row, std::string& out) const override
     {
         out += ",\n  {\"file\": ";
-        appendJsonString(out, row.file->outputUtf8);
+        out += row.file->jsonText;
         if (!row.Ran()) {
             out += ", \"error\": ";
             if (row.Read())
                 out += checks[static_cast<std::size_t>(row.failedCheck)];
             else
-                appendJsonString(out, utf8(row.refusal));
+                AppendJsonString(out, utf8(row.refusal));
             if (row.Read())
                 appendSweep(row, out);
             out += '}';
@@ -242,8 +227,6 @@ public:
         RowNumbers numbers(out);
         out += ", \"inputs\": {";
         for (std::size_t i = 0; i < VehicleFile::FileOrder.size(); ++i) {
-            if (i > 0)
-                out += ", ";
             out += inputKeys[i];
             appendInput(numbers, out, row, VehicleFile::FileOrder[i], sweptFields);
         }
@@ -255,8 +238,6 @@ public:
         }
         out += ", \"results\": {";
         for (std::size_t i = 0; i < AllResultFields.size(); ++i) {
-            if (i > 0)
-                out += ", ";
             out += resultKeys[i];
             appendJsonNumber(numbers, out, ResultValue(row.run.results, AllResultFields[i]));
         }
@@ -265,8 +246,6 @@ public:
         appendJsonNumber(numbers, out, row.horsepower);
         out += "}, \"splits\": {";
         for (std::size_t i = 0; i < splitFields.size(); ++i) {
-            if (i > 0)
-                out += ", ";
             out += splitKeys[i];
             appendJsonNumber(numbers, out, row.splits.*splitFields[i].value);
         }
@@ -288,8 +267,6 @@ private:
             return;
         out += ", \"sweep\": {";
         for (std::size_t i = 0; i < sweptKeys.size(); ++i) {
-            if (i > 0)
-                out += ", ";
             out += sweptKeys[i];
             if (numbers)
                 appendJsonNumber(*numbers, out, row.swept[i]);
@@ -354,7 +331,7 @@ public:
 
     void Row(const RunRow& row, std::string& out) const override
     {
-        AppendCsvField(out, row.file->outputUtf8, CsvCellKind::Text);
+        out += row.file->csvCell;
         if (!row.Ran()) {
             out.append(InputFieldCount + 2 + ResultFieldCount, ',');
             out += ',';
@@ -667,7 +644,7 @@ std::string CalibrationJson(const Calibration& calibration)
     for (qsizetype i = 0; i < fit.boundNotes.size(); ++i) {
         if (i > 0)
             out += ", ";
-        appendJsonString(out, utf8(fit.boundNotes[i]));
+        AppendJsonString(out, utf8(fit.boundNotes[i]));
     }
     out += "], \"runs\": [";
     for (std::size_t i = 0; i < fit.runs.size(); ++i) {
@@ -706,3 +683,22 @@ std::string CalibrationJson(const Calibration& calibration)
     return out;
 }
 
+void AppendJsonString(std::string& out, std::string_view utf8)
+{
+    static const char hex[] = "0123456789abcdef";
+    out += '"';
+    for (const char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20) {
+            out += "\\u00";
+            out += hex[byte >> 4];
+            out += hex[byte & 15];
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}

@@ -56,6 +56,10 @@ struct WriterSettings {
 
 std::unique_ptr<RunWriter> MakeRunWriter(const WriterSettings& settings);
 
+// A JSON string: quotes and backslashes escaped, control characters as
+// \u00XX, everything else as UTF-8.
+void AppendJsonString(std::string& out, std::string_view utf8);
+
 struct Calibration;
 // A car's fit (--slips) as the JSON object "calibration": the fitted
 // horsepower and spin time, whether they lie in the classic ranges, the
