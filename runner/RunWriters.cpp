@@ -33,67 +33,119 @@ void appendShortest(std::string& out, int value)
     out.append(buffer, static_cast<std::size_t>(result.ptr - buffer));
 }
 
-// The numbers of one row as they are written, by their bits: a value that
-// comes again in the row (the quarter mile in the splits, the horsepower
-// on the standard day, a swept value among the inputs) is copied from the
-// text written before instead of being converted again. The text of a
-// double depends on its bits alone, so the bytes are the same.
-class RowNumbers {
+// A row of JSON or CSV as it is written: its bytes go straight into a
+// buffer of this thread with room for the longest row, and the whole row is
+// appended to the output at once. Numbers are written by std::to_chars in
+// place.
+//
+// The numbers are remembered by their bits, and the text of a double
+// depends on its bits alone: a value that comes again is copied from the
+// text written before instead of being converted again, with the same
+// bytes. Again in the row: the quarter mile in the splits, the horsepower
+// on the standard day, a swept value among the inputs. Again in its place
+// in the row before: whatever the swept input does not change, such as the
+// top speed when the weight is swept.
+class RowText {
 public:
-    explicit RowNumbers(std::string& out) : out(out) {}
+    // Room for `fixed` bytes of text besides `numbers` numbers.
+    RowText(std::size_t fixed, std::size_t numbers)
+    {
+        thread_local std::vector<char> buffer;
+        // Numbers are copied 32 bytes at a time, whatever their length.
+        const std::size_t room = fixed + numbers * longestNumber + longestNumber;
+        if (buffer.size() < room)
+            buffer.resize(room);
+        start = at = buffer.data();
+        thread_local std::array<Previous, previousKept> previousRow{};
+        previous = previousRow.data();
+    }
 
-    void Append(double value)
+    void Put(std::string_view text)
+    {
+        std::memcpy(at, text.data(), text.size());
+        at += text.size();
+    }
+    void Put(char c) { *at++ = c; }
+
+    void Number(double value)
     {
         const auto bits = std::bit_cast<std::uint64_t>(value);
+        Previous& before = previous[place++ % previousKept];
+        char* const from = at;
         const Written& seen = written[slotOf(bits)];
-        if (seen.length > 0 && seen.bits == bits) {
-            char text[32];
-            std::memcpy(text, out.data() + seen.at, seen.length);
-            out.append(text, seen.length);
-            return;
+        if (before.length > 0 && before.bits == bits) {
+            std::memcpy(at, before.text, longestNumber);
+            at += before.length;
+        } else if (seen.length > 0 && seen.bits == bits) {
+            std::memcpy(at, start + seen.at, seen.length);
+            at += seen.length;
+        } else {
+            at = std::to_chars(at, at + longestNumber, value).ptr;
         }
-        const std::size_t at = out.size();
-        appendShortest(out, value);
-        Remember(value, at);
+        before.bits = bits;
+        before.length = static_cast<std::uint32_t>(at - from);
+        std::memcpy(before.text, from, longestNumber);
+        remember(bits, from);
     }
 
-    // The value whose text was just written from `at` on.
-    void Remember(double value, std::size_t at)
+    // JSON has no infinity or NaN; a run within the ranges never gives one.
+    void JsonNumber(double value)
     {
-        const auto bits = std::bit_cast<std::uint64_t>(value);
-        written[slotOf(bits)] = { bits, at, out.size() - at };
+        if (std::isfinite(value))
+            Number(value);
+        else
+            Put("null");
     }
+
+    // An input as the runner hands it out: the counts as integers. The
+    // text of an input no sweep changes was made once for its file.
+    void Input(const RunRow& row, InputField field, unsigned sweptFields)
+    {
+        const double value = row.inputs.Value(field);
+        char* const from = at;
+        if (row.inputTexts && !(sweptFields & (1u << static_cast<unsigned>(field))))
+            Put((*row.inputTexts)[static_cast<std::size_t>(field)]);
+        else if (IsCountField(field))
+            at = std::to_chars(at, at + longestNumber, static_cast<int>(value)).ptr;
+        else
+            at = std::to_chars(at, at + longestNumber, value).ptr;
+        if (!IsCountField(field))
+            remember(std::bit_cast<std::uint64_t>(value), from);
+    }
+
+    void AppendTo(std::string& out) const { out.append(start, static_cast<std::size_t>(at - start)); }
+
+    static constexpr std::size_t longestNumber = 32;
 
 private:
+    void remember(std::uint64_t bits, const char* from)
+    {
+        written[slotOf(bits)] = { bits, static_cast<std::uint32_t>(from - start),
+                                  static_cast<std::uint32_t>(at - from) };
+    }
+
     // A value is looked for in one slot of a small table, chosen by its
     // bits: a value that shares its slot with another is written again.
     static std::size_t slotOf(std::uint64_t bits) { return (bits * 0x9E3779B97F4A7C15u) >> 59; }
 
     struct Written {
         std::uint64_t bits;
-        std::size_t at;
-        std::size_t length; // 0: the slot is empty
+        std::uint32_t at;
+        std::uint32_t length; // 0: the slot is empty
     };
-    std::string& out;
+    // A number of the row before, by its place among the row's numbers.
+    struct Previous {
+        std::uint64_t bits;
+        std::uint32_t length; // 0: none yet
+        char text[longestNumber];
+    };
+    static constexpr std::size_t previousKept = 32;
+    char* start;
+    char* at;
+    Previous* previous;
+    std::size_t place = 0;
     std::array<Written, 32> written{};
 };
-
-// An input as the runner hands it out: the counts as integers. The text of
-// an input no sweep changes was made once for its file.
-void appendInput(RowNumbers& numbers, std::string& out, const RunRow& row, InputField field,
-                 unsigned sweptFields)
-{
-    const double value = row.inputs.Value(field);
-    const std::size_t at = out.size();
-    if (row.inputTexts && !(sweptFields & (1u << static_cast<unsigned>(field))))
-        out += (*row.inputTexts)[static_cast<std::size_t>(field)];
-    else if (IsCountField(field))
-        appendShortest(out, static_cast<int>(value));
-    else
-        appendShortest(out, value);
-    if (!IsCountField(field))
-        numbers.Remember(value, at);
-}
 
 unsigned sweptMask(const std::vector<InputField>& swept)
 {
@@ -124,13 +176,6 @@ void appendJsonNumber(std::string& out, double value)
         out += "null";
 }
 
-void appendJsonNumber(RowNumbers& numbers, std::string& out, double value)
-{
-    if (std::isfinite(value))
-        numbers.Append(value);
-    else
-        out += "null";
-}
 
 // The messages of the range tests, made once.
 std::vector<QString> checkMessages()
@@ -205,6 +250,11 @@ public:
         airStart += "\"horsepower\": ";
         for (const SplitField& field : splitFields)
             key(splitKeys, QLatin1String(field.key));
+        // The words between them, with room to spare.
+        keysLength = airStart.size() + 256;
+        for (const auto* keys : { &inputKeys, &resultKeys, &sweptKeys, &splitKeys })
+            for (const std::string& k : *keys)
+                keysLength += k.size();
     }
 
     std::string_view Separator() const override { return ","; }
@@ -224,59 +274,70 @@ public:
             out += '}';
             return;
         }
-        RowNumbers numbers(out);
-        out += ", \"inputs\": {";
+        RowText text(keysLength + row.file->jsonText.size() + (row.calibration ? row.calibration->size() : 0),
+                     numbersInRow);
+        text.Put(", \"inputs\": {");
         for (std::size_t i = 0; i < VehicleFile::FileOrder.size(); ++i) {
-            out += inputKeys[i];
-            appendInput(numbers, out, row, VehicleFile::FileOrder[i], sweptFields);
+            text.Put(inputKeys[i]);
+            text.Input(row, VehicleFile::FileOrder[i], sweptFields);
         }
-        out += "}, \"timeLimitReached\": ";
-        out += row.run.timeLimitReached ? "true" : "false";
+        text.Put("}, \"timeLimitReached\": ");
+        text.Put(row.run.timeLimitReached ? "true" : "false");
         if (row.run.timeLimitReached) {
-            out += ", \"stopTime\": ";
-            appendJsonNumber(numbers, out, row.run.stopTime);
+            text.Put(", \"stopTime\": ");
+            text.JsonNumber(row.run.stopTime);
         }
-        out += ", \"results\": {";
+        text.Put(", \"results\": {");
         for (std::size_t i = 0; i < AllResultFields.size(); ++i) {
-            out += resultKeys[i];
-            appendJsonNumber(numbers, out, ResultValue(row.run.results, AllResultFields[i]));
+            text.Put(resultKeys[i]);
+            text.JsonNumber(ResultValue(row.run.results, AllResultFields[i]));
         }
-        out += '}';
-        out += airStart;
-        appendJsonNumber(numbers, out, row.horsepower);
-        out += "}, \"splits\": {";
+        text.Put('}');
+        text.Put(airStart);
+        text.JsonNumber(row.horsepower);
+        text.Put("}, \"splits\": {");
         for (std::size_t i = 0; i < splitFields.size(); ++i) {
-            out += splitKeys[i];
-            appendJsonNumber(numbers, out, row.splits.*splitFields[i].value);
+            text.Put(splitKeys[i]);
+            text.JsonNumber(row.splits.*splitFields[i].value);
         }
-        out += '}';
+        text.Put('}');
         if (row.calibration) {
-            out += ", \"calibration\": ";
-            out += *row.calibration;
+            text.Put(", \"calibration\": ");
+            text.Put(*row.calibration);
         }
-        appendSweep(row, out, &numbers);
-        out += '}';
+        if (!sweptKeys.empty()) {
+            text.Put(", \"sweep\": {");
+            for (std::size_t i = 0; i < sweptKeys.size(); ++i) {
+                text.Put(sweptKeys[i]);
+                text.JsonNumber(row.swept[i]);
+            }
+            text.Put('}');
+        }
+        text.Put('}');
+        text.AppendTo(out);
     }
 
 private:
     // "sweep": {"horsepower": 312.5}: the swept values, each in its
     // shortest exact form.
-    void appendSweep(const RunRow& row, std::string& out, RowNumbers* numbers = nullptr) const
+    void appendSweep(const RunRow& row, std::string& out) const
     {
         if (sweptKeys.empty())
             return;
         out += ", \"sweep\": {";
         for (std::size_t i = 0; i < sweptKeys.size(); ++i) {
             out += sweptKeys[i];
-            if (numbers)
-                appendJsonNumber(*numbers, out, row.swept[i]);
-            else
-                appendJsonNumber(out, row.swept[i]);
+            appendJsonNumber(out, row.swept[i]);
         }
         out += '}';
     }
 
     unsigned sweptFields;
+    std::size_t keysLength = 0; // the keys and the rest of a row's fixed text
+    // The numbers a row may hold: inputs, stop time, results, horsepower,
+    // splits, swept values.
+    static constexpr std::size_t numbersInRow
+        = InputFieldCount + 1 + ResultFieldCount + 1 + splitFields.size() + MaxSweeps;
     std::string airStart;
     std::vector<std::string> splitKeys;
     std::vector<std::string> checks;
@@ -345,37 +406,42 @@ public:
             return;
         }
         const CarRun& run = row.run;
-        RowNumbers numbers(out);
+        // Besides the numbers: a comma each, the air, the flag.
+        RowText text(airCells.size() + 64, InputFieldCount + 1 + ResultFieldCount + 1 + splitFields.size() + MaxSweeps);
         for (InputField field : VehicleFile::FileOrder) {
-            out += ',';
-            appendInput(numbers, out, row, field, sweptFields);
+            text.Put(',');
+            text.Input(row, field, sweptFields);
         }
-        out += run.timeLimitReached ? ",true," : ",false,";
+        text.Put(run.timeLimitReached ? ",true," : ",false,");
         if (run.timeLimitReached)
-            numbers.Append(run.stopTime);
+            text.Number(run.stopTime);
         for (ResultField field : AllResultFields) {
-            out += ',';
-            numbers.Append(ResultValue(run.results, field));
+            text.Put(',');
+            text.Number(ResultValue(run.results, field));
         }
-        out += ',';
-        out += airCells;
-        numbers.Append(row.horsepower);
+        text.Put(',');
+        text.Put(airCells);
+        text.Number(row.horsepower);
         for (const SplitField& field : splitFields) {
-            out += ',';
-            numbers.Append(row.splits.*field.value);
+            text.Put(',');
+            text.Number(row.splits.*field.value);
         }
-        appendSweep(row, out, &numbers);
-        out += CsvRecordEnd;
+        for (std::size_t i = 0; i < sweptCount; ++i) {
+            text.Put(',');
+            text.Number(row.swept[i]);
+        }
+        text.Put(CsvRecordEnd);
+        text.AppendTo(out);
     }
 
 private:
-    void appendSweep(const RunRow& row, std::string& out, RowNumbers* numbers = nullptr) const
+    // The swept values of a car that did not run: none when its file could
+    // not be read.
+    void appendSweep(const RunRow& row, std::string& out) const
     {
         for (std::size_t i = 0; i < sweptCount; ++i) {
             out += ',';
-            if (numbers)
-                numbers->Append(row.swept[i]);
-            else if (row.Read())
+            if (row.Read())
                 appendShortest(out, row.swept[i]);
         }
     }
