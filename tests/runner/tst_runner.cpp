@@ -91,6 +91,7 @@ private slots:
     void gridOrderAndColumns();
     void sweptValueAsTyped_data();
     void sweptValueAsTyped();
+    void sweepGivesTheEngineDoubles_data();
     void sweepGivesTheEngineDoubles();
     void dayAndSplits_data();
     void dayAndSplits();
@@ -266,22 +267,47 @@ void TestRunner::sweptValueAsTyped()
 
 // Every car of a grid, run on the runner's threads with its records reused,
 // gives the doubles of a car run by itself.
+// Every number of every row is the engine's double, results and splits:
+// in a coarse grid, and in a fine sweep whose neighbouring rows share many
+// figures (the writer copies a number it wrote before instead of
+// converting it again).
+void TestRunner::sweepGivesTheEngineDoubles_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("grid") << QStringList{ "--jobs", "2", "--sweep", "horsepower=100:1500:7", "--sweep",
+                                          "dragCoefficient=0.2:0.4:0.05", "supercar.trv" }
+                          << 201 * 5;
+    QTest::newRow("fine") << QStringList{ "--sweep", "carWeight=3000:3000.3:0.001", "sports-car.trv",
+                                          "economy-car.trv" }
+                          << 301 * 2;
+}
+
 void TestRunner::sweepGivesTheEngineDoubles()
 {
-    const Finished finished = runInProcess({ "--csv", "--jobs", "2", "--sweep", "horsepower=100:1500:7",
-                                             "--sweep", "dragCoefficient=0.2:0.4:0.05", "supercar.trv" });
+    QFETCH(QStringList, arguments);
+    QFETCH(int, rows);
+    const Finished finished = runInProcess(QStringList{ "--csv" } + arguments);
     QCOMPARE(finished.status, 0);
     const QList<CsvRecord> records = ReadCsv(finished.out);
-    QCOMPARE(records.size(), 1 + 201 * 5);
-    const CarInputs base = ConvertTexts(VehicleFile::CarFromFileOrder(VehicleFile::Load("supercar.trv").words));
+    QCOMPARE(records.size(), 1 + rows);
+    const QStringList header = records[0].fields;
+    const int firstSplit = static_cast<int>(header.indexOf("splits.sixtyFootTime"));
+    const auto bits = [](double value) { return std::bit_cast<quint64>(value); };
     for (qsizetype i = 1; i < records.size(); ++i) {
-        CarInputs car = base;
-        car.horsepower = CsvNumber(records[i].fields[1]).value();
-        car.dragCoefficient = CsvNumber(records[i].fields[2]).value();
-        const SimulationResults expected = RunCar(car).results;
+        const QStringList& fields = records[i].fields;
+        CarInputs car;
+        for (std::size_t f = 0; f < VehicleFile::FileOrder.size(); ++f)
+            SetSweptValue(car, VehicleFile::FileOrder[f], CsvNumber(fields[1 + static_cast<qsizetype>(f)]).value());
+        const DayResults expected = RunCarOnDay(car, AirConditions());
         for (int r = 0; r < ResultFieldCount; ++r)
-            QCOMPARE(std::bit_cast<quint64>(CsvNumber(records[i].fields[12 + r]).value()),
-                     std::bit_cast<quint64>(ResultValue(expected, AllResultFields[r])));
+            QCOMPARE(bits(CsvNumber(fields[12 + r]).value()), bits(ResultValue(expected.run.results, AllResultFields[r])));
+        const double splits[] = { expected.splits.sixtyFootTime, expected.splits.threeThirtyFootTime,
+                                  expected.splits.eighthMileTime, expected.splits.eighthMileSpeed,
+                                  expected.splits.thousandFootTime, expected.splits.quarterMileTime,
+                                  expected.splits.quarterMileSpeed };
+        for (int k = 0; k < 7; ++k)
+            QCOMPARE(bits(CsvNumber(fields[firstSplit + k]).value()), bits(splits[k]));
     }
 }
 
