@@ -1,10 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any text typed into a box. The conversions must never
 // crash or overflow, and the formats must take whatever they give back.
+// The runner's shortest text of a double must be the standard library's,
+// for the number read and for the input's first eight bytes as a double.
 #include "core/InputChecks.h"
 #include "core/NumberText.h"
+#include "core/ShortestNumber.h"
 
+#include <charconv>
 #include <cstdint>
+#include <cstring>
+#include <string_view>
+
+namespace {
+
+void sameAsToChars(double value)
+{
+    char expected[64];
+    char shortest[64];
+    const std::string_view a(expected, static_cast<std::size_t>(std::to_chars(expected, expected + 64, value).ptr - expected));
+    const std::string_view b(shortest, static_cast<std::size_t>(WriteShortest(shortest, value) - shortest));
+    if (a != b)
+        __builtin_trap();
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -17,6 +37,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (InputField field : AllInputFields)
         texts[field] = text;
     RangeMessage(ConvertTexts(texts));
+    sameAsToChars(value);
+    if (size >= sizeof(double)) {
+        double raw = 0;
+        std::memcpy(&raw, data, sizeof raw);
+        sameAsToChars(raw);
+    }
     (void)count;
     return 0;
 }

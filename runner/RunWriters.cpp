@@ -5,6 +5,7 @@
 #include "core/InputChecks.h"
 #include "core/NumberText.h"
 #include "core/ResultTexts.h"
+#include "core/ShortestNumber.h"
 #include "core/VehicleFile.h"
 #include "logbook/Calibration.h"
 #include "core/FileNames.h"
@@ -80,7 +81,7 @@ public:
             std::memcpy(at, start + seen.at, seen.length);
             at += seen.length;
         } else {
-            at = std::to_chars(at, at + longestNumber, value).ptr;
+            at = WriteShortest(at, value);
         }
         before.bits = bits;
         before.length = static_cast<std::uint32_t>(at - from);
@@ -108,7 +109,7 @@ public:
         else if (IsCountField(field))
             at = std::to_chars(at, at + longestNumber, static_cast<int>(value)).ptr;
         else
-            at = std::to_chars(at, at + longestNumber, value).ptr;
+            at = WriteShortest(at, value);
         if (!IsCountField(field))
             remember(std::bit_cast<std::uint64_t>(value), from);
     }

@@ -2,16 +2,21 @@
 // What the runner costs a car beside the engine's own cost, and what a
 // second job gives, each as a ratio measured in one run.
 //
-// The cars are a weight sweep of the sports car. The engine's own cost is a
-// record set up and run for each car, its results read (no checks, no
-// output); the runner's cost is the whole command (options, the file, each
-// car checked, run, formatted and written to a sink that discards the
-// bytes). Rounds interleave the measures and the medians are compared, so a
-// busy machine slows every measure alike.
+// Two sets of cars: a weight sweep of the sports car, as fine as a long
+// sweep is (neighbouring cars share many figures, which the writers copy
+// instead of converting again), and a grid of horsepower and drag
+// coefficient whose drag varies fastest in coarse steps (neighbours share
+// almost nothing). The engine's own cost is a record set up and run for
+// each car, its results read (no checks, no output); the runner's cost is
+// the whole command (options, the file, each car checked, run, formatted
+// and written to a sink that discards the bytes). Rounds interleave the
+// measures and the medians are compared, so a busy machine slows every
+// measure alike.
 #include "core/CarRun.h"
 #include "core/DayRun.h"
 #include "core/NumberText.h"
 #include "core/VehicleFile.h"
+#include "runner/CarBatch.h"
 #include "runner/Runner.h"
 
 #include <QBuffer>
@@ -27,10 +32,31 @@
 
 namespace {
 
-constexpr long long cars = 200000;
-constexpr double lightest = 1000;
-constexpr double step = 3500.0 / cars; // up to 4500 lb, the heaviest car allowed
 constexpr int rounds = 7;
+
+struct Axis {
+    InputField field;
+    double from;
+    double step;
+    long long count;
+};
+
+struct CarSet {
+    const char* name;
+    std::vector<Axis> axes; // the first varies slowest
+    long long Count() const
+    {
+        long long count = 1;
+        for (const Axis& axis : axes)
+            count *= axis.count;
+        return count;
+    }
+};
+
+const CarSet weightSweep{ "weight sweep, 200,000 cars", { { InputField::CarWeight, 1000, 3500.0 / 200000, 200000 } } };
+const CarSet coarseGrid{ "horsepower x drag grid, 1,000 x 200 cars",
+                         { { InputField::Horsepower, 100, 1400.0 / 999, 1000 },
+                           { InputField::DragCoefficient, 0.2, 0.001, 200 } } };
 
 double processSeconds()
 {
@@ -63,13 +89,18 @@ volatile double sink = 0;
 
 // The engine alone; with `splits`, also the time slip's splits, which
 // JSON and CSV hold (the engine's search and the core's timeline).
-void engineOnly(const CarInputs& base, bool splits)
+void engineOnly(const CarInputs& base, const CarSet& cars, bool splits)
 {
     SimulationRecord record = RecordFor(base);
     CarInputs car = base;
     double sum = 0;
-    for (long long k = 0; k < cars; ++k) {
-        car.carWeight = lightest + static_cast<double>(k) * step;
+    for (long long k = 0; k < cars.Count(); ++k) {
+        long long rest = k;
+        for (std::size_t a = cars.axes.size(); a-- > 0;) {
+            const Axis& axis = cars.axes[a];
+            SetSweptValue(car, axis.field, axis.from + static_cast<double>(rest % axis.count) * axis.step);
+            rest /= axis.count;
+        }
         SetUpRecord(record, car, car.horsepower, RunSetup::AirDensity);
         record.RunSimulation({});
         sum += RunOf(record).results.quarterMileTime;
@@ -79,18 +110,20 @@ void engineOnly(const CarInputs& base, bool splits)
     sink = sum;
 }
 
-void runner(const QString& file, const char* format, int jobs)
+void runner(const QString& file, const CarSet& cars, const char* format, int jobs)
 {
-    const QString sweep = QStringLiteral("carWeight=%1:%2:%3")
-                              .arg(QString::fromLatin1(ShortestText(lightest)),
-                                   QString::fromLatin1(ShortestText(lightest + (cars - 1) * step)),
-                                   QString::fromLatin1(ShortestText(step)));
+    QStringList arguments{ QString::fromLatin1(format), "--jobs", QString::number(jobs) };
+    for (const Axis& axis : cars.axes)
+        arguments << "--sweep"
+                  << QStringLiteral("%1=%2:%3:%4")
+                         .arg(FieldKey(axis.field), QString::fromLatin1(ShortestText(axis.from)),
+                              QString::fromLatin1(ShortestText(axis.from + static_cast<double>(axis.count - 1) * axis.step)),
+                              QString::fromLatin1(ShortestText(axis.step)));
+    arguments << file;
     DiscardingSink out;
     QBuffer err;
     err.open(QIODevice::WriteOnly);
     RunnerStreams streams{ [] { return InputBytes{}; }, &out, &err };
-    const QStringList arguments{ QString::fromLatin1(format), "--jobs", QString::number(jobs),
-                                 "--sweep", sweep, file };
     const int status = RunCommand(arguments, streams);
     if (status != 0 || out.Count() == 0)
         qFatal("torvane-run failed: %d %s", status, err.data().constData());
@@ -105,32 +138,49 @@ int main(int argc, char** argv)
     const QString file = QStringLiteral(TORVANE_EXAMPLES_DIR "/sports-car.trv");
     const CarInputs base = ConvertTexts(VehicleFile::CarFromFileOrder(VehicleFile::Load(file).words));
 
-    std::vector<double> engine, engineSplits, csv, json, csv2, csvCpu, csv2Cpu;
+    struct Measures {
+        std::vector<double> engine, engineSplits, csv, json, csv2, csvCpu, csv2Cpu;
+    };
+    const CarSet* sets[] = { &weightSweep, &coarseGrid };
+    Measures measures[2];
     for (int round = 0; round < rounds; ++round) {
-        double cpu = 0;
-        engine.push_back(seconds([&] { engineOnly(base, false); }));
-        engineSplits.push_back(seconds([&] { engineOnly(base, true); }));
-        csv.push_back(seconds([&] { runner(file, "--csv", 1); }, &cpu));
-        csvCpu.push_back(cpu);
-        json.push_back(seconds([&] { runner(file, "--json", 1); }));
-        csv2.push_back(seconds([&] { runner(file, "--csv", 2); }, &cpu));
-        csv2Cpu.push_back(cpu);
+        for (int s = 0; s < 2; ++s) {
+            const CarSet& cars = *sets[s];
+            Measures& m = measures[s];
+            double cpu = 0;
+            m.engine.push_back(seconds([&] { engineOnly(base, cars, false); }));
+            m.engineSplits.push_back(seconds([&] { engineOnly(base, cars, true); }));
+            m.csv.push_back(seconds([&] { runner(file, cars, "--csv", 1); }, &cpu));
+            m.csvCpu.push_back(cpu);
+            m.json.push_back(seconds([&] { runner(file, cars, "--json", 1); }));
+            if (s == 0) {
+                m.csv2.push_back(seconds([&] { runner(file, cars, "--csv", 2); }, &cpu));
+                m.csv2Cpu.push_back(cpu);
+            }
+        }
     }
-    const auto perCar = [](double s) { return s / cars * 1e6; };
-    std::printf("torvane-run, a %lld-car weight sweep of the sports car, medians of %d interleaved rounds\n",
-                cars, rounds);
-    std::printf("  engine alone           %7.3f us a car\n", perCar(median(engine)));
-    std::printf("  engine and its splits  %7.3f us a car\n", perCar(median(engineSplits)));
-    for (const auto& [name, times] : { std::pair{ "CSV, 1 job ", &csv }, std::pair{ "JSON, 1 job", &json } })
-        std::printf("  runner, %s    %7.3f us a car   %.2fx the engine alone, %.2fx the engine with "
-                    "the splits it writes (target <= 3)\n",
-                    name, perCar(median(*times)), median(*times) / median(engine),
-                    median(*times) / median(engineSplits));
-    std::printf("  runner, CSV, 2 jobs    %7.3f us a car   %.2fx faster than 1 job (target >= 1.8)\n",
-                perCar(median(csv2)), median(csv) / median(csv2));
-    // On a machine busy with other work the wall-clock speed-up cannot show;
-    // the processor time says whether the second job added work of its own.
-    std::printf("  processor time, CSV    %7.3f us a car with 1 job, %.3f with 2 (%.2fx)\n",
-                perCar(median(csvCpu)), perCar(median(csv2Cpu)), median(csv2Cpu) / median(csvCpu));
+    std::printf("torvane-run on the sports car, medians of %d interleaved rounds\n", rounds);
+    for (int s = 0; s < 2; ++s) {
+        const Measures& m = measures[s];
+        const long long count = sets[s]->Count();
+        const auto perCar = [count](double seconds) { return seconds / static_cast<double>(count) * 1e6; };
+        std::printf("%s\n", sets[s]->name);
+        std::printf("  engine alone           %7.3f us a car\n", perCar(median(m.engine)));
+        std::printf("  engine and its splits  %7.3f us a car\n", perCar(median(m.engineSplits)));
+        for (const auto& [name, times] : { std::pair{ "CSV, 1 job ", &m.csv }, std::pair{ "JSON, 1 job", &m.json } })
+            std::printf("  runner, %s    %7.3f us a car   %.2fx the engine alone, %.2fx the engine with "
+                        "the splits it writes (target <= 3)\n",
+                        name, perCar(median(*times)), median(*times) / median(m.engine),
+                        median(*times) / median(m.engineSplits));
+        if (s != 0)
+            continue;
+        std::printf("  runner, CSV, 2 jobs    %7.3f us a car   %.2fx faster than 1 job (target >= 1.8)\n",
+                    perCar(median(m.csv2)), median(m.csv) / median(m.csv2));
+        // On a machine busy with other work the wall-clock speed-up cannot
+        // show; the processor time says whether the second job added work
+        // of its own.
+        std::printf("  processor time, CSV    %7.3f us a car with 1 job, %.3f with 2 (%.2fx)\n",
+                    perCar(median(m.csvCpu)), perCar(median(m.csv2Cpu)), median(m.csv2Cpu) / median(m.csvCpu));
+    }
     return 0;
 }

@@ -1,14 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Conversions of typed texts to numbers, and the two number formats, under
-// the C locale and under a comma-decimal locale.
+// the C locale and under a comma-decimal locale; the runner's shortest
+// text of a double, against the standard library's.
 #include "core/NumberText.h"
+#include "core/ShortestNumber.h"
 
 #include <QLocale>
 #include <QTest>
 
+#include <bit>
+#include <charconv>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <random>
+#include <string>
 
 class TestNumberText : public QObject {
     Q_OBJECT
@@ -25,6 +32,9 @@ private slots:
     void picture();
     void pictureTakesLocaleSeparators();
     void sameUnderCommaLocale();
+    void shortestAsToChars_data();
+    void shortestAsToChars();
+    void shortestAsToCharsAtRandom();
 };
 
 void TestNumberText::decimal_data()
@@ -195,6 +205,93 @@ void TestNumberText::sameUnderCommaLocale()
     QCOMPARE(FormatFixed(345.0, 6, 2), QStringLiteral("345.00"));
     QCOMPARE(FormatFixed(5.2083334922790527, 6, 2, true), QStringLiteral("5.21  "));
     std::setlocale(LC_ALL, "C");
+}
+
+namespace {
+
+std::string toChars(double value)
+{
+    char text[64];
+    return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
+}
+
+std::string shortest(double value)
+{
+    char text[64];
+    return std::string(text, WriteShortest(text, value));
+}
+
+double withBits(std::uint64_t bits)
+{
+    return std::bit_cast<double>(bits);
+}
+
+} // namespace
+
+// Where the exact path could go wrong: its ends, powers of two (whose lower
+// neighbour is nearer), ties read as the even neighbour, numbers with few
+// digits, the switch between fixed and scientific text; and the doubles it
+// leaves to the standard library.
+void TestNumberText::shortestAsToChars_data()
+{
+    QTest::addColumn<double>("value");
+    const double two = 2;
+    QTest::newRow("lowest exact") << std::ldexp(1.0, -9);
+    QTest::newRow("below it") << std::nextafter(std::ldexp(1.0, -9), 0.0);
+    QTest::newRow("highest exact") << std::nextafter(std::ldexp(1.0, 50), 0.0);
+    QTest::newRow("2^50") << std::ldexp(1.0, 50);
+    QTest::newRow("power of two") << 1024.0;
+    QTest::newRow("above a power of two") << std::nextafter(1024.0, two * 1024);
+    QTest::newRow("below a power of two") << std::nextafter(1024.0, 0.0);
+    QTest::newRow("odd significand") << withBits(0x3ff0000000000001u);
+    QTest::newRow("1e15") << 1e15;
+    QTest::newRow("1e14") << 1e14;
+    QTest::newRow("123456789012345") << 123456789012345.0;
+    QTest::newRow("0.1") << 0.1;
+    QTest::newRow("0.3") << 0.1 + 0.2;
+    QTest::newRow("0.001") << 0.001;
+    QTest::newRow("0.002") << 0.002;
+    QTest::newRow("100000") << 100000.0;
+    QTest::newRow("1234500") << 1234500.0;
+    QTest::newRow("negative") << -2.264999999999999;
+    QTest::newRow("zero") << 0.0;
+    QTest::newRow("minus zero") << -0.0;
+    QTest::newRow("smallest") << std::numeric_limits<double>::denorm_min();
+    QTest::newRow("largest") << std::numeric_limits<double>::max();
+    QTest::newRow("infinity") << std::numeric_limits<double>::infinity();
+    QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN();
+}
+
+void TestNumberText::shortestAsToChars()
+{
+    QFETCH(double, value);
+    QCOMPARE(shortest(value), toChars(value));
+}
+
+// Doubles of every exponent the exact path takes and a few beyond, with
+// any significand; short decimals; the same text, byte for byte.
+void TestNumberText::shortestAsToCharsAtRandom()
+{
+    std::mt19937_64 random(20261208);
+    for (int i = 0; i < 400000; ++i) {
+        const std::uint64_t exponent = 1023 - 12 + random() % 66;
+        const double value = withBits((random() & 0x800fffffffffffffu) | exponent << 52);
+        const std::string expected = toChars(value);
+        if (shortest(value) != expected)
+            QFAIL(qPrintable(QStringLiteral("%1: %2").arg(QString::fromStdString(expected),
+                                                          QString::fromStdString(shortest(value)))));
+    }
+    for (int exponent = -12; exponent <= 55; ++exponent) {
+        const auto power = std::bit_cast<std::uint64_t>(std::ldexp(1.0, exponent));
+        for (std::uint64_t bits = power - 3; bits <= power + 3; ++bits)
+            QCOMPARE(shortest(withBits(bits)), toChars(withBits(bits)));
+    }
+    for (int i = 0; i < 200000; ++i) {
+        for (const double value : { i / 1000.0, i * 0.1, i / 8.0, i * 1e7 + 0.5 }) {
+            if (shortest(value) != toChars(value))
+                QFAIL(qPrintable(QString::fromStdString(toChars(value))));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestNumberText)
