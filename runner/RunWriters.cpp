@@ -34,6 +34,24 @@ void appendShortest(std::string& out, int value)
     out.append(buffer, static_cast<std::size_t>(result.ptr - buffer));
 }
 
+// A key and what goes before it, kept in at least `Words::copied` bytes so
+// that most are copied in one move of a fixed size.
+class Words {
+public:
+    static constexpr std::size_t copied = 48;
+    explicit Words(std::string text) : size(text.size()), padded(std::move(text))
+    {
+        if (padded.size() < copied)
+            padded.resize(copied);
+    }
+    std::size_t Size() const { return size; }
+    const char* Data() const { return padded.data(); }
+
+private:
+    std::size_t size;
+    std::string padded;
+};
+
 // A row of JSON or CSV as it is written: its bytes go straight into a
 // buffer of this thread with room for the longest row, and the whole row is
 // appended to the output at once. Numbers are written by std::to_chars in
@@ -53,7 +71,7 @@ public:
     {
         thread_local std::vector<char> buffer;
         // Numbers are copied 32 bytes at a time, whatever their length.
-        const std::size_t room = fixed + numbers * longestNumber + longestNumber;
+        const std::size_t room = fixed + numbers * longestNumber + slack;
         if (buffer.size() < room)
             buffer.resize(room);
         start = at = buffer.data();
@@ -67,6 +85,14 @@ public:
         at += text.size();
     }
     void Put(char c) { *at++ = c; }
+    void Put(const Words& words)
+    {
+        if (words.Size() <= Words::copied)
+            std::memcpy(at, words.Data(), Words::copied);
+        else
+            std::memcpy(at, words.Data(), words.Size());
+        at += words.Size();
+    }
 
     void Number(double value)
     {
@@ -117,6 +143,8 @@ public:
     void AppendTo(std::string& out) const { out.append(start, static_cast<std::size_t>(at - start)); }
 
     static constexpr std::size_t longestNumber = 32;
+    // Room past the end for the fixed-size moves of numbers and words.
+    static constexpr std::size_t slack = 64;
 
 private:
     void remember(std::uint64_t bits, const char* from)
@@ -232,8 +260,8 @@ public:
             checks.push_back(jsonString(message));
         // Each key with the separator before it, so that a member is two
         // appends: its key, then its value.
-        const auto key = [](std::vector<std::string>& keys, const QString& name) {
-            keys.push_back((keys.empty() ? std::string() : std::string(", ")) + jsonString(name) + ": ");
+        const auto key = [](std::vector<Words>& keys, const QString& name) {
+            keys.emplace_back((keys.empty() ? std::string() : std::string(", ")) + jsonString(name) + ": ");
         };
         for (InputField field : VehicleFile::FileOrder)
             key(inputKeys, FieldKey(field));
@@ -254,8 +282,8 @@ public:
         // The words between them, with room to spare.
         keysLength = airStart.size() + 256;
         for (const auto* keys : { &inputKeys, &resultKeys, &sweptKeys, &splitKeys })
-            for (const std::string& k : *keys)
-                keysLength += k.size();
+            for (const Words& k : *keys)
+                keysLength += k.Size();
     }
 
     std::string_view Separator() const override { return ","; }
@@ -327,7 +355,7 @@ private:
             return;
         out += ", \"sweep\": {";
         for (std::size_t i = 0; i < sweptKeys.size(); ++i) {
-            out += sweptKeys[i];
+            out.append(sweptKeys[i].Data(), sweptKeys[i].Size());
             appendJsonNumber(out, row.swept[i]);
         }
         out += '}';
@@ -340,11 +368,11 @@ private:
     static constexpr std::size_t numbersInRow
         = InputFieldCount + 1 + ResultFieldCount + 1 + splitFields.size() + MaxSweeps;
     std::string airStart;
-    std::vector<std::string> splitKeys;
+    std::vector<Words> splitKeys;
     std::vector<std::string> checks;
-    std::vector<std::string> inputKeys;
-    std::vector<std::string> resultKeys;
-    std::vector<std::string> sweptKeys;
+    std::vector<Words> inputKeys;
+    std::vector<Words> resultKeys;
+    std::vector<Words> sweptKeys;
 };
 
 void appendCsvText(std::string& out, const QString& text)
