@@ -109,7 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     settings.splits = input.ConsumeBool();
 
     std::list<BatchFile> files;
-    std::list<std::array<std::string, InputFieldCount>> texts;
+    std::list<InputTexts> texts;
     std::vector<RunRow> rows;
     while (input.remaining_bytes() > 0 && rows.size() < 64) {
         RunRow row;
@@ -128,14 +128,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 row.inputs.SetValue(field, input.ConsumeFloatingPoint<double>());
             if (input.ConsumeBool()) {
                 // The texts of the inputs no sweep changes, as the batch makes them.
-                std::array<std::string, InputFieldCount> made;
+                InputTexts made;
                 for (InputField field : AllInputFields) {
                     char text[32];
                     const double value = row.inputs.Value(field);
                     const char* end = IsCountField(field)
                                           ? std::to_chars(text, text + sizeof text, static_cast<int>(value)).ptr
                                           : std::to_chars(text, text + sizeof text, value).ptr;
-                    made[static_cast<std::size_t>(field)].assign(text, static_cast<std::size_t>(end - text));
+                    made[static_cast<std::size_t>(field)]
+                        = InputText::Of(std::string_view(text, static_cast<std::size_t>(end - text)));
                 }
                 texts.push_back(made);
                 row.inputTexts = &texts.back();

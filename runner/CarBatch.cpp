@@ -108,7 +108,7 @@ struct CarRuns {
     const BatchFile* file;
     CarInputs base;      // the converted inputs, before the sweeps
     std::string prefix;  // "torvane-run: FILE: "
-    std::array<std::string, InputFieldCount> inputTexts; // of `base`, by InputField
+    InputTexts inputTexts; // of `base`, by InputField
     bool fitted = false; // `base` holds the fitted horsepower and spin time
     CarInputs typed;     // the converted inputs as typed, for the range checks
     std::string calibration; // the fit as JSON
@@ -252,9 +252,9 @@ bool RunBatch(const RunOptions& options, const StandardInputReader& readStandard
             }
         }
         for (InputField field : AllInputFields)
-            runsOfCar.inputTexts[static_cast<std::size_t>(field)]
-                = IsCountField(field) ? ShortestText(static_cast<int>(runsOfCar.base.Value(field))).toStdString()
-                                      : ShortestText(runsOfCar.base.Value(field)).toStdString();
+            runsOfCar.inputTexts[static_cast<std::size_t>(field)] = InputText::Of(
+                IsCountField(field) ? ShortestText(static_cast<int>(runsOfCar.base.Value(field))).toStdString()
+                                    : ShortestText(runsOfCar.base.Value(field)).toStdString());
         const long long pieces = (runs + PieceRows - 1) / PieceRows;
         const auto doPiece = [&](long long piece, int worker) {
             const long long first = piece * PieceRows;

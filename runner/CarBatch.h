@@ -18,9 +18,11 @@
 #include <QByteArray>
 #include <QString>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The bytes standard input holds for one car, or why it could not be read.
@@ -48,6 +50,23 @@ struct BatchFile {
     static BatchFile Of(const QString& name);
 };
 
+// The text of an input's number (24 characters at most), kept in 32 bytes
+// so that a row copies it in one move of a fixed size.
+struct InputText {
+    std::array<char, 32> bytes{};
+    std::size_t size = 0;
+
+    static InputText Of(std::string_view text)
+    {
+        InputText made;
+        made.size = std::min(text.size(), made.bytes.size());
+        std::copy_n(text.data(), made.size, made.bytes.data());
+        return made;
+    }
+    std::string_view View() const { return { bytes.data(), size }; }
+};
+using InputTexts = std::array<InputText, InputFieldCount>;
+
 // One row of the output: one run of a car, or a FILE that could not be read.
 struct RunRow {
     const BatchFile* file = nullptr;
@@ -56,7 +75,7 @@ struct RunRow {
     CarInputs inputs; // the converted inputs
     // The shortest texts of the inputs no sweep changes, by InputField
     // (made once per FILE; a writer formats the swept ones itself).
-    const std::array<std::string, InputFieldCount>* inputTexts = nullptr;
+    const InputTexts* inputTexts = nullptr;
     int failedCheck = -1; // the range test (RangeTests()) that refused the car; -1 when it ran
     CarRun run;       // the run, when the car passed every check
     double horsepower = 0; // the horsepower the car ran with: on the day

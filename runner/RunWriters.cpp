@@ -130,12 +130,15 @@ public:
     {
         const double value = row.inputs.Value(field);
         char* const from = at;
-        if (row.inputTexts && !(sweptFields & (1u << static_cast<unsigned>(field))))
-            Put((*row.inputTexts)[static_cast<std::size_t>(field)]);
-        else if (IsCountField(field))
+        if (row.inputTexts && !(sweptFields & (1u << static_cast<unsigned>(field)))) {
+            const InputText& made = (*row.inputTexts)[static_cast<std::size_t>(field)];
+            std::memcpy(at, made.bytes.data(), made.bytes.size());
+            at += made.size;
+        } else if (IsCountField(field)) {
             at = std::to_chars(at, at + longestNumber, static_cast<int>(value)).ptr;
-        else
+        } else {
             at = WriteShortest(at, value);
+        }
         if (!IsCountField(field))
             remember(std::bit_cast<std::uint64_t>(value), from);
     }
