@@ -6,6 +6,10 @@
 #include <cstdint>
 #include <cstring>
 
+// Without a 128-bit integer (32-bit machines), std::to_chars writes every
+// number.
+#ifdef __SIZEOF_INT128__
+
 namespace {
 
 using Wide = unsigned __int128;
@@ -195,3 +199,11 @@ char* WriteShortest(char* out, double value)
     writeDigits(out + 2 - last - count, digits, count);
     return out + 2 - last;
 }
+
+#else
+char* WriteShortest(char* out, double value)
+{
+    return std::to_chars(out, out + 32, value).ptr;
+}
+
+#endif
