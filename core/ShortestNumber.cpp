@@ -201,6 +201,7 @@ char* WriteShortest(char* out, double value)
 }
 
 #else
+
 char* WriteShortest(char* out, double value)
 {
     return std::to_chars(out, out + 32, value).ptr;
