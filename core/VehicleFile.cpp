@@ -48,62 +48,6 @@ QString decodeWord(const QByteArray& word)
 
 constexpr char byteOrderMark[] = "\xEF\xBB\xBF";
 
-// Splits bytes into words as they arrive, keeping no more than the first
-// nine words and refusing an overlong word as soon as it shows. It is fed at
-// most MaxScannedBytes, the first time with the file's first bytes: at least
-// three of them when the file has three, so a byte-order mark is seen whole.
-class WordScanner {
-public:
-    void feed(const char* data, qint64 size)
-    {
-        qint64 i = 0;
-        if (atStart && size >= 3 && std::memcmp(data, byteOrderMark, 3) == 0)
-            i = 3;
-        atStart = false;
-        for (; i < size && !done(); ++i) {
-            if (isWhiteSpace(data[i])) {
-                endWord();
-            } else {
-                current.append(data[i]);
-                if (current.size() > MaxWordLength)
-                    tooLong = true;
-            }
-        }
-    }
-
-    // The end of the scanned bytes; `next` is the byte that follows them,
-    // or -1 at the end of the file. A word cut by the bound is not taken.
-    void finish(int next)
-    {
-        if (done())
-            return;
-        if (!current.isEmpty() && next >= 0 && !isWhiteSpace(static_cast<char>(next))) {
-            runsPastBound = true;
-            return;
-        }
-        endWord();
-        fileGoesOn = next >= 0;
-    }
-
-    bool done() const { return words.size() == ValueCount || tooLong || runsPastBound; }
-
-    QList<QByteArray> words;
-    bool tooLong = false;
-    bool runsPastBound = false;
-    bool fileGoesOn = false;
-
-private:
-    void endWord()
-    {
-        if (!current.isEmpty() && !tooLong && words.size() < ValueCount)
-            words.append(current);
-        current.clear();
-    }
-
-    QByteArray current;
-    bool atStart = true;
-};
-
 Words wordsFrom(const WordScanner& scanner, const QString& fileName)
 {
     Words result;
@@ -208,6 +152,42 @@ QByteArray Encode(const QStringList& texts)
         bytes += "\r\n";
     }
     return bytes;
+}
+
+void WordScanner::feed(const char* data, qint64 size)
+{
+    qint64 i = 0;
+    if (atStart && size >= 3 && std::memcmp(data, byteOrderMark, 3) == 0)
+        i = 3;
+    atStart = false;
+    for (; i < size && !done(); ++i) {
+        if (isWhiteSpace(data[i])) {
+            endWord();
+        } else {
+            current.append(data[i]);
+            if (current.size() > MaxWordLength)
+                tooLong = true;
+        }
+    }
+}
+
+void WordScanner::finish(int next)
+{
+    if (done())
+        return;
+    if (!current.isEmpty() && next >= 0 && !isWhiteSpace(static_cast<char>(next))) {
+        runsPastBound = true;
+        return;
+    }
+    endWord();
+    fileGoesOn = next >= 0;
+}
+
+void WordScanner::endWord()
+{
+    if (!current.isEmpty() && !tooLong && words.size() < ValueCount)
+        words.append(current);
+    current.clear();
 }
 
 Words Decode(const QByteArray& bytes, const QString& fileName)

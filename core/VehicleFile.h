@@ -61,6 +61,32 @@ struct Words {
 };
 Words Decode(const QByteArray& bytes, const QString& fileName);
 
+// Splits bytes into words as they arrive, keeping no more than the first
+// nine words and refusing an overlong word as soon as it shows. It is fed at
+// most MaxScannedBytes, the first time with the file's first bytes: at least
+// three of them when the file has three, so a byte-order mark is seen whole.
+class WordScanner {
+public:
+    void feed(const char* data, qint64 size);
+    // The end of the scanned bytes; `next` is the byte that follows them,
+    // or -1 at the end of the file. A word cut by the bound is not taken.
+    void finish(int next);
+    // Nothing that follows can change the words: the nine are whole, or a
+    // word is too long, or one runs past the bound.
+    bool done() const { return words.size() == ValueCount || tooLong || runsPastBound; }
+
+    QList<QByteArray> words;
+    bool tooLong = false;
+    bool runsPastBound = false;
+    bool fileGoesOn = false;
+
+private:
+    void endWord();
+
+    QByteArray current;
+    bool atStart = true;
+};
+
 // Saves atomically: an existing file is replaced only when the whole new
 // file has reached the disk, and is left byte for byte as it was when any
 // write, flush or sync fails. A path that exists but is not a regular file

@@ -7,19 +7,6 @@
 #include <cstring>
 #include <unistd.h>
 
-namespace {
-
-// Whether the bytes already hold the car's nine whole words: one more
-// character after them would leave the words the reader finds unchanged.
-bool holdsWholeCar(const QByteArray& bytes)
-{
-    const VehicleFile::Words words = VehicleFile::Decode(bytes, QString());
-    return words.error.isEmpty()
-           && VehicleFile::Decode(bytes + 'x', QString()).words == words.words;
-}
-
-} // namespace
-
 InputBytes ReadStandardInput(QIODevice& notices)
 {
     if (isatty(STDIN_FILENO))
@@ -28,13 +15,18 @@ InputBytes ReadStandardInput(QIODevice& notices)
                           .arg(InputNames())
                           .toUtf8());
     InputBytes input;
-    // Large reads keep the rescans of a long run of white space few; a
-    // terminal hands over one line per read whatever the size.
+    // The words are found as the bytes arrive, by the scanner the file
+    // reader uses, so that each byte is looked at once however small the
+    // pieces a writer hands over; reading stops as soon as more bytes could
+    // change nothing. The scanner sees the first three bytes together, so
+    // that a byte-order mark split across reads is still seen whole.
     // As the file reader does, one byte past the bound is read, so that a
     // value that runs on past it is refused rather than cut short.
     constexpr qint64 bound = VehicleFile::MaxScannedBytes + 1;
+    VehicleFile::WordScanner scanner;
+    qint64 fed = 0;
     QByteArray chunk(64 * 1024, Qt::Uninitialized);
-    while (input.bytes.size() < bound && !holdsWholeCar(input.bytes)) {
+    while (input.bytes.size() < bound && !scanner.done()) {
         const qint64 room = bound - input.bytes.size();
         const qint64 wanted = qMin<qint64>(chunk.size(), room);
         const ssize_t got = ::read(STDIN_FILENO, chunk.data(), static_cast<size_t>(wanted));
@@ -48,6 +40,11 @@ InputBytes ReadStandardInput(QIODevice& notices)
         if (got == 0)
             break;
         input.bytes.append(chunk.constData(), got);
+        const qint64 upTo = qMin<qint64>(input.bytes.size(), VehicleFile::MaxScannedBytes);
+        if (upTo >= 3 && upTo > fed) {
+            scanner.feed(input.bytes.constData() + fed, upTo - fed);
+            fed = upTo;
+        }
     }
     return input;
 }
