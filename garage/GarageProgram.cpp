@@ -6,6 +6,8 @@
 #include "core/StartGuard.h"
 #include "core/Translations.h"
 #include "garage/GarageWindow.h"
+#include "widgets/LazyIcon.h"
+#include "widgets/WindowIcon.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -98,7 +100,8 @@ int RunGarage(int argc, char** argv)
     QApplication application(argc, argv);
     EndStartGuard();
     QApplication::setDesktopFileName(QStringLiteral("torvane-garage"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/torvane-garage.svg")));
+    ReadExtensionGlyphsWhenDrawn();
+    QApplication::setWindowIcon(WindowIcon(QStringLiteral("torvane-garage")));
     InstallTranslations();
 
     // The arguments as the system gave them, so that a file name that is not

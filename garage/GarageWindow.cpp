@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "garage/GarageWindow.h"
 #include "widgets/LazyIcon.h"
+#include "widgets/WindowIcon.h"
 
 #include "core/Csv.h"
 #include "core/FileNames.h"
@@ -77,7 +78,7 @@ GarageWindow::GarageWindow(CarList* cars, GarageSettings* settings, QWidget* par
     logbook = std::make_unique<Logbook>();
     setObjectName(QStringLiteral("garageWindow"));
     // Its dialogs and message boxes take the window's icon.
-    setWindowIcon(QIcon(QStringLiteral(":/icons/torvane-garage.svg")));
+    setWindowIcon(WindowIcon(QStringLiteral("torvane-garage")));
     setAcceptDrops(true);
     askUnsaved = [this](const QStringList& names) { return askUnsavedWithDialog(names); };
     askSavePath = [this](const QString& title, const QString& filter, const QString& suffix,

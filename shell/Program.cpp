@@ -13,6 +13,7 @@
 #include "widgets/Alert.h"
 #include "widgets/DialogParts.h"
 #include "widgets/Hints.h"
+#include "widgets/WindowIcon.h"
 
 #include <QIcon>
 
@@ -50,7 +51,7 @@ TorvaneProgram::~TorvaneProgram() = default;
 
 QIcon ProgramIcon()
 {
-    return QIcon(QStringLiteral(":/icons/torvane.svg"));
+    return WindowIcon(QStringLiteral("torvane"));
 }
 
 QList<QWidget*> TorvaneProgram::Windows() const

@@ -6,6 +6,7 @@
 #include "shell/MainWindow.h"
 #include "shell/Program.h"
 #include "widgets/ErrorBox.h"
+#include "widgets/LazyIcon.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -28,6 +29,7 @@ int main(int argc, char** argv)
     EndStartGuard();
     QCoreApplication::setOrganizationName(QStringLiteral("Torvane"));
     QCoreApplication::setApplicationName(QStringLiteral("torvane"));
+    ReadExtensionGlyphsWhenDrawn();
     QGuiApplication::setWindowIcon(ProgramIcon());
     InstallTranslations();
     // An error that escapes creating the windows ends the program after the

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QApplication>
 #include <QIcon>
 #include <QIconEngine>
 #include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleFactory>
 
 #include <functional>
 #include <optional>
@@ -59,4 +63,34 @@ private:
 inline QIcon LazyIcon(std::function<QIcon()> make)
 {
     return QIcon(new LazyIconEngine(std::move(make)));
+}
+
+// The application's style, but for the glyph of the button that shows the
+// rest of an overflowing menu bar or tool bar: Qt gives every menu bar and
+// tool bar that button, with its glyph read at once from among the icon
+// themes, and shows it only when the bar is too narrow. Here it is read
+// when first drawn. Every other call goes to the style itself.
+class ExtensionGlyphsWhenDrawn : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    QIcon standardIcon(StandardPixmap glyph, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if ((glyph != SP_ToolBarHorizontalExtensionButton && glyph != SP_ToolBarVerticalExtensionButton) || option)
+            return QProxyStyle::standardIcon(glyph, option, widget);
+        return LazyIcon([style = QPointer<QStyle>(baseStyle()), glyph, widget = QPointer<const QWidget>(widget)] {
+            const QStyle* drawing = style ? style.data() : QApplication::style();
+            return drawing->standardIcon(glyph, nullptr, widget.data());
+        });
+    }
+};
+
+// Puts ExtensionGlyphsWhenDrawn in front of the style the application
+// chose (by the platform, -style or QT_STYLE_OVERRIDE), before any window
+// is made.
+inline void ReadExtensionGlyphsWhenDrawn()
+{
+    if (QStyle* chosen = QStyleFactory::create(QApplication::style()->name()))
+        QApplication::setStyle(new ExtensionGlyphsWhenDrawn(chosen));
 }
