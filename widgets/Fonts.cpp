@@ -62,12 +62,17 @@ QString FamilyFor(const QString& face)
         return face;
     // Looked up among the families installed: hasFamily would ask
     // fontconfig to resolve each name as an alias, a noticeable part of the
-    // program's start when every window asks.
+    // program's start when every window asks. The list is read once: the
+    // windows ask for the same few faces again and again while the program
+    // starts.
     // A family that two foundries install is listed once for each, as
     // "Z003 [urw]".
-    QStringList installed = QFontDatabase::families();
-    for (QString& family : installed)
-        family = family.section(QLatin1String(" ["), 0, 0);
+    static const QStringList installed = [] {
+        QStringList families = QFontDatabase::families();
+        for (QString& family : families)
+            family = family.section(QLatin1String(" ["), 0, 0);
+        return families;
+    }();
     for (const char* candidate : entry->candidates)
         if (installed.contains(QLatin1String(candidate), Qt::CaseInsensitive))
             return QLatin1String(candidate);
