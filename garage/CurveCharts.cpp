@@ -426,9 +426,11 @@ void CurveCharts::insertRows(int first, int last)
             curves.last().stale = true;
     }
     fitDetailToCount();
-    appendMarks(first, last);
-    if (isVisible())
+    // Out of sight, the marks are laid out with the curves when shown.
+    if (isVisible()) {
+        appendMarks(first, last);
         updateAxes();
+    }
 }
 
 void CurveCharts::removeRows(int first, int last)
