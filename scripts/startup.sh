@@ -53,6 +53,6 @@ if [ "${STARTUP_INSIDE:-}" = 1 ]; then
 fi
 
 bash "$root/scripts/install-deps.sh" test
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTORVANE_BUILD_TESTS=OFF >/dev/null
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTORVANE_BUILD_UI=ON -DTORVANE_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" --target torvane torvane-garage mapwatch bare_window
 STARTUP_INSIDE=1 xvfb-run -a -s '-screen 0 1920x1200x24 -nolisten tcp' bash "$0" "$rounds"
