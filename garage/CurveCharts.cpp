@@ -481,7 +481,11 @@ void CurveCharts::fillStaleRows()
 
 void CurveCharts::showEvent(QShowEvent* event)
 {
-    fillStaleRows();
+    // Filled once the window being shown has settled, before it is first
+    // drawn: a window shown for the first time lays its charts out at
+    // several sizes on the way, and every size would lay out every curve
+    // again.
+    QMetaObject::invokeMethod(this, [this] { fillStaleRows(); }, Qt::QueuedConnection);
     QWidget::showEvent(event);
 }
 
