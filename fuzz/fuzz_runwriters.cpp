@@ -136,7 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                                           ? std::to_chars(text, text + sizeof text, static_cast<int>(value)).ptr
                                           : std::to_chars(text, text + sizeof text, value).ptr;
                     made[static_cast<std::size_t>(field)]
-                        = InputText::Of(std::string_view(text, static_cast<std::size_t>(end - text)));
+                        = PaddedText(std::string(text, static_cast<std::size_t>(end - text)));
                 }
                 texts.push_back(made);
                 row.inputTexts = &texts.back();

@@ -252,7 +252,7 @@ bool RunBatch(const RunOptions& options, const StandardInputReader& readStandard
             }
         }
         for (InputField field : AllInputFields)
-            runsOfCar.inputTexts[static_cast<std::size_t>(field)] = InputText::Of(
+            runsOfCar.inputTexts[static_cast<std::size_t>(field)] = PaddedText(
                 IsCountField(field) ? ShortestText(static_cast<int>(runsOfCar.base.Value(field))).toStdString()
                                     : ShortestText(runsOfCar.base.Value(field)).toStdString());
         const long long pieces = (runs + PieceRows - 1) / PieceRows;

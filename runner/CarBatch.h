@@ -18,11 +18,9 @@
 #include <QByteArray>
 #include <QString>
 
-#include <algorithm>
 #include <array>
 #include <functional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 // The bytes standard input holds for one car, or why it could not be read.
@@ -50,22 +48,26 @@ struct BatchFile {
     static BatchFile Of(const QString& name);
 };
 
-// The text of an input's number (24 characters at most), kept in 32 bytes
-// so that a row copies it in one move of a fixed size.
-struct InputText {
-    std::array<char, 32> bytes{};
-    std::size_t size = 0;
-
-    static InputText Of(std::string_view text)
+// A short text (an input's number, a JSON key) kept in at least
+// PaddedText::copied bytes, so that a row copies it in one move of a fixed
+// size; a longer one is copied as it is.
+class PaddedText {
+public:
+    static constexpr std::size_t copied = 48;
+    PaddedText() : PaddedText(std::string()) {}
+    explicit PaddedText(std::string text) : size(text.size()), padded(std::move(text))
     {
-        InputText made;
-        made.size = std::min(text.size(), made.bytes.size());
-        std::copy_n(text.data(), made.size, made.bytes.data());
-        return made;
+        if (padded.size() < copied)
+            padded.resize(copied);
     }
-    std::string_view View() const { return { bytes.data(), size }; }
+    std::size_t Size() const { return size; }
+    const char* Data() const { return padded.data(); }
+
+private:
+    std::size_t size;
+    std::string padded;
 };
-using InputTexts = std::array<InputText, InputFieldCount>;
+using InputTexts = std::array<PaddedText, InputFieldCount>;
 
 // One row of the output: one run of a car, or a FILE that could not be read.
 struct RunRow {

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <cstring>
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -33,24 +34,6 @@ void appendShortest(std::string& out, int value)
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     out.append(buffer, static_cast<std::size_t>(result.ptr - buffer));
 }
-
-// A key and what goes before it, kept in at least `Words::copied` bytes so
-// that most are copied in one move of a fixed size.
-class Words {
-public:
-    static constexpr std::size_t copied = 48;
-    explicit Words(std::string text) : size(text.size()), padded(std::move(text))
-    {
-        if (padded.size() < copied)
-            padded.resize(copied);
-    }
-    std::size_t Size() const { return size; }
-    const char* Data() const { return padded.data(); }
-
-private:
-    std::size_t size;
-    std::string padded;
-};
 
 // A row of JSON or CSV as it is written: its bytes go straight into a
 // buffer of this thread with room for the longest row, and the whole row is
@@ -85,13 +68,13 @@ public:
         at += text.size();
     }
     void Put(char c) { *at++ = c; }
-    void Put(const Words& words)
+    void Put(const PaddedText& text)
     {
-        if (words.Size() <= Words::copied)
-            std::memcpy(at, words.Data(), Words::copied);
+        if (text.Size() <= PaddedText::copied)
+            std::memcpy(at, text.Data(), PaddedText::copied);
         else
-            std::memcpy(at, words.Data(), words.Size());
-        at += words.Size();
+            std::memcpy(at, text.Data(), text.Size());
+        at += text.Size();
     }
 
     void Number(double value)
@@ -131,9 +114,7 @@ public:
         const double value = row.inputs.Value(field);
         char* const from = at;
         if (row.inputTexts && !(sweptFields & (1u << static_cast<unsigned>(field)))) {
-            const InputText& made = (*row.inputTexts)[static_cast<std::size_t>(field)];
-            std::memcpy(at, made.bytes.data(), made.bytes.size());
-            at += made.size;
+            Put((*row.inputTexts)[static_cast<std::size_t>(field)]);
         } else if (IsCountField(field)) {
             at = std::to_chars(at, at + longestNumber, static_cast<int>(value)).ptr;
         } else {
@@ -146,7 +127,7 @@ public:
     void AppendTo(std::string& out) const { out.append(start, static_cast<std::size_t>(at - start)); }
 
     static constexpr std::size_t longestNumber = 32;
-    // Room past the end for the fixed-size moves of numbers and words.
+    // Room past the end for the fixed-size moves of numbers and texts.
     static constexpr std::size_t slack = 64;
 
 private:
@@ -255,6 +236,11 @@ const std::array<SplitField, 7> splitFields = { {
     { "quarterMileSpeed", &SplitTimes::quarterMileSpeed },
 } };
 
+// The numbers a row of JSON or CSV may hold: inputs, stop time, results,
+// horsepower, splits, swept values.
+constexpr std::size_t numbersInRow
+    = InputFieldCount + 1 + ResultFieldCount + 1 + std::tuple_size_v<decltype(splitFields)> + MaxSweeps;
+
 class JsonFormat : public RowFormat {
 public:
     explicit JsonFormat(const WriterSettings& settings) : sweptFields(sweptMask(settings.swept))
@@ -263,7 +249,7 @@ public:
             checks.push_back(jsonString(message));
         // Each key with the separator before it, so that a member is two
         // appends: its key, then its value.
-        const auto key = [](std::vector<Words>& keys, const QString& name) {
+        const auto key = [](std::vector<PaddedText>& keys, const QString& name) {
             keys.emplace_back((keys.empty() ? std::string() : std::string(", ")) + jsonString(name) + ": ");
         };
         for (InputField field : VehicleFile::FileOrder)
@@ -285,7 +271,7 @@ public:
         // The words between them, with room to spare.
         keysLength = airStart.size() + 256;
         for (const auto* keys : { &inputKeys, &resultKeys, &sweptKeys, &splitKeys })
-            for (const Words& k : *keys)
+            for (const PaddedText& k : *keys)
                 keysLength += k.Size();
     }
 
@@ -306,8 +292,7 @@ public:
             out += '}';
             return;
         }
-        RowText text(keysLength + row.file->jsonText.size() + (row.calibration ? row.calibration->size() : 0),
-                     numbersInRow);
+        RowText text(keysLength + (row.calibration ? row.calibration->size() : 0), numbersInRow);
         text.Put(", \"inputs\": {");
         for (std::size_t i = 0; i < VehicleFile::FileOrder.size(); ++i) {
             text.Put(inputKeys[i]);
@@ -366,16 +351,12 @@ private:
 
     unsigned sweptFields;
     std::size_t keysLength = 0; // the keys and the rest of a row's fixed text
-    // The numbers a row may hold: inputs, stop time, results, horsepower,
-    // splits, swept values.
-    static constexpr std::size_t numbersInRow
-        = InputFieldCount + 1 + ResultFieldCount + 1 + splitFields.size() + MaxSweeps;
     std::string airStart;
-    std::vector<Words> splitKeys;
+    std::vector<PaddedText> splitKeys;
     std::vector<std::string> checks;
-    std::vector<Words> inputKeys;
-    std::vector<Words> resultKeys;
-    std::vector<Words> sweptKeys;
+    std::vector<PaddedText> inputKeys;
+    std::vector<PaddedText> resultKeys;
+    std::vector<PaddedText> sweptKeys;
 };
 
 void appendCsvText(std::string& out, const QString& text)
@@ -439,7 +420,7 @@ public:
         }
         const CarRun& run = row.run;
         // Besides the numbers: a comma each, the air, the flag.
-        RowText text(airCells.size() + 64, InputFieldCount + 1 + ResultFieldCount + 1 + splitFields.size() + MaxSweeps);
+        RowText text(airCells.size() + 64, numbersInRow);
         for (InputField field : VehicleFile::FileOrder) {
             text.Put(',');
             text.Input(row, field, sweptFields);
