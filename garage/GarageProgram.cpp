@@ -6,6 +6,7 @@
 #include "core/StartGuard.h"
 #include "core/Translations.h"
 #include "garage/GarageWindow.h"
+#include "widgets/FontConfigurationReader.h"
 #include "widgets/LazyIcon.h"
 #include "widgets/WindowIcon.h"
 
@@ -96,6 +97,7 @@ int RunGarage(int argc, char** argv)
     QCoreApplication::setApplicationVersion(TorvaneVersion());
     if (const std::optional<int> status = answerWithoutDisplay(argc, argv))
         return *status;
+    FontConfigurationReader fontConfiguration;
     GuardStart("torvane-garage");
     QApplication application(argc, argv);
     EndStartGuard();
@@ -117,6 +119,7 @@ int RunGarage(int argc, char** argv)
         return 2;
     }
 
+    fontConfiguration.wait();
     GarageProgram program;
     program.Start(parser.positionalArguments());
     program.Window().show();

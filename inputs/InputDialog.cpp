@@ -23,10 +23,8 @@ namespace {
 // A label of the input dialog: Arial, 12 pixels high.
 QLabel* addLabel(QGroupBox* group, const char* name, const QString& caption, int top)
 {
-    QLabel* label = MakeLabel(group, name, caption, 8, top);
-    label->setFont(PixelFont(QStringLiteral("Arial"), 12));
-    label->adjustSize();
-    return label;
+    const QFont font = PixelFont(QStringLiteral("Arial"), 12);
+    return MakeLabel(group, name, caption, 8, top, &font);
 }
 
 // A one-line input box: right-aligned on cream. Enter is left to the dialog,

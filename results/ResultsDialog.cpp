@@ -19,9 +19,8 @@ namespace {
 QLineEdit* addResult(QGroupBox* group, const char* labelName, const QString& caption,
                      QPoint labelAt, const char* boxName, QRect box, const QColor& textColour)
 {
-    QLabel* label = MakeLabel(group, labelName, caption, labelAt.x(), labelAt.y());
-    label->setFont(PixelFont(QStringLiteral("Arial"), 12));
-    label->adjustSize();
+    const QFont font = PixelFont(QStringLiteral("Arial"), 12);
+    QLabel* label = MakeLabel(group, labelName, caption, labelAt.x(), labelAt.y(), &font);
 
     auto* edit = new QLineEdit(group);
     edit->setObjectName(QLatin1String(boxName));

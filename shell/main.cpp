@@ -6,6 +6,7 @@
 #include "shell/MainWindow.h"
 #include "shell/Program.h"
 #include "widgets/ErrorBox.h"
+#include "widgets/FontConfigurationReader.h"
 #include "widgets/LazyIcon.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@ int main(int argc, char** argv)
     if (commandLine.request != StartRequest::OpenWindow)
         return AnswerCommandLine(argc, argv, commandLine);
 
+    FontConfigurationReader fontConfiguration;
     GuardStart("torvane");
     QApplication application(argc, argv);
     EndStartGuard();
@@ -35,6 +37,7 @@ int main(int argc, char** argv)
     // An error that escapes creating the windows ends the program after the
     // standard error box has shown it; nothing is thrown while events are
     // handled.
+    fontConfiguration.wait();
     try {
         TorvaneProgram program;
         program.MainForm()->show();

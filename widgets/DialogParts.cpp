@@ -116,9 +116,12 @@ QGroupBox* MakeGroupBox(QWidget* parent, const char* name, const QString& captio
     return box;
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top)
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
+                  const QFont* font)
 {
     auto* label = new QLabel(parent);
+    if (font)
+        label->setFont(*font);
     label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
     label->setText(text);

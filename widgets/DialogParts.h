@@ -13,6 +13,7 @@
 #include <QStyle>
 
 class QDialog;
+class QFont;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -61,8 +62,10 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 QGroupBox* MakeGroupBox(QWidget* parent, const char* name, const QString& caption,
                         const QRect& geometry, int captionPoints = 8);
 
-// A plain-text label at a given place, as wide as its text.
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top);
+// A plain-text label at a given place, as wide as its text: in its parent's
+// font, or in the font given (measured once, in the font it is shown in).
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
+                  const QFont* font = nullptr);
 // Names an input box after the caption beside it, for screen readers: the
 // caption without its mnemonic and closing colon ("Engine horspower").
 void NameAfterCaption(QWidget* input, const QLabel* caption);
