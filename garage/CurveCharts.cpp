@@ -10,6 +10,7 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QHBoxLayout>
@@ -20,6 +21,7 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScatterSeries>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -30,6 +32,48 @@
 #include <limits>
 
 namespace {
+
+// A chart view that lays its chart out for the size it has once the window
+// being shown has settled (Settle), not at each size it passes through on
+// the way: a window shown for the first time gives its charts three sizes
+// before it is mapped, and each layout measures every axis label again.
+// Once settled, it follows every resize at once, until it is hidden.
+class SettlingChartView final : public QChartView
+{
+public:
+    using QChartView::QChartView;
+
+    void Settle()
+    {
+        settled = true;
+        if (layoutPending) {
+            layoutPending = false;
+            QResizeEvent now(size(), size());
+            QChartView::resizeEvent(&now);
+        }
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        if (settled) {
+            QChartView::resizeEvent(event);
+            return;
+        }
+        QGraphicsView::resizeEvent(event);
+        layoutPending = true;
+    }
+
+    void hideEvent(QHideEvent* event) override
+    {
+        settled = false;
+        QChartView::hideEvent(event);
+    }
+
+private:
+    bool settled = false;
+    bool layoutPending = false;
+};
 
 // The series of marks: one for each speed mark, the quarter mile and the
 // top speed, and one for the time slip's splits together.
@@ -83,12 +127,13 @@ QScatterSeries::MarkerShape markShape(CurveMark mark)
 // How near (in pixels) the pointer must come to a point to be told of it.
 constexpr double tipRadius = 28;
 
-// A round step that gives four to eight intervals.
-double niceStep(double range)
+// A round step that gives at most `most` intervals, and no fewer than
+// about half as many.
+double niceStep(double range, int most)
 {
     if (!(range > 0))
         return 1;
-    const double raw = range / 6;
+    const double raw = range / most;
     const double power = std::pow(10.0, std::floor(std::log10(raw)));
     for (double m : { 1.0, 2.0, 2.5, 5.0, 10.0 })
         if (raw <= m * power)
@@ -96,9 +141,21 @@ double niceStep(double range)
     return 10 * power;
 }
 
-void setNiceRange(QValueAxis* axis, double top)
+// Six intervals where there is room; a short chart gets fewer, so that each
+// label keeps the height of one and a half lines (closer, Qt Charts shows
+// the labels as bare ellipses).
+int mostIntervals(const QChart* chart, const QValueAxis* axis)
 {
-    const double step = niceStep(top);
+    const qreal height = chart->plotArea().height();
+    const qreal perLabel = 1.5 * QFontMetricsF(axis->labelsFont()).height();
+    if (!(height > 0) || !(perLabel > 0))
+        return 6;
+    return std::clamp(static_cast<int>(height / perLabel), 1, 6);
+}
+
+void setNiceRange(QValueAxis* axis, double top, int most = 6)
+{
+    const double step = niceStep(top, most);
     const double end = std::ceil(top / step) * step;
     // As many decimals as the step needs: 2.5 shows one, 0.25 two.
     int decimals = 0;
@@ -131,7 +188,7 @@ CurveCharts::CurveCharts(QAbstractItemModel* cars, GarageSettings* settings, QWi
         c.chart->legend()->setAlignment(Qt::AlignBottom);
         c.chart->setMargins(QMargins(4, 4, 4, 4));
         c.chart->setBackgroundRoundness(0);
-        c.view = new QChartView(c.chart, this);
+        c.view = new SettlingChartView(c.chart, this);
         c.view->setMinimumSize(280, 220);
         c.view->setRenderHint(QPainter::Antialiasing);
         // A chart takes no keys: Tab passes it by.
@@ -150,6 +207,12 @@ CurveCharts::CurveCharts(QAbstractItemModel* cars, GarageSettings* settings, QWi
         }
         c.chart->addAxis(c.time, Qt::AlignBottom);
         c.chart->addAxis(c.value, Qt::AlignLeft);
+        // A chart made shorter or taller gets the number of value labels
+        // that fits it.
+        connect(c.chart, &QChart::plotAreaChanged, this, [this, &c] {
+            if (mostIntervals(c.chart, c.value) != c.valueIntervals)
+                updateAxes();
+        });
     }
     charts[0].view->setObjectName(QStringLiteral("speedChart"));
     charts[1].view->setObjectName(QStringLiteral("distanceChart"));
@@ -481,11 +544,18 @@ void CurveCharts::fillStaleRows()
 
 void CurveCharts::showEvent(QShowEvent* event)
 {
-    // Filled once the window being shown has settled, before it is first
-    // drawn: a window shown for the first time lays its charts out at
-    // several sizes on the way, and every size would lay out every curve
-    // again.
-    QMetaObject::invokeMethod(this, [this] { fillStaleRows(); }, Qt::QueuedConnection);
+    // Laid out and filled once the window being shown has settled, before
+    // it is first drawn: a window shown for the first time passes its charts
+    // through several sizes on the way, and every size would lay out the
+    // axes and every curve again.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            for (Chart& c : charts)
+                static_cast<SettlingChartView*>(c.view)->Settle();
+            fillStaleRows();
+        },
+        Qt::QueuedConnection);
     QWidget::showEvent(event);
 }
 
@@ -679,8 +749,11 @@ void CurveCharts::updateAxes()
     }
     setNiceRange(charts[0].time, lastTime);
     setNiceRange(charts[1].time, lastTime);
-    setNiceRange(charts[0].value, ToShown(topSpeed, Quantity::Speed, units) * 1.05);
-    setNiceRange(charts[1].value, ToShown(std::max(farthest, 1320.0), Quantity::Distance, units) * 1.05);
+    for (Chart& c : charts)
+        c.valueIntervals = mostIntervals(c.chart, c.value);
+    setNiceRange(charts[0].value, ToShown(topSpeed, Quantity::Speed, units) * 1.05, charts[0].valueIntervals);
+    setNiceRange(charts[1].value, ToShown(std::max(farthest, 1320.0), Quantity::Distance, units) * 1.05,
+                 charts[1].valueIntervals);
     const double quarter = ToShown(1320, Quantity::Distance, units);
     const QList<QPointF> across{ QPointF(0, quarter), QPointF(charts[1].time->max(), quarter) };
     if (quarterLine->points() != across)

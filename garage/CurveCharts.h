@@ -100,6 +100,7 @@ private:
         QChartView* view = nullptr;
         QValueAxis* time = nullptr;
         QValueAxis* value = nullptr;
+        int valueIntervals = 6; // the most the value axis was given
         // One series a mark, holding that mark of every car.
         std::array<QScatterSeries*, 6> marks{};
     };

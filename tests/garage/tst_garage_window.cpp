@@ -45,6 +45,7 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QUndoStack>
+#include <QValueAxis>
 
 #include <memory>
 
@@ -613,6 +614,35 @@ private slots:
             explained = charts->TipAt(true, at).contains(QStringLiteral("Past the law's top speed"));
         }
         QVERIFY(explained);
+    }
+
+    void valueLabelsFitTheChartsHeight()
+    {
+        // On a laptop's screen the table leaves the curves little height:
+        // the value axes then get fewer labels, each with room to be read,
+        // and more again when the window grows.
+        QVERIFY(window->OpenFile(QStringLiteral(TORVANE_EXAMPLES_DIR) + QStringLiteral("/supercar.trv")));
+        const auto intervals = [](const QChartView* view) {
+            const auto* axis = qobject_cast<QValueAxis*>(view->chart()->axes(Qt::Vertical).constFirst());
+            const double count = (axis->max() - axis->min()) / axis->tickInterval();
+            const double room = view->chart()->plotArea().height() / count;
+            return std::pair{ count, room / QFontMetricsF(axis->labelsFont()).height() };
+        };
+        window->resize(1366, 700);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        CurveCharts* charts = window->Charts();
+        double shortCount = 0;
+        for (const QChartView* view : { charts->SpeedView(), charts->DistanceView() }) {
+            QTRY_VERIFY(view->chart()->plotArea().height() > 0);
+            const auto [count, linesEach] = intervals(view);
+            QVERIFY2(linesEach >= 1.5, qPrintable(QString::number(linesEach)));
+            shortCount = count;
+        }
+        QVERIFY(shortCount < 6);
+        window->resize(1366, 1400);
+        QTRY_VERIFY(intervals(charts->DistanceView()).first > shortCount);
+        QVERIFY(intervals(charts->DistanceView()).second >= 1.5);
     }
 
     void everyCarRunsInTheDaysAir()
