@@ -2,6 +2,7 @@
 #include "Simulation.h"
 
 #include "StepClock.h"
+#include "VectorState.h"
 
 #include <algorithm>
 #include <cmath>
@@ -520,6 +521,7 @@ void SimulationRecord::FindSpeedMarks()
 
 void SimulationRecord::RunSimulation(const ProgressSink& progress)
 {
+    ClearUpperVectorHalves();
     auto report = [&progress](int step) {
         if (progress)
             progress(step);
@@ -583,6 +585,7 @@ TrajectoryPoint SimulationRecord::PointAtStep(long n) const
 
 std::vector<TrajectoryPoint> SimulationRecord::PointsAtSteps(const std::vector<long>& steps) const
 {
+    ClearUpperVectorHalves();
     std::vector<TrajectoryPoint> points;
     points.reserve(steps.size());
     for (long step : steps)
