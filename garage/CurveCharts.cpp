@@ -184,7 +184,8 @@ CurveCharts::CurveCharts(QAbstractItemModel* cars, GarageSettings* settings, QWi
     for (int k = 0; k < 2; ++k) {
         Chart& c = charts[static_cast<std::size_t>(k)];
         c.chart = new QChart;
-        c.chart->setTitle(titles[k]);
+        c.name = titles[k];
+        c.chart->setTitle(c.name);
         c.chart->legend()->setAlignment(Qt::AlignBottom);
         c.chart->setMargins(QMargins(4, 4, 4, 4));
         c.chart->setBackgroundRoundness(0);
@@ -212,6 +213,7 @@ CurveCharts::CurveCharts(QAbstractItemModel* cars, GarageSettings* settings, QWi
         connect(c.chart, &QChart::plotAreaChanged, this, [this, &c] {
             if (mostIntervals(c.chart, c.value) != c.valueIntervals)
                 updateAxes();
+            fitValueTitle(c);
         });
     }
     charts[0].view->setObjectName(QStringLiteral("speedChart"));
@@ -270,6 +272,23 @@ void CurveCharts::SetUnitSystem(UnitSystem newUnits)
         return;
     units = newUnits;
     rebuild();
+}
+
+// The value axis's title runs along the plot's height. Where the plot is
+// shorter than the title, Qt Charts would cut it ("Speed (m…"): the chart's
+// own title then carries it whole, and the axis shows none.
+void CurveCharts::fitValueTitle(Chart& c)
+{
+    const QString whole = c.value->titleText();
+    const qreal height = c.chart->plotArea().height();
+    // Qt Charts leaves the title a little less than the plot's height.
+    const QFontMetricsF metrics(c.value->titleFont());
+    const bool fits = !(height > 0) || metrics.horizontalAdvance(whole) + metrics.height() <= height;
+    if (c.value->isTitleVisible() != fits)
+        c.value->setTitleVisible(fits);
+    const QString title = fits ? c.name : whole;
+    if (c.chart->title() != title)
+        c.chart->setTitle(title);
 }
 
 void CurveCharts::SetSpan(Span newSpan)
@@ -353,13 +372,14 @@ void CurveCharts::SetTextPointSize(qreal points)
     font.setPointSizeF(points);
     QFont bold = font;
     bold.setBold(true);
-    for (const Chart& c : charts) {
+    for (Chart& c : charts) {
         c.chart->setTitleFont(bold);
         c.chart->legend()->setFont(font);
         for (QValueAxis* axis : { c.time, c.value }) {
             axis->setLabelsFont(font);
             axis->setTitleFont(bold);
         }
+        fitValueTitle(c);
     }
 }
 
@@ -436,8 +456,10 @@ void CurveCharts::rebuild()
         insertRows(0, cars->rowCount() - 1);
     charts[0].value->setTitleText(tr("Speed (%1)").arg(UnitSymbol(Quantity::Speed, units)));
     charts[1].value->setTitleText(tr("Distance (%1)").arg(UnitSymbol(Quantity::Distance, units)));
-    for (Chart& c : charts)
+    for (Chart& c : charts) {
         c.time->setTitleText(tr("Time (s)"));
+        fitValueTitle(c);
+    }
     applyPalette();
     fillMarks();
     updateAxes();

@@ -101,6 +101,7 @@ private:
         QValueAxis* time = nullptr;
         QValueAxis* value = nullptr;
         int valueIntervals = 6; // the most the value axis was given
+        QString name;           // the chart's title: what it plots
         // One series a mark, holding that mark of every car.
         std::array<QScatterSeries*, 6> marks{};
     };
@@ -124,6 +125,7 @@ private:
     void attach(Chart& chart, QXYSeries* series);
     void fillRow(int row);
     void fillStaleRows();
+    void fitValueTitle(Chart& c);
     // The marks of every row (again), or of the rows given: a row whose
     // marks keep their number has them moved in place, others are added at
     // the end for rows at the end, and anything else fills them all again.

@@ -616,11 +616,12 @@ private slots:
         QVERIFY(explained);
     }
 
-    void valueLabelsFitTheChartsHeight()
+    void valueAxesFitTheChartsHeight()
     {
         // On a laptop's screen the table leaves the curves little height:
         // the value axes then get fewer labels, each with room to be read,
-        // and more again when the window grows.
+        // and more again when the window grows. A title longer than the
+        // plot is high moves whole into the chart's title.
         QVERIFY(window->OpenFile(QStringLiteral(TORVANE_EXAMPLES_DIR) + QStringLiteral("/supercar.trv")));
         const auto intervals = [](const QChartView* view) {
             const auto* axis = qobject_cast<QValueAxis*>(view->chart()->axes(Qt::Vertical).constFirst());
@@ -640,9 +641,14 @@ private slots:
             shortCount = count;
         }
         QVERIFY(shortCount < 6);
+        const auto* speedAxis = qobject_cast<QValueAxis*>(charts->SpeedView()->chart()->axes(Qt::Vertical).constFirst());
+        QVERIFY(!speedAxis->isTitleVisible());
+        QCOMPARE(charts->SpeedView()->chart()->title(), QStringLiteral("Speed (mph)"));
         window->resize(1366, 1400);
         QTRY_VERIFY(intervals(charts->DistanceView()).first > shortCount);
         QVERIFY(intervals(charts->DistanceView()).second >= 1.5);
+        QTRY_VERIFY(speedAxis->isTitleVisible());
+        QCOMPARE(charts->SpeedView()->chart()->title(), QStringLiteral("Speed"));
     }
 
     void everyCarRunsInTheDaysAir()
