@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOption>
 
 #include <functional>
 #include <optional>
@@ -77,11 +78,20 @@ public:
 
     QIcon standardIcon(StandardPixmap glyph, const QStyleOption* option, const QWidget* widget) const override
     {
-        if ((glyph != SP_ToolBarHorizontalExtensionButton && glyph != SP_ToolBarVerticalExtensionButton) || option)
+        if (glyph != SP_ToolBarHorizontalExtensionButton && glyph != SP_ToolBarVerticalExtensionButton)
             return QProxyStyle::standardIcon(glyph, option, widget);
-        return LazyIcon([style = QPointer<QStyle>(baseStyle()), glyph, widget = QPointer<const QWidget>(widget)] {
+        // A tool bar's button passes a plain option (its direction, its
+        // palette): kept by value, without the object it was taken from.
+        std::optional<QStyleOption> kept;
+        if (option) {
+            if (option->type != QStyleOption::SO_Default)
+                return QProxyStyle::standardIcon(glyph, option, widget);
+            kept = *option;
+            kept->styleObject = nullptr;
+        }
+        return LazyIcon([style = QPointer<QStyle>(baseStyle()), glyph, kept, widget = QPointer<const QWidget>(widget)] {
             const QStyle* drawing = style ? style.data() : QApplication::style();
-            return drawing->standardIcon(glyph, nullptr, widget.data());
+            return drawing->standardIcon(glyph, kept ? &*kept : nullptr, widget.data());
         });
     }
 };

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QTest>
+#include <QToolBar>
 #include <QToolButton>
 
 class TestLazyIcon : public QObject {
@@ -53,16 +54,19 @@ void TestLazyIcon::drawsWhatTheStyleDraws()
     delete front;
 }
 
-// A menu bar made under the style in front gets its glyph, drawn only when
-// asked for.
+// A menu bar and a tool bar made under the style in front get their glyph,
+// drawn only when asked for; the tool bar's comes with an option.
 void TestLazyIcon::menuBarUnderTheStyleInFront()
 {
     ReadExtensionGlyphsWhenDrawn();
     QMenuBar bar;
-    const auto* extension = bar.findChild<QToolButton*>();
-    QVERIFY(extension);
-    QCOMPARE(drawn(extension->icon(), 16),
-             drawn(QApplication::style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton), 16));
+    QToolBar tools;
+    const QIcon expected = QApplication::style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    for (const QWidget* owner : { static_cast<QWidget*>(&bar), static_cast<QWidget*>(&tools) }) {
+        const auto* extension = owner->findChild<QToolButton*>();
+        QVERIFY(extension);
+        QCOMPARE(drawn(extension->icon(), 16), drawn(expected, 16));
+    }
 }
 
 QTEST_MAIN(TestLazyIcon)
