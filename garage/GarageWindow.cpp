@@ -19,6 +19,7 @@
 #include "garage/GarageReport.h"
 #include "garage/GarageSettings.h"
 #include "garage/LogbookPage.h"
+#include "garage/MeasuredHeader.h"
 #include "garage/MessageBar.h"
 #include "garage/SensitivityPage.h"
 #include "garage/TabChain.h"
@@ -108,6 +109,10 @@ GarageWindow::GarageWindow(CarList* cars, GarageSettings* settings, QWidget* par
 
     table->setObjectName(QStringLiteral("comparisonTable"));
     table->setAccessibleName(tr("Comparison table"));
+    auto* rowTitles = new MeasuredHeader(Qt::Vertical, table);
+    rowTitles->setSectionsClickable(true);
+    rowTitles->setHighlightSections(true);
+    table->setVerticalHeader(rowTitles);
     table->setModel(comparison);
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);

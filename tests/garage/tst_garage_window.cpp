@@ -17,6 +17,7 @@
 #include "garage/CurveCharts.h"
 #include "garage/GarageProgram.h"
 #include "garage/GarageWindow.h"
+#include "garage/MeasuredHeader.h"
 #include "garage/MessageBar.h"
 #include "garage/GarageReport.h"
 #include "garage/SensitivityModel.h"
@@ -40,6 +41,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
+#include <QStandardItemModel>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QRegularExpression>
@@ -649,6 +651,32 @@ private slots:
         QVERIFY(intervals(charts->DistanceView()).second >= 1.5);
         QTRY_VERIFY(speedAxis->isTitleVisible());
         QCOMPARE(charts->SpeedView()->chart()->title(), QStringLiteral("Speed"));
+    }
+
+    void rowTitlesAreMeasuredAgainWhenTheyChange()
+    {
+        // The comparison's row titles are measured once for what they say:
+        // a longer title, another font or a hidden row gives the width a
+        // header measuring every time would give.
+        QStandardItemModel titled(3, 1);
+        titled.setVerticalHeaderLabels({ QStringLiteral("Top speed"), QStringLiteral("0-60"), QStringLiteral("60 ft") });
+        MeasuredHeader measured(Qt::Vertical);
+        QHeaderView plain(Qt::Vertical);
+        measured.setModel(&titled);
+        plain.setModel(&titled);
+        QCOMPARE(measured.sizeHint(), plain.sizeHint());
+        const int before = measured.sizeHint().width();
+        titled.setHeaderData(1, Qt::Vertical, QStringLiteral("Quarter mile elapsed time on the day (s)"));
+        QVERIFY(measured.sizeHint().width() > before);
+        QCOMPARE(measured.sizeHint(), plain.sizeHint());
+        QFont larger = measured.font();
+        larger.setPointSizeF(larger.pointSizeF() * 2);
+        measured.setFont(larger);
+        plain.setFont(larger);
+        QCOMPARE(measured.sizeHint(), plain.sizeHint());
+        measured.setSectionHidden(1, true);
+        plain.setSectionHidden(1, true);
+        QCOMPARE(measured.sizeHint(), plain.sizeHint());
     }
 
     void everyCarRunsInTheDaysAir()
