@@ -8,6 +8,7 @@
 #include "garage/GarageWindow.h"
 #include "widgets/FontConfigurationReader.h"
 #include "widgets/LazyIcon.h"
+#include "widgets/SessionBusConnector.h"
 #include "widgets/WindowIcon.h"
 
 #include <QApplication>
@@ -101,6 +102,7 @@ int RunGarage(int argc, char** argv)
     GuardStart("torvane-garage");
     QApplication application(argc, argv);
     EndStartGuard();
+    const SessionBusConnector sessionBus;
     QApplication::setDesktopFileName(QStringLiteral("torvane-garage"));
     ReadExtensionGlyphsWhenDrawn();
     QApplication::setWindowIcon(WindowIcon(QStringLiteral("torvane-garage")));

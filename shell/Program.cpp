@@ -15,36 +15,54 @@
 #include "widgets/Hints.h"
 #include "widgets/WindowIcon.h"
 
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QIcon>
 
-TorvaneProgram::TorvaneProgram() : hints(std::make_unique<THintWatcher>())
+TorvaneProgram::TorvaneProgram(const WindowMade& windowMade)
+    : hints(std::make_unique<THintWatcher>())
 {
+    // The application's icon, where the program's start has set it, is the
+    // same picture.
+    const QIcon icon = QGuiApplication::windowIcon().isNull() ? ProgramIcon()
+                                                               : QGuiApplication::windowIcon();
+    auto made = [&](QWidget* window) {
+        UseClassicPalette(window);
+        window->setWindowIcon(icon);
+        if (windowMade)
+            windowMade(window);
+    };
     mainForm = std::make_unique<TMainForm>(*this);
     mainWindow = mainForm.get();
+    made(mainForm.get());
     aboutDlg = std::make_unique<TAboutDlg>();
+    made(aboutDlg.get());
     condHelpDlg = std::make_unique<TCondHelpDlg>();
+    made(condHelpDlg.get());
     controlDlg = std::make_unique<TControlDlg>(*this);
+    made(controlDlg.get());
     setResultButtonsEnabled = [this](bool enabled) { controlDlg->SetResultButtonsEnabled(enabled); };
     inputDlg = std::make_unique<TInputDlg>(*this);
+    made(inputDlg.get());
     resetInputGauge = [this] { inputDlg->ResetGauge(); };
     currentInputs = [this] { return inputDlg->Texts(); };
     inputHelpDlg = std::make_unique<TInputHelpDlg>();
+    made(inputHelpDlg.get());
     outputDlg = std::make_unique<TOutputDlg>();
+    made(outputDlg.get());
     fillResultsDialog = [this](const CarInputs& car, const CarRun& run) {
         state.lastInputs = car;
         state.lastRun = run;
         outputDlg->FillResultsDialog(run.results);
     };
     printTitleDlg = std::make_unique<TPrintTitleDlg>(*this);
+    made(printTitleDlg.get());
     calculatorDlg = std::make_unique<TCalculatorDlg>(state.areaTexts, *inputDlg);
+    made(calculatorDlg.get());
     alertDlg = std::make_unique<TAlertDlg>(mainForm.get());
+    made(alertDlg.get());
     showAlert = [this](const QString& message) { alertDlg->ShowMessage(message); };
     dialogs = { inputHelpDlg.get(), condHelpDlg.get(), calculatorDlg.get() };
-    const QIcon icon = ProgramIcon();
-    for (QWidget* window : Windows()) {
-        UseClassicPalette(window);
-        window->setWindowIcon(icon);
-    }
 }
 
 TorvaneProgram::~TorvaneProgram() = default;
@@ -59,4 +77,16 @@ QList<QWidget*> TorvaneProgram::Windows() const
     return { mainForm.get(),  aboutDlg.get(),      condHelpDlg.get(), controlDlg.get(),
              inputDlg.get(),  inputHelpDlg.get(),  outputDlg.get(),   printTitleDlg.get(),
              calculatorDlg.get(), alertDlg.get() };
+}
+
+std::unique_ptr<TorvaneProgram> StartTorvaneProgram()
+{
+    bool mainWindowShown = false;
+    return std::make_unique<TorvaneProgram>([&mainWindowShown](QWidget* window) {
+        if (!mainWindowShown) {
+            window->show();
+            mainWindowShown = true;
+        }
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
 }

@@ -15,6 +15,7 @@
 
 #include <QList>
 
+#include <functional>
 #include <memory>
 
 class QIcon;
@@ -38,10 +39,16 @@ QIcon ProgramIcon();
 class TorvaneProgram final : public ProgramServices
 {
 public:
+    // Called with each window as soon as it is made, the main window first.
+    using WindowMade = std::function<void(QWidget* window)>;
+
     // Creates the windows in their fixed order: MainForm, AboutDlg,
     // CondHelpDlg, ControlDlg, InputDlg, InputHelpDlg, OutputDlg,
-    // PrintTitleDlg, CalculatorDlg, AlertDlg. All start hidden.
-    TorvaneProgram();
+    // PrintTitleDlg, CalculatorDlg, AlertDlg. All start hidden. Each is
+    // handed to windowMade, with its palette and icon, before the next is
+    // made: the program's start shows the main window there, so that it is
+    // drawn while the hidden nine are made.
+    explicit TorvaneProgram(const WindowMade& windowMade = {});
     // Destroys them in the reverse order.
     ~TorvaneProgram();
 
@@ -78,3 +85,9 @@ private:
     std::unique_ptr<TCalculatorDlg> calculatorDlg;
     std::unique_ptr<TAlertDlg> alertDlg;
 };
+
+// The program as it starts: the main window is shown as soon as it is made,
+// and drawn as soon as the display exposes it, while the nine hidden windows
+// are made in their turn. Input that arrives meanwhile waits in the queue
+// until all ten exist.
+std::unique_ptr<TorvaneProgram> StartTorvaneProgram();

@@ -8,11 +8,13 @@
 #include "widgets/ErrorBox.h"
 #include "widgets/FontConfigurationReader.h"
 #include "widgets/LazyIcon.h"
+#include "widgets/SessionBusConnector.h"
 
 #include <QApplication>
 #include <QIcon>
 
 #include <exception>
+#include <memory>
 
 int main(int argc, char** argv)
 {
@@ -29,6 +31,7 @@ int main(int argc, char** argv)
     GuardStart("torvane");
     QApplication application(argc, argv);
     EndStartGuard();
+    const SessionBusConnector sessionBus;
     QCoreApplication::setOrganizationName(QStringLiteral("Torvane"));
     QCoreApplication::setApplicationName(QStringLiteral("torvane"));
     ReadExtensionGlyphsWhenDrawn();
@@ -39,9 +42,11 @@ int main(int argc, char** argv)
     // handled.
     fontConfiguration.wait();
     try {
-        TorvaneProgram program;
-        program.MainForm()->show();
-        application.exec();
+        const std::unique_ptr<TorvaneProgram> program = StartTorvaneProgram();
+        // A main window closed before the last window was made has ended
+        // the program already.
+        if (program->MainForm()->isVisible())
+            application.exec();
     } catch (const std::exception& error) {
         ShowErrorBox(QString::fromLocal8Bit(error.what()));
     } catch (...) {

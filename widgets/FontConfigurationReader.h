@@ -15,6 +15,7 @@
 
 #include <dlfcn.h>
 
+#include <system_error>
 #include <thread>
 
 class FontConfigurationReader
@@ -25,8 +26,13 @@ public:
         // fontconfig is loaded with Qt's GUI library when Qt uses it. Looked
         // up by name, so that nothing here is built against it.
         using Initialise = int (*)();
-        if (const auto initialise = reinterpret_cast<Initialise>(dlsym(RTLD_DEFAULT, "FcInit")))
-            reader = std::thread(initialise);
+        // Without a thread, Qt reads it when it first needs it.
+        if (const auto initialise = reinterpret_cast<Initialise>(dlsym(RTLD_DEFAULT, "FcInit"))) {
+            try {
+                reader = std::thread(initialise);
+            } catch (const std::system_error&) {
+            }
+        }
     }
     ~FontConfigurationReader() { wait(); }
     FontConfigurationReader(const FontConfigurationReader&) = delete;

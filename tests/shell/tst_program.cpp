@@ -59,6 +59,26 @@ protected:
     }
 };
 
+// Notes which of the program's windows exist when the main window is first
+// shown.
+class TProgramWindowsAtShow : public QObject
+{
+public:
+    QStringList madeWhenShown;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && watched->objectName() == QLatin1String("MainForm")
+            && madeWhenShown.isEmpty()) {
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (windowOrder.contains(window->objectName()))
+                    madeWhenShown << window->objectName();
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 class TestProgram : public QObject
@@ -83,7 +103,7 @@ private slots:
     void errorInAnEventShowsTheErrorBoxAndGoesOn_data();
     void errorInAnEventShowsTheErrorBoxAndGoesOn();
 
-    void startUpShowsTheMainWindow();
+    void startShowsTheMainWindowBeforeMakingTheOthers();
     void startWithoutADisplayEndsWithOneLine();
     void commandLineWithoutADisplay_data();
     void commandLineWithoutADisplay();
@@ -254,11 +274,23 @@ void TestProgram::errorInAnEventShowsTheErrorBoxAndGoesOn()
 }
 
 // How long the start takes is measured by no test: a busy machine would
-// fail it.
-void TestProgram::startUpShowsTheMainWindow()
+// fail it. The main window is shown, and drawn, while the nine hidden
+// windows are still to be made; they are all made, in their order, before
+// the start returns, and stay hidden.
+void TestProgram::startShowsTheMainWindowBeforeMakingTheOthers()
 {
-    StartProgram();
-    MainForm()->show();
+    TProgramWindowsAtShow watcher;
+    qApp->installEventFilter(&watcher);
+    TheProgram() = StartTorvaneProgram();
+    qApp->removeEventFilter(&watcher);
+    QCOMPARE(watcher.madeWhenShown, QStringList{ QStringLiteral("MainForm") });
+    QStringList created;
+    for (QWidget* window : TheProgram()->Windows())
+        created << window->objectName();
+    QCOMPARE(created, windowOrder);
+    QVERIFY(MainForm()->isVisible());
+    for (QWidget* window : TheProgram()->Windows().mid(1))
+        QVERIFY2(window->isHidden(), qPrintable(window->objectName()));
     QVERIFY(QTest::qWaitForWindowExposed(MainForm()));
 }
 
