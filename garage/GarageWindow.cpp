@@ -39,7 +39,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -79,10 +78,8 @@ GarageWindow::GarageWindow(CarList* cars, GarageSettings* settings, QWidget* par
 {
     logbook = std::make_unique<Logbook>();
     setObjectName(QStringLiteral("garageWindow"));
-    // Its dialogs and message boxes take the window's icon: the garage's,
-    // which the program has given the application already when it runs.
-    setWindowIcon(QGuiApplication::windowIcon().isNull() ? WindowIcon(QStringLiteral("torvane-garage"))
-                                                         : QGuiApplication::windowIcon());
+    // Its dialogs and message boxes take the window's icon.
+    setWindowIcon(ApplicationWindowIcon(QStringLiteral("torvane-garage")));
     setAcceptDrops(true);
     askUnsaved = [this](const QStringList& names) { return askUnsavedWithDialog(names); };
     askSavePath = [this](const QString& title, const QString& filter, const QString& suffix,

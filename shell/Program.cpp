@@ -16,16 +16,12 @@
 #include "widgets/WindowIcon.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QIcon>
 
 TorvaneProgram::TorvaneProgram(const WindowMade& windowMade)
     : hints(std::make_unique<THintWatcher>())
 {
-    // The application's icon, where the program's start has set it, is the
-    // same picture.
-    const QIcon icon = QGuiApplication::windowIcon().isNull() ? ProgramIcon()
-                                                               : QGuiApplication::windowIcon();
+    const QIcon icon = ApplicationWindowIcon(QStringLiteral("torvane"));
     auto made = [&](QWidget* window) {
         UseClassicPalette(window);
         window->setWindowIcon(icon);

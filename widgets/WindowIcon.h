@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
@@ -26,4 +27,13 @@ inline QIcon WindowIcon(const QString& name)
         icon.addPixmap(QPixmap::fromImage(picture.copy()));
     }
     return icon;
+}
+
+// The icon a program's windows take: the application's, which the program's
+// start sets from the same picture, so that the four sizes are not read a
+// second time; NAME's own where none is set, as for a window a test makes.
+inline QIcon ApplicationWindowIcon(const QString& name)
+{
+    const QIcon application = QGuiApplication::windowIcon();
+    return application.isNull() ? WindowIcon(name) : application;
 }
