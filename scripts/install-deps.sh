@@ -27,6 +27,8 @@ if [ "$profile" = test ]; then
     libbenchmark-dev
     # a real X server and window manager for pictures, stacking and keyboard tests
     xvfb xauth xdotool x11-utils openbox imagemagick
+    # a private session bus for the start-up measures
+    dbus-daemon
     # a real print queue that writes PDF files, and a reader for them
     cups printer-driver-cups-pdf poppler-utils
     # a comma-decimal locale for the number-format tests
