@@ -256,11 +256,8 @@ QVariant DifferenceColumnModel::data(const QModelIndex& index, int role) const
         if (!std::isfinite(difference))
             return tr("—");
         const int decimals = ShownDecimals(quantity, comparison->Units());
-        const QLocale locale;
-        QString text = locale.toString(std::abs(difference), 'f', decimals);
-        if (text != locale.toString(0.0, 'f', decimals))
-            text.prepend(difference < 0 ? QStringLiteral("−") : QStringLiteral("+"));
-        return tr("%1 %2").arg(text, UnitSymbol(quantity, comparison->Units()));
+        return tr("%1 %2").arg(SignedDifferenceText(difference, decimals, QLocale()),
+                               UnitSymbol(quantity, comparison->Units()));
     }
     case ComparisonModel::ValueRole: return difference;
     case Qt::TextAlignmentRole: return QVariant(Qt::AlignRight | Qt::AlignVCenter);

@@ -7,6 +7,7 @@
 #include "garage/CurveCharts.h"
 #include "garage/GarageSettings.h"
 #include "garage/RunEdits.h"
+#include "garage/Units.h"
 #include "logbook/Logbook.h"
 #include "logbook/ReportCard.h"
 #include "logbook/RunTableModel.h"
@@ -60,26 +61,13 @@ const std::array<SplitColumn, 7> splitColumns{ {
     { &RunResidual::quarterMileSpeed, &LoggedRun::quarterMileSpeed, 0, QT_TRANSLATE_NOOP("LogbookPage", "1/4 mile (mph)"), 2 },
 } };
 
-QString fixed(double value, int decimals)
-{
-    return QString::asprintf("%.*f", decimals, value);
-}
-
-QString signedFixed(double value, int decimals)
-{
-    // A difference that rounds to nothing shows without a sign.
-    const QString text = fixed(value, decimals);
-    if (text.toDouble() == 0)
-        return fixed(0, decimals);
-    return value > 0 ? QLatin1Char('+') + text : QString(QChar(0x2212)) + fixed(-value, decimals);
-}
-
 // "12.84 s ± 0.06", or without the band when there is none.
-QString withBand(double value, const std::optional<double>& band, int decimals, const QString& unit)
+QString withBand(const QLocale& locale, double value, const std::optional<double>& band, int decimals,
+                 const QString& unit)
 {
-    QString text = fixed(value, decimals) + QLatin1Char(' ') + unit;
+    QString text = locale.toString(value, 'f', decimals) + QLatin1Char(' ') + unit;
     if (band)
-        text += QStringLiteral(" ± ") + fixed(*band, decimals);
+        text += QStringLiteral(" ± ") + locale.toString(*band, 'f', decimals);
     return text;
 }
 
@@ -436,12 +424,13 @@ void LogbookPage::refreshSlips()
             auto* item = new QStandardItem;
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             if (residual.finished) {
-                QString text = fixed(figure.predicted, column.decimals);
+                QString text = locale().toString(figure.predicted, 'f', column.decimals);
                 if (const std::optional<double> difference = figure.Difference()) {
-                    text += QStringLiteral(" (%1)").arg(signedFixed(*difference, column.decimals));
+                    text += QStringLiteral(" (%1)").arg(
+                        SignedDifferenceText(*difference, column.decimals, locale()));
                     item->setToolTip(tr("Slip %1, model %2: the model less the slip.")
-                                         .arg(fixed(*(run.*column.given), column.decimals),
-                                              fixed(figure.predicted, column.decimals)));
+                                         .arg(locale().toString(*(run.*column.given), 'f', column.decimals),
+                                              locale().toString(figure.predicted, 'f', column.decimals)));
                 }
                 item->setText(text);
             }
@@ -487,7 +476,7 @@ void LogbookPage::refreshFit()
     QStringList lines;
     lines << tr("Fitted to the runs (%1): %2 hp on the standard day, spin time %3 s.")
                  .arg(calibration->runs.size())
-                 .arg(fixed(fit.horsepower, 1), fixed(fit.spinTime, 3));
+                 .arg(locale().toString(fit.horsepower, 'f', 1), locale().toString(fit.spinTime, 'f', 3));
     lines << (fit.InClassicRanges() ? tr("Both values lie within the classic input ranges.")
                                     : tr("Outside the classic input ranges: %1").arg(fit.rangeMessage));
     lines << fit.boundNotes;
@@ -503,8 +492,11 @@ void LogbookPage::refreshFit()
     reportCard->setEnabled(true);
     for (int row = 0; row < PredictionMethodCount; ++row) {
         const MethodScore& score = card.scores[static_cast<std::size_t>(row)];
-        reportCard->item(row, 1)->setText(score.runs > 0 ? fixed(score.meanAbsoluteError, 3) : QStringLiteral("—"));
-        reportCard->item(row, 2)->setText(score.runs > 0 ? signedFixed(score.bias, 3) : QStringLiteral("—"));
+        const bool scored = score.runs > 0;
+        reportCard->item(row, 1)->setText(scored ? locale().toString(score.meanAbsoluteError, 'f', 3)
+                                                 : QStringLiteral("—"));
+        reportCard->item(row, 2)->setText(scored ? SignedDifferenceText(score.bias, 3, locale())
+                                                 : QStringLiteral("—"));
         if (score.best)
             for (int column = 0; column < 3; ++column) {
                 QTableWidgetItem* item = reportCard->item(row, column);
@@ -528,10 +520,10 @@ void LogbookPage::refreshPrediction()
     }
     QString text = tr("Next run on the day's air of the Conditions box: the quarter mile in %1 at %2, "
                       "the eighth mile in %3 at %4.")
-                       .arg(withBand(next.quarterMileTime, next.quarterMileTimeBand, 2, tr("s")),
-                            withBand(next.quarterMileSpeed, next.quarterMileSpeedBand, 1, tr("mph")),
-                            withBand(next.eighthMileTime, next.eighthMileTimeBand, 2, tr("s")),
-                            withBand(next.eighthMileSpeed, next.eighthMileSpeedBand, 1, tr("mph")));
+                       .arg(withBand(locale(), next.quarterMileTime, next.quarterMileTimeBand, 2, tr("s")),
+                            withBand(locale(), next.quarterMileSpeed, next.quarterMileSpeedBand, 1, tr("mph")),
+                            withBand(locale(), next.eighthMileTime, next.eighthMileTimeBand, 2, tr("s")),
+                            withBand(locale(), next.eighthMileSpeed, next.eighthMileSpeedBand, 1, tr("mph")));
     if (next.bandMessage.isEmpty())
         text += QLatin1Char(' ') + tr("The bands are the errors of the runs each predicted without itself.");
     else

@@ -236,9 +236,7 @@ void SensitivityPage::Solve()
     const double own = weight ? car.carWeight : car.horsepower;
     const double change = ToShown(result.value, quantity, units) - ToShown(own, quantity, units);
     // "3,102 lb (−298 lb)": the value and how far it is from the car's own.
-    QString changeText = locale().toString(std::abs(change), 'f', decimals);
-    if (changeText != locale().toString(0.0, 'f', decimals))
-        changeText.prepend(change < 0 ? QStringLiteral("−") : QStringLiteral("+"));
+    const QString changeText = SignedDifferenceText(change, decimals, locale());
     const QString value = tr("%1 %2 (%3 %2)")
                               .arg(locale().toString(ToShown(result.value, quantity, units), 'f', decimals),
                                    UnitSymbol(quantity, units), changeText);

@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+#include <cmath>
+
 namespace {
 
 double metricFactor(Quantity quantity)
@@ -137,4 +139,12 @@ QString ShownFieldText(const QString& classicText, InputField field, UnitSystem 
         return classicText;
     const Quantity quantity = FieldQuantity(field);
     return FormatFixed(ToShown(DecimalFromText(classicText), quantity, units), 1, ShownDecimals(quantity, units));
+}
+
+QString SignedDifferenceText(double difference, int decimals, const QLocale& locale)
+{
+    QString text = locale.toString(std::abs(difference), 'f', decimals);
+    if (text != locale.toString(0.0, 'f', decimals))
+        text.prepend(difference < 0 ? QStringLiteral("−") : QStringLiteral("+"));
+    return text;
 }

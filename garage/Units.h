@@ -8,6 +8,7 @@
 
 #include "core/CarInputs.h"
 
+#include <QLocale>
 #include <QMetaType>
 #include <QString>
 
@@ -40,6 +41,11 @@ Quantity FieldQuantity(InputField field);
 
 // Decimals the garage shows for a quantity in this system.
 int ShownDecimals(Quantity quantity, UnitSystem units);
+
+// A difference as the garage shows it: its size in the locale's digits
+// with "+" or "−" in front, and no sign when it rounds to nothing
+// ("−0.35", "+1,204", "0.00").
+QString SignedDifferenceText(double difference, int decimals, const QLocale& locale);
 
 // A field's text typed in this unit system, as the classic units keep it:
 // a converted number with two decimals ("268.20" for 200 kW); a text in

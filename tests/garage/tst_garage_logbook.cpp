@@ -16,6 +16,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
@@ -170,6 +171,34 @@ private slots:
         QVERIFY(!page->PredictionLabel()->text().isEmpty());
         QVERIFY(!page->PredictionLabel()->text().contains(QStringLiteral("±")));
         QVERIFY(!page->ReportCardTable()->isEnabled());
+    }
+
+    void workedOutFiguresFollowTheLocale()
+    {
+        // The runs are typed with "." as the car's values are; what the page
+        // works out from them is shown as the rest of the garage shows it.
+        page->setLocale(QLocale(QLocale::German, QLocale::Germany));
+        const CarInputs car = program->Cars().At(0).Inputs();
+        const QList<AirConditions> days{ { 59, 29.92, 0 }, { 85, 29.1, 60 }, { 40, 30.1, 20 }, { 95, 28.5, 70 } };
+        for (int day = 0; day < days.size(); ++day)
+            QVERIFY(page->AddRun(madeRun(car, days[day], day + 1)).isEmpty());
+        page->Calibrate();
+        QVERIFY(page->CurrentCalibration() && page->CurrentCalibration()->fit.Fitted());
+        const auto* slips = page->findChild<QTableView*>(QStringLiteral("slipTable"));
+        QVERIFY(slips);
+        const QStringList texts{ page->FitLabel()->text(), page->PredictionLabel()->text(),
+                                 page->ReportCardTable()->item(0, 1)->text(),
+                                 page->ReportCardTable()->item(0, 2)->text(),
+                                 slips->model()->index(0, 1).data().toString() };
+        const QRegularExpression commaDecimal(QStringLiteral("\\d,\\d"));
+        const QRegularExpression pointDecimal(QStringLiteral("\\d\\.\\d"));
+        for (const QString& text : texts) {
+            QVERIFY2(text.contains(commaDecimal), qPrintable(text));
+            QVERIFY2(!text.contains(pointDecimal), qPrintable(text));
+        }
+        // The runs themselves keep the point.
+        QCOMPARE(page->Runs()->index(0, static_cast<int>(RunField::Temperature)).data().toString(),
+                 QStringLiteral("59.0"));
     }
 
     void aFileThatIsNoLogbookChangesNothing_data()
