@@ -189,6 +189,8 @@ CurveCharts::CurveCharts(QAbstractItemModel* cars, GarageSettings* settings, QWi
         c.chart->legend()->setAlignment(Qt::AlignBottom);
         c.chart->setMargins(QMargins(4, 4, 4, 4));
         c.chart->setBackgroundRoundness(0);
+        // Axis labels in the user's number format, as the tables beside them.
+        c.chart->setLocalizeNumbers(true);
         c.view = new SettlingChartView(c.chart, this);
         c.view->setMinimumSize(280, 220);
         c.view->setRenderHint(QPainter::Antialiasing);
