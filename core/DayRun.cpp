@@ -27,7 +27,7 @@ SplitTimes SplitTimesOf(const SimulationRecord& record, const Timeline& timeline
     SplitTimes splits;
     if (timeline.IsEmpty())
         return splits;
-    const auto points = record.DistanceSplits();
+    const auto points = record.DistanceSplits(SplitSpeeds::SpeedTraps);
     auto elapsed = [&timeline](const SplitPoint& p) { return p.step < 0 ? 0 : timeline.ElapsedAt(p.time); };
     auto mph = [](const SplitPoint& p) { return p.speed * MphPerFootPerSecond; };
     splits.sixtyFootTime = elapsed(points[0]);

@@ -675,7 +675,7 @@ long SimulationRecord::FirstStepAtDistance(double feet) const
     return budget < 0 ? -1 : step;
 }
 
-std::array<SplitPoint, SplitDistances.size()> SimulationRecord::DistanceSplits() const
+std::array<SplitPoint, SplitDistances.size()> SimulationRecord::DistanceSplits(SplitSpeeds speeds) const
 {
     std::array<SplitPoint, SplitDistances.size()> splits{};
     if (outcome != SimulationOutcome::Finished)
@@ -689,7 +689,12 @@ std::array<SplitPoint, SplitDistances.size()> SimulationRecord::DistanceSplits()
         if (step < 0)
             continue;
         const double t = clock->TimeAt(step);
-        splits[i] = { step, t, feet == quarterMileFeet ? quarterMileVelocity : Speed(t) };
+        double speed = 0;
+        if (feet == quarterMileFeet)
+            speed = quarterMileVelocity;
+        else if (speeds == SplitSpeeds::EveryMark || feet == SplitDistances[2])
+            speed = Speed(t);
+        splits[i] = { step, t, speed };
     }
     return splits;
 }

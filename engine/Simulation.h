@@ -89,6 +89,12 @@ struct SplitPoint {
     bool operator==(const SplitPoint&) const = default;
 };
 
+// Which timing marks DistanceSplits works out the speed at: every mark, or
+// only the speed traps of a time slip (the eighth mile and the quarter
+// mile), the others keeping speed 0. A speed costs a library power, about
+// as much as finding the mark.
+enum class SplitSpeeds { EveryMark, SpeedTraps };
+
 // Where a sampled trajectory ends: at the quarter-mile step, or at the raw
 // top-speed time.
 enum class TrajectoryEnd { QuarterMile, TopSpeed };
@@ -154,7 +160,7 @@ public:
     // is the run's own quarter-mile step, so its time and speed are those of
     // the results). Every split is passed in a finished run; all are -1
     // unless the run finished.
-    std::array<SplitPoint, SplitDistances.size()> DistanceSplits() const;
+    std::array<SplitPoint, SplitDistances.size()> DistanceSplits(SplitSpeeds speeds = SplitSpeeds::EveryMark) const;
 
     // The three runs, in the order RunSimulation calls them.
     void RunQuarterMile();

@@ -28,7 +28,7 @@ void addCurve(CarEvaluation& evaluation, const SimulationRecord& record, const T
     const long lastStep = std::max(quarterStep, topStep);
     std::vector<TrajectoryPoint> points = record.Trajectory(lastStep, samples);
     // The splits' steps among the points, so their marks lie on the curve.
-    const auto splits = record.DistanceSplits();
+    const auto splits = record.DistanceSplits(SplitSpeeds::SpeedTraps);
     for (const SplitPoint& split : splits) {
         const auto at = std::lower_bound(points.begin(), points.end(), split.step,
                                          [](const TrajectoryPoint& p, long step) { return p.step < step; });

@@ -522,6 +522,12 @@ void TestSimulation::splitsMatchStepping()
             QVERIFY(sameDouble(splits[i].time, r.StepTime(stepped[i])));
             QVERIFY(sameDouble(splits[i].speed, r.Speed(splits[i].time)));
         }
+        // With the speed traps alone, the same marks; the other speeds 0.
+        const auto traps = r.DistanceSplits(SplitSpeeds::SpeedTraps);
+        for (std::size_t i = 0; i < SplitDistances.size(); ++i) {
+            const bool trap = SplitDistances[i] == 660 || SplitDistances[i] == 1320;
+            QCOMPARE(traps[i], (SplitPoint{ splits[i].step, splits[i].time, trap ? splits[i].speed : 0 }));
+        }
         QCOMPARE(splits.back().step, r.QuarterMileStep());
         QVERIFY(sameDouble(splits.back().time, r.QuarterMileRunTime()));
         QVERIFY(sameDouble(splits.back().speed * (15.0 / 22.0), r.Results().quarterMileSpeed));
