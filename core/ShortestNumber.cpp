@@ -127,24 +127,37 @@ char* WriteShortest(char* out, double value)
 
     // Drop digits while a shorter number still lies among them, the
     // double's own digits with them: the last one dropped, and whether
-    // all after it were zeros.
+    // all after it were zeros. A number n digits shorter lies among them
+    // whenever one n + 1 digits shorter does, so after the first digit
+    // they go eight at a time while they can, then four, two and one.
     std::uint64_t digits = whole(scaledMid);
     const std::uint64_t exactPart = part(scaledMid);
     bool zerosAfter = exactPart == 0;
     std::uint64_t lastDropped = 0;
     int dropped = 0;
-    for (;;) {
-        const std::uint64_t shorterLow = (low + 9) / 10;
-        const std::uint64_t shorterHigh = high / 10;
+    const auto drop = [&]<int count>() {
+        constexpr std::uint64_t power = powerOfTen[count];
+        const std::uint64_t shorterLow = (low + (power - 1)) / power;
+        const std::uint64_t shorterHigh = high / power;
         if (shorterHigh < shorterLow)
-            break;
+            return false;
         low = shorterLow;
         high = shorterHigh;
-        zerosAfter = zerosAfter && lastDropped == 0;
-        const std::uint64_t shorter = digits / 10;
-        lastDropped = digits - 10 * shorter;
+        const std::uint64_t shorter = digits / power;
+        const std::uint64_t gone = digits - power * shorter;
+        constexpr std::uint64_t tenth = power / 10;
+        zerosAfter = zerosAfter && lastDropped == 0 && gone % tenth == 0;
+        lastDropped = gone / tenth;
         digits = shorter;
-        ++dropped;
+        dropped += count;
+        return true;
+    };
+    if (drop.template operator()<1>()) {
+        while (drop.template operator()<8>()) {
+        }
+        drop.template operator()<4>();
+        drop.template operator()<2>();
+        drop.template operator()<1>();
     }
 
     // Of the numbers that short, the nearest to the double; halfway
