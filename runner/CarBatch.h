@@ -102,8 +102,10 @@ struct alignas(64) RowPiece { // alone on its cache lines: each thread fills its
     bool allRan = true;
 };
 
-// The runs of a FILE are cut into pieces of this many rows.
+// The runs of a FILE are cut into pieces of this many rows; fewer when its
+// rows carry a calibration, about PieceBytes of it to a piece.
 inline constexpr long long PieceRows = 512;
+inline constexpr std::size_t PieceBytes = 512 * 1024;
 
 // A FILE as the Open file takes it: the extension rule, then the file's
 // words, opened by the very bytes of its name. "-" skips the extension
@@ -119,12 +121,21 @@ void SetSweptValue(CarInputs& inputs, InputField field, double value);
 // run with the input dialog's set-up on the standard day, with the splits.
 RunRow RunTexts(const BatchFile& file, const CarTexts& texts);
 
-// With --slips, every car read is first fitted to `slips`
+// --slips: the time slips every car is fitted to, and whether the rows
+// carry the fit's validation (JSON holds it; CSV and the table show the
+// fitted car only, so they need the fit alone).
+struct SlipsToFit {
+    QList<LoggedRun> runs;
+    bool validation = false;
+};
+
+// With `slips`, every car read is first fitted to them
 // (logbook/Calibration.h): its horsepower and spin time become the fitted
 // ones, the other inputs and any --sweep apply as before, and each row
-// carries the fit. The classic range checks look at the car as typed (and
-// at swept values): a fitted value outside them still runs. A car that
-// cannot be fitted runs as typed, with the reason on standard error.
+// carries the fit. Cars that are the same after --set are fitted once. The
+// classic range checks look at the car as typed (and at swept values): a
+// fitted value outside them still runs. A car that cannot be fitted runs as
+// typed, with the reason on standard error.
 // Every row of the options, in order: a file that cannot be read gives one
 // row with its message; a car that was read gives one row per swept value
 // or grid point (one when nothing is swept), run in the day's air with the
@@ -135,4 +146,4 @@ RunRow RunTexts(const BatchFile& file, const CarTexts& texts);
 bool RunBatch(const RunOptions& options, const StandardInputReader& readStandardInput,
               const RowFormat* format, bool splits,
               const std::function<bool(const RowPiece&)>& take, bool& allRan,
-              const QList<LoggedRun>* slips = nullptr);
+              const SlipsToFit* slips = nullptr);

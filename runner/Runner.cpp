@@ -51,7 +51,9 @@ int RunCommand(const QStringList& arguments, const RunnerStreams& streams)
 
     // The time slips every car is fitted to: a row that cannot be taken is
     // told with its line and makes the status 1; the others still count.
-    QList<LoggedRun> slips;
+    SlipsToFit slips;
+    // Only JSON holds the calibration with its validation.
+    slips.validation = options.format == OutputFormat::Json;
     bool slipsRefused = false;
     if (!options.slips.isEmpty()) {
         const QString name = TerminalText(options.slips);
@@ -63,8 +65,8 @@ int RunCommand(const QStringList& arguments, const RunnerStreams& streams)
         for (const QString& refusal : read.refusals)
             say(err, QStringLiteral("torvane-run: %1: %2\n").arg(name, TerminalText(refusal)));
         slipsRefused = !read.refusals.isEmpty();
-        slips = read.runs;
-        if (slips.isEmpty()) {
+        slips.runs = read.runs;
+        if (slips.runs.isEmpty()) {
             say(err, QStringLiteral("torvane-run: %1: no time slip to fit the cars to\n").arg(name));
             return SomeCarFailed;
         }

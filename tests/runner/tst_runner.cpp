@@ -106,6 +106,8 @@ private slots:
     void outsideNames();
     void slipsFitTheCars_data();
     void slipsFitTheCars();
+    void slipsFittedOncePerCar_data();
+    void slipsFittedOncePerCar();
 };
 
 void TestRunner::messages_data()
@@ -520,6 +522,40 @@ void TestRunner::outsideNames()
     QVERIFY2(finished.out.mid(finished.out.indexOf('\n') + 1).startsWith(rowStart), finished.out);
 }
 
+namespace {
+
+// The sports car made, with another horsepower and spin time, on five days.
+struct MadeUpSlips {
+    CarInputs real;
+    QList<LoggedRun> runs;
+};
+
+MadeUpSlips madeUpSlips()
+{
+    MadeUpSlips slips;
+    CarInputs& real = slips.real;
+    real = ConvertTexts(ReadCar(BatchFile::Of(QStringLiteral("sports-car.trv")), {}).texts);
+    real.horsepower *= 0.92;
+    real.spinTime = 0.5;
+    const QList<AirConditions> days{ { 59, 29.92, 0 }, { 85, 29.1, 60 }, { 40, 30.1, 20 }, { 95, 28.5, 70 },
+                                     { 70, 29.5, 40 } };
+    for (int day = 0; day < days.size(); ++day) {
+        const DayResults result = RunCarOnDay(real, days[day]);
+        LoggedRun run;
+        run.date = QDate(2024, 5, day + 1);
+        run.temperature = days[day].temperature;
+        run.pressure = days[day].pressure;
+        run.humidity = days[day].humidity;
+        run.sixtyFootTime = result.splits.sixtyFootTime;
+        run.quarterMileTime = result.splits.quarterMileTime;
+        run.quarterMileSpeed = result.splits.quarterMileSpeed;
+        slips.runs << run;
+    }
+    return slips;
+}
+
+} // namespace
+
 void TestRunner::slipsFitTheCars_data()
 {
     QTest::addColumn<QByteArray>("badRow");
@@ -531,31 +567,13 @@ void TestRunner::slipsFitTheCars_data()
         << QByteArray(": line 7: quarterMileTime is not a number: \"12.3.4\"\n");
 }
 
-// Runs the sports car made, with another horsepower and spin time, on five
-// days: the runner fits them back, as the garage does.
+// The made-up slips: the runner fits the car back, as the garage does.
 void TestRunner::slipsFitTheCars()
 {
     QFETCH(QByteArray, badRow);
     QFETCH(int, status);
     QFETCH(QByteArray, err);
-    CarInputs real = ConvertTexts(ReadCar(BatchFile::Of(QStringLiteral("sports-car.trv")), {}).texts);
-    real.horsepower *= 0.92;
-    real.spinTime = 0.5;
-    const QList<AirConditions> days{ { 59, 29.92, 0 }, { 85, 29.1, 60 }, { 40, 30.1, 20 }, { 95, 28.5, 70 },
-                                     { 70, 29.5, 40 } };
-    QList<LoggedRun> runs;
-    for (int day = 0; day < days.size(); ++day) {
-        const DayResults result = RunCarOnDay(real, days[day]);
-        LoggedRun run;
-        run.date = QDate(2024, 5, day + 1);
-        run.temperature = days[day].temperature;
-        run.pressure = days[day].pressure;
-        run.humidity = days[day].humidity;
-        run.sixtyFootTime = result.splits.sixtyFootTime;
-        run.quarterMileTime = result.splits.quarterMileTime;
-        run.quarterMileSpeed = result.splits.quarterMileSpeed;
-        runs << run;
-    }
+    const auto [real, runs] = madeUpSlips();
     QTemporaryDir dir;
     const QString slips = dir.filePath(QStringLiteral("slips.csv"));
     QFile file(slips);
@@ -577,5 +595,46 @@ void TestRunner::slipsFitTheCars()
     QCOMPARE(car.value(QStringLiteral("inputs")).toObject().value(QStringLiteral("horsepower")).toDouble(), horsepower);
 }
 
+// A car is fitted once however often it comes, and the fit's validation is
+// made only where the rows carry it (JSON): the rows of one car share one
+// calibration, CSV and the table carry none.
+void TestRunner::slipsFittedOncePerCar_data()
+{
+    QTest::addColumn<bool>("validation");
+    QTest::newRow("JSON") << true;
+    QTest::newRow("CSV and the table") << false;
+}
+
+void TestRunner::slipsFittedOncePerCar()
+{
+    QFETCH(bool, validation);
+    const ParsedOptions parsed = ParseOptions({ "sports-car.trv", "economy-car.trv", "sports-car.trv" });
+    const SlipsToFit slips{ madeUpSlips().runs, validation };
+    std::vector<const std::string*> calibrations;
+    std::vector<double> horsepowers;
+    bool allRan = false;
+    QVERIFY(RunBatch(parsed.options, {}, nullptr, false,
+                     [&](const RowPiece& piece) {
+                         for (const RunRow& row : piece.rows) {
+                             calibrations.push_back(row.calibration);
+                             horsepowers.push_back(row.inputs.horsepower);
+                         }
+                         return true;
+                     },
+                     allRan, &slips));
+    QVERIFY(allRan);
+    QCOMPARE(calibrations.size(), 3u);
+    QCOMPARE(horsepowers[2], horsepowers[0]);
+    QVERIFY(horsepowers[1] != horsepowers[0]);
+    if (validation) {
+        QVERIFY(calibrations[0] && calibrations[1]);
+        QCOMPARE(calibrations[2], calibrations[0]);
+        QVERIFY(calibrations[0]->find("\"leaveOneOutError\"") != std::string::npos);
+    } else {
+        QCOMPARE(calibrations, std::vector<const std::string*>(3, nullptr));
+    }
+}
+
 QTEST_GUILESS_MAIN(TestRunner)
 #include "tst_runner.moc"
+
