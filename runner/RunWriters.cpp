@@ -596,7 +596,7 @@ private:
         line.cells.append(row.file->terminalName);
         if (row.Read())
             for (std::size_t i = 0; i < swept.size(); ++i)
-                line.cells.append(QString::fromLatin1(ShortestText(row.swept[i])));
+                line.cells.append(localized(QString::fromLatin1(ShortestText(row.swept[i]))));
         if (!row.Ran()) {
             line.message = TerminalText(messageOf(row, checks));
             return line;
@@ -612,20 +612,38 @@ private:
             line.cells.append(resultCell(row.run.results, column.field));
         if (splits)
             for (const SplitColumn& column : splitColumns)
-                line.cells.append(FormatFixed(row.splits.*column.value, 0, column.decimals));
+                line.cells.append(localized(FormatFixed(row.splits.*column.value, 0, column.decimals)));
         return line;
     }
 
-    // The results dialog's text, with a zero before a bare decimal
-    // separator (".75" is written "0.75").
+    // The results dialog's text, with a zero before a bare decimal point
+    // (".75" is written "0.75").
     QString resultCell(const SimulationResults& results, ResultField field) const
     {
-        QString text = ResultText(results, field, separators.decimal, separators.group).trimmed();
-        if (text.startsWith(separators.decimal))
+        QString text = ResultText(results, field, QStringLiteral("."), QStringLiteral(",")).trimmed();
+        if (text.startsWith(u'.'))
             text.prepend(u'0');
-        else if (text.startsWith(u'-') && QStringView(text).mid(1).startsWith(separators.decimal))
+        else if (text.startsWith(QLatin1String("-.")))
             text.insert(1, u'0');
-        return text;
+        return localized(text);
+    }
+
+    // A number written in the C form ("10,312.34") in the table's one form:
+    // with the separators of the user's numeric locale.
+    QString localized(const QString& text) const
+    {
+        if (separators.decimal == u'.' && separators.group == u',')
+            return text;
+        QString out;
+        for (const QChar c : text) {
+            if (c == u'.')
+                out += separators.decimal;
+            else if (c == u',')
+                out += separators.group;
+            else
+                out += c;
+        }
+        return out;
     }
 
     void widen(const Line& line)

@@ -6,8 +6,9 @@
 // JSON and CSV write each row by itself with std::to_chars into a reused
 // buffer (RowFormat), never depending on the locale, so rows can be
 // formatted on any thread and written in order. The table shows the results
-// dialog's texts in the user's locale; it sizes its columns from the first
-// TableWindow rows, then streams the rest.
+// dialog's texts, every number with the separators of the user's numeric
+// locale; it sizes its columns from the first TableWindow rows, then
+// streams the rest.
 #pragma once
 
 #include "runner/CarBatch.h"

@@ -18,6 +18,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -46,12 +47,17 @@ Finished runInProcess(const QStringList& arguments, const QByteArray& input = {}
     return { status, out.data(), err.data() };
 }
 
+// The built program, in the C locale unless `locale` sets other variables
+// ("LANG=de_DE.UTF-8").
 Finished runProgram(const QStringList& arguments, const QByteArray& input = {},
-                    bool closeInput = true, const QString& locale = QStringLiteral("C"))
+                    bool closeInput = true, const QStringList& locale = { QStringLiteral("LC_ALL=C") })
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), locale);
+    for (const char* name : { "LC_ALL", "LC_NUMERIC", "LANG" })
+        environment.remove(QString::fromLatin1(name));
+    for (const QString& setting : locale)
+        environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(TORVANE_RUN_PATH), arguments);
     process.write(input);
@@ -96,6 +102,8 @@ private slots:
     void dayAndSplits_data();
     void dayAndSplits();
     void programGivesTheEngineDoubles();
+    void oneNumberFormPerTable_data();
+    void oneNumberFormPerTable();
     void programStatuses();
     void outputFaults_data();
     void outputFaults();
@@ -379,7 +387,7 @@ void TestRunner::programGivesTheEngineDoubles()
     QVERIFY(files.size() >= 4);
     const Finished finished = runProgram(QStringList{ "--json" } + files);
     QCOMPARE(finished.status, 0);
-    QCOMPARE(runProgram(QStringList{ "--json" } + files, {}, true, "de_DE.UTF-8").out, finished.out);
+    QCOMPARE(runProgram(QStringList{ "--json" } + files, {}, true, { "LC_ALL=de_DE.UTF-8" }).out, finished.out);
 
     const QJsonArray cars = QJsonDocument::fromJson(finished.out).array();
     QCOMPARE(cars.size(), files.size());
@@ -393,6 +401,39 @@ void TestRunner::programGivesTheEngineDoubles()
             QCOMPARE(std::bit_cast<quint64>(results[ResultKey(field)].toDouble()),
                      std::bit_cast<quint64>(ResultValue(expected, field)));
     }
+}
+
+// The table writes every number in one form, that of the user's numeric
+// locale (so LC_NUMERIC=C gives the C form); JSON and CSV are the same
+// bytes in every locale.
+void TestRunner::oneNumberFormPerTable_data()
+{
+    QTest::addColumn<QStringList>("locale");
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QString>("decimal");
+    QTest::newRow("C") << QStringList{ "LC_ALL=C" } << "," << ".";
+    QTest::newRow("German") << QStringList{ "LC_ALL=de_DE.UTF-8" } << "." << ",";
+    QTest::newRow("German, C numbers") << QStringList{ "LANG=de_DE.UTF-8", "LC_NUMERIC=C" } << "," << ".";
+}
+
+void TestRunner::oneNumberFormPerTable()
+{
+    QFETCH(QStringList, locale);
+    QFETCH(QString, group);
+    QFETCH(QString, decimal);
+    const QStringList car{ "--sweep", "spinTime=0.75:1.25:0.25", "sports-car.trv" };
+    const QList<QByteArray> lines = runProgram(QStringList{ "--splits" } + car, {}, true, locale).out.split('\n');
+    QCOMPARE(lines.size(), 5);
+    const QRegularExpression number(QStringLiteral("^\\d{1,3}(%1\\d{3})*(%2\\d+)?$")
+                                        .arg(QRegularExpression::escape(group), QRegularExpression::escape(decimal)));
+    for (const QByteArray& line : lines.mid(1, 3)) {
+        const QStringList cells = QString::fromUtf8(line).split(u' ', Qt::SkipEmptyParts).mid(1);
+        QCOMPARE(cells.size(), 1 + ResultFieldCount + 5);
+        for (const QString& cell : cells)
+            QVERIFY2(number.match(cell).hasMatch(), qPrintable(cell));
+    }
+    for (const char* format : { "--csv", "--json" })
+        QCOMPARE(runProgram(QStringList{ format } + car, {}, true, locale).out, runProgram(QStringList{ format } + car).out);
 }
 
 void TestRunner::programStatuses()
