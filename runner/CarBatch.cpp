@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdint>
@@ -60,9 +59,10 @@ void SetSweptValue(CarInputs& inputs, InputField field, double value)
         // IntegerFromText on the shortest text, without a QString: an
         // optional sign, then the digits up to the first other character,
         // saturated beyond 32 bits.
-        char text[32];
-        const char* const end = std::to_chars(text, text + sizeof text, value).ptr;
-        const char* at = text;
+        std::string text;
+        AppendShortest(text, value);
+        const char* at = text.data();
+        const char* const end = at + text.size();
         const bool negative = *at == '-';
         if (negative)
             ++at;
@@ -180,7 +180,6 @@ struct CarRuns {
     const BatchFile* file;
     CarInputs base;      // the converted inputs, before the sweeps
     std::string prefix;  // "torvane-run: FILE: "
-    InputTexts inputTexts; // of `base`, by InputField
     CarInputs typed;     // the converted inputs as typed, for the range checks
     // The car's fit when it was fitted: `base` then holds the fitted
     // horsepower and spin time.
@@ -220,13 +219,12 @@ void runPiece(const BatchSetting& setting, const CarRuns& car, long long first, 
               SimulationRecord& record, RowPiece& piece)
 {
     piece.rows.clear();
-    piece.formatted.clear();
+    piece.formatted.Clear();
     piece.messages.clear();
     piece.allRan = true;
     const std::vector<Sweep>& sweeps = setting.options.sweeps;
     RunRow row;
     row.file = car.file;
-    row.inputTexts = &car.inputTexts;
     row.calibration = car.fit && !car.fit->calibration.empty() ? &car.fit->calibration : nullptr;
     for (long long index = first; index < first + rows; ++index) {
         row.inputs = car.base;
@@ -280,7 +278,7 @@ bool RunBatch(const RunOptions& options, const StandardInputReader& readStandard
     const std::unique_ptr<FitCache> fits = slips ? std::make_unique<FitCache>(*slips) : nullptr;
     for (const QString& name : options.files) {
         const BatchFile file = BatchFile::Of(name);
-        const CarRuns car{ &file, {}, ("torvane-run: " + file.terminalName + ": ").toStdString(), {} };
+        const CarRuns car{ &file, {}, ("torvane-run: " + file.terminalName + ": ").toStdString() };
         const CarSource source = ReadCar(file, readStandardInput);
         if (!source.error.isEmpty()) {
             RowPiece& piece = held.front();
@@ -320,10 +318,6 @@ bool RunBatch(const RunOptions& options, const StandardInputReader& readStandard
                     return false;
             }
         }
-        for (InputField field : AllInputFields)
-            runsOfCar.inputTexts[static_cast<std::size_t>(field)] = PaddedText(
-                IsCountField(field) ? ShortestText(static_cast<int>(runsOfCar.base.Value(field))).toStdString()
-                                    : ShortestText(runsOfCar.base.Value(field)).toStdString());
         // Rows that each carry a long calibration come in shorter pieces, so
         // that the pieces held at once stay about as large as without.
         const long long pieceRows = runsOfCar.fit ? std::clamp<long long>(

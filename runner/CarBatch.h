@@ -13,6 +13,7 @@
 #include "core/CarRun.h"
 #include "core/DayRun.h"
 #include "logbook/LoggedRun.h"
+#include "runner/RowText.h"
 #include "runner/RunOptions.h"
 
 #include <QByteArray>
@@ -48,36 +49,12 @@ struct BatchFile {
     static BatchFile Of(const QString& name);
 };
 
-// A short text (an input's number, a JSON key) kept in at least
-// PaddedText::copied bytes, so that a row copies it in one move of a fixed
-// size; a longer one is copied as it is.
-class PaddedText {
-public:
-    static constexpr std::size_t copied = 48;
-    PaddedText() : PaddedText(std::string()) {}
-    explicit PaddedText(std::string text) : size(text.size()), padded(std::move(text))
-    {
-        if (padded.size() < copied)
-            padded.resize(copied);
-    }
-    std::size_t Size() const { return size; }
-    const char* Data() const { return padded.data(); }
-
-private:
-    std::size_t size;
-    std::string padded;
-};
-using InputTexts = std::array<PaddedText, InputFieldCount>;
-
 // One row of the output: one run of a car, or a FILE that could not be read.
 struct RunRow {
     const BatchFile* file = nullptr;
     QString refusal;  // why the FILE could not be read; nothing below is set then
     std::array<double, MaxSweeps> swept{}; // the swept values, in the order of the sweeps
     CarInputs inputs; // the converted inputs
-    // The shortest texts of the inputs no sweep changes, by InputField
-    // (made once per FILE; a writer formats the swept ones itself).
-    const InputTexts* inputTexts = nullptr;
     int failedCheck = -1; // the range test (RangeTests()) that refused the car; -1 when it ran
     CarRun run;       // the run, when the car passed every check
     double horsepower = 0; // the horsepower the car ran with: on the day
@@ -97,7 +74,7 @@ class RowFormat;
 // not run.
 struct alignas(64) RowPiece { // alone on its cache lines: each thread fills its own
     std::vector<RunRow> rows;
-    std::string formatted;
+    RowText formatted;
     std::string messages;
     bool allRan = true;
 };

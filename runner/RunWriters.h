@@ -3,9 +3,10 @@
 // JSON and CSV for other programs.
 //
 // In: the rows of a command, in order. Out: UTF-8 bytes on an OutputSink.
-// JSON and CSV write each row by itself with std::to_chars into a reused
-// buffer (RowFormat), never depending on the locale, so rows can be
-// formatted on any thread and written in order. The table shows the results
+// JSON and CSV write each row by itself (RowFormat) into a text that grows
+// (RowText), numbers with std::to_chars (core/NumberText), never depending
+// on the locale, so rows can be formatted on any thread and written in
+// order. The table shows the results
 // dialog's texts, every number with the separators of the user's numeric
 // locale; it sizes its columns from the first TableWindow rows, then
 // streams the rest.
@@ -13,6 +14,7 @@
 
 #include "runner/CarBatch.h"
 #include "runner/OutputSink.h"
+#include "runner/RowText.h"
 #include "runner/RunOptions.h"
 
 #include <memory>
@@ -29,7 +31,7 @@ public:
     virtual ~RowFormat() = default;
     // Appends the row's bytes to `out`. Every row but the first of the
     // output starts with Separator(); Row writes it for every row.
-    virtual void Row(const RunRow& row, std::string& out) const = 0;
+    virtual void Row(const RunRow& row, RowText& out) const = 0;
     virtual std::string_view Separator() const { return {}; }
 };
 

@@ -84,7 +84,7 @@ int RunCommand(const QStringList& arguments, const RunnerStreams& streams)
         if (!piece.messages.empty())
             err.write(piece.messages.data(), static_cast<qint64>(piece.messages.size()));
         if (writer->Format())
-            writer->TakeFormatted(piece.formatted, out);
+            writer->TakeFormatted(piece.formatted.Text(), out);
         for (const RunRow& row : piece.rows)
             writer->Take(row, out);
         return !out.Failed();
