@@ -45,7 +45,7 @@ private:
         std::size_t at = 0;
         std::size_t length = 0;
     };
-    static constexpr int slotBits = 7;
+    static constexpr int slotBits = 9;
 
     std::string text;
     std::array<Written, std::size_t{ 1 } << slotBits> written{};
