@@ -24,28 +24,22 @@ struct KeyInfo {
     const char* name;
     std::span<const std::string_view> words;
     std::optional<RoadField> field;
-    const char* what; // as a sentence names it, untranslated
 };
 
 const std::array<KeyInfo, RoadKeyCount>& keyInfo()
 {
     static const std::array<KeyInfo, RoadKeyCount> info = { {
-        { RoadKey::Engine, "engine", EngineWords, std::nullopt, QT_TRANSLATE_NOOP("RoadKeys", "engine") },
-        { RoadKey::Drivetrain, "drivetrain", DrivetrainWords, std::nullopt,
-          QT_TRANSLATE_NOOP("RoadKeys", "drivetrain") },
-        { RoadKey::Transmission, "transmission", TransmissionWords, std::nullopt,
-          QT_TRANSLATE_NOOP("RoadKeys", "transmission") },
-        { RoadKey::Gears, "gears", {}, RoadField::Gears, QT_TRANSLATE_NOOP("RoadKeys", "number of gears") },
-        { RoadKey::PowerRpm, "powerRpm", {}, RoadField::PowerRpm,
-          QT_TRANSLATE_NOOP("RoadKeys", "engine speed of peak power") },
-        { RoadKey::Torque, "torque", {}, RoadField::Torque, QT_TRANSLATE_NOOP("RoadKeys", "torque") },
-        { RoadKey::TorqueRpm, "torqueRpm", {}, RoadField::TorqueRpm,
-          QT_TRANSLATE_NOOP("RoadKeys", "engine speed of peak torque") },
-        { RoadKey::Redline, "redline", {}, RoadField::Redline, QT_TRANSLATE_NOOP("RoadKeys", "redline") },
-        { RoadKey::FrontalArea, "frontalArea", {}, RoadField::FrontalArea,
-          QT_TRANSLATE_NOOP("RoadKeys", "frontal area") },
-        { RoadKey::Tires, "tires", TireWords, std::nullopt, QT_TRANSLATE_NOOP("RoadKeys", "tires") },
-        { RoadKey::Surface, "surface", SurfaceWords, std::nullopt, QT_TRANSLATE_NOOP("RoadKeys", "surface") },
+        { RoadKey::Engine, "engine", EngineWords, std::nullopt },
+        { RoadKey::Drivetrain, "drivetrain", DrivetrainWords, std::nullopt },
+        { RoadKey::Transmission, "transmission", TransmissionWords, std::nullopt },
+        { RoadKey::Gears, "gears", {}, RoadField::Gears },
+        { RoadKey::PowerRpm, "powerRpm", {}, RoadField::PowerRpm },
+        { RoadKey::Torque, "torque", {}, RoadField::Torque },
+        { RoadKey::TorqueRpm, "torqueRpm", {}, RoadField::TorqueRpm },
+        { RoadKey::Redline, "redline", {}, RoadField::Redline },
+        { RoadKey::FrontalArea, "frontalArea", {}, RoadField::FrontalArea },
+        { RoadKey::Tires, "tires", TireWords, std::nullopt },
+        { RoadKey::Surface, "surface", SurfaceWords, std::nullopt },
     } };
     return info;
 }
@@ -117,12 +111,12 @@ QString take(RoadKeys& keys, const KeyInfo& info, const QString& text)
                 return QString();
             }
         }
-        return QCoreApplication::translate("RoadKeys", "The %1 must be one of %2.")
-            .arg(translated(info.what), RoadKeyWords(info.key).join(QStringLiteral(", ")));
+        return QCoreApplication::translate("RoadKeys", "The value of %1 must be one of %2.")
+            .arg(RoadKeyName(info.key), RoadKeyWords(info.key).join(QStringLiteral(", ")));
     }
     const std::optional<double> number = numberOf(value);
     if (!number)
-        return QCoreApplication::translate("RoadKeys", "The %1 must be a number.").arg(translated(info.what));
+        return QCoreApplication::translate("RoadKeys", "The value of %1 must be a number.").arg(RoadKeyName(info.key));
     const RoadRange& range = RoadRanges()[static_cast<std::size_t>(*info.field)];
     const bool whole = info.key != RoadKey::Gears || *number == std::floor(*number);
     if (!within(*number, range) || !whole)
@@ -232,7 +226,10 @@ RoadKeysRead ReadRoadKeys(const QString& text, int firstLine, const QString& fil
         if (line.isEmpty())
             continue;
         const int number = firstLine + static_cast<int>(i);
-        auto refuse = [&](const QString& why) {
+        auto refuse = [&](QString why) {
+            // The range messages, in the classic style, end without a stop.
+            if (!why.endsWith(QLatin1Char('.')))
+                why += QLatin1Char('.');
             read.keys = {};
             read.error = QCoreApplication::translate("RoadKeys", "%1, line %L2: %3 Nothing was loaded.")
                              .arg(fileName)
