@@ -651,14 +651,20 @@ void TestRunner::slipsFittedOncePerCar()
     QFETCH(bool, validation);
     const ParsedOptions parsed = ParseOptions({ "sports-car.trv", "economy-car.trv", "sports-car.trv" });
     const SlipsToFit slips{ madeUpSlips().runs, validation };
+    // A row's calibration lives as long as the batch: its address is kept,
+    // and whether it holds the validation.
     std::vector<const std::string*> calibrations;
     std::vector<double> horsepowers;
+    bool validated = false;
     bool allRan = false;
     QVERIFY(RunBatch(parsed.options, {}, nullptr, false,
                      [&](const RowPiece& piece) {
                          for (const RunRow& row : piece.rows) {
                              calibrations.push_back(row.calibration);
                              horsepowers.push_back(row.inputs.horsepower);
+                             validated = validated
+                                         || (row.calibration
+                                             && row.calibration->find("\"leaveOneOutError\"") != std::string::npos);
                          }
                          return true;
                      },
@@ -670,7 +676,7 @@ void TestRunner::slipsFittedOncePerCar()
     if (validation) {
         QVERIFY(calibrations[0] && calibrations[1]);
         QCOMPARE(calibrations[2], calibrations[0]);
-        QVERIFY(calibrations[0]->find("\"leaveOneOutError\"") != std::string::npos);
+        QVERIFY(validated);
     } else {
         QCOMPARE(calibrations, std::vector<const std::string*>(3, nullptr));
     }
