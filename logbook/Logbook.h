@@ -44,7 +44,7 @@ class Logbook {
 
 public:
     // The version of the schema this program writes, and the newest it reads.
-    static constexpr int SchemaVersion = 1;
+    static constexpr int SchemaVersion = 2;
     // "TrLb": marks a Torvane logbook among SQLite files.
     static constexpr qint32 ApplicationId = 0x54724c62;
     // How long a change waits for another program that holds the file.
@@ -103,6 +103,11 @@ private:
     QSqlDatabase database() const;
     QString openFile(const QString& path, OpenMode mode);
     QString bringUpToDate(bool mayCreate);
+    // Why a logbook of this version cannot be read, empty when it can.
+    static QString versionProblem(const QString& file, qint32 version);
+    // Why the schema of `db` is not that of a logbook of `version` (an
+    // object more, less or changed), empty when it is.
+    QString schemaProblem(QSqlDatabase& db, qint32 version) const;
     // Runs `change` in one write transaction and commits it; rolls it back
     // and returns the reason when the change or the commit fails.
     QString write(const std::function<QString(QSqlDatabase&)>& change);

@@ -118,6 +118,28 @@ struct SmallDisk {
     bool mounted = false;
 };
 
+// Copies the logbook at `from` to `path` as a program killed while saving a
+// change leaves it: beside the file, a journal SQLite must roll back before
+// anything is read (a hot journal).
+void copyWithUnfinishedChange(const QString& from, const QString& path)
+{
+    const QString name = QUuid::createUuid().toString();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(from);
+        QVERIFY(db.open());
+        QSqlQuery query(db);
+        // Unsynced, the journal is marked valid as soon as it is written.
+        QVERIFY(query.exec("PRAGMA synchronous = OFF"));
+        QVERIFY(query.exec("BEGIN IMMEDIATE"));
+        QVERIFY(query.exec("UPDATE cars SET name = 'Half-saved'"));
+        QVERIFY(QFile::copy(from, path));
+        QVERIFY(QFile::copy(from + "-journal", path + "-journal"));
+        QVERIFY(query.exec("ROLLBACK"));
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
 using MakeFile = std::function<void(const QString& path)>;
 
 } // namespace
@@ -188,7 +210,7 @@ void TestLogbook::newLogbook()
     QCOMPARE(rawSql(path, { "SELECT group_concat(name, ' ') FROM (SELECT name FROM sqlite_schema "
                             "WHERE type = 'table' ORDER BY name)" })
                  .toString(),
-             "cars runs");
+             "cars runs sqlite_sequence");
 }
 
 // A file written by version 1 (with a car from a .trv file, a quarter-mile
@@ -368,9 +390,51 @@ void TestLogbook::refusedAndLeftAlone_data()
     QTest::newRow("a newer logbook")
         << MakeFile([](const QString& path) {
                makeLogbook(path, 2);
-               rawSql(path, { "PRAGMA user_version = 2" });
+               rawSql(path, { QStringLiteral("PRAGMA user_version = %1").arg(Logbook::SchemaVersion + 1) });
            })
-        << orCreate << "%1 is a logbook of a newer Torvane (version 2; this one reads up to version 1). It was left as it is.";
+        << orCreate
+        << "%1 is a logbook of a newer Torvane (version " + QString::number(Logbook::SchemaVersion + 1)
+               + "; this one reads up to version " + QString::number(Logbook::SchemaVersion) + "). It was left as it is.";
+    // A crafted version must never pick a step: read from the file's first
+    // bytes, and from SQLite once it has rolled back a stopped change.
+    const QString negative = "%1 is not a Torvane logbook: it gives its version as -1, which no Torvane writes. It "
+                             "was left as it is.";
+    QTest::newRow("a negative version")
+        << MakeFile([](const QString& path) {
+               makeLogbook(path, 2);
+               rawSql(path, { "PRAGMA user_version = -1" });
+           })
+        << orCreate << negative;
+    QTest::newRow("a negative version, beside an unfinished change")
+        << MakeFile([](const QString& path) {
+               makeLogbook(path + ".made", 2);
+               rawSql(path + ".made", { "PRAGMA user_version = -1" });
+               copyWithUnfinishedChange(path + ".made", path);
+           })
+        << orCreate << negative;
+    // A shared logbook carries only what Torvane makes: a trigger would
+    // act with the program's own changes.
+    QTest::newRow("a trigger")
+        << MakeFile([](const QString& path) {
+               makeLogbook(path, 2);
+               rawSql(path, { "CREATE TRIGGER t AFTER INSERT ON runs BEGIN DELETE FROM runs WHERE id < NEW.id; END" });
+           })
+        << orCreate
+        << "The logbook %1 holds a trigger, t, that Torvane does not make: it would act on the logbook with every "
+           "change. It was left as it is.";
+    QTest::newRow("a view")
+        << MakeFile([](const QString& path) {
+               makeLogbook(path, 2);
+               rawSql(path, { "CREATE VIEW fast AS SELECT * FROM runs WHERE quarter_mile_time < 10" });
+           })
+        << orCreate << "The logbook %1 holds a view, fast, that Torvane does not make. It was left as it is.";
+    QTest::newRow("a column more")
+        << MakeFile([](const QString& path) {
+               makeLogbook(path, 2);
+               rawSql(path, { "ALTER TABLE runs ADD COLUMN wind REAL" });
+           })
+        << orCreate
+        << "In the logbook %1, runs is not as Torvane makes it: another program has changed it. It was left as it is.";
     QTest::newRow("a damaged page")
         << MakeFile([](const QString& path) {
                makeLogbook(path, 200);
@@ -451,10 +515,15 @@ void TestLogbook::readOnlyLogbook()
     const QString path = (root ? disk.path : dir.path()) + "/logbook.sqlite";
     const qint64 carId = makeLogbook(path, 3);
     QVERIFY(carId > 0);
+    // Beside it, one a program stopped in the middle of saving a change.
+    const QString unfinished = (root ? disk.path : dir.path()) + "/unfinished.sqlite";
+    copyWithUnfinishedChange(path, unfinished);
+    const QByteArray journal = readAll(unfinished + "-journal");
     if (root)
         QVERIFY(disk.MakeReadOnly());
     else
-        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
+        for (const QString& file : { path, unfinished, unfinished + "-journal" })
+            QVERIFY(QFile::setPermissions(file, QFile::ReadOwner));
     const QByteArray before = readAll(path);
     Logbook book;
     QCOMPARE(book.Open(path), QString());
@@ -466,6 +535,11 @@ void TestLogbook::readOnlyLogbook()
     QCOMPARE(book.DeleteRun(1), refusal);
     book.Close();
     QCOMPARE(readAll(path), before);
+
+    QCOMPARE(book.Open(unfinished), "The logbook " + unfinished
+                                        + " holds an unfinished change (a program stopped while saving it), which "
+                                          "cannot be rolled back while the file is read-only. It was left as it is.");
+    QCOMPARE(readAll(unfinished + "-journal"), journal);
 }
 
 // One program holds a write transaction; another's change waits for it and
