@@ -865,7 +865,7 @@ QString Logbook::insertRun(QSqlDatabase& db, LoggedRun& run) const
         if (!prepareAndRun(query, QStringLiteral("SELECT 1 FROM runs WHERE id = ?"), { run.id }))
             return writeFailure(query.lastError());
         if (query.next())
-            return tr("A run with the id %1 is already in the logbook.").arg(run.id);
+            return tr("%1 is in the logbook already; it was not added again.").arg(RunLabel(run));
     }
     const QVariant id = run.id != 0 ? QVariant(run.id) : QVariant();
     if (!prepareAndRun(query,
@@ -918,21 +918,66 @@ QString Logbook::AddRuns(qint64 carId, QList<LoggedRun>& runs)
     return error;
 }
 
+QString Logbook::updateRun(QSqlDatabase& db, const LoggedRun& run) const
+{
+    const QString missing = checkCarExists(db, run.carId);
+    if (!missing.isEmpty())
+        return missing;
+    QSqlQuery query(db);
+    if (!prepareAndRun(query, QStringLiteral("UPDATE runs SET %1 WHERE id = ?").arg(assignments(runColumns())),
+                       runValues(run) << run.id))
+        return writeFailure(query.lastError());
+    if (query.numRowsAffected() != 1)
+        return tr("The run with the id %1 is not in the logbook.").arg(run.id);
+    return QString();
+}
+
 QString Logbook::UpdateRun(const LoggedRun& run)
 {
     const QString problem = RunProblem(run);
     if (!problem.isEmpty())
         return problem;
+    return write([&](QSqlDatabase& db) { return updateRun(db, run); });
+}
+
+QString Logbook::checkUnchanged(QSqlDatabase& db, const LoggedRun& seen) const
+{
+    const LogbookRead<QList<LoggedRun>> now
+        = readAll<LoggedRun>(db, QStringLiteral("SELECT id, %1 FROM runs WHERE id = ?").arg(runColumns()),
+                             { seen.id }, &runFrom, [this](const QSqlError& e) { return writeFailure(e); });
+    if (!now.error.isEmpty())
+        return now.error;
+    if (now.value.isEmpty())
+        return tr("%1 is no longer in the logbook: another window or program has deleted it. Nothing was changed.")
+            .arg(RunLabel(seen));
+    if (!(now.value.front() == seen))
+        return tr("%1 has been changed by another window or program since; it was left as it is.")
+            .arg(RunLabel(seen));
+    return QString();
+}
+
+QString Logbook::UpdateRunIfUnchanged(const LoggedRun& seen, const LoggedRun& run)
+{
+    const QString problem = RunProblem(run);
+    if (!problem.isEmpty())
+        return problem;
     return write([&](QSqlDatabase& db) {
-        const QString missing = checkCarExists(db, run.carId);
-        if (!missing.isEmpty())
-            return missing;
-        QSqlQuery query(db);
-        if (!prepareAndRun(query, QStringLiteral("UPDATE runs SET %1 WHERE id = ?").arg(assignments(runColumns())),
-                           runValues(run) << run.id))
-            return writeFailure(query.lastError());
-        if (query.numRowsAffected() != 1)
-            return tr("The run with the id %1 is not in the logbook.").arg(run.id);
+        const QString changed = checkUnchanged(db, seen);
+        return changed.isEmpty() ? updateRun(db, run) : changed;
+    });
+}
+
+QString Logbook::DeleteRunsIfUnchanged(const QList<LoggedRun>& seen)
+{
+    return write([&](QSqlDatabase& db) {
+        for (const LoggedRun& run : seen) {
+            const QString changed = checkUnchanged(db, run);
+            if (!changed.isEmpty())
+                return changed;
+            QSqlQuery query(db);
+            if (!prepareAndRun(query, QStringLiteral("DELETE FROM runs WHERE id = ?"), { run.id }))
+                return writeFailure(query.lastError());
+        }
         return QString();
     });
 }

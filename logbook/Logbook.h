@@ -95,6 +95,14 @@ public:
     // Deletes every one of the runs as one change (taking an import back):
     // all of them, or none.
     QString DeleteRuns(const QList<qint64>& runIds);
+    // The changes of an undo, a redo, or an edit of a run read earlier: each
+    // is made only when the logbook still holds the runs as the caller read
+    // them (another window or program may have changed or deleted them
+    // since); otherwise nothing is changed and the message names the run.
+    // Changes `seen` into `run`, which has its id.
+    QString UpdateRunIfUnchanged(const LoggedRun& seen, const LoggedRun& run);
+    // Deletes every one of `seen`, all of them or none.
+    QString DeleteRunsIfUnchanged(const QList<LoggedRun>& seen);
     // A car's runs by date and time (runs without a date first), then id.
     LogbookRead<QList<LoggedRun>> Runs(qint64 carId) const;
     LogbookRead<std::optional<LoggedRun>> Run(qint64 runId) const;
@@ -116,6 +124,9 @@ private:
     QString notOpen() const;
     QString insertRun(QSqlDatabase& db, LoggedRun& run) const;
     QString checkCarExists(QSqlDatabase& db, qint64 carId) const;
+    // Why the logbook no longer holds `seen` as it was read, empty when it does.
+    QString checkUnchanged(QSqlDatabase& db, const LoggedRun& seen) const;
+    QString updateRun(QSqlDatabase& db, const LoggedRun& run) const;
     QString checkFileFree(QSqlDatabase& db, const LoggedCar& car) const;
 
     QString connection; // the Qt SQL connection name, unique to this object

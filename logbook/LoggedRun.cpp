@@ -235,6 +235,29 @@ QString CarProblem(const LoggedCar& car)
     return QString();
 }
 
+QString RunLabel(const LoggedRun& run)
+{
+    QString finish;
+    for (const auto& [time, speed] : { std::pair{ RunField::QuarterMileTime, RunField::QuarterMileSpeed },
+                                       std::pair{ RunField::EighthMileTime, RunField::EighthMileSpeed } }) {
+        const std::optional<double> t = run.*NumberMember(time);
+        const std::optional<double> v = run.*NumberMember(speed);
+        if (!t || !v)
+            continue;
+        finish = time == RunField::QuarterMileTime
+                     ? Text::tr("%1 s, %2 mph")
+                     : Text::tr("1/8 mile %1 s, %2 mph");
+        finish = finish.arg(QString::asprintf("%.*f", RunFieldDecimals(time), *t),
+                            QString::asprintf("%.*f", RunFieldDecimals(speed), *v));
+        break;
+    }
+    const QString date = RunDateText(run);
+    QString label = date.isEmpty() ? Text::tr("The run without a date") : Text::tr("The run of %1").arg(date);
+    if (!run.track.trimmed().isEmpty())
+        label = Text::tr("%1 at %2").arg(label, run.track.trimmed());
+    return finish.isEmpty() ? label : Text::tr("%1 (%2)").arg(label, finish);
+}
+
 QString RunDateText(const LoggedRun& run)
 {
     if (!run.date.isValid())

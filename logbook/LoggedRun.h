@@ -119,6 +119,11 @@ QString RunProblem(const LoggedRun& run, FieldNaming naming = FieldNaming::Words
 // Why a car cannot be kept as it stands (no name), empty when it can.
 QString CarProblem(const LoggedCar& car);
 
+// A run named for a message, as a sentence begins: "The run of 2024-05-04
+// 14:30 at Maple Grove (13.512 s, 101.50 mph)", with its date and time, its
+// track and its finish (the quarter mile's, else the eighth mile's).
+QString RunLabel(const LoggedRun& run);
+
 // The date and time as the CSV and the table write them: "2024-05-04",
 // "2024-05-04 14:30", or "2024-05-04 14:30:15" when the seconds are not 0;
 // empty when there is no date.

@@ -159,6 +159,8 @@ private slots:
     void versionOneBroughtUpToDate();
     void carsAndRuns();
     void anImportIsOneChange();
+    void twoWindowsChangeOnlyWhatTheyLeft_data();
+    void twoWindowsChangeOnlyWhatTheyLeft();
     void schemaChecks_data();
     void schemaChecks();
     void refusedAndLeftAlone_data();
@@ -239,6 +241,12 @@ void TestLogbook::versionOneBroughtUpToDate()
     QVERIFY(!eighth.time.isValid());
     QVERIFY(!eighth.quarterMileTime);
     QCOMPARE(eighth.eighthMileSpeed, 79.4);
+    // The runs keep their ids, and a deleted run's id is not given again.
+    QCOMPARE(book.DeleteRun(eighth.id), QString());
+    LoggedRun added = full;
+    added.id = 0;
+    QCOMPARE(book.AddRun(added), QString());
+    QCOMPARE(added.id, eighth.id + 1);
     book.Close();
     QCOMPARE(rawSql(path, { "PRAGMA user_version" }).toInt(), Logbook::SchemaVersion);
 }
@@ -306,7 +314,7 @@ void TestLogbook::carsAndRuns()
     LoggedRun restored = earlier;
     QCOMPARE(book.AddRun(restored), QString());
     QCOMPARE(restored.id, earlier.id);
-    QCOMPARE(book.AddRun(restored), QStringLiteral("A run with the id %1 is already in the logbook.").arg(earlier.id));
+    QCOMPARE(book.AddRun(restored), RunLabel(earlier) + " is in the logbook already; it was not added again.");
     QCOMPARE(book.Runs(car.id).value, (QList<LoggedRun>{ undated, earlier, later }));
 
     // Reading again from the file gives the same values.
@@ -330,6 +338,66 @@ void TestLogbook::anImportIsOneChange()
     QCOMPARE(book.AddRuns(car.id, runs), QString());
     QCOMPARE(book.Runs(car.id).value, runs);
     QCOMPARE(runs[2].carId, car.id);
+}
+
+// Two windows on one logbook file: one adds a run, the other changes it,
+// deletes it or adds its own; the first one's undo then changes the run only
+// if it is still as that window left it.
+void TestLogbook::twoWindowsChangeOnlyWhatTheyLeft_data()
+{
+    QTest::addColumn<QStringList>("others"); // what the other window does meanwhile
+    QTest::addColumn<bool>("deleting");      // the first one's undo deletes the run, or changes it back
+    QTest::addColumn<QString>("refusal");    // after the run's name; empty when the undo is made
+    const QString deleted = " is no longer in the logbook: another window or program has deleted it. Nothing was "
+                            "changed.";
+    const QString changed = " has been changed by another window or program since; it was left as it is.";
+    QTest::newRow("delete it, as left") << QStringList{} << true << "";
+    QTest::newRow("change it back, as left") << QStringList{} << false << "";
+    QTest::newRow("delete it, deleted and another added")
+        << QStringList{ "delete", "add" } << true << deleted;
+    QTest::newRow("delete it, changed") << QStringList{ "change" } << true << changed;
+    QTest::newRow("change it back, changed") << QStringList{ "change" } << false << changed;
+    QTest::newRow("change it back, deleted") << QStringList{ "delete" } << false << deleted;
+}
+
+void TestLogbook::twoWindowsChangeOnlyWhatTheyLeft()
+{
+    QFETCH(QStringList, others);
+    QFETCH(bool, deleting);
+    QFETCH(QString, refusal);
+    const QString path = dir.filePath("two-windows.sqlite");
+    QFile::remove(path);
+    const qint64 carId = makeLogbook(path, 1);
+    Logbook mine;
+    Logbook theirs;
+    QCOMPARE(mine.Open(path), QString());
+    QCOMPARE(theirs.Open(path), QString());
+    LoggedRun run = sampleRun(carId, 7);
+    QCOMPARE(mine.AddRun(run), QString());
+    for (const QString& other : others) {
+        if (other == "change") {
+            LoggedRun changed = run;
+            changed.note = "theirs";
+            QCOMPARE(theirs.UpdateRun(changed), QString());
+        } else if (other == "delete") {
+            QCOMPARE(theirs.DeleteRun(run.id), QString());
+        } else {
+            LoggedRun own = sampleRun(carId, 8);
+            QCOMPARE(theirs.AddRun(own), QString());
+            QVERIFY(own.id > run.id); // an id is never given twice
+        }
+    }
+    const QList<LoggedRun> held = theirs.Runs(carId).value;
+    LoggedRun back = run;
+    back.note = "as it was";
+    const QString error = deleting ? mine.DeleteRunsIfUnchanged({ run }) : mine.UpdateRunIfUnchanged(run, back);
+    if (refusal.isEmpty()) {
+        QCOMPARE(error, QString());
+        QCOMPARE(theirs.Run(run.id).value, deleting ? std::nullopt : std::optional(back));
+    } else {
+        QCOMPARE(error, RunLabel(run) + refusal);
+        QCOMPARE(theirs.Runs(carId).value, held);
+    }
 }
 
 // The file refuses what the program would never write, whoever writes it.
