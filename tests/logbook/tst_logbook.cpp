@@ -118,26 +118,44 @@ struct SmallDisk {
     bool mounted = false;
 };
 
-// Copies the logbook at `from` to `path` as a program killed while saving a
-// change leaves it: beside the file, a journal SQLite must roll back before
-// anything is read (a hot journal).
-void copyWithUnfinishedChange(const QString& from, const QString& path)
-{
-    const QString name = QUuid::createUuid().toString();
+// Another program's connection to the file, in the middle of a change: the
+// statements run inside BEGIN IMMEDIATE, and the change is ended by End(),
+// or rolled back when the connection goes.
+class ChangeUnderWay {
+public:
+    ChangeUnderWay(const QString& path, const QStringList& statements)
+        : name(QUuid::createUuid().toString())
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(from);
-        QVERIFY(db.open());
+        db.setDatabaseName(path);
+        begun = db.open();
         QSqlQuery query(db);
-        // Unsynced, the journal is marked valid as soon as it is written.
-        QVERIFY(query.exec("PRAGMA synchronous = OFF"));
-        QVERIFY(query.exec("BEGIN IMMEDIATE"));
-        QVERIFY(query.exec("UPDATE cars SET name = 'Half-saved'"));
-        QVERIFY(QFile::copy(from, path));
-        QVERIFY(QFile::copy(from + "-journal", path + "-journal"));
-        QVERIFY(query.exec("ROLLBACK"));
+        for (const QString& statement : statements)
+            begun = begun && query.exec(statement);
     }
-    QSqlDatabase::removeDatabase(name);
+    ~ChangeUnderWay()
+    {
+        QSqlDatabase::database(name, false).close();
+        QSqlDatabase::removeDatabase(name);
+    }
+    bool End(const char* how) { return QSqlQuery(QSqlDatabase::database(name, false)).exec(how); }
+
+    bool begun = false;
+
+private:
+    QString name;
+};
+
+// Copies the logbook at `from` to `path` as a program killed while saving a
+// change leaves it: beside the file, a journal SQLite must roll back before
+// anything is read (a hot journal). Unsynced, the journal is marked valid
+// as soon as it is written.
+void copyWithUnfinishedChange(const QString& from, const QString& path)
+{
+    ChangeUnderWay change(from, { "PRAGMA synchronous = OFF", "BEGIN IMMEDIATE", "UPDATE cars SET name = 'Half-saved'" });
+    QVERIFY(change.begun);
+    QVERIFY(QFile::copy(from, path));
+    QVERIFY(QFile::copy(from + "-journal", path + "-journal"));
 }
 
 using MakeFile = std::function<void(const QString& path)>;
@@ -617,13 +635,8 @@ void TestLogbook::aSecondWriterWaits()
     const QString path = dir.filePath("shared.sqlite");
     const qint64 carId = makeLogbook(path, 0);
     QVERIFY(carId > 0);
-    const QString holderName = QUuid::createUuid().toString();
-    QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), holderName);
-    holder.setDatabaseName(path);
-    QVERIFY(holder.open());
-    QSqlQuery hold(holder);
-    QVERIFY(hold.exec("BEGIN IMMEDIATE"));
-    QVERIFY(hold.exec("UPDATE cars SET name = 'Held' WHERE id = 1"));
+    ChangeUnderWay hold(path, { "BEGIN IMMEDIATE", "UPDATE cars SET name = 'Held' WHERE id = 1" });
+    QVERIFY(hold.begun);
 
     std::atomic<bool> opened = false;
     std::atomic<bool> done = false;
@@ -642,19 +655,15 @@ void TestLogbook::aSecondWriterWaits()
     bool committed = false;
     const auto cleanUp = qScopeGuard([&] {
         if (!committed)
-            hold.exec("COMMIT");
+            hold.End("COMMIT");
         writer.join();
-        hold = QSqlQuery();
-        holder.close();
-        holder = QSqlDatabase();
-        QSqlDatabase::removeDatabase(holderName);
     });
     QTRY_VERIFY(opened);
     QCOMPARE(openError, QString());
     // Give the writer time to reach the lock: it must still be waiting then.
     QTest::qWait(300);
     QVERIFY(!done);
-    QVERIFY(hold.exec("COMMIT"));
+    QVERIFY(hold.End("COMMIT"));
     committed = true;
     QTRY_VERIFY_WITH_TIMEOUT(done, Logbook::BusyTimeoutMs);
     QCOMPARE(addError, QString());
