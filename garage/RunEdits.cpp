@@ -22,11 +22,14 @@ namespace {
 class RunCommand : public QUndoCommand
 {
 public:
-    RunCommand(RunEdits* edits, Logbook* logbook, const QString& text)
+    // `madeBeforePush`: the change is in the logbook already when the
+    // command is pushed, so its first redo has nothing to do.
+    RunCommand(RunEdits* edits, Logbook* logbook, const QString& text, bool madeBeforePush = false)
         : QUndoCommand(text)
         , edits(edits)
         , logbook(logbook)
         , path(logbook->Path())
+        , madeBeforePush(madeBeforePush)
     {
     }
 
@@ -48,14 +51,14 @@ private:
     // which then does nothing).
     void step(bool undoing)
     {
-        const bool wasPushed = std::exchange(pushed, true);
-        if (std::exchange(steppingBack, false) || logbook->Path() != path)
+        const bool pushing = !std::exchange(pushed, true);
+        if ((pushing && madeBeforePush) || std::exchange(steppingBack, false) || logbook->Path() != path)
             return;
         const QString error = undoing ? backward() : forward();
         edits->Runs()->Reload();
         if (error.isEmpty())
             return;
-        if (!wasPushed) {
+        if (pushing) {
             setObsolete(true);
             edits->Refuse(error);
             return;
@@ -67,34 +70,28 @@ private:
     }
 
     QString path;
+    bool madeBeforePush;
     bool pushed = false;
     bool steppingBack = false;
 };
 
-// A change already made when the command is pushed: its first redo has
-// nothing left to do.
+// A change the table has made already when the command is pushed.
 class EditRunCommand : public RunCommand
 {
 public:
     EditRunCommand(RunEdits* edits, Logbook* logbook, const LoggedRun& before, const LoggedRun& after)
-        : RunCommand(edits, logbook, RunEdits::tr("Change a run"))
+        : RunCommand(edits, logbook, RunEdits::tr("Change a run"), true)
         , before(before)
         , after(after)
     {
     }
 
 private:
-    QString forward() override
-    {
-        if (!std::exchange(done, true))
-            return QString();
-        return logbook->UpdateRunIfUnchanged(before, after);
-    }
+    QString forward() override { return logbook->UpdateRunIfUnchanged(before, after); }
     QString backward() override { return logbook->UpdateRunIfUnchanged(after, before); }
 
     LoggedRun before;
     LoggedRun after;
-    bool done = false;
 };
 
 // The run keeps the id it was first given, so the edits after it find it
