@@ -402,7 +402,7 @@ void LogbookPage::refresh()
         sourceLabel->setText(tr("Runs of %1 in %2: %3.")
                                  .arg(cars->index(cars->RowOf(carId)).data(CarList::NameRole).toString(),
                                       QDir::toNativeSeparators(logbook->Path()))
-                                 .arg(runs->rowCount()));
+                                 .arg(locale().toString(runs->rowCount())));
     refreshSlips();
     refreshFit();
     refreshPrediction();
@@ -522,7 +522,7 @@ void LogbookPage::refreshFit()
         }
     if (!calibration) {
         if (task)
-            fitLabel->setText(tr("Fitting the car to the runs (%1)…").arg(task->Runs().size()));
+            fitLabel->setText(tr("Fitting the car to the runs (%1)…").arg(locale().toString(task->Runs().size())));
         else
             fitLabel->setText(runs->rowCount() > 0
                                   ? tr("Calibrate to fit the horsepower and the spin time to the runs.")
@@ -536,7 +536,7 @@ void LogbookPage::refreshFit()
     }
     QStringList lines;
     lines << tr("Fitted to the runs (%1): %2 hp on the standard day, spin time %3 s.")
-                 .arg(calibration->runs.size())
+                 .arg(locale().toString(calibration->runs.size()))
                  .arg(locale().toString(fit.horsepower, 'f', 1), locale().toString(fit.spinTime, 'f', 3));
     lines << (fit.InClassicRanges() ? tr("Both values lie within the classic input ranges.")
                                     : tr("Outside the classic input ranges: %1").arg(fit.rangeMessage));
