@@ -77,6 +77,8 @@ Words wordsFrom(const WordScanner& scanner, const QString& fileName)
     } else {
         for (const QByteArray& word : scanner.words)
             result.words.append(decodeWord(word));
+        result.tail = QString::fromUtf8(scanner.tail);
+        result.tailFirstLine = scanner.tailFirstLine;
     }
     return result;
 }
@@ -163,11 +165,30 @@ void WordScanner::feed(const char* data, qint64 size)
     for (; i < size && !done(); ++i) {
         if (isWhiteSpace(data[i])) {
             endWord();
+            if (data[i] == '\n') {
+                ++lines;
+                if (words.size() == ValueCount) {
+                    inTail = true;
+                    tailFirstLine = lines;
+                }
+            }
         } else {
             current.append(data[i]);
             if (current.size() > MaxWordLength)
                 tooLong = true;
         }
+    }
+    // After the nine values: the rest of the ninth value's line is skipped,
+    // the lines after it are kept.
+    if (words.size() == ValueCount && !tooLong) {
+        for (; i < size && !inTail; ++i) {
+            if (data[i] == '\n') {
+                inTail = true;
+                tailFirstLine = ++lines;
+            }
+        }
+        if (inTail)
+            tail.append(data + i, size - i);
     }
 }
 
@@ -195,6 +216,8 @@ Words Decode(const QByteArray& bytes, const QString& fileName)
     WordScanner scanner;
     const qint64 scanned = qMin<qint64>(bytes.size(), MaxScannedBytes);
     scanner.feed(bytes.constData(), scanned);
+    if (scanned < bytes.size() && !scanner.tail.isEmpty())
+        scanner.tail.truncate(scanner.tail.lastIndexOf('\n') + 1);
     scanner.finish(scanned < bytes.size() ? static_cast<unsigned char>(bytes[scanned]) : -1);
     return wordsFrom(scanner, fileName);
 }
@@ -243,7 +266,8 @@ Words LoadEncoded(const QByteArray& encodedPath, const QString& path)
     WordScanner scanner;
     char chunk[4096];
     qint64 scanned = 0;
-    while (!scanner.done() && scanned < MaxScannedBytes) {
+    // The nine values, then the road keys after them, all within the bound.
+    while (!(scanner.done() && (scanner.tooLong || scanner.runsPastBound)) && scanned < MaxScannedBytes) {
         const qint64 got = file.read(chunk, qMin<qint64>(sizeof chunk, MaxScannedBytes - scanned));
         if (got < 0) {
             result.error = Text::tr("Could not read %1: %2.").arg(path, file.errorString());
@@ -256,8 +280,11 @@ Words LoadEncoded(const QByteArray& encodedPath, const QString& path)
     }
     int next = -1;
     char after = 0;
-    if (!scanner.done() && scanned == MaxScannedBytes && file.read(&after, 1) == 1)
+    if (scanned == MaxScannedBytes && file.read(&after, 1) == 1)
         next = static_cast<unsigned char>(after);
+    // Keys cut by the bound: their last line is not whole.
+    if (next >= 0 && !scanner.tail.isEmpty())
+        scanner.tail.truncate(scanner.tail.lastIndexOf('\n') + 1);
     scanner.finish(next);
     return wordsFrom(scanner, fileName);
 }

@@ -55,9 +55,16 @@ QByteArray Encode(const QStringList& texts);
 // decoded as UTF-8 when they are valid UTF-8 and as Latin-1 otherwise. A
 // UTF-8 byte-order mark at the start is not part of the first word. The
 // words must lie wholly within the first MaxScannedBytes bytes.
+//
+// The lines after the ninth value's line are the car's road keys
+// (core/RoadKeys): `tail` holds them as read (UTF-8), from the file's line
+// `tailFirstLine` on, within the same first MaxScannedBytes bytes; the rest
+// of the ninth value's line is ignored, as every word after the ninth is.
 struct Words {
     QStringList words;
     QString error; // non-empty when the file cannot be taken
+    QString tail;
+    int tailFirstLine = 0;
 };
 Words Decode(const QByteArray& bytes, const QString& fileName);
 
@@ -79,12 +86,17 @@ public:
     bool tooLong = false;
     bool runsPastBound = false;
     bool fileGoesOn = false;
+    // The bytes after the ninth value's line, and the line they start on.
+    QByteArray tail;
+    int tailFirstLine = 0;
 
 private:
     void endWord();
 
     QByteArray current;
     bool atStart = true;
+    bool inTail = false;
+    int lines = 1; // the line being scanned
 };
 
 // Saves atomically: an existing file is replaced only when the whole new

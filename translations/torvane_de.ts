@@ -2027,6 +2027,81 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     </message>
 </context>
 <context>
+    <name>RoadKeys</name>
+    <message>
+        <source>The horsepower must be between %1 and %2</source>
+        <translation>Die Leistung muss zwischen %1 und %2 liegen</translation>
+    </message>
+    <message>
+        <source>The car weight must be between %1 and %2</source>
+        <translation>Das Gewicht muss zwischen %1 und %2 liegen</translation>
+    </message>
+    <message>
+        <source>The drag coefficient must be between %1 and %2</source>
+        <translation>Der cw-Wert muss zwischen %1 und %2 liegen</translation>
+    </message>
+    <message>
+        <source>The frontal area must be between %1 and %2</source>
+        <translation>Die Stirnfläche muss zwischen %1 und %2 liegen</translation>
+    </message>
+    <message>
+        <source>The number of gears must be between %1 and %2</source>
+        <translation>Die Zahl der Gänge muss zwischen %1 und %2 liegen</translation>
+    </message>
+    <message>
+        <source>The engine speed of peak power must be between %1 and %2</source>
+        <translation>Die Drehzahl der Höchstleistung muss zwischen %1 und %2 liegen</translation>
+    </message>
+    <message>
+        <source>The torque must be between %1 and %2</source>
+        <translation>Das Drehmoment muss zwischen %1 und %2 liegen</translation>
+    </message>
+    <message>
+        <source>The engine speed of peak torque must be between %1 and %2</source>
+        <translation>Die Drehzahl des höchsten Drehmoments muss zwischen %1 und %2 liegen</translation>
+    </message>
+    <message>
+        <source>The redline must be between %1 and %2</source>
+        <translation>Die Höchstdrehzahl muss zwischen %1 und %2 liegen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a key of a Torvane car file (%2).</source>
+        <translation>„%1“ ist kein Schlüssel einer Torvane-Fahrzeugdatei (%2).</translation>
+    </message>
+    <message>
+        <source>%1, line %L2: %3 Nothing was loaded.</source>
+        <translation>%1, Zeile %L2: %3 Es wurde nichts geladen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a line of the form key=value.</source>
+        <translation>„%1“ ist keine Zeile der Form Schlüssel=Wert.</translation>
+    </message>
+    <message>
+        <source>The engine speed of peak torque must not be above that of peak power</source>
+        <translation>Die Drehzahl des höchsten Drehmoments darf nicht über der der Höchstleistung liegen</translation>
+    </message>
+    <message>
+        <source>The engine speed of peak power must not be above the redline</source>
+        <translation>Die Drehzahl der Höchstleistung darf nicht über der Höchstdrehzahl liegen</translation>
+    </message>
+    <message>
+        <source>The torque must be at least what the horsepower gives at the engine speed of peak power</source>
+        <translation>Das Drehmoment muss mindestens das sein, was die Leistung bei der Drehzahl der Höchstleistung ergibt</translation>
+    </message>
+    <message>
+        <source>A CVT or a direct drive has one gear</source>
+        <translation>Ein CVT oder ein Direktantrieb hat einen Gang</translation>
+    </message>
+    <message>
+        <source>The value of %1 must be one of %2.</source>
+        <translation>Der Wert von %1 muss einer von %2 sein.</translation>
+    </message>
+    <message>
+        <source>The value of %1 must be a number.</source>
+        <translation>Der Wert von %1 muss eine Zahl sein.</translation>
+    </message>
+</context>
+<context>
     <name>RunEdits</name>
     <message>
         <source>Change a run</source>

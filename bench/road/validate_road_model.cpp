@@ -1,0 +1,443 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// How close the road model comes to published road tests, beside Hale's
+// rule, in the open.
+//
+// In: a road-test file (the columns of data/roadtests.csv in the shared
+// data: the car, its rated power and torque with their engine speeds, its
+// weight without driver, drivetrain, transmission, gears, aero, surface, and
+// the measured quarter-mile time and trap speed, 0-60 mph and 60 ft). Out:
+// each car's figures beside the model's and Hale's, then the mean absolute
+// error and the bias of each figure, and with --fit or --families the
+// calibrated constants fitted to the rows, and each car family predicted by
+// constants fitted to all the other families.
+//
+// The file's conventions: the car runs with 180 lb of driver and gear
+// aboard; the results are corrected to a standard day of 60 °F, 29.92 inHg
+// and dry air; aero is as given. Hale's rule: ET = 5.825·(lb/hp)^(1/3),
+// trap = 234·(hp/lb)^(1/3), with the same 180 lb.
+#include "core/Air.h"
+#include "core/RoadRun.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr double DriverPounds = 180;
+
+struct Row {
+    std::string id, car, family;
+    RoadCar road;
+    std::optional<double> et, trap, sixty, sixtyFoot;
+};
+
+std::vector<std::string> SplitCsvLine(const std::string& line)
+{
+    std::vector<std::string> cells;
+    std::string cell;
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
+                cell += '"';
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                cell += c;
+            }
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            cells.push_back(cell);
+            cell.clear();
+        } else if (c != '\r') {
+            cell += c;
+        }
+    }
+    cells.push_back(cell);
+    return cells;
+}
+
+std::optional<double> Number(const std::string& text)
+{
+    if (text.empty())
+        return std::nullopt;
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    if (end == text.c_str())
+        return std::nullopt;
+    return value;
+}
+
+template <typename Enum, std::size_t N>
+std::optional<Enum> Choice(const std::string& text, const std::array<std::string_view, N>& words)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (words[i] == text)
+            return static_cast<Enum>(i);
+    return std::nullopt;
+}
+
+// A car family: the maker and the model's name (two words for "Model S"),
+// and the kind of engine, so that an electric Mustang is not a Mustang.
+std::string FamilyOf(const std::string& car, const std::string& engine)
+{
+    std::istringstream words(car);
+    std::string year, make, model, more;
+    words >> year >> make >> model;
+    if (model == "Model")
+        words >> more, model += " " + more;
+    std::string family = make + " " + model;
+    while (!family.empty() && (family.back() == ',' || family.back() == ' '))
+        family.pop_back();
+    return family + (engine == "electric" ? " (electric)" : "");
+}
+
+std::vector<Row> ReadRows(const std::string& path)
+{
+    std::ifstream in(path);
+    if (!in) {
+        std::fprintf(stderr, "validate_road_model: cannot read %s\n", path.c_str());
+        std::exit(2);
+    }
+    std::string line;
+    std::getline(in, line);
+    const std::vector<std::string> header = SplitCsvLine(line);
+    auto column = [&](const char* name) {
+        const auto it = std::find(header.begin(), header.end(), name);
+        if (it == header.end()) {
+            std::fprintf(stderr, "validate_road_model: no column %s\n", name);
+            std::exit(2);
+        }
+        return static_cast<std::size_t>(it - header.begin());
+    };
+    const std::size_t id = column("id"), car = column("car"), engine = column("engine"),
+                      hp = column("horsepower"), powerRpm = column("powerRpm"), torque = column("torque"),
+                      torqueRpm = column("torqueRpm"), weight = column("weightAsTested"),
+                      drivetrain = column("drivetrain"), transmission = column("transmission"),
+                      gears = column("gears"), cd = column("dragCoefficient"), area = column("frontalArea"),
+                      surface = column("surface"), et = column("quarterMileTime"),
+                      trap = column("quarterMileSpeed"), sixty = column("zeroToSixtyTime"),
+                      sixtyFoot = column("sixtyFootTime");
+    std::vector<Row> rows;
+    while (std::getline(in, line)) {
+        if (line.empty())
+            continue;
+        const std::vector<std::string> cells = SplitCsvLine(line);
+        if (cells.size() < header.size())
+            continue;
+        Row row;
+        row.id = cells[id];
+        row.car = cells[car];
+        row.family = FamilyOf(cells[car], cells[engine]);
+        RoadCar& r = row.road;
+        r.horsepower = Number(cells[hp]).value_or(0);
+        r.weight = Number(cells[weight]).value_or(0) + DriverPounds;
+        r.dragCoefficient = Number(cells[cd]).value_or(0);
+        r.frontalArea = Number(cells[area]).value_or(0);
+        r.engine = Choice<EngineKind>(cells[engine], EngineWords);
+        r.drivetrain = Choice<Drivetrain>(cells[drivetrain], DrivetrainWords);
+        r.transmission = Choice<Transmission>(cells[transmission], TransmissionWords);
+        if (const auto g = Number(cells[gears]))
+            r.gears = static_cast<int>(*g);
+        r.powerRpm = Number(cells[powerRpm]);
+        r.torque = Number(cells[torque]);
+        r.torqueRpm = Number(cells[torqueRpm]);
+        r.surface = Choice<SurfaceKind>(cells[surface], SurfaceWords);
+        row.et = Number(cells[et]);
+        row.trap = Number(cells[trap]);
+        row.sixty = Number(cells[sixty]);
+        row.sixtyFoot = Number(cells[sixtyFoot]);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+// The file's standard day: 60 °F, 29.92 inHg, dry air, through the same
+// air figures the programs use.
+RoadDay StandardTestDay()
+{
+    AirConditions air;
+    air.temperature = 60;
+    air.pressure = 29.92;
+    air.humidity = 0;
+    return RoadDayOf(FiguresFor(air));
+}
+
+struct Figures {
+    bool finished = false;
+    double et = 0, trap = 0, sixty = 0, sixtyFoot = 0, eighth = 0;
+};
+
+Figures ModelFigures(const Row& row, const RoadCalibration& calibration)
+{
+    const RoadRun run = RunRoadModel(row.road, StandardTestDay(), DefaultRoadSpeedStep, calibration);
+    Figures f;
+    f.finished = run.Finished();
+    f.et = run.Results().quarterMileTime;
+    f.trap = run.Results().quarterMileSpeed;
+    f.sixty = run.Results().zeroToSixtyTime;
+    f.sixtyFoot = run.Splits()[0].elapsedTime;
+    f.eighth = run.Splits()[2].elapsedTime;
+    return f;
+}
+
+Figures HaleFigures(const Row& row)
+{
+    Figures f;
+    f.finished = true;
+    f.et = 5.825 * std::cbrt(row.road.weight / row.road.horsepower);
+    f.trap = 234 * std::cbrt(row.road.horsepower / row.road.weight);
+    return f;
+}
+
+struct Error {
+    int count = 0;
+    double absolute = 0, bias = 0;
+    void Add(std::optional<double> measured, double predicted)
+    {
+        if (!measured || predicted <= 0)
+            return;
+        ++count;
+        absolute += std::abs(predicted - *measured);
+        bias += predicted - *measured;
+    }
+    double Mean() const { return count ? absolute / count : NAN; }
+    double Bias() const { return count ? bias / count : NAN; }
+};
+
+struct Summary {
+    Error et, trap, sixty, sixtyFoot;
+};
+
+// What the fit minimises: each error over a tester's spread on the same car
+// (0.25 s of ET, 2.5 mph of trap, 0.3 s of 0-60, 0.1 s of 60 ft), absolute.
+double Cost(const std::vector<const Row*>& rows, const RoadCalibration& calibration)
+{
+    double cost = 0;
+    for (const Row* row : rows) {
+        const Figures f = ModelFigures(*row, calibration);
+        if (!f.finished)
+            return 1e300;
+        auto add = [&](std::optional<double> measured, double predicted, double scale) {
+            // Absolute errors, as the figures are judged, smoothed at 0.
+            if (measured)
+                cost += std::sqrt(std::pow((predicted - *measured) / scale, 2) + 0.01);
+        };
+        add(row->et, f.et, 0.25);
+        add(row->trap, f.trap, 2.5);
+        add(row->sixty, f.sixty, 0.3);
+        add(row->sixtyFoot, f.sixtyFoot, 0.1);
+    }
+    return cost;
+}
+
+// The constants fitted: the street tire's grip, the prepared surface's gain
+// and the combustion drivetrain's efficiency, each within a physical range.
+using Params = std::array<double, 3>;
+constexpr Params Low = { 0.7, 1.0, 0.75 };
+constexpr Params High = { 1.5, 1.6, 0.97 };
+
+RoadCalibration CalibrationOf(const Params& p)
+{
+    RoadCalibration c;
+    c.streetGrip = std::clamp(p[0], Low[0], High[0]);
+    c.preparedGain = std::clamp(p[1], Low[1], High[1]);
+    c.drivetrainEfficiency = std::clamp(p[2], Low[2], High[2]);
+    return c;
+}
+
+// Nelder and Mead's simplex, from the defaults.
+RoadCalibration Fit(const std::vector<const Row*>& rows)
+{
+    const RoadCalibration start;
+    constexpr std::size_t n = std::tuple_size_v<Params>;
+    std::array<Params, n + 1> simplex;
+    simplex.fill({ start.streetGrip, start.preparedGain, start.drivetrainEfficiency });
+    for (std::size_t i = 0; i < n; ++i)
+        simplex[i + 1][i] *= 1.05;
+    std::array<double, n + 1> cost{};
+    auto evaluate = [&](const Params& p) { return Cost(rows, CalibrationOf(p)); };
+    for (std::size_t i = 0; i <= n; ++i)
+        cost[i] = evaluate(simplex[i]);
+    for (int iteration = 0; iteration < 500; ++iteration) {
+        std::array<std::size_t, n + 1> order;
+        for (std::size_t i = 0; i <= n; ++i)
+            order[i] = i;
+        std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return cost[a] < cost[b]; });
+        const std::size_t worst = order[n];
+        if (cost[worst] - cost[order[0]] < 1e-7 * (1 + cost[order[0]]))
+            break;
+        Params centre{};
+        for (std::size_t i = 0; i < n; ++i)
+            for (std::size_t j = 0; j < n; ++j)
+                centre[j] += simplex[order[i]][j] / n;
+        auto along = [&](double factor) {
+            Params p;
+            for (std::size_t j = 0; j < n; ++j)
+                p[j] = centre[j] + factor * (simplex[worst][j] - centre[j]);
+            return p;
+        };
+        const Params reflected = along(-1);
+        const double reflectedCost = evaluate(reflected);
+        if (reflectedCost < cost[order[0]]) {
+            const Params expanded = along(-2);
+            const double expandedCost = evaluate(expanded);
+            if (expandedCost < reflectedCost)
+                simplex[worst] = expanded, cost[worst] = expandedCost;
+            else
+                simplex[worst] = reflected, cost[worst] = reflectedCost;
+        } else if (reflectedCost < cost[order[n - 1]]) {
+            simplex[worst] = reflected, cost[worst] = reflectedCost;
+        } else {
+            const Params contracted = along(0.5);
+            const double contractedCost = evaluate(contracted);
+            if (contractedCost < cost[worst]) {
+                simplex[worst] = contracted, cost[worst] = contractedCost;
+            } else {
+                for (std::size_t i = 1; i <= n; ++i) {
+                    const std::size_t k = order[i];
+                    for (std::size_t j = 0; j < n; ++j)
+                        simplex[k][j] = simplex[order[0]][j] + 0.5 * (simplex[k][j] - simplex[order[0]][j]);
+                    cost[k] = evaluate(simplex[k]);
+                }
+            }
+        }
+    }
+    const std::size_t best = static_cast<std::size_t>(std::min_element(cost.begin(), cost.end()) - cost.begin());
+    return CalibrationOf(simplex[best]);
+}
+
+std::string Cell(std::optional<double> value, int decimals)
+{
+    if (!value)
+        return "";
+    char text[32];
+    std::snprintf(text, sizeof text, "%.*f", decimals, *value);
+    return text;
+}
+
+void PrintSummary(const char* title, const Summary& model, const Summary* hale)
+{
+    std::printf("\n%s\n", title);
+    std::printf("| Figure | cars | road model: mean absolute error | bias | Hale's rule: mean absolute error | bias |\n");
+    std::printf("|---|---|---|---|---|---|\n");
+    auto line = [&](const char* name, const Error& m, const Error* h, const char* unit) {
+        if (h)
+            std::printf("| %s | %d | %.3f %s | %+.3f | %.3f %s | %+.3f |\n", name, m.count, m.Mean(), unit, m.Bias(),
+                        h->Mean(), unit, h->Bias());
+        else
+            std::printf("| %s | %d | %.3f %s | %+.3f | | |\n", name, m.count, m.Mean(), unit, m.Bias());
+    };
+    line("1/4-mile ET", model.et, hale ? &hale->et : nullptr, "s");
+    line("trap speed", model.trap, hale ? &hale->trap : nullptr, "mph");
+    line("0-60 mph", model.sixty, nullptr, "s");
+    line("60 ft", model.sixtyFoot, nullptr, "s");
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::string path;
+    bool fit = false, families = false;
+    RoadCalibration calibration;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--grip") == 0 && i + 1 < argc)
+            calibration.streetGrip = std::atof(argv[++i]);
+        else if (std::strcmp(argv[i], "--prepared") == 0 && i + 1 < argc)
+            calibration.preparedGain = std::atof(argv[++i]);
+        else if (std::strcmp(argv[i], "--efficiency") == 0 && i + 1 < argc)
+            calibration.drivetrainEfficiency = std::atof(argv[++i]);
+        else if (std::strcmp(argv[i], "--fit") == 0)
+            fit = true;
+        else if (std::strcmp(argv[i], "--families") == 0)
+            families = true;
+        else
+            path = argv[i];
+    }
+    if (path.empty()) {
+        std::fprintf(stderr, "usage: validate_road_model [--fit] [--families] ROADTESTS.csv\n");
+        return 2;
+    }
+    const std::vector<Row> rows = ReadRows(path);
+    std::vector<const Row*> all;
+    for (const Row& row : rows)
+        all.push_back(&row);
+
+    std::printf("Road model and Hale's rule on %zu road tests (elapsed times from a 1-ft rollout; 180 lb of "
+                "driver)\n\n",
+                rows.size());
+    std::printf("| id | car | ET | model | Hale | trap | model | Hale | 0-60 | model | 60 ft | model | 1/8 share |\n");
+    std::printf("|---|---|---|---|---|---|---|---|---|---|---|---|---|\n");
+    Summary model, hale;
+    bool shaped = true;
+    for (const Row& row : rows) {
+        const Figures m = ModelFigures(row, calibration);
+        const Figures h = HaleFigures(row);
+        model.et.Add(row.et, m.et);
+        model.trap.Add(row.trap, m.trap);
+        model.sixty.Add(row.sixty, m.sixty);
+        model.sixtyFoot.Add(row.sixtyFoot, m.sixtyFoot);
+        hale.et.Add(row.et, h.et);
+        hale.trap.Add(row.trap, h.trap);
+        const double share = m.et > 0 ? m.eighth / m.et : 0;
+        if (!(m.sixtyFoot >= 1.2 && m.sixtyFoot <= 2.7 && share >= 0.60 && share <= 0.68))
+            shaped = false;
+        std::printf("| %s | %.40s | %s | %.2f | %.2f | %s | %.1f | %.1f | %s | %.2f | %s | %.2f | %.3f |\n",
+                    row.id.c_str(), row.car.c_str(), Cell(row.et, 2).c_str(), m.et, h.et,
+                    Cell(row.trap, 1).c_str(), m.trap, h.trap, Cell(row.sixty, 1).c_str(), m.sixty,
+                    Cell(row.sixtyFoot, 2).c_str(), m.sixtyFoot, share);
+    }
+    PrintSummary("With the program's constants:", model, &hale);
+    std::printf("\nEvery car's 60 ft within 1.2-2.7 s and 1/8-mile time within 0.60-0.68 of the ET: %s\n",
+                shaped ? "yes" : "NO");
+
+    if (fit) {
+        const RoadCalibration fitted = Fit(all);
+        std::printf("\nFitted to all rows: streetGrip %.4f, preparedGain %.4f, drivetrainEfficiency %.4f\n",
+                    fitted.streetGrip, fitted.preparedGain, fitted.drivetrainEfficiency);
+    }
+    if (families) {
+        std::map<std::string, std::vector<const Row*>> byFamily;
+        for (const Row& row : rows)
+            byFamily[row.family].push_back(&row);
+        Summary left, leftHale;
+        std::printf("\nLeave one family out (%zu families): each predicted with constants fitted to the others\n\n",
+                    byFamily.size());
+        std::printf("| family | cars | streetGrip | preparedGain | drivetrainEfficiency |\n|---|---|---|---|---|\n");
+        for (const auto& [family, members] : byFamily) {
+            std::vector<const Row*> others;
+            for (const Row& row : rows)
+                if (row.family != family)
+                    others.push_back(&row);
+            const RoadCalibration fitted = Fit(others);
+            std::printf("| %s | %zu | %.3f | %.3f | %.3f |\n", family.c_str(), members.size(), fitted.streetGrip,
+                        fitted.preparedGain, fitted.drivetrainEfficiency);
+            for (const Row* row : members) {
+                const Figures m = ModelFigures(*row, fitted);
+                const Figures h = HaleFigures(*row);
+                left.et.Add(row->et, m.et);
+                left.trap.Add(row->trap, m.trap);
+                left.sixty.Add(row->sixty, m.sixty);
+                left.sixtyFoot.Add(row->sixtyFoot, m.sixtyFoot);
+                leftHale.et.Add(row->et, h.et);
+                leftHale.trap.Add(row->trap, h.trap);
+            }
+        }
+        PrintSummary("Leave one family out:", left, &leftHale);
+    }
+    return 0;
+}
