@@ -367,37 +367,32 @@ Search searchHorsepower(const CarInputs& typed, const std::vector<DayGroup>& gro
     double fx = fb;
     if (start.parabolic && low < x && x < high) {
         x = brentMinimum(f, low, x, fx, high, Width);
-        search.found = true;
-        search.horsepower = std::exp(x);
-        search.point = profile.At(search.horsepower);
-        search.atLowest = x - lowest < 2 * Width;
-        search.atHighest = highest - x < 2 * Width;
-        return search;
-    }
-    constexpr double InverseGolden = 0.6180339887498949;
-    double u = high - InverseGolden * (high - low);
-    double v = low + InverseGolden * (high - low);
-    double fu = f(u);
-    double fv = f(v);
-    while (high - low > Width) {
-        if (fu <= fv) {
-            high = v;
-            v = u;
-            fv = fu;
-            u = high - InverseGolden * (high - low);
-            fu = f(u);
-        } else {
-            low = u;
-            u = v;
-            fu = fv;
-            v = low + InverseGolden * (high - low);
-            fv = f(v);
+    } else {
+        constexpr double InverseGolden = 0.6180339887498949;
+        double u = high - InverseGolden * (high - low);
+        double v = low + InverseGolden * (high - low);
+        double fu = f(u);
+        double fv = f(v);
+        while (high - low > Width) {
+            if (fu <= fv) {
+                high = v;
+                v = u;
+                fv = fu;
+                u = high - InverseGolden * (high - low);
+                fu = f(u);
+            } else {
+                low = u;
+                u = v;
+                fu = fv;
+                v = low + InverseGolden * (high - low);
+                fv = f(v);
+            }
         }
-    }
-    for (const auto& [point, value] : { std::pair{ u, fu }, std::pair{ v, fv } }) {
-        if (value < fx) {
-            x = point;
-            fx = value;
+        for (const auto& [point, value] : { std::pair{ u, fu }, std::pair{ v, fv } }) {
+            if (value < fx) {
+                x = point;
+                fx = value;
+            }
         }
     }
     search.found = true;
