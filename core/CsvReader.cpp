@@ -16,9 +16,11 @@ struct Text {
 
 QString decoded(QByteArrayView bytes)
 {
+    // The file's byte-order mark goes, here and only here: the decoder
+    // keeps a mark that follows it, which begins the first field.
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     const QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;

@@ -4,7 +4,8 @@
 //
 // In: a file's bytes, UTF-8 with or without a byte-order mark at the start
 // (bytes that are not valid UTF-8 are read as Latin-1, as a spreadsheet of an
-// 8-bit code page writes them). Out: the records, each with the line it
+// 8-bit code page writes them). Only that one mark is dropped: U+FEFF
+// anywhere else, a field's first character too, is part of the text. Out: the records, each with the line it
 // starts on, and the field texts as the writer put them in. A field in double
 // quotes may hold commas, line ends and doubled double quotes; records end
 // with CR LF, LF or a lone CR. A double quote inside a field that does not

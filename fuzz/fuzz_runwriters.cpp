@@ -4,10 +4,10 @@
 // that failed a check, and runs with any doubles (infinities and NaN
 // included) for inputs, results, the horsepower, the splits and up to two
 // swept values. What the writers give must parse back: the JSON with
-// QJsonDocument to an array of the rows with their very numbers, the CSV
-// with the core's reader to the header and a record of the header's width
-// per row, each text as written (guarded) and each number exact. The table
-// is written too, for crashes.
+// QJsonDocument to an array of the rows with their very numbers and texts
+// (as JSON gives a text back), the CSV with the core's reader to the header
+// and a record of the header's width per row, each text as written
+// (guarded) and each number exact. The table is written too, for crashes.
 #include "core/CsvReader.h"
 #include "core/InputChecks.h"
 #include "core/ResultTexts.h"
@@ -52,6 +52,14 @@ QByteArray written(const WriterSettings& settings, const std::vector<RunRow>& ro
     writer->End(sink);
     require(sink.Flush());
     return buffer.data();
+}
+
+// A text as JSON gives it back: QJsonDocument drops a U+FEFF that begins a
+// string, though the writer's bytes hold it (Qt 6.4), so that is what the
+// writer's string reads back as.
+QString asJsonGivesIt(const QString& text)
+{
+    return text.startsWith(QChar(0xfeff)) ? text.sliced(1) : text;
 }
 
 // A JSON number as the writer gives it: the very double, null for one
@@ -169,9 +177,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const RunRow& row = rows[r];
         const QJsonObject object = objects[static_cast<qsizetype>(r)].toObject();
-        require(object["file"].toString() == row.file->outputName);
+        require(object["file"].toString() == asJsonGivesIt(row.file->outputName));
         if (!row.Ran()) {
-            require(object["error"].toString() == messageOf(row));
+            require(object["error"].toString() == asJsonGivesIt(messageOf(row)));
         } else {
             const QJsonObject inputs = object["inputs"].toObject();
             for (InputField field : AllInputFields)

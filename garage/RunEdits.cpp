@@ -7,69 +7,95 @@
 #include <QUndoCommand>
 #include <QUndoStack>
 
+#include <utility>
+
 namespace {
 
 // The base of the run commands: they act on one logbook file, show what
 // they did in the table and tell of a change the logbook refused.
+//
+// Every undo and redo changes only what the command itself wrote (the
+// logbook's "if unchanged" calls): when another window or program has
+// changed or deleted the run since, the step is refused, and the command
+// stays where it is on the stack, so that the history still says what the
+// logbook holds.
 class RunCommand : public QUndoCommand
 {
 public:
-    RunCommand(RunEdits* edits, Logbook* logbook, const QString& text)
+    // `madeBeforePush`: the change is in the logbook already when the
+    // command is pushed, so its first redo has nothing to do.
+    RunCommand(RunEdits* edits, Logbook* logbook, const QString& text, bool madeBeforePush = false)
         : QUndoCommand(text)
         , edits(edits)
         , logbook(logbook)
         , path(logbook->Path())
+        , madeBeforePush(madeBeforePush)
     {
     }
 
+    void redo() override { step(false); }
+    void undo() override { step(true); }
+
 protected:
-    // Runs `change` on the logbook the command was made for. A change the
-    // logbook refuses is told, and the command is dropped from the history.
-    void act(const std::function<QString()>& change)
-    {
-        if (logbook->Path() != path)
-            return;
-        const QString error = change();
-        edits->Runs()->Reload();
-        if (!error.isEmpty()) {
-            setObsolete(true);
-            edits->Refuse(error);
-        }
-    }
+    // The change of each step; a message when the logbook refuses it.
+    virtual QString forward() = 0;
+    virtual QString backward() = 0;
 
     RunEdits* edits;
     Logbook* logbook;
+
+private:
+    // Makes the step on the logbook the command was made for. A refused
+    // push drops the command from the history; a refused undo or redo puts
+    // the stack back where it was (RunEdits steps it back over this command,
+    // which then does nothing).
+    void step(bool undoing)
+    {
+        const bool pushing = !std::exchange(pushed, true);
+        if ((pushing && madeBeforePush) || std::exchange(steppingBack, false) || logbook->Path() != path)
+            return;
+        const QString error = undoing ? backward() : forward();
+        edits->Runs()->Reload();
+        if (error.isEmpty())
+            return;
+        if (pushing) {
+            setObsolete(true);
+            edits->Refuse(error);
+            return;
+        }
+        steppingBack = true;
+        edits->RefuseStep(undoing ? RunEdits::tr("Could not undo “%1”: %2").arg(text(), error)
+                                  : RunEdits::tr("Could not redo “%1”: %2").arg(text(), error),
+                          undoing);
+    }
+
     QString path;
+    bool madeBeforePush;
+    bool pushed = false;
+    bool steppingBack = false;
 };
 
-// A change already made when the command is pushed: its first redo has
-// nothing left to do.
+// A change the table has made already when the command is pushed.
 class EditRunCommand : public RunCommand
 {
 public:
     EditRunCommand(RunEdits* edits, Logbook* logbook, const LoggedRun& before, const LoggedRun& after)
-        : RunCommand(edits, logbook, RunEdits::tr("Change a run"))
+        : RunCommand(edits, logbook, RunEdits::tr("Change a run"), true)
         , before(before)
         , after(after)
     {
     }
-    void redo() override
-    {
-        if (done)
-            act([this] { return logbook->UpdateRun(after); });
-        done = true;
-    }
-    void undo() override
-    {
-        act([this] { return logbook->UpdateRun(before); });
-    }
 
 private:
+    QString forward() override { return logbook->UpdateRunIfUnchanged(before, after); }
+    QString backward() override { return logbook->UpdateRunIfUnchanged(after, before); }
+
     LoggedRun before;
     LoggedRun after;
-    bool done = false;
 };
 
+// The run keeps the id it was first given, so the edits after it find it
+// again; the logbook never gives that id to another run.
 class AddRunCommand : public RunCommand
 {
 public:
@@ -78,12 +104,11 @@ public:
         , run(run)
     {
     }
-    // The run keeps the id it was first given, so the edits after it find
-    // it again.
-    void redo() override { act([this] { return logbook->AddRun(run); }); }
-    void undo() override { act([this] { return logbook->DeleteRun(run.id); }); }
 
 private:
+    QString forward() override { return logbook->AddRun(run); }
+    QString backward() override { return logbook->DeleteRunsIfUnchanged({ run }); }
+
     LoggedRun run;
 };
 
@@ -95,10 +120,15 @@ public:
         , run(run)
     {
     }
-    void redo() override { act([this] { return logbook->DeleteRun(run.id); }); }
-    void undo() override { act([this] { return logbook->AddRun(run); }); }
 
 private:
+    QString forward() override { return logbook->DeleteRunsIfUnchanged({ run }); }
+    QString backward() override
+    {
+        LoggedRun back = run;
+        return logbook->AddRun(back);
+    }
+
     LoggedRun run;
 };
 
@@ -111,16 +141,11 @@ public:
         , runs(runs)
     {
     }
-    void redo() override { act([this] { return logbook->AddRuns(carId, runs); }); }
-    void undo() override
-    {
-        QList<qint64> ids;
-        for (const LoggedRun& run : runs)
-            ids << run.id;
-        act([this, ids] { return logbook->DeleteRuns(ids); });
-    }
 
 private:
+    QString forward() override { return logbook->AddRuns(carId, runs); }
+    QString backward() override { return logbook->DeleteRunsIfUnchanged(runs); }
+
     qint64 carId;
     QList<LoggedRun> runs;
 };
@@ -135,6 +160,15 @@ RunEdits::RunEdits(RunTableModel* runs, Logbook* logbook, QUndoStack* undoStack,
 {
     setSourceModel(runs);
     connect(runs, &RunTableModel::refused, this, &RunEdits::refused);
+    // Runs inside the stack's undo() or redo(), once it has moved past the
+    // refused command: the step back leaves it where it was.
+    connect(undoStack, &QUndoStack::indexChanged, this, [this] {
+        switch (std::exchange(stepBack, StepBack::None)) {
+        case StepBack::None: break;
+        case StepBack::Redo: this->undoStack->redo(); break;
+        case StepBack::Undo: this->undoStack->undo(); break;
+        }
+    });
 }
 
 bool RunEdits::setData(const QModelIndex& index, const QVariant& value, int role)
@@ -175,6 +209,12 @@ QString RunEdits::push(QUndoCommand* command)
     lastRefusal.clear();
     undoStack->push(command);
     return lastRefusal;
+}
+
+void RunEdits::RefuseStep(const QString& message, bool undoing)
+{
+    stepBack = undoing ? StepBack::Redo : StepBack::Undo;
+    Refuse(message);
 }
 
 void RunEdits::Refuse(const QString& message)

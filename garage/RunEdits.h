@@ -7,7 +7,9 @@
 // In: the table of a car's runs, the logbook it reads, the undo stack. Out:
 // the same table (a proxy of it), and refused() with the logbook's message
 // when a change cannot be written. A command made for another logbook file
-// than the one open does nothing.
+// than the one open does nothing. An undo or redo that would change a run
+// another window or program has changed since is refused, and the undo stack
+// stays where it was.
 #pragma once
 
 #include "logbook/LoggedRun.h"
@@ -37,6 +39,10 @@ public:
 
     // Tells of a change the logbook refused (the commands call it).
     void Refuse(const QString& message);
+    // Tells of a refused undo (or redo) of a command, and steps the stack
+    // back over that command once it has moved, so that it stays where it
+    // was; the command does nothing on that step.
+    void RefuseStep(const QString& message, bool undoing);
 
 signals:
     void refused(const QString& message);
@@ -50,4 +56,6 @@ private:
     Logbook* logbook;
     QUndoStack* undoStack;
     QString lastRefusal;
+    enum class StepBack { None, Undo, Redo };
+    StepBack stepBack = StepBack::None;
 };

@@ -433,8 +433,19 @@ QString runsProblem(const QList<LoggedRun>& runs)
     return {};
 }
 
-QString notFinishedMessage()
+// Why no horsepower lets the car finish on the runs' days. A typed value
+// outside the checks' ranges (an absurd one: 0, infinite, 1e308), among those
+// the fit keeps, is named as such: the car then cannot run, which is no
+// finding about its power.
+QString notFinishedMessage(const CarInputs& typed)
 {
+    for (const InputField field : AllInputFields) {
+        if (field == InputField::Horsepower || field == InputField::SpinTime)
+            continue;
+        const QString range = FieldRangeMessage(typed, field);
+        if (!range.isEmpty())
+            return Text::tr("The car cannot be fitted to the runs: %1.").arg(range);
+    }
     return Text::tr("The car does not finish the quarter mile on the runs' days at any horsepower "
                     "up to %1 hp.")
         .arg(FitLimits::HighestHorsepower, 0, 'f', 0);
@@ -548,7 +559,7 @@ CarFit fitCar(const CarInputs& typed, const QList<LoggedRun>& runs, const std::a
         return cancelledFit(typed);
     if (!search.found) {
         fit.outcome = FitOutcome::NotFinished;
-        fit.message = notFinishedMessage();
+        fit.message = notFinishedMessage(typed);
         return fit;
     }
     fit.outcome = FitOutcome::Fitted;

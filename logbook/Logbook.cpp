@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -38,27 +39,11 @@ QString execAll(QSqlDatabase& db, const QStringList& statements)
     return QString();
 }
 
-// Version 1: the cars as typed and their runs at the strip, in the classic
-// units (ft, °F, inHg, %, s, mph). A number column holds a real or nothing;
-// dates are ISO 8601 texts of the track's wall clock.
-QString createVersion1(QSqlDatabase& db)
+// The runs' table as version 1 made it; version 2 makes it again with ids
+// that are never used twice.
+QString runsTableVersion1()
 {
-    return execAll(db, {
-        QStringLiteral(R"(CREATE TABLE cars (
-             id INTEGER PRIMARY KEY,
-             name TEXT NOT NULL CHECK (trim(name) <> ''),
-             horsepower TEXT NOT NULL,
-             grill_area TEXT NOT NULL,
-             windshield_area TEXT NOT NULL,
-             car_weight TEXT NOT NULL,
-             drag_coefficient TEXT NOT NULL,
-             windshield_angle TEXT NOT NULL,
-             available_shifts TEXT NOT NULL,
-             quarter_mile_shifts TEXT NOT NULL,
-             spin_time TEXT NOT NULL,
-             trv_file TEXT UNIQUE CHECK (trv_file <> ''))
-        )"),
-        QStringLiteral(R"(CREATE TABLE runs (
+    return QStringLiteral(R"(CREATE TABLE runs (
              id INTEGER PRIMARY KEY,
              car_id INTEGER NOT NULL REFERENCES cars (id),
              run_date TEXT CHECK (run_date GLOB '[0-9][0-9][0-9][0-9]-[0-1][0-9]-[0-3][0-9]'),
@@ -82,12 +67,107 @@ QString createVersion1(QSqlDatabase& db)
              note TEXT NOT NULL DEFAULT '',
              CHECK ((quarter_mile_time IS NOT NULL AND quarter_mile_speed IS NOT NULL)
                     OR (eighth_mile_time IS NOT NULL AND eighth_mile_speed IS NOT NULL)))
+        )");
+}
+
+QString runsIndex()
+{
+    return QStringLiteral("CREATE INDEX runs_by_car ON runs (car_id, run_date, run_time)");
+}
+
+// Version 1: the cars as typed and their runs at the strip, in the classic
+// units (ft, °F, inHg, %, s, mph). A number column holds a real or nothing;
+// dates are ISO 8601 texts of the track's wall clock.
+QString createVersion1(QSqlDatabase& db)
+{
+    return execAll(db, {
+        QStringLiteral(R"(CREATE TABLE cars (
+             id INTEGER PRIMARY KEY,
+             name TEXT NOT NULL CHECK (trim(name) <> ''),
+             horsepower TEXT NOT NULL,
+             grill_area TEXT NOT NULL,
+             windshield_area TEXT NOT NULL,
+             car_weight TEXT NOT NULL,
+             drag_coefficient TEXT NOT NULL,
+             windshield_angle TEXT NOT NULL,
+             available_shifts TEXT NOT NULL,
+             quarter_mile_shifts TEXT NOT NULL,
+             spin_time TEXT NOT NULL,
+             trv_file TEXT UNIQUE CHECK (trv_file <> ''))
         )"),
-        QStringLiteral("CREATE INDEX runs_by_car ON runs (car_id, run_date, run_time)"),
+        runsTableVersion1(),
+        runsIndex(),
     });
 }
 
-constexpr std::array<Migration, Logbook::SchemaVersion> migrations = { &createVersion1 };
+// Version 2: a run's id is never given again once its run is deleted
+// (AUTOINCREMENT), so that an undo which finds a run by its id cannot find
+// another program's run under it. The table is made again under its name,
+// with its runs and their ids.
+QString autoincrementRunIds(QSqlDatabase& db)
+{
+    QString runs = runsTableVersion1();
+    runs.replace(QStringLiteral("id INTEGER PRIMARY KEY,"), QStringLiteral("id INTEGER PRIMARY KEY AUTOINCREMENT,"));
+    return execAll(db, {
+        QStringLiteral("ALTER TABLE runs RENAME TO runs_version1"),
+        runs,
+        QStringLiteral("INSERT INTO runs SELECT * FROM runs_version1"),
+        QStringLiteral("DROP TABLE runs_version1"),
+        runsIndex(),
+    });
+}
+
+constexpr std::array<Migration, Logbook::SchemaVersion> migrations = { &createVersion1, &autoincrementRunIds };
+
+// One object of a logbook's schema (a table, an index, a trigger or a view),
+// as sqlite_schema lists it.
+struct SchemaObject {
+    QString type;
+    QString table;
+    QString sql;
+    bool operator==(const SchemaObject&) const = default;
+};
+using Schema = QMap<QString, SchemaObject>; // by name
+
+// The schema of `db`, leaving out the statistics SQLite itself may keep
+// (ANALYZE's sqlite_stat tables); SQLite's error text on failure.
+QString readSchema(QSqlDatabase& db, Schema& schema)
+{
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("SELECT name, type, tbl_name, sql FROM sqlite_schema")))
+        return query.lastError().databaseText();
+    while (query.next()) {
+        const QString name = query.value(0).toString();
+        if (!name.startsWith(QStringLiteral("sqlite_stat")))
+            schema.insert(name, { query.value(1).toString(), query.value(2).toString(), query.value(3).toString() });
+    }
+    return query.lastError().isValid() ? query.lastError().databaseText() : QString();
+}
+
+// The schema a logbook of `version` has: what the steps up to that version
+// make, on a database in memory. The texts are compared whole, so a column,
+// a check or a default changed by another program shows as well.
+QString expectedSchema(qint32 version, Schema& schema)
+{
+    const QString connection
+        = QStringLiteral("torvane-logbook-schema-%1").arg(QUuid::createUuid().toString(QUuid::WithoutBraces));
+    if (version < 0 || version > Logbook::SchemaVersion)
+        return QStringLiteral("no logbook has the version %1").arg(version);
+    QString error;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(QStringLiteral(":memory:"));
+        if (!db.open())
+            error = db.lastError().databaseText();
+        for (qint32 step = 0; step < version && error.isEmpty(); ++step)
+            error = migrations[static_cast<std::size_t>(step)](db);
+        if (error.isEmpty())
+            error = readSchema(db, schema);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connection);
+    return error;
+}
 
 // ---- Columns ---------------------------------------------------------------
 
@@ -380,12 +460,11 @@ QString Logbook::openFile(const QString& file, OpenMode mode)
             && (header.applicationId != 0 || header.userVersion != 0))
             return tr("%1 is not a Torvane logbook: it is the SQLite database of another program. %2")
                 .arg(file, leftAlone);
-        if (header.applicationId == ApplicationId && header.userVersion > SchemaVersion)
-            return tr("%1 is a logbook of a newer Torvane (version %2; this one reads up to version %3). %4")
-                .arg(file)
-                .arg(header.userVersion)
-                .arg(SchemaVersion)
-                .arg(leftAlone);
+        if (header.applicationId == ApplicationId) {
+            const QString problem = versionProblem(file, header.userVersion);
+            if (!problem.isEmpty())
+                return problem;
+        }
     }
     if (exists)
         readOnly = ::access(QFile::encodeName(file).constData(), W_OK) != 0
@@ -408,6 +487,14 @@ QString Logbook::openFile(const QString& file, OpenMode mode)
             return tr("%1 is not a Torvane logbook: it is not an SQLite database. %2").arg(file, leftAlone);
         case Corrupt:
             return tr("The logbook %1 is damaged (%2). %3").arg(file, error.databaseText(), leftAlone);
+        case ReadOnly:
+            // SQLite must roll a stopped change back before anything is
+            // read, and cannot while it may not write.
+            if (readOnly && QFileInfo(journal).size() > 0)
+                return tr("The logbook %1 holds an unfinished change (a program stopped while saving it), which "
+                          "cannot be rolled back while the file is read-only. %2")
+                    .arg(file, leftAlone);
+            [[fallthrough]];
         default:
             return tr("Could not open the logbook %1: %2.").arg(file, error.databaseText());
         }
@@ -456,32 +543,28 @@ QString Logbook::bringUpToDate(bool mayCreate)
     };
     const QString leftAlone = tr("It was left as it is.");
     // Why a file with these marks cannot be taken; empty when it can.
-    auto refusal = [&](qint32 applicationId, qint32 version, qint64 tables) {
+    auto refusal = [&](QSqlDatabase& db, qint32 applicationId, qint32 version, qint64 tables) {
         const bool blank = applicationId == 0 && version == 0 && tables == 0;
         if (blank && !mayCreate)
             return tr("%1 is an empty SQLite database, not a Torvane logbook. %2").arg(path, leftAlone);
         if (!blank && applicationId != ApplicationId)
             return tr("%1 is not a Torvane logbook: it is the SQLite database of another program. %2")
                 .arg(path, leftAlone);
-        if (version > SchemaVersion)
-            return tr("%1 is a logbook of a newer Torvane (version %2; this one reads up to version %3). %4")
-                .arg(path)
-                .arg(version)
-                .arg(SchemaVersion)
-                .arg(leftAlone);
-        return QString();
+        const QString problem = versionProblem(path, version);
+        return problem.isEmpty() ? schemaProblem(db, version) : problem;
     };
 
     qint32 applicationId = 0;
     qint32 version = 0;
     qint64 tables = 0;
+    QString problem;
     {
         QSqlDatabase db = database();
         const QString error = inspect(db, applicationId, version, tables);
         if (!error.isEmpty())
             return error;
+        problem = refusal(db, applicationId, version, tables);
     }
-    QString problem = refusal(applicationId, version, tables);
     if (!problem.isEmpty() || (applicationId == ApplicationId && version == SchemaVersion))
         return problem;
     if (readOnly)
@@ -498,7 +581,7 @@ QString Logbook::bringUpToDate(bool mayCreate)
         const QString readError = inspect(db, applicationId, version, tables);
         if (!readError.isEmpty())
             return readError;
-        problem = refusal(applicationId, version, tables);
+        problem = refusal(db, applicationId, version, tables);
         if (!problem.isEmpty())
             return problem;
         if (applicationId == ApplicationId && version == SchemaVersion)
@@ -516,6 +599,67 @@ QString Logbook::bringUpToDate(bool mayCreate)
                              QStringLiteral("PRAGMA user_version = %1").arg(SchemaVersion) });
     });
     return error;
+}
+
+QString Logbook::versionProblem(const QString& file, qint32 version)
+{
+    // Only 0 (being made) to SchemaVersion are read: a step is looked up
+    // by the version, so no other number may ever reach the steps.
+    if (version > SchemaVersion)
+        return tr("%1 is a logbook of a newer Torvane (version %2; this one reads up to version %3). %4")
+            .arg(file)
+            .arg(version)
+            .arg(SchemaVersion)
+            .arg(tr("It was left as it is."));
+    if (version < 0)
+        return tr("%1 is not a Torvane logbook: it gives its version as %2, which no Torvane writes. %3")
+            .arg(file)
+            .arg(version)
+            .arg(tr("It was left as it is."));
+    return QString();
+}
+
+QString Logbook::schemaProblem(QSqlDatabase& db, qint32 version) const
+{
+    Schema expected;
+    const QString error = expectedSchema(version, expected);
+    if (!error.isEmpty())
+        return tr("Could not open the logbook %1: %2.").arg(path, error);
+    Schema found;
+    const QString readError = readSchema(db, found);
+    if (!readError.isEmpty())
+        return tr("Could not read the logbook %1: %2.").arg(path, readError);
+    const QString leftAlone = tr("It was left as it is.");
+    // What a shared file may carry beyond Torvane's own: a trigger or a view
+    // would act, or be read, behind the program's back.
+    for (auto object = found.cbegin(); object != found.cend(); ++object) {
+        if (expected.contains(object.key()))
+            continue;
+        const QString& type = object->type;
+        if (type == QLatin1String("trigger"))
+            return tr("The logbook %1 holds a trigger, %2, that Torvane does not make: it would act on the "
+                      "logbook with every change. %3")
+                .arg(path, object.key(), leftAlone);
+        if (type == QLatin1String("view"))
+            return tr("The logbook %1 holds a view, %2, that Torvane does not make. %3")
+                .arg(path, object.key(), leftAlone);
+        if (type == QLatin1String("index"))
+            return tr("The logbook %1 holds an index, %2, that Torvane does not make. %3")
+                .arg(path, object.key(), leftAlone);
+        return tr("The logbook %1 holds a table, %2, that Torvane does not make. %3")
+            .arg(path, object.key(), leftAlone);
+    }
+    for (auto object = expected.cbegin(); object != expected.cend(); ++object) {
+        if (!found.contains(object.key()))
+            return tr("The logbook %1 lacks %2, which every logbook of version %3 has. %4")
+                .arg(path, object.key())
+                .arg(version)
+                .arg(leftAlone);
+        if (!(found.value(object.key()) == *object))
+            return tr("In the logbook %1, %2 is not as Torvane makes it: another program has changed it. %3")
+                .arg(path, object.key(), leftAlone);
+    }
+    return QString();
 }
 
 QString Logbook::notOpen() const
@@ -721,7 +865,7 @@ QString Logbook::insertRun(QSqlDatabase& db, LoggedRun& run) const
         if (!prepareAndRun(query, QStringLiteral("SELECT 1 FROM runs WHERE id = ?"), { run.id }))
             return writeFailure(query.lastError());
         if (query.next())
-            return tr("A run with the id %1 is already in the logbook.").arg(run.id);
+            return tr("%1 is in the logbook already; it was not added again.").arg(RunLabel(run));
     }
     const QVariant id = run.id != 0 ? QVariant(run.id) : QVariant();
     if (!prepareAndRun(query,
@@ -774,21 +918,66 @@ QString Logbook::AddRuns(qint64 carId, QList<LoggedRun>& runs)
     return error;
 }
 
+QString Logbook::updateRun(QSqlDatabase& db, const LoggedRun& run) const
+{
+    const QString missing = checkCarExists(db, run.carId);
+    if (!missing.isEmpty())
+        return missing;
+    QSqlQuery query(db);
+    if (!prepareAndRun(query, QStringLiteral("UPDATE runs SET %1 WHERE id = ?").arg(assignments(runColumns())),
+                       runValues(run) << run.id))
+        return writeFailure(query.lastError());
+    if (query.numRowsAffected() != 1)
+        return tr("The run with the id %1 is not in the logbook.").arg(run.id);
+    return QString();
+}
+
 QString Logbook::UpdateRun(const LoggedRun& run)
 {
     const QString problem = RunProblem(run);
     if (!problem.isEmpty())
         return problem;
+    return write([&](QSqlDatabase& db) { return updateRun(db, run); });
+}
+
+QString Logbook::checkUnchanged(QSqlDatabase& db, const LoggedRun& seen) const
+{
+    const LogbookRead<QList<LoggedRun>> now
+        = readAll<LoggedRun>(db, QStringLiteral("SELECT id, %1 FROM runs WHERE id = ?").arg(runColumns()),
+                             { seen.id }, &runFrom, [this](const QSqlError& e) { return writeFailure(e); });
+    if (!now.error.isEmpty())
+        return now.error;
+    if (now.value.isEmpty())
+        return tr("%1 is no longer in the logbook: another window or program has deleted it. Nothing was changed.")
+            .arg(RunLabel(seen));
+    if (!(now.value.front() == seen))
+        return tr("%1 has been changed by another window or program since; it was left as it is.")
+            .arg(RunLabel(seen));
+    return QString();
+}
+
+QString Logbook::UpdateRunIfUnchanged(const LoggedRun& seen, const LoggedRun& run)
+{
+    const QString problem = RunProblem(run);
+    if (!problem.isEmpty())
+        return problem;
     return write([&](QSqlDatabase& db) {
-        const QString missing = checkCarExists(db, run.carId);
-        if (!missing.isEmpty())
-            return missing;
-        QSqlQuery query(db);
-        if (!prepareAndRun(query, QStringLiteral("UPDATE runs SET %1 WHERE id = ?").arg(assignments(runColumns())),
-                           runValues(run) << run.id))
-            return writeFailure(query.lastError());
-        if (query.numRowsAffected() != 1)
-            return tr("The run with the id %1 is not in the logbook.").arg(run.id);
+        const QString changed = checkUnchanged(db, seen);
+        return changed.isEmpty() ? updateRun(db, run) : changed;
+    });
+}
+
+QString Logbook::DeleteRunsIfUnchanged(const QList<LoggedRun>& seen)
+{
+    return write([&](QSqlDatabase& db) {
+        for (const LoggedRun& run : seen) {
+            const QString changed = checkUnchanged(db, run);
+            if (!changed.isEmpty())
+                return changed;
+            QSqlQuery query(db);
+            if (!prepareAndRun(query, QStringLiteral("DELETE FROM runs WHERE id = ?"), { run.id }))
+                return writeFailure(query.lastError());
+        }
         return QString();
     });
 }

@@ -44,7 +44,7 @@ class Logbook {
 
 public:
     // The version of the schema this program writes, and the newest it reads.
-    static constexpr int SchemaVersion = 1;
+    static constexpr int SchemaVersion = 2;
     // "TrLb": marks a Torvane logbook among SQLite files.
     static constexpr qint32 ApplicationId = 0x54724c62;
     // How long a change waits for another program that holds the file.
@@ -95,6 +95,14 @@ public:
     // Deletes every one of the runs as one change (taking an import back):
     // all of them, or none.
     QString DeleteRuns(const QList<qint64>& runIds);
+    // The changes of an undo, a redo, or an edit of a run read earlier: each
+    // is made only when the logbook still holds the runs as the caller read
+    // them (another window or program may have changed or deleted them
+    // since); otherwise nothing is changed and the message names the run.
+    // Changes `seen` into `run`, which has its id.
+    QString UpdateRunIfUnchanged(const LoggedRun& seen, const LoggedRun& run);
+    // Deletes every one of `seen`, all of them or none.
+    QString DeleteRunsIfUnchanged(const QList<LoggedRun>& seen);
     // A car's runs by date and time (runs without a date first), then id.
     LogbookRead<QList<LoggedRun>> Runs(qint64 carId) const;
     LogbookRead<std::optional<LoggedRun>> Run(qint64 runId) const;
@@ -103,6 +111,11 @@ private:
     QSqlDatabase database() const;
     QString openFile(const QString& path, OpenMode mode);
     QString bringUpToDate(bool mayCreate);
+    // Why a logbook of this version cannot be read, empty when it can.
+    static QString versionProblem(const QString& file, qint32 version);
+    // Why the schema of `db` is not that of a logbook of `version` (an
+    // object more, less or changed), empty when it is.
+    QString schemaProblem(QSqlDatabase& db, qint32 version) const;
     // Runs `change` in one write transaction and commits it; rolls it back
     // and returns the reason when the change or the commit fails.
     QString write(const std::function<QString(QSqlDatabase&)>& change);
@@ -111,6 +124,9 @@ private:
     QString notOpen() const;
     QString insertRun(QSqlDatabase& db, LoggedRun& run) const;
     QString checkCarExists(QSqlDatabase& db, qint64 carId) const;
+    // Why the logbook no longer holds `seen` as it was read, empty when it does.
+    QString checkUnchanged(QSqlDatabase& db, const LoggedRun& seen) const;
+    QString updateRun(QSqlDatabase& db, const LoggedRun& run) const;
     QString checkFileFree(QSqlDatabase& db, const LoggedCar& car) const;
 
     QString connection; // the Qt SQL connection name, unique to this object

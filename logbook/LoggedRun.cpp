@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "logbook/LoggedRun.h"
 
+#include "core/Air.h"
 #include "core/NumberText.h"
 
 #include <QCoreApplication>
@@ -52,17 +53,6 @@ constexpr std::array<RunField, 5> splitsAlongTheTrack = {
     RunField::ThousandFootTime, RunField::QuarterMileTime,
 };
 
-bool isSpeed(RunField field)
-{
-    return field == RunField::EighthMileSpeed || field == RunField::QuarterMileSpeed;
-}
-
-bool isSplitTime(RunField field)
-{
-    return std::find(splitsAlongTheTrack.begin(), splitsAlongTheTrack.end(), field)
-           != splitsAlongTheTrack.end();
-}
-
 QString label(RunField field, FieldNaming naming)
 {
     if (naming == FieldNaming::Keys)
@@ -84,19 +74,55 @@ QString numberText(double value)
     return QString::fromLatin1(ShortestText(value));
 }
 
+// The values a slip can hold. The weather takes the ranges of the boxes that
+// hold the day's air (core/Air). The times and speeds take what a car at the
+// strip can make, from a top-fuel dragster (0.8 s to 60 ft, 3 s over the
+// quarter mile, 350 mph) to a slow street car (4 s to 60 ft, 30 s over the
+// quarter mile, 20 mph); the 330-ft and 1000-ft times lie between their
+// neighbours' bounds. A reaction time may be a red light, down to leaving on
+// the first amber of a full tree (-1.5 s).
+struct Range {
+    double low;
+    double high;
+};
+
+std::optional<Range> rangeOf(RunField field)
+{
+    auto air = [](AirField box) {
+        const auto& ranges = AirRanges();
+        const auto range = std::find_if(ranges.begin(), ranges.end(), [box](const AirRange& r) { return r.field == box; });
+        return Range{ range->low, range->high };
+    };
+    switch (field) {
+    case RunField::Elevation: return air(AirField::Elevation);
+    case RunField::Temperature: return air(AirField::Temperature);
+    case RunField::Pressure: return air(AirField::Pressure);
+    case RunField::Humidity: return air(AirField::Humidity);
+    case RunField::ReactionTime: return Range{ -1.5, 2 };
+    case RunField::SixtyFootTime: return Range{ 0.8, 4 };
+    case RunField::ThreeThirtyFootTime: return Range{ 1.5, 15 };
+    case RunField::EighthMileTime: return Range{ 2, 20 };
+    case RunField::ThousandFootTime: return Range{ 2.5, 26 };
+    case RunField::QuarterMileTime: return Range{ 3, 30 };
+    case RunField::EighthMileSpeed:
+    case RunField::QuarterMileSpeed: return Range{ 20, 350 };
+    case RunField::Date:
+    case RunField::Track:
+    case RunField::Note: break;
+    }
+    return std::nullopt;
+}
+
 // Why one number field's value cannot be kept, empty when it can.
 QString numberProblem(RunField field, double value, FieldNaming naming)
 {
     const QString name = label(field, naming);
-    const QString unit = RunFieldUnit(field);
     if (!std::isfinite(value))
         return Text::tr("%1 is not a finite number.").arg(name);
-    if ((isSpeed(field) || isSplitTime(field) || field == RunField::Pressure) && !(value > 0))
-        return Text::tr("%1 must be more than 0 %2 (it is %3).").arg(name, unit, numberText(value));
-    if (field == RunField::Humidity && !(value >= 0 && value <= 100))
-        return Text::tr("%1 must lie between 0 and 100 % (it is %2).").arg(name, numberText(value));
-    if (field == RunField::Temperature && !(value > -459.67))
-        return Text::tr("%1 must lie above absolute zero, -459.67 °F (it is %2).").arg(name, numberText(value));
+    const std::optional<Range> range = rangeOf(field);
+    if (range && !(value >= range->low && value <= range->high))
+        return Text::tr("%1 must lie between %2 and %3 %4 (it is %5).")
+            .arg(name, numberText(range->low), numberText(range->high), RunFieldUnit(field), numberText(value));
     return QString();
 }
 
@@ -233,6 +259,29 @@ QString CarProblem(const LoggedCar& car)
     if (car.name.trimmed().isEmpty())
         return Text::tr("A car in the logbook needs a name.");
     return QString();
+}
+
+QString RunLabel(const LoggedRun& run)
+{
+    QString finish;
+    for (const auto& [time, speed] : { std::pair{ RunField::QuarterMileTime, RunField::QuarterMileSpeed },
+                                       std::pair{ RunField::EighthMileTime, RunField::EighthMileSpeed } }) {
+        const std::optional<double> t = run.*NumberMember(time);
+        const std::optional<double> v = run.*NumberMember(speed);
+        if (!t || !v)
+            continue;
+        finish = time == RunField::QuarterMileTime
+                     ? Text::tr("%1 s, %2 mph")
+                     : Text::tr("1/8 mile %1 s, %2 mph");
+        finish = finish.arg(QString::asprintf("%.*f", RunFieldDecimals(time), *t),
+                            QString::asprintf("%.*f", RunFieldDecimals(speed), *v));
+        break;
+    }
+    const QString date = RunDateText(run);
+    QString label = date.isEmpty() ? Text::tr("The run without a date") : Text::tr("The run of %1").arg(date);
+    if (!run.track.trimmed().isEmpty())
+        label = Text::tr("%1 at %2").arg(label, run.track.trimmed());
+    return finish.isEmpty() ? label : Text::tr("%1 (%2)").arg(label, finish);
 }
 
 QString RunDateText(const LoggedRun& run)

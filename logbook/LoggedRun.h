@@ -109,15 +109,22 @@ RunNumber NumberMember(RunField field);
 enum class FieldNaming { Words, Keys };
 
 // Why a run cannot be kept as it stands, empty when it can: the finish
-// missing, a number that is not finite, a time or speed that is not more than
-// 0, a humidity outside 0 to 100 %, a pressure that is not more than 0, a
-// temperature at or below absolute zero, split times that do not grow along
-// the track, a time without a date or with milliseconds, a date outside the
-// years 1 to 9999.
+// missing, a number that is not finite or outside its range, split times that
+// do not grow along the track, a time without a date or with milliseconds, a
+// date outside the years 1 to 9999. The ranges: the weather as the air's
+// boxes take it (core/Air: -40 to 140 °F, 20 to 32 inHg, 0 to 100 %, -1500
+// to 14000 ft); the reaction time -1.5 to 2 s (a red light is negative);
+// 60 ft 0.8 to 4 s, 330 ft 1.5 to 15 s, 1/8 mile 2 to 20 s, 1000 ft 2.5 to
+// 26 s, 1/4 mile 3 to 30 s; speeds 20 to 350 mph.
 QString RunProblem(const LoggedRun& run, FieldNaming naming = FieldNaming::Words);
 
 // Why a car cannot be kept as it stands (no name), empty when it can.
 QString CarProblem(const LoggedCar& car);
+
+// A run named for a message, as a sentence begins: "The run of 2024-05-04
+// 14:30 at Maple Grove (13.512 s, 101.50 mph)", with its date and time, its
+// track and its finish (the quarter mile's, else the eighth mile's).
+QString RunLabel(const LoggedRun& run);
 
 // The date and time as the CSV and the table write them: "2024-05-04",
 // "2024-05-04 14:30", or "2024-05-04 14:30:15" when the seconds are not 0;

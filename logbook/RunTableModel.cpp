@@ -140,12 +140,14 @@ QString RunTableModel::AddRun(LoggedRun& run)
 
 QString RunTableModel::UpdateRun(const LoggedRun& run)
 {
-    const QString error = logbook.UpdateRun(run);
+    // A run shown is changed only as it is shown: another window or program
+    // may have changed it since the table read it.
+    const int row = RowOfRun(run.id);
+    const QString error = row < 0 ? logbook.UpdateRun(run) : logbook.UpdateRunIfUnchanged(runs[row], run);
     if (!error.isEmpty())
         return error;
     if (Loading())
         return Reload();
-    const int row = RowOfRun(run.id);
     if (row < 0)
         return QString();
     if (run.carId != carId) {
@@ -315,6 +317,10 @@ bool RunTableModel::setData(const QModelIndex& index, const QVariant& value, int
     if (error.isEmpty())
         error = UpdateRun(run);
     if (!error.isEmpty()) {
+        // Refused because another window or program changed the run: the
+        // table shows it as it is now.
+        if (logbook.Run(run.id).value != std::optional<LoggedRun>(runs[index.row()]))
+            Reload();
         emit refused(error);
         return false;
     }

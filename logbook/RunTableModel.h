@@ -55,7 +55,8 @@ public:
 
     // Stores `run` for the current car and shows it in its place.
     QString AddRun(LoggedRun& run);
-    // Stores the changed run (found by its id) and shows it.
+    // Stores the changed run (found by its id) and shows it. A run the table
+    // shows is changed only while the logbook holds it as shown.
     QString UpdateRun(const LoggedRun& run);
     QString DeleteRun(qint64 runId);
 

@@ -74,6 +74,10 @@
         <source>The calibration was cancelled.</source>
         <translation>Die Kalibrierung wurde abgebrochen.</translation>
     </message>
+    <message>
+        <source>The car cannot be fitted to the runs: %1.</source>
+        <translation>Das Auto lässt sich nicht an die Läufe anpassen: %1.</translation>
+    </message>
 </context>
 <context>
     <name>CarForm</name>
@@ -1453,16 +1457,56 @@ Option.
         <translation>Das Auto %1 im Logbuch stammt schon aus %2.</translation>
     </message>
     <message>
-        <source>A run with the id %1 is already in the logbook.</source>
-        <translation>Ein Lauf mit der ID %1 ist schon im Logbuch.</translation>
-    </message>
-    <message>
         <source>Run %1 of %2: %3</source>
         <translation>Lauf %1 von %2: %3</translation>
     </message>
     <message>
         <source>The run with the id %1 is not in the logbook.</source>
         <translation>Der Lauf mit der ID %1 ist nicht im Logbuch.</translation>
+    </message>
+    <message>
+        <source>The logbook %1 holds an unfinished change (a program stopped while saving it), which cannot be rolled back while the file is read-only. %2</source>
+        <translation>Das Logbuch %1 enthält eine unfertige Änderung (ein Programm wurde beim Speichern unterbrochen), die sich nicht zurücknehmen lässt, solange die Datei schreibgeschützt ist. %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a Torvane logbook: it gives its version as %2, which no Torvane writes. %3</source>
+        <translation>%1 ist kein Torvane-Logbuch: Es gibt als Version %2 an, die kein Torvane schreibt. %3</translation>
+    </message>
+    <message>
+        <source>The logbook %1 holds a trigger, %2, that Torvane does not make: it would act on the logbook with every change. %3</source>
+        <translation>Das Logbuch %1 enthält einen Trigger, %2, den Torvane nicht anlegt: Er würde bei jeder Änderung auf das Logbuch wirken. %3</translation>
+    </message>
+    <message>
+        <source>The logbook %1 holds a view, %2, that Torvane does not make. %3</source>
+        <translation>Das Logbuch %1 enthält eine Sicht, %2, die Torvane nicht anlegt. %3</translation>
+    </message>
+    <message>
+        <source>The logbook %1 holds an index, %2, that Torvane does not make. %3</source>
+        <translation>Das Logbuch %1 enthält einen Index, %2, den Torvane nicht anlegt. %3</translation>
+    </message>
+    <message>
+        <source>The logbook %1 holds a table, %2, that Torvane does not make. %3</source>
+        <translation>Das Logbuch %1 enthält eine Tabelle, %2, die Torvane nicht anlegt. %3</translation>
+    </message>
+    <message>
+        <source>The logbook %1 lacks %2, which every logbook of version %3 has. %4</source>
+        <translation>Dem Logbuch %1 fehlt der Teil „%2“, den jedes Logbuch der Version %3 hat. %4</translation>
+    </message>
+    <message>
+        <source>In the logbook %1, %2 is not as Torvane makes it: another program has changed it. %3</source>
+        <translation>Im Logbuch %1 ist „%2“ nicht so, wie Torvane es anlegt: Ein anderes Programm hat es geändert. %3</translation>
+    </message>
+    <message>
+        <source>%1 is in the logbook already; it was not added again.</source>
+        <translation>%1 steht bereits im Logbuch; er wurde nicht noch einmal hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>%1 is no longer in the logbook: another window or program has deleted it. Nothing was changed.</source>
+        <translation>%1 steht nicht mehr im Logbuch: Ein anderes Fenster oder Programm hat ihn gelöscht. Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>%1 has been changed by another window or program since; it was left as it is.</source>
+        <translation>%1 wurde seitdem von einem anderen Fenster oder Programm geändert; er wurde so belassen, wie er ist.</translation>
     </message>
 </context>
 <context>
@@ -1723,18 +1767,6 @@ Option.
         <translation>%1 ist keine endliche Zahl.</translation>
     </message>
     <message>
-        <source>%1 must be more than 0 %2 (it is %3).</source>
-        <translation>%1 muss größer als 0 %2 sein (angegeben: %3).</translation>
-    </message>
-    <message>
-        <source>%1 must lie between 0 and 100 % (it is %2).</source>
-        <translation>%1 muss zwischen 0 und 100 % liegen (angegeben: %2).</translation>
-    </message>
-    <message>
-        <source>%1 must lie above absolute zero, -459.67 °F (it is %2).</source>
-        <translation>%1 muss über dem absoluten Nullpunkt liegen, -459,67 °F (angegeben: %2).</translation>
-    </message>
-    <message>
         <source>date</source>
         <translation>Datum</translation>
     </message>
@@ -1817,6 +1849,34 @@ Option.
     <message>
         <source>A car in the logbook needs a name.</source>
         <translation>Ein Auto im Logbuch braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>%1 must lie between %2 and %3 %4 (it is %5).</source>
+        <translation>%1 muss zwischen %2 und %3 %4 liegen (angegeben: %5).</translation>
+    </message>
+    <message>
+        <source>%1 s, %2 mph</source>
+        <translation>%1 s, %2 mph</translation>
+    </message>
+    <message>
+        <source>1/8 mile %1 s, %2 mph</source>
+        <translation>1/8 Meile %1 s, %2 mph</translation>
+    </message>
+    <message>
+        <source>The run without a date</source>
+        <translation>Der Lauf ohne Datum</translation>
+    </message>
+    <message>
+        <source>The run of %1</source>
+        <translation>Der Lauf vom %1</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 in %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -2118,6 +2178,14 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>Import runs</source>
         <translation>Läufe importieren</translation>
+    </message>
+    <message>
+        <source>Could not undo “%1”: %2</source>
+        <translation>„%1“ ließ sich nicht rückgängig machen: %2</translation>
+    </message>
+    <message>
+        <source>Could not redo “%1”: %2</source>
+        <translation>„%1“ ließ sich nicht wiederholen: %2</translation>
     </message>
 </context>
 <context>

@@ -43,6 +43,12 @@ void TestCsvReader::records_data()
     QTest::newRow("LF, no end at the end") << QByteArray("a,b\nc,d") << QStringList{ "1:a|b", "2:c|d" };
     QTest::newRow("lone CR") << QByteArray("a\rb\r") << QStringList{ "1:a", "2:b" };
     QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF" "a,b\r\n") << QStringList{ "1:a|b" };
+    // Only the file's own mark goes: one that begins a field is its text.
+    const QString mark(QChar(0xfeff));
+    QTest::newRow("a field's mark after the file's")
+        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF" "a,b\r\n") << QStringList{ "1:" + mark + "a|b" };
+    QTest::newRow("a field's mark in a file without one")
+        << QByteArray("a,\xEF\xBB\xBF" "b\n\xEF\xBB\xBF" "c\n") << QStringList{ "1:a|" + mark + "b", "2:" + mark + "c" };
     QTest::newRow("empty fields and an empty line")
         << QByteArray("a,,\r\n\r\n,b\r\n") << QStringList{ "1:a||", "2:", "3:|b" };
     QTest::newRow("quoted comma and doubled quotes")

@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
@@ -134,6 +135,62 @@ private slots:
         QCOMPARE(runsInFile(logbookPath), after);
         if (change == "edit")
             QCOMPARE(page->Runs()->RunAt(0).track, QStringLiteral("Maple Grove"));
+    }
+
+    // Another window on the same logbook changes or deletes the run since;
+    // this window's undo or redo is then refused, names the run, and leaves
+    // the history where it was.
+    void anUndoChangesOnlyWhatItLeft_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("other");
+        QTest::addColumn<bool>("redoing");
+        QTest::newRow("add, then deleted and another added") << "add" << "delete and add" << false;
+        QTest::newRow("edit, then changed") << "edit" << "change" << false;
+        QTest::newRow("delete undone, then changed") << "delete" << "change" << true;
+    }
+    void anUndoChangesOnlyWhatItLeft()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, other);
+        QFETCH(bool, redoing);
+        const CarInputs car = program->Cars().At(0).Inputs();
+        QVERIFY(page->AddRun(madeRun(car, AirConditions(), 1)).isEmpty());
+        QUndoStack* undo = program->Cars().UndoStack();
+        if (change == "edit") {
+            const int column = static_cast<int>(RunField::Track);
+            QVERIFY(page->Edits()->setData(page->Edits()->index(0, column), QStringLiteral("Maple Grove")));
+        } else if (change == "delete") {
+            page->RunsView()->selectRow(0);
+            QVERIFY(page->DeleteSelectedRuns().isEmpty());
+            undo->undo();
+        }
+        const LoggedRun mine = page->Runs()->RunAt(0);
+        Logbook theirs;
+        QCOMPARE(theirs.Open(logbookPath), QString());
+        if (other == "change") {
+            LoggedRun changed = mine;
+            changed.note = QStringLiteral("theirs");
+            QCOMPARE(theirs.UpdateRun(changed), QString());
+        } else {
+            QCOMPARE(theirs.DeleteRun(mine.id), QString());
+            LoggedRun own = madeRun(car, AirConditions{ 90, 29, 50 }, 2);
+            own.carId = mine.carId;
+            QCOMPARE(theirs.AddRun(own), QString());
+        }
+        const QList<LoggedRun> held = theirs.Runs(mine.carId).value;
+        const int index = undo->index();
+        QSignalSpy refused(page->Edits(), &RunEdits::refused);
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            redoing ? undo->redo() : undo->undo();
+            QCOMPARE(undo->index(), index);
+            QCOMPARE(refused.count(), attempt + 1);
+        }
+        const QString message = refused.last().at(0).toString();
+        QVERIFY2(message.startsWith(redoing ? "Could not redo" : "Could not undo") && message.contains("2024-05-01"),
+                 qPrintable(message));
+        QCOMPARE(theirs.Runs(mine.carId).value, held);
+        QCOMPARE(page->Runs()->rowCount(), held.size());
     }
 
     void theFitFindsTheCarThatMadeTheRuns()

@@ -96,9 +96,11 @@ void TestCalibration::fitsBack_data()
     QTest::newRow("economy car") << economyCar() << 128.0 << 1.4 << 4 << false << true;
     QTest::newRow("pickup truck, typed far too strong")
         << withFitted(pickupTruck(), 1500, 3) << 150.0 << 0.9 << 5 << false << true;
+    // (The model adds the spin time to the 60-foot time too, which stays
+    // within the slips' 4 s.)
     QTest::newRow("supercar, typed far too weak")
-        << withFitted(supercar(), 100, 0.75) << 1450.0 << 2.9 << 3 << false << true;
-    QTest::newRow("supercar, eighth-mile runs") << supercar() << 1050.0 << 2.2 << 4 << true << true;
+        << withFitted(supercar(), 100, 0.75) << 1450.0 << 1.7 << 3 << false << true;
+    QTest::newRow("supercar, eighth-mile runs") << supercar() << 1050.0 << 1.6 << 4 << true << true;
     QTest::newRow("spin time below the classic range")
         << sports << 420.0 << 0.3 << 5 << false << false;
 }
@@ -200,19 +202,31 @@ void TestCalibration::refusals()
     QVERIFY(!prediction.finished);
     QCOMPARE(prediction.message, refused.message);
 
+    // A slip beyond what a strip gives is refused as such: the fit never
+    // takes it for a car that does not finish.
+    for (const auto& [field, value] : { std::pair{ &LoggedRun::quarterMileTime, 1e308 },
+                                        std::pair{ &LoggedRun::temperature, -459.0 },
+                                        std::pair{ &LoggedRun::pressure, 1e308 } }) {
+        QList<LoggedRun> absurd = MadeUpRuns(typed, 2);
+        absurd[1].*field = value;
+        const CarFit fit = FitCar(typed, absurd);
+        QCOMPARE(fit.outcome, FitOutcome::RunRefused);
+        QCOMPARE(fit.message, "Run 2 cannot be fitted to: " + RunProblem(absurd[1]));
+    }
+
     // A day outside the air's ranges.
     const AirConditions scorching{ 150, 29.92, 10 };
     const Prediction hot = Predict(Calibrate(typed, MadeUpRuns(typed, 2)), scorching);
     QVERIFY(!hot.finished);
     QCOMPARE(hot.message, AirRangeMessage(scorching));
 
-    // A car the engine refuses at any power.
+    // A car the engine refuses at any power, for a value it keeps that is
+    // out of all reason: named, not taken for a car too weak to finish.
     CarInputs weightless = typed;
     weightless.carWeight = 0;
     const CarFit unfinished = FitCar(weightless, MadeUpRuns(typed, 2));
     QCOMPARE(unfinished.outcome, FitOutcome::NotFinished);
-    QCOMPARE(unfinished.message,
-             "The car does not finish the quarter mile on the runs' days at any horsepower up to 100000 hp.");
+    QCOMPARE(unfinished.message, "The car cannot be fitted to the runs: " + RangeMessage(weightless) + ".");
 }
 
 // Three runs on the standard day with the same trap speed and the

@@ -118,6 +118,46 @@ struct SmallDisk {
     bool mounted = false;
 };
 
+// Another program's connection to the file, in the middle of a change: the
+// statements run inside BEGIN IMMEDIATE, and the change is ended by End(),
+// or rolled back when the connection goes.
+class ChangeUnderWay {
+public:
+    ChangeUnderWay(const QString& path, const QStringList& statements)
+        : name(QUuid::createUuid().toString())
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        begun = db.open();
+        QSqlQuery query(db);
+        for (const QString& statement : statements)
+            begun = begun && query.exec(statement);
+    }
+    ~ChangeUnderWay()
+    {
+        QSqlDatabase::database(name, false).close();
+        QSqlDatabase::removeDatabase(name);
+    }
+    bool End(const char* how) { return QSqlQuery(QSqlDatabase::database(name, false)).exec(how); }
+
+    bool begun = false;
+
+private:
+    QString name;
+};
+
+// Copies the logbook at `from` to `path` as a program killed while saving a
+// change leaves it: beside the file, a journal SQLite must roll back before
+// anything is read (a hot journal). Unsynced, the journal is marked valid
+// as soon as it is written.
+void copyWithUnfinishedChange(const QString& from, const QString& path)
+{
+    ChangeUnderWay change(from, { "PRAGMA synchronous = OFF", "BEGIN IMMEDIATE", "UPDATE cars SET name = 'Half-saved'" });
+    QVERIFY(change.begun);
+    QVERIFY(QFile::copy(from, path));
+    QVERIFY(QFile::copy(from + "-journal", path + "-journal"));
+}
+
 using MakeFile = std::function<void(const QString& path)>;
 
 } // namespace
@@ -137,6 +177,8 @@ private slots:
     void versionOneBroughtUpToDate();
     void carsAndRuns();
     void anImportIsOneChange();
+    void twoWindowsChangeOnlyWhatTheyLeft_data();
+    void twoWindowsChangeOnlyWhatTheyLeft();
     void schemaChecks_data();
     void schemaChecks();
     void refusedAndLeftAlone_data();
@@ -188,7 +230,7 @@ void TestLogbook::newLogbook()
     QCOMPARE(rawSql(path, { "SELECT group_concat(name, ' ') FROM (SELECT name FROM sqlite_schema "
                             "WHERE type = 'table' ORDER BY name)" })
                  .toString(),
-             "cars runs");
+             "cars runs sqlite_sequence");
 }
 
 // A file written by version 1 (with a car from a .trv file, a quarter-mile
@@ -217,6 +259,12 @@ void TestLogbook::versionOneBroughtUpToDate()
     QVERIFY(!eighth.time.isValid());
     QVERIFY(!eighth.quarterMileTime);
     QCOMPARE(eighth.eighthMileSpeed, 79.4);
+    // The runs keep their ids, and a deleted run's id is not given again.
+    QCOMPARE(book.DeleteRun(eighth.id), QString());
+    LoggedRun added = full;
+    added.id = 0;
+    QCOMPARE(book.AddRun(added), QString());
+    QCOMPARE(added.id, eighth.id + 1);
     book.Close();
     QCOMPARE(rawSql(path, { "PRAGMA user_version" }).toInt(), Logbook::SchemaVersion);
 }
@@ -284,7 +332,7 @@ void TestLogbook::carsAndRuns()
     LoggedRun restored = earlier;
     QCOMPARE(book.AddRun(restored), QString());
     QCOMPARE(restored.id, earlier.id);
-    QCOMPARE(book.AddRun(restored), QStringLiteral("A run with the id %1 is already in the logbook.").arg(earlier.id));
+    QCOMPARE(book.AddRun(restored), RunLabel(earlier) + " is in the logbook already; it was not added again.");
     QCOMPARE(book.Runs(car.id).value, (QList<LoggedRun>{ undated, earlier, later }));
 
     // Reading again from the file gives the same values.
@@ -308,6 +356,66 @@ void TestLogbook::anImportIsOneChange()
     QCOMPARE(book.AddRuns(car.id, runs), QString());
     QCOMPARE(book.Runs(car.id).value, runs);
     QCOMPARE(runs[2].carId, car.id);
+}
+
+// Two windows on one logbook file: one adds a run, the other changes it,
+// deletes it or adds its own; the first one's undo then changes the run only
+// if it is still as that window left it.
+void TestLogbook::twoWindowsChangeOnlyWhatTheyLeft_data()
+{
+    QTest::addColumn<QStringList>("others"); // what the other window does meanwhile
+    QTest::addColumn<bool>("deleting");      // the first one's undo deletes the run, or changes it back
+    QTest::addColumn<QString>("refusal");    // after the run's name; empty when the undo is made
+    const QString deleted = " is no longer in the logbook: another window or program has deleted it. Nothing was "
+                            "changed.";
+    const QString changed = " has been changed by another window or program since; it was left as it is.";
+    QTest::newRow("delete it, as left") << QStringList{} << true << "";
+    QTest::newRow("change it back, as left") << QStringList{} << false << "";
+    QTest::newRow("delete it, deleted and another added")
+        << QStringList{ "delete", "add" } << true << deleted;
+    QTest::newRow("delete it, changed") << QStringList{ "change" } << true << changed;
+    QTest::newRow("change it back, changed") << QStringList{ "change" } << false << changed;
+    QTest::newRow("change it back, deleted") << QStringList{ "delete" } << false << deleted;
+}
+
+void TestLogbook::twoWindowsChangeOnlyWhatTheyLeft()
+{
+    QFETCH(QStringList, others);
+    QFETCH(bool, deleting);
+    QFETCH(QString, refusal);
+    const QString path = dir.filePath("two-windows.sqlite");
+    QFile::remove(path);
+    const qint64 carId = makeLogbook(path, 1);
+    Logbook mine;
+    Logbook theirs;
+    QCOMPARE(mine.Open(path), QString());
+    QCOMPARE(theirs.Open(path), QString());
+    LoggedRun run = sampleRun(carId, 7);
+    QCOMPARE(mine.AddRun(run), QString());
+    for (const QString& other : others) {
+        if (other == "change") {
+            LoggedRun changed = run;
+            changed.note = "theirs";
+            QCOMPARE(theirs.UpdateRun(changed), QString());
+        } else if (other == "delete") {
+            QCOMPARE(theirs.DeleteRun(run.id), QString());
+        } else {
+            LoggedRun own = sampleRun(carId, 8);
+            QCOMPARE(theirs.AddRun(own), QString());
+            QVERIFY(own.id > run.id); // an id is never given twice
+        }
+    }
+    const QList<LoggedRun> held = theirs.Runs(carId).value;
+    LoggedRun back = run;
+    back.note = "as it was";
+    const QString error = deleting ? mine.DeleteRunsIfUnchanged({ run }) : mine.UpdateRunIfUnchanged(run, back);
+    if (refusal.isEmpty()) {
+        QCOMPARE(error, QString());
+        QCOMPARE(theirs.Run(run.id).value, deleting ? std::nullopt : std::optional(back));
+    } else {
+        QCOMPARE(error, RunLabel(run) + refusal);
+        QCOMPARE(theirs.Runs(carId).value, held);
+    }
 }
 
 // The file refuses what the program would never write, whoever writes it.
@@ -368,9 +476,51 @@ void TestLogbook::refusedAndLeftAlone_data()
     QTest::newRow("a newer logbook")
         << MakeFile([](const QString& path) {
                makeLogbook(path, 2);
-               rawSql(path, { "PRAGMA user_version = 2" });
+               rawSql(path, { QStringLiteral("PRAGMA user_version = %1").arg(Logbook::SchemaVersion + 1) });
            })
-        << orCreate << "%1 is a logbook of a newer Torvane (version 2; this one reads up to version 1). It was left as it is.";
+        << orCreate
+        << "%1 is a logbook of a newer Torvane (version " + QString::number(Logbook::SchemaVersion + 1)
+               + "; this one reads up to version " + QString::number(Logbook::SchemaVersion) + "). It was left as it is.";
+    // A crafted version must never pick a step: read from the file's first
+    // bytes, and from SQLite once it has rolled back a stopped change.
+    const QString negative = "%1 is not a Torvane logbook: it gives its version as -1, which no Torvane writes. It "
+                             "was left as it is.";
+    QTest::newRow("a negative version")
+        << MakeFile([](const QString& path) {
+               makeLogbook(path, 2);
+               rawSql(path, { "PRAGMA user_version = -1" });
+           })
+        << orCreate << negative;
+    QTest::newRow("a negative version, beside an unfinished change")
+        << MakeFile([](const QString& path) {
+               makeLogbook(path + ".made", 2);
+               rawSql(path + ".made", { "PRAGMA user_version = -1" });
+               copyWithUnfinishedChange(path + ".made", path);
+           })
+        << orCreate << negative;
+    // A shared logbook carries only what Torvane makes: a trigger would
+    // act with the program's own changes.
+    QTest::newRow("a trigger")
+        << MakeFile([](const QString& path) {
+               makeLogbook(path, 2);
+               rawSql(path, { "CREATE TRIGGER t AFTER INSERT ON runs BEGIN DELETE FROM runs WHERE id < NEW.id; END" });
+           })
+        << orCreate
+        << "The logbook %1 holds a trigger, t, that Torvane does not make: it would act on the logbook with every "
+           "change. It was left as it is.";
+    QTest::newRow("a view")
+        << MakeFile([](const QString& path) {
+               makeLogbook(path, 2);
+               rawSql(path, { "CREATE VIEW fast AS SELECT * FROM runs WHERE quarter_mile_time < 10" });
+           })
+        << orCreate << "The logbook %1 holds a view, fast, that Torvane does not make. It was left as it is.";
+    QTest::newRow("a column more")
+        << MakeFile([](const QString& path) {
+               makeLogbook(path, 2);
+               rawSql(path, { "ALTER TABLE runs ADD COLUMN wind REAL" });
+           })
+        << orCreate
+        << "In the logbook %1, runs is not as Torvane makes it: another program has changed it. It was left as it is.";
     QTest::newRow("a damaged page")
         << MakeFile([](const QString& path) {
                makeLogbook(path, 200);
@@ -451,10 +601,15 @@ void TestLogbook::readOnlyLogbook()
     const QString path = (root ? disk.path : dir.path()) + "/logbook.sqlite";
     const qint64 carId = makeLogbook(path, 3);
     QVERIFY(carId > 0);
+    // Beside it, one a program stopped in the middle of saving a change.
+    const QString unfinished = (root ? disk.path : dir.path()) + "/unfinished.sqlite";
+    copyWithUnfinishedChange(path, unfinished);
+    const QByteArray journal = readAll(unfinished + "-journal");
     if (root)
         QVERIFY(disk.MakeReadOnly());
     else
-        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
+        for (const QString& file : { path, unfinished, unfinished + "-journal" })
+            QVERIFY(QFile::setPermissions(file, QFile::ReadOwner));
     const QByteArray before = readAll(path);
     Logbook book;
     QCOMPARE(book.Open(path), QString());
@@ -466,6 +621,11 @@ void TestLogbook::readOnlyLogbook()
     QCOMPARE(book.DeleteRun(1), refusal);
     book.Close();
     QCOMPARE(readAll(path), before);
+
+    QCOMPARE(book.Open(unfinished), "The logbook " + unfinished
+                                        + " holds an unfinished change (a program stopped while saving it), which "
+                                          "cannot be rolled back while the file is read-only. It was left as it is.");
+    QCOMPARE(readAll(unfinished + "-journal"), journal);
 }
 
 // One program holds a write transaction; another's change waits for it and
@@ -475,13 +635,8 @@ void TestLogbook::aSecondWriterWaits()
     const QString path = dir.filePath("shared.sqlite");
     const qint64 carId = makeLogbook(path, 0);
     QVERIFY(carId > 0);
-    const QString holderName = QUuid::createUuid().toString();
-    QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), holderName);
-    holder.setDatabaseName(path);
-    QVERIFY(holder.open());
-    QSqlQuery hold(holder);
-    QVERIFY(hold.exec("BEGIN IMMEDIATE"));
-    QVERIFY(hold.exec("UPDATE cars SET name = 'Held' WHERE id = 1"));
+    ChangeUnderWay hold(path, { "BEGIN IMMEDIATE", "UPDATE cars SET name = 'Held' WHERE id = 1" });
+    QVERIFY(hold.begun);
 
     std::atomic<bool> opened = false;
     std::atomic<bool> done = false;
@@ -500,19 +655,15 @@ void TestLogbook::aSecondWriterWaits()
     bool committed = false;
     const auto cleanUp = qScopeGuard([&] {
         if (!committed)
-            hold.exec("COMMIT");
+            hold.End("COMMIT");
         writer.join();
-        hold = QSqlQuery();
-        holder.close();
-        holder = QSqlDatabase();
-        QSqlDatabase::removeDatabase(holderName);
     });
     QTRY_VERIFY(opened);
     QCOMPARE(openError, QString());
     // Give the writer time to reach the lock: it must still be waiting then.
     QTest::qWait(300);
     QVERIFY(!done);
-    QVERIFY(hold.exec("COMMIT"));
+    QVERIFY(hold.End("COMMIT"));
     committed = true;
     QTRY_VERIFY_WITH_TIMEOUT(done, Logbook::BusyTimeoutMs);
     QCOMPARE(addError, QString());

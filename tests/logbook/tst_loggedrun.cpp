@@ -54,16 +54,46 @@ void TestLoggedRun::problems_data()
     QTest::newRow("quarter-mile speed missing, no eighth-mile speed")
         << Change([](LoggedRun& r) { r.quarterMileSpeed.reset(); })
         << "A run needs the quarter-mile time and the quarter-mile speed, or the 1/8-mile time and the 1/8-mile speed.";
+    // Every number within what a strip and its weather can give; the
+    // weather as the air's boxes take it.
     QTest::newRow("negative time") << Change([](LoggedRun& r) { r.quarterMileTime = -13.8; })
-                                   << "The quarter-mile time must be more than 0 s (it is -13.8).";
+                                   << "The quarter-mile time must lie between 3 and 30 s (it is -13.8).";
+    QTest::newRow("an absurd time") << Change([](LoggedRun& r) { r.quarterMileTime = 1e308; })
+                                    << "The quarter-mile time must lie between 3 and 30 s (it is 1e+308).";
     QTest::newRow("zero speed") << Change([](LoggedRun& r) { r.quarterMileSpeed = 0.0; })
-                                << "The quarter-mile speed must be more than 0 mph (it is 0).";
+                                << "The quarter-mile speed must lie between 20 and 350 mph (it is 0).";
+    QTest::newRow("an absurd 1/8-mile speed") << Change([](LoggedRun& r) { r.eighthMileSpeed = 1e308; })
+                                              << "The 1/8-mile speed must lie between 20 and 350 mph (it is 1e+308).";
+    QTest::newRow("a 60-foot time too long") << Change([](LoggedRun& r) { r.sixtyFootTime = 4.5; })
+                                             << "The 60-foot time must lie between 0.8 and 4 s (it is 4.5).";
+    QTest::newRow("a 330-foot time too short") << Change([](LoggedRun& r) { r.threeThirtyFootTime = 1.4; })
+                                               << "The 330-foot time must lie between 1.5 and 15 s (it is 1.4).";
+    QTest::newRow("a 1000-foot time too long") << Change([](LoggedRun& r) { r.thousandFootTime = 27.0; })
+                                               << "The 1000-foot time must lie between 2.5 and 26 s (it is 27).";
+    QTest::newRow("a 1/8-mile time too short") << Change([](LoggedRun& r) { r.eighthMileTime = 1.9; })
+                                               << "The 1/8-mile time must lie between 2 and 20 s (it is 1.9).";
+    QTest::newRow("a reaction time too long") << Change([](LoggedRun& r) { r.reactionTime = 2.5; })
+                                              << "The reaction time must lie between -1.5 and 2 s (it is 2.5).";
     QTest::newRow("humidity over 100") << Change([](LoggedRun& r) { r.humidity = 101.0; })
                                        << "The humidity must lie between 0 and 100 % (it is 101).";
     QTest::newRow("no pressure") << Change([](LoggedRun& r) { r.pressure = 0.0; })
-                                 << "The station pressure must be more than 0 inHg (it is 0).";
+                                 << "The station pressure must lie between 20 and 32 inHg (it is 0).";
+    QTest::newRow("an absurd pressure") << Change([](LoggedRun& r) { r.pressure = 0.001; })
+                                        << "The station pressure must lie between 20 and 32 inHg (it is 0.001).";
     QTest::newRow("below absolute zero") << Change([](LoggedRun& r) { r.temperature = -500.0; })
-                                         << "The temperature must lie above absolute zero, -459.67 °F (it is -500).";
+                                         << "The temperature must lie between -40 and 140 °F (it is -500).";
+    QTest::newRow("an absurd temperature") << Change([](LoggedRun& r) { r.temperature = 1e308; })
+                                           << "The temperature must lie between -40 and 140 °F (it is 1e+308).";
+    QTest::newRow("an elevation above any track") << Change([](LoggedRun& r) { r.elevation = 14001.0; })
+                                                  << "The elevation must lie between -1500 and 14000 ft (it is 14001).";
+    QTest::newRow("the ends of the ranges") << Change([](LoggedRun& r) {
+        r.temperature = -40.0;
+        r.pressure = 32.0;
+        r.elevation = -1500.0;
+        r.reactionTime = -1.5;
+        r.sixtyFootTime = 0.8;
+        r.quarterMileSpeed = 350.0;
+    }) << "";
     QTest::newRow("not a number") << Change([nan](LoggedRun& r) { r.elevation = nan; })
                                   << "The elevation is not a finite number.";
     QTest::newRow("infinite") << Change([inf](LoggedRun& r) { r.reactionTime = inf; })
@@ -98,7 +128,7 @@ void TestLoggedRun::problemsByKey()
              "A run needs quarterMileTime and quarterMileSpeed, or eighthMileTime and eighthMileSpeed.");
     run = quarterMileRun();
     run.sixtyFootTime = -1.0;
-    QCOMPARE(RunProblem(run, FieldNaming::Keys), "sixtyFootTime must be more than 0 s (it is -1).");
+    QCOMPARE(RunProblem(run, FieldNaming::Keys), "sixtyFootTime must lie between 0.8 and 4 s (it is -1).");
 }
 
 void TestLoggedRun::dates_data()

@@ -148,8 +148,10 @@ void TestRunTableModel::edits_data()
                                      << "\"13,65\" is not a number for the quarter-mile time: write it with \".\" as "
                                         "the decimal point.";
     QTest::newRow("the trap speed cleared, the 1/8 mile's kept") << 13 << QVariant("") << "" << "";
-    QTest::newRow("a 60-foot time past the finish")
-        << 7 << QVariant("19.5") << "1.953" << "The 330-foot time (5.61 s) must be longer than the 60-foot time (19.5 s).";
+    QTest::newRow("a 330-foot time before the 60-foot")
+        << 8 << QVariant("1.9") << "5.610" << "The 330-foot time (1.9 s) must be longer than the 60-foot time (1.953 s).";
+    QTest::newRow("an absurd temperature") << 3 << QVariant("1e308") << "71.5"
+                                           << "The temperature must lie between -40 and 140 °F (it is 1e+308).";
     QTest::newRow("not a date") << 0 << QVariant("5/5/24") << "2024-05-04 14:30"
                                 << "\"5/5/24\" is not a date of the form YYYY-MM-DD, optionally with a time HH:MM or "
                                    "HH:MM:SS.";
