@@ -24,6 +24,7 @@
 // Options besides Google Benchmark's: --cars=N (random cars, 1000),
 // --full-sweep, --no-named (skip the named cars).
 #include "PlainRun.h"
+#include "SimulationProbe.h"
 
 #include "core/DayRun.h"
 
@@ -76,7 +77,7 @@ void plotQueries(benchmark::State& state, const Car& car)
     for (auto _ : state) {
         SimulationRecord record = RecordFor(car);
         record.RunSimulation({});
-        benchmark::DoNotOptimize(record.SampledTrajectory(TrajectoryEnd::TopSpeed, 400));
+        benchmark::DoNotOptimize(SimulationProbe::SampledTrajectory(record, TrajectoryEnd::TopSpeed, 400));
         benchmark::DoNotOptimize(record.FirstStepAtDistance(660));
         benchmark::DoNotOptimize(record.FirstStepAboveSpeed(100000 / 3600.0 / 0.3048));
     }

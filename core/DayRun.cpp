@@ -1,12 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/DayRun.h"
 
-namespace {
-
-constexpr double MphPerFootPerSecond = 15.0 / 22.0;
-
-} // namespace
-
 double HorsepowerOnDay(double ratedHorsepower, const AirFigures& air)
 {
     return ratedHorsepower / air.correctionFactor;

@@ -7,9 +7,8 @@
 
 namespace {
 
-// Units.
+// Units (the mph factor is the engine's, engine/Simulation.h).
 constexpr double Gravity = 32.174;                    // ft/s²
-constexpr double FeetPerSecondPerMph = 22.0 / 15.0;
 constexpr double FootPoundsPerSecondPerHorsepower = 550;
 constexpr double RadiansPerSecondPerRpm = 2 * std::numbers::pi / 60;
 constexpr double LbFtRpmPerHorsepower = 33000 / (2 * std::numbers::pi);
@@ -19,7 +18,7 @@ constexpr double RolloutFeet = 1;
 constexpr double TrapFeet = 66;
 constexpr double QuarterMileFeet = 1320;
 // The top speed's time is when the car comes within 1 mph of it.
-constexpr double ApproachSpeed = 1 * 22.0 / 15.0;
+constexpr double ApproachSpeed = 1 * FeetPerSecondPerMph;
 
 // Typical values with their sources in docs/DESIGN.md ("The road model").
 // Rolling resistance: f = 0.01 · (1 + V / 100 mph) (Gillespie, Fundamentals

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace {
@@ -52,9 +53,9 @@ constexpr double kPeakMargin = 0x1p-30;
 // ranges a run walks at most a handful; the budget keeps absurd inputs (a
 // threshold within a hair of a peak that lies hours of steps wide) from
 // taking unbounded time: a run that spends it is refused.
-constexpr long kWalkBudget = 1L << 22;
+constexpr std::int64_t kWalkBudget = std::int64_t{ 1 } << 22;
 // No search looks beyond this many steps (some 36 million years of 0.001 s).
-constexpr long kStepCap = 1L << 60;
+constexpr std::int64_t kStepCap = std::int64_t{ 1 } << 60;
 
 struct Estimate {
     double value;
@@ -144,8 +145,8 @@ struct Curve {
 // step does. `guess` is a step near the expected crossing. Every step the
 // walk visits is taken from `budget`.
 template <typename Passes>
-long FirstCrossing(const StepClock& clock, const Curve& curve, const Threshold& threshold,
-                   long last, long guess, Passes passes, long& budget)
+std::int64_t FirstCrossing(const StepClock& clock, const Curve& curve, const Threshold& threshold,
+                           std::int64_t last, std::int64_t guess, Passes passes, std::int64_t& budget)
 {
     last = std::min(last, kStepCap);
     if (last < 1)
@@ -153,22 +154,22 @@ long FirstCrossing(const StepClock& clock, const Curve& curve, const Threshold& 
     const double risingUntil = curve.peak * (1 - kPeakMargin);
     const double fallingFrom = curve.peak * (1 + kPeakMargin);
     // The test failed at every step up to n.
-    auto clearUpTo = [&](long n) {
+    auto clearUpTo = [&](std::int64_t n) {
         if (n <= 0)
             return true;
         const double t = clock.TimeAt(n);
         return t <= risingUntil && threshold.SurelyBelow(curve.At(t));
     };
 
-    guess = std::clamp(guess, 1L, last);
-    long lo; // clearUpTo(lo) holds
-    long hi; // lo < hi, and clearUpTo(hi) does not hold unless hi == last + 1
+    guess = std::clamp<std::int64_t>(guess, 1, last);
+    std::int64_t lo; // clearUpTo(lo) holds
+    std::int64_t hi; // lo < hi, and clearUpTo(hi) does not hold unless hi == last + 1
     if (clearUpTo(guess - 1)) {
         if (threshold.SurelyAbove(curve.At(clock.TimeAt(guess))))
             return guess; // the common case: two plain evaluations
         lo = guess - 1;
         hi = last + 1;
-        for (long stride = 1; stride <= last - lo; stride *= 2) {
+        for (std::int64_t stride = 1; stride <= last - lo; stride *= 2) {
             if (!clearUpTo(lo + stride)) {
                 hi = lo + stride;
                 break;
@@ -178,7 +179,7 @@ long FirstCrossing(const StepClock& clock, const Curve& curve, const Threshold& 
     } else {
         lo = 0;
         hi = guess - 1;
-        for (long stride = 1; stride < hi; stride *= 2) {
+        for (std::int64_t stride = 1; stride < hi; stride *= 2) {
             if (clearUpTo(hi - stride)) {
                 lo = hi - stride;
                 break;
@@ -187,14 +188,14 @@ long FirstCrossing(const StepClock& clock, const Curve& curve, const Threshold& 
         }
     }
     while (hi - lo > 1) {
-        const long mid = lo + (hi - lo) / 2;
+        const std::int64_t mid = lo + (hi - lo) / 2;
         if (clearUpTo(mid))
             lo = mid;
         else
             hi = mid;
     }
 
-    for (long n = lo + 1; n <= last; ++n) {
+    for (std::int64_t n = lo + 1; n <= last; ++n) {
         if (--budget < 0)
             return -1;
         const double t = clock.TimeAt(n);
@@ -231,15 +232,15 @@ SimulationRecord::SimulationRecord(double stepSize, int timeLimit, double shiftT
     three = 3;
     six = 6;
     footPoundsPerHorsepower = 550;
-    feetPerSecondToMph = 15.0 / 22.0;
-    mphToFeetPerSecond = 22.0 / 15.0;
+    feetPerSecondToMph = MphPerFootPerSecond;
+    mphToFeetPerSecond = FeetPerSecondPerMph;
     quarterMileFeet = 1320;
     timeStep = stepSize;
     distanceTolerance = stepSize;
     clock = StepClock::For(stepSize);
     // The quarter-mile run gives up at the first step whose time is beyond
     // the limit; the limit is tested only after a step has been added.
-    quarterMileLimitStep = std::max(1L, clock->FirstStepBeyond(static_cast<double>(timeLimit)));
+    quarterMileLimitStep = std::max<std::int64_t>(1, clock->FirstStepBeyond(static_cast<double>(timeLimit)));
 }
 
 void SimulationRecord::SetInputs(double horsepower, double dragCoefficient, double carWeight,
@@ -353,18 +354,18 @@ bool SimulationRecord::InputsValid() const
 // as the quarter-mile loop tests it: the loop first tests the distance 0,
 // then steps, giving up at the first step past the time limit. -1 when the
 // time limit comes first.
-long SimulationRecord::FirstStepReaching(double feet, long& budget) const
+std::int64_t SimulationRecord::FirstStepReaching(double feet, std::int64_t& budget) const
 {
     if (!(feet - 0.0 > distanceTolerance))
         return 0;
     if (std::isinf(feet))
         return -1;
-    const long last = std::min(quarterMileLimitStep, kStepCap) - 1;
+    const std::int64_t last = std::min(quarterMileLimitStep, kStepCap) - 1;
     const Threshold threshold{ feet - distanceTolerance, SlackFor(feet, distanceTolerance) };
     if (threshold.SurelyBelow({ distancePeakBound, 0 }))
         return -1; // beyond the distance's peak
     const Curve curve{ true, distanceClimb, distanceDrag, distancePeakTime };
-    const long guess = clock->FirstStepNotBelow(curve.CrossingTime(threshold.level));
+    const std::int64_t guess = clock->FirstStepNotBelow(curve.CrossingTime(threshold.level));
     return FirstCrossing(
         *clock, curve, threshold, last, guess,
         [this, feet](double t) { return !(feet - Distance(t) > distanceTolerance); }, budget);
@@ -372,7 +373,8 @@ long SimulationRecord::FirstStepReaching(double feet, long& budget) const
 
 // The first step in [1, lastStep] at which the speed is strictly above
 // `feetPerSecond`, as the mark search tests it; -1 when there is none.
-long SimulationRecord::FirstStepPassing(double feetPerSecond, long lastStep, long& budget) const
+std::int64_t SimulationRecord::FirstStepPassing(double feetPerSecond, std::int64_t lastStep,
+                                               std::int64_t& budget) const
 {
     if (lastStep < 1)
         return -1;
@@ -382,7 +384,7 @@ long SimulationRecord::FirstStepPassing(double feetPerSecond, long lastStep, lon
         return -1; // above the top speed
     const Curve curve{ false, speedClimb, speedDrag, speedPeakTime };
     const Threshold threshold{ feetPerSecond, SlackFor(feetPerSecond) };
-    const long guess = clock->FirstStepNotBelow(curve.CrossingTime(feetPerSecond));
+    const std::int64_t guess = clock->FirstStepNotBelow(curve.CrossingTime(feetPerSecond));
     return FirstCrossing(
         *clock, curve, threshold, lastStep, guess,
         [this, feetPerSecond](double t) { return !(feetPerSecond >= Speed(t)); }, budget);
@@ -421,13 +423,13 @@ void SimulationRecord::RunQuarterMile()
     if (!lawValid)
         return;
 
-    long budget = kWalkBudget;
-    const long finish = FirstStepReaching(quarterMileFeet, budget);
+    std::int64_t budget = kWalkBudget;
+    const std::int64_t finish = FirstStepReaching(quarterMileFeet, budget);
     if (budget < 0) {
         lawUnsettled = true;
         return;
     }
-    long kept = finish;
+    std::int64_t kept = finish;
     if (finish >= 0) {
         quarterMileSteps = finish;
         quarterMileRunTime = clock->TimeAt(finish);
@@ -446,32 +448,16 @@ void SimulationRecord::RunQuarterMile()
     }
 }
 
-SimulationRecord::TopSpeedFigures SimulationRecord::TopSpeed() const
+void SimulationRecord::ComputeTopSpeed()
 {
     // T = (M³ / (K² · 2 · 550 · P))^(1/3), the time of the law's top speed
     // (formed in PrepareLaw); the distance is that at T, and the spin and
     // shift time lengthen the time only.
-    TopSpeedFigures top;
-    top.rawTime = lawTopSpeedTime;
-    top.velocity = Speed(top.rawTime);
-    top.distance = Distance(top.rawTime);
-    top.windForce = WindForce(top.velocity);
-    top.time = top.rawTime + spinTime + availableShifts * shiftTime;
-    return top;
-}
-
-void SimulationRecord::StoreTopSpeed(const TopSpeedFigures& top)
-{
-    rawTopSpeedTime = top.rawTime;
-    topSpeedVelocity = top.velocity;
-    topSpeedDistance = top.distance;
-    topSpeedWindForce = top.windForce;
-    topSpeedTime = top.time;
-}
-
-void SimulationRecord::ComputeTopSpeed()
-{
-    StoreTopSpeed(TopSpeed());
+    rawTopSpeedTime = lawTopSpeedTime;
+    topSpeedVelocity = Speed(rawTopSpeedTime);
+    topSpeedDistance = Distance(rawTopSpeedTime);
+    topSpeedWindForce = WindForce(topSpeedVelocity);
+    topSpeedTime = rawTopSpeedTime + spinTime + availableShifts * shiftTime;
 }
 
 // The first step time at which the speed is strictly above 60, 80 and
@@ -481,12 +467,12 @@ void SimulationRecord::ComputeTopSpeed()
 // marks count only when first passed before that step; the speed at a step
 // above a higher mark is above the lower ones, so each lower mark comes no
 // later than the next higher one.
-SimulationRecord::MarkSteps SimulationRecord::SearchMarks(double bound, long& budget) const
+SimulationRecord::MarkSteps SimulationRecord::SearchMarks(double bound, std::int64_t& budget) const
 {
     MarkSteps marks;
-    const long last = clock->FirstStepNotBelow(bound);
+    const std::int64_t last = clock->FirstStepNotBelow(bound);
     marks.hundred = FirstStepPassing(100 * mphToFeetPerSecond, last, budget);
-    const long beforeHundred = marks.hundred > 0 ? marks.hundred - 1 : last;
+    const std::int64_t beforeHundred = marks.hundred > 0 ? marks.hundred - 1 : last;
     marks.eighty = FirstStepPassing(80 * mphToFeetPerSecond, beforeHundred, budget);
     marks.sixty = FirstStepPassing(60 * mphToFeetPerSecond,
                                    marks.eighty > 0 ? marks.eighty : beforeHundred, budget);
@@ -510,7 +496,7 @@ void SimulationRecord::FindSpeedMarks()
     StoreMarks(MarkSteps());
     if (!lawValid)
         return;
-    long budget = kWalkBudget;
+    std::int64_t budget = kWalkBudget;
     const MarkSteps marks = SearchMarks(topSpeedTime, budget);
     if (budget < 0) {
         lawUnsettled = true;
@@ -527,12 +513,10 @@ void SimulationRecord::RunSimulation(const ProgressSink& progress)
             progress(step);
     };
     ClearResults();
-    // Everything is worked out before the first progress step, so that
+    // The three runs are made before the first progress step, so that
     // inputs the law cannot be evaluated for are refused before any
     // progress: no progress, no results, and a state that says why.
     bool refused = !lawValid;
-    TopSpeedFigures top;
-    MarkSteps marks;
     if (!refused) {
         RunQuarterMile();
         refused = lawUnsettled || !std::isfinite(quarterMileRunTime)
@@ -540,14 +524,14 @@ void SimulationRecord::RunSimulation(const ProgressSink& progress)
                   || !std::isfinite(quarterMileWindForce) || !std::isfinite(stopTime);
     }
     if (!refused && !timeLimitReached) {
-        top = TopSpeed();
-        long budget = kWalkBudget;
-        refused = !std::isfinite(top.rawTime) || !std::isfinite(top.velocity)
-                  || !std::isfinite(top.distance) || !std::isfinite(top.windForce)
-                  || !std::isfinite(top.time);
-        if (!refused)
-            marks = SearchMarks(top.time, budget);
-        refused = refused || budget < 0;
+        ComputeTopSpeed();
+        refused = !std::isfinite(rawTopSpeedTime) || !std::isfinite(topSpeedVelocity)
+                  || !std::isfinite(topSpeedDistance) || !std::isfinite(topSpeedWindForce)
+                  || !std::isfinite(topSpeedTime);
+        if (!refused) {
+            FindSpeedMarks();
+            refused = lawUnsettled;
+        }
     }
     if (refused) {
         ClearResults();
@@ -559,18 +543,16 @@ void SimulationRecord::RunSimulation(const ProgressSink& progress)
     report(3);
     if (timeLimitReached)
         return;
-    StoreTopSpeed(top);
     report(4);
-    StoreMarks(marks);
     report(5);
 }
 
-double SimulationRecord::StepTime(long n) const
+double SimulationRecord::StepTime(std::int64_t n) const
 {
     return clock->TimeAt(n);
 }
 
-TrajectoryPoint SimulationRecord::PointAtStep(long n) const
+TrajectoryPoint SimulationRecord::PointAtStep(std::int64_t n) const
 {
     TrajectoryPoint point;
     point.step = n;
@@ -583,41 +565,41 @@ TrajectoryPoint SimulationRecord::PointAtStep(long n) const
     return point;
 }
 
-std::vector<TrajectoryPoint> SimulationRecord::PointsAtSteps(const std::vector<long>& steps) const
+std::vector<TrajectoryPoint> SimulationRecord::PointsAtSteps(const std::vector<std::int64_t>& steps) const
 {
     ClearUpperVectorHalves();
     std::vector<TrajectoryPoint> points;
     points.reserve(steps.size());
-    for (long step : steps)
+    for (std::int64_t step : steps)
         points.push_back(PointAtStep(step));
     return points;
 }
 
-long SimulationRecord::QuarterMileStep() const
+std::int64_t SimulationRecord::QuarterMileStep() const
 {
     return outcome == SimulationOutcome::Finished ? quarterMileSteps : -1;
 }
 
-long SimulationRecord::SixtyMarkStep() const
+std::int64_t SimulationRecord::SixtyMarkStep() const
 {
     return outcome == SimulationOutcome::Finished ? sixtyMarkStep : -1;
 }
 
-long SimulationRecord::EightyMarkStep() const
+std::int64_t SimulationRecord::EightyMarkStep() const
 {
     return outcome == SimulationOutcome::Finished ? eightyMarkStep : -1;
 }
 
-long SimulationRecord::HundredMarkStep() const
+std::int64_t SimulationRecord::HundredMarkStep() const
 {
     return outcome == SimulationOutcome::Finished ? hundredMarkStep : -1;
 }
 
-long SimulationRecord::TopSpeedStep() const
+std::int64_t SimulationRecord::TopSpeedStep() const
 {
     if (outcome != SimulationOutcome::Finished)
         return -1;
-    const long step = clock->FirstStepNotBelow(rawTopSpeedTime);
+    const std::int64_t step = clock->FirstStepNotBelow(rawTopSpeedTime);
     return step == StepClock::Never ? -1 : step;
 }
 
@@ -632,19 +614,19 @@ TrajectoryPoint SimulationRecord::TopSpeedPoint() const
     return point;
 }
 
-std::vector<TrajectoryPoint> SimulationRecord::Trajectory(long lastStep, int samples) const
+std::vector<TrajectoryPoint> SimulationRecord::Trajectory(std::int64_t lastStep, int samples) const
 {
     if (!lawValid || outcome == SimulationOutcome::InvalidInputs || lastStep < 0)
         return {};
-    std::vector<long> steps;
+    std::vector<std::int64_t> steps;
     if (samples >= 2) {
         steps.reserve(static_cast<std::size_t>(samples) + 4);
         for (int i = 0; i < samples; ++i)
-            steps.push_back(static_cast<long>(static_cast<double>(lastStep) * i / (samples - 1)));
+            steps.push_back(static_cast<std::int64_t>(static_cast<double>(lastStep) * i / (samples - 1)));
     } else {
         steps.push_back(lastStep);
     }
-    for (long step : { QuarterMileStep(), SixtyMarkStep(), EightyMarkStep(), HundredMarkStep() })
+    for (std::int64_t step : { QuarterMileStep(), SixtyMarkStep(), EightyMarkStep(), HundredMarkStep() })
         if (step >= 0 && step <= lastStep)
             steps.push_back(step);
     std::sort(steps.begin(), steps.end());
@@ -666,12 +648,12 @@ std::vector<TrajectoryPoint> SimulationRecord::SampledTrajectory(TrajectoryEnd e
     return points;
 }
 
-long SimulationRecord::FirstStepAtDistance(double feet) const
+std::int64_t SimulationRecord::FirstStepAtDistance(double feet) const
 {
     if (!lawValid || outcome == SimulationOutcome::InvalidInputs)
         return -1;
-    long budget = kWalkBudget;
-    const long step = FirstStepReaching(feet, budget);
+    std::int64_t budget = kWalkBudget;
+    const std::int64_t step = FirstStepReaching(feet, budget);
     return budget < 0 ? -1 : step;
 }
 
@@ -680,10 +662,11 @@ std::array<SplitPoint, SplitDistances.size()> SimulationRecord::DistanceSplits(S
     std::array<SplitPoint, SplitDistances.size()> splits{};
     if (outcome != SimulationOutcome::Finished)
         return splits;
-    long budget = kWalkBudget;
+    std::int64_t budget = kWalkBudget;
     for (std::size_t i = 0; i < SplitDistances.size(); ++i) {
         const double feet = SplitDistances[i];
-        const long step = feet == quarterMileFeet ? quarterMileSteps : FirstStepReaching(feet, budget);
+        const std::int64_t step
+            = feet == quarterMileFeet ? quarterMileSteps : FirstStepReaching(feet, budget);
         if (budget < 0)
             return {};
         if (step < 0)
@@ -699,16 +682,16 @@ std::array<SplitPoint, SplitDistances.size()> SimulationRecord::DistanceSplits(S
     return splits;
 }
 
-long SimulationRecord::FirstStepAboveSpeed(double feetPerSecond) const
+std::int64_t SimulationRecord::FirstStepAboveSpeed(double feetPerSecond) const
 {
     if (outcome != SimulationOutcome::Finished)
         return -1;
-    long budget = kWalkBudget;
-    const long step = FirstStepPassing(feetPerSecond, MarkSearchLastStep(), budget);
+    std::int64_t budget = kWalkBudget;
+    const std::int64_t step = FirstStepPassing(feetPerSecond, MarkSearchLastStep(), budget);
     return budget < 0 ? -1 : step;
 }
 
-long SimulationRecord::MarkSearchLastStep() const
+std::int64_t SimulationRecord::MarkSearchLastStep() const
 {
     return clock->FirstStepNotBelow(topSpeedTime);
 }

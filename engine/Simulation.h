@@ -19,11 +19,17 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
 
 class StepClock;
+
+// Miles per hour in one foot per second, and back: the engine's speeds are
+// in feet per second, the results in mph.
+inline constexpr double MphPerFootPerSecond = 15.0 / 22.0;
+inline constexpr double FeetPerSecondPerMph = 22.0 / 15.0;
 
 // Receives the progress steps 3 (quarter mile done), 4 (top speed done) and
 // 5 (speed marks done). An empty sink is allowed and receives nothing.
@@ -68,7 +74,7 @@ enum class SimulationOutcome { NotRun, Finished, TimeLimitReached, InvalidInputs
 // it), and the speed (ft/s), distance (ft) and wind force (lb) there. The
 // point at the raw top-speed time lies between two steps and has step -1.
 struct TrajectoryPoint {
-    long step = 0;
+    std::int64_t step = 0;
     double time = 0;
     double speed = 0;
     double distance = 0;
@@ -83,7 +89,7 @@ inline constexpr std::array<double, 5> SplitDistances = { 60, 330, 660, 1000, 13
 // shift time not included) and the speed there (ft/s). Step -1, time and
 // speed 0 where it was not passed.
 struct SplitPoint {
-    long step = -1;
+    std::int64_t step = -1;
     double time = 0;
     double speed = 0;
     bool operator==(const SplitPoint&) const = default;
@@ -95,8 +101,8 @@ struct SplitPoint {
 // as much as finding the mark.
 enum class SplitSpeeds { EveryMark, SpeedTraps };
 
-// Where a sampled trajectory ends: at the quarter-mile step, or at the raw
-// top-speed time.
+// Where a sampled trajectory ends (the engine test's and the benchmark's
+// series): at the quarter-mile step, or at the raw top-speed time.
 enum class TrajectoryEnd { QuarterMile, TopSpeed };
 
 class SimulationRecord {
@@ -118,42 +124,31 @@ public:
     SimulationOutcome Outcome() const { return outcome; }
 
     // The raw time after n steps, exactly as the runs accumulate it.
-    double StepTime(long n) const;
+    double StepTime(std::int64_t n) const;
     // The motion law at step n, evaluated as the runs evaluate it (speed,
     // distance and wind force 0 for inputs the record refuses).
-    TrajectoryPoint PointAtStep(long n) const;
-    // The law at each of the given steps, in the order given.
-    std::vector<TrajectoryPoint> PointsAtSteps(const std::vector<long>& steps) const;
+    TrajectoryPoint PointAtStep(std::int64_t n) const;
     // The law at `samples` steps spread evenly from step 0 to `lastStep`,
     // together with every step where a result of the run was taken (the
     // quarter mile and each speed mark passed), in step order, without
     // repeats. A curve through these points passes through the results.
-    std::vector<TrajectoryPoint> Trajectory(long lastStep, int samples) const;
-    // The same up to the quarter-mile step, or up to the raw top-speed time:
-    // then the samples run to the first step at or after it and the series
-    // also holds the top-speed point itself (step -1), so that a curve
-    // through it passes through the top speed and its distance and wind
-    // force as well. Empty unless the run finished.
-    std::vector<TrajectoryPoint> SampledTrajectory(TrajectoryEnd end, int samples) const;
-    // The law at the raw top-speed time: the top speed, the distance to it
-    // and the wind force there, as the results hold them (step -1).
-    TrajectoryPoint TopSpeedPoint() const;
+    std::vector<TrajectoryPoint> Trajectory(std::int64_t lastStep, int samples) const;
     // The first step at or after the raw top-speed time; -1 unless finished.
-    long TopSpeedStep() const;
+    std::int64_t TopSpeedStep() const;
     // Steps where the results were taken; -1 where there is none (a mark
     // never passed, a run that gave up or did not run).
-    long QuarterMileStep() const;
-    long SixtyMarkStep() const;
-    long EightyMarkStep() const;
-    long HundredMarkStep() const;
+    std::int64_t QuarterMileStep() const;
+    std::int64_t SixtyMarkStep() const;
+    std::int64_t EightyMarkStep() const;
+    std::int64_t HundredMarkStep() const;
     // The first step at which the distance is within the run's tolerance of
     // `feet`, tested as the quarter-mile run tests 1320 ft, within the time
     // limit; -1 when the car never gets there in time.
-    long FirstStepAtDistance(double feet) const;
+    std::int64_t FirstStepAtDistance(double feet) const;
     // The first step at which the speed is strictly above `feetPerSecond`,
     // searched as the speed marks are, up to the top-speed time with spin and
     // shift time; -1 when it is never passed. Needs a finished run.
-    long FirstStepAboveSpeed(double feetPerSecond) const;
+    std::int64_t FirstStepAboveSpeed(double feetPerSecond) const;
 
     // The timing marks of SplitDistances, in that order: the first step at
     // each distance, found as FirstStepAtDistance finds it (the quarter mile
@@ -161,11 +156,6 @@ public:
     // the results). Every split is passed in a finished run; all are -1
     // unless the run finished.
     std::array<SplitPoint, SplitDistances.size()> DistanceSplits(SplitSpeeds speeds = SplitSpeeds::EveryMark) const;
-
-    // The three runs, in the order RunSimulation calls them.
-    void RunQuarterMile();
-    void ComputeTopSpeed();
-    void FindSpeedMarks();
 
     // The motion law at raw time t: distance (ft), speed (ft/s), and the
     // wind force (lb) at speed v. Each is evaluated afresh from its argument.
@@ -204,15 +194,35 @@ public:
     // up), and the step at which the mark search ends (that of the 100 mph
     // mark, or the first step at or past its bound; -1 when the time never
     // reaches the bound, so that stepping would never end).
-    long QuarterMileSteps() const { return quarterMileSteps; }
-    long MarkSearchSteps() const { return markSearchSteps; }
+    std::int64_t QuarterMileSteps() const { return quarterMileSteps; }
+    std::int64_t MarkSearchSteps() const { return markSearchSteps; }
 
 private:
-    struct TopSpeedFigures {
-        double rawTime = 0, velocity = 0, distance = 0, windForce = 0, time = 0;
-    };
+    // The engine test and the benchmark reach the parts below through
+    // SimulationProbe (tests/engine/SimulationProbe.h); every other caller
+    // runs the record with RunSimulation, which checks what they do not.
+    friend class SimulationProbe;
+
+    // The three runs, in the order RunSimulation calls them. Each works on
+    // whatever the record holds: only RunSimulation refuses inputs the law
+    // is not defined for, and keeps the results of a refused run at 0.
+    void RunQuarterMile();
+    void ComputeTopSpeed();
+    void FindSpeedMarks();
+    // The law at each of the given steps, in the order given.
+    std::vector<TrajectoryPoint> PointsAtSteps(const std::vector<std::int64_t>& steps) const;
+    // Trajectory up to the quarter-mile step, or up to the raw top-speed
+    // time: then the samples run to the first step at or after it and the
+    // series also holds the top-speed point itself (step -1), so that a
+    // curve through it passes through the top speed and its distance and
+    // wind force as well. Empty unless the run finished.
+    std::vector<TrajectoryPoint> SampledTrajectory(TrajectoryEnd end, int samples) const;
+    // The law at the raw top-speed time: the top speed, the distance to it
+    // and the wind force there, as the results hold them (step -1).
+    TrajectoryPoint TopSpeedPoint() const;
+
     struct MarkSteps {
-        long sixty = -1, eighty = -1, hundred = -1, searchSteps = 0;
+        std::int64_t sixty = -1, eighty = -1, hundred = -1, searchSteps = 0;
     };
 
     // Terms of the motion law that do not depend on the time. Each is the
@@ -225,16 +235,15 @@ private:
     void ClearResults();
     void ClearQuarterMile();
 
-    TopSpeedFigures TopSpeed() const;
-    void StoreTopSpeed(const TopSpeedFigures& top);
-    MarkSteps SearchMarks(double bound, long& budget) const;
+    MarkSteps SearchMarks(double bound, std::int64_t& budget) const;
     void StoreMarks(const MarkSteps& marks);
     // First steps, as the step loops find them (see Simulation.cpp). Each
     // spends exact evaluations from `budget`, which goes negative when the
     // law could not be settled within it.
-    long FirstStepReaching(double feet, long& budget) const;
-    long FirstStepPassing(double feetPerSecond, long lastStep, long& budget) const;
-    long MarkSearchLastStep() const;
+    std::int64_t FirstStepReaching(double feet, std::int64_t& budget) const;
+    std::int64_t FirstStepPassing(double feetPerSecond, std::int64_t lastStep,
+                                  std::int64_t& budget) const;
+    std::int64_t MarkSearchLastStep() const;
 
     SimulationOutcome outcome = SimulationOutcome::NotRun;
     bool timeLimitReached = false;
@@ -285,7 +294,7 @@ private:
 
     // The time sequence, and the first step past the time limit.
     std::shared_ptr<const StepClock> clock;
-    long quarterMileLimitStep = 1;
+    std::int64_t quarterMileLimitStep = 1;
     // The law as plain curves for the searches: distance = distanceClimb *
     // t^1.5 - distanceDrag * t^3, speed = speedClimb * t^0.5 - speedDrag *
     // t^2, the times of their peaks and bounds above their peak values.
@@ -301,9 +310,9 @@ private:
     bool lawValid = false;
     bool lawUnsettled = false;
 
-    long quarterMileSteps = 0;
-    long markSearchSteps = 0;
-    long sixtyMarkStep = -1;
-    long eightyMarkStep = -1;
-    long hundredMarkStep = -1;
+    std::int64_t quarterMileSteps = 0;
+    std::int64_t markSearchSteps = 0;
+    std::int64_t sixtyMarkStep = -1;
+    std::int64_t eightyMarkStep = -1;
+    std::int64_t hundredMarkStep = -1;
 };

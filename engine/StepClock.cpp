@@ -2,9 +2,9 @@
 #include "StepClock.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <mutex>
 
 // Why the runs are exact. Take a time t in the binade [2^e, 2^(e+1)), where
@@ -31,7 +31,7 @@ StepClock::StepClock(double step)
         return;
     }
 
-    long n = 0;
+    std::int64_t n = 0;
     double t = 0;
     for (;;) {
         const double next = t + step;
@@ -73,7 +73,7 @@ StepClock::StepClock(double step)
         const double jumps = std::floor(room / current.increment) - 4;
         if (jumps < 1)
             continue;
-        const long count = static_cast<long>(std::min(jumps, 0x1p52));
+        const std::int64_t count = static_cast<std::int64_t>(std::min(jumps, 0x1p52));
         current.last += count;
         n += count;
         t = current.TimeAt(n);
@@ -103,8 +103,10 @@ std::shared_ptr<const StepClock> StepClock::For(double step)
     static std::mutex mutex;
     static std::vector<std::shared_ptr<const StepClock>> clocks;
     const std::lock_guard<std::mutex> lock(mutex);
+    // The same step is the same bits, compared as bytes: std::bit_cast is
+    // missing from some of the standard libraries the engine is built with.
     for (const auto& clock : clocks)
-        if (std::bit_cast<std::uint64_t>(clock->step) == std::bit_cast<std::uint64_t>(step))
+        if (std::memcmp(&clock->step, &step, sizeof step) == 0)
             return clock;
     auto clock = std::make_shared<const StepClock>(step);
     constexpr std::size_t kept = 16;
@@ -119,12 +121,12 @@ std::size_t StepClock::RunNear(double time) const
     if (runOfBinade.empty() || !(time >= step))
         return 0;
     const int binade = std::ilogb(time); // INT_MAX for an infinite time
-    const long offset = std::min<long>(static_cast<long>(binade) - lowestBinade,
-                                       static_cast<long>(runOfBinade.size()) - 1);
-    return runOfBinade[static_cast<std::size_t>(std::max(0L, offset))];
+    const std::int64_t offset = std::min<std::int64_t>(static_cast<std::int64_t>(binade) - lowestBinade,
+                                                       static_cast<std::int64_t>(runOfBinade.size()) - 1);
+    return runOfBinade[static_cast<std::size_t>(std::max<std::int64_t>(0, offset))];
 }
 
-double StepClock::TimeAt(long n) const
+double StepClock::TimeAt(std::int64_t n) const
 {
     if (n <= 0)
         return 0;
@@ -138,7 +140,7 @@ double StepClock::TimeAt(long n) const
 }
 
 template <typename Reached>
-long StepClock::FirstStepWhere(double time, Reached reached) const
+std::int64_t StepClock::FirstStepWhere(double time, Reached reached) const
 {
     if (reached(0.0))
         return 0;
@@ -154,11 +156,11 @@ long StepClock::FirstStepWhere(double time, Reached reached) const
         return run.first;
     // Within the run the times grow by the increment (which is not 0 here:
     // a run with a zero increment keeps one time, and that did not reach).
-    const long span = run.last - run.first;
+    const std::int64_t span = run.last - run.first;
     const double estimate = std::ceil((time - run.time) / run.increment);
-    long j = estimate >= static_cast<double>(span) ? span
-             : estimate <= 1                        ? 1
-                                                    : static_cast<long>(estimate);
+    std::int64_t j = estimate >= static_cast<double>(span) ? span
+                     : estimate <= 1                        ? 1
+                                                            : static_cast<std::int64_t>(estimate);
     while (j > 1 && reached(run.TimeAt(run.first + j - 1)))
         --j;
     while (!reached(run.TimeAt(run.first + j)))
@@ -166,12 +168,12 @@ long StepClock::FirstStepWhere(double time, Reached reached) const
     return run.first + j;
 }
 
-long StepClock::FirstStepNotBelow(double time) const
+std::int64_t StepClock::FirstStepNotBelow(double time) const
 {
     return FirstStepWhere(time, [time](double t) { return !(t < time); });
 }
 
-long StepClock::FirstStepBeyond(double time) const
+std::int64_t StepClock::FirstStepBeyond(double time) const
 {
     return FirstStepWhere(time, [time](double t) { return !(time >= t); });
 }

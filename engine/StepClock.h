@@ -13,7 +13,8 @@
 // sequence t(first) + (n - first) * increment, which is exact there.
 #pragma once
 
-#include <climits>
+#include <cstdint>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -21,7 +22,7 @@ class StepClock {
 public:
     // A step count that the time never reaches (the sum stops growing once
     // the step is below half a unit in the last place of the time).
-    static constexpr long Never = LONG_MAX;
+    static constexpr std::int64_t Never = std::numeric_limits<std::int64_t>::max();
 
     explicit StepClock(double step);
 
@@ -31,25 +32,25 @@ public:
 
     double Step() const { return step; }
     // t(n); 0 for n <= 0.
-    double TimeAt(long n) const;
+    double TimeAt(std::int64_t n) const;
     // The first n >= 0 with !(t(n) < time): the first time not below it.
-    long FirstStepNotBelow(double time) const;
+    std::int64_t FirstStepNotBelow(double time) const;
     // The first n >= 0 with !(time >= t(n)): the first time beyond it.
-    long FirstStepBeyond(double time) const;
+    std::int64_t FirstStepBeyond(double time) const;
 
 private:
     // t(n) = time + (n - first) * increment for first <= n <= last.
     struct Run {
-        long first;
-        long last;
+        std::int64_t first;
+        std::int64_t last;
         double time;
         double increment;
-        double TimeAt(long n) const { return time + static_cast<double>(n - first) * increment; }
+        double TimeAt(std::int64_t n) const { return time + static_cast<double>(n - first) * increment; }
         double LastTime() const { return increment == 0 ? time : TimeAt(last); }
     };
 
     template <typename Reached>
-    long FirstStepWhere(double time, Reached reached) const;
+    std::int64_t FirstStepWhere(double time, Reached reached) const;
     std::size_t RunNear(double time) const;
 
     double step;

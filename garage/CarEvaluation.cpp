@@ -23,15 +23,17 @@ void addCurve(CarEvaluation& evaluation, const SimulationRecord& record, const T
 {
     const SimulationResults& r = evaluation.results;
     const double rawTop = record.RawTopSpeedTime();
-    const long topStep = record.TopSpeedStep();
-    const long quarterStep = record.QuarterMileStep();
-    const long lastStep = std::max(quarterStep, topStep);
+    const std::int64_t topStep = record.TopSpeedStep();
+    const std::int64_t quarterStep = record.QuarterMileStep();
+    const std::int64_t lastStep = std::max(quarterStep, topStep);
     std::vector<TrajectoryPoint> points = record.Trajectory(lastStep, samples);
     // The splits' steps among the points, so their marks lie on the curve.
     const auto splits = record.DistanceSplits(SplitSpeeds::SpeedTraps);
     for (const SplitPoint& split : splits) {
         const auto at = std::lower_bound(points.begin(), points.end(), split.step,
-                                         [](const TrajectoryPoint& p, long step) { return p.step < step; });
+                                         [](const TrajectoryPoint& p, std::int64_t step) {
+                                             return p.step < step;
+                                         });
         if (split.step >= 0 && (at == points.end() || at->step != split.step))
             points.insert(at, record.PointAtStep(split.step));
     }
@@ -39,7 +41,7 @@ void addCurve(CarEvaluation& evaluation, const SimulationRecord& record, const T
     // Each mark at its result's own time, where the law passed it.
     std::vector<MarkedPoint>& marks = evaluation.marks;
     marks.clear();
-    auto markStep = [&](CurveMark mark, long step, double resultTime) {
+    auto markStep = [&](CurveMark mark, std::int64_t step, double resultTime) {
         if (step < 0)
             return;
         const TrajectoryPoint p = record.PointAtStep(step);
@@ -103,7 +105,7 @@ CarEvaluation evaluate(const CarInputs& inputs, const AirFigures& air, int curve
     if (evaluation.outcome != SimulationOutcome::Finished)
         return evaluation;
     evaluation.splits = day.splits;
-    const long hundredKmhStep = record.FirstStepAboveSpeed(HundredKmhInMph * (22.0 / 15.0));
+    const std::int64_t hundredKmhStep = record.FirstStepAboveSpeed(HundredKmhInMph * FeetPerSecondPerMph);
     if (hundredKmhStep >= 0)
         evaluation.zeroToHundredKmhTime = day.timeline.ElapsedAt(record.StepTime(hundredKmhStep));
     if (withCurve)

@@ -20,8 +20,6 @@
 #include <array>
 #include <vector>
 
-// The engine's speeds are in feet per second; the results in mph.
-inline constexpr double MphPerFootPerSecond = 15.0 / 22.0;
 inline constexpr double HundredKmhInMph = 100 / 1.609344;
 
 // A point of a curve: the elapsed time as the results count it (spin time

@@ -3,18 +3,13 @@
 
 #include "core/FileNames.h"
 #include "core/ProgramInfo.h"
-#include "core/StartGuard.h"
 #include "core/Translations.h"
 #include "garage/GarageWindow.h"
-#include "widgets/FontConfigurationReader.h"
-#include "widgets/LazyIcon.h"
-#include "widgets/SessionBusConnector.h"
-#include "widgets/WindowIcon.h"
+#include "startup/WindowProgram.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QIcon>
 #include <QUndoStack>
 
 #include <cstdio>
@@ -98,32 +93,23 @@ int RunGarage(int argc, char** argv)
     QCoreApplication::setApplicationVersion(TorvaneVersion());
     if (const std::optional<int> status = answerWithoutDisplay(argc, argv))
         return *status;
-    FontConfigurationReader fontConfiguration;
-    GuardStart("torvane-garage");
-    QApplication application(argc, argv);
-    EndStartGuard();
-    const SessionBusConnector sessionBus;
-    QApplication::setDesktopFileName(QStringLiteral("torvane-garage"));
-    ReadExtensionGlyphsWhenDrawn();
-    QApplication::setWindowIcon(WindowIcon(QStringLiteral("torvane-garage")));
-    InstallTranslations();
-
-    // The arguments as the system gave them, so that a file name that is not
-    // UTF-8 still names its file (core/FileNames.h).
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << ArgumentText(QByteArray(argv[i]));
-    QCommandLineParser parser;
-    describe(parser);
-    if (!parser.parse(arguments)) {
-        write(stderr, QStringLiteral("torvane-garage: %1\n").arg(parser.errorText()));
-        write(stderr, parser.helpText().section(QLatin1Char('\n'), 0, 0) + QLatin1Char('\n'));
-        return 2;
-    }
-
-    fontConfiguration.wait();
-    GarageProgram program;
-    program.Start(parser.positionalArguments());
-    program.Window().show();
-    return application.exec();
+    const QString name = QStringLiteral("torvane-garage");
+    return StartWindowProgram(argc, argv, { name, name }, [&argc, argv] {
+        // The arguments as the system gave them, so that a file name that is
+        // not UTF-8 still names its file (core/FileNames.h).
+        QStringList arguments;
+        for (int i = 0; i < argc; ++i)
+            arguments << ArgumentText(QByteArray(argv[i]));
+        QCommandLineParser parser;
+        describe(parser);
+        if (!parser.parse(arguments)) {
+            write(stderr, QStringLiteral("torvane-garage: %1\n").arg(parser.errorText()));
+            write(stderr, parser.helpText().section(QLatin1Char('\n'), 0, 0) + QLatin1Char('\n'));
+            return 2;
+        }
+        GarageProgram program;
+        program.Start(parser.positionalArguments());
+        program.Window().show();
+        return QApplication::exec();
+    });
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "garage/GarageWindow.h"
-#include "widgets/LazyIcon.h"
-#include "widgets/WindowIcon.h"
+#include "startup/LazyIcon.h"
+#include "startup/WindowIcon.h"
 
 #include "core/Csv.h"
 #include "core/FileNames.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "garage/MessageBar.h"
 
-#include "widgets/LazyIcon.h"
+#include "startup/LazyIcon.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

@@ -3,6 +3,7 @@
 
 #include "logbook/RunsCsv.h"
 #include "core/FileNames.h"
+#include "core/ProgramInfo.h"
 #include "runner/RunOptions.h"
 #include "runner/RunWriters.h"
 
@@ -45,7 +46,7 @@ int RunCommand(const QStringList& arguments, const RunnerStreams& streams)
     }
     const RunOptions& options = parsed.options;
     if (options.help || options.version) {
-        write(out, options.help ? HelpText() : QStringLiteral("torvane-run " TORVANE_VERSION "\n"));
+        write(out, options.help ? HelpText() : VersionLine(QStringLiteral("torvane-run")) + QLatin1Char('\n'));
         return finished(out, err, EveryCarRan);
     }
 

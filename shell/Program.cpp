@@ -13,7 +13,7 @@
 #include "widgets/Alert.h"
 #include "widgets/DialogParts.h"
 #include "widgets/Hints.h"
-#include "widgets/WindowIcon.h"
+#include "startup/WindowIcon.h"
 
 #include <QCoreApplication>
 #include <QIcon>
@@ -62,11 +62,6 @@ TorvaneProgram::TorvaneProgram(const WindowMade& windowMade)
 }
 
 TorvaneProgram::~TorvaneProgram() = default;
-
-QIcon ProgramIcon()
-{
-    return WindowIcon(QStringLiteral("torvane"));
-}
 
 QList<QWidget*> TorvaneProgram::Windows() const
 {

@@ -18,7 +18,6 @@
 #include <functional>
 #include <memory>
 
-class QIcon;
 class QWidget;
 class TAboutDlg;
 class TAlertDlg;
@@ -31,10 +30,6 @@ class TInputHelpDlg;
 class TMainForm;
 class TOutputDlg;
 class TPrintTitleDlg;
-
-// The program's icon, drawn from the same picture as its menu entry's icon;
-// every window of the program shows it.
-QIcon ProgramIcon();
 
 class TorvaneProgram final : public ProgramServices
 {

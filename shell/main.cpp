@@ -1,17 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Torvane: starts the classic program and runs it until its main window closes.
-#include "core/StartGuard.h"
-#include "core/Translations.h"
 #include "shell/CommandLine.h"
 #include "shell/MainWindow.h"
 #include "shell/Program.h"
+#include "startup/WindowProgram.h"
 #include "widgets/ErrorBox.h"
-#include "widgets/FontConfigurationReader.h"
-#include "widgets/LazyIcon.h"
-#include "widgets/SessionBusConnector.h"
 
 #include <QApplication>
-#include <QIcon>
 
 #include <exception>
 #include <memory>
@@ -27,30 +22,23 @@ int main(int argc, char** argv)
     if (commandLine.request != StartRequest::OpenWindow)
         return AnswerCommandLine(argc, argv, commandLine);
 
-    FontConfigurationReader fontConfiguration;
-    GuardStart("torvane");
-    QApplication application(argc, argv);
-    EndStartGuard();
-    const SessionBusConnector sessionBus;
     QCoreApplication::setOrganizationName(QStringLiteral("Torvane"));
     QCoreApplication::setApplicationName(QStringLiteral("torvane"));
-    ReadExtensionGlyphsWhenDrawn();
-    QGuiApplication::setWindowIcon(ProgramIcon());
-    InstallTranslations();
-    // An error that escapes creating the windows ends the program after the
-    // standard error box has shown it; nothing is thrown while events are
-    // handled.
-    fontConfiguration.wait();
-    try {
-        const std::unique_ptr<TorvaneProgram> program = StartTorvaneProgram();
-        // A main window closed before the last window was made has ended
-        // the program already.
-        if (program->MainForm()->isVisible())
-            application.exec();
-    } catch (const std::exception& error) {
-        ShowErrorBox(QString::fromLocal8Bit(error.what()));
-    } catch (...) {
-        ShowErrorBox(QString());
-    }
-    return 0;
+    return StartWindowProgram(argc, argv, { QStringLiteral("torvane"), QString() }, [] {
+        // An error that escapes creating the windows ends the program after
+        // the standard error box has shown it; nothing is thrown while events
+        // are handled.
+        try {
+            const std::unique_ptr<TorvaneProgram> program = StartTorvaneProgram();
+            // A main window closed before the last window was made has ended
+            // the program already.
+            if (program->MainForm()->isVisible())
+                QApplication::exec();
+        } catch (const std::exception& error) {
+            ShowErrorBox(QString::fromLocal8Bit(error.what()));
+        } catch (...) {
+            ShowErrorBox(QString());
+        }
+        return 0;
+    });
 }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/DialogParts.h"
 
+#include "startup/LazyIcon.h"
 #include "widgets/Fonts.h"
 #include "widgets/Hints.h"
-#include "widgets/LazyIcon.h"
 #include "widgets/ProgressGauge.h"
 
 #include <QApplication>

@@ -190,7 +190,7 @@ void TestDayRun::timelineNeverRunsBackwards()
             // Every step of the trajectory, every knot and the raw times a
             // hair either side of each knot.
             std::vector<double> raw;
-            const long last = std::max(record.QuarterMileStep(), record.TopSpeedStep());
+            const std::int64_t last = std::max(record.QuarterMileStep(), record.TopSpeedStep());
             for (const TrajectoryPoint& p : record.Trajectory(last, 2000))
                 raw.push_back(p.time);
             for (const Timeline::Knot& k : timeline.Knots())
@@ -218,7 +218,7 @@ void TestDayRun::timelineNeverRunsBackwards()
             // Within the ranges every speed mark passed is on the timeline,
             // at its classic time.
             if (car.availableShifts > car.quarterMileShifts) {
-                const std::tuple<TimelineMark, long, double, double> marks[] = {
+                const std::tuple<TimelineMark, std::int64_t, double, double> marks[] = {
                     { TimelineMark::Sixty, record.SixtyMarkStep(), record.SixtyMarkTime(), r.zeroToSixtyTime },
                     { TimelineMark::Eighty, record.EightyMarkStep(), record.EightyMarkTime(), r.zeroToEightyTime },
                     { TimelineMark::Hundred, record.HundredMarkStep(), record.HundredMarkTime(), r.zeroToHundredTime },

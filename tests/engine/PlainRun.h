@@ -9,6 +9,7 @@
 #include "engine/Simulation.h"
 
 #include <cmath>
+#include <cstdint>
 #include <random>
 #include <string>
 #include <vector>
@@ -95,7 +96,7 @@ struct Results {
     // Steps counted: the quarter mile's last step, the steps at which the
     // 60, 80 and 100 mph marks were taken (-1: not taken), and the step at
     // which the mark search ended (0: not run).
-    long steps[5] = { 0, -1, -1, -1, 0 };
+    std::int64_t steps[5] = { 0, -1, -1, -1, 0 };
 };
 
 // A record made with other run constants, given the car's inputs as the
@@ -167,7 +168,7 @@ inline Results reference(const Car& car)
             // Only the quarter-mile figures are written, those of the last
             // step computed; top speed and marks stay zero.
             r.v[8] = qt + qmShift + spin;
-            r.v[9] = qv * (15.0 / 22.0);
+            r.v[9] = qv * MphPerFootPerSecond;
             r.v[10] = qd;
             r.v[11] = qw;
             return r;
@@ -185,8 +186,8 @@ inline Results reference(const Car& car)
 
     double sixty = 0, eighty = 0, hundred = 0, t = 0;
     bool sixtyFound = false, eightyFound = false;
-    const double mph = 22.0 / 15.0;
-    long& step = r.steps[4];
+    const double mph = FeetPerSecondPerMph;
+    std::int64_t& step = r.steps[4];
     while (t < topTime) {
         t = t + timeStep;
         ++step;
@@ -208,7 +209,7 @@ inline Results reference(const Car& car)
         }
     }
 
-    const double toMph = 15.0 / 22.0;
+    const double toMph = MphPerFootPerSecond;
     r.v[0] = topTime;
     r.v[1] = topVelocity * toMph;
     r.v[2] = topDistance;

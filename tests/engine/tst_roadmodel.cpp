@@ -4,7 +4,7 @@
 // a top speed held by the redline), the strip's conventions, the
 // integration's convergence when the step is halved, and the typical values
 // and range problems of a car's description.
-#include "RoadModel.h"
+#include "engine/RoadModel.h"
 
 #include <QTest>
 

@@ -6,6 +6,7 @@
 // through the results, the first-step searches, and the refusal of inputs
 // the law is not defined for.
 #include "PlainRun.h"
+#include "SimulationProbe.h"
 
 #include "core/DayRun.h"
 
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <limits>
@@ -87,11 +89,11 @@ struct Run {
 
 // The first step of the quarter-mile loop's test for `feet`, and of the
 // mark search's test for `feetPerSecond`, found by stepping one at a time.
-long steppedToDistance(const SimulationRecord& r, double feet)
+std::int64_t steppedToDistance(const SimulationRecord& r, double feet)
 {
     double t = 0;
     double distance = 0;
-    long step = 0;
+    std::int64_t step = 0;
     while (feet - distance > 0.001) {
         t = t + 0.001;
         ++step;
@@ -102,10 +104,10 @@ long steppedToDistance(const SimulationRecord& r, double feet)
     return step;
 }
 
-long steppedAboveSpeed(const SimulationRecord& r, double feetPerSecond)
+std::int64_t steppedAboveSpeed(const SimulationRecord& r, double feetPerSecond)
 {
     double t = 0;
-    long step = 0;
+    std::int64_t step = 0;
     while (t < r.TopSpeedTime()) {
         t = t + 0.001;
         ++step;
@@ -176,8 +178,8 @@ void TestSimulation::defaultCarLawAndInputs()
 void TestSimulation::defaultCarQuarterMile()
 {
     SimulationRecord record = RecordFor(Car());
-    record.RunQuarterMile();
-    QCOMPARE(record.QuarterMileSteps(), 12123L);
+    SimulationProbe::RunQuarterMile(record);
+    QCOMPARE(record.QuarterMileSteps(), std::int64_t{ 12123 });
     QCOMPARE(QString::asprintf("%.3f", record.QuarterMileRunTime()), QStringLiteral("12.123"));
     QCOMPARE(QString::asprintf("%.4f", record.RawQuarterMileDistance()), QStringLiteral("1320.0077"));
     QCOMPARE(QString::asprintf("%.3f", record.QuarterMileVelocity()), QStringLiteral("160.974"));
@@ -272,7 +274,7 @@ void TestSimulation::givesUpAtTimeLimit()
     SimulationRecord record = RecordFor(weak);
     std::vector<int> steps;
     record.RunSimulation([&steps](int step) { steps.push_back(step); });
-    QCOMPARE(record.QuarterMileSteps(), 60001L);
+    QCOMPARE(record.QuarterMileSteps(), std::int64_t{ 60001 });
     bool limit = false;
     double stop = 0;
     QVERIFY(record.GetStopState(limit, stop));
@@ -426,25 +428,25 @@ void TestSimulation::matchesPlainEvaluation()
 void TestSimulation::stepTimesAreTheRepeatedSum_data()
 {
     QTest::addColumn<double>("step");
-    QTest::addColumn<long>("steps");
-    QTest::newRow("0.001 s, past the time limit") << 0.001 << 200000L;
-    QTest::newRow("0.01 s") << 0.01 << 200000L;
-    QTest::newRow("a power of two") << 1.0 / 1024 << 100000L;
-    QTest::newRow("0.0003 s") << 0.0003 << 300000L;
+    QTest::addColumn<std::int64_t>("steps");
+    QTest::newRow("0.001 s, past the time limit") << 0.001 << std::int64_t{ 200000 };
+    QTest::newRow("0.01 s") << 0.01 << std::int64_t{ 200000 };
+    QTest::newRow("a power of two") << 1.0 / 1024 << std::int64_t{ 100000 };
+    QTest::newRow("0.0003 s") << 0.0003 << std::int64_t{ 300000 };
     // The step is an odd number of half units in the last place of the
     // times in [1, 2): every addition there is a tie, rounded to even.
-    QTest::newRow("ties within a binade") << std::ldexp(9000000001.0, -53) << 2500000L;
+    QTest::newRow("ties within a binade") << std::ldexp(9000000001.0, -53) << std::int64_t{ 2500000 };
 }
 
 void TestSimulation::stepTimesAreTheRepeatedSum()
 {
     QFETCH(double, step);
-    QFETCH(long, steps);
+    QFETCH(std::int64_t, steps);
     SimulationRecord record(step, RunSetup::TimeLimit, RunSetup::ShiftTime, RunSetup::AirDensity);
     QCOMPARE(record.StepTime(0), 0.0);
     QCOMPARE(record.StepTime(-5), 0.0);
     double t = 0;
-    for (long n = 1; n <= steps; ++n) {
+    for (std::int64_t n = 1; n <= steps; ++n) {
         t = t + step;
         if (!sameDouble(record.StepTime(n), t))
             QFAIL(qPrintable(QString::asprintf("step %ld: %.17g, not %.17g", n, record.StepTime(n), t)));
@@ -477,8 +479,8 @@ void TestSimulation::searchesAgreeWithStepping()
     QCOMPARE(r.FirstStepAtDistance(660), steppedToDistance(r, 660));
     const double hundredKmh = 100000 / 3600.0 / 0.3048;
     QCOMPARE(r.FirstStepAboveSpeed(hundredKmh), steppedAboveSpeed(r, hundredKmh));
-    QCOMPARE(r.FirstStepAboveSpeed(r.TopSpeedVelocity() * 1.001), -1L);
-    QCOMPARE(r.FirstStepAtDistance(0), 0L);
+    QCOMPARE(r.FirstStepAboveSpeed(r.TopSpeedVelocity() * 1.001), std::int64_t{ -1 });
+    QCOMPARE(r.FirstStepAtDistance(0), std::int64_t{ 0 });
 }
 
 // The timing marks of a few hundred cars, on the standard day and in
@@ -501,10 +503,10 @@ void TestSimulation::splitsMatchStepping()
         QCOMPARE(r.Outcome(), SimulationOutcome::Finished);
         const auto splits = r.DistanceSplits();
 
-        long stepped[SplitDistances.size()];
-        std::fill(std::begin(stepped), std::end(stepped), -1L);
+        std::int64_t stepped[SplitDistances.size()];
+        std::fill(std::begin(stepped), std::end(stepped), std::int64_t{ -1 });
         double t = 0;
-        long step = 0;
+        std::int64_t step = 0;
         std::size_t pending = 0;
         while (pending < SplitDistances.size()) {
             t = t + 0.001;
@@ -530,7 +532,7 @@ void TestSimulation::splitsMatchStepping()
         }
         QCOMPARE(splits.back().step, r.QuarterMileStep());
         QVERIFY(sameDouble(splits.back().time, r.QuarterMileRunTime()));
-        QVERIFY(sameDouble(splits.back().speed * (15.0 / 22.0), r.Results().quarterMileSpeed));
+        QVERIFY(sameDouble(splits.back().speed * MphPerFootPerSecond, r.Results().quarterMileSpeed));
         ++checked;
     }
     QCOMPARE(checked, 305);
@@ -554,13 +556,13 @@ void TestSimulation::trajectoryPassesThroughResults()
     const Run run(car);
     const SimulationRecord& r = run.record;
     const SimulationResults results = r.Results();
-    const double toMph = 15.0 / 22.0;
+    const double toMph = MphPerFootPerSecond;
     const double shifts = car.quarterMileShifts * 0.5;
 
     const std::vector<TrajectoryPoint> quarter =
-        r.SampledTrajectory(TrajectoryEnd::QuarterMile, 400);
+        SimulationProbe::SampledTrajectory(r, TrajectoryEnd::QuarterMile, 400);
     QVERIFY(quarter.size() >= 400);
-    QCOMPARE(quarter.front().step, 0L);
+    QCOMPARE(quarter.front().step, std::int64_t{ 0 });
     QCOMPARE(quarter.back().step, r.QuarterMileStep());
     for (std::size_t i = 1; i < quarter.size(); ++i)
         QVERIFY(quarter[i - 1].step < quarter[i].step);
@@ -572,7 +574,7 @@ void TestSimulation::trajectoryPassesThroughResults()
 
     // Each mark passed is a point of the series, where the speed is first
     // above the mark: the step before it is not.
-    auto check = [&](long step, double mph, double shiftShare, double result) {
+    auto check = [&](std::int64_t step, double mph, double shiftShare, double result) {
         if (step < 0) {
             QCOMPARE(result, 0.0);
             return;
@@ -593,7 +595,8 @@ void TestSimulation::trajectoryPassesThroughResults()
 
     // Up to the top speed: the samples run to the first step at or after the
     // raw top-speed time, and the series holds the top-speed point itself.
-    const std::vector<TrajectoryPoint> top = r.SampledTrajectory(TrajectoryEnd::TopSpeed, 400);
+    const std::vector<TrajectoryPoint> top
+        = SimulationProbe::SampledTrajectory(r, TrajectoryEnd::TopSpeed, 400);
     QVERIFY(top.size() >= 401);
     for (std::size_t i = 1; i < top.size(); ++i)
         QVERIFY(top[i - 1].time <= top[i].time);
@@ -612,8 +615,8 @@ void TestSimulation::trajectoryPassesThroughResults()
         QVERIFY(p.speed <= peak->speed);
 
     // Points at given steps are those of the run's law at those steps.
-    const std::vector<long> steps{ 0, 1, 1234, r.QuarterMileStep(), 54321 };
-    const std::vector<TrajectoryPoint> points = r.PointsAtSteps(steps);
+    const std::vector<std::int64_t> steps{ 0, 1, 1234, r.QuarterMileStep(), 54321 };
+    const std::vector<TrajectoryPoint> points = SimulationProbe::PointsAtSteps(r, steps);
     QCOMPARE(points.size(), steps.size());
     for (std::size_t i = 0; i < steps.size(); ++i) {
         QCOMPARE(points[i].step, steps[i]);
@@ -673,11 +676,11 @@ void TestSimulation::refusesInputsTheLawIsNotDefinedFor()
     double stop = -1;
     QCOMPARE(record.GetStopState(limit, stop), false);
     QCOMPARE(stop, 0.0);
-    QCOMPARE(record.QuarterMileStep(), -1L);
-    QCOMPARE(record.FirstStepAtDistance(660), -1L);
-    QCOMPARE(record.FirstStepAboveSpeed(88), -1L);
+    QCOMPARE(record.QuarterMileStep(), std::int64_t{ -1 });
+    QCOMPARE(record.FirstStepAtDistance(660), std::int64_t{ -1 });
+    QCOMPARE(record.FirstStepAboveSpeed(88), std::int64_t{ -1 });
     QVERIFY(record.Trajectory(1000, 10).empty());
-    QVERIFY(record.SampledTrajectory(TrajectoryEnd::TopSpeed, 10).empty());
+    QVERIFY(SimulationProbe::SampledTrajectory(record, TrajectoryEnd::TopSpeed, 10).empty());
 }
 
 void TestSimulation::extremeInputsEndSensibly_data()
@@ -722,7 +725,7 @@ void TestSimulation::extremeInputsEndSensibly()
                           r.sixtyToEightyTime, r.quarterMileTime, r.quarterMileSpeed,
                           r.quarterMileDistance, r.quarterMileWindForce })
         QVERIFY(std::isfinite(value));
-    for (const TrajectoryPoint& p : record.SampledTrajectory(TrajectoryEnd::TopSpeed, 50))
+    for (const TrajectoryPoint& p : SimulationProbe::SampledTrajectory(record, TrajectoryEnd::TopSpeed, 50))
         QVERIFY(std::isfinite(p.speed) && std::isfinite(p.distance) && std::isfinite(p.windForce));
     if (outcome == SimulationOutcome::Finished)
         QCOMPARE(record.FirstStepAtDistance(1320), record.QuarterMileStep());

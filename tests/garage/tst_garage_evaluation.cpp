@@ -59,7 +59,7 @@ private slots:
         QCOMPARE(e.splits.quarterMileTime, e.results.quarterMileTime);
         QVERIFY(e.splits.eighthMileTime < e.results.quarterMileTime);
 
-        const long kmh = record.FirstStepAboveSpeed(100 / 1.609344 * 22.0 / 15.0);
+        const std::int64_t kmh = record.FirstStepAboveSpeed(100 / 1.609344 * 22.0 / 15.0);
         if (e.results.zeroToSixtyTime == 0) {
             QCOMPARE(kmh, -1L);
             QCOMPARE(e.zeroToHundredKmhTime, 0.0);

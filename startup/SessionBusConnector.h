@@ -9,8 +9,7 @@
 // here as it would have failed there.
 //
 // Made right after the QApplication (Qt's bus connections need it) and
-// destroyed before it. Header-only, so the garage, which links none of the
-// classic windows' library, shares it.
+// destroyed before it, as StartWindowProgram (startup/WindowProgram.h) does.
 #pragma once
 
 #include <QDBusConnection>

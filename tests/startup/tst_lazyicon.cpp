@@ -2,7 +2,7 @@
 // Icons read when first drawn: they draw what the style would have drawn
 // at once, and the style in front of the application's hands on everything
 // but the extension buttons' glyph.
-#include "widgets/LazyIcon.h"
+#include "startup/LazyIcon.h"
 
 #include <QApplication>
 #include <QMenuBar>

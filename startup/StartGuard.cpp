@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/StartGuard.h"
+#include "startup/StartGuard.h"
 
 #include <QByteArray>
 #include <QList>

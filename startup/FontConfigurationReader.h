@@ -9,8 +9,7 @@
 // that Qt finds the configuration read instead of reading it a second time
 // (fontconfig lets two threads read it at once; one of the two readings is
 // then thrown away). Where Qt draws its text without fontconfig, the reader
-// does nothing. Header-only, so the garage, which links none of the classic
-// windows' library, shares it.
+// does nothing. StartWindowProgram (startup/WindowProgram.h) does both.
 #pragma once
 
 #include <dlfcn.h>
