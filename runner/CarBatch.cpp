@@ -115,12 +115,15 @@ struct FittedCar {
     std::string failure;     // why the car could not be fitted: a line for standard error
 };
 
-// The one call into the calibration: the fit, with its validation only when
-// the rows carry it.
-Calibration calibrationOf(const CarInputs& typed, const SlipsToFit& slips)
+// The one call into the calibration: the fit, with its validation (on
+// `jobs` threads) only when the rows carry it.
+Calibration calibrationOf(const CarInputs& typed, const SlipsToFit& slips, int jobs)
 {
-    if (slips.validation)
-        return Calibrate(typed, slips.runs);
+    if (slips.validation) {
+        CalibrationControl control;
+        control.jobs = jobs;
+        return Calibrate(typed, slips.runs, control);
+    }
     Calibration calibration;
     calibration.runs = slips.runs;
     calibration.fit = FitCar(typed, slips.runs);
@@ -133,7 +136,7 @@ Calibration calibrationOf(const CarInputs& typed, const SlipsToFit& slips)
 // fits are forgotten, and made again should their car come back.
 class FitCache {
 public:
-    explicit FitCache(const SlipsToFit& slips) : slips(slips) {}
+    FitCache(const SlipsToFit& slips, int jobs) : slips(slips), jobs(jobs) {}
 
     std::shared_ptr<const FittedCar> Of(const CarInputs& typed)
     {
@@ -143,7 +146,7 @@ public:
         if (const auto known = fits.find(key); known != fits.end())
             return known->second;
         auto made = std::make_shared<FittedCar>();
-        const Calibration calibration = calibrationOf(typed, slips);
+        const Calibration calibration = calibrationOf(typed, slips, jobs);
         if (calibration.fit.Fitted()) {
             made->fitted = true;
             made->car = calibration.fit.car;
@@ -170,6 +173,7 @@ private:
     using Key = std::array<std::uint64_t, InputFieldCount>;
     static constexpr std::size_t keptBytes = 64 << 20;
     const SlipsToFit& slips;
+    int jobs;
     std::map<Key, std::shared_ptr<const FittedCar>> fits;
     std::deque<Key> order; // oldest first
     std::size_t bytes = 0; // of the JSON texts kept
@@ -275,7 +279,7 @@ bool RunBatch(const RunOptions& options, const StandardInputReader& readStandard
     };
     std::vector<WorkerRecord> records(static_cast<std::size_t>(work.Jobs()));
     const long long runs = options.RunsPerCar();
-    const std::unique_ptr<FitCache> fits = slips ? std::make_unique<FitCache>(*slips) : nullptr;
+    const std::unique_ptr<FitCache> fits = slips ? std::make_unique<FitCache>(*slips, options.jobs) : nullptr;
     for (const QString& name : options.files) {
         const BatchFile file = BatchFile::Of(name);
         const CarRuns car{ &file, {}, ("torvane-run: " + file.terminalName + ": ").toStdString() };

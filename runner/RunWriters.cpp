@@ -546,7 +546,8 @@ std::unique_ptr<RunWriter> MakeRunWriter(const WriterSettings& settings)
 // The fit as the JSON object "calibration" gives it: the fitted values,
 // whether they lie in the classic ranges, the notes on the bounds, each
 // run's quarter mile as given and as the fitted car runs it that day, and
-// the leave-one-out error with three runs or more.
+// with three runs or more the validation's error (leave-one-out, or by
+// folds above LeaveOneOutBound runs).
 std::string CalibrationJson(const Calibration& calibration)
 {
     const auto number = [](RowText& out, double value) { appendJsonNumber(out, value); };
@@ -586,7 +587,11 @@ std::string CalibrationJson(const Calibration& calibration)
     }
     out += ']';
     if (calibration.band.Available()) {
+        // Above LeaveOneOutBound runs the validation is by folds, and says
+        // how many; the field keeps its name, so a reader finds it either way.
         out += ", \"leaveOneOutError\": {";
+        if (calibration.folds != calibration.runs.size())
+            out += "\"folds\": " + std::to_string(calibration.folds) + ", ";
         const std::array<std::pair<const char*, RunField>, 2> figures{ {
             { "quarterMileTime", RunField::QuarterMileTime },
             { "quarterMileSpeed", RunField::QuarterMileSpeed },

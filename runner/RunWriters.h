@@ -68,5 +68,6 @@ struct Calibration;
 // horsepower and spin time, whether they lie in the classic ranges, the
 // notes on the bounds, each run's quarter-mile time and speed as given and
 // as the fitted car runs them that day, and with three runs or more the
-// leave-one-out error.
+// validation's error (leave-one-out, or by folds above LeaveOneOutBound
+// runs).
 std::string CalibrationJson(const Calibration& calibration);

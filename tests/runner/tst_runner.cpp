@@ -9,6 +9,7 @@
 #include "core/NumberText.h"
 #include "core/ResultTexts.h"
 #include "core/VehicleFile.h"
+#include "logbook/Calibration.h"
 #include "logbook/RunsCsv.h"
 #include "runner/CarBatch.h"
 
@@ -599,22 +600,33 @@ MadeUpSlips madeUpSlips()
 
 void TestRunner::slipsFitTheCars_data()
 {
+    QTest::addColumn<int>("weeks");
     QTest::addColumn<QByteArray>("badRow");
     QTest::addColumn<int>("status");
     QTest::addColumn<QByteArray>("err");
-    QTest::newRow("good slips") << QByteArray() << 0 << QByteArray();
+    QTest::newRow("good slips") << 1 << QByteArray() << 0 << QByteArray();
     QTest::newRow("a bad row still fits the good ones")
-        << QByteArray("2024-06-01,,,,,,,,,,,,12.3.4,101,\n") << 1
+        << 1 << QByteArray("2024-06-01,,,,,,,,,,,,12.3.4,101,\n") << 1
         << QByteArray(": line 7: quarterMileTime is not a number: \"12.3.4\"\n");
+    QTest::newRow("too many for leave-one-out") << 21 << QByteArray() << 0 << QByteArray();
 }
 
-// The made-up slips: the runner fits the car back, as the garage does.
+// The made-up slips, the same days `weeks` weeks running: the runner fits
+// the car back, as the garage does, and validates the fit leave-one-out or,
+// above LeaveOneOutBound runs, by folds.
 void TestRunner::slipsFitTheCars()
 {
+    QFETCH(int, weeks);
     QFETCH(QByteArray, badRow);
     QFETCH(int, status);
     QFETCH(QByteArray, err);
-    const auto [real, runs] = madeUpSlips();
+    const auto [real, week] = madeUpSlips();
+    QList<LoggedRun> runs;
+    for (int w = 0; w < weeks; ++w)
+        for (LoggedRun run : week) {
+            run.date = run.date.addDays(7 * w);
+            runs << run;
+        }
     QTemporaryDir dir;
     const QString slips = dir.filePath(QStringLiteral("slips.csv"));
     QFile file(slips);
@@ -622,7 +634,7 @@ void TestRunner::slipsFitTheCars()
     file.write(RunsCsv(runs) + badRow);
     file.close();
 
-    const Finished finished = runInProcess({ "--json", "--slips", slips, "sports-car.trv" });
+    const Finished finished = runInProcess({ "--json", "--jobs", "2", "--slips", slips, "sports-car.trv" });
     QCOMPARE(finished.status, status);
     QCOMPARE(finished.err, err.isEmpty() ? QByteArray() : "torvane-run: " + slips.toUtf8() + err);
     const QJsonObject car = QJsonDocument::fromJson(finished.out).array().at(0).toObject();
@@ -631,7 +643,10 @@ void TestRunner::slipsFitTheCars()
     QVERIFY2(std::abs(horsepower / real.horsepower - 1) < 0.001, qPrintable(QString::number(horsepower)));
     QVERIFY(std::abs(calibration.value(QStringLiteral("spinTime")).toDouble() - real.spinTime) < 0.005);
     QCOMPARE(calibration.value(QStringLiteral("runs")).toArray().size(), runs.size());
-    QVERIFY(calibration.contains(QStringLiteral("leaveOneOutError")));
+    const QJsonObject validation = calibration.value(QStringLiteral("leaveOneOutError")).toObject();
+    QCOMPARE(validation.value(QStringLiteral("quarterMileTime")).toObject().value(QStringLiteral("runs")).toInt(),
+             runs.size());
+    QCOMPARE(validation.value(QStringLiteral("folds")).toInt(), runs.size() > LeaveOneOutBound ? ValidationFolds : 0);
     // The results are the fitted car's.
     QCOMPARE(car.value(QStringLiteral("inputs")).toObject().value(QStringLiteral("horsepower")).toDouble(), horsepower);
 }
