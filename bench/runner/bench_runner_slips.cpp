@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // torvane-run --slips on a large file of time slips: the sports car made
-// up on many days (as a year of a busy strip's weather might give), written
-// as a slips CSV, then the built program run on it once for each output
-// format, its wall time and peak memory read from the finished child.
+// up on many days of random air (tests/logbook/MadeUpRuns.h), written as a
+// slips CSV, then the built program run on it once for each output format,
+// its wall time and peak memory read from the finished child.
 //
 // Usage: bench_runner_slips [rows [format...]]   (default: 100000 read csv table json)
 // "read" gives the program a car file that does not exist: the slips are
@@ -18,7 +18,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
-#include <random>
 #include <spawn.h>
 #include <string>
 #include <sys/resource.h>
@@ -28,28 +27,6 @@
 extern char** environ;
 
 namespace {
-
-// `count` runs of the sports car with less power and a slower launch than
-// typed, on days of random air within the checks' ranges, each slip rounded
-// as a timing system prints it.
-QList<LoggedRun> madeUpSlips(int count)
-{
-    CarInputs car = CarInputs::DefaultCar();
-    car.horsepower *= 0.92;
-    car.spinTime = 1.1;
-    std::mt19937 random(20240601);
-    std::uniform_real_distribution<double> temperature(40, 100);
-    std::uniform_real_distribution<double> pressure(27.5, 30.5);
-    std::uniform_real_distribution<double> humidity(0, 90);
-    QList<LoggedRun> runs;
-    runs.reserve(count);
-    for (int i = 0; i < count; ++i) {
-        const AirConditions air{ RoundedTo(temperature(random), 1), RoundedTo(pressure(random), 0.01),
-                                 RoundedTo(humidity(random), 1) };
-        runs << MadeUpRun(car, air, QDate(2000, 1, 1).addDays(i / 20));
-    }
-    return runs;
-}
 
 struct Finished {
     int status = -1;
@@ -101,7 +78,12 @@ int main(int argc, char** argv)
     QTemporaryDir dir;
     const QString slips = dir.filePath(QStringLiteral("slips.csv"));
     QFile file(slips);
-    if (!file.open(QIODevice::WriteOnly) || file.write(RunsCsv(madeUpSlips(rows))) < 0)
+    // The default car (the sports car's inputs) with less power and a slower
+    // launch than typed.
+    CarInputs car = CarInputs::DefaultCar();
+    car.horsepower *= 0.93;
+    car.spinTime = 0.7;
+    if (!file.open(QIODevice::WriteOnly) || file.write(RunsCsv(MadeUpRunsOnRandomDays(car, rows))) < 0)
         qFatal("could not write the slips");
     file.close();
 
