@@ -24,13 +24,10 @@ SplitTimes SplitTimesOf(const SimulationRecord& record, const Timeline& timeline
     const auto points = record.DistanceSplits(SplitSpeeds::SpeedTraps);
     auto elapsed = [&timeline](const SplitPoint& p) { return p.step < 0 ? 0 : timeline.ElapsedAt(p.time); };
     auto mph = [](const SplitPoint& p) { return p.speed * MphPerFootPerSecond; };
-    splits.sixtyFootTime = elapsed(points[0]);
-    splits.threeThirtyFootTime = elapsed(points[1]);
-    splits.eighthMileTime = elapsed(points[2]);
-    splits.eighthMileSpeed = mph(points[2]);
-    splits.thousandFootTime = elapsed(points[3]);
-    splits.quarterMileTime = elapsed(points[4]);
-    splits.quarterMileSpeed = mph(points[4]);
+    for (const SplitFigureInfo& f : SplitFigures) {
+        const SplitPoint& point = points[static_cast<std::size_t>(f.mark)];
+        splits.*f.value = f.kind == SplitKind::Time ? elapsed(point) : mph(point);
+    }
     return splits;
 }
 

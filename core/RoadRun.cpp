@@ -32,13 +32,10 @@ SplitTimes SplitTimesOf(const RoadRun& run)
     if (!run.Finished())
         return splits;
     const RoadSplits& s = run.Splits();
-    splits.sixtyFootTime = s[0].elapsedTime;
-    splits.threeThirtyFootTime = s[1].elapsedTime;
-    splits.eighthMileTime = s[2].elapsedTime;
-    splits.eighthMileSpeed = s[2].trapSpeed;
-    splits.thousandFootTime = s[3].elapsedTime;
-    splits.quarterMileTime = s[4].elapsedTime;
-    splits.quarterMileSpeed = s[4].trapSpeed;
+    for (const SplitFigureInfo& f : SplitFigures) {
+        const auto& split = s[static_cast<std::size_t>(f.mark)];
+        splits.*f.value = f.kind == SplitKind::Time ? split.elapsedTime : split.trapSpeed;
+    }
     return splits;
 }
 

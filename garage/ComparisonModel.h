@@ -10,6 +10,7 @@
 // all read it.
 #pragma once
 
+#include "core/SplitFigures.h"
 #include "garage/CarList.h"
 #include "garage/Units.h"
 
@@ -46,9 +47,6 @@ enum class ComparisonRow {
     HuntingtonElapsedTime,
     HuntingtonTrapSpeed,
 };
-
-// Which value of a row is the best one.
-enum class Better { Lower, Higher, Neither };
 
 class GarageSettings;
 

@@ -7,34 +7,6 @@
 
 #include <QCoreApplication>
 
-#include <array>
-
-namespace {
-
-// The splits of a slip as the table lists them: the figure, its distance
-// along the track (ft, 0 for a speed) and its header.
-struct SplitColumn {
-    SlipFigure SlipResidual::*figure;
-    SlipNumber given;
-    double feet; // where the time is taken; 0 for a speed
-    const char* header;
-    int decimals;
-};
-
-const std::array<SplitColumn, 7> splitColumns{ {
-    { &SlipResidual::sixtyFootTime, &TimeSlip::sixtyFootTime, 60, QT_TRANSLATE_NOOP("LogbookPage", "60 ft (s)"), 3 },
-    { &SlipResidual::threeThirtyFootTime, &TimeSlip::threeThirtyFootTime, 330,
-      QT_TRANSLATE_NOOP("LogbookPage", "330 ft (s)"), 3 },
-    { &SlipResidual::eighthMileTime, &TimeSlip::eighthMileTime, 660, QT_TRANSLATE_NOOP("LogbookPage", "1/8 mile (s)"), 3 },
-    { &SlipResidual::eighthMileSpeed, &TimeSlip::eighthMileSpeed, 0, QT_TRANSLATE_NOOP("LogbookPage", "1/8 mile (mph)"), 2 },
-    { &SlipResidual::thousandFootTime, &TimeSlip::thousandFootTime, 1000,
-      QT_TRANSLATE_NOOP("LogbookPage", "1000 ft (s)"), 3 },
-    { &SlipResidual::quarterMileTime, &TimeSlip::quarterMileTime, 1320, QT_TRANSLATE_NOOP("LogbookPage", "1/4 mile (s)"), 3 },
-    { &SlipResidual::quarterMileSpeed, &TimeSlip::quarterMileSpeed, 0, QT_TRANSLATE_NOOP("LogbookPage", "1/4 mile (mph)"), 2 },
-} };
-
-} // namespace
-
 ModelSlipTableModel::ModelSlipTableModel(const SlipTableModel* runs, QObject* parent)
     : QAbstractTableModel(parent)
     , runs(runs)
@@ -56,9 +28,10 @@ void ModelSlipTableModel::Refresh(const CarInputs& newCar, const QLocale& newLoc
 
 void ModelSlipTableModel::AppendSplitPoints(const TimeSlip& run, QList<QPointF>& points)
 {
-    for (const SplitColumn& column : splitColumns)
-        if (column.feet > 0 && (run.*column.given))
-            points << QPointF(*(run.*column.given), column.feet);
+    for (const SplitFigureInfo& figure : SplitFigures)
+        if (const std::optional<double> given = run.*NumberMember(SlipFieldOf(figure.figure));
+            figure.kind == SplitKind::Time && given)
+            points << QPointF(*given, figure.feet);
 }
 
 int ModelSlipTableModel::rowCount(const QModelIndex& parent) const
@@ -68,7 +41,7 @@ int ModelSlipTableModel::rowCount(const QModelIndex& parent) const
 
 int ModelSlipTableModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : 1 + static_cast<int>(splitColumns.size());
+    return parent.isValid() ? 0 : 1 + static_cast<int>(SplitFigures.size());
 }
 
 const SlipResidual& ModelSlipTableModel::residualOf(int row) const
@@ -101,13 +74,13 @@ QVariant ModelSlipTableModel::data(const QModelIndex& index, int role) const
     const SlipResidual& residual = residualOf(index.row());
     if (!residual.finished)
         return QVariant();
-    const SplitColumn& column = splitColumns[static_cast<std::size_t>(index.column() - 1)];
-    const SlipFigure& figure = residual.*column.figure;
+    const SplitFigureInfo& column = SplitFigures[static_cast<std::size_t>(index.column() - 1)];
+    const SlipFigure& figure = residual.Of(column.figure);
     const std::optional<double> difference = figure.Difference();
     const QString predicted = locale.toString(figure.predicted, 'f', column.decimals);
     if (role == Qt::ToolTipRole)
         return difference ? QCoreApplication::translate("LogbookPage", "Slip %1, model %2: the model less the slip.")
-                                .arg(locale.toString(*(run.*column.given), 'f', column.decimals), predicted)
+                                .arg(locale.toString(*figure.given, 'f', column.decimals), predicted)
                           : QVariant();
     if (!difference)
         return predicted;
@@ -118,8 +91,9 @@ QVariant ModelSlipTableModel::headerData(int section, Qt::Orientation orientatio
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= columnCount())
         return QAbstractTableModel::headerData(section, orientation, role);
-    // The texts of the logbook page, which shows the table.
+    // The run as the logbook page, which shows the table, calls it; the
+    // splits as the runs' table heads them.
     if (section == 0)
         return QCoreApplication::translate("LogbookPage", "Run");
-    return QCoreApplication::translate("LogbookPage", splitColumns[static_cast<std::size_t>(section - 1)].header);
+    return SlipFieldHeader(SlipFieldOf(SplitFigures[static_cast<std::size_t>(section - 1)].figure));
 }

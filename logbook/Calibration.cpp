@@ -37,21 +37,12 @@ constexpr std::array<FittedFigure, 5> FittedFigures = { {
     { &TimeSlip::quarterMileSpeed, &SplitTimes::quarterMileSpeed, false },
 } };
 
-// The split of the model that a field of the slip is compared with; nullptr
-// for the fields that are not splits.
-double SplitTimes::*splitOf(SlipField field)
-{
-    switch (field) {
-    case SlipField::SixtyFootTime: return &SplitTimes::sixtyFootTime;
-    case SlipField::ThreeThirtyFootTime: return &SplitTimes::threeThirtyFootTime;
-    case SlipField::EighthMileTime: return &SplitTimes::eighthMileTime;
-    case SlipField::EighthMileSpeed: return &SplitTimes::eighthMileSpeed;
-    case SlipField::ThousandFootTime: return &SplitTimes::thousandFootTime;
-    case SlipField::QuarterMileTime: return &SplitTimes::quarterMileTime;
-    case SlipField::QuarterMileSpeed: return &SplitTimes::quarterMileSpeed;
-    default: return nullptr;
-    }
-}
+// The member of a residual that holds each split, in SplitFigure order.
+constexpr std::array<SlipFigure SlipResidual::*, SplitFigures.size()> residualMembers = {
+    &SlipResidual::sixtyFootTime,    &SlipResidual::threeThirtyFootTime, &SlipResidual::eighthMileTime,
+    &SlipResidual::eighthMileSpeed,  &SlipResidual::thousandFootTime,    &SlipResidual::quarterMileTime,
+    &SlipResidual::quarterMileSpeed,
+};
 
 // The runs of a fit, each with the day's air it was run on. Runs on the
 // same air share that day's figures, and one run of the model each time the
@@ -508,13 +499,8 @@ SlipResidual residualOf(const TimeSlip& run, const AirConditions& air, bool fini
     SlipResidual residual;
     residual.air = air;
     residual.finished = finished;
-    residual.sixtyFootTime = { run.sixtyFootTime, s.sixtyFootTime };
-    residual.threeThirtyFootTime = { run.threeThirtyFootTime, s.threeThirtyFootTime };
-    residual.eighthMileTime = { run.eighthMileTime, s.eighthMileTime };
-    residual.eighthMileSpeed = { run.eighthMileSpeed, s.eighthMileSpeed };
-    residual.thousandFootTime = { run.thousandFootTime, s.thousandFootTime };
-    residual.quarterMileTime = { run.quarterMileTime, s.quarterMileTime };
-    residual.quarterMileSpeed = { run.quarterMileSpeed, s.quarterMileSpeed };
+    for (const SplitFigureInfo& f : SplitFigures)
+        residual.Of(f.figure) = { run.*NumberMember(SlipFieldOf(f.figure)), s.*f.value };
     return residual;
 }
 
@@ -621,6 +607,16 @@ AirConditions AirOfRun(const TimeSlip& run)
     return air;
 }
 
+const SlipFigure& SlipResidual::Of(SplitFigure figure) const
+{
+    return this->*residualMembers[static_cast<std::size_t>(figure)];
+}
+
+SlipFigure& SlipResidual::Of(SplitFigure figure)
+{
+    return this->*residualMembers[static_cast<std::size_t>(figure)];
+}
+
 std::optional<double> SlipFigure::Difference() const
 {
     if (!given)
@@ -641,10 +637,11 @@ CarFit FitCar(const CarInputs& typed, const QList<TimeSlip>& runs)
 FigureError LeaveOneOutError(const Calibration& calibration, SlipField field)
 {
     const SlipNumber given = NumberMember(field);
-    double SplitTimes::*predicted = splitOf(field);
+    const std::optional<SplitFigure> split = SplitOf(field);
     std::vector<double> differences;
-    if (!given || !predicted)
+    if (!given || !split)
         return {};
+    double SplitTimes::*predicted = InfoOf(*split).value;
     for (const LeftOutRun& left : calibration.leftOut) {
         const std::optional<double>& value = calibration.runs[left.run].*given;
         if (!left.fitted || !value)

@@ -80,6 +80,9 @@ struct SlipResidual {
     SlipFigure thousandFootTime;
     SlipFigure quarterMileTime;
     SlipFigure quarterMileSpeed;
+
+    const SlipFigure& Of(SplitFigure figure) const;
+    SlipFigure& Of(SplitFigure figure);
 };
 
 // The slip's figures of a run beside those of the model's splits.

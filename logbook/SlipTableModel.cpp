@@ -238,24 +238,7 @@ QVariant SlipTableModel::headerData(int section, Qt::Orientation orientation, in
     }
     if (role != Qt::DisplayRole)
         return QVariant();
-    switch (field) {
-    case SlipField::Date: return tr("Date");
-    case SlipField::Track: return tr("Track");
-    case SlipField::Elevation: return tr("Elevation (ft)");
-    case SlipField::Temperature: return tr("Temperature (°F)");
-    case SlipField::Pressure: return tr("Pressure (inHg)");
-    case SlipField::Humidity: return tr("Humidity (%)");
-    case SlipField::ReactionTime: return tr("Reaction (s)");
-    case SlipField::SixtyFootTime: return tr("60 ft (s)");
-    case SlipField::ThreeThirtyFootTime: return tr("330 ft (s)");
-    case SlipField::EighthMileTime: return tr("1/8 mile (s)");
-    case SlipField::EighthMileSpeed: return tr("1/8 mile (mph)");
-    case SlipField::ThousandFootTime: return tr("1000 ft (s)");
-    case SlipField::QuarterMileTime: return tr("1/4 mile (s)");
-    case SlipField::QuarterMileSpeed: return tr("1/4 mile (mph)");
-    case SlipField::Note: return tr("Note");
-    }
-    return QVariant();
+    return SlipFieldHeader(field);
 }
 
 Qt::ItemFlags SlipTableModel::flags(const QModelIndex& index) const

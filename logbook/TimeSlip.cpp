@@ -19,27 +19,56 @@ struct Text {
 struct FieldInfo {
     SlipField field;
     const char* key;
-    SlipNumber member;
+    SlipNumber member; // nullptr for the fields that are not numbers
     int decimals;
+    const char* unit;   // UTF-8; nullptr for the fields that are not numbers
+    const char* name;   // in the context TimeSlip
+    const char* header; // in the context SlipTableModel
+    std::optional<SplitFigure> split;
 };
+
+// A split takes its key, decimals, unit and header from the time slip's
+// figures.
+constexpr FieldInfo splitRow(SlipField field, SplitFigure figure, SlipNumber member, const char* name)
+{
+    const SplitFigureInfo& split = InfoOf(figure);
+    return { field, split.key, member, split.decimals, split.unit, name, split.header, figure };
+}
 
 // One row per field, in SlipField order.
 constexpr std::array<FieldInfo, SlipFieldCount> fieldTable = { {
-    { SlipField::Date, "date", nullptr, 0 },
-    { SlipField::Track, "track", nullptr, 0 },
-    { SlipField::Elevation, "elevation", &TimeSlip::elevation, 0 },
-    { SlipField::Temperature, "temperature", &TimeSlip::temperature, 1 },
-    { SlipField::Pressure, "pressure", &TimeSlip::pressure, 2 },
-    { SlipField::Humidity, "humidity", &TimeSlip::humidity, 0 },
-    { SlipField::ReactionTime, "reactionTime", &TimeSlip::reactionTime, 3 },
-    { SlipField::SixtyFootTime, "sixtyFootTime", &TimeSlip::sixtyFootTime, 3 },
-    { SlipField::ThreeThirtyFootTime, "threeThirtyFootTime", &TimeSlip::threeThirtyFootTime, 3 },
-    { SlipField::EighthMileTime, "eighthMileTime", &TimeSlip::eighthMileTime, 3 },
-    { SlipField::EighthMileSpeed, "eighthMileSpeed", &TimeSlip::eighthMileSpeed, 2 },
-    { SlipField::ThousandFootTime, "thousandFootTime", &TimeSlip::thousandFootTime, 3 },
-    { SlipField::QuarterMileTime, "quarterMileTime", &TimeSlip::quarterMileTime, 3 },
-    { SlipField::QuarterMileSpeed, "quarterMileSpeed", &TimeSlip::quarterMileSpeed, 2 },
-    { SlipField::Note, "note", nullptr, 0 },
+    { SlipField::Date, "date", nullptr, 0, nullptr, QT_TRANSLATE_NOOP("TimeSlip", "date"),
+      QT_TRANSLATE_NOOP("SlipTableModel", "Date"), std::nullopt },
+    { SlipField::Track, "track", nullptr, 0, nullptr, QT_TRANSLATE_NOOP("TimeSlip", "track"),
+      QT_TRANSLATE_NOOP("SlipTableModel", "Track"), std::nullopt },
+    { SlipField::Elevation, "elevation", &TimeSlip::elevation, 0, "ft", QT_TRANSLATE_NOOP("TimeSlip", "elevation"),
+      QT_TRANSLATE_NOOP("SlipTableModel", "Elevation (ft)"), std::nullopt },
+    { SlipField::Temperature, "temperature", &TimeSlip::temperature, 1, "°F",
+      QT_TRANSLATE_NOOP("TimeSlip", "temperature"), QT_TRANSLATE_NOOP("SlipTableModel", "Temperature (°F)"),
+      std::nullopt },
+    { SlipField::Pressure, "pressure", &TimeSlip::pressure, 2, "inHg", QT_TRANSLATE_NOOP("TimeSlip", "station pressure"),
+      QT_TRANSLATE_NOOP("SlipTableModel", "Pressure (inHg)"), std::nullopt },
+    { SlipField::Humidity, "humidity", &TimeSlip::humidity, 0, "%", QT_TRANSLATE_NOOP("TimeSlip", "humidity"),
+      QT_TRANSLATE_NOOP("SlipTableModel", "Humidity (%)"), std::nullopt },
+    { SlipField::ReactionTime, "reactionTime", &TimeSlip::reactionTime, 3, "s",
+      QT_TRANSLATE_NOOP("TimeSlip", "reaction time"), QT_TRANSLATE_NOOP("SlipTableModel", "Reaction (s)"),
+      std::nullopt },
+    splitRow(SlipField::SixtyFootTime, SplitFigure::SixtyFootTime, &TimeSlip::sixtyFootTime,
+             QT_TRANSLATE_NOOP("TimeSlip", "60-foot time")),
+    splitRow(SlipField::ThreeThirtyFootTime, SplitFigure::ThreeThirtyFootTime, &TimeSlip::threeThirtyFootTime,
+             QT_TRANSLATE_NOOP("TimeSlip", "330-foot time")),
+    splitRow(SlipField::EighthMileTime, SplitFigure::EighthMileTime, &TimeSlip::eighthMileTime,
+             QT_TRANSLATE_NOOP("TimeSlip", "1/8-mile time")),
+    splitRow(SlipField::EighthMileSpeed, SplitFigure::EighthMileSpeed, &TimeSlip::eighthMileSpeed,
+             QT_TRANSLATE_NOOP("TimeSlip", "1/8-mile speed")),
+    splitRow(SlipField::ThousandFootTime, SplitFigure::ThousandFootTime, &TimeSlip::thousandFootTime,
+             QT_TRANSLATE_NOOP("TimeSlip", "1000-foot time")),
+    splitRow(SlipField::QuarterMileTime, SplitFigure::QuarterMileTime, &TimeSlip::quarterMileTime,
+             QT_TRANSLATE_NOOP("TimeSlip", "quarter-mile time")),
+    splitRow(SlipField::QuarterMileSpeed, SplitFigure::QuarterMileSpeed, &TimeSlip::quarterMileSpeed,
+             QT_TRANSLATE_NOOP("TimeSlip", "quarter-mile speed")),
+    { SlipField::Note, "note", nullptr, 0, nullptr, QT_TRANSLATE_NOOP("TimeSlip", "note"),
+      QT_TRANSLATE_NOOP("SlipTableModel", "Note"), std::nullopt },
 } };
 
 const FieldInfo& infoOf(SlipField field)
@@ -161,46 +190,29 @@ std::optional<SlipField> SlipFieldFromKey(const QString& key)
 
 QString SlipFieldName(SlipField field)
 {
-    switch (field) {
-    case SlipField::Date: return Text::tr("date");
-    case SlipField::Track: return Text::tr("track");
-    case SlipField::Elevation: return Text::tr("elevation");
-    case SlipField::Temperature: return Text::tr("temperature");
-    case SlipField::Pressure: return Text::tr("station pressure");
-    case SlipField::Humidity: return Text::tr("humidity");
-    case SlipField::ReactionTime: return Text::tr("reaction time");
-    case SlipField::SixtyFootTime: return Text::tr("60-foot time");
-    case SlipField::ThreeThirtyFootTime: return Text::tr("330-foot time");
-    case SlipField::EighthMileTime: return Text::tr("1/8-mile time");
-    case SlipField::EighthMileSpeed: return Text::tr("1/8-mile speed");
-    case SlipField::ThousandFootTime: return Text::tr("1000-foot time");
-    case SlipField::QuarterMileTime: return Text::tr("quarter-mile time");
-    case SlipField::QuarterMileSpeed: return Text::tr("quarter-mile speed");
-    case SlipField::Note: return Text::tr("note");
-    }
-    return QString();
+    return QCoreApplication::translate("TimeSlip", infoOf(field).name);
 }
 
 QString SlipFieldUnit(SlipField field)
 {
-    switch (field) {
-    case SlipField::Elevation: return QStringLiteral("ft");
-    case SlipField::Temperature: return QStringLiteral("°F");
-    case SlipField::Pressure: return QStringLiteral("inHg");
-    case SlipField::Humidity: return QStringLiteral("%");
-    case SlipField::EighthMileSpeed:
-    case SlipField::QuarterMileSpeed: return QStringLiteral("mph");
-    case SlipField::ReactionTime:
-    case SlipField::SixtyFootTime:
-    case SlipField::ThreeThirtyFootTime:
-    case SlipField::EighthMileTime:
-    case SlipField::ThousandFootTime:
-    case SlipField::QuarterMileTime: return QStringLiteral("s");
-    case SlipField::Date:
-    case SlipField::Track:
-    case SlipField::Note: break;
-    }
-    return QString();
+    return QString::fromUtf8(infoOf(field).unit);
+}
+
+QString SlipFieldHeader(SlipField field)
+{
+    return QCoreApplication::translate("SlipTableModel", infoOf(field).header);
+}
+
+std::optional<SplitFigure> SplitOf(SlipField field)
+{
+    return infoOf(field).split;
+}
+
+SlipField SlipFieldOf(SplitFigure figure)
+{
+    return std::find_if(fieldTable.begin(), fieldTable.end(), [figure](const FieldInfo& info) {
+        return info.split == figure;
+    })->field;
 }
 
 int SlipFieldDecimals(SlipField field)

@@ -11,6 +11,7 @@
 #pragma once
 
 #include "core/CarInputs.h"
+#include "core/SplitFigures.h"
 
 #include <QDate>
 #include <QList>
@@ -95,6 +96,12 @@ QString SlipFieldName(SlipField field);
 // The unit of a number field ("s", "mph", "ft", "°F", "inHg", "%"); empty for
 // the others.
 QString SlipFieldUnit(SlipField field);
+// The column header of a field in the tables that list slips ("1/4 mile
+// (s)").
+QString SlipFieldHeader(SlipField field);
+// The time slip's figure a field holds, if it is one; the field of a figure.
+std::optional<SplitFigure> SplitOf(SlipField field);
+SlipField SlipFieldOf(SplitFigure figure);
 // The decimals a number field is shown with.
 int SlipFieldDecimals(SlipField field);
 // Whether a field holds a number (all but the date, track and note).

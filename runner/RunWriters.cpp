@@ -5,6 +5,7 @@
 #include "core/InputChecks.h"
 #include "core/NumberText.h"
 #include "core/ResultTexts.h"
+#include "core/SplitFigures.h"
 #include "core/VehicleFile.h"
 #include "logbook/Calibration.h"
 #include "core/FileNames.h"
@@ -75,22 +76,6 @@ std::array<AirValue, 6> airValues(const AirFigures& air)
                { "correctionFactor", air.correctionFactor } } };
 }
 
-// The time slip's splits, by name.
-struct SplitField {
-    const char* key;
-    double SplitTimes::*value;
-};
-
-const std::array<SplitField, 7> splitFields = { {
-    { "sixtyFootTime", &SplitTimes::sixtyFootTime },
-    { "threeThirtyFootTime", &SplitTimes::threeThirtyFootTime },
-    { "eighthMileTime", &SplitTimes::eighthMileTime },
-    { "eighthMileSpeed", &SplitTimes::eighthMileSpeed },
-    { "thousandFootTime", &SplitTimes::thousandFootTime },
-    { "quarterMileTime", &SplitTimes::quarterMileTime },
-    { "quarterMileSpeed", &SplitTimes::quarterMileSpeed },
-} };
-
 class JsonFormat : public RowFormat {
 public:
     explicit JsonFormat(const WriterSettings& settings)
@@ -118,7 +103,7 @@ public:
         }
         air += "\"horsepower\": ";
         airStart = air.Text();
-        for (const SplitField& field : splitFields)
+        for (const SplitFigureInfo& field : SplitFigures)
             key(splitKeys, QLatin1String(field.key));
     }
 
@@ -159,9 +144,9 @@ public:
         out += airStart;
         appendJsonNumber(out, row.horsepower);
         out += "}, \"splits\": {";
-        for (std::size_t i = 0; i < splitFields.size(); ++i) {
+        for (std::size_t i = 0; i < SplitFigures.size(); ++i) {
             out += splitKeys[i];
-            appendJsonNumber(out, row.splits.*splitFields[i].value);
+            appendJsonNumber(out, row.splits.*SplitFigures[i].value);
         }
         out += '}';
         if (row.calibration) {
@@ -220,7 +205,7 @@ public:
         for (const AirValue& value : airValues(settings.air))
             titles.append(QStringLiteral("air.") + QLatin1String(value.key));
         titles.append(QStringLiteral("air.horsepower"));
-        for (const SplitField& field : splitFields)
+        for (const SplitFigureInfo& field : SplitFigures)
             titles.append(QStringLiteral("splits.") + QLatin1String(field.key));
         for (InputField field : settings.swept)
             titles.append(QStringLiteral("sweep.") + FieldKey(field));
@@ -251,7 +236,7 @@ public:
                 out += checks[static_cast<std::size_t>(row.failedCheck)];
             else
                 appendCsvText(out.Text(), row.refusal);
-            out.Text().append(airValues(AirFigures()).size() + 1 + splitFields.size(), ',');
+            out.Text().append(airValues(AirFigures()).size() + 1 + SplitFigures.size(), ',');
             appendSweep(row, out);
             out += CsvRecordEnd;
             return;
@@ -271,7 +256,7 @@ public:
         out += ',';
         out += airCells;
         out.Number(row.horsepower);
-        for (const SplitField& field : splitFields) {
+        for (const SplitFigureInfo& field : SplitFigures) {
             out += ',';
             out.Number(row.splits.*field.value);
         }
@@ -359,21 +344,6 @@ const TableColumn resultColumns[ResultFieldCount] = {
     { ResultField::QuarterMileWindForce, "1/4 lb" },
 };
 
-// The splits with --splits: elapsed times to the thousandth, as a time slip
-// gives them, and the speed to the hundredth.
-struct SplitColumn {
-    double SplitTimes::*value;
-    const char* title;
-    int decimals;
-};
-const SplitColumn splitColumns[] = {
-    { &SplitTimes::sixtyFootTime, "60ft s", 3 },
-    { &SplitTimes::threeThirtyFootTime, "330ft s", 3 },
-    { &SplitTimes::eighthMileTime, "1/8 s", 3 },
-    { &SplitTimes::eighthMileSpeed, "1/8 mph", 2 },
-    { &SplitTimes::thousandFootTime, "1000ft s", 3 },
-};
-
 // Sizes its columns from the first TableWindow rows, which it holds back,
 // then writes them and streams every later row in those widths (a wider
 // later cell pushes its line out rather than holding every row).
@@ -389,8 +359,9 @@ public:
         for (const TableColumn& column : resultColumns)
             titles.append(QLatin1String(column.title));
         if (splits)
-            for (const SplitColumn& column : splitColumns)
-                titles.append(QLatin1String(column.title));
+            for (const SplitFigureInfo& figure : SplitFigures)
+                if (figure.runnerTitle)
+                    titles.append(QLatin1String(figure.runnerTitle));
         header.cells = titles;
         for (const QString& title : titles)
             widths.push_back(static_cast<int>(title.size()));
@@ -441,8 +412,9 @@ private:
         for (const TableColumn& column : resultColumns)
             line.cells.append(resultCell(row.run.results, column.field));
         if (splits)
-            for (const SplitColumn& column : splitColumns)
-                line.cells.append(localized(FormatFixed(row.splits.*column.value, 0, column.decimals)));
+            for (const SplitFigureInfo& figure : SplitFigures)
+                if (figure.runnerTitle)
+                    line.cells.append(localized(FormatFixed(row.splits.*figure.value, 0, figure.decimals)));
         return line;
     }
 

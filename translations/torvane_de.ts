@@ -1512,34 +1512,6 @@ Option.
 <context>
     <name>LogbookPage</name>
     <message>
-        <source>60 ft (s)</source>
-        <translation>60 ft (s)</translation>
-    </message>
-    <message>
-        <source>330 ft (s)</source>
-        <translation>330 ft (s)</translation>
-    </message>
-    <message>
-        <source>1/8 mile (s)</source>
-        <translation>1/8 Meile (s)</translation>
-    </message>
-    <message>
-        <source>1/8 mile (mph)</source>
-        <translation>1/8 Meile (mph)</translation>
-    </message>
-    <message>
-        <source>1000 ft (s)</source>
-        <translation>1000 ft (s)</translation>
-    </message>
-    <message>
-        <source>1/4 mile (s)</source>
-        <translation>1/4 Meile (s)</translation>
-    </message>
-    <message>
-        <source>1/4 mile (mph)</source>
-        <translation>1/4 Meile (mph)</translation>
-    </message>
-    <message>
         <source>Add a r&amp;un</source>
         <translation>Lauf h&amp;inzufügen</translation>
     </message>

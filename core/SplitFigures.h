@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The time slip's figures, described once: the splits a run gives (60 ft,
+// 330 ft, the 1/8 mile with its speed, 1000 ft, the quarter mile with its
+// speed), each with its key, where along the track it is taken, its unit,
+// the decimals a time slip gives it with, which way is better, and the
+// titles the tables show. The runner's writers, the logbook's columns and
+// the garage's tables and charts all read SplitFigures, so that a new
+// figure is one line here (and its member of SplitTimes).
+#pragma once
+
+#include <QtGlobal>
+
+#include <array>
+#include <cstddef>
+
+// The time slip's splits: elapsed times (s) on the run's timeline, speeds
+// in mph. All 0 unless the run finished. The quarter mile is the classic
+// quarter-mile time and speed.
+struct SplitTimes {
+    double sixtyFootTime = 0;
+    double threeThirtyFootTime = 0;
+    double eighthMileTime = 0;
+    double eighthMileSpeed = 0;
+    double thousandFootTime = 0;
+    double quarterMileTime = 0;
+    double quarterMileSpeed = 0;
+
+    bool operator==(const SplitTimes&) const = default;
+};
+
+// Which value of a figure is the best one.
+enum class Better { Lower, Higher, Neither };
+
+// In the order of SplitFigures: along the track, each speed after its time.
+enum class SplitFigure {
+    SixtyFootTime,
+    ThreeThirtyFootTime,
+    EighthMileTime,
+    EighthMileSpeed,
+    ThousandFootTime,
+    QuarterMileTime,
+    QuarterMileSpeed,
+};
+
+enum class SplitKind { Time, Speed };
+
+struct SplitFigureInfo {
+    SplitFigure figure;
+    // The name in the runner's JSON ("splits": {...}) and CSV
+    // ("splits.sixtyFootTime"), and the logbook's column.
+    const char* key;
+    double SplitTimes::*value;
+    SplitKind kind;
+    // Which of the run's distance splits (60, 330, 660, 1000 and 1320 ft)
+    // gives the figure, and its distance along the track.
+    int mark;
+    double feet;
+    const char* unit;
+    int decimals; // as a time slip gives it
+    Better better;
+    // The column of the tables that list slips, translated in the context
+    // SlipTableModel.
+    const char* header;
+    // The runner's table column with --splits; nullptr where the results'
+    // own columns show the figure already.
+    const char* runnerTitle;
+};
+
+inline constexpr std::array<SplitFigureInfo, 7> SplitFigures = { {
+    { SplitFigure::SixtyFootTime, "sixtyFootTime", &SplitTimes::sixtyFootTime,
+      SplitKind::Time, 0, 60, "s", 3, Better::Lower, QT_TRANSLATE_NOOP("SlipTableModel", "60 ft (s)"), "60ft s" },
+    { SplitFigure::ThreeThirtyFootTime, "threeThirtyFootTime", &SplitTimes::threeThirtyFootTime,
+      SplitKind::Time, 1, 330, "s", 3, Better::Lower, QT_TRANSLATE_NOOP("SlipTableModel", "330 ft (s)"), "330ft s" },
+    { SplitFigure::EighthMileTime, "eighthMileTime", &SplitTimes::eighthMileTime,
+      SplitKind::Time, 2, 660, "s", 3, Better::Lower, QT_TRANSLATE_NOOP("SlipTableModel", "1/8 mile (s)"), "1/8 s" },
+    { SplitFigure::EighthMileSpeed, "eighthMileSpeed", &SplitTimes::eighthMileSpeed,
+      SplitKind::Speed, 2, 660, "mph", 2, Better::Higher, QT_TRANSLATE_NOOP("SlipTableModel", "1/8 mile (mph)"), "1/8 mph" },
+    { SplitFigure::ThousandFootTime, "thousandFootTime", &SplitTimes::thousandFootTime,
+      SplitKind::Time, 3, 1000, "s", 3, Better::Lower, QT_TRANSLATE_NOOP("SlipTableModel", "1000 ft (s)"), "1000ft s" },
+    { SplitFigure::QuarterMileTime, "quarterMileTime", &SplitTimes::quarterMileTime,
+      SplitKind::Time, 4, 1320, "s", 3, Better::Lower, QT_TRANSLATE_NOOP("SlipTableModel", "1/4 mile (s)"), nullptr },
+    { SplitFigure::QuarterMileSpeed, "quarterMileSpeed", &SplitTimes::quarterMileSpeed,
+      SplitKind::Speed, 4, 1320, "mph", 2, Better::Higher, QT_TRANSLATE_NOOP("SlipTableModel", "1/4 mile (mph)"), nullptr },
+} };
+
+static_assert([] {
+    for (std::size_t i = 0; i < SplitFigures.size(); ++i)
+        if (SplitFigures[i].figure != static_cast<SplitFigure>(i))
+            return false;
+    return true;
+}(), "SplitFigures in SplitFigure order");
+
+constexpr const SplitFigureInfo& InfoOf(SplitFigure figure)
+{
+    return SplitFigures[static_cast<std::size_t>(figure)];
+}
