@@ -2,6 +2,7 @@
 #include "core/RoadKeys.h"
 
 #include "core/NumberText.h"
+#include "numbers/RoadRun.h"
 
 #include <QCoreApplication>
 
@@ -278,17 +279,7 @@ QByteArray EncodeRoadKeys(const RoadKeys& keys)
 
 RoadCar RoadCarOf(const CarInputs& inputs, const RoadKeys& keys)
 {
-    RoadCar car = keys.car;
-    car.horsepower = inputs.horsepower;
-    car.weight = inputs.carWeight;
-    car.dragCoefficient = inputs.dragCoefficient;
-    car.frontalArea = keys.frontalArea.value_or(inputs.FrontalArea());
-    const Transmission transmission = car.transmission.value_or(
-        car.engine == EngineKind::Electric ? Transmission::Direct : Transmission::Automatic);
-    const bool stepped = transmission != Transmission::Cvt && transmission != Transmission::Direct;
-    if (!car.gears && stepped)
-        car.gears = inputs.availableShifts + 1;
-    return car;
+    return RoadCarFrom(inputs, keys.car, keys.frontalArea);
 }
 
 QString RoadProblemMessage(const RoadProblem& problem)
