@@ -5,6 +5,7 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -33,6 +34,23 @@ std::size_t skipDigits(std::string_view text, std::size_t i)
     while (isDigit(text, i))
         ++i;
     return i;
+}
+
+// The decimal number `number` (digits, a point, an exponent) as the nearest
+// double; false when it is too large or too small for one. WebAssembly's
+// C++ library has no from_chars for doubles; its C library's strtod is
+// correctly rounded as from_chars is, and knows no locale.
+bool decimalOf(const std::string& number, double& value)
+{
+#ifdef __EMSCRIPTEN__
+    value = std::strtod(number.c_str(), nullptr);
+    const bool zeroOfDigits = value == 0 && number.find_first_of("123456789") < number.find_first_of("eE");
+    return std::isfinite(value) && !zeroOfDigits;
+#else
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), value,
+                                        std::chars_format::general);
+    return result.ec != std::errc::result_out_of_range;
+#endif
 }
 
 int countFrom(double value)
@@ -126,9 +144,7 @@ double ParseDecimal(std::string_view text)
 
     const std::string number(text.substr(numberStart, end - numberStart));
     double value = 0;
-    const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value,
-                                           std::chars_format::general);
-    if (ec == std::errc::result_out_of_range) {
+    if (!decimalOf(number, value)) {
         // Too large or too small for a double: an infinity or zero, as the C
         // library's conversion gives. The mantissa's first non-zero digit
         // and the exponent tell which.
