@@ -26,6 +26,10 @@ const ROAD_LABELS = {
   redline: 'Redline (rpm)', frontalArea: 'Frontal area (ft²)', tires: 'Tires', surface: 'Surface',
 };
 const STANDARD_DAY = { temperature: '77', pressure: '29.235', humidity: '0', altimeter: '29.92', elevation: '0' };
+// The standard day's station pressure, 99 kPa, exactly as the desktop holds
+// it (numbers/Air.h: StandardDay::Pressure); the box shows it rounded, and
+// typing in the box replaces it.
+const standardPressure = () => ({ pressure: 99000 / 3386.389 });
 const WHAT_IF = [
   { field: 0, label: 'Horsepower' },
   { field: 3, label: 'Car weight' },
@@ -41,7 +45,7 @@ const state = {
   selected: 0,
   model: 'road',
   units: 'imperial',
-  air: { kind: 'station', ...STANDARD_DAY },
+  air: { kind: 'station', ...STANDARD_DAY, exact: standardPressure() },
   whatIf: [1, 1, 1],
   runs: [],
 };
@@ -75,7 +79,8 @@ function airConditions() {
     const alt = engine.altimeter(engine.parseField(0, a.altimeter), engine.parseField(0, a.elevation));
     return { temperature, pressure: alt.station, humidity, altimeterFailing: alt.failing, station: alt.station };
   }
-  return { temperature, pressure: engine.parseField(0, a.pressure), humidity, altimeterFailing: -1 };
+  const pressure = a.exact.pressure ?? engine.parseField(0, a.pressure);
+  return { temperature, pressure, humidity, altimeterFailing: -1 };
 }
 
 // The day's air, or the message of its first bad box.
@@ -247,7 +252,7 @@ function renderAirForm() {
     input.inputMode = 'decimal';
     input.value = a[key];
     input.name = key;
-    input.addEventListener('input', () => { a[key] = input.value; update(); });
+    input.addEventListener('input', () => { a[key] = input.value; delete a.exact[key]; update(); });
     return field(`air-${key}`, label, input, unit, `message-air-${key}`);
   };
   form.append(number('temperature', tr('ConditionsBox', 'Temperature'), '°F'));
@@ -265,6 +270,7 @@ function renderAirForm() {
     if (kind.value === 'altimeter' && a.kind === 'station') a.altimeter = a.pressure;
     if (kind.value === 'station' && a.kind === 'altimeter' && conditions.altimeterFailing < 0) {
       a.pressure = conditions.pressure.toFixed(3);
+      a.exact = { pressure: conditions.pressure };
     }
     a.kind = kind.value;
     renderAirForm();
@@ -283,7 +289,7 @@ function renderAirForm() {
   standard.textContent = tr('ConditionsBox', 'Standard day');
   standard.title = tr('ConditionsBox', "25 °C (77 °F), dry air at 99 kPa (29.235 inHg): the day the classic program's results are for (SAE J1349)");
   standard.addEventListener('click', () => {
-    Object.assign(state.air, { kind: 'station' }, STANDARD_DAY);
+    Object.assign(state.air, { kind: 'station' }, STANDARD_DAY, { exact: standardPressure() });
     renderAirForm();
     update();
   });
@@ -373,7 +379,7 @@ function renderComparison(outcomes) {
     messages.append(td);
   });
   messages.append(document.createElement('td'));
-  table.append(messages);
+  if (outcomes.some((o) => o.message)) table.append(messages);
 }
 
 function renderWhatIf() {
@@ -442,7 +448,7 @@ function updateWhatIf() {
       const mph = variant.run.results.quarterMileSpeed;
       const delta = et - base.run.results.quarterMileTime;
       result.textContent = arg(t('Variant: %1 s (%2 s), %3 %4 at the quarter mile.'), formatPicture(et),
-        `${delta >= 0 ? '+' : '−'}${formatPicture(Math.abs(delta))}`, shown(mph, 'speed'), unitOf('speed'));
+        `${delta >= 0 ? '+' : '−'}${formatPicture(Math.abs(delta)).replace(/^(?=[.,])/, '0')}`, shown(mph, 'speed'), unitOf('speed'));
     }
   }
   drawCurves(variant.message ? null : variant.run);
@@ -704,6 +710,7 @@ async function start() {
     const files = [...event.dataTransfer.files];
     if (files.length) openFiles(files);
   });
+  renderAirForm();
   renderAll();
   document.body.dataset.ready = 'true';
   logbook = new Logbook();

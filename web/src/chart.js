@@ -72,7 +72,7 @@ export class Curves {
     return {
       ...this.size(),
       title: kind === 0 ? tr('CurveCharts', 'Speed against time') : tr('CurveCharts', 'Distance against time'),
-      scales: { x: { time: false } },
+      scales: { x: { time: false, range: (u, min, max) => [0, Math.ceil((max || 1) * 1.04)] } },
       axes: [{ ...axis, label: tr('CurveCharts', 'Time (s)') }, { ...axis, label, size: 60 }],
       legend: { live: false },
       cursor: { drag: { x: false, y: false } },

@@ -151,13 +151,19 @@ void runRoad(const RoadCar& car, const AirFigures& air, int samples)
                              [](double t, const RoadPoint& p) { return t < p.time; })
             - points.begin());
         const std::size_t stride = std::max<std::size_t>(1, last / static_cast<std::size_t>(samples));
-        for (std::size_t i = 0; i < last && n < maxPoints; i += stride) {
+        for (std::size_t i = 0; i < last && n + 1 < maxPoints; i += stride) {
             const RoadPoint& p = points[i];
             double* at = out + TvOut::Points + 3 * n++;
             at[0] = std::max(0.0, p.time - run.RolloutTime());
             at[1] = p.speed * MphPerFootPerSecond;
             at[2] = p.distance;
         }
+        // The curves end at the quarter mile's mark itself.
+        const RoadSplit& quarter = run.Splits().back();
+        double* at = out + TvOut::Points + 3 * n++;
+        at[0] = quarter.elapsedTime;
+        at[1] = quarter.speed;
+        at[2] = quarter.distance;
         double* shiftsAt = out + TvOut::Points + 3 * n;
         for (const RoadShift& shift : run.Shifts()) {
             if (shift.time > end || shifts == 32)
