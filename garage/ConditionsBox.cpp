@@ -97,12 +97,7 @@ ConditionsBox::ConditionsBox(GarageSettings* settings, QWidget* parent)
     connect(pressure, &QDoubleSpinBox::valueChanged, this, &ConditionsBox::apply);
     connect(elevation, &QDoubleSpinBox::valueChanged, this, &ConditionsBox::apply);
     connect(humidity, &QDoubleSpinBox::valueChanged, this, &ConditionsBox::apply);
-    connect(pressureKind, &QComboBox::activated, this, [this](int kind) {
-        GarageSettings::PressureEntry entry = this->settings->PressureGiven();
-        entry.altimeter = kind == 1;
-        this->settings->SetPressureGiven(entry);
-        showSettings();
-    });
+    connect(pressureKind, &QComboBox::activated, this, &ConditionsBox::choosePressureKind);
     connect(standardDay, &QPushButton::clicked, this, &ConditionsBox::setStandardDay);
     connect(settings, &GarageSettings::conditionsChanged, this, &ConditionsBox::showSettings);
     connect(settings, &GarageSettings::unitsChanged, this, &ConditionsBox::refreshUnits);
@@ -189,6 +184,28 @@ void ConditionsBox::apply()
     problem->hide();
     settings->SetConditions(air);
     figures->setText(FiguresText());
+}
+
+// What the row shows is what the cars run on: an altimeter setting chosen
+// gives the station pressure. One remembered that cannot be used (out of
+// range) is replaced by the station pressure itself at 0 ft, which gives
+// that very pressure.
+void ConditionsBox::choosePressureKind(int kind)
+{
+    GarageSettings::PressureEntry entry = settings->PressureGiven();
+    entry.altimeter = kind == 1;
+    AirConditions air = settings->Conditions();
+    if (entry.altimeter) {
+        if (!AltimeterMessage(entry.altimeterSetting, entry.elevation).isEmpty()) {
+            entry.altimeterSetting = air.pressure;
+            entry.elevation = 0;
+        }
+        air.pressure = StationPressureFromAltimeter(entry.altimeterSetting, entry.elevation);
+    }
+    settings->SetPressureGiven(entry);
+    problem->hide();
+    settings->SetConditions(air);
+    showSettings();
 }
 
 void ConditionsBox::setStandardDay()

@@ -37,6 +37,7 @@ private:
     void showSettings();
     void refreshUnits();
     void apply();
+    void choosePressureKind(int kind);
     void setStandardDay();
 
     GarageSettings* settings;

@@ -30,6 +30,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -174,6 +175,31 @@ void setNiceRange(QValueAxis* axis, double top, int most = 6)
 
 } // namespace
 
+QList<QPointF> OnePointAPixel(const QList<QPointF>& points, const QRectF& range, const QSizeF& pixels)
+{
+    QList<QPointF> shown;
+    if (!(range.width() > 0) || !(range.height() > 0) || !(pixels.width() > 0) || !(pixels.height() > 0))
+        return shown;
+    const qsizetype columns = static_cast<qsizetype>(std::ceil(pixels.width())) + 1;
+    const qsizetype rows = static_cast<qsizetype>(std::ceil(pixels.height())) + 1;
+    const double perX = pixels.width() / range.width();
+    const double perY = pixels.height() / range.height();
+    std::vector<bool> taken(static_cast<std::size_t>(columns * rows));
+    for (const QPointF& point : points) {
+        const double x = (point.x() - range.left()) * perX;
+        const double y = (point.y() - range.top()) * perY;
+        if (!(x >= 0 && x <= pixels.width() && y >= 0 && y <= pixels.height()))
+            continue;
+        const std::size_t pixel =
+            static_cast<std::size_t>(static_cast<qsizetype>(y) * columns + static_cast<qsizetype>(x));
+        if (taken[pixel])
+            continue;
+        taken[pixel] = true;
+        shown << point;
+    }
+    return shown;
+}
+
 CurveCharts::CurveCharts(QAbstractItemModel* cars, GarageSettings* settings, QWidget* parent)
     : QWidget(parent)
     , cars(cars)
@@ -216,6 +242,8 @@ CurveCharts::CurveCharts(QAbstractItemModel* cars, GarageSettings* settings, QWi
             if (mostIntervals(c.chart, c.value) != c.valueIntervals)
                 updateAxes();
             fitValueTitle(c);
+            if (&c == &charts[1])
+                fillSlips();
         });
     }
     charts[0].view->setObjectName(QStringLiteral("speedChart"));
@@ -453,6 +481,7 @@ void CurveCharts::rebuild()
     slips->setMarkerShape(QScatterSeries::MarkerShapeCircle);
     slips->setMarkerSize(8);
     attach(charts[1], slips);
+    slipPixels = QSizeF();
     fillSlips();
     if (cars)
         insertRows(0, cars->rowCount() - 1);
@@ -782,6 +811,7 @@ void CurveCharts::updateAxes()
     const QList<QPointF> across{ QPointF(0, quarter), QPointF(charts[1].time->max(), quarter) };
     if (quarterLine->points() != across)
         quarterLine->replace(across);
+    fillSlips();
 }
 
 void CurveCharts::HideSpanChoice()
@@ -795,21 +825,39 @@ void CurveCharts::SetSlipPoints(const QList<QPointF>& points)
     if (points == slipPoints)
         return;
     slipPoints = points;
+    slipPixels = QSizeF();
     fillSlips();
 }
 
+QList<QPointF> CurveCharts::ShownSlipPoints() const
+{
+    return slips ? slips->points() : QList<QPointF>();
+}
+
+// The slips as the distance chart can show them, worked out again when the
+// points, the plot area's size or the axes change. Until the chart is laid
+// out there is nothing to draw.
 void CurveCharts::fillSlips()
 {
     if (!slips)
         return;
-    QList<QPointF> shown;
-    shown.reserve(slipPoints.size());
+    const Chart& c = charts[1];
+    const QSizeF pixels = c.chart->plotArea().size();
+    const QRectF range(QPointF(c.time->min(), c.value->min()), QPointF(c.time->max(), c.value->max()));
+    if (!slipPixels.isEmpty() && pixels == slipPixels && range == slipRange)
+        return;
+    slipPixels = pixels;
+    slipRange = range;
+    QList<QPointF> values;
+    values.reserve(slipPoints.size());
     for (const QPointF& point : std::as_const(slipPoints))
-        shown << QPointF(point.x(), ToShown(point.y(), Quantity::Distance, units));
-    slips->replace(shown);
-    slips->setVisible(!shown.isEmpty());
+        values << QPointF(point.x(), ToShown(point.y(), Quantity::Distance, units));
+    const QList<QPointF> shown = OnePointAPixel(values, range, pixels);
+    if (shown != slips->points())
+        slips->replace(shown);
+    slips->setVisible(!slipPoints.isEmpty());
     for (QLegendMarker* marker : charts[1].chart->legend()->markers(slips))
-        marker->setVisible(!shown.isEmpty());
+        marker->setVisible(!slipPoints.isEmpty());
 }
 
 // The charts take the window's colours, so they read in a dark theme too.

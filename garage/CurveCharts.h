@@ -17,6 +17,8 @@
 
 #include <QList>
 #include <QPointer>
+#include <QRectF>
+#include <QSizeF>
 #include <QWidget>
 
 #include <array>
@@ -35,6 +37,12 @@ class QValueAxis;
 class QXYSeries;
 struct CarEvaluation;
 struct MarkedPoint;
+
+// The points (in a chart's values) that a plot area of `pixels` size
+// showing the values of `range` draws on distinct pixels: the first point
+// given of each pixel that holds any, in the order given, and none outside
+// the range. A mark drawn at any other point of a pixel looks the same.
+QList<QPointF> OnePointAPixel(const QList<QPointF>& points, const QRectF& range, const QSizeF& pixels);
 
 class CurveCharts : public QWidget
 {
@@ -77,7 +85,11 @@ public:
 
     // Time slips' splits drawn over the curves of the distance chart: points
     // of (elapsed time in s, distance in ft), shown in the charts' units.
+    // The chart draws one ring for each pixel that holds any
+    // (OnePointAPixel), so that a logbook of any size draws at once.
     void SetSlipPoints(const QList<QPointF>& points);
+    // The slips' points the distance chart draws, in its units (for tests).
+    QList<QPointF> ShownSlipPoints() const;
 
     // What the marks' shapes and the lines' dashes and dots mean.
     static QString KeyText();
@@ -156,6 +168,10 @@ private:
     QLineSeries* quarterLine = nullptr; // on the distance chart
     QScatterSeries* slips = nullptr;    // on the distance chart
     QList<QPointF> slipPoints;          // classic units
+    // What the slips drawn were thinned for: the plot area's size and the
+    // axes' ranges; empty when they are to be drawn again.
+    QSizeF slipPixels;
+    QRectF slipRange;
     std::array<QList<int>, 6> markRows;  // the row of each point of each mark series
     QList<Curves> curves;               // by row of the model
     bool detailed = true; // smooth curves of every point, with a legend (few cars)

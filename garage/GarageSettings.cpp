@@ -78,13 +78,41 @@ void GarageSettings::open(const QString& path)
                                                QSettings::IniFormat);
     }
     units = UnitSystemFromKey(settings->value(unitsKey).toString());
-    // Remembered air that is out of range (an edited file) is the standard
-    // day.
-    const AirConditions remembered{ settings->value(temperatureKey, conditions.temperature).toDouble(),
-                                    settings->value(pressureKey, conditions.pressure).toDouble(),
-                                    settings->value(humidityKey, conditions.humidity).toDouble() };
-    if (AirRangeMessage(remembered).isEmpty())
+    readAir();
+}
+
+// The remembered air as the Conditions box shows it, which is what the cars
+// run on: with an altimeter setting, the station pressure it gives at the
+// elevation. Air out of range (an edited file) is the standard day, given as
+// a station pressure, and says why; the file then holds that day.
+void GarageSettings::readAir()
+{
+    AirConditions remembered{ settings->value(temperatureKey, conditions.temperature).toDouble(),
+                              settings->value(pressureKey, conditions.pressure).toDouble(),
+                              settings->value(humidityKey, conditions.humidity).toDouble() };
+    const PressureEntry entry = PressureGiven();
+    QString message;
+    if (entry.altimeter) {
+        message = AltimeterMessage(entry.altimeterSetting, entry.elevation);
+        if (message.isEmpty())
+            remembered.pressure = StationPressureFromAltimeter(entry.altimeterSetting, entry.elevation);
+    }
+    if (message.isEmpty())
+        message = AirRangeMessage(remembered);
+    if (message.isEmpty()) {
         conditions = remembered;
+        return;
+    }
+    airProblem = QCoreApplication::translate("GarageSettings",
+                                             "The day's air in the settings cannot be used: %1 The cars run on "
+                                             "the standard day.")
+                     .arg(message);
+    PressureEntry station = entry;
+    station.altimeter = false;
+    SetPressureGiven(station);
+    settings->setValue(temperatureKey, conditions.temperature);
+    settings->setValue(pressureKey, conditions.pressure);
+    settings->setValue(humidityKey, conditions.humidity);
 }
 
 void GarageSettings::SetConditions(const AirConditions& newConditions)

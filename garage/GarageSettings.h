@@ -38,13 +38,19 @@ public:
 
     // Why the settings file could not be used; empty when it could.
     QString Problem() const { return problem; }
+    // Why the day's air the file held was set aside for the standard day (a
+    // value out of range: an edited file); empty when it was used.
+    QString AirProblem() const { return airProblem; }
 
     UnitSystem Units() const { return units; }
     void SetUnits(UnitSystem units);
 
     // The day's air every car runs in (the standard day until set), and how
     // the pressure was given: the station's own, or an altimeter setting
-    // and the track's elevation.
+    // and the track's elevation. The two always agree: remembered air with
+    // an altimeter setting has the station pressure that setting and the
+    // elevation give, and remembered air out of range, with the pressure so
+    // given or not, is the standard day given as a station pressure.
     AirConditions Conditions() const { return conditions; }
     void SetConditions(const AirConditions& conditions);
     struct PressureEntry {
@@ -85,10 +91,12 @@ signals:
 
 private:
     void open(const QString& path);
+    void readAir();
 
     std::unique_ptr<QTemporaryDir> scratch;
     std::unique_ptr<QSettings> settings;
     QString problem;
+    QString airProblem;
     QString defaultLogbook;
     UnitSystem units = UnitSystem::Imperial;
     AirConditions conditions;

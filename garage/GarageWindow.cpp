@@ -203,6 +203,8 @@ GarageWindow::GarageWindow(CarList* cars, GarageSettings* settings, QWidget* par
         fittedOnce = splitter->restoreState(settings->SplitterState(splitter->objectName())) || fittedOnce;
     if (!settings->Problem().isEmpty())
         messageBar->ShowError(settings->Problem());
+    else if (!settings->AirProblem().isEmpty())
+        messageBar->ShowError(settings->AirProblem());
 }
 
 GarageWindow::~GarageWindow()

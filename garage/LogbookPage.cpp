@@ -2,11 +2,13 @@
 #include "garage/LogbookPage.h"
 
 #include "core/NumberText.h"
+#include "garage/CalibrationTask.h"
 #include "garage/CarList.h"
 #include "garage/CarProxies.h"
 #include "garage/CurveCharts.h"
 #include "garage/GarageSettings.h"
 #include "garage/RunEdits.h"
+#include "garage/SlipTableModel.h"
 #include "garage/Units.h"
 #include "logbook/Logbook.h"
 #include "logbook/ReportCard.h"
@@ -25,41 +27,23 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSplitter>
-#include <QStandardItemModel>
 #include <QTableView>
 #include <QTableWidget>
+#include <QThread>
+#include <QTimer>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
-#include <array>
 
 namespace {
 
-// The splits of a slip as the page lists them: the figure, its distance
-// along the track (ft, 0 for a speed) and its header.
-struct SplitColumn {
-    SlipFigure RunResidual::*figure;
-    RunNumber given;
-    double feet; // where the time is taken; 0 for a speed
-    const char* header;
-    int decimals;
-};
-
-const std::array<SplitColumn, 7> splitColumns{ {
-    { &RunResidual::sixtyFootTime, &LoggedRun::sixtyFootTime, 60, QT_TRANSLATE_NOOP("LogbookPage", "60 ft (s)"), 3 },
-    { &RunResidual::threeThirtyFootTime, &LoggedRun::threeThirtyFootTime, 330,
-      QT_TRANSLATE_NOOP("LogbookPage", "330 ft (s)"), 3 },
-    { &RunResidual::eighthMileTime, &LoggedRun::eighthMileTime, 660, QT_TRANSLATE_NOOP("LogbookPage", "1/8 mile (s)"), 3 },
-    { &RunResidual::eighthMileSpeed, &LoggedRun::eighthMileSpeed, 0, QT_TRANSLATE_NOOP("LogbookPage", "1/8 mile (mph)"), 2 },
-    { &RunResidual::thousandFootTime, &LoggedRun::thousandFootTime, 1000,
-      QT_TRANSLATE_NOOP("LogbookPage", "1000 ft (s)"), 3 },
-    { &RunResidual::quarterMileTime, &LoggedRun::quarterMileTime, 1320, QT_TRANSLATE_NOOP("LogbookPage", "1/4 mile (s)"), 3 },
-    { &RunResidual::quarterMileSpeed, &LoggedRun::quarterMileSpeed, 0, QT_TRANSLATE_NOOP("LogbookPage", "1/4 mile (mph)"), 2 },
-} };
+// The rows a table's column is measured over (besides those in sight).
+constexpr int ContentsPrecision = 100;
 
 // "12.84 s ± 0.06", or without the band when there is none.
 QString withBand(const QLocale& locale, double value, const std::optional<double>& band, int decimals,
@@ -87,12 +71,15 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     , importButton(new QPushButton(tr("Import runs…"), this))
     , exportButton(new QPushButton(tr("E&xport runs…"), this))
     , modelBox(new QComboBox(this))
-    , slipModel(new QStandardItemModel(this))
+    , slipModel(new SlipTableModel(runs, this))
     , slipView(new QTableView(this))
     , shownCars(new ChosenCarsModel(cars, this))
     , charts(new CurveCharts(shownCars, settings, this))
     , calibrateButton(new QPushButton(tr("Calib&rate"), this))
     , useFittedButton(new QPushButton(tr("Cop&y fitted values to a new car"), this))
+    , progressBar(new QProgressBar(this))
+    , cancelButton(new QPushButton(tr("Cancel"), this))
+    , progressDelay(new QTimer(this))
     , fitLabel(new QLabel(this))
     , predictionLabel(new QLabel(this))
     , reportCard(new QTableWidget(PredictionMethodCount, 3, this))
@@ -108,6 +95,9 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     runsView->setAccessibleName(tr("Runs"));
     runsView->verticalHeader()->hide();
     runsView->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // A column is as wide as its first hundred rows and those in sight
+    // need: measuring every row of a big logbook would take seconds.
+    runsView->horizontalHeader()->setResizeContentsPrecision(ContentsPrecision);
     runsView->setToolTip(tr("One row a run. Double-click a cell to type the time slip's figure; "
                             "a change can be undone."));
     addButton->setObjectName(QStringLiteral("addRunButton"));
@@ -143,6 +133,7 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     slipView->setTabKeyNavigation(false);
     slipView->verticalHeader()->hide();
     slipView->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    slipView->horizontalHeader()->setResizeContentsPrecision(ContentsPrecision);
     slipView->setAccessibleName(tr("Model against the slips"));
     auto* slipBox = new QWidget(this);
     auto* slipLayout = new QVBoxLayout(slipBox);
@@ -165,6 +156,16 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
                                    "when none is selected), each run on its own day's air."));
     useFittedButton->setObjectName(QStringLiteral("useFittedButton"));
     useFittedButton->setToolTip(tr("Add the fitted car as a new car; the typed one stays as it is."));
+    progressBar->setObjectName(QStringLiteral("calibrationProgress"));
+    progressBar->setAccessibleName(tr("Calibration progress"));
+    progressBar->setFormat(tr("Fit %v of %m"));
+    progressBar->hide();
+    cancelButton->setObjectName(QStringLiteral("cancelCalibrationButton"));
+    cancelButton->setToolTip(tr("Stop the calibration; no fit is shown."));
+    cancelButton->hide();
+    // A calibration of a few runs is done before a bar would be seen.
+    progressDelay->setSingleShot(true);
+    progressDelay->setInterval(250);
     for (QLabel* label : { fitLabel, predictionLabel }) {
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
@@ -198,6 +199,8 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     auto* fitButtons = new QHBoxLayout;
     fitButtons->addWidget(calibrateButton);
     fitButtons->addWidget(useFittedButton);
+    fitButtons->addWidget(progressBar, 1);
+    fitButtons->addWidget(cancelButton);
     fitButtons->addStretch(1);
     fitLayout->addLayout(fitButtons);
     fitLayout->addWidget(fitLabel);
@@ -238,8 +241,17 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     connect(exportButton, &QPushButton::clicked, this, &LogbookPage::exportWithDialog);
     connect(calibrateButton, &QPushButton::clicked, this, &LogbookPage::Calibrate);
     connect(useFittedButton, &QPushButton::clicked, this, &LogbookPage::UseFittedValues);
+    connect(cancelButton, &QPushButton::clicked, this, &LogbookPage::CancelCalibration);
+    connect(progressDelay, &QTimer::timeout, this, [this] {
+        progressBar->setVisible(task != nullptr);
+        cancelButton->setVisible(task != nullptr);
+    });
     connect(modelBox, &QComboBox::currentIndexChanged, this, &LogbookPage::refreshSlips);
     connect(edits, &RunEdits::refused, this, [this](const QString& message) { emit outcome(true, message); });
+    connect(runs, &RunTableModel::loaded, this, [this](const QString& error) {
+        if (!error.isEmpty())
+            emit outcome(true, error);
+    });
     // Any change of the runs shows at once; a fit made before is made again
     // on the runs as they now are.
     connect(runs, &QAbstractItemModel::modelReset, this, [this] { refresh(); });
@@ -248,9 +260,10 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     connect(runs, &QAbstractItemModel::rowsInserted, this, [this] { refresh(); });
     connect(runs, &QAbstractItemModel::rowsRemoved, this, [this] { refresh(); });
     connect(runsView->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        refreshButtons();
-        if (calibration)
+        refreshSlipPoints();
+        if (fitWanted)
             Calibrate();
+        refreshButtons();
     });
     connect(cars->Selection(), &QItemSelectionModel::currentRowChanged, this, [this] { followCurrentCar(); });
     connect(cars, &QAbstractItemModel::dataChanged, this,
@@ -283,13 +296,17 @@ void LogbookPage::followCurrentCar()
     if (id == carId)
         return;
     carId = id;
+    dropTask();
+    fitWanted = false;
     calibration.reset();
+    card.reset();
     shownCars->SetCarIds({ id });
     QString error;
     const qint64 logged = loggedCarId(false, &error);
-    const QString setError = runs->SetCar(logged);
-    if (!error.isEmpty() || !setError.isEmpty())
-        emit outcome(true, error.isEmpty() ? setError : error);
+    if (!error.isEmpty())
+        emit outcome(true, error);
+    // Read on a worker thread: a big logbook takes a while.
+    runs->LoadCar(logged);
     refresh();
 }
 
@@ -344,15 +361,20 @@ CarInputs LogbookPage::currentInputs() const
 
 QList<LoggedRun> LogbookPage::chosenRuns() const
 {
-    QList<LoggedRun> chosen;
     QModelIndexList rows = runsView->selectionModel()->selectedRows();
+    if (rows.isEmpty())
+        return runs->Runs();
     std::sort(rows.begin(), rows.end());
+    QList<LoggedRun> chosen;
+    chosen.reserve(rows.size());
     for (const QModelIndex& index : std::as_const(rows))
         chosen << runs->RunAt(index.row());
-    if (chosen.size() < 1)
-        for (int row = 0; row < runs->rowCount(); ++row)
-            chosen << runs->RunAt(row);
     return chosen;
+}
+
+QAbstractItemModel* LogbookPage::Slips() const
+{
+    return slipModel;
 }
 
 void LogbookPage::refresh()
@@ -363,17 +385,15 @@ void LogbookPage::refresh()
         return;
     }
     stale = false;
-    if (calibration) {
-        const QList<LoggedRun> chosen = chosenRuns();
-        if (chosen.isEmpty())
-            calibration.reset();
-        else
-            calibration = ::Calibrate(currentInputs(), chosen);
-    }
+    ensureCalibration();
     if (!logbook->IsOpen())
         sourceLabel->setText(tr("No logbook is open: File ▸ Open Logbook… opens or makes one."));
     else if (carId == 0)
         sourceLabel->setText(tr("No car is chosen."));
+    else if (runs->Loading())
+        sourceLabel->setText(tr("Reading the runs of %1 from %2…")
+                                 .arg(cars->index(cars->RowOf(carId)).data(CarList::NameRole).toString(),
+                                      QDir::toNativeSeparators(logbook->Path())));
     else if (runs->CarId() == 0)
         sourceLabel->setText(tr("No runs of %1 in %2 yet: add a run, or import your time slips.")
                                  .arg(cars->index(cars->RowOf(carId)).data(CarList::NameRole).toString(),
@@ -382,7 +402,7 @@ void LogbookPage::refresh()
         sourceLabel->setText(tr("Runs of %1 in %2: %3.")
                                  .arg(cars->index(cars->RowOf(carId)).data(CarList::NameRole).toString(),
                                       QDir::toNativeSeparators(logbook->Path()))
-                                 .arg(runs->rowCount()));
+                                 .arg(locale().toString(runs->rowCount())));
     refreshSlips();
     refreshFit();
     refreshPrediction();
@@ -391,62 +411,100 @@ void LogbookPage::refresh()
 
 void LogbookPage::refreshButtons()
 {
-    const bool open = logbook->IsOpen() && !logbook->IsReadOnly() && carId != 0;
+    const bool open = logbook->IsOpen() && !logbook->IsReadOnly() && carId != 0 && !runs->Loading();
     addButton->setEnabled(open);
     importButton->setEnabled(open);
     deleteButton->setEnabled(open && runsView->selectionModel()->hasSelection());
     exportButton->setEnabled(runs->rowCount() > 0);
     calibrateButton->setEnabled(runs->rowCount() > 0);
-    useFittedButton->setEnabled(calibration && calibration->fit.Fitted());
+    // The fit shown is being made again: it is not copied meanwhile.
+    useFittedButton->setEnabled(calibration && calibration->fit.Fitted() && !task);
     modelBox->setEnabled(calibration && calibration->fit.Fitted());
+}
+
+void LogbookPage::ensureCalibration()
+{
+    if (!fitWanted)
+        return;
+    const QList<LoggedRun> chosen = chosenRuns();
+    const CarInputs typed = currentInputs();
+    if (chosen.isEmpty() || (calibration && calibration->fit.typed == typed && calibration->runs == chosen)) {
+        if (chosen.isEmpty()) {
+            calibration.reset();
+            card.reset();
+        }
+        dropTask();
+        return;
+    }
+    if (task && task->Typed() == typed && task->Runs() == chosen)
+        return;
+    dropTask();
+    task = new CalibrationTask(typed, chosen, QThread::idealThreadCount(), this);
+    ++calibrationsStarted;
+    progressBar->setRange(0, 0);
+    connect(task, &CalibrationTask::progressed, this, [this](int done, int total) {
+        progressBar->setRange(0, total);
+        progressBar->setValue(done);
+    });
+    connect(task, &CalibrationTask::finished, this, &LogbookPage::calibrationFinished);
+    progressDelay->start();
+}
+
+void LogbookPage::calibrationFinished()
+{
+    CalibrationTask* done = task;
+    task = nullptr;
+    calibration = done->Result();
+    card = done->Card();
+    done->deleteLater();
+    dropTask();
+    showCalibration();
+}
+
+void LogbookPage::showCalibration()
+{
+    if (calibration && !calibration->fit.Fitted())
+        modelBox->setCurrentIndex(0);
+    else if (calibration && showFittedCar)
+        modelBox->setCurrentIndex(1);
+    showFittedCar = false;
+    refreshSlips();
+    refreshFit();
+    refreshPrediction();
+    refreshButtons();
+}
+
+void LogbookPage::dropTask()
+{
+    if (task) {
+        disconnect(task, nullptr, this, nullptr);
+        task->Cancel();
+        task = nullptr;
+    }
+    progressDelay->stop();
+    progressBar->hide();
+    cancelButton->hide();
 }
 
 void LogbookPage::refreshSlips()
 {
     const bool fitted = modelBox->currentIndex() == 1 && calibration && calibration->fit.Fitted();
-    const CarInputs car = fitted ? calibration->fit.car : currentInputs();
-    slipModel->clear();
-    QStringList headers{ tr("Run") };
-    for (const SplitColumn& column : splitColumns)
-        headers << tr(column.header);
-    slipModel->setHorizontalHeaderLabels(headers);
+    slipModel->Refresh(fitted ? calibration->fit.car : currentInputs(), locale());
+    refreshSlipPoints();
+}
+
+// The slips' own splits over the curve, for the chosen runs (all when none
+// is chosen).
+void LogbookPage::refreshSlipPoints()
+{
     QList<QPointF> points;
     const QModelIndexList selected = runsView->selectionModel()->selectedRows();
-    for (int row = 0; row < runs->rowCount(); ++row) {
-        const LoggedRun& run = runs->RunAt(row);
-        const AirConditions air = AirOfRun(run);
-        const RunResidual residual = ResidualOf(run, air, RunCarOnDay(car, air));
-        QList<QStandardItem*> items;
-        const QString date = RunDateText(run);
-        items << new QStandardItem(date.isEmpty() ? tr("Run %1").arg(row + 1) : date);
-        for (const SplitColumn& column : splitColumns) {
-            const SlipFigure& figure = residual.*column.figure;
-            auto* item = new QStandardItem;
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (residual.finished) {
-                QString text = locale().toString(figure.predicted, 'f', column.decimals);
-                if (const std::optional<double> difference = figure.Difference()) {
-                    text += QStringLiteral(" (%1)").arg(
-                        SignedDifferenceText(*difference, column.decimals, locale()));
-                    item->setToolTip(tr("Slip %1, model %2: the model less the slip.")
-                                         .arg(locale().toString(*(run.*column.given), 'f', column.decimals),
-                                              locale().toString(figure.predicted, 'f', column.decimals)));
-                }
-                item->setText(text);
-            }
-            items << item;
-        }
-        slipModel->appendRow(items);
-        // The slip's own splits over the curve, for the chosen runs (all
-        // when none is chosen).
-        const bool shown = selected.isEmpty()
-                           || std::any_of(selected.begin(), selected.end(),
-                                          [row](const QModelIndex& index) { return index.row() == row; });
-        if (!shown)
-            continue;
-        for (const SplitColumn& column : splitColumns)
-            if (column.feet > 0 && (run.*column.given))
-                points << QPointF(*(run.*column.given), column.feet);
+    if (selected.isEmpty()) {
+        for (const LoggedRun& run : runs->Runs())
+            SlipTableModel::AppendSplitPoints(run, points);
+    } else {
+        for (const QModelIndex& index : selected)
+            SlipTableModel::AppendSplitPoints(runs->RunAt(index.row()), points);
     }
     charts->SetSlipPoints(points);
 }
@@ -463,9 +521,12 @@ void LogbookPage::refreshFit()
                 item->setText(QString());
         }
     if (!calibration) {
-        fitLabel->setText(runs->rowCount() > 0
-                              ? tr("Calibrate to fit the horsepower and the spin time to the runs.")
-                              : QString());
+        if (task)
+            fitLabel->setText(tr("Fitting the car to the runs (%1)…").arg(locale().toString(task->Runs().size())));
+        else
+            fitLabel->setText(runs->rowCount() > 0
+                                  ? tr("Calibrate to fit the horsepower and the spin time to the runs.")
+                                  : QString());
         return;
     }
     const CarFit& fit = calibration->fit;
@@ -475,23 +536,22 @@ void LogbookPage::refreshFit()
     }
     QStringList lines;
     lines << tr("Fitted to the runs (%1): %2 hp on the standard day, spin time %3 s.")
-                 .arg(calibration->runs.size())
+                 .arg(locale().toString(calibration->runs.size()))
                  .arg(locale().toString(fit.horsepower, 'f', 1), locale().toString(fit.spinTime, 'f', 3));
     lines << (fit.InClassicRanges() ? tr("Both values lie within the classic input ranges.")
                                     : tr("Outside the classic input ranges: %1").arg(fit.rangeMessage));
     lines << fit.boundNotes;
     fitLabel->setText(lines.join(QLatin1Char('\n')));
 
-    const ReportCard card = ReportCardOf(*calibration);
-    if (!card.Available()) {
-        reportCard->setToolTip(card.message);
+    if (!card->Available()) {
+        reportCard->setToolTip(card->message);
         reportCard->item(0, 1)->setText(QStringLiteral("—"));
         reportCard->setEnabled(false);
         return;
     }
     reportCard->setEnabled(true);
     for (int row = 0; row < PredictionMethodCount; ++row) {
-        const MethodScore& score = card.scores[static_cast<std::size_t>(row)];
+        const MethodScore& score = card->scores[static_cast<std::size_t>(row)];
         const bool scored = score.runs > 0;
         reportCard->item(row, 1)->setText(scored ? locale().toString(score.meanAbsoluteError, 'f', 3)
                                                  : QStringLiteral("—"));
@@ -533,11 +593,28 @@ void LogbookPage::refreshPrediction()
 
 void LogbookPage::Calibrate()
 {
-    const QList<LoggedRun> chosen = chosenRuns();
-    if (chosen.isEmpty())
+    if (runs->rowCount() == 0)
         return;
-    calibration = ::Calibrate(currentInputs(), chosen);
-    modelBox->setCurrentIndex(calibration->fit.Fitted() ? 1 : 0);
+    fitWanted = true;
+    showFittedCar = true;
+    ensureCalibration();
+    if (!task) {
+        showCalibration();
+    } else {
+        refreshFit();
+        refreshButtons();
+    }
+}
+
+void LogbookPage::CancelCalibration()
+{
+    if (!task)
+        return;
+    dropTask();
+    fitWanted = false;
+    calibration.reset();
+    card.reset();
+    modelBox->setCurrentIndex(0);
     refreshSlips();
     refreshFit();
     refreshPrediction();

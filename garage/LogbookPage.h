@@ -11,10 +11,13 @@
 // "Use fitted values" adds a car to the list (undoable too); what went wrong
 // through outcome(). The runs are found by the car's file, or by its name
 // for a car without one; the logbook's car is made when its first run is
-// added or imported.
+// added or imported. The runs are read, and the car calibrated, on worker
+// threads: the page shows a progress bar with Cancel meanwhile, and a fit is
+// kept until its runs or its car change.
 #pragma once
 
 #include "logbook/Calibration.h"
+#include "logbook/ReportCard.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -22,6 +25,7 @@
 #include <functional>
 #include <optional>
 
+class CalibrationTask;
 class CarList;
 class ChosenCarsModel;
 class CurveCharts;
@@ -29,12 +33,15 @@ class GarageSettings;
 class Logbook;
 class QComboBox;
 class QLabel;
+class QAbstractItemModel;
+class QProgressBar;
 class QPushButton;
-class QStandardItemModel;
 class QTableView;
 class QTableWidget;
+class QTimer;
 class RunEdits;
 class RunTableModel;
+class SlipTableModel;
 
 class LogbookPage : public QWidget
 {
@@ -53,21 +60,31 @@ public:
     QString DeleteSelectedRuns();
     QString ImportRuns(const QString& path);
     QString ExportRuns(const QString& path);
-    // Fits the car to the selected runs (all of them when none is selected).
+    // Fits the car to the selected runs (all of them when none is selected)
+    // on a worker thread; CurrentCalibration() holds the fit once it is
+    // done. A fit to these runs of this car is kept, and made again only
+    // when they change.
     void Calibrate();
+    // Stops the calibration under way; no fit is shown then.
+    void CancelCalibration();
+    bool Calibrating() const { return task != nullptr; }
+    // Calibrations started since the page was made (tests, the benchmark).
+    int CalibrationsStarted() const { return calibrationsStarted; }
     // Adds the fitted car as a new car of the list; its row, or -1.
     int UseFittedValues();
 
     RunTableModel* Runs() const { return runs; }
     RunEdits* Edits() const { return edits; }
     QTableView* RunsView() const { return runsView; }
-    QStandardItemModel* Slips() const { return slipModel; }
+    QAbstractItemModel* Slips() const;
     CurveCharts* Charts() const { return charts; }
     const std::optional<Calibration>& CurrentCalibration() const { return calibration; }
     QLabel* FitLabel() const { return fitLabel; }
     QLabel* PredictionLabel() const { return predictionLabel; }
     QTableWidget* ReportCardTable() const { return reportCard; }
     QPushButton* CalibrateButton() const { return calibrateButton; }
+    QProgressBar* CalibrationProgress() const { return progressBar; }
+    QPushButton* CancelButton() const { return cancelButton; }
 
     // Answers the "Import runs…" and "Export runs…" path questions (tests).
     void SetPathQuestion(std::function<QString(bool save)> question) { askPath = std::move(question); }
@@ -85,9 +102,18 @@ private:
     qint64 loggedCarId(bool create, QString* error = nullptr);
     void refresh();
     void refreshSlips();
+    void refreshSlipPoints();
     void refreshFit();
     void refreshPrediction();
     void refreshButtons();
+    // Starts a calibration when a fit is wanted and the one shown (or under
+    // way) is not for the chosen runs and the car as they now are.
+    void ensureCalibration();
+    void calibrationFinished();
+    // Shows the fit, the prediction and the report card of the calibration.
+    void showCalibration();
+    // Cancels the calibration under way, if any, and forgets it.
+    void dropTask();
     CarInputs currentInputs() const;
     QList<LoggedRun> chosenRuns() const;
     void addRunWithDialog();
@@ -108,15 +134,23 @@ private:
     QPushButton* importButton;
     QPushButton* exportButton;
     QComboBox* modelBox;
-    QStandardItemModel* slipModel;
+    SlipTableModel* slipModel;
     QTableView* slipView;
     ChosenCarsModel* shownCars;
     CurveCharts* charts;
     QPushButton* calibrateButton;
     QPushButton* useFittedButton;
+    QProgressBar* progressBar;
+    QPushButton* cancelButton;
+    QTimer* progressDelay; // the bar shows once a calibration has taken a moment
     QLabel* fitLabel;
     QLabel* predictionLabel;
     QTableWidget* reportCard;
     std::optional<Calibration> calibration;
+    std::optional<ReportCard> card; // of the calibration
+    bool fitWanted = false;      // Calibrate was asked for the car shown
+    bool showFittedCar = false;  // the next fit made switches the slips to the fitted car
+    CalibrationTask* task = nullptr; // the calibration under way
+    int calibrationsStarted = 0;
     std::function<QString(bool save)> askPath;
 };

@@ -8,6 +8,10 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <map>
+#include <mutex>
+#include <thread>
+#include <tuple>
 
 namespace {
 
@@ -49,11 +53,74 @@ double SplitTimes::*splitOf(RunField field)
     }
 }
 
-// The runs of a fit, each with its day's air worked out once.
-struct FitRun {
-    const LoggedRun* run;
-    AirFigures air;
+// The runs of a fit, each with the day's air it was run on. Runs on the
+// same air share that day's figures, and one run of the model each time the
+// fit tries a horsepower.
+struct FitRuns {
+    std::vector<const LoggedRun*> runs;
+    std::vector<AirFigures> days; // the distinct days' air, by first run
+    std::vector<int> dayOf;       // for each run, its day
 };
+
+// One fitted figure of a day's runs: how many give it, their mean and the
+// sum of the squares of their differences from the mean (Welford's sums),
+// from which the sum of squares about any model's value follows:
+// count · (value − mean)² + squares.
+struct FigureSums {
+    double count = 0;
+    double mean = 0;
+    double squares = 0;
+
+    void Add(double value)
+    {
+        count += 1;
+        const double d = value - mean;
+        mean += d / count;
+        squares += d * (value - mean);
+    }
+};
+
+// The runs of one day in a fit: the day's air and the sums of each fitted
+// figure over its runs.
+struct DayGroup {
+    const AirFigures* air = nullptr;
+    std::array<FigureSums, FittedFigures.size()> figures{};
+};
+
+// The days of the runs `chosen` (places in `fit`), in the order of their
+// first run: the groups the profile sums over.
+std::vector<DayGroup> groupsOf(const FitRuns& fit, const std::vector<int>& chosen)
+{
+    std::vector<DayGroup> groups;
+    std::vector<int> groupOfDay(fit.days.size(), -1);
+    for (int i : chosen) {
+        const int day = fit.dayOf[static_cast<std::size_t>(i)];
+        int& group = groupOfDay[static_cast<std::size_t>(day)];
+        if (group < 0) {
+            group = static_cast<int>(groups.size());
+            groups.push_back({ &fit.days[static_cast<std::size_t>(day)], {} });
+        }
+        DayGroup& g = groups[static_cast<std::size_t>(group)];
+        const LoggedRun& run = *fit.runs[static_cast<std::size_t>(i)];
+        for (std::size_t f = 0; f < FittedFigures.size(); ++f)
+            if (const std::optional<double>& given = run.*FittedFigures[f].given)
+                g.figures[f].Add(*given);
+    }
+    return groups;
+}
+
+std::vector<int> allRunsOf(const FitRuns& fit)
+{
+    std::vector<int> all(fit.runs.size());
+    for (std::size_t i = 0; i < all.size(); ++i)
+        all[i] = static_cast<int>(i);
+    return all;
+}
+
+bool cancelled(const std::atomic<bool>* cancel)
+{
+    return cancel && cancel->load(std::memory_order_relaxed);
+}
 
 // The sum of squares as a function of the horsepower, with the best spin
 // time for that horsepower.
@@ -73,53 +140,67 @@ struct ProfilePoint {
 
 class Profile {
 public:
-    Profile(const CarInputs& typed, const std::vector<FitRun>& given) : car(typed), runs(given)
+    Profile(const CarInputs& typed, const std::vector<DayGroup>& groups, const std::atomic<bool>* cancel)
+        : car(typed), groups(groups), cancel(cancel)
     {
         car.spinTime = 0;
     }
 
+    // Once cancelled, every point is infinitely far off: the search then
+    // ends at once, and its caller drops what it found.
     ProfilePoint At(double horsepower)
     {
         car.horsepower = horsepower;
-        timeDifferences.clear();
+        times.clear();
+        double timeCount = 0;
+        double timeSum = 0;
         double speedSquares = 0;
         ProfilePoint point;
-        for (const FitRun& r : runs) {
-            const DayResults day = RunCarOnDay(car, r.air);
+        for (const DayGroup& g : groups) {
+            if (cancelled(cancel))
+                return point;
+            const DayResults day = RunCarOnDay(car, *g.air);
             if (!day.run.Finished())
                 return point;
-            for (const FittedFigure& f : FittedFigures) {
-                const std::optional<double>& given = r.run->*f.given;
-                if (!given)
+            for (std::size_t f = 0; f < FittedFigures.size(); ++f) {
+                const FigureSums& sums = g.figures[f];
+                if (sums.count == 0)
                     continue;
-                const double predicted = day.splits.*f.predicted;
-                if (f.time) {
-                    timeDifferences.push_back(*given - predicted);
+                const double predicted = day.splits.*FittedFigures[f].predicted;
+                if (FittedFigures[f].time) {
+                    // The runs' mean time difference, given less predicted.
+                    const double difference = sums.mean - predicted;
+                    times.push_back({ sums.count, difference, sums.squares });
+                    timeCount += sums.count;
+                    timeSum += sums.count * difference;
                 } else {
-                    const double d = (predicted - *given) / FitScale::Speed;
-                    speedSquares += d * d;
+                    const double d = (predicted - sums.mean) / FitScale::Speed;
+                    speedSquares += sums.count * (d * d) + sums.squares / (FitScale::Speed * FitScale::Speed);
                 }
-                ++point.figures;
+                point.figures += static_cast<int>(sums.count);
             }
         }
-        double sum = 0;
-        for (double d : timeDifferences)
-            sum += d;
-        point.freeSpinTime = timeDifferences.empty() ? 0 : sum / static_cast<double>(timeDifferences.size());
+        point.freeSpinTime = timeCount == 0 ? 0 : timeSum / timeCount;
         point.spinTime = std::max(0.0, point.freeSpinTime);
         double timeSquares = 0;
-        for (double d : timeDifferences) {
-            const double r = (point.spinTime - d) / FitScale::Time;
-            timeSquares += r * r;
+        for (const TimeTerm& t : times) {
+            const double r = (point.spinTime - t.difference) / FitScale::Time;
+            timeSquares += t.count * (r * r) + t.squares / (FitScale::Time * FitScale::Time);
         }
         point.sumOfSquares = timeSquares + speedSquares;
         return point;
     }
 
 private:
+    struct TimeTerm {
+        double count;
+        double difference;
+        double squares;
+    };
     CarInputs car;
-    const std::vector<FitRun>& runs;
-    std::vector<double> timeDifferences;
+    const std::vector<DayGroup>& groups;
+    const std::atomic<bool>* cancel;
+    std::vector<TimeTerm> times;
 };
 
 // The search's result: the horsepower and the profile there.
@@ -131,24 +212,112 @@ struct Search {
     bool atHighest = false;
 };
 
-// The horsepower of least sum of squares, on the scale x = ln(horsepower)
-// between the limits: from the typed horsepower, steps of growing length
-// downhill until the sum of squares rises again (a run that does not finish
-// counts as infinitely far off), then golden-section search inside that
-// bracket down to a relative width of 1e-7 in the horsepower.
-Search searchHorsepower(const CarInputs& typed, const std::vector<FitRun>& runs)
+// Where a search starts and how it ends: from the typed horsepower with
+// steps of 25 %, then golden-section search to a relative width of 1e-7. A
+// validation fit starts from the fit on all runs with steps of 1 % (its runs
+// are most of those, so its best horsepower lies near), then Brent's search
+// (parabolas through the best three points, golden sections where they do
+// not help) to 1e-5, which moves an elapsed time by some 0.00004 s, far
+// below the model's 0.001-s clock.
+struct SearchStart {
+    double horsepower = 0; // 0: the typed horsepower
+    double firstStep = 0.22314355131420976; // ln 1.25
+    double width = 1e-7;
+    bool parabolic = false;
+};
+constexpr SearchStart WarmStart(double horsepower)
 {
-    Profile profile(typed, runs);
+    return { horsepower, 0.009950330853168083 /* ln 1.01 */, 1e-5, true };
+}
+
+// The least of f within [low, high], from x inside it with f(x) = fx below
+// f at both ends, to within `width`: Brent's method (R. P. Brent,
+// "Algorithms for Minimization without Derivatives", 1973, chapter 5), a
+// parabola through the three best points where it falls well inside the
+// bracket and shrinks it fast enough, else a golden section of the larger
+// part. Points where f is not finite (a run that does not finish) take
+// golden sections.
+template <typename F>
+double brentMinimum(F& f, double low, double x, double fx, double high, double width)
+{
+    constexpr double Golden = 0.3819660112501051; // 2 − the golden ratio
+    double w = x;
+    double v = x;
+    double fw = fx;
+    double fv = fx;
+    double step = 0;    // the last step
+    double earlier = 0; // the step before it
+    const double tolerance = width / 4;
+    for (int i = 0; i < 200; ++i) {
+        const double middle = (low + high) / 2;
+        if (std::abs(x - middle) <= 2 * tolerance - (high - low) / 2)
+            break;
+        bool golden = true;
+        if (std::abs(earlier) > tolerance && std::isfinite(fx) && std::isfinite(fw) && std::isfinite(fv)) {
+            double r = (x - w) * (fx - fv);
+            double q = (x - v) * (fx - fw);
+            double p = (x - v) * q - (x - w) * r;
+            q = 2 * (q - r);
+            if (q > 0)
+                p = -p;
+            q = std::abs(q);
+            if (std::abs(p) < std::abs(q * earlier / 2) && p > q * (low - x) && p < q * (high - x)) {
+                earlier = step;
+                step = p / q;
+                const double u = x + step;
+                if (u - low < 2 * tolerance || high - u < 2 * tolerance)
+                    step = middle > x ? tolerance : -tolerance;
+                golden = false;
+            }
+        }
+        if (golden) {
+            earlier = x >= middle ? low - x : high - x;
+            step = Golden * earlier;
+        }
+        const double u = std::abs(step) >= tolerance ? x + step : x + (step > 0 ? tolerance : -tolerance);
+        const double fu = f(u);
+        if (fu <= fx) {
+            (u >= x ? low : high) = x;
+            v = w;
+            fv = fw;
+            w = x;
+            fw = fx;
+            x = u;
+            fx = fu;
+        } else {
+            (u < x ? low : high) = u;
+            if (fu <= fw || w == x) {
+                v = w;
+                fv = fw;
+                w = u;
+                fw = fu;
+            } else if (fu <= fv || v == x || v == w) {
+                v = u;
+                fv = fu;
+            }
+        }
+    }
+    return x;
+}
+
+// The horsepower of least sum of squares, on the scale x = ln(horsepower)
+// between the limits: from the start, steps of growing length downhill until
+// the sum of squares rises again (a run that does not finish counts as
+// infinitely far off), then golden-section search inside that bracket down
+// to a relative width of 1e-7 in the horsepower.
+Search searchHorsepower(const CarInputs& typed, const std::vector<DayGroup>& groups,
+                        const std::atomic<bool>* cancel = nullptr, const SearchStart& start = {})
+{
+    Profile profile(typed, groups, cancel);
     const double lowest = std::log(FitLimits::LowestHorsepower);
     const double highest = std::log(FitLimits::HighestHorsepower);
     auto f = [&profile](double x) { return profile.At(std::exp(x)).sumOfSquares; };
-    constexpr double FirstStep = 0.22314355131420976; // ln 1.25
+    const double FirstStep = start.firstStep;
     constexpr double Growth = 1.618034;
-    constexpr double Width = 1e-7;
+    const double Width = start.width;
 
-    double a = std::isfinite(typed.horsepower) && typed.horsepower > 0
-                   ? std::clamp(std::log(typed.horsepower), lowest, highest)
-                   : std::log(200.0);
+    const double from = start.horsepower > 0 ? start.horsepower : typed.horsepower;
+    double a = std::isfinite(from) && from > 0 ? std::clamp(std::log(from), lowest, highest) : std::log(200.0);
     double fa = f(a);
     // A car that does not finish on every day needs more power: walk up.
     for (double step = FirstStep; !std::isfinite(fa) && a < highest; step *= 2) {
@@ -196,30 +365,34 @@ Search searchHorsepower(const CarInputs& typed, const std::vector<FitRun>& runs)
     double high = std::max(a, c);
     double x = b;
     double fx = fb;
-    constexpr double InverseGolden = 0.6180339887498949;
-    double u = high - InverseGolden * (high - low);
-    double v = low + InverseGolden * (high - low);
-    double fu = f(u);
-    double fv = f(v);
-    while (high - low > Width) {
-        if (fu <= fv) {
-            high = v;
-            v = u;
-            fv = fu;
-            u = high - InverseGolden * (high - low);
-            fu = f(u);
-        } else {
-            low = u;
-            u = v;
-            fu = fv;
-            v = low + InverseGolden * (high - low);
-            fv = f(v);
+    if (start.parabolic && low < x && x < high) {
+        x = brentMinimum(f, low, x, fx, high, Width);
+    } else {
+        constexpr double InverseGolden = 0.6180339887498949;
+        double u = high - InverseGolden * (high - low);
+        double v = low + InverseGolden * (high - low);
+        double fu = f(u);
+        double fv = f(v);
+        while (high - low > Width) {
+            if (fu <= fv) {
+                high = v;
+                v = u;
+                fv = fu;
+                u = high - InverseGolden * (high - low);
+                fu = f(u);
+            } else {
+                low = u;
+                u = v;
+                fu = fv;
+                v = low + InverseGolden * (high - low);
+                fv = f(v);
+            }
         }
-    }
-    for (const auto& [point, value] : { std::pair{ u, fu }, std::pair{ v, fv } }) {
-        if (value < fx) {
-            x = point;
-            fx = value;
+        for (const auto& [point, value] : { std::pair{ u, fu }, std::pair{ v, fv } }) {
+            if (value < fx) {
+                x = point;
+                fx = value;
+            }
         }
     }
     search.found = true;
@@ -230,12 +403,21 @@ Search searchHorsepower(const CarInputs& typed, const std::vector<FitRun>& runs)
     return search;
 }
 
-std::vector<FitRun> fitRuns(const QList<LoggedRun>& runs)
+FitRuns fitRuns(const QList<LoggedRun>& runs)
 {
-    std::vector<FitRun> fit;
-    fit.reserve(static_cast<std::size_t>(runs.size()));
-    for (const LoggedRun& run : runs)
-        fit.push_back({ &run, FiguresFor(AirOfRun(run)) });
+    FitRuns fit;
+    fit.runs.reserve(static_cast<std::size_t>(runs.size()));
+    fit.dayOf.reserve(static_cast<std::size_t>(runs.size()));
+    std::map<std::tuple<double, double, double>, int> dayOfAir;
+    for (const LoggedRun& run : runs) {
+        const AirConditions air = AirOfRun(run);
+        const auto [day, added] = dayOfAir.try_emplace({ air.temperature, air.pressure, air.humidity },
+                                                       static_cast<int>(fit.days.size()));
+        if (added)
+            fit.days.push_back(FiguresFor(air));
+        fit.runs.push_back(&run);
+        fit.dayOf.push_back(day->second);
+    }
     return fit;
 }
 
@@ -272,13 +454,13 @@ QString notFinishedMessage(const CarInputs& typed)
 // The note for a spin time held at 0: the quarter-mile shifts the model was
 // given, and the most of fewer shifts (down to 1) with which the best spin
 // time would not be below 0.
-QString spinTimeNote(const CarInputs& typed, const std::vector<FitRun>& runs)
+QString spinTimeNote(const CarInputs& typed, const std::vector<DayGroup>& groups, const std::atomic<bool>* cancel)
 {
     const int shifts = typed.quarterMileShifts;
     for (int fewer = shifts - 1; fewer >= 1; --fewer) {
         CarInputs car = typed;
         car.quarterMileShifts = fewer;
-        const Search search = searchHorsepower(car, runs);
+        const Search search = searchHorsepower(car, groups, cancel);
         if (search.found && search.point.freeSpinTime >= 0)
             return Text::tr("The spin time is held at 0 s: the model cannot reach these elapsed "
                             "times with %1 quarter-mile shifts; with %2 it can.")
@@ -321,6 +503,113 @@ std::optional<double> bandOf(const FigureError& error)
     return error.rootMeanSquare;
 }
 
+RunResidual residualOf(const LoggedRun& run, const AirConditions& air, bool finished, const SplitTimes& s)
+{
+    RunResidual residual;
+    residual.air = air;
+    residual.finished = finished;
+    residual.sixtyFootTime = { run.sixtyFootTime, s.sixtyFootTime };
+    residual.threeThirtyFootTime = { run.threeThirtyFootTime, s.threeThirtyFootTime };
+    residual.eighthMileTime = { run.eighthMileTime, s.eighthMileTime };
+    residual.eighthMileSpeed = { run.eighthMileSpeed, s.eighthMileSpeed };
+    residual.thousandFootTime = { run.thousandFootTime, s.thousandFootTime };
+    residual.quarterMileTime = { run.quarterMileTime, s.quarterMileTime };
+    residual.quarterMileSpeed = { run.quarterMileSpeed, s.quarterMileSpeed };
+    return residual;
+}
+
+// What a residual needs of a car's run on a day.
+struct DayModel {
+    bool finished = false;
+    SplitTimes splits;
+};
+
+DayModel modelOn(const CarInputs& car, const AirFigures& air)
+{
+    const DayResults day = RunCarOnDay(car, air);
+    return { day.run.Finished(), day.splits };
+}
+
+CarFit cancelledFit(const CarInputs& typed)
+{
+    CarFit fit;
+    fit.typed = typed;
+    fit.car = typed;
+    fit.outcome = FitOutcome::Cancelled;
+    fit.message = Text::tr("The calibration was cancelled.");
+    return fit;
+}
+
+// The fit on all runs (FitCar), with the runs it fitted gathered by day.
+CarFit fitCar(const CarInputs& typed, const QList<LoggedRun>& runs, const std::atomic<bool>* cancel,
+              FitRuns* fitted)
+{
+    CarFit fit;
+    fit.typed = typed;
+    fit.car = typed;
+    fit.message = runsProblem(runs);
+    if (!fit.message.isEmpty()) {
+        fit.outcome = runs.isEmpty() ? FitOutcome::NoRuns : FitOutcome::RunRefused;
+        return fit;
+    }
+    FitRuns days = fitRuns(runs);
+    const std::vector<DayGroup> groups = groupsOf(days, allRunsOf(days));
+    const Search search = searchHorsepower(typed, groups, cancel);
+    if (cancelled(cancel))
+        return cancelledFit(typed);
+    if (!search.found) {
+        fit.outcome = FitOutcome::NotFinished;
+        fit.message = notFinishedMessage(typed);
+        return fit;
+    }
+    fit.outcome = FitOutcome::Fitted;
+    fit.horsepower = search.horsepower;
+    fit.spinTime = search.point.spinTime;
+    fit.car.horsepower = fit.horsepower;
+    fit.car.spinTime = fit.spinTime;
+
+    // Each run's slip beside the fitted car's own run that day (not the
+    // profile's run with spin time 0 plus the spin time), and the sum of
+    // squares of those; each day run once.
+    std::vector<DayModel> models;
+    models.reserve(days.days.size());
+    for (const AirFigures& air : days.days)
+        models.push_back(modelOn(fit.car, air));
+    fit.runs.reserve(days.runs.size());
+    for (std::size_t i = 0; i < days.runs.size(); ++i) {
+        const LoggedRun& run = *days.runs[i];
+        const std::size_t day = static_cast<std::size_t>(days.dayOf[i]);
+        const DayModel& model = models[day];
+        fit.runs.push_back(residualOf(run, days.days[day].conditions, model.finished, model.splits));
+        for (const FittedFigure& f : FittedFigures) {
+            const std::optional<double>& given = run.*f.given;
+            if (!given)
+                continue;
+            const double d =
+                (model.splits.*f.predicted - *given) / (f.time ? FitScale::Time : FitScale::Speed);
+            fit.sumOfSquares += d * d;
+            ++fit.figures;
+        }
+    }
+
+    fit.rangeMessage = RangeMessage(fit.car);
+    fit.horsepowerRangeMessage = FieldRangeMessage(fit.car, InputField::Horsepower);
+    fit.spinTimeRangeMessage = FieldRangeMessage(fit.car, InputField::SpinTime);
+
+    if (search.point.freeSpinTime < 0)
+        fit.boundNotes << spinTimeNote(typed, groups, cancel);
+    if (search.atLowest || search.atHighest)
+        fit.boundNotes << Text::tr("The horsepower is held at the end of the search, %1 hp.")
+                              .arg(search.atLowest ? FitLimits::LowestHorsepower
+                                                   : FitLimits::HighestHorsepower,
+                                   0, 'f', 0);
+    if (cancelled(cancel))
+        return cancelledFit(typed);
+    if (fitted)
+        *fitted = std::move(days);
+    return fit;
+}
+
 } // namespace
 
 AirConditions AirOfRun(const LoggedRun& run)
@@ -341,73 +630,12 @@ std::optional<double> SlipFigure::Difference() const
 
 RunResidual ResidualOf(const LoggedRun& run, const AirConditions& air, const DayResults& model)
 {
-    RunResidual residual;
-    residual.air = air;
-    residual.finished = model.run.Finished();
-    const SplitTimes& s = model.splits;
-    residual.sixtyFootTime = { run.sixtyFootTime, s.sixtyFootTime };
-    residual.threeThirtyFootTime = { run.threeThirtyFootTime, s.threeThirtyFootTime };
-    residual.eighthMileTime = { run.eighthMileTime, s.eighthMileTime };
-    residual.eighthMileSpeed = { run.eighthMileSpeed, s.eighthMileSpeed };
-    residual.thousandFootTime = { run.thousandFootTime, s.thousandFootTime };
-    residual.quarterMileTime = { run.quarterMileTime, s.quarterMileTime };
-    residual.quarterMileSpeed = { run.quarterMileSpeed, s.quarterMileSpeed };
-    return residual;
+    return residualOf(run, air, model.run.Finished(), model.splits);
 }
 
 CarFit FitCar(const CarInputs& typed, const QList<LoggedRun>& runs)
 {
-    CarFit fit;
-    fit.typed = typed;
-    fit.car = typed;
-    fit.message = runsProblem(runs);
-    if (!fit.message.isEmpty()) {
-        fit.outcome = runs.isEmpty() ? FitOutcome::NoRuns : FitOutcome::RunRefused;
-        return fit;
-    }
-    const std::vector<FitRun> fitted = fitRuns(runs);
-    const Search search = searchHorsepower(typed, fitted);
-    if (!search.found) {
-        fit.outcome = FitOutcome::NotFinished;
-        fit.message = notFinishedMessage(typed);
-        return fit;
-    }
-    fit.outcome = FitOutcome::Fitted;
-    fit.horsepower = search.horsepower;
-    fit.spinTime = search.point.spinTime;
-    fit.car.horsepower = fit.horsepower;
-    fit.car.spinTime = fit.spinTime;
-
-    // Each run's slip beside the fitted car's own run that day (not the
-    // profile's run with spin time 0 plus the spin time), and the sum of
-    // squares of those.
-    fit.runs.reserve(fitted.size());
-    for (const FitRun& r : fitted) {
-        const DayResults day = RunCarOnDay(fit.car, r.air);
-        fit.runs.push_back(ResidualOf(*r.run, r.air.conditions, day));
-        for (const FittedFigure& f : FittedFigures) {
-            const std::optional<double>& given = r.run->*f.given;
-            if (!given)
-                continue;
-            const double d =
-                (day.splits.*f.predicted - *given) / (f.time ? FitScale::Time : FitScale::Speed);
-            fit.sumOfSquares += d * d;
-            ++fit.figures;
-        }
-    }
-
-    fit.rangeMessage = RangeMessage(fit.car);
-    fit.horsepowerRangeMessage = FieldRangeMessage(fit.car, InputField::Horsepower);
-    fit.spinTimeRangeMessage = FieldRangeMessage(fit.car, InputField::SpinTime);
-
-    if (search.point.freeSpinTime < 0)
-        fit.boundNotes << spinTimeNote(typed, fitted);
-    if (search.atLowest || search.atHighest)
-        fit.boundNotes << Text::tr("The horsepower is held at the end of the search, %1 hp.")
-                              .arg(search.atLowest ? FitLimits::LowestHorsepower
-                                                   : FitLimits::HighestHorsepower,
-                                   0, 'f', 0);
-    return fit;
+    return fitCar(typed, runs, nullptr, nullptr);
 }
 
 FigureError LeaveOneOutError(const Calibration& calibration, RunField field)
@@ -426,46 +654,97 @@ FigureError LeaveOneOutError(const Calibration& calibration, RunField field)
     return errorOf(differences);
 }
 
-Calibration Calibrate(const CarInputs& typed, const QList<LoggedRun>& runs)
+Calibration Calibrate(const CarInputs& typed, const QList<LoggedRun>& runs, const CalibrationControl& control)
 {
     Calibration calibration;
     calibration.runs = runs;
-    calibration.fit = FitCar(typed, runs);
+    const int count = static_cast<int>(runs.size());
+    const bool validated = count >= LeastRunsForBand;
+    const int folds = !validated ? 0 : count <= LeaveOneOutBound ? count : ValidationFolds;
+    std::mutex progressMutex;
+    int fitsDone = 0;
+    auto fitDone = [&](int fits) {
+        if (!control.progress)
+            return;
+        const std::lock_guard lock(progressMutex);
+        fitsDone += fits;
+        control.progress(fitsDone, 1 + folds);
+    };
+    fitDone(0);
+
+    FitRuns all;
+    calibration.fit = fitCar(typed, calibration.runs, control.cancel, &all);
     if (!calibration.fit.Fitted()) {
         calibration.band.message = calibration.fit.message;
         return calibration;
     }
-    if (runs.size() < LeastRunsForBand) {
+    fitDone(1);
+    if (!validated) {
         calibration.band.message =
             Text::tr("With fewer than three runs no error band can be given.");
         return calibration;
     }
 
-    const std::vector<FitRun> all = fitRuns(calibration.runs);
-    std::vector<FitRun> others;
-    others.reserve(all.size() - 1);
+    // Each fold fitted on the others, from the fit on all runs; the folds
+    // taken in turn by the threads.
+    calibration.folds = folds;
+    calibration.leftOut.resize(static_cast<std::size_t>(count));
     const AirFigures standardDay = FiguresFor(AirConditions());
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        others.clear();
-        for (std::size_t j = 0; j < all.size(); ++j)
-            if (j != i)
-                others.push_back(all[j]);
-        LeftOutRun left;
-        left.run = static_cast<int>(i);
-        const Search search = searchHorsepower(typed, others);
-        left.fitted = search.found;
-        if (search.found) {
+    const SearchStart warm = WarmStart(calibration.fit.horsepower);
+    std::atomic<int> nextFold = 0;
+    auto fitFolds = [&] {
+        std::vector<int> others;
+        std::vector<int> left;
+        std::vector<std::optional<DayModel>> onDay;
+        for (int fold = nextFold++; fold < folds && !cancelled(control.cancel); fold = nextFold++) {
+            others.clear();
+            left.clear();
+            for (int i = 0; i < count; ++i)
+                (i % folds == fold ? left : others).push_back(i);
+            const Search search = searchHorsepower(typed, groupsOf(all, others), control.cancel, warm);
             CarInputs car = typed;
             car.horsepower = search.horsepower;
             car.spinTime = search.point.spinTime;
-            left.horsepower = car.horsepower;
-            left.spinTime = car.spinTime;
-            const DayResults day = RunCarOnDay(car, all[i].air);
-            left.fitted = day.run.Finished();
-            left.onDay = day.splits;
-            left.onStandardDay = RunCarOnDay(car, standardDay).splits;
+            const SplitTimes onStandardDay = search.found ? RunCarOnDay(car, standardDay).splits : SplitTimes();
+            // The fold's runs on their days, each day run once.
+            onDay.assign(all.days.size(), std::nullopt);
+            for (int i : left) {
+                LeftOutRun& out = calibration.leftOut[static_cast<std::size_t>(i)];
+                out.run = i;
+                out.fitted = search.found;
+                if (!search.found)
+                    continue;
+                out.horsepower = car.horsepower;
+                out.spinTime = car.spinTime;
+                out.onStandardDay = onStandardDay;
+                const int day = all.dayOf[static_cast<std::size_t>(i)];
+                std::optional<DayModel>& model = onDay[static_cast<std::size_t>(day)];
+                if (!model)
+                    model = modelOn(car, all.days[static_cast<std::size_t>(day)]);
+                out.fitted = model->finished;
+                out.onDay = model->splits;
+            }
+            if (!cancelled(control.cancel))
+                fitDone(1);
         }
-        calibration.leftOut.push_back(left);
+    };
+    std::vector<std::thread> helpers;
+    for (int j = 1; j < std::min(control.jobs, folds); ++j) {
+        try {
+            helpers.emplace_back(fitFolds);
+        } catch (const std::system_error&) {
+            break; // no more threads to be had: the others do the folds
+        }
+    }
+    fitFolds();
+    for (std::thread& helper : helpers)
+        helper.join();
+    if (cancelled(control.cancel)) {
+        calibration.leftOut.clear();
+        calibration.folds = 0;
+        calibration.fit = cancelledFit(typed);
+        calibration.band.message = calibration.fit.message;
+        return calibration;
     }
     ErrorBand& band = calibration.band;
     band.quarterMileTime = LeaveOneOutError(calibration, RunField::QuarterMileTime);

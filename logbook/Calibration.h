@@ -7,10 +7,13 @@
 // that best match the runs (CarFit), every other input kept as typed, the
 // shift counts too; each run's slip beside the model's; whether the fitted
 // values pass the classic input checks; and a note for each bound that holds
-// the fit back. Calibrate adds the leave-one-out fits (each run predicted by
-// the fit on all the others), whose errors are the band Predict gives with
-// a prediction for any day's air. Nothing here shows a message or touches a
-// database: the garage and the runner both call it.
+// the fit back. Calibrate adds the validation fits (each run predicted by a
+// fit without it: on all the others up to LeaveOneOutBound runs, on the other
+// folds above), whose errors are the band Predict gives with a prediction
+// for any day's air; it tells its progress, can be cancelled from another
+// thread and may run its validation fits on several threads. Nothing here
+// shows a message or touches a database: the garage and the runner both call
+// it.
 //
 // The fit minimises the sum of squares of the differences between the model
 // and the slip: each time counted per 0.01 s, each speed per 0.1 mph, over
@@ -19,7 +22,8 @@
 // only). The spin time adds to every elapsed time alike, so for a given
 // horsepower the best spin time is the mean of the time differences, held at
 // 0 or above; the horsepower is then found by a one-dimensional search on a
-// logarithmic scale (docs/DECISIONS.md, "Calibration").
+// logarithmic scale (docs/DECISIONS.md, "Calibration"). Runs on the same
+// day's air share one run of the model.
 #pragma once
 
 #include "core/Air.h"
@@ -31,6 +35,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -84,6 +90,7 @@ enum class FitOutcome {
     NoRuns,      // nothing to fit to
     RunRefused,  // a run fails the logbook's checks (RunProblem)
     NotFinished, // the car does not finish on every day at any horsepower searched
+    Cancelled,   // the calibration was cancelled before it was done
 };
 
 struct CarFit {
@@ -124,8 +131,8 @@ struct CarFit {
 // RunProblem.
 CarFit FitCar(const CarInputs& typed, const QList<LoggedRun>& runs);
 
-// The leave-one-out errors of one figure: the model fitted to all runs but
-// one, that one predicted on its day, for every run that gives the figure.
+// The validation errors of one figure: each run predicted on its day by
+// the model fitted without it, for every run that gives the figure.
 // Differences are predicted less given.
 struct FigureError {
     int runs = 0;            // runs that give the figure and were predicted
@@ -137,7 +144,7 @@ struct FigureError {
 // The fewest runs a band is given for.
 inline constexpr int LeastRunsForBand = 3;
 
-// The band of a prediction: the leave-one-out root-mean-square error of each
+// The band of a prediction: the validation's root-mean-square error of each
 // figure, given where at least LeastRunsForBand runs give it.
 struct ErrorBand {
     FigureError quarterMileTime;
@@ -149,26 +156,51 @@ struct ErrorBand {
     bool Available() const { return message.isEmpty(); }
 };
 
-// A run predicted by the fit on all the other runs.
+// Up to this many runs each run is predicted by the fit on all the others
+// (leave-one-out: as many fits as runs). Above it the runs are dealt into
+// ValidationFolds folds in turn (run i into fold i mod ValidationFolds), and
+// each run is predicted by the fit on the other folds: ten fits however many
+// runs there are.
+inline constexpr int LeaveOneOutBound = 100;
+inline constexpr int ValidationFolds = 10;
+
+// A run predicted by a fit without it (on all the other runs, or on the
+// other folds).
 struct LeftOutRun {
     int run = 0;         // its place in the runs given
-    bool fitted = false; // the fit on the others succeeded
+    bool fitted = false; // the fit without it succeeded
     double horsepower = 0;
     double spinTime = 0;
     SplitTimes onDay;          // the prediction for the run's day
     SplitTimes onStandardDay;  // the same car on the standard day
 };
 
-// The fit on all runs, and with three runs or more the leave-one-out fits
-// and their errors.
+// The fit on all runs, and with three runs or more the validation fits and
+// their errors.
 struct Calibration {
     CarFit fit;
     QList<LoggedRun> runs;         // the runs fitted, as given
     std::vector<LeftOutRun> leftOut; // one per run; empty below three runs
+    int folds = 0; // the validation's folds: as many as runs for leave-one-out
     ErrorBand band;
 };
 
-Calibration Calibrate(const CarInputs& typed, const QList<LoggedRun>& runs);
+// How a calibration runs: on how many threads its validation fits may run,
+// whom it tells of its progress, and what stops it.
+struct CalibrationControl {
+    // Threads for the validation fits, the calling thread among them.
+    int jobs = 1;
+    // Called with the fits done and the fits in all (the fit on all runs,
+    // then each validation fit): at the start, then as each fit ends. It may
+    // be called from any of the calibration's threads, never two at once.
+    std::function<void(int done, int total)> progress;
+    // Set from any thread to stop: the calibration then returns within a run
+    // of the model or so, with the outcome Cancelled.
+    const std::atomic<bool>* cancel = nullptr;
+};
+
+Calibration Calibrate(const CarInputs& typed, const QList<LoggedRun>& runs,
+                      const CalibrationControl& control = {});
 
 // The errors of one figure over the left-out runs.
 FigureError LeaveOneOutError(const Calibration& calibration, RunField field);
@@ -179,7 +211,7 @@ struct Prediction {
     QString message; // why there is no prediction; empty when there is
     AirConditions air;
     DayResults day;  // the fitted car's run that day
-    // The splits a prediction shows, and their bands (± the leave-one-out
+    // The splits a prediction shows, and their bands (± the validation's
     // root-mean-square error), missing where no band can be given.
     double quarterMileTime = 0;
     double quarterMileSpeed = 0;

@@ -6,9 +6,11 @@
 #include "logbook/Logbook.h"
 
 #include <QDateTime>
+#include <QThread>
 
 #include <algorithm>
 #include <limits>
+#include <memory>
 
 namespace {
 
@@ -32,10 +34,54 @@ RunTableModel::RunTableModel(Logbook& logbook, QObject* parent)
 {
 }
 
+RunTableModel::~RunTableModel()
+{
+    for (QThread* reader : std::as_const(readers)) {
+        reader->wait();
+        delete reader;
+    }
+}
+
 QString RunTableModel::SetCar(qint64 id)
 {
     carId = id;
     return Reload();
+}
+
+void RunTableModel::LoadCar(qint64 id)
+{
+    carId = id;
+    if (carId == 0 || !logbook.IsOpen()) {
+        Reload();
+        return;
+    }
+    beginResetModel();
+    runs.clear();
+    loading = ++reads;
+    endResetModel();
+    // The read's own logbook lives and dies on its thread; what it read is
+    // taken once the thread has ended.
+    auto read = std::make_shared<LogbookRead<QList<LoggedRun>>>();
+    QThread* reader = QThread::create([read, path = logbook.Path(), id] {
+        Logbook own;
+        read->error = own.Open(path, Logbook::OpenMode::Existing);
+        if (read->error.isEmpty())
+            *read = own.Runs(id);
+    });
+    readers << reader;
+    connect(reader, &QThread::finished, this, [this, reader, read, which = loading] {
+        readers.removeOne(reader);
+        reader->wait();
+        delete reader;
+        if (which != loading)
+            return;
+        beginResetModel();
+        runs = std::move(read->value);
+        loading = 0;
+        endResetModel();
+        emit loaded(read->error);
+    });
+    reader->start();
 }
 
 qint64 RunTableModel::CarId() const
@@ -50,6 +96,7 @@ QString RunTableModel::Reload()
         read = logbook.Runs(carId);
     beginResetModel();
     runs = read.value;
+    loading = 0;
     endResetModel();
     return read.error;
 }
@@ -82,6 +129,8 @@ QString RunTableModel::AddRun(LoggedRun& run)
     if (!error.isEmpty())
         return error;
     run = stored;
+    if (Loading())
+        return Reload();
     const int row = static_cast<int>(std::upper_bound(runs.begin(), runs.end(), stored, RunComesBefore) - runs.begin());
     beginInsertRows(QModelIndex(), row, row);
     runs.insert(row, stored);
@@ -97,6 +146,8 @@ QString RunTableModel::UpdateRun(const LoggedRun& run)
     const QString error = row < 0 ? logbook.UpdateRun(run) : logbook.UpdateRunIfUnchanged(runs[row], run);
     if (!error.isEmpty())
         return error;
+    if (Loading())
+        return Reload();
     if (row < 0)
         return QString();
     if (run.carId != carId) {
@@ -126,6 +177,8 @@ QString RunTableModel::DeleteRun(qint64 runId)
     const QString error = logbook.DeleteRun(runId);
     if (!error.isEmpty())
         return error;
+    if (Loading())
+        return Reload();
     const int row = RowOfRun(runId);
     if (row >= 0) {
         beginRemoveRows(QModelIndex(), row, row);
@@ -208,7 +261,7 @@ QVariant RunTableModel::headerData(int section, Qt::Orientation orientation, int
 Qt::ItemFlags RunTableModel::flags(const QModelIndex& index) const
 {
     Qt::ItemFlags flags = QAbstractTableModel::flags(index);
-    if (index.isValid() && logbook.IsOpen() && !logbook.IsReadOnly())
+    if (index.isValid() && logbook.IsOpen() && !logbook.IsReadOnly() && !Loading())
         flags |= Qt::ItemIsEditable;
     return flags;
 }

@@ -9,7 +9,9 @@
 // exact text, which reads back as the very same number. An edit the logbook
 // refuses leaves the run as it was and is told through refused(). Adding,
 // changing and deleting runs go through the model's own calls, which keep the
-// rows in step; the garage's undo commands call them.
+// rows in step; the garage's undo commands call them. LoadCar reads a car's
+// runs on a worker thread, through a logbook of its own on the same file, so
+// that a big logbook keeps the window responsive while it is read.
 #pragma once
 
 #include "logbook/LoggedRun.h"
@@ -18,6 +20,7 @@
 #include <QList>
 
 class Logbook;
+class QThread;
 
 class RunTableModel : public QAbstractTableModel {
     Q_OBJECT
@@ -28,6 +31,8 @@ public:
     static constexpr int SortRole = Qt::UserRole;
 
     explicit RunTableModel(Logbook& logbook, QObject* parent = nullptr);
+    // Waits for the reads under way.
+    ~RunTableModel() override;
 
     // Shows the runs of the car with this id (0: none). Returns an error
     // message, empty on success; on failure the table is empty.
@@ -35,8 +40,16 @@ public:
     qint64 CarId() const;
     // Reads the car's runs again.
     QString Reload();
+    // Shows the runs of the car with this id, read on a worker thread: the
+    // table is empty and not editable while Loading(), then shows them and
+    // emits loaded() with the error message (empty on success). SetCar,
+    // Reload or another LoadCar meanwhile overrides the read.
+    void LoadCar(qint64 carId);
+    bool Loading() const { return loading != 0; }
 
     const LoggedRun& RunAt(int row) const;
+    // Every run shown, in the rows' order.
+    const QList<LoggedRun>& Runs() const { return runs; }
     int RowOfRun(qint64 runId) const; // -1 when not shown
     static RunField FieldOfColumn(int column);
 
@@ -59,6 +72,9 @@ public:
 signals:
     // An edit made through setData was refused; the message says why.
     void refused(const QString& message);
+    // The runs LoadCar read are shown; `error` is why they could not be
+    // read, empty when they were.
+    void loaded(const QString& error);
 
 private:
     // The run with one field set from an edited value, or why it cannot be.
@@ -67,4 +83,7 @@ private:
     Logbook& logbook;
     qint64 carId = 0;
     QList<LoggedRun> runs;
+    int loading = 0;         // the read shown when it ends; 0: none
+    int reads = 0;           // reads started
+    QList<QThread*> readers; // their threads, until each ends
 };

@@ -2,17 +2,23 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and runs the benchmarks in build-bench/, at the optimisation level
 # the programs ship with: the engine against literal stepping, then a
-# what-if slider step of the garage, then the runner.
+# what-if slider step of the garage, many cars, the calibration and a big
+# logbook, then the runner.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 bash "$root/scripts/install-deps.sh" test
 cmake -S "$root" -B "$root/build-bench" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DTORVANE_BUILD_UI=OFF -DTORVANE_BUILD_RUNNER=ON -DTORVANE_BUILD_TESTS=OFF >/dev/null
 cmake --build "$root/build-bench" --target bench_engine bench_garage_whatif bench_garage_cars \
-  bench_runner torvane-run
+  bench_garage_logbook bench_calibration bench_runner torvane-run
 "$root/build-bench/bench/bench_engine" "$@"
 QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$root/build-bench/bench/garage/bench_garage_whatif"
 QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$root/build-bench/bench/garage/bench_garage_cars"
+# The fit to a car's time slips, then the garage with a logbook of 1,000,
+# 10,000 and 100,000 runs: the Logbook tab shown and calibrated, with the
+# longest the window froze meanwhile.
+"$root/build-bench/bench/logbook/bench_calibration"
+QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$root/build-bench/bench/garage/bench_garage_logbook"
 
 # The runner: its cost a car beside the engine's and the speed-up of a
 # second job (bench/runner), then its peak memory for a grid of 10,000,000

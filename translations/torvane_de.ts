@@ -71,6 +71,10 @@
         <translation>Weniger als drei Läufe liefern diese Werte: Es lässt sich keine Fehlerspanne angeben.</translation>
     </message>
     <message>
+        <source>The calibration was cancelled.</source>
+        <translation>Die Kalibrierung wurde abgebrochen.</translation>
+    </message>
+    <message>
         <source>The car cannot be fitted to the runs: %1.</source>
         <translation>Das Auto lässt sich nicht an die Läufe anpassen: %1.</translation>
     </message>
@@ -919,6 +923,10 @@ Option.
         <source>The settings file %1 is %2, so the garage remembers nothing this time.</source>
         <translation>Die Einstellungsdatei %1 ist %2; die Garage merkt sich deshalb diesmal nichts.</translation>
     </message>
+    <message>
+        <source>The day&apos;s air in the settings cannot be used: %1 The cars run on the standard day.</source>
+        <translation>Die Luft des Tages in den Einstellungen lässt sich nicht verwenden: %1 Die Autos fahren unter Normbedingungen.</translation>
+    </message>
 </context>
 <context>
     <name>GarageWindow</name>
@@ -1722,6 +1730,30 @@ Option.
     <message>
         <source>Delete runs</source>
         <translation>Läufe löschen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Calibration progress</source>
+        <translation>Fortschritt der Kalibrierung</translation>
+    </message>
+    <message>
+        <source>Fit %v of %m</source>
+        <translation>Anpassung %v von %m</translation>
+    </message>
+    <message>
+        <source>Stop the calibration; no fit is shown.</source>
+        <translation>Bricht die Kalibrierung ab; es wird keine Anpassung gezeigt.</translation>
+    </message>
+    <message>
+        <source>Reading the runs of %1 from %2…</source>
+        <translation>Die Läufe von %1 werden aus %2 gelesen…</translation>
+    </message>
+    <message>
+        <source>Fitting the car to the runs (%1)…</source>
+        <translation>Das Auto wird an die Läufe angepasst (%1)…</translation>
     </message>
 </context>
 <context>

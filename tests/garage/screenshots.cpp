@@ -162,6 +162,8 @@ int main(int argc, char** argv)
         logbook->AddRun(run);
     }
     logbook->Calibrate();
+    while (logbook->Calibrating())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     program.Settings().SetConditions(AirConditions{ 84, 29.15, 60 });
     window.Messages()->hide();
     ok = SaveWindowPicture(&window, out.filePath(QStringLiteral("garage-logbook.png"))) && ok;

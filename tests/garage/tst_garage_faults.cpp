@@ -2,23 +2,28 @@
 // The garage where things go wrong: exports on a full disk or onto what is
 // not a file, a car's file changed by another program, outcomes that follow
 // each other, outside text that looks like markup, several files refused at
-// once, and a settings file that is not a file.
+// once, a settings file that is not a file, and air edited into it.
 #include "FileSupport.h"
 
 #include "core/FileNames.h"
 #include "core/InputChecks.h"
 #include "core/VehicleFile.h"
+#include "core/Air.h"
 #include "garage/CarList.h"
+#include "garage/ConditionsBox.h"
 #include "garage/GarageProgram.h"
 #include "garage/GarageSettings.h"
 #include "garage/GarageWindow.h"
 #include "garage/MessageBar.h"
 
+#include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QListView>
 #include <QMenu>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
@@ -252,6 +257,77 @@ private slots:
         QCOMPARE(started.Window().Messages()->Text(), problem);
         started.Settings().SetUnits(UnitSystem::Metric);
         QCOMPARE(started.Settings().Units(), UnitSystem::Metric);
+    }
+
+    // Air edited into the settings file by hand: what the Conditions row
+    // shows is what the cars run on, and air out of range is the standard
+    // day, with a message.
+    void airEditedIntoTheSettings_data()
+    {
+        QTest::addColumn<QVariantMap>("written"); // keys under air/
+        QTest::addColumn<bool>("chooseAltimeter"); // then chosen in the row
+        QTest::addColumn<double>("pressure");      // station pressure run on
+        QTest::addColumn<double>("shown");         // in the pressure box
+        QTest::addColumn<QString>("reason");       // of the message; empty: none
+        const double standard = StandardDay::Pressure;
+        QTest::newRow("an altimeter setting at 14,000 ft")
+            << QVariantMap{ { "altimeter", true }, { "altimeterSetting", 29.92 }, { "elevation", 14000 } } << false
+            << standard << standard << "a station pressure of 17.57 inHg";
+        QTest::newRow("an altimeter setting out of range")
+            << QVariantMap{ { "altimeter", true }, { "altimeterSetting", 35 }, { "pressure", 29.0 } } << false
+            << standard << standard << "The altimeter setting must be between 20 and 32 inHg.";
+        QTest::newRow("a temperature out of range")
+            << QVariantMap{ { "temperature", 300 }, { "pressure", 29.0 } } << false << standard << standard
+            << "The temperature must be between -40 and 140 °F.";
+        QTest::newRow("an altimeter setting beside an older station pressure")
+            << QVariantMap{ { "altimeter", true }, { "altimeterSetting", 30.1 }, { "elevation", 5000 },
+                            { "pressure", 29.0 } }
+            << false << StationPressureFromAltimeter(30.1, 5000) << 30.1 << "";
+        QTest::newRow("a station pressure, then an altimeter setting chosen")
+            << QVariantMap{ { "pressure", 28.5 }, { "altimeterSetting", 29.92 }, { "elevation", 14000 } } << true
+            << 28.5 << 28.5 << "";
+    }
+    void airEditedIntoTheSettings()
+    {
+        QFETCH(QVariantMap, written);
+        QFETCH(bool, chooseAltimeter);
+        QFETCH(double, pressure);
+        QFETCH(double, shown);
+        QFETCH(QString, reason);
+        const QString path = dir->filePath(QStringLiteral("edited.ini"));
+        {
+            QSettings file(path, QSettings::IniFormat);
+            for (auto key = written.cbegin(); key != written.cend(); ++key)
+                file.setValue(QStringLiteral("air/") + key.key(), key.value());
+        }
+        GarageProgram started(path);
+        started.Start({});
+        GarageSettings& settings = started.Settings();
+        ConditionsBox* box = started.Window().Conditions();
+        if (chooseAltimeter) {
+            box->PressureKindBox()->setCurrentIndex(1);
+            emit box->PressureKindBox()->activated(1);
+        }
+        QCOMPARE(settings.Conditions().pressure, pressure);
+        QCOMPARE(started.Cars().Air().conditions, settings.Conditions());
+        const bool altimeter = settings.PressureGiven().altimeter;
+        QCOMPARE(box->PressureKindBox()->currentIndex(), altimeter ? 1 : 0);
+        QVERIFY2(std::abs(box->PressureBox()->value() - shown) < 0.01, qPrintable(QString::number(box->PressureBox()->value())));
+        if (altimeter)
+            QCOMPARE(StationPressureFromAltimeter(settings.PressureGiven().altimeterSetting,
+                                                  box->ElevationBox()->value()),
+                     pressure);
+        if (reason.isEmpty()) {
+            QVERIFY(settings.AirProblem().isEmpty());
+            return;
+        }
+        QCOMPARE(settings.Conditions(), AirConditions());
+        QVERIFY2(settings.AirProblem().contains(reason), qPrintable(settings.AirProblem()));
+        QCOMPARE(started.Window().Messages()->Text(), settings.AirProblem());
+        // The file now holds the day the cars run on: no message next time.
+        GarageSettings again(path);
+        QCOMPARE(again.Conditions(), AirConditions());
+        QVERIFY(again.AirProblem().isEmpty());
     }
 
     // A name that is not UTF-8 opens, given by its bytes (the command

@@ -5,7 +5,9 @@
 // one, and a file that is no logbook leaves the garage working.
 #include "core/DayRun.h"
 #include "garage/CarList.h"
+#include "garage/CurveCharts.h"
 #include "garage/GarageProgram.h"
+#include "garage/GarageSettings.h"
 #include "garage/GarageWindow.h"
 #include "garage/LogbookPage.h"
 #include "garage/MessageBar.h"
@@ -14,8 +16,11 @@
 #include "logbook/RunTableModel.h"
 #include "logbook/RunsCsv.h"
 
+#include <QChart>
+#include <QChartView>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -24,6 +29,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
+#include <QValueAxis>
 
 #include <memory>
 
@@ -200,6 +206,7 @@ private slots:
         for (int day = 0; day < days.size(); ++day)
             QVERIFY(page->AddRun(madeRun(real, days[day], day + 1)).isEmpty());
         page->Calibrate();
+        QTRY_VERIFY(!page->Calibrating());
         QVERIFY(page->CurrentCalibration());
         const CarFit& fit = page->CurrentCalibration()->fit;
         QVERIFY(fit.Fitted());
@@ -225,6 +232,7 @@ private slots:
         QVERIFY(page->AddRun(madeRun(car, AirConditions(), 1)).isEmpty());
         QVERIFY(page->AddRun(madeRun(car, AirConditions{ 80, 29, 50 }, 2)).isEmpty());
         page->Calibrate();
+        QTRY_VERIFY(!page->Calibrating());
         QVERIFY(!page->PredictionLabel()->text().isEmpty());
         QVERIFY(!page->PredictionLabel()->text().contains(QStringLiteral("±")));
         QVERIFY(!page->ReportCardTable()->isEnabled());
@@ -240,6 +248,7 @@ private slots:
         for (int day = 0; day < days.size(); ++day)
             QVERIFY(page->AddRun(madeRun(car, days[day], day + 1)).isEmpty());
         page->Calibrate();
+        QTRY_VERIFY(!page->Calibrating());
         QVERIFY(page->CurrentCalibration() && page->CurrentCalibration()->fit.Fitted());
         const auto* slips = page->findChild<QTableView*>(QStringLiteral("slipTable"));
         QVERIFY(slips);
@@ -306,7 +315,104 @@ private slots:
         QCOMPARE(runsInFile(logbookPath), 1);
         QCOMPARE(runsInFile(other), 0);
         QVERIFY(window->OpenLogbook(logbookPath));
-        QCOMPARE(page->Runs()->rowCount(), 1);
+        // Read on a worker thread.
+        QTRY_COMPARE(page->Runs()->rowCount(), 1);
+    }
+
+    void aFitIsKeptUntilItsRunsOrCarChange_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("calibrations"); // started in all
+        QTest::addColumn<bool>("fitted");      // a fit is shown after
+        QTest::newRow("Calibrate again") << "calibrate" << 1 << true;
+        QTest::newRow("the day's air") << "air" << 1 << true;
+        QTest::newRow("the page shown again") << "show" << 1 << true;
+        QTest::newRow("a run edited") << "run" << 2 << true;
+        QTest::newRow("the car edited") << "car" << 2 << true;
+        QTest::newRow("a run edited, the new fit cancelled") << "cancel" << 2 << false;
+    }
+    void aFitIsKeptUntilItsRunsOrCarChange()
+    {
+        QFETCH(QString, change);
+        QFETCH(int, calibrations);
+        QFETCH(bool, fitted);
+        const CarInputs car = program->Cars().At(0).Inputs();
+        for (int day = 1; day <= 4; ++day)
+            QVERIFY(page->AddRun(madeRun(car, AirConditions{ 50.0 + 10 * day, 29.5, 40 }, day)).isEmpty());
+        page->Calibrate();
+        QTRY_VERIFY(!page->Calibrating());
+        QCOMPARE(page->CalibrationsStarted(), 1);
+        const int quarterMile = static_cast<int>(RunField::QuarterMileTime);
+        if (change == "calibrate") {
+            page->Calibrate();
+        } else if (change == "air") {
+            program->Settings().SetConditions(AirConditions{ 88, 29.1, 65 });
+        } else if (change == "show") {
+            window->Tabs()->setCurrentIndex(0);
+            window->Tabs()->setCurrentIndex(3);
+        } else if (change == "car") {
+            program->Cars().EditNumber(0, InputField::Horsepower, car.horsepower + 20);
+        } else {
+            QVERIFY(page->Edits()->setData(page->Edits()->index(0, quarterMile), 13.5));
+            if (change == "cancel") {
+                QVERIFY(page->Calibrating());
+                page->CancelButton()->click();
+                QVERIFY(!page->Calibrating());
+            }
+        }
+        QTRY_VERIFY(!page->Calibrating());
+        // Refreshing the page after that makes no fit again.
+        program->Settings().SetConditions(AirConditions{ 60, 29.8, 20 });
+        QVERIFY(!page->Calibrating());
+        QCOMPARE(page->CalibrationsStarted(), calibrations);
+        QCOMPARE(page->CurrentCalibration().has_value(), fitted);
+        if (fitted) {
+            QCOMPARE(page->CurrentCalibration()->runs, page->Runs()->Runs());
+            QCOMPARE(page->CurrentCalibration()->fit.typed, program->Cars().At(0).Inputs());
+        }
+    }
+
+    void slipsAreDrawnOneAPixel_data()
+    {
+        QTest::addColumn<QList<QPointF>>("points"); // s, ft
+        QTest::addColumn<bool>("all");              // every point drawn
+        QList<QPointF> many;
+        for (int i = 0; i < 50000; ++i)
+            many << QPointF(8 + 8.0 * i / 50000, 1320);
+        QTest::newRow("a quarter mile of many runs") << many << false;
+        QTest::newRow("a few runs") << QList<QPointF>{ { 1.9, 60 }, { 5.6, 330 }, { 8.7, 660 }, { 13.6, 1320 } }
+                                    << true;
+        QTest::newRow("outside the axes") << QList<QPointF>{ { 1000, 1320 }, { -1, 60 } } << false;
+    }
+    void slipsAreDrawnOneAPixel()
+    {
+        QFETCH(QList<QPointF>, points);
+        QFETCH(bool, all);
+        CurveCharts* charts = page->Charts();
+        charts->SetSlipPoints(points);
+        const QChart* chart = charts->DistanceView()->chart();
+        QTRY_VERIFY(chart->plotArea().width() > 100);
+        const QList<QPointF> shown = charts->ShownSlipPoints();
+        if (all) {
+            QCOMPARE(shown, points);
+            return;
+        }
+        // One split of many runs lies along one row of pixels: no more
+        // rings than the plot is wide, and together they cover the times
+        // within the axes.
+        const qreal width = chart->plotArea().width();
+        QVERIFY2(shown.size() <= width + 1, qPrintable(QString::number(shown.size())));
+        const auto* axis = static_cast<const QValueAxis*>(chart->axes(Qt::Horizontal).constFirst());
+        const bool within = std::any_of(points.begin(), points.end(),
+                                        [axis](const QPointF& p) { return p.x() >= 0 && p.x() <= axis->max(); });
+        if (!within) {
+            QVERIFY(shown.isEmpty());
+            return;
+        }
+        const double span = std::min(16.0, axis->max()) - 8; // of the times given, 8 to 16 s
+        QVERIFY2(shown.size() >= width * span / axis->max() - 2, qPrintable(QString::number(shown.size())));
+        for (const QPointF& point : shown)
+            QVERIFY(points.contains(point));
     }
 
 private:

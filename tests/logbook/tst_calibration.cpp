@@ -9,6 +9,7 @@
 
 #include <QTest>
 
+#include <atomic>
 #include <cmath>
 
 namespace {
@@ -65,6 +66,8 @@ private slots:
     void leaveOneOutBand();
     void noBandBelowThreeRuns_data();
     void noBandBelowThreeRuns();
+    void validationFoldsProgressAndCancel_data();
+    void validationFoldsProgressAndCancel();
 };
 
 void TestCalibration::airOfRun()
@@ -288,6 +291,69 @@ void TestCalibration::noBandBelowThreeRuns()
     QVERIFY(!prediction.quarterMileTimeBand && !prediction.quarterMileSpeedBand
             && !prediction.eighthMileTimeBand && !prediction.eighthMileSpeedBand);
     QCOMPARE(prediction.bandMessage, "With fewer than three runs no error band can be given.");
+}
+
+void TestCalibration::validationFoldsProgressAndCancel_data()
+{
+    QTest::addColumn<int>("runs");
+    QTest::addColumn<int>("jobs");
+    QTest::addColumn<int>("cancelAfter"); // fits done when cancelled; -1: never
+    QTest::addColumn<int>("folds");
+    QTest::newRow("leave-one-out up to the bound") << LeaveOneOutBound << 1 << -1 << LeaveOneOutBound;
+    QTest::newRow("folds above the bound") << LeaveOneOutBound + 1 << 1 << -1 << ValidationFolds;
+    QTest::newRow("folds on two threads") << 400 << 2 << -1 << ValidationFolds;
+    QTest::newRow("cancelled before the fit") << 400 << 1 << 0 << 0;
+    QTest::newRow("cancelled among the folds") << 400 << 2 << 1 << 0;
+}
+
+// Each run is predicted by a fit without it, however many runs there are;
+// the progress counts every fit once, and a cancel stops the calibration
+// with nothing half done.
+void TestCalibration::validationFoldsProgressAndCancel()
+{
+    QFETCH(int, runs);
+    QFETCH(int, jobs);
+    QFETCH(int, cancelAfter);
+    QFETCH(int, folds);
+    const CarInputs typed = CarInputs::DefaultCar();
+    const QList<LoggedRun> slips = MadeUpRuns(withFitted(typed, 385, 1.05), runs);
+    std::atomic<bool> cancel = false;
+    QList<int> done;
+    int total = 0;
+    CalibrationControl control;
+    control.jobs = jobs;
+    control.cancel = &cancel;
+    control.progress = [&](int fits, int all) {
+        done << fits;
+        total = all;
+        if (fits == cancelAfter)
+            cancel = true;
+    };
+    const Calibration calibration = Calibrate(typed, slips, control);
+    QCOMPARE(calibration.folds, folds);
+    if (cancelAfter >= 0) {
+        QCOMPARE(calibration.fit.outcome, FitOutcome::Cancelled);
+        QCOMPARE(calibration.fit.message, "The calibration was cancelled.");
+        QVERIFY(calibration.leftOut.empty());
+        QVERIFY(!calibration.band.Available());
+        QCOMPARE(done.constLast(), cancelAfter);
+        return;
+    }
+    QVERIFY(calibration.fit.Fitted());
+    const int fits = 1 + (runs <= LeaveOneOutBound ? runs : ValidationFolds);
+    QCOMPARE(total, fits);
+    QCOMPARE(done.size(), fits + 1);
+    for (int i = 0; i <= fits; ++i)
+        QCOMPARE(done[i], i);
+    QCOMPARE(calibration.leftOut.size(), std::size_t(runs));
+    for (std::size_t i = 0; i < calibration.leftOut.size(); ++i) {
+        const LeftOutRun& left = calibration.leftOut[i];
+        QCOMPARE(left.run, int(i));
+        QVERIFY(left.fitted);
+        QVERIFY(std::abs(left.horsepower / 385 - 1) < 0.001);
+    }
+    QVERIFY(calibration.band.Available());
+    QVERIFY(calibration.band.quarterMileTime.rootMeanSquare < 0.002);
 }
 
 QTEST_GUILESS_MAIN(TestCalibration)

@@ -43,6 +43,7 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
+    void showsTheRuns_data();
     void showsTheRuns();
     void edits_data();
     void edits();
@@ -83,13 +84,33 @@ void TestRunTableModel::cleanup()
     QFile::remove(path);
 }
 
+void TestRunTableModel::showsTheRuns_data()
+{
+    QTest::addColumn<bool>("inBackground");
+    QTest::newRow("read at once") << false;
+    QTest::newRow("read on a worker thread") << true;
+}
+
 void TestRunTableModel::showsTheRuns()
 {
+    QFETCH(bool, inBackground);
     LoggedRun sparse = runOn(QDate(2024, 6, 1));
     sparse.carId = carId;
     QCOMPARE(book.AddRun(sparse), QString());
     RunTableModel model(book);
-    QCOMPARE(model.SetCar(carId), QString());
+    if (inBackground) {
+        QSignalSpy loaded(&model, &RunTableModel::loaded);
+        model.LoadCar(carId);
+        // Nothing to edit until the runs are read.
+        QVERIFY(model.Loading());
+        QCOMPARE(model.rowCount(), 0);
+        QVERIFY(loaded.wait());
+        QCOMPARE(loaded.front().front().toString(), QString());
+        QVERIFY(!model.Loading());
+        QVERIFY(model.flags(model.index(0, 0)) & Qt::ItemIsEditable);
+    } else {
+        QCOMPARE(model.SetCar(carId), QString());
+    }
     QCOMPARE(model.rowCount(), 2);
     QStringList headers;
     for (int column = 0; column < model.columnCount(); ++column)
