@@ -50,7 +50,13 @@ fi
 if [ ! -f "$out/obj/build.ninja" ]; then
   emcmake cmake -S "$root/web" -B "$out/obj" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 fi
-cmake --build "$out/obj" >/dev/null
+log=$(mktemp)
+if ! cmake --build "$out/obj" >"$log" 2>&1; then
+  cat "$log" >&2
+  rm -f "$log"
+  exit 1
+fi
+rm -f "$log"
 
 # The page's files.
 node "$root/web/tools/assemble.mjs" "$root" "$out"

@@ -228,7 +228,7 @@ function setRoadKey(car, key, index, text) {
     car.road.values[index] = NaN;
     message.textContent = '';
   } else {
-    const taken = takeRoadKey(key, value);
+    const taken = takeRoadKey(engine, key, value);
     if (taken.error) {
       message.textContent = taken.error;
       return;
@@ -534,9 +534,9 @@ async function openFiles(files) {
   const messages = [];
   for (const file of files) {
     const bytes = new Uint8Array(await file.arrayBuffer());
-    const words = decodeTrv(bytes, file.name);
+    const words = decodeTrv(engine, bytes, file.name);
     if (words.error) { messages.push(words.error); continue; }
-    const keys = readRoadKeys(words.tail, words.tailFirstLine, file.name);
+    const keys = readRoadKeys(engine, words.tail, words.tailFirstLine, file.name);
     if (keys.error) { messages.push(keys.error); continue; }
     state.cars.push(newCar(words.texts, file.name.replace(/\.trv$/i, ''), { lines: keys.lines, values: keys.values }));
     state.selected = state.cars.length - 1;
@@ -593,7 +593,7 @@ function readFragment() {
   const road = { lines: [], values: new Array(11).fill(NaN) };
   ROAD_KEYS.forEach(({ key }, i) => {
     if (!params.has(key)) return;
-    const taken = takeRoadKey(key, params.get(key));
+    const taken = takeRoadKey(engine, key, params.get(key));
     if (taken.error) return;
     road.values[i] = taken.value;
     road.lines.push({ key, value: params.get(key).trim() });

@@ -39,6 +39,8 @@ export async function loadEngine(wasmUrl) {
     out: module._tv_out() / 8,
     text: module._tv_text(),
     textSize: module._tv_text_size(),
+    bytes: module._tv_bytes(),
+    bytesSize: module._tv_bytes_size(),
   };
   const heap = () => module.HEAPF64;
   const encoder = new TextEncoder();
@@ -134,5 +136,33 @@ export async function loadEngine(wasmUrl) {
     };
   }
 
-  return { parseField, checkCar, air, altimeter, run };
+  // A car file's bytes scanned as the desktop scans them (numbers/TrvWords):
+  // { problem (TrvProblem), words (byte arrays), tail (bytes), tailFirstLine }.
+  function scanTrv(fileBytes) {
+    const length = Math.min(fileBytes.length, api.bytesSize);
+    module.HEAPU8.set(fileBytes.subarray(0, length), api.bytes);
+    const problem = module._tv_trv_scan(length);
+    const h = heap();
+    const count = h[api.out];
+    const words = [];
+    let at = api.bytes;
+    for (let i = 0; i < count; ++i) {
+      const size = h[api.out + 2 + i];
+      words.push(module.HEAPU8.slice(at, at + size));
+      at += size;
+    }
+    const tail = module.HEAPU8.slice(at, at + h[api.out + 11]);
+    return { problem, words, tail, tailFirstLine: h[api.out + 1] };
+  }
+
+  // A road key's value text (trimmed) taken as the desktop takes it
+  // (numbers/RoadKeyValues): { error (RoadValueError), value }.
+  function roadValue(keyIndex, text) {
+    const bytes = encoder.encode(text).subarray(0, api.textSize);
+    module.HEAPU8.set(bytes, api.text);
+    const error = module._tv_road_value(keyIndex, bytes.length);
+    return { error, value: heap()[api.out] };
+  }
+
+  return { parseField, checkCar, air, altimeter, run, scanTrv, roadValue };
 }

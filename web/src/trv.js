@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The ".trv" car file in the desktop's bytes (core/VehicleFile.cpp,
 // core/RoadKeys.cpp): nine values, one a CR LF line, in the file's order,
-// then the road keys as "key=value" lines, kept as read. Opening takes the
-// first nine white-space separated words (UTF-8, or Latin-1 when not valid
-// UTF-8) within the first MiB, refuses words over 64 bytes, and reads the
-// lines after the ninth value's line as road keys, with the desktop's
-// messages.
-import { arg, tr } from './messages.js';
+// then the road keys as "key=value" lines, kept as read. Opening scans the
+// bytes with the numbers' own scanner (numbers/TrvWords, in WebAssembly):
+// the first nine white-space separated words (UTF-8, or Latin-1 when not
+// valid UTF-8) within the first MiB, no word over 64 bytes; the lines after
+// the ninth value's line are road keys, each value taken by the numbers
+// (numbers/RoadKeyValues). The messages are the desktop's.
+import { arg, tr, roadRangeMessage } from './messages.js';
 import { ROAD_KEYS, FIELDS } from './engine.js';
 
 // The file's order of the nine values (VehicleFile::FileOrder), as
@@ -35,72 +36,31 @@ function decodeWord(bytes) {
   }
 }
 
-// The words of a file's bytes (VehicleFile::Decode): { texts (by FIELDS
-// index), tail, tailFirstLine } or { error }.
-export function decodeTrv(bytes, fileName) {
-  const scanned = Math.min(bytes.length, MAX_SCANNED_BYTES);
-  const words = [];
-  let current = [];
-  let tooLong = false;
-  let lines = 1;
-  let inTail = false;
-  let tailFirstLine = 0;
-  let tailStart = -1;
-  const done = () => words.length === 9 || tooLong;
-  const endWord = () => {
-    if (current.length && !tooLong && words.length < 9) words.push(Uint8Array.from(current));
-    current = [];
-  };
-  let i = scanned >= 3 && bytes[0] === 0xef && bytes[1] === 0xbb && bytes[2] === 0xbf ? 3 : 0;
-  for (; i < scanned && !done(); ++i) {
-    const b = bytes[i];
-    if (isWhiteSpace(b)) {
-      endWord();
-      if (b === 0x0a) {
-        ++lines;
-        if (words.length === 9) { inTail = true; tailFirstLine = lines; }
-      }
-    } else {
-      current.push(b);
-      if (current.length > MAX_WORD_LENGTH) tooLong = true;
-    }
-  }
-  if (words.length === 9 && !tooLong) {
-    for (; i < scanned && !inTail; ++i) {
-      if (bytes[i] === 0x0a) { inTail = true; tailFirstLine = ++lines; }
-    }
-    if (inTail) tailStart = i;
-  }
-  let runsPastBound = false;
-  let fileGoesOn = false;
-  const next = scanned < bytes.length ? bytes[scanned] : -1;
-  if (!done()) {
-    if (current.length && next >= 0 && !isWhiteSpace(next)) runsPastBound = true;
-    else { endWord(); fileGoesOn = next >= 0; }
-  }
+// The words of a file's bytes (VehicleFile::Decode), scanned by the
+// numbers' own scanner in WebAssembly: { texts (by FIELDS index), tail,
+// tailFirstLine } or { error }.
+export function decodeTrv(engine, bytes, fileName) {
+  const { problem, words, tail, tailFirstLine } = engine.scanTrv(bytes);
   const name = fileName;
-  if (tooLong) {
-    return { error: arg(tr('VehicleFile', 'The file %1 holds a value for the %2 longer than %L3 bytes, '
-      + 'so it is not a Torvane data file. Nothing was loaded.'), name, valueName(words.length), MAX_WORD_LENGTH) };
-  }
-  if (runsPastBound) {
-    return { error: arg(tr('VehicleFile', 'The file %1 holds a value that runs on past its first %L2 '
-      + 'bytes, where a Torvane data file keeps all nine values; it would be cut short. Nothing was loaded.'),
-    name, MAX_SCANNED_BYTES) };
-  }
-  if (words.length < 9 && fileGoesOn) {
-    return { error: arg(tr('VehicleFile', 'The file %1 holds only %L2 of the nine values within its '
-      + 'first %L3 bytes, where a Torvane data file keeps them all. Nothing was loaded.'), name, words.length, MAX_SCANNED_BYTES) };
-  }
-  if (words.length < 9) {
-    return { error: arg(tr('VehicleFile', 'The file %1 holds %L2 of the nine values a Torvane data file '
-      + 'needs. Nothing was loaded.'), name, words.length) };
+  switch (problem) {
+    case 1:
+      return { error: arg(tr('VehicleFile', 'The file %1 holds a value for the %2 longer than %L3 bytes, '
+        + 'so it is not a Torvane data file. Nothing was loaded.'), name, valueName(words.length), MAX_WORD_LENGTH) };
+    case 2:
+      return { error: arg(tr('VehicleFile', 'The file %1 holds a value that runs on past its first %L2 '
+        + 'bytes, where a Torvane data file keeps all nine values; it would be cut short. Nothing was loaded.'),
+      name, MAX_SCANNED_BYTES) };
+    case 3:
+      return { error: arg(tr('VehicleFile', 'The file %1 holds only %L2 of the nine values within its '
+        + 'first %L3 bytes, where a Torvane data file keeps them all. Nothing was loaded.'), name, words.length, MAX_SCANNED_BYTES) };
+    case 4:
+      return { error: arg(tr('VehicleFile', 'The file %1 holds %L2 of the nine values a Torvane data file '
+        + 'needs. Nothing was loaded.'), name, words.length) };
+    default: break;
   }
   const texts = new Array(9);
   words.forEach((word, k) => { texts[FILE_ORDER[k]] = decodeWord(word); });
-  let tailBytes = tailStart >= 0 ? bytes.subarray(tailStart, scanned) : new Uint8Array();
-  if (scanned < bytes.length && tailBytes.length) tailBytes = tailBytes.subarray(0, tailBytes.lastIndexOf(0x0a) + 1);
-  return { texts, tail: new TextDecoder('utf-8').decode(tailBytes), tailFirstLine };
+  return { texts, tail: new TextDecoder('utf-8').decode(tail), tailFirstLine };
 }
 
 // Why the texts would not read back as they stand (VehicleFile::SaveRefusal);
@@ -142,35 +102,20 @@ export function encodeTrv(texts, roadLines) {
   return new TextEncoder().encode(text);
 }
 
-// A whole text as a finite number, "." as the point, nothing after it.
-function numberOf(text) {
-  const t = text.trim().replace(/^\+/, '');
-  if (!/^-?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?$/.test(t)) return null;
-  const value = Number(t);
-  return Number.isFinite(value) ? value : null;
-}
-
+// The road model's range test of each number key (RoadField).
 const ROAD_NUMBER_FIELDS = { gears: 4, powerRpm: 5, torque: 6, torqueRpm: 7, redline: 8, frontalArea: 3 };
-import { ROAD_RANGES, roadRangeMessage } from './messages.js';
 
-// One key's value: { value } (a number, or the index of a word) or
-// { error } (RoadKeys' take).
-export function takeRoadKey(key, text) {
-  const info = ROAD_KEYS.find((k) => k.key === key);
-  const value = text.trim();
-  if (info.words) {
-    const index = info.words.indexOf(value);
-    if (index >= 0) return { value: index };
-    return { error: arg(tr('RoadKeys', 'The value of %1 must be one of %2.'), key, info.words.join(', ')) };
+// One key's value, taken by the numbers in WebAssembly: { value } (a
+// number, or the index of a word) or { error } (RoadKeys' take).
+export function takeRoadKey(engine, key, text) {
+  const index = ROAD_KEYS.findIndex((k) => k.key === key);
+  const { error, value } = engine.roadValue(index, text.trim());
+  switch (error) {
+    case 0: return { value };
+    case 1: return { error: arg(tr('RoadKeys', 'The value of %1 must be one of %2.'), key, ROAD_KEYS[index].words.join(', ')) };
+    case 2: return { error: arg(tr('RoadKeys', 'The value of %1 must be a number.'), key) };
+    default: return { error: roadRangeMessage(ROAD_NUMBER_FIELDS[key]) };
   }
-  const number = numberOf(value);
-  if (number === null) return { error: arg(tr('RoadKeys', 'The value of %1 must be a number.'), key) };
-  const field = ROAD_NUMBER_FIELDS[key];
-  const [, low, high] = ROAD_RANGES[field];
-  if (!(number >= low && number <= high) || (key === 'gears' && number !== Math.floor(number))) {
-    return { error: roadRangeMessage(field) };
-  }
-  return { value: number };
 }
 
 function unknownKey(key) {
@@ -179,7 +124,7 @@ function unknownKey(key) {
 
 // The road keys after the ninth value (ReadRoadKeys): { lines, values } or
 // { error }.
-export function readRoadKeys(text, firstLine, fileName) {
+export function readRoadKeys(engine, text, firstLine, fileName) {
   const lines = [];
   const values = new Array(11).fill(NaN);
   const all = text.split('\n');
@@ -196,7 +141,7 @@ export function readRoadKeys(text, firstLine, fileName) {
     const value = line.slice(equals + 1).trim();
     const index = ROAD_KEYS.findIndex((k) => k.key === key);
     if (index < 0) return refuse(unknownKey(key));
-    const taken = takeRoadKey(key, value);
+    const taken = takeRoadKey(engine, key, value);
     if (taken.error) return refuse(taken.error);
     values[index] = taken.value;
     lines.push({ key, value });

@@ -5,7 +5,9 @@
 #include "numbers/Car.h"
 #include "numbers/Checks.h"
 #include "numbers/DayRun.h"
+#include "numbers/RoadKeyValues.h"
 #include "numbers/RoadRun.h"
+#include "numbers/TrvWords.h"
 
 #include <algorithm>
 #include <array>
@@ -25,6 +27,7 @@ namespace {
 double in[TvIn::Size];
 double out[TvOut::Size];
 char text[4096];
+char bytes[TrvMaxScannedBytes + 1];
 
 CarInputs carOf(const double* values)
 {
@@ -199,6 +202,60 @@ TV_EXPORT char* tv_text()
 TV_EXPORT std::size_t tv_text_size()
 {
     return sizeof text;
+}
+
+TV_EXPORT char* tv_bytes()
+{
+    return bytes;
+}
+
+TV_EXPORT std::size_t tv_bytes_size()
+{
+    return sizeof bytes;
+}
+
+TV_EXPORT int tv_trv_scan(int length)
+{
+    const std::size_t size = std::min(static_cast<std::size_t>(std::max(length, 0)), sizeof bytes);
+    const TrvScanner scanner = ScanTrv(std::string_view(bytes, size));
+    out[0] = static_cast<double>(scanner.words.size());
+    out[1] = scanner.tailFirstLine;
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < scanner.words.size(); ++i) {
+        out[2 + i] = static_cast<double>(scanner.words[i].size());
+        std::copy(scanner.words[i].begin(), scanner.words[i].end(), bytes + at);
+        at += scanner.words[i].size();
+    }
+    out[11] = static_cast<double>(scanner.tail.size());
+    std::copy(scanner.tail.begin(), scanner.tail.end(), bytes + at);
+    return static_cast<int>(ProblemOf(scanner));
+}
+
+TV_EXPORT int tv_road_value(int key, int length)
+{
+    const std::size_t size = std::min(static_cast<std::size_t>(std::max(length, 0)), sizeof text);
+    RoadCar car;
+    std::optional<double> frontalArea;
+    const RoadKey roadKey = static_cast<RoadKey>(key);
+    const RoadValueError error = TakeRoadValue(roadKey, std::string_view(text, size), car, frontalArea);
+    out[0] = 0;
+    if (error == RoadValueError::None) {
+        // The value as the input buffer's road keys take it.
+        switch (roadKey) {
+        case RoadKey::Engine: out[0] = static_cast<double>(*car.engine); break;
+        case RoadKey::Drivetrain: out[0] = static_cast<double>(*car.drivetrain); break;
+        case RoadKey::Transmission: out[0] = static_cast<double>(*car.transmission); break;
+        case RoadKey::Gears: out[0] = *car.gears; break;
+        case RoadKey::PowerRpm: out[0] = *car.powerRpm; break;
+        case RoadKey::Torque: out[0] = *car.torque; break;
+        case RoadKey::TorqueRpm: out[0] = *car.torqueRpm; break;
+        case RoadKey::Redline: out[0] = *car.redline; break;
+        case RoadKey::FrontalArea: out[0] = *frontalArea; break;
+        case RoadKey::Tires: out[0] = static_cast<double>(*car.tires); break;
+        case RoadKey::Surface: out[0] = static_cast<double>(*car.surface); break;
+        }
+    }
+    return static_cast<int>(error);
 }
 
 TV_EXPORT double tv_parse_field(int field, int length)

@@ -62,6 +62,19 @@ int tv_air();
 // AirField of the two boxes, or 5 when the station pressure is out of its
 // range.
 int tv_altimeter();
+// The bytes buffer, for a car file's first bytes (at most TrvMaxScannedBytes
+// and one more).
+char* tv_bytes();
+std::size_t tv_bytes_size();
+// Scans the bytes buffer's first `length` bytes as a car file: returns its
+// TrvProblem; out[0] the number of words, out[1] the tail's first line,
+// out[2..10] the words' lengths, out[11] the tail's length, and the words
+// then the tail, one after the other, in the bytes buffer.
+int tv_trv_scan(int length);
+// The text buffer's first `length` bytes (trimmed) as the value of road key
+// `key` (RoadKey as a number): returns its RoadValueError; out[0] the value
+// (a number, or the index of the key's word).
+int tv_road_value(int key, int length);
 // Runs the car of the input buffer on the day: model 0 the classic law,
 // 1 the road model; `samples` points of each curve up to the quarter mile.
 // Returns the outcome (SimulationOutcome as a number).
