@@ -38,20 +38,51 @@ int IntegerFromText(const QString& text)
     return ParseInteger(asciiOf(text));
 }
 
+namespace {
+
+// The shortest text of a number, where every such text is made: without a
+// format or precision, to_chars gives the shortest text that from_chars
+// reads back exactly, in the C locale's form. The longest, such as
+// "-2.2250738585072014e-308", has 24 characters.
+class Shortest {
+public:
+    template <typename Number>
+    explicit Shortest(Number value)
+        : size(static_cast<std::size_t>(std::to_chars(text, text + sizeof text, value).ptr - text))
+    {
+    }
+    const char* Data() const { return text; }
+    std::size_t Size() const { return size; }
+
+private:
+    char text[32];
+    std::size_t size;
+};
+
+} // namespace
+
 QByteArray ShortestText(double value)
 {
-    // Without a format or precision, to_chars gives the shortest text that
-    // from_chars reads back exactly, in the C locale's form.
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return QByteArray(buffer, result.ptr - buffer);
+    const Shortest shortest(value);
+    return QByteArray(shortest.Data(), static_cast<qsizetype>(shortest.Size()));
 }
 
 QByteArray ShortestText(int value)
 {
-    char buffer[16];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return QByteArray(buffer, result.ptr - buffer);
+    const Shortest shortest(value);
+    return QByteArray(shortest.Data(), static_cast<qsizetype>(shortest.Size()));
+}
+
+void AppendShortest(std::string& out, double value)
+{
+    const Shortest shortest(value);
+    out.append(shortest.Data(), shortest.Size());
+}
+
+void AppendShortest(std::string& out, int value)
+{
+    const Shortest shortest(value);
+    out.append(shortest.Data(), shortest.Size());
 }
 
 QString FormatFixed(double value, int width, int precision, bool leftJustified)

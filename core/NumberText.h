@@ -10,6 +10,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <string>
+
 // The longest leading decimal number of `text`, after leading white space:
 // an optional sign, digits with an optional decimal point, an optional
 // exponent ("1e3"). Anything after it is ignored ("345 hp" gives 345); a text
@@ -25,9 +27,12 @@ int IntegerFromText(const QString& text);
 
 // The shortest text that reads back as the very same number, whatever the
 // locale: "0.1", "345", "1e+21", "-0"; "inf", "-inf" or "nan" for a value
-// that is not finite. What the programs write for other programs to read.
+// that is not finite. What the programs write for other programs to read:
+// std::to_chars's text, as a QByteArray or appended to a string that grows.
 QByteArray ShortestText(double value);
 QByteArray ShortestText(int value);
+void AppendShortest(std::string& out, double value);
+void AppendShortest(std::string& out, int value);
 
 // C's "%<width>.<precision>f" (and "-" for left justification), always with
 // "." as the decimal point whatever the locale.

@@ -21,7 +21,6 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -117,7 +116,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     settings.splits = input.ConsumeBool();
 
     std::list<BatchFile> files;
-    std::list<InputTexts> texts;
     std::vector<RunRow> rows;
     while (input.remaining_bytes() > 0 && rows.size() < 64) {
         RunRow row;
@@ -134,21 +132,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         } else {
             for (InputField field : AllInputFields)
                 row.inputs.SetValue(field, input.ConsumeFloatingPoint<double>());
-            if (input.ConsumeBool()) {
-                // The texts of the inputs no sweep changes, as the batch makes them.
-                InputTexts made;
-                for (InputField field : AllInputFields) {
-                    char text[32];
-                    const double value = row.inputs.Value(field);
-                    const char* end = IsCountField(field)
-                                          ? std::to_chars(text, text + sizeof text, static_cast<int>(value)).ptr
-                                          : std::to_chars(text, text + sizeof text, value).ptr;
-                    made[static_cast<std::size_t>(field)]
-                        = PaddedText(std::string(text, static_cast<std::size_t>(end - text)));
-                }
-                texts.push_back(made);
-                row.inputTexts = &texts.back();
-            }
             row.run.timeLimitReached = input.ConsumeBool();
             row.run.stopTime = anyDouble(input);
             double* results = &row.run.results.topSpeedTime;

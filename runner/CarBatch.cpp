@@ -12,9 +12,12 @@
 #include "runner/RunWriters.h"
 
 #include <algorithm>
-#include <charconv>
+#include <bit>
 #include <climits>
 #include <cmath>
+#include <cstdint>
+#include <deque>
+#include <map>
 #include <memory>
 
 BatchFile BatchFile::Of(const QString& name)
@@ -56,9 +59,10 @@ void SetSweptValue(CarInputs& inputs, InputField field, double value)
         // IntegerFromText on the shortest text, without a QString: an
         // optional sign, then the digits up to the first other character,
         // saturated beyond 32 bits.
-        char text[32];
-        const char* const end = std::to_chars(text, text + sizeof text, value).ptr;
-        const char* at = text;
+        std::string text;
+        AppendShortest(text, value);
+        const char* at = text.data();
+        const char* const end = at + text.size();
         const bool negative = *at == '-';
         if (negative)
             ++at;
@@ -103,15 +107,87 @@ struct BatchSetting {
     std::vector<std::string> checkLines; // each range test's message, for standard error
 };
 
+// A car's fit to the time slips, as its rows need it.
+struct FittedCar {
+    bool fitted = false;
+    CarInputs car;           // the fitted car
+    std::string calibration; // the fit as JSON, when the rows carry it
+    std::string failure;     // why the car could not be fitted: a line for standard error
+};
+
+// The one call into the calibration: the fit, with its validation (on
+// `jobs` threads) only when the rows carry it.
+Calibration calibrationOf(const CarInputs& typed, const SlipsToFit& slips, int jobs)
+{
+    if (slips.validation) {
+        CalibrationControl control;
+        control.jobs = jobs;
+        return Calibrate(typed, slips.runs, control);
+    }
+    Calibration calibration;
+    calibration.runs = slips.runs;
+    calibration.fit = FitCar(typed, slips.runs);
+    return calibration;
+}
+
+// The fits of the cars met so far, by the bits of their inputs after --set,
+// so that a car given again (or another file with the same inputs) is
+// fitted once. The JSON texts kept are bounded: past the bound the oldest
+// fits are forgotten, and made again should their car come back.
+class FitCache {
+public:
+    FitCache(const SlipsToFit& slips, int jobs) : slips(slips), jobs(jobs) {}
+
+    std::shared_ptr<const FittedCar> Of(const CarInputs& typed)
+    {
+        Key key;
+        for (InputField field : AllInputFields)
+            key[static_cast<std::size_t>(field)] = std::bit_cast<std::uint64_t>(typed.Value(field));
+        if (const auto known = fits.find(key); known != fits.end())
+            return known->second;
+        auto made = std::make_shared<FittedCar>();
+        const Calibration calibration = calibrationOf(typed, slips, jobs);
+        if (calibration.fit.Fitted()) {
+            made->fitted = true;
+            made->car = calibration.fit.car;
+            if (slips.validation)
+                made->calibration = CalibrationJson(calibration);
+        } else {
+            made->failure = (TerminalText(QStringLiteral("could not be fitted to the time slips: %1")
+                                              .arg(calibration.fit.message))
+                             + u'\n')
+                                .toStdString();
+        }
+        while (!order.empty() && bytes + made->calibration.size() > keptBytes) {
+            bytes -= fits[order.front()]->calibration.size();
+            fits.erase(order.front());
+            order.pop_front();
+        }
+        bytes += made->calibration.size();
+        order.push_back(key);
+        fits.emplace(key, made);
+        return made;
+    }
+
+private:
+    using Key = std::array<std::uint64_t, InputFieldCount>;
+    static constexpr std::size_t keptBytes = 64 << 20;
+    const SlipsToFit& slips;
+    int jobs;
+    std::map<Key, std::shared_ptr<const FittedCar>> fits;
+    std::deque<Key> order; // oldest first
+    std::size_t bytes = 0; // of the JSON texts kept
+};
+
 // One FILE's runs.
 struct CarRuns {
     const BatchFile* file;
     CarInputs base;      // the converted inputs, before the sweeps
     std::string prefix;  // "torvane-run: FILE: "
-    InputTexts inputTexts; // of `base`, by InputField
-    bool fitted = false; // `base` holds the fitted horsepower and spin time
     CarInputs typed;     // the converted inputs as typed, for the range checks
-    std::string calibration; // the fit as JSON
+    // The car's fit when it was fitted: `base` then holds the fitted
+    // horsepower and spin time.
+    std::shared_ptr<const FittedCar> fit;
 };
 
 // The range test a fitted car's row answers to: the car's inputs with the
@@ -147,14 +223,13 @@ void runPiece(const BatchSetting& setting, const CarRuns& car, long long first, 
               SimulationRecord& record, RowPiece& piece)
 {
     piece.rows.clear();
-    piece.formatted.clear();
+    piece.formatted.Clear();
     piece.messages.clear();
     piece.allRan = true;
     const std::vector<Sweep>& sweeps = setting.options.sweeps;
     RunRow row;
     row.file = car.file;
-    row.inputTexts = &car.inputTexts;
-    row.calibration = car.fitted ? &car.calibration : nullptr;
+    row.calibration = car.fit && !car.fit->calibration.empty() ? &car.fit->calibration : nullptr;
     for (long long index = first; index < first + rows; ++index) {
         row.inputs = car.base;
         long long rest = index;
@@ -164,7 +239,7 @@ void runPiece(const BatchSetting& setting, const CarRuns& car, long long first, 
             row.swept[s] = sweeps[s].Value(k);
             SetSweptValue(row.inputs, sweeps[s].field, row.swept[s]);
         }
-        row.failedCheck = car.fitted ? failingCheckOfFitted(car, row.inputs, sweeps) : FailingRangeTest(row.inputs);
+        row.failedCheck = car.fit ? failingCheckOfFitted(car, row.inputs, sweeps) : FailingRangeTest(row.inputs);
         if (row.failedCheck < 0) {
             // The car on the day (core/DayRun): on the standard day the
             // horsepower and the air density are exactly the classic ones.
@@ -188,7 +263,7 @@ void runPiece(const BatchSetting& setting, const CarRuns& car, long long first, 
 bool RunBatch(const RunOptions& options, const StandardInputReader& readStandardInput,
               const RowFormat* format, bool splits,
               const std::function<bool(const RowPiece&)>& take, bool& allRan,
-              const QList<LoggedRun>* slips)
+              const SlipsToFit* slips)
 {
     const AirFigures air = FiguresFor(options.air);
     BatchSetting setting{ options, format, splits, air, AirDensityOnDay(air), {} };
@@ -204,9 +279,10 @@ bool RunBatch(const RunOptions& options, const StandardInputReader& readStandard
     };
     std::vector<WorkerRecord> records(static_cast<std::size_t>(work.Jobs()));
     const long long runs = options.RunsPerCar();
+    const std::unique_ptr<FitCache> fits = slips ? std::make_unique<FitCache>(*slips, options.jobs) : nullptr;
     for (const QString& name : options.files) {
         const BatchFile file = BatchFile::Of(name);
-        const CarRuns car{ &file, {}, ("torvane-run: " + file.terminalName + ": ").toStdString(), {} };
+        const CarRuns car{ &file, {}, ("torvane-run: " + file.terminalName + ": ").toStdString() };
         const CarSource source = ReadCar(file, readStandardInput);
         if (!source.error.isEmpty()) {
             RowPiece& piece = held.front();
@@ -231,34 +307,31 @@ bool RunBatch(const RunOptions& options, const StandardInputReader& readStandard
         CarRuns runsOfCar = car;
         runsOfCar.base = ConvertTexts(texts);
         runsOfCar.typed = runsOfCar.base;
-        if (slips) {
-            const Calibration calibration = Calibrate(runsOfCar.base, *slips);
-            if (calibration.fit.Fitted()) {
-                runsOfCar.fitted = true;
-                runsOfCar.base = calibration.fit.car;
-                runsOfCar.calibration = CalibrationJson(calibration);
+        if (fits) {
+            std::shared_ptr<const FittedCar> fit = fits->Of(runsOfCar.base);
+            if (fit->fitted) {
+                runsOfCar.base = fit->car;
+                runsOfCar.fit = std::move(fit);
             } else {
                 RowPiece& piece = held.front();
                 piece = RowPiece();
                 piece.allRan = false;
-                piece.messages = car.prefix
-                                 + (TerminalText(QStringLiteral("could not be fitted to the time slips: %1")
-                                                     .arg(calibration.fit.message))
-                                    + u'\n')
-                                       .toStdString();
+                piece.messages = car.prefix + fit->failure;
                 allRan = false;
                 if (!take(piece))
                     return false;
             }
         }
-        for (InputField field : AllInputFields)
-            runsOfCar.inputTexts[static_cast<std::size_t>(field)] = PaddedText(
-                IsCountField(field) ? ShortestText(static_cast<int>(runsOfCar.base.Value(field))).toStdString()
-                                    : ShortestText(runsOfCar.base.Value(field)).toStdString());
-        const long long pieces = (runs + PieceRows - 1) / PieceRows;
+        // Rows that each carry a long calibration come in shorter pieces, so
+        // that the pieces held at once stay about as large as without.
+        const long long pieceRows = runsOfCar.fit ? std::clamp<long long>(
+                                        static_cast<long long>(PieceBytes / (runsOfCar.fit->calibration.size() + 1)),
+                                        1, PieceRows)
+                                                  : PieceRows;
+        const long long pieces = (runs + pieceRows - 1) / pieceRows;
         const auto doPiece = [&](long long piece, int worker) {
-            const long long first = piece * PieceRows;
-            runPiece(setting, runsOfCar, first, std::min(PieceRows, runs - first),
+            const long long first = piece * pieceRows;
+            runPiece(setting, runsOfCar, first, std::min(pieceRows, runs - first),
                      records[static_cast<std::size_t>(worker)].record,
                      held[static_cast<std::size_t>(piece % work.Window())]);
         };

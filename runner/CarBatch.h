@@ -13,6 +13,7 @@
 #include "core/CarRun.h"
 #include "core/DayRun.h"
 #include "logbook/LoggedRun.h"
+#include "runner/RowText.h"
 #include "runner/RunOptions.h"
 
 #include <QByteArray>
@@ -48,36 +49,12 @@ struct BatchFile {
     static BatchFile Of(const QString& name);
 };
 
-// A short text (an input's number, a JSON key) kept in at least
-// PaddedText::copied bytes, so that a row copies it in one move of a fixed
-// size; a longer one is copied as it is.
-class PaddedText {
-public:
-    static constexpr std::size_t copied = 48;
-    PaddedText() : PaddedText(std::string()) {}
-    explicit PaddedText(std::string text) : size(text.size()), padded(std::move(text))
-    {
-        if (padded.size() < copied)
-            padded.resize(copied);
-    }
-    std::size_t Size() const { return size; }
-    const char* Data() const { return padded.data(); }
-
-private:
-    std::size_t size;
-    std::string padded;
-};
-using InputTexts = std::array<PaddedText, InputFieldCount>;
-
 // One row of the output: one run of a car, or a FILE that could not be read.
 struct RunRow {
     const BatchFile* file = nullptr;
     QString refusal;  // why the FILE could not be read; nothing below is set then
     std::array<double, MaxSweeps> swept{}; // the swept values, in the order of the sweeps
     CarInputs inputs; // the converted inputs
-    // The shortest texts of the inputs no sweep changes, by InputField
-    // (made once per FILE; a writer formats the swept ones itself).
-    const InputTexts* inputTexts = nullptr;
     int failedCheck = -1; // the range test (RangeTests()) that refused the car; -1 when it ran
     CarRun run;       // the run, when the car passed every check
     double horsepower = 0; // the horsepower the car ran with: on the day
@@ -97,13 +74,15 @@ class RowFormat;
 // not run.
 struct alignas(64) RowPiece { // alone on its cache lines: each thread fills its own
     std::vector<RunRow> rows;
-    std::string formatted;
+    RowText formatted;
     std::string messages;
     bool allRan = true;
 };
 
-// The runs of a FILE are cut into pieces of this many rows.
+// The runs of a FILE are cut into pieces of this many rows; fewer when its
+// rows carry a calibration, about PieceBytes of it to a piece.
 inline constexpr long long PieceRows = 512;
+inline constexpr std::size_t PieceBytes = 512 * 1024;
 
 // A FILE as the Open file takes it: the extension rule, then the file's
 // words, opened by the very bytes of its name. "-" skips the extension
@@ -119,12 +98,21 @@ void SetSweptValue(CarInputs& inputs, InputField field, double value);
 // run with the input dialog's set-up on the standard day, with the splits.
 RunRow RunTexts(const BatchFile& file, const CarTexts& texts);
 
-// With --slips, every car read is first fitted to `slips`
+// --slips: the time slips every car is fitted to, and whether the rows
+// carry the fit's validation (JSON holds it; CSV and the table show the
+// fitted car only, so they need the fit alone).
+struct SlipsToFit {
+    QList<LoggedRun> runs;
+    bool validation = false;
+};
+
+// With `slips`, every car read is first fitted to them
 // (logbook/Calibration.h): its horsepower and spin time become the fitted
 // ones, the other inputs and any --sweep apply as before, and each row
-// carries the fit. The classic range checks look at the car as typed (and
-// at swept values): a fitted value outside them still runs. A car that
-// cannot be fitted runs as typed, with the reason on standard error.
+// carries the fit. Cars that are the same after --set are fitted once. The
+// classic range checks look at the car as typed (and at swept values): a
+// fitted value outside them still runs. A car that cannot be fitted runs as
+// typed, with the reason on standard error.
 // Every row of the options, in order: a file that cannot be read gives one
 // row with its message; a car that was read gives one row per swept value
 // or grid point (one when nothing is swept), run in the day's air with the
@@ -135,4 +123,4 @@ RunRow RunTexts(const BatchFile& file, const CarTexts& texts);
 bool RunBatch(const RunOptions& options, const StandardInputReader& readStandardInput,
               const RowFormat* format, bool splits,
               const std::function<bool(const RowPiece&)>& take, bool& allRan,
-              const QList<LoggedRun>* slips = nullptr);
+              const SlipsToFit* slips = nullptr);

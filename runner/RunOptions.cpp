@@ -376,9 +376,15 @@ Options:
 
 %1
 
-Exit status: 0 when every car ran, 1 when any car could not be read, failed
-a check or could not be fitted, or a row of the slips was refused, 2 for a
-usage error, 3 when the output could not be written
-(a full disk; a reader that left).
+Exit status:
+  0  Every car ran.
+  1  A FILE could not be read, or its car failed a check or could not be
+     fitted to the time slips (the other cars are still written); or the
+     slips file could not be read, held no time slip or had a row refused.
+  2  A usage error: an unknown option, an option without its value or with
+     one it does not take, or no FILE.
+  3  The output could not be written: a full disk, or a reader that left
+     while SIGPIPE is ignored (then without a message); --help and
+     --version too.
 )").arg(wrapped(QStringLiteral("NAME is one of ") + InputNames() + u'.'));
 }

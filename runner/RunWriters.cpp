@@ -5,167 +5,31 @@
 #include "core/InputChecks.h"
 #include "core/NumberText.h"
 #include "core/ResultTexts.h"
-#include "core/ShortestNumber.h"
 #include "core/VehicleFile.h"
 #include "logbook/Calibration.h"
 #include "core/FileNames.h"
 
-#include <bit>
-#include <charconv>
-#include <cstdint>
-#include <cstring>
 #include <cmath>
-#include <tuple>
 
 namespace {
 
-// The shortest text that reads back as the very same double (what
-// ShortestText gives), appended without a temporary.
-void appendShortest(std::string& out, double value)
+// JSON has no infinity or NaN; a run within the ranges never gives one.
+void appendJsonNumber(RowText& out, double value)
 {
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out.append(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    if (std::isfinite(value))
+        out.Number(value);
+    else
+        out += "null";
 }
 
-void appendShortest(std::string& out, int value)
+// An input as the runner hands it out: the counts as integers.
+void appendInput(RowText& out, const CarInputs& inputs, InputField field)
 {
-    char buffer[16];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out.append(buffer, static_cast<std::size_t>(result.ptr - buffer));
-}
-
-// A row of JSON or CSV as it is written: its bytes go straight into a
-// buffer of this thread with room for the longest row, and the whole row is
-// appended to the output at once. Numbers are written by std::to_chars in
-// place.
-//
-// The numbers are remembered by their bits, and the text of a double
-// depends on its bits alone: a value that comes again is copied from the
-// text written before instead of being converted again, with the same
-// bytes. Again in the row: the quarter mile in the splits, the horsepower
-// on the standard day, a swept value among the inputs. Again in its place
-// in the row before: whatever the swept input does not change, such as the
-// top speed when the weight is swept.
-class RowText {
-public:
-    // Room for `fixed` bytes of text besides `numbers` numbers.
-    RowText(std::size_t fixed, std::size_t numbers)
-    {
-        thread_local std::vector<char> buffer;
-        // Numbers are copied 32 bytes at a time, whatever their length.
-        const std::size_t room = fixed + numbers * longestNumber + slack;
-        if (buffer.size() < room)
-            buffer.resize(room);
-        start = at = buffer.data();
-        thread_local std::array<Previous, previousKept> previousRow{};
-        previous = previousRow.data();
-    }
-
-    void Put(std::string_view text)
-    {
-        std::memcpy(at, text.data(), text.size());
-        at += text.size();
-    }
-    void Put(char c) { *at++ = c; }
-    void Put(const PaddedText& text)
-    {
-        if (text.Size() <= PaddedText::copied)
-            std::memcpy(at, text.Data(), PaddedText::copied);
-        else
-            std::memcpy(at, text.Data(), text.Size());
-        at += text.Size();
-    }
-
-    void Number(double value)
-    {
-        const auto bits = std::bit_cast<std::uint64_t>(value);
-        Previous& before = previous[place++ % previousKept];
-        char* const from = at;
-        const Written& seen = written[slotOf(bits)];
-        if (before.length > 0 && before.bits == bits) {
-            std::memcpy(at, before.text, longestNumber);
-            at += before.length;
-        } else if (seen.length > 0 && seen.bits == bits) {
-            std::memcpy(at, start + seen.at, seen.length);
-            at += seen.length;
-        } else {
-            at = WriteShortest(at, value);
-        }
-        before.bits = bits;
-        before.length = static_cast<std::uint32_t>(at - from);
-        std::memcpy(before.text, from, longestNumber);
-        remember(bits, from);
-    }
-
-    // JSON has no infinity or NaN; a run within the ranges never gives one.
-    void JsonNumber(double value)
-    {
-        if (std::isfinite(value))
-            Number(value);
-        else
-            Put("null");
-    }
-
-    // An input as the runner hands it out: the counts as integers. The
-    // text of an input no sweep changes was made once for its file.
-    void Input(const RunRow& row, InputField field, unsigned sweptFields)
-    {
-        const double value = row.inputs.Value(field);
-        char* const from = at;
-        if (row.inputTexts && !(sweptFields & (1u << static_cast<unsigned>(field)))) {
-            Put((*row.inputTexts)[static_cast<std::size_t>(field)]);
-        } else if (IsCountField(field)) {
-            at = std::to_chars(at, at + longestNumber, static_cast<int>(value)).ptr;
-        } else {
-            at = WriteShortest(at, value);
-        }
-        if (!IsCountField(field))
-            remember(std::bit_cast<std::uint64_t>(value), from);
-    }
-
-    void AppendTo(std::string& out) const { out.append(start, static_cast<std::size_t>(at - start)); }
-
-    static constexpr std::size_t longestNumber = 32;
-    // Room past the end for the fixed-size moves of numbers and texts.
-    static constexpr std::size_t slack = 64;
-
-private:
-    void remember(std::uint64_t bits, const char* from)
-    {
-        written[slotOf(bits)] = { bits, static_cast<std::uint32_t>(from - start),
-                                  static_cast<std::uint32_t>(at - from) };
-    }
-
-    // A value is looked for in one slot of a small table, chosen by its
-    // bits: a value that shares its slot with another is written again.
-    static std::size_t slotOf(std::uint64_t bits) { return (bits * 0x9E3779B97F4A7C15u) >> 59; }
-
-    struct Written {
-        std::uint64_t bits;
-        std::uint32_t at;
-        std::uint32_t length; // 0: the slot is empty
-    };
-    // A number of the row before, by its place among the row's numbers.
-    struct Previous {
-        std::uint64_t bits;
-        std::uint32_t length; // 0: none yet
-        char text[longestNumber];
-    };
-    static constexpr std::size_t previousKept = 32;
-    char* start;
-    char* at;
-    Previous* previous;
-    std::size_t place = 0;
-    std::array<Written, 32> written{};
-};
-
-unsigned sweptMask(const std::vector<InputField>& swept)
-{
-    unsigned mask = 0;
-    for (InputField field : swept)
-        mask |= 1u << static_cast<unsigned>(field);
-    return mask;
+    const double value = inputs.Value(field);
+    if (IsCountField(field))
+        out.Number(static_cast<int>(value));
+    else
+        out.Number(value);
 }
 
 std::string utf8(const QString& text)
@@ -178,15 +42,6 @@ std::string jsonString(const QString& text)
     std::string out;
     AppendJsonString(out, utf8(text));
     return out;
-}
-
-// JSON has no infinity or NaN; a run within the ranges never gives one.
-void appendJsonNumber(std::string& out, double value)
-{
-    if (std::isfinite(value))
-        appendShortest(out, value);
-    else
-        out += "null";
 }
 
 
@@ -236,21 +91,16 @@ const std::array<SplitField, 7> splitFields = { {
     { "quarterMileSpeed", &SplitTimes::quarterMileSpeed },
 } };
 
-// The numbers a row of JSON or CSV may hold: inputs, stop time, results,
-// horsepower, splits, swept values.
-constexpr std::size_t numbersInRow
-    = InputFieldCount + 1 + ResultFieldCount + 1 + std::tuple_size_v<decltype(splitFields)> + MaxSweeps;
-
 class JsonFormat : public RowFormat {
 public:
-    explicit JsonFormat(const WriterSettings& settings) : sweptFields(sweptMask(settings.swept))
+    explicit JsonFormat(const WriterSettings& settings)
     {
         for (const QString& message : checkMessages())
             checks.push_back(jsonString(message));
         // Each key with the separator before it, so that a member is two
         // appends: its key, then its value.
-        const auto key = [](std::vector<PaddedText>& keys, const QString& name) {
-            keys.emplace_back((keys.empty() ? std::string() : std::string(", ")) + jsonString(name) + ": ");
+        const auto key = [](std::vector<std::string>& keys, const QString& name) {
+            keys.push_back((keys.empty() ? std::string() : std::string(", ")) + jsonString(name) + ": ");
         };
         for (InputField field : VehicleFile::FileOrder)
             key(inputKeys, FieldKey(field));
@@ -259,25 +109,22 @@ public:
         for (InputField field : settings.swept)
             key(sweptKeys, FieldKey(field));
         // The day's air is the same for every car but its horsepower.
-        airStart = ", \"air\": {";
+        RowText air;
+        air += ", \"air\": {";
         for (const AirValue& value : airValues(settings.air)) {
-            airStart += jsonString(QLatin1String(value.key)) + ": ";
-            appendJsonNumber(airStart, value.value);
-            airStart += ", ";
+            air += jsonString(QLatin1String(value.key)) + ": ";
+            appendJsonNumber(air, value.value);
+            air += ", ";
         }
-        airStart += "\"horsepower\": ";
+        air += "\"horsepower\": ";
+        airStart = air.Text();
         for (const SplitField& field : splitFields)
             key(splitKeys, QLatin1String(field.key));
-        // The words between them, with room to spare.
-        keysLength = airStart.size() + 256;
-        for (const auto* keys : { &inputKeys, &resultKeys, &sweptKeys, &splitKeys })
-            for (const PaddedText& k : *keys)
-                keysLength += k.Size();
     }
 
     std::string_view Separator() const override { return ","; }
 
-    void Row(const RunRow& row, std::string& out) const override
+    void Row(const RunRow& row, RowText& out) const override
     {
         out += ",\n  {\"file\": ";
         out += row.file->jsonText;
@@ -286,77 +133,66 @@ public:
             if (row.Read())
                 out += checks[static_cast<std::size_t>(row.failedCheck)];
             else
-                AppendJsonString(out, utf8(row.refusal));
+                AppendJsonString(out.Text(), utf8(row.refusal));
             if (row.Read())
                 appendSweep(row, out);
             out += '}';
             return;
         }
-        RowText text(keysLength + (row.calibration ? row.calibration->size() : 0), numbersInRow);
-        text.Put(", \"inputs\": {");
+        out += ", \"inputs\": {";
         for (std::size_t i = 0; i < VehicleFile::FileOrder.size(); ++i) {
-            text.Put(inputKeys[i]);
-            text.Input(row, VehicleFile::FileOrder[i], sweptFields);
+            out += inputKeys[i];
+            appendInput(out, row.inputs, VehicleFile::FileOrder[i]);
         }
-        text.Put("}, \"timeLimitReached\": ");
-        text.Put(row.run.timeLimitReached ? "true" : "false");
+        out += "}, \"timeLimitReached\": ";
+        out += row.run.timeLimitReached ? "true" : "false";
         if (row.run.timeLimitReached) {
-            text.Put(", \"stopTime\": ");
-            text.JsonNumber(row.run.stopTime);
+            out += ", \"stopTime\": ";
+            appendJsonNumber(out, row.run.stopTime);
         }
-        text.Put(", \"results\": {");
+        out += ", \"results\": {";
         for (std::size_t i = 0; i < AllResultFields.size(); ++i) {
-            text.Put(resultKeys[i]);
-            text.JsonNumber(ResultValue(row.run.results, AllResultFields[i]));
+            out += resultKeys[i];
+            appendJsonNumber(out, ResultValue(row.run.results, AllResultFields[i]));
         }
-        text.Put('}');
-        text.Put(airStart);
-        text.JsonNumber(row.horsepower);
-        text.Put("}, \"splits\": {");
+        out += '}';
+        out += airStart;
+        appendJsonNumber(out, row.horsepower);
+        out += "}, \"splits\": {";
         for (std::size_t i = 0; i < splitFields.size(); ++i) {
-            text.Put(splitKeys[i]);
-            text.JsonNumber(row.splits.*splitFields[i].value);
+            out += splitKeys[i];
+            appendJsonNumber(out, row.splits.*splitFields[i].value);
         }
-        text.Put('}');
+        out += '}';
         if (row.calibration) {
-            text.Put(", \"calibration\": ");
-            text.Put(*row.calibration);
+            out += ", \"calibration\": ";
+            out += *row.calibration;
         }
-        if (!sweptKeys.empty()) {
-            text.Put(", \"sweep\": {");
-            for (std::size_t i = 0; i < sweptKeys.size(); ++i) {
-                text.Put(sweptKeys[i]);
-                text.JsonNumber(row.swept[i]);
-            }
-            text.Put('}');
-        }
-        text.Put('}');
-        text.AppendTo(out);
+        appendSweep(row, out);
+        out += '}';
     }
 
 private:
     // "sweep": {"horsepower": 312.5}: the swept values, each in its
     // shortest exact form.
-    void appendSweep(const RunRow& row, std::string& out) const
+    void appendSweep(const RunRow& row, RowText& out) const
     {
         if (sweptKeys.empty())
             return;
         out += ", \"sweep\": {";
         for (std::size_t i = 0; i < sweptKeys.size(); ++i) {
-            out.append(sweptKeys[i].Data(), sweptKeys[i].Size());
+            out += sweptKeys[i];
             appendJsonNumber(out, row.swept[i]);
         }
         out += '}';
     }
 
-    unsigned sweptFields;
-    std::size_t keysLength = 0; // the keys and the rest of a row's fixed text
     std::string airStart;
-    std::vector<PaddedText> splitKeys;
     std::vector<std::string> checks;
-    std::vector<PaddedText> inputKeys;
-    std::vector<PaddedText> resultKeys;
-    std::vector<PaddedText> sweptKeys;
+    std::vector<std::string> inputKeys;
+    std::vector<std::string> resultKeys;
+    std::vector<std::string> splitKeys;
+    std::vector<std::string> sweptKeys;
 };
 
 void appendCsvText(std::string& out, const QString& text)
@@ -367,7 +203,7 @@ void appendCsvText(std::string& out, const QString& text)
 class CsvFormat : public RowFormat {
 public:
     explicit CsvFormat(const WriterSettings& settings)
-        : sweptCount(settings.swept.size()), sweptFields(sweptMask(settings.swept))
+        : sweptCount(settings.swept.size())
     {
         for (const QString& message : checkMessages()) {
             std::string cell;
@@ -394,73 +230,67 @@ public:
             appendCsvText(header, titles[i]);
         }
         header += CsvRecordEnd;
+        RowText air;
         for (const AirValue& value : airValues(settings.air)) {
-            airCells += ',';
-            appendShortest(airCells, value.value);
+            air += ',';
+            air.Number(value.value);
         }
-        airCells += ',';
+        air += ',';
+        airCells = air.Text();
     }
 
     const std::string& Header() const { return header; }
 
-    void Row(const RunRow& row, std::string& out) const override
+    void Row(const RunRow& row, RowText& out) const override
     {
         out += row.file->csvCell;
         if (!row.Ran()) {
-            out.append(InputFieldCount + 2 + ResultFieldCount, ',');
+            out.Text().append(InputFieldCount + 2 + ResultFieldCount, ',');
             out += ',';
             if (row.Read())
                 out += checks[static_cast<std::size_t>(row.failedCheck)];
             else
-                appendCsvText(out, row.refusal);
-            out.append(airValues(AirFigures()).size() + 1 + splitFields.size(), ',');
+                appendCsvText(out.Text(), row.refusal);
+            out.Text().append(airValues(AirFigures()).size() + 1 + splitFields.size(), ',');
             appendSweep(row, out);
             out += CsvRecordEnd;
             return;
         }
         const CarRun& run = row.run;
-        // Besides the numbers: a comma each, the air, the flag.
-        RowText text(airCells.size() + 64, numbersInRow);
         for (InputField field : VehicleFile::FileOrder) {
-            text.Put(',');
-            text.Input(row, field, sweptFields);
+            out += ',';
+            appendInput(out, row.inputs, field);
         }
-        text.Put(run.timeLimitReached ? ",true," : ",false,");
+        out += run.timeLimitReached ? ",true," : ",false,";
         if (run.timeLimitReached)
-            text.Number(run.stopTime);
+            out.Number(run.stopTime);
         for (ResultField field : AllResultFields) {
-            text.Put(',');
-            text.Number(ResultValue(run.results, field));
+            out += ',';
+            out.Number(ResultValue(run.results, field));
         }
-        text.Put(',');
-        text.Put(airCells);
-        text.Number(row.horsepower);
+        out += ',';
+        out += airCells;
+        out.Number(row.horsepower);
         for (const SplitField& field : splitFields) {
-            text.Put(',');
-            text.Number(row.splits.*field.value);
+            out += ',';
+            out.Number(row.splits.*field.value);
         }
-        for (std::size_t i = 0; i < sweptCount; ++i) {
-            text.Put(',');
-            text.Number(row.swept[i]);
-        }
-        text.Put(CsvRecordEnd);
-        text.AppendTo(out);
+        appendSweep(row, out);
+        out += CsvRecordEnd;
     }
 
 private:
-    // The swept values of a car that did not run: none when its file could
-    // not be read.
-    void appendSweep(const RunRow& row, std::string& out) const
+    // The swept values: none when the car's file could not be read.
+    void appendSweep(const RunRow& row, RowText& out) const
     {
         for (std::size_t i = 0; i < sweptCount; ++i) {
             out += ',';
             if (row.Read())
-                appendShortest(out, row.swept[i]);
+                out.Number(row.swept[i]);
         }
     }
 
     std::size_t sweptCount;
-    unsigned sweptFields;
     std::string airCells; // ",T,P,H,DA,RAD,CF,": the day's air before the horsepower
     std::string header;
     std::vector<std::string> checks;
@@ -481,9 +311,9 @@ public:
 
     void Take(const RunRow& row, OutputSink& out) override
     {
-        buffer.clear();
+        buffer.Clear();
         format->Row(row, buffer);
-        TakeFormatted(buffer, out);
+        TakeFormatted(buffer.Text(), out);
     }
 
     void TakeFormatted(std::string_view rows, OutputSink& out) override
@@ -503,7 +333,7 @@ private:
     std::string begin;
     std::string endEmpty;
     std::string endAfterRows;
-    std::string buffer;
+    RowText buffer;
     bool anyRow = false;
 };
 
@@ -596,7 +426,7 @@ private:
         line.cells.append(row.file->terminalName);
         if (row.Read())
             for (std::size_t i = 0; i < swept.size(); ++i)
-                line.cells.append(QString::fromLatin1(ShortestText(row.swept[i])));
+                line.cells.append(localized(QString::fromLatin1(ShortestText(row.swept[i]))));
         if (!row.Ran()) {
             line.message = TerminalText(messageOf(row, checks));
             return line;
@@ -612,20 +442,38 @@ private:
             line.cells.append(resultCell(row.run.results, column.field));
         if (splits)
             for (const SplitColumn& column : splitColumns)
-                line.cells.append(FormatFixed(row.splits.*column.value, 0, column.decimals));
+                line.cells.append(localized(FormatFixed(row.splits.*column.value, 0, column.decimals)));
         return line;
     }
 
-    // The results dialog's text, with a zero before a bare decimal
-    // separator (".75" is written "0.75").
+    // The results dialog's text, with a zero before a bare decimal point
+    // (".75" is written "0.75").
     QString resultCell(const SimulationResults& results, ResultField field) const
     {
-        QString text = ResultText(results, field, separators.decimal, separators.group).trimmed();
-        if (text.startsWith(separators.decimal))
+        QString text = ResultText(results, field, QStringLiteral("."), QStringLiteral(",")).trimmed();
+        if (text.startsWith(u'.'))
             text.prepend(u'0');
-        else if (text.startsWith(u'-') && QStringView(text).mid(1).startsWith(separators.decimal))
+        else if (text.startsWith(QLatin1String("-.")))
             text.insert(1, u'0');
-        return text;
+        return localized(text);
+    }
+
+    // A number written in the C form ("10,312.34") in the table's one form:
+    // with the separators of the user's numeric locale.
+    QString localized(const QString& text) const
+    {
+        if (separators.decimal == u'.' && separators.group == u',')
+            return text;
+        QString out;
+        for (const QChar c : text) {
+            if (c == u'.')
+                out += separators.decimal;
+            else if (c == u',')
+                out += separators.group;
+            else
+                out += c;
+        }
+        return out;
     }
 
     void widen(const Line& line)
@@ -698,11 +546,12 @@ std::unique_ptr<RunWriter> MakeRunWriter(const WriterSettings& settings)
 // The fit as the JSON object "calibration" gives it: the fitted values,
 // whether they lie in the classic ranges, the notes on the bounds, each
 // run's quarter mile as given and as the fitted car runs it that day, and
-// the leave-one-out error with three runs or more.
+// with three runs or more the validation's error (leave-one-out, or by
+// folds above LeaveOneOutBound runs).
 std::string CalibrationJson(const Calibration& calibration)
 {
-    const auto number = [](std::string& out, double value) { appendJsonNumber(out, value); };
-    const auto figure = [&](std::string& out, const SlipFigure& slip) {
+    const auto number = [](RowText& out, double value) { appendJsonNumber(out, value); };
+    const auto figure = [&](RowText& out, const SlipFigure& slip) {
         out += "{\"given\": ";
         if (slip.given)
             number(out, *slip.given);
@@ -713,7 +562,8 @@ std::string CalibrationJson(const Calibration& calibration)
         out += '}';
     };
     const CarFit& fit = calibration.fit;
-    std::string out = "{\"horsepower\": ";
+    RowText out;
+    out += "{\"horsepower\": ";
     number(out, fit.horsepower);
     out += ", \"spinTime\": ";
     number(out, fit.spinTime);
@@ -723,7 +573,7 @@ std::string CalibrationJson(const Calibration& calibration)
     for (qsizetype i = 0; i < fit.boundNotes.size(); ++i) {
         if (i > 0)
             out += ", ";
-        AppendJsonString(out, utf8(fit.boundNotes[i]));
+        AppendJsonString(out.Text(), utf8(fit.boundNotes[i]));
     }
     out += "], \"runs\": [";
     for (std::size_t i = 0; i < fit.runs.size(); ++i) {
@@ -737,7 +587,11 @@ std::string CalibrationJson(const Calibration& calibration)
     }
     out += ']';
     if (calibration.band.Available()) {
+        // Above LeaveOneOutBound runs the validation is by folds, and says
+        // how many; the field keeps its name, so a reader finds it either way.
         out += ", \"leaveOneOutError\": {";
+        if (calibration.folds != calibration.runs.size())
+            out += "\"folds\": " + std::to_string(calibration.folds) + ", ";
         const std::array<std::pair<const char*, RunField>, 2> figures{ {
             { "quarterMileTime", RunField::QuarterMileTime },
             { "quarterMileSpeed", RunField::QuarterMileSpeed },
@@ -759,7 +613,7 @@ std::string CalibrationJson(const Calibration& calibration)
         out += '}';
     }
     out += '}';
-    return out;
+    return out.Text();
 }
 
 void AppendJsonString(std::string& out, std::string_view utf8)

@@ -3,15 +3,18 @@
 // JSON and CSV for other programs.
 //
 // In: the rows of a command, in order. Out: UTF-8 bytes on an OutputSink.
-// JSON and CSV write each row by itself with std::to_chars into a reused
-// buffer (RowFormat), never depending on the locale, so rows can be
-// formatted on any thread and written in order. The table shows the results
-// dialog's texts in the user's locale; it sizes its columns from the first
-// TableWindow rows, then streams the rest.
+// JSON and CSV write each row by itself (RowFormat) into a text that grows
+// (RowText), numbers with std::to_chars (core/NumberText), never depending
+// on the locale, so rows can be formatted on any thread and written in
+// order. The table shows the results
+// dialog's texts, every number with the separators of the user's numeric
+// locale; it sizes its columns from the first TableWindow rows, then
+// streams the rest.
 #pragma once
 
 #include "runner/CarBatch.h"
 #include "runner/OutputSink.h"
+#include "runner/RowText.h"
 #include "runner/RunOptions.h"
 
 #include <memory>
@@ -28,7 +31,7 @@ public:
     virtual ~RowFormat() = default;
     // Appends the row's bytes to `out`. Every row but the first of the
     // output starts with Separator(); Row writes it for every row.
-    virtual void Row(const RunRow& row, std::string& out) const = 0;
+    virtual void Row(const RunRow& row, RowText& out) const = 0;
     virtual std::string_view Separator() const { return {}; }
 };
 
@@ -65,5 +68,6 @@ struct Calibration;
 // horsepower and spin time, whether they lie in the classic ranges, the
 // notes on the bounds, each run's quarter-mile time and speed as given and
 // as the fitted car runs them that day, and with three runs or more the
-// leave-one-out error.
+// validation's error (leave-one-out, or by folds above LeaveOneOutBound
+// runs).
 std::string CalibrationJson(const Calibration& calibration);

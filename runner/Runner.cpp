@@ -52,7 +52,9 @@ int RunCommand(const QStringList& arguments, const RunnerStreams& streams)
 
     // The time slips every car is fitted to: a row that cannot be taken is
     // told with its line and makes the status 1; the others still count.
-    QList<LoggedRun> slips;
+    SlipsToFit slips;
+    // Only JSON holds the calibration with its validation.
+    slips.validation = options.format == OutputFormat::Json;
     bool slipsRefused = false;
     if (!options.slips.isEmpty()) {
         const QString name = TerminalText(options.slips);
@@ -64,8 +66,8 @@ int RunCommand(const QStringList& arguments, const RunnerStreams& streams)
         for (const QString& refusal : read.refusals)
             say(err, QStringLiteral("torvane-run: %1: %2\n").arg(name, TerminalText(refusal)));
         slipsRefused = !read.refusals.isEmpty();
-        slips = read.runs;
-        if (slips.isEmpty()) {
+        slips.runs = read.runs;
+        if (slips.runs.isEmpty()) {
             say(err, QStringLiteral("torvane-run: %1: no time slip to fit the cars to\n").arg(name));
             return SomeCarFailed;
         }
@@ -83,7 +85,7 @@ int RunCommand(const QStringList& arguments, const RunnerStreams& streams)
         if (!piece.messages.empty())
             err.write(piece.messages.data(), static_cast<qint64>(piece.messages.size()));
         if (writer->Format())
-            writer->TakeFormatted(piece.formatted, out);
+            writer->TakeFormatted(piece.formatted.Text(), out);
         for (const RunRow& row : piece.rows)
             writer->Take(row, out);
         return !out.Failed();

@@ -13,7 +13,8 @@
 // The exit statuses.
 enum RunStatus : int {
     EveryCarRan = 0,
-    SomeCarFailed = 1, // a file that could not be read or a car that failed a check
+    SomeCarFailed = 1, // a file that could not be read, a car that failed a check or could
+                       // not be fitted, a slips file that could not be read or a refused row
     UsageError = 2,
     OutputFailed = 3, // the output could not be written: a full disk, a reader that left
 };

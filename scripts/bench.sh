@@ -10,7 +10,7 @@ bash "$root/scripts/install-deps.sh" test
 cmake -S "$root" -B "$root/build-bench" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DTORVANE_BUILD_UI=OFF -DTORVANE_BUILD_RUNNER=ON -DTORVANE_BUILD_TESTS=OFF >/dev/null
 cmake --build "$root/build-bench" --target bench_engine bench_garage_whatif bench_garage_cars \
-  bench_garage_logbook bench_calibration bench_runner torvane-run
+  bench_garage_logbook bench_calibration bench_runner bench_runner_slips torvane-run
 "$root/build-bench/bench/bench_engine" "$@"
 QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$root/build-bench/bench/garage/bench_garage_whatif"
 QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$root/build-bench/bench/garage/bench_garage_cars"
@@ -25,6 +25,9 @@ QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$root/build-bench/bench/garage/be
 # variants written as CSV (1,000 horsepowers by 10,000 weights), which must
 # stay flat: target under 30 MiB.
 "$root/build-bench/bench/runner/bench_runner"
+# The runner fitting a car to 100,000 time slips, each output format:
+# target under 10 s.
+"$root/build-bench/bench/runner/bench_runner_slips"
 [ -x /usr/bin/time ] || apt-get install -y -qq --no-install-recommends time >/dev/null
 report=$(mktemp)
 /usr/bin/time -v "$root/build-bench/runner/torvane-run" --csv \

@@ -34,7 +34,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
-#include <random>
 #include <unistd.h>
 
 namespace {
@@ -80,17 +79,7 @@ bool writeLogbook(const QString& path, int count)
     CarInputs truth = CarInputs::DefaultCar();
     truth.horsepower *= 0.93;
     truth.spinTime = 0.7;
-    std::mt19937 random(29);
-    std::uniform_real_distribution<double> temperature(40, 100);
-    std::uniform_real_distribution<double> pressure(24, 30.5);
-    std::uniform_real_distribution<double> humidity(0, 90);
-    QList<LoggedRun> runs;
-    runs.reserve(count);
-    for (int i = 0; i < count; ++i) {
-        const AirConditions air{ RoundedTo(temperature(random), 0.1), RoundedTo(pressure(random), 0.01),
-                                 RoundedTo(humidity(random), 1) };
-        runs << MadeUpRun(truth, air, QDate(1990, 1, 1).addDays(i));
-    }
+    QList<LoggedRun> runs = MadeUpRunsOnRandomDays(truth, count);
     return book.AddRuns(car.id, runs).isEmpty();
 }
 

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cmath>
+#include <random>
 
 // Days' air within the ranges the checks take: a cool day, a hot and humid
 // one at the elevation of a high track, a cold dry one, the standard day and
@@ -62,5 +63,24 @@ inline QList<LoggedRun> MadeUpRuns(const CarInputs& car, int count)
     for (int i = 0; i < count; ++i)
         runs << MadeUpRun(car, MadeUpDays()[static_cast<std::size_t>(i) % MadeUpDays().size()],
                           QDate(2024, 4, 6).addDays(7 * i));
+    return runs;
+}
+
+// `count` runs of the car, one a day from 1990-01-01, each on air drawn at
+// random within the checks' ranges (the same draws on every call): a big
+// logbook's slips.
+inline QList<LoggedRun> MadeUpRunsOnRandomDays(const CarInputs& car, int count)
+{
+    std::mt19937 random(29);
+    std::uniform_real_distribution<double> temperature(40, 100);
+    std::uniform_real_distribution<double> pressure(24, 30.5);
+    std::uniform_real_distribution<double> humidity(0, 90);
+    QList<LoggedRun> runs;
+    runs.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        const AirConditions air{ RoundedTo(temperature(random), 0.1), RoundedTo(pressure(random), 0.01),
+                                 RoundedTo(humidity(random), 1) };
+        runs << MadeUpRun(car, air, QDate(1990, 1, 1).addDays(i));
+    }
     return runs;
 }

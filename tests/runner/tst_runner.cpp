@@ -9,6 +9,7 @@
 #include "core/NumberText.h"
 #include "core/ResultTexts.h"
 #include "core/VehicleFile.h"
+#include "logbook/Calibration.h"
 #include "logbook/RunsCsv.h"
 #include "runner/CarBatch.h"
 
@@ -18,6 +19,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -46,12 +48,17 @@ Finished runInProcess(const QStringList& arguments, const QByteArray& input = {}
     return { status, out.data(), err.data() };
 }
 
+// The built program, in the C locale unless `locale` sets other variables
+// ("LANG=de_DE.UTF-8").
 Finished runProgram(const QStringList& arguments, const QByteArray& input = {},
-                    bool closeInput = true, const QString& locale = QStringLiteral("C"))
+                    bool closeInput = true, const QStringList& locale = { QStringLiteral("LC_ALL=C") })
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), locale);
+    for (const char* name : { "LC_ALL", "LC_NUMERIC", "LANG" })
+        environment.remove(QString::fromLatin1(name));
+    for (const QString& setting : locale)
+        environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(TORVANE_RUN_PATH), arguments);
     process.write(input);
@@ -96,6 +103,8 @@ private slots:
     void dayAndSplits_data();
     void dayAndSplits();
     void programGivesTheEngineDoubles();
+    void oneNumberFormPerTable_data();
+    void oneNumberFormPerTable();
     void programStatuses();
     void outputFaults_data();
     void outputFaults();
@@ -106,6 +115,8 @@ private slots:
     void outsideNames();
     void slipsFitTheCars_data();
     void slipsFitTheCars();
+    void slipsFittedOncePerCar_data();
+    void slipsFittedOncePerCar();
 };
 
 void TestRunner::messages_data()
@@ -377,7 +388,7 @@ void TestRunner::programGivesTheEngineDoubles()
     QVERIFY(files.size() >= 4);
     const Finished finished = runProgram(QStringList{ "--json" } + files);
     QCOMPARE(finished.status, 0);
-    QCOMPARE(runProgram(QStringList{ "--json" } + files, {}, true, "de_DE.UTF-8").out, finished.out);
+    QCOMPARE(runProgram(QStringList{ "--json" } + files, {}, true, { "LC_ALL=de_DE.UTF-8" }).out, finished.out);
 
     const QJsonArray cars = QJsonDocument::fromJson(finished.out).array();
     QCOMPARE(cars.size(), files.size());
@@ -391,6 +402,39 @@ void TestRunner::programGivesTheEngineDoubles()
             QCOMPARE(std::bit_cast<quint64>(results[ResultKey(field)].toDouble()),
                      std::bit_cast<quint64>(ResultValue(expected, field)));
     }
+}
+
+// The table writes every number in one form, that of the user's numeric
+// locale (so LC_NUMERIC=C gives the C form); JSON and CSV are the same
+// bytes in every locale.
+void TestRunner::oneNumberFormPerTable_data()
+{
+    QTest::addColumn<QStringList>("locale");
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QString>("decimal");
+    QTest::newRow("C") << QStringList{ "LC_ALL=C" } << "," << ".";
+    QTest::newRow("German") << QStringList{ "LC_ALL=de_DE.UTF-8" } << "." << ",";
+    QTest::newRow("German, C numbers") << QStringList{ "LANG=de_DE.UTF-8", "LC_NUMERIC=C" } << "," << ".";
+}
+
+void TestRunner::oneNumberFormPerTable()
+{
+    QFETCH(QStringList, locale);
+    QFETCH(QString, group);
+    QFETCH(QString, decimal);
+    const QStringList car{ "--sweep", "spinTime=0.75:1.25:0.25", "sports-car.trv" };
+    const QList<QByteArray> lines = runProgram(QStringList{ "--splits" } + car, {}, true, locale).out.split('\n');
+    QCOMPARE(lines.size(), 5);
+    const QRegularExpression number(QStringLiteral("^\\d{1,3}(%1\\d{3})*(%2\\d+)?$")
+                                        .arg(QRegularExpression::escape(group), QRegularExpression::escape(decimal)));
+    for (const QByteArray& line : lines.mid(1, 3)) {
+        const QStringList cells = QString::fromUtf8(line).split(u' ', Qt::SkipEmptyParts).mid(1);
+        QCOMPARE(cells.size(), 1 + ResultFieldCount + 5);
+        for (const QString& cell : cells)
+            QVERIFY2(number.match(cell).hasMatch(), qPrintable(cell));
+    }
+    for (const char* format : { "--csv", "--json" })
+        QCOMPARE(runProgram(QStringList{ format } + car, {}, true, locale).out, runProgram(QStringList{ format } + car).out);
 }
 
 void TestRunner::programStatuses()
@@ -520,30 +564,23 @@ void TestRunner::outsideNames()
     QVERIFY2(finished.out.mid(finished.out.indexOf('\n') + 1).startsWith(rowStart), finished.out);
 }
 
-void TestRunner::slipsFitTheCars_data()
-{
-    QTest::addColumn<QByteArray>("badRow");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QByteArray>("err");
-    QTest::newRow("good slips") << QByteArray() << 0 << QByteArray();
-    QTest::newRow("a bad row still fits the good ones")
-        << QByteArray("2024-06-01,,,,,,,,,,,,12.3.4,101,\n") << 1
-        << QByteArray(": line 7: quarterMileTime is not a number: \"12.3.4\"\n");
-}
+namespace {
 
-// Runs the sports car made, with another horsepower and spin time, on five
-// days: the runner fits them back, as the garage does.
-void TestRunner::slipsFitTheCars()
+// The sports car made, with another horsepower and spin time, on five days.
+struct MadeUpSlips {
+    CarInputs real;
+    QList<LoggedRun> runs;
+};
+
+MadeUpSlips madeUpSlips()
 {
-    QFETCH(QByteArray, badRow);
-    QFETCH(int, status);
-    QFETCH(QByteArray, err);
-    CarInputs real = ConvertTexts(ReadCar(BatchFile::Of(QStringLiteral("sports-car.trv")), {}).texts);
+    MadeUpSlips slips;
+    CarInputs& real = slips.real;
+    real = ConvertTexts(ReadCar(BatchFile::Of(QStringLiteral("sports-car.trv")), {}).texts);
     real.horsepower *= 0.92;
     real.spinTime = 0.5;
     const QList<AirConditions> days{ { 59, 29.92, 0 }, { 85, 29.1, 60 }, { 40, 30.1, 20 }, { 95, 28.5, 70 },
                                      { 70, 29.5, 40 } };
-    QList<LoggedRun> runs;
     for (int day = 0; day < days.size(); ++day) {
         const DayResults result = RunCarOnDay(real, days[day]);
         LoggedRun run;
@@ -554,8 +591,42 @@ void TestRunner::slipsFitTheCars()
         run.sixtyFootTime = result.splits.sixtyFootTime;
         run.quarterMileTime = result.splits.quarterMileTime;
         run.quarterMileSpeed = result.splits.quarterMileSpeed;
-        runs << run;
+        slips.runs << run;
     }
+    return slips;
+}
+
+} // namespace
+
+void TestRunner::slipsFitTheCars_data()
+{
+    QTest::addColumn<int>("weeks");
+    QTest::addColumn<QByteArray>("badRow");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("err");
+    QTest::newRow("good slips") << 1 << QByteArray() << 0 << QByteArray();
+    QTest::newRow("a bad row still fits the good ones")
+        << 1 << QByteArray("2024-06-01,,,,,,,,,,,,12.3.4,101,\n") << 1
+        << QByteArray(": line 7: quarterMileTime is not a number: \"12.3.4\"\n");
+    QTest::newRow("too many for leave-one-out") << 21 << QByteArray() << 0 << QByteArray();
+}
+
+// The made-up slips, the same days `weeks` weeks running: the runner fits
+// the car back, as the garage does, and validates the fit leave-one-out or,
+// above LeaveOneOutBound runs, by folds.
+void TestRunner::slipsFitTheCars()
+{
+    QFETCH(int, weeks);
+    QFETCH(QByteArray, badRow);
+    QFETCH(int, status);
+    QFETCH(QByteArray, err);
+    const auto [real, week] = madeUpSlips();
+    QList<LoggedRun> runs;
+    for (int w = 0; w < weeks; ++w)
+        for (LoggedRun run : week) {
+            run.date = run.date.addDays(7 * w);
+            runs << run;
+        }
     QTemporaryDir dir;
     const QString slips = dir.filePath(QStringLiteral("slips.csv"));
     QFile file(slips);
@@ -563,7 +634,7 @@ void TestRunner::slipsFitTheCars()
     file.write(RunsCsv(runs) + badRow);
     file.close();
 
-    const Finished finished = runInProcess({ "--json", "--slips", slips, "sports-car.trv" });
+    const Finished finished = runInProcess({ "--json", "--jobs", "2", "--slips", slips, "sports-car.trv" });
     QCOMPARE(finished.status, status);
     QCOMPARE(finished.err, err.isEmpty() ? QByteArray() : "torvane-run: " + slips.toUtf8() + err);
     const QJsonObject car = QJsonDocument::fromJson(finished.out).array().at(0).toObject();
@@ -572,10 +643,60 @@ void TestRunner::slipsFitTheCars()
     QVERIFY2(std::abs(horsepower / real.horsepower - 1) < 0.001, qPrintable(QString::number(horsepower)));
     QVERIFY(std::abs(calibration.value(QStringLiteral("spinTime")).toDouble() - real.spinTime) < 0.005);
     QCOMPARE(calibration.value(QStringLiteral("runs")).toArray().size(), runs.size());
-    QVERIFY(calibration.contains(QStringLiteral("leaveOneOutError")));
+    const QJsonObject validation = calibration.value(QStringLiteral("leaveOneOutError")).toObject();
+    QCOMPARE(validation.value(QStringLiteral("quarterMileTime")).toObject().value(QStringLiteral("runs")).toInt(),
+             runs.size());
+    QCOMPARE(validation.value(QStringLiteral("folds")).toInt(), runs.size() > LeaveOneOutBound ? ValidationFolds : 0);
     // The results are the fitted car's.
     QCOMPARE(car.value(QStringLiteral("inputs")).toObject().value(QStringLiteral("horsepower")).toDouble(), horsepower);
 }
 
+// A car is fitted once however often it comes, and the fit's validation is
+// made only where the rows carry it (JSON): the rows of one car share one
+// calibration, CSV and the table carry none.
+void TestRunner::slipsFittedOncePerCar_data()
+{
+    QTest::addColumn<bool>("validation");
+    QTest::newRow("JSON") << true;
+    QTest::newRow("CSV and the table") << false;
+}
+
+void TestRunner::slipsFittedOncePerCar()
+{
+    QFETCH(bool, validation);
+    const ParsedOptions parsed = ParseOptions({ "sports-car.trv", "economy-car.trv", "sports-car.trv" });
+    const SlipsToFit slips{ madeUpSlips().runs, validation };
+    // A row's calibration lives as long as the batch: its address is kept,
+    // and whether it holds the validation.
+    std::vector<const std::string*> calibrations;
+    std::vector<double> horsepowers;
+    bool validated = false;
+    bool allRan = false;
+    QVERIFY(RunBatch(parsed.options, {}, nullptr, false,
+                     [&](const RowPiece& piece) {
+                         for (const RunRow& row : piece.rows) {
+                             calibrations.push_back(row.calibration);
+                             horsepowers.push_back(row.inputs.horsepower);
+                             validated = validated
+                                         || (row.calibration
+                                             && row.calibration->find("\"leaveOneOutError\"") != std::string::npos);
+                         }
+                         return true;
+                     },
+                     allRan, &slips));
+    QVERIFY(allRan);
+    QCOMPARE(calibrations.size(), 3u);
+    QCOMPARE(horsepowers[2], horsepowers[0]);
+    QVERIFY(horsepowers[1] != horsepowers[0]);
+    if (validation) {
+        QVERIFY(calibrations[0] && calibrations[1]);
+        QCOMPARE(calibrations[2], calibrations[0]);
+        QVERIFY(validated);
+    } else {
+        QCOMPARE(calibrations, std::vector<const std::string*>(3, nullptr));
+    }
+}
+
 QTEST_GUILESS_MAIN(TestRunner)
 #include "tst_runner.moc"
+

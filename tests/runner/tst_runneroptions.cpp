@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The runner's command line: the usage errors with their texts, what a sound
-// command line gives, and the values a sweep takes.
+// command line gives, the values a sweep takes, and the exit statuses --help
+// and the manual page give.
 #include "runner/RunOptions.h"
 #include "core/NumberText.h"
 
+#include <QFile>
+#include <QMap>
+#include <QRegularExpression>
 #include <QTest>
 
 class TestRunnerOptions : public QObject {
@@ -17,6 +21,7 @@ private slots:
     void helpAndVersion();
     void sweepValues_data();
     void sweepValues();
+    void exitStatusesAsTheManualPage();
 };
 
 void TestRunnerOptions::usageErrors_data()
@@ -144,6 +149,39 @@ void TestRunnerOptions::sweepValues()
     for (long long k = 0; k < sweep.count; ++k)
         texts.append(QString::fromLatin1(ShortestText(sweep.Value(k))));
     QCOMPARE(texts.join(u' '), values);
+}
+
+// Each exit status with its causes, word for word the same in --help and in
+// the manual page's EXIT STATUS (its markup aside).
+void TestRunnerOptions::exitStatusesAsTheManualPage()
+{
+    QMap<int, QString> help;
+    const QString helpText = HelpText();
+    static const QRegularExpression helpEntry(QStringLiteral("\n  (\\d)  ((?:.|\n     )*)"));
+    for (const QRegularExpressionMatch& entry :
+         helpEntry.globalMatch(helpText, helpText.indexOf(QLatin1String("Exit status:"))))
+        help[entry.captured(1).toInt()] = entry.captured(2).simplified();
+
+    QFile page(QStringLiteral(TORVANE_RUN_MANUAL_PAGE));
+    QVERIFY(page.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString roff = QString::fromUtf8(page.readAll());
+    const qsizetype start = roff.indexOf(QLatin1String(".SH EXIT STATUS\n"));
+    QVERIFY(start >= 0);
+    QMap<int, QString> manual;
+    for (const QString& entry : roff.mid(start, roff.indexOf(QLatin1String("\n.SH "), start + 1) - start)
+                                    .split(QStringLiteral(".TP\n")).mid(1)) {
+        QStringList words;
+        for (const QString& line : entry.split(u'\n', Qt::SkipEmptyParts)) {
+            // .B and .I join their words with spaces, .BR and .IR run theirs together.
+            const QString request = line.startsWith(u'.') ? line.section(u' ', 0, 0) : QString();
+            const QStringList parts = line.mid(request.size()).split(u' ', Qt::SkipEmptyParts);
+            words << (request.size() == 3 ? parts.join(QString()) : parts.join(u' '));
+        }
+        const int status = words.takeFirst().toInt();
+        manual[status] = words.join(u' ').replace(QLatin1String("\\-"), QLatin1String("-")).simplified();
+    }
+    QCOMPARE(manual.keys(), QList<int>({ 0, 1, 2, 3 }));
+    QCOMPARE(manual, help);
 }
 
 QTEST_GUILESS_MAIN(TestRunnerOptions)

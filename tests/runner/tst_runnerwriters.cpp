@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The bytes the three writers give: JSON with the shortest round-trip
-// numbers and its escapes, RFC 4180 quoting with CR LF lines and the
+// The bytes the three writers give: the rows' numbers as std::to_chars
+// writes them, JSON with the shortest round-trip numbers and its escapes, RFC 4180 quoting with CR LF lines and the
 // formula guard, the aligned table with the results dialog's texts, and
 // file names as the output shows them.
 #include "core/FileNames.h"
@@ -11,6 +11,10 @@
 #include <QBuffer>
 #include <QLocale>
 #include <QTest>
+
+#include <bit>
+#include <charconv>
+#include <random>
 
 namespace {
 
@@ -52,6 +56,7 @@ class TestRunnerWriters : public QObject {
 
 private slots:
     void init() { QLocale::setDefault(QLocale::c()); }
+    void rowTextAsToChars();
     void jsonOfARunThatGaveUp();
     void jsonEscapesAFailedCar();
     void csvQuoting_data();
@@ -61,6 +66,36 @@ private slots:
     void fileNames_data();
     void fileNames();
 };
+
+// Numbers written into a row's text, many of them again (copied from where
+// they were first written, or written anew when another took their slot),
+// among other text: byte for byte std::to_chars's texts, through pieces of
+// rows and a text that grows.
+void TestRunnerWriters::rowTextAsToChars()
+{
+    std::mt19937_64 random(20240607);
+    std::vector<double> values(300);
+    for (double& value : values)
+        value = std::bit_cast<double>(random());
+    values[0] = -0.0;
+    values[1] = 0.0;
+    RowText text;
+    std::string expected;
+    for (int piece = 0; piece < 20; ++piece) {
+        text.Clear();
+        expected.clear();
+        for (int i = 0; i < 5000; ++i) {
+            const double value = values[random() % (piece % 2 ? values.size() : 20)];
+            char number[32];
+            expected.append(number, std::to_chars(number, number + sizeof number, value).ptr);
+            text.Number(value);
+            expected += ',';
+            text += ',';
+        }
+        if (text.Text() != expected)
+            QFAIL(qPrintable(QStringLiteral("piece %1 differs").arg(piece)));
+    }
+}
 
 void TestRunnerWriters::jsonOfARunThatGaveUp()
 {
