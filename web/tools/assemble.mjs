@@ -22,6 +22,7 @@ copy(join(web, 'style.css'), 'style.css');
 copy(join(web, 'manifest.webmanifest'), 'manifest.webmanifest');
 copy(join(web, 'src'), 'src');
 copy(join(root, 'data', 'torvane-garage.svg'), 'icons/torvane.svg');
+copy(join(web, 'icons'), 'icons');
 copy(join(out, 'obj', 'torvane.js'), 'wasm/torvane.js');
 copy(join(out, 'obj', 'torvane.wasm'), 'wasm/torvane.wasm');
 copy(join(web, 'node_modules', 'uplot', 'dist', 'uPlot.esm.js'), 'vendor/uPlot.esm.js');
