@@ -165,6 +165,7 @@ private:
     void IntegratePiece(int gear, double v0, double v1, const Slope& s0, const Slope& s1, int depth = 0);
     void Coast(double duration, int fromGear);
     void Tail(int gear, bool heldAtRedline);
+    void MarkDistancesInStep(double h, double x1, double v1);
     // Time and distance over [v0, v] in `gear` (Gauss, three points).
     void PartOfPiece(int gear, double v0, double v, double& dt, double& dx) const;
     double FindEquilibrium(int gear, double low, double high) const;
@@ -640,14 +641,35 @@ bool RoadIntegrator::IntegrateGear(int gear, double vEnd)
     return false;
 }
 
+// Each distance mark passed in a step of `h` seconds from the current state
+// to (x1, v1): its time on the cubic through both ends' distances and speeds.
+void RoadIntegrator::MarkDistancesInStep(double h, double x1, double v1)
+{
+    while (!DistancesDone() && DistanceMarks[nextDistance] <= x1) {
+        const double target = DistanceMarks[nextDistance];
+        double low = 0, high = h;
+        for (int j = 0; j < 60; ++j) {
+            const double s = 0.5 * (low + high), u = s / h;
+            const double h00 = 2 * u * u * u - 3 * u * u + 1, h10 = u * u * u - 2 * u * u + u;
+            const double h01 = -2 * u * u * u + 3 * u * u, h11 = u * u * u - u * u;
+            const double at = h00 * x + h10 * h * v + h01 * x1 + h11 * h * v1;
+            (at < target ? low : high) = s;
+        }
+        const double s = 0.5 * (low + high);
+        MarkDistanceAt(nextDistance, t + s, v + (v1 - v) * s / h);
+        ++nextDistance;
+    }
+}
+
 // A gear change: the drive is off for `duration` seconds while the car rolls
-// on against its resistance (Runge-Kutta in time, in steps of at most 0.1 s).
+// on against its resistance (Runge-Kutta in time, in steps of at most 0.1 s
+// at the default speed step, shorter with it).
 void RoadIntegrator::Coast(double duration, int fromGear)
 {
     run.shifts.push_back({ fromGear + 1, t, v, duration });
     if (duration <= 0)
         return;
-    const int steps = std::max(2, static_cast<int>(std::ceil(duration / 0.1)));
+    const int steps = std::max(2, static_cast<int>(std::ceil(duration / (0.1 * step / DefaultRoadSpeedStep))));
     const double h = duration / steps;
     for (int i = 0; i < steps; ++i) {
         const double a1 = CoastAt(v).a;
@@ -656,21 +678,7 @@ void RoadIntegrator::Coast(double duration, int fromGear)
         const double v4 = v + h * a3, a4 = CoastAt(v4).a;
         const double nv = v + h / 6 * (a1 + 2 * a2 + 2 * a3 + a4);
         const double nx = x + h / 6 * (v + 2 * v2 + 2 * v3 + v4);
-        while (!DistancesDone() && DistanceMarks[nextDistance] <= nx) {
-            // The cubic in time through both ends (positions and speeds).
-            const double target = DistanceMarks[nextDistance];
-            double low = 0, high = h;
-            for (int j = 0; j < 60; ++j) {
-                const double s = 0.5 * (low + high), u = s / h;
-                const double h00 = 2 * u * u * u - 3 * u * u + 1, h10 = u * u * u - 2 * u * u + u;
-                const double h01 = -2 * u * u * u + 3 * u * u, h11 = u * u * u - u * u;
-                const double at = h00 * x + h10 * h * v + h01 * nx + h11 * h * nv;
-                (at < target ? low : high) = s;
-            }
-            const double s = 0.5 * (low + high);
-            MarkDistanceAt(nextDistance, t + s, v + (nv - v) * s / h);
-            ++nextDistance;
-        }
+        MarkDistancesInStep(h, nx, nv);
         t += h;
         x = nx;
         v = nv;
@@ -682,7 +690,7 @@ void RoadIntegrator::Coast(double duration, int fromGear)
 // integrated in time until every distance mark is passed.
 void RoadIntegrator::Tail(int gear, bool heldAtRedline)
 {
-    const double h = 0.2;
+    const double h = 0.2 * step / DefaultRoadSpeedStep;
     while (!DistancesDone()) {
         if (t > RoadTimeLimit) {
             moving = false;
@@ -700,13 +708,7 @@ void RoadIntegrator::Tail(int gear, bool heldAtRedline)
             nv = std::min(topSpeed, v + h / 6 * (a1 + 2 * a2 + 2 * a3 + a4));
             nx = x + h / 6 * (v + 2 * v2 + 2 * v3 + v4);
         }
-        while (!DistancesDone() && DistanceMarks[nextDistance] <= nx) {
-            const double target = DistanceMarks[nextDistance];
-            const double share = (target - x) / (nx - x);
-            // Nearly constant speed: the time in proportion to the distance.
-            MarkDistanceAt(nextDistance, t + share * h, v + share * (nv - v));
-            ++nextDistance;
-        }
+        MarkDistancesInStep(h, nx, nv);
         t += h;
         x = nx;
         v = nv;

@@ -25,11 +25,11 @@ class CalibrationTask : public QObject
     Q_OBJECT
 
 public:
-    CalibrationTask(const CarInputs& typed, const QList<LoggedRun>& runs, int jobs, QObject* parent = nullptr);
+    CalibrationTask(const CarInputs& typed, const QList<TimeSlip>& runs, int jobs, QObject* parent = nullptr);
     ~CalibrationTask() override;
 
     const CarInputs& Typed() const { return typed; }
-    const QList<LoggedRun>& Runs() const { return runs; }
+    const QList<TimeSlip>& Runs() const { return runs; }
     void Cancel();
 
     // Once finished: the calibration and its report card.
@@ -42,7 +42,7 @@ signals:
 
 private:
     const CarInputs typed;
-    const QList<LoggedRun> runs;
+    const QList<TimeSlip> runs;
     std::atomic<bool> cancel = false;
     QThread* thread;
     Calibration calibration;

@@ -7,13 +7,13 @@
 #include "garage/CarProxies.h"
 #include "garage/CurveCharts.h"
 #include "garage/GarageSettings.h"
-#include "garage/RunEdits.h"
-#include "garage/SlipTableModel.h"
+#include "garage/SlipEdits.h"
+#include "garage/ModelSlipTableModel.h"
 #include "garage/Units.h"
 #include "logbook/Logbook.h"
 #include "logbook/ReportCard.h"
-#include "logbook/RunTableModel.h"
-#include "logbook/RunsCsv.h"
+#include "logbook/SlipTableModel.h"
+#include "logbook/SlipsCsv.h"
 
 #include <QAction>
 #include <QChartView>
@@ -62,8 +62,8 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     , cars(cars)
     , logbook(logbook)
     , settings(settings)
-    , runs(new RunTableModel(*logbook, this))
-    , edits(new RunEdits(runs, logbook, cars->UndoStack(), this))
+    , runs(new SlipTableModel(*logbook, this))
+    , edits(new SlipEdits(runs, logbook, cars->UndoStack(), this))
     , sourceLabel(new QLabel(this))
     , runsView(new QTableView(this))
     , addButton(new QPushButton(tr("Add a r&un"), this))
@@ -71,7 +71,7 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     , importButton(new QPushButton(tr("Import runs…"), this))
     , exportButton(new QPushButton(tr("E&xport runs…"), this))
     , modelBox(new QComboBox(this))
-    , slipModel(new SlipTableModel(runs, this))
+    , slipModel(new ModelSlipTableModel(runs, this))
     , slipView(new QTableView(this))
     , shownCars(new ChosenCarsModel(cars, this))
     , charts(new CurveCharts(shownCars, settings, this))
@@ -247,8 +247,8 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
         cancelButton->setVisible(task != nullptr);
     });
     connect(modelBox, &QComboBox::currentIndexChanged, this, &LogbookPage::refreshSlips);
-    connect(edits, &RunEdits::refused, this, [this](const QString& message) { emit outcome(true, message); });
-    connect(runs, &RunTableModel::loaded, this, [this](const QString& error) {
+    connect(edits, &SlipEdits::refused, this, [this](const QString& message) { emit outcome(true, message); });
+    connect(runs, &SlipTableModel::loaded, this, [this](const QString& error) {
         if (!error.isEmpty())
             emit outcome(true, error);
     });
@@ -359,13 +359,13 @@ CarInputs LogbookPage::currentInputs() const
     return row < 0 ? CarInputs() : cars->index(row).data(CarList::InputsRole).value<CarInputs>();
 }
 
-QList<LoggedRun> LogbookPage::chosenRuns() const
+QList<TimeSlip> LogbookPage::chosenRuns() const
 {
     QModelIndexList rows = runsView->selectionModel()->selectedRows();
     if (rows.isEmpty())
         return runs->Runs();
     std::sort(rows.begin(), rows.end());
-    QList<LoggedRun> chosen;
+    QList<TimeSlip> chosen;
     chosen.reserve(rows.size());
     for (const QModelIndex& index : std::as_const(rows))
         chosen << runs->RunAt(index.row());
@@ -426,7 +426,7 @@ void LogbookPage::ensureCalibration()
 {
     if (!fitWanted)
         return;
-    const QList<LoggedRun> chosen = chosenRuns();
+    const QList<TimeSlip> chosen = chosenRuns();
     const CarInputs typed = currentInputs();
     if (chosen.isEmpty() || (calibration && calibration->fit.typed == typed && calibration->runs == chosen)) {
         if (chosen.isEmpty()) {
@@ -500,11 +500,11 @@ void LogbookPage::refreshSlipPoints()
     QList<QPointF> points;
     const QModelIndexList selected = runsView->selectionModel()->selectedRows();
     if (selected.isEmpty()) {
-        for (const LoggedRun& run : runs->Runs())
-            SlipTableModel::AppendSplitPoints(run, points);
+        for (const TimeSlip& run : runs->Runs())
+            ModelSlipTableModel::AppendSplitPoints(run, points);
     } else {
         for (const QModelIndex& index : selected)
-            SlipTableModel::AppendSplitPoints(runs->RunAt(index.row()), points);
+            ModelSlipTableModel::AppendSplitPoints(runs->RunAt(index.row()), points);
     }
     charts->SetSlipPoints(points);
 }
@@ -635,7 +635,7 @@ int LogbookPage::UseFittedValues()
     return cars->AddCar(tr("%1 (fitted)").arg(car.data(CarList::NameRole).toString()), texts);
 }
 
-QString LogbookPage::AddRun(const LoggedRun& run)
+QString LogbookPage::AddSlip(const TimeSlip& run)
 {
     QString error;
     const qint64 id = loggedCarId(true, &error);
@@ -643,7 +643,7 @@ QString LogbookPage::AddRun(const LoggedRun& run)
         return error.isEmpty() ? tr("No logbook is open.") : error;
     if (runs->CarId() != id)
         runs->SetCar(id);
-    return edits->AddRun(run);
+    return edits->AddSlip(run);
 }
 
 QString LogbookPage::DeleteSelectedRuns()
@@ -656,7 +656,7 @@ QString LogbookPage::DeleteSelectedRuns()
     undo->beginMacro(tr("Delete runs"));
     QString error;
     for (qint64 id : std::as_const(ids)) {
-        error = edits->DeleteRun(id);
+        error = edits->DeleteSlip(id);
         if (!error.isEmpty())
             break;
     }
@@ -666,7 +666,7 @@ QString LogbookPage::DeleteSelectedRuns()
 
 QString LogbookPage::ImportRuns(const QString& path)
 {
-    const RunsRead read = LoadRunsCsv(path);
+    const SlipsRead read = LoadSlipsCsv(path);
     if (!read.error.isEmpty())
         return read.error;
     QString error;
@@ -690,10 +690,10 @@ QString LogbookPage::ImportRuns(const QString& path)
 
 QString LogbookPage::ExportRuns(const QString& path)
 {
-    QList<LoggedRun> all;
+    QList<TimeSlip> all;
     for (int row = 0; row < runs->rowCount(); ++row)
         all << runs->RunAt(row);
-    const QString error = SaveRunsCsv(path, all);
+    const QString error = SaveSlipsCsv(path, all);
     if (error.isEmpty())
         emit outcome(false, tr("Runs written to %1: %2.").arg(QDir::toNativeSeparators(path)).arg(all.size()));
     return error;
@@ -705,7 +705,7 @@ void LogbookPage::addRunWithDialog()
     // the user to type the time slip over.
     const AirConditions air = settings->Conditions();
     const DayResults day = RunCarOnDay(currentInputs(), air);
-    LoggedRun run;
+    TimeSlip run;
     const QDateTime now = QDateTime::currentDateTime();
     run.date = now.date();
     run.time = QTime(now.time().hour(), now.time().minute());
@@ -719,7 +719,7 @@ void LogbookPage::addRunWithDialog()
         run.quarterMileTime = 15;
         run.quarterMileSpeed = 90;
     }
-    if (const QString error = AddRun(run); !error.isEmpty())
+    if (const QString error = AddSlip(run); !error.isEmpty())
         emit outcome(true, error);
 }
 

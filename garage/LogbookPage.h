@@ -39,9 +39,9 @@ class QPushButton;
 class QTableView;
 class QTableWidget;
 class QTimer;
-class RunEdits;
-class RunTableModel;
+class SlipEdits;
 class SlipTableModel;
+class ModelSlipTableModel;
 
 class LogbookPage : public QWidget
 {
@@ -56,7 +56,7 @@ public:
 
     // The work behind the buttons; each returns the refusal, empty on
     // success.
-    QString AddRun(const LoggedRun& run);
+    QString AddSlip(const TimeSlip& run);
     QString DeleteSelectedRuns();
     QString ImportRuns(const QString& path);
     QString ExportRuns(const QString& path);
@@ -73,8 +73,8 @@ public:
     // Adds the fitted car as a new car of the list; its row, or -1.
     int UseFittedValues();
 
-    RunTableModel* Runs() const { return runs; }
-    RunEdits* Edits() const { return edits; }
+    SlipTableModel* Runs() const { return runs; }
+    SlipEdits* Edits() const { return edits; }
     QTableView* RunsView() const { return runsView; }
     QAbstractItemModel* Slips() const;
     CurveCharts* Charts() const { return charts; }
@@ -115,7 +115,7 @@ private:
     // Cancels the calibration under way, if any, and forgets it.
     void dropTask();
     CarInputs currentInputs() const;
-    QList<LoggedRun> chosenRuns() const;
+    QList<TimeSlip> chosenRuns() const;
     void addRunWithDialog();
     void importWithDialog();
     void exportWithDialog();
@@ -125,8 +125,8 @@ private:
     GarageSettings* settings;
     int carId = 0; // the garage's car shown (its base car for a variant)
     bool stale = true;
-    RunTableModel* runs;
-    RunEdits* edits;
+    SlipTableModel* runs;
+    SlipEdits* edits;
     QLabel* sourceLabel;
     QTableView* runsView;
     QPushButton* addButton;
@@ -134,7 +134,7 @@ private:
     QPushButton* importButton;
     QPushButton* exportButton;
     QComboBox* modelBox;
-    SlipTableModel* slipModel;
+    ModelSlipTableModel* slipModel;
     QTableView* slipView;
     ChosenCarsModel* shownCars;
     CurveCharts* charts;

@@ -24,31 +24,31 @@ constexpr double Infinite = std::numeric_limits<double>::infinity();
 
 // The figures the fit counts, with the split that predicts each.
 struct FittedFigure {
-    RunNumber given;
+    SlipNumber given;
     double SplitTimes::*predicted;
     bool time; // a time (which the spin time lengthens) or a speed
 };
 
 constexpr std::array<FittedFigure, 5> FittedFigures = { {
-    { &LoggedRun::sixtyFootTime, &SplitTimes::sixtyFootTime, true },
-    { &LoggedRun::eighthMileTime, &SplitTimes::eighthMileTime, true },
-    { &LoggedRun::eighthMileSpeed, &SplitTimes::eighthMileSpeed, false },
-    { &LoggedRun::quarterMileTime, &SplitTimes::quarterMileTime, true },
-    { &LoggedRun::quarterMileSpeed, &SplitTimes::quarterMileSpeed, false },
+    { &TimeSlip::sixtyFootTime, &SplitTimes::sixtyFootTime, true },
+    { &TimeSlip::eighthMileTime, &SplitTimes::eighthMileTime, true },
+    { &TimeSlip::eighthMileSpeed, &SplitTimes::eighthMileSpeed, false },
+    { &TimeSlip::quarterMileTime, &SplitTimes::quarterMileTime, true },
+    { &TimeSlip::quarterMileSpeed, &SplitTimes::quarterMileSpeed, false },
 } };
 
 // The split of the model that a field of the slip is compared with; nullptr
 // for the fields that are not splits.
-double SplitTimes::*splitOf(RunField field)
+double SplitTimes::*splitOf(SlipField field)
 {
     switch (field) {
-    case RunField::SixtyFootTime: return &SplitTimes::sixtyFootTime;
-    case RunField::ThreeThirtyFootTime: return &SplitTimes::threeThirtyFootTime;
-    case RunField::EighthMileTime: return &SplitTimes::eighthMileTime;
-    case RunField::EighthMileSpeed: return &SplitTimes::eighthMileSpeed;
-    case RunField::ThousandFootTime: return &SplitTimes::thousandFootTime;
-    case RunField::QuarterMileTime: return &SplitTimes::quarterMileTime;
-    case RunField::QuarterMileSpeed: return &SplitTimes::quarterMileSpeed;
+    case SlipField::SixtyFootTime: return &SplitTimes::sixtyFootTime;
+    case SlipField::ThreeThirtyFootTime: return &SplitTimes::threeThirtyFootTime;
+    case SlipField::EighthMileTime: return &SplitTimes::eighthMileTime;
+    case SlipField::EighthMileSpeed: return &SplitTimes::eighthMileSpeed;
+    case SlipField::ThousandFootTime: return &SplitTimes::thousandFootTime;
+    case SlipField::QuarterMileTime: return &SplitTimes::quarterMileTime;
+    case SlipField::QuarterMileSpeed: return &SplitTimes::quarterMileSpeed;
     default: return nullptr;
     }
 }
@@ -57,7 +57,7 @@ double SplitTimes::*splitOf(RunField field)
 // same air share that day's figures, and one run of the model each time the
 // fit tries a horsepower.
 struct FitRuns {
-    std::vector<const LoggedRun*> runs;
+    std::vector<const TimeSlip*> runs;
     std::vector<AirFigures> days; // the distinct days' air, by first run
     std::vector<int> dayOf;       // for each run, its day
 };
@@ -101,7 +101,7 @@ std::vector<DayGroup> groupsOf(const FitRuns& fit, const std::vector<int>& chose
             groups.push_back({ &fit.days[static_cast<std::size_t>(day)], {} });
         }
         DayGroup& g = groups[static_cast<std::size_t>(group)];
-        const LoggedRun& run = *fit.runs[static_cast<std::size_t>(i)];
+        const TimeSlip& run = *fit.runs[static_cast<std::size_t>(i)];
         for (std::size_t f = 0; f < FittedFigures.size(); ++f)
             if (const std::optional<double>& given = run.*FittedFigures[f].given)
                 g.figures[f].Add(*given);
@@ -403,13 +403,13 @@ Search searchHorsepower(const CarInputs& typed, const std::vector<DayGroup>& gro
     return search;
 }
 
-FitRuns fitRuns(const QList<LoggedRun>& runs)
+FitRuns fitRuns(const QList<TimeSlip>& runs)
 {
     FitRuns fit;
     fit.runs.reserve(static_cast<std::size_t>(runs.size()));
     fit.dayOf.reserve(static_cast<std::size_t>(runs.size()));
     std::map<std::tuple<double, double, double>, int> dayOfAir;
-    for (const LoggedRun& run : runs) {
+    for (const TimeSlip& run : runs) {
         const AirConditions air = AirOfRun(run);
         const auto [day, added] = dayOfAir.try_emplace({ air.temperature, air.pressure, air.humidity },
                                                        static_cast<int>(fit.days.size()));
@@ -421,12 +421,12 @@ FitRuns fitRuns(const QList<LoggedRun>& runs)
     return fit;
 }
 
-QString runsProblem(const QList<LoggedRun>& runs)
+QString runsProblem(const QList<TimeSlip>& runs)
 {
     if (runs.isEmpty())
         return Text::tr("There are no runs to fit the car to.");
     for (qsizetype i = 0; i < runs.size(); ++i) {
-        const QString problem = RunProblem(runs[i]);
+        const QString problem = SlipProblem(runs[i]);
         if (!problem.isEmpty())
             return Text::tr("Run %1 cannot be fitted to: %2").arg(i + 1).arg(problem);
     }
@@ -503,9 +503,9 @@ std::optional<double> bandOf(const FigureError& error)
     return error.rootMeanSquare;
 }
 
-RunResidual residualOf(const LoggedRun& run, const AirConditions& air, bool finished, const SplitTimes& s)
+SlipResidual residualOf(const TimeSlip& run, const AirConditions& air, bool finished, const SplitTimes& s)
 {
-    RunResidual residual;
+    SlipResidual residual;
     residual.air = air;
     residual.finished = finished;
     residual.sixtyFootTime = { run.sixtyFootTime, s.sixtyFootTime };
@@ -541,7 +541,7 @@ CarFit cancelledFit(const CarInputs& typed)
 }
 
 // The fit on all runs (FitCar), with the runs it fitted gathered by day.
-CarFit fitCar(const CarInputs& typed, const QList<LoggedRun>& runs, const std::atomic<bool>* cancel,
+CarFit fitCar(const CarInputs& typed, const QList<TimeSlip>& runs, const std::atomic<bool>* cancel,
               FitRuns* fitted)
 {
     CarFit fit;
@@ -577,7 +577,7 @@ CarFit fitCar(const CarInputs& typed, const QList<LoggedRun>& runs, const std::a
         models.push_back(modelOn(fit.car, air));
     fit.runs.reserve(days.runs.size());
     for (std::size_t i = 0; i < days.runs.size(); ++i) {
-        const LoggedRun& run = *days.runs[i];
+        const TimeSlip& run = *days.runs[i];
         const std::size_t day = static_cast<std::size_t>(days.dayOf[i]);
         const DayModel& model = models[day];
         fit.runs.push_back(residualOf(run, days.days[day].conditions, model.finished, model.splits));
@@ -612,7 +612,7 @@ CarFit fitCar(const CarInputs& typed, const QList<LoggedRun>& runs, const std::a
 
 } // namespace
 
-AirConditions AirOfRun(const LoggedRun& run)
+AirConditions AirOfRun(const TimeSlip& run)
 {
     AirConditions air;
     air.temperature = run.temperature.value_or(StandardDay::Temperature);
@@ -628,19 +628,19 @@ std::optional<double> SlipFigure::Difference() const
     return predicted - *given;
 }
 
-RunResidual ResidualOf(const LoggedRun& run, const AirConditions& air, const DayResults& model)
+SlipResidual ResidualOf(const TimeSlip& run, const AirConditions& air, const DayResults& model)
 {
     return residualOf(run, air, model.run.Finished(), model.splits);
 }
 
-CarFit FitCar(const CarInputs& typed, const QList<LoggedRun>& runs)
+CarFit FitCar(const CarInputs& typed, const QList<TimeSlip>& runs)
 {
     return fitCar(typed, runs, nullptr, nullptr);
 }
 
-FigureError LeaveOneOutError(const Calibration& calibration, RunField field)
+FigureError LeaveOneOutError(const Calibration& calibration, SlipField field)
 {
-    const RunNumber given = NumberMember(field);
+    const SlipNumber given = NumberMember(field);
     double SplitTimes::*predicted = splitOf(field);
     std::vector<double> differences;
     if (!given || !predicted)
@@ -654,7 +654,7 @@ FigureError LeaveOneOutError(const Calibration& calibration, RunField field)
     return errorOf(differences);
 }
 
-Calibration Calibrate(const CarInputs& typed, const QList<LoggedRun>& runs, const CalibrationControl& control)
+Calibration Calibrate(const CarInputs& typed, const QList<TimeSlip>& runs, const CalibrationControl& control)
 {
     Calibration calibration;
     calibration.runs = runs;
@@ -747,10 +747,10 @@ Calibration Calibrate(const CarInputs& typed, const QList<LoggedRun>& runs, cons
         return calibration;
     }
     ErrorBand& band = calibration.band;
-    band.quarterMileTime = LeaveOneOutError(calibration, RunField::QuarterMileTime);
-    band.quarterMileSpeed = LeaveOneOutError(calibration, RunField::QuarterMileSpeed);
-    band.eighthMileTime = LeaveOneOutError(calibration, RunField::EighthMileTime);
-    band.eighthMileSpeed = LeaveOneOutError(calibration, RunField::EighthMileSpeed);
+    band.quarterMileTime = LeaveOneOutError(calibration, SlipField::QuarterMileTime);
+    band.quarterMileSpeed = LeaveOneOutError(calibration, SlipField::QuarterMileSpeed);
+    band.eighthMileTime = LeaveOneOutError(calibration, SlipField::EighthMileTime);
+    band.eighthMileSpeed = LeaveOneOutError(calibration, SlipField::EighthMileSpeed);
     return calibration;
 }
 

@@ -2,7 +2,7 @@
 // Calibration: the model fitted to a car's own time slips, and the next run
 // predicted with an error measured on those slips.
 //
-// In: the car as typed (CarInputs) and its runs (LoggedRun), each on its own
+// In: the car as typed (CarInputs) and its runs (TimeSlip), each on its own
 // day's air. Out: the car's horsepower on the standard day and its spin time
 // that best match the runs (CarFit), every other input kept as typed, the
 // shift counts too; each run's slip beside the model's; whether the fitted
@@ -29,7 +29,7 @@
 #include "core/Air.h"
 #include "core/CarInputs.h"
 #include "core/DayRun.h"
-#include "logbook/LoggedRun.h"
+#include "logbook/TimeSlip.h"
 
 #include <QList>
 #include <QString>
@@ -56,7 +56,7 @@ inline constexpr double HighestHorsepower = 100000;
 
 // The day's air of a run: its temperature, station pressure and humidity,
 // the standard day's value for each one the run does not give.
-AirConditions AirOfRun(const LoggedRun& run);
+AirConditions AirOfRun(const TimeSlip& run);
 
 // One figure of a slip beside the model's: the slip's value (missing when
 // the run does not give it) and the model's for that run on its day.
@@ -70,7 +70,7 @@ struct SlipFigure {
 };
 
 // A run's slip beside the model's slip for the same day.
-struct RunResidual {
+struct SlipResidual {
     AirConditions air;
     bool finished = false; // the model's car finished the quarter mile that day
     SlipFigure sixtyFootTime;
@@ -83,12 +83,12 @@ struct RunResidual {
 };
 
 // The slip's figures of a run beside those of the model's splits.
-RunResidual ResidualOf(const LoggedRun& run, const AirConditions& air, const DayResults& model);
+SlipResidual ResidualOf(const TimeSlip& run, const AirConditions& air, const DayResults& model);
 
 enum class FitOutcome {
     Fitted,      // horsepower and spin time found
     NoRuns,      // nothing to fit to
-    RunRefused,  // a run fails the logbook's checks (RunProblem)
+    RunRefused,  // a run fails the logbook's checks (SlipProblem)
     NotFinished, // the car does not finish on every day at any horsepower searched
     Cancelled,   // the calibration was cancelled before it was done
 };
@@ -108,7 +108,7 @@ struct CarFit {
     int figures = 0;
 
     // Each run's slip beside the fitted car's, in the order of the runs given.
-    std::vector<RunResidual> runs;
+    std::vector<SlipResidual> runs;
 
     // The classic input checks of the fitted car: the message of the first
     // test it fails (empty when every value is within the classic ranges),
@@ -128,8 +128,8 @@ struct CarFit {
 
 // Fits the horsepower (standard day) and the spin time of the typed car to
 // the runs, each on its own day's air (AirOfRun). The runs must pass
-// RunProblem.
-CarFit FitCar(const CarInputs& typed, const QList<LoggedRun>& runs);
+// SlipProblem.
+CarFit FitCar(const CarInputs& typed, const QList<TimeSlip>& runs);
 
 // The validation errors of one figure: each run predicted on its day by
 // the model fitted without it, for every run that gives the figure.
@@ -179,7 +179,7 @@ struct LeftOutRun {
 // their errors.
 struct Calibration {
     CarFit fit;
-    QList<LoggedRun> runs;         // the runs fitted, as given
+    QList<TimeSlip> runs;         // the runs fitted, as given
     std::vector<LeftOutRun> leftOut; // one per run; empty below three runs
     int folds = 0; // the validation's folds: as many as runs for leave-one-out
     ErrorBand band;
@@ -199,11 +199,11 @@ struct CalibrationControl {
     const std::atomic<bool>* cancel = nullptr;
 };
 
-Calibration Calibrate(const CarInputs& typed, const QList<LoggedRun>& runs,
+Calibration Calibrate(const CarInputs& typed, const QList<TimeSlip>& runs,
                       const CalibrationControl& control = {});
 
 // The errors of one figure over the left-out runs.
-FigureError LeaveOneOutError(const Calibration& calibration, RunField field);
+FigureError LeaveOneOutError(const Calibration& calibration, SlipField field);
 
 // The fitted car on a day's air, with the band of the calibration.
 struct Prediction {

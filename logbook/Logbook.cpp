@@ -179,23 +179,23 @@ constexpr std::array<const char*, InputFieldCount> inputColumns = {
 static_assert(AllInputFields[0] == InputField::Horsepower && AllInputFields[8] == InputField::SpinTime);
 
 struct NumberColumn {
-    RunField field;
+    SlipField field;
     const char* name;
 };
 
 constexpr std::array<NumberColumn, 12> numberColumns = { {
-    { RunField::Elevation, "elevation" },
-    { RunField::Temperature, "temperature" },
-    { RunField::Pressure, "pressure" },
-    { RunField::Humidity, "humidity" },
-    { RunField::ReactionTime, "reaction_time" },
-    { RunField::SixtyFootTime, "sixty_foot_time" },
-    { RunField::ThreeThirtyFootTime, "three_thirty_foot_time" },
-    { RunField::EighthMileTime, "eighth_mile_time" },
-    { RunField::EighthMileSpeed, "eighth_mile_speed" },
-    { RunField::ThousandFootTime, "thousand_foot_time" },
-    { RunField::QuarterMileTime, "quarter_mile_time" },
-    { RunField::QuarterMileSpeed, "quarter_mile_speed" },
+    { SlipField::Elevation, "elevation" },
+    { SlipField::Temperature, "temperature" },
+    { SlipField::Pressure, "pressure" },
+    { SlipField::Humidity, "humidity" },
+    { SlipField::ReactionTime, "reaction_time" },
+    { SlipField::SixtyFootTime, "sixty_foot_time" },
+    { SlipField::ThreeThirtyFootTime, "three_thirty_foot_time" },
+    { SlipField::EighthMileTime, "eighth_mile_time" },
+    { SlipField::EighthMileSpeed, "eighth_mile_speed" },
+    { SlipField::ThousandFootTime, "thousand_foot_time" },
+    { SlipField::QuarterMileTime, "quarter_mile_time" },
+    { SlipField::QuarterMileSpeed, "quarter_mile_speed" },
 } };
 
 QString carColumns()
@@ -253,7 +253,7 @@ QList<QVariant> carValues(const LoggedCar& car)
     return values;
 }
 
-QList<QVariant> runValues(const LoggedRun& run)
+QList<QVariant> runValues(const TimeSlip& run)
 {
     QList<QVariant> values = {
         run.carId,
@@ -284,9 +284,9 @@ LoggedCar carFrom(const QSqlQuery& query)
     return car;
 }
 
-LoggedRun runFrom(const QSqlQuery& query)
+TimeSlip runFrom(const QSqlQuery& query)
 {
-    LoggedRun run;
+    TimeSlip run;
     run.id = query.value(0).toLongLong();
     run.carId = query.value(1).toLongLong();
     if (!query.isNull(2))
@@ -858,14 +858,14 @@ LogbookRead<QList<LoggedCar>> Logbook::FindCarsByName(const QString& name) const
                               { textValue(name) }, &carFrom, [this](const QSqlError& e) { return readFailure(e); });
 }
 
-QString Logbook::insertRun(QSqlDatabase& db, LoggedRun& run) const
+QString Logbook::insertSlip(QSqlDatabase& db, TimeSlip& run) const
 {
     QSqlQuery query(db);
     if (run.id != 0) {
         if (!prepareAndRun(query, QStringLiteral("SELECT 1 FROM runs WHERE id = ?"), { run.id }))
             return writeFailure(query.lastError());
         if (query.next())
-            return tr("%1 is in the logbook already; it was not added again.").arg(RunLabel(run));
+            return tr("%1 is in the logbook already; it was not added again.").arg(SlipLabel(run));
     }
     const QVariant id = run.id != 0 ? QVariant(run.id) : QVariant();
     if (!prepareAndRun(query,
@@ -877,28 +877,28 @@ QString Logbook::insertRun(QSqlDatabase& db, LoggedRun& run) const
     return QString();
 }
 
-QString Logbook::AddRun(LoggedRun& run)
+QString Logbook::AddSlip(TimeSlip& run)
 {
-    const QString problem = RunProblem(run);
+    const QString problem = SlipProblem(run);
     if (!problem.isEmpty())
         return problem;
-    LoggedRun stored = run;
+    TimeSlip stored = run;
     const QString error = write([&](QSqlDatabase& db) {
         const QString missing = checkCarExists(db, stored.carId);
-        return missing.isEmpty() ? insertRun(db, stored) : missing;
+        return missing.isEmpty() ? insertSlip(db, stored) : missing;
     });
     if (error.isEmpty())
         run = stored;
     return error;
 }
 
-QString Logbook::AddRuns(qint64 carId, QList<LoggedRun>& runs)
+QString Logbook::AddSlips(qint64 carId, QList<TimeSlip>& runs)
 {
-    QList<LoggedRun> stored = runs;
+    QList<TimeSlip> stored = runs;
     for (qsizetype i = 0; i < stored.size(); ++i) {
         stored[i].carId = carId;
         stored[i].id = 0;
-        const QString problem = RunProblem(stored[i]);
+        const QString problem = SlipProblem(stored[i]);
         if (!problem.isEmpty())
             return stored.size() == 1 ? problem : tr("Run %1 of %2: %3").arg(i + 1).arg(stored.size()).arg(problem);
     }
@@ -906,8 +906,8 @@ QString Logbook::AddRuns(qint64 carId, QList<LoggedRun>& runs)
         const QString missing = checkCarExists(db, carId);
         if (!missing.isEmpty())
             return missing;
-        for (LoggedRun& run : stored) {
-            const QString runError = insertRun(db, run);
+        for (TimeSlip& run : stored) {
+            const QString runError = insertSlip(db, run);
             if (!runError.isEmpty())
                 return runError;
         }
@@ -918,7 +918,7 @@ QString Logbook::AddRuns(qint64 carId, QList<LoggedRun>& runs)
     return error;
 }
 
-QString Logbook::updateRun(QSqlDatabase& db, const LoggedRun& run) const
+QString Logbook::updateSlip(QSqlDatabase& db, const TimeSlip& run) const
 {
     const QString missing = checkCarExists(db, run.carId);
     if (!missing.isEmpty())
@@ -932,45 +932,45 @@ QString Logbook::updateRun(QSqlDatabase& db, const LoggedRun& run) const
     return QString();
 }
 
-QString Logbook::UpdateRun(const LoggedRun& run)
+QString Logbook::UpdateSlip(const TimeSlip& run)
 {
-    const QString problem = RunProblem(run);
+    const QString problem = SlipProblem(run);
     if (!problem.isEmpty())
         return problem;
-    return write([&](QSqlDatabase& db) { return updateRun(db, run); });
+    return write([&](QSqlDatabase& db) { return updateSlip(db, run); });
 }
 
-QString Logbook::checkUnchanged(QSqlDatabase& db, const LoggedRun& seen) const
+QString Logbook::checkUnchanged(QSqlDatabase& db, const TimeSlip& seen) const
 {
-    const LogbookRead<QList<LoggedRun>> now
-        = readAll<LoggedRun>(db, QStringLiteral("SELECT id, %1 FROM runs WHERE id = ?").arg(runColumns()),
+    const LogbookRead<QList<TimeSlip>> now
+        = readAll<TimeSlip>(db, QStringLiteral("SELECT id, %1 FROM runs WHERE id = ?").arg(runColumns()),
                              { seen.id }, &runFrom, [this](const QSqlError& e) { return writeFailure(e); });
     if (!now.error.isEmpty())
         return now.error;
     if (now.value.isEmpty())
         return tr("%1 is no longer in the logbook: another window or program has deleted it. Nothing was changed.")
-            .arg(RunLabel(seen));
+            .arg(SlipLabel(seen));
     if (!(now.value.front() == seen))
         return tr("%1 has been changed by another window or program since; it was left as it is.")
-            .arg(RunLabel(seen));
+            .arg(SlipLabel(seen));
     return QString();
 }
 
-QString Logbook::UpdateRunIfUnchanged(const LoggedRun& seen, const LoggedRun& run)
+QString Logbook::UpdateSlipIfUnchanged(const TimeSlip& seen, const TimeSlip& run)
 {
-    const QString problem = RunProblem(run);
+    const QString problem = SlipProblem(run);
     if (!problem.isEmpty())
         return problem;
     return write([&](QSqlDatabase& db) {
         const QString changed = checkUnchanged(db, seen);
-        return changed.isEmpty() ? updateRun(db, run) : changed;
+        return changed.isEmpty() ? updateSlip(db, run) : changed;
     });
 }
 
-QString Logbook::DeleteRunsIfUnchanged(const QList<LoggedRun>& seen)
+QString Logbook::DeleteSlipsIfUnchanged(const QList<TimeSlip>& seen)
 {
     return write([&](QSqlDatabase& db) {
-        for (const LoggedRun& run : seen) {
+        for (const TimeSlip& run : seen) {
             const QString changed = checkUnchanged(db, run);
             if (!changed.isEmpty())
                 return changed;
@@ -982,12 +982,12 @@ QString Logbook::DeleteRunsIfUnchanged(const QList<LoggedRun>& seen)
     });
 }
 
-QString Logbook::DeleteRun(qint64 runId)
+QString Logbook::DeleteSlip(qint64 runId)
 {
-    return DeleteRuns({ runId });
+    return DeleteSlips({ runId });
 }
 
-QString Logbook::DeleteRuns(const QList<qint64>& runIds)
+QString Logbook::DeleteSlips(const QList<qint64>& runIds)
 {
     return write([&](QSqlDatabase& db) {
         for (qint64 runId : runIds) {
@@ -1001,22 +1001,22 @@ QString Logbook::DeleteRuns(const QList<qint64>& runIds)
     });
 }
 
-LogbookRead<QList<LoggedRun>> Logbook::Runs(qint64 carId) const
+LogbookRead<QList<TimeSlip>> Logbook::Runs(qint64 carId) const
 {
     if (!IsOpen())
         return { {}, notOpen() };
-    return readAll<LoggedRun>(
+    return readAll<TimeSlip>(
         database(),
         QStringLiteral("SELECT id, %1 FROM runs WHERE car_id = ? ORDER BY run_date, run_time, id").arg(runColumns()),
         { carId }, &runFrom, [this](const QSqlError& e) { return readFailure(e); });
 }
 
-LogbookRead<std::optional<LoggedRun>> Logbook::Run(qint64 runId) const
+LogbookRead<std::optional<TimeSlip>> Logbook::Run(qint64 runId) const
 {
     if (!IsOpen())
         return { {}, notOpen() };
-    const LogbookRead<QList<LoggedRun>> runs
-        = readAll<LoggedRun>(database(), QStringLiteral("SELECT id, %1 FROM runs WHERE id = ?").arg(runColumns()),
+    const LogbookRead<QList<TimeSlip>> runs
+        = readAll<TimeSlip>(database(), QStringLiteral("SELECT id, %1 FROM runs WHERE id = ?").arg(runColumns()),
                              { runId }, &runFrom, [this](const QSqlError& e) { return readFailure(e); });
     if (runs.value.isEmpty())
         return { std::nullopt, runs.error };

@@ -2,7 +2,7 @@
 // Logbook: the user's cars and time slips in one SQLite file, through Qt SQL.
 //
 // In: a path (by default DefaultPath()), then cars and runs as plain values
-// (logbook/LoggedRun.h). Out: the same values read back, and for every call
+// (logbook/TimeSlip.h). Out: the same values read back, and for every call
 // that can fail an error message, empty on success; nothing here shows a
 // message. Every change is one transaction: it is saved whole or not at all,
 // whatever befalls the program or the disk. A second program writing the same
@@ -20,7 +20,7 @@
 // connection, so several may be open at once, on the same file or others.
 #pragma once
 
-#include "logbook/LoggedRun.h"
+#include "logbook/TimeSlip.h"
 
 #include <QCoreApplication>
 #include <QList>
@@ -84,28 +84,28 @@ public:
     LogbookRead<std::optional<LoggedCar>> FindCarByFile(const QString& trvFile) const;
     LogbookRead<QList<LoggedCar>> FindCarsByName(const QString& name) const;
 
-    // Runs. A run is checked with RunProblem before it is stored. AddRun gives
+    // Runs. A run is checked with SlipProblem before it is stored. AddSlip gives
     // `run` its id, or keeps the id it has (to put back a deleted run).
-    QString AddRun(LoggedRun& run);
+    QString AddSlip(TimeSlip& run);
     // Adds all of `runs` to the car as one change (an import): all are
     // stored, or none. Gives each its car and id.
-    QString AddRuns(qint64 carId, QList<LoggedRun>& runs);
-    QString UpdateRun(const LoggedRun& run);
-    QString DeleteRun(qint64 runId);
+    QString AddSlips(qint64 carId, QList<TimeSlip>& runs);
+    QString UpdateSlip(const TimeSlip& run);
+    QString DeleteSlip(qint64 runId);
     // Deletes every one of the runs as one change (taking an import back):
     // all of them, or none.
-    QString DeleteRuns(const QList<qint64>& runIds);
+    QString DeleteSlips(const QList<qint64>& runIds);
     // The changes of an undo, a redo, or an edit of a run read earlier: each
     // is made only when the logbook still holds the runs as the caller read
     // them (another window or program may have changed or deleted them
     // since); otherwise nothing is changed and the message names the run.
     // Changes `seen` into `run`, which has its id.
-    QString UpdateRunIfUnchanged(const LoggedRun& seen, const LoggedRun& run);
+    QString UpdateSlipIfUnchanged(const TimeSlip& seen, const TimeSlip& run);
     // Deletes every one of `seen`, all of them or none.
-    QString DeleteRunsIfUnchanged(const QList<LoggedRun>& seen);
+    QString DeleteSlipsIfUnchanged(const QList<TimeSlip>& seen);
     // A car's runs by date and time (runs without a date first), then id.
-    LogbookRead<QList<LoggedRun>> Runs(qint64 carId) const;
-    LogbookRead<std::optional<LoggedRun>> Run(qint64 runId) const;
+    LogbookRead<QList<TimeSlip>> Runs(qint64 carId) const;
+    LogbookRead<std::optional<TimeSlip>> Run(qint64 runId) const;
 
 private:
     QSqlDatabase database() const;
@@ -122,11 +122,11 @@ private:
     QString writeFailure(const QSqlError& error) const;
     QString readFailure(const QSqlError& error) const;
     QString notOpen() const;
-    QString insertRun(QSqlDatabase& db, LoggedRun& run) const;
+    QString insertSlip(QSqlDatabase& db, TimeSlip& run) const;
     QString checkCarExists(QSqlDatabase& db, qint64 carId) const;
     // Why the logbook no longer holds `seen` as it was read, empty when it does.
-    QString checkUnchanged(QSqlDatabase& db, const LoggedRun& seen) const;
-    QString updateRun(QSqlDatabase& db, const LoggedRun& run) const;
+    QString checkUnchanged(QSqlDatabase& db, const TimeSlip& seen) const;
+    QString updateSlip(QSqlDatabase& db, const TimeSlip& run) const;
     QString checkFileFree(QSqlDatabase& db, const LoggedCar& car) const;
 
     QString connection; // the Qt SQL connection name, unique to this object

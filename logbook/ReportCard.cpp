@@ -74,7 +74,7 @@ ReportCard ReportCardOf(const Calibration& calibration)
         card.message = calibration.fit.message;
         return card;
     }
-    const QList<LoggedRun>& runs = calibration.runs;
+    const QList<TimeSlip>& runs = calibration.runs;
     // The runs with a quarter-mile time, in date order (for the run before).
     std::vector<int> timed;
     for (int i = 0; i < runs.size(); ++i)
@@ -86,7 +86,7 @@ ReportCard ReportCardOf(const Calibration& calibration)
         return card;
     }
     std::stable_sort(timed.begin(), timed.end(),
-                     [&runs](int a, int b) { return RunComesBefore(runs[a], runs[b]); });
+                     [&runs](int a, int b) { return SlipComesBefore(runs[a], runs[b]); });
 
     const CarInputs& typed = calibration.fit.typed;
     std::array<std::vector<double>, PredictionMethodCount> differences;
@@ -96,7 +96,7 @@ ReportCard ReportCardOf(const Calibration& calibration)
     };
     for (std::size_t k = 0; k < timed.size(); ++k) {
         const int i = timed[k];
-        const LoggedRun& run = runs[i];
+        const TimeSlip& run = runs[i];
         const double given = *run.quarterMileTime;
         const LeftOutRun& left = calibration.leftOut[static_cast<std::size_t>(i)];
         const AirFigures air = FiguresFor(AirOfRun(run));
@@ -128,7 +128,7 @@ ReportCard ReportCardOf(const Calibration& calibration)
     return card;
 }
 
-ReportCard ReportCardOf(const CarInputs& typed, const QList<LoggedRun>& runs)
+ReportCard ReportCardOf(const CarInputs& typed, const QList<TimeSlip>& runs)
 {
     return ReportCardOf(Calibrate(typed, runs));
 }

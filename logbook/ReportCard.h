@@ -57,4 +57,4 @@ inline constexpr int LeastRunsForReportCard = 3;
 
 ReportCard ReportCardOf(const Calibration& calibration);
 // Calibrates the car to the runs, then scores the methods.
-ReportCard ReportCardOf(const CarInputs& typed, const QList<LoggedRun>& runs);
+ReportCard ReportCardOf(const CarInputs& typed, const QList<TimeSlip>& runs);

@@ -12,7 +12,7 @@
 #include "core/CarInputs.h"
 #include "core/CarRun.h"
 #include "core/DayRun.h"
-#include "logbook/LoggedRun.h"
+#include "logbook/TimeSlip.h"
 #include "runner/RowText.h"
 #include "runner/RunOptions.h"
 
@@ -102,7 +102,7 @@ RunRow RunTexts(const BatchFile& file, const CarTexts& texts);
 // carry the fit's validation (JSON holds it; CSV and the table show the
 // fitted car only, so they need the fit alone).
 struct SlipsToFit {
-    QList<LoggedRun> runs;
+    QList<TimeSlip> runs;
     bool validation = false;
 };
 

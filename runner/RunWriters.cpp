@@ -592,9 +592,9 @@ std::string CalibrationJson(const Calibration& calibration)
         out += ", \"leaveOneOutError\": {";
         if (calibration.folds != calibration.runs.size())
             out += "\"folds\": " + std::to_string(calibration.folds) + ", ";
-        const std::array<std::pair<const char*, RunField>, 2> figures{ {
-            { "quarterMileTime", RunField::QuarterMileTime },
-            { "quarterMileSpeed", RunField::QuarterMileSpeed },
+        const std::array<std::pair<const char*, SlipField>, 2> figures{ {
+            { "quarterMileTime", SlipField::QuarterMileTime },
+            { "quarterMileSpeed", SlipField::QuarterMileSpeed },
         } };
         for (std::size_t i = 0; i < figures.size(); ++i) {
             const FigureError error = LeaveOneOutError(calibration, figures[i].second);

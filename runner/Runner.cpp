@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runner/Runner.h"
 
-#include "logbook/RunsCsv.h"
+#include "logbook/SlipsCsv.h"
 #include "core/FileNames.h"
 #include "core/ProgramInfo.h"
 #include "runner/RunOptions.h"
@@ -58,7 +58,7 @@ int RunCommand(const QStringList& arguments, const RunnerStreams& streams)
     bool slipsRefused = false;
     if (!options.slips.isEmpty()) {
         const QString name = TerminalText(options.slips);
-        const RunsRead read = LoadRunsCsv(options.slips);
+        const SlipsRead read = LoadSlipsCsv(options.slips);
         if (!read.error.isEmpty()) {
             say(err, QStringLiteral("torvane-run: %1: %2\n").arg(name, TerminalText(read.error)));
             return SomeCarFailed;

@@ -9,9 +9,12 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 bash "$root/scripts/install-deps.sh" test
 cmake -S "$root" -B "$root/build-bench" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DTORVANE_BUILD_UI=OFF -DTORVANE_BUILD_RUNNER=ON -DTORVANE_BUILD_TESTS=OFF >/dev/null
-cmake --build "$root/build-bench" --target bench_engine bench_garage_whatif bench_garage_cars \
+cmake --build "$root/build-bench" --target bench_engine bench_road_model bench_garage_whatif bench_garage_cars \
   bench_garage_logbook bench_calibration bench_runner bench_runner_slips torvane-run
 "$root/build-bench/bench/bench_engine" "$@"
+# The road model's cost a car beside the classic engine's (target: median
+# at most 20 µs).
+"$root/build-bench/bench/road/bench_road_model"
 QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$root/build-bench/bench/garage/bench_garage_whatif"
 QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$root/build-bench/bench/garage/bench_garage_cars"
 # The fit to a car's time slips, then the garage with a logbook of 1,000,

@@ -1757,129 +1757,6 @@ Option.
     </message>
 </context>
 <context>
-    <name>LoggedRun</name>
-    <message>
-        <source>the %1</source>
-        <translation>die Angabe „%1“</translation>
-    </message>
-    <message>
-        <source>%1 is not a finite number.</source>
-        <translation>%1 ist keine endliche Zahl.</translation>
-    </message>
-    <message>
-        <source>date</source>
-        <translation>Datum</translation>
-    </message>
-    <message>
-        <source>track</source>
-        <translation>Rennstrecke</translation>
-    </message>
-    <message>
-        <source>elevation</source>
-        <translation>Streckenhöhe</translation>
-    </message>
-    <message>
-        <source>temperature</source>
-        <translation>Temperatur</translation>
-    </message>
-    <message>
-        <source>station pressure</source>
-        <translation>Stationsdruck</translation>
-    </message>
-    <message>
-        <source>humidity</source>
-        <translation>Luftfeuchte</translation>
-    </message>
-    <message>
-        <source>reaction time</source>
-        <translation>Reaktionszeit</translation>
-    </message>
-    <message>
-        <source>60-foot time</source>
-        <translation>Zeit 60 ft</translation>
-    </message>
-    <message>
-        <source>330-foot time</source>
-        <translation>Zeit 330 ft</translation>
-    </message>
-    <message>
-        <source>1/8-mile time</source>
-        <translation>Zeit 1/8 Meile</translation>
-    </message>
-    <message>
-        <source>1/8-mile speed</source>
-        <translation>Tempo 1/8 Meile</translation>
-    </message>
-    <message>
-        <source>1000-foot time</source>
-        <translation>Zeit 1000 ft</translation>
-    </message>
-    <message>
-        <source>quarter-mile time</source>
-        <translation>Zeit 1/4 Meile</translation>
-    </message>
-    <message>
-        <source>quarter-mile speed</source>
-        <translation>Tempo 1/4 Meile</translation>
-    </message>
-    <message>
-        <source>note</source>
-        <translation>Notiz</translation>
-    </message>
-    <message>
-        <source>A run with a time needs a date.</source>
-        <translation>Ein Lauf mit Uhrzeit braucht ein Datum.</translation>
-    </message>
-    <message>
-        <source>A run&apos;s time is kept in whole seconds, without the %1 ms this one has.</source>
-        <translation>Die Uhrzeit eines Laufs wird in ganzen Sekunden geführt, ohne die %1 ms, die diese hat.</translation>
-    </message>
-    <message>
-        <source>%1 must lie within the years 1 to 9999.</source>
-        <translation>%1 muss in den Jahren 1 bis 9999 liegen.</translation>
-    </message>
-    <message>
-        <source>A run needs %1 and %2, or %3 and %4.</source>
-        <translation>Ein Lauf braucht %1 und %2 oder %3 und %4.</translation>
-    </message>
-    <message>
-        <source>%1 (%2 s) must be longer than %3 (%4 s).</source>
-        <translation>%1 (%2 s) muss länger sein als %3 (%4 s).</translation>
-    </message>
-    <message>
-        <source>A car in the logbook needs a name.</source>
-        <translation>Ein Auto im Logbuch braucht einen Namen.</translation>
-    </message>
-    <message>
-        <source>%1 must lie between %2 and %3 %4 (it is %5).</source>
-        <translation>%1 muss zwischen %2 und %3 %4 liegen (angegeben: %5).</translation>
-    </message>
-    <message>
-        <source>%1 s, %2 mph</source>
-        <translation>%1 s, %2 mph</translation>
-    </message>
-    <message>
-        <source>1/8 mile %1 s, %2 mph</source>
-        <translation>1/8 Meile %1 s, %2 mph</translation>
-    </message>
-    <message>
-        <source>The run without a date</source>
-        <translation>Der Lauf ohne Datum</translation>
-    </message>
-    <message>
-        <source>The run of %1</source>
-        <translation>Der Lauf vom %1</translation>
-    </message>
-    <message>
-        <source>%1 at %2</source>
-        <translation>%1 in %2</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-</context>
-<context>
     <name>MessageBar</name>
     <message>
         <source>Close this message</source>
@@ -2162,163 +2039,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     </message>
 </context>
 <context>
-    <name>RunEdits</name>
-    <message>
-        <source>Change a run</source>
-        <translation>Lauf ändern</translation>
-    </message>
-    <message>
-        <source>Add a run</source>
-        <translation>Lauf hinzufügen</translation>
-    </message>
-    <message>
-        <source>Delete a run</source>
-        <translation>Lauf löschen</translation>
-    </message>
-    <message>
-        <source>Import runs</source>
-        <translation>Läufe importieren</translation>
-    </message>
-    <message>
-        <source>Could not undo “%1”: %2</source>
-        <translation>„%1“ ließ sich nicht rückgängig machen: %2</translation>
-    </message>
-    <message>
-        <source>Could not redo “%1”: %2</source>
-        <translation>„%1“ ließ sich nicht wiederholen: %2</translation>
-    </message>
-</context>
-<context>
-    <name>RunTableModel</name>
-    <message>
-        <source>No car is chosen for the run.</source>
-        <translation>Für den Lauf ist kein Auto gewählt.</translation>
-    </message>
-    <message>
-        <source>%1, in %2</source>
-        <translation>%1, in %2</translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation>Datum</translation>
-    </message>
-    <message>
-        <source>Track</source>
-        <translation>Rennstrecke</translation>
-    </message>
-    <message>
-        <source>Elevation (ft)</source>
-        <translation>Höhe (ft)</translation>
-    </message>
-    <message>
-        <source>Temperature (°F)</source>
-        <translation>Temperatur (°F)</translation>
-    </message>
-    <message>
-        <source>Pressure (inHg)</source>
-        <translation>Luftdruck (inHg)</translation>
-    </message>
-    <message>
-        <source>Humidity (%)</source>
-        <translation>Luftfeuchte (%)</translation>
-    </message>
-    <message>
-        <source>Reaction (s)</source>
-        <translation>Reaktion (s)</translation>
-    </message>
-    <message>
-        <source>60 ft (s)</source>
-        <translation>60 ft (s)</translation>
-    </message>
-    <message>
-        <source>330 ft (s)</source>
-        <translation>330 ft (s)</translation>
-    </message>
-    <message>
-        <source>1/8 mile (s)</source>
-        <translation>1/8 Meile (s)</translation>
-    </message>
-    <message>
-        <source>1/8 mile (mph)</source>
-        <translation>1/8 Meile (mph)</translation>
-    </message>
-    <message>
-        <source>1000 ft (s)</source>
-        <translation>1000 ft (s)</translation>
-    </message>
-    <message>
-        <source>1/4 mile (s)</source>
-        <translation>1/4 Meile (s)</translation>
-    </message>
-    <message>
-        <source>1/4 mile (mph)</source>
-        <translation>1/4 Meile (mph)</translation>
-    </message>
-    <message>
-        <source>Note</source>
-        <translation>Notiz</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a date of the form YYYY-MM-DD, optionally with a time HH:MM or HH:MM:SS.</source>
-        <translation>„%1“ ist kein Datum der Form JJJJ-MM-TT, wahlweise mit einer Uhrzeit HH:MM oder HH:MM:SS.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a number for the %2: write it with &quot;.&quot; as the decimal point.</source>
-        <translation>„%1“ ist keine Zahl für „%2“: Schreiben Sie sie mit „.“ als Dezimalpunkt.</translation>
-    </message>
-</context>
-<context>
-    <name>RunsCsv</name>
-    <message>
-        <source>its header line cannot be read: %1</source>
-        <translation>ihre Kopfzeile ist nicht lesbar: %1</translation>
-    </message>
-    <message>
-        <source>its header line names the column %1 twice</source>
-        <translation>ihre Kopfzeile nennt die Spalte %1 zweimal</translation>
-    </message>
-    <message>
-        <source>its header line names neither the columns %1 and %2 nor %3 and %4, so it holds no time slips</source>
-        <translation>ihre Kopfzeile nennt weder die Spalten %1 und %2 noch %3 und %4, sie enthält also keine Timeslips</translation>
-    </message>
-    <message>
-        <source>%1 is not a date of the form YYYY-MM-DD, optionally with a time HH:MM or HH:MM:SS: %2</source>
-        <translation>%1 ist kein Datum der Form JJJJ-MM-TT, wahlweise mit einer Uhrzeit HH:MM oder HH:MM:SS: %2</translation>
-    </message>
-    <message>
-        <source>%1 is not a number: %2</source>
-        <translation>%1 ist keine Zahl: %2</translation>
-    </message>
-    <message>
-        <source>it is empty; a CSV of runs starts with a header line naming its columns</source>
-        <translation>sie ist leer; eine CSV-Datei mit Läufen beginnt mit einer Kopfzeile, die ihre Spalten nennt</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>Zeile %1: %2</translation>
-    </message>
-    <message>
-        <source>it has %1 fields where the header line has %2</source>
-        <translation>sie hat %1 Felder, wo die Kopfzeile %2 hat</translation>
-    </message>
-    <message>
-        <source>Could not import the runs: %1.</source>
-        <translation>Die Läufe ließen sich nicht importieren: %1.</translation>
-    </message>
-    <message>
-        <source>Could not import the runs from %1: %2.</source>
-        <translation>Die Läufe aus %1 ließen sich nicht importieren: %2.</translation>
-    </message>
-    <message>
-        <source>it is %1, not a file</source>
-        <translation>sie ist %1, keine Datei</translation>
-    </message>
-    <message>
-        <source>it is larger than %1 bytes, far more than a file of time slips holds</source>
-        <translation>sie ist größer als %1 Bytes, weit mehr, als eine Datei mit Timeslips enthält</translation>
-    </message>
-</context>
-<context>
     <name>SensitivityModel</name>
     <message>
         <source>—</source>
@@ -2478,6 +2198,163 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>%1 gives %2.</source>
         <translation>%1 ergibt %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SlipEdits</name>
+    <message>
+        <source>Change a run</source>
+        <translation>Lauf ändern</translation>
+    </message>
+    <message>
+        <source>Add a run</source>
+        <translation>Lauf hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete a run</source>
+        <translation>Lauf löschen</translation>
+    </message>
+    <message>
+        <source>Import runs</source>
+        <translation>Läufe importieren</translation>
+    </message>
+    <message>
+        <source>Could not undo “%1”: %2</source>
+        <translation>„%1“ ließ sich nicht rückgängig machen: %2</translation>
+    </message>
+    <message>
+        <source>Could not redo “%1”: %2</source>
+        <translation>„%1“ ließ sich nicht wiederholen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SlipTableModel</name>
+    <message>
+        <source>No car is chosen for the run.</source>
+        <translation>Für den Lauf ist kein Auto gewählt.</translation>
+    </message>
+    <message>
+        <source>%1, in %2</source>
+        <translation>%1, in %2</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Rennstrecke</translation>
+    </message>
+    <message>
+        <source>Elevation (ft)</source>
+        <translation>Höhe (ft)</translation>
+    </message>
+    <message>
+        <source>Temperature (°F)</source>
+        <translation>Temperatur (°F)</translation>
+    </message>
+    <message>
+        <source>Pressure (inHg)</source>
+        <translation>Luftdruck (inHg)</translation>
+    </message>
+    <message>
+        <source>Humidity (%)</source>
+        <translation>Luftfeuchte (%)</translation>
+    </message>
+    <message>
+        <source>Reaction (s)</source>
+        <translation>Reaktion (s)</translation>
+    </message>
+    <message>
+        <source>60 ft (s)</source>
+        <translation>60 ft (s)</translation>
+    </message>
+    <message>
+        <source>330 ft (s)</source>
+        <translation>330 ft (s)</translation>
+    </message>
+    <message>
+        <source>1/8 mile (s)</source>
+        <translation>1/8 Meile (s)</translation>
+    </message>
+    <message>
+        <source>1/8 mile (mph)</source>
+        <translation>1/8 Meile (mph)</translation>
+    </message>
+    <message>
+        <source>1000 ft (s)</source>
+        <translation>1000 ft (s)</translation>
+    </message>
+    <message>
+        <source>1/4 mile (s)</source>
+        <translation>1/4 Meile (s)</translation>
+    </message>
+    <message>
+        <source>1/4 mile (mph)</source>
+        <translation>1/4 Meile (mph)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date of the form YYYY-MM-DD, optionally with a time HH:MM or HH:MM:SS.</source>
+        <translation>„%1“ ist kein Datum der Form JJJJ-MM-TT, wahlweise mit einer Uhrzeit HH:MM oder HH:MM:SS.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number for the %2: write it with &quot;.&quot; as the decimal point.</source>
+        <translation>„%1“ ist keine Zahl für „%2“: Schreiben Sie sie mit „.“ als Dezimalpunkt.</translation>
+    </message>
+</context>
+<context>
+    <name>SlipsCsv</name>
+    <message>
+        <source>its header line cannot be read: %1</source>
+        <translation>ihre Kopfzeile ist nicht lesbar: %1</translation>
+    </message>
+    <message>
+        <source>its header line names the column %1 twice</source>
+        <translation>ihre Kopfzeile nennt die Spalte %1 zweimal</translation>
+    </message>
+    <message>
+        <source>its header line names neither the columns %1 and %2 nor %3 and %4, so it holds no time slips</source>
+        <translation>ihre Kopfzeile nennt weder die Spalten %1 und %2 noch %3 und %4, sie enthält also keine Timeslips</translation>
+    </message>
+    <message>
+        <source>%1 is not a date of the form YYYY-MM-DD, optionally with a time HH:MM or HH:MM:SS: %2</source>
+        <translation>%1 ist kein Datum der Form JJJJ-MM-TT, wahlweise mit einer Uhrzeit HH:MM oder HH:MM:SS: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a number: %2</source>
+        <translation>%1 ist keine Zahl: %2</translation>
+    </message>
+    <message>
+        <source>it is empty; a CSV of runs starts with a header line naming its columns</source>
+        <translation>sie ist leer; eine CSV-Datei mit Läufen beginnt mit einer Kopfzeile, die ihre Spalten nennt</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>it has %1 fields where the header line has %2</source>
+        <translation>sie hat %1 Felder, wo die Kopfzeile %2 hat</translation>
+    </message>
+    <message>
+        <source>Could not import the runs: %1.</source>
+        <translation>Die Läufe ließen sich nicht importieren: %1.</translation>
+    </message>
+    <message>
+        <source>Could not import the runs from %1: %2.</source>
+        <translation>Die Läufe aus %1 ließen sich nicht importieren: %2.</translation>
+    </message>
+    <message>
+        <source>it is %1, not a file</source>
+        <translation>sie ist %1, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes, far more than a file of time slips holds</source>
+        <translation>sie ist größer als %1 Bytes, weit mehr, als eine Datei mit Timeslips enthält</translation>
     </message>
 </context>
 <context>
@@ -3087,6 +2964,129 @@ beschreiben einen bekannten Sportwagen des Modelljahrs 1998.</translation>
     <message>
         <source>There is no printer to print the report on.</source>
         <translation>Es gibt keinen Drucker, auf dem der Bericht gedruckt werden kann.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeSlip</name>
+    <message>
+        <source>the %1</source>
+        <translation>die Angabe „%1“</translation>
+    </message>
+    <message>
+        <source>%1 is not a finite number.</source>
+        <translation>%1 ist keine endliche Zahl.</translation>
+    </message>
+    <message>
+        <source>date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>track</source>
+        <translation>Rennstrecke</translation>
+    </message>
+    <message>
+        <source>elevation</source>
+        <translation>Streckenhöhe</translation>
+    </message>
+    <message>
+        <source>temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>station pressure</source>
+        <translation>Stationsdruck</translation>
+    </message>
+    <message>
+        <source>humidity</source>
+        <translation>Luftfeuchte</translation>
+    </message>
+    <message>
+        <source>reaction time</source>
+        <translation>Reaktionszeit</translation>
+    </message>
+    <message>
+        <source>60-foot time</source>
+        <translation>Zeit 60 ft</translation>
+    </message>
+    <message>
+        <source>330-foot time</source>
+        <translation>Zeit 330 ft</translation>
+    </message>
+    <message>
+        <source>1/8-mile time</source>
+        <translation>Zeit 1/8 Meile</translation>
+    </message>
+    <message>
+        <source>1/8-mile speed</source>
+        <translation>Tempo 1/8 Meile</translation>
+    </message>
+    <message>
+        <source>1000-foot time</source>
+        <translation>Zeit 1000 ft</translation>
+    </message>
+    <message>
+        <source>quarter-mile time</source>
+        <translation>Zeit 1/4 Meile</translation>
+    </message>
+    <message>
+        <source>quarter-mile speed</source>
+        <translation>Tempo 1/4 Meile</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>A run with a time needs a date.</source>
+        <translation>Ein Lauf mit Uhrzeit braucht ein Datum.</translation>
+    </message>
+    <message>
+        <source>A run&apos;s time is kept in whole seconds, without the %1 ms this one has.</source>
+        <translation>Die Uhrzeit eines Laufs wird in ganzen Sekunden geführt, ohne die %1 ms, die diese hat.</translation>
+    </message>
+    <message>
+        <source>%1 must lie within the years 1 to 9999.</source>
+        <translation>%1 muss in den Jahren 1 bis 9999 liegen.</translation>
+    </message>
+    <message>
+        <source>A run needs %1 and %2, or %3 and %4.</source>
+        <translation>Ein Lauf braucht %1 und %2 oder %3 und %4.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 s) must be longer than %3 (%4 s).</source>
+        <translation>%1 (%2 s) muss länger sein als %3 (%4 s).</translation>
+    </message>
+    <message>
+        <source>A car in the logbook needs a name.</source>
+        <translation>Ein Auto im Logbuch braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>%1 must lie between %2 and %3 %4 (it is %5).</source>
+        <translation>%1 muss zwischen %2 und %3 %4 liegen (angegeben: %5).</translation>
+    </message>
+    <message>
+        <source>%1 s, %2 mph</source>
+        <translation>%1 s, %2 mph</translation>
+    </message>
+    <message>
+        <source>1/8 mile %1 s, %2 mph</source>
+        <translation>1/8 Meile %1 s, %2 mph</translation>
+    </message>
+    <message>
+        <source>The run without a date</source>
+        <translation>Der Lauf ohne Datum</translation>
+    </message>
+    <message>
+        <source>The run of %1</source>
+        <translation>Der Lauf vom %1</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 in %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -20,7 +20,7 @@
 #include "garage/GarageWindow.h"
 #include "garage/LogbookPage.h"
 #include "logbook/Logbook.h"
-#include "logbook/RunTableModel.h"
+#include "logbook/SlipTableModel.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -79,8 +79,8 @@ bool writeLogbook(const QString& path, int count)
     CarInputs truth = CarInputs::DefaultCar();
     truth.horsepower *= 0.93;
     truth.spinTime = 0.7;
-    QList<LoggedRun> runs = MadeUpRunsOnRandomDays(truth, count);
-    return book.AddRuns(car.id, runs).isEmpty();
+    QList<TimeSlip> runs = MadeUpRunsOnRandomDays(truth, count);
+    return book.AddSlips(car.id, runs).isEmpty();
 }
 
 // The longest time between two beats of a 5-ms timer on the window's

@@ -57,13 +57,13 @@ double processMilliseconds()
 
 // `count` runs of the car on days' air drawn within the checks' ranges,
 // `perDay` runs a day on the same air.
-QList<LoggedRun> runsOnDays(const CarInputs& car, int count, int perDay)
+QList<TimeSlip> runsOnDays(const CarInputs& car, int count, int perDay)
 {
     std::mt19937 random(29);
     std::uniform_real_distribution<double> temperature(40, 100);
     std::uniform_real_distribution<double> pressure(24, 30.5);
     std::uniform_real_distribution<double> humidity(0, 90);
-    QList<LoggedRun> runs;
+    QList<TimeSlip> runs;
     AirConditions air;
     for (int i = 0; i < count; ++i) {
         if (i % perDay == 0)
@@ -89,7 +89,7 @@ int main(int argc, char** argv)
     const double run = perCall(rounds, repeats * 50, [&] { sink = RunCarOnDay(truth, day).splits.quarterMileTime; });
     std::printf("one run of the car on a day:      %10.1f µs\n", run);
     for (int count : { 5, 20 }) {
-        const QList<LoggedRun> runs = MadeUpRuns(truth, count);
+        const QList<TimeSlip> runs = MadeUpRuns(truth, count);
         const double fit = perCall(rounds, repeats, [&] { sink = FitCar(typed, runs).horsepower; });
         const double calibrate =
             perCall(rounds, std::max(1, repeats / 5), [&] { sink = Calibrate(typed, runs).fit.horsepower; });
@@ -105,7 +105,7 @@ int main(int argc, char** argv)
     std::printf("calibration with ten folds:       wall clock (processor time, all threads)\n");
     for (int count : { 1000, 10000 }) {
         for (int perDay : { 1, 4 }) {
-            const QList<LoggedRun> runs = runsOnDays(truth, count, perDay);
+            const QList<TimeSlip> runs = runsOnDays(truth, count, perDay);
             std::printf("  %5d runs, %d a day:", count, perDay);
             for (int jobs : { 1, 2 }) {
                 CalibrationControl control;

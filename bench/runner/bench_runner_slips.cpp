@@ -8,7 +8,7 @@
 // "read" gives the program a car file that does not exist: the slips are
 // read and nothing is fitted.
 #include "MadeUpRuns.h"
-#include "logbook/RunsCsv.h"
+#include "logbook/SlipsCsv.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -83,7 +83,7 @@ int main(int argc, char** argv)
     CarInputs car = CarInputs::DefaultCar();
     car.horsepower *= 0.93;
     car.spinTime = 0.7;
-    if (!file.open(QIODevice::WriteOnly) || file.write(RunsCsv(MadeUpRunsOnRandomDays(car, rows))) < 0)
+    if (!file.open(QIODevice::WriteOnly) || file.write(SlipsCsv(MadeUpRunsOnRandomDays(car, rows))) < 0)
         qFatal("could not write the slips");
     file.close();
 

@@ -146,7 +146,7 @@ int main(int argc, char** argv)
     const std::array<double, 6> scatter{ 0.04, -0.03, 0.06, -0.05, 0.01, -0.02 };
     for (std::size_t day = 0; day < days.size(); ++day) {
         const DayResults result = RunCarOnDay(real, days[day]);
-        LoggedRun run;
+        TimeSlip run;
         run.date = QDate(2026, 4, 4).addDays(14 * static_cast<int>(day));
         run.time = QTime(14, 30);
         run.track = QStringLiteral("County Line Dragway");
@@ -159,7 +159,7 @@ int main(int argc, char** argv)
         run.eighthMileSpeed = std::round(result.splits.eighthMileSpeed * 100) / 100;
         run.quarterMileTime = std::round((result.splits.quarterMileTime + scatter[day]) * 1000) / 1000;
         run.quarterMileSpeed = std::round((result.splits.quarterMileSpeed - scatter[day] * 3) * 100) / 100;
-        logbook->AddRun(run);
+        logbook->AddSlip(run);
     }
     logbook->Calibrate();
     while (logbook->Calibrating())

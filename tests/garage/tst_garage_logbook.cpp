@@ -11,10 +11,10 @@
 #include "garage/GarageWindow.h"
 #include "garage/LogbookPage.h"
 #include "garage/MessageBar.h"
-#include "garage/RunEdits.h"
+#include "garage/SlipEdits.h"
 #include "logbook/Logbook.h"
-#include "logbook/RunTableModel.h"
-#include "logbook/RunsCsv.h"
+#include "logbook/SlipTableModel.h"
+#include "logbook/SlipsCsv.h"
 
 #include <QChart>
 #include <QChartView>
@@ -37,10 +37,10 @@ namespace {
 
 // A run as the car `car` makes it on the day `air`, dated `day` days into
 // May 2024.
-LoggedRun madeRun(const CarInputs& car, const AirConditions& air, int day)
+TimeSlip madeRun(const CarInputs& car, const AirConditions& air, int day)
 {
     const DayResults result = RunCarOnDay(car, air);
-    LoggedRun run;
+    TimeSlip run;
     run.date = QDate(2024, 5, day);
     run.temperature = air.temperature;
     run.pressure = air.pressure;
@@ -105,24 +105,24 @@ private slots:
         QFETCH(int, before);
         QFETCH(int, after);
         const CarInputs car = program->Cars().At(0).Inputs();
-        QVERIFY(page->AddRun(madeRun(car, AirConditions(), 1)).isEmpty());
+        QVERIFY(page->AddSlip(madeRun(car, AirConditions(), 1)).isEmpty());
         QUndoStack* undo = program->Cars().UndoStack();
         const int commands = undo->count();
-        const LoggedRun first = page->Runs()->RunAt(0);
+        const TimeSlip first = page->Runs()->RunAt(0);
         if (change == "add") {
-            QVERIFY(page->AddRun(madeRun(car, AirConditions{ 90, 29, 50 }, 2)).isEmpty());
+            QVERIFY(page->AddSlip(madeRun(car, AirConditions{ 90, 29, 50 }, 2)).isEmpty());
         } else if (change == "edit") {
-            const int column = static_cast<int>(RunField::Track);
+            const int column = static_cast<int>(SlipField::Track);
             QVERIFY(page->Edits()->setData(page->Edits()->index(0, column), QStringLiteral("Maple Grove")));
         } else if (change == "delete") {
             page->RunsView()->selectRow(0);
             QVERIFY(page->DeleteSelectedRuns().isEmpty());
         } else {
-            QList<LoggedRun> imported;
+            QList<TimeSlip> imported;
             for (int day = 10; day < 13; ++day)
                 imported << madeRun(car, AirConditions{ 60.0 + day, 29.5, 30 }, day);
             const QString csv = dir->filePath(QStringLiteral("runs.csv"));
-            QVERIFY(SaveRunsCsv(csv, imported).isEmpty());
+            QVERIFY(SaveSlipsCsv(csv, imported).isEmpty());
             QVERIFY(page->ImportRuns(csv).isEmpty());
         }
         QCOMPARE(undo->count(), commands + 1);
@@ -155,32 +155,32 @@ private slots:
         QFETCH(QString, other);
         QFETCH(bool, redoing);
         const CarInputs car = program->Cars().At(0).Inputs();
-        QVERIFY(page->AddRun(madeRun(car, AirConditions(), 1)).isEmpty());
+        QVERIFY(page->AddSlip(madeRun(car, AirConditions(), 1)).isEmpty());
         QUndoStack* undo = program->Cars().UndoStack();
         if (change == "edit") {
-            const int column = static_cast<int>(RunField::Track);
+            const int column = static_cast<int>(SlipField::Track);
             QVERIFY(page->Edits()->setData(page->Edits()->index(0, column), QStringLiteral("Maple Grove")));
         } else if (change == "delete") {
             page->RunsView()->selectRow(0);
             QVERIFY(page->DeleteSelectedRuns().isEmpty());
             undo->undo();
         }
-        const LoggedRun mine = page->Runs()->RunAt(0);
+        const TimeSlip mine = page->Runs()->RunAt(0);
         Logbook theirs;
         QCOMPARE(theirs.Open(logbookPath), QString());
         if (other == "change") {
-            LoggedRun changed = mine;
+            TimeSlip changed = mine;
             changed.note = QStringLiteral("theirs");
-            QCOMPARE(theirs.UpdateRun(changed), QString());
+            QCOMPARE(theirs.UpdateSlip(changed), QString());
         } else {
-            QCOMPARE(theirs.DeleteRun(mine.id), QString());
-            LoggedRun own = madeRun(car, AirConditions{ 90, 29, 50 }, 2);
+            QCOMPARE(theirs.DeleteSlip(mine.id), QString());
+            TimeSlip own = madeRun(car, AirConditions{ 90, 29, 50 }, 2);
             own.carId = mine.carId;
-            QCOMPARE(theirs.AddRun(own), QString());
+            QCOMPARE(theirs.AddSlip(own), QString());
         }
-        const QList<LoggedRun> held = theirs.Runs(mine.carId).value;
+        const QList<TimeSlip> held = theirs.Runs(mine.carId).value;
         const int index = undo->index();
-        QSignalSpy refused(page->Edits(), &RunEdits::refused);
+        QSignalSpy refused(page->Edits(), &SlipEdits::refused);
         for (int attempt = 0; attempt < 2; ++attempt) {
             redoing ? undo->redo() : undo->undo();
             QCOMPARE(undo->index(), index);
@@ -204,7 +204,7 @@ private slots:
         const QList<AirConditions> days{ { 59, 29.92, 0 }, { 85, 29.1, 60 }, { 40, 30.1, 20 },
                                          { 95, 28.5, 70 }, { 70, 29.5, 40 } };
         for (int day = 0; day < days.size(); ++day)
-            QVERIFY(page->AddRun(madeRun(real, days[day], day + 1)).isEmpty());
+            QVERIFY(page->AddSlip(madeRun(real, days[day], day + 1)).isEmpty());
         page->Calibrate();
         QTRY_VERIFY(!page->Calibrating());
         QVERIFY(page->CurrentCalibration());
@@ -229,8 +229,8 @@ private slots:
     void fewerThanThreeRunsGiveNoBand()
     {
         const CarInputs car = program->Cars().At(0).Inputs();
-        QVERIFY(page->AddRun(madeRun(car, AirConditions(), 1)).isEmpty());
-        QVERIFY(page->AddRun(madeRun(car, AirConditions{ 80, 29, 50 }, 2)).isEmpty());
+        QVERIFY(page->AddSlip(madeRun(car, AirConditions(), 1)).isEmpty());
+        QVERIFY(page->AddSlip(madeRun(car, AirConditions{ 80, 29, 50 }, 2)).isEmpty());
         page->Calibrate();
         QTRY_VERIFY(!page->Calibrating());
         QVERIFY(!page->PredictionLabel()->text().isEmpty());
@@ -246,7 +246,7 @@ private slots:
         const CarInputs car = program->Cars().At(0).Inputs();
         const QList<AirConditions> days{ { 59, 29.92, 0 }, { 85, 29.1, 60 }, { 40, 30.1, 20 }, { 95, 28.5, 70 } };
         for (int day = 0; day < days.size(); ++day)
-            QVERIFY(page->AddRun(madeRun(car, days[day], day + 1)).isEmpty());
+            QVERIFY(page->AddSlip(madeRun(car, days[day], day + 1)).isEmpty());
         page->Calibrate();
         QTRY_VERIFY(!page->Calibrating());
         QVERIFY(page->CurrentCalibration() && page->CurrentCalibration()->fit.Fitted());
@@ -263,7 +263,7 @@ private slots:
             QVERIFY2(!text.contains(pointDecimal), qPrintable(text));
         }
         // The runs themselves keep the point.
-        QCOMPARE(page->Runs()->index(0, static_cast<int>(RunField::Temperature)).data().toString(),
+        QCOMPARE(page->Runs()->index(0, static_cast<int>(SlipField::Temperature)).data().toString(),
                  QStringLiteral("59.0"));
     }
 
@@ -278,7 +278,7 @@ private slots:
     {
         QFETCH(QByteArray, kind);
         const CarInputs car = program->Cars().At(0).Inputs();
-        QVERIFY(page->AddRun(madeRun(car, AirConditions(), 1)).isEmpty());
+        QVERIFY(page->AddSlip(madeRun(car, AirConditions(), 1)).isEmpty());
         const QString path = dir->filePath(QStringLiteral("other.sqlite"));
         QByteArray bytes;
         if (kind == "folder") {
@@ -306,7 +306,7 @@ private slots:
     void anotherLogbookShowsItsOwnRuns()
     {
         const CarInputs car = program->Cars().At(0).Inputs();
-        QVERIFY(page->AddRun(madeRun(car, AirConditions(), 1)).isEmpty());
+        QVERIFY(page->AddSlip(madeRun(car, AirConditions(), 1)).isEmpty());
         const QString other = dir->filePath(QStringLiteral("club.sqlite"));
         QVERIFY(window->OpenLogbook(other));
         QCOMPARE(page->Runs()->rowCount(), 0);
@@ -338,11 +338,11 @@ private slots:
         QFETCH(bool, fitted);
         const CarInputs car = program->Cars().At(0).Inputs();
         for (int day = 1; day <= 4; ++day)
-            QVERIFY(page->AddRun(madeRun(car, AirConditions{ 50.0 + 10 * day, 29.5, 40 }, day)).isEmpty());
+            QVERIFY(page->AddSlip(madeRun(car, AirConditions{ 50.0 + 10 * day, 29.5, 40 }, day)).isEmpty());
         page->Calibrate();
         QTRY_VERIFY(!page->Calibrating());
         QCOMPARE(page->CalibrationsStarted(), 1);
-        const int quarterMile = static_cast<int>(RunField::QuarterMileTime);
+        const int quarterMile = static_cast<int>(SlipField::QuarterMileTime);
         if (change == "calibrate") {
             page->Calibrate();
         } else if (change == "air") {

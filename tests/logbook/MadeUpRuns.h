@@ -5,7 +5,7 @@
 #pragma once
 
 #include "core/DayRun.h"
-#include "logbook/LoggedRun.h"
+#include "logbook/TimeSlip.h"
 
 #include <array>
 #include <cmath>
@@ -33,11 +33,11 @@ inline double RoundedTo(double value, double step)
 
 // The slip of `car` on `air`, dated `date`. An eighth-mile run gives the 1/8
 // figures as its finish and no quarter-mile figures.
-inline LoggedRun MadeUpRun(const CarInputs& car, const AirConditions& air, const QDate& date,
+inline TimeSlip MadeUpRun(const CarInputs& car, const AirConditions& air, const QDate& date,
                            bool eighthMile = false)
 {
     const SplitTimes s = RunCarOnDay(car, air).splits;
-    LoggedRun run;
+    TimeSlip run;
     run.date = date;
     run.track = QStringLiteral("Made-up strip");
     run.temperature = air.temperature;
@@ -57,9 +57,9 @@ inline LoggedRun MadeUpRun(const CarInputs& car, const AirConditions& air, const
 
 // `count` runs of the car, one a week from 2024-04-06, on the made-up days
 // in turn.
-inline QList<LoggedRun> MadeUpRuns(const CarInputs& car, int count)
+inline QList<TimeSlip> MadeUpRuns(const CarInputs& car, int count)
 {
-    QList<LoggedRun> runs;
+    QList<TimeSlip> runs;
     for (int i = 0; i < count; ++i)
         runs << MadeUpRun(car, MadeUpDays()[static_cast<std::size_t>(i) % MadeUpDays().size()],
                           QDate(2024, 4, 6).addDays(7 * i));
@@ -69,13 +69,13 @@ inline QList<LoggedRun> MadeUpRuns(const CarInputs& car, int count)
 // `count` runs of the car, one a day from 1990-01-01, each on air drawn at
 // random within the checks' ranges (the same draws on every call): a big
 // logbook's slips.
-inline QList<LoggedRun> MadeUpRunsOnRandomDays(const CarInputs& car, int count)
+inline QList<TimeSlip> MadeUpRunsOnRandomDays(const CarInputs& car, int count)
 {
     std::mt19937 random(29);
     std::uniform_real_distribution<double> temperature(40, 100);
     std::uniform_real_distribution<double> pressure(24, 30.5);
     std::uniform_real_distribution<double> humidity(0, 90);
-    QList<LoggedRun> runs;
+    QList<TimeSlip> runs;
     runs.reserve(count);
     for (int i = 0; i < count; ++i) {
         const AirConditions air{ RoundedTo(temperature(random), 0.1), RoundedTo(pressure(random), 0.01),

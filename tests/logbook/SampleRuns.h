@@ -4,7 +4,7 @@
 // data/ holds them.
 #pragma once
 
-#include "logbook/LoggedRun.h"
+#include "logbook/TimeSlip.h"
 
 inline LoggedCar SportsCar()
 {
@@ -14,9 +14,9 @@ inline LoggedCar SportsCar()
     return car;
 }
 
-inline LoggedRun FullRun()
+inline TimeSlip FullRun()
 {
-    LoggedRun run;
+    TimeSlip run;
     run.date = QDate(2024, 5, 4);
     run.time = QTime(14, 30);
     run.track = "Ennis";

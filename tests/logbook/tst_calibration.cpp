@@ -35,12 +35,12 @@ CarInputs withFitted(CarInputs typed, double horsepower, double spinTime)
 
 // Runs on the standard day giving the quarter-mile time and speed only, the
 // times lengthened by `offsets`.
-QList<LoggedRun> offsetRuns(const CarInputs& truth, const QList<double>& offsets)
+QList<TimeSlip> offsetRuns(const CarInputs& truth, const QList<double>& offsets)
 {
     const SplitTimes s = RunCarOnDay(truth, AirConditions()).splits;
-    QList<LoggedRun> runs;
+    QList<TimeSlip> runs;
     for (qsizetype i = 0; i < offsets.size(); ++i) {
-        LoggedRun run;
+        TimeSlip run;
         run.date = QDate(2024, 6, 1).addDays(i);
         run.quarterMileTime = s.quarterMileTime + offsets[i];
         run.quarterMileSpeed = s.quarterMileSpeed;
@@ -72,7 +72,7 @@ private slots:
 
 void TestCalibration::airOfRun()
 {
-    LoggedRun run;
+    TimeSlip run;
     QCOMPARE(AirOfRun(run), AirConditions());
     run.temperature = 95.0;
     run.humidity = 60.0;
@@ -114,7 +114,7 @@ void TestCalibration::fitsBack()
     QFETCH(bool, eighthMile);
     QFETCH(bool, inRanges);
     const CarInputs truth = withFitted(typed, horsepower, spinTime);
-    QList<LoggedRun> slips;
+    QList<TimeSlip> slips;
     for (int i = 0; i < runs; ++i)
         slips << MadeUpRun(truth, MadeUpDays()[static_cast<std::size_t>(i)], QDate(2024, 5, 1 + i),
                            eighthMile);
@@ -136,7 +136,7 @@ void TestCalibration::fitsBack()
     // printed slip's rounding and a step of the model's clock.
     QCOMPARE(fit.runs.size(), std::size_t(runs));
     for (int i = 0; i < runs; ++i) {
-        const RunResidual& r = fit.runs[static_cast<std::size_t>(i)];
+        const SlipResidual& r = fit.runs[static_cast<std::size_t>(i)];
         QVERIFY(r.finished);
         QCOMPARE(r.air, MadeUpDays()[static_cast<std::size_t>(i)]);
         QCOMPARE(r.quarterMileTime.given.has_value(), !eighthMile);
@@ -192,26 +192,26 @@ void TestCalibration::refusals()
     QCOMPARE(none.outcome, FitOutcome::NoRuns);
     QCOMPARE(none.message, "There are no runs to fit the car to.");
 
-    QList<LoggedRun> runs = MadeUpRuns(typed, 2);
+    QList<TimeSlip> runs = MadeUpRuns(typed, 2);
     runs[1].quarterMileSpeed.reset();
     runs[1].eighthMileSpeed.reset();
     const CarFit refused = FitCar(typed, runs);
     QCOMPARE(refused.outcome, FitOutcome::RunRefused);
-    QCOMPARE(refused.message, "Run 2 cannot be fitted to: " + RunProblem(runs[1]));
+    QCOMPARE(refused.message, "Run 2 cannot be fitted to: " + SlipProblem(runs[1]));
     const Prediction prediction = Predict(Calibrate(typed, runs), AirConditions());
     QVERIFY(!prediction.finished);
     QCOMPARE(prediction.message, refused.message);
 
     // A slip beyond what a strip gives is refused as such: the fit never
     // takes it for a car that does not finish.
-    for (const auto& [field, value] : { std::pair{ &LoggedRun::quarterMileTime, 1e308 },
-                                        std::pair{ &LoggedRun::temperature, -459.0 },
-                                        std::pair{ &LoggedRun::pressure, 1e308 } }) {
-        QList<LoggedRun> absurd = MadeUpRuns(typed, 2);
+    for (const auto& [field, value] : { std::pair{ &TimeSlip::quarterMileTime, 1e308 },
+                                        std::pair{ &TimeSlip::temperature, -459.0 },
+                                        std::pair{ &TimeSlip::pressure, 1e308 } }) {
+        QList<TimeSlip> absurd = MadeUpRuns(typed, 2);
         absurd[1].*field = value;
         const CarFit fit = FitCar(typed, absurd);
         QCOMPARE(fit.outcome, FitOutcome::RunRefused);
-        QCOMPARE(fit.message, "Run 2 cannot be fitted to: " + RunProblem(absurd[1]));
+        QCOMPARE(fit.message, "Run 2 cannot be fitted to: " + SlipProblem(absurd[1]));
     }
 
     // A day outside the air's ranges.
@@ -316,7 +316,7 @@ void TestCalibration::validationFoldsProgressAndCancel()
     QFETCH(int, cancelAfter);
     QFETCH(int, folds);
     const CarInputs typed = CarInputs::DefaultCar();
-    const QList<LoggedRun> slips = MadeUpRuns(withFitted(typed, 385, 1.05), runs);
+    const QList<TimeSlip> slips = MadeUpRuns(withFitted(typed, 385, 1.05), runs);
     std::atomic<bool> cancel = false;
     QList<int> done;
     int total = 0;

@@ -58,9 +58,9 @@ QVariant rawSql(const QString& path, const QStringList& statements)
 }
 
 // A run that differs with `i`.
-LoggedRun sampleRun(qint64 carId, int i)
+TimeSlip sampleRun(qint64 carId, int i)
 {
-    LoggedRun run;
+    TimeSlip run;
     run.carId = carId;
     run.date = QDate(2024, 1, 1).addDays(i % 300);
     run.track = QStringLiteral("Track %1").arg(i);
@@ -80,18 +80,18 @@ qint64 makeLogbook(const QString& path, int runs)
     LoggedCar car = SportsCar();
     if (!book.AddCar(car).isEmpty())
         return 0;
-    QList<LoggedRun> list;
+    QList<TimeSlip> list;
     for (int i = 0; i < runs; ++i)
         list << sampleRun(car.id, i);
-    if (!book.AddRuns(car.id, list).isEmpty())
+    if (!book.AddSlips(car.id, list).isEmpty())
         return 0;
     return car.id;
 }
 
-QList<qint64> idsOf(const QList<LoggedRun>& runs)
+QList<qint64> idsOf(const QList<TimeSlip>& runs)
 {
     QList<qint64> ids;
-    for (const LoggedRun& run : runs)
+    for (const TimeSlip& run : runs)
         ids << run.id;
     return ids;
 }
@@ -247,23 +247,23 @@ void TestLogbook::versionOneBroughtUpToDate()
     QVERIFY(car.value);
     QCOMPARE(car.value->name, "Sports car");
     QCOMPARE(car.value->inputs, CarTexts::DefaultCar());
-    const LogbookRead<QList<LoggedRun>> runs = book.Runs(car.value->id);
+    const LogbookRead<QList<TimeSlip>> runs = book.Runs(car.value->id);
     QCOMPARE(runs.error, QString());
     QCOMPARE(runs.value.size(), 2);
-    LoggedRun full = FullRun();
+    TimeSlip full = FullRun();
     full.id = 1;
     full.carId = car.value->id;
     QCOMPARE(runs.value[0], full);
-    const LoggedRun& eighth = runs.value[1];
+    const TimeSlip& eighth = runs.value[1];
     QCOMPARE(eighth.track, "Eighth-mile strip");
     QVERIFY(!eighth.time.isValid());
     QVERIFY(!eighth.quarterMileTime);
     QCOMPARE(eighth.eighthMileSpeed, 79.4);
     // The runs keep their ids, and a deleted run's id is not given again.
-    QCOMPARE(book.DeleteRun(eighth.id), QString());
-    LoggedRun added = full;
+    QCOMPARE(book.DeleteSlip(eighth.id), QString());
+    TimeSlip added = full;
     added.id = 0;
-    QCOMPARE(book.AddRun(added), QString());
+    QCOMPARE(book.AddSlip(added), QString());
     QCOMPARE(added.id, eighth.id + 1);
     book.Close();
     QCOMPARE(rawSql(path, { "PRAGMA user_version" }).toInt(), Logbook::SchemaVersion);
@@ -300,46 +300,46 @@ void TestLogbook::carsAndRuns()
     QCOMPARE(book.AddCar(nameless), "A car in the logbook needs a name.");
 
     // Runs: listed by date and time, undated first, then by id.
-    LoggedRun later = sampleRun(car.id, 1);
+    TimeSlip later = sampleRun(car.id, 1);
     later.time = QTime(18, 5, 30);
-    LoggedRun earlier = sampleRun(car.id, 1);
+    TimeSlip earlier = sampleRun(car.id, 1);
     earlier.time = QTime(9, 0);
-    LoggedRun undated = sampleRun(car.id, 0);
+    TimeSlip undated = sampleRun(car.id, 0);
     undated.date = QDate();
-    LoggedRun friends = sampleRun(second.id, 2);
-    for (LoggedRun* run : { &later, &earlier, &undated, &friends })
-        QCOMPARE(book.AddRun(*run), QString());
-    QCOMPARE(book.Runs(car.id).value, (QList<LoggedRun>{ undated, earlier, later }));
+    TimeSlip friends = sampleRun(second.id, 2);
+    for (TimeSlip* run : { &later, &earlier, &undated, &friends })
+        QCOMPARE(book.AddSlip(*run), QString());
+    QCOMPARE(book.Runs(car.id).value, (QList<TimeSlip>{ undated, earlier, later }));
     QCOMPARE(book.Run(friends.id).value, friends);
 
     // A change and a refused change.
     later.note = "changed";
     later.quarterMileSpeed = 99.5;
-    QCOMPARE(book.UpdateRun(later), QString());
+    QCOMPARE(book.UpdateSlip(later), QString());
     QCOMPARE(book.Run(later.id).value, later);
-    LoggedRun broken = later;
+    TimeSlip broken = later;
     broken.quarterMileSpeed.reset();
-    QCOMPARE(book.UpdateRun(broken),
+    QCOMPARE(book.UpdateSlip(broken),
              "A run needs the quarter-mile time and the quarter-mile speed, or the 1/8-mile time and the 1/8-mile speed.");
     QCOMPARE(book.Run(later.id).value, later);
-    LoggedRun orphan = sampleRun(99, 3);
-    QCOMPARE(book.AddRun(orphan), "The car with the id 99 is not in the logbook.");
+    TimeSlip orphan = sampleRun(99, 3);
+    QCOMPARE(book.AddSlip(orphan), "The car with the id 99 is not in the logbook.");
 
     // Deleting, and putting the run back with its id (as an undo does).
-    QCOMPARE(book.DeleteRun(earlier.id), QString());
-    QCOMPARE(book.DeleteRun(earlier.id), QStringLiteral("The run with the id %1 is not in the logbook.").arg(earlier.id));
-    QCOMPARE(book.Runs(car.id).value, (QList<LoggedRun>{ undated, later }));
-    LoggedRun restored = earlier;
-    QCOMPARE(book.AddRun(restored), QString());
+    QCOMPARE(book.DeleteSlip(earlier.id), QString());
+    QCOMPARE(book.DeleteSlip(earlier.id), QStringLiteral("The run with the id %1 is not in the logbook.").arg(earlier.id));
+    QCOMPARE(book.Runs(car.id).value, (QList<TimeSlip>{ undated, later }));
+    TimeSlip restored = earlier;
+    QCOMPARE(book.AddSlip(restored), QString());
     QCOMPARE(restored.id, earlier.id);
-    QCOMPARE(book.AddRun(restored), RunLabel(earlier) + " is in the logbook already; it was not added again.");
-    QCOMPARE(book.Runs(car.id).value, (QList<LoggedRun>{ undated, earlier, later }));
+    QCOMPARE(book.AddSlip(restored), SlipLabel(earlier) + " is in the logbook already; it was not added again.");
+    QCOMPARE(book.Runs(car.id).value, (QList<TimeSlip>{ undated, earlier, later }));
 
     // Reading again from the file gives the same values.
     book.Close();
     QCOMPARE(book.Runs(car.id).error, "No logbook is open.");
     QCOMPARE(book.Open(dir.filePath("cars.sqlite"), Logbook::OpenMode::Existing), QString());
-    QCOMPARE(book.Runs(car.id).value, (QList<LoggedRun>{ undated, earlier, later }));
+    QCOMPARE(book.Runs(car.id).value, (QList<TimeSlip>{ undated, earlier, later }));
 }
 
 void TestLogbook::anImportIsOneChange()
@@ -348,12 +348,12 @@ void TestLogbook::anImportIsOneChange()
     QCOMPARE(book.Open(dir.filePath("import.sqlite")), QString());
     LoggedCar car = SportsCar();
     QCOMPARE(book.AddCar(car), QString());
-    QList<LoggedRun> runs = { sampleRun(0, 0), sampleRun(0, 1), sampleRun(0, 2) };
+    QList<TimeSlip> runs = { sampleRun(0, 0), sampleRun(0, 1), sampleRun(0, 2) };
     runs[1].humidity = 120.0;
-    QCOMPARE(book.AddRuns(car.id, runs), "Run 2 of 3: The humidity must lie between 0 and 100 % (it is 120).");
+    QCOMPARE(book.AddSlips(car.id, runs), "Run 2 of 3: The humidity must lie between 0 and 100 % (it is 120).");
     QVERIFY(book.Runs(car.id).value.isEmpty());
     runs[1].humidity.reset();
-    QCOMPARE(book.AddRuns(car.id, runs), QString());
+    QCOMPARE(book.AddSlips(car.id, runs), QString());
     QCOMPARE(book.Runs(car.id).value, runs);
     QCOMPARE(runs[2].carId, car.id);
 }
@@ -390,30 +390,30 @@ void TestLogbook::twoWindowsChangeOnlyWhatTheyLeft()
     Logbook theirs;
     QCOMPARE(mine.Open(path), QString());
     QCOMPARE(theirs.Open(path), QString());
-    LoggedRun run = sampleRun(carId, 7);
-    QCOMPARE(mine.AddRun(run), QString());
+    TimeSlip run = sampleRun(carId, 7);
+    QCOMPARE(mine.AddSlip(run), QString());
     for (const QString& other : others) {
         if (other == "change") {
-            LoggedRun changed = run;
+            TimeSlip changed = run;
             changed.note = "theirs";
-            QCOMPARE(theirs.UpdateRun(changed), QString());
+            QCOMPARE(theirs.UpdateSlip(changed), QString());
         } else if (other == "delete") {
-            QCOMPARE(theirs.DeleteRun(run.id), QString());
+            QCOMPARE(theirs.DeleteSlip(run.id), QString());
         } else {
-            LoggedRun own = sampleRun(carId, 8);
-            QCOMPARE(theirs.AddRun(own), QString());
+            TimeSlip own = sampleRun(carId, 8);
+            QCOMPARE(theirs.AddSlip(own), QString());
             QVERIFY(own.id > run.id); // an id is never given twice
         }
     }
-    const QList<LoggedRun> held = theirs.Runs(carId).value;
-    LoggedRun back = run;
+    const QList<TimeSlip> held = theirs.Runs(carId).value;
+    TimeSlip back = run;
     back.note = "as it was";
-    const QString error = deleting ? mine.DeleteRunsIfUnchanged({ run }) : mine.UpdateRunIfUnchanged(run, back);
+    const QString error = deleting ? mine.DeleteSlipsIfUnchanged({ run }) : mine.UpdateSlipIfUnchanged(run, back);
     if (refusal.isEmpty()) {
         QCOMPARE(error, QString());
         QCOMPARE(theirs.Run(run.id).value, deleting ? std::nullopt : std::optional(back));
     } else {
-        QCOMPARE(error, RunLabel(run) + refusal);
+        QCOMPARE(error, SlipLabel(run) + refusal);
         QCOMPARE(theirs.Runs(carId).value, held);
     }
 }
@@ -615,10 +615,10 @@ void TestLogbook::readOnlyLogbook()
     QCOMPARE(book.Open(path), QString());
     QVERIFY(book.IsReadOnly());
     QCOMPARE(book.Runs(carId).value.size(), 3);
-    LoggedRun run = sampleRun(carId, 9);
+    TimeSlip run = sampleRun(carId, 9);
     const QString refusal = "The logbook " + path + " is read-only: the change was not saved.";
-    QCOMPARE(book.AddRun(run), refusal);
-    QCOMPARE(book.DeleteRun(1), refusal);
+    QCOMPARE(book.AddSlip(run), refusal);
+    QCOMPARE(book.DeleteSlip(1), refusal);
     book.Close();
     QCOMPARE(readAll(path), before);
 
@@ -647,8 +647,8 @@ void TestLogbook::aSecondWriterWaits()
         openError = book.Open(path, Logbook::OpenMode::Existing);
         opened = true;
         if (openError.isEmpty()) {
-            LoggedRun run = sampleRun(carId, 1);
-            addError = book.AddRun(run);
+            TimeSlip run = sampleRun(carId, 1);
+            addError = book.AddSlip(run);
         }
         done = true;
     });
@@ -699,8 +699,8 @@ void TestLogbook::aKillLosesAtMostTheChangeBeingSaved()
         if (!book.Open(path, Logbook::OpenMode::Existing).isEmpty())
             ::_exit(2);
         for (int i = 0;; ++i) {
-            LoggedRun run = sampleRun(carId, i);
-            if (!book.AddRun(run).isEmpty())
+            TimeSlip run = sampleRun(carId, i);
+            if (!book.AddSlip(run).isEmpty())
                 ::_exit(3);
             const QByteArray line = QByteArray::number(run.id) + '\n';
             if (::write(fds[1], line.constData(), static_cast<size_t>(line.size())) != line.size())
@@ -753,8 +753,8 @@ void TestLogbook::fullDiskKeepsTheLogbookWhole()
     QCOMPARE(book.Open(path), QString());
     LoggedCar car = SportsCar();
     QCOMPARE(book.AddCar(car), QString());
-    QList<LoggedRun> first = { sampleRun(car.id, 0), sampleRun(car.id, 1), sampleRun(car.id, 2) };
-    QCOMPARE(book.AddRuns(car.id, first), QString());
+    QList<TimeSlip> first = { sampleRun(car.id, 0), sampleRun(car.id, 1), sampleRun(car.id, 2) };
+    QCOMPARE(book.AddSlips(car.id, first), QString());
     {
         QFile filler(disk.path + "/filler");
         QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
@@ -762,11 +762,11 @@ void TestLogbook::fullDiskKeepsTheLogbookWhole()
         while (filler.write(block) == block.size()) {
         }
     }
-    QList<LoggedRun> more;
+    QList<TimeSlip> more;
     for (int i = 3; i < 300; ++i)
         more << sampleRun(car.id, i);
-    QList<LoggedRun> attempt = more;
-    const QString error = book.AddRuns(car.id, attempt);
+    QList<TimeSlip> attempt = more;
+    const QString error = book.AddSlips(car.id, attempt);
     QCOMPARE(error, "Could not save the change to the logbook " + path
                         + ": the disk is full. The logbook is as it was before the change.");
     QCOMPARE(book.Runs(car.id).value, first);
@@ -775,7 +775,7 @@ void TestLogbook::fullDiskKeepsTheLogbookWhole()
 
     QVERIFY(QFile::remove(disk.path + "/filler"));
     QCOMPARE(book.Open(path), QString());
-    QCOMPARE(book.AddRuns(car.id, more), QString());
+    QCOMPARE(book.AddSlips(car.id, more), QString());
     QCOMPARE(book.Runs(car.id).value, first + more);
 }
 

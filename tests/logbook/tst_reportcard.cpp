@@ -26,12 +26,12 @@ CarInputs strongerSportsCar()
 // time 0.05 s quicker each week: the run before is 0.05 s off every time,
 // while a fit to the other runs is off by 1.25 times the run's distance from
 // their mean (0.125, 0.0625, 0, 0.0625 and 0.125 s: 0.075 s on average).
-QList<LoggedRun> improvingRuns()
+QList<TimeSlip> improvingRuns()
 {
     const SplitTimes s = RunCarOnDay(strongerSportsCar(), AirConditions()).splits;
-    QList<LoggedRun> runs;
+    QList<TimeSlip> runs;
     for (int i = 0; i < 5; ++i) {
-        LoggedRun run;
+        TimeSlip run;
         run.date = QDate(2024, 6, 1).addDays(7 * i);
         run.quarterMileTime = s.quarterMileTime - 0.05 * i;
         run.quarterMileSpeed = s.quarterMileSpeed;
@@ -75,7 +75,7 @@ void TestReportCard::halesFormula()
 
 void TestReportCard::best_data()
 {
-    QTest::addColumn<QList<LoggedRun>>("runs");
+    QTest::addColumn<QList<TimeSlip>>("runs");
     QTest::addColumn<PredictionMethod>("best");
     QTest::addColumn<double>("bestError");
     QTest::newRow("runs the model made up: the fit on the day")
@@ -86,7 +86,7 @@ void TestReportCard::best_data()
 
 void TestReportCard::best()
 {
-    QFETCH(QList<LoggedRun>, runs);
+    QFETCH(QList<TimeSlip>, runs);
     QFETCH(PredictionMethod, best);
     QFETCH(double, bestError);
     const ReportCard card = ReportCardOf(CarInputs::DefaultCar(), runs);

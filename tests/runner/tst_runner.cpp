@@ -10,7 +10,7 @@
 #include "core/ResultTexts.h"
 #include "core/VehicleFile.h"
 #include "logbook/Calibration.h"
-#include "logbook/RunsCsv.h"
+#include "logbook/SlipsCsv.h"
 #include "runner/CarBatch.h"
 
 #include <QBuffer>
@@ -569,7 +569,7 @@ namespace {
 // The sports car made, with another horsepower and spin time, on five days.
 struct MadeUpSlips {
     CarInputs real;
-    QList<LoggedRun> runs;
+    QList<TimeSlip> runs;
 };
 
 MadeUpSlips madeUpSlips()
@@ -583,7 +583,7 @@ MadeUpSlips madeUpSlips()
                                      { 70, 29.5, 40 } };
     for (int day = 0; day < days.size(); ++day) {
         const DayResults result = RunCarOnDay(real, days[day]);
-        LoggedRun run;
+        TimeSlip run;
         run.date = QDate(2024, 5, day + 1);
         run.temperature = days[day].temperature;
         run.pressure = days[day].pressure;
@@ -621,9 +621,9 @@ void TestRunner::slipsFitTheCars()
     QFETCH(int, status);
     QFETCH(QByteArray, err);
     const auto [real, week] = madeUpSlips();
-    QList<LoggedRun> runs;
+    QList<TimeSlip> runs;
     for (int w = 0; w < weeks; ++w)
-        for (LoggedRun run : week) {
+        for (TimeSlip run : week) {
             run.date = run.date.addDays(7 * w);
             runs << run;
         }
@@ -631,7 +631,7 @@ void TestRunner::slipsFitTheCars()
     const QString slips = dir.filePath(QStringLiteral("slips.csv"));
     QFile file(slips);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(RunsCsv(runs) + badRow);
+    file.write(SlipsCsv(runs) + badRow);
     file.close();
 
     const Finished finished = runInProcess({ "--json", "--jobs", "2", "--slips", slips, "sports-car.trv" });

@@ -629,7 +629,7 @@ async function renderSlips() {
   for (const key of shownColumns) {
     const th = document.createElement('th');
     th.scope = 'col';
-    th.textContent = tr('RunTableModel', headers[key]);
+    th.textContent = tr('SlipTableModel', headers[key]);
     head.append(th);
   }
   table.append(head);

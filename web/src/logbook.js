@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page's logbook: time slips kept in the browser's IndexedDB, across
 // reloads and offline, with CSV import and export in the desktop's columns
-// (logbook/RunsCsv.h). In: CSV bytes, slips typed. Out: the stored slips,
+// (logbook/SlipsCsv.h). In: CSV bytes, slips typed. Out: the stored slips,
 // the refusals of bad rows ("line 7: ..."), and the message of a store the
 // browser refused (its quota): nothing already stored is lost, as every
 // write is one transaction that either lands whole or not at all.
@@ -19,7 +19,7 @@ const TEXT_COLUMNS = new Set(['date', 'track', 'note']);
 const DATABASE = 'torvane';
 const STORE = 'slips';
 
-const t = (text) => tr('RunsCsv', text);
+const t = (text) => tr('SlipsCsv', text);
 
 function openDatabase() {
   return new Promise((resolve, reject) => {
@@ -152,7 +152,7 @@ function dateOk(text) {
   return m[4] === undefined || (+m[4] < 24 && +m[5] < 60 && (m[6] === undefined || +m[6] < 60));
 }
 
-// The slips of a CSV file (ReadRunsCsv): { slips, refusals } or { error }.
+// The slips of a CSV file (ReadSlipsCsv): { slips, refusals } or { error }.
 export function readSlipsCsv(text) {
   const records = readCsv(text);
   const fail = (reason) => ({ error: arg(t('Could not import the runs: %1.'), reason) });
@@ -203,7 +203,7 @@ export function readSlipsCsv(text) {
     }
     if (!problem && !((slip.quarterMileTime !== undefined && slip.quarterMileSpeed !== undefined)
       || (slip.eighthMileTime !== undefined && slip.eighthMileSpeed !== undefined))) {
-      problem = arg(tr('LoggedRun', 'A run needs %1 and %2, or %3 and %4.'), 'quarterMileTime', 'quarterMileSpeed',
+      problem = arg(tr('TimeSlip', 'A run needs %1 and %2, or %3 and %4.'), 'quarterMileTime', 'quarterMileSpeed',
         'eighthMileTime', 'eighthMileSpeed');
     }
     if (problem) { refuse(problem); continue; }
@@ -225,7 +225,7 @@ function shortest(value) {
   return String(value).replace(/e\+?/, (m) => (m === 'e+' ? 'e+' : 'e'));
 }
 
-// The slips as the desktop's CSV (RunsCsv): the header, one row a slip.
+// The slips as the desktop's CSV (SlipsCsv): the header, one row a slip.
 export function slipsCsv(slips) {
   let out = `${COLUMNS.join(',')}\r\n`;
   for (const slip of slips) {

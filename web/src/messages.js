@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page's texts: the desktop's own messages (core/InputChecks.cpp,
-// core/Air.cpp, core/RoadKeys.cpp, core/VehicleFile.cpp, logbook/RunsCsv.cpp)
+// core/Air.cpp, core/RoadKeys.cpp, core/VehicleFile.cpp, logbook/SlipsCsv.cpp)
 // built from the codes the numbers return, in English or, from the desktop's
 // translations (translations/torvane_de.ts, made into i18n/de.json when the
 // page is built), in German.

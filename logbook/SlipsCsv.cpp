@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "logbook/RunsCsv.h"
+#include "logbook/SlipsCsv.h"
 
 #include "core/Csv.h"
 #include "core/CsvReader.h"
@@ -15,7 +15,7 @@
 namespace {
 
 struct Text {
-    Q_DECLARE_TR_FUNCTIONS(RunsCsv)
+    Q_DECLARE_TR_FUNCTIONS(SlipsCsv)
 };
 
 // A field's text in a message, cut short when long.
@@ -35,7 +35,7 @@ bool allEmpty(const QStringList& fields)
 // The column of each field in the header, -1 for a missing one; or why the
 // header cannot be taken.
 struct Header {
-    std::array<qsizetype, RunFieldCount> column;
+    std::array<qsizetype, SlipFieldCount> column;
     QString problem;
 };
 
@@ -49,58 +49,58 @@ Header readHeader(const CsvRecord& record)
     }
     for (qsizetype i = 0; i < record.fields.size(); ++i) {
         const QString name = record.fields[i].trimmed();
-        for (const RunField field : AllRunFields) {
-            if (name.compare(RunFieldKey(field), Qt::CaseInsensitive) != 0)
+        for (const SlipField field : AllSlipFields) {
+            if (name.compare(SlipFieldKey(field), Qt::CaseInsensitive) != 0)
                 continue;
             qsizetype& column = header.column[static_cast<std::size_t>(field)];
             if (column >= 0) {
-                header.problem = Text::tr("its header line names the column %1 twice").arg(RunFieldKey(field));
+                header.problem = Text::tr("its header line names the column %1 twice").arg(SlipFieldKey(field));
                 return header;
             }
             column = i;
         }
     }
-    auto has = [&header](RunField field) { return header.column[static_cast<std::size_t>(field)] >= 0; };
-    if (!(has(RunField::QuarterMileTime) && has(RunField::QuarterMileSpeed))
-        && !(has(RunField::EighthMileTime) && has(RunField::EighthMileSpeed)))
+    auto has = [&header](SlipField field) { return header.column[static_cast<std::size_t>(field)] >= 0; };
+    if (!(has(SlipField::QuarterMileTime) && has(SlipField::QuarterMileSpeed))
+        && !(has(SlipField::EighthMileTime) && has(SlipField::EighthMileSpeed)))
         header.problem = Text::tr("its header line names neither the columns %1 and %2 nor %3 and %4, "
                                   "so it holds no time slips")
-                             .arg(RunFieldKey(RunField::QuarterMileTime), RunFieldKey(RunField::QuarterMileSpeed),
-                                  RunFieldKey(RunField::EighthMileTime), RunFieldKey(RunField::EighthMileSpeed));
+                             .arg(SlipFieldKey(SlipField::QuarterMileTime), SlipFieldKey(SlipField::QuarterMileSpeed),
+                                  SlipFieldKey(SlipField::EighthMileTime), SlipFieldKey(SlipField::EighthMileSpeed));
     return header;
 }
 
 // The run a row holds, or why it cannot be taken.
-QString readRow(const Header& header, const QStringList& fields, LoggedRun& run)
+QString readRow(const Header& header, const QStringList& fields, TimeSlip& run)
 {
-    for (const RunField field : AllRunFields) {
+    for (const SlipField field : AllSlipFields) {
         const qsizetype column = header.column[static_cast<std::size_t>(field)];
         if (column < 0)
             continue;
         const QString& text = fields[column];
-        if (field == RunField::Date) {
-            if (!ReadRunDate(text, run.date, run.time))
+        if (field == SlipField::Date) {
+            if (!ReadSlipDate(text, run.date, run.time))
                 return Text::tr("%1 is not a date of the form YYYY-MM-DD, optionally with a time HH:MM or "
                                 "HH:MM:SS: %2")
-                    .arg(RunFieldKey(field), quoted(text));
-        } else if (field == RunField::Track) {
+                    .arg(SlipFieldKey(field), quoted(text));
+        } else if (field == SlipField::Track) {
             run.track = UnguardedCsvText(text);
-        } else if (field == RunField::Note) {
+        } else if (field == SlipField::Note) {
             run.note = UnguardedCsvText(text);
         } else if (!text.trimmed().isEmpty()) {
             const std::optional<double> number = CsvNumber(text);
             if (!number)
-                return Text::tr("%1 is not a number: %2").arg(RunFieldKey(field), quoted(text));
+                return Text::tr("%1 is not a number: %2").arg(SlipFieldKey(field), quoted(text));
             run.*NumberMember(field) = *number;
         }
     }
-    return RunProblem(run, FieldNaming::Keys);
+    return SlipProblem(run, FieldNaming::Keys);
 }
 
 // Reads the runs; a whole-file refusal is given as a clause ("it is empty").
-RunsRead readRuns(QByteArrayView bytes)
+SlipsRead readRuns(QByteArrayView bytes)
 {
-    RunsRead read;
+    SlipsRead read;
     const QList<CsvRecord> records = ReadCsv(bytes);
     if (records.isEmpty()) {
         read.error = Text::tr("it is empty; a CSV of runs starts with a header line naming its columns");
@@ -128,7 +128,7 @@ RunsRead readRuns(QByteArrayView bytes)
             refuse(Text::tr("it has %1 fields where the header line has %2").arg(record.fields.size()).arg(width));
             continue;
         }
-        LoggedRun run;
+        TimeSlip run;
         const QString problem = readRow(header, record.fields, run);
         if (!problem.isEmpty()) {
             refuse(problem);
@@ -142,17 +142,17 @@ RunsRead readRuns(QByteArrayView bytes)
 
 } // namespace
 
-RunsRead ReadRunsCsv(QByteArrayView bytes)
+SlipsRead ReadSlipsCsv(QByteArrayView bytes)
 {
-    RunsRead read = readRuns(bytes);
+    SlipsRead read = readRuns(bytes);
     if (!read.error.isEmpty())
         read.error = Text::tr("Could not import the runs: %1.").arg(read.error);
     return read;
 }
 
-RunsRead LoadRunsCsv(const QString& path)
+SlipsRead LoadSlipsCsv(const QString& path)
 {
-    RunsRead read;
+    SlipsRead read;
     auto fail = [&read, &path](const QString& reason) {
         read.error = Text::tr("Could not import the runs from %1: %2.").arg(path, reason);
         return read;
@@ -163,34 +163,34 @@ RunsRead LoadRunsCsv(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(file.errorString());
-    const QByteArray bytes = file.read(MaxRunsCsvBytes + 1);
+    const QByteArray bytes = file.read(MaxSlipsCsvBytes + 1);
     if (file.error() != QFileDevice::NoError)
         return fail(file.errorString());
-    if (bytes.size() > MaxRunsCsvBytes)
+    if (bytes.size() > MaxSlipsCsvBytes)
         return fail(Text::tr("it is larger than %1 bytes, far more than a file of time slips holds")
-                        .arg(MaxRunsCsvBytes));
+                        .arg(MaxSlipsCsvBytes));
     read = readRuns(bytes);
     if (!read.error.isEmpty())
         return fail(read.error);
     return read;
 }
 
-QByteArray RunsCsv(const QList<LoggedRun>& runs)
+QByteArray SlipsCsv(const QList<TimeSlip>& runs)
 {
     QList<QList<CsvCell>> records;
     records.reserve(runs.size() + 1);
     QList<CsvCell> header;
-    for (const RunField field : AllRunFields)
-        header.append({ RunFieldKey(field), CsvCellKind::Text });
+    for (const SlipField field : AllSlipFields)
+        header.append({ SlipFieldKey(field), CsvCellKind::Text });
     records.append(header);
-    for (const LoggedRun& run : runs) {
+    for (const TimeSlip& run : runs) {
         QList<CsvCell> row;
-        for (const RunField field : AllRunFields) {
-            if (field == RunField::Date)
-                row.append({ RunDateText(run), CsvCellKind::Text });
-            else if (field == RunField::Track)
+        for (const SlipField field : AllSlipFields) {
+            if (field == SlipField::Date)
+                row.append({ SlipDateText(run), CsvCellKind::Text });
+            else if (field == SlipField::Track)
                 row.append({ run.track, CsvCellKind::Text });
-            else if (field == RunField::Note)
+            else if (field == SlipField::Note)
                 row.append({ run.note, CsvCellKind::Text });
             else if (const std::optional<double> value = run.*NumberMember(field))
                 row.append({ QString::fromLatin1(ShortestText(*value)), CsvCellKind::Number });
@@ -202,7 +202,7 @@ QByteArray RunsCsv(const QList<LoggedRun>& runs)
     return CsvDocument(records);
 }
 
-QString SaveRunsCsv(const QString& path, const QList<LoggedRun>& runs)
+QString SaveSlipsCsv(const QString& path, const QList<TimeSlip>& runs)
 {
-    return SaveBytes(path, RunsCsv(runs));
+    return SaveBytes(path, SlipsCsv(runs));
 }

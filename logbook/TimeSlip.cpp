@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "logbook/LoggedRun.h"
+#include "logbook/TimeSlip.h"
 
 #include "core/Air.h"
 #include "core/NumberText.h"
@@ -13,51 +13,51 @@
 namespace {
 
 struct Text {
-    Q_DECLARE_TR_FUNCTIONS(LoggedRun)
+    Q_DECLARE_TR_FUNCTIONS(TimeSlip)
 };
 
 struct FieldInfo {
-    RunField field;
+    SlipField field;
     const char* key;
-    RunNumber member;
+    SlipNumber member;
     int decimals;
 };
 
-// One row per field, in RunField order.
-constexpr std::array<FieldInfo, RunFieldCount> fieldTable = { {
-    { RunField::Date, "date", nullptr, 0 },
-    { RunField::Track, "track", nullptr, 0 },
-    { RunField::Elevation, "elevation", &LoggedRun::elevation, 0 },
-    { RunField::Temperature, "temperature", &LoggedRun::temperature, 1 },
-    { RunField::Pressure, "pressure", &LoggedRun::pressure, 2 },
-    { RunField::Humidity, "humidity", &LoggedRun::humidity, 0 },
-    { RunField::ReactionTime, "reactionTime", &LoggedRun::reactionTime, 3 },
-    { RunField::SixtyFootTime, "sixtyFootTime", &LoggedRun::sixtyFootTime, 3 },
-    { RunField::ThreeThirtyFootTime, "threeThirtyFootTime", &LoggedRun::threeThirtyFootTime, 3 },
-    { RunField::EighthMileTime, "eighthMileTime", &LoggedRun::eighthMileTime, 3 },
-    { RunField::EighthMileSpeed, "eighthMileSpeed", &LoggedRun::eighthMileSpeed, 2 },
-    { RunField::ThousandFootTime, "thousandFootTime", &LoggedRun::thousandFootTime, 3 },
-    { RunField::QuarterMileTime, "quarterMileTime", &LoggedRun::quarterMileTime, 3 },
-    { RunField::QuarterMileSpeed, "quarterMileSpeed", &LoggedRun::quarterMileSpeed, 2 },
-    { RunField::Note, "note", nullptr, 0 },
+// One row per field, in SlipField order.
+constexpr std::array<FieldInfo, SlipFieldCount> fieldTable = { {
+    { SlipField::Date, "date", nullptr, 0 },
+    { SlipField::Track, "track", nullptr, 0 },
+    { SlipField::Elevation, "elevation", &TimeSlip::elevation, 0 },
+    { SlipField::Temperature, "temperature", &TimeSlip::temperature, 1 },
+    { SlipField::Pressure, "pressure", &TimeSlip::pressure, 2 },
+    { SlipField::Humidity, "humidity", &TimeSlip::humidity, 0 },
+    { SlipField::ReactionTime, "reactionTime", &TimeSlip::reactionTime, 3 },
+    { SlipField::SixtyFootTime, "sixtyFootTime", &TimeSlip::sixtyFootTime, 3 },
+    { SlipField::ThreeThirtyFootTime, "threeThirtyFootTime", &TimeSlip::threeThirtyFootTime, 3 },
+    { SlipField::EighthMileTime, "eighthMileTime", &TimeSlip::eighthMileTime, 3 },
+    { SlipField::EighthMileSpeed, "eighthMileSpeed", &TimeSlip::eighthMileSpeed, 2 },
+    { SlipField::ThousandFootTime, "thousandFootTime", &TimeSlip::thousandFootTime, 3 },
+    { SlipField::QuarterMileTime, "quarterMileTime", &TimeSlip::quarterMileTime, 3 },
+    { SlipField::QuarterMileSpeed, "quarterMileSpeed", &TimeSlip::quarterMileSpeed, 2 },
+    { SlipField::Note, "note", nullptr, 0 },
 } };
 
-const FieldInfo& infoOf(RunField field)
+const FieldInfo& infoOf(SlipField field)
 {
     return fieldTable[static_cast<std::size_t>(field)];
 }
 
 // The split times in the order the car reaches them.
-constexpr std::array<RunField, 5> splitsAlongTheTrack = {
-    RunField::SixtyFootTime, RunField::ThreeThirtyFootTime, RunField::EighthMileTime,
-    RunField::ThousandFootTime, RunField::QuarterMileTime,
+constexpr std::array<SlipField, 5> splitsAlongTheTrack = {
+    SlipField::SixtyFootTime, SlipField::ThreeThirtyFootTime, SlipField::EighthMileTime,
+    SlipField::ThousandFootTime, SlipField::QuarterMileTime,
 };
 
-QString label(RunField field, FieldNaming naming)
+QString label(SlipField field, FieldNaming naming)
 {
     if (naming == FieldNaming::Keys)
-        return RunFieldKey(field);
-    return Text::tr("the %1").arg(RunFieldName(field));
+        return SlipFieldKey(field);
+    return Text::tr("the %1").arg(SlipFieldName(field));
 }
 
 // A message that starts with a field's name: capitalised when the name is
@@ -86,7 +86,7 @@ struct Range {
     double high;
 };
 
-std::optional<Range> rangeOf(RunField field)
+std::optional<Range> rangeOf(SlipField field)
 {
     auto air = [](AirField box) {
         const auto& ranges = AirRanges();
@@ -94,27 +94,27 @@ std::optional<Range> rangeOf(RunField field)
         return Range{ range->low, range->high };
     };
     switch (field) {
-    case RunField::Elevation: return air(AirField::Elevation);
-    case RunField::Temperature: return air(AirField::Temperature);
-    case RunField::Pressure: return air(AirField::Pressure);
-    case RunField::Humidity: return air(AirField::Humidity);
-    case RunField::ReactionTime: return Range{ -1.5, 2 };
-    case RunField::SixtyFootTime: return Range{ 0.8, 4 };
-    case RunField::ThreeThirtyFootTime: return Range{ 1.5, 15 };
-    case RunField::EighthMileTime: return Range{ 2, 20 };
-    case RunField::ThousandFootTime: return Range{ 2.5, 26 };
-    case RunField::QuarterMileTime: return Range{ 3, 30 };
-    case RunField::EighthMileSpeed:
-    case RunField::QuarterMileSpeed: return Range{ 20, 350 };
-    case RunField::Date:
-    case RunField::Track:
-    case RunField::Note: break;
+    case SlipField::Elevation: return air(AirField::Elevation);
+    case SlipField::Temperature: return air(AirField::Temperature);
+    case SlipField::Pressure: return air(AirField::Pressure);
+    case SlipField::Humidity: return air(AirField::Humidity);
+    case SlipField::ReactionTime: return Range{ -1.5, 2 };
+    case SlipField::SixtyFootTime: return Range{ 0.8, 4 };
+    case SlipField::ThreeThirtyFootTime: return Range{ 1.5, 15 };
+    case SlipField::EighthMileTime: return Range{ 2, 20 };
+    case SlipField::ThousandFootTime: return Range{ 2.5, 26 };
+    case SlipField::QuarterMileTime: return Range{ 3, 30 };
+    case SlipField::EighthMileSpeed:
+    case SlipField::QuarterMileSpeed: return Range{ 20, 350 };
+    case SlipField::Date:
+    case SlipField::Track:
+    case SlipField::Note: break;
     }
     return std::nullopt;
 }
 
 // Why one number field's value cannot be kept, empty when it can.
-QString numberProblem(RunField field, double value, FieldNaming naming)
+QString numberProblem(SlipField field, double value, FieldNaming naming)
 {
     const QString name = label(field, naming);
     if (!std::isfinite(value))
@@ -122,11 +122,11 @@ QString numberProblem(RunField field, double value, FieldNaming naming)
     const std::optional<Range> range = rangeOf(field);
     if (range && !(value >= range->low && value <= range->high))
         return Text::tr("%1 must lie between %2 and %3 %4 (it is %5).")
-            .arg(name, numberText(range->low), numberText(range->high), RunFieldUnit(field), numberText(value));
+            .arg(name, numberText(range->low), numberText(range->high), SlipFieldUnit(field), numberText(value));
     return QString();
 }
 
-bool hasBoth(const LoggedRun& run, RunNumber time, RunNumber speed)
+bool hasBoth(const TimeSlip& run, SlipNumber time, SlipNumber speed)
 {
     return (run.*time).has_value() && (run.*speed).has_value();
 }
@@ -146,12 +146,12 @@ int digitsAt(QStringView text, qsizetype at, qsizetype count)
 
 } // namespace
 
-QString RunFieldKey(RunField field)
+QString SlipFieldKey(SlipField field)
 {
     return QString::fromLatin1(infoOf(field).key);
 }
 
-std::optional<RunField> RunFieldFromKey(const QString& key)
+std::optional<SlipField> SlipFieldFromKey(const QString& key)
 {
     for (const FieldInfo& info : fieldTable)
         if (key == QLatin1String(info.key))
@@ -159,73 +159,73 @@ std::optional<RunField> RunFieldFromKey(const QString& key)
     return std::nullopt;
 }
 
-QString RunFieldName(RunField field)
+QString SlipFieldName(SlipField field)
 {
     switch (field) {
-    case RunField::Date: return Text::tr("date");
-    case RunField::Track: return Text::tr("track");
-    case RunField::Elevation: return Text::tr("elevation");
-    case RunField::Temperature: return Text::tr("temperature");
-    case RunField::Pressure: return Text::tr("station pressure");
-    case RunField::Humidity: return Text::tr("humidity");
-    case RunField::ReactionTime: return Text::tr("reaction time");
-    case RunField::SixtyFootTime: return Text::tr("60-foot time");
-    case RunField::ThreeThirtyFootTime: return Text::tr("330-foot time");
-    case RunField::EighthMileTime: return Text::tr("1/8-mile time");
-    case RunField::EighthMileSpeed: return Text::tr("1/8-mile speed");
-    case RunField::ThousandFootTime: return Text::tr("1000-foot time");
-    case RunField::QuarterMileTime: return Text::tr("quarter-mile time");
-    case RunField::QuarterMileSpeed: return Text::tr("quarter-mile speed");
-    case RunField::Note: return Text::tr("note");
+    case SlipField::Date: return Text::tr("date");
+    case SlipField::Track: return Text::tr("track");
+    case SlipField::Elevation: return Text::tr("elevation");
+    case SlipField::Temperature: return Text::tr("temperature");
+    case SlipField::Pressure: return Text::tr("station pressure");
+    case SlipField::Humidity: return Text::tr("humidity");
+    case SlipField::ReactionTime: return Text::tr("reaction time");
+    case SlipField::SixtyFootTime: return Text::tr("60-foot time");
+    case SlipField::ThreeThirtyFootTime: return Text::tr("330-foot time");
+    case SlipField::EighthMileTime: return Text::tr("1/8-mile time");
+    case SlipField::EighthMileSpeed: return Text::tr("1/8-mile speed");
+    case SlipField::ThousandFootTime: return Text::tr("1000-foot time");
+    case SlipField::QuarterMileTime: return Text::tr("quarter-mile time");
+    case SlipField::QuarterMileSpeed: return Text::tr("quarter-mile speed");
+    case SlipField::Note: return Text::tr("note");
     }
     return QString();
 }
 
-QString RunFieldUnit(RunField field)
+QString SlipFieldUnit(SlipField field)
 {
     switch (field) {
-    case RunField::Elevation: return QStringLiteral("ft");
-    case RunField::Temperature: return QStringLiteral("°F");
-    case RunField::Pressure: return QStringLiteral("inHg");
-    case RunField::Humidity: return QStringLiteral("%");
-    case RunField::EighthMileSpeed:
-    case RunField::QuarterMileSpeed: return QStringLiteral("mph");
-    case RunField::ReactionTime:
-    case RunField::SixtyFootTime:
-    case RunField::ThreeThirtyFootTime:
-    case RunField::EighthMileTime:
-    case RunField::ThousandFootTime:
-    case RunField::QuarterMileTime: return QStringLiteral("s");
-    case RunField::Date:
-    case RunField::Track:
-    case RunField::Note: break;
+    case SlipField::Elevation: return QStringLiteral("ft");
+    case SlipField::Temperature: return QStringLiteral("°F");
+    case SlipField::Pressure: return QStringLiteral("inHg");
+    case SlipField::Humidity: return QStringLiteral("%");
+    case SlipField::EighthMileSpeed:
+    case SlipField::QuarterMileSpeed: return QStringLiteral("mph");
+    case SlipField::ReactionTime:
+    case SlipField::SixtyFootTime:
+    case SlipField::ThreeThirtyFootTime:
+    case SlipField::EighthMileTime:
+    case SlipField::ThousandFootTime:
+    case SlipField::QuarterMileTime: return QStringLiteral("s");
+    case SlipField::Date:
+    case SlipField::Track:
+    case SlipField::Note: break;
     }
     return QString();
 }
 
-int RunFieldDecimals(RunField field)
+int SlipFieldDecimals(SlipField field)
 {
     return infoOf(field).decimals;
 }
 
-bool IsNumberField(RunField field)
+bool IsNumberField(SlipField field)
 {
     return infoOf(field).member != nullptr;
 }
 
-RunNumber NumberMember(RunField field)
+SlipNumber NumberMember(SlipField field)
 {
     return infoOf(field).member;
 }
 
-QString RunProblem(const LoggedRun& run, FieldNaming naming)
+QString SlipProblem(const TimeSlip& run, FieldNaming naming)
 {
     if (run.time.isValid() && !run.date.isValid())
         return Text::tr("A run with a time needs a date.");
     if (run.time.isValid() && run.time.msec() != 0)
         return Text::tr("A run's time is kept in whole seconds, without the %1 ms this one has.").arg(run.time.msec());
     if (run.date.isValid() && (run.date.year() < 1 || run.date.year() > 9999))
-        return sentence(Text::tr("%1 must lie within the years 1 to 9999.").arg(label(RunField::Date, naming)), naming);
+        return sentence(Text::tr("%1 must lie within the years 1 to 9999.").arg(label(SlipField::Date, naming)), naming);
     for (const FieldInfo& info : fieldTable) {
         if (!info.member || !(run.*info.member))
             continue;
@@ -233,14 +233,14 @@ QString RunProblem(const LoggedRun& run, FieldNaming naming)
         if (!problem.isEmpty())
             return sentence(problem, naming);
     }
-    if (!hasBoth(run, &LoggedRun::quarterMileTime, &LoggedRun::quarterMileSpeed)
-        && !hasBoth(run, &LoggedRun::eighthMileTime, &LoggedRun::eighthMileSpeed))
+    if (!hasBoth(run, &TimeSlip::quarterMileTime, &TimeSlip::quarterMileSpeed)
+        && !hasBoth(run, &TimeSlip::eighthMileTime, &TimeSlip::eighthMileSpeed))
         return Text::tr("A run needs %1 and %2, or %3 and %4.")
-            .arg(label(RunField::QuarterMileTime, naming), label(RunField::QuarterMileSpeed, naming),
-                 label(RunField::EighthMileTime, naming), label(RunField::EighthMileSpeed, naming));
+            .arg(label(SlipField::QuarterMileTime, naming), label(SlipField::QuarterMileSpeed, naming),
+                 label(SlipField::EighthMileTime, naming), label(SlipField::EighthMileSpeed, naming));
     // Each split is reached after the ones before it.
     const FieldInfo* earlier = nullptr;
-    for (const RunField split : splitsAlongTheTrack) {
+    for (const SlipField split : splitsAlongTheTrack) {
         const FieldInfo& info = infoOf(split);
         if (!(run.*info.member))
             continue;
@@ -261,30 +261,30 @@ QString CarProblem(const LoggedCar& car)
     return QString();
 }
 
-QString RunLabel(const LoggedRun& run)
+QString SlipLabel(const TimeSlip& run)
 {
     QString finish;
-    for (const auto& [time, speed] : { std::pair{ RunField::QuarterMileTime, RunField::QuarterMileSpeed },
-                                       std::pair{ RunField::EighthMileTime, RunField::EighthMileSpeed } }) {
+    for (const auto& [time, speed] : { std::pair{ SlipField::QuarterMileTime, SlipField::QuarterMileSpeed },
+                                       std::pair{ SlipField::EighthMileTime, SlipField::EighthMileSpeed } }) {
         const std::optional<double> t = run.*NumberMember(time);
         const std::optional<double> v = run.*NumberMember(speed);
         if (!t || !v)
             continue;
-        finish = time == RunField::QuarterMileTime
+        finish = time == SlipField::QuarterMileTime
                      ? Text::tr("%1 s, %2 mph")
                      : Text::tr("1/8 mile %1 s, %2 mph");
-        finish = finish.arg(QString::asprintf("%.*f", RunFieldDecimals(time), *t),
-                            QString::asprintf("%.*f", RunFieldDecimals(speed), *v));
+        finish = finish.arg(QString::asprintf("%.*f", SlipFieldDecimals(time), *t),
+                            QString::asprintf("%.*f", SlipFieldDecimals(speed), *v));
         break;
     }
-    const QString date = RunDateText(run);
+    const QString date = SlipDateText(run);
     QString label = date.isEmpty() ? Text::tr("The run without a date") : Text::tr("The run of %1").arg(date);
     if (!run.track.trimmed().isEmpty())
         label = Text::tr("%1 at %2").arg(label, run.track.trimmed());
     return finish.isEmpty() ? label : Text::tr("%1 (%2)").arg(label, finish);
 }
 
-QString RunDateText(const LoggedRun& run)
+QString SlipDateText(const TimeSlip& run)
 {
     if (!run.date.isValid())
         return QString();
@@ -297,7 +297,7 @@ QString RunDateText(const LoggedRun& run)
     return text;
 }
 
-bool ReadRunDate(const QString& text, QDate& date, QTime& time)
+bool ReadSlipDate(const QString& text, QDate& date, QTime& time)
 {
     const QStringView trimmed = QStringView(text).trimmed();
     if (trimmed.isEmpty()) {
@@ -334,10 +334,10 @@ bool ReadRunDate(const QString& text, QDate& date, QTime& time)
     return true;
 }
 
-bool RunComesBefore(const LoggedRun& a, const LoggedRun& b)
+bool SlipComesBefore(const TimeSlip& a, const TimeSlip& b)
 {
     // As SQL orders them: a missing date or time before any other.
-    auto key = [](const LoggedRun& run) {
+    auto key = [](const TimeSlip& run) {
         return std::tuple(run.date.isValid(), run.date.isValid() ? run.date.toJulianDay() : 0,
                           run.time.isValid(), run.time.isValid() ? run.time.msecsSinceStartOfDay() : 0,
                           run.id);

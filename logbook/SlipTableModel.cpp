@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "logbook/RunTableModel.h"
+#include "logbook/SlipTableModel.h"
 
 #include "core/CsvReader.h"
 #include "core/NumberText.h"
@@ -29,12 +29,12 @@ bool isNumberValue(const QVariant& value)
 
 } // namespace
 
-RunTableModel::RunTableModel(Logbook& logbook, QObject* parent)
+SlipTableModel::SlipTableModel(Logbook& logbook, QObject* parent)
     : QAbstractTableModel(parent), logbook(logbook)
 {
 }
 
-RunTableModel::~RunTableModel()
+SlipTableModel::~SlipTableModel()
 {
     for (QThread* reader : std::as_const(readers)) {
         reader->wait();
@@ -42,13 +42,13 @@ RunTableModel::~RunTableModel()
     }
 }
 
-QString RunTableModel::SetCar(qint64 id)
+QString SlipTableModel::SetCar(qint64 id)
 {
     carId = id;
     return Reload();
 }
 
-void RunTableModel::LoadCar(qint64 id)
+void SlipTableModel::LoadCar(qint64 id)
 {
     carId = id;
     if (carId == 0 || !logbook.IsOpen()) {
@@ -61,7 +61,7 @@ void RunTableModel::LoadCar(qint64 id)
     endResetModel();
     // The read's own logbook lives and dies on its thread; what it read is
     // taken once the thread has ended.
-    auto read = std::make_shared<LogbookRead<QList<LoggedRun>>>();
+    auto read = std::make_shared<LogbookRead<QList<TimeSlip>>>();
     QThread* reader = QThread::create([read, path = logbook.Path(), id] {
         Logbook own;
         read->error = own.Open(path, Logbook::OpenMode::Existing);
@@ -84,14 +84,14 @@ void RunTableModel::LoadCar(qint64 id)
     reader->start();
 }
 
-qint64 RunTableModel::CarId() const
+qint64 SlipTableModel::CarId() const
 {
     return carId;
 }
 
-QString RunTableModel::Reload()
+QString SlipTableModel::Reload()
 {
-    LogbookRead<QList<LoggedRun>> read;
+    LogbookRead<QList<TimeSlip>> read;
     if (carId != 0)
         read = logbook.Runs(carId);
     beginResetModel();
@@ -101,12 +101,12 @@ QString RunTableModel::Reload()
     return read.error;
 }
 
-const LoggedRun& RunTableModel::RunAt(int row) const
+const TimeSlip& SlipTableModel::RunAt(int row) const
 {
     return runs.at(row);
 }
 
-int RunTableModel::RowOfRun(qint64 runId) const
+int SlipTableModel::RowOfRun(qint64 runId) const
 {
     for (qsizetype row = 0; row < runs.size(); ++row)
         if (runs[row].id == runId)
@@ -114,36 +114,36 @@ int RunTableModel::RowOfRun(qint64 runId) const
     return -1;
 }
 
-RunField RunTableModel::FieldOfColumn(int column)
+SlipField SlipTableModel::FieldOfColumn(int column)
 {
-    return AllRunFields.at(static_cast<std::size_t>(column));
+    return AllSlipFields.at(static_cast<std::size_t>(column));
 }
 
-QString RunTableModel::AddRun(LoggedRun& run)
+QString SlipTableModel::AddSlip(TimeSlip& run)
 {
     if (carId == 0)
         return tr("No car is chosen for the run.");
-    LoggedRun stored = run;
+    TimeSlip stored = run;
     stored.carId = carId;
-    const QString error = logbook.AddRun(stored);
+    const QString error = logbook.AddSlip(stored);
     if (!error.isEmpty())
         return error;
     run = stored;
     if (Loading())
         return Reload();
-    const int row = static_cast<int>(std::upper_bound(runs.begin(), runs.end(), stored, RunComesBefore) - runs.begin());
+    const int row = static_cast<int>(std::upper_bound(runs.begin(), runs.end(), stored, SlipComesBefore) - runs.begin());
     beginInsertRows(QModelIndex(), row, row);
     runs.insert(row, stored);
     endInsertRows();
     return QString();
 }
 
-QString RunTableModel::UpdateRun(const LoggedRun& run)
+QString SlipTableModel::UpdateSlip(const TimeSlip& run)
 {
     // A run shown is changed only as it is shown: another window or program
     // may have changed it since the table read it.
     const int row = RowOfRun(run.id);
-    const QString error = row < 0 ? logbook.UpdateRun(run) : logbook.UpdateRunIfUnchanged(runs[row], run);
+    const QString error = row < 0 ? logbook.UpdateSlip(run) : logbook.UpdateSlipIfUnchanged(runs[row], run);
     if (!error.isEmpty())
         return error;
     if (Loading())
@@ -157,9 +157,9 @@ QString RunTableModel::UpdateRun(const LoggedRun& run)
         return QString();
     }
     // The run keeps the logbook's order: a new date may move its row.
-    QList<LoggedRun> others = runs;
+    QList<TimeSlip> others = runs;
     others.removeAt(row);
-    const int place = static_cast<int>(std::upper_bound(others.begin(), others.end(), run, RunComesBefore) - others.begin());
+    const int place = static_cast<int>(std::upper_bound(others.begin(), others.end(), run, SlipComesBefore) - others.begin());
     if (place == row) {
         runs[row] = run;
         emit dataChanged(index(row, 0), index(row, columnCount() - 1));
@@ -172,9 +172,9 @@ QString RunTableModel::UpdateRun(const LoggedRun& run)
     return QString();
 }
 
-QString RunTableModel::DeleteRun(qint64 runId)
+QString SlipTableModel::DeleteSlip(qint64 runId)
 {
-    const QString error = logbook.DeleteRun(runId);
+    const QString error = logbook.DeleteSlip(runId);
     if (!error.isEmpty())
         return error;
     if (Loading())
@@ -188,33 +188,33 @@ QString RunTableModel::DeleteRun(qint64 runId)
     return QString();
 }
 
-int RunTableModel::rowCount(const QModelIndex& parent) const
+int SlipTableModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : static_cast<int>(runs.size());
 }
 
-int RunTableModel::columnCount(const QModelIndex& parent) const
+int SlipTableModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : RunFieldCount;
+    return parent.isValid() ? 0 : SlipFieldCount;
 }
 
-QVariant RunTableModel::data(const QModelIndex& index, int role) const
+QVariant SlipTableModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= runs.size() || index.column() >= RunFieldCount)
+    if (!index.isValid() || index.row() >= runs.size() || index.column() >= SlipFieldCount)
         return QVariant();
-    const LoggedRun& run = runs[index.row()];
-    const RunField field = FieldOfColumn(index.column());
+    const TimeSlip& run = runs[index.row()];
+    const SlipField field = FieldOfColumn(index.column());
     if (!IsNumberField(field)) {
         if (role != Qt::DisplayRole && role != Qt::EditRole && role != SortRole)
             return QVariant();
-        if (field == RunField::Date)
-            return RunDateText(run);
-        return field == RunField::Track ? run.track : run.note;
+        if (field == SlipField::Date)
+            return SlipDateText(run);
+        return field == SlipField::Track ? run.track : run.note;
     }
     const std::optional<double> value = run.*NumberMember(field);
     switch (role) {
     case Qt::DisplayRole:
-        return value ? QString::asprintf("%.*f", RunFieldDecimals(field), *value) : QString();
+        return value ? QString::asprintf("%.*f", SlipFieldDecimals(field), *value) : QString();
     case Qt::EditRole:
         return value ? QString::fromLatin1(ShortestText(*value)) : QString();
     case SortRole:
@@ -226,39 +226,39 @@ QVariant RunTableModel::data(const QModelIndex& index, int role) const
     }
 }
 
-QVariant RunTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+QVariant SlipTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || section < 0 || section >= RunFieldCount)
+    if (orientation != Qt::Horizontal || section < 0 || section >= SlipFieldCount)
         return QAbstractTableModel::headerData(section, orientation, role);
-    const RunField field = FieldOfColumn(section);
+    const SlipField field = FieldOfColumn(section);
     if (role == Qt::ToolTipRole) {
-        const QString unit = RunFieldUnit(field);
-        const QString name = RunFieldName(field);
+        const QString unit = SlipFieldUnit(field);
+        const QString name = SlipFieldName(field);
         return unit.isEmpty() ? name : tr("%1, in %2").arg(name, unit);
     }
     if (role != Qt::DisplayRole)
         return QVariant();
     switch (field) {
-    case RunField::Date: return tr("Date");
-    case RunField::Track: return tr("Track");
-    case RunField::Elevation: return tr("Elevation (ft)");
-    case RunField::Temperature: return tr("Temperature (°F)");
-    case RunField::Pressure: return tr("Pressure (inHg)");
-    case RunField::Humidity: return tr("Humidity (%)");
-    case RunField::ReactionTime: return tr("Reaction (s)");
-    case RunField::SixtyFootTime: return tr("60 ft (s)");
-    case RunField::ThreeThirtyFootTime: return tr("330 ft (s)");
-    case RunField::EighthMileTime: return tr("1/8 mile (s)");
-    case RunField::EighthMileSpeed: return tr("1/8 mile (mph)");
-    case RunField::ThousandFootTime: return tr("1000 ft (s)");
-    case RunField::QuarterMileTime: return tr("1/4 mile (s)");
-    case RunField::QuarterMileSpeed: return tr("1/4 mile (mph)");
-    case RunField::Note: return tr("Note");
+    case SlipField::Date: return tr("Date");
+    case SlipField::Track: return tr("Track");
+    case SlipField::Elevation: return tr("Elevation (ft)");
+    case SlipField::Temperature: return tr("Temperature (°F)");
+    case SlipField::Pressure: return tr("Pressure (inHg)");
+    case SlipField::Humidity: return tr("Humidity (%)");
+    case SlipField::ReactionTime: return tr("Reaction (s)");
+    case SlipField::SixtyFootTime: return tr("60 ft (s)");
+    case SlipField::ThreeThirtyFootTime: return tr("330 ft (s)");
+    case SlipField::EighthMileTime: return tr("1/8 mile (s)");
+    case SlipField::EighthMileSpeed: return tr("1/8 mile (mph)");
+    case SlipField::ThousandFootTime: return tr("1000 ft (s)");
+    case SlipField::QuarterMileTime: return tr("1/4 mile (s)");
+    case SlipField::QuarterMileSpeed: return tr("1/4 mile (mph)");
+    case SlipField::Note: return tr("Note");
     }
     return QVariant();
 }
 
-Qt::ItemFlags RunTableModel::flags(const QModelIndex& index) const
+Qt::ItemFlags SlipTableModel::flags(const QModelIndex& index) const
 {
     Qt::ItemFlags flags = QAbstractTableModel::flags(index);
     if (index.isValid() && logbook.IsOpen() && !logbook.IsReadOnly() && !Loading())
@@ -266,11 +266,11 @@ Qt::ItemFlags RunTableModel::flags(const QModelIndex& index) const
     return flags;
 }
 
-QString RunTableModel::withValue(LoggedRun& run, RunField field, const QVariant& value) const
+QString SlipTableModel::withValue(TimeSlip& run, SlipField field, const QVariant& value) const
 {
     const QString text = value.toString();
     switch (field) {
-    case RunField::Date:
+    case SlipField::Date:
         if (value.typeId() == QMetaType::QDateTime) {
             // The logbook keeps times to the second.
             const QTime time = value.toDateTime().time();
@@ -278,15 +278,15 @@ QString RunTableModel::withValue(LoggedRun& run, RunField field, const QVariant&
             run.time = QTime(time.hour(), time.minute(), time.second());
         } else if (value.typeId() == QMetaType::QDate) {
             run.date = value.toDate();
-        } else if (!ReadRunDate(text, run.date, run.time)) {
+        } else if (!ReadSlipDate(text, run.date, run.time)) {
             return tr("\"%1\" is not a date of the form YYYY-MM-DD, optionally with a time HH:MM or HH:MM:SS.")
                 .arg(text);
         }
         return QString();
-    case RunField::Track:
+    case SlipField::Track:
         run.track = text;
         return QString();
-    case RunField::Note:
+    case SlipField::Note:
         run.note = text;
         return QString();
     default:
@@ -301,25 +301,25 @@ QString RunTableModel::withValue(LoggedRun& run, RunField field, const QVariant&
         number = *read;
     } else {
         return tr("\"%1\" is not a number for the %2: write it with \".\" as the decimal point.")
-            .arg(text, RunFieldName(field));
+            .arg(text, SlipFieldName(field));
     }
     return QString();
 }
 
-bool RunTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
+bool SlipTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
-    if (role != Qt::EditRole || !index.isValid() || index.row() >= runs.size() || index.column() >= RunFieldCount)
+    if (role != Qt::EditRole || !index.isValid() || index.row() >= runs.size() || index.column() >= SlipFieldCount)
         return false;
-    LoggedRun run = runs[index.row()];
+    TimeSlip run = runs[index.row()];
     QString error = withValue(run, FieldOfColumn(index.column()), value);
     if (error.isEmpty() && run == runs[index.row()])
         return true;
     if (error.isEmpty())
-        error = UpdateRun(run);
+        error = UpdateSlip(run);
     if (!error.isEmpty()) {
         // Refused because another window or program changed the run: the
         // table shows it as it is now.
-        if (logbook.Run(run.id).value != std::optional<LoggedRun>(runs[index.row()]))
+        if (logbook.Run(run.id).value != std::optional<TimeSlip>(runs[index.row()]))
             Reload();
         emit refused(error);
         return false;

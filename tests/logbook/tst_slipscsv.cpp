@@ -3,7 +3,7 @@
 // bad row refused with its line and reason while the good rows count, whole
 // files refused, and runs written and read back unchanged, in a
 // comma-decimal locale.
-#include "logbook/RunsCsv.h"
+#include "logbook/SlipsCsv.h"
 #include "FileSupport.h"
 
 #include <QElapsedTimer>
@@ -21,7 +21,7 @@ const QByteArray goodRow = "2024-05-04,Ennis,13.8,101.5,1.95,\r\n";
 
 } // namespace
 
-class TestRunsCsv : public QObject {
+class TestSlipsCsv : public QObject {
     Q_OBJECT
 
 private slots:
@@ -40,7 +40,7 @@ private:
     QTemporaryDir dir;
 };
 
-void TestRunsCsv::initTestCase()
+void TestSlipsCsv::initTestCase()
 {
     // Numbers are written and read with "." whatever the locale.
     std::setlocale(LC_ALL, "de_DE.UTF-8");
@@ -48,9 +48,9 @@ void TestRunsCsv::initTestCase()
     QVERIFY(dir.isValid());
 }
 
-void TestRunsCsv::bytesWritten()
+void TestSlipsCsv::bytesWritten()
 {
-    LoggedRun run;
+    TimeSlip run;
     run.date = QDate(2024, 5, 4);
     run.time = QTime(14, 30);
     run.track = "Ennis, TX";
@@ -58,23 +58,23 @@ void TestRunsCsv::bytesWritten()
     run.quarterMileTime = 13.8;
     run.quarterMileSpeed = 101.5;
     run.note = "-2 psi";
-    QCOMPARE(RunsCsv({ run }),
+    QCOMPARE(SlipsCsv({ run }),
              QByteArray("date,track,elevation,temperature,pressure,humidity,reactionTime,sixtyFootTime,"
                         "threeThirtyFootTime,eighthMileTime,eighthMileSpeed,thousandFootTime,quarterMileTime,"
                         "quarterMileSpeed,note\r\n"
                         "2024-05-04 14:30,\"Ennis, TX\",,,,,-0.012,,,,,,13.8,101.5,'-2 psi\r\n"));
 }
 
-void TestRunsCsv::headerInAnyOrder()
+void TestSlipsCsv::headerInAnyOrder()
 {
     // Columns in any order and case, an unknown one ignored, the missing
     // ones empty; a byte-order mark and LF line ends.
-    const RunsRead read = ReadRunsCsv("\xEF\xBB\xBF" "QuarterMileSpeed, wind ,quarterMileTime,Humidity\n"
+    const SlipsRead read = ReadSlipsCsv("\xEF\xBB\xBF" "QuarterMileSpeed, wind ,quarterMileTime,Humidity\n"
                                       "101.5,calm,13.8,40\n");
     QCOMPARE(read.error, QString());
     QCOMPARE(read.refusals, QStringList());
     QCOMPARE(read.runs.size(), 1);
-    LoggedRun expected;
+    TimeSlip expected;
     expected.quarterMileTime = 13.8;
     expected.quarterMileSpeed = 101.5;
     expected.humidity = 40.0;
@@ -82,7 +82,7 @@ void TestRunsCsv::headerInAnyOrder()
     QCOMPARE(read.lines, QList<qsizetype>{ 2 });
 }
 
-void TestRunsCsv::badRowsRefused_data()
+void TestSlipsCsv::badRowsRefused_data()
 {
     QTest::addColumn<QByteArray>("row");
     QTest::addColumn<QString>("refusal");
@@ -112,28 +112,28 @@ void TestRunsCsv::badRowsRefused_data()
         << "line 3: quarterMileTime is not a number: \"" + QString(40, u'9') + "…\"";
 }
 
-void TestRunsCsv::badRowsRefused()
+void TestSlipsCsv::badRowsRefused()
 {
     QFETCH(QByteArray, row);
     QFETCH(QString, refusal);
     // A good row before and after the bad one: both count.
-    const RunsRead read = ReadRunsCsv(header + goodRow + row + goodRow);
+    const SlipsRead read = ReadSlipsCsv(header + goodRow + row + goodRow);
     QCOMPARE(read.error, QString());
     QCOMPARE(read.refusals, QStringList{ refusal });
     QCOMPARE(read.runs.size(), 2);
     QCOMPARE(read.lines, (QList<qsizetype>{ 2, 4 }));
 }
 
-void TestRunsCsv::linesCountedThroughQuotedLineEnds()
+void TestSlipsCsv::linesCountedThroughQuotedLineEnds()
 {
-    const RunsRead read = ReadRunsCsv(header + "2024-05-04,Ennis,13.8,101.5,1.95,\"first\r\nsecond\r\nthird\"\r\n"
+    const SlipsRead read = ReadSlipsCsv(header + "2024-05-04,Ennis,13.8,101.5,1.95,\"first\r\nsecond\r\nthird\"\r\n"
                                       + "\r\n" + "2024-05-05,Ennis,13.9,x,1.95,\r\n");
     QCOMPARE(read.runs.size(), 1);
     QCOMPARE(read.runs.front().note, "first\r\nsecond\r\nthird");
     QCOMPARE(read.refusals, QStringList{ "line 6: quarterMileSpeed is not a number: \"x\"" });
 }
 
-void TestRunsCsv::wholeFileRefused_data()
+void TestSlipsCsv::wholeFileRefused_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("error");
@@ -152,32 +152,32 @@ void TestRunsCsv::wholeFileRefused_data()
                                          "field is not closed before the end of the file.";
 }
 
-void TestRunsCsv::wholeFileRefused()
+void TestSlipsCsv::wholeFileRefused()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, error);
-    const RunsRead read = ReadRunsCsv(bytes);
+    const SlipsRead read = ReadSlipsCsv(bytes);
     QCOMPARE(read.error, error);
     QVERIFY(read.runs.isEmpty());
 }
 
-void TestRunsCsv::onlyRegularFilesAreRead()
+void TestSlipsCsv::onlyRegularFilesAreRead()
 {
     const QString pipe = dir.filePath("slips.csv");
     QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     QElapsedTimer timer;
     timer.start();
-    QCOMPARE(LoadRunsCsv(pipe).error,
+    QCOMPARE(LoadSlipsCsv(pipe).error,
              "Could not import the runs from " + pipe + ": it is a named pipe, not a file.");
     QVERIFY(timer.elapsed() < 5000); // it did not wait for a writer
-    QCOMPARE(LoadRunsCsv(dir.path()).error,
+    QCOMPARE(LoadSlipsCsv(dir.path()).error,
              "Could not import the runs from " + dir.path() + ": it is a folder, not a file.");
-    QVERIFY(LoadRunsCsv(dir.filePath("absent.csv")).error.startsWith("Could not import the runs from "));
+    QVERIFY(LoadSlipsCsv(dir.filePath("absent.csv")).error.startsWith("Could not import the runs from "));
 }
 
-void TestRunsCsv::roundTrip()
+void TestSlipsCsv::roundTrip()
 {
-    QList<LoggedRun> runs(3);
+    QList<TimeSlip> runs(3);
     runs[0].date = QDate(2024, 5, 4);
     runs[0].time = QTime(14, 30, 15);
     runs[0].track = "Ennis, \"the Texas Motorplex\"";
@@ -202,12 +202,12 @@ void TestRunsCsv::roundTrip()
     runs[2].quarterMileSpeed = 99.0;
     runs[2].track = "+1";
     const QString path = dir.filePath("runs.csv");
-    QCOMPARE(SaveRunsCsv(path, runs), QString());
-    const RunsRead read = LoadRunsCsv(path);
+    QCOMPARE(SaveSlipsCsv(path, runs), QString());
+    const SlipsRead read = LoadSlipsCsv(path);
     QCOMPARE(read.error, QString());
     QCOMPARE(read.refusals, QStringList());
     QCOMPARE(read.runs, runs);
 }
 
-QTEST_GUILESS_MAIN(TestRunsCsv)
-#include "tst_runscsv.moc"
+QTEST_GUILESS_MAIN(TestSlipsCsv)
+#include "tst_slipscsv.moc"

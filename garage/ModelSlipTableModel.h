@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// SlipTableModel: each run's time slip beside the model's slip for that
+// ModelSlipTableModel: each run's time slip beside the model's slip for that
 // run's day, a row for each row of the runs table: the run's date (or "Run
 // N"), then for each split the model's value with the model less the slip in
 // brackets where the slip gives it, in the locale set.
@@ -18,24 +18,24 @@
 
 #include <memory>
 
-struct LoggedRun;
-struct RunResidual;
-class RunTableModel;
+struct TimeSlip;
+struct SlipResidual;
+class SlipTableModel;
 
-class SlipTableModel : public QAbstractTableModel
+class ModelSlipTableModel : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
-    explicit SlipTableModel(const RunTableModel* runs, QObject* parent = nullptr);
-    ~SlipTableModel() override;
+    explicit ModelSlipTableModel(const SlipTableModel* runs, QObject* parent = nullptr);
+    ~ModelSlipTableModel() override;
 
     // Shows the runs table's rows as they now are, beside this car's model.
     void Refresh(const CarInputs& car, const QLocale& locale);
 
     // The slip's times along the track as (elapsed time in s, distance in
     // ft): the 60-ft, 330-ft, 1/8-mile, 1000-ft and 1/4-mile times it gives.
-    static void AppendSplitPoints(const LoggedRun& run, QList<QPointF>& points);
+    static void AppendSplitPoints(const TimeSlip& run, QList<QPointF>& points);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -43,13 +43,13 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
-    const RunResidual& residualOf(int row) const;
+    const SlipResidual& residualOf(int row) const;
 
-    const RunTableModel* runs;
+    const SlipTableModel* runs;
     CarInputs car;
     QLocale locale;
     int rows = 0;
     // The last row worked out: a view asks for a row's cells one by one.
     mutable int cachedRow = -1;
-    mutable std::unique_ptr<RunResidual> cached;
+    mutable std::unique_ptr<SlipResidual> cached;
 };

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// RunEdits: the runs of the current car as the garage edits them. Each
+// SlipEdits: the runs of the current car as the garage edits them. Each
 // change (a field edited in the table, a run added or deleted, an import)
 // is written to the logbook as one transaction and is one command on the
 // garage's undo stack, so it can be taken back like any other edit.
@@ -12,7 +12,7 @@
 // stays where it was.
 #pragma once
 
-#include "logbook/LoggedRun.h"
+#include "logbook/TimeSlip.h"
 
 #include <QIdentityProxyModel>
 #include <QList>
@@ -20,22 +20,22 @@
 class Logbook;
 class QUndoCommand;
 class QUndoStack;
-class RunTableModel;
+class SlipTableModel;
 
-class RunEdits : public QIdentityProxyModel
+class SlipEdits : public QIdentityProxyModel
 {
     Q_OBJECT
 
 public:
-    RunEdits(RunTableModel* runs, Logbook* logbook, QUndoStack* undoStack, QObject* parent = nullptr);
+    SlipEdits(SlipTableModel* runs, Logbook* logbook, QUndoStack* undoStack, QObject* parent = nullptr);
 
-    RunTableModel* Runs() const { return runs; }
+    SlipTableModel* Runs() const { return runs; }
 
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
     // Each returns the logbook's message, empty on success.
-    QString AddRun(LoggedRun run);
-    QString DeleteRun(qint64 runId);
-    QString ImportRuns(QList<LoggedRun> runs);
+    QString AddSlip(TimeSlip run);
+    QString DeleteSlip(qint64 runId);
+    QString ImportRuns(QList<TimeSlip> runs);
 
     // Tells of a change the logbook refused (the commands call it).
     void Refuse(const QString& message);
@@ -52,7 +52,7 @@ private:
     // empty when it took it.
     QString push(QUndoCommand* command);
 
-    RunTableModel* runs;
+    SlipTableModel* runs;
     Logbook* logbook;
     QUndoStack* undoStack;
     QString lastRefusal;

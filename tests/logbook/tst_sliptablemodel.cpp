@@ -4,7 +4,7 @@
 // second connection) or refused with a message, and rows that follow the
 // logbook's order as runs are added, moved by a new date and deleted.
 #include "logbook/Logbook.h"
-#include "logbook/RunTableModel.h"
+#include "logbook/SlipTableModel.h"
 #include "SampleRuns.h"
 
 #include <QLocale>
@@ -17,16 +17,16 @@
 
 namespace {
 
-LoggedRun runOn(const QDate& date)
+TimeSlip runOn(const QDate& date)
 {
-    LoggedRun run;
+    TimeSlip run;
     run.date = date;
     run.quarterMileTime = 14.0;
     run.quarterMileSpeed = 99.0;
     return run;
 }
 
-QStringList rowTexts(const RunTableModel& model, int row, int role)
+QStringList rowTexts(const SlipTableModel& model, int row, int role)
 {
     QStringList texts;
     for (int column = 0; column < model.columnCount(); ++column)
@@ -36,7 +36,7 @@ QStringList rowTexts(const RunTableModel& model, int row, int role)
 
 } // namespace
 
-class TestRunTableModel : public QObject {
+class TestSlipTableModel : public QObject {
     Q_OBJECT
 
 private slots:
@@ -58,48 +58,48 @@ private:
     qint64 fullRunId = 0;
 };
 
-void TestRunTableModel::initTestCase()
+void TestSlipTableModel::initTestCase()
 {
     std::setlocale(LC_ALL, "de_DE.UTF-8");
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QVERIFY(dir.isValid());
 }
 
-void TestRunTableModel::init()
+void TestSlipTableModel::init()
 {
     path = dir.filePath(QStringLiteral("%1.sqlite").arg(QTest::currentTestFunction()));
     QCOMPARE(book.Open(path), QString());
     LoggedCar car = SportsCar();
     QCOMPARE(book.AddCar(car), QString());
     carId = car.id;
-    LoggedRun run = FullRun();
+    TimeSlip run = FullRun();
     run.carId = carId;
-    QCOMPARE(book.AddRun(run), QString());
+    QCOMPARE(book.AddSlip(run), QString());
     fullRunId = run.id;
 }
 
-void TestRunTableModel::cleanup()
+void TestSlipTableModel::cleanup()
 {
     book.Close();
     QFile::remove(path);
 }
 
-void TestRunTableModel::showsTheRuns_data()
+void TestSlipTableModel::showsTheRuns_data()
 {
     QTest::addColumn<bool>("inBackground");
     QTest::newRow("read at once") << false;
     QTest::newRow("read on a worker thread") << true;
 }
 
-void TestRunTableModel::showsTheRuns()
+void TestSlipTableModel::showsTheRuns()
 {
     QFETCH(bool, inBackground);
-    LoggedRun sparse = runOn(QDate(2024, 6, 1));
+    TimeSlip sparse = runOn(QDate(2024, 6, 1));
     sparse.carId = carId;
-    QCOMPARE(book.AddRun(sparse), QString());
-    RunTableModel model(book);
+    QCOMPARE(book.AddSlip(sparse), QString());
+    SlipTableModel model(book);
     if (inBackground) {
-        QSignalSpy loaded(&model, &RunTableModel::loaded);
+        QSignalSpy loaded(&model, &SlipTableModel::loaded);
         model.LoadCar(carId);
         // Nothing to edit until the runs are read.
         QVERIFY(model.Loading());
@@ -127,13 +127,13 @@ void TestRunTableModel::showsTheRuns()
                            "8.87", "80.12", "11.62", "13.79", "101.55", "first pass" }));
     QCOMPARE(rowTexts(model, 1, Qt::DisplayRole),
              (QStringList{ "2024-06-01", "", "", "", "", "", "", "", "", "", "", "", "14.000", "99.00", "" }));
-    QCOMPARE(model.data(model.index(1, 2), RunTableModel::SortRole).toDouble(),
+    QCOMPARE(model.data(model.index(1, 2), SlipTableModel::SortRole).toDouble(),
              -std::numeric_limits<double>::infinity());
     QCOMPARE(model.data(model.index(0, 2), Qt::TextAlignmentRole).value<Qt::Alignment>(),
              Qt::AlignRight | Qt::AlignVCenter);
 }
 
-void TestRunTableModel::edits_data()
+void TestSlipTableModel::edits_data()
 {
     QTest::addColumn<int>("column");
     QTest::addColumn<QVariant>("value");
@@ -157,16 +157,16 @@ void TestRunTableModel::edits_data()
                                    "HH:MM:SS.";
 }
 
-void TestRunTableModel::edits()
+void TestSlipTableModel::edits()
 {
     QFETCH(int, column);
     QFETCH(QVariant, value);
     QFETCH(QString, shown);
     QFETCH(QString, refusal);
-    RunTableModel model(book);
+    SlipTableModel model(book);
     QCOMPARE(model.SetCar(carId), QString());
-    QSignalSpy refused(&model, &RunTableModel::refused);
-    QSignalSpy changed(&model, &RunTableModel::dataChanged);
+    QSignalSpy refused(&model, &SlipTableModel::refused);
+    QSignalSpy changed(&model, &SlipTableModel::dataChanged);
     const QModelIndex cell = model.index(0, column);
     QCOMPARE(model.setData(cell, value), refusal.isEmpty());
     QCOMPARE(model.data(cell).toString(), shown);
@@ -178,31 +178,31 @@ void TestRunTableModel::edits()
     // What another connection reads from the file is what the table shows.
     Logbook other;
     QCOMPARE(other.Open(path, Logbook::OpenMode::Existing), QString());
-    const LogbookRead<std::optional<LoggedRun>> stored = other.Run(fullRunId);
+    const LogbookRead<std::optional<TimeSlip>> stored = other.Run(fullRunId);
     QCOMPARE(stored.error, QString());
     QCOMPARE(*stored.value, model.RunAt(0));
     if (!refusal.isEmpty())
         QCOMPARE(*stored.value, [this] {
-            LoggedRun run = FullRun();
+            TimeSlip run = FullRun();
             run.id = fullRunId;
             run.carId = carId;
             return run;
         }());
 }
 
-void TestRunTableModel::rowsFollowTheLogbook()
+void TestSlipTableModel::rowsFollowTheLogbook()
 {
-    RunTableModel model(book);
+    SlipTableModel model(book);
     QCOMPARE(model.SetCar(carId), QString());
-    QSignalSpy inserted(&model, &RunTableModel::rowsInserted);
-    QSignalSpy moved(&model, &RunTableModel::rowsMoved);
-    QSignalSpy removed(&model, &RunTableModel::rowsRemoved);
+    QSignalSpy inserted(&model, &SlipTableModel::rowsInserted);
+    QSignalSpy moved(&model, &SlipTableModel::rowsMoved);
+    QSignalSpy removed(&model, &SlipTableModel::rowsRemoved);
 
     // Added before the first run and after it, each in its place.
-    LoggedRun earlier = runOn(QDate(2024, 4, 1));
-    LoggedRun later = runOn(QDate(2024, 7, 1));
-    QCOMPARE(model.AddRun(later), QString());
-    QCOMPARE(model.AddRun(earlier), QString());
+    TimeSlip earlier = runOn(QDate(2024, 4, 1));
+    TimeSlip later = runOn(QDate(2024, 7, 1));
+    QCOMPARE(model.AddSlip(later), QString());
+    QCOMPARE(model.AddSlip(earlier), QString());
     QCOMPARE(inserted.size(), 2);
     QCOMPARE(inserted[0][1].toInt(), 1);
     QCOMPARE(inserted[1][1].toInt(), 0);
@@ -216,29 +216,29 @@ void TestRunTableModel::rowsFollowTheLogbook()
     QCOMPARE(model.RowOfRun(earlier.id), 2);
     QCOMPARE(model.RowOfRun(later.id), 1);
 
-    QCOMPARE(model.DeleteRun(fullRunId), QString());
+    QCOMPARE(model.DeleteSlip(fullRunId), QString());
     QCOMPARE(removed.size(), 1);
     QCOMPARE(model.rowCount(), 2);
-    QCOMPARE(model.DeleteRun(fullRunId), QStringLiteral("The run with the id %1 is not in the logbook.").arg(fullRunId));
+    QCOMPARE(model.DeleteSlip(fullRunId), QStringLiteral("The run with the id %1 is not in the logbook.").arg(fullRunId));
 
     // The table as the logbook lists the runs.
-    const QList<LoggedRun> shown = { model.RunAt(0), model.RunAt(1) };
+    const QList<TimeSlip> shown = { model.RunAt(0), model.RunAt(1) };
     QCOMPARE(book.Runs(carId).value, shown);
     QCOMPARE(model.Reload(), QString());
     QCOMPARE(model.RunAt(0), shown[0]);
 }
 
-void TestRunTableModel::notEditableWithoutAWritableLogbook()
+void TestSlipTableModel::notEditableWithoutAWritableLogbook()
 {
-    RunTableModel model(book);
+    SlipTableModel model(book);
     QCOMPARE(model.SetCar(carId), QString());
     QVERIFY(model.flags(model.index(0, 12)).testFlag(Qt::ItemIsEditable));
     book.Close();
     QVERIFY(!model.flags(model.index(0, 12)).testFlag(Qt::ItemIsEditable));
-    QSignalSpy refused(&model, &RunTableModel::refused);
+    QSignalSpy refused(&model, &SlipTableModel::refused);
     QVERIFY(!model.setData(model.index(0, 12), "13.5"));
     QCOMPARE(refused.front().front().toString(), "No logbook is open.");
 }
 
-QTEST_GUILESS_MAIN(TestRunTableModel)
-#include "tst_runtablemodel.moc"
+QTEST_GUILESS_MAIN(TestSlipTableModel)
+#include "tst_sliptablemodel.moc"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// LoggedRun: the values the logbook keeps, apart from any database. A car as
+// TimeSlip: the values the logbook keeps, apart from any database. A car as
 // the user typed it (LoggedCar) and a run at the strip with its weather and
-// its time slip (LoggedRun), the fields a run has with their names, units and
+// its time slip (TimeSlip), the fields a run has with their names, units and
 // shown decimals, and the checks every stored or imported run passes.
 //
 // The units are the classic ones: feet, °F, inHg (station pressure, as the
@@ -35,7 +35,7 @@ struct LoggedCar {
 // quarter-mile time and speed, or for an eighth-mile track the 1/8-mile time
 // and speed. The date and time are the track's wall clock, without a time
 // zone, to the second: a time is only given with a date.
-struct LoggedRun {
+struct TimeSlip {
     qint64 id = 0;    // 0 until stored
     qint64 carId = 0; // the car it was run with, once stored
     QDate date;       // invalid when not given
@@ -55,12 +55,12 @@ struct LoggedRun {
     std::optional<double> quarterMileSpeed;    // mph
     QString note;
 
-    bool operator==(const LoggedRun&) const = default;
+    bool operator==(const TimeSlip&) const = default;
 };
 
 // The fields of a run in the order of the CSV columns and the garage's
 // table.
-enum class RunField {
+enum class SlipField {
     Date,
     Track,
     Elevation,
@@ -77,31 +77,31 @@ enum class RunField {
     QuarterMileSpeed,
     Note,
 };
-inline constexpr int RunFieldCount = 15;
+inline constexpr int SlipFieldCount = 15;
 
-inline constexpr std::array<RunField, RunFieldCount> AllRunFields = {
-    RunField::Date,           RunField::Track,           RunField::Elevation,
-    RunField::Temperature,    RunField::Pressure,        RunField::Humidity,
-    RunField::ReactionTime,   RunField::SixtyFootTime,   RunField::ThreeThirtyFootTime,
-    RunField::EighthMileTime, RunField::EighthMileSpeed, RunField::ThousandFootTime,
-    RunField::QuarterMileTime, RunField::QuarterMileSpeed, RunField::Note,
+inline constexpr std::array<SlipField, SlipFieldCount> AllSlipFields = {
+    SlipField::Date,           SlipField::Track,           SlipField::Elevation,
+    SlipField::Temperature,    SlipField::Pressure,        SlipField::Humidity,
+    SlipField::ReactionTime,   SlipField::SixtyFootTime,   SlipField::ThreeThirtyFootTime,
+    SlipField::EighthMileTime, SlipField::EighthMileSpeed, SlipField::ThousandFootTime,
+    SlipField::QuarterMileTime, SlipField::QuarterMileSpeed, SlipField::Note,
 };
 
 // The CSV column name of a field ("date", "quarterMileTime", ...).
-QString RunFieldKey(RunField field);
-std::optional<RunField> RunFieldFromKey(const QString& key);
+QString SlipFieldKey(SlipField field);
+std::optional<SlipField> SlipFieldFromKey(const QString& key);
 // What the user calls a field in a sentence ("quarter-mile time").
-QString RunFieldName(RunField field);
+QString SlipFieldName(SlipField field);
 // The unit of a number field ("s", "mph", "ft", "°F", "inHg", "%"); empty for
 // the others.
-QString RunFieldUnit(RunField field);
+QString SlipFieldUnit(SlipField field);
 // The decimals a number field is shown with.
-int RunFieldDecimals(RunField field);
+int SlipFieldDecimals(SlipField field);
 // Whether a field holds a number (all but the date, track and note).
-bool IsNumberField(RunField field);
+bool IsNumberField(SlipField field);
 // The member that holds a number field; nullptr for the others.
-using RunNumber = std::optional<double> LoggedRun::*;
-RunNumber NumberMember(RunField field);
+using SlipNumber = std::optional<double> TimeSlip::*;
+SlipNumber NumberMember(SlipField field);
 
 // How a check names the fields: as a sentence does ("The quarter-mile time
 // must be more than 0 s"), or by their CSV column ("quarterMileTime must be
@@ -116,7 +116,7 @@ enum class FieldNaming { Words, Keys };
 // to 14000 ft); the reaction time -1.5 to 2 s (a red light is negative);
 // 60 ft 0.8 to 4 s, 330 ft 1.5 to 15 s, 1/8 mile 2 to 20 s, 1000 ft 2.5 to
 // 26 s, 1/4 mile 3 to 30 s; speeds 20 to 350 mph.
-QString RunProblem(const LoggedRun& run, FieldNaming naming = FieldNaming::Words);
+QString SlipProblem(const TimeSlip& run, FieldNaming naming = FieldNaming::Words);
 
 // Why a car cannot be kept as it stands (no name), empty when it can.
 QString CarProblem(const LoggedCar& car);
@@ -124,18 +124,18 @@ QString CarProblem(const LoggedCar& car);
 // A run named for a message, as a sentence begins: "The run of 2024-05-04
 // 14:30 at Maple Grove (13.512 s, 101.50 mph)", with its date and time, its
 // track and its finish (the quarter mile's, else the eighth mile's).
-QString RunLabel(const LoggedRun& run);
+QString SlipLabel(const TimeSlip& run);
 
 // The date and time as the CSV and the table write them: "2024-05-04",
 // "2024-05-04 14:30", or "2024-05-04 14:30:15" when the seconds are not 0;
 // empty when there is no date.
-QString RunDateText(const LoggedRun& run);
+QString SlipDateText(const TimeSlip& run);
 
 // A date (and time) as the CSV and the table read it: YYYY-MM-DD, optionally
 // followed by "T" or a space and HH:MM or HH:MM:SS, with spaces around it
 // allowed. An empty text is no date. False when the text is neither.
-bool ReadRunDate(const QString& text, QDate& date, QTime& time);
+bool ReadSlipDate(const QString& text, QDate& date, QTime& time);
 
 // The runs in the order the logbook lists them: by date and time (runs
 // without a date first), then by id.
-bool RunComesBefore(const LoggedRun& a, const LoggedRun& b);
+bool SlipComesBefore(const TimeSlip& a, const TimeSlip& b);

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// RunTableModel: one car's runs as a table for the garage, read and written
+// SlipTableModel: one car's runs as a table for the garage, read and written
 // through the Logbook, so that every edit is one transaction and no view
 // touches SQL.
 //
 // In: a logbook and a car. Out: a row per run in the logbook's order, a
-// column per RunField. Numbers show with the field's decimals and "." as the
+// column per SlipField. Numbers show with the field's decimals and "." as the
 // decimal point whatever the locale; the edit role gives a number's shortest
 // exact text, which reads back as the very same number. An edit the logbook
 // refuses leaves the run as it was and is told through refused(). Adding,
@@ -14,7 +14,7 @@
 // that a big logbook keeps the window responsive while it is read.
 #pragma once
 
-#include "logbook/LoggedRun.h"
+#include "logbook/TimeSlip.h"
 
 #include <QAbstractTableModel>
 #include <QList>
@@ -22,7 +22,7 @@
 class Logbook;
 class QThread;
 
-class RunTableModel : public QAbstractTableModel {
+class SlipTableModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
@@ -30,9 +30,9 @@ public:
     // sorts first.
     static constexpr int SortRole = Qt::UserRole;
 
-    explicit RunTableModel(Logbook& logbook, QObject* parent = nullptr);
+    explicit SlipTableModel(Logbook& logbook, QObject* parent = nullptr);
     // Waits for the reads under way.
-    ~RunTableModel() override;
+    ~SlipTableModel() override;
 
     // Shows the runs of the car with this id (0: none). Returns an error
     // message, empty on success; on failure the table is empty.
@@ -47,25 +47,25 @@ public:
     void LoadCar(qint64 carId);
     bool Loading() const { return loading != 0; }
 
-    const LoggedRun& RunAt(int row) const;
+    const TimeSlip& RunAt(int row) const;
     // Every run shown, in the rows' order.
-    const QList<LoggedRun>& Runs() const { return runs; }
+    const QList<TimeSlip>& Runs() const { return runs; }
     int RowOfRun(qint64 runId) const; // -1 when not shown
-    static RunField FieldOfColumn(int column);
+    static SlipField FieldOfColumn(int column);
 
     // Stores `run` for the current car and shows it in its place.
-    QString AddRun(LoggedRun& run);
+    QString AddSlip(TimeSlip& run);
     // Stores the changed run (found by its id) and shows it. A run the table
     // shows is changed only while the logbook holds it as shown.
-    QString UpdateRun(const LoggedRun& run);
-    QString DeleteRun(qint64 runId);
+    QString UpdateSlip(const TimeSlip& run);
+    QString DeleteSlip(qint64 runId);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
-    // Takes a text (as typed: a number with ".", a date as ReadRunDate reads
+    // Takes a text (as typed: a number with ".", a date as ReadSlipDate reads
     // it, an empty text for a missing value) or a number.
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
@@ -78,11 +78,11 @@ signals:
 
 private:
     // The run with one field set from an edited value, or why it cannot be.
-    QString withValue(LoggedRun& run, RunField field, const QVariant& value) const;
+    QString withValue(TimeSlip& run, SlipField field, const QVariant& value) const;
 
     Logbook& logbook;
     qint64 carId = 0;
-    QList<LoggedRun> runs;
+    QList<TimeSlip> runs;
     int loading = 0;         // the read shown when it ends; 0: none
     int reads = 0;           // reads started
     QList<QThread*> readers; // their threads, until each ends

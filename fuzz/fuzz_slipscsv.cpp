@@ -2,7 +2,7 @@
 // libFuzzer target: time slips imported from CSV. Any bytes are read without
 // fault, and the runs taken, exported and imported again, are the very same
 // runs, with no refusal.
-#include "logbook/RunsCsv.h"
+#include "logbook/SlipsCsv.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -10,11 +10,11 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const RunsRead read = ReadRunsCsv(QByteArrayView(data, static_cast<qsizetype>(size)));
+    const SlipsRead read = ReadSlipsCsv(QByteArrayView(data, static_cast<qsizetype>(size)));
     if (read.runs.isEmpty())
         return 0;
-    const QByteArray written = RunsCsv(read.runs);
-    const RunsRead again = ReadRunsCsv(written);
+    const QByteArray written = SlipsCsv(read.runs);
+    const SlipsRead again = ReadSlipsCsv(written);
     if (again.runs != read.runs || !again.refusals.isEmpty() || !again.error.isEmpty()) {
         std::fprintf(stderr, "%s\n%s\n", written.constData(), qPrintable(again.refusals.join(u'\n') + again.error));
         std::abort();

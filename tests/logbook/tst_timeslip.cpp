@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A run's checks and its date texts: what the logbook, the table and an
 // import refuse, and the messages that say why.
-#include "logbook/LoggedRun.h"
+#include "logbook/TimeSlip.h"
 
 #include <QTest>
 
@@ -11,9 +11,9 @@
 
 namespace {
 
-LoggedRun quarterMileRun()
+TimeSlip quarterMileRun()
 {
-    LoggedRun run;
+    TimeSlip run;
     run.sixtyFootTime = 1.95;
     run.eighthMileTime = 8.9;
     run.quarterMileTime = 13.8;
@@ -21,13 +21,13 @@ LoggedRun quarterMileRun()
     return run;
 }
 
-using Change = std::function<void(LoggedRun&)>;
+using Change = std::function<void(TimeSlip&)>;
 
 } // namespace
 
 Q_DECLARE_METATYPE(Change)
 
-class TestLoggedRun : public QObject {
+class TestTimeSlip : public QObject {
     Q_OBJECT
 
 private slots:
@@ -38,55 +38,55 @@ private slots:
     void dates();
 };
 
-void TestLoggedRun::problems_data()
+void TestTimeSlip::problems_data()
 {
     QTest::addColumn<Change>("change");
     QTest::addColumn<QString>("problem");
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
-    QTest::newRow("a quarter-mile run") << Change([](LoggedRun&) {}) << "";
-    QTest::newRow("an eighth-mile run") << Change([](LoggedRun& r) {
+    QTest::newRow("a quarter-mile run") << Change([](TimeSlip&) {}) << "";
+    QTest::newRow("an eighth-mile run") << Change([](TimeSlip& r) {
         r.quarterMileTime.reset();
         r.quarterMileSpeed.reset();
         r.eighthMileSpeed = 80.2;
     }) << "";
-    QTest::newRow("a red light") << Change([](LoggedRun& r) { r.reactionTime = -0.012; }) << "";
+    QTest::newRow("a red light") << Change([](TimeSlip& r) { r.reactionTime = -0.012; }) << "";
     QTest::newRow("quarter-mile speed missing, no eighth-mile speed")
-        << Change([](LoggedRun& r) { r.quarterMileSpeed.reset(); })
+        << Change([](TimeSlip& r) { r.quarterMileSpeed.reset(); })
         << "A run needs the quarter-mile time and the quarter-mile speed, or the 1/8-mile time and the 1/8-mile speed.";
     // Every number within what a strip and its weather can give; the
     // weather as the air's boxes take it.
-    QTest::newRow("negative time") << Change([](LoggedRun& r) { r.quarterMileTime = -13.8; })
+    QTest::newRow("negative time") << Change([](TimeSlip& r) { r.quarterMileTime = -13.8; })
                                    << "The quarter-mile time must lie between 3 and 30 s (it is -13.8).";
-    QTest::newRow("an absurd time") << Change([](LoggedRun& r) { r.quarterMileTime = 1e308; })
+    QTest::newRow("an absurd time") << Change([](TimeSlip& r) { r.quarterMileTime = 1e308; })
                                     << "The quarter-mile time must lie between 3 and 30 s (it is 1e+308).";
-    QTest::newRow("zero speed") << Change([](LoggedRun& r) { r.quarterMileSpeed = 0.0; })
+    QTest::newRow("zero speed") << Change([](TimeSlip& r) { r.quarterMileSpeed = 0.0; })
                                 << "The quarter-mile speed must lie between 20 and 350 mph (it is 0).";
-    QTest::newRow("an absurd 1/8-mile speed") << Change([](LoggedRun& r) { r.eighthMileSpeed = 1e308; })
+    QTest::newRow("an absurd 1/8-mile speed") << Change([](TimeSlip& r) { r.eighthMileSpeed = 1e308; })
                                               << "The 1/8-mile speed must lie between 20 and 350 mph (it is 1e+308).";
-    QTest::newRow("a 60-foot time too long") << Change([](LoggedRun& r) { r.sixtyFootTime = 4.5; })
+    QTest::newRow("a 60-foot time too long") << Change([](TimeSlip& r) { r.sixtyFootTime = 4.5; })
                                              << "The 60-foot time must lie between 0.8 and 4 s (it is 4.5).";
-    QTest::newRow("a 330-foot time too short") << Change([](LoggedRun& r) { r.threeThirtyFootTime = 1.4; })
+    QTest::newRow("a 330-foot time too short") << Change([](TimeSlip& r) { r.threeThirtyFootTime = 1.4; })
                                                << "The 330-foot time must lie between 1.5 and 15 s (it is 1.4).";
-    QTest::newRow("a 1000-foot time too long") << Change([](LoggedRun& r) { r.thousandFootTime = 27.0; })
+    QTest::newRow("a 1000-foot time too long") << Change([](TimeSlip& r) { r.thousandFootTime = 27.0; })
                                                << "The 1000-foot time must lie between 2.5 and 26 s (it is 27).";
-    QTest::newRow("a 1/8-mile time too short") << Change([](LoggedRun& r) { r.eighthMileTime = 1.9; })
+    QTest::newRow("a 1/8-mile time too short") << Change([](TimeSlip& r) { r.eighthMileTime = 1.9; })
                                                << "The 1/8-mile time must lie between 2 and 20 s (it is 1.9).";
-    QTest::newRow("a reaction time too long") << Change([](LoggedRun& r) { r.reactionTime = 2.5; })
+    QTest::newRow("a reaction time too long") << Change([](TimeSlip& r) { r.reactionTime = 2.5; })
                                               << "The reaction time must lie between -1.5 and 2 s (it is 2.5).";
-    QTest::newRow("humidity over 100") << Change([](LoggedRun& r) { r.humidity = 101.0; })
+    QTest::newRow("humidity over 100") << Change([](TimeSlip& r) { r.humidity = 101.0; })
                                        << "The humidity must lie between 0 and 100 % (it is 101).";
-    QTest::newRow("no pressure") << Change([](LoggedRun& r) { r.pressure = 0.0; })
+    QTest::newRow("no pressure") << Change([](TimeSlip& r) { r.pressure = 0.0; })
                                  << "The station pressure must lie between 20 and 32 inHg (it is 0).";
-    QTest::newRow("an absurd pressure") << Change([](LoggedRun& r) { r.pressure = 0.001; })
+    QTest::newRow("an absurd pressure") << Change([](TimeSlip& r) { r.pressure = 0.001; })
                                         << "The station pressure must lie between 20 and 32 inHg (it is 0.001).";
-    QTest::newRow("below absolute zero") << Change([](LoggedRun& r) { r.temperature = -500.0; })
+    QTest::newRow("below absolute zero") << Change([](TimeSlip& r) { r.temperature = -500.0; })
                                          << "The temperature must lie between -40 and 140 °F (it is -500).";
-    QTest::newRow("an absurd temperature") << Change([](LoggedRun& r) { r.temperature = 1e308; })
+    QTest::newRow("an absurd temperature") << Change([](TimeSlip& r) { r.temperature = 1e308; })
                                            << "The temperature must lie between -40 and 140 °F (it is 1e+308).";
-    QTest::newRow("an elevation above any track") << Change([](LoggedRun& r) { r.elevation = 14001.0; })
+    QTest::newRow("an elevation above any track") << Change([](TimeSlip& r) { r.elevation = 14001.0; })
                                                   << "The elevation must lie between -1500 and 14000 ft (it is 14001).";
-    QTest::newRow("the ends of the ranges") << Change([](LoggedRun& r) {
+    QTest::newRow("the ends of the ranges") << Change([](TimeSlip& r) {
         r.temperature = -40.0;
         r.pressure = 32.0;
         r.elevation = -1500.0;
@@ -94,44 +94,44 @@ void TestLoggedRun::problems_data()
         r.sixtyFootTime = 0.8;
         r.quarterMileSpeed = 350.0;
     }) << "";
-    QTest::newRow("not a number") << Change([nan](LoggedRun& r) { r.elevation = nan; })
+    QTest::newRow("not a number") << Change([nan](TimeSlip& r) { r.elevation = nan; })
                                   << "The elevation is not a finite number.";
-    QTest::newRow("infinite") << Change([inf](LoggedRun& r) { r.reactionTime = inf; })
+    QTest::newRow("infinite") << Change([inf](TimeSlip& r) { r.reactionTime = inf; })
                               << "The reaction time is not a finite number.";
-    QTest::newRow("splits out of order") << Change([](LoggedRun& r) { r.threeThirtyFootTime = 1.5; })
+    QTest::newRow("splits out of order") << Change([](TimeSlip& r) { r.threeThirtyFootTime = 1.5; })
                                          << "The 330-foot time (1.5 s) must be longer than the 60-foot time (1.95 s).";
-    QTest::newRow("a missing split is skipped") << Change([](LoggedRun& r) { r.thousandFootTime = 13.9; })
+    QTest::newRow("a missing split is skipped") << Change([](TimeSlip& r) { r.thousandFootTime = 13.9; })
                                                 << "The quarter-mile time (13.8 s) must be longer than the 1000-foot "
                                                    "time (13.9 s).";
-    QTest::newRow("a time without a date") << Change([](LoggedRun& r) { r.time = QTime(14, 30); })
+    QTest::newRow("a time without a date") << Change([](TimeSlip& r) { r.time = QTime(14, 30); })
                                            << "A run with a time needs a date.";
-    QTest::newRow("milliseconds") << Change([](LoggedRun& r) {
+    QTest::newRow("milliseconds") << Change([](TimeSlip& r) {
         r.date = QDate(2024, 5, 4);
         r.time = QTime(14, 30, 15, 250);
     }) << "A run's time is kept in whole seconds, without the 250 ms this one has.";
 }
 
-void TestLoggedRun::problems()
+void TestTimeSlip::problems()
 {
     QFETCH(Change, change);
     QFETCH(QString, problem);
-    LoggedRun run = quarterMileRun();
+    TimeSlip run = quarterMileRun();
     change(run);
-    QCOMPARE(RunProblem(run), problem);
+    QCOMPARE(SlipProblem(run), problem);
 }
 
-void TestLoggedRun::problemsByKey()
+void TestTimeSlip::problemsByKey()
 {
-    LoggedRun run = quarterMileRun();
+    TimeSlip run = quarterMileRun();
     run.quarterMileSpeed.reset();
-    QCOMPARE(RunProblem(run, FieldNaming::Keys),
+    QCOMPARE(SlipProblem(run, FieldNaming::Keys),
              "A run needs quarterMileTime and quarterMileSpeed, or eighthMileTime and eighthMileSpeed.");
     run = quarterMileRun();
     run.sixtyFootTime = -1.0;
-    QCOMPARE(RunProblem(run, FieldNaming::Keys), "sixtyFootTime must lie between 0.8 and 4 s (it is -1).");
+    QCOMPARE(SlipProblem(run, FieldNaming::Keys), "sixtyFootTime must lie between 0.8 and 4 s (it is -1).");
 }
 
-void TestLoggedRun::dates_data()
+void TestTimeSlip::dates_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("read");
@@ -156,21 +156,21 @@ void TestLoggedRun::dates_data()
     QTest::newRow("year 0") << "0000-01-01" << false << QDate() << QTime() << "";
 }
 
-void TestLoggedRun::dates()
+void TestTimeSlip::dates()
 {
     QFETCH(QString, text);
     QFETCH(bool, read);
     QFETCH(QDate, date);
     QFETCH(QTime, time);
     QFETCH(QString, written);
-    LoggedRun run;
-    QCOMPARE(ReadRunDate(text, run.date, run.time), read);
+    TimeSlip run;
+    QCOMPARE(ReadSlipDate(text, run.date, run.time), read);
     if (!read)
         return;
     QCOMPARE(run.date, date);
     QCOMPARE(run.time, time);
-    QCOMPARE(RunDateText(run), written);
+    QCOMPARE(SlipDateText(run), written);
 }
 
-QTEST_GUILESS_MAIN(TestLoggedRun)
-#include "tst_loggedrun.moc"
+QTEST_GUILESS_MAIN(TestTimeSlip)
+#include "tst_timeslip.moc"

@@ -1,23 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// RunsCsv: time slips to and from CSV, so that a spreadsheet or a weather
+// SlipsCsv: time slips to and from CSV, so that a spreadsheet or a weather
 // station's export can feed the logbook and the runner, with no database.
 //
 // In: a CSV file whose header line names its columns (any order, names as
-// RunFieldKey gives them, case and surrounding spaces aside): date, track,
+// SlipFieldKey gives them, case and surrounding spaces aside): date, track,
 // elevation, temperature, pressure, humidity, reactionTime, sixtyFootTime,
 // threeThirtyFootTime, eighthMileTime, eighthMileSpeed, thousandFootTime,
 // quarterMileTime, quarterMileSpeed, note. Unknown columns are ignored and
 // missing ones are empty. Out: the runs read, in file order, and a refusal
 // for each row that could not be taken ("line 7: quarterMileTime is not a
 // number: \"12,3\""); the good rows still count. Numbers are read with "." as
-// the decimal point whatever the locale, dates as ReadRunDate reads them.
+// the decimal point whatever the locale, dates as ReadSlipDate reads them.
 //
 // Writing gives every column in that order, through the core's CSV writer:
 // numbers as number cells in their shortest exact form, so that a file
 // written and read back gives the very same runs.
 #pragma once
 
-#include "logbook/LoggedRun.h"
+#include "logbook/TimeSlip.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -25,23 +25,23 @@
 #include <QString>
 #include <QStringList>
 
-struct RunsRead {
-    QList<LoggedRun> runs;   // the rows taken, without ids or car
+struct SlipsRead {
+    QList<TimeSlip> runs;   // the rows taken, without ids or car
     QList<qsizetype> lines;  // the line each of them starts on
     QStringList refusals;    // "line N: reason", one for each row refused
     QString error;           // the whole file refused; then nothing was read
 };
 
-// The largest file LoadRunsCsv reads; a file of time slips is far smaller.
-inline constexpr qint64 MaxRunsCsvBytes = 16 * 1024 * 1024;
+// The largest file LoadSlipsCsv reads; a file of time slips is far smaller.
+inline constexpr qint64 MaxSlipsCsvBytes = 16 * 1024 * 1024;
 
-RunsRead ReadRunsCsv(QByteArrayView bytes);
+SlipsRead ReadSlipsCsv(QByteArrayView bytes);
 // Reads the file at `path`; a path that is not a regular file (a folder, a
 // named pipe, a device) is refused without being opened.
-RunsRead LoadRunsCsv(const QString& path);
+SlipsRead LoadSlipsCsv(const QString& path);
 
 // The runs as a CSV file: the header line, then one row a run.
-QByteArray RunsCsv(const QList<LoggedRun>& runs);
+QByteArray SlipsCsv(const QList<TimeSlip>& runs);
 // Writes that file whole or not at all (see core/FileSave.h); an error
 // message, empty on success.
-QString SaveRunsCsv(const QString& path, const QList<LoggedRun>& runs);
+QString SaveSlipsCsv(const QString& path, const QList<TimeSlip>& runs);

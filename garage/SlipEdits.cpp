@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "garage/RunEdits.h"
+#include "garage/SlipEdits.h"
 
 #include "logbook/Logbook.h"
-#include "logbook/RunTableModel.h"
+#include "logbook/SlipTableModel.h"
 
 #include <QUndoCommand>
 #include <QUndoStack>
@@ -24,7 +24,7 @@ class RunCommand : public QUndoCommand
 public:
     // `madeBeforePush`: the change is in the logbook already when the
     // command is pushed, so its first redo has nothing to do.
-    RunCommand(RunEdits* edits, Logbook* logbook, const QString& text, bool madeBeforePush = false)
+    RunCommand(SlipEdits* edits, Logbook* logbook, const QString& text, bool madeBeforePush = false)
         : QUndoCommand(text)
         , edits(edits)
         , logbook(logbook)
@@ -41,13 +41,13 @@ protected:
     virtual QString forward() = 0;
     virtual QString backward() = 0;
 
-    RunEdits* edits;
+    SlipEdits* edits;
     Logbook* logbook;
 
 private:
     // Makes the step on the logbook the command was made for. A refused
     // push drops the command from the history; a refused undo or redo puts
-    // the stack back where it was (RunEdits steps it back over this command,
+    // the stack back where it was (SlipEdits steps it back over this command,
     // which then does nothing).
     void step(bool undoing)
     {
@@ -64,8 +64,8 @@ private:
             return;
         }
         steppingBack = true;
-        edits->RefuseStep(undoing ? RunEdits::tr("Could not undo “%1”: %2").arg(text(), error)
-                                  : RunEdits::tr("Could not redo “%1”: %2").arg(text(), error),
+        edits->RefuseStep(undoing ? SlipEdits::tr("Could not undo “%1”: %2").arg(text(), error)
+                                  : SlipEdits::tr("Could not redo “%1”: %2").arg(text(), error),
                           undoing);
     }
 
@@ -79,87 +79,87 @@ private:
 class EditRunCommand : public RunCommand
 {
 public:
-    EditRunCommand(RunEdits* edits, Logbook* logbook, const LoggedRun& before, const LoggedRun& after)
-        : RunCommand(edits, logbook, RunEdits::tr("Change a run"), true)
+    EditRunCommand(SlipEdits* edits, Logbook* logbook, const TimeSlip& before, const TimeSlip& after)
+        : RunCommand(edits, logbook, SlipEdits::tr("Change a run"), true)
         , before(before)
         , after(after)
     {
     }
 
 private:
-    QString forward() override { return logbook->UpdateRunIfUnchanged(before, after); }
-    QString backward() override { return logbook->UpdateRunIfUnchanged(after, before); }
+    QString forward() override { return logbook->UpdateSlipIfUnchanged(before, after); }
+    QString backward() override { return logbook->UpdateSlipIfUnchanged(after, before); }
 
-    LoggedRun before;
-    LoggedRun after;
+    TimeSlip before;
+    TimeSlip after;
 };
 
 // The run keeps the id it was first given, so the edits after it find it
 // again; the logbook never gives that id to another run.
-class AddRunCommand : public RunCommand
+class AddSlipCommand : public RunCommand
 {
 public:
-    AddRunCommand(RunEdits* edits, Logbook* logbook, const LoggedRun& run)
-        : RunCommand(edits, logbook, RunEdits::tr("Add a run"))
+    AddSlipCommand(SlipEdits* edits, Logbook* logbook, const TimeSlip& run)
+        : RunCommand(edits, logbook, SlipEdits::tr("Add a run"))
         , run(run)
     {
     }
 
 private:
-    QString forward() override { return logbook->AddRun(run); }
-    QString backward() override { return logbook->DeleteRunsIfUnchanged({ run }); }
+    QString forward() override { return logbook->AddSlip(run); }
+    QString backward() override { return logbook->DeleteSlipsIfUnchanged({ run }); }
 
-    LoggedRun run;
+    TimeSlip run;
 };
 
 class DeleteRunCommand : public RunCommand
 {
 public:
-    DeleteRunCommand(RunEdits* edits, Logbook* logbook, const LoggedRun& run)
-        : RunCommand(edits, logbook, RunEdits::tr("Delete a run"))
+    DeleteRunCommand(SlipEdits* edits, Logbook* logbook, const TimeSlip& run)
+        : RunCommand(edits, logbook, SlipEdits::tr("Delete a run"))
         , run(run)
     {
     }
 
 private:
-    QString forward() override { return logbook->DeleteRunsIfUnchanged({ run }); }
+    QString forward() override { return logbook->DeleteSlipsIfUnchanged({ run }); }
     QString backward() override
     {
-        LoggedRun back = run;
-        return logbook->AddRun(back);
+        TimeSlip back = run;
+        return logbook->AddSlip(back);
     }
 
-    LoggedRun run;
+    TimeSlip run;
 };
 
 class ImportRunsCommand : public RunCommand
 {
 public:
-    ImportRunsCommand(RunEdits* edits, Logbook* logbook, qint64 carId, const QList<LoggedRun>& runs)
-        : RunCommand(edits, logbook, RunEdits::tr("Import runs"))
+    ImportRunsCommand(SlipEdits* edits, Logbook* logbook, qint64 carId, const QList<TimeSlip>& runs)
+        : RunCommand(edits, logbook, SlipEdits::tr("Import runs"))
         , carId(carId)
         , runs(runs)
     {
     }
 
 private:
-    QString forward() override { return logbook->AddRuns(carId, runs); }
-    QString backward() override { return logbook->DeleteRunsIfUnchanged(runs); }
+    QString forward() override { return logbook->AddSlips(carId, runs); }
+    QString backward() override { return logbook->DeleteSlipsIfUnchanged(runs); }
 
     qint64 carId;
-    QList<LoggedRun> runs;
+    QList<TimeSlip> runs;
 };
 
 } // namespace
 
-RunEdits::RunEdits(RunTableModel* runs, Logbook* logbook, QUndoStack* undoStack, QObject* parent)
+SlipEdits::SlipEdits(SlipTableModel* runs, Logbook* logbook, QUndoStack* undoStack, QObject* parent)
     : QIdentityProxyModel(parent)
     , runs(runs)
     , logbook(logbook)
     , undoStack(undoStack)
 {
     setSourceModel(runs);
-    connect(runs, &RunTableModel::refused, this, &RunEdits::refused);
+    connect(runs, &SlipTableModel::refused, this, &SlipEdits::refused);
     // Runs inside the stack's undo() or redo(), once it has moved past the
     // refused command: the step back leaves it where it was.
     connect(undoStack, &QUndoStack::indexChanged, this, [this] {
@@ -171,27 +171,27 @@ RunEdits::RunEdits(RunTableModel* runs, Logbook* logbook, QUndoStack* undoStack,
     });
 }
 
-bool RunEdits::setData(const QModelIndex& index, const QVariant& value, int role)
+bool SlipEdits::setData(const QModelIndex& index, const QVariant& value, int role)
 {
     if (!index.isValid() || role != Qt::EditRole)
         return false;
-    const LoggedRun before = runs->RunAt(index.row());
+    const TimeSlip before = runs->RunAt(index.row());
     if (!runs->setData(mapToSource(index), value, role))
         return false;
-    const LoggedRun after = runs->RunAt(runs->RowOfRun(before.id));
+    const TimeSlip after = runs->RunAt(runs->RowOfRun(before.id));
     if (!(after == before))
         undoStack->push(new EditRunCommand(this, logbook, before, after));
     return true;
 }
 
-QString RunEdits::AddRun(LoggedRun run)
+QString SlipEdits::AddSlip(TimeSlip run)
 {
     run.carId = runs->CarId();
     run.id = 0;
-    return push(new AddRunCommand(this, logbook, run));
+    return push(new AddSlipCommand(this, logbook, run));
 }
 
-QString RunEdits::DeleteRun(qint64 runId)
+QString SlipEdits::DeleteSlip(qint64 runId)
 {
     const int row = runs->RowOfRun(runId);
     if (row < 0)
@@ -199,25 +199,25 @@ QString RunEdits::DeleteRun(qint64 runId)
     return push(new DeleteRunCommand(this, logbook, runs->RunAt(row)));
 }
 
-QString RunEdits::ImportRuns(QList<LoggedRun> imported)
+QString SlipEdits::ImportRuns(QList<TimeSlip> imported)
 {
     return push(new ImportRunsCommand(this, logbook, runs->CarId(), imported));
 }
 
-QString RunEdits::push(QUndoCommand* command)
+QString SlipEdits::push(QUndoCommand* command)
 {
     lastRefusal.clear();
     undoStack->push(command);
     return lastRefusal;
 }
 
-void RunEdits::RefuseStep(const QString& message, bool undoing)
+void SlipEdits::RefuseStep(const QString& message, bool undoing)
 {
     stepBack = undoing ? StepBack::Redo : StepBack::Undo;
     Refuse(message);
 }
 
-void RunEdits::Refuse(const QString& message)
+void SlipEdits::Refuse(const QString& message)
 {
     lastRefusal = message;
     emit refused(message);
