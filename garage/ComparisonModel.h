@@ -10,7 +10,7 @@
 // all read it.
 #pragma once
 
-#include "core/SplitFigures.h"
+#include "numbers/SplitFigures.h"
 #include "garage/CarList.h"
 #include "garage/Units.h"
 

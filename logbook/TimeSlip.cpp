@@ -27,12 +27,12 @@ struct FieldInfo {
     std::optional<SplitFigure> split;
 };
 
-// A split takes its key, decimals, unit and header from the time slip's
-// figures.
-constexpr FieldInfo splitRow(SlipField field, SplitFigure figure, SlipNumber member, const char* name)
+// A split takes its key, decimals and unit from the time slip's figures.
+constexpr FieldInfo splitRow(SlipField field, SplitFigure figure, SlipNumber member, const char* name,
+                             const char* header)
 {
     const SplitFigureInfo& split = InfoOf(figure);
-    return { field, split.key, member, split.decimals, split.unit, name, split.header, figure };
+    return { field, split.key, member, split.decimals, split.unit, name, header, figure };
 }
 
 // One row per field, in SlipField order.
@@ -46,27 +46,35 @@ constexpr std::array<FieldInfo, SlipFieldCount> fieldTable = { {
     { SlipField::Temperature, "temperature", &TimeSlip::temperature, 1, "°F",
       QT_TRANSLATE_NOOP("TimeSlip", "temperature"), QT_TRANSLATE_NOOP("SlipTableModel", "Temperature (°F)"),
       std::nullopt },
-    { SlipField::Pressure, "pressure", &TimeSlip::pressure, 2, "inHg", QT_TRANSLATE_NOOP("TimeSlip", "station pressure"),
-      QT_TRANSLATE_NOOP("SlipTableModel", "Pressure (inHg)"), std::nullopt },
+    { SlipField::Pressure, "pressure", &TimeSlip::pressure, 2, "inHg",
+      QT_TRANSLATE_NOOP("TimeSlip", "station pressure"), QT_TRANSLATE_NOOP("SlipTableModel", "Pressure (inHg)"),
+      std::nullopt },
     { SlipField::Humidity, "humidity", &TimeSlip::humidity, 0, "%", QT_TRANSLATE_NOOP("TimeSlip", "humidity"),
       QT_TRANSLATE_NOOP("SlipTableModel", "Humidity (%)"), std::nullopt },
     { SlipField::ReactionTime, "reactionTime", &TimeSlip::reactionTime, 3, "s",
       QT_TRANSLATE_NOOP("TimeSlip", "reaction time"), QT_TRANSLATE_NOOP("SlipTableModel", "Reaction (s)"),
       std::nullopt },
     splitRow(SlipField::SixtyFootTime, SplitFigure::SixtyFootTime, &TimeSlip::sixtyFootTime,
-             QT_TRANSLATE_NOOP("TimeSlip", "60-foot time")),
+             QT_TRANSLATE_NOOP("TimeSlip", "60-foot time"),
+             QT_TRANSLATE_NOOP("SlipTableModel", "60 ft (s)")),
     splitRow(SlipField::ThreeThirtyFootTime, SplitFigure::ThreeThirtyFootTime, &TimeSlip::threeThirtyFootTime,
-             QT_TRANSLATE_NOOP("TimeSlip", "330-foot time")),
+             QT_TRANSLATE_NOOP("TimeSlip", "330-foot time"),
+             QT_TRANSLATE_NOOP("SlipTableModel", "330 ft (s)")),
     splitRow(SlipField::EighthMileTime, SplitFigure::EighthMileTime, &TimeSlip::eighthMileTime,
-             QT_TRANSLATE_NOOP("TimeSlip", "1/8-mile time")),
+             QT_TRANSLATE_NOOP("TimeSlip", "1/8-mile time"),
+             QT_TRANSLATE_NOOP("SlipTableModel", "1/8 mile (s)")),
     splitRow(SlipField::EighthMileSpeed, SplitFigure::EighthMileSpeed, &TimeSlip::eighthMileSpeed,
-             QT_TRANSLATE_NOOP("TimeSlip", "1/8-mile speed")),
+             QT_TRANSLATE_NOOP("TimeSlip", "1/8-mile speed"),
+             QT_TRANSLATE_NOOP("SlipTableModel", "1/8 mile (mph)")),
     splitRow(SlipField::ThousandFootTime, SplitFigure::ThousandFootTime, &TimeSlip::thousandFootTime,
-             QT_TRANSLATE_NOOP("TimeSlip", "1000-foot time")),
+             QT_TRANSLATE_NOOP("TimeSlip", "1000-foot time"),
+             QT_TRANSLATE_NOOP("SlipTableModel", "1000 ft (s)")),
     splitRow(SlipField::QuarterMileTime, SplitFigure::QuarterMileTime, &TimeSlip::quarterMileTime,
-             QT_TRANSLATE_NOOP("TimeSlip", "quarter-mile time")),
+             QT_TRANSLATE_NOOP("TimeSlip", "quarter-mile time"),
+             QT_TRANSLATE_NOOP("SlipTableModel", "1/4 mile (s)")),
     splitRow(SlipField::QuarterMileSpeed, SplitFigure::QuarterMileSpeed, &TimeSlip::quarterMileSpeed,
-             QT_TRANSLATE_NOOP("TimeSlip", "quarter-mile speed")),
+             QT_TRANSLATE_NOOP("TimeSlip", "quarter-mile speed"),
+             QT_TRANSLATE_NOOP("SlipTableModel", "1/4 mile (mph)")),
     { SlipField::Note, "note", nullptr, 0, nullptr, QT_TRANSLATE_NOOP("TimeSlip", "note"),
       QT_TRANSLATE_NOOP("SlipTableModel", "Note"), std::nullopt },
 } };

@@ -11,7 +11,7 @@
 #pragma once
 
 #include "core/CarInputs.h"
-#include "core/SplitFigures.h"
+#include "numbers/SplitFigures.h"
 
 #include <QDate>
 #include <QList>

@@ -5,7 +5,7 @@
 #include "core/InputChecks.h"
 #include "core/NumberText.h"
 #include "core/ResultTexts.h"
-#include "core/SplitFigures.h"
+#include "numbers/SplitFigures.h"
 #include "core/VehicleFile.h"
 #include "logbook/Calibration.h"
 #include "core/FileNames.h"

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The time slip's figures, described once: the splits a run gives (60 ft,
 // 330 ft, the 1/8 mile with its speed, 1000 ft, the quarter mile with its
-// speed), each with its key, where along the track it is taken, its unit,
-// the decimals a time slip gives it with, which way is better, and the
-// titles the tables show. The runner's writers, the logbook's columns and
-// the garage's tables and charts all read SplitFigures, so that a new
-// figure is one line here (and its member of SplitTimes).
+// speed), each with its key, the run's mark that gives it and where along
+// the track that is, its unit, the decimals a time slip gives it with,
+// which way is better, and the runner table's title. The splits of a run,
+// the runner's writers, the logbook's fields and fit and the garage's
+// tables and charts all read SplitFigures, so that a new figure is one line
+// here (and its member of SplitTimes).
 #pragma once
-
-#include <QtGlobal>
 
 #include <array>
 #include <cstddef>
@@ -58,9 +57,6 @@ struct SplitFigureInfo {
     const char* unit;
     int decimals; // as a time slip gives it
     Better better;
-    // The column of the tables that list slips, translated in the context
-    // SlipTableModel.
-    const char* header;
     // The runner's table column with --splits; nullptr where the results'
     // own columns show the figure already.
     const char* runnerTitle;
@@ -68,19 +64,19 @@ struct SplitFigureInfo {
 
 inline constexpr std::array<SplitFigureInfo, 7> SplitFigures = { {
     { SplitFigure::SixtyFootTime, "sixtyFootTime", &SplitTimes::sixtyFootTime,
-      SplitKind::Time, 0, 60, "s", 3, Better::Lower, QT_TRANSLATE_NOOP("SlipTableModel", "60 ft (s)"), "60ft s" },
+      SplitKind::Time, 0, 60, "s", 3, Better::Lower, "60ft s" },
     { SplitFigure::ThreeThirtyFootTime, "threeThirtyFootTime", &SplitTimes::threeThirtyFootTime,
-      SplitKind::Time, 1, 330, "s", 3, Better::Lower, QT_TRANSLATE_NOOP("SlipTableModel", "330 ft (s)"), "330ft s" },
+      SplitKind::Time, 1, 330, "s", 3, Better::Lower, "330ft s" },
     { SplitFigure::EighthMileTime, "eighthMileTime", &SplitTimes::eighthMileTime,
-      SplitKind::Time, 2, 660, "s", 3, Better::Lower, QT_TRANSLATE_NOOP("SlipTableModel", "1/8 mile (s)"), "1/8 s" },
+      SplitKind::Time, 2, 660, "s", 3, Better::Lower, "1/8 s" },
     { SplitFigure::EighthMileSpeed, "eighthMileSpeed", &SplitTimes::eighthMileSpeed,
-      SplitKind::Speed, 2, 660, "mph", 2, Better::Higher, QT_TRANSLATE_NOOP("SlipTableModel", "1/8 mile (mph)"), "1/8 mph" },
+      SplitKind::Speed, 2, 660, "mph", 2, Better::Higher, "1/8 mph" },
     { SplitFigure::ThousandFootTime, "thousandFootTime", &SplitTimes::thousandFootTime,
-      SplitKind::Time, 3, 1000, "s", 3, Better::Lower, QT_TRANSLATE_NOOP("SlipTableModel", "1000 ft (s)"), "1000ft s" },
+      SplitKind::Time, 3, 1000, "s", 3, Better::Lower, "1000ft s" },
     { SplitFigure::QuarterMileTime, "quarterMileTime", &SplitTimes::quarterMileTime,
-      SplitKind::Time, 4, 1320, "s", 3, Better::Lower, QT_TRANSLATE_NOOP("SlipTableModel", "1/4 mile (s)"), nullptr },
+      SplitKind::Time, 4, 1320, "s", 3, Better::Lower, nullptr },
     { SplitFigure::QuarterMileSpeed, "quarterMileSpeed", &SplitTimes::quarterMileSpeed,
-      SplitKind::Speed, 4, 1320, "mph", 2, Better::Higher, QT_TRANSLATE_NOOP("SlipTableModel", "1/4 mile (mph)"), nullptr },
+      SplitKind::Speed, 4, 1320, "mph", 2, Better::Higher, nullptr },
 } };
 
 static_assert([] {
