@@ -6,47 +6,97 @@
 #include "garage/GarageSettings.h"
 #include "garage/PlainText.h"
 
+#include <QCoreApplication>
 #include <QFont>
 
+#include <array>
 #include <cmath>
-#include <optional>
 #include <limits>
+#include <variant>
 
 namespace {
 
 constexpr double noValue = std::numeric_limits<double>::quiet_NaN();
 
-std::optional<ResultField> resultFieldOf(ComparisonRow row)
-{
-    switch (row) {
-    case ComparisonRow::QuarterMileTime: return ResultField::QuarterMileTime;
-    case ComparisonRow::QuarterMileSpeed: return ResultField::QuarterMileSpeed;
-    case ComparisonRow::QuarterMileDistance: return ResultField::QuarterMileDistance;
-    case ComparisonRow::QuarterMileWindForce: return ResultField::QuarterMileWindForce;
-    case ComparisonRow::TopSpeedTime: return ResultField::TopSpeedTime;
-    case ComparisonRow::TopSpeed: return ResultField::TopSpeed;
-    case ComparisonRow::TopSpeedDistance: return ResultField::TopSpeedDistance;
-    case ComparisonRow::TopSpeedWindForce: return ResultField::TopSpeedWindForce;
-    case ComparisonRow::ZeroToSixtyTime: return ResultField::ZeroToSixtyTime;
-    case ComparisonRow::ZeroToEightyTime: return ResultField::ZeroToEightyTime;
-    case ComparisonRow::ZeroToHundredTime: return ResultField::ZeroToHundredTime;
-    case ComparisonRow::SixtyToEightyTime: return ResultField::SixtyToEightyTime;
-    default: return std::nullopt;
-    }
-}
+// Where a row's value comes from: a result of the run, a split of the time
+// slip, the 0-100 km/h time (a row of the metric system only), or an
+// estimate's elapsed time or trap speed.
+struct KmhTime {};
+struct Estimate {
+    EstimateRule rule;
+    bool trapSpeed;
+};
+using RowSource = std::variant<ResultField, SplitFigure, KmhTime, Estimate>;
 
-// The estimate rule of a row and whether it is the trap speed.
-std::optional<std::pair<EstimateRule, bool>> estimateOf(ComparisonRow row)
+struct RowInfo {
+    ComparisonRow row;
+    const char* name; // without the unit, in the context ComparisonModel
+    Quantity quantity;
+    Better better;
+    RowSource source;
+};
+
+// One line per row, in ComparisonRow order.
+constexpr std::array<RowInfo, 24> rowTable = { {
+    { ComparisonRow::QuarterMileTime, QT_TRANSLATE_NOOP("ComparisonModel", "Quarter mile elapsed time"),
+      Quantity::Time, Better::Lower, ResultField::QuarterMileTime },
+    { ComparisonRow::QuarterMileSpeed, QT_TRANSLATE_NOOP("ComparisonModel", "Quarter mile speed"),
+      Quantity::Speed, Better::Higher, ResultField::QuarterMileSpeed },
+    { ComparisonRow::QuarterMileDistance, QT_TRANSLATE_NOOP("ComparisonModel", "Quarter mile distance"),
+      Quantity::Distance, Better::Neither, ResultField::QuarterMileDistance },
+    { ComparisonRow::QuarterMileWindForce, QT_TRANSLATE_NOOP("ComparisonModel", "Quarter mile wind force"),
+      Quantity::Force, Better::Neither, ResultField::QuarterMileWindForce },
+    { ComparisonRow::TopSpeedTime, QT_TRANSLATE_NOOP("ComparisonModel", "Top speed time"),
+      Quantity::Time, Better::Neither, ResultField::TopSpeedTime },
+    { ComparisonRow::TopSpeed, QT_TRANSLATE_NOOP("ComparisonModel", "Top speed"),
+      Quantity::Speed, Better::Higher, ResultField::TopSpeed },
+    { ComparisonRow::TopSpeedDistance, QT_TRANSLATE_NOOP("ComparisonModel", "Top speed distance"),
+      Quantity::Distance, Better::Neither, ResultField::TopSpeedDistance },
+    { ComparisonRow::TopSpeedWindForce, QT_TRANSLATE_NOOP("ComparisonModel", "Top speed wind force"),
+      Quantity::Force, Better::Neither, ResultField::TopSpeedWindForce },
+    { ComparisonRow::ZeroToSixtyTime, QT_TRANSLATE_NOOP("ComparisonModel", "0-60 mph time"),
+      Quantity::Time, Better::Lower, ResultField::ZeroToSixtyTime },
+    { ComparisonRow::ZeroToEightyTime, QT_TRANSLATE_NOOP("ComparisonModel", "0-80 mph time"),
+      Quantity::Time, Better::Lower, ResultField::ZeroToEightyTime },
+    { ComparisonRow::ZeroToHundredTime, QT_TRANSLATE_NOOP("ComparisonModel", "0-100 mph time"),
+      Quantity::Time, Better::Lower, ResultField::ZeroToHundredTime },
+    { ComparisonRow::SixtyToEightyTime, QT_TRANSLATE_NOOP("ComparisonModel", "60-80 mph time"),
+      Quantity::Time, Better::Lower, ResultField::SixtyToEightyTime },
+    { ComparisonRow::SixtyFootTime, QT_TRANSLATE_NOOP("ComparisonModel", "60 ft time"),
+      Quantity::Time, Better::Lower, SplitFigure::SixtyFootTime },
+    { ComparisonRow::ThreeThirtyFootTime, QT_TRANSLATE_NOOP("ComparisonModel", "330 ft time"),
+      Quantity::Time, Better::Lower, SplitFigure::ThreeThirtyFootTime },
+    { ComparisonRow::EighthMileTime, QT_TRANSLATE_NOOP("ComparisonModel", "1/8 mile elapsed time"),
+      Quantity::Time, Better::Lower, SplitFigure::EighthMileTime },
+    { ComparisonRow::EighthMileSpeed, QT_TRANSLATE_NOOP("ComparisonModel", "1/8 mile speed"),
+      Quantity::Speed, Better::Higher, SplitFigure::EighthMileSpeed },
+    { ComparisonRow::ThousandFootTime, QT_TRANSLATE_NOOP("ComparisonModel", "1000 ft time"),
+      Quantity::Time, Better::Lower, SplitFigure::ThousandFootTime },
+    { ComparisonRow::ZeroToHundredKmhTime, QT_TRANSLATE_NOOP("ComparisonModel", "0-100 km/h time"),
+      Quantity::Time, Better::Lower, KmhTime{} },
+    { ComparisonRow::HaleElapsedTime, QT_TRANSLATE_NOOP("ComparisonModel", "Hale estimate: elapsed time"),
+      Quantity::Time, Better::Lower, Estimate{ EstimateRule::Hale, false } },
+    { ComparisonRow::HaleTrapSpeed, QT_TRANSLATE_NOOP("ComparisonModel", "Hale estimate: trap speed"),
+      Quantity::Speed, Better::Higher, Estimate{ EstimateRule::Hale, true } },
+    { ComparisonRow::FoxElapsedTime, QT_TRANSLATE_NOOP("ComparisonModel", "Fox estimate: elapsed time"),
+      Quantity::Time, Better::Lower, Estimate{ EstimateRule::Fox, false } },
+    { ComparisonRow::FoxTrapSpeed, QT_TRANSLATE_NOOP("ComparisonModel", "Fox estimate: trap speed"),
+      Quantity::Speed, Better::Higher, Estimate{ EstimateRule::Fox, true } },
+    { ComparisonRow::HuntingtonElapsedTime, QT_TRANSLATE_NOOP("ComparisonModel", "Huntington estimate: elapsed time"),
+      Quantity::Time, Better::Lower, Estimate{ EstimateRule::Huntington, false } },
+    { ComparisonRow::HuntingtonTrapSpeed, QT_TRANSLATE_NOOP("ComparisonModel", "Huntington estimate: trap speed"),
+      Quantity::Speed, Better::Higher, Estimate{ EstimateRule::Huntington, true } },
+} };
+static_assert([] {
+    for (std::size_t i = 0; i < rowTable.size(); ++i)
+        if (rowTable[i].row != static_cast<ComparisonRow>(i))
+            return false;
+    return true;
+}(), "rowTable in ComparisonRow order");
+
+constexpr const RowInfo& infoOf(ComparisonRow row)
 {
-    switch (row) {
-    case ComparisonRow::HaleElapsedTime: return std::pair{ EstimateRule::Hale, false };
-    case ComparisonRow::HaleTrapSpeed: return std::pair{ EstimateRule::Hale, true };
-    case ComparisonRow::FoxElapsedTime: return std::pair{ EstimateRule::Fox, false };
-    case ComparisonRow::FoxTrapSpeed: return std::pair{ EstimateRule::Fox, true };
-    case ComparisonRow::HuntingtonElapsedTime: return std::pair{ EstimateRule::Huntington, false };
-    case ComparisonRow::HuntingtonTrapSpeed: return std::pair{ EstimateRule::Huntington, true };
-    default: return std::nullopt;
-    }
+    return rowTable[static_cast<std::size_t>(row)];
 }
 
 } // namespace
@@ -101,26 +151,16 @@ double ComparisonModel::ClassicValue(int row, int column) const
     const CarEvaluation& e = CarAt(column).evaluation;
     if (!e.HasResults())
         return noValue;
-    const ComparisonRow which = RowAt(row);
-    if (const auto field = resultFieldOf(which)) {
-        if (MarkMissed(e.results, *field))
-            return noValue;
-        return ResultValue(e.results, *field);
+    const RowSource& source = infoOf(RowAt(row)).source;
+    if (const auto* field = std::get_if<ResultField>(&source))
+        return MarkMissed(e.results, *field) ? noValue : ResultValue(e.results, *field);
+    if (const auto* split = std::get_if<SplitFigure>(&source))
+        return e.splits.*InfoOf(*split).value;
+    if (const auto* estimate = std::get_if<Estimate>(&source)) {
+        const EstimatePair& pair = e.estimates[static_cast<int>(estimate->rule)];
+        return estimate->trapSpeed ? pair.trapSpeed : pair.elapsedTime;
     }
-    if (const auto estimate = estimateOf(which)) {
-        const EstimatePair& pair = e.estimates[static_cast<int>(estimate->first)];
-        return estimate->second ? pair.trapSpeed : pair.elapsedTime;
-    }
-    switch (which) {
-    case ComparisonRow::SixtyFootTime: return e.splits.sixtyFootTime;
-    case ComparisonRow::ThreeThirtyFootTime: return e.splits.threeThirtyFootTime;
-    case ComparisonRow::EighthMileTime: return e.splits.eighthMileTime;
-    case ComparisonRow::EighthMileSpeed: return e.splits.eighthMileSpeed;
-    case ComparisonRow::ThousandFootTime: return e.splits.thousandFootTime;
-    case ComparisonRow::ZeroToHundredKmhTime:
-        return e.zeroToHundredKmhTime != 0 ? e.zeroToHundredKmhTime : noValue;
-    default: return noValue;
-    }
+    return e.zeroToHundredKmhTime != 0 ? e.zeroToHundredKmhTime : noValue;
 }
 
 double ComparisonModel::ShownValue(int row, int column) const
@@ -133,9 +173,10 @@ bool ComparisonModel::MarkNeverPassed(int row, int column) const
     const CarEvaluation& e = CarAt(column).evaluation;
     if (!e.HasResults())
         return false;
-    if (const auto field = resultFieldOf(RowAt(row)))
+    const RowSource& source = infoOf(RowAt(row)).source;
+    if (const auto* field = std::get_if<ResultField>(&source))
         return MarkMissed(e.results, *field);
-    return RowAt(row) == ComparisonRow::ZeroToHundredKmhTime && e.zeroToHundredKmhTime == 0;
+    return std::holds_alternative<KmhTime>(source) && e.zeroToHundredKmhTime == 0;
 }
 
 double ComparisonModel::bestOf(int row) const
@@ -294,62 +335,17 @@ void ComparisonModel::SetLocale(const QLocale& newLocale)
 
 Quantity ComparisonModel::QuantityOf(ComparisonRow row)
 {
-    switch (row) {
-    case ComparisonRow::QuarterMileSpeed:
-    case ComparisonRow::TopSpeed:
-    case ComparisonRow::EighthMileSpeed:
-    case ComparisonRow::HaleTrapSpeed:
-    case ComparisonRow::FoxTrapSpeed:
-    case ComparisonRow::HuntingtonTrapSpeed: return Quantity::Speed;
-    case ComparisonRow::QuarterMileDistance:
-    case ComparisonRow::TopSpeedDistance: return Quantity::Distance;
-    case ComparisonRow::QuarterMileWindForce:
-    case ComparisonRow::TopSpeedWindForce: return Quantity::Force;
-    default: return Quantity::Time;
-    }
+    return infoOf(row).quantity;
 }
 
 Better ComparisonModel::BetterOf(ComparisonRow row)
 {
-    switch (row) {
-    case ComparisonRow::QuarterMileDistance:
-    case ComparisonRow::QuarterMileWindForce:
-    case ComparisonRow::TopSpeedTime:
-    case ComparisonRow::TopSpeedDistance:
-    case ComparisonRow::TopSpeedWindForce: return Better::Neither;
-    default: return QuantityOf(row) == Quantity::Speed ? Better::Higher : Better::Lower;
-    }
+    return infoOf(row).better;
 }
 
 QString ComparisonModel::RowName(ComparisonRow row)
 {
-    switch (row) {
-    case ComparisonRow::QuarterMileTime: return tr("Quarter mile elapsed time");
-    case ComparisonRow::QuarterMileSpeed: return tr("Quarter mile speed");
-    case ComparisonRow::QuarterMileDistance: return tr("Quarter mile distance");
-    case ComparisonRow::QuarterMileWindForce: return tr("Quarter mile wind force");
-    case ComparisonRow::TopSpeedTime: return tr("Top speed time");
-    case ComparisonRow::TopSpeed: return tr("Top speed");
-    case ComparisonRow::TopSpeedDistance: return tr("Top speed distance");
-    case ComparisonRow::TopSpeedWindForce: return tr("Top speed wind force");
-    case ComparisonRow::ZeroToSixtyTime: return tr("0-60 mph time");
-    case ComparisonRow::ZeroToEightyTime: return tr("0-80 mph time");
-    case ComparisonRow::ZeroToHundredTime: return tr("0-100 mph time");
-    case ComparisonRow::SixtyToEightyTime: return tr("60-80 mph time");
-    case ComparisonRow::SixtyFootTime: return tr("60 ft time");
-    case ComparisonRow::ThreeThirtyFootTime: return tr("330 ft time");
-    case ComparisonRow::EighthMileTime: return tr("1/8 mile elapsed time");
-    case ComparisonRow::ThousandFootTime: return tr("1000 ft time");
-    case ComparisonRow::EighthMileSpeed: return tr("1/8 mile speed");
-    case ComparisonRow::ZeroToHundredKmhTime: return tr("0-100 km/h time");
-    case ComparisonRow::HaleElapsedTime: return tr("Hale estimate: elapsed time");
-    case ComparisonRow::HaleTrapSpeed: return tr("Hale estimate: trap speed");
-    case ComparisonRow::FoxElapsedTime: return tr("Fox estimate: elapsed time");
-    case ComparisonRow::FoxTrapSpeed: return tr("Fox estimate: trap speed");
-    case ComparisonRow::HuntingtonElapsedTime: return tr("Huntington estimate: elapsed time");
-    case ComparisonRow::HuntingtonTrapSpeed: return tr("Huntington estimate: trap speed");
-    }
-    return QString();
+    return QCoreApplication::translate("ComparisonModel", infoOf(row).name);
 }
 
 QString ComparisonModel::PastPeakNote(const QString& carName)
@@ -426,12 +422,9 @@ QList<QStringList> ComparisonModel::CsvRows() const
 void ComparisonModel::rebuildRows()
 {
     rows.clear();
-    for (int r = 0; r <= static_cast<int>(ComparisonRow::HuntingtonTrapSpeed); ++r) {
-        const auto row = static_cast<ComparisonRow>(r);
-        if (row == ComparisonRow::ZeroToHundredKmhTime && units != UnitSystem::Metric)
-            continue;
-        rows << row;
-    }
+    for (const RowInfo& info : rowTable)
+        if (units == UnitSystem::Metric || !std::holds_alternative<KmhTime>(info.source))
+            rows << info.row;
 }
 
 void ComparisonModel::onCarsChanged(const QModelIndex& first, const QModelIndex& last, const QList<int>& roles)

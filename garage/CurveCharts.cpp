@@ -9,6 +9,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
@@ -28,6 +29,7 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -76,53 +78,73 @@ private:
     bool layoutPending = false;
 };
 
-// The series of marks: one for each speed mark, the quarter mile and the
-// top speed, and one for the time slip's splits together.
-constexpr std::array<CurveMark, 6> allMarks = { CurveMark::Sixty,       CurveMark::Eighty,   CurveMark::Hundred,
-                                                CurveMark::QuarterMile, CurveMark::TopSpeed, CurveMark::SixtyFoot };
+// The marks as the charts draw them: each mark's name, and the series it is
+// drawn in (one for each speed mark, the quarter mile and the top speed, and
+// one for the time slip's splits together) with that series' marker shape
+// and size.
+struct MarkInfo {
+    CurveMark mark;
+    const char* name; // in the context CurveCharts
+    CurveMark series; // the first mark of its series
+    QScatterSeries::MarkerShape shape;
+    qreal size;
+};
+
+// One line per mark, in CurveMark order.
+constexpr std::array<MarkInfo, 9> markTable = { {
+    { CurveMark::Sixty, QT_TRANSLATE_NOOP("CurveCharts", "60 mph"), CurveMark::Sixty,
+      QScatterSeries::MarkerShapeCircle, 9 },
+    { CurveMark::Eighty, QT_TRANSLATE_NOOP("CurveCharts", "80 mph"), CurveMark::Eighty,
+      QScatterSeries::MarkerShapeRectangle, 9 },
+    { CurveMark::Hundred, QT_TRANSLATE_NOOP("CurveCharts", "100 mph"), CurveMark::Hundred,
+      QScatterSeries::MarkerShapeTriangle, 9 },
+    { CurveMark::QuarterMile, QT_TRANSLATE_NOOP("CurveCharts", "Quarter mile"), CurveMark::QuarterMile,
+      QScatterSeries::MarkerShapeStar, 13 },
+    { CurveMark::TopSpeed, QT_TRANSLATE_NOOP("CurveCharts", "Top speed"), CurveMark::TopSpeed,
+      QScatterSeries::MarkerShapeRotatedRectangle, 9 },
+    { CurveMark::SixtyFoot, QT_TRANSLATE_NOOP("CurveCharts", "60 ft"), CurveMark::SixtyFoot,
+      QScatterSeries::MarkerShapePentagon, 7 },
+    { CurveMark::ThreeThirtyFoot, QT_TRANSLATE_NOOP("CurveCharts", "330 ft"), CurveMark::SixtyFoot,
+      QScatterSeries::MarkerShapePentagon, 7 },
+    { CurveMark::EighthMile, QT_TRANSLATE_NOOP("CurveCharts", "1/8 mile"), CurveMark::SixtyFoot,
+      QScatterSeries::MarkerShapePentagon, 7 },
+    { CurveMark::ThousandFoot, QT_TRANSLATE_NOOP("CurveCharts", "1000 ft"), CurveMark::SixtyFoot,
+      QScatterSeries::MarkerShapePentagon, 7 },
+} };
+static_assert([] {
+    for (std::size_t i = 0; i < markTable.size(); ++i)
+        if (markTable[i].mark != static_cast<CurveMark>(i))
+            return false;
+    return true;
+}(), "markTable in CurveMark order");
+
+const MarkInfo& infoOf(CurveMark mark)
+{
+    return markTable[static_cast<std::size_t>(mark)];
+}
+
+// The series of marks, each named by its first mark.
+constexpr auto allMarks = [] {
+    constexpr auto heads = std::count_if(markTable.begin(), markTable.end(),
+                                         [](const MarkInfo& m) { return m.series == m.mark; });
+    std::array<CurveMark, heads> series{};
+    std::size_t n = 0;
+    for (const MarkInfo& m : markTable)
+        if (m.series == m.mark)
+            series[n++] = m.mark;
+    return series;
+}();
 
 // The series a mark is drawn in.
 std::size_t seriesOf(CurveMark mark)
 {
-    switch (mark) {
-    case CurveMark::ThreeThirtyFoot:
-    case CurveMark::EighthMile:
-    case CurveMark::ThousandFoot: mark = CurveMark::SixtyFoot; break;
-    default: break;
-    }
-    return static_cast<std::size_t>(std::find(allMarks.begin(), allMarks.end(), mark) - allMarks.begin());
+    const CurveMark head = infoOf(mark).series;
+    return static_cast<std::size_t>(std::find(allMarks.begin(), allMarks.end(), head) - allMarks.begin());
 }
 
 QString markName(CurveMark mark)
 {
-    switch (mark) {
-    case CurveMark::Sixty: return CurveCharts::tr("60 mph");
-    case CurveMark::Eighty: return CurveCharts::tr("80 mph");
-    case CurveMark::Hundred: return CurveCharts::tr("100 mph");
-    case CurveMark::QuarterMile: return CurveCharts::tr("Quarter mile");
-    case CurveMark::TopSpeed: return CurveCharts::tr("Top speed");
-    case CurveMark::SixtyFoot: return CurveCharts::tr("60 ft");
-    case CurveMark::ThreeThirtyFoot: return CurveCharts::tr("330 ft");
-    case CurveMark::EighthMile: return CurveCharts::tr("1/8 mile");
-    case CurveMark::ThousandFoot: return CurveCharts::tr("1000 ft");
-    }
-    return QString();
-}
-
-QScatterSeries::MarkerShape markShape(CurveMark mark)
-{
-    switch (mark) {
-    case CurveMark::Sixty: return QScatterSeries::MarkerShapeCircle;
-    case CurveMark::Eighty: return QScatterSeries::MarkerShapeRectangle;
-    case CurveMark::Hundred: return QScatterSeries::MarkerShapeTriangle;
-    case CurveMark::QuarterMile: return QScatterSeries::MarkerShapeStar;
-    case CurveMark::TopSpeed: return QScatterSeries::MarkerShapeRotatedRectangle;
-    case CurveMark::SixtyFoot:
-    case CurveMark::ThreeThirtyFoot:
-    case CurveMark::EighthMile:
-    case CurveMark::ThousandFoot: return QScatterSeries::MarkerShapePentagon;
-    }
-    return QScatterSeries::MarkerShapeCircle;
+    return QCoreApplication::translate("CurveCharts", infoOf(mark).name);
 }
 
 // How near (in pixels) the pointer must come to a point to be told of it.
@@ -459,9 +481,10 @@ void CurveCharts::rebuild()
     for (std::size_t k = 0; k < 2; ++k) {
         for (std::size_t m = 0; m < allMarks.size(); ++m) {
             auto* marks = new QScatterSeries;
-            marks->setName(markName(allMarks[m]));
-            marks->setMarkerShape(markShape(allMarks[m]));
-            marks->setMarkerSize(allMarks[m] == CurveMark::QuarterMile ? 13 : allMarks[m] == CurveMark::SixtyFoot ? 7 : 9);
+            const MarkInfo& info = infoOf(allMarks[m]);
+            marks->setName(markName(info.mark));
+            marks->setMarkerShape(info.shape);
+            marks->setMarkerSize(info.size);
             charts[k].chart->addSeries(marks);
             marks->attachAxis(charts[k].time);
             marks->attachAxis(charts[k].value);

@@ -7,6 +7,7 @@
 #include "numbers/DayRun.h"
 #include "numbers/RoadKeyValues.h"
 #include "numbers/RoadRun.h"
+#include "numbers/SplitFigures.h"
 #include "numbers/TrvWords.h"
 
 #include <algorithm>
@@ -92,11 +93,8 @@ void writeDay(const DayResults& day)
                                              r.quarterMileSpeed,  r.quarterMileDistance,
                                              r.quarterMileWindForce };
     std::copy(results.begin(), results.end(), out + TvOut::Results);
-    const SplitTimes& s = day.splits;
-    const std::array<double, 7> splits = { s.sixtyFootTime,    s.threeThirtyFootTime, s.eighthMileTime,
-                                           s.eighthMileSpeed,  s.thousandFootTime,    s.quarterMileTime,
-                                           s.quarterMileSpeed };
-    std::copy(splits.begin(), splits.end(), out + TvOut::Splits);
+    for (std::size_t i = 0; i < SplitFigures.size(); ++i)
+        out[TvOut::Splits + i] = day.splits.*SplitFigures[i].value;
     out[TvOut::Horsepower] = day.horsepower;
     out[TvOut::AirDensity] = day.airDensity;
     writeAir(day.air, out + TvOut::AirFigures);
