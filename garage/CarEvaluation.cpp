@@ -4,6 +4,7 @@
 #include "core/CarRun.h"
 #include "core/DayRun.h"
 #include "core/InputChecks.h"
+#include "numbers/SplitFigures.h"
 
 #include <algorithm>
 #include <cmath>
@@ -47,11 +48,12 @@ void addCurve(CarEvaluation& evaluation, const SimulationRecord& record, const T
         const TrajectoryPoint p = record.PointAtStep(step);
         marks.push_back({ mark, { resultTime, p.speed * MphPerFootPerSecond, p.distance } });
     };
-    const SplitTimes& times = evaluation.splits;
-    markStep(CurveMark::SixtyFoot, splits[0].step, times.sixtyFootTime);
-    markStep(CurveMark::ThreeThirtyFoot, splits[1].step, times.threeThirtyFootTime);
-    markStep(CurveMark::EighthMile, splits[2].step, times.eighthMileTime);
-    markStep(CurveMark::ThousandFoot, splits[3].step, times.thousandFootTime);
+    // The split times before the quarter mile, whose marks follow SixtyFoot
+    // in the track's order.
+    for (const SplitFigureInfo& f : SplitFigures)
+        if (f.kind == SplitKind::Time && f.feet < SplitFigures.back().feet)
+            markStep(static_cast<CurveMark>(static_cast<int>(CurveMark::SixtyFoot) + f.mark),
+                     splits[static_cast<std::size_t>(f.mark)].step, evaluation.splits.*f.value);
     markStep(CurveMark::Sixty, record.SixtyMarkStep(), r.zeroToSixtyTime);
     markStep(CurveMark::Eighty, record.EightyMarkStep(), r.zeroToEightyTime);
     markStep(CurveMark::Hundred, record.HundredMarkStep(), r.zeroToHundredTime);

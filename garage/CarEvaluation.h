@@ -34,7 +34,7 @@ struct CurvePoint {
 
 // The marks of a curve: the speed marks, the quarter mile, the top speed,
 // and the time slip's splits before the quarter mile (60, 330, 660 and
-// 1000 ft).
+// 1000 ft), these in the order of the run's distance splits.
 enum class CurveMark { Sixty, Eighty, Hundred, QuarterMile, TopSpeed, SixtyFoot, ThreeThirtyFoot, EighthMile,
                        ThousandFoot };
 struct MarkedPoint {

@@ -5,6 +5,7 @@
 #include "garage/GarageFields.h"
 #include "garage/GarageSettings.h"
 #include "garage/PlainText.h"
+#include "numbers/EnumTable.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -26,7 +27,7 @@ struct Estimate {
     EstimateRule rule;
     bool trapSpeed;
 };
-using RowSource = std::variant<ResultField, SplitFigure, KmhTime, Estimate>;
+using RowSource = std::variant<ResultField, double SplitTimes::*, KmhTime, Estimate>;
 
 struct RowInfo {
     ComparisonRow row;
@@ -63,15 +64,15 @@ constexpr std::array<RowInfo, 24> rowTable = { {
     { ComparisonRow::SixtyToEightyTime, QT_TRANSLATE_NOOP("ComparisonModel", "60-80 mph time"),
       Quantity::Time, Better::Lower, ResultField::SixtyToEightyTime },
     { ComparisonRow::SixtyFootTime, QT_TRANSLATE_NOOP("ComparisonModel", "60 ft time"),
-      Quantity::Time, Better::Lower, SplitFigure::SixtyFootTime },
+      Quantity::Time, Better::Lower, &SplitTimes::sixtyFootTime },
     { ComparisonRow::ThreeThirtyFootTime, QT_TRANSLATE_NOOP("ComparisonModel", "330 ft time"),
-      Quantity::Time, Better::Lower, SplitFigure::ThreeThirtyFootTime },
+      Quantity::Time, Better::Lower, &SplitTimes::threeThirtyFootTime },
     { ComparisonRow::EighthMileTime, QT_TRANSLATE_NOOP("ComparisonModel", "1/8 mile elapsed time"),
-      Quantity::Time, Better::Lower, SplitFigure::EighthMileTime },
+      Quantity::Time, Better::Lower, &SplitTimes::eighthMileTime },
     { ComparisonRow::EighthMileSpeed, QT_TRANSLATE_NOOP("ComparisonModel", "1/8 mile speed"),
-      Quantity::Speed, Better::Higher, SplitFigure::EighthMileSpeed },
+      Quantity::Speed, Better::Higher, &SplitTimes::eighthMileSpeed },
     { ComparisonRow::ThousandFootTime, QT_TRANSLATE_NOOP("ComparisonModel", "1000 ft time"),
-      Quantity::Time, Better::Lower, SplitFigure::ThousandFootTime },
+      Quantity::Time, Better::Lower, &SplitTimes::thousandFootTime },
     { ComparisonRow::ZeroToHundredKmhTime, QT_TRANSLATE_NOOP("ComparisonModel", "0-100 km/h time"),
       Quantity::Time, Better::Lower, KmhTime{} },
     { ComparisonRow::HaleElapsedTime, QT_TRANSLATE_NOOP("ComparisonModel", "Hale estimate: elapsed time"),
@@ -87,16 +88,11 @@ constexpr std::array<RowInfo, 24> rowTable = { {
     { ComparisonRow::HuntingtonTrapSpeed, QT_TRANSLATE_NOOP("ComparisonModel", "Huntington estimate: trap speed"),
       Quantity::Speed, Better::Higher, Estimate{ EstimateRule::Huntington, true } },
 } };
-static_assert([] {
-    for (std::size_t i = 0; i < rowTable.size(); ++i)
-        if (rowTable[i].row != static_cast<ComparisonRow>(i))
-            return false;
-    return true;
-}(), "rowTable in ComparisonRow order");
+static_assert(InEnumOrder(rowTable, &RowInfo::row));
 
-constexpr const RowInfo& infoOf(ComparisonRow row)
+const RowInfo& infoOf(ComparisonRow row)
 {
-    return rowTable[static_cast<std::size_t>(row)];
+    return RowOf(rowTable, row);
 }
 
 } // namespace
@@ -154,8 +150,8 @@ double ComparisonModel::ClassicValue(int row, int column) const
     const RowSource& source = infoOf(RowAt(row)).source;
     if (const auto* field = std::get_if<ResultField>(&source))
         return MarkMissed(e.results, *field) ? noValue : ResultValue(e.results, *field);
-    if (const auto* split = std::get_if<SplitFigure>(&source))
-        return e.splits.*InfoOf(*split).value;
+    if (const auto* split = std::get_if<double SplitTimes::*>(&source))
+        return e.splits.**split;
     if (const auto* estimate = std::get_if<Estimate>(&source)) {
         const EstimatePair& pair = e.estimates[static_cast<int>(estimate->rule)];
         return estimate->trapSpeed ? pair.trapSpeed : pair.elapsedTime;

@@ -5,6 +5,7 @@
 #include "garage/CarList.h"
 #include "garage/GarageSettings.h"
 #include "garage/PlainText.h"
+#include "numbers/EnumTable.h"
 
 #include <QChart>
 #include <QChartView>
@@ -111,16 +112,11 @@ constexpr std::array<MarkInfo, 9> markTable = { {
     { CurveMark::ThousandFoot, QT_TRANSLATE_NOOP("CurveCharts", "1000 ft"), CurveMark::SixtyFoot,
       QScatterSeries::MarkerShapePentagon, 7 },
 } };
-static_assert([] {
-    for (std::size_t i = 0; i < markTable.size(); ++i)
-        if (markTable[i].mark != static_cast<CurveMark>(i))
-            return false;
-    return true;
-}(), "markTable in CurveMark order");
+static_assert(InEnumOrder(markTable, &MarkInfo::mark));
 
 const MarkInfo& infoOf(CurveMark mark)
 {
-    return markTable[static_cast<std::size_t>(mark)];
+    return RowOf(markTable, mark);
 }
 
 // The series of marks, each named by its first mark.

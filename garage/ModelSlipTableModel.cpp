@@ -29,7 +29,7 @@ void ModelSlipTableModel::Refresh(const CarInputs& newCar, const QLocale& newLoc
 void ModelSlipTableModel::AppendSplitPoints(const TimeSlip& run, QList<QPointF>& points)
 {
     for (const SplitFigureInfo& figure : SplitFigures)
-        if (const std::optional<double> given = run.*NumberMember(SlipFieldOf(figure.figure));
+        if (const std::optional<double> given = run.*NumberMember(SlipFieldOf(figure));
             figure.kind == SplitKind::Time && given)
             points << QPointF(*given, figure.feet);
 }
@@ -75,7 +75,7 @@ QVariant ModelSlipTableModel::data(const QModelIndex& index, int role) const
     if (!residual.finished)
         return QVariant();
     const SplitFigureInfo& column = SplitFigures[static_cast<std::size_t>(index.column() - 1)];
-    const SlipFigure& figure = residual.Of(column.figure);
+    const SlipFigure& figure = residual.Of(column);
     const std::optional<double> difference = figure.Difference();
     const QString predicted = locale.toString(figure.predicted, 'f', column.decimals);
     if (role == Qt::ToolTipRole)
@@ -95,5 +95,5 @@ QVariant ModelSlipTableModel::headerData(int section, Qt::Orientation orientatio
     // splits as the runs' table heads them.
     if (section == 0)
         return QCoreApplication::translate("LogbookPage", "Run");
-    return SlipFieldHeader(SlipFieldOf(SplitFigures[static_cast<std::size_t>(section - 1)].figure));
+    return SlipFieldHeader(SlipFieldOf(SplitFigures[static_cast<std::size_t>(section - 1)]));
 }

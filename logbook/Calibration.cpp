@@ -37,7 +37,8 @@ constexpr std::array<FittedFigure, 5> FittedFigures = { {
     { &TimeSlip::quarterMileSpeed, &SplitTimes::quarterMileSpeed, false },
 } };
 
-// The member of a residual that holds each split, in SplitFigure order.
+// The member of a residual that holds each split, in the order of
+// SplitFigures.
 constexpr std::array<SlipFigure SlipResidual::*, SplitFigures.size()> residualMembers = {
     &SlipResidual::sixtyFootTime,    &SlipResidual::threeThirtyFootTime, &SlipResidual::eighthMileTime,
     &SlipResidual::eighthMileSpeed,  &SlipResidual::thousandFootTime,    &SlipResidual::quarterMileTime,
@@ -500,7 +501,7 @@ SlipResidual residualOf(const TimeSlip& run, const AirConditions& air, bool fini
     residual.air = air;
     residual.finished = finished;
     for (const SplitFigureInfo& f : SplitFigures)
-        residual.Of(f.figure) = { run.*NumberMember(SlipFieldOf(f.figure)), s.*f.value };
+        residual.Of(f) = { run.*NumberMember(SlipFieldOf(f)), s.*f.value };
     return residual;
 }
 
@@ -607,14 +608,14 @@ AirConditions AirOfRun(const TimeSlip& run)
     return air;
 }
 
-const SlipFigure& SlipResidual::Of(SplitFigure figure) const
+const SlipFigure& SlipResidual::Of(const SplitFigureInfo& figure) const
 {
-    return this->*residualMembers[static_cast<std::size_t>(figure)];
+    return this->*residualMembers[static_cast<std::size_t>(&figure - SplitFigures.data())];
 }
 
-SlipFigure& SlipResidual::Of(SplitFigure figure)
+SlipFigure& SlipResidual::Of(const SplitFigureInfo& figure)
 {
-    return this->*residualMembers[static_cast<std::size_t>(figure)];
+    return this->*residualMembers[static_cast<std::size_t>(&figure - SplitFigures.data())];
 }
 
 std::optional<double> SlipFigure::Difference() const
@@ -637,11 +638,11 @@ CarFit FitCar(const CarInputs& typed, const QList<TimeSlip>& runs)
 FigureError LeaveOneOutError(const Calibration& calibration, SlipField field)
 {
     const SlipNumber given = NumberMember(field);
-    const std::optional<SplitFigure> split = SplitOf(field);
+    const SplitFigureInfo* split = SplitOf(field);
     std::vector<double> differences;
     if (!given || !split)
         return {};
-    double SplitTimes::*predicted = InfoOf(*split).value;
+    double SplitTimes::*predicted = split->value;
     for (const LeftOutRun& left : calibration.leftOut) {
         const std::optional<double>& value = calibration.runs[left.run].*given;
         if (!left.fitted || !value)

@@ -81,8 +81,9 @@ struct SlipResidual {
     SlipFigure quarterMileTime;
     SlipFigure quarterMileSpeed;
 
-    const SlipFigure& Of(SplitFigure figure) const;
-    SlipFigure& Of(SplitFigure figure);
+    // The figure of one of SplitFigures.
+    const SlipFigure& Of(const SplitFigureInfo& figure) const;
+    SlipFigure& Of(const SplitFigureInfo& figure);
 };
 
 // The slip's figures of a run beside those of the model's splits.

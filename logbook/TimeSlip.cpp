@@ -3,6 +3,7 @@
 
 #include "core/Air.h"
 #include "core/NumberText.h"
+#include "numbers/EnumTable.h"
 
 #include <QCoreApplication>
 
@@ -24,64 +25,66 @@ struct FieldInfo {
     const char* unit;   // UTF-8; nullptr for the fields that are not numbers
     const char* name;   // in the context TimeSlip
     const char* header; // in the context SlipTableModel
-    std::optional<SplitFigure> split;
+    const SplitFigureInfo* split; // nullptr for the fields that are not splits
 };
 
 // A split takes its key, decimals and unit from the time slip's figures.
-constexpr FieldInfo splitRow(SlipField field, SplitFigure figure, SlipNumber member, const char* name,
+constexpr FieldInfo splitRow(SlipField field, double SplitTimes::*figure, SlipNumber member, const char* name,
                              const char* header)
 {
-    const SplitFigureInfo& split = InfoOf(figure);
-    return { field, split.key, member, split.decimals, split.unit, name, header, figure };
+    const SplitFigureInfo* split = SplitFigureOf(figure);
+    return { field, split->key, member, split->decimals, split->unit, name, header, split };
 }
 
 // One row per field, in SlipField order.
 constexpr std::array<FieldInfo, SlipFieldCount> fieldTable = { {
     { SlipField::Date, "date", nullptr, 0, nullptr, QT_TRANSLATE_NOOP("TimeSlip", "date"),
-      QT_TRANSLATE_NOOP("SlipTableModel", "Date"), std::nullopt },
+      QT_TRANSLATE_NOOP("SlipTableModel", "Date"), nullptr },
     { SlipField::Track, "track", nullptr, 0, nullptr, QT_TRANSLATE_NOOP("TimeSlip", "track"),
-      QT_TRANSLATE_NOOP("SlipTableModel", "Track"), std::nullopt },
+      QT_TRANSLATE_NOOP("SlipTableModel", "Track"), nullptr },
     { SlipField::Elevation, "elevation", &TimeSlip::elevation, 0, "ft", QT_TRANSLATE_NOOP("TimeSlip", "elevation"),
-      QT_TRANSLATE_NOOP("SlipTableModel", "Elevation (ft)"), std::nullopt },
+      QT_TRANSLATE_NOOP("SlipTableModel", "Elevation (ft)"), nullptr },
     { SlipField::Temperature, "temperature", &TimeSlip::temperature, 1, "°F",
       QT_TRANSLATE_NOOP("TimeSlip", "temperature"), QT_TRANSLATE_NOOP("SlipTableModel", "Temperature (°F)"),
-      std::nullopt },
+      nullptr },
     { SlipField::Pressure, "pressure", &TimeSlip::pressure, 2, "inHg",
       QT_TRANSLATE_NOOP("TimeSlip", "station pressure"), QT_TRANSLATE_NOOP("SlipTableModel", "Pressure (inHg)"),
-      std::nullopt },
+      nullptr },
     { SlipField::Humidity, "humidity", &TimeSlip::humidity, 0, "%", QT_TRANSLATE_NOOP("TimeSlip", "humidity"),
-      QT_TRANSLATE_NOOP("SlipTableModel", "Humidity (%)"), std::nullopt },
+      QT_TRANSLATE_NOOP("SlipTableModel", "Humidity (%)"), nullptr },
     { SlipField::ReactionTime, "reactionTime", &TimeSlip::reactionTime, 3, "s",
       QT_TRANSLATE_NOOP("TimeSlip", "reaction time"), QT_TRANSLATE_NOOP("SlipTableModel", "Reaction (s)"),
-      std::nullopt },
-    splitRow(SlipField::SixtyFootTime, SplitFigure::SixtyFootTime, &TimeSlip::sixtyFootTime,
+      nullptr },
+    splitRow(SlipField::SixtyFootTime, &SplitTimes::sixtyFootTime, &TimeSlip::sixtyFootTime,
              QT_TRANSLATE_NOOP("TimeSlip", "60-foot time"),
              QT_TRANSLATE_NOOP("SlipTableModel", "60 ft (s)")),
-    splitRow(SlipField::ThreeThirtyFootTime, SplitFigure::ThreeThirtyFootTime, &TimeSlip::threeThirtyFootTime,
+    splitRow(SlipField::ThreeThirtyFootTime, &SplitTimes::threeThirtyFootTime, &TimeSlip::threeThirtyFootTime,
              QT_TRANSLATE_NOOP("TimeSlip", "330-foot time"),
              QT_TRANSLATE_NOOP("SlipTableModel", "330 ft (s)")),
-    splitRow(SlipField::EighthMileTime, SplitFigure::EighthMileTime, &TimeSlip::eighthMileTime,
+    splitRow(SlipField::EighthMileTime, &SplitTimes::eighthMileTime, &TimeSlip::eighthMileTime,
              QT_TRANSLATE_NOOP("TimeSlip", "1/8-mile time"),
              QT_TRANSLATE_NOOP("SlipTableModel", "1/8 mile (s)")),
-    splitRow(SlipField::EighthMileSpeed, SplitFigure::EighthMileSpeed, &TimeSlip::eighthMileSpeed,
+    splitRow(SlipField::EighthMileSpeed, &SplitTimes::eighthMileSpeed, &TimeSlip::eighthMileSpeed,
              QT_TRANSLATE_NOOP("TimeSlip", "1/8-mile speed"),
              QT_TRANSLATE_NOOP("SlipTableModel", "1/8 mile (mph)")),
-    splitRow(SlipField::ThousandFootTime, SplitFigure::ThousandFootTime, &TimeSlip::thousandFootTime,
+    splitRow(SlipField::ThousandFootTime, &SplitTimes::thousandFootTime, &TimeSlip::thousandFootTime,
              QT_TRANSLATE_NOOP("TimeSlip", "1000-foot time"),
              QT_TRANSLATE_NOOP("SlipTableModel", "1000 ft (s)")),
-    splitRow(SlipField::QuarterMileTime, SplitFigure::QuarterMileTime, &TimeSlip::quarterMileTime,
+    splitRow(SlipField::QuarterMileTime, &SplitTimes::quarterMileTime, &TimeSlip::quarterMileTime,
              QT_TRANSLATE_NOOP("TimeSlip", "quarter-mile time"),
              QT_TRANSLATE_NOOP("SlipTableModel", "1/4 mile (s)")),
-    splitRow(SlipField::QuarterMileSpeed, SplitFigure::QuarterMileSpeed, &TimeSlip::quarterMileSpeed,
+    splitRow(SlipField::QuarterMileSpeed, &SplitTimes::quarterMileSpeed, &TimeSlip::quarterMileSpeed,
              QT_TRANSLATE_NOOP("TimeSlip", "quarter-mile speed"),
              QT_TRANSLATE_NOOP("SlipTableModel", "1/4 mile (mph)")),
     { SlipField::Note, "note", nullptr, 0, nullptr, QT_TRANSLATE_NOOP("TimeSlip", "note"),
-      QT_TRANSLATE_NOOP("SlipTableModel", "Note"), std::nullopt },
+      QT_TRANSLATE_NOOP("SlipTableModel", "Note"), nullptr },
 } };
+
+static_assert(InEnumOrder(fieldTable, &FieldInfo::field));
 
 const FieldInfo& infoOf(SlipField field)
 {
-    return fieldTable[static_cast<std::size_t>(field)];
+    return RowOf(fieldTable, field);
 }
 
 // The split times in the order the car reaches them.
@@ -211,15 +214,15 @@ QString SlipFieldHeader(SlipField field)
     return QCoreApplication::translate("SlipTableModel", infoOf(field).header);
 }
 
-std::optional<SplitFigure> SplitOf(SlipField field)
+const SplitFigureInfo* SplitOf(SlipField field)
 {
     return infoOf(field).split;
 }
 
-SlipField SlipFieldOf(SplitFigure figure)
+SlipField SlipFieldOf(const SplitFigureInfo& figure)
 {
-    return std::find_if(fieldTable.begin(), fieldTable.end(), [figure](const FieldInfo& info) {
-        return info.split == figure;
+    return std::find_if(fieldTable.begin(), fieldTable.end(), [&figure](const FieldInfo& info) {
+        return info.split == &figure;
     })->field;
 }
 

@@ -99,9 +99,10 @@ QString SlipFieldUnit(SlipField field);
 // The column header of a field in the tables that list slips ("1/4 mile
 // (s)").
 QString SlipFieldHeader(SlipField field);
-// The time slip's figure a field holds, if it is one; the field of a figure.
-std::optional<SplitFigure> SplitOf(SlipField field);
-SlipField SlipFieldOf(SplitFigure figure);
+// The time slip's figure a field holds (nullptr for none); the field that
+// holds a figure of SplitFigures.
+const SplitFigureInfo* SplitOf(SlipField field);
+SlipField SlipFieldOf(const SplitFigureInfo& figure);
 // The decimals a number field is shown with.
 int SlipFieldDecimals(SlipField field);
 // Whether a field holds a number (all but the date, track and note).

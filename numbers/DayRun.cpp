@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "numbers/DayRun.h"
 
+#include "numbers/SplitFigures.h"
+
 double HorsepowerOnDay(double ratedHorsepower, const AirFigures& air)
 {
     return ratedHorsepower / air.correctionFactor;

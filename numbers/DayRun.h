@@ -16,8 +16,22 @@
 
 #include "numbers/Air.h"
 #include "numbers/CarRun.h"
-#include "numbers/SplitFigures.h"
 #include "numbers/Timeline.h"
+
+// The time slip's splits: elapsed times (s) on the run's timeline, speeds
+// in mph. All 0 unless the run finished. The quarter mile is the classic
+// quarter-mile time and speed.
+struct SplitTimes {
+    double sixtyFootTime = 0;
+    double threeThirtyFootTime = 0;
+    double eighthMileTime = 0;
+    double eighthMileSpeed = 0;
+    double thousandFootTime = 0;
+    double quarterMileTime = 0;
+    double quarterMileSpeed = 0;
+
+    bool operator==(const SplitTimes&) const = default;
+};
 
 struct DayResults {
     CarRun run;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "numbers/RoadRun.h"
 
+#include "numbers/SplitFigures.h"
+
 namespace {
 
 // 1 kg/m³ in slug/ft³: 0.3048³ / 14.593903.

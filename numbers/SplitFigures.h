@@ -9,42 +9,16 @@
 // here (and its member of SplitTimes).
 #pragma once
 
+#include "numbers/DayRun.h"
+
 #include <array>
-#include <cstddef>
-
-// The time slip's splits: elapsed times (s) on the run's timeline, speeds
-// in mph. All 0 unless the run finished. The quarter mile is the classic
-// quarter-mile time and speed.
-struct SplitTimes {
-    double sixtyFootTime = 0;
-    double threeThirtyFootTime = 0;
-    double eighthMileTime = 0;
-    double eighthMileSpeed = 0;
-    double thousandFootTime = 0;
-    double quarterMileTime = 0;
-    double quarterMileSpeed = 0;
-
-    bool operator==(const SplitTimes&) const = default;
-};
 
 // Which value of a figure is the best one.
 enum class Better { Lower, Higher, Neither };
 
-// In the order of SplitFigures: along the track, each speed after its time.
-enum class SplitFigure {
-    SixtyFootTime,
-    ThreeThirtyFootTime,
-    EighthMileTime,
-    EighthMileSpeed,
-    ThousandFootTime,
-    QuarterMileTime,
-    QuarterMileSpeed,
-};
-
 enum class SplitKind { Time, Speed };
 
 struct SplitFigureInfo {
-    SplitFigure figure;
     // The name in the runner's JSON ("splits": {...}) and CSV
     // ("splits.sixtyFootTime"), and the logbook's column.
     const char* key;
@@ -62,31 +36,23 @@ struct SplitFigureInfo {
     const char* runnerTitle;
 };
 
+// Along the track, each speed after its time: the order of the runner's
+// columns and the logbook's.
 inline constexpr std::array<SplitFigureInfo, 7> SplitFigures = { {
-    { SplitFigure::SixtyFootTime, "sixtyFootTime", &SplitTimes::sixtyFootTime,
-      SplitKind::Time, 0, 60, "s", 3, Better::Lower, "60ft s" },
-    { SplitFigure::ThreeThirtyFootTime, "threeThirtyFootTime", &SplitTimes::threeThirtyFootTime,
-      SplitKind::Time, 1, 330, "s", 3, Better::Lower, "330ft s" },
-    { SplitFigure::EighthMileTime, "eighthMileTime", &SplitTimes::eighthMileTime,
-      SplitKind::Time, 2, 660, "s", 3, Better::Lower, "1/8 s" },
-    { SplitFigure::EighthMileSpeed, "eighthMileSpeed", &SplitTimes::eighthMileSpeed,
-      SplitKind::Speed, 2, 660, "mph", 2, Better::Higher, "1/8 mph" },
-    { SplitFigure::ThousandFootTime, "thousandFootTime", &SplitTimes::thousandFootTime,
-      SplitKind::Time, 3, 1000, "s", 3, Better::Lower, "1000ft s" },
-    { SplitFigure::QuarterMileTime, "quarterMileTime", &SplitTimes::quarterMileTime,
-      SplitKind::Time, 4, 1320, "s", 3, Better::Lower, nullptr },
-    { SplitFigure::QuarterMileSpeed, "quarterMileSpeed", &SplitTimes::quarterMileSpeed,
-      SplitKind::Speed, 4, 1320, "mph", 2, Better::Higher, nullptr },
+    { "sixtyFootTime", &SplitTimes::sixtyFootTime, SplitKind::Time, 0, 60, "s", 3, Better::Lower, "60ft s" },
+    { "threeThirtyFootTime", &SplitTimes::threeThirtyFootTime, SplitKind::Time, 1, 330, "s", 3, Better::Lower, "330ft s" },
+    { "eighthMileTime", &SplitTimes::eighthMileTime, SplitKind::Time, 2, 660, "s", 3, Better::Lower, "1/8 s" },
+    { "eighthMileSpeed", &SplitTimes::eighthMileSpeed, SplitKind::Speed, 2, 660, "mph", 2, Better::Higher, "1/8 mph" },
+    { "thousandFootTime", &SplitTimes::thousandFootTime, SplitKind::Time, 3, 1000, "s", 3, Better::Lower, "1000ft s" },
+    { "quarterMileTime", &SplitTimes::quarterMileTime, SplitKind::Time, 4, 1320, "s", 3, Better::Lower, nullptr },
+    { "quarterMileSpeed", &SplitTimes::quarterMileSpeed, SplitKind::Speed, 4, 1320, "mph", 2, Better::Higher, nullptr },
 } };
 
-static_assert([] {
-    for (std::size_t i = 0; i < SplitFigures.size(); ++i)
-        if (SplitFigures[i].figure != static_cast<SplitFigure>(i))
-            return false;
-    return true;
-}(), "SplitFigures in SplitFigure order");
-
-constexpr const SplitFigureInfo& InfoOf(SplitFigure figure)
+// The figure a member of SplitTimes holds; nullptr for none.
+constexpr const SplitFigureInfo* SplitFigureOf(double SplitTimes::*value)
 {
-    return SplitFigures[static_cast<std::size_t>(figure)];
+    for (const SplitFigureInfo& figure : SplitFigures)
+        if (figure.value == value)
+            return &figure;
+    return nullptr;
 }
