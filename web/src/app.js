@@ -11,7 +11,7 @@ import {
   currentLocale,
 } from './messages.js';
 import { decodeTrv, encodeTrv, readRoadKeys, saveRefusal, takeRoadKey, fieldName } from './trv.js';
-import { Logbook, readSlipsCsv, slipsCsv, storageMessage, predictionFor, COLUMNS } from './logbook.js';
+import { Logbook, readSlipsCsv, slipsCsv, storageMessage, fitSlips, fitTexts, COLUMNS } from './logbook.js';
 import { Curves } from './chart.js';
 import { convert, unitLabel } from './units.js';
 
@@ -116,6 +116,7 @@ function runCar(car, air, scale = [1, 1, 1], samples = 160) {
 function translatePage() {
   for (const element of document.querySelectorAll('[data-t]')) element.textContent = t(element.dataset.t);
   $('car-tabs').setAttribute('aria-label', t('Cars'));
+  $('fit-title').textContent = tr('LogbookPage', 'Fit and prediction');
 }
 
 function renderTabs() {
@@ -156,7 +157,14 @@ function field(id, labelText, input, unit, messageId) {
   message.className = 'message';
   message.id = messageId;
   message.setAttribute('aria-live', 'polite');
-  row.append(label, input, unitSpan, message);
+  // A choice without a unit takes the unit's room too, so that its longest
+  // word ("typical (combustion)") shows whole.
+  if (input.tagName === 'SELECT' && !unit) {
+    input.classList.add('wide');
+    row.append(label, input, message);
+  } else {
+    row.append(label, input, unitSpan, message);
+  }
   return row;
 }
 
@@ -503,6 +511,7 @@ function update() {
   updateWhatIf();
   updatePlaceholders();
   writeFragment();
+  if (logbook && logbook.db) renderFit();
 }
 
 // A road field left empty shows the typical value the model takes.
@@ -613,6 +622,8 @@ async function shareCar() {
 
 // ---- The logbook --------------------------------------------------------------
 
+const SLIP_DECIMALS = { sixtyFootTime: 3, eighthMileTime: 3, quarterMileTime: 3, quarterMileSpeed: 2 };
+
 async function renderSlips() {
   const table = $('slips');
   table.replaceChildren();
@@ -630,6 +641,7 @@ async function renderSlips() {
     const th = document.createElement('th');
     th.scope = 'col';
     th.textContent = tr('SlipTableModel', headers[key]);
+    if (!(key in SLIP_DECIMALS)) th.className = 'text';
     head.append(th);
   }
   table.append(head);
@@ -637,15 +649,93 @@ async function renderSlips() {
     const row = document.createElement('tr');
     for (const key of shownColumns) {
       const td = document.createElement('td');
-      td.textContent = slip[key] === undefined ? '' : String(slip[key]);
+      const value = slip[key];
+      // Numbers with the desktop table's decimals (SlipFieldDecimals).
+      td.textContent = value === undefined ? '' : key in SLIP_DECIMALS ? value.toFixed(SLIP_DECIMALS[key]) : String(value);
+      if (!(key in SLIP_DECIMALS)) td.className = 'text';
       row.append(td);
     }
     table.append(row);
   }
   table.dataset.count = String(slips.length);
-  const prediction = predictionFor(state.cars[state.selected], slips, lastAir);
-  $('fit').textContent = prediction ? prediction.text : t('The fit to the slips, the prediction with its bands and the report card come in a later version of the page.');
+  storedSlips = slips;
+  renderFit();
   return slips;
+}
+
+// The chosen car fitted to the stored slips, its next run predicted on the
+// day's air, and the report card; worked out again only when the car, the
+// slips or the air change.
+let storedSlips = [];
+let fitKey = '';
+function renderFit() {
+  const box = $('fit');
+  const car = state.cars[state.selected];
+  if (!box || !car || !lastAir) return;
+  const values = valuesOf(car);
+  const conditions = lastAir.conditions || { temperature: 77, pressure: 99000 / 3386.389, humidity: 0 };
+  const key = JSON.stringify([values, conditions, lastAir.message || '', storedSlips.map((s) => s.id),
+    currentLocale()]);
+  if (key === fitKey) return;
+  fitKey = key;
+  const text = $('fit-text');
+  const prediction = $('prediction');
+  const card = $('report-card');
+  card.replaceChildren();
+  delete box.dataset.horsepower;
+  delete box.dataset.spinTime;
+  if (!storedSlips.length) {
+    text.textContent = '';
+    prediction.textContent = '';
+    box.dataset.outcome = 'none';
+    return;
+  }
+  const fit = fitSlips(engine, values, storedSlips, conditions);
+  const texts = fitTexts(fit, storedSlips.length, values[7], lastAir);
+  text.textContent = texts.fit.join('\n');
+  prediction.textContent = texts.prediction;
+  // The fit's doubles as they are, for a reader that compares them.
+  box.dataset.outcome = String(fit.outcome);
+  if (fit.outcome === 0) {
+    box.dataset.horsepower = String(fit.horsepower);
+    box.dataset.spinTime = String(fit.spinTime);
+    box.dataset.runs = JSON.stringify(fit.runs.map((r) => [r.predicted.quarterMileTime, r.predicted.quarterMileSpeed]));
+    box.dataset.errors = JSON.stringify(fit.errors);
+  }
+  const caption = document.createElement('caption');
+  caption.textContent = tr('LogbookPage', 'Report card');
+  card.append(caption);
+  if (texts.report.message) {
+    const row = document.createElement('tr');
+    const td = document.createElement('td');
+    td.className = 'message';
+    td.textContent = texts.report.message;
+    row.append(td);
+    card.append(row);
+    return;
+  }
+  const head = document.createElement('tr');
+  for (const label of ['Way of predicting', 'Mean error (s)', 'Bias (s)']) {
+    const th = document.createElement('th');
+    th.scope = 'col';
+    th.textContent = tr('LogbookPage', label);
+    head.append(th);
+  }
+  card.append(head);
+  for (const row of texts.report.rows) {
+    const tr_ = document.createElement('tr');
+    if (row.best) tr_.className = 'best';
+    const th = document.createElement('th');
+    th.scope = 'row';
+    th.textContent = row.name;
+    tr_.append(th);
+    for (const value of [row.error, row.bias]) {
+      const td = document.createElement('td');
+      td.textContent = value;
+      tr_.append(td);
+    }
+    card.append(tr_);
+  }
 }
 
 async function importCsv(file) {
