@@ -185,12 +185,14 @@ const checks = {
     const dir = mkdtempSync(join(tmpdir(), 'torvane-csv-'));
     const csv = join(dir, 'slips.csv');
     writeFileSync(csv, 'date,track,quarterMileTime,quarterMileSpeed\r\n2026-05-01,Dragway,13.95,101.2\r\n'
-      + '2026-05-02,Dragway,12,3,99\r\n2026-05-03,Dragway,abc,99\r\n2026-05-04,Dragway,13.80,102.0\r\n');
+      + '2026-05-02,Dragway,12,3,99\r\n2026-05-03,Dragway,abc,99\r\n2026-05-04,Dragway,13.80,102.0\r\n'
+      + '2026-05-05,Dragway,45,99\r\n');
     await page.setInputFiles('#import-csv', csv);
     await page.waitForFunction(() => document.querySelector('#slips').dataset.count === '2');
     const status = await page.textContent('#logbook-status');
     if (!status.includes('line 3: it has 5 fields where the header line has 4')
-      || !status.includes('line 4: quarterMileTime is not a number: "abc"')) fail(`refusals: ${status}`);
+      || !status.includes('line 4: quarterMileTime is not a number: "abc"')
+      || !status.includes('line 6: quarterMileTime must lie between 3 and 30 s (it is 45).')) fail(`refusals: ${status}`);
     await page.reload();
     await page.waitForSelector('body[data-logbook="true"]');
     await page.waitForFunction(() => document.querySelector('#slips').dataset.count === '2');

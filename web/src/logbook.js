@@ -280,6 +280,46 @@ function dateOk(text) {
   return m[4] === undefined || (+m[4] < 24 && +m[5] < 60 && (m[6] === undefined || +m[6] < 60));
 }
 
+// The values a slip can hold, in the order the desktop checks them
+// (logbook/TimeSlip.cpp): the weather as the air's boxes take it, the times
+// and speeds what a car at the strip can make.
+const SLIP_RANGES = [['elevation', -1500, 14000, 'ft'], ['temperature', -40, 140, '°F'], ['pressure', 20, 32, 'inHg'],
+  ['humidity', 0, 100, '%'], ['reactionTime', -1.5, 2, 's'], ['sixtyFootTime', 0.8, 4, 's'],
+  ['threeThirtyFootTime', 1.5, 15, 's'], ['eighthMileTime', 2, 20, 's'], ['eighthMileSpeed', 20, 350, 'mph'],
+  ['thousandFootTime', 2.5, 26, 's'], ['quarterMileTime', 3, 30, 's'], ['quarterMileSpeed', 20, 350, 'mph']];
+const SPLITS_ALONG_THE_TRACK = ['sixtyFootTime', 'threeThirtyFootTime', 'eighthMileTime', 'thousandFootTime',
+  'quarterMileTime'];
+
+// Why a slip of a CSV row cannot be kept, its fields named by their
+// columns, as the desktop's SlipProblem says it; empty when it can.
+export function slipProblem(slip) {
+  const slipText = (text) => tr('TimeSlip', text);
+  for (const [key, low, high, unit] of SLIP_RANGES) {
+    const value = slip[key];
+    if (value === undefined) continue;
+    if (!Number.isFinite(value)) return arg(slipText('%1 is not a finite number.'), key);
+    if (!(value >= low && value <= high)) {
+      return arg(slipText('%1 must lie between %2 and %3 %4 (it is %5).'), key, shortest(low), shortest(high), unit,
+        shortest(value));
+    }
+  }
+  if (!((slip.quarterMileTime !== undefined && slip.quarterMileSpeed !== undefined)
+    || (slip.eighthMileTime !== undefined && slip.eighthMileSpeed !== undefined))) {
+    return arg(slipText('A run needs %1 and %2, or %3 and %4.'), 'quarterMileTime', 'quarterMileSpeed',
+      'eighthMileTime', 'eighthMileSpeed');
+  }
+  let earlier = null;
+  for (const key of SPLITS_ALONG_THE_TRACK) {
+    if (slip[key] === undefined) continue;
+    if (earlier && !(slip[key] > slip[earlier])) {
+      return arg(slipText('%1 (%2 s) must be longer than %3 (%4 s).'), key, shortest(slip[key]), earlier,
+        shortest(slip[earlier]));
+    }
+    earlier = key;
+  }
+  return '';
+}
+
 // The slips of a CSV file (ReadSlipsCsv): { slips, refusals } or { error }.
 export function readSlipsCsv(text) {
   const records = readCsv(text);
@@ -329,11 +369,7 @@ export function readSlipsCsv(text) {
         slip[key] = number;
       }
     }
-    if (!problem && !((slip.quarterMileTime !== undefined && slip.quarterMileSpeed !== undefined)
-      || (slip.eighthMileTime !== undefined && slip.eighthMileSpeed !== undefined))) {
-      problem = arg(tr('TimeSlip', 'A run needs %1 and %2, or %3 and %4.'), 'quarterMileTime', 'quarterMileSpeed',
-        'eighthMileTime', 'eighthMileSpeed');
-    }
+    if (!problem) problem = slipProblem(slip);
     if (problem) { refuse(problem); continue; }
     slips.push(slip);
   }
