@@ -262,10 +262,16 @@ const checks = {
     await page.reload();
     await page.waitForSelector('body[data-logbook="true"]');
     await compareFit('after a reload');
+    // A slip deleted stays deleted.
+    await page.click('#slips tr:nth-child(2) button');
+    await page.waitForFunction(() => document.querySelector('#slips').dataset.count === '4');
+    await page.reload();
+    await page.waitForSelector('body[data-logbook="true"]');
+    await page.waitForFunction(() => document.querySelector('#slips').dataset.count === '4');
     rmSync(dir, { recursive: true, force: true });
     await context.cleanup();
     console.log('logbook: import with refusals, kept across a reload, quota refused without loss, export; '
-      + `the fit to five slips equals torvane-run's (${compared} doubles), after a reload too`);
+      + `the fit to five slips equals torvane-run's (${compared} doubles), after a reload too; a slip deleted`);
   },
 
   // After the first visit the page opens and computes with no network.
@@ -311,8 +317,18 @@ const checks = {
     await page.keyboard.type('400');
     const et = await page.textContent('#compare td[data-car="0"][data-figure="Quarter mile elapsed time"]');
     if (!(Number(et) < 13.87)) fail(`typed car: ${et}`);
+    // A file picker reached by Tab shows its focus on its own label, and on
+    // no other control.
+    await page.waitForSelector('body[data-logbook="true"]');
+    for (let i = 0; i < 80 && await page.evaluate(() => document.activeElement.id) !== 'import-csv'; ++i) {
+      await page.keyboard.press('Tab');
+    }
+    const outlined = await page.evaluate(() => [...document.querySelectorAll('button, .button')]
+      .filter((e) => getComputedStyle(e).outlineStyle !== 'none').map((e) => e.textContent.trim()));
+    if (outlined.join() !== 'Import runs…') fail(`focus of the import picker shows on: ${outlined.join(', ')}`);
     await context.cleanup();
-    console.log('keyboard: every input labelled; a car typed by keyboard alone, checked as typed');
+    console.log('keyboard: every input labelled; a car typed by keyboard alone, checked as typed; '
+      + 'a file picker shows its focus');
   },
 
   // In German by the browser's language, with the desktop's translations.

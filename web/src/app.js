@@ -644,6 +644,7 @@ async function renderSlips() {
     if (!(key in SLIP_DECIMALS)) th.className = 'text';
     head.append(th);
   }
+  head.append(document.createElement('th'));
   table.append(head);
   for (const slip of slips) {
     const row = document.createElement('tr');
@@ -655,6 +656,24 @@ async function renderSlips() {
       if (!(key in SLIP_DECIMALS)) td.className = 'text';
       row.append(td);
     }
+    // Deleting a slip is one transaction: it goes, or stays whole.
+    const cell = document.createElement('td');
+    const remove = document.createElement('button');
+    remove.type = 'button';
+    remove.textContent = tr('LogbookPage', 'Delete run');
+    remove.setAttribute('aria-label', `${tr('LogbookPage', 'Delete run')} ${slip.date || ''} ${slip.quarterMileTime ?? slip.eighthMileTime ?? ''}`.trim());
+    remove.addEventListener('click', async () => {
+      try {
+        await logbook.remove(slip.id);
+      } catch (error) {
+        $('logbook-status').textContent = storageMessage(error);
+        return;
+      }
+      await renderSlips();
+      $('import-csv').focus();
+    });
+    cell.append(remove);
+    row.append(cell);
     table.append(row);
   }
   table.dataset.count = String(slips.length);
@@ -769,14 +788,24 @@ async function start() {
   translatePage();
   engine = await loadEngine(new URL('wasm/', base).href);
   curves = new Curves($('speed-chart'), $('distance-chart'), t);
-  state.units = localStorage.getItem('torvane.units') || 'imperial';
+  // The units chosen last, where the browser keeps them (it may not: a
+  // private window, a full store); the page works without.
+  try {
+    state.units = localStorage.getItem('torvane.units') || 'imperial';
+  } catch {
+    state.units = 'imperial';
+  }
   $('units').value = state.units;
   state.cars.push(readFragment());
   $('model').value = state.model;
   $('model').addEventListener('change', () => { state.model = $('model').value; update(); });
   $('units').addEventListener('change', () => {
     state.units = $('units').value;
-    localStorage.setItem('torvane.units', state.units);
+    try {
+      localStorage.setItem('torvane.units', state.units);
+    } catch {
+      // Not kept for the next visit; this one has them.
+    }
     update();
   });
   $('new-car').addEventListener('click', () => {
