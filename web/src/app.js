@@ -11,7 +11,9 @@ import {
   currentLocale,
 } from './messages.js';
 import { decodeTrv, encodeTrv, readRoadKeys, saveRefusal, takeRoadKey, fieldName } from './trv.js';
-import { Logbook, readSlipsCsv, slipsCsv, storageMessage, fitSlips, fitTexts, COLUMNS } from './logbook.js';
+import {
+  Logbook, readSlipsCsv, slipsCsv, slipsFileRefusal, storageMessage, fitSlips, fitTexts, COLUMNS,
+} from './logbook.js';
 import { Curves } from './chart.js';
 import { convert, unitLabel } from './units.js';
 
@@ -542,7 +544,9 @@ function renderAll() {
 async function openFiles(files) {
   const messages = [];
   for (const file of files) {
-    const bytes = new Uint8Array(await file.arrayBuffer());
+    // No more than a reader of car files reads (TrvMaxScannedBytes and the
+    // byte after them).
+    const bytes = new Uint8Array(await file.slice(0, engine.maxTrvBytes).arrayBuffer());
     const words = decodeTrv(engine, bytes, file.name);
     if (words.error) { messages.push(words.error); continue; }
     const keys = readRoadKeys(engine, words.tail, words.tailFirstLine, file.name);
@@ -759,7 +763,9 @@ function renderFit() {
 
 async function importCsv(file) {
   const status = $('logbook-status');
-  const read = readSlipsCsv(await file.text());
+  const refusal = slipsFileRefusal(file.name, file.size);
+  if (refusal) { status.textContent = refusal; return; }
+  const read = readSlipsCsv(await file.text(), file.name);
   if (read.error) { status.textContent = read.error; return; }
   try {
     await logbook.add(read.slips);

@@ -249,5 +249,5 @@ export async function loadEngine(wasmUrl) {
     };
   }
 
-  return { parseField, checkCar, air, altimeter, run, scanTrv, roadValue, fit };
+  return { parseField, checkCar, air, altimeter, run, scanTrv, roadValue, fit, maxTrvBytes: api.bytesSize };
 }

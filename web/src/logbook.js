@@ -320,10 +320,25 @@ export function slipProblem(slip) {
   return '';
 }
 
-// The slips of a CSV file (ReadSlipsCsv): { slips, refusals } or { error }.
-export function readSlipsCsv(text) {
+// The most bytes a CSV of slips is read from (MaxSlipsCsvBytes).
+export const MAX_SLIPS_CSV_BYTES = 16 * 1024 * 1024;
+
+// Why a file of slips is not read at all (LoadSlipsCsv): too large.
+export function slipsFileRefusal(name, size) {
+  if (size <= MAX_SLIPS_CSV_BYTES) return '';
+  return arg(t('Could not import the runs from %1: %2.'), name,
+    arg(t('it is larger than %1 bytes, far more than a file of time slips holds'), MAX_SLIPS_CSV_BYTES));
+}
+
+// The slips of a CSV file: { slips, refusals } or { error }, the error
+// naming the file as LoadSlipsCsv does when `name` is given, else as
+// ReadSlipsCsv does.
+export function readSlipsCsv(text, name) {
   const records = readCsv(text);
-  const fail = (reason) => ({ error: arg(t('Could not import the runs: %1.'), reason) });
+  const fail = (reason) => ({
+    error: name === undefined ? arg(t('Could not import the runs: %1.'), reason)
+      : arg(t('Could not import the runs from %1: %2.'), name, reason),
+  });
   if (!records.length) return fail(t('it is empty; a CSV of runs starts with a header line naming its columns'));
   const header = records[0];
   const column = {};
