@@ -372,8 +372,7 @@ const checks = {
       await page.waitForFunction(() => window.torvane.state.cars.length === 3);
       await page.waitForSelector('body[data-logbook="true"]');
       await page.setInputFiles('#import-csv', slips);
-      await page.waitForFunction(() => document.querySelector('#fit').dataset.outcome !== undefined
-        && document.querySelector('#fit').dataset.outcome !== 'none');
+      await page.waitForFunction(() => !['none', 'pending', undefined].includes(document.querySelector('#fit').dataset.outcome));
       await page.fill('#whatif-horsepower', '15');
       await page.dispatchEvent('#whatif-horsepower', 'input');
       await page.evaluate(() => { document.activeElement.blur(); window.scrollTo(0, 0); });

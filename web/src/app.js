@@ -12,7 +12,7 @@ import {
 } from './messages.js';
 import { decodeTrv, encodeTrv, readRoadKeys, saveRefusal, takeRoadKey, fieldName } from './trv.js';
 import {
-  Logbook, readSlipsCsv, slipsCsv, slipsFileRefusal, storageMessage, fitSlips, fitTexts, COLUMNS,
+  Logbook, readSlipsCsv, slipsCsv, slipsFileRefusal, storageMessage, Fitter, fitTexts, COLUMNS,
 } from './logbook.js';
 import { Curves } from './chart.js';
 import { convert, unitLabel } from './units.js';
@@ -687,44 +687,56 @@ async function renderSlips() {
 }
 
 // The chosen car fitted to the stored slips, its next run predicted on the
-// day's air, and the report card; worked out again only when the car, the
-// slips or the air change.
+// day's air, and the report card; worked out again (on the fit's worker)
+// only when the car, the slips or the air change.
 let storedSlips = [];
 let fitKey = '';
+let fitter = null;
 function renderFit() {
   const box = $('fit');
   const car = state.cars[state.selected];
   if (!box || !car || !lastAir) return;
   const values = valuesOf(car);
   const conditions = lastAir.conditions || { temperature: 77, pressure: 99000 / 3386.389, humidity: 0 };
-  const key = JSON.stringify([values, conditions, lastAir.message || '', storedSlips.map((s) => s.id),
-    currentLocale()]);
+  const air = lastAir;
+  const key = JSON.stringify([values, conditions, air.message || '', storedSlips.map((s) => s.id), currentLocale()]);
   if (key === fitKey) return;
   fitKey = key;
   const text = $('fit-text');
   const prediction = $('prediction');
   const card = $('report-card');
-  card.replaceChildren();
-  delete box.dataset.horsepower;
-  delete box.dataset.spinTime;
+  for (const name of ['horsepower', 'spinTime', 'runs', 'errors']) delete box.dataset[name];
   if (!storedSlips.length) {
+    fitter.drop();
     text.textContent = '';
     prediction.textContent = '';
+    card.replaceChildren();
     box.dataset.outcome = 'none';
     return;
   }
-  const fit = fitSlips(engine, values, storedSlips, conditions);
-  const texts = fitTexts(fit, storedSlips.length, values[7], lastAir);
-  text.textContent = texts.fit.join('\n');
-  prediction.textContent = texts.prediction;
+  const count = storedSlips.length;
+  box.dataset.outcome = 'pending';
+  text.textContent = arg(tr('LogbookPage', 'Fitting the car to the runs (%1)…'), count.toLocaleString(currentLocale()));
+  fitter.fit(values, storedSlips, conditions).then((fit) => {
+    if (fit) showFit(fit, count, values[7], air);
+  });
+}
+
+function showFit(fit, count, shifts, air) {
+  const box = $('fit');
+  const card = $('report-card');
+  card.replaceChildren();
+  const texts = fitTexts(fit, count, shifts, air);
+  $('fit-text').textContent = texts.fit.join('\n');
+  $('prediction').textContent = texts.prediction;
   // The fit's doubles as they are, for a reader that compares them.
-  box.dataset.outcome = String(fit.outcome);
   if (fit.outcome === 0) {
     box.dataset.horsepower = String(fit.horsepower);
     box.dataset.spinTime = String(fit.spinTime);
     box.dataset.runs = JSON.stringify(fit.runs.map((r) => [r.predicted.quarterMileTime, r.predicted.quarterMileSpeed]));
     box.dataset.errors = JSON.stringify(fit.errors);
   }
+  box.dataset.outcome = String(fit.outcome);
   const caption = document.createElement('caption');
   caption.textContent = tr('LogbookPage', 'Report card');
   card.append(caption);
@@ -793,6 +805,7 @@ async function start() {
   await loadLanguage(navigator.language || 'en', base.href.replace(/\/$/, ''));
   translatePage();
   engine = await loadEngine(new URL('wasm/', base).href);
+  fitter = new Fitter(engine, new URL('wasm/', base).href);
   curves = new Curves($('speed-chart'), $('distance-chart'), t);
   // The units chosen last, where the browser keeps them (it may not: a
   // private window, a full store); the page works without.

@@ -113,6 +113,57 @@ export function fitSlips(engine, values, slips, conditions) {
   return engine.fit(values, conditions, slips, datePlaces(slips));
 }
 
+// The same on the fit's worker (fitworker.js), where the browser has module
+// workers, else here: a promise of the fit. A newer call makes the answers
+// of older ones resolve to null, so that only the latest fit is shown.
+export class Fitter {
+  constructor(engine, wasmUrl) {
+    this.engine = engine;
+    this.wasmUrl = wasmUrl;
+    this.latest = 0;
+    this.waiting = new Map();
+    try {
+      this.worker = new Worker(new URL('./fitworker.js', import.meta.url), { type: 'module' });
+      this.worker.addEventListener('message', (event) => this.answer(event.data));
+      this.worker.addEventListener('error', () => this.stopWorker());
+    } catch {
+      this.worker = null;
+    }
+  }
+
+  // Drops the fits on their way: they resolve to null.
+  drop() {
+    for (const { resolve } of this.waiting.values()) resolve(null);
+    this.waiting.clear();
+  }
+
+  fit(values, slips, conditions) {
+    const id = ++this.latest;
+    this.drop();
+    if (!this.worker) return Promise.resolve(fitSlips(this.engine, values, slips, conditions));
+    return new Promise((resolve) => {
+      this.waiting.set(id, { resolve, run: () => fitSlips(this.engine, values, slips, conditions) });
+      const plain = slips.map((slip) => ({ ...slip }));
+      this.worker.postMessage({ id, wasmUrl: this.wasmUrl, values, conditions, slips: plain, places: datePlaces(slips) });
+    });
+  }
+
+  answer({ id, fit, error }) {
+    const waiting = this.waiting.get(id);
+    if (!waiting) return;
+    this.waiting.delete(id);
+    waiting.resolve(error ? waiting.run() : fit);
+  }
+
+  // A worker that cannot start (no module workers): the fits run here.
+  stopWorker() {
+    this.worker = null;
+    const waiting = [...this.waiting.values()];
+    this.waiting.clear();
+    for (const { resolve, run } of waiting) resolve(run());
+  }
+}
+
 const number = (value, decimals) => value.toLocaleString(currentLocale() === 'de' ? 'de-DE' : 'en-US',
   { minimumFractionDigits: decimals, maximumFractionDigits: decimals });
 // A difference with its sign, none when it shows as 0 (SignedDifferenceText).
