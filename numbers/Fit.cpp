@@ -32,34 +32,25 @@ constexpr std::array<FittedFigure, 5> FittedFigures = { {
     { &RunFigures::quarterMileSpeed, &SplitTimes::quarterMileSpeed, false },
 } };
 
-// The split of the model that a figure of the slip is compared with, and
-// the figure of the run.
-double SplitTimes::*splitOf(SplitFigure figure)
-{
-    switch (figure) {
-    case SplitFigure::SixtyFootTime: return &SplitTimes::sixtyFootTime;
-    case SplitFigure::ThreeThirtyFootTime: return &SplitTimes::threeThirtyFootTime;
-    case SplitFigure::EighthMileTime: return &SplitTimes::eighthMileTime;
-    case SplitFigure::EighthMileSpeed: return &SplitTimes::eighthMileSpeed;
-    case SplitFigure::ThousandFootTime: return &SplitTimes::thousandFootTime;
-    case SplitFigure::QuarterMileTime: return &SplitTimes::quarterMileTime;
-    case SplitFigure::QuarterMileSpeed: return &SplitTimes::quarterMileSpeed;
-    }
-    return nullptr;
-}
+// A figure of the slip, and the split of the model it is compared with.
+struct SplitMembers {
+    std::optional<double> RunFigures::*given;
+    double SplitTimes::*predicted;
+};
 
-std::optional<double> RunFigures::*givenOf(SplitFigure figure)
+SplitMembers membersOf(SplitFigure figure)
 {
     switch (figure) {
-    case SplitFigure::SixtyFootTime: return &RunFigures::sixtyFootTime;
-    case SplitFigure::ThreeThirtyFootTime: return &RunFigures::threeThirtyFootTime;
-    case SplitFigure::EighthMileTime: return &RunFigures::eighthMileTime;
-    case SplitFigure::EighthMileSpeed: return &RunFigures::eighthMileSpeed;
-    case SplitFigure::ThousandFootTime: return &RunFigures::thousandFootTime;
-    case SplitFigure::QuarterMileTime: return &RunFigures::quarterMileTime;
-    case SplitFigure::QuarterMileSpeed: return &RunFigures::quarterMileSpeed;
+    case SplitFigure::SixtyFootTime: return { &RunFigures::sixtyFootTime, &SplitTimes::sixtyFootTime };
+    case SplitFigure::ThreeThirtyFootTime:
+        return { &RunFigures::threeThirtyFootTime, &SplitTimes::threeThirtyFootTime };
+    case SplitFigure::EighthMileTime: return { &RunFigures::eighthMileTime, &SplitTimes::eighthMileTime };
+    case SplitFigure::EighthMileSpeed: return { &RunFigures::eighthMileSpeed, &SplitTimes::eighthMileSpeed };
+    case SplitFigure::ThousandFootTime: return { &RunFigures::thousandFootTime, &SplitTimes::thousandFootTime };
+    case SplitFigure::QuarterMileTime: return { &RunFigures::quarterMileTime, &SplitTimes::quarterMileTime };
+    case SplitFigure::QuarterMileSpeed: return { &RunFigures::quarterMileSpeed, &SplitTimes::quarterMileSpeed };
     }
-    return nullptr;
+    return { &RunFigures::quarterMileTime, &SplitTimes::quarterMileTime };
 }
 
 // The runs of a fit, each with the day's air it was run on. Runs on the
@@ -638,8 +629,7 @@ FitResult FitToRuns(const CarInputs& typed, const std::vector<RunFigures>& runs)
 FigureError LeaveOneOutError(const std::vector<RunFigures>& runs, const std::vector<LeftOutRun>& leftOut,
                              SplitFigure figure)
 {
-    const auto given = givenOf(figure);
-    double SplitTimes::*predicted = splitOf(figure);
+    const auto [given, predicted] = membersOf(figure);
     std::vector<double> differences;
     for (const LeftOutRun& left : leftOut) {
         const std::optional<double>& value = runs[static_cast<std::size_t>(left.run)].*given;
