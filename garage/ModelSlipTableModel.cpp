@@ -75,7 +75,7 @@ QVariant ModelSlipTableModel::data(const QModelIndex& index, int role) const
     if (!residual.finished)
         return QVariant();
     const SplitFigureInfo& column = SplitFigures[static_cast<std::size_t>(index.column() - 1)];
-    const SlipFigure& figure = residual.Of(column);
+    const SlipFigure& figure = residual.Of(column.figure);
     const std::optional<double> difference = figure.Difference();
     const QString predicted = locale.toString(figure.predicted, 'f', column.decimals);
     if (role == Qt::ToolTipRole)

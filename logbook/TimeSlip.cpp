@@ -29,11 +29,11 @@ struct FieldInfo {
 };
 
 // A split takes its key, decimals and unit from the time slip's figures.
-constexpr FieldInfo splitRow(SlipField field, double SplitTimes::*figure, SlipNumber member, const char* name,
+constexpr FieldInfo splitRow(SlipField field, SplitFigure figure, SlipNumber member, const char* name,
                              const char* header)
 {
-    const SplitFigureInfo* split = SplitFigureOf(figure);
-    return { field, split->key, member, split->decimals, split->unit, name, header, split };
+    const SplitFigureInfo& split = InfoOf(figure);
+    return { field, split.key, member, split.decimals, split.unit, name, header, &split };
 }
 
 // One row per field, in SlipField order.
@@ -55,25 +55,25 @@ constexpr std::array<FieldInfo, SlipFieldCount> fieldTable = { {
     { SlipField::ReactionTime, "reactionTime", &TimeSlip::reactionTime, 3, "s",
       QT_TRANSLATE_NOOP("TimeSlip", "reaction time"), QT_TRANSLATE_NOOP("SlipTableModel", "Reaction (s)"),
       nullptr },
-    splitRow(SlipField::SixtyFootTime, &SplitTimes::sixtyFootTime, &TimeSlip::sixtyFootTime,
+    splitRow(SlipField::SixtyFootTime, SplitFigure::SixtyFootTime, &TimeSlip::sixtyFootTime,
              QT_TRANSLATE_NOOP("TimeSlip", "60-foot time"),
              QT_TRANSLATE_NOOP("SlipTableModel", "60 ft (s)")),
-    splitRow(SlipField::ThreeThirtyFootTime, &SplitTimes::threeThirtyFootTime, &TimeSlip::threeThirtyFootTime,
+    splitRow(SlipField::ThreeThirtyFootTime, SplitFigure::ThreeThirtyFootTime, &TimeSlip::threeThirtyFootTime,
              QT_TRANSLATE_NOOP("TimeSlip", "330-foot time"),
              QT_TRANSLATE_NOOP("SlipTableModel", "330 ft (s)")),
-    splitRow(SlipField::EighthMileTime, &SplitTimes::eighthMileTime, &TimeSlip::eighthMileTime,
+    splitRow(SlipField::EighthMileTime, SplitFigure::EighthMileTime, &TimeSlip::eighthMileTime,
              QT_TRANSLATE_NOOP("TimeSlip", "1/8-mile time"),
              QT_TRANSLATE_NOOP("SlipTableModel", "1/8 mile (s)")),
-    splitRow(SlipField::EighthMileSpeed, &SplitTimes::eighthMileSpeed, &TimeSlip::eighthMileSpeed,
+    splitRow(SlipField::EighthMileSpeed, SplitFigure::EighthMileSpeed, &TimeSlip::eighthMileSpeed,
              QT_TRANSLATE_NOOP("TimeSlip", "1/8-mile speed"),
              QT_TRANSLATE_NOOP("SlipTableModel", "1/8 mile (mph)")),
-    splitRow(SlipField::ThousandFootTime, &SplitTimes::thousandFootTime, &TimeSlip::thousandFootTime,
+    splitRow(SlipField::ThousandFootTime, SplitFigure::ThousandFootTime, &TimeSlip::thousandFootTime,
              QT_TRANSLATE_NOOP("TimeSlip", "1000-foot time"),
              QT_TRANSLATE_NOOP("SlipTableModel", "1000 ft (s)")),
-    splitRow(SlipField::QuarterMileTime, &SplitTimes::quarterMileTime, &TimeSlip::quarterMileTime,
+    splitRow(SlipField::QuarterMileTime, SplitFigure::QuarterMileTime, &TimeSlip::quarterMileTime,
              QT_TRANSLATE_NOOP("TimeSlip", "quarter-mile time"),
              QT_TRANSLATE_NOOP("SlipTableModel", "1/4 mile (s)")),
-    splitRow(SlipField::QuarterMileSpeed, &SplitTimes::quarterMileSpeed, &TimeSlip::quarterMileSpeed,
+    splitRow(SlipField::QuarterMileSpeed, SplitFigure::QuarterMileSpeed, &TimeSlip::quarterMileSpeed,
              QT_TRANSLATE_NOOP("TimeSlip", "quarter-mile speed"),
              QT_TRANSLATE_NOOP("SlipTableModel", "1/4 mile (mph)")),
     { SlipField::Note, "note", nullptr, 0, nullptr, QT_TRANSLATE_NOOP("TimeSlip", "note"),

@@ -10,15 +10,29 @@
 #pragma once
 
 #include "numbers/DayRun.h"
+#include "numbers/EnumTable.h"
 
 #include <array>
 
 // Which value of a figure is the best one.
 enum class Better { Lower, Higher, Neither };
 
+// The splits of a slip, in the order along the track (speeds after their
+// times).
+enum class SplitFigure {
+    SixtyFootTime,
+    ThreeThirtyFootTime,
+    EighthMileTime,
+    EighthMileSpeed,
+    ThousandFootTime,
+    QuarterMileTime,
+    QuarterMileSpeed,
+};
+
 enum class SplitKind { Time, Speed };
 
 struct SplitFigureInfo {
+    SplitFigure figure;
     // The name in the runner's JSON ("splits": {...}) and CSV
     // ("splits.sixtyFootTime"), and the logbook's column.
     const char* key;
@@ -36,23 +50,28 @@ struct SplitFigureInfo {
     const char* runnerTitle;
 };
 
-// Along the track, each speed after its time: the order of the runner's
+// One row per figure, in SplitFigure order: the order of the runner's
 // columns and the logbook's.
 inline constexpr std::array<SplitFigureInfo, 7> SplitFigures = { {
-    { "sixtyFootTime", &SplitTimes::sixtyFootTime, SplitKind::Time, 0, 60, "s", 3, Better::Lower, "60ft s" },
-    { "threeThirtyFootTime", &SplitTimes::threeThirtyFootTime, SplitKind::Time, 1, 330, "s", 3, Better::Lower, "330ft s" },
-    { "eighthMileTime", &SplitTimes::eighthMileTime, SplitKind::Time, 2, 660, "s", 3, Better::Lower, "1/8 s" },
-    { "eighthMileSpeed", &SplitTimes::eighthMileSpeed, SplitKind::Speed, 2, 660, "mph", 2, Better::Higher, "1/8 mph" },
-    { "thousandFootTime", &SplitTimes::thousandFootTime, SplitKind::Time, 3, 1000, "s", 3, Better::Lower, "1000ft s" },
-    { "quarterMileTime", &SplitTimes::quarterMileTime, SplitKind::Time, 4, 1320, "s", 3, Better::Lower, nullptr },
-    { "quarterMileSpeed", &SplitTimes::quarterMileSpeed, SplitKind::Speed, 4, 1320, "mph", 2, Better::Higher, nullptr },
+    { SplitFigure::SixtyFootTime, "sixtyFootTime", &SplitTimes::sixtyFootTime,
+      SplitKind::Time, 0, 60, "s", 3, Better::Lower, "60ft s" },
+    { SplitFigure::ThreeThirtyFootTime, "threeThirtyFootTime", &SplitTimes::threeThirtyFootTime,
+      SplitKind::Time, 1, 330, "s", 3, Better::Lower, "330ft s" },
+    { SplitFigure::EighthMileTime, "eighthMileTime", &SplitTimes::eighthMileTime,
+      SplitKind::Time, 2, 660, "s", 3, Better::Lower, "1/8 s" },
+    { SplitFigure::EighthMileSpeed, "eighthMileSpeed", &SplitTimes::eighthMileSpeed,
+      SplitKind::Speed, 2, 660, "mph", 2, Better::Higher, "1/8 mph" },
+    { SplitFigure::ThousandFootTime, "thousandFootTime", &SplitTimes::thousandFootTime,
+      SplitKind::Time, 3, 1000, "s", 3, Better::Lower, "1000ft s" },
+    { SplitFigure::QuarterMileTime, "quarterMileTime", &SplitTimes::quarterMileTime,
+      SplitKind::Time, 4, 1320, "s", 3, Better::Lower, nullptr },
+    { SplitFigure::QuarterMileSpeed, "quarterMileSpeed", &SplitTimes::quarterMileSpeed,
+      SplitKind::Speed, 4, 1320, "mph", 2, Better::Higher, nullptr },
 } };
 
-// The figure a member of SplitTimes holds; nullptr for none.
-constexpr const SplitFigureInfo* SplitFigureOf(double SplitTimes::*value)
+static_assert(InEnumOrder(SplitFigures, &SplitFigureInfo::figure));
+
+constexpr const SplitFigureInfo& InfoOf(SplitFigure figure)
 {
-    for (const SplitFigureInfo& figure : SplitFigures)
-        if (figure.value == value)
-            return &figure;
-    return nullptr;
+    return RowOf(SplitFigures, figure);
 }

@@ -5,6 +5,8 @@
 #include "numbers/Car.h"
 #include "numbers/Checks.h"
 #include "numbers/DayRun.h"
+#include "numbers/Fit.h"
+#include "numbers/ReportSums.h"
 #include "numbers/RoadKeyValues.h"
 #include "numbers/RoadRun.h"
 #include "numbers/SplitFigures.h"
@@ -13,7 +15,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <string_view>
+#include <vector>
 
 #ifdef __EMSCRIPTEN__
 #include <emscripten/emscripten.h>
@@ -29,6 +33,7 @@ double in[TvIn::Size];
 double out[TvOut::Size];
 char text[4096];
 char bytes[TrvMaxScannedBytes + 1];
+std::vector<double> runsBuffer;
 
 CarInputs carOf(const double* values)
 {
@@ -81,6 +86,12 @@ void writeAir(const AirFigures& f, double* to)
     std::copy(values.begin(), values.end(), to);
 }
 
+void writeSplits(const SplitTimes& s, double* to)
+{
+    for (std::size_t i = 0; i < SplitFigures.size(); ++i)
+        to[i] = s.*SplitFigures[i].value;
+}
+
 void writeDay(const DayResults& day)
 {
     out[TvOut::Outcome] = static_cast<double>(day.run.outcome);
@@ -93,8 +104,7 @@ void writeDay(const DayResults& day)
                                              r.quarterMileSpeed,  r.quarterMileDistance,
                                              r.quarterMileWindForce };
     std::copy(results.begin(), results.end(), out + TvOut::Results);
-    for (std::size_t i = 0; i < SplitFigures.size(); ++i)
-        out[TvOut::Splits + i] = day.splits.*SplitFigures[i].value;
+    writeSplits(day.splits, out + TvOut::Splits);
     out[TvOut::Horsepower] = day.horsepower;
     out[TvOut::AirDensity] = day.airDensity;
     writeAir(day.air, out + TvOut::AirFigures);
@@ -176,6 +186,86 @@ void runRoad(const RoadCar& car, const AirFigures& air, int samples)
     }
     out[TvOut::PointCount] = static_cast<double>(n);
     out[TvOut::ShiftCount] = static_cast<double>(shifts);
+}
+
+// A run of the runs buffer.
+RunFigures runFiguresOf(const double* at)
+{
+    RunFigures run;
+    run.temperature = numberKey(at[TvRun::Weather]);
+    run.pressure = numberKey(at[TvRun::Weather + 1]);
+    run.humidity = numberKey(at[TvRun::Weather + 2]);
+    for (std::size_t i = 0; i < SplitFigures.size(); ++i)
+        run.Of(SplitFigures[i].figure) = numberKey(at[TvRun::Splits + i]);
+    return run;
+}
+
+double orNaN(const std::optional<double>& value)
+{
+    return value ? *value : std::numeric_limits<double>::quiet_NaN();
+}
+
+void writeFit(const FitCalibration& calibration)
+{
+    const FitResult& fit = calibration.fit;
+    out[TvFit::Outcome] = static_cast<double>(fit.outcome);
+    out[TvFit::RefusedRun] = fit.refusedRun;
+    out[TvFit::UnrunnableField] = fit.unrunnableField ? static_cast<double>(*fit.unrunnableField) : -1;
+    out[TvFit::Horsepower] = fit.horsepower;
+    out[TvFit::SpinTime] = fit.spinTime;
+    out[TvFit::SumOfSquares] = fit.sumOfSquares;
+    out[TvFit::Figures] = fit.figures;
+    out[TvFit::SpinTimeHeld] = fit.spinTimeHeld ? 1 : 0;
+    out[TvFit::FewerShifts] = fit.fewerShifts;
+    out[TvFit::HorsepowerBound] = static_cast<double>(fit.horsepowerBound);
+    out[TvFit::FailingRange] = fit.Fitted() ? FailingInputRange(fit.car) : -1;
+    out[TvFit::Folds] = calibration.folds;
+    out[TvFit::BandGap] = static_cast<double>(calibration.band.gap);
+    const FitBand& band = calibration.band;
+    const std::array<const FigureError*, 4> errors = { &band.quarterMileTime, &band.quarterMileSpeed,
+                                                       &band.eighthMileTime, &band.eighthMileSpeed };
+    for (std::size_t i = 0; i < errors.size(); ++i) {
+        double* at = out + TvFit::Errors + 4 * i;
+        at[0] = errors[i]->runs;
+        at[1] = errors[i]->meanAbsolute;
+        at[2] = errors[i]->bias;
+        at[3] = errors[i]->rootMeanSquare;
+    }
+    constexpr std::size_t room = (TvOut::Size - TvFit::Runs) / TvFit::RunStride;
+    const std::size_t shown = std::min(fit.runs.size(), room);
+    out[TvFit::RunCount] = static_cast<double>(shown);
+    for (std::size_t i = 0; i < shown; ++i) {
+        const SlipResidual& r = fit.runs[i];
+        double* at = out + TvFit::Runs + TvFit::RunStride * i;
+        at[0] = r.finished ? 1 : 0;
+        for (std::size_t f = 0; f < SplitFigures.size(); ++f)
+            at[1 + f] = r.Of(SplitFigures[f].figure).predicted;
+    }
+}
+
+void writePrediction(const DayPrediction& p)
+{
+    double* at = out + TvFit::Prediction;
+    const std::optional<AirField> failing = FailingAirField(p.air);
+    const std::array<double, 12> values = {
+        static_cast<double>(p.gap), failing ? static_cast<double>(*failing) : -1, p.finished ? 1.0 : 0.0,
+        p.quarterMileTime, p.quarterMileSpeed, p.eighthMileTime, p.eighthMileSpeed,
+        orNaN(p.quarterMileTimeBand), orNaN(p.quarterMileSpeedBand), orNaN(p.eighthMileTimeBand),
+        orNaN(p.eighthMileSpeedBand), p.banded ? 1.0 : 0.0,
+    };
+    std::copy(values.begin(), values.end(), at);
+}
+
+void writeReport(const ReportSums& card)
+{
+    double* at = out + TvFit::Report;
+    at[0] = static_cast<double>(card.gap);
+    at[1] = card.best;
+    for (std::size_t m = 0; m < card.scores.size(); ++m) {
+        at[2 + 3 * m] = card.scores[m].runs;
+        at[3 + 3 * m] = card.scores[m].meanAbsoluteError;
+        at[4 + 3 * m] = card.scores[m].bias;
+    }
 }
 
 } // namespace
@@ -294,6 +384,44 @@ TV_EXPORT int tv_run(int model, int samples)
     else
         runClassic(car, air, samples);
     return static_cast<int>(out[TvOut::Outcome]);
+}
+
+TV_EXPORT double* tv_runs(int count)
+{
+    runsBuffer.assign(static_cast<std::size_t>(std::max(count, 0)) * TvRun::Stride, 0.0);
+    return runsBuffer.data();
+}
+
+TV_EXPORT int tv_fit(int count)
+{
+    std::fill(out, out + TvFit::Runs, 0.0);
+    const std::size_t n = std::min(static_cast<std::size_t>(std::max(count, 0)), runsBuffer.size() / TvRun::Stride);
+    std::vector<RunFigures> runs;
+    std::vector<int> dateOrder(n);
+    runs.reserve(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const double* at = runsBuffer.data() + TvRun::Stride * i;
+        runs.push_back(runFiguresOf(at));
+        // A place out of range or given twice leaves the runs as given.
+        dateOrder[i] = static_cast<int>(i);
+    }
+    std::vector<int> byPlace(n, -1);
+    bool placed = true;
+    for (std::size_t i = 0; i < n && placed; ++i) {
+        const double place = runsBuffer[TvRun::Stride * i + TvRun::DatePlace];
+        const auto k = static_cast<std::size_t>(place);
+        placed = place >= 0 && place < static_cast<double>(n) && byPlace[k] < 0;
+        if (placed)
+            byPlace[k] = static_cast<int>(i);
+    }
+    if (placed)
+        dateOrder = byPlace;
+    const FitCalibration calibration = CalibrateToRuns(carOf(in + TvIn::Car), runs);
+    writeFit(calibration);
+    if (calibration.fit.Fitted())
+        writePrediction(PredictOnDay(calibration.fit.car, calibration.band, airOf(in + TvIn::Air)));
+    writeReport(ReportSumsOf(calibration, dateOrder));
+    return static_cast<int>(calibration.fit.outcome);
 }
 
 } // extern "C"
