@@ -42,8 +42,8 @@ void openSampleCars(GarageProgram& program)
 {
     const QString examples = QStringLiteral(TORVANE_EXAMPLES_DIR);
     program.Start({});
-    program.Window().OpenFile(examples + QStringLiteral("/economy-car.trv"));
-    program.Window().OpenFile(examples + QStringLiteral("/supercar.trv"));
+    program.Files().OpenFile(examples + QStringLiteral("/economy-car.trv"));
+    program.Files().OpenFile(examples + QStringLiteral("/supercar.trv"));
     program.Window().SelectCar(0);
     program.Window().Messages()->hide();
 }
