@@ -5,6 +5,7 @@
 #include "garage/PlainText.h"
 
 #include <QFont>
+#include <QItemSelectionModel>
 #include <QLocale>
 
 #include <cmath>
@@ -41,6 +42,35 @@ void ChosenCarsModel::SetCarIds(const QList<int>& newIds)
 bool ChosenCarsModel::filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const
 {
     return ids.contains(sourceModel()->index(sourceRow, 0, sourceParent).data(CarList::IdRole).toInt());
+}
+
+OneCarModel::OneCarModel(CarList* cars, std::function<int()> followedRow, QObject* parent)
+    : ChosenCarsModel(cars, parent)
+    , cars(cars)
+    , followedRow(std::move(followedRow))
+{
+    connect(cars->Selection(), &QItemSelectionModel::currentRowChanged, this, &OneCarModel::follow);
+    connect(cars, &QAbstractItemModel::rowsInserted, this, &OneCarModel::follow);
+    connect(cars, &QAbstractItemModel::rowsRemoved, this, &OneCarModel::follow);
+    connect(cars, &QAbstractItemModel::modelReset, this, &OneCarModel::follow);
+    // After the proxy's own handling: a change of the car followed until now
+    // has been passed on.
+    connect(cars, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
+                if ((roles.isEmpty() || roles.contains(CarList::IsVariantRole)) && follow() && rowCount() > 0)
+                    emit dataChanged(index(0, 0), index(0, 0), roles);
+            });
+    follow();
+}
+
+bool OneCarModel::follow()
+{
+    const int row = followedRow();
+    const QList<int> ids = row < 0 ? QList<int>() : QList<int>{ cars->At(row).id };
+    if (ids == CarIds())
+        return false;
+    SetCarIds(ids);
+    return true;
 }
 
 ChosenColumnsModel::ChosenColumnsModel(ComparisonModel* comparison, QObject* parent)

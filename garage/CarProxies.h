@@ -3,6 +3,8 @@
 // proxy models over it, so that no view keeps a copy of a car:
 // - BaseCarsModel: the cars without the what-if variants (the combo boxes);
 // - ChosenCarsModel: the cars with the chosen ids (the what-if curves);
+// - OneCarModel: the one car a page follows (the form's, the title's, the
+//   sensitivity page's, the what-if controls'), whose changes alone it hears;
 // - ChosenColumnsModel: the comparison table's columns of the chosen cars and
 //   the rows chosen (the what-if table), its best values found among the
 //   columns it shows;
@@ -18,6 +20,10 @@
 #include <QList>
 #include <QSet>
 #include <QSortFilterProxyModel>
+
+#include <functional>
+
+class CarList;
 
 class BaseCarsModel : public QSortFilterProxyModel
 {
@@ -44,6 +50,27 @@ protected:
 
 private:
     QList<int> ids;
+};
+
+// The car in the row `followedRow` gives (none for -1), asked again
+// whenever the list's current car changes, cars come or go, or a car's
+// variant state changes. A view or page listens to its dataChanged for that
+// car's changes. When a change of variant state makes it follow another car
+// (a kept variant is its own base car), it tells that too, as a change of
+// the car now followed with the roles that changed.
+class OneCarModel : public ChosenCarsModel
+{
+    Q_OBJECT
+
+public:
+    OneCarModel(CarList* cars, std::function<int()> followedRow, QObject* parent = nullptr);
+
+private:
+    // Follows the row given; true when that is another car.
+    bool follow();
+
+    CarList* cars;
+    std::function<int()> followedRow;
 };
 
 class ChosenColumnsModel : public QSortFilterProxyModel

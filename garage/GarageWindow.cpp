@@ -7,6 +7,7 @@
 #include "logbook/Logbook.h"
 #include "garage/CarForm.h"
 #include "garage/CarList.h"
+#include "garage/CarProxies.h"
 #include "garage/ComparisonModel.h"
 #include "garage/ConditionsBox.h"
 #include "garage/CurveCharts.h"
@@ -181,8 +182,8 @@ GarageWindow::GarageWindow(CarList* cars, GarageSettings* settings, CarFiles* fi
         refreshTitle();
         refreshActions();
     });
-    connect(cars, &CarList::unsavedChanged, this, &GarageWindow::refreshTitle);
-    connect(cars, &QAbstractItemModel::dataChanged, this, &GarageWindow::refreshTitle);
+    auto* currentCar = new OneCarModel(cars, [cars] { return cars->CurrentRow(); }, this);
+    connect(currentCar, &QAbstractItemModel::dataChanged, this, &GarageWindow::refreshTitle);
     connect(cars, &QAbstractItemModel::rowsInserted, this, &GarageWindow::refreshActions);
     connect(cars, &QAbstractItemModel::rowsRemoved, this, &GarageWindow::refreshActions);
     cars->SetAir(settings->Conditions());

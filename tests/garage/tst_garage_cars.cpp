@@ -239,6 +239,30 @@ private slots:
         QCOMPARE(chosen.rowCount(), 0);
     }
 
+    // The one car a page follows: its changes reach the page, no other
+    // car's do; a kept variant is then its own base and is followed.
+    void oneCarModelHearsOfItsCarAlone()
+    {
+        OneCarModel base(cars.get(), [this] { return cars->CurrentBaseRow(); });
+        QSignalSpy changed(&base, &QAbstractItemModel::dataChanged);
+        QCOMPARE(base.index(0, 0).data(CarList::NameRole).toString(), QStringLiteral("Second"));
+        cars->EditText(0, InputField::Horsepower, QStringLiteral("400"));
+        QCOMPARE(changed.count(), 0);
+        cars->EditText(1, InputField::Horsepower, QStringLiteral("400"));
+        QCOMPARE(changed.count(), 1);
+        const int variant = cars->StartVariant(1, InputField::Horsepower, 500);
+        cars->SetCurrentRow(variant);
+        QCOMPARE(base.index(0, 0).data(CarList::NameRole).toString(), QStringLiteral("Second"));
+        changed.clear();
+        cars->KeepVariant(variant);
+        QCOMPARE(base.rowCount(), 1);
+        QCOMPARE(base.index(0, 0).data(CarList::IdRole).toInt(), cars->At(variant).id);
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(changed.first().at(2).value<QList<int>>().contains(CarList::IsVariantRole));
+        cars->SetCurrentRow(-1);
+        QCOMPARE(base.rowCount(), 0);
+    }
+
 private:
     std::unique_ptr<CarList> cars;
 };
