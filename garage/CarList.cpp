@@ -643,6 +643,4 @@ void CarList::carChanged(int row, const QList<int>& roles)
 {
     const QModelIndex changed = index(row);
     emit dataChanged(changed, changed, roles);
-    if (roles.contains(UnsavedRole))
-        emit unsavedChanged(row);
 }

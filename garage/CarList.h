@@ -162,10 +162,6 @@ public:
     // changes, and knows the file's stamp. Not an edit, so not undoable.
     void MarkSaved(int row, const QString& path);
 
-signals:
-    // A car's unsaved state changed (also reported by dataChanged).
-    void unsavedChanged(int row);
-
 private:
     friend class CarCommand;
     // The primitive changes the commands make; each tells the views.
