@@ -255,20 +255,16 @@ LogbookPage* GarageWindow::LogbookView()
 
 bool GarageWindow::OpenLogbook(const QString& path)
 {
-    // Tried on its own first, so that a file that will not do leaves the
-    // logbook that is open as it is.
-    {
-        Logbook trial;
-        const QString error = trial.Open(path);
-        if (!error.isEmpty()) {
-            messageBar->ShowError(error);
-            return false;
-        }
-    }
-    if (const QString error = logbook->Open(path); !error.isEmpty()) {
+    // Opened on its own, so that a file that will not do leaves the logbook
+    // that is open as it is; once open, it takes that one's place, which is
+    // closed.
+    Logbook opened;
+    if (const QString error = opened.Open(path); !error.isEmpty()) {
         messageBar->ShowError(error);
         return false;
     }
+    logbook->Swap(opened);
+    opened.Close();
     settings->SetLogbookPath(path);
     messageBar->ShowInformation(tr("The logbook %1 is open.").arg(QDir::toNativeSeparators(path)));
     if (logbookPage)
