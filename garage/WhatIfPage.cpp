@@ -52,7 +52,7 @@ WhatIfPage::WhatIfPage(CarList* cars, ComparisonModel* comparison, GarageSetting
     , settings(settings)
     , baseCars(new BaseCarsModel(cars, this))
     , tableModel(new ChosenColumnsModel(comparison, this))
-    , differences(new DifferenceColumnModel(comparison, tableModel, this))
+    , differences(new DifferenceColumnModel(tableModel, this))
     , curveCars(new ChosenCarsModel(cars, this))
     , comparedCars(new CheckableCarsModel(baseCars, this))
     , baseBox(new QComboBox(this))

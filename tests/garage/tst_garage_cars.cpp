@@ -7,6 +7,7 @@
 #include "garage/CarList.h"
 #include "garage/CarProxies.h"
 
+#include <QAbstractItemModelTester>
 #include <QItemSelectionModel>
 #include <QSignalSpy>
 #include <QTest>
@@ -263,6 +264,38 @@ private slots:
         QVERIFY(changed.first().at(2).value<QList<int>>().contains(CarList::IsVariantRole));
         cars->SetCurrentRow(-1);
         QCOMPARE(base.rowCount(), 0);
+    }
+
+    // The difference column comes and goes with its cars, announced as a
+    // column inserted or removed, and its persistent indexes follow a sort.
+    void theDifferenceColumnIsAnExtraColumn()
+    {
+        ComparisonModel comparison(cars.get());
+        ChosenColumnsModel chosen(&comparison);
+        DifferenceColumnModel differences(&chosen);
+        QAbstractItemModelTester tester(&differences, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const int first = cars->At(0).id;
+        const int second = cars->At(1).id;
+        chosen.SetCarIds({ first, second });
+        QCOMPARE(differences.columnCount(), 2);
+        differences.SetCars(second, first);
+        QCOMPARE(differences.DifferenceColumn(), 2);
+        cars->EditNumber(1, InputField::Horsepower, 500);
+        const int row = chosen.rowCount() / 2;
+        const QPersistentModelIndex held = differences.index(row, 2);
+        const QString shown = held.data().toString();
+        QVERIFY(shown.startsWith(QStringLiteral("−")));
+        chosen.sort(0, Qt::DescendingOrder);
+        QCOMPARE(held.column(), 2);
+        QCOMPARE(held.data().toString(), shown);
+        QCOMPARE(differences.index(held.row(), 0).data(), chosen.index(held.row(), 0).data());
+        // The reference no longer shown takes the column with it.
+        chosen.SetCarIds({ second });
+        QCOMPARE(differences.DifferenceColumn(), -1);
+        QCOMPARE(differences.columnCount(), 1);
+        QVERIFY(!held.isValid());
+        chosen.SetCarIds({ first, second });
+        QCOMPARE(differences.DifferenceColumn(), 2);
     }
 
 private:
