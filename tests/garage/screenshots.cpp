@@ -114,7 +114,7 @@ int main(int argc, char** argv)
     friendsCar[InputField::Horsepower] = QStringLiteral("400.00");
     friendsCar[InputField::CarWeight] = QStringLiteral("3600.00");
     const int friendRow = program.Cars().AddCar(QStringLiteral("My friend's car"), friendsCar);
-    const double friendsTime = program.Cars().At(friendRow).evaluation.results.quarterMileTime;
+    const double friendsTime = program.Cars().At(friendRow).evaluation->results.quarterMileTime;
     program.Cars().SetCurrentRow(0);
     SensitivityPage* target = window.SensitivityView();
     target->WeightChoice()->setChecked(true);

@@ -220,9 +220,23 @@ private slots:
         cars->EditText(0, InputField::Horsepower, QStringLiteral("400"));
         const QModelIndex car = cars->index(0);
         QCOMPARE(car.data(CarList::InputsRole).value<CarInputs>().horsepower, 400.0);
-        const auto* evaluation = car.data(CarList::EvaluationRole).value<const CarEvaluation*>();
+        const auto evaluation = car.data(CarList::EvaluationRole).value<std::shared_ptr<const CarEvaluation>>();
         QCOMPARE(evaluation->results, RunCar(cars->At(0).Inputs()).results);
         QCOMPARE(car.data(CarList::TextsRole).value<CarTexts>()[InputField::Horsepower], QStringLiteral("400"));
+    }
+
+    // An evaluation a view holds stays whole while cars are added before it
+    // (the list's storage moves), its car is edited or closed.
+    void aHeldEvaluationOutlivesChanges()
+    {
+        const auto held = cars->index(1).data(CarList::EvaluationRole).value<std::shared_ptr<const CarEvaluation>>();
+        const SimulationResults results = RunCar(cars->At(1).Inputs()).results;
+        for (int i = 0; i < 40; ++i)
+            cars->AddCar(QStringLiteral("Car %1").arg(i), CarTexts::DefaultCar());
+        cars->EditNumber(1, InputField::Horsepower, 500);
+        cars->CloseCar(1);
+        QCOMPARE(held->results, results);
+        QCOMPARE(held->curve.front(), (CurvePoint{ 0, 0, 0 }));
     }
 
     void proxiesShowSomeCars()

@@ -511,9 +511,9 @@ private slots:
         CarList& cars = program->Cars();
         const int slowing = cars.AddCar(QStringLiteral("Light"),
             VehicleFile::CarFromFileOrder({ "100", "0.4", "1000", "20", "20", "45", "5", "1", "3" }));
-        const CarEvaluation& e = cars.At(slowing).evaluation;
+        const CarEvaluation& e = *cars.At(slowing).evaluation;
         QVERIFY(e.PassesItsPeak());
-        QVERIFY(!cars.At(0).evaluation.PassesItsPeak());
+        QVERIFY(!cars.At(0).evaluation->PassesItsPeak());
         ComparisonModel* table = window->Comparison();
         QCOMPARE(table->headerData(slowing, Qt::Horizontal).toString(), QStringLiteral("Light †"));
         QVERIFY(table->headerData(slowing, Qt::Horizontal, Qt::ToolTipRole).toString().contains(QStringLiteral("top speed")));
@@ -532,7 +532,7 @@ private slots:
         // In the quarter-mile view each curve ends at its own quarter mile.
         charts->SetSpan(CurveCharts::Span::QuarterMile);
         for (int row : { 0, slowing }) {
-            const CarEvaluation& car = cars.At(row).evaluation;
+            const CarEvaluation& car = *cars.At(row).evaluation;
             const auto quarter = std::find_if(car.marks.begin(), car.marks.end(),
                                               [](const MarkedPoint& m) { return m.mark == CurveMark::QuarterMile; });
             QCOMPARE(charts->SpeedPoints(row).constLast(), QPointF(quarter->point.time, quarter->point.speed));
@@ -541,7 +541,7 @@ private slots:
         // The pointer near a curve is told of its nearest point; far from
         // every curve, of nothing.
         QChart* chart = charts->SpeedView()->chart();
-        const std::vector<CurvePoint>& curve = cars.At(0).evaluation.curve;
+        const std::vector<CurvePoint>& curve = cars.At(0).evaluation->curve;
         // Well away from the marks: at 30 mph.
         const CurvePoint& p = *std::find_if(curve.begin(), curve.end(), [](const CurvePoint& c) { return c.speed > 30; });
         const QPointF onCurve = charts->SpeedView()->mapFromScene(chart->mapToScene(chart->mapToPosition(QPointF(p.time, p.speed))));
@@ -631,7 +631,8 @@ private slots:
         box->HumidityBox()->setValue(55);
         window->Tabs()->setCurrentWidget(window->SensitivityView());
         SensitivityPage* page = window->SensitivityView();
-        const CarEvaluation& compared = program->Cars().At(0).evaluation;
+        const std::shared_ptr<const CarEvaluation> held = program->Cars().At(0).evaluation;
+        const CarEvaluation& compared = *held;
         QVERIFY(compared.results.quarterMileTime > RunCar(CarInputs::DefaultCar()).results.quarterMileTime);
         QCOMPARE(page->Model()->Table().base[int(SensitivityFigure::QuarterMileTime)], compared.results.quarterMileTime);
         const double today = std::ceil(compared.results.quarterMileTime * 100) / 100;
@@ -660,16 +661,16 @@ private slots:
         const AirConditions hot{ 95, 28.5, 60 };
         QCOMPARE(program->Settings().Conditions(), hot);
         const DayResults day = RunCarOnDay(car, hot);
-        QCOMPARE(cars.At(0).evaluation.results, day.run.results);
-        QCOMPARE(cars.At(0).evaluation.splits, day.splits);
+        QCOMPARE(cars.At(0).evaluation->results, day.run.results);
+        QCOMPARE(cars.At(0).evaluation->splits, day.splits);
         QVERIFY(box->FiguresText().startsWith(QStringLiteral("density altitude ")));
         // A car added, or put back by an undo, runs on that day too.
         window->NewCar();
-        QCOMPARE(cars.At(1).evaluation.results, day.run.results);
+        QCOMPARE(cars.At(1).evaluation->results, day.run.results);
         cars.CloseCar(0);
         box->StandardDayButton()->click();
         cars.UndoStack()->undo();
-        QCOMPARE(cars.At(0).evaluation.results, RunCar(car).results);
+        QCOMPARE(cars.At(0).evaluation->results, RunCar(car).results);
 
         // The standard day is the classic run, bit for bit; an altimeter
         // setting and an elevation give the station pressure.
