@@ -156,7 +156,7 @@ SensitivityPage::SensitivityPage(CarList* cars, GarageSettings* settings, QWidge
     connect(settings, &GarageSettings::conditionsChanged, this, [this] {
         clearAnswer();
         refreshTable();
-            });
+    });
     refreshTable();
 }
 
