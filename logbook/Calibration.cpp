@@ -110,9 +110,13 @@ AirConditions AirOfRun(const TimeSlip& run)
 
 RunFigures RunFiguresOf(const TimeSlip& run)
 {
-    return { run.temperature,    run.pressure,        run.humidity,         run.sixtyFootTime,
-             run.threeThirtyFootTime, run.eighthMileTime, run.eighthMileSpeed, run.thousandFootTime,
-             run.quarterMileTime, run.quarterMileSpeed };
+    RunFigures figures;
+    figures.temperature = run.temperature;
+    figures.pressure = run.pressure;
+    figures.humidity = run.humidity;
+    for (const SplitFigureInfo& split : SplitFigures)
+        figures.Of(split.figure) = run.*NumberMember(SlipFieldOf(split));
+    return figures;
 }
 
 std::vector<RunFigures> RunFiguresOf(const QList<TimeSlip>& runs)
