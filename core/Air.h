@@ -30,6 +30,8 @@
 //   with T in K.
 // - Station pressure from an altimeter setting A (US National Weather
 //   Service): P = A·((288 − 0.0065·h)/288)^5.2561, h the elevation in metres.
+// - A pressure more than 1.5 inHg from the standard pressure of its kind at
+//   the elevation looks like the other kind (PressureKindWarning).
 #pragma once
 
 #include <QString>
@@ -80,6 +82,30 @@ AirFigures FiguresFor(const AirConditions& air);
 // The station pressure (inHg) that an altimeter setting (inHg) stands for
 // at an elevation (ft).
 double StationPressureFromAltimeter(double altimeterSetting, double elevation);
+
+// The two kinds of pressure racers have: the station (uncorrected) pressure
+// a barometer at the track reads, and the altimeter setting of a weather
+// report, which is that pressure reduced to sea level.
+enum class PressureKind { Station, Altimeter };
+
+// The standard atmosphere's sea-level pressure, inHg.
+inline constexpr double StandardSeaLevelPressure = 29.92;
+// How far a pressure may lie from the standard pressure of its kind before
+// it looks like the other kind, inHg. The weather moves a pressure by about
+// 1 inHg either way; the two kinds part by about 1 inHg a 1,000 ft.
+inline constexpr double PressureKindTolerance = 1.5;
+
+// The standard pressure of a kind at an elevation (ft): for a station
+// pressure the standard atmosphere's pressure there
+// (StationPressureFromAltimeter of 29.92 inHg), for an altimeter setting
+// 29.92 inHg at any elevation.
+double StandardPressure(PressureKind kind, double elevation);
+
+// A warning for a pressure (inHg) more than PressureKindTolerance from the
+// standard pressure of its kind at the elevation (ft; 0 when none is
+// known): it looks like the other kind. Empty when it does not, or when a
+// value is not a finite number.
+QString PressureKindWarning(PressureKind kind, double pressure, double elevation);
 
 // The boxes that hold the day's air.
 enum class AirField { Temperature, Pressure, Humidity, AltimeterSetting, Elevation };
