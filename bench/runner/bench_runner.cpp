@@ -123,7 +123,7 @@ void runner(const QString& file, const CarSet& cars, const char* format, int job
     DiscardingSink out;
     QBuffer err;
     err.open(QIODevice::WriteOnly);
-    RunnerStreams streams{ [] { return InputBytes{}; }, &out, &err };
+    RunnerStreams streams{ [](bool) { return InputBytes{}; }, &out, &err };
     const int status = RunCommand(arguments, streams);
     if (status != 0 || out.Count() == 0)
         qFatal("torvane-run failed: %d %s", status, err.data().constData());
