@@ -679,6 +679,35 @@ private slots:
         QCOMPARE(measured.sizeHint(), plain.sizeHint());
     }
 
+    void sensitivityAndTargetRunInTheDaysAir()
+    {
+        // 110 °F at 650 ft: the comparison's quarter mile is slower than the
+        // standard day's, and the sensitivity table and the target start
+        // from that same figure.
+        ConditionsBox* box = window->Conditions();
+        box->TemperatureBox()->setValue(110);
+        box->PressureBox()->setValue(29.3);
+        box->HumidityBox()->setValue(55);
+        window->Tabs()->setCurrentWidget(window->SensitivityView());
+        SensitivityPage* page = window->SensitivityView();
+        const CarEvaluation& compared = program->Cars().At(0).evaluation;
+        QVERIFY(compared.results.quarterMileTime > RunCar(CarInputs::DefaultCar()).results.quarterMileTime);
+        QCOMPARE(page->Model()->Table().base[int(SensitivityFigure::QuarterMileTime)], compared.results.quarterMileTime);
+        const double today = std::ceil(compared.results.quarterMileTime * 100) / 100;
+        page->TargetFigureBox()->setCurrentIndex(page->TargetFigureBox()->findData(int(SensitivityFigure::QuarterMileTime)));
+        page->PowerChoice()->setChecked(true);
+        page->TargetBox()->setValue(today);
+        page->Solve();
+        const TargetAnswer answer = SolveTarget(CarInputs::DefaultCar(), SolveFor::Horsepower,
+                                                SensitivityFigure::QuarterMileTime, today, program->Cars().Air());
+        QVERIFY(answer.reachable && std::abs(answer.value - 345) < 1);
+        QVERIFY2(page->AnswerText().startsWith(page->locale().toString(answer.value, 'f', 2)), qPrintable(page->AnswerText()));
+        box->StandardDayButton()->click();
+        QCOMPARE(page->Model()->Table().base[int(SensitivityFigure::QuarterMileTime)],
+                 RunCar(CarInputs::DefaultCar()).results.quarterMileTime);
+        QVERIFY(page->AnswerText().isEmpty());
+    }
+
     void everyCarRunsInTheDaysAir()
     {
         CarList& cars = program->Cars();
