@@ -738,6 +738,19 @@ private slots:
         box->PressureBox()->setValue(29.92);
         box->ElevationBox()->setValue(5000);
         QCOMPARE(program->Settings().Conditions().pressure, StationPressureFromAltimeter(29.92, 5000));
+        // Switching the kind converts the shown value at that elevation and
+        // keeps the day; the sums use what is shown.
+        const double density = FiguresFor(program->Settings().Conditions()).densityAltitude;
+        box->PressureKindBox()->setCurrentIndex(0);
+        emit box->PressureKindBox()->activated(0);
+        QCOMPARE(box->PressureBox()->value(), 24.892);
+        QCOMPARE(program->Settings().Conditions().pressure, 24.892);
+        box->PressureKindBox()->setCurrentIndex(1);
+        emit box->PressureKindBox()->activated(1);
+        QCOMPARE(box->PressureBox()->value(), 29.92);
+        QCOMPARE(box->ElevationBox()->value(), 5000.0);
+        QCOMPARE(program->Settings().Conditions().pressure, StationPressureFromAltimeter(29.92, 5000));
+        QVERIFY(std::abs(FiguresFor(program->Settings().Conditions()).densityAltitude - density) < 1);
         // In metric units the boxes show °C and hPa.
         program->Settings().SetUnits(UnitSystem::Metric);
         QCOMPARE(box->TemperatureBox()->value(), 25.0);
