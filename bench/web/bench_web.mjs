@@ -5,7 +5,10 @@
 //   a fresh browser profile each time (nothing cached): target 1 s;
 // - one What if slider step with three cars redrawn (the variant run, the
 //   comparison and both charts' data): median target 16 ms;
-// - the .wasm's size compressed (gzip -9 and brotli): target 250 KB.
+// - the .wasm's size compressed (gzip -9 and brotli): target 250 KB;
+// - the logbook's fit of a car to 5, 20 and 100 slips, with its validation,
+//   prediction and report card (no target: the page works it out again when
+//   the car, the slips or the air change).
 // Usage: node bench/web/bench_web.mjs [SITE] [EXAMPLES]
 import { createRequire } from 'node:module';
 import { createServer } from 'node:http';
@@ -83,6 +86,36 @@ for (const model of ['classic', 'road']) {
   console.log(`What if slider step, three cars, ${model === 'road' ? 'road model' : 'classic law'}: median `
     + `${median(steps).toFixed(2)} ms, worst ${Math.max(...steps).toFixed(2)} ms over ${steps.length} steps (target 16 ms)`);
 }
+
+// The logbook's fit, through the page's own modules.
+await page.goto(`${base}#model=classic`);
+await page.waitForSelector('body[data-ready="true"]');
+const fits = await page.evaluate(async () => {
+  const { loadEngine } = await import('./src/engine.js');
+  const engine = await loadEngine(new URL('wasm/', document.baseURI).href);
+  const values = [345, 5.2, 13.61, 3400, 0.29, 22, 5, 2, 0.75];
+  const air = { temperature: 77, pressure: 99000 / 3386.389, humidity: 0 };
+  const slipsOf = (n) => Array.from({ length: n }, (_, i) => ({
+    id: i + 1, date: `2026-05-${String(1 + (i % 28)).padStart(2, '0')}`, temperature: 50 + (i * 7) % 40,
+    pressure: 28.6 + ((i * 3) % 10) / 10, humidity: (i * 11) % 80, sixtyFootTime: 1.95 + (i % 5) / 100,
+    eighthMileTime: 8.9 + (i % 7) / 50, eighthMileSpeed: 80 + (i % 3) / 2, quarterMileTime: 13.8 + (i % 9) / 30,
+    quarterMileSpeed: 101 + (i % 4) / 2,
+  }));
+  const times = {};
+  for (const n of [5, 20, 100]) {
+    const slips = slipsOf(n);
+    const runs = [];
+    for (let k = 0; k < 3; ++k) {
+      const start = performance.now();
+      engine.fit(values, air, slips, slips.map((_, i) => i));
+      runs.push(performance.now() - start);
+    }
+    times[n] = Math.min(...runs);
+  }
+  return times;
+});
+console.log(`logbook fit with validation, prediction and report card: ${Object.entries(fits)
+  .map(([n, ms]) => `${n} slips ${ms.toFixed(0)} ms`).join(', ')}`);
 await done();
 server.close();
 

@@ -187,12 +187,14 @@ const checks = {
     const dir = mkdtempSync(join(tmpdir(), 'torvane-csv-'));
     const csv = join(dir, 'slips.csv');
     writeFileSync(csv, 'date,track,quarterMileTime,quarterMileSpeed\r\n2026-05-01,Dragway,13.95,101.2\r\n'
-      + '2026-05-02,Dragway,12,3,99\r\n2026-05-03,Dragway,abc,99\r\n2026-05-04,Dragway,13.80,102.0\r\n');
+      + '2026-05-02,Dragway,12,3,99\r\n2026-05-03,Dragway,abc,99\r\n2026-05-04,Dragway,13.80,102.0\r\n'
+      + '2026-05-05,Dragway,45,99\r\n');
     await page.setInputFiles('#import-csv', csv);
     await page.waitForFunction(() => document.querySelector('#slips').dataset.count === '2');
     const status = await page.textContent('#logbook-status');
     if (!status.includes('line 3: it has 5 fields where the header line has 4')
-      || !status.includes('line 4: quarterMileTime is not a number: "abc"')) fail(`refusals: ${status}`);
+      || !status.includes('line 4: quarterMileTime is not a number: "abc"')
+      || !status.includes('line 6: quarterMileTime must lie between 3 and 30 s (it is 45).')) fail(`refusals: ${status}`);
     await page.reload();
     await page.waitForSelector('body[data-logbook="true"]');
     await page.waitForFunction(() => document.querySelector('#slips').dataset.count === '2');
@@ -215,9 +217,63 @@ const checks = {
     const exported = readFileSync(await (await download).path(), 'utf8');
     if (!exported.startsWith('date,track,elevation,temperature,pressure,humidity,reactionTime,sixtyFootTime,')
       || !exported.includes('2026-05-04,Dragway,,,,,,,,,,,13.8,102,')) fail(`export: ${exported}`);
+
+    // Three slips more, on their days' air: the sample car fitted to the
+    // five, with its validation, is torvane-run --json --slips's fit, double
+    // for double, and stays so after a reload.
+    const more = 'date,temperature,pressure,humidity,sixtyFootTime,eighthMileTime,eighthMileSpeed,quarterMileTime,'
+      + 'quarterMileSpeed\r\n2026-04-20,85,28.9,60,2.08,9.10,79.5,14.05,100.4\r\n'
+      + '2026-05-10,60,29.4,30,2.01,8.95,80.9,13.82,102.1\r\n2026-05-11,,,,2.03,8.99,80.4,13.88,101.5\r\n';
+    writeFileSync(join(dir, 'more.csv'), more);
+    const header = 'date,track,temperature,pressure,humidity,sixtyFootTime,eighthMileTime,eighthMileSpeed,'
+      + 'quarterMileTime,quarterMileSpeed\r\n';
+    writeFileSync(join(dir, 'all.csv'), `${header}2026-05-01,Dragway,,,,,,,13.95,101.2\r\n`
+      + '2026-05-04,Dragway,,,,,,,13.80,102.0\r\n'
+      + more.split('\r\n').slice(1).filter((l) => l).map((l) => `${l.replace(/^([^,]*),/, '$1,,')}\r\n`).join(''));
+    const car = join(examples, 'sports-car.trv');
+    const expected = JSON.parse(execFileSync(runner, ['--json', '--slips', join(dir, 'all.csv'), car],
+      { encoding: 'utf8' }))[0].calibration;
+    await page.setInputFiles('#open-file', car);
+    await page.setInputFiles('#import-csv', join(dir, 'more.csv'));
+    await page.waitForFunction(() => document.querySelector('#slips').dataset.count === '5');
+    const compareFit = async (when) => {
+      await page.waitForFunction(() => document.querySelector('#fit').dataset.horsepower !== undefined);
+      const fit = await page.evaluate(() => ({ ...document.querySelector('#fit').dataset }));
+      const runs = JSON.parse(fit.runs);
+      const errors = JSON.parse(fit.errors);
+      const pairs = [['horsepower', Number(fit.horsepower), expected.horsepower],
+        ['spinTime', Number(fit.spinTime), expected.spinTime]];
+      expected.runs.forEach((run, i) => {
+        pairs.push([`run ${i + 1} quarterMileTime`, runs[i][0], run.quarterMileTime.predicted]);
+        pairs.push([`run ${i + 1} quarterMileSpeed`, runs[i][1], run.quarterMileSpeed.predicted]);
+      });
+      for (const figure of ['quarterMileTime', 'quarterMileSpeed']) {
+        for (const [key, value] of Object.entries(expected.leaveOneOutError[figure])) {
+          pairs.push([`leaveOneOutError.${figure}.${key}`, errors[figure][key], value]);
+        }
+      }
+      for (const [name, shown, value] of pairs) {
+        if (!Object.is(shown, value)) fail(`fit ${when}: ${name}: page ${shown}, runner ${value}`);
+      }
+      const card = await page.$$eval('#report-card tr', (rows) => rows.length);
+      const prediction = await page.textContent('#prediction');
+      if (card !== 6 || !prediction.includes(' ± ')) fail(`fit ${when}: report card rows ${card}, prediction ${prediction}`);
+      return pairs.length;
+    };
+    const compared = await compareFit('after the import');
+    await page.reload();
+    await page.waitForSelector('body[data-logbook="true"]');
+    await compareFit('after a reload');
+    // A slip deleted stays deleted.
+    await page.click('#slips tr:nth-child(2) button');
+    await page.waitForFunction(() => document.querySelector('#slips').dataset.count === '4');
+    await page.reload();
+    await page.waitForSelector('body[data-logbook="true"]');
+    await page.waitForFunction(() => document.querySelector('#slips').dataset.count === '4');
     rmSync(dir, { recursive: true, force: true });
     await context.cleanup();
-    console.log('logbook: import with refusals, kept across a reload, quota refused without loss, export');
+    console.log('logbook: import with refusals, kept across a reload, quota refused without loss, export; '
+      + `the fit to five slips equals torvane-run's (${compared} doubles), after a reload too; a slip deleted`);
   },
 
   // After the first visit the page opens and computes with no network.
@@ -263,8 +319,18 @@ const checks = {
     await page.keyboard.type('400');
     const et = await page.textContent('#compare td[data-car="0"][data-figure="Quarter mile elapsed time"]');
     if (!(Number(et) < 13.87)) fail(`typed car: ${et}`);
+    // A file picker reached by Tab shows its focus on its own label, and on
+    // no other control.
+    await page.waitForSelector('body[data-logbook="true"]');
+    for (let i = 0; i < 80 && await page.evaluate(() => document.activeElement.id) !== 'import-csv'; ++i) {
+      await page.keyboard.press('Tab');
+    }
+    const outlined = await page.evaluate(() => [...document.querySelectorAll('button, .button')]
+      .filter((e) => getComputedStyle(e).outlineStyle !== 'none').map((e) => e.textContent.trim()));
+    if (outlined.join() !== 'Import runs…') fail(`focus of the import picker shows on: ${outlined.join(', ')}`);
     await context.cleanup();
-    console.log('keyboard: every input labelled; a car typed by keyboard alone, checked as typed');
+    console.log('keyboard: every input labelled; a car typed by keyboard alone, checked as typed; '
+      + 'a file picker shows its focus');
   },
 
   // In German by the browser's language, with the desktop's translations.
@@ -286,22 +352,41 @@ const checks = {
   // The pictures at 1366×768 and 390×844, light and dark, three cars.
   async screenshots(base) {
     mkdirSync(shots, { recursive: true });
+    const dir = mkdtempSync(join(tmpdir(), 'torvane-shots-'));
+    const slips = join(dir, 'runs.csv');
+    writeFileSync(slips, 'date,track,temperature,pressure,humidity,sixtyFootTime,eighthMileTime,eighthMileSpeed,'
+      + 'quarterMileTime,quarterMileSpeed\r\n2026-05-01,Dragway,70,29.1,40,2.05,9.02,80.1,13.95,101.2\r\n'
+      + '2026-05-02,Dragway,85,28.9,60,2.08,9.10,79.5,14.05,100.4\r\n2026-05-03,Dragway,60,29.4,30,2.01,8.95,80.9,13.82,102.1\r\n'
+      + '2026-05-04,Dragway,77,29.2,50,,,,13.90,101.6\r\n2026-05-05,Dragway,,,,2.03,8.99,80.4,13.88,101.5\r\n');
+    // Both sizes in both schemes in English, and German on a desktop, a
+    // phone and the narrowest phone the page is for.
+    const shotsToTake = [];
     for (const scheme of ['light', 'dark']) {
-      for (const [width, height] of [[1366, 768], [390, 844]]) {
-        const context = await launch({ viewport: { width, height }, colorScheme: scheme, deviceScaleFactor: 1 });
-        const page = await context.newPage();
-        await page.goto(`${base}#model=road`);
-        await ready(page);
-        await page.setInputFiles('#open-file', ['economy-car.trv', 'supercar.trv'].map((c) => join(examples, c)));
-        await page.waitForFunction(() => window.torvane.state.cars.length === 3);
-        await page.fill('#whatif-horsepower', '15');
-        await page.dispatchEvent('#whatif-horsepower', 'input');
-        await page.evaluate(() => { document.activeElement.blur(); window.scrollTo(0, 0); });
-        await page.screenshot({ path: join(shots, `web-${width}x${height}-${scheme}.png`) });
-        await page.screenshot({ path: join(shots, `web-${width}x${height}-${scheme}-full.png`), fullPage: true });
-        await context.cleanup();
-      }
+      for (const size of [[1366, 768], [390, 844]]) shotsToTake.push([...size, scheme, 'en-US']);
     }
+    shotsToTake.push([1366, 768, 'light', 'de-DE'], [390, 844, 'dark', 'de-DE'], [360, 740, 'light', 'de-DE']);
+    for (const [width, height, scheme, locale] of shotsToTake) {
+      const context = await launch({ viewport: { width, height }, colorScheme: scheme, deviceScaleFactor: 1, locale });
+      const page = await context.newPage();
+      await page.goto(`${base}#model=road`);
+      await ready(page);
+      await page.setInputFiles('#open-file', ['economy-car.trv', 'supercar.trv'].map((c) => join(examples, c)));
+      await page.waitForFunction(() => window.torvane.state.cars.length === 3);
+      await page.waitForSelector('body[data-logbook="true"]');
+      await page.setInputFiles('#import-csv', slips);
+      await page.waitForFunction(() => !['none', 'pending', undefined].includes(document.querySelector('#fit').dataset.outcome));
+      await page.fill('#whatif-horsepower', '15');
+      await page.dispatchEvent('#whatif-horsepower', 'input');
+      await page.evaluate(() => { document.activeElement.blur(); window.scrollTo(0, 0); });
+      const name = `web-${width}x${height}-${scheme}${locale === 'de-DE' ? '-de' : ''}`;
+      await page.screenshot({ path: join(shots, `${name}.png`) });
+      await page.screenshot({ path: join(shots, `${name}-full.png`), fullPage: true });
+      // Nothing wider than the page: no box, table or text runs off a phone.
+      const overflow = await page.evaluate(() => document.documentElement.scrollWidth - window.innerWidth);
+      if (overflow > 0) fail(`${name}: the page is ${overflow} px wider than the window`);
+      await context.cleanup();
+    }
+    rmSync(dir, { recursive: true, force: true });
     console.log(`screenshots: in ${shots}`);
   },
 };

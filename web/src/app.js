@@ -11,7 +11,9 @@ import {
   currentLocale,
 } from './messages.js';
 import { decodeTrv, encodeTrv, readRoadKeys, saveRefusal, takeRoadKey, fieldName } from './trv.js';
-import { Logbook, readSlipsCsv, slipsCsv, storageMessage, predictionFor, COLUMNS } from './logbook.js';
+import {
+  Logbook, readSlipsCsv, slipsCsv, slipsFileRefusal, storageMessage, Fitter, fitTexts, COLUMNS,
+} from './logbook.js';
 import { Curves } from './chart.js';
 import { convert, unitLabel } from './units.js';
 
@@ -116,6 +118,7 @@ function runCar(car, air, scale = [1, 1, 1], samples = 160) {
 function translatePage() {
   for (const element of document.querySelectorAll('[data-t]')) element.textContent = t(element.dataset.t);
   $('car-tabs').setAttribute('aria-label', t('Cars'));
+  $('fit-title').textContent = tr('LogbookPage', 'Fit and prediction');
 }
 
 function renderTabs() {
@@ -156,7 +159,14 @@ function field(id, labelText, input, unit, messageId) {
   message.className = 'message';
   message.id = messageId;
   message.setAttribute('aria-live', 'polite');
-  row.append(label, input, unitSpan, message);
+  // A choice without a unit takes the unit's room too, so that its longest
+  // word ("typical (combustion)") shows whole.
+  if (input.tagName === 'SELECT' && !unit) {
+    input.classList.add('wide');
+    row.append(label, input, message);
+  } else {
+    row.append(label, input, unitSpan, message);
+  }
   return row;
 }
 
@@ -503,6 +513,7 @@ function update() {
   updateWhatIf();
   updatePlaceholders();
   writeFragment();
+  if (logbook && logbook.db) renderFit();
 }
 
 // A road field left empty shows the typical value the model takes.
@@ -533,7 +544,9 @@ function renderAll() {
 async function openFiles(files) {
   const messages = [];
   for (const file of files) {
-    const bytes = new Uint8Array(await file.arrayBuffer());
+    // No more than a reader of car files reads (TrvMaxScannedBytes and the
+    // byte after them).
+    const bytes = new Uint8Array(await file.slice(0, engine.maxTrvBytes).arrayBuffer());
     const words = decodeTrv(engine, bytes, file.name);
     if (words.error) { messages.push(words.error); continue; }
     const keys = readRoadKeys(engine, words.tail, words.tailFirstLine, file.name);
@@ -613,6 +626,8 @@ async function shareCar() {
 
 // ---- The logbook --------------------------------------------------------------
 
+const SLIP_DECIMALS = { sixtyFootTime: 3, eighthMileTime: 3, quarterMileTime: 3, quarterMileSpeed: 2 };
+
 async function renderSlips() {
   const table = $('slips');
   table.replaceChildren();
@@ -630,27 +645,139 @@ async function renderSlips() {
     const th = document.createElement('th');
     th.scope = 'col';
     th.textContent = tr('SlipTableModel', headers[key]);
+    if (!(key in SLIP_DECIMALS)) th.className = 'text';
     head.append(th);
   }
+  head.append(document.createElement('th'));
   table.append(head);
   for (const slip of slips) {
     const row = document.createElement('tr');
     for (const key of shownColumns) {
       const td = document.createElement('td');
-      td.textContent = slip[key] === undefined ? '' : String(slip[key]);
+      const value = slip[key];
+      // Numbers with the desktop table's decimals (SlipFieldDecimals).
+      td.textContent = value === undefined ? '' : key in SLIP_DECIMALS ? value.toFixed(SLIP_DECIMALS[key]) : String(value);
+      if (!(key in SLIP_DECIMALS)) td.className = 'text';
       row.append(td);
     }
+    // Deleting a slip is one transaction: it goes, or stays whole.
+    const cell = document.createElement('td');
+    const remove = document.createElement('button');
+    remove.type = 'button';
+    remove.textContent = tr('LogbookPage', 'Delete run');
+    remove.setAttribute('aria-label', `${tr('LogbookPage', 'Delete run')} ${slip.date || ''} ${slip.quarterMileTime ?? slip.eighthMileTime ?? ''}`.trim());
+    remove.addEventListener('click', async () => {
+      try {
+        await logbook.remove(slip.id);
+      } catch (error) {
+        $('logbook-status').textContent = storageMessage(error);
+        return;
+      }
+      await renderSlips();
+      $('import-csv').focus();
+    });
+    cell.append(remove);
+    row.append(cell);
     table.append(row);
   }
   table.dataset.count = String(slips.length);
-  const prediction = predictionFor(state.cars[state.selected], slips, lastAir);
-  $('fit').textContent = prediction ? prediction.text : t('The fit to the slips, the prediction with its bands and the report card come in a later version of the page.');
+  storedSlips = slips;
+  renderFit();
   return slips;
+}
+
+// The chosen car fitted to the stored slips, its next run predicted on the
+// day's air, and the report card; worked out again (on the fit's worker)
+// only when the car, the slips or the air change.
+let storedSlips = [];
+let fitKey = '';
+let fitter = null;
+function renderFit() {
+  const box = $('fit');
+  const car = state.cars[state.selected];
+  if (!box || !car || !lastAir) return;
+  const values = valuesOf(car);
+  const conditions = lastAir.conditions || { temperature: 77, pressure: 99000 / 3386.389, humidity: 0 };
+  const air = lastAir;
+  const key = JSON.stringify([values, conditions, air.message || '', storedSlips.map((s) => s.id), currentLocale()]);
+  if (key === fitKey) return;
+  fitKey = key;
+  const text = $('fit-text');
+  const prediction = $('prediction');
+  const card = $('report-card');
+  for (const name of ['horsepower', 'spinTime', 'runs', 'errors']) delete box.dataset[name];
+  if (!storedSlips.length) {
+    fitter.drop();
+    text.textContent = '';
+    prediction.textContent = '';
+    card.replaceChildren();
+    box.dataset.outcome = 'none';
+    return;
+  }
+  const count = storedSlips.length;
+  box.dataset.outcome = 'pending';
+  text.textContent = arg(tr('LogbookPage', 'Fitting the car to the runs (%1)…'), count.toLocaleString(currentLocale()));
+  fitter.fit(values, storedSlips, conditions).then((fit) => {
+    if (fit) showFit(fit, count, values[7], air);
+  });
+}
+
+function showFit(fit, count, shifts, air) {
+  const box = $('fit');
+  const card = $('report-card');
+  card.replaceChildren();
+  const texts = fitTexts(fit, count, shifts, air);
+  $('fit-text').textContent = texts.fit.join('\n');
+  $('prediction').textContent = texts.prediction;
+  // The fit's doubles as they are, for a reader that compares them.
+  if (fit.outcome === 0) {
+    box.dataset.horsepower = String(fit.horsepower);
+    box.dataset.spinTime = String(fit.spinTime);
+    box.dataset.runs = JSON.stringify(fit.runs.map((r) => [r.predicted.quarterMileTime, r.predicted.quarterMileSpeed]));
+    box.dataset.errors = JSON.stringify(fit.errors);
+  }
+  box.dataset.outcome = String(fit.outcome);
+  const caption = document.createElement('caption');
+  caption.textContent = tr('LogbookPage', 'Report card');
+  card.append(caption);
+  if (texts.report.message) {
+    const row = document.createElement('tr');
+    const td = document.createElement('td');
+    td.className = 'message';
+    td.textContent = texts.report.message;
+    row.append(td);
+    card.append(row);
+    return;
+  }
+  const head = document.createElement('tr');
+  for (const label of ['Way of predicting', 'Mean error (s)', 'Bias (s)']) {
+    const th = document.createElement('th');
+    th.scope = 'col';
+    th.textContent = tr('LogbookPage', label);
+    head.append(th);
+  }
+  card.append(head);
+  for (const row of texts.report.rows) {
+    const tr_ = document.createElement('tr');
+    if (row.best) tr_.className = 'best';
+    const th = document.createElement('th');
+    th.scope = 'row';
+    th.textContent = row.name;
+    tr_.append(th);
+    for (const value of [row.error, row.bias]) {
+      const td = document.createElement('td');
+      td.textContent = value;
+      tr_.append(td);
+    }
+    card.append(tr_);
+  }
 }
 
 async function importCsv(file) {
   const status = $('logbook-status');
-  const read = readSlipsCsv(await file.text());
+  const refusal = slipsFileRefusal(file.name, file.size);
+  if (refusal) { status.textContent = refusal; return; }
+  const read = readSlipsCsv(await file.text(), file.name);
   if (read.error) { status.textContent = read.error; return; }
   try {
     await logbook.add(read.slips);
@@ -678,15 +805,26 @@ async function start() {
   await loadLanguage(navigator.language || 'en', base.href.replace(/\/$/, ''));
   translatePage();
   engine = await loadEngine(new URL('wasm/', base).href);
+  fitter = new Fitter(engine, new URL('wasm/', base).href);
   curves = new Curves($('speed-chart'), $('distance-chart'), t);
-  state.units = localStorage.getItem('torvane.units') || 'imperial';
+  // The units chosen last, where the browser keeps them (it may not: a
+  // private window, a full store); the page works without.
+  try {
+    state.units = localStorage.getItem('torvane.units') || 'imperial';
+  } catch {
+    state.units = 'imperial';
+  }
   $('units').value = state.units;
   state.cars.push(readFragment());
   $('model').value = state.model;
   $('model').addEventListener('change', () => { state.model = $('model').value; update(); });
   $('units').addEventListener('change', () => {
     state.units = $('units').value;
-    localStorage.setItem('torvane.units', state.units);
+    try {
+      localStorage.setItem('torvane.units', state.units);
+    } catch {
+      // Not kept for the next visit; this one has them.
+    }
     update();
   });
   $('new-car').addEventListener('click', () => {

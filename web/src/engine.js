@@ -11,6 +11,17 @@ const OUT = {
   airFigures: 24, roadProblem: 34, pointCount: 36, shiftCount: 37, roadCar: 40, points: 64,
 };
 
+// The fit's buffers (TvRun, TvFit).
+const FIT_RUN = { weather: ['temperature', 'pressure', 'humidity'], splits: 3, datePlace: 10, stride: 11 };
+const FIT = { outcome: 0, horsepower: 3, spinTimeHeld: 7, errors: 16, prediction: 32, report: 44, runCount: 63,
+  runs: 64, runStride: 8 };
+// The fit's codes (numbers/Fit.h, numbers/ReportSums.h).
+export const FIT_OUTCOME = { fitted: 0, noRuns: 1, runRefused: 2, notFinished: 3, cancelled: 4 };
+export const BAND_GAP = { none: 0, notFitted: 1, tooFewRuns: 2 };
+export const PREDICTION_GAP = { none: 0, airOutOfRange: 1, notFinished: 2 };
+export const REPORT_GAP = { none: 0, notFitted: 1, tooFewRuns: 2 };
+export const HORSEPOWER_BOUND = { none: 0, lowest: 1, highest: 2 };
+
 export const FIELDS = ['horsepower', 'grillArea', 'windshieldArea', 'carWeight', 'dragCoefficient',
   'windshieldAngle', 'availableShifts', 'quarterMileShifts', 'spinTime'];
 export const RESULT_KEYS = ['topSpeedTime', 'topSpeed', 'topSpeedDistance', 'topSpeedWindForce',
@@ -164,5 +175,79 @@ export async function loadEngine(wasmUrl) {
     return { error, value: heap()[api.out] };
   }
 
-  return { parseField, checkCar, air, altimeter, run, scanTrv, roadValue };
+  // The car (classic law) fitted to its slips (numbers/Fit.h), with the
+  // validation's errors, the prediction on the day's air and the report card
+  // (numbers/ReportSums.h), as web/wasm/PageApi.h lays them out. `slips`
+  // hold the CSV columns' numbers (missing ones left out); `datePlaces`
+  // gives each slip's place in the order the logbook lists them.
+  function fit(values, conditions, slips, datePlaces) {
+    const base = module._tv_runs(slips.length) / 8;
+    let h = heap();
+    slips.forEach((slip, i) => {
+      const at = base + FIT_RUN.stride * i;
+      FIT_RUN.weather.forEach((key, k) => { h[at + k] = slip[key] ?? NaN; });
+      SPLIT_KEYS.forEach((key, k) => { h[at + FIT_RUN.splits + k] = slip[key] ?? NaN; });
+      h[at + FIT_RUN.datePlace] = datePlaces[i];
+    });
+    putCar(values);
+    h[api.in + IN.air] = conditions.temperature;
+    h[api.in + IN.air + 1] = conditions.pressure;
+    h[api.in + IN.air + 2] = conditions.humidity;
+    module._tv_fit(slips.length);
+    h = heap();
+    const o = api.out;
+    const at = (k) => h[o + k];
+    const error = (i) => {
+      const e = o + FIT.errors + 4 * i;
+      return { runs: h[e], meanAbsolute: h[e + 1], bias: h[e + 2], rootMeanSquare: h[e + 3] };
+    };
+    const band = (k) => (Number.isNaN(at(FIT.prediction + k)) ? null : at(FIT.prediction + k));
+    const runs = [];
+    for (let i = 0; i < at(FIT.runCount); ++i) {
+      const r = o + FIT.runs + FIT.runStride * i;
+      const predicted = {};
+      SPLIT_KEYS.forEach((key, k) => { predicted[key] = h[r + 1 + k]; });
+      runs.push({ finished: h[r] === 1, predicted });
+    }
+    const scores = [];
+    for (let m = 0; m < 5; ++m) {
+      const s = o + FIT.report + 2 + 3 * m;
+      scores.push({ runs: h[s], meanAbsoluteError: h[s + 1], bias: h[s + 2] });
+    }
+    return {
+      outcome: at(FIT.outcome),
+      refusedRun: at(FIT.outcome + 1),
+      unrunnableField: at(FIT.outcome + 2),
+      horsepower: at(FIT.horsepower),
+      spinTime: at(FIT.horsepower + 1),
+      sumOfSquares: at(FIT.horsepower + 2),
+      figures: at(FIT.horsepower + 3),
+      spinTimeHeld: at(FIT.spinTimeHeld) === 1,
+      fewerShifts: at(FIT.spinTimeHeld + 1),
+      horsepowerBound: at(FIT.spinTimeHeld + 2),
+      failingRange: at(FIT.spinTimeHeld + 3),
+      folds: at(FIT.spinTimeHeld + 4),
+      bandGap: at(FIT.spinTimeHeld + 5),
+      errors: {
+        quarterMileTime: error(0), quarterMileSpeed: error(1), eighthMileTime: error(2), eighthMileSpeed: error(3),
+      },
+      prediction: {
+        gap: at(FIT.prediction),
+        failingAir: at(FIT.prediction + 1),
+        finished: at(FIT.prediction + 2) === 1,
+        quarterMileTime: at(FIT.prediction + 3),
+        quarterMileSpeed: at(FIT.prediction + 4),
+        eighthMileTime: at(FIT.prediction + 5),
+        eighthMileSpeed: at(FIT.prediction + 6),
+        bands: {
+          quarterMileTime: band(7), quarterMileSpeed: band(8), eighthMileTime: band(9), eighthMileSpeed: band(10),
+        },
+        banded: at(FIT.prediction + 11) === 1,
+      },
+      report: { gap: at(FIT.report), best: at(FIT.report + 1), scores },
+      runs,
+    };
+  }
+
+  return { parseField, checkCar, air, altimeter, run, scanTrv, roadValue, fit, maxTrvBytes: api.bytesSize };
 }

@@ -5,6 +5,8 @@
 #include "numbers/Car.h"
 #include "numbers/Checks.h"
 #include "numbers/DayRun.h"
+#include "numbers/Fit.h"
+#include "numbers/ReportSums.h"
 #include "numbers/RoadKeyValues.h"
 #include "numbers/RoadRun.h"
 #include "numbers/TrvWords.h"
@@ -12,7 +14,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <string_view>
+#include <vector>
 
 #ifdef __EMSCRIPTEN__
 #include <emscripten/emscripten.h>
@@ -28,6 +32,7 @@ double in[TvIn::Size];
 double out[TvOut::Size];
 char text[4096];
 char bytes[TrvMaxScannedBytes + 1];
+std::vector<double> runsBuffer;
 
 CarInputs carOf(const double* values)
 {
@@ -180,6 +185,101 @@ void runRoad(const RoadCar& car, const AirFigures& air, int samples)
     out[TvOut::ShiftCount] = static_cast<double>(shifts);
 }
 
+// A run of the runs buffer.
+RunFigures runFiguresOf(const double* at)
+{
+    RunFigures run;
+    run.temperature = numberKey(at[TvRun::Weather]);
+    run.pressure = numberKey(at[TvRun::Weather + 1]);
+    run.humidity = numberKey(at[TvRun::Weather + 2]);
+    std::optional<double>* splits[] = { &run.sixtyFootTime,    &run.threeThirtyFootTime, &run.eighthMileTime,
+                                        &run.eighthMileSpeed,  &run.thousandFootTime,    &run.quarterMileTime,
+                                        &run.quarterMileSpeed };
+    for (std::size_t i = 0; i < std::size(splits); ++i)
+        *splits[i] = numberKey(at[TvRun::Splits + i]);
+    return run;
+}
+
+double orNaN(const std::optional<double>& value)
+{
+    return value ? *value : std::numeric_limits<double>::quiet_NaN();
+}
+
+void writeSplits(const SplitTimes& s, double* to)
+{
+    const std::array<double, 7> splits = { s.sixtyFootTime,    s.threeThirtyFootTime, s.eighthMileTime,
+                                           s.eighthMileSpeed,  s.thousandFootTime,    s.quarterMileTime,
+                                           s.quarterMileSpeed };
+    std::copy(splits.begin(), splits.end(), to);
+}
+
+void writeFit(const FitCalibration& calibration)
+{
+    const FitResult& fit = calibration.fit;
+    out[TvFit::Outcome] = static_cast<double>(fit.outcome);
+    out[TvFit::RefusedRun] = fit.refusedRun;
+    out[TvFit::UnrunnableField] = fit.unrunnableField ? static_cast<double>(*fit.unrunnableField) : -1;
+    out[TvFit::Horsepower] = fit.horsepower;
+    out[TvFit::SpinTime] = fit.spinTime;
+    out[TvFit::SumOfSquares] = fit.sumOfSquares;
+    out[TvFit::Figures] = fit.figures;
+    out[TvFit::SpinTimeHeld] = fit.spinTimeHeld ? 1 : 0;
+    out[TvFit::FewerShifts] = fit.fewerShifts;
+    out[TvFit::HorsepowerBound] = static_cast<double>(fit.horsepowerBound);
+    out[TvFit::FailingRange] = fit.Fitted() ? FailingInputRange(fit.car) : -1;
+    out[TvFit::Folds] = calibration.folds;
+    out[TvFit::BandGap] = static_cast<double>(calibration.band.gap);
+    const FitBand& band = calibration.band;
+    const std::array<const FigureError*, 4> errors = { &band.quarterMileTime, &band.quarterMileSpeed,
+                                                       &band.eighthMileTime, &band.eighthMileSpeed };
+    for (std::size_t i = 0; i < errors.size(); ++i) {
+        double* at = out + TvFit::Errors + 4 * i;
+        at[0] = errors[i]->runs;
+        at[1] = errors[i]->meanAbsolute;
+        at[2] = errors[i]->bias;
+        at[3] = errors[i]->rootMeanSquare;
+    }
+    constexpr std::size_t room = (TvOut::Size - TvFit::Runs) / TvFit::RunStride;
+    const std::size_t shown = std::min(fit.runs.size(), room);
+    out[TvFit::RunCount] = static_cast<double>(shown);
+    for (std::size_t i = 0; i < shown; ++i) {
+        const SlipResidual& r = fit.runs[i];
+        double* at = out + TvFit::Runs + TvFit::RunStride * i;
+        at[0] = r.finished ? 1 : 0;
+        const std::array<double, 7> predicted = {
+            r.sixtyFootTime.predicted,   r.threeThirtyFootTime.predicted, r.eighthMileTime.predicted,
+            r.eighthMileSpeed.predicted, r.thousandFootTime.predicted,    r.quarterMileTime.predicted,
+            r.quarterMileSpeed.predicted,
+        };
+        std::copy(predicted.begin(), predicted.end(), at + 1);
+    }
+}
+
+void writePrediction(const DayPrediction& p)
+{
+    double* at = out + TvFit::Prediction;
+    const std::optional<AirField> failing = FailingAirField(p.air);
+    const std::array<double, 12> values = {
+        static_cast<double>(p.gap), failing ? static_cast<double>(*failing) : -1, p.finished ? 1.0 : 0.0,
+        p.quarterMileTime, p.quarterMileSpeed, p.eighthMileTime, p.eighthMileSpeed,
+        orNaN(p.quarterMileTimeBand), orNaN(p.quarterMileSpeedBand), orNaN(p.eighthMileTimeBand),
+        orNaN(p.eighthMileSpeedBand), p.banded ? 1.0 : 0.0,
+    };
+    std::copy(values.begin(), values.end(), at);
+}
+
+void writeReport(const ReportSums& card)
+{
+    double* at = out + TvFit::Report;
+    at[0] = static_cast<double>(card.gap);
+    at[1] = card.best;
+    for (std::size_t m = 0; m < card.scores.size(); ++m) {
+        at[2 + 3 * m] = card.scores[m].runs;
+        at[3 + 3 * m] = card.scores[m].meanAbsoluteError;
+        at[4 + 3 * m] = card.scores[m].bias;
+    }
+}
+
 } // namespace
 
 extern "C" {
@@ -296,6 +396,44 @@ TV_EXPORT int tv_run(int model, int samples)
     else
         runClassic(car, air, samples);
     return static_cast<int>(out[TvOut::Outcome]);
+}
+
+TV_EXPORT double* tv_runs(int count)
+{
+    runsBuffer.assign(static_cast<std::size_t>(std::max(count, 0)) * TvRun::Stride, 0.0);
+    return runsBuffer.data();
+}
+
+TV_EXPORT int tv_fit(int count)
+{
+    std::fill(out, out + TvFit::Runs, 0.0);
+    const std::size_t n = std::min(static_cast<std::size_t>(std::max(count, 0)), runsBuffer.size() / TvRun::Stride);
+    std::vector<RunFigures> runs;
+    std::vector<int> dateOrder(n);
+    runs.reserve(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const double* at = runsBuffer.data() + TvRun::Stride * i;
+        runs.push_back(runFiguresOf(at));
+        // A place out of range or given twice leaves the runs as given.
+        dateOrder[i] = static_cast<int>(i);
+    }
+    std::vector<int> byPlace(n, -1);
+    bool placed = true;
+    for (std::size_t i = 0; i < n && placed; ++i) {
+        const double place = runsBuffer[TvRun::Stride * i + TvRun::DatePlace];
+        const auto k = static_cast<std::size_t>(place);
+        placed = place >= 0 && place < static_cast<double>(n) && byPlace[k] < 0;
+        if (placed)
+            byPlace[k] = static_cast<int>(i);
+    }
+    if (placed)
+        dateOrder = byPlace;
+    const FitCalibration calibration = CalibrateToRuns(carOf(in + TvIn::Car), runs);
+    writeFit(calibration);
+    if (calibration.fit.Fitted())
+        writePrediction(PredictOnDay(calibration.fit.car, calibration.band, airOf(in + TvIn::Air)));
+    writeReport(ReportSumsOf(calibration, dateOrder));
+    return static_cast<int>(calibration.fit.outcome);
 }
 
 } // extern "C"

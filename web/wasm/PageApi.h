@@ -42,6 +42,50 @@ inline constexpr std::size_t Size = 16384;
 // The shifts follow the points: ShiftCount × (elapsed s, mph).
 } // namespace TvOut
 
+// The runs buffer of a fit (tv_runs): RunStride doubles a run, its weather
+// (°F, inHg station, %) and its slip's seven splits (60 ft, 330 ft, 1/8 mile
+// and its mph, 1000 ft, 1/4 mile and its mph), NaN where the run does not
+// give one, then its place in date order (the order the logbook lists the
+// runs in, for the report card's run before).
+namespace TvRun {
+inline constexpr std::size_t Weather = 0;
+inline constexpr std::size_t Splits = 3;
+inline constexpr std::size_t DatePlace = 10;
+inline constexpr std::size_t Stride = 11;
+} // namespace TvRun
+
+// The output buffer of a fit (tv_fit), each code as a number.
+namespace TvFit {
+inline constexpr std::size_t Outcome = 0;         // FitOutcome
+inline constexpr std::size_t RefusedRun = 1;      // the run refused, -1 for none
+inline constexpr std::size_t UnrunnableField = 2; // InputField, -1 for none
+inline constexpr std::size_t Horsepower = 3;      // hp on the standard day
+inline constexpr std::size_t SpinTime = 4;        // s
+inline constexpr std::size_t SumOfSquares = 5;
+inline constexpr std::size_t Figures = 6;
+inline constexpr std::size_t SpinTimeHeld = 7;    // 1 when held at 0
+inline constexpr std::size_t FewerShifts = 8;     // 0 when none reach the runs
+inline constexpr std::size_t HorsepowerBound = 9; // HorsepowerBound
+inline constexpr std::size_t FailingRange = 10;   // the fitted car's first failing range test, -1 for none
+inline constexpr std::size_t Folds = 11;
+inline constexpr std::size_t BandGap = 12;        // BandGap
+// The validation's errors: quarter-mile time and speed, eighth-mile time
+// and speed, each (runs, mean absolute, bias, root mean square).
+inline constexpr std::size_t Errors = 16;
+// The prediction on the input buffer's air: gap (PredictionGap), failing
+// AirField (-1 for none), finished, then 1/4-mile time and speed, 1/8-mile
+// time and speed, and their four bands (NaN where none), and 1 when banded.
+inline constexpr std::size_t Prediction = 32;
+// The report card: gap (ReportGap), the best method (-1 for none), then for
+// each PredictionMethod (runs, mean absolute error, bias).
+inline constexpr std::size_t Report = 44;
+inline constexpr std::size_t RunCount = 63; // the runs whose slips follow
+// Each run's slip beside the fitted car's: finished, then the model's seven
+// splits, in the order of the runs given.
+inline constexpr std::size_t Runs = 64;
+inline constexpr std::size_t RunStride = 8;
+} // namespace TvFit
+
 extern "C" {
 double* tv_in();
 double* tv_out();
@@ -79,4 +123,11 @@ int tv_road_value(int key, int length);
 // 1 the road model; `samples` points of each curve up to the quarter mile.
 // Returns the outcome (SimulationOutcome as a number).
 int tv_run(int model, int samples);
+// The runs buffer, with room for `count` runs (TvRun); its place may move
+// with each call.
+double* tv_runs(int count);
+// Calibrates the car of the input buffer (classic law) to the `count` runs
+// of the runs buffer, predicts its run on the input buffer's air and scores
+// the report card, in the output buffer (TvFit). Returns the FitOutcome.
+int tv_fit(int count);
 }
