@@ -70,6 +70,9 @@ public:
     // logbook is open and the file is as it was.
     QString Open(const QString& path, OpenMode mode = OpenMode::OrCreate);
     void Close();
+    // Takes the place of `other`, which takes this one's: a logbook opened
+    // on its own replaces the open one without opening its file again.
+    void Swap(Logbook& other) noexcept;
     bool IsOpen() const;
     // Opened from a file that cannot be written (or in a folder that cannot):
     // reading works, every change is refused.

@@ -88,6 +88,97 @@
     </message>
 </context>
 <context>
+    <name>CarFiles</name>
+    <message>
+        <source>Export the comparison</source>
+        <translation>Vergleich exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>comparison</source>
+        <translation>vergleich</translation>
+    </message>
+    <message>
+        <source>The comparison was written to %1.</source>
+        <translation>Der Vergleich wurde in %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Export the report</source>
+        <translation>Bericht exportieren</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>Der Bericht wurde in %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Could not make the report; nothing was written to %1.</source>
+        <translation>Der Bericht ließ sich nicht erstellen; in %1 wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Export the curves</source>
+        <translation>Kurven exportieren</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>curves</source>
+        <translation>kurven</translation>
+    </message>
+    <message>
+        <source>The curves were written to %1.</source>
+        <translation>Die Kurven wurden in %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Could not make the picture; nothing was written to %1.</source>
+        <translation>Das Bild ließ sich nicht erstellen; in %1 wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files could not be opened:</source>
+        <translation>%1 von %2 Dateien ließen sich nicht öffnen:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is open as a new car: its name is not valid UTF-8, so the garage cannot save under it. Save the car under another name.</source>
+        <translation>%1 ist als neues Auto geöffnet: Sein Name ist kein gültiges UTF-8, daher kann die Garage nicht unter ihm speichern. Speichern Sie das Auto unter einem anderen Namen.</translation>
+    </message>
+    <message>
+        <source>%1 is open already.</source>
+        <translation>%1 ist schon geöffnet.</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>%1 geöffnet</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Save %1</source>
+        <translation>%1 speichern</translation>
+    </message>
+    <message>
+        <source>Torvane files (*.trv)</source>
+        <translation>Torvane-Dateien (*.trv)</translation>
+    </message>
+    <message>
+        <source>%1 was read again from its file.</source>
+        <translation>%1 wurde neu aus seiner Datei gelesen.</translation>
+    </message>
+</context>
+<context>
     <name>CarForm</name>
     <message>
         <source>&amp;Power:</source>
@@ -1043,28 +1134,8 @@ Option.
         <translation>Vergleich als &amp;CSV…</translation>
     </message>
     <message>
-        <source>Export the comparison</source>
-        <translation>Vergleich exportieren</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv)</source>
-        <translation>CSV-Dateien (*.csv)</translation>
-    </message>
-    <message>
-        <source>comparison</source>
-        <translation>vergleich</translation>
-    </message>
-    <message>
         <source>Report as &amp;PDF…</source>
         <translation>Bericht als &amp;PDF…</translation>
-    </message>
-    <message>
-        <source>Export the report</source>
-        <translation>Bericht exportieren</translation>
-    </message>
-    <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <source>Curves as P&amp;NG…</source>
@@ -1139,22 +1210,6 @@ Option.
         <translation>Datei</translation>
     </message>
     <message>
-        <source>%1 of %2 files could not be opened:</source>
-        <translation>%1 von %2 Dateien ließen sich nicht öffnen:</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>%1 is open already.</source>
-        <translation>%1 ist schon geöffnet.</translation>
-    </message>
-    <message>
-        <source>Opened %1</source>
-        <translation>%1 geöffnet</translation>
-    </message>
-    <message>
         <source>New car</source>
         <translation>Neues Auto</translation>
     </message>
@@ -1163,36 +1218,8 @@ Option.
         <translation>Neues Auto %1</translation>
     </message>
     <message>
-        <source>Saved %1.</source>
-        <translation>%1 gespeichert.</translation>
-    </message>
-    <message>
-        <source>Save %1</source>
-        <translation>%1 speichern</translation>
-    </message>
-    <message>
         <source>Torvane files (*.trv)</source>
         <translation>Torvane-Dateien (*.trv)</translation>
-    </message>
-    <message>
-        <source>The comparison was written to %1.</source>
-        <translation>Der Vergleich wurde in %1 geschrieben.</translation>
-    </message>
-    <message>
-        <source>Could not make the report; nothing was written to %1.</source>
-        <translation>Der Bericht ließ sich nicht erstellen; in %1 wurde nichts geschrieben.</translation>
-    </message>
-    <message>
-        <source>The report was written to %1.</source>
-        <translation>Der Bericht wurde in %1 geschrieben.</translation>
-    </message>
-    <message>
-        <source>Could not make the picture; nothing was written to %1.</source>
-        <translation>Das Bild ließ sich nicht erstellen; in %1 wurde nichts geschrieben.</translation>
-    </message>
-    <message>
-        <source>The curves were written to %1.</source>
-        <translation>Die Kurven wurden in %1 geschrieben.</translation>
     </message>
     <message>
         <source>Torvane Garage</source>
@@ -1235,18 +1262,6 @@ Option.
         <translation>Das Bild ist so groß wie angegeben mal der Skalierung, in Pixeln.</translation>
     </message>
     <message>
-        <source>Export the curves</source>
-        <translation>Kurven exportieren</translation>
-    </message>
-    <message>
-        <source>PNG pictures (*.png)</source>
-        <translation>PNG-Bilder (*.png)</translation>
-    </message>
-    <message>
-        <source>curves</source>
-        <translation>kurven</translation>
-    </message>
-    <message>
         <source>Print the comparison</source>
         <translation>Vergleich drucken</translation>
     </message>
@@ -1279,10 +1294,6 @@ Option.
         <translation>Vor dem Schließen speichern?</translation>
     </message>
     <message>
-        <source>%1 was read again from its file.</source>
-        <translation>%1 wurde neu aus seiner Datei gelesen.</translation>
-    </message>
-    <message>
         <source>File changed</source>
         <translation>Datei geändert</translation>
     </message>
@@ -1301,10 +1312,6 @@ Option.
     <message>
         <source>&amp;Reload</source>
         <translation>&amp;Neu laden</translation>
-    </message>
-    <message>
-        <source>%1 is open as a new car: its name is not valid UTF-8, so the garage cannot save under it. Save the car under another name.</source>
-        <translation>%1 ist als neues Auto geöffnet: Sein Name ist kein gültiges UTF-8, daher kann die Garage nicht unter ihm speichern. Speichern Sie das Auto unter einem anderen Namen.</translation>
     </message>
 </context>
 <context>
