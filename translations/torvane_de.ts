@@ -27,6 +27,14 @@
         <source>The altimeter setting and the elevation give a station pressure of %1 inHg; it must be between 20 and 32 inHg.</source>
         <translation>Höhenmessereinstellung (QNH) und Streckenhöhe ergeben einen Stationsdruck von %1 inHg; er muss zwischen 20 und 32 inHg liegen.</translation>
     </message>
+    <message>
+        <source>The station pressure of %1 inHg is more than 1.5 inHg from the standard pressure at %2 ft (%3 inHg): it looks like an altimeter setting, or the elevation is not the track&apos;s.</source>
+        <translation>Der Stationsdruck von %1 inHg weicht um mehr als 1,5 inHg vom Normdruck in %2 ft Höhe (%3 inHg) ab: Er sieht wie eine Höhenmessereinstellung (QNH) aus, oder die Streckenhöhe stimmt nicht.</translation>
+    </message>
+    <message>
+        <source>The altimeter setting of %1 inHg is more than 1.5 inHg from the standard pressure at sea level (29.92 inHg), to which it is reduced: it looks like a station pressure.</source>
+        <translation>Die Höhenmessereinstellung (QNH) von %1 inHg weicht um mehr als 1,5 inHg vom Normdruck auf Meereshöhe (29,92 inHg) ab, auf den sie umgerechnet ist: Sie sieht wie ein Stationsdruck aus.</translation>
+    </message>
 </context>
 <context>
     <name>Calibration</name>
