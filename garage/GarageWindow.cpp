@@ -237,7 +237,9 @@ LogbookPage* GarageWindow::LogbookView()
     if (!logbookPage) {
         // The logbook is opened when it is first needed, not at start.
         if (!logbook->IsOpen()) {
-            const QString error = logbook->Open(settings->LogbookPath());
+            // Read through for damage by the page's first read, on a worker.
+            const QString error =
+                logbook->Open(settings->LogbookPath(), Logbook::OpenMode::OrCreate, Logbook::Check::Later);
             if (!error.isEmpty())
                 messageBar->ShowError(error);
         }
@@ -256,13 +258,14 @@ bool GarageWindow::OpenLogbook(const QString& path)
     // logbook that is open as it is.
     {
         Logbook trial;
-        const QString error = trial.Open(path);
+        const QString error = trial.Open(path, Logbook::OpenMode::OrCreate, Logbook::Check::Later);
         if (!error.isEmpty()) {
             messageBar->ShowError(error);
             return false;
         }
     }
-    if (const QString error = logbook->Open(path); !error.isEmpty()) {
+    if (const QString error = logbook->Open(path, Logbook::OpenMode::OrCreate, Logbook::Check::Later);
+        !error.isEmpty()) {
         messageBar->ShowError(error);
         return false;
     }

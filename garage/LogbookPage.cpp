@@ -651,17 +651,8 @@ QString LogbookPage::DeleteSelectedRuns()
     QList<qint64> ids;
     for (const QModelIndex& index : runsView->selectionModel()->selectedRows())
         ids << runs->RunAt(index.row()).id;
-    // One click, one step to undo, however many runs it deletes.
-    QUndoStack* undo = cars->UndoStack();
-    undo->beginMacro(tr("Delete runs"));
-    QString error;
-    for (qint64 id : std::as_const(ids)) {
-        error = edits->DeleteSlip(id);
-        if (!error.isEmpty())
-            break;
-    }
-    undo->endMacro();
-    return error;
+    // One click, one change and one step to undo, however many runs it deletes.
+    return edits->DeleteSlips(ids);
 }
 
 QString LogbookPage::ImportRuns(const QString& path)

@@ -1508,6 +1508,10 @@ Option.
         <source>%1 has been changed by another window or program since; it was left as it is.</source>
         <translation>%1 wurde seitdem von einem anderen Fenster oder Programm geändert; er wurde so belassen, wie er ist.</translation>
     </message>
+    <message>
+        <source>The logbook %1 is still being checked for damage: the change was not saved.</source>
+        <translation>Das Logbuch %1 wird noch auf Schäden geprüft: Die Änderung wurde nicht gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>LogbookPage</name>
@@ -1726,10 +1730,6 @@ Option.
     <message>
         <source>CSV files (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
-    </message>
-    <message>
-        <source>Delete runs</source>
-        <translation>Läufe löschen</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -2225,6 +2225,10 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>Could not redo “%1”: %2</source>
         <translation>„%1“ ließ sich nicht wiederholen: %2</translation>
+    </message>
+    <message>
+        <source>Delete runs</source>
+        <translation>Läufe löschen</translation>
     </message>
 </context>
 <context>
