@@ -2,16 +2,11 @@
 #include "core/InputChecks.h"
 
 #include "core/NumberText.h"
+#include "numbers/Checks.h"
 
 #include <QCoreApplication>
 
 namespace {
-
-// Both bounds pass; written so that a NaN fails.
-bool within(double value, double low, double high)
-{
-    return value >= low && value <= high;
-}
 
 QString translated(const char* text)
 {
@@ -23,9 +18,7 @@ const char quarterMileShiftsMessage[] = QT_TRANSLATE_NOOP(
 
 bool passes(const RangeTest& test, const CarInputs& car)
 {
-    if (test.field == InputField::QuarterMileShifts)
-        return car.quarterMileShifts >= 1 && car.quarterMileShifts <= car.availableShifts - 1;
-    return within(car.Value(test.field), test.low, test.high);
+    return PassesInputRange({ test.field, test.low, test.high, test.width, test.precision }, car);
 }
 
 QString messageOf(const RangeTest& test)
@@ -45,26 +38,26 @@ QString messageOf(const RangeTest& test)
 
 const std::array<RangeTest, InputFieldCount>& RangeTests()
 {
-    static const std::array<RangeTest, InputFieldCount> tests = { {
-        { InputField::Horsepower, 100, 1500,
-          QT_TRANSLATE_NOOP("InputChecks", "The horsepower must be between %1 and %2"), 6, 2 },
-        { InputField::GrillArea, 2, 20,
-          QT_TRANSLATE_NOOP("InputChecks", "The grill area must be between %1 and %2"), 6, 2 },
-        { InputField::WindshieldArea, 2, 20,
-          QT_TRANSLATE_NOOP("InputChecks", "The windshield area must be between %1 and %2"), 6, 2 },
-        { InputField::CarWeight, 1000, 4500,
-          QT_TRANSLATE_NOOP("InputChecks", "The car weight must be between %1 and %2"), 6, 2 },
-        { InputField::DragCoefficient, 0.2, 0.4,
-          QT_TRANSLATE_NOOP("InputChecks", "The drag coefficient must be between %1 and %2"), 6, 2 },
-        { InputField::WindshieldAngle, 20, 45,
-          QT_TRANSLATE_NOOP("InputChecks", "The windshield angle must be between %1 and %2"), 6, 2 },
-        { InputField::AvailableShifts, 1, 5,
-          QT_TRANSLATE_NOOP("InputChecks", "The number of available shifts must be between %1 and %2"),
-          0, 0 },
-        { InputField::QuarterMileShifts, 1, 4, quarterMileShiftsMessage, 0, 0 },
-        { InputField::SpinTime, 0.75, 3.0,
-          QT_TRANSLATE_NOOP("InputChecks", "The spin time must be between %1 and %2"), 4, 2 },
-    } };
+    // The messages, by InputField; the bounds are numbers/Checks'.
+    static constexpr std::array<const char*, InputFieldCount> messages = {
+        QT_TRANSLATE_NOOP("InputChecks", "The horsepower must be between %1 and %2"),
+        QT_TRANSLATE_NOOP("InputChecks", "The grill area must be between %1 and %2"),
+        QT_TRANSLATE_NOOP("InputChecks", "The windshield area must be between %1 and %2"),
+        QT_TRANSLATE_NOOP("InputChecks", "The car weight must be between %1 and %2"),
+        QT_TRANSLATE_NOOP("InputChecks", "The drag coefficient must be between %1 and %2"),
+        QT_TRANSLATE_NOOP("InputChecks", "The windshield angle must be between %1 and %2"),
+        QT_TRANSLATE_NOOP("InputChecks", "The number of available shifts must be between %1 and %2"),
+        quarterMileShiftsMessage,
+        QT_TRANSLATE_NOOP("InputChecks", "The spin time must be between %1 and %2"),
+    };
+    static const std::array<RangeTest, InputFieldCount> tests = [] {
+        std::array<RangeTest, InputFieldCount> all{};
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            const InputRange& range = InputRanges()[i];
+            all[i] = { range.field, range.low, range.high, messages[i], range.width, range.precision };
+        }
+        return all;
+    }();
     return tests;
 }
 
@@ -84,11 +77,7 @@ QString RangeMessage(const CarInputs& car)
 
 int FailingRangeTest(const CarInputs& car)
 {
-    const auto& tests = RangeTests();
-    for (std::size_t i = 0; i < tests.size(); ++i)
-        if (!passes(tests[i], car))
-            return static_cast<int>(i);
-    return -1;
+    return FailingInputRange(car);
 }
 
 QString RangeTestMessage(int index)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/NumberText.h"
 
+#include "numbers/Car.h"
+
 #include <QLocale>
 
 #include <algorithm>
@@ -12,115 +14,28 @@
 
 namespace {
 
-bool isWhiteSpace(QChar c)
+// The text as ParseDecimal and ParseInteger read it: the ASCII characters
+// as they are, every other one as a byte that is neither white space, a
+// sign, a point nor a digit, as its UTF-8 bytes would be.
+std::string asciiOf(const QString& text)
 {
-    const char16_t u = c.unicode();
-    return u == ' ' || u == '\t' || u == '\n' || u == '\v' || u == '\f' || u == '\r';
-}
-
-bool isDigit(const QString& text, qsizetype i)
-{
-    return i < text.size() && text[i] >= u'0' && text[i] <= u'9';
-}
-
-qsizetype skipWhiteSpace(const QString& text)
-{
-    qsizetype i = 0;
-    while (i < text.size() && isWhiteSpace(text[i]))
-        ++i;
-    return i;
-}
-
-qsizetype skipDigits(const QString& text, qsizetype i)
-{
-    while (isDigit(text, i))
-        ++i;
-    return i;
+    std::string bytes(static_cast<std::size_t>(text.size()), '\x80');
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text[i].unicode() < 0x80)
+            bytes[static_cast<std::size_t>(i)] = static_cast<char>(text[i].unicode());
+    return bytes;
 }
 
 } // namespace
 
 double DecimalFromText(const QString& text)
 {
-    qsizetype i = skipWhiteSpace(text);
-    bool negative = false;
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
-        negative = text[i] == u'-';
-        ++i;
-    }
-    const qsizetype numberStart = i;
-    const qsizetype integerEnd = skipDigits(text, i);
-    qsizetype end = integerEnd;
-    bool anyDigit = integerEnd > numberStart;
-    if (end < text.size() && text[end] == u'.') {
-        const qsizetype fractionEnd = skipDigits(text, end + 1);
-        anyDigit = anyDigit || fractionEnd > end + 1;
-        end = fractionEnd;
-    }
-    if (!anyDigit)
-        return 0;
-    if (end < text.size() && (text[end] == u'e' || text[end] == u'E')) {
-        qsizetype e = end + 1;
-        if (e < text.size() && (text[e] == u'+' || text[e] == u'-'))
-            ++e;
-        if (isDigit(text, e))
-            end = skipDigits(text, e);
-    }
-
-    const std::string number = text.mid(numberStart, end - numberStart).toStdString();
-    double value = 0;
-    const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value,
-                                           std::chars_format::general);
-    if (ec == std::errc::result_out_of_range) {
-        // Too large or too small for a double: an infinity or zero, as the C
-        // library's conversion gives. The mantissa's first non-zero digit
-        // and the exponent tell which.
-        const std::size_t exponentAt = number.find_first_of("eE");
-        const std::string mantissa = number.substr(0, exponentAt);
-        // The exponent is held within a bound far beyond any double's range
-        // (and far from the limits of long long), so that adding the
-        // mantissa's digit count below cannot overflow.
-        constexpr long long exponentBound = 1LL << 40;
-        long long exponent = 0;
-        if (exponentAt != std::string::npos) {
-            const char* first = number.data() + exponentAt + 1;
-            if (*first == '+')
-                ++first;
-            if (std::from_chars(first, number.data() + number.size(), exponent).ec
-                == std::errc::result_out_of_range)
-                exponent = *first == '-' ? -exponentBound : exponentBound;
-            exponent = std::clamp(exponent, -exponentBound, exponentBound);
-        }
-        const std::size_t point = mantissa.find('.');
-        const std::size_t firstNonZero = mantissa.find_first_of("123456789");
-        long long magnitude = exponent;
-        if (point == std::string::npos || firstNonZero < point)
-            magnitude += static_cast<long long>((point == std::string::npos ? mantissa.size() : point)
-                                                - firstNonZero);
-        else
-            magnitude -= static_cast<long long>(firstNonZero - point - 1);
-        value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-    }
-    return negative ? -value : value;
+    return ParseDecimal(asciiOf(text));
 }
 
 int IntegerFromText(const QString& text)
 {
-    qsizetype i = skipWhiteSpace(text);
-    bool negative = false;
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
-        negative = text[i] == u'-';
-        ++i;
-    }
-    long long value = 0;
-    for (; isDigit(text, i); ++i) {
-        value = value * 10 + (text[i].unicode() - u'0');
-        if (value > static_cast<long long>(INT_MAX) + 1)
-            value = static_cast<long long>(INT_MAX) + 1; // saturate: out of every range
-    }
-    if (negative)
-        return value > INT_MAX ? INT_MIN : static_cast<int>(-value);
-    return value > INT_MAX ? INT_MAX : static_cast<int>(value);
+    return ParseInteger(asciiOf(text));
 }
 
 namespace {

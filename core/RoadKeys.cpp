@@ -2,51 +2,17 @@
 #include "core/RoadKeys.h"
 
 #include "core/NumberText.h"
+#include "numbers/RoadRun.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
-#include <charconv>
-#include <span>
-#include <cmath>
 
 namespace {
 
 QString translated(const char* text)
 {
     return QCoreApplication::translate("RoadKeys", text);
-}
-
-// One key: its name in a file, the words of a choice (none for a number),
-// and the road model's range test of a number.
-struct KeyInfo {
-    RoadKey key;
-    const char* name;
-    std::span<const std::string_view> words;
-    std::optional<RoadField> field;
-};
-
-const std::array<KeyInfo, RoadKeyCount>& keyInfo()
-{
-    static const std::array<KeyInfo, RoadKeyCount> info = { {
-        { RoadKey::Engine, "engine", EngineWords, std::nullopt },
-        { RoadKey::Drivetrain, "drivetrain", DrivetrainWords, std::nullopt },
-        { RoadKey::Transmission, "transmission", TransmissionWords, std::nullopt },
-        { RoadKey::Gears, "gears", {}, RoadField::Gears },
-        { RoadKey::PowerRpm, "powerRpm", {}, RoadField::PowerRpm },
-        { RoadKey::Torque, "torque", {}, RoadField::Torque },
-        { RoadKey::TorqueRpm, "torqueRpm", {}, RoadField::TorqueRpm },
-        { RoadKey::Redline, "redline", {}, RoadField::Redline },
-        { RoadKey::FrontalArea, "frontalArea", {}, RoadField::FrontalArea },
-        { RoadKey::Tires, "tires", TireWords, std::nullopt },
-        { RoadKey::Surface, "surface", SurfaceWords, std::nullopt },
-    } };
-    return info;
-}
-
-const KeyInfo& infoOf(RoadKey key)
-{
-    return keyInfo()[static_cast<std::size_t>(key)];
 }
 
 // The range messages, in the classic style, by RoadField.
@@ -72,82 +38,26 @@ QString rangeMessage(RoadField field)
         .arg(FormatFixed(range.low, 6, 2), FormatFixed(range.high, 6, 2));
 }
 
-// A whole text as a finite number, "." as the decimal point whatever the
-// locale; nothing else may follow it.
-std::optional<double> numberOf(const QString& text)
+QString wordOf(std::string_view word)
 {
-    const QByteArray bytes = text.trimmed().toUtf8();
-    double value = 0;
-    const char* first = bytes.constData();
-    const char* last = first + bytes.size();
-    if (first != last && *first == '+')
-        ++first;
-    const auto [end, error] = std::from_chars(first, last, value);
-    if (bytes.isEmpty() || error != std::errc() || end != last || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
-bool within(double value, const RoadRange& range)
-{
-    return value >= range.low && value <= range.high;
+    return QString::fromLatin1(word.data(), static_cast<qsizetype>(word.size()));
 }
 
 // Takes one key's value into `keys`; the message of a bad value otherwise.
-QString take(RoadKeys& keys, const KeyInfo& info, const QString& text)
+QString take(RoadKeys& keys, RoadKey key, const QString& text)
 {
-    const QString value = text.trimmed();
-    if (!info.words.empty()) {
-        for (std::size_t i = 0; i < info.words.size(); ++i) {
-            if (value == QLatin1String(info.words[i].data(), static_cast<qsizetype>(info.words[i].size()))) {
-                switch (info.key) {
-                case RoadKey::Engine: keys.car.engine = static_cast<EngineKind>(i); break;
-                case RoadKey::Drivetrain: keys.car.drivetrain = static_cast<Drivetrain>(i); break;
-                case RoadKey::Transmission: keys.car.transmission = static_cast<Transmission>(i); break;
-                case RoadKey::Tires: keys.car.tires = static_cast<TireKind>(i); break;
-                case RoadKey::Surface: keys.car.surface = static_cast<SurfaceKind>(i); break;
-                default: break;
-                }
-                return QString();
-            }
-        }
+    const QByteArray value = text.trimmed().toUtf8();
+    switch (TakeRoadValue(key, std::string_view(value.constData(), static_cast<std::size_t>(value.size())), keys.car,
+                          keys.frontalArea)) {
+    case RoadValueError::None: return QString();
+    case RoadValueError::NotOneOfWords:
         return QCoreApplication::translate("RoadKeys", "The value of %1 must be one of %2.")
-            .arg(RoadKeyName(info.key), RoadKeyWords(info.key).join(QStringLiteral(", ")));
-    }
-    const std::optional<double> number = numberOf(value);
-    if (!number)
-        return QCoreApplication::translate("RoadKeys", "The value of %1 must be a number.").arg(RoadKeyName(info.key));
-    const RoadRange& range = RoadRanges()[static_cast<std::size_t>(*info.field)];
-    const bool whole = info.key != RoadKey::Gears || *number == std::floor(*number);
-    if (!within(*number, range) || !whole)
-        return rangeMessage(*info.field);
-    switch (info.key) {
-    case RoadKey::Gears: keys.car.gears = static_cast<int>(*number); break;
-    case RoadKey::PowerRpm: keys.car.powerRpm = *number; break;
-    case RoadKey::Torque: keys.car.torque = *number; break;
-    case RoadKey::TorqueRpm: keys.car.torqueRpm = *number; break;
-    case RoadKey::Redline: keys.car.redline = *number; break;
-    case RoadKey::FrontalArea: keys.frontalArea = *number; break;
-    default: break;
+            .arg(RoadKeyName(key), RoadKeyWords(key).join(QStringLiteral(", ")));
+    case RoadValueError::NotANumber:
+        return QCoreApplication::translate("RoadKeys", "The value of %1 must be a number.").arg(RoadKeyName(key));
+    case RoadValueError::OutOfRange: return rangeMessage(*RoadKeyField(key));
     }
     return QString();
-}
-
-void clear(RoadKeys& keys, RoadKey key)
-{
-    switch (key) {
-    case RoadKey::Engine: keys.car.engine.reset(); break;
-    case RoadKey::Drivetrain: keys.car.drivetrain.reset(); break;
-    case RoadKey::Transmission: keys.car.transmission.reset(); break;
-    case RoadKey::Gears: keys.car.gears.reset(); break;
-    case RoadKey::PowerRpm: keys.car.powerRpm.reset(); break;
-    case RoadKey::Torque: keys.car.torque.reset(); break;
-    case RoadKey::TorqueRpm: keys.car.torqueRpm.reset(); break;
-    case RoadKey::Redline: keys.car.redline.reset(); break;
-    case RoadKey::FrontalArea: keys.frontalArea.reset(); break;
-    case RoadKey::Tires: keys.car.tires.reset(); break;
-    case RoadKey::Surface: keys.car.surface.reset(); break;
-    }
 }
 
 QString unknownKey(const QString& key)
@@ -168,22 +78,20 @@ QString numberText(double value)
 
 QString RoadKeyName(RoadKey key)
 {
-    return QLatin1String(infoOf(key).name);
+    return wordOf(RoadKeyNameOf(key));
 }
 
 std::optional<RoadKey> RoadKeyFromName(const QString& name)
 {
-    for (const KeyInfo& info : keyInfo())
-        if (name == QLatin1String(info.name))
-            return info.key;
-    return std::nullopt;
+    const QByteArray bytes = name.toUtf8();
+    return RoadKeyNamed(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 QStringList RoadKeyWords(RoadKey key)
 {
     QStringList words;
-    for (std::string_view word : infoOf(key).words)
-        words.append(QLatin1String(word.data(), static_cast<qsizetype>(word.size())));
+    for (std::string_view word : RoadKeyWordsOf(key))
+        words.append(wordOf(word));
     return words;
 }
 
@@ -202,8 +110,8 @@ QString RoadKeys::Set(RoadKey key, const QString& value)
     const QString text = value.trimmed();
     RoadKeys changed = *this;
     if (text.isEmpty()) {
-        clear(changed, key);
-    } else if (const QString error = take(changed, infoOf(key), text); !error.isEmpty()) {
+        ClearRoadValue(key, changed.car, changed.frontalArea);
+    } else if (const QString error = take(changed, key, text); !error.isEmpty()) {
         return error;
     }
     // The key keeps the place of its first line; any other line of it goes.
@@ -248,7 +156,7 @@ RoadKeysRead ReadRoadKeys(const QString& text, int firstLine, const QString& fil
             refuse(unknownKey(key));
             return read;
         }
-        const QString error = take(read.keys, infoOf(*known), value);
+        const QString error = take(read.keys, *known, value);
         if (!error.isEmpty()) {
             refuse(error);
             return read;
@@ -278,17 +186,7 @@ QByteArray EncodeRoadKeys(const RoadKeys& keys)
 
 RoadCar RoadCarOf(const CarInputs& inputs, const RoadKeys& keys)
 {
-    RoadCar car = keys.car;
-    car.horsepower = inputs.horsepower;
-    car.weight = inputs.carWeight;
-    car.dragCoefficient = inputs.dragCoefficient;
-    car.frontalArea = keys.frontalArea.value_or(inputs.FrontalArea());
-    const Transmission transmission = car.transmission.value_or(
-        car.engine == EngineKind::Electric ? Transmission::Direct : Transmission::Automatic);
-    const bool stepped = transmission != Transmission::Cvt && transmission != Transmission::Direct;
-    if (!car.gears && stepped)
-        car.gears = inputs.availableShifts + 1;
-    return car;
+    return RoadCarFrom(inputs, keys.car, keys.frontalArea);
 }
 
 QString RoadProblemMessage(const RoadProblem& problem)

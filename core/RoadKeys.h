@@ -18,6 +18,7 @@
 
 #include "core/CarInputs.h"
 #include "engine/RoadCar.h"
+#include "numbers/RoadKeyValues.h"
 
 #include <QByteArray>
 #include <QList>
@@ -25,27 +26,6 @@
 #include <QStringList>
 
 #include <optional>
-
-// The keys, in the order a car file lists them.
-enum class RoadKey {
-    Engine,
-    Drivetrain,
-    Transmission,
-    Gears,
-    PowerRpm,
-    Torque,
-    TorqueRpm,
-    Redline,
-    FrontalArea,
-    Tires,
-    Surface,
-};
-inline constexpr int RoadKeyCount = 11;
-inline constexpr std::array<RoadKey, RoadKeyCount> AllRoadKeys = {
-    RoadKey::Engine,   RoadKey::Drivetrain, RoadKey::Transmission, RoadKey::Gears,
-    RoadKey::PowerRpm, RoadKey::Torque,     RoadKey::TorqueRpm,    RoadKey::Redline,
-    RoadKey::FrontalArea, RoadKey::Tires,   RoadKey::Surface,
-};
 
 // The key's name in a file ("powerRpm").
 QString RoadKeyName(RoadKey key);

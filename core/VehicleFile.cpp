@@ -46,39 +46,43 @@ QString decodeWord(const QByteArray& word)
     return QString::fromLatin1(word);
 }
 
-constexpr char byteOrderMark[] = "\xEF\xBB\xBF";
-
 Words wordsFrom(const WordScanner& scanner, const QString& fileName)
 {
     Words result;
-    if (scanner.tooLong) {
+    switch (ProblemOf(scanner)) {
+    case TrvProblem::WordTooLong:
         result.error = Text::tr("The file %1 holds a value for the %2 longer than %L3 bytes, "
                                 "so it is not a Torvane data file. Nothing was loaded.")
                            .arg(fileName, ValueName(static_cast<int>(scanner.words.size())))
                            .arg(MaxWordLength);
-    } else if (scanner.runsPastBound) {
+        break;
+    case TrvProblem::RunsPastBound:
         result.error = Text::tr("The file %1 holds a value that runs on past its first %L2 "
                                 "bytes, where a Torvane data file keeps all nine values; it "
                                 "would be cut short. Nothing was loaded.")
                            .arg(fileName)
                            .arg(MaxScannedBytes);
-    } else if (scanner.words.size() < ValueCount && scanner.fileGoesOn) {
+        break;
+    case TrvProblem::TooFewWithinBound:
         result.error = Text::tr("The file %1 holds only %L2 of the nine values within its "
                                 "first %L3 bytes, where a Torvane data file keeps them all. "
                                 "Nothing was loaded.")
                            .arg(fileName)
-                           .arg(scanner.words.size())
+                           .arg(static_cast<qsizetype>(scanner.words.size()))
                            .arg(MaxScannedBytes);
-    } else if (scanner.words.size() < ValueCount) {
+        break;
+    case TrvProblem::TooFew:
         result.error = Text::tr("The file %1 holds %L2 of the nine values a Torvane data file "
                                 "needs. Nothing was loaded.")
                            .arg(fileName)
-                           .arg(scanner.words.size());
-    } else {
-        for (const QByteArray& word : scanner.words)
-            result.words.append(decodeWord(word));
-        result.tail = QString::fromUtf8(scanner.tail);
+                           .arg(static_cast<qsizetype>(scanner.words.size()));
+        break;
+    case TrvProblem::None:
+        for (const std::string& word : scanner.words)
+            result.words.append(decodeWord(QByteArray::fromStdString(word)));
+        result.tail = QString::fromUtf8(scanner.tail.data(), static_cast<qsizetype>(scanner.tail.size()));
         result.tailFirstLine = scanner.tailFirstLine;
+        break;
     }
     return result;
 }
@@ -146,80 +150,15 @@ QString SaveRefusal(const QStringList& texts)
 
 QByteArray Encode(const QStringList& texts)
 {
-    QByteArray bytes;
-    for (const QString& text : texts) {
-        QByteArray line = text.toUtf8();
-        line.replace("\n", "\r\n");
-        bytes += line;
-        bytes += "\r\n";
-    }
-    return bytes;
-}
-
-void WordScanner::feed(const char* data, qint64 size)
-{
-    qint64 i = 0;
-    if (atStart && size >= 3 && std::memcmp(data, byteOrderMark, 3) == 0)
-        i = 3;
-    atStart = false;
-    for (; i < size && !done(); ++i) {
-        if (isWhiteSpace(data[i])) {
-            endWord();
-            if (data[i] == '\n') {
-                ++lines;
-                if (words.size() == ValueCount) {
-                    inTail = true;
-                    tailFirstLine = lines;
-                }
-            }
-        } else {
-            current.append(data[i]);
-            if (current.size() > MaxWordLength)
-                tooLong = true;
-        }
-    }
-    // After the nine values: the rest of the ninth value's line is skipped,
-    // the lines after it are kept.
-    if (words.size() == ValueCount && !tooLong) {
-        for (; i < size && !inTail; ++i) {
-            if (data[i] == '\n') {
-                inTail = true;
-                tailFirstLine = ++lines;
-            }
-        }
-        if (inTail)
-            tail.append(data + i, size - i);
-    }
-}
-
-void WordScanner::finish(int next)
-{
-    if (done())
-        return;
-    if (!current.isEmpty() && next >= 0 && !isWhiteSpace(static_cast<char>(next))) {
-        runsPastBound = true;
-        return;
-    }
-    endWord();
-    fileGoesOn = next >= 0;
-}
-
-void WordScanner::endWord()
-{
-    if (!current.isEmpty() && !tooLong && words.size() < ValueCount)
-        words.append(current);
-    current.clear();
+    std::vector<std::string> lines;
+    for (const QString& text : texts)
+        lines.push_back(text.toUtf8().toStdString());
+    return QByteArray::fromStdString(EncodeTrvLines(lines));
 }
 
 Words Decode(const QByteArray& bytes, const QString& fileName)
 {
-    WordScanner scanner;
-    const qint64 scanned = qMin<qint64>(bytes.size(), MaxScannedBytes);
-    scanner.feed(bytes.constData(), scanned);
-    if (scanned < bytes.size() && !scanner.tail.isEmpty())
-        scanner.tail.truncate(scanner.tail.lastIndexOf('\n') + 1);
-    scanner.finish(scanned < bytes.size() ? static_cast<unsigned char>(bytes[scanned]) : -1);
-    return wordsFrom(scanner, fileName);
+    return wordsFrom(ScanTrv(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))), fileName);
 }
 
 QString Save(const QString& path, const QStringList& texts)
@@ -283,8 +222,8 @@ Words LoadEncoded(const QByteArray& encodedPath, const QString& path)
     if (scanned == MaxScannedBytes && file.read(&after, 1) == 1)
         next = static_cast<unsigned char>(after);
     // Keys cut by the bound: their last line is not whole.
-    if (next >= 0 && !scanner.tail.isEmpty())
-        scanner.tail.truncate(scanner.tail.lastIndexOf('\n') + 1);
+    if (next >= 0 && !scanner.tail.empty())
+        scanner.cutTailToLines();
     scanner.finish(next);
     return wordsFrom(scanner, fileName);
 }

@@ -11,6 +11,7 @@
 #pragma once
 
 #include "core/CarInputs.h"
+#include "numbers/TrvWords.h"
 
 #include <QByteArray>
 #include <QString>
@@ -33,10 +34,10 @@ CarTexts CarFromFileOrder(const QStringList& texts);
 // The longest value, in bytes as the file holds it (UTF-8): saving refuses a
 // longer text and opening refuses a longer word, so that every file the
 // program writes opens again.
-constexpr int MaxWordLength = 64;
+constexpr int MaxWordLength = TrvMaxWordLength;
 // The nine words must lie wholly within this many bytes from the file's
 // start; a file is never read further.
-constexpr qint64 MaxScannedBytes = 1024 * 1024;
+constexpr qint64 MaxScannedBytes = TrvMaxScannedBytes;
 
 // What the user calls each value, in file order, for the messages.
 QString ValueName(int index);
@@ -68,36 +69,8 @@ struct Words {
 };
 Words Decode(const QByteArray& bytes, const QString& fileName);
 
-// Splits bytes into words as they arrive, keeping no more than the first
-// nine words and refusing an overlong word as soon as it shows. It is fed at
-// most MaxScannedBytes, the first time with the file's first bytes: at least
-// three of them when the file has three, so a byte-order mark is seen whole.
-class WordScanner {
-public:
-    void feed(const char* data, qint64 size);
-    // The end of the scanned bytes; `next` is the byte that follows them,
-    // or -1 at the end of the file. A word cut by the bound is not taken.
-    void finish(int next);
-    // Nothing that follows can change the words: the nine are whole, or a
-    // word is too long, or one runs past the bound.
-    bool done() const { return words.size() == ValueCount || tooLong || runsPastBound; }
-
-    QList<QByteArray> words;
-    bool tooLong = false;
-    bool runsPastBound = false;
-    bool fileGoesOn = false;
-    // The bytes after the ninth value's line, and the line they start on.
-    QByteArray tail;
-    int tailFirstLine = 0;
-
-private:
-    void endWord();
-
-    QByteArray current;
-    bool atStart = true;
-    bool inTail = false;
-    int lines = 1; // the line being scanned
-};
+// Splits bytes into words as they arrive (numbers/TrvWords.h).
+using WordScanner = TrvScanner;
 
 // Saves atomically: an existing file is replaced only when the whole new
 // file has reached the disk, and is left byte for byte as it was when any

@@ -186,21 +186,33 @@ void ConditionsBox::apply()
     figures->setText(FiguresText());
 }
 
-// What the row shows is what the cars run on: an altimeter setting chosen
-// gives the station pressure. One remembered that cannot be used (out of
-// range) is replaced by the station pressure itself at 0 ft, which gives
-// that very pressure.
+// Switching the kind converts the day's pressure into the other kind, at
+// the track's elevation, so the day stays the same; the value shown is then
+// what the cars run on (the box's rounding included). A pressure that has no
+// altimeter setting in range at the remembered elevation is taken at 0 ft,
+// where the two kinds are the same number.
 void ConditionsBox::choosePressureKind(int kind)
 {
+    const UnitSystem units = settings->Units();
     GarageSettings::PressureEntry entry = settings->PressureGiven();
-    entry.altimeter = kind == 1;
+    if (entry.altimeter == (kind == 1))
+        return; // the kind it already has: nothing to convert
     AirConditions air = settings->Conditions();
+    // What the pressure box shows for a pressure (inHg), back in inHg.
+    const auto asShown = [&](double inHg) {
+        showValue(pressure, ToShown(inHg, Quantity::Pressure, units));
+        return FromShown(pressure->value(), Quantity::Pressure, units);
+    };
+    entry.altimeter = kind == 1;
     if (entry.altimeter) {
+        entry.altimeterSetting = asShown(air.pressure / StationPressureFromAltimeter(1, entry.elevation));
         if (!AltimeterMessage(entry.altimeterSetting, entry.elevation).isEmpty()) {
-            entry.altimeterSetting = air.pressure;
             entry.elevation = 0;
+            entry.altimeterSetting = asShown(air.pressure);
         }
         air.pressure = StationPressureFromAltimeter(entry.altimeterSetting, entry.elevation);
+    } else {
+        air.pressure = asShown(air.pressure);
     }
     settings->SetPressureGiven(entry);
     problem->hide();

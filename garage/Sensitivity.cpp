@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "garage/Sensitivity.h"
 
-#include "core/CarRun.h"
+#include "core/DayRun.h"
 #include "core/InputChecks.h"
 
 #include <cmath>
@@ -52,12 +52,12 @@ double FigureOf(const SimulationOutcome outcome, const SimulationResults& result
     return noValue;
 }
 
-SensitivityTable Sensitivity(const CarInputs& car)
+SensitivityTable Sensitivity(const CarInputs& car, const AirFigures& air)
 {
     SensitivityTable table;
     table.problem = RangeMessage(car);
     if (table.problem.isEmpty()) {
-        const CarRun run = RunCar(car);
+        const CarRun run = RunCarOnDay(car, air).run;
         if (!run.Finished())
             table.problem = ElapsedTimeMessage(run.stopTime);
         table.base = figuresOf(run);
@@ -73,7 +73,7 @@ SensitivityTable Sensitivity(const CarInputs& car)
             row.factor = factor;
             const CarInputs scaled = ScaledCar(car, input, factor);
             row.outsideRanges = !RangeMessage(scaled).isEmpty();
-            row.value = figuresOf(RunCar(scaled));
+            row.value = figuresOf(RunCarOnDay(scaled, air).run);
             for (int i = 0; i < 4; ++i)
                 row.change[i] = row.value[i] - table.base[i];
             table.rows.push_back(row);
@@ -82,7 +82,8 @@ SensitivityTable Sensitivity(const CarInputs& car)
     return table;
 }
 
-TargetAnswer SolveTarget(const CarInputs& car, SolveFor what, SensitivityFigure figure, double target)
+TargetAnswer SolveTarget(const CarInputs& car, SolveFor what, SensitivityFigure figure, double target,
+                         const AirFigures& air)
 {
     TargetAnswer answer;
     const InputField field = what == SolveFor::Horsepower ? InputField::Horsepower
@@ -96,7 +97,7 @@ TargetAnswer SolveTarget(const CarInputs& car, SolveFor what, SensitivityFigure 
         return trial;
     };
     auto figureAt = [&](long long grid) {
-        const CarRun run = RunCar(carAt(grid));
+        const CarRun run = RunCarOnDay(carAt(grid), air).run;
         return FigureOf(run.outcome, run.results, figure);
     };
     const bool speed = figure == SensitivityFigure::QuarterMileSpeed || figure == SensitivityFigure::TopSpeed;

@@ -5,6 +5,7 @@
 // run of the engine; nothing here is an approximation of the law.
 #pragma once
 
+#include "core/Air.h"
 #include "core/CarInputs.h"
 #include "engine/Simulation.h"
 
@@ -52,8 +53,9 @@ struct SensitivityTable {
 };
 
 // The scaled cars run even where they leave the input ranges (each such
-// row says so), since the question is about the physics.
-SensitivityTable Sensitivity(const CarInputs& car);
+// row says so), since the question is about the physics. Every run is in
+// the day's air, as the comparison's.
+SensitivityTable Sensitivity(const CarInputs& car, const AirFigures& air = FiguresFor(AirConditions()));
 
 // The reverse question: which horsepower (or weight) gives a figure.
 enum class SolveFor { Horsepower, CarWeight };
@@ -75,7 +77,9 @@ struct TargetAnswer {
 // 1 lb); the car's other inputs stay as they are. Unreachable when even the
 // best end of the range misses the target. Found by bisection, which needs
 // the figure to get better with the horsepower and worse with the weight.
-// A run that gives up, or a mark never passed, misses every target.
-TargetAnswer SolveTarget(const CarInputs& car, SolveFor what, SensitivityFigure figure, double target);
+// A run that gives up, or a mark never passed, misses every target. Every
+// run is in the day's air; the horsepower found is the rated horsepower.
+TargetAnswer SolveTarget(const CarInputs& car, SolveFor what, SensitivityFigure figure, double target,
+                         const AirFigures& air = FiguresFor(AirConditions()));
 // The same for the quarter-mile time.
 TargetAnswer SolveQuarterMile(const CarInputs& car, SolveFor what, double seconds);

@@ -10,10 +10,10 @@ SensitivityModel::SensitivityModel(QObject* parent)
 {
 }
 
-void SensitivityModel::SetCar(const CarInputs& car)
+void SensitivityModel::SetCar(const CarInputs& car, const AirFigures& air)
 {
     beginResetModel();
-    table = Sensitivity(car);
+    table = Sensitivity(car, air);
     endResetModel();
 }
 

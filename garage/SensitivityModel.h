@@ -22,7 +22,7 @@ public:
 
     explicit SensitivityModel(QObject* parent = nullptr);
 
-    void SetCar(const CarInputs& car);
+    void SetCar(const CarInputs& car, const AirFigures& air = FiguresFor(AirConditions()));
     void SetUnitSystem(UnitSystem units);
     void SetLocale(const QLocale& locale);
     const SensitivityTable& Table() const { return table; }

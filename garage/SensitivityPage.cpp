@@ -152,6 +152,12 @@ SensitivityPage::SensitivityPage(CarList* cars, GarageSettings* settings, QWidge
                     && (roles.isEmpty() || roles.contains(CarList::InputsRole) || roles.contains(CarList::IsVariantRole)))
                     refreshTable();
             });
+    // The day's air changes every car's figures: the table follows, and an
+    // answer found for the old day no longer holds.
+    connect(settings, &GarageSettings::conditionsChanged, this, [this] {
+        clearAnswer();
+        refreshTable();
+            });
     refreshTable();
 }
 
@@ -200,7 +206,7 @@ void SensitivityPage::Solve()
     const Quantity figureQuantity = SensitivityModel::QuantityOf(figure);
     const double goal = FromShown(target->value(), figureQuantity, units);
     solvedFor = solveWeight->isChecked() ? SolveFor::CarWeight : SolveFor::Horsepower;
-    const TargetAnswer result = SolveTarget(car, solvedFor, figure, goal);
+    const TargetAnswer result = SolveTarget(car, solvedFor, figure, goal, FiguresFor(settings->Conditions()));
 
     auto figureText = [&](double value) {
         const QString number = locale().toString(ToShown(value, figureQuantity, units), 'f', 2);
@@ -281,7 +287,7 @@ void SensitivityPage::refreshTable()
         problem->clear();
         return;
     }
-    model->SetCar(cars->At(row).Inputs());
+    model->SetCar(cars->At(row).Inputs(), FiguresFor(settings->Conditions()));
     problem->setText(model->Table().problem);
     problem->setVisible(!model->Table().problem.isEmpty());
     fitTable();

@@ -41,6 +41,7 @@ public:
     QString AnswerText() const;
     QComboBox* TargetFigureBox() const { return figureBox; }
     QDoubleSpinBox* TargetBox() const { return target; }
+    QRadioButton* PowerChoice() const { return solvePower; }
     QRadioButton* WeightChoice() const { return solveWeight; }
     QPushButton* ApplyButton() const { return applyButton; }
     // The figure the target is set for.

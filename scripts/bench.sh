@@ -3,7 +3,7 @@
 # Builds and runs the benchmarks in build-bench/, at the optimisation level
 # the programs ship with: the engine against literal stepping, then a
 # what-if slider step of the garage, many cars, the calibration and a big
-# logbook, then the runner.
+# logbook, then the runner, then the web page.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 bash "$root/scripts/install-deps.sh" test
@@ -42,3 +42,8 @@ report=$(mktemp)
 awk -F': ' '/Maximum resident set size/ { printf "  peak resident memory %.1f MiB (target < 30)\n", $2 / 1024 }
             /Elapsed \(wall clock\)/ { print "  elapsed " $2 }' "$report"
 rm -f "$report"
+
+# The web page in headless Chromium: the first load, a What if slider step
+# with three cars, and the .wasm's compressed size (bench/web).
+bash "$root/scripts/web.sh" --build-only
+node "$root/bench/web/bench_web.mjs" "$root/build-web" "$root/examples"

@@ -38,7 +38,12 @@ if [ "$profile" = test ]; then
     # the Debian package: its build, its checks, its desktop files and its
     # software-centre metadata
     dpkg-dev debhelper lintian desktop-file-utils appstream
+    # the web page: its WebAssembly build and a real browser for its tests
+    emscripten chromium
   )
+  # Node.js and npm for the page's build and tests, where the machine has
+  # none of its own.
+  command -v npm >/dev/null || packages+=(nodejs npm)
 elif [ "$profile" != build ]; then
   echo "usage: install-deps.sh [build|test]" >&2
   exit 2
@@ -60,6 +65,12 @@ if [ ${#missing[@]} -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# The web page's chart library and browser-test driver, as its lock file
+# pins them.
+if [ "$profile" = test ] && [ ! -f "$(dirname "$0")/../web/node_modules/.package-lock.json" ]; then
+  (cd "$(dirname "$0")/../web" && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
 fi
 
 # The comma-decimal locale the tests switch to.

@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Usage: scripts/start.sh [torvane | torvane-garage | torvane-run] [ARGUMENTS...]
 # Installs what building and running need (nothing for the tests), builds the
-# programs in Release in build-release/ and starts one of them: the classic
-# program by default, or the garage or the batch runner with their arguments.
+# programs and their translations in Release in build-release/ and starts one
+# of them: the classic program by default, or the garage or the batch runner
+# with their arguments.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 program=torvane
@@ -17,7 +18,9 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
 # A bounded number of jobs: each compiler can take a gigabyte with Qt.
 jobs=$(nproc)
 [ "$jobs" -gt 8 ] && jobs=8
-cmake --build "$build" -j "$jobs" --target torvane torvane-garage torvane-run
+# The translations too: the programs find them in the build tree's
+# translations folder, so a German desktop gets a German window.
+cmake --build "$build" -j "$jobs" --target torvane torvane-garage torvane-run torvane_translations
 if [ "$program" != torvane-run ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display found: start $program from a desktop session (or set DISPLAY to an X server)." >&2
   exit 1

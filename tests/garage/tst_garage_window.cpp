@@ -679,6 +679,35 @@ private slots:
         QCOMPARE(measured.sizeHint(), plain.sizeHint());
     }
 
+    void sensitivityAndTargetRunInTheDaysAir()
+    {
+        // 110 °F at 650 ft: the comparison's quarter mile is slower than the
+        // standard day's, and the sensitivity table and the target start
+        // from that same figure.
+        ConditionsBox* box = window->Conditions();
+        box->TemperatureBox()->setValue(110);
+        box->PressureBox()->setValue(29.3);
+        box->HumidityBox()->setValue(55);
+        window->Tabs()->setCurrentWidget(window->SensitivityView());
+        SensitivityPage* page = window->SensitivityView();
+        const CarEvaluation& compared = program->Cars().At(0).evaluation;
+        QVERIFY(compared.results.quarterMileTime > RunCar(CarInputs::DefaultCar()).results.quarterMileTime);
+        QCOMPARE(page->Model()->Table().base[int(SensitivityFigure::QuarterMileTime)], compared.results.quarterMileTime);
+        const double today = std::ceil(compared.results.quarterMileTime * 100) / 100;
+        page->TargetFigureBox()->setCurrentIndex(page->TargetFigureBox()->findData(int(SensitivityFigure::QuarterMileTime)));
+        page->PowerChoice()->setChecked(true);
+        page->TargetBox()->setValue(today);
+        page->Solve();
+        const TargetAnswer answer = SolveTarget(CarInputs::DefaultCar(), SolveFor::Horsepower,
+                                                SensitivityFigure::QuarterMileTime, today, program->Cars().Air());
+        QVERIFY(answer.reachable && std::abs(answer.value - 345) < 1);
+        QVERIFY2(page->AnswerText().startsWith(page->locale().toString(answer.value, 'f', 2)), qPrintable(page->AnswerText()));
+        box->StandardDayButton()->click();
+        QCOMPARE(page->Model()->Table().base[int(SensitivityFigure::QuarterMileTime)],
+                 RunCar(CarInputs::DefaultCar()).results.quarterMileTime);
+        QVERIFY(page->AnswerText().isEmpty());
+    }
+
     void everyCarRunsInTheDaysAir()
     {
         CarList& cars = program->Cars();
@@ -709,6 +738,19 @@ private slots:
         box->PressureBox()->setValue(29.92);
         box->ElevationBox()->setValue(5000);
         QCOMPARE(program->Settings().Conditions().pressure, StationPressureFromAltimeter(29.92, 5000));
+        // Switching the kind converts the shown value at that elevation and
+        // keeps the day; the sums use what is shown.
+        const double density = FiguresFor(program->Settings().Conditions()).densityAltitude;
+        box->PressureKindBox()->setCurrentIndex(0);
+        emit box->PressureKindBox()->activated(0);
+        QCOMPARE(box->PressureBox()->value(), 24.892);
+        QCOMPARE(program->Settings().Conditions().pressure, 24.892);
+        box->PressureKindBox()->setCurrentIndex(1);
+        emit box->PressureKindBox()->activated(1);
+        QCOMPARE(box->PressureBox()->value(), 29.92);
+        QCOMPARE(box->ElevationBox()->value(), 5000.0);
+        QCOMPARE(program->Settings().Conditions().pressure, StationPressureFromAltimeter(29.92, 5000));
+        QVERIFY(std::abs(FiguresFor(program->Settings().Conditions()).densityAltitude - density) < 1);
         // In metric units the boxes show °C and hPa.
         program->Settings().SetUnits(UnitSystem::Metric);
         QCOMPARE(box->TemperatureBox()->value(), 25.0);

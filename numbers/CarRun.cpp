@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/CarRun.h"
+#include "numbers/CarRun.h"
 
 double QuarterMileShiftTime(int quarterMileShifts)
 {

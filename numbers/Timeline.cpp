@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/Timeline.h"
+#include "numbers/Timeline.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/RoadRun.h"
+#include "numbers/RoadRun.h"
 
 namespace {
 
@@ -17,6 +17,21 @@ SimulationOutcome OutcomeOf(RoadOutcome outcome)
 }
 
 } // namespace
+
+RoadCar RoadCarFrom(const CarInputs& inputs, const RoadCar& keys, std::optional<double> frontalArea)
+{
+    RoadCar car = keys;
+    car.horsepower = inputs.horsepower;
+    car.weight = inputs.carWeight;
+    car.dragCoefficient = inputs.dragCoefficient;
+    car.frontalArea = frontalArea.value_or(inputs.FrontalArea());
+    const Transmission transmission = car.transmission.value_or(
+        car.engine == EngineKind::Electric ? Transmission::Direct : Transmission::Automatic);
+    const bool stepped = transmission != Transmission::Cvt && transmission != Transmission::Direct;
+    if (!car.gears && stepped)
+        car.gears = inputs.availableShifts + 1;
+    return car;
+}
 
 RoadDay RoadDayOf(const AirFigures& air)
 {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/DayRun.h"
+#include "numbers/DayRun.h"
 
 double HorsepowerOnDay(double ratedHorsepower, const AirFigures& air)
 {

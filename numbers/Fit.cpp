@@ -1,0 +1,897 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "numbers/Fit.h"
+
+#include "numbers/Checks.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <future>
+#include <limits>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <system_error>
+#include <thread>
+#include <tuple>
+
+namespace {
+
+constexpr double Infinite = std::numeric_limits<double>::infinity();
+
+// The figures the fit counts, with the split that predicts each.
+struct FittedFigure {
+    std::optional<double> RunFigures::*given;
+    double SplitTimes::*predicted;
+    bool time; // a time (which the spin time lengthens) or a speed
+};
+
+constexpr std::array<FittedFigure, 5> FittedFigures = { {
+    { &RunFigures::sixtyFootTime, &SplitTimes::sixtyFootTime, true },
+    { &RunFigures::eighthMileTime, &SplitTimes::eighthMileTime, true },
+    { &RunFigures::eighthMileSpeed, &SplitTimes::eighthMileSpeed, false },
+    { &RunFigures::quarterMileTime, &SplitTimes::quarterMileTime, true },
+    { &RunFigures::quarterMileSpeed, &SplitTimes::quarterMileSpeed, false },
+} };
+
+// A figure of the slip, and the split of the model it is compared with.
+struct SplitMembers {
+    std::optional<double> RunFigures::*given;
+    double SplitTimes::*predicted;
+};
+
+SplitMembers membersOf(SplitFigure figure)
+{
+    switch (figure) {
+    case SplitFigure::SixtyFootTime: return { &RunFigures::sixtyFootTime, &SplitTimes::sixtyFootTime };
+    case SplitFigure::ThreeThirtyFootTime:
+        return { &RunFigures::threeThirtyFootTime, &SplitTimes::threeThirtyFootTime };
+    case SplitFigure::EighthMileTime: return { &RunFigures::eighthMileTime, &SplitTimes::eighthMileTime };
+    case SplitFigure::EighthMileSpeed: return { &RunFigures::eighthMileSpeed, &SplitTimes::eighthMileSpeed };
+    case SplitFigure::ThousandFootTime: return { &RunFigures::thousandFootTime, &SplitTimes::thousandFootTime };
+    case SplitFigure::QuarterMileTime: return { &RunFigures::quarterMileTime, &SplitTimes::quarterMileTime };
+    case SplitFigure::QuarterMileSpeed: return { &RunFigures::quarterMileSpeed, &SplitTimes::quarterMileSpeed };
+    }
+    return { &RunFigures::quarterMileTime, &SplitTimes::quarterMileTime };
+}
+
+// The runs of a fit, each with the day's air it was run on. Runs on the
+// same air share that day's figures, and one run of the model each time the
+// fit tries a horsepower.
+struct RunDays {
+    std::vector<const RunFigures*> runs;
+    std::vector<AirFigures> days; // the distinct days' air, by first run
+    std::vector<int> dayOf;       // for each run, its day
+};
+
+// One fitted figure of a day's runs: how many give it, their mean and the
+// sum of the squares of their differences from the mean (Welford's sums),
+// from which the sum of squares about any model's value follows:
+// count · (value − mean)² + squares.
+struct FigureSums {
+    double count = 0;
+    double mean = 0;
+    double squares = 0;
+
+    void Add(double value)
+    {
+        count += 1;
+        const double d = value - mean;
+        mean += d / count;
+        squares += d * (value - mean);
+    }
+};
+
+// The runs of one day in a fit: the day's air and the sums of each fitted
+// figure over its runs.
+struct DayGroup {
+    const AirFigures* air = nullptr;
+    std::array<FigureSums, FittedFigures.size()> figures{};
+    int day = 0; // its place among the fit's days
+};
+
+// The days of the runs `chosen` (places in `fit`), in the order of their
+// first run: the groups the profile sums over.
+std::vector<DayGroup> groupsOf(const RunDays& fit, const std::vector<int>& chosen)
+{
+    std::vector<DayGroup> groups;
+    std::vector<int> groupOfDay(fit.days.size(), -1);
+    for (int i : chosen) {
+        const int day = fit.dayOf[static_cast<std::size_t>(i)];
+        int& group = groupOfDay[static_cast<std::size_t>(day)];
+        if (group < 0) {
+            group = static_cast<int>(groups.size());
+            groups.push_back({ &fit.days[static_cast<std::size_t>(day)], {}, day });
+        }
+        DayGroup& g = groups[static_cast<std::size_t>(group)];
+        const RunFigures& run = *fit.runs[static_cast<std::size_t>(i)];
+        for (std::size_t f = 0; f < FittedFigures.size(); ++f)
+            if (const std::optional<double>& given = run.*FittedFigures[f].given)
+                g.figures[f].Add(*given);
+    }
+    return groups;
+}
+
+std::vector<int> allRunsOf(const RunDays& fit)
+{
+    std::vector<int> all(fit.runs.size());
+    for (std::size_t i = 0; i < all.size(); ++i)
+        all[i] = static_cast<int>(i);
+    return all;
+}
+
+bool cancelled(const std::atomic<bool>* cancel)
+{
+    return cancel && cancel->load(std::memory_order_relaxed);
+}
+
+// Fewer days than this are run on the calling thread alone: a thread's
+// start would cost more than it saves.
+constexpr std::size_t DaysForThreads = 2048;
+
+// Calls `work(i)` for every i below `count`, in contiguous shares on up to
+// `jobs` threads (the calling one among them). Each i is written by one
+// thread only, so what the calls leave is the same however many run.
+template <typename Work>
+void forEachDay(std::size_t count, int jobs, const Work& work)
+{
+    const std::size_t threads = count < DaysForThreads ? 1 : static_cast<std::size_t>(std::max(1, jobs));
+    auto share = [&](std::size_t t) {
+        for (std::size_t i = count * t / threads; i < count * (t + 1) / threads; ++i)
+            work(i);
+    };
+    std::vector<std::thread> helpers;
+    for (std::size_t t = 1; t < threads; ++t) {
+        try {
+            helpers.emplace_back(share, t);
+        } catch (const std::system_error&) {
+            // No more threads to be had: this one does the rest.
+            for (std::size_t rest = t; rest < threads; ++rest)
+                share(rest);
+            break;
+        }
+    }
+    share(0);
+    for (std::thread& helper : helpers)
+        helper.join();
+}
+
+// The model's splits (none where it does not finish) on every day of a fit
+// at a horsepower, spin time 0, kept for the last few horsepowers tried and
+// shared by the validation's searches: theirs start alike from the fit on
+// all runs and, on runs that mostly agree, try the same horsepowers, which
+// are then run once for all of them. A horsepower being run by one thread
+// is waited for by the others.
+class SharedDays {
+public:
+    using Splits = std::vector<std::optional<SplitTimes>>;
+
+    SharedDays(const CarInputs& typed, const RunDays& fit, const std::atomic<bool>* cancel)
+        : car(typed), fit(fit), cancel(cancel)
+    {
+        car.spinTime = 0;
+    }
+
+    std::shared_ptr<const Splits> At(double horsepower)
+    {
+        std::unique_lock lock(mutex);
+        ++clock;
+        if (const auto found = kept.find(horsepower); found != kept.end()) {
+            found->second.used = clock;
+            std::shared_future<std::shared_ptr<const Splits>> made = found->second.splits;
+            lock.unlock();
+            return made.get();
+        }
+        if (kept.size() >= Kept) {
+            auto oldest = kept.begin();
+            for (auto entry = kept.begin(); entry != kept.end(); ++entry)
+                if (entry->second.used < oldest->second.used)
+                    oldest = entry;
+            kept.erase(oldest);
+        }
+        std::promise<std::shared_ptr<const Splits>> promise;
+        kept[horsepower] = { promise.get_future().share(), clock };
+        lock.unlock();
+        CarInputs run = car;
+        run.horsepower = horsepower;
+        auto splits = std::make_shared<Splits>(fit.days.size());
+        for (std::size_t day = 0; day < fit.days.size() && !cancelled(cancel); ++day) {
+            const DayResults result = RunCarOnDay(run, fit.days[day]);
+            if (result.run.Finished())
+                (*splits)[day] = result.splits;
+        }
+        promise.set_value(splits);
+        return splits;
+    }
+
+private:
+    static constexpr std::size_t Kept = 12;
+    struct Entry {
+        std::shared_future<std::shared_ptr<const Splits>> splits;
+        std::uint64_t used = 0;
+    };
+    CarInputs car;
+    const RunDays& fit;
+    const std::atomic<bool>* cancel;
+    std::mutex mutex;
+    std::map<double, Entry> kept;
+    std::uint64_t clock = 0;
+};
+
+// The sum of squares as a function of the horsepower, with the best spin
+// time for that horsepower.
+//
+// The car is run with spin time 0; every elapsed time of the run is its raw
+// time plus a loss of time that is the spin time plus a share of the shift
+// time (core/Timeline), so the spin time s lengthens every time by s and
+// leaves the speeds alone. For a horsepower the sum of squares is then a
+// parabola in s, least at the mean of the given less the predicted times
+// (all times weigh alike), and held at 0 when that mean is below it.
+struct ProfilePoint {
+    double sumOfSquares = Infinite; // infinite when a run does not finish
+    double spinTime = 0;            // the best spin time, 0 or more
+    double freeSpinTime = 0;        // the best spin time without the bound
+    int figures = 0;
+};
+
+class Profile {
+public:
+    // With `shared`, the days' runs are taken from it (the groups are of
+    // its fit's days).
+    Profile(const CarInputs& typed, const std::vector<DayGroup>& groups, const std::atomic<bool>* cancel,
+            int jobs = 1, SharedDays* shared = nullptr)
+        : car(typed), groups(groups), cancel(cancel), jobs(jobs), shared(shared), days(groups.size())
+    {
+        car.spinTime = 0;
+    }
+
+    // Once cancelled, every point is infinitely far off: the search then
+    // ends at once, and its caller drops what it found.
+    ProfilePoint At(double horsepower)
+    {
+        car.horsepower = horsepower;
+        times.clear();
+        double timeCount = 0;
+        double timeSum = 0;
+        double speedSquares = 0;
+        ProfilePoint point;
+        // The days run first (on several threads for many days), then summed
+        // in their order, so the sums are the same however many threads ran.
+        std::atomic<bool> unfinished = false;
+        if (shared) {
+            const std::shared_ptr<const SharedDays::Splits> all = shared->At(horsepower);
+            for (std::size_t g = 0; g < groups.size() && !unfinished; ++g) {
+                const std::optional<SplitTimes>& splits = (*all)[static_cast<std::size_t>(groups[g].day)];
+                if (splits)
+                    days[g] = *splits;
+                else
+                    unfinished = true;
+            }
+        } else {
+            forEachDay(groups.size(), jobs, [&](std::size_t g) {
+                if (unfinished.load(std::memory_order_relaxed) || cancelled(cancel))
+                    return;
+                const DayResults day = RunCarOnDay(car, *groups[g].air);
+                if (day.run.Finished())
+                    days[g] = day.splits;
+                else
+                    unfinished = true;
+            });
+        }
+        if (unfinished || cancelled(cancel))
+            return point;
+        for (std::size_t index = 0; index < groups.size(); ++index) {
+            const DayGroup& g = groups[index];
+            const SplitTimes& splits = days[index];
+            for (std::size_t f = 0; f < FittedFigures.size(); ++f) {
+                const FigureSums& sums = g.figures[f];
+                if (sums.count == 0)
+                    continue;
+                const double predicted = splits.*FittedFigures[f].predicted;
+                if (FittedFigures[f].time) {
+                    // The runs' mean time difference, given less predicted.
+                    const double difference = sums.mean - predicted;
+                    times.push_back({ sums.count, difference, sums.squares });
+                    timeCount += sums.count;
+                    timeSum += sums.count * difference;
+                } else {
+                    const double d = (predicted - sums.mean) / FitScale::Speed;
+                    speedSquares += sums.count * (d * d) + sums.squares / (FitScale::Speed * FitScale::Speed);
+                }
+                point.figures += static_cast<int>(sums.count);
+            }
+        }
+        point.freeSpinTime = timeCount == 0 ? 0 : timeSum / timeCount;
+        point.spinTime = std::max(0.0, point.freeSpinTime);
+        double timeSquares = 0;
+        for (const TimeTerm& t : times) {
+            const double r = (point.spinTime - t.difference) / FitScale::Time;
+            timeSquares += t.count * (r * r) + t.squares / (FitScale::Time * FitScale::Time);
+        }
+        point.sumOfSquares = timeSquares + speedSquares;
+        return point;
+    }
+
+private:
+    struct TimeTerm {
+        double count;
+        double difference;
+        double squares;
+    };
+    CarInputs car;
+    const std::vector<DayGroup>& groups;
+    const std::atomic<bool>* cancel;
+    int jobs;
+    SharedDays* shared;
+    std::vector<SplitTimes> days; // the model's splits on each group's day
+    std::vector<TimeTerm> times;
+};
+
+// The search's result: the horsepower and the profile there.
+struct Search {
+    bool found = false;
+    double horsepower = 0;
+    ProfilePoint point;
+    bool atLowest = false;
+    bool atHighest = false;
+};
+
+// Where a search starts and how it ends: from the typed horsepower with
+// steps of 25 %, then golden-section search to a relative width of 1e-7. A
+// validation fit starts from the fit on all runs with steps of 1 % (its runs
+// are most of those, so its best horsepower lies near), then Brent's search
+// (parabolas through the best three points, golden sections where they do
+// not help) to 1e-5, which moves an elapsed time by some 0.00004 s, far
+// below the model's 0.001-s clock.
+struct SearchStart {
+    double horsepower = 0; // 0: the typed horsepower
+    double firstStep = 0.22314355131420976; // ln 1.25
+    double width = 1e-7;
+    bool parabolic = false;
+};
+constexpr SearchStart WarmStart(double horsepower)
+{
+    return { horsepower, 0.009950330853168083 /* ln 1.01 */, 1e-5, true };
+}
+
+// The least of f within [low, high], from x inside it with f(x) = fx below
+// f at both ends, to within `width`: Brent's method (R. P. Brent,
+// "Algorithms for Minimization without Derivatives", 1973, chapter 5), a
+// parabola through the three best points where it falls well inside the
+// bracket and shrinks it fast enough, else a golden section of the larger
+// part. Points where f is not finite (a run that does not finish) take
+// golden sections.
+template <typename F>
+double brentMinimum(F& f, double low, double x, double fx, double high, double width)
+{
+    constexpr double Golden = 0.3819660112501051; // 2 − the golden ratio
+    double w = x;
+    double v = x;
+    double fw = fx;
+    double fv = fx;
+    double step = 0;    // the last step
+    double earlier = 0; // the step before it
+    const double tolerance = width / 4;
+    for (int i = 0; i < 200; ++i) {
+        const double middle = (low + high) / 2;
+        if (std::abs(x - middle) <= 2 * tolerance - (high - low) / 2)
+            break;
+        bool golden = true;
+        if (std::abs(earlier) > tolerance && std::isfinite(fx) && std::isfinite(fw) && std::isfinite(fv)) {
+            double r = (x - w) * (fx - fv);
+            double q = (x - v) * (fx - fw);
+            double p = (x - v) * q - (x - w) * r;
+            q = 2 * (q - r);
+            if (q > 0)
+                p = -p;
+            q = std::abs(q);
+            if (std::abs(p) < std::abs(q * earlier / 2) && p > q * (low - x) && p < q * (high - x)) {
+                earlier = step;
+                step = p / q;
+                const double u = x + step;
+                if (u - low < 2 * tolerance || high - u < 2 * tolerance)
+                    step = middle > x ? tolerance : -tolerance;
+                golden = false;
+            }
+        }
+        if (golden) {
+            earlier = x >= middle ? low - x : high - x;
+            step = Golden * earlier;
+        }
+        const double u = std::abs(step) >= tolerance ? x + step : x + (step > 0 ? tolerance : -tolerance);
+        const double fu = f(u);
+        if (fu <= fx) {
+            (u >= x ? low : high) = x;
+            v = w;
+            fv = fw;
+            w = x;
+            fw = fx;
+            x = u;
+            fx = fu;
+        } else {
+            (u < x ? low : high) = u;
+            if (fu <= fw || w == x) {
+                v = w;
+                fv = fw;
+                w = u;
+                fw = fu;
+            } else if (fu <= fv || v == x || v == w) {
+                v = u;
+                fv = fu;
+            }
+        }
+    }
+    return x;
+}
+
+// The horsepower of least sum of squares, on the scale x = ln(horsepower)
+// between the limits: from the start, steps of growing length downhill until
+// the sum of squares rises again (a run that does not finish counts as
+// infinitely far off), then golden-section search inside that bracket down
+// to a relative width of 1e-7 in the horsepower.
+Search searchHorsepower(const CarInputs& typed, const std::vector<DayGroup>& groups,
+                        const std::atomic<bool>* cancel = nullptr, const SearchStart& start = {}, int jobs = 1,
+                        SharedDays* shared = nullptr)
+{
+    Profile profile(typed, groups, cancel, jobs, shared);
+    const double lowest = std::log(FitLimits::LowestHorsepower);
+    const double highest = std::log(FitLimits::HighestHorsepower);
+    auto f = [&profile](double x) { return profile.At(std::exp(x)).sumOfSquares; };
+    const double FirstStep = start.firstStep;
+    constexpr double Growth = 1.618034;
+    const double Width = start.width;
+
+    const double from = start.horsepower > 0 ? start.horsepower : typed.horsepower;
+    double a = std::isfinite(from) && from > 0 ? std::clamp(std::log(from), lowest, highest) : std::log(200.0);
+    double fa = f(a);
+    // A car that does not finish on every day needs more power: walk up.
+    for (double step = FirstStep; !std::isfinite(fa) && a < highest; step *= 2) {
+        a = std::min(highest, a + step);
+        fa = f(a);
+    }
+    Search search;
+    if (!std::isfinite(fa))
+        return search;
+
+    // The first step goes up, or down when up is no better; when neither is
+    // better, the start lies between them.
+    double direction = 1;
+    double b = std::min(highest, a + FirstStep);
+    double fb = b == a ? Infinite : f(b);
+    double c = b;
+    double fc = fb;
+    bool walk = fb < fa;
+    if (!walk) {
+        direction = -1;
+        b = std::max(lowest, a - FirstStep);
+        fb = b == a ? Infinite : f(b);
+        walk = fb < fa;
+        if (!walk) {
+            std::swap(a, b);
+            std::swap(fa, fb);
+        }
+    }
+    // Walk on while the sum of squares falls.
+    if (walk) {
+        for (double step = FirstStep * Growth;; step *= Growth) {
+            c = std::clamp(b + direction * step, lowest, highest);
+            fc = c == b ? Infinite : f(c);
+            if (!(fc < fb))
+                break;
+            a = b;
+            fa = fb;
+            b = c;
+            fb = fc;
+        }
+    }
+    // Now fb is the least of fa, fb, fc, with b between a and c (or at the
+    // end of the search).
+    double low = std::min(a, c);
+    double high = std::max(a, c);
+    double x = b;
+    double fx = fb;
+    if (start.parabolic && low < x && x < high) {
+        x = brentMinimum(f, low, x, fx, high, Width);
+    } else {
+        constexpr double InverseGolden = 0.6180339887498949;
+        double u = high - InverseGolden * (high - low);
+        double v = low + InverseGolden * (high - low);
+        double fu = f(u);
+        double fv = f(v);
+        while (high - low > Width) {
+            if (fu <= fv) {
+                high = v;
+                v = u;
+                fv = fu;
+                u = high - InverseGolden * (high - low);
+                fu = f(u);
+            } else {
+                low = u;
+                u = v;
+                fu = fv;
+                v = low + InverseGolden * (high - low);
+                fv = f(v);
+            }
+        }
+        for (const auto& [point, value] : { std::pair{ u, fu }, std::pair{ v, fv } }) {
+            if (value < fx) {
+                x = point;
+                fx = value;
+            }
+        }
+    }
+    search.found = true;
+    search.horsepower = std::exp(x);
+    search.point = profile.At(search.horsepower);
+    search.atLowest = x - lowest < 2 * Width;
+    search.atHighest = highest - x < 2 * Width;
+    return search;
+}
+
+RunDays runDays(const std::vector<RunFigures>& runs)
+{
+    RunDays fit;
+    fit.runs.reserve(runs.size());
+    fit.dayOf.reserve(runs.size());
+    std::map<std::tuple<double, double, double>, int> dayOfAir;
+    for (const RunFigures& run : runs) {
+        const AirConditions air = AirOfRun(run);
+        const auto [day, added] = dayOfAir.try_emplace({ air.temperature, air.pressure, air.humidity },
+                                                       static_cast<int>(fit.days.size()));
+        if (added)
+            fit.days.push_back(FiguresFor(air));
+        fit.runs.push_back(&run);
+        fit.dayOf.push_back(day->second);
+    }
+    return fit;
+}
+
+// Whether the fit can take a run: it gives a finish (the quarter mile's
+// time and speed, or the eighth mile's) and every number it gives is
+// finite. The logbook's own checks of a run (logbook/TimeSlip.h) are
+// stricter; this keeps any caller's numbers out of the sums.
+bool fittable(const RunFigures& run)
+{
+    for (auto member : { &RunFigures::temperature, &RunFigures::pressure, &RunFigures::humidity,
+                         &RunFigures::sixtyFootTime, &RunFigures::threeThirtyFootTime,
+                         &RunFigures::eighthMileTime, &RunFigures::eighthMileSpeed,
+                         &RunFigures::thousandFootTime, &RunFigures::quarterMileTime,
+                         &RunFigures::quarterMileSpeed })
+        if (run.*member && !std::isfinite(*(run.*member)))
+            return false;
+    return (run.quarterMileTime && run.quarterMileSpeed) || (run.eighthMileTime && run.eighthMileSpeed);
+}
+
+// A typed value outside the checks' ranges (an absurd one: 0, infinite,
+// 1e308), among those the fit keeps: the car then cannot run, which is no
+// finding about its power.
+std::optional<InputField> unrunnableField(const CarInputs& typed)
+{
+    for (const InputRange& test : InputRanges()) {
+        if (test.field == InputField::Horsepower || test.field == InputField::SpinTime)
+            continue;
+        if (!PassesInputRange(test, typed))
+            return test.field;
+    }
+    return std::nullopt;
+}
+
+// For a spin time held at 0: the most of fewer quarter-mile shifts (down to
+// 1) with which the best spin time would not be below 0; 0 when none.
+int fewerShiftsFor(const CarInputs& typed, const std::vector<DayGroup>& groups, const std::atomic<bool>* cancel)
+{
+    for (int fewer = typed.quarterMileShifts - 1; fewer >= 1; --fewer) {
+        CarInputs car = typed;
+        car.quarterMileShifts = fewer;
+        const Search search = searchHorsepower(car, groups, cancel);
+        if (search.found && search.point.freeSpinTime >= 0)
+            return fewer;
+    }
+    return 0;
+}
+
+FigureError errorOf(const std::vector<double>& differences)
+{
+    FigureError error;
+    error.runs = static_cast<int>(differences.size());
+    if (differences.empty())
+        return error;
+    double absolute = 0;
+    double sum = 0;
+    double squares = 0;
+    for (double d : differences) {
+        absolute += std::abs(d);
+        sum += d;
+        squares += d * d;
+    }
+    const double n = static_cast<double>(differences.size());
+    error.meanAbsolute = absolute / n;
+    error.bias = sum / n;
+    error.rootMeanSquare = std::sqrt(squares / n);
+    return error;
+}
+
+std::optional<double> bandOf(const FigureError& error)
+{
+    if (error.runs < LeastRunsForBand)
+        return std::nullopt;
+    return error.rootMeanSquare;
+}
+
+SlipResidual residualOf(const RunFigures& run, const AirConditions& air, bool finished, const SplitTimes& s)
+{
+    SlipResidual residual;
+    residual.air = air;
+    residual.finished = finished;
+    residual.sixtyFootTime = { run.sixtyFootTime, s.sixtyFootTime };
+    residual.threeThirtyFootTime = { run.threeThirtyFootTime, s.threeThirtyFootTime };
+    residual.eighthMileTime = { run.eighthMileTime, s.eighthMileTime };
+    residual.eighthMileSpeed = { run.eighthMileSpeed, s.eighthMileSpeed };
+    residual.thousandFootTime = { run.thousandFootTime, s.thousandFootTime };
+    residual.quarterMileTime = { run.quarterMileTime, s.quarterMileTime };
+    residual.quarterMileSpeed = { run.quarterMileSpeed, s.quarterMileSpeed };
+    return residual;
+}
+
+// What a residual needs of a car's run on a day.
+struct DayModel {
+    bool finished = false;
+    SplitTimes splits;
+};
+
+DayModel modelOn(const CarInputs& car, const AirFigures& air)
+{
+    const DayResults day = RunCarOnDay(car, air);
+    return { day.run.Finished(), day.splits };
+}
+
+FitResult cancelledFit(const CarInputs& typed)
+{
+    FitResult fit;
+    fit.typed = typed;
+    fit.car = typed;
+    fit.outcome = FitOutcome::Cancelled;
+    return fit;
+}
+
+// The fit on all runs (FitToRuns), with the runs it fitted gathered by day.
+FitResult fitCar(const CarInputs& typed, const std::vector<RunFigures>& runs, const std::atomic<bool>* cancel,
+                 RunDays* fitted, int jobs = 1)
+{
+    FitResult fit;
+    fit.typed = typed;
+    fit.car = typed;
+    if (runs.empty())
+        return fit;
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        if (!fittable(runs[i])) {
+            fit.outcome = FitOutcome::RunRefused;
+            fit.refusedRun = static_cast<int>(i);
+            return fit;
+        }
+    }
+    RunDays days = runDays(runs);
+    const std::vector<DayGroup> groups = groupsOf(days, allRunsOf(days));
+    const Search search = searchHorsepower(typed, groups, cancel, {}, jobs);
+    if (cancelled(cancel))
+        return cancelledFit(typed);
+    if (!search.found) {
+        fit.outcome = FitOutcome::NotFinished;
+        fit.unrunnableField = unrunnableField(typed);
+        return fit;
+    }
+    fit.outcome = FitOutcome::Fitted;
+    fit.horsepower = search.horsepower;
+    fit.spinTime = search.point.spinTime;
+    fit.car.horsepower = fit.horsepower;
+    fit.car.spinTime = fit.spinTime;
+
+    // Each run's slip beside the fitted car's own run that day (not the
+    // profile's run with spin time 0 plus the spin time), and the sum of
+    // squares of those; each day run once.
+    std::vector<DayModel> models(days.days.size());
+    forEachDay(models.size(), jobs, [&](std::size_t day) { models[day] = modelOn(fit.car, days.days[day]); });
+    fit.runs.reserve(days.runs.size());
+    for (std::size_t i = 0; i < days.runs.size(); ++i) {
+        const RunFigures& run = *days.runs[i];
+        const std::size_t day = static_cast<std::size_t>(days.dayOf[i]);
+        const DayModel& model = models[day];
+        fit.runs.push_back(residualOf(run, days.days[day].conditions, model.finished, model.splits));
+        for (const FittedFigure& f : FittedFigures) {
+            const std::optional<double>& given = run.*f.given;
+            if (!given)
+                continue;
+            const double d =
+                (model.splits.*f.predicted - *given) / (f.time ? FitScale::Time : FitScale::Speed);
+            fit.sumOfSquares += d * d;
+            ++fit.figures;
+        }
+    }
+
+    if (search.point.freeSpinTime < 0) {
+        fit.spinTimeHeld = true;
+        fit.fewerShifts = fewerShiftsFor(typed, groups, cancel);
+    }
+    if (search.atLowest || search.atHighest)
+        fit.horsepowerBound = search.atLowest ? HorsepowerBound::Lowest : HorsepowerBound::Highest;
+    if (cancelled(cancel))
+        return cancelledFit(typed);
+    if (fitted)
+        *fitted = std::move(days);
+    return fit;
+}
+
+} // namespace
+
+AirConditions AirOfRun(const RunFigures& run)
+{
+    AirConditions air;
+    air.temperature = run.temperature.value_or(StandardDay::Temperature);
+    air.pressure = run.pressure.value_or(StandardDay::Pressure);
+    air.humidity = run.humidity.value_or(StandardDay::Humidity);
+    return air;
+}
+
+std::optional<double> SlipFigure::Difference() const
+{
+    if (!given)
+        return std::nullopt;
+    return predicted - *given;
+}
+
+SlipResidual ResidualOf(const RunFigures& run, const AirConditions& air, const DayResults& model)
+{
+    return residualOf(run, air, model.run.Finished(), model.splits);
+}
+
+FitResult FitToRuns(const CarInputs& typed, const std::vector<RunFigures>& runs)
+{
+    return fitCar(typed, runs, nullptr, nullptr);
+}
+
+FigureError LeaveOneOutError(const std::vector<RunFigures>& runs, const std::vector<LeftOutRun>& leftOut,
+                             SplitFigure figure)
+{
+    const auto [given, predicted] = membersOf(figure);
+    std::vector<double> differences;
+    for (const LeftOutRun& left : leftOut) {
+        const std::optional<double>& value = runs[static_cast<std::size_t>(left.run)].*given;
+        if (!left.fitted || !value)
+            continue;
+        differences.push_back(left.onDay.*predicted - *value);
+    }
+    return errorOf(differences);
+}
+
+FitCalibration CalibrateToRuns(const CarInputs& typed, const std::vector<RunFigures>& runs,
+                               const CalibrationControl& control)
+{
+    FitCalibration calibration;
+    calibration.runs = runs;
+    const int count = static_cast<int>(runs.size());
+    const int folds = ValidationFoldsFor(count);
+    const bool validated = folds > 0;
+    std::mutex progressMutex;
+    int fitsDone = 0;
+    auto fitDone = [&](int fits) {
+        if (!control.progress)
+            return;
+        const std::lock_guard lock(progressMutex);
+        fitsDone += fits;
+        control.progress(fitsDone, 1 + folds);
+    };
+    fitDone(0);
+
+    RunDays all;
+    calibration.fit = fitCar(typed, calibration.runs, control.cancel, &all, control.jobs);
+    if (!calibration.fit.Fitted()) {
+        calibration.band.gap = BandGap::NotFitted;
+        return calibration;
+    }
+    fitDone(1);
+    if (!validated) {
+        calibration.band.gap = BandGap::TooFewRuns;
+        return calibration;
+    }
+
+    // Each fold fitted on the others, from the fit on all runs; the folds
+    // taken in turn by the threads.
+    calibration.folds = folds;
+    calibration.leftOut.resize(static_cast<std::size_t>(count));
+    const AirFigures standardDay = FiguresFor(AirConditions());
+    const SearchStart warm = WarmStart(calibration.fit.horsepower);
+    std::atomic<int> nextFold = 0;
+    SharedDays shared(typed, all, control.cancel);
+    auto fitFolds = [&] {
+        std::vector<int> others;
+        std::vector<int> left;
+        std::vector<std::optional<DayModel>> onDay;
+        for (int fold = nextFold++; fold < folds && !cancelled(control.cancel); fold = nextFold++) {
+            others.clear();
+            left.clear();
+            for (int i = 0; i < count; ++i)
+                (i % folds == fold ? left : others).push_back(i);
+            const Search search = searchHorsepower(typed, groupsOf(all, others), control.cancel, warm, 1, &shared);
+            CarInputs car = typed;
+            car.horsepower = search.horsepower;
+            car.spinTime = search.point.spinTime;
+            const SplitTimes onStandardDay = search.found ? RunCarOnDay(car, standardDay).splits : SplitTimes();
+            // The fold's runs on their days, each day run once.
+            onDay.assign(all.days.size(), std::nullopt);
+            for (int i : left) {
+                LeftOutRun& out = calibration.leftOut[static_cast<std::size_t>(i)];
+                out.run = i;
+                out.fitted = search.found;
+                if (!search.found)
+                    continue;
+                out.horsepower = car.horsepower;
+                out.spinTime = car.spinTime;
+                out.onStandardDay = onStandardDay;
+                const int day = all.dayOf[static_cast<std::size_t>(i)];
+                std::optional<DayModel>& model = onDay[static_cast<std::size_t>(day)];
+                if (!model)
+                    model = modelOn(car, all.days[static_cast<std::size_t>(day)]);
+                out.fitted = model->finished;
+                out.onDay = model->splits;
+            }
+            if (!cancelled(control.cancel))
+                fitDone(1);
+        }
+    };
+    std::vector<std::thread> helpers;
+    for (int j = 1; j < std::min(control.jobs, folds); ++j) {
+        try {
+            helpers.emplace_back(fitFolds);
+        } catch (const std::system_error&) {
+            break; // no more threads to be had: the others do the folds
+        }
+    }
+    fitFolds();
+    for (std::thread& helper : helpers)
+        helper.join();
+    if (cancelled(control.cancel)) {
+        calibration.leftOut.clear();
+        calibration.folds = 0;
+        calibration.fit = cancelledFit(typed);
+        calibration.band.gap = BandGap::NotFitted;
+        return calibration;
+    }
+    FitBand& band = calibration.band;
+    band.quarterMileTime = LeaveOneOutError(runs, calibration.leftOut, SplitFigure::QuarterMileTime);
+    band.quarterMileSpeed = LeaveOneOutError(runs, calibration.leftOut, SplitFigure::QuarterMileSpeed);
+    band.eighthMileTime = LeaveOneOutError(runs, calibration.leftOut, SplitFigure::EighthMileTime);
+    band.eighthMileSpeed = LeaveOneOutError(runs, calibration.leftOut, SplitFigure::EighthMileSpeed);
+    return calibration;
+}
+
+DayPrediction PredictOnDay(const CarInputs& fittedCar, const FitBand& band, const AirConditions& air)
+{
+    DayPrediction prediction;
+    prediction.air = air;
+    if (FailingAirField(air)) {
+        prediction.gap = PredictionGap::AirOutOfRange;
+        return prediction;
+    }
+    prediction.day = RunCarOnDay(fittedCar, air);
+    prediction.finished = prediction.day.run.Finished();
+    if (!prediction.finished) {
+        prediction.gap = PredictionGap::NotFinished;
+        return prediction;
+    }
+    const SplitTimes& s = prediction.day.splits;
+    prediction.quarterMileTime = s.quarterMileTime;
+    prediction.quarterMileSpeed = s.quarterMileSpeed;
+    prediction.eighthMileTime = s.eighthMileTime;
+    prediction.eighthMileSpeed = s.eighthMileSpeed;
+    prediction.bandGap = band.gap;
+    if (band.gap != BandGap::None)
+        return prediction;
+    prediction.quarterMileTimeBand = bandOf(band.quarterMileTime);
+    prediction.quarterMileSpeedBand = bandOf(band.quarterMileSpeed);
+    prediction.eighthMileTimeBand = bandOf(band.eighthMileTime);
+    prediction.eighthMileSpeedBand = bandOf(band.eighthMileSpeed);
+    prediction.banded = prediction.quarterMileTimeBand || prediction.quarterMileSpeedBand
+        || prediction.eighthMileTimeBand || prediction.eighthMileSpeedBand;
+    return prediction;
+}

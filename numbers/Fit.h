@@ -1,0 +1,268 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Fit: the model fitted to a car's own time slips, and the next run
+// predicted with an error measured on those slips, as values and codes.
+//
+// In: the car as typed (CarInputs) and its runs (RunFigures: a time slip's
+// weather and splits), each on its own day's air. Out: the car's horsepower
+// on the standard day and its spin time that best match the runs
+// (FitResult), every other input kept as typed, the shift counts too; each
+// run's slip beside the model's; the first classic range test the fitted car
+// fails; and a code for each bound that holds the fit back. CalibrateToRuns
+// adds the validation fits (each run predicted by a fit without it: on all
+// the others up to LeaveOneOutBound runs, on the other folds above), whose
+// errors are the band PredictOnDay gives with a prediction for any day's
+// air; it tells its progress, can be cancelled from another thread and may
+// run its validation fits on several threads. Nothing here is a message: the
+// logbook (logbook/Calibration.h) turns the codes into the programs' texts,
+// and the web page calls the same code through web/wasm/PageApi.
+//
+// The fit minimises the sum of squares of the differences between the model
+// and the slip: each time counted per 0.01 s, each speed per 0.1 mph, over
+// the quarter-mile time and speed, the 60-ft time and the 1/8-mile time and
+// speed, wherever a run gives them (an eighth-mile run gives the 1/8 figures
+// only). The spin time adds to every elapsed time alike, so for a given
+// horsepower the best spin time is the mean of the time differences, held at
+// 0 or above; the horsepower is then found by a one-dimensional search on a
+// logarithmic scale (docs/DECISIONS.md, "Calibration"). Runs on the same
+// day's air share one run of the model.
+#pragma once
+
+#include "numbers/Air.h"
+#include "numbers/Car.h"
+#include "numbers/DayRun.h"
+
+#include <atomic>
+#include <functional>
+#include <optional>
+#include <vector>
+
+// The scales the fit counts a difference in: one unit of its sum of squares
+// is 0.01 s of a time or 0.1 mph of a speed.
+namespace FitScale {
+inline constexpr double Time = 0.01;  // s
+inline constexpr double Speed = 0.1;  // mph
+} // namespace FitScale
+
+// The horsepower the fit searches within (standard day); a fit at either end
+// says so.
+namespace FitLimits {
+inline constexpr double LowestHorsepower = 1;
+inline constexpr double HighestHorsepower = 100000;
+} // namespace FitLimits
+
+// What the fit reads of a run: its weather (°F, inHg station, %) and its
+// slip's splits (s, mph), each missing when the run does not give it.
+struct RunFigures {
+    std::optional<double> temperature;
+    std::optional<double> pressure;
+    std::optional<double> humidity;
+    std::optional<double> sixtyFootTime;
+    std::optional<double> threeThirtyFootTime;
+    std::optional<double> eighthMileTime;
+    std::optional<double> eighthMileSpeed;
+    std::optional<double> thousandFootTime;
+    std::optional<double> quarterMileTime;
+    std::optional<double> quarterMileSpeed;
+};
+
+// The splits of a slip, in the order along the track (speeds after their
+// times).
+enum class SplitFigure {
+    SixtyFootTime,
+    ThreeThirtyFootTime,
+    EighthMileTime,
+    EighthMileSpeed,
+    ThousandFootTime,
+    QuarterMileTime,
+    QuarterMileSpeed,
+};
+
+// The day's air of a run: its temperature, station pressure and humidity,
+// the standard day's value for each one the run does not give.
+AirConditions AirOfRun(const RunFigures& run);
+
+// One figure of a slip beside the model's: the slip's value (missing when
+// the run does not give it) and the model's for that run on its day.
+struct SlipFigure {
+    std::optional<double> given;
+    double predicted = 0;
+
+    // The model's value less the slip's (a time too long or a speed too high
+    // is positive); missing when the slip does not give it.
+    std::optional<double> Difference() const;
+};
+
+// A run's slip beside the model's slip for the same day.
+struct SlipResidual {
+    AirConditions air;
+    bool finished = false; // the model's car finished the quarter mile that day
+    SlipFigure sixtyFootTime;
+    SlipFigure threeThirtyFootTime;
+    SlipFigure eighthMileTime;
+    SlipFigure eighthMileSpeed;
+    SlipFigure thousandFootTime;
+    SlipFigure quarterMileTime;
+    SlipFigure quarterMileSpeed;
+};
+
+// The slip's figures of a run beside those of the model's splits.
+SlipResidual ResidualOf(const RunFigures& run, const AirConditions& air, const DayResults& model);
+
+enum class FitOutcome {
+    Fitted,      // horsepower and spin time found
+    NoRuns,      // nothing to fit to
+    RunRefused,  // a run cannot be fitted to (no finish, a number not finite)
+    NotFinished, // the car does not finish on every day at any horsepower searched
+    Cancelled,   // the calibration was cancelled before it was done
+};
+
+// The end of the search a fitted horsepower is held at.
+enum class HorsepowerBound { None, Lowest, Highest };
+
+struct FitResult {
+    FitOutcome outcome = FitOutcome::NoRuns;
+    int refusedRun = -1; // RunRefused: the place of the run in the runs given
+    // NotFinished: the first input the fit keeps (all but the horsepower
+    // and the spin time) that fails its classic range test, when one does.
+    std::optional<InputField> unrunnableField;
+
+    CarInputs typed; // the car as typed
+    CarInputs car;   // the fitted car: as typed, with the fitted horsepower and spin time
+    double horsepower = 0; // hp on the standard day
+    double spinTime = 0;   // s
+
+    // The sum of squares at the fit (in the units of FitScale) and the
+    // number of figures it counts.
+    double sumOfSquares = 0;
+    int figures = 0;
+
+    // Each run's slip beside the fitted car's, in the order of the runs given.
+    std::vector<SlipResidual> runs;
+
+    // The bounds that hold the fit: the spin time held at 0, with the most
+    // of fewer quarter-mile shifts (down to 1) with which the model reaches
+    // the runs' elapsed times (0 when none does); a horsepower at the end of
+    // the search.
+    bool spinTimeHeld = false;
+    int fewerShifts = 0;
+    HorsepowerBound horsepowerBound = HorsepowerBound::None;
+
+    bool Fitted() const { return outcome == FitOutcome::Fitted; }
+};
+
+// Fits the horsepower (standard day) and the spin time of the typed car to
+// the runs, each on its own day's air (AirOfRun).
+FitResult FitToRuns(const CarInputs& typed, const std::vector<RunFigures>& runs);
+
+// The validation errors of one figure: each run predicted on its day by
+// the model fitted without it, for every run that gives the figure.
+// Differences are predicted less given.
+struct FigureError {
+    int runs = 0;            // runs that give the figure and were predicted
+    double meanAbsolute = 0;
+    double bias = 0;         // mean difference
+    double rootMeanSquare = 0;
+};
+
+// The fewest runs a band is given for.
+inline constexpr int LeastRunsForBand = 3;
+
+// Why a calibration gives no band: the fit failed, or it has fewer than
+// LeastRunsForBand runs.
+enum class BandGap { None, NotFitted, TooFewRuns };
+
+// The band of a prediction: the validation's errors of each figure, the
+// root-mean-square error given where at least LeastRunsForBand runs give it.
+struct FitBand {
+    FigureError quarterMileTime;
+    FigureError quarterMileSpeed;
+    FigureError eighthMileTime;
+    FigureError eighthMileSpeed;
+    BandGap gap = BandGap::None;
+};
+
+// Up to this many runs each run is predicted by the fit on all the others
+// (leave-one-out: as many fits as runs). Above it the runs are dealt into
+// ValidationFolds folds in turn (run i into fold i mod ValidationFolds), and
+// each run is predicted by the fit on the other folds: ten fits however many
+// runs there are.
+inline constexpr int LeaveOneOutBound = 100;
+inline constexpr int ValidationFolds = 10;
+
+// The validation's folds for a number of runs: none below
+// LeastRunsForBand, one a run up to LeaveOneOutBound, else ValidationFolds.
+constexpr int ValidationFoldsFor(int runs)
+{
+    return runs < LeastRunsForBand ? 0 : runs <= LeaveOneOutBound ? runs : ValidationFolds;
+}
+
+// A run predicted by a fit without it (on all the other runs, or on the
+// other folds).
+struct LeftOutRun {
+    int run = 0;         // its place in the runs given
+    bool fitted = false; // the fit without it succeeded
+    double horsepower = 0;
+    double spinTime = 0;
+    SplitTimes onDay;          // the prediction for the run's day
+    SplitTimes onStandardDay;  // the same car on the standard day
+};
+
+// How a calibration runs: on how many threads its validation fits may run,
+// whom it tells of its progress, and what stops it.
+struct CalibrationControl {
+    // Threads for the validation fits, the calling thread among them.
+    int jobs = 1;
+    // Called with the fits done and the fits in all (the fit on all runs,
+    // then each validation fit): at the start, then as each fit ends. It may
+    // be called from any of the calibration's threads, never two at once.
+    std::function<void(int done, int total)> progress;
+    // Set from any thread to stop: the calibration then returns within a run
+    // of the model or so, with the outcome Cancelled.
+    const std::atomic<bool>* cancel = nullptr;
+};
+
+// The fit on all runs, and with three runs or more the validation fits and
+// their errors.
+struct FitCalibration {
+    FitResult fit;
+    std::vector<RunFigures> runs;    // the runs fitted, as given
+    std::vector<LeftOutRun> leftOut; // one per run; empty below three runs
+    int folds = 0; // the validation's folds: as many as runs for leave-one-out
+    FitBand band;
+};
+
+FitCalibration CalibrateToRuns(const CarInputs& typed, const std::vector<RunFigures>& runs,
+                               const CalibrationControl& control = {});
+
+// The errors of one figure over the left-out runs.
+FigureError LeaveOneOutError(const std::vector<RunFigures>& runs, const std::vector<LeftOutRun>& leftOut,
+                             SplitFigure figure);
+
+// Why a prediction gives no splits: the day's air fails a box's range test,
+// or the fitted car does not finish that day.
+enum class PredictionGap { None, AirOutOfRange, NotFinished };
+
+// The fitted car on a day's air, with the band of the calibration.
+struct DayPrediction {
+    PredictionGap gap = PredictionGap::None;
+    bool finished = false;
+    AirConditions air;
+    DayResults day;  // the fitted car's run that day
+    // The splits a prediction shows, and their bands (± the validation's
+    // root-mean-square error), missing where no band can be given.
+    double quarterMileTime = 0;
+    double quarterMileSpeed = 0;
+    double eighthMileTime = 0;
+    double eighthMileSpeed = 0;
+    std::optional<double> quarterMileTimeBand;
+    std::optional<double> quarterMileSpeedBand;
+    std::optional<double> eighthMileTimeBand;
+    std::optional<double> eighthMileSpeedBand;
+    // No band: the calibration's own gap, or (None) fewer than three runs
+    // give any of these figures. Only when the day's splits are given.
+    bool banded = false;
+    BandGap bandGap = BandGap::None;
+};
+
+// The fitted car (a fitted calibration's) on the day, with its band.
+DayPrediction PredictOnDay(const CarInputs& fittedCar, const FitBand& band, const AirConditions& air);

@@ -1,0 +1,470 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page's logbook: time slips kept in the browser's IndexedDB, across
+// reloads and offline, with CSV import and export in the desktop's columns
+// (logbook/SlipsCsv.h). In: CSV bytes, slips typed. Out: the stored slips,
+// the refusals of bad rows ("line 7: ..."), and the message of a store the
+// browser refused (its quota): nothing already stored is lost, as every
+// write is one transaction that either lands whole or not at all.
+//
+// The fit of the car to its slips, the prediction with its bands and the
+// report card are the desktop's numbers (numbers/Fit.h, numbers/ReportSums.h)
+// in WebAssembly: fitSlips() runs them and fitTexts() gives their messages,
+// the desktop's own (logbook/Calibration.cpp, ReportCard.cpp, the garage's
+// logbook page).
+import { arg, tr, rangeTestMessage, airMessage, currentLocale } from './messages.js';
+import { FIT_OUTCOME, BAND_GAP, PREDICTION_GAP, REPORT_GAP, HORSEPOWER_BOUND } from './engine.js';
+
+// The columns, in the order the desktop writes them.
+export const COLUMNS = ['date', 'track', 'elevation', 'temperature', 'pressure', 'humidity', 'reactionTime',
+  'sixtyFootTime', 'threeThirtyFootTime', 'eighthMileTime', 'eighthMileSpeed', 'thousandFootTime',
+  'quarterMileTime', 'quarterMileSpeed', 'note'];
+const TEXT_COLUMNS = new Set(['date', 'track', 'note']);
+const DATABASE = 'torvane';
+const STORE = 'slips';
+
+const t = (text) => tr('SlipsCsv', text);
+
+function openDatabase() {
+  return new Promise((resolve, reject) => {
+    const request = indexedDB.open(DATABASE, 1);
+    request.onupgradeneeded = () => request.result.createObjectStore(STORE, { keyPath: 'id', autoIncrement: true });
+    request.onsuccess = () => resolve(request.result);
+    request.onerror = () => reject(request.error);
+  });
+}
+
+// The browser's refusal of a write in words: a full store (its quota) or
+// another fault.
+export function storageMessage(error) {
+  if (error && (error.name === 'QuotaExceededError' || /quota/i.test(String(error.message)))) {
+    return tr('WebPage', 'The browser has no room left to store the slips (its storage quota); nothing '
+      + 'was stored and the slips stored before are kept.');
+  }
+  return arg(tr('WebPage', 'The browser could not store the slips: %1. Nothing was stored.'), String(error && error.message));
+}
+
+export class Logbook {
+  constructor() {
+    this.db = null;
+  }
+
+  async open() {
+    this.db = await openDatabase();
+  }
+
+  slips() {
+    return new Promise((resolve, reject) => {
+      const request = this.db.transaction(STORE).objectStore(STORE).getAll();
+      request.onsuccess = () => resolve(request.result);
+      request.onerror = () => reject(request.error);
+    });
+  }
+
+  // Adds the slips in one transaction: all of them, or none.
+  add(slips) {
+    return new Promise((resolve, reject) => {
+      let transaction;
+      try {
+        transaction = this.db.transaction(STORE, 'readwrite');
+        const store = transaction.objectStore(STORE);
+        for (const slip of slips) store.add({ ...slip });
+      } catch (error) {
+        reject(error);
+        return;
+      }
+      transaction.oncomplete = () => resolve(slips.length);
+      transaction.onabort = () => reject(transaction.error);
+      transaction.onerror = (event) => event.preventDefault();
+    });
+  }
+
+  remove(id) {
+    return new Promise((resolve, reject) => {
+      const transaction = this.db.transaction(STORE, 'readwrite');
+      transaction.objectStore(STORE).delete(id);
+      transaction.oncomplete = () => resolve();
+      transaction.onabort = () => reject(transaction.error);
+    });
+  }
+}
+
+// The slips' places in the order the logbook lists them (SlipComesBefore):
+// by date and time, those without a date (or a time) first, then by id.
+export function datePlaces(slips) {
+  const keyOf = (slip) => {
+    const m = /^(\d{4})-(\d{2})-(\d{2})(?:[T ](\d{2}):(\d{2})(?::(\d{2}))?)?$/.exec((slip.date || '').trim());
+    if (!m) return [0, 0, 0, 0, slip.id ?? 0];
+    const day = Date.UTC(+m[1], +m[2] - 1, +m[3]);
+    return m[4] === undefined ? [1, day, 0, 0, slip.id ?? 0]
+      : [1, day, 1, (+m[4] * 60 + +m[5]) * 60 + +(m[6] || 0), slip.id ?? 0];
+  };
+  const keys = slips.map(keyOf);
+  const order = slips.map((_, i) => i).sort((a, b) => {
+    for (let k = 0; k < 5; ++k) if (keys[a][k] !== keys[b][k]) return keys[a][k] - keys[b][k];
+    return a - b;
+  });
+  const places = new Array(slips.length);
+  order.forEach((slip, place) => { places[slip] = place; });
+  return places;
+}
+
+// The car (its nine values) fitted to the slips, predicted on the day's air.
+export function fitSlips(engine, values, slips, conditions) {
+  return engine.fit(values, conditions, slips, datePlaces(slips));
+}
+
+// The same on the fit's worker (fitworker.js), where the browser has module
+// workers, else here: a promise of the fit. A newer call makes the answers
+// of older ones resolve to null, so that only the latest fit is shown.
+export class Fitter {
+  constructor(engine, wasmUrl) {
+    this.engine = engine;
+    this.wasmUrl = wasmUrl;
+    this.latest = 0;
+    this.waiting = new Map();
+    try {
+      this.worker = new Worker(new URL('./fitworker.js', import.meta.url), { type: 'module' });
+      this.worker.addEventListener('message', (event) => this.answer(event.data));
+      this.worker.addEventListener('error', () => this.stopWorker());
+    } catch {
+      this.worker = null;
+    }
+  }
+
+  // Drops the fits on their way: they resolve to null.
+  drop() {
+    for (const { resolve } of this.waiting.values()) resolve(null);
+    this.waiting.clear();
+  }
+
+  fit(values, slips, conditions) {
+    const id = ++this.latest;
+    this.drop();
+    if (!this.worker) return Promise.resolve(fitSlips(this.engine, values, slips, conditions));
+    return new Promise((resolve) => {
+      this.waiting.set(id, { resolve, run: () => fitSlips(this.engine, values, slips, conditions) });
+      const plain = slips.map((slip) => ({ ...slip }));
+      this.worker.postMessage({ id, wasmUrl: this.wasmUrl, values, conditions, slips: plain, places: datePlaces(slips) });
+    });
+  }
+
+  answer({ id, fit, error }) {
+    const waiting = this.waiting.get(id);
+    if (!waiting) return;
+    this.waiting.delete(id);
+    waiting.resolve(error ? waiting.run() : fit);
+  }
+
+  // A worker that cannot start (no module workers): the fits run here.
+  stopWorker() {
+    this.worker = null;
+    const waiting = [...this.waiting.values()];
+    this.waiting.clear();
+    for (const { resolve, run } of waiting) resolve(run());
+  }
+}
+
+const number = (value, decimals) => value.toLocaleString(currentLocale() === 'de' ? 'de-DE' : 'en-US',
+  { minimumFractionDigits: decimals, maximumFractionDigits: decimals });
+// A difference with its sign, none when it shows as 0 (SignedDifferenceText).
+export function signed(value, decimals) {
+  const text = number(Math.abs(value), decimals);
+  return text === number(0, decimals) ? text : `${value < 0 ? '−' : '+'}${text}`;
+}
+const calibration = (text) => tr('Calibration', text);
+const page = (text) => tr('LogbookPage', text);
+export const METHOD_NAMES = ['Fitted model, the day\'s air', 'Fitted model, standard day',
+  'Car as typed, the day\'s air', 'Hale\'s formula, the day\'s air', 'The run before'];
+
+// Why there is no fit, as the desktop says it.
+function fitMessage(fit) {
+  switch (fit.outcome) {
+    case FIT_OUTCOME.noRuns: return calibration('There are no runs to fit the car to.');
+    case FIT_OUTCOME.runRefused:
+      return arg(calibration('Run %1 cannot be fitted to: %2'), fit.refusedRun + 1,
+        arg(tr('TimeSlip', 'A run needs %1 and %2, or %3 and %4.'), 'quarterMileTime', 'quarterMileSpeed',
+          'eighthMileTime', 'eighthMileSpeed'));
+    case FIT_OUTCOME.notFinished:
+      return fit.unrunnableField >= 0
+        ? arg(calibration('The car cannot be fitted to the runs: %1.'), rangeTestMessage(fit.unrunnableField))
+        : arg(calibration('The car does not finish the quarter mile on the runs\' days at any horsepower up to %1 hp.'), '100000');
+    default: return calibration('The calibration was cancelled.');
+  }
+}
+
+// The notes on the bounds that hold the fit.
+function boundNotes(fit, shifts) {
+  const notes = [];
+  if (fit.spinTimeHeld) {
+    if (fit.fewerShifts > 0) {
+      notes.push(arg(calibration('The spin time is held at 0 s: the model cannot reach these elapsed times with %1 '
+        + 'quarter-mile shifts; with %2 it can.'), shifts, fit.fewerShifts));
+    } else if (shifts === 1) {
+      notes.push(calibration('The spin time is held at 0 s: the model cannot reach these elapsed times with 1 '
+        + 'quarter-mile shift.'));
+    } else {
+      notes.push(arg(calibration('The spin time is held at 0 s: the model cannot reach these elapsed times with %1 '
+        + 'quarter-mile shifts, nor with fewer.'), shifts));
+    }
+  }
+  if (fit.horsepowerBound !== HORSEPOWER_BOUND.none) {
+    notes.push(arg(calibration('The horsepower is held at the end of the search, %1 hp.'),
+      fit.horsepowerBound === HORSEPOWER_BOUND.lowest ? '1' : '100000'));
+  }
+  return notes;
+}
+
+function withBand(value, band, decimals, unit) {
+  return `${number(value, decimals)} ${unit}${band === null ? '' : ` ± ${number(band, decimals)}`}`;
+}
+
+// The texts of a fit: { fit: lines, prediction, report: { message } or
+// { rows: [{ name, error, bias, best }] } }, as the garage's logbook page
+// shows them. `air` is the page's day: its conditions, or its message.
+export function fitTexts(fit, count, shifts, air) {
+  if (fit.outcome !== FIT_OUTCOME.fitted) {
+    const message = fitMessage(fit);
+    return { fit: [message], prediction: '', report: { message } };
+  }
+  const lines = [arg(page('Fitted to the runs (%1): %2 hp on the standard day, spin time %3 s.'), number(count, 0),
+    number(fit.horsepower, 1), number(fit.spinTime, 3))];
+  lines.push(fit.failingRange < 0 ? page('Both values lie within the classic input ranges.')
+    : arg(page('Outside the classic input ranges: %1'), rangeTestMessage(fit.failingRange)));
+  lines.push(...boundNotes(fit, shifts));
+
+  const p = fit.prediction;
+  let prediction;
+  if (air.message) {
+    prediction = air.message;
+  } else if (p.gap === PREDICTION_GAP.airOutOfRange) {
+    prediction = airMessage(p.failingAir);
+  } else if (p.gap === PREDICTION_GAP.notFinished) {
+    prediction = calibration('The fitted car does not finish the quarter mile on this day.');
+  } else {
+    const s = page('s');
+    const mph = page('mph');
+    prediction = arg(tr('WebPage', 'Next run on the day\'s air above: the quarter mile in %1 at %2, the eighth mile in %3 at %4.'),
+      withBand(p.quarterMileTime, p.bands.quarterMileTime, 2, s), withBand(p.quarterMileSpeed, p.bands.quarterMileSpeed, 1, mph),
+      withBand(p.eighthMileTime, p.bands.eighthMileTime, 2, s), withBand(p.eighthMileSpeed, p.bands.eighthMileSpeed, 1, mph));
+    let bandMessage = '';
+    if (fit.bandGap === BAND_GAP.tooFewRuns) bandMessage = calibration('With fewer than three runs no error band can be given.');
+    else if (!p.banded) bandMessage = calibration('Fewer than three runs give these figures: no error band can be given.');
+    prediction += ` ${bandMessage || page('The bands are the errors of the runs each predicted without itself.')}`;
+  }
+
+  let report;
+  if (fit.report.gap === REPORT_GAP.tooFewRuns) {
+    report = { message: tr('ReportCard', 'A report card needs three runs or more with a quarter-mile time.') };
+  } else if (fit.report.gap === REPORT_GAP.notFitted) {
+    report = { message: fitMessage(fit) };
+  } else {
+    report = {
+      rows: fit.report.scores.map((score, m) => ({
+        name: tr('ReportCard', METHOD_NAMES[m]),
+        error: score.runs > 0 ? number(score.meanAbsoluteError, 3) : '—',
+        bias: score.runs > 0 ? signed(score.bias, 3) : '—',
+        best: m === fit.report.best,
+      })),
+    };
+  }
+  return { fit: lines, prediction, report };
+}
+
+// RFC 4180 records with their first line numbers; a record's error when a
+// quoted field does not end.
+export function readCsv(text) {
+  const records = [];
+  let i = 0;
+  let line = 1;
+  if (text.startsWith('\ufeff')) i = 1;
+  while (i < text.length) {
+    const fields = [];
+    const start = line;
+    let field = '';
+    let error = '';
+    for (;;) {
+      if (text[i] === '"') {
+        ++i;
+        for (;;) {
+          if (i >= text.length) { error = tr('CsvReader', 'a quoted field is not closed before the end of the file'); break; }
+          if (text[i] === '"') {
+            if (text[i + 1] === '"') { field += '"'; i += 2; continue; }
+            ++i;
+            break;
+          }
+          if (text[i] === '\n') ++line;
+          field += text[i++];
+        }
+      }
+      while (i < text.length && text[i] !== ',' && text[i] !== '\n' && text[i] !== '\r') field += text[i++];
+      fields.push(field);
+      field = '';
+      if (text[i] === ',') { ++i; continue; }
+      if (text[i] === '\r') ++i;
+      if (text[i] === '\n') { ++i; ++line; }
+      break;
+    }
+    records.push({ fields, line: start, error });
+  }
+  return records;
+}
+
+function quoted(text) {
+  return text.length <= 40 ? `"${text}"` : `"${text.slice(0, 40)}…"`;
+}
+
+// A number cell: "." as the point, nothing else in it.
+function csvNumber(text) {
+  const value = text.trim();
+  if (!/^[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?$/.test(value)) return null;
+  const number = Number(value);
+  return Number.isFinite(number) ? number : null;
+}
+
+function dateOk(text) {
+  const value = text.trim();
+  if (!value) return true;
+  const m = /^(\d{4})-(\d{2})-(\d{2})(?:[T ](\d{2}):(\d{2})(?::(\d{2}))?)?$/.exec(value);
+  if (!m) return false;
+  const date = new Date(Date.UTC(+m[1], +m[2] - 1, +m[3]));
+  if (+m[1] < 1 || date.getUTCMonth() !== +m[2] - 1 || date.getUTCDate() !== +m[3]) return false;
+  return m[4] === undefined || (+m[4] < 24 && +m[5] < 60 && (m[6] === undefined || +m[6] < 60));
+}
+
+// The values a slip can hold, in the order the desktop checks them
+// (logbook/TimeSlip.cpp): the weather as the air's boxes take it, the times
+// and speeds what a car at the strip can make.
+const SLIP_RANGES = [['elevation', -1500, 14000, 'ft'], ['temperature', -40, 140, '°F'], ['pressure', 20, 32, 'inHg'],
+  ['humidity', 0, 100, '%'], ['reactionTime', -1.5, 2, 's'], ['sixtyFootTime', 0.8, 4, 's'],
+  ['threeThirtyFootTime', 1.5, 15, 's'], ['eighthMileTime', 2, 20, 's'], ['eighthMileSpeed', 20, 350, 'mph'],
+  ['thousandFootTime', 2.5, 26, 's'], ['quarterMileTime', 3, 30, 's'], ['quarterMileSpeed', 20, 350, 'mph']];
+const SPLITS_ALONG_THE_TRACK = ['sixtyFootTime', 'threeThirtyFootTime', 'eighthMileTime', 'thousandFootTime',
+  'quarterMileTime'];
+
+// Why a slip of a CSV row cannot be kept, its fields named by their
+// columns, as the desktop's SlipProblem says it; empty when it can.
+export function slipProblem(slip) {
+  const slipText = (text) => tr('TimeSlip', text);
+  for (const [key, low, high, unit] of SLIP_RANGES) {
+    const value = slip[key];
+    if (value === undefined) continue;
+    if (!Number.isFinite(value)) return arg(slipText('%1 is not a finite number.'), key);
+    if (!(value >= low && value <= high)) {
+      return arg(slipText('%1 must lie between %2 and %3 %4 (it is %5).'), key, shortest(low), shortest(high), unit,
+        shortest(value));
+    }
+  }
+  if (!((slip.quarterMileTime !== undefined && slip.quarterMileSpeed !== undefined)
+    || (slip.eighthMileTime !== undefined && slip.eighthMileSpeed !== undefined))) {
+    return arg(slipText('A run needs %1 and %2, or %3 and %4.'), 'quarterMileTime', 'quarterMileSpeed',
+      'eighthMileTime', 'eighthMileSpeed');
+  }
+  let earlier = null;
+  for (const key of SPLITS_ALONG_THE_TRACK) {
+    if (slip[key] === undefined) continue;
+    if (earlier && !(slip[key] > slip[earlier])) {
+      return arg(slipText('%1 (%2 s) must be longer than %3 (%4 s).'), key, shortest(slip[key]), earlier,
+        shortest(slip[earlier]));
+    }
+    earlier = key;
+  }
+  return '';
+}
+
+// The most bytes a CSV of slips is read from (MaxSlipsCsvBytes).
+export const MAX_SLIPS_CSV_BYTES = 16 * 1024 * 1024;
+
+// Why a file of slips is not read at all (LoadSlipsCsv): too large.
+export function slipsFileRefusal(name, size) {
+  if (size <= MAX_SLIPS_CSV_BYTES) return '';
+  return arg(t('Could not import the runs from %1: %2.'), name,
+    arg(t('it is larger than %1 bytes, far more than a file of time slips holds'), MAX_SLIPS_CSV_BYTES));
+}
+
+// The slips of a CSV file: { slips, refusals } or { error }, the error
+// naming the file as LoadSlipsCsv does when `name` is given, else as
+// ReadSlipsCsv does.
+export function readSlipsCsv(text, name) {
+  const records = readCsv(text);
+  const fail = (reason) => ({
+    error: name === undefined ? arg(t('Could not import the runs: %1.'), reason)
+      : arg(t('Could not import the runs from %1: %2.'), name, reason),
+  });
+  if (!records.length) return fail(t('it is empty; a CSV of runs starts with a header line naming its columns'));
+  const header = records[0];
+  const column = {};
+  for (let i = 0; i < header.fields.length; ++i) {
+    const name = header.fields[i].trim().toLowerCase();
+    const key = COLUMNS.find((c) => c.toLowerCase() === name);
+    if (!key) continue;
+    if (key in column) return fail(arg(t('its header line names the column %1 twice'), key));
+    column[key] = i;
+  }
+  const has = (k) => k in column;
+  if (!(has('quarterMileTime') && has('quarterMileSpeed')) && !(has('eighthMileTime') && has('eighthMileSpeed'))) {
+    return fail(arg(t('its header line names neither the columns %1 and %2 nor %3 and %4, so it holds no time slips'),
+      'quarterMileTime', 'quarterMileSpeed', 'eighthMileTime', 'eighthMileSpeed'));
+  }
+  const slips = [];
+  const refusals = [];
+  const width = header.fields.length;
+  for (const record of records.slice(1)) {
+    const refuse = (reason) => refusals.push(arg(t('line %1: %2'), record.line, reason));
+    if (record.error) { refuse(record.error); continue; }
+    if (record.fields.every((f) => !f.trim())) continue;
+    if (record.fields.length !== width) {
+      refuse(arg(t('it has %1 fields where the header line has %2'), record.fields.length, width));
+      continue;
+    }
+    const slip = {};
+    let problem = '';
+    for (const key of COLUMNS) {
+      if (!has(key)) continue;
+      const text = record.fields[column[key]];
+      if (key === 'date') {
+        if (!dateOk(text)) {
+          problem = arg(t('%1 is not a date of the form YYYY-MM-DD, optionally with a time HH:MM or HH:MM:SS: %2'), key, quoted(text));
+          break;
+        }
+        slip.date = text.trim();
+      } else if (TEXT_COLUMNS.has(key)) {
+        slip[key] = text.replace(/^'(?=['=+\-@\t\r])/, '');
+      } else if (text.trim()) {
+        const number = csvNumber(text);
+        if (number === null) { problem = arg(t('%1 is not a number: %2'), key, quoted(text)); break; }
+        slip[key] = number;
+      }
+    }
+    if (!problem) problem = slipProblem(slip);
+    if (problem) { refuse(problem); continue; }
+    slips.push(slip);
+  }
+  return { slips, refusals };
+}
+
+function csvField(text, number) {
+  const guard = !number && /^'*[=+\-@\t\r]./s.test(text);
+  const needsQuotes = /[,"\r\n]/.test(text) || text.startsWith('\ufeff');
+  const body = (guard ? "'" : '') + text;
+  return needsQuotes ? `"${body.replace(/"/g, '""')}"` : body;
+}
+
+// The shortest text that reads back as the same double, as the desktop
+// writes number cells.
+function shortest(value) {
+  return String(value).replace(/e\+?/, (m) => (m === 'e+' ? 'e+' : 'e'));
+}
+
+// The slips as the desktop's CSV (SlipsCsv): the header, one row a slip.
+export function slipsCsv(slips) {
+  let out = `${COLUMNS.join(',')}\r\n`;
+  for (const slip of slips) {
+    out += COLUMNS.map((key) => {
+      const value = slip[key];
+      if (value === undefined || value === null) return '';
+      return TEXT_COLUMNS.has(key) ? csvField(String(value), false) : csvField(shortest(value), true);
+    }).join(',');
+    out += '\r\n';
+  }
+  return out;
+}
