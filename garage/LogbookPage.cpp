@@ -253,12 +253,10 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
             emit outcome(true, error);
     });
     // Any change of the runs shows at once; a fit made before is made again
-    // on the runs as they now are.
+    // on the runs as they now are. A change of many rows is shown once.
     connect(runs, &QAbstractItemModel::modelReset, this, [this] { refresh(); });
     connect(runs, &QAbstractItemModel::layoutChanged, this, [this] { refresh(); });
-    connect(runs, &QAbstractItemModel::dataChanged, this, [this] { refresh(); });
-    connect(runs, &QAbstractItemModel::rowsInserted, this, [this] { refresh(); });
-    connect(runs, &QAbstractItemModel::rowsRemoved, this, [this] { refresh(); });
+    connect(runs, &SlipTableModel::changed, this, [this] { refresh(); });
     connect(runsView->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         refreshSlipPoints();
         if (fitWanted)

@@ -147,8 +147,10 @@ QString SlipTableModel::AddSlips(qint64 forCar, QList<TimeSlip>& added)
         return error;
     if (Loading())
         return Reload();
-    if (forCar == carId)
+    if (forCar == carId) {
         showAdded(added);
+        emit changed();
+    }
     return QString();
 }
 
@@ -173,6 +175,9 @@ QString SlipTableModel::ChangeSlip(const TimeSlip& seen, const TimeSlip& run)
         showChanged(row, run);
     else if (run.carId == carId)
         showAdded({ run });
+    else
+        return QString();
+    emit changed();
     return QString();
 }
 
@@ -184,6 +189,7 @@ QString SlipTableModel::DeleteSlip(qint64 runId)
     if (Loading())
         return Reload();
     showRemoved({ runId });
+    emit changed();
     return QString();
 }
 
@@ -199,6 +205,7 @@ QString SlipTableModel::DeleteSlips(const QList<TimeSlip>& seen)
     for (const TimeSlip& run : seen)
         ids << run.id;
     showRemoved(ids);
+    emit changed();
     return QString();
 }
 

@@ -90,6 +90,10 @@ signals:
     // The runs LoadCar read are shown; `error` is why they could not be
     // read, empty when they were.
     void loaded(const QString& error);
+    // A change made through the calls above is shown, after all the row
+    // signals it gave (an import or a delete may give one a block of rows):
+    // a view that works something out from all the runs does it once.
+    void changed();
 
 private:
     // The table after a change the logbook took: runs inserted (in blocks of
