@@ -6,10 +6,12 @@
 #include "logbook/Logbook.h"
 
 #include <QDateTime>
+#include <QLocale>
 #include <QSet>
 #include <QThread>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <memory>
 
@@ -26,6 +28,24 @@ bool isNumberValue(const QVariant& value)
     default:
         return false;
     }
+}
+
+// A number as typed into the table: with "." as the decimal point, or the
+// locale's (QLocale's default) where that is another; never with digits
+// grouped, so that "1,234" cannot pass for 1234.
+std::optional<double> typedNumber(const QString& text)
+{
+    if (const std::optional<double> read = CsvNumber(text))
+        return read;
+    QLocale locale;
+    if (locale.decimalPoint() == QLatin1String("."))
+        return std::nullopt;
+    locale.setNumberOptions(QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const double value = locale.toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
 }
 
 } // namespace
@@ -387,8 +407,11 @@ QString SlipTableModel::withValue(TimeSlip& run, SlipField field, const QVariant
         number = value.toDouble();
     } else if (text.trimmed().isEmpty()) {
         number.reset();
-    } else if (const std::optional<double> read = CsvNumber(text)) {
+    } else if (const std::optional<double> read = typedNumber(text)) {
         number = *read;
+    } else if (QLocale().decimalPoint() != QLatin1String(".")) {
+        return tr("\"%1\" is not a number for the %2: write it with \"%3\" or \".\" as the decimal point.")
+            .arg(text, SlipFieldName(field), QLocale().decimalPoint());
     } else {
         return tr("\"%1\" is not a number for the %2: write it with \".\" as the decimal point.")
             .arg(text, SlipFieldName(field));

@@ -80,8 +80,9 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
-    // Takes a text (as typed: a number with ".", a date as ReadSlipDate reads
-    // it, an empty text for a missing value) or a number.
+    // Takes a text (as typed: a number with "." or the default QLocale's
+    // decimal separator, digits never grouped; a date as ReadSlipDate reads
+    // it; an empty text for a missing value) or a number.
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
 signals:

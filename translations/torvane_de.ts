@@ -2313,6 +2313,10 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
         <source>&quot;%1&quot; is not a number for the %2: write it with &quot;.&quot; as the decimal point.</source>
         <translation>„%1“ ist keine Zahl für „%2“: Schreiben Sie sie mit „.“ als Dezimalpunkt.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a number for the %2: write it with &quot;%3&quot; or &quot;.&quot; as the decimal point.</source>
+        <translation>„%1“ ist keine Zahl für „%2“: Schreiben Sie sie mit „%3“ oder „.“ als Dezimalzeichen.</translation>
+    </message>
 </context>
 <context>
     <name>SlipsCsv</name>
