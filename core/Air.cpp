@@ -3,6 +3,8 @@
 
 #include <QCoreApplication>
 
+#include <cmath>
+
 const std::array<AirRange, 5>& AirRanges()
 {
     // The messages, by AirField; the bounds are numbers/Air's.
@@ -48,4 +50,27 @@ QString AltimeterMessage(double altimeterSetting, double elevation)
     return QCoreApplication::translate("Air", "The altimeter setting and the elevation give a station pressure of "
                                               "%1 inHg; it must be between 20 and 32 inHg.")
         .arg(QString::asprintf("%.2f", check.station));
+}
+
+double StandardPressure(PressureKind kind, double elevation)
+{
+    return kind == PressureKind::Station ? StationPressureFromAltimeter(StandardSeaLevelPressure, elevation)
+                                         : StandardSeaLevelPressure;
+}
+
+QString PressureKindWarning(PressureKind kind, double pressure, double elevation)
+{
+    const double standard = StandardPressure(kind, elevation);
+    if (!std::isfinite(pressure) || !std::isfinite(standard) || std::abs(pressure - standard) <= PressureKindTolerance)
+        return QString();
+    const QString inHg = QString::asprintf("%.2f", pressure);
+    if (kind == PressureKind::Station)
+        return QCoreApplication::translate("Air", "The station pressure of %1 inHg is more than 1.5 inHg from the "
+                                                  "standard pressure at %2 ft (%3 inHg): it looks like an altimeter "
+                                                  "setting, or the elevation is not the track's.")
+            .arg(inHg, QString::asprintf("%.0f", elevation), QString::asprintf("%.2f", standard));
+    return QCoreApplication::translate("Air", "The altimeter setting of %1 inHg is more than 1.5 inHg from the "
+                                              "standard pressure at sea level (29.92 inHg), to which it is reduced: "
+                                              "it looks like a station pressure.")
+        .arg(inHg);
 }

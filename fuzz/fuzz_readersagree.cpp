@@ -43,12 +43,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file || std::fwrite(data, 1, size, file) != size || std::fclose(file) != 0)
         std::abort();
-    const CarSource fromFile = ReadCar(BatchFile::Of(QString::fromStdString(path)), [] { return InputBytes(); });
+    const CarSource fromFile = ReadCar(BatchFile::Of(QString::fromStdString(path)), [](bool) { return InputBytes(); });
     StandardInputFromFile(path.c_str());
     QBuffer notices;
     notices.open(QIODevice::WriteOnly);
     const CarSource fromInput
-        = ReadCar(BatchFile::Of(QStringLiteral("-")), [&notices] { return ReadStandardInput(notices); });
+        = ReadCar(BatchFile::Of(QStringLiteral("-")), [&notices](bool) { return ReadStandardInput(notices); });
     if (fromFile.error != fromInput.error || fromFile.texts != fromInput.texts) {
         std::fprintf(stderr, "file:  %s\ninput: %s\n", qPrintable(fromFile.error), qPrintable(fromInput.error));
         std::abort();

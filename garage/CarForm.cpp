@@ -4,6 +4,7 @@
 #include "core/AreaSums.h"
 #include "core/InputChecks.h"
 #include "core/NumberText.h"
+#include "garage/CarProxies.h"
 #include "garage/GarageFields.h"
 #include "garage/GarageSettings.h"
 #include "garage/TabChain.h"
@@ -172,7 +173,8 @@ CarForm::CarForm(CarList* cars, GarageSettings* settings, QWidget* parent)
     setMinimumWidth(page->minimumSizeHint().width() + verticalScrollBar()->sizeHint().width() + 2 * frameWidth());
 
     connect(cars->Selection(), &QItemSelectionModel::currentRowChanged, this, &CarForm::onCurrentChanged);
-    connect(cars, &QAbstractItemModel::dataChanged, this, &CarForm::onCarsChanged);
+    auto* currentCar = new OneCarModel(cars, [cars] { return cars->CurrentRow(); }, this);
+    connect(currentCar, &QAbstractItemModel::dataChanged, this, &CarForm::onCarChanged);
     connect(cars, &QAbstractItemModel::modelReset, this, &CarForm::onCurrentChanged);
     connect(settings, &GarageSettings::unitsChanged, this, [this] {
         refreshUnits();
@@ -194,11 +196,9 @@ void CarForm::onCurrentChanged()
     showCar();
 }
 
-void CarForm::onCarsChanged(const QModelIndex& first, const QModelIndex& last, const QList<int>& roles)
+void CarForm::onCarChanged(const QModelIndex&, const QModelIndex&, const QList<int>& roles)
 {
     const int row = cars->CurrentRow();
-    if (row < first.row() || row > last.row())
-        return;
     if (roles.isEmpty() || roles.contains(CarList::InputsRole)) {
         // A change that did not come from this form's typing (an undo, a
         // slider) ends the stretch of typing.

@@ -38,7 +38,8 @@ public:
 
 private:
     void onCurrentChanged();
-    void onCarsChanged(const QModelIndex& first, const QModelIndex& last, const QList<int>& roles);
+    // The current car's data changed.
+    void onCarChanged(const QModelIndex&, const QModelIndex&, const QList<int>& roles);
     void onBoxEdited(InputField field);
     void onNameEdited();
     void endSession();

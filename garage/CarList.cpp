@@ -371,14 +371,14 @@ QVariant CarList::data(const QModelIndex& index, int role) const
         }
         return QVariant();
     case Qt::ToolTipRole:
-        if (!car.evaluation.HasResults())
-            return PlainToolTip(car.evaluation.Problem());
+        if (!car.evaluation->HasResults())
+            return PlainToolTip(car.evaluation->Problem());
         return PlainToolTip(car.path.isEmpty() ? car.name : QDir::toNativeSeparators(car.path));
     case IdRole: return car.id;
     case FileRole: return car.path;
     case TextsRole: return QVariant::fromValue(car.Texts());
     case InputsRole: return QVariant::fromValue(car.Inputs());
-    case EvaluationRole: return QVariant::fromValue(&car.evaluation);
+    case EvaluationRole: return QVariant::fromValue(car.evaluation);
     case IsVariantRole: return car.IsVariant();
     case BaseIdRole: return car.variantOf;
     case UnsavedRole: return IsUnsaved(index.row());
@@ -440,7 +440,7 @@ void CarList::SetAir(const AirConditions& conditions)
         return;
     air = FiguresFor(conditions);
     for (GarageCar& car : cars)
-        car.evaluation = EvaluateCar(car.values.numbers, air);
+        car.evaluation = std::make_shared<const CarEvaluation>(EvaluateCar(car.values.numbers, air));
     if (!cars.empty())
         emit dataChanged(index(0), index(Count() - 1), { EvaluationRole, Qt::ToolTipRole });
 }
@@ -476,7 +476,7 @@ GarageCar CarList::newCar(const QString& name, const CarValues& values, const QS
     if (!path.isEmpty())
         car.stamp = FileStamp::Of(path);
     car.values = values;
-    car.evaluation = EvaluateCar(values.numbers, air);
+    car.evaluation = std::make_shared<const CarEvaluation>(EvaluateCar(values.numbers, air));
     car.state = car.savedState = NextState();
     return car;
 }
@@ -588,8 +588,8 @@ void CarList::insertCar(int row, GarageCar car)
 {
     row = std::clamp(row, 0, Count());
     // A car put back by an undo ran on the day it was taken out.
-    if (!(car.evaluation.air.conditions == air.conditions))
-        car.evaluation = EvaluateCar(car.values.numbers, air);
+    if (!(car.evaluation->air.conditions == air.conditions))
+        car.evaluation = std::make_shared<const CarEvaluation>(EvaluateCar(car.values.numbers, air));
     beginInsertRows(QModelIndex(), row, row);
     cars.insert(cars.begin() + row, std::move(car));
     endInsertRows();
@@ -609,7 +609,7 @@ void CarList::setValues(int id, const CarValues& values, std::uint64_t state)
     const int row = RowOf(id);
     GarageCar& car = cars.at(static_cast<std::size_t>(row));
     car.values = values;
-    car.evaluation = EvaluateCar(values.numbers, air);
+    car.evaluation = std::make_shared<const CarEvaluation>(EvaluateCar(values.numbers, air));
     car.state = state;
     carChanged(row, { TextsRole, InputsRole, EvaluationRole, UnsavedRole, Qt::DisplayRole, Qt::ToolTipRole });
 }
@@ -643,6 +643,4 @@ void CarList::carChanged(int row, const QList<int>& roles)
 {
     const QModelIndex changed = index(row);
     emit dataChanged(changed, changed, roles);
-    if (roles.contains(UnsavedRole))
-        emit unsavedChanged(row);
 }

@@ -21,6 +21,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class QItemSelectionModel;
@@ -67,7 +68,9 @@ struct GarageCar {
     FileStamp stamp;     // the file's stamp when it was read or written
     CarValues values;
     int variantOf = 0;   // the id of the car a what-if variant was made from; 0 for none
-    CarEvaluation evaluation;
+    // Never null. Shared and never changed: a new evaluation replaces it, so
+    // one a view holds stays whole while the list changes.
+    std::shared_ptr<const CarEvaluation> evaluation;
     // The history of its saved values: the edit that made them and the one
     // the file holds (see CarList::IsUnsaved).
     std::uint64_t state = 0;
@@ -93,7 +96,7 @@ public:
         FileRole,                  // QString, the absolute path or empty
         TextsRole,                 // CarTexts, as a file keeps them
         InputsRole,                // CarInputs
-        EvaluationRole,            // const CarEvaluation*
+        EvaluationRole,            // std::shared_ptr<const CarEvaluation>, never null
         IsVariantRole,             // bool
         BaseIdRole,                // int, the id of a variant's base car; 0 for none
         UnsavedRole,               // bool
@@ -162,10 +165,6 @@ public:
     // changes, and knows the file's stamp. Not an edit, so not undoable.
     void MarkSaved(int row, const QString& path);
 
-signals:
-    // A car's unsaved state changed (also reported by dataChanged).
-    void unsavedChanged(int row);
-
 private:
     friend class CarCommand;
     // The primitive changes the commands make; each tells the views.
@@ -190,6 +189,6 @@ private:
     std::uint64_t lastState = 0;
 };
 
-Q_DECLARE_METATYPE(const CarEvaluation*)
+Q_DECLARE_METATYPE(std::shared_ptr<const CarEvaluation>)
 Q_DECLARE_METATYPE(CarTexts)
 Q_DECLARE_METATYPE(CarInputs)

@@ -5,8 +5,10 @@
 #include "garage/PlainText.h"
 
 #include <QFont>
+#include <QItemSelectionModel>
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -43,6 +45,35 @@ bool ChosenCarsModel::filterAcceptsRow(int sourceRow, const QModelIndex& sourceP
     return ids.contains(sourceModel()->index(sourceRow, 0, sourceParent).data(CarList::IdRole).toInt());
 }
 
+OneCarModel::OneCarModel(CarList* cars, std::function<int()> followedRow, QObject* parent)
+    : ChosenCarsModel(cars, parent)
+    , cars(cars)
+    , followedRow(std::move(followedRow))
+{
+    connect(cars->Selection(), &QItemSelectionModel::currentRowChanged, this, &OneCarModel::follow);
+    connect(cars, &QAbstractItemModel::rowsInserted, this, &OneCarModel::follow);
+    connect(cars, &QAbstractItemModel::rowsRemoved, this, &OneCarModel::follow);
+    connect(cars, &QAbstractItemModel::modelReset, this, &OneCarModel::follow);
+    // After the proxy's own handling: a change of the car followed until now
+    // has been passed on.
+    connect(cars, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
+                if ((roles.isEmpty() || roles.contains(CarList::IsVariantRole)) && follow() && rowCount() > 0)
+                    emit dataChanged(index(0, 0), index(0, 0), roles);
+            });
+    follow();
+}
+
+bool OneCarModel::follow()
+{
+    const int row = followedRow();
+    const QList<int> ids = row < 0 ? QList<int>() : QList<int>{ cars->At(row).id };
+    if (ids == CarIds())
+        return false;
+    SetCarIds(ids);
+    return true;
+}
+
 ChosenColumnsModel::ChosenColumnsModel(ComparisonModel* comparison, QObject* parent)
     : QSortFilterProxyModel(parent)
     , comparison(comparison)
@@ -63,6 +94,11 @@ void ChosenColumnsModel::SetRows(const QList<ComparisonRow>& newRows)
 {
     rows = newRows;
     invalidateFilter();
+}
+
+ComparisonRow ChosenColumnsModel::RowAt(int row) const
+{
+    return comparison->RowAt(mapToSource(index(row, 0)).row());
 }
 
 bool ChosenColumnsModel::filterAcceptsColumn(int sourceColumn, const QModelIndex&) const
@@ -147,16 +183,34 @@ void CheckableCarsModel::SetChecked(int carId, bool check)
     emit checkedChanged();
 }
 
-DifferenceColumnModel::DifferenceColumnModel(ComparisonModel* comparison, QAbstractItemModel* columns,
-                                             QObject* parent)
+DifferenceColumnModel::DifferenceColumnModel(ChosenColumnsModel* columns, QObject* parent)
     : QIdentityProxyModel(parent)
-    , comparison(comparison)
+    , columns(columns)
 {
     setSourceModel(columns);
+    // The identity proxy maps every persistent index through the source
+    // over a layout change, which the difference column has none in: the
+    // layout changes are followed here instead, that column's indexes by
+    // their row's first column.
+    disconnect(columns, SIGNAL(layoutAboutToBeChanged(QList<QPersistentModelIndex>,QAbstractItemModel::LayoutChangeHint)),
+               this, SLOT(_q_sourceLayoutAboutToBeChanged(QList<QPersistentModelIndex>,QAbstractItemModel::LayoutChangeHint)));
+    disconnect(columns, SIGNAL(layoutChanged(QList<QPersistentModelIndex>,QAbstractItemModel::LayoutChangeHint)),
+               this, SLOT(_q_sourceLayoutChanged(QList<QPersistentModelIndex>,QAbstractItemModel::LayoutChangeHint)));
+    connect(columns, &QAbstractItemModel::layoutAboutToBeChanged, this, &DifferenceColumnModel::sourceLayoutAboutToBeChanged);
+    connect(columns, &QAbstractItemModel::layoutChanged, this, &DifferenceColumnModel::sourceLayoutChanged);
+    // Cars shown or hidden bring the column or take it away, after the
+    // source's own columns have come or gone.
+    connect(columns, &QAbstractItemModel::columnsInserted, this, &DifferenceColumnModel::showOrHide);
+    connect(columns, &QAbstractItemModel::columnsRemoved, this, &DifferenceColumnModel::showOrHide);
+    connect(columns, &QAbstractItemModel::modelReset, this, &DifferenceColumnModel::showOrHide);
     // A change of any figure of the source changes the differences too.
     connect(columns, &QAbstractItemModel::dataChanged, this, [this] {
-        if (hasDifference())
+        if (shown)
             emit dataChanged(index(0, DifferenceColumn()), index(rowCount() - 1, DifferenceColumn()));
+    });
+    connect(columns, &QAbstractItemModel::headerDataChanged, this, [this](Qt::Orientation orientation) {
+        if (shown && orientation == Qt::Horizontal)
+            emit headerDataChanged(Qt::Horizontal, DifferenceColumn(), DifferenceColumn());
     });
 }
 
@@ -164,34 +218,89 @@ void DifferenceColumnModel::SetCars(int subject, int reference)
 {
     if (subject == subjectId && reference == referenceId)
         return;
-    beginResetModel();
     subjectId = subject;
     referenceId = reference;
-    endResetModel();
+    if (shown && wanted()) {
+        emit headerDataChanged(Qt::Horizontal, DifferenceColumn(), DifferenceColumn());
+        if (rowCount() > 0)
+            emit dataChanged(index(0, DifferenceColumn()), index(rowCount() - 1, DifferenceColumn()));
+        return;
+    }
+    showOrHide();
 }
 
 int DifferenceColumnModel::comparisonColumnOf(int carId) const
 {
-    for (int column = 0; column < sourceModel()->columnCount(); ++column)
-        if (sourceModel()->headerData(column, Qt::Horizontal, ComparisonModel::CarIdRole).toInt() == carId)
+    for (int column = 0; column < columns->columnCount(); ++column)
+        if (columns->headerData(column, Qt::Horizontal, ComparisonModel::CarIdRole).toInt() == carId)
             return column;
     return -1;
 }
 
-bool DifferenceColumnModel::hasDifference() const
+bool DifferenceColumnModel::wanted() const
 {
     return subjectId != 0 && referenceId != 0 && subjectId != referenceId && comparisonColumnOf(subjectId) >= 0
            && comparisonColumnOf(referenceId) >= 0;
 }
 
+void DifferenceColumnModel::showOrHide()
+{
+    const bool show = wanted();
+    if (show == shown)
+        return;
+    const int column = columns->columnCount();
+    if (show) {
+        beginInsertColumns(QModelIndex(), column, column);
+        shown = true;
+        endInsertColumns();
+    } else {
+        beginRemoveColumns(QModelIndex(), column, column);
+        shown = false;
+        endRemoveColumns();
+    }
+}
+
+void DifferenceColumnModel::sourceLayoutAboutToBeChanged(const QList<QPersistentModelIndex>& sourceParents,
+                                                         QAbstractItemModel::LayoutChangeHint hint)
+{
+    QList<QPersistentModelIndex> parents;
+    for (const QPersistentModelIndex& sourceParent : sourceParents)
+        parents << QPersistentModelIndex(mapFromSource(sourceParent));
+    emit layoutAboutToBeChanged(parents, hint);
+    layoutProxies = persistentIndexList();
+    layoutSources.clear();
+    for (const QModelIndex& proxy : std::as_const(layoutProxies))
+        layoutSources << QPersistentModelIndex(
+            mapToSource(proxy.column() == DifferenceColumn() ? proxy.sibling(proxy.row(), 0) : proxy));
+}
+
+void DifferenceColumnModel::sourceLayoutChanged(const QList<QPersistentModelIndex>& sourceParents,
+                                                QAbstractItemModel::LayoutChangeHint hint)
+{
+    const int differenceColumn = DifferenceColumn();
+    for (qsizetype i = 0; i < layoutProxies.size(); ++i) {
+        const QModelIndex& proxy = layoutProxies.at(i);
+        QModelIndex moved = mapFromSource(layoutSources.at(i));
+        if (moved.isValid() && differenceColumn >= 0 && proxy.column() == differenceColumn)
+            moved = index(moved.row(), differenceColumn);
+        changePersistentIndex(proxy, moved);
+    }
+    layoutProxies.clear();
+    layoutSources.clear();
+    QList<QPersistentModelIndex> parents;
+    for (const QPersistentModelIndex& sourceParent : sourceParents)
+        parents << QPersistentModelIndex(mapFromSource(sourceParent));
+    emit layoutChanged(parents, hint);
+}
+
 int DifferenceColumnModel::DifferenceColumn() const
 {
-    return hasDifference() ? sourceModel()->columnCount() : -1;
+    return shown ? columns->columnCount() : -1;
 }
 
 int DifferenceColumnModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : sourceModel()->columnCount() + (hasDifference() ? 1 : 0);
+    return parent.isValid() ? 0 : columns->columnCount() + (shown ? 1 : 0);
 }
 
 QModelIndex DifferenceColumnModel::index(int row, int column, const QModelIndex& parent) const
@@ -220,6 +329,22 @@ QModelIndex DifferenceColumnModel::mapToSource(const QModelIndex& proxyIndex) co
     return QIdentityProxyModel::mapToSource(proxyIndex);
 }
 
+QItemSelection DifferenceColumnModel::mapSelectionToSource(const QItemSelection& selection) const
+{
+    // The difference column has nothing in the source: the part of each
+    // range left of it.
+    QItemSelection sourceSelection;
+    const int lastSourceColumn = columns->columnCount() - 1;
+    for (const QItemSelectionRange& range : selection) {
+        if (range.left() > lastSourceColumn)
+            continue;
+        sourceSelection.append(QItemSelectionRange(
+            mapToSource(range.topLeft()),
+            mapToSource(index(range.bottom(), std::min(range.right(), lastSourceColumn), range.parent()))));
+    }
+    return sourceSelection;
+}
+
 Qt::ItemFlags DifferenceColumnModel::flags(const QModelIndex& index) const
 {
     if (index.isValid() && index.column() == DifferenceColumn())
@@ -233,8 +358,8 @@ double DifferenceColumnModel::Difference(int row) const
     const int reference = comparisonColumnOf(referenceId);
     if (subject < 0 || reference < 0)
         return std::numeric_limits<double>::quiet_NaN();
-    const QModelIndex a = sourceModel()->index(row, subject);
-    const QModelIndex b = sourceModel()->index(row, reference);
+    const QModelIndex a = columns->index(row, subject);
+    const QModelIndex b = columns->index(row, reference);
     return a.data(ComparisonModel::ValueRole).toDouble() - b.data(ComparisonModel::ValueRole).toDouble();
 }
 
@@ -242,14 +367,8 @@ QVariant DifferenceColumnModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.column() != DifferenceColumn())
         return QIdentityProxyModel::data(index, role);
-    // The figure of the row, through whatever proxies stand between.
-    QModelIndex figure = sourceModel()->index(index.row(), 0);
-    while (figure.isValid() && figure.model() != comparison)
-        figure = qobject_cast<const QAbstractProxyModel*>(figure.model())->mapToSource(figure);
-    if (!figure.isValid())
-        return QVariant();
-    const ComparisonRow row = comparison->RowAt(figure.row());
-    const Quantity quantity = ComparisonModel::QuantityOf(row);
+    const ComparisonModel* comparison = columns->Comparison();
+    const Quantity quantity = ComparisonModel::QuantityOf(columns->RowAt(index.row()));
     const double difference = Difference(index.row());
     switch (role) {
     case Qt::DisplayRole: {
@@ -276,6 +395,6 @@ QVariant DifferenceColumnModel::headerData(int section, Qt::Orientation orientat
         return QIdentityProxyModel::headerData(section, orientation, role);
     if (role != Qt::DisplayRole)
         return QVariant();
-    const CarList* cars = comparison->Cars();
+    const CarList* cars = columns->Comparison()->Cars();
     return tr("vs %1").arg(cars->At(cars->RowOf(referenceId)).name);
 }

@@ -98,7 +98,7 @@ const GarageCar& ComparisonModel::CarAt(int column) const
 
 double ComparisonModel::ClassicValue(int row, int column) const
 {
-    const CarEvaluation& e = CarAt(column).evaluation;
+    const CarEvaluation& e = *CarAt(column).evaluation;
     if (!e.HasResults())
         return noValue;
     const ComparisonRow which = RowAt(row);
@@ -130,7 +130,7 @@ double ComparisonModel::ShownValue(int row, int column) const
 
 bool ComparisonModel::MarkNeverPassed(int row, int column) const
 {
-    const CarEvaluation& e = CarAt(column).evaluation;
+    const CarEvaluation& e = *CarAt(column).evaluation;
     if (!e.HasResults())
         return false;
     if (const auto field = resultFieldOf(RowAt(row)))
@@ -209,7 +209,7 @@ QVariant ComparisonModel::data(const QModelIndex& index, int role) const
     const int column = index.column();
     switch (role) {
     case Qt::DisplayRole: {
-        const CarEvaluation& e = CarAt(column).evaluation;
+        const CarEvaluation& e = *CarAt(column).evaluation;
         if (!e.HasResults())
             return tr("—");
         if (MarkNeverPassed(row, column))
@@ -229,7 +229,7 @@ QVariant ComparisonModel::data(const QModelIndex& index, int role) const
         }
         return QVariant();
     case Qt::ToolTipRole: {
-        const CarEvaluation& e = CarAt(column).evaluation;
+        const CarEvaluation& e = *CarAt(column).evaluation;
         if (!e.HasResults())
             return PlainToolTip(e.Problem());
         if (MarkNeverPassed(row, column))
@@ -257,7 +257,7 @@ QVariant ComparisonModel::headerData(int section, Qt::Orientation orientation, i
     const GarageCar& car = CarAt(section);
     // A car whose law passes its top speed before the quarter mile is
     // flagged: its model slows down on the strip.
-    const bool pastPeak = car.evaluation.HasResults() && car.evaluation.PassesItsPeak();
+    const bool pastPeak = car.evaluation->HasResults() && car.evaluation->PassesItsPeak();
     switch (role) {
     case Qt::DisplayRole: {
         const QString name = cars->data(cars->index(section), Qt::DisplayRole).toString();
@@ -386,19 +386,19 @@ QList<QStringList> ComparisonModel::InputRows(const QLocale& numbers) const
     add(tr("Frontal area"), Quantity::Area, ShownDecimals(Quantity::Area, units),
         [](const GarageCar& car) { return car.Inputs().FrontalArea(); });
     add(tr("Temperature"), Quantity::Temperature, ShownDecimals(Quantity::Temperature, units),
-        [](const GarageCar& car) { return car.evaluation.air.conditions.temperature; });
+        [](const GarageCar& car) { return car.evaluation->air.conditions.temperature; });
     add(tr("Station pressure"), Quantity::Pressure, ShownDecimals(Quantity::Pressure, units),
-        [](const GarageCar& car) { return car.evaluation.air.conditions.pressure; });
+        [](const GarageCar& car) { return car.evaluation->air.conditions.pressure; });
     add(tr("Relative humidity"), Quantity::Percent, 0,
-        [](const GarageCar& car) { return car.evaluation.air.conditions.humidity; });
+        [](const GarageCar& car) { return car.evaluation->air.conditions.humidity; });
     add(tr("Density altitude"), Quantity::Distance, 0,
-        [](const GarageCar& car) { return car.evaluation.air.densityAltitude; });
+        [](const GarageCar& car) { return car.evaluation->air.densityAltitude; });
     add(tr("Relative air density"), Quantity::Plain, 4,
-        [](const GarageCar& car) { return car.evaluation.air.relativeAirDensity; });
+        [](const GarageCar& car) { return car.evaluation->air.relativeAirDensity; });
     add(tr("Correction factor (SAE J1349)"), Quantity::Plain, 4,
-        [](const GarageCar& car) { return car.evaluation.air.correctionFactor; });
+        [](const GarageCar& car) { return car.evaluation->air.correctionFactor; });
     add(tr("Horsepower on the day"), Quantity::Power, 2,
-        [](const GarageCar& car) { return car.evaluation.horsepowerOnDay; });
+        [](const GarageCar& car) { return car.evaluation->horsepowerOnDay; });
     return table;
 }
 

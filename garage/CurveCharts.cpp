@@ -420,9 +420,9 @@ void CurveCharts::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
-const CarEvaluation& CurveCharts::evaluationOf(int row) const
+std::shared_ptr<const CarEvaluation> CurveCharts::evaluationOf(int row) const
 {
-    return *cars->index(row, 0).data(CarList::EvaluationRole).value<const CarEvaluation*>();
+    return cars->index(row, 0).data(CarList::EvaluationRole).value<std::shared_ptr<const CarEvaluation>>();
 }
 
 QString CurveCharts::nameOf(int row) const
@@ -664,7 +664,8 @@ void CurveCharts::fillRow(int row)
 {
     Curves& c = curves[row];
     c.stale = false;
-    const CarEvaluation& e = evaluationOf(row);
+    const std::shared_ptr<const CarEvaluation> held = evaluationOf(row);
+    const CarEvaluation& e = *held;
     const std::size_t end = shownEnd(e);
     // Every point up to the law's peak on the line, the rest on the dotted
     // part; both hold the peak itself, so they meet.
@@ -703,7 +704,8 @@ void CurveCharts::fillRow(int row)
 
 QList<MarkedPoint> CurveCharts::marksOf(int row, std::size_t kind) const
 {
-    const CarEvaluation& e = evaluationOf(row);
+    const std::shared_ptr<const CarEvaluation> held = evaluationOf(row);
+    const CarEvaluation& e = *held;
     const std::size_t end = shownEnd(e);
     const double lastTime = end > 0 ? e.curve[end - 1].time : 0;
     QList<MarkedPoint> marks;
@@ -946,7 +948,8 @@ QString CurveCharts::TipAt(bool speedChart, const QPointF& position) const
     double nearest = tipRadius;
     QString tip;
     for (int row = 0; row < curves.size(); ++row) {
-        const CarEvaluation& e = evaluationOf(row);
+        const std::shared_ptr<const CarEvaluation> held = evaluationOf(row);
+        const CarEvaluation& e = *held;
         const std::size_t end = shownEnd(e);
         const double lastTime = end > 0 ? e.curve[end - 1].time : 0;
         for (const MarkedPoint& m : e.marks) {
@@ -967,7 +970,8 @@ QString CurveCharts::TipAt(bool speedChart, const QPointF& position) const
         return tip;
     nearest = tipRadius;
     for (int row = 0; row < curves.size(); ++row) {
-        const CarEvaluation& e = evaluationOf(row);
+        const std::shared_ptr<const CarEvaluation> held = evaluationOf(row);
+        const CarEvaluation& e = *held;
         const std::size_t end = shownEnd(e);
         for (std::size_t i = 0; i < end; ++i) {
             const CurvePoint& p = e.curve[i];

@@ -22,6 +22,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class GarageSettings;
 class QAbstractItemModel;
@@ -152,7 +153,7 @@ private:
     // The part of a row's curve drawn for the span: its points' indexes
     // [0, end).
     std::size_t shownEnd(const CarEvaluation& e) const;
-    const CarEvaluation& evaluationOf(int row) const;
+    std::shared_ptr<const CarEvaluation> evaluationOf(int row) const;
     QString nameOf(int row) const;
     QColor colourOf(int row) const;
     double shownValue(bool speedChart, double speed, double distance) const;

@@ -20,7 +20,8 @@ GarageProgram::GarageProgram(const QString& settingsPath)
     : settings(settingsPath.isEmpty() ? std::make_unique<GarageSettings>()
                                       : std::make_unique<GarageSettings>(settingsPath))
     , cars(std::make_unique<CarList>())
-    , window(std::make_unique<GarageWindow>(cars.get(), settings.get()))
+    , files(std::make_unique<CarFiles>(cars.get(), settings.get()))
+    , window(std::make_unique<GarageWindow>(cars.get(), settings.get(), files.get()))
 {
 }
 
@@ -30,9 +31,9 @@ GarageProgram::~GarageProgram()
     window.reset();
 }
 
-void GarageProgram::Start(const QStringList& files)
+void GarageProgram::Start(const QStringList& paths)
 {
-    window->OpenFiles(files);
+    files->OpenFiles(paths);
     if (cars->Count() == 0)
         cars->AddCar(QCoreApplication::translate("GarageProgram", "Default car"), CarTexts::DefaultCar());
     cars->UndoStack()->clear();

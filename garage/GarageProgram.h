@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // GarageProgram: one run of Torvane Garage. It owns the remembered settings,
-// the cars and the main window, opens the files named on the command line
+// the cars, their files and the main window, opens the files named on the command line
 // (or starts with the default car) and shows the window. A test or the
 // screenshot program makes a fresh one with settings of its own.
 #pragma once
 
+#include "garage/CarFiles.h"
 #include "garage/CarList.h"
 #include "garage/GarageSettings.h"
 
@@ -28,11 +29,13 @@ public:
 
     CarList& Cars() { return *cars; }
     GarageSettings& Settings() { return *settings; }
+    CarFiles& Files() { return *files; }
     GarageWindow& Window() { return *window; }
 
 private:
     std::unique_ptr<GarageSettings> settings;
     std::unique_ptr<CarList> cars;
+    std::unique_ptr<CarFiles> files;
     std::unique_ptr<GarageWindow> window;
 };
 

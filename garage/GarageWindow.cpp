@@ -3,15 +3,11 @@
 #include "startup/LazyIcon.h"
 #include "startup/WindowIcon.h"
 
-#include "core/Csv.h"
-#include "core/FileNames.h"
-#include "core/FileSave.h"
-#include "core/InputChecks.h"
 #include "core/ProgramInfo.h"
-#include "core/VehicleFile.h"
 #include "logbook/Logbook.h"
 #include "garage/CarForm.h"
 #include "garage/CarList.h"
+#include "garage/CarProxies.h"
 #include "garage/ComparisonModel.h"
 #include "garage/ConditionsBox.h"
 #include "garage/CurveCharts.h"
@@ -63,10 +59,11 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
-GarageWindow::GarageWindow(CarList* cars, GarageSettings* settings, QWidget* parent)
+GarageWindow::GarageWindow(CarList* cars, GarageSettings* settings, CarFiles* files, QWidget* parent)
     : QMainWindow(parent)
     , cars(cars)
     , settings(settings)
+    , files(files)
     , messageBar(new MessageBar(this))
     , carList(new QListView(this))
     , form(new CarForm(cars, settings, this))
@@ -81,12 +78,18 @@ GarageWindow::GarageWindow(CarList* cars, GarageSettings* settings, QWidget* par
     // Its dialogs and message boxes take the window's icon.
     setWindowIcon(ApplicationWindowIcon(QStringLiteral("torvane-garage")));
     setAcceptDrops(true);
-    askUnsaved = [this](const QStringList& names) { return askUnsavedWithDialog(names); };
-    askSavePath = [this](const QString& title, const QString& filter, const QString& suffix,
-                         const QString& proposedName) {
+    files->SetUnsavedQuestion([this](const QStringList& names) { return askUnsavedWithDialog(names); });
+    files->SetSavePathQuestion([this](const QString& title, const QString& filter, const QString& suffix,
+                                      const QString& proposedName) {
         return askSavePathWithDialog(title, filter, suffix, proposedName);
-    };
-    askChangedFile = [this](const QString& path) { return askChangedFileWithDialog(path); };
+    });
+    files->SetChangedFileQuestion([this](const QString& path) { return askChangedFileWithDialog(path); });
+    connect(files, &CarFiles::outcome, this, [this](bool failed, const QString& message) {
+        messageBar->ShowMessage(failed ? MessageBar::Kind::Error : MessageBar::Kind::Information, message);
+    });
+    connect(files, &CarFiles::outcomeCleared, messageBar, &QWidget::hide);
+    connect(files, &CarFiles::note, this, [this](const QString& message) { statusBar()->showMessage(message, 5000); });
+    connect(files, &CarFiles::recentFilesChanged, this, &GarageWindow::refreshRecentMenu);
 
     carList->setObjectName(QStringLiteral("carList"));
     carList->setAccessibleName(tr("Cars"));
@@ -179,8 +182,8 @@ GarageWindow::GarageWindow(CarList* cars, GarageSettings* settings, QWidget* par
         refreshTitle();
         refreshActions();
     });
-    connect(cars, &CarList::unsavedChanged, this, &GarageWindow::refreshTitle);
-    connect(cars, &QAbstractItemModel::dataChanged, this, &GarageWindow::refreshTitle);
+    auto* currentCar = new OneCarModel(cars, [cars] { return cars->CurrentRow(); }, this);
+    connect(currentCar, &QAbstractItemModel::dataChanged, this, &GarageWindow::refreshTitle);
     connect(cars, &QAbstractItemModel::rowsInserted, this, &GarageWindow::refreshActions);
     connect(cars, &QAbstractItemModel::rowsRemoved, this, &GarageWindow::refreshActions);
     cars->SetAir(settings->Conditions());
@@ -254,21 +257,17 @@ LogbookPage* GarageWindow::LogbookView()
 
 bool GarageWindow::OpenLogbook(const QString& path)
 {
-    // Tried on its own first, so that a file that will not do leaves the
-    // logbook that is open as it is.
-    {
-        Logbook trial;
-        const QString error = trial.Open(path, Logbook::OpenMode::OrCreate, Logbook::Check::Later);
-        if (!error.isEmpty()) {
-            messageBar->ShowError(error);
-            return false;
-        }
-    }
-    if (const QString error = logbook->Open(path, Logbook::OpenMode::OrCreate, Logbook::Check::Later);
+    // Opened on its own, so that a file that will not do leaves the logbook
+    // that is open as it is; once open, it takes that one's place, which is
+    // closed. Read through for damage by the page's next read, on a worker.
+    Logbook opened;
+    if (const QString error = opened.Open(path, Logbook::OpenMode::OrCreate, Logbook::Check::Later);
         !error.isEmpty()) {
         messageBar->ShowError(error);
         return false;
     }
+    logbook->Swap(opened);
+    opened.Close();
     settings->SetLogbookPath(path);
     messageBar->ShowInformation(tr("The logbook %1 is open.").arg(QDir::toNativeSeparators(path)));
     if (logbookPage)
@@ -352,16 +351,12 @@ void GarageWindow::createActions()
     redoAction->setIcon(icon("edit-redo", QStyle::SP_ArrowForward));
 
     exportCsvAction = new QAction(tr("Comparison as &CSV…"), this);
-    connect(exportCsvAction, &QAction::triggered, this, [this] {
-        exportWithDialog(tr("Export the comparison"), tr("CSV files (*.csv)"), QStringLiteral("csv"),
-                         tr("comparison"), &GarageWindow::ExportCsv);
-    });
+    connect(exportCsvAction, &QAction::triggered, this,
+            [this] { exportWithDialog(CarFiles::Export::Comparison, &GarageWindow::ExportCsv); });
     exportPdfAction = new QAction(icon("application-pdf", QStyle::SP_FileDialogDetailedView),
                                   tr("Report as &PDF…"), this);
-    connect(exportPdfAction, &QAction::triggered, this, [this] {
-        exportWithDialog(tr("Export the report"), tr("PDF files (*.pdf)"), QStringLiteral("pdf"),
-                         tr("comparison"), &GarageWindow::ExportPdf);
-    });
+    connect(exportPdfAction, &QAction::triggered, this,
+            [this] { exportWithDialog(CarFiles::Export::Report, &GarageWindow::ExportPdf); });
     exportPngAction = new QAction(tr("Curves as P&NG…"), this);
     connect(exportPngAction, &QAction::triggered, this, &GarageWindow::exportCurvesWithDialog);
 
@@ -404,7 +399,7 @@ void GarageWindow::createMenus()
     file->addAction(openAction);
     recentMenu = file->addMenu(tr("Open &Recent"));
     recentMenu->setObjectName(QStringLiteral("recentMenu"));
-    connect(file, &QMenu::aboutToShow, this, &GarageWindow::forgetGoneRecentFiles);
+    connect(file, &QMenu::aboutToShow, files, &CarFiles::ForgetGoneRecentFiles);
     file->addSeparator();
     file->addAction(saveAction);
     file->addAction(saveAsAction);
@@ -453,78 +448,6 @@ void GarageWindow::createMenus()
     refreshRecentMenu();
 }
 
-bool GarageWindow::OpenFile(const QString& path)
-{
-    return OpenFiles({ path }) == 1;
-}
-
-int GarageWindow::OpenFiles(const QStringList& paths)
-{
-    QStringList refusals;
-    int opened = 0;
-    for (const QString& path : paths) {
-        const QString refusal = openFile(path);
-        if (refusal.isEmpty())
-            ++opened;
-        else
-            refusals << refusal;
-    }
-    // Every refusal of the action is kept, in one message that replaces the
-    // last outcome.
-    if (refusals.size() == 1)
-        messageBar->ShowError(refusals.constFirst());
-    else if (!refusals.isEmpty())
-        messageBar->ShowError(tr("%1 of %2 files could not be opened:").arg(refusals.size()).arg(paths.size())
-                              + QLatin1Char('\n') + refusals.join(QLatin1Char('\n')));
-    else if (opened > 0)
-        messageBar->hide();
-    return opened;
-}
-
-QString GarageWindow::openFile(const QString& given)
-{
-    // A name whose bytes are not UTF-8 opens by those bytes; the garage
-    // cannot write to such a name, so the car is a new one without a file.
-    const QString path = ExistingName(given);
-    const QByteArray encoded = EncodedName(path);
-    if (encoded != QFile::encodeName(path)) {
-        const QString shown = OutputName(path);
-        if (!VehicleFile::HasTrvExtension(path))
-            return tr("%1: %2").arg(QFileInfo(shown).fileName(), ExtensionMessage());
-        const VehicleFile::Words words = VehicleFile::LoadEncoded(encoded, shown);
-        if (!words.error.isEmpty())
-            return words.error;
-        cars->AddCar(QFileInfo(shown).completeBaseName(), VehicleFile::CarFromFileOrder(words.words));
-        messageBar->ShowInformation(tr("%1 is open as a new car: its name is not valid UTF-8, so the garage "
-                                       "cannot save under it. Save the car under another name.")
-                                        .arg(QDir::toNativeSeparators(shown)));
-        return QString();
-    }
-    // A folder or a pipe is named for what it is, whatever its name.
-    if (!NonFileKind(path).isEmpty())
-        return VehicleFile::Load(path).error;
-    if (!VehicleFile::HasTrvExtension(path))
-        return tr("%1: %2").arg(QFileInfo(path).fileName(), ExtensionMessage());
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    // A file that is open already is the car to work on, not a second copy.
-    for (int row = 0; row < cars->Count(); ++row) {
-        if (!cars->At(row).IsVariant() && cars->At(row).path == absolute) {
-            SelectCar(row);
-            statusBar()->showMessage(tr("%1 is open already.").arg(QDir::toNativeSeparators(absolute)), 5000);
-            return QString();
-        }
-    }
-    const VehicleFile::Words words = VehicleFile::Load(path);
-    if (!words.error.isEmpty())
-        return words.error;
-    cars->AddCar(QFileInfo(path).completeBaseName(), VehicleFile::CarFromFileOrder(words.words), absolute);
-    settings->AddRecentFile(absolute);
-    rememberFolder(absolute);
-    refreshRecentMenu();
-    statusBar()->showMessage(tr("Opened %1").arg(QDir::toNativeSeparators(absolute)), 5000);
-    return QString();
-}
-
 int GarageWindow::NewCar()
 {
     ++newCarCount;
@@ -535,137 +458,18 @@ int GarageWindow::NewCar()
     return row;
 }
 
-bool GarageWindow::SaveCar(int row, const QString& path)
-{
-    if (row < 0 || row >= cars->Count())
-        return false;
-    // Someone else changed the car's file since the garage read or wrote
-    // it: never overwritten without asking.
-    const GarageCar& car = cars->At(row);
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    const FileStamp now = FileStamp::Of(absolute);
-    if (absolute == car.path && !now.IsEmpty() && !(now == car.stamp)) {
-        switch (askChangedFile(absolute)) {
-        case ChangedFileAnswer::Overwrite: break;
-        case ChangedFileAnswer::Reload: reloadCar(row); return false;
-        case ChangedFileAnswer::Cancel: return false;
-        }
-    }
-    const QString error = VehicleFile::Save(path, VehicleFile::TextsInFileOrder(cars->At(row).Texts()));
-    if (!error.isEmpty()) {
-        messageBar->ShowError(error);
-        return false;
-    }
-    cars->MarkSaved(row, absolute);
-    settings->AddRecentFile(absolute);
-    rememberFolder(absolute);
-    refreshRecentMenu();
-    messageBar->ShowInformation(tr("Saved %1.").arg(QDir::toNativeSeparators(absolute)));
-    return true;
-}
-
-bool GarageWindow::SaveOrAsk(int row)
-{
-    const GarageCar& car = cars->At(row);
-    if (!car.path.isEmpty() && !car.IsVariant())
-        return SaveCar(row, car.path);
-    return saveAsAsked(row);
-}
-
-bool GarageWindow::saveAsAsked(int row)
-{
-    const int id = cars->At(row).id;
-    const QString path = askSavePath(tr("Save %1").arg(cars->At(row).name), tr("Torvane files (*.trv)"),
-                                     QStringLiteral("trv"), cars->At(row).name);
-    if (path.isEmpty() || !SaveCar(row, path))
-        return false;
-    // A car saved under a name of its own takes the file's name; a what-if
-    // variant saved becomes a car of its own.
-    if (cars->At(cars->RowOf(id)).IsVariant())
-        cars->KeepVariant(cars->RowOf(id));
-    cars->Rename(cars->RowOf(id), QFileInfo(path).completeBaseName());
-    cars->MarkSaved(cars->RowOf(id), QFileInfo(path).absoluteFilePath());
-    return true;
-}
-
-bool GarageWindow::CloseCar(int row)
-{
-    if (row < 0 || row >= cars->Count())
-        return false;
-    if (!settleUnsaved({ row }))
-        return false;
-    cars->CloseCar(row);
-    return true;
-}
-
-bool GarageWindow::saveCars(const QList<int>& rows)
-{
-    QList<int> ids;
-    for (int row : rows)
-        ids << cars->At(row).id;
-    for (int id : ids)
-        if (!SaveOrAsk(cars->RowOf(id)))
-            return false;
-    return true;
-}
-
-bool GarageWindow::settleUnsaved(const QList<int>& rows)
-{
-    QList<int> unsaved;
-    QStringList names;
-    for (int row : rows) {
-        if (cars->IsUnsaved(row)) {
-            unsaved << row;
-            names << cars->At(row).name;
-        }
-    }
-    if (unsaved.isEmpty())
-        return true;
-    switch (askUnsaved(names)) {
-    case UnsavedAnswer::Save: return saveCars(unsaved);
-    case UnsavedAnswer::Discard: return true;
-    case UnsavedAnswer::Cancel: break;
-    }
-    return false;
-}
-
-bool GarageWindow::writeExport(const QString& path, const QByteArray& bytes, const QString& written)
-{
-    const QString error = SaveBytes(path, bytes);
-    if (!error.isEmpty()) {
-        messageBar->ShowError(error);
-        return false;
-    }
-    rememberFolder(path);
-    messageBar->ShowInformation(written.arg(QDir::toNativeSeparators(path)));
-    return true;
-}
-
 bool GarageWindow::ExportCsv(const QString& path)
 {
-    // The figures are numbers; the names, the units and the header are text.
-    QList<QList<CsvCell>> table;
-    const QList<QStringList> rows = comparison->CsvRows();
-    for (qsizetype r = 0; r < rows.size(); ++r) {
-        QList<CsvCell> cells;
-        for (qsizetype c = 0; c < rows[r].size(); ++c)
-            cells.append({ rows[r][c], r > 0 && c >= 2 ? CsvCellKind::Number : CsvCellKind::Text });
-        table.append(cells);
-    }
-    return writeExport(path, CsvDocument(table), tr("The comparison was written to %1."));
+    return files->WriteExport(CarFiles::Export::Comparison, path, CarFiles::ComparisonCsv(*comparison));
 }
 
 bool GarageWindow::ExportPdf(const QString& path)
 {
-    const QByteArray pdf = GarageReport::PdfBytes({ cars, settings->Units(), QString(), charts->CurrentSpan() });
-    if (pdf.isEmpty()) {
-        messageBar->ShowError(tr("Could not make the report; nothing was written to %1.")
-                                  .arg(QDir::toNativeSeparators(path)));
-        return false;
-    }
-    return writeExport(path, pdf, tr("The report was written to %1."));
+    return files->WriteExport(CarFiles::Export::Report, path,
+                              GarageReport::PdfBytes({ cars, settings->Units(), QString(), charts->CurrentSpan() }));
 }
 
+// No bytes when the picture could not be made.
 bool GarageWindow::ExportCurves(const QString& path, QSize size, qreal scale)
 {
     if (!size.isValid())
@@ -673,12 +477,9 @@ bool GarageWindow::ExportCurves(const QString& path, QSize size, qreal scale)
     const QImage picture = charts->Picture(size, scale);
     QByteArray png;
     QBuffer buffer(&png);
-    if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG")) {
-        messageBar->ShowError(tr("Could not make the picture; nothing was written to %1.")
-                                  .arg(QDir::toNativeSeparators(path)));
-        return false;
-    }
-    return writeExport(path, png, tr("The curves were written to %1."));
+    if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG"))
+        png.clear();
+    return files->WriteExport(CarFiles::Export::Curves, path, png);
 }
 
 void GarageWindow::PrintReport(QPrinter* printer)
@@ -720,10 +521,7 @@ void GarageWindow::refreshActions()
 
 void GarageWindow::closeEvent(QCloseEvent* event)
 {
-    QList<int> rows;
-    for (int row = 0; row < cars->Count(); ++row)
-        rows << row;
-    if (!settleUnsaved(rows)) {
+    if (!files->SettleAllUnsaved()) {
         event->ignore();
         return;
     }
@@ -778,36 +576,22 @@ void GarageWindow::dropEvent(QDropEvent* event)
     for (const QUrl& url : event->mimeData()->urls())
         if (url.isLocalFile())
             paths << url.toLocalFile();
-    OpenFiles(paths);
+    files->OpenFiles(paths);
     event->acceptProposedAction();
 }
 
 void GarageWindow::refreshRecentMenu()
 {
     recentMenu->clear();
-    const QStringList files = settings->RecentFiles();
-    for (const QString& path : files) {
+    const QStringList recent = settings->RecentFiles();
+    for (const QString& path : recent) {
         // A file name's "&" is no mnemonic.
         QString text = QDir::toNativeSeparators(path);
         text.replace(QLatin1Char('&'), QLatin1String("&&"));
         QAction* action = recentMenu->addAction(text);
-        connect(action, &QAction::triggered, this, [this, path] { OpenFile(path); });
+        connect(action, &QAction::triggered, this, [this, path] { files->OpenFile(path); });
     }
-    recentMenu->setEnabled(!files.isEmpty());
-}
-
-// Files deleted or moved since they were opened leave the list.
-void GarageWindow::forgetGoneRecentFiles()
-{
-    bool changed = false;
-    for (const QString& path : settings->RecentFiles()) {
-        if (!QFileInfo::exists(path)) {
-            settings->RemoveRecentFile(path);
-            changed = true;
-        }
-    }
-    if (changed)
-        refreshRecentMenu();
+    recentMenu->setEnabled(!recent.isEmpty());
 }
 
 void GarageWindow::showCarMenu(const QPoint& position)
@@ -829,7 +613,7 @@ void GarageWindow::showCarMenu(const QPoint& position)
 
 void GarageWindow::openWithDialog()
 {
-    OpenFiles(QFileDialog::getOpenFileNames(this, tr("Open cars"), settings->LastFolder(),
+    files->OpenFiles(QFileDialog::getOpenFileNames(this, tr("Open cars"), settings->LastFolder(),
                                             tr("Torvane files (*.trv)")));
 }
 
@@ -837,25 +621,24 @@ void GarageWindow::save()
 {
     const int row = CurrentCar();
     if (row >= 0)
-        SaveOrAsk(row);
+        files->SaveOrAsk(row);
 }
 
 void GarageWindow::saveAs()
 {
     const int row = CurrentCar();
     if (row >= 0)
-        saveAsAsked(row);
+        files->SaveAsAsked(row);
 }
 
 void GarageWindow::closeCurrentCar()
 {
-    CloseCar(CurrentCar());
+    files->CloseCar(CurrentCar());
 }
 
-void GarageWindow::exportWithDialog(const QString& title, const QString& filter, const QString& suffix,
-                                    const QString& proposedName, bool (GarageWindow::*write)(const QString&))
+void GarageWindow::exportWithDialog(CarFiles::Export kind, bool (GarageWindow::*write)(const QString&))
 {
-    const QString path = askSavePath(title, filter, suffix, proposedName);
+    const QString path = files->AskExportPath(kind);
     if (!path.isEmpty())
         (this->*write)(path);
 }
@@ -891,8 +674,7 @@ void GarageWindow::exportCurvesWithDialog()
     layout->addWidget(buttons);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const QString path = askSavePath(tr("Export the curves"), tr("PNG pictures (*.png)"), QStringLiteral("png"),
-                                     tr("curves"));
+    const QString path = files->AskExportPath(CarFiles::Export::Curves);
     if (!path.isEmpty())
         ExportCurves(path, QSize(width->value(), height->value()), scale->currentData().toInt());
 }
@@ -924,7 +706,7 @@ void GarageWindow::showAbout()
                            + Qt::convertFromPlainText(LicenceNotice()));
 }
 
-GarageWindow::UnsavedAnswer GarageWindow::askUnsavedWithDialog(const QStringList& carNames)
+CarFiles::UnsavedAnswer GarageWindow::askUnsavedWithDialog(const QStringList& carNames)
 {
     QMessageBox box(QMessageBox::Question, tr("Unsaved cars"),
                     carNames.size() == 1 ? tr("%1 has changes that are not saved.").arg(carNames.first())
@@ -935,27 +717,13 @@ GarageWindow::UnsavedAnswer GarageWindow::askUnsavedWithDialog(const QStringList
     box.setInformativeText(tr("Save them before they are closed?"));
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {
-    case QMessageBox::Save: return UnsavedAnswer::Save;
-    case QMessageBox::Discard: return UnsavedAnswer::Discard;
-    default: return UnsavedAnswer::Cancel;
+    case QMessageBox::Save: return CarFiles::UnsavedAnswer::Save;
+    case QMessageBox::Discard: return CarFiles::UnsavedAnswer::Discard;
+    default: return CarFiles::UnsavedAnswer::Cancel;
     }
 }
 
-bool GarageWindow::reloadCar(int row)
-{
-    const QString path = cars->At(row).path;
-    const VehicleFile::Words words = VehicleFile::Load(path);
-    if (!words.error.isEmpty()) {
-        messageBar->ShowError(words.error);
-        return false;
-    }
-    cars->EditTexts(row, VehicleFile::CarFromFileOrder(words.words));
-    cars->MarkSaved(row, path);
-    messageBar->ShowInformation(tr("%1 was read again from its file.").arg(cars->At(row).name));
-    return true;
-}
-
-GarageWindow::ChangedFileAnswer GarageWindow::askChangedFileWithDialog(const QString& path)
+CarFiles::ChangedFileAnswer GarageWindow::askChangedFileWithDialog(const QString& path)
 {
     QMessageBox box(QMessageBox::Warning, tr("File changed"),
                     tr("%1 was changed by another program since it was opened or saved here.")
@@ -969,10 +737,10 @@ GarageWindow::ChangedFileAnswer GarageWindow::askChangedFileWithDialog(const QSt
     box.setDefaultButton(QMessageBox::Cancel);
     box.exec();
     if (box.clickedButton() == overwrite)
-        return ChangedFileAnswer::Overwrite;
+        return CarFiles::ChangedFileAnswer::Overwrite;
     if (box.clickedButton() == reload)
-        return ChangedFileAnswer::Reload;
-    return ChangedFileAnswer::Cancel;
+        return CarFiles::ChangedFileAnswer::Reload;
+    return CarFiles::ChangedFileAnswer::Cancel;
 }
 
 QString GarageWindow::askSavePathWithDialog(const QString& title, const QString& filter, const QString& suffix,
@@ -985,9 +753,4 @@ QString GarageWindow::askSavePathWithDialog(const QString& title, const QString&
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
-}
-
-void GarageWindow::rememberFolder(const QString& path)
-{
-    settings->SetLastFolder(QFileInfo(path).absolutePath());
 }

@@ -264,12 +264,7 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
         refreshButtons();
     });
     connect(cars->Selection(), &QItemSelectionModel::currentRowChanged, this, [this] { followCurrentCar(); });
-    connect(cars, &QAbstractItemModel::dataChanged, this,
-            [this](const QModelIndex& first, const QModelIndex& last) {
-                const int row = this->cars->RowOf(carId);
-                if (row >= first.row() && row <= last.row())
-                    refresh();
-            });
+    connect(shownCars, &QAbstractItemModel::dataChanged, this, [this] { refresh(); });
     connect(settings, &GarageSettings::conditionsChanged, this, [this] { refreshPrediction(); });
     Reload();
 }

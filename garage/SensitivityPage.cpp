@@ -145,11 +145,10 @@ SensitivityPage::SensitivityPage(CarList* cars, GarageSettings* settings, QWidge
         refreshTable();
     });
     connect(cars, &QAbstractItemModel::rowsRemoved, this, &SensitivityPage::refreshTable);
-    connect(cars, &QAbstractItemModel::dataChanged, this,
-            [this](const QModelIndex& first, const QModelIndex& last, const QList<int>& roles) {
-                const int row = CarRow();
-                if (row >= first.row() && row <= last.row()
-                    && (roles.isEmpty() || roles.contains(CarList::InputsRole) || roles.contains(CarList::IsVariantRole)))
+    auto* shownCar = new OneCarModel(cars, [this] { return CarRow(); }, this);
+    connect(shownCar, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
+                if (roles.isEmpty() || roles.contains(CarList::InputsRole) || roles.contains(CarList::IsVariantRole))
                     refreshTable();
             });
     // The day's air changes every car's figures: the table follows, and an
@@ -157,7 +156,7 @@ SensitivityPage::SensitivityPage(CarList* cars, GarageSettings* settings, QWidge
     connect(settings, &GarageSettings::conditionsChanged, this, [this] {
         clearAnswer();
         refreshTable();
-            });
+    });
     refreshTable();
 }
 

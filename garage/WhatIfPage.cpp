@@ -52,7 +52,7 @@ WhatIfPage::WhatIfPage(CarList* cars, ComparisonModel* comparison, GarageSetting
     , settings(settings)
     , baseCars(new BaseCarsModel(cars, this))
     , tableModel(new ChosenColumnsModel(comparison, this))
-    , differences(new DifferenceColumnModel(comparison, tableModel, this))
+    , differences(new DifferenceColumnModel(tableModel, this))
     , curveCars(new ChosenCarsModel(cars, this))
     , comparedCars(new CheckableCarsModel(baseCars, this))
     , baseBox(new QComboBox(this))
@@ -190,14 +190,17 @@ WhatIfPage::WhatIfPage(CarList* cars, ComparisonModel* comparison, GarageSetting
     connect(cars, &QAbstractItemModel::rowsInserted, this, &WhatIfPage::refresh);
     connect(cars, &QAbstractItemModel::rowsRemoved, this, &WhatIfPage::refresh);
     connect(cars, &QAbstractItemModel::modelReset, this, &WhatIfPage::refresh);
-    connect(cars, &QAbstractItemModel::dataChanged, this,
-            [this](const QModelIndex& first, const QModelIndex& last, const QList<int>& roles) {
-                const int base = BaseRow();
-                const int variant = VariantRow();
-                const auto within = [&](int r) { return r >= first.row() && r <= last.row(); };
+    // The car the controls show: the variant, or the base car while there is
+    // none.
+    auto* shownCar = new OneCarModel(cars, [this] {
+        const int variant = VariantRow();
+        return variant >= 0 ? variant : BaseRow();
+    }, this);
+    connect(shownCar, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
                 if (roles.contains(CarList::IsVariantRole))
                     refresh();
-                else if ((base >= 0 && within(base)) || (variant >= 0 && within(variant)))
+                else
                     refreshControls();
             });
     connect(settings, &GarageSettings::unitsChanged, this, &WhatIfPage::refreshUnits);

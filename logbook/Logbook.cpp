@@ -16,6 +16,7 @@
 #include <QtEndian>
 
 #include <array>
+#include <utility>
 #include <unistd.h>
 
 namespace {
@@ -390,6 +391,14 @@ bool Logbook::IsReadOnly() const
 QString Logbook::Path() const
 {
     return path;
+}
+
+void Logbook::Swap(Logbook& other) noexcept
+{
+    std::swap(connection, other.connection);
+    std::swap(path, other.path);
+    std::swap(readOnly, other.readOnly);
+    std::swap(unchecked, other.unchecked);
 }
 
 void Logbook::Close()

@@ -84,6 +84,9 @@ public:
     // The caller's check found the file whole: changes may be made.
     void MarkChecked() { unchecked = false; }
     void Close();
+    // Takes the place of `other`, which takes this one's: a logbook opened
+    // on its own replaces the open one without opening its file again.
+    void Swap(Logbook& other) noexcept;
     bool IsOpen() const;
     // Opened from a file that cannot be written (or in a folder that cannot):
     // reading works, every change is refused.

@@ -8,8 +8,9 @@
 // decimal point whatever the locale; the edit role gives a number's shortest
 // exact text, which reads back as the very same number. An edit the logbook
 // refuses leaves the run as it was and is told through refused(). Adding,
-// changing and deleting runs go through the model's own calls, which keep the
-// rows in step; the garage's undo commands call them. LoadCar reads a car's
+// changing and deleting runs through the model's own calls keeps the rows in
+// step; the garage's undo commands (SlipEdits) write through the logbook
+// instead and then read the rows again (Reload). LoadCar reads a car's
 // runs on a worker thread, through a logbook of its own on the same file, so
 // that a big logbook keeps the window responsive while it is read.
 #pragma once

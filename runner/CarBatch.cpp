@@ -5,6 +5,7 @@
 #include "core/Csv.h"
 #include "core/InputChecks.h"
 #include "core/NumberText.h"
+#include "core/RoadRun.h"
 #include "core/VehicleFile.h"
 #include "logbook/Calibration.h"
 #include "core/FileNames.h"
@@ -30,27 +31,56 @@ BatchFile BatchFile::Of(const QString& name)
     return file;
 }
 
-CarSource ReadCar(const BatchFile& file, const StandardInputReader& readStandardInput)
+CarSource ReadCar(const BatchFile& file, const StandardInputReader& readStandardInput, CarModel model)
 {
     CarSource source;
     VehicleFile::Words words;
-    if (file.name == QLatin1String("-")) {
-        const InputBytes input = readStandardInput();
+    const bool standardInput = file.name == QLatin1String("-");
+    // The name the reader's messages give the file.
+    const QString name = standardInput ? file.name : file.outputName;
+    if (standardInput) {
+        const InputBytes input = readStandardInput(model == CarModel::Road);
         if (!input.error.isEmpty()) {
             source.error = input.error;
             return source;
         }
-        words = VehicleFile::Decode(input.bytes, file.name);
+        words = VehicleFile::Decode(input.bytes, name);
     } else if (!VehicleFile::HasTrvExtension(file.name)) {
         source.error = ExtensionMessage();
         return source;
     } else {
-        words = VehicleFile::LoadEncoded(EncodedName(file.name), file.outputName);
+        words = VehicleFile::LoadEncoded(EncodedName(file.name), name);
     }
     source.error = words.error;
+    if (source.error.isEmpty() && model == CarModel::Road) {
+        RoadKeysRead read = ReadRoadKeys(words.tail, words.tailFirstLine, name);
+        source.error = read.error;
+        source.keys = std::move(read.keys);
+    }
     if (source.error.isEmpty())
         source.texts = VehicleFile::CarFromFileOrder(words.words);
     return source;
+}
+
+std::vector<QString> CheckMessages(CarModel model)
+{
+    std::vector<QString> messages;
+    if (model == CarModel::Classic) {
+        for (std::size_t i = 0; i < RangeTests().size(); ++i)
+            messages.push_back(RangeTestMessage(static_cast<int>(i)));
+        return messages;
+    }
+    // Every problem but None, each with every field, in RoadCheckIndex's
+    // order.
+    for (int kind = 1; kind <= static_cast<int>(RoadProblemKind::GearsForTransmission); ++kind)
+        for (int field = 0; field < RoadFieldCount; ++field)
+            messages.push_back(RoadProblemMessage({ static_cast<RoadProblemKind>(kind), static_cast<RoadField>(field) }));
+    return messages;
+}
+
+int RoadCheckIndex(const RoadProblem& problem)
+{
+    return (static_cast<int>(problem.kind) - 1) * RoadFieldCount + static_cast<int>(problem.field);
 }
 
 void SetSweptValue(CarInputs& inputs, InputField field, double value)
@@ -103,8 +133,9 @@ struct BatchSetting {
     const RowFormat* format;
     bool splits;
     AirFigures air;
-    double airDensity; // slug/ft³ on the day
-    std::vector<std::string> checkLines; // each range test's message, for standard error
+    double airDensity; // slug/ft³ on the day, for the classic law
+    RoadDay roadDay;   // the day as the road model takes it
+    std::vector<std::string> checkLines; // each check's message (CheckMessages), for standard error
 };
 
 // A car's fit to the time slips, as its rows need it.
@@ -188,7 +219,60 @@ struct CarRuns {
     // The car's fit when it was fitted: `base` then holds the fitted
     // horsepower and spin time.
     std::shared_ptr<const FittedCar> fit;
+    RoadKeys keys;       // on the road model: the file's road keys, after --set
 };
+
+// A swept value of a road key that is a number put into the road model's
+// car, as the key's line would give it: a number of gears must be whole
+// and in its range.
+RoadProblem setRoadValue(RoadCar& car, RoadKey key, double value)
+{
+    switch (key) {
+    case RoadKey::Gears: {
+        const RoadRange& range = RoadRanges()[static_cast<std::size_t>(RoadField::Gears)];
+        if (!(value >= range.low && value <= range.high) || value != std::floor(value))
+            return { RoadProblemKind::OutOfRange, RoadField::Gears };
+        car.gears = static_cast<int>(value);
+        break;
+    }
+    case RoadKey::PowerRpm: car.powerRpm = value; break;
+    case RoadKey::Torque: car.torque = value; break;
+    case RoadKey::TorqueRpm: car.torqueRpm = value; break;
+    case RoadKey::Redline: car.redline = value; break;
+    case RoadKey::FrontalArea: car.frontalArea = value; break;
+    default: break; // the choices are not swept (RunOptions)
+    }
+    return {};
+}
+
+// One row on the road model: the car of the row's inputs and the file's
+// keys, the swept road values set, checked with the road model's ranges
+// and run on the day.
+void runRoadRow(const BatchSetting& setting, const CarRuns& car, RunRow& row)
+{
+    RoadCar roadCar = RoadCarOf(row.inputs, car.keys);
+    RoadProblem problem;
+    const std::vector<Sweep>& sweeps = setting.options.sweeps;
+    for (std::size_t s = 0; s < sweeps.size() && !problem; ++s)
+        if (sweeps[s].roadKey)
+            problem = setRoadValue(roadCar, *sweeps[s].roadKey, row.swept[s]);
+    if (!problem)
+        problem = RoadRangeProblem(roadCar);
+    if (problem) {
+        row.failedCheck = RoadCheckIndex(problem);
+        row.run = CarRun();
+        row.horsepower = 0;
+        row.splits = SplitTimes();
+        return;
+    }
+    const RoadRun run = RunRoadModel(roadCar, setting.roadDay);
+    const DayResults day = DayResultsOf(run, setting.air);
+    row.failedCheck = -1;
+    row.run = day.run;
+    row.horsepower = day.horsepower;
+    row.splits = day.splits;
+    row.roadCar = run.Car();
+}
 
 // The range test a fitted car's row answers to: the car's inputs with the
 // fitted values as typed, unless a sweep set them.
@@ -237,7 +321,13 @@ void runPiece(const BatchSetting& setting, const CarRuns& car, long long first, 
             const long long k = rest % sweeps[s].count;
             rest /= sweeps[s].count;
             row.swept[s] = sweeps[s].Value(k);
-            SetSweptValue(row.inputs, sweeps[s].field, row.swept[s]);
+            if (!sweeps[s].roadKey)
+                SetSweptValue(row.inputs, sweeps[s].field, row.swept[s]);
+        }
+        if (setting.options.model == CarModel::Road) {
+            runRoadRow(setting, car, row);
+            finishRow(setting, car, row, piece);
+            continue;
         }
         row.failedCheck = car.fit ? failingCheckOfFitted(car, row.inputs, sweeps) : FailingRangeTest(row.inputs);
         if (row.failedCheck < 0) {
@@ -266,10 +356,9 @@ bool RunBatch(const RunOptions& options, const StandardInputReader& readStandard
               const SlipsToFit* slips)
 {
     const AirFigures air = FiguresFor(options.air);
-    BatchSetting setting{ options, format, splits, air, AirDensityOnDay(air), {} };
-    for (std::size_t i = 0; i < RangeTests().size(); ++i)
-        setting.checkLines.push_back(
-            (TerminalText(RangeTestMessage(static_cast<int>(i))) + u'\n').toStdString());
+    BatchSetting setting{ options, format, splits, air, AirDensityOnDay(air), RoadDayOf(air), {} };
+    for (const QString& message : CheckMessages(options.model))
+        setting.checkLines.push_back((TerminalText(message) + u'\n').toStdString());
     allRan = true;
     OrderedWork work(options.jobs);
     std::vector<RowPiece> held(static_cast<std::size_t>(work.Window()));
@@ -283,7 +372,7 @@ bool RunBatch(const RunOptions& options, const StandardInputReader& readStandard
     for (const QString& name : options.files) {
         const BatchFile file = BatchFile::Of(name);
         const CarRuns car{ &file, {}, ("torvane-run: " + file.terminalName + ": ").toStdString() };
-        const CarSource source = ReadCar(file, readStandardInput);
+        const CarSource source = ReadCar(file, readStandardInput, options.model);
         if (!source.error.isEmpty()) {
             RowPiece& piece = held.front();
             piece = RowPiece();
@@ -307,6 +396,9 @@ bool RunBatch(const RunOptions& options, const StandardInputReader& readStandard
         CarRuns runsOfCar = car;
         runsOfCar.base = ConvertTexts(texts);
         runsOfCar.typed = runsOfCar.base;
+        runsOfCar.keys = source.keys;
+        for (const QString& change : options.roadChanges)
+            SetRoadKey(runsOfCar.keys, change); // checked with the options
         if (fits) {
             std::shared_ptr<const FittedCar> fit = fits->Of(runsOfCar.base);
             if (fit->fitted) {

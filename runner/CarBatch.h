@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The cars of one command: each FILE read as the program's Open file reads
 // it, changed by the --set options and the swept values, then converted,
-// checked and run exactly as the input dialog's OK does.
+// checked and run exactly as the input dialog's OK does; or, with --model
+// road, its road keys read too and the car checked and run on the road
+// model (core/RoadKeys, core/RoadRun).
 //
 // In: the options, a way to read standard input, and how rows are written
 // (RowFormat) or kept. Out: the rows in input order, in pieces: a FILE's
@@ -12,6 +14,7 @@
 #include "core/CarInputs.h"
 #include "core/CarRun.h"
 #include "core/DayRun.h"
+#include "core/RoadKeys.h"
 #include "logbook/TimeSlip.h"
 #include "runner/RowText.h"
 #include "runner/RunOptions.h"
@@ -29,11 +32,15 @@ struct InputBytes {
     QByteArray bytes;
     QString error;
 };
-using StandardInputReader = std::function<InputBytes()>;
+// Reads standard input for one car; with `roadKeys` to its end, for the
+// road keys after the nine values (runner/StandardInput.h).
+using StandardInputReader = std::function<InputBytes(bool roadKeys)>;
 
-// A car's nine texts as read from a FILE, or the message that refused it.
+// A car's nine texts as read from a FILE, and its road keys when asked
+// for, or the message that refused it.
 struct CarSource {
     CarTexts texts;
+    RoadKeys keys;
     QString error;
 };
 
@@ -55,8 +62,12 @@ struct RunRow {
     QString refusal;  // why the FILE could not be read; nothing below is set then
     std::array<double, MaxSweeps> swept{}; // the swept values, in the order of the sweeps
     CarInputs inputs; // the converted inputs
-    int failedCheck = -1; // the range test (RangeTests()) that refused the car; -1 when it ran
+    // The check that refused the car, as CheckMessages() counts them: a
+    // range test (RangeTests()), or on the road model a RoadProblem
+    // (RoadCheckIndex); -1 when it ran.
+    int failedCheck = -1;
     CarRun run;       // the run, when the car passed every check
+    FullRoadCar roadCar; // on the road model, the car as it ran, its typical values included
     double horsepower = 0; // the horsepower the car ran with: on the day
     SplitTimes splits;     // the time slip's splits, when the writer needs them
     // With --slips: the car's fit as a JSON object (made once per FILE);
@@ -86,8 +97,17 @@ inline constexpr std::size_t PieceBytes = 512 * 1024;
 
 // A FILE as the Open file takes it: the extension rule, then the file's
 // words, opened by the very bytes of its name. "-" skips the extension
-// rule and reads standard input.
-CarSource ReadCar(const BatchFile& file, const StandardInputReader& readStandardInput);
+// rule and reads standard input. On the road model the lines after the
+// nine values are read as road keys too; a bad line refuses the file with
+// the core's message naming it.
+CarSource ReadCar(const BatchFile& file, const StandardInputReader& readStandardInput,
+                  CarModel model = CarModel::Classic);
+
+// The messages of the checks that refuse a car, by RunRow::failedCheck: the
+// classic range tests, or the road model's problems (RoadCheckIndex).
+std::vector<QString> CheckMessages(CarModel model);
+// Where a road problem's message is among CheckMessages(CarModel::Road).
+int RoadCheckIndex(const RoadProblem& problem);
 
 // A swept value put into the inputs as its box's conversion takes the
 // value's shortest text: a decimal as the very double, a count as the

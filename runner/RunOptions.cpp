@@ -31,14 +31,16 @@ QString wrapped(const QString& text)
     return lines;
 }
 
-// "NAME=REST": the field and REST, or an error naming the option.
+// "NAME=REST": the input or the road key NAME names, and REST; or an error
+// naming the option. A road key is a NAME only with --model road.
 struct NamedValue {
     InputField field = InputField::Horsepower;
+    std::optional<RoadKey> roadKey;
     QString value;
     QString error;
 };
 
-NamedValue splitNamed(const QString& option, const QString& argument, const QString& form)
+NamedValue splitNamed(const QString& option, const QString& argument, const QString& form, bool road)
 {
     NamedValue named;
     const qsizetype equals = argument.indexOf(u'=');
@@ -47,14 +49,20 @@ NamedValue splitNamed(const QString& option, const QString& argument, const QStr
         return named;
     }
     const QString name = argument.left(equals);
-    const std::optional<InputField> field = FieldFromKey(name);
-    if (!field) {
-        named.error = QStringLiteral("%1: unknown input '%2'; the inputs are %3")
-                          .arg(option, name, InputNames());
+    named.value = argument.mid(equals + 1);
+    if (const std::optional<InputField> field = FieldFromKey(name)) {
+        named.field = *field;
         return named;
     }
-    named.field = *field;
-    named.value = argument.mid(equals + 1);
+    named.roadKey = RoadKeyFromName(name);
+    if (named.roadKey && !road)
+        named.error = QStringLiteral("%1: %2 is a road key, which only --model road takes").arg(option, name);
+    else if (!named.roadKey && road)
+        named.error = QStringLiteral("%1: unknown input '%2'; the inputs are %3; the road keys are %4")
+                          .arg(option, name, InputNames(), RoadKeyNames());
+    else if (!named.roadKey)
+        named.error = QStringLiteral("%1: unknown input '%2'; the inputs are %3")
+                          .arg(option, name, InputNames());
     return named;
 }
 
@@ -69,14 +77,28 @@ std::optional<double> numberFrom(const QString& text)
     return value;
 }
 
-QString parseSweep(const QString& argument, RunOptions& options)
+// The road keys that are numbers: "gears, powerRpm, ...".
+QString numberRoadKeyNames()
+{
+    QStringList names;
+    for (RoadKey key : AllRoadKeys)
+        if (RoadKeyWords(key).isEmpty())
+            names.append(RoadKeyName(key));
+    return names.join(QStringLiteral(", "));
+}
+
+QString parseSweep(const QString& argument, RunOptions& options, bool road)
 {
     const QString form = QStringLiteral("NAME=FROM:TO:STEP");
     if (options.sweeps.size() == MaxSweeps)
         return QStringLiteral("at most two --sweep may be given");
-    const NamedValue named = splitNamed(QStringLiteral("--sweep"), argument, form);
+    const NamedValue named = splitNamed(QStringLiteral("--sweep"), argument, form, road);
     if (!named.error.isEmpty())
         return named.error;
+    // A choice has no values between its words to step through.
+    if (named.roadKey && !RoadKeyWords(*named.roadKey).isEmpty())
+        return QStringLiteral("--sweep: %1 is not a number; the road keys swept are those that are: %2")
+            .arg(RoadKeyName(*named.roadKey), numberRoadKeyNames());
     const QStringList numbers = named.value.split(u':');
     if (numbers.size() != 3)
         return QStringLiteral("--sweep '%1': %2 expected").arg(argument, form);
@@ -91,10 +113,11 @@ QString parseSweep(const QString& argument, RunOptions& options)
         return QStringLiteral("--sweep '%1': STEP must be greater than 0").arg(argument);
     if (*from > *to)
         return QStringLiteral("--sweep '%1': FROM must not be greater than TO").arg(argument);
+    const Sweep made{ named.field, named.roadKey, *from, *to, *step };
     for (const Sweep& other : options.sweeps)
-        if (other.field == named.field)
-            return QStringLiteral("--sweep: %1 is swept twice").arg(FieldKey(named.field));
-    options.sweeps.push_back(Sweep{ named.field, *from, *to, *step });
+        if (other.Name() == made.Name())
+            return QStringLiteral("--sweep: %1 is swept twice").arg(made.Name());
+    options.sweeps.push_back(made);
     return QString();
 }
 
@@ -125,13 +148,36 @@ QString parseJobs(const QString& argument, RunOptions& options)
     return QString();
 }
 
-QString parseSet(const QString& argument, RunOptions& options)
+QString parseSet(const QString& argument, RunOptions& options, bool road)
 {
     const NamedValue named = splitNamed(QStringLiteral("--set"), argument,
-                                        QStringLiteral("NAME=VALUE"));
-    if (named.error.isEmpty())
+                                        QStringLiteral("NAME=VALUE"), road);
+    if (!named.error.isEmpty())
+        return named.error;
+    if (!named.roadKey) {
         options.changes.push_back({ named.field, named.value });
-    return named.error;
+        return QString();
+    }
+    // A road key's value is checked here, as a file's key line is read.
+    RoadKeys probe;
+    if (const QString error = SetRoadKey(probe, argument); !error.isEmpty())
+        return QStringLiteral("--set '%1': %2").arg(argument, error);
+    options.roadChanges.append(argument);
+    return QString();
+}
+
+QString parseModel(const QString& argument, RunOptions& options)
+{
+    for (CarModel model : { CarModel::Classic, CarModel::Road }) {
+        if (argument != ModelName(model))
+            continue;
+        if (options.modelGiven && options.model != model)
+            return QStringLiteral("--model classic and --model road cannot be given together");
+        options.model = model;
+        options.modelGiven = true;
+        return QString();
+    }
+    return QStringLiteral("--model '%1': classic or road expected").arg(argument);
 }
 
 // Whether the options end here, and why when they end in an error.
@@ -139,6 +185,16 @@ QString finish(RunOptions& options)
 {
     if (options.files.isEmpty())
         return QStringLiteral("no FILE given");
+    if (options.model == CarModel::Road && !options.slips.isEmpty())
+        return QStringLiteral("--slips fits the classic law only; it cannot be given with --model road");
+    if (options.elevation && !options.pressureGiven && !options.altimeterSetting)
+        return QStringLiteral("--elevation needs --altimeter or --pressure");
+    if (options.altimeterSetting) {
+        const double elevation = options.elevation.value_or(0);
+        if (const QString range = AltimeterMessage(*options.altimeterSetting, elevation); !range.isEmpty())
+            return QStringLiteral("--altimeter: %1").arg(range);
+        options.air.pressure = StationPressureFromAltimeter(*options.altimeterSetting, elevation);
+    }
     // Each count within what is left of the bound, so the product cannot
     // overflow.
     long long runs = options.files.size();
@@ -182,7 +238,9 @@ QString parserError(const QCommandLineParser& parser, const QStringList& argumen
         return QStringLiteral("--sweep needs NAME=FROM:TO:STEP");
     if (missing("--jobs"))
         return QStringLiteral("--jobs needs N");
-    for (const char* option : { "--temperature", "--pressure", "--humidity" })
+    if (missing("--model"))
+        return QStringLiteral("--model needs classic or road");
+    for (const char* option : { "--temperature", "--pressure", "--humidity", "--altimeter", "--elevation" })
         if (missing(option))
             return QStringLiteral("%1 needs a number").arg(QLatin1String(option));
     const qsizetype open = error.indexOf(u'\'');
@@ -201,6 +259,7 @@ ParsedOptions ParseOptions(const QStringList& arguments)
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     const QCommandLineOption json(QStringLiteral("json"));
     const QCommandLineOption csv(QStringLiteral("csv"));
+    const QCommandLineOption model(QStringLiteral("model"), QString(), QStringLiteral("MODEL"));
     const QCommandLineOption set(QStringLiteral("set"), QString(), QStringLiteral("NAME=VALUE"));
     const QCommandLineOption sweep(QStringLiteral("sweep"), QString(),
                                    QStringLiteral("NAME=FROM:TO:STEP"));
@@ -208,12 +267,14 @@ ParsedOptions ParseOptions(const QStringList& arguments)
     const QCommandLineOption temperature(QStringLiteral("temperature"), QString(), QStringLiteral("F"));
     const QCommandLineOption pressure(QStringLiteral("pressure"), QString(), QStringLiteral("INHG"));
     const QCommandLineOption humidity(QStringLiteral("humidity"), QString(), QStringLiteral("PERCENT"));
+    const QCommandLineOption altimeter(QStringLiteral("altimeter"), QString(), QStringLiteral("INHG"));
+    const QCommandLineOption elevation(QStringLiteral("elevation"), QString(), QStringLiteral("FT"));
     const QCommandLineOption splits(QStringLiteral("splits"));
     const QCommandLineOption slips(QStringLiteral("slips"), QString(), QStringLiteral("FILE.csv"));
     const QCommandLineOption help(QStringList{ QStringLiteral("h"), QStringLiteral("help") });
     const QCommandLineOption version(QStringList{ QStringLiteral("v"), QStringLiteral("version") });
-    parser.addOptions({ json, csv, set, sweep, jobs, temperature, pressure, humidity, splits, slips,
-                        help, version });
+    parser.addOptions({ json, csv, model, set, sweep, jobs, temperature, pressure, humidity, altimeter,
+                        elevation, splits, slips, help, version });
 
     ParsedOptions parsed;
     RunOptions& options = parsed.options;
@@ -227,9 +288,16 @@ ParsedOptions ParseOptions(const QStringList& arguments)
     const QStringList sets = parser.values(set);
     const QStringList sweeps = parser.values(sweep);
     const QStringList jobCounts = parser.values(jobs);
+    const QStringList models = parser.values(model);
     qsizetype nextSet = 0;
     qsizetype nextSweep = 0;
     qsizetype nextJobs = 0;
+    qsizetype nextModel = 0;
+    // A road key is a NAME of --set and --sweep wherever --model road
+    // stands.
+    const bool road = models.contains(ModelName(CarModel::Road));
+    double altimeterSetting = 0;
+    double elevationFeet = 0;
     // The day's air: each option's values in order, as for --set.
     struct AirOption {
         const QCommandLineOption& option;
@@ -242,6 +310,8 @@ ParsedOptions ParseOptions(const QStringList& arguments)
         { temperature, AirField::Temperature, options.air.temperature, parser.values(temperature) },
         { pressure, AirField::Pressure, options.air.pressure, parser.values(pressure) },
         { humidity, AirField::Humidity, options.air.humidity, parser.values(humidity) },
+        { altimeter, AirField::AltimeterSetting, altimeterSetting, parser.values(altimeter) },
+        { elevation, AirField::Elevation, elevationFeet, parser.values(elevation) },
     };
     std::optional<OutputFormat> chosenFormat;
     for (const QString& name : parser.optionNames()) {
@@ -260,10 +330,12 @@ ParsedOptions ParseOptions(const QStringList& arguments)
                 parsed.error = QStringLiteral("--json and --csv cannot be given together");
             chosenFormat = format;
             options.format = format;
+        } else if (name == model.names().front()) {
+            parsed.error = parseModel(models[nextModel++], options);
         } else if (name == set.names().front()) {
-            parsed.error = parseSet(sets[nextSet++], options);
+            parsed.error = parseSet(sets[nextSet++], options, road);
         } else if (name == sweep.names().front()) {
-            parsed.error = parseSweep(sweeps[nextSweep++], options);
+            parsed.error = parseSweep(sweeps[nextSweep++], options, road);
         } else if (name == jobs.names().front()) {
             parsed.error = parseJobs(jobCounts[nextJobs++], options);
         } else if (name == splits.names().front()) {
@@ -277,6 +349,14 @@ ParsedOptions ParseOptions(const QStringList& arguments)
             if (name == air.option.names().front())
                 parsed.error = parseAir(QStringLiteral("--") + name, air.values[air.next++], air.field,
                                         air.value);
+        if (parsed.error.isEmpty() && name == pressure.names().front())
+            options.pressureGiven = true;
+        if (parsed.error.isEmpty() && name == altimeter.names().front())
+            options.altimeterSetting = altimeterSetting;
+        if (parsed.error.isEmpty() && name == elevation.names().front())
+            options.elevation = elevationFeet;
+        if (parsed.error.isEmpty() && options.pressureGiven && options.altimeterSetting)
+            parsed.error = QStringLiteral("--pressure and --altimeter cannot be given together");
         if (!parsed.error.isEmpty())
             return parsed;
     }
@@ -312,6 +392,28 @@ long long SweepCount(const Sweep& sweep, long long limit)
     return std::min(low + 1, limit + 1);
 }
 
+QString ModelName(CarModel model)
+{
+    return model == CarModel::Road ? QStringLiteral("road") : QStringLiteral("classic");
+}
+
+QString Sweep::Name() const
+{
+    return roadKey ? RoadKeyName(*roadKey) : FieldKey(field);
+}
+
+QString RunOptions::PressureWarning() const
+{
+    const double at = elevation.value_or(0);
+    if (altimeterSetting)
+        return PressureKindWarning(PressureKind::Altimeter, *altimeterSetting, at);
+    // A station pressure alone keeps the warning-free bytes it always had:
+    // without the track's elevation there is no standard to hold it to.
+    if (pressureGiven && elevation)
+        return PressureKindWarning(PressureKind::Station, air.pressure, at);
+    return QString();
+}
+
 long long RunOptions::RunsPerCar() const
 {
     long long runs = 1;
@@ -328,12 +430,21 @@ QString InputNames()
     return names.join(QStringLiteral(", "));
 }
 
+QString RoadKeyNames()
+{
+    QStringList names;
+    for (RoadKey key : AllRoadKeys)
+        names.append(RoadKeyName(key));
+    return names.join(QStringLiteral(", "));
+}
+
 QString UsageLine()
 {
-    return QStringLiteral("Usage: torvane-run [--json | --csv] [--set NAME=VALUE]...\n"
-                          "                   [--sweep NAME=FROM:TO:STEP]... [--jobs N] [--splits]\n"
-                          "                   [--temperature F] [--pressure INHG] [--humidity PERCENT]\n"
-                          "                   [--slips FILE.csv] FILE...");
+    return QStringLiteral("Usage: torvane-run [--json | --csv] [--model classic|road]\n"
+                          "                   [--set NAME=VALUE]... [--sweep NAME=FROM:TO:STEP]...\n"
+                          "                   [--jobs N] [--splits] [--temperature F]\n"
+                          "                   [--pressure INHG | --altimeter INHG] [--elevation FT]\n"
+                          "                   [--humidity PERCENT] [--slips FILE.csv] FILE...");
 }
 
 QString HelpText()
@@ -346,6 +457,10 @@ standard input.
 Options:
   --json                 write one JSON array, an object per car
   --csv                  write CSV: a header row, then a row per car
+  --model classic|road   run the classic law (the default), or the road
+                         model, which also reads the road keys after each
+                         file's nine values (one key=value a line); JSON
+                         and CSV then name the model
   --set NAME=VALUE       give input NAME of every car the text VALUE before
                          it is checked; may be given more than once
   --sweep NAME=FROM:TO:STEP
@@ -359,6 +474,12 @@ Options:
   --pressure INHG        ... at a station (uncorrected) barometric pressure
                          of INHG inches of mercury (20 to 32; default
                          29.235, that is 99 kPa)
+  --altimeter INHG       ... or at the station pressure that this altimeter
+                         setting (20 to 32) stands for at --elevation
+  --elevation FT         the track's elevation in feet (-1500 to 14000;
+                         default 0), with --altimeter or --pressure; a
+                         pressure more than 1.5 inHg from the standard one
+                         of its kind there is warned of
   --humidity PERCENT     ... at this relative humidity (0 to 100; default 0)
                          Without these, every car runs on the standard day
                          of SAE J1349, and every figure is the classic one.
@@ -370,11 +491,14 @@ Options:
                          columns: date, temperature, pressure, humidity,
                          sixtyFootTime, eighthMileTime, eighthMileSpeed,
                          quarterMileTime, quarterMileSpeed, ...), then run
-                         the fitted car; JSON adds "calibration"
+                         the fitted car; JSON adds "calibration"; the
+                         classic law only
   -h, --help             show this help and exit
   -v, --version          show the version and exit
 
 %1
+
+%2
 
 Exit status:
   0  Every car ran.
@@ -386,5 +510,7 @@ Exit status:
   3  The output could not be written: a full disk, or a reader that left
      while SIGPIPE is ignored (then without a message); --help and
      --version too.
-)").arg(wrapped(QStringLiteral("NAME is one of ") + InputNames() + u'.'));
+)").arg(wrapped(QStringLiteral("NAME is one of ") + InputNames() + u'.'),
+          wrapped(QStringLiteral("With --model road, NAME may also be a road key: ") + RoadKeyNames()
+                  + QStringLiteral("; --sweep takes those that are numbers.")));
 }

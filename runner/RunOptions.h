@@ -8,6 +8,7 @@
 
 #include "core/Air.h"
 #include "core/CarInputs.h"
+#include "core/RoadKeys.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,6 +17,12 @@
 #include <vector>
 
 enum class OutputFormat { Table, Json, Csv };
+
+// --model: the classic law (the classic program's), or the road model
+// (engine/RoadModel.h), which also reads each car's road keys.
+enum class CarModel { Classic, Road };
+// "classic", "road".
+QString ModelName(CarModel model);
 
 // --set NAME=VALUE: the field's text becomes VALUE, as if typed into its box.
 struct TextChange {
@@ -26,15 +33,20 @@ struct TextChange {
 // --sweep NAME=FROM:TO:STEP: the values FROM + k * STEP for k = 0, 1, ...
 // while the value stays at most TO + STEP * 1e-9 (so that a TO that the
 // steps reach only up to rounding is kept). Each value is computed from k,
-// never by adding steps up.
+// never by adding steps up. NAME is one of the nine inputs, or with
+// --model road a road key that is a number (`roadKey`, then `field` is not
+// used).
 struct Sweep {
     InputField field = InputField::Horsepower;
+    std::optional<RoadKey> roadKey;
     double from = 0;
     double to = 0;
     double step = 0;
     long long count = 0; // how many values it takes
 
     double Value(long long k) const { return from + static_cast<double>(k) * step; }
+    // The NAME: the input's or the road key's.
+    QString Name() const;
 };
 
 // The most inputs swept at once: two make a grid.
@@ -50,10 +62,19 @@ inline constexpr int MaxJobs = 256;
 
 struct RunOptions {
     OutputFormat format = OutputFormat::Table;
+    CarModel model = CarModel::Classic;
+    bool modelGiven = false;         // --model was given: JSON and CSV name the model
     std::vector<TextChange> changes; // in the order given
+    QStringList roadChanges;         // --set KEY=VALUE of the road keys, in the order given
     std::vector<Sweep> sweeps;       // in the order given: the first varies slowest
     int jobs = 1;                    // threads that run the cars
     AirConditions air;               // the day's air: the standard day unless given
+    // How the pressure was given: --pressure (a station pressure), or
+    // --altimeter (then `air.pressure` is the station pressure it stands
+    // for at the elevation), and --elevation with either.
+    bool pressureGiven = false;
+    std::optional<double> altimeterSetting; // inHg
+    std::optional<double> elevation;        // ft
     bool splits = false;             // the table shows the time slip's splits
     QString slips;                   // --slips: a CSV file of time slips to fit every car to
     QStringList files;               // as given; "-" is standard input
@@ -62,6 +83,10 @@ struct RunOptions {
 
     // The runs of each car read: the product of the sweeps' counts.
     long long RunsPerCar() const;
+    // The warning for a pressure given that looks like the other kind
+    // (PressureKindWarning): an altimeter setting, or a station pressure
+    // given with the elevation; empty otherwise or when it looks right.
+    QString PressureWarning() const;
 };
 
 struct ParsedOptions {
@@ -84,7 +109,9 @@ long long SweepCount(const Sweep& sweep, long long limit);
 
 // The NAMEs of the inputs in file order: "horsepower, dragCoefficient, ...".
 QString InputNames();
-// "Usage: torvane-run [--json | --csv] ..." on four lines, without a line
+// The road keys in file order: "engine, drivetrain, ...".
+QString RoadKeyNames();
+// "Usage: torvane-run [--json | --csv] ..." on five lines, without a line
 // end after the last.
 QString UsageLine();
 // The whole text of --help.

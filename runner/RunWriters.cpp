@@ -45,15 +45,6 @@ std::string jsonString(const QString& text)
 }
 
 
-// The messages of the range tests, made once.
-std::vector<QString> checkMessages()
-{
-    std::vector<QString> messages;
-    for (std::size_t i = 0; i < RangeTests().size(); ++i)
-        messages.push_back(RangeTestMessage(static_cast<int>(i)));
-    return messages;
-}
-
 QString messageOf(const RunRow& row, const std::vector<QString>& checks)
 {
     return row.Read() ? checks[static_cast<std::size_t>(row.failedCheck)] : row.refusal;
@@ -65,14 +56,39 @@ struct AirValue {
     double value;
 };
 
-std::array<AirValue, 6> airValues(const AirFigures& air)
+// The altimeter setting and the elevation come after the figures, each
+// only when it was given.
+std::vector<AirValue> airValues(const WriterSettings& settings)
 {
-    return { { { "temperature", air.conditions.temperature },
-               { "pressure", air.conditions.pressure },
-               { "humidity", air.conditions.humidity },
-               { "densityAltitude", air.densityAltitude },
-               { "relativeAirDensity", air.relativeAirDensity },
-               { "correctionFactor", air.correctionFactor } } };
+    const AirFigures& air = settings.air;
+    std::vector<AirValue> values{ { { "temperature", air.conditions.temperature },
+                                    { "pressure", air.conditions.pressure },
+                                    { "humidity", air.conditions.humidity },
+                                    { "densityAltitude", air.densityAltitude },
+                                    { "relativeAirDensity", air.relativeAirDensity },
+                                    { "correctionFactor", air.correctionFactor } } };
+    if (settings.altimeterSetting)
+        values.push_back({ "altimeterSetting", *settings.altimeterSetting });
+    if (settings.elevation)
+        values.push_back({ "elevation", *settings.elevation });
+    return values;
+}
+
+// The road keys a road run used (RoadKeysUsed), each as JSON or CSV takes
+// it: `number` when the key is a number, whose text is then its value's
+// shortest exact form.
+struct RoadKeyValue {
+    QString key;
+    QString value;
+    bool number;
+};
+
+std::vector<RoadKeyValue> roadKeyValues(const FullRoadCar& car)
+{
+    std::vector<RoadKeyValue> values;
+    for (const RoadKeys::Line& line : RoadKeysUsed(car))
+        values.push_back({ line.key, line.value, RoadKeyWords(*RoadKeyFromName(line.key)).isEmpty() });
+    return values;
 }
 
 // The time slip's splits, by name.
@@ -94,9 +110,12 @@ const std::array<SplitField, 7> splitFields = { {
 class JsonFormat : public RowFormat {
 public:
     explicit JsonFormat(const WriterSettings& settings)
+        : road(settings.model == CarModel::Road)
     {
-        for (const QString& message : checkMessages())
+        for (const QString& message : CheckMessages(settings.model))
             checks.push_back(jsonString(message));
+        if (settings.modelGiven)
+            modelMember = ", \"model\": " + jsonString(ModelName(settings.model));
         // Each key with the separator before it, so that a member is two
         // appends: its key, then its value.
         const auto key = [](std::vector<std::string>& keys, const QString& name) {
@@ -106,12 +125,12 @@ public:
             key(inputKeys, FieldKey(field));
         for (ResultField field : AllResultFields)
             key(resultKeys, ResultKey(field));
-        for (InputField field : settings.swept)
-            key(sweptKeys, FieldKey(field));
+        for (const QString& name : settings.swept)
+            key(sweptKeys, name);
         // The day's air is the same for every car but its horsepower.
         RowText air;
         air += ", \"air\": {";
-        for (const AirValue& value : airValues(settings.air)) {
+        for (const AirValue& value : airValues(settings)) {
             air += jsonString(QLatin1String(value.key)) + ": ";
             appendJsonNumber(air, value.value);
             air += ", ";
@@ -128,6 +147,7 @@ public:
     {
         out += ",\n  {\"file\": ";
         out += row.file->jsonText;
+        out += modelMember;
         if (!row.Ran()) {
             out += ", \"error\": ";
             if (row.Read())
@@ -144,6 +164,14 @@ public:
             out += inputKeys[i];
             appendInput(out, row.inputs, VehicleFile::FileOrder[i]);
         }
+        if (road)
+            for (const RoadKeyValue& value : roadKeyValues(row.roadCar)) {
+                out += ", " + jsonString(value.key) + ": ";
+                if (value.number)
+                    out += utf8(value.value);
+                else
+                    AppendJsonString(out.Text(), utf8(value.value));
+            }
         out += "}, \"timeLimitReached\": ";
         out += row.run.timeLimitReached ? "true" : "false";
         if (row.run.timeLimitReached) {
@@ -187,6 +215,8 @@ private:
         out += '}';
     }
 
+    bool road;
+    std::string modelMember; // ", \"model\": ..." when the model was given
     std::string airStart;
     std::vector<std::string> checks;
     std::vector<std::string> inputKeys;
@@ -203,9 +233,14 @@ void appendCsvText(std::string& out, const QString& text)
 class CsvFormat : public RowFormat {
 public:
     explicit CsvFormat(const WriterSettings& settings)
-        : sweptCount(settings.swept.size())
+        : sweptCount(static_cast<std::size_t>(settings.swept.size())), airCount(airValues(settings).size()),
+          road(settings.model == CarModel::Road)
     {
-        for (const QString& message : checkMessages()) {
+        if (settings.modelGiven) {
+            modelCell = ",";
+            appendCsvText(modelCell, ModelName(settings.model));
+        }
+        for (const QString& message : CheckMessages(settings.model)) {
             std::string cell;
             appendCsvText(cell, message);
             checks.push_back(cell);
@@ -217,13 +252,20 @@ public:
         for (ResultField field : AllResultFields)
             titles.append(ResultKey(field));
         titles.append(QStringLiteral("error"));
-        for (const AirValue& value : airValues(settings.air))
+        for (const AirValue& value : airValues(settings))
             titles.append(QStringLiteral("air.") + QLatin1String(value.key));
         titles.append(QStringLiteral("air.horsepower"));
         for (const SplitField& field : splitFields)
             titles.append(QStringLiteral("splits.") + QLatin1String(field.key));
-        for (InputField field : settings.swept)
-            titles.append(QStringLiteral("sweep.") + FieldKey(field));
+        // The model and the road keys after the classic columns, which keep
+        // their places.
+        if (settings.modelGiven)
+            titles.append(QStringLiteral("model"));
+        if (road)
+            for (RoadKey key : AllRoadKeys)
+                titles.append(RoadKeyName(key));
+        for (const QString& name : settings.swept)
+            titles.append(QStringLiteral("sweep.") + name);
         for (qsizetype i = 0; i < titles.size(); ++i) {
             if (i > 0)
                 header += ',';
@@ -231,7 +273,7 @@ public:
         }
         header += CsvRecordEnd;
         RowText air;
-        for (const AirValue& value : airValues(settings.air)) {
+        for (const AirValue& value : airValues(settings)) {
             air += ',';
             air.Number(value.value);
         }
@@ -251,7 +293,10 @@ public:
                 out += checks[static_cast<std::size_t>(row.failedCheck)];
             else
                 appendCsvText(out.Text(), row.refusal);
-            out.Text().append(airValues(AirFigures()).size() + 1 + splitFields.size(), ',');
+            out.Text().append(airCount + 1 + splitFields.size(), ',');
+            out += modelCell;
+            if (road)
+                out.Text().append(RoadKeyCount, ',');
             appendSweep(row, out);
             out += CsvRecordEnd;
             return;
@@ -275,6 +320,15 @@ public:
             out += ',';
             out.Number(row.splits.*field.value);
         }
+        out += modelCell;
+        if (road)
+            for (const RoadKeyValue& value : roadKeyValues(row.roadCar)) {
+                out += ',';
+                if (value.number)
+                    out += utf8(value.value);
+                else
+                    appendCsvText(out.Text(), value.value);
+            }
         appendSweep(row, out);
         out += CsvRecordEnd;
     }
@@ -291,6 +345,9 @@ private:
     }
 
     std::size_t sweptCount;
+    std::size_t airCount; // the day's air values before the horsepower
+    bool road;
+    std::string modelCell; // ",road" when the model was given
     std::string airCells; // ",T,P,H,DA,RAD,CF,": the day's air before the horsepower
     std::string header;
     std::vector<std::string> checks;
@@ -381,11 +438,10 @@ class TableWriter : public RunWriter {
 public:
     explicit TableWriter(const WriterSettings& settings)
         : separators(LocaleSeparators()), swept(settings.swept), splits(settings.splits),
-          checks(checkMessages())
+          checks(CheckMessages(settings.model))
     {
         QStringList titles{ QStringLiteral("File") };
-        for (InputField field : swept)
-            titles.append(FieldKey(field));
+        titles.append(swept);
         for (const TableColumn& column : resultColumns)
             titles.append(QLatin1String(column.title));
         if (splits)
@@ -425,7 +481,7 @@ private:
         Line line;
         line.cells.append(row.file->terminalName);
         if (row.Read())
-            for (std::size_t i = 0; i < swept.size(); ++i)
+            for (std::size_t i = 0; i < static_cast<std::size_t>(swept.size()); ++i)
                 line.cells.append(localized(QString::fromLatin1(ShortestText(row.swept[i]))));
         if (!row.Ran()) {
             line.message = TerminalText(messageOf(row, checks));
@@ -514,7 +570,7 @@ private:
     }
 
     PictureSeparators separators;
-    std::vector<InputField> swept;
+    QStringList swept;
     bool splits;
     std::vector<QString> checks;
     Line header;

@@ -52,9 +52,15 @@ public:
 // What the writers need to know of the command besides the rows.
 struct WriterSettings {
     OutputFormat format = OutputFormat::Table;
-    std::vector<InputField> swept; // the swept inputs, in the order of the sweeps
+    QStringList swept;             // the swept NAMEs, in the order of the sweeps
     AirFigures air = FiguresFor(AirConditions()); // the day's air
     bool splits = false;           // the table shows the splits
+    CarModel model = CarModel::Classic;
+    bool modelGiven = false;       // JSON and CSV name the model
+    // The pressure as given besides the station pressure it stands for:
+    // JSON and CSV hold them when given.
+    std::optional<double> altimeterSetting;
+    std::optional<double> elevation;
 };
 
 std::unique_ptr<RunWriter> MakeRunWriter(const WriterSettings& settings);

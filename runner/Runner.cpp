@@ -73,12 +73,20 @@ int RunCommand(const QStringList& arguments, const RunnerStreams& streams)
         }
     }
 
+    // A pressure that looks like the other kind is told, and run as given.
+    if (const QString warning = options.PressureWarning(); !warning.isEmpty())
+        say(err, QStringLiteral("torvane-run: warning: %1\n").arg(warning));
+
     WriterSettings settings;
     settings.format = options.format;
     settings.air = FiguresFor(options.air);
     settings.splits = options.splits;
+    settings.model = options.model;
+    settings.modelGiven = options.modelGiven;
+    settings.altimeterSetting = options.altimeterSetting;
+    settings.elevation = options.elevation;
     for (const Sweep& sweep : options.sweeps)
-        settings.swept.push_back(sweep.field);
+        settings.swept.append(sweep.Name());
     const std::unique_ptr<RunWriter> writer = MakeRunWriter(settings);
     writer->Begin(out);
     const auto take = [&](const RowPiece& piece) {

@@ -7,11 +7,13 @@
 #include <cstring>
 #include <unistd.h>
 
-InputBytes ReadStandardInput(QIODevice& notices)
+InputBytes ReadStandardInput(QIODevice& notices, bool roadKeys)
 {
     if (isatty(STDIN_FILENO))
-        notices.write(QStringLiteral("torvane-run: type the car's nine values (%1), or end with "
-                                     "Ctrl-D\n")
+        notices.write((roadKeys ? QStringLiteral("torvane-run: type the car's nine values (%1), then any road "
+                                                 "keys, one key=value a line, and end with Ctrl-D\n")
+                                : QStringLiteral("torvane-run: type the car's nine values (%1), or end with "
+                                                 "Ctrl-D\n"))
                           .arg(InputNames())
                           .toUtf8());
     InputBytes input;
@@ -26,7 +28,12 @@ InputBytes ReadStandardInput(QIODevice& notices)
     VehicleFile::WordScanner scanner;
     qint64 fed = 0;
     QByteArray chunk(64 * 1024, Qt::Uninitialized);
-    while (input.bytes.size() < bound && !scanner.done()) {
+    // The road keys follow the nine words: then only a refusal of the words
+    // ends the reading early.
+    const auto enough = [&scanner, roadKeys] {
+        return scanner.done() && (!roadKeys || scanner.tooLong || scanner.runsPastBound);
+    };
+    while (input.bytes.size() < bound && !enough()) {
         const qint64 room = bound - input.bytes.size();
         const qint64 wanted = qMin<qint64>(chunk.size(), room);
         const ssize_t got = ::read(STDIN_FILENO, chunk.data(), static_cast<size_t>(wanted));

@@ -21,6 +21,6 @@ int main(int argc, char** argv)
     RunnerStreams streams;
     streams.out = &out;
     streams.err = &err;
-    streams.readStandardInput = [&err] { return ReadStandardInput(err); };
+    streams.readStandardInput = [&err](bool roadKeys) { return ReadStandardInput(err, roadKeys); };
     return RunCommand(arguments, streams);
 }

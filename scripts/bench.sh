@@ -23,8 +23,9 @@ QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$root/build-bench/bench/garage/be
 "$root/build-bench/bench/logbook/bench_calibration"
 QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$root/build-bench/bench/garage/bench_garage_logbook"
 
-# The runner: its cost a car beside the engine's and the speed-up of a
-# second job (bench/runner), then its peak memory for a grid of 10,000,000
+# The runner: its cost a car beside the engine's, the speed-up of a second
+# job and the road model through it (bench/runner), then its peak memory for
+# a grid of 10,000,000
 # variants written as CSV (1,000 horsepowers by 10,000 weights), which must
 # stay flat: target under 30 MiB.
 "$root/build-bench/bench/runner/bench_runner"

@@ -27,6 +27,14 @@
         <source>The altimeter setting and the elevation give a station pressure of %1 inHg; it must be between 20 and 32 inHg.</source>
         <translation>Höhenmessereinstellung (QNH) und Streckenhöhe ergeben einen Stationsdruck von %1 inHg; er muss zwischen 20 und 32 inHg liegen.</translation>
     </message>
+    <message>
+        <source>The station pressure of %1 inHg is more than 1.5 inHg from the standard pressure at %2 ft (%3 inHg): it looks like an altimeter setting, or the elevation is not the track&apos;s.</source>
+        <translation>Der Stationsdruck von %1 inHg weicht um mehr als 1,5 inHg vom Normdruck in %2 ft Höhe (%3 inHg) ab: Er sieht wie eine Höhenmessereinstellung (QNH) aus, oder die Streckenhöhe stimmt nicht.</translation>
+    </message>
+    <message>
+        <source>The altimeter setting of %1 inHg is more than 1.5 inHg from the standard pressure at sea level (29.92 inHg), to which it is reduced: it looks like a station pressure.</source>
+        <translation>Die Höhenmessereinstellung (QNH) von %1 inHg weicht um mehr als 1,5 inHg vom Normdruck auf Meereshöhe (29,92 inHg) ab, auf den sie umgerechnet ist: Sie sieht wie ein Stationsdruck aus.</translation>
+    </message>
 </context>
 <context>
     <name>Calibration</name>
@@ -77,6 +85,97 @@
     <message>
         <source>The car cannot be fitted to the runs: %1.</source>
         <translation>Das Auto lässt sich nicht an die Läufe anpassen: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CarFiles</name>
+    <message>
+        <source>Export the comparison</source>
+        <translation>Vergleich exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>comparison</source>
+        <translation>vergleich</translation>
+    </message>
+    <message>
+        <source>The comparison was written to %1.</source>
+        <translation>Der Vergleich wurde in %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Export the report</source>
+        <translation>Bericht exportieren</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>Der Bericht wurde in %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Could not make the report; nothing was written to %1.</source>
+        <translation>Der Bericht ließ sich nicht erstellen; in %1 wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Export the curves</source>
+        <translation>Kurven exportieren</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>curves</source>
+        <translation>kurven</translation>
+    </message>
+    <message>
+        <source>The curves were written to %1.</source>
+        <translation>Die Kurven wurden in %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Could not make the picture; nothing was written to %1.</source>
+        <translation>Das Bild ließ sich nicht erstellen; in %1 wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files could not be opened:</source>
+        <translation>%1 von %2 Dateien ließen sich nicht öffnen:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is open as a new car: its name is not valid UTF-8, so the garage cannot save under it. Save the car under another name.</source>
+        <translation>%1 ist als neues Auto geöffnet: Sein Name ist kein gültiges UTF-8, daher kann die Garage nicht unter ihm speichern. Speichern Sie das Auto unter einem anderen Namen.</translation>
+    </message>
+    <message>
+        <source>%1 is open already.</source>
+        <translation>%1 ist schon geöffnet.</translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation>%1 geöffnet</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Save %1</source>
+        <translation>%1 speichern</translation>
+    </message>
+    <message>
+        <source>Torvane files (*.trv)</source>
+        <translation>Torvane-Dateien (*.trv)</translation>
+    </message>
+    <message>
+        <source>%1 was read again from its file.</source>
+        <translation>%1 wurde neu aus seiner Datei gelesen.</translation>
     </message>
 </context>
 <context>
@@ -1035,28 +1134,8 @@ Option.
         <translation>Vergleich als &amp;CSV…</translation>
     </message>
     <message>
-        <source>Export the comparison</source>
-        <translation>Vergleich exportieren</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv)</source>
-        <translation>CSV-Dateien (*.csv)</translation>
-    </message>
-    <message>
-        <source>comparison</source>
-        <translation>vergleich</translation>
-    </message>
-    <message>
         <source>Report as &amp;PDF…</source>
         <translation>Bericht als &amp;PDF…</translation>
-    </message>
-    <message>
-        <source>Export the report</source>
-        <translation>Bericht exportieren</translation>
-    </message>
-    <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <source>Curves as P&amp;NG…</source>
@@ -1131,22 +1210,6 @@ Option.
         <translation>Datei</translation>
     </message>
     <message>
-        <source>%1 of %2 files could not be opened:</source>
-        <translation>%1 von %2 Dateien ließen sich nicht öffnen:</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>%1 is open already.</source>
-        <translation>%1 ist schon geöffnet.</translation>
-    </message>
-    <message>
-        <source>Opened %1</source>
-        <translation>%1 geöffnet</translation>
-    </message>
-    <message>
         <source>New car</source>
         <translation>Neues Auto</translation>
     </message>
@@ -1155,36 +1218,8 @@ Option.
         <translation>Neues Auto %1</translation>
     </message>
     <message>
-        <source>Saved %1.</source>
-        <translation>%1 gespeichert.</translation>
-    </message>
-    <message>
-        <source>Save %1</source>
-        <translation>%1 speichern</translation>
-    </message>
-    <message>
         <source>Torvane files (*.trv)</source>
         <translation>Torvane-Dateien (*.trv)</translation>
-    </message>
-    <message>
-        <source>The comparison was written to %1.</source>
-        <translation>Der Vergleich wurde in %1 geschrieben.</translation>
-    </message>
-    <message>
-        <source>Could not make the report; nothing was written to %1.</source>
-        <translation>Der Bericht ließ sich nicht erstellen; in %1 wurde nichts geschrieben.</translation>
-    </message>
-    <message>
-        <source>The report was written to %1.</source>
-        <translation>Der Bericht wurde in %1 geschrieben.</translation>
-    </message>
-    <message>
-        <source>Could not make the picture; nothing was written to %1.</source>
-        <translation>Das Bild ließ sich nicht erstellen; in %1 wurde nichts geschrieben.</translation>
-    </message>
-    <message>
-        <source>The curves were written to %1.</source>
-        <translation>Die Kurven wurden in %1 geschrieben.</translation>
     </message>
     <message>
         <source>Torvane Garage</source>
@@ -1227,18 +1262,6 @@ Option.
         <translation>Das Bild ist so groß wie angegeben mal der Skalierung, in Pixeln.</translation>
     </message>
     <message>
-        <source>Export the curves</source>
-        <translation>Kurven exportieren</translation>
-    </message>
-    <message>
-        <source>PNG pictures (*.png)</source>
-        <translation>PNG-Bilder (*.png)</translation>
-    </message>
-    <message>
-        <source>curves</source>
-        <translation>kurven</translation>
-    </message>
-    <message>
         <source>Print the comparison</source>
         <translation>Vergleich drucken</translation>
     </message>
@@ -1271,10 +1294,6 @@ Option.
         <translation>Vor dem Schließen speichern?</translation>
     </message>
     <message>
-        <source>%1 was read again from its file.</source>
-        <translation>%1 wurde neu aus seiner Datei gelesen.</translation>
-    </message>
-    <message>
         <source>File changed</source>
         <translation>Datei geändert</translation>
     </message>
@@ -1293,10 +1312,6 @@ Option.
     <message>
         <source>&amp;Reload</source>
         <translation>&amp;Neu laden</translation>
-    </message>
-    <message>
-        <source>%1 is open as a new car: its name is not valid UTF-8, so the garage cannot save under it. Save the car under another name.</source>
-        <translation>%1 ist als neues Auto geöffnet: Sein Name ist kein gültiges UTF-8, daher kann die Garage nicht unter ihm speichern. Speichern Sie das Auto unter einem anderen Namen.</translation>
     </message>
 </context>
 <context>

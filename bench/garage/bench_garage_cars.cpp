@@ -79,7 +79,7 @@ int main(int argc, char** argv)
     for (const QString& extra : extras) {
         timer.restart();
         processor = ThreadMs();
-        program.Window().OpenFile(extra);
+        program.Files().OpenFile(extra);
         QApplication::processEvents();
         addMs.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
         addProcessorMs.push_back(ThreadMs() - processor);

@@ -67,8 +67,8 @@ int main(int argc, char** argv)
     GarageProgram program(settingsDir.filePath(QStringLiteral("garage.ini")));
     program.Start({});
     const QString examples = QStringLiteral(TORVANE_EXAMPLES_DIR);
-    program.Window().OpenFile(examples + QStringLiteral("/economy-car.trv"));
-    program.Window().OpenFile(examples + QStringLiteral("/supercar.trv"));
+    program.Files().OpenFile(examples + QStringLiteral("/economy-car.trv"));
+    program.Files().OpenFile(examples + QStringLiteral("/supercar.trv"));
     program.Window().SelectCar(0);
     GarageWindow& window = program.Window();
     window.resize(1500, 940);

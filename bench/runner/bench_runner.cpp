@@ -12,9 +12,16 @@
 // and written to a sink that discards the bytes). Rounds interleave the
 // measures and the medians are compared, so a busy machine slows every
 // measure alike.
+//
+// The road model (--model road) runs a shorter weight sweep of the same
+// car, its own cost a car being some twenty times the classic engine's: the
+// road model alone (the car made from the inputs and run on the day), and
+// the runner's CSV of it, beside the classic runner's CSV a car.
 #include "core/CarRun.h"
 #include "core/DayRun.h"
 #include "core/NumberText.h"
+#include "core/RoadKeys.h"
+#include "core/RoadRun.h"
 #include "core/VehicleFile.h"
 #include "runner/CarBatch.h"
 #include "runner/Runner.h"
@@ -54,6 +61,7 @@ struct CarSet {
 };
 
 const CarSet weightSweep{ "weight sweep, 200,000 cars", { { InputField::CarWeight, 1000, 3500.0 / 200000, 200000 } } };
+const CarSet roadSweep{ "road model, weight sweep, 20,000 cars", { { InputField::CarWeight, 1000, 3500.0 / 20000, 20000 } } };
 const CarSet coarseGrid{ "horsepower x drag grid, 1,000 x 200 cars",
                          { { InputField::Horsepower, 100, 1400.0 / 999, 1000 },
                            { InputField::DragCoefficient, 0.2, 0.001, 200 } } };
@@ -110,9 +118,26 @@ void engineOnly(const CarInputs& base, const CarSet& cars, bool splits)
     sink = sum;
 }
 
-void runner(const QString& file, const CarSet& cars, const char* format, int jobs)
+// The road model alone on the standard day: the car made from the inputs
+// (no road keys) and run, its quarter-mile time read.
+void roadModelOnly(const CarInputs& base, const CarSet& cars)
+{
+    const RoadDay day = RoadDayOf(FiguresFor(AirConditions()));
+    CarInputs car = base;
+    double sum = 0;
+    for (long long k = 0; k < cars.Count(); ++k) {
+        const Axis& axis = cars.axes.front();
+        SetSweptValue(car, axis.field, axis.from + static_cast<double>(k) * axis.step);
+        sum += RunRoadModel(RoadCarOf(car, {}), day).Results().quarterMileTime;
+    }
+    sink = sum;
+}
+
+void runner(const QString& file, const CarSet& cars, const char* format, int jobs, bool road = false)
 {
     QStringList arguments{ QString::fromLatin1(format), "--jobs", QString::number(jobs) };
+    if (road)
+        arguments << "--model=road";
     for (const Axis& axis : cars.axes)
         arguments << "--sweep"
                   << QStringLiteral("%1=%2:%3:%4")
@@ -123,7 +148,7 @@ void runner(const QString& file, const CarSet& cars, const char* format, int job
     DiscardingSink out;
     QBuffer err;
     err.open(QIODevice::WriteOnly);
-    RunnerStreams streams{ [] { return InputBytes{}; }, &out, &err };
+    RunnerStreams streams{ [](bool) { return InputBytes{}; }, &out, &err };
     const int status = RunCommand(arguments, streams);
     if (status != 0 || out.Count() == 0)
         qFatal("torvane-run failed: %d %s", status, err.data().constData());
@@ -141,6 +166,7 @@ int main(int argc, char** argv)
     struct Measures {
         std::vector<double> engine, engineSplits, csv, json, csv2, csvCpu, csv2Cpu;
     };
+    std::vector<double> roadAlone, roadCsv;
     const CarSet* sets[] = { &weightSweep, &coarseGrid };
     Measures measures[2];
     for (int round = 0; round < rounds; ++round) {
@@ -156,6 +182,8 @@ int main(int argc, char** argv)
             if (s == 0) {
                 m.csv2.push_back(seconds([&] { runner(file, cars, "--csv", 2); }, &cpu));
                 m.csv2Cpu.push_back(cpu);
+                roadAlone.push_back(seconds([&] { roadModelOnly(base, roadSweep); }));
+                roadCsv.push_back(seconds([&] { runner(file, roadSweep, "--csv", 1, true); }));
             }
         }
     }
@@ -182,5 +210,14 @@ int main(int argc, char** argv)
         std::printf("  processor time, CSV    %7.3f us a car with 1 job, %.3f with 2 (%.2fx)\n",
                     perCar(median(m.csvCpu)), perCar(median(m.csv2Cpu)), median(m.csv2Cpu) / median(m.csvCpu));
     }
+    const double roadCount = static_cast<double>(roadSweep.Count());
+    const double classicCsv = median(measures[0].csv) / static_cast<double>(weightSweep.Count()) * 1e6;
+    const double roadAloneCar = median(roadAlone) / roadCount * 1e6;
+    const double roadCsvCar = median(roadCsv) / roadCount * 1e6;
+    std::printf("%s\n", roadSweep.name);
+    std::printf("  road model alone       %7.3f us a car (target <= 20)\n", roadAloneCar);
+    std::printf("  runner, CSV, 1 job     %7.3f us a car   %.2fx the road model alone, %.2fx the classic "
+                "runner's CSV a car\n",
+                roadCsvCar, roadCsvCar / roadAloneCar, roadCsvCar / classicCsv);
     return 0;
 }

@@ -12,6 +12,7 @@
 #include <limits>
 
 Q_DECLARE_METATYPE(AirField)
+Q_DECLARE_METATYPE(PressureKind)
 
 namespace {
 
@@ -60,6 +61,8 @@ private slots:
     void rangeMessages();
     void firstFailingMessage();
     void altimeterMessages();
+    void pressureOfTheOtherKind_data();
+    void pressureOfTheOtherKind();
 };
 
 // SAE J1349's own reference: 25 °C (77 °F), dry air at 99 kPa. The factor is
@@ -270,6 +273,39 @@ void TestAir::altimeterMessages()
     std::setlocale(LC_ALL, "C");
     QCOMPARE(message, QStringLiteral("The altimeter setting and the elevation give a station pressure "
                                      "of 17.57 inHg; it must be between 20 and 32 inHg."));
+}
+
+// A pressure far from the standard pressure of its kind at the track's
+// elevation looks like the other kind: an altimeter setting typed as the
+// station pressure of a high track, or the other way round.
+void TestAir::pressureOfTheOtherKind_data()
+{
+    QTest::addColumn<PressureKind>("kind");
+    QTest::addColumn<double>("pressure");
+    QTest::addColumn<double>("elevation");
+    QTest::addColumn<bool>("warns");
+    QTest::newRow("station at 5,050 ft") << PressureKind::Station << 24.9 << 5050.0 << false;
+    QTest::newRow("altimeter as station at 5,050 ft") << PressureKind::Station << 29.45 << 5050.0 << true;
+    QTest::newRow("station within 1.5 at sea level") << PressureKind::Station << 31.41 << 0.0 << false;
+    QTest::newRow("station beyond 1.5 at sea level") << PressureKind::Station << 31.43 << 0.0 << true;
+    QTest::newRow("high station, no elevation") << PressureKind::Station << 24.9 << 0.0 << true;
+    QTest::newRow("altimeter at 5,050 ft") << PressureKind::Altimeter << 29.45 << 5050.0 << false;
+    QTest::newRow("station as altimeter") << PressureKind::Altimeter << 24.9 << 5050.0 << true;
+    QTest::newRow("not a number") << PressureKind::Altimeter << qQNaN() << 0.0 << false;
+}
+
+void TestAir::pressureOfTheOtherKind()
+{
+    QFETCH(PressureKind, kind);
+    QFETCH(double, pressure);
+    QFETCH(double, elevation);
+    QFETCH(bool, warns);
+    QCOMPARE(!PressureKindWarning(kind, pressure, elevation).isEmpty(), warns);
+    QCOMPARE(StandardPressure(PressureKind::Station, 0), StandardSeaLevelPressure);
+    QCOMPARE(PressureKindWarning(PressureKind::Station, 29.45, 5050),
+             QStringLiteral("The station pressure of 29.45 inHg is more than 1.5 inHg from the standard pressure "
+                            "at 5050 ft (24.85 inHg): it looks like an altimeter setting, or the elevation is not "
+                            "the track's."));
 }
 
 QTEST_GUILESS_MAIN(TestAir)

@@ -42,8 +42,8 @@ void openSampleCars(GarageProgram& program)
 {
     const QString examples = QStringLiteral(TORVANE_EXAMPLES_DIR);
     program.Start({});
-    program.Window().OpenFile(examples + QStringLiteral("/economy-car.trv"));
-    program.Window().OpenFile(examples + QStringLiteral("/supercar.trv"));
+    program.Files().OpenFile(examples + QStringLiteral("/economy-car.trv"));
+    program.Files().OpenFile(examples + QStringLiteral("/supercar.trv"));
     program.Window().SelectCar(0);
     program.Window().Messages()->hide();
 }
@@ -114,7 +114,7 @@ int main(int argc, char** argv)
     friendsCar[InputField::Horsepower] = QStringLiteral("400.00");
     friendsCar[InputField::CarWeight] = QStringLiteral("3600.00");
     const int friendRow = program.Cars().AddCar(QStringLiteral("My friend's car"), friendsCar);
-    const double friendsTime = program.Cars().At(friendRow).evaluation.results.quarterMileTime;
+    const double friendsTime = program.Cars().At(friendRow).evaluation->results.quarterMileTime;
     program.Cars().SetCurrentRow(0);
     SensitivityPage* target = window.SensitivityView();
     target->WeightChoice()->setChecked(true);

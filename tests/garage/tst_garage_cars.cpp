@@ -7,6 +7,7 @@
 #include "garage/CarList.h"
 #include "garage/CarProxies.h"
 
+#include <QAbstractItemModelTester>
 #include <QItemSelectionModel>
 #include <QSignalSpy>
 #include <QTest>
@@ -139,11 +140,13 @@ private slots:
 
     void unsavedFollowsTheHistory()
     {
-        QSignalSpy unsaved(cars.get(), &CarList::unsavedChanged);
+        QSignalSpy changed(cars.get(), &QAbstractItemModel::dataChanged);
         QVERIFY(cars->UnsavedRows().isEmpty());
         cars->EditText(0, InputField::SpinTime, QStringLiteral("1.00"));
         QCOMPARE(cars->UnsavedRows(), QList<int>{ 0 });
-        QVERIFY(unsaved.count() > 0);
+        // One change tells of the edit, the unsaved state with it.
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(changed.first().at(2).value<QList<int>>().contains(CarList::UnsavedRole));
         QCOMPARE(cars->data(cars->index(0)).toString(), QStringLiteral("Default car*"));
         cars->UndoStack()->undo();
         QVERIFY(!cars->IsUnsaved(0));
@@ -217,9 +220,23 @@ private slots:
         cars->EditText(0, InputField::Horsepower, QStringLiteral("400"));
         const QModelIndex car = cars->index(0);
         QCOMPARE(car.data(CarList::InputsRole).value<CarInputs>().horsepower, 400.0);
-        const auto* evaluation = car.data(CarList::EvaluationRole).value<const CarEvaluation*>();
+        const auto evaluation = car.data(CarList::EvaluationRole).value<std::shared_ptr<const CarEvaluation>>();
         QCOMPARE(evaluation->results, RunCar(cars->At(0).Inputs()).results);
         QCOMPARE(car.data(CarList::TextsRole).value<CarTexts>()[InputField::Horsepower], QStringLiteral("400"));
+    }
+
+    // An evaluation a view holds stays whole while cars are added before it
+    // (the list's storage moves), its car is edited or closed.
+    void aHeldEvaluationOutlivesChanges()
+    {
+        const auto held = cars->index(1).data(CarList::EvaluationRole).value<std::shared_ptr<const CarEvaluation>>();
+        const SimulationResults results = RunCar(cars->At(1).Inputs()).results;
+        for (int i = 0; i < 40; ++i)
+            cars->AddCar(QStringLiteral("Car %1").arg(i), CarTexts::DefaultCar());
+        cars->EditNumber(1, InputField::Horsepower, 500);
+        cars->CloseCar(1);
+        QCOMPARE(held->results, results);
+        QCOMPARE(held->curve.front(), (CurvePoint{ 0, 0, 0 }));
     }
 
     void proxiesShowSomeCars()
@@ -237,6 +254,62 @@ private slots:
         cars->CloseCar(variant);
         QCOMPARE(bases.rowCount(), 2);
         QCOMPARE(chosen.rowCount(), 0);
+    }
+
+    // The one car a page follows: its changes reach the page, no other
+    // car's do; a kept variant is then its own base and is followed.
+    void oneCarModelHearsOfItsCarAlone()
+    {
+        OneCarModel base(cars.get(), [this] { return cars->CurrentBaseRow(); });
+        QSignalSpy changed(&base, &QAbstractItemModel::dataChanged);
+        QCOMPARE(base.index(0, 0).data(CarList::NameRole).toString(), QStringLiteral("Second"));
+        cars->EditText(0, InputField::Horsepower, QStringLiteral("400"));
+        QCOMPARE(changed.count(), 0);
+        cars->EditText(1, InputField::Horsepower, QStringLiteral("400"));
+        QCOMPARE(changed.count(), 1);
+        const int variant = cars->StartVariant(1, InputField::Horsepower, 500);
+        cars->SetCurrentRow(variant);
+        QCOMPARE(base.index(0, 0).data(CarList::NameRole).toString(), QStringLiteral("Second"));
+        changed.clear();
+        cars->KeepVariant(variant);
+        QCOMPARE(base.rowCount(), 1);
+        QCOMPARE(base.index(0, 0).data(CarList::IdRole).toInt(), cars->At(variant).id);
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(changed.first().at(2).value<QList<int>>().contains(CarList::IsVariantRole));
+        cars->SetCurrentRow(-1);
+        QCOMPARE(base.rowCount(), 0);
+    }
+
+    // The difference column comes and goes with its cars, announced as a
+    // column inserted or removed, and its persistent indexes follow a sort.
+    void theDifferenceColumnIsAnExtraColumn()
+    {
+        ComparisonModel comparison(cars.get());
+        ChosenColumnsModel chosen(&comparison);
+        DifferenceColumnModel differences(&chosen);
+        QAbstractItemModelTester tester(&differences, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const int first = cars->At(0).id;
+        const int second = cars->At(1).id;
+        chosen.SetCarIds({ first, second });
+        QCOMPARE(differences.columnCount(), 2);
+        differences.SetCars(second, first);
+        QCOMPARE(differences.DifferenceColumn(), 2);
+        cars->EditNumber(1, InputField::Horsepower, 500);
+        const int row = chosen.rowCount() / 2;
+        const QPersistentModelIndex held = differences.index(row, 2);
+        const QString shown = held.data().toString();
+        QVERIFY(shown.startsWith(QStringLiteral("−")));
+        chosen.sort(0, Qt::DescendingOrder);
+        QCOMPARE(held.column(), 2);
+        QCOMPARE(held.data().toString(), shown);
+        QCOMPARE(differences.index(held.row(), 0).data(), chosen.index(held.row(), 0).data());
+        // The reference no longer shown takes the column with it.
+        chosen.SetCarIds({ second });
+        QCOMPARE(differences.DifferenceColumn(), -1);
+        QCOMPARE(differences.columnCount(), 1);
+        QVERIFY(!held.isValid());
+        chosen.SetCarIds({ first, second });
+        QCOMPARE(differences.DifferenceColumn(), 2);
     }
 
 private:

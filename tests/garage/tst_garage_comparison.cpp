@@ -215,7 +215,7 @@ private slots:
         // What a file would get reads back as the very same numbers.
         QCOMPARE(ConvertTexts(cars->At(variant).Texts()), inputs);
         QCOMPARE(cars->At(variant).name, QStringLiteral("Default car (what if)"));
-        QCOMPARE(cars->At(variant).evaluation.results, RunCar(inputs).results);
+        QCOMPARE(cars->At(variant).evaluation->results, RunCar(inputs).results);
     }
 
     void csvExport()

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The garage where things go wrong: exports on a full disk or onto what is
-// not a file, a car's file changed by another program, outcomes that follow
-// each other, outside text that looks like markup, several files refused at
-// once, a settings file that is not a file, and air edited into it.
+// The garage window where things go wrong: exports on a full disk or onto
+// what is not a file, outcomes that follow each other in the message bar,
+// outside text that looks like markup, recent files deleted meanwhile, a
+// settings file that is not a file, and air edited into it.
+#include "GarageFixture.h"
 #include "FileSupport.h"
 
 #include "core/FileNames.h"
@@ -11,9 +12,7 @@
 #include "core/Air.h"
 #include "garage/CarList.h"
 #include "garage/ConditionsBox.h"
-#include "garage/GarageProgram.h"
 #include "garage/GarageSettings.h"
-#include "garage/GarageWindow.h"
 #include "garage/MessageBar.h"
 
 #include <QComboBox>
@@ -59,24 +58,14 @@ void addExportRows()
 
 Q_DECLARE_METATYPE(Export)
 
-class TestGarageFaults : public QObject
+class TestGarageFaults : public QObject, protected GarageFixture
 {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        dir = std::make_unique<QTemporaryDir>();
-        program = std::make_unique<GarageProgram>(dir->filePath(QStringLiteral("garage.ini")));
-        program->Start({});
-        window = &program->Window();
-    }
+    void init() { StartGarage(); }
 
-    void cleanup()
-    {
-        program.reset();
-        dir.reset();
-    }
+    void cleanup() { EndGarage(); }
 
     void exportsKeepTheOldFileOnAFullDisk_data() { addExportRows(); }
     void exportsKeepTheOldFileOnAFullDisk()
@@ -136,56 +125,15 @@ private slots:
         QVERIFY(pipe ? S_ISFIFO(status.st_mode) : S_ISDIR(status.st_mode));
     }
 
-    void aFileChangedElsewhereIsNotOverwritten_data()
-    {
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<QString>("horsepowerAfter"); // in the car
-        QTest::addColumn<QByteArray>("fileStarts");
-        QTest::newRow("overwrite") << int(GarageWindow::ChangedFileAnswer::Overwrite) << "400" << QByteArray("400\r\n");
-        QTest::newRow("reload") << int(GarageWindow::ChangedFileAnswer::Reload) << "500.5" << QByteArray("500.5 ");
-        QTest::newRow("cancel") << int(GarageWindow::ChangedFileAnswer::Cancel) << "400" << QByteArray("500.5 ");
-    }
-    void aFileChangedElsewhereIsNotOverwritten()
-    {
-        QFETCH(int, answer);
-        QFETCH(QString, horsepowerAfter);
-        QFETCH(QByteArray, fileStarts);
-        const QString path = dir->filePath(QStringLiteral("mine.trv"));
-        QVERIFY(window->SaveCar(0, path));
-        program->Cars().EditText(0, InputField::Horsepower, QStringLiteral("400"));
-        // Another program writes the file meanwhile.
-        writeAll(path, "500.5 0.29 3400.00 5.20 13.61 22.00 5 2 0.75 changed elsewhere");
-        QStringList asked;
-        window->SetChangedFileQuestion([&](const QString& changed) {
-            asked << changed;
-            return static_cast<GarageWindow::ChangedFileAnswer>(answer);
-        });
-        QCOMPARE(window->SaveCar(0, path), answer == int(GarageWindow::ChangedFileAnswer::Overwrite));
-        QCOMPARE(asked, QStringList{ path });
-        QCOMPARE(program->Cars().At(0).Texts()[InputField::Horsepower], horsepowerAfter);
-        QVERIFY(readAll(path).startsWith(fileStarts));
-        // Once settled, the next save asks nothing.
-        if (answer != int(GarageWindow::ChangedFileAnswer::Cancel)) {
-            QVERIFY(!program->Cars().IsUnsaved(0));
-            QVERIFY(window->SaveCar(0, path));
-            QCOMPARE(asked.size(), 1);
-        }
-        // A reload is an edit like any other.
-        if (answer == int(GarageWindow::ChangedFileAnswer::Reload)) {
-            program->Cars().UndoStack()->undo();
-            QCOMPARE(program->Cars().At(0).Texts()[InputField::Horsepower], QStringLiteral("400"));
-        }
-    }
-
     void eachOutcomeReplacesTheLast()
     {
-        QVERIFY(!window->SaveCar(0, dir->filePath(QStringLiteral("no/such/folder/car.trv"))));
+        QVERIFY(!window->Files()->SaveCar(0, dir->filePath(QStringLiteral("no/such/folder/car.trv"))));
         QCOMPARE(window->Messages()->CurrentKind(), MessageBar::Kind::Error);
-        QVERIFY(window->SaveCar(0, dir->filePath(QStringLiteral("car.trv"))));
+        QVERIFY(window->Files()->SaveCar(0, dir->filePath(QStringLiteral("car.trv"))));
         QCOMPARE(window->Messages()->CurrentKind(), MessageBar::Kind::Information);
         QVERIFY(window->Messages()->Text().startsWith(QStringLiteral("Saved ")));
-        QVERIFY(!window->OpenFile(dir->filePath(QStringLiteral("gone.trv"))));
-        QVERIFY(window->OpenFile(dir->filePath(QStringLiteral("car.trv"))));
+        QVERIFY(!window->Files()->OpenFile(dir->filePath(QStringLiteral("gone.trv"))));
+        QVERIFY(window->Files()->OpenFile(dir->filePath(QStringLiteral("car.trv"))));
         QVERIFY(!window->Messages()->isVisibleTo(window));
     }
 
@@ -194,7 +142,7 @@ private slots:
         const QString name = QStringLiteral("<h1>Saved OK<!--.trv");
         const QString path = dir->filePath(name);
         writeAll(path, "345 0.29");
-        QVERIFY(!window->OpenFile(path));
+        QVERIFY(!window->Files()->OpenFile(path));
         auto* label = window->Messages()->findChild<QLabel*>(QStringLiteral("messageText"));
         QCOMPARE(label->textFormat(), Qt::PlainText);
         QVERIFY(label->text().contains(name));
@@ -204,29 +152,12 @@ private slots:
         QVERIFY2(tip.contains(QStringLiteral("&lt;b&gt;bold&lt;/b&gt;")), qPrintable(tip));
     }
 
-    void everyRefusalOfOneActionIsShown()
-    {
-        writeAll(dir->filePath(QStringLiteral("short.trv")), "345 0.29");
-        const QString folder = dir->filePath(QStringLiteral("folder.trv"));
-        QVERIFY(QDir().mkpath(folder));
-        const QString examples = QStringLiteral(TORVANE_EXAMPLES_DIR);
-        const int opened = window->OpenFiles({ dir->filePath(QStringLiteral("short.trv")), folder,
-                                               dir->filePath(QStringLiteral("notes.txt")),
-                                               examples + QStringLiteral("/supercar.trv") });
-        QCOMPARE(opened, 1);
-        const QString text = window->Messages()->Text();
-        QVERIFY2(text.startsWith(QStringLiteral("3 of 4 files could not be opened:\n")), qPrintable(text));
-        QVERIFY(text.contains(VehicleFile::Load(dir->filePath(QStringLiteral("short.trv"))).error));
-        QVERIFY(text.contains(QStringLiteral("it is a folder, not a Torvane data file")));
-        QVERIFY(text.contains(QStringLiteral("notes.txt: ") + ExtensionMessage()));
-    }
-
     void recentFilesForgetDeletedOnes()
     {
         const QString kept = dir->filePath(QStringLiteral("kept.trv"));
         const QString gone = dir->filePath(QStringLiteral("gone.trv"));
-        QVERIFY(window->SaveCar(0, gone));
-        QVERIFY(window->SaveCar(0, kept));
+        QVERIFY(window->Files()->SaveCar(0, gone));
+        QVERIFY(window->Files()->SaveCar(0, kept));
         QVERIFY(QFile::remove(gone));
         QMenu* recent = window->findChild<QMenu*>(QStringLiteral("recentMenu"));
         auto* file = qobject_cast<QMenu*>(recent->parent());
@@ -330,38 +261,7 @@ private slots:
         QVERIFY(again.AirProblem().isEmpty());
     }
 
-    // A name that is not UTF-8 opens, given by its bytes (the command
-    // line) or as Qt's dialogs give it (the odd byte as U+FFFD); the car has
-    // no file, since the garage cannot save under such a name.
-    void namesThatAreNotUtf8Open_data()
-    {
-        QTest::addColumn<bool>("asDialogGivesIt");
-        QTest::newRow("command line") << false;
-        QTest::newRow("file dialog") << true;
-    }
-    void namesThatAreNotUtf8Open()
-    {
-        QFETCH(bool, asDialogGivesIt);
-        const QByteArray bytes = QFile::encodeName(dir->path()) + "/caf\xe9.trv";
-        const int fd = ::open(bytes.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-        QVERIFY(fd >= 0);
-        const QByteArray car = "400 0.29 3400 5.2 13.61 22 5 2 0.75";
-        QCOMPARE(::write(fd, car.constData(), static_cast<std::size_t>(car.size())), car.size());
-        ::close(fd);
-        const QString name = asDialogGivesIt ? QFile::decodeName(bytes) : ArgumentText(bytes);
-        const int cars = program->Cars().Count();
-        QVERIFY(window->OpenFile(name));
-        QCOMPARE(program->Cars().Count(), cars + 1);
-        const GarageCar& opened = program->Cars().At(program->Cars().Count() - 1);
-        QCOMPARE(opened.Inputs().horsepower, 400.0);
-        QVERIFY(opened.path.isEmpty());
-        QVERIFY(window->Messages()->Text().contains(QStringLiteral("caf\\xe9.trv")));
-    }
-
 private:
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<GarageProgram> program;
-    GarageWindow* window = nullptr;
 };
 
 QTEST_MAIN(TestGarageFaults)

@@ -3,10 +3,9 @@
 // window starts, its tabs, menus and buttons read German, no text it shows
 // is left in English, and on each tab every mnemonic still leads to one
 // place.
+#include "GarageFixture.h"
 #include "MnemonicSupport.h"
 
-#include "garage/GarageProgram.h"
-#include "garage/GarageWindow.h"
 
 #include "core/Translations.h"
 
@@ -38,22 +37,6 @@ QString buildTranslations()
 {
     return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../../translations"));
 }
-
-// A garage of its own, with settings in a folder of its own, on one tab.
-struct Garage {
-    QTemporaryDir dir;
-    std::unique_ptr<GarageProgram> program;
-    GarageWindow* window = nullptr;
-
-    Garage()
-    {
-        program = std::make_unique<GarageProgram>(dir.filePath(QStringLiteral("garage.ini")));
-        program->Start({});
-        window = &program->Window();
-        window->show();
-    }
-    ~Garage() { program.reset(); }
-};
 
 // Every text the window shows, under a key that names where it is: titles,
 // labels, buttons, tooltips, accessible names, the tabs, menus, boxes' items
@@ -133,7 +116,7 @@ bool sameInBothLanguages(const QString& text)
 
 } // namespace
 
-class TestGarageGerman : public QObject
+class TestGarageGerman : public QObject, protected GarageFixture
 {
     Q_OBJECT
 
@@ -141,18 +124,17 @@ private slots:
     void initTestCase()
     {
         // The English texts first, before any catalogue is loaded.
-        {
-            Garage english;
-            englishTexts = windowTexts(english.window);
-        }
+        StartGarage(Shown::Yes);
+        englishTexts = windowTexts(window);
+        EndGarage();
         installed = InstallTranslations(QLocale(QLocale::German, QLocale::Germany), { buildTranslations() });
         QVERIFY2(!installed.programFile.isEmpty(),
                  qPrintable(QStringLiteral("no torvane_de.qm in %1 (build the target torvane_translations)")
                                 .arg(buildTranslations())));
     }
 
-    void init() { garage = std::make_unique<Garage>(); }
-    void cleanup() { garage.reset(); }
+    void init() { StartGarage(Shown::Yes); }
+    void cleanup() { EndGarage(); }
 
     void textsComeOutGerman_data()
     {
@@ -172,7 +154,6 @@ private slots:
     {
         QFETCH(QString, where);
         QFETCH(QString, german);
-        GarageWindow* window = garage->window;
         window->Tabs()->setCurrentIndex(3);
         QString text;
         if (where.startsWith(QLatin1String("tab ")))
@@ -194,7 +175,7 @@ private slots:
     // names, units and numbers.
     void noTextIsLeftInEnglish()
     {
-        const Texts german = windowTexts(garage->window);
+        const Texts german = windowTexts(window);
         QCOMPARE(german.keys(), englishTexts.keys());
         QStringList untranslated;
         for (auto it = german.cbegin(); it != german.cend(); ++it)
@@ -217,7 +198,6 @@ private slots:
     void everyMnemonicLeadsToOnePlace()
     {
         QFETCH(int, tab);
-        GarageWindow* window = garage->window;
         window->Tabs()->setCurrentIndex(tab);
         const QMultiHash<QChar, QString> places = VisibleMnemonics(window);
         const QStringList clashes = MnemonicClashes(places);
@@ -229,14 +209,13 @@ private slots:
 
     void eachMenuHasItsOwnLetters()
     {
-        const QStringList clashes = MenuMnemonicClashes(garage->window);
+        const QStringList clashes = MenuMnemonicClashes(window);
         QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QStringLiteral("; "))));
     }
 
 private:
     Texts englishTexts;
     InstalledTranslations installed;
-    std::unique_ptr<Garage> garage;
 };
 
 QTEST_MAIN(TestGarageGerman)

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The garage by keyboard: Tab goes through each page in reading order and
 // leaves the tables, and every mnemonic of the window leads to one place.
+#include "GarageFixture.h"
 #include "MnemonicSupport.h"
 
-#include "garage/GarageProgram.h"
-#include "garage/GarageWindow.h"
 #include "garage/WhatIfPage.h"
 
 #include <QAbstractButton>
@@ -39,25 +38,14 @@ QStringList tabStops(QWidget* start)
 
 } // namespace
 
-class TestGarageKeys : public QObject
+class TestGarageKeys : public QObject, protected GarageFixture
 {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        dir = std::make_unique<QTemporaryDir>();
-        program = std::make_unique<GarageProgram>(dir->filePath(QStringLiteral("garage.ini")));
-        program->Start({});
-        window = &program->Window();
-        window->show();
-    }
+    void init() { StartGarage(Shown::Yes); }
 
-    void cleanup()
-    {
-        program.reset();
-        dir.reset();
-    }
+    void cleanup() { EndGarage(); }
 
     void tabFollowsTheReadingOrder_data()
     {
@@ -127,9 +115,6 @@ private slots:
     }
 
 private:
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<GarageProgram> program;
-    GarageWindow* window = nullptr;
 };
 
 QTEST_MAIN(TestGarageKeys)

@@ -3,12 +3,11 @@
 // is undoable and reaches the file, the fit finds a car that made the runs,
 // "Copy fitted values to a new car" adds a car without touching the typed
 // one, and a file that is no logbook leaves the garage working.
+#include "GarageFixture.h"
 #include "core/DayRun.h"
 #include "garage/CarList.h"
 #include "garage/CurveCharts.h"
-#include "garage/GarageProgram.h"
 #include "garage/GarageSettings.h"
-#include "garage/GarageWindow.h"
 #include "garage/LogbookPage.h"
 #include "garage/MessageBar.h"
 #include "garage/SlipEdits.h"
@@ -66,28 +65,21 @@ QList<TimeSlip> runsInFile(const QString& path)
 
 } // namespace
 
-class TestGarageLogbook : public QObject
+class TestGarageLogbook : public QObject, protected GarageFixture
 {
     Q_OBJECT
 
 private slots:
     void init()
     {
-        dir = std::make_unique<QTemporaryDir>();
-        program = std::make_unique<GarageProgram>(dir->filePath(QStringLiteral("garage.ini")));
-        program->Start({});
-        window = &program->Window();
+        StartGarage();
         window->Tabs()->setCurrentIndex(3);
         window->show();
         page = window->LogbookView();
         logbookPath = dir->filePath(QStringLiteral("logbook.sqlite"));
     }
 
-    void cleanup()
-    {
-        program.reset();
-        dir.reset();
-    }
+    void cleanup() { EndGarage(); }
 
     // Each change, its undo and its redo reach the file as one step, and
     // the table follows them row by row, never read again whole.
@@ -463,9 +455,6 @@ private slots:
     }
 
 private:
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<GarageProgram> program;
-    GarageWindow* window = nullptr;
     LogbookPage* page = nullptr;
     QString logbookPath;
 };

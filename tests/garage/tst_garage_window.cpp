@@ -2,6 +2,7 @@
 // The garage window's file, export and form paths, driven through their
 // routines (never a modal dialog): failures go to the message bar and the
 // car being edited is never lost.
+#include "GarageFixture.h"
 #include "FileSupport.h"
 
 #include "core/CarRun.h"
@@ -15,8 +16,6 @@
 #include "garage/CarProxies.h"
 #include "garage/ComparisonModel.h"
 #include "garage/CurveCharts.h"
-#include "garage/GarageProgram.h"
-#include "garage/GarageWindow.h"
 #include "garage/MeasuredHeader.h"
 #include "garage/MessageBar.h"
 #include "garage/GarageReport.h"
@@ -106,24 +105,14 @@ private:
 
 } // namespace
 
-class TestGarageWindow : public QObject
+class TestGarageWindow : public QObject, protected GarageFixture
 {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        dir = std::make_unique<QTemporaryDir>();
-        program = std::make_unique<GarageProgram>(dir->filePath(QStringLiteral("garage.ini")));
-        program->Start({});
-        window = &program->Window();
-    }
+    void init() { StartGarage(); }
 
-    void cleanup()
-    {
-        program.reset();
-        dir.reset();
-    }
+    void cleanup() { EndGarage(); }
 
     void theWindowHasItsIcon()
     {
@@ -177,7 +166,7 @@ private slots:
         const QString message = VehicleFile::HasTrvExtension(path) ? VehicleFile::Load(path).error
                                                                    : ExtensionMessage();
         QVERIFY(!message.isEmpty());
-        QVERIFY(!window->OpenFile(path));
+        QVERIFY(!window->Files()->OpenFile(path));
         QVERIFY(window->Messages()->isVisibleTo(window));
         QCOMPARE(window->Messages()->CurrentKind(), MessageBar::Kind::Error);
         QVERIFY2(window->Messages()->Text().contains(message), qPrintable(window->Messages()->Text()));
@@ -188,59 +177,11 @@ private slots:
         QCOMPARE(window->CurrentCar(), 0);
     }
 
-    void refusedSavesKeepTheCar()
-    {
-        QLineEdit* box = window->Form()->Box(InputField::CarWeight);
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, QStringLiteral("3 400"));
-        const QString spaced = dir->filePath(QStringLiteral("spaced.trv"));
-        const QString refusal = VehicleFile::SaveRefusal(VehicleFile::TextsInFileOrder(program->Cars().At(0).Texts()));
-        QVERIFY(!refusal.isEmpty());
-        QVERIFY(!window->SaveCar(0, spaced));
-        QCOMPARE(window->Messages()->Text(), refusal);
-        QVERIFY(!QFile::exists(dir->filePath(QStringLiteral("spaced.trv"))));
-
-        box->selectAll();
-        QTest::keyClicks(box, QStringLiteral("3300"));
-        const QString nowhere = dir->filePath(QStringLiteral("no/such/folder/car.trv"));
-        QVERIFY(!window->SaveCar(0, nowhere));
-        QCOMPARE(window->Messages()->Text(),
-                 VehicleFile::Save(nowhere, VehicleFile::TextsInFileOrder(program->Cars().At(0).Texts())));
-        QVERIFY(!window->Messages()->Text().isEmpty());
-        QCOMPARE(program->Cars().At(0).Texts()[InputField::CarWeight], QStringLiteral("3300"));
-        QVERIFY(program->Cars().IsUnsaved(0));
-        QVERIFY(program->Cars().At(0).path.isEmpty());
-    }
-
-    void saveAndOpenAgain()
-    {
-        const QString path = dir->filePath(QStringLiteral("mine.trv"));
-        program->Cars().EditText(0, InputField::SpinTime, QStringLiteral("1.25"));
-        QVERIFY(program->Cars().IsUnsaved(0));
-        QVERIFY(window->SaveCar(0, path));
-        QVERIFY(!program->Cars().IsUnsaved(0));
-        QCOMPARE(program->Settings().RecentFiles().first(), QFileInfo(path).absoluteFilePath());
-        // The same file again is the car that is open, not a second copy.
-        window->NewCar();
-        QVERIFY(window->OpenFile(path));
-        QCOMPARE(program->Cars().Count(), 2);
-        QCOMPARE(window->CurrentCar(), 0);
-        // A copy of it under another name is a car of its own.
-        const QString copy = dir->filePath(QStringLiteral("copy.trv"));
-        QVERIFY(QFile::copy(path, copy));
-        QVERIFY(window->OpenFile(copy));
-        QCOMPARE(program->Cars().Count(), 3);
-        QCOMPARE(program->Cars().At(2).Texts(), program->Cars().At(0).Texts());
-        QCOMPARE(program->Cars().At(2).name, QStringLiteral("copy"));
-        QCOMPARE(window->CurrentCar(), 2);
-    }
-
     void opensTheSampleCars()
     {
         const QString examples = QStringLiteral(TORVANE_EXAMPLES_DIR);
-        QVERIFY(window->OpenFile(examples + QStringLiteral("/economy-car.trv")));
-        QVERIFY(window->OpenFile(examples + QStringLiteral("/supercar.trv")));
+        QVERIFY(window->Files()->OpenFile(examples + QStringLiteral("/economy-car.trv")));
+        QVERIFY(window->Files()->OpenFile(examples + QStringLiteral("/supercar.trv")));
         QCOMPARE(window->Comparison()->columnCount(), 3);
         QCOMPARE(window->Charts()->CurveCount(), 3);
     }
@@ -299,9 +240,9 @@ private slots:
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("closes");
         QTest::addColumn<bool>("saves");
-        QTest::newRow("save") << int(GarageWindow::UnsavedAnswer::Save) << true << true;
-        QTest::newRow("discard") << int(GarageWindow::UnsavedAnswer::Discard) << true << false;
-        QTest::newRow("cancel") << int(GarageWindow::UnsavedAnswer::Cancel) << false << false;
+        QTest::newRow("save") << int(CarFiles::UnsavedAnswer::Save) << true << true;
+        QTest::newRow("discard") << int(CarFiles::UnsavedAnswer::Discard) << true << false;
+        QTest::newRow("cancel") << int(CarFiles::UnsavedAnswer::Cancel) << false << false;
     }
     void unsavedCarsAreAskedAboutOnce()
     {
@@ -314,11 +255,11 @@ private slots:
         cars.EditText(1, InputField::SpinTime, QStringLiteral("1.50"));
         window->NewCar(); // untouched: nothing to save
         QList<QStringList> asked;
-        window->SetUnsavedQuestion([&](const QStringList& names) {
+        window->Files()->SetUnsavedQuestion([&](const QStringList& names) {
             asked << names;
-            return static_cast<GarageWindow::UnsavedAnswer>(answer);
+            return static_cast<CarFiles::UnsavedAnswer>(answer);
         });
-        window->SetSavePathQuestion([this](const QString&, const QString&, const QString& suffix,
+        window->Files()->SetSavePathQuestion([this](const QString&, const QString&, const QString& suffix,
                                            const QString& name) {
             return dir->filePath(name + QLatin1Char('.') + suffix);
         });
@@ -332,7 +273,7 @@ private slots:
         // Closing one car asks about that car alone.
         asked.clear();
         cars.EditText(2, InputField::SpinTime, QStringLiteral("2.00"));
-        QCOMPARE(window->CloseCar(2), closes);
+        QCOMPARE(window->Files()->CloseCar(2), closes);
         QCOMPARE(asked, (QList<QStringList>{ { QStringLiteral("New car 2") } }));
         QCOMPARE(cars.Count(), closes ? 2 : 3);
     }
@@ -450,7 +391,7 @@ private slots:
     void reportDrawsTheComparison()
     {
         const QString examples = QStringLiteral(TORVANE_EXAMPLES_DIR);
-        QVERIFY(window->OpenFile(examples + QStringLiteral("/supercar.trv")));
+        QVERIFY(window->Files()->OpenFile(examples + QStringLiteral("/supercar.trv")));
         TextPage page;
         QPainter painter(&page);
         GarageReport::Draw(painter, QRectF(0, 0, 2100, 2970), { &program->Cars(), UnitSystem::Imperial, QStringLiteral("Two cars") }, [] {});
@@ -570,9 +511,9 @@ private slots:
         CarList& cars = program->Cars();
         const int slowing = cars.AddCar(QStringLiteral("Light"),
             VehicleFile::CarFromFileOrder({ "100", "0.4", "1000", "20", "20", "45", "5", "1", "3" }));
-        const CarEvaluation& e = cars.At(slowing).evaluation;
+        const CarEvaluation& e = *cars.At(slowing).evaluation;
         QVERIFY(e.PassesItsPeak());
-        QVERIFY(!cars.At(0).evaluation.PassesItsPeak());
+        QVERIFY(!cars.At(0).evaluation->PassesItsPeak());
         ComparisonModel* table = window->Comparison();
         QCOMPARE(table->headerData(slowing, Qt::Horizontal).toString(), QStringLiteral("Light †"));
         QVERIFY(table->headerData(slowing, Qt::Horizontal, Qt::ToolTipRole).toString().contains(QStringLiteral("top speed")));
@@ -591,7 +532,7 @@ private slots:
         // In the quarter-mile view each curve ends at its own quarter mile.
         charts->SetSpan(CurveCharts::Span::QuarterMile);
         for (int row : { 0, slowing }) {
-            const CarEvaluation& car = cars.At(row).evaluation;
+            const CarEvaluation& car = *cars.At(row).evaluation;
             const auto quarter = std::find_if(car.marks.begin(), car.marks.end(),
                                               [](const MarkedPoint& m) { return m.mark == CurveMark::QuarterMile; });
             QCOMPARE(charts->SpeedPoints(row).constLast(), QPointF(quarter->point.time, quarter->point.speed));
@@ -600,7 +541,7 @@ private slots:
         // The pointer near a curve is told of its nearest point; far from
         // every curve, of nothing.
         QChart* chart = charts->SpeedView()->chart();
-        const std::vector<CurvePoint>& curve = cars.At(0).evaluation.curve;
+        const std::vector<CurvePoint>& curve = cars.At(0).evaluation->curve;
         // Well away from the marks: at 30 mph.
         const CurvePoint& p = *std::find_if(curve.begin(), curve.end(), [](const CurvePoint& c) { return c.speed > 30; });
         const QPointF onCurve = charts->SpeedView()->mapFromScene(chart->mapToScene(chart->mapToPosition(QPointF(p.time, p.speed))));
@@ -624,7 +565,7 @@ private slots:
         // the value axes then get fewer labels, each with room to be read,
         // and more again when the window grows. A title longer than the
         // plot is high moves whole into the chart's title.
-        QVERIFY(window->OpenFile(QStringLiteral(TORVANE_EXAMPLES_DIR) + QStringLiteral("/supercar.trv")));
+        QVERIFY(window->Files()->OpenFile(QStringLiteral(TORVANE_EXAMPLES_DIR) + QStringLiteral("/supercar.trv")));
         const auto intervals = [](const QChartView* view) {
             const auto* axis = qobject_cast<QValueAxis*>(view->chart()->axes(Qt::Vertical).constFirst());
             const double count = (axis->max() - axis->min()) / axis->tickInterval();
@@ -690,7 +631,8 @@ private slots:
         box->HumidityBox()->setValue(55);
         window->Tabs()->setCurrentWidget(window->SensitivityView());
         SensitivityPage* page = window->SensitivityView();
-        const CarEvaluation& compared = program->Cars().At(0).evaluation;
+        const std::shared_ptr<const CarEvaluation> held = program->Cars().At(0).evaluation;
+        const CarEvaluation& compared = *held;
         QVERIFY(compared.results.quarterMileTime > RunCar(CarInputs::DefaultCar()).results.quarterMileTime);
         QCOMPARE(page->Model()->Table().base[int(SensitivityFigure::QuarterMileTime)], compared.results.quarterMileTime);
         const double today = std::ceil(compared.results.quarterMileTime * 100) / 100;
@@ -719,16 +661,16 @@ private slots:
         const AirConditions hot{ 95, 28.5, 60 };
         QCOMPARE(program->Settings().Conditions(), hot);
         const DayResults day = RunCarOnDay(car, hot);
-        QCOMPARE(cars.At(0).evaluation.results, day.run.results);
-        QCOMPARE(cars.At(0).evaluation.splits, day.splits);
+        QCOMPARE(cars.At(0).evaluation->results, day.run.results);
+        QCOMPARE(cars.At(0).evaluation->splits, day.splits);
         QVERIFY(box->FiguresText().startsWith(QStringLiteral("density altitude ")));
         // A car added, or put back by an undo, runs on that day too.
         window->NewCar();
-        QCOMPARE(cars.At(1).evaluation.results, day.run.results);
+        QCOMPARE(cars.At(1).evaluation->results, day.run.results);
         cars.CloseCar(0);
         box->StandardDayButton()->click();
         cars.UndoStack()->undo();
-        QCOMPARE(cars.At(0).evaluation.results, RunCar(car).results);
+        QCOMPARE(cars.At(0).evaluation->results, RunCar(car).results);
 
         // The standard day is the classic run, bit for bit; an altimeter
         // setting and an elevation give the station pressure.
@@ -792,9 +734,6 @@ private slots:
     }
 
 private:
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<GarageProgram> program;
-    GarageWindow* window = nullptr;
 };
 
 QTEST_MAIN(TestGarageWindow)

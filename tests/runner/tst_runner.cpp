@@ -8,6 +8,8 @@
 #include "core/DayRun.h"
 #include "core/NumberText.h"
 #include "core/ResultTexts.h"
+#include "core/RoadKeys.h"
+#include "core/RoadRun.h"
 #include "core/VehicleFile.h"
 #include "logbook/Calibration.h"
 #include "logbook/SlipsCsv.h"
@@ -43,7 +45,7 @@ Finished runInProcess(const QStringList& arguments, const QByteArray& input = {}
     out.open(QIODevice::WriteOnly);
     err.open(QIODevice::WriteOnly);
     DeviceSink sink(out);
-    RunnerStreams streams{ [&] { return InputBytes{ input, {} }; }, &sink, &err };
+    RunnerStreams streams{ [&](bool) { return InputBytes{ input, {} }; }, &sink, &err };
     const int status = RunCommand(arguments, streams);
     return { status, out.data(), err.data() };
 }
@@ -103,6 +105,9 @@ private slots:
     void dayAndSplits_data();
     void dayAndSplits();
     void programGivesTheEngineDoubles();
+    void roadModel_data();
+    void roadModel();
+    void modelNamedWhenGiven();
     void oneNumberFormPerTable_data();
     void oneNumberFormPerTable();
     void programStatuses();
@@ -138,11 +143,23 @@ void TestRunner::messages_data()
         << 1 << "-: The number of quarter mile shifts must be between 1 and available shifts - 1.";
     QTest::newRow("usage") << QStringList{ "--sweep", "spinTime=1:2" } << car << 2
                            << "--sweep 'spinTime=1:2': NAME=FROM:TO:STEP expected\n"
-                              "Usage: torvane-run [--json | --csv] [--set NAME=VALUE]...\n"
-                              "                   [--sweep NAME=FROM:TO:STEP]... [--jobs N] [--splits]\n"
-                              "                   [--temperature F] [--pressure INHG] [--humidity PERCENT]\n"
-                              "                   [--slips FILE.csv] FILE...\n"
+                              "Usage: torvane-run [--json | --csv] [--model classic|road]\n"
+                              "                   [--set NAME=VALUE]... [--sweep NAME=FROM:TO:STEP]...\n"
+                              "                   [--jobs N] [--splits] [--temperature F]\n"
+                              "                   [--pressure INHG | --altimeter INHG] [--elevation FT]\n"
+                              "                   [--humidity PERCENT] [--slips FILE.csv] FILE...\n"
                               "Try 'torvane-run --help' for more information.";
+    QTest::newRow("road key line") << QStringList{ "--model", "road", "-" } << car + "\ngears=6\ntyres=slick\n"
+                                   << 1
+                                   << "-: -, line 3: \"tyres\" is not a key of a Torvane car file (engine, drivetrain, "
+                                      "transmission, gears, powerRpm, torque, torqueRpm, redline, frontalArea, tires, "
+                                      "surface). Nothing was loaded.";
+    QTest::newRow("road range") << QStringList{ "--model=road", "--set=carWeight=9000", "-" } << car << 1
+                                << "-: The car weight must be between 500.00 and 8000.00";
+    QTest::newRow("pressure of the other kind") << QStringList{ "--altimeter=24.9", "-" } << car << 0
+                                                << "warning: The altimeter setting of 24.90 inHg is more than 1.5 "
+                                                   "inHg from the standard pressure at sea level (29.92 inHg), to "
+                                                   "which it is reduced: it looks like a station pressure.";
 }
 
 void TestRunner::messages()
@@ -174,17 +191,20 @@ void TestRunner::setAndSweepReachTheCars()
 void TestRunner::sameBytesForAnyJobs_data()
 {
     QTest::addColumn<QString>("format");
+    QTest::addColumn<QStringList>("model");
     for (const char* format : { "--table", "--csv", "--json" })
-        QTest::newRow(format) << QString::fromLatin1(format);
+        QTest::newRow(format) << QString::fromLatin1(format) << QStringList{ "--sweep", "spinTime=0.5:1:0.25" };
+    // gears=0 fails the road model's check.
+    QTest::newRow("--json, road") << "--json" << QStringList{ "--model=road", "--sweep", "gears=0:2:1" };
 }
 
 void TestRunner::sameBytesForAnyJobs()
 {
     QFETCH(QString, format);
-    const auto run = [&format](int jobs) {
-        QStringList arguments{ "--jobs", QString::number(jobs), "--sweep", "carWeight=900:4600:1.5",
-                               "--sweep", "spinTime=0.5:1:0.25", "sports-car.trv", "nope.trv",
-                               "supercar.trv" };
+    QFETCH(QStringList, model);
+    const auto run = [&](int jobs) {
+        QStringList arguments = QStringList{ "--jobs", QString::number(jobs), "--sweep", "carWeight=900:4600:1.5" }
+                                + model + QStringList{ "sports-car.trv", "nope.trv", "supercar.trv" };
         if (format != "--table")
             arguments.prepend(format);
         return runInProcess(arguments);
@@ -402,6 +422,82 @@ void TestRunner::programGivesTheEngineDoubles()
             QCOMPARE(std::bit_cast<quint64>(results[ResultKey(field)].toDouble()),
                      std::bit_cast<quint64>(ResultValue(expected, field)));
     }
+}
+
+// With --model road a car file's road keys, changed by --set, run on the
+// road model on the day's air: JSON holds the core's very doubles, and
+// every road key the run used, typical values included.
+void TestRunner::roadModel_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<AirConditions>("conditions");
+    QTest::addColumn<QStringList>("sets");
+    QTest::newRow("keys of the file") << QStringList() << AirConditions() << QStringList();
+    QTest::newRow("--set a road key") << QStringList{ "--set", "gears=4", "--set=engine=electric" }
+                                      << AirConditions() << QStringList{ "gears=4", "engine=electric" };
+    QTest::newRow("altimeter setting at 5,050 ft")
+        << QStringList{ "--temperature=95", "--altimeter=29.45", "--elevation=5050", "--humidity=40" }
+        << AirConditions{ 95, StationPressureFromAltimeter(29.45, 5050), 40 } << QStringList();
+}
+
+void TestRunner::roadModel()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(AirConditions, conditions);
+    QFETCH(QStringList, sets);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("car.trv"));
+    QFile written(file);
+    QVERIFY(written.open(QIODevice::WriteOnly)
+            && written.write("345\r\n0.29\r\n3400\r\n5.2\r\n13.61\r\n22\r\n5\r\n2\r\n0.75\r\n"
+                             "drivetrain=rwd\r\ntransmission=dct\r\ngears=7\r\n")
+                   > 0);
+    written.close();
+    const VehicleFile::Words words = VehicleFile::Load(file);
+    RoadKeys keys = ReadRoadKeys(words.tail, words.tailFirstLine, file).keys;
+    for (const QString& set : sets)
+        QCOMPARE(SetRoadKey(keys, set), QString());
+    const RoadCar car = RoadCarOf(ConvertTexts(VehicleFile::CarFromFileOrder(words.words)), keys);
+    const AirFigures air = FiguresFor(conditions);
+    const DayResults day = RunRoadCarOnDay(car, air);
+    const auto same = [](double a, double b) { return std::bit_cast<quint64>(a) == std::bit_cast<quint64>(b); };
+
+    const Finished finished = runInProcess(QStringList{ "--json", "--model", "road" } + arguments + QStringList{ file });
+    QCOMPARE(finished.status, 0);
+    const QJsonObject json = QJsonDocument::fromJson(finished.out).array()[0].toObject();
+    QCOMPARE(json["model"].toString(), QStringLiteral("road"));
+    const QJsonObject results = json["results"].toObject();
+    for (ResultField field : AllResultFields)
+        QVERIFY2(same(results[ResultKey(field)].toDouble(), ResultValue(day.run.results, field)),
+                 qPrintable(ResultKey(field)));
+    QVERIFY(same(json["splits"]["quarterMileTime"].toDouble(), day.splits.quarterMileTime));
+    QVERIFY(same(json["splits"]["sixtyFootTime"].toDouble(), day.splits.sixtyFootTime));
+    QVERIFY(same(json["air"]["pressure"].toDouble(), conditions.pressure));
+    QVERIFY(same(json["air"]["horsepower"].toDouble(), day.horsepower));
+    const QJsonObject inputs = json["inputs"].toObject();
+    QCOMPARE(inputs.size(), VehicleFile::FileOrder.size() + RoadKeyCount);
+    for (const RoadKeys::Line& line : RoadKeysUsed(RunRoadModel(car, RoadDayOf(air)).Car()))
+        QCOMPARE(inputs[line.key].toVariant().toString(), line.value);
+    QCOMPARE(inputs["drivetrain"].toString(), QStringLiteral("rwd"));
+    QCOMPARE(inputs["tires"].toString(), QStringLiteral("street")); // typical
+    QCOMPARE(inputs["gears"].toInt(), keys.car.gears.value());
+}
+
+// --model names the model in JSON and CSV; without it every byte is as it
+// was, and --model classic adds only the name.
+void TestRunner::modelNamedWhenGiven()
+{
+    const QStringList files{ "sports-car.trv", "nope.trv" };
+    const QByteArray json = runInProcess(QStringList{ "--json" } + files).out;
+    QByteArray named = runInProcess(QStringList{ "--json", "--model=classic" } + files).out;
+    QCOMPARE(named.count(", \"model\": \"classic\""), 2);
+    QCOMPARE(named.replace(", \"model\": \"classic\"", ""), json);
+
+    const QList<CsvRecord> csv = ReadCsv(runInProcess(QStringList{ "--csv" } + files).out);
+    const QList<CsvRecord> csvNamed = ReadCsv(runInProcess(QStringList{ "--csv", "--model=classic" } + files).out);
+    QCOMPARE(csvNamed.size(), csv.size());
+    for (qsizetype i = 0; i < csv.size(); ++i)
+        QCOMPARE(csvNamed[i].fields, csv[i].fields + QStringList{ i == 0 ? "model" : "classic" });
 }
 
 // The table writes every number in one form, that of the user's numeric

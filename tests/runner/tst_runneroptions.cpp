@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The runner's command line: the usage errors with their texts, what a sound
-// command line gives, the values a sweep takes, and the exit statuses --help
-// and the manual page give.
+// command line gives, the pressure as racers give it, the values a sweep
+// takes, and the exit statuses --help and the manual page give.
 #include "runner/RunOptions.h"
 #include "core/NumberText.h"
 
@@ -17,6 +17,8 @@ private slots:
     void usageErrors_data();
     void usageErrors();
     void soundCommandLine();
+    void pressureKinds_data();
+    void pressureKinds();
     void helpAndVersion_data();
     void helpAndVersion();
     void sweepValues_data();
@@ -75,6 +77,31 @@ void TestRunnerOptions::usageErrors_data()
     QTest::newRow("humidity above 100") << QStringList{ "--humidity", "100.1", a }
                                         << "--humidity '100.1': The humidity must be between 0 and 100 %.";
     QTest::newRow("humidity at the end") << QStringList{ a, "--humidity" } << "--humidity needs a number";
+    QTest::newRow("model unknown") << QStringList{ "--model=fast", a } << "--model 'fast': classic or road expected";
+    QTest::newRow("two models") << QStringList{ "--model=road", "--model=classic", a }
+                                << "--model classic and --model road cannot be given together";
+    QTest::newRow("road key without the road model")
+        << QStringList{ "--set=gears=6", a } << "--set: gears is a road key, which only --model road takes";
+    QTest::newRow("road key's bad value") << QStringList{ "--set=tires=soft", "--model=road", a }
+                                          << "--set 'tires=soft': The value of tires must be one of street, "
+                                             "summer, track, dragRadial, slick.";
+    QTest::newRow("choice swept") << QStringList{ "--model=road", "--sweep=tires=1:2:1", a }
+                                  << "--sweep: tires is not a number; the road keys swept are those that are: "
+                                     "gears, powerRpm, torque, torqueRpm, redline, frontalArea";
+    QTest::newRow("slips on the road model") << QStringList{ "--model=road", "--slips=s.csv", a }
+                                             << "--slips fits the classic law only; it cannot be given with "
+                                                "--model road";
+    QTest::newRow("pressure and altimeter") << QStringList{ "--altimeter=29.9", "--pressure=29", a }
+                                            << "--pressure and --altimeter cannot be given together";
+    QTest::newRow("elevation alone") << QStringList{ "--elevation=650", a }
+                                     << "--elevation needs --altimeter or --pressure";
+    QTest::newRow("elevation too high") << QStringList{ "--elevation=14001", "--pressure=20", a }
+                                        << "--elevation '14001': The elevation must be between -1,500 and "
+                                           "14,000 ft.";
+    QTest::newRow("altimeter too high for the elevation")
+        << QStringList{ "--altimeter=20", "--elevation=14000", a }
+        << "--altimeter: The altimeter setting and the elevation give a station pressure of 11.75 inHg; it "
+           "must be between 20 and 32 inHg.";
 }
 
 void TestRunnerOptions::usageErrors()
@@ -102,6 +129,38 @@ void TestRunnerOptions::soundCommandLine()
     QCOMPARE(parsed.options.RunsPerCar(), 250000LL * 100000001LL);
     // By default one job for each core.
     QVERIFY(ParseOptions({ "b.trv" }).options.jobs >= 1);
+}
+
+// The pressure as racers have it: a station pressure as given, an
+// altimeter setting as the station pressure it stands for at the
+// elevation, and a warning for one that looks like the other kind.
+void TestRunnerOptions::pressureKinds_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<double>("station");
+    QTest::addColumn<bool>("warned");
+    QTest::newRow("standard day") << QStringList() << AirConditions().pressure << false;
+    QTest::newRow("station pressure alone") << QStringList{ "--pressure=24.9" } << 24.9 << false;
+    QTest::newRow("station pressure at its elevation")
+        << QStringList{ "--pressure=24.9", "--elevation=5050" } << 24.9 << false;
+    QTest::newRow("altimeter setting as station pressure")
+        << QStringList{ "--pressure=29.45", "--elevation=5050" } << 29.45 << true;
+    QTest::newRow("altimeter setting at sea level") << QStringList{ "--altimeter=29.92" } << 29.92 << false;
+    QTest::newRow("altimeter setting at 5,050 ft") << QStringList{ "--elevation=5050", "--altimeter=29.45" }
+                                                  << StationPressureFromAltimeter(29.45, 5050) << false;
+    QTest::newRow("station pressure as altimeter setting")
+        << QStringList{ "--altimeter=24.9" } << 24.9 << true;
+}
+
+void TestRunnerOptions::pressureKinds()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(double, station);
+    QFETCH(bool, warned);
+    const ParsedOptions parsed = ParseOptions(arguments + QStringList{ "a.trv" });
+    QCOMPARE(parsed.error, QString());
+    QCOMPARE(parsed.options.air.pressure, station);
+    QCOMPARE(!parsed.options.PressureWarning().isEmpty(), warned);
 }
 
 void TestRunnerOptions::helpAndVersion_data()

@@ -19,7 +19,7 @@
 namespace {
 
 QByteArray written(OutputFormat format, const QList<RunRow>& rows,
-                   std::vector<InputField> swept = {})
+                   QStringList swept = {})
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -182,7 +182,7 @@ void TestRunnerWriters::tableOfASweepNamesTheValue()
     car.file = fileNamed(QStringLiteral("car.trv"));
     car.swept[0] = 312.5;
     const QList<QByteArray> lines = written(OutputFormat::Table, { car, refused(QStringLiteral("x")) },
-                                            { InputField::Horsepower })
+                                            { QStringLiteral("horsepower") })
                                         .split('\n');
     QVERIFY2(lines[0].startsWith("File     horsepower  Top s"), lines[0]);
     QVERIFY2(lines[1].startsWith("car.trv       312.5   0.00"), lines[1]);

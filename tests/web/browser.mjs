@@ -79,10 +79,12 @@ const checks = {
     const cars = readdirSync(examples).filter((f) => f.endsWith('.trv')).sort();
     const help = execFileSync(runner, ['--help'], { encoding: 'utf8' });
     const models = help.includes('--model') ? ['classic', 'road'] : ['classic'];
-    const context = await launch();
-    const page = await context.newPage();
     let compared = 0;
     for (const model of models) {
+      // A fresh browser for each model: going to the same page with another
+      // fragment neither reloads it nor forgets the cars opened before.
+      const context = await launch();
+      const page = await context.newPage();
       await page.goto(`${base}#model=${model}`);
       await ready(page);
       await page.setInputFiles('#open-file', cars.map((c) => join(examples, c)));
@@ -99,8 +101,8 @@ const checks = {
           }
         }
       });
+      await context.cleanup();
     }
-    await context.cleanup();
     console.log(`numbers: ${compared} doubles equal to torvane-run's (${models.join(', ')})`);
   },
 
