@@ -112,7 +112,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     WriterSettings settings;
     const int sweeps = input.ConsumeIntegralInRange(0, MaxSweeps);
     for (int i = 0; i < sweeps; ++i)
-        settings.swept.push_back(AllInputFields[static_cast<std::size_t>(input.ConsumeIntegralInRange(0, InputFieldCount - 1))]);
+        settings.swept.push_back(
+            FieldKey(AllInputFields[static_cast<std::size_t>(input.ConsumeIntegralInRange(0, InputFieldCount - 1))]));
     settings.splits = input.ConsumeBool();
 
     std::list<BatchFile> files;
@@ -176,7 +177,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
         if (row.Read() && sweeps > 0) {
             const QJsonObject swept = object["sweep"].toObject();
-            require(swept.size() == static_cast<qsizetype>(std::set<InputField>(settings.swept.begin(), settings.swept.end()).size()));
+            require(swept.size() == static_cast<qsizetype>(std::set<QString>(settings.swept.begin(), settings.swept.end()).size()));
         }
     }
 

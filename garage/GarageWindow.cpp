@@ -240,7 +240,9 @@ LogbookPage* GarageWindow::LogbookView()
     if (!logbookPage) {
         // The logbook is opened when it is first needed, not at start.
         if (!logbook->IsOpen()) {
-            const QString error = logbook->Open(settings->LogbookPath());
+            // Read through for damage by the page's first read, on a worker.
+            const QString error =
+                logbook->Open(settings->LogbookPath(), Logbook::OpenMode::OrCreate, Logbook::Check::Later);
             if (!error.isEmpty())
                 messageBar->ShowError(error);
         }
@@ -257,9 +259,10 @@ bool GarageWindow::OpenLogbook(const QString& path)
 {
     // Opened on its own, so that a file that will not do leaves the logbook
     // that is open as it is; once open, it takes that one's place, which is
-    // closed.
+    // closed. Read through for damage by the page's next read, on a worker.
     Logbook opened;
-    if (const QString error = opened.Open(path); !error.isEmpty()) {
+    if (const QString error = opened.Open(path, Logbook::OpenMode::OrCreate, Logbook::Check::Later);
+        !error.isEmpty()) {
         messageBar->ShowError(error);
         return false;
     }

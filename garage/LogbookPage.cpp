@@ -253,12 +253,10 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
             emit outcome(true, error);
     });
     // Any change of the runs shows at once; a fit made before is made again
-    // on the runs as they now are.
+    // on the runs as they now are. A change of many rows is shown once.
     connect(runs, &QAbstractItemModel::modelReset, this, [this] { refresh(); });
     connect(runs, &QAbstractItemModel::layoutChanged, this, [this] { refresh(); });
-    connect(runs, &QAbstractItemModel::dataChanged, this, [this] { refresh(); });
-    connect(runs, &QAbstractItemModel::rowsInserted, this, [this] { refresh(); });
-    connect(runs, &QAbstractItemModel::rowsRemoved, this, [this] { refresh(); });
+    connect(runs, &SlipTableModel::changed, this, [this] { refresh(); });
     connect(runsView->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         refreshSlipPoints();
         if (fitWanted)
@@ -646,17 +644,8 @@ QString LogbookPage::DeleteSelectedRuns()
     QList<qint64> ids;
     for (const QModelIndex& index : runsView->selectionModel()->selectedRows())
         ids << runs->RunAt(index.row()).id;
-    // One click, one step to undo, however many runs it deletes.
-    QUndoStack* undo = cars->UndoStack();
-    undo->beginMacro(tr("Delete runs"));
-    QString error;
-    for (qint64 id : std::as_const(ids)) {
-        error = edits->DeleteSlip(id);
-        if (!error.isEmpty())
-            break;
-    }
-    undo->endMacro();
-    return error;
+    // One click, one change and one step to undo, however many runs it deletes.
+    return edits->DeleteSlips(ids);
 }
 
 QString LogbookPage::ImportRuns(const QString& path)

@@ -4,6 +4,7 @@
 #include "logbook/Logbook.h"
 #include "logbook/SlipTableModel.h"
 
+#include <QSet>
 #include <QUndoCommand>
 #include <QUndoStack>
 
@@ -55,9 +56,10 @@ private:
         if ((pushing && madeBeforePush) || std::exchange(steppingBack, false) || logbook->Path() != path)
             return;
         const QString error = undoing ? backward() : forward();
-        edits->Runs()->Reload();
         if (error.isEmpty())
             return;
+        // Refused: the table shows the runs as the logbook now holds them.
+        edits->Runs()->Reload();
         if (pushing) {
             setObsolete(true);
             edits->Refuse(error);
@@ -87,65 +89,36 @@ public:
     }
 
 private:
-    QString forward() override { return logbook->UpdateSlipIfUnchanged(before, after); }
-    QString backward() override { return logbook->UpdateSlipIfUnchanged(after, before); }
+    QString forward() override { return edits->Runs()->ChangeSlip(before, after); }
+    QString backward() override { return edits->Runs()->ChangeSlip(after, before); }
 
     TimeSlip before;
     TimeSlip after;
 };
 
-// The run keeps the id it was first given, so the edits after it find it
-// again; the logbook never gives that id to another run.
-class AddSlipCommand : public RunCommand
+// Runs of one car added (a run typed, an import) or deleted, each way one
+// transaction however many runs it holds. The runs keep the ids they were
+// first given, so the edits after them find them again; the logbook never
+// gives those ids to other runs.
+class RunsCommand : public RunCommand
 {
 public:
-    AddSlipCommand(SlipEdits* edits, Logbook* logbook, const TimeSlip& run)
-        : RunCommand(edits, logbook, SlipEdits::tr("Add a run"))
-        , run(run)
-    {
-    }
-
-private:
-    QString forward() override { return logbook->AddSlip(run); }
-    QString backward() override { return logbook->DeleteSlipsIfUnchanged({ run }); }
-
-    TimeSlip run;
-};
-
-class DeleteRunCommand : public RunCommand
-{
-public:
-    DeleteRunCommand(SlipEdits* edits, Logbook* logbook, const TimeSlip& run)
-        : RunCommand(edits, logbook, SlipEdits::tr("Delete a run"))
-        , run(run)
-    {
-    }
-
-private:
-    QString forward() override { return logbook->DeleteSlipsIfUnchanged({ run }); }
-    QString backward() override
-    {
-        TimeSlip back = run;
-        return logbook->AddSlip(back);
-    }
-
-    TimeSlip run;
-};
-
-class ImportRunsCommand : public RunCommand
-{
-public:
-    ImportRunsCommand(SlipEdits* edits, Logbook* logbook, qint64 carId, const QList<TimeSlip>& runs)
-        : RunCommand(edits, logbook, SlipEdits::tr("Import runs"))
+    RunsCommand(SlipEdits* edits, Logbook* logbook, const QString& text, bool adding, qint64 carId,
+                const QList<TimeSlip>& runs)
+        : RunCommand(edits, logbook, text)
+        , adding(adding)
         , carId(carId)
         , runs(runs)
     {
     }
 
 private:
-    QString forward() override { return logbook->AddSlips(carId, runs); }
-    QString backward() override { return logbook->DeleteSlipsIfUnchanged(runs); }
+    QString forward() override { return adding ? add() : remove(); }
+    QString backward() override { return adding ? remove() : add(); }
+    QString add() { return edits->Runs()->AddSlips(carId, runs); }
+    QString remove() { return edits->Runs()->DeleteSlips(runs); }
 
+    bool adding;
     qint64 carId;
     QList<TimeSlip> runs;
 };
@@ -186,22 +159,31 @@ bool SlipEdits::setData(const QModelIndex& index, const QVariant& value, int rol
 
 QString SlipEdits::AddSlip(TimeSlip run)
 {
-    run.carId = runs->CarId();
     run.id = 0;
-    return push(new AddSlipCommand(this, logbook, run));
+    return push(new RunsCommand(this, logbook, tr("Add a run"), true, runs->CarId(), { run }));
 }
 
 QString SlipEdits::DeleteSlip(qint64 runId)
 {
-    const int row = runs->RowOfRun(runId);
-    if (row < 0)
+    return DeleteSlips({ runId });
+}
+
+QString SlipEdits::DeleteSlips(const QList<qint64>& runIds)
+{
+    const QSet<qint64> chosen(runIds.cbegin(), runIds.cend());
+    QList<TimeSlip> deleted;
+    for (const TimeSlip& run : runs->Runs())
+        if (chosen.contains(run.id))
+            deleted << run;
+    if (deleted.isEmpty())
         return QString();
-    return push(new DeleteRunCommand(this, logbook, runs->RunAt(row)));
+    return push(new RunsCommand(this, logbook, deleted.size() == 1 ? tr("Delete a run") : tr("Delete runs"), false,
+                                runs->CarId(), deleted));
 }
 
 QString SlipEdits::ImportRuns(QList<TimeSlip> imported)
 {
-    return push(new ImportRunsCommand(this, logbook, runs->CarId(), imported));
+    return push(new RunsCommand(this, logbook, tr("Import runs"), true, runs->CarId(), imported));
 }
 
 QString SlipEdits::push(QUndoCommand* command)

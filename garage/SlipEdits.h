@@ -35,6 +35,8 @@ public:
     // Each returns the logbook's message, empty on success.
     QString AddSlip(TimeSlip run);
     QString DeleteSlip(qint64 runId);
+    // Deletes the runs as one change, one step to undo.
+    QString DeleteSlips(const QList<qint64>& runIds);
     QString ImportRuns(QList<TimeSlip> runs);
 
     // Tells of a change the logbook refused (the commands call it).

@@ -398,6 +398,7 @@ void Logbook::Swap(Logbook& other) noexcept
     std::swap(connection, other.connection);
     std::swap(path, other.path);
     std::swap(readOnly, other.readOnly);
+    std::swap(unchecked, other.unchecked);
 }
 
 void Logbook::Close()
@@ -411,13 +412,14 @@ void Logbook::Close()
     QSqlDatabase::removeDatabase(connection);
     path.clear();
     readOnly = false;
+    unchecked = false;
 }
 
-QString Logbook::Open(const QString& file, OpenMode mode)
+QString Logbook::Open(const QString& file, OpenMode mode, Check check)
 {
     Close();
     const bool existed = QFileInfo::exists(file);
-    const QString error = openFile(file, mode);
+    const QString error = openFile(file, mode, check);
     if (error.isEmpty())
         return error;
     Close();
@@ -427,7 +429,7 @@ QString Logbook::Open(const QString& file, OpenMode mode)
     return error;
 }
 
-QString Logbook::openFile(const QString& file, OpenMode mode)
+QString Logbook::openFile(const QString& file, OpenMode mode, Check check)
 {
     if (file.isEmpty())
         return tr("No logbook file was given.");
@@ -524,13 +526,29 @@ QString Logbook::openFile(const QString& file, OpenMode mode)
             if (!query.exec(pragma))
                 return openFailure(query.lastError());
         }
-        if (!query.exec(QStringLiteral("PRAGMA quick_check")))
-            return openFailure(query.lastError());
-        const QString verdict = query.next() ? query.value(0).toString() : QString();
-        if (verdict != QStringLiteral("ok"))
-            return tr("The logbook %1 is damaged (%2). %3").arg(file, firstProblem(verdict), leftAlone);
+    }
+    if (check == Check::Now) {
+        if (const QString problem = checkWhole(db); !problem.isEmpty())
+            return problem;
+    } else {
+        unchecked = true;
     }
     return bringUpToDate(mode == OpenMode::OrCreate);
+}
+
+QString Logbook::checkWhole(QSqlDatabase& db)
+{
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("PRAGMA quick_check")))
+        return primaryCode(query.lastError()) == Corrupt || primaryCode(query.lastError()) == NotADatabase
+                   ? tr("The logbook %1 is damaged (%2). %3")
+                         .arg(path, query.lastError().databaseText(), tr("It was left as it is."))
+                   : readFailure(query.lastError());
+    const QString verdict = query.next() ? query.value(0).toString() : QString();
+    if (verdict != QStringLiteral("ok"))
+        return tr("The logbook %1 is damaged (%2). %3").arg(path, firstProblem(verdict), tr("It was left as it is."));
+    unchecked = false;
+    return QString();
 }
 
 QString Logbook::bringUpToDate(bool mayCreate)
@@ -582,6 +600,12 @@ QString Logbook::bringUpToDate(bool mayCreate)
             .arg(version)
             .arg(SchemaVersion)
             .arg(leftAlone);
+    // A file is found whole before it is ever written.
+    if (unchecked) {
+        QSqlDatabase db = database();
+        if (const QString damage = checkWhole(db); !damage.isEmpty())
+            return damage;
+    }
 
     // Another program may be doing the same: look again inside the write
     // transaction, where nobody else can change the file.
@@ -720,6 +744,8 @@ QString Logbook::write(const std::function<QString(QSqlDatabase&)>& change)
         return notOpen();
     if (readOnly)
         return tr("The logbook %1 is read-only: the change was not saved.").arg(path);
+    if (unchecked)
+        return tr("The logbook %1 is still being checked for damage: the change was not saved.").arg(path);
     QSqlDatabase db = database();
     {
         // IMMEDIATE takes the write lock at once (waiting for another
@@ -905,7 +931,6 @@ QString Logbook::AddSlips(qint64 carId, QList<TimeSlip>& runs)
     QList<TimeSlip> stored = runs;
     for (qsizetype i = 0; i < stored.size(); ++i) {
         stored[i].carId = carId;
-        stored[i].id = 0;
         const QString problem = SlipProblem(stored[i]);
         if (!problem.isEmpty())
             return stored.size() == 1 ? problem : tr("Run %1 of %2: %3").arg(i + 1).arg(stored.size()).arg(problem);

@@ -58,6 +58,14 @@ public:
         Existing, // the file must be there (File ▸ Open Logbook…)
         OrCreate, // a missing file is created, with its folder
     };
+    // When the whole file is read through for damage (SQLite's quick_check,
+    // a third of a second at 100,000 runs). The marks, the version and the
+    // schema are always checked on opening.
+    enum class Check {
+        Now,   // on opening: a damaged logbook is refused
+        Later, // by the caller, on another logbook of the same file (a worker
+               // thread); every change is refused until MarkChecked()
+    };
 
     Logbook();
     ~Logbook();
@@ -68,7 +76,13 @@ public:
     // an SQLite file without any table, becomes a new logbook when `mode` is
     // OrCreate. Returns an error message, empty on success; on failure no
     // logbook is open and the file is as it was.
-    QString Open(const QString& path, OpenMode mode = OpenMode::OrCreate);
+    // With Check::Later, a logbook that must be brought up to date is still
+    // checked at once, before it is written.
+    QString Open(const QString& path, OpenMode mode = OpenMode::OrCreate, Check check = Check::Now);
+    // Opened with Check::Later, and not yet found whole.
+    bool Unchecked() const { return unchecked; }
+    // The caller's check found the file whole: changes may be made.
+    void MarkChecked() { unchecked = false; }
     void Close();
     // Takes the place of `other`, which takes this one's: a logbook opened
     // on its own replaces the open one without opening its file again.
@@ -90,8 +104,9 @@ public:
     // Runs. A run is checked with SlipProblem before it is stored. AddSlip gives
     // `run` its id, or keeps the id it has (to put back a deleted run).
     QString AddSlip(TimeSlip& run);
-    // Adds all of `runs` to the car as one change (an import): all are
-    // stored, or none. Gives each its car and id.
+    // Adds all of `runs` to the car as one change (an import, or deleted
+    // runs put back): all are stored, or none. Gives each its car, and its id
+    // unless it has one.
     QString AddSlips(qint64 carId, QList<TimeSlip>& runs);
     QString UpdateSlip(const TimeSlip& run);
     QString DeleteSlip(qint64 runId);
@@ -112,7 +127,9 @@ public:
 
 private:
     QSqlDatabase database() const;
-    QString openFile(const QString& path, OpenMode mode);
+    QString openFile(const QString& path, OpenMode mode, Check check);
+    // Reads the whole file through for damage; the refusal, empty when whole.
+    QString checkWhole(QSqlDatabase& db);
     QString bringUpToDate(bool mayCreate);
     // Why a logbook of this version cannot be read, empty when it can.
     static QString versionProblem(const QString& file, qint32 version);
@@ -135,4 +152,5 @@ private:
     QString connection; // the Qt SQL connection name, unique to this object
     QString path;
     bool readOnly = false;
+    bool unchecked = false;
 };

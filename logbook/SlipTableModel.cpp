@@ -6,9 +6,12 @@
 #include "logbook/Logbook.h"
 
 #include <QDateTime>
+#include <QLocale>
+#include <QSet>
 #include <QThread>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <memory>
 
@@ -25,6 +28,24 @@ bool isNumberValue(const QVariant& value)
     default:
         return false;
     }
+}
+
+// A number as typed into the table: with "." as the decimal point, or the
+// locale's (QLocale's default) where that is another; never with digits
+// grouped, so that "1,234" cannot pass for 1234.
+std::optional<double> typedNumber(const QString& text)
+{
+    if (const std::optional<double> read = CsvNumber(text))
+        return read;
+    QLocale locale;
+    if (locale.decimalPoint() == QLatin1String("."))
+        return std::nullopt;
+    locale.setNumberOptions(QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const double value = locale.toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
 }
 
 } // namespace
@@ -51,7 +72,8 @@ QString SlipTableModel::SetCar(qint64 id)
 void SlipTableModel::LoadCar(qint64 id)
 {
     carId = id;
-    if (carId == 0 || !logbook.IsOpen()) {
+    // A logbook opened unchecked is checked by the read, car or no car.
+    if ((carId == 0 && !logbook.Unchecked()) || !logbook.IsOpen()) {
         Reload();
         return;
     }
@@ -65,14 +87,22 @@ void SlipTableModel::LoadCar(qint64 id)
     QThread* reader = QThread::create([read, path = logbook.Path(), id] {
         Logbook own;
         read->error = own.Open(path, Logbook::OpenMode::Existing);
-        if (read->error.isEmpty())
+        if (read->error.isEmpty() && id != 0)
             *read = own.Runs(id);
     });
     readers << reader;
-    connect(reader, &QThread::finished, this, [this, reader, read, which = loading] {
+    connect(reader, &QThread::finished, this, [this, reader, read, which = loading, path = logbook.Path()] {
         readers.removeOne(reader);
         reader->wait();
         delete reader;
+        // The read opened the file with its whole check: it tells whether
+        // the logbook opened unchecked may be changed, or is refused.
+        if (logbook.Unchecked() && logbook.Path() == path) {
+            if (read->error.isEmpty())
+                logbook.MarkChecked();
+            else
+                logbook.Close();
+        }
         if (which != loading)
             return;
         beginResetModel();
@@ -123,18 +153,24 @@ QString SlipTableModel::AddSlip(TimeSlip& run)
 {
     if (carId == 0)
         return tr("No car is chosen for the run.");
-    TimeSlip stored = run;
-    stored.carId = carId;
-    const QString error = logbook.AddSlip(stored);
+    QList<TimeSlip> added{ run };
+    const QString error = AddSlips(carId, added);
+    if (error.isEmpty())
+        run = added.first();
+    return error;
+}
+
+QString SlipTableModel::AddSlips(qint64 forCar, QList<TimeSlip>& added)
+{
+    const QString error = logbook.AddSlips(forCar, added);
     if (!error.isEmpty())
         return error;
-    run = stored;
     if (Loading())
         return Reload();
-    const int row = static_cast<int>(std::upper_bound(runs.begin(), runs.end(), stored, SlipComesBefore) - runs.begin());
-    beginInsertRows(QModelIndex(), row, row);
-    runs.insert(row, stored);
-    endInsertRows();
+    if (forCar == carId) {
+        showAdded(added);
+        emit changed();
+    }
     return QString();
 }
 
@@ -143,32 +179,25 @@ QString SlipTableModel::UpdateSlip(const TimeSlip& run)
     // A run shown is changed only as it is shown: another window or program
     // may have changed it since the table read it.
     const int row = RowOfRun(run.id);
-    const QString error = row < 0 ? logbook.UpdateSlip(run) : logbook.UpdateSlipIfUnchanged(runs[row], run);
+    if (row >= 0)
+        return ChangeSlip(runs[row], run);
+    return logbook.UpdateSlip(run);
+}
+
+QString SlipTableModel::ChangeSlip(const TimeSlip& seen, const TimeSlip& run)
+{
+    const QString error = logbook.UpdateSlipIfUnchanged(seen, run);
     if (!error.isEmpty())
         return error;
     if (Loading())
         return Reload();
-    if (row < 0)
+    if (const int row = RowOfRun(run.id); row >= 0)
+        showChanged(row, run);
+    else if (run.carId == carId)
+        showAdded({ run });
+    else
         return QString();
-    if (run.carId != carId) {
-        beginRemoveRows(QModelIndex(), row, row);
-        runs.removeAt(row);
-        endRemoveRows();
-        return QString();
-    }
-    // The run keeps the logbook's order: a new date may move its row.
-    QList<TimeSlip> others = runs;
-    others.removeAt(row);
-    const int place = static_cast<int>(std::upper_bound(others.begin(), others.end(), run, SlipComesBefore) - others.begin());
-    if (place == row) {
-        runs[row] = run;
-        emit dataChanged(index(row, 0), index(row, columnCount() - 1));
-        return QString();
-    }
-    beginMoveRows(QModelIndex(), row, row, QModelIndex(), place > row ? place + 1 : place);
-    runs.removeAt(row);
-    runs.insert(place, run);
-    endMoveRows();
+    emit changed();
     return QString();
 }
 
@@ -179,13 +208,94 @@ QString SlipTableModel::DeleteSlip(qint64 runId)
         return error;
     if (Loading())
         return Reload();
-    const int row = RowOfRun(runId);
-    if (row >= 0) {
+    showRemoved({ runId });
+    emit changed();
+    return QString();
+}
+
+QString SlipTableModel::DeleteSlips(const QList<TimeSlip>& seen)
+{
+    const QString error = logbook.DeleteSlipsIfUnchanged(seen);
+    if (!error.isEmpty())
+        return error;
+    if (Loading())
+        return Reload();
+    QList<qint64> ids;
+    ids.reserve(seen.size());
+    for (const TimeSlip& run : seen)
+        ids << run.id;
+    showRemoved(ids);
+    emit changed();
+    return QString();
+}
+
+void SlipTableModel::showAdded(QList<TimeSlip> added)
+{
+    std::stable_sort(added.begin(), added.end(), SlipComesBefore);
+    // Runs that go between the same two rows are inserted as one block.
+    qsizetype first = 0;
+    while (first < added.size()) {
+        const int row = static_cast<int>(
+            std::upper_bound(runs.cbegin(), runs.cend(), added[first], SlipComesBefore) - runs.cbegin());
+        qsizetype end = first + 1;
+        while (end < added.size() && (row == runs.size() || SlipComesBefore(added[end], runs[row])))
+            ++end;
+        beginInsertRows(QModelIndex(), row, row + static_cast<int>(end - first) - 1);
+        runs.insert(row, end - first, TimeSlip());
+        std::copy(added.cbegin() + first, added.cbegin() + end, runs.begin() + row);
+        endInsertRows();
+        first = end;
+    }
+}
+
+void SlipTableModel::showChanged(int row, const TimeSlip& run)
+{
+    if (run.carId != carId) {
         beginRemoveRows(QModelIndex(), row, row);
         runs.removeAt(row);
         endRemoveRows();
+        return;
     }
-    return QString();
+    // The run keeps the logbook's order: a new date may move its row. The
+    // rows before and after it are in order, so its place is found in
+    // either half.
+    int place = row;
+    if (row > 0 && SlipComesBefore(run, runs[row - 1]))
+        place = static_cast<int>(std::upper_bound(runs.cbegin(), runs.cbegin() + row, run, SlipComesBefore)
+                                 - runs.cbegin());
+    else if (row + 1 < runs.size() && SlipComesBefore(runs[row + 1], run))
+        place = static_cast<int>(std::upper_bound(runs.cbegin() + row + 1, runs.cend(), run, SlipComesBefore)
+                                 - runs.cbegin())
+                - 1;
+    if (place == row) {
+        runs[row] = run;
+        emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+        return;
+    }
+    beginMoveRows(QModelIndex(), row, row, QModelIndex(), place > row ? place + 1 : place);
+    runs.removeAt(row);
+    runs.insert(place, run);
+    endMoveRows();
+}
+
+void SlipTableModel::showRemoved(const QList<qint64>& runIds)
+{
+    const QSet<qint64> gone(runIds.cbegin(), runIds.cend());
+    // From the last row up, a block of neighbouring rows at a time.
+    int row = static_cast<int>(runs.size()) - 1;
+    while (row >= 0) {
+        if (!gone.contains(runs[row].id)) {
+            --row;
+            continue;
+        }
+        int first = row;
+        while (first > 0 && gone.contains(runs[first - 1].id))
+            --first;
+        beginRemoveRows(QModelIndex(), first, row);
+        runs.remove(first, row - first + 1);
+        endRemoveRows();
+        row = first - 1;
+    }
 }
 
 int SlipTableModel::rowCount(const QModelIndex& parent) const
@@ -297,8 +407,11 @@ QString SlipTableModel::withValue(TimeSlip& run, SlipField field, const QVariant
         number = value.toDouble();
     } else if (text.trimmed().isEmpty()) {
         number.reset();
-    } else if (const std::optional<double> read = CsvNumber(text)) {
+    } else if (const std::optional<double> read = typedNumber(text)) {
         number = *read;
+    } else if (QLocale().decimalPoint() != QLatin1String(".")) {
+        return tr("\"%1\" is not a number for the %2: write it with \"%3\" or \".\" as the decimal point.")
+            .arg(text, SlipFieldName(field), QLocale().decimalPoint());
     } else {
         return tr("\"%1\" is not a number for the %2: write it with \".\" as the decimal point.")
             .arg(text, SlipFieldName(field));

@@ -44,7 +44,10 @@ public:
     // Shows the runs of the car with this id, read on a worker thread: the
     // table is empty and not editable while Loading(), then shows them and
     // emits loaded() with the error message (empty on success). SetCar,
-    // Reload or another LoadCar meanwhile overrides the read.
+    // Reload or another LoadCar meanwhile overrides the read. The read opens
+    // the file with its whole check: a logbook opened unchecked
+    // (Logbook::Check::Later) is marked checked when the file is whole, and
+    // closed when it is not (loaded() then says why).
     void LoadCar(qint64 carId);
     bool Loading() const { return loading != 0; }
 
@@ -54,20 +57,33 @@ public:
     int RowOfRun(qint64 runId) const; // -1 when not shown
     static SlipField FieldOfColumn(int column);
 
+    // Each change below is one transaction in the logbook; the table then
+    // inserts, changes or removes the rows it touched (the rest stay as they
+    // are, and no run is read again).
     // Stores `run` for the current car and shows it in its place.
     QString AddSlip(TimeSlip& run);
+    // Stores `added` for the car `forCar` (an import, or deleted runs put
+    // back: a run keeps the id it has), all or none, and shows them in their
+    // places when that car is shown.
+    QString AddSlips(qint64 forCar, QList<TimeSlip>& added);
     // Stores the changed run (found by its id) and shows it. A run the table
     // shows is changed only while the logbook holds it as shown.
     QString UpdateSlip(const TimeSlip& run);
+    // Changes `seen` into `run` only while the logbook holds it as `seen`.
+    QString ChangeSlip(const TimeSlip& seen, const TimeSlip& run);
     QString DeleteSlip(qint64 runId);
+    // Deletes every one of `seen` while the logbook holds them as seen, all
+    // or none.
+    QString DeleteSlips(const QList<TimeSlip>& seen);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
-    // Takes a text (as typed: a number with ".", a date as ReadSlipDate reads
-    // it, an empty text for a missing value) or a number.
+    // Takes a text (as typed: a number with "." or the default QLocale's
+    // decimal separator, digits never grouped; a date as ReadSlipDate reads
+    // it; an empty text for a missing value) or a number.
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
 signals:
@@ -76,8 +92,17 @@ signals:
     // The runs LoadCar read are shown; `error` is why they could not be
     // read, empty when they were.
     void loaded(const QString& error);
+    // A change made through the calls above is shown, after all the row
+    // signals it gave (an import or a delete may give one a block of rows):
+    // a view that works something out from all the runs does it once.
+    void changed();
 
 private:
+    // The table after a change the logbook took: runs inserted (in blocks of
+    // neighbours), changed in place or moved, removed (in blocks).
+    void showAdded(QList<TimeSlip> added);
+    void showChanged(int row, const TimeSlip& run);
+    void showRemoved(const QList<qint64>& runIds);
     // The run with one field set from an edited value, or why it cannot be.
     QString withValue(TimeSlip& run, SlipField field, const QVariant& value) const;
 

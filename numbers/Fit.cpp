@@ -6,8 +6,11 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <future>
 #include <limits>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <system_error>
 #include <thread>
@@ -85,6 +88,7 @@ struct FigureSums {
 struct DayGroup {
     const AirFigures* air = nullptr;
     std::array<FigureSums, FittedFigures.size()> figures{};
+    int day = 0; // its place among the fit's days
 };
 
 // The days of the runs `chosen` (places in `fit`), in the order of their
@@ -98,7 +102,7 @@ std::vector<DayGroup> groupsOf(const RunDays& fit, const std::vector<int>& chose
         int& group = groupOfDay[static_cast<std::size_t>(day)];
         if (group < 0) {
             group = static_cast<int>(groups.size());
-            groups.push_back({ &fit.days[static_cast<std::size_t>(day)], {} });
+            groups.push_back({ &fit.days[static_cast<std::size_t>(day)], {}, day });
         }
         DayGroup& g = groups[static_cast<std::size_t>(group)];
         const RunFigures& run = *fit.runs[static_cast<std::size_t>(i)];
@@ -122,6 +126,99 @@ bool cancelled(const std::atomic<bool>* cancel)
     return cancel && cancel->load(std::memory_order_relaxed);
 }
 
+// Fewer days than this are run on the calling thread alone: a thread's
+// start would cost more than it saves.
+constexpr std::size_t DaysForThreads = 2048;
+
+// Calls `work(i)` for every i below `count`, in contiguous shares on up to
+// `jobs` threads (the calling one among them). Each i is written by one
+// thread only, so what the calls leave is the same however many run.
+template <typename Work>
+void forEachDay(std::size_t count, int jobs, const Work& work)
+{
+    const std::size_t threads = count < DaysForThreads ? 1 : static_cast<std::size_t>(std::max(1, jobs));
+    auto share = [&](std::size_t t) {
+        for (std::size_t i = count * t / threads; i < count * (t + 1) / threads; ++i)
+            work(i);
+    };
+    std::vector<std::thread> helpers;
+    for (std::size_t t = 1; t < threads; ++t) {
+        try {
+            helpers.emplace_back(share, t);
+        } catch (const std::system_error&) {
+            // No more threads to be had: this one does the rest.
+            for (std::size_t rest = t; rest < threads; ++rest)
+                share(rest);
+            break;
+        }
+    }
+    share(0);
+    for (std::thread& helper : helpers)
+        helper.join();
+}
+
+// The model's splits (none where it does not finish) on every day of a fit
+// at a horsepower, spin time 0, kept for the last few horsepowers tried and
+// shared by the validation's searches: theirs start alike from the fit on
+// all runs and, on runs that mostly agree, try the same horsepowers, which
+// are then run once for all of them. A horsepower being run by one thread
+// is waited for by the others.
+class SharedDays {
+public:
+    using Splits = std::vector<std::optional<SplitTimes>>;
+
+    SharedDays(const CarInputs& typed, const RunDays& fit, const std::atomic<bool>* cancel)
+        : car(typed), fit(fit), cancel(cancel)
+    {
+        car.spinTime = 0;
+    }
+
+    std::shared_ptr<const Splits> At(double horsepower)
+    {
+        std::unique_lock lock(mutex);
+        ++clock;
+        if (const auto found = kept.find(horsepower); found != kept.end()) {
+            found->second.used = clock;
+            std::shared_future<std::shared_ptr<const Splits>> made = found->second.splits;
+            lock.unlock();
+            return made.get();
+        }
+        if (kept.size() >= Kept) {
+            auto oldest = kept.begin();
+            for (auto entry = kept.begin(); entry != kept.end(); ++entry)
+                if (entry->second.used < oldest->second.used)
+                    oldest = entry;
+            kept.erase(oldest);
+        }
+        std::promise<std::shared_ptr<const Splits>> promise;
+        kept[horsepower] = { promise.get_future().share(), clock };
+        lock.unlock();
+        CarInputs run = car;
+        run.horsepower = horsepower;
+        auto splits = std::make_shared<Splits>(fit.days.size());
+        for (std::size_t day = 0; day < fit.days.size() && !cancelled(cancel); ++day) {
+            const DayResults result = RunCarOnDay(run, fit.days[day]);
+            if (result.run.Finished())
+                (*splits)[day] = result.splits;
+        }
+        promise.set_value(splits);
+        return splits;
+    }
+
+private:
+    static constexpr std::size_t Kept = 12;
+    struct Entry {
+        std::shared_future<std::shared_ptr<const Splits>> splits;
+        std::uint64_t used = 0;
+    };
+    CarInputs car;
+    const RunDays& fit;
+    const std::atomic<bool>* cancel;
+    std::mutex mutex;
+    std::map<double, Entry> kept;
+    std::uint64_t clock = 0;
+};
+
 // The sum of squares as a function of the horsepower, with the best spin
 // time for that horsepower.
 //
@@ -140,8 +237,11 @@ struct ProfilePoint {
 
 class Profile {
 public:
-    Profile(const CarInputs& typed, const std::vector<DayGroup>& groups, const std::atomic<bool>* cancel)
-        : car(typed), groups(groups), cancel(cancel)
+    // With `shared`, the days' runs are taken from it (the groups are of
+    // its fit's days).
+    Profile(const CarInputs& typed, const std::vector<DayGroup>& groups, const std::atomic<bool>* cancel,
+            int jobs = 1, SharedDays* shared = nullptr)
+        : car(typed), groups(groups), cancel(cancel), jobs(jobs), shared(shared), days(groups.size())
     {
         car.spinTime = 0;
     }
@@ -156,17 +256,39 @@ public:
         double timeSum = 0;
         double speedSquares = 0;
         ProfilePoint point;
-        for (const DayGroup& g : groups) {
-            if (cancelled(cancel))
-                return point;
-            const DayResults day = RunCarOnDay(car, *g.air);
-            if (!day.run.Finished())
-                return point;
+        // The days run first (on several threads for many days), then summed
+        // in their order, so the sums are the same however many threads ran.
+        std::atomic<bool> unfinished = false;
+        if (shared) {
+            const std::shared_ptr<const SharedDays::Splits> all = shared->At(horsepower);
+            for (std::size_t g = 0; g < groups.size() && !unfinished; ++g) {
+                const std::optional<SplitTimes>& splits = (*all)[static_cast<std::size_t>(groups[g].day)];
+                if (splits)
+                    days[g] = *splits;
+                else
+                    unfinished = true;
+            }
+        } else {
+            forEachDay(groups.size(), jobs, [&](std::size_t g) {
+                if (unfinished.load(std::memory_order_relaxed) || cancelled(cancel))
+                    return;
+                const DayResults day = RunCarOnDay(car, *groups[g].air);
+                if (day.run.Finished())
+                    days[g] = day.splits;
+                else
+                    unfinished = true;
+            });
+        }
+        if (unfinished || cancelled(cancel))
+            return point;
+        for (std::size_t index = 0; index < groups.size(); ++index) {
+            const DayGroup& g = groups[index];
+            const SplitTimes& splits = days[index];
             for (std::size_t f = 0; f < FittedFigures.size(); ++f) {
                 const FigureSums& sums = g.figures[f];
                 if (sums.count == 0)
                     continue;
-                const double predicted = day.splits.*FittedFigures[f].predicted;
+                const double predicted = splits.*FittedFigures[f].predicted;
                 if (FittedFigures[f].time) {
                     // The runs' mean time difference, given less predicted.
                     const double difference = sums.mean - predicted;
@@ -200,6 +322,9 @@ private:
     CarInputs car;
     const std::vector<DayGroup>& groups;
     const std::atomic<bool>* cancel;
+    int jobs;
+    SharedDays* shared;
+    std::vector<SplitTimes> days; // the model's splits on each group's day
     std::vector<TimeTerm> times;
 };
 
@@ -306,9 +431,10 @@ double brentMinimum(F& f, double low, double x, double fx, double high, double w
 // infinitely far off), then golden-section search inside that bracket down
 // to a relative width of 1e-7 in the horsepower.
 Search searchHorsepower(const CarInputs& typed, const std::vector<DayGroup>& groups,
-                        const std::atomic<bool>* cancel = nullptr, const SearchStart& start = {})
+                        const std::atomic<bool>* cancel = nullptr, const SearchStart& start = {}, int jobs = 1,
+                        SharedDays* shared = nullptr)
 {
-    Profile profile(typed, groups, cancel);
+    Profile profile(typed, groups, cancel, jobs, shared);
     const double lowest = std::log(FitLimits::LowestHorsepower);
     const double highest = std::log(FitLimits::HighestHorsepower);
     auto f = [&profile](double x) { return profile.At(std::exp(x)).sumOfSquares; };
@@ -531,7 +657,7 @@ FitResult cancelledFit(const CarInputs& typed)
 
 // The fit on all runs (FitToRuns), with the runs it fitted gathered by day.
 FitResult fitCar(const CarInputs& typed, const std::vector<RunFigures>& runs, const std::atomic<bool>* cancel,
-                 RunDays* fitted)
+                 RunDays* fitted, int jobs = 1)
 {
     FitResult fit;
     fit.typed = typed;
@@ -547,7 +673,7 @@ FitResult fitCar(const CarInputs& typed, const std::vector<RunFigures>& runs, co
     }
     RunDays days = runDays(runs);
     const std::vector<DayGroup> groups = groupsOf(days, allRunsOf(days));
-    const Search search = searchHorsepower(typed, groups, cancel);
+    const Search search = searchHorsepower(typed, groups, cancel, {}, jobs);
     if (cancelled(cancel))
         return cancelledFit(typed);
     if (!search.found) {
@@ -564,10 +690,8 @@ FitResult fitCar(const CarInputs& typed, const std::vector<RunFigures>& runs, co
     // Each run's slip beside the fitted car's own run that day (not the
     // profile's run with spin time 0 plus the spin time), and the sum of
     // squares of those; each day run once.
-    std::vector<DayModel> models;
-    models.reserve(days.days.size());
-    for (const AirFigures& air : days.days)
-        models.push_back(modelOn(fit.car, air));
+    std::vector<DayModel> models(days.days.size());
+    forEachDay(models.size(), jobs, [&](std::size_t day) { models[day] = modelOn(fit.car, days.days[day]); });
     fit.runs.reserve(days.runs.size());
     for (std::size_t i = 0; i < days.runs.size(); ++i) {
         const RunFigures& run = *days.runs[i];
@@ -660,7 +784,7 @@ FitCalibration CalibrateToRuns(const CarInputs& typed, const std::vector<RunFigu
     fitDone(0);
 
     RunDays all;
-    calibration.fit = fitCar(typed, calibration.runs, control.cancel, &all);
+    calibration.fit = fitCar(typed, calibration.runs, control.cancel, &all, control.jobs);
     if (!calibration.fit.Fitted()) {
         calibration.band.gap = BandGap::NotFitted;
         return calibration;
@@ -678,6 +802,7 @@ FitCalibration CalibrateToRuns(const CarInputs& typed, const std::vector<RunFigu
     const AirFigures standardDay = FiguresFor(AirConditions());
     const SearchStart warm = WarmStart(calibration.fit.horsepower);
     std::atomic<int> nextFold = 0;
+    SharedDays shared(typed, all, control.cancel);
     auto fitFolds = [&] {
         std::vector<int> others;
         std::vector<int> left;
@@ -687,7 +812,7 @@ FitCalibration CalibrateToRuns(const CarInputs& typed, const std::vector<RunFigu
             left.clear();
             for (int i = 0; i < count; ++i)
                 (i % folds == fold ? left : others).push_back(i);
-            const Search search = searchHorsepower(typed, groupsOf(all, others), control.cancel, warm);
+            const Search search = searchHorsepower(typed, groupsOf(all, others), control.cancel, warm, 1, &shared);
             CarInputs car = typed;
             car.horsepower = search.horsepower;
             car.spinTime = search.point.spinTime;

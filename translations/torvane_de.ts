@@ -1531,6 +1531,10 @@ Option.
         <source>%1 has been changed by another window or program since; it was left as it is.</source>
         <translation>%1 wurde seitdem von einem anderen Fenster oder Programm geändert; er wurde so belassen, wie er ist.</translation>
     </message>
+    <message>
+        <source>The logbook %1 is still being checked for damage: the change was not saved.</source>
+        <translation>Das Logbuch %1 wird noch auf Schäden geprüft: Die Änderung wurde nicht gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>LogbookPage</name>
@@ -1749,10 +1753,6 @@ Option.
     <message>
         <source>CSV files (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
-    </message>
-    <message>
-        <source>Delete runs</source>
-        <translation>Läufe löschen</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -2249,6 +2249,10 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
         <source>Could not redo “%1”: %2</source>
         <translation>„%1“ ließ sich nicht wiederholen: %2</translation>
     </message>
+    <message>
+        <source>Delete runs</source>
+        <translation>Läufe löschen</translation>
+    </message>
 </context>
 <context>
     <name>SlipTableModel</name>
@@ -2327,6 +2331,10 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>&quot;%1&quot; is not a number for the %2: write it with &quot;.&quot; as the decimal point.</source>
         <translation>„%1“ ist keine Zahl für „%2“: Schreiben Sie sie mit „.“ als Dezimalpunkt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number for the %2: write it with &quot;%3&quot; or &quot;.&quot; as the decimal point.</source>
+        <translation>„%1“ ist keine Zahl für „%2“: Schreiben Sie sie mit „%3“ oder „.“ als Dezimalzeichen.</translation>
     </message>
 </context>
 <context>

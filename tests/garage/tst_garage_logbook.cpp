@@ -52,15 +52,15 @@ TimeSlip madeRun(const CarInputs& car, const AirConditions& air, int day)
     return run;
 }
 
-int runsInFile(const QString& path)
+// Every run in the logbook at `path`, car by car.
+QList<TimeSlip> runsInFile(const QString& path)
 {
     Logbook reader;
-    if (!reader.Open(path, Logbook::OpenMode::Existing).isEmpty())
-        return -1;
-    int count = 0;
-    for (const LoggedCar& car : reader.Cars().value)
-        count += static_cast<int>(reader.Runs(car.id).value.size());
-    return count;
+    QList<TimeSlip> runs;
+    if (reader.Open(path, Logbook::OpenMode::Existing).isEmpty())
+        for (const LoggedCar& car : reader.Cars().value)
+            runs += reader.Runs(car.id).value;
+    return runs;
 }
 
 } // namespace
@@ -81,52 +81,63 @@ private slots:
 
     void cleanup() { EndGarage(); }
 
+    // Each change, its undo and its redo reach the file as one step, and
+    // the table follows them row by row, never read again whole.
     void everyChangeOfTheRunsIsUndoable_data()
     {
         QTest::addColumn<QString>("change");
-        QTest::addColumn<int>("before");
         QTest::addColumn<int>("after");
-        QTest::newRow("add") << "add" << 1 << 2;
-        QTest::newRow("edit") << "edit" << 1 << 1;
-        QTest::newRow("delete") << "delete" << 1 << 0;
-        QTest::newRow("import") << "import" << 1 << 4;
+        QTest::newRow("add") << "add" << 4;
+        QTest::newRow("edit") << "edit" << 3;
+        QTest::newRow("edit that moves the run") << "move" << 3;
+        QTest::newRow("delete two runs apart") << "delete" << 1;
+        QTest::newRow("import between the runs") << "import" << 6;
     }
     void everyChangeOfTheRunsIsUndoable()
     {
         QFETCH(QString, change);
-        QFETCH(int, before);
         QFETCH(int, after);
         const CarInputs car = program->Cars().At(0).Inputs();
-        QVERIFY(page->AddSlip(madeRun(car, AirConditions(), 1)).isEmpty());
+        for (int day : { 1, 5, 9 })
+            QVERIFY(page->AddSlip(madeRun(car, AirConditions{ 50.0 + day, 29.5, 30 }, day)).isEmpty());
         QUndoStack* undo = program->Cars().UndoStack();
         const int commands = undo->count();
-        const TimeSlip first = page->Runs()->RunAt(0);
+        const QList<TimeSlip> before = page->Runs()->Runs();
+        const QSignalSpy resets(page->Runs(), &QAbstractItemModel::modelReset);
         if (change == "add") {
             QVERIFY(page->AddSlip(madeRun(car, AirConditions{ 90, 29, 50 }, 2)).isEmpty());
-        } else if (change == "edit") {
-            const int column = static_cast<int>(SlipField::Track);
-            QVERIFY(page->Edits()->setData(page->Edits()->index(0, column), QStringLiteral("Maple Grove")));
+        } else if (change == "edit" || change == "move") {
+            const int column = static_cast<int>(change == "edit" ? SlipField::Track : SlipField::Date);
+            QVERIFY(page->Edits()->setData(page->Edits()->index(0, column),
+                                           change == "edit" ? QStringLiteral("Maple Grove")
+                                                            : QStringLiteral("2024-05-20")));
         } else if (change == "delete") {
-            page->RunsView()->selectRow(0);
+            QItemSelection rows;
+            for (int row : { 0, 2 })
+                rows.select(page->Runs()->index(row, 0), page->Runs()->index(row, 0));
+            page->RunsView()->selectionModel()->select(rows, QItemSelectionModel::Select | QItemSelectionModel::Rows);
             QVERIFY(page->DeleteSelectedRuns().isEmpty());
         } else {
             QList<TimeSlip> imported;
-            for (int day = 10; day < 13; ++day)
+            for (int day : { 3, 7, 12 })
                 imported << madeRun(car, AirConditions{ 60.0 + day, 29.5, 30 }, day);
             const QString csv = dir->filePath(QStringLiteral("runs.csv"));
             QVERIFY(SaveSlipsCsv(csv, imported).isEmpty());
             QVERIFY(page->ImportRuns(csv).isEmpty());
         }
         QCOMPARE(undo->count(), commands + 1);
-        QCOMPARE(runsInFile(logbookPath), after);
-        QCOMPARE(page->Runs()->rowCount(), after);
+        const QList<TimeSlip> changed = runsInFile(logbookPath);
+        QCOMPARE(changed.size(), after);
+        QCOMPARE(page->Runs()->Runs(), changed);
+        if (change == "move")
+            QCOMPARE(changed.last().date, QDate(2024, 5, 20));
         undo->undo();
         QCOMPARE(runsInFile(logbookPath), before);
-        QCOMPARE(page->Runs()->RunAt(0), first);
+        QCOMPARE(page->Runs()->Runs(), before);
         undo->redo();
-        QCOMPARE(runsInFile(logbookPath), after);
-        if (change == "edit")
-            QCOMPARE(page->Runs()->RunAt(0).track, QStringLiteral("Maple Grove"));
+        QCOMPARE(runsInFile(logbookPath), changed);
+        QCOMPARE(page->Runs()->Runs(), changed);
+        QCOMPARE(resets.count(), 0);
     }
 
     // Another window on the same logbook changes or deletes the run since;
@@ -295,6 +306,42 @@ private slots:
         }
     }
 
+    // The file is read through for damage on the page's worker, not on the
+    // window's thread; until then nothing is written to it, and a damaged
+    // one is closed with the reason.
+    void aDamagedLogbookIsClosedOnceFoundSo()
+    {
+        const QString damaged = dir->filePath(QStringLiteral("damaged.sqlite"));
+        {
+            Logbook book;
+            QVERIFY(book.Open(damaged).isEmpty());
+            LoggedCar car;
+            car.name = QStringLiteral("Other car");
+            QVERIFY(book.AddCar(car).isEmpty());
+            QList<TimeSlip> runs;
+            for (int i = 0; i < 300; ++i)
+                runs << madeRun(program->Cars().At(0).Inputs(), AirConditions(), 1 + i % 28);
+            QVERIFY(book.AddSlips(car.id, runs).isEmpty());
+        }
+        QFile file(damaged);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.seek(file.size() - 2 * 4096));
+        file.write(QByteArray(300, '\x55'));
+        file.close();
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        file.close();
+        // Its marks and schema are whole: it opens, and is refused once read.
+        QVERIFY(window->OpenLogbook(damaged));
+        QTRY_VERIFY(!page->Runs()->Loading());
+        QVERIFY(!window->Logbooks().IsOpen());
+        QCOMPARE(window->Messages()->CurrentKind(), MessageBar::Kind::Error);
+        QVERIFY2(window->Messages()->Text().contains(QStringLiteral("is damaged")),
+                 qPrintable(window->Messages()->Text()));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), bytes);
+    }
+
     void anotherLogbookShowsItsOwnRuns()
     {
         const CarInputs car = program->Cars().At(0).Inputs();
@@ -304,8 +351,8 @@ private slots:
         QCOMPARE(page->Runs()->rowCount(), 0);
         // An undo made for the other file does nothing to this one.
         program->Cars().UndoStack()->undo();
-        QCOMPARE(runsInFile(logbookPath), 1);
-        QCOMPARE(runsInFile(other), 0);
+        QCOMPARE(runsInFile(logbookPath).size(), 1);
+        QCOMPARE(runsInFile(other).size(), 0);
         QVERIFY(window->OpenLogbook(logbookPath));
         // Read on a worker thread.
         QTRY_COMPARE(page->Runs()->rowCount(), 1);

@@ -68,6 +68,7 @@ private slots:
     void noBandBelowThreeRuns();
     void validationFoldsProgressAndCancel_data();
     void validationFoldsProgressAndCancel();
+    void threadsChangeNothing();
 };
 
 void TestCalibration::airOfRun()
@@ -291,6 +292,27 @@ void TestCalibration::noBandBelowThreeRuns()
     QVERIFY(!prediction.quarterMileTimeBand && !prediction.quarterMileSpeedBand
             && !prediction.eighthMileTimeBand && !prediction.eighthMileSpeedBand);
     QCOMPARE(prediction.bandMessage, "With fewer than three runs no error band can be given.");
+}
+
+// The days run on several threads, and the validation's searches sharing
+// their runs of the model, give what one thread gives, bit for bit.
+void TestCalibration::threadsChangeNothing()
+{
+    const CarInputs typed = CarInputs::DefaultCar();
+    const QList<TimeSlip> slips = MadeUpRunsOnRandomDays(withFitted(typed, 385, 1.05), 2100);
+    CalibrationControl three;
+    three.jobs = 3;
+    const Calibration alone = Calibrate(typed, slips);
+    const Calibration shared = Calibrate(typed, slips, three);
+    QVERIFY(alone.fit.Fitted());
+    QCOMPARE(shared.fit.horsepower, alone.fit.horsepower);
+    QCOMPARE(shared.fit.spinTime, alone.fit.spinTime);
+    QCOMPARE(shared.leftOut.size(), alone.leftOut.size());
+    for (std::size_t i = 0; i < alone.leftOut.size(); ++i) {
+        QCOMPARE(shared.leftOut[i].horsepower, alone.leftOut[i].horsepower);
+        QCOMPARE(shared.leftOut[i].spinTime, alone.leftOut[i].spinTime);
+        QVERIFY(shared.leftOut[i].onDay == alone.leftOut[i].onDay);
+    }
 }
 
 void TestCalibration::validationFoldsProgressAndCancel_data()

@@ -177,6 +177,7 @@ private slots:
     void versionOneBroughtUpToDate();
     void carsAndRuns();
     void anImportIsOneChange();
+    void aLogbookCheckedLaterIsNotWrittenTill();
     void twoWindowsChangeOnlyWhatTheyLeft_data();
     void twoWindowsChangeOnlyWhatTheyLeft();
     void schemaChecks_data();
@@ -340,6 +341,24 @@ void TestLogbook::carsAndRuns()
     QCOMPARE(book.Runs(car.id).error, "No logbook is open.");
     QCOMPARE(book.Open(dir.filePath("cars.sqlite"), Logbook::OpenMode::Existing), QString());
     QCOMPARE(book.Runs(car.id).value, (QList<TimeSlip>{ undated, earlier, later }));
+}
+
+// Opened without reading the whole file through (the window's logbook, which
+// a worker checks): read, but never written until found whole.
+void TestLogbook::aLogbookCheckedLaterIsNotWrittenTill()
+{
+    const QString path = dir.filePath("later.sqlite");
+    const qint64 carId = makeLogbook(path, 2);
+    QVERIFY(carId > 0);
+    Logbook book;
+    QCOMPARE(book.Open(path, Logbook::OpenMode::Existing, Logbook::Check::Later), QString());
+    QVERIFY(book.Unchecked());
+    QCOMPARE(book.Runs(carId).value.size(), 2);
+    TimeSlip run = sampleRun(carId, 5);
+    QCOMPARE(book.AddSlip(run),
+             "The logbook " + path + " is still being checked for damage: the change was not saved.");
+    book.MarkChecked();
+    QCOMPARE(book.AddSlip(run), QString());
 }
 
 void TestLogbook::anImportIsOneChange()

@@ -144,9 +144,11 @@ void TestSlipTableModel::edits_data()
     QTest::newRow("the humidity cleared") << 5 << QVariant("") << "" << "";
     QTest::newRow("a date and time") << 0 << QVariant("2024-05-05T09:15") << "2024-05-05 09:15" << "";
     QTest::newRow("a note") << 14 << QVariant("new slicks, \"soft\"") << "new slicks, \"soft\"" << "";
-    QTest::newRow("a decimal comma") << 12 << QVariant("13,65") << "13.790"
-                                     << "\"13,65\" is not a number for the quarter-mile time: write it with \".\" as "
-                                        "the decimal point.";
+    // The user's locale (German here) or the point.
+    QTest::newRow("a decimal comma") << 12 << QVariant("13,65") << "13.650" << "";
+    QTest::newRow("digits grouped") << 13 << QVariant("1.020,5") << "101.55"
+                                    << "\"1.020,5\" is not a number for the quarter-mile speed: write it with \",\" or "
+                                       "\".\" as the decimal point.";
     QTest::newRow("the trap speed cleared, the 1/8 mile's kept") << 13 << QVariant("") << "" << "";
     QTest::newRow("a 330-foot time before the 60-foot")
         << 8 << QVariant("1.9") << "5.610" << "The 330-foot time (1.9 s) must be longer than the 60-foot time (1.953 s).";
