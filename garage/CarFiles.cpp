@@ -5,11 +5,13 @@
 #include "core/FileNames.h"
 #include "core/FileSave.h"
 #include "core/InputChecks.h"
+#include "core/RoadKeys.h"
 #include "core/VehicleFile.h"
 #include "garage/CarList.h"
 #include "garage/ComparisonModel.h"
 #include "garage/GarageSettings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -47,6 +49,19 @@ QString shown(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
+// The message naming the first line after the nine values that is not a
+// known road key with a good value; empty when every line is one. The car
+// opens all the same (its nine values are whole) and keeps the lines.
+QString roadKeysProblem(const VehicleFile::Words& words, const QString& path)
+{
+    const QString error = ReadRoadKeys(words.tail, words.tailFirstLine, QFileInfo(path).fileName()).error;
+    if (error.isEmpty())
+        return error;
+    return error + QLatin1Char(' ')
+           + QCoreApplication::translate("CarFiles", "The car opened with its nine values; the lines after them "
+                                                     "are kept as they stand and saved with the car.");
+}
+
 } // namespace
 
 CarFiles::CarFiles(CarList* cars, GarageSettings* settings, QObject* parent)
@@ -67,9 +82,10 @@ bool CarFiles::OpenFile(const QString& path)
 int CarFiles::OpenFiles(const QStringList& paths)
 {
     QStringList refusals;
+    QStringList badKeys;
     int opened = 0;
     for (const QString& path : paths) {
-        const QString refusal = openFile(path);
+        const QString refusal = openFile(path, badKeys);
         if (refusal.isEmpty())
             ++opened;
         else
@@ -82,12 +98,16 @@ int CarFiles::OpenFiles(const QStringList& paths)
     else if (!refusals.isEmpty())
         emit outcome(true, tr("%1 of %2 files could not be opened:").arg(refusals.size()).arg(paths.size())
                                + QLatin1Char('\n') + refusals.join(QLatin1Char('\n')));
+    // A car opened with a bad road key: the message names the line, which
+    // is kept as it stands.
+    else if (!badKeys.isEmpty())
+        emit outcome(true, badKeys.join(QLatin1Char('\n')));
     else if (opened > 0)
         emit outcomeCleared();
     return opened;
 }
 
-QString CarFiles::openFile(const QString& given)
+QString CarFiles::openFile(const QString& given, QStringList& badKeys)
 {
     // A name whose bytes are not UTF-8 opens by those bytes; the garage
     // cannot write to such a name, so the car is a new one without a file.
@@ -100,7 +120,8 @@ QString CarFiles::openFile(const QString& given)
         const VehicleFile::Words words = VehicleFile::LoadEncoded(encoded, named);
         if (!words.error.isEmpty())
             return words.error;
-        cars->AddCar(QFileInfo(named).completeBaseName(), VehicleFile::CarFromFileOrder(words.words));
+        cars->AddCar(QFileInfo(named).completeBaseName(), VehicleFile::CarFromFileOrder(words.words), QString(),
+                     words.tail);
         emit outcome(false, tr("%1 is open as a new car: its name is not valid UTF-8, so the garage "
                                "cannot save under it. Save the car under another name.")
                                 .arg(shown(named)));
@@ -123,7 +144,11 @@ QString CarFiles::openFile(const QString& given)
     const VehicleFile::Words words = VehicleFile::Load(path);
     if (!words.error.isEmpty())
         return words.error;
-    cars->AddCar(QFileInfo(path).completeBaseName(), VehicleFile::CarFromFileOrder(words.words), absolute);
+    cars->AddCar(QFileInfo(path).completeBaseName(), VehicleFile::CarFromFileOrder(words.words), absolute,
+                 words.tail);
+    const QString problem = roadKeysProblem(words, path);
+    if (!problem.isEmpty())
+        badKeys << problem;
     remember(absolute);
     emit note(tr("Opened %1").arg(shown(absolute)));
     return QString();
@@ -145,7 +170,13 @@ bool CarFiles::SaveCar(int row, const QString& path)
         case ChangedFileAnswer::Cancel: return false;
         }
     }
-    const QString error = VehicleFile::Save(path, VehicleFile::TextsInFileOrder(cars->At(row).Texts()));
+    // The nine values as the classic program writes them, then the road
+    // lines exactly as they were read.
+    const GarageCar& saved = cars->At(row);
+    const QStringList texts = VehicleFile::TextsInFileOrder(saved.Texts());
+    QString error = VehicleFile::SaveRefusal(texts);
+    if (error.isEmpty())
+        error = SaveBytes(path, VehicleFile::Encode(texts) + saved.values.roadLines.toUtf8());
     if (!error.isEmpty()) {
         emit outcome(true, error);
         return false;
@@ -237,9 +268,13 @@ bool CarFiles::reloadCar(int row)
         emit outcome(true, words.error);
         return false;
     }
-    cars->EditTexts(row, VehicleFile::CarFromFileOrder(words.words));
+    cars->EditTexts(row, VehicleFile::CarFromFileOrder(words.words), words.tail);
     cars->MarkSaved(row, path);
-    emit outcome(false, tr("%1 was read again from its file.").arg(cars->At(row).name));
+    const QString problem = roadKeysProblem(words, path);
+    if (!problem.isEmpty())
+        emit outcome(true, problem);
+    else
+        emit outcome(false, tr("%1 was read again from its file.").arg(cars->At(row).name));
     return true;
 }
 

@@ -91,8 +91,9 @@ signals:
     void recentFilesChanged();
 
 private:
-    // Opens one file; the refusal, empty when it opened.
-    QString openFile(const QString& path);
+    // Opens one file; the refusal, empty when it opened. A car opened with
+    // a bad road key adds the key's message to `badKeys`.
+    QString openFile(const QString& path, QStringList& badKeys);
     // Saves the cars in `rows` (asking for paths where needed); false when
     // any was not saved.
     bool saveCars(const QList<int>& rows);

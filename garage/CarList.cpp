@@ -33,9 +33,10 @@ enum CommandId { ValuesCommandId = 1, NameCommandId = 2 };
 
 } // namespace
 
-CarValues CarValues::FromTexts(const CarTexts& texts)
+CarValues CarValues::FromTexts(const CarTexts& texts, const QString& roadLines)
 {
     CarValues values;
+    values.roadLines = roadLines;
     values.typed = texts;
     values.typedFields = allFields;
     values.numbers = ConvertTexts(texts);
@@ -82,7 +83,7 @@ void CarValues::SetNumber(InputField field, double value)
 
 bool CarValues::SameAs(const CarValues& other) const
 {
-    if (typedFields != other.typedFields)
+    if (typedFields != other.typedFields || roadLines != other.roadLines)
         return false;
     for (InputField field : AllInputFields) {
         if (HasTypedText(field) && typed[field] != other.typed[field])
@@ -481,9 +482,9 @@ GarageCar CarList::newCar(const QString& name, const CarValues& values, const QS
     return car;
 }
 
-int CarList::AddCar(const QString& name, const CarTexts& texts, const QString& path)
+int CarList::AddCar(const QString& name, const CarTexts& texts, const QString& path, const QString& roadLines)
 {
-    GarageCar car = newCar(name, CarValues::FromTexts(texts), path);
+    GarageCar car = newCar(name, CarValues::FromTexts(texts, roadLines), path);
     const int id = car.id;
     undoStack->push(new AddCarCommand(this, std::move(car), Count(), true));
     return RowOf(id);
@@ -528,14 +529,15 @@ void CarList::EditNumber(int row, InputField field, double value, int session)
 
 void CarList::EditNumbers(int row, const CarInputs& numbers)
 {
-    const CarValues values = CarValues::FromNumbers(numbers);
+    CarValues values = CarValues::FromNumbers(numbers);
+    values.roadLines = At(row).values.roadLines;
     if (!values.SameAs(At(row).values))
         undoStack->push(new ValuesCommand(this, At(row), values, -1, 0));
 }
 
-void CarList::EditTexts(int row, const CarTexts& texts)
+void CarList::EditTexts(int row, const CarTexts& texts, const QString& roadLines)
 {
-    const CarValues values = CarValues::FromTexts(texts);
+    const CarValues values = CarValues::FromTexts(texts, roadLines);
     if (!values.SameAs(At(row).values))
         undoStack->push(new ValuesCommand(this, At(row), values, -1, 0));
 }

@@ -35,10 +35,14 @@ struct CarValues {
     CarInputs numbers;
     CarTexts typed;         // the typed texts of the fields in `typedFields`
     unsigned typedFields = 0; // one bit per field, by InputField
+    // The lines after the nine values (the road keys) exactly as the file
+    // held them, a bad key's line too, so that a save writes them back as
+    // read. They travel with the values, through every edit and its undo.
+    QString roadLines;
 
     // Both texts and numbers, read from a file or typed: each text is
     // converted once, as the program reads its boxes.
-    static CarValues FromTexts(const CarTexts& texts);
+    static CarValues FromTexts(const CarTexts& texts, const QString& roadLines = QString());
     static CarValues FromNumbers(const CarInputs& numbers);
 
     bool HasTypedText(InputField field) const { return (typedFields >> static_cast<int>(field)) & 1U; }
@@ -140,7 +144,8 @@ public:
     // NewSession().
     int NewSession() { return ++lastSession; }
     // Adds a car and makes it current; returns its row.
-    int AddCar(const QString& name, const CarTexts& texts, const QString& path = QString());
+    int AddCar(const QString& name, const CarTexts& texts, const QString& path = QString(),
+               const QString& roadLines = QString());
     // Closes the car. Its what-if variant goes with it, unless it differs
     // from the car: then it stays as a car of its own.
     void CloseCar(int row);
@@ -148,10 +153,10 @@ public:
     void EditText(int row, InputField field, const QString& text, int session = 0);
     // A value set from a number, as a slider sets it.
     void EditNumber(int row, InputField field, double value, int session = 0);
-    // Every value at once, from numbers.
+    // Every value at once, from numbers; the car keeps its road lines.
     void EditNumbers(int row, const CarInputs& numbers);
-    // Every value at once, typed (or read from a file).
-    void EditTexts(int row, const CarTexts& texts);
+    // Every value at once, typed (or read from a file, with its road lines).
+    void EditTexts(int row, const CarTexts& texts, const QString& roadLines);
     // Any value back to exactly what it is in `values` (texts and doubles).
     void RestoreValue(int row, InputField field, const CarValues& values, int session = 0);
     void Rename(int row, const QString& name, int session = 0);

@@ -177,6 +177,10 @@
         <source>%1 was read again from its file.</source>
         <translation>%1 wurde neu aus seiner Datei gelesen.</translation>
     </message>
+    <message>
+        <source>The car opened with its nine values; the lines after them are kept as they stand and saved with the car.</source>
+        <translation>Das Auto wurde mit seinen neun Werten geöffnet; die Zeilen danach bleiben, wie sie sind, und werden mit dem Auto gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>CarForm</name>

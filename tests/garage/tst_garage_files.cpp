@@ -102,6 +102,45 @@ private slots:
         QCOMPARE(cars->CurrentRow(), 2);
     }
 
+    // A car's road-key lines after its nine values come back on save byte
+    // for byte, a bad one too, through an edit and its undo; the nine
+    // values are written as the classic program writes them.
+    void roadKeyLinesAreSavedAsRead_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::addColumn<QString>("problem"); // in the message bar; empty for none
+        const QByteArray classic = "400\r\n0.31\r\n3300.00\r\n4.80\r\n12.50\r\n25.00\r\n5\r\n4\r\n2.50\r\n";
+        QTest::newRow("no keys") << classic << classic << QString();
+        const QByteArray keys = "engine=electric\r\ndrivetrain=awd\r\n\r\ngears = 1\r\n";
+        QTest::newRow("keys") << classic + keys << classic + keys << QString();
+        QTest::newRow("one line, LF keys")
+            << QByteArray("400 0.31 3300.00 4.80 12.50 25.00 5 4 2.50 ignored\ntires=slick\ntorque=350")
+            << classic + "tires=slick\ntorque=350" << QString();
+        QTest::newRow("bad key") << classic + "gears=6\r\nwheels=4\r\n" << classic + "gears=6\r\nwheels=4\r\n"
+                                 << QStringLiteral("keys.trv, line 11: ");
+    }
+    void roadKeyLinesAreSavedAsRead()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, saved);
+        QFETCH(QString, problem);
+        const QString path = dir->filePath(QStringLiteral("keys.trv"));
+        writeAll(path, file);
+        QVERIFY(files->OpenFile(path));
+        const int row = cars->CurrentRow();
+        QCOMPARE(cars->At(row).Inputs().horsepower, 400.0);
+        QCOMPARE(failed, !problem.isEmpty());
+        QVERIFY2(problem.isEmpty() || message.startsWith(problem), qPrintable(message));
+        cars->EditText(row, InputField::Horsepower, QStringLiteral("401"));
+        const QString copy = dir->filePath(QStringLiteral("copy.trv"));
+        QVERIFY(files->SaveCar(row, copy));
+        QCOMPARE(readAll(copy), QByteArray(saved).replace(0, 3, "401"));
+        cars->UndoStack()->undo();
+        QVERIFY(files->SaveCar(row, copy));
+        QCOMPARE(readAll(copy), saved);
+    }
+
     void aFileChangedElsewhereIsNotOverwritten_data()
     {
         QTest::addColumn<CarFiles::ChangedFileAnswer>("answer");
