@@ -13,6 +13,7 @@
 #include "core/CarInputs.h"
 #include "core/DayRun.h"
 #include "engine/Simulation.h"
+#include "garage/CarModel.h"
 #include "garage/Estimates.h"
 
 #include <QString>
@@ -49,6 +50,7 @@ struct EstimatePair {
 
 struct CarEvaluation {
     CarInputs inputs;
+    CarModel model = CarModel::Classic; // the law the car ran by
     // The first failing range test's message; the car is then not run.
     QString rangeMessage;
     SimulationOutcome outcome = SimulationOutcome::NotRun;
@@ -69,6 +71,12 @@ struct CarEvaluation {
     // for (a real car holds its top speed).
     std::size_t peakIndex = 0;
     bool peaksBeforeQuarterMile = false;
+    // The road model's gear changes, each where it starts, and the number
+    // of curve points from the start on which the tires' grip limits the
+    // launch (the curve's first point up to the curve's point there); none
+    // on the classic law.
+    std::vector<CurvePoint> shifts;
+    std::size_t tractionLimitedPoints = 0;
 
     bool PassesItsPeak() const { return peaksBeforeQuarterMile && peakIndex + 1 < curve.size(); }
 
@@ -94,3 +102,10 @@ CarEvaluation EvaluateCar(const CarInputs& inputs, const AirFigures& air = Figur
                           int curveSamples = DefaultCurveSamples);
 // The same without the curve, for callers that only need the numbers.
 CarEvaluation EvaluateNumbers(const CarInputs& inputs, const AirFigures& air = FiguresFor(AirConditions()));
+// The car by the chosen model. The classic law gives what the two above
+// give. On the road model the curve is the road run's trajectory on its
+// elapsed times (from the rollout), which holds the top speed, and the
+// estimates are the same rules of thumb.
+CarEvaluation EvaluateCar(const ModelCar& car, const AirFigures& air, CarModel model,
+                          int curveSamples = DefaultCurveSamples);
+CarEvaluation EvaluateNumbers(const ModelCar& car, const AirFigures& air, CarModel model);

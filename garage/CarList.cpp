@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "garage/CarList.h"
 
+#include "core/RoadKeys.h"
+
 #include "core/NumberText.h"
 #include "garage/PlainText.h"
 
@@ -100,6 +102,15 @@ FileStamp FileStamp::Of(const QString& path)
     if (!info.exists())
         return FileStamp();
     return { info.lastModified(), info.size() };
+}
+
+RoadKeys RoadKeysOf(const CarValues& values)
+{
+    if (values.roadLines.isEmpty())
+        return {};
+    // A bad line is set aside: the keys read before it still count, as the
+    // car's form shows the bad line's message.
+    return ReadRoadKeys(values.roadLines, 1, QString()).keys;
 }
 
 QColor CarColour(int carId)
@@ -441,9 +452,33 @@ void CarList::SetAir(const AirConditions& conditions)
         return;
     air = FiguresFor(conditions);
     for (GarageCar& car : cars)
-        car.evaluation = std::make_shared<const CarEvaluation>(EvaluateCar(car.values.numbers, air));
+        car.evaluation = evaluationOf(car.values);
     if (!cars.empty())
         emit dataChanged(index(0), index(Count() - 1), { EvaluationRole, Qt::ToolTipRole });
+    emit runsChanged();
+}
+
+void CarList::SetModel(CarModel chosen)
+{
+    if (model == chosen)
+        return;
+    model = chosen;
+    for (GarageCar& car : cars)
+        car.evaluation = evaluationOf(car.values);
+    if (!cars.empty())
+        emit dataChanged(index(0), index(Count() - 1), { EvaluationRole, Qt::ToolTipRole });
+    emit runsChanged();
+}
+
+ModelCar CarList::ModelCarAt(int row) const
+{
+    const CarValues& values = At(row).values;
+    return { values.numbers, RoadKeysOf(values) };
+}
+
+std::shared_ptr<const CarEvaluation> CarList::evaluationOf(const CarValues& values) const
+{
+    return std::make_shared<const CarEvaluation>(EvaluateCar({ values.numbers, RoadKeysOf(values) }, air, model));
 }
 
 int CarList::CurrentRow() const
@@ -477,7 +512,7 @@ GarageCar CarList::newCar(const QString& name, const CarValues& values, const QS
     if (!path.isEmpty())
         car.stamp = FileStamp::Of(path);
     car.values = values;
-    car.evaluation = std::make_shared<const CarEvaluation>(EvaluateCar(values.numbers, air));
+    car.evaluation = evaluationOf(values);
     car.state = car.savedState = NextState();
     return car;
 }
@@ -590,8 +625,8 @@ void CarList::insertCar(int row, GarageCar car)
 {
     row = std::clamp(row, 0, Count());
     // A car put back by an undo ran on the day it was taken out.
-    if (!(car.evaluation->air.conditions == air.conditions))
-        car.evaluation = std::make_shared<const CarEvaluation>(EvaluateCar(car.values.numbers, air));
+    if (!(car.evaluation->air.conditions == air.conditions) || car.evaluation->model != model)
+        car.evaluation = evaluationOf(car.values);
     beginInsertRows(QModelIndex(), row, row);
     cars.insert(cars.begin() + row, std::move(car));
     endInsertRows();
@@ -611,7 +646,7 @@ void CarList::setValues(int id, const CarValues& values, std::uint64_t state)
     const int row = RowOf(id);
     GarageCar& car = cars.at(static_cast<std::size_t>(row));
     car.values = values;
-    car.evaluation = std::make_shared<const CarEvaluation>(EvaluateCar(values.numbers, air));
+    car.evaluation = evaluationOf(values);
     car.state = state;
     carChanged(row, { TextsRole, InputsRole, EvaluationRole, UnsavedRole, Qt::DisplayRole, Qt::ToolTipRole });
 }

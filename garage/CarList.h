@@ -85,6 +85,11 @@ struct GarageCar {
     bool IsVariant() const { return variantOf != 0; }
 };
 
+// The road keys of a car's values, as the road model reads them: the kept
+// lines after the nine values, parsed. The one place the garage's pages get
+// a car's keys from.
+RoadKeys RoadKeysOf(const CarValues& values);
+
 // The colour a car's list entry, column and curves share, by the car's id.
 QColor CarColour(int carId);
 
@@ -128,6 +133,12 @@ public:
     // an edit of any car, so not undoable.
     const AirFigures& Air() const { return air; }
     void SetAir(const AirConditions& conditions);
+    // The model every car runs by (the classic law until set); a change
+    // runs every car again. Not an edit of any car, so not undoable.
+    CarModel Model() const { return model; }
+    void SetModel(CarModel model);
+    // The car in `row` as the pages run it: its numbers and its road keys.
+    ModelCar ModelCarAt(int row) const;
 
     QUndoStack* UndoStack() const { return undoStack; }
     // The car the user is working on: the current row of this selection.
@@ -170,6 +181,10 @@ public:
     // changes, and knows the file's stamp. Not an edit, so not undoable.
     void MarkSaved(int row, const QString& path);
 
+signals:
+    // The day's air or the model changed: every car ran again.
+    void runsChanged();
+
 private:
     friend class CarCommand;
     // The primitive changes the commands make; each tells the views.
@@ -184,9 +199,11 @@ private:
     GarageCar newCar(const QString& name, const CarValues& values, const QString& path);
     // "Base car (variant)": the name a variant keeps as a car of its own.
     QString keptName(const GarageCar& variant) const;
+    std::shared_ptr<const CarEvaluation> evaluationOf(const CarValues& values) const;
 
     std::vector<GarageCar> cars;
     AirFigures air = FiguresFor(AirConditions());
+    CarModel model = CarModel::Classic;
     QUndoStack* undoStack;
     QItemSelectionModel* selection;
     int nextId = 1;

@@ -49,6 +49,7 @@ ConditionsBox::ConditionsBox(GarageSettings* settings, QWidget* parent)
     , elevation(newBox(this, "trackElevation", tr("Track elevation")))
     , humidity(newBox(this, "airHumidity", tr("Relative humidity")))
     , standardDay(new QPushButton(tr("Standard day"), this))
+    , model(new QComboBox(this))
     , figures(new QLabel(this))
     , problem(new QLabel(this))
 {
@@ -57,6 +58,12 @@ ConditionsBox::ConditionsBox(GarageSettings* settings, QWidget* parent)
     pressureKind->setAccessibleName(tr("Pressure given as"));
     pressureKind->addItem(tr("station pressure"));
     pressureKind->addItem(tr("altimeter setting"));
+    model->setObjectName(QStringLiteral("carModel"));
+    model->setAccessibleName(tr("Model"));
+    model->setToolTip(tr("The law every page runs the cars by: the road model (a real car at a real strip) "
+                         "or the classic law (the classic program's numbers)"));
+    for (CarModel m : AllCarModels)
+        model->addItem(CarModelName(m), static_cast<int>(m));
     standardDay->setObjectName(QStringLiteral("standardDay"));
     standardDay->setToolTip(tr("25 °C (77 °F), dry air at 99 kPa (29.235 inHg): the day the classic "
                                "program's results are for (SAE J1349)"));
@@ -84,6 +91,7 @@ ConditionsBox::ConditionsBox(GarageSettings* settings, QWidget* parent)
     row->addWidget(humidityLabel);
     row->addWidget(humidity);
     row->addWidget(standardDay);
+    row->addWidget(model);
     row->addWidget(figures, 1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 2, 6, 2);
@@ -101,6 +109,14 @@ ConditionsBox::ConditionsBox(GarageSettings* settings, QWidget* parent)
     connect(standardDay, &QPushButton::clicked, this, &ConditionsBox::setStandardDay);
     connect(settings, &GarageSettings::conditionsChanged, this, &ConditionsBox::showSettings);
     connect(settings, &GarageSettings::unitsChanged, this, &ConditionsBox::refreshUnits);
+    connect(model, &QComboBox::activated, this, [this, settings](int index) {
+        settings->SetModel(static_cast<CarModel>(model->itemData(index).toInt()));
+    });
+    const auto showModel = [this](CarModel chosen) {
+        model->setCurrentIndex(model->findData(static_cast<int>(chosen)));
+    };
+    connect(settings, &GarageSettings::modelChanged, this, showModel);
+    showModel(settings->Model());
     refreshUnits();
 }
 

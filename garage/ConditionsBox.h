@@ -29,6 +29,8 @@ public:
     QDoubleSpinBox* HumidityBox() const { return humidity; }
     QComboBox* PressureKindBox() const { return pressureKind; }
     QPushButton* StandardDayButton() const { return standardDay; }
+    // "Road model" or "Classic law", for every page of the garage.
+    QComboBox* ModelBox() const { return model; }
     // "Density altitude 2,310 ft · air density 91.8 % of the standard day ·
     // correction factor 1.061 (SAE J1349), 1.079 (J607)".
     QString FiguresText() const;
@@ -48,6 +50,7 @@ private:
     QDoubleSpinBox* elevation;
     QDoubleSpinBox* humidity;
     QPushButton* standardDay;
+    QComboBox* model;
     QLabel* figures;
     QLabel* problem;
 };

@@ -23,6 +23,7 @@ const QString humidityKey = QStringLiteral("air/humidity");
 const QString altimeterKey = QStringLiteral("air/altimeter");
 const QString altimeterSettingKey = QStringLiteral("air/altimeterSetting");
 const QString elevationKey = QStringLiteral("air/elevation");
+const QString modelKey = QStringLiteral("model");
 
 // Why a settings file cannot be read or written; empty when it can (or does
 // not exist yet). QSettings reads the file as it is made, so a named pipe
@@ -78,6 +79,7 @@ void GarageSettings::open(const QString& path)
                                                QSettings::IniFormat);
     }
     units = UnitSystemFromKey(settings->value(unitsKey).toString());
+    model = CarModelOfWord(settings->value(modelKey).toString()).value_or(DefaultCarModel);
     readAir();
 }
 
@@ -124,6 +126,15 @@ void GarageSettings::SetConditions(const AirConditions& newConditions)
     settings->setValue(pressureKey, conditions.pressure);
     settings->setValue(humidityKey, conditions.humidity);
     emit conditionsChanged(conditions);
+}
+
+void GarageSettings::SetModel(CarModel chosen)
+{
+    if (model == chosen)
+        return;
+    model = chosen;
+    settings->setValue(modelKey, CarModelWord(model));
+    emit modelChanged(model);
 }
 
 GarageSettings::PressureEntry GarageSettings::PressureGiven() const

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "core/Air.h"
+#include "garage/CarModel.h"
 #include "garage/Units.h"
 
 #include <QByteArray>
@@ -61,6 +62,11 @@ public:
     PressureEntry PressureGiven() const;
     void SetPressureGiven(const PressureEntry& entry);
 
+    // The model every page runs the cars by: the road model for a new
+    // garage (no setting yet), what was chosen since.
+    CarModel Model() const { return model; }
+    void SetModel(CarModel model);
+
     QByteArray Geometry() const;
     void SetGeometry(const QByteArray& geometry);
     QByteArray WindowState() const;
@@ -88,6 +94,7 @@ public:
 signals:
     void unitsChanged(UnitSystem units);
     void conditionsChanged(const AirConditions& conditions);
+    void modelChanged(CarModel model);
 
 private:
     void open(const QString& path);
@@ -100,6 +107,7 @@ private:
     QString defaultLogbook;
     UnitSystem units = UnitSystem::Imperial;
     AirConditions conditions;
+    CarModel model = DefaultCarModel;
 };
 
 // The recent-files list after opening or saving `path`.

@@ -188,6 +188,8 @@ GarageWindow::GarageWindow(CarList* cars, GarageSettings* settings, CarFiles* fi
     connect(cars, &QAbstractItemModel::rowsRemoved, this, &GarageWindow::refreshActions);
     cars->SetAir(settings->Conditions());
     connect(settings, &GarageSettings::conditionsChanged, cars, &CarList::SetAir);
+    cars->SetModel(settings->Model());
+    connect(settings, &GarageSettings::modelChanged, cars, &CarList::SetModel);
     connect(settings, &GarageSettings::unitsChanged, this, [this](UnitSystem units) {
         (units == UnitSystem::Metric ? metricAction : imperialAction)->setChecked(true);
         if (isVisible())

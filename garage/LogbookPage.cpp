@@ -266,6 +266,7 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     connect(cars->Selection(), &QItemSelectionModel::currentRowChanged, this, [this] { followCurrentCar(); });
     connect(shownCars, &QAbstractItemModel::dataChanged, this, [this] { refresh(); });
     connect(settings, &GarageSettings::conditionsChanged, this, [this] { refreshPrediction(); });
+    connect(cars, &CarList::runsChanged, this, &LogbookPage::refreshSlips);
     Reload();
 }
 
@@ -350,6 +351,12 @@ CarInputs LogbookPage::currentInputs() const
 {
     const int row = cars->RowOf(carId);
     return row < 0 ? CarInputs() : cars->index(row).data(CarList::InputsRole).value<CarInputs>();
+}
+
+ModelCar LogbookPage::currentModelCar() const
+{
+    const int row = cars->RowOf(carId);
+    return row < 0 ? ModelCar() : cars->ModelCarAt(row);
 }
 
 QList<TimeSlip> LogbookPage::chosenRuns() const
@@ -482,7 +489,11 @@ void LogbookPage::dropTask()
 void LogbookPage::refreshSlips()
 {
     const bool fitted = modelBox->currentIndex() == 1 && calibration && calibration->fit.Fitted();
-    slipModel->Refresh(fitted ? calibration->fit.car : currentInputs(), locale());
+    // The fit is the classic law's; the car itself runs by the garage's model.
+    if (fitted)
+        slipModel->Refresh(calibration->fit.car, locale());
+    else
+        slipModel->Refresh(currentModelCar(), cars->Model(), locale());
     refreshSlipPoints();
 }
 
@@ -688,7 +699,7 @@ void LogbookPage::addRunWithDialog()
     // A new run starts as the model's slip on the day's air, dated now, for
     // the user to type the time slip over.
     const AirConditions air = settings->Conditions();
-    const DayResults day = RunCarOnDay(currentInputs(), air);
+    const DayResults day = RunModelCarOnDay(currentModelCar(), FiguresFor(air), cars->Model());
     TimeSlip run;
     const QDateTime now = QDateTime::currentDateTime();
     run.date = now.date();

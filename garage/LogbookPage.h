@@ -16,6 +16,7 @@
 // kept until its runs or its car change.
 #pragma once
 
+#include "garage/CarModel.h"
 #include "logbook/Calibration.h"
 #include "logbook/ReportCard.h"
 
@@ -115,6 +116,7 @@ private:
     // Cancels the calibration under way, if any, and forgets it.
     void dropTask();
     CarInputs currentInputs() const;
+    ModelCar currentModelCar() const;
     QList<TimeSlip> chosenRuns() const;
     void addRunWithDialog();
     void importWithDialog();

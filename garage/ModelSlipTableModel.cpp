@@ -18,8 +18,14 @@ ModelSlipTableModel::~ModelSlipTableModel() = default;
 
 void ModelSlipTableModel::Refresh(const CarInputs& newCar, const QLocale& newLocale)
 {
+    Refresh(ModelCar{ newCar, {} }, CarModel::Classic, newLocale);
+}
+
+void ModelSlipTableModel::Refresh(const ModelCar& newCar, CarModel newModel, const QLocale& newLocale)
+{
     beginResetModel();
     car = newCar;
+    model = newModel;
     locale = newLocale;
     rows = runs->rowCount();
     cachedRow = -1;
@@ -49,7 +55,7 @@ const SlipResidual& ModelSlipTableModel::residualOf(int row) const
     if (row != cachedRow) {
         const TimeSlip& run = runs->RunAt(row);
         const AirConditions air = AirOfRun(run);
-        *cached = ResidualOf(run, air, RunCarOnDay(car, air));
+        *cached = ResidualOf(run, air, RunModelCarOnDay(car, FiguresFor(air), model));
         cachedRow = row;
     }
     return *cached;
@@ -94,6 +100,8 @@ QVariant ModelSlipTableModel::headerData(int section, Qt::Orientation orientatio
     // The run as the logbook page, which shows the table, calls it; the
     // splits as the runs' table heads them.
     if (section == 0)
-        return QCoreApplication::translate("LogbookPage", "Run");
+        return model == CarModel::Classic
+                   ? QCoreApplication::translate("LogbookPage", "Run")
+                   : QCoreApplication::translate("LogbookPage", "Run (%1)").arg(CarModelName(model));
     return SlipFieldHeader(SlipFieldOf(SplitFigures[static_cast<std::size_t>(section - 1)]));
 }

@@ -10,6 +10,7 @@
 #pragma once
 
 #include "core/CarInputs.h"
+#include "garage/CarModel.h"
 
 #include <QAbstractTableModel>
 #include <QList>
@@ -32,6 +33,9 @@ public:
 
     // Shows the runs table's rows as they now are, beside this car's model.
     void Refresh(const CarInputs& car, const QLocale& locale);
+    // The same by the chosen model: the first column's header names it.
+    void Refresh(const ModelCar& car, CarModel model, const QLocale& locale);
+    CarModel Model() const { return model; }
 
     // The slip's times along the track as (elapsed time in s, distance in
     // ft): the 60-ft, 330-ft, 1/8-mile, 1000-ft and 1/4-mile times it gives.
@@ -46,7 +50,8 @@ private:
     const SlipResidual& residualOf(int row) const;
 
     const SlipTableModel* runs;
-    CarInputs car;
+    ModelCar car;
+    CarModel model = CarModel::Classic;
     QLocale locale;
     int rows = 0;
     // The last row worked out: a view asks for a row's cells one by one.

@@ -5,6 +5,7 @@
 #include "core/InputChecks.h"
 
 #include <cmath>
+#include <span>
 #include <limits>
 
 namespace {
@@ -24,15 +25,39 @@ std::array<double, 4> figuresOf(const CarRun& run)
 
 CarInputs ScaledCar(const CarInputs& car, SensitivityInput input, double factor)
 {
-    CarInputs scaled = car;
+    return ScaledCar(ModelCar{ car, {} }, input, factor).inputs;
+}
+
+ModelCar ScaledCar(const ModelCar& car, SensitivityInput input, double factor)
+{
+    ModelCar scaled = car;
+    CarInputs& inputs = scaled.inputs;
+    const int step = factor < 1 ? -1 : 1;
     switch (input) {
-    case SensitivityInput::Horsepower: scaled.horsepower *= factor; break;
-    case SensitivityInput::CarWeight: scaled.carWeight *= factor; break;
-    case SensitivityInput::DragCoefficient: scaled.dragCoefficient *= factor; break;
+    case SensitivityInput::Horsepower: inputs.horsepower *= factor; break;
+    case SensitivityInput::CarWeight: inputs.carWeight *= factor; break;
+    case SensitivityInput::DragCoefficient: inputs.dragCoefficient *= factor; break;
     case SensitivityInput::FrontalArea:
-        scaled.grillArea *= factor;
-        scaled.windshieldArea *= factor;
+        if (scaled.keys.frontalArea) {
+            *scaled.keys.frontalArea *= factor;
+        } else {
+            inputs.grillArea *= factor;
+            inputs.windshieldArea *= factor;
+        }
         break;
+    case SensitivityInput::Gears: {
+        const int gears = WithTypicalValues(RoadCarOf(car)).gears + step;
+        const RoadRange& range = RoadRanges()[static_cast<std::size_t>(RoadField::Gears)];
+        if (gears >= range.low && gears <= range.high)
+            scaled.keys.car.gears = gears;
+        break;
+    }
+    case SensitivityInput::Tires: {
+        const int tires = static_cast<int>(WithTypicalValues(RoadCarOf(car)).tires) + step;
+        if (tires >= 0 && tires < static_cast<int>(TireWords.size()))
+            scaled.keys.car.tires = static_cast<TireKind>(tires);
+        break;
+    }
     }
     return scaled;
 }
@@ -54,10 +79,15 @@ double FigureOf(const SimulationOutcome outcome, const SimulationResults& result
 
 SensitivityTable Sensitivity(const CarInputs& car, const AirFigures& air)
 {
+    return Sensitivity(ModelCar{ car, {} }, air, CarModel::Classic);
+}
+
+SensitivityTable Sensitivity(const ModelCar& car, const AirFigures& air, CarModel model)
+{
     SensitivityTable table;
-    table.problem = RangeMessage(car);
+    table.problem = ModelRangeMessage(car, model);
     if (table.problem.isEmpty()) {
-        const CarRun run = RunCarOnDay(car, air).run;
+        const CarRun run = RunModelCarOnDay(car, air, model).run;
         if (!run.Finished())
             table.problem = ElapsedTimeMessage(run.stopTime);
         table.base = figuresOf(run);
@@ -66,14 +96,17 @@ SensitivityTable Sensitivity(const CarInputs& car, const AirFigures& air)
         table.base.fill(noValue);
         return table;
     }
-    for (SensitivityInput input : AllSensitivityInputs) {
+    const std::span<const SensitivityInput> inputs = model == CarModel::Road
+                                                         ? std::span<const SensitivityInput>(AllRoadSensitivityInputs)
+                                                         : std::span<const SensitivityInput>(AllSensitivityInputs);
+    for (SensitivityInput input : inputs) {
         for (double factor : { 1 - SensitivityShare, 1 + SensitivityShare }) {
             SensitivityRow row;
             row.input = input;
             row.factor = factor;
-            const CarInputs scaled = ScaledCar(car, input, factor);
-            row.outsideRanges = !RangeMessage(scaled).isEmpty();
-            row.value = figuresOf(RunCarOnDay(scaled, air).run);
+            const ModelCar scaled = ScaledCar(car, input, factor);
+            row.outsideRanges = !ModelRangeMessage(scaled, model).isEmpty();
+            row.value = figuresOf(RunModelCarOnDay(scaled, air, model).run);
             for (int i = 0; i < 4; ++i)
                 row.change[i] = row.value[i] - table.base[i];
             table.rows.push_back(row);
@@ -85,19 +118,35 @@ SensitivityTable Sensitivity(const CarInputs& car, const AirFigures& air)
 TargetAnswer SolveTarget(const CarInputs& car, SolveFor what, SensitivityFigure figure, double target,
                          const AirFigures& air)
 {
+    return SolveTarget(ModelCar{ car, {} }, what, figure, target, air, CarModel::Classic);
+}
+
+TargetAnswer SolveTarget(const ModelCar& car, SolveFor what, SensitivityFigure figure, double target,
+                         const AirFigures& air, CarModel model)
+{
     TargetAnswer answer;
     const InputField field = what == SolveFor::Horsepower ? InputField::Horsepower
                                                           : InputField::CarWeight;
-    const RangeTest& range = RangeTestOf(field);
+    double rangeLow = 0;
+    double rangeHigh = 0;
+    if (model == CarModel::Classic) {
+        rangeLow = RangeTestOf(field).low;
+        rangeHigh = RangeTestOf(field).high;
+    } else {
+        const RoadRange& road = RoadRanges()[static_cast<std::size_t>(
+            what == SolveFor::Horsepower ? RoadField::Horsepower : RoadField::Weight)];
+        rangeLow = road.low;
+        rangeHigh = road.high;
+    }
     // Work on a grid of whole hundredths of a horsepower, or whole pounds.
     const double perUnit = what == SolveFor::Horsepower ? 100 : 1;
     auto carAt = [&](long long grid) {
-        CarInputs trial = car;
-        trial.SetValue(field, static_cast<double>(grid) / perUnit);
+        ModelCar trial = car;
+        trial.inputs.SetValue(field, static_cast<double>(grid) / perUnit);
         return trial;
     };
     auto figureAt = [&](long long grid) {
-        const CarRun run = RunCarOnDay(carAt(grid), air).run;
+        const CarRun run = RunModelCarOnDay(carAt(grid), air, model).run;
         return FigureOf(run.outcome, run.results, figure);
     };
     const bool speed = figure == SensitivityFigure::QuarterMileSpeed || figure == SensitivityFigure::TopSpeed;
@@ -106,10 +155,10 @@ TargetAnswer SolveTarget(const CarInputs& car, SolveFor what, SensitivityFigure 
         const double value = figureAt(grid);
         return speed ? value >= target : value <= target;
     };
-    const long long low = std::llround(range.low * perUnit);
-    const long long high = std::llround(range.high * perUnit);
+    const long long low = std::llround(rangeLow * perUnit);
+    const long long high = std::llround(rangeHigh * perUnit);
 
-    answer.problem = RangeMessage(carAt(low));
+    answer.problem = ModelRangeMessage(carAt(low), model);
     if (!answer.problem.isEmpty())
         return answer;
     if (!std::isfinite(target) || target <= 0)

@@ -2,12 +2,15 @@
 // Sensitivity: how four figures of a car move when one of its inputs is
 // 10 % lower or higher, and the reverse question: which horsepower (or
 // weight) gives a quarter mile of a given time. Every figure comes from a
-// run of the engine; nothing here is an approximation of the law.
+// run of the chosen model (garage/CarModel.h) in the day's air; nothing here
+// is an approximation of it. On the road model the gears (one fewer, one
+// more) and the tires (the kind before and after, street to slick) vary too.
 #pragma once
 
 #include "core/Air.h"
 #include "core/CarInputs.h"
 #include "engine/Simulation.h"
+#include "garage/CarModel.h"
 
 #include <QString>
 
@@ -15,11 +18,17 @@
 #include <vector>
 
 // The inputs the sensitivity table varies. The frontal area varies through
-// the grill and windshield areas together, which scales it by the same share.
-enum class SensitivityInput { Horsepower, CarWeight, DragCoefficient, FrontalArea };
+// the grill and windshield areas together, which scales it by the same share
+// (or through the road model's frontal area key where the car gives one).
+// The gears and the tires are the road model's: a step down and a step up.
+enum class SensitivityInput { Horsepower, CarWeight, DragCoefficient, FrontalArea, Gears, Tires };
 inline constexpr std::array<SensitivityInput, 4> AllSensitivityInputs = {
     SensitivityInput::Horsepower, SensitivityInput::CarWeight, SensitivityInput::DragCoefficient,
     SensitivityInput::FrontalArea,
+};
+inline constexpr std::array<SensitivityInput, 6> AllRoadSensitivityInputs = {
+    SensitivityInput::Horsepower, SensitivityInput::CarWeight, SensitivityInput::DragCoefficient,
+    SensitivityInput::FrontalArea, SensitivityInput::Gears, SensitivityInput::Tires,
 };
 
 // The figures it follows, in classic units (s, mph).
@@ -31,8 +40,11 @@ inline constexpr std::array<SensitivityFigure, 4> AllSensitivityFigures = {
 
 inline constexpr double SensitivityShare = 0.10;
 
-// The car with one input scaled by `factor`.
+// The car with one input scaled by `factor`; a step input (gears, tires)
+// goes one step down for a factor below 1 and one step up above it, and
+// stays where it is at the end of its range.
 CarInputs ScaledCar(const CarInputs& car, SensitivityInput input, double factor);
+ModelCar ScaledCar(const ModelCar& car, SensitivityInput input, double factor);
 // A figure of a finished run; NaN for a run that did not finish or a 0-60
 // mark never passed.
 double FigureOf(const SimulationOutcome outcome, const SimulationResults& results,
@@ -56,6 +68,7 @@ struct SensitivityTable {
 // row says so), since the question is about the physics. Every run is in
 // the day's air, as the comparison's.
 SensitivityTable Sensitivity(const CarInputs& car, const AirFigures& air = FiguresFor(AirConditions()));
+SensitivityTable Sensitivity(const ModelCar& car, const AirFigures& air, CarModel model);
 
 // The reverse question: which horsepower (or weight) gives a figure.
 enum class SolveFor { Horsepower, CarWeight };
@@ -79,7 +92,10 @@ struct TargetAnswer {
 // the figure to get better with the horsepower and worse with the weight.
 // A run that gives up, or a mark never passed, misses every target. Every
 // run is in the day's air; the horsepower found is the rated horsepower.
+// On the road model the ranges are the road model's.
 TargetAnswer SolveTarget(const CarInputs& car, SolveFor what, SensitivityFigure figure, double target,
                          const AirFigures& air = FiguresFor(AirConditions()));
+TargetAnswer SolveTarget(const ModelCar& car, SolveFor what, SensitivityFigure figure, double target,
+                         const AirFigures& air, CarModel model);
 // The same for the quarter-mile time.
 TargetAnswer SolveQuarterMile(const CarInputs& car, SolveFor what, double seconds);

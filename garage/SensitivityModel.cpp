@@ -12,8 +12,13 @@ SensitivityModel::SensitivityModel(QObject* parent)
 
 void SensitivityModel::SetCar(const CarInputs& car, const AirFigures& air)
 {
+    SetCar(ModelCar{ car, {} }, air, CarModel::Classic);
+}
+
+void SensitivityModel::SetCar(const ModelCar& car, const AirFigures& air, CarModel model)
+{
     beginResetModel();
-    table = Sensitivity(car, air);
+    table = Sensitivity(car, air, model);
     endResetModel();
 }
 
@@ -95,6 +100,8 @@ QVariant SensitivityModel::headerData(int section, Qt::Orientation orientation, 
     if (section < 0 || section >= rowCount())
         return QVariant();
     const SensitivityRow& row = table.rows[static_cast<std::size_t>(section)];
+    if (row.input == SensitivityInput::Gears || row.input == SensitivityInput::Tires)
+        return (row.factor < 1 ? tr("%1 one step down") : tr("%1 one step up")).arg(InputName(row.input));
     const QString share = row.factor < 1 ? tr("−10 %") : tr("+10 %");
     return tr("%1 %2").arg(InputName(row.input), share);
 }
@@ -115,6 +122,8 @@ QString SensitivityModel::InputName(SensitivityInput input)
     case SensitivityInput::CarWeight: return tr("Weight");
     case SensitivityInput::DragCoefficient: return tr("Drag coefficient");
     case SensitivityInput::FrontalArea: return tr("Frontal area");
+    case SensitivityInput::Gears: return tr("Gears");
+    case SensitivityInput::Tires: return tr("Tires");
     }
     return QString();
 }

@@ -23,6 +23,7 @@ public:
     explicit SensitivityModel(QObject* parent = nullptr);
 
     void SetCar(const CarInputs& car, const AirFigures& air = FiguresFor(AirConditions()));
+    void SetCar(const ModelCar& car, const AirFigures& air, CarModel model);
     void SetUnitSystem(UnitSystem units);
     void SetLocale(const QLocale& locale);
     const SensitivityTable& Table() const { return table; }

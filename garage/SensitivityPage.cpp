@@ -151,9 +151,9 @@ SensitivityPage::SensitivityPage(CarList* cars, GarageSettings* settings, QWidge
                 if (roles.isEmpty() || roles.contains(CarList::InputsRole) || roles.contains(CarList::IsVariantRole))
                     refreshTable();
             });
-    // The day's air changes every car's figures: the table follows, and an
-    // answer found for the old day no longer holds.
-    connect(settings, &GarageSettings::conditionsChanged, this, [this] {
+    // The day's air or the model changes every car's figures: the table
+    // follows, and an answer found for the old day no longer holds.
+    connect(cars, &CarList::runsChanged, this, [this] {
         clearAnswer();
         refreshTable();
     });
@@ -201,11 +201,12 @@ void SensitivityPage::Solve()
         return;
     const CarInputs& car = cars->At(row).Inputs();
     const UnitSystem units = settings->Units();
+    const ModelCar modelCar = cars->ModelCarAt(row);
     const SensitivityFigure figure = TargetFigure();
     const Quantity figureQuantity = SensitivityModel::QuantityOf(figure);
     const double goal = FromShown(target->value(), figureQuantity, units);
     solvedFor = solveWeight->isChecked() ? SolveFor::CarWeight : SolveFor::Horsepower;
-    const TargetAnswer result = SolveTarget(car, solvedFor, figure, goal, FiguresFor(settings->Conditions()));
+    const TargetAnswer result = SolveTarget(modelCar, solvedFor, figure, goal, cars->Air(), cars->Model());
 
     auto figureText = [&](double value) {
         const QString number = locale().toString(ToShown(value, figureQuantity, units), 'f', 2);
@@ -286,7 +287,7 @@ void SensitivityPage::refreshTable()
         problem->clear();
         return;
     }
-    model->SetCar(cars->At(row).Inputs(), FiguresFor(settings->Conditions()));
+    model->SetCar(cars->ModelCarAt(row), cars->Air(), cars->Model());
     problem->setText(model->Table().problem);
     problem->setVisible(!model->Table().problem.isEmpty());
     fitTable();
