@@ -4,6 +4,7 @@
 #include "core/DayRun.h"
 #include "core/InputChecks.h"
 
+#include <algorithm>
 #include <cmath>
 #include <span>
 #include <limits>
@@ -158,7 +159,14 @@ TargetAnswer SolveTarget(const ModelCar& car, SolveFor what, SensitivityFigure f
     const long long low = std::llround(rangeLow * perUnit);
     const long long high = std::llround(rangeHigh * perUnit);
 
-    answer.problem = ModelRangeMessage(carAt(low), model);
+    // The classic ranges are each value's own; the road model's typical
+    // values follow the power (the torque), so its other values are checked
+    // at the car's own value, within the range.
+    const double own = car.inputs.Value(field);
+    const long long checked = model == CarModel::Classic || !std::isfinite(own)
+                                  ? low
+                                  : std::clamp(std::llround(own * perUnit), low, high);
+    answer.problem = ModelRangeMessage(carAt(checked), model);
     if (!answer.problem.isEmpty())
         return answer;
     if (!std::isfinite(target) || target <= 0)

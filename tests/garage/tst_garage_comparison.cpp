@@ -280,12 +280,16 @@ private slots:
         {
             GarageSettings settings(ini);
             QCOMPARE(settings.Units(), UnitSystem::Imperial);
+            // A new garage runs on the road model.
+            QCOMPARE(settings.Model(), CarModel::Road);
+            settings.SetModel(CarModel::Classic);
             settings.SetUnits(UnitSystem::Metric);
             settings.SetLastFolder(QStringLiteral("/cars"));
             settings.AddRecentFile(QStringLiteral("/cars/a.trv"));
         }
         GarageSettings again(ini);
         QCOMPARE(again.Units(), UnitSystem::Metric);
+        QCOMPARE(again.Model(), CarModel::Classic);
         QCOMPARE(again.LastFolder(), QStringLiteral("/cars"));
         QCOMPARE(again.RecentFiles(), QStringList{ QStringLiteral("/cars/a.trv") });
     }
