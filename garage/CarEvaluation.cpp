@@ -183,12 +183,11 @@ void addRoadCurve(CarEvaluation& evaluation, const RoadRun& run)
     for (const RoadPoint& p : run.Trajectory())
         if (p.time > run.RolloutTime())
             curve.push_back({ p.time - run.RolloutTime(), p.speed * MphPerFootPerSecond, p.distance });
-    for (const MarkedPoint& m : marks)
-        curve.push_back(m.point);
     for (const RoadShift& shift : run.Shifts())
         if (shift.time > run.RolloutTime())
-            evaluation.shifts.push_back(roadPointAt(run, shift.time - run.RolloutTime()));
-    curve.insert(curve.end(), evaluation.shifts.begin(), evaluation.shifts.end());
+            mark(CurveMark::GearChange, shift.time - run.RolloutTime());
+    for (const MarkedPoint& m : marks)
+        curve.push_back(m.point);
     const double tractionEnd = run.TractionLimitedUntil() > 0 ? roadTimeAtSpeed(run, run.TractionLimitedUntil()) : -1;
     if (tractionEnd > 0)
         curve.push_back(roadPointAt(run, tractionEnd));

@@ -35,9 +35,10 @@ struct CurvePoint {
 
 // The marks of a curve: the speed marks, the quarter mile, the top speed,
 // and the time slip's splits before the quarter mile (60, 330, 660 and
-// 1000 ft), these in the order of the run's distance splits.
+// 1000 ft), these in the order of the run's distance splits; on the road
+// model also each gear change, where it starts.
 enum class CurveMark { Sixty, Eighty, Hundred, QuarterMile, TopSpeed, SixtyFoot, ThreeThirtyFoot, EighthMile,
-                       ThousandFoot };
+                       ThousandFoot, GearChange };
 struct MarkedPoint {
     CurveMark mark;
     CurvePoint point;
@@ -71,11 +72,9 @@ struct CarEvaluation {
     // for (a real car holds its top speed).
     std::size_t peakIndex = 0;
     bool peaksBeforeQuarterMile = false;
-    // The road model's gear changes, each where it starts, and the number
-    // of curve points from the start on which the tires' grip limits the
-    // launch (the curve's first point up to the curve's point there); none
-    // on the classic law.
-    std::vector<CurvePoint> shifts;
+    // The number of curve points from the start on which the tires' grip
+    // limits the road model's launch (up to the curve's point where it ends);
+    // none on the classic law.
     std::size_t tractionLimitedPoints = 0;
 
     bool PassesItsPeak() const { return peaksBeforeQuarterMile && peakIndex + 1 < curve.size(); }

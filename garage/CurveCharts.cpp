@@ -92,7 +92,7 @@ struct MarkInfo {
 };
 
 // One line per mark, in CurveMark order.
-constexpr std::array<MarkInfo, 9> markTable = { {
+constexpr std::array<MarkInfo, 10> markTable = { {
     { CurveMark::Sixty, QT_TRANSLATE_NOOP("CurveCharts", "60 mph"), CurveMark::Sixty,
       QScatterSeries::MarkerShapeCircle, 9 },
     { CurveMark::Eighty, QT_TRANSLATE_NOOP("CurveCharts", "80 mph"), CurveMark::Eighty,
@@ -111,6 +111,8 @@ constexpr std::array<MarkInfo, 9> markTable = { {
       QScatterSeries::MarkerShapePentagon, 7 },
     { CurveMark::ThousandFoot, QT_TRANSLATE_NOOP("CurveCharts", "1000 ft"), CurveMark::SixtyFoot,
       QScatterSeries::MarkerShapePentagon, 7 },
+    { CurveMark::GearChange, QT_TRANSLATE_NOOP("CurveCharts", "Gear change"), CurveMark::GearChange,
+      QScatterSeries::MarkerShapeRectangle, 5 },
 } };
 static_assert(InEnumOrder(markTable, &MarkInfo::mark));
 
@@ -130,6 +132,8 @@ constexpr auto allMarks = [] {
             series[n++] = m.mark;
     return series;
 }();
+
+static_assert(allMarks.size() == CurveCharts::MarkSeriesCount);
 
 // The series a mark is drawn in.
 std::size_t seriesOf(CurveMark mark)
@@ -370,6 +374,22 @@ QList<QPointF> CurveCharts::SpeedPoints(int row) const
     return points;
 }
 
+// The charts' titles and the key name the road model where the cars run on
+// it (every car runs on the same one); the classic law's look as before.
+void CurveCharts::showModel(CarModel model)
+{
+    const bool road = model == CarModel::Road;
+    if (road == onRoad)
+        return;
+    onRoad = road;
+    const QString titles[2] = { tr("Speed"), tr("Distance") };
+    for (std::size_t k = 0; k < 2; ++k) {
+        charts[k].name = road ? tr("%1 (%2)").arg(titles[k], CarModelName(model)) : titles[k];
+        fitValueTitle(charts[k]);
+    }
+    key->setText(road ? tr("%1   ▪ gear change   ▬ the tires' grip limits the launch").arg(KeyText()) : KeyText());
+}
+
 QImage CurveCharts::Picture(const QSize& size, qreal devicePixelRatio)
 {
     fillStaleRows();
@@ -387,7 +407,7 @@ QImage CurveCharts::Picture(const QSize& size, qreal devicePixelRatio)
     if (detailed) {
         painter.setPen(palette().color(QPalette::Text));
         painter.setFont(font());
-        painter.drawText(QRectF(0, height, size.width(), keyHeight), Qt::AlignCenter | Qt::TextWordWrap, KeyText());
+        painter.drawText(QRectF(0, height, size.width(), keyHeight), Qt::AlignCenter | Qt::TextWordWrap, key->text());
     }
     return image;
 }
@@ -526,14 +546,25 @@ CurveCharts::Curves CurveCharts::newCurves(int row)
         pen.setStyle(Qt::DashLine);
     QPen pastPen = pen;
     pastPen.setStyle(Qt::DotLine);
+    // The launch the tires' grip limits: a broad pale band under the line.
+    QColor pale = colour;
+    pale.setAlpha(90);
+    QPen launchPen(pale);
+    launchPen.setWidthF(detailed ? 7 : 3);
+    launchPen.setCapStyle(Qt::FlatCap);
     for (std::size_t k = 0; k < 2; ++k) {
         c.line[k] = new QLineSeries;
         c.past[k] = new QLineSeries;
+        c.launch[k] = new QLineSeries;
         c.line[k]->setPen(pen);
         c.past[k]->setPen(pastPen);
+        c.launch[k]->setPen(launchPen);
+        attach(charts[k], c.launch[k]);
         attach(charts[k], c.line[k]);
         attach(charts[k], c.past[k]);
         for (QLegendMarker* marker : charts[k].chart->legend()->markers(c.past[k]))
+            marker->setVisible(false);
+        for (QLegendMarker* marker : charts[k].chart->legend()->markers(c.launch[k]))
             marker->setVisible(false);
         for (QLegendMarker* marker : charts[k].chart->legend()->markers(c.line[k]))
             marker->setVisible(detailed);
@@ -573,7 +604,7 @@ void CurveCharts::removeRows(int first, int last)
     for (int row = last; row >= first; --row) {
         const Curves c = curves.takeAt(row);
         for (std::size_t k = 0; k < 2; ++k) {
-            for (QLineSeries* series : { c.line[k], c.past[k] }) {
+            for (QLineSeries* series : { c.line[k], c.past[k], c.launch[k] }) {
                 charts[k].chart->removeSeries(series);
                 delete series;
             }
@@ -652,6 +683,9 @@ void CurveCharts::fitDetailToCount()
                 pen.setWidthF(detailed ? 2 : 0);
                 series->setPen(pen);
             }
+            QPen launchPen = curves[row].launch[k]->pen();
+            launchPen.setWidthF(detailed ? 7 : 3);
+            curves[row].launch[k]->setPen(launchPen);
             for (QLegendMarker* marker : charts[k].chart->legend()->markers(curves[row].line[k]))
                 marker->setVisible(detailed);
         }
@@ -692,6 +726,8 @@ void CurveCharts::fillRow(int row)
     const std::size_t stride = detailed ? 1 : 4;
     std::array<QList<QPointF>, 2> line;
     std::array<QList<QPointF>, 2> past;
+    std::array<QList<QPointF>, 2> launch;
+    const std::size_t launchEnd = std::min(e.tractionLimitedPoints, end);
     c.lastTime = c.topSpeed = c.farthest = 0;
     for (std::size_t i = 0; i < end; ++i) {
         const CurvePoint& p = e.curve[i];
@@ -707,12 +743,16 @@ void CurveCharts::fillRow(int row)
                 line[k].append(point);
             if (i >= peak)
                 past[k].append(point);
+            if (i < launchEnd)
+                launch[k].append(point);
         }
     }
     for (std::size_t k = 0; k < 2; ++k) {
         c.line[k]->replace(line[k]);
         c.past[k]->replace(past[k].size() > 1 ? past[k] : QList<QPointF>());
+        c.launch[k]->replace(launch[k].size() > 1 ? launch[k] : QList<QPointF>());
     }
+    showModel(e.model);
     // The legend reads its labels as HTML.
     const QString name = PlainHtml(e.HasResults() ? nameOf(row) : tr("%1 (no run)").arg(nameOf(row)));
     if (c.line[0]->name() != name) {

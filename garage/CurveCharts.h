@@ -9,10 +9,13 @@
 // in a key under the charts, in their car's colour; the quarter mile is a dashed line on the distance chart.
 // Where the law passes its peak speed before the quarter mile, the rest of
 // the curve is dotted: the model's speed falls there, which a real car's
-// would not. The pointer shows the nearest point of any curve. The charts
+// would not. On the road model a small square marks each gear change, and a
+// broad pale band under the line the launch the tires' grip limits; the
+// titles name the model. The pointer shows the nearest point of any curve. The charts
 // follow the window's palette and the settings' units.
 #pragma once
 
+#include "garage/CarModel.h"
 #include "garage/Units.h"
 
 #include <QList>
@@ -54,6 +57,8 @@ public:
     // Beyond this many cars the curves are hairlines, without the marks and
     // a legend (see fitDetailToCount).
     static constexpr int ManyCars = 12;
+    // The series of marks in each chart (the time slip's splits share one).
+    static constexpr std::size_t MarkSeriesCount = 7;
 
     // `cars` is the car list or a proxy of it. With settings, the charts
     // follow their unit system; without, SetUnitSystem sets it.
@@ -116,13 +121,14 @@ private:
         int valueIntervals = 6; // the most the value axis was given
         QString name;           // the chart's title: what it plots
         // One series a mark, holding that mark of every car.
-        std::array<QScatterSeries*, 6> marks{};
+        std::array<QScatterSeries*, MarkSeriesCount> marks{};
     };
     // The curves of one row of the model, in each chart: up to the law's
     // peak, and past it.
     struct Curves {
         std::array<QLineSeries*, 2> line{};
         std::array<QLineSeries*, 2> past{};
+        std::array<QLineSeries*, 2> launch{}; // the traction-limited launch
         double lastTime = 0;    // the extent of what is drawn, classic units
         double topSpeed = 0;
         double farthest = 0;
@@ -139,6 +145,7 @@ private:
     void fillRow(int row);
     void fillStaleRows();
     void fitValueTitle(Chart& c);
+    void showModel(CarModel model);
     // The marks of every row (again), or of the rows given: a row whose
     // marks keep their number has them moved in place, others are added at
     // the end for rows at the end, and anything else fills them all again.
@@ -173,7 +180,8 @@ private:
     // axes' ranges; empty when they are to be drawn again.
     QSizeF slipPixels;
     QRectF slipRange;
-    std::array<QList<int>, 6> markRows;  // the row of each point of each mark series
+    std::array<QList<int>, MarkSeriesCount> markRows;  // the row of each point of each mark series
     QList<Curves> curves;               // by row of the model
     bool detailed = true; // smooth curves of every point, with a legend (few cars)
+    bool onRoad = false;  // the cars run on the road model
 };

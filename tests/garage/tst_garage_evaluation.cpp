@@ -120,6 +120,7 @@ private slots:
                 QVERIFY(onCurve(m.point.time, m.point.speed, m.point.distance));
                 ++splitMarks;
                 break;
+            case CurveMark::GearChange: QFAIL("the classic law marks no gear changes"); break;
             }
         }
         const int passed = (r.zeroToSixtyTime != 0) + (r.zeroToEightyTime != 0) + (r.zeroToHundredTime != 0);
