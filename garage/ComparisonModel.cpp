@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QFont>
+#include <QHash>
 
 #include <array>
 #include <cmath>
@@ -144,7 +145,11 @@ const GarageCar& ComparisonModel::CarAt(int column) const
 
 double ComparisonModel::ClassicValue(int row, int column) const
 {
-    const CarEvaluation& e = *CarAt(column).evaluation;
+    return ValueOf(*CarAt(column).evaluation, row);
+}
+
+double ComparisonModel::ValueOf(const CarEvaluation& e, int row) const
+{
     if (!e.HasResults())
         return noValue;
     const RowSource& source = infoOf(RowAt(row)).source;
@@ -159,6 +164,18 @@ double ComparisonModel::ClassicValue(int row, int column) const
     return e.zeroToHundredKmhTime != 0 ? e.zeroToHundredKmhTime : noValue;
 }
 
+QString ComparisonModel::TextOf(const CarEvaluation& e, int row) const
+{
+    if (!e.HasResults())
+        return tr("—");
+    if (neverPassed(e, row))
+        return QString::fromLatin1(ForgetItText).trimmed();
+    const double value = ToShown(ValueOf(e, row), QuantityOf(RowAt(row)), units);
+    if (!std::isfinite(value))
+        return tr("—");
+    return locale.toString(value, 'f', ShownDecimals(QuantityOf(RowAt(row)), units));
+}
+
 double ComparisonModel::ShownValue(int row, int column) const
 {
     return ToShown(ClassicValue(row, column), QuantityOf(RowAt(row)), units);
@@ -166,7 +183,11 @@ double ComparisonModel::ShownValue(int row, int column) const
 
 bool ComparisonModel::MarkNeverPassed(int row, int column) const
 {
-    const CarEvaluation& e = *CarAt(column).evaluation;
+    return neverPassed(*CarAt(column).evaluation, row);
+}
+
+bool ComparisonModel::neverPassed(const CarEvaluation& e, int row) const
+{
     if (!e.HasResults())
         return false;
     const RowSource& source = infoOf(RowAt(row)).source;
@@ -245,17 +266,7 @@ QVariant ComparisonModel::data(const QModelIndex& index, int role) const
     const int row = index.row();
     const int column = index.column();
     switch (role) {
-    case Qt::DisplayRole: {
-        const CarEvaluation& e = *CarAt(column).evaluation;
-        if (!e.HasResults())
-            return tr("—");
-        if (MarkNeverPassed(row, column))
-            return QString::fromLatin1(ForgetItText).trimmed();
-        const double value = ShownValue(row, column);
-        if (!std::isfinite(value))
-            return tr("—");
-        return locale.toString(value, 'f', ShownDecimals(QuantityOf(RowAt(row)), units));
-    }
+    case Qt::DisplayRole: return TextOf(*CarAt(column).evaluation, row);
     case ValueRole: return ShownValue(row, column);
     case IsBestRole: return IsBest(row, column);
     case Qt::FontRole:
@@ -401,6 +412,14 @@ QList<QStringList> ComparisonModel::CsvRows() const
     for (int c = 0; c < columnCount(); ++c)
         header << CarAt(c).name;
     table << header;
+    // On the road model a row says so for each car; the classic law's
+    // export stays as it always was.
+    if (cars->Model() == CarModel::Road) {
+        QStringList model{ tr("Model"), QString() };
+        for (int c = 0; c < columnCount(); ++c)
+            model << CarModelWord(CarAt(c).evaluation->model);
+        table << model;
+    }
     table << InputRows(QLocale::c());
     for (int r = 0; r < rowCount(); ++r) {
         QStringList line{ RowName(RowAt(r)), UnitSymbol(QuantityOf(RowAt(r)), units) };
@@ -432,4 +451,142 @@ void ComparisonModel::onCarsChanged(const QModelIndex& first, const QModelIndex&
         emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
     }
     emit headerDataChanged(Qt::Horizontal, first.row(), last.row());
+}
+
+BothModelsModel::BothModelsModel(ComparisonModel* comparison, QObject* parent)
+    : QAbstractTableModel(parent)
+    , comparison(comparison)
+    , shownColumns(comparison->columnCount())
+{
+    // Whatever changes the columns lays the table out again; the values
+    // follow one by one.
+    for (auto about : { &QAbstractItemModel::columnsAboutToBeInserted, &QAbstractItemModel::columnsAboutToBeRemoved,
+                        &QAbstractItemModel::rowsAboutToBeInserted, &QAbstractItemModel::rowsAboutToBeRemoved })
+        connect(comparison, about, this, [this] { beginResetModel(); });
+    for (auto done : { &QAbstractItemModel::columnsInserted, &QAbstractItemModel::columnsRemoved,
+                       &QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved })
+        connect(comparison, done, this, [this] {
+            shownColumns = columnCount();
+            endResetModel();
+        });
+    connect(comparison, &QAbstractItemModel::modelAboutToBeReset, this, &BothModelsModel::beginResetModel);
+    connect(comparison, &QAbstractItemModel::modelReset, this, [this] {
+        shownColumns = columnCount();
+        endResetModel();
+    });
+    connect(comparison, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& first, const QModelIndex& last, const QList<int>& roles) {
+                if (columnCount() != shownColumns)
+                    return reset();
+                if (!doubled())
+                    return emit dataChanged(index(first.row(), first.column()), index(last.row(), last.column()),
+                                            roles);
+                emit dataChanged(index(first.row(), 2 * first.column()), index(last.row(), 2 * last.column() + 1),
+                                 roles);
+            });
+    connect(comparison, &QAbstractItemModel::headerDataChanged, this, [this](Qt::Orientation orientation) {
+        if (columnCount() != shownColumns)
+            return reset();
+        const int count = orientation == Qt::Horizontal ? columnCount() : rowCount();
+        if (count > 0)
+            emit headerDataChanged(orientation, 0, count - 1);
+    });
+    connect(comparison->Cars(), &CarList::runsChanged, this, [this] {
+        if (columnCount() != shownColumns)
+            reset();
+    });
+}
+
+void BothModelsModel::reset()
+{
+    beginResetModel();
+    shownColumns = columnCount();
+    endResetModel();
+}
+
+void BothModelsModel::SetClassicBeside(bool on)
+{
+    if (beside == on)
+        return;
+    beginResetModel();
+    beside = on;
+    if (!beside)
+        held.clear();
+    shownColumns = columnCount();
+    endResetModel();
+}
+
+bool BothModelsModel::doubled() const
+{
+    return beside && comparison->Cars() && comparison->Cars()->Model() == CarModel::Road;
+}
+
+bool BothModelsModel::IsClassicColumn(int column) const
+{
+    return doubled() && column % 2 == 1;
+}
+
+int BothModelsModel::SourceColumn(int column) const
+{
+    return doubled() ? column / 2 : column;
+}
+
+int BothModelsModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : comparison->rowCount();
+}
+
+int BothModelsModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : comparison->columnCount() * (doubled() ? 2 : 1);
+}
+
+const CarEvaluation& BothModelsModel::classicOf(int sourceColumn) const
+{
+    const CarList* cars = comparison->Cars();
+    const GarageCar& car = cars->At(sourceColumn);
+    Held& h = held[car.id];
+    if (h.road != car.evaluation || !h.classic) {
+        h.road = car.evaluation;
+        h.classic = std::make_shared<const CarEvaluation>(
+            EvaluateNumbers(cars->ModelCarAt(sourceColumn), cars->Air(), CarModel::Classic));
+    }
+    return *h.classic;
+}
+
+QVariant BothModelsModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount())
+        return QVariant();
+    const int source = SourceColumn(index.column());
+    if (!IsClassicColumn(index.column()))
+        return comparison->index(index.row(), source).data(role);
+    const CarEvaluation& e = classicOf(source);
+    switch (role) {
+    case Qt::DisplayRole: return comparison->TextOf(e, index.row());
+    case ComparisonModel::ValueRole:
+        return ToShown(comparison->ValueOf(e, index.row()), ComparisonModel::QuantityOf(comparison->RowAt(index.row())),
+                       comparison->Units());
+    case ComparisonModel::IsBestRole: return false;
+    case Qt::ToolTipRole: return e.HasResults() ? QVariant() : QVariant(PlainToolTip(e.Problem()));
+    case Qt::TextAlignmentRole: return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    default: return QVariant();
+    }
+}
+
+QVariant BothModelsModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    // On the road model every car's header names the model it shows; the
+    // classic law's headers are as they always were.
+    const bool road = comparison->Cars() && comparison->Cars()->Model() == CarModel::Road;
+    if (orientation == Qt::Vertical || !road)
+        return comparison->headerData(section, orientation, role);
+    if (section < 0 || section >= columnCount())
+        return QVariant();
+    const int source = SourceColumn(section);
+    const QVariant name = comparison->headerData(source, orientation, role);
+    if (role != Qt::DisplayRole)
+        return name;
+    return tr("%1 (%2)").arg(name.toString(),
+                             CarModelName(IsClassicColumn(section) ? CarModel::Classic : CarModel::Road));
 }

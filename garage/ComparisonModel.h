@@ -16,6 +16,7 @@
 
 #include <QAbstractTableModel>
 #include <QColor>
+#include <QHash>
 #include <QList>
 #include <QLocale>
 #include <QPointer>
@@ -85,6 +86,9 @@ public:
     // has none (not run, or a mark never passed).
     double ClassicValue(int row, int column) const;
     double ShownValue(int row, int column) const;
+    // The same of any evaluation (classic units), and its text in the table.
+    double ValueOf(const CarEvaluation& evaluation, int row) const;
+    QString TextOf(const CarEvaluation& evaluation, int row) const;
     bool MarkNeverPassed(int row, int column) const;
     // Whether the value is the best of its row among all columns, or among
     // the columns given (for a view that shows only some cars).
@@ -105,7 +109,8 @@ public:
     // a unit and one text per car, in this locale.
     QList<QStringList> InputRows(const QLocale& locale) const;
     // The table as CSV rows: a header ("Figure", "Unit", the car names),
-    // the inputs, then one row per figure, with "." decimals and an empty
+    // on the road model a "Model" row ("road" for each car), the inputs,
+    // then one row per figure, with "." decimals and an empty
     // cell where a car has no value.
     QList<QStringList> CsvRows() const;
 
@@ -116,10 +121,50 @@ private:
     // for after a change; NaN when no two cars have a value.
     double bestOf(int row) const;
     void forgetBest() { best.clear(); }
+    bool neverPassed(const CarEvaluation& evaluation, int row) const;
 
     QPointer<CarList> cars;
     UnitSystem units = UnitSystem::Imperial;
     QList<ComparisonRow> rows;
     QLocale locale;
     mutable QList<double> best; // by row; empty when not known
+};
+
+// BothModelsModel: the comparison as the Compare page shows it. With the
+// classic law beside (off by default) and the cars on the road model, each
+// car's column is followed by a "Classic law" column: the same car run on
+// the classic law in the day's air, worked out when first shown and again
+// when the car changes. Otherwise it shows the comparison as it is.
+class BothModelsModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    explicit BothModelsModel(ComparisonModel* comparison, QObject* parent = nullptr);
+
+    void SetClassicBeside(bool beside);
+    bool ClassicBeside() const { return beside; }
+    // Whether a column shows the classic law beside a car, and the car's
+    // column in the comparison.
+    bool IsClassicColumn(int column) const;
+    int SourceColumn(int column) const;
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+private:
+    bool doubled() const;
+    const CarEvaluation& classicOf(int sourceColumn) const;
+    void reset();
+
+    ComparisonModel* comparison;
+    bool beside = false;
+    int shownColumns = 0;
+    struct Held {
+        std::shared_ptr<const CarEvaluation> road;
+        std::shared_ptr<const CarEvaluation> classic;
+    };
+    mutable QHash<int, Held> held; // by car id
 };

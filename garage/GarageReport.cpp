@@ -191,6 +191,12 @@ void Draw(QPainter& painter, const QRectF& page, const ReportContent& content, c
     y += smallMetrics.height() * 1.2;
     painter.drawText(QRectF(page.left(), y, page.width(), smallMetrics.height()), Qt::AlignLeft,
                      conditionsText(content.cars->Air(), content.units));
+    // The road model is named; a classic report reads as it always did.
+    if (content.cars->Model() == CarModel::Road) {
+        y += smallMetrics.height() * 1.2;
+        painter.drawText(QRectF(page.left(), y, page.width(), smallMetrics.height()), Qt::AlignLeft,
+                         Text::tr("Every figure is the road model's: a real car at a real strip."));
+    }
     y += smallMetrics.height() * 1.8;
     const qreal gap = smallMetrics.height();
     // What does not fit below `y` begins a new page.

@@ -116,7 +116,8 @@ GarageWindow::GarageWindow(CarList* cars, GarageSettings* settings, CarFiles* fi
     rowTitles->setSectionsClickable(true);
     rowTitles->setHighlightSections(true);
     table->setVerticalHeader(rowTitles);
-    table->setModel(comparison);
+    shownComparison = new BothModelsModel(comparison, this);
+    table->setModel(shownComparison);
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table->horizontalHeader()->setMinimumSectionSize(90);
@@ -386,6 +387,15 @@ void GarageWindow::createActions()
     connect(imperialAction, &QAction::triggered, this, [this] { settings->SetUnits(UnitSystem::Imperial); });
     connect(metricAction, &QAction::triggered, this, [this] { settings->SetUnits(UnitSystem::Metric); });
 
+    // The classic law's figures beside the road model's, a column per car.
+    classicBesideAction = new QAction(tr("&Classic Law Beside the Road Model"), this);
+    classicBesideAction->setObjectName(QStringLiteral("classicBeside"));
+    classicBesideAction->setCheckable(true);
+    classicBesideAction->setEnabled(cars->Model() == CarModel::Road);
+    connect(classicBesideAction, &QAction::toggled, shownComparison, &BothModelsModel::SetClassicBeside);
+    connect(cars, &CarList::runsChanged, classicBesideAction,
+            [this] { classicBesideAction->setEnabled(this->cars->Model() == CarModel::Road); });
+
     helpAction = new QAction(tr("Garage &Help"), this);
     helpAction->setShortcut(QKeySequence::HelpContents);
     connect(helpAction, &QAction::triggered, this, &GarageWindow::showHelp);
@@ -425,6 +435,7 @@ void GarageWindow::createMenus()
     QMenu* unitsMenu = view->addMenu(tr("&Units"));
     unitsMenu->addAction(imperialAction);
     unitsMenu->addAction(metricAction);
+    view->addAction(classicBesideAction);
 
     QMenu* helpMenu = menuBar()->addMenu(tr("&Help"));
     helpMenu->addAction(helpAction);

@@ -20,6 +20,7 @@
 class CarForm;
 class ConditionsBox;
 class CarList;
+class BothModelsModel;
 class ComparisonModel;
 class CurveCharts;
 class GarageHelp;
@@ -77,6 +78,9 @@ public:
     bool OpenLogbook(const QString& path);
     QTabWidget* Tabs() const { return tabs; }
     QTableView* ComparisonTable() const { return table; }
+    // The Compare table's model: the comparison, with the classic law beside
+    // the road model when chosen.
+    BothModelsModel* ShownComparison() const { return shownComparison; }
     ConditionsBox* Conditions() const { return conditions; }
 
 protected:
@@ -120,6 +124,7 @@ private:
     CarForm* form;
     QTabWidget* tabs;
     ComparisonModel* comparison;
+    BothModelsModel* shownComparison = nullptr; // what the Compare page's table shows
     QTableView* table;
     QSplitter* compareSplitter = nullptr;
     QSplitter* mainSplitter = nullptr;
@@ -141,6 +146,7 @@ private:
     QAction* exportCsvAction = nullptr;
     QAction* exportPdfAction = nullptr;
     QAction* exportPngAction = nullptr;
+    QAction* classicBesideAction = nullptr;
     QAction* printAction = nullptr;
     QAction* openLogbookAction = nullptr;
     QAction* quitAction = nullptr;

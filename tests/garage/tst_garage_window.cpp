@@ -23,6 +23,7 @@
 #include "garage/SensitivityPage.h"
 #include "garage/WhatIfPage.h"
 
+#include <QAction>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -674,6 +675,32 @@ private slots:
         box->StandardDayButton()->click();
         QCOMPARE(page->Model()->Table().base[int(SensitivityFigure::QuarterMileTime)], standardDay);
         QVERIFY(page->AnswerText().isEmpty());
+    }
+
+    void theClassicLawBesideTheRoadModel()
+    {
+        // Off by default; on the road model each car gets a classic column
+        // beside its own, which the classic law's run gives.
+        program->Settings().SetModel(CarModel::Road);
+        BothModelsModel* shown = window->ShownComparison();
+        ComparisonModel* comparison = window->Comparison();
+        QCOMPARE(shown->columnCount(), comparison->columnCount());
+        auto* beside = window->findChild<QAction*>(QStringLiteral("classicBeside"));
+        QVERIFY(beside && beside->isEnabled());
+        beside->trigger();
+        QCOMPARE(shown->columnCount(), 2 * comparison->columnCount());
+        const int quarterMile = comparison->RowOf(ComparisonRow::QuarterMileTime);
+        QCOMPARE(shown->index(quarterMile, 0).data(ComparisonModel::ValueRole).toDouble(),
+                 comparison->ShownValue(quarterMile, 0));
+        QCOMPARE(shown->index(quarterMile, 1).data(ComparisonModel::ValueRole).toDouble(),
+                 RunCar(CarInputs::DefaultCar()).results.quarterMileTime);
+        QVERIFY(shown->headerData(1, Qt::Horizontal).toString().endsWith(CarModelName(CarModel::Classic) + u')'));
+        // A car added gets its pair; the classic law shows each car once.
+        window->NewCar();
+        QCOMPARE(shown->columnCount(), 4);
+        program->Settings().SetModel(CarModel::Classic);
+        QCOMPARE(shown->columnCount(), 2);
+        QVERIFY(!beside->isEnabled());
     }
 
     void everyCarRunsInTheDaysAir()
