@@ -37,6 +37,13 @@
     </message>
 </context>
 <context>
+    <name>BothModelsModel</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>Calibration</name>
     <message>
         <source>There are no runs to fit the car to.</source>
@@ -396,6 +403,17 @@
     </message>
 </context>
 <context>
+    <name>CarModel</name>
+    <message>
+        <source>Road model</source>
+        <translation>Straßenmodell</translation>
+    </message>
+    <message>
+        <source>Classic law</source>
+        <translation>Klassisches Gesetz</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
@@ -618,6 +636,10 @@ Option.
         <source>Unit</source>
         <translation>Einheit</translation>
     </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
 </context>
 <context>
     <name>ConditionsBox</name>
@@ -680,6 +702,14 @@ Option.
     <message>
         <source> · station pressure %1 %2</source>
         <translation> · Stationsdruck %1 %2</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>The law every page runs the cars by: the road model (a real car at a real strip) or the classic law (the classic program&apos;s numbers)</source>
+        <translation>Das Gesetz, nach dem jede Seite die Autos rechnet: das Straßenmodell (ein echtes Auto auf einer echten Strecke) oder das klassische Gesetz (die Werte des klassischen Programms)</translation>
     </message>
 </context>
 <context>
@@ -798,6 +828,18 @@ Option.
     <message>
         <source>Past the law&apos;s top speed: the model&apos;s speed falls here, where a real car would hold its top speed.</source>
         <translation>Nach dem Höchsttempo des Modells: Hier fällt das Tempo im Modell, wo ein echtes Auto sein Höchsttempo halten würde.</translation>
+    </message>
+    <message>
+        <source>Gear change</source>
+        <translation>Gangwechsel</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1   ▪ gear change   ▬ the tires&apos; grip limits the launch</source>
+        <translation>%1   ▪ Gangwechsel   ▬ die Haftung der Reifen begrenzt den Start</translation>
     </message>
 </context>
 <context>
@@ -1014,6 +1056,10 @@ Option.
     <message>
         <source>Results</source>
         <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Every figure is the road model&apos;s: a real car at a real strip.</source>
+        <translation>Jeder Wert ist der des Straßenmodells: ein echtes Auto auf einer echten Strecke.</translation>
     </message>
 </context>
 <context>
@@ -1316,6 +1362,10 @@ Option.
     <message>
         <source>&amp;Reload</source>
         <translation>&amp;Neu laden</translation>
+    </message>
+    <message>
+        <source>&amp;Classic Law Beside the Road Model</source>
+        <translation>&amp;Klassisches Gesetz neben dem Straßenmodell</translation>
     </message>
 </context>
 <context>
@@ -1750,6 +1800,10 @@ Option.
         <source>Fitting the car to the runs (%1)…</source>
         <translation>Das Auto wird an die Läufe angepasst (%1)…</translation>
     </message>
+    <message>
+        <source>Run (%1)</source>
+        <translation>Lauf (%1)</translation>
+    </message>
 </context>
 <context>
     <name>MessageBar</name>
@@ -2090,6 +2144,22 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>0-60 mph time</source>
         <translation>Zeit 0-60 mph</translation>
+    </message>
+    <message>
+        <source>%1 one step down</source>
+        <translation>%1 eine Stufe weniger</translation>
+    </message>
+    <message>
+        <source>%1 one step up</source>
+        <translation>%1 eine Stufe mehr</translation>
+    </message>
+    <message>
+        <source>Gears</source>
+        <translation>Gänge</translation>
+    </message>
+    <message>
+        <source>Tires</source>
+        <translation>Reifen</translation>
     </message>
 </context>
 <context>
