@@ -27,6 +27,7 @@
 #include <QDoubleSpinBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QSlider>
 #include <QStyleFactory>
 #include <QTabWidget>
@@ -74,8 +75,11 @@ int main(int argc, char** argv)
     }
 
     // Settings of their own, so the pictures never touch the user's.
+    // The pictures of the classic law, as they always were.
     QTemporaryDir settingsDir;
-    GarageProgram program(settingsDir.filePath(QStringLiteral("garage.ini")));
+    const QString ini = settingsDir.filePath(QStringLiteral("garage.ini"));
+    QSettings(ini, QSettings::IniFormat).setValue(QStringLiteral("model"), CarModelWord(CarModel::Classic));
+    GarageProgram program(ini);
     openSampleCars(program);
     GarageWindow& window = program.Window();
 
