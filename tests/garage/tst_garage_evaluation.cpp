@@ -8,12 +8,14 @@
 #include "core/NumberText.h"
 #include "core/VehicleFile.h"
 #include "core/AreaSums.h"
+#include "core/RoadRun.h"
 #include "garage/CarEvaluation.h"
 #include "garage/Estimates.h"
 #include "garage/Units.h"
 
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -145,6 +147,36 @@ private slots:
         QCOMPARE(e.curve[1].time, car.spinTime);
         QCOMPARE(e.curve[1].distance, 0.0);
         QVERIFY(e.curve[2].distance > 0);
+    }
+
+    void roadModelCurvesHoldTheirMarks_data() { addCars(); }
+    void roadModelCurvesHoldTheirMarks()
+    {
+        // The road model's results as the model gives them; its curve runs
+        // forward from the rollout through every mark, a gear change marked
+        // at each shift, the launch the grip limits where it does.
+        QFETCH(CarInputs, car);
+        const ModelCar modelCar{ car, {} };
+        const AirFigures air = FiguresFor(AirConditions{ 95, 28.5, 60 });
+        const CarEvaluation e = EvaluateCar(modelCar, air, CarModel::Road);
+        const RoadRun run = RunRoadModel(RoadCarOf(modelCar), RoadDayOf(air));
+        QVERIFY(e.HasResults());
+        QCOMPARE(e.model, CarModel::Road);
+        QCOMPARE(e.results, run.Results());
+        QCOMPARE(EvaluateNumbers(modelCar, air, CarModel::Road).results, e.results);
+        QCOMPARE(e.curve.front().time, 0.0);
+        for (std::size_t i = 1; i < e.curve.size(); ++i)
+            QVERIFY(e.curve[i].time > e.curve[i - 1].time);
+        const auto shifts = std::count_if(run.Shifts().begin(), run.Shifts().end(),
+                                          [&](const RoadShift& s) { return s.time > run.RolloutTime(); });
+        QCOMPARE(std::count_if(e.marks.begin(), e.marks.end(),
+                               [](const MarkedPoint& m) { return m.mark == CurveMark::GearChange; }),
+                 shifts);
+        for (const MarkedPoint& m : e.marks)
+            QVERIFY(std::find(e.curve.begin(), e.curve.end(), m.point) != e.curve.end());
+        // (A launch the grip limits only within the rollout has no band.)
+        QCOMPARE(e.tractionLimitedPoints > 1, run.TractionLimitedUntil() > e.curve.front().speed * FeetPerSecondPerMph);
+        QVERIFY(e.tractionLimitedPoints <= e.curve.size());
     }
 
     void fewerSamplesKeepTheMarks()
