@@ -6,6 +6,7 @@
 #include "logbook/SlipsCsv.h"
 #include "core/Air.h"
 #include "FileSupport.h"
+#include "SampleRuns.h"
 
 #include <QElapsedTimer>
 #include <QLocale>
@@ -219,28 +220,19 @@ void TestSlipsCsv::roundTrip()
 
 void TestSlipsCsv::racersHeaders()
 {
-    // A racer's sheet: its headers in any case and spacing, the density
-    // altitude and lane known and left out, an unknown column told.
-    const SlipsRead read = ReadSlipsCsv("Date,Temp,BARO, r/t ,60 ft,330,1/8,1/8 MPH,1000,1/4 ET,1/4 mph,DA,Lane,"
-                                        "Notes,Wind\n"
-                                        "2026-05-04,71,29.41,0.512,1.953,5.6,8.87,80.1,11.6,13.8,101.5,1200,L,ok,"
-                                        "calm\n");
+    // A racer's sheet of the full run (without its elevation and
+    // humidity): its headers in any case and spacing, the density altitude
+    // and lane known and left out, an unknown column told.
+    const SlipsRead read = ReadSlipsCsv("Date,Track,Temp,BARO, r/t ,60 ft,330,1/8,1/8 MPH,1000,1/4 ET,1/4 mph,DA,"
+                                        "Lane,Notes,Wind\n"
+                                        "2024-05-04 14:30,Ennis,71.5,29.41,0.512,1.953,5.61,8.87,80.12,11.62,13.79,"
+                                        "101.55,1200,L,first pass,calm\n");
     QCOMPARE(read.error, QString());
     QCOMPARE(read.refusals, QStringList());
     QCOMPARE(read.unknownColumns, QStringList{ "Wind" });
-    TimeSlip expected;
-    expected.date = QDate(2026, 5, 4);
-    expected.temperature = 71.0;
-    expected.pressure = 29.41;
-    expected.reactionTime = 0.512;
-    expected.sixtyFootTime = 1.953;
-    expected.threeThirtyFootTime = 5.6;
-    expected.eighthMileTime = 8.87;
-    expected.eighthMileSpeed = 80.1;
-    expected.thousandFootTime = 11.6;
-    expected.quarterMileTime = 13.8;
-    expected.quarterMileSpeed = 101.5;
-    expected.note = "ok";
+    TimeSlip expected = FullRun();
+    expected.elevation.reset();
+    expected.humidity.reset();
     QCOMPARE(read.runs, QList<TimeSlip>{ expected });
 }
 
