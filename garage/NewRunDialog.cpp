@@ -37,6 +37,7 @@ NewRunDialog::NewRunDialog(const TimeSlip& start, QWidget* parent)
         } else {
             box->setText(field == SlipField::Track ? start.track : start.note);
         }
+        shown.insert(field, box->text());
         form->addRow(SlipFieldHeader(field) + QLatin1Char(':'), box);
         boxes.insert(field, box);
     }
@@ -46,9 +47,12 @@ NewRunDialog::NewRunDialog(const TimeSlip& start, QWidget* parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &NewRunDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &NewRunDialog::reject);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(tr("Type the figures of the time slip; a run needs its time and speed at the "
-                                    "quarter mile or at the eighth mile."),
-                                 this));
+    auto* intro = new QLabel(tr("Type the figures of the time slip; a run needs its time and speed at the "
+                                "quarter mile or at the eighth mile."),
+                             this);
+    intro->setWordWrap(true);
+    setMinimumWidth(intro->fontMetrics().averageCharWidth() * 64);
+    layout->addWidget(intro);
     layout->addLayout(form);
     layout->addWidget(messageLabel);
     layout->addWidget(buttons);
@@ -62,10 +66,17 @@ QString NewRunDialog::Read(TimeSlip& run) const
     run.time = QTime(when.time().hour(), when.time().minute());
     run.track = boxes.value(SlipField::Track)->text().trimmed();
     run.note = boxes.value(SlipField::Note)->text();
-    for (const SlipField field : AllSlipFields)
-        if (IsNumberField(field))
-            if (const QString problem = SetTypedNumber(run, field, boxes.value(field)->text()); !problem.isEmpty())
-                return problem;
+    for (const SlipField field : AllSlipFields) {
+        if (!IsNumberField(field))
+            continue;
+        // A value left as shown keeps the very value it was given (the
+        // Conditions row's pressure has more decimals than it shows).
+        const QString text = boxes.value(field)->text();
+        if (text == shown.value(field))
+            continue;
+        if (const QString problem = SetTypedNumber(run, field, text); !problem.isEmpty())
+            return problem;
+    }
     return SlipProblem(run);
 }
 

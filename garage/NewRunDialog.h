@@ -37,5 +37,6 @@ private:
     TimeSlip start;
     QDateTimeEdit* dateBox;
     QMap<SlipField, QLineEdit*> boxes;
+    QMap<SlipField, QString> shown; // the text each box started with
     QLabel* messageLabel;
 };

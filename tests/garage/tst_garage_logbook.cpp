@@ -533,6 +533,8 @@ private slots:
                 dialog.Box(*SlipFieldFromKey(typed[i]))->setText(typed[i + 1]);
             TimeSlip run;
             QCOMPARE(dialog.Read(run), problem);
+            // The day's pressure, shown with two decimals, is kept whole.
+            QCOMPARE(run.pressure, page->NewRunStart().pressure);
             dialog.accept();
             QCOMPARE(dialog.result(), problem.isEmpty() ? int(QDialog::Accepted) : int(QDialog::Rejected));
             QCOMPARE(dialog.MessageLabel()->text().isEmpty(), problem.isEmpty());
