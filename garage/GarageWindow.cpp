@@ -173,7 +173,7 @@ GarageWindow::GarageWindow(CarList* cars, GarageSettings* settings, CarFiles* fi
     SetTabChain({ carList, form->NameBox() });
     SetTabChain({ form->LastControl(), conditions->TemperatureBox(), conditions->PressureKindBox(),
                   conditions->PressureBox(), conditions->ElevationBox(), conditions->HumidityBox(),
-                  conditions->StandardDayButton(), tabs });
+                  conditions->StandardDayButton(), conditions->ModelBox(), tabs });
 
     createActions();
     createMenus();

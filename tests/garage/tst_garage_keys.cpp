@@ -84,7 +84,7 @@ private slots:
                                 "useGrillArea",    "windshieldWidthInches", "windshieldHeightInches",
                                 "useWindshieldArea" };
         // Then the day's air, above the pages.
-        const QStringList conditions{ "airTemperature", "pressureKind", "airPressure", "airHumidity", "standardDay" };
+        const QStringList conditions{ "airTemperature", "pressureKind", "airPressure", "airHumidity", "standardDay", "carModel" };
         QCOMPARE(tabStops(window->CarListView()), form + conditions + QStringList{ "qt_tabwidget_tabbar" } + page);
     }
 
