@@ -93,6 +93,18 @@ void addEstimates(CarEvaluation& evaluation)
     }
 }
 
+// The run's outcome and figures; whether it finished.
+bool takeRun(CarEvaluation& evaluation, const DayResults& day)
+{
+    evaluation.outcome = day.run.outcome;
+    evaluation.stopTime = day.run.stopTime;
+    evaluation.results = day.run.results;
+    if (evaluation.outcome != SimulationOutcome::Finished)
+        return false;
+    evaluation.splits = day.splits;
+    return true;
+}
+
 CarEvaluation evaluate(const CarInputs& inputs, const AirFigures& air, int curveSamples, bool withCurve)
 {
     CarEvaluation evaluation;
@@ -107,12 +119,8 @@ CarEvaluation evaluate(const CarInputs& inputs, const AirFigures& air, int curve
     SimulationRecord record = RecordOnDay(inputs, air);
     record.RunSimulation({});
     const DayResults day = DayResultsOf(record, air);
-    evaluation.outcome = day.run.outcome;
-    evaluation.stopTime = day.run.stopTime;
-    evaluation.results = day.run.results;
-    if (evaluation.outcome != SimulationOutcome::Finished)
+    if (!takeRun(evaluation, day))
         return evaluation;
-    evaluation.splits = day.splits;
     const std::int64_t hundredKmhStep = record.FirstStepAboveSpeed(HundredKmhInMph * FeetPerSecondPerMph);
     if (hundredKmhStep >= 0)
         evaluation.zeroToHundredKmhTime = day.timeline.ElapsedAt(record.StepTime(hundredKmhStep));
@@ -226,14 +234,8 @@ CarEvaluation evaluateRoad(const ModelCar& car, const AirFigures& air, bool with
                                      ? HorsepowerOnDay(car.inputs.horsepower, air)
                                      : day.horsepower;
     addEstimates(evaluation);
-    if (!evaluation.rangeMessage.isEmpty())
+    if (!evaluation.rangeMessage.isEmpty() || !takeRun(evaluation, day))
         return evaluation;
-    evaluation.outcome = day.run.outcome;
-    evaluation.stopTime = day.run.stopTime;
-    evaluation.results = day.run.results;
-    if (evaluation.outcome != SimulationOutcome::Finished)
-        return evaluation;
-    evaluation.splits = day.splits;
     const double hundredKmh = roadTimeAtSpeed(run, HundredKmhInMph * FeetPerSecondPerMph);
     if (hundredKmh > 0)
         evaluation.zeroToHundredKmhTime = hundredKmh;
