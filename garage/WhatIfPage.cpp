@@ -2,6 +2,7 @@
 #include "garage/WhatIfPage.h"
 
 #include "core/InputChecks.h"
+#include "core/RoadKeys.h"
 #include "garage/CarList.h"
 #include "garage/CarProxies.h"
 #include "garage/ComparisonModel.h"
@@ -23,7 +24,9 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSplitter>
+#include <QSpinBox>
 #include <QTableView>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -122,6 +125,35 @@ WhatIfPage::WhatIfPage(CarList* cars, ComparisonModel* comparison, GarageSetting
         connect(spin, &QDoubleSpinBox::valueChanged, this, [this, field] { onSpinBoxChanged(field); });
         ++row;
     }
+    // The road model's tires (a step through the kinds) and gears, shown
+    // while the cars run on it.
+    tiresBox = new QComboBox(controls);
+    tiresBox->setObjectName(QStringLiteral("tiresChoice"));
+    tiresBox->setAccessibleName(tr("Tires"));
+    for (const char* kind : { QT_TR_NOOP("street"), QT_TR_NOOP("summer"), QT_TR_NOOP("track"),
+                              QT_TR_NOOP("drag radial"), QT_TR_NOOP("slick") })
+        tiresBox->addItem(tr(kind));
+    gearsBox = new QSpinBox(controls);
+    gearsBox->setObjectName(QStringLiteral("gearsSpin"));
+    gearsBox->setAccessibleName(tr("Gears"));
+    gearsBox->setKeyboardTracking(false);
+    const RoadRange& gearsRange = RoadRanges()[static_cast<std::size_t>(RoadField::Gears)];
+    gearsBox->setRange(static_cast<int>(gearsRange.low), static_cast<int>(gearsRange.high));
+    auto* tiresLabel = new QLabel(tr("Tires"), controls);
+    tiresLabel->setBuddy(tiresBox);
+    auto* gearsLabel = new QLabel(tr("Gears"), controls);
+    gearsLabel->setBuddy(gearsBox);
+    grid->addWidget(tiresLabel, row, 0);
+    grid->addWidget(tiresBox, row++, 1, Qt::AlignLeft);
+    grid->addWidget(gearsLabel, row, 0);
+    grid->addWidget(gearsBox, row++, 1, Qt::AlignLeft);
+    roadControls = { tiresLabel, tiresBox, gearsLabel, gearsBox };
+    connect(tiresBox, &QComboBox::activated, this, [this](int kind) {
+        applyRoadKey(RoadKey::Tires, QString::fromLatin1(TireWords[static_cast<std::size_t>(kind)]));
+    });
+    connect(gearsBox, &QSpinBox::valueChanged, this,
+            [this](int gears) { applyRoadKey(RoadKey::Gears, QString::number(gears)); });
+    connect(cars, &CarList::runsChanged, this, &WhatIfPage::refreshControls);
     grid->setColumnStretch(1, 1);
     problem->setObjectName(QStringLiteral("whatIfProblem"));
     problem->setWordWrap(true);
@@ -181,7 +213,7 @@ WhatIfPage::WhatIfPage(CarList* cars, ComparisonModel* comparison, GarageSetting
     QList<QWidget*> chain{ baseBox, comparedList, referenceBox };
     for (InputField field : SliderOrder)
         chain << Slider(field) << SpinBox(field);
-    chain << resetButton << keepButton << table << charts->SpanBox();
+    chain << tiresBox << gearsBox << resetButton << keepButton << table << charts->SpanBox();
     SetTabChain(chain);
     // Tab leaves the table; the arrows move within it.
     table->setTabKeyNavigation(false);
@@ -288,9 +320,38 @@ void WhatIfPage::refreshControls()
         Slider(field)->setValue(sliderPosition(field, value));
         SpinBox(field)->setValue(ToShown(value, FieldQuantity(field), units));
     }
-    const QString message = RangeMessage(inputs);
+    const ModelCar car = cars->ModelCarAt(shown);
+    const bool road = cars->Model() == CarModel::Road;
+    for (QWidget* control : roadControls)
+        control->setVisible(road);
+    if (road) {
+        const FullRoadCar full = WithTypicalValues(RoadCarOf(car));
+        const QSignalBlocker tiresBlocker(tiresBox);
+        const QSignalBlocker gearsBlocker(gearsBox);
+        tiresBox->setCurrentIndex(static_cast<int>(full.tires));
+        gearsBox->setValue(full.gears);
+    }
+    const QString message = ModelRangeMessage(car, cars->Model());
     problem->setText(message);
     problem->setVisible(!message.isEmpty());
+}
+
+// A road key of the variant (made from the base car first if there is
+// none), as one undoable step.
+void WhatIfPage::applyRoadKey(RoadKey key, const QString& text)
+{
+    const int base = BaseRow();
+    if (base < 0)
+        return;
+    QUndoStack* stack = cars->UndoStack();
+    stack->beginMacro(tr("What if: %1 %2").arg(RoadKeyName(key), text));
+    int variant = VariantRow();
+    if (variant < 0)
+        variant = cars->StartVariant(base, InputField::Horsepower, cars->At(base).Inputs().horsepower);
+    RoadKeys keys = RoadKeysOf(cars->At(variant).values);
+    keys.Set(key, text);
+    cars->EditTexts(variant, cars->At(variant).Texts(), QString::fromUtf8(EncodeRoadKeys(keys)));
+    stack->endMacro();
 }
 
 void WhatIfPage::refreshUnits()

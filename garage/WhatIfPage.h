@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // WhatIfPage: a what-if variant of the current car, changed with a slider
-// and a spin box for each input. The variant is a row of the car list,
+// and a spin box for each input (and on the road model its tires and gears).
+// The variant is a row of the car list,
 // marked as a variant of its base car: the page keeps no copy of it. Until a
 // slider moves the controls show the base car; the first move makes the
 // variant, and a whole drag is one undoable edit. Its table and curves are
@@ -10,7 +11,9 @@
 #pragma once
 
 #include "core/CarInputs.h"
+#include "numbers/RoadKeyValues.h"
 
+#include <QList>
 #include <QPointer>
 #include <QWidget>
 
@@ -32,6 +35,7 @@ class QLabel;
 class QListView;
 class QPushButton;
 class QSlider;
+class QSpinBox;
 class QSplitter;
 class QTableView;
 
@@ -58,6 +62,9 @@ public:
     void SetReference(int carId);
     CurveCharts* Charts() const { return charts; }
     QPushButton* ResetButton() const { return resetButton; }
+    // The road model's tires and gears of the variant, shown on it.
+    QComboBox* TiresBox() const { return tiresBox; }
+    QSpinBox* GearsBox() const { return gearsBox; }
     QPushButton* KeepButton() const { return keepButton; }
 
 protected:
@@ -74,6 +81,7 @@ private:
     void applyValue(InputField field, double classicValue, int session);
     void resetToBase();
     void keepVariant();
+    void applyRoadKey(RoadKey key, const QString& text);
 
     QPointer<CarList> cars;
     GarageSettings* settings;
@@ -91,6 +99,9 @@ private:
     std::array<QDoubleSpinBox*, InputFieldCount> spinBoxes{};
     std::array<QLabel*, InputFieldCount> unitLabels{};
     std::array<QLabel*, InputFieldCount> fieldLabels{};
+    QComboBox* tiresBox = nullptr;
+    QSpinBox* gearsBox = nullptr;
+    QList<QWidget*> roadControls;
     QLabel* problem;
     QPushButton* resetButton;
     QPushButton* keepButton;

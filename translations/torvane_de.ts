@@ -3424,5 +3424,37 @@ beschreiben einen bekannten Sportwagen des Modelljahrs 1998.</translation>
         <source>The base car and its variant</source>
         <translation>Das Basisauto und seine Variante</translation>
     </message>
+    <message>
+        <source>Tires</source>
+        <translation>Reifen</translation>
+    </message>
+    <message>
+        <source>street</source>
+        <translation>Straße</translation>
+    </message>
+    <message>
+        <source>summer</source>
+        <translation>Sommer</translation>
+    </message>
+    <message>
+        <source>track</source>
+        <translation>Rennstrecke</translation>
+    </message>
+    <message>
+        <source>drag radial</source>
+        <translation>Drag-Radial</translation>
+    </message>
+    <message>
+        <source>slick</source>
+        <translation>Slick</translation>
+    </message>
+    <message>
+        <source>Gears</source>
+        <translation>Gänge</translation>
+    </message>
+    <message>
+        <source>What if: %1 %2</source>
+        <translation>Was wäre, wenn: %1 %2</translation>
+    </message>
 </context>
 </TS>

@@ -41,6 +41,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
+#include <QSpinBox>
+#include <QUndoStack>
 #include <QStandardItemModel>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -675,6 +677,34 @@ private slots:
         box->StandardDayButton()->click();
         QCOMPARE(page->Model()->Table().base[int(SensitivityFigure::QuarterMileTime)], standardDay);
         QVERIFY(page->AnswerText().isEmpty());
+    }
+
+    void whatIfStepsTheRoadKeys()
+    {
+        // On the road model the variant's tires and gears change in one
+        // undoable step each; the variant runs with them.
+        program->Settings().SetModel(CarModel::Road);
+        window->Tabs()->setCurrentWidget(window->WhatIf());
+        WhatIfPage* page = window->WhatIf();
+        QVERIFY(!page->TiresBox()->isHidden());
+        const int slick = static_cast<int>(TireKind::Slick);
+        page->TiresBox()->setCurrentIndex(slick);
+        emit page->TiresBox()->activated(slick);
+        const int variant = page->VariantRow();
+        QCOMPARE(variant, 1);
+        CarList& cars = program->Cars();
+        const ModelCar car = cars.ModelCarAt(variant);
+        QCOMPARE(car.keys.car.tires, TireKind::Slick);
+        QCOMPARE(cars.At(variant).evaluation->results,
+                 RunModelCarOnDay(car, cars.Air(), CarModel::Road).run.results);
+        page->GearsBox()->setValue(4);
+        QCOMPARE(cars.ModelCarAt(variant).keys.car.gears, 4);
+        cars.UndoStack()->undo();
+        QVERIFY(!cars.ModelCarAt(variant).keys.car.gears);
+        cars.UndoStack()->undo();
+        QCOMPARE(page->VariantRow(), -1);
+        program->Settings().SetModel(CarModel::Classic);
+        QVERIFY(page->TiresBox()->isHidden());
     }
 
     void theClassicLawBesideTheRoadModel()
