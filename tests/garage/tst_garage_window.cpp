@@ -655,6 +655,8 @@ private slots:
         ComparisonModel* comparison = window->Comparison();
         const int quarterMile = comparison->RowOf(ComparisonRow::QuarterMileTime);
         QCOMPARE(comparison->ClassicValue(quarterMile, 0), compared.results.quarterMileTime);
+        // The export names the road model; the classic law's is as before.
+        QCOMPARE(comparison->CsvRows().at(1).first() == ComparisonModel::tr("Model"), chosen == CarModel::Road);
 
         window->Tabs()->setCurrentWidget(window->WhatIf());
         QAbstractItemModel* whatIf = window->WhatIf()->TableModel();
