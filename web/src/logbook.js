@@ -669,9 +669,10 @@ export function readSlipsCsv(text, name, options = {}) {
 }
 
 // What makes two slips the same run at the strip (SameRun): the same date
-// and time and the same finish.
+// and time and the same finish. A date stored before dates were written
+// one way ("2026-05-01T10:00") is read as it is now.
 function runKey(slip) {
-  return [slip.date || '', ...['quarterMileTime', 'quarterMileSpeed', 'eighthMileTime', 'eighthMileSpeed']
+  return [isoDate(slip.date || '') ?? slip.date, ...['quarterMileTime', 'quarterMileSpeed', 'eighthMileTime', 'eighthMileSpeed']
     .map((k) => (slip[k] === undefined || slip[k] === null ? '' : shortest(slip[k])))].join('|');
 }
 
