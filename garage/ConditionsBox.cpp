@@ -91,11 +91,19 @@ ConditionsBox::ConditionsBox(GarageSettings* settings, QWidget* parent)
     row->addWidget(humidityLabel);
     row->addWidget(humidity);
     row->addWidget(standardDay);
-    row->addWidget(model);
-    row->addWidget(figures, 1);
+    row->addStretch(1);
+    // The model beside what the air does, on a line of their own, so the
+    // figures read in a line or two on a laptop's screen too.
+    auto* second = new QHBoxLayout;
+    auto* modelLabel = new QLabel(tr("Model:"), this);
+    modelLabel->setBuddy(model);
+    second->addWidget(modelLabel);
+    second->addWidget(model);
+    second->addWidget(figures, 1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 2, 6, 2);
     layout->addLayout(row);
+    layout->addLayout(second);
     layout->addWidget(problem);
     problem->hide();
 

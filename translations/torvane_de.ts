@@ -711,6 +711,10 @@ Option.
         <source>The law every page runs the cars by: the road model (a real car at a real strip) or the classic law (the classic program&apos;s numbers)</source>
         <translation>Das Gesetz, nach dem jede Seite die Autos rechnet: das Straßenmodell (ein echtes Auto auf einer echten Strecke) oder das klassische Gesetz (die Werte des klassischen Programms)</translation>
     </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modell:</translation>
+    </message>
 </context>
 <context>
     <name>CsvReader</name>
