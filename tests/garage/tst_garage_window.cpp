@@ -29,6 +29,7 @@
 #include <QDoubleSpinBox>
 #include <QDropEvent>
 #include <QFile>
+#include <QHeaderView>
 #include <QImage>
 #include <QMenu>
 #include <QMimeData>
@@ -42,6 +43,7 @@
 #include <QSlider>
 #include <QStandardItemModel>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QRegularExpression>
 #include <QTest>
@@ -435,6 +437,7 @@ private slots:
         QCOMPARE(table->columnCount(), 4);
         QCOMPARE(table->DifferenceColumn(), 3);
         QCOMPARE(table->headerData(3, Qt::Horizontal).toString(), QStringLiteral("vs Friend"));
+        QVERIFY(table->headerData(3, Qt::Horizontal, Qt::ToolTipRole).toString().contains(QStringLiteral("Friend")));
         QCOMPARE(page->Charts()->CurveCount(), 3);
         ComparisonModel* comparison = window->Comparison();
         const int row = comparison->RowOf(ComparisonRow::QuarterMileTime);
@@ -451,6 +454,33 @@ private slots:
         page->SetReference(0);
         QCOMPARE(table->DifferenceColumn(), -1);
         QCOMPARE(table->columnCount(), 3);
+    }
+
+    // At 1366x768 the what-if table's cars read whole in their headers,
+    // on more lines where one is too short.
+    void whatIfHeadersReadWhole()
+    {
+        CarList& cars = program->Cars();
+        const int friendRow = cars.AddCar(QStringLiteral("My friend's car"), CarTexts::DefaultCar());
+        cars.SetCurrentRow(0);
+        window->resize(1366, 768);
+        window->show();
+        window->Tabs()->setCurrentWidget(window->WhatIf());
+        WhatIfPage* page = window->WhatIf();
+        page->Slider(InputField::CarWeight)->setValue(3000 / 5);
+        page->SetReference(cars.At(friendRow).id);
+        QHeaderView* header = page->Table()->horizontalHeader();
+        QTRY_COMPARE(header->count(), 4);
+        const int iconWidth = header->style()->pixelMetric(QStyle::PM_SmallIconSize);
+        const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin);
+        for (int section = 0; section < header->count(); ++section) {
+            const QString name = page->Differences()->headerData(section, Qt::Horizontal).toString();
+            const int width = header->sectionSize(section) - 3 * margin - iconWidth;
+            const QString shown = HeaderLines(name, header->fontMetrics(), width);
+            QVERIFY2(!shown.contains(QChar(0x2026)), qPrintable(shown));
+            QCOMPARE(QString(shown).replace(QLatin1Char('\n'), QLatin1Char(' ')), name);
+        }
+        QVERIFY(HeaderLines(QStringLiteral("Default car (what if)"), header->fontMetrics(), 60).contains('\n'));
     }
 
     void reportDrawsTheComparison()
