@@ -188,6 +188,8 @@ CarForm::CarForm(CarList* cars, GarageSettings* settings, QWidget* parent)
             // typical value greyed in its place; the first item goes back
             // to it.
             auto* choice = new QComboBox(road);
+            choice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            choice->setMinimumContentsLength(17);
             choice->addItem(QString(), QString());
             for (qsizetype w = 0; w < words.size(); ++w)
                 choice->addItem(RoadWordLabel(key, static_cast<int>(w)), words[w]);
@@ -213,8 +215,13 @@ CarForm::CarForm(CarList* cars, GarageSettings* settings, QWidget* parent)
         roadMessages[i]->setTextFormat(Qt::PlainText);
         roadMessages[i]->hide();
         roadGrid->addWidget(label, roadRow, 0);
-        roadGrid->addWidget(control, roadRow, 1);
-        roadGrid->addWidget(roadUnits[i], roadRow, 2);
+        // A choice has no unit: it takes the unit's room too.
+        if (words.isEmpty()) {
+            roadGrid->addWidget(control, roadRow, 1);
+            roadGrid->addWidget(roadUnits[i], roadRow, 2);
+        } else {
+            roadGrid->addWidget(control, roadRow, 1, 1, 2);
+        }
         roadGrid->addWidget(roadMessages[i], roadRow + 1, 0, 1, 3);
         roadRow += 2;
     }
@@ -272,8 +279,6 @@ CarForm::CarForm(CarList* cars, GarageSettings* settings, QWidget* parent)
         chain << RoadControl(key);
     chain << inches[0] << inches[1] << useButtons[0] << inches[2] << inches[3] << useButtons[1];
     SetTabChain(chain);
-    // Narrower than its boxes, the form would only scroll sideways.
-    setMinimumWidth(page->minimumSizeHint().width() + verticalScrollBar()->sizeHint().width() + 2 * frameWidth());
 
     connect(cars->Selection(), &QItemSelectionModel::currentRowChanged, this, &CarForm::onCurrentChanged);
     auto* currentCar = new OneCarModel(cars, [cars] { return cars->CurrentRow(); }, this);
@@ -285,6 +290,9 @@ CarForm::CarForm(CarList* cars, GarageSettings* settings, QWidget* parent)
     });
     refreshUnits();
     showCar();
+    // Narrower than its boxes and their units, the form would only scroll
+    // sideways.
+    setMinimumWidth(page->minimumSizeHint().width() + verticalScrollBar()->sizeHint().width() + 2 * frameWidth());
 }
 
 QWidget* CarForm::LastControl() const
