@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "garage/CarList.h"
 
-#include "core/RoadKeys.h"
-
 #include "core/NumberText.h"
+#include "core/RoadKeys.h"
+#include "garage/GarageFields.h"
 #include "garage/PlainText.h"
 
 #include <QDir>
@@ -33,12 +33,45 @@ const QColor carColours[] = {
 // Edits of values and of names merge with the next edit of the same kind.
 enum CommandId { ValuesCommandId = 1, NameCommandId = 2 };
 
+// A command's field: one of the nine inputs, or a road key after them.
+int roadField(RoadKey key)
+{
+    return InputFieldCount + static_cast<int>(key);
+}
+
+QString fieldName(int field)
+{
+    if (field >= InputFieldCount)
+        return RoadFieldLabel(static_cast<RoadKey>(field - InputFieldCount));
+    return FieldName(static_cast<InputField>(field));
+}
+
+// The key a road line names: the text before its "=", trimmed.
+QString lineKey(const QString& line)
+{
+    return line.left(line.indexOf(QLatin1Char('='))).trimmed();
+}
+
+// The lines of a text, each with its line end.
+QStringList linesWithEnds(const QString& text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        const qsizetype end = text.indexOf(QLatin1Char('\n'), start);
+        const qsizetype next = end < 0 ? text.size() : end + 1;
+        lines.append(text.mid(start, next - start));
+        start = next;
+    }
+    return lines;
+}
+
 } // namespace
 
 CarValues CarValues::FromTexts(const CarTexts& texts, const QString& roadLines)
 {
     CarValues values;
-    values.roadLines = roadLines;
+    values.SetRoadLines(roadLines);
     values.typed = texts;
     values.typedFields = allFields;
     values.numbers = ConvertTexts(texts);
@@ -83,6 +116,63 @@ void CarValues::SetNumber(InputField field, double value)
     numbers.SetValue(field, value);
 }
 
+void CarValues::SetRoadLines(const QString& lines)
+{
+    roadLines = lines;
+    const RoadKeysRead read = ReadRoadKeys(lines, 1, QString());
+    roadKeys = read.keys;
+    roadProblem.clear();
+    if (read.error.isEmpty())
+        return;
+    // Every line that reads, one at a time; the first that does not is named.
+    roadKeys = RoadKeys();
+    for (const QString& line : lines.split(QLatin1Char('\n'))) {
+        if (line.trimmed().isEmpty())
+            continue;
+        const QString problem = SetRoadKey(roadKeys, line.trimmed());
+        if (!problem.isEmpty() && roadProblem.isEmpty())
+            roadProblem = problem;
+    }
+}
+
+QString CarValues::RoadText(RoadKey key) const
+{
+    const QString name = RoadKeyName(key);
+    const QStringList lines = roadLines.split(QLatin1Char('\n'));
+    for (auto line = lines.crbegin(); line != lines.crend(); ++line)
+        if (lineKey(*line) == name)
+            return line->mid(line->indexOf(QLatin1Char('=')) + 1).trimmed();
+    return QString();
+}
+
+void CarValues::SetRoadText(RoadKey key, const QString& text)
+{
+    const QString name = RoadKeyName(key);
+    const QString value = text.trimmed();
+    QString lines;
+    bool written = value.isEmpty();
+    for (const QString& line : linesWithEnds(roadLines)) {
+        if (lineKey(line) != name) {
+            lines += line;
+            continue;
+        }
+        if (written)
+            continue;
+        // The key's first line, with its own line end.
+        const qsizetype content = line.endsWith(QLatin1String("\r\n")) ? line.size() - 2
+                                  : line.endsWith(QLatin1Char('\n'))    ? line.size() - 1
+                                                                         : line.size();
+        lines += name + QLatin1Char('=') + value + line.mid(content);
+        written = true;
+    }
+    if (!written) {
+        if (!lines.isEmpty() && !lines.endsWith(QLatin1Char('\n')))
+            lines += QLatin1String("\r\n");
+        lines += name + QLatin1Char('=') + value + QLatin1String("\r\n");
+    }
+    SetRoadLines(lines);
+}
+
 bool CarValues::SameAs(const CarValues& other) const
 {
     if (typedFields != other.typedFields || roadLines != other.roadLines)
@@ -104,13 +194,9 @@ FileStamp FileStamp::Of(const QString& path)
     return { info.lastModified(), info.size() };
 }
 
-RoadKeys RoadKeysOf(const CarValues& values)
+const RoadKeys& RoadKeysOf(const CarValues& values)
 {
-    if (values.roadLines.isEmpty())
-        return {};
-    // A bad line is set aside: the keys read before it still count, as the
-    // car's form shows the bad line's message.
-    return ReadRoadKeys(values.roadLines, 1, QString()).keys;
+    return values.roadKeys;
 }
 
 QColor CarColour(int carId)
@@ -394,6 +480,7 @@ QVariant CarList::data(const QModelIndex& index, int role) const
     case IsVariantRole: return car.IsVariant();
     case BaseIdRole: return car.variantOf;
     case UnsavedRole: return IsUnsaved(index.row());
+    case RoadKeysRole: return QVariant::fromValue(car.values.roadKeys);
     default: return QVariant();
     }
 }
@@ -411,6 +498,7 @@ QHash<int, QByteArray> CarList::roleNames() const
     names.insert(IsVariantRole, "isVariant");
     names.insert(BaseIdRole, "baseId");
     names.insert(UnsavedRole, "unsaved");
+    names.insert(RoadKeysRole, "roadKeys");
     return names;
 }
 
@@ -478,7 +566,9 @@ ModelCar CarList::ModelCarAt(int row) const
 
 std::shared_ptr<const CarEvaluation> CarList::evaluationOf(const CarValues& values) const
 {
-    return std::make_shared<const CarEvaluation>(EvaluateCar({ values.numbers, RoadKeysOf(values) }, air, model));
+    CarEvaluation evaluation = EvaluateCar({ values.numbers, RoadKeysOf(values) }, air, model);
+    evaluation.roadKeys = RoadKeysOf(values);
+    return std::make_shared<const CarEvaluation>(std::move(evaluation));
 }
 
 int CarList::CurrentRow() const
@@ -565,7 +655,7 @@ void CarList::EditNumber(int row, InputField field, double value, int session)
 void CarList::EditNumbers(int row, const CarInputs& numbers)
 {
     CarValues values = CarValues::FromNumbers(numbers);
-    values.roadLines = At(row).values.roadLines;
+    values.SetRoadLines(At(row).values.roadLines);
     if (!values.SameAs(At(row).values))
         undoStack->push(new ValuesCommand(this, At(row), values, -1, 0));
 }
@@ -575,6 +665,14 @@ void CarList::EditTexts(int row, const CarTexts& texts, const QString& roadLines
     const CarValues values = CarValues::FromTexts(texts, roadLines);
     if (!values.SameAs(At(row).values))
         undoStack->push(new ValuesCommand(this, At(row), values, -1, 0));
+}
+
+void CarList::EditRoadText(int row, RoadKey key, const QString& text, int session)
+{
+    CarValues values = At(row).values;
+    values.SetRoadText(key, text);
+    if (!values.SameAs(At(row).values))
+        undoStack->push(new ValuesCommand(this, At(row), values, roadField(key), session));
 }
 
 void CarList::RestoreValue(int row, InputField field, const CarValues& from, int session)
