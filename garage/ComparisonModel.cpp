@@ -576,8 +576,8 @@ QVariant BothModelsModel::data(const QModelIndex& index, int role) const
 
 QVariant BothModelsModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    // On the road model every car's header names the model it shows; the
-    // classic law's headers are as they always were.
+    // On the road model every car's header names the model it shows, under
+    // the car's name; the classic law's headers are as they always were.
     const bool road = comparison->Cars() && comparison->Cars()->Model() == CarModel::Road;
     if (orientation == Qt::Vertical || !road)
         return comparison->headerData(section, orientation, role);
@@ -587,6 +587,8 @@ QVariant BothModelsModel::headerData(int section, Qt::Orientation orientation, i
     const QVariant name = comparison->headerData(source, orientation, role);
     if (role != Qt::DisplayRole)
         return name;
-    return tr("%1 (%2)").arg(name.toString(),
+    // The model on a line of its own, so a long car name and the model both
+    // fit a column of a laptop's screen.
+    return tr("%1\n(%2)").arg(name.toString(),
                              CarModelName(IsClassicColumn(section) ? CarModel::Classic : CarModel::Road));
 }

@@ -39,8 +39,10 @@
 <context>
     <name>BothModelsModel</name>
     <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
+        <source>%1
+(%2)</source>
+        <translation>%1
+(%2)</translation>
     </message>
 </context>
 <context>

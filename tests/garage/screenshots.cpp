@@ -53,12 +53,14 @@ void openSampleCars(GarageProgram& program)
     program.Window().Messages()->hide();
 }
 
-// Three cars as their owners know them, for the road model: the default car
-// as a manual rear-drive car, the economy car front-drive, the supercar as
-// an electric all-wheel-drive car; the electric one in the form, scrolled
-// to its road fields.
+// Three cars as their owners know them, run on the road model (chosen in
+// the Conditions row, as a user would): the default car as a manual
+// rear-drive car, the economy car front-drive, the supercar as an electric
+// all-wheel-drive car; the electric one in the form, scrolled to its road
+// fields.
 void describeForTheRoad(GarageProgram& program)
 {
+    program.Settings().SetModel(CarModel::Road);
     CarList& cars = program.Cars();
     struct Key {
         int row;
