@@ -24,6 +24,7 @@
 
 #include <QCoreApplication>
 #include <QList>
+#include <QMap>
 #include <QString>
 
 #include <functional>
@@ -39,12 +40,15 @@ struct LogbookRead {
     QString error; // empty on success
 };
 
+// A fresh identity for a car: a UUID without braces.
+QString NewCarIdentity();
+
 class Logbook {
     Q_DECLARE_TR_FUNCTIONS(Logbook)
 
 public:
     // The version of the schema this program writes, and the newest it reads.
-    static constexpr int SchemaVersion = 2;
+    static constexpr int SchemaVersion = 3;
     // "TrLb": marks a Torvane logbook among SQLite files.
     static constexpr qint32 ApplicationId = 0x54724c62;
     // How long a change waits for another program that holds the file.
@@ -93,12 +97,17 @@ public:
     bool IsReadOnly() const;
     QString Path() const;
 
-    // Cars. A car's .trv file is kept as an absolute path; at most one car
-    // comes from each file.
-    QString AddCar(LoggedCar& car); // gives `car` its id
+    // Cars. A car's .trv file is kept as an absolute path, the one it was
+    // last known under; at most one car comes from each file, and each car
+    // has an identity of its own.
+    QString AddCar(LoggedCar& car); // gives `car` its id, and an identity when it has none
     QString UpdateCar(const LoggedCar& car);
     LogbookRead<QList<LoggedCar>> Cars() const;
     LogbookRead<std::optional<LoggedCar>> FindCarByFile(const QString& trvFile) const;
+    // The car with this identity (the "car=" of its .trv file), if any.
+    LogbookRead<std::optional<LoggedCar>> FindCarByIdentity(const QString& identity) const;
+    // How many runs each car has, by the car's id (cars without runs left out).
+    LogbookRead<QMap<qint64, qsizetype>> RunCounts() const;
     LogbookRead<QList<LoggedCar>> FindCarsByName(const QString& name) const;
 
     // Runs. A run is checked with SlipProblem before it is stored. AddSlip gives
@@ -121,6 +130,10 @@ public:
     QString UpdateSlipIfUnchanged(const TimeSlip& seen, const TimeSlip& run);
     // Deletes every one of `seen`, all of them or none.
     QString DeleteSlipsIfUnchanged(const QList<TimeSlip>& seen);
+    // Gives every one of `seen` to the car `toCarId` (a run attached to
+    // another car, or its undo), all of them or none, each only while the
+    // logbook holds it as seen.
+    QString MoveSlipsIfUnchanged(const QList<TimeSlip>& seen, qint64 toCarId);
     // A car's runs by date and time (runs without a date first), then id.
     LogbookRead<QList<TimeSlip>> Runs(qint64 carId) const;
     LogbookRead<std::optional<TimeSlip>> Run(qint64 runId) const;
@@ -148,6 +161,7 @@ private:
     QString checkUnchanged(QSqlDatabase& db, const TimeSlip& seen) const;
     QString updateSlip(QSqlDatabase& db, const TimeSlip& run) const;
     QString checkFileFree(QSqlDatabase& db, const LoggedCar& car) const;
+    QString checkIdentityFree(QSqlDatabase& db, const LoggedCar& car) const;
 
     QString connection; // the Qt SQL connection name, unique to this object
     QString path;
