@@ -34,6 +34,7 @@ class QPrinter;
 class QSplitter;
 class QTabWidget;
 class QTableView;
+class QUndoGroup;
 class SensitivityPage;
 class WhatIfPage;
 
@@ -109,6 +110,9 @@ private:
     void showAbout();
     CarFiles::UnsavedAnswer askUnsavedWithDialog(const QStringList& carNames);
     CarFiles::ChangedFileAnswer askChangedFileWithDialog(const QString& path);
+    CarFiles::SameCarAnswer askSameCarWithDialog(const QString& path, const QString& otherPath);
+    // Edit ▸ Undo follows the page shown: the logbook page's own stack there.
+    void followPageUndo();
     QString askSavePathWithDialog(const QString& title, const QString& filter, const QString& suffix,
                                   const QString& proposedName);
 
@@ -136,6 +140,7 @@ private:
     QAction* saveAction = nullptr;
     QAction* saveAsAction = nullptr;
     QAction* closeCarAction = nullptr;
+    QUndoGroup* undoGroup = nullptr;
     QAction* undoAction = nullptr;
     QAction* redoAction = nullptr;
     QAction* exportCsvAction = nullptr;

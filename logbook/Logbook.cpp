@@ -938,6 +938,48 @@ LogbookRead<std::optional<LoggedCar>> Logbook::FindCarByIdentity(const QString& 
     return { cars.value.front(), cars.error };
 }
 
+LogbookRead<std::optional<LoggedCar>> Logbook::FindCarOf(const QString& identity, const QString& trvFile,
+                                                          const QString& name) const
+{
+    if (!identity.isEmpty())
+        return FindCarByIdentity(identity);
+    if (!trvFile.isEmpty())
+        return FindCarByFile(trvFile);
+    const LogbookRead<QList<LoggedCar>> named = FindCarsByName(name);
+    for (const LoggedCar& car : named.value)
+        if (car.trvFile.isEmpty())
+            return { car, named.error };
+    return { std::nullopt, named.error };
+}
+
+QString Logbook::SetCarFile(qint64 carId, const QString& trvFile, bool onlyIfGone)
+{
+    const QString file = normalisedFile(trvFile);
+    // Known under that path already: nothing to write (a read-only logbook
+    // too).
+    if (IsOpen()) {
+        const LogbookRead<std::optional<LoggedCar>> known = FindCarByFile(file);
+        if (known.error.isEmpty() && known.value && known.value->id == carId)
+            return QString();
+    }
+    return write([&](QSqlDatabase& db) {
+        QSqlQuery query(db);
+        if (!prepareAndRun(query, QStringLiteral("SELECT trv_file FROM cars WHERE id = ?"), { carId }))
+            return writeFailure(query.lastError());
+        if (!query.next())
+            return tr("The car with the id %1 is not in the logbook.").arg(carId);
+        const QString known = query.value(0).toString();
+        if (known == file || (onlyIfGone && !known.isEmpty() && QFileInfo(known).isFile()))
+            return QString();
+        if (!prepareAndRun(query, QStringLiteral("UPDATE cars SET trv_file = NULL WHERE trv_file = ? AND id <> ?"),
+                           { optionalText(file), carId })
+            || !prepareAndRun(query, QStringLiteral("UPDATE cars SET trv_file = ? WHERE id = ?"),
+                              { optionalText(file), carId }))
+            return writeFailure(query.lastError());
+        return QString();
+    });
+}
+
 LogbookRead<QMap<qint64, qsizetype>> Logbook::RunCounts() const
 {
     if (!IsOpen())

@@ -106,6 +106,18 @@ public:
     LogbookRead<std::optional<LoggedCar>> FindCarByFile(const QString& trvFile) const;
     // The car with this identity (the "car=" of its .trv file), if any.
     LogbookRead<std::optional<LoggedCar>> FindCarByIdentity(const QString& identity) const;
+    // The car whose runs belong to a car of the garage: the one with its
+    // identity; for a car without one (a file written before identities),
+    // the one from its file, or, without a file either, the one of its name
+    // that has no file.
+    LogbookRead<std::optional<LoggedCar>> FindCarOf(const QString& identity, const QString& trvFile,
+                                                    const QString& name) const;
+    // The car was saved to `trvFile`, or its file was found there: the car
+    // is known under that path from now on. Another car that was known under
+    // it (from a file the new one replaced) no longer is. With
+    // `onlyIfGone`, nothing changes while the file the car is known under is
+    // still there (the new one is a copy).
+    QString SetCarFile(qint64 carId, const QString& trvFile, bool onlyIfGone = false);
     // How many runs each car has, by the car's id (cars without runs left out).
     LogbookRead<QMap<qint64, qsizetype>> RunCounts() const;
     LogbookRead<QList<LoggedCar>> FindCarsByName(const QString& name) const;

@@ -100,7 +100,7 @@ private slots:
         const CarInputs car = program->Cars().At(0).Inputs();
         for (int day : { 1, 5, 9 })
             QVERIFY(page->AddSlip(madeRun(car, AirConditions{ 50.0 + day, 29.5, 30 }, day)).isEmpty());
-        QUndoStack* undo = program->Cars().UndoStack();
+        QUndoStack* undo = page->UndoStack();
         const int commands = undo->count();
         const QList<TimeSlip> before = page->Runs()->Runs();
         const QSignalSpy resets(page->Runs(), &QAbstractItemModel::modelReset);
@@ -159,7 +159,7 @@ private slots:
         QFETCH(bool, redoing);
         const CarInputs car = program->Cars().At(0).Inputs();
         QVERIFY(page->AddSlip(madeRun(car, AirConditions(), 1)).isEmpty());
-        QUndoStack* undo = program->Cars().UndoStack();
+        QUndoStack* undo = page->UndoStack();
         if (change == "edit") {
             const int column = static_cast<int>(SlipField::Track);
             QVERIFY(page->Edits()->setData(page->Edits()->index(0, column), QStringLiteral("Maple Grove")));
@@ -349,8 +349,9 @@ private slots:
         const QString other = dir->filePath(QStringLiteral("club.sqlite"));
         QVERIFY(window->OpenLogbook(other));
         QCOMPARE(page->Runs()->rowCount(), 0);
-        // An undo made for the other file does nothing to this one.
-        program->Cars().UndoStack()->undo();
+        // The changes made to the other file are no longer there to undo.
+        QCOMPARE(page->UndoStack()->count(), 0);
+        page->UndoStack()->undo();
         QCOMPARE(runsInFile(logbookPath).size(), 1);
         QCOMPARE(runsInFile(other).size(), 0);
         QVERIFY(window->OpenLogbook(logbookPath));
