@@ -271,7 +271,10 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
         refreshButtons();
     });
     connect(cars->Selection(), &QItemSelectionModel::currentRowChanged, this, [this] { followCurrentCar(); });
-    connect(shownCars, &QAbstractItemModel::dataChanged, this, [this] { refresh(); });
+    connect(shownCars, &QAbstractItemModel::dataChanged, this, [this] {
+        followCurrentCar();
+        refresh();
+    });
     connect(settings, &GarageSettings::conditionsChanged, this, [this] { refreshPrediction(); });
     Reload();
 }
@@ -282,7 +285,6 @@ void LogbookPage::Reload()
     undoStack->clear();
     carId = -1;
     followCurrentCar();
-    refreshOtherCars();
 }
 
 QWidget* LogbookPage::makeOtherCarsBox()
@@ -500,9 +502,13 @@ void LogbookPage::followCurrentCar()
 {
     const int row = cars->CurrentBaseRow();
     const int id = row < 0 ? 0 : cars->At(row).id;
-    if (id == carId)
+    // The car's runs are those of its identity, or of its file: a car given
+    // another identity or saved to another file may have others.
+    const QString key = row < 0 ? QString() : CarIdentityIn(cars->At(row).values.roadLines) + u'\n' + cars->At(row).path;
+    if (id == carId && key == carKey)
         return;
     carId = id;
+    carKey = key;
     dropTask();
     fitWanted = false;
     calibration.reset();
@@ -514,6 +520,7 @@ void LogbookPage::followCurrentCar()
         emit outcome(true, error);
     // Read on a worker thread: a big logbook takes a while.
     runs->LoadCar(logged);
+    refreshOtherCars();
     refresh();
 }
 

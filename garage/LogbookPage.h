@@ -149,6 +149,7 @@ private:
     Logbook* logbook;
     GarageSettings* settings;
     int carId = 0; // the garage's car shown (its base car for a variant)
+    QString carKey; // its identity and file, as the runs shown were found by
     bool stale = true;
     QUndoStack* undoStack; // the page's own: its changes of the runs
     SlipTableModel* runs;
