@@ -2,8 +2,10 @@
 // GarageWindow: the garage's main window. On the left the cars and the form
 // of the current car; on the right the comparison (table and curves), the
 // what-if variant and the sensitivity page. Every view reads the one car
-// list it is handed and shares its selection; every edit goes through the
-// list's undo stack (Edit ▸ Undo and Redo). The files are the CarFiles it
+// list it is handed and shares its selection; every edit of a car goes
+// through the list's undo stack, every change of the runs through the
+// logbook page's, and Edit ▸ Undo and Redo act on the stack of the page
+// shown (a QUndoGroup). The files are the CarFiles it
 // is handed: the window answers its questions with dialogs and shows its
 // outcomes in the message bar. The exports and the print take a path or a
 // printer, so the dialogs stay apart from the work.

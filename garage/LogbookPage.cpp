@@ -357,9 +357,10 @@ void LogbookPage::refreshOtherCars()
                 continue;
             carsNotOpen << car;
             const QString text = car.trvFile.isEmpty()
-                                     ? tr("%1: %n run(s)", nullptr, static_cast<int>(count)).arg(car.name)
-                                     : tr("%1: %n run(s), last in %2", nullptr, static_cast<int>(count))
-                                           .arg(car.name, QDir::toNativeSeparators(car.trvFile));
+                                     ? tr("%1 (runs: %2)").arg(car.name, locale().toString(count))
+                                     : tr("%1 (runs: %2), last in %3")
+                                           .arg(car.name, locale().toString(count),
+                                                QDir::toNativeSeparators(car.trvFile));
             auto* item = new QListWidgetItem(text, otherCars);
             if (car.id == chosen)
                 otherCars->setCurrentItem(item);
@@ -427,7 +428,7 @@ QString LogbookPage::pushMove(qint64 loggedCar, qint64 to, const QString& carNam
     if (moved.value.isEmpty())
         return QString();
     auto* command = new MoveRunsCommand(
-        runs, moved.value, to, tr("Attach %n run(s) to %1", nullptr, static_cast<int>(moved.value.size())).arg(carName),
+        runs, moved.value, to, tr("Attach runs to %1").arg(carName),
         [this](const QString& error) {
             refreshOtherCars();
             if (!error.isEmpty())
@@ -438,7 +439,7 @@ QString LogbookPage::pushMove(qint64 loggedCar, qint64 to, const QString& carNam
     undoStack->push(command);
     if (undoStack->count() == before)
         return tr("The runs were not moved.");
-    emit outcome(false, tr("%n run(s) attached to %1.", nullptr, static_cast<int>(moved.value.size())).arg(carName));
+    emit outcome(false, tr("Runs attached to %1: %2.").arg(carName, locale().toString(moved.value.size())));
     return QString();
 }
 
