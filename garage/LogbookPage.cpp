@@ -445,13 +445,7 @@ QString LogbookPage::pushMove(qint64 loggedCar, qint64 to, const QString& carNam
 
 QString LogbookPage::AttachRuns(qint64 loggedCar)
 {
-    QString error;
-    const qint64 to = loggedCarId(true, &error);
-    if (to == 0)
-        return error.isEmpty() ? tr("No car is chosen.") : error;
-    if (runs->CarId() != to)
-        runs->SetCar(to);
-    return pushMove(loggedCar, to, cars->At(cars->RowOf(carId)).name);
+    return MoveRuns(loggedCar, carId);
 }
 
 QString LogbookPage::MoveRuns(qint64 loggedCar, int garageCarId)
@@ -460,6 +454,9 @@ QString LogbookPage::MoveRuns(qint64 loggedCar, int garageCarId)
     const qint64 to = loggedCarOf(garageCarId, true, &error);
     if (to == 0)
         return error.isEmpty() ? tr("No car is chosen.") : error;
+    // The car shown gets its first runs: the table shows its logbook car.
+    if (garageCarId == carId && runs->CarId() != to)
+        runs->SetCar(to);
     return pushMove(loggedCar, to, cars->At(cars->RowOf(garageCarId)).name);
 }
 

@@ -803,27 +803,24 @@ QString Logbook::checkCarExists(QSqlDatabase& db, qint64 carId) const
     return QString();
 }
 
-QString Logbook::checkFileFree(QSqlDatabase& db, const LoggedCar& car) const
+QString Logbook::checkCarFree(QSqlDatabase& db, const LoggedCar& car) const
 {
-    if (car.trvFile.isEmpty())
-        return QString();
-    QSqlQuery query(db);
-    if (!prepareAndRun(query, QStringLiteral("SELECT name FROM cars WHERE trv_file = ? AND id <> ?"),
-                       { car.trvFile, car.id }))
-        return writeFailure(query.lastError());
-    if (query.next())
-        return tr("The car %1 in the logbook already comes from %2.").arg(query.value(0).toString(), car.trvFile);
-    return QString();
-}
-
-QString Logbook::checkIdentityFree(QSqlDatabase& db, const LoggedCar& car) const
-{
-    QSqlQuery query(db);
-    if (!prepareAndRun(query, QStringLiteral("SELECT name FROM cars WHERE identity = ? AND id <> ?"),
-                       { car.identity, car.id }))
-        return writeFailure(query.lastError());
-    if (query.next())
-        return tr("The car %1 in the logbook already has the identity %2.").arg(query.value(0).toString(), car.identity);
+    // Another car from the same file, or with the same identity.
+    for (const bool byFile : { true, false }) {
+        const QString& value = byFile ? car.trvFile : car.identity;
+        if (value.isEmpty())
+            continue;
+        QSqlQuery query(db);
+        if (!prepareAndRun(query,
+                           QStringLiteral("SELECT name FROM cars WHERE %1 = ? AND id <> ?")
+                               .arg(byFile ? QStringLiteral("trv_file") : QStringLiteral("identity")),
+                           { value, car.id }))
+            return writeFailure(query.lastError());
+        if (query.next())
+            return byFile ? tr("The car %1 in the logbook already comes from %2.").arg(query.value(0).toString(), value)
+                          : tr("The car %1 in the logbook already has the identity %2.")
+                                .arg(query.value(0).toString(), value);
+    }
     return QString();
 }
 
@@ -838,9 +835,7 @@ QString Logbook::AddCar(LoggedCar& car)
     if (stored.identity.isEmpty())
         stored.identity = NewCarIdentity();
     const QString error = write([&](QSqlDatabase& db) {
-        QString taken = checkFileFree(db, stored);
-        if (taken.isEmpty())
-            taken = checkIdentityFree(db, stored);
+        const QString taken = checkCarFree(db, stored);
         if (!taken.isEmpty())
             return taken;
         QSqlQuery query(db);
@@ -868,9 +863,7 @@ QString Logbook::UpdateCar(const LoggedCar& car)
         const QString missing = checkCarExists(db, stored.id);
         if (!missing.isEmpty())
             return missing;
-        QString taken = checkFileFree(db, stored);
-        if (taken.isEmpty())
-            taken = checkIdentityFree(db, stored);
+        const QString taken = checkCarFree(db, stored);
         if (!taken.isEmpty())
             return taken;
         QSqlQuery query(db);
@@ -911,31 +904,28 @@ LogbookRead<QList<LoggedCar>> Logbook::Cars() const
                               &carFrom, [this](const QSqlError& e) { return readFailure(e); });
 }
 
-LogbookRead<std::optional<LoggedCar>> Logbook::FindCarByFile(const QString& trvFile) const
+LogbookRead<std::optional<LoggedCar>> Logbook::findCarWhere(const char* column, const QString& value) const
 {
     if (!IsOpen())
         return { {}, notOpen() };
-    const LogbookRead<QList<LoggedCar>> cars
-        = readAll<LoggedCar>(database(), QStringLiteral("SELECT id, %1 FROM cars WHERE trv_file = ?").arg(carColumns()),
-                             { normalisedFile(trvFile) }, &carFrom,
-                             [this](const QSqlError& e) { return readFailure(e); });
+    if (value.isEmpty())
+        return { std::nullopt, QString() };
+    const LogbookRead<QList<LoggedCar>> cars = readAll<LoggedCar>(
+        database(), QStringLiteral("SELECT id, %1 FROM cars WHERE %2 = ?").arg(carColumns(), QLatin1String(column)),
+        { value }, &carFrom, [this](const QSqlError& e) { return readFailure(e); });
     if (cars.value.isEmpty())
         return { std::nullopt, cars.error };
     return { cars.value.front(), cars.error };
 }
 
+LogbookRead<std::optional<LoggedCar>> Logbook::FindCarByFile(const QString& trvFile) const
+{
+    return findCarWhere("trv_file", normalisedFile(trvFile));
+}
+
 LogbookRead<std::optional<LoggedCar>> Logbook::FindCarByIdentity(const QString& identity) const
 {
-    if (!IsOpen())
-        return { {}, notOpen() };
-    if (identity.isEmpty())
-        return { std::nullopt, QString() };
-    const LogbookRead<QList<LoggedCar>> cars
-        = readAll<LoggedCar>(database(), QStringLiteral("SELECT id, %1 FROM cars WHERE identity = ?").arg(carColumns()),
-                             { identity }, &carFrom, [this](const QSqlError& e) { return readFailure(e); });
-    if (cars.value.isEmpty())
-        return { std::nullopt, cars.error };
-    return { cars.value.front(), cars.error };
+    return findCarWhere("identity", identity);
 }
 
 LogbookRead<std::optional<LoggedCar>> Logbook::FindCarOf(const QString& identity, const QString& trvFile,

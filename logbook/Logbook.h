@@ -172,8 +172,10 @@ private:
     // Why the logbook no longer holds `seen` as it was read, empty when it does.
     QString checkUnchanged(QSqlDatabase& db, const TimeSlip& seen) const;
     QString updateSlip(QSqlDatabase& db, const TimeSlip& run) const;
-    QString checkFileFree(QSqlDatabase& db, const LoggedCar& car) const;
-    QString checkIdentityFree(QSqlDatabase& db, const LoggedCar& car) const;
+    // The car whose `column` holds `value` (none for an empty value).
+    LogbookRead<std::optional<LoggedCar>> findCarWhere(const char* column, const QString& value) const;
+    // Why the car's file or identity is another car's, empty when neither is.
+    QString checkCarFree(QSqlDatabase& db, const LoggedCar& car) const;
 
     QString connection; // the Qt SQL connection name, unique to this object
     QString path;
