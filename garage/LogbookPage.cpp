@@ -297,18 +297,16 @@ QWidget* LogbookPage::makeOtherCarsBox()
     otherCars->setToolTip(tr("Runs kept under a car that is not open, such as one whose file was moved or "
                              "renamed by another program: attach them to the car shown, or move them to "
                              "another open car."));
-    otherCars->setMaximumHeight(otherCars->fontMetrics().height() * 4);
+    // Two lines in sight: the box takes little from the runs while it shows.
+    otherCars->setMaximumHeight(otherCars->fontMetrics().lineSpacing() * 2 + 2 * otherCars->frameWidth() + 4);
     attachButton = new QPushButton(tr("Attach to this car"), otherCarsBox);
     attachButton->setObjectName(QStringLiteral("attachRunsButton"));
     moveButton = new QPushButton(tr("Move to another car…"), otherCarsBox);
     moveButton->setObjectName(QStringLiteral("moveRunsButton"));
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(attachButton);
-    buttons->addWidget(moveButton);
-    buttons->addStretch(1);
     auto* layout = new QHBoxLayout(otherCarsBox);
     layout->addWidget(otherCars, 1);
-    layout->addLayout(buttons);
+    layout->addWidget(attachButton, 0, Qt::AlignTop);
+    layout->addWidget(moveButton, 0, Qt::AlignTop);
     otherCarsBox->hide();
 
     auto selected = [this] {
