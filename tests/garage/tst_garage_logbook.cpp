@@ -475,6 +475,7 @@ private slots:
         const int fresh = int(CarFiles::SameCarAnswer::New);
         QTest::newRow("save as") << "save as" << same << 0 << 1;
         QTest::newRow("moved, opened again") << "move" << same << 0 << 1;
+        QTest::newRow("a file from before identities, saved as") << "no identity" << same << 0 << 1;
         QTest::newRow("a copy, the same car") << "copy" << same << 1 << 1;
         QTest::newRow("a copy, a new car") << "copy" << fresh << 1 << 0;
         QTest::newRow("a copy of a car not open, a new car") << "copy closed" << fresh << 1 << 0;
@@ -506,6 +507,16 @@ private slots:
         } else if (change == "move") {
             files.CloseCar(0);
             QVERIFY(QFile::rename(a, b));
+            QVERIFY(files.OpenFile(b));
+        } else if (change == "no identity") {
+            // Its runs are found by its path, and Save As gives it theirs.
+            files.CloseCar(0);
+            QVERIFY(VehicleFile::Save(a, VehicleFile::TextsInFileOrder(CarTexts::DefaultCar())).isEmpty());
+            QVERIFY(files.OpenFile(a));
+            QTRY_VERIFY(!page->Runs()->Loading());
+            QCOMPARE(page->Runs()->rowCount(), 1);
+            QVERIFY(files.SaveCar(0, b));
+            files.CloseCar(0);
             QVERIFY(files.OpenFile(b));
         } else if (change.startsWith("copy")) {
             if (change == "copy closed")
