@@ -696,7 +696,7 @@ void CarList::MarkSaved(int row, const QString& path)
 
 void CarList::SetSavedRoadLines(int row, const QString& roadLines)
 {
-    cars.at(static_cast<std::size_t>(row)).values.roadLines = roadLines;
+    cars.at(static_cast<std::size_t>(row)).values.SetRoadLines(roadLines);
 }
 
 void CarList::insertCar(int row, GarageCar car)
