@@ -190,6 +190,10 @@
         <source>The car opened with its nine values; the lines after them are kept as they stand and saved with the car.</source>
         <translation>Das Auto wurde mit seinen neun Werten geöffnet; die Zeilen danach bleiben, wie sie sind, und werden mit dem Auto gespeichert.</translation>
     </message>
+    <message>
+        <source>%1 is a new car, without runs. Save it to keep it so.</source>
+        <translation>%1 ist ein neues Auto, ohne Läufe. Speichern Sie es, damit es so bleibt.</translation>
+    </message>
 </context>
 <context>
     <name>CarForm</name>
@@ -1506,6 +1510,26 @@ Option.
         <translation>&amp;Neu laden</translation>
     </message>
     <message>
+        <source>Same car?</source>
+        <translation>Dasselbe Auto?</translation>
+    </message>
+    <message>
+        <source>%1 is a copy of the car %2: the two files hold the same car&apos;s identity.</source>
+        <translation>%1 ist eine Kopie des Autos %2: Beide Dateien tragen die Kennung desselben Autos.</translation>
+    </message>
+    <message>
+        <source>Is it the same car, which shares its runs in the logbook, or a new car, which starts without runs?</source>
+        <translation>Ist es dasselbe Auto, das seine Läufe im Logbuch teilt, oder ein neues Auto, das ohne Läufe beginnt?</translation>
+    </message>
+    <message>
+        <source>The &amp;same car</source>
+        <translation>&amp;Dasselbe Auto</translation>
+    </message>
+    <message>
+        <source>A &amp;new car</source>
+        <translation>Ein &amp;neues Auto</translation>
+    </message>
+    <message>
         <source>&amp;Classic Law Beside the Road Model</source>
         <translation>&amp;Klassisches Gesetz neben dem Straßenmodell</translation>
     </message>
@@ -1746,6 +1770,10 @@ Option.
         <source>The logbook %1 is still being checked for damage: the change was not saved.</source>
         <translation>Das Logbuch %1 wird noch auf Schäden geprüft: Die Änderung wurde nicht gespeichert.</translation>
     </message>
+    <message>
+        <source>The car %1 in the logbook already has the identity %2.</source>
+        <translation>Das Auto %1 im Logbuch hat bereits die Kennung %2.</translation>
+    </message>
 </context>
 <context>
     <name>LogbookPage</name>
@@ -1980,6 +2008,54 @@ Option.
     <message>
         <source>&amp;Day first</source>
         <translation>&amp;Tag vorn</translation>
+    </message>
+    <message>
+        <source>Runs of cars not open</source>
+        <translation>Läufe nicht geöffneter Autos</translation>
+    </message>
+    <message>
+        <source>Runs kept under a car that is not open, such as one whose file was moved or renamed by another program: attach them to the car shown, or move them to another open car.</source>
+        <translation>Läufe, die unter einem nicht geöffneten Auto stehen, etwa einem, dessen Datei ein anderes Programm verschoben oder umbenannt hat: Ordnen Sie sie dem gezeigten Auto zu oder verschieben Sie sie zu einem anderen geöffneten Auto.</translation>
+    </message>
+    <message>
+        <source>Attach to this car</source>
+        <translation>Diesem Auto zuordnen</translation>
+    </message>
+    <message>
+        <source>Move to another car…</source>
+        <translation>Zu einem anderen Auto verschieben …</translation>
+    </message>
+    <message>
+        <source>%1 (runs: %2)</source>
+        <translation>%1 (Läufe: %2)</translation>
+    </message>
+    <message>
+        <source>%1 (runs: %2), last in %3</source>
+        <translation>%1 (Läufe: %2), zuletzt in %3</translation>
+    </message>
+    <message>
+        <source>Attach runs to %1</source>
+        <translation>Läufe %1 zuordnen</translation>
+    </message>
+    <message>
+        <source>The runs were not moved.</source>
+        <translation>Die Läufe wurden nicht verschoben.</translation>
+    </message>
+    <message>
+        <source>Runs attached to %1: %2.</source>
+        <translation>%1 zugeordnete Läufe: %2.</translation>
+    </message>
+    <message>
+        <source>No car is open to move the runs to.</source>
+        <translation>Es ist kein Auto geöffnet, zu dem die Läufe verschoben werden könnten.</translation>
+    </message>
+    <message>
+        <source>Move to another car</source>
+        <translation>Zu einem anderen Auto verschieben</translation>
+    </message>
+    <message>
+        <source>The car the runs of %1 belong to:</source>
+        <translation>Das Auto, zu dem die Läufe von %1 gehören:</translation>
     </message>
     <message>
         <source>Run (%1)</source>
