@@ -45,13 +45,16 @@ namespace {
 // The rows a table's column is measured over (besides those in sight).
 constexpr int ContentsPrecision = 100;
 
-// "12.84 s ± 0.06", or without the band when there is none.
-QString withBand(const QLocale& locale, double value, const std::optional<double>& band, int decimals,
+// "14.32 s ± 0.05 (68 %), ± 0.11 (95 %)", or without the bands when there
+// are none.
+QString withBand(const QLocale& locale, double value, const std::optional<BandWidths>& band, int decimals,
                  const QString& unit)
 {
     QString text = locale.toString(value, 'f', decimals) + QLatin1Char(' ') + unit;
     if (band)
-        text += QStringLiteral(" ± ") + locale.toString(*band, 'f', decimals);
+        text += QLatin1Char(' ')
+            + LogbookPage::tr("± %1 (68 %), ± %2 (95 %)")
+                  .arg(locale.toString(band->band68, 'f', decimals), locale.toString(band->band95, 'f', decimals));
     return text;
 }
 
@@ -82,7 +85,7 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     , progressDelay(new QTimer(this))
     , fitLabel(new QLabel(this))
     , predictionLabel(new QLabel(this))
-    , reportCard(new QTableWidget(PredictionMethodCount, 3, this))
+    , reportCard(new QTableWidget(PredictionMethodCount, ReportCardColumns, this))
 {
     setObjectName(QStringLiteral("logbookPage"));
     sourceLabel->setTextFormat(Qt::PlainText);
@@ -175,20 +178,21 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     predictionLabel->setObjectName(QStringLiteral("predictionLabel"));
     reportCard->setObjectName(QStringLiteral("reportCard"));
     reportCard->setAccessibleName(tr("Report card"));
-    reportCard->setHorizontalHeaderLabels({ tr("Way of predicting"), tr("Mean error (s)"), tr("Bias (s)") });
-    reportCard->setToolTip(tr("Each run predicted without itself (the fit on the other runs, or the run "
-                              "before): the mean absolute error and the mean of predicted less given "
-                              "quarter-mile times. The best is in bold."));
+    reportCard->setHorizontalHeaderLabels({ tr("Way of predicting"), tr("Model"), tr("Mean error (s)"),
+                                            tr("Bias (s)"), tr("Mean error (mph)"), tr("Bias (mph)") });
+    reportCard->setToolTip(reportCardHint());
     reportCard->setEditTriggers(QAbstractItemView::NoEditTriggers);
     reportCard->setTabKeyNavigation(false);
     reportCard->setSelectionMode(QAbstractItemView::NoSelection);
     reportCard->verticalHeader()->hide();
     reportCard->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    reportCard->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    reportCard->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    for (int column = 1; column < ReportCardColumns; ++column)
+        reportCard->horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     for (int row = 0; row < PredictionMethodCount; ++row) {
-        reportCard->setItem(row, 0, new QTableWidgetItem(PredictionMethodName(AllPredictionMethods[row])));
-        for (int column = 1; column < 3; ++column) {
+        const PredictionMethod method = AllPredictionMethods[static_cast<std::size_t>(row)];
+        reportCard->setItem(row, 0, new QTableWidgetItem(PredictionMethodName(method)));
+        reportCard->setItem(row, 1, new QTableWidgetItem(MethodModelName(ModelOf(method))));
+        for (int column = 2; column < ReportCardColumns; ++column) {
             auto* item = new QTableWidgetItem;
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             reportCard->setItem(row, column, item);
@@ -504,13 +508,14 @@ void LogbookPage::refreshSlipPoints()
 
 void LogbookPage::refreshFit()
 {
+    reportCard->setToolTip(reportCardHint());
     for (int row = 0; row < PredictionMethodCount; ++row)
-        for (int column = 0; column < 3; ++column) {
+        for (int column = 0; column < ReportCardColumns; ++column) {
             QTableWidgetItem* item = reportCard->item(row, column);
             QFont font = item->font();
             font.setBold(false);
             item->setFont(font);
-            if (column > 0)
+            if (column > 1)
                 item->setText(QString());
         }
     if (!calibration) {
@@ -538,20 +543,24 @@ void LogbookPage::refreshFit()
 
     if (!card->Available()) {
         reportCard->setToolTip(card->message);
-        reportCard->item(0, 1)->setText(QStringLiteral("—"));
+        reportCard->item(0, 2)->setText(QStringLiteral("—"));
         reportCard->setEnabled(false);
         return;
     }
     reportCard->setEnabled(true);
+    // An empty score says so, never 0.
+    const QString notEnough = tr("not enough runs");
     for (int row = 0; row < PredictionMethodCount; ++row) {
         const MethodScore& score = card->scores[static_cast<std::size_t>(row)];
-        const bool scored = score.runs > 0;
-        reportCard->item(row, 1)->setText(scored ? locale().toString(score.meanAbsoluteError, 'f', 3)
-                                                 : QStringLiteral("—"));
-        reportCard->item(row, 2)->setText(scored ? SignedDifferenceText(score.bias, 3, locale())
-                                                 : QStringLiteral("—"));
+        const bool timed = score.runs > 0;
+        const bool sped = score.speed.runs > 0;
+        reportCard->item(row, 2)->setText(timed ? locale().toString(score.meanAbsoluteError, 'f', 3) : notEnough);
+        reportCard->item(row, 3)->setText(timed ? SignedDifferenceText(score.bias, 3, locale()) : QString());
+        reportCard->item(row, 4)->setText(sped ? locale().toString(score.speed.meanAbsoluteError, 'f', 2)
+                                               : notEnough);
+        reportCard->item(row, 5)->setText(sped ? SignedDifferenceText(score.speed.bias, 2, locale()) : QString());
         if (score.best)
-            for (int column = 0; column < 3; ++column) {
+            for (int column = 0; column < ReportCardColumns; ++column) {
                 QTableWidgetItem* item = reportCard->item(row, column);
                 QFont font = item->font();
                 font.setBold(true);
@@ -578,10 +587,45 @@ void LogbookPage::refreshPrediction()
                             withBand(locale(), next.eighthMileTime, next.eighthMileTimeBand, 2, tr("s")),
                             withBand(locale(), next.eighthMileSpeed, next.eighthMileSpeedBand, 1, tr("mph")));
     if (next.bandMessage.isEmpty())
-        text += QLatin1Char(' ') + tr("The bands are the errors of the runs each predicted without itself.");
+        text += QLatin1Char(' ')
+            + tr("The bands are the errors of the runs each predicted without their day's runs, widened "
+                 "for the %1 days they come from.")
+                  .arg(locale().toString(calibration->days));
     else
         text += QLatin1Char(' ') + next.bandMessage;
+    text += QLatin1Char('\n') + dialInText();
     predictionLabel->setText(text);
+}
+
+QString LogbookPage::reportCardHint() const
+{
+    return tr("Each run after the first three predicted from the runs before it alone (the fit on those "
+              "runs, the run before, lines through them), every way on the same runs: the mean absolute "
+              "error and the mean of predicted less given quarter-mile times and speeds. The best is in "
+              "bold.");
+}
+
+// The dial-in for the Conditions box's day, from the report card's best way
+// that predicts ahead.
+QString LogbookPage::dialInText() const
+{
+    if (!card || !card->Available())
+        return tr("Dial-in for today: %1").arg(card ? card->message : QString());
+    const DialIn dial = DialInFor(*card, *calibration, settings->Conditions());
+    if (dial.method < 0 || !dial.quarterMileTime)
+        return tr("Dial-in for today: none of the ways that predict before a run could be scored.");
+    const PredictionMethod method = AllPredictionMethods[static_cast<std::size_t>(dial.method)];
+    QString time = locale().toString(*dial.quarterMileTime, 'f', 2) + QLatin1Char(' ') + tr("s");
+    if (dial.timeBand95)
+        time += QLatin1Char(' ') + tr("± %1 (95 %)").arg(locale().toString(*dial.timeBand95, 'f', 2));
+    QString text = tr("Dial-in for today: %1, by \"%2\" (%3), the report card's best way of predicting "
+                      "before a run.")
+                       .arg(time, PredictionMethodName(method), MethodModelName(ModelOf(method)));
+    if (card->best != dial.method)
+        text += QLatin1Char(' ')
+            + tr("\"%1\" scores better but needs the run's own figures.")
+                  .arg(PredictionMethodName(AllPredictionMethods[static_cast<std::size_t>(card->best)]));
+    return text;
 }
 
 void LogbookPage::Calibrate()

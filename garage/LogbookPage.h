@@ -105,6 +105,12 @@ private:
     void refreshSlipPoints();
     void refreshFit();
     void refreshPrediction();
+    // The report card's hint, and the dial-in line under the prediction.
+    QString reportCardHint() const;
+    QString dialInText() const;
+    // The report card's columns: the way, its model, then the mean error
+    // and the bias of the time and of the speed.
+    static constexpr int ReportCardColumns = 6;
     void refreshButtons();
     // Starts a calibration when a fit is wanted and the one shown (or under
     // way) is not for the chosen runs and the car as they now are.

@@ -80,6 +80,9 @@ CarFit carFitOf(const FitResult& result, const QList<TimeSlip>& runs)
     fit.rangeMessage = RangeMessage(fit.car);
     fit.horsepowerRangeMessage = FieldRangeMessage(fit.car, InputField::Horsepower);
     fit.spinTimeRangeMessage = FieldRangeMessage(fit.car, InputField::SpinTime);
+    if (runs.size() < FittedValueCount)
+        fit.boundNotes << Text::tr("One run is matched exactly by the two fitted values: the fit cannot tell "
+                                   "the car from that run's luck. Add runs of other days.");
     if (fit.spinTimeHeld)
         fit.boundNotes << spinTimeNote(fit);
     if (fit.horsepowerBound != HorsepowerBound::None)
@@ -116,6 +119,8 @@ RunFigures RunFiguresOf(const TimeSlip& run)
     figures.humidity = run.humidity;
     for (const SplitFigureInfo& split : SplitFigures)
         figures.Of(split.figure) = run.*NumberMember(SlipFieldOf(split));
+    if (run.date.isValid())
+        figures.day = run.date.toJulianDay();
     return figures;
 }
 
@@ -156,7 +161,7 @@ Calibration Calibrate(const CarInputs& typed, const QList<TimeSlip>& runs, const
     const QString problem = runsProblem(runs);
     if (!problem.isEmpty()) {
         if (control.progress)
-            control.progress(0, 1 + ValidationFoldsFor(static_cast<int>(runs.size())));
+            control.progress(0, 1 + ValidationFoldsFor(static_cast<int>(runs.size()), DaysOf(RunFiguresOf(runs))));
         calibration.fit = refusedFit(typed, runs, problem);
         calibration.band.gap = BandGap::NotFitted;
         calibration.band.message = problem;
@@ -166,12 +171,17 @@ Calibration Calibrate(const CarInputs& typed, const QList<TimeSlip>& runs, const
     calibration.fit = carFitOf(numbers.fit, runs);
     calibration.leftOut = std::move(numbers.leftOut);
     calibration.folds = numbers.folds;
+    calibration.days = numbers.days;
     static_cast<FitBand&>(calibration.band) = numbers.band;
     switch (numbers.band.gap) {
     case BandGap::None: break;
     case BandGap::NotFitted: calibration.band.message = calibration.fit.message; break;
     case BandGap::TooFewRuns:
         calibration.band.message = Text::tr("With fewer than three runs no error band can be given.");
+        break;
+    case BandGap::OneDay:
+        calibration.band.message =
+            Text::tr("All runs are of one day: no error band can be given until runs of another day are added.");
         break;
     }
     return calibration;
@@ -200,7 +210,11 @@ Prediction Predict(const Calibration& calibration, const AirConditions& air)
     if (!calibration.band.Available())
         prediction.bandMessage = calibration.band.message;
     else if (!prediction.banded)
-        prediction.bandMessage =
-            Text::tr("Fewer than three runs give these figures: no error band can be given.");
+        prediction.bandMessage = NoFigureBandMessage();
     return prediction;
+}
+
+QString NoFigureBandMessage()
+{
+    return Text::tr("Fewer than three runs on two days give these figures: no error band can be given.");
 }

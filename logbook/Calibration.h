@@ -9,9 +9,9 @@
 // shift counts too; each run's slip beside the model's; whether the fitted
 // values pass the classic input checks; and a note for each bound that holds
 // the fit back. Calibrate adds the validation fits (each run predicted by a
-// fit without it: on all the others up to LeaveOneOutBound runs, on the other
-// folds above), whose errors are the band Predict gives with a prediction
-// for any day's air; it tells its progress, can be cancelled from another
+// fit without its day: on all the other days up to LeaveOneOutBound days, on
+// the other folds above), whose errors are the 68 % and 95 % bands Predict
+// gives with a prediction for any day's air; it tells its progress, can be cancelled from another
 // thread and may run its validation fits on several threads. Nothing here
 // shows a message or touches a database: the garage and the runner both call
 // it.
@@ -88,7 +88,8 @@ struct Calibration {
     CarFit fit;
     QList<TimeSlip> runs;         // the runs fitted, as given
     std::vector<LeftOutRun> leftOut; // one per run; empty below three runs
-    int folds = 0; // the validation's folds: as many as runs for leave-one-out
+    int folds = 0; // the validation's folds: as many as days for leave-one-day-out
+    int days = 0;  // the days of the runs
     ErrorBand band;
 };
 
@@ -107,3 +108,7 @@ struct Prediction : DayPrediction {
 };
 
 Prediction Predict(const Calibration& calibration, const AirConditions& air);
+
+// Why a figure of a banded calibration has no band: too few of the runs, or
+// of their days, give it.
+QString NoFigureBandMessage();

@@ -75,16 +75,24 @@
         <translation>Das angepasste Auto schafft die Viertelmeile an diesem Tag nicht.</translation>
     </message>
     <message>
-        <source>Fewer than three runs give these figures: no error band can be given.</source>
-        <translation>Weniger als drei Läufe liefern diese Werte: Es lässt sich keine Fehlerspanne angeben.</translation>
-    </message>
-    <message>
         <source>The calibration was cancelled.</source>
         <translation>Die Kalibrierung wurde abgebrochen.</translation>
     </message>
     <message>
         <source>The car cannot be fitted to the runs: %1.</source>
         <translation>Das Auto lässt sich nicht an die Läufe anpassen: %1.</translation>
+    </message>
+    <message>
+        <source>One run is matched exactly by the two fitted values: the fit cannot tell the car from that run&apos;s luck. Add runs of other days.</source>
+        <translation>Ein Lauf wird von den zwei angepassten Werten genau getroffen: die Anpassung kann das Auto nicht vom Glück dieses Laufs unterscheiden. Fügen Sie Läufe anderer Tage hinzu.</translation>
+    </message>
+    <message>
+        <source>All runs are of one day: no error band can be given until runs of another day are added.</source>
+        <translation>Alle Läufe sind von einem Tag: ein Fehlerband gibt es erst, wenn Läufe eines anderen Tages hinzukommen.</translation>
+    </message>
+    <message>
+        <source>Fewer than three runs on two days give these figures: no error band can be given.</source>
+        <translation>Weniger als drei Läufe an zwei Tagen geben diese Werte an: es kann kein Fehlerband angegeben werden.</translation>
     </message>
 </context>
 <context>
@@ -1623,10 +1631,6 @@ Option.
         <translation>Tendenz (s)</translation>
     </message>
     <message>
-        <source>Each run predicted without itself (the fit on the other runs, or the run before): the mean absolute error and the mean of predicted less given quarter-mile times. The best is in bold.</source>
-        <translation>Jeder Lauf ohne sich selbst vorhergesagt (angepasst an die anderen Läufe oder nach dem Lauf davor): der mittlere absolute Fehler und der Mittelwert von vorhergesagter minus tatsächlicher Viertelmeilenzeit. Die beste Art ist fett.</translation>
-    </message>
-    <message>
         <source>Fit and prediction</source>
         <translation>Anpassung und Vorhersage</translation>
     </message>
@@ -1687,10 +1691,6 @@ Option.
         <translation>mph</translation>
     </message>
     <message>
-        <source>The bands are the errors of the runs each predicted without itself.</source>
-        <translation>Die Spannen sind die Fehler der Läufe, jeweils ohne sich selbst vorhergesagt.</translation>
-    </message>
-    <message>
         <source>%1 (fitted)</source>
         <translation>%1 (angepasst)</translation>
     </message>
@@ -1749,6 +1749,54 @@ Option.
     <message>
         <source>Fitting the car to the runs (%1)…</source>
         <translation>Das Auto wird an die Läufe angepasst (%1)…</translation>
+    </message>
+    <message>
+        <source>± %1 (68 %), ± %2 (95 %)</source>
+        <translation>± %1 (68 %), ± %2 (95 %)</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Mean error (mph)</source>
+        <translation>Mittlerer Fehler (mph)</translation>
+    </message>
+    <message>
+        <source>Bias (mph)</source>
+        <translation>Tendenz (mph)</translation>
+    </message>
+    <message>
+        <source>not enough runs</source>
+        <translation>zu wenige Läufe</translation>
+    </message>
+    <message>
+        <source>The bands are the errors of the runs each predicted without their day&apos;s runs, widened for the %1 days they come from.</source>
+        <translation>Die Bänder sind die Fehler der Läufe, jeweils ohne die Läufe ihres Tages vorausgesagt, erweitert für die %1 Tage, aus denen sie stammen.</translation>
+    </message>
+    <message>
+        <source>Each run after the first three predicted from the runs before it alone (the fit on those runs, the run before, lines through them), every way on the same runs: the mean absolute error and the mean of predicted less given quarter-mile times and speeds. The best is in bold.</source>
+        <translation>Jeder Lauf nach den ersten drei, nur aus den Läufen davor vorausgesagt (die Anpassung an diese Läufe, der Lauf davor, Geraden durch sie), jede Art an denselben Läufen: der mittlere absolute Fehler und der Mittelwert von vorausgesagt minus gemessen für Viertelmeilenzeiten und -geschwindigkeiten. Die beste ist fett.</translation>
+    </message>
+    <message>
+        <source>Dial-in for today: %1</source>
+        <translation>Dial-in für heute: %1</translation>
+    </message>
+    <message>
+        <source>Dial-in for today: none of the ways that predict before a run could be scored.</source>
+        <translation>Dial-in für heute: keine der Arten, die vor einem Lauf voraussagen, konnte bewertet werden.</translation>
+    </message>
+    <message>
+        <source>± %1 (95 %)</source>
+        <translation>± %1 (95 %)</translation>
+    </message>
+    <message>
+        <source>Dial-in for today: %1, by &quot;%2&quot; (%3), the report card&apos;s best way of predicting before a run.</source>
+        <translation>Dial-in für heute: %1, nach „%2“ (%3), der besten Art des Zeugnisses, vor einem Lauf vorauszusagen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; scores better but needs the run&apos;s own figures.</source>
+        <translation>„%1“ schneidet besser ab, braucht aber die eigenen Werte des Laufs.</translation>
     </message>
 </context>
 <context>
@@ -1852,8 +1900,32 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
         <translation>Der Lauf davor</translation>
     </message>
     <message>
-        <source>A report card needs three runs or more with a quarter-mile time.</source>
-        <translation>Ein Zeugnis braucht mindestens drei Läufe mit einer Viertelmeilenzeit.</translation>
+        <source>Density-altitude line of the runs before</source>
+        <translation>Dichtehöhen-Gerade der Läufe davor</translation>
+    </message>
+    <message>
+        <source>From the run&apos;s own 60 ft</source>
+        <translation>Aus den eigenen 60 ft des Laufs</translation>
+    </message>
+    <message>
+        <source>From the run&apos;s own 1/8 mile</source>
+        <translation>Aus der eigenen 1/8 Meile des Laufs</translation>
+    </message>
+    <message>
+        <source>Classic law</source>
+        <translation>Klassisches Gesetz</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keines</translation>
+    </message>
+    <message>
+        <source>The calibration was cancelled.</source>
+        <translation>Die Kalibrierung wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>A report card needs four runs or more with a quarter-mile time: the first three only predict.</source>
+        <translation>Ein Zeugnis braucht vier oder mehr Läufe mit einer Viertelmeilenzeit: die ersten drei sagen nur voraus.</translation>
     </message>
 </context>
 <context>

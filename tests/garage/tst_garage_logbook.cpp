@@ -256,8 +256,8 @@ private slots:
         const auto* slips = page->findChild<QTableView*>(QStringLiteral("slipTable"));
         QVERIFY(slips);
         const QStringList texts{ page->FitLabel()->text(), page->PredictionLabel()->text(),
-                                 page->ReportCardTable()->item(0, 1)->text(),
                                  page->ReportCardTable()->item(0, 2)->text(),
+                                 page->ReportCardTable()->item(0, 3)->text(),
                                  slips->model()->index(0, 1).data().toString() };
         const QRegularExpression commaDecimal(QStringLiteral("\\d,\\d"));
         const QRegularExpression pointDecimal(QStringLiteral("\\d\\.\\d"));
