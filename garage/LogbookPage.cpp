@@ -18,8 +18,9 @@
 #include <QAction>
 #include <QChartView>
 #include <QComboBox>
-#include <QDir>
+#include <QDateEdit>
 #include <QDateTime>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -29,6 +30,8 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
 #include <QTableWidget>
@@ -78,6 +81,9 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     , slipView(new QTableView(this))
     , shownCars(new ChosenCarsModel(cars, this))
     , charts(new CurveCharts(shownCars, settings, this))
+    , fitToBox(new QComboBox(this))
+    , fitSinceEdit(new QDateEdit(this))
+    , fitLastBox(new QSpinBox(this))
     , calibrateButton(new QPushButton(tr("Calib&rate"), this))
     , useFittedButton(new QPushButton(tr("Cop&y fitted values to a new car"), this))
     , progressBar(new QProgressBar(this))
@@ -155,8 +161,21 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
 
     // Fit, prediction and report card.
     calibrateButton->setObjectName(QStringLiteral("calibrateButton"));
-    calibrateButton->setToolTip(tr("Fit the horsepower and the spin time to the selected runs (all runs "
-                                   "when none is selected), each run on its own day's air."));
+    calibrateButton->setToolTip(tr("Fit the horsepower and the spin time to the runs chosen under "
+                                   "\"Fit to\", each run on its own day's air. Selecting rows does not narrow "
+                                   "the fit."));
+    fitToBox->setObjectName(QStringLiteral("fitToBox"));
+    fitToBox->addItems({ tr("All runs"), tr("Runs since"), tr("The last runs") });
+    fitToBox->setToolTip(tr("Which runs the fit takes, kept for this car and logbook."));
+    fitSinceEdit->setObjectName(QStringLiteral("fitSinceEdit"));
+    fitSinceEdit->setAccessibleName(tr("Fit to the runs since"));
+    fitSinceEdit->setCalendarPopup(true);
+    fitSinceEdit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    fitSinceEdit->setDate(QDate::currentDate().addYears(-1));
+    fitLastBox->setObjectName(QStringLiteral("fitLastBox"));
+    fitLastBox->setAccessibleName(tr("Fit to the last runs"));
+    fitLastBox->setRange(1, 100000);
+    fitLastBox->setValue(FitChoice().last);
     useFittedButton->setObjectName(QStringLiteral("useFittedButton"));
     useFittedButton->setToolTip(tr("Add the fitted car as a new car; the typed one stays as it is."));
     progressBar->setObjectName(QStringLiteral("calibrationProgress"));
@@ -201,6 +220,12 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     auto* fitBox = new QGroupBox(tr("Fit and prediction"), this);
     auto* fitLayout = new QVBoxLayout(fitBox);
     auto* fitButtons = new QHBoxLayout;
+    auto* fitToLabel = new QLabel(tr("Fit &to:"), this);
+    fitToLabel->setBuddy(fitToBox);
+    fitButtons->addWidget(fitToLabel);
+    fitButtons->addWidget(fitToBox);
+    fitButtons->addWidget(fitSinceEdit);
+    fitButtons->addWidget(fitLastBox);
     fitButtons->addWidget(calibrateButton);
     fitButtons->addWidget(useFittedButton);
     fitButtons->addWidget(progressBar, 1);
@@ -261,12 +286,14 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     connect(runs, &QAbstractItemModel::modelReset, this, [this] { refresh(); });
     connect(runs, &QAbstractItemModel::layoutChanged, this, [this] { refresh(); });
     connect(runs, &SlipTableModel::changed, this, [this] { refresh(); });
+    // A selection shows its runs' splits; it never narrows the fit.
     connect(runsView->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         refreshSlipPoints();
-        if (fitWanted)
-            Calibrate();
         refreshButtons();
     });
+    connect(fitToBox, &QComboBox::currentIndexChanged, this, &LogbookPage::fitChoiceChanged);
+    connect(fitSinceEdit, &QDateEdit::dateChanged, this, &LogbookPage::fitChoiceChanged);
+    connect(fitLastBox, &QSpinBox::valueChanged, this, &LogbookPage::fitChoiceChanged);
     connect(cars->Selection(), &QItemSelectionModel::currentRowChanged, this, [this] { followCurrentCar(); });
     connect(shownCars, &QAbstractItemModel::dataChanged, this, [this] { refresh(); });
     connect(settings, &GarageSettings::conditionsChanged, this, [this] { refreshPrediction(); });
@@ -358,15 +385,60 @@ CarInputs LogbookPage::currentInputs() const
 
 QList<TimeSlip> LogbookPage::chosenRuns() const
 {
-    QModelIndexList rows = runsView->selectionModel()->selectedRows();
-    if (rows.isEmpty())
-        return runs->Runs();
-    std::sort(rows.begin(), rows.end());
-    QList<TimeSlip> chosen;
-    chosen.reserve(rows.size());
-    for (const QModelIndex& index : std::as_const(rows))
-        chosen << runs->RunAt(index.row());
-    return chosen;
+    return RunsToFit(runs->Runs(), CurrentFitChoice());
+}
+
+FitChoice LogbookPage::CurrentFitChoice() const
+{
+    // Only what the kind reads, as it is kept.
+    FitChoice choice;
+    choice.kind = static_cast<FitChoice::Kind>(std::max(0, fitToBox->currentIndex()));
+    if (choice.kind == FitChoice::Kind::SinceDate)
+        choice.since = fitSinceEdit->date();
+    if (choice.kind == FitChoice::Kind::LastRuns)
+        choice.last = fitLastBox->value();
+    return choice;
+}
+
+void LogbookPage::SetFitChoice(const FitChoice& choice)
+{
+    {
+        const QSignalBlocker blockSince(fitSinceEdit);
+        const QSignalBlocker blockLast(fitLastBox);
+        const QSignalBlocker blockKind(fitToBox);
+        if (choice.since.isValid())
+            fitSinceEdit->setDate(choice.since);
+        fitLastBox->setValue(choice.last);
+        fitToBox->setCurrentIndex(static_cast<int>(choice.kind));
+    }
+    fitChoiceChanged();
+}
+
+void LogbookPage::syncFitChoice()
+{
+    const FitChoice choice = logbook->IsOpen() && runs->CarId() != 0
+        ? FitChoiceFromKey(settings->FitChoiceKeyOf(logbook->Path(), runs->CarId()))
+        : FitChoice();
+    const QSignalBlocker blockSince(fitSinceEdit);
+    const QSignalBlocker blockLast(fitLastBox);
+    const QSignalBlocker blockKind(fitToBox);
+    if (choice.since.isValid())
+        fitSinceEdit->setDate(choice.since);
+    fitLastBox->setValue(choice.last);
+    fitToBox->setCurrentIndex(static_cast<int>(choice.kind));
+    fitSinceEdit->setVisible(choice.kind == FitChoice::Kind::SinceDate);
+    fitLastBox->setVisible(choice.kind == FitChoice::Kind::LastRuns);
+}
+
+void LogbookPage::fitChoiceChanged()
+{
+    const FitChoice choice = CurrentFitChoice();
+    fitSinceEdit->setVisible(choice.kind == FitChoice::Kind::SinceDate);
+    fitLastBox->setVisible(choice.kind == FitChoice::Kind::LastRuns);
+    if (logbook->IsOpen() && runs->CarId() != 0)
+        settings->SetFitChoiceKey(logbook->Path(), runs->CarId(), FitChoiceKey(choice));
+    if (fitWanted)
+        Calibrate();
 }
 
 QAbstractItemModel* LogbookPage::Slips() const
@@ -382,6 +454,7 @@ void LogbookPage::refresh()
         return;
     }
     stale = false;
+    syncFitChoice();
     ensureCalibration();
     if (!logbook->IsOpen())
         sourceLabel->setText(tr("No logbook is open: File ▸ Open Logbook… opens or makes one."));
@@ -533,6 +606,7 @@ void LogbookPage::refreshFit()
         return;
     }
     QStringList lines;
+    lines << FitChoiceLine(CurrentFitChoice(), calibration->runs.size(), runs->rowCount());
     lines << tr("Fitted to the runs (%1): %2 hp on the standard day, spin time %3 s.")
                  .arg(locale().toString(calibration->runs.size()))
                  .arg(locale().toString(fit.horsepower, 'f', 1), locale().toString(fit.spinTime, 'f', 3));

@@ -32,6 +32,8 @@ class CurveCharts;
 class GarageSettings;
 class Logbook;
 class QComboBox;
+class QDateEdit;
+class QSpinBox;
 class QLabel;
 class QAbstractItemModel;
 class QProgressBar;
@@ -60,11 +62,15 @@ public:
     QString DeleteSelectedRuns();
     QString ImportRuns(const QString& path);
     QString ExportRuns(const QString& path);
-    // Fits the car to the selected runs (all of them when none is selected)
-    // on a worker thread; CurrentCalibration() holds the fit once it is
-    // done. A fit to these runs of this car is kept, and made again only
-    // when they change.
+    // Fits the car to the runs of its "Fit to" choice (selecting rows never
+    // narrows it) on a worker thread; CurrentCalibration() holds the fit
+    // once it is done. A fit to these runs of this car is kept, and made
+    // again only when they change.
     void Calibrate();
+    // The "Fit to" choice of the car shown, kept in the settings by the
+    // logbook's file and the car; setting it refits a fit shown.
+    FitChoice CurrentFitChoice() const;
+    void SetFitChoice(const FitChoice& choice);
     // Stops the calibration under way; no fit is shown then.
     void CancelCalibration();
     bool Calibrating() const { return task != nullptr; }
@@ -105,6 +111,10 @@ private:
     void refreshSlipPoints();
     void refreshFit();
     void refreshPrediction();
+    // The "Fit to" controls set from the settings for the car shown, and
+    // the settings from the controls.
+    void syncFitChoice();
+    void fitChoiceChanged();
     // The report card's hint, and the dial-in line under the prediction.
     QString reportCardHint() const;
     QString dialInText() const;
@@ -144,6 +154,9 @@ private:
     QTableView* slipView;
     ChosenCarsModel* shownCars;
     CurveCharts* charts;
+    QComboBox* fitToBox;
+    QDateEdit* fitSinceEdit;
+    QSpinBox* fitLastBox;
     QPushButton* calibrateButton;
     QPushButton* useFittedButton;
     QProgressBar* progressBar;

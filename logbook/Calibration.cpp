@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <numeric>
 #include <optional>
 
 namespace {
@@ -105,6 +107,80 @@ CarFit refusedFit(const CarInputs& typed, const QList<TimeSlip>& runs, const QSt
 }
 
 } // namespace
+
+QList<TimeSlip> RunsToFit(const QList<TimeSlip>& runs, const FitChoice& choice)
+{
+    QList<TimeSlip> taken;
+    switch (choice.kind) {
+    case FitChoice::Kind::AllRuns: return runs;
+    case FitChoice::Kind::SinceDate:
+        for (const TimeSlip& run : runs)
+            if (run.date.isValid() && run.date >= choice.since)
+                taken << run;
+        return taken;
+    case FitChoice::Kind::LastRuns: {
+        QList<qsizetype> order(runs.size());
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(),
+                         [&runs](qsizetype a, qsizetype b) { return SlipComesBefore(runs[a], runs[b]); });
+        const qsizetype first = std::max<qsizetype>(0, runs.size() - std::max(1, choice.last));
+        QList<bool> take(runs.size(), false);
+        for (qsizetype k = first; k < order.size(); ++k)
+            take[order[k]] = true;
+        for (qsizetype i = 0; i < runs.size(); ++i)
+            if (take[i])
+                taken << runs[i];
+        return taken;
+    }
+    }
+    return runs;
+}
+
+QString FitChoiceKey(const FitChoice& choice)
+{
+    switch (choice.kind) {
+    case FitChoice::Kind::AllRuns: break;
+    case FitChoice::Kind::SinceDate:
+        return QStringLiteral("since:") + choice.since.toString(Qt::ISODate);
+    case FitChoice::Kind::LastRuns: return QStringLiteral("last:") + QString::number(choice.last);
+    }
+    return QStringLiteral("all");
+}
+
+FitChoice FitChoiceFromKey(const QString& key)
+{
+    FitChoice choice;
+    if (key.startsWith(QLatin1String("since:"))) {
+        const QDate since = QDate::fromString(key.mid(6), Qt::ISODate);
+        if (since.isValid()) {
+            choice.kind = FitChoice::Kind::SinceDate;
+            choice.since = since;
+        }
+    } else if (key.startsWith(QLatin1String("last:"))) {
+        bool ok = false;
+        const int last = key.mid(5).toInt(&ok);
+        if (ok && last >= 1) {
+            choice.kind = FitChoice::Kind::LastRuns;
+            choice.last = last;
+        }
+    }
+    return choice;
+}
+
+QString FitChoiceLine(const FitChoice& choice, qsizetype taken, qsizetype all)
+{
+    switch (choice.kind) {
+    case FitChoice::Kind::AllRuns: break;
+    case FitChoice::Kind::SinceDate:
+        return Text::tr("Fit to the runs since %1: %2 of %3.")
+            .arg(choice.since.toString(Qt::ISODate))
+            .arg(taken)
+            .arg(all);
+    case FitChoice::Kind::LastRuns:
+        return Text::tr("Fit to the last %1 runs: %2 of %3.").arg(choice.last).arg(taken).arg(all);
+    }
+    return Text::tr("Fit to all runs: %1 of %2.").arg(taken).arg(all);
+}
 
 AirConditions AirOfRun(const TimeSlip& run)
 {

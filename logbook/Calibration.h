@@ -33,6 +33,7 @@
 #include "logbook/TimeSlip.h"
 #include "numbers/Fit.h"
 
+#include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -42,6 +43,29 @@
 // The day's air of a run: its temperature, station pressure and humidity,
 // the standard day's value for each one the run does not give.
 AirConditions AirOfRun(const TimeSlip& run);
+
+// Which runs a car's fit takes: all of them, those since a date, or the
+// last N by date. The user chooses it, and it is kept with the logbook;
+// selecting rows never narrows it.
+struct FitChoice {
+    enum class Kind { AllRuns, SinceDate, LastRuns };
+    Kind kind = Kind::AllRuns;
+    QDate since;   // SinceDate: the first date taken
+    int last = 20; // LastRuns: how many
+
+    friend bool operator==(const FitChoice&, const FitChoice&) = default;
+};
+
+// The runs a choice takes, in the order given: since a date those dated on
+// it or after; the last N those last in the logbook's date order.
+QList<TimeSlip> RunsToFit(const QList<TimeSlip>& runs, const FitChoice& choice);
+// The choice as it is kept ("all", "since:2024-05-01", "last:20"), and read
+// back (all runs for a text that is none of these).
+QString FitChoiceKey(const FitChoice& choice);
+FitChoice FitChoiceFromKey(const QString& key);
+// "Fit to all runs: 12 of 12.", "Fit to the runs since 2024-05-01: 8 of
+// 12.", "Fit to the last 10 runs: 10 of 12."
+QString FitChoiceLine(const FitChoice& choice, qsizetype taken, qsizetype all);
 
 // What the fit reads of a run, and of runs.
 RunFigures RunFiguresOf(const TimeSlip& run);

@@ -94,6 +94,18 @@
         <source>Fewer than three runs on two days give these figures: no error band can be given.</source>
         <translation>Weniger als drei Läufe an zwei Tagen geben diese Werte an: es kann kein Fehlerband angegeben werden.</translation>
     </message>
+    <message>
+        <source>Fit to the runs since %1: %2 of %3.</source>
+        <translation>Angepasst an die Läufe seit %1: %2 von %3.</translation>
+    </message>
+    <message>
+        <source>Fit to the last %1 runs: %2 of %3.</source>
+        <translation>Angepasst an die letzten %1 Läufe: %2 von %3.</translation>
+    </message>
+    <message>
+        <source>Fit to all runs: %1 of %2.</source>
+        <translation>Angepasst an alle Läufe: %1 von %2.</translation>
+    </message>
 </context>
 <context>
     <name>CarFiles</name>
@@ -1607,10 +1619,6 @@ Option.
         <translation>Modell gegen die Timeslips</translation>
     </message>
     <message>
-        <source>Fit the horsepower and the spin time to the selected runs (all runs when none is selected), each run on its own day&apos;s air.</source>
-        <translation>Leistung und Durchdrehzeit an die gewählten Läufe anpassen (an alle, wenn keiner gewählt ist), jeden Lauf bei der Luft seines Tages.</translation>
-    </message>
-    <message>
         <source>Add the fitted car as a new car; the typed one stays as it is.</source>
         <translation>Das angepasste Auto als neues Auto hinzufügen; das eingegebene bleibt, wie es ist.</translation>
     </message>
@@ -1797,6 +1805,38 @@ Option.
     <message>
         <source>&quot;%1&quot; scores better but needs the run&apos;s own figures.</source>
         <translation>„%1“ schneidet besser ab, braucht aber die eigenen Werte des Laufs.</translation>
+    </message>
+    <message>
+        <source>Fit the horsepower and the spin time to the runs chosen under &quot;Fit to&quot;, each run on its own day&apos;s air. Selecting rows does not narrow the fit.</source>
+        <translation>Die Leistung und die Schlupfzeit an die unter „Anpassung an“ gewählten Läufe anpassen, jeden Lauf in der Luft seines Tages. Markierte Zeilen schränken die Anpassung nicht ein.</translation>
+    </message>
+    <message>
+        <source>All runs</source>
+        <translation>Alle Läufe</translation>
+    </message>
+    <message>
+        <source>Runs since</source>
+        <translation>Läufe seit</translation>
+    </message>
+    <message>
+        <source>The last runs</source>
+        <translation>Die letzten Läufe</translation>
+    </message>
+    <message>
+        <source>Which runs the fit takes, kept for this car and logbook.</source>
+        <translation>Welche Läufe die Anpassung nimmt, gemerkt für dieses Auto und Logbuch.</translation>
+    </message>
+    <message>
+        <source>Fit to the runs since</source>
+        <translation>Anpassung an die Läufe seit</translation>
+    </message>
+    <message>
+        <source>Fit to the last runs</source>
+        <translation>Anpassung an die letzten Läufe</translation>
+    </message>
+    <message>
+        <source>Fit &amp;to:</source>
+        <translation>Angepasst an:</translation>
     </message>
 </context>
 <context>

@@ -92,7 +92,7 @@ void printFit(int car)
         }
         slip[TvRun::DatePlace] = runs - 1 - r;
         // The first two runs on one day, the others a day each.
-        slip[TvRun::Day] = std::max(r, 1);
+        slip[TvRun::Day] = r < 1 ? 1 : r;
     }
     std::memcpy(in, saved, sizeof saved);
     std::memcpy(tv_runs(runs), slips, sizeof slips);
