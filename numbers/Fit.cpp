@@ -20,20 +20,30 @@ namespace {
 
 constexpr double Infinite = std::numeric_limits<double>::infinity();
 
-// The figures the fit counts, with the split that predicts each.
+// The figures the fit counts, with the split that predicts each. The
+// quarter mile's time and speed carry the fit; each launch figure (the 60 ft
+// and the eighth mile) is weighed against the quarter-mile figure of its
+// kind (`reference`) by its own scatter.
 struct FittedFigure {
     std::optional<double> RunFigures::*given;
     double SplitTimes::*predicted;
-    bool time; // a time (which the spin time lengthens) or a speed
+    bool time;     // a time (which the spin time lengthens) or a speed
+    int reference; // the quarter-mile figure it is weighed against; -1 for those
 };
 
 constexpr std::array<FittedFigure, 5> FittedFigures = { {
-    { &RunFigures::sixtyFootTime, &SplitTimes::sixtyFootTime, true },
-    { &RunFigures::eighthMileTime, &SplitTimes::eighthMileTime, true },
-    { &RunFigures::eighthMileSpeed, &SplitTimes::eighthMileSpeed, false },
-    { &RunFigures::quarterMileTime, &SplitTimes::quarterMileTime, true },
-    { &RunFigures::quarterMileSpeed, &SplitTimes::quarterMileSpeed, false },
+    { &RunFigures::sixtyFootTime, &SplitTimes::sixtyFootTime, true, 3 },
+    { &RunFigures::eighthMileTime, &SplitTimes::eighthMileTime, true, 3 },
+    { &RunFigures::eighthMileSpeed, &SplitTimes::eighthMileSpeed, false, 4 },
+    { &RunFigures::quarterMileTime, &SplitTimes::quarterMileTime, true, -1 },
+    { &RunFigures::quarterMileSpeed, &SplitTimes::quarterMileSpeed, false, -1 },
 } };
+
+// The most a launch figure weighs against a quarter-mile one: together the
+// three never outweigh the quarter mile's time.
+constexpr double LaunchShare = 0.25;
+
+using FigureWeights = std::array<double, FittedFigures.size()>;
 
 // The members of a run and of a residual that hold each split, in
 // SplitFigure order.
@@ -87,7 +97,39 @@ struct DayGroup {
     const AirFigures* air = nullptr;
     std::array<FigureSums, FittedFigures.size()> figures{};
     int day = 0; // its place among the fit's days
+    FigureWeights weight{}; // the fit's weights, the same in every group
 };
+
+// The weights of the figures in a fit: 1 for the quarter mile's time and
+// speed; for a launch figure LaunchShare times the ratio of the variances
+// of its reference and of itself within the days (pooled over the days with
+// two runs or more that give it), at most 1: a launch figure that scatters
+// more than the quarter mile weighs less. Without runs to measure the
+// scatter, LaunchShare.
+FigureWeights weightsOf(const std::vector<DayGroup>& groups)
+{
+    std::array<double, FittedFigures.size()> squares{};
+    std::array<double, FittedFigures.size()> freedom{};
+    for (const DayGroup& g : groups)
+        for (std::size_t f = 0; f < FittedFigures.size(); ++f)
+            if (g.figures[f].count >= 2) {
+                squares[f] += g.figures[f].squares;
+                freedom[f] += g.figures[f].count - 1;
+            }
+    FigureWeights weight{};
+    for (std::size_t f = 0; f < FittedFigures.size(); ++f) {
+        const int reference = FittedFigures[f].reference;
+        if (reference < 0) {
+            weight[f] = 1;
+            continue;
+        }
+        const auto r = static_cast<std::size_t>(reference);
+        const double own = freedom[f] > 0 ? squares[f] / freedom[f] : 0;
+        const double theirs = freedom[r] > 0 ? squares[r] / freedom[r] : 0;
+        weight[f] = own > 0 && theirs > 0 ? LaunchShare * std::min(1.0, theirs / own) : LaunchShare;
+    }
+    return weight;
+}
 
 // The days of the runs `chosen` (places in `fit`), in the order of their
 // first run: the groups the profile sums over.
@@ -108,6 +150,9 @@ std::vector<DayGroup> groupsOf(const RunDays& fit, const std::vector<int>& chose
             if (const std::optional<double>& given = run.*FittedFigures[f].given)
                 g.figures[f].Add(*given);
     }
+    const FigureWeights weight = weightsOf(groups);
+    for (DayGroup& g : groups)
+        g.weight = weight;
     return groups;
 }
 
@@ -224,8 +269,9 @@ private:
 // time plus a loss of time that is the spin time plus a share of the shift
 // time (core/Timeline), so the spin time s lengthens every time by s and
 // leaves the speeds alone. For a horsepower the sum of squares is then a
-// parabola in s, least at the mean of the given less the predicted times
-// (all times weigh alike), and held at 0 when that mean is below it.
+// parabola in s, least at the weighted mean of the given less the predicted
+// times (each figure by its weight), and held at 0 when that mean is below
+// it.
 struct ProfilePoint {
     double sumOfSquares = Infinite; // infinite when a run does not finish
     double spinTime = 0;            // the best spin time, 0 or more
@@ -287,15 +333,17 @@ public:
                 if (sums.count == 0)
                     continue;
                 const double predicted = splits.*FittedFigures[f].predicted;
+                const double weight = g.weight[f];
                 if (FittedFigures[f].time) {
                     // The runs' mean time difference, given less predicted.
                     const double difference = sums.mean - predicted;
-                    times.push_back({ sums.count, difference, sums.squares });
-                    timeCount += sums.count;
-                    timeSum += sums.count * difference;
+                    times.push_back({ weight * sums.count, difference, weight * sums.squares });
+                    timeCount += weight * sums.count;
+                    timeSum += weight * sums.count * difference;
                 } else {
                     const double d = (predicted - sums.mean) / FitScale::Speed;
-                    speedSquares += sums.count * (d * d) + sums.squares / (FitScale::Speed * FitScale::Speed);
+                    speedSquares +=
+                        weight * (sums.count * (d * d) + sums.squares / (FitScale::Speed * FitScale::Speed));
                 }
                 point.figures += static_cast<int>(sums.count);
             }
@@ -736,13 +784,14 @@ FitResult fitCar(const CarInputs& typed, const std::vector<RunFigures>& runs, co
         const std::size_t day = static_cast<std::size_t>(days.dayOf[i]);
         const DayModel& model = models[day];
         fit.runs.push_back(residualOf(run, days.days[day].conditions, model.finished, model.splits));
-        for (const FittedFigure& f : FittedFigures) {
+        for (std::size_t k = 0; k < FittedFigures.size(); ++k) {
+            const FittedFigure& f = FittedFigures[k];
             const std::optional<double>& given = run.*f.given;
             if (!given)
                 continue;
             const double d =
                 (model.splits.*f.predicted - *given) / (f.time ? FitScale::Time : FitScale::Speed);
-            fit.sumOfSquares += d * d;
+            fit.sumOfSquares += groups.front().weight[k] * d * d;
             ++fit.figures;
         }
     }

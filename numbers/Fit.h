@@ -17,13 +17,16 @@
 // logbook (logbook/Calibration.h) turns the codes into the programs' texts,
 // and the web page calls the same code through web/wasm/PageApi.
 //
-// The fit minimises the sum of squares of the differences between the model
-// and the slip: each time counted per 0.01 s, each speed per 0.1 mph, over
-// the quarter-mile time and speed, the 60-ft time and the 1/8-mile time and
-// speed, wherever a run gives them (an eighth-mile run gives the 1/8 figures
-// only). The spin time adds to every elapsed time alike, so for a given
-// horsepower the best spin time is the mean of the time differences, held at
-// 0 or above; the horsepower is then found by a one-dimensional search on a
+// The fit minimises the weighted sum of squares of the differences between
+// the model and the slip: each time counted per 0.01 s, each speed per 0.1
+// mph, over the quarter-mile time and speed, the 60-ft time and the 1/8-mile
+// time and speed, wherever a run gives them (an eighth-mile run gives the
+// 1/8 figures only). The quarter mile's time and speed carry the fit (weight
+// 1); the 60-ft and 1/8-mile figures fit the launch, each weighed by its own
+// scatter within the days against the quarter mile's, at most a quarter. The
+// spin time adds to every elapsed time alike, so for a given horsepower the
+// best spin time is the weighted mean of the time differences, held at 0 or
+// above; the horsepower is then found by a one-dimensional search on a
 // logarithmic scale (docs/DECISIONS.md, "Calibration"). Runs on the same
 // day's air share one run of the model.
 #pragma once
