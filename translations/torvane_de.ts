@@ -87,14 +87,6 @@
         <translation>Ein Lauf wird von den zwei angepassten Werten genau getroffen: die Anpassung kann das Auto nicht vom Glück dieses Laufs unterscheiden. Fügen Sie Läufe anderer Tage hinzu.</translation>
     </message>
     <message>
-        <source>All runs are of one day: no error band can be given until runs of another day are added.</source>
-        <translation>Alle Läufe sind von einem Tag: ein Fehlerband gibt es erst, wenn Läufe eines anderen Tages hinzukommen.</translation>
-    </message>
-    <message>
-        <source>Fewer than three runs on two days give these figures: no error band can be given.</source>
-        <translation>Weniger als drei Läufe an zwei Tagen geben diese Werte an: es kann kein Fehlerband angegeben werden.</translation>
-    </message>
-    <message>
         <source>Fit to the runs since %1: %2 of %3.</source>
         <translation>Angepasst an die Läufe seit %1: %2 von %3.</translation>
     </message>
@@ -105,6 +97,14 @@
     <message>
         <source>Fit to all runs: %1 of %2.</source>
         <translation>Angepasst an alle Läufe: %1 von %2.</translation>
+    </message>
+    <message>
+        <source>All runs are of one day: no error band can be given until runs of another day are added.</source>
+        <translation>Alle Läufe sind von einem Tag: ein Fehlerband gibt es erst, wenn Läufe eines anderen Tages hinzukommen.</translation>
+    </message>
+    <message>
+        <source>Fewer than three runs on two days give these figures: no error band can be given.</source>
+        <translation>Weniger als drei Läufe an zwei Tagen geben diese Werte an: es kann kein Fehlerband angegeben werden.</translation>
     </message>
 </context>
 <context>
@@ -1339,6 +1339,25 @@ Option.
     </message>
 </context>
 <context>
+    <name>ImportColumnsDialog</name>
+    <message>
+        <source>Columns of the Sheet</source>
+        <translation>Spalten der Tabelle</translation>
+    </message>
+    <message>
+        <source>What the column “%1” holds</source>
+        <translation>Was die Spalte „%1“ enthält</translation>
+    </message>
+    <message>
+        <source>“%1”:</source>
+        <translation>„%1“:</translation>
+    </message>
+    <message>
+        <source>The import does not know these columns by their headers. Choose what each holds, or ignore it; the choice is kept for the next sheet with the same columns.</source>
+        <translation>Der Import kennt diese Spalten nicht an ihren Überschriften. Wählen Sie, was jede enthält, oder übergehen Sie sie; die Wahl gilt auch für die nächste Tabelle mit denselben Spalten.</translation>
+    </message>
+</context>
+<context>
     <name>InputChecks</name>
     <message>
         <source>The number of quarter mile shifts must be between 1 and available shifts - 1.</source>
@@ -1591,14 +1610,6 @@ Option.
         <translation>Eine Zeile je Lauf. Doppelklick auf eine Zelle, um den Wert vom Timeslip einzutippen; jede Änderung lässt sich rückgängig machen.</translation>
     </message>
     <message>
-        <source>A new run dated now, on the day&apos;s air of the Conditions box, with the model&apos;s slip to type over.</source>
-        <translation>Ein neuer Lauf mit dem jetzigen Datum, bei der oben eingestellten Luft des Tages, mit dem Timeslip des Modells zum Überschreiben.</translation>
-    </message>
-    <message>
-        <source>Runs from a CSV file with a header line: date, track, temperature, pressure, humidity, quarterMileTime, quarterMileSpeed, …</source>
-        <translation>Läufe aus einer CSV-Datei mit Kopfzeile: date, track, temperature, pressure, humidity, quarterMileTime, quarterMileSpeed, …</translation>
-    </message>
-    <message>
         <source>The car as typed</source>
         <translation>Das Auto wie eingegeben</translation>
     </message>
@@ -1707,10 +1718,6 @@ Option.
         <translation>Es ist kein Logbuch geöffnet.</translation>
     </message>
     <message>
-        <source>Runs imported from %1: %2. These rows were refused:</source>
-        <translation>Aus %1 importierte Läufe: %2. Diese Zeilen wurden abgelehnt:</translation>
-    </message>
-    <message>
         <source>Runs imported from %1: %2.</source>
         <translation>Aus %1 importierte Läufe: %2.</translation>
     </message>
@@ -1759,8 +1766,68 @@ Option.
         <translation>Das Auto wird an die Läufe angepasst (%1)…</translation>
     </message>
     <message>
+        <source>Type a run from its time slip: dated now, on the day&apos;s air of the Conditions box.</source>
+        <translation>Einen Lauf von seinem Zeitzettel eintippen: mit dem jetzigen Datum, bei der Luft des Tages aus der Zeile „Bedingungen“.</translation>
+    </message>
+    <message>
+        <source>Runs from a CSV file with a header line: date, track, temperature, pressure, humidity, quarterMileTime, quarterMileSpeed, …, or a racer&apos;s sheet&apos;s Temp, Baro, RT, 60ft, 1/8, 1/4 ET, 1/4 MPH, …; runs already in the logbook are skipped.</source>
+        <translation>Läufe aus einer CSV-Datei mit Kopfzeile: date, track, temperature, pressure, humidity, quarterMileTime, quarterMileSpeed, … oder den Spalten einer Fahrertabelle: Temp, Baro, RT, 60ft, 1/8, 1/4 ET, 1/4 MPH, …; Läufe, die schon im Logbuch stehen, werden übersprungen.</translation>
+    </message>
+    <message>
+        <source>Runs skipped as already in the logbook: %1.</source>
+        <translation>Übersprungene Läufe, die schon im Logbuch stehen: %1.</translation>
+    </message>
+    <message>
+        <source>These rows were refused:</source>
+        <translation>Diese Zeilen wurden abgelehnt:</translation>
+    </message>
+    <message>
+        <source>Dates of the Sheet</source>
+        <translation>Daten der Tabelle</translation>
+    </message>
+    <message>
+        <source>The sheet&apos;s dates read two ways: is %1 month first (US) or day first?</source>
+        <translation>Die Daten der Tabelle lassen sich zweifach lesen: Steht in %1 der Monat vorn (USA) oder der Tag?</translation>
+    </message>
+    <message>
+        <source>&amp;Month first</source>
+        <translation>&amp;Monat vorn</translation>
+    </message>
+    <message>
+        <source>&amp;Day first</source>
+        <translation>&amp;Tag vorn</translation>
+    </message>
+    <message>
         <source>± %1 (68 %), ± %2 (95 %)</source>
         <translation>± %1 (68 %), ± %2 (95 %)</translation>
+    </message>
+    <message>
+        <source>Fit the horsepower and the spin time to the runs chosen under &quot;Fit to&quot;, each run on its own day&apos;s air. Selecting rows does not narrow the fit.</source>
+        <translation>Die Leistung und die Schlupfzeit an die unter „Anpassung an“ gewählten Läufe anpassen, jeden Lauf in der Luft seines Tages. Markierte Zeilen schränken die Anpassung nicht ein.</translation>
+    </message>
+    <message>
+        <source>All runs</source>
+        <translation>Alle Läufe</translation>
+    </message>
+    <message>
+        <source>Runs since</source>
+        <translation>Läufe seit</translation>
+    </message>
+    <message>
+        <source>The last runs</source>
+        <translation>Die letzten Läufe</translation>
+    </message>
+    <message>
+        <source>Which runs the fit takes, kept for this car and logbook.</source>
+        <translation>Welche Läufe die Anpassung nimmt, gemerkt für dieses Auto und Logbuch.</translation>
+    </message>
+    <message>
+        <source>Fit to the runs since</source>
+        <translation>Anpassung an die Läufe seit</translation>
+    </message>
+    <message>
+        <source>Fit to the last runs</source>
+        <translation>Anpassung an die letzten Läufe</translation>
     </message>
     <message>
         <source>Model</source>
@@ -1773,6 +1840,10 @@ Option.
     <message>
         <source>Bias (mph)</source>
         <translation>Tendenz (mph)</translation>
+    </message>
+    <message>
+        <source>Fit &amp;to:</source>
+        <translation>Angepasst an:</translation>
     </message>
     <message>
         <source>not enough runs</source>
@@ -1806,38 +1877,6 @@ Option.
         <source>&quot;%1&quot; scores better but needs the run&apos;s own figures.</source>
         <translation>„%1“ schneidet besser ab, braucht aber die eigenen Werte des Laufs.</translation>
     </message>
-    <message>
-        <source>Fit the horsepower and the spin time to the runs chosen under &quot;Fit to&quot;, each run on its own day&apos;s air. Selecting rows does not narrow the fit.</source>
-        <translation>Die Leistung und die Schlupfzeit an die unter „Anpassung an“ gewählten Läufe anpassen, jeden Lauf in der Luft seines Tages. Markierte Zeilen schränken die Anpassung nicht ein.</translation>
-    </message>
-    <message>
-        <source>All runs</source>
-        <translation>Alle Läufe</translation>
-    </message>
-    <message>
-        <source>Runs since</source>
-        <translation>Läufe seit</translation>
-    </message>
-    <message>
-        <source>The last runs</source>
-        <translation>Die letzten Läufe</translation>
-    </message>
-    <message>
-        <source>Which runs the fit takes, kept for this car and logbook.</source>
-        <translation>Welche Läufe die Anpassung nimmt, gemerkt für dieses Auto und Logbuch.</translation>
-    </message>
-    <message>
-        <source>Fit to the runs since</source>
-        <translation>Anpassung an die Läufe seit</translation>
-    </message>
-    <message>
-        <source>Fit to the last runs</source>
-        <translation>Anpassung an die letzten Läufe</translation>
-    </message>
-    <message>
-        <source>Fit &amp;to:</source>
-        <translation>Angepasst an:</translation>
-    </message>
 </context>
 <context>
     <name>MessageBar</name>
@@ -1855,6 +1894,29 @@ Option.
     <message>
         <source>Cannot make a visible window modal</source>
         <translation>Ein sichtbares Fenster kann nicht modal werden</translation>
+    </message>
+</context>
+<context>
+    <name>NewRunDialog</name>
+    <message>
+        <source>Add a Run</source>
+        <translation>Lauf hinzufügen</translation>
+    </message>
+    <message>
+        <source>Date and time of the run</source>
+        <translation>Datum und Uhrzeit des Laufs</translation>
+    </message>
+    <message>
+        <source>&amp;Date and time:</source>
+        <translation>&amp;Datum und Uhrzeit:</translation>
+    </message>
+    <message>
+        <source>Type the figures of the time slip; a run needs its time and speed at the quarter mile or at the eighth mile.</source>
+        <translation>Tippen Sie die Werte des Zeitzettels ein; ein Lauf braucht Zeit und Geschwindigkeit auf der Viertelmeile oder auf der Achtelmeile.</translation>
+    </message>
+    <message>
+        <source>The run was not saved: %1</source>
+        <translation>Der Lauf wurde nicht gespeichert: %1</translation>
     </message>
 </context>
 <context>
@@ -2412,14 +2474,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
         <source>&quot;%1&quot; is not a date of the form YYYY-MM-DD, optionally with a time HH:MM or HH:MM:SS.</source>
         <translation>„%1“ ist kein Datum der Form JJJJ-MM-TT, wahlweise mit einer Uhrzeit HH:MM oder HH:MM:SS.</translation>
     </message>
-    <message>
-        <source>&quot;%1&quot; is not a number for the %2: write it with &quot;.&quot; as the decimal point.</source>
-        <translation>„%1“ ist keine Zahl für „%2“: Schreiben Sie sie mit „.“ als Dezimalpunkt.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a number for the %2: write it with &quot;%3&quot; or &quot;.&quot; as the decimal point.</source>
-        <translation>„%1“ ist keine Zahl für „%2“: Schreiben Sie sie mit „%3“ oder „.“ als Dezimalzeichen.</translation>
-    </message>
 </context>
 <context>
     <name>SlipsCsv</name>
@@ -2434,10 +2488,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>its header line names neither the columns %1 and %2 nor %3 and %4, so it holds no time slips</source>
         <translation>ihre Kopfzeile nennt weder die Spalten %1 und %2 noch %3 und %4, sie enthält also keine Timeslips</translation>
-    </message>
-    <message>
-        <source>%1 is not a date of the form YYYY-MM-DD, optionally with a time HH:MM or HH:MM:SS: %2</source>
-        <translation>%1 ist kein Datum der Form JJJJ-MM-TT, wahlweise mit einer Uhrzeit HH:MM oder HH:MM:SS: %2</translation>
     </message>
     <message>
         <source>%1 is not a number: %2</source>
@@ -2470,6 +2520,30 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>it is larger than %1 bytes, far more than a file of time slips holds</source>
         <translation>sie ist größer als %1 Bytes, weit mehr, als eine Datei mit Timeslips enthält</translation>
+    </message>
+    <message>
+        <source>%1 is not a date of the form %2, optionally with a time HH:MM or HH:MM:SS: %3</source>
+        <translation>%1 ist kein Datum der Form %2, wahlweise mit einer Uhrzeit HH:MM oder HH:MM:SS: %3</translation>
+    </message>
+    <message>
+        <source>give %1 or %2, not both</source>
+        <translation>geben Sie %1 oder %2 an, nicht beide</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>its dates read two ways (%1 may be month first or day first); write them as YYYY-MM-DD</source>
+        <translation>ihre Daten lassen sich zweifach lesen (in %1 kann der Monat oder der Tag vorn stehen); schreiben Sie sie als JJJJ-MM-TT</translation>
+    </message>
+    <message>
+        <source>altimeter setting</source>
+        <translation>Höhenmesser (QNH)</translation>
+    </message>
+    <message>
+        <source>(ignore)</source>
+        <translation>(übergehen)</translation>
     </message>
 </context>
 <context>
@@ -3202,6 +3276,22 @@ beschreiben einen bekannten Sportwagen des Modelljahrs 1998.</translation>
     <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 must lie between 0 and 2 s, or down to %2 s for a red light (it is %3).</source>
+        <translation>%1 muss zwischen 0 und 2 s liegen, bei einem Rotlicht bis hinab zu %2 s (angegeben: %3).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number for the %2: write it with &quot;.&quot; as the decimal point.</source>
+        <translation>„%1“ ist keine Zahl für „%2“: Schreiben Sie sie mit „.“ als Dezimalzeichen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number for the %2: write it with &quot;%3&quot; or &quot;.&quot; as the decimal point.</source>
+        <translation>„%1“ ist keine Zahl für „%2“: Schreiben Sie sie mit „%3“ oder „.“ als Dezimalzeichen.</translation>
     </message>
 </context>
 <context>
