@@ -225,7 +225,7 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     auto* fitBox = new QGroupBox(tr("Fit and prediction"), this);
     auto* fitLayout = new QVBoxLayout(fitBox);
     auto* fitButtons = new QHBoxLayout;
-    auto* fitToLabel = new QLabel(tr("Fit &to:"), this);
+    auto* fitToLabel = new QLabel(tr("Fit to:"), this);
     fitToLabel->setBuddy(fitToBox);
     fitButtons->addWidget(fitToLabel);
     fitButtons->addWidget(fitToBox);
@@ -407,23 +407,19 @@ FitChoice LogbookPage::CurrentFitChoice() const
 
 void LogbookPage::SetFitChoice(const FitChoice& choice)
 {
-    {
-        const QSignalBlocker blockSince(fitSinceEdit);
-        const QSignalBlocker blockLast(fitLastBox);
-        const QSignalBlocker blockKind(fitToBox);
-        if (choice.since.isValid())
-            fitSinceEdit->setDate(choice.since);
-        fitLastBox->setValue(choice.last);
-        fitToBox->setCurrentIndex(static_cast<int>(choice.kind));
-    }
+    showFitChoice(choice);
     fitChoiceChanged();
 }
 
 void LogbookPage::syncFitChoice()
 {
-    const FitChoice choice = logbook->IsOpen() && runs->CarId() != 0
-        ? FitChoiceFromKey(settings->FitChoiceKeyOf(logbook->Path(), runs->CarId()))
-        : FitChoice();
+    showFitChoice(logbook->IsOpen() && runs->CarId() != 0
+                      ? FitChoiceFromKey(settings->FitChoiceKeyOf(logbook->Path(), runs->CarId()))
+                      : FitChoice());
+}
+
+void LogbookPage::showFitChoice(const FitChoice& choice)
+{
     const QSignalBlocker blockSince(fitSinceEdit);
     const QSignalBlocker blockLast(fitLastBox);
     const QSignalBlocker blockKind(fitToBox);

@@ -138,6 +138,7 @@ private:
     // The "Fit to" controls set from the settings for the car shown, and
     // the settings from the controls.
     void syncFitChoice();
+    void showFitChoice(const FitChoice& choice); // the controls only, no signal
     void fitChoiceChanged();
     // The report card's hint, and the dial-in line under the prediction.
     QString reportCardHint() const;

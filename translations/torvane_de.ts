@@ -1842,10 +1842,6 @@ Option.
         <translation>Tendenz (mph)</translation>
     </message>
     <message>
-        <source>Fit &amp;to:</source>
-        <translation>Angepasst an:</translation>
-    </message>
-    <message>
         <source>not enough runs</source>
         <translation>zu wenige Läufe</translation>
     </message>
@@ -1876,6 +1872,10 @@ Option.
     <message>
         <source>&quot;%1&quot; scores better but needs the run&apos;s own figures.</source>
         <translation>„%1“ schneidet besser ab, braucht aber die eigenen Werte des Laufs.</translation>
+    </message>
+    <message>
+        <source>Fit to:</source>
+        <translation>Angepasst an:</translation>
     </message>
 </context>
 <context>
