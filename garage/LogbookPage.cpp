@@ -607,7 +607,9 @@ void LogbookPage::refreshFit()
         return;
     }
     QStringList lines;
-    lines << FitChoiceLine(CurrentFitChoice(), calibration->runs.size(), runs->rowCount());
+    // All runs are said by the line after; a narrower choice says so.
+    if (CurrentFitChoice().kind != FitChoice::Kind::AllRuns)
+        lines << FitChoiceLine(CurrentFitChoice(), calibration->runs.size(), runs->rowCount());
     lines << tr("Fitted to the runs (%1): %2 hp on the standard day, spin time %3 s.")
                  .arg(locale().toString(calibration->runs.size()))
                  .arg(locale().toString(fit.horsepower, 'f', 1), locale().toString(fit.spinTime, 'f', 3));
@@ -663,8 +665,7 @@ void LogbookPage::refreshPrediction()
                             withBand(locale(), next.eighthMileSpeed, next.eighthMileSpeedBand, 1, tr("mph")));
     if (next.bandMessage.isEmpty())
         text += QLatin1Char(' ')
-            + tr("The bands are the errors of the runs each predicted without their day's runs, widened "
-                 "for the %1 days they come from.")
+            + tr("The bands leave out one day's runs at a time (%1 days).")
                   .arg(locale().toString(calibration->days));
     else
         text += QLatin1Char(' ') + next.bandMessage;
@@ -693,8 +694,7 @@ QString LogbookPage::dialInText() const
     QString time = locale().toString(*dial.quarterMileTime, 'f', 2) + QLatin1Char(' ') + tr("s");
     if (dial.timeBand95)
         time += QLatin1Char(' ') + tr("± %1 (95 %)").arg(locale().toString(*dial.timeBand95, 'f', 2));
-    QString text = tr("Dial-in for today: %1, by \"%2\" (%3), the report card's best way of predicting "
-                      "before a run.")
+    QString text = tr("Dial-in for today: %1, by \"%2\" (%3).")
                        .arg(time, PredictionMethodName(method), MethodModelName(ModelOf(method)));
     if (card->best != dial.method)
         text += QLatin1Char(' ')

@@ -1846,10 +1846,6 @@ Option.
         <translation>zu wenige Läufe</translation>
     </message>
     <message>
-        <source>The bands are the errors of the runs each predicted without their day&apos;s runs, widened for the %1 days they come from.</source>
-        <translation>Die Bänder sind die Fehler der Läufe, jeweils ohne die Läufe ihres Tages vorausgesagt, erweitert für die %1 Tage, aus denen sie stammen.</translation>
-    </message>
-    <message>
         <source>Each run after the first three predicted from the runs before it alone (the fit on those runs, the run before, lines through them), every way on the same runs: the mean absolute error and the mean of predicted less given quarter-mile times and speeds. The best is in bold.</source>
         <translation>Jeder Lauf nach den ersten drei, nur aus den Läufen davor vorausgesagt (die Anpassung an diese Läufe, der Lauf davor, Geraden durch sie), jede Art an denselben Läufen: der mittlere absolute Fehler und der Mittelwert von vorausgesagt minus gemessen für Viertelmeilenzeiten und -geschwindigkeiten. Die beste ist fett.</translation>
     </message>
@@ -1866,16 +1862,20 @@ Option.
         <translation>± %1 (95 %)</translation>
     </message>
     <message>
-        <source>Dial-in for today: %1, by &quot;%2&quot; (%3), the report card&apos;s best way of predicting before a run.</source>
-        <translation>Dial-in für heute: %1, nach „%2“ (%3), der besten Art des Zeugnisses, vor einem Lauf vorauszusagen.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; scores better but needs the run&apos;s own figures.</source>
         <translation>„%1“ schneidet besser ab, braucht aber die eigenen Werte des Laufs.</translation>
     </message>
     <message>
         <source>Fit to:</source>
         <translation>Angepasst an:</translation>
+    </message>
+    <message>
+        <source>The bands leave out one day&apos;s runs at a time (%1 days).</source>
+        <translation>Die Bänder lassen jeweils die Läufe eines Tages aus (%1 Tage).</translation>
+    </message>
+    <message>
+        <source>Dial-in for today: %1, by &quot;%2&quot; (%3).</source>
+        <translation>Dial-in für heute: %1, nach „%2“ (%3).</translation>
     </message>
 </context>
 <context>

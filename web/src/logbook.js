@@ -233,7 +233,7 @@ function dialInText(report, reportMessage) {
   }
   let time = `${number(dial.quarterMileTime, 2)} ${page('s')}`;
   if (dial.timeBand95 !== null) time += ` ${arg(page('± %1 (95 %)'), number(dial.timeBand95, 2))}`;
-  let text = arg(page('Dial-in for today: %1, by "%2" (%3), the report card\'s best way of predicting before a run.'),
+  let text = arg(page('Dial-in for today: %1, by "%2" (%3).'),
     time, tr('ReportCard', METHOD_NAMES[dial.method]), tr('ReportCard', METHOD_MODELS[dial.method]));
   if (report.best !== dial.method) {
     text += ` ${arg(page('"%1" scores better but needs the run\'s own figures.'), tr('ReportCard', METHOD_NAMES[report.best]))}`;
@@ -275,7 +275,7 @@ export function fitTexts(fit, count, shifts, air) {
     else if (fit.bandGap === BAND_GAP.oneDay) {
       bandMessage = calibration('All runs are of one day: no error band can be given until runs of another day are added.');
     } else if (!p.banded) bandMessage = calibration('Fewer than three runs on two days give these figures: no error band can be given.');
-    prediction += ` ${bandMessage || arg(page('The bands are the errors of the runs each predicted without their day\'s runs, widened for the %1 days they come from.'), number(fit.days, 0))}`;
+    prediction += ` ${bandMessage || arg(page('The bands leave out one day\'s runs at a time (%1 days).'), number(fit.days, 0))}`;
   }
 
   let report;
