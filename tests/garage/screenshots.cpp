@@ -2,16 +2,20 @@
 // Pictures of the garage for the README and for checking its looks: the
 // default car and two sample cars compared, a what-if variant, the
 // sensitivity page, the logbook with a fit, the exported report, the comparison in metric units and
-// in a dark palette, and the comparison on a 1366×768 laptop screen. Run
-// under a real X server (scripts/screenshots.sh).
+// in a dark palette, and the comparison on a 1366×768 laptop screen, with
+// the same screen showing three cars described for the road model, one of
+// them electric, with the form's road fields. Run under a real X server
+// (scripts/screenshots.sh).
 // Usage: torvane_garage_screenshots OUTPUT-FOLDER [--german] [--laptop WIDTHxHEIGHT]
-// With --laptop only the laptop picture is taken, in a window of WIDTH ×
-// HEIGHT screen pixels at whatever scale QT_SCALE_FACTOR sets. With --german
+// With --laptop only the laptop pictures are taken (garage-laptop.png, and
+// at 100 % garage-road.png), in a window of WIDTH × HEIGHT screen pixels at
+// whatever scale QT_SCALE_FACTOR sets. With --german
 // the garage speaks German and writes its numbers as a German desktop does.
 #include "ScreenshotSupport.h"
 
 #include "core/Translations.h"
 
+#include "garage/CarForm.h"
 #include "garage/CarList.h"
 #include "garage/CurveCharts.h"
 #include "garage/GarageProgram.h"
@@ -46,6 +50,34 @@ void openSampleCars(GarageProgram& program)
     program.Files().OpenFile(examples + QStringLiteral("/supercar.trv"));
     program.Window().SelectCar(0);
     program.Window().Messages()->hide();
+}
+
+// Three cars as their owners know them, for the road model: the default car
+// as a manual rear-drive car, the economy car front-drive, the supercar as
+// an electric all-wheel-drive car; the electric one in the form, scrolled
+// to its road fields.
+void describeForTheRoad(GarageProgram& program)
+{
+    CarList& cars = program.Cars();
+    struct Key {
+        int row;
+        RoadKey key;
+        const char* text;
+    };
+    const Key keys[] = {
+        { 0, RoadKey::Drivetrain, "rwd" },       { 0, RoadKey::Transmission, "manual" },
+        { 0, RoadKey::Gears, "6" },              { 0, RoadKey::Torque, "325" },
+        { 0, RoadKey::Tires, "summer" },         { 1, RoadKey::Drivetrain, "fwd" },
+        { 2, RoadKey::Engine, "electric" },      { 2, RoadKey::Drivetrain, "awd" },
+        { 2, RoadKey::Torque, "740" },           { 2, RoadKey::FrontalArea, "24.5" },
+    };
+    for (const Key& k : keys)
+        cars.EditRoadText(k.row, k.key, QString::fromLatin1(k.text));
+    cars.Rename(0, QStringLiteral("Manual rear-drive car"));
+    cars.Rename(2, QStringLiteral("Electric all-wheel-drive car"));
+    program.Window().SelectCar(2);
+    CarForm* form = program.Window().Form();
+    form->ensureWidgetVisible(form->RoadControl(RoadKey::Surface), 0, 0);
 }
 
 } // namespace
@@ -86,7 +118,12 @@ int main(int argc, char** argv)
         window.show();
         const QString name = scale > 1 ? QStringLiteral("garage-laptop-%1x.png").arg(scale)
                                        : QStringLiteral("garage-laptop.png");
-        return SaveWindowPicture(&window, out.filePath(name)) ? 0 : 1;
+        bool ok = SaveWindowPicture(&window, out.filePath(name));
+        if (scale == 1) {
+            describeForTheRoad(program);
+            ok = SaveWindowPicture(&window, out.filePath(QStringLiteral("garage-road.png"))) && ok;
+        }
+        return ok ? 0 : 1;
     }
 
     window.resize(1500, 940);
