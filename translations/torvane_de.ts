@@ -201,6 +201,10 @@
         <source>The car opened with its nine values; the lines after them are kept as they stand and saved with the car.</source>
         <translation>Das Auto wurde mit seinen neun Werten geöffnet; die Zeilen danach bleiben, wie sie sind, und werden mit dem Auto gespeichert.</translation>
     </message>
+    <message>
+        <source>%1 is a new car, without runs. Save it to keep it so.</source>
+        <translation>%1 ist ein neues Auto, ohne Läufe. Speichern Sie es, damit es so bleibt.</translation>
+    </message>
 </context>
 <context>
     <name>CarForm</name>
@@ -1473,6 +1477,26 @@ Option.
         <source>&amp;Reload</source>
         <translation>&amp;Neu laden</translation>
     </message>
+    <message>
+        <source>Same car?</source>
+        <translation>Dasselbe Auto?</translation>
+    </message>
+    <message>
+        <source>%1 is a copy of the car %2: the two files hold the same car&apos;s identity.</source>
+        <translation>%1 ist eine Kopie des Autos %2: Beide Dateien tragen die Kennung desselben Autos.</translation>
+    </message>
+    <message>
+        <source>Is it the same car, which shares its runs in the logbook, or a new car, which starts without runs?</source>
+        <translation>Ist es dasselbe Auto, das seine Läufe im Logbuch teilt, oder ein neues Auto, das ohne Läufe beginnt?</translation>
+    </message>
+    <message>
+        <source>The &amp;same car</source>
+        <translation>&amp;Dasselbe Auto</translation>
+    </message>
+    <message>
+        <source>A &amp;new car</source>
+        <translation>Ein &amp;neues Auto</translation>
+    </message>
 </context>
 <context>
     <name>ImportColumnsDialog</name>
@@ -1710,6 +1734,10 @@ Option.
         <source>The logbook %1 is still being checked for damage: the change was not saved.</source>
         <translation>Das Logbuch %1 wird noch auf Schäden geprüft: Die Änderung wurde nicht gespeichert.</translation>
     </message>
+    <message>
+        <source>The car %1 in the logbook already has the identity %2.</source>
+        <translation>Das Auto %1 im Logbuch hat bereits die Kennung %2.</translation>
+    </message>
 </context>
 <context>
     <name>LogbookPage</name>
@@ -1934,6 +1962,54 @@ Option.
         <translation>&amp;Tag vorn</translation>
     </message>
     <message>
+        <source>Runs of cars not open</source>
+        <translation>Läufe nicht geöffneter Autos</translation>
+    </message>
+    <message>
+        <source>Runs kept under a car that is not open, such as one whose file was moved or renamed by another program: attach them to the car shown, or move them to another open car.</source>
+        <translation>Läufe, die unter einem nicht geöffneten Auto stehen, etwa einem, dessen Datei ein anderes Programm verschoben oder umbenannt hat: Ordnen Sie sie dem gezeigten Auto zu oder verschieben Sie sie zu einem anderen geöffneten Auto.</translation>
+    </message>
+    <message>
+        <source>Attach to this car</source>
+        <translation>Diesem Auto zuordnen</translation>
+    </message>
+    <message>
+        <source>Move to another car…</source>
+        <translation>Zu einem anderen Auto verschieben …</translation>
+    </message>
+    <message>
+        <source>%1 (runs: %2)</source>
+        <translation>%1 (Läufe: %2)</translation>
+    </message>
+    <message>
+        <source>%1 (runs: %2), last in %3</source>
+        <translation>%1 (Läufe: %2), zuletzt in %3</translation>
+    </message>
+    <message>
+        <source>Attach runs to %1</source>
+        <translation>Läufe %1 zuordnen</translation>
+    </message>
+    <message>
+        <source>The runs were not moved.</source>
+        <translation>Die Läufe wurden nicht verschoben.</translation>
+    </message>
+    <message>
+        <source>Runs attached to %1: %2.</source>
+        <translation>%1 zugeordnete Läufe: %2.</translation>
+    </message>
+    <message>
+        <source>No car is open to move the runs to.</source>
+        <translation>Es ist kein Auto geöffnet, zu dem die Läufe verschoben werden könnten.</translation>
+    </message>
+    <message>
+        <source>Move to another car</source>
+        <translation>Zu einem anderen Auto verschieben</translation>
+    </message>
+    <message>
+        <source>The car the runs of %1 belong to:</source>
+        <translation>Das Auto, zu dem die Läufe von %1 gehören:</translation>
+    </message>
+    <message>
         <source>± %1 (68 %), ± %2 (95 %)</source>
         <translation>± %1 (68 %), ± %2 (95 %)</translation>
     </message>
@@ -1978,8 +2054,16 @@ Option.
         <translation>Tendenz (mph)</translation>
     </message>
     <message>
+        <source>Fit to:</source>
+        <translation>Angepasst an:</translation>
+    </message>
+    <message>
         <source>not enough runs</source>
         <translation>zu wenige Läufe</translation>
+    </message>
+    <message>
+        <source>The bands leave out one day&apos;s runs at a time (%1 days).</source>
+        <translation>Die Bänder lassen jeweils die Läufe eines Tages aus (%1 Tage).</translation>
     </message>
     <message>
         <source>Each run after the first three predicted from the runs before it alone (the fit on those runs, the run before, lines through them), every way on the same runs: the mean absolute error and the mean of predicted less given quarter-mile times and speeds. The best is in bold.</source>
@@ -1998,20 +2082,12 @@ Option.
         <translation>± %1 (95 %)</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; scores better but needs the run&apos;s own figures.</source>
-        <translation>„%1“ schneidet besser ab, braucht aber die eigenen Werte des Laufs.</translation>
-    </message>
-    <message>
-        <source>Fit to:</source>
-        <translation>Angepasst an:</translation>
-    </message>
-    <message>
-        <source>The bands leave out one day&apos;s runs at a time (%1 days).</source>
-        <translation>Die Bänder lassen jeweils die Läufe eines Tages aus (%1 Tage).</translation>
-    </message>
-    <message>
         <source>Dial-in for today: %1, by &quot;%2&quot; (%3).</source>
         <translation>Dial-in für heute: %1, nach „%2“ (%3).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; scores better but needs the run&apos;s own figures.</source>
+        <translation>„%1“ schneidet besser ab, braucht aber die eigenen Werte des Laufs.</translation>
     </message>
 </context>
 <context>
