@@ -84,16 +84,36 @@
         <translation>Das angepasste Auto schafft die Viertelmeile an diesem Tag nicht.</translation>
     </message>
     <message>
-        <source>Fewer than three runs give these figures: no error band can be given.</source>
-        <translation>Weniger als drei Läufe liefern diese Werte: Es lässt sich keine Fehlerspanne angeben.</translation>
-    </message>
-    <message>
         <source>The calibration was cancelled.</source>
         <translation>Die Kalibrierung wurde abgebrochen.</translation>
     </message>
     <message>
         <source>The car cannot be fitted to the runs: %1.</source>
         <translation>Das Auto lässt sich nicht an die Läufe anpassen: %1.</translation>
+    </message>
+    <message>
+        <source>One run is matched exactly by the two fitted values: the fit cannot tell the car from that run&apos;s luck. Add runs of other days.</source>
+        <translation>Ein Lauf wird von den zwei angepassten Werten genau getroffen: die Anpassung kann das Auto nicht vom Glück dieses Laufs unterscheiden. Fügen Sie Läufe anderer Tage hinzu.</translation>
+    </message>
+    <message>
+        <source>Fit to the runs since %1: %2 of %3.</source>
+        <translation>Angepasst an die Läufe seit %1: %2 von %3.</translation>
+    </message>
+    <message>
+        <source>Fit to the last %1 runs: %2 of %3.</source>
+        <translation>Angepasst an die letzten %1 Läufe: %2 von %3.</translation>
+    </message>
+    <message>
+        <source>Fit to all runs: %1 of %2.</source>
+        <translation>Angepasst an alle Läufe: %1 von %2.</translation>
+    </message>
+    <message>
+        <source>All runs are of one day: no error band can be given until runs of another day are added.</source>
+        <translation>Alle Läufe sind von einem Tag: ein Fehlerband gibt es erst, wenn Läufe eines anderen Tages hinzukommen.</translation>
+    </message>
+    <message>
+        <source>Fewer than three runs on two days give these figures: no error band can be given.</source>
+        <translation>Weniger als drei Läufe an zwei Tagen geben diese Werte an: es kann kein Fehlerband angegeben werden.</translation>
     </message>
 </context>
 <context>
@@ -1830,10 +1850,6 @@ Option.
         <translation>Modell gegen die Timeslips</translation>
     </message>
     <message>
-        <source>Fit the horsepower and the spin time to the selected runs (all runs when none is selected), each run on its own day&apos;s air.</source>
-        <translation>Leistung und Durchdrehzeit an die gewählten Läufe anpassen (an alle, wenn keiner gewählt ist), jeden Lauf bei der Luft seines Tages.</translation>
-    </message>
-    <message>
         <source>Add the fitted car as a new car; the typed one stays as it is.</source>
         <translation>Das angepasste Auto als neues Auto hinzufügen; das eingegebene bleibt, wie es ist.</translation>
     </message>
@@ -1852,10 +1868,6 @@ Option.
     <message>
         <source>Bias (s)</source>
         <translation>Tendenz (s)</translation>
-    </message>
-    <message>
-        <source>Each run predicted without itself (the fit on the other runs, or the run before): the mean absolute error and the mean of predicted less given quarter-mile times. The best is in bold.</source>
-        <translation>Jeder Lauf ohne sich selbst vorhergesagt (angepasst an die anderen Läufe oder nach dem Lauf davor): der mittlere absolute Fehler und der Mittelwert von vorhergesagter minus tatsächlicher Viertelmeilenzeit. Die beste Art ist fett.</translation>
     </message>
     <message>
         <source>Fit and prediction</source>
@@ -1916,10 +1928,6 @@ Option.
     <message>
         <source>mph</source>
         <translation>mph</translation>
-    </message>
-    <message>
-        <source>The bands are the errors of the runs each predicted without itself.</source>
-        <translation>Die Spannen sind die Fehler der Läufe, jeweils ohne sich selbst vorhergesagt.</translation>
     </message>
     <message>
         <source>%1 (fitted)</source>
@@ -2058,6 +2066,86 @@ Option.
         <translation>Das Auto, zu dem die Läufe von %1 gehören:</translation>
     </message>
     <message>
+        <source>± %1 (68 %), ± %2 (95 %)</source>
+        <translation>± %1 (68 %), ± %2 (95 %)</translation>
+    </message>
+    <message>
+        <source>Fit the horsepower and the spin time to the runs chosen under &quot;Fit to&quot;, each run on its own day&apos;s air. Selecting rows does not narrow the fit.</source>
+        <translation>Die Leistung und die Schlupfzeit an die unter „Anpassung an“ gewählten Läufe anpassen, jeden Lauf in der Luft seines Tages. Markierte Zeilen schränken die Anpassung nicht ein.</translation>
+    </message>
+    <message>
+        <source>All runs</source>
+        <translation>Alle Läufe</translation>
+    </message>
+    <message>
+        <source>Runs since</source>
+        <translation>Läufe seit</translation>
+    </message>
+    <message>
+        <source>The last runs</source>
+        <translation>Die letzten Läufe</translation>
+    </message>
+    <message>
+        <source>Which runs the fit takes, kept for this car and logbook.</source>
+        <translation>Welche Läufe die Anpassung nimmt, gemerkt für dieses Auto und Logbuch.</translation>
+    </message>
+    <message>
+        <source>Fit to the runs since</source>
+        <translation>Anpassung an die Läufe seit</translation>
+    </message>
+    <message>
+        <source>Fit to the last runs</source>
+        <translation>Anpassung an die letzten Läufe</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Mean error (mph)</source>
+        <translation>Mittlerer Fehler (mph)</translation>
+    </message>
+    <message>
+        <source>Bias (mph)</source>
+        <translation>Tendenz (mph)</translation>
+    </message>
+    <message>
+        <source>Fit to:</source>
+        <translation>Angepasst an:</translation>
+    </message>
+    <message>
+        <source>not enough runs</source>
+        <translation>zu wenige Läufe</translation>
+    </message>
+    <message>
+        <source>The bands leave out one day&apos;s runs at a time (%1 days).</source>
+        <translation>Die Bänder lassen jeweils die Läufe eines Tages aus (%1 Tage).</translation>
+    </message>
+    <message>
+        <source>Each run after the first three predicted from the runs before it alone (the fit on those runs, the run before, lines through them), every way on the same runs: the mean absolute error and the mean of predicted less given quarter-mile times and speeds. The best is in bold.</source>
+        <translation>Jeder Lauf nach den ersten drei, nur aus den Läufen davor vorausgesagt (die Anpassung an diese Läufe, der Lauf davor, Geraden durch sie), jede Art an denselben Läufen: der mittlere absolute Fehler und der Mittelwert von vorausgesagt minus gemessen für Viertelmeilenzeiten und -geschwindigkeiten. Die beste ist fett.</translation>
+    </message>
+    <message>
+        <source>Dial-in for today: %1</source>
+        <translation>Dial-in für heute: %1</translation>
+    </message>
+    <message>
+        <source>Dial-in for today: none of the ways that predict before a run could be scored.</source>
+        <translation>Dial-in für heute: keine der Arten, die vor einem Lauf voraussagen, konnte bewertet werden.</translation>
+    </message>
+    <message>
+        <source>± %1 (95 %)</source>
+        <translation>± %1 (95 %)</translation>
+    </message>
+    <message>
+        <source>Dial-in for today: %1, by &quot;%2&quot; (%3).</source>
+        <translation>Dial-in für heute: %1, nach „%2“ (%3).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; scores better but needs the run&apos;s own figures.</source>
+        <translation>„%1“ schneidet besser ab, braucht aber die eigenen Werte des Laufs.</translation>
+    </message>
+    <message>
         <source>Run (%1)</source>
         <translation>Lauf (%1)</translation>
     </message>
@@ -2186,8 +2274,32 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
         <translation>Der Lauf davor</translation>
     </message>
     <message>
-        <source>A report card needs three runs or more with a quarter-mile time.</source>
-        <translation>Ein Zeugnis braucht mindestens drei Läufe mit einer Viertelmeilenzeit.</translation>
+        <source>Density-altitude line of the runs before</source>
+        <translation>Dichtehöhen-Gerade der Läufe davor</translation>
+    </message>
+    <message>
+        <source>From the run&apos;s own 60 ft</source>
+        <translation>Aus den eigenen 60 ft des Laufs</translation>
+    </message>
+    <message>
+        <source>From the run&apos;s own 1/8 mile</source>
+        <translation>Aus der eigenen 1/8 Meile des Laufs</translation>
+    </message>
+    <message>
+        <source>Classic law</source>
+        <translation>Klassisches Gesetz</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keines</translation>
+    </message>
+    <message>
+        <source>The calibration was cancelled.</source>
+        <translation>Die Kalibrierung wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>A report card needs four runs or more with a quarter-mile time: the first three only predict.</source>
+        <translation>Ein Zeugnis braucht vier oder mehr Läufe mit einer Viertelmeilenzeit: die ersten drei sagen nur voraus.</translation>
     </message>
 </context>
 <context>
