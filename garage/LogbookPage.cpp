@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "garage/LogbookPage.h"
 
+#include "core/InputChecks.h"
 #include "core/NumberText.h"
 #include "garage/CalibrationTask.h"
 #include "garage/CarList.h"
 #include "garage/CarProxies.h"
 #include "garage/CurveCharts.h"
+#include "garage/DialInCharts.h"
 #include "garage/GarageSettings.h"
 #include "garage/SlipEdits.h"
 #include "garage/ModelSlipTableModel.h"
@@ -32,6 +34,7 @@
 #include <QSplitter>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTabWidget>
 #include <QThread>
 #include <QTimer>
 #include <QUndoStack>
@@ -75,6 +78,8 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     , slipView(new QTableView(this))
     , shownCars(new ChosenCarsModel(cars, this))
     , charts(new CurveCharts(shownCars, settings, this))
+    , dialIn(new DialInCharts(this))
+    , chartTabs(new QTabWidget(this))
     , calibrateButton(new QPushButton(tr("Calib&rate"), this))
     , useFittedButton(new QPushButton(tr("Cop&y fitted values to a new car"), this))
     , progressBar(new QProgressBar(this))
@@ -98,6 +103,13 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     // A column is as wide as its first hundred rows and those in sight
     // need: measuring every row of a big logbook would take seconds.
     runsView->horizontalHeader()->setResizeContentsPrecision(ContentsPrecision);
+    // The density altitude beside the weather it comes from, the
+    // standard-day time beside the time.
+    QHeaderView* runColumns = runsView->horizontalHeader();
+    runColumns->moveSection(runColumns->visualIndex(SlipTableModel::DensityAltitudeColumn),
+                            runColumns->visualIndex(static_cast<int>(SlipField::Humidity)) + 1);
+    runColumns->moveSection(runColumns->visualIndex(SlipTableModel::StandardDayTimeColumn),
+                            runColumns->visualIndex(static_cast<int>(SlipField::QuarterMileTime)) + 1);
     runsView->setToolTip(tr("One row a run. Double-click a cell to type the time slip's figure; "
                             "a change can be undone."));
     addButton->setObjectName(QStringLiteral("addRunButton"));
@@ -113,13 +125,6 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     for (QPushButton* button : { addButton, deleteButton, importButton, exportButton })
         runButtons->addWidget(button);
     runButtons->addStretch(1);
-    auto* runsBox = new QWidget(this);
-    auto* runsLayout = new QVBoxLayout(runsBox);
-    runsLayout->setContentsMargins(0, 0, 0, 0);
-    runsLayout->addWidget(sourceLabel);
-    runsLayout->addWidget(runsView, 1);
-    runsLayout->addLayout(runButtons);
-
     // The model's slip for each run's day beside the slip.
     modelBox->setObjectName(QStringLiteral("slipModelBox"));
     modelBox->addItem(tr("The car as typed"));
@@ -183,9 +188,13 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     reportCard->setTabKeyNavigation(false);
     reportCard->setSelectionMode(QAbstractItemView::NoSelection);
     reportCard->verticalHeader()->hide();
-    reportCard->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    reportCard->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    reportCard->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    // Rows as tall as a line of text: a laptop's screen shows more runs
+    // and the whole card.
+    for (QTableView* table : { runsView, slipView, static_cast<QTableView*>(reportCard) }) {
+        table->verticalHeader()->setMinimumSectionSize(0);
+        table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    }
+    reportCard->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     for (int row = 0; row < PredictionMethodCount; ++row) {
         reportCard->setItem(row, 0, new QTableWidgetItem(PredictionMethodName(AllPredictionMethods[row])));
         for (int column = 1; column < 3; ++column) {
@@ -194,36 +203,55 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
             reportCard->setItem(row, column, item);
         }
     }
+    // The fit's buttons and sentences beside the report card, as tall as
+    // the card's rows: the rest of the page's height goes to the runs.
     auto* fitBox = new QGroupBox(tr("Fit and prediction"), this);
-    auto* fitLayout = new QVBoxLayout(fitBox);
+    fitBox->setObjectName(QStringLiteral("fitBox"));
     auto* fitButtons = new QHBoxLayout;
     fitButtons->addWidget(calibrateButton);
     fitButtons->addWidget(useFittedButton);
     fitButtons->addWidget(progressBar, 1);
     fitButtons->addWidget(cancelButton);
     fitButtons->addStretch(1);
-    fitLayout->addLayout(fitButtons);
-    fitLayout->addWidget(fitLabel);
-    fitLayout->addWidget(predictionLabel);
-    fitLayout->addWidget(reportCard, 1);
+    auto* fitTexts = new QVBoxLayout;
+    fitTexts->addLayout(fitButtons);
+    fitTexts->addWidget(fitLabel);
+    fitTexts->addWidget(predictionLabel);
+    fitTexts->addStretch(1);
+    // The card shows every row at once, never a scroll bar of its own.
+    reportCard->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    reportCard->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    reportCard->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    reportCard->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    auto* fitLayout = new QHBoxLayout(fitBox);
+    fitLayout->addLayout(fitTexts, 1);
+    fitLayout->addWidget(reportCard, 0, Qt::AlignTop);
 
-    auto* lower = new QSplitter(Qt::Horizontal, this);
-    lower->setObjectName(QStringLiteral("logbookLowerSplitter"));
-    lower->addWidget(fitBox);
-    lower->addWidget(charts);
-    lower->setStretchFactor(0, 1);
-    lower->setStretchFactor(1, 1);
-    auto* splitter = new QSplitter(Qt::Vertical, this);
-    splitter->setObjectName(QStringLiteral("logbookSplitter"));
-    splitter->addWidget(runsBox);
-    splitter->addWidget(slipBox);
-    splitter->addWidget(lower);
-    splitter->setStretchFactor(0, 2);
-    splitter->setStretchFactor(1, 2);
-    splitter->setStretchFactor(2, 3);
+    // The runs beside the charts, each chart a tab: the dial-in charts, the
+    // slips' splits over the model's curve, the model's slip on each day.
+    chartTabs->setObjectName(QStringLiteral("logbookChartTabs"));
+    chartTabs->setDocumentMode(true);
+    chartTabs->addTab(dialIn, tr("Density altitude"));
+    chartTabs->addTab(dialIn->DateView(), tr("By date"));
+    chartTabs->addTab(charts, tr("Splits"));
+    chartTabs->addTab(slipBox, tr("Model's slips"));
+    auto* runsBox = new QWidget(this);
+    auto* runsLayout = new QVBoxLayout(runsBox);
+    runsLayout->setContentsMargins(0, 0, 0, 0);
+    runsLayout->addWidget(sourceLabel);
+    runsLayout->addWidget(runsView, 1);
+    runsLayout->addLayout(runButtons);
+    auto* upper = new QSplitter(Qt::Horizontal, this);
+    upper->setObjectName(QStringLiteral("logbookSplitter"));
+    upper->setChildrenCollapsible(false);
+    upper->addWidget(runsBox);
+    upper->addWidget(chartTabs);
+    upper->setStretchFactor(0, 3);
+    upper->setStretchFactor(1, 2);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(splitter);
+    layout->addWidget(upper, 1);
+    layout->addWidget(fitBox);
 
     auto* deleteKey = new QAction(tr("Delete run"), runsView);
     deleteKey->setShortcut(QKeySequence::Delete);
@@ -259,6 +287,7 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     connect(runs, &SlipTableModel::changed, this, [this] { refresh(); });
     connect(runsView->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         refreshSlipPoints();
+        refreshDialIn();
         if (fitWanted)
             Calibrate();
         refreshButtons();
@@ -397,9 +426,17 @@ void LogbookPage::refresh()
                                       QDir::toNativeSeparators(logbook->Path()))
                                  .arg(locale().toString(runs->rowCount())));
     refreshSlips();
+    refreshDialIn();
     refreshFit();
     refreshPrediction();
     refreshButtons();
+}
+
+// The dial-in charts of every run, their lines through the runs the fit
+// uses.
+void LogbookPage::refreshDialIn()
+{
+    dialIn->SetRuns(runs->Runs(), chosenRuns());
 }
 
 void LogbookPage::refreshButtons()
@@ -532,7 +569,7 @@ void LogbookPage::refreshFit()
                  .arg(locale().toString(calibration->runs.size()))
                  .arg(locale().toString(fit.horsepower, 'f', 1), locale().toString(fit.spinTime, 'f', 3));
     lines << (fit.InClassicRanges() ? tr("Both values lie within the classic input ranges.")
-                                    : tr("Outside the classic input ranges: %1").arg(fit.rangeMessage));
+                                    : tr("Outside the classic input ranges: %1").arg(RangeMessage(fit.car, locale())));
     lines << fit.boundNotes;
     fitLabel->setText(lines.join(QLatin1Char('\n')));
 
@@ -666,9 +703,10 @@ QString LogbookPage::ImportRuns(const QString& path)
     }
     const QString name = QDir::toNativeSeparators(path);
     if (!read.refusals.isEmpty())
-        return tr("Runs imported from %1: %2. These rows were refused:").arg(name).arg(read.runs.size())
+        return tr("Runs imported from %1: %2. These rows were refused:")
+                   .arg(name, locale().toString(read.runs.size()))
                + QLatin1Char('\n') + read.refusals.join(QLatin1Char('\n'));
-    emit outcome(false, tr("Runs imported from %1: %2.").arg(name).arg(read.runs.size()));
+    emit outcome(false, tr("Runs imported from %1: %2.").arg(name, locale().toString(read.runs.size())));
     return QString();
 }
 
@@ -679,7 +717,8 @@ QString LogbookPage::ExportRuns(const QString& path)
         all << runs->RunAt(row);
     const QString error = SaveSlipsCsv(path, all);
     if (error.isEmpty())
-        emit outcome(false, tr("Runs written to %1: %2.").arg(QDir::toNativeSeparators(path)).arg(all.size()));
+        emit outcome(false, tr("Runs written to %1: %2.")
+                                .arg(QDir::toNativeSeparators(path), locale().toString(all.size())));
     return error;
 }
 

@@ -29,6 +29,7 @@ class CalibrationTask;
 class CarList;
 class ChosenCarsModel;
 class CurveCharts;
+class DialInCharts;
 class GarageSettings;
 class Logbook;
 class QComboBox;
@@ -38,6 +39,7 @@ class QProgressBar;
 class QPushButton;
 class QTableView;
 class QTableWidget;
+class QTabWidget;
 class QTimer;
 class SlipEdits;
 class SlipTableModel;
@@ -78,6 +80,10 @@ public:
     QTableView* RunsView() const { return runsView; }
     QAbstractItemModel* Slips() const;
     CurveCharts* Charts() const { return charts; }
+    DialInCharts* DialIn() const { return dialIn; }
+    // The tabs beside the runs: the dial-in charts, the splits, the model's
+    // slips.
+    QTabWidget* ChartTabs() const { return chartTabs; }
     const std::optional<Calibration>& CurrentCalibration() const { return calibration; }
     QLabel* FitLabel() const { return fitLabel; }
     QLabel* PredictionLabel() const { return predictionLabel; }
@@ -103,6 +109,7 @@ private:
     void refresh();
     void refreshSlips();
     void refreshSlipPoints();
+    void refreshDialIn();
     void refreshFit();
     void refreshPrediction();
     void refreshButtons();
@@ -138,6 +145,8 @@ private:
     QTableView* slipView;
     ChosenCarsModel* shownCars;
     CurveCharts* charts;
+    DialInCharts* dialIn;
+    QTabWidget* chartTabs;
     QPushButton* calibrateButton;
     QPushButton* useFittedButton;
     QProgressBar* progressBar;

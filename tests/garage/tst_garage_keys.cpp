@@ -63,7 +63,7 @@ private slots:
                                                            "solveButton", "applyToWhatIf" };
         QTest::newRow("Logbook") << 3 << QStringList{ "runsTable", "addRunButton", "deleteRunButton",
                                                        "importRunsButton", "exportRunsButton",
-                                                       "slipTable", "calibrateButton", "useFittedButton",
+                                                       "qt_tabwidget_tabbar", "calibrateButton", "useFittedButton",
                                                        "reportCard" };
     }
     void tabFollowsTheReadingOrder()
