@@ -17,7 +17,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -25,11 +26,12 @@ namespace {
 // The density altitude a line's slope is given per, ft.
 constexpr double SlopeStep = 100;
 
-QChart* newChart(const QString& title)
+// A chart without a title (its tab and its view's accessible name give it),
+// the key at the side: the plot keeps the height of a short page.
+QChart* newChart()
 {
     auto* chart = new QChart;
-    chart->setTitle(title);
-    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->legend()->setAlignment(Qt::AlignRight);
     chart->setMargins(QMargins(4, 4, 4, 4));
     chart->setBackgroundRoundness(0);
     // Axis labels in the user's number format, as the table beside them.
@@ -40,7 +42,7 @@ QChart* newChart(const QString& title)
 QChartView* newView(QChart* chart, QWidget* parent)
 {
     auto* view = new QChartView(chart, parent);
-    view->setMinimumSize(260, 200);
+    view->setMinimumSize(260, 150);
     view->setRenderHint(QPainter::Antialiasing);
     view->setFocusPolicy(Qt::NoFocus);
     return view;
@@ -52,6 +54,20 @@ std::pair<double, double> padded(double low, double high, double least)
 {
     const double room = std::max((high - low) * 0.08, least);
     return { low - room, high + room };
+}
+
+// The least and the greatest x (or y) of the points; none for no points.
+std::optional<std::pair<double, double>> extentOf(const QList<QPointF>& points, bool alongX)
+{
+    if (points.isEmpty())
+        return std::nullopt;
+    const auto value = [alongX](const QPointF& p) { return alongX ? p.x() : p.y(); };
+    std::pair<double, double> extent{ value(points.front()), value(points.front()) };
+    for (const QPointF& p : points) {
+        extent.first = std::min(extent.first, value(p));
+        extent.second = std::max(extent.second, value(p));
+    }
+    return extent;
 }
 
 // A line's two ends over the x of the points it was fitted to.
@@ -66,7 +82,7 @@ QList<QPointF> lineEnds(const StraightLine& line, const std::vector<LinePoint>& 
 
 DialInCharts::DialInCharts(QWidget* parent)
     : QWidget(parent)
-    , altitudeChart(newChart(tr("Quarter mile against density altitude")))
+    , altitudeChart(newChart())
     , altitudeView(newView(altitudeChart, this))
     , altitudeAxis(new QValueAxis(altitudeChart))
     , timeAxis(new QValueAxis(altitudeChart))
@@ -75,7 +91,7 @@ DialInCharts::DialInCharts(QWidget* parent)
     , speeds(new QScatterSeries(altitudeChart))
     , timeFit(new QLineSeries(altitudeChart))
     , speedFit(new QLineSeries(altitudeChart))
-    , dateChart(newChart(tr("Quarter mile by date")))
+    , dateChart(newChart())
     , dateView(newView(dateChart, parent))
     , dateAxis(new QDateTimeAxis(dateChart))
     , dateTimeAxis(new QValueAxis(dateChart))
@@ -95,9 +111,9 @@ DialInCharts::DialInCharts(QWidget* parent)
 
     altitudeAxis->setTitleText(tr("Density altitude (ft)"));
     altitudeAxis->setLabelFormat(QStringLiteral("%.0f"));
-    timeAxis->setTitleText(tr("Time (s)"));
+    timeAxis->setTitleText(tr("ET (s)"));
     timeAxis->setLabelFormat(QStringLiteral("%.2f"));
-    speedAxis->setTitleText(tr("Speed (mph)"));
+    speedAxis->setTitleText(tr("mph"));
     speedAxis->setLabelFormat(QStringLiteral("%.1f"));
     altitudeChart->addAxis(altitudeAxis, Qt::AlignBottom);
     altitudeChart->addAxis(timeAxis, Qt::AlignLeft);
@@ -125,7 +141,7 @@ DialInCharts::DialInCharts(QWidget* parent)
             marker->setVisible(false);
 
     dateAxis->setTitleText(tr("Date"));
-    dateTimeAxis->setTitleText(tr("Time (s)"));
+    dateTimeAxis->setTitleText(tr("ET (s)"));
     dateTimeAxis->setLabelFormat(QStringLiteral("%.2f"));
     dateChart->addAxis(dateAxis, Qt::AlignBottom);
     dateChart->addAxis(dateTimeAxis, Qt::AlignLeft);
@@ -210,45 +226,25 @@ void DialInCharts::SetRuns(const QList<TimeSlip>& runs, const QList<TimeSlip>& f
 
 void DialInCharts::fitAxes()
 {
-    auto range = [](QValueAxis* axis, const QList<QPointF>& points, double least, auto value) {
-        if (points.isEmpty()) {
-            axis->setRange(0, 1);
-            return;
-        }
-        double low = value(points.front());
-        double high = low;
-        for (const QPointF& p : points) {
-            low = std::min(low, value(p));
-            high = std::max(high, value(p));
-        }
-        const auto [from, to] = padded(low, high, least);
+    // Each axis over its points with a little room, or 0 to 1 for none.
+    auto range = [](QValueAxis* axis, const QList<QPointF>& points, double least, bool alongX) {
+        const std::optional<std::pair<double, double>> span = extentOf(points, alongX);
+        const auto [from, to] = span ? padded(span->first, span->second, least) : std::pair{ 0.0, 1.0 };
         axis->setRange(from, to);
-    };
-    const auto x = [](const QPointF& p) { return p.x(); };
-    const auto y = [](const QPointF& p) { return p.y(); };
-    range(altitudeAxis, times->points() + speeds->points(), 100, x);
-    range(timeAxis, times->points() + timeFit->points(), 0.05, y);
-    range(speedAxis, speeds->points() + speedFit->points(), 0.5, y);
-    for (QValueAxis* axis : { altitudeAxis, timeAxis, speedAxis })
         axis->applyNiceNumbers();
+    };
+    range(altitudeAxis, times->points() + speeds->points(), 100, true);
+    range(timeAxis, times->points() + timeFit->points(), 0.05, false);
+    range(speedAxis, speeds->points() + speedFit->points(), 0.5, false);
     const QList<QPointF> byDate = timesByDate->points() + correctedByDate->points();
-    range(dateTimeAxis, byDate, 0.05, y);
-    dateTimeAxis->applyNiceNumbers();
-    if (byDate.isEmpty()) {
-        const QDateTime now = QDateTime::currentDateTime();
-        dateAxis->setRange(now.addDays(-1), now);
-    } else {
-        double first = byDate.front().x();
-        double last = first;
-        for (const QPointF& p : byDate) {
-            first = std::min(first, p.x());
-            last = std::max(last, p.x());
-        }
-        // A day either side, so that a single day's runs stand apart.
-        constexpr double Day = 86400000.0;
-        dateAxis->setRange(QDateTime::fromMSecsSinceEpoch(qint64(first - Day)),
-                           QDateTime::fromMSecsSinceEpoch(qint64(last + Day)));
-    }
+    range(dateTimeAxis, byDate, 0.05, false);
+    // A day either side, so that a single day's runs stand apart.
+    constexpr double Day = 86400000.0;
+    const std::optional<std::pair<double, double>> dates = extentOf(byDate, true);
+    const double now = double(QDateTime::currentMSecsSinceEpoch());
+    const auto [first, last] = dates ? *dates : std::pair{ now, now };
+    dateAxis->setRange(QDateTime::fromMSecsSinceEpoch(qint64(first - Day)),
+                       QDateTime::fromMSecsSinceEpoch(qint64(last + Day)));
 }
 
 void DialInCharts::changeEvent(QEvent* event)

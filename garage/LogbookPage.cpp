@@ -10,6 +10,7 @@
 #include "garage/DialInCharts.h"
 #include "garage/GarageSettings.h"
 #include "garage/SlipEdits.h"
+#include "garage/TabChain.h"
 #include "garage/ModelSlipTableModel.h"
 #include "garage/Units.h"
 #include "logbook/Logbook.h"
@@ -34,6 +35,7 @@
 #include <QSplitter>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QThread>
 #include <QTimer>
@@ -203,8 +205,11 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
             reportCard->setItem(row, column, item);
         }
     }
-    // The fit's buttons and sentences beside the report card, as tall as
-    // the card's rows: the rest of the page's height goes to the runs.
+    // The runs beside the fit and its sentences; under them the report card,
+    // as tall and wide as its rows and columns, in a tab with the charts (the
+    // dial-in charts, the slips' splits over the model's curve, the model's
+    // slip on each day), so that a laptop's screen shows the runs, the
+    // sentences and the whole card at once.
     auto* fitBox = new QGroupBox(tr("Fit and prediction"), this);
     fitBox->setObjectName(QStringLiteral("fitBox"));
     auto* fitButtons = new QHBoxLayout;
@@ -213,28 +218,30 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     fitButtons->addWidget(progressBar, 1);
     fitButtons->addWidget(cancelButton);
     fitButtons->addStretch(1);
-    auto* fitTexts = new QVBoxLayout;
-    fitTexts->addLayout(fitButtons);
-    fitTexts->addWidget(fitLabel);
-    fitTexts->addWidget(predictionLabel);
-    fitTexts->addStretch(1);
+    auto* fitLayout = new QVBoxLayout(fitBox);
+    fitLayout->addLayout(fitButtons);
+    fitLayout->addWidget(fitLabel);
+    fitLayout->addWidget(predictionLabel);
+    fitLayout->addStretch(1);
     // The card shows every row at once, never a scroll bar of its own.
     reportCard->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     reportCard->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     reportCard->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     reportCard->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    auto* fitLayout = new QHBoxLayout(fitBox);
-    fitLayout->addLayout(fitTexts, 1);
-    fitLayout->addWidget(reportCard, 0, Qt::AlignTop);
+    auto* cardPage = new QWidget(this);
+    auto* cardLayout = new QHBoxLayout(cardPage);
+    cardLayout->setContentsMargins(0, 0, 0, 0);
+    cardLayout->addWidget(reportCard, 0, Qt::AlignTop);
+    cardLayout->addStretch(1);
 
-    // The runs beside the charts, each chart a tab: the dial-in charts, the
-    // slips' splits over the model's curve, the model's slip on each day.
-    chartTabs->setObjectName(QStringLiteral("logbookChartTabs"));
+    chartTabs->setObjectName(QStringLiteral("logbookTabs"));
     chartTabs->setDocumentMode(true);
+    chartTabs->addTab(cardPage, tr("Report card"));
     chartTabs->addTab(dialIn, tr("Density altitude"));
     chartTabs->addTab(dialIn->DateView(), tr("By date"));
     chartTabs->addTab(charts, tr("Splits"));
     chartTabs->addTab(slipBox, tr("Model's slips"));
+    fitTabsToCard();
     auto* runsBox = new QWidget(this);
     auto* runsLayout = new QVBoxLayout(runsBox);
     runsLayout->setContentsMargins(0, 0, 0, 0);
@@ -245,13 +252,15 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     upper->setObjectName(QStringLiteral("logbookSplitter"));
     upper->setChildrenCollapsible(false);
     upper->addWidget(runsBox);
-    upper->addWidget(chartTabs);
+    upper->addWidget(fitBox);
     upper->setStretchFactor(0, 3);
     upper->setStretchFactor(1, 2);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(upper, 1);
-    layout->addWidget(fitBox);
+    layout->addWidget(chartTabs);
+    // Tab reads the page as it is laid out: the runs, the fit, the tabs.
+    SetTabChain({ exportButton, calibrateButton, useFittedButton, cancelButton, chartTabs });
 
     auto* deleteKey = new QAction(tr("Delete run"), runsView);
     deleteKey->setShortcut(QKeySequence::Delete);
@@ -298,6 +307,22 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     Reload();
 }
 
+// The tabs are as tall as the whole card, and no taller: the charts take
+// that height too, and the rest of the page goes to the runs and the fit.
+void LogbookPage::fitTabsToCard()
+{
+    chartTabs->setMaximumHeight(chartTabs->tabBar()->sizeHint().height()
+                                + reportCard->horizontalHeader()->sizeHint().height()
+                                + reportCard->verticalHeader()->length() + 2 * reportCard->frameWidth() + 2);
+}
+
+void LogbookPage::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        fitTabsToCard();
+}
+
 void LogbookPage::Reload()
 {
     carId = -1;
@@ -307,6 +332,7 @@ void LogbookPage::Reload()
 void LogbookPage::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    fitTabsToCard();
     if (stale)
         refresh();
 }

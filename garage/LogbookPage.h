@@ -80,7 +80,7 @@ public:
     QTableView* RunsView() const { return runsView; }
     QAbstractItemModel* Slips() const;
     CurveCharts* Charts() const { return charts; }
-    DialInCharts* DialIn() const { return dialIn; }
+    DialInCharts* DialInView() const { return dialIn; }
     // The tabs beside the runs: the dial-in charts, the splits, the model's
     // slips.
     QTabWidget* ChartTabs() const { return chartTabs; }
@@ -101,9 +101,11 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void followCurrentCar();
+    void fitTabsToCard();
     // The logbook's car for the current car, made when `create`; 0 for none.
     qint64 loggedCarId(bool create, QString* error = nullptr);
     void refresh();

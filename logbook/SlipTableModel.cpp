@@ -49,6 +49,21 @@ std::optional<double> typedNumber(const QString& text)
     return value;
 }
 
+// A number's display, sort and alignment roles; none for the others.
+QVariant numberData(const std::optional<double>& value, int decimals, int role)
+{
+    switch (role) {
+    case Qt::DisplayRole:
+        return value ? QString::asprintf("%.*f", decimals, *value) : QString();
+    case SlipTableModel::SortRole:
+        return value ? *value : -std::numeric_limits<double>::infinity();
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
+    default:
+        return QVariant();
+    }
+}
+
 } // namespace
 
 SlipTableModel::SlipTableModel(Logbook& logbook, QObject* parent)
@@ -325,34 +340,15 @@ QVariant SlipTableModel::data(const QModelIndex& index, int role) const
         return field == SlipField::Track ? run.track : run.note;
     }
     const std::optional<double> value = run.*NumberMember(field);
-    switch (role) {
-    case Qt::DisplayRole:
-        return value ? QString::asprintf("%.*f", SlipFieldDecimals(field), *value) : QString();
-    case Qt::EditRole:
+    if (role == Qt::EditRole)
         return value ? QString::fromLatin1(ShortestText(*value)) : QString();
-    case SortRole:
-        return value ? *value : -std::numeric_limits<double>::infinity();
-    case Qt::TextAlignmentRole:
-        return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
-    default:
-        return QVariant();
-    }
+    return numberData(value, SlipFieldDecimals(field), role);
 }
 
 QVariant SlipTableModel::dialInData(const TimeSlip& run, int column, int role) const
 {
     const bool altitude = column == DensityAltitudeColumn;
-    const std::optional<double> value = altitude ? DensityAltitudeOfRun(run) : StandardDayTimeOfRun(run);
-    switch (role) {
-    case Qt::DisplayRole:
-        return value ? QString::asprintf("%.*f", altitude ? 0 : 3, *value) : QString();
-    case SortRole:
-        return value ? *value : -std::numeric_limits<double>::infinity();
-    case Qt::TextAlignmentRole:
-        return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
-    default:
-        return QVariant();
-    }
+    return numberData(altitude ? DensityAltitudeOfRun(run) : StandardDayTimeOfRun(run), altitude ? 0 : 3, role);
 }
 
 QVariant SlipTableModel::headerData(int section, Qt::Orientation orientation, int role) const

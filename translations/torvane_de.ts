@@ -830,14 +830,6 @@ Option.
         <translation>Dichtehöhe (ft)</translation>
     </message>
     <message>
-        <source>Time (s)</source>
-        <translation>Zeit (s)</translation>
-    </message>
-    <message>
-        <source>Speed (mph)</source>
-        <translation>Geschwindigkeit (mph)</translation>
-    </message>
-    <message>
         <source>Time</source>
         <translation>Zeit</translation>
     </message>
@@ -876,6 +868,14 @@ Option.
     <message>
         <source>Lines of least squares through the runs of the fit (%1): %2 s and %3 mph per %4 ft of density altitude.</source>
         <translation>Ausgleichsgeraden (kleinste Quadrate) durch die Läufe der Anpassung (%1): %2 s und %3 mph je %4 ft Dichtehöhe.</translation>
+    </message>
+    <message>
+        <source>ET (s)</source>
+        <translation>Zeit (s)</translation>
+    </message>
+    <message>
+        <source>mph</source>
+        <translation>mph</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,7 @@
 
 #include "garage/CarList.h"
 #include "garage/CurveCharts.h"
+#include "garage/DialInCharts.h"
 #include "garage/GarageProgram.h"
 #include "garage/GarageSettings.h"
 #include "garage/GarageWindow.h"
@@ -127,10 +128,13 @@ int main(int argc, char** argv)
         const QString name = scale > 1 ? QStringLiteral("garage-laptop-%1x").arg(scale)
                                        : QStringLiteral("garage-laptop");
         bool saved = SaveWindowPicture(&window, out.filePath(name + QStringLiteral(".png")));
-        // The logbook page on the same screen, in the desktop's palette and
-        // in a dark one.
+        // The logbook page on the same screen, with its report card and with
+        // its density-altitude chart, the chart in a dark palette too.
         fillLogbook(program);
         saved = SaveWindowPicture(&window, out.filePath(name + QStringLiteral("-logbook.png"))) && saved;
+        LogbookPage* logbook = window.LogbookView();
+        logbook->ChartTabs()->setCurrentWidget(logbook->DialInView());
+        saved = SaveWindowPicture(&window, out.filePath(name + QStringLiteral("-logbook-dial-in.png"))) && saved;
         QApplication::setPalette(DarkPalette());
         saved = SaveWindowPicture(&window, out.filePath(name + QStringLiteral("-logbook-dark.png"))) && saved;
         return saved ? 0 : 1;

@@ -63,7 +63,7 @@ private slots:
                                                            "solveButton", "applyToWhatIf" };
         QTest::newRow("Logbook") << 3 << QStringList{ "runsTable", "addRunButton", "deleteRunButton",
                                                        "importRunsButton", "exportRunsButton",
-                                                       "qt_tabwidget_tabbar", "calibrateButton", "useFittedButton",
+                                                       "calibrateButton", "useFittedButton", "qt_tabwidget_tabbar",
                                                        "reportCard" };
     }
     void tabFollowsTheReadingOrder()

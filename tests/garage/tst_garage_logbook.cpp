@@ -260,7 +260,7 @@ private slots:
         const auto* slips = page->findChild<QTableView*>(QStringLiteral("slipTable"));
         QVERIFY(slips);
         const QStringList texts{ page->FitLabel()->text(), page->PredictionLabel()->text(),
-                                 page->DialIn()->SlopeLabel()->text(),
+                                 page->DialInView()->SlopeLabel()->text(),
                                  page->ReportCardTable()->item(0, 1)->text(),
                                  page->ReportCardTable()->item(0, 2)->text(),
                                  slips->model()->index(0, 1).data().toString() };
@@ -438,7 +438,7 @@ private slots:
         unweathered.quarterMileTime = 15;
         unweathered.quarterMileSpeed = 90;
         QVERIFY(page->AddSlip(unweathered).isEmpty());
-        const DialInCharts* dialIn = page->DialIn();
+        const DialInCharts* dialIn = page->DialInView();
         QVERIFY(dialIn->TimeLine() && dialIn->SpeedLine());
         QVERIFY(std::abs(dialIn->TimeLine()->slope - 0.0001) < 1e-12);
         QVERIFY(std::abs(dialIn->TimeLine()->intercept - 12.5) < 1e-9);
