@@ -4,6 +4,7 @@
 #include "logbook/Logbook.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -199,6 +200,37 @@ QString GarageSettings::LastFolder() const
 void GarageSettings::SetLastFolder(const QString& folder)
 {
     settings->setValue(folderKey, folder);
+}
+
+namespace {
+
+// The settings key of a sheet's header line: its texts are any the user's
+// sheets have, so the key is their digest.
+QString importColumnsKey(const QStringList& headers)
+{
+    const QByteArray line = headers.join(QChar(0x1f)).toUtf8();
+    return QStringLiteral("import/columns/")
+           + QString::fromLatin1(QCryptographicHash::hash(line, QCryptographicHash::Sha1).toHex());
+}
+
+} // namespace
+
+QHash<QString, QString> GarageSettings::ImportColumns(const QStringList& headers) const
+{
+    // Kept as a list of header, key, header, key, ...
+    const QStringList pairs = settings->value(importColumnsKey(headers)).toStringList();
+    QHash<QString, QString> columns;
+    for (qsizetype i = 0; i + 1 < pairs.size(); i += 2)
+        columns.insert(pairs[i], pairs[i + 1]);
+    return columns;
+}
+
+void GarageSettings::SetImportColumns(const QStringList& headers, const QHash<QString, QString>& columns)
+{
+    QStringList pairs;
+    for (auto it = columns.cbegin(); it != columns.cend(); ++it)
+        pairs << it.key() << it.value();
+    settings->setValue(importColumnsKey(headers), pairs);
 }
 
 QStringList GarageSettings::RecentFiles() const

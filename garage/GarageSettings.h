@@ -12,6 +12,7 @@
 #include "garage/Units.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QObject>
 #include <QSettings>
 #include <QString>
@@ -77,6 +78,13 @@ public:
 
     QString LastFolder() const;
     void SetLastFolder(const QString& folder);
+
+    // What the user said the unknown columns of an imported sheet hold, by
+    // the sheet's whole header line (the same headers in the same order):
+    // the header's text to a column key (SlipColumnKey; "" to ignore it).
+    // Empty when nothing is remembered for that header line.
+    QHash<QString, QString> ImportColumns(const QStringList& headers) const;
+    void SetImportColumns(const QStringList& headers, const QHash<QString, QString>& columns);
 
     QStringList RecentFiles() const;
     // Puts the file first, once, and keeps at most MaxRecentFiles.

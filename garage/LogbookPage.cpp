@@ -9,6 +9,8 @@
 #include "garage/CurveCharts.h"
 #include "garage/DialInCharts.h"
 #include "garage/GarageSettings.h"
+#include "garage/ImportColumnsDialog.h"
+#include "garage/NewRunDialog.h"
 #include "garage/SlipEdits.h"
 #include "garage/TabChain.h"
 #include "garage/ModelSlipTableModel.h"
@@ -30,6 +32,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSplitter>
@@ -115,12 +118,14 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     runsView->setToolTip(tr("One row a run. Double-click a cell to type the time slip's figure; "
                             "a change can be undone."));
     addButton->setObjectName(QStringLiteral("addRunButton"));
-    addButton->setToolTip(tr("A new run dated now, on the day's air of the Conditions box, with the "
-                             "model's slip to type over."));
+    addButton->setToolTip(tr("Type a run from its time slip: dated now, on the day's air of the Conditions "
+                             "box."));
     deleteButton->setObjectName(QStringLiteral("deleteRunButton"));
     importButton->setObjectName(QStringLiteral("importRunsButton"));
     importButton->setToolTip(tr("Runs from a CSV file with a header line: date, track, temperature, "
-                                "pressure, humidity, quarterMileTime, quarterMileSpeed, …"));
+                                "pressure, humidity, quarterMileTime, quarterMileSpeed, …, or a racer's "
+                                "sheet's Temp, Baro, RT, 60ft, 1/8, 1/4 ET, 1/4 MPH, …; runs already in the "
+                                "logbook are skipped."));
     exportButton->setObjectName(QStringLiteral("exportRunsButton"));
 
     auto* runButtons = new QHBoxLayout;
@@ -713,27 +718,91 @@ QString LogbookPage::DeleteSelectedRuns()
 
 QString LogbookPage::ImportRuns(const QString& path)
 {
-    const SlipsRead read = LoadSlipsCsv(path);
+    // The columns the reader does not know are asked about once for a
+    // header line, then remembered; the dates that read two ways once an
+    // import.
+    SlipsCsvOptions options;
+    SlipsRead read = LoadSlipsCsv(path, options);
+    if (!read.unknownColumns.isEmpty()) {
+        const QHash<QString, QString> remembered = settings->ImportColumns(read.headers);
+        for (auto it = remembered.cbegin(); it != remembered.cend(); ++it)
+            if (const std::optional<SlipColumn> column = SlipColumnFromKey(it.value()))
+                options.columns.insert(it.key(), *column);
+        if (!options.columns.isEmpty())
+            read = LoadSlipsCsv(path, options);
+    }
+    if (!read.unknownColumns.isEmpty()) {
+        const std::optional<QHash<QString, SlipColumn>> chosen
+            = askColumns ? askColumns(read.unknownColumns, options.columns)
+                         : [&]() -> std::optional<QHash<QString, SlipColumn>> {
+                               ImportColumnsDialog dialog(read.unknownColumns, options.columns, this);
+                               if (dialog.exec() != QDialog::Accepted)
+                                   return std::nullopt;
+                               return dialog.Columns();
+                           }();
+        if (!chosen)
+            return QString();
+        options.columns.insert(*chosen);
+        QHash<QString, QString> keys;
+        for (auto it = options.columns.cbegin(); it != options.columns.cend(); ++it)
+            keys.insert(it.key(), SlipColumnKey(it.value()));
+        settings->SetImportColumns(read.headers, keys);
+        read = LoadSlipsCsv(path, options);
+    }
+    if (!read.ambiguousDate.isEmpty()) {
+        options.dateOrder = askDateOrder ? askDateOrder(read.ambiguousDate) : askDateOrderWithDialog(read.ambiguousDate);
+        if (options.dateOrder == DateOrder::Unknown)
+            return QString();
+        read = LoadSlipsCsv(path, options);
+    }
     if (!read.error.isEmpty())
         return read.error;
     QString error;
+    QList<TimeSlip> fresh = read.runs;
     if (!read.runs.isEmpty()) {
         const qint64 id = loggedCarId(true, &error);
         if (id == 0)
             return error.isEmpty() ? tr("No logbook is open.") : error;
+        // A run the logbook holds already is not taken twice.
+        const LogbookRead<QList<TimeSlip>> stored = logbook->Runs(id);
+        if (!stored.error.isEmpty())
+            return stored.error;
+        fresh = NewRuns(read.runs, stored.value);
         if (runs->CarId() != id)
             runs->SetCar(id);
-        error = edits->ImportRuns(read.runs);
-        if (!error.isEmpty())
-            return error;
+        if (!fresh.isEmpty()) {
+            error = edits->ImportRuns(fresh);
+            if (!error.isEmpty())
+                return error;
+        }
     }
     const QString name = QDir::toNativeSeparators(path);
+    QString summary = tr("Runs imported from %1: %2.").arg(name, locale().toString(fresh.size()));
+    if (const qsizetype skipped = read.runs.size() - fresh.size(); skipped > 0)
+        summary += QLatin1Char(' ') + tr("Runs skipped as already in the logbook: %1.").arg(locale().toString(skipped));
+    QStringList notes = read.warnings;
     if (!read.refusals.isEmpty())
-        return tr("Runs imported from %1: %2. These rows were refused:")
-                   .arg(name, locale().toString(read.runs.size()))
-               + QLatin1Char('\n') + read.refusals.join(QLatin1Char('\n'));
-    emit outcome(false, tr("Runs imported from %1: %2.").arg(name, locale().toString(read.runs.size())));
+        return summary + QLatin1Char(' ') + tr("These rows were refused:") + QLatin1Char('\n')
+               + (read.refusals + notes).join(QLatin1Char('\n'));
+    if (!notes.isEmpty())
+        summary += QLatin1Char('\n') + notes.join(QLatin1Char('\n'));
+    emit outcome(false, summary);
     return QString();
+}
+
+DateOrder LogbookPage::askDateOrderWithDialog(const QString& example)
+{
+    QMessageBox box(QMessageBox::Question, tr("Dates of the Sheet"),
+                    tr("The sheet's dates read two ways: is %1 month first (US) or day first?").arg(example),
+                    QMessageBox::Cancel, this);
+    QPushButton* monthFirst = box.addButton(tr("&Month first"), QMessageBox::AcceptRole);
+    QPushButton* dayFirst = box.addButton(tr("&Day first"), QMessageBox::AcceptRole);
+    box.exec();
+    if (box.clickedButton() == monthFirst)
+        return DateOrder::MonthFirst;
+    if (box.clickedButton() == dayFirst)
+        return DateOrder::DayFirst;
+    return DateOrder::Unknown;
 }
 
 QString LogbookPage::ExportRuns(const QString& path)
@@ -748,27 +817,41 @@ QString LogbookPage::ExportRuns(const QString& path)
     return error;
 }
 
-void LogbookPage::addRunWithDialog()
+TimeSlip LogbookPage::NewRunStart() const
 {
-    // A new run starts as the model's slip on the day's air, dated now, for
-    // the user to type the time slip over.
-    const AirConditions air = settings->Conditions();
-    const DayResults day = RunCarOnDay(currentInputs(), air);
     TimeSlip run;
     const QDateTime now = QDateTime::currentDateTime();
     run.date = now.date();
     run.time = QTime(now.time().hour(), now.time().minute());
+    const AirConditions air = settings->Conditions();
     run.temperature = air.temperature;
     run.pressure = air.pressure;
     run.humidity = air.humidity;
-    if (day.splits.quarterMileTime > 0) {
-        run.quarterMileTime = std::round(day.splits.quarterMileTime * 1000) / 1000;
-        run.quarterMileSpeed = std::round(day.splits.quarterMileSpeed * 100) / 100;
+    // The elevation is shown (and known) with an altimeter setting.
+    if (const GarageSettings::PressureEntry given = settings->PressureGiven(); given.altimeter)
+        run.elevation = given.elevation;
+    return run;
+}
+
+void LogbookPage::addRunWithDialog()
+{
+    // A new run has no figures of the strip until the user types the slip:
+    // nothing the model made up is ever kept as a run.
+    const TimeSlip start = NewRunStart();
+    std::optional<TimeSlip> typed;
+    if (askRun) {
+        typed = askRun(start);
     } else {
-        run.quarterMileTime = 15;
-        run.quarterMileSpeed = 90;
+        NewRunDialog dialog(start, this);
+        if (dialog.exec() == QDialog::Accepted) {
+            TimeSlip run;
+            dialog.Read(run);
+            typed = run;
+        }
     }
-    if (const QString error = AddSlip(run); !error.isEmpty())
+    if (!typed)
+        return;
+    if (const QString error = AddSlip(*typed); !error.isEmpty())
         emit outcome(true, error);
 }
 

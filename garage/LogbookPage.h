@@ -18,6 +18,7 @@
 
 #include "logbook/Calibration.h"
 #include "logbook/ReportCard.h"
+#include "logbook/SlipsCsv.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -94,6 +95,29 @@ public:
 
     // Answers the "Import runs…" and "Export runs…" path questions (tests).
     void SetPathQuestion(std::function<QString(bool save)> question) { askPath = std::move(question); }
+    // The run "Add a run" starts from: dated now, on the Conditions box's
+    // weather and elevation, with no figure of the strip.
+    TimeSlip NewRunStart() const;
+    // Answer the questions of "Add a run" (the run typed from the start,
+    // nullopt when cancelled) and of an import: what a sheet's unknown
+    // columns hold (nullopt: cancel the import), and how to read dates that
+    // read two ways (an example given; Unknown: cancel). Tests set them; by
+    // default each asks with a dialog.
+    void SetRunQuestion(std::function<std::optional<TimeSlip>(const TimeSlip& start)> question)
+    {
+        askRun = std::move(question);
+    }
+    void SetColumnsQuestion(
+        std::function<std::optional<QHash<QString, SlipColumn>>(const QStringList& headers,
+                                                                const QHash<QString, SlipColumn>& chosen)>
+            question)
+    {
+        askColumns = std::move(question);
+    }
+    void SetDateOrderQuestion(std::function<DateOrder(const QString& example)> question)
+    {
+        askDateOrder = std::move(question);
+    }
 
 signals:
     // A change was refused, or an import or export finished: what happened.
@@ -127,6 +151,7 @@ private:
     QList<TimeSlip> chosenRuns() const;
     void addRunWithDialog();
     void importWithDialog();
+    DateOrder askDateOrderWithDialog(const QString& example);
     void exportWithDialog();
 
     QPointer<CarList> cars;
@@ -164,4 +189,8 @@ private:
     CalibrationTask* task = nullptr; // the calibration under way
     int calibrationsStarted = 0;
     std::function<QString(bool save)> askPath;
+    std::function<std::optional<TimeSlip>(const TimeSlip& start)> askRun;
+    std::function<std::optional<QHash<QString, SlipColumn>>(const QStringList&, const QHash<QString, SlipColumn>&)>
+        askColumns;
+    std::function<DateOrder(const QString& example)> askDateOrder;
 };

@@ -31,24 +31,6 @@ bool isNumberValue(const QVariant& value)
     }
 }
 
-// A number as typed into the table: with "." as the decimal point, or the
-// locale's (QLocale's default) where that is another; never with digits
-// grouped, so that "1,234" cannot pass for 1234.
-std::optional<double> typedNumber(const QString& text)
-{
-    if (const std::optional<double> read = CsvNumber(text))
-        return read;
-    QLocale locale;
-    if (locale.decimalPoint() == QLatin1String("."))
-        return std::nullopt;
-    locale.setNumberOptions(QLocale::RejectGroupSeparator);
-    bool ok = false;
-    const double value = locale.toDouble(text.trimmed(), &ok);
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
 // A number's display, sort and alignment roles; none for the others.
 QVariant numberData(const std::optional<double>& value, int decimals, int role)
 {
@@ -412,21 +394,11 @@ QString SlipTableModel::withValue(TimeSlip& run, SlipField field, const QVariant
     default:
         break;
     }
-    std::optional<double>& number = run.*NumberMember(field);
     if (isNumberValue(value)) {
-        number = value.toDouble();
-    } else if (text.trimmed().isEmpty()) {
-        number.reset();
-    } else if (const std::optional<double> read = typedNumber(text)) {
-        number = *read;
-    } else if (QLocale().decimalPoint() != QLatin1String(".")) {
-        return tr("\"%1\" is not a number for the %2: write it with \"%3\" or \".\" as the decimal point.")
-            .arg(text, SlipFieldName(field), QLocale().decimalPoint());
-    } else {
-        return tr("\"%1\" is not a number for the %2: write it with \".\" as the decimal point.")
-            .arg(text, SlipFieldName(field));
+        run.*NumberMember(field) = value.toDouble();
+        return QString();
     }
-    return QString();
+    return SetTypedNumber(run, field, text);
 }
 
 bool SlipTableModel::setData(const QModelIndex& index, const QVariant& value, int role)

@@ -2,6 +2,7 @@
 #include "logbook/TimeSlip.h"
 
 #include "core/Air.h"
+#include "core/CsvReader.h"
 #include "core/NumberText.h"
 #include "numbers/EnumTable.h"
 
@@ -115,13 +116,13 @@ QString numberText(double value)
     return QString::fromLatin1(ShortestText(value));
 }
 
-// The values a slip can hold. The weather takes the ranges of the boxes that
-// hold the day's air (core/Air). The times and speeds take what a car at the
+// The values a slip's times and speeds can hold. The times and speeds take what a car at the
 // strip can make, from a top-fuel dragster (0.8 s to 60 ft, 3 s over the
 // quarter mile, 350 mph) to a slow street car (4 s to 60 ft, 30 s over the
 // quarter mile, 20 mph); the 330-ft and 1000-ft times lie between their
-// neighbours' bounds. A reaction time may be a red light, down to leaving on
-// the first amber of a full tree (-1.5 s).
+// neighbours' bounds. A reaction time lies between 0 and 2 s, or is a red
+// light, down to leaving on the first amber of a full tree (-1.5 s): stored
+// runs and exported files hold red lights, and they stay readable.
 struct Range {
     double low;
     double high;
@@ -129,16 +130,7 @@ struct Range {
 
 std::optional<Range> rangeOf(SlipField field)
 {
-    auto air = [](AirField box) {
-        const auto& ranges = AirRanges();
-        const auto range = std::find_if(ranges.begin(), ranges.end(), [box](const AirRange& r) { return r.field == box; });
-        return Range{ range->low, range->high };
-    };
     switch (field) {
-    case SlipField::Elevation: return air(AirField::Elevation);
-    case SlipField::Temperature: return air(AirField::Temperature);
-    case SlipField::Pressure: return air(AirField::Pressure);
-    case SlipField::Humidity: return air(AirField::Humidity);
     case SlipField::ReactionTime: return Range{ -1.5, 2 };
     case SlipField::SixtyFootTime: return Range{ 0.8, 4 };
     case SlipField::ThreeThirtyFootTime: return Range{ 1.5, 15 };
@@ -147,11 +139,21 @@ std::optional<Range> rangeOf(SlipField field)
     case SlipField::QuarterMileTime: return Range{ 3, 30 };
     case SlipField::EighthMileSpeed:
     case SlipField::QuarterMileSpeed: return Range{ 20, 350 };
-    case SlipField::Date:
-    case SlipField::Track:
-    case SlipField::Note: break;
+    default: break;
     }
     return std::nullopt;
+}
+
+// The weather fields, whose ranges and messages are the air's (core/Air).
+std::optional<AirField> airFieldOf(SlipField field)
+{
+    switch (field) {
+    case SlipField::Elevation: return AirField::Elevation;
+    case SlipField::Temperature: return AirField::Temperature;
+    case SlipField::Pressure: return AirField::Pressure;
+    case SlipField::Humidity: return AirField::Humidity;
+    default: return std::nullopt;
+    }
 }
 
 // Why one number field's value cannot be kept, empty when it can.
@@ -160,7 +162,18 @@ QString numberProblem(SlipField field, double value, FieldNaming naming)
     const QString name = label(field, naming);
     if (!std::isfinite(value))
         return Text::tr("%1 is not a finite number.").arg(name);
+    // The weather takes the messages of the air's boxes and the runner's
+    // options.
+    if (const std::optional<AirField> box = airFieldOf(field)) {
+        const QString message = AirFieldMessage(*box, value);
+        if (message.isEmpty() || naming == FieldNaming::Words)
+            return message;
+        return Text::tr("%1: %2").arg(name, message);
+    }
     const std::optional<Range> range = rangeOf(field);
+    if (field == SlipField::ReactionTime && !(value >= range->low && value <= range->high))
+        return Text::tr("%1 must lie between 0 and 2 s, or down to %2 s for a red light (it is %3).")
+            .arg(name, numberText(range->low), numberText(value));
     if (range && !(value >= range->low && value <= range->high))
         return Text::tr("%1 must lie between %2 and %3 %4 (it is %5).")
             .arg(name, numberText(range->low), numberText(range->high), SlipFieldUnit(field), numberText(value));
@@ -276,6 +289,32 @@ QString SlipProblem(const TimeSlip& run, FieldNaming naming)
         earlier = &info;
     }
     return QString();
+}
+
+QString SetTypedNumber(TimeSlip& run, SlipField field, const QString& text)
+{
+    std::optional<double>& number = run.*NumberMember(field);
+    if (text.trimmed().isEmpty()) {
+        number.reset();
+        return QString();
+    }
+    if (const std::optional<double> read = CsvNumber(text)) {
+        number = *read;
+        return QString();
+    }
+    QLocale locale;
+    if (locale.decimalPoint() == QLatin1String("."))
+        return Text::tr("\"%1\" is not a number for the %2: write it with \".\" as the decimal point.")
+            .arg(text, SlipFieldName(field));
+    locale.setNumberOptions(QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const double value = locale.toDouble(text.trimmed(), &ok);
+    if (ok && std::isfinite(value)) {
+        number = value;
+        return QString();
+    }
+    return Text::tr("\"%1\" is not a number for the %2: write it with \"%3\" or \".\" as the decimal point.")
+        .arg(text, SlipFieldName(field), locale.decimalPoint());
 }
 
 QString CarProblem(const LoggedCar& car)

@@ -120,11 +120,19 @@ enum class FieldNaming { Words, Keys };
 // missing, a number that is not finite or outside its range, split times that
 // do not grow along the track, a time without a date or with milliseconds, a
 // date outside the years 1 to 9999. The ranges: the weather as the air's
-// boxes take it (core/Air: -40 to 140 °F, 20 to 32 inHg, 0 to 100 %, -1500
-// to 14000 ft); the reaction time -1.5 to 2 s (a red light is negative);
+// boxes and the runner's options take it, with their messages (core/Air:
+// -40 to 140 °F, 20 to 32 inHg, 0 to 100 %, -1500 to 14000 ft); the
+// reaction time 0 to 2 s, or down to -1.5 s for a red light;
 // 60 ft 0.8 to 4 s, 330 ft 1.5 to 15 s, 1/8 mile 2 to 20 s, 1000 ft 2.5 to
 // 26 s, 1/4 mile 3 to 30 s; speeds 20 to 350 mph.
 QString SlipProblem(const TimeSlip& run, FieldNaming naming = FieldNaming::Words);
+
+// Sets a number field from a text as the user types it (the runs table, a
+// new run): a number with "." or the default QLocale's decimal separator,
+// digits never grouped, so that "1,234" cannot pass for 1234; an empty text
+// clears the field. Returns why the text is not a number, empty when it is
+// (its range is SlipProblem's).
+QString SetTypedNumber(TimeSlip& run, SlipField field, const QString& text);
 
 // Why a car cannot be kept as it stands (no name), empty when it can.
 QString CarProblem(const LoggedCar& car);

@@ -488,9 +488,12 @@ Options:
                          CSV always hold them, with the day's air)
   --slips FILE.csv       fit every car's horsepower and spin time to the
                          time slips in FILE.csv (a header row naming its
-                         columns: date, temperature, pressure, humidity,
+                         columns: date, temperature, pressure or
+                         altimeterSetting, elevation, humidity,
                          sixtyFootTime, eighthMileTime, eighthMileSpeed,
-                         quarterMileTime, quarterMileSpeed, ...), then run
+                         quarterMileTime, quarterMileSpeed, ..., or as
+                         racers' sheets do: Temp, Baro, RT, 60ft, 1/8,
+                         1/8 MPH, 1/4 ET, 1/4 MPH, ...), then run
                          the fitted car; JSON adds "calibration"; the
                          classic law only
   -h, --help             show this help and exit

@@ -65,6 +65,8 @@ int RunCommand(const QStringList& arguments, const RunnerStreams& streams)
         }
         for (const QString& refusal : read.refusals)
             say(err, QStringLiteral("torvane-run: %1: %2\n").arg(name, TerminalText(refusal)));
+        for (const QString& warning : read.warnings)
+            say(err, QStringLiteral("torvane-run: %1: warning: %2\n").arg(name, TerminalText(warning)));
         slipsRefused = !read.refusals.isEmpty();
         slips.runs = read.runs;
         if (slips.runs.isEmpty()) {

@@ -830,6 +830,14 @@ Option.
         <translation>Dichtehöhe (ft)</translation>
     </message>
     <message>
+        <source>ET (s)</source>
+        <translation>Zeit (s)</translation>
+    </message>
+    <message>
+        <source>mph</source>
+        <translation>mph</translation>
+    </message>
+    <message>
         <source>Time</source>
         <translation>Zeit</translation>
     </message>
@@ -868,14 +876,6 @@ Option.
     <message>
         <source>Lines of least squares through the runs of the fit (%1): %2 s and %3 mph per %4 ft of density altitude.</source>
         <translation>Ausgleichsgeraden (kleinste Quadrate) durch die Läufe der Anpassung (%1): %2 s und %3 mph je %4 ft Dichtehöhe.</translation>
-    </message>
-    <message>
-        <source>ET (s)</source>
-        <translation>Zeit (s)</translation>
-    </message>
-    <message>
-        <source>mph</source>
-        <translation>mph</translation>
     </message>
 </context>
 <context>
@@ -1025,16 +1025,16 @@ Option.
         <translation>&lt;h3&gt;Zwischenzeiten&lt;/h3&gt;&lt;p&gt;Der Vergleich zeigt die Zwischenzeiten eines Zeitzettels, wie eine Dragstrip sie misst: 60 ft, 330 ft, 1/8 Meile (660 ft) mit ihrer Geschwindigkeit, 1.000 ft und die Viertelmeile mit ihrer Geschwindigkeit. Die Zeiten zählen auf der eigenen Zeitachse des Laufs, mit Radschlupf und Schaltzeit, so dass die Viertelmeile die der Ergebnisse ist. Die Seite &lt;i&gt;Zwischenzeiten&lt;/i&gt; des Logbuchs zeichnet die Zwischenzeiten Ihrer Zettel über die Wegkurve des Modells, und &lt;i&gt;Modellzettel&lt;/i&gt; stellt den Zettel des Modells für den Tag jedes Laufs neben den Lauf.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;The logbook&lt;/h3&gt;&lt;p&gt;&lt;i&gt;File ▸ Open Logbook…&lt;/i&gt; opens or makes a logbook: one file that keeps the time slips of your cars. Runs belong to a car, not to its file name: each car keeps its own identity in its .trv file, so its runs follow it through Save As, a move or a copy (a copy asks whether it is the same car or a new one). Runs whose car is not open show in the car list, with &lt;i&gt;Attach to this car&lt;/i&gt; and &lt;i&gt;Move to another car&lt;/i&gt;. The &lt;i&gt;Logbook&lt;/i&gt; tab shows the runs of the current car.&lt;/p&gt;&lt;p&gt;&lt;i&gt;Add a run&lt;/i&gt; starts an empty run dated now, with the Conditions row&apos;s weather and elevation: type its slip; a run without a quarter-mile or 1/8-mile time is not saved. Every figure is checked against its range (ET 3–30 s, 1/8 mile 2–20 s, speeds 20–350 mph, 60 ft 0.8–4 s, reaction 0–2 s, the weather as the Conditions row takes it), the splits must rise along the track, and numbers take your locale&apos;s decimal separator. &lt;i&gt;Import runs…&lt;/i&gt; reads a CSV file of slips as racers keep them: common headers (Temp, Baro, RT, 60ft, 330, 1/8, 1/8 MPH, 1000, 1/4 ET, 1/4 MPH, DA, Lane, Notes) are recognised whatever their case and spaces, a mapping dialog asks about the others and remembers your answer, and dates may be ISO, US (m/d/yyyy) or your locale&apos;s short form (a date that reads two ways is asked about). Runs already in the logbook are skipped, and the import says how many. &lt;i&gt;Export runs…&lt;/i&gt; writes the runs in the logbook&apos;s own columns. The logbook has its own undo history: Edit ▸ Undo on this page takes back an added, changed, deleted, imported or moved run.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Das Logbuch&lt;/h3&gt;&lt;p&gt;&lt;i&gt;Datei ▸ Logbuch öffnen…&lt;/i&gt; öffnet oder legt ein Logbuch an: eine Datei mit den Zeitzetteln Ihrer Autos. Läufe gehören zu einem Auto, nicht zu seinem Dateinamen: jedes Auto trägt seine eigene Kennung in seiner .trv-Datei, so folgen ihm seine Läufe durch „Speichern unter“, Verschieben und Kopieren (bei einer Kopie fragt das Programm, ob es dasselbe Auto oder ein neues ist). Läufe, deren Auto nicht geöffnet ist, stehen in der Autoliste, mit &lt;i&gt;Diesem Auto zuordnen&lt;/i&gt; und &lt;i&gt;Zu einem anderen Auto verschieben&lt;/i&gt;. Die Seite &lt;i&gt;Logbuch&lt;/i&gt; zeigt die Läufe des aktuellen Autos.&lt;/p&gt;&lt;p&gt;&lt;i&gt;Lauf hinzufügen&lt;/i&gt; beginnt einen leeren Lauf mit dem jetzigen Datum, dem Wetter und der Höhe der Zeile „Bedingungen“: tippen Sie seinen Zettel ein; ein Lauf ohne Viertelmeilen- oder Achtelmeilenzeit wird nicht gespeichert. Jeder Wert wird gegen seinen Bereich geprüft (ET 3–30 s, 1/8 Meile 2–20 s, Geschwindigkeiten 20–350 mph, 60 ft 0,8–4 s, Reaktion 0–2 s, das Wetter wie die Zeile „Bedingungen“ es annimmt), die Zwischenzeiten müssen entlang der Strecke wachsen, und Zahlen nehmen das Dezimalzeichen Ihres Gebietsschemas. &lt;i&gt;Läufe importieren…&lt;/i&gt; liest eine CSV-Datei mit Zetteln, wie Racer sie führen: übliche Spaltenköpfe (Temp, Baro, RT, 60ft, 330, 1/8, 1/8 MPH, 1000, 1/4 ET, 1/4 MPH, DA, Lane, Notes) werden unabhängig von Groß- und Kleinschreibung und Leerzeichen erkannt, ein Zuordnungsdialog fragt nach den übrigen und merkt sich die Antwort, und Datumsangaben dürfen ISO, US (m/d/yyyy) oder das kurze Format Ihres Gebietsschemas sein (nach einem Datum, das sich zweifach lesen lässt, wird gefragt). Läufe, die schon im Logbuch stehen, werden übersprungen, und der Import sagt, wie viele. &lt;i&gt;Läufe exportieren…&lt;/i&gt; schreibt die Läufe in den eigenen Spalten des Logbuchs. Das Logbuch hat seinen eigenen Rückgängig-Verlauf: Bearbeiten ▸ Rückgängig nimmt auf dieser Seite einen hinzugefügten, geänderten, gelöschten, importierten oder verschobenen Lauf zurück.&lt;/p&gt;</translation>
-    </message>
-    <message>
         <source>&lt;h3&gt;Fit, bands and report card&lt;/h3&gt;&lt;p&gt;&lt;i&gt;Fit to&lt;/i&gt; chooses the runs the fit uses: all runs, the runs since a date, or the last N; the choice is saved with the logbook, and selecting rows never narrows it. &lt;i&gt;Calibrate&lt;/i&gt; fits the car to those runs, each on its own day&apos;s air: the power at the wheels and the launch grip with the road model, the horsepower and the spin time with the classic law. The ET and the trap speed carry the weight; the 60 ft and 1/8 mile figures fit the launch, each weighted by its own scatter. With fewer slips than fitted figures the page says so instead of fitting them exactly.&lt;/p&gt;&lt;p&gt;The prediction for the Conditions row&apos;s day comes with two bands, “14.32 s ± 0.05 (68 %), ± 0.11 (95 %)”: a next run falls within the first about two times in three and within the second 19 times in 20. They are measured by predicting each day&apos;s runs from the other days and widened for few runs (Student&apos;s t).&lt;/p&gt;&lt;p&gt;The report card scores every way of predicting on the same runs and forward in time only: each run is predicted from the runs before it, after the first three, for both the ET and the trap speed. The ways are the fitted model on the run&apos;s day and on the standard day, the car as typed, Hale&apos;s formula, the run before, the density-altitude line of the past runs, and the run&apos;s own 60 ft or 1/8 mile. The best is in bold; the prediction uses it and names it, and a way with too few runs says “not enough runs”. &lt;i&gt;Copy fitted values to a new car&lt;/i&gt; adds the fitted car beside the typed one. A large logbook calibrates on a worker: the window stays usable, and &lt;i&gt;Cancel&lt;/i&gt; stops it.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Anpassung, Bänder und Zeugnis&lt;/h3&gt;&lt;p&gt;&lt;i&gt;Anpassen an&lt;/i&gt; wählt die Läufe, die die Anpassung nimmt: alle Läufe, die Läufe seit einem Datum oder die letzten N; die Wahl wird mit dem Logbuch gespeichert, und ausgewählte Zeilen engen sie nie ein. &lt;i&gt;Kalibrieren&lt;/i&gt; passt das Auto an diese Läufe an, jeden in der Luft seines Tages: mit dem Straßenmodell die Leistung an den Rädern und den Grip beim Start, mit dem klassischen Gesetz die Leistung und die Schlupfzeit. ET und Endgeschwindigkeit tragen das Gewicht; 60 ft und 1/8 Meile passen den Start an, jeder Wert nach seiner eigenen Streuung gewichtet. Mit weniger Zetteln als angepassten Werten sagt die Seite das, statt sie genau zu treffen.&lt;/p&gt;&lt;p&gt;Die Vorhersage für den Tag der Zeile „Bedingungen“ kommt mit zwei Bändern, „14,32 s ± 0,05 (68 %), ± 0,11 (95 %)“: ein nächster Lauf fällt etwa zwei von drei Malen in das erste und 19 von 20 Malen in das zweite. Sie werden gemessen, indem die Läufe jedes Tages aus den anderen Tagen vorausgesagt werden, und bei wenigen Läufen verbreitert (Student-t).&lt;/p&gt;&lt;p&gt;Das Zeugnis bewertet jede Art der Vorhersage an denselben Läufen und nur vorwärts in der Zeit: jeder Lauf wird aus den Läufen vor ihm vorausgesagt, nach den ersten dreien, für die ET und die Endgeschwindigkeit. Die Arten sind das angepasste Modell in der Luft des Laufs und bei Normbedingungen, das Auto wie eingegeben, die Formel von Hale, der Lauf davor, die Dichtehöhen-Gerade der früheren Läufe und die eigenen 60 ft oder 1/8 Meile des Laufs. Die beste ist fett; die Vorhersage nimmt sie und nennt sie, und eine Art mit zu wenigen Läufen sagt „zu wenige Läufe“. &lt;i&gt;Angepasste Werte in neues Auto kopieren&lt;/i&gt; fügt das angepasste Auto neben dem eingegebenen hinzu. Ein großes Logbuch wird im Hintergrund kalibriert: das Fenster bleibt bedienbar, und &lt;i&gt;Abbrechen&lt;/i&gt; hält es an.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Dial-in&lt;/h3&gt;&lt;p&gt;The runs table shows each run&apos;s density altitude and its ET corrected to the standard day: the time · (1 / CF)&lt;sup&gt;1/3&lt;/sup&gt;, CF the day&apos;s J1349 factor, the correction the model makes for the day. The &lt;i&gt;Density altitude&lt;/i&gt; tab plots the quarter-mile time and speed against the density altitude, with the lines of least squares through the runs of the fit, and says what 100 ft of density altitude costs; &lt;i&gt;By date&lt;/i&gt; plots the time as run and on the standard day over the season. The dial-in for today line gives the best way&apos;s time on the Conditions row&apos;s day with its 95 % band.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Dial-in&lt;/h3&gt;&lt;p&gt;Die Tabelle der Läufe zeigt die Dichtehöhe jedes Laufs und seine ET auf Normbedingungen umgerechnet: die Zeit · (1 / KF)&lt;sup&gt;1/3&lt;/sup&gt;, KF der J1349-Faktor des Tages, die Korrektur, die das Modell für den Tag macht. Die Seite &lt;i&gt;Dichtehöhe&lt;/i&gt; zeichnet Viertelmeilenzeit und -geschwindigkeit über der Dichtehöhe, mit den Ausgleichsgeraden (kleinste Quadrate) durch die Läufe der Anpassung, und sagt, was 100 ft Dichtehöhe kosten; &lt;i&gt;Nach Datum&lt;/i&gt; zeichnet die gefahrene Zeit und die Zeit unter Normbedingungen über die Saison. Die Zeile „Dial-in für heute“ gibt die Zeit der besten Art für den Tag der Zeile „Bedingungen“ mit ihrem 95-%-Band.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;The logbook&lt;/h3&gt;&lt;p&gt;&lt;i&gt;File ▸ Open Logbook…&lt;/i&gt; opens or makes a logbook: one file that keeps the time slips of your cars. Runs belong to a car, not to its file name: each car keeps its own identity in its .trv file, so its runs follow it through Save As, a move or a copy (a copy asks whether it is the same car or a new one). Runs whose car is not open show in the car list, with &lt;i&gt;Attach to this car&lt;/i&gt; and &lt;i&gt;Move to another car&lt;/i&gt;. The &lt;i&gt;Logbook&lt;/i&gt; tab shows the runs of the current car.&lt;/p&gt;&lt;p&gt;&lt;i&gt;Add a run&lt;/i&gt; opens the new run&apos;s slip to type, dated now, with the Conditions row&apos;s weather and elevation and no figures: a run without a quarter-mile or 1/8-mile time is not saved. Every figure is checked against its range (ET 3–30 s, 1/8 mile 2–20 s, speeds 20–350 mph, 60 ft 0.8–4 s, reaction −1.5–2 s, a red light being negative, the weather as the Conditions row takes it), the splits must rise along the track, and numbers take your locale&apos;s decimal separator. &lt;i&gt;Import runs…&lt;/i&gt; reads a CSV file of slips as racers keep them: common headers (Temp, Baro, RT, 60ft, 330, 1/8, 1/8 MPH, 1000, 1/4 ET, 1/4 MPH, DA, Lane, Notes) are recognised whatever their case and spaces, a dialog asks what the others hold and remembers the answer for that header line, and dates may be ISO, US (m/d/yyyy) or your locale&apos;s short form (a date that reads two ways is asked about). Runs already in the logbook are skipped, and the import says how many. &lt;i&gt;Export runs…&lt;/i&gt; writes the runs in the logbook&apos;s own columns. The logbook has its own undo history: Edit ▸ Undo on this page takes back an added, changed, deleted, imported or moved run.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Das Logbuch&lt;/h3&gt;&lt;p&gt;&lt;i&gt;Datei ▸ Logbuch öffnen…&lt;/i&gt; öffnet oder legt ein Logbuch an: eine Datei mit den Zeitzetteln Ihrer Autos. Läufe gehören zu einem Auto, nicht zu seinem Dateinamen: jedes Auto trägt seine eigene Kennung in seiner .trv-Datei, so folgen ihm seine Läufe durch „Speichern unter“, Verschieben und Kopieren (bei einer Kopie fragt das Programm, ob es dasselbe Auto oder ein neues ist). Läufe, deren Auto nicht geöffnet ist, stehen in der Autoliste, mit &lt;i&gt;Diesem Auto zuordnen&lt;/i&gt; und &lt;i&gt;Zu einem anderen Auto verschieben&lt;/i&gt;. Die Seite &lt;i&gt;Logbuch&lt;/i&gt; zeigt die Läufe des aktuellen Autos.&lt;/p&gt;&lt;p&gt;&lt;i&gt;Lauf hinzufügen&lt;/i&gt; öffnet den Zettel des neuen Laufs zum Eintippen, mit dem jetzigen Datum, dem Wetter und der Höhe der Zeile „Bedingungen“ und ohne Werte: ein Lauf ohne Viertelmeilen- oder Achtelmeilenzeit wird nicht gespeichert. Jeder Wert wird gegen seinen Bereich geprüft (ET 3–30 s, 1/8 Meile 2–20 s, Geschwindigkeiten 20–350 mph, 60 ft 0,8–4 s, Reaktion −1,5–2 s, negativ bei Rotlicht, das Wetter wie die Zeile „Bedingungen“ es annimmt), die Zwischenzeiten müssen entlang der Strecke wachsen, und Zahlen nehmen das Dezimalzeichen Ihres Gebietsschemas. &lt;i&gt;Läufe importieren…&lt;/i&gt; liest eine CSV-Datei mit Zetteln, wie Racer sie führen: übliche Spaltenköpfe (Temp, Baro, RT, 60ft, 330, 1/8, 1/8 MPH, 1000, 1/4 ET, 1/4 MPH, DA, Lane, Notes) werden unabhängig von Groß- und Kleinschreibung und Leerzeichen erkannt, ein Dialog fragt, was die übrigen enthalten, und merkt sich die Antwort für diese Kopfzeile, und Datumsangaben dürfen ISO, US (m/d/yyyy) oder das kurze Format Ihres Gebietsschemas sein (nach einem Datum, das sich zweifach lesen lässt, wird gefragt). Läufe, die schon im Logbuch stehen, werden übersprungen, und der Import sagt, wie viele. &lt;i&gt;Läufe exportieren…&lt;/i&gt; schreibt die Läufe in den eigenen Spalten des Logbuchs. Das Logbuch hat seinen eigenen Rückgängig-Verlauf: Bearbeiten ▸ Rückgängig nimmt auf dieser Seite einen hinzugefügten, geänderten, gelöschten, importierten oder verschobenen Lauf zurück.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1398,6 +1398,25 @@ Option.
     </message>
 </context>
 <context>
+    <name>ImportColumnsDialog</name>
+    <message>
+        <source>Columns of the Sheet</source>
+        <translation>Spalten der Tabelle</translation>
+    </message>
+    <message>
+        <source>What the column “%1” holds</source>
+        <translation>Was die Spalte „%1“ enthält</translation>
+    </message>
+    <message>
+        <source>“%1”:</source>
+        <translation>„%1“:</translation>
+    </message>
+    <message>
+        <source>The import does not know these columns by their headers. Choose what each holds, or ignore it; the choice is kept for the next sheet with the same columns.</source>
+        <translation>Der Import kennt diese Spalten nicht an ihren Überschriften. Wählen Sie, was jede enthält, oder übergehen Sie sie; die Wahl gilt auch für die nächste Tabelle mit denselben Spalten.</translation>
+    </message>
+</context>
+<context>
     <name>InputChecks</name>
     <message>
         <source>The number of quarter mile shifts must be between 1 and available shifts - 1.</source>
@@ -1650,14 +1669,6 @@ Option.
         <translation>Eine Zeile je Lauf. Doppelklick auf eine Zelle, um den Wert vom Timeslip einzutippen; jede Änderung lässt sich rückgängig machen.</translation>
     </message>
     <message>
-        <source>A new run dated now, on the day&apos;s air of the Conditions box, with the model&apos;s slip to type over.</source>
-        <translation>Ein neuer Lauf mit dem jetzigen Datum, bei der oben eingestellten Luft des Tages, mit dem Timeslip des Modells zum Überschreiben.</translation>
-    </message>
-    <message>
-        <source>Runs from a CSV file with a header line: date, track, temperature, pressure, humidity, quarterMileTime, quarterMileSpeed, …</source>
-        <translation>Läufe aus einer CSV-Datei mit Kopfzeile: date, track, temperature, pressure, humidity, quarterMileTime, quarterMileSpeed, …</translation>
-    </message>
-    <message>
         <source>The car as typed</source>
         <translation>Das Auto wie eingegeben</translation>
     </message>
@@ -1778,10 +1789,6 @@ Option.
         <translation>Es ist kein Logbuch geöffnet.</translation>
     </message>
     <message>
-        <source>Runs imported from %1: %2. These rows were refused:</source>
-        <translation>Aus %1 importierte Läufe: %2. Diese Zeilen wurden abgelehnt:</translation>
-    </message>
-    <message>
         <source>Runs imported from %1: %2.</source>
         <translation>Aus %1 importierte Läufe: %2.</translation>
     </message>
@@ -1830,6 +1837,38 @@ Option.
         <translation>Das Auto wird an die Läufe angepasst (%1)…</translation>
     </message>
     <message>
+        <source>Type a run from its time slip: dated now, on the day&apos;s air of the Conditions box.</source>
+        <translation>Einen Lauf von seinem Zeitzettel eintippen: mit dem jetzigen Datum, bei der Luft des Tages aus der Zeile „Bedingungen“.</translation>
+    </message>
+    <message>
+        <source>Runs from a CSV file with a header line: date, track, temperature, pressure, humidity, quarterMileTime, quarterMileSpeed, …, or a racer&apos;s sheet&apos;s Temp, Baro, RT, 60ft, 1/8, 1/4 ET, 1/4 MPH, …; runs already in the logbook are skipped.</source>
+        <translation>Läufe aus einer CSV-Datei mit Kopfzeile: date, track, temperature, pressure, humidity, quarterMileTime, quarterMileSpeed, … oder den Spalten einer Fahrertabelle: Temp, Baro, RT, 60ft, 1/8, 1/4 ET, 1/4 MPH, …; Läufe, die schon im Logbuch stehen, werden übersprungen.</translation>
+    </message>
+    <message>
+        <source>Runs skipped as already in the logbook: %1.</source>
+        <translation>Übersprungene Läufe, die schon im Logbuch stehen: %1.</translation>
+    </message>
+    <message>
+        <source>These rows were refused:</source>
+        <translation>Diese Zeilen wurden abgelehnt:</translation>
+    </message>
+    <message>
+        <source>Dates of the Sheet</source>
+        <translation>Daten der Tabelle</translation>
+    </message>
+    <message>
+        <source>The sheet&apos;s dates read two ways: is %1 month first (US) or day first?</source>
+        <translation>Die Daten der Tabelle lassen sich zweifach lesen: Steht in %1 der Monat vorn (USA) oder der Tag?</translation>
+    </message>
+    <message>
+        <source>&amp;Month first</source>
+        <translation>&amp;Monat vorn</translation>
+    </message>
+    <message>
+        <source>&amp;Day first</source>
+        <translation>&amp;Tag vorn</translation>
+    </message>
+    <message>
         <source>Density altitude</source>
         <translation>Dichtehöhe</translation>
     </message>
@@ -1862,6 +1901,29 @@ Option.
     <message>
         <source>Cannot make a visible window modal</source>
         <translation>Ein sichtbares Fenster kann nicht modal werden</translation>
+    </message>
+</context>
+<context>
+    <name>NewRunDialog</name>
+    <message>
+        <source>Add a Run</source>
+        <translation>Lauf hinzufügen</translation>
+    </message>
+    <message>
+        <source>Date and time of the run</source>
+        <translation>Datum und Uhrzeit des Laufs</translation>
+    </message>
+    <message>
+        <source>&amp;Date and time:</source>
+        <translation>&amp;Datum und Uhrzeit:</translation>
+    </message>
+    <message>
+        <source>Type the figures of the time slip; a run needs its time and speed at the quarter mile or at the eighth mile.</source>
+        <translation>Tippen Sie die Werte des Zeitzettels ein; ein Lauf braucht Zeit und Geschwindigkeit auf der Viertelmeile oder auf der Achtelmeile.</translation>
+    </message>
+    <message>
+        <source>The run was not saved: %1</source>
+        <translation>Der Lauf wurde nicht gespeichert: %1</translation>
     </message>
 </context>
 <context>
@@ -2396,14 +2458,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
         <translation>„%1“ ist kein Datum der Form JJJJ-MM-TT, wahlweise mit einer Uhrzeit HH:MM oder HH:MM:SS.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a number for the %2: write it with &quot;.&quot; as the decimal point.</source>
-        <translation>„%1“ ist keine Zahl für „%2“: Schreiben Sie sie mit „.“ als Dezimalpunkt.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a number for the %2: write it with &quot;%3&quot; or &quot;.&quot; as the decimal point.</source>
-        <translation>„%1“ ist keine Zahl für „%2“: Schreiben Sie sie mit „%3“ oder „.“ als Dezimalzeichen.</translation>
-    </message>
-    <message>
         <source>Density altitude of the run&apos;s day, in ft, from its temperature, pressure and humidity</source>
         <translation>Dichtehöhe am Tag des Laufs, in ft, aus seiner Temperatur, seinem Luftdruck und seiner Luftfeuchte</translation>
     </message>
@@ -2433,10 +2487,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>its header line names neither the columns %1 and %2 nor %3 and %4, so it holds no time slips</source>
         <translation>ihre Kopfzeile nennt weder die Spalten %1 und %2 noch %3 und %4, sie enthält also keine Timeslips</translation>
-    </message>
-    <message>
-        <source>%1 is not a date of the form YYYY-MM-DD, optionally with a time HH:MM or HH:MM:SS: %2</source>
-        <translation>%1 ist kein Datum der Form JJJJ-MM-TT, wahlweise mit einer Uhrzeit HH:MM oder HH:MM:SS: %2</translation>
     </message>
     <message>
         <source>%1 is not a number: %2</source>
@@ -2469,6 +2519,30 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>it is larger than %1 bytes, far more than a file of time slips holds</source>
         <translation>sie ist größer als %1 Bytes, weit mehr, als eine Datei mit Timeslips enthält</translation>
+    </message>
+    <message>
+        <source>%1 is not a date of the form %2, optionally with a time HH:MM or HH:MM:SS: %3</source>
+        <translation>%1 ist kein Datum der Form %2, wahlweise mit einer Uhrzeit HH:MM oder HH:MM:SS: %3</translation>
+    </message>
+    <message>
+        <source>give %1 or %2, not both</source>
+        <translation>geben Sie %1 oder %2 an, nicht beide</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>its dates read two ways (%1 may be month first or day first); write them as YYYY-MM-DD</source>
+        <translation>ihre Daten lassen sich zweifach lesen (in %1 kann der Monat oder der Tag vorn stehen); schreiben Sie sie als JJJJ-MM-TT</translation>
+    </message>
+    <message>
+        <source>altimeter setting</source>
+        <translation>Höhenmesser (QNH)</translation>
+    </message>
+    <message>
+        <source>(ignore)</source>
+        <translation>(übergehen)</translation>
     </message>
 </context>
 <context>
@@ -3201,6 +3275,22 @@ beschreiben einen bekannten Sportwagen des Modelljahrs 1998.</translation>
     <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 must lie between 0 and 2 s, or down to %2 s for a red light (it is %3).</source>
+        <translation>%1 muss zwischen 0 und 2 s liegen, bei einem Rotlicht bis hinab zu %2 s (angegeben: %3).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number for the %2: write it with &quot;.&quot; as the decimal point.</source>
+        <translation>„%1“ ist keine Zahl für „%2“: Schreiben Sie sie mit „.“ als Dezimalzeichen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number for the %2: write it with &quot;%3&quot; or &quot;.&quot; as the decimal point.</source>
+        <translation>„%1“ ist keine Zahl für „%2“: Schreiben Sie sie mit „%3“ oder „.“ als Dezimalzeichen.</translation>
     </message>
 </context>
 <context>

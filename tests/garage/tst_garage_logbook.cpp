@@ -11,6 +11,7 @@
 #include "garage/GarageSettings.h"
 #include "garage/LogbookPage.h"
 #include "garage/MessageBar.h"
+#include "garage/NewRunDialog.h"
 #include "garage/SlipEdits.h"
 #include "logbook/Logbook.h"
 #include "logbook/SlipTableModel.h"
@@ -23,6 +24,8 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -513,6 +516,129 @@ private slots:
         QVERIFY2(shown.size() >= width * span / axis->max() - 2, qPrintable(QString::number(shown.size())));
         for (const QPointF& point : shown)
             QVERIFY(points.contains(point));
+    }
+
+    // "Add a run" starts with no figure of the strip, on the day's air and
+    // dated now; nothing is stored until a run is typed.
+    void aNewRunStartsEmpty()
+    {
+        AirConditions hot{ 104, 28.9, 20 };
+        program->Settings().SetConditions(hot);
+        std::optional<TimeSlip> start;
+        std::optional<TimeSlip> answer;
+        page->SetRunQuestion([&](const TimeSlip& given) {
+            start = given;
+            return answer;
+        });
+        auto* add = page->findChild<QPushButton*>(QStringLiteral("addRunButton"));
+        add->click();
+        QVERIFY(start);
+        QCOMPARE(start->date, QDate::currentDate());
+        QCOMPARE(start->temperature, hot.temperature);
+        QCOMPARE(start->pressure, hot.pressure);
+        for (const SplitFigureInfo& figure : SplitFigures)
+            QVERIFY(!((*start).*NumberMember(SlipFieldOf(figure))));
+        QVERIFY(runsInFile(logbookPath).isEmpty());
+        answer = *start;
+        answer->quarterMileTime = 13.8;
+        answer->quarterMileSpeed = 101.5;
+        add->click();
+        QCOMPARE(runsInFile(logbookPath).size(), 1);
+    }
+
+    // The entry's checks are the import's and the table's, with the
+    // locale's decimal comma.
+    void theEntryChecksEveryFigure_data()
+    {
+        QTest::addColumn<QStringList>("typed"); // field key, text, ...
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("a slip with commas") << QStringList{ "quarterMileTime", "13,42", "quarterMileSpeed", "101,5",
+                                                            "sixtyFootTime", "1,95", "reactionTime", "0,5" }
+                                            << "";
+        QTest::newRow("an eighth-mile slip") << QStringList{ "eighthMileTime", "8,9", "eighthMileSpeed", "80" } << "";
+        QTest::newRow("no ET and no 1/8 time")
+            << QStringList{ "quarterMileSpeed", "101,5" }
+            << "A run needs the quarter-mile time and the quarter-mile speed, or the 1/8-mile time and the 1/8-mile "
+               "speed.";
+        QTest::newRow("an ET of 135") << QStringList{ "quarterMileTime", "135", "quarterMileSpeed", "101,5" }
+                                      << "The quarter-mile time must lie between 3 and 30 s (it is 135).";
+        QTest::newRow("an 1/8 speed of 830")
+            << QStringList{ "eighthMileTime", "8,9", "eighthMileSpeed", "830" }
+            << "The 1/8-mile speed must lie between 20 and 350 mph (it is 830).";
+        QTest::newRow("60 ft too long") << QStringList{ "quarterMileTime", "13,8", "quarterMileSpeed", "101",
+                                                        "sixtyFootTime", "4,2" }
+                                        << "The 60-foot time must lie between 0.8 and 4 s (it is 4.2).";
+        QTest::newRow("a reaction time of 3") << QStringList{ "quarterMileTime", "13,8", "quarterMileSpeed", "101",
+                                                              "reactionTime", "3" }
+                                              << "The reaction time must lie between 0 and 2 s, or down to -1.5 s for "
+                                                 "a red light (it is 3).";
+        QTest::newRow("splits that fall") << QStringList{ "quarterMileTime", "13,8", "quarterMileSpeed", "101",
+                                                          "sixtyFootTime", "2,1", "threeThirtyFootTime", "1,9" }
+                                          << "The 330-foot time (1.9 s) must be longer than the 60-foot time (2.1 s).";
+        QTest::newRow("the weather's range") << QStringList{ "quarterMileTime", "13,8", "quarterMileSpeed", "101",
+                                                             "humidity", "120" }
+                                             << "The humidity must be between 0 and 100 %.";
+        QTest::newRow("not a number") << QStringList{ "quarterMileTime", "13..8" }
+                                      << "\"13..8\" is not a number for the quarter-mile time: write it with \",\" or "
+                                         "\".\" as the decimal point.";
+    }
+    void theEntryChecksEveryFigure()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(QString, problem);
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        {
+            NewRunDialog dialog(page->NewRunStart(), page);
+            for (qsizetype i = 0; i + 1 < typed.size(); i += 2)
+                dialog.Box(*SlipFieldFromKey(typed[i]))->setText(typed[i + 1]);
+            TimeSlip run;
+            QCOMPARE(dialog.Read(run), problem);
+            // The day's pressure, shown with two decimals, is kept whole.
+            QCOMPARE(run.pressure, page->NewRunStart().pressure);
+            dialog.accept();
+            QCOMPARE(dialog.result(), problem.isEmpty() ? int(QDialog::Accepted) : int(QDialog::Rejected));
+            QCOMPARE(dialog.MessageLabel()->text().isEmpty(), problem.isEmpty());
+        }
+        QLocale::setDefault(before);
+    }
+
+    // A racer's sheet: its unknown column asked about once and remembered,
+    // its two-way dates asked once an import, and the runs already kept
+    // skipped the second time.
+    void aRacersSheetIsImportedOnce()
+    {
+        const QString csv = dir->filePath(QStringLiteral("sheet.csv"));
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Date,Temp,Baro,RT,60ft,1/4 ET,1/4 MPH,Lane,Zeit\n"
+                   "03/04/2026 14:30,71,29.4,0.5,1.95,13.8,101.5,L,x\n"
+                   "05/04/2026 15:00,73,29.4,0.5,1.96,13.9,101.2,R,y\n");
+        file.close();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        int columnQuestions = 0;
+        int dateQuestions = 0;
+        page->SetColumnsQuestion([&](const QStringList& headers, const QHash<QString, SlipColumn>&) {
+            ++columnQuestions;
+            [&] { QCOMPARE(headers, QStringList{ "Zeit" }); }();
+            return std::optional(QHash<QString, SlipColumn>{ { "Zeit", SlipColumn{} } });
+        });
+        page->SetDateOrderQuestion([&](const QString& example) {
+            ++dateQuestions;
+            [&] { QCOMPARE(example, "03/04/2026 14:30"); }();
+            return DateOrder::DayFirst;
+        });
+        const QSignalSpy outcomes(page, &LogbookPage::outcome);
+        QCOMPARE(page->ImportRuns(csv), QString());
+        QCOMPARE(page->ImportRuns(csv), QString());
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(columnQuestions, 1);
+        QCOMPARE(dateQuestions, 2);
+        const QList<TimeSlip> kept = runsInFile(logbookPath);
+        QCOMPARE(kept.size(), 2);
+        QCOMPARE(kept.front().date, QDate(2026, 4, 3));
+        QCOMPARE(kept.front().reactionTime, 0.5);
+        QVERIFY(outcomes.last().at(1).toString().endsWith("Runs skipped as already in the logbook: 2."));
     }
 
 private:

@@ -4,7 +4,9 @@
 // files refused, and runs written and read back unchanged, in a
 // comma-decimal locale.
 #include "logbook/SlipsCsv.h"
+#include "core/Air.h"
 #include "FileSupport.h"
+#include "SampleRuns.h"
 
 #include <QElapsedTimer>
 #include <QLocale>
@@ -35,6 +37,13 @@ private slots:
     void wholeFileRefused();
     void onlyRegularFilesAreRead();
     void roundTrip();
+    void racersHeaders();
+    void columnsChosen();
+    void dates_data();
+    void dates();
+    void altimeterSetting_data();
+    void altimeterSetting();
+    void runsAlreadyKept();
 
 private:
     QTemporaryDir dir;
@@ -90,9 +99,9 @@ void TestSlipsCsv::badRowsRefused_data()
                                    << "line 3: quarterMileTime is not a number: \"12,3\"";
     QTest::newRow("text after the number") << QByteArray("2024-05-04,Ennis,12.3abc,101.5,1.95,\r\n")
                                            << "line 3: quarterMileTime is not a number: \"12.3abc\"";
-    QTest::newRow("day-first date") << QByteArray("04/05/2024,Ennis,13.8,101.5,1.95,\r\n")
-                                    << "line 3: date is not a date of the form YYYY-MM-DD, optionally with a time "
-                                       "HH:MM or HH:MM:SS: \"04/05/2024\"";
+    QTest::newRow("a date of no form") << QByteArray("2024/05/04,Ennis,13.8,101.5,1.95,\r\n")
+                                       << "line 3: date is not a date of the form YYYY-MM-DD, m/d/yyyy, dd.MM.yy, "
+                                          "optionally with a time HH:MM or HH:MM:SS: \"2024/05/04\"";
     QTest::newRow("no trap speed") << QByteArray("2024-05-04,Ennis,13.8,,1.95,\r\n")
                                    << "line 3: A run needs quarterMileTime and quarterMileSpeed, or eighthMileTime "
                                       "and eighthMileSpeed.";
@@ -207,6 +216,143 @@ void TestSlipsCsv::roundTrip()
     QCOMPARE(read.error, QString());
     QCOMPARE(read.refusals, QStringList());
     QCOMPARE(read.runs, runs);
+}
+
+void TestSlipsCsv::racersHeaders()
+{
+    // A racer's sheet of the full run (without its elevation and
+    // humidity): its headers in any case and spacing, the density altitude
+    // and lane known and left out, an unknown column told.
+    const SlipsRead read = ReadSlipsCsv("Date,Track,Temp,BARO, r/t ,60 ft,330,1/8,1/8 MPH,1000,1/4 ET,1/4 mph,DA,"
+                                        "Lane,Notes,Wind\n"
+                                        "2024-05-04 14:30,Ennis,71.5,29.41,0.512,1.953,5.61,8.87,80.12,11.62,13.79,"
+                                        "101.55,1200,L,first pass,calm\n");
+    QCOMPARE(read.error, QString());
+    QCOMPARE(read.refusals, QStringList());
+    QCOMPARE(read.unknownColumns, QStringList{ "Wind" });
+    TimeSlip expected = FullRun();
+    expected.elevation.reset();
+    expected.humidity.reset();
+    QCOMPARE(read.runs, QList<TimeSlip>{ expected });
+}
+
+void TestSlipsCsv::columnsChosen()
+{
+    // Columns no reader knows, as the user said what they hold.
+    SlipsCsvOptions options;
+    options.columns.insert("Zeit", { SlipColumn::Kind::Field, SlipField::QuarterMileTime });
+    options.columns.insert("Tempo", { SlipColumn::Kind::Field, SlipField::QuarterMileSpeed });
+    options.columns.insert("Wind", {});
+    const QByteArray bytes = "Zeit,Tempo,Wind\n13.8,101.5,calm\n";
+    const SlipsRead read = ReadSlipsCsv(bytes, options);
+    QCOMPARE(read.error, QString());
+    QCOMPARE(read.unknownColumns, QStringList());
+    QCOMPARE(read.runs.size(), 1);
+    QCOMPARE(read.runs.front().quarterMileTime, 13.8);
+    QVERIFY(ReadSlipsCsv(bytes).error.contains("names neither the columns"));
+    for (const SlipColumn& column : ChoosableSlipColumns())
+        QCOMPARE(SlipColumnFromKey(SlipColumnKey(column)), column);
+}
+
+void TestSlipsCsv::dates_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("dates");
+    QTest::addColumn<int>("order");
+    QTest::addColumn<QList<QDate>>("read"); // empty: the file is asked about
+    const QDate march4(2026, 3, 4);
+    const QDate april3(2026, 4, 3);
+    QTest::newRow("ISO") << "en_GB" << QStringList{ "2026-03-04" } << 0 << QList<QDate>{ march4 };
+    QTest::newRow("US") << "de_DE" << QStringList{ "3/4/2026" } << 0 << QList<QDate>{ march4 };
+    QTest::newRow("German short") << "de_DE" << QStringList{ "04.03.26" } << 0 << QList<QDate>{ march4 };
+    QTest::newRow("one day past 12 decides") << "en_GB" << QStringList{ "03/04/2026", "25/04/2026" } << 0
+                                             << QList<QDate>{ april3, QDate(2026, 4, 25) };
+    QTest::newRow("two ways, asked") << "en_GB" << QStringList{ "03/04/2026", "2026-05-01" } << 0
+                                     << QList<QDate>();
+    QTest::newRow("two ways, month first") << "en_GB" << QStringList{ "03/04/2026" }
+                                           << int(DateOrder::MonthFirst) << QList<QDate>{ march4 };
+    QTest::newRow("two ways, day first") << "en_GB" << QStringList{ "03/04/2026" } << int(DateOrder::DayFirst)
+                                         << QList<QDate>{ april3 };
+}
+
+void TestSlipsCsv::dates()
+{
+    QFETCH(QString, locale);
+    QFETCH(QStringList, dates);
+    QFETCH(int, order);
+    QFETCH(QList<QDate>, read);
+    QByteArray bytes = "date,quarterMileTime,quarterMileSpeed\n";
+    for (const QString& date : dates)
+        bytes += date.toUtf8() + " 14:30,13.8,101.5\n";
+    SlipsCsvOptions options;
+    options.locale = QLocale(locale);
+    options.dateOrder = DateOrder(order);
+    const SlipsRead slips = ReadSlipsCsv(bytes, options);
+    if (read.isEmpty()) {
+        QCOMPARE(slips.ambiguousDate, "03/04/2026 14:30");
+        QVERIFY(slips.runs.isEmpty());
+        return;
+    }
+    QCOMPARE(slips.error, QString());
+    QCOMPARE(slips.refusals, QStringList());
+    QCOMPARE(slips.runs.size(), read.size());
+    for (qsizetype i = 0; i < read.size(); ++i) {
+        QCOMPARE(slips.runs[i].date, read[i]);
+        QCOMPARE(slips.runs[i].time, QTime(14, 30));
+    }
+}
+
+void TestSlipsCsv::altimeterSetting_data()
+{
+    QTest::addColumn<QByteArray>("row");
+    QTest::addColumn<double>("pressure"); // 0: refused
+    QTest::addColumn<QString>("message");  // the refusal or the warning
+    QTest::newRow("at sea level") << QByteArray("0,,29.92") << 29.92 << "";
+    QTest::newRow("at 5,050 ft") << QByteArray("5050,,29.92") << StationPressureFromAltimeter(29.92, 5050) << "";
+    QTest::newRow("no elevation: sea level") << QByteArray(",,29.92") << 29.92 << "";
+    QTest::newRow("a station pressure at altitude")
+        << QByteArray("5050,29.92,") << 29.92
+        << "line 2: " + PressureKindWarning(PressureKind::Station, 29.92, 5050);
+    QTest::newRow("both kinds") << QByteArray("0,29.5,29.92") << 0.0
+                                << "line 2: give pressure or altimeterSetting, not both";
+    QTest::newRow("out of range") << QByteArray("0,,35") << 0.0
+                                  << "line 2: altimeterSetting: The altimeter setting must be between 20 and 32 inHg.";
+    QTest::newRow("elevation out of range") << QByteArray("15000,,29.92") << 0.0
+                                            << "line 2: elevation: The elevation must be between -1,500 and "
+                                               "14,000 ft.";
+}
+
+void TestSlipsCsv::altimeterSetting()
+{
+    QFETCH(QByteArray, row);
+    QFETCH(double, pressure);
+    QFETCH(QString, message);
+    const SlipsRead read = ReadSlipsCsv("elevation,pressure,Altimeter Setting,quarterMileTime,quarterMileSpeed\n"
+                                        + row + ",13.8,101.5\n");
+    QCOMPARE(read.error, QString());
+    if (pressure == 0) {
+        QCOMPARE(read.refusals, QStringList{ message });
+        return;
+    }
+    QCOMPARE(read.refusals, QStringList());
+    QCOMPARE(read.warnings, message.isEmpty() ? QStringList() : QStringList{ message });
+    QCOMPARE(read.runs.size(), 1);
+    QCOMPARE(read.runs.front().pressure, std::optional<double>(pressure));
+}
+
+void TestSlipsCsv::runsAlreadyKept()
+{
+    // The same file twice adds nothing the second time; a run that differs
+    // in its time of day or its finish is another run.
+    const QByteArray bytes = "date,quarterMileTime,quarterMileSpeed,note\n"
+                             "2026-05-04 14:30,13.8,101.5,first\n"
+                             "2026-05-04 14:30,13.8,101.5,the same again\n"
+                             "2026-05-04 15:10,13.8,101.5,\n"
+                             "2026-05-04 14:30,13.9,101.5,\n";
+    const QList<TimeSlip> first = NewRuns(ReadSlipsCsv(bytes).runs, {});
+    QCOMPARE(first.size(), 3);
+    QCOMPARE(first.front().note, "first");
+    QVERIFY(NewRuns(ReadSlipsCsv(bytes).runs, first).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestSlipsCsv)

@@ -34,6 +34,8 @@ private slots:
     void problems_data();
     void problems();
     void problemsByKey();
+    void typedNumbers_data();
+    void typedNumbers();
     void dates_data();
     void dates();
 };
@@ -73,19 +75,22 @@ void TestTimeSlip::problems_data()
     QTest::newRow("a 1/8-mile time too short") << Change([](TimeSlip& r) { r.eighthMileTime = 1.9; })
                                                << "The 1/8-mile time must lie between 2 and 20 s (it is 1.9).";
     QTest::newRow("a reaction time too long") << Change([](TimeSlip& r) { r.reactionTime = 2.5; })
-                                              << "The reaction time must lie between -1.5 and 2 s (it is 2.5).";
+                                              << "The reaction time must lie between 0 and 2 s, or down to -1.5 s for a red light (it is 2.5).";
+    QTest::newRow("a red light too early") << Change([](TimeSlip& r) { r.reactionTime = -1.6; })
+                                           << "The reaction time must lie between 0 and 2 s, or down to -1.5 s for a "
+                                              "red light (it is -1.6).";
     QTest::newRow("humidity over 100") << Change([](TimeSlip& r) { r.humidity = 101.0; })
-                                       << "The humidity must lie between 0 and 100 % (it is 101).";
+                                       << "The humidity must be between 0 and 100 %.";
     QTest::newRow("no pressure") << Change([](TimeSlip& r) { r.pressure = 0.0; })
-                                 << "The station pressure must lie between 20 and 32 inHg (it is 0).";
+                                 << "The station pressure must be between 20 and 32 inHg.";
     QTest::newRow("an absurd pressure") << Change([](TimeSlip& r) { r.pressure = 0.001; })
-                                        << "The station pressure must lie between 20 and 32 inHg (it is 0.001).";
+                                        << "The station pressure must be between 20 and 32 inHg.";
     QTest::newRow("below absolute zero") << Change([](TimeSlip& r) { r.temperature = -500.0; })
-                                         << "The temperature must lie between -40 and 140 °F (it is -500).";
+                                         << "The temperature must be between -40 and 140 °F.";
     QTest::newRow("an absurd temperature") << Change([](TimeSlip& r) { r.temperature = 1e308; })
-                                           << "The temperature must lie between -40 and 140 °F (it is 1e+308).";
+                                           << "The temperature must be between -40 and 140 °F.";
     QTest::newRow("an elevation above any track") << Change([](TimeSlip& r) { r.elevation = 14001.0; })
-                                                  << "The elevation must lie between -1500 and 14000 ft (it is 14001).";
+                                                  << "The elevation must be between -1,500 and 14,000 ft.";
     QTest::newRow("the ends of the ranges") << Change([](TimeSlip& r) {
         r.temperature = -40.0;
         r.pressure = 32.0;
@@ -129,6 +134,44 @@ void TestTimeSlip::problemsByKey()
     run = quarterMileRun();
     run.sixtyFootTime = -1.0;
     QCOMPARE(SlipProblem(run, FieldNaming::Keys), "sixtyFootTime must lie between 0.8 and 4 s (it is -1).");
+    run = quarterMileRun();
+    run.humidity = 101.0;
+    QCOMPARE(SlipProblem(run, FieldNaming::Keys), "humidity: The humidity must be between 0 and 100 %.");
+}
+
+void TestTimeSlip::typedNumbers_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("number"); // NaN: none
+    QTest::addColumn<QString>("problem");
+    const double none = std::numeric_limits<double>::quiet_NaN();
+    QTest::newRow("the locale's comma") << "13,42" << 13.42 << "";
+    QTest::newRow("a point") << "13.42" << 13.42 << "";
+    QTest::newRow("empty clears") << " " << none << "";
+    QTest::newRow("grouped digits") << "1.234,5" << none
+                                    << "\"1.234,5\" is not a number for the quarter-mile time: write it with "
+                                       "\",\" or \".\" as the decimal point.";
+    QTest::newRow("a word") << "fast" << none
+                            << "\"fast\" is not a number for the quarter-mile time: write it with \",\" or \".\" "
+                               "as the decimal point.";
+}
+
+void TestTimeSlip::typedNumbers()
+{
+    QFETCH(QString, typed);
+    QFETCH(double, number);
+    QFETCH(QString, problem);
+    // As the runs table and a new run's fields read them under de_DE.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    TimeSlip run = quarterMileRun();
+    QCOMPARE(SetTypedNumber(run, SlipField::QuarterMileTime, typed), problem);
+    QLocale::setDefault(QLocale::c());
+    if (!problem.isEmpty())
+        QCOMPARE(run.quarterMileTime, quarterMileRun().quarterMileTime);
+    else if (std::isnan(number))
+        QVERIFY(!run.quarterMileTime);
+    else
+        QCOMPARE(run.quarterMileTime, std::optional<double>(number));
 }
 
 void TestTimeSlip::dates_data()

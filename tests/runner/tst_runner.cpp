@@ -700,11 +700,13 @@ void TestRunner::slipsFitTheCars_data()
     QTest::addColumn<QByteArray>("badRow");
     QTest::addColumn<int>("status");
     QTest::addColumn<QByteArray>("err");
-    QTest::newRow("good slips") << 1 << QByteArray() << 0 << QByteArray();
+    QTest::addColumn<bool>("racersHeaders");
+    QTest::newRow("good slips") << 1 << QByteArray() << 0 << QByteArray() << false;
+    QTest::newRow("a racer's sheet") << 1 << QByteArray() << 0 << QByteArray() << true;
     QTest::newRow("a bad row still fits the good ones")
         << 1 << QByteArray("2024-06-01,,,,,,,,,,,,12.3.4,101,\n") << 1
-        << QByteArray(": line 7: quarterMileTime is not a number: \"12.3.4\"\n");
-    QTest::newRow("too many for leave-one-out") << 21 << QByteArray() << 0 << QByteArray();
+        << QByteArray(": line 7: quarterMileTime is not a number: \"12.3.4\"\n") << false;
+    QTest::newRow("too many for leave-one-out") << 21 << QByteArray() << 0 << QByteArray() << false;
 }
 
 // The made-up slips, the same days `weeks` weeks running: the runner fits
@@ -716,6 +718,7 @@ void TestRunner::slipsFitTheCars()
     QFETCH(QByteArray, badRow);
     QFETCH(int, status);
     QFETCH(QByteArray, err);
+    QFETCH(bool, racersHeaders);
     const auto [real, week] = madeUpSlips();
     QList<TimeSlip> runs;
     for (int w = 0; w < weeks; ++w)
@@ -727,7 +730,12 @@ void TestRunner::slipsFitTheCars()
     const QString slips = dir.filePath(QStringLiteral("slips.csv"));
     QFile file(slips);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(SlipsCsv(runs) + badRow);
+    QByteArray bytes = SlipsCsv(runs);
+    // The same columns under the headers of a racer's sheet.
+    if (racersHeaders)
+        bytes.replace(0, bytes.indexOf('\n'),
+                      "Date,Track,Elev,Temp,Baro,Hum,R/T,60 ft,330,1/8,1/8 MPH,1000,1/4 ET,1/4 MPH,Notes\r");
+    file.write(bytes + badRow);
     file.close();
 
     const Finished finished = runInProcess({ "--json", "--jobs", "2", "--slips", slips, "sports-car.trv" });
