@@ -12,6 +12,7 @@
 #include "core/Air.h"
 #include "core/CarInputs.h"
 #include "core/DayRun.h"
+#include "core/RoadKeys.h"
 #include "engine/Simulation.h"
 #include "garage/Estimates.h"
 
@@ -49,6 +50,9 @@ struct EstimatePair {
 
 struct CarEvaluation {
     CarInputs inputs;
+    // The car's road keys (CarValues::roadKeys), which the road model reads
+    // beside the inputs; the garage's car list sets them.
+    RoadKeys roadKeys;
     // The first failing range test's message; the car is then not run.
     QString rangeMessage;
     SimulationOutcome outcome = SimulationOutcome::NotRun;

@@ -9,6 +9,7 @@
 #include "garage/GarageSettings.h"
 #include "garage/TabChain.h"
 
+#include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -38,6 +39,51 @@ QString formLabel(InputField field, UnitSystem units)
     case InputField::SpinTime: return CarForm::tr("Spin ti&me:");
     }
     return QString();
+}
+
+// The road model's fields, in the order of a car file's keys.
+constexpr std::array<RoadKey, 11> formRoadKeys = {
+    RoadKey::Engine,   RoadKey::Drivetrain, RoadKey::Transmission, RoadKey::Gears,
+    RoadKey::PowerRpm, RoadKey::Torque,     RoadKey::TorqueRpm,    RoadKey::Redline,
+    RoadKey::FrontalArea, RoadKey::Tires,   RoadKey::Surface,
+};
+
+// "roadEngine", "roadFrontalArea": a road field's object name.
+QString roadObjectName(RoadKey key)
+{
+    QString name = RoadKeyName(key);
+    name[0] = name[0].toUpper();
+    return QStringLiteral("road") + name;
+}
+
+// The place among its words of the typical value of a choice key.
+int typicalWord(const FullRoadCar& car, RoadKey key)
+{
+    switch (key) {
+    case RoadKey::Engine: return static_cast<int>(car.engine);
+    case RoadKey::Drivetrain: return static_cast<int>(car.drivetrain);
+    case RoadKey::Transmission: return static_cast<int>(car.transmission);
+    case RoadKey::Tires: return static_cast<int>(car.tires);
+    case RoadKey::Surface: return static_cast<int>(car.surface);
+    default: return -1;
+    }
+}
+
+// The typical value of a number key in the shown units, as a box would
+// hold it.
+QString typicalNumber(const FullRoadCar& car, RoadKey key, UnitSystem units)
+{
+    const Quantity quantity = RoadKeyQuantity(key);
+    auto shown = [&](double value, int decimals) { return FormatFixed(ToShown(value, quantity, units), 1, decimals); };
+    switch (key) {
+    case RoadKey::Gears: return QString::number(car.gears);
+    case RoadKey::PowerRpm: return shown(car.powerRpm, 0);
+    case RoadKey::Torque: return shown(car.torque, 0);
+    case RoadKey::TorqueRpm: return shown(car.torqueRpm, 0);
+    case RoadKey::Redline: return shown(car.redline, 0);
+    case RoadKey::FrontalArea: return shown(car.frontalArea, ShownDecimals(quantity, units));
+    default: return QString();
+    }
 }
 
 // Undo and Redo belong to the garage's history, not to one box's text: a
@@ -125,6 +171,68 @@ CarForm::CarForm(CarList* cars, GarageSettings* settings, QWidget* parent)
     grid->addWidget(frontalArea, row, 1, 1, 2);
     layout->addWidget(inputs);
 
+    // The road model's fields. A message line shows only when there is a
+    // message: eleven lines kept free would double the form's height.
+    auto* road = new QGroupBox(tr("Road model"), page);
+    road->setObjectName(QStringLiteral("roadFields"));
+    auto* roadGrid = new QGridLayout(road);
+    roadGrid->setColumnStretch(2, 1);
+    int roadRow = 0;
+    for (RoadKey key : formRoadKeys) {
+        const int i = static_cast<int>(key);
+        auto* label = new QLabel(tr("%1:").arg(RoadFieldLabel(key)), road);
+        QWidget* control = nullptr;
+        const QStringList words = RoadKeyWords(key);
+        if (!words.isEmpty()) {
+            // Left to its typical value, the choice shows no item, and the
+            // typical value greyed in its place; the first item goes back
+            // to it.
+            auto* choice = new QComboBox(road);
+            choice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            choice->setMinimumContentsLength(17);
+            choice->addItem(QString(), QString());
+            for (qsizetype w = 0; w < words.size(); ++w)
+                choice->addItem(RoadWordLabel(key, static_cast<int>(w)), words[w]);
+            connect(choice, &QComboBox::activated, this, [this, key](int index) { onRoadChoice(key, index); });
+            control = choice;
+        } else {
+            auto* box = new QLineEdit(road);
+            box->setMinimumWidth(boxWidth);
+            box->setMaximumWidth(boxWidth * 3 / 2);
+            box->installEventFilter(history);
+            connect(box, &QLineEdit::textEdited, this, [this, key] { onRoadBoxEdited(key); });
+            connect(box, &QLineEdit::editingFinished, this, &CarForm::endSession);
+            control = box;
+        }
+        control->setObjectName(roadObjectName(key));
+        control->setAccessibleName(RoadFieldLabel(key));
+        label->setBuddy(control);
+        roadControls[i] = control;
+        roadUnits[i] = new QLabel(road);
+        roadMessages[i] = new QLabel(road);
+        roadMessages[i]->setObjectName(roadObjectName(key) + QStringLiteral("Message"));
+        roadMessages[i]->setWordWrap(true);
+        roadMessages[i]->setTextFormat(Qt::PlainText);
+        roadMessages[i]->hide();
+        roadGrid->addWidget(label, roadRow, 0);
+        // A choice has no unit: it takes the unit's room too.
+        if (words.isEmpty()) {
+            roadGrid->addWidget(control, roadRow, 1);
+            roadGrid->addWidget(roadUnits[i], roadRow, 2);
+        } else {
+            roadGrid->addWidget(control, roadRow, 1, 1, 2);
+        }
+        roadGrid->addWidget(roadMessages[i], roadRow + 1, 0, 1, 3);
+        roadRow += 2;
+    }
+    roadProblem = new QLabel(road);
+    roadProblem->setObjectName(QStringLiteral("roadProblem"));
+    roadProblem->setWordWrap(true);
+    roadProblem->setTextFormat(Qt::PlainText);
+    roadProblem->hide();
+    roadGrid->addWidget(roadProblem, roadRow, 0, 1, 3);
+    layout->addWidget(road);
+
     // The area calculator's sums: in inches as the classic calculator takes
     // them, or in centimetres in metric units.
     auto* sums = new QGroupBox(tr("Areas from measurements"), page);
@@ -167,10 +275,10 @@ CarForm::CarForm(CarList* cars, GarageSettings* settings, QWidget* parent)
     QList<QWidget*> chain{ nameBox };
     for (QLineEdit* box : boxes)
         chain << box;
+    for (RoadKey key : formRoadKeys)
+        chain << RoadControl(key);
     chain << inches[0] << inches[1] << useButtons[0] << inches[2] << inches[3] << useButtons[1];
     SetTabChain(chain);
-    // Narrower than its boxes, the form would only scroll sideways.
-    setMinimumWidth(page->minimumSizeHint().width() + verticalScrollBar()->sizeHint().width() + 2 * frameWidth());
 
     connect(cars->Selection(), &QItemSelectionModel::currentRowChanged, this, &CarForm::onCurrentChanged);
     auto* currentCar = new OneCarModel(cars, [cars] { return cars->CurrentRow(); }, this);
@@ -182,6 +290,9 @@ CarForm::CarForm(CarList* cars, GarageSettings* settings, QWidget* parent)
     });
     refreshUnits();
     showCar();
+    // Narrower than its boxes and their units, the form would only scroll
+    // sideways.
+    setMinimumWidth(page->minimumSizeHint().width() + verticalScrollBar()->sizeHint().width() + 2 * frameWidth());
 }
 
 QWidget* CarForm::LastControl() const
@@ -206,6 +317,7 @@ void CarForm::onCarChanged(const QModelIndex&, const QModelIndex&, const QList<i
             endSession();
         refreshBoxes();
         refreshMessages();
+        refreshRoad();
     }
     if ((roles.isEmpty() || roles.contains(CarList::NameRole)) && nameBox->text().trimmed() != cars->At(row).name)
         nameBox->setText(cars->At(row).name);
@@ -222,12 +334,14 @@ void CarForm::showCar()
         for (QLabel* message : messages)
             message->clear();
         frontalArea->clear();
+        refreshRoad();
         refreshAreas();
         return;
     }
     nameBox->setText(cars->At(row).name);
     refreshBoxes();
     refreshMessages();
+    refreshRoad();
     refreshAreas();
 }
 
@@ -245,13 +359,7 @@ void CarForm::onBoxEdited(InputField field)
     const int row = cars->CurrentRow();
     if (row < 0)
         return;
-    const GarageCar& car = cars->At(row);
-    if (sessionCar != car.id || sessionField != static_cast<int>(field)) {
-        sessionCar = car.id;
-        sessionField = static_cast<int>(field);
-        session = cars->NewSession();
-        sessionStart = car.values;
-    }
+    beginSession(cars->At(row), static_cast<int>(field));
     QLineEdit* box = Box(field);
     editingBox = box;
     // Typing back the text the value was shown with gives the value back
@@ -261,6 +369,104 @@ void CarForm::onBoxEdited(InputField field)
     else
         cars->EditText(row, field, ClassicFieldText(box->text(), field, settings->Units()), session);
     editingBox = nullptr;
+}
+
+void CarForm::beginSession(const GarageCar& car, int field)
+{
+    if (sessionCar == car.id && sessionField == field)
+        return;
+    sessionCar = car.id;
+    sessionField = field;
+    session = cars->NewSession();
+    sessionStart = car.values;
+}
+
+void CarForm::onRoadBoxEdited(RoadKey key)
+{
+    const int row = cars->CurrentRow();
+    if (row < 0)
+        return;
+    beginSession(cars->At(row), InputFieldCount + static_cast<int>(key));
+    auto* box = static_cast<QLineEdit*>(RoadControl(key));
+    const UnitSystem units = settings->Units();
+    const QString before = sessionStart.RoadText(key);
+    editingBox = box;
+    // Typing back the shown text gives back the text the file had.
+    cars->EditRoadText(row, key, box->text() == ShownRoadText(before, key, units) ? before
+                                                                                 : ClassicRoadText(box->text(), key, units),
+                       session);
+    editingBox = nullptr;
+}
+
+void CarForm::onRoadChoice(RoadKey key, int index)
+{
+    const int row = cars->CurrentRow();
+    if (row < 0)
+        return;
+    endSession();
+    auto* choice = static_cast<QComboBox*>(RoadControl(key));
+    cars->EditRoadText(row, key, choice->itemData(index).toString());
+    // Going back to the typical value of a car that had none shows it again.
+    refreshRoad();
+}
+
+void CarForm::refreshRoad()
+{
+    const int row = cars->CurrentRow();
+    const UnitSystem units = settings->Units();
+    const CarValues values = row >= 0 ? cars->At(row).values : CarValues();
+    const FullRoadCar typical = WithTypicalValues(RoadCarOf(values.numbers, values.roadKeys));
+    bool anyMessage = false;
+    for (RoadKey key : formRoadKeys) {
+        const int i = static_cast<int>(key);
+        const QString text = values.RoadText(key);
+        if (auto* choice = qobject_cast<QComboBox*>(roadControls[i])) {
+            const QString typicalText =
+                row >= 0 ? tr("%1 (typical)").arg(RoadWordLabel(key, typicalWord(typical, key))) : QString();
+            choice->setItemText(0, typicalText);
+            choice->setPlaceholderText(typicalText);
+            const int at = text.isEmpty() ? -1 : choice->findData(text);
+            choice->setCurrentIndex(at > 0 ? at : -1);
+        } else {
+            auto* box = static_cast<QLineEdit*>(roadControls[i]);
+            box->setPlaceholderText(row >= 0 ? typicalNumber(typical, key, units) : QString());
+            const bool keepsTyping = box->isModified() && ClassicRoadText(box->text(), key, units) == text;
+            const QString shown = ShownRoadText(text, key, units);
+            if (box != editingBox && !keepsTyping && box->text() != shown)
+                box->setText(shown);
+        }
+        RoadKeys probe;
+        QString message = text.isEmpty() ? QString() : probe.Set(key, text);
+        if (!message.isEmpty() && units == UnitSystem::Metric && RoadKeyQuantity(key) != Quantity::Plain)
+            message += QLatin1Char(' ') + tr("(%1)").arg(RoadKeyRangeText(key, units, locale()));
+        QLabel* label = roadMessages[i];
+        if (label->text() != message) {
+            label->setText(message);
+            roadControls[i]->setAccessibleDescription(message);
+        }
+        label->setVisible(!message.isEmpty());
+        anyMessage = anyMessage || !message.isEmpty();
+    }
+    // A line that is no key, or the keys' problem together (engine speeds
+    // out of order), once every field's own value is good.
+    QString problem;
+    if (row >= 0 && !anyMessage) {
+        problem = values.roadProblem;
+        if (problem.isEmpty())
+            problem = RoadRangeMessage(RoadCarOf(values.numbers, values.roadKeys));
+    }
+    roadProblem->setText(problem);
+    roadProblem->setVisible(!problem.isEmpty());
+}
+
+void CarForm::refreshRoadUnits()
+{
+    const UnitSystem units = settings->Units();
+    for (RoadKey key : formRoadKeys) {
+        const int i = static_cast<int>(key);
+        roadUnits[i]->setText(RoadKeyUnit(key, units));
+        roadControls[i]->setToolTip(RoadKeyRangeText(key, units, locale()));
+    }
 }
 
 void CarForm::endSession()
@@ -336,6 +542,7 @@ void CarForm::refreshUnits()
         unitLabels[i]->setText(FieldUnit(field, units));
         boxes[i]->setToolTip(FieldRangeText(field, units, locale()));
     }
+    refreshRoadUnits();
     // The sums take inches, or centimetres in metric units.
     const bool metric = units == UnitSystem::Metric;
     const QString parts[2] = { tr("Grill"), tr("Windshield") };

@@ -4,7 +4,10 @@
 // it is typed with the classic program's range test and message, shown
 // under the box; what is typed goes to the car list as an undoable edit, one
 // edit per stretch of typing in a box. Below, the area calculator's sums turn
-// measurements in inches into the grill or windshield area. The form sits in
+// measurements in inches into the grill or windshield area. Under the nine,
+// the road model's fields (core/RoadKeys): a choice or a box per key, each
+// left empty showing greyed the typical value the road model takes, checked
+// as typed with the road model's messages, edited like the nine. The form sits in
 // a scroll area, so on a small screen it scrolls instead of squeezing its
 // boxes.
 #pragma once
@@ -19,6 +22,7 @@
 #include <array>
 
 class GarageSettings;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -33,6 +37,10 @@ public:
     QLineEdit* Box(InputField field) const { return boxes[static_cast<int>(field)]; }
     QLabel* Message(InputField field) const { return messages[static_cast<int>(field)]; }
     QLineEdit* NameBox() const { return nameBox; }
+    // A road key's control: a QComboBox for a choice, a QLineEdit for a
+    // number; and the line of its message.
+    QWidget* RoadControl(RoadKey key) const { return roadControls[static_cast<int>(key)]; }
+    QLabel* RoadMessage(RoadKey key) const { return roadMessages[static_cast<int>(key)]; }
     // The last control Tab reaches in the form.
     QWidget* LastControl() const;
 
@@ -42,6 +50,13 @@ private:
     void onCarChanged(const QModelIndex&, const QModelIndex&, const QList<int>& roles);
     void onBoxEdited(InputField field);
     void onNameEdited();
+    void onRoadBoxEdited(RoadKey key);
+    void onRoadChoice(RoadKey key, int index);
+    void refreshRoad();
+    void refreshRoadUnits();
+    // Where the stretch of typing in a box begins; `field` is one of the
+    // nine, or InputFieldCount + a road key.
+    void beginSession(const GarageCar& car, int field);
     void endSession();
     void showCar();
     void refreshBoxes();
@@ -68,6 +83,13 @@ private:
     std::array<QLineEdit*, 4> inches{};
     std::array<QLabel*, 2> areaResults{};
     std::array<QPushButton*, 2> useButtons{};
+    // The road model's fields, by RoadKey.
+    std::array<QWidget*, RoadKeyCount> roadControls{};
+    std::array<QLabel*, RoadKeyCount> roadUnits{};
+    std::array<QLabel*, RoadKeyCount> roadMessages{};
+    // A problem of the road keys together (engine speeds out of order), or
+    // of a line that is no key.
+    QLabel* roadProblem;
 
     // The stretch of typing in one box: which car and field, the values the
     // car had when it began, and the undo session its edits merge in.

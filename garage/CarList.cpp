@@ -2,6 +2,7 @@
 #include "garage/CarList.h"
 
 #include "core/NumberText.h"
+#include "garage/GarageFields.h"
 #include "garage/PlainText.h"
 
 #include <QDir>
@@ -31,12 +32,45 @@ const QColor carColours[] = {
 // Edits of values and of names merge with the next edit of the same kind.
 enum CommandId { ValuesCommandId = 1, NameCommandId = 2 };
 
+// A command's field: one of the nine inputs, or a road key after them.
+int roadField(RoadKey key)
+{
+    return InputFieldCount + static_cast<int>(key);
+}
+
+QString fieldName(int field)
+{
+    if (field >= InputFieldCount)
+        return RoadFieldLabel(static_cast<RoadKey>(field - InputFieldCount));
+    return FieldName(static_cast<InputField>(field));
+}
+
+// The key a road line names: the text before its "=", trimmed.
+QString lineKey(const QString& line)
+{
+    return line.left(line.indexOf(QLatin1Char('='))).trimmed();
+}
+
+// The lines of a text, each with its line end.
+QStringList linesWithEnds(const QString& text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        const qsizetype end = text.indexOf(QLatin1Char('\n'), start);
+        const qsizetype next = end < 0 ? text.size() : end + 1;
+        lines.append(text.mid(start, next - start));
+        start = next;
+    }
+    return lines;
+}
+
 } // namespace
 
 CarValues CarValues::FromTexts(const CarTexts& texts, const QString& roadLines)
 {
     CarValues values;
-    values.roadLines = roadLines;
+    values.SetRoadLines(roadLines);
     values.typed = texts;
     values.typedFields = allFields;
     values.numbers = ConvertTexts(texts);
@@ -79,6 +113,63 @@ void CarValues::SetNumber(InputField field, double value)
     typed[field].clear();
     typedFields &= ~bitOf(field);
     numbers.SetValue(field, value);
+}
+
+void CarValues::SetRoadLines(const QString& lines)
+{
+    roadLines = lines;
+    const RoadKeysRead read = ReadRoadKeys(lines, 1, QString());
+    roadKeys = read.keys;
+    roadProblem.clear();
+    if (read.error.isEmpty())
+        return;
+    // Every line that reads, one at a time; the first that does not is named.
+    roadKeys = RoadKeys();
+    for (const QString& line : lines.split(QLatin1Char('\n'))) {
+        if (line.trimmed().isEmpty())
+            continue;
+        const QString problem = SetRoadKey(roadKeys, line.trimmed());
+        if (!problem.isEmpty() && roadProblem.isEmpty())
+            roadProblem = problem;
+    }
+}
+
+QString CarValues::RoadText(RoadKey key) const
+{
+    const QString name = RoadKeyName(key);
+    const QStringList lines = roadLines.split(QLatin1Char('\n'));
+    for (auto line = lines.crbegin(); line != lines.crend(); ++line)
+        if (lineKey(*line) == name)
+            return line->mid(line->indexOf(QLatin1Char('=')) + 1).trimmed();
+    return QString();
+}
+
+void CarValues::SetRoadText(RoadKey key, const QString& text)
+{
+    const QString name = RoadKeyName(key);
+    const QString value = text.trimmed();
+    QString lines;
+    bool written = value.isEmpty();
+    for (const QString& line : linesWithEnds(roadLines)) {
+        if (lineKey(line) != name) {
+            lines += line;
+            continue;
+        }
+        if (written)
+            continue;
+        // The key's first line, with its own line end.
+        const qsizetype content = line.endsWith(QLatin1String("\r\n")) ? line.size() - 2
+                                  : line.endsWith(QLatin1Char('\n'))    ? line.size() - 1
+                                                                         : line.size();
+        lines += name + QLatin1Char('=') + value + line.mid(content);
+        written = true;
+    }
+    if (!written) {
+        if (!lines.isEmpty() && !lines.endsWith(QLatin1Char('\n')))
+            lines += QLatin1String("\r\n");
+        lines += name + QLatin1Char('=') + value + QLatin1String("\r\n");
+    }
+    SetRoadLines(lines);
 }
 
 bool CarValues::SameAs(const CarValues& other) const
@@ -383,6 +474,7 @@ QVariant CarList::data(const QModelIndex& index, int role) const
     case IsVariantRole: return car.IsVariant();
     case BaseIdRole: return car.variantOf;
     case UnsavedRole: return IsUnsaved(index.row());
+    case RoadKeysRole: return QVariant::fromValue(car.values.roadKeys);
     default: return QVariant();
     }
 }
@@ -400,6 +492,7 @@ QHash<int, QByteArray> CarList::roleNames() const
     names.insert(IsVariantRole, "isVariant");
     names.insert(BaseIdRole, "baseId");
     names.insert(UnsavedRole, "unsaved");
+    names.insert(RoadKeysRole, "roadKeys");
     return names;
 }
 
@@ -441,7 +534,7 @@ void CarList::SetAir(const AirConditions& conditions)
         return;
     air = FiguresFor(conditions);
     for (GarageCar& car : cars)
-        car.evaluation = std::make_shared<const CarEvaluation>(EvaluateCar(car.values.numbers, air));
+        car.evaluation = evaluationOf(car.values);
     if (!cars.empty())
         emit dataChanged(index(0), index(Count() - 1), { EvaluationRole, Qt::ToolTipRole });
 }
@@ -468,6 +561,13 @@ void CarList::SetCurrentRow(int row)
     selection->setCurrentIndex(index(row), QItemSelectionModel::ClearAndSelect);
 }
 
+std::shared_ptr<const CarEvaluation> CarList::evaluationOf(const CarValues& values) const
+{
+    CarEvaluation evaluation = EvaluateCar(values.numbers, air);
+    evaluation.roadKeys = values.roadKeys;
+    return std::make_shared<const CarEvaluation>(std::move(evaluation));
+}
+
 GarageCar CarList::newCar(const QString& name, const CarValues& values, const QString& path)
 {
     GarageCar car;
@@ -477,7 +577,7 @@ GarageCar CarList::newCar(const QString& name, const CarValues& values, const QS
     if (!path.isEmpty())
         car.stamp = FileStamp::Of(path);
     car.values = values;
-    car.evaluation = std::make_shared<const CarEvaluation>(EvaluateCar(values.numbers, air));
+    car.evaluation = evaluationOf(values);
     car.state = car.savedState = NextState();
     return car;
 }
@@ -530,7 +630,7 @@ void CarList::EditNumber(int row, InputField field, double value, int session)
 void CarList::EditNumbers(int row, const CarInputs& numbers)
 {
     CarValues values = CarValues::FromNumbers(numbers);
-    values.roadLines = At(row).values.roadLines;
+    values.SetRoadLines(At(row).values.roadLines);
     if (!values.SameAs(At(row).values))
         undoStack->push(new ValuesCommand(this, At(row), values, -1, 0));
 }
@@ -540,6 +640,14 @@ void CarList::EditTexts(int row, const CarTexts& texts, const QString& roadLines
     const CarValues values = CarValues::FromTexts(texts, roadLines);
     if (!values.SameAs(At(row).values))
         undoStack->push(new ValuesCommand(this, At(row), values, -1, 0));
+}
+
+void CarList::EditRoadText(int row, RoadKey key, const QString& text, int session)
+{
+    CarValues values = At(row).values;
+    values.SetRoadText(key, text);
+    if (!values.SameAs(At(row).values))
+        undoStack->push(new ValuesCommand(this, At(row), values, roadField(key), session));
 }
 
 void CarList::RestoreValue(int row, InputField field, const CarValues& from, int session)
@@ -591,7 +699,7 @@ void CarList::insertCar(int row, GarageCar car)
     row = std::clamp(row, 0, Count());
     // A car put back by an undo ran on the day it was taken out.
     if (!(car.evaluation->air.conditions == air.conditions))
-        car.evaluation = std::make_shared<const CarEvaluation>(EvaluateCar(car.values.numbers, air));
+        car.evaluation = evaluationOf(car.values);
     beginInsertRows(QModelIndex(), row, row);
     cars.insert(cars.begin() + row, std::move(car));
     endInsertRows();
@@ -611,7 +719,7 @@ void CarList::setValues(int id, const CarValues& values, std::uint64_t state)
     const int row = RowOf(id);
     GarageCar& car = cars.at(static_cast<std::size_t>(row));
     car.values = values;
-    car.evaluation = std::make_shared<const CarEvaluation>(EvaluateCar(values.numbers, air));
+    car.evaluation = evaluationOf(values);
     car.state = state;
     carChanged(row, { TextsRole, InputsRole, EvaluationRole, UnsavedRole, Qt::DisplayRole, Qt::ToolTipRole });
 }

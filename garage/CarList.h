@@ -13,6 +13,7 @@
 #pragma once
 
 #include "core/CarInputs.h"
+#include "core/RoadKeys.h"
 #include "garage/CarEvaluation.h"
 
 #include <QAbstractListModel>
@@ -38,7 +39,15 @@ struct CarValues {
     // The lines after the nine values (the road keys) exactly as the file
     // held them, a bad key's line too, so that a save writes them back as
     // read. They travel with the values, through every edit and its undo.
+    // Changed only through SetRoadLines and SetRoadText, which keep the
+    // keys below in step.
     QString roadLines;
+    // The road keys those lines give the road model: every line that reads
+    // as a known key with a good value (the last line of a key wins), and
+    // the message of the first line that does not, empty when all do. The
+    // one place where the evaluation and the pages find a car's road keys.
+    RoadKeys roadKeys;
+    QString roadProblem;
 
     // Both texts and numbers, read from a file or typed: each text is
     // converted once, as the program reads its boxes.
@@ -50,6 +59,16 @@ struct CarValues {
     CarTexts Texts() const;
     void SetTyped(InputField field, const QString& text);
     void SetNumber(InputField field, double value);
+    void SetRoadLines(const QString& lines);
+    // The value text of a road key's line as it stands (the last line of
+    // the key), empty when the car leaves the key out.
+    QString RoadText(RoadKey key) const;
+    // Sets a road key's value text, in the classic units: its first line is
+    // rewritten (any other line of it goes) or a new line is added at the
+    // end; every other line stays byte for byte. An empty text removes the
+    // key. A bad value is kept as typed, as a typed value of the nine is,
+    // and named by roadProblem.
+    void SetRoadText(RoadKey key, const QString& text);
     // The same texts and the very same doubles, bit for bit.
     bool SameAs(const CarValues& other) const;
 };
@@ -82,6 +101,7 @@ struct GarageCar {
 
     const CarInputs& Inputs() const { return values.numbers; }
     CarTexts Texts() const { return values.Texts(); }
+    const RoadKeys& Road() const { return values.roadKeys; }
     bool IsVariant() const { return variantOf != 0; }
 };
 
@@ -104,6 +124,7 @@ public:
         IsVariantRole,             // bool
         BaseIdRole,                // int, the id of a variant's base car; 0 for none
         UnsavedRole,               // bool
+        RoadKeysRole,              // RoadKeys, the car's road keys (CarValues::roadKeys)
     };
 
     explicit CarList(QObject* parent = nullptr);
@@ -157,6 +178,9 @@ public:
     void EditNumbers(int row, const CarInputs& numbers);
     // Every value at once, typed (or read from a file, with its road lines).
     void EditTexts(int row, const CarTexts& texts, const QString& roadLines);
+    // A road key's value text typed in the classic units (CarValues::
+    // SetRoadText); an empty text leaves the key to its typical value.
+    void EditRoadText(int row, RoadKey key, const QString& text, int session = 0);
     // Any value back to exactly what it is in `values` (texts and doubles).
     void RestoreValue(int row, InputField field, const CarValues& values, int session = 0);
     void Rename(int row, const QString& name, int session = 0);
@@ -182,6 +206,9 @@ private:
     void setState(int id, std::uint64_t state);
     void carChanged(int row, const QList<int>& roles);
     GarageCar newCar(const QString& name, const CarValues& values, const QString& path);
+    // The one place a car is evaluated: its values, road keys included, on
+    // the day's air.
+    std::shared_ptr<const CarEvaluation> evaluationOf(const CarValues& values) const;
     // "Base car (variant)": the name a variant keeps as a car of its own.
     QString keptName(const GarageCar& variant) const;
 
@@ -197,3 +224,4 @@ private:
 Q_DECLARE_METATYPE(std::shared_ptr<const CarEvaluation>)
 Q_DECLARE_METATYPE(CarTexts)
 Q_DECLARE_METATYPE(CarInputs)
+Q_DECLARE_METATYPE(RoadKeys)

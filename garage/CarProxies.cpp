@@ -393,8 +393,11 @@ QVariant DifferenceColumnModel::headerData(int section, Qt::Orientation orientat
 {
     if (orientation != Qt::Horizontal || section != DifferenceColumn())
         return QIdentityProxyModel::headerData(section, orientation, role);
+    const CarList* cars = columns->Comparison()->Cars();
+    const QString reference = cars->At(cars->RowOf(referenceId)).name;
+    if (role == Qt::ToolTipRole)
+        return PlainToolTip(tr("%1 less %2").arg(cars->At(cars->RowOf(subjectId)).name, reference));
     if (role != Qt::DisplayRole)
         return QVariant();
-    const CarList* cars = columns->Comparison()->Cars();
-    return tr("vs %1").arg(cars->At(cars->RowOf(referenceId)).name);
+    return tr("vs %1").arg(reference);
 }

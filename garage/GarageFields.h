@@ -3,12 +3,15 @@
 // quantity it measures (which decides its unit and its metric factor), its
 // range, the size of one slider step and the order the sliders come in. The
 // form, the what-if sliders, the sensitivity page and the exports all read
-// this one table.
+// this one table. The road keys (core/RoadKeys) are shown the same way:
+// their labels, units, ranges, the words of the choices, and their texts in
+// the shown units.
 #pragma once
 
 #include "core/CarInputs.h"
 #include "core/InputChecks.h"
 #include "garage/Units.h"
+#include "numbers/RoadKeyValues.h"
 
 #include <QLocale>
 #include <QString>
@@ -41,3 +44,22 @@ inline constexpr std::array<InputField, InputFieldCount> SliderOrder = {
     InputField::GrillArea,       InputField::WindshieldArea,    InputField::WindshieldAngle,
     InputField::SpinTime,        InputField::AvailableShifts,   InputField::QuarterMileShifts,
 };
+
+// "Engine", "Peak torque": a road key's name as a label, translated.
+QString RoadFieldLabel(RoadKey key);
+// What a road key measures: torque, an area, or a plain number (the engine
+// speeds, the gears and the choices).
+Quantity RoadKeyQuantity(RoadKey key);
+// The unit a road key is shown in ("lb-ft" or "N·m", "rpm"); empty for the
+// gears and the choices.
+QString RoadKeyUnit(RoadKey key, UnitSystem units);
+// "1,000–25,000 rpm": a number key's range in the shown units.
+QString RoadKeyRangeText(RoadKey key, UnitSystem units, const QLocale& locale);
+// The label of a choice key's word, by its place among RoadKeyWords
+// ("Electric", "All-wheel drive").
+QString RoadWordLabel(RoadKey key, int word);
+// A road key's text as a file keeps it (classic units, "." as the decimal
+// point) as the unit system shows it, and a typed text back. A text that is
+// not a number stays as it is, for the key's check to name.
+QString ShownRoadText(const QString& classicText, RoadKey key, UnitSystem units);
+QString ClassicRoadText(const QString& shownText, RoadKey key, UnitSystem units);

@@ -20,6 +20,7 @@ double metricFactor(Quantity quantity)
     case Quantity::Power: return KilowattsPerHorsepower;
     case Quantity::Area: return SquareMetresPerSquareFoot;
     case Quantity::Pressure: return HectopascalsPerInchOfMercury;
+    case Quantity::Torque: return NewtonMetresPerPoundFoot;
     case Quantity::Plain:
     case Quantity::Time:
     case Quantity::Temperature: // not a factor: see ToShown
@@ -79,6 +80,9 @@ QString UnitSymbol(Quantity quantity, UnitSystem units)
         return metric ? QCoreApplication::translate("Units", "hPa")
                       : QCoreApplication::translate("Units", "inHg");
     case Quantity::Percent: return QCoreApplication::translate("Units", "%");
+    case Quantity::Torque:
+        return metric ? QCoreApplication::translate("Units", "N·m")
+                      : QCoreApplication::translate("Units", "lb-ft");
     }
     return QString();
 }

@@ -16,7 +16,7 @@ enum class UnitSystem { Imperial, Metric };
 Q_DECLARE_METATYPE(UnitSystem)
 
 // What a number measures, which decides how it converts.
-enum class Quantity { Plain, Time, Speed, Distance, Force, Weight, Power, Area, Temperature, Pressure, Percent };
+enum class Quantity { Plain, Time, Speed, Distance, Force, Weight, Power, Area, Temperature, Pressure, Percent, Torque };
 
 namespace MetricFactor {
 inline constexpr double KilometresPerHourPerMph = 1.609344;
@@ -26,6 +26,7 @@ inline constexpr double SquareMetresPerSquareFoot = 0.09290304;
 inline constexpr double MetresPerFoot = 0.3048;
 inline constexpr double NewtonsPerPoundForce = 4.4482216152605;
 inline constexpr double HectopascalsPerInchOfMercury = 33.86389;
+inline constexpr double NewtonMetresPerPoundFoot = 1.3558179483314004;
 } // namespace MetricFactor
 
 // A classic-unit value as the unit system shows it, and back.

@@ -11,6 +11,8 @@
 #include "garage/TabChain.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
+#include <QStyleOptionHeader>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -26,6 +28,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -44,7 +47,64 @@ int sliderPosition(InputField field, double classicValue)
     return static_cast<int>(std::lround(classicValue * SliderStepsPerUnit(field)));
 }
 
+// The table's header: each car's name in up to HeaderLineCount lines of its column,
+// beside the car's colour.
+class WrappingHeader : public QHeaderView
+{
+public:
+    explicit WrappingHeader(QWidget* parent)
+        : QHeaderView(Qt::Horizontal, parent)
+    {
+    }
+
+protected:
+    void initStyleOptionForIndex(QStyleOptionHeader* option, int logicalIndex) const override
+    {
+        QHeaderView::initStyleOptionForIndex(option, logicalIndex);
+        const QString name = model()->headerData(logicalIndex, orientation(), Qt::DisplayRole).toString();
+        const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, option, this);
+        int width = sectionSize(logicalIndex) - 2 * margin;
+        if (!option->icon.isNull())
+            width -= style()->pixelMetric(QStyle::PM_SmallIconSize, option, this) + margin;
+        option->text = HeaderLines(name, option->fontMetrics, width);
+    }
+
+    QSize sectionSizeFromContents(int logicalIndex) const override
+    {
+        QSize size = QHeaderView::sectionSizeFromContents(logicalIndex);
+        const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this);
+        size.setHeight(std::max(size.height(), HeaderLineCount * fontMetrics().lineSpacing() + 2 * margin));
+        return size;
+    }
+};
+
 } // namespace
+
+QString HeaderLines(const QString& name, const QFontMetrics& metrics, int width)
+{
+    QStringList lines;
+    QString rest = name.trimmed();
+    while (metrics.horizontalAdvance(rest) > width && lines.size() + 1 < HeaderLineCount) {
+        // The longest line that ends before a space, or failing that the
+        // characters that fit.
+        qsizetype split = -1;
+        for (qsizetype space = rest.indexOf(QLatin1Char(' ')); space > 0;
+             space = rest.indexOf(QLatin1Char(' '), space + 1)) {
+            if (metrics.horizontalAdvance(rest.left(space)) > width)
+                break;
+            split = space;
+        }
+        if (split < 0) {
+            split = 1;
+            while (split < rest.size() && metrics.horizontalAdvance(rest.left(split + 1)) <= width)
+                ++split;
+        }
+        lines << rest.left(split);
+        rest = rest.mid(split).trimmed();
+    }
+    lines << metrics.elidedText(rest, Qt::ElideRight, width);
+    return lines.join(QLatin1Char('\n'));
+}
 
 WhatIfPage::WhatIfPage(CarList* cars, ComparisonModel* comparison, GarageSettings* settings, QWidget* parent)
     : QWidget(parent)
@@ -140,11 +200,12 @@ WhatIfPage::WhatIfPage(CarList* cars, ComparisonModel* comparison, GarageSetting
     tableModel->SetRows(whatIfRows);
     table->setObjectName(QStringLiteral("whatIfTable"));
     table->setAccessibleName(tr("The base car and its variant"));
+    // The cars share the table's width; a long name takes two lines, and
+    // is cut short only past them (its tooltip gives it whole), a figure
+    // never.
+    table->setHorizontalHeader(new WrappingHeader(table));
     table->setModel(differences);
-    // The cars share the table's width; a long name is cut short (its
-    // tooltip gives it whole), a figure never.
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table->horizontalHeader()->setTextElideMode(Qt::ElideRight);
     table->horizontalHeader()->setMinimumSectionSize(table->fontMetrics().horizontalAdvance(QStringLiteral("−10,000.00 ft")));
     // Rows of one fixed height: a view that sized its rows to their contents
     // would measure every cell again on each slider step.

@@ -33,7 +33,15 @@ class QListView;
 class QPushButton;
 class QSlider;
 class QSplitter;
+class QFontMetrics;
 class QTableView;
+
+// A column's name as the what-if table's header shows it: whole on one
+// line of `width` pixels where it fits, else broken at spaces onto up to
+// HeaderLineCount lines, the last cut short with "…" only when the name
+// needs more. The header's tooltip gives the name whole.
+inline constexpr int HeaderLineCount = 3;
+QString HeaderLines(const QString& name, const QFontMetrics& metrics, int width);
 
 class WhatIfPage : public QWidget
 {

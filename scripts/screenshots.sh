@@ -10,7 +10,9 @@
 # again at twice the scale in OUTPUT-FOLDER/2x, and in German in
 # OUTPUT-FOLDER/de), the comparison on a 1366×768 laptop at 100 % (in
 # English and in German) and on a 1920×1080 screen at 150 %
-# (garage-laptop.png, garage-laptop-1.5x.png) and its exported report
+# (garage-laptop.png, garage-laptop-1.5x.png), three cars described for the
+# road model on the same laptop with their road fields (garage-road.png, in
+# English and in German) and its exported report
 # (garage-report.pdf, with its first page as garage-report.png). It
 # also starts the classic program and prints how long it takes until the
 # main window is mapped. TORVANE_BUILD_DIR picks the build folder (default:

@@ -320,6 +320,22 @@
         <source>windshield</source>
         <translation>Scheibenfläche</translation>
     </message>
+    <message>
+        <source>Road model</source>
+        <translation>Straßenmodell</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>%1 (typical)</source>
+        <translation>%1 (typisch)</translation>
+    </message>
+    <message>
+        <source>(%1)</source>
+        <translation>(%1)</translation>
+    </message>
 </context>
 <context>
     <name>CarInputs</name>
@@ -1000,6 +1016,126 @@ Option.
     <message>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Antrieb</translation>
+    </message>
+    <message>
+        <source>Drivetrain</source>
+        <translation>Angetriebene Räder</translation>
+    </message>
+    <message>
+        <source>Transmission</source>
+        <translation>Getriebe</translation>
+    </message>
+    <message>
+        <source>Gears</source>
+        <translation>Gänge</translation>
+    </message>
+    <message>
+        <source>Peak power at</source>
+        <translation>Höchstleistung bei</translation>
+    </message>
+    <message>
+        <source>Peak torque</source>
+        <translation>Höchstes Drehmoment</translation>
+    </message>
+    <message>
+        <source>Peak torque at</source>
+        <translation>Drehmoment bei</translation>
+    </message>
+    <message>
+        <source>Redline</source>
+        <translation>Höchstdrehzahl</translation>
+    </message>
+    <message>
+        <source>Measured frontal area</source>
+        <translation>Gemessene Stirnfläche</translation>
+    </message>
+    <message>
+        <source>Tires</source>
+        <translation>Reifen</translation>
+    </message>
+    <message>
+        <source>Surface</source>
+        <translation>Fahrbahn</translation>
+    </message>
+    <message>
+        <source>rpm</source>
+        <translation>1/min</translation>
+    </message>
+    <message>
+        <source>Combustion</source>
+        <translation>Verbrenner</translation>
+    </message>
+    <message>
+        <source>Electric</source>
+        <translation>Elektro</translation>
+    </message>
+    <message>
+        <source>Front-wheel drive</source>
+        <translation>Frontantrieb</translation>
+    </message>
+    <message>
+        <source>Rear-wheel drive</source>
+        <translation>Heckantrieb</translation>
+    </message>
+    <message>
+        <source>All-wheel drive</source>
+        <translation>Allradantrieb</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Schaltgetriebe</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatik</translation>
+    </message>
+    <message>
+        <source>Dual-clutch</source>
+        <translation>Doppelkupplung</translation>
+    </message>
+    <message>
+        <source>Automated manual</source>
+        <translation>Automatisiertes Schaltgetriebe</translation>
+    </message>
+    <message>
+        <source>CVT</source>
+        <translation>Stufenlos (CVT)</translation>
+    </message>
+    <message>
+        <source>Direct drive</source>
+        <translation>Direktantrieb</translation>
+    </message>
+    <message>
+        <source>Street tires</source>
+        <translation>Straßenreifen</translation>
+    </message>
+    <message>
+        <source>Summer tires</source>
+        <translation>Sommerreifen</translation>
+    </message>
+    <message>
+        <source>Track tires</source>
+        <translation>Rennstreckenreifen</translation>
+    </message>
+    <message>
+        <source>Drag radials</source>
+        <translation>Drag-Radials</translation>
+    </message>
+    <message>
+        <source>Slicks</source>
+        <translation>Slick-Reifen</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Straße</translation>
+    </message>
+    <message>
+        <source>Prepped drag strip</source>
+        <translation>Präparierte Dragstrecke</translation>
     </message>
 </context>
 <context>
@@ -3362,6 +3498,14 @@ beschreiben einen bekannten Sportwagen des Modelljahrs 1998.</translation>
     <message>
         <source>%</source>
         <translation>%</translation>
+    </message>
+    <message>
+        <source>N·m</source>
+        <translation>N·m</translation>
+    </message>
+    <message>
+        <source>lb-ft</source>
+        <translation>lb-ft</translation>
     </message>
 </context>
 <context>

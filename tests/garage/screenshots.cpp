@@ -2,17 +2,21 @@
 // Pictures of the garage for the README and for checking its looks: the
 // default car and two sample cars compared, a what-if variant, the
 // sensitivity page, the logbook with a fit, the exported report, the comparison in metric units and
-// in a dark palette, and the comparison and the logbook on a 1366×768
-// laptop screen (the logbook in a dark palette too). Run
-// under a real X server (scripts/screenshots.sh).
+// in a dark palette, and the comparison on a 1366×768 laptop screen, with
+// the same screen showing three cars described for the road model, one of
+// them electric, with the form's road fields, and the logbook (with its
+// density-altitude chart, in a dark palette too). Run under a real X server
+// (scripts/screenshots.sh).
 // Usage: torvane_garage_screenshots OUTPUT-FOLDER [--german] [--laptop WIDTHxHEIGHT]
-// With --laptop only the laptop picture is taken, in a window of WIDTH ×
-// HEIGHT screen pixels at whatever scale QT_SCALE_FACTOR sets. With --german
+// With --laptop only the laptop pictures are taken (garage-laptop.png, at
+// 100 % garage-road.png, and garage-laptop-logbook*.png), in a window of WIDTH × HEIGHT screen pixels at
+// whatever scale QT_SCALE_FACTOR sets. With --german
 // the garage speaks German and writes its numbers as a German desktop does.
 #include "ScreenshotSupport.h"
 
 #include "core/Translations.h"
 
+#include "garage/CarForm.h"
 #include "garage/CarList.h"
 #include "garage/CurveCharts.h"
 #include "garage/DialInCharts.h"
@@ -89,6 +93,34 @@ void fillLogbook(GarageProgram& program)
     window.Messages()->hide();
 }
 
+// Three cars as their owners know them, for the road model: the default car
+// as a manual rear-drive car, the economy car front-drive, the supercar as
+// an electric all-wheel-drive car; the electric one in the form, scrolled
+// to its road fields.
+void describeForTheRoad(GarageProgram& program)
+{
+    CarList& cars = program.Cars();
+    struct Key {
+        int row;
+        RoadKey key;
+        const char* text;
+    };
+    const Key keys[] = {
+        { 0, RoadKey::Drivetrain, "rwd" },       { 0, RoadKey::Transmission, "manual" },
+        { 0, RoadKey::Gears, "6" },              { 0, RoadKey::Torque, "325" },
+        { 0, RoadKey::Tires, "summer" },         { 1, RoadKey::Drivetrain, "fwd" },
+        { 2, RoadKey::Engine, "electric" },      { 2, RoadKey::Drivetrain, "awd" },
+        { 2, RoadKey::Torque, "740" },           { 2, RoadKey::FrontalArea, "24.5" },
+    };
+    for (const Key& k : keys)
+        cars.EditRoadText(k.row, k.key, QString::fromLatin1(k.text));
+    cars.Rename(0, QStringLiteral("Manual rear-drive car"));
+    cars.Rename(2, QStringLiteral("Electric all-wheel-drive car"));
+    program.Window().SelectCar(2);
+    CarForm* form = program.Window().Form();
+    form->ensureWidgetVisible(form->RoadControl(RoadKey::Surface), 0, 0);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -128,6 +160,10 @@ int main(int argc, char** argv)
         const QString name = scale > 1 ? QStringLiteral("garage-laptop-%1x").arg(scale)
                                        : QStringLiteral("garage-laptop");
         bool saved = SaveWindowPicture(&window, out.filePath(name + QStringLiteral(".png")));
+        if (scale == 1) {
+            describeForTheRoad(program);
+            saved = SaveWindowPicture(&window, out.filePath(QStringLiteral("garage-road.png"))) && saved;
+        }
         // The logbook page on the same screen, with its report card and with
         // its density-altitude chart, the chart in a dark palette too.
         fillLogbook(program);

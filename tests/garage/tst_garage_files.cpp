@@ -141,6 +141,71 @@ private slots:
         QCOMPARE(readAll(copy), saved);
     }
 
+    // A road field set on a car read from a file: the car's road keys (and
+    // its evaluation's) take it, the save rewrites only the key's line,
+    // and the undo gives the file's bytes back.
+    void roadFieldsAreSetSavedAndUndone_data()
+    {
+        QTest::addColumn<QByteArray>("lines"); // after the nine values
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::addColumn<QString>("problem"); // the start of the car's road problem
+        QTest::addColumn<bool>("taken");      // whether the road keys take the text
+        auto key = [](RoadKey k) { return static_cast<int>(k); };
+        QTest::newRow("a first key") << QByteArray() << key(RoadKey::Gears) << "7" << QByteArray("gears=7\r\n")
+                                     << QString() << true;
+        QTest::newRow("only its line rewritten")
+            << QByteArray("tires=summer\r\nredline = 7000\n  surface=street\r\n") << key(RoadKey::Redline) << "7500"
+            << QByteArray("tires=summer\r\nredline=7500\n  surface=street\r\n") << QString() << true;
+        QTest::newRow("emptied, so typical")
+            << QByteArray("engine=electric\r\ngears=1\r\n") << key(RoadKey::Engine) << ""
+            << QByteArray("gears=1\r\n") << QString() << true;
+        QTest::newRow("a key written twice keeps its first place")
+            << QByteArray("gears=6\r\ntires=slick\r\ngears=7\r\n") << key(RoadKey::Gears) << "8"
+            << QByteArray("gears=8\r\ntires=slick\r\n") << QString() << true;
+        QTest::newRow("after a last line without its end")
+            << QByteArray("tires=slick\ntorque=350") << key(RoadKey::Drivetrain) << "awd"
+            << QByteArray("tires=slick\ntorque=350\r\ndrivetrain=awd\r\n") << QString() << true;
+        QTest::newRow("a bad value is kept and named") << QByteArray() << key(RoadKey::Torque) << "9"
+                                                       << QByteArray("torque=9\r\n")
+                                                       << QStringLiteral("The torque must be between") << false;
+        QTest::newRow("a line that is no key stays")
+            << QByteArray("wheels=4\r\n") << key(RoadKey::Surface) << "prepped"
+            << QByteArray("wheels=4\r\nsurface=prepped\r\n") << QStringLiteral("\"wheels\" is not a key") << true;
+    }
+    void roadFieldsAreSetSavedAndUndone()
+    {
+        QFETCH(QByteArray, lines);
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QFETCH(QByteArray, saved);
+        QFETCH(QString, problem);
+        QFETCH(bool, taken);
+        const QByteArray classic = "400\r\n0.31\r\n3300.00\r\n4.80\r\n12.50\r\n25.00\r\n5\r\n4\r\n2.50\r\n";
+        const QString path = dir->filePath(QStringLiteral("road.trv"));
+        writeAll(path, classic + lines);
+        QVERIFY(files->OpenFile(path));
+        const int row = cars->CurrentRow();
+        const RoadKey road = static_cast<RoadKey>(key);
+        cars->EditRoadText(row, road, text);
+        const GarageCar& car = cars->At(row);
+        QCOMPARE(car.values.RoadText(road), text);
+        QCOMPARE(car.Road().Text(road), taken ? text : QString());
+        QCOMPARE(car.evaluation->roadKeys, car.Road());
+        QVERIFY2(car.values.roadProblem.startsWith(problem) && problem.isEmpty() == car.values.roadProblem.isEmpty(),
+                 qPrintable(car.values.roadProblem));
+        QVERIFY(cars->IsUnsaved(row));
+        const QString copy = dir->filePath(QStringLiteral("copy.trv"));
+        QVERIFY(files->SaveCar(row, copy));
+        QCOMPARE(readAll(copy), classic + saved);
+        // The classic reader still takes the nine values.
+        QCOMPARE(VehicleFile::Load(copy).words, VehicleFile::Load(path).words);
+        cars->UndoStack()->undo();
+        QVERIFY(files->SaveCar(row, copy));
+        QCOMPARE(readAll(copy), classic + lines);
+    }
+
     void aFileChangedElsewhereIsNotOverwritten_data()
     {
         QTest::addColumn<CarFiles::ChangedFileAnswer>("answer");

@@ -80,7 +80,11 @@ private slots:
         const QStringList form{ "carName",         "horsepower",       "grillArea",
                                 "windshieldArea",  "carWeight",        "dragCoefficient",
                                 "windshieldAngle", "availableShifts",  "quarterMileShifts",
-                                "spinTime",        "grillWidthInches", "grillHeightInches",
+                                "spinTime",        "roadEngine",       "roadDrivetrain",
+                                "roadTransmission", "roadGears",       "roadPowerRpm",
+                                "roadTorque",      "roadTorqueRpm",    "roadRedline",
+                                "roadFrontalArea", "roadTires",        "roadSurface",
+                                "grillWidthInches", "grillHeightInches",
                                 "useGrillArea",    "windshieldWidthInches", "windshieldHeightInches",
                                 "useWindshieldArea" };
         // Then the day's air, above the pages.

@@ -29,6 +29,7 @@
 #include <QDoubleSpinBox>
 #include <QDropEvent>
 #include <QFile>
+#include <QHeaderView>
 #include <QImage>
 #include <QMenu>
 #include <QMimeData>
@@ -42,6 +43,7 @@
 #include <QSlider>
 #include <QStandardItemModel>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QRegularExpression>
 #include <QTest>
@@ -204,6 +206,71 @@ private slots:
         QCOMPARE(window->Form()->Box(InputField::CarWeight)->text(), QStringLiteral("1542.21"));
         program->Settings().SetUnits(UnitSystem::Imperial);
         QCOMPARE(window->Form()->Box(InputField::CarWeight)->text(), QStringLiteral("3400.00"));
+    }
+
+    // An empty road field shows greyed the typical value the road model
+    // takes, which follows the other fields: an electric car has a direct
+    // drive and revs higher.
+    void roadFieldsShowTheTypicalValues()
+    {
+        CarForm* form = window->Form();
+        auto* engine = qobject_cast<QComboBox*>(form->RoadControl(RoadKey::Engine));
+        auto* transmission = qobject_cast<QComboBox*>(form->RoadControl(RoadKey::Transmission));
+        auto* redline = qobject_cast<QLineEdit*>(form->RoadControl(RoadKey::Redline));
+        QVERIFY(engine && transmission && redline);
+        QCOMPARE(transmission->currentIndex(), -1);
+        QCOMPARE(transmission->placeholderText(), QStringLiteral("Automatic (typical)"));
+        QVERIFY(redline->text().isEmpty());
+        const QString combustionRedline = redline->placeholderText();
+        const int electric = engine->findData(QStringLiteral("electric"));
+        engine->setCurrentIndex(electric);
+        emit engine->activated(electric);
+        QCOMPARE(program->Cars().At(0).values.RoadText(RoadKey::Engine), QStringLiteral("electric"));
+        QCOMPARE(transmission->placeholderText(), QStringLiteral("Direct drive (typical)"));
+        QCOMPARE(form->RoadControl(RoadKey::Gears)->property("placeholderText").toString(), QStringLiteral("1"));
+        QVERIFY(redline->placeholderText().toDouble() > combustionRedline.toDouble());
+        // A bad value is named under its field, as typed.
+        redline->setFocus();
+        QTest::keyClicks(redline, QStringLiteral("99"));
+        QVERIFY(form->RoadMessage(RoadKey::Redline)->text().startsWith(QStringLiteral("The redline must be between")));
+        // Undo takes back the stretch of typing, then the engine.
+        QCOMPARE(program->Cars().UndoStack()->count(), 2);
+        program->Cars().UndoStack()->undo();
+        QVERIFY(redline->text().isEmpty());
+        QVERIFY(form->RoadMessage(RoadKey::Redline)->text().isEmpty());
+        program->Cars().UndoStack()->undo();
+        QCOMPARE(engine->currentIndex(), -1);
+        QCOMPARE(redline->placeholderText(), combustionRedline);
+    }
+
+    // Torque typed in N·m and an area in m² are kept in lb-ft and ft², and
+    // read back as typed.
+    void roadFieldsInMetricUnits_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<QString>("shownAgain");
+        QTest::newRow("torque") << static_cast<int>(RoadKey::Torque) << "500" << "368.7811" << "500.00";
+        QTest::newRow("frontal area") << static_cast<int>(RoadKey::FrontalArea) << "2.15" << "23.1424" << "2.150";
+        QTest::newRow("engine speed") << static_cast<int>(RoadKey::Redline) << "7000" << "7000" << "7000";
+    }
+    void roadFieldsInMetricUnits()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        QFETCH(QString, shownAgain);
+        program->Settings().SetUnits(UnitSystem::Metric);
+        auto* box = qobject_cast<QLineEdit*>(window->Form()->RoadControl(static_cast<RoadKey>(key)));
+        box->setFocus();
+        QTest::keyClicks(box, typed);
+        QCOMPARE(program->Cars().At(0).values.RoadText(static_cast<RoadKey>(key)), kept);
+        QVERIFY(window->Form()->RoadMessage(static_cast<RoadKey>(key))->text().isEmpty());
+        program->Settings().SetUnits(UnitSystem::Imperial);
+        QCOMPARE(box->text(), kept);
+        program->Settings().SetUnits(UnitSystem::Metric);
+        QCOMPARE(box->text(), shownAgain);
     }
 
     void retypingAShownValueKeepsTheExactNumber()
@@ -370,6 +437,7 @@ private slots:
         QCOMPARE(table->columnCount(), 4);
         QCOMPARE(table->DifferenceColumn(), 3);
         QCOMPARE(table->headerData(3, Qt::Horizontal).toString(), QStringLiteral("vs Friend"));
+        QVERIFY(table->headerData(3, Qt::Horizontal, Qt::ToolTipRole).toString().contains(QStringLiteral("Friend")));
         QCOMPARE(page->Charts()->CurveCount(), 3);
         ComparisonModel* comparison = window->Comparison();
         const int row = comparison->RowOf(ComparisonRow::QuarterMileTime);
@@ -386,6 +454,33 @@ private slots:
         page->SetReference(0);
         QCOMPARE(table->DifferenceColumn(), -1);
         QCOMPARE(table->columnCount(), 3);
+    }
+
+    // At 1366x768 the what-if table's cars read whole in their headers,
+    // on more lines where one is too short.
+    void whatIfHeadersReadWhole()
+    {
+        CarList& cars = program->Cars();
+        const int friendRow = cars.AddCar(QStringLiteral("My friend's car"), CarTexts::DefaultCar());
+        cars.SetCurrentRow(0);
+        window->resize(1366, 768);
+        window->show();
+        window->Tabs()->setCurrentWidget(window->WhatIf());
+        WhatIfPage* page = window->WhatIf();
+        page->Slider(InputField::CarWeight)->setValue(3000 / 5);
+        page->SetReference(cars.At(friendRow).id);
+        QHeaderView* header = page->Table()->horizontalHeader();
+        QTRY_COMPARE(header->count(), 4);
+        const int iconWidth = header->style()->pixelMetric(QStyle::PM_SmallIconSize);
+        const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin);
+        for (int section = 0; section < header->count(); ++section) {
+            const QString name = page->Differences()->headerData(section, Qt::Horizontal).toString();
+            const int width = header->sectionSize(section) - 3 * margin - iconWidth;
+            const QString shown = HeaderLines(name, header->fontMetrics(), width);
+            QVERIFY2(!shown.contains(QChar(0x2026)), qPrintable(shown));
+            QCOMPARE(QString(shown).replace(QLatin1Char('\n'), QLatin1Char(' ')), name);
+        }
+        QVERIFY(HeaderLines(QStringLiteral("Default car (what if)"), header->fontMetrics(), 60).contains('\n'));
     }
 
     void reportDrawsTheComparison()

@@ -6,8 +6,8 @@
 // sample cars, SHOTS the folder for the screenshots. Each CHECK serves the
 // page on 127.0.0.1 from this process, starts a fresh browser profile and
 // exits 0 when the page does what the check says; else it prints why and
-// exits 1. The checks: numbers, files, link, logbook, offline, keyboard,
-// german, screenshots.
+// exits 1. The checks: numbers, files, link, logbook, slips, entry, offline,
+// keyboard, german, screenshots.
 import { createRequire } from 'node:module';
 import { execFileSync } from 'node:child_process';
 import { createServer } from 'node:http';
@@ -199,7 +199,8 @@ const checks = {
     await page.waitForSelector('body[data-logbook="true"]');
     await page.waitForFunction(() => document.querySelector('#slips').dataset.count === '2');
     // A store the browser refuses (its quota): the message, and the two
-    // slips still there.
+    // slips still there. The runs are new ones: those kept are skipped.
+    writeFileSync(csv, 'date,track,quarterMileTime,quarterMileSpeed\r\n2026-05-06,Dragway,13.9,101.5\r\n');
     await page.evaluate(() => {
       const original = IDBObjectStore.prototype.add;
       IDBObjectStore.prototype.add = function add() {
@@ -274,6 +275,108 @@ const checks = {
     await context.cleanup();
     console.log('logbook: import with refusals, kept across a reload, quota refused without loss, export; '
       + `the fit to five slips equals torvane-run's (${compared} doubles), after a reload too; a slip deleted`);
+  },
+
+  // Racers' sheets: their headers (case, spaces and underscores aside), US,
+  // ISO and the language's dates, an altimeter setting at the row's
+  // elevation (torvane-run's station pressure, double for double), the
+  // desktop's refusals; a two-way file asks once, a second import of it
+  // adds nothing and says so.
+  async slips(base) {
+    const air = JSON.parse(execFileSync(runner, ['--json', '--altimeter', '30.1', '--elevation', '1000',
+      join(examples, 'sports-car.trv')], { encoding: 'utf8' }))[0].air;
+    const context = await launch({ locale: 'en-GB' });
+    const page = await context.newPage();
+    await page.goto(base);
+    await page.waitForSelector('body[data-logbook="true"]');
+    // [language, date order, CSV, the slip's fields expected or the refusal]
+    const table = [
+      ['en-US', '', 'Date,Temp,Baro,RH,RT,60ft,330,1/8,1/8 MPH,1000,1/4 ET,1/4 MPH,DA,Lane,Notes\n'
+        + '5/3/2026 14:05,70,29.1,40,0.512,2.05,5.8,9.02,80.1,11.7,13.95,101.2,2500,L,good',
+      { date: '2026-05-03 14:05', temperature: 70, pressure: 29.1, humidity: 40, reactionTime: 0.512,
+        threeThirtyFootTime: 5.8, eighthMileSpeed: 80.1, thousandFootTime: 11.7, quarterMileTime: 13.95, note: 'good' }],
+      ['en-US', '', ' QUARTER mile_time ,quarterMileSpeed,date\n13.9,101,2026-05-04T10:00:30',
+        { date: '2026-05-04 10:00:30', quarterMileTime: 13.9 }],
+      ['de-DE', '', 'date,ET,MPH\n03.05.26,13.9,101', { date: '2026-05-03' }],
+      ['en-GB', 'dayFirst', 'date,ET,MPH\n03/05/2026,13.9,101', { date: '2026-05-03' }],
+      ['en-GB', 'monthFirst', 'date,ET,MPH\n03/05/2026,13.9,101', { date: '2026-03-05' }],
+      ['en-GB', '', 'date,ET,MPH\n03/05/2026,13.9,101\n13/05/2026,13.9,101', { date: '2026-05-03' }],
+      ['en-US', '', 'Elev,altimeterSetting,ET,MPH\n1000,30.1,13.9,101', { elevation: 1000, pressure: air.pressure }],
+      ['en-US', '', 'Baro,Altimeter,ET,MPH\n29,30,13.9,101', 'line 2: give pressure or altimeterSetting, not both'],
+      ['en-US', '', 'RT,ET,MPH\n-2,13.9,101',
+        'line 2: reactionTime must lie between 0 and 2 s, or down to -1.5 s for a red light (it is -2).'],
+      ['en-US', '', 'Temp,ET,MPH\n150,13.9,101', 'line 2: temperature: The temperature must be between -40 and 140 °F.'],
+      ['en-US', '', '60ft,1/8,1/8 MPH\n0.5,9,80', 'line 2: sixtyFootTime must lie between 0.8 and 4 s (it is 0.5).'],
+      ['en-US', '', '60ft,330,ET,MPH\n2.1,1.9,13.9,101',
+        'line 2: threeThirtyFootTime (1.9 s) must be longer than sixtyFootTime (2.1 s).'],
+    ];
+    const results = await page.evaluate(async (rows) => {
+      const { readSlipsCsv } = await import('./src/logbook.js');
+      return rows.map(([language, dateOrder, text]) => readSlipsCsv(text, undefined,
+        { engine: window.torvane.engine, language, dateOrder }));
+    }, table);
+    table.forEach(([language, order, text, expected], i) => {
+      const read = results[i];
+      const got = typeof expected === 'string' ? read.refusals && read.refusals[0]
+        : read.slips && read.slips[0] && Object.fromEntries(Object.keys(expected).map((k) => [k, read.slips[0][k]]));
+      if (JSON.stringify(got) !== JSON.stringify(expected)) {
+        fail(`${language} ${order} ${JSON.stringify(text)}: ${JSON.stringify(read)}, expected ${JSON.stringify(expected)}`);
+      }
+    });
+    // The browser's own language, en-GB: its dates read two ways.
+    const dir = mkdtempSync(join(tmpdir(), 'torvane-csv-'));
+    const csv = join(dir, 'sheet.csv');
+    writeFileSync(csv, 'Date,ET,MPH\r\n03/05/2026,13.9,101\r\n04/05/2026,13.8,102\r\n');
+    const asked = [];
+    page.on('dialog', (dialog) => { asked.push(dialog.message()); dialog.dismiss(); });
+    for (const [count, said] of [['2', 'Runs imported from sheet.csv: 2.'],
+      ['2', 'Runs imported from sheet.csv: 0. Runs skipped as already in the logbook: 2.']]) {
+      await page.setInputFiles('#import-csv', csv);
+      await page.waitForFunction((s) => document.querySelector('#logbook-status').textContent === s, said);
+      if (await page.getAttribute('#slips', 'data-count') !== count) fail(`import: ${said}`);
+    }
+    const dates = await page.$$eval('#slips tr td:first-child', (cells) => cells.map((c) => c.textContent));
+    if (asked.length !== 2 || !asked[0].includes('03/05/2026') || dates.join() !== '2026-05-03,2026-05-04') {
+      fail(`two-way dates: asked ${JSON.stringify(asked)}, read ${dates}`);
+    }
+    rmSync(dir, { recursive: true, force: true });
+    await context.cleanup();
+    console.log(`slips: ${table.length} sheets read as the desktop reads them; two-way dates asked once an import; `
+      + 'runs kept already skipped and counted');
+  },
+
+  // A new run starts empty but for its date and the day's air, and is kept
+  // only when it passes the import's check, said in words.
+  async entry(base) {
+    const context = await launch();
+    const page = await context.newPage();
+    await page.goto(base);
+    await page.waitForSelector('body[data-logbook="true"]');
+    await page.click('#add-run');
+    const start = await page.$$eval('#new-run-fields input', (inputs) => Object.fromEntries(inputs.map((i) => [i.name, i.value])));
+    if (!start.date || start.temperature !== '77' || ['eighthMileTime', 'quarterMileTime', 'quarterMileSpeed', 'track']
+      .some((k) => start[k] !== '')) fail(`new run starts with ${JSON.stringify(start)}`);
+    const said = 'The run was not saved: ';
+    for (const [typed, message] of [
+      [{}, 'A run needs the quarter-mile time and the quarter-mile speed, or the 1/8-mile time and the 1/8-mile speed.'],
+      [{ quarterMileTime: '45', quarterMileSpeed: '101' }, 'The quarter-mile time must lie between 3 and 30 s (it is 45).'],
+      [{ quarterMileTime: '13.9', quarterMileSpeed: '400' }, 'The quarter-mile speed must lie between 20 and 350 mph (it is 400).'],
+      [{ quarterMileSpeed: '101', sixtyFootTime: '2.1', eighthMileTime: '1.9' },
+        'The 1/8-mile time must lie between 2 and 20 s (it is 1.9).'],
+      [{ eighthMileTime: '2.05' }, 'The 1/8-mile time (2.05 s) must be longer than the 60-foot time (2.1 s).'],
+      [{ humidity: '120', eighthMileTime: '9.1' }, 'The humidity must be between 0 and 100 %.'],
+      [{ humidity: '1,5' }, '"1,5" is not a number for the humidity: write it with "." as the decimal point.'],
+      [{ humidity: '40' }, ''],
+    ]) {
+      for (const [key, value] of Object.entries(typed)) await page.fill(`#new-run-${key}`, value);
+      await page.click('#new-run-save');
+      const shown = await page.textContent('#new-run-message');
+      if (message && shown !== said + message) fail(`${JSON.stringify(typed)}: "${shown}"`);
+    }
+    await page.waitForFunction(() => document.querySelector('#slips').dataset.count === '1');
+    if (await page.evaluate(() => document.querySelector('#new-run').open)) fail('the dialog stays open');
+    await context.cleanup();
+    console.log('entry: a new run starts empty, is refused with the desktop\'s words until it is a run, then kept');
   },
 
   // After the first visit the page opens and computes with no network.

@@ -12,7 +12,8 @@ import {
 } from './messages.js';
 import { decodeTrv, encodeTrv, readRoadKeys, saveRefusal, takeRoadKey, fieldName } from './trv.js';
 import {
-  Logbook, readSlipsCsv, slipsCsv, slipsFileRefusal, storageMessage, Fitter, fitTexts, COLUMNS,
+  Logbook, readSlipsCsv, slipsCsv, slipsFileRefusal, storageMessage, Fitter, fitTexts, COLUMNS, SLIP_FIELDS,
+  newRuns, slipProblem, typedNumber,
 } from './logbook.js';
 import { Curves } from './chart.js';
 import { convert, unitLabel } from './units.js';
@@ -773,23 +774,134 @@ function showFit(fit, count, shifts, air) {
   }
 }
 
+// The dates that read two ways are asked about once an import: OK reads
+// them month first (US), Cancel day first.
 async function importCsv(file) {
   const status = $('logbook-status');
   const refusal = slipsFileRefusal(file.name, file.size);
   if (refusal) { status.textContent = refusal; return; }
-  const read = readSlipsCsv(await file.text(), file.name);
+  const text = await file.text();
+  const options = { engine, language: navigator.language || 'en-US' };
+  let read = readSlipsCsv(text, file.name, options);
+  if (read.ambiguousDate) {
+    const monthFirst = window.confirm(arg(t('The sheet\'s dates read two ways: is %1 month first (US)? OK reads '
+      + 'them month first, Cancel day first.'), read.ambiguousDate));
+    read = readSlipsCsv(text, file.name, { ...options, dateOrder: monthFirst ? 'monthFirst' : 'dayFirst' });
+  }
   if (read.error) { status.textContent = read.error; return; }
+  // A run the logbook holds already is not taken twice.
+  let fresh;
   try {
-    await logbook.add(read.slips);
+    fresh = newRuns(read.slips, await logbook.slips());
+    await logbook.add(fresh);
   } catch (error) {
     status.textContent = storageMessage(error);
     return;
   }
-  const taken = arg(tr('LogbookPage', 'Runs imported from %1: %2.'), file.name, read.slips.length);
-  status.textContent = read.refusals.length
-    ? `${arg(tr('LogbookPage', 'Runs imported from %1: %2. These rows were refused:'), file.name, read.slips.length)} ${read.refusals.join('; ')}`
-    : taken;
+  const page = (source) => tr('LogbookPage', source);
+  let summary = arg(page('Runs imported from %1: %2.'), file.name, fresh.length);
+  const skipped = read.slips.length - fresh.length;
+  if (skipped > 0) summary += ` ${arg(page('Runs skipped as already in the logbook: %1.'), skipped)}`;
+  if (read.refusals.length) summary += ` ${page('These rows were refused:')}`;
+  status.textContent = [summary, ...read.refusals, ...read.warnings].join('\n');
   await renderSlips();
+}
+
+// A run typed from its slip: dated now, on the day's air, with no figure
+// of the strip until typed; kept only when it passes the import's check.
+function openNewRun() {
+  const form = $('new-run-form');
+  const now = new Date();
+  const pad = (n) => String(n).padStart(2, '0');
+  form.elements.date.value = `${now.getFullYear()}-${pad(now.getMonth() + 1)}-${pad(now.getDate())}T`
+    + `${pad(now.getHours())}:${pad(now.getMinutes())}`;
+  for (const { key } of SLIP_FIELDS) if (key !== 'date') form.elements[key].value = '';
+  // The day's air as the page shows it; a value left as shown keeps the
+  // exact figure (a converted pressure has more decimals than it shows).
+  const air = lastAir && !lastAir.message ? lastAir.conditions : null;
+  newRunAir = {};
+  if (air) {
+    for (const [key, decimals] of [['temperature', 1], ['pressure', 2], ['humidity', 0]]) {
+      const shown = air[key].toLocaleString(currentLocale() === 'de' ? 'de-DE' : 'en-US',
+        { maximumFractionDigits: decimals, useGrouping: false });
+      form.elements[key].value = shown;
+      newRunAir[key] = { shown, value: air[key] };
+    }
+    if (state.air.kind === 'altimeter') form.elements.elevation.value = state.air.elevation;
+  }
+  $('new-run-message').textContent = '';
+  $('new-run').showModal();
+  form.elements.track.focus();
+}
+let newRunAir = {};
+
+// The run typed, or why it cannot be kept.
+function typedRun() {
+  const form = $('new-run-form');
+  const slip = {};
+  const date = /^(\d{4}-\d{2}-\d{2})T(\d{2}:\d{2})/.exec(form.elements.date.value);
+  if (date) slip.date = `${date[1]} ${date[2]}`;
+  for (const { key, low } of SLIP_FIELDS) {
+    if (key === 'date') continue;
+    const text = form.elements[key].value;
+    if (low === undefined) {
+      if (text.trim()) slip[key] = key === 'track' ? text.trim() : text;
+      continue;
+    }
+    if (newRunAir[key] && text === newRunAir[key].shown) {
+      slip[key] = newRunAir[key].value;
+      continue;
+    }
+    const typed = typedNumber(text, key);
+    if (typed.problem) return { problem: typed.problem };
+    if (typed.value !== undefined) slip[key] = typed.value;
+  }
+  const problem = slipProblem(slip, true);
+  return problem ? { problem } : { slip };
+}
+
+async function saveNewRun(event) {
+  event.preventDefault();
+  const { slip, problem } = typedRun();
+  const message = $('new-run-message');
+  if (problem) {
+    message.textContent = arg(tr('NewRunDialog', 'The run was not saved: %1'), problem);
+    return;
+  }
+  try {
+    await logbook.add([slip]);
+  } catch (error) {
+    message.textContent = storageMessage(error);
+    return;
+  }
+  $('new-run').close();
+  await renderSlips();
+  $('add-run').focus();
+}
+
+// The new run's form: a box for each field of a slip, by the runs table's
+// headers.
+function renderNewRunForm() {
+  const form = $('new-run-form');
+  $('new-run-title').textContent = tr('NewRunDialog', 'Add a Run');
+  $('new-run-intro').textContent = tr('NewRunDialog', 'Type the figures of the time slip; a run needs its time and '
+    + 'speed at the quarter mile or at the eighth mile.');
+  const fields = $('new-run-fields');
+  fields.replaceChildren();
+  for (const { key, header, low } of SLIP_FIELDS) {
+    const label = document.createElement('label');
+    const name = document.createElement('span');
+    name.textContent = key === 'date' ? tr('NewRunDialog', 'Date and time of the run') : tr('SlipTableModel', header);
+    const input = document.createElement('input');
+    input.name = key;
+    input.id = `new-run-${key}`;
+    if (key === 'date') input.type = 'datetime-local';
+    if (low !== undefined) input.inputMode = 'decimal';
+    label.append(name, input);
+    fields.append(label);
+  }
+  form.addEventListener('submit', saveNewRun);
+  $('new-run-cancel').addEventListener('click', () => $('new-run').close());
 }
 
 async function exportCsv() {
@@ -805,6 +917,7 @@ async function start() {
   await loadLanguage(navigator.language || 'en', base.href.replace(/\/$/, ''));
   translatePage();
   engine = await loadEngine(new URL('wasm/', base).href);
+  window.torvane.engine = engine;
   fitter = new Fitter(engine, new URL('wasm/', base).href);
   curves = new Curves($('speed-chart'), $('distance-chart'), t);
   // The units chosen last, where the browser keeps them (it may not: a
@@ -860,6 +973,8 @@ async function start() {
   }
   $('import-csv').addEventListener('change', (event) => importCsv(event.target.files[0]).then(() => { event.target.value = ''; }));
   $('export-csv').addEventListener('click', exportCsv);
+  renderNewRunForm();
+  $('add-run').addEventListener('click', openNewRun);
   document.body.dataset.logbook = 'true';
   if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
 }

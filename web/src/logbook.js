@@ -321,54 +321,217 @@ function csvNumber(text) {
   return Number.isFinite(number) ? number : null;
 }
 
-function dateOk(text) {
-  const value = text.trim();
-  if (!value) return true;
-  const m = /^(\d{4})-(\d{2})-(\d{2})(?:[T ](\d{2}):(\d{2})(?::(\d{2}))?)?$/.exec(value);
-  if (!m) return false;
-  const date = new Date(Date.UTC(+m[1], +m[2] - 1, +m[3]));
-  if (+m[1] < 1 || date.getUTCMonth() !== +m[2] - 1 || date.getUTCDate() !== +m[3]) return false;
-  return m[4] === undefined || (+m[4] < 24 && +m[5] < 60 && (m[6] === undefined || +m[6] < 60));
-}
-
-// The values a slip can hold, in the order the desktop checks them
-// (logbook/TimeSlip.cpp): the weather as the air's boxes take it, the times
-// and speeds what a car at the strip can make.
-const SLIP_RANGES = [['elevation', -1500, 14000, 'ft'], ['temperature', -40, 140, '°F'], ['pressure', 20, 32, 'inHg'],
-  ['humidity', 0, 100, '%'], ['reactionTime', -1.5, 2, 's'], ['sixtyFootTime', 0.8, 4, 's'],
-  ['threeThirtyFootTime', 1.5, 15, 's'], ['eighthMileTime', 2, 20, 's'], ['eighthMileSpeed', 20, 350, 'mph'],
-  ['thousandFootTime', 2.5, 26, 's'], ['quarterMileTime', 3, 30, 's'], ['quarterMileSpeed', 20, 350, 'mph']];
+// The fields of a slip in the order of the CSV columns (logbook/TimeSlip.cpp):
+// the key, the name a sentence gives it, the runs table's header, its unit,
+// and the AirField of the weather (whose ranges and messages are the air's)
+// or the range of a time or speed.
+export const SLIP_FIELDS = [
+  { key: 'date', name: 'date', header: 'Date' },
+  { key: 'track', name: 'track', header: 'Track' },
+  { key: 'elevation', name: 'elevation', header: 'Elevation (ft)', unit: 'ft', air: 4, low: -1500, high: 14000 },
+  { key: 'temperature', name: 'temperature', header: 'Temperature (°F)', unit: '°F', air: 0, low: -40, high: 140 },
+  { key: 'pressure', name: 'station pressure', header: 'Pressure (inHg)', unit: 'inHg', air: 1, low: 20, high: 32 },
+  { key: 'humidity', name: 'humidity', header: 'Humidity (%)', unit: '%', air: 2, low: 0, high: 100 },
+  { key: 'reactionTime', name: 'reaction time', header: 'Reaction (s)', unit: 's', low: -1.5, high: 2 },
+  { key: 'sixtyFootTime', name: '60-foot time', header: '60 ft (s)', unit: 's', low: 0.8, high: 4 },
+  { key: 'threeThirtyFootTime', name: '330-foot time', header: '330 ft (s)', unit: 's', low: 1.5, high: 15 },
+  { key: 'eighthMileTime', name: '1/8-mile time', header: '1/8 mile (s)', unit: 's', low: 2, high: 20 },
+  { key: 'eighthMileSpeed', name: '1/8-mile speed', header: '1/8 mile (mph)', unit: 'mph', low: 20, high: 350 },
+  { key: 'thousandFootTime', name: '1000-foot time', header: '1000 ft (s)', unit: 's', low: 2.5, high: 26 },
+  { key: 'quarterMileTime', name: 'quarter-mile time', header: '1/4 mile (s)', unit: 's', low: 3, high: 30 },
+  { key: 'quarterMileSpeed', name: 'quarter-mile speed', header: '1/4 mile (mph)', unit: 'mph', low: 20, high: 350 },
+  { key: 'note', name: 'note', header: 'Note' },
+];
+const FIELD = Object.fromEntries(SLIP_FIELDS.map((f) => [f.key, f]));
 const SPLITS_ALONG_THE_TRACK = ['sixtyFootTime', 'threeThirtyFootTime', 'eighthMileTime', 'thousandFootTime',
   'quarterMileTime'];
+const slipText = (text) => tr('TimeSlip', text);
 
-// Why a slip of a CSV row cannot be kept, its fields named by their
-// columns, as the desktop's SlipProblem says it; empty when it can.
-export function slipProblem(slip) {
-  const slipText = (text) => tr('TimeSlip', text);
-  for (const [key, low, high, unit] of SLIP_RANGES) {
-    const value = slip[key];
-    if (value === undefined) continue;
-    if (!Number.isFinite(value)) return arg(slipText('%1 is not a finite number.'), key);
-    if (!(value >= low && value <= high)) {
-      return arg(slipText('%1 must lie between %2 and %3 %4 (it is %5).'), key, shortest(low), shortest(high), unit,
-        shortest(value));
-    }
+// A field as a check names it: by its column in an import's refusals, in
+// words ("the quarter-mile time") for a run typed.
+function label(key, words) {
+  return words ? arg(slipText('the %1'), slipText(FIELD[key].name)) : key;
+}
+const sentence = (text, words) => (words && text ? text[0].toUpperCase() + text.slice(1) : text);
+
+function numberProblem(key, value, words) {
+  const { low, high, unit, air } = FIELD[key];
+  const name = label(key, words);
+  if (!Number.isFinite(value)) return arg(slipText('%1 is not a finite number.'), name);
+  if (value >= low && value <= high) return '';
+  // The weather takes the messages of the air's boxes.
+  if (air !== undefined) return words ? airMessage(air) : arg(slipText('%1: %2'), name, airMessage(air));
+  if (key === 'reactionTime') {
+    return arg(slipText('%1 must lie between 0 and 2 s, or down to %2 s for a red light (it is %3).'), name,
+      shortest(low), shortest(value));
+  }
+  return arg(slipText('%1 must lie between %2 and %3 %4 (it is %5).'), name, shortest(low), shortest(high), unit,
+    shortest(value));
+}
+
+// Why a slip cannot be kept, empty when it can, as the desktop's
+// SlipProblem says it: its fields named by their columns (an import), or in
+// words when `words` (a run typed).
+export function slipProblem(slip, words = false) {
+  for (const { key, low } of SLIP_FIELDS) {
+    if (low === undefined || slip[key] === undefined) continue;
+    const problem = numberProblem(key, slip[key], words);
+    if (problem) return sentence(problem, words);
   }
   if (!((slip.quarterMileTime !== undefined && slip.quarterMileSpeed !== undefined)
     || (slip.eighthMileTime !== undefined && slip.eighthMileSpeed !== undefined))) {
-    return arg(slipText('A run needs %1 and %2, or %3 and %4.'), 'quarterMileTime', 'quarterMileSpeed',
-      'eighthMileTime', 'eighthMileSpeed');
+    return arg(slipText('A run needs %1 and %2, or %3 and %4.'), label('quarterMileTime', words),
+      label('quarterMileSpeed', words), label('eighthMileTime', words), label('eighthMileSpeed', words));
   }
   let earlier = null;
   for (const key of SPLITS_ALONG_THE_TRACK) {
     if (slip[key] === undefined) continue;
     if (earlier && !(slip[key] > slip[earlier])) {
-      return arg(slipText('%1 (%2 s) must be longer than %3 (%4 s).'), key, shortest(slip[key]), earlier,
-        shortest(slip[earlier]));
+      return sentence(arg(slipText('%1 (%2 s) must be longer than %3 (%4 s).'), label(key, words),
+        shortest(slip[key]), label(earlier, words), shortest(slip[earlier])), words);
     }
     earlier = key;
   }
   return '';
+}
+
+// A number as the user types it (SetTypedNumber): "." always, or the
+// page's decimal separator, digits never grouped; { value } (undefined for
+// an empty box) or { problem }.
+export function typedNumber(text, key) {
+  const value = text.trim();
+  if (!value) return { value: undefined };
+  const read = csvNumber(value);
+  if (read !== null) return { value: read };
+  const name = slipText(FIELD[key].name);
+  if (currentLocale() !== 'de') {
+    return { problem: arg(slipText('"%1" is not a number for the %2: write it with "." as the decimal point.'), text, name) };
+  }
+  const local = /^[+-]?\d+,\d*$|^[+-]?,\d+$/.test(value) ? csvNumber(value.replace(',', '.')) : null;
+  if (local !== null) return { value: local };
+  return {
+    problem: arg(slipText('"%1" is not a number for the %2: write it with "%3" or "." as the decimal point.'), text,
+      name, ','),
+  };
+}
+
+// The headers the reader knows, compared without case, spaces and
+// underscores (KnownSlipColumn): the column keys, altimeterSetting, and
+// those of racers' sheets and timing systems; null for a column known and
+// not kept (the density altitude, worked out from the weather; the lane).
+const ALTIMETER = 'altimeterSetting';
+const ALIASES = {
+  elev: 'elevation', temp: 'temperature', baro: 'pressure', hum: 'humidity', rh: 'humidity', rt: 'reactionTime',
+  'r/t': 'reactionTime', reaction: 'reactionTime', '60ft': 'sixtyFootTime', "60'": 'sixtyFootTime',
+  330: 'threeThirtyFootTime', '330ft': 'threeThirtyFootTime', '1/8': 'eighthMileTime', '1/8et': 'eighthMileTime',
+  '1/8mph': 'eighthMileSpeed', 1000: 'thousandFootTime', '1000ft': 'thousandFootTime', '1/4': 'quarterMileTime',
+  '1/4et': 'quarterMileTime', et: 'quarterMileTime', '1/4mph': 'quarterMileSpeed', mph: 'quarterMileSpeed',
+  notes: 'note', altimeter: ALTIMETER, da: null, densityaltitude: null, lane: null,
+};
+const headerKey = (header) => header.replace(/[\s_]/g, '').toLowerCase();
+
+// The column a header names: a slip's key, altimeterSetting, null for one
+// known and not kept, undefined for one the reader does not know (ignored).
+export function knownColumn(header) {
+  const key = headerKey(header);
+  const column = [...COLUMNS, ALTIMETER].find((c) => c.toLowerCase() === key);
+  if (column) return column;
+  return Object.prototype.hasOwnProperty.call(ALIASES, key) ? ALIASES[key] : undefined;
+}
+
+// ---- Dates ----
+
+// A date as YYYY-MM-DD with its time, "HH:MM" or "HH:MM:SS" when the seconds
+// are not 0 (SlipDateText); null when the parts do not make one.
+function dateText(year, month, day, clock) {
+  const date = new Date(Date.UTC(2000, month - 1, day));
+  date.setUTCFullYear(year);
+  if (year < 1 || year > 9999 || date.getUTCMonth() !== month - 1 || date.getUTCDate() !== day) return null;
+  const pad = (n, w = 2) => String(n).padStart(w, '0');
+  let text = `${pad(year, 4)}-${pad(month)}-${pad(day)}`;
+  if (clock) {
+    const [h, m, s = 0] = clock;
+    if (!(h < 24 && m < 60 && s < 60)) return null;
+    text += ` ${pad(h)}:${pad(m)}${s ? `:${pad(s)}` : ''}`;
+  }
+  return text;
+}
+
+// An ISO date (ReadSlipDate): YYYY-MM-DD, optionally with "T" or a space and
+// HH:MM or HH:MM:SS; '' for an empty text, null for one that is no date.
+function isoDate(text) {
+  const value = text.trim();
+  if (!value) return '';
+  const m = /^(\d{4})-(\d{2})-(\d{2})(?:[T ](\d{2}):(\d{2})(?::(\d{2}))?)?$/.exec(value);
+  if (!m) return null;
+  return dateText(+m[1], +m[2], +m[3], m[4] === undefined ? null : [+m[4], +m[5], +(m[6] || 0)]);
+}
+
+// A form of date with its parts in some order, split by one character: US
+// m/d/yyyy, or the browser's language's short form (dd.MM.yyyy,
+// dd/MM/yyyy, ...). A year of two digits is in the years 2000 to 2099.
+const US_FORM = { dayAt: 1, monthAt: 0, yearAt: 2, separator: '/', name: 'm/d/yyyy' };
+
+export function localeDateForm(language) {
+  let parts;
+  try {
+    parts = new Intl.DateTimeFormat(language, { year: 'numeric', month: '2-digit', day: '2-digit' })
+      .formatToParts(new Date(2026, 10, 22));
+  } catch {
+    return null;
+  }
+  const form = { separator: '', name: '' };
+  const at = { day: 'dayAt', month: 'monthAt', year: 'yearAt' };
+  let part = 0;
+  for (const { type, value } of parts) {
+    if (at[type]) {
+      form[at[type]] = part++;
+      form.name += { day: 'dd', month: 'MM', year: 'yyyy' }[type];
+    } else if (value.length === 1 && /[./-]/.test(value) && (!form.separator || form.separator === value)) {
+      form.separator = value;
+      form.name += value;
+    } else {
+      return null;
+    }
+  }
+  return part === 3 && form.separator ? form : null;
+}
+
+// A date of the form, optionally followed by a space and H:MM or H:MM:SS.
+function formDate(form, text) {
+  const trimmed = text.trim();
+  const space = trimmed.indexOf(' ');
+  const parts = (space < 0 ? trimmed : trimmed.slice(0, space)).split(form.separator);
+  if (parts.length !== 3 || !parts.every((p) => /^\d+$/.test(p))) return null;
+  const year = parts[form.yearAt];
+  if (parts[form.dayAt].length > 2 || parts[form.monthAt].length > 2 || (year.length !== 2 && year.length !== 4)) return null;
+  let clock = null;
+  if (space >= 0) {
+    const m = /^(\d{1,2}):(\d{2})(?::(\d{2}))?$/.exec(trimmed.slice(space + 1).trim());
+    if (!m) return null;
+    clock = [+m[1], +m[2], +(m[3] || 0)];
+  }
+  return dateText(+year + (year.length === 2 ? 2000 : 0), +parts[form.monthAt], +parts[form.dayAt], clock);
+}
+
+// How the dates that are not ISO are read (chooseDateForm): the one form
+// that reads them all; when two do and give different days, the order
+// chosen ('monthFirst', 'dayFirst'), else the date that reads two ways.
+function chooseDateForm(dates, dateOrder, language) {
+  const forms = [US_FORM];
+  const local = localeDateForm(language);
+  if (local && !(local.dayAt === US_FORM.dayAt && local.monthAt === US_FORM.monthAt
+    && local.separator === US_FORM.separator)) forms.push(local);
+  const read = forms.map((form) => dates.filter((d) => formDate(form, d) !== null).length);
+  const readsAll = forms.filter((_, f) => read[f] === dates.length);
+  if (readsAll.length === 2) {
+    const twoWays = dates.find((d) => formDate(forms[0], d) !== formDate(forms[1], d));
+    if (twoWays !== undefined) {
+      if (!dateOrder) return { forms, ambiguous: twoWays.trim() };
+      return { forms, chosen: forms.find((f) => (f.monthAt < f.dayAt) === (dateOrder === 'monthFirst')) };
+    }
+  }
+  return { forms, chosen: readsAll[0] || (read[1] > read[0] ? forms[1] : forms[0]) };
 }
 
 // The most bytes a CSV of slips is read from (MaxSlipsCsvBytes).
@@ -381,10 +544,35 @@ export function slipsFileRefusal(name, size) {
     arg(t('it is larger than %1 bytes, far more than a file of time slips holds'), MAX_SLIPS_CSV_BYTES));
 }
 
-// The slips of a CSV file: { slips, refusals } or { error }, the error
-// naming the file as LoadSlipsCsv does when `name` is given, else as
-// ReadSlipsCsv does.
-export function readSlipsCsv(text, name) {
+// A pressure more than this from the standard (inHg) looks like the other
+// kind (core/Air.h's PressureKindTolerance).
+const PRESSURE_KIND_TOLERANCE = 1.5;
+const STANDARD_SEA_LEVEL_PRESSURE = 29.92;
+
+// The warning for a pressure that looks like the other kind
+// (PressureKindWarning): the standard station pressure at the elevation is
+// the numbers' conversion of 29.92 inHg.
+function pressureKindWarning(engine, altimeter, pressure, elevation) {
+  const standard = altimeter ? STANDARD_SEA_LEVEL_PRESSURE : engine.altimeter(STANDARD_SEA_LEVEL_PRESSURE, elevation).station;
+  if (!Number.isFinite(pressure) || !(Math.abs(pressure - standard) > PRESSURE_KIND_TOLERANCE)) return '';
+  if (altimeter) {
+    return arg(tr('Air', 'The altimeter setting of %1 inHg is more than 1.5 inHg from the standard pressure at sea '
+      + 'level (29.92 inHg), to which it is reduced: it looks like a station pressure.'), pressure.toFixed(2));
+  }
+  return arg(tr('Air', 'The station pressure of %1 inHg is more than 1.5 inHg from the standard pressure at %2 ft '
+    + '(%3 inHg): it looks like an altimeter setting, or the elevation is not the track\'s.'), pressure.toFixed(2),
+  elevation.toFixed(0), standard.toFixed(2));
+}
+
+// The slips of a CSV file: { slips, refusals, warnings } or { error } (with
+// ambiguousDate when its dates read two ways), the error naming the file as
+// LoadSlipsCsv does when `name` is given, else as ReadSlipsCsv does.
+// options: engine (the numbers, for an altimeterSetting column: its station
+// pressure at the row's elevation, 0 ft without one), dateOrder
+// ('monthFirst' or 'dayFirst' for dates that read two ways) and language
+// (whose short date form is read besides ISO and US).
+export function readSlipsCsv(text, name, options = {}) {
+  const { engine, dateOrder, language = 'en-US' } = options;
   const records = readCsv(text);
   const fail = (reason) => ({
     error: name === undefined ? arg(t('Could not import the runs: %1.'), reason)
@@ -392,10 +580,10 @@ export function readSlipsCsv(text, name) {
   });
   if (!records.length) return fail(t('it is empty; a CSV of runs starts with a header line naming its columns'));
   const header = records[0];
+  if (header.error) return fail(arg(t('its header line cannot be read: %1'), header.error));
   const column = {};
   for (let i = 0; i < header.fields.length; ++i) {
-    const name = header.fields[i].trim().toLowerCase();
-    const key = COLUMNS.find((c) => c.toLowerCase() === name);
+    const key = knownColumn(header.fields[i].trim());
     if (!key) continue;
     if (key in column) return fail(arg(t('its header line names the column %1 twice'), key));
     column[key] = i;
@@ -405,28 +593,43 @@ export function readSlipsCsv(text, name) {
     return fail(arg(t('its header line names neither the columns %1 and %2 nor %3 and %4, so it holds no time slips'),
       'quarterMileTime', 'quarterMileSpeed', 'eighthMileTime', 'eighthMileSpeed'));
   }
+  const width = header.fields.length;
+  const rows = records.slice(1).filter((r) => !r.fields.every((f) => !f.trim()));
+  // The dates are read in one form for the whole file.
+  const otherDates = !has('date') ? [] : rows.filter((r) => !r.error && r.fields.length === width)
+    .map((r) => r.fields[column.date]).filter((d) => isoDate(d) === null);
+  const dates = chooseDateForm(otherDates, dateOrder, language);
+  if (dates.ambiguous) {
+    return {
+      ...fail(arg(t('its dates read two ways (%1 may be month first or day first); write them as YYYY-MM-DD'),
+        quoted(dates.ambiguous))),
+      ambiguousDate: dates.ambiguous,
+    };
+  }
   const slips = [];
   const refusals = [];
-  const width = header.fields.length;
-  for (const record of records.slice(1)) {
+  const warnings = [];
+  for (const record of rows) {
     const refuse = (reason) => refusals.push(arg(t('line %1: %2'), record.line, reason));
     if (record.error) { refuse(record.error); continue; }
-    if (record.fields.every((f) => !f.trim())) continue;
     if (record.fields.length !== width) {
       refuse(arg(t('it has %1 fields where the header line has %2'), record.fields.length, width));
       continue;
     }
     const slip = {};
     let problem = '';
+    let warning = '';
     for (const key of COLUMNS) {
       if (!has(key)) continue;
       const text = record.fields[column[key]];
       if (key === 'date') {
-        if (!dateOk(text)) {
-          problem = arg(t('%1 is not a date of the form YYYY-MM-DD, optionally with a time HH:MM or HH:MM:SS: %2'), key, quoted(text));
+        const date = isoDate(text) ?? (dates.chosen ? formDate(dates.chosen, text) : null);
+        if (date === null) {
+          problem = arg(t('%1 is not a date of the form %2, optionally with a time HH:MM or HH:MM:SS: %3'), key,
+            ['YYYY-MM-DD', ...dates.forms.map((f) => f.name)].join(', '), quoted(text));
           break;
         }
-        slip.date = text.trim();
+        slip.date = date;
       } else if (TEXT_COLUMNS.has(key)) {
         slip[key] = text.replace(/^'(?=['=+\-@\t\r])/, '');
       } else if (text.trim()) {
@@ -435,11 +638,54 @@ export function readSlipsCsv(text, name) {
         slip[key] = number;
       }
     }
+    const altimeterText = has(ALTIMETER) ? record.fields[column[ALTIMETER]] : '';
+    if (!problem && altimeterText.trim()) {
+      const setting = csvNumber(altimeterText);
+      if (setting === null) {
+        problem = arg(t('%1 is not a number: %2'), ALTIMETER, quoted(altimeterText));
+      } else if (slip.pressure !== undefined) {
+        problem = arg(t('give %1 or %2, not both'), 'pressure', ALTIMETER);
+      } else if (slip.elevation === undefined || numberProblem('elevation', slip.elevation) === '') {
+        // An elevation out of range is told by the check of the slip.
+        const converted = engine.altimeter(setting, slip.elevation ?? 0);
+        if (converted.failing >= 0) {
+          problem = arg(t('%1: %2'), ALTIMETER, airMessage(converted.failing, converted.station));
+        } else {
+          slip.pressure = converted.station;
+          warning = pressureKindWarning(engine, true, setting, 0);
+        }
+      }
+    } else if (!problem && engine && slip.pressure !== undefined && slip.elevation !== undefined) {
+      // Without the track's elevation there is no standard to hold a
+      // station pressure to.
+      warning = pressureKindWarning(engine, false, slip.pressure, slip.elevation);
+    }
     if (!problem) problem = slipProblem(slip);
     if (problem) { refuse(problem); continue; }
+    if (warning) warnings.push(arg(t('line %1: %2'), record.line, warning));
     slips.push(slip);
   }
-  return { slips, refusals };
+  return { slips, refusals, warnings };
+}
+
+// What makes two slips the same run at the strip (SameRun): the same date
+// and time and the same finish. A date stored before dates were written
+// one way ("2026-05-01T10:00") is read as it is now.
+function runKey(slip) {
+  return [isoDate(slip.date || '') ?? slip.date, ...['quarterMileTime', 'quarterMileSpeed', 'eighthMileTime', 'eighthMileSpeed']
+    .map((k) => (slip[k] === undefined || slip[k] === null ? '' : shortest(slip[k])))].join('|');
+}
+
+// The slips of `imported` that are neither in `stored` nor earlier in
+// `imported` itself (NewRuns).
+export function newRuns(imported, stored) {
+  const known = new Set(stored.map(runKey));
+  return imported.filter((slip) => {
+    const key = runKey(slip);
+    if (known.has(key)) return false;
+    known.add(key);
+    return true;
+  });
 }
 
 function csvField(text, number) {

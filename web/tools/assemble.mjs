@@ -35,8 +35,8 @@ for (const name of readdirSync(join(root, 'examples'))) {
 // The German texts: "context\u0004source" for the desktop's, "WebPage\u0004
 // source" for the page's own.
 const SHARED = ['Air', 'Calibration', 'CarInputs', 'ComparisonModel', 'ConditionsBox', 'CsvReader', 'CurveCharts',
-  'GarageFields', 'GarageWindow', 'InputChecks', 'LogbookPage', 'ReportCard', 'RoadKeys', 'SlipTableModel',
-  'SlipsCsv', 'TimeSlip', 'Units', 'VehicleFile', 'WhatIfPage'];
+  'GarageFields', 'GarageWindow', 'InputChecks', 'LogbookPage', 'NewRunDialog', 'ReportCard', 'RoadKeys',
+  'SlipTableModel', 'SlipsCsv', 'TimeSlip', 'Units', 'VehicleFile', 'WhatIfPage'];
 const unescape = (text) => text.replace(/&lt;/g, '<').replace(/&gt;/g, '>').replace(/&quot;/g, '"')
   .replace(/&apos;/g, "'").replace(/&#x([0-9a-f]+);/gi, (_, h) => String.fromCodePoint(parseInt(h, 16)))
   .replace(/&amp;/g, '&');
