@@ -151,6 +151,12 @@ RoadKeysRead ReadRoadKeys(const QString& text, int firstLine, const QString& fil
         }
         const QString key = line.left(equals).trimmed();
         const QString value = line.mid(equals + 1).trimmed();
+        // The car's identity is the logbook's, not the road model's: kept
+        // as written.
+        if (key == CarIdentityKey()) {
+            read.keys.lines.append({ key, value });
+            continue;
+        }
         const std::optional<RoadKey> known = RoadKeyFromName(key);
         if (!known) {
             refuse(unknownKey(key));
@@ -233,4 +239,62 @@ QList<RoadKeys::Line> RoadKeysUsed(const FullRoadCar& car)
         { RoadKeyName(RoadKey::Tires), word(TireWords, car.tires) },
         { RoadKeyName(RoadKey::Surface), word(SurfaceWords, car.surface) },
     };
+}
+
+QString CarIdentityKey()
+{
+    return QStringLiteral("car");
+}
+
+namespace {
+
+// Where the car's identity stands in a file's lines after the nine values:
+// the start and end of its value in the last "car=" line; start < 0 when
+// there is none.
+struct IdentityPlace {
+    qsizetype start = -1;
+    qsizetype end = -1;
+};
+
+IdentityPlace identityPlace(const QString& lines)
+{
+    IdentityPlace place;
+    qsizetype lineStart = 0;
+    while (lineStart <= lines.size()) {
+        qsizetype lineEnd = lines.indexOf(QLatin1Char('\n'), lineStart);
+        if (lineEnd < 0)
+            lineEnd = lines.size();
+        const QString line = lines.mid(lineStart, lineEnd - lineStart);
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (equals > 0 && line.left(equals).trimmed() == CarIdentityKey()) {
+            qsizetype start = lineStart + equals + 1;
+            qsizetype end = lineEnd;
+            while (start < end && lines[start].isSpace())
+                ++start;
+            while (end > start && lines[end - 1].isSpace())
+                --end;
+            place = { start, end };
+        }
+        lineStart = lineEnd + 1;
+    }
+    return place;
+}
+
+} // namespace
+
+QString CarIdentityIn(const QString& lines)
+{
+    const IdentityPlace place = identityPlace(lines);
+    return place.start < 0 ? QString() : lines.mid(place.start, place.end - place.start);
+}
+
+QString WithCarIdentity(const QString& lines, const QString& identity)
+{
+    const IdentityPlace place = identityPlace(lines);
+    if (place.start >= 0)
+        return QString(lines).replace(place.start, place.end - place.start, identity);
+    QString text = lines;
+    if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n')))
+        text += QStringLiteral("\r\n");
+    return text + CarIdentityKey() + QLatin1Char('=') + identity + QStringLiteral("\r\n");
 }

@@ -14,6 +14,8 @@
 // powerRpm, torque (lb-ft), torqueRpm, redline, frontalArea (ft², which
 // replaces grill + windshield · sin angle), tires (street, summer, track,
 // dragRadial, slick) and surface (street, prepped). Every key is optional.
+// One more line is the logbook's: "car=<identity>", the car's stable name
+// that its runs are kept under; it is read and written back as it stands.
 #pragma once
 
 #include "core/CarInputs.h"
@@ -89,3 +91,12 @@ QString RoadRangeMessage(const RoadCar& car);
 // The road keys a run used, each with its value, the typical ones
 // included, as "key" and the text a file would hold (for JSON and CSV).
 QList<RoadKeys::Line> RoadKeysUsed(const FullRoadCar& car);
+
+// The key of the car's identity line ("car").
+QString CarIdentityKey();
+// The car's identity in the lines after the nine values (the value of its
+// last "car=" line), empty when they hold none.
+QString CarIdentityIn(const QString& lines);
+// The lines with the identity set: the value of the "car=" line replaced,
+// every other byte as it was, or a "car=" line added at the end.
+QString WithCarIdentity(const QString& lines, const QString& identity);

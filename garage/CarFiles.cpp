@@ -10,6 +10,7 @@
 #include "garage/CarList.h"
 #include "garage/ComparisonModel.h"
 #include "garage/GarageSettings.h"
+#include "logbook/Logbook.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -71,6 +72,7 @@ CarFiles::CarFiles(CarList* cars, GarageSettings* settings, QObject* parent)
     , askUnsaved([](const QStringList&) { return UnsavedAnswer::Cancel; })
     , askSavePath([](const QString&, const QString&, const QString&, const QString&) { return QString(); })
     , askChangedFile([](const QString&) { return ChangedFileAnswer::Cancel; })
+    , askSameCar([](const QString&, const QString&) { return SameCarAnswer::Same; })
 {
 }
 
@@ -144,8 +146,22 @@ QString CarFiles::openFile(const QString& given, QStringList& badKeys)
     const VehicleFile::Words words = VehicleFile::Load(path);
     if (!words.error.isEmpty())
         return words.error;
-    cars->AddCar(QFileInfo(path).completeBaseName(), VehicleFile::CarFromFileOrder(words.words), absolute,
-                 words.tail);
+    // A copy of a car's file is the same car, or a new one; a car whose
+    // file was moved is known under its new path.
+    const QString identity = CarIdentityIn(words.tail);
+    const QString other = identity.isEmpty() ? QString() : knownElsewhere(identity, absolute, 0);
+    const bool newCar = !other.isEmpty() && askSameCar(absolute, other) == SameCarAnswer::New;
+    if (!identity.isEmpty() && other.isEmpty() && logbookOpen())
+        if (const auto known = logbook->FindCarByIdentity(identity).value)
+            logbook->SetCarFile(known->id, absolute, true);
+    const int row = cars->AddCar(QFileInfo(path).completeBaseName(), VehicleFile::CarFromFileOrder(words.words),
+                                 absolute, words.tail);
+    if (newCar) {
+        // An edit of the car, so that it shows unsaved until its file keeps
+        // the new identity.
+        cars->EditTexts(row, cars->At(row).Texts(), WithCarIdentity(words.tail, NewCarIdentity()));
+        emit note(tr("%1 is a new car, without runs. Save it to keep it so.").arg(shown(absolute)));
+    }
     const QString problem = roadKeysProblem(words, path);
     if (!problem.isEmpty())
         badKeys << problem;
@@ -171,16 +187,32 @@ bool CarFiles::SaveCar(int row, const QString& path)
         }
     }
     // The nine values as the classic program writes them, then the road
-    // lines exactly as they were read.
+    // lines exactly as they were read, with the car's identity. A car saved
+    // under another name than its own while a car of its identity is open
+    // (a what-if variant kept, or Save As beside a copy) may be a new car.
     const GarageCar& saved = cars->At(row);
+    QString identity = identityToSave(saved);
+    if (!identity.isEmpty() && (saved.IsVariant() || absolute != saved.path)) {
+        const QString other = knownElsewhere(identity, absolute, saved.id);
+        if (!other.isEmpty() && other != saved.path && askSameCar(absolute, other) == SameCarAnswer::New)
+            identity = NewCarIdentity();
+    }
+    const QString roadLines
+        = identity.isEmpty() ? saved.values.roadLines : WithCarIdentity(saved.values.roadLines, identity);
     const QStringList texts = VehicleFile::TextsInFileOrder(saved.Texts());
     QString error = VehicleFile::SaveRefusal(texts);
     if (error.isEmpty())
-        error = SaveBytes(path, VehicleFile::Encode(texts) + saved.values.roadLines.toUtf8());
+        error = SaveBytes(path, VehicleFile::Encode(texts) + roadLines.toUtf8());
     if (!error.isEmpty()) {
         emit outcome(true, error);
         return false;
     }
+    // The car's runs follow it to its new file.
+    if (!identity.isEmpty() && logbookOpen())
+        if (const auto logged = logbook->FindCarByIdentity(identity).value)
+            logbook->SetCarFile(logged->id, absolute);
+    if (roadLines != saved.values.roadLines)
+        cars->SetSavedRoadLines(row, roadLines);
     cars->MarkSaved(row, absolute);
     remember(absolute);
     emit outcome(false, tr("Saved %1.").arg(shown(absolute)));
@@ -325,6 +357,39 @@ void CarFiles::ForgetGoneRecentFiles()
     }
     if (changed)
         emit recentFilesChanged();
+}
+
+bool CarFiles::logbookOpen() const
+{
+    return logbook && logbook->IsOpen();
+}
+
+QString CarFiles::knownElsewhere(const QString& identity, const QString& path, int exceptId) const
+{
+    for (int row = 0; row < cars->Count(); ++row) {
+        const GarageCar& car = cars->At(row);
+        if (!car.IsVariant() && car.id != exceptId && car.path != path
+            && CarIdentityIn(car.values.roadLines) == identity)
+            return car.path.isEmpty() ? car.name : shown(car.path);
+    }
+    if (!logbookOpen())
+        return QString();
+    const std::optional<LoggedCar> known = logbook->FindCarByIdentity(identity).value;
+    if (!known || known->trvFile.isEmpty() || known->trvFile == path || !QFileInfo(known->trvFile).isFile())
+        return QString();
+    // Still there, and still that car's (not another car saved over it).
+    if (CarIdentityIn(VehicleFile::Load(known->trvFile).tail) != identity)
+        return QString();
+    return shown(known->trvFile);
+}
+
+QString CarFiles::identityToSave(const GarageCar& car) const
+{
+    const QString own = CarIdentityIn(car.values.roadLines);
+    if (!own.isEmpty() || car.IsVariant() || !logbookOpen())
+        return own;
+    const std::optional<LoggedCar> logged = logbook->FindCarOf(QString(), car.path, car.name).value;
+    return logged ? logged->identity : QString();
 }
 
 void CarFiles::remember(const QString& absolutePath)

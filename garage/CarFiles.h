@@ -17,6 +17,8 @@
 
 class CarList;
 class ComparisonModel;
+class Logbook;
+struct GarageCar;
 class GarageSettings;
 
 class CarFiles : public QObject
@@ -37,17 +39,28 @@ public:
     // garage read or wrote it.
     enum class ChangedFileAnswer { Overwrite, Reload, Cancel };
     using ChangedFileQuestion = std::function<ChangedFileAnswer(const QString& path)>;
+    // Whether a car file that holds the identity of a car known under
+    // another file (a copy of that file) is the same car, whose runs it
+    // shares, or a new one, which gets an identity of its own and no runs.
+    enum class SameCarAnswer { Same, New };
+    using SameCarQuestion = std::function<SameCarAnswer(const QString& path, const QString& otherPath)>;
 
     // The three exports: the comparison as CSV, the report as PDF, the
     // curves as a PNG picture.
     enum class Export { Comparison, Report, Curves };
 
-    // Until a hook is set, every question is answered "cancel".
+    // Until a hook is set, every question is answered "cancel" (and a copy
+    // is the same car, which loses no run).
     CarFiles(CarList* cars, GarageSettings* settings, QObject* parent = nullptr);
 
     void SetUnsavedQuestion(UnsavedQuestion question) { askUnsaved = std::move(question); }
     void SetSavePathQuestion(SavePathQuestion question) { askSavePath = std::move(question); }
     void SetChangedFileQuestion(ChangedFileQuestion question) { askChangedFile = std::move(question); }
+    void SetSameCarQuestion(SameCarQuestion question) { askSameCar = std::move(question); }
+    // The logbook that knows the cars' identities and the files they were
+    // last known under; its cars follow their files through Save As and
+    // moves. Without one (or while it is closed), only the open cars count.
+    void SetLogbook(Logbook* logbook) { this->logbook = logbook; }
 
     // Each reports its outcome and, on failure, leaves every car as it was;
     // true on success.
@@ -102,6 +115,14 @@ private:
     bool settleUnsaved(const QList<int>& rows);
     // Reads the car's file again into the car, as one undoable edit.
     bool reloadCar(int row);
+    // Where else a car with this identity is known (another open car, or
+    // the logbook's file for it while that file still holds it), apart from
+    // `path` and the car `exceptId`; empty when nowhere.
+    QString knownElsewhere(const QString& identity, const QString& path, int exceptId) const;
+    // The identity a save of the car writes: its own, or for a car without
+    // one, that of its runs in the logbook; empty for a car without either.
+    QString identityToSave(const GarageCar& car) const;
+    bool logbookOpen() const;
     void remember(const QString& absolutePath);
     void rememberFolder(const QString& path);
 
@@ -110,4 +131,6 @@ private:
     UnsavedQuestion askUnsaved;
     SavePathQuestion askSavePath;
     ChangedFileQuestion askChangedFile;
+    SameCarQuestion askSameCar;
+    Logbook* logbook = nullptr;
 };

@@ -694,6 +694,11 @@ void CarList::MarkSaved(int row, const QString& path)
     carChanged(row, { FileRole, UnsavedRole, Qt::DisplayRole, Qt::ToolTipRole });
 }
 
+void CarList::SetSavedRoadLines(int row, const QString& roadLines)
+{
+    cars.at(static_cast<std::size_t>(row)).values.SetRoadLines(roadLines);
+}
+
 void CarList::insertCar(int row, GarageCar car)
 {
     row = std::clamp(row, 0, Count());

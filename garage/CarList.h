@@ -193,6 +193,9 @@ public:
     // After a save (or a reload): the car belongs to `path`, has no unsaved
     // changes, and knows the file's stamp. Not an edit, so not undoable.
     void MarkSaved(int row, const QString& path);
+    // The road lines as a save wrote them (with the car's identity added):
+    // what the file now holds, so not an edit either.
+    void SetSavedRoadLines(int row, const QString& roadLines);
 
 private:
     friend class CarCommand;

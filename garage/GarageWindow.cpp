@@ -56,6 +56,7 @@
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoGroup>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -74,6 +75,9 @@ GarageWindow::GarageWindow(CarList* cars, GarageSettings* settings, CarFiles* fi
     , conditions(new ConditionsBox(settings, this))
 {
     logbook = std::make_unique<Logbook>();
+    files->SetLogbook(logbook.get());
+    files->SetSameCarQuestion(
+        [this](const QString& path, const QString& otherPath) { return askSameCarWithDialog(path, otherPath); });
     setObjectName(QStringLiteral("garageWindow"));
     // Its dialogs and message boxes take the window's icon.
     setWindowIcon(ApplicationWindowIcon(QStringLiteral("torvane-garage")));
@@ -251,8 +255,16 @@ LogbookPage* GarageWindow::LogbookView()
             messageBar->ShowMessage(failed ? MessageBar::Kind::Error : MessageBar::Kind::Information, message);
         });
         placePage(3, logbookPage);
+        undoGroup->addStack(logbookPage->UndoStack());
+        followPageUndo();
     }
     return logbookPage;
+}
+
+void GarageWindow::followPageUndo()
+{
+    const bool runs = logbookPage && tabs->currentWidget() == logbookPage;
+    undoGroup->setActiveStack(runs ? logbookPage->UndoStack() : cars->UndoStack());
 }
 
 bool GarageWindow::OpenLogbook(const QString& path)
@@ -341,11 +353,17 @@ void GarageWindow::createActions()
     carList->addAction(deleteCar);
     connect(deleteCar, &QAction::triggered, this, &GarageWindow::closeCurrentCar);
 
-    undoAction = cars->UndoStack()->createUndoAction(this, tr("&Undo"));
+    // Edit ▸ Undo takes back the last change of the page shown: the cars'
+    // on every page, the runs' on the logbook page.
+    undoGroup = new QUndoGroup(this);
+    undoGroup->addStack(cars->UndoStack());
+    undoGroup->setActiveStack(cars->UndoStack());
+    connect(tabs, &QTabWidget::currentChanged, this, &GarageWindow::followPageUndo);
+    undoAction = undoGroup->createUndoAction(this, tr("&Undo"));
     undoAction->setObjectName(QStringLiteral("undoAction"));
     undoAction->setShortcut(QKeySequence::Undo);
     undoAction->setIcon(icon("edit-undo", QStyle::SP_ArrowBack));
-    redoAction = cars->UndoStack()->createRedoAction(this, tr("&Redo"));
+    redoAction = undoGroup->createRedoAction(this, tr("&Redo"));
     redoAction->setObjectName(QStringLiteral("redoAction"));
     redoAction->setShortcut(QKeySequence::Redo);
     redoAction->setIcon(icon("edit-redo", QStyle::SP_ArrowForward));
@@ -741,6 +759,24 @@ CarFiles::ChangedFileAnswer GarageWindow::askChangedFileWithDialog(const QString
     if (box.clickedButton() == reload)
         return CarFiles::ChangedFileAnswer::Reload;
     return CarFiles::ChangedFileAnswer::Cancel;
+}
+
+CarFiles::SameCarAnswer GarageWindow::askSameCarWithDialog(const QString& path, const QString& otherPath)
+{
+    QMessageBox box(QMessageBox::Question, tr("Same car?"),
+                    tr("%1 is a copy of the car %2: the two files hold the same car's identity.")
+                        .arg(QDir::toNativeSeparators(path), otherPath),
+                    QMessageBox::NoButton, this);
+    box.setTextFormat(Qt::PlainText);
+    box.setInformativeText(tr("Is it the same car, which shares its runs in the logbook, or a new car, "
+                              "which starts without runs?"));
+    QPushButton* same = box.addButton(tr("The &same car"), QMessageBox::AcceptRole);
+    box.addButton(tr("A &new car"), QMessageBox::RejectRole);
+    box.setDefaultButton(same);
+    // Closed without an answer: nothing changes, the copy stays the same car.
+    box.setEscapeButton(same);
+    box.exec();
+    return box.clickedButton() == same ? CarFiles::SameCarAnswer::Same : CarFiles::SameCarAnswer::New;
 }
 
 QString GarageWindow::askSavePathWithDialog(const QString& title, const QString& filter, const QString& suffix,

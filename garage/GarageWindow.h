@@ -2,8 +2,10 @@
 // GarageWindow: the garage's main window. On the left the cars and the form
 // of the current car; on the right the comparison (table and curves), the
 // what-if variant and the sensitivity page. Every view reads the one car
-// list it is handed and shares its selection; every edit goes through the
-// list's undo stack (Edit ▸ Undo and Redo). The files are the CarFiles it
+// list it is handed and shares its selection; every edit of a car goes
+// through the list's undo stack, every change of the runs through the
+// logbook page's, and Edit ▸ Undo and Redo act on the stack of the page
+// shown (a QUndoGroup). The files are the CarFiles it
 // is handed: the window answers its questions with dialogs and shows its
 // outcomes in the message bar. The exports and the print take a path or a
 // printer, so the dialogs stay apart from the work.
@@ -34,6 +36,7 @@ class QPrinter;
 class QSplitter;
 class QTabWidget;
 class QTableView;
+class QUndoGroup;
 class SensitivityPage;
 class WhatIfPage;
 
@@ -109,6 +112,9 @@ private:
     void showAbout();
     CarFiles::UnsavedAnswer askUnsavedWithDialog(const QStringList& carNames);
     CarFiles::ChangedFileAnswer askChangedFileWithDialog(const QString& path);
+    CarFiles::SameCarAnswer askSameCarWithDialog(const QString& path, const QString& otherPath);
+    // Edit ▸ Undo follows the page shown: the logbook page's own stack there.
+    void followPageUndo();
     QString askSavePathWithDialog(const QString& title, const QString& filter, const QString& suffix,
                                   const QString& proposedName);
 
@@ -136,6 +142,7 @@ private:
     QAction* saveAction = nullptr;
     QAction* saveAsAction = nullptr;
     QAction* closeCarAction = nullptr;
+    QUndoGroup* undoGroup = nullptr;
     QAction* undoAction = nullptr;
     QAction* redoAction = nullptr;
     QAction* exportCsvAction = nullptr;

@@ -15,6 +15,7 @@
 #include "garage/TabChain.h"
 #include "garage/ModelSlipTableModel.h"
 #include "garage/Units.h"
+#include "core/RoadKeys.h"
 #include "logbook/Logbook.h"
 #include "logbook/ReportCard.h"
 #include "logbook/SlipTableModel.h"
@@ -30,6 +31,9 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QInputDialog>
+#include <QListWidget>
+#include <QSet>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QMessageBox>
@@ -42,6 +46,7 @@
 #include <QTabWidget>
 #include <QThread>
 #include <QTimer>
+#include <QUndoCommand>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -70,8 +75,9 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     , cars(cars)
     , logbook(logbook)
     , settings(settings)
+    , undoStack(new QUndoStack(this))
     , runs(new SlipTableModel(*logbook, this))
-    , edits(new SlipEdits(runs, logbook, cars->UndoStack(), this))
+    , edits(new SlipEdits(runs, logbook, undoStack, this))
     , sourceLabel(new QLabel(this))
     , runsView(new QTableView(this))
     , addButton(new QPushButton(tr("Add a r&un"), this))
@@ -251,6 +257,7 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     auto* runsLayout = new QVBoxLayout(runsBox);
     runsLayout->setContentsMargins(0, 0, 0, 0);
     runsLayout->addWidget(sourceLabel);
+    runsLayout->addWidget(makeOtherCarsBox());
     runsLayout->addWidget(runsView, 1);
     runsLayout->addLayout(runButtons);
     auto* upper = new QSplitter(Qt::Horizontal, this);
@@ -307,7 +314,10 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
         refreshButtons();
     });
     connect(cars->Selection(), &QItemSelectionModel::currentRowChanged, this, [this] { followCurrentCar(); });
-    connect(shownCars, &QAbstractItemModel::dataChanged, this, [this] { refresh(); });
+    connect(shownCars, &QAbstractItemModel::dataChanged, this, [this] {
+        followCurrentCar();
+        refresh();
+    });
     connect(settings, &GarageSettings::conditionsChanged, this, [this] { refreshPrediction(); });
     Reload();
 }
@@ -330,8 +340,210 @@ void LogbookPage::changeEvent(QEvent* event)
 
 void LogbookPage::Reload()
 {
+    // The commands were made on the logbook that was open.
+    undoStack->clear();
     carId = -1;
     followCurrentCar();
+}
+
+QWidget* LogbookPage::makeOtherCarsBox()
+{
+    otherCarsBox = new QGroupBox(tr("Runs of cars not open"), this);
+    otherCarsBox->setObjectName(QStringLiteral("otherCarsBox"));
+    otherCars = new QListWidget(otherCarsBox);
+    otherCars->setObjectName(QStringLiteral("otherCarsList"));
+    otherCars->setAccessibleName(tr("Runs of cars not open"));
+    otherCars->setToolTip(tr("Runs kept under a car that is not open, such as one whose file was moved or "
+                             "renamed by another program: attach them to the car shown, or move them to "
+                             "another open car."));
+    // Two lines in sight: the box takes little from the runs while it shows.
+    otherCars->setMaximumHeight(otherCars->fontMetrics().lineSpacing() * 2 + 2 * otherCars->frameWidth() + 4);
+    attachButton = new QPushButton(tr("Attach to this car"), otherCarsBox);
+    attachButton->setObjectName(QStringLiteral("attachRunsButton"));
+    moveButton = new QPushButton(tr("Move to another car…"), otherCarsBox);
+    moveButton->setObjectName(QStringLiteral("moveRunsButton"));
+    auto* layout = new QHBoxLayout(otherCarsBox);
+    layout->addWidget(otherCars, 1);
+    layout->addWidget(attachButton, 0, Qt::AlignTop);
+    layout->addWidget(moveButton, 0, Qt::AlignTop);
+    otherCarsBox->hide();
+
+    auto selected = [this] {
+        const int row = otherCars->currentRow();
+        return row >= 0 && row < carsNotOpen.size() ? carsNotOpen[row].id : qint64(0);
+    };
+    connect(attachButton, &QPushButton::clicked, this, [this, selected] {
+        if (const QString error = AttachRuns(selected()); !error.isEmpty())
+            emit outcome(true, error);
+    });
+    connect(moveButton, &QPushButton::clicked, this, &LogbookPage::moveToAskedCar);
+    connect(otherCars, &QListWidget::currentRowChanged, this, &LogbookPage::refreshOtherCarButtons);
+    // A car opened, closed or saved under another file changes which runs
+    // have no open car.
+    connect(cars, &QAbstractItemModel::rowsInserted, this, &LogbookPage::refreshOtherCars);
+    connect(cars, &QAbstractItemModel::rowsRemoved, this, &LogbookPage::refreshOtherCars);
+    connect(cars, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
+                if (roles.isEmpty() || roles.contains(CarList::FileRole))
+                    refreshOtherCars();
+            });
+    return otherCarsBox;
+}
+
+void LogbookPage::refreshOtherCars()
+{
+    const qint64 chosen = otherCars->currentRow() >= 0 && otherCars->currentRow() < carsNotOpen.size()
+                              ? carsNotOpen[otherCars->currentRow()].id
+                              : 0;
+    carsNotOpen.clear();
+    otherCars->clear();
+    if (logbook->IsOpen()) {
+        const LogbookRead<QList<LoggedCar>> logged = logbook->Cars();
+        const LogbookRead<QMap<qint64, qsizetype>> counts = logbook->RunCounts();
+        QSet<qint64> open;
+        for (int row = 0; row < cars->Count(); ++row) {
+            const GarageCar& car = cars->At(row);
+            if (car.IsVariant())
+                continue;
+            if (const auto found = logbook->FindCarOf(CarIdentityIn(car.values.roadLines), car.path, car.name).value)
+                open.insert(found->id);
+        }
+        for (const LoggedCar& car : logged.value) {
+            const qsizetype count = counts.value.value(car.id);
+            if (count == 0 || open.contains(car.id))
+                continue;
+            carsNotOpen << car;
+            const QString text = car.trvFile.isEmpty()
+                                     ? tr("%1 (runs: %2)").arg(car.name, locale().toString(count))
+                                     : tr("%1 (runs: %2), last in %3")
+                                           .arg(car.name, locale().toString(count),
+                                                QDir::toNativeSeparators(car.trvFile));
+            auto* item = new QListWidgetItem(text, otherCars);
+            if (car.id == chosen)
+                otherCars->setCurrentItem(item);
+        }
+    }
+    if (otherCars->currentRow() < 0 && otherCars->count() > 0)
+        otherCars->setCurrentRow(0);
+    otherCarsBox->setVisible(!carsNotOpen.isEmpty());
+    refreshOtherCarButtons();
+}
+
+void LogbookPage::refreshOtherCarButtons()
+{
+    const bool writable = logbook->IsOpen() && !logbook->IsReadOnly() && otherCars->currentRow() >= 0;
+    attachButton->setEnabled(writable && carId > 0);
+    moveButton->setEnabled(writable);
+}
+
+namespace {
+
+// Runs of one logbook car given to another, and back: one step to undo. A
+// step the logbook refuses (a run changed or deleted since) is said, and
+// the command leaves the stack.
+class MoveRunsCommand : public QUndoCommand
+{
+public:
+    MoveRunsCommand(SlipTableModel* runs, QList<TimeSlip> seen, qint64 to, const QString& text,
+                    std::function<void(const QString&)> done)
+        : QUndoCommand(text), runs(runs), seen(std::move(seen)), to(to), done(std::move(done))
+    {
+    }
+    void redo() override { step(seen, to); }
+    void undo() override
+    {
+        QList<TimeSlip> moved = seen;
+        for (TimeSlip& run : moved)
+            run.carId = to;
+        step(moved, seen.front().carId);
+    }
+    QString error;
+
+private:
+    void step(const QList<TimeSlip>& from, qint64 toCar)
+    {
+        error = runs->MoveSlips(from, toCar);
+        if (!error.isEmpty())
+            setObsolete(true);
+        done(error);
+    }
+    SlipTableModel* runs;
+    QList<TimeSlip> seen;
+    qint64 to;
+    std::function<void(const QString&)> done;
+};
+
+} // namespace
+
+QString LogbookPage::pushMove(qint64 loggedCar, qint64 to, const QString& carName)
+{
+    if (loggedCar == 0 || to == 0 || loggedCar == to)
+        return QString();
+    const LogbookRead<QList<TimeSlip>> moved = logbook->Runs(loggedCar);
+    if (!moved.error.isEmpty())
+        return moved.error;
+    if (moved.value.isEmpty())
+        return QString();
+    auto* command = new MoveRunsCommand(
+        runs, moved.value, to, tr("Attach runs to %1").arg(carName),
+        [this](const QString& error) {
+            refreshOtherCars();
+            if (!error.isEmpty())
+                emit outcome(true, error);
+        });
+    // A move the logbook refused at once is not kept.
+    const int before = undoStack->count();
+    undoStack->push(command);
+    if (undoStack->count() == before)
+        return tr("The runs were not moved.");
+    emit outcome(false, tr("Runs attached to %1: %2.").arg(carName, locale().toString(moved.value.size())));
+    return QString();
+}
+
+QString LogbookPage::AttachRuns(qint64 loggedCar)
+{
+    return MoveRuns(loggedCar, carId);
+}
+
+QString LogbookPage::MoveRuns(qint64 loggedCar, int garageCarId)
+{
+    QString error;
+    const qint64 to = loggedCarOf(garageCarId, true, &error);
+    if (to == 0)
+        return error.isEmpty() ? tr("No car is chosen.") : error;
+    // The car shown gets its first runs: the table shows its logbook car.
+    if (garageCarId == carId && runs->CarId() != to)
+        runs->SetCar(to);
+    return pushMove(loggedCar, to, cars->At(cars->RowOf(garageCarId)).name);
+}
+
+void LogbookPage::moveToAskedCar()
+{
+    const int row = otherCars->currentRow();
+    if (row < 0 || row >= carsNotOpen.size())
+        return;
+    QStringList names;
+    QList<int> ids;
+    for (int car = 0; car < cars->Count(); ++car)
+        if (!cars->At(car).IsVariant()) {
+            names << cars->At(car).name;
+            ids << cars->At(car).id;
+        }
+    if (names.isEmpty()) {
+        emit outcome(true, tr("No car is open to move the runs to."));
+        return;
+    }
+    const int chosen = askCar ? askCar(names) : [&] {
+        bool ok = false;
+        const QString name = QInputDialog::getItem(this, tr("Move to another car"),
+                                                   tr("The car the runs of %1 belong to:").arg(carsNotOpen[row].name),
+                                                   names, 0, false, &ok);
+        return ok ? static_cast<int>(names.indexOf(name)) : -1;
+    }();
+    if (chosen < 0 || chosen >= ids.size())
+        return;
+    if (const QString error = MoveRuns(carsNotOpen[row].id, ids[chosen]); !error.isEmpty())
+        emit outcome(true, error);
 }
 
 void LogbookPage::showEvent(QShowEvent* event)
@@ -346,9 +558,13 @@ void LogbookPage::followCurrentCar()
 {
     const int row = cars->CurrentBaseRow();
     const int id = row < 0 ? 0 : cars->At(row).id;
-    if (id == carId)
+    // The car's runs are those of its identity, or of its file: a car given
+    // another identity or saved to another file may have others.
+    const QString key = row < 0 ? QString() : CarIdentityIn(cars->At(row).values.roadLines) + u'\n' + cars->At(row).path;
+    if (id == carId && key == carKey)
         return;
     carId = id;
+    carKey = key;
     dropTask();
     fitWanted = false;
     calibration.reset();
@@ -360,46 +576,53 @@ void LogbookPage::followCurrentCar()
         emit outcome(true, error);
     // Read on a worker thread: a big logbook takes a while.
     runs->LoadCar(logged);
+    refreshOtherCars();
     refresh();
 }
 
 qint64 LogbookPage::loggedCarId(bool create, QString* error)
 {
-    if (!logbook->IsOpen() || carId == 0)
+    return loggedCarOf(carId, create, error);
+}
+
+qint64 LogbookPage::loggedCarOf(int garageCarId, bool create, QString* error)
+{
+    if (!logbook->IsOpen() || garageCarId == 0)
         return 0;
-    const int row = cars->RowOf(carId);
+    const int row = cars->RowOf(garageCarId);
     if (row < 0)
         return 0;
-    const QModelIndex index = cars->index(row);
-    const QString file = index.data(CarList::FileRole).toString();
-    const QString name = index.data(CarList::NameRole).toString();
+    const GarageCar& garageCar = cars->At(row);
+    const QString identity = CarIdentityIn(garageCar.values.roadLines);
     auto fail = [error](const QString& message) {
         if (error)
             *error = message;
         return qint64(0);
     };
-    // A car from a file is that file's car; a car without one is the
-    // logbook's car of that name that has no file either.
-    if (!file.isEmpty()) {
-        const LogbookRead<std::optional<LoggedCar>> found = logbook->FindCarByFile(file);
-        if (!found.error.isEmpty())
-            return fail(found.error);
-        if (found.value)
-            return found.value->id;
-    } else {
-        const LogbookRead<QList<LoggedCar>> found = logbook->FindCarsByName(name);
-        if (!found.error.isEmpty())
-            return fail(found.error);
-        for (const LoggedCar& car : found.value)
-            if (car.trvFile.isEmpty())
-                return car.id;
+    // The car of its identity; a car without one (its file written before
+    // identities, or never saved with runs) is its file's car, or without a
+    // file the logbook's car of its name that has no file either.
+    const LogbookRead<std::optional<LoggedCar>> found = logbook->FindCarOf(identity, garageCar.path, garageCar.name);
+    if (!found.error.isEmpty())
+        return fail(found.error);
+    if (found.value) {
+        // A file moved since: the car is known under its new path. A
+        // read-only logbook keeps the old one, which does no harm.
+        if (!garageCar.path.isEmpty() && !logbook->IsReadOnly())
+            logbook->SetCarFile(found.value->id, garageCar.path, true);
+        return found.value->id;
     }
     if (!create)
         return 0;
     LoggedCar car;
-    car.name = name;
-    car.inputs = index.data(CarList::TextsRole).value<CarTexts>();
-    car.trvFile = file;
+    car.name = garageCar.name;
+    car.inputs = garageCar.Texts();
+    car.identity = identity;
+    car.trvFile = garageCar.path;
+    // A file another car of the logbook is known under (a file that was
+    // given another identity) stays that car's until this one is saved.
+    if (!car.trvFile.isEmpty() && logbook->FindCarByFile(car.trvFile).value)
+        car.trvFile.clear();
     const QString added = logbook->AddCar(car);
     if (!added.isEmpty())
         return fail(added);

@@ -7,11 +7,14 @@
 //
 // In: the car list (its current car and selection), the logbook, the
 // garage's settings (units, the day's air). Out: edits of the runs, each one
-// transaction in the logbook and one command on the garage's undo stack;
+// transaction in the logbook and one command on the page's undo stack;
 // "Use fitted values" adds a car to the list (undoable too); what went wrong
-// through outcome(). The runs are found by the car's file, or by its name
-// for a car without one; the logbook's car is made when its first run is
-// added or imported. The runs are read, and the car calibrated, on worker
+// through outcome(). The runs are found by the car's identity (its file's
+// "car=" line), else by its file, or by its name for a car without one; the
+// logbook's car is made when its first run is added or imported. The page's
+// changes of the runs are commands on its own undo stack (UndoStack()),
+// cleared when another logbook is opened. Runs whose car is not open are
+// listed, to be attached to the car shown or moved to another (undoable). The runs are read, and the car calibrated, on worker
 // threads: the page shows a progress bar with Cancel meanwhile, and a fit is
 // kept until its runs or its car change.
 #pragma once
@@ -35,6 +38,8 @@ class GarageSettings;
 class Logbook;
 class QComboBox;
 class QLabel;
+class QListWidget;
+class QUndoStack;
 class QAbstractItemModel;
 class QProgressBar;
 class QPushButton;
@@ -75,6 +80,19 @@ public:
     int CalibrationsStarted() const { return calibrationsStarted; }
     // Adds the fitted car as a new car of the list; its row, or -1.
     int UseFittedValues();
+
+    // The logbook's cars with runs that no open car has, as the list of
+    // other cars shows them.
+    const QList<LoggedCar>& CarsNotOpen() const { return carsNotOpen; }
+    QListWidget* OtherCarsList() const { return otherCars; }
+    // The runs of the logbook's car `loggedCar` become those of the car
+    // shown, or of the garage's car `garageCarId`: one undoable step each.
+    QString AttachRuns(qint64 loggedCar);
+    QString MoveRuns(qint64 loggedCar, int garageCarId);
+    // Answers which car "Move to another car" moves to: an index into the
+    // names, -1 for none (tests).
+    void SetCarQuestion(std::function<int(const QStringList& names)> question) { askCar = std::move(question); }
+    QUndoStack* UndoStack() const { return undoStack; }
 
     SlipTableModel* Runs() const { return runs; }
     SlipEdits* Edits() const { return edits; }
@@ -132,6 +150,13 @@ private:
     void fitTabsToCard();
     // The logbook's car for the current car, made when `create`; 0 for none.
     qint64 loggedCarId(bool create, QString* error = nullptr);
+    qint64 loggedCarOf(int garageCarId, bool create, QString* error = nullptr);
+    QWidget* makeOtherCarsBox();
+    void refreshOtherCars();
+    void refreshOtherCarButtons();
+    void moveToAskedCar();
+    // Pushes the move of the runs of `loggedCar` to the logbook's car `to`.
+    QString pushMove(qint64 loggedCar, qint64 to, const QString& carName);
     void refresh();
     void refreshSlips();
     void refreshSlipPoints();
@@ -158,7 +183,9 @@ private:
     Logbook* logbook;
     GarageSettings* settings;
     int carId = 0; // the garage's car shown (its base car for a variant)
+    QString carKey; // its identity and file, as the runs shown were found by
     bool stale = true;
+    QUndoStack* undoStack; // the page's own: its changes of the runs
     SlipTableModel* runs;
     SlipEdits* edits;
     QLabel* sourceLabel;
@@ -189,6 +216,12 @@ private:
     CalibrationTask* task = nullptr; // the calibration under way
     int calibrationsStarted = 0;
     std::function<QString(bool save)> askPath;
+    QListWidget* otherCars = nullptr;
+    QPushButton* attachButton = nullptr;
+    QPushButton* moveButton = nullptr;
+    QWidget* otherCarsBox = nullptr;
+    QList<LoggedCar> carsNotOpen;
+    std::function<int(const QStringList& names)> askCar;
     std::function<std::optional<TimeSlip>(const TimeSlip& start)> askRun;
     std::function<std::optional<QHash<QString, SlipColumn>>(const QStringList&, const QHash<QString, SlipColumn>&)>
         askColumns;

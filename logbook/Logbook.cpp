@@ -118,7 +118,25 @@ QString autoincrementRunIds(QSqlDatabase& db)
     });
 }
 
-constexpr std::array<Migration, Logbook::SchemaVersion> migrations = { &createVersion1, &autoincrementRunIds };
+// Version 3: each car has an identity that its .trv file keeps as well
+// ("car=…" after the nine values), so that its runs follow the car through
+// Save As, a move or a copy of the file rather than stay with a path. Every
+// car of an older logbook gets one of its own here, and keeps its file as
+// the path it was last known under: a .trv file without an identity finds
+// its runs by that path, and takes the identity with its next save.
+QString carIdentities(QSqlDatabase& db)
+{
+    return execAll(db, {
+        QStringLiteral("ALTER TABLE cars ADD COLUMN identity TEXT CHECK (identity <> '')"),
+        QStringLiteral("UPDATE cars SET identity = lower(hex(randomblob(4)) || '-' || hex(randomblob(2)) || '-4' "
+                       "|| substr(hex(randomblob(2)), 2) || '-' || substr('89ab', 1 + abs(random() % 4), 1) "
+                       "|| substr(hex(randomblob(2)), 2) || '-' || hex(randomblob(6)))"),
+        QStringLiteral("CREATE UNIQUE INDEX cars_by_identity ON cars (identity)"),
+    });
+}
+
+constexpr std::array<Migration, Logbook::SchemaVersion> migrations = { &createVersion1, &autoincrementRunIds,
+                                                                        &carIdentities };
 
 // One object of a logbook's schema (a table, an index, a trigger or a view),
 // as sqlite_schema lists it.
@@ -204,7 +222,7 @@ QString carColumns()
     QStringList names = { QStringLiteral("name") };
     for (const char* column : inputColumns)
         names << QString::fromLatin1(column);
-    names << QStringLiteral("trv_file");
+    names << QStringLiteral("trv_file") << QStringLiteral("identity");
     return names.join(QStringLiteral(", "));
 }
 
@@ -250,7 +268,7 @@ QList<QVariant> carValues(const LoggedCar& car)
     QList<QVariant> values = { textValue(car.name) };
     for (const QString& text : car.inputs.texts)
         values << textValue(text);
-    values << optionalText(car.trvFile);
+    values << optionalText(car.trvFile) << optionalText(car.identity);
     return values;
 }
 
@@ -282,6 +300,7 @@ LoggedCar carFrom(const QSqlQuery& query)
     for (int i = 0; i < InputFieldCount; ++i)
         car.inputs.texts[static_cast<std::size_t>(i)] = query.value(2 + i).toString();
     car.trvFile = query.value(2 + InputFieldCount).toString();
+    car.identity = query.value(3 + InputFieldCount).toString();
     return car;
 }
 
@@ -356,6 +375,11 @@ int primaryCode(const QSqlError& error)
 }
 
 } // namespace
+
+QString NewCarIdentity()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
 
 QString Logbook::DefaultPath()
 {
@@ -779,16 +803,24 @@ QString Logbook::checkCarExists(QSqlDatabase& db, qint64 carId) const
     return QString();
 }
 
-QString Logbook::checkFileFree(QSqlDatabase& db, const LoggedCar& car) const
+QString Logbook::checkCarFree(QSqlDatabase& db, const LoggedCar& car) const
 {
-    if (car.trvFile.isEmpty())
-        return QString();
-    QSqlQuery query(db);
-    if (!prepareAndRun(query, QStringLiteral("SELECT name FROM cars WHERE trv_file = ? AND id <> ?"),
-                       { car.trvFile, car.id }))
-        return writeFailure(query.lastError());
-    if (query.next())
-        return tr("The car %1 in the logbook already comes from %2.").arg(query.value(0).toString(), car.trvFile);
+    // Another car from the same file, or with the same identity.
+    for (const bool byFile : { true, false }) {
+        const QString& value = byFile ? car.trvFile : car.identity;
+        if (value.isEmpty())
+            continue;
+        QSqlQuery query(db);
+        if (!prepareAndRun(query,
+                           QStringLiteral("SELECT name FROM cars WHERE %1 = ? AND id <> ?")
+                               .arg(byFile ? QStringLiteral("trv_file") : QStringLiteral("identity")),
+                           { value, car.id }))
+            return writeFailure(query.lastError());
+        if (query.next())
+            return byFile ? tr("The car %1 in the logbook already comes from %2.").arg(query.value(0).toString(), value)
+                          : tr("The car %1 in the logbook already has the identity %2.")
+                                .arg(query.value(0).toString(), value);
+    }
     return QString();
 }
 
@@ -800,14 +832,16 @@ QString Logbook::AddCar(LoggedCar& car)
     LoggedCar stored = car;
     stored.id = 0;
     stored.trvFile = normalisedFile(car.trvFile);
+    if (stored.identity.isEmpty())
+        stored.identity = NewCarIdentity();
     const QString error = write([&](QSqlDatabase& db) {
-        const QString taken = checkFileFree(db, stored);
+        const QString taken = checkCarFree(db, stored);
         if (!taken.isEmpty())
             return taken;
         QSqlQuery query(db);
         if (!prepareAndRun(query,
                            QStringLiteral("INSERT INTO cars (%1) VALUES (%2)")
-                               .arg(carColumns(), placeholders(InputFieldCount + 2)),
+                               .arg(carColumns(), placeholders(InputFieldCount + 3)),
                            carValues(stored)))
             return writeFailure(query.lastError());
         stored.id = query.lastInsertId().toLongLong();
@@ -829,7 +863,7 @@ QString Logbook::UpdateCar(const LoggedCar& car)
         const QString missing = checkCarExists(db, stored.id);
         if (!missing.isEmpty())
             return missing;
-        const QString taken = checkFileFree(db, stored);
+        const QString taken = checkCarFree(db, stored);
         if (!taken.isEmpty())
             return taken;
         QSqlQuery query(db);
@@ -870,17 +904,88 @@ LogbookRead<QList<LoggedCar>> Logbook::Cars() const
                               &carFrom, [this](const QSqlError& e) { return readFailure(e); });
 }
 
-LogbookRead<std::optional<LoggedCar>> Logbook::FindCarByFile(const QString& trvFile) const
+LogbookRead<std::optional<LoggedCar>> Logbook::findCarWhere(const char* column, const QString& value) const
 {
     if (!IsOpen())
         return { {}, notOpen() };
-    const LogbookRead<QList<LoggedCar>> cars
-        = readAll<LoggedCar>(database(), QStringLiteral("SELECT id, %1 FROM cars WHERE trv_file = ?").arg(carColumns()),
-                             { normalisedFile(trvFile) }, &carFrom,
-                             [this](const QSqlError& e) { return readFailure(e); });
+    if (value.isEmpty())
+        return { std::nullopt, QString() };
+    const LogbookRead<QList<LoggedCar>> cars = readAll<LoggedCar>(
+        database(), QStringLiteral("SELECT id, %1 FROM cars WHERE %2 = ?").arg(carColumns(), QLatin1String(column)),
+        { value }, &carFrom, [this](const QSqlError& e) { return readFailure(e); });
     if (cars.value.isEmpty())
         return { std::nullopt, cars.error };
     return { cars.value.front(), cars.error };
+}
+
+LogbookRead<std::optional<LoggedCar>> Logbook::FindCarByFile(const QString& trvFile) const
+{
+    return findCarWhere("trv_file", normalisedFile(trvFile));
+}
+
+LogbookRead<std::optional<LoggedCar>> Logbook::FindCarByIdentity(const QString& identity) const
+{
+    return findCarWhere("identity", identity);
+}
+
+LogbookRead<std::optional<LoggedCar>> Logbook::FindCarOf(const QString& identity, const QString& trvFile,
+                                                          const QString& name) const
+{
+    if (!identity.isEmpty())
+        return FindCarByIdentity(identity);
+    if (!trvFile.isEmpty())
+        return FindCarByFile(trvFile);
+    const LogbookRead<QList<LoggedCar>> named = FindCarsByName(name);
+    for (const LoggedCar& car : named.value)
+        if (car.trvFile.isEmpty())
+            return { car, named.error };
+    return { std::nullopt, named.error };
+}
+
+QString Logbook::SetCarFile(qint64 carId, const QString& trvFile, bool onlyIfGone)
+{
+    const QString file = normalisedFile(trvFile);
+    // Known under that path already: nothing to write (a read-only logbook
+    // too).
+    if (IsOpen()) {
+        const LogbookRead<std::optional<LoggedCar>> known = FindCarByFile(file);
+        if (known.error.isEmpty() && known.value && known.value->id == carId)
+            return QString();
+    }
+    return write([&](QSqlDatabase& db) {
+        QSqlQuery query(db);
+        if (!prepareAndRun(query, QStringLiteral("SELECT trv_file FROM cars WHERE id = ?"), { carId }))
+            return writeFailure(query.lastError());
+        if (!query.next())
+            return tr("The car with the id %1 is not in the logbook.").arg(carId);
+        const QString known = query.value(0).toString();
+        if (known == file || (onlyIfGone && !known.isEmpty() && QFileInfo(known).isFile()))
+            return QString();
+        if (!prepareAndRun(query, QStringLiteral("UPDATE cars SET trv_file = NULL WHERE trv_file = ? AND id <> ?"),
+                           { optionalText(file), carId })
+            || !prepareAndRun(query, QStringLiteral("UPDATE cars SET trv_file = ? WHERE id = ?"),
+                              { optionalText(file), carId }))
+            return writeFailure(query.lastError());
+        return QString();
+    });
+}
+
+LogbookRead<QMap<qint64, qsizetype>> Logbook::RunCounts() const
+{
+    if (!IsOpen())
+        return { {}, notOpen() };
+    LogbookRead<QMap<qint64, qsizetype>> read;
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT car_id, count(*) FROM runs GROUP BY car_id"))) {
+        read.error = readFailure(query.lastError());
+        return read;
+    }
+    while (query.next())
+        read.value.insert(query.value(0).toLongLong(), query.value(1).toLongLong());
+    if (query.lastError().isValid())
+        read.error = readFailure(query.lastError());
+    return read;
 }
 
 LogbookRead<QList<LoggedCar>> Logbook::FindCarsByName(const QString& name) const
@@ -1009,6 +1114,24 @@ QString Logbook::DeleteSlipsIfUnchanged(const QList<TimeSlip>& seen)
                 return changed;
             QSqlQuery query(db);
             if (!prepareAndRun(query, QStringLiteral("DELETE FROM runs WHERE id = ?"), { run.id }))
+                return writeFailure(query.lastError());
+        }
+        return QString();
+    });
+}
+
+QString Logbook::MoveSlipsIfUnchanged(const QList<TimeSlip>& seen, qint64 toCarId)
+{
+    return write([&](QSqlDatabase& db) {
+        const QString missing = checkCarExists(db, toCarId);
+        if (!missing.isEmpty())
+            return missing;
+        for (const TimeSlip& run : seen) {
+            const QString changed = checkUnchanged(db, run);
+            if (!changed.isEmpty())
+                return changed;
+            QSqlQuery query(db);
+            if (!prepareAndRun(query, QStringLiteral("UPDATE runs SET car_id = ? WHERE id = ?"), { toCarId, run.id }))
                 return writeFailure(query.lastError());
         }
         return QString();

@@ -24,6 +24,7 @@
 
 #include <QCoreApplication>
 #include <QList>
+#include <QMap>
 #include <QString>
 
 #include <functional>
@@ -39,12 +40,15 @@ struct LogbookRead {
     QString error; // empty on success
 };
 
+// A fresh identity for a car: a UUID without braces.
+QString NewCarIdentity();
+
 class Logbook {
     Q_DECLARE_TR_FUNCTIONS(Logbook)
 
 public:
     // The version of the schema this program writes, and the newest it reads.
-    static constexpr int SchemaVersion = 2;
+    static constexpr int SchemaVersion = 3;
     // "TrLb": marks a Torvane logbook among SQLite files.
     static constexpr qint32 ApplicationId = 0x54724c62;
     // How long a change waits for another program that holds the file.
@@ -93,12 +97,29 @@ public:
     bool IsReadOnly() const;
     QString Path() const;
 
-    // Cars. A car's .trv file is kept as an absolute path; at most one car
-    // comes from each file.
-    QString AddCar(LoggedCar& car); // gives `car` its id
+    // Cars. A car's .trv file is kept as an absolute path, the one it was
+    // last known under; at most one car comes from each file, and each car
+    // has an identity of its own.
+    QString AddCar(LoggedCar& car); // gives `car` its id, and an identity when it has none
     QString UpdateCar(const LoggedCar& car);
     LogbookRead<QList<LoggedCar>> Cars() const;
     LogbookRead<std::optional<LoggedCar>> FindCarByFile(const QString& trvFile) const;
+    // The car with this identity (the "car=" of its .trv file), if any.
+    LogbookRead<std::optional<LoggedCar>> FindCarByIdentity(const QString& identity) const;
+    // The car whose runs belong to a car of the garage: the one with its
+    // identity; for a car without one (a file written before identities),
+    // the one from its file, or, without a file either, the one of its name
+    // that has no file.
+    LogbookRead<std::optional<LoggedCar>> FindCarOf(const QString& identity, const QString& trvFile,
+                                                    const QString& name) const;
+    // The car was saved to `trvFile`, or its file was found there: the car
+    // is known under that path from now on. Another car that was known under
+    // it (from a file the new one replaced) no longer is. With
+    // `onlyIfGone`, nothing changes while the file the car is known under is
+    // still there (the new one is a copy).
+    QString SetCarFile(qint64 carId, const QString& trvFile, bool onlyIfGone = false);
+    // How many runs each car has, by the car's id (cars without runs left out).
+    LogbookRead<QMap<qint64, qsizetype>> RunCounts() const;
     LogbookRead<QList<LoggedCar>> FindCarsByName(const QString& name) const;
 
     // Runs. A run is checked with SlipProblem before it is stored. AddSlip gives
@@ -121,6 +142,10 @@ public:
     QString UpdateSlipIfUnchanged(const TimeSlip& seen, const TimeSlip& run);
     // Deletes every one of `seen`, all of them or none.
     QString DeleteSlipsIfUnchanged(const QList<TimeSlip>& seen);
+    // Gives every one of `seen` to the car `toCarId` (a run attached to
+    // another car, or its undo), all of them or none, each only while the
+    // logbook holds it as seen.
+    QString MoveSlipsIfUnchanged(const QList<TimeSlip>& seen, qint64 toCarId);
     // A car's runs by date and time (runs without a date first), then id.
     LogbookRead<QList<TimeSlip>> Runs(qint64 carId) const;
     LogbookRead<std::optional<TimeSlip>> Run(qint64 runId) const;
@@ -147,7 +172,10 @@ private:
     // Why the logbook no longer holds `seen` as it was read, empty when it does.
     QString checkUnchanged(QSqlDatabase& db, const TimeSlip& seen) const;
     QString updateSlip(QSqlDatabase& db, const TimeSlip& run) const;
-    QString checkFileFree(QSqlDatabase& db, const LoggedCar& car) const;
+    // The car whose `column` holds `value` (none for an empty value).
+    LogbookRead<std::optional<LoggedCar>> findCarWhere(const char* column, const QString& value) const;
+    // Why the car's file or identity is another car's, empty when neither is.
+    QString checkCarFree(QSqlDatabase& db, const LoggedCar& car) const;
 
     QString connection; // the Qt SQL connection name, unique to this object
     QString path;

@@ -227,6 +227,30 @@ QString SlipTableModel::DeleteSlips(const QList<TimeSlip>& seen)
     return QString();
 }
 
+QString SlipTableModel::MoveSlips(const QList<TimeSlip>& seen, qint64 toCar)
+{
+    const QString error = logbook.MoveSlipsIfUnchanged(seen, toCar);
+    if (!error.isEmpty())
+        return error;
+    if (Loading())
+        return Reload();
+    QList<TimeSlip> moved = seen;
+    QList<qint64> gone;
+    for (TimeSlip& run : moved) {
+        if (run.carId == carId)
+            gone << run.id;
+        run.carId = toCar;
+    }
+    if (toCar == carId && carId != 0)
+        showAdded(moved);
+    else if (!gone.isEmpty())
+        showRemoved(gone);
+    else
+        return QString();
+    emit changed();
+    return QString();
+}
+
 void SlipTableModel::showAdded(QList<TimeSlip> added)
 {
     std::stable_sort(added.begin(), added.end(), SlipComesBefore);

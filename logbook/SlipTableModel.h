@@ -81,6 +81,10 @@ public:
     // Deletes every one of `seen` while the logbook holds them as seen, all
     // or none.
     QString DeleteSlips(const QList<TimeSlip>& seen);
+    // Gives every one of `seen` to the car `toCar` while the logbook holds
+    // them as seen, all or none; the table shows them, or no longer does,
+    // where that changes the car shown.
+    QString MoveSlips(const QList<TimeSlip>& seen, qint64 toCar);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;

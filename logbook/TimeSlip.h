@@ -21,13 +21,16 @@
 #include <array>
 #include <optional>
 
-// A car of the logbook: its name, the nine inputs as typed, and the .trv file
-// they came from (empty when none).
+// A car of the logbook: its name, the nine inputs as typed, the .trv file
+// they came from (empty when none) and the car's identity.
 struct LoggedCar {
     qint64 id = 0; // 0 until stored
     QString name;
     CarTexts inputs;
     QString trvFile;
+    // Stable through renames and copies of the file, which keeps it as its
+    // "car=" line; empty until stored.
+    QString identity;
 
     bool operator==(const LoggedCar&) const = default;
 };

@@ -181,6 +181,10 @@
         <source>The car opened with its nine values; the lines after them are kept as they stand and saved with the car.</source>
         <translation>Das Auto wurde mit seinen neun Werten geöffnet; die Zeilen danach bleiben, wie sie sind, und werden mit dem Auto gespeichert.</translation>
     </message>
+    <message>
+        <source>%1 is a new car, without runs. Save it to keep it so.</source>
+        <translation>%1 ist ein neues Auto, ohne Läufe. Speichern Sie es, damit es so bleibt.</translation>
+    </message>
 </context>
 <context>
     <name>CarForm</name>
@@ -1169,8 +1173,8 @@ Option.
         <translation>&lt;h3&gt;Dial-in&lt;/h3&gt;&lt;p&gt;Die Tabelle der Läufe zeigt die Dichtehöhe jedes Laufs und seine ET auf Normbedingungen umgerechnet: die Zeit · (1 / KF)&lt;sup&gt;1/3&lt;/sup&gt;, KF der J1349-Faktor des Tages, die Korrektur, die das Modell für den Tag macht. Die Seite &lt;i&gt;Dichtehöhe&lt;/i&gt; zeichnet Viertelmeilenzeit und -geschwindigkeit über der Dichtehöhe, mit den Ausgleichsgeraden (kleinste Quadrate) durch die Läufe der Anpassung, und sagt, was 100 ft Dichtehöhe kosten; &lt;i&gt;Nach Datum&lt;/i&gt; zeichnet die gefahrene Zeit und die Zeit unter Normbedingungen über die Saison. Die Zeile „Dial-in für heute“ gibt die Zeit der besten Art für den Tag der Zeile „Bedingungen“ mit ihrem 95-%-Band.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;The logbook&lt;/h3&gt;&lt;p&gt;&lt;i&gt;File ▸ Open Logbook…&lt;/i&gt; opens or makes a logbook: one file that keeps the time slips of your cars. Runs belong to a car, not to its file name: each car keeps its own identity in its .trv file, so its runs follow it through Save As, a move or a copy (a copy asks whether it is the same car or a new one). Runs whose car is not open show in the car list, with &lt;i&gt;Attach to this car&lt;/i&gt; and &lt;i&gt;Move to another car&lt;/i&gt;. The &lt;i&gt;Logbook&lt;/i&gt; tab shows the runs of the current car.&lt;/p&gt;&lt;p&gt;&lt;i&gt;Add a run&lt;/i&gt; opens the new run&apos;s slip to type, dated now, with the Conditions row&apos;s weather and elevation and no figures: a run without a quarter-mile or 1/8-mile time is not saved. Every figure is checked against its range (ET 3–30 s, 1/8 mile 2–20 s, speeds 20–350 mph, 60 ft 0.8–4 s, reaction −1.5–2 s, a red light being negative, the weather as the Conditions row takes it), the splits must rise along the track, and numbers take your locale&apos;s decimal separator. &lt;i&gt;Import runs…&lt;/i&gt; reads a CSV file of slips as racers keep them: common headers (Temp, Baro, RT, 60ft, 330, 1/8, 1/8 MPH, 1000, 1/4 ET, 1/4 MPH, DA, Lane, Notes) are recognised whatever their case and spaces, a dialog asks what the others hold and remembers the answer for that header line, and dates may be ISO, US (m/d/yyyy) or your locale&apos;s short form (a date that reads two ways is asked about). Runs already in the logbook are skipped, and the import says how many. &lt;i&gt;Export runs…&lt;/i&gt; writes the runs in the logbook&apos;s own columns. The logbook has its own undo history: Edit ▸ Undo on this page takes back an added, changed, deleted, imported or moved run.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Das Logbuch&lt;/h3&gt;&lt;p&gt;&lt;i&gt;Datei ▸ Logbuch öffnen…&lt;/i&gt; öffnet oder legt ein Logbuch an: eine Datei mit den Zeitzetteln Ihrer Autos. Läufe gehören zu einem Auto, nicht zu seinem Dateinamen: jedes Auto trägt seine eigene Kennung in seiner .trv-Datei, so folgen ihm seine Läufe durch „Speichern unter“, Verschieben und Kopieren (bei einer Kopie fragt das Programm, ob es dasselbe Auto oder ein neues ist). Läufe, deren Auto nicht geöffnet ist, stehen in der Autoliste, mit &lt;i&gt;Diesem Auto zuordnen&lt;/i&gt; und &lt;i&gt;Zu einem anderen Auto verschieben&lt;/i&gt;. Die Seite &lt;i&gt;Logbuch&lt;/i&gt; zeigt die Läufe des aktuellen Autos.&lt;/p&gt;&lt;p&gt;&lt;i&gt;Lauf hinzufügen&lt;/i&gt; öffnet den Zettel des neuen Laufs zum Eintippen, mit dem jetzigen Datum, dem Wetter und der Höhe der Zeile „Bedingungen“ und ohne Werte: ein Lauf ohne Viertelmeilen- oder Achtelmeilenzeit wird nicht gespeichert. Jeder Wert wird gegen seinen Bereich geprüft (ET 3–30 s, 1/8 Meile 2–20 s, Geschwindigkeiten 20–350 mph, 60 ft 0,8–4 s, Reaktion −1,5–2 s, negativ bei Rotlicht, das Wetter wie die Zeile „Bedingungen“ es annimmt), die Zwischenzeiten müssen entlang der Strecke wachsen, und Zahlen nehmen das Dezimalzeichen Ihres Gebietsschemas. &lt;i&gt;Läufe importieren…&lt;/i&gt; liest eine CSV-Datei mit Zetteln, wie Racer sie führen: übliche Spaltenköpfe (Temp, Baro, RT, 60ft, 330, 1/8, 1/8 MPH, 1000, 1/4 ET, 1/4 MPH, DA, Lane, Notes) werden unabhängig von Groß- und Kleinschreibung und Leerzeichen erkannt, ein Dialog fragt, was die übrigen enthalten, und merkt sich die Antwort für diese Kopfzeile, und Datumsangaben dürfen ISO, US (m/d/yyyy) oder das kurze Format Ihres Gebietsschemas sein (nach einem Datum, das sich zweifach lesen lässt, wird gefragt). Läufe, die schon im Logbuch stehen, werden übersprungen, und der Import sagt, wie viele. &lt;i&gt;Läufe exportieren…&lt;/i&gt; schreibt die Läufe in den eigenen Spalten des Logbuchs. Das Logbuch hat seinen eigenen Rückgängig-Verlauf: Bearbeiten ▸ Rückgängig nimmt auf dieser Seite einen hinzugefügten, geänderten, gelöschten, importierten oder verschobenen Lauf zurück.&lt;/p&gt;</translation>
+        <source>&lt;h3&gt;The logbook&lt;/h3&gt;&lt;p&gt;&lt;i&gt;File ▸ Open Logbook…&lt;/i&gt; opens or makes a logbook: one file that keeps the time slips of your cars. Runs belong to a car, not to its file name: each car keeps its own identity in its .trv file, so its runs follow it through Save As, a move or a copy (a copy asks whether it is the same car or a new one). Runs whose car is not open show above the runs, under &lt;i&gt;Runs of cars not open&lt;/i&gt;, with &lt;i&gt;Attach to this car&lt;/i&gt; and &lt;i&gt;Move to another car…&lt;/i&gt;. The &lt;i&gt;Logbook&lt;/i&gt; tab shows the runs of the current car.&lt;/p&gt;&lt;p&gt;&lt;i&gt;Add a run&lt;/i&gt; opens the new run&apos;s slip to type, dated now, with the Conditions row&apos;s weather and elevation and no figures: a run without a quarter-mile or 1/8-mile time is not saved. Every figure is checked against its range (ET 3–30 s, 1/8 mile 2–20 s, speeds 20–350 mph, 60 ft 0.8–4 s, reaction −1.5–2 s, a red light being negative, the weather as the Conditions row takes it), the splits must rise along the track, and numbers take your locale&apos;s decimal separator. &lt;i&gt;Import runs…&lt;/i&gt; reads a CSV file of slips as racers keep them: common headers (Temp, Baro, RT, 60ft, 330, 1/8, 1/8 MPH, 1000, 1/4 ET, 1/4 MPH, DA, Lane, Notes) are recognised whatever their case and spaces, a dialog asks what the others hold and remembers the answer for that header line, and dates may be ISO, US (m/d/yyyy) or your locale&apos;s short form (a date that reads two ways is asked about). Runs already in the logbook are skipped, and the import says how many. &lt;i&gt;Export runs…&lt;/i&gt; writes the runs in the logbook&apos;s own columns. The logbook has its own undo history: Edit ▸ Undo on this page takes back an added, changed, deleted, imported or moved run.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Das Logbuch&lt;/h3&gt;&lt;p&gt;&lt;i&gt;Datei ▸ Logbuch öffnen…&lt;/i&gt; öffnet oder legt ein Logbuch an: eine Datei mit den Zeitzetteln Ihrer Autos. Läufe gehören zu einem Auto, nicht zu seinem Dateinamen: jedes Auto trägt seine eigene Kennung in seiner .trv-Datei, so folgen ihm seine Läufe durch „Speichern unter“, Verschieben und Kopieren (bei einer Kopie fragt das Programm, ob es dasselbe Auto oder ein neues ist). Läufe, deren Auto nicht geöffnet ist, stehen über den Läufen unter &lt;i&gt;Läufe nicht geöffneter Autos&lt;/i&gt;, mit &lt;i&gt;Diesem Auto zuordnen&lt;/i&gt; und &lt;i&gt;Zu einem anderen Auto verschieben …&lt;/i&gt;. Die Seite &lt;i&gt;Logbuch&lt;/i&gt; zeigt die Läufe des aktuellen Autos.&lt;/p&gt;&lt;p&gt;&lt;i&gt;Lauf hinzufügen&lt;/i&gt; öffnet den Zettel des neuen Laufs zum Eintippen, mit dem jetzigen Datum, dem Wetter und der Höhe der Zeile „Bedingungen“ und ohne Werte: ein Lauf ohne Viertelmeilen- oder Achtelmeilenzeit wird nicht gespeichert. Jeder Wert wird gegen seinen Bereich geprüft (ET 3–30 s, 1/8 Meile 2–20 s, Geschwindigkeiten 20–350 mph, 60 ft 0,8–4 s, Reaktion −1,5–2 s, negativ bei Rotlicht, das Wetter wie die Zeile „Bedingungen“ es annimmt), die Zwischenzeiten müssen entlang der Strecke wachsen, und Zahlen nehmen das Dezimalzeichen Ihres Gebietsschemas. &lt;i&gt;Läufe importieren…&lt;/i&gt; liest eine CSV-Datei mit Zetteln, wie Racer sie führen: übliche Spaltenköpfe (Temp, Baro, RT, 60ft, 330, 1/8, 1/8 MPH, 1000, 1/4 ET, 1/4 MPH, DA, Lane, Notes) werden unabhängig von Groß- und Kleinschreibung und Leerzeichen erkannt, ein Dialog fragt, was die übrigen enthalten, und merkt sich die Antwort für diese Kopfzeile, und Datumsangaben dürfen ISO, US (m/d/yyyy) oder das kurze Format Ihres Gebietsschemas sein (nach einem Datum, das sich zweifach lesen lässt, wird gefragt). Läufe, die schon im Logbuch stehen, werden übersprungen, und der Import sagt, wie viele. &lt;i&gt;Läufe exportieren…&lt;/i&gt; schreibt die Läufe in den eigenen Spalten des Logbuchs. Das Logbuch hat seinen eigenen Rückgängig-Verlauf: Bearbeiten ▸ Rückgängig nimmt auf dieser Seite einen hinzugefügten, geänderten, gelöschten, importierten oder verschobenen Lauf zurück.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1532,6 +1536,26 @@ Option.
         <source>&amp;Reload</source>
         <translation>&amp;Neu laden</translation>
     </message>
+    <message>
+        <source>Same car?</source>
+        <translation>Dasselbe Auto?</translation>
+    </message>
+    <message>
+        <source>%1 is a copy of the car %2: the two files hold the same car&apos;s identity.</source>
+        <translation>%1 ist eine Kopie des Autos %2: Beide Dateien tragen die Kennung desselben Autos.</translation>
+    </message>
+    <message>
+        <source>Is it the same car, which shares its runs in the logbook, or a new car, which starts without runs?</source>
+        <translation>Ist es dasselbe Auto, das seine Läufe im Logbuch teilt, oder ein neues Auto, das ohne Läufe beginnt?</translation>
+    </message>
+    <message>
+        <source>The &amp;same car</source>
+        <translation>&amp;Dasselbe Auto</translation>
+    </message>
+    <message>
+        <source>A &amp;new car</source>
+        <translation>Ein &amp;neues Auto</translation>
+    </message>
 </context>
 <context>
     <name>ImportColumnsDialog</name>
@@ -1769,6 +1793,10 @@ Option.
         <source>The logbook %1 is still being checked for damage: the change was not saved.</source>
         <translation>Das Logbuch %1 wird noch auf Schäden geprüft: Die Änderung wurde nicht gespeichert.</translation>
     </message>
+    <message>
+        <source>The car %1 in the logbook already has the identity %2.</source>
+        <translation>Das Auto %1 im Logbuch hat bereits die Kennung %2.</translation>
+    </message>
 </context>
 <context>
     <name>LogbookPage</name>
@@ -2003,6 +2031,54 @@ Option.
     <message>
         <source>&amp;Day first</source>
         <translation>&amp;Tag vorn</translation>
+    </message>
+    <message>
+        <source>Runs of cars not open</source>
+        <translation>Läufe nicht geöffneter Autos</translation>
+    </message>
+    <message>
+        <source>Runs kept under a car that is not open, such as one whose file was moved or renamed by another program: attach them to the car shown, or move them to another open car.</source>
+        <translation>Läufe, die unter einem nicht geöffneten Auto stehen, etwa einem, dessen Datei ein anderes Programm verschoben oder umbenannt hat: Ordnen Sie sie dem gezeigten Auto zu oder verschieben Sie sie zu einem anderen geöffneten Auto.</translation>
+    </message>
+    <message>
+        <source>Attach to this car</source>
+        <translation>Diesem Auto zuordnen</translation>
+    </message>
+    <message>
+        <source>Move to another car…</source>
+        <translation>Zu einem anderen Auto verschieben …</translation>
+    </message>
+    <message>
+        <source>%1 (runs: %2)</source>
+        <translation>%1 (Läufe: %2)</translation>
+    </message>
+    <message>
+        <source>%1 (runs: %2), last in %3</source>
+        <translation>%1 (Läufe: %2), zuletzt in %3</translation>
+    </message>
+    <message>
+        <source>Attach runs to %1</source>
+        <translation>Läufe %1 zuordnen</translation>
+    </message>
+    <message>
+        <source>The runs were not moved.</source>
+        <translation>Die Läufe wurden nicht verschoben.</translation>
+    </message>
+    <message>
+        <source>Runs attached to %1: %2.</source>
+        <translation>%1 zugeordnete Läufe: %2.</translation>
+    </message>
+    <message>
+        <source>No car is open to move the runs to.</source>
+        <translation>Es ist kein Auto geöffnet, zu dem die Läufe verschoben werden könnten.</translation>
+    </message>
+    <message>
+        <source>Move to another car</source>
+        <translation>Zu einem anderen Auto verschieben</translation>
+    </message>
+    <message>
+        <source>The car the runs of %1 belong to:</source>
+        <translation>Das Auto, zu dem die Läufe von %1 gehören:</translation>
     </message>
     <message>
         <source>Density altitude</source>

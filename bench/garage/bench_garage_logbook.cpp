@@ -238,7 +238,7 @@ int main(int argc, char** argv)
         CarInputs truth = CarInputs::DefaultCar();
         truth.spinTime = 0.7;
         SaveSlipsCsv(importPath, MadeUpRunsOnRandomDays(truth, 100));
-        QUndoStack* undo = program.Cars().UndoStack();
+        QUndoStack* undo = page->UndoStack();
         auto select = [page](const QList<int>& rows) {
             QItemSelection selection;
             for (int row : rows)

@@ -29,6 +29,7 @@ private slots:
     void refusesABadLine_data();
     void refusesABadLine();
     void keepsTheKeysAsWritten();
+    void keepsTheCarsIdentity();
     void roadCarFromTheInputs();
     void rangeMessages_data();
     void rangeMessages();
@@ -116,6 +117,22 @@ void TestRoadKeys::keepsTheKeysAsWritten()
     QCOMPARE(SetRoadKey(keys, "engine=electric"), QString());
     QCOMPARE(keys.Text(RoadKey::Engine), QStringLiteral("electric"));
     QVERIFY(SetRoadKey(keys, "spin=1").startsWith("\"spin\" is not a key"));
+}
+
+// The car's identity is a line of its own: read without a message, and
+// written back byte for byte; setting it changes its value alone.
+void TestRoadKeys::keepsTheCarsIdentity()
+{
+    const QString tail = "tires=summer\r\ncar = 1b2c-99 \r\nredline=7000\r\n";
+    const RoadKeysRead read = ReadRoadKeys(tail, 10, "car.trv");
+    QCOMPARE(read.error, QString());
+    QCOMPARE(read.keys.car.redline, 7000.0);
+    QCOMPARE(CarIdentityIn(tail), "1b2c-99");
+    QCOMPARE(WithCarIdentity(tail, "1b2c-99"), tail);
+    QCOMPARE(WithCarIdentity(tail, "77"), "tires=summer\r\ncar = 77 \r\nredline=7000\r\n");
+    QCOMPARE(CarIdentityIn("tires=summer"), QString());
+    QCOMPARE(WithCarIdentity("tires=summer", "77"), "tires=summer\r\ncar=77\r\n");
+    QCOMPARE(WithCarIdentity(QString(), "77"), "car=77\r\n");
 }
 
 void TestRoadKeys::roadCarFromTheInputs()

@@ -3,7 +3,11 @@
 // is undoable and reaches the file, the fit finds a car that made the runs,
 // "Copy fitted values to a new car" adds a car without touching the typed
 // one, and a file that is no logbook leaves the garage working.
+#include "FileSupport.h"
 #include "GarageFixture.h"
+#include "core/RoadKeys.h"
+#include "core/VehicleFile.h"
+#include "garage/CarFiles.h"
 #include "core/DayRun.h"
 #include "garage/CarList.h"
 #include "garage/CurveCharts.h"
@@ -17,8 +21,11 @@
 #include "logbook/SlipTableModel.h"
 #include "logbook/SlipsCsv.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QChart>
+#include <QListWidget>
+#include <QUuid>
 #include <QChartView>
 #include <QXYSeries>
 #include <QFile>
@@ -107,7 +114,7 @@ private slots:
         const CarInputs car = program->Cars().At(0).Inputs();
         for (int day : { 1, 5, 9 })
             QVERIFY(page->AddSlip(madeRun(car, AirConditions{ 50.0 + day, 29.5, 30 }, day)).isEmpty());
-        QUndoStack* undo = program->Cars().UndoStack();
+        QUndoStack* undo = page->UndoStack();
         const int commands = undo->count();
         const QList<TimeSlip> before = page->Runs()->Runs();
         const QSignalSpy resets(page->Runs(), &QAbstractItemModel::modelReset);
@@ -166,7 +173,7 @@ private slots:
         QFETCH(bool, redoing);
         const CarInputs car = program->Cars().At(0).Inputs();
         QVERIFY(page->AddSlip(madeRun(car, AirConditions(), 1)).isEmpty());
-        QUndoStack* undo = program->Cars().UndoStack();
+        QUndoStack* undo = page->UndoStack();
         if (change == "edit") {
             const int column = static_cast<int>(SlipField::Track);
             QVERIFY(page->Edits()->setData(page->Edits()->index(0, column), QStringLiteral("Maple Grove")));
@@ -357,8 +364,9 @@ private slots:
         const QString other = dir->filePath(QStringLiteral("club.sqlite"));
         QVERIFY(window->OpenLogbook(other));
         QCOMPARE(page->Runs()->rowCount(), 0);
-        // An undo made for the other file does nothing to this one.
-        program->Cars().UndoStack()->undo();
+        // The changes made to the other file are no longer there to undo.
+        QCOMPARE(page->UndoStack()->count(), 0);
+        page->UndoStack()->undo();
         QCOMPARE(runsInFile(logbookPath).size(), 1);
         QCOMPARE(runsInFile(other).size(), 0);
         QVERIFY(window->OpenLogbook(logbookPath));
@@ -516,6 +524,142 @@ private slots:
         QVERIFY2(shown.size() >= width * span / axis->max() - 2, qPrintable(QString::number(shown.size())));
         for (const QPointF& point : shown)
             QVERIFY(points.contains(point));
+    }
+
+    // A car's runs stay with it: its file takes the car's identity when it
+    // is first saved with runs, and the runs follow that identity through
+    // Save As, a move and a copy (which asks whether it is the same car).
+    void runsFollowTheCarsIdentity_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("answer"); // CarFiles::SameCarAnswer
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<int>("runs"); // of the car opened or saved last
+        const int same = int(CarFiles::SameCarAnswer::Same);
+        const int fresh = int(CarFiles::SameCarAnswer::New);
+        QTest::newRow("save as") << "save as" << same << 0 << 1;
+        QTest::newRow("moved, opened again") << "move" << same << 0 << 1;
+        QTest::newRow("a file from before identities, saved as") << "no identity" << same << 0 << 1;
+        QTest::newRow("a copy, the same car") << "copy" << same << 1 << 1;
+        QTest::newRow("a copy, a new car") << "copy" << fresh << 1 << 0;
+        QTest::newRow("a copy of a car not open, a new car") << "copy closed" << fresh << 1 << 0;
+        QTest::newRow("a what-if variant kept, the same car") << "variant" << same << 1 << 1;
+    }
+    void runsFollowTheCarsIdentity()
+    {
+        QFETCH(QString, change);
+        QFETCH(int, answer);
+        QFETCH(int, asked);
+        QFETCH(int, runs);
+        CarFiles& files = program->Files();
+        CarList& cars = program->Cars();
+        int questions = 0;
+        files.SetSameCarQuestion([&](const QString&, const QString&) {
+            ++questions;
+            return CarFiles::SameCarAnswer(answer);
+        });
+        QVERIFY(page->AddSlip(madeRun(cars.At(0).Inputs(), AirConditions(), 1)).isEmpty());
+        const QString a = dir->filePath(QStringLiteral("a.trv"));
+        const QString b = dir->filePath(QStringLiteral("b.trv"));
+        QVERIFY(files.SaveCar(0, a));
+        const QString identity = CarIdentityIn(QString::fromUtf8(readAll(a)));
+        QVERIFY(!QUuid::fromString(identity).isNull());
+        if (change == "save as") {
+            QVERIFY(files.SaveCar(0, b));
+            files.CloseCar(0);
+            QVERIFY(files.OpenFile(b));
+        } else if (change == "move") {
+            files.CloseCar(0);
+            QVERIFY(QFile::rename(a, b));
+            QVERIFY(files.OpenFile(b));
+        } else if (change == "no identity") {
+            // Its runs are found by its path, and Save As gives it theirs.
+            files.CloseCar(0);
+            QVERIFY(VehicleFile::Save(a, VehicleFile::TextsInFileOrder(CarTexts::DefaultCar())).isEmpty());
+            QVERIFY(files.OpenFile(a));
+            QTRY_VERIFY(!page->Runs()->Loading());
+            QCOMPARE(page->Runs()->rowCount(), 1);
+            QVERIFY(files.SaveCar(0, b));
+            files.CloseCar(0);
+            QVERIFY(files.OpenFile(b));
+        } else if (change.startsWith("copy")) {
+            if (change == "copy closed")
+                files.CloseCar(0);
+            QVERIFY(QFile::copy(a, b));
+            QVERIFY(files.OpenFile(b));
+        } else {
+            const int variant = cars.StartVariant(0, InputField::Horsepower, 400);
+            QVERIFY(files.SaveCar(variant, b));
+        }
+        // A copy keeps the answer in its file once saved, and is not asked again.
+        if (change.startsWith("copy"))
+            QVERIFY(files.SaveCar(cars.Count() - 1, b));
+        QCOMPARE(questions, asked);
+        QCOMPARE(CarIdentityIn(QString::fromUtf8(readAll(b))) == identity, runs == 1);
+        cars.SetCurrentRow(cars.Count() - 1);
+        QTRY_VERIFY(!page->Runs()->Loading());
+        QCOMPARE(page->Runs()->rowCount(), runs);
+        // No run is lost, whatever the answer.
+        QCOMPARE(runsInFile(logbookPath).size(), 1);
+    }
+
+    // Runs whose car is not open are listed; attached to the car shown, or
+    // moved to another, each one step on the logbook page's own undo stack,
+    // which Edit ▸ Undo follows on that page.
+    void runsOfACarNotOpenAreAttached_data()
+    {
+        QTest::addColumn<bool>("attach"); // else moved to the second car
+        QTest::newRow("attach to this car") << true;
+        QTest::newRow("move to another car") << false;
+    }
+    void runsOfACarNotOpenAreAttached()
+    {
+        QFETCH(bool, attach);
+        CarFiles& files = program->Files();
+        CarList& cars = program->Cars();
+        for (int day : { 1, 2 })
+            QVERIFY(page->AddSlip(madeRun(cars.At(0).Inputs(), AirConditions(), day)).isEmpty());
+        const QString a = dir->filePath(QStringLiteral("a.trv"));
+        QVERIFY(VehicleFile::Save(a, VehicleFile::TextsInFileOrder(cars.At(0).Texts())).isEmpty());
+        files.CloseCar(0); // the car without a file: its runs have no open car
+        QVERIFY(files.OpenFile(a));
+        cars.AddCar(QStringLiteral("Second"), CarTexts::DefaultCar());
+        cars.SetCurrentRow(0);
+        QTRY_VERIFY(!page->Runs()->Loading());
+        QCOMPARE(page->Runs()->rowCount(), 0);
+        QCOMPARE(page->CarsNotOpen().size(), 1);
+        QCOMPARE(page->OtherCarsList()->count(), 1);
+        const qint64 orphan = page->CarsNotOpen().front().id;
+        const int target = attach ? cars.At(0).id : cars.At(1).id;
+        page->SetCarQuestion([](const QStringList& names) { return static_cast<int>(names.indexOf("Second")); });
+        QPushButton* button = page->findChild<QPushButton*>(attach ? "attachRunsButton" : "moveRunsButton");
+        QVERIFY(button->isEnabled());
+        button->click();
+        QCOMPARE(page->Runs()->rowCount(), attach ? 2 : 0);
+        QVERIFY(page->CarsNotOpen().isEmpty());
+        Logbook reader;
+        QVERIFY(reader.Open(logbookPath, Logbook::OpenMode::Existing).isEmpty());
+        const int row = cars.RowOf(target);
+        const auto logged = reader.FindCarOf(CarIdentityIn(cars.At(row).values.roadLines), cars.At(row).path,
+                                             cars.At(row).name);
+        QVERIFY(logged.value);
+        QCOMPARE(reader.Runs(logged.value->id).value.size(), 2);
+        // Edit ▸ Undo on the logbook page takes the move back, not a car's edit.
+        QAction* undo = window->findChild<QAction*>("undoAction");
+        QVERIFY(undo->isEnabled());
+        undo->trigger();
+        QCOMPARE(reader.Runs(orphan).value.size(), 2);
+        QCOMPARE(page->Runs()->rowCount(), 0);
+        QCOMPARE(page->CarsNotOpen().size(), 1);
+        QCOMPARE(cars.Count(), 2);
+        window->findChild<QAction*>("redoAction")->trigger();
+        QCOMPARE(reader.Runs(orphan).value.size(), 0);
+        QCOMPARE(runsInFile(logbookPath).size(), 2);
+        // On another page, Edit ▸ Undo takes back the cars' last edit.
+        window->Tabs()->setCurrentIndex(0);
+        undo->trigger();
+        QCOMPARE(cars.Count(), 1);
+        QCOMPARE(reader.Runs(orphan).value.size(), 0);
     }
 
     // "Add a run" starts with no figure of the strip, on the day's air and

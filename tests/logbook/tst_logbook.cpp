@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QScopeGuard>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -175,6 +176,8 @@ private slots:
     void newLogbook_data();
     void newLogbook();
     void versionOneBroughtUpToDate();
+    void versionTwoGivesEachCarAnIdentity();
+    void runsMoveToAnotherCar();
     void carsAndRuns();
     void anImportIsOneChange();
     void aLogbookCheckedLaterIsNotWrittenTill();
@@ -268,6 +271,65 @@ void TestLogbook::versionOneBroughtUpToDate()
     QCOMPARE(added.id, eighth.id + 1);
     book.Close();
     QCOMPARE(rawSql(path, { "PRAGMA user_version" }).toInt(), Logbook::SchemaVersion);
+}
+
+// A file written by version 2 (a car from a .trv file with two runs, a car
+// without a file with one, a car without runs): every car gets an identity
+// of its own in one step, keeps its file, and keeps every run.
+void TestLogbook::versionTwoGivesEachCarAnIdentity()
+{
+    const QString path = dir.filePath("v2.sqlite");
+    QVERIFY(QFile::copy(TORVANE_LOGBOOK_TEST_DATA "/logbook-v2.sqlite", path));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    const QString runsBefore = rawSql(path, { "SELECT group_concat(id || ':' || car_id, ' ') FROM runs" }).toString();
+    Logbook book;
+    QCOMPARE(book.Open(path, Logbook::OpenMode::Existing), QString());
+    const LogbookRead<QList<LoggedCar>> cars = book.Cars();
+    QCOMPARE(cars.error, QString());
+    QCOMPARE(cars.value.size(), 3);
+    QSet<QString> identities;
+    for (const LoggedCar& car : cars.value) {
+        QVERIFY2(!QUuid::fromString(car.identity).isNull(), qPrintable(car.identity));
+        identities.insert(car.identity);
+        QCOMPARE(book.FindCarByIdentity(car.identity).value, car);
+    }
+    QCOMPARE(identities.size(), 3);
+    QCOMPARE(book.FindCarByFile("/home/driver/cars/sports.trv").value->name, "Sports car");
+    QCOMPARE(book.RunCounts().value, (QMap<qint64, qsizetype>{ { 1, 2 }, { 2, 1 } }));
+    book.Close();
+    QCOMPARE(rawSql(path, { "SELECT group_concat(id || ':' || car_id, ' ') FROM runs" }).toString(), runsBefore);
+    QCOMPARE(rawSql(path, { "PRAGMA user_version" }).toInt(), Logbook::SchemaVersion);
+    // Opened again, the identities stay.
+    QCOMPARE(book.Open(path, Logbook::OpenMode::Existing), QString());
+    QCOMPARE(book.Cars().value, cars.value);
+}
+
+// Runs given to another car, all or none, only as they were read; and back.
+void TestLogbook::runsMoveToAnotherCar()
+{
+    Logbook book;
+    QCOMPARE(book.Open(dir.filePath("move.sqlite")), QString());
+    LoggedCar from = SportsCar();
+    LoggedCar to = SportsCar();
+    to.name = "Other car";
+    QCOMPARE(book.AddCar(from), QString());
+    QCOMPARE(book.AddCar(to), QString());
+    QVERIFY(from.identity != to.identity);
+    to.identity = from.identity;
+    QVERIFY(book.UpdateCar(to).contains("already has the identity"));
+    QList<TimeSlip> runs = { sampleRun(from.id, 1), sampleRun(from.id, 2) };
+    QCOMPARE(book.AddSlips(from.id, runs), QString());
+    QCOMPARE(book.MoveSlipsIfUnchanged(runs, to.id), QString());
+    QCOMPARE(book.Runs(from.id).value, QList<TimeSlip>());
+    QList<TimeSlip> moved = runs;
+    for (TimeSlip& run : moved)
+        run.carId = to.id;
+    QCOMPARE(book.Runs(to.id).value, moved);
+    // A run read before the move is not the run the logbook holds: nothing moves.
+    QVERIFY(book.MoveSlipsIfUnchanged(runs, from.id).contains("has been changed"));
+    QCOMPARE(book.Runs(to.id).value, moved);
+    QCOMPARE(book.MoveSlipsIfUnchanged(moved, from.id), QString());
+    QCOMPARE(book.Runs(from.id).value, runs);
 }
 
 void TestLogbook::carsAndRuns()
