@@ -25,7 +25,7 @@ CalibrationTask::CalibrationTask(const CarInputs& typed, const QList<TimeSlip>& 
         };
         calibration = Calibrate(this->typed, this->runs, control);
         if (!cancel)
-            card = ReportCardOf(calibration);
+            card = ReportCardOf(calibration, &cancel);
     });
     connect(thread, &QThread::finished, this, [this] {
         thread->wait();

@@ -192,6 +192,24 @@ void GarageSettings::SetLogbookPath(const QString& path)
     settings->setValue(logbookKey, path);
 }
 
+// The key of a logged car's fit choice: the logbook's file (as a hash, so
+// that no path turns into groups) and the car's id in it.
+static QString fitChoiceSettingsKey(const QString& logbookPath, qint64 loggedCarId)
+{
+    const QByteArray file = QCryptographicHash::hash(logbookPath.toUtf8(), QCryptographicHash::Sha1).toHex();
+    return QStringLiteral("fitTo/%1-%2").arg(QString::fromLatin1(file)).arg(loggedCarId);
+}
+
+QString GarageSettings::FitChoiceKeyOf(const QString& logbookPath, qint64 loggedCarId) const
+{
+    return settings->value(fitChoiceSettingsKey(logbookPath, loggedCarId)).toString();
+}
+
+void GarageSettings::SetFitChoiceKey(const QString& logbookPath, qint64 loggedCarId, const QString& key)
+{
+    settings->setValue(fitChoiceSettingsKey(logbookPath, loggedCarId), key);
+}
+
 QString GarageSettings::LastFolder() const
 {
     return settings->value(folderKey).toString();

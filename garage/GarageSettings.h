@@ -76,6 +76,12 @@ public:
     QString LogbookPath() const;
     void SetLogbookPath(const QString& path);
 
+    // The runs a logged car's fit takes (logbook/Calibration.h's FitChoiceKey),
+    // kept by the logbook's file and the car's id in it; empty when never
+    // chosen.
+    QString FitChoiceKeyOf(const QString& logbookPath, qint64 loggedCarId) const;
+    void SetFitChoiceKey(const QString& logbookPath, qint64 loggedCarId, const QString& key);
+
     QString LastFolder() const;
     void SetLastFolder(const QString& folder);
 

@@ -24,8 +24,9 @@
 #include <QAction>
 #include <QChartView>
 #include <QComboBox>
-#include <QDir>
+#include <QDateEdit>
 #include <QDateTime>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -39,6 +40,8 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
 #include <QTableWidget>
@@ -58,13 +61,16 @@ namespace {
 // The rows a table's column is measured over (besides those in sight).
 constexpr int ContentsPrecision = 100;
 
-// "12.84 s ± 0.06", or without the band when there is none.
-QString withBand(const QLocale& locale, double value, const std::optional<double>& band, int decimals,
+// "14.32 s ± 0.05 (68 %), ± 0.11 (95 %)", or without the bands when there
+// are none.
+QString withBand(const QLocale& locale, double value, const std::optional<BandWidths>& band, int decimals,
                  const QString& unit)
 {
     QString text = locale.toString(value, 'f', decimals) + QLatin1Char(' ') + unit;
     if (band)
-        text += QStringLiteral(" ± ") + locale.toString(*band, 'f', decimals);
+        text += QLatin1Char(' ')
+            + LogbookPage::tr("± %1 (68 %), ± %2 (95 %)")
+                  .arg(locale.toString(band->band68, 'f', decimals), locale.toString(band->band95, 'f', decimals));
     return text;
 }
 
@@ -91,6 +97,9 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     , charts(new CurveCharts(shownCars, settings, this))
     , dialIn(new DialInCharts(this))
     , chartTabs(new QTabWidget(this))
+    , fitToBox(new QComboBox(this))
+    , fitSinceEdit(new QDateEdit(this))
+    , fitLastBox(new QSpinBox(this))
     , calibrateButton(new QPushButton(tr("Calib&rate"), this))
     , useFittedButton(new QPushButton(tr("Cop&y fitted values to a new car"), this))
     , progressBar(new QProgressBar(this))
@@ -98,7 +107,7 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     , progressDelay(new QTimer(this))
     , fitLabel(new QLabel(this))
     , predictionLabel(new QLabel(this))
-    , reportCard(new QTableWidget(PredictionMethodCount, 3, this))
+    , reportCard(new QTableWidget(PredictionMethodCount, ReportCardColumns, this))
 {
     setObjectName(QStringLiteral("logbookPage"));
     sourceLabel->setTextFormat(Qt::PlainText);
@@ -170,8 +179,21 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
 
     // Fit, prediction and report card.
     calibrateButton->setObjectName(QStringLiteral("calibrateButton"));
-    calibrateButton->setToolTip(tr("Fit the horsepower and the spin time to the selected runs (all runs "
-                                   "when none is selected), each run on its own day's air."));
+    calibrateButton->setToolTip(tr("Fit the horsepower and the spin time to the runs chosen under "
+                                   "\"Fit to\", each run on its own day's air. Selecting rows does not narrow "
+                                   "the fit."));
+    fitToBox->setObjectName(QStringLiteral("fitToBox"));
+    fitToBox->addItems({ tr("All runs"), tr("Runs since"), tr("The last runs") });
+    fitToBox->setToolTip(tr("Which runs the fit takes, kept for this car and logbook."));
+    fitSinceEdit->setObjectName(QStringLiteral("fitSinceEdit"));
+    fitSinceEdit->setAccessibleName(tr("Fit to the runs since"));
+    fitSinceEdit->setCalendarPopup(true);
+    fitSinceEdit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    fitSinceEdit->setDate(QDate::currentDate().addYears(-1));
+    fitLastBox->setObjectName(QStringLiteral("fitLastBox"));
+    fitLastBox->setAccessibleName(tr("Fit to the last runs"));
+    fitLastBox->setRange(1, 100000);
+    fitLastBox->setValue(FitChoice().last);
     useFittedButton->setObjectName(QStringLiteral("useFittedButton"));
     useFittedButton->setToolTip(tr("Add the fitted car as a new car; the typed one stays as it is."));
     progressBar->setObjectName(QStringLiteral("calibrationProgress"));
@@ -193,10 +215,9 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     predictionLabel->setObjectName(QStringLiteral("predictionLabel"));
     reportCard->setObjectName(QStringLiteral("reportCard"));
     reportCard->setAccessibleName(tr("Report card"));
-    reportCard->setHorizontalHeaderLabels({ tr("Way of predicting"), tr("Mean error (s)"), tr("Bias (s)") });
-    reportCard->setToolTip(tr("Each run predicted without itself (the fit on the other runs, or the run "
-                              "before): the mean absolute error and the mean of predicted less given "
-                              "quarter-mile times. The best is in bold."));
+    reportCard->setHorizontalHeaderLabels({ tr("Way of predicting"), tr("Model"), tr("Mean error (s)"),
+                                            tr("Bias (s)"), tr("Mean error (mph)"), tr("Bias (mph)") });
+    reportCard->setToolTip(reportCardHint());
     reportCard->setEditTriggers(QAbstractItemView::NoEditTriggers);
     reportCard->setTabKeyNavigation(false);
     reportCard->setSelectionMode(QAbstractItemView::NoSelection);
@@ -209,8 +230,10 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     }
     reportCard->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     for (int row = 0; row < PredictionMethodCount; ++row) {
-        reportCard->setItem(row, 0, new QTableWidgetItem(PredictionMethodName(AllPredictionMethods[row])));
-        for (int column = 1; column < 3; ++column) {
+        const PredictionMethod method = AllPredictionMethods[static_cast<std::size_t>(row)];
+        reportCard->setItem(row, 0, new QTableWidgetItem(PredictionMethodName(method)));
+        reportCard->setItem(row, 1, new QTableWidgetItem(MethodModelName(ModelOf(method))));
+        for (int column = 2; column < ReportCardColumns; ++column) {
             auto* item = new QTableWidgetItem;
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             reportCard->setItem(row, column, item);
@@ -224,6 +247,12 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     auto* fitBox = new QGroupBox(tr("Fit and prediction"), this);
     fitBox->setObjectName(QStringLiteral("fitBox"));
     auto* fitButtons = new QHBoxLayout;
+    auto* fitToLabel = new QLabel(tr("Fit to:"), this);
+    fitToLabel->setBuddy(fitToBox);
+    fitButtons->addWidget(fitToLabel);
+    fitButtons->addWidget(fitToBox);
+    fitButtons->addWidget(fitSinceEdit);
+    fitButtons->addWidget(fitLastBox);
     fitButtons->addWidget(calibrateButton);
     fitButtons->addWidget(useFittedButton);
     fitButtons->addWidget(progressBar, 1);
@@ -272,7 +301,7 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     layout->addWidget(upper, 1);
     layout->addWidget(chartTabs);
     // Tab reads the page as it is laid out: the runs, the fit, the tabs.
-    SetTabChain({ exportButton, calibrateButton, useFittedButton, cancelButton, chartTabs });
+    SetTabChain({ exportButton, fitToBox, fitSinceEdit, fitLastBox, calibrateButton, useFittedButton, cancelButton, chartTabs });
 
     auto* deleteKey = new QAction(tr("Delete run"), runsView);
     deleteKey->setShortcut(QKeySequence::Delete);
@@ -306,13 +335,15 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     connect(runs, &QAbstractItemModel::modelReset, this, [this] { refresh(); });
     connect(runs, &QAbstractItemModel::layoutChanged, this, [this] { refresh(); });
     connect(runs, &SlipTableModel::changed, this, [this] { refresh(); });
+    // A selection shows its runs' splits; it never narrows the fit.
     connect(runsView->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         refreshSlipPoints();
         refreshDialIn();
-        if (fitWanted)
-            Calibrate();
         refreshButtons();
     });
+    connect(fitToBox, &QComboBox::currentIndexChanged, this, &LogbookPage::fitChoiceChanged);
+    connect(fitSinceEdit, &QDateEdit::dateChanged, this, &LogbookPage::fitChoiceChanged);
+    connect(fitLastBox, &QSpinBox::valueChanged, this, &LogbookPage::fitChoiceChanged);
     connect(cars->Selection(), &QItemSelectionModel::currentRowChanged, this, [this] { followCurrentCar(); });
     connect(shownCars, &QAbstractItemModel::dataChanged, this, [this] {
         followCurrentCar();
@@ -637,15 +668,57 @@ CarInputs LogbookPage::currentInputs() const
 
 QList<TimeSlip> LogbookPage::chosenRuns() const
 {
-    QModelIndexList rows = runsView->selectionModel()->selectedRows();
-    if (rows.isEmpty())
-        return runs->Runs();
-    std::sort(rows.begin(), rows.end());
-    QList<TimeSlip> chosen;
-    chosen.reserve(rows.size());
-    for (const QModelIndex& index : std::as_const(rows))
-        chosen << runs->RunAt(index.row());
-    return chosen;
+    return RunsToFit(runs->Runs(), CurrentFitChoice());
+}
+
+FitChoice LogbookPage::CurrentFitChoice() const
+{
+    // Only what the kind reads, as it is kept.
+    FitChoice choice;
+    choice.kind = static_cast<FitChoice::Kind>(std::max(0, fitToBox->currentIndex()));
+    if (choice.kind == FitChoice::Kind::SinceDate)
+        choice.since = fitSinceEdit->date();
+    if (choice.kind == FitChoice::Kind::LastRuns)
+        choice.last = fitLastBox->value();
+    return choice;
+}
+
+void LogbookPage::SetFitChoice(const FitChoice& choice)
+{
+    showFitChoice(choice);
+    fitChoiceChanged();
+}
+
+void LogbookPage::syncFitChoice()
+{
+    showFitChoice(logbook->IsOpen() && runs->CarId() != 0
+                      ? FitChoiceFromKey(settings->FitChoiceKeyOf(logbook->Path(), runs->CarId()))
+                      : FitChoice());
+}
+
+void LogbookPage::showFitChoice(const FitChoice& choice)
+{
+    const QSignalBlocker blockSince(fitSinceEdit);
+    const QSignalBlocker blockLast(fitLastBox);
+    const QSignalBlocker blockKind(fitToBox);
+    if (choice.since.isValid())
+        fitSinceEdit->setDate(choice.since);
+    fitLastBox->setValue(choice.last);
+    fitToBox->setCurrentIndex(static_cast<int>(choice.kind));
+    fitSinceEdit->setVisible(choice.kind == FitChoice::Kind::SinceDate);
+    fitLastBox->setVisible(choice.kind == FitChoice::Kind::LastRuns);
+}
+
+void LogbookPage::fitChoiceChanged()
+{
+    const FitChoice choice = CurrentFitChoice();
+    fitSinceEdit->setVisible(choice.kind == FitChoice::Kind::SinceDate);
+    fitLastBox->setVisible(choice.kind == FitChoice::Kind::LastRuns);
+    if (logbook->IsOpen() && runs->CarId() != 0)
+        settings->SetFitChoiceKey(logbook->Path(), runs->CarId(), FitChoiceKey(choice));
+    refreshDialIn();
+    if (fitWanted)
+        Calibrate();
 }
 
 QAbstractItemModel* LogbookPage::Slips() const
@@ -661,6 +734,7 @@ void LogbookPage::refresh()
         return;
     }
     stale = false;
+    syncFitChoice();
     ensureCalibration();
     if (!logbook->IsOpen())
         sourceLabel->setText(tr("No logbook is open: File ▸ Open Logbook… opens or makes one."));
@@ -795,13 +869,14 @@ void LogbookPage::refreshSlipPoints()
 
 void LogbookPage::refreshFit()
 {
+    reportCard->setToolTip(reportCardHint());
     for (int row = 0; row < PredictionMethodCount; ++row)
-        for (int column = 0; column < 3; ++column) {
+        for (int column = 0; column < ReportCardColumns; ++column) {
             QTableWidgetItem* item = reportCard->item(row, column);
             QFont font = item->font();
             font.setBold(false);
             item->setFont(font);
-            if (column > 0)
+            if (column > 1)
                 item->setText(QString());
         }
     if (!calibration) {
@@ -819,6 +894,9 @@ void LogbookPage::refreshFit()
         return;
     }
     QStringList lines;
+    // All runs are said by the line after; a narrower choice says so.
+    if (CurrentFitChoice().kind != FitChoice::Kind::AllRuns)
+        lines << FitChoiceLine(CurrentFitChoice(), calibration->runs.size(), runs->rowCount());
     lines << tr("Fitted to the runs (%1): %2 hp on the standard day, spin time %3 s.")
                  .arg(locale().toString(calibration->runs.size()))
                  .arg(locale().toString(fit.horsepower, 'f', 1), locale().toString(fit.spinTime, 'f', 3));
@@ -829,20 +907,24 @@ void LogbookPage::refreshFit()
 
     if (!card->Available()) {
         reportCard->setToolTip(card->message);
-        reportCard->item(0, 1)->setText(QStringLiteral("—"));
+        reportCard->item(0, 2)->setText(QStringLiteral("—"));
         reportCard->setEnabled(false);
         return;
     }
     reportCard->setEnabled(true);
+    // An empty score says so, never 0.
+    const QString notEnough = tr("not enough runs");
     for (int row = 0; row < PredictionMethodCount; ++row) {
         const MethodScore& score = card->scores[static_cast<std::size_t>(row)];
-        const bool scored = score.runs > 0;
-        reportCard->item(row, 1)->setText(scored ? locale().toString(score.meanAbsoluteError, 'f', 3)
-                                                 : QStringLiteral("—"));
-        reportCard->item(row, 2)->setText(scored ? SignedDifferenceText(score.bias, 3, locale())
-                                                 : QStringLiteral("—"));
+        const bool timed = score.runs > 0;
+        const bool sped = score.speed.runs > 0;
+        reportCard->item(row, 2)->setText(timed ? locale().toString(score.meanAbsoluteError, 'f', 3) : notEnough);
+        reportCard->item(row, 3)->setText(timed ? SignedDifferenceText(score.bias, 3, locale()) : QString());
+        reportCard->item(row, 4)->setText(sped ? locale().toString(score.speed.meanAbsoluteError, 'f', 2)
+                                               : notEnough);
+        reportCard->item(row, 5)->setText(sped ? SignedDifferenceText(score.speed.bias, 2, locale()) : QString());
         if (score.best)
-            for (int column = 0; column < 3; ++column) {
+            for (int column = 0; column < ReportCardColumns; ++column) {
                 QTableWidgetItem* item = reportCard->item(row, column);
                 QFont font = item->font();
                 font.setBold(true);
@@ -869,10 +951,43 @@ void LogbookPage::refreshPrediction()
                             withBand(locale(), next.eighthMileTime, next.eighthMileTimeBand, 2, tr("s")),
                             withBand(locale(), next.eighthMileSpeed, next.eighthMileSpeedBand, 1, tr("mph")));
     if (next.bandMessage.isEmpty())
-        text += QLatin1Char(' ') + tr("The bands are the errors of the runs each predicted without itself.");
+        text += QLatin1Char(' ')
+            + tr("The bands leave out one day's runs at a time (%1 days).")
+                  .arg(locale().toString(calibration->days));
     else
         text += QLatin1Char(' ') + next.bandMessage;
+    text += QLatin1Char('\n') + dialInText();
     predictionLabel->setText(text);
+}
+
+QString LogbookPage::reportCardHint() const
+{
+    return tr("Each run after the first three predicted from the runs before it alone (the fit on those "
+              "runs, the run before, lines through them), every way on the same runs: the mean absolute "
+              "error and the mean of predicted less given quarter-mile times and speeds. The best is in "
+              "bold.");
+}
+
+// The dial-in for the Conditions box's day, from the report card's best way
+// that predicts ahead.
+QString LogbookPage::dialInText() const
+{
+    if (!card || !card->Available())
+        return tr("Dial-in for today: %1").arg(card ? card->message : QString());
+    const DialIn dial = DialInFor(*card, *calibration, settings->Conditions());
+    if (dial.method < 0 || !dial.quarterMileTime)
+        return tr("Dial-in for today: none of the ways that predict before a run could be scored.");
+    const PredictionMethod method = AllPredictionMethods[static_cast<std::size_t>(dial.method)];
+    QString time = locale().toString(*dial.quarterMileTime, 'f', 2) + QLatin1Char(' ') + tr("s");
+    if (dial.timeBand95)
+        time += QLatin1Char(' ') + tr("± %1 (95 %)").arg(locale().toString(*dial.timeBand95, 'f', 2));
+    QString text = tr("Dial-in for today: %1, by \"%2\" (%3).")
+                       .arg(time, PredictionMethodName(method), MethodModelName(ModelOf(method)));
+    if (card->best != dial.method)
+        text += QLatin1Char(' ')
+            + tr("\"%1\" scores better but needs the run's own figures.")
+                  .arg(PredictionMethodName(AllPredictionMethods[static_cast<std::size_t>(card->best)]));
+    return text;
 }
 
 void LogbookPage::Calibrate()

@@ -37,6 +37,8 @@ class DialInCharts;
 class GarageSettings;
 class Logbook;
 class QComboBox;
+class QDateEdit;
+class QSpinBox;
 class QLabel;
 class QListWidget;
 class QUndoStack;
@@ -68,11 +70,15 @@ public:
     QString DeleteSelectedRuns();
     QString ImportRuns(const QString& path);
     QString ExportRuns(const QString& path);
-    // Fits the car to the selected runs (all of them when none is selected)
-    // on a worker thread; CurrentCalibration() holds the fit once it is
-    // done. A fit to these runs of this car is kept, and made again only
-    // when they change.
+    // Fits the car to the runs of its "Fit to" choice (selecting rows never
+    // narrows it) on a worker thread; CurrentCalibration() holds the fit
+    // once it is done. A fit to these runs of this car is kept, and made
+    // again only when they change.
     void Calibrate();
+    // The "Fit to" choice of the car shown, kept in the settings by the
+    // logbook's file and the car; setting it refits a fit shown.
+    FitChoice CurrentFitChoice() const;
+    void SetFitChoice(const FitChoice& choice);
     // Stops the calibration under way; no fit is shown then.
     void CancelCalibration();
     bool Calibrating() const { return task != nullptr; }
@@ -163,6 +169,17 @@ private:
     void refreshDialIn();
     void refreshFit();
     void refreshPrediction();
+    // The "Fit to" controls set from the settings for the car shown, and
+    // the settings from the controls.
+    void syncFitChoice();
+    void showFitChoice(const FitChoice& choice); // the controls only, no signal
+    void fitChoiceChanged();
+    // The report card's hint, and the dial-in line under the prediction.
+    QString reportCardHint() const;
+    QString dialInText() const;
+    // The report card's columns: the way, its model, then the mean error
+    // and the bias of the time and of the speed.
+    static constexpr int ReportCardColumns = 6;
     void refreshButtons();
     // Starts a calibration when a fit is wanted and the one shown (or under
     // way) is not for the chosen runs and the car as they now are.
@@ -201,6 +218,9 @@ private:
     CurveCharts* charts;
     DialInCharts* dialIn;
     QTabWidget* chartTabs;
+    QComboBox* fitToBox;
+    QDateEdit* fitSinceEdit;
+    QSpinBox* fitLastBox;
     QPushButton* calibrateButton;
     QPushButton* useFittedButton;
     QProgressBar* progressBar;

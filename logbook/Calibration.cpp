@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <numeric>
 #include <optional>
 
 namespace {
@@ -80,6 +82,9 @@ CarFit carFitOf(const FitResult& result, const QList<TimeSlip>& runs)
     fit.rangeMessage = RangeMessage(fit.car);
     fit.horsepowerRangeMessage = FieldRangeMessage(fit.car, InputField::Horsepower);
     fit.spinTimeRangeMessage = FieldRangeMessage(fit.car, InputField::SpinTime);
+    if (runs.size() < FittedValueCount)
+        fit.boundNotes << Text::tr("One run is matched exactly by the two fitted values: the fit cannot tell "
+                                   "the car from that run's luck. Add runs of other days.");
     if (fit.spinTimeHeld)
         fit.boundNotes << spinTimeNote(fit);
     if (fit.horsepowerBound != HorsepowerBound::None)
@@ -103,6 +108,80 @@ CarFit refusedFit(const CarInputs& typed, const QList<TimeSlip>& runs, const QSt
 
 } // namespace
 
+QList<TimeSlip> RunsToFit(const QList<TimeSlip>& runs, const FitChoice& choice)
+{
+    QList<TimeSlip> taken;
+    switch (choice.kind) {
+    case FitChoice::Kind::AllRuns: return runs;
+    case FitChoice::Kind::SinceDate:
+        for (const TimeSlip& run : runs)
+            if (run.date.isValid() && run.date >= choice.since)
+                taken << run;
+        return taken;
+    case FitChoice::Kind::LastRuns: {
+        QList<qsizetype> order(runs.size());
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(),
+                         [&runs](qsizetype a, qsizetype b) { return SlipComesBefore(runs[a], runs[b]); });
+        const qsizetype first = std::max<qsizetype>(0, runs.size() - std::max(1, choice.last));
+        QList<bool> take(runs.size(), false);
+        for (qsizetype k = first; k < order.size(); ++k)
+            take[order[k]] = true;
+        for (qsizetype i = 0; i < runs.size(); ++i)
+            if (take[i])
+                taken << runs[i];
+        return taken;
+    }
+    }
+    return runs;
+}
+
+QString FitChoiceKey(const FitChoice& choice)
+{
+    switch (choice.kind) {
+    case FitChoice::Kind::AllRuns: break;
+    case FitChoice::Kind::SinceDate:
+        return QStringLiteral("since:") + choice.since.toString(Qt::ISODate);
+    case FitChoice::Kind::LastRuns: return QStringLiteral("last:") + QString::number(choice.last);
+    }
+    return QStringLiteral("all");
+}
+
+FitChoice FitChoiceFromKey(const QString& key)
+{
+    FitChoice choice;
+    if (key.startsWith(QLatin1String("since:"))) {
+        const QDate since = QDate::fromString(key.mid(6), Qt::ISODate);
+        if (since.isValid()) {
+            choice.kind = FitChoice::Kind::SinceDate;
+            choice.since = since;
+        }
+    } else if (key.startsWith(QLatin1String("last:"))) {
+        bool ok = false;
+        const int last = key.mid(5).toInt(&ok);
+        if (ok && last >= 1) {
+            choice.kind = FitChoice::Kind::LastRuns;
+            choice.last = last;
+        }
+    }
+    return choice;
+}
+
+QString FitChoiceLine(const FitChoice& choice, qsizetype taken, qsizetype all)
+{
+    switch (choice.kind) {
+    case FitChoice::Kind::AllRuns: break;
+    case FitChoice::Kind::SinceDate:
+        return Text::tr("Fit to the runs since %1: %2 of %3.")
+            .arg(choice.since.toString(Qt::ISODate))
+            .arg(taken)
+            .arg(all);
+    case FitChoice::Kind::LastRuns:
+        return Text::tr("Fit to the last %1 runs: %2 of %3.").arg(choice.last).arg(taken).arg(all);
+    }
+    return Text::tr("Fit to all runs: %1 of %2.").arg(taken).arg(all);
+}
+
 AirConditions AirOfRun(const TimeSlip& run)
 {
     return AirOfRun(RunFiguresOf(run));
@@ -116,6 +195,8 @@ RunFigures RunFiguresOf(const TimeSlip& run)
     figures.humidity = run.humidity;
     for (const SplitFigureInfo& split : SplitFigures)
         figures.Of(split.figure) = run.*NumberMember(SlipFieldOf(split));
+    if (run.date.isValid())
+        figures.day = run.date.toJulianDay();
     return figures;
 }
 
@@ -156,7 +237,7 @@ Calibration Calibrate(const CarInputs& typed, const QList<TimeSlip>& runs, const
     const QString problem = runsProblem(runs);
     if (!problem.isEmpty()) {
         if (control.progress)
-            control.progress(0, 1 + ValidationFoldsFor(static_cast<int>(runs.size())));
+            control.progress(0, 1 + ValidationFoldsFor(static_cast<int>(runs.size()), DaysOf(RunFiguresOf(runs))));
         calibration.fit = refusedFit(typed, runs, problem);
         calibration.band.gap = BandGap::NotFitted;
         calibration.band.message = problem;
@@ -166,12 +247,17 @@ Calibration Calibrate(const CarInputs& typed, const QList<TimeSlip>& runs, const
     calibration.fit = carFitOf(numbers.fit, runs);
     calibration.leftOut = std::move(numbers.leftOut);
     calibration.folds = numbers.folds;
+    calibration.days = numbers.days;
     static_cast<FitBand&>(calibration.band) = numbers.band;
     switch (numbers.band.gap) {
     case BandGap::None: break;
     case BandGap::NotFitted: calibration.band.message = calibration.fit.message; break;
     case BandGap::TooFewRuns:
         calibration.band.message = Text::tr("With fewer than three runs no error band can be given.");
+        break;
+    case BandGap::OneDay:
+        calibration.band.message =
+            Text::tr("All runs are of one day: no error band can be given until runs of another day are added.");
         break;
     }
     return calibration;
@@ -200,7 +286,11 @@ Prediction Predict(const Calibration& calibration, const AirConditions& air)
     if (!calibration.band.Available())
         prediction.bandMessage = calibration.band.message;
     else if (!prediction.banded)
-        prediction.bandMessage =
-            Text::tr("Fewer than three runs give these figures: no error band can be given.");
+        prediction.bandMessage = NoFigureBandMessage();
     return prediction;
+}
+
+QString NoFigureBandMessage()
+{
+    return Text::tr("Fewer than three runs on two days give these figures: no error band can be given.");
 }

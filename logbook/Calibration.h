@@ -9,20 +9,23 @@
 // shift counts too; each run's slip beside the model's; whether the fitted
 // values pass the classic input checks; and a note for each bound that holds
 // the fit back. Calibrate adds the validation fits (each run predicted by a
-// fit without it: on all the others up to LeaveOneOutBound runs, on the other
-// folds above), whose errors are the band Predict gives with a prediction
-// for any day's air; it tells its progress, can be cancelled from another
+// fit without its day: on all the other days up to LeaveOneOutBound days, on
+// the other folds above), whose errors are the 68 % and 95 % bands Predict
+// gives with a prediction for any day's air; it tells its progress, can be cancelled from another
 // thread and may run its validation fits on several threads. Nothing here
 // shows a message or touches a database: the garage and the runner both call
 // it.
 //
-// The fit minimises the sum of squares of the differences between the model
-// and the slip: each time counted per 0.01 s, each speed per 0.1 mph, over
-// the quarter-mile time and speed, the 60-ft time and the 1/8-mile time and
-// speed, wherever a run gives them (an eighth-mile run gives the 1/8 figures
-// only). The spin time adds to every elapsed time alike, so for a given
-// horsepower the best spin time is the mean of the time differences, held at
-// 0 or above; the horsepower is then found by a one-dimensional search on a
+// The fit minimises the weighted sum of squares of the differences between
+// the model and the slip: each time counted per 0.01 s, each speed per 0.1
+// mph, over the quarter-mile time and speed, the 60-ft time and the 1/8-mile
+// time and speed, wherever a run gives them (an eighth-mile run gives the
+// 1/8 figures only). The quarter mile's time and speed carry the fit (weight
+// 1); the 60-ft and 1/8-mile figures fit the launch, each weighed by its own
+// scatter within the days against the quarter mile's, at most a quarter. The
+// spin time adds to every elapsed time alike, so for a given horsepower the
+// best spin time is the weighted mean of the time differences, held at 0 or
+// above; the horsepower is then found by a one-dimensional search on a
 // logarithmic scale (docs/DECISIONS.md, "Calibration"). Runs on the same
 // day's air share one run of the model.
 #pragma once
@@ -33,6 +36,7 @@
 #include "logbook/TimeSlip.h"
 #include "numbers/Fit.h"
 
+#include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -42,6 +46,29 @@
 // The day's air of a run: its temperature, station pressure and humidity,
 // the standard day's value for each one the run does not give.
 AirConditions AirOfRun(const TimeSlip& run);
+
+// Which runs a car's fit takes: all of them, those since a date, or the
+// last N by date. The user chooses it, and it is kept with the logbook;
+// selecting rows never narrows it.
+struct FitChoice {
+    enum class Kind { AllRuns, SinceDate, LastRuns };
+    Kind kind = Kind::AllRuns;
+    QDate since;   // SinceDate: the first date taken
+    int last = 20; // LastRuns: how many
+
+    friend bool operator==(const FitChoice&, const FitChoice&) = default;
+};
+
+// The runs a choice takes, in the order given: since a date those dated on
+// it or after; the last N those last in the logbook's date order.
+QList<TimeSlip> RunsToFit(const QList<TimeSlip>& runs, const FitChoice& choice);
+// The choice as it is kept ("all", "since:2024-05-01", "last:20"), and read
+// back (all runs for a text that is none of these).
+QString FitChoiceKey(const FitChoice& choice);
+FitChoice FitChoiceFromKey(const QString& key);
+// "Fit to all runs: 12 of 12.", "Fit to the runs since 2024-05-01: 8 of
+// 12.", "Fit to the last 10 runs: 10 of 12."
+QString FitChoiceLine(const FitChoice& choice, qsizetype taken, qsizetype all);
 
 // What the fit reads of a run, and of runs.
 RunFigures RunFiguresOf(const TimeSlip& run);
@@ -88,7 +115,8 @@ struct Calibration {
     CarFit fit;
     QList<TimeSlip> runs;         // the runs fitted, as given
     std::vector<LeftOutRun> leftOut; // one per run; empty below three runs
-    int folds = 0; // the validation's folds: as many as runs for leave-one-out
+    int folds = 0; // the validation's folds: as many as days for leave-one-day-out
+    int days = 0;  // the days of the runs
     ErrorBand band;
 };
 
@@ -107,3 +135,7 @@ struct Prediction : DayPrediction {
 };
 
 Prediction Predict(const Calibration& calibration, const AirConditions& air);
+
+// Why a figure of a banded calibration has no band: too few of the runs, or
+// of their days, give it.
+QString NoFigureBandMessage();

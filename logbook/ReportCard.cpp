@@ -14,6 +14,27 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(ReportCard)
 };
 
+FitCalibration numbersOf(const Calibration& calibration)
+{
+    FitCalibration numbers;
+    static_cast<FitResult&>(numbers.fit) = calibration.fit;
+    numbers.runs = RunFiguresOf(calibration.runs);
+    numbers.leftOut = calibration.leftOut;
+    numbers.folds = calibration.folds;
+    numbers.days = calibration.days;
+    return numbers;
+}
+
+// The runs in the order the logbook lists them.
+std::vector<int> dateOrderOf(const QList<TimeSlip>& runs)
+{
+    std::vector<int> dateOrder(static_cast<std::size_t>(runs.size()));
+    std::iota(dateOrder.begin(), dateOrder.end(), 0);
+    std::stable_sort(dateOrder.begin(), dateOrder.end(),
+                     [&runs](int a, int b) { return SlipComesBefore(runs[a], runs[b]); });
+    return dateOrder;
+}
+
 } // namespace
 
 QString PredictionMethodName(PredictionMethod method)
@@ -24,34 +45,42 @@ QString PredictionMethodName(PredictionMethod method)
     case PredictionMethod::TypedOnDay: return Text::tr("Car as typed, the day's air");
     case PredictionMethod::HalesFormula: return Text::tr("Hale's formula, the day's air");
     case PredictionMethod::LastRun: return Text::tr("The run before");
+    case PredictionMethod::DensityAltitudeLine: return Text::tr("Density-altitude line of the runs before");
+    case PredictionMethod::FromSixtyFoot: return Text::tr("From the run's own 60 ft");
+    case PredictionMethod::FromEighthMile: return Text::tr("From the run's own 1/8 mile");
     }
     return {};
 }
 
-ReportCard ReportCardOf(const Calibration& calibration)
+QString MethodModelName(MethodModel model)
 {
-    FitCalibration numbers;
-    static_cast<FitResult&>(numbers.fit) = calibration.fit;
-    numbers.runs = RunFiguresOf(calibration.runs);
-    numbers.leftOut = calibration.leftOut;
-    numbers.folds = calibration.folds;
-    // The runs in the order the logbook lists them, for the run before.
-    const QList<TimeSlip>& runs = calibration.runs;
-    std::vector<int> dateOrder(static_cast<std::size_t>(runs.size()));
-    std::iota(dateOrder.begin(), dateOrder.end(), 0);
-    std::stable_sort(dateOrder.begin(), dateOrder.end(),
-                     [&runs](int a, int b) { return SlipComesBefore(runs[a], runs[b]); });
+    switch (model) {
+    case MethodModel::ClassicLaw: return Text::tr("Classic law");
+    case MethodModel::None: return Text::tr("None");
+    }
+    return {};
+}
 
+ReportCard ReportCardOf(const Calibration& calibration, const std::atomic<bool>* cancel)
+{
     ReportCard card;
-    static_cast<ReportSums&>(card) = ReportSumsOf(numbers, dateOrder);
+    static_cast<ReportSums&>(card) = ReportSumsOf(numbersOf(calibration), dateOrderOf(calibration.runs), cancel);
     switch (card.gap) {
     case ReportGap::None: break;
-    case ReportGap::NotFitted: card.message = calibration.fit.message; break;
+    case ReportGap::NotFitted:
+        card.message = calibration.fit.Fitted() ? Text::tr("The calibration was cancelled.") : calibration.fit.message;
+        break;
     case ReportGap::TooFewRuns:
-        card.message = Text::tr("A report card needs three runs or more with a quarter-mile time.");
+        card.message = Text::tr("A report card needs four runs or more with a quarter-mile time: the first three "
+                                "only predict.");
         break;
     }
     return card;
+}
+
+DialIn DialInFor(const ReportCard& card, const Calibration& calibration, const AirConditions& air)
+{
+    return DialInOf(card, numbersOf(calibration), dateOrderOf(calibration.runs), air);
 }
 
 ReportCard ReportCardOf(const CarInputs& typed, const QList<TimeSlip>& runs)

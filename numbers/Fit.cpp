@@ -20,20 +20,30 @@ namespace {
 
 constexpr double Infinite = std::numeric_limits<double>::infinity();
 
-// The figures the fit counts, with the split that predicts each.
+// The figures the fit counts, with the split that predicts each. The
+// quarter mile's time and speed carry the fit; each launch figure (the 60 ft
+// and the eighth mile) is weighed against the quarter-mile figure of its
+// kind (`reference`) by its own scatter.
 struct FittedFigure {
     std::optional<double> RunFigures::*given;
     double SplitTimes::*predicted;
-    bool time; // a time (which the spin time lengthens) or a speed
+    bool time;     // a time (which the spin time lengthens) or a speed
+    int reference; // the quarter-mile figure it is weighed against; -1 for those
 };
 
 constexpr std::array<FittedFigure, 5> FittedFigures = { {
-    { &RunFigures::sixtyFootTime, &SplitTimes::sixtyFootTime, true },
-    { &RunFigures::eighthMileTime, &SplitTimes::eighthMileTime, true },
-    { &RunFigures::eighthMileSpeed, &SplitTimes::eighthMileSpeed, false },
-    { &RunFigures::quarterMileTime, &SplitTimes::quarterMileTime, true },
-    { &RunFigures::quarterMileSpeed, &SplitTimes::quarterMileSpeed, false },
+    { &RunFigures::sixtyFootTime, &SplitTimes::sixtyFootTime, true, 3 },
+    { &RunFigures::eighthMileTime, &SplitTimes::eighthMileTime, true, 3 },
+    { &RunFigures::eighthMileSpeed, &SplitTimes::eighthMileSpeed, false, 4 },
+    { &RunFigures::quarterMileTime, &SplitTimes::quarterMileTime, true, -1 },
+    { &RunFigures::quarterMileSpeed, &SplitTimes::quarterMileSpeed, false, -1 },
 } };
+
+// The most a launch figure weighs against a quarter-mile one: together the
+// three never outweigh the quarter mile's time.
+constexpr double LaunchShare = 0.25;
+
+using FigureWeights = std::array<double, FittedFigures.size()>;
 
 // The members of a run and of a residual that hold each split, in
 // SplitFigure order.
@@ -87,7 +97,39 @@ struct DayGroup {
     const AirFigures* air = nullptr;
     std::array<FigureSums, FittedFigures.size()> figures{};
     int day = 0; // its place among the fit's days
+    FigureWeights weight{}; // the fit's weights, the same in every group
 };
+
+// The weights of the figures in a fit: 1 for the quarter mile's time and
+// speed; for a launch figure LaunchShare times the ratio of the variances
+// of its reference and of itself within the days (pooled over the days with
+// two runs or more that give it), at most 1: a launch figure that scatters
+// more than the quarter mile weighs less. Without runs to measure the
+// scatter, LaunchShare.
+FigureWeights weightsOf(const std::vector<DayGroup>& groups)
+{
+    std::array<double, FittedFigures.size()> squares{};
+    std::array<double, FittedFigures.size()> freedom{};
+    for (const DayGroup& g : groups)
+        for (std::size_t f = 0; f < FittedFigures.size(); ++f)
+            if (g.figures[f].count >= 2) {
+                squares[f] += g.figures[f].squares;
+                freedom[f] += g.figures[f].count - 1;
+            }
+    FigureWeights weight{};
+    for (std::size_t f = 0; f < FittedFigures.size(); ++f) {
+        const int reference = FittedFigures[f].reference;
+        if (reference < 0) {
+            weight[f] = 1;
+            continue;
+        }
+        const auto r = static_cast<std::size_t>(reference);
+        const double own = freedom[f] > 0 ? squares[f] / freedom[f] : 0;
+        const double theirs = freedom[r] > 0 ? squares[r] / freedom[r] : 0;
+        weight[f] = own > 0 && theirs > 0 ? LaunchShare * std::min(1.0, theirs / own) : LaunchShare;
+    }
+    return weight;
+}
 
 // The days of the runs `chosen` (places in `fit`), in the order of their
 // first run: the groups the profile sums over.
@@ -108,6 +150,9 @@ std::vector<DayGroup> groupsOf(const RunDays& fit, const std::vector<int>& chose
             if (const std::optional<double>& given = run.*FittedFigures[f].given)
                 g.figures[f].Add(*given);
     }
+    const FigureWeights weight = weightsOf(groups);
+    for (DayGroup& g : groups)
+        g.weight = weight;
     return groups;
 }
 
@@ -224,8 +269,9 @@ private:
 // time plus a loss of time that is the spin time plus a share of the shift
 // time (core/Timeline), so the spin time s lengthens every time by s and
 // leaves the speeds alone. For a horsepower the sum of squares is then a
-// parabola in s, least at the mean of the given less the predicted times
-// (all times weigh alike), and held at 0 when that mean is below it.
+// parabola in s, least at the weighted mean of the given less the predicted
+// times (each figure by its weight), and held at 0 when that mean is below
+// it.
 struct ProfilePoint {
     double sumOfSquares = Infinite; // infinite when a run does not finish
     double spinTime = 0;            // the best spin time, 0 or more
@@ -287,15 +333,17 @@ public:
                 if (sums.count == 0)
                     continue;
                 const double predicted = splits.*FittedFigures[f].predicted;
+                const double weight = g.weight[f];
                 if (FittedFigures[f].time) {
                     // The runs' mean time difference, given less predicted.
                     const double difference = sums.mean - predicted;
-                    times.push_back({ sums.count, difference, sums.squares });
-                    timeCount += sums.count;
-                    timeSum += sums.count * difference;
+                    times.push_back({ weight * sums.count, difference, weight * sums.squares });
+                    timeCount += weight * sums.count;
+                    timeSum += weight * sums.count * difference;
                 } else {
                     const double d = (predicted - sums.mean) / FitScale::Speed;
-                    speedSquares += sums.count * (d * d) + sums.squares / (FitScale::Speed * FitScale::Speed);
+                    speedSquares +=
+                        weight * (sums.count * (d * d) + sums.squares / (FitScale::Speed * FitScale::Speed));
                 }
                 point.figures += static_cast<int>(sums.count);
             }
@@ -589,10 +637,11 @@ int fewerShiftsFor(const CarInputs& typed, const std::vector<DayGroup>& groups, 
     return 0;
 }
 
-FigureError errorOf(const std::vector<double>& differences)
+FigureError errorOf(const std::vector<double>& differences, int days)
 {
     FigureError error;
     error.runs = static_cast<int>(differences.size());
+    error.days = days;
     if (differences.empty())
         return error;
     double absolute = 0;
@@ -610,11 +659,55 @@ FigureError errorOf(const std::vector<double>& differences)
     return error;
 }
 
-std::optional<double> bandOf(const FigureError& error)
+// The probability that Student's t with `nu` degrees of freedom lies within
+// ±√nu·tan θ: Abramowitz and Stegun, "Handbook of Mathematical Functions",
+// 26.7.3 and 26.7.4, the finite sums for whole degrees of freedom.
+double studentWithin(double theta, int nu)
 {
-    if (error.runs < LeastRunsForBand)
-        return std::nullopt;
-    return error.rootMeanSquare;
+    const double s = std::sin(theta);
+    const double c2 = std::cos(theta) * std::cos(theta);
+    if (nu % 2 == 0) {
+        double term = 1;
+        double sum = 1;
+        for (int k = 2; k <= nu - 2; k += 2) {
+            term *= (k - 1.0) / k * c2;
+            sum += term;
+        }
+        return s * sum;
+    }
+    constexpr double Pi = 3.141592653589793;
+    double sum = 0;
+    if (nu > 1) {
+        double term = std::cos(theta);
+        sum = term;
+        for (int k = 3; k <= nu - 2; k += 2) {
+            term *= (k - 1.0) / k * c2;
+            sum += term;
+        }
+    }
+    return 2 / Pi * (theta + s * sum);
+}
+
+// The units the validation leaves out: each run's day's place among the
+// days, by first run (a run of no known day a day of its own), and their
+// count.
+std::vector<int> unitsOf(const std::vector<RunFigures>& runs, int& count)
+{
+    std::map<long long, int> unitOfDay;
+    std::vector<int> units;
+    units.reserve(runs.size());
+    count = 0;
+    for (const RunFigures& run : runs) {
+        if (run.day == RunFigures::NoDay) {
+            units.push_back(count++);
+            continue;
+        }
+        const auto [found, added] = unitOfDay.try_emplace(run.day, count);
+        if (added)
+            ++count;
+        units.push_back(found->second);
+    }
+    return units;
 }
 
 SlipResidual residualOf(const RunFigures& run, const AirConditions& air, bool finished, const SplitTimes& s)
@@ -691,13 +784,14 @@ FitResult fitCar(const CarInputs& typed, const std::vector<RunFigures>& runs, co
         const std::size_t day = static_cast<std::size_t>(days.dayOf[i]);
         const DayModel& model = models[day];
         fit.runs.push_back(residualOf(run, days.days[day].conditions, model.finished, model.splits));
-        for (const FittedFigure& f : FittedFigures) {
+        for (std::size_t k = 0; k < FittedFigures.size(); ++k) {
+            const FittedFigure& f = FittedFigures[k];
             const std::optional<double>& given = run.*f.given;
             if (!given)
                 continue;
             const double d =
                 (model.splits.*f.predicted - *given) / (f.time ? FitScale::Time : FitScale::Speed);
-            fit.sumOfSquares += d * d;
+            fit.sumOfSquares += groups.front().weight[k] * d * d;
             ++fit.figures;
         }
     }
@@ -769,13 +863,89 @@ FigureError LeaveOneOutError(const std::vector<RunFigures>& runs, const std::vec
     const auto given = RowOf(splitMembers, figure).given;
     double SplitTimes::*predicted = InfoOf(figure).value;
     std::vector<double> differences;
+    std::vector<int> days;
     for (const LeftOutRun& left : leftOut) {
         const std::optional<double>& value = runs[static_cast<std::size_t>(left.run)].*given;
         if (!left.fitted || !value)
             continue;
         differences.push_back(left.onDay.*predicted - *value);
+        days.push_back(left.day);
     }
-    return errorOf(differences);
+    std::sort(days.begin(), days.end());
+    const auto distinct = static_cast<int>(std::unique(days.begin(), days.end()) - days.begin());
+    return errorOf(differences, distinct);
+}
+
+std::vector<LeftOutRun> ForwardFits(const CarInputs& typed, const std::vector<RunFigures>& runs,
+                                    const std::vector<int>& order, int first, const std::atomic<bool>* cancel)
+{
+    std::vector<LeftOutRun> forward;
+    const AirFigures standardDay = FiguresFor(AirConditions());
+    std::vector<RunFigures> before;
+    before.reserve(order.size());
+    bool allFittable = true;
+    double start = 0;
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        const auto i = static_cast<std::size_t>(order[k]);
+        if (static_cast<int>(k) >= first) {
+            if (cancelled(cancel))
+                return {};
+            LeftOutRun left;
+            left.run = order[k];
+            if (allFittable && !before.empty()) {
+                const RunDays days = runDays(before);
+                const Search search = searchHorsepower(typed, groupsOf(days, allRunsOf(days)), cancel,
+                                                       start > 0 ? WarmStart(start) : SearchStart{});
+                if (search.found) {
+                    start = search.horsepower;
+                    CarInputs car = typed;
+                    car.horsepower = search.horsepower;
+                    car.spinTime = search.point.spinTime;
+                    const DayModel model = modelOn(car, FiguresFor(AirOfRun(runs[i])));
+                    left.fitted = model.finished;
+                    left.horsepower = car.horsepower;
+                    left.spinTime = car.spinTime;
+                    left.onDay = model.splits;
+                    left.onStandardDay = RunCarOnDay(car, standardDay).splits;
+                }
+            }
+            forward.push_back(left);
+        }
+        allFittable = allFittable && fittable(runs[i]);
+        before.push_back(runs[i]);
+    }
+    if (cancelled(cancel))
+        return {};
+    return forward;
+}
+
+double StudentT(double probability, int degreesOfFreedom)
+{
+    const int nu = std::max(1, degreesOfFreedom);
+    // The probability rises with θ from 0 to 1 over [0, π/2): halve that.
+    double low = 0;
+    double high = 1.5707963267948966;
+    for (int i = 0; i < 60; ++i) {
+        const double middle = (low + high) / 2;
+        (studentWithin(middle, nu) < probability ? low : high) = middle;
+    }
+    return std::sqrt(static_cast<double>(nu)) * std::tan((low + high) / 2);
+}
+
+std::optional<BandWidths> BandOf(const FigureError& error)
+{
+    if (error.runs < LeastRunsForBand || error.days < LeastDaysForBand)
+        return std::nullopt;
+    const int nu = error.days - 1;
+    return BandWidths{ StudentT(BandProbability68, nu) * error.rootMeanSquare,
+                       StudentT(BandProbability95, nu) * error.rootMeanSquare };
+}
+
+int DaysOf(const std::vector<RunFigures>& runs)
+{
+    int count = 0;
+    unitsOf(runs, count);
+    return count;
 }
 
 FitCalibration CalibrateToRuns(const CarInputs& typed, const std::vector<RunFigures>& runs,
@@ -784,7 +954,8 @@ FitCalibration CalibrateToRuns(const CarInputs& typed, const std::vector<RunFigu
     FitCalibration calibration;
     calibration.runs = runs;
     const int count = static_cast<int>(runs.size());
-    const int folds = ValidationFoldsFor(count);
+    const std::vector<int> units = unitsOf(runs, calibration.days);
+    const int folds = ValidationFoldsFor(count, calibration.days);
     const bool validated = folds > 0;
     std::mutex progressMutex;
     int fitsDone = 0;
@@ -805,12 +976,12 @@ FitCalibration CalibrateToRuns(const CarInputs& typed, const std::vector<RunFigu
     }
     fitDone(1);
     if (!validated) {
-        calibration.band.gap = BandGap::TooFewRuns;
+        calibration.band.gap = count < LeastRunsForBand ? BandGap::TooFewRuns : BandGap::OneDay;
         return calibration;
     }
 
-    // Each fold fitted on the others, from the fit on all runs; the folds
-    // taken in turn by the threads.
+    // Each fold (whole days) fitted on the others, from the fit on all runs;
+    // the folds taken in turn by the threads.
     calibration.folds = folds;
     calibration.leftOut.resize(static_cast<std::size_t>(count));
     const AirFigures standardDay = FiguresFor(AirConditions());
@@ -825,7 +996,7 @@ FitCalibration CalibrateToRuns(const CarInputs& typed, const std::vector<RunFigu
             others.clear();
             left.clear();
             for (int i = 0; i < count; ++i)
-                (i % folds == fold ? left : others).push_back(i);
+                (units[static_cast<std::size_t>(i)] % folds == fold ? left : others).push_back(i);
             const Search search = searchHorsepower(typed, groupsOf(all, others), control.cancel, warm, 1, &shared);
             CarInputs car = typed;
             car.horsepower = search.horsepower;
@@ -836,6 +1007,7 @@ FitCalibration CalibrateToRuns(const CarInputs& typed, const std::vector<RunFigu
             for (int i : left) {
                 LeftOutRun& out = calibration.leftOut[static_cast<std::size_t>(i)];
                 out.run = i;
+                out.day = units[static_cast<std::size_t>(i)];
                 out.fitted = search.found;
                 if (!search.found)
                     continue;
@@ -901,10 +1073,10 @@ DayPrediction PredictOnDay(const CarInputs& fittedCar, const FitBand& band, cons
     prediction.bandGap = band.gap;
     if (band.gap != BandGap::None)
         return prediction;
-    prediction.quarterMileTimeBand = bandOf(band.quarterMileTime);
-    prediction.quarterMileSpeedBand = bandOf(band.quarterMileSpeed);
-    prediction.eighthMileTimeBand = bandOf(band.eighthMileTime);
-    prediction.eighthMileSpeedBand = bandOf(band.eighthMileSpeed);
+    prediction.quarterMileTimeBand = BandOf(band.quarterMileTime);
+    prediction.quarterMileSpeedBand = BandOf(band.quarterMileSpeed);
+    prediction.eighthMileTimeBand = BandOf(band.eighthMileTime);
+    prediction.eighthMileSpeedBand = BandOf(band.eighthMileSpeed);
     prediction.banded = prediction.quarterMileTimeBand || prediction.quarterMileSpeedBand
         || prediction.eighthMileTimeBand || prediction.eighthMileSpeedBand;
     return prediction;

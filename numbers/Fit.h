@@ -8,21 +8,25 @@
 // (FitResult), every other input kept as typed, the shift counts too; each
 // run's slip beside the model's; the first classic range test the fitted car
 // fails; and a code for each bound that holds the fit back. CalibrateToRuns
-// adds the validation fits (each run predicted by a fit without it: on all
-// the others up to LeaveOneOutBound runs, on the other folds above), whose
-// errors are the band PredictOnDay gives with a prediction for any day's
-// air; it tells its progress, can be cancelled from another thread and may
+// adds the validation fits (each run predicted by a fit without its whole
+// day, so that an error the runs of a day share counts: on all the other
+// days up to LeaveOneOutBound days, on the other folds above), whose errors,
+// widened by Student's t, are the 68 % and 95 % bands PredictOnDay gives
+// with a prediction for any day's air; it tells its progress, can be cancelled from another thread and may
 // run its validation fits on several threads. Nothing here is a message: the
 // logbook (logbook/Calibration.h) turns the codes into the programs' texts,
 // and the web page calls the same code through web/wasm/PageApi.
 //
-// The fit minimises the sum of squares of the differences between the model
-// and the slip: each time counted per 0.01 s, each speed per 0.1 mph, over
-// the quarter-mile time and speed, the 60-ft time and the 1/8-mile time and
-// speed, wherever a run gives them (an eighth-mile run gives the 1/8 figures
-// only). The spin time adds to every elapsed time alike, so for a given
-// horsepower the best spin time is the mean of the time differences, held at
-// 0 or above; the horsepower is then found by a one-dimensional search on a
+// The fit minimises the weighted sum of squares of the differences between
+// the model and the slip: each time counted per 0.01 s, each speed per 0.1
+// mph, over the quarter-mile time and speed, the 60-ft time and the 1/8-mile
+// time and speed, wherever a run gives them (an eighth-mile run gives the
+// 1/8 figures only). The quarter mile's time and speed carry the fit (weight
+// 1); the 60-ft and 1/8-mile figures fit the launch, each weighed by its own
+// scatter within the days against the quarter mile's, at most a quarter. The
+// spin time adds to every elapsed time alike, so for a given horsepower the
+// best spin time is the weighted mean of the time differences, held at 0 or
+// above; the horsepower is then found by a one-dimensional search on a
 // logarithmic scale (docs/DECISIONS.md, "Calibration"). Runs on the same
 // day's air share one run of the model.
 #pragma once
@@ -34,6 +38,7 @@
 
 #include <atomic>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -51,6 +56,10 @@ inline constexpr double LowestHorsepower = 1;
 inline constexpr double HighestHorsepower = 100000;
 } // namespace FitLimits
 
+// The values the fit finds (the horsepower and the spin time): fewer runs
+// than these are matched exactly, which the fit's notes say.
+inline constexpr int FittedValueCount = 2;
+
 // What the fit reads of a run: its weather (°F, inHg station, %) and its
 // slip's splits (s, mph), each missing when the run does not give it.
 struct RunFigures {
@@ -64,6 +73,11 @@ struct RunFigures {
     std::optional<double> thousandFootTime;
     std::optional<double> quarterMileTime;
     std::optional<double> quarterMileSpeed;
+    // The calendar day it was run on (any number, the same for runs on the
+    // same day, such as a Julian day), NoDay when not known: the validation
+    // leaves out a whole day at a time, a run of no known day alone.
+    long long day = NoDay;
+    static constexpr long long NoDay = std::numeric_limits<long long>::min();
 
     const std::optional<double>& Of(SplitFigure figure) const;
     std::optional<double>& Of(SplitFigure figure);
@@ -150,24 +164,48 @@ struct FitResult {
 FitResult FitToRuns(const CarInputs& typed, const std::vector<RunFigures>& runs);
 
 // The validation errors of one figure: each run predicted on its day by
-// the model fitted without it, for every run that gives the figure.
+// the model fitted without its day, for every run that gives the figure.
 // Differences are predicted less given.
 struct FigureError {
     int runs = 0;            // runs that give the figure and were predicted
+    int days = 0;            // the days those runs were run on
     double meanAbsolute = 0;
     double bias = 0;         // mean difference
     double rootMeanSquare = 0;
 };
 
-// The fewest runs a band is given for.
+// The fewest runs, and the fewest days, a band is given for.
 inline constexpr int LeastRunsForBand = 3;
+inline constexpr int LeastDaysForBand = 2;
 
-// Why a calibration gives no band: the fit failed, or it has fewer than
-// LeastRunsForBand runs.
-enum class BandGap { None, NotFitted, TooFewRuns };
+// The two-sided probabilities of the bands: one standard deviation of a
+// normal error (68.27 %) and 95 %.
+inline constexpr double BandProbability68 = 0.6826894921370859;
+inline constexpr double BandProbability95 = 0.95;
+
+// The t of Student's distribution with `degreesOfFreedom` (1 or more) that
+// a value falls within ±t of with `probability` (two-sided, 0 < p < 1).
+double StudentT(double probability, int degreesOfFreedom);
+
+// A band's half-widths (s or mph): the validation's root-mean-square error
+// times Student's t for the days it was measured on less one, so a band
+// from few days is wider than one from many.
+struct BandWidths {
+    double band68 = 0;
+    double band95 = 0;
+};
+
+// The band of a figure's errors; none below LeastRunsForBand runs or
+// LeastDaysForBand days.
+std::optional<BandWidths> BandOf(const FigureError& error);
+
+// Why a calibration gives no band: the fit failed, it has fewer than
+// LeastRunsForBand runs, or its runs are all of one day.
+enum class BandGap { None, NotFitted, TooFewRuns, OneDay };
 
 // The band of a prediction: the validation's errors of each figure, the
-// root-mean-square error given where at least LeastRunsForBand runs give it.
+// band given where at least LeastRunsForBand runs on LeastDaysForBand days
+// give it.
 struct FitBand {
     FigureError quarterMileTime;
     FigureError quarterMileSpeed;
@@ -176,25 +214,33 @@ struct FitBand {
     BandGap gap = BandGap::None;
 };
 
-// Up to this many runs each run is predicted by the fit on all the others
-// (leave-one-out: as many fits as runs). Above it the runs are dealt into
-// ValidationFolds folds in turn (run i into fold i mod ValidationFolds), and
-// each run is predicted by the fit on the other folds: ten fits however many
-// runs there are.
+// The runs are grouped by day (a run of no known day alone). Up to this
+// many days each day is predicted by the fit on all the other days
+// (leave-one-day-out: as many fits as days). Above it the days are dealt
+// into ValidationFolds folds in turn (day j into fold j mod
+// ValidationFolds, by first run), and each run is predicted by the fit on
+// the other folds: ten fits however many days there are.
 inline constexpr int LeaveOneOutBound = 100;
 inline constexpr int ValidationFolds = 10;
 
-// The validation's folds for a number of runs: none below
-// LeastRunsForBand, one a run up to LeaveOneOutBound, else ValidationFolds.
-constexpr int ValidationFoldsFor(int runs)
+// The validation's folds for a number of runs on a number of days: none
+// below LeastRunsForBand runs or LeastDaysForBand days, one a day up to
+// LeaveOneOutBound, else ValidationFolds.
+constexpr int ValidationFoldsFor(int runs, int days)
 {
-    return runs < LeastRunsForBand ? 0 : runs <= LeaveOneOutBound ? runs : ValidationFolds;
+    return runs < LeastRunsForBand || days < LeastDaysForBand ? 0
+        : days <= LeaveOneOutBound                            ? days
+                                                              : ValidationFolds;
 }
 
-// A run predicted by a fit without it (on all the other runs, or on the
-// other folds).
+// The days of the runs (a run of no known day counted alone).
+int DaysOf(const std::vector<RunFigures>& runs);
+
+// A run predicted by a fit without its day (on all the other days, or on
+// the other folds).
 struct LeftOutRun {
     int run = 0;         // its place in the runs given
+    int day = 0;         // its day's place among the days, by first run
     bool fitted = false; // the fit without it succeeded
     double horsepower = 0;
     double spinTime = 0;
@@ -216,18 +262,28 @@ struct CalibrationControl {
     const std::atomic<bool>* cancel = nullptr;
 };
 
-// The fit on all runs, and with three runs or more the validation fits and
-// their errors.
+// The fit on all runs, and with three runs or more on two days or more the
+// validation fits and their errors.
 struct FitCalibration {
     FitResult fit;
     std::vector<RunFigures> runs;    // the runs fitted, as given
-    std::vector<LeftOutRun> leftOut; // one per run; empty below three runs
-    int folds = 0; // the validation's folds: as many as runs for leave-one-out
+    std::vector<LeftOutRun> leftOut; // one per run; empty without validation
+    int folds = 0; // the validation's folds: as many as days for leave-one-day-out
+    int days = 0;  // the days of the runs
     FitBand band;
 };
 
 FitCalibration CalibrateToRuns(const CarInputs& typed, const std::vector<RunFigures>& runs,
                                const CalibrationControl& control = {});
+
+// Each run predicted forward in time, by the fit on the runs before it:
+// for each place k from `first` on in `order` (the runs' places in date
+// order), the fit on the runs at places 0 to k − 1 predicting the run at
+// place k, on its day and on the standard day. Each fit starts from the one
+// before. Empty when cancelled.
+std::vector<LeftOutRun> ForwardFits(const CarInputs& typed, const std::vector<RunFigures>& runs,
+                                    const std::vector<int>& order, int first,
+                                    const std::atomic<bool>* cancel = nullptr);
 
 // The errors of one figure over the left-out runs.
 FigureError LeaveOneOutError(const std::vector<RunFigures>& runs, const std::vector<LeftOutRun>& leftOut,
@@ -243,18 +299,18 @@ struct DayPrediction {
     bool finished = false;
     AirConditions air;
     DayResults day;  // the fitted car's run that day
-    // The splits a prediction shows, and their bands (± the validation's
-    // root-mean-square error), missing where no band can be given.
+    // The splits a prediction shows, and their bands (68 % and 95 %),
+    // missing where no band can be given.
     double quarterMileTime = 0;
     double quarterMileSpeed = 0;
     double eighthMileTime = 0;
     double eighthMileSpeed = 0;
-    std::optional<double> quarterMileTimeBand;
-    std::optional<double> quarterMileSpeedBand;
-    std::optional<double> eighthMileTimeBand;
-    std::optional<double> eighthMileSpeedBand;
+    std::optional<BandWidths> quarterMileTimeBand;
+    std::optional<BandWidths> quarterMileSpeedBand;
+    std::optional<BandWidths> eighthMileTimeBand;
+    std::optional<BandWidths> eighthMileSpeedBand;
     // No band: the calibration's own gap, or (None) fewer than three runs
-    // give any of these figures. Only when the day's splits are given.
+    // on two days give any of these figures. Only when the day's splits are given.
     bool banded = false;
     BandGap bandGap = BandGap::None;
 };

@@ -574,8 +574,10 @@ std::unique_ptr<RunWriter> MakeRunWriter(const WriterSettings& settings)
 // The fit as the JSON object "calibration" gives it: the fitted values,
 // whether they lie in the classic ranges, the notes on the bounds, each
 // run's quarter mile as given and as the fitted car runs it that day, and
-// with three runs or more the validation's error (leave-one-out, or by
-// folds above LeaveOneOutBound runs).
+// with three runs or more on two days or more the validation's error of each
+// figure the runs give, with its 68 % and 95 % bands (each day left out in
+// turn, or by folds above LeaveOneOutBound days); else a note of why there
+// is no band.
 std::string CalibrationJson(const Calibration& calibration)
 {
     const auto number = [](RowText& out, double value) { appendJsonNumber(out, value); };
@@ -615,30 +617,49 @@ std::string CalibrationJson(const Calibration& calibration)
     }
     out += ']';
     if (calibration.band.Available()) {
-        // Above LeaveOneOutBound runs the validation is by folds, and says
-        // how many; the field keeps its name, so a reader finds it either way.
+        // Each run is predicted by the fit without its day; above
+        // LeaveOneOutBound days the days are dealt into folds, and it says
+        // how many. The field keeps its name, so a reader finds it either way.
         out += ", \"leaveOneOutError\": {";
-        if (calibration.folds != calibration.runs.size())
+        if (calibration.folds != calibration.days)
             out += "\"folds\": " + std::to_string(calibration.folds) + ", ";
-        const std::array<std::pair<const char*, SlipField>, 2> figures{ {
+        out += "\"days\": " + std::to_string(calibration.days);
+        const std::array<std::pair<const char*, SlipField>, 4> figures{ {
             { "quarterMileTime", SlipField::QuarterMileTime },
             { "quarterMileSpeed", SlipField::QuarterMileSpeed },
+            { "eighthMileTime", SlipField::EighthMileTime },
+            { "eighthMileSpeed", SlipField::EighthMileSpeed },
         } };
-        for (std::size_t i = 0; i < figures.size(); ++i) {
-            const FigureError error = LeaveOneOutError(calibration, figures[i].second);
-            if (i > 0)
-                out += ", ";
-            out += '"';
-            out += figures[i].first;
-            out += "\": {\"runs\": " + std::to_string(error.runs) + ", \"meanAbsolute\": ";
+        for (const auto& [name, field] : figures) {
+            const FigureError error = LeaveOneOutError(calibration, field);
+            if (error.runs == 0)
+                continue; // no run gives it
+            out += ", \"";
+            out += name;
+            out += "\": {\"runs\": " + std::to_string(error.runs) + ", \"days\": " + std::to_string(error.days);
+            const std::optional<BandWidths> band = BandOf(error);
+            if (!band) {
+                out += ", \"note\": ";
+                AppendJsonString(out.Text(), utf8(NoFigureBandMessage()));
+                out += '}';
+                continue;
+            }
+            out += ", \"meanAbsolute\": ";
             number(out, error.meanAbsolute);
             out += ", \"bias\": ";
             number(out, error.bias);
             out += ", \"rootMeanSquare\": ";
             number(out, error.rootMeanSquare);
+            out += ", \"band68\": ";
+            number(out, band->band68);
+            out += ", \"band95\": ";
+            number(out, band->band95);
             out += '}';
         }
         out += '}';
+    } else {
+        out += ", \"note\": ";
+        AppendJsonString(out.Text(), utf8(calibration.band.message));
     }
     out += '}';
     return out.Text();

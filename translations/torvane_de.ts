@@ -67,16 +67,36 @@
         <translation>Das angepasste Auto schafft die Viertelmeile an diesem Tag nicht.</translation>
     </message>
     <message>
-        <source>Fewer than three runs give these figures: no error band can be given.</source>
-        <translation>Weniger als drei Läufe liefern diese Werte: Es lässt sich keine Fehlerspanne angeben.</translation>
-    </message>
-    <message>
         <source>The calibration was cancelled.</source>
         <translation>Die Kalibrierung wurde abgebrochen.</translation>
     </message>
     <message>
         <source>The car cannot be fitted to the runs: %1.</source>
         <translation>Das Auto lässt sich nicht an die Läufe anpassen: %1.</translation>
+    </message>
+    <message>
+        <source>One run is matched exactly by the two fitted values: the fit cannot tell the car from that run&apos;s luck. Add runs of other days.</source>
+        <translation>Ein Lauf wird von den zwei angepassten Werten genau getroffen: die Anpassung kann das Auto nicht vom Glück dieses Laufs unterscheiden. Fügen Sie Läufe anderer Tage hinzu.</translation>
+    </message>
+    <message>
+        <source>Fit to the runs since %1: %2 of %3.</source>
+        <translation>Angepasst an die Läufe seit %1: %2 von %3.</translation>
+    </message>
+    <message>
+        <source>Fit to the last %1 runs: %2 of %3.</source>
+        <translation>Angepasst an die letzten %1 Läufe: %2 von %3.</translation>
+    </message>
+    <message>
+        <source>Fit to all runs: %1 of %2.</source>
+        <translation>Angepasst an alle Läufe: %1 von %2.</translation>
+    </message>
+    <message>
+        <source>All runs are of one day: no error band can be given until runs of another day are added.</source>
+        <translation>Alle Läufe sind von einem Tag: ein Fehlerband gibt es erst, wenn Läufe eines anderen Tages hinzukommen.</translation>
+    </message>
+    <message>
+        <source>Fewer than three runs on two days give these figures: no error band can be given.</source>
+        <translation>Weniger als drei Läufe an zwei Tagen geben diese Werte an: es kann kein Fehlerband angegeben werden.</translation>
     </message>
     <message>
         <source>The car does not finish the quarter mile on the runs&apos; days at any horsepower up to %L1 hp.</source>
@@ -1165,16 +1185,16 @@ Option.
         <translation>&lt;h3&gt;Zwischenzeiten&lt;/h3&gt;&lt;p&gt;Der Vergleich zeigt die Zwischenzeiten eines Zeitzettels, wie eine Dragstrip sie misst: 60 ft, 330 ft, 1/8 Meile (660 ft) mit ihrer Geschwindigkeit, 1.000 ft und die Viertelmeile mit ihrer Geschwindigkeit. Die Zeiten zählen auf der eigenen Zeitachse des Laufs, mit Radschlupf und Schaltzeit, so dass die Viertelmeile die der Ergebnisse ist. Die Seite &lt;i&gt;Zwischenzeiten&lt;/i&gt; des Logbuchs zeichnet die Zwischenzeiten Ihrer Zettel über die Wegkurve des Modells, und &lt;i&gt;Modellzettel&lt;/i&gt; stellt den Zettel des Modells für den Tag jedes Laufs neben den Lauf.&lt;/p&gt;</translation>
     </message>
     <message>
+        <source>&lt;h3&gt;The logbook&lt;/h3&gt;&lt;p&gt;&lt;i&gt;File ▸ Open Logbook…&lt;/i&gt; opens or makes a logbook: one file that keeps the time slips of your cars. Runs belong to a car, not to its file name: each car keeps its own identity in its .trv file, so its runs follow it through Save As, a move or a copy (a copy asks whether it is the same car or a new one). Runs whose car is not open show above the runs, under &lt;i&gt;Runs of cars not open&lt;/i&gt;, with &lt;i&gt;Attach to this car&lt;/i&gt; and &lt;i&gt;Move to another car…&lt;/i&gt;. The &lt;i&gt;Logbook&lt;/i&gt; tab shows the runs of the current car.&lt;/p&gt;&lt;p&gt;&lt;i&gt;Add a run&lt;/i&gt; opens the new run&apos;s slip to type, dated now, with the Conditions row&apos;s weather and elevation and no figures: a run without a quarter-mile or 1/8-mile time is not saved. Every figure is checked against its range (ET 3–30 s, 1/8 mile 2–20 s, speeds 20–350 mph, 60 ft 0.8–4 s, reaction −1.5–2 s, a red light being negative, the weather as the Conditions row takes it), the splits must rise along the track, and numbers take your locale&apos;s decimal separator. &lt;i&gt;Import runs…&lt;/i&gt; reads a CSV file of slips as racers keep them: common headers (Temp, Baro, RT, 60ft, 330, 1/8, 1/8 MPH, 1000, 1/4 ET, 1/4 MPH, DA, Lane, Notes) are recognised whatever their case and spaces, a dialog asks what the others hold and remembers the answer for that header line, and dates may be ISO, US (m/d/yyyy) or your locale&apos;s short form (a date that reads two ways is asked about). Runs already in the logbook are skipped, and the import says how many. &lt;i&gt;Export runs…&lt;/i&gt; writes the runs in the logbook&apos;s own columns. The logbook has its own undo history: Edit ▸ Undo on this page takes back an added, changed, deleted, imported or moved run.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Das Logbuch&lt;/h3&gt;&lt;p&gt;&lt;i&gt;Datei ▸ Logbuch öffnen…&lt;/i&gt; öffnet oder legt ein Logbuch an: eine Datei mit den Zeitzetteln Ihrer Autos. Läufe gehören zu einem Auto, nicht zu seinem Dateinamen: jedes Auto trägt seine eigene Kennung in seiner .trv-Datei, so folgen ihm seine Läufe durch „Speichern unter“, Verschieben und Kopieren (bei einer Kopie fragt das Programm, ob es dasselbe Auto oder ein neues ist). Läufe, deren Auto nicht geöffnet ist, stehen über den Läufen unter &lt;i&gt;Läufe nicht geöffneter Autos&lt;/i&gt;, mit &lt;i&gt;Diesem Auto zuordnen&lt;/i&gt; und &lt;i&gt;Zu einem anderen Auto verschieben …&lt;/i&gt;. Die Seite &lt;i&gt;Logbuch&lt;/i&gt; zeigt die Läufe des aktuellen Autos.&lt;/p&gt;&lt;p&gt;&lt;i&gt;Lauf hinzufügen&lt;/i&gt; öffnet den Zettel des neuen Laufs zum Eintippen, mit dem jetzigen Datum, dem Wetter und der Höhe der Zeile „Bedingungen“ und ohne Werte: ein Lauf ohne Viertelmeilen- oder Achtelmeilenzeit wird nicht gespeichert. Jeder Wert wird gegen seinen Bereich geprüft (ET 3–30 s, 1/8 Meile 2–20 s, Geschwindigkeiten 20–350 mph, 60 ft 0,8–4 s, Reaktion −1,5–2 s, negativ bei Rotlicht, das Wetter wie die Zeile „Bedingungen“ es annimmt), die Zwischenzeiten müssen entlang der Strecke wachsen, und Zahlen nehmen das Dezimalzeichen Ihres Gebietsschemas. &lt;i&gt;Läufe importieren…&lt;/i&gt; liest eine CSV-Datei mit Zetteln, wie Racer sie führen: übliche Spaltenköpfe (Temp, Baro, RT, 60ft, 330, 1/8, 1/8 MPH, 1000, 1/4 ET, 1/4 MPH, DA, Lane, Notes) werden unabhängig von Groß- und Kleinschreibung und Leerzeichen erkannt, ein Dialog fragt, was die übrigen enthalten, und merkt sich die Antwort für diese Kopfzeile, und Datumsangaben dürfen ISO, US (m/d/yyyy) oder das kurze Format Ihres Gebietsschemas sein (nach einem Datum, das sich zweifach lesen lässt, wird gefragt). Läufe, die schon im Logbuch stehen, werden übersprungen, und der Import sagt, wie viele. &lt;i&gt;Läufe exportieren…&lt;/i&gt; schreibt die Läufe in den eigenen Spalten des Logbuchs. Das Logbuch hat seinen eigenen Rückgängig-Verlauf: Bearbeiten ▸ Rückgängig nimmt auf dieser Seite einen hinzugefügten, geänderten, gelöschten, importierten oder verschobenen Lauf zurück.&lt;/p&gt;</translation>
+    </message>
+    <message>
         <source>&lt;h3&gt;Fit, bands and report card&lt;/h3&gt;&lt;p&gt;&lt;i&gt;Fit to&lt;/i&gt; chooses the runs the fit uses: all runs, the runs since a date, or the last N; the choice is saved with the logbook, and selecting rows never narrows it. &lt;i&gt;Calibrate&lt;/i&gt; fits the car to those runs, each on its own day&apos;s air: the power at the wheels and the launch grip with the road model, the horsepower and the spin time with the classic law. The ET and the trap speed carry the weight; the 60 ft and 1/8 mile figures fit the launch, each weighted by its own scatter. With fewer slips than fitted figures the page says so instead of fitting them exactly.&lt;/p&gt;&lt;p&gt;The prediction for the Conditions row&apos;s day comes with two bands, “14.32 s ± 0.05 (68 %), ± 0.11 (95 %)”: a next run falls within the first about two times in three and within the second 19 times in 20. They are measured by predicting each day&apos;s runs from the other days and widened for few runs (Student&apos;s t).&lt;/p&gt;&lt;p&gt;The report card scores every way of predicting on the same runs and forward in time only: each run is predicted from the runs before it, after the first three, for both the ET and the trap speed. The ways are the fitted model on the run&apos;s day and on the standard day, the car as typed, Hale&apos;s formula, the run before, the density-altitude line of the past runs, and the run&apos;s own 60 ft or 1/8 mile. The best is in bold; the prediction uses it and names it, and a way with too few runs says “not enough runs”. &lt;i&gt;Copy fitted values to a new car&lt;/i&gt; adds the fitted car beside the typed one. A large logbook calibrates on a worker: the window stays usable, and &lt;i&gt;Cancel&lt;/i&gt; stops it.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Anpassung, Bänder und Zeugnis&lt;/h3&gt;&lt;p&gt;&lt;i&gt;Anpassen an&lt;/i&gt; wählt die Läufe, die die Anpassung nimmt: alle Läufe, die Läufe seit einem Datum oder die letzten N; die Wahl wird mit dem Logbuch gespeichert, und ausgewählte Zeilen engen sie nie ein. &lt;i&gt;Kalibrieren&lt;/i&gt; passt das Auto an diese Läufe an, jeden in der Luft seines Tages: mit dem Straßenmodell die Leistung an den Rädern und den Grip beim Start, mit dem klassischen Gesetz die Leistung und die Schlupfzeit. ET und Endgeschwindigkeit tragen das Gewicht; 60 ft und 1/8 Meile passen den Start an, jeder Wert nach seiner eigenen Streuung gewichtet. Mit weniger Zetteln als angepassten Werten sagt die Seite das, statt sie genau zu treffen.&lt;/p&gt;&lt;p&gt;Die Vorhersage für den Tag der Zeile „Bedingungen“ kommt mit zwei Bändern, „14,32 s ± 0,05 (68 %), ± 0,11 (95 %)“: ein nächster Lauf fällt etwa zwei von drei Malen in das erste und 19 von 20 Malen in das zweite. Sie werden gemessen, indem die Läufe jedes Tages aus den anderen Tagen vorausgesagt werden, und bei wenigen Läufen verbreitert (Student-t).&lt;/p&gt;&lt;p&gt;Das Zeugnis bewertet jede Art der Vorhersage an denselben Läufen und nur vorwärts in der Zeit: jeder Lauf wird aus den Läufen vor ihm vorausgesagt, nach den ersten dreien, für die ET und die Endgeschwindigkeit. Die Arten sind das angepasste Modell in der Luft des Laufs und bei Normbedingungen, das Auto wie eingegeben, die Formel von Hale, der Lauf davor, die Dichtehöhen-Gerade der früheren Läufe und die eigenen 60 ft oder 1/8 Meile des Laufs. Die beste ist fett; die Vorhersage nimmt sie und nennt sie, und eine Art mit zu wenigen Läufen sagt „zu wenige Läufe“. &lt;i&gt;Angepasste Werte in neues Auto kopieren&lt;/i&gt; fügt das angepasste Auto neben dem eingegebenen hinzu. Ein großes Logbuch wird im Hintergrund kalibriert: das Fenster bleibt bedienbar, und &lt;i&gt;Abbrechen&lt;/i&gt; hält es an.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Dial-in&lt;/h3&gt;&lt;p&gt;The runs table shows each run&apos;s density altitude and its ET corrected to the standard day: the time · (1 / CF)&lt;sup&gt;1/3&lt;/sup&gt;, CF the day&apos;s J1349 factor, the correction the model makes for the day. The &lt;i&gt;Density altitude&lt;/i&gt; tab plots the quarter-mile time and speed against the density altitude, with the lines of least squares through the runs of the fit, and says what 100 ft of density altitude costs; &lt;i&gt;By date&lt;/i&gt; plots the time as run and on the standard day over the season. The dial-in for today line gives the best way&apos;s time on the Conditions row&apos;s day with its 95 % band.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Dial-in&lt;/h3&gt;&lt;p&gt;Die Tabelle der Läufe zeigt die Dichtehöhe jedes Laufs und seine ET auf Normbedingungen umgerechnet: die Zeit · (1 / KF)&lt;sup&gt;1/3&lt;/sup&gt;, KF der J1349-Faktor des Tages, die Korrektur, die das Modell für den Tag macht. Die Seite &lt;i&gt;Dichtehöhe&lt;/i&gt; zeichnet Viertelmeilenzeit und -geschwindigkeit über der Dichtehöhe, mit den Ausgleichsgeraden (kleinste Quadrate) durch die Läufe der Anpassung, und sagt, was 100 ft Dichtehöhe kosten; &lt;i&gt;Nach Datum&lt;/i&gt; zeichnet die gefahrene Zeit und die Zeit unter Normbedingungen über die Saison. Die Zeile „Dial-in für heute“ gibt die Zeit der besten Art für den Tag der Zeile „Bedingungen“ mit ihrem 95-%-Band.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;The logbook&lt;/h3&gt;&lt;p&gt;&lt;i&gt;File ▸ Open Logbook…&lt;/i&gt; opens or makes a logbook: one file that keeps the time slips of your cars. Runs belong to a car, not to its file name: each car keeps its own identity in its .trv file, so its runs follow it through Save As, a move or a copy (a copy asks whether it is the same car or a new one). Runs whose car is not open show above the runs, under &lt;i&gt;Runs of cars not open&lt;/i&gt;, with &lt;i&gt;Attach to this car&lt;/i&gt; and &lt;i&gt;Move to another car…&lt;/i&gt;. The &lt;i&gt;Logbook&lt;/i&gt; tab shows the runs of the current car.&lt;/p&gt;&lt;p&gt;&lt;i&gt;Add a run&lt;/i&gt; opens the new run&apos;s slip to type, dated now, with the Conditions row&apos;s weather and elevation and no figures: a run without a quarter-mile or 1/8-mile time is not saved. Every figure is checked against its range (ET 3–30 s, 1/8 mile 2–20 s, speeds 20–350 mph, 60 ft 0.8–4 s, reaction −1.5–2 s, a red light being negative, the weather as the Conditions row takes it), the splits must rise along the track, and numbers take your locale&apos;s decimal separator. &lt;i&gt;Import runs…&lt;/i&gt; reads a CSV file of slips as racers keep them: common headers (Temp, Baro, RT, 60ft, 330, 1/8, 1/8 MPH, 1000, 1/4 ET, 1/4 MPH, DA, Lane, Notes) are recognised whatever their case and spaces, a dialog asks what the others hold and remembers the answer for that header line, and dates may be ISO, US (m/d/yyyy) or your locale&apos;s short form (a date that reads two ways is asked about). Runs already in the logbook are skipped, and the import says how many. &lt;i&gt;Export runs…&lt;/i&gt; writes the runs in the logbook&apos;s own columns. The logbook has its own undo history: Edit ▸ Undo on this page takes back an added, changed, deleted, imported or moved run.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Das Logbuch&lt;/h3&gt;&lt;p&gt;&lt;i&gt;Datei ▸ Logbuch öffnen…&lt;/i&gt; öffnet oder legt ein Logbuch an: eine Datei mit den Zeitzetteln Ihrer Autos. Läufe gehören zu einem Auto, nicht zu seinem Dateinamen: jedes Auto trägt seine eigene Kennung in seiner .trv-Datei, so folgen ihm seine Läufe durch „Speichern unter“, Verschieben und Kopieren (bei einer Kopie fragt das Programm, ob es dasselbe Auto oder ein neues ist). Läufe, deren Auto nicht geöffnet ist, stehen über den Läufen unter &lt;i&gt;Läufe nicht geöffneter Autos&lt;/i&gt;, mit &lt;i&gt;Diesem Auto zuordnen&lt;/i&gt; und &lt;i&gt;Zu einem anderen Auto verschieben …&lt;/i&gt;. Die Seite &lt;i&gt;Logbuch&lt;/i&gt; zeigt die Läufe des aktuellen Autos.&lt;/p&gt;&lt;p&gt;&lt;i&gt;Lauf hinzufügen&lt;/i&gt; öffnet den Zettel des neuen Laufs zum Eintippen, mit dem jetzigen Datum, dem Wetter und der Höhe der Zeile „Bedingungen“ und ohne Werte: ein Lauf ohne Viertelmeilen- oder Achtelmeilenzeit wird nicht gespeichert. Jeder Wert wird gegen seinen Bereich geprüft (ET 3–30 s, 1/8 Meile 2–20 s, Geschwindigkeiten 20–350 mph, 60 ft 0,8–4 s, Reaktion −1,5–2 s, negativ bei Rotlicht, das Wetter wie die Zeile „Bedingungen“ es annimmt), die Zwischenzeiten müssen entlang der Strecke wachsen, und Zahlen nehmen das Dezimalzeichen Ihres Gebietsschemas. &lt;i&gt;Läufe importieren…&lt;/i&gt; liest eine CSV-Datei mit Zetteln, wie Racer sie führen: übliche Spaltenköpfe (Temp, Baro, RT, 60ft, 330, 1/8, 1/8 MPH, 1000, 1/4 ET, 1/4 MPH, DA, Lane, Notes) werden unabhängig von Groß- und Kleinschreibung und Leerzeichen erkannt, ein Dialog fragt, was die übrigen enthalten, und merkt sich die Antwort für diese Kopfzeile, und Datumsangaben dürfen ISO, US (m/d/yyyy) oder das kurze Format Ihres Gebietsschemas sein (nach einem Datum, das sich zweifach lesen lässt, wird gefragt). Läufe, die schon im Logbuch stehen, werden übersprungen, und der Import sagt, wie viele. &lt;i&gt;Läufe exportieren…&lt;/i&gt; schreibt die Läufe in den eigenen Spalten des Logbuchs. Das Logbuch hat seinen eigenen Rückgängig-Verlauf: Bearbeiten ▸ Rückgängig nimmt auf dieser Seite einen hinzugefügten, geänderten, gelöschten, importierten oder verschobenen Lauf zurück.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -1853,10 +1873,6 @@ Option.
         <translation>Modell gegen die Timeslips</translation>
     </message>
     <message>
-        <source>Fit the horsepower and the spin time to the selected runs (all runs when none is selected), each run on its own day&apos;s air.</source>
-        <translation>Leistung und Durchdrehzeit an die gewählten Läufe anpassen (an alle, wenn keiner gewählt ist), jeden Lauf bei der Luft seines Tages.</translation>
-    </message>
-    <message>
         <source>Add the fitted car as a new car; the typed one stays as it is.</source>
         <translation>Das angepasste Auto als neues Auto hinzufügen; das eingegebene bleibt, wie es ist.</translation>
     </message>
@@ -1875,10 +1891,6 @@ Option.
     <message>
         <source>Bias (s)</source>
         <translation>Tendenz (s)</translation>
-    </message>
-    <message>
-        <source>Each run predicted without itself (the fit on the other runs, or the run before): the mean absolute error and the mean of predicted less given quarter-mile times. The best is in bold.</source>
-        <translation>Jeder Lauf ohne sich selbst vorhergesagt (angepasst an die anderen Läufe oder nach dem Lauf davor): der mittlere absolute Fehler und der Mittelwert von vorhergesagter minus tatsächlicher Viertelmeilenzeit. Die beste Art ist fett.</translation>
     </message>
     <message>
         <source>Fit and prediction</source>
@@ -1939,10 +1951,6 @@ Option.
     <message>
         <source>mph</source>
         <translation>mph</translation>
-    </message>
-    <message>
-        <source>The bands are the errors of the runs each predicted without itself.</source>
-        <translation>Die Spannen sind die Fehler der Läufe, jeweils ohne sich selbst vorhergesagt.</translation>
     </message>
     <message>
         <source>%1 (fitted)</source>
@@ -2079,6 +2087,86 @@ Option.
     <message>
         <source>The car the runs of %1 belong to:</source>
         <translation>Das Auto, zu dem die Läufe von %1 gehören:</translation>
+    </message>
+    <message>
+        <source>± %1 (68 %), ± %2 (95 %)</source>
+        <translation>± %1 (68 %), ± %2 (95 %)</translation>
+    </message>
+    <message>
+        <source>Fit the horsepower and the spin time to the runs chosen under &quot;Fit to&quot;, each run on its own day&apos;s air. Selecting rows does not narrow the fit.</source>
+        <translation>Die Leistung und die Schlupfzeit an die unter „Anpassung an“ gewählten Läufe anpassen, jeden Lauf in der Luft seines Tages. Markierte Zeilen schränken die Anpassung nicht ein.</translation>
+    </message>
+    <message>
+        <source>All runs</source>
+        <translation>Alle Läufe</translation>
+    </message>
+    <message>
+        <source>Runs since</source>
+        <translation>Läufe seit</translation>
+    </message>
+    <message>
+        <source>The last runs</source>
+        <translation>Die letzten Läufe</translation>
+    </message>
+    <message>
+        <source>Which runs the fit takes, kept for this car and logbook.</source>
+        <translation>Welche Läufe die Anpassung nimmt, gemerkt für dieses Auto und Logbuch.</translation>
+    </message>
+    <message>
+        <source>Fit to the runs since</source>
+        <translation>Anpassung an die Läufe seit</translation>
+    </message>
+    <message>
+        <source>Fit to the last runs</source>
+        <translation>Anpassung an die letzten Läufe</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Mean error (mph)</source>
+        <translation>Mittlerer Fehler (mph)</translation>
+    </message>
+    <message>
+        <source>Bias (mph)</source>
+        <translation>Tendenz (mph)</translation>
+    </message>
+    <message>
+        <source>Fit to:</source>
+        <translation>Angepasst an:</translation>
+    </message>
+    <message>
+        <source>not enough runs</source>
+        <translation>zu wenige Läufe</translation>
+    </message>
+    <message>
+        <source>The bands leave out one day&apos;s runs at a time (%1 days).</source>
+        <translation>Die Bänder lassen jeweils die Läufe eines Tages aus (%1 Tage).</translation>
+    </message>
+    <message>
+        <source>Each run after the first three predicted from the runs before it alone (the fit on those runs, the run before, lines through them), every way on the same runs: the mean absolute error and the mean of predicted less given quarter-mile times and speeds. The best is in bold.</source>
+        <translation>Jeder Lauf nach den ersten drei, nur aus den Läufen davor vorausgesagt (die Anpassung an diese Läufe, der Lauf davor, Geraden durch sie), jede Art an denselben Läufen: der mittlere absolute Fehler und der Mittelwert von vorausgesagt minus gemessen für Viertelmeilenzeiten und -geschwindigkeiten. Die beste ist fett.</translation>
+    </message>
+    <message>
+        <source>Dial-in for today: %1</source>
+        <translation>Dial-in für heute: %1</translation>
+    </message>
+    <message>
+        <source>Dial-in for today: none of the ways that predict before a run could be scored.</source>
+        <translation>Dial-in für heute: keine der Arten, die vor einem Lauf voraussagen, konnte bewertet werden.</translation>
+    </message>
+    <message>
+        <source>± %1 (95 %)</source>
+        <translation>± %1 (95 %)</translation>
+    </message>
+    <message>
+        <source>Dial-in for today: %1, by &quot;%2&quot; (%3).</source>
+        <translation>Dial-in für heute: %1, nach „%2“ (%3).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; scores better but needs the run&apos;s own figures.</source>
+        <translation>„%1“ schneidet besser ab, braucht aber die eigenen Werte des Laufs.</translation>
     </message>
     <message>
         <source>Density altitude</source>
@@ -2221,8 +2309,32 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
         <translation>Der Lauf davor</translation>
     </message>
     <message>
-        <source>A report card needs three runs or more with a quarter-mile time.</source>
-        <translation>Ein Zeugnis braucht mindestens drei Läufe mit einer Viertelmeilenzeit.</translation>
+        <source>Density-altitude line of the runs before</source>
+        <translation>Dichtehöhen-Gerade der Läufe davor</translation>
+    </message>
+    <message>
+        <source>From the run&apos;s own 60 ft</source>
+        <translation>Aus den eigenen 60 ft des Laufs</translation>
+    </message>
+    <message>
+        <source>From the run&apos;s own 1/8 mile</source>
+        <translation>Aus der eigenen 1/8 Meile des Laufs</translation>
+    </message>
+    <message>
+        <source>Classic law</source>
+        <translation>Klassisches Gesetz</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keines</translation>
+    </message>
+    <message>
+        <source>The calibration was cancelled.</source>
+        <translation>Die Kalibrierung wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>A report card needs four runs or more with a quarter-mile time: the first three only predict.</source>
+        <translation>Ein Zeugnis braucht vier oder mehr Läufe mit einer Viertelmeilenzeit: die ersten drei sagen nur voraus.</translation>
     </message>
 </context>
 <context>

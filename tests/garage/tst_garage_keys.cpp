@@ -63,7 +63,7 @@ private slots:
                                                            "solveButton", "applyToWhatIf" };
         QTest::newRow("Logbook") << 3 << QStringList{ "runsTable", "addRunButton", "deleteRunButton",
                                                        "importRunsButton", "exportRunsButton",
-                                                       "calibrateButton", "useFittedButton", "qt_tabwidget_tabbar",
+                                                       "fitToBox", "calibrateButton", "useFittedButton", "qt_tabwidget_tabbar",
                                                        "reportCard" };
     }
     void tabFollowsTheReadingOrder()

@@ -243,6 +243,34 @@ private slots:
         QCOMPARE(program->Cars().Count(), cars);
     }
 
+    // The fit takes the runs its "Fit to" choice names, never the rows
+    // selected, and the choice is kept for the car and the logbook.
+    void theFitTakesItsChoiceNotTheSelection()
+    {
+        const CarInputs car = program->Cars().At(0).Inputs();
+        for (int day = 1; day <= 5; ++day)
+            QVERIFY(page->AddSlip(madeRun(car, AirConditions{ 50.0 + 5 * day, 29.5, 30 }, day)).isEmpty());
+        page->Calibrate();
+        QTRY_VERIFY(!page->Calibrating());
+        page->RunsView()->selectRow(0);
+        QTRY_VERIFY(!page->Calibrating());
+        QCOMPARE(page->CurrentCalibration()->runs.size(), 5);
+        FitChoice last;
+        last.kind = FitChoice::Kind::LastRuns;
+        last.last = 2;
+        page->SetFitChoice(last);
+        QTRY_VERIFY(!page->Calibrating());
+        QCOMPARE(page->CurrentCalibration()->runs.size(), 2);
+        QCOMPARE(page->CurrentCalibration()->runs.constLast().date, QDate(2024, 5, 5));
+        QVERIFY2(page->FitLabel()->text().startsWith(QStringLiteral("Fit to the last 2 runs: 2 of 5.")),
+                 qPrintable(page->FitLabel()->text()));
+        page->SetFitChoice(FitChoice());
+        page->SetFitChoice(last);
+        page->Reload();
+        QTRY_VERIFY(!page->Runs()->Loading());
+        QCOMPARE(page->CurrentFitChoice(), last);
+    }
+
     void fewerThanThreeRunsGiveNoBand()
     {
         const CarInputs car = program->Cars().At(0).Inputs();
@@ -271,8 +299,8 @@ private slots:
         QVERIFY(slips);
         const QStringList texts{ page->FitLabel()->text(), page->PredictionLabel()->text(),
                                  page->DialInView()->SlopeLabel()->text(),
-                                 page->ReportCardTable()->item(0, 1)->text(),
                                  page->ReportCardTable()->item(0, 2)->text(),
+                                 page->ReportCardTable()->item(0, 3)->text(),
                                  slips->model()->index(0, 1).data().toString() };
         const QRegularExpression commaDecimal(QStringLiteral("\\d,\\d"));
         const QRegularExpression pointDecimal(QStringLiteral("\\d\\.\\d"));

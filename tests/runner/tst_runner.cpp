@@ -750,7 +750,12 @@ void TestRunner::slipsFitTheCars()
     const QJsonObject validation = calibration.value(QStringLiteral("leaveOneOutError")).toObject();
     QCOMPARE(validation.value(QStringLiteral("quarterMileTime")).toObject().value(QStringLiteral("runs")).toInt(),
              runs.size());
-    QCOMPARE(validation.value(QStringLiteral("folds")).toInt(), runs.size() > LeaveOneOutBound ? ValidationFolds : 0);
+    const int days = DaysOf(RunFiguresOf(runs));
+    QCOMPARE(validation.value(QStringLiteral("days")).toInt(), days);
+    QCOMPARE(validation.value(QStringLiteral("folds")).toInt(), days > LeaveOneOutBound ? ValidationFolds : 0);
+    const QJsonObject time = validation.value(QStringLiteral("quarterMileTime")).toObject();
+    QVERIFY(time.contains(QStringLiteral("band68")));
+    QVERIFY(time.value(QStringLiteral("band95")).toDouble() >= time.value(QStringLiteral("band68")).toDouble());
     // The results are the fitted car's.
     QCOMPARE(car.value(QStringLiteral("inputs")).toObject().value(QStringLiteral("horsepower")).toDouble(), horsepower);
 }

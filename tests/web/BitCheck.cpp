@@ -91,6 +91,8 @@ void printFit(int car)
             slip[TvRun::Splits + k] = k == 1 || k == 4 ? std::nan("") : value * uniform(0.98, 1.02, false);
         }
         slip[TvRun::DatePlace] = runs - 1 - r;
+        // The first two runs on one day, the others a day each.
+        slip[TvRun::Day] = r < 1 ? 1 : r;
     }
     std::memcpy(in, saved, sizeof saved);
     std::memcpy(tv_runs(runs), slips, sizeof slips);

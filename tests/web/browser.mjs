@@ -258,7 +258,8 @@ const checks = {
       }
       const card = await page.$$eval('#report-card tr', (rows) => rows.length);
       const prediction = await page.textContent('#prediction');
-      if (card !== 6 || !prediction.includes(' ± ')) fail(`fit ${when}: report card rows ${card}, prediction ${prediction}`);
+      // A head row and one for each of the eight ways of predicting.
+      if (card !== 9 || !prediction.includes(' ± ') || !prediction.includes('(95 %)')) fail(`fit ${when}: report card rows ${card}, prediction ${prediction}`);
       return pairs.length;
     };
     const compared = await compareFit('after the import');

@@ -751,7 +751,7 @@ function showFit(fit, count, shifts, air) {
     return;
   }
   const head = document.createElement('tr');
-  for (const label of ['Way of predicting', 'Mean error (s)', 'Bias (s)']) {
+  for (const label of ['Way of predicting', 'Model', 'Mean error (s)', 'Bias (s)', 'Mean error (mph)', 'Bias (mph)']) {
     const th = document.createElement('th');
     th.scope = 'col';
     th.textContent = tr('LogbookPage', label);
@@ -765,7 +765,7 @@ function showFit(fit, count, shifts, air) {
     th.scope = 'row';
     th.textContent = row.name;
     tr_.append(th);
-    for (const value of [row.error, row.bias]) {
+    for (const value of [row.model, row.error, row.bias, row.speedError, row.speedBias]) {
       const td = document.createElement('td');
       td.textContent = value;
       tr_.append(td);

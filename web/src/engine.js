@@ -12,12 +12,14 @@ const OUT = {
 };
 
 // The fit's buffers (TvRun, TvFit).
-const FIT_RUN = { weather: ['temperature', 'pressure', 'humidity'], splits: 3, datePlace: 10, stride: 11 };
-const FIT = { outcome: 0, horsepower: 3, spinTimeHeld: 7, errors: 16, prediction: 32, report: 44, runCount: 63,
-  runs: 64, runStride: 8 };
+const FIT_RUN = { weather: ['temperature', 'pressure', 'humidity'], splits: 3, datePlace: 10, day: 11, stride: 12 };
+const FIT = { outcome: 0, horsepower: 3, spinTimeHeld: 7, days: 13, errors: 16, prediction: 32, report: 48,
+  reportStride: 6, dialIn: 99, errorBands: 104, runCount: 119, runs: 120, runStride: 8 };
+// The report card's methods (numbers/ReportSums.h).
+export const METHOD_COUNT = 8;
 // The fit's codes (numbers/Fit.h, numbers/ReportSums.h).
 export const FIT_OUTCOME = { fitted: 0, noRuns: 1, runRefused: 2, notFinished: 3, cancelled: 4 };
-export const BAND_GAP = { none: 0, notFitted: 1, tooFewRuns: 2 };
+export const BAND_GAP = { none: 0, notFitted: 1, tooFewRuns: 2, oneDay: 3 };
 export const PREDICTION_GAP = { none: 0, airOutOfRange: 1, notFinished: 2 };
 export const REPORT_GAP = { none: 0, notFitted: 1, tooFewRuns: 2 };
 export const HORSEPOWER_BOUND = { none: 0, lowest: 1, highest: 2 };
@@ -188,6 +190,9 @@ export async function loadEngine(wasmUrl) {
       FIT_RUN.weather.forEach((key, k) => { h[at + k] = slip[key] ?? NaN; });
       SPLIT_KEYS.forEach((key, k) => { h[at + FIT_RUN.splits + k] = slip[key] ?? NaN; });
       h[at + FIT_RUN.datePlace] = datePlaces[i];
+      // The day of its date (runs of one date share it), NaN without one.
+      const day = slip.date ? Date.parse(`${slip.date.slice(0, 10)}T00:00:00Z`) / 86400000 : NaN;
+      h[at + FIT_RUN.day] = Number.isFinite(day) ? day : NaN;
     });
     putCar(values);
     h[api.in + IN.air] = conditions.temperature;
@@ -197,11 +202,17 @@ export async function loadEngine(wasmUrl) {
     h = heap();
     const o = api.out;
     const at = (k) => h[o + k];
+    const orNull = (k) => (Number.isNaN(at(k)) ? null : at(k));
     const error = (i) => {
       const e = o + FIT.errors + 4 * i;
-      return { runs: h[e], meanAbsolute: h[e + 1], bias: h[e + 2], rootMeanSquare: h[e + 3] };
+      const b = FIT.errorBands + 3 * i;
+      const figure = { runs: h[e], days: at(b) };
+      if (orNull(b + 1) === null) return { ...figure, meanAbsolute: h[e + 1], bias: h[e + 2], rootMeanSquare: h[e + 3] };
+      return { ...figure, meanAbsolute: h[e + 1], bias: h[e + 2], rootMeanSquare: h[e + 3], band68: at(b + 1),
+        band95: at(b + 2) };
     };
-    const band = (k) => (Number.isNaN(at(FIT.prediction + k)) ? null : at(FIT.prediction + k));
+    const band = (k) => (orNull(FIT.prediction + k) === null ? null
+      : { band68: at(FIT.prediction + k), band95: at(FIT.prediction + k + 5) });
     const runs = [];
     for (let i = 0; i < at(FIT.runCount); ++i) {
       const r = o + FIT.runs + FIT.runStride * i;
@@ -210,10 +221,13 @@ export async function loadEngine(wasmUrl) {
       runs.push({ finished: h[r] === 1, predicted });
     }
     const scores = [];
-    for (let m = 0; m < 5; ++m) {
-      const s = o + FIT.report + 2 + 3 * m;
-      scores.push({ runs: h[s], meanAbsoluteError: h[s + 1], bias: h[s + 2] });
+    for (let m = 0; m < METHOD_COUNT; ++m) {
+      const s = o + FIT.report + 3 + FIT.reportStride * m;
+      scores.push({ runs: h[s], meanAbsoluteError: h[s + 1], bias: h[s + 2],
+        speed: { runs: h[s + 3], meanAbsoluteError: h[s + 4], bias: h[s + 5] } });
     }
+    const dialIn = { method: at(FIT.dialIn), quarterMileTime: orNull(FIT.dialIn + 1),
+      quarterMileSpeed: orNull(FIT.dialIn + 2), timeBand95: orNull(FIT.dialIn + 3), speedBand95: orNull(FIT.dialIn + 4) };
     return {
       outcome: at(FIT.outcome),
       refusedRun: at(FIT.outcome + 1),
@@ -228,6 +242,7 @@ export async function loadEngine(wasmUrl) {
       failingRange: at(FIT.spinTimeHeld + 3),
       folds: at(FIT.spinTimeHeld + 4),
       bandGap: at(FIT.spinTimeHeld + 5),
+      days: at(FIT.days),
       errors: {
         quarterMileTime: error(0), quarterMileSpeed: error(1), eighthMileTime: error(2), eighthMileSpeed: error(3),
       },
@@ -244,7 +259,7 @@ export async function loadEngine(wasmUrl) {
         },
         banded: at(FIT.prediction + 11) === 1,
       },
-      report: { gap: at(FIT.report), best: at(FIT.report + 1), scores },
+      report: { gap: at(FIT.report), best: at(FIT.report + 1), bestAhead: at(FIT.report + 2), scores, dialIn },
       runs,
     };
   }

@@ -174,7 +174,11 @@ export function signed(value, decimals) {
 const calibration = (text) => tr('Calibration', text);
 const page = (text) => tr('LogbookPage', text);
 export const METHOD_NAMES = ['Fitted model, the day\'s air', 'Fitted model, standard day',
-  'Car as typed, the day\'s air', 'Hale\'s formula, the day\'s air', 'The run before'];
+  'Car as typed, the day\'s air', 'Hale\'s formula, the day\'s air', 'The run before',
+  'Density-altitude line of the runs before', 'From the run\'s own 60 ft', 'From the run\'s own 1/8 mile'];
+// The model each method runs (numbers/ReportSums.h, ModelOf), and whether it
+// predicts before a run (PredictsAhead).
+const METHOD_MODELS = ['Classic law', 'Classic law', 'Classic law', 'None', 'None', 'None', 'None', 'None'];
 
 // Why there is no fit, as the desktop says it.
 function fitMessage(fit) {
@@ -215,11 +219,31 @@ function boundNotes(fit, shifts) {
 }
 
 function withBand(value, band, decimals, unit) {
-  return `${number(value, decimals)} ${unit}${band === null ? '' : ` ± ${number(band, decimals)}`}`;
+  if (band === null) return `${number(value, decimals)} ${unit}`;
+  return `${number(value, decimals)} ${unit} ${arg(page('± %1 (68 %), ± %2 (95 %)'), number(band.band68, decimals),
+    number(band.band95, decimals))}`;
 }
 
-// The texts of a fit: { fit: lines, prediction, report: { message } or
-// { rows: [{ name, error, bias, best }] } }, as the garage's logbook page
+// The dial-in line under the prediction (the garage's dialInText).
+function dialInText(report, reportMessage) {
+  if (reportMessage) return arg(page('Dial-in for today: %1'), reportMessage);
+  const dial = report.dialIn;
+  if (dial.method < 0 || dial.quarterMileTime === null) {
+    return page('Dial-in for today: none of the ways that predict before a run could be scored.');
+  }
+  let time = `${number(dial.quarterMileTime, 2)} ${page('s')}`;
+  if (dial.timeBand95 !== null) time += ` ${arg(page('± %1 (95 %)'), number(dial.timeBand95, 2))}`;
+  let text = arg(page('Dial-in for today: %1, by "%2" (%3).'),
+    time, tr('ReportCard', METHOD_NAMES[dial.method]), tr('ReportCard', METHOD_MODELS[dial.method]));
+  if (report.best !== dial.method) {
+    text += ` ${arg(page('"%1" scores better but needs the run\'s own figures.'), tr('ReportCard', METHOD_NAMES[report.best]))}`;
+  }
+  return text;
+}
+
+// The texts of a fit: { fit: lines, prediction (with the dial-in line),
+// report: { message } or { rows: [{ name, model, error, bias, speedError,
+// speedBias, best }] } }, as the garage's logbook page
 // shows them. `air` is the page's day: its conditions, or its message.
 export function fitTexts(fit, count, shifts, air) {
   if (fit.outcome !== FIT_OUTCOME.fitted) {
@@ -248,25 +272,33 @@ export function fitTexts(fit, count, shifts, air) {
       withBand(p.eighthMileTime, p.bands.eighthMileTime, 2, s), withBand(p.eighthMileSpeed, p.bands.eighthMileSpeed, 1, mph));
     let bandMessage = '';
     if (fit.bandGap === BAND_GAP.tooFewRuns) bandMessage = calibration('With fewer than three runs no error band can be given.');
-    else if (!p.banded) bandMessage = calibration('Fewer than three runs give these figures: no error band can be given.');
-    prediction += ` ${bandMessage || page('The bands are the errors of the runs each predicted without itself.')}`;
+    else if (fit.bandGap === BAND_GAP.oneDay) {
+      bandMessage = calibration('All runs are of one day: no error band can be given until runs of another day are added.');
+    } else if (!p.banded) bandMessage = calibration('Fewer than three runs on two days give these figures: no error band can be given.');
+    prediction += ` ${bandMessage || arg(page('The bands leave out one day\'s runs at a time (%1 days).'), number(fit.days, 0))}`;
   }
 
   let report;
   if (fit.report.gap === REPORT_GAP.tooFewRuns) {
-    report = { message: tr('ReportCard', 'A report card needs three runs or more with a quarter-mile time.') };
+    report = { message: tr('ReportCard', 'A report card needs four runs or more with a quarter-mile time: the first three only predict.') };
   } else if (fit.report.gap === REPORT_GAP.notFitted) {
     report = { message: fitMessage(fit) };
   } else {
+    // An empty score says so, never 0.
+    const notEnough = page('not enough runs');
     report = {
       rows: fit.report.scores.map((score, m) => ({
         name: tr('ReportCard', METHOD_NAMES[m]),
-        error: score.runs > 0 ? number(score.meanAbsoluteError, 3) : '—',
-        bias: score.runs > 0 ? signed(score.bias, 3) : '—',
+        model: tr('ReportCard', METHOD_MODELS[m]),
+        error: score.runs > 0 ? number(score.meanAbsoluteError, 3) : notEnough,
+        bias: score.runs > 0 ? signed(score.bias, 3) : '',
+        speedError: score.speed.runs > 0 ? number(score.speed.meanAbsoluteError, 2) : notEnough,
+        speedBias: score.speed.runs > 0 ? signed(score.speed.bias, 2) : '',
         best: m === fit.report.best,
       })),
     };
   }
+  if (prediction && !air.message && p.gap === PREDICTION_GAP.none) prediction += `\n${dialInText(fit.report, report.message)}`;
   return { fit: lines, prediction, report };
 }
 

@@ -197,12 +197,24 @@ RunFigures runFiguresOf(const double* at)
     run.humidity = numberKey(at[TvRun::Weather + 2]);
     for (std::size_t i = 0; i < SplitFigures.size(); ++i)
         run.Of(SplitFigures[i].figure) = numberKey(at[TvRun::Splits + i]);
+    if (const std::optional<double> day = numberKey(at[TvRun::Day]))
+        run.day = static_cast<long long>(*day);
     return run;
 }
 
 double orNaN(const std::optional<double>& value)
 {
     return value ? *value : std::numeric_limits<double>::quiet_NaN();
+}
+
+double band68Of(const std::optional<BandWidths>& band)
+{
+    return band ? band->band68 : std::numeric_limits<double>::quiet_NaN();
+}
+
+double band95Of(const std::optional<BandWidths>& band)
+{
+    return band ? band->band95 : std::numeric_limits<double>::quiet_NaN();
 }
 
 void writeFit(const FitCalibration& calibration)
@@ -221,6 +233,7 @@ void writeFit(const FitCalibration& calibration)
     out[TvFit::FailingRange] = fit.Fitted() ? FailingInputRange(fit.car) : -1;
     out[TvFit::Folds] = calibration.folds;
     out[TvFit::BandGap] = static_cast<double>(calibration.band.gap);
+    out[TvFit::Days] = calibration.days;
     const FitBand& band = calibration.band;
     const std::array<const FigureError*, 4> errors = { &band.quarterMileTime, &band.quarterMileSpeed,
                                                        &band.eighthMileTime, &band.eighthMileSpeed };
@@ -230,6 +243,11 @@ void writeFit(const FitCalibration& calibration)
         at[1] = errors[i]->meanAbsolute;
         at[2] = errors[i]->bias;
         at[3] = errors[i]->rootMeanSquare;
+        const std::optional<BandWidths> widths = BandOf(*errors[i]);
+        double* bands = out + TvFit::ErrorBands + 3 * i;
+        bands[0] = errors[i]->days;
+        bands[1] = widths ? widths->band68 : std::numeric_limits<double>::quiet_NaN();
+        bands[2] = widths ? widths->band95 : std::numeric_limits<double>::quiet_NaN();
     }
     constexpr std::size_t room = (TvOut::Size - TvFit::Runs) / TvFit::RunStride;
     const std::size_t shown = std::min(fit.runs.size(), room);
@@ -247,25 +265,39 @@ void writePrediction(const DayPrediction& p)
 {
     double* at = out + TvFit::Prediction;
     const std::optional<AirField> failing = FailingAirField(p.air);
-    const std::array<double, 12> values = {
+    const std::array<double, 16> values = {
         static_cast<double>(p.gap), failing ? static_cast<double>(*failing) : -1, p.finished ? 1.0 : 0.0,
         p.quarterMileTime, p.quarterMileSpeed, p.eighthMileTime, p.eighthMileSpeed,
-        orNaN(p.quarterMileTimeBand), orNaN(p.quarterMileSpeedBand), orNaN(p.eighthMileTimeBand),
-        orNaN(p.eighthMileSpeedBand), p.banded ? 1.0 : 0.0,
+        band68Of(p.quarterMileTimeBand), band68Of(p.quarterMileSpeedBand), band68Of(p.eighthMileTimeBand),
+        band68Of(p.eighthMileSpeedBand), p.banded ? 1.0 : 0.0,
+        band95Of(p.quarterMileTimeBand), band95Of(p.quarterMileSpeedBand), band95Of(p.eighthMileTimeBand),
+        band95Of(p.eighthMileSpeedBand),
     };
     std::copy(values.begin(), values.end(), at);
 }
 
-void writeReport(const ReportSums& card)
+void writeReport(const ReportSums& card, const DialIn& dial)
 {
     double* at = out + TvFit::Report;
     at[0] = static_cast<double>(card.gap);
     at[1] = card.best;
+    at[2] = card.bestAhead;
     for (std::size_t m = 0; m < card.scores.size(); ++m) {
-        at[2 + 3 * m] = card.scores[m].runs;
-        at[3 + 3 * m] = card.scores[m].meanAbsoluteError;
-        at[4 + 3 * m] = card.scores[m].bias;
+        const MethodScore& score = card.scores[m];
+        double* method = at + 3 + TvFit::ReportStride * m;
+        method[0] = score.runs;
+        method[1] = score.meanAbsoluteError;
+        method[2] = score.bias;
+        method[3] = score.speed.runs;
+        method[4] = score.speed.meanAbsoluteError;
+        method[5] = score.speed.bias;
     }
+    double* dialIn = out + TvFit::DialIn;
+    dialIn[0] = dial.method;
+    dialIn[1] = orNaN(dial.quarterMileTime);
+    dialIn[2] = orNaN(dial.quarterMileSpeed);
+    dialIn[3] = orNaN(dial.timeBand95);
+    dialIn[4] = orNaN(dial.speedBand95);
 }
 
 } // namespace
@@ -420,7 +452,8 @@ TV_EXPORT int tv_fit(int count)
     writeFit(calibration);
     if (calibration.fit.Fitted())
         writePrediction(PredictOnDay(calibration.fit.car, calibration.band, airOf(in + TvIn::Air)));
-    writeReport(ReportSumsOf(calibration, dateOrder));
+    const ReportSums card = ReportSumsOf(calibration, dateOrder);
+    writeReport(card, DialInOf(card, calibration, dateOrder, airOf(in + TvIn::Air)));
     return static_cast<int>(calibration.fit.outcome);
 }
 

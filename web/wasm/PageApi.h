@@ -46,12 +46,15 @@ inline constexpr std::size_t Size = 16384;
 // (°F, inHg station, %) and its slip's seven splits (60 ft, 330 ft, 1/8 mile
 // and its mph, 1000 ft, 1/4 mile and its mph), NaN where the run does not
 // give one, then its place in date order (the order the logbook lists the
-// runs in, for the report card's run before).
+// runs in, for the report card's forward scoring) and its day (any number,
+// the same for runs on the same date; NaN when it has no date), which the
+// validation leaves out whole.
 namespace TvRun {
 inline constexpr std::size_t Weather = 0;
 inline constexpr std::size_t Splits = 3;
 inline constexpr std::size_t DatePlace = 10;
-inline constexpr std::size_t Stride = 11;
+inline constexpr std::size_t Day = 11;
+inline constexpr std::size_t Stride = 12;
 } // namespace TvRun
 
 // The output buffer of a fit (tv_fit), each code as a number.
@@ -69,20 +72,30 @@ inline constexpr std::size_t HorsepowerBound = 9; // HorsepowerBound
 inline constexpr std::size_t FailingRange = 10;   // the fitted car's first failing range test, -1 for none
 inline constexpr std::size_t Folds = 11;
 inline constexpr std::size_t BandGap = 12;        // BandGap
+inline constexpr std::size_t Days = 13;           // the days of the runs
 // The validation's errors: quarter-mile time and speed, eighth-mile time
 // and speed, each (runs, mean absolute, bias, root mean square).
 inline constexpr std::size_t Errors = 16;
 // The prediction on the input buffer's air: gap (PredictionGap), failing
 // AirField (-1 for none), finished, then 1/4-mile time and speed, 1/8-mile
-// time and speed, and their four bands (NaN where none), and 1 when banded.
+// time and speed, their four 68 % bands (NaN where none), 1 when banded,
+// and their four 95 % bands.
 inline constexpr std::size_t Prediction = 32;
-// The report card: gap (ReportGap), the best method (-1 for none), then for
-// each PredictionMethod (runs, mean absolute error, bias).
-inline constexpr std::size_t Report = 44;
-inline constexpr std::size_t RunCount = 63; // the runs whose slips follow
+// The report card: gap (ReportGap), the best method and the best that
+// predicts ahead (-1 for none), then for each PredictionMethod the time's
+// (runs, mean absolute error, bias) and the speed's.
+inline constexpr std::size_t Report = 48;
+inline constexpr std::size_t ReportStride = 6;
+// The dial-in on the input buffer's air: the method (-1 for none), the
+// quarter-mile time and speed, and their 95 % bands (NaN where none).
+inline constexpr std::size_t DialIn = 99;
+// The validation's bands, for the four figures of Errors: (days, 68 %
+// band, 95 % band), NaN bands where none.
+inline constexpr std::size_t ErrorBands = 104;
+inline constexpr std::size_t RunCount = 119; // the runs whose slips follow
 // Each run's slip beside the fitted car's: finished, then the model's seven
 // splits, in the order of the runs given.
-inline constexpr std::size_t Runs = 64;
+inline constexpr std::size_t Runs = 120;
 inline constexpr std::size_t RunStride = 8;
 } // namespace TvFit
 
