@@ -5,6 +5,7 @@
 #include "numbers/Checks.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 namespace {
 
@@ -19,6 +20,17 @@ const char quarterMileShiftsMessage[] = QT_TRANSLATE_NOOP(
 bool passes(const RangeTest& test, const CarInputs& car)
 {
     return PassesInputRange({ test.field, test.low, test.high, test.width, test.precision }, car);
+}
+
+// The message with its bounds written in `locale` (no padding), for the
+// sentences of the garage's own pages.
+QString localeMessageOf(const RangeTest& test, const QLocale& locale)
+{
+    if (test.field == InputField::QuarterMileShifts)
+        return translated(quarterMileShiftsMessage);
+    const int decimals = IsCountField(test.field) ? 0 : test.precision;
+    return translated(test.message)
+        .arg(locale.toString(test.low, 'f', decimals), locale.toString(test.high, 'f', decimals));
 }
 
 QString messageOf(const RangeTest& test)
@@ -72,6 +84,14 @@ QString RangeMessage(const CarInputs& car)
     for (const RangeTest& test : RangeTests())
         if (!passes(test, car))
             return messageOf(test);
+    return QString();
+}
+
+QString RangeMessage(const CarInputs& car, const QLocale& locale)
+{
+    for (const RangeTest& test : RangeTests())
+        if (!passes(test, car))
+            return localeMessageOf(test, locale);
     return QString();
 }
 

@@ -10,6 +10,8 @@
 
 #include <QString>
 
+class QLocale;
+
 // One range test. Decimal values pass when low <= value <= high (both
 // bounds allowed, a NaN fails); the quarter-mile shifts pass when
 // 1 <= value <= available shifts - 1.
@@ -37,6 +39,9 @@ const RangeTest& RangeTestOf(InputField field);
 //
 // The message of the first failing test; empty when all pass.
 QString RangeMessage(const CarInputs& car);
+// The same with the bounds in the user's locale ("0,75 und 3,00"), for a
+// sentence of the garage's own pages.
+QString RangeMessage(const CarInputs& car, const QLocale& locale);
 // The index in RangeTests() of the first test that fails; -1 when all pass.
 // With RangeTestMessage, what RangeMessage gives, without making a text for
 // a car that passes.

@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "garage/LogbookPage.h"
 
+#include "core/InputChecks.h"
 #include "core/NumberText.h"
 #include "garage/CalibrationTask.h"
 #include "garage/CarList.h"
 #include "garage/CarProxies.h"
 #include "garage/CurveCharts.h"
+#include "garage/DialInCharts.h"
 #include "garage/GarageSettings.h"
 #include "garage/ImportColumnsDialog.h"
 #include "garage/NewRunDialog.h"
 #include "garage/SlipEdits.h"
+#include "garage/TabChain.h"
 #include "garage/ModelSlipTableModel.h"
 #include "garage/Units.h"
 #include "core/RoadKeys.h"
@@ -42,6 +45,8 @@
 #include <QSplitter>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QThread>
 #include <QTimer>
 #include <QUndoCommand>
@@ -90,6 +95,8 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     , slipView(new QTableView(this))
     , shownCars(new ChosenCarsModel(cars, this))
     , charts(new CurveCharts(shownCars, settings, this))
+    , dialIn(new DialInCharts(this))
+    , chartTabs(new QTabWidget(this))
     , fitToBox(new QComboBox(this))
     , fitSinceEdit(new QDateEdit(this))
     , fitLastBox(new QSpinBox(this))
@@ -116,6 +123,13 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     // A column is as wide as its first hundred rows and those in sight
     // need: measuring every row of a big logbook would take seconds.
     runsView->horizontalHeader()->setResizeContentsPrecision(ContentsPrecision);
+    // The density altitude beside the weather it comes from, the
+    // standard-day time beside the time.
+    QHeaderView* runColumns = runsView->horizontalHeader();
+    runColumns->moveSection(runColumns->visualIndex(SlipTableModel::DensityAltitudeColumn),
+                            runColumns->visualIndex(static_cast<int>(SlipField::Humidity)) + 1);
+    runColumns->moveSection(runColumns->visualIndex(SlipTableModel::StandardDayTimeColumn),
+                            runColumns->visualIndex(static_cast<int>(SlipField::QuarterMileTime)) + 1);
     runsView->setToolTip(tr("One row a run. Double-click a cell to type the time slip's figure; "
                             "a change can be undone."));
     addButton->setObjectName(QStringLiteral("addRunButton"));
@@ -133,14 +147,6 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     for (QPushButton* button : { addButton, deleteButton, importButton, exportButton })
         runButtons->addWidget(button);
     runButtons->addStretch(1);
-    auto* runsBox = new QWidget(this);
-    auto* runsLayout = new QVBoxLayout(runsBox);
-    runsLayout->setContentsMargins(0, 0, 0, 0);
-    runsLayout->addWidget(sourceLabel);
-    runsLayout->addWidget(makeOtherCarsBox());
-    runsLayout->addWidget(runsView, 1);
-    runsLayout->addLayout(runButtons);
-
     // The model's slip for each run's day beside the slip.
     modelBox->setObjectName(QStringLiteral("slipModelBox"));
     modelBox->addItem(tr("The car as typed"));
@@ -216,9 +222,13 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     reportCard->setTabKeyNavigation(false);
     reportCard->setSelectionMode(QAbstractItemView::NoSelection);
     reportCard->verticalHeader()->hide();
-    reportCard->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    for (int column = 1; column < ReportCardColumns; ++column)
-        reportCard->horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    // Rows as tall as a line of text: a laptop's screen shows more runs
+    // and the whole card.
+    for (QTableView* table : { runsView, slipView, static_cast<QTableView*>(reportCard) }) {
+        table->verticalHeader()->setMinimumSectionSize(0);
+        table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    }
+    reportCard->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     for (int row = 0; row < PredictionMethodCount; ++row) {
         const PredictionMethod method = AllPredictionMethods[static_cast<std::size_t>(row)];
         reportCard->setItem(row, 0, new QTableWidgetItem(PredictionMethodName(method)));
@@ -229,8 +239,13 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
             reportCard->setItem(row, column, item);
         }
     }
+    // The runs beside the fit and its sentences; under them the report card,
+    // as tall and wide as its rows and columns, in a tab with the charts (the
+    // dial-in charts, the slips' splits over the model's curve, the model's
+    // slip on each day), so that a laptop's screen shows the runs, the
+    // sentences and the whole card at once.
     auto* fitBox = new QGroupBox(tr("Fit and prediction"), this);
-    auto* fitLayout = new QVBoxLayout(fitBox);
+    fitBox->setObjectName(QStringLiteral("fitBox"));
     auto* fitButtons = new QHBoxLayout;
     auto* fitToLabel = new QLabel(tr("Fit to:"), this);
     fitToLabel->setBuddy(fitToBox);
@@ -243,28 +258,50 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     fitButtons->addWidget(progressBar, 1);
     fitButtons->addWidget(cancelButton);
     fitButtons->addStretch(1);
+    auto* fitLayout = new QVBoxLayout(fitBox);
     fitLayout->addLayout(fitButtons);
     fitLayout->addWidget(fitLabel);
     fitLayout->addWidget(predictionLabel);
-    fitLayout->addWidget(reportCard, 1);
+    fitLayout->addStretch(1);
+    // The card shows every row at once, never a scroll bar of its own.
+    reportCard->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    reportCard->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    reportCard->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    reportCard->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    auto* cardPage = new QWidget(this);
+    auto* cardLayout = new QHBoxLayout(cardPage);
+    cardLayout->setContentsMargins(0, 0, 0, 0);
+    cardLayout->addWidget(reportCard, 0, Qt::AlignTop);
+    cardLayout->addStretch(1);
 
-    auto* lower = new QSplitter(Qt::Horizontal, this);
-    lower->setObjectName(QStringLiteral("logbookLowerSplitter"));
-    lower->addWidget(fitBox);
-    lower->addWidget(charts);
-    lower->setStretchFactor(0, 1);
-    lower->setStretchFactor(1, 1);
-    auto* splitter = new QSplitter(Qt::Vertical, this);
-    splitter->setObjectName(QStringLiteral("logbookSplitter"));
-    splitter->addWidget(runsBox);
-    splitter->addWidget(slipBox);
-    splitter->addWidget(lower);
-    splitter->setStretchFactor(0, 2);
-    splitter->setStretchFactor(1, 2);
-    splitter->setStretchFactor(2, 3);
+    chartTabs->setObjectName(QStringLiteral("logbookTabs"));
+    chartTabs->setDocumentMode(true);
+    chartTabs->addTab(cardPage, tr("Report card"));
+    chartTabs->addTab(dialIn, tr("Density altitude"));
+    chartTabs->addTab(dialIn->DateView(), tr("By date"));
+    chartTabs->addTab(charts, tr("Splits"));
+    chartTabs->addTab(slipBox, tr("Model's slips"));
+    fitTabsToCard();
+    auto* runsBox = new QWidget(this);
+    auto* runsLayout = new QVBoxLayout(runsBox);
+    runsLayout->setContentsMargins(0, 0, 0, 0);
+    runsLayout->addWidget(sourceLabel);
+    runsLayout->addWidget(makeOtherCarsBox());
+    runsLayout->addWidget(runsView, 1);
+    runsLayout->addLayout(runButtons);
+    auto* upper = new QSplitter(Qt::Horizontal, this);
+    upper->setObjectName(QStringLiteral("logbookSplitter"));
+    upper->setChildrenCollapsible(false);
+    upper->addWidget(runsBox);
+    upper->addWidget(fitBox);
+    upper->setStretchFactor(0, 3);
+    upper->setStretchFactor(1, 2);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(splitter);
+    layout->addWidget(upper, 1);
+    layout->addWidget(chartTabs);
+    // Tab reads the page as it is laid out: the runs, the fit, the tabs.
+    SetTabChain({ exportButton, fitToBox, fitSinceEdit, fitLastBox, calibrateButton, useFittedButton, cancelButton, chartTabs });
 
     auto* deleteKey = new QAction(tr("Delete run"), runsView);
     deleteKey->setShortcut(QKeySequence::Delete);
@@ -301,6 +338,7 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     // A selection shows its runs' splits; it never narrows the fit.
     connect(runsView->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         refreshSlipPoints();
+        refreshDialIn();
         refreshButtons();
     });
     connect(fitToBox, &QComboBox::currentIndexChanged, this, &LogbookPage::fitChoiceChanged);
@@ -314,6 +352,22 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     connect(settings, &GarageSettings::conditionsChanged, this, [this] { refreshPrediction(); });
     connect(cars, &CarList::runsChanged, this, &LogbookPage::refreshSlips);
     Reload();
+}
+
+// The tabs are as tall as the whole card, and no taller: the charts take
+// that height too, and the rest of the page goes to the runs and the fit.
+void LogbookPage::fitTabsToCard()
+{
+    chartTabs->setMaximumHeight(chartTabs->tabBar()->sizeHint().height()
+                                + reportCard->horizontalHeader()->sizeHint().height()
+                                + reportCard->verticalHeader()->length() + 2 * reportCard->frameWidth() + 2);
+}
+
+void LogbookPage::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        fitTabsToCard();
 }
 
 void LogbookPage::Reload()
@@ -527,6 +581,7 @@ void LogbookPage::moveToAskedCar()
 void LogbookPage::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    fitTabsToCard();
     if (stale)
         refresh();
 }
@@ -668,6 +723,7 @@ void LogbookPage::fitChoiceChanged()
     fitLastBox->setVisible(choice.kind == FitChoice::Kind::LastRuns);
     if (logbook->IsOpen() && runs->CarId() != 0)
         settings->SetFitChoiceKey(logbook->Path(), runs->CarId(), FitChoiceKey(choice));
+    refreshDialIn();
     if (fitWanted)
         Calibrate();
 }
@@ -705,9 +761,17 @@ void LogbookPage::refresh()
                                       QDir::toNativeSeparators(logbook->Path()))
                                  .arg(locale().toString(runs->rowCount())));
     refreshSlips();
+    refreshDialIn();
     refreshFit();
     refreshPrediction();
     refreshButtons();
+}
+
+// The dial-in charts of every run, their lines through the runs the fit
+// uses.
+void LogbookPage::refreshDialIn()
+{
+    dialIn->SetRuns(runs->Runs(), chosenRuns());
 }
 
 void LogbookPage::refreshButtons()
@@ -848,7 +912,7 @@ void LogbookPage::refreshFit()
                  .arg(locale().toString(calibration->runs.size()))
                  .arg(locale().toString(fit.horsepower, 'f', 1), locale().toString(fit.spinTime, 'f', 3));
     lines << (fit.InClassicRanges() ? tr("Both values lie within the classic input ranges.")
-                                    : tr("Outside the classic input ranges: %1").arg(fit.rangeMessage));
+                                    : tr("Outside the classic input ranges: %1").arg(RangeMessage(fit.car, locale())));
     lines << fit.boundNotes;
     fitLabel->setText(lines.join(QLatin1Char('\n')));
 
@@ -1062,9 +1126,9 @@ QString LogbookPage::ImportRuns(const QString& path)
         }
     }
     const QString name = QDir::toNativeSeparators(path);
-    QString summary = tr("Runs imported from %1: %2.").arg(name).arg(fresh.size());
+    QString summary = tr("Runs imported from %1: %2.").arg(name, locale().toString(fresh.size()));
     if (const qsizetype skipped = read.runs.size() - fresh.size(); skipped > 0)
-        summary += QLatin1Char(' ') + tr("Runs skipped as already in the logbook: %1.").arg(skipped);
+        summary += QLatin1Char(' ') + tr("Runs skipped as already in the logbook: %1.").arg(locale().toString(skipped));
     QStringList notes = read.warnings;
     if (!read.refusals.isEmpty())
         return summary + QLatin1Char(' ') + tr("These rows were refused:") + QLatin1Char('\n')
@@ -1097,7 +1161,8 @@ QString LogbookPage::ExportRuns(const QString& path)
         all << runs->RunAt(row);
     const QString error = SaveSlipsCsv(path, all);
     if (error.isEmpty())
-        emit outcome(false, tr("Runs written to %1: %2.").arg(QDir::toNativeSeparators(path)).arg(all.size()));
+        emit outcome(false, tr("Runs written to %1: %2.")
+                                .arg(QDir::toNativeSeparators(path), locale().toString(all.size())));
     return error;
 }
 

@@ -34,6 +34,7 @@ class CalibrationTask;
 class CarList;
 class ChosenCarsModel;
 class CurveCharts;
+class DialInCharts;
 class GarageSettings;
 class Logbook;
 class QComboBox;
@@ -47,6 +48,7 @@ class QProgressBar;
 class QPushButton;
 class QTableView;
 class QTableWidget;
+class QTabWidget;
 class QTimer;
 class SlipEdits;
 class SlipTableModel;
@@ -104,6 +106,10 @@ public:
     QTableView* RunsView() const { return runsView; }
     QAbstractItemModel* Slips() const;
     CurveCharts* Charts() const { return charts; }
+    DialInCharts* DialInView() const { return dialIn; }
+    // The tabs beside the runs: the dial-in charts, the splits, the model's
+    // slips.
+    QTabWidget* ChartTabs() const { return chartTabs; }
     const std::optional<Calibration>& CurrentCalibration() const { return calibration; }
     QLabel* FitLabel() const { return fitLabel; }
     QLabel* PredictionLabel() const { return predictionLabel; }
@@ -144,9 +150,11 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void followCurrentCar();
+    void fitTabsToCard();
     // The logbook's car for the current car, made when `create`; 0 for none.
     qint64 loggedCarId(bool create, QString* error = nullptr);
     qint64 loggedCarOf(int garageCarId, bool create, QString* error = nullptr);
@@ -159,6 +167,7 @@ private:
     void refresh();
     void refreshSlips();
     void refreshSlipPoints();
+    void refreshDialIn();
     void refreshFit();
     void refreshPrediction();
     // The "Fit to" controls set from the settings for the car shown, and
@@ -209,6 +218,8 @@ private:
     QTableView* slipView;
     ChosenCarsModel* shownCars;
     CurveCharts* charts;
+    DialInCharts* dialIn;
+    QTabWidget* chartTabs;
     QComboBox* fitToBox;
     QDateEdit* fitSinceEdit;
     QSpinBox* fitLastBox;

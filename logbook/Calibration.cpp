@@ -41,7 +41,7 @@ QString notFinishedMessage(const FitResult& fit)
         return Text::tr("The car cannot be fitted to the runs: %1.")
             .arg(FieldRangeMessage(fit.typed, *fit.unrunnableField));
     return Text::tr("The car does not finish the quarter mile on the runs' days at any horsepower "
-                    "up to %1 hp.")
+                    "up to %L1 hp.")
         .arg(FitLimits::HighestHorsepower, 0, 'f', 0);
 }
 
@@ -88,7 +88,7 @@ CarFit carFitOf(const FitResult& result, const QList<TimeSlip>& runs)
     if (fit.spinTimeHeld)
         fit.boundNotes << spinTimeNote(fit);
     if (fit.horsepowerBound != HorsepowerBound::None)
-        fit.boundNotes << Text::tr("The horsepower is held at the end of the search, %1 hp.")
+        fit.boundNotes << Text::tr("The horsepower is held at the end of the search, %L1 hp.")
                               .arg(fit.horsepowerBound == HorsepowerBound::Lowest ? FitLimits::LowestHorsepower
                                                                                   : FitLimits::HighestHorsepower,
                                    0, 'f', 0);

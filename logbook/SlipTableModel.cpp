@@ -3,6 +3,7 @@
 
 #include "core/CsvReader.h"
 #include "core/NumberText.h"
+#include "logbook/DialInFigures.h"
 #include "logbook/Logbook.h"
 
 #include <QDateTime>
@@ -27,6 +28,21 @@ bool isNumberValue(const QVariant& value)
         return true;
     default:
         return false;
+    }
+}
+
+// A number's display, sort and alignment roles; none for the others.
+QVariant numberData(const std::optional<double>& value, int decimals, int role)
+{
+    switch (role) {
+    case Qt::DisplayRole:
+        return value ? QString::asprintf("%.*f", decimals, *value) : QString();
+    case SlipTableModel::SortRole:
+        return value ? *value : -std::numeric_limits<double>::infinity();
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
+    default:
+        return QVariant();
     }
 }
 
@@ -311,14 +327,16 @@ int SlipTableModel::rowCount(const QModelIndex& parent) const
 
 int SlipTableModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : SlipFieldCount;
+    return parent.isValid() ? 0 : ColumnCount;
 }
 
 QVariant SlipTableModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= runs.size() || index.column() >= SlipFieldCount)
+    if (!index.isValid() || index.row() >= runs.size() || index.column() >= ColumnCount)
         return QVariant();
     const TimeSlip& run = runs[index.row()];
+    if (index.column() >= SlipFieldCount)
+        return dialInData(run, index.column(), role);
     const SlipField field = FieldOfColumn(index.column());
     if (!IsNumberField(field)) {
         if (role != Qt::DisplayRole && role != Qt::EditRole && role != SortRole)
@@ -328,22 +346,30 @@ QVariant SlipTableModel::data(const QModelIndex& index, int role) const
         return field == SlipField::Track ? run.track : run.note;
     }
     const std::optional<double> value = run.*NumberMember(field);
-    switch (role) {
-    case Qt::DisplayRole:
-        return value ? QString::asprintf("%.*f", SlipFieldDecimals(field), *value) : QString();
-    case Qt::EditRole:
+    if (role == Qt::EditRole)
         return value ? QString::fromLatin1(ShortestText(*value)) : QString();
-    case SortRole:
-        return value ? *value : -std::numeric_limits<double>::infinity();
-    case Qt::TextAlignmentRole:
-        return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
-    default:
-        return QVariant();
-    }
+    return numberData(value, SlipFieldDecimals(field), role);
+}
+
+QVariant SlipTableModel::dialInData(const TimeSlip& run, int column, int role) const
+{
+    const bool altitude = column == DensityAltitudeColumn;
+    return numberData(altitude ? DensityAltitudeOfRun(run) : StandardDayTimeOfRun(run), altitude ? 0 : 3, role);
 }
 
 QVariant SlipTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    if (orientation == Qt::Horizontal && (section == DensityAltitudeColumn || section == StandardDayTimeColumn)) {
+        if (role == Qt::ToolTipRole)
+            return section == DensityAltitudeColumn
+                       ? tr("Density altitude of the run's day, in ft, from its temperature, pressure and "
+                            "humidity")
+                       : tr("The quarter-mile time corrected to the standard day (77 °F, 29.235 inHg, dry "
+                            "air), in s: the time · (1 / CF)^(1/3), CF the day's SAE J1349 factor");
+        if (role != Qt::DisplayRole)
+            return QVariant();
+        return section == DensityAltitudeColumn ? tr("DA (ft)") : tr("1/4 mile, std. day (s)");
+    }
     if (orientation != Qt::Horizontal || section < 0 || section >= SlipFieldCount)
         return QAbstractTableModel::headerData(section, orientation, role);
     const SlipField field = FieldOfColumn(section);
@@ -360,7 +386,8 @@ QVariant SlipTableModel::headerData(int section, Qt::Orientation orientation, in
 Qt::ItemFlags SlipTableModel::flags(const QModelIndex& index) const
 {
     Qt::ItemFlags flags = QAbstractTableModel::flags(index);
-    if (index.isValid() && logbook.IsOpen() && !logbook.IsReadOnly() && !Loading())
+    if (index.isValid() && index.column() < SlipFieldCount && logbook.IsOpen() && !logbook.IsReadOnly()
+        && !Loading())
         flags |= Qt::ItemIsEditable;
     return flags;
 }

@@ -4,7 +4,9 @@
 // touches SQL.
 //
 // In: a logbook and a car. Out: a row per run in the logbook's order, a
-// column per SlipField. Numbers show with the field's decimals and "." as the
+// column per SlipField, then two columns shown and never edited: the density
+// altitude of the run's day and its quarter-mile time corrected to the
+// standard day (logbook/DialInFigures.h). Numbers show with the field's decimals and "." as the
 // decimal point whatever the locale; the edit role gives a number's shortest
 // exact text, which reads back as the very same number. An edit the logbook
 // refuses leaves the run as it was and is told through refused(). Adding,
@@ -30,6 +32,10 @@ public:
     // A number, a date (as its text) or a text to sort by; a missing number
     // sorts first.
     static constexpr int SortRole = Qt::UserRole;
+    // The columns after the fields'.
+    static constexpr int DensityAltitudeColumn = SlipFieldCount;
+    static constexpr int StandardDayTimeColumn = SlipFieldCount + 1;
+    static constexpr int ColumnCount = SlipFieldCount + 2;
 
     explicit SlipTableModel(Logbook& logbook, QObject* parent = nullptr);
     // Waits for the reads under way.
@@ -107,6 +113,8 @@ private:
     void showAdded(QList<TimeSlip> added);
     void showChanged(int row, const TimeSlip& run);
     void showRemoved(const QList<qint64>& runIds);
+    // A role of a run's density altitude or standard-day time column.
+    QVariant dialInData(const TimeSlip& run, int column, int role) const;
     // The run with one field set from an edited value, or why it cannot be.
     QString withValue(TimeSlip& run, SlipField field, const QVariant& value) const;
 

@@ -336,8 +336,10 @@ QString SlipLabel(const TimeSlip& run)
         finish = time == SlipField::QuarterMileTime
                      ? Text::tr("%1 s, %2 mph")
                      : Text::tr("1/8 mile %1 s, %2 mph");
-        finish = finish.arg(QString::asprintf("%.*f", SlipFieldDecimals(time), *t),
-                            QString::asprintf("%.*f", SlipFieldDecimals(speed), *v));
+        // A sentence's numbers in the user's locale.
+        const QLocale locale;
+        finish = finish.arg(locale.toString(*t, 'f', SlipFieldDecimals(time)),
+                            locale.toString(*v, 'f', SlipFieldDecimals(speed)));
         break;
     }
     const QString date = SlipDateText(run);

@@ -142,7 +142,8 @@ QString CarProblem(const LoggedCar& car);
 
 // A run named for a message, as a sentence begins: "The run of 2024-05-04
 // 14:30 at Maple Grove (13.512 s, 101.50 mph)", with its date and time, its
-// track and its finish (the quarter mile's, else the eighth mile's).
+// track and its finish (the quarter mile's, else the eighth mile's), its
+// numbers in the user's locale (QLocale's default).
 QString SlipLabel(const TimeSlip& run);
 
 // The date and time as the CSV and the table write them: "2024-05-04",

@@ -56,10 +56,6 @@
         <translation>An Lauf %1 lässt sich nicht anpassen: %2</translation>
     </message>
     <message>
-        <source>The car does not finish the quarter mile on the runs&apos; days at any horsepower up to %1 hp.</source>
-        <translation>Das Auto schafft die Viertelmeile an den Tagen der Läufe mit keiner Leistung bis %1 hp.</translation>
-    </message>
-    <message>
         <source>The spin time is held at 0 s: the model cannot reach these elapsed times with %1 quarter-mile shifts; with %2 it can.</source>
         <translation>Die Durchdrehzeit bleibt bei 0 s: Mit %1 Schaltungen auf der Viertelmeile erreicht das Modell diese Zeiten nicht, mit %2 schon.</translation>
     </message>
@@ -70,10 +66,6 @@
     <message>
         <source>The spin time is held at 0 s: the model cannot reach these elapsed times with %1 quarter-mile shifts, nor with fewer.</source>
         <translation>Die Durchdrehzeit bleibt bei 0 s: Mit %1 Schaltungen auf der Viertelmeile erreicht das Modell diese Zeiten nicht, mit weniger auch nicht.</translation>
-    </message>
-    <message>
-        <source>The horsepower is held at the end of the search, %1 hp.</source>
-        <translation>Die Leistung bleibt am Ende des Suchbereichs, bei %1 hp.</translation>
     </message>
     <message>
         <source>With fewer than three runs no error band can be given.</source>
@@ -114,6 +106,14 @@
     <message>
         <source>Fewer than three runs on two days give these figures: no error band can be given.</source>
         <translation>Weniger als drei Läufe an zwei Tagen geben diese Werte an: es kann kein Fehlerband angegeben werden.</translation>
+    </message>
+    <message>
+        <source>The car does not finish the quarter mile on the runs&apos; days at any horsepower up to %L1 hp.</source>
+        <translation>Das Auto schafft die Viertelmeile an den Tagen der Läufe mit keiner Leistung bis %L1 hp.</translation>
+    </message>
+    <message>
+        <source>The horsepower is held at the end of the search, %L1 hp.</source>
+        <translation>Die Leistung bleibt am Ende des Suchbereichs, bei %L1 hp.</translation>
     </message>
 </context>
 <context>
@@ -904,6 +904,69 @@ Option.
     </message>
 </context>
 <context>
+    <name>DialInCharts</name>
+    <message>
+        <source>Quarter mile against density altitude</source>
+        <translation>Viertelmeile über der Dichtehöhe</translation>
+    </message>
+    <message>
+        <source>Quarter mile by date</source>
+        <translation>Viertelmeile nach Datum</translation>
+    </message>
+    <message>
+        <source>Density altitude (ft)</source>
+        <translation>Dichtehöhe (ft)</translation>
+    </message>
+    <message>
+        <source>ET (s)</source>
+        <translation>Zeit (s)</translation>
+    </message>
+    <message>
+        <source>mph</source>
+        <translation>mph</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Time, fitted line</source>
+        <translation>Zeit, Ausgleichsgerade</translation>
+    </message>
+    <message>
+        <source>Speed, fitted line</source>
+        <translation>Geschwindigkeit, Ausgleichsgerade</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time as run</source>
+        <translation>Gefahrene Zeit</translation>
+    </message>
+    <message>
+        <source>Time on the standard day</source>
+        <translation>Zeit unter Normbedingungen</translation>
+    </message>
+    <message>
+        <source>A line needs two runs of the fit on days of different air.</source>
+        <translation>Eine Gerade braucht zwei Läufe der Anpassung an Tagen mit verschiedener Luft.</translation>
+    </message>
+    <message>
+        <source>Lines of least squares through the runs of the fit (%1): %2 s per %3 ft of density altitude</source>
+        <translation>Ausgleichsgeraden (kleinste Quadrate) durch die Läufe der Anpassung (%1): %2 s je %3 ft Dichtehöhe</translation>
+    </message>
+    <message>
+        <source>Lines of least squares through the runs of the fit (%1): %2 s and %3 mph per %4 ft of density altitude.</source>
+        <translation>Ausgleichsgeraden (kleinste Quadrate) durch die Läufe der Anpassung (%1): %2 s und %3 mph je %4 ft Dichtehöhe.</translation>
+    </message>
+</context>
+<context>
     <name>DialogParts</name>
     <message>
         <source>OK</source>
@@ -1162,8 +1225,28 @@ Option.
         <translation>&lt;h2&gt;Torvane Garage&lt;/h2&gt;&lt;p&gt;Die Garage rechnet mit demselben Rechenkern wie das klassische Torvane-Programm und zeigt mehrere Autos nebeneinander: ihre Werte, ihre Kurven, was eine Änderung bewirken würde und wie empfindlich sie reagieren. Jeder Wert ist eine Rechnung des Rechenkerns, außer den drei Schätzungen unten.&lt;/p&gt;&lt;h3&gt;Autos&lt;/h3&gt;&lt;p&gt;Öffnen Sie &lt;b&gt;.trv&lt;/b&gt;-Dateien mit &lt;i&gt;Datei ▸ Öffnen&lt;/i&gt; (Strg+O), indem Sie sie auf das Fenster ziehen, oder indem Sie sie auf der Befehlszeile nennen (&lt;tt&gt;torvane-garage auto.trv …&lt;/tt&gt;); &lt;i&gt;Datei ▸ Neues Auto&lt;/i&gt; (Strg+N) beginnt mit dem Musterauto. Das Formular links bearbeitet das gewählte Auto; jedes Feld zeigt seinen Bereich im Tooltip und wird schon beim Tippen geprüft, mit denselben Bereichen und Meldungen wie im klassischen Programm, die Meldung unter dem Feld. Die Flächen aus Maßen machen aus Breite und Höhe (in Zoll, in metrischen Einheiten in Zentimetern) die Grill- oder Scheibenfläche. &lt;i&gt;Speichern&lt;/i&gt; (Strg+S) und &lt;i&gt;Speichern unter&lt;/i&gt; (Strg+Umschalt+S) schreiben das Auto als .trv-Datei in den klassischen Einheiten; eine Datei, die ein anderes Programm inzwischen geändert hat, wird nie ohne Rückfrage überschrieben. &lt;i&gt;Auto schließen&lt;/i&gt; (Strg+W, oder Entf in der Liste) fragt vorher nach, wenn das Auto ungespeicherte Änderungen hat; sein Name zeigt sie mit einem *.&lt;/p&gt;&lt;p&gt;&lt;i&gt;Bearbeiten ▸ Rückgängig&lt;/i&gt; (Strg+Z) und &lt;i&gt;Wiederherstellen&lt;/i&gt; (Strg+Umschalt+Z) nehmen jede Änderung zurück und wiederholen sie: ein Stück Tippen in einem Feld, ein Zug am Schieberegler, ein hinzugefügtes, geschlossenes oder übernommenes Auto.&lt;/p&gt;&lt;h3&gt;Vergleich&lt;/h3&gt;&lt;p&gt;Eine Spalte je Auto: die Ergebnisse des klassischen Ergebnisdialogs, Zeit und Tempo auf der Achtelmeile (660 ft) und in metrischen Einheiten die Zeit für 0-100 km/h, alle in den eigenen 0,001-s-Schritten des Rechenkerns gefunden und so gezählt wie die Viertelmeile und die Zeit für 0-60. Der beste Wert jeder Zeile ist fett. „Vergiss es!“ steht bei einem Tempo, das das Auto nie erreicht.&lt;/p&gt;&lt;p&gt;Drei Faustformeln von Dragracern schätzen die Viertelmeile allein aus dem Gewicht &lt;i&gt;W&lt;/i&gt; in Pfund und der Nennleistung &lt;i&gt;hp&lt;/i&gt;:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;die Formel von &lt;b&gt;Hale&lt;/b&gt;: ET = 5,825·(W/hp)&lt;sup&gt;1/3&lt;/sup&gt;, Endtempo = 234·(hp/W)&lt;sup&gt;1/3&lt;/sup&gt;;&lt;/li&gt;&lt;li&gt;die Formel von &lt;b&gt;Fox&lt;/b&gt;: ET = 6,269·(W/hp)&lt;sup&gt;1/3&lt;/sup&gt;, Endtempo = 230·(hp/W)&lt;sup&gt;1/3&lt;/sup&gt;;&lt;/li&gt;&lt;li&gt;die Formel von &lt;b&gt;Huntington&lt;/b&gt;: ET = 6,290·(W/hp)&lt;sup&gt;1/3&lt;/sup&gt;, Endtempo = 224·(hp/W)&lt;sup&gt;1/3&lt;/sup&gt;.&lt;/li&gt;&lt;/ul&gt;&lt;h3&gt;Kurven&lt;/h3&gt;&lt;p&gt;Geschwindigkeit und Strecke über der Zeit für jedes Auto, vom Start bis zu seinem Höchsttempo, oder jedes bis zu seiner eigenen Viertelmeile in der Ansicht &lt;i&gt;Viertelmeile&lt;/i&gt;. Die Marken haben je eine Form, die der Schlüssel unter den Diagrammen nennt: ● 60 mph, ■ 80 mph, ▲ 100 mph, ★ die Viertelmeile und ◆ das Höchsttempo, in der Farbe ihres Autos; die gestrichelte Linie im Streckendiagramm ist die Viertelmeile. Zeigen Sie auf eine Kurve oder eine Marke, um Zeit und Wert abzulesen. Die Kurven beginnen mit dem stehenden Auto, solange seine Räder durchdrehen, und die Schaltzeit ist so über den Lauf verteilt, wie die Ergebnisse sie zählen; so geht jede Kurve genau durch die Ergebnisse ihres Autos.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Nach dem Höchsttempo.&lt;/b&gt; Das Bewegungsgesetz steigt bis zu einem Höchsttempo und würde danach fallen. Ein Auto, das sein Höchsttempo schon vor dem Ende der Viertelmeile erreicht (etwa ein leichtes Auto mit großer, stumpfer Front), wird im Modell deshalb auf der Strecke langsamer, wo ein echtes Auto sein Höchsttempo halten würde. Hinter diesem Punkt sind die Kurven gepunktet, und die Tabelle markiert ein solches Auto mit †: Seine Werte für die Viertelmeile enthalten diesen Abfall.&lt;/p&gt;&lt;h3&gt;Was wäre, wenn&lt;/h3&gt;&lt;p&gt;Wählen Sie unter &lt;i&gt;Variante von&lt;/i&gt; ein Basisauto und bewegen Sie die Schieberegler: Die erste Bewegung macht eine Variante des Autos (eine gestrichelte Kurve, ein kursiver Name), der die Tabelle und die Kurven bei jedem Schritt folgen. Haken Sie Autos an, mit denen die Variante verglichen werden soll (etwa das Auto eines Freundes), und wählen Sie eines unter &lt;i&gt;Unterschiede zu&lt;/i&gt;: Eine Spalte zeigt die Werte der Variante minus die dieses Autos; „−0,35 s“ heißt also, dass die Variante 0,35 s schneller ist. &lt;i&gt;Als eigenes Auto übernehmen&lt;/i&gt; macht aus der Variante ein eigenes Auto, das Sie speichern können.&lt;/p&gt;&lt;h3&gt;Empfindlichkeit und Ziele&lt;/h3&gt;&lt;p&gt;Wie sich Zeit und Tempo auf der Viertelmeile, das Höchsttempo und die Zeit für 0-60 mit 10 % weniger oder mehr Leistung, Gewicht, cw-Wert und Stirnfläche (Grill und Scheibe zusammen) ändern. Das Ziel stellt die umgekehrte Frage: Welche Leistung (auf 0,01 hp) oder welches Gewicht (auf 1 lb) ergibt eine Viertelmeile in einer gegebenen Zeit, ein Endtempo oder eine Zeit für 0-60, und wie weit ist das vom eigenen Wert des Autos entfernt? Erfüllt jeder Wert im Bereich das Ziel, sagt es das; erfüllt es keiner, dass es innerhalb der Bereiche nicht erreichbar ist. &lt;i&gt;In „Was wäre, wenn“ übernehmen&lt;/i&gt; setzt die Variante des Autos auf diesen Wert.&lt;/p&gt;&lt;h3&gt;Einheiten, Export und Drucken&lt;/h3&gt;&lt;p&gt;&lt;i&gt;Ansicht ▸ Einheiten&lt;/i&gt; schaltet zwischen imperialen und metrischen Einheiten um (km/h, kg, kW, m², Meter, Newton); Dateien bleiben immer in den klassischen Einheiten. &lt;i&gt;Datei ▸ Exportieren&lt;/i&gt; schreibt den Vergleich als CSV oder den Bericht als PDF, jeweils mit den Eingaben jedes Autos, damit jemand anderes sie prüfen kann, oder die Kurven als PNG-Bild in der gewünschten Größe. Jeder Export wird ganz oder gar nicht geschrieben. &lt;i&gt;Drucken&lt;/i&gt; (Strg+P) zeigt erst eine Vorschau, dann den Druckdialog des Systems.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;The day&apos;s air&lt;/h3&gt;&lt;p&gt;The Conditions row under the menus holds the day every car runs on: the temperature, the pressure and the relative humidity. Give the pressure as a barometer at the track reads it (&lt;i&gt;station pressure&lt;/i&gt;), or as a weather report gives it (&lt;i&gt;altimeter setting&lt;/i&gt;) with the track&apos;s elevation; switching between the two converts the value and keeps the day. The row shows the density altitude, how dense the air is against the standard day, and the SAE J1349 and J607 correction factors. The engine runs with the horsepower divided by the J1349 factor and with the day&apos;s air density. &lt;i&gt;Standard day&lt;/i&gt; (25 °C, dry air at 29.235 inHg) gives the classic program&apos;s results exactly. Every page uses the row&apos;s air: the comparison, the curves, What if, Sensitivity and the target.&lt;/p&gt;&lt;h3&gt;Splits&lt;/h3&gt;&lt;p&gt;The comparison shows a time slip&apos;s splits as a drag strip times them: 60 ft, 330 ft, 1/8 mile (660 ft) with its speed, 1,000 ft and the quarter mile with its speed. The times are counted on the run&apos;s own timeline, with its wheel spin and shift time, so the quarter mile is the results&apos; own.&lt;/p&gt;&lt;h3&gt;The logbook&lt;/h3&gt;&lt;p&gt;&lt;i&gt;File ▸ Open Logbook…&lt;/i&gt; opens or makes a logbook: one file that keeps the time slips of your cars. The &lt;i&gt;Logbook&lt;/i&gt; tab shows the runs of the current car. Add a run and type its slip, or import a CSV file of slips (one header line naming the columns); &lt;i&gt;Export runs…&lt;/i&gt; writes them back in the same columns. Every run keeps its date, its track and the day&apos;s weather, and Edit ▸ Undo takes back an added, changed or deleted run. A run that another window changed in the meantime is left alone, with a message.&lt;/p&gt;&lt;p&gt;&lt;i&gt;Calibrate&lt;/i&gt; fits the car&apos;s horsepower and spin time to its runs, each run on its own day&apos;s air, and predicts the next run on the day of the Conditions row, with a band from the errors of runs predicted without themselves. The report card scores each way of predicting a run: the fitted model on the run&apos;s day and on the standard day, the car as typed, Hale&apos;s formula and the run before. &lt;i&gt;Copy fitted values to a new car&lt;/i&gt; adds the fitted car beside the typed one. A large logbook calibrates on a worker: the window stays usable, and &lt;i&gt;Cancel&lt;/i&gt; stops it.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Die Luft des Tages&lt;/h3&gt;&lt;p&gt;Die Zeile „Bedingungen“ unter den Menüs hält den Tag, an dem jedes Auto fährt: die Temperatur, den Luftdruck und die relative Luftfeuchte. Geben Sie den Druck an, wie ein Barometer an der Strecke ihn zeigt (&lt;i&gt;Stationsdruck&lt;/i&gt;), oder wie ein Wetterbericht ihn nennt (&lt;i&gt;Höhenmesser (QNH)&lt;/i&gt;) mit der Höhe der Strecke; beim Wechsel zwischen beiden wird der Wert umgerechnet, und der Tag bleibt derselbe. Die Zeile zeigt die Dichtehöhe, wie dicht die Luft gegenüber den Normbedingungen ist, und die Korrekturfaktoren nach SAE J1349 und J607. Das Modell rechnet mit der Leistung geteilt durch den J1349-Faktor und mit der Luftdichte des Tages. &lt;i&gt;Normbedingungen&lt;/i&gt; (25 °C, trockene Luft bei 29,235 inHg) ergeben genau die Ergebnisse des klassischen Programms. Jede Seite nimmt die Luft der Zeile: der Vergleich, die Kurven, „Was wäre, wenn“, die Empfindlichkeit und das Ziel.&lt;/p&gt;&lt;h3&gt;Zwischenzeiten&lt;/h3&gt;&lt;p&gt;Der Vergleich zeigt die Zwischenzeiten eines Zeitzettels, wie eine Dragstrip sie misst: 60 ft, 330 ft, 1/8 Meile (660 ft) mit ihrer Geschwindigkeit, 1.000 ft und die Viertelmeile mit ihrer Geschwindigkeit. Die Zeiten zählen auf der eigenen Zeitachse des Laufs, mit Radschlupf und Schaltzeit, so dass die Viertelmeile die der Ergebnisse ist.&lt;/p&gt;&lt;h3&gt;Das Logbuch&lt;/h3&gt;&lt;p&gt;&lt;i&gt;Datei ▸ Logbuch öffnen…&lt;/i&gt; öffnet oder legt ein Logbuch an: eine Datei mit den Zeitzetteln Ihrer Autos. Die Seite &lt;i&gt;Logbuch&lt;/i&gt; zeigt die Läufe des aktuellen Autos. Fügen Sie einen Lauf hinzu und tippen Sie seinen Zettel ein, oder importieren Sie eine CSV-Datei mit Zetteln (eine Kopfzeile nennt die Spalten); &lt;i&gt;Läufe exportieren…&lt;/i&gt; schreibt sie in denselben Spalten zurück. Jeder Lauf behält sein Datum, seine Strecke und das Wetter des Tages, und Bearbeiten ▸ Rückgängig nimmt einen hinzugefügten, geänderten oder gelöschten Lauf zurück. Einen Lauf, den ein anderes Fenster inzwischen geändert hat, lässt es mit einer Meldung in Ruhe.&lt;/p&gt;&lt;p&gt;&lt;i&gt;Kalibrieren&lt;/i&gt; passt die Leistung und die Schlupfzeit des Autos an seine Läufe an, jeden Lauf in der Luft seines Tages, und sagt den nächsten Lauf für den Tag der Zeile „Bedingungen“ voraus, mit einem Band aus den Fehlern der Läufe, die ohne sich selbst vorausgesagt wurden. Das Zeugnis bewertet jede Art, einen Lauf vorauszusagen: das angepasste Modell in der Luft des Tages und bei Normbedingungen, das Auto wie eingegeben, die Formel von Hale und den Lauf davor. &lt;i&gt;Angepasste Werte in neues Auto kopieren&lt;/i&gt; fügt das angepasste Auto neben dem eingegebenen hinzu. Ein großes Logbuch wird im Hintergrund kalibriert: das Fenster bleibt bedienbar, und &lt;i&gt;Abbrechen&lt;/i&gt; hält es an.&lt;/p&gt;</translation>
+        <source>&lt;h3&gt;The day&apos;s air&lt;/h3&gt;&lt;p&gt;The Conditions row under the menus holds the day every car runs on: the temperature, the pressure and the relative humidity. Give the pressure as a barometer at the track reads it (&lt;i&gt;station pressure&lt;/i&gt;), or as a weather report gives it (&lt;i&gt;altimeter setting&lt;/i&gt;) with the track&apos;s elevation; switching between the two converts the value and keeps the day. The row shows the density altitude, how dense the air is against the standard day, and the SAE J1349 and J607 correction factors. The engine runs with the horsepower divided by the J1349 factor and with the day&apos;s air density. &lt;i&gt;Standard day&lt;/i&gt; (25 °C, dry air at 29.235 inHg) gives the classic program&apos;s results exactly. Every page uses the row&apos;s air: the comparison, the curves, What if, Sensitivity, the target and the logbook&apos;s prediction.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Die Luft des Tages&lt;/h3&gt;&lt;p&gt;Die Zeile „Bedingungen“ unter den Menüs hält den Tag, an dem jedes Auto fährt: die Temperatur, den Luftdruck und die relative Luftfeuchte. Geben Sie den Druck an, wie ein Barometer an der Strecke ihn zeigt (&lt;i&gt;Stationsdruck&lt;/i&gt;), oder wie ein Wetterbericht ihn nennt (&lt;i&gt;Höhenmesser (QNH)&lt;/i&gt;) mit der Höhe der Strecke; beim Wechsel zwischen beiden wird der Wert umgerechnet, und der Tag bleibt derselbe. Die Zeile zeigt die Dichtehöhe, wie dicht die Luft gegenüber den Normbedingungen ist, und die Korrekturfaktoren nach SAE J1349 und J607. Das Modell rechnet mit der Leistung geteilt durch den J1349-Faktor und mit der Luftdichte des Tages. &lt;i&gt;Normbedingungen&lt;/i&gt; (25 °C, trockene Luft bei 29,235 inHg) ergeben genau die Ergebnisse des klassischen Programms. Jede Seite nimmt die Luft der Zeile: der Vergleich, die Kurven, „Was wäre, wenn“, die Empfindlichkeit, das Ziel und die Vorhersage des Logbuchs.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Splits&lt;/h3&gt;&lt;p&gt;The comparison shows a time slip&apos;s splits as a drag strip times them: 60 ft, 330 ft, 1/8 mile (660 ft) with its speed, 1,000 ft and the quarter mile with its speed. The times are counted on the run&apos;s own timeline, with its wheel spin and shift time, so the quarter mile is the results&apos; own. The logbook&apos;s &lt;i&gt;Splits&lt;/i&gt; tab draws your slips&apos; splits over the model&apos;s distance curve, and &lt;i&gt;Model&apos;s slips&lt;/i&gt; puts the model&apos;s slip for each run&apos;s day beside the run.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Zwischenzeiten&lt;/h3&gt;&lt;p&gt;Der Vergleich zeigt die Zwischenzeiten eines Zeitzettels, wie eine Dragstrip sie misst: 60 ft, 330 ft, 1/8 Meile (660 ft) mit ihrer Geschwindigkeit, 1.000 ft und die Viertelmeile mit ihrer Geschwindigkeit. Die Zeiten zählen auf der eigenen Zeitachse des Laufs, mit Radschlupf und Schaltzeit, so dass die Viertelmeile die der Ergebnisse ist. Die Seite &lt;i&gt;Zwischenzeiten&lt;/i&gt; des Logbuchs zeichnet die Zwischenzeiten Ihrer Zettel über die Wegkurve des Modells, und &lt;i&gt;Modellzettel&lt;/i&gt; stellt den Zettel des Modells für den Tag jedes Laufs neben den Lauf.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;The logbook&lt;/h3&gt;&lt;p&gt;&lt;i&gt;File ▸ Open Logbook…&lt;/i&gt; opens or makes a logbook: one file that keeps the time slips of your cars. Runs belong to a car, not to its file name: each car keeps its own identity in its .trv file, so its runs follow it through Save As, a move or a copy (a copy asks whether it is the same car or a new one). Runs whose car is not open show above the runs, under &lt;i&gt;Runs of cars not open&lt;/i&gt;, with &lt;i&gt;Attach to this car&lt;/i&gt; and &lt;i&gt;Move to another car…&lt;/i&gt;. The &lt;i&gt;Logbook&lt;/i&gt; tab shows the runs of the current car.&lt;/p&gt;&lt;p&gt;&lt;i&gt;Add a run&lt;/i&gt; opens the new run&apos;s slip to type, dated now, with the Conditions row&apos;s weather and elevation and no figures: a run without a quarter-mile or 1/8-mile time is not saved. Every figure is checked against its range (ET 3–30 s, 1/8 mile 2–20 s, speeds 20–350 mph, 60 ft 0.8–4 s, reaction −1.5–2 s, a red light being negative, the weather as the Conditions row takes it), the splits must rise along the track, and numbers take your locale&apos;s decimal separator. &lt;i&gt;Import runs…&lt;/i&gt; reads a CSV file of slips as racers keep them: common headers (Temp, Baro, RT, 60ft, 330, 1/8, 1/8 MPH, 1000, 1/4 ET, 1/4 MPH, DA, Lane, Notes) are recognised whatever their case and spaces, a dialog asks what the others hold and remembers the answer for that header line, and dates may be ISO, US (m/d/yyyy) or your locale&apos;s short form (a date that reads two ways is asked about). Runs already in the logbook are skipped, and the import says how many. &lt;i&gt;Export runs…&lt;/i&gt; writes the runs in the logbook&apos;s own columns. The logbook has its own undo history: Edit ▸ Undo on this page takes back an added, changed, deleted, imported or moved run.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Das Logbuch&lt;/h3&gt;&lt;p&gt;&lt;i&gt;Datei ▸ Logbuch öffnen…&lt;/i&gt; öffnet oder legt ein Logbuch an: eine Datei mit den Zeitzetteln Ihrer Autos. Läufe gehören zu einem Auto, nicht zu seinem Dateinamen: jedes Auto trägt seine eigene Kennung in seiner .trv-Datei, so folgen ihm seine Läufe durch „Speichern unter“, Verschieben und Kopieren (bei einer Kopie fragt das Programm, ob es dasselbe Auto oder ein neues ist). Läufe, deren Auto nicht geöffnet ist, stehen über den Läufen unter &lt;i&gt;Läufe nicht geöffneter Autos&lt;/i&gt;, mit &lt;i&gt;Diesem Auto zuordnen&lt;/i&gt; und &lt;i&gt;Zu einem anderen Auto verschieben …&lt;/i&gt;. Die Seite &lt;i&gt;Logbuch&lt;/i&gt; zeigt die Läufe des aktuellen Autos.&lt;/p&gt;&lt;p&gt;&lt;i&gt;Lauf hinzufügen&lt;/i&gt; öffnet den Zettel des neuen Laufs zum Eintippen, mit dem jetzigen Datum, dem Wetter und der Höhe der Zeile „Bedingungen“ und ohne Werte: ein Lauf ohne Viertelmeilen- oder Achtelmeilenzeit wird nicht gespeichert. Jeder Wert wird gegen seinen Bereich geprüft (ET 3–30 s, 1/8 Meile 2–20 s, Geschwindigkeiten 20–350 mph, 60 ft 0,8–4 s, Reaktion −1,5–2 s, negativ bei Rotlicht, das Wetter wie die Zeile „Bedingungen“ es annimmt), die Zwischenzeiten müssen entlang der Strecke wachsen, und Zahlen nehmen das Dezimalzeichen Ihres Gebietsschemas. &lt;i&gt;Läufe importieren…&lt;/i&gt; liest eine CSV-Datei mit Zetteln, wie Racer sie führen: übliche Spaltenköpfe (Temp, Baro, RT, 60ft, 330, 1/8, 1/8 MPH, 1000, 1/4 ET, 1/4 MPH, DA, Lane, Notes) werden unabhängig von Groß- und Kleinschreibung und Leerzeichen erkannt, ein Dialog fragt, was die übrigen enthalten, und merkt sich die Antwort für diese Kopfzeile, und Datumsangaben dürfen ISO, US (m/d/yyyy) oder das kurze Format Ihres Gebietsschemas sein (nach einem Datum, das sich zweifach lesen lässt, wird gefragt). Läufe, die schon im Logbuch stehen, werden übersprungen, und der Import sagt, wie viele. &lt;i&gt;Läufe exportieren…&lt;/i&gt; schreibt die Läufe in den eigenen Spalten des Logbuchs. Das Logbuch hat seinen eigenen Rückgängig-Verlauf: Bearbeiten ▸ Rückgängig nimmt auf dieser Seite einen hinzugefügten, geänderten, gelöschten, importierten oder verschobenen Lauf zurück.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Fit, bands and report card&lt;/h3&gt;&lt;p&gt;&lt;i&gt;Fit to&lt;/i&gt; chooses the runs the fit uses: all runs, the runs since a date, or the last N; the choice is saved with the logbook, and selecting rows never narrows it. &lt;i&gt;Calibrate&lt;/i&gt; fits the car to those runs, each on its own day&apos;s air: the power at the wheels and the launch grip with the road model, the horsepower and the spin time with the classic law. The ET and the trap speed carry the weight; the 60 ft and 1/8 mile figures fit the launch, each weighted by its own scatter. With fewer slips than fitted figures the page says so instead of fitting them exactly.&lt;/p&gt;&lt;p&gt;The prediction for the Conditions row&apos;s day comes with two bands, “14.32 s ± 0.05 (68 %), ± 0.11 (95 %)”: a next run falls within the first about two times in three and within the second 19 times in 20. They are measured by predicting each day&apos;s runs from the other days and widened for few runs (Student&apos;s t).&lt;/p&gt;&lt;p&gt;The report card scores every way of predicting on the same runs and forward in time only: each run is predicted from the runs before it, after the first three, for both the ET and the trap speed. The ways are the fitted model on the run&apos;s day and on the standard day, the car as typed, Hale&apos;s formula, the run before, the density-altitude line of the past runs, and the run&apos;s own 60 ft or 1/8 mile. The best is in bold; the prediction uses it and names it, and a way with too few runs says “not enough runs”. &lt;i&gt;Copy fitted values to a new car&lt;/i&gt; adds the fitted car beside the typed one. A large logbook calibrates on a worker: the window stays usable, and &lt;i&gt;Cancel&lt;/i&gt; stops it.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Anpassung, Bänder und Zeugnis&lt;/h3&gt;&lt;p&gt;&lt;i&gt;Anpassen an&lt;/i&gt; wählt die Läufe, die die Anpassung nimmt: alle Läufe, die Läufe seit einem Datum oder die letzten N; die Wahl wird mit dem Logbuch gespeichert, und ausgewählte Zeilen engen sie nie ein. &lt;i&gt;Kalibrieren&lt;/i&gt; passt das Auto an diese Läufe an, jeden in der Luft seines Tages: mit dem Straßenmodell die Leistung an den Rädern und den Grip beim Start, mit dem klassischen Gesetz die Leistung und die Schlupfzeit. ET und Endgeschwindigkeit tragen das Gewicht; 60 ft und 1/8 Meile passen den Start an, jeder Wert nach seiner eigenen Streuung gewichtet. Mit weniger Zetteln als angepassten Werten sagt die Seite das, statt sie genau zu treffen.&lt;/p&gt;&lt;p&gt;Die Vorhersage für den Tag der Zeile „Bedingungen“ kommt mit zwei Bändern, „14,32 s ± 0,05 (68 %), ± 0,11 (95 %)“: ein nächster Lauf fällt etwa zwei von drei Malen in das erste und 19 von 20 Malen in das zweite. Sie werden gemessen, indem die Läufe jedes Tages aus den anderen Tagen vorausgesagt werden, und bei wenigen Läufen verbreitert (Student-t).&lt;/p&gt;&lt;p&gt;Das Zeugnis bewertet jede Art der Vorhersage an denselben Läufen und nur vorwärts in der Zeit: jeder Lauf wird aus den Läufen vor ihm vorausgesagt, nach den ersten dreien, für die ET und die Endgeschwindigkeit. Die Arten sind das angepasste Modell in der Luft des Laufs und bei Normbedingungen, das Auto wie eingegeben, die Formel von Hale, der Lauf davor, die Dichtehöhen-Gerade der früheren Läufe und die eigenen 60 ft oder 1/8 Meile des Laufs. Die beste ist fett; die Vorhersage nimmt sie und nennt sie, und eine Art mit zu wenigen Läufen sagt „zu wenige Läufe“. &lt;i&gt;Angepasste Werte in neues Auto kopieren&lt;/i&gt; fügt das angepasste Auto neben dem eingegebenen hinzu. Ein großes Logbuch wird im Hintergrund kalibriert: das Fenster bleibt bedienbar, und &lt;i&gt;Abbrechen&lt;/i&gt; hält es an.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Dial-in&lt;/h3&gt;&lt;p&gt;The runs table shows each run&apos;s density altitude and its ET corrected to the standard day: the time · (1 / CF)&lt;sup&gt;1/3&lt;/sup&gt;, CF the day&apos;s J1349 factor, the correction the model makes for the day. The &lt;i&gt;Density altitude&lt;/i&gt; tab plots the quarter-mile time and speed against the density altitude, with the lines of least squares through the runs of the fit, and says what 100 ft of density altitude costs; &lt;i&gt;By date&lt;/i&gt; plots the time as run and on the standard day over the season. The dial-in for today line gives the best way&apos;s time on the Conditions row&apos;s day with its 95 % band.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Dial-in&lt;/h3&gt;&lt;p&gt;Die Tabelle der Läufe zeigt die Dichtehöhe jedes Laufs und seine ET auf Normbedingungen umgerechnet: die Zeit · (1 / KF)&lt;sup&gt;1/3&lt;/sup&gt;, KF der J1349-Faktor des Tages, die Korrektur, die das Modell für den Tag macht. Die Seite &lt;i&gt;Dichtehöhe&lt;/i&gt; zeichnet Viertelmeilenzeit und -geschwindigkeit über der Dichtehöhe, mit den Ausgleichsgeraden (kleinste Quadrate) durch die Läufe der Anpassung, und sagt, was 100 ft Dichtehöhe kosten; &lt;i&gt;Nach Datum&lt;/i&gt; zeichnet die gefahrene Zeit und die Zeit unter Normbedingungen über die Saison. Die Zeile „Dial-in für heute“ gibt die Zeit der besten Art für den Tag der Zeile „Bedingungen“ mit ihrem 95-%-Band.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Road model and classic law&lt;/h3&gt;&lt;p&gt;The &lt;i&gt;Model&lt;/i&gt; list in the Conditions row chooses how every page runs the cars. The &lt;b&gt;road model&lt;/b&gt; (the choice for a new garage) is a real car at a real strip: power through the gears, the driven tires&apos; grip with weight transfer, rolling resistance, the turning parts&apos; inertia, the launch and the shift times, timed from the first foot as a strip times it. It reads the road fields under the nine values (engine, drivetrain, transmission and gears, power and torque peaks, redline, frontal area, tires, surface); an empty field shows greyed the typical value it uses. The &lt;b&gt;classic law&lt;/b&gt; gives the classic program&apos;s numbers exactly. Each page names the model it shows; &lt;i&gt;View ▸ Classic Law Beside the Road Model&lt;/i&gt; adds a classic column per car to the comparison.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Straßenmodell und klassisches Gesetz&lt;/h3&gt;&lt;p&gt;Die Liste &lt;i&gt;Modell&lt;/i&gt; in der Zeile der Bedingungen wählt, wie jede Seite die Autos rechnet. Das &lt;b&gt;Straßenmodell&lt;/b&gt; (die Wahl einer neuen Garage) ist ein echtes Auto auf einer echten Strecke: die Leistung durch die Gänge, die Haftung der angetriebenen Reifen mit der Lastverlagerung, der Rollwiderstand, die Trägheit der drehenden Teile, der Start und die Schaltzeiten, gemessen ab dem ersten Fuß, wie eine Strecke misst. Es liest die Straßenfelder unter den neun Werten (Motor, Antrieb, Getriebe und Gänge, Leistungs- und Drehmomentspitze, Höchstdrehzahl, Stirnfläche, Reifen, Belag); ein leeres Feld zeigt grau den typischen Wert, den es nimmt. Das &lt;b&gt;klassische Gesetz&lt;/b&gt; gibt genau die Zahlen des klassischen Programms. Jede Seite nennt das Modell, das sie zeigt; &lt;i&gt;Ansicht ▸ Klassisches Gesetz neben dem Straßenmodell&lt;/i&gt; fügt dem Vergleich je Auto eine klassische Spalte hinzu.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -2146,6 +2229,22 @@ Option.
         <translation>„%1“ schneidet besser ab, braucht aber die eigenen Werte des Laufs.</translation>
     </message>
     <message>
+        <source>Density altitude</source>
+        <translation>Dichtehöhe</translation>
+    </message>
+    <message>
+        <source>By date</source>
+        <translation>Nach Datum</translation>
+    </message>
+    <message>
+        <source>Splits</source>
+        <translation>Zwischenzeiten</translation>
+    </message>
+    <message>
+        <source>Model&apos;s slips</source>
+        <translation>Modellzettel</translation>
+    </message>
+    <message>
         <source>Run (%1)</source>
         <translation>Lauf (%1)</translation>
     </message>
@@ -2761,6 +2860,22 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>&quot;%1&quot; is not a date of the form YYYY-MM-DD, optionally with a time HH:MM or HH:MM:SS.</source>
         <translation>„%1“ ist kein Datum der Form JJJJ-MM-TT, wahlweise mit einer Uhrzeit HH:MM oder HH:MM:SS.</translation>
+    </message>
+    <message>
+        <source>Density altitude of the run&apos;s day, in ft, from its temperature, pressure and humidity</source>
+        <translation>Dichtehöhe am Tag des Laufs, in ft, aus seiner Temperatur, seinem Luftdruck und seiner Luftfeuchte</translation>
+    </message>
+    <message>
+        <source>The quarter-mile time corrected to the standard day (77 °F, 29.235 inHg, dry air), in s: the time · (1 / CF)^(1/3), CF the day&apos;s SAE J1349 factor</source>
+        <translation>Die Viertelmeilenzeit auf Normbedingungen umgerechnet (77 °F, 29,235 inHg, trockene Luft), in s: die Zeit · (1 / KF)^(1/3), KF der Korrekturfaktor des Tages nach SAE J1349</translation>
+    </message>
+    <message>
+        <source>DA (ft)</source>
+        <translation>DH (ft)</translation>
+    </message>
+    <message>
+        <source>1/4 mile, std. day (s)</source>
+        <translation>1/4 Meile, Norm (s)</translation>
     </message>
 </context>
 <context>

@@ -4,11 +4,12 @@
 // sensitivity page, the logbook with a fit, the exported report, the comparison in metric units and
 // in a dark palette, and the comparison on a 1366×768 laptop screen, with
 // the same screen showing three cars described for the road model, one of
-// them electric, with the form's road fields. Run under a real X server
+// them electric, with the form's road fields, and the logbook (with its
+// density-altitude chart, in a dark palette too). Run under a real X server
 // (scripts/screenshots.sh).
 // Usage: torvane_garage_screenshots OUTPUT-FOLDER [--german] [--laptop WIDTHxHEIGHT]
-// With --laptop only the laptop pictures are taken (garage-laptop.png, and
-// at 100 % garage-road.png), in a window of WIDTH × HEIGHT screen pixels at
+// With --laptop only the laptop pictures are taken (garage-laptop.png, at
+// 100 % garage-road.png, and garage-laptop-logbook*.png), in a window of WIDTH × HEIGHT screen pixels at
 // whatever scale QT_SCALE_FACTOR sets. With --german
 // the garage speaks German and writes its numbers as a German desktop does.
 #include "ScreenshotSupport.h"
@@ -18,6 +19,7 @@
 #include "garage/CarForm.h"
 #include "garage/CarList.h"
 #include "garage/CurveCharts.h"
+#include "garage/DialInCharts.h"
 #include "garage/GarageProgram.h"
 #include "garage/GarageSettings.h"
 #include "garage/GarageWindow.h"
@@ -51,6 +53,45 @@ void openSampleCars(GarageProgram& program)
     program.Files().OpenFile(examples + QStringLiteral("/supercar.trv"));
     program.Window().SelectCar(0);
     program.Window().Messages()->hide();
+}
+
+// Six time slips of the default car on six days, a little off the model
+// as real slips are, fitted, with a prediction for a warm, humid Saturday
+// and the report card.
+void fillLogbook(GarageProgram& program)
+{
+    GarageWindow& window = program.Window();
+    program.Cars().SetCurrentRow(0);
+    window.Tabs()->setCurrentWidget(window.LogbookView());
+    LogbookPage* logbook = window.LogbookView();
+    CarInputs real = program.Cars().At(0).Inputs();
+    real.horsepower *= 0.9;
+    real.spinTime = 0.6;
+    const std::array<AirConditions, 6> days{ { { 62, 29.4, 40 }, { 75, 29.2, 55 }, { 88, 29.0, 70 },
+                                               { 55, 29.6, 30 }, { 70, 29.3, 50 }, { 81, 29.1, 65 } } };
+    const std::array<double, 6> scatter{ 0.04, -0.03, 0.06, -0.05, 0.01, -0.02 };
+    for (std::size_t day = 0; day < days.size(); ++day) {
+        const DayResults result = RunCarOnDay(real, days[day]);
+        TimeSlip run;
+        run.date = QDate(2026, 4, 4).addDays(14 * static_cast<int>(day));
+        run.time = QTime(14, 30);
+        run.track = QStringLiteral("County Line Dragway");
+        run.temperature = days[day].temperature;
+        run.pressure = days[day].pressure;
+        run.humidity = days[day].humidity;
+        run.reactionTime = 0.52;
+        run.sixtyFootTime = std::round((result.splits.sixtyFootTime + scatter[day] / 3) * 1000) / 1000;
+        run.eighthMileTime = std::round((result.splits.eighthMileTime + scatter[day] * 0.7) * 1000) / 1000;
+        run.eighthMileSpeed = std::round(result.splits.eighthMileSpeed * 100) / 100;
+        run.quarterMileTime = std::round((result.splits.quarterMileTime + scatter[day]) * 1000) / 1000;
+        run.quarterMileSpeed = std::round((result.splits.quarterMileSpeed - scatter[day] * 3) * 100) / 100;
+        logbook->AddSlip(run);
+    }
+    logbook->Calibrate();
+    while (logbook->Calibrating())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    program.Settings().SetConditions(AirConditions{ 84, 29.15, 60 });
+    window.Messages()->hide();
 }
 
 // Three cars as their owners know them, run on the road model (chosen in
@@ -122,14 +163,24 @@ int main(int argc, char** argv)
         const qreal scale = window.devicePixelRatioF();
         window.setGeometry(0, 0, qRound(screenSize.at(0).toInt() / scale), qRound(screenSize.at(1).toInt() / scale));
         window.show();
-        const QString name = scale > 1 ? QStringLiteral("garage-laptop-%1x.png").arg(scale)
-                                       : QStringLiteral("garage-laptop.png");
-        bool ok = SaveWindowPicture(&window, out.filePath(name));
+        const QString name = scale > 1 ? QStringLiteral("garage-laptop-%1x").arg(scale)
+                                       : QStringLiteral("garage-laptop");
+        bool saved = SaveWindowPicture(&window, out.filePath(name + QStringLiteral(".png")));
         if (scale == 1) {
             describeForTheRoad(program);
-            ok = SaveWindowPicture(&window, out.filePath(QStringLiteral("garage-road.png"))) && ok;
+            saved = SaveWindowPicture(&window, out.filePath(QStringLiteral("garage-road.png"))) && saved;
+            program.Settings().SetModel(CarModel::Classic);
         }
-        return ok ? 0 : 1;
+        // The logbook page on the same screen, with its report card and with
+        // its density-altitude chart, the chart in a dark palette too.
+        fillLogbook(program);
+        saved = SaveWindowPicture(&window, out.filePath(name + QStringLiteral("-logbook.png"))) && saved;
+        LogbookPage* logbook = window.LogbookView();
+        logbook->ChartTabs()->setCurrentWidget(logbook->DialInView());
+        saved = SaveWindowPicture(&window, out.filePath(name + QStringLiteral("-logbook-dial-in.png"))) && saved;
+        QApplication::setPalette(DarkPalette());
+        saved = SaveWindowPicture(&window, out.filePath(name + QStringLiteral("-logbook-dark.png"))) && saved;
+        return saved ? 0 : 1;
     }
 
     window.resize(1500, 940);
@@ -175,40 +226,7 @@ int main(int argc, char** argv)
     std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(report));
     window.Messages()->hide();
 
-    // Six time slips of the default car on six days, a little off the
-    // model as real slips are, fitted, with a prediction for a warm, humid
-    // Saturday and the report card.
-    program.Cars().SetCurrentRow(0);
-    window.Tabs()->setCurrentWidget(window.LogbookView());
-    LogbookPage* logbook = window.LogbookView();
-    CarInputs real = program.Cars().At(0).Inputs();
-    real.horsepower *= 0.9;
-    real.spinTime = 0.6;
-    const std::array<AirConditions, 6> days{ { { 62, 29.4, 40 }, { 75, 29.2, 55 }, { 88, 29.0, 70 },
-                                               { 55, 29.6, 30 }, { 70, 29.3, 50 }, { 81, 29.1, 65 } } };
-    const std::array<double, 6> scatter{ 0.04, -0.03, 0.06, -0.05, 0.01, -0.02 };
-    for (std::size_t day = 0; day < days.size(); ++day) {
-        const DayResults result = RunCarOnDay(real, days[day]);
-        TimeSlip run;
-        run.date = QDate(2026, 4, 4).addDays(14 * static_cast<int>(day));
-        run.time = QTime(14, 30);
-        run.track = QStringLiteral("County Line Dragway");
-        run.temperature = days[day].temperature;
-        run.pressure = days[day].pressure;
-        run.humidity = days[day].humidity;
-        run.reactionTime = 0.52;
-        run.sixtyFootTime = std::round((result.splits.sixtyFootTime + scatter[day] / 3) * 1000) / 1000;
-        run.eighthMileTime = std::round((result.splits.eighthMileTime + scatter[day] * 0.7) * 1000) / 1000;
-        run.eighthMileSpeed = std::round(result.splits.eighthMileSpeed * 100) / 100;
-        run.quarterMileTime = std::round((result.splits.quarterMileTime + scatter[day]) * 1000) / 1000;
-        run.quarterMileSpeed = std::round((result.splits.quarterMileSpeed - scatter[day] * 3) * 100) / 100;
-        logbook->AddSlip(run);
-    }
-    logbook->Calibrate();
-    while (logbook->Calibrating())
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    program.Settings().SetConditions(AirConditions{ 84, 29.15, 60 });
-    window.Messages()->hide();
+    fillLogbook(program);
     ok = SaveWindowPicture(&window, out.filePath(QStringLiteral("garage-logbook.png"))) && ok;
     program.Settings().SetConditions(AirConditions());
     window.Tabs()->setCurrentIndex(0);

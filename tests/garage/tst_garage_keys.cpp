@@ -63,7 +63,7 @@ private slots:
                                                            "solveButton", "applyToWhatIf" };
         QTest::newRow("Logbook") << 3 << QStringList{ "runsTable", "addRunButton", "deleteRunButton",
                                                        "importRunsButton", "exportRunsButton",
-                                                       "slipTable", "fitToBox", "calibrateButton", "useFittedButton",
+                                                       "fitToBox", "calibrateButton", "useFittedButton", "qt_tabwidget_tabbar",
                                                        "reportCard" };
     }
     void tabFollowsTheReadingOrder()

@@ -11,6 +11,7 @@
 #include "core/DayRun.h"
 #include "garage/CarList.h"
 #include "garage/CurveCharts.h"
+#include "garage/DialInCharts.h"
 #include "garage/GarageSettings.h"
 #include "garage/LogbookPage.h"
 #include "garage/MessageBar.h"
@@ -21,11 +22,14 @@
 #include "logbook/SlipsCsv.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QChart>
 #include <QListWidget>
 #include <QUuid>
 #include <QChartView>
+#include <QXYSeries>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -294,6 +298,7 @@ private slots:
         const auto* slips = page->findChild<QTableView*>(QStringLiteral("slipTable"));
         QVERIFY(slips);
         const QStringList texts{ page->FitLabel()->text(), page->PredictionLabel()->text(),
+                                 page->DialInView()->SlopeLabel()->text(),
                                  page->ReportCardTable()->item(0, 2)->text(),
                                  page->ReportCardTable()->item(0, 3)->text(),
                                  slips->model()->index(0, 1).data().toString() };
@@ -450,6 +455,61 @@ private slots:
         }
     }
 
+    // The dial-in chart plots each run at its day's density altitude, and
+    // its line is the least-squares line of the runs: here they lie on a
+    // known line, with one run off it left out of the altitude chart for
+    // want of weather.
+    void theDialInLineFollowsTheRuns()
+    {
+        const QList<AirConditions> days{ { 59, 29.92, 0 }, { 85, 29.1, 60 }, { 40, 30.1, 20 }, { 95, 28.5, 70 } };
+        for (int day = 0; day < days.size(); ++day) {
+            TimeSlip run;
+            run.date = QDate(2024, 5, day + 1);
+            run.temperature = days[day].temperature;
+            run.pressure = days[day].pressure;
+            run.humidity = days[day].humidity;
+            run.quarterMileTime = 12.5 + 0.0001 * FiguresFor(days[day]).densityAltitude;
+            run.quarterMileSpeed = 110 - 0.001 * FiguresFor(days[day]).densityAltitude;
+            QVERIFY(page->AddSlip(run).isEmpty());
+        }
+        TimeSlip unweathered;
+        unweathered.date = QDate(2024, 5, 9);
+        unweathered.quarterMileTime = 15;
+        unweathered.quarterMileSpeed = 90;
+        QVERIFY(page->AddSlip(unweathered).isEmpty());
+        const DialInCharts* dialIn = page->DialInView();
+        QVERIFY(dialIn->TimeLine() && dialIn->SpeedLine());
+        QVERIFY(std::abs(dialIn->TimeLine()->slope - 0.0001) < 1e-12);
+        QVERIFY(std::abs(dialIn->TimeLine()->intercept - 12.5) < 1e-9);
+        QVERIFY(std::abs(dialIn->SpeedLine()->slope + 0.001) < 1e-12);
+        const QList<QAbstractSeries*> altitude = dialIn->AltitudeView()->chart()->series();
+        QCOMPARE(static_cast<QXYSeries*>(altitude.at(0))->count(), days.size());
+        const QList<QAbstractSeries*> byDate = dialIn->DateView()->chart()->series();
+        QCOMPARE(static_cast<QXYSeries*>(byDate.at(0))->count(), days.size() + 1);
+        QCOMPARE(static_cast<QXYSeries*>(byDate.at(1))->count(), days.size());
+    }
+
+    // On a 1366×768 laptop screen the page shows at least six runs and
+    // every row of the report card, with no splitter moved.
+    void aLaptopScreenShowsTheRunsAndTheWholeCard()
+    {
+        window->setGeometry(0, 0, 1366, 768);
+        const CarInputs car = program->Cars().At(0).Inputs();
+        for (int day = 1; day <= 8; ++day)
+            QVERIFY(page->AddSlip(madeRun(car, AirConditions{ 50.0 + 5 * day, 29.5, 40 }, day)).isEmpty());
+        QTRY_COMPARE(window->height(), 768);
+        QApplication::processEvents();
+        const QTableView* runsView = page->RunsView();
+        const int sixRows = runsView->rowViewportPosition(5) + runsView->rowHeight(5);
+        QVERIFY2(sixRows <= runsView->viewport()->height(), qPrintable(QString::number(runsView->viewport()->height())));
+        const QTableWidget* card = page->ReportCardTable();
+        const int last = card->rowCount() - 1;
+        QVERIFY(card->isVisible());
+        QVERIFY2(card->rowViewportPosition(last) + card->rowHeight(last) <= card->viewport()->height(),
+                 qPrintable(QString::number(card->viewport()->height())));
+        QVERIFY(card->horizontalHeader()->length() <= card->viewport()->width());
+    }
+
     void slipsAreDrawnOneAPixel_data()
     {
         QTest::addColumn<QList<QPointF>>("points"); // s, ft
@@ -467,6 +527,7 @@ private slots:
         QFETCH(QList<QPointF>, points);
         QFETCH(bool, all);
         CurveCharts* charts = page->Charts();
+        page->ChartTabs()->setCurrentWidget(charts);
         charts->SetSlipPoints(points);
         const QChart* chart = charts->DistanceView()->chart();
         QTRY_VERIFY(chart->plotArea().width() > 100);

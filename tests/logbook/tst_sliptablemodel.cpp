@@ -2,10 +2,12 @@
 // The table of a car's runs: its headers, the numbers as shown in a
 // comma-decimal locale, edits saved through the logbook (read back by a
 // second connection) or refused with a message, and rows that follow the
-// logbook's order as runs are added, moved by a new date and deleted.
+// logbook's order as runs are added, moved by a new date and deleted; the
+// density altitude and standard-day time of a run's weather.
 #include "logbook/Logbook.h"
 #include "logbook/SlipTableModel.h"
 #include "SampleRuns.h"
+#include "numbers/Air.h"
 
 #include <QLocale>
 #include <QSignalSpy>
@@ -13,6 +15,7 @@
 #include <QTest>
 
 #include <clocale>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -47,6 +50,8 @@ private slots:
     void showsTheRuns();
     void edits_data();
     void edits();
+    void dialInColumns_data();
+    void dialInColumns();
     void rowsFollowTheLogbook();
     void notEditableWithoutAWritableLogbook();
 
@@ -117,16 +122,21 @@ void TestSlipTableModel::showsTheRuns()
         headers << model.headerData(column, Qt::Horizontal).toString();
     QCOMPARE(headers, (QStringList{ "Date", "Track", "Elevation (ft)", "Temperature (°F)", "Pressure (inHg)",
                                     "Humidity (%)", "Reaction (s)", "60 ft (s)", "330 ft (s)", "1/8 mile (s)",
-                                    "1/8 mile (mph)", "1000 ft (s)", "1/4 mile (s)", "1/4 mile (mph)", "Note" }));
+                                    "1/8 mile (mph)", "1000 ft (s)", "1/4 mile (s)", "1/4 mile (mph)", "Note",
+                                    "DA (ft)", "1/4 mile, std. day (s)" }));
+    const AirFigures air = FiguresFor(AirConditions{ 71.5, 29.41, 47 });
     QCOMPARE(model.headerData(12, Qt::Horizontal, Qt::ToolTipRole).toString(), "quarter-mile time, in s");
     QCOMPARE(rowTexts(model, 0, Qt::DisplayRole),
              (QStringList{ "2024-05-04 14:30", "Ennis", "520", "71.5", "29.41", "47", "0.512", "1.953", "5.610",
-                           "8.870", "80.12", "11.620", "13.790", "101.55", "first pass" }));
+                           "8.870", "80.12", "11.620", "13.790", "101.55", "first pass",
+                           QString::asprintf("%.0f", air.densityAltitude),
+                           QString::asprintf("%.3f", 13.79 / std::cbrt(air.correctionFactor)) }));
     QCOMPARE(rowTexts(model, 0, Qt::EditRole),
              (QStringList{ "2024-05-04 14:30", "Ennis", "520", "71.5", "29.41", "47", "0.512", "1.953", "5.61",
-                           "8.87", "80.12", "11.62", "13.79", "101.55", "first pass" }));
+                           "8.87", "80.12", "11.62", "13.79", "101.55", "first pass", "", "" }));
     QCOMPARE(rowTexts(model, 1, Qt::DisplayRole),
-             (QStringList{ "2024-06-01", "", "", "", "", "", "", "", "", "", "", "", "14.000", "99.00", "" }));
+             (QStringList{ "2024-06-01", "", "", "", "", "", "", "", "", "", "", "", "14.000", "99.00", "", "",
+                           "" }));
     QCOMPARE(model.data(model.index(1, 2), SlipTableModel::SortRole).toDouble(),
              -std::numeric_limits<double>::infinity());
     QCOMPARE(model.data(model.index(0, 2), Qt::TextAlignmentRole).value<Qt::Alignment>(),
@@ -190,6 +200,43 @@ void TestSlipTableModel::edits()
             run.carId = carId;
             return run;
         }());
+}
+
+void TestSlipTableModel::dialInColumns_data()
+{
+    QTest::addColumn<double>("temperature");
+    QTest::addColumn<double>("pressure");
+    QTest::addColumn<double>("humidity");
+    QTest::newRow("hot, high and humid") << 95.0 << 24.9 << 60.0;
+    QTest::newRow("cold, low and dry") << 40.0 << 30.2 << 0.0;
+}
+
+// The two columns are the core's air figures of the run's weather: its
+// density altitude, and its time with the day's power loss taken out (a
+// hot, high day's time is longer than the car's standard-day time).
+void TestSlipTableModel::dialInColumns()
+{
+    QFETCH(double, temperature);
+    QFETCH(double, pressure);
+    QFETCH(double, humidity);
+    TimeSlip run = runOn(QDate(2024, 7, 1));
+    run.carId = carId;
+    run.temperature = temperature;
+    run.pressure = pressure;
+    run.humidity = humidity;
+    QCOMPARE(book.AddSlip(run), QString());
+    SlipTableModel model(book);
+    QCOMPARE(model.SetCar(carId), QString());
+    const int row = model.RowOfRun(run.id);
+    const AirFigures air = FiguresFor(AirConditions{ temperature, pressure, humidity });
+    const double altitude =
+        model.data(model.index(row, SlipTableModel::DensityAltitudeColumn), SlipTableModel::SortRole).toDouble();
+    const double corrected =
+        model.data(model.index(row, SlipTableModel::StandardDayTimeColumn), SlipTableModel::SortRole).toDouble();
+    QCOMPARE(altitude, air.densityAltitude);
+    QVERIFY(std::abs(corrected - 14.0 * std::pow(air.correctionFactor, -1.0 / 3)) < 1e-12);
+    QCOMPARE(corrected < 14.0, air.correctionFactor > 1);
+    QVERIFY(!(model.flags(model.index(row, SlipTableModel::StandardDayTimeColumn)) & Qt::ItemIsEditable));
 }
 
 void TestSlipTableModel::rowsFollowTheLogbook()
