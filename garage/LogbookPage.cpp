@@ -246,19 +246,24 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     // sentences and the whole card at once.
     auto* fitBox = new QGroupBox(tr("Fit and prediction"), this);
     fitBox->setObjectName(QStringLiteral("fitBox"));
-    auto* fitButtons = new QHBoxLayout;
+    // The runs chosen on one line, the actions on the next: one line of
+    // both is wider than a laptop leaves the box in German.
+    auto* fitChoiceRow = new QHBoxLayout;
     auto* fitToLabel = new QLabel(tr("Fit to:"), this);
     fitToLabel->setBuddy(fitToBox);
-    fitButtons->addWidget(fitToLabel);
-    fitButtons->addWidget(fitToBox);
-    fitButtons->addWidget(fitSinceEdit);
-    fitButtons->addWidget(fitLastBox);
+    fitChoiceRow->addWidget(fitToLabel);
+    fitChoiceRow->addWidget(fitToBox);
+    fitChoiceRow->addWidget(fitSinceEdit);
+    fitChoiceRow->addWidget(fitLastBox);
+    fitChoiceRow->addStretch(1);
+    auto* fitButtons = new QHBoxLayout;
     fitButtons->addWidget(calibrateButton);
     fitButtons->addWidget(useFittedButton);
     fitButtons->addWidget(progressBar, 1);
     fitButtons->addWidget(cancelButton);
     fitButtons->addStretch(1);
     auto* fitLayout = new QVBoxLayout(fitBox);
+    fitLayout->addLayout(fitChoiceRow);
     fitLayout->addLayout(fitButtons);
     fitLayout->addWidget(fitLabel);
     fitLayout->addWidget(predictionLabel);
