@@ -311,7 +311,7 @@ class ValuesCommand : public CarCommand
 public:
     ValuesCommand(CarList* list, const GarageCar& car, const CarValues& after, int field, int session)
         : CarCommand(list, field >= 0 ? CarList::tr("Change %1 of %2")
-                                            .arg(FieldName(static_cast<InputField>(field)), car.name)
+                                            .arg(fieldName(field), car.name)
                                       : CarList::tr("Change %1").arg(car.name))
         , carId(car.id)
         , field(field)
