@@ -30,7 +30,8 @@ std::optional<StraightLine> LeastSquaresLine(const std::vector<LinePoint>& point
         sxx += (p.x - meanX) * (p.x - meanX);
         sxy += (p.x - meanX) * (p.y - meanY);
     }
-    if (!(sxx > 0))
+    // A spread no wider than rounding leaves is no spread.
+    if (!(sxx > 1e-12 * n * (1 + meanX * meanX)))
         return std::nullopt;
     StraightLine line;
     line.slope = sxy / sxx;

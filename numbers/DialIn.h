@@ -38,5 +38,5 @@ struct StraightLine {
 };
 
 // The line of least squares through the points: none for fewer than two
-// points, or when every point has the same x.
+// points, or when every point has the same x (to rounding).
 std::optional<StraightLine> LeastSquaresLine(const std::vector<LinePoint>& points);

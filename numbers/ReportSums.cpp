@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "numbers/ReportSums.h"
 
+#include "numbers/DialIn.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -33,28 +35,18 @@ double densityAltitudeOf(const RunFigures& run)
     return FiguresFor(AirOfRun(run)).densityAltitude;
 }
 
-// The least-squares line y = a + b·x through the points, at x; the mean of
-// the y where the x do not spread; nothing without a point.
-std::optional<double> lineAt(const std::vector<std::pair<double, double>>& points, double x)
+// The least-squares line through the points, at x; the mean of the y where
+// the x do not spread; nothing without a point.
+std::optional<double> lineAt(const std::vector<LinePoint>& points, double x)
 {
     if (points.empty())
         return std::nullopt;
-    const double n = static_cast<double>(points.size());
-    double meanX = 0;
+    if (const std::optional<StraightLine> line = LeastSquaresLine(points))
+        return line->At(x);
     double meanY = 0;
-    for (const auto& [px, py] : points) {
-        meanX += px / n;
-        meanY += py / n;
-    }
-    double sxx = 0;
-    double sxy = 0;
-    for (const auto& [px, py] : points) {
-        sxx += (px - meanX) * (px - meanX);
-        sxy += (px - meanX) * (py - meanY);
-    }
-    if (!(sxx > 1e-12 * n * (1 + meanX * meanX)))
-        return meanY;
-    return meanY + sxy / sxx * (x - meanX);
+    for (const LinePoint& p : points)
+        meanY += p.y;
+    return meanY / static_cast<double>(points.size());
 }
 
 // The predictions of one figure of the run at place k in date order by the
@@ -71,12 +63,12 @@ struct Racers {
     {
         if (!at)
             return std::nullopt;
-        std::vector<std::pair<double, double>> points;
+        std::vector<LinePoint> points;
         for (std::size_t j = 0; j < end; ++j) {
             const RunFigures& before = runs[static_cast<std::size_t>(order[j])];
             const std::optional<double> bx = x(before);
             if (bx && before.*f.given)
-                points.emplace_back(*bx, *(before.*f.given));
+                points.push_back({ *bx, *(before.*f.given) });
         }
         return lineAt(points, *at);
     }
