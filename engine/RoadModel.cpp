@@ -243,12 +243,7 @@ RoadIntegrator::RoadIntegrator(const FullRoadCar& fullCar, const RoadDay& theDay
     gradeForce = weight * std::sin(angle);
     normalWeight = weight * std::cos(angle);
 
-    // An electric car drives each axle by its own motor through a gear set:
-    // no torque converter, no belt, no transfer case.
-    efficiency = electric ? ElectricDriveEfficiency
-                          : calibration.drivetrainEfficiency * TransmissionEfficiency(car.transmission);
-    if (car.drivetrain == Drivetrain::AllWheel && !electric)
-        efficiency *= AllWheelDriveEfficiency;
+    efficiency = DrivetrainEfficiency(car, calibration);
 
     grip = calibration.streetGrip * TireGrip(car.tires);
     if (car.surface == SurfaceKind::Prepped)
@@ -810,4 +805,16 @@ RoadRun RunRoadModel(const RoadCar& car, const RoadDay& day, double speedStep, c
         return refused;
     }
     return RoadIntegrator(WithTypicalValues(car), day, speedStep, calibration).Run();
+}
+
+double DrivetrainEfficiency(const FullRoadCar& car, const RoadCalibration& calibration)
+{
+    // An electric car drives each axle by its own motor through a gear set:
+    // no torque converter, no belt, no transfer case.
+    if (car.engine == EngineKind::Electric)
+        return ElectricDriveEfficiency;
+    double efficiency = calibration.drivetrainEfficiency * TransmissionEfficiency(car.transmission);
+    if (car.drivetrain == Drivetrain::AllWheel)
+        efficiency *= AllWheelDriveEfficiency;
+    return efficiency;
 }

@@ -166,3 +166,8 @@ private:
 // speed (ft/s); `calibration` the calibrated constants.
 RoadRun RunRoadModel(const RoadCar& car, const RoadDay& day = {}, double speedStep = DefaultRoadSpeedStep,
                      const RoadCalibration& calibration = {});
+
+// The share of the engine's power that reaches the driven wheels: the
+// calibrated two-wheel-drive manual share, less the gearbox's and the
+// transfer case's losses; an electric drive's own share.
+double DrivetrainEfficiency(const FullRoadCar& car, const RoadCalibration& calibration = {});

@@ -2,6 +2,7 @@
 #include "numbers/Fit.h"
 
 #include "numbers/Checks.h"
+#include "numbers/RoadRun.h"
 
 #include <algorithm>
 #include <array>
@@ -575,6 +576,268 @@ Search searchHorsepower(const CarInputs& typed, const std::vector<DayGroup>& gro
     return search;
 }
 
+// The road model's sum of squares as a function of x = (ln power factor,
+// ln grip factor): the same terms as the classic profile's, each figure's
+// difference scaled and weighed, without a spin time (the road model's
+// elapsed times are its own). `residuals` holds the terms that depend on x
+// (√(weight · count) · (predicted − mean) / scale); the sums of squares of
+// the runs about their days' means add a constant.
+struct RoadFitPoint {
+    bool finished = false;
+    double sumOfSquares = Infinite;
+    bool tractionLimited = false; // on some day the grip holds the launch
+    int figures = 0;
+    std::vector<double> residuals;
+};
+
+using RoadX = std::array<double, 2>;
+
+class RoadProfile {
+public:
+    RoadProfile(const ModelledCar& typed, const std::vector<DayGroup>& groups, const std::atomic<bool>* cancel,
+                int jobs)
+        : typed(typed), groups(groups), cancel(cancel), jobs(jobs), runs(groups.size())
+    {
+    }
+
+    RoadFitPoint At(const RoadX& x)
+    {
+        const ModelledCar car = ScaledRoadCar(typed, std::exp(x[0]), std::exp(x[1]));
+        const RoadCar road = RoadCarOf(car);
+        const RoadCalibration calibration = RoadCalibrationOf(car);
+        std::atomic<bool> unfinished = false;
+        forEachDay(groups.size(), jobs, [&](std::size_t g) {
+            if (unfinished.load(std::memory_order_relaxed) || cancelled(cancel))
+                return;
+            const RoadRun run = RunRoadModel(road, RoadDayOf(*groups[g].air), DefaultRoadSpeedStep, calibration);
+            if (!run.Finished()) {
+                unfinished = true;
+                return;
+            }
+            runs[g] = { SplitTimesOf(run), run.TractionLimitedUntil() > 0 };
+        });
+        RoadFitPoint point;
+        if (unfinished || cancelled(cancel))
+            return point;
+        point.finished = true;
+        point.sumOfSquares = 0;
+        for (std::size_t index = 0; index < groups.size(); ++index) {
+            const DayGroup& g = groups[index];
+            point.tractionLimited = point.tractionLimited || runs[index].tractionLimited;
+            for (std::size_t f = 0; f < FittedFigures.size(); ++f) {
+                const FigureSums& sums = g.figures[f];
+                if (sums.count == 0)
+                    continue;
+                const double scale = FittedFigures[f].time ? FitScale::Time : FitScale::Speed;
+                const double r = std::sqrt(g.weight[f] * sums.count)
+                    * (runs[index].splits.*FittedFigures[f].predicted - sums.mean) / scale;
+                point.residuals.push_back(r);
+                point.sumOfSquares += r * r + g.weight[f] * sums.squares / (scale * scale);
+                point.figures += static_cast<int>(sums.count);
+            }
+        }
+        return point;
+    }
+
+private:
+    struct DayRun {
+        SplitTimes splits;
+        bool tractionLimited = false;
+    };
+    const ModelledCar& typed;
+    const std::vector<DayGroup>& groups;
+    const std::atomic<bool>* cancel;
+    int jobs;
+    std::vector<DayRun> runs;
+};
+
+struct RoadSearch {
+    bool found = false;
+    double powerFactor = 1;
+    double gripFactor = 1;
+    RoadFitPoint point;
+    bool gripHeld = false;
+    HorsepowerBound powerBound = HorsepowerBound::None;
+    HorsepowerBound gripBound = HorsepowerBound::None;
+};
+
+// The power and grip factors of least sum of squares within their limits
+// (the road model's horsepower range, RoadFitLimits), from `start` (the
+// typed car, or a fit near by): Levenberg-Marquardt steps (K. Levenberg,
+// 1944; D. W. Marquardt, 1963) on x = the factors' logarithms, with the
+// derivatives by forward differences of FiniteStep, each step at most
+// LongestStep, until a step moves x by less than StepWidth (which moves an
+// elapsed time by some 0.00001 s). A grip whose small rise changes no
+// figure (no launch held by the grip) moves only down, where that helps;
+// held at its start of 1 with no day's launch held by the grip, the fit
+// says so. A car that does not finish on every day is walked up in power
+// first.
+RoadSearch searchRoad(const ModelledCar& typed, const std::vector<DayGroup>& groups,
+                      const std::atomic<bool>* cancel = nullptr, RoadX x = { 0, 0 }, int jobs = 1)
+{
+    constexpr double FiniteStep = 1e-4;
+    constexpr double LongestStep = 0.5;
+    constexpr double StepWidth = 1e-6;
+    const RoadRange& power = RoadRanges()[static_cast<std::size_t>(RoadField::Horsepower)];
+    const double typedPower = typed.inputs.horsepower;
+    RoadSearch search;
+    if (!(typedPower > 0) || !std::isfinite(typedPower))
+        return search;
+    const RoadX lowest = { std::log(power.low / typedPower), std::log(RoadFitLimits::LowestGrip) };
+    const RoadX highest = { std::log(power.high / typedPower), std::log(RoadFitLimits::HighestGrip) };
+    auto clamped = [&](RoadX y) {
+        for (std::size_t k = 0; k < 2; ++k)
+            y[k] = std::clamp(y[k], lowest[k], highest[k]);
+        return y;
+    };
+    RoadProfile profile(typed, groups, cancel, jobs);
+    x = clamped(x);
+    RoadFitPoint at = profile.At(x);
+    for (double step = 0.2; !at.finished && x[0] < highest[0] && !cancelled(cancel); step *= 2) {
+        x[0] = std::min(highest[0], x[0] + step);
+        at = profile.At(x);
+    }
+    if (!at.finished)
+        return search;
+
+    // Levenberg-Marquardt steps from x (at: the profile there) to the
+    // least it comes to.
+    auto descend = [&](RoadX& x, RoadFitPoint& at) {
+        double damping = 1e-3;
+        for (int iteration = 0; iteration < 100 && !cancelled(cancel); ++iteration) {
+            // The derivatives of the residuals, each by a step up (down at the
+            // upper bound). A value whose rise changes nothing (a grip above what
+            // the launch needs) is tried by a step down, and moved down only, where
+            // that lowers the sum of squares (a grip below what the typed tires
+            // give); else it is not moved.
+            std::array<std::vector<double>, 2> column;
+            std::array<bool, 2> moves{};
+            std::array<bool, 2> downOnly{};
+            auto differences = [&](std::size_t k, double h) {
+                RoadX y = x;
+                y[k] += h;
+                const RoadFitPoint near = profile.At(y);
+                column[k].assign(at.residuals.size(), 0);
+                if (!near.finished || near.residuals.size() != at.residuals.size())
+                    return false;
+                bool changes = false;
+                for (std::size_t i = 0; i < at.residuals.size(); ++i) {
+                    column[k][i] = (near.residuals[i] - at.residuals[i]) / h;
+                    changes = changes || column[k][i] != 0;
+                }
+                return changes;
+            };
+            for (std::size_t k = 0; k < 2; ++k) {
+                const bool up = x[k] + FiniteStep <= highest[k];
+                moves[k] = differences(k, up ? FiniteStep : -FiniteStep);
+                if (!moves[k] && up && x[k] - FiniteStep >= lowest[k] && differences(k, -FiniteStep)) {
+                    double slope = 0;
+                    for (std::size_t i = 0; i < at.residuals.size(); ++i)
+                        slope += column[k][i] * at.residuals[i];
+                    moves[k] = downOnly[k] = slope > 0;
+                }
+            }
+            if (!moves[0] && !moves[1])
+                break;
+            // The normal equations JᵀJ δ = −Jᵀr of the values that move.
+            double a[2][2] = { { 0, 0 }, { 0, 0 } };
+            double g[2] = { 0, 0 };
+            for (std::size_t i = 0; i < at.residuals.size(); ++i)
+                for (std::size_t k = 0; k < 2; ++k) {
+                    if (!moves[k])
+                        continue;
+                    g[k] += column[k][i] * at.residuals[i];
+                    for (std::size_t l = 0; l < 2; ++l)
+                        if (moves[l])
+                            a[k][l] += column[k][i] * column[l][i];
+                }
+            bool taken = false;
+            RoadX next = x;
+            RoadFitPoint there;
+            for (; damping < 1e12 && !cancelled(cancel); damping *= 10) {
+                const double d00 = a[0][0] * (1 + damping) + (moves[0] ? 0 : 1);
+                const double d11 = a[1][1] * (1 + damping) + (moves[1] ? 0 : 1);
+                const double determinant = d00 * d11 - a[0][1] * a[1][0];
+                if (!(determinant > 0))
+                    continue;
+                RoadX delta = { (-g[0] * d11 + g[1] * a[0][1]) / determinant,
+                                (-g[1] * d00 + g[0] * a[1][0]) / determinant };
+                for (std::size_t k = 0; k < 2; ++k)
+                    if (downOnly[k])
+                        delta[k] = std::min(0.0, delta[k]);
+                const double longest = std::max(std::abs(delta[0]), std::abs(delta[1]));
+                if (longest > LongestStep)
+                    for (double& d : delta)
+                        d *= LongestStep / longest;
+                next = clamped({ x[0] + delta[0], x[1] + delta[1] });
+                if (next == x)
+                    break;
+                there = profile.At(next);
+                if (there.finished && there.sumOfSquares <= at.sumOfSquares) {
+                    taken = true;
+                    damping = std::max(1e-9, damping / 10);
+                    break;
+                }
+            }
+            if (!taken)
+                break;
+            const double moved = std::max(std::abs(next[0] - x[0]), std::abs(next[1] - x[1]));
+            x = next;
+            at = std::move(there);
+            if (moved < StepWidth)
+                break;
+        }
+    };
+    descend(x, at);
+    // A grip that never entered (no launch held by it at the grip found)
+    // may still be too high: where a lower one holds some day's launch,
+    // the steps start again just below the highest such grip, and the
+    // second fit is kept where it is better by more than Negligible (in
+    // the units of FitScale; a fit already within it is kept).
+    constexpr double Negligible = 1e-6;
+    if (!at.tractionLimited && at.sumOfSquares > Negligible && !cancelled(cancel)) {
+        RoadX low = { x[0], lowest[1] };
+        if (profile.At(low).tractionLimited) {
+            double held = lowest[1];
+            double free = x[1];
+            for (int i = 0; i < 30 && free - held > StepWidth; ++i) {
+                const double middle = (held + free) / 2;
+                (profile.At({ x[0], middle }).tractionLimited ? held : free) = middle;
+            }
+            RoadX again = clamped({ x[0], held - 10 * FiniteStep });
+            RoadFitPoint there = profile.At(again);
+            if (there.finished) {
+                descend(again, there);
+                if (there.finished && there.sumOfSquares < at.sumOfSquares - Negligible) {
+                    x = again;
+                    at = std::move(there);
+                }
+            }
+        }
+    }
+    if (cancelled(cancel))
+        return search;
+    search.found = true;
+    search.powerFactor = std::exp(x[0]);
+    search.gripFactor = std::exp(x[1]);
+    search.gripHeld = x[1] == 0 && !at.tractionLimited;
+    auto boundOf = [&](std::size_t k) {
+        return x[k] - lowest[k] < 2 * StepWidth   ? HorsepowerBound::Lowest
+            : highest[k] - x[k] < 2 * StepWidth ? HorsepowerBound::Highest
+                                                 : HorsepowerBound::None;
+    };
+    search.powerBound = boundOf(0);
+    search.gripBound = boundOf(1);
+    search.point = std::move(at);
+    return search;
+}
+
+// The start of a road search from a fit's factors.
+RoadX roadStartOf(double powerFactor, double gripFactor)
+{
+    return { std::log(powerFactor), std::log(gripFactor) };
+}
+
 RunDays runDays(const std::vector<RunFigures>& runs)
 {
     RunDays fit;
@@ -726,10 +989,56 @@ struct DayModel {
     SplitTimes splits;
 };
 
+DayModel modelOn(const ModelledCar& car, const AirFigures& air)
+{
+    const DayResults day = RunModelledCarOnDay(car, air);
+    return { day.run.Finished(), day.splits };
+}
+
 DayModel modelOn(const CarInputs& car, const AirFigures& air)
 {
-    const DayResults day = RunCarOnDay(car, air);
-    return { day.run.Finished(), day.splits };
+    return modelOn(ModelledCar{ car, std::nullopt }, air);
+}
+
+// What a fit found, on either law: the car as fitted, its horsepower, spin
+// time and grip factor.
+struct LawFit {
+    bool found = false;
+    ModelledCar car;
+    double horsepower = 0;
+    double spinTime = 0;
+    double gripFactor = 1;
+};
+
+LawFit classicFitOf(const CarInputs& typed, const Search& search)
+{
+    LawFit fit{ search.found, { typed, std::nullopt }, search.horsepower, search.point.spinTime, 1 };
+    fit.car.inputs.horsepower = search.horsepower;
+    fit.car.inputs.spinTime = search.point.spinTime;
+    return fit;
+}
+
+LawFit roadFitOf(const ModelledCar& typed, const RoadSearch& search)
+{
+    LawFit fit{ search.found, ScaledRoadCar(typed, search.powerFactor, search.gripFactor), 0,
+                typed.inputs.spinTime, search.gripFactor };
+    fit.horsepower = fit.car.inputs.horsepower;
+    return fit;
+}
+
+// The fit on the runs of `groups`, from a fit near by (`warm`: one on
+// more of the runs, or on fewer) when there is one.
+LawFit fitOn(const ModelledCar& typed, const std::vector<DayGroup>& groups, const std::atomic<bool>* cancel,
+             const LawFit* warm, SharedDays* shared = nullptr)
+{
+    if (typed.road)
+        return roadFitOf(typed, searchRoad(typed, groups, cancel,
+                                           warm ? roadStartOf(warm->horsepower / typed.inputs.horsepower,
+                                                              warm->gripFactor)
+                                                : RoadX{ 0, 0 }));
+    return classicFitOf(typed.inputs, searchHorsepower(typed.inputs, groups, cancel,
+                                                       warm ? WarmStart(warm->horsepower) : SearchStart{}, 1,
+                                                       shared));
 }
 
 FitResult cancelledFit(const CarInputs& typed)
@@ -742,12 +1051,13 @@ FitResult cancelledFit(const CarInputs& typed)
 }
 
 // The fit on all runs (FitToRuns), with the runs it fitted gathered by day.
-FitResult fitCar(const CarInputs& typed, const std::vector<RunFigures>& runs, const std::atomic<bool>* cancel,
+FitResult fitCar(const ModelledCar& typed, const std::vector<RunFigures>& runs, const std::atomic<bool>* cancel,
                  RunDays* fitted, int jobs = 1)
 {
     FitResult fit;
-    fit.typed = typed;
-    fit.car = typed;
+    fit.typed = typed.inputs;
+    fit.car = typed.inputs;
+    fit.road = typed.road;
     if (runs.empty())
         return fit;
     for (std::size_t i = 0; i < runs.size(); ++i) {
@@ -759,25 +1069,52 @@ FitResult fitCar(const CarInputs& typed, const std::vector<RunFigures>& runs, co
     }
     RunDays days = runDays(runs);
     const std::vector<DayGroup> groups = groupsOf(days, allRunsOf(days));
-    const Search search = searchHorsepower(typed, groups, cancel, {}, jobs);
+    bool found = false;
+    bool freeSpinTimeBelowZero = false;
+    if (typed.road) {
+        const RoadSearch search = searchRoad(typed, groups, cancel, { 0, 0 }, jobs);
+        found = search.found;
+        if (found) {
+            fit.powerFactor = search.powerFactor;
+            fit.gripFactor = search.gripFactor;
+            fit.gripHeld = search.gripHeld;
+            fit.horsepowerBound = search.powerBound;
+            fit.gripBound = search.gripBound;
+            fit.car = ScaledRoadCar(typed, search.powerFactor, search.gripFactor).inputs;
+            fit.horsepower = fit.car.horsepower;
+            fit.spinTime = fit.car.spinTime;
+            fit.wheelHorsepower =
+                fit.horsepower * DrivetrainEfficiency(WithTypicalValues(RoadCarOf(typed)), RoadCalibrationOf(typed));
+        }
+    } else {
+        const Search search = searchHorsepower(typed.inputs, groups, cancel, {}, jobs);
+        found = search.found;
+        if (found) {
+            fit.horsepower = search.horsepower;
+            fit.spinTime = search.point.spinTime;
+            fit.car.horsepower = fit.horsepower;
+            fit.car.spinTime = fit.spinTime;
+            freeSpinTimeBelowZero = search.point.freeSpinTime < 0;
+            if (search.atLowest || search.atHighest)
+                fit.horsepowerBound = search.atLowest ? HorsepowerBound::Lowest : HorsepowerBound::Highest;
+        }
+    }
     if (cancelled(cancel))
-        return cancelledFit(typed);
-    if (!search.found) {
+        return cancelledFit(typed.inputs);
+    if (!found) {
         fit.outcome = FitOutcome::NotFinished;
-        fit.unrunnableField = unrunnableField(typed);
+        if (!typed.road)
+            fit.unrunnableField = unrunnableField(typed.inputs);
         return fit;
     }
     fit.outcome = FitOutcome::Fitted;
-    fit.horsepower = search.horsepower;
-    fit.spinTime = search.point.spinTime;
-    fit.car.horsepower = fit.horsepower;
-    fit.car.spinTime = fit.spinTime;
 
     // Each run's slip beside the fitted car's own run that day (not the
     // profile's run with spin time 0 plus the spin time), and the sum of
     // squares of those; each day run once.
+    const ModelledCar fittedCar = fit.FittedCar();
     std::vector<DayModel> models(days.days.size());
-    forEachDay(models.size(), jobs, [&](std::size_t day) { models[day] = modelOn(fit.car, days.days[day]); });
+    forEachDay(models.size(), jobs, [&](std::size_t day) { models[day] = modelOn(fittedCar, days.days[day]); });
     fit.runs.reserve(days.runs.size());
     for (std::size_t i = 0; i < days.runs.size(); ++i) {
         const RunFigures& run = *days.runs[i];
@@ -796,14 +1133,12 @@ FitResult fitCar(const CarInputs& typed, const std::vector<RunFigures>& runs, co
         }
     }
 
-    if (search.point.freeSpinTime < 0) {
+    if (freeSpinTimeBelowZero) {
         fit.spinTimeHeld = true;
-        fit.fewerShifts = fewerShiftsFor(typed, groups, cancel);
+        fit.fewerShifts = fewerShiftsFor(typed.inputs, groups, cancel);
     }
-    if (search.atLowest || search.atHighest)
-        fit.horsepowerBound = search.atLowest ? HorsepowerBound::Lowest : HorsepowerBound::Highest;
     if (cancelled(cancel))
-        return cancelledFit(typed);
+        return cancelledFit(typed.inputs);
     if (fitted)
         *fitted = std::move(days);
     return fit;
@@ -854,7 +1189,60 @@ SlipResidual ResidualOf(const RunFigures& run, const AirConditions& air, const D
 
 FitResult FitToRuns(const CarInputs& typed, const std::vector<RunFigures>& runs)
 {
+    return fitCar(ModelledCar{ typed, std::nullopt }, runs, nullptr, nullptr);
+}
+
+FitResult FitToRuns(const ModelledCar& typed, const std::vector<RunFigures>& runs)
+{
     return fitCar(typed, runs, nullptr, nullptr);
+}
+
+DayResults RunModelledCarOnDay(const ModelledCar& car, const AirFigures& air)
+{
+    if (!car.road)
+        return RunCarOnDay(car.inputs, air);
+    return DayResultsOf(RunRoadModel(RoadCarOf(car), RoadDayOf(air), DefaultRoadSpeedStep, RoadCalibrationOf(car)),
+                        air);
+}
+
+RoadCar RoadCarOf(const ModelledCar& car)
+{
+    const RoadDescription road = car.road.value_or(RoadDescription());
+    return RoadCarFrom(car.inputs, road.keys, road.frontalArea);
+}
+
+RoadCalibration RoadCalibrationOf(const ModelledCar& car)
+{
+    RoadCalibration calibration;
+    if (car.road)
+        calibration.streetGrip *= car.road->gripFactor;
+    return calibration;
+}
+
+ModelledCar ScaledRoadCar(const ModelledCar& car, double powerFactor, double gripFactor)
+{
+    ModelledCar scaled = car;
+    scaled.inputs.horsepower *= powerFactor;
+    if (scaled.road) {
+        if (scaled.road->keys.torque)
+            *scaled.road->keys.torque *= powerFactor;
+        scaled.road->gripFactor *= gripFactor;
+    }
+    return scaled;
+}
+
+ModelledCar FitResult::TypedCar() const
+{
+    return { typed, road };
+}
+
+ModelledCar FitResult::FittedCar() const
+{
+    if (!road)
+        return { car, std::nullopt };
+    ModelledCar fitted = ScaledRoadCar(TypedCar(), powerFactor, gripFactor);
+    fitted.inputs = car;
+    return fitted;
 }
 
 FigureError LeaveOneOutError(const std::vector<RunFigures>& runs, const std::vector<LeftOutRun>& leftOut,
@@ -879,12 +1267,18 @@ FigureError LeaveOneOutError(const std::vector<RunFigures>& runs, const std::vec
 std::vector<LeftOutRun> ForwardFits(const CarInputs& typed, const std::vector<RunFigures>& runs,
                                     const std::vector<int>& order, int first, const std::atomic<bool>* cancel)
 {
+    return ForwardFits(ModelledCar{ typed, std::nullopt }, runs, order, first, cancel);
+}
+
+std::vector<LeftOutRun> ForwardFits(const ModelledCar& typed, const std::vector<RunFigures>& runs,
+                                    const std::vector<int>& order, int first, const std::atomic<bool>* cancel)
+{
     std::vector<LeftOutRun> forward;
     const AirFigures standardDay = FiguresFor(AirConditions());
     std::vector<RunFigures> before;
     before.reserve(order.size());
     bool allFittable = true;
-    double start = 0;
+    std::optional<LawFit> start;
     for (std::size_t k = 0; k < order.size(); ++k) {
         const auto i = static_cast<std::size_t>(order[k]);
         if (static_cast<int>(k) >= first) {
@@ -894,19 +1288,17 @@ std::vector<LeftOutRun> ForwardFits(const CarInputs& typed, const std::vector<Ru
             left.run = order[k];
             if (allFittable && !before.empty()) {
                 const RunDays days = runDays(before);
-                const Search search = searchHorsepower(typed, groupsOf(days, allRunsOf(days)), cancel,
-                                                       start > 0 ? WarmStart(start) : SearchStart{});
-                if (search.found) {
-                    start = search.horsepower;
-                    CarInputs car = typed;
-                    car.horsepower = search.horsepower;
-                    car.spinTime = search.point.spinTime;
-                    const DayModel model = modelOn(car, FiguresFor(AirOfRun(runs[i])));
+                const LawFit fit =
+                    fitOn(typed, groupsOf(days, allRunsOf(days)), cancel, start ? &*start : nullptr);
+                if (fit.found) {
+                    start = fit;
+                    const DayModel model = modelOn(fit.car, FiguresFor(AirOfRun(runs[i])));
                     left.fitted = model.finished;
-                    left.horsepower = car.horsepower;
-                    left.spinTime = car.spinTime;
+                    left.horsepower = fit.horsepower;
+                    left.spinTime = fit.spinTime;
+                    left.gripFactor = fit.gripFactor;
                     left.onDay = model.splits;
-                    left.onStandardDay = RunCarOnDay(car, standardDay).splits;
+                    left.onStandardDay = RunModelledCarOnDay(fit.car, standardDay).splits;
                 }
             }
             forward.push_back(left);
@@ -951,6 +1343,12 @@ int DaysOf(const std::vector<RunFigures>& runs)
 FitCalibration CalibrateToRuns(const CarInputs& typed, const std::vector<RunFigures>& runs,
                                const CalibrationControl& control)
 {
+    return CalibrateToRuns(ModelledCar{ typed, std::nullopt }, runs, control);
+}
+
+FitCalibration CalibrateToRuns(const ModelledCar& typed, const std::vector<RunFigures>& runs,
+                               const CalibrationControl& control)
+{
     FitCalibration calibration;
     calibration.runs = runs;
     const int count = static_cast<int>(runs.size());
@@ -985,9 +1383,10 @@ FitCalibration CalibrateToRuns(const CarInputs& typed, const std::vector<RunFigu
     calibration.folds = folds;
     calibration.leftOut.resize(static_cast<std::size_t>(count));
     const AirFigures standardDay = FiguresFor(AirConditions());
-    const SearchStart warm = WarmStart(calibration.fit.horsepower);
+    const LawFit warm{ true, calibration.fit.FittedCar(), calibration.fit.horsepower, calibration.fit.spinTime,
+                       calibration.fit.gripFactor };
     std::atomic<int> nextFold = 0;
-    SharedDays shared(typed, all, control.cancel);
+    SharedDays shared(typed.inputs, all, control.cancel);
     auto fitFolds = [&] {
         std::vector<int> others;
         std::vector<int> left;
@@ -997,11 +1396,10 @@ FitCalibration CalibrateToRuns(const CarInputs& typed, const std::vector<RunFigu
             left.clear();
             for (int i = 0; i < count; ++i)
                 (units[static_cast<std::size_t>(i)] % folds == fold ? left : others).push_back(i);
-            const Search search = searchHorsepower(typed, groupsOf(all, others), control.cancel, warm, 1, &shared);
-            CarInputs car = typed;
-            car.horsepower = search.horsepower;
-            car.spinTime = search.point.spinTime;
-            const SplitTimes onStandardDay = search.found ? RunCarOnDay(car, standardDay).splits : SplitTimes();
+            const LawFit search = fitOn(typed, groupsOf(all, others), control.cancel, &warm, &shared);
+            const ModelledCar& car = search.car;
+            const SplitTimes onStandardDay =
+                search.found ? RunModelledCarOnDay(car, standardDay).splits : SplitTimes();
             // The fold's runs on their days, each day run once.
             onDay.assign(all.days.size(), std::nullopt);
             for (int i : left) {
@@ -1011,8 +1409,9 @@ FitCalibration CalibrateToRuns(const CarInputs& typed, const std::vector<RunFigu
                 out.fitted = search.found;
                 if (!search.found)
                     continue;
-                out.horsepower = car.horsepower;
-                out.spinTime = car.spinTime;
+                out.horsepower = search.horsepower;
+                out.spinTime = search.spinTime;
+                out.gripFactor = search.gripFactor;
                 out.onStandardDay = onStandardDay;
                 const int day = all.dayOf[static_cast<std::size_t>(i)];
                 std::optional<DayModel>& model = onDay[static_cast<std::size_t>(day)];
@@ -1039,7 +1438,7 @@ FitCalibration CalibrateToRuns(const CarInputs& typed, const std::vector<RunFigu
     if (cancelled(control.cancel)) {
         calibration.leftOut.clear();
         calibration.folds = 0;
-        calibration.fit = cancelledFit(typed);
+        calibration.fit = cancelledFit(typed.inputs);
         calibration.band.gap = BandGap::NotFitted;
         return calibration;
     }
@@ -1053,13 +1452,18 @@ FitCalibration CalibrateToRuns(const CarInputs& typed, const std::vector<RunFigu
 
 DayPrediction PredictOnDay(const CarInputs& fittedCar, const FitBand& band, const AirConditions& air)
 {
+    return PredictOnDay(ModelledCar{ fittedCar, std::nullopt }, band, air);
+}
+
+DayPrediction PredictOnDay(const ModelledCar& fittedCar, const FitBand& band, const AirConditions& air)
+{
     DayPrediction prediction;
     prediction.air = air;
     if (FailingAirField(air)) {
         prediction.gap = PredictionGap::AirOutOfRange;
         return prediction;
     }
-    prediction.day = RunCarOnDay(fittedCar, air);
+    prediction.day = RunModelledCarOnDay(fittedCar, FiguresFor(air));
     prediction.finished = prediction.day.run.Finished();
     if (!prediction.finished) {
         prediction.gap = PredictionGap::NotFinished;

@@ -29,12 +29,21 @@
 // above; the horsepower is then found by a one-dimensional search on a
 // logarithmic scale (docs/DECISIONS.md, "Calibration"). Runs on the same
 // day's air share one run of the model.
+//
+// With the road model (numbers/RoadRun.h) the same sum of squares fits two
+// other values: a factor on the rated power and the torque together (the
+// curve keeps its shape), reported as the power at the wheels, and a factor
+// on the tires' grip, the launch. They are found together by
+// Levenberg-Marquardt steps on their logarithms with forward differences;
+// where the launch is never held by the grip on the runs' days the grip has
+// no effect and is held at 1, which the fit says.
 #pragma once
 
 #include "numbers/Air.h"
 #include "numbers/Car.h"
 #include "numbers/DayRun.h"
 #include "numbers/SplitFigures.h"
+#include "engine/RoadModel.h"
 
 #include <atomic>
 #include <functional>
@@ -56,7 +65,46 @@ inline constexpr double LowestHorsepower = 1;
 inline constexpr double HighestHorsepower = 100000;
 } // namespace FitLimits
 
-// The values the fit finds (the horsepower and the spin time): fewer runs
+// The factor on the tires' grip a road fit searches within; a fit at either
+// end says so.
+namespace RoadFitLimits {
+inline constexpr double LowestGrip = 0.25;
+inline constexpr double HighestGrip = 4;
+} // namespace RoadFitLimits
+
+// The road model's description of a car beside its nine inputs, as a fit
+// runs it: its optional keys and frontal area (RoadCarFrom), and a factor on
+// its tires' grip.
+struct RoadDescription {
+    RoadCar keys;
+    std::optional<double> frontalArea;
+    double gripFactor = 1;
+
+    bool operator==(const RoadDescription&) const = default;
+};
+
+// A car as the fit runs it: by the classic law, or with a road description
+// by the road model.
+struct ModelledCar {
+    CarInputs inputs;
+    std::optional<RoadDescription> road;
+
+    bool operator==(const ModelledCar&) const = default;
+};
+
+// The car's run on the day: the classic law's RunCarOnDay bit for bit, or
+// the road model's with the grip factor on the tires' grip.
+DayResults RunModelledCarOnDay(const ModelledCar& car, const AirFigures& air);
+// The road model's car of a car with a road description (its nine inputs
+// and its keys), and the model's calibration with its grip factor.
+RoadCar RoadCarOf(const ModelledCar& car);
+RoadCalibration RoadCalibrationOf(const ModelledCar& car);
+// The car with its rated power and torque times `powerFactor` and its grip
+// times `gripFactor`.
+ModelledCar ScaledRoadCar(const ModelledCar& car, double powerFactor, double gripFactor);
+
+// The values the fit finds (the horsepower and the spin time, or on the
+// road model the power and the grip): fewer runs
 // than these are matched exactly, which the fit's notes say.
 inline constexpr int FittedValueCount = 2;
 
@@ -118,7 +166,7 @@ struct SlipResidual {
 SlipResidual ResidualOf(const RunFigures& run, const AirConditions& air, const DayResults& model);
 
 enum class FitOutcome {
-    Fitted,      // horsepower and spin time found
+    Fitted,      // horsepower and spin time (road model: power and grip) found
     NoRuns,      // nothing to fit to
     RunRefused,  // a run cannot be fitted to (no finish, a number not finite)
     NotFinished, // the car does not finish on every day at any horsepower searched
@@ -156,12 +204,32 @@ struct FitResult {
     int fewerShifts = 0;
     HorsepowerBound horsepowerBound = HorsepowerBound::None;
 
+    // On the road model: the typed car's road description (none on the
+    // classic law); the factor on its rated power and torque (the fitted
+    // horsepower is the rated one times it), the power at the wheels it
+    // gives (hp on the standard day: the fitted horsepower times the model's
+    // drivetrain efficiency) and the factor on its tires' grip; the grip held
+    // at 1 because the launch is never held by the grip on the runs' days;
+    // a grip at the end of its search.
+    std::optional<RoadDescription> road;
+    double powerFactor = 1;
+    double wheelHorsepower = 0;
+    double gripFactor = 1;
+    bool gripHeld = false;
+    HorsepowerBound gripBound = HorsepowerBound::None;
+
     bool Fitted() const { return outcome == FitOutcome::Fitted; }
+    bool Road() const { return road.has_value(); }
+    // The car as typed and as fitted, as the fit runs them.
+    ModelledCar TypedCar() const;
+    ModelledCar FittedCar() const;
 };
 
 // Fits the horsepower (standard day) and the spin time of the typed car to
 // the runs, each on its own day's air (AirOfRun).
 FitResult FitToRuns(const CarInputs& typed, const std::vector<RunFigures>& runs);
+// The same on either law: with a road description, the power and the grip.
+FitResult FitToRuns(const ModelledCar& typed, const std::vector<RunFigures>& runs);
 
 // The validation errors of one figure: each run predicted on its day by
 // the model fitted without its day, for every run that gives the figure.
@@ -244,6 +312,7 @@ struct LeftOutRun {
     bool fitted = false; // the fit without it succeeded
     double horsepower = 0;
     double spinTime = 0;
+    double gripFactor = 1; // the road model's
     SplitTimes onDay;          // the prediction for the run's day
     SplitTimes onStandardDay;  // the same car on the standard day
 };
@@ -275,6 +344,8 @@ struct FitCalibration {
 
 FitCalibration CalibrateToRuns(const CarInputs& typed, const std::vector<RunFigures>& runs,
                                const CalibrationControl& control = {});
+FitCalibration CalibrateToRuns(const ModelledCar& typed, const std::vector<RunFigures>& runs,
+                               const CalibrationControl& control = {});
 
 // Each run predicted forward in time, by the fit on the runs before it:
 // for each place k from `first` on in `order` (the runs' places in date
@@ -282,6 +353,9 @@ FitCalibration CalibrateToRuns(const CarInputs& typed, const std::vector<RunFigu
 // place k, on its day and on the standard day. Each fit starts from the one
 // before. Empty when cancelled.
 std::vector<LeftOutRun> ForwardFits(const CarInputs& typed, const std::vector<RunFigures>& runs,
+                                    const std::vector<int>& order, int first,
+                                    const std::atomic<bool>* cancel = nullptr);
+std::vector<LeftOutRun> ForwardFits(const ModelledCar& typed, const std::vector<RunFigures>& runs,
                                     const std::vector<int>& order, int first,
                                     const std::atomic<bool>* cancel = nullptr);
 
@@ -317,3 +391,4 @@ struct DayPrediction {
 
 // The fitted car (a fitted calibration's) on the day, with its band.
 DayPrediction PredictOnDay(const CarInputs& fittedCar, const FitBand& band, const AirConditions& air);
+DayPrediction PredictOnDay(const ModelledCar& fittedCar, const FitBand& band, const AirConditions& air);

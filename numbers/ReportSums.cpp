@@ -54,7 +54,7 @@ std::optional<double> lineAt(const std::vector<LinePoint>& points, double x)
 struct Racers {
     const std::vector<RunFigures>& runs;
     const std::vector<int>& order;
-    const CarInputs& typed;
+    const ModelledCar typed;
 
     // The line of the figure against `x` (read of each run) through the runs
     // before `end` that give both, at `at`.
@@ -88,11 +88,12 @@ struct Racers {
     {
         const bool time = f.given == &RunFigures::quarterMileTime;
         switch (method) {
-        case PredictionMethod::TypedOnDay: return finished(RunCarOnDay(typed, FiguresFor(air)).splits.*f.predicted);
+        case PredictionMethod::TypedOnDay:
+            return finished(RunModelledCarOnDay(typed, FiguresFor(air)).splits.*f.predicted);
         case PredictionMethod::HalesFormula: {
-            const double horsepower = HorsepowerOnDay(typed.horsepower, FiguresFor(air));
-            return finished(time ? HalesQuarterMileTime(typed.carWeight, horsepower)
-                                 : HalesQuarterMileSpeed(typed.carWeight, horsepower));
+            const double horsepower = HorsepowerOnDay(typed.inputs.horsepower, FiguresFor(air));
+            return finished(time ? HalesQuarterMileTime(typed.inputs.carWeight, horsepower)
+                                 : HalesQuarterMileSpeed(typed.inputs.carWeight, horsepower));
         }
         case PredictionMethod::LastRun: return lastRun(f, end);
         case PredictionMethod::DensityAltitudeLine:
@@ -189,12 +190,12 @@ std::optional<double> band95Of(const FigureScore& score)
 
 } // namespace
 
-MethodModel ModelOf(PredictionMethod method)
+MethodModel ModelOf(PredictionMethod method, MethodModel law)
 {
     switch (method) {
     case PredictionMethod::FittedOnDay:
     case PredictionMethod::FittedOnStandardDay:
-    case PredictionMethod::TypedOnDay: return MethodModel::ClassicLaw;
+    case PredictionMethod::TypedOnDay: return law;
     default: return MethodModel::None;
     }
 }
@@ -227,6 +228,7 @@ ReportSums ReportSumsOf(const FitCalibration& calibration, const std::vector<int
     ReportSums card;
     for (std::size_t m = 0; m < MethodCount; ++m)
         card.scores[m].method = AllPredictionMethods[m];
+    card.model = calibration.fit.Road() ? MethodModel::RoadModel : MethodModel::ClassicLaw;
     if (!calibration.fit.Fitted()) {
         card.gap = ReportGap::NotFitted;
         return card;
@@ -239,7 +241,7 @@ ReportSums ReportSumsOf(const FitCalibration& calibration, const std::vector<int
         card.gap = ReportGap::TooFewRuns;
         return card;
     }
-    const CarInputs& typed = calibration.fit.typed;
+    const ModelledCar typed = calibration.fit.TypedCar();
     const std::vector<LeftOutRun> forward = ForwardFits(typed, runs, dateOrder, RunsBeforeScoring, cancel);
     if (forward.empty()) {
         card.gap = ReportGap::NotFitted; // cancelled
@@ -309,16 +311,17 @@ DialIn DialInOf(const ReportSums& card, const FitCalibration& calibration, const
         return dial;
     dial.method = card.bestAhead;
     const MethodScore& score = card.scores[static_cast<std::size_t>(card.bestAhead)];
-    const Racers racers{ calibration.runs, dateOrder, calibration.fit.typed };
+    const Racers racers{ calibration.runs, dateOrder, calibration.fit.TypedCar() };
+    const ModelledCar fitted = calibration.fit.FittedCar();
     for (std::size_t f = 0; f < ScoredFigures.size(); ++f) {
         const ScoredFigure& figure = ScoredFigures[f];
         std::optional<double> value;
         switch (score.method) {
         case PredictionMethod::FittedOnDay:
-            value = finished(RunCarOnDay(calibration.fit.car, FiguresFor(air)).splits.*figure.predicted);
+            value = finished(RunModelledCarOnDay(fitted, FiguresFor(air)).splits.*figure.predicted);
             break;
         case PredictionMethod::FittedOnStandardDay:
-            value = finished(RunCarOnDay(calibration.fit.car, FiguresFor(AirConditions())).splits.*figure.predicted);
+            value = finished(RunModelledCarOnDay(fitted, FiguresFor(AirConditions())).splits.*figure.predicted);
             break;
         default: value = racers.predict(score.method, figure, dateOrder.size(), air, nullptr); break;
         }

@@ -43,9 +43,9 @@ inline constexpr std::array<PredictionMethod, PredictionMethodCount> AllPredicti
 };
 
 // The model a method runs: none (a formula or the runs' own figures), or
-// the classic law (the fit is the classic law's).
-enum class MethodModel { None, ClassicLaw };
-MethodModel ModelOf(PredictionMethod method);
+// the law the car was fitted by (`law`): the classic law or the road model.
+enum class MethodModel { None, ClassicLaw, RoadModel };
+MethodModel ModelOf(PredictionMethod method, MethodModel law = MethodModel::ClassicLaw);
 
 // Whether a method predicts a run before it is run: those that read the
 // run's own 60-ft time or eighth mile do not.
@@ -93,6 +93,7 @@ struct ReportSums {
     int best = -1;      // index of the best score; -1 when none
     int bestAhead = -1; // the best of the methods that predict ahead; -1 when none
     int scoredRuns = 0; // the runs every scored method was scored on
+    MethodModel model = MethodModel::ClassicLaw; // the law of the fitted and typed methods
 };
 
 // `dateOrder` holds the places of the runs in the order the logbook lists
