@@ -37,6 +37,13 @@ QString cancelledMessage()
 // outside the checks' ranges is named as such.
 QString notFinishedMessage(const FitResult& fit)
 {
+    if (fit.Road()) {
+        const QString problem = RoadRangeMessage(RoadCarOf(fit.TypedCar()));
+        if (!problem.isEmpty())
+            return Text::tr("The car cannot be fitted to the runs: %1.").arg(problem);
+        return Text::tr("The car does not finish the quarter mile on the runs' days at any power the road "
+                        "model takes.");
+    }
     if (fit.unrunnableField)
         return Text::tr("The car cannot be fitted to the runs: %1.")
             .arg(FieldRangeMessage(fit.typed, *fit.unrunnableField));
@@ -79,15 +86,32 @@ CarFit carFitOf(const FitResult& result, const QList<TimeSlip>& runs)
         fit.message = runsProblem(runs);
         return fit;
     }
-    fit.rangeMessage = RangeMessage(fit.car);
-    fit.horsepowerRangeMessage = FieldRangeMessage(fit.car, InputField::Horsepower);
-    fit.spinTimeRangeMessage = FieldRangeMessage(fit.car, InputField::SpinTime);
+    if (fit.Road()) {
+        fit.rangeMessage = RoadRangeMessage(RoadCarOf(fit.FittedCar()));
+    } else {
+        fit.rangeMessage = RangeMessage(fit.car);
+        fit.horsepowerRangeMessage = FieldRangeMessage(fit.car, InputField::Horsepower);
+        fit.spinTimeRangeMessage = FieldRangeMessage(fit.car, InputField::SpinTime);
+    }
     if (runs.size() < FittedValueCount)
         fit.boundNotes << Text::tr("One run is matched exactly by the two fitted values: the fit cannot tell "
                                    "the car from that run's luck. Add runs of other days.");
     if (fit.spinTimeHeld)
         fit.boundNotes << spinTimeNote(fit);
-    if (fit.horsepowerBound != HorsepowerBound::None)
+    if (fit.gripHeld)
+        fit.boundNotes << Text::tr("The launch grip is held at 1: on the runs' days the tires' grip never "
+                                   "holds the launch, so the runs cannot tell it.");
+    if (fit.gripBound != HorsepowerBound::None)
+        fit.boundNotes << Text::tr("The launch grip is held at the end of the search, × %L1.")
+                              .arg(fit.gripBound == HorsepowerBound::Lowest ? RoadFitLimits::LowestGrip
+                                                                            : RoadFitLimits::HighestGrip,
+                                   0, 'f', 2);
+    if (fit.Road() && fit.horsepowerBound != HorsepowerBound::None) {
+        const RoadRange& power = RoadRanges()[static_cast<std::size_t>(RoadField::Horsepower)];
+        fit.boundNotes << Text::tr("The power is held at the end of the road model's range, %L1 hp rated.")
+                              .arg(fit.horsepowerBound == HorsepowerBound::Lowest ? power.low : power.high, 0,
+                                   'f', 0);
+    } else if (fit.horsepowerBound != HorsepowerBound::None)
         fit.boundNotes << Text::tr("The horsepower is held at the end of the search, %L1 hp.")
                               .arg(fit.horsepowerBound == HorsepowerBound::Lowest ? FitLimits::LowestHorsepower
                                                                                   : FitLimits::HighestHorsepower,
@@ -96,11 +120,12 @@ CarFit carFitOf(const FitResult& result, const QList<TimeSlip>& runs)
 }
 
 // A fit refused before the numbers see it.
-CarFit refusedFit(const CarInputs& typed, const QList<TimeSlip>& runs, const QString& problem)
+CarFit refusedFit(const ModelledCar& typed, const QList<TimeSlip>& runs, const QString& problem)
 {
     CarFit fit;
-    fit.typed = typed;
-    fit.car = typed;
+    fit.typed = typed.inputs;
+    fit.car = typed.inputs;
+    fit.road = typed.road;
     fit.outcome = runs.isEmpty() ? FitOutcome::NoRuns : FitOutcome::RunRefused;
     fit.message = problem;
     return fit;
@@ -214,7 +239,17 @@ SlipResidual ResidualOf(const TimeSlip& run, const AirConditions& air, const Day
     return ResidualOf(RunFiguresOf(run), air, model);
 }
 
+ModelledCar RoadModelledCar(const CarInputs& inputs, const RoadKeys& keys)
+{
+    return { inputs, RoadDescription{ keys.car, keys.frontalArea, 1 } };
+}
+
 CarFit FitCar(const CarInputs& typed, const QList<TimeSlip>& runs)
+{
+    return FitCar(ModelledCar{ typed, std::nullopt }, runs);
+}
+
+CarFit FitCar(const ModelledCar& typed, const QList<TimeSlip>& runs)
 {
     const QString problem = runsProblem(runs);
     if (!problem.isEmpty())
@@ -230,7 +265,33 @@ FigureError LeaveOneOutError(const Calibration& calibration, SlipField field)
     return LeaveOneOutError(RunFiguresOf(calibration.runs), calibration.leftOut, split->figure);
 }
 
+QString FitLine(const CarFit& fit, qsizetype runs, const QLocale& locale)
+{
+    if (fit.Road())
+        return Text::tr("Fitted to the runs (%1) on the road model: %2 hp at the wheels on the standard day "
+                        "(%3 hp rated), launch grip × %4.")
+            .arg(locale.toString(runs), locale.toString(fit.wheelHorsepower, 'f', 1),
+                 locale.toString(fit.horsepower, 'f', 1), locale.toString(fit.gripFactor, 'f', 2));
+    return Text::tr("Fitted to the runs (%1): %2 hp on the standard day, spin time %3 s.")
+        .arg(locale.toString(runs))
+        .arg(locale.toString(fit.horsepower, 'f', 1), locale.toString(fit.spinTime, 'f', 3));
+}
+
+QString FitRangeLine(const CarFit& fit, const QLocale& locale)
+{
+    if (fit.Road())
+        return fit.InClassicRanges() ? Text::tr("The fitted power lies within the road model's ranges.")
+                                     : Text::tr("Outside the road model's ranges: %1").arg(fit.rangeMessage);
+    return fit.InClassicRanges() ? Text::tr("Both values lie within the classic input ranges.")
+                                 : Text::tr("Outside the classic input ranges: %1").arg(RangeMessage(fit.car, locale));
+}
+
 Calibration Calibrate(const CarInputs& typed, const QList<TimeSlip>& runs, const CalibrationControl& control)
+{
+    return Calibrate(ModelledCar{ typed, std::nullopt }, runs, control);
+}
+
+Calibration Calibrate(const ModelledCar& typed, const QList<TimeSlip>& runs, const CalibrationControl& control)
 {
     Calibration calibration;
     calibration.runs = runs;
@@ -275,7 +336,7 @@ Prediction Predict(const Calibration& calibration, const AirConditions& air)
     FitBand band = calibration.band;
     if (!calibration.band.Available() && band.gap == BandGap::None)
         band.gap = BandGap::NotFitted;
-    static_cast<DayPrediction&>(prediction) = PredictOnDay(calibration.fit.car, band, air);
+    static_cast<DayPrediction&>(prediction) = PredictOnDay(calibration.fit.FittedCar(), band, air);
     switch (prediction.gap) {
     case PredictionGap::None: break;
     case PredictionGap::AirOutOfRange: prediction.message = AirRangeMessage(air); return prediction;

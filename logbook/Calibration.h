@@ -27,17 +27,21 @@
 // best spin time is the weighted mean of the time differences, held at 0 or
 // above; the horsepower is then found by a one-dimensional search on a
 // logarithmic scale (docs/DECISIONS.md, "Calibration"). Runs on the same
-// day's air share one run of the model.
+// day's air share one run of the model. On the road model (a car with its
+// road description) the fit finds the power at the wheels and the launch
+// grip instead, and its messages name them.
 #pragma once
 
 #include "core/Air.h"
 #include "core/CarInputs.h"
 #include "core/DayRun.h"
+#include "core/RoadKeys.h"
 #include "logbook/TimeSlip.h"
 #include "numbers/Fit.h"
 
 #include <QDate>
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -70,6 +74,10 @@ FitChoice FitChoiceFromKey(const QString& key);
 // 12.", "Fit to the last 10 runs: 10 of 12."
 QString FitChoiceLine(const FitChoice& choice, qsizetype taken, qsizetype all);
 
+// A car as the fit runs it on the road model: its nine inputs and its road
+// keys.
+ModelledCar RoadModelledCar(const CarInputs& inputs, const RoadKeys& keys);
+
 // What the fit reads of a run, and of runs.
 RunFigures RunFiguresOf(const TimeSlip& run);
 std::vector<RunFigures> RunFiguresOf(const QList<TimeSlip>& runs);
@@ -81,9 +89,10 @@ SlipResidual ResidualOf(const TimeSlip& run, const AirConditions& air, const Day
 struct CarFit : FitResult {
     QString message; // why there is no fit; empty when fitted
 
-    // The classic input checks of the fitted car: the message of the first
-    // test it fails (empty when every value is within the classic ranges),
-    // and those of the two fitted values alone.
+    // The classic input checks of the fitted car (on the road model, the
+    // road model's range tests): the message of the first test it fails
+    // (empty when every value is within the ranges), and those of the two
+    // classic fitted values alone (empty on the road model).
     QString rangeMessage;
     QString horsepowerRangeMessage;
     QString spinTimeRangeMessage;
@@ -100,6 +109,17 @@ struct CarFit : FitResult {
 // the runs, each on its own day's air (AirOfRun). A run that fails
 // SlipProblem is refused (RunRefused), with its problem in the message.
 CarFit FitCar(const CarInputs& typed, const QList<TimeSlip>& runs);
+// The same on either law: with a road description, the power at the wheels
+// and the launch grip.
+CarFit FitCar(const ModelledCar& typed, const QList<TimeSlip>& runs);
+
+// What the fit found, in one sentence: "Fitted to the runs (5): 312.4 hp
+// on the standard day, spin time 1.250 s.", or on the road model "Fitted to
+// the runs (5) on the road model: 281.2 hp at the wheels on the standard day
+// (312.4 hp rated), launch grip × 1.08."; numbers in `locale`.
+QString FitLine(const CarFit& fit, qsizetype runs, const QLocale& locale);
+// Whether the fitted values lie in the ranges, in one sentence.
+QString FitRangeLine(const CarFit& fit, const QLocale& locale);
 
 // The band of a prediction (numbers/Fit.h) with the message of why no band
 // is given; empty when one is.
@@ -121,6 +141,8 @@ struct Calibration {
 };
 
 Calibration Calibrate(const CarInputs& typed, const QList<TimeSlip>& runs,
+                      const CalibrationControl& control = {});
+Calibration Calibrate(const ModelledCar& typed, const QList<TimeSlip>& runs,
                       const CalibrationControl& control = {});
 
 // The errors of one figure over the left-out runs; none for a field that is

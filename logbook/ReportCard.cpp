@@ -56,6 +56,7 @@ QString MethodModelName(MethodModel model)
 {
     switch (model) {
     case MethodModel::ClassicLaw: return Text::tr("Classic law");
+    case MethodModel::RoadModel: return Text::tr("Road model");
     case MethodModel::None: return Text::tr("None");
     }
     return {};

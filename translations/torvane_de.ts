@@ -115,6 +115,46 @@
         <source>The horsepower is held at the end of the search, %L1 hp.</source>
         <translation>Die Leistung bleibt am Ende des Suchbereichs, bei %L1 hp.</translation>
     </message>
+    <message>
+        <source>The car does not finish the quarter mile on the runs&apos; days at any power the road model takes.</source>
+        <translation>Das Auto erreicht das Ziel der Viertelmeile an den Tagen der Läufe bei keiner Leistung, die das Straßenmodell annimmt.</translation>
+    </message>
+    <message>
+        <source>The launch grip is held at 1: on the runs&apos; days the tires&apos; grip never holds the launch, so the runs cannot tell it.</source>
+        <translation>Die Haftung beim Start bleibt bei 1: An den Tagen der Läufe begrenzt die Haftung der Reifen den Start nie, daher können die Läufe sie nicht bestimmen.</translation>
+    </message>
+    <message>
+        <source>The launch grip is held at the end of the search, × %L1.</source>
+        <translation>Die Haftung beim Start bleibt am Ende des Suchbereichs, bei × %L1.</translation>
+    </message>
+    <message>
+        <source>The power is held at the end of the road model&apos;s range, %L1 hp rated.</source>
+        <translation>Die Leistung bleibt am Ende des Bereichs des Straßenmodells, bei %L1 hp Nennleistung.</translation>
+    </message>
+    <message>
+        <source>Fitted to the runs (%1) on the road model: %2 hp at the wheels on the standard day (%3 hp rated), launch grip × %4.</source>
+        <translation>Mit dem Straßenmodell an die Läufe angepasst (%1): %2 hp am Rad unter Normbedingungen (%3 hp Nennleistung), Haftung beim Start × %4.</translation>
+    </message>
+    <message>
+        <source>Fitted to the runs (%1): %2 hp on the standard day, spin time %3 s.</source>
+        <translation>An die Läufe angepasst (%1): %2 hp unter Normbedingungen, Durchdrehzeit %3 s.</translation>
+    </message>
+    <message>
+        <source>The fitted power lies within the road model&apos;s ranges.</source>
+        <translation>Die angepasste Leistung liegt in den Bereichen des Straßenmodells.</translation>
+    </message>
+    <message>
+        <source>Outside the road model&apos;s ranges: %1</source>
+        <translation>Außerhalb der Bereiche des Straßenmodells: %1</translation>
+    </message>
+    <message>
+        <source>Both values lie within the classic input ranges.</source>
+        <translation>Beide Werte liegen in den klassischen Eingabebereichen.</translation>
+    </message>
+    <message>
+        <source>Outside the classic input ranges: %1</source>
+        <translation>Außerhalb der klassischen Eingabebereiche: %1</translation>
+    </message>
 </context>
 <context>
     <name>CarFiles</name>
@@ -1989,18 +2029,6 @@ Option.
         <translation>Kalibrieren passt Leistung und Durchdrehzeit an die Läufe an.</translation>
     </message>
     <message>
-        <source>Fitted to the runs (%1): %2 hp on the standard day, spin time %3 s.</source>
-        <translation>An die Läufe angepasst (%1): %2 hp unter Normbedingungen, Durchdrehzeit %3 s.</translation>
-    </message>
-    <message>
-        <source>Both values lie within the classic input ranges.</source>
-        <translation>Beide Werte liegen in den klassischen Eingabebereichen.</translation>
-    </message>
-    <message>
-        <source>Outside the classic input ranges: %1</source>
-        <translation>Außerhalb der klassischen Eingabebereiche: %1</translation>
-    </message>
-    <message>
         <source>Next run on the day&apos;s air of the Conditions box: the quarter mile in %1 at %2, the eighth mile in %3 at %4.</source>
         <translation>Nächster Lauf bei der oben eingestellten Luft des Tages: die Viertelmeile in %1 mit %2, die Achtelmeile in %3 mit %4.</translation>
     </message>
@@ -2248,6 +2276,10 @@ Option.
         <source>Run (%1)</source>
         <translation>Lauf (%1)</translation>
     </message>
+    <message>
+        <source>Calibrate to fit the power at the wheels and the launch grip to the runs.</source>
+        <translation>Kalibrieren passt die Leistung am Rad und die Haftung beim Start an die Läufe an.</translation>
+    </message>
 </context>
 <context>
     <name>MessageBar</name>
@@ -2399,6 +2431,10 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>A report card needs four runs or more with a quarter-mile time: the first three only predict.</source>
         <translation>Ein Zeugnis braucht vier oder mehr Läufe mit einer Viertelmeilenzeit: die ersten drei sagen nur voraus.</translation>
+    </message>
+    <message>
+        <source>Road model</source>
+        <translation>Straßenmodell</translation>
     </message>
 </context>
 <context>
