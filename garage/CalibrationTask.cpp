@@ -3,7 +3,7 @@
 
 #include <QThread>
 
-CalibrationTask::CalibrationTask(const CarInputs& typed, const QList<TimeSlip>& runs, int jobs, QObject* parent)
+CalibrationTask::CalibrationTask(const ModelledCar& typed, const QList<TimeSlip>& runs, int jobs, QObject* parent)
     : QObject(parent)
     , typed(typed)
     , runs(runs)

@@ -3,7 +3,8 @@
 // with its report card, worked out on a thread of its own so that the window
 // stays responsive however many runs there are.
 //
-// In: the car as typed, the runs and the threads its validation may use.
+// In: the car as typed (on the garage's model: the classic law, or the road
+// model with its road keys), the runs and the threads its validation may use.
 // Out, on the thread that made the task: progressed() as each fit ends, then
 // finished() with the result, unless it was cancelled. Cancel() stops the
 // work within a run of the model or so; a cancelled task deletes itself
@@ -25,10 +26,10 @@ class CalibrationTask : public QObject
     Q_OBJECT
 
 public:
-    CalibrationTask(const CarInputs& typed, const QList<TimeSlip>& runs, int jobs, QObject* parent = nullptr);
+    CalibrationTask(const ModelledCar& typed, const QList<TimeSlip>& runs, int jobs, QObject* parent = nullptr);
     ~CalibrationTask() override;
 
-    const CarInputs& Typed() const { return typed; }
+    const ModelledCar& Typed() const { return typed; }
     const QList<TimeSlip>& Runs() const { return runs; }
     void Cancel();
 
@@ -41,7 +42,7 @@ signals:
     void finished();
 
 private:
-    const CarInputs typed;
+    const ModelledCar typed;
     const QList<TimeSlip> runs;
     std::atomic<bool> cancel = false;
     QThread* thread;

@@ -356,6 +356,14 @@ LogbookPage::LogbookPage(CarList* cars, Logbook* logbook, GarageSettings* settin
     });
     connect(settings, &GarageSettings::conditionsChanged, this, [this] { refreshPrediction(); });
     connect(cars, &CarList::runsChanged, this, &LogbookPage::refreshSlips);
+    // The fit follows the garage's model: another model fits again.
+    connect(cars, &CarList::runsChanged, this, [this] {
+        if (!fitWanted || !isVisible())
+            return;
+        ensureCalibration();
+        refreshFit();
+        refreshButtons();
+    });
     Reload();
 }
 
@@ -666,10 +674,13 @@ qint64 LogbookPage::loggedCarOf(int garageCarId, bool create, QString* error)
     return car.id;
 }
 
-CarInputs LogbookPage::currentInputs() const
+ModelledCar LogbookPage::currentFitCar() const
 {
     const int row = cars->RowOf(carId);
-    return row < 0 ? CarInputs() : cars->index(row).data(CarList::InputsRole).value<CarInputs>();
+    const CarInputs inputs = row < 0 ? CarInputs() : cars->index(row).data(CarList::InputsRole).value<CarInputs>();
+    if (cars->Model() == CarModel::Classic)
+        return { inputs, std::nullopt };
+    return RoadModelledCar(inputs, row < 0 ? RoadKeys() : cars->ModelCarAt(row).keys);
 }
 
 ModelCar LogbookPage::currentModelCar() const
@@ -797,8 +808,8 @@ void LogbookPage::ensureCalibration()
     if (!fitWanted)
         return;
     const QList<TimeSlip> chosen = chosenRuns();
-    const CarInputs typed = currentInputs();
-    if (chosen.isEmpty() || (calibration && calibration->fit.typed == typed && calibration->runs == chosen)) {
+    const ModelledCar typed = currentFitCar();
+    if (chosen.isEmpty() || (calibration && calibration->fit.TypedCar() == typed && calibration->runs == chosen)) {
         if (chosen.isEmpty()) {
             calibration.reset();
             card.reset();
@@ -895,13 +906,17 @@ void LogbookPage::refreshFit()
             if (column > 1)
                 item->setText(QString());
         }
+    for (int row = 0; row < PredictionMethodCount; ++row)
+        reportCard->item(row, 1)->setText(
+            MethodModelName(ModelOf(AllPredictionMethods[static_cast<std::size_t>(row)], reportCardModel())));
     if (!calibration) {
         if (task)
             fitLabel->setText(tr("Fitting the car to the runs (%1)…").arg(locale().toString(task->Runs().size())));
         else
-            fitLabel->setText(runs->rowCount() > 0
-                                  ? tr("Calibrate to fit the horsepower and the spin time to the runs.")
-                                  : QString());
+            fitLabel->setText(runs->rowCount() == 0 ? QString()
+                              : cars->Model() == CarModel::Road
+                                  ? tr("Calibrate to fit the power at the wheels and the launch grip to the runs.")
+                                  : tr("Calibrate to fit the horsepower and the spin time to the runs."));
         return;
     }
     const CarFit& fit = calibration->fit;
@@ -913,11 +928,8 @@ void LogbookPage::refreshFit()
     // All runs are said by the line after; a narrower choice says so.
     if (CurrentFitChoice().kind != FitChoice::Kind::AllRuns)
         lines << FitChoiceLine(CurrentFitChoice(), calibration->runs.size(), runs->rowCount());
-    lines << tr("Fitted to the runs (%1): %2 hp on the standard day, spin time %3 s.")
-                 .arg(locale().toString(calibration->runs.size()))
-                 .arg(locale().toString(fit.horsepower, 'f', 1), locale().toString(fit.spinTime, 'f', 3));
-    lines << (fit.InClassicRanges() ? tr("Both values lie within the classic input ranges.")
-                                    : tr("Outside the classic input ranges: %1").arg(RangeMessage(fit.car, locale())));
+    lines << FitLine(fit, calibration->runs.size(), locale());
+    lines << FitRangeLine(fit, locale());
     lines << fit.boundNotes;
     fitLabel->setText(lines.join(QLatin1Char('\n')));
 
@@ -947,6 +959,13 @@ void LogbookPage::refreshFit()
                 item->setFont(font);
             }
     }
+}
+
+MethodModel LogbookPage::reportCardModel() const
+{
+    if (card)
+        return card->model;
+    return cars->Model() == CarModel::Road ? MethodModel::RoadModel : MethodModel::ClassicLaw;
 }
 
 void LogbookPage::refreshPrediction()
@@ -998,7 +1017,7 @@ QString LogbookPage::dialInText() const
     if (dial.timeBand95)
         time += QLatin1Char(' ') + tr("± %1 (95 %)").arg(locale().toString(*dial.timeBand95, 'f', 2));
     QString text = tr("Dial-in for today: %1, by \"%2\" (%3).")
-                       .arg(time, PredictionMethodName(method), MethodModelName(ModelOf(method)));
+                       .arg(time, PredictionMethodName(method), MethodModelName(ModelOf(method, card->model)));
     if (card->best != dial.method)
         text += QLatin1Char(' ')
             + tr("\"%1\" scores better but needs the run's own figures.")
@@ -1046,7 +1065,10 @@ int LogbookPage::UseFittedValues()
     const QModelIndex car = cars->index(row);
     CarTexts texts = car.data(CarList::TextsRole).value<CarTexts>();
     texts[InputField::Horsepower] = QString::fromLatin1(ShortestText(calibration->fit.horsepower));
-    texts[InputField::SpinTime] = QString::fromLatin1(ShortestText(calibration->fit.spinTime));
+    // The road model's fit leaves the spin time as typed; its grip is no
+    // input of the nine.
+    if (!calibration->fit.Road())
+        texts[InputField::SpinTime] = QString::fromLatin1(ShortestText(calibration->fit.spinTime));
     return cars->AddCar(tr("%1 (fitted)").arg(car.data(CarList::NameRole).toString()), texts);
 }
 

@@ -190,7 +190,10 @@ private:
     void showCalibration();
     // Cancels the calibration under way, if any, and forgets it.
     void dropTask();
-    CarInputs currentInputs() const;
+    // The current car as the fit runs it on the garage's model.
+    ModelledCar currentFitCar() const;
+    // The law the report card's model column names.
+    MethodModel reportCardModel() const;
     ModelCar currentModelCar() const;
     QList<TimeSlip> chosenRuns() const;
     void addRunWithDialog();

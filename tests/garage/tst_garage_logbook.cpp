@@ -271,6 +271,26 @@ private slots:
         QCOMPARE(page->CurrentFitChoice(), last);
     }
 
+    // The fit follows the garage's model: on the road model it fits the
+    // power at the wheels and the launch grip, and the card names the model.
+    void theFitFollowsTheModel()
+    {
+        const CarInputs car = program->Cars().At(0).Inputs();
+        for (int day = 1; day <= 4; ++day)
+            QVERIFY(page->AddSlip(madeRun(car, AirConditions{ 50.0 + 5 * day, 29.5, 30 }, day)).isEmpty());
+        page->Calibrate();
+        QTRY_VERIFY(!page->Calibrating());
+        QVERIFY(!page->CurrentCalibration()->fit.Road());
+        program->Settings().SetModel(CarModel::Road);
+        QTRY_VERIFY(!page->Calibrating() && page->CurrentCalibration() && page->CurrentCalibration()->fit.Road());
+        QVERIFY(page->CurrentCalibration()->fit.Fitted());
+        QVERIFY2(page->FitLabel()->text().contains(QStringLiteral("hp at the wheels")),
+                 qPrintable(page->FitLabel()->text()));
+        QCOMPARE(page->ReportCardTable()->item(0, 1)->text(), QStringLiteral("Road model"));
+        program->Settings().SetModel(CarModel::Classic);
+        QTRY_VERIFY(!page->Calibrating() && page->CurrentCalibration() && !page->CurrentCalibration()->fit.Road());
+    }
+
     void fewerThanThreeRunsGiveNoBand()
     {
         const CarInputs car = program->Cars().At(0).Inputs();

@@ -53,6 +53,7 @@ QList<TimeSlip> offsetRuns(const CarInputs& truth, const QList<double>& offsets)
 } // namespace
 
 Q_DECLARE_METATYPE(CarInputs)
+Q_DECLARE_METATYPE(RoadCar)
 
 class TestCalibration : public QObject {
     Q_OBJECT
@@ -73,6 +74,8 @@ private slots:
     void launchFiguresDoNotCarryTheFit();
     void bandCoverage_data();
     void bandCoverage();
+    void roadFitRecovers_data();
+    void roadFitRecovers();
 };
 
 void TestCalibration::airOfRun()
@@ -524,4 +527,87 @@ void TestCalibration::bandCoverage()
 }
 
 QTEST_GUILESS_MAIN(TestCalibration)
+// The road model's fit finds back the power and grip factors of noise-free
+// slips (ET, trap, 60 ft and 1/8 mile) the road model made on five days;
+// a car whose launch the grip never holds keeps its grip at 1 and says so.
+void TestCalibration::roadFitRecovers_data()
+{
+    QTest::addColumn<CarInputs>("typed");
+    QTest::addColumn<RoadCar>("keys");
+    QTest::addColumn<double>("powerFactor");
+    QTest::addColumn<double>("gripFactor");
+    QTest::addColumn<bool>("gripHeld");
+    RoadCar rearDrive;
+    rearDrive.drivetrain = Drivetrain::RearWheel;
+    rearDrive.transmission = Transmission::Manual;
+    rearDrive.torque = 420;
+    QTest::newRow("rear drive, grip-held launch")
+        << car(450, 0.33, 3600, 4.8, 12.5, 25, 5, 4, 1) << rearDrive << 0.92 << 1.12 << false;
+    RoadCar allWheel;
+    allWheel.drivetrain = Drivetrain::AllWheel;
+    allWheel.transmission = Transmission::DualClutch;
+    QTest::newRow("all-wheel drive, weaker grip")
+        << car(600, 0.31, 3900, 4.8, 12.5, 25, 6, 5, 1) << allWheel << 1.06 << 0.85 << false;
+    RoadCar economy;
+    economy.drivetrain = Drivetrain::AllWheel;
+    economy.tires = TireKind::Slick;
+    QTest::newRow("launch never grip-held") << car(90, 0.33, 3200, 4.1, 11.2, 30, 4, 3, 1) << economy << 1.1
+                                            << 1.0 << true;
+}
+
+void TestCalibration::roadFitRecovers()
+{
+    QFETCH(CarInputs, typed);
+    QFETCH(RoadCar, keys);
+    QFETCH(double, powerFactor);
+    QFETCH(double, gripFactor);
+    QFETCH(bool, gripHeld);
+    const ModelledCar road{ typed, RoadDescription{ keys, std::nullopt, 1 } };
+    const ModelledCar truth = ScaledRoadCar(road, powerFactor, gripFactor);
+    std::vector<RunFigures> runs;
+    for (std::size_t i = 0; i < MadeUpDays().size(); ++i) {
+        const AirConditions& air = MadeUpDays()[i];
+        const SplitTimes s = RunModelledCarOnDay(truth, FiguresFor(air)).splits;
+        RunFigures run;
+        run.temperature = air.temperature;
+        run.pressure = air.pressure;
+        run.humidity = air.humidity;
+        run.sixtyFootTime = s.sixtyFootTime;
+        run.eighthMileTime = s.eighthMileTime;
+        run.eighthMileSpeed = s.eighthMileSpeed;
+        run.quarterMileTime = s.quarterMileTime;
+        run.quarterMileSpeed = s.quarterMileSpeed;
+        run.day = static_cast<long long>(i);
+        runs.push_back(run);
+    }
+    const FitResult fit = FitToRuns(road, runs);
+    QVERIFY(fit.Fitted());
+    QVERIFY(fit.Road());
+    QVERIFY2(std::abs(fit.powerFactor / powerFactor - 1) < 1e-4, qPrintable(QString::number(fit.powerFactor, 'f', 6)));
+    QVERIFY2(std::abs(fit.gripFactor / gripFactor - 1) < 1e-3, qPrintable(QString::number(fit.gripFactor, 'f', 6)));
+    QCOMPARE(fit.gripHeld, gripHeld);
+    QCOMPARE(fit.horsepower, typed.horsepower * fit.powerFactor);
+    QVERIFY(fit.wheelHorsepower > 0.7 * fit.horsepower && fit.wheelHorsepower < fit.horsepower);
+    // The fitted car runs every slip back.
+    for (const SlipResidual& r : fit.runs)
+        QVERIFY2(std::abs(*r.quarterMileTime.Difference()) < 0.001, qPrintable(QString::number(*r.quarterMileTime.Difference())));
+    // The logbook's notes name the held grip.
+    QList<TimeSlip> slips;
+    for (const RunFigures& run : runs) {
+        TimeSlip slip;
+        slip.date = QDate(2024, 5, 1).addDays(run.day);
+        slip.temperature = run.temperature;
+        slip.pressure = run.pressure;
+        slip.humidity = run.humidity;
+        slip.sixtyFootTime = run.sixtyFootTime;
+        slip.eighthMileTime = run.eighthMileTime;
+        slip.eighthMileSpeed = run.eighthMileSpeed;
+        slip.quarterMileTime = run.quarterMileTime;
+        slip.quarterMileSpeed = run.quarterMileSpeed;
+        slips << slip;
+    }
+    const CarFit logged = FitCar(road, slips);
+    QCOMPARE(logged.boundNotes.filter("launch grip is held at 1").size(), gripHeld ? 1 : 0);
+}
+
 #include "tst_calibration.moc"
