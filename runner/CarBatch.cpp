@@ -142,13 +142,14 @@ struct BatchSetting {
 struct FittedCar {
     bool fitted = false;
     CarInputs car;           // the fitted car
+    ModelledCar modelled;    // the same as the fit runs it (on the road model: its torque and grip too)
     std::string calibration; // the fit as JSON, when the rows carry it
     std::string failure;     // why the car could not be fitted: a line for standard error
 };
 
 // The one call into the calibration: the fit, with its validation (on
 // `jobs` threads) only when the rows carry it.
-Calibration calibrationOf(const CarInputs& typed, const SlipsToFit& slips, int jobs)
+Calibration calibrationOf(const ModelledCar& typed, const SlipsToFit& slips, int jobs)
 {
     if (slips.validation) {
         CalibrationControl control;
@@ -169,11 +170,15 @@ class FitCache {
 public:
     FitCache(const SlipsToFit& slips, int jobs) : slips(slips), jobs(jobs) {}
 
-    std::shared_ptr<const FittedCar> Of(const CarInputs& typed)
+    // `keys`: on the road model, the car's road keys (after --set).
+    std::shared_ptr<const FittedCar> Of(const CarInputs& inputs, const RoadKeys* keys)
     {
         Key key;
         for (InputField field : AllInputFields)
-            key[static_cast<std::size_t>(field)] = std::bit_cast<std::uint64_t>(typed.Value(field));
+            key.first[static_cast<std::size_t>(field)] = std::bit_cast<std::uint64_t>(inputs.Value(field));
+        if (keys)
+            key.second = EncodeRoadKeys(*keys).toStdString();
+        const ModelledCar typed = keys ? RoadModelledCar(inputs, *keys) : ModelledCar{ inputs, std::nullopt };
         if (const auto known = fits.find(key); known != fits.end())
             return known->second;
         auto made = std::make_shared<FittedCar>();
@@ -181,6 +186,7 @@ public:
         if (calibration.fit.Fitted()) {
             made->fitted = true;
             made->car = calibration.fit.car;
+            made->modelled = calibration.fit.FittedCar();
             if (slips.validation)
                 made->calibration = CalibrationJson(calibration);
         } else {
@@ -201,7 +207,7 @@ public:
     }
 
 private:
-    using Key = std::array<std::uint64_t, InputFieldCount>;
+    using Key = std::pair<std::array<std::uint64_t, InputFieldCount>, std::string>;
     static constexpr std::size_t keptBytes = 64 << 20;
     const SlipsToFit& slips;
     int jobs;
@@ -219,7 +225,8 @@ struct CarRuns {
     // The car's fit when it was fitted: `base` then holds the fitted
     // horsepower and spin time.
     std::shared_ptr<const FittedCar> fit;
-    RoadKeys keys;       // on the road model: the file's road keys, after --set
+    RoadKeys keys;       // on the road model: the file's road keys, after --set (a fit's torque)
+    RoadCalibration roadCalibration; // on the road model: a fit's grip
 };
 
 // A swept value of a road key that is a number put into the road model's
@@ -265,7 +272,7 @@ void runRoadRow(const BatchSetting& setting, const CarRuns& car, RunRow& row)
         row.splits = SplitTimes();
         return;
     }
-    const RoadRun run = RunRoadModel(roadCar, setting.roadDay);
+    const RoadRun run = RunRoadModel(roadCar, setting.roadDay, DefaultRoadSpeedStep, car.roadCalibration);
     const DayResults day = DayResultsOf(run, setting.air);
     row.failedCheck = -1;
     row.run = day.run;
@@ -400,9 +407,14 @@ bool RunBatch(const RunOptions& options, const StandardInputReader& readStandard
         for (const QString& change : options.roadChanges)
             SetRoadKey(runsOfCar.keys, change); // checked with the options
         if (fits) {
-            std::shared_ptr<const FittedCar> fit = fits->Of(runsOfCar.base);
+            const bool road = options.model == CarModel::Road;
+            std::shared_ptr<const FittedCar> fit = fits->Of(runsOfCar.base, road ? &runsOfCar.keys : nullptr);
             if (fit->fitted) {
                 runsOfCar.base = fit->car;
+                if (road) {
+                    runsOfCar.keys.car.torque = fit->modelled.road->keys.torque;
+                    runsOfCar.roadCalibration = RoadCalibrationOf(fit->modelled);
+                }
                 runsOfCar.fit = std::move(fit);
             } else {
                 RowPiece& piece = held.front();

@@ -185,8 +185,6 @@ QString finish(RunOptions& options)
 {
     if (options.files.isEmpty())
         return QStringLiteral("no FILE given");
-    if (options.model == CarModel::Road && !options.slips.isEmpty())
-        return QStringLiteral("--slips fits the classic law only; it cannot be given with --model road");
     if (options.elevation && !options.pressureGiven && !options.altimeterSetting)
         return QStringLiteral("--elevation needs --altimeter or --pressure");
     if (options.altimeterSetting) {
@@ -486,7 +484,8 @@ Options:
   --splits               show the time slip's splits in the table: 60 ft,
                          330 ft, 1/8 mile with its speed, 1000 ft (JSON and
                          CSV always hold them, with the day's air)
-  --slips FILE.csv       fit every car's horsepower and spin time to the
+  --slips FILE.csv       fit every car's horsepower and spin time (on the
+                         road model its power and launch grip) to the
                          time slips in FILE.csv (a header row naming its
                          columns: date, temperature, pressure or
                          altimeterSetting, elevation, humidity,
@@ -494,8 +493,7 @@ Options:
                          quarterMileTime, quarterMileSpeed, ..., or as
                          racers' sheets do: Temp, Baro, RT, 60ft, 1/8,
                          1/8 MPH, 1/4 ET, 1/4 MPH, ...), then run
-                         the fitted car; JSON adds "calibration"; the
-                         classic law only
+                         the fitted car; JSON adds "calibration"
   -h, --help             show this help and exit
   -v, --version          show the version and exit
 

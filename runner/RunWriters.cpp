@@ -593,11 +593,23 @@ std::string CalibrationJson(const Calibration& calibration)
     };
     const CarFit& fit = calibration.fit;
     RowText out;
-    out += "{\"horsepower\": ";
-    number(out, fit.horsepower);
-    out += ", \"spinTime\": ";
-    number(out, fit.spinTime);
-    out += ", \"inClassicRanges\": ";
+    if (fit.Road()) {
+        // The road model's values: the rated power as fitted, the power at
+        // the wheels it gives, and the factor on the tires' grip.
+        out += "{\"model\": \"road\", \"horsepower\": ";
+        number(out, fit.horsepower);
+        out += ", \"wheelHorsepower\": ";
+        number(out, fit.wheelHorsepower);
+        out += ", \"launchGrip\": ";
+        number(out, fit.gripFactor);
+        out += ", \"inRoadRanges\": ";
+    } else {
+        out += "{\"horsepower\": ";
+        number(out, fit.horsepower);
+        out += ", \"spinTime\": ";
+        number(out, fit.spinTime);
+        out += ", \"inClassicRanges\": ";
+    }
     out += fit.InClassicRanges() ? "true" : "false";
     out += ", \"notes\": [";
     for (qsizetype i = 0; i < fit.boundNotes.size(); ++i) {

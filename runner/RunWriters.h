@@ -71,7 +71,10 @@ void AppendJsonString(std::string& out, std::string_view utf8);
 
 struct Calibration;
 // A car's fit (--slips) as the JSON object "calibration": the fitted
-// horsepower and spin time, whether they lie in the classic ranges, the
+// horsepower and spin time, whether they lie in the classic ranges (on the
+// road model "model": "road", the fitted rated horsepower, the power at the
+// wheels and the launch grip's factor, and whether they lie in the road
+// model's ranges), the
 // notes on the bounds, each run's quarter-mile time and speed as given and
 // as the fitted car runs them that day, and with three runs or more the
 // validation's error (leave-one-out, or by folds above LeaveOneOutBound

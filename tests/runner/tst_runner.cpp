@@ -122,6 +122,7 @@ private slots:
     void slipsFitTheCars();
     void slipsFittedOncePerCar_data();
     void slipsFittedOncePerCar();
+    void slipsFitTheRoadModel();
 };
 
 void TestRunner::messages_data()
@@ -758,6 +759,56 @@ void TestRunner::slipsFitTheCars()
     QVERIFY(time.value(QStringLiteral("band95")).toDouble() >= time.value(QStringLiteral("band68")).toDouble());
     // The results are the fitted car's.
     QCOMPARE(car.value(QStringLiteral("inputs")).toObject().value(QStringLiteral("horsepower")).toDouble(), horsepower);
+}
+
+// On the road model the slips fit the power and the launch grip: slips the
+// road model made with 0.9 of the rated power and 1.1 of the grip are
+// fitted back, and the JSON names the model and the values fitted.
+void TestRunner::slipsFitTheRoadModel()
+{
+    const CarSource source = ReadCar(BatchFile::Of(QStringLiteral("sports-car.trv")), {}, CarModel::Road);
+    const ModelledCar typed = RoadModelledCar(ConvertTexts(source.texts), source.keys);
+    const ModelledCar real = ScaledRoadCar(typed, 0.9, 1.1);
+    QList<TimeSlip> runs;
+    const QList<AirConditions> days{ { 59, 29.92, 0 }, { 85, 29.1, 60 }, { 40, 30.1, 20 }, { 95, 28.5, 70 } };
+    for (int day = 0; day < days.size(); ++day) {
+        const SplitTimes s = RunModelledCarOnDay(real, FiguresFor(days[day])).splits;
+        TimeSlip run;
+        run.date = QDate(2024, 5, day + 1);
+        run.temperature = days[day].temperature;
+        run.pressure = days[day].pressure;
+        run.humidity = days[day].humidity;
+        run.sixtyFootTime = s.sixtyFootTime;
+        run.quarterMileTime = s.quarterMileTime;
+        run.quarterMileSpeed = s.quarterMileSpeed;
+        runs << run;
+    }
+    QTemporaryDir dir;
+    const QString slips = dir.filePath(QStringLiteral("slips.csv"));
+    QFile file(slips);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(SlipsCsv(runs));
+    file.close();
+
+    const Finished finished = runInProcess({ "--json", "--model", "road", "--slips", slips, "sports-car.trv" });
+    QCOMPARE(finished.status, 0);
+    QCOMPARE(finished.err, QByteArray());
+    const QJsonObject car = QJsonDocument::fromJson(finished.out).array().at(0).toObject();
+    const QJsonObject calibration = car.value(QStringLiteral("calibration")).toObject();
+    QCOMPARE(calibration.value(QStringLiteral("model")).toString(), QStringLiteral("road"));
+    const double horsepower = calibration.value(QStringLiteral("horsepower")).toDouble();
+    QVERIFY2(std::abs(horsepower / real.inputs.horsepower - 1) < 0.002, qPrintable(QString::number(horsepower)));
+    const double grip = calibration.value(QStringLiteral("launchGrip")).toDouble();
+    QVERIFY2(std::abs(grip / 1.1 - 1) < 0.01, qPrintable(QString::number(grip)));
+    const double wheels = calibration.value(QStringLiteral("wheelHorsepower")).toDouble();
+    QVERIFY(wheels > 0.7 * horsepower && wheels < horsepower);
+    QVERIFY(!calibration.contains(QStringLiteral("spinTime")));
+    QVERIFY(calibration.value(QStringLiteral("leaveOneOutError")).toObject().contains(QStringLiteral("quarterMileTime")));
+    // The rows run the fitted car: its elapsed time is the slips'.
+    QCOMPARE(car.value(QStringLiteral("inputs")).toObject().value(QStringLiteral("horsepower")).toDouble(), horsepower);
+    const double time = car.value(QStringLiteral("results")).toObject().value(QStringLiteral("quarterMileTime")).toDouble();
+    QVERIFY2(std::abs(time - RunModelledCarOnDay(real, FiguresFor(AirConditions())).splits.quarterMileTime) < 0.005,
+             qPrintable(QString::number(time)));
 }
 
 // A car is fitted once however often it comes, and the fit's validation is

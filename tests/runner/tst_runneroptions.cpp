@@ -88,9 +88,6 @@ void TestRunnerOptions::usageErrors_data()
     QTest::newRow("choice swept") << QStringList{ "--model=road", "--sweep=tires=1:2:1", a }
                                   << "--sweep: tires is not a number; the road keys swept are those that are: "
                                      "gears, powerRpm, torque, torqueRpm, redline, frontalArea";
-    QTest::newRow("slips on the road model") << QStringList{ "--model=road", "--slips=s.csv", a }
-                                             << "--slips fits the classic law only; it cannot be given with "
-                                                "--model road";
     QTest::newRow("pressure and altimeter") << QStringList{ "--altimeter=29.9", "--pressure=29", a }
                                             << "--pressure and --altimeter cannot be given together";
     QTest::newRow("elevation alone") << QStringList{ "--elevation=650", a }
