@@ -128,7 +128,9 @@ struct SlipsToFit {
 
 // With `slips`, every car read is first fitted to them
 // (logbook/Calibration.h): its horsepower and spin time become the fitted
-// ones, the other inputs and any --sweep apply as before, and each row
+// ones (on the road model its horsepower, its torque key and its grip, with
+// its road keys after --set), the other inputs and any --sweep apply as
+// before, and each row
 // carries the fit. Cars that are the same after --set are fitted once. The
 // classic range checks look at the car as typed (and at swept values): a
 // fitted value outside them still runs. A car that cannot be fitted runs as
