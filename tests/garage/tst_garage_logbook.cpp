@@ -739,14 +739,14 @@ private slots:
             << "The 1/8-mile speed must lie between 20 and 350 mph (it is 830).";
         QTest::newRow("60 ft too long") << QStringList{ "quarterMileTime", "13,8", "quarterMileSpeed", "101",
                                                         "sixtyFootTime", "4,2" }
-                                        << "The 60-foot time must lie between 0.8 and 4 s (it is 4.2).";
+                                        << "The 60-foot time must lie between 0,8 and 4 s (it is 4,2).";
         QTest::newRow("a reaction time of 3") << QStringList{ "quarterMileTime", "13,8", "quarterMileSpeed", "101",
                                                               "reactionTime", "3" }
-                                              << "The reaction time must lie between 0 and 2 s, or down to -1.5 s for "
+                                              << "The reaction time must lie between 0 and 2 s, or down to -1,5 s for "
                                                  "a red light (it is 3).";
         QTest::newRow("splits that fall") << QStringList{ "quarterMileTime", "13,8", "quarterMileSpeed", "101",
                                                           "sixtyFootTime", "2,1", "threeThirtyFootTime", "1,9" }
-                                          << "The 330-foot time (1.9 s) must be longer than the 60-foot time (2.1 s).";
+                                          << "The 330-foot time (1,9 s) must be longer than the 60-foot time (2,1 s).";
         QTest::newRow("the weather's range") << QStringList{ "quarterMileTime", "13,8", "quarterMileSpeed", "101",
                                                              "humidity", "120" }
                                              << "The humidity must be between 0 and 100 %.";

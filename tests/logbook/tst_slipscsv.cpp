@@ -106,12 +106,12 @@ void TestSlipsCsv::badRowsRefused_data()
                                    << "line 3: A run needs quarterMileTime and quarterMileSpeed, or eighthMileTime "
                                       "and eighthMileSpeed.";
     QTest::newRow("negative 60 ft") << QByteArray("2024-05-04,Ennis,13.8,101.5,-1.95,\r\n")
-                                    << "line 3: sixtyFootTime must lie between 0.8 and 4 s (it is -1.95).";
+                                    << "line 3: sixtyFootTime must lie between 0,8 and 4 s (it is -1,95).";
     QTest::newRow("an absurd time") << QByteArray("2024-05-04,Ennis,1e308,101.5,1.95,\r\n")
-                                    << "line 3: quarterMileTime must lie between 3 and 30 s (it is 1e+308).";
+                                    << "line 3: quarterMileTime must lie between 3 and 30 s (it is 1E+308).";
     QTest::newRow("60 ft after the finish") << QByteArray("2024-05-04,Ennis,3.5,101.5,3.9,\r\n")
-                                            << "line 3: quarterMileTime (3.5 s) must be longer than sixtyFootTime "
-                                               "(3.9 s).";
+                                            << "line 3: quarterMileTime (3,5 s) must be longer than sixtyFootTime "
+                                               "(3,9 s).";
     QTest::newRow("a field short") << QByteArray("2024-05-04,Ennis,13.8,101.5,1.95\r\n")
                                    << "line 3: it has 5 fields where the header line has 6";
     QTest::newRow("text after a closing quote") << QByteArray("2024-05-04,\"Ennis\"TX,13.8,101.5,1.95,\r\n")

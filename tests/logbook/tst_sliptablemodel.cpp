@@ -161,7 +161,7 @@ void TestSlipTableModel::edits_data()
                                        "\".\" as the decimal point.";
     QTest::newRow("the trap speed cleared, the 1/8 mile's kept") << 13 << QVariant("") << "" << "";
     QTest::newRow("a 330-foot time before the 60-foot")
-        << 8 << QVariant("1.9") << "5.610" << "The 330-foot time (1.9 s) must be longer than the 60-foot time (1.953 s).";
+        << 8 << QVariant("1.9") << "5.610" << "The 330-foot time (1,9 s) must be longer than the 60-foot time (1,953 s).";
     QTest::newRow("an absurd temperature") << 3 << QVariant("1e308") << "71.5"
                                            << "The temperature must be between -40 and 140 °F.";
     QTest::newRow("not a date") << 0 << QVariant("5/5/24") << "2024-05-04 14:30"
