@@ -2858,10 +2858,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
         <translation>Notiz</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a date of the form YYYY-MM-DD, optionally with a time HH:MM or HH:MM:SS.</source>
-        <translation>„%1“ ist kein Datum der Form JJJJ-MM-TT, wahlweise mit einer Uhrzeit HH:MM oder HH:MM:SS.</translation>
-    </message>
-    <message>
         <source>Density altitude of the run&apos;s day, in ft, from its temperature, pressure and humidity</source>
         <translation>Dichtehöhe am Tag des Laufs, in ft, aus seiner Temperatur, seinem Luftdruck und seiner Luftfeuchte</translation>
     </message>
@@ -2947,6 +2943,10 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>(ignore)</source>
         <translation>(übergehen)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date of the form %2, optionally with a time HH:MM or HH:MM:SS.</source>
+        <translation>„%1“ ist kein Datum der Form %2, wahlweise mit einer Uhrzeit HH:MM oder HH:MM:SS.</translation>
     </message>
 </context>
 <context>
