@@ -2105,10 +2105,6 @@ Option.
         <translation>Läufe nicht geöffneter Autos</translation>
     </message>
     <message>
-        <source>Runs kept under a car that is not open, such as one whose file was moved or renamed by another program: attach them to the car shown, or move them to another open car.</source>
-        <translation>Läufe, die unter einem nicht geöffneten Auto stehen, etwa einem, dessen Datei ein anderes Programm verschoben oder umbenannt hat: Ordnen Sie sie dem gezeigten Auto zu oder verschieben Sie sie zu einem anderen geöffneten Auto.</translation>
-    </message>
-    <message>
         <source>Attach to this car</source>
         <translation>Diesem Auto zuordnen</translation>
     </message>
@@ -2135,10 +2131,6 @@ Option.
     <message>
         <source>Runs attached to %1: %2.</source>
         <translation>%1 zugeordnete Läufe: %2.</translation>
-    </message>
-    <message>
-        <source>No car is open to move the runs to.</source>
-        <translation>Es ist kein Auto geöffnet, zu dem die Läufe verschoben werden könnten.</translation>
     </message>
     <message>
         <source>Move to another car</source>
@@ -2247,6 +2239,14 @@ Option.
     <message>
         <source>Run (%1)</source>
         <translation>Lauf (%1)</translation>
+    </message>
+    <message>
+        <source>Runs kept under a car that is not open, such as one whose file was moved or renamed by another program: attach them to the car shown, or move them to another car, open or chosen by its file.</source>
+        <translation>Läufe, die unter einem nicht geöffneten Auto stehen, etwa einem, dessen Datei ein anderes Programm verschoben oder umbenannt hat: Ordnen Sie sie dem gezeigten Auto zu oder verschieben Sie sie zu einem anderen Auto, geöffnet oder über seine Datei gewählt.</translation>
+    </message>
+    <message>
+        <source>A car file…</source>
+        <translation>Eine Autodatei …</translation>
     </message>
 </context>
 <context>
