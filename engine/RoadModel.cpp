@@ -38,8 +38,12 @@ constexpr double MotorInertia = 0.074;
 constexpr double FrontAxleShareFrontDrive = 0.61;
 constexpr double RearAxleShareRearDrive = 0.50;
 constexpr double CentreHeightOverWheelbase = 0.20;
-// A combustion engine's curve beyond its peaks: the torque at the lowest
-// engine speeds 60 % of the peak, the power at the redline 94 % of the peak.
+// A combustion engine's curve beyond its rated figures: the torque at the
+// lowest engine speeds 60 % of the peak, the power at the redline 94 % of
+// the peak. Between the two peaks the curve is the most both ratings allow:
+// the peak torque held until it gives the rated power, then the rated power
+// held to its peak's speed (a turbocharged engine's plateau; a maker quotes
+// one engine speed for either).
 constexpr double TorqueAtZeroShare = 0.60;
 constexpr double PowerAtRedlineShare = 0.94;
 // The launch: a clutch slips with the engine at its torque peak, but no
@@ -203,8 +207,8 @@ private:
     std::array<double, 10> inertiaMass{};    // slug, by gear
     std::array<double, 10> redlineSpeed{};   // ft/s, by gear
     // The combustion engine's torque curve (lb-ft at rpm), on the day.
-    std::array<double, 4> curveRpm{};
-    std::array<double, 4> curveTorque{};
+    std::array<double, 5> curveRpm{};
+    std::array<double, 5> curveTorque{};
     double peakTorque = 0;
     // A CVT's ratios: lowest and highest (engine radians per foot).
     double cvtLow = 0, cvtHigh = 0;
@@ -266,15 +270,17 @@ RoadIntegrator::RoadIntegrator(const FullRoadCar& fullCar, const RoadDay& theDay
     }
 
     // The combustion engine's torque curve on the day: from a share of the
-    // peak at 0 rpm up to the peak, down to the torque at the power peak,
-    // and on to the redline, every point no more than the power allows.
+    // peak at 0 rpm up to the peak, held there until it gives the rated
+    // power, down to the torque at the power peak (Torque keeps the power
+    // at the rating in between), and on to the redline.
     peakTorque = car.torque * powerFactor;
-    curveRpm = { 0, car.torqueRpm, car.powerRpm, car.redline };
-    curveTorque = { TorqueAtZeroShare * peakTorque, peakTorque,
-                    power * LbFtRpmPerHorsepower / car.powerRpm,
+    const double powerTorque = power * LbFtRpmPerHorsepower / car.powerRpm;
+    const double plateauEnd = std::clamp(power * LbFtRpmPerHorsepower / peakTorque, car.torqueRpm, car.powerRpm);
+    curveRpm = { 0, car.torqueRpm, plateauEnd, car.powerRpm, car.redline };
+    curveTorque = { TorqueAtZeroShare * peakTorque, peakTorque, peakTorque, powerTorque,
                     PowerAtRedlineShare * power * LbFtRpmPerHorsepower / car.redline };
     if (car.redline <= car.powerRpm)
-        curveTorque[3] = curveTorque[2];
+        curveTorque[4] = curveTorque[3];
 
     launch = car.transmission == Transmission::Automatic || car.transmission == Transmission::Cvt
                  ? Launch::Converter
@@ -323,7 +329,7 @@ double RoadIntegrator::Torque(double rpm) const
 {
     if (engine == EngineKind::Electric)
         return rpm > 0 ? std::min(peakTorque, power * LbFtRpmPerHorsepower / rpm) : peakTorque;
-    double torque = curveTorque[3];
+    double torque = curveTorque.back();
     for (std::size_t i = 1; i < curveRpm.size(); ++i) {
         if (rpm <= curveRpm[i]) {
             const double span = curveRpm[i] - curveRpm[i - 1];
@@ -547,7 +553,7 @@ bool RoadIntegrator::IntegrateGear(int gear, double vEnd)
 {
     // The breakpoints of the force within the gear: where a slipping clutch
     // or a converter locks, and the knots of the power curve.
-    std::array<double, 12> breaks{};
+    std::array<double, 16> breaks{};
     std::size_t count = 0;
     const double k = radiansPerFoot[gear];
     auto add = [&](double rpm, double radiansPerFootHere) {

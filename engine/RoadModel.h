@@ -59,7 +59,7 @@ struct RoadCalibration {
     double preparedGain = 1.17;
     // The share of a combustion engine's rated power that reaches the driven
     // wheels through a two-wheel-drive manual gearbox.
-    double drivetrainEfficiency = 0.90;
+    double drivetrainEfficiency = 0.875;
 };
 
 // Where the car's top speed comes from: the drag balancing the power at or

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "garage/LogbookPage.h"
 
+#include "core/FileSave.h"
 #include "core/InputChecks.h"
 #include "core/NumberText.h"
 #include "garage/CalibrationTask.h"
@@ -16,6 +17,7 @@
 #include "garage/ModelSlipTableModel.h"
 #include "garage/Units.h"
 #include "core/RoadKeys.h"
+#include "core/VehicleFile.h"
 #include "logbook/Logbook.h"
 #include "logbook/ReportCard.h"
 #include "logbook/SlipTableModel.h"
@@ -400,7 +402,7 @@ QWidget* LogbookPage::makeOtherCarsBox()
     otherCars->setAccessibleName(tr("Runs of cars not open"));
     otherCars->setToolTip(tr("Runs kept under a car that is not open, such as one whose file was moved or "
                              "renamed by another program: attach them to the car shown, or move them to "
-                             "another open car."));
+                             "another car, open or chosen by its file."));
     // Two lines in sight: the box takes little from the runs while it shows.
     otherCars->setMaximumHeight(otherCars->fontMetrics().lineSpacing() * 2 + 2 * otherCars->frameWidth() + 4);
     attachButton = new QPushButton(tr("Attach to this car"), otherCarsBox);
@@ -562,6 +564,54 @@ QString LogbookPage::MoveRuns(qint64 loggedCar, int garageCarId)
     return pushMove(loggedCar, to, cars->At(cars->RowOf(garageCarId)).name);
 }
 
+QString LogbookPage::MoveRunsToFile(qint64 loggedCar, const QString& trvPath)
+{
+    const QString absolute = QFileInfo(trvPath).absoluteFilePath();
+    // An open car's file is that car.
+    for (int row = 0; row < cars->Count(); ++row)
+        if (!cars->At(row).IsVariant() && cars->At(row).path == absolute)
+            return MoveRuns(loggedCar, cars->At(row).id);
+    if (!logbook->IsOpen())
+        return tr("No car is chosen.");
+    const VehicleFile::Words words = VehicleFile::Load(absolute);
+    if (!words.error.isEmpty())
+        return words.error;
+    const QString name = QFileInfo(absolute).completeBaseName();
+    QString identity = CarIdentityIn(words.tail);
+    const LogbookRead<std::optional<LoggedCar>> found = logbook->FindCarOf(identity, absolute, name);
+    if (!found.error.isEmpty())
+        return found.error;
+    // A file without an identity takes its logbook car's, or a new one, and
+    // keeps it, as the garage's save would write it, before any run moves:
+    // a file that cannot be written moves nothing.
+    if (identity.isEmpty()) {
+        identity = found.value ? found.value->identity : NewCarIdentity();
+        QString error = VehicleFile::SaveRefusal(words.words);
+        if (error.isEmpty())
+            error = SaveBytes(absolute,
+                              VehicleFile::Encode(words.words) + WithCarIdentity(words.tail, identity).toUtf8());
+        if (!error.isEmpty())
+            return error;
+    }
+    qint64 to = 0;
+    if (found.value) {
+        to = found.value->id;
+        logbook->SetCarFile(to, absolute, true);
+    } else {
+        LoggedCar car;
+        car.name = name;
+        car.inputs = VehicleFile::CarFromFileOrder(words.words);
+        car.identity = identity;
+        // A file another car of the logbook is known under stays that car's.
+        if (!logbook->FindCarByFile(absolute).value)
+            car.trvFile = absolute;
+        if (const QString added = logbook->AddCar(car); !added.isEmpty())
+            return added;
+        to = car.id;
+    }
+    return pushMove(loggedCar, to, name);
+}
+
 void LogbookPage::moveToAskedCar()
 {
     const int row = otherCars->currentRow();
@@ -574,10 +624,8 @@ void LogbookPage::moveToAskedCar()
             names << cars->At(car).name;
             ids << cars->At(car).id;
         }
-    if (names.isEmpty()) {
-        emit outcome(true, tr("No car is open to move the runs to."));
-        return;
-    }
+    // The racer's other car need not be open: its file is chosen then.
+    names << tr("A car file…");
     const int chosen = askCar ? askCar(names) : [&] {
         bool ok = false;
         const QString name = QInputDialog::getItem(this, tr("Move to another car"),
@@ -585,9 +633,21 @@ void LogbookPage::moveToAskedCar()
                                                    names, 0, false, &ok);
         return ok ? static_cast<int>(names.indexOf(name)) : -1;
     }();
-    if (chosen < 0 || chosen >= ids.size())
+    if (chosen < 0 || chosen > ids.size())
         return;
-    if (const QString error = MoveRuns(carsNotOpen[row].id, ids[chosen]); !error.isEmpty())
+    QString error;
+    if (chosen < ids.size()) {
+        error = MoveRuns(carsNotOpen[row].id, ids[chosen]);
+    } else {
+        const QString path = askCarFile ? askCarFile()
+                                        : QFileDialog::getOpenFileName(
+                                              this, tr("Move to another car"), settings->LastFolder(),
+                                              QCoreApplication::translate("GarageWindow", "Torvane files (*.trv)"));
+        if (path.isEmpty())
+            return;
+        error = MoveRunsToFile(carsNotOpen[row].id, path);
+    }
+    if (!error.isEmpty())
         emit outcome(true, error);
 }
 

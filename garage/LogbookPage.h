@@ -96,9 +96,16 @@ public:
     // shown, or of the garage's car `garageCarId`: one undoable step each.
     QString AttachRuns(qint64 loggedCar);
     QString MoveRuns(qint64 loggedCar, int garageCarId);
+    // The same for the car of a .trv file that need not be open: the car of
+    // its identity, made when the logbook has none; a file without an
+    // identity is given one (its logbook car's when the logbook knows the
+    // file) and saved with it. Undo moves the runs back; the file keeps it.
+    QString MoveRunsToFile(qint64 loggedCar, const QString& trvPath);
     // Answers which car "Move to another car" moves to: an index into the
-    // names, -1 for none (tests).
+    // names, the open cars' then the choice of a car file; -1 for none; and
+    // which file that choice opens, empty for none (tests).
     void SetCarQuestion(std::function<int(const QStringList& names)> question) { askCar = std::move(question); }
+    void SetCarFileQuestion(std::function<QString()> question) { askCarFile = std::move(question); }
     QUndoStack* UndoStack() const { return undoStack; }
 
     SlipTableModel* Runs() const { return runs; }
@@ -247,6 +254,7 @@ private:
     QWidget* otherCarsBox = nullptr;
     QList<LoggedCar> carsNotOpen;
     std::function<int(const QStringList& names)> askCar;
+    std::function<QString()> askCarFile;
     std::function<std::optional<TimeSlip>(const TimeSlip& start)> askRun;
     std::function<std::optional<QHash<QString, SlipColumn>>(const QStringList&, const QHash<QString, SlipColumn>&)>
         askColumns;

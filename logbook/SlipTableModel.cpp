@@ -5,6 +5,7 @@
 #include "core/NumberText.h"
 #include "logbook/DialInFigures.h"
 #include "logbook/Logbook.h"
+#include "logbook/SlipsCsv.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -29,6 +30,18 @@ bool isNumberValue(const QVariant& value)
     default:
         return false;
     }
+}
+
+// A run's date as the table shows it: the locale's short form, so that the
+// user sees how a typed date was read, then the time as it is typed.
+QString shownDate(const TimeSlip& run)
+{
+    if (!run.date.isValid())
+        return QString();
+    const QString date = QLocale().toString(run.date, QLocale::ShortFormat);
+    if (!run.time.isValid())
+        return date;
+    return date + u' ' + run.time.toString(run.time.second() == 0 ? u"HH:mm" : u"HH:mm:ss");
 }
 
 // A number's display, sort and alignment roles; none for the others.
@@ -342,7 +355,7 @@ QVariant SlipTableModel::data(const QModelIndex& index, int role) const
         if (role != Qt::DisplayRole && role != Qt::EditRole && role != SortRole)
             return QVariant();
         if (field == SlipField::Date)
-            return SlipDateText(run);
+            return role == Qt::DisplayRole ? shownDate(run) : SlipDateText(run);
         return field == SlipField::Track ? run.track : run.note;
     }
     const std::optional<double> value = run.*NumberMember(field);
@@ -402,13 +415,13 @@ QString SlipTableModel::withValue(TimeSlip& run, SlipField field, const QVariant
             const QTime time = value.toDateTime().time();
             run.date = value.toDateTime().date();
             run.time = QTime(time.hour(), time.minute(), time.second());
-        } else if (value.typeId() == QMetaType::QDate) {
-            run.date = value.toDate();
-        } else if (!ReadSlipDate(text, run.date, run.time)) {
-            return tr("\"%1\" is not a date of the form YYYY-MM-DD, optionally with a time HH:MM or HH:MM:SS.")
-                .arg(text);
+            return QString();
         }
-        return QString();
+        if (value.typeId() == QMetaType::QDate) {
+            run.date = value.toDate();
+            return QString();
+        }
+        return ReadTypedSlipDate(text, QLocale(), run.date, run.time);
     case SlipField::Track:
         run.track = text;
         return QString();

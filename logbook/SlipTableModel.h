@@ -8,7 +8,8 @@
 // altitude of the run's day and its quarter-mile time corrected to the
 // standard day (logbook/DialInFigures.h). Numbers show with the field's decimals and "." as the
 // decimal point whatever the locale; the edit role gives a number's shortest
-// exact text, which reads back as the very same number. An edit the logbook
+// exact text, which reads back as the very same number. A date shows in the
+// default QLocale's short form; its edit and sort roles are ISO. An edit the logbook
 // refuses leaves the run as it was and is told through refused(). Adding,
 // changing and deleting runs through the model's own calls keeps the rows in
 // step; the garage's undo commands (SlipEdits) write through the logbook
@@ -92,8 +93,9 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     // Takes a text (as typed: a number with "." or the default QLocale's
-    // decimal separator, digits never grouped; a date as ReadSlipDate reads
-    // it; an empty text for a missing value) or a number.
+    // decimal separator, digits never grouped; a date as ReadTypedSlipDate
+    // reads it in the default QLocale; an empty text for a missing value) or
+    // a number.
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
 signals:

@@ -229,13 +229,16 @@ struct DateReading {
     QString ambiguous;                 // a date that reads two ways, with no order to choose
 };
 
+bool sameOrder(const DateForm& a, const DateForm& b)
+{
+    return a.dayAt == b.dayAt && a.monthAt == b.monthAt && a.yearAt == b.yearAt && a.separator == b.separator;
+}
+
 DateReading chooseDateForm(const QList<QString>& dates, const SlipsCsvOptions& options)
 {
     DateReading reading;
     reading.forms << usForm;
-    if (const std::optional<DateForm> local = localeForm(options.locale);
-        local && !(local->dayAt == usForm.dayAt && local->monthAt == usForm.monthAt
-                   && local->yearAt == usForm.yearAt && local->separator == usForm.separator))
+    if (const std::optional<DateForm> local = localeForm(options.locale); local && !sameOrder(*local, usForm))
         reading.forms << *local;
     QList<int> readsAll;
     qsizetype best = 0;
@@ -563,4 +566,24 @@ QList<TimeSlip> NewRuns(const QList<TimeSlip>& imported, const QList<TimeSlip>& 
         fresh << run;
     }
     return fresh;
+}
+
+QString ReadTypedSlipDate(const QString& text, const QLocale& locale, QDate& date, QTime& time)
+{
+    if (ReadSlipDate(text, date, time))
+        return QString();
+    // The locale's form first: a date that reads both ways is the locale's.
+    QList<DateForm> forms;
+    if (const std::optional<DateForm> local = localeForm(locale))
+        forms << *local;
+    if (forms.isEmpty() || !sameOrder(forms.front(), usForm))
+        forms << usForm;
+    QStringList names{ QStringLiteral("YYYY-MM-DD") };
+    for (const DateForm& form : forms) {
+        if (readDateForm(form, text, date, time))
+            return QString();
+        names << form.name;
+    }
+    return Text::tr("\"%1\" is not a date of the form %2, optionally with a time HH:MM or HH:MM:SS.")
+        .arg(text, names.join(QStringLiteral(", ")));
 }

@@ -91,6 +91,13 @@ SlipsRead ReadSlipsCsv(QByteArrayView bytes, const SlipsCsvOptions& options = {}
 // named pipe, a device) is refused without being opened.
 SlipsRead LoadSlipsCsv(const QString& path, const SlipsCsvOptions& options = {});
 
+// A date (and time) as the user types it in the runs table: ISO as
+// ReadSlipDate reads it, the locale's short form or US m/d/yyyy, as an
+// import reads them; a date that reads both of the latter ways is the
+// locale's. An empty text is no date. Returns why the text is not a date,
+// empty when it is (then `date` and `time` hold it).
+QString ReadTypedSlipDate(const QString& text, const QLocale& locale, QDate& date, QTime& time);
+
 // Whether two runs are the same run at the strip: the same date and time and
 // the same finish (time and speed). An import skips such runs.
 bool SameRun(const TimeSlip& a, const TimeSlip& b);

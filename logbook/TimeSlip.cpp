@@ -3,7 +3,6 @@
 
 #include "core/Air.h"
 #include "core/CsvReader.h"
-#include "core/NumberText.h"
 #include "numbers/EnumTable.h"
 
 #include <QCoreApplication>
@@ -111,9 +110,13 @@ QString sentence(QString text, FieldNaming naming)
     return text;
 }
 
+// A number in a sentence: in the user's locale (QLocale's default), as
+// short as reads back the same, its digits never grouped, as they are typed.
 QString numberText(double value)
 {
-    return QString::fromLatin1(ShortestText(value));
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'g', QLocale::FloatingPointShortest);
 }
 
 // The values a slip's times and speeds can hold. The times and speeds take what a car at the

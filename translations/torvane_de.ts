@@ -2133,10 +2133,6 @@ Option.
         <translation>Läufe nicht geöffneter Autos</translation>
     </message>
     <message>
-        <source>Runs kept under a car that is not open, such as one whose file was moved or renamed by another program: attach them to the car shown, or move them to another open car.</source>
-        <translation>Läufe, die unter einem nicht geöffneten Auto stehen, etwa einem, dessen Datei ein anderes Programm verschoben oder umbenannt hat: Ordnen Sie sie dem gezeigten Auto zu oder verschieben Sie sie zu einem anderen geöffneten Auto.</translation>
-    </message>
-    <message>
         <source>Attach to this car</source>
         <translation>Diesem Auto zuordnen</translation>
     </message>
@@ -2163,10 +2159,6 @@ Option.
     <message>
         <source>Runs attached to %1: %2.</source>
         <translation>%1 zugeordnete Läufe: %2.</translation>
-    </message>
-    <message>
-        <source>No car is open to move the runs to.</source>
-        <translation>Es ist kein Auto geöffnet, zu dem die Läufe verschoben werden könnten.</translation>
     </message>
     <message>
         <source>Move to another car</source>
@@ -2275,6 +2267,14 @@ Option.
     <message>
         <source>Run (%1)</source>
         <translation>Lauf (%1)</translation>
+    </message>
+    <message>
+        <source>Runs kept under a car that is not open, such as one whose file was moved or renamed by another program: attach them to the car shown, or move them to another car, open or chosen by its file.</source>
+        <translation>Läufe, die unter einem nicht geöffneten Auto stehen, etwa einem, dessen Datei ein anderes Programm verschoben oder umbenannt hat: Ordnen Sie sie dem gezeigten Auto zu oder verschieben Sie sie zu einem anderen Auto, geöffnet oder über seine Datei gewählt.</translation>
+    </message>
+    <message>
+        <source>A car file…</source>
+        <translation>Eine Autodatei …</translation>
     </message>
     <message>
         <source>Calibrate to fit the power at the wheels and the launch grip to the runs.</source>
@@ -2894,10 +2894,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
         <translation>Notiz</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a date of the form YYYY-MM-DD, optionally with a time HH:MM or HH:MM:SS.</source>
-        <translation>„%1“ ist kein Datum der Form JJJJ-MM-TT, wahlweise mit einer Uhrzeit HH:MM oder HH:MM:SS.</translation>
-    </message>
-    <message>
         <source>Density altitude of the run&apos;s day, in ft, from its temperature, pressure and humidity</source>
         <translation>Dichtehöhe am Tag des Laufs, in ft, aus seiner Temperatur, seinem Luftdruck und seiner Luftfeuchte</translation>
     </message>
@@ -2983,6 +2979,10 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>(ignore)</source>
         <translation>(übergehen)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date of the form %2, optionally with a time HH:MM or HH:MM:SS.</source>
+        <translation>„%1“ ist kein Datum der Form %2, wahlweise mit einer Uhrzeit HH:MM oder HH:MM:SS.</translation>
     </message>
 </context>
 <context>

@@ -652,23 +652,32 @@ private slots:
     }
 
     // Runs whose car is not open are listed; attached to the car shown, or
-    // moved to another, each one step on the logbook page's own undo stack,
-    // which Edit ▸ Undo follows on that page.
+    // moved to another (open, or a car file chosen), each one step on the
+    // logbook page's own undo stack, which Edit ▸ Undo follows on that page.
     void runsOfACarNotOpenAreAttached_data()
     {
-        QTest::addColumn<bool>("attach"); // else moved to the second car
-        QTest::newRow("attach to this car") << true;
-        QTest::newRow("move to another car") << false;
+        QTest::addColumn<QString>("to");
+        QTest::newRow("attach to this car") << "this car";
+        QTest::newRow("move to another car") << "Second";
+        QTest::newRow("move to a car file") << "file";
+        QTest::newRow("move to a car file with its identity") << "file with identity";
     }
     void runsOfACarNotOpenAreAttached()
     {
-        QFETCH(bool, attach);
+        QFETCH(QString, to);
         CarFiles& files = program->Files();
         CarList& cars = program->Cars();
         for (int day : { 1, 2 })
             QVERIFY(page->AddSlip(madeRun(cars.At(0).Inputs(), AirConditions(), day)).isEmpty());
         const QString a = dir->filePath(QStringLiteral("a.trv"));
         QVERIFY(VehicleFile::Save(a, VehicleFile::TextsInFileOrder(cars.At(0).Texts())).isEmpty());
+        // The racer's other car, not open.
+        const QString other = dir->filePath(QStringLiteral("other.trv"));
+        const QString ownIdentity = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        QVERIFY(VehicleFile::Save(other, VehicleFile::TextsInFileOrder(CarTexts::DefaultCar())).isEmpty());
+        if (to == "file with identity")
+            writeAll(other, readAll(other) + "car=" + ownIdentity.toUtf8() + "\r\n");
+        const QByteArray otherBytes = readAll(other);
         files.CloseCar(0); // the car without a file: its runs have no open car
         QVERIFY(files.OpenFile(a));
         cars.AddCar(QStringLiteral("Second"), CarTexts::DefaultCar());
@@ -678,27 +687,47 @@ private slots:
         QCOMPARE(page->CarsNotOpen().size(), 1);
         QCOMPARE(page->OtherCarsList()->count(), 1);
         const qint64 orphan = page->CarsNotOpen().front().id;
-        const int target = attach ? cars.At(0).id : cars.At(1).id;
-        page->SetCarQuestion([](const QStringList& names) { return static_cast<int>(names.indexOf("Second")); });
+        const bool attach = to == "this car";
+        const bool toFile = to.startsWith("file");
+        page->SetCarQuestion([toFile](const QStringList& names) {
+            return static_cast<int>(toFile ? names.size() - 1 : names.indexOf("Second"));
+        });
+        page->SetCarFileQuestion([other] { return other; });
         QPushButton* button = page->findChild<QPushButton*>(attach ? "attachRunsButton" : "moveRunsButton");
         QVERIFY(button->isEnabled());
         button->click();
         QCOMPARE(page->Runs()->rowCount(), attach ? 2 : 0);
-        QVERIFY(page->CarsNotOpen().isEmpty());
         Logbook reader;
         QVERIFY(reader.Open(logbookPath, Logbook::OpenMode::Existing).isEmpty());
-        const int row = cars.RowOf(target);
-        const auto logged = reader.FindCarOf(CarIdentityIn(cars.At(row).values.roadLines), cars.At(row).path,
-                                             cars.At(row).name);
-        QVERIFY(logged.value);
-        QCOMPARE(reader.Runs(logged.value->id).value.size(), 2);
+        std::optional<LoggedCar> logged;
+        if (toFile) {
+            // The file keeps its identity, or is given one, the rest as it was.
+            const QString identity = CarIdentityIn(QString::fromUtf8(readAll(other)));
+            QVERIFY(!identity.isEmpty());
+            QCOMPARE(readAll(other), to == "file with identity" ? otherBytes
+                                                                 : otherBytes + "car=" + identity.toUtf8() + "\r\n");
+            logged = reader.FindCarByIdentity(identity).value;
+            QVERIFY(logged);
+            // Its runs are those of a car not open.
+            QCOMPARE(page->CarsNotOpen().size(), 1);
+            QCOMPARE(page->CarsNotOpen().front().id, logged->id);
+        } else {
+            const int row = cars.RowOf(attach ? cars.At(0).id : cars.At(1).id);
+            logged = reader.FindCarOf(CarIdentityIn(cars.At(row).values.roadLines), cars.At(row).path,
+                                      cars.At(row).name).value;
+            QVERIFY(page->CarsNotOpen().isEmpty());
+        }
+        QVERIFY(logged);
+        QCOMPARE(reader.Runs(logged->id).value.size(), 2);
         // Edit ▸ Undo on the logbook page takes the move back, not a car's edit.
         QAction* undo = window->findChild<QAction*>("undoAction");
         QVERIFY(undo->isEnabled());
         undo->trigger();
         QCOMPARE(reader.Runs(orphan).value.size(), 2);
+        QCOMPARE(reader.Runs(logged->id).value.size(), 0);
         QCOMPARE(page->Runs()->rowCount(), 0);
         QCOMPARE(page->CarsNotOpen().size(), 1);
+        QCOMPARE(page->CarsNotOpen().front().id, orphan);
         QCOMPARE(cars.Count(), 2);
         window->findChild<QAction*>("redoAction")->trigger();
         QCOMPARE(reader.Runs(orphan).value.size(), 0);
@@ -708,6 +737,13 @@ private slots:
         undo->trigger();
         QCOMPARE(cars.Count(), 1);
         QCOMPARE(reader.Runs(orphan).value.size(), 0);
+        if (toFile) {
+            // Opened, the other car shows the runs moved to it.
+            QVERIFY(files.OpenFile(other));
+            cars.SetCurrentRow(cars.Count() - 1);
+            QTRY_VERIFY(!page->Runs()->Loading());
+            QCOMPARE(page->Runs()->rowCount(), 2);
+        }
     }
 
     // "Add a run" starts with no figure of the strip, on the day's air and
@@ -759,14 +795,14 @@ private slots:
             << "The 1/8-mile speed must lie between 20 and 350 mph (it is 830).";
         QTest::newRow("60 ft too long") << QStringList{ "quarterMileTime", "13,8", "quarterMileSpeed", "101",
                                                         "sixtyFootTime", "4,2" }
-                                        << "The 60-foot time must lie between 0.8 and 4 s (it is 4.2).";
+                                        << "The 60-foot time must lie between 0,8 and 4 s (it is 4,2).";
         QTest::newRow("a reaction time of 3") << QStringList{ "quarterMileTime", "13,8", "quarterMileSpeed", "101",
                                                               "reactionTime", "3" }
-                                              << "The reaction time must lie between 0 and 2 s, or down to -1.5 s for "
+                                              << "The reaction time must lie between 0 and 2 s, or down to -1,5 s for "
                                                  "a red light (it is 3).";
         QTest::newRow("splits that fall") << QStringList{ "quarterMileTime", "13,8", "quarterMileSpeed", "101",
                                                           "sixtyFootTime", "2,1", "threeThirtyFootTime", "1,9" }
-                                          << "The 330-foot time (1.9 s) must be longer than the 60-foot time (2.1 s).";
+                                          << "The 330-foot time (1,9 s) must be longer than the 60-foot time (2,1 s).";
         QTest::newRow("the weather's range") << QStringList{ "quarterMileTime", "13,8", "quarterMileSpeed", "101",
                                                              "humidity", "120" }
                                              << "The humidity must be between 0 and 100 %.";

@@ -41,6 +41,8 @@ private slots:
     void columnsChosen();
     void dates_data();
     void dates();
+    void typedDates_data();
+    void typedDates();
     void altimeterSetting_data();
     void altimeterSetting();
     void runsAlreadyKept();
@@ -106,12 +108,12 @@ void TestSlipsCsv::badRowsRefused_data()
                                    << "line 3: A run needs quarterMileTime and quarterMileSpeed, or eighthMileTime "
                                       "and eighthMileSpeed.";
     QTest::newRow("negative 60 ft") << QByteArray("2024-05-04,Ennis,13.8,101.5,-1.95,\r\n")
-                                    << "line 3: sixtyFootTime must lie between 0.8 and 4 s (it is -1.95).";
+                                    << "line 3: sixtyFootTime must lie between 0,8 and 4 s (it is -1,95).";
     QTest::newRow("an absurd time") << QByteArray("2024-05-04,Ennis,1e308,101.5,1.95,\r\n")
-                                    << "line 3: quarterMileTime must lie between 3 and 30 s (it is 1e+308).";
+                                    << "line 3: quarterMileTime must lie between 3 and 30 s (it is 1E+308).";
     QTest::newRow("60 ft after the finish") << QByteArray("2024-05-04,Ennis,3.5,101.5,3.9,\r\n")
-                                            << "line 3: quarterMileTime (3.5 s) must be longer than sixtyFootTime "
-                                               "(3.9 s).";
+                                            << "line 3: quarterMileTime (3,5 s) must be longer than sixtyFootTime "
+                                               "(3,9 s).";
     QTest::newRow("a field short") << QByteArray("2024-05-04,Ennis,13.8,101.5,1.95\r\n")
                                    << "line 3: it has 5 fields where the header line has 6";
     QTest::newRow("text after a closing quote") << QByteArray("2024-05-04,\"Ennis\"TX,13.8,101.5,1.95,\r\n")
@@ -300,6 +302,39 @@ void TestSlipsCsv::dates()
         QCOMPARE(slips.runs[i].date, read[i]);
         QCOMPARE(slips.runs[i].time, QTime(14, 30));
     }
+}
+
+void TestSlipsCsv::typedDates_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QTime>("time");
+    QTest::addColumn<QString>("problem");
+    const QDate march4(2026, 3, 4);
+    QTest::newRow("ISO") << "de_DE" << "2026-03-04T14:30" << march4 << QTime(14, 30) << "";
+    QTest::newRow("US") << "de_DE" << "3/4/2026 9:05" << march4 << QTime(9, 5) << "";
+    QTest::newRow("German short") << "de_DE" << "4.3.26" << march4 << QTime() << "";
+    QTest::newRow("two ways, the locale's") << "en_GB" << "03/04/2026" << QDate(2026, 4, 3) << QTime() << "";
+    QTest::newRow("two ways in the US") << "en_US" << "03/04/2026" << march4 << QTime() << "";
+    QTest::newRow("garbage") << "de_DE" << "4.13.26" << QDate() << QTime()
+                             << "\"4.13.26\" is not a date of the form YYYY-MM-DD, dd.MM.yy, m/d/yyyy, optionally "
+                                "with a time HH:MM or HH:MM:SS.";
+}
+
+void TestSlipsCsv::typedDates()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+    QFETCH(QDate, date);
+    QFETCH(QTime, time);
+    QFETCH(QString, problem);
+    // A refused text leaves the date as it was.
+    QDate readDate(1999, 12, 31);
+    QTime readTime(23, 59);
+    QCOMPARE(ReadTypedSlipDate(text, QLocale(locale), readDate, readTime), problem);
+    QCOMPARE(readDate, problem.isEmpty() ? date : QDate(1999, 12, 31));
+    QCOMPARE(readTime, problem.isEmpty() ? time : QTime(23, 59));
 }
 
 void TestSlipsCsv::altimeterSetting_data()

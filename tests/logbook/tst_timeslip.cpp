@@ -3,6 +3,7 @@
 // import refuse, and the messages that say why.
 #include "logbook/TimeSlip.h"
 
+#include <QLocale>
 #include <QTest>
 
 #include <cmath>
@@ -34,6 +35,7 @@ private slots:
     void problems_data();
     void problems();
     void problemsByKey();
+    void problemsInTheLocale();
     void typedNumbers_data();
     void typedNumbers();
     void dates_data();
@@ -137,6 +139,21 @@ void TestTimeSlip::problemsByKey()
     run = quarterMileRun();
     run.humidity = 101.0;
     QCOMPARE(SlipProblem(run, FieldNaming::Keys), "humidity: The humidity must be between 0 and 100 %.");
+}
+
+void TestTimeSlip::problemsInTheLocale()
+{
+    // The sentence's numbers follow the user's locale, never grouped.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    TimeSlip run = quarterMileRun();
+    run.threeThirtyFootTime = 1.5;
+    const QString splits = SlipProblem(run);
+    run = quarterMileRun();
+    run.quarterMileSpeed = 25267.5;
+    const QString range = SlipProblem(run);
+    QLocale::setDefault(QLocale::c());
+    QCOMPARE(splits, "The 330-foot time (1,5 s) must be longer than the 60-foot time (1,95 s).");
+    QCOMPARE(range, "The quarter-mile speed must lie between 20 and 350 mph (it is 25267,5).");
 }
 
 void TestTimeSlip::typedNumbers_data()
