@@ -581,14 +581,18 @@ std::unique_ptr<RunWriter> MakeRunWriter(const WriterSettings& settings)
 std::string CalibrationJson(const Calibration& calibration)
 {
     const auto number = [](RowText& out, double value) { appendJsonNumber(out, value); };
+    // A key (with what goes before it) and its number.
+    const auto keyed = [](RowText& out, const char* key, double value) {
+        out += key;
+        appendJsonNumber(out, value);
+    };
     const auto figure = [&](RowText& out, const SlipFigure& slip) {
         out += "{\"given\": ";
         if (slip.given)
             number(out, *slip.given);
         else
             out += "null";
-        out += ", \"predicted\": ";
-        number(out, slip.predicted);
+        keyed(out, ", \"predicted\": ", slip.predicted);
         out += '}';
     };
     const CarFit& fit = calibration.fit;
@@ -596,18 +600,13 @@ std::string CalibrationJson(const Calibration& calibration)
     if (fit.Road()) {
         // The road model's values: the rated power as fitted, the power at
         // the wheels it gives, and the factor on the tires' grip.
-        out += "{\"model\": \"road\", \"horsepower\": ";
-        number(out, fit.horsepower);
-        out += ", \"wheelHorsepower\": ";
-        number(out, fit.wheelHorsepower);
-        out += ", \"launchGrip\": ";
-        number(out, fit.gripFactor);
+        keyed(out, "{\"model\": \"road\", \"horsepower\": ", fit.horsepower);
+        keyed(out, ", \"wheelHorsepower\": ", fit.wheelHorsepower);
+        keyed(out, ", \"launchGrip\": ", fit.gripFactor);
         out += ", \"inRoadRanges\": ";
     } else {
-        out += "{\"horsepower\": ";
-        number(out, fit.horsepower);
-        out += ", \"spinTime\": ";
-        number(out, fit.spinTime);
+        keyed(out, "{\"horsepower\": ", fit.horsepower);
+        keyed(out, ", \"spinTime\": ", fit.spinTime);
         out += ", \"inClassicRanges\": ";
     }
     out += fit.InClassicRanges() ? "true" : "false";
@@ -656,16 +655,11 @@ std::string CalibrationJson(const Calibration& calibration)
                 out += '}';
                 continue;
             }
-            out += ", \"meanAbsolute\": ";
-            number(out, error.meanAbsolute);
-            out += ", \"bias\": ";
-            number(out, error.bias);
-            out += ", \"rootMeanSquare\": ";
-            number(out, error.rootMeanSquare);
-            out += ", \"band68\": ";
-            number(out, band->band68);
-            out += ", \"band95\": ";
-            number(out, band->band95);
+            keyed(out, ", \"meanAbsolute\": ", error.meanAbsolute);
+            keyed(out, ", \"bias\": ", error.bias);
+            keyed(out, ", \"rootMeanSquare\": ", error.rootMeanSquare);
+            keyed(out, ", \"band68\": ", band->band68);
+            keyed(out, ", \"band95\": ", band->band95);
             out += '}';
         }
         out += '}';

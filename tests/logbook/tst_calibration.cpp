@@ -564,22 +564,23 @@ void TestCalibration::roadFitRecovers()
     QFETCH(bool, gripHeld);
     const ModelledCar road{ typed, RoadDescription{ keys, std::nullopt, 1 } };
     const ModelledCar truth = ScaledRoadCar(road, powerFactor, gripFactor);
-    std::vector<RunFigures> runs;
+    QList<TimeSlip> slips;
     for (std::size_t i = 0; i < MadeUpDays().size(); ++i) {
         const AirConditions& air = MadeUpDays()[i];
         const SplitTimes s = RunModelledCarOnDay(truth, FiguresFor(air)).splits;
-        RunFigures run;
-        run.temperature = air.temperature;
-        run.pressure = air.pressure;
-        run.humidity = air.humidity;
-        run.sixtyFootTime = s.sixtyFootTime;
-        run.eighthMileTime = s.eighthMileTime;
-        run.eighthMileSpeed = s.eighthMileSpeed;
-        run.quarterMileTime = s.quarterMileTime;
-        run.quarterMileSpeed = s.quarterMileSpeed;
-        run.day = static_cast<long long>(i);
-        runs.push_back(run);
+        TimeSlip slip;
+        slip.date = QDate(2024, 5, 1).addDays(static_cast<int>(i));
+        slip.temperature = air.temperature;
+        slip.pressure = air.pressure;
+        slip.humidity = air.humidity;
+        slip.sixtyFootTime = s.sixtyFootTime;
+        slip.eighthMileTime = s.eighthMileTime;
+        slip.eighthMileSpeed = s.eighthMileSpeed;
+        slip.quarterMileTime = s.quarterMileTime;
+        slip.quarterMileSpeed = s.quarterMileSpeed;
+        slips << slip;
     }
+    const std::vector<RunFigures> runs = RunFiguresOf(slips);
     const FitResult fit = FitToRuns(road, runs);
     QVERIFY(fit.Fitted());
     QVERIFY(fit.Road());
@@ -592,20 +593,6 @@ void TestCalibration::roadFitRecovers()
     for (const SlipResidual& r : fit.runs)
         QVERIFY2(std::abs(*r.quarterMileTime.Difference()) < 0.001, qPrintable(QString::number(*r.quarterMileTime.Difference())));
     // The logbook's notes name the held grip.
-    QList<TimeSlip> slips;
-    for (const RunFigures& run : runs) {
-        TimeSlip slip;
-        slip.date = QDate(2024, 5, 1).addDays(run.day);
-        slip.temperature = run.temperature;
-        slip.pressure = run.pressure;
-        slip.humidity = run.humidity;
-        slip.sixtyFootTime = run.sixtyFootTime;
-        slip.eighthMileTime = run.eighthMileTime;
-        slip.eighthMileSpeed = run.eighthMileSpeed;
-        slip.quarterMileTime = run.quarterMileTime;
-        slip.quarterMileSpeed = run.quarterMileSpeed;
-        slips << slip;
-    }
     const CarFit logged = FitCar(road, slips);
     QCOMPARE(logged.boundNotes.filter("launch grip is held at 1").size(), gripHeld ? 1 : 0);
 }
