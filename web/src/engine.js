@@ -14,7 +14,7 @@ const OUT = {
 // The fit's buffers (TvRun, TvFit).
 const FIT_RUN = { weather: ['temperature', 'pressure', 'humidity'], splits: 3, datePlace: 10, day: 11, stride: 12 };
 const FIT = { outcome: 0, horsepower: 3, spinTimeHeld: 7, days: 13, errors: 16, prediction: 32, report: 48,
-  reportStride: 6, dialIn: 99, errorBands: 104, runCount: 119, runs: 120, runStride: 8 };
+  reportStride: 6, dialIn: 99, errorBands: 104, runCount: 119, model: 120, runs: 128, runStride: 8 };
 // The report card's methods (numbers/ReportSums.h).
 export const METHOD_COUNT = 8;
 // The fit's codes (numbers/Fit.h, numbers/ReportSums.h).
@@ -177,12 +177,14 @@ export async function loadEngine(wasmUrl) {
     return { error, value: heap()[api.out] };
   }
 
-  // The car (classic law) fitted to its slips (numbers/Fit.h), with the
-  // validation's errors, the prediction on the day's air and the report card
+  // The car fitted to its slips (numbers/Fit.h) under `model` ('classic':
+  // the horsepower and the spin time; 'road': the power and the launch grip,
+  // with its roadKeys as run() takes them), with the validation's errors,
+  // the prediction on the day's air and the report card
   // (numbers/ReportSums.h), as web/wasm/PageApi.h lays them out. `slips`
   // hold the CSV columns' numbers (missing ones left out); `datePlaces`
   // gives each slip's place in the order the logbook lists them.
-  function fit(values, conditions, slips, datePlaces) {
+  function fit(model, values, conditions, slips, datePlaces, roadKeys) {
     const base = module._tv_runs(slips.length) / 8;
     let h = heap();
     slips.forEach((slip, i) => {
@@ -198,7 +200,8 @@ export async function loadEngine(wasmUrl) {
     h[api.in + IN.air] = conditions.temperature;
     h[api.in + IN.air + 1] = conditions.pressure;
     h[api.in + IN.air + 2] = conditions.humidity;
-    module._tv_fit(slips.length);
+    for (let i = 0; i < 11; ++i) h[api.in + IN.roadKeys + i] = roadKeys ? roadKeys[i] : NaN;
+    module._tv_fit(model === 'road' ? 1 : 0, slips.length);
     h = heap();
     const o = api.out;
     const at = (k) => h[o + k];
@@ -243,6 +246,15 @@ export async function loadEngine(wasmUrl) {
       folds: at(FIT.spinTimeHeld + 4),
       bandGap: at(FIT.spinTimeHeld + 5),
       days: at(FIT.days),
+      // The road model's values (numbers/Fit.h's FitResult): horsepower is
+      // then the fitted rated power.
+      road: at(FIT.model) === 1,
+      powerFactor: at(FIT.model + 1),
+      wheelHorsepower: at(FIT.model + 2),
+      gripFactor: at(FIT.model + 3),
+      gripHeld: at(FIT.model + 4) === 1,
+      gripBound: at(FIT.model + 5),
+      roadProblem: { kind: at(FIT.model + 6), field: at(FIT.model + 7) },
       errors: {
         quarterMileTime: error(0), quarterMileSpeed: error(1), eighthMileTime: error(2), eighthMileSpeed: error(3),
       },

@@ -61,8 +61,9 @@ std::optional<double> numberKey(double value)
     return std::isnan(value) ? std::nullopt : std::optional<double>(value);
 }
 
-// The road model's car from the nine inputs and the keys.
-RoadCar roadCarOf(const CarInputs& inputs, const double* keys)
+// The road keys the input buffer gives (the optional ones only, the
+// frontal area apart).
+RoadCar roadKeysOf(const double* keys)
 {
     RoadCar car;
     car.engine = keyOf<EngineKind>(keys[0]);
@@ -75,7 +76,24 @@ RoadCar roadCarOf(const CarInputs& inputs, const double* keys)
     car.redline = numberKey(keys[7]);
     car.tires = keyOf<TireKind>(keys[9]);
     car.surface = keyOf<SurfaceKind>(keys[10]);
-    return RoadCarFrom(inputs, car, numberKey(keys[8]));
+    return car;
+}
+
+// The road model's car from the nine inputs and the keys.
+RoadCar roadCarOf(const CarInputs& inputs, const double* keys)
+{
+    return RoadCarFrom(inputs, roadKeysOf(keys), numberKey(keys[8]));
+}
+
+// The car as a fit runs it: by the classic law (model 0), or with its road
+// keys by the road model (1).
+ModelledCar modelledCarOf(int model, const double* values)
+{
+    const CarInputs inputs = carOf(values + TvIn::Car);
+    if (model != 1)
+        return { inputs, std::nullopt };
+    const double* keys = values + TvIn::RoadKeys;
+    return { inputs, RoadDescription{ roadKeysOf(keys), numberKey(keys[8]), 1 } };
 }
 
 void writeAir(const AirFigures& f, double* to)
@@ -234,6 +252,17 @@ void writeFit(const FitCalibration& calibration)
     out[TvFit::Folds] = calibration.folds;
     out[TvFit::BandGap] = static_cast<double>(calibration.band.gap);
     out[TvFit::Days] = calibration.days;
+    out[TvFit::Model] = fit.Road() ? 1 : 0;
+    out[TvFit::PowerFactor] = fit.powerFactor;
+    out[TvFit::WheelHorsepower] = fit.wheelHorsepower;
+    out[TvFit::GripFactor] = fit.gripFactor;
+    out[TvFit::GripHeld] = fit.gripHeld ? 1 : 0;
+    out[TvFit::GripBound] = static_cast<double>(fit.gripBound);
+    if (fit.Road()) {
+        const RoadProblem problem = RoadRangeProblem(RoadCarOf(fit.Fitted() ? fit.FittedCar() : fit.TypedCar()));
+        out[TvFit::RoadProblem] = static_cast<double>(problem.kind);
+        out[TvFit::RoadProblem + 1] = static_cast<double>(problem.field);
+    }
     const FitBand& band = calibration.band;
     const std::array<const FigureError*, 4> errors = { &band.quarterMileTime, &band.quarterMileSpeed,
                                                        &band.eighthMileTime, &band.eighthMileSpeed };
@@ -424,7 +453,7 @@ TV_EXPORT double* tv_runs(int count)
     return runsBuffer.data();
 }
 
-TV_EXPORT int tv_fit(int count)
+TV_EXPORT int tv_fit(int model, int count)
 {
     std::fill(out, out + TvFit::Runs, 0.0);
     const std::size_t n = std::min(static_cast<std::size_t>(std::max(count, 0)), runsBuffer.size() / TvRun::Stride);
@@ -448,10 +477,10 @@ TV_EXPORT int tv_fit(int count)
     }
     if (placed)
         dateOrder = byPlace;
-    const FitCalibration calibration = CalibrateToRuns(carOf(in + TvIn::Car), runs);
+    const FitCalibration calibration = CalibrateToRuns(modelledCarOf(model, in), runs);
     writeFit(calibration);
     if (calibration.fit.Fitted())
-        writePrediction(PredictOnDay(calibration.fit.car, calibration.band, airOf(in + TvIn::Air)));
+        writePrediction(PredictOnDay(calibration.fit.FittedCar(), calibration.band, airOf(in + TvIn::Air)));
     const ReportSums card = ReportSumsOf(calibration, dateOrder);
     writeReport(card, DialInOf(card, calibration, dateOrder, airOf(in + TvIn::Air)));
     return static_cast<int>(calibration.fit.outcome);

@@ -93,9 +93,24 @@ inline constexpr std::size_t DialIn = 99;
 // band, 95 % band), NaN bands where none.
 inline constexpr std::size_t ErrorBands = 104;
 inline constexpr std::size_t RunCount = 119; // the runs whose slips follow
+// The law fitted: 0 the classic law, 1 the road model; then the road
+// model's values (1, its wheel power and 0 on the classic law): the factor
+// on the rated power and torque (Horsepower is the rated power it gives),
+// the power at the wheels (hp on the standard day), the factor on the
+// tires' grip, 1 when the grip is held at 1, the end of its search it is
+// held at (HorsepowerBound), and the road model's first failing range test
+// of the fitted car (of the typed car when the fit failed) as kind and
+// field (RoadProblemKind, RoadField).
+inline constexpr std::size_t Model = 120;
+inline constexpr std::size_t PowerFactor = 121;
+inline constexpr std::size_t WheelHorsepower = 122;
+inline constexpr std::size_t GripFactor = 123;
+inline constexpr std::size_t GripHeld = 124;
+inline constexpr std::size_t GripBound = 125;
+inline constexpr std::size_t RoadProblem = 126;
 // Each run's slip beside the fitted car's: finished, then the model's seven
 // splits, in the order of the runs given.
-inline constexpr std::size_t Runs = 120;
+inline constexpr std::size_t Runs = 128;
 inline constexpr std::size_t RunStride = 8;
 } // namespace TvFit
 
@@ -139,8 +154,10 @@ int tv_run(int model, int samples);
 // The runs buffer, with room for `count` runs (TvRun); its place may move
 // with each call.
 double* tv_runs(int count);
-// Calibrates the car of the input buffer (classic law) to the `count` runs
-// of the runs buffer, predicts its run on the input buffer's air and scores
-// the report card, in the output buffer (TvFit). Returns the FitOutcome.
-int tv_fit(int count);
+// Calibrates the car of the input buffer to the `count` runs of the runs
+// buffer, predicts its run on the input buffer's air and scores the report
+// card, in the output buffer (TvFit): model 0 fits the horsepower and the
+// spin time by the classic law, 1 the power and the launch grip by the road
+// model with the input buffer's road keys. Returns the FitOutcome.
+int tv_fit(int model, int count);
 }
