@@ -182,7 +182,7 @@ const checks = {
   async logbook(base) {
     const context = await launch();
     const page = await context.newPage();
-    await page.goto(base);
+    await page.goto(`${base}#model=classic`);
     await page.waitForSelector('body[data-logbook="true"]');
     const dir = mkdtempSync(join(tmpdir(), 'torvane-csv-'));
     const csv = join(dir, 'slips.csv');
@@ -221,7 +221,8 @@ const checks = {
 
     // Three slips more, on their days' air: the sample car fitted to the
     // five, with its validation, is torvane-run --json --slips's fit, double
-    // for double, and stays so after a reload.
+    // for double, and stays so after a reload; so is the road model's fit
+    // once the model is changed, and that of a car with road keys.
     const more = 'date,temperature,pressure,humidity,sixtyFootTime,eighthMileTime,eighthMileSpeed,quarterMileTime,'
       + 'quarterMileSpeed\r\n2026-04-20,85,28.9,60,2.08,9.10,79.5,14.05,100.4\r\n'
       + '2026-05-10,60,29.4,30,2.01,8.95,80.9,13.82,102.1\r\n2026-05-11,,,,2.03,8.99,80.4,13.88,101.5\r\n';
@@ -232,18 +233,20 @@ const checks = {
       + '2026-05-04,Dragway,,,,,,,13.80,102.0\r\n'
       + more.split('\r\n').slice(1).filter((l) => l).map((l) => `${l.replace(/^([^,]*),/, '$1,,')}\r\n`).join(''));
     const car = join(examples, 'sports-car.trv');
-    const expected = JSON.parse(execFileSync(runner, ['--json', '--slips', join(dir, 'all.csv'), car],
-      { encoding: 'utf8' }))[0].calibration;
+    const calibrationOf = (model, file) => JSON.parse(execFileSync(runner, ['--json', '--model', model, '--slips',
+      join(dir, 'all.csv'), file], { encoding: 'utf8' }))[0].calibration;
     await page.setInputFiles('#open-file', car);
     await page.setInputFiles('#import-csv', join(dir, 'more.csv'));
     await page.waitForFunction(() => document.querySelector('#slips').dataset.count === '5');
-    const compareFit = async (when) => {
-      await page.waitForFunction(() => document.querySelector('#fit').dataset.horsepower !== undefined);
+    const compareFit = async (when, model = 'classic', file = car) => {
+      const expected = calibrationOf(model, file);
+      await page.waitForFunction((m) => document.querySelector('#fit').dataset.model === m, model);
       const fit = await page.evaluate(() => ({ ...document.querySelector('#fit').dataset }));
       const runs = JSON.parse(fit.runs);
       const errors = JSON.parse(fit.errors);
-      const pairs = [['horsepower', Number(fit.horsepower), expected.horsepower],
-        ['spinTime', Number(fit.spinTime), expected.spinTime]];
+      const values = model === 'road' ? [['horsepower', 'horsepower'], ['wheelHorsepower', 'wheelHorsepower'],
+        ['launchGrip', 'launchGrip']] : [['horsepower', 'horsepower'], ['spinTime', 'spinTime']];
+      const pairs = values.map(([shown, key]) => [key, Number(fit[shown]), expected[key]]);
       expected.runs.forEach((run, i) => {
         pairs.push([`run ${i + 1} quarterMileTime`, runs[i][0], run.quarterMileTime.predicted]);
         pairs.push([`run ${i + 1} quarterMileSpeed`, runs[i][1], run.quarterMileSpeed.predicted]);
@@ -266,6 +269,14 @@ const checks = {
     await page.reload();
     await page.waitForSelector('body[data-logbook="true"]');
     await compareFit('after a reload');
+    await page.selectOption('#model', 'road');
+    const road = await compareFit('on the road model', 'road');
+    const keyed = join(dir, 'keyed car.trv');
+    writeFileSync(keyed, Buffer.concat([readFileSync(car), Buffer.from('drivetrain=awd\r\ntires=dragRadial\r\n')]));
+    const cars = await page.evaluate(() => window.torvane.state.cars.length);
+    await page.setInputFiles('#open-file', keyed);
+    await page.waitForFunction((n) => window.torvane.state.cars.length === n + 1, cars);
+    await compareFit('of a car with road keys', 'road', keyed);
     // A slip deleted stays deleted.
     await page.click('#slips tr:nth-child(2) button');
     await page.waitForFunction(() => document.querySelector('#slips').dataset.count === '4');
@@ -275,7 +286,8 @@ const checks = {
     rmSync(dir, { recursive: true, force: true });
     await context.cleanup();
     console.log('logbook: import with refusals, kept across a reload, quota refused without loss, export; '
-      + `the fit to five slips equals torvane-run's (${compared} doubles), after a reload too; a slip deleted`);
+      + `the fit to five slips equals torvane-run's (${compared} doubles), after a reload too, and on the road `
+      + `model (${road} doubles), with road keys too; a slip deleted`);
   },
 
   // Racers' sheets: their headers (case, spaces and underscores aside), US,

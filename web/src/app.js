@@ -700,13 +700,17 @@ function renderFit() {
   const values = valuesOf(car);
   const conditions = lastAir.conditions || { temperature: 77, pressure: 99000 / 3386.389, humidity: 0 };
   const air = lastAir;
-  const key = JSON.stringify([values, conditions, air.message || '', storedSlips.map((s) => s.id), currentLocale()]);
+  // The road model fits the car with its road keys; a change of model fits again.
+  const fitted = { model: state.model, values, roadKeys: [...car.road.values] };
+  const key = JSON.stringify([fitted, conditions, air.message || '', storedSlips.map((s) => s.id), currentLocale()]);
   if (key === fitKey) return;
   fitKey = key;
   const text = $('fit-text');
   const prediction = $('prediction');
   const card = $('report-card');
-  for (const name of ['horsepower', 'spinTime', 'runs', 'errors']) delete box.dataset[name];
+  for (const name of ['model', 'horsepower', 'spinTime', 'wheelHorsepower', 'launchGrip', 'runs', 'errors']) {
+    delete box.dataset[name];
+  }
   if (!storedSlips.length) {
     fitter.drop();
     text.textContent = '';
@@ -718,7 +722,7 @@ function renderFit() {
   const count = storedSlips.length;
   box.dataset.outcome = 'pending';
   text.textContent = arg(tr('LogbookPage', 'Fitting the car to the runs (%1)…'), count.toLocaleString(currentLocale()));
-  fitter.fit(values, storedSlips, conditions).then((fit) => {
+  fitter.fit(fitted, storedSlips, conditions).then((fit) => {
     if (fit) showFit(fit, count, values[7], air);
   });
 }
@@ -732,8 +736,14 @@ function showFit(fit, count, shifts, air) {
   $('prediction').textContent = texts.prediction;
   // The fit's doubles as they are, for a reader that compares them.
   if (fit.outcome === 0) {
+    box.dataset.model = fit.road ? 'road' : 'classic';
     box.dataset.horsepower = String(fit.horsepower);
-    box.dataset.spinTime = String(fit.spinTime);
+    if (fit.road) {
+      box.dataset.wheelHorsepower = String(fit.wheelHorsepower);
+      box.dataset.launchGrip = String(fit.gripFactor);
+    } else {
+      box.dataset.spinTime = String(fit.spinTime);
+    }
     box.dataset.runs = JSON.stringify(fit.runs.map((r) => [r.predicted.quarterMileTime, r.predicted.quarterMileSpeed]));
     box.dataset.errors = JSON.stringify(fit.errors);
   }

@@ -11,7 +11,7 @@
 // in WebAssembly: fitSlips() runs them and fitTexts() gives their messages,
 // the desktop's own (logbook/Calibration.cpp, ReportCard.cpp, the garage's
 // logbook page).
-import { arg, tr, rangeTestMessage, airMessage, currentLocale } from './messages.js';
+import { arg, tr, rangeTestMessage, airMessage, roadProblemMessage, ROAD_RANGES, currentLocale } from './messages.js';
 import { FIT_OUTCOME, BAND_GAP, PREDICTION_GAP, REPORT_GAP, HORSEPOWER_BOUND } from './engine.js';
 
 // The columns, in the order the desktop writes them.
@@ -108,9 +108,11 @@ export function datePlaces(slips) {
   return places;
 }
 
-// The car (its nine values) fitted to the slips, predicted on the day's air.
-export function fitSlips(engine, values, slips, conditions) {
-  return engine.fit(values, conditions, slips, datePlaces(slips));
+// The car fitted to the slips, predicted on the day's air: `car` is
+// { model ('classic' or 'road'), values (the nine), roadKeys (the eleven,
+// as engine.run takes them) }.
+export function fitSlips(engine, car, slips, conditions) {
+  return engine.fit(car.model, car.values, conditions, slips, datePlaces(slips), car.roadKeys);
 }
 
 // The same on the fit's worker (fitworker.js), where the browser has module
@@ -137,14 +139,15 @@ export class Fitter {
     this.waiting.clear();
   }
 
-  fit(values, slips, conditions) {
+  fit(car, slips, conditions) {
     const id = ++this.latest;
     this.drop();
-    if (!this.worker) return Promise.resolve(fitSlips(this.engine, values, slips, conditions));
+    if (!this.worker) return Promise.resolve(fitSlips(this.engine, car, slips, conditions));
     return new Promise((resolve) => {
-      this.waiting.set(id, { resolve, run: () => fitSlips(this.engine, values, slips, conditions) });
+      this.waiting.set(id, { resolve, run: () => fitSlips(this.engine, car, slips, conditions) });
       const plain = slips.map((slip) => ({ ...slip }));
-      this.worker.postMessage({ id, wasmUrl: this.wasmUrl, values, conditions, slips: plain, places: datePlaces(slips) });
+      this.worker.postMessage({ id, wasmUrl: this.wasmUrl, model: car.model, values: car.values,
+        roadKeys: car.roadKeys, conditions, slips: plain, places: datePlaces(slips) });
     });
   }
 
@@ -176,9 +179,15 @@ const page = (text) => tr('LogbookPage', text);
 export const METHOD_NAMES = ['Fitted model, the day\'s air', 'Fitted model, standard day',
   'Car as typed, the day\'s air', 'Hale\'s formula, the day\'s air', 'The run before',
   'Density-altitude line of the runs before', 'From the run\'s own 60 ft', 'From the run\'s own 1/8 mile'];
-// The model each method runs (numbers/ReportSums.h, ModelOf), and whether it
-// predicts before a run (PredictsAhead).
+// The model each method runs (numbers/ReportSums.h, ModelOf): the fitted
+// and typed methods the law the car was fitted by, the others none.
 const METHOD_MODELS = ['Classic law', 'Classic law', 'Classic law', 'None', 'None', 'None', 'None', 'None'];
+const methodModel = (m, road) => tr('ReportCard', road && METHOD_MODELS[m] === 'Classic law' ? 'Road model' : METHOD_MODELS[m]);
+// The ends of the classic fit's search (numbers/Fit.h's FitLimits) and of
+// the road fit's grip (RoadFitLimits).
+const HIGHEST_HORSEPOWER = 100000;
+const LOWEST_HORSEPOWER = 1;
+const GRIP_LIMITS = [0.25, 4];
 
 // Why there is no fit, as the desktop says it.
 function fitMessage(fit) {
@@ -189,16 +198,27 @@ function fitMessage(fit) {
         arg(tr('TimeSlip', 'A run needs %1 and %2, or %3 and %4.'), 'quarterMileTime', 'quarterMileSpeed',
           'eighthMileTime', 'eighthMileSpeed'));
     case FIT_OUTCOME.notFinished:
+      if (fit.road) {
+        return fit.roadProblem.kind !== 0
+          ? arg(calibration('The car cannot be fitted to the runs: %1.'),
+            roadProblemMessage(fit.roadProblem.kind, fit.roadProblem.field))
+          : calibration('The car does not finish the quarter mile on the runs\' days at any power the road model takes.');
+      }
       return fit.unrunnableField >= 0
         ? arg(calibration('The car cannot be fitted to the runs: %1.'), rangeTestMessage(fit.unrunnableField))
-        : arg(calibration('The car does not finish the quarter mile on the runs\' days at any horsepower up to %1 hp.'), '100000');
+        : arg(calibration('The car does not finish the quarter mile on the runs\' days at any horsepower up to %L1 hp.'),
+          number(HIGHEST_HORSEPOWER, 0));
     default: return calibration('The calibration was cancelled.');
   }
 }
 
-// The notes on the bounds that hold the fit.
-function boundNotes(fit, shifts) {
+// The notes on the bounds that hold the fit, in the desktop's order.
+function boundNotes(fit, shifts, count) {
   const notes = [];
+  if (count < 2) {
+    notes.push(calibration('One run is matched exactly by the two fitted values: the fit cannot tell the car from '
+      + 'that run\'s luck. Add runs of other days.'));
+  }
   if (fit.spinTimeHeld) {
     if (fit.fewerShifts > 0) {
       notes.push(arg(calibration('The spin time is held at 0 s: the model cannot reach these elapsed times with %1 '
@@ -211,9 +231,21 @@ function boundNotes(fit, shifts) {
         + 'quarter-mile shifts, nor with fewer.'), shifts));
     }
   }
-  if (fit.horsepowerBound !== HORSEPOWER_BOUND.none) {
-    notes.push(arg(calibration('The horsepower is held at the end of the search, %1 hp.'),
-      fit.horsepowerBound === HORSEPOWER_BOUND.lowest ? '1' : '100000'));
+  if (fit.gripHeld) {
+    notes.push(calibration('The launch grip is held at 1: on the runs\' days the tires\' grip never holds the launch, '
+      + 'so the runs cannot tell it.'));
+  }
+  if (fit.gripBound !== HORSEPOWER_BOUND.none) {
+    notes.push(arg(calibration('The launch grip is held at the end of the search, × %L1.'),
+      number(GRIP_LIMITS[fit.gripBound === HORSEPOWER_BOUND.lowest ? 0 : 1], 2)));
+  }
+  const lowest = fit.horsepowerBound === HORSEPOWER_BOUND.lowest;
+  if (fit.road && fit.horsepowerBound !== HORSEPOWER_BOUND.none) {
+    notes.push(arg(calibration('The power is held at the end of the road model\'s range, %L1 hp rated.'),
+      number(ROAD_RANGES[0][lowest ? 1 : 2], 0)));
+  } else if (fit.horsepowerBound !== HORSEPOWER_BOUND.none) {
+    notes.push(arg(calibration('The horsepower is held at the end of the search, %L1 hp.'),
+      number(lowest ? LOWEST_HORSEPOWER : HIGHEST_HORSEPOWER, 0)));
   }
   return notes;
 }
@@ -225,7 +257,7 @@ function withBand(value, band, decimals, unit) {
 }
 
 // The dial-in line under the prediction (the garage's dialInText).
-function dialInText(report, reportMessage) {
+function dialInText(report, reportMessage, road) {
   if (reportMessage) return arg(page('Dial-in for today: %1'), reportMessage);
   const dial = report.dialIn;
   if (dial.method < 0 || dial.quarterMileTime === null) {
@@ -234,7 +266,7 @@ function dialInText(report, reportMessage) {
   let time = `${number(dial.quarterMileTime, 2)} ${page('s')}`;
   if (dial.timeBand95 !== null) time += ` ${arg(page('± %1 (95 %)'), number(dial.timeBand95, 2))}`;
   let text = arg(page('Dial-in for today: %1, by "%2" (%3).'),
-    time, tr('ReportCard', METHOD_NAMES[dial.method]), tr('ReportCard', METHOD_MODELS[dial.method]));
+    time, tr('ReportCard', METHOD_NAMES[dial.method]), methodModel(dial.method, road));
   if (report.best !== dial.method) {
     text += ` ${arg(page('"%1" scores better but needs the run\'s own figures.'), tr('ReportCard', METHOD_NAMES[report.best]))}`;
   }
@@ -250,11 +282,20 @@ export function fitTexts(fit, count, shifts, air) {
     const message = fitMessage(fit);
     return { fit: [message], prediction: '', report: { message } };
   }
-  const lines = [arg(page('Fitted to the runs (%1): %2 hp on the standard day, spin time %3 s.'), number(count, 0),
-    number(fit.horsepower, 1), number(fit.spinTime, 3))];
-  lines.push(fit.failingRange < 0 ? page('Both values lie within the classic input ranges.')
-    : arg(page('Outside the classic input ranges: %1'), rangeTestMessage(fit.failingRange)));
-  lines.push(...boundNotes(fit, shifts));
+  const lines = [];
+  if (fit.road) {
+    lines.push(arg(calibration('Fitted to the runs (%1) on the road model: %2 hp at the wheels on the standard day '
+      + '(%3 hp rated), launch grip × %4.'), number(count, 0), number(fit.wheelHorsepower, 1),
+    number(fit.horsepower, 1), number(fit.gripFactor, 2)));
+    lines.push(fit.roadProblem.kind === 0 ? calibration('The fitted power lies within the road model\'s ranges.')
+      : arg(calibration('Outside the road model\'s ranges: %1'), roadProblemMessage(fit.roadProblem.kind, fit.roadProblem.field)));
+  } else {
+    lines.push(arg(calibration('Fitted to the runs (%1): %2 hp on the standard day, spin time %3 s.'), number(count, 0),
+      number(fit.horsepower, 1), number(fit.spinTime, 3)));
+    lines.push(fit.failingRange < 0 ? calibration('Both values lie within the classic input ranges.')
+      : arg(calibration('Outside the classic input ranges: %1'), rangeTestMessage(fit.failingRange)));
+  }
+  lines.push(...boundNotes(fit, shifts, count));
 
   const p = fit.prediction;
   let prediction;
@@ -289,7 +330,7 @@ export function fitTexts(fit, count, shifts, air) {
     report = {
       rows: fit.report.scores.map((score, m) => ({
         name: tr('ReportCard', METHOD_NAMES[m]),
-        model: tr('ReportCard', METHOD_MODELS[m]),
+        model: methodModel(m, fit.road),
         error: score.runs > 0 ? number(score.meanAbsoluteError, 3) : notEnough,
         bias: score.runs > 0 ? signed(score.bias, 3) : '',
         speedError: score.speed.runs > 0 ? number(score.speed.meanAbsoluteError, 2) : notEnough,
@@ -298,7 +339,7 @@ export function fitTexts(fit, count, shifts, air) {
       })),
     };
   }
-  if (prediction && !air.message && p.gap === PREDICTION_GAP.none) prediction += `\n${dialInText(fit.report, report.message)}`;
+  if (prediction && !air.message && p.gap === PREDICTION_GAP.none) prediction += `\n${dialInText(fit.report, report.message, fit.road)}`;
   return { fit: lines, prediction, report };
 }
 
