@@ -11,9 +11,9 @@
 // the same ones: half of them typed as a user types (two decimals), half
 // any double within the ranges; the road keys are random, some left out.
 // Every 50th car is also fitted to four time slips made from its own runs
-// on four days, each slip a little off (model 2 in the output): the fit,
-// the validation's errors, the prediction on the car's day and the report
-// card.
+// on four days, each slip a little off, by each law (model 2 in the output
+// the classic law's fit, 3 the road model's): the fit, the validation's
+// errors, the prediction on the car's day and the report card.
 #include "PageApi.h"
 
 #include <cmath>
@@ -64,9 +64,10 @@ std::uint64_t bitsOf(double value)
     return bits;
 }
 
-// The car of the input buffer fitted to four slips made from its runs on
-// four days, each figure a little off; the car's own day is the prediction's.
-void printFit(int car)
+// The car of the input buffer fitted by `model` (0 the classic law, 1 the
+// road model) to four slips made from its runs by that model on four days,
+// each figure a little off; the car's own day is the prediction's.
+void printFit(int car, int model)
 {
     constexpr int runs = 4;
     double* in = tv_in();
@@ -82,7 +83,7 @@ void printFit(int car)
         in[TvIn::Air] = standard ? 77 : slip[0];
         in[TvIn::Air + 1] = standard ? 99000 / 3386.389 : slip[1];
         in[TvIn::Air + 2] = standard ? 0 : slip[2];
-        tv_run(0, 0);
+        tv_run(model, 0);
         const double* out = tv_out();
         for (std::size_t k = 0; k < 7; ++k) {
             const double value = out[TvOut::Splits + k];
@@ -96,10 +97,10 @@ void printFit(int car)
     }
     std::memcpy(in, saved, sizeof saved);
     std::memcpy(tv_runs(runs), slips, sizeof slips);
-    tv_fit(runs);
+    tv_fit(model, runs);
     const double* out = tv_out();
     const std::size_t count = TvFit::Runs + TvFit::RunStride * static_cast<std::size_t>(out[TvFit::RunCount]);
-    std::printf("%d 2", car);
+    std::printf("%d %d", car, 2 + model);
     for (std::size_t k = 0; k < count; ++k)
         std::printf(" %016llx", static_cast<unsigned long long>(bitsOf(out[k])));
     std::printf("\n");
@@ -160,7 +161,8 @@ int main()
             std::printf("\n");
         }
         if (i % 50 == 0)
-            printFit(i);
+            for (int model = 0; model < 2; ++model)
+                printFit(i, model);
     }
     return 0;
 }
