@@ -6,9 +6,9 @@
 // - one What if slider step with three cars redrawn (the variant run, the
 //   comparison and both charts' data): median target 16 ms;
 // - the .wasm's size compressed (gzip -9 and brotli): target 250 KB;
-// - the logbook's fit of a car to 5, 20 and 100 slips, with its validation,
-//   prediction and report card (no target: the page works it out again when
-//   the car, the slips or the air change).
+// - the logbook's fit of a car to 5, 20 and 100 slips by each law, with its
+//   validation, prediction and report card (no target: the page works it
+//   out again when the car, the model, the slips or the air change).
 // Usage: node bench/web/bench_web.mjs [SITE] [EXAMPLES]
 import { createRequire } from 'node:module';
 import { createServer } from 'node:http';
@@ -101,21 +101,25 @@ const fits = await page.evaluate(async () => {
     eighthMileTime: 8.9 + (i % 7) / 50, eighthMileSpeed: 80 + (i % 3) / 2, quarterMileTime: 13.8 + (i % 9) / 30,
     quarterMileSpeed: 101 + (i % 4) / 2,
   }));
-  const times = {};
-  for (const n of [5, 20, 100]) {
-    const slips = slipsOf(n);
-    const runs = [];
-    for (let k = 0; k < 3; ++k) {
-      const start = performance.now();
-      engine.fit(values, air, slips, slips.map((_, i) => i));
-      runs.push(performance.now() - start);
+  const times = { classic: {}, road: {} };
+  for (const model of ['classic', 'road']) {
+    for (const n of [5, 20, 100]) {
+      const slips = slipsOf(n);
+      const runs = [];
+      for (let k = 0; k < 3; ++k) {
+        const start = performance.now();
+        engine.fit(model, values, air, slips, slips.map((_, i) => i));
+        runs.push(performance.now() - start);
+      }
+      times[model][n] = Math.min(...runs);
     }
-    times[n] = Math.min(...runs);
   }
   return times;
 });
-console.log(`logbook fit with validation, prediction and report card: ${Object.entries(fits)
-  .map(([n, ms]) => `${n} slips ${ms.toFixed(0)} ms`).join(', ')}`);
+for (const [model, times] of Object.entries(fits)) {
+  console.log(`logbook fit with validation, prediction and report card, ${model === 'road' ? 'road model' : 'classic law'}: `
+    + `${Object.entries(times).map(([n, ms]) => `${n} slips ${ms.toFixed(0)} ms`).join(', ')}`);
+}
 await done();
 server.close();
 
