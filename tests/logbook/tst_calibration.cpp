@@ -76,6 +76,7 @@ private slots:
     void bandCoverage();
     void roadFitRecovers_data();
     void roadFitRecovers();
+    void roadFitReportsTheLeastGrip();
 };
 
 void TestCalibration::airOfRun()
@@ -536,7 +537,6 @@ void TestCalibration::bandCoverage()
     QVERIFY2(held >= least && held <= most, qPrintable(QString::number(held)));
 }
 
-QTEST_GUILESS_MAIN(TestCalibration)
 // The road model's fit finds back the power and grip factors of noise-free
 // slips (ET, trap, 60 ft and 1/8 mile) the road model made on five days;
 // a car whose launch the grip never holds keeps its grip at 1 and says so.
@@ -607,4 +607,35 @@ void TestCalibration::roadFitRecovers()
     QCOMPARE(logged.boundNotes.filter("launch grip is held at 1").size(), gripHeld ? 1 : 0);
 }
 
+// Two eighth-mile slips far quicker than the typed economy car: the power
+// rises, and the grip with it until no launch is held by it, after which
+// any higher grip runs the same. The fit reports the least grip that runs
+// the slips as its fit does, not where a step happened to land.
+void TestCalibration::roadFitReportsTheLeastGrip()
+{
+    const ModelledCar typed{ economyCar(), RoadDescription{ RoadCar{}, std::nullopt, 1 } };
+    std::vector<RunFigures> runs(2);
+    runs[0].temperature = 71;
+    runs[0].pressure = 29.41;
+    runs[0].eighthMileTime = 8.41;
+    runs[0].eighthMileSpeed = 84.2;
+    runs[1].temperature = 85;
+    runs[1].pressure = 29.2;
+    runs[1].eighthMileTime = 8.58;
+    runs[1].eighthMileSpeed = 83.1;
+    const FitResult fit = FitToRuns(typed, runs);
+    QVERIFY(fit.Fitted());
+    QVERIFY(fit.gripFactor > 1);
+    auto eighthMileTimes = [&](double grip) {
+        double sum = 0;
+        for (const RunFigures& run : runs)
+            sum += RunModelledCarOnDay(ScaledRoadCar(typed, fit.powerFactor, grip), FiguresFor(AirOfRun(run)))
+                       .splits.eighthMileTime;
+        return sum;
+    };
+    QVERIFY(std::abs(eighthMileTimes(fit.gripFactor) - eighthMileTimes(2 * fit.gripFactor)) < 1e-4);
+    QVERIFY(eighthMileTimes(0.97 * fit.gripFactor) > eighthMileTimes(fit.gripFactor) + 1e-6);
+}
+
+QTEST_GUILESS_MAIN(TestCalibration)
 #include "tst_calibration.moc"
