@@ -1076,8 +1076,13 @@ QString LogbookPage::dialInText() const
     QString time = locale().toString(*dial.quarterMileTime, 'f', 2) + QLatin1Char(' ') + tr("s");
     if (dial.timeBand95)
         time += QLatin1Char(' ') + tr("± %1 (95 %)").arg(locale().toString(*dial.timeBand95, 'f', 2));
-    QString text = tr("Dial-in for today: %1, by \"%2\" (%3).")
-                       .arg(time, PredictionMethodName(method), MethodModelName(ModelOf(method, card->model)));
+    // A racer's method (a line through the runs, the run before) uses no
+    // model: only a model's name goes in brackets.
+    const MethodModel model = ModelOf(method, card->model);
+    QString text = model == MethodModel::None
+                       ? tr("Dial-in for today: %1, by \"%2\".").arg(time, PredictionMethodName(method))
+                       : tr("Dial-in for today: %1, by \"%2\" (%3).")
+                             .arg(time, PredictionMethodName(method), MethodModelName(model));
     if (card->best != dial.method)
         text += QLatin1Char(' ')
             + tr("\"%1\" scores better but needs the run's own figures.")

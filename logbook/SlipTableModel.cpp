@@ -19,6 +19,15 @@
 
 namespace {
 
+// A figure as the table shows it: in the user's locale ("13,42" in German),
+// never grouped, so a 5280-ft elevation does not read as 5.280.
+QString shownNumber(double value, int decimals)
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'f', decimals);
+}
+
 bool isNumberValue(const QVariant& value)
 {
     switch (value.typeId()) {
@@ -49,7 +58,7 @@ QVariant numberData(const std::optional<double>& value, int decimals, int role)
 {
     switch (role) {
     case Qt::DisplayRole:
-        return value ? QString::asprintf("%.*f", decimals, *value) : QString();
+        return value ? shownNumber(*value, decimals) : QString();
     case SlipTableModel::SortRole:
         return value ? *value : -std::numeric_limits<double>::infinity();
     case Qt::TextAlignmentRole:

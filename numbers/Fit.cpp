@@ -815,6 +815,26 @@ RoadSearch searchRoad(const ModelledCar& typed, const std::vector<DayGroup>& gro
             }
         }
     }
+    // A grip raised past what any day's launch needs gives the same runs
+    // however high it went: the fit reports the least grip that gives them
+    // (found by bisection on the sum of squares), the one the slips show,
+    // not where the last step happened to land.
+    if (!at.tractionLimited && x[1] > 0 && !cancelled(cancel) && profile.At({ x[0], 0 }).tractionLimited) {
+        auto same = [&](double grip) {
+            const RoadFitPoint p = profile.At({ x[0], grip });
+            return p.finished && p.sumOfSquares <= at.sumOfSquares + Negligible;
+        };
+        double differs = 0;
+        double free = x[1];
+        for (int i = 0; i < 40 && free - differs > StepWidth; ++i) {
+            const double middle = (differs + free) / 2;
+            (same(middle) ? free : differs) = middle;
+        }
+        if (free < x[1]) {
+            x[1] = free;
+            at = profile.At(x);
+        }
+    }
     if (cancelled(cancel))
         return search;
     search.found = true;

@@ -2280,6 +2280,10 @@ Option.
         <source>Calibrate to fit the power at the wheels and the launch grip to the runs.</source>
         <translation>Kalibrieren passt die Leistung am Rad und die Haftung beim Start an die Läufe an.</translation>
     </message>
+    <message>
+        <source>Dial-in for today: %1, by &quot;%2&quot;.</source>
+        <translation>Dial-in für heute: %1, nach „%2“.</translation>
+    </message>
 </context>
 <context>
     <name>MessageBar</name>

@@ -178,6 +178,19 @@ int main(int argc, char** argv)
         LogbookPage* logbook = window.LogbookView();
         logbook->ChartTabs()->setCurrentWidget(logbook->DialInView());
         saved = SaveWindowPicture(&window, out.filePath(name + QStringLiteral("-logbook-dial-in.png"))) && saved;
+        // The same runs fitted on the road model: its power at the wheels
+        // and launch grip, and the report card's methods on that model.
+        logbook->ChartTabs()->setCurrentIndex(0);
+        program.Settings().SetModel(CarModel::Road);
+        logbook->Calibrate();
+        while (logbook->Calibrating())
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        saved = SaveWindowPicture(&window, out.filePath(name + QStringLiteral("-logbook-road.png"))) && saved;
+        program.Settings().SetModel(CarModel::Classic);
+        logbook->Calibrate();
+        while (logbook->Calibrating())
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        logbook->ChartTabs()->setCurrentWidget(logbook->DialInView());
         QApplication::setPalette(DarkPalette());
         saved = SaveWindowPicture(&window, out.filePath(name + QStringLiteral("-logbook-dark.png"))) && saved;
         return saved ? 0 : 1;

@@ -127,15 +127,15 @@ void TestSlipTableModel::showsTheRuns()
     const AirFigures air = FiguresFor(AirConditions{ 71.5, 29.41, 47 });
     QCOMPARE(model.headerData(12, Qt::Horizontal, Qt::ToolTipRole).toString(), "quarter-mile time, in s");
     QCOMPARE(rowTexts(model, 0, Qt::DisplayRole),
-             (QStringList{ "04.05.24 14:30", "Ennis", "520", "71.5", "29.41", "47", "0.512", "1.953", "5.610",
-                           "8.870", "80.12", "11.620", "13.790", "101.55", "first pass",
+             (QStringList{ "04.05.24 14:30", "Ennis", "520", "71,5", "29,41", "47", "0,512", "1,953", "5,610",
+                           "8,870", "80,12", "11,620", "13,790", "101,55", "first pass",
                            QString::asprintf("%.0f", air.densityAltitude),
-                           QString::asprintf("%.3f", 13.79 / std::cbrt(air.correctionFactor)) }));
+                           QString::asprintf("%.3f", 13.79 / std::cbrt(air.correctionFactor)).replace('.', ',') }));
     QCOMPARE(rowTexts(model, 0, Qt::EditRole),
              (QStringList{ "2024-05-04 14:30", "Ennis", "520", "71.5", "29.41", "47", "0.512", "1.953", "5.61",
                            "8.87", "80.12", "11.62", "13.79", "101.55", "first pass", "", "" }));
     QCOMPARE(rowTexts(model, 1, Qt::DisplayRole),
-             (QStringList{ "01.06.24", "", "", "", "", "", "", "", "", "", "", "", "14.000", "99.00", "", "",
+             (QStringList{ "01.06.24", "", "", "", "", "", "", "", "", "", "", "", "14,000", "99,00", "", "",
                            "" }));
     QCOMPARE(model.data(model.index(1, 2), SlipTableModel::SortRole).toDouble(),
              -std::numeric_limits<double>::infinity());
@@ -149,22 +149,22 @@ void TestSlipTableModel::edits_data()
     QTest::addColumn<QVariant>("value");
     QTest::addColumn<QString>("shown");   // after the edit
     QTest::addColumn<QString>("refusal"); // empty when the edit is saved
-    QTest::newRow("a time typed") << 12 << QVariant("13.65") << "13.650" << "";
-    QTest::newRow("a number given") << 13 << QVariant(102.25) << "102.25" << "";
+    QTest::newRow("a time typed") << 12 << QVariant("13.65") << "13,650" << "";
+    QTest::newRow("a number given") << 13 << QVariant(102.25) << "102,25" << "";
     QTest::newRow("the humidity cleared") << 5 << QVariant("") << "" << "";
     // A date shows in the locale's short form, however it was typed.
     QTest::newRow("a date and time") << 0 << QVariant("2024-05-05T09:15") << "05.05.24 09:15" << "";
     QTest::newRow("a US date") << 0 << QVariant("5/6/2024") << "06.05.24" << "";
     QTest::newRow("a note") << 14 << QVariant("new slicks, \"soft\"") << "new slicks, \"soft\"" << "";
     // The user's locale (German here) or the point.
-    QTest::newRow("a decimal comma") << 12 << QVariant("13,65") << "13.650" << "";
-    QTest::newRow("digits grouped") << 13 << QVariant("1.020,5") << "101.55"
+    QTest::newRow("a decimal comma") << 12 << QVariant("13,65") << "13,650" << "";
+    QTest::newRow("digits grouped") << 13 << QVariant("1.020,5") << "101,55"
                                     << "\"1.020,5\" is not a number for the quarter-mile speed: write it with \",\" or "
                                        "\".\" as the decimal point.";
     QTest::newRow("the trap speed cleared, the 1/8 mile's kept") << 13 << QVariant("") << "" << "";
     QTest::newRow("a 330-foot time before the 60-foot")
-        << 8 << QVariant("1.9") << "5.610" << "The 330-foot time (1,9 s) must be longer than the 60-foot time (1,953 s).";
-    QTest::newRow("an absurd temperature") << 3 << QVariant("1e308") << "71.5"
+        << 8 << QVariant("1.9") << "5,610" << "The 330-foot time (1,9 s) must be longer than the 60-foot time (1,953 s).";
+    QTest::newRow("an absurd temperature") << 3 << QVariant("1e308") << "71,5"
                                            << "The temperature must be between -40 and 140 °F.";
     QTest::newRow("not a date") << 0 << QVariant("5/5") << "04.05.24 14:30"
                                 << "\"5/5\" is not a date of the form YYYY-MM-DD, dd.MM.yy, m/d/yyyy, optionally with "
