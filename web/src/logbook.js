@@ -265,8 +265,11 @@ function dialInText(report, reportMessage, road) {
   }
   let time = `${number(dial.quarterMileTime, 2)} ${page('s')}`;
   if (dial.timeBand95 !== null) time += ` ${arg(page('± %1 (95 %)'), number(dial.timeBand95, 2))}`;
-  let text = arg(page('Dial-in for today: %1, by "%2" (%3).'),
-    time, tr('ReportCard', METHOD_NAMES[dial.method]), methodModel(dial.method, road));
+  // A racer's method (a line through the runs, the run before) uses no
+  // model: only a model's name goes in brackets.
+  const name = tr('ReportCard', METHOD_NAMES[dial.method]);
+  let text = METHOD_MODELS[dial.method] === 'None' ? arg(page('Dial-in for today: %1, by "%2".'), time, name)
+    : arg(page('Dial-in for today: %1, by "%2" (%3).'), time, name, methodModel(dial.method, road));
   if (report.best !== dial.method) {
     text += ` ${arg(page('"%1" scores better but needs the run\'s own figures.'), tr('ReportCard', METHOD_NAMES[report.best]))}`;
   }
