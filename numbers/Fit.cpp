@@ -795,15 +795,20 @@ RoadSearch searchRoad(const ModelledCar& typed, const std::vector<DayGroup>& gro
     // second fit is kept where it is better by more than Negligible (in
     // the units of FitScale; a fit already within it is kept).
     constexpr double Negligible = 1e-6;
+    // Where `holds` starts to hold between `below` (it does not) and `above`
+    // (it does), at the power found: both ends narrowed by bisection to
+    // within StepWidth.
+    auto gripEdge = [&](double below, double above, auto&& holds) {
+        while (above - below > StepWidth) {
+            const double middle = (below + above) / 2;
+            (holds(middle) ? above : below) = middle;
+        }
+        return std::pair{ below, above };
+    };
+    auto gripFree = [&](double grip) { return !profile.At({ x[0], grip }).tractionLimited; };
     if (!at.tractionLimited && at.sumOfSquares > Negligible && !cancelled(cancel)) {
-        RoadX low = { x[0], lowest[1] };
-        if (profile.At(low).tractionLimited) {
-            double held = lowest[1];
-            double free = x[1];
-            for (int i = 0; i < 30 && free - held > StepWidth; ++i) {
-                const double middle = (held + free) / 2;
-                (profile.At({ x[0], middle }).tractionLimited ? held : free) = middle;
-            }
+        if (!gripFree(lowest[1])) {
+            const double held = gripEdge(lowest[1], x[1], gripFree).first;
             RoadX again = clamped({ x[0], held - 10 * FiniteStep });
             RoadFitPoint there = profile.At(again);
             if (there.finished) {
@@ -819,17 +824,12 @@ RoadSearch searchRoad(const ModelledCar& typed, const std::vector<DayGroup>& gro
     // however high it went: the fit reports the least grip that gives them
     // (found by bisection on the sum of squares), the one the slips show,
     // not where the last step happened to land.
-    if (!at.tractionLimited && x[1] > 0 && !cancelled(cancel) && profile.At({ x[0], 0 }).tractionLimited) {
+    if (!at.tractionLimited && x[1] > 0 && !cancelled(cancel) && !gripFree(0)) {
         auto same = [&](double grip) {
             const RoadFitPoint p = profile.At({ x[0], grip });
             return p.finished && p.sumOfSquares <= at.sumOfSquares + Negligible;
         };
-        double differs = 0;
-        double free = x[1];
-        for (int i = 0; i < 40 && free - differs > StepWidth; ++i) {
-            const double middle = (differs + free) / 2;
-            (same(middle) ? free : differs) = middle;
-        }
+        const double free = gripEdge(0, x[1], same).second;
         if (free < x[1]) {
             x[1] = free;
             at = profile.At(x);
@@ -1013,11 +1013,6 @@ DayModel modelOn(const ModelledCar& car, const AirFigures& air)
 {
     const DayResults day = RunModelledCarOnDay(car, air);
     return { day.run.Finished(), day.splits };
-}
-
-DayModel modelOn(const CarInputs& car, const AirFigures& air)
-{
-    return modelOn(ModelledCar{ car, std::nullopt }, air);
 }
 
 // What a fit found, on either law: the car as fitted, its horsepower, spin
