@@ -49,6 +49,7 @@ ConditionsBox::ConditionsBox(GarageSettings* settings, QWidget* parent)
     , elevation(newBox(this, "trackElevation", tr("Track elevation")))
     , humidity(newBox(this, "airHumidity", tr("Relative humidity")))
     , standardDay(new QPushButton(tr("Standard day"), this))
+    , roadTestDay(new QPushButton(tr("Road-test day"), this))
     , model(new QComboBox(this))
     , figures(new QLabel(this))
     , problem(new QLabel(this))
@@ -67,6 +68,9 @@ ConditionsBox::ConditionsBox(GarageSettings* settings, QWidget* parent)
     standardDay->setObjectName(QStringLiteral("standardDay"));
     standardDay->setToolTip(tr("25 °C (77 °F), dry air at 99 kPa (29.235 inHg): the day the classic "
                                "program's results are for (SAE J1349)"));
+    roadTestDay->setObjectName(QStringLiteral("roadTestDay"));
+    roadTestDay->setToolTip(tr("15.6 °C (60 °F), dry air at 29.92 inHg: the day US road tests correct "
+                               "their figures to, and the road model's day in torvane-run"));
     figures->setObjectName(QStringLiteral("airFigures"));
     figures->setTextFormat(Qt::PlainText);
     figures->setWordWrap(true);
@@ -99,6 +103,7 @@ ConditionsBox::ConditionsBox(GarageSettings* settings, QWidget* parent)
     modelLabel->setBuddy(model);
     second->addWidget(modelLabel);
     second->addWidget(model);
+    second->addWidget(roadTestDay);
     second->addWidget(figures, 1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 2, 6, 2);
@@ -114,7 +119,8 @@ ConditionsBox::ConditionsBox(GarageSettings* settings, QWidget* parent)
     connect(elevation, &QDoubleSpinBox::valueChanged, this, &ConditionsBox::apply);
     connect(humidity, &QDoubleSpinBox::valueChanged, this, &ConditionsBox::apply);
     connect(pressureKind, &QComboBox::activated, this, &ConditionsBox::choosePressureKind);
-    connect(standardDay, &QPushButton::clicked, this, &ConditionsBox::setStandardDay);
+    connect(standardDay, &QPushButton::clicked, this, [this] { setDay(AirConditions()); });
+    connect(roadTestDay, &QPushButton::clicked, this, [this] { setDay(RoadTestConditions); });
     connect(settings, &GarageSettings::conditionsChanged, this, &ConditionsBox::showSettings);
     connect(settings, &GarageSettings::unitsChanged, this, &ConditionsBox::refreshUnits);
     connect(model, &QComboBox::activated, this, [this, settings](int index) {
@@ -244,12 +250,12 @@ void ConditionsBox::choosePressureKind(int kind)
     showSettings();
 }
 
-void ConditionsBox::setStandardDay()
+void ConditionsBox::setDay(const AirConditions& air)
 {
     GarageSettings::PressureEntry entry = settings->PressureGiven();
     entry.altimeter = false;
     settings->SetPressureGiven(entry);
     problem->hide();
-    settings->SetConditions(AirConditions());
+    settings->SetConditions(air);
     showSettings();
 }

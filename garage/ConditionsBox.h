@@ -10,6 +10,7 @@
 
 #include <QGroupBox>
 
+struct AirConditions;
 class GarageSettings;
 class QComboBox;
 class QDoubleSpinBox;
@@ -29,6 +30,7 @@ public:
     QDoubleSpinBox* HumidityBox() const { return humidity; }
     QComboBox* PressureKindBox() const { return pressureKind; }
     QPushButton* StandardDayButton() const { return standardDay; }
+    QPushButton* RoadTestDayButton() const { return roadTestDay; }
     // "Road model" or "Classic law", for every page of the garage.
     QComboBox* ModelBox() const { return model; }
     // "Density altitude 2,310 ft · air density 91.8 % of the standard day ·
@@ -40,7 +42,7 @@ private:
     void refreshUnits();
     void apply();
     void choosePressureKind(int kind);
-    void setStandardDay();
+    void setDay(const AirConditions& air);
 
     GarageSettings* settings;
     QDoubleSpinBox* temperature;
@@ -50,6 +52,7 @@ private:
     QDoubleSpinBox* elevation;
     QDoubleSpinBox* humidity;
     QPushButton* standardDay;
+    QPushButton* roadTestDay;
     QComboBox* model;
     QLabel* figures;
     QLabel* problem;

@@ -104,6 +104,9 @@ QString GarageHelp::HelpText()
              "<i>Standard day</i> (25 °C, dry air at 29.235 inHg) gives the classic program's "
              "results exactly. Every page uses the row's air: the comparison, the curves, What if, "
              "Sensitivity, the target and the logbook's prediction.</p>")
+        + tr("<p><i>Road-test day</i> (60 °F, dry air at 29.92 inHg) is the day US magazines correct "
+             "their tests to, where an engine makes about 4.7 % more than its rating: choose it to "
+             "hold the road model against a published test.</p>")
         + tr("<h3>Road model and classic law</h3>"
              "<p>The <i>Model</i> list in the Conditions row chooses how every page runs the cars. "
              "The <b>road model</b> (the choice for a new garage) is a real car at a real strip: "

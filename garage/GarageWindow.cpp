@@ -177,7 +177,7 @@ GarageWindow::GarageWindow(CarList* cars, GarageSettings* settings, CarFiles* fi
     SetTabChain({ carList, form->NameBox() });
     SetTabChain({ form->LastControl(), conditions->TemperatureBox(), conditions->PressureKindBox(),
                   conditions->PressureBox(), conditions->ElevationBox(), conditions->HumidityBox(),
-                  conditions->StandardDayButton(), conditions->ModelBox(), tabs });
+                  conditions->StandardDayButton(), conditions->ModelBox(), conditions->RoadTestDayButton(), tabs });
 
     createActions();
     createMenus();

@@ -58,6 +58,17 @@ struct AirConditions {
     bool IsStandardDay() const { return *this == AirConditions(); }
 };
 
+// The day US road tests correct their figures to: 60 °F, 29.92 inHg, dry
+// air. An engine rated on the standard day makes about 4.7 % more on it,
+// so the road model runs on it when a road test's figures are wanted.
+namespace RoadTestDay {
+inline constexpr double Temperature = 60; // °F
+inline constexpr double Pressure = 29.92; // inHg
+inline constexpr double Humidity = 0;     // %
+} // namespace RoadTestDay
+inline constexpr AirConditions RoadTestConditions{ RoadTestDay::Temperature, RoadTestDay::Pressure,
+                                                   RoadTestDay::Humidity };
+
 // The air figures of a day. On the standard day the correction factor and
 // the relative air density are exactly 1.
 struct AirFigures {

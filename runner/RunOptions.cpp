@@ -358,6 +358,17 @@ ParsedOptions ParseOptions(const QStringList& arguments)
         if (!parsed.error.isEmpty())
             return parsed;
     }
+    // The road model's figures are a road test's, so the day's air it runs
+    // in is, field by field where none is given, the day road tests are
+    // corrected to rather than the classic law's standard day.
+    if (options.model == CarModel::Road) {
+        if (parser.values(temperature).isEmpty())
+            options.air.temperature = RoadTestDay::Temperature;
+        if (!options.pressureGiven && !options.altimeterSetting)
+            options.air.pressure = RoadTestDay::Pressure;
+        if (parser.values(humidity).isEmpty())
+            options.air.humidity = RoadTestDay::Humidity;
+    }
     options.files = parser.positionalArguments();
     parsed.error = finish(options);
     return parsed;
@@ -468,10 +479,10 @@ Options:
   --jobs N               run the cars on N threads (default: one for each
                          core); the output is the same for every N
   --temperature F        run every car in air of F degrees Fahrenheit (-40
-                         to 140; default 77)
+                         to 140; default 77, with --model road 60)
   --pressure INHG        ... at a station (uncorrected) barometric pressure
                          of INHG inches of mercury (20 to 32; default
-                         29.235, that is 99 kPa)
+                         29.235, that is 99 kPa, with --model road 29.92)
   --altimeter INHG       ... or at the station pressure that this altimeter
                          setting (20 to 32) stands for at --elevation
   --elevation FT         the track's elevation in feet (-1500 to 14000;
@@ -480,7 +491,9 @@ Options:
                          of its kind there is warned of
   --humidity PERCENT     ... at this relative humidity (0 to 100; default 0)
                          Without these, every car runs on the standard day
-                         of SAE J1349, and every figure is the classic one.
+                         of SAE J1349, and every figure is the classic one;
+                         the road model runs on the day road tests are
+                         corrected to: 60 F, 29.92 inHg, dry air.
   --splits               show the time slip's splits in the table: 60 ft,
                          330 ft, 1/8 mile with its speed, 1000 ft (JSON and
                          CSV always hold them, with the day's air)

@@ -68,7 +68,7 @@ struct RunOptions {
     QStringList roadChanges;         // --set KEY=VALUE of the road keys, in the order given
     std::vector<Sweep> sweeps;       // in the order given: the first varies slowest
     int jobs = 1;                    // threads that run the cars
-    AirConditions air;               // the day's air: the standard day unless given
+    AirConditions air;               // the day's air: the model's standard day unless given
     // How the pressure was given: --pressure (a station pressure), or
     // --altimeter (then `air.pressure` is the station pressure it stands
     // for at the elevation), and --elevation with either.

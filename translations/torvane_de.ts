@@ -797,6 +797,14 @@ Option.
         <source>Model:</source>
         <translation>Modell:</translation>
     </message>
+    <message>
+        <source>Road-test day</source>
+        <translation>Testbedingungen</translation>
+    </message>
+    <message>
+        <source>15.6 °C (60 °F), dry air at 29.92 inHg: the day US road tests correct their figures to, and the road model&apos;s day in torvane-run</source>
+        <translation>15,6 °C (60 °F), trockene Luft bei 29,92 inHg: der Tag, auf den US-Fahrtests ihre Werte umrechnen, und der Tag des Straßenmodells in torvane-run</translation>
+    </message>
 </context>
 <context>
     <name>CsvReader</name>
@@ -1287,6 +1295,10 @@ Option.
     <message>
         <source>&lt;h3&gt;Road model and classic law&lt;/h3&gt;&lt;p&gt;The &lt;i&gt;Model&lt;/i&gt; list in the Conditions row chooses how every page runs the cars. The &lt;b&gt;road model&lt;/b&gt; (the choice for a new garage) is a real car at a real strip: power through the gears, the driven tires&apos; grip with weight transfer, rolling resistance, the turning parts&apos; inertia, the launch and the shift times, timed from the first foot as a strip times it. It reads the road fields under the nine values (engine, drivetrain, transmission and gears, power and torque peaks, redline, frontal area, tires, surface); an empty field shows greyed the typical value it uses. The &lt;b&gt;classic law&lt;/b&gt; gives the classic program&apos;s numbers exactly. Each page names the model it shows; &lt;i&gt;View ▸ Classic Law Beside the Road Model&lt;/i&gt; adds a classic column per car to the comparison.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Straßenmodell und klassisches Gesetz&lt;/h3&gt;&lt;p&gt;Die Liste &lt;i&gt;Modell&lt;/i&gt; in der Zeile der Bedingungen wählt, wie jede Seite die Autos rechnet. Das &lt;b&gt;Straßenmodell&lt;/b&gt; (die Wahl einer neuen Garage) ist ein echtes Auto auf einer echten Strecke: die Leistung durch die Gänge, die Haftung der angetriebenen Reifen mit der Lastverlagerung, der Rollwiderstand, die Trägheit der drehenden Teile, der Start und die Schaltzeiten, gemessen ab dem ersten Fuß, wie eine Strecke misst. Es liest die Straßenfelder unter den neun Werten (Motor, Antrieb, Getriebe und Gänge, Leistungs- und Drehmomentspitze, Höchstdrehzahl, Stirnfläche, Reifen, Belag); ein leeres Feld zeigt grau den typischen Wert, den es nimmt. Das &lt;b&gt;klassische Gesetz&lt;/b&gt; gibt genau die Zahlen des klassischen Programms. Jede Seite nennt das Modell, das sie zeigt; &lt;i&gt;Ansicht ▸ Klassisches Gesetz neben dem Straßenmodell&lt;/i&gt; fügt dem Vergleich je Auto eine klassische Spalte hinzu.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;i&gt;Road-test day&lt;/i&gt; (60 °F, dry air at 29.92 inHg) is the day US magazines correct their tests to, where an engine makes about 4.7 % more than its rating: choose it to hold the road model against a published test.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;i&gt;Testbedingungen&lt;/i&gt; (60 °F, trockene Luft bei 29,92 inHg) sind die Bedingungen, auf die US-Zeitschriften ihre Tests umrechnen; ein Motor leistet dort etwa 4,7 % mehr als seine Nennleistung. Wählen Sie sie, um das Straßenmodell mit einem veröffentlichten Test zu vergleichen.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

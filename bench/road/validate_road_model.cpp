@@ -165,15 +165,11 @@ std::vector<Row> ReadRows(const std::string& path)
     return rows;
 }
 
-// The file's standard day: 60 °F, 29.92 inHg, dry air, through the same
+// The file's standard day (60 °F, 29.92 inHg, dry air), through the same
 // air figures the programs use.
 RoadDay StandardTestDay()
 {
-    AirConditions air;
-    air.temperature = 60;
-    air.pressure = 29.92;
-    air.humidity = 0;
-    return RoadDayOf(FiguresFor(air));
+    return RoadDayOf(FiguresFor(RoadTestConditions));
 }
 
 struct Figures {

@@ -88,7 +88,8 @@ private slots:
                                 "useGrillArea",    "windshieldWidthInches", "windshieldHeightInches",
                                 "useWindshieldArea" };
         // Then the day's air, above the pages.
-        const QStringList conditions{ "airTemperature", "pressureKind", "airPressure", "airHumidity", "standardDay", "carModel" };
+        const QStringList conditions{ "airTemperature", "pressureKind", "airPressure", "airHumidity", "standardDay", "carModel",
+                                      "roadTestDay" };
         QCOMPARE(tabStops(window->CarListView()), form + conditions + QStringList{ "qt_tabwidget_tabbar" } + page);
     }
 

@@ -774,6 +774,10 @@ private slots:
         box->StandardDayButton()->click();
         QCOMPARE(page->Model()->Table().base[int(SensitivityFigure::QuarterMileTime)], standardDay);
         QVERIFY(page->AnswerText().isEmpty());
+        // The road tests' day: more power from the rating, so quicker.
+        box->RoadTestDayButton()->click();
+        QCOMPARE(program->Settings().Conditions(), RoadTestConditions);
+        QVERIFY(page->Model()->Table().base[int(SensitivityFigure::QuarterMileTime)] < standardDay);
     }
 
     void whatIfStepsTheRoadKeys()

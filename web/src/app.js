@@ -29,6 +29,8 @@ const ROAD_LABELS = {
   redline: 'Redline (rpm)', frontalArea: 'Frontal area (ft²)', tires: 'Tires', surface: 'Surface',
 };
 const STANDARD_DAY = { temperature: '77', pressure: '29.235', humidity: '0', altimeter: '29.92', elevation: '0' };
+// The day US road tests correct their figures to (numbers/Air.h: RoadTestDay).
+const ROAD_TEST_DAY = { temperature: '60', pressure: '29.92', humidity: '0' };
 // The standard day's station pressure, 99 kPa, exactly as the desktop holds
 // it (numbers/Air.h: StandardDay::Pressure); the box shows it rounded, and
 // typing in the box replaces it.
@@ -295,16 +297,25 @@ function renderAirForm() {
     form.append(number('pressure', tr('ConditionsBox', 'station pressure'), 'inHg'));
   }
   form.append(number('humidity', tr('ConditionsBox', 'Relative humidity'), '%'));
-  const standard = document.createElement('button');
-  standard.type = 'button';
-  standard.textContent = tr('ConditionsBox', 'Standard day');
-  standard.title = tr('ConditionsBox', "25 °C (77 °F), dry air at 99 kPa (29.235 inHg): the day the classic program's results are for (SAE J1349)");
-  standard.addEventListener('click', () => {
-    Object.assign(state.air, { kind: 'station' }, STANDARD_DAY, { exact: standardPressure() });
-    renderAirForm();
-    update();
-  });
-  form.append(standard);
+  const dayButton = (id, text, title, day) => {
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.id = id;
+    button.textContent = text;
+    button.title = title;
+    button.addEventListener('click', () => {
+      Object.assign(state.air, { kind: 'station' }, day);
+      renderAirForm();
+      update();
+    });
+    form.append(button);
+  };
+  dayButton('standard-day', tr('ConditionsBox', 'Standard day'),
+    tr('ConditionsBox', "25 °C (77 °F), dry air at 99 kPa (29.235 inHg): the day the classic program's results are for (SAE J1349)"),
+    { ...STANDARD_DAY, exact: standardPressure() });
+  dayButton('road-test-day', tr('ConditionsBox', 'Road-test day'),
+    tr('ConditionsBox', "15.6 °C (60 °F), dry air at 29.92 inHg: the day US road tests correct their figures to, and the road model's day in torvane-run"),
+    { ...STANDARD_DAY, ...ROAD_TEST_DAY, exact: {} });
 }
 
 function showFieldMessages(failing, message) {
