@@ -289,7 +289,7 @@ CurveCharts::CurveCharts(QAbstractItemModel* cars, GarageSettings* settings, QWi
     chartsLayout = new QBoxLayout(QBoxLayout::LeftToRight);
     chartsLayout->addWidget(charts[0].view);
     chartsLayout->addWidget(charts[1].view);
-    key = new QLabel(KeyText(), this);
+    key = new QLabel(KeyText(CarModel::Classic), this);
     key->setObjectName(QStringLiteral("curveKey"));
     key->setWordWrap(true);
     key->setAlignment(Qt::AlignHCenter);
@@ -355,10 +355,15 @@ void CurveCharts::SetSpan(Span newSpan)
     updateAxes();
 }
 
-QString CurveCharts::KeyText()
+// The marks of either model, then what only that model's curves draw: the
+// classic law's fall past its top speed, the road model's gear changes and
+// grip-limited launch.
+QString CurveCharts::KeyText(CarModel model)
 {
-    return tr("● 60 mph   ■ 80 mph   ▲ 100 mph   ★ quarter mile   ◆ top speed   "
-              "⬟ 60 ft, 330 ft, 1/8 mile, 1000 ft   ╌ quarter-mile distance   ┈ past the law's top speed");
+    const QString marks = tr("● 60 mph   ■ 80 mph   ▲ 100 mph   ★ quarter mile   ◆ top speed   "
+                             "⬟ 60 ft, 330 ft, 1/8 mile, 1000 ft   ╌ quarter-mile distance");
+    return model == CarModel::Road ? tr("%1   ▪ gear change   ▬ the tires' grip limits the launch").arg(marks)
+                                   : tr("%1   ┈ past the law's top speed").arg(marks);
 }
 
 int CurveCharts::CurveCount() const
@@ -387,7 +392,7 @@ void CurveCharts::showModel(CarModel model)
         charts[k].name = road ? tr("%1 (%2)").arg(titles[k], CarModelName(model)) : titles[k];
         fitValueTitle(charts[k]);
     }
-    key->setText(road ? tr("%1   ▪ gear change   ▬ the tires' grip limits the launch").arg(KeyText()) : KeyText());
+    key->setText(KeyText(model));
 }
 
 QImage CurveCharts::Picture(const QSize& size, qreal devicePixelRatio)

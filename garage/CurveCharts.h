@@ -98,7 +98,7 @@ public:
     QList<QPointF> ShownSlipPoints() const;
 
     // What the marks' shapes and the lines' dashes and dots mean.
-    static QString KeyText();
+    static QString KeyText(CarModel model);
 
     // Number of curves drawn (for tests and the benchmark).
     int CurveCount() const;

@@ -244,7 +244,7 @@ void Draw(QPainter& painter, const QRectF& page, const ReportContent& content, c
         room(smallMetrics.height() * 2);
         painter.setFont(small);
         painter.drawText(QRectF(page.left(), y, page.width(), smallMetrics.height() * 2),
-                         Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, CurveCharts::KeyText());
+                         Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, CurveCharts::KeyText(content.cars->Model()));
     }
     painter.restore();
 }

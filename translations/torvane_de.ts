@@ -884,10 +884,6 @@ Option.
         <translation>Ze&amp;igen:</translation>
     </message>
     <message>
-        <source>● 60 mph   ■ 80 mph   ▲ 100 mph   ★ quarter mile   ◆ top speed   ⬟ 60 ft, 330 ft, 1/8 mile, 1000 ft   ╌ quarter-mile distance   ┈ past the law&apos;s top speed</source>
-        <translation>● 60 mph   ■ 80 mph   ▲ 100 mph   ★ Viertelmeile   ◆ Höchsttempo   ⬟ 60 ft, 330 ft, 1/8 Meile, 1000 ft   ╌ Strecke 1/4 Meile   ┈ nach dem Höchsttempo</translation>
-    </message>
-    <message>
         <source>Time slips</source>
         <translation>Timeslips</translation>
     </message>
@@ -934,6 +930,14 @@ Option.
     <message>
         <source>%1   ▪ gear change   ▬ the tires&apos; grip limits the launch</source>
         <translation>%1   ▪ Gangwechsel   ▬ die Haftung der Reifen begrenzt den Start</translation>
+    </message>
+    <message>
+        <source>● 60 mph   ■ 80 mph   ▲ 100 mph   ★ quarter mile   ◆ top speed   ⬟ 60 ft, 330 ft, 1/8 mile, 1000 ft   ╌ quarter-mile distance</source>
+        <translation>● 60 mph   ■ 80 mph   ▲ 100 mph   ★ Viertelmeile   ◆ Höchsttempo   ⬟ 60 ft, 330 ft, 1/8 Meile, 1000 ft   ╌ Strecke 1/4 Meile</translation>
+    </message>
+    <message>
+        <source>%1   ┈ past the law&apos;s top speed</source>
+        <translation>%1   ┈ nach dem Höchsttempo</translation>
     </message>
 </context>
 <context>
