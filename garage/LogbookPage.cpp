@@ -1131,10 +1131,16 @@ int LogbookPage::UseFittedValues()
     CarTexts texts = car.data(CarList::TextsRole).value<CarTexts>();
     texts[InputField::Horsepower] = QString::fromLatin1(ShortestText(calibration->fit.horsepower));
     // The road model's fit leaves the spin time as typed; its grip is no
-    // input of the nine.
+    // input of the nine. It scales a typed peak torque with the power, so
+    // the copy's torque key is scaled too. Every other road key goes with
+    // the copy as written: without them it would be another car.
+    CarValues values = cars->At(row).values;
     if (!calibration->fit.Road())
         texts[InputField::SpinTime] = QString::fromLatin1(ShortestText(calibration->fit.spinTime));
-    return cars->AddCar(tr("%1 (fitted)").arg(car.data(CarList::NameRole).toString()), texts);
+    else if (const std::optional<double> torque = values.roadKeys.car.torque)
+        values.SetRoadText(RoadKey::Torque, QString::fromLatin1(ShortestText(*torque * calibration->fit.powerFactor)));
+    return cars->AddCar(tr("%1 (fitted)").arg(car.data(CarList::NameRole).toString()), texts, QString(),
+                        values.roadLines);
 }
 
 QString LogbookPage::AddSlip(const TimeSlip& run)

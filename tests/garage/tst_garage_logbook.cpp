@@ -275,6 +275,8 @@ private slots:
     // power at the wheels and the launch grip, and the card names the model.
     void theFitFollowsTheModel()
     {
+        CarList& list = program->Cars();
+        list.EditTexts(0, list.At(0).Texts(), list.At(0).values.roadLines + QStringLiteral("drivetrain=awd\r\ntorque=400\r\n"));
         const CarInputs car = program->Cars().At(0).Inputs();
         for (int day = 1; day <= 4; ++day)
             QVERIFY(page->AddSlip(madeRun(car, AirConditions{ 50.0 + 5 * day, 29.5, 30 }, day)).isEmpty());
@@ -289,6 +291,17 @@ private slots:
         QCOMPARE(page->ReportCardTable()->item(0, 1)->text(), QStringLiteral("Road model"));
         program->Settings().SetModel(CarModel::Classic);
         QTRY_VERIFY(!page->Calibrating() && page->CurrentCalibration() && !page->CurrentCalibration()->fit.Road());
+        program->Settings().SetModel(CarModel::Road);
+        QTRY_VERIFY(!page->Calibrating() && page->CurrentCalibration() && page->CurrentCalibration()->fit.Road());
+        // The fitted copy is the fitted car: its road keys go with it, the
+        // typed torque scaled with the power.
+        const CarFit fit = page->CurrentCalibration()->fit;
+        const CarValues copy = list.At(page->UseFittedValues()).values;
+        QCOMPARE(copy.RoadText(RoadKey::Drivetrain), QStringLiteral("awd"));
+        QCOMPARE(copy.roadKeys.car.torque.value(), 400 * fit.powerFactor);
+        QCOMPARE(RoadCarOf(ModelCar{ copy.numbers, copy.roadKeys }), RoadCarOf(fit.FittedCar()));
+        list.UndoStack()->undo();
+        program->Settings().SetModel(CarModel::Classic);
     }
 
     void fewerThanThreeRunsGiveNoBand()
