@@ -209,6 +209,9 @@ private:
     // The combustion engine's torque curve (lb-ft at rpm), on the day.
     std::array<double, 5> curveRpm{};
     std::array<double, 5> curveTorque{};
+    // Where the curve meets the rated power's torque (Torque caps it there):
+    // kinks between the knots, up to one a segment, 0 where none.
+    std::array<double, 4> capRpm{};
     double peakTorque = 0;
     // A CVT's ratios: lowest and highest (engine radians per foot).
     double cvtLow = 0, cvtHigh = 0;
@@ -281,6 +284,22 @@ RoadIntegrator::RoadIntegrator(const FullRoadCar& fullCar, const RoadDay& theDay
                     PowerAtRedlineShare * power * LbFtRpmPerHorsepower / car.redline };
     if (car.redline <= car.powerRpm)
         curveTorque[4] = curveTorque[3];
+    // A torque given higher than the power allows at its engine speed: where
+    // the curve's line crosses the rated power's torque, found by halving.
+    const double cap = power * LbFtRpmPerHorsepower;
+    for (std::size_t i = 1; i < curveRpm.size(); ++i) {
+        const double n0 = curveRpm[i - 1], n1 = curveRpm[i];
+        auto over = [&](double n) { return curveTorque[i - 1] + (n - n0) / (n1 - n0) * (curveTorque[i] - curveTorque[i - 1]) > cap / n; };
+        if (!(n1 > n0) || over(std::max(n0, 1e-9)) == over(n1))
+            continue;
+        double low = n0, high = n1;
+        const bool overAtLow = over(std::max(n0, 1e-9));
+        for (int j = 0; j < 60; ++j) {
+            const double mid = 0.5 * (low + high);
+            (over(mid) == overAtLow ? low : high) = mid;
+        }
+        capRpm[i - 1] = 0.5 * (low + high);
+    }
 
     launch = car.transmission == Transmission::Automatic || car.transmission == Transmission::Cvt
                  ? Launch::Converter
@@ -553,7 +572,7 @@ bool RoadIntegrator::IntegrateGear(int gear, double vEnd)
 {
     // The breakpoints of the force within the gear: where a slipping clutch
     // or a converter locks, and the knots of the power curve.
-    std::array<double, 16> breaks{};
+    std::array<double, 24> breaks{};
     std::size_t count = 0;
     const double k = radiansPerFoot[gear];
     auto add = [&](double rpm, double radiansPerFootHere) {
@@ -570,11 +589,17 @@ bool RoadIntegrator::IntegrateGear(int gear, double vEnd)
             add(ConverterStallRpm, k);
         for (std::size_t i = 1; i < curveRpm.size(); ++i)
             add(curveRpm[i], k);
+        for (const double rpm : capRpm)
+            if (rpm > 0)
+                add(rpm, k);
         if (car.transmission == Transmission::Cvt) {
             add(car.powerRpm, cvtLow);
             add(car.powerRpm, cvtHigh);
             for (std::size_t i = 1; i < curveRpm.size(); ++i)
                 add(curveRpm[i], cvtHigh);
+            for (const double rpm : capRpm)
+                if (rpm > 0)
+                    add(rpm, cvtHigh);
         }
     }
     std::sort(breaks.begin(), breaks.begin() + count);

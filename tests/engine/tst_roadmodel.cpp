@@ -34,6 +34,13 @@ RoadCar With(RoadCar car, Drivetrain drivetrain, Transmission transmission, int 
     return car;
 }
 
+RoadCar WithCurve(RoadCar car, double powerRpm, double torque, double torqueRpm)
+{
+    car.powerRpm = powerRpm;
+    car.torque = torque;
+    car.torqueRpm = torqueRpm;
+    return car;
+}
 RoadCar Electric(double horsepower, double weight, double torque)
 {
     RoadCar car = Car(horsepower, weight, 0.24, 25);
@@ -191,6 +198,10 @@ void RoadModelTest::halving_the_step_changes_no_mark_data()
         << With(Car(20, 7700, 0.6, 40), Drivetrain::RearWheel, Transmission::Automatic, 3);
     QTest::newRow("one gear, clutch slipping to a tall gear")
         << With(Car(70, 6400, 0.66, 21), Drivetrain::RearWheel, Transmission::Automated, 1);
+    // 402 lb-ft at 2,995 rpm is 229 hp: the rated 213 hp caps the curve
+    // below its torque peak, a kink between the curve's knots.
+    QTest::newRow("torque above what the rated power allows")
+        << WithCurve(With(Car(213, 4200, 0.40, 28), Drivetrain::AllWheel, Transmission::Automatic, 4), 4168, 402, 2995);
     QTest::newRow("very light and powerful")
         << With(Car(2000, 600, 0.2, 6), Drivetrain::AllWheel, Transmission::DualClutch, 8);
 }
