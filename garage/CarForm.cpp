@@ -167,6 +167,7 @@ CarForm::CarForm(CarList* cars, GarageSettings* settings, QWidget* parent)
         row += 2;
     }
     frontalArea->setObjectName(QStringLiteral("frontalArea"));
+    frontalArea->setWordWrap(true);
     grid->addWidget(new QLabel(tr("Frontal area:"), inputs), row, 0);
     grid->addWidget(frontalArea, row, 1, 1, 2);
     layout->addWidget(inputs);
@@ -526,10 +527,16 @@ void CarForm::refreshMessages()
             Box(field)->setAccessibleDescription(message);
         }
     }
-    const double area = car.FrontalArea();
-    frontalArea->setText(tr("%1 %2").arg(
-        locale().toString(ToShown(area, Quantity::Area, units), 'f', ShownDecimals(Quantity::Area, units)),
-        UnitSymbol(Quantity::Area, units)));
+    // The classic law's area from the grill and the windshield; the road
+    // model takes a measured frontal area instead where the car gives one.
+    auto areaShown = [&](double area) {
+        return locale().toString(ToShown(area, Quantity::Area, units), 'f', ShownDecimals(Quantity::Area, units));
+    };
+    const std::optional<double> measured = cars->At(cars->CurrentRow()).values.roadKeys.frontalArea;
+    frontalArea->setText(measured ? tr("%1 %2 (the road model takes the measured %3 %2)")
+                                        .arg(areaShown(car.FrontalArea()), UnitSymbol(Quantity::Area, units),
+                                             areaShown(*measured))
+                                  : tr("%1 %2").arg(areaShown(car.FrontalArea()), UnitSymbol(Quantity::Area, units)));
 }
 
 void CarForm::refreshUnits()

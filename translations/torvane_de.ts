@@ -409,6 +409,10 @@
         <source>(%1)</source>
         <translation>(%1)</translation>
     </message>
+    <message>
+        <source>%1 %2 (the road model takes the measured %3 %2)</source>
+        <translation>%1 %2 (das Straßenmodell nimmt die gemessenen %3 %2)</translation>
+    </message>
 </context>
 <context>
     <name>CarInputs</name>

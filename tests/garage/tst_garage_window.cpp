@@ -270,6 +270,9 @@ private slots:
         QTest::keyClicks(box, typed);
         QCOMPARE(program->Cars().At(0).values.RoadText(static_cast<RoadKey>(key)), kept);
         QVERIFY(window->Form()->RoadMessage(static_cast<RoadKey>(key))->text().isEmpty());
+        // The area line says the road model takes the measured area.
+        const QString areaLine = window->findChild<QLabel*>(QStringLiteral("frontalArea"))->text();
+        QCOMPARE(areaLine.contains(QStringLiteral("measured 2.150")), key == static_cast<int>(RoadKey::FrontalArea));
         program->Settings().SetUnits(UnitSystem::Imperial);
         QCOMPARE(box->text(), kept);
         program->Settings().SetUnits(UnitSystem::Metric);
