@@ -70,7 +70,7 @@ QVariant ModelSlipTableModel::data(const QModelIndex& index, int role) const
     if (index.column() == 0) {
         if (role != Qt::DisplayRole)
             return QVariant();
-        const QString date = SlipDateText(run);
+        const QString date = ShownSlipDate(run);
         return date.isEmpty() ? QCoreApplication::translate("LogbookPage", "Run %1").arg(index.row() + 1) : date;
     }
     if (role == Qt::TextAlignmentRole)

@@ -41,18 +41,6 @@ bool isNumberValue(const QVariant& value)
     }
 }
 
-// A run's date as the table shows it: the locale's short form, so that the
-// user sees how a typed date was read, then the time as it is typed.
-QString shownDate(const TimeSlip& run)
-{
-    if (!run.date.isValid())
-        return QString();
-    const QString date = QLocale().toString(run.date, QLocale::ShortFormat);
-    if (!run.time.isValid())
-        return date;
-    return date + u' ' + run.time.toString(run.time.second() == 0 ? u"HH:mm" : u"HH:mm:ss");
-}
-
 // A number's display, sort and alignment roles; none for the others.
 QVariant numberData(const std::optional<double>& value, int decimals, int role)
 {
@@ -69,6 +57,18 @@ QVariant numberData(const std::optional<double>& value, int decimals, int role)
 }
 
 } // namespace
+
+// A run's date as the table shows it: the locale's short form, so that the
+// user sees how a typed date was read, then the time as it is typed.
+QString ShownSlipDate(const TimeSlip& run)
+{
+    if (!run.date.isValid())
+        return QString();
+    const QString date = QLocale().toString(run.date, QLocale::ShortFormat);
+    if (!run.time.isValid())
+        return date;
+    return date + u' ' + run.time.toString(run.time.second() == 0 ? u"HH:mm" : u"HH:mm:ss");
+}
 
 SlipTableModel::SlipTableModel(Logbook& logbook, QObject* parent)
     : QAbstractTableModel(parent), logbook(logbook)
@@ -364,7 +364,7 @@ QVariant SlipTableModel::data(const QModelIndex& index, int role) const
         if (role != Qt::DisplayRole && role != Qt::EditRole && role != SortRole)
             return QVariant();
         if (field == SlipField::Date)
-            return role == Qt::DisplayRole ? shownDate(run) : SlipDateText(run);
+            return role == Qt::DisplayRole ? ShownSlipDate(run) : SlipDateText(run);
         return field == SlipField::Track ? run.track : run.note;
     }
     const std::optional<double> value = run.*NumberMember(field);

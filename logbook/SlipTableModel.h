@@ -127,3 +127,7 @@ private:
     int reads = 0;           // reads started
     QList<QThread*> readers; // their threads, until each ends
 };
+
+// A run's date as the tables show it: the locale's short form, then the
+// time as typed; empty when the run has no date.
+QString ShownSlipDate(const TimeSlip& run);

@@ -344,6 +344,10 @@ private slots:
         // The runs themselves keep the point.
         QCOMPARE(page->Runs()->index(0, static_cast<int>(SlipField::Temperature)).data().toString(),
                  QStringLiteral("59.0"));
+        // Both tables show a run's date alike, in the locale's short form.
+        const QString date = page->Runs()->index(0, static_cast<int>(SlipField::Date)).data().toString();
+        QCOMPARE(slips->model()->index(0, 0).data().toString(), date);
+        QVERIFY(date != QStringLiteral("2024-05-01"));
     }
 
     void aFileThatIsNoLogbookChangesNothing_data()
