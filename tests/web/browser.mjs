@@ -119,7 +119,8 @@ const checks = {
   },
 
   // A .trv opens from the file picker and by dropping it, saves in the
-  // desktop's bytes, keeps its road keys as read, and a file that is not a
+  // desktop's bytes, keeps its road keys and the garage's identity line as
+  // read, and a file that is not a
   // car gets the desktop's message.
   async files(base) {
     const context = await launch();
@@ -128,7 +129,7 @@ const checks = {
     await ready(page);
     const file = join(examples, 'sports-car.trv');
     const bytes = readFileSync(file);
-    const withKeys = Buffer.concat([bytes, Buffer.from('drivetrain=awd\r\ngears = 7\r\ntires=summer\r\n')]);
+    const withKeys = Buffer.concat([bytes, Buffer.from('drivetrain=awd\r\ngears = 7\r\ncar=1b4e28ba-2fa1-41d2-883f-0016d3cca427\r\ntires=summer\r\n')]);
     const dir = mkdtempSync(join(tmpdir(), 'torvane-trv-'));
     const keysFile = join(dir, 'road car.trv');
     writeFileSync(keysFile, withKeys);

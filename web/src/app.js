@@ -10,7 +10,7 @@ import {
   loadLanguage, tr, arg, rangeTestMessage, elapsedTimeMessage, airMessage, roadProblemMessage, formatPicture,
   currentLocale,
 } from './messages.js';
-import { decodeTrv, encodeTrv, readRoadKeys, saveRefusal, takeRoadKey, fieldName } from './trv.js';
+import { CAR_IDENTITY_KEY, decodeTrv, encodeTrv, readRoadKeys, saveRefusal, takeRoadKey, fieldName } from './trv.js';
 import {
   Logbook, readSlipsCsv, slipsCsv, slipsFileRefusal, storageMessage, Fitter, fitTexts, COLUMNS, SLIP_FIELDS,
   newRuns, slipProblem, typedNumber,
@@ -598,7 +598,8 @@ function fragmentOf(car) {
   params.set('model', state.model);
   params.set('name', car.name);
   FIELDS.forEach((key, i) => params.set(key, car.texts[i]));
-  for (const line of car.road.lines) params.set(line.key, line.value);
+  // A shared link carries the car's description, not its logbook identity.
+  for (const line of car.road.lines) if (line.key !== CAR_IDENTITY_KEY) params.set(line.key, line.value);
   return params.toString();
 }
 

@@ -15,6 +15,9 @@ import { ROAD_KEYS, FIELDS } from './engine.js';
 export const FILE_ORDER = [0, 4, 3, 1, 2, 5, 6, 7, 8];
 export const MAX_WORD_LENGTH = 64;
 export const MAX_SCANNED_BYTES = 1024 * 1024;
+// The line that ties a file to its car in the garage's logbook
+// (CarIdentityKey).
+export const CAR_IDENTITY_KEY = 'car';
 const FIELD_NAMES = ['horsepower', 'grill area', 'windshield area', 'car weight', 'drag coefficient',
   'windshield angle', 'available shifts', 'quarter mile shifts', 'spin time'];
 
@@ -139,6 +142,12 @@ export function readRoadKeys(engine, text, firstLine, fileName) {
     if (equals < 0) return refuse(arg(tr('RoadKeys', '"%1" is not a line of the form key=value.'), line));
     const key = line.slice(0, equals).trim();
     const value = line.slice(equals + 1).trim();
+    // The car's identity is the logbook's, not the road model's: kept as
+    // written, so that a car the garage gave runs opens and saves whole.
+    if (key === CAR_IDENTITY_KEY) {
+      lines.push({ key, value });
+      continue;
+    }
     const index = ROAD_KEYS.findIndex((k) => k.key === key);
     if (index < 0) return refuse(unknownKey(key));
     const taken = takeRoadKey(engine, key, value);
