@@ -104,6 +104,12 @@ void TestRoadKeys::refusesABadLine()
 // read, so that a save writes back what it read.
 void TestRoadKeys::keepsTheKeysAsWritten()
 {
+    // A key given twice counts by its last line; both lines are kept.
+    const RoadKeys twice = ReadRoadKeys("tires=street\ntires=summer\n", 10, "car.trv").keys;
+    QCOMPARE(twice.car.tires, TireKind::Summer);
+    QCOMPARE(twice.Text(RoadKey::Tires), QStringLiteral("summer"));
+    QCOMPARE(EncodeRoadKeys(twice), QByteArray("tires=street\r\ntires=summer\r\n"));
+
     RoadKeys keys = ReadRoadKeys("tires=summer\nredline = 7000\nsurface=street\n", 10, "car.trv").keys;
     QCOMPARE(EncodeRoadKeys(keys), QByteArray("tires=summer\r\nredline=7000\r\nsurface=street\r\n"));
     QCOMPARE(keys.Set(RoadKey::Redline, "7500"), QString());

@@ -129,7 +129,7 @@ const checks = {
     await ready(page);
     const file = join(examples, 'sports-car.trv');
     const bytes = readFileSync(file);
-    const withKeys = Buffer.concat([bytes, Buffer.from('drivetrain=awd\r\ngears = 7\r\ncar=1b4e28ba-2fa1-41d2-883f-0016d3cca427\r\ntires=summer\r\n')]);
+    const withKeys = Buffer.concat([bytes, Buffer.from('tires=street\r\ndrivetrain=awd\r\ngears = 7\r\ncar=1b4e28ba-2fa1-41d2-883f-0016d3cca427\r\ntires=summer\r\n')]);
     const dir = mkdtempSync(join(tmpdir(), 'torvane-trv-'));
     const keysFile = join(dir, 'road car.trv');
     writeFileSync(keysFile, withKeys);
@@ -137,6 +137,9 @@ const checks = {
       const count = await page.evaluate(() => window.torvane.state.cars.length);
       await page.setInputFiles('#open-file', path);
       await page.waitForFunction((n) => window.torvane.state.cars.length === n + 1, count);
+      // A key given twice counts by its last line.
+      const tires = await page.inputValue('select[name="tires"]');
+      if (tires !== (path === keysFile ? 'summer' : '')) fail(`${path}: tires shown as "${tires}"`);
       const download = page.waitForEvent('download');
       await page.click('#save-car');
       const saved = readFileSync(await (await download).path());

@@ -203,7 +203,8 @@ function renderCarForm() {
   road.append(roadLegend);
   ROAD_KEYS.forEach(({ key, words }, i) => {
     let input;
-    const current = car.road.lines.find((l) => l.key === key);
+    // A key given twice counts by its last line, as the desktop reads it.
+    const current = car.road.lines.findLast((l) => l.key === key);
     if (words) {
       input = document.createElement('select');
       const typical = document.createElement('option');
