@@ -23,6 +23,11 @@ struct ProgramState {
     QString previousPrintTitle;
     // The file the save dialog proposes: the last one opened or saved.
     QString dataFileName;
+    // The lines after the nine values of the file last opened (a newer
+    // program's road keys and the garage's car identity, as read) and that
+    // file: a save back to it keeps them.
+    QString dataFileLines;
+    QString dataFileLinesPath;
     // The grill and windshield areas of the calculator's last Calculate,
     // kept for Transfer.
     std::array<QString, 2> areaTexts;

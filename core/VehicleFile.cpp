@@ -161,12 +161,12 @@ Words Decode(const QByteArray& bytes, const QString& fileName)
     return wordsFrom(ScanTrv(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))), fileName);
 }
 
-QString Save(const QString& path, const QStringList& texts)
+QString Save(const QString& path, const QStringList& texts, const QString& lines)
 {
     const QString refusal = SaveRefusal(texts);
     if (!refusal.isEmpty())
         return refusal;
-    return SaveBytes(path, Encode(texts));
+    return SaveBytes(path, Encode(texts) + lines.toUtf8());
 }
 
 Words Load(const QString& path)

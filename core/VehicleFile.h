@@ -77,7 +77,8 @@ using WordScanner = TrvScanner;
 // write, flush or sync fails. A path that exists but is not a regular file
 // (a folder, a device, a named pipe) is refused. Returns an error message,
 // empty on success.
-QString Save(const QString& path, const QStringList& texts);
+// `lines` follow the nine values as they are (lines read after them).
+QString Save(const QString& path, const QStringList& texts, const QString& lines = QString());
 
 // Reads no more of the file than the first nine words need, and at most
 // MaxScannedBytes (and a byte beyond, to see whether a word runs past the

@@ -69,7 +69,13 @@ QString DocumentsFolder()
 
 bool SaveDataFileAt(TorvaneProgram& program, const QString& path)
 {
-    const QString error = VehicleFile::Save(path, VehicleFile::TextsInFileOrder(program.InputDlg()->Texts()));
+    // A file saved back to where it was opened from keeps the lines a newer
+    // program wrote after the nine values; any other file gets the nine.
+    ProgramState& state = program.State();
+    const bool samePlace = !state.dataFileLinesPath.isEmpty()
+                           && QFileInfo(path).absoluteFilePath() == QFileInfo(state.dataFileLinesPath).absoluteFilePath();
+    const QString error = VehicleFile::Save(path, VehicleFile::TextsInFileOrder(program.InputDlg()->Texts()),
+                                            samePlace ? state.dataFileLines : QString());
     if (!error.isEmpty()) {
         program.ShowAlert(error);
         return false;
@@ -90,6 +96,8 @@ bool OpenDataFileAt(TorvaneProgram& program, const QString& path)
         return false;
     }
     program.State().dataFileName = path;
+    program.State().dataFileLines = loaded.tail;
+    program.State().dataFileLinesPath = path;
     program.InputDlg()->SetTexts(VehicleFile::CarFromFileOrder(loaded.words));
     program.InputDlg()->SavePreviousInputs();
     program.PrintTitleDlg()->SavePrintTitle();

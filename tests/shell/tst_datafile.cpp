@@ -105,6 +105,7 @@ private slots:
     void saveRefusesWhatWouldNotReadBack();
     void saveReportsAFileThatCannotBeWritten();
     void openLoadsTheWordsAndSetsTheSavePoint();
+    void saveBackKeepsTheLinesAfterTheNine();
     void openRefusesWithoutTheExtension();
     void openRefusesBadFilesAndChangesNothing_data();
     void openRefusesBadFilesAndChangesNothing();
@@ -186,6 +187,25 @@ void TestDataFile::openLoadsTheWordsAndSetsTheSavePoint()
     QVERIFY(!Child<QPushButton>(ControlDlg(), "ResultsButton")->isEnabled());
     QCOMPARE(State().dataFileName, path);
     QVERIFY(!InputDlg()->isVisible());
+}
+
+// A newer program's road keys and the garage's car identity follow the
+// nine values: saved back to the same file they stay as read, where they
+// were lost before; a file saved elsewhere gets the nine alone.
+void TestDataFile::saveBackKeepsTheLinesAfterTheNine()
+{
+    const QString path = dir.filePath("garage car.trv");
+    const QByteArray nine("345\r\n0.29\r\n3400\r\n5.2\r\n13.61\r\n22\r\n5\r\n2\r\n0.75\r\n");
+    const QByteArray lines("tires=summer\r\ncar=1b4e28ba-2fa1-41d2-883f-0016d3cca427\r\n");
+    writeAll(path, nine + lines);
+    TModalAnswerer answerer;
+    QVERIFY(OpenDataFileAt(*TheProgram(), path));
+    QVERIFY(SaveDataFileAt(*TheProgram(), path));
+    QCOMPARE(readAll(path), nine + lines);
+    const QString other = dir.filePath("other car.trv");
+    QVERIFY(SaveDataFileAt(*TheProgram(), other));
+    QCOMPARE(readAll(other), nine);
+    QCOMPARE(answerer.seen.size(), 0);
 }
 
 void TestDataFile::openRefusesWithoutTheExtension()
