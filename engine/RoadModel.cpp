@@ -289,11 +289,13 @@ RoadIntegrator::RoadIntegrator(const FullRoadCar& fullCar, const RoadDay& theDay
     const double cap = power * LbFtRpmPerHorsepower;
     for (std::size_t i = 1; i < curveRpm.size(); ++i) {
         const double n0 = curveRpm[i - 1], n1 = curveRpm[i];
+        if (!(n1 > n0))
+            continue;
         auto over = [&](double n) { return curveTorque[i - 1] + (n - n0) / (n1 - n0) * (curveTorque[i] - curveTorque[i - 1]) > cap / n; };
-        if (!(n1 > n0) || over(std::max(n0, 1e-9)) == over(n1))
+        const bool overAtLow = over(std::max(n0, 1e-9));
+        if (overAtLow == over(n1))
             continue;
         double low = n0, high = n1;
-        const bool overAtLow = over(std::max(n0, 1e-9));
         for (int j = 0; j < 60; ++j) {
             const double mid = 0.5 * (low + high);
             (over(mid) == overAtLow ? low : high) = mid;
