@@ -11,20 +11,28 @@
 // calibrated constants fitted to the rows, and each car family predicted by
 // constants fitted to all the other families.
 //
+// Only the car, its power and its weight must be there; columns may come in
+// any order or be left out, words in any case. A cell the road model cannot
+// use is listed and read as empty, and a row it cannot run is listed and
+// left out of the sums and the fits.
+//
 // The file's conventions: the car runs with 180 lb of driver and gear
 // aboard; the results are corrected to a standard day of 60 °F, 29.92 inHg
 // and dry air; aero is as given. Hale's rule: ET = 5.825·(lb/hp)^(1/3),
 // trap = 234·(hp/lb)^(1/3), with the same 180 lb.
 #include "core/Air.h"
+#include "core/RoadKeys.h"
 #include "core/RoadRun.h"
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <functional>
+#include <limits>
 #include <map>
 #include <optional>
 #include <sstream>
@@ -39,35 +47,55 @@ struct Row {
     std::string id, car, family;
     RoadCar road;
     std::optional<double> et, trap, sixty, sixtyFoot;
+    // Why the road model cannot run the row (a value it cannot take), or
+    // empty; such a row is listed but left out of the sums and the fits.
+    std::string refused;
+    // Cells the reader could not use as written, and what it took instead.
+    std::vector<std::string> notes;
 };
 
-std::vector<std::string> SplitCsvLine(const std::string& line)
+// One record of the file: its cells, read on over line ends inside quotes.
+// False at the end of the file.
+bool ReadCsvRecord(std::istream& in, std::vector<std::string>& cells)
 {
-    std::vector<std::string> cells;
-    std::string cell;
-    bool quoted = false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
-                cell += '"';
-                ++i;
+    cells.clear();
+    std::string line, cell;
+    bool quoted = false, any = false;
+    while (std::getline(in, line)) {
+        any = true;
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            const char c = line[i];
+            if (quoted) {
+                if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
+                    cell += '"';
+                    ++i;
+                } else if (c == '"') {
+                    quoted = false;
+                } else if (c != '\r') {
+                    cell += c;
+                }
             } else if (c == '"') {
-                quoted = false;
-            } else {
+                quoted = true;
+            } else if (c == ',') {
+                cells.push_back(cell);
+                cell.clear();
+            } else if (c != '\r') {
                 cell += c;
             }
-        } else if (c == '"') {
-            quoted = true;
-        } else if (c == ',') {
-            cells.push_back(cell);
-            cell.clear();
-        } else if (c != '\r') {
-            cell += c;
         }
+        if (!quoted)
+            break;
+        cell += '\n';
     }
+    if (!any)
+        return false;
     cells.push_back(cell);
-    return cells;
+    for (std::string& text : cells) {
+        const std::size_t first = text.find_first_not_of(" \t");
+        const std::size_t last = text.find_last_not_of(" \t");
+        text = first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
+    }
+    return true;
 }
 
 std::optional<double> Number(const std::string& text)
@@ -76,17 +104,29 @@ std::optional<double> Number(const std::string& text)
         return std::nullopt;
     char* end = nullptr;
     const double value = std::strtod(text.c_str(), &end);
-    if (end == text.c_str())
+    if (end == text.c_str() || *end != '\0' || !std::isfinite(value))
         return std::nullopt;
     return value;
 }
 
+bool SameWord(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// A cell that names one of the road model's words, in any case; a word it
+// does not know is noted and read as empty.
 template <typename Enum, std::size_t N>
-std::optional<Enum> Choice(const std::string& text, const std::array<std::string_view, N>& words)
+std::optional<Enum> Choice(const std::string& text, const char* name, const std::array<std::string_view, N>& words,
+                           std::vector<std::string>& notes)
 {
     for (std::size_t i = 0; i < N; ++i)
-        if (words[i] == text)
+        if (SameWord(words[i], text))
             return static_cast<Enum>(i);
+    if (!text.empty())
+        notes.push_back(std::string(name) + " \"" + text + "\" is not a word the road model knows, read as empty");
     return std::nullopt;
 }
 
@@ -102,64 +142,105 @@ std::string FamilyOf(const std::string& car, const std::string& engine)
     std::string family = make + " " + model;
     while (!family.empty() && (family.back() == ',' || family.back() == ' '))
         family.pop_back();
-    return family + (engine == "electric" ? " (electric)" : "");
+    return family + (SameWord(engine, "electric") ? " (electric)" : "");
 }
 
 std::vector<Row> ReadRows(const std::string& path)
 {
-    std::ifstream in(path);
+    std::ifstream in(path, std::ios::binary);
     if (!in) {
         std::fprintf(stderr, "validate_road_model: cannot read %s\n", path.c_str());
         std::exit(2);
     }
-    std::string line;
-    std::getline(in, line);
-    const std::vector<std::string> header = SplitCsvLine(line);
-    auto column = [&](const char* name) {
-        const auto it = std::find(header.begin(), header.end(), name);
-        if (it == header.end()) {
+    std::vector<std::string> header, cells;
+    ReadCsvRecord(in, header);
+    if (!header.empty() && header[0].rfind("\xEF\xBB\xBF", 0) == 0)
+        header[0].erase(0, 3);
+    // The car, its power and its weight are needed; every other column may
+    // be absent, and reads as empty.
+    constexpr std::size_t Absent = std::numeric_limits<std::size_t>::max();
+    auto column = [&](const char* name, bool needed = false) {
+        const auto it = std::find_if(header.begin(), header.end(), [&](const std::string& h) { return SameWord(h, name); });
+        if (it == header.end() && needed) {
             std::fprintf(stderr, "validate_road_model: no column %s\n", name);
             std::exit(2);
         }
-        return static_cast<std::size_t>(it - header.begin());
+        return it == header.end() ? Absent : static_cast<std::size_t>(it - header.begin());
     };
-    const std::size_t id = column("id"), car = column("car"), engine = column("engine"),
-                      hp = column("horsepower"), powerRpm = column("powerRpm"), torque = column("torque"),
-                      torqueRpm = column("torqueRpm"), weight = column("weightAsTested"),
-                      drivetrain = column("drivetrain"), transmission = column("transmission"),
-                      gears = column("gears"), cd = column("dragCoefficient"), area = column("frontalArea"),
+    const std::size_t car = column("car", true), hp = column("horsepower", true),
+                      weight = column("weightAsTested", true), id = column("id"), engine = column("engine"),
+                      powerRpm = column("powerRpm"), torque = column("torque"), torqueRpm = column("torqueRpm"),
+                      redline = column("redline"), drivetrain = column("drivetrain"),
+                      transmission = column("transmission"), gears = column("gears"),
+                      cd = column("dragCoefficient"), area = column("frontalArea"), body = column("body"), tires = column("tires"),
                       surface = column("surface"), et = column("quarterMileTime"),
                       trap = column("quarterMileSpeed"), sixty = column("zeroToSixtyTime"),
                       sixtyFoot = column("sixtyFootTime");
     std::vector<Row> rows;
-    while (std::getline(in, line)) {
-        if (line.empty())
-            continue;
-        const std::vector<std::string> cells = SplitCsvLine(line);
-        if (cells.size() < header.size())
+    while (ReadCsvRecord(in, cells)) {
+        if (std::all_of(cells.begin(), cells.end(), [](const std::string& c) { return c.empty(); }))
             continue;
         Row row;
-        row.id = cells[id];
-        row.car = cells[car];
-        row.family = FamilyOf(cells[car], cells[engine]);
+        static const std::string Empty;
+        auto cell = [&](std::size_t index) -> const std::string& {
+            return index < cells.size() ? cells[index] : Empty;
+        };
+        auto number = [&](std::size_t index, const char* name) {
+            const std::optional<double> value = Number(cell(index));
+            if (!value && !cell(index).empty())
+                row.notes.push_back(std::string(name) + " \"" + cell(index) + "\" is not a number, read as empty");
+            return value;
+        };
+        row.id = id == Absent ? std::to_string(rows.size() + 1) : cell(id);
+        row.car = cell(car);
+        row.family = FamilyOf(cell(car), cell(engine));
         RoadCar& r = row.road;
-        r.horsepower = Number(cells[hp]).value_or(0);
-        r.weight = Number(cells[weight]).value_or(0) + DriverPounds;
-        r.dragCoefficient = Number(cells[cd]).value_or(0);
-        r.frontalArea = Number(cells[area]).value_or(0);
-        r.engine = Choice<EngineKind>(cells[engine], EngineWords);
-        r.drivetrain = Choice<Drivetrain>(cells[drivetrain], DrivetrainWords);
-        r.transmission = Choice<Transmission>(cells[transmission], TransmissionWords);
-        if (const auto g = Number(cells[gears]))
-            r.gears = static_cast<int>(*g);
-        r.powerRpm = Number(cells[powerRpm]);
-        r.torque = Number(cells[torque]);
-        r.torqueRpm = Number(cells[torqueRpm]);
-        r.surface = Choice<SurfaceKind>(cells[surface], SurfaceWords);
-        row.et = Number(cells[et]);
-        row.trap = Number(cells[trap]);
-        row.sixty = Number(cells[sixty]);
-        row.sixtyFoot = Number(cells[sixtyFoot]);
+        const std::optional<double> power = number(hp, "horsepower"), pounds = number(weight, "weightAsTested");
+        r.horsepower = power.value_or(0);
+        r.weight = pounds ? *pounds + DriverPounds : 0;
+        // The file's convention for aero it does not give: a typical car's
+        // Cd 0.33 and 22 ft², a pickup's 0.45 and 34 ft².
+        const bool pickup = SameWord(cell(body), "pickup");
+        r.dragCoefficient = number(cd, "dragCoefficient").value_or(pickup ? 0.45 : 0.33);
+        r.frontalArea = number(area, "frontalArea").value_or(pickup ? 34 : 22);
+        r.engine = Choice<EngineKind>(cell(engine), "engine", EngineWords, row.notes);
+        r.drivetrain = Choice<Drivetrain>(cell(drivetrain), "drivetrain", DrivetrainWords, row.notes);
+        r.transmission = Choice<Transmission>(cell(transmission), "transmission", TransmissionWords, row.notes);
+        if (const auto g = number(gears, "gears"))
+            r.gears = static_cast<int>(std::lround(*g));
+        r.powerRpm = number(powerRpm, "powerRpm");
+        r.torque = number(torque, "torque");
+        r.torqueRpm = number(torqueRpm, "torqueRpm");
+        r.redline = number(redline, "redline");
+        r.tires = Choice<TireKind>(cell(tires), "tires", TireWords, row.notes);
+        r.surface = Choice<SurfaceKind>(cell(surface), "surface", SurfaceWords, row.notes);
+        row.et = number(et, "quarterMileTime");
+        row.trap = number(trap, "quarterMileSpeed");
+        row.sixty = number(sixty, "zeroToSixtyTime");
+        row.sixtyFoot = number(sixtyFoot, "sixtyFootTime");
+        // A published figure the model cannot take with the others (a CVT
+        // of eight steps, a torque peak above the power peak) is dropped
+        // for its typical value, and noted; the car's power, weight and
+        // aero cannot be.
+        for (RoadProblem problem = RoadRangeProblem(r); problem; problem = RoadRangeProblem(r)) {
+            const std::string message = RoadProblemMessage(problem).toStdString();
+            std::optional<double>* figure = problem.field == RoadField::PowerRpm    ? &r.powerRpm
+                                            : problem.field == RoadField::Torque    ? &r.torque
+                                            : problem.field == RoadField::TorqueRpm ? &r.torqueRpm
+                                            : problem.field == RoadField::Redline   ? &r.redline
+                                                                                    : nullptr;
+            if (figure && *figure) {
+                figure->reset();
+            } else if (problem.field == RoadField::Gears && r.gears) {
+                r.gears.reset();
+            } else {
+                row.refused = message;
+                break;
+            }
+            row.notes.push_back(message + ": the figure dropped for its typical value");
+        }
+        if (!power || !pounds)
+            row.refused = "no horsepower or no weight";
         rows.push_back(row);
     }
     return rows;
@@ -225,8 +306,12 @@ double Cost(const std::vector<const Row*>& rows, const RoadCalibration& calibrat
     double cost = 0;
     for (const Row* row : rows) {
         const Figures f = ModelFigures(*row, calibration);
-        if (!f.finished)
-            return 1e300;
+        if (!f.finished) {
+            // Far worse than any error, yet still comparable between
+            // constants, so one car that cannot finish does not stop the fit.
+            cost += 1e6;
+            continue;
+        }
         auto add = [&](std::optional<double> measured, double predicted, double scale) {
             // Absolute errors, as the figures are judged, smoothed at 0.
             if (measured)
@@ -331,7 +416,9 @@ void PrintSummary(const char* title, const Summary& model, const Summary* hale)
     std::printf("| Figure | cars | road model: mean absolute error | bias | Hale's rule: mean absolute error | bias |\n");
     std::printf("|---|---|---|---|---|---|\n");
     auto line = [&](const char* name, const Error& m, const Error* h, const char* unit) {
-        if (h)
+        if (m.count == 0)
+            std::printf("| %s | 0 | | | | |\n", name);
+        else if (h)
             std::printf("| %s | %d | %.3f %s | %+.3f | %.3f %s | %+.3f |\n", name, m.count, m.Mean(), unit, m.Bias(),
                         h->Mean(), unit, h->Bias());
         else
@@ -368,20 +455,35 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: validate_road_model [--fit] [--families] ROADTESTS.csv\n");
         return 2;
     }
-    const std::vector<Row> rows = ReadRows(path);
+    const std::vector<Row> read = ReadRows(path);
+    // The rows the road model can run; the others are listed with the reason.
+    std::vector<Row> rows;
+    for (const Row& row : read)
+        if (row.refused.empty())
+            rows.push_back(row);
     std::vector<const Row*> all;
     for (const Row& row : rows)
         all.push_back(&row);
 
     std::printf("Road model and Hale's rule on %zu road tests (elapsed times from a 1-ft rollout; 180 lb of "
-                "driver)\n\n",
+                "driver)",
                 rows.size());
+    if (read.size() > rows.size())
+        std::printf("; %zu more row%s not run, listed below", read.size() - rows.size(),
+                    read.size() - rows.size() == 1 ? "" : "s");
+    std::printf("\n\n");
     std::printf("| id | car | ET | model | Hale | trap | model | Hale | 0-60 | model | 60 ft | model | 1/8 share |\n");
     std::printf("|---|---|---|---|---|---|---|---|---|---|---|---|---|\n");
     Summary model, hale;
     bool shaped = true;
     for (const Row& row : rows) {
         const Figures m = ModelFigures(row, calibration);
+        if (!m.finished) {
+            std::printf("| %s | %.40s | %s | did not finish the quarter mile |\n", row.id.c_str(), row.car.c_str(),
+                        Cell(row.et, 2).c_str());
+            shaped = false;
+            continue;
+        }
         const Figures h = HaleFigures(row);
         model.et.Add(row.et, m.et);
         model.trap.Add(row.trap, m.trap);
@@ -389,13 +491,25 @@ int main(int argc, char** argv)
         model.sixtyFoot.Add(row.sixtyFoot, m.sixtyFoot);
         hale.et.Add(row.et, h.et);
         hale.trap.Add(row.trap, h.trap);
-        const double share = m.et > 0 ? m.eighth / m.et : 0;
+        const double share = m.eighth / m.et;
         if (!(m.sixtyFoot >= 1.2 && m.sixtyFoot <= 2.7 && share >= 0.60 && share <= 0.68))
             shaped = false;
         std::printf("| %s | %.40s | %s | %.2f | %.2f | %s | %.1f | %.1f | %s | %.2f | %s | %.2f | %.3f |\n",
                     row.id.c_str(), row.car.c_str(), Cell(row.et, 2).c_str(), m.et, h.et,
                     Cell(row.trap, 1).c_str(), m.trap, h.trap, Cell(row.sixty, 1).c_str(), m.sixty,
                     Cell(row.sixtyFoot, 2).c_str(), m.sixtyFoot, share);
+    }
+    bool noted = false;
+    for (const Row& row : read) {
+        if (row.refused.empty() && row.notes.empty())
+            continue;
+        if (!noted)
+            std::printf("\nRows with cells the road model cannot use:\n");
+        noted = true;
+        if (!row.refused.empty())
+            std::printf("- %s (%s): not run: %s\n", row.id.c_str(), row.car.c_str(), row.refused.c_str());
+        for (const std::string& note : row.notes)
+            std::printf("- %s (%s): %s\n", row.id.c_str(), row.car.c_str(), note.c_str());
     }
     PrintSummary("With the program's constants:", model, &hale);
     std::printf("\nEvery car's 60 ft within 1.2-2.7 s and 1/8-mile time within 0.60-0.68 of the ET: %s\n",
@@ -424,6 +538,8 @@ int main(int argc, char** argv)
                         fitted.preparedGain, fitted.drivetrainEfficiency);
             for (const Row* row : members) {
                 const Figures m = ModelFigures(*row, fitted);
+                if (!m.finished)
+                    continue;
                 const Figures h = HaleFigures(*row);
                 left.et.Add(row->et, m.et);
                 left.trap.Add(row->trap, m.trap);
