@@ -70,17 +70,25 @@ QString DocumentsFolder()
 bool SaveDataFileAt(TorvaneProgram& program, const QString& path)
 {
     // A file saved back to where it was opened from keeps the lines a newer
-    // program wrote after the nine values; any other file gets the nine.
+    // program wrote after the nine values, as the file holds them now: the
+    // garage may have rewritten them since (its road keys, its tie to the
+    // car's runs). Any other file gets the nine.
     ProgramState& state = program.State();
     const bool samePlace = !state.dataFileLinesPath.isEmpty()
                            && QFileInfo(path).absoluteFilePath() == QFileInfo(state.dataFileLinesPath).absoluteFilePath();
-    const QString error = VehicleFile::Save(path, VehicleFile::TextsInFileOrder(program.InputDlg()->Texts()),
-                                            samePlace ? state.dataFileLines : QString());
+    QString lines;
+    if (samePlace) {
+        const VehicleFile::Words current = VehicleFile::Load(path);
+        lines = current.error.isEmpty() ? current.tail : state.dataFileLines;
+    }
+    const QString error = VehicleFile::Save(path, VehicleFile::TextsInFileOrder(program.InputDlg()->Texts()), lines);
     if (!error.isEmpty()) {
         program.ShowAlert(error);
         return false;
     }
-    program.State().dataFileName = path;
+    state.dataFileName = path;
+    if (samePlace)
+        state.dataFileLines = lines;
     return true;
 }
 

@@ -202,6 +202,16 @@ void TestDataFile::saveBackKeepsTheLinesAfterTheNine()
     QVERIFY(OpenDataFileAt(*TheProgram(), path));
     QVERIFY(SaveDataFileAt(*TheProgram(), path));
     QCOMPARE(readAll(path), nine + lines);
+    // The garage rewrites the lines while the file is open here: a save
+    // keeps them as the file holds them now, not as they were read.
+    const QByteArray rewritten("tires=track\r\ncar=1b4e28ba-2fa1-41d2-883f-0016d3cca427\r\nsurface=prepped\r\n");
+    writeAll(path, nine + rewritten);
+    QVERIFY(SaveDataFileAt(*TheProgram(), path));
+    QCOMPARE(readAll(path), nine + rewritten);
+    // A file gone since keeps the lines last read or written.
+    QVERIFY(QFile::remove(path));
+    QVERIFY(SaveDataFileAt(*TheProgram(), path));
+    QCOMPARE(readAll(path), nine + rewritten);
     const QString other = dir.filePath("other car.trv");
     QVERIFY(SaveDataFileAt(*TheProgram(), other));
     QCOMPARE(readAll(other), nine);
