@@ -84,7 +84,7 @@ struct FullRoadCar {
 //   torque at 65 % of the power peak's speed and 15 % above the torque at
 //   the power peak;
 // - electric: full torque up to 5,000 rpm (torque = power there), redline
-//   16,000 rpm, the torque "peak" at 0 rpm.
+//   18,000 rpm, the torque "peak" at 0 rpm.
 // Where the car gives some of the figures, the others follow from them: a
 // given torque and power of an electric motor set its base speed, a given
 // power peak sets the redline, and so on.
