@@ -210,8 +210,8 @@ private:
     std::array<double, 5> curveRpm{};
     std::array<double, 5> curveTorque{};
     // Where the curve meets the rated power's torque (Torque caps it there):
-    // kinks between the knots, up to one a segment, 0 where none.
-    std::array<double, 4> capRpm{};
+    // kinks between the knots, up to two a segment, 0 where none.
+    std::array<double, 8> capRpm{};
     double peakTorque = 0;
     // A CVT's ratios: lowest and highest (engine radians per foot).
     double cvtLow = 0, cvtHigh = 0;
@@ -284,23 +284,34 @@ RoadIntegrator::RoadIntegrator(const FullRoadCar& fullCar, const RoadDay& theDay
                     PowerAtRedlineShare * power * LbFtRpmPerHorsepower / car.redline };
     if (car.redline <= car.powerRpm)
         curveTorque[4] = curveTorque[3];
-    // A torque given higher than the power allows at its engine speed: where
-    // the curve's line crosses the rated power's torque, found by halving.
+    // Where the curve's lines cross the rated power's torque (a torque given
+    // higher than the power allows at its engine speed, or a fall past the
+    // power peak gentler than the power's, as with a redline far above the
+    // peak): the force has a kink there. A line T0 + s·(n − n0) meets
+    // cap / n where s·n² + (T0 − s·n0)·n − cap = 0; the line less the cap is
+    // concave, so a falling line can cross twice within its segment.
     const double cap = power * LbFtRpmPerHorsepower;
+    std::size_t crossings = 0;
     for (std::size_t i = 1; i < curveRpm.size(); ++i) {
         const double n0 = curveRpm[i - 1], n1 = curveRpm[i];
         if (!(n1 > n0))
             continue;
-        auto over = [&](double n) { return curveTorque[i - 1] + (n - n0) / (n1 - n0) * (curveTorque[i] - curveTorque[i - 1]) > cap / n; };
-        const bool overAtLow = over(std::max(n0, 1e-9));
-        if (overAtLow == over(n1))
-            continue;
-        double low = n0, high = n1;
-        for (int j = 0; j < 60; ++j) {
-            const double mid = 0.5 * (low + high);
-            (over(mid) == overAtLow ? low : high) = mid;
+        const double slope = (curveTorque[i] - curveTorque[i - 1]) / (n1 - n0);
+        const double b = curveTorque[i - 1] - slope * n0;
+        std::array<double, 2> roots{ -1, -1 };
+        if (slope == 0) {
+            if (b > 0)
+                roots[0] = cap / b;
+        } else {
+            const double discriminant = b * b + 4 * slope * cap;
+            if (discriminant >= 0) {
+                const double q = -0.5 * (b + std::copysign(std::sqrt(discriminant), b));
+                roots = { q / slope, q != 0 ? -cap / q : -1 };
+            }
         }
-        capRpm[i - 1] = 0.5 * (low + high);
+        for (const double n : roots)
+            if (n > n0 * (1 + 1e-9) && n < n1 * (1 - 1e-9) && crossings < capRpm.size())
+                capRpm[crossings++] = n;
     }
 
     launch = car.transmission == Transmission::Automatic || car.transmission == Transmission::Cvt
@@ -574,7 +585,7 @@ bool RoadIntegrator::IntegrateGear(int gear, double vEnd)
 {
     // The breakpoints of the force within the gear: where a slipping clutch
     // or a converter locks, and the knots of the power curve.
-    std::array<double, 24> breaks{};
+    std::array<double, 32> breaks{};
     std::size_t count = 0;
     const double k = radiansPerFoot[gear];
     auto add = [&](double rpm, double radiansPerFootHere) {

@@ -202,6 +202,12 @@ void RoadModelTest::halving_the_step_changes_no_mark_data()
     // below its torque peak, a kink between the curve's knots.
     QTest::newRow("torque above what the rated power allows")
         << WithCurve(With(Car(213, 4200, 0.40, 28), Drivetrain::AllWheel, Transmission::Automatic, 4), 4168, 402, 2995);
+    // Past the power peak the torque falls to the redline, here twice the
+    // peak's speed, more gently than the power allows: the rated power caps
+    // the curve again, a kink within the falling line.
+    RoadCar revving = WithCurve(With(Car(100, 4000, 0.40, 25), Drivetrain::FrontWheel, Transmission::Manual, 5), 4000, 150, 2500);
+    revving.redline = 8000;
+    QTest::newRow("redline far above the power peak") << revving;
     QTest::newRow("very light and powerful")
         << With(Car(2000, 600, 0.2, 6), Drivetrain::AllWheel, Transmission::DualClutch, 8);
 }
