@@ -608,6 +608,9 @@ bool RoadIntegrator::IntegrateGear(int gear, double vEnd)
         if (car.transmission == Transmission::Cvt) {
             add(car.powerRpm, cvtLow);
             add(car.powerRpm, cvtHigh);
+            // In its highest ratio too the converter slips while the engine
+            // would turn below the stall speed (a power peak below it).
+            add(ConverterStallRpm, cvtHigh);
             for (std::size_t i = 1; i < curveRpm.size(); ++i)
                 add(curveRpm[i], cvtHigh);
             for (const double rpm : capRpm)
@@ -643,15 +646,22 @@ bool RoadIntegrator::IntegrateGear(int gear, double vEnd)
             const Slope s1 = SlopeAt(gear, atBreak ? end * (1 - 1e-10) : v1);
             if (!approaching) {
                 // Near that speed: the acceleration is gone at the piece's
-                // end, or falls to 0 within 1 mph past it (judged from its
-                // trend, then tried).
+                // end, or falls to 0 within 1 mph past it. Tried at every
+                // piece, as the acceleration's trend can miss a fall past
+                // the power peak, and a late turn would time the top speed
+                // past the 1 mph short of it. Within 1 mph of the next
+                // breakpoint it is tried there too: past it a clutch or a
+                // converter may hold, and carry the car beyond a speed it
+                // cannot pass before.
                 bool near = !(s1.dtdv > 0) || !std::isfinite(s1.dtdv);
                 double beyond = v1;
+                if (!near && v1 < end && v1 + ApproachSpeed > end) {
+                    beyond = end * (1 - 1e-10);
+                    near = !(AccelerationAt(gear, beyond).a > 0);
+                }
                 if (!near) {
-                    const double a0 = 1 / s0.dtdv, a1 = 1 / s1.dtdv;
                     beyond = v1 + ApproachSpeed;
-                    near = a1 + 2 * ApproachSpeed * (a1 - a0) / (v1 - v) <= 0
-                           && !(AccelerationAt(gear, beyond).a > 0);
+                    near = !(AccelerationAt(gear, beyond).a > 0);
                 }
                 if (near) {
                     approaching = true;
