@@ -198,11 +198,12 @@ std::vector<Row> ReadRows(const std::string& path)
         const std::optional<double> power = number(hp, "horsepower"), pounds = number(weight, "weightAsTested");
         r.horsepower = power.value_or(0);
         r.weight = pounds ? *pounds + DriverPounds : 0;
-        // The file's convention for aero it does not give: a typical car's
-        // Cd 0.33 and 22 ft², a pickup's 0.45 and 34 ft².
-        const bool pickup = SameWord(cell(body), "pickup");
-        r.dragCoefficient = number(cd, "dragCoefficient").value_or(pickup ? 0.45 : 0.33);
-        r.frontalArea = number(area, "frontalArea").value_or(pickup ? 34 : 22);
+        // The file's convention for aero it does not give, by body: a
+        // typical car's Cd 0.33 and 22 ft², an SUV's 0.36 and 27 ft², a
+        // pickup's 0.45 and 34 ft².
+        const bool pickup = SameWord(cell(body), "pickup"), suv = SameWord(cell(body), "suv");
+        r.dragCoefficient = number(cd, "dragCoefficient").value_or(pickup ? 0.45 : suv ? 0.36 : 0.33);
+        r.frontalArea = number(area, "frontalArea").value_or(pickup ? 34 : suv ? 27 : 22);
         r.engine = Choice<EngineKind>(cell(engine), "engine", EngineWords, row.notes);
         r.drivetrain = Choice<Drivetrain>(cell(drivetrain), "drivetrain", DrivetrainWords, row.notes);
         r.transmission = Choice<Transmission>(cell(transmission), "transmission", TransmissionWords, row.notes);
