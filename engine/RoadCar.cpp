@@ -52,8 +52,10 @@ FullRoadCar WithTypicalValues(const RoadCar& car)
     full.frontalArea = car.frontalArea;
     full.engine = car.engine.value_or(EngineKind::Combustion);
     full.drivetrain = car.drivetrain.value_or(Drivetrain::RearWheel);
-    full.transmission = car.transmission.value_or(full.engine == EngineKind::Electric ? Transmission::Direct
-                                                                                       : Transmission::Automatic);
+    // An electric car given more than one gear shifts as an automatic does
+    // (a two-speed planetary box), not a direct drive that cannot take them.
+    const bool direct = full.engine == EngineKind::Electric && car.gears.value_or(1) <= 1;
+    full.transmission = car.transmission.value_or(direct ? Transmission::Direct : Transmission::Automatic);
     full.gears = single(full.transmission) ? 1 : car.gears.value_or(TypicalGears(full.transmission));
     full.tires = car.tires.value_or(TireKind::Street);
     full.surface = car.surface.value_or(SurfaceKind::Street);

@@ -79,7 +79,8 @@ struct FullRoadCar {
 // - engine: combustion; drivetrain: rear-wheel drive; tires and surface:
 //   street;
 // - transmission: automatic for a combustion engine, direct for an electric
-//   one; a CVT or a direct drive has one gear, the others TypicalGears;
+//   one (automatic when it is given more than one gear); a CVT or a direct
+//   drive has one gear, the others TypicalGears;
 // - combustion: peak power at 6,500 rpm, the redline 10 % above it, peak
 //   torque at 65 % of the power peak's speed and 15 % above the torque at
 //   the power peak;

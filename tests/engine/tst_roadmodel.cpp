@@ -253,6 +253,13 @@ void RoadModelTest::typical_values_follow_the_given_figures()
     QVERIFY(std::abs(motor.powerRpm * 443 / (33000 / (2 * M_PI)) - 416) < 1e-9);
     QCOMPARE(WithTypicalValues(Car(300, 3000)).transmission, Transmission::Automatic);
     QCOMPARE(WithTypicalValues(Car(300, 3000)).gears, 8);
+    // Given two gears and no transmission, a motor shifts as an automatic
+    // does; a direct drive would refuse the gears.
+    RoadCar twoSpeed = Electric(750, 5300, 774);
+    twoSpeed.gears = 2;
+    QCOMPARE(WithTypicalValues(twoSpeed).transmission, Transmission::Automatic);
+    QCOMPARE(WithTypicalValues(twoSpeed).gears, 2);
+    QVERIFY(!RoadRangeProblem(twoSpeed));
 }
 
 void RoadModelTest::range_problems_data()
