@@ -42,6 +42,10 @@
 namespace {
 
 constexpr double DriverPounds = 180;
+// A dry weight leaves out what a car runs with: a full tank (about 80 l of
+// petrol, 60 kg), oil and coolant (25 kg) and the battery (15 kg), about
+// 100 kg in all.
+constexpr double FluidPounds = 220;
 
 struct Row {
     std::string id, car, family;
@@ -175,7 +179,7 @@ std::vector<Row> ReadRows(const std::string& path)
                       cd = column("dragCoefficient"), area = column("frontalArea"), body = column("body"), tires = column("tires"),
                       surface = column("surface"), et = column("quarterMileTime"),
                       trap = column("quarterMileSpeed"), sixty = column("zeroToSixtyTime"),
-                      sixtyFoot = column("sixtyFootTime");
+                      sixtyFoot = column("sixtyFootTime"), weightBasis = column("weightBasis");
     std::vector<Row> rows;
     while (ReadCsvRecord(in, cells)) {
         if (std::all_of(cells.begin(), cells.end(), [](const std::string& c) { return c.empty(); }))
@@ -197,7 +201,8 @@ std::vector<Row> ReadRows(const std::string& path)
         RoadCar& r = row.road;
         const std::optional<double> power = number(hp, "horsepower"), pounds = number(weight, "weightAsTested");
         r.horsepower = power.value_or(0);
-        r.weight = pounds ? *pounds + DriverPounds : 0;
+        const bool dry = SameWord(cell(weightBasis), "Y-dry");
+        r.weight = pounds ? *pounds + DriverPounds + (dry ? FluidPounds : 0) : 0;
         // The file's convention for aero it does not give, by body: a
         // typical car's Cd 0.33 and 22 ft², an SUV's 0.36 and 27 ft², a
         // pickup's 0.45 and 34 ft².
@@ -467,7 +472,7 @@ int main(int argc, char** argv)
         all.push_back(&row);
 
     std::printf("Road model and Hale's rule on %zu road tests (elapsed times from a 1-ft rollout; 180 lb of "
-                "driver)",
+                "driver, 220 lb of fluids on a dry weight)",
                 rows.size());
     if (read.size() > rows.size())
         std::printf("; %zu more row%s not run, listed below", read.size() - rows.size(),
