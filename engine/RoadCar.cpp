@@ -30,6 +30,12 @@ bool single(Transmission transmission)
 
 } // namespace
 
+Transmission TypicalTransmission(const RoadCar& car)
+{
+    const bool electric = car.engine.value_or(EngineKind::Combustion) == EngineKind::Electric;
+    return electric && car.gears.value_or(1) <= 1 ? Transmission::Direct : Transmission::Automatic;
+}
+
 int TypicalGears(Transmission transmission)
 {
     switch (transmission) {
@@ -52,10 +58,7 @@ FullRoadCar WithTypicalValues(const RoadCar& car)
     full.frontalArea = car.frontalArea;
     full.engine = car.engine.value_or(EngineKind::Combustion);
     full.drivetrain = car.drivetrain.value_or(Drivetrain::RearWheel);
-    // An electric car given more than one gear shifts as an automatic does
-    // (a two-speed planetary box), not a direct drive that cannot take them.
-    const bool direct = full.engine == EngineKind::Electric && car.gears.value_or(1) <= 1;
-    full.transmission = car.transmission.value_or(direct ? Transmission::Direct : Transmission::Automatic);
+    full.transmission = car.transmission.value_or(TypicalTransmission(car));
     full.gears = single(full.transmission) ? 1 : car.gears.value_or(TypicalGears(full.transmission));
     full.tires = car.tires.value_or(TireKind::Street);
     full.surface = car.surface.value_or(SurfaceKind::Street);

@@ -91,6 +91,11 @@ struct FullRoadCar {
 // power peak sets the redline, and so on.
 FullRoadCar WithTypicalValues(const RoadCar& car);
 
+// The transmission a car takes where it names none: automatic for a
+// combustion engine, direct for an electric one unless it is given more
+// than one gear (then automatic, a two-speed planetary box).
+Transmission TypicalTransmission(const RoadCar& car);
+
 // The typical number of gears of a transmission (manual 6, automatic 8,
 // dual-clutch 7, single-clutch automated 6, CVT and direct 1).
 int TypicalGears(Transmission transmission);

@@ -27,8 +27,7 @@ RoadCar RoadCarFrom(const CarInputs& inputs, const RoadCar& keys, std::optional<
     car.weight = inputs.carWeight;
     car.dragCoefficient = inputs.dragCoefficient;
     car.frontalArea = frontalArea.value_or(inputs.FrontalArea());
-    const Transmission transmission = car.transmission.value_or(
-        car.engine == EngineKind::Electric ? Transmission::Direct : Transmission::Automatic);
+    const Transmission transmission = car.transmission.value_or(TypicalTransmission(car));
     const bool stepped = transmission != Transmission::Cvt && transmission != Transmission::Direct;
     if (!car.gears && stepped)
         car.gears = inputs.availableShifts + 1;
