@@ -12,7 +12,10 @@ constexpr double LbFtRpmPerHorsepower = 33000 / (2 * std::numbers::pi);
 
 // Typical engine speeds (docs/DESIGN.md, "Typical values").
 constexpr double TypicalPowerRpm = 6500;
-constexpr double RedlineOverPowerPeak = 1.10;
+// The redline 10 % above the power peak, as 11/10 (and the peak 10/11 of
+// the redline) so that a round engine speed gives a round one.
+double RedlineAbovePowerPeak(double powerRpm) { return powerRpm * 11 / 10; }
+double PowerPeakBelowRedline(double redline) { return redline * 10 / 11; }
 constexpr double TorquePeakOverPowerPeak = 0.65;   // of the engine speed
 constexpr double PeakTorqueOverTorqueAtPowerPeak = 1.15;
 constexpr double TypicalMotorBaseRpm = 5000;
@@ -73,7 +76,7 @@ FullRoadCar WithTypicalValues(const RoadCar& car)
             full.torque = power * LbFtRpmPerHorsepower / car.powerRpm.value_or(TypicalMotorBaseRpm);
         full.powerRpm = car.powerRpm.value_or(power * LbFtRpmPerHorsepower / full.torque);
         full.torqueRpm = car.torqueRpm.value_or(0);
-        full.redline = car.redline.value_or(std::max(TypicalMotorRedline, RedlineOverPowerPeak * full.powerRpm));
+        full.redline = car.redline.value_or(std::max(TypicalMotorRedline, RedlineAbovePowerPeak(full.powerRpm)));
         return full;
     }
     // The power peak's speed: given, or where the typical curve puts it
@@ -85,12 +88,12 @@ FullRoadCar WithTypicalValues(const RoadCar& car)
         full.powerRpm = std::max(PeakTorqueOverTorqueAtPowerPeak * power * LbFtRpmPerHorsepower / *car.torque,
                                  car.torqueRpm.value_or(0));
     else if (car.redline)
-        full.powerRpm = *car.redline / RedlineOverPowerPeak;
+        full.powerRpm = PowerPeakBelowRedline(*car.redline);
     else if (car.torqueRpm)
         full.powerRpm = *car.torqueRpm / TorquePeakOverPowerPeak;
     else
         full.powerRpm = TypicalPowerRpm;
-    full.redline = car.redline.value_or(RedlineOverPowerPeak * full.powerRpm);
+    full.redline = car.redline.value_or(RedlineAbovePowerPeak(full.powerRpm));
     full.torqueRpm = car.torqueRpm.value_or(TorquePeakOverPowerPeak * full.powerRpm);
     full.torque = car.torque.value_or(PeakTorqueOverTorqueAtPowerPeak * power * LbFtRpmPerHorsepower
                                       / full.powerRpm);
